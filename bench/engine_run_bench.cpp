@@ -1,0 +1,63 @@
+// Speed of complete runs (read, checks, echo, results, write) on the largest allowed input.
+#include <benchmark/benchmark.h>
+
+#include <sstream>
+
+#include "engine/driver/run_analysis.h"
+#include "tests/support/project_text.h"
+#include "tests/support/scratch_dir.h"
+
+namespace {
+
+// 80 soil points (40 layers, sand and clay in turn), 500 segments, 100 t-z print depths,
+// 100 section rows and 1000 CPT rows.
+torve::test::ProjectText largest_project() {
+    torve::test::ProjectText p;
+    p.length = 90;
+    p.od = 24;
+    p.id = 23;
+    p.increment = 0.2;
+    p.deepest = 100;
+    for (int layer = 0; layer < 40; ++layer) {
+        const double top = layer * 2.5, bottom = top + 2.5;
+        if (layer % 2 == 0) {
+            p.add_layer(torve::test::sand_layer(top, bottom, 60, 30 + layer % 7, 0.8, 20));
+        } else {
+            p.add_layer(torve::test::clay_layer(top, bottom, 50, 1000 + 50 * layer, 500));
+        }
+    }
+    p.tz_flag = 1;
+    for (int i = 0; i < 100; ++i) p.tz_depths.push_back(0.9 * i);
+    p.section_mode = 2;
+    p.section_rows = 100;
+    for (int i = 0; i < 100; ++i) p.sections.emplace_back(0.9 * i, 36.9 + 0.01 * i);
+    p.offshore = 1;
+    p.selected = {1, 1, 1, 1, 0, 1, 1, 1, 1};
+    return p;
+}
+
+std::vector<std::pair<double, double>> cpt_rows() {
+    std::vector<std::pair<double, double>> rows;
+    for (int i = 0; i < 1000; ++i) rows.emplace_back(0.1 * i, 20000 + 300.0 * i);
+    return rows;
+}
+
+void BM_CompleteRunLargestInput(benchmark::State& state) {
+    torve::test::ScratchDir dir;
+    torve::RunFiles files;
+    files.input = dir.write("big.tv6d", largest_project().text());
+    files.cpt = dir.write("big.cpt", torve::test::cpt_text(1, cpt_rows()));
+    files.report = dir.file("big.tv6o");
+    files.plot = dir.file("big.tv6p");
+    for (auto _ : state) {
+        std::ostringstream console;
+        const torve::RunResult r = torve::run_analysis(files, console);
+        if (r.status != torve::RunStatus::Completed || r.stop != torve::RunStop::None) {
+            state.SkipWithError(r.message.c_str());
+            break;
+        }
+    }
+}
+BENCHMARK(BM_CompleteRunLargestInput)->Unit(benchmark::kMillisecond);
+
+}  // namespace

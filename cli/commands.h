@@ -1,0 +1,18 @@
+// Subcommands of the torve runner; each registers itself on the application.
+#pragma once
+
+namespace CLI {
+class App;
+}
+
+namespace torve::cli {
+
+// Exit codes of the runner.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitRunFailed = 1;  // a run failed or stopped at one of its input checks
+inline constexpr int kExitUsage = 2;      // the command line could not be understood
+
+// `torve run PROJECT.tv6d...`: analyses projects, several side by side.
+void add_run_command(CLI::App& app, int& exit_code);
+
+}  // namespace torve::cli

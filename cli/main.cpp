@@ -1,0 +1,21 @@
+// torve: command-line runner for engineers who script their pile analyses.
+#include <CLI/CLI.hpp>
+
+#include "cli/commands.h"
+
+int main(int argc, char** argv) {
+    CLI::App app{
+        "torve - axial capacity and load-settlement analysis of a single driven pile.\n"
+        "Reads TORVE project files (.tv6d) and writes the report (.tv6o) and plot data file (.tv6p)."};
+    app.require_subcommand(1);
+    app.set_version_flag("--version", "torve 2014.6.3");
+    int exit_code = torve::cli::kExitOk;
+    torve::cli::add_run_command(app, exit_code);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        const int code = app.exit(e);
+        return code == 0 ? 0 : torve::cli::kExitUsage;
+    }
+    return exit_code;
+}

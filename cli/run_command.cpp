@@ -1,0 +1,103 @@
+// `torve run`: analyses one or more projects through the engine's C++ interface.
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <atomic>
+#include <filesystem>
+#include <iostream>
+#include <sstream>
+#include <thread>
+
+#include "cli/commands.h"
+#include "cli/run_summary.h"
+#include "engine/driver/run_analysis.h"
+
+namespace torve::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct RunSettings {
+    std::vector<std::string> projects;
+    unsigned jobs = 0;
+    bool show_console = false;
+};
+
+struct ProjectRun {
+    std::string project;
+    RunFiles files;
+    RunResult result;
+    std::string console;
+};
+
+RunFiles files_beside(const std::string& project) {
+    const fs::path p = fs::absolute(project);
+    RunFiles f;
+    f.input = p.string();
+    f.report = fs::path(p).replace_extension(".tv6o").string();
+    f.plot = fs::path(p).replace_extension(".tv6p").string();
+    f.cpt = fs::path(p).replace_extension(".cpt").string();
+    return f;
+}
+
+std::string relative_to_project(const std::string& project, const std::string& absolute_output) {
+    return fs::path(project).replace_extension(fs::path(absolute_output).extension()).string();
+}
+
+int run_all(const RunSettings& s) {
+    std::vector<ProjectRun> runs(s.projects.size());
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        runs[i].project = s.projects[i];
+        runs[i].files = files_beside(s.projects[i]);
+    }
+    // Each run has its own context, so they go side by side; results print in command-line order.
+    const unsigned hw = std::max(1u, std::thread::hardware_concurrency());
+    const unsigned jobs = std::min<unsigned>(s.jobs ? s.jobs : hw, static_cast<unsigned>(runs.size()));
+    std::atomic<std::size_t> next{0};
+    auto worker = [&] {
+        for (std::size_t i = next++; i < runs.size(); i = next++) {
+            std::ostringstream console;
+            RunOptions options;
+            options.cpt_optional = true;
+            runs[i].result = run_analysis(runs[i].files, console, options);
+            runs[i].console = console.str();
+        }
+    };
+    std::vector<std::jthread> pool;
+    for (unsigned k = 0; k < jobs; ++k) pool.emplace_back(worker);
+    pool.clear();  // joins
+
+    int exit_code = kExitOk;
+    for (const ProjectRun& r : runs) {
+        if (s.show_console) std::cout << r.console;
+        print_run_summary(std::cout, r.project, relative_to_project(r.project, r.files.report),
+                          relative_to_project(r.project, r.files.plot), r.result);
+        if (r.result.status != RunStatus::Completed || r.result.stop != RunStop::None)
+            exit_code = kExitRunFailed;
+    }
+    return exit_code;
+}
+
+}  // namespace
+
+void add_run_command(CLI::App& app, int& exit_code) {
+    auto settings = std::make_shared<RunSettings>();
+    CLI::App* cmd = app.add_subcommand("run",
+                                       "Analyse projects: for each PROJECT.tv6d write the report "
+                                       "PROJECT.tv6o and the plot data file PROJECT.tv6p "
+                                       "beside it, using the CPT data file PROJECT.cpt when there is one. "
+                                       "Prints where the files are and the "
+                                       "capacity of each selected method at the pile tip. Exits with 1 when "
+                                       "a run failed or stopped at one of its "
+                                       "input checks.");
+    cmd->add_option("projects", settings->projects, "Project files (.tv6d) to analyse")
+        ->required()
+        ->check(CLI::ExistingFile);
+    cmd->add_option("-j,--jobs", settings->jobs,
+                    "Number of projects analysed side by side (default: one per processor core)")
+        ->check(CLI::PositiveNumber);
+    cmd->add_flag("--console", settings->show_console,
+                  "Also print the engine's own console lines for each project");
+    cmd->callback([settings, &exit_code] { exit_code = run_all(*settings); });
+}
+
+}  // namespace torve::cli

@@ -1,0 +1,50 @@
+// Formatting of the per-project summary of `torve run`.
+#include "cli/run_summary.h"
+
+#include "engine/driver/fixed_format.h"
+
+namespace torve::cli {
+
+const char* method_name(int method_code) {
+    static constexpr const char* kNames[] = {
+        "FHWA", "USACE", "Revised Lambda", "API RP 2A", "User-specified", "NGI", "ICP/MTD", "Fugro", "UWA"};
+    return method_code >= 1 && method_code <= 9 ? kNames[method_code - 1] : "?";
+}
+
+void print_run_summary(std::ostream& out, const std::string& project, const std::string& report,
+                       const std::string& plot, const RunResult& result) {
+    out << project << '\n';
+    if (result.status != RunStatus::Completed) {
+        out << "  FAILED: " << result.message << '\n';
+        if (result.status != RunStatus::InputError || !report.empty())
+            out << "  report (incomplete): " << report << '\n';
+        return;
+    }
+    out << "  report:    " << report << '\n';
+    out << "  plot file: " << plot << '\n';
+    for (const std::string& w : result.warnings) out << "  warning: " << w << '\n';
+    if (result.stop != RunStop::None) {
+        out << "  STOPPED: " << result.message << '\n';
+        return;
+    }
+    const char* force = result.english ? "kips" : "kN";
+    const char* length = result.english ? "ft" : "m";
+    if (!result.tip_capacities.empty()) {
+        out << "  capacity at the pile tip (penetration "
+            << decimals(result.tip_capacities.front().penetration, 2) << ' ' << length << "), " << force
+            << ":\n";
+        out << "    method            skin friction   end bearing      ultimate\n";
+        for (const TipCapacity& c : result.tip_capacities) {
+            out << "    " << format_a(method_name(c.method_code), 16) << format_f(c.skin_friction, 15, 1)
+                << format_f(c.end_bearing, 14, 1) << format_f(c.ultimate, 14, 1) << '\n';
+        }
+    }
+    if (result.max_head_load && result.max_head_movement) {
+        out << "  head movement at the largest load level (" << decimals(*result.max_head_load, 1) << ' '
+            << force << "): " << decimals(*result.max_head_movement, 4) << (result.english ? " in" : " m")
+            << '\n';
+    }
+    out << "  completed\n";
+}
+
+}  // namespace torve::cli

@@ -1,0 +1,133 @@
+// One project as the engine reads it from the input data file and the CPT data file.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace torve {
+
+enum class UnitSystem { English = 1, SI = 2 };
+
+// Method codes of the input file: load-transfer method and positions of the selection flags.
+enum MethodCode : int {
+    kFhwa = 1,
+    kUsace = 2,
+    kRevisedLambda = 3,
+    kApi = 4,
+    kUserSpecified = 5,
+    kNgi = 6,
+    kIcpMtd = 7,
+    kFugro = 8,
+    kUwa = 9,
+};
+inline constexpr int kMethodCount = 9;
+inline constexpr int kFirstOffshoreMethod = kNgi;
+
+// Marks a maximum unit friction or bearing left at zero: no limit.
+inline constexpr double kUnlimited = 9999999.0;
+
+// A soil point: a depth with the properties of its two input lines, after the reader's conversions.
+struct SoilPoint {
+    // first line
+    double depth = 0;
+    double soil_type = 0;       // 1.0 sand, 2.0 clay
+    double earth_pressure = 0;  // coefficient of lateral earth pressure K (sand)
+    double unit_weight = 0;     // effective unit weight, lb/ft3 or kN/m3
+    double friction_angle = 0;  // degrees; 0 when blow counts are given
+    double bearing_factor = 0;  // Nq (sand)
+    // second line, in the report's stress unit (ksf or kPa) where a stress
+    double max_friction = 0;        // kUnlimited when none was entered
+    double max_bearing = 0;         // kUnlimited when none was entered
+    double su = 0;                  // undrained shear strength (clay)
+    double sur = 0;                 // remolded shear strength (clay); 0 for sand
+    double blow_count_ysr = 0;      // sand: SPT blow count; clay: yield stress ratio
+    double user_friction = 0;       // user unit skin friction, report unit
+    double user_bearing = 0;        // user unit end bearing, report unit
+    double user_friction_read = 0;  // user unit skin friction as read (psf or kPa)
+    double user_bearing_read = 0;   // user unit end bearing as read
+    double lrfd_friction = 0;       // LRFD factor on unit friction
+    double lrfd_bearing = 0;        // LRFD factor on unit bearing
+    // offshore values as read
+    double plasticity_index = 0;  // %
+    double cone_resistance = 0;   // qc, psf or kPa
+    bool friction_unlimited = false;
+    bool bearing_unlimited = false;
+
+    bool is_sand() const { return soil_type < 1.5; }
+};
+
+struct SectionRow {
+    double depth = 0;
+    double area = 0;  // in2 or m2
+};
+
+struct InputData {
+    // records 1 to 3
+    std::string title;
+    std::string designer;
+    std::string job_number;
+    // record 4
+    UnitSystem units = UnitSystem::English;
+    int print_interval = 1;
+    // record 5
+    double perimeter = 0;         // in or mm; > 0 for a noncircular section
+    double tip_area = 0;          // ft2 (converted from in2) or m2
+    double outside_diameter = 0;  // in or mm
+    double inside_diameter = 0;   // in or mm
+    double modulus = 0;           // lb/in2 or kPa
+    double pile_length = 0;       // ft or m
+    double stickup_length = 0;    // ft or m
+    // record 6
+    double end_section_length = 0;           // ft or m
+    double end_section_inside_diameter = 0;  // in or mm
+    // record 7
+    double zero_friction_length = 0;
+    double increment = 0;
+    int pile_type = 1;
+    double taper_angle = 0;  // degrees
+    int load_transfer_method = kApi;
+    int offshore_data = 0;
+    int reduced_resistance = 0;
+    // record 8: selection flags, index 0 is method code 1
+    std::array<int, kMethodCount> selected{};
+    // record 9
+    double deepest_soil_depth = 0;
+    double section_area = 0;  // constant area for section mode 1, in2 or m2
+    // record 10
+    std::vector<SoilPoint> soil;
+    // record 11
+    int tz_print = 0;
+    std::vector<double> tz_print_depths;
+    // record 12
+    int loading_type = 0;  // 0 compression, 1 tension
+    double tension_factor = 1;
+    // record 13
+    int drained_clay = 0;
+    int plug_condition = 0;  // 0 computed, 1 plugged, 2 unplugged
+    // record 14
+    int section_row_count = 0;
+    int section_mode = 0;  // 0 from diameters, 1 constant area, 2 varying with depth
+    std::vector<SectionRow> sections;
+    // record 15
+    int critical_depth_option = 0;
+    double critical_depth = 0;
+
+    bool english() const { return units == UnitSystem::English; }
+    bool is_selected(int method_code) const {
+        return selected[static_cast<std::size_t>(method_code - 1)] == 1;
+    }
+    bool tension() const { return loading_type == 1; }
+};
+
+struct CptPoint {
+    double depth = 0;
+    double qc = 0;  // psf or kPa, as read
+};
+
+struct CptProfile {
+    int unit_code = 0;  // as written by the desktop program; not used by the analysis
+    std::vector<CptPoint> points;
+};
+
+}  // namespace torve

@@ -1,0 +1,286 @@
+// Reading the input data file and the CPT data file, with the reader's post-processing in order.
+#include "engine/driver/input_reader.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "engine/driver/input_error.h"
+#include "engine/driver/limits.h"
+#include "engine/driver/record_reader.h"
+
+namespace torve {
+namespace {
+
+// The reader's thresholds are single-precision constants of the original tables, widened to double.
+constexpr double kTiny = static_cast<double>(1.0e-10f);
+constexpr double kNoEndSection = static_cast<double>(1.0e-5f);
+constexpr double kEndSectionGap = static_cast<double>(1.0e-7f);
+constexpr double kPiShort = static_cast<double>(3.1416f);
+
+std::string quoted(const std::string& s) {
+    return "\"" + s + "\"";
+}
+
+void read_pile_section(RecordReader& r, InputData& in) {
+    r.begin("record 5 (pile section)");
+    in.perimeter = r.real("perimeter");
+    if (in.perimeter < 0) r.reject("the perimeter must not be negative.");
+    in.tip_area = r.real("tip area");
+    if (in.tip_area < 0) r.reject("the tip area must not be negative.");
+    in.outside_diameter = r.real("outside diameter");
+    in.inside_diameter = r.real("inside diameter");
+    if (in.inside_diameter < 0) r.reject("the inside diameter must not be negative.");
+    in.modulus = r.real("modulus of elasticity");
+    if (in.modulus <= 0) r.reject("expected a positive modulus of elasticity.");
+    in.pile_length = r.real("total pile length");
+    if (in.pile_length <= 0) r.reject("expected a positive total pile length.");
+    in.stickup_length = r.real("stickup length");
+    if (in.stickup_length < 0) r.reject("the stickup length must not be negative.");
+
+    if (in.english()) in.tip_area /= 144.0;  // in2 to ft2
+    if (in.perimeter > kTiny) {
+        // Noncircular section: an equivalent solid circle of the same perimeter.
+        in.inside_diameter = 0;
+        in.outside_diameter = in.perimeter / kPiShort;
+    } else {
+        if (in.outside_diameter <= 0) r.reject("expected a positive outside diameter for a circular pile.");
+        if (in.inside_diameter >= in.outside_diameter) {
+            r.reject("the inside diameter must be smaller than the outside diameter.");
+        }
+    }
+}
+
+void read_end_section(RecordReader& r, InputData& in) {
+    r.begin("record 6 (enhanced end section)");
+    in.end_section_length = r.real("enhanced end section length");
+    if (in.end_section_length < 0) r.reject("the enhanced end section length must not be negative.");
+    in.end_section_inside_diameter = r.real("enhanced end section inside diameter");
+    if (in.end_section_inside_diameter < 0) r.reject("the end section inside diameter must not be negative.");
+    if (in.end_section_length < kNoEndSection) {
+        // No end section: treat the whole pile as one, with the pile's own inside diameter.
+        in.end_section_inside_diameter = in.inside_diameter;
+        in.end_section_length = in.pile_length - kEndSectionGap;
+    } else if (in.end_section_inside_diameter >= in.outside_diameter) {
+        r.reject("the end section inside diameter must be smaller than the outside diameter.");
+    }
+}
+
+void read_options(RecordReader& r, InputData& in) {
+    r.begin("record 7 (computation options)");
+    in.zero_friction_length = r.real("zero-friction length");
+    if (in.zero_friction_length < 0) r.reject("the zero-friction length must not be negative.");
+    in.increment = r.real("computation increment");
+    if (in.increment <= 0) r.reject("expected a positive computation increment.");
+    in.pile_type = r.integer("pile-type code");
+    if (in.pile_type < 1 || in.pile_type > 7) r.reject("expected a pile-type code from 1 to 7.");
+    in.taper_angle = r.real("taper angle");
+    if (in.taper_angle < 0 || in.taper_angle >= 90)
+        r.reject("expected a taper angle from 0 to below 90 degrees.");
+    in.load_transfer_method = r.integer("load-transfer method code");
+    if (in.load_transfer_method < 1 || in.load_transfer_method > kMethodCount) {
+        r.reject("expected a load-transfer method code from 1 to 9.");
+    }
+    in.offshore_data = r.integer("offshore-data flag");
+    in.reduced_resistance = r.integer("reduced-resistance flag");
+
+    r.begin("record 8 (method selection flags)");
+    for (int m = 1; m <= kMethodCount; ++m) {
+        in.selected[static_cast<std::size_t>(m - 1)] =
+            r.integer("selection flag of method " + std::to_string(m));
+    }
+
+    r.begin("record 9 (soil depth and section area)");
+    in.deepest_soil_depth = r.real("deepest soil depth");
+    if (in.deepest_soil_depth <= 0) r.reject("expected a positive deepest soil depth.");
+    in.section_area = r.real("cross-section area");
+    if (in.section_area < 0) r.reject("the cross-section area must not be negative.");
+}
+
+void read_soil_point(RecordReader& r, InputData& in, int index, int count) {
+    SoilPoint p;
+    const std::string n = std::to_string(index + 1);
+    r.begin("record 10 (soil point " + n + " of " + std::to_string(count) + ", first line)");
+    p.depth = r.real("depth");
+    if (p.depth < 0) r.reject("a soil depth must not be negative.");
+    if (!in.soil.empty() && p.depth < in.soil.back().depth) {
+        r.reject("soil depths must not decrease downwards; the point above lies at " +
+                 std::to_string(in.soil.back().depth) + ".");
+    }
+    p.soil_type = r.real("soil-type code");
+    if (p.soil_type != 1.0 && p.soil_type != 2.0)
+        r.reject("expected a soil-type code of 1 (sand) or 2 (clay).");
+    p.earth_pressure = r.real("coefficient of lateral earth pressure");
+    p.unit_weight = r.real("effective unit weight");
+    if (p.unit_weight <= 0) r.reject("expected a positive effective unit weight.");
+    p.friction_angle = r.real("friction angle");
+    if (p.friction_angle < 0 || p.friction_angle >= 90)
+        r.reject("expected a friction angle from 0 to below 90 degrees.");
+    p.bearing_factor = r.real("bearing capacity factor");
+
+    r.begin("record 10 (soil point " + n + " of " + std::to_string(count) + ", second line)");
+    p.max_friction = r.real("maximum unit friction");
+    p.max_bearing = r.real("maximum unit bearing");
+    p.su = r.real("undrained shear strength");
+    p.sur = r.real("remolded shear strength or blow count");
+    p.blow_count_ysr = r.real("yield stress ratio");
+    p.plasticity_index = r.real("plasticity index");
+    p.cone_resistance = r.real("cone resistance");
+    p.user_friction_read = r.real("user unit skin friction");
+    p.user_bearing_read = r.real("user unit end bearing");
+    p.lrfd_friction = r.real("LRFD factor on unit friction");
+    p.lrfd_bearing = r.real("LRFD factor on unit bearing");
+
+    if (p.soil_type == 1.0) {
+        // A sand point carries its blow count in the remolded-strength position.
+        p.blow_count_ysr = p.sur;
+        p.sur = 0;
+    }
+    const double to_report = in.english() ? 1000.0 : 1.0;  // psf to ksf
+    p.max_friction /= to_report;
+    p.max_bearing /= to_report;
+    p.su /= to_report;
+    p.sur /= to_report;
+    p.user_friction = p.user_friction_read / to_report;
+    p.user_bearing = p.user_bearing_read / to_report;
+    if (p.max_friction < kTiny) {
+        p.max_friction = kUnlimited;
+        p.friction_unlimited = true;
+    }
+    if (p.max_bearing < kTiny) {
+        p.max_bearing = kUnlimited;
+        p.bearing_unlimited = true;
+    }
+    in.soil.push_back(p);
+}
+
+void read_tz_print(RecordReader& r, InputData& in) {
+    r.begin("record 11 (t-z print depths)");
+    in.tz_print = r.integer("t-z print flag");
+    if (in.tz_print != 1) return;
+    const int count = r.integer("number of t-z print depths");
+    if (count < 0 || count > kMaxTzPrintDepths) {
+        r.reject("expected from 0 to " + std::to_string(kMaxTzPrintDepths) + " t-z print depths, found " +
+                 std::to_string(count) + ".");
+    }
+    for (int i = 0; i < count; ++i) {
+        r.begin("record 11 (t-z print depth " + std::to_string(i + 1) + " of " + std::to_string(count) + ")");
+        in.tz_print_depths.push_back(r.real("t-z print depth"));
+    }
+}
+
+void read_loading_and_sections(RecordReader& r, InputData& in) {
+    r.begin("record 12 (loading)");
+    in.loading_type = r.integer("loading type code");
+    if (in.loading_type != 0 && in.loading_type != 1)
+        r.reject("expected a loading type of 0 (compression) or 1 (tension).");
+    in.tension_factor = r.real("tension reduction factor");
+
+    r.begin("record 13 (clay drainage and plug condition)");
+    in.drained_clay = r.integer("clay drainage option");
+    in.plug_condition = r.integer("plug condition code");
+    if (in.plug_condition < 0 || in.plug_condition > 2)
+        r.reject("expected a plug condition code of 0, 1 or 2.");
+
+    r.begin("record 14 (cross-section table)");
+    in.section_row_count = r.integer("number of section rows");
+    if (in.section_row_count < 0 || in.section_row_count > kMaxSectionRows) {
+        r.reject("expected from 0 to " + std::to_string(kMaxSectionRows) + " section rows, found " +
+                 std::to_string(in.section_row_count) + ".");
+    }
+    in.section_mode = r.integer("section mode");
+    if (in.section_mode < 0) r.reject("expected a section mode of 0, 1 or 2.");
+    if (in.section_mode >= 2) {
+        if (in.section_row_count < 1)
+            r.reject("a cross-section area varying with depth needs at least one row.");
+        for (int i = 0; i < in.section_row_count; ++i) {
+            r.begin("record 14 (section row " + std::to_string(i + 1) + " of " +
+                    std::to_string(in.section_row_count) + ")");
+            SectionRow row;
+            row.depth = r.real("section depth");
+            row.area = r.real("cross-section area");
+            if (row.area <= 0) r.reject("expected a positive cross-section area.");
+            in.sections.push_back(row);
+        }
+    }
+
+    r.begin("record 15 (critical depth)");
+    in.critical_depth_option = r.integer("critical-depth option");
+    if (in.critical_depth_option < 0 || in.critical_depth_option > 2)
+        r.reject("expected a critical-depth option of 0, 1 or 2.");
+    in.critical_depth = r.real("critical depth");
+}
+
+}  // namespace
+
+InputData parse_input_data(std::string_view text, const std::string& file_name) {
+    RecordReader r("Input data file " + quoted(file_name), text);
+    InputData in;
+    r.begin("record 1 (title)");
+    in.title = r.text_line("title", kMaxTitleChars);
+    r.begin("record 2 (designer)");
+    in.designer = r.text_line("designer", kMaxTitleChars);
+    r.begin("record 3 (job number)");
+    in.job_number = r.text_line("job number", kMaxTitleChars);
+
+    r.begin("record 4 (units, print interval, soil points)");
+    const int units = r.integer("unit-system code");
+    if (units != 1 && units != 2) r.reject("expected a unit-system code of 1 (English) or 2 (S.I.).");
+    in.units = units == 1 ? UnitSystem::English : UnitSystem::SI;
+    in.print_interval = r.integer("print interval");
+    if (in.print_interval < 1) r.reject("expected a print interval of at least 1.");
+    const int points = r.integer("number of soil points");
+    if (points < 2 || points > kMaxSoilPoints) {
+        r.reject("expected from 2 to " + std::to_string(kMaxSoilPoints) +
+                 " soil points (a top and a bottom point per layer), found " + std::to_string(points) + ".");
+    }
+
+    read_pile_section(r, in);
+    read_end_section(r, in);
+    read_options(r, in);
+    in.soil.reserve(static_cast<std::size_t>(points));
+    for (int i = 0; i < points; ++i) read_soil_point(r, in, i, points);
+    read_tz_print(r, in);
+    read_loading_and_sections(r, in);
+    return in;
+}
+
+CptProfile parse_cpt_data(std::string_view text, const std::string& file_name) {
+    RecordReader r("CPT data file " + quoted(file_name), text);
+    CptProfile cpt;
+    r.begin("record 1 (unit code and row count)");
+    cpt.unit_code = r.integer("unit-system code");
+    const int rows = r.integer("number of CPT rows");
+    if (rows < 0 || rows > kMaxCptRows) {
+        r.reject("expected from 0 to " + std::to_string(kMaxCptRows) + " CPT rows, found " +
+                 std::to_string(rows) + ".");
+    }
+    cpt.points.reserve(static_cast<std::size_t>(rows));
+    for (int i = 0; i < rows; ++i) {
+        r.begin("CPT row " + std::to_string(i + 1) + " of " + std::to_string(rows));
+        CptPoint p;
+        p.depth = r.real("depth");
+        p.qc = r.real("cone resistance");
+        cpt.points.push_back(p);
+    }
+    return cpt;
+}
+
+std::string read_text_file(const std::string& path, std::string_view what) {
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec)) {
+        throw InputError("The " + std::string(what) + " " + quoted(path) + " does not exist.");
+    }
+    if (std::filesystem::is_directory(path, ec)) {
+        throw InputError("The " + std::string(what) + " " + quoted(path) + " is a folder, not a file.");
+    }
+    std::ifstream f(path, std::ios::binary);
+    if (!f)
+        throw InputError("The " + std::string(what) + " " + quoted(path) + " cannot be opened for reading.");
+    std::ostringstream ss;
+    ss << f.rdbuf();
+    if (f.bad()) throw InputError("The " + std::string(what) + " " + quoted(path) + " cannot be read.");
+    return ss.str();
+}
+
+}  // namespace torve

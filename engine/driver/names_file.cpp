@@ -1,0 +1,79 @@
+// Reading the file of names, with the console fallback for missing path lines.
+#include "engine/driver/names_file.h"
+
+#include <istream>
+#include <ostream>
+
+#include "engine/driver/input_error.h"
+#include "engine/driver/limits.h"
+#include "engine/driver/record_reader.h"
+
+namespace torve {
+namespace {
+
+bool next_line(std::istream& in, std::string& line) {
+    if (!std::getline(in, line)) return false;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return true;
+}
+
+std::string trim_right(std::string s) {
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.pop_back();
+    return s;
+}
+
+std::string path_piece(const std::string& line) {
+    return trim_right(line.substr(0, kMaxPathChars));
+}
+
+std::string ask(std::ostream& console, std::istream& console_in, const char* question) {
+    console << "\n\n"
+            << "       " << question << "\n"
+            << " ENTER >" << std::endl;
+    std::string answer;
+    next_line(console_in, answer);
+    return path_piece(answer);
+}
+
+}  // namespace
+
+NamesFile read_names_file(std::istream& names, std::ostream& console, std::istream& console_in) {
+    NamesFile nf;
+    std::string line;
+    for (int n = 1; n <= 4; ++n) {
+        if (!next_line(names, line)) {
+            throw InputError(
+                "The file of names \"names.dat\" ends before line " + std::to_string(n) +
+                "; it needs a version line, two identification lines and an identification number "
+                "before the four file paths.");
+        }
+        if (n == 1) nf.version = line.substr(0, kVersionChars);
+        if (n == 4) {
+            const auto b = line.find_first_not_of(" \t,");
+            const auto e = line.find_first_of(" \t,", b == std::string::npos ? line.size() : b);
+            int id = 0;
+            if (b == std::string::npos ||
+                !parse_integer(
+                    std::string_view(line).substr(b, e == std::string::npos ? std::string::npos : e - b),
+                    id)) {
+                throw InputError(
+                    "The file of names \"names.dat\", line 4: expected a whole identification number, found "
+                    "\"" +
+                    line + "\".");
+            }
+        }
+    }
+    std::string* const targets[] = {&nf.input, &nf.report, &nf.plot, &nf.cpt};
+    for (std::string* target : targets) {
+        if (!next_line(names, line)) {
+            nf.input = ask(console, console_in, "ENTER A FILE NAME FOR YOUR INPUT FILE.");
+            nf.report = ask(console, console_in, "ENTER A FILE NAME FOR YOUR OUTPUT FILE.");
+            nf.plot = ask(console, console_in, "ENTER A FILE NAME FOR YOUR GRAPHIC DATA FILE.");
+            break;
+        }
+        *target = path_piece(line);
+    }
+    return nf;
+}
+
+}  // namespace torve

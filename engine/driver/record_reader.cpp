@@ -1,0 +1,132 @@
+// Free-format (list-directed) reading of the input data file and CPT data file.
+#include "engine/driver/record_reader.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "engine/driver/input_error.h"
+
+namespace torve {
+namespace {
+
+bool is_separator(char c) {
+    return c == ' ' || c == '\t' || c == ',' || c == '\r' || c == '\f' || c == '\v';
+}
+
+}  // namespace
+
+bool parse_real(std::string_view token, double& value) {
+    std::string s(token);
+    if (!s.empty() && s[0] == '+') s.erase(0, 1);
+    if (s.empty() || s[0] == '+') return false;
+    for (char& c : s) {
+        if (c == 'd' || c == 'D') c = 'e';  // Fortran double-precision exponent
+    }
+    // from_chars also accepts "inf", "nan" and hexadecimal-free forms; only plain decimals pass here.
+    for (char c : s) {
+        const bool ok = (c >= '0' && c <= '9') || c == '.' || c == 'e' || c == 'E' || c == '-' || c == '+';
+        if (!ok) return false;
+    }
+    double v = 0;
+    const auto r = std::from_chars(s.data(), s.data() + s.size(), v, std::chars_format::general);
+    if (r.ec != std::errc{} || r.ptr != s.data() + s.size() || !std::isfinite(v)) return false;
+    value = v;
+    return true;
+}
+
+bool parse_integer(std::string_view token, int& value) {
+    if (!token.empty() && token[0] == '+') token.remove_prefix(1);
+    if (token.empty() || token[0] == '+') return false;
+    int v = 0;
+    const auto r = std::from_chars(token.data(), token.data() + token.size(), v);
+    if (r.ec != std::errc{} || r.ptr != token.data() + token.size()) return false;
+    value = v;
+    return true;
+}
+
+RecordReader::RecordReader(std::string file_label, std::string_view text)
+    : file_label_(std::move(file_label)) {
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) end = text.size();
+        lines_.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+}
+
+void RecordReader::begin(std::string record_name) {
+    record_ = std::move(record_name);
+    pending_.clear();
+    pending_pos_ = 0;
+}
+
+std::string RecordReader::text_line(std::string_view field, std::size_t width) {
+    pending_.clear();
+    pending_pos_ = 0;
+    if (next_line_ >= lines_.size()) {
+        throw InputError(where(0) + ": the file ends before the " + std::string(field) + ".");
+    }
+    last_line_ = next_line_ + 1;
+    std::string_view line = lines_[next_line_++];
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    return std::string(line.substr(0, width));
+}
+
+const RecordReader::Token& RecordReader::next_token(std::string_view field) {
+    while (pending_pos_ >= pending_.size()) {
+        if (next_line_ >= lines_.size()) {
+            throw InputError(where(0) + ": the file ends before the " + std::string(field) + ".");
+        }
+        pending_.clear();
+        pending_pos_ = 0;
+        const std::string_view line = lines_[next_line_++];
+        std::size_t i = 0;
+        while (i < line.size()) {
+            while (i < line.size() && is_separator(line[i])) ++i;
+            const std::size_t b = i;
+            while (i < line.size() && !is_separator(line[i])) ++i;
+            if (i > b) pending_.push_back({line.substr(b, i - b), next_line_});
+        }
+    }
+    const Token& t = pending_[pending_pos_++];
+    last_line_ = t.line;
+    return t;
+}
+
+int RecordReader::integer(std::string_view field) {
+    const Token& t = next_token(field);
+    int v = 0;
+    if (!parse_integer(t.text, v)) {
+        throw InputError(where(t.line) + ": expected a whole number for the " + std::string(field) +
+                         ", found \"" + std::string(t.text) + "\".");
+    }
+    return v;
+}
+
+double RecordReader::real(std::string_view field) {
+    const Token& t = next_token(field);
+    double v = 0;
+    if (!parse_real(t.text, v)) {
+        throw InputError(where(t.line) + ": expected a finite number for the " + std::string(field) +
+                         ", found \"" + std::string(t.text) + "\".");
+    }
+    return v;
+}
+
+void RecordReader::reject(std::string_view what) const {
+    throw InputError(where(last_line_) + ": " + std::string(what));
+}
+
+void RecordReader::reject_record(std::string_view what) const {
+    throw InputError(where(0) + ": " + std::string(what));
+}
+
+std::string RecordReader::where(std::size_t line) const {
+    std::string s = file_label_;
+    if (!record_.empty()) s += ", " + record_;
+    if (line > 0) s += ", line " + std::to_string(line);
+    return s;
+}
+
+}  // namespace torve

@@ -1,0 +1,61 @@
+// Free-format record reader for the engine's input files, with located error messages.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace torve {
+
+// Reads a text file as a sequence of records. Values are separated by blanks, tabs or commas. A
+// record starts on a fresh line; values left over on its last line are ignored, and a record whose
+// values do not fit on one line continues on the following lines. Numbers are read with the
+// classic "." decimal mark whatever the process locale.
+//
+// Every failure raises InputError with a message naming the file, the record, the line and what
+// was expected there.
+class RecordReader {
+  public:
+    // `file_label` starts every message, e.g. `input data file "pile.tv6d"`.
+    RecordReader(std::string file_label, std::string_view text);
+
+    // Starts a new record: the next value is taken from the line after the one last read from.
+    void begin(std::string record_name);
+
+    // The next whole line as text (a text record), cut to `width` characters.
+    std::string text_line(std::string_view field, std::size_t width);
+
+    // The next value of the current record. `field` names it in messages.
+    int integer(std::string_view field);
+    double real(std::string_view field);
+
+    // Throws a message located at the value read last, e.g. for a value out of its range.
+    [[noreturn]] void reject(std::string_view what) const;
+
+    // Throws a message located at the current record, without a line (e.g. a count over its limit).
+    [[noreturn]] void reject_record(std::string_view what) const;
+
+  private:
+    struct Token {
+        std::string_view text;
+        std::size_t line;  // 1-based
+    };
+    const Token& next_token(std::string_view field);
+    std::string where(std::size_t line) const;
+
+    std::string file_label_;
+    std::vector<std::string_view> lines_;
+    std::string record_;
+    std::size_t next_line_ = 0;   // index of the next unread line
+    std::vector<Token> pending_;  // values of the current line not read yet
+    std::size_t pending_pos_ = 0;
+    std::size_t last_line_ = 0;
+};
+
+// Parses a whole token as a finite real in Fortran's forms (1, -1.5, .5, 5., 1e3, 1.5D-3).
+bool parse_real(std::string_view token, double& value);
+// Parses a whole token as a 32-bit integer (an optional sign and digits only).
+bool parse_integer(std::string_view token, int& value);
+
+}  // namespace torve

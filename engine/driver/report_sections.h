@@ -1,0 +1,42 @@
+// The sections of the text report (and the console lines that mirror some of them).
+#pragma once
+
+#include <ctime>
+#include <string>
+#include <string_view>
+
+#include "engine/driver/input_data.h"
+#include "engine/driver/text_out.h"
+#include "engine/driver/unit_labels.h"
+
+namespace torve {
+
+// Banner with the version string; written to the console and to the report.
+void write_banner(TextOut& out, std::string_view version);
+
+// Folder of the input file and the names of the input, report and plot files.
+void write_file_names(TextOut& out, const std::string& input, const std::string& report,
+                      const std::string& plot);
+
+// "Time and Date of Analysis" block for the given local time.
+void write_date_block(TextOut& out, const std::tm& when);
+
+// Console warning when the deepest soil point is shallower than pile length plus two diameters.
+void write_soil_extent_warning(TextOut& console, double required_depth, const UnitLabels& u);
+
+// Report message when the stated soil depth is too shallow; the run ends after it.
+void write_soil_extent_stop(TextOut& out, double stated_depth, double required_depth, const UnitLabels& u);
+
+// "INPUT INFORMATION": the echo of every input value.
+void write_input_echo(TextOut& out, const InputData& in, const UnitLabels& u);
+
+// "COMPUTATION RESULT" heading.
+void write_result_heading(TextOut& out);
+
+// Message when the soil profile needs more segments than the tables hold; console and report.
+void write_segment_limit(TextOut& out, long long segment_count);
+
+// Cross-section area from the diameters (section mode 0): in2 for English, m2 for S.I. projects.
+double section_area_from_diameters(const InputData& in);
+
+}  // namespace torve

@@ -1,0 +1,164 @@
+// The run sequence: file of names, banner, input, checks, echo, penetration and settlement phases.
+#include "engine/driver/run_analysis.h"
+
+#include <chrono>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+
+#include "engine/driver/input_error.h"
+#include "engine/driver/input_reader.h"
+#include "engine/driver/limits.h"
+#include "engine/driver/names_file.h"
+#include "engine/driver/plot_writer.h"
+#include "engine/driver/report_sections.h"
+#include "engine/driver/soil_spacing.h"
+
+namespace torve {
+namespace {
+
+std::tm local_now() {
+    const std::time_t t = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    std::tm tm{};
+    localtime_r(&t, &tm);
+    return tm;
+}
+
+std::string quoted(const std::string& s) {
+    return "\"" + s + "\"";
+}
+
+// Opens an output file for writing, replacing it; an unwritable path raises OutputError.
+void open_output(std::ofstream& f, const std::string& path, const char* what) {
+    f.open(path, std::ios::out | std::ios::trunc | std::ios::binary);
+    if (!f) throw OutputError(std::string("The ") + what + " " + quoted(path) + " cannot be created.");
+}
+
+// One run's files and streams; everything the run needs lives here, nothing in globals.
+class Run {
+  public:
+    Run(const RunFiles& files, std::ostream& console, const RunOptions& options)
+        : files_(files), options_(options), console_(console) {}
+
+    RunResult execute();
+
+  private:
+    void sequence();
+    void fail(RunStatus status, const std::string& message);
+
+    const RunFiles& files_;
+    const RunOptions& options_;
+    TextOut console_;
+    std::ofstream report_file_;
+    std::ofstream plot_file_;
+    std::optional<TextOut> report_;
+    RunResult result_;
+};
+
+RunResult Run::execute() {
+    try {
+        sequence();
+    } catch (const InputError& e) {
+        fail(RunStatus::InputError, e.what());
+    } catch (const OutputError& e) {
+        fail(RunStatus::OutputError, e.what());
+    } catch (const std::exception& e) {
+        fail(RunStatus::InternalError, std::string("Internal error of the engine: ") + e.what());
+    } catch (...) {
+        fail(RunStatus::InternalError, "Internal error of the engine.");
+    }
+    if (result_.status == RunStatus::Completed) {
+        report_file_.flush();
+        plot_file_.flush();
+        if (!report_file_ || !plot_file_) {
+            fail(RunStatus::OutputError,
+                 "The report or plot file could not be written completely (is the disk full?).");
+        }
+    }
+    return result_;
+}
+
+void Run::fail(RunStatus status, const std::string& message) {
+    result_.status = status;
+    result_.message = message;
+    const std::string line = "ERROR - " + message;
+    console_.line(line);
+    if (report_ && report_file_) report_->line(line);
+}
+
+void Run::sequence() {
+    write_banner(console_, files_.version);
+
+    open_output(report_file_, files_.report, "report file");
+    report_.emplace(report_file_);
+    TextOut& report = *report_;
+    write_banner(report, files_.version);
+    write_file_names(report, files_.input, files_.report, files_.plot);
+    write_date_block(report, options_.local_time ? *options_.local_time : local_now());
+
+    const std::string input_text = read_text_file(files_.input, "input data file");
+    open_output(plot_file_, files_.plot, "plot file");
+    std::string cpt_text;
+    const bool no_cpt = options_.cpt_optional && (files_.cpt.empty() || !std::filesystem::exists(files_.cpt));
+    if (!no_cpt) cpt_text = read_text_file(files_.cpt, "CPT data file");
+
+    InputData in = parse_input_data(input_text, files_.input);
+    const CptProfile cpt = no_cpt ? CptProfile{} : parse_cpt_data(cpt_text, files_.cpt);
+    const UnitLabels labels = unit_labels(in.units);
+    result_.english = in.english();
+
+    const double diameter_unit = in.english() ? 12.0 : 1000.0;
+    const double required_depth = in.pile_length + 2.0 * in.outside_diameter / diameter_unit;
+    if (in.soil.back().depth < required_depth) {
+        write_soil_extent_warning(console_, required_depth, labels);
+        result_.warnings.push_back("The deepest soil point (" + decimals(in.soil.back().depth, 2) +
+                                   ") is shallower than the pile length plus two diameters (" +
+                                   decimals(required_depth, 2) + "); the soil below it is extrapolated.");
+    }
+    if (in.deepest_soil_depth < required_depth) {
+        write_soil_extent_stop(report, in.deepest_soil_depth, required_depth, labels);
+        result_.stop = RunStop::SoilExtent;
+        result_.message =
+            "The deepest soil depth (record 9) is less than the pile length plus two pile diameters (" +
+            decimals(required_depth, 2) + ").";
+        return;
+    }
+    console_.line("COMPUTATION IS PROCEEDING........");
+    write_input_echo(report, in, labels);
+    write_result_heading(report);
+
+    const long long segments = segment_count(in.deepest_soil_depth, in.increment);
+    align_soil_points(in.soil, in.increment);
+    if (segments > kMaxSegments) {
+        write_segment_limit(console_, segments);
+        write_segment_limit(report, segments);
+        result_.stop = RunStop::SegmentLimit;
+        result_.message = "The soil profile needs " + std::to_string(segments) + " segments; at most " +
+                          std::to_string(kMaxSegments) + " are allowed. Use a longer computation increment.";
+        return;
+    }
+    (void)cpt;
+}
+
+}  // namespace
+
+RunResult run_analysis(const RunFiles& files, std::ostream& console, const RunOptions& options) {
+    return Run(files, console, options).execute();
+}
+
+RunResult run_from_names_file(std::istream& names, std::ostream& console, std::istream& console_in) {
+    try {
+        const NamesFile nf = read_names_file(names, console, console_in);
+        RunFiles files{nf.input, nf.report, nf.plot, nf.cpt, nf.version};
+        return run_analysis(files, console, {});
+    } catch (const std::exception& e) {
+        RunResult r;
+        r.status = RunStatus::InputError;
+        r.message = e.what();
+        console << "ERROR - " << e.what() << '\n';
+        return r;
+    }
+}
+
+}  // namespace torve

@@ -1,0 +1,25 @@
+// Unit labels of the report, chosen by the project's unit system.
+#pragma once
+
+#include <string_view>
+
+#include "engine/driver/input_data.h"
+
+namespace torve {
+
+struct UnitLabels {
+    std::string_view length;       // A3
+    std::string_view diameter;     // A3
+    std::string_view force;        // A3
+    std::string_view stress;       // A3
+    std::string_view unit_weight;  // A5
+    std::string_view area;         // A3
+    std::string_view modulus;      // A3
+};
+
+constexpr UnitLabels unit_labels(UnitSystem units) {
+    if (units == UnitSystem::English) return {"FT.", "IN.", "KIP", "KSF", "LB/CF", "IN2", "PSI"};
+    return {"M. ", "MM.", "KN.", "KPA", "KN/CM", "M2 ", "KPA"};
+}
+
+}  // namespace torve

@@ -1,0 +1,91 @@
+// Fixed-width fields worked out by hand from the Fortran edit descriptors.
+#include "engine/driver/fixed_format.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace torve {
+namespace {
+
+TEST(FixedFormat, FixedPointRoundsAlignsAndSigns) {
+    EXPECT_EQ(format_f(3.14159, 7, 2), "   3.14");
+    EXPECT_EQ(format_f(-3.14159, 7, 2), "  -3.14");
+    EXPECT_EQ(format_f(2.71828, 7, 2), "   2.72");  // rounds up
+    EXPECT_EQ(format_f(9.996, 5, 2), "10.00");      // carry into a new digit, still fits
+    EXPECT_EQ(format_f(0.0, 7, 2), "   0.00");
+    EXPECT_EQ(format_f(-0.0, 6, 2), "  0.00");      // negative zero prints unsigned
+    EXPECT_EQ(format_f(-0.001, 6, 2), " -0.00");    // a negative value keeps its sign
+    EXPECT_EQ(format_f(1234.5, 7, 2), "1234.50");   // exactly fills the field
+    EXPECT_EQ(format_f(12345.5, 7, 2), "*******");  // 12345.50 needs 8
+    EXPECT_EQ(format_f(1234567.8, 8, 1), "********");
+    EXPECT_EQ(format_f(60.0 - 1.0e-7, 10, 2), "     60.00");
+    EXPECT_EQ(format_f(12.0, 5, 0), "  12.");  // F5.0 keeps its decimal point
+}
+
+TEST(FixedFormat, FixedPointDropsLeadingZeroOnlyWhenNeeded) {
+    EXPECT_EQ(format_f(0.5, 4, 2), "0.50");
+    EXPECT_EQ(format_f(0.5, 3, 2), ".50");
+    EXPECT_EQ(format_f(-0.5, 5, 2), "-0.50");
+    EXPECT_EQ(format_f(-0.5, 4, 2), "-.50");
+    EXPECT_EQ(format_f(-0.5, 3, 2), "***");
+}
+
+TEST(FixedFormat, ExponentFormHasMantissaBelowOne) {
+    EXPECT_EQ(format_e(123.4, 10, 3), " 0.123E+03");
+    EXPECT_EQ(format_e(-123.4, 10, 3), "-0.123E+03");
+    EXPECT_EQ(format_e(0.0, 10, 3), " 0.000E+00");
+    EXPECT_EQ(format_e(0.00012345, 10, 3), " 0.123E-03");
+    EXPECT_EQ(format_e(0.12345, 10, 3), " 0.123E+00");
+    EXPECT_EQ(format_e(1.0, 10, 3), " 0.100E+01");
+    EXPECT_EQ(format_e(0.99996, 10, 3), " 0.100E+01");  // rounding carries into the exponent
+    EXPECT_EQ(format_e(0.9994, 10, 3), " 0.999E+00");
+    EXPECT_EQ(format_e(12.0, 16, 4), "      0.1200E+02");
+    EXPECT_EQ(format_e(29000000.0, 10, 3), " 0.290E+08");
+}
+
+TEST(FixedFormat, ExponentFormMarkerAndNarrowFields) {
+    EXPECT_EQ(format_e(9999999.0, 8, 2), "0.10E+08");  // the unlimited-value marker of the report
+    EXPECT_EQ(format_e(-9999999.0, 8, 2), "-.10E+08");
+    EXPECT_EQ(format_e(1.0, 7, 2), ".10E+01");
+    EXPECT_EQ(format_e(1.0, 6, 2), "******");
+}
+
+TEST(FixedFormat, ExponentsOfThreeDigitsDropTheLetter) {
+    EXPECT_EQ(format_e(1.0e-120, 10, 3), " 0.100-119");
+    EXPECT_EQ(format_e(1.5e200, 10, 3), " 0.150+201");
+    EXPECT_EQ(format_e(-1.5e200, 10, 3), "-0.150+201");
+    EXPECT_EQ(format_e(1.0e99, 10, 3), " 0.100+100");
+    EXPECT_EQ(format_e(1.0e98, 10, 3), " 0.100E+99");
+}
+
+TEST(FixedFormat, IntegersWithMinimumDigits) {
+    EXPECT_EQ(format_i(501, 4), " 501");
+    EXPECT_EQ(format_i(12345, 4), "****");
+    EXPECT_EQ(format_i(-12, 4), " -12");
+    EXPECT_EQ(format_i(-123, 3), "***");
+    EXPECT_EQ(format_i(5, 2, 2), "05");
+    EXPECT_EQ(format_i(0, 2, 2), "00");
+    EXPECT_EQ(format_i(2026, 4), "2026");
+    EXPECT_EQ(format_i(0, 3, 0), "   ");  // Iw.0 leaves zero blank
+    EXPECT_EQ(format_i(std::numeric_limits<long long>::min(), 25), "     -9223372036854775808");
+}
+
+TEST(FixedFormat, TextIsCutOrPadded) {
+    EXPECT_EQ(format_a("SAND", 4), "SAND");
+    EXPECT_EQ(format_a("2014.6.3", 12), "2014.6.3    ");
+    EXPECT_EQ(format_a("ABCDE", 3), "ABC");
+}
+
+TEST(FixedFormat, NonFiniteValuesAreVisible) {
+    EXPECT_EQ(format_f(std::numeric_limits<double>::quiet_NaN(), 7, 2), "    NaN");
+    EXPECT_EQ(format_e(-std::numeric_limits<double>::infinity(), 10, 3), "      -Inf");
+}
+
+TEST(FixedFormat, LineBuildsFieldsInOrder) {
+    EXPECT_EQ(Line().x(3).text("A").f(1.5, 5, 1).e(2.0, 9, 2).i(7, 3).a("xy", 3).str(),
+              "   A  1.5 0.20E+01  7xy ");
+}
+
+}  // namespace
+}  // namespace torve

@@ -1,0 +1,279 @@
+// The input data file and CPT data file readers: conversions in order, limits and malformed input.
+#include "engine/driver/input_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "engine/driver/input_error.h"
+#include "tests/support/project_text.h"
+#include "tests/support/scratch_dir.h"
+
+namespace torve {
+namespace {
+
+using test::ProjectText;
+
+ProjectText two_layer_project() {
+    ProjectText p;
+    p.add_layer(test::sand_layer(0, 30, 60, 30, 0.8, 20));
+    p.add_layer(test::clay_layer(30, 100, 50, 1500, 700));
+    return p;
+}
+
+std::string error_of(const std::string& text) {
+    try {
+        parse_input_data(text, "p.tv6d");
+    } catch (const InputError& e) {
+        return e.what();
+    }
+    return "(no error)";
+}
+
+TEST(InputReader, ReadsEveryRecordOfAnExample) {
+    const std::string path = test::source_path("examples/sand-over-clay-pipe-english.tv6d");
+    const InputData in = parse_input_data(read_text_file(path, "input data file"), path);
+    EXPECT_EQ(in.title, "Steel pipe pile, sand over clay over dense sand (English units)");
+    EXPECT_EQ(in.designer, "J. Engineer");
+    EXPECT_EQ(in.units, UnitSystem::English);
+    EXPECT_EQ(in.print_interval, 5);
+    ASSERT_EQ(in.soil.size(), 6u);
+    EXPECT_DOUBLE_EQ(in.outside_diameter, 24);
+    EXPECT_DOUBLE_EQ(in.inside_diameter, 23);
+    EXPECT_DOUBLE_EQ(in.end_section_length, 10);
+    EXPECT_DOUBLE_EQ(in.end_section_inside_diameter, 22.5);
+    EXPECT_EQ(in.load_transfer_method, 4);
+    EXPECT_TRUE(in.is_selected(kFhwa) && in.is_selected(kApi) && !in.is_selected(kNgi));
+    EXPECT_EQ(in.tz_print_depths, (std::vector<double>{10, 30, 55}));
+    ASSERT_EQ(in.sections.size(), 3u);
+    EXPECT_DOUBLE_EQ(in.sections[2].area, 54.78);
+    // clay point 3: psf divided by 1000, YSR kept
+    EXPECT_DOUBLE_EQ(in.soil[2].su, 1.2);
+    EXPECT_DOUBLE_EQ(in.soil[2].sur, 0.6);
+    EXPECT_DOUBLE_EQ(in.soil[2].blow_count_ysr, 2.5);
+    EXPECT_DOUBLE_EQ(in.soil[2].plasticity_index, 30);
+    // SPT sand point 5: the blow count moves to the YSR position; maximum friction 2000 psf
+    EXPECT_DOUBLE_EQ(in.soil[4].blow_count_ysr, 25);
+    EXPECT_DOUBLE_EQ(in.soil[4].sur, 0);
+    EXPECT_DOUBLE_EQ(in.soil[4].max_friction, 2.0);
+    EXPECT_FALSE(in.soil[4].friction_unlimited);
+    EXPECT_TRUE(in.soil[4].bearing_unlimited);
+}
+
+TEST(InputReader, CircularAndNoncircularSections) {
+    ProjectText p = two_layer_project();
+    p.od = 18;
+    p.id = 17;
+    InputData in = parse_input_data(p.text(), "p.tv6d");
+    EXPECT_DOUBLE_EQ(in.outside_diameter, 18);
+    EXPECT_DOUBLE_EQ(in.inside_diameter, 17);
+
+    p.perimeter = 3.1416 * 10;  // an equivalent circle of 10 in
+    p.tip_area = 144;
+    p.pile_type = 6;
+    in = parse_input_data(p.text(), "p.tv6d");
+    EXPECT_NEAR(in.outside_diameter, 10.0, 1e-6);
+    EXPECT_EQ(in.inside_diameter, 0);
+    EXPECT_DOUBLE_EQ(in.tip_area, 1.0);  // in2 to ft2
+}
+
+TEST(InputReader, AbsentEndSectionCoversTheWholePile) {
+    ProjectText p = two_layer_project();
+    p.id = 23;
+    const InputData in = parse_input_data(p.text(), "p.tv6d");
+    EXPECT_DOUBLE_EQ(in.end_section_inside_diameter, 23);
+    EXPECT_DOUBLE_EQ(in.end_section_length, 60.0 - static_cast<double>(1.0e-7f));
+    EXPECT_NE(in.end_section_length, in.pile_length);
+}
+
+TEST(InputReader, UnlimitedMarkersAndStressConversions) {
+    ProjectText p = two_layer_project();
+    p.soil[0].max_friction = 0;      // no limit
+    p.soil[1].max_friction = 0.001;  // a tiny limit stays a limit
+    p.soil[0].max_bearing = 200000;
+    p.soil[2].user_friction = 500;
+    p.soil[2].user_bearing = 40000;
+    p.soil[2].pi = 25;
+    p.soil[2].qc = 30000;
+    InputData in = parse_input_data(p.text(), "p.tv6d");
+    EXPECT_EQ(in.soil[0].max_friction, kUnlimited);
+    EXPECT_TRUE(in.soil[0].friction_unlimited);
+    EXPECT_DOUBLE_EQ(in.soil[1].max_friction, 0.000001);
+    EXPECT_FALSE(in.soil[1].friction_unlimited);
+    EXPECT_DOUBLE_EQ(in.soil[0].max_bearing, 200.0);
+    EXPECT_FALSE(in.soil[0].bearing_unlimited);
+    EXPECT_DOUBLE_EQ(in.soil[2].user_friction, 0.5);
+    EXPECT_DOUBLE_EQ(in.soil[2].user_bearing, 40.0);
+    EXPECT_DOUBLE_EQ(in.soil[2].user_friction_read, 500);
+    EXPECT_DOUBLE_EQ(in.soil[2].plasticity_index, 25);  // offshore values stay as read
+    EXPECT_DOUBLE_EQ(in.soil[2].cone_resistance, 30000);
+
+    p.units = 2;  // S.I. values are kept as they are
+    in = parse_input_data(p.text(), "p.tv6d");
+    EXPECT_DOUBLE_EQ(in.soil[2].user_friction, 500);
+    EXPECT_DOUBLE_EQ(in.soil[2].su, 1500);
+    EXPECT_DOUBLE_EQ(in.soil[1].max_friction, 0.001);
+}
+
+TEST(InputReader, SandBlowCountMovesAndZeroesRemoldedStrength) {
+    ProjectText p = two_layer_project();
+    p.soil[0].phi = 0;
+    p.soil[0].sur_or_n = 25;
+    const InputData in = parse_input_data(p.text(), "p.tv6d");
+    EXPECT_EQ(in.soil[0].sur, 0);
+    EXPECT_EQ(in.soil[0].blow_count_ysr, 25);  // not divided by 1000 in English units
+}
+
+TEST(InputReader, OptionalRecordsFollowTheirFlags) {
+    ProjectText p = two_layer_project();
+    p.tz_flag = 0;  // no count line: record 12 follows at once
+    p.loading = 1;
+    p.tension_factor = 0.7;
+    p.section_mode = 1;
+    p.section_rows = 5;  // mode 1 reads no rows
+    p.critical_option = 2;
+    p.critical_depth = 12.5;
+    InputData in = parse_input_data(p.text(), "p.tv6d");
+    EXPECT_TRUE(in.tz_print_depths.empty());
+    EXPECT_EQ(in.loading_type, 1);
+    EXPECT_DOUBLE_EQ(in.tension_factor, 0.7);
+    EXPECT_EQ(in.section_row_count, 5);
+    EXPECT_TRUE(in.sections.empty());
+    EXPECT_EQ(in.critical_depth_option, 2);
+    EXPECT_DOUBLE_EQ(in.critical_depth, 12.5);
+}
+
+TEST(InputReader, FreeFormatWithCommasContinuationsAndLeftovers) {
+    const std::string text =
+        "T\nD\nJ\n"
+        "1,1,2 extra\n"
+        "0 0 24\n0 29000000 60 0\n"  // record 5 continues on a second line
+        "0 0\n"
+        "0 1 1 0 4 0 0\n"
+        "0 0 0 1 0 0 0 0 0\n"
+        "100 0\n"
+        "0 1 0.8 60 30 20\n0 0 0 0 0 0 0 0 0 1 1\n"
+        "100 1 0.8 60 30 20\n0 0 0 0 0 0 0 0 0 1 1\n"
+        "0\n0 1\n0 0\n0 0\n0 0\n";
+    const InputData in = parse_input_data(text, "p.tv6d");
+    EXPECT_EQ(in.print_interval, 1);
+    EXPECT_DOUBLE_EQ(in.pile_length, 60);
+    EXPECT_EQ(in.soil.size(), 2u);
+}
+
+TEST(InputReader, MalformedInputIsLocated) {
+    ProjectText p = two_layer_project();
+    std::string text = p.text();
+    text.replace(text.find("29000000"), 8, "2.9e+7x");
+    EXPECT_EQ(error_of(text),
+              "Input data file \"p.tv6d\", record 5 (pile section), line 5: expected a finite number for the "
+              "modulus "
+              "of elasticity, found \"2.9e+7x\".");
+
+    text = p.text();
+    text.resize(text.find("\n0 1\n"));  // ends inside record 11
+    EXPECT_EQ(error_of(text),
+              "Input data file \"p.tv6d\", record 12 (loading): the file ends before the loading type code.");
+
+    text = p.text();
+    text.replace(text.find("1500"), 4, "nan");
+    EXPECT_NE(error_of(text).find(
+                  "soil point 3 of 4, second line), line 15: expected a finite number for the undrained "
+                  "shear strength, found \"nan\""),
+              std::string::npos);
+}
+
+TEST(InputReader, CountsAboveTableLimitsAreRefused) {
+    ProjectText p = two_layer_project();
+    for (int i = 0; i < 39; ++i) p.add_layer(test::sand_layer(100, 100, 60, 30, 0.8, 20));
+    ASSERT_EQ(p.soil.size(), 82u);
+    EXPECT_NE(error_of(p.text()).find(
+                  "expected from 2 to 80 soil points (a top and a bottom point per layer), found 82."),
+              std::string::npos);
+
+    p = two_layer_project();
+    p.tz_flag = 1;
+    p.tz_depths.assign(101, 5.0);
+    EXPECT_NE(
+        error_of(p.text()).find(
+            "record 11 (t-z print depths), line 18: expected from 0 to 100 t-z print depths, found 101."),
+        std::string::npos);
+
+    p = two_layer_project();
+    p.section_rows = 101;
+    p.section_mode = 2;
+    EXPECT_NE(error_of(p.text()).find("expected from 0 to 100 section rows, found 101."), std::string::npos);
+}
+
+TEST(InputReader, ValuesThatWouldBreakTheAnalysisAreRefused) {
+    struct Case {
+        std::function<void(ProjectText&)> change;
+        std::string expected;
+    };
+    const std::vector<Case> cases = {
+        {[](ProjectText& p) { p.units = 3; }, "expected a unit-system code of 1 (English) or 2 (S.I.)."},
+        {[](ProjectText& p) { p.print_interval = 0; }, "expected a print interval of at least 1."},
+        {[](ProjectText& p) { p.increment = 0; }, "expected a positive computation increment."},
+        {[](ProjectText& p) { p.od = 0; }, "expected a positive outside diameter for a circular pile."},
+        {[](ProjectText& p) { p.id = 24; }, "the inside diameter must be smaller than the outside diameter."},
+        {[](ProjectText& p) { p.modulus = 0; }, "expected a positive modulus of elasticity."},
+        {[](ProjectText& p) { p.length = -5; }, "expected a positive total pile length."},
+        {[](ProjectText& p) { p.pile_type = 8; }, "expected a pile-type code from 1 to 7."},
+        {[](ProjectText& p) { p.load_transfer = 0; }, "expected a load-transfer method code from 1 to 9."},
+        {[](ProjectText& p) { p.soil[1].gamma = 0; },
+         "soil point 2 of 4, first line), line 12: expected a positive effective unit weight."},
+        {[](ProjectText& p) { p.soil[0].gamma = -60; }, "expected a positive effective unit weight."},
+        {[](ProjectText& p) { p.soil[0].phi = 95; }, "expected a friction angle from 0 to below 90 degrees."},
+        {[](ProjectText& p) { p.soil[0].type = 3; }, "expected a soil-type code of 1 (sand) or 2 (clay)."},
+        {[](ProjectText& p) { p.soil[2].depth = 20; }, "soil depths must not decrease downwards"},
+        {[](ProjectText& p) { p.loading = 2; }, "expected a loading type of 0 (compression) or 1 (tension)."},
+        {[](ProjectText& p) { p.plug = 3; }, "expected a plug condition code of 0, 1 or 2."},
+        {[](ProjectText& p) { p.critical_option = 5; }, "expected a critical-depth option of 0, 1 or 2."},
+        {[](ProjectText& p) {
+             p.section_mode = 2;
+             p.section_rows = 0;
+         },
+         "a cross-section area varying with depth needs at least one row."},
+    };
+    for (const Case& c : cases) {
+        ProjectText p = two_layer_project();
+        c.change(p);
+        EXPECT_NE(error_of(p.text()).find(c.expected), std::string::npos) << c.expected << "\n"
+                                                                          << error_of(p.text());
+    }
+}
+
+TEST(CptReader, ReadsRowsAndRefusesTooMany) {
+    const CptProfile cpt = parse_cpt_data(" 2 3\n  1.0  5000\n  2.0  6000\n  3.5E+00  7.25E+03\n", "p.cpt");
+    EXPECT_EQ(cpt.unit_code, 2);
+    ASSERT_EQ(cpt.points.size(), 3u);
+    EXPECT_DOUBLE_EQ(cpt.points[2].depth, 3.5);
+    EXPECT_DOUBLE_EQ(cpt.points[2].qc, 7250);
+
+    EXPECT_TRUE(parse_cpt_data(" 1 0\n", "p.cpt").points.empty());
+    try {
+        parse_cpt_data(" 1 1001\n", "p.cpt");
+        FAIL();
+    } catch (const InputError& e) {
+        EXPECT_STREQ(e.what(),
+                     "CPT data file \"p.cpt\", record 1 (unit code and row count), line 1: expected from 0 "
+                     "to 1000 CPT "
+                     "rows, found 1001.");
+    }
+    EXPECT_THROW(parse_cpt_data(" 1 2\n 1.0 5000\n", "p.cpt"), InputError);
+    EXPECT_THROW(parse_cpt_data("", "p.cpt"), InputError);
+}
+
+TEST(InputFiles, MissingFileIsNamed) {
+    test::ScratchDir dir;
+    try {
+        read_text_file(dir.file("none.tv6d"), "input data file");
+        FAIL();
+    } catch (const InputError& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  "The input data file \"" + dir.file("none.tv6d") + "\" does not exist.");
+    }
+}
+
+}  // namespace
+}  // namespace torve

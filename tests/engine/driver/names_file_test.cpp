@@ -1,0 +1,78 @@
+// The file of names: eight lines, and the console questions when path lines are missing.
+#include "engine/driver/names_file.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "engine/driver/input_error.h"
+
+namespace torve {
+namespace {
+
+TEST(NamesFile, ReadsEightLinesAndTrimsPaths) {
+    std::istringstream names(
+        "2014.6.3 and more\r\nid one\r\nid two\r\n 7\r\n/p/a.tv6d   "
+        "\r\n/p/a.tv6o\r\n/p/a.tv6p\r\n/p/a.cpt\r\n");
+    std::ostringstream console;
+    std::istringstream answers;
+    const NamesFile nf = read_names_file(names, console, answers);
+    EXPECT_EQ(nf.version, "2014.6.3 and");  // first 12 characters
+    EXPECT_EQ(nf.input, "/p/a.tv6d");
+    EXPECT_EQ(nf.report, "/p/a.tv6o");
+    EXPECT_EQ(nf.plot, "/p/a.tv6p");
+    EXPECT_EQ(nf.cpt, "/p/a.cpt");
+    EXPECT_EQ(console.str(), "");
+}
+
+TEST(NamesFile, MissingPathLinesAreAskedForOnTheConsole) {
+    std::istringstream names("v\na\nb\n0\n");
+    std::ostringstream console;
+    std::istringstream answers("in.tv6d\nout.tv6o\nplot.tv6p\n");
+    const NamesFile nf = read_names_file(names, console, answers);
+    EXPECT_EQ(nf.input, "in.tv6d");
+    EXPECT_EQ(nf.report, "out.tv6o");
+    EXPECT_EQ(nf.plot, "plot.tv6p");
+    EXPECT_EQ(nf.cpt, "");
+    EXPECT_EQ(console.str(),
+              "\n\n       ENTER A FILE NAME FOR YOUR INPUT FILE.\n ENTER >\n"
+              "\n\n       ENTER A FILE NAME FOR YOUR OUTPUT FILE.\n ENTER >\n"
+              "\n\n       ENTER A FILE NAME FOR YOUR GRAPHIC DATA FILE.\n ENTER >\n");
+}
+
+TEST(NamesFile, CptPathKeepsWhatWasReadBeforeTheGap) {
+    std::istringstream names("v\na\nb\n0\nx.tv6d\nx.tv6o\nx.tv6p\n");  // line 8 missing
+    std::ostringstream console;
+    std::istringstream answers("i\no\np\n");
+    const NamesFile nf = read_names_file(names, console, answers);
+    EXPECT_EQ(nf.input, "i");
+    EXPECT_EQ(nf.cpt, "");
+}
+
+TEST(NamesFile, ClosedConsoleGivesEmptyPathsInsteadOfHanging) {
+    std::istringstream names("v\na\nb\n0\n");
+    std::ostringstream console;
+    std::istringstream answers("");
+    const NamesFile nf = read_names_file(names, console, answers);
+    EXPECT_EQ(nf.input, "");
+    EXPECT_EQ(nf.report, "");
+}
+
+TEST(NamesFile, FirstFourLinesAreRequired) {
+    std::ostringstream console;
+    std::istringstream answers;
+    std::istringstream three("v\na\nb\n");
+    EXPECT_THROW(read_names_file(three, console, answers), InputError);
+    std::istringstream bad_id("v\na\nb\nseven\n");
+    try {
+        read_names_file(bad_id, console, answers);
+        FAIL();
+    } catch (const InputError& e) {
+        EXPECT_STREQ(e.what(),
+                     "The file of names \"names.dat\", line 4: expected a whole identification number, found "
+                     "\"seven\".");
+    }
+}
+
+}  // namespace
+}  // namespace torve
