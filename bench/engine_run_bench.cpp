@@ -61,3 +61,36 @@ void BM_CompleteRunLargestInput(benchmark::State& state) {
 BENCHMARK(BM_CompleteRunLargestInput)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+namespace {
+
+// A complete API RP 2A run: 500 segments of 0.2 ft, a 90 ft pile, every row printed.
+void BM_ApiRun500Segments(benchmark::State& state) {
+    torve::test::ScratchDir dir;
+    torve::test::ProjectText p;
+    p.length = 90;
+    p.od = 24;
+    p.id = 22;
+    p.increment = 0.2;
+    p.deepest = 100;
+    p.print_interval = 1;
+    p.add_layer(torve::test::sand_layer(0, 30, 60, 32, 0.8, 20));
+    p.add_layer(torve::test::clay_layer(30, 60, 50, 1500, 700));
+    p.add_layer(torve::test::sand_layer(60, 100, 62, 36, 1.0, 40));
+    torve::RunFiles files;
+    files.input = dir.write("api.tv6d", p.text());
+    files.cpt = dir.write("api.cpt", " 1 0\n");
+    files.report = dir.file("api.tv6o");
+    files.plot = dir.file("api.tv6p");
+    for (auto _ : state) {
+        std::ostringstream console;
+        const torve::RunResult r = torve::run_analysis(files, console);
+        if (r.status != torve::RunStatus::Completed || r.tip_capacities.size() != 1) {
+            state.SkipWithError("run failed");
+            break;
+        }
+    }
+}
+BENCHMARK(BM_ApiRun500Segments)->Unit(benchmark::kMillisecond);
+
+}  // namespace

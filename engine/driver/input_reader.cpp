@@ -1,10 +1,13 @@
 // Reading the input data file and the CPT data file, with the reader's post-processing in order.
 #include "engine/driver/input_reader.h"
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <numbers>
 #include <sstream>
 
+#include "engine/driver/fixed_format.h"
 #include "engine/driver/input_error.h"
 #include "engine/driver/limits.h"
 #include "engine/driver/record_reader.h"
@@ -77,6 +80,16 @@ void read_options(RecordReader& r, InputData& in) {
     in.taper_angle = r.real("taper angle");
     if (in.taper_angle < 0 || in.taper_angle >= 90)
         r.reject("expected a taper angle from 0 to below 90 degrees.");
+    // The tip diameter of a tapered pile is OD - 2 L tan(angle); it must not become negative.
+    const double length_in_diameter_unit = in.pile_length * (in.english() ? 12.0 : 1000.0);
+    const double tip_diameter = in.outside_diameter - 2.0 * length_in_diameter_unit *
+                                                          std::tan(in.taper_angle * std::numbers::pi / 180.0);
+    if (tip_diameter < 0) {
+        const double largest =
+            std::atan(in.outside_diameter / 2.0 / length_in_diameter_unit) * 180.0 / std::numbers::pi;
+        r.reject("the taper angle gives a negative tip diameter over the pile length; it must be below " +
+                 decimals(largest, 3) + " degrees.");
+    }
     in.load_transfer_method = r.integer("load-transfer method code");
     if (in.load_transfer_method < 1 || in.load_transfer_method > kMethodCount) {
         r.reject("expected a load-transfer method code from 1 to 9.");

@@ -4,10 +4,12 @@
 #include <ctime>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/driver/input_data.h"
 #include "engine/driver/text_out.h"
 #include "engine/driver/unit_labels.h"
+#include "engine/methods/capacity_curve.h"
 
 namespace torve {
 
@@ -35,6 +37,22 @@ void write_result_heading(TextOut& out);
 
 // Message when the soil profile needs more segments than the tables hold; console and report.
 void write_segment_limit(TextOut& out, long long segment_count);
+
+// Title block of a method's capacity table.
+struct CapacityTableStyle {
+    const char* title;
+    int indent;
+    int frame;              // width of the asterisk lines above and below the title
+    bool tension_headings;  // "SELF WEIGHT" headings under tension
+    bool plug_marker;       // an asterisk marks rows where the soil plug governs the tip
+};
+
+// Rows printed with print interval p: 0, p, 2p, ... and always the last row.
+std::vector<int> printed_rows(int rows, int print_interval);
+
+// A method's capacity table: penetration, skin friction, end bearing (or self weight), ultimate.
+void write_capacity_table(TextOut& out, const CapacityTableStyle& style, const CapacityCurve& curve,
+                          const std::vector<int>& rows, double increment, const UnitLabels& u, bool tension);
 
 // Cross-section area from the diameters (section mode 0): in2 for English, m2 for S.I. projects.
 double section_area_from_diameters(const InputData& in);

@@ -11,6 +11,7 @@
 #include "engine/driver/input_reader.h"
 #include "engine/driver/limits.h"
 #include "engine/driver/names_file.h"
+#include "engine/driver/penetration_phase.h"
 #include "engine/driver/plot_writer.h"
 #include "engine/driver/report_sections.h"
 #include "engine/driver/soil_spacing.h"
@@ -138,7 +139,8 @@ void Run::sequence() {
                           std::to_string(kMaxSegments) + " are allowed. Use a longer computation increment.";
         return;
     }
-    (void)cpt;
+    PlotWriter plot(plot_file_);
+    run_penetration_phase(in, cpt, static_cast<int>(segments), report, plot, result_);
 }
 
 }  // namespace

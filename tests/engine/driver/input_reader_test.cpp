@@ -219,6 +219,13 @@ TEST(InputReader, ValuesThatWouldBreakTheAnalysisAreRefused) {
         {[](ProjectText& p) { p.modulus = 0; }, "expected a positive modulus of elasticity."},
         {[](ProjectText& p) { p.length = -5; }, "expected a positive total pile length."},
         {[](ProjectText& p) { p.pile_type = 8; }, "expected a pile-type code from 1 to 7."},
+        // OD 12 in, 60 ft: 12 - 2 x 720 tan(1 deg) < 0; the largest angle is atan(6/720) = 0.477 deg
+        {[](ProjectText& p) {
+             p.od = 12;
+             p.taper = 1;
+         },
+         "the taper angle gives a negative tip diameter over the pile length; it must be below 0.477 "
+         "degrees."},
         {[](ProjectText& p) { p.load_transfer = 0; }, "expected a load-transfer method code from 1 to 9."},
         {[](ProjectText& p) { p.soil[1].gamma = 0; },
          "soil point 2 of 4, first line), line 12: expected a positive effective unit weight."},

@@ -148,6 +148,23 @@ TEST(SoilSpacing, CountAndAlignment) {
     EXPECT_EQ(soil[3].depth, 5.0);
 }
 
+TEST(RunAnalysis, LayersOfNoThicknessLeaveNoNonFiniteNumbers) {
+    ScratchDir dir;
+    ProjectText p;
+    p.deepest = 100;
+    p.add_layer(test::sand_layer(0, 30, 60, 30, 0.8, 20));
+    p.add_layer(test::clay_layer(30, 30, 50, 1500, 700));  // no thickness, between two layers
+    p.add_layer(test::sand_layer(30, 100, 60, 34, 0.8, 30));
+    p.add_layer(test::clay_layer(100, 100, 50, 1500, 700));  // and at the bottom
+    const Outcome o = run_project(dir, p.text());
+    ASSERT_EQ(o.result.status, RunStatus::Completed) << o.result.message;
+    for (const std::string* text : {&o.report, &o.plot}) {
+        EXPECT_EQ(text->find("NaN"), std::string::npos);
+        EXPECT_EQ(text->find("Inf"), std::string::npos);
+    }
+    EXPECT_NE(o.report.find("API RP-2A"), std::string::npos);
+}
+
 TEST(RunAnalysis, MissingFilesFailWithTheirNames) {
     ScratchDir dir;
     RunFiles files{dir.file("none.tv6d"), dir.file("none.tv6o"), dir.file("none.tv6p"), dir.file("none.cpt")};

@@ -1,0 +1,28 @@
+// API RP 2A: unit side friction of clay (alpha) and sand (K, delta), and unit end bearing.
+#pragma once
+
+#include <vector>
+
+#include "engine/methods/method_inputs.h"
+#include "engine/methods/side_friction.h"
+
+namespace torve {
+
+// Limiting unit skin friction of sand by friction angle (API table), ksf or kPa.
+double api_friction_limit(double phi, bool english);
+// Limiting unit end bearing of sand by friction angle (API table), ksf or kPa.
+double api_bearing_limit(double phi, bool english);
+// Clay adhesion factor alpha for psi = su / s'v.
+double api_alpha(double su, double effective_stress);
+
+// Limit of unit friction at each penetration row: the entered maximum of the segment beginning at
+// the row, or for sand without one the API table.
+std::vector<double> api_friction_limits(const MethodInputs& m);
+
+// Side friction of API RP 2A, summed along the pile.
+SideFriction api_side_friction(const MethodInputs& m);
+
+// Unit end bearing of every segment by the API rules (also used by Revised Lambda).
+SegmentPairs api_end_bearing(const MethodInputs& m);
+
+}  // namespace torve

@@ -1,0 +1,40 @@
+// Capacity of one method against penetration: skin friction, end bearing and their sum.
+#pragma once
+
+#include <vector>
+
+#include "engine/methods/method_inputs.h"
+#include "engine/methods/side_friction.h"
+
+namespace torve {
+
+struct CapacityCurve {
+    int method_code = 0;
+    std::vector<double> skin_friction;  // cumulative, with the LRFD factors on unit friction
+    std::vector<double>
+        end_bearing;  // tip resistance (self weight under tension), times the LRFD factor on unit bearing
+    std::vector<double> ultimate;  // skin friction + end bearing
+    std::vector<double> unit_skin_friction;
+    std::vector<int> tip_control;  // TipControl of each row; kSoilPlug rows print an asterisk
+    // Inputs of the load-transfer curves when this method is the load-transfer method.
+    std::vector<double> side_resistance;  // unfactored (Qs) or reduced (Qf) skin friction
+    std::vector<double> tip_unfactored;   // end-bearing column before the LRFD factor on unit bearing
+};
+
+// The rule set of one design method, by the case code of the common routines.
+struct DesignRules {
+    int case_code = 0;
+    SideFriction (*side_friction)(const MethodInputs&) = nullptr;
+    SegmentPairs (*end_bearing)(const MethodInputs&) = nullptr;
+};
+
+// Runs a design method's side friction, its end bearing, the tip chain and (under tension) the
+// self weight, and forms the capacity table values of every penetration row.
+CapacityCurve design_method_capacity(int method_code, const DesignRules& rules, const MethodInputs& m);
+
+// Turns per-row skin friction and end-bearing column values into a capacity curve: the end
+// bearing of row j is multiplied by the LRFD factor on unit bearing of the segment beginning there.
+CapacityCurve assemble_capacity(int method_code, const MethodInputs& m, const SideFriction& side,
+                                const std::vector<double>& end_column, std::vector<int> tip_control);
+
+}  // namespace torve

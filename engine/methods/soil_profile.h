@@ -1,0 +1,57 @@
+// Soil segments of one increment each, with properties at mid-depth and effective stresses.
+#pragma once
+
+#include <vector>
+
+#include "engine/driver/input_data.h"
+
+namespace torve {
+
+struct Segment {
+    double top = 0;
+    double bottom = 0;
+    bool sand = true;  // soil type of the soil point above the segment's interval
+    // Soil properties interpolated at mid-depth; stresses in ksf (English) or kPa (S.I.).
+    double earth_pressure = 0;
+    double unit_weight = 0;  // lb/ft3 or kN/m3
+    double friction_angle = 0;
+    double bearing_factor = 0;
+    double max_friction = 0;
+    double max_bearing = 0;
+    double su = 0;
+    double sur = 0;
+    double blow_count_ysr = 0;  // sand: SPT blow count; clay: yield stress ratio
+    double lrfd_friction = 0;
+    double lrfd_bearing = 0;
+    double plasticity_index = 0;  // as read
+    double cone_resistance = 0;   // qc as read (psf or kPa)
+    // User unit skin friction and end bearing, in ksf or kPa, times the tension reduction factor.
+    double user_friction = 0;
+    double user_bearing = 0;
+    // Vertical effective stress at the segment top and bottom.
+    double stress_top = 0;
+    double stress_bottom = 0;
+    // Depth below which the USACE side friction holds the effective stress constant.
+    double critical_depth = 0;
+};
+
+struct SoilProfile {
+    double increment = 0;
+    std::vector<Segment> segments;
+    // Number of segments above the first one with a non-zero user unit value; the user-specified
+    // load transfer runs only when has_user_values is set.
+    int leading_empty = 0;
+    bool has_user_values = false;
+
+    int count() const { return static_cast<int>(segments.size()); }
+    // Segment `i`, or the deepest one when `i` lies below the profile.
+    const Segment& at(int i) const {
+        return segments[static_cast<std::size_t>(i < count() ? i : count() - 1)];
+    }
+};
+
+// Builds `count` segments from the (aligned) soil points, prepares effective stresses, the
+// critical depth of every sand segment, and friction angles from blow counts.
+SoilProfile build_soil_profile(const InputData& in, int count);
+
+}  // namespace torve

@@ -1,0 +1,191 @@
+// API RP 2A capacity against penetration, checked against closed-form hand calculations
+// (tests/data/api_hand_calculations.py holds the same working as a script).
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+#include "engine/methods/api_method.h"
+#include "tests/engine/methods/method_fixture.h"
+
+namespace torve {
+namespace {
+
+using test::PhaseRun;
+using test::ProjectText;
+
+// 24 in pipe, 40 ft embedded, increment 1 ft, soil to 100 ft, API for capacity and load transfer.
+ProjectText pipe(double id, double end_length, double end_id) {
+    ProjectText p;
+    p.od = 24;
+    p.id = id;
+    p.end_length = end_length;
+    p.end_id = end_id;
+    p.length = 40;
+    p.deepest = 100;
+    return p;
+}
+
+ProjectText closed_pipe() {
+    return pipe(23, 0.5, 0);
+}  // a closed end: end section with no opening
+
+void add_uniform_sand(ProjectText& p) {
+    p.add_layer(test::sand_layer(0, 100, 60, 30, 0.8, 20));
+}
+
+TEST(ApiTables, FrictionAndBearingLimitsByFrictionAngle) {
+    EXPECT_DOUBLE_EQ(api_friction_limit(22.5, true), 1.2);  // 1.0 + 2.5 x 0.4 / 5
+    EXPECT_DOUBLE_EQ(api_friction_limit(22.5, false), 57.4);
+    EXPECT_DOUBLE_EQ(api_friction_limit(15, true), 1.0);
+    EXPECT_DOUBLE_EQ(api_friction_limit(45, false), 114.8);
+    EXPECT_DOUBLE_EQ(api_friction_limit(37.5, true), 2.2);
+    EXPECT_DOUBLE_EQ(api_bearing_limit(22.5, true), 50);
+    EXPECT_DOUBLE_EQ(api_bearing_limit(32, false), 6720);  // 4800 + 2 x 4800 / 5
+    EXPECT_DOUBLE_EQ(api_bearing_limit(41, true), 250);
+}
+
+TEST(ApiTables, ClayAlphaBranches) {
+    EXPECT_DOUBLE_EQ(api_alpha(1.0, 1.0), 0.5);                   // psi = 1 takes the square-root branch
+    EXPECT_DOUBLE_EQ(api_alpha(4.0, 1.0), 0.5 / std::sqrt(2.0));  // psi = 4: 0.5 psi^-0.25
+    EXPECT_DOUBLE_EQ(api_alpha(0.1, 1.0), 1.0);                   // 0.5 / sqrt(0.1) = 1.58, capped
+    EXPECT_DOUBLE_EQ(api_alpha(0.5, 0.0), 0.5 / std::pow(5.0e9, 0.25));  // zero stress raised to 1e-10
+}
+
+TEST(ApiCapacity, UniformNormallyConsolidatedClayClosedPipe) {
+    ProjectText p = closed_pipe();
+    auto clay = test::clay_layer(0, 100, 50, 0, 0);
+    clay.second.su = 1000;  // su 0 at the surface, 1000 psf at 100 ft
+    p.add_layer(clay);
+    const PhaseRun r(p);
+    const CapacityCurve& c = r.curve();
+    // z = 10, 20, 40 ft: skin P [0.005 + 0.01 z (z - 1) / 2], end 9 su window average = A 0.09 z
+    EXPECT_NEAR(c.skin_friction[10], 2.8588, 1e-4);
+    EXPECT_NEAR(c.end_bearing[10], 2.8274, 1e-4);
+    EXPECT_NEAR(c.ultimate[10], 5.6863, 1e-4);
+    EXPECT_NEAR(c.skin_friction[20], 11.9695, 1e-4);
+    EXPECT_NEAR(c.end_bearing[20], 5.6549, 1e-4);
+    EXPECT_NEAR(c.skin_friction[40], 49.0402, 1e-4);
+    EXPECT_NEAR(c.end_bearing[40], 11.3097, 1e-4);
+    EXPECT_NEAR(c.ultimate[40], 60.3500, 1e-4);
+    EXPECT_NEAR(c.unit_skin_friction[40], 0.395, 1e-12);  // su of the segment above the row: 0.01 x 39.5
+    for (int flag : c.tip_control) EXPECT_EQ(flag, 1);    // a closed end never shows the plug asterisk
+}
+
+TEST(ApiCapacity, UniformSandClosedPipe) {
+    ProjectText p = closed_pipe();
+    add_uniform_sand(p);
+    const PhaseRun r(p);
+    const CapacityCurve& c = r.curve();
+    // f = 0.8 x 0.06 z tan 25 deg, skin P c z^2 / 2; q = 1.2 z, end A 1.2 z
+    EXPECT_NEAR(c.skin_friction[10], 7.0317, 1e-4);
+    EXPECT_NEAR(c.end_bearing[10], 37.6991, 1e-4);
+    EXPECT_NEAR(c.skin_friction[20], 28.1270, 1e-4);
+    EXPECT_NEAR(c.end_bearing[20], 75.3982, 1e-4);
+    EXPECT_NEAR(c.skin_friction[40], 112.5079, 1e-4);
+    EXPECT_NEAR(c.end_bearing[40], 150.7964, 1e-4);
+    EXPECT_NEAR(c.ultimate[40], 263.3044, 1e-4);
+    // Near the surface the window reaches above ground, where nothing is integrated: at z = 1 the
+    // window 0..4 ft holds q = 1.2 z: (0.6 x 16) A / 6 = 1.6 A.
+    EXPECT_NEAR(c.end_bearing[1], 1.6 * std::numbers::pi, 1e-9);
+    // At the surface only the lower half of the window holds soil: 0.6 x 9 A / 6 = 0.9 A.
+    EXPECT_NEAR(c.end_bearing[0], 0.9 * std::numbers::pi, 1e-9);
+}
+
+TEST(ApiCapacity, SandFrictionLimitFromTableWhenNoMaximumEntered) {
+    ProjectText p = closed_pipe();
+    p.length = 90;
+    p.deepest = 100;
+    add_uniform_sand(p);
+    const PhaseRun r(p);
+    // f = c z reaches the 1.7 ksf limit of phi 30 at 75.95 ft; below it stays 1.7
+    EXPECT_DOUBLE_EQ(r.curve().unit_skin_friction[80], 1.7);
+    EXPECT_LT(r.curve().unit_skin_friction[75], 1.7);
+
+    p.soil[0].max_friction = p.soil[1].max_friction = 1200;  // an entered maximum wins over the table
+    const PhaseRun limited(p);
+    EXPECT_DOUBLE_EQ(limited.curve().unit_skin_friction[80], 1.2);
+}
+
+TEST(ApiCapacity, OpenPipeWhosePlugGoverns) {
+    ProjectText p = pipe(22, 0, 0);
+    p.length = 60;
+    add_uniform_sand(p);
+    const PhaseRun r(p);
+    const CapacityCurve& c = r.curve();
+    // annulus 1.2 z (pi/4)(24^2 - 22^2)/144 plus plug friction pi (22/12) c z^2 / 2
+    EXPECT_NEAR(c.end_bearing[10], 12.4672, 1e-4);
+    EXPECT_NEAR(c.end_bearing[40], 127.2179, 1e-4);
+    EXPECT_EQ(c.tip_control[40], 2);
+    EXPECT_NEAR(c.end_bearing[60], 226.1947, 1e-4);  // the full section governs again
+    EXPECT_EQ(c.tip_control[60], 1);
+    EXPECT_NE(r.report.find("             40.00         112.5         127.2*       239.7\n"),
+              std::string::npos);
+
+    p.plug = 1;  // "Plugged for open-ended pile": every row uses the full section
+    const PhaseRun plugged(p);
+    EXPECT_NEAR(plugged.curve().end_bearing[40], 150.7964, 1e-4);
+    EXPECT_EQ(plugged.curve().tip_control[40], 1);
+}
+
+TEST(ApiCapacity, TensionReducesFrictionAndCarriesSelfWeight) {
+    ProjectText p = closed_pipe();
+    add_uniform_sand(p);
+    p.loading = 1;
+    p.tension_factor = 0.7;
+    const PhaseRun r(p);
+    const CapacityCurve& c = r.curve();
+    EXPECT_NEAR(c.skin_friction[20], 19.6889, 1e-4);
+    EXPECT_NEAR(c.end_bearing[20], 2.1939, 1e-4);  // steel weight, buoyant below 0.1 ft
+    EXPECT_NEAR(c.ultimate[20], 21.8828, 1e-4);
+    EXPECT_NEAR(c.skin_friction[40], 78.7555, 1e-4);
+    EXPECT_NE(r.report.find("   PILE       TOTAL SKIN       SELF      ULTIMATE\n"
+                            "          PENETRATION   FRICTION        WEIGHT     CAPACITY\n"),
+              std::string::npos);
+}
+
+TEST(ApiCapacity, TimberSelfWeightDecreasesBelowTheWaterLevel) {
+    ProjectText p = closed_pipe();
+    add_uniform_sand(p);
+    p.loading = 1;
+    p.pile_type = 2;
+    p.id = 0;
+    const PhaseRun r(p);
+    // 0.05 - 0.0624 = -0.0124 kcf below 0.1 ft: the weight falls with depth
+    EXPECT_LT(r.curve().end_bearing[40], r.curve().end_bearing[20]);
+    EXPECT_NEAR(r.curve().end_bearing[20], std::numbers::pi * (0.05 * 0.1 - 0.0124 * 19.9), 1e-9);
+}
+
+TEST(ApiCapacity, LrfdFactorOnBearingHalvesTheEndBearingColumnOnly) {
+    ProjectText p = closed_pipe();
+    add_uniform_sand(p);
+    for (auto& point : p.soil) point.lrfd_bearing = 0.5;
+    const PhaseRun r(p);
+    const CapacityCurve& c = r.curve();
+    EXPECT_NEAR(c.end_bearing[20], 75.3982 / 2, 1e-4);
+    EXPECT_NEAR(c.ultimate[20], 28.1270 + 75.3982 / 2, 1e-4);
+    EXPECT_NEAR(c.tip_unfactored[20], 75.3982, 1e-4);  // the tip curve starts from the whole value
+
+    for (auto& point : p.soil) point.lrfd_friction = 0.8;
+    const PhaseRun factored(p);
+    EXPECT_NEAR(factored.curve().skin_friction[20], 0.8 * 28.1270, 1e-4);
+    EXPECT_NEAR(factored.curve().side_resistance[20], 28.1270, 1e-4);  // unfactored for the curves
+    p.reduced = 1;
+    EXPECT_NEAR(PhaseRun(p).curve().side_resistance[20], 0.8 * 28.1270, 1e-4);
+}
+
+TEST(ApiCapacity, ZeroFrictionLength) {
+    ProjectText p = closed_pipe();
+    add_uniform_sand(p);
+    p.zfl = 10;
+    const PhaseRun r(p);
+    EXPECT_EQ(r.curve().unit_skin_friction[9], 0.0);
+    EXPECT_GT(r.curve().unit_skin_friction[10], 0.0);  // a row exactly at the length takes friction
+    // skin from 10 to 20 ft: the trapezoid from 9 to 10 starts at zero
+    const double c = 0.8 * 0.06 * std::tan(25 / 57.2958);
+    const double expected = 3.14159 * 2 * (0.5 * 10 * c + c * (20 * 20 - 10 * 10) / 2);
+    EXPECT_NEAR(r.curve().skin_friction[20], expected, 1e-9);
+}
+
+}  // namespace
+}  // namespace torve

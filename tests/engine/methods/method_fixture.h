@@ -1,0 +1,36 @@
+// Runs the penetration phase of a project built in code and keeps its report and plot lines.
+#pragma once
+
+#include <sstream>
+#include <string>
+
+#include "engine/driver/input_reader.h"
+#include "engine/driver/penetration_phase.h"
+#include "engine/driver/soil_spacing.h"
+#include "tests/support/project_text.h"
+
+namespace torve::test {
+
+struct PhaseRun {
+    InputData in;
+    PenetrationResults results;
+    RunResult run;
+    std::string report;
+    std::string plot;
+
+    explicit PhaseRun(const ProjectText& p, const CptProfile& cpt = {})
+        : in(parse_input_data(p.text(), "p.tv6d")) {
+        const long long n = segment_count(in.deepest_soil_depth, in.increment);
+        align_soil_points(in.soil, in.increment);
+        std::ostringstream report_stream, plot_stream;
+        TextOut out(report_stream);
+        PlotWriter writer(plot_stream);
+        results = run_penetration_phase(in, cpt, static_cast<int>(n), out, writer, run);
+        report = report_stream.str();
+        plot = plot_stream.str();
+    }
+
+    const CapacityCurve& curve() const { return *results.load_transfer; }
+};
+
+}  // namespace torve::test
