@@ -50,7 +50,7 @@ PenetrationResults run_penetration_phase(const InputData& in, const CptProfile& 
     r.profile = build_soil_profile(in, segment_count);
     r.pile = pile_geometry(in);
     r.printed_rows = printed_rows(r.pile.rows, in.print_interval);
-    const MethodInputs m{in, r.profile, r.pile, cpt};
+    const MethodInputs m{in, r.profile, r.pile, cpt, &report};
     const UnitLabels labels = unit_labels(in.units);
 
     int curves = 0;
