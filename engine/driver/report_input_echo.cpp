@@ -1,7 +1,6 @@
 // "INPUT INFORMATION": the report's echo of the input data file, one function per section.
-#include <numbers>
-
 #include "engine/driver/report_sections.h"
+#include "engine/methods/pile_geometry.h"
 
 namespace torve {
 namespace {
@@ -283,13 +282,6 @@ void offshore_parameters(TextOut& out, const InputData& in, const UnitLabels& u)
 }
 
 }  // namespace
-
-double section_area_from_diameters(const InputData& in) {
-    const double to_area_unit = in.english() ? 1.0 : 1.0e-6;  // mm2 to m2
-    const double od = in.outside_diameter;
-    const double id = in.inside_diameter;
-    return std::numbers::pi / 4.0 * (od * od - id * id) * to_area_unit;
-}
 
 void write_input_echo(TextOut& out, const InputData& in, const UnitLabels& u) {
     input_heading(out);

@@ -54,7 +54,4 @@ std::vector<int> printed_rows(int rows, int print_interval);
 void write_capacity_table(TextOut& out, const CapacityTableStyle& style, const CapacityCurve& curve,
                           const std::vector<int>& rows, double increment, const UnitLabels& u, bool tension);
 
-// Cross-section area from the diameters (section mode 0): in2 for English, m2 for S.I. projects.
-double section_area_from_diameters(const InputData& in);
-
 }  // namespace torve

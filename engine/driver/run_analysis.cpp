@@ -10,6 +10,7 @@
 #include "engine/driver/input_error.h"
 #include "engine/driver/input_reader.h"
 #include "engine/driver/limits.h"
+#include "engine/driver/load_settlement_phase.h"
 #include "engine/driver/names_file.h"
 #include "engine/driver/penetration_phase.h"
 #include "engine/driver/plot_writer.h"
@@ -140,7 +141,9 @@ void Run::sequence() {
         return;
     }
     PlotWriter plot(plot_file_);
-    run_penetration_phase(in, cpt, static_cast<int>(segments), report, plot, result_);
+    const PenetrationResults penetration =
+        run_penetration_phase(in, cpt, static_cast<int>(segments), report, plot, result_);
+    run_load_settlement_phase(in, penetration, report, plot, result_);
 }
 
 }  // namespace

@@ -63,6 +63,8 @@ struct RunResult {
     // Head load and movement at the largest load level of the load-settlement curve.
     std::optional<double> max_head_load;
     std::optional<double> max_head_movement;
+    // Most iterations any pile segment of the settlement solver needed.
+    int solver_max_iterations = 0;
 };
 
 // Runs one analysis: reads the input and CPT files, writes the report and the plot file. Console

@@ -2,6 +2,7 @@
 #include "engine/methods/pile_geometry.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace torve {
 
@@ -23,6 +24,13 @@ PileGeometry pile_geometry(const InputData& in) {
     g.increment = in.increment;
     g.rows = penetration_increments(in.pile_length, in.increment) + 1;
     return g;
+}
+
+double section_area_from_diameters(const InputData& in) {
+    const double to_area_unit = in.english() ? 1.0 : 1.0e-6;  // mm2 to m2
+    const double od = in.outside_diameter;
+    const double id = in.inside_diameter;
+    return std::numbers::pi / 4.0 * (od * od - id * id) * to_area_unit;
 }
 
 }  // namespace torve

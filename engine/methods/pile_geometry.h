@@ -23,6 +23,9 @@ struct PileGeometry {
 
 PileGeometry pile_geometry(const InputData& in);
 
+// Cross-section area from the diameters (section mode 0): in2 for English, m2 for S.I. projects.
+double section_area_from_diameters(const InputData& in);
+
 // Number of penetration increments P = trunc(L / dz + 1e-6); there are P + 1 rows.
 int penetration_increments(double length, double increment);
 

@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
 #include <limits>
+#include <random>
 
 namespace torve {
 namespace {
@@ -85,6 +88,63 @@ TEST(FixedFormat, NonFiniteValuesAreVisible) {
 TEST(FixedFormat, LineBuildsFieldsInOrder) {
     EXPECT_EQ(Line().x(3).text("A").f(1.5, 5, 1).e(2.0, 9, 2).i(7, 3).a("xy", 3).str(),
               "   A  1.5 0.20E+01  7xy ");
+}
+
+}  // namespace
+}  // namespace torve
+
+namespace torve {
+namespace {
+
+// Reference fields from the C library's exactly rounded conversions (the "C" locale).
+std::string reference_f(double v, int w, int d) {
+    char buf[512];
+    std::snprintf(buf, sizeof buf, "%.*f", d, v);
+    std::string s = buf;
+    if (s == "-0" + std::string(d ? "." : "") + std::string(static_cast<std::size_t>(d), '0') && v == 0.0)
+        s.erase(0, 1);
+    if (static_cast<int>(s.size()) > w) return std::string(static_cast<std::size_t>(w), '*');
+    return std::string(static_cast<std::size_t>(w) - s.size(), ' ') + s;
+}
+
+std::string reference_e(double v, int w, int d) {
+    char buf[512];
+    std::snprintf(buf, sizeof buf, "%.*e", d - 1, std::fabs(v));  // x.yyy e+-n
+    const std::string s = buf;
+    const auto epos = s.find('e');
+    std::string digits;
+    for (char c : s.substr(0, epos)) {
+        if (c != '.') digits += c;
+    }
+    const int exponent = v == 0 ? 0 : std::stoi(s.substr(epos + 1)) + 1;
+    char exp[16];
+    std::snprintf(exp, sizeof exp, std::abs(exponent) <= 99 ? "E%c%02d" : "%c%03d", exponent < 0 ? '-' : '+',
+                  std::abs(exponent));
+    std::string body = std::string(v < 0 ? "-" : "") + "0." + digits + exp;
+    if (static_cast<int>(body.size()) > w) body.erase(v < 0 ? 1 : 0, 1);
+    if (static_cast<int>(body.size()) > w) return std::string(static_cast<std::size_t>(w), '*');
+    return std::string(static_cast<std::size_t>(w) - body.size(), ' ') + body;
+}
+
+TEST(FixedFormat, AgreesWithExactRoundingOverManyValues) {
+    std::mt19937_64 rng(20261208);
+    std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
+    std::uniform_int_distribution<int> power(-12, 9);
+    for (int i = 0; i < 200000; ++i) {
+        const double v = mantissa(rng) * std::pow(10.0, power(rng));
+        ASSERT_EQ(format_e(v, 10, 3), reference_e(v, 10, 3)) << v;
+        ASSERT_EQ(format_e(v, 16, 4), reference_e(v, 16, 4)) << v;
+        ASSERT_EQ(format_f(v, 12, 2), reference_f(v, 12, 2)) << v;
+        ASSERT_EQ(format_f(v, 9, 3), reference_f(v, 9, 3)) << v;
+    }
+    // Values on and next to decimal ties, where only exact rounding gives the right digit.
+    for (int k = 0; k < 20000; ++k) {
+        for (double v : {(k + 0.5) / 100.0, (k + 0.5) / 1000.0, std::nextafter((k + 0.5) / 100.0, 0.0),
+                         std::nextafter((k + 0.5) / 100.0, 1e9), (k + 0.5) * 1e-7}) {
+            ASSERT_EQ(format_f(v, 10, 2), reference_f(v, 10, 2)) << v;
+            ASSERT_EQ(format_e(v, 12, 3), reference_e(v, 12, 3)) << v;
+        }
+    }
 }
 
 }  // namespace

@@ -1,0 +1,150 @@
+// The plot data file read the way the desktop program reads it: a stream of numbers whose counts
+// follow from the header. Every block must hold exactly what the reader takes, or every later
+// number shifts.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "engine/driver/run_analysis.h"
+#include "tests/support/project_text.h"
+#include "tests/support/scratch_dir.h"
+
+namespace torve {
+namespace {
+
+struct PlotBlocks {
+    int curves = 0, rows = 0, units = 0, method = 0;
+    std::vector<std::vector<double>> capacity;       // per row of every curve: 5 values
+    std::vector<std::pair<double, int>> tz_headers;  // depth, points of the block-3 curves
+    std::vector<std::vector<double>> distribution;   // 9 x rows x (depth, load, movement)
+    std::vector<std::vector<double>> settlement;     // 9 x 4
+    std::vector<double> extra_depths;                // block 6 curve depths
+    bool consumed_all = false;
+};
+
+PlotBlocks read_blocks(const std::string& text, bool extra_tz) {
+    std::istringstream in(text);
+    in.imbue(std::locale::classic());
+    PlotBlocks b;
+    auto num = [&] {
+        double v = 0;
+        in >> v;
+        if (!in) throw std::runtime_error("plot file ends early");
+        return v;
+    };
+    b.curves = static_cast<int>(num());
+    b.rows = static_cast<int>(num());
+    b.units = static_cast<int>(num());
+    b.method = static_cast<int>(num());
+    for (int i = 0; i < b.curves * b.rows; ++i) b.capacity.push_back({num(), num(), num(), num(), num()});
+    auto curves = [&](bool keep) {
+        const int n = static_cast<int>(num());
+        for (int c = 0; c < n; ++c) {
+            num();
+            const int points = static_cast<int>(num());
+            const double depth = num();
+            if (keep)
+                b.tz_headers.emplace_back(depth, points);
+            else
+                b.extra_depths.push_back(depth);
+            for (int k = 0; k < 2 * 10; ++k) num();
+        }
+    };
+    curves(true);
+    for (int level = 0; level < 9; ++level) {
+        std::vector<double> v;
+        for (int r = 0; r < b.rows; ++r) {
+            v.push_back(num());
+            v.push_back(num());
+            v.push_back(num());
+        }
+        b.distribution.push_back(v);
+    }
+    for (int level = 0; level < 9; ++level) b.settlement.push_back({num(), num(), num(), num()});
+    if (extra_tz) curves(false);
+    std::string rest;
+    b.consumed_all = !(in >> rest);
+    return b;
+}
+
+std::string run_to_plot(const test::ScratchDir& dir, const std::string& project, const std::string& cpt,
+                        const std::string& name, std::string* report = nullptr) {
+    RunFiles f{dir.write(name + ".tv6d", project), dir.file(name + ".tv6o"), dir.file(name + ".tv6p"),
+               dir.write(name + ".cpt", cpt)};
+    std::ostringstream console;
+    const RunResult r = run_analysis(f, console);
+    EXPECT_EQ(r.status, RunStatus::Completed) << r.message;
+    if (report) *report = test::read_file(f.report);
+    return test::read_file(f.plot);
+}
+
+TEST(PlotFileLayout, EveryExampleReadsBackInStep) {
+    test::ScratchDir dir;
+    for (const char* name : {"sand-over-clay-pipe-english", "open-pipe-offshore-si"}) {
+        const std::string base = std::string("examples/") + name;
+        const std::string project = test::read_file(test::source_path(base + ".tv6d"));
+        const bool extra =
+            project.find("\n1 3\n") != std::string::npos;  // the English example prints 3 depths
+        const PlotBlocks b = read_blocks(
+            run_to_plot(dir, project, test::read_file(test::source_path(base + ".cpt")), name), extra);
+        EXPECT_TRUE(b.consumed_all) << name;
+        ASSERT_GE(b.curves, 1);
+        for (const auto& h : b.tz_headers) EXPECT_EQ(h.second, 10);
+        // Block 4: the depths of every load level are the printed penetration depths of block 2.
+        for (const auto& level : b.distribution) {
+            for (int r = 0; r < b.rows; ++r)
+                EXPECT_DOUBLE_EQ(level[static_cast<std::size_t>(3 * r)],
+                                 b.capacity[static_cast<std::size_t>(r)][0]);
+        }
+    }
+}
+
+TEST(PlotFileLayout, ExtraCurvesOutsideTheSoilAreLeftOut) {
+    test::ScratchDir dir;
+    test::ProjectText p;
+    p.add_layer(test::sand_layer(0, 30, 60, 30, 0.8, 20));
+    p.add_layer(test::clay_layer(30, 100, 50, 1500, 700));
+    p.tz_flag = 1;
+    p.tz_depths = {10, 150, 45, -2};
+    std::string report;
+    const PlotBlocks b = read_blocks(run_to_plot(dir, p.text(), " 1 0\n", "p", &report), true);
+    EXPECT_TRUE(b.consumed_all);
+    ASSERT_EQ(b.extra_depths.size(), 2u);
+    EXPECT_DOUBLE_EQ(b.extra_depths[0], 10);
+    EXPECT_DOUBLE_EQ(b.extra_depths[1], 45);
+    std::size_t not_printed = 0;
+    for (std::size_t pos = 0;
+         (pos = report.find("               CURVE NOT PRINTED SINCE DEPTH OUTSIDE SOIL RANGE\n", pos)) !=
+         std::string::npos;
+         ++pos) {
+        ++not_printed;
+    }
+    EXPECT_EQ(not_printed, 2u);
+    EXPECT_NE(report.find("* COMPUTE INTERNALLY-GENERATED LOAD-TRANSFER    *\n"
+                          "                * (t-z) CURVES FOR VERIFICATION                 *\n"),
+              std::string::npos);
+
+    p.tz_flag = 0;  // without the flag the file ends after block 5
+    const PlotBlocks none = read_blocks(run_to_plot(dir, p.text(), " 1 0\n", "q"), false);
+    EXPECT_TRUE(none.consumed_all);
+}
+
+TEST(LoadSettlementCheck, EnglishExampleAgreesWithAnIndependentSolution) {
+    test::ScratchDir dir;
+    const std::string base = "examples/sand-over-clay-pipe-english";
+    const PlotBlocks b = read_blocks(run_to_plot(dir, test::read_file(test::source_path(base + ".tv6d")),
+                                                 test::read_file(test::source_path(base + ".cpt")), "e"),
+                                     true);
+    // Head load (kips) and head movement (in) of the same t-z and Q-w springs integrated by
+    // Runge-Kutta from the tip in 20000 steps: tests/data/independent_settlement.py.
+    const double expected[9][2] = {{68.78, 0.0477},  {135.95, 0.0949}, {248.33, 0.1824},
+                                   {440.04, 0.5628}, {510.11, 1.3084}, {555.31, 2.0835},
+                                   {585.41, 2.7523}, {585.41, 3.9523}, {585.41, 5.1523}};
+    for (std::size_t k = 0; k < 9; ++k) {
+        EXPECT_NEAR(b.settlement[k][0], expected[k][0], 0.01 * expected[k][0]) << k;
+        EXPECT_NEAR(b.settlement[k][1], expected[k][1], 0.01 * expected[k][1]) << k;
+    }
+}
+
+}  // namespace
+}  // namespace torve

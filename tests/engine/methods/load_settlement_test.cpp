@@ -1,0 +1,114 @@
+// The tip-up solver against physical checks worked by hand.
+#include "engine/methods/load_settlement.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace torve {
+namespace {
+
+// A t-z curve at a depth that mobilises `tmax` linearly up to 0.1 in and holds it.
+TzCurve linear_curve(double depth, double tmax) {
+    TzCurve c;
+    c.depth = depth;
+    for (int k = 0; k < kCurvePoints; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        c.movement[i] = 0.1 * k / 9.0 * 10;  // 0 .. 1 in
+        c.transfer[i] = tmax * std::min(1.0, c.movement[i] / 0.1);
+    }
+    return c;
+}
+
+QwCurve linear_tip(double q_max) {
+    QwCurve q;
+    for (int k = 0; k < kCurvePoints; ++k) {
+        q.movement[static_cast<std::size_t>(k)] = 0.05 * k;
+        q.load[static_cast<std::size_t>(k)] = q_max * k / 9.0;
+    }
+    return q;
+}
+
+AxialStiffness constant_ae(double ae) {
+    AxialStiffness s;
+    s.depth = {0};
+    s.ae = {ae};
+    return s;
+}
+
+TEST(LoadSettlement, RigidPileMovesAsItsTip) {
+    const std::vector<TzCurve> curves = {linear_curve(0, 5), linear_curve(720, 5)};
+    const LoadSettlement ls =
+        solve_load_settlement(curves, linear_tip(50000), constant_ae(1e18), 720, 60, 24);
+    ASSERT_EQ(ls.levels.size(), 9u);
+    for (const LoadLevel& l : ls.levels) {
+        EXPECT_NEAR(l.head_movement, l.tip_movement, 1e-6);
+        EXPECT_GT(l.head_load, l.tip_load);
+    }
+    // At tip movement 0.45 in every curve is at its 5 psi plateau: shaft 5 x 3.1416 x 24 x 720 lb
+    EXPECT_NEAR(ls.levels.back().head_load - ls.levels.back().tip_load, 5 * 3.1416 * 24 * 720, 1e-6);
+}
+
+TEST(LoadSettlement, EndBearingPileShortensElastically) {
+    const std::vector<TzCurve> curves = {linear_curve(0, 0), linear_curve(720, 0)};
+    const double ae = 29e6 * 36.91;  // lb
+    const LoadSettlement ls = solve_load_settlement(curves, linear_tip(300000), constant_ae(ae), 720, 60, 24);
+    for (const LoadLevel& l : ls.levels) {
+        EXPECT_DOUBLE_EQ(l.head_load, l.tip_load);  // no side resistance: the tip load reaches the head
+        EXPECT_NEAR(l.head_movement - l.tip_movement, l.tip_load * 720 / ae, 1e-12);  // P L / (A E)
+        for (const SegmentStep& s : l.steps) EXPECT_LE(s.iterations, 2);
+    }
+}
+
+TEST(LoadSettlement, StiffnessFollowsItsTableFromTheHead) {
+    AxialStiffness s;
+    s.depth = {0, 600, 720};
+    s.ae = {1.0e9, 1.0e9, 2.0e9};
+    EXPECT_DOUBLE_EQ(s.at(300), 1.0e9);
+    EXPECT_DOUBLE_EQ(s.at(660), 1.5e9);
+    EXPECT_DOUBLE_EQ(s.at(800), 2.0e9);
+    // Two halves of different stiffness: the shortening adds up half by half.
+    const std::vector<TzCurve> curves = {linear_curve(0, 0), linear_curve(720, 0)};
+    AxialStiffness halves;
+    halves.depth = {0, 360, 360.0000001, 720};
+    halves.ae = {1.0e9, 1.0e9, 3.0e9, 3.0e9};
+    const LoadSettlement ls = solve_load_settlement(curves, linear_tip(90000), halves, 720, 72, 24);
+    const LoadLevel& l = ls.levels.back();
+    EXPECT_NEAR(l.head_movement - l.tip_movement, 90000 * 360 / 1.0e9 + 90000 * 360 / 3.0e9, 1e-9);
+}
+
+TEST(LoadSettlement, StickupCarriesNoLoad) {
+    // Curves with no resistance above 60 in (the free length), full resistance below.
+    const std::vector<TzCurve> curves = {linear_curve(0, 0), linear_curve(60, 0), linear_curve(60, 5),
+                                         linear_curve(780, 5)};
+    const LoadSettlement ls = solve_load_settlement(curves, linear_tip(0), constant_ae(1e18), 780, 78, 24);
+    for (const SegmentStep& s : ls.levels.back().steps) {
+        if (s.mid_depth < 60) {
+            EXPECT_EQ(s.load_transfer, 0.0);
+        }
+    }
+    EXPECT_NEAR(load_transfer_at(curves, 420, 0.5), 5.0, 1e-12);
+}
+
+TEST(LoadSettlement, NonConvergenceIsCappedAndReported) {
+    // A brittle curve: 1000 lb/in2 up to 0.2 in, nothing from 0.21 in. On a soft pile a segment that
+    // mobilises it shortens past 0.21 in, loses it, springs back and mobilises it again: the
+    // fixed-point iteration cycles and must stop at its cap and say so.
+    TzCurve brittle;
+    brittle.movement = {0, 0.001, 0.1, 0.2, 0.21, 0.5, 1, 2, 5, 10};
+    brittle.transfer = {0, 1000, 1000, 1000, 0, 0, 0, 0, 0, 0};
+    TzCurve deep = brittle;
+    deep.depth = 720;
+    SolverSettings settings;
+    settings.iteration_cap = 25;
+    const LoadSettlement ls =
+        solve_load_settlement({brittle, deep}, linear_tip(1000), constant_ae(1e7), 720, 10, 24, settings);
+    EXPECT_FALSE(ls.levels[0].steps[0].converged);  // tip movement 0.05 in: the cycle
+    EXPECT_EQ(ls.levels[0].steps[0].iterations, 25);
+    EXPECT_TRUE(ls.levels[8].steps[0].converged);  // 0.45 in: beyond the curve, nothing to cycle on
+    EXPECT_EQ(ls.max_iterations, 25);
+    for (const LoadLevel& l : ls.levels) EXPECT_TRUE(std::isfinite(l.head_movement));
+}
+
+}  // namespace
+}  // namespace torve
