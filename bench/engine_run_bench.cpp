@@ -56,6 +56,7 @@ void BM_CompleteRunLargestInput(benchmark::State& state) {
             state.SkipWithError(r.message.c_str());
             break;
         }
+        state.counters["solver_max_iterations"] = r.solver_max_iterations;
     }
 }
 BENCHMARK(BM_CompleteRunLargestInput)->Unit(benchmark::kMillisecond);

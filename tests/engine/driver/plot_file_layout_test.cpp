@@ -129,6 +129,22 @@ TEST(PlotFileLayout, ExtraCurvesOutsideTheSoilAreLeftOut) {
     EXPECT_TRUE(none.consumed_all);
 }
 
+TEST(LoadSettlementCheck, PileWithoutShaftFrictionCarriesTheTipLoadToTheHead) {
+    test::ScratchDir dir;
+    test::ProjectText p;  // 24 in solid pile, 60 ft, E 29e6 psi, constant area 100 in2, no stickup
+    p.add_layer(test::sand_layer(0, 100, 60, 30, 0.8, 20));
+    p.zfl = 70;  // friction ignored over the whole length (a row exactly at this length still takes it)
+    p.section_mode = 1;
+    p.section_area = 100;
+    const PlotBlocks b = read_blocks(run_to_plot(dir, p.text(), " 1 0\n", "p"), false);
+    for (const auto& level : b.settlement) {
+        EXPECT_DOUBLE_EQ(level[0], level[2]);
+        // elastic shortening P L / (A E): kips x 1000 x 720 in / (100 in2 x 29e6 psi)
+        // (the file prints four significant digits of each movement)
+        EXPECT_NEAR(level[1] - level[3], level[2] * 1000 * 720 / (100 * 29e6), 5e-4 * (level[1] + level[3]));
+    }
+}
+
 TEST(LoadSettlementCheck, EnglishExampleAgreesWithAnIndependentSolution) {
     test::ScratchDir dir;
     const std::string base = "examples/sand-over-clay-pipe-english";
