@@ -290,6 +290,11 @@ QString FormatEntry(Extended value, bool hex, const QLocale& locale) {
     return u'$' + QString::number(static_cast<qulonglong>(n), 16).toUpper().rightJustified(4, u'0');
 }
 
+Extended FromDouble(double value) {
+    if (!std::isfinite(value)) return value;
+    return parseDecimal(shortestText(value), u'.').value_or(static_cast<Extended>(value));
+}
+
 QString FormatEntry(Extended value, bool hex) {
     return FormatEntry(value, hex, QLocale());
 }

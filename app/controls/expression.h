@@ -23,4 +23,8 @@ Extended EvaluateExpression(const QString& text);  // in the user's locale
 QString FormatEntry(Extended value, bool hex, const QLocale& locale);
 QString FormatEntry(Extended value, bool hex = false);
 
+// The Extended value a field shows for a double of the project: the one of the double's shortest
+// decimal text, so 0.1 shows as 0.1 and not as 0.100000000000000006.
+Extended FromDouble(double value);
+
 }  // namespace torve::app
