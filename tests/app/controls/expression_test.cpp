@@ -93,33 +93,59 @@ void ExpressionTest::values() {
 void ExpressionTest::failures_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("detail");
-    QTest::newRow("empty") << "" << "entry cannot be blank";
-    QTest::newRow("only blanks") << "   " << "invalid expression";
-    QTest::newRow("trailing operator") << "5*" << "invalid expression";
-    QTest::newRow("unclosed parenthesis") << "((1+2)" << "invalid character(s) in expression";  // "(3" remains
-    QTest::newRow("unopened parenthesis") << "1+2)" << "() (parentheses) do not match";
-    QTest::newRow("fractional factorial") << "2.5!" << "! (factoral) applicable to integers only";
-    QTest::newRow("bad hex") << "$G" << "invalid use of $ (hex function)";
-    QTest::newRow("hex without digits") << "$" << "invalid use of $ (hex function)";
-    QTest::newRow("e minus is an exponent") << "e-1" << "invalid character(s) in expression";
-    QTest::newRow("letters") << "abc" << "invalid character(s) in expression";
-    QTest::newRow("two operators") << "5**3" << "invalid character(s) in expression";
-    QTest::newRow("leading operator") << "*5" << "invalid character(s) in expression";
-    QTest::newRow("function without operand") << "sin" << "invalid character(s) in expression";
-    QTest::newRow("infinity is not a number") << "inf" << "invalid character(s) in expression";
+    QTest::newRow("empty") << ""
+                           << "entry cannot be blank";
+    QTest::newRow("only blanks") << "   "
+                                 << "invalid expression";
+    QTest::newRow("trailing operator") << "5*"
+                                       << "invalid expression";
+    QTest::newRow("unclosed parenthesis") << "((1+2)"
+                                          << "invalid character(s) in expression";  // "(3" remains
+    QTest::newRow("unopened parenthesis") << "1+2)"
+                                          << "() (parentheses) do not match";
+    QTest::newRow("fractional factorial") << "2.5!"
+                                          << "! (factoral) applicable to integers only";
+    QTest::newRow("bad hex") << "$G"
+                             << "invalid use of $ (hex function)";
+    QTest::newRow("hex without digits") << "$"
+                                        << "invalid use of $ (hex function)";
+    QTest::newRow("e minus is an exponent") << "e-1"
+                                            << "invalid character(s) in expression";
+    QTest::newRow("letters") << "abc"
+                             << "invalid character(s) in expression";
+    QTest::newRow("two operators") << "5**3"
+                                   << "invalid character(s) in expression";
+    QTest::newRow("leading operator") << "*5"
+                                      << "invalid character(s) in expression";
+    QTest::newRow("function without operand") << "sin"
+                                              << "invalid character(s) in expression";
+    QTest::newRow("infinity is not a number") << "inf"
+                                              << "invalid character(s) in expression";
     // Arithmetic faults come back as messages, never as an infinity or a NaN.
-    QTest::newRow("division by zero") << "1/0" << "division by zero";
-    QTest::newRow("zero by zero") << "0/0" << "division by zero";
-    QTest::newRow("remainder by zero") << "5%0.5" << "division by zero";
-    QTest::newRow("logarithm of zero") << "ln0" << "division by zero";
-    QTest::newRow("cotan of zero") << "cotan0" << "division by zero";
-    QTest::newRow("root of a negative") << "sqrt-1" << "invalid operation";
-    QTest::newRow("arcsin beyond 1") << "arcsin2" << "invalid operation";
-    QTest::newRow("power overflow") << "10^5000" << "overflow";
-    QTest::newRow("factorial overflow") << "3000!" << "overflow";
-    QTest::newRow("huge factorial stops early") << "1E30!" << "overflow";
-    QTest::newRow("ceil beyond 32 bits") << "ceil1E10" << "overflow";
-    QTest::newRow("number beyond range") << "1E99999" << "overflow";
+    QTest::newRow("division by zero") << "1/0"
+                                      << "division by zero";
+    QTest::newRow("zero by zero") << "0/0"
+                                  << "division by zero";
+    QTest::newRow("remainder by zero") << "5%0.5"
+                                       << "division by zero";
+    QTest::newRow("logarithm of zero") << "ln0"
+                                       << "division by zero";
+    QTest::newRow("cotan of zero") << "cotan0"
+                                   << "division by zero";
+    QTest::newRow("root of a negative") << "sqrt-1"
+                                        << "invalid operation";
+    QTest::newRow("arcsin beyond 1") << "arcsin2"
+                                     << "invalid operation";
+    QTest::newRow("power overflow") << "10^5000"
+                                    << "overflow";
+    QTest::newRow("factorial overflow") << "3000!"
+                                        << "overflow";
+    QTest::newRow("huge factorial stops early") << "1E30!"
+                                                << "overflow";
+    QTest::newRow("ceil beyond 32 bits") << "ceil1E10"
+                                         << "overflow";
+    QTest::newRow("number beyond range") << "1E99999"
+                                         << "overflow";
 }
 
 void ExpressionTest::failures() {

@@ -51,11 +51,14 @@ TEST(WordReader, WordsLinesAndMessages) {
     EXPECT_TRUE(r.AtEnd());
 
     TWordReader numbers = TWordReader::fromText("1,5 1e999 nan 3000000000 +4");
-    for (const char* expected : {"A floating point number", "A floating point number", "A floating point number"})
+    for (const char* expected :
+         {"A floating point number", "A floating point number", "A floating point number"})
         EXPECT_TRUE(messageOf([&] { numbers.ReadFloat(); }).contains(QLatin1String(expected)));
     EXPECT_TRUE(messageOf([&] { numbers.ReadInteger(); }).contains(QStringLiteral("An integer")));
     EXPECT_EQ(numbers.ReadFloat(), 4.0);
-    EXPECT_TRUE(messageOf([] { TWordReader(QStringLiteral("/nonexistent/x.tv6p")); }).startsWith(QStringLiteral("File ")));
+    EXPECT_TRUE(messageOf([] {
+                    TWordReader(QStringLiteral("/nonexistent/x.tv6p"));
+                }).startsWith(QStringLiteral("File ")));
 }
 
 // A project selecting FHWA and API, API for the load transfer, extra t-z curves, two soil layers.
@@ -138,7 +141,7 @@ TEST(ReadPlotFile, LineBreaksAndEmptyLinesDoNotMatter) {
     const QList<QByteArray> words = original.simplified().split(' ');
     Project a, b, c;
     ASSERT_TRUE(a.read(original));
-    ASSERT_TRUE(b.read(words.join('\n')));  // one number per line
+    ASSERT_TRUE(b.read(words.join('\n')));                            // one number per line
     ASSERT_TRUE(c.read(QByteArray(original).replace('\n', "\n\n")));  // an empty line after each
     for (Project* other : {&b, &c}) {
         EXPECT_EQ(other->ws.pltLoad.Line(4).Points[1].X, a.ws.pltLoad.Line(4).Points[1].X);
@@ -176,8 +179,10 @@ TEST(ReadPlotFile, DamagedFilesFailWithTheReadersMessage) {
     EXPECT_EQ(truncated.ws.pltSkin.Line(1).Points[2].X, 112);  // what was read stays
 
     Project comma;
-    EXPECT_FALSE(comma.read(QByteArray(original).replace("     1.00      10.0", "     1,00      10.0"), &error));
-    EXPECT_EQ(error, QStringLiteral("Error on Line 2 Item 1\rA floating point number was expected but not found."));
+    EXPECT_FALSE(
+        comma.read(QByteArray(original).replace("     1.00      10.0", "     1,00      10.0"), &error));
+    EXPECT_EQ(error,
+              QStringLiteral("Error on Line 2 Item 1\rA floating point number was expected but not found."));
 
     Project huge;  // a damaged count is refused before room is made for it
     EXPECT_FALSE(huge.read("9 2000000000 1 4\n1 2 3\n", &error));

@@ -108,7 +108,8 @@ TEST(GridTable, WrongKindsOfValueAreRefused) {
         other.table.addColumn(std::make_unique<TStringColumn>());
         FAIL();
     } catch (const EGridTableError& e) {
-        EXPECT_EQ(e.message(), QStringLiteral("If column if a topdepth then the next column must be a float column"));
+        EXPECT_EQ(e.message(),
+                  QStringLiteral("If column if a topdepth then the next column must be a float column"));
     }
 }
 
@@ -121,7 +122,8 @@ TEST(GridTable, TypedEntryAndItsMessages) {
     EXPECT_EQ(layers.Cell(TWorkspace::LayerBottom, 0).AsText(c), QStringLiteral("20"));
     layers.EnterText(TWorkspace::LayerBottom, 0, QStringLiteral("2/3"), c);
     EXPECT_EQ(layers.Cell(TWorkspace::LayerBottom, 0).AsText(c), QStringLiteral("0.66666667"));
-    EXPECT_EQ(layers.Cell(TWorkspace::LayerBottom, 0).AsText(QLocale(QLocale::German)), QStringLiteral("0,66666667"));
+    EXPECT_EQ(layers.Cell(TWorkspace::LayerBottom, 0).AsText(QLocale(QLocale::German)),
+              QStringLiteral("0,66666667"));
     try {
         layers.EnterText(TWorkspace::LayerBottom, 0, QStringLiteral("1/0"), c);
         FAIL();
@@ -197,7 +199,8 @@ TEST(GridTable, UnitSwitchConvertsByTemplateAndBack) {
     EXPECT_NEAR(sand->Cell(TWorkspace::SandUnitWeight, 0).AsFloat(), 9.802259, 1e-6);
     EXPECT_EQ(sand->UnitSystem(), 2);
     EXPECT_EQ(d.Cell(TWorkspace::SideFactor, 0).AsFloat(), 0.7);
-    EXPECT_EQ(d.column(TWorkspace::MaxSideFriction).headingText(0), QStringLiteral("Max. Side Friction (kN/m^2)  "));
+    EXPECT_EQ(d.column(TWorkspace::MaxSideFriction).headingText(0),
+              QStringLiteral("Max. Side Friction (kN/m^2)  "));
     d.SetUnits(1);
     EXPECT_NEAR(d.Cell(TWorkspace::MaxSideFriction, 0).AsFloat(), 1000, 1e-9);
     EXPECT_NEAR(d.Cell(TWorkspace::LayerBottom, 0).AsFloat(), 100, 1e-9);
