@@ -276,7 +276,7 @@ TEST(ProgramData, SavingNormalisesTheProject) {
     EXPECT_EQ(p.GrlweapFileName, QString::fromStdString(dir.file("p.gwi")));
     EXPECT_EQ(p.CptFileName, QString::fromStdString(dir.file("p.cpt")));
     const std::string text = torve::test::read_file(dir.file("p.tv6d"));
-    EXPECT_EQ(text.substr(0, 44),
+    EXPECT_EQ(text.substr(0, 43),
               "Pile\nD\nJ\n1 1 4\n0 0 24 23 29000000 60 5\n0 0\n");    // perimeter, tip area 0
     EXPECT_NE(text.find("\n0 1 1 0 4 1 0\n"), std::string::npos);      // increment 1
     EXPECT_NE(text.find("\n45 1 0.8 60 30 20\n"), std::string::npos);  // top of layer 2: bottom of layer 1
