@@ -23,7 +23,8 @@ QStringList lines(const QByteArray& text) {
 TEST(CptImport, HeaderLinesColumnsAndFactor) {
     torve::test::ScratchDir dir;
     std::string file = "site A\ncone 12\ndepth qc(MPa)\n";
-    for (int i = 0; i < 100; ++i) file += std::to_string(0.5 * i) + " " + std::to_string(5 + 0.1 * i) + " 7 8\n";
+    for (int i = 0; i < 100; ++i)
+        file += std::to_string(0.5 * i) + " " + std::to_string(5 + 0.1 * i) + " 7 8\n";
     TWorkspace ws;
     TProgramData p(ws);
     p.SetUnits(2);
@@ -61,7 +62,8 @@ TEST(CptImport, ConvertedProfilesStayApartFromQc) {
     EXPECT_EQ(ws.MotionInput.Line(0).Points[1].X, 28);
     // English qc in ksf goes to the engine in lb/ft^2: 123.4 ksf is 1.23E+05, 0.5 ft is 5.00E-01.
     EXPECT_EQ(lines(CptPointsFileText(p)),
-              (QStringList{QStringLiteral(" 1 2"), QStringLiteral("  5.00E-01  1.23E+05"), QStringLiteral("  1.00E+01  2.80E+04")}));
+              (QStringList{QStringLiteral(" 1 2"), QStringLiteral("  5.00E-01  1.23E+05"),
+                           QStringLiteral("  1.00E+01  2.80E+04")}));
     ASSERT_EQ(import.Read(TCptImport::Su), QString());
     EXPECT_DOUBLE_EQ(ws.MotionConverted.Line(0).Points[1].X, 28.0 / 15);
     EXPECT_EQ(ws.MotionConverted.XCaption, QStringLiteral("Undrained Shear Strength Su, k/ft^2"));
@@ -86,7 +88,8 @@ TEST(CptImport, FailuresChangeNothing) {
     p.CptDataLines = 1001;
     EXPECT_TRUE(import.Read(TCptImport::Qc).startsWith(QStringLiteral("At most 1000 data lines")));
     p.CptDataFile = QString::fromStdString(dir.file("absent.txt"));
-    EXPECT_EQ(import.Read(TCptImport::Qc), QStringLiteral("File ") + p.CptDataFile + QStringLiteral(" does not exists"));
+    EXPECT_EQ(import.Read(TCptImport::Qc),
+              QStringLiteral("File ") + p.CptDataFile + QStringLiteral(" does not exists"));
     EXPECT_EQ(p.CptCount, 3);
     EXPECT_EQ(ws.MotionInput.Line(0).Points[2].X, 30);
 
@@ -112,10 +115,16 @@ TEST(DriveabilityExport, ProjectNeverAnalysed) {
     ASSERT_EQ(out.size(), 17);  // 10 head lines, no resistance lines, 2 + 4 + 1 closing lines
     EXPECT_EQ(out[0], QStringLiteral("Pipe GRLWeap Driviability file VER. 2  VER. 1994 1 1"));
     // (24^2 - 23^2) x 0.7854 = 36.9 in^2; 29000 ksi; 492 lb/ft^3; 3.1416 x 24 / 12 = 6.28 ft.
-    EXPECT_EQ(out[5], QStringLiteral("  0.00E+00  3.69E+01  2.90E+04  4.92E+02  6.28E+00     4.000     1.000     0.010"));
+    EXPECT_EQ(
+        out[5],
+        QStringLiteral("  0.00E+00  3.69E+01  2.90E+04  4.92E+02  6.28E+00     4.000     1.000     0.010"));
     for (int i = 12; i < 16; ++i)
-        EXPECT_EQ(out[i], QStringLiteral("  0.00E+00      0.00      0.00     0.000      0.00    0.0000    0.0000    0.0000"));
-    EXPECT_EQ(out[16], QStringLiteral("      0.00      0.00      0.00     0.000      0.00    0.0000    0.0000    0.0000"));
+        EXPECT_EQ(out[i],
+                  QStringLiteral(
+                      "  0.00E+00      0.00      0.00     0.000      0.00    0.0000    0.0000    0.0000"));
+    EXPECT_EQ(
+        out[16],
+        QStringLiteral("      0.00      0.00      0.00     0.000      0.00    0.0000    0.0000    0.0000"));
 }
 
 TEST(DriveabilityExport, ResistanceLinesAndUnits) {
@@ -127,7 +136,9 @@ TEST(DriveabilityExport, ResistanceLinesAndUnits) {
     QStringList out = lines(DriveabilityExportText(t.p));
     ASSERT_EQ(out.size(), 19);
     EXPECT_TRUE(out[5].startsWith(QStringLiteral("  2.45E+01  ")));  // D, the deepest point
-    EXPECT_EQ(out[11], QStringLiteral(" 2.45E+1 1.25E+0 2.45E+2   0.100   0.600   0.200   0.150   2.000    6.56    1.00"));
+    EXPECT_EQ(
+        out[11],
+        QStringLiteral(" 2.45E+1 1.25E+0 2.45E+2   0.100   0.600   0.200   0.150   2.000    6.56    1.00"));
     EXPECT_TRUE(out[14].startsWith(QStringLiteral("  6.12E+00  ")));  // D / 4 = 6.125 exactly: half to even
     t.p.SetUnits(2);
     out = lines(DriveabilityExportText(t.p));
@@ -135,7 +146,8 @@ TEST(DriveabilityExport, ResistanceLinesAndUnits) {
     EXPECT_TRUE(out[11].endsWith(QStringLiteral("   2.540   5.000   0.160   0.500   1.000    1.50    1.00")));
     EXPECT_TRUE(out[11].startsWith(QStringLiteral(" 7.47E+0 ")));  // 24.5 ft = 7.4676 m
     // 609.6^2 - 584.2^2 mm^2 x 0.7854 / 100 = 238 cm^2; 199948 MPa; 77.28 kN/m^3; 1.915 m.
-    EXPECT_EQ(out[5].mid(10), QStringLiteral("  2.38E+02  2.00E+05  7.73E+01  1.92E+00     4.000     1.000     0.010"));
+    EXPECT_EQ(out[5].mid(10),
+              QStringLiteral("  2.38E+02  2.00E+05  7.73E+01  1.92E+00     4.000     1.000     0.010"));
 }
 
 TEST(DriveabilityExport, NoncircularPilesUseTheirPerimeter) {
