@@ -15,4 +15,11 @@ inline constexpr int kExitUsage = 2;      // the command line could not be under
 // `torve run PROJECT.tv6d...`: analyses projects, several side by side.
 void add_run_command(CLI::App& app, int& exit_code);
 
+#ifdef TORVE_WITH_APP_CORE
+// `torve convert --to si|english IN.tv6d OUT.tv6d`: a project in the other unit system.
+void add_convert_command(CLI::App& app, int& exit_code);
+// `torve results PROJECT.tv6d [--csv DIR]`: the results of the project's plot data file.
+void add_results_command(CLI::App& app, int& exit_code);
+#endif
+
 }  // namespace torve::cli

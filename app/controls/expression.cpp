@@ -1,0 +1,302 @@
+// Expression entry: parentheses innermost first, sign classification, then four ranked passes.
+#include "app/controls/expression.h"
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <vector>
+
+#include "app/controls/eassignerror.h"
+#include "app/controls/numbertext.h"
+
+namespace torve::app {
+namespace {
+
+// Marks a subtraction once the signs are sorted out; a private-use character, so it cannot be typed
+// (a pasted one is refused below).
+constexpr char16_t kSubtract = 0xE000;
+
+// Significant digits of intermediate results; with the 64-bit mantissa of Extended they read back
+// to the same value to the last bit that matters.
+constexpr int kDigits = 18;
+
+[[noreturn]] void fail(const char* detail) {
+    throw EAssignError(QStringLiteral("Entry could not be evaluated:\r") + QLatin1String(detail));
+}
+
+// Function names in the order they are tried as a prefix: longer names that share a start with a
+// shorter one come first (cosec before cos and csc).
+constexpr std::array<const char*, 25> kFunctions = {
+    "arctanh", "arctan", "cotan",   "tanh",   "tan",   "arccosh", "arccos", "cosh", "cosec",
+    "cos",     "sec",    "arcsinh", "arcsin", "sinh",  "sin",     "csc",    "abs",  "frac",
+    "int",     "ln",     "round",   "ceil",   "floor", "log",     "sqrt"};
+
+bool isFunctionName(QStringView s) {
+    for (const char* f : kFunctions)
+        if (s.compare(QLatin1String(f), Qt::CaseInsensitive) == 0) return true;
+    return false;
+}
+
+bool isOperator(QChar c) {
+    switch (c.unicode()) {
+        case u'^':
+        case u'*':
+        case u'/':
+        case u'%':
+        case u'+':
+        case kSubtract:
+        case u'=':
+        case u'|':
+        case u'&':
+            return true;
+        default:
+            return false;
+    }
+}
+
+// A result must be a finite number: the field never takes an infinity or a NaN into the project.
+Extended checked(Extended v) {
+    if (std::isnan(v)) fail("invalid operation");
+    if (std::isinf(v)) fail("overflow");
+    return v;
+}
+
+Extended divide(Extended a, Extended b) {
+    if (b == 0) fail("division by zero");
+    return checked(a / b);
+}
+
+// Integer part of a value that must fit a 64-bit integer (the remainder operator works on those).
+std::int64_t integerPart(Extended v) {
+    const Extended t = std::trunc(v);
+    if (!(t >= -9.2233720368547758e18L && t < 9.2233720368547758e18L)) fail("invalid operation");
+    return static_cast<std::int64_t>(t);
+}
+
+Extended factorial(Extended x) {
+    if (x != std::trunc(x)) fail("! (factoral) applicable to integers only");
+    Extended r = 1;
+    // Stops at the first overflow, so a huge argument costs at most ~1755 steps.
+    for (Extended k = 2; k <= std::fabs(x); k += 1) {
+        r *= k;
+        if (std::isinf(r)) fail("overflow");
+    }
+    return x < 0 ? -r : r;
+}
+
+// Ceil and floor give a signed 32-bit whole number; a value outside that range is refused rather
+// than wrapped.
+Extended int32Result(Extended v) {
+    if (v < -2147483648.0L || v > 2147483647.0L) fail("overflow");
+    return v;
+}
+
+class Evaluator {
+  public:
+    explicit Evaluator(QChar decimalPoint) : dp_(decimalPoint) {}
+
+    Extended expression(const QString& input) const;
+
+  private:
+    Extended operand(QString t) const;
+    Extended function(int index, Extended x) const;
+    QString text(Extended v) const { return formatGeneral(v, kDigits, dp_); }
+
+    QChar dp_;
+};
+
+Extended Evaluator::function(int index, Extended x) const {
+    const std::string_view name = kFunctions[static_cast<std::size_t>(index)];
+    if (name == "arctanh") return checked(std::atanh(x));
+    if (name == "arctan") return checked(std::atan(x));
+    if (name == "cotan") return divide(1, std::tan(x));
+    if (name == "tanh") return checked(std::tanh(x));
+    if (name == "tan") return checked(std::tan(x));
+    if (name == "arccosh") return checked(std::acosh(x));
+    if (name == "arccos") return checked(std::acos(x));
+    if (name == "cosh") return checked(std::cosh(x));
+    if (name == "cosec" || name == "csc") return divide(1, std::sin(x));
+    if (name == "cos") return checked(std::cos(x));
+    if (name == "sec") return divide(1, std::cos(x));
+    if (name == "arcsinh") return checked(std::asinh(x));
+    if (name == "arcsin") return checked(std::asin(x));
+    if (name == "sinh") return checked(std::sinh(x));
+    if (name == "sin") return checked(std::sin(x));
+    if (name == "abs") return std::fabs(x);
+    if (name == "frac") return x - std::trunc(x);
+    if (name == "int") return std::trunc(x);
+    if (name == "ln" || name == "log") {
+        if (x == 0) fail("division by zero");  // the logarithm of 0 is a pole, as 1/0
+        return checked(name == "ln" ? std::log(x) : std::log10(x));
+    }
+    if (name == "round") return std::nearbyint(x);  // the default rounding mode: halves to even
+    if (name == "ceil") return int32Result(std::ceil(x));
+    if (name == "floor") return int32Result(std::floor(x));
+    return checked(std::sqrt(x));  // sqrt
+}
+
+Extended Evaluator::operand(QString t) const {
+    t.replace(QStringLiteral("--"), QString());  // a double negation cancels
+    t = t.toLower();
+    if (t == u"pi") return 3.14159265358979323846264338327950288L;
+    if (t == u"-pi") return -3.14159265358979323846264338327950288L;
+    if (t == u"e") return 2.71828182845904523536028747135266250L;
+    if (t == u"-e") return -2.71828182845904523536028747135266250L;
+    for (std::size_t i = 0; i < kFunctions.size(); ++i) {
+        const QLatin1String name(kFunctions[i]);
+        if (t.startsWith(name)) return function(static_cast<int>(i), operand(t.mid(name.size())));
+    }
+    if (t.endsWith(u'!')) return factorial(operand(t.chopped(1)));
+    if (t.startsWith(u'$')) {
+        const QString digits = t.mid(1);
+        bool ok = false;
+        const qulonglong v = digits.toULongLong(&ok, 16);
+        // 16 digits at most: beyond that the value no longer fits; a sign is not a hex digit.
+        if (!ok || digits.isEmpty() || digits.size() > 16 || digits.startsWith(u'+') ||
+            digits.startsWith(u'-'))
+            fail("invalid use of $ (hex function)");
+        return static_cast<Extended>(static_cast<std::int64_t>(v));
+    }
+    const std::optional<long double> v = parseDecimal(t, dp_);
+    if (!v) fail("invalid character(s) in expression");
+    return checked(*v);
+}
+
+Extended Evaluator::expression(const QString& input) const {
+    if (input.isEmpty()) fail("entry cannot be blank");
+    QString s = input;
+    s.remove(u' ');
+    s.remove(u'\t');
+    if (s.contains(QChar(kSubtract))) fail("invalid character(s) in expression");
+
+    // Parentheses, innermost first: the first closing one and the last opening one before it.
+    for (qsizetype close = s.indexOf(u')'); close >= 0; close = s.indexOf(u')')) {
+        const qsizetype open = s.lastIndexOf(u'(', close);
+        if (open < 0) fail("() (parentheses) do not match");
+        const Extended inner = expression(s.mid(open + 1, close - open - 1));
+        s.replace(open, close - open + 1, text(inner));
+    }
+
+    // A minus is a sign when it starts the text, follows an operator, an exponent mark or another
+    // minus, or follows a function name that starts the text or an operand (so "sin(-0.5)", which
+    // became "sin-0.5", and "1+sin(-0.5)" both work); otherwise it subtracts.
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        if (s[i] != u'-' || i == 0) continue;
+        const QChar prev = s[i - 1];
+        bool sign = QStringView(u"%&*+/=E^e|-").contains(prev) || prev == QChar(kSubtract);
+        if (!sign) {
+            const QStringView before = QStringView(s).left(i);
+            sign = before == u"!" || before == u"$";
+            qsizetype j = i;
+            while (j > 0 && s[j - 1].isLetter()) --j;
+            if (!sign && j < i && isFunctionName(QStringView(s).mid(j, i - j)))
+                sign = j == 0 || isOperator(s[j - 1]) || s[j - 1] == u'-';
+        }
+        if (!sign) s[i] = QChar(kSubtract);
+    }
+
+    // Operands and operators; two operators in a row leave an empty operand, a trailing one none.
+    QStringList operands;
+    std::vector<QChar> operators;
+    QString current;
+    for (const QChar c : s) {
+        if (isOperator(c)) {
+            operands.append(current);
+            current.clear();
+            operators.push_back(c);
+        } else {
+            current += c;
+        }
+    }
+    if (!current.isEmpty()) operands.append(current);
+    if (operands.size() != static_cast<qsizetype>(operators.size()) + 1) fail("invalid expression");
+
+    auto pass = [&](QStringView ops, auto apply) {
+        std::size_t k = 0;
+        while (k < operators.size()) {
+            if (!ops.contains(operators[k])) {
+                ++k;
+                continue;
+            }
+            const qsizetype at = static_cast<qsizetype>(k);
+            const Extended r = apply(operators[k], operands[at], operands[at + 1]);
+            operands[at] = text(r);
+            operands.removeAt(at + 1);
+            operators.erase(operators.begin() + static_cast<std::ptrdiff_t>(k));
+        }
+    };
+    pass(u"^", [&](QChar, const QString& a, const QString& b) {
+        return checked(std::pow(operand(a), operand(b)));
+    });
+    pass(u"*/%&", [&](QChar op, const QString& a, const QString& b) -> Extended {
+        const Extended x = operand(a), y = operand(b);
+        switch (op.unicode()) {
+            case u'*':
+                return checked(x * y);
+            case u'/':
+                return divide(x, y);
+            case u'%': {
+                const std::int64_t p = integerPart(x), q = integerPart(y);
+                if (q == 0) fail("division by zero");
+                return q == -1 ? 0 : static_cast<Extended>(p % q);  // INT64_MIN % -1 would trap
+            }
+            default:
+                return x != 0 && y != 0 ? 1 : 0;
+        }
+    });
+    const QString plusMinusOr = QStringLiteral("+|") + QChar(kSubtract);
+    pass(plusMinusOr, [&](QChar op, const QString& a, const QString& b) -> Extended {
+        if (op == u'|') return operand(a) != 0 || operand(b) != 0 ? 1 : 0;  // b only when a is 0
+        const Extended x = operand(a), y = operand(b);
+        return checked(op == u'+' ? x + y : x - y);
+    });
+    pass(u"=", [&](QChar, const QString& a, const QString& b) -> Extended {
+        return operand(a) == operand(b) ? 1 : 0;
+    });
+    return operand(operands.front());
+}
+
+QChar decimalPointOf(const QLocale& locale) {
+    const QString dp = locale.decimalPoint();
+    return dp.isEmpty() ? QChar(u'.') : dp.front();
+}
+
+}  // namespace
+
+Extended EvaluateExpression(const QString& text, const QLocale& locale) {
+    return Evaluator(decimalPointOf(locale)).expression(text);
+}
+
+Extended EvaluateExpression(const QString& text) {
+    return EvaluateExpression(text, QLocale());
+}
+
+QString FormatEntry(Extended value, bool hex, const QLocale& locale) {
+    if (!hex) return formatGeneral(value, kDigits, decimalPointOf(locale));
+    // Rounded to nearest, halves to even; a value beyond 64 bits saturates rather than wrapping.
+    const Extended r = std::nearbyint(value);
+    std::int64_t n = 0;
+    if (r >= 9.2233720368547758e18L)
+        n = std::numeric_limits<std::int64_t>::max();
+    else if (r < -9.2233720368547758e18L)
+        n = std::numeric_limits<std::int64_t>::min();
+    else
+        n = static_cast<std::int64_t>(r);
+    // Negative values show their 64-bit two's complement, which "$" reads back to the same value.
+    return u'$' + QString::number(static_cast<qulonglong>(n), 16).toUpper().rightJustified(4, u'0');
+}
+
+Extended FromDouble(double value) {
+    if (!std::isfinite(value)) return value;
+    return parseDecimal(shortestText(value), u'.').value_or(static_cast<Extended>(value));
+}
+
+QString FormatEntry(Extended value, bool hex) {
+    return FormatEntry(value, hex, QLocale());
+}
+
+}  // namespace torve::app

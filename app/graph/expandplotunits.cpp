@@ -1,0 +1,31 @@
+// Unit words of the graphs' axis templates.
+#include "app/graph/expandplotunits.h"
+
+#include <QString>
+
+namespace torve::app {
+
+QString ExpandPlotUnits(const QString& unitsTemplate, int units) {
+    struct Code {
+        const char* code;
+        const char* english;
+        const char* si;
+    };
+    static constexpr Code kForces[] = {{"F2", "tons", "kN"}, {"F1", "kips", "kN"}, {"F", "lbs", "kN"}};
+    static constexpr Code kLengths[] = {{"L2", "ft", "m"}, {"L1", "in", "mm"}, {"L", "in", "m"}};
+    QString s = unitsTemplate;
+    if (units != 1 && units != 2) return s;
+    auto expandFirst = [&](const auto& family) {
+        for (const Code& c : family) {
+            if (s.contains(QLatin1String(c.code))) {
+                s.replace(QLatin1String(c.code), QLatin1String(units == 1 ? c.english : c.si));
+                return;
+            }
+        }
+    };
+    expandFirst(kForces);
+    expandFirst(kLengths);
+    return s;
+}
+
+}  // namespace torve::app

@@ -1,0 +1,79 @@
+// `torve convert`: a project switched to the other unit system, saved with its companion files.
+#include <CLI/CLI.hpp>
+#include <QFileInfo>
+#include <QString>
+#include <filesystem>
+#include <iostream>
+
+#include "app/graph/einouterror.h"
+#include "app/graph/readplotfile.h"
+#include "app/project/programdata.h"
+#include "app/project/workspace.h"
+#include "cli/commands.h"
+
+namespace torve::cli {
+namespace {
+
+struct ConvertSettings {
+    std::string to;
+    std::string input;
+    std::string output;
+};
+
+int convert(const ConvertSettings& s) {
+    using namespace torve::app;
+    TWorkspace workspace;
+    TProgramData project(workspace);
+    const QString in = QString::fromStdString(s.input);
+    const bool current = QFileInfo(in).suffix().toLower() != QStringLiteral("tvd");
+    try {
+        for (const QString& notice : project.ReadProject(in, current))
+            std::cerr << notice.toStdString() << '\n';
+    } catch (const EInOutError& e) {
+        std::cerr << s.input << ": " << e.message().toStdString() << '\n';
+        return kExitRunFailed;
+    }
+    // Results of an earlier run travel with the project into its driveability export.
+    const QString plot =
+        QFileInfo(in).path() + u'/' + QFileInfo(in).completeBaseName() + QStringLiteral(".tv6p");
+    if (QFileInfo::exists(plot)) ReadPlotFile(plot, project);
+    project.SetUnits(s.to == "si" ? 2 : 1);
+    project.FileName = QString::fromStdString(s.output);
+    try {
+        project.SaveProject();
+    } catch (const EInOutError& e) {
+        std::cerr << e.message().toStdString() << '\n';
+        return kExitRunFailed;
+    }
+    std::cout << s.output << " (" << (s.to == "si" ? "S.I." : "English") << " units)\n"
+              << "  CPT points file:        " << project.CptFileName.toStdString() << " (" << project.CptCount
+              << " points)\n"
+              << "  driveability export:    " << project.GrlweapFileName.toStdString() << " ("
+              << project.ResistanceCount << " resistance points)\n";
+    return kExitOk;
+}
+
+}  // namespace
+
+void add_convert_command(CLI::App& app, int& exit_code) {
+    auto settings = std::make_shared<ConvertSettings>();
+    CLI::App* cmd = app.add_subcommand(
+        "convert",
+        "Convert a project to the other unit system: read IN (.tv6d, or an old .tvd project), convert every "
+        "value (pile, soil layers, CPT points, results of an earlier run) and save OUT with its CPT data "
+        "file "
+        "OUT.cpt and its GRLWeap driveability file OUT.gwi beside it. A CPT data file IN.cpt and a plot data "
+        "file IN.tv6p beside IN are taken along. Exits with 1 when IN cannot be read or OUT cannot be "
+        "written; an existing OUT is replaced only once the new one is complete.");
+    cmd->add_option("--to", settings->to, "Target unit system: si (kN, m, mm) or english (kips, ft, in)")
+        ->required()
+        ->check(CLI::IsMember({"si", "english"}, CLI::ignore_case))
+        ->transform(CLI::IsMember({"si", "english"}, CLI::ignore_case));
+    cmd->add_option("input", settings->input, "Project to convert (.tv6d or .tvd)")
+        ->required()
+        ->check(CLI::ExistingFile);
+    cmd->add_option("output", settings->output, "Project file to write (.tv6d)")->required();
+    cmd->callback([settings, &exit_code] { exit_code = convert(*settings); });
+}
+
+}  // namespace torve::cli
