@@ -9,12 +9,17 @@
 #include "engine/methods/cone_resistance.h"
 
 namespace torve {
+namespace {
+constexpr double kEtaTurningPoint = 0.00125 / (2 * 1.216e-6);
+}
 
 double icp_sand_friction(const IcpSandInput& s) {
     const double stress = std::max(s.effective_stress, 0.0);
     double radial = 0.029 * s.qc * std::pow(stress / s.pa, 0.13) * std::pow(std::max(s.h_over_r, 8.0), -0.38);
-    // At the ground surface eta is unbounded and G tends to 0; the raised stress keeps 0/0 away.
-    const double eta = s.qc / std::sqrt(std::max(stress, 1.0e-10) * s.pa);
+    // The fit of G/qc falls with eta only up to its turning point at eta = 0.00125 / (2 x 1.216e-6)
+    // = 514; beyond it (qc large against a shallow stress) it would rise again, through a pole at
+    // eta = 1044, to negative moduli. eta is held at the turning point, where G is 2.93 qc.
+    const double eta = std::min(s.qc / std::sqrt(std::max(stress, 1.0e-10) * s.pa), kEtaTurningPoint);
     const double shear_modulus = s.qc / (0.0203 + 0.00125 * eta - 1.216e-6 * eta * eta);
     const double dilation = 2 * shear_modulus * s.dilation_shift / s.radius;
     if (s.tension) radial *= 0.8;

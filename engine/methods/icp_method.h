@@ -21,7 +21,8 @@ struct IcpSandInput {
 
 // f = (sigma'rc + delta sigma'rd) tan(phi - 5 deg), sigma'rc = 0.029 qc (s'v/pa)^0.13 (h/R*)^-0.38,
 // delta sigma'rd = 2 G dr / R with the shear modulus G = qc / (0.0203 + 0.00125 eta - 1.216e-6 eta^2),
-// eta = qc / sqrt(s'v pa). In tension 0.8 sigma'rc, and 0.9 of the sum for an open-ended pile.
+// eta = qc / sqrt(s'v pa) (not above 514, the turning point of the fit). In tension 0.8 sigma'rc, and 0.9 of
+// the sum for an open-ended pile.
 double icp_sand_friction(const IcpSandInput& s);
 
 // Unit end bearing of sand: the open-ended rule, or qc for an unplugged open end, or the
