@@ -53,13 +53,13 @@ SegmentPairs fugro_end_bearing(const MethodInputs& m) {
     const double eid = m.pile.eid_input;
     const bool clay_open = eid >= 1e-6;
     const bool sand_open = eid >= 1e-4;
+    const std::vector<double> qc = segment_cone_resistances(m.profile, m.cpt, m.pile.english);
     SegmentPairs q(n);
     for (std::size_t k = 0; k < n; ++k) {
         const Segment& s = m.profile.segments[k];
-        const double qc = segment_cone_resistance(s, m.cpt, m.pile.english);
-        double value = s.sand ? fugro_sand_end_bearing(qc, diameter_mm(m.pile), sand_open,
+        double value = s.sand ? fugro_sand_end_bearing(qc[k], diameter_mm(m.pile), sand_open,
                                                        sand_open && m.in.plug_condition == 1)
-                              : cone_clay_end_bearing(qc, clay_open, clay_open && m.in.plug_condition == 1,
+                              : cone_clay_end_bearing(qc[k], clay_open, clay_open && m.in.plug_condition == 1,
                                                       m.in.drained_clay == 1);
         value = capped_by_entered_bearing(value, s);
         q.set(k, value, value);

@@ -97,13 +97,13 @@ SegmentPairs ngi_end_bearing(const MethodInputs& m) {
     const std::size_t n = m.profile.segments.size();
     const double pa = atmospheric_pressure(m.pile.english);
     const bool open = m.pile.eid_input > 1e-4;
+    const std::vector<double> qc = segment_cone_resistances(m.profile, m.cpt, m.pile.english);
     SegmentPairs q(n);
     for (std::size_t k = 0; k < n; ++k) {
         const Segment& s = m.profile.segments[k];
         double value = 9 * s.su;
         if (s.sand) {
-            const double qc = segment_cone_resistance(s, m.cpt, m.pile.english);
-            value = ngi_sand_end_bearing(qc, ngi_relative_density(qc, s.stress_bottom, pa), open);
+            value = ngi_sand_end_bearing(qc[k], ngi_relative_density(qc[k], s.stress_bottom, pa), open);
         }
         value = capped_by_entered_bearing(value, s);
         q.set(k, value, value);

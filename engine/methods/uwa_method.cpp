@@ -71,13 +71,13 @@ SegmentPairs uwa_end_bearing(const MethodInputs& m) {
     const bool sand_open = eid >= 1e-4;
     // The filling ratio is written against an inside diameter in metres.
     const double eid_m = m.pile.english ? eid * 0.0254 : eid / 1000.0;
+    const std::vector<double> qc = segment_cone_resistances(m.profile, m.cpt, m.pile.english);
     SegmentPairs q(n);
     for (std::size_t k = 0; k < n; ++k) {
         const Segment& s = m.profile.segments[k];
-        const double qc = segment_cone_resistance(s, m.cpt, m.pile.english);
-        double value = s.sand ? uwa_sand_end_bearing(qc, eid_m, eid / m.pile.od_input, sand_open,
+        double value = s.sand ? uwa_sand_end_bearing(qc[k], eid_m, eid / m.pile.od_input, sand_open,
                                                      m.in.plug_condition == 1)
-                              : cone_clay_end_bearing(qc, clay_open, clay_open && m.in.plug_condition == 1,
+                              : cone_clay_end_bearing(qc[k], clay_open, clay_open && m.in.plug_condition == 1,
                                                       m.in.drained_clay == 1);
         value = capped_by_entered_bearing(value, s);
         q.set(k, value, value);

@@ -68,6 +68,27 @@ TEST(ConeResistance, ProfileOfThousandRowsMatchesLinearSearch) {
     }
 }
 
+TEST(ConeResistance, WholeProfileWalkAgreesWithTheLookupOfEachSegment) {
+    // Segments of 0.2 m against soundings at 0.35 m with a step and points shared with mid-depths;
+    // some segments have their own qc.
+    CptProfile cpt;
+    for (int i = 1; i < 60; ++i) cpt.points.push_back({0.35 * i, 1000.0 * i - (i == 20 ? 5000 : 0)});
+    cpt.points.push_back({0.35 * 59, 90000});
+    SoilProfile profile;
+    for (int k = 0; k < 120; ++k) {
+        profile.segments.push_back(segment(0.2 * k, 0.2 * (k + 1), k % 3 != 0, k % 17 == 0 ? 4000 : 0, 10));
+    }
+    for (bool english : {true, false}) {
+        const std::vector<double> all = segment_cone_resistances(profile, cpt, english);
+        for (std::size_t k = 0; k < all.size(); ++k) {
+            EXPECT_DOUBLE_EQ(all[k], segment_cone_resistance(profile.segments[k], cpt, english)) << k;
+        }
+    }
+    const std::vector<double> estimated = segment_cone_resistances(profile, {}, false);
+    EXPECT_DOUBLE_EQ(estimated[1], 2800);  // sand, N = 10
+    EXPECT_EQ(estimated[3], 0.0);          // clay
+}
+
 TEST(ConeResistance, NegativeReadingsCountAsZero) {
     // Near the mudline soundings can read below zero.
     const CptProfile cpt = profile({{0, -40}, {1, 60}});
