@@ -174,7 +174,6 @@ TEST(OffshoreCapacity, MissingPlasticityIndexIsReportedAndTheComputationGoesOn) 
     EXPECT_EQ(count(r.report, kPiError), 40u);  // once per clay segment
     EXPECT_NE(r.report.find(kPiError + kHrWarning), std::string::npos);
     // The first angle of the chart (PI 0, 34 degrees) is used
-    const PhaseRun zero(closed_pile_in_clay(0));
     ProjectText pz = closed_pile_in_clay(0);
     select_only(pz, kUwa);
     const PhaseRun with_zero(pz);
