@@ -6,6 +6,7 @@
 #include <cmath>
 #include <string>
 
+#include "engine/methods/fugro_method.h"
 #include "engine/methods/icp_method.h"
 #include "engine/methods/uwa_method.h"
 #include "tests/engine/methods/method_fixture.h"
@@ -129,6 +130,14 @@ TEST(OffshoreCapacity, ClosedPileIgnoresThePluggedCondition) {
     EXPECT_NEAR(PhaseRun(p).curve().end_bearing[10], 629.8737447, 1e-6);
     p.drained = 1;
     EXPECT_NEAR(PhaseRun(p).curve().end_bearing[10], 1023.544835, 1e-6);
+
+    // Fugro in sand: the closed-ended rule (0.3 qc at 914 mm), not the open-ended 0.15 qc
+    ProjectText sand = open_pipe_in_sand();
+    sand.id = 0;
+    sand.plug = 1;
+    const PhaseRun r(sand);
+    const MethodInputs m{r.in, r.results.profile, r.results.pile, {}, nullptr};
+    EXPECT_DOUBLE_EQ(fugro_end_bearing(m).bottom[5], 4500);
 }
 
 TEST(OffshoreCapacity, ClayCloseToTheTipWarnsAboveTheTable) {
