@@ -10,7 +10,8 @@
 namespace {
 
 // 80 soil points (40 layers, sand and clay in turn), 500 segments, 100 t-z print depths,
-// 100 section rows and 1000 CPT rows.
+// 100 section rows and 1000 CPT rows; all nine methods, the cone-based ones taking qc from the
+// CPT profile, the user-specified one from user unit values in every layer.
 torve::test::ProjectText largest_project() {
     torve::test::ProjectText p;
     p.length = 90;
@@ -23,8 +24,13 @@ torve::test::ProjectText largest_project() {
         if (layer % 2 == 0) {
             p.add_layer(torve::test::sand_layer(top, bottom, 60, 30 + layer % 7, 0.8, 20));
         } else {
-            p.add_layer(torve::test::clay_layer(top, bottom, 50, 1000 + 50 * layer, 500));
+            auto clay = torve::test::clay_layer(top, bottom, 50, 1000 + 50 * layer, 500);
+            clay.first.ysr = clay.second.ysr = 1.5;
+            clay.first.pi = clay.second.pi = 20 + layer;
+            p.add_layer(clay);
         }
+        p.soil.back().user_friction = p.soil[p.soil.size() - 2].user_friction = 400 + 20 * layer;
+        p.soil.back().user_bearing = p.soil[p.soil.size() - 2].user_bearing = 20000 + 500 * layer;
     }
     p.tz_flag = 1;
     for (int i = 0; i < 100; ++i) p.tz_depths.push_back(0.9 * i);
@@ -32,7 +38,7 @@ torve::test::ProjectText largest_project() {
     p.section_rows = 100;
     for (int i = 0; i < 100; ++i) p.sections.emplace_back(0.9 * i, 36.9 + 0.01 * i);
     p.offshore = 1;
-    p.selected = {1, 1, 1, 1, 0, 1, 1, 1, 1};
+    p.selected = {1, 1, 1, 1, 1, 1, 1, 1, 1};
     return p;
 }
 

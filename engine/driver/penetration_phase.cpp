@@ -3,6 +3,10 @@
 
 #include "engine/driver/report_sections.h"
 #include "engine/methods/api_method.h"
+#include "engine/methods/fugro_method.h"
+#include "engine/methods/icp_method.h"
+#include "engine/methods/ngi_method.h"
+#include "engine/methods/uwa_method.h"
 
 namespace torve {
 namespace {
@@ -28,6 +32,14 @@ std::optional<CapacityCurve> compute_method(int code, const MethodInputs& m) {
     switch (code) {
         case kApi:
             return design_method_capacity(kApi, {4, api_side_friction, api_end_bearing}, m);
+        case kNgi:
+            return design_method_capacity(kNgi, {5, ngi_side_friction, ngi_end_bearing}, m);
+        case kIcpMtd:
+            return design_method_capacity(kIcpMtd, {6, icp_side_friction, icp_end_bearing}, m);
+        case kFugro:
+            return design_method_capacity(kFugro, {7, fugro_side_friction, fugro_end_bearing}, m);
+        case kUwa:
+            return design_method_capacity(kUwa, {8, uwa_side_friction, uwa_end_bearing}, m);
         default:
             return std::nullopt;
     }
@@ -41,6 +53,7 @@ bool writes_table(const InputData& in, int code) {
 }  // namespace
 
 bool method_available(int code) {
+    if (code >= kNgi && code <= kUwa) return true;
     return code == kApi;
 }
 
@@ -59,7 +72,11 @@ PenetrationResults run_penetration_phase(const InputData& in, const CptProfile& 
                 in.load_transfer_method);
 
     auto run_method = [&](int code) {
-        std::optional<CapacityCurve> curve = compute_method(code, m);
+        // A method writes its warning lines only above its own table: the lines do not name the
+        // method, and those of a method without a table would stand above another method's table.
+        MethodInputs method_inputs = m;
+        if (!writes_table(in, code)) method_inputs.report = nullptr;
+        std::optional<CapacityCurve> curve = compute_method(code, method_inputs);
         if (!curve) return;
         if (writes_table(in, code)) {
             write_capacity_table(report, kStyles[code - 1], *curve, r.printed_rows, in.increment, labels,

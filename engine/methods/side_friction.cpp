@@ -10,7 +10,10 @@ constexpr double kTol = 1.0e-6;
 
 double value_at_depth(const SegmentPairs& pairs, const SoilProfile& profile, double z) {
     const int n = profile.count();
+    // Segments are one increment long: no segment two or more above the one holding z can be the
+    // first whose bottom reaches z, so the walk starts there.
     int k = 0;
+    if (profile.increment > 0 && z > 0) k = std::clamp(static_cast<int>(z / profile.increment) - 2, 0, n - 1);
     while (k < n - 1 && profile.segments[static_cast<std::size_t>(k)].bottom - z < -kTol) ++k;
     const Segment& s = profile.segments[static_cast<std::size_t>(k)];
     const double t = pairs.top[static_cast<std::size_t>(k)];

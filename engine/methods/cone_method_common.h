@@ -1,0 +1,47 @@
+// Pile and soil quantities shared by the cone-based offshore methods (NGI, ICP/MTD, Fugro, UWA).
+#pragma once
+
+#include <vector>
+
+#include "engine/methods/method_inputs.h"
+
+namespace torve {
+
+// Distance from depth z to the pile tip in the diameter unit (in or mm), at least 1e-5.
+double tip_distance(const PileGeometry& pile, double z);
+
+// Equivalent radius R* = sqrt(R^2 - Ri^2) of a pipe whose tip has the inside diameter EID, in the
+// diameter unit (ICP-05); R for a closed end.
+double equivalent_radius(const PileGeometry& pile);
+
+// Outside diameter in mm, whatever the unit system (the scale effect is written against the
+// 36 mm cone).
+double diameter_mm(const PileGeometry& pile);
+
+// Radial displacement of 0.02 mm at the shaft through dilation (ICP-05, UWA-05), in the diameter
+// unit (in or mm).
+inline double dilation_shift(bool english) {
+    return english ? 0.0007874 : 0.02;
+}
+
+// tan(phi - 5 degrees), the interface friction of sand used by ICP-05 and UWA-05; no negative
+// angle below 5 degrees.
+double tan_sand_interface_angle(double phi);
+
+// True when segment k lies within the embedded pile: its side friction reaches a penetration row.
+bool segment_within_pile(const PileGeometry& pile, std::size_t k);
+
+// Limit of the unit friction at each penetration row: the maximum entered for the segment that
+// begins there (kUnlimited when none).
+std::vector<double> entered_friction_limits(const MethodInputs& m);
+
+// The unit end bearing capped by the entered maximum of the segment, when one was entered.
+double capped_by_entered_bearing(double q, const Segment& s);
+
+// Unit end bearing of sand from qc with the scale effect of the pile diameter against the 36 mm
+// cone (ICP-05): an open-ended pile (0.5 - 0.25 log10(D/36)) qc, at least 0.15 qc beyond 900 mm;
+// a closed-ended one (1 - 0.5 log10(D/36)) qc, at least 0.3 qc beyond 900 mm.
+double open_ended_sand_bearing(double qc, double d_mm);
+double closed_ended_sand_bearing(double qc, double d_mm);
+
+}  // namespace torve

@@ -1,0 +1,83 @@
+// ICP-05 side friction and end bearing.
+#include "engine/methods/icp_method.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/methods/cone_clay_rule.h"
+#include "engine/methods/cone_method_common.h"
+#include "engine/methods/cone_resistance.h"
+
+namespace torve {
+namespace {
+constexpr double kEtaTurningPoint = 0.00125 / (2 * 1.216e-6);
+}
+
+double icp_sand_friction(const IcpSandInput& s) {
+    const double stress = std::max(s.effective_stress, 0.0);
+    double radial = 0.029 * s.qc * std::pow(stress / s.pa, 0.13) * std::pow(std::max(s.h_over_r, 8.0), -0.38);
+    // The fit of G/qc falls with eta only up to its turning point at eta = 0.00125 / (2 x 1.216e-6)
+    // = 514; beyond it (qc large against a shallow stress) it would rise again, through a pole at
+    // eta = 1044, to negative moduli. eta is held at the turning point, where G is 2.93 qc.
+    const double eta = std::min(s.qc / std::sqrt(std::max(stress, 1.0e-10) * s.pa), kEtaTurningPoint);
+    const double shear_modulus = s.qc / (0.0203 + 0.00125 * eta - 1.216e-6 * eta * eta);
+    const double dilation = 2 * shear_modulus * s.dilation_shift / s.radius;
+    if (s.tension) radial *= 0.8;
+    double total = radial + dilation;
+    if (s.tension && s.open_ended) total *= 0.9;
+    return total * tan_sand_interface_angle(s.friction_angle);
+}
+
+double icp_sand_end_bearing(double qc, double d_mm, bool open_ended, bool unplugged) {
+    if (!open_ended) return closed_ended_sand_bearing(qc, d_mm);
+    return unplugged ? qc : open_ended_sand_bearing(qc, d_mm);
+}
+
+SideFriction icp_side_friction(const MethodInputs& m) {
+    const std::size_t n = m.profile.segments.size();
+    const std::vector<double> qc = segment_cone_resistances(m.profile, m.cpt, m.pile.english);
+    const double r_star = equivalent_radius(m.pile);
+    SegmentPairs f(n), plug(n);
+    for (std::size_t k = 0; k < n; ++k) {
+        const Segment& s = m.profile.segments[k];
+        if (!s.sand) {
+            cone_clay_segment(m, k, f, plug);
+            continue;
+        }
+        IcpSandInput in{qc[k],
+                        s.stress_top,
+                        atmospheric_pressure(m.pile.english),
+                        tip_distance(m.pile, s.top) / r_star,
+                        0.5 * m.pile.od_input,
+                        dilation_shift(m.pile.english),
+                        s.friction_angle,
+                        m.pile.eid_input > 1e-5,
+                        m.in.tension()};
+        const double top = icp_sand_friction(in);
+        in.effective_stress = s.stress_bottom;
+        const double bottom = icp_sand_friction(in);
+        f.set(k, top, bottom);
+        plug.set(k, top, bottom);
+    }
+    return sum_side_friction(m.in, m.profile, m.pile, f, entered_friction_limits(m), std::move(plug));
+}
+
+SegmentPairs icp_end_bearing(const MethodInputs& m) {
+    const std::size_t n = m.profile.segments.size();
+    const double eid = m.pile.eid_input;
+    const bool clay_open = eid >= 1e-6;
+    const bool clay_plugged = clay_open && m.in.plug_condition == 1;
+    const std::vector<double> qc = segment_cone_resistances(m.profile, m.cpt, m.pile.english);
+    SegmentPairs q(n);
+    for (std::size_t k = 0; k < n; ++k) {
+        const Segment& s = m.profile.segments[k];
+        double value =
+            s.sand ? icp_sand_end_bearing(qc[k], diameter_mm(m.pile), eid >= 1e-4, m.in.plug_condition == 2)
+                   : cone_clay_end_bearing(qc[k], clay_open, clay_plugged, m.in.drained_clay == 1);
+        value = capped_by_entered_bearing(value, s);
+        q.set(k, value, value);
+    }
+    return q;
+}
+
+}  // namespace torve

@@ -1,0 +1,88 @@
+// UWA-05 side friction and end bearing.
+#include "engine/methods/uwa_method.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/methods/cone_clay_rule.h"
+#include "engine/methods/cone_method_common.h"
+#include "engine/methods/cone_resistance.h"
+
+namespace torve {
+namespace {
+
+double area_ratio(const PileGeometry& pile) {
+    const double ratio = pile.eid_input / pile.od_input;
+    return std::max(1 - ratio * ratio, 0.0);
+}
+
+}  // namespace
+
+double uwa_sand_friction(const UwaSandInput& s) {
+    const double radial =
+        0.03 * s.qc * std::pow(s.area_ratio, 0.3) * std::pow(std::max(s.h_over_d, 2.0), -0.5);
+    const double qc1n = (s.qc / s.pa) / std::sqrt(std::max(s.effective_stress / s.pa, 1.0e-7));
+    // Without cone resistance there is no stiffness either (0/0 otherwise).
+    const double shear_modulus = s.qc > 0 ? 185 * s.qc / std::pow(qc1n, 0.75) : 0.0;
+    const double dilation = 4 * shear_modulus * s.dilation_shift / s.diameter;
+    const double f = (radial + dilation) * tan_sand_interface_angle(s.friction_angle);
+    return s.tension ? 0.75 * f : f;
+}
+
+double uwa_sand_end_bearing(double qc, double eid_m, double diameter_ratio, bool open_ended, bool plugged) {
+    const double ffr = std::min(1.0, std::pow(std::max(eid_m, 0.0) / 1.5, 0.2));
+    const double ar = 1 - ffr * diameter_ratio * diameter_ratio;
+    const double lower = open_ended && !plugged ? 0.15 : 0.3;
+    return std::max((0.15 + 0.45 * ar) * qc, lower * qc);
+}
+
+SideFriction uwa_side_friction(const MethodInputs& m) {
+    const std::size_t n = m.profile.segments.size();
+    const std::vector<double> qc = segment_cone_resistances(m.profile, m.cpt, m.pile.english);
+    SegmentPairs f(n), plug(n);
+    for (std::size_t k = 0; k < n; ++k) {
+        const Segment& s = m.profile.segments[k];
+        if (!s.sand) {
+            cone_clay_segment(m, k, f, plug);
+            continue;
+        }
+        UwaSandInput in{qc[k],
+                        s.stress_top,
+                        atmospheric_pressure(m.pile.english),
+                        tip_distance(m.pile, s.top) / m.pile.od_input,
+                        area_ratio(m.pile),
+                        m.pile.od_input,
+                        dilation_shift(m.pile.english),
+                        s.friction_angle,
+                        m.in.tension()};
+        const double top = uwa_sand_friction(in);
+        in.effective_stress = s.stress_bottom;
+        const double bottom = uwa_sand_friction(in);
+        f.set(k, top, bottom);
+        plug.set(k, top, bottom);
+    }
+    return sum_side_friction(m.in, m.profile, m.pile, f, entered_friction_limits(m), std::move(plug));
+}
+
+SegmentPairs uwa_end_bearing(const MethodInputs& m) {
+    const std::size_t n = m.profile.segments.size();
+    const double eid = m.pile.eid_input;
+    const bool clay_open = eid >= 1e-6;
+    const bool sand_open = eid >= 1e-4;
+    // The filling ratio is written against an inside diameter in metres.
+    const double eid_m = m.pile.english ? eid * 0.0254 : eid / 1000.0;
+    const std::vector<double> qc = segment_cone_resistances(m.profile, m.cpt, m.pile.english);
+    SegmentPairs q(n);
+    for (std::size_t k = 0; k < n; ++k) {
+        const Segment& s = m.profile.segments[k];
+        double value = s.sand ? uwa_sand_end_bearing(qc[k], eid_m, eid / m.pile.od_input, sand_open,
+                                                     m.in.plug_condition == 1)
+                              : cone_clay_end_bearing(qc[k], clay_open, clay_open && m.in.plug_condition == 1,
+                                                      m.in.drained_clay == 1);
+        value = capped_by_entered_bearing(value, s);
+        q.set(k, value, value);
+    }
+    return q;
+}
+
+}  // namespace torve

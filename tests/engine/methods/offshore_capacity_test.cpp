@@ -1,0 +1,289 @@
+// The cone-based methods through the penetration phase: qc sources, tips of open and closed piles,
+// the report lines written while a method computes, and which tables and curves are written.
+// Expected values are worked in tests/data/offshore_hand_calculations.py.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "engine/methods/fugro_method.h"
+#include "engine/methods/icp_method.h"
+#include "engine/methods/uwa_method.h"
+#include "tests/engine/methods/method_fixture.h"
+
+namespace torve {
+namespace {
+
+using test::PhaseRun;
+using test::ProjectText;
+
+const std::string kHrWarning = " WARNING - h/R SHOULD BE GREATER THAN 8.\n";
+const std::string kPiError = " ERROR - NO DATA FOUND FOR PLASTIC INDEX.\n";
+
+std::size_t count(const std::string& text, const std::string& part) {
+    std::size_t n = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+    return n;
+}
+
+std::string repeated(const std::string& s, int n) {
+    std::string out;
+    for (int i = 0; i < n; ++i) out += s;
+    return out;
+}
+
+// Only the method `code` selected, and it is also the load-transfer method.
+void select_only(ProjectText& p, int code) {
+    p.selected = {0, 0, 0, 0, 0, 0, 0, 0, 0};
+    p.selected[static_cast<std::size_t>(code - 1)] = 1;
+    p.load_transfer = code;
+}
+
+// Open pipe 914 x 864 mm, 20 m embedded, uniform sand to 40 m with qc 15 000 kPa (S.I.).
+ProjectText open_pipe_in_sand() {
+    ProjectText p;
+    p.units = 2;
+    p.od = 914;
+    p.id = 864;
+    p.length = 20;
+    p.deepest = 40;
+    p.offshore = 1;
+    auto sand = test::sand_layer(0, 40, 10, 35, 0.8, 40);
+    sand.first.qc = sand.second.qc = 15000;
+    p.add_layer(sand);
+    return p;
+}
+
+// Closed 1000 mm pile, 10 m embedded in 0.5 m increments, uniform clay to 20 m (S.I.).
+ProjectText closed_pile_in_clay(double plasticity_index) {
+    ProjectText p;
+    p.units = 2;
+    p.od = 1000;
+    p.id = 0;
+    p.length = 10;
+    p.increment = 0.5;
+    p.deepest = 20;
+    p.offshore = 1;
+    auto clay = test::clay_layer(0, 20, 8, 40, 20);
+    for (auto* point : {&clay.first, &clay.second}) {
+        point->ysr = 1.5;
+        point->pi = plasticity_index;
+        point->qc = 1000;
+    }
+    p.add_layer(clay);
+    return p;
+}
+
+TEST(OffshoreCapacity, TablesAndCurvesOnlyForSelectedMethodsWithOffshoreData) {
+    ProjectText p = open_pipe_in_sand();
+    p.selected = {0, 0, 0, 1, 0, 1, 0, 0, 1};  // API, NGI, UWA
+    const PhaseRun r(p);
+    EXPECT_EQ(r.plot.substr(0, 25), "     3    21     2     4\n");
+    EXPECT_NE(r.report.find("*  NORWEIGIAN GEOTECHNICAL INSTITUTE (NGI) METHOD  *"), std::string::npos);
+    EXPECT_NE(r.report.find("*  UNIV. OF WESTERN AUSTRALIA (UWA) METHOD  *"), std::string::npos);
+    EXPECT_EQ(r.report.find("IMPERIAL COLLEGE"), std::string::npos);
+    EXPECT_EQ(r.report.find("FUGRO 2004"), std::string::npos);
+    ASSERT_EQ(r.run.tip_capacities.size(), 3u);
+    EXPECT_EQ(r.run.tip_capacities[1].method_code, kNgi);
+    EXPECT_EQ(r.run.tip_capacities[2].method_code, kUwa);
+
+    p.offshore = 0;
+    const PhaseRun without(p);
+    EXPECT_EQ(without.plot.substr(0, 25), "     1    21     2     4\n");
+    EXPECT_EQ(without.run.tip_capacities.size(), 1u);
+}
+
+TEST(OffshoreCapacity, OpenPipePluggedUnpluggedAndComputed) {
+    ProjectText p = open_pipe_in_sand();
+    select_only(p, kIcpMtd);
+    p.plug = 2;  // unplugged: qc on the annulus, no plug friction
+    const PhaseRun unplugged(p);
+    EXPECT_NEAR(unplugged.curve().end_bearing[10], 1047.328451, 1e-6);
+    for (int flag : unplugged.curve().tip_control) EXPECT_EQ(flag, 2);
+
+    p.plug = 1;  // plugged: 0.15 qc on the full section (D = 914 mm > 900 mm)
+    const PhaseRun plugged(p);
+    EXPECT_NEAR(plugged.curve().end_bearing[10], 1476.266589, 1e-6);
+    for (int flag : plugged.curve().tip_control) EXPECT_EQ(flag, 1);
+
+    p.plug = 0;  // computed: the annulus and a short plug govern near the surface, the section deeper
+    const PhaseRun computed(p);
+    EXPECT_EQ(computed.curve().tip_control[1], 2);
+    EXPECT_LT(computed.curve().end_bearing[1], 1476.266589);
+    EXPECT_EQ(computed.curve().tip_control[20], 1);
+    EXPECT_NEAR(computed.curve().end_bearing[20], 1476.266589, 1e-6);
+}
+
+TEST(OffshoreCapacity, ClosedPileIgnoresThePluggedCondition) {
+    ProjectText p;
+    p.units = 2;
+    p.od = 914;
+    p.length = 20;
+    p.deepest = 40;
+    p.offshore = 1;
+    p.plug = 1;
+    auto clay = test::clay_layer(0, 40, 8, 50, 25);
+    clay.first.qc = clay.second.qc = 1200;
+    p.add_layer(clay);
+    select_only(p, kIcpMtd);
+    // 0.8 qc on the full section, not the 0.4 qc of a plugged open end
+    EXPECT_NEAR(PhaseRun(p).curve().end_bearing[10], 629.8737447, 1e-6);
+    p.drained = 1;
+    EXPECT_NEAR(PhaseRun(p).curve().end_bearing[10], 1023.544835, 1e-6);
+
+    // Fugro in sand: the closed-ended rule (0.3 qc at 914 mm), not the open-ended 0.15 qc
+    ProjectText sand = open_pipe_in_sand();
+    sand.id = 0;
+    sand.plug = 1;
+    const PhaseRun r(sand);
+    const MethodInputs m{r.in, r.results.profile, r.results.pile, {}, nullptr};
+    EXPECT_DOUBLE_EQ(fugro_end_bearing(m).bottom[5], 4500);
+}
+
+TEST(OffshoreCapacity, ClayCloseToTheTipWarnsAboveTheTable) {
+    ProjectText p = closed_pile_in_clay(25);
+    select_only(p, kIcpMtd);
+    const PhaseRun r(p);
+    // The segment 8.5 .. 9 m has h/R* = 1500 / 500 = 3; 8 is used for its friction at row 18.
+    EXPECT_NEAR(r.curve().unit_skin_friction[18], 33.81511499, 1e-7);
+    // Segments with tops 6.5 .. 9.5 m lie closer than 8 R* = 4 m to the tip (6.0 m is exactly 8);
+    // those below the tip, whose friction the pile never meets, write nothing.
+    EXPECT_EQ(count(r.report, kHrWarning), 7u);
+    EXPECT_EQ(
+        r.report.rfind(repeated(kHrWarning, 7) + "\n\n\n" + std::string(20, ' ') + std::string(35, '*'), 0),
+        0u)
+        << r.report;
+}
+
+TEST(OffshoreCapacity, EachMethodWarnsAboveItsOwnTableOnly) {
+    ProjectText p = closed_pile_in_clay(25);
+    p.selected = {0, 0, 0, 1, 0, 1, 1, 1, 1};
+    const PhaseRun all(p);
+    EXPECT_EQ(count(all.report, kHrWarning), 21u);  // ICP/MTD, Fugro and UWA share the clay rule
+    for (const char* title : {"*  IMPERIAL COLLEGE (MTD) METHOD  *", "*    FUGRO 2004 (FUGRO) METHOD    *"}) {
+        const std::string block = repeated(kHrWarning, 7) + "\n\n\n" + std::string(20, ' ') +
+                                  std::string(35, '*') + "\n" + std::string(20, ' ') + title;
+        EXPECT_NE(all.report.find(block), std::string::npos) << title;
+    }
+    EXPECT_NE(all.report.find(repeated(kHrWarning, 7) + "\n\n\n" + std::string(13, ' ') + "****"),
+              std::string::npos);  // UWA
+
+    // ICP/MTD computes for the load transfer but writes no table, so no lines either.
+    p.selected = {0, 0, 0, 0, 0, 0, 0, 1, 0};
+    p.load_transfer = kIcpMtd;
+    const PhaseRun fugro_only(p);
+    EXPECT_EQ(count(fugro_only.report, kHrWarning), 7u);
+    EXPECT_NE(fugro_only.report.find("FUGRO 2004"), std::string::npos);
+}
+
+TEST(OffshoreCapacity, MissingPlasticityIndexIsReportedAndTheComputationGoesOn) {
+    ProjectText p = closed_pile_in_clay(-1);
+    select_only(p, kUwa);
+    const PhaseRun r(p);
+    EXPECT_EQ(count(r.report, kPiError), 40u);  // once per clay segment
+    EXPECT_NE(r.report.find(kPiError + kHrWarning), std::string::npos);
+    // The first angle of the chart (PI 0, 34 degrees) is used
+    ProjectText pz = closed_pile_in_clay(0);
+    select_only(pz, kUwa);
+    const PhaseRun with_zero(pz);
+    EXPECT_EQ(r.curve().skin_friction, with_zero.curve().skin_friction);
+    EXPECT_EQ(count(with_zero.report, kPiError), 0u);
+
+    select_only(p, kNgi);  // NGI raises the plasticity index itself and writes nothing
+    EXPECT_EQ(count(PhaseRun(p).report, kPiError), 0u);
+}
+
+TEST(OffshoreCapacity, ConeResistanceFromTheCptProfileBetweenTwoPoints) {
+    // English closed 24 in pile, 60 ft in sand (60 pcf, phi 30) without qc of its own; the CPT
+    // points (10 ft, 100 000 psf) and (30 ft, 200 000 psf) give 147.5 ksf at the mid-depth 19.5 ft
+    // of the segment that ends at row 20 (s'v 1.2 ksf, h/R* = 41, z/L = 19/60).
+    ProjectText p;
+    p.od = 24;
+    p.length = 60;
+    p.deepest = 100;
+    p.offshore = 1;
+    p.add_layer(test::sand_layer(0, 100, 60, 30, 0.8, 20));
+    CptProfile cpt;
+    cpt.points = {{10, 100000}, {30, 200000}};
+    const std::pair<int, double> expected[] = {
+        {kNgi, 0.7154775192}, {kIcpMtd, 0.5241233462}, {kFugro, 0.405829214}, {kUwa, 0.5114142049}};
+    for (const auto& [code, f] : expected) {
+        select_only(p, code);
+        EXPECT_NEAR(PhaseRun(p, cpt).curve().unit_skin_friction[20], f, 1e-7 * f) << code;
+    }
+}
+
+TEST(OffshoreCapacity, EnteredMaximumBearingCapsTheRule) {
+    ProjectText p = open_pipe_in_sand();
+    p.soil[0].max_bearing = p.soil[1].max_bearing = 1000;
+    const PhaseRun r(p);
+    const MethodInputs m{r.in, r.results.profile, r.results.pile, {}, nullptr};
+    EXPECT_DOUBLE_EQ(icp_end_bearing(m).bottom[5], 1000);    // 0.15 qc = 2250 otherwise
+    p.soil[0].max_bearing = p.soil[1].max_bearing = 0.0005;  // not above 0.001: no cap
+    const PhaseRun small(p);
+    const MethodInputs ms{small.in, small.results.profile, small.results.pile, {}, nullptr};
+    EXPECT_DOUBLE_EQ(icp_end_bearing(ms).bottom[5], 2250);
+}
+
+TEST(OffshoreCapacity, FinalFillingRatioTakesTheInsideDiameterInMetres) {
+    // English 48 x 46 in open pipe, qc 300 ksf: Di = 46 x 0.0254 m (tests/data: 62.0584 ksf)
+    ProjectText p;
+    p.od = 48;
+    p.id = 46;
+    p.length = 60;
+    p.deepest = 100;
+    p.offshore = 1;
+    auto sand = test::sand_layer(0, 100, 60, 35, 0.8, 40);
+    sand.first.qc = sand.second.qc = 300000;
+    p.add_layer(sand);
+    const PhaseRun r(p);
+    const MethodInputs m{r.in, r.results.profile, r.results.pile, {}, nullptr};
+    EXPECT_NEAR(uwa_end_bearing(m).top[30], 62.05840005, 1e-7);
+}
+
+TEST(OffshoreCapacity, FiniteEverywhereWithoutConeData) {
+    // Sand with a friction angle and no blow count: no qc at all (2.8 pa N = 0); clay without a
+    // remolded strength; a sounding that reads below zero at the mudline for the other run.
+    ProjectText p;
+    p.units = 2;
+    p.od = 914;
+    p.id = 864;
+    p.length = 20;
+    p.deepest = 40;
+    p.offshore = 1;
+    p.add_layer(test::sand_layer(0, 10, 10, 35, 0.8, 40));
+    p.add_layer(test::clay_layer(10, 40, 8, 60, 0));
+    CptProfile negative;
+    negative.points = {{0, -50}, {5, 3000}, {40, 20000}};
+    for (const CptProfile& cpt : {CptProfile{}, negative}) {
+        for (int code = kNgi; code <= kUwa; ++code) {
+            select_only(p, code);
+            const PhaseRun r(p, cpt);
+            const CapacityCurve& c = r.curve();
+            for (std::size_t j = 0; j < c.ultimate.size(); ++j) {
+                ASSERT_TRUE(std::isfinite(c.ultimate[j]) && std::isfinite(c.unit_skin_friction[j]))
+                    << code << " row " << j;
+            }
+            if (cpt.points.empty() && code != kNgi) {
+                EXPECT_EQ(c.unit_skin_friction[5], 0.0) << code;  // no qc: no friction in the sand
+            }
+        }
+    }
+}
+
+TEST(OffshoreCapacity, TensionTablesCarryTheSelfWeightHeadings) {
+    ProjectText p = open_pipe_in_sand();
+    select_only(p, kFugro);
+    p.loading = 1;
+    const PhaseRun r(p);
+    const std::size_t title = r.report.find("*    FUGRO 2004 (FUGRO) METHOD    *");
+    ASSERT_NE(title, std::string::npos);
+    EXPECT_EQ(r.report.find("          PENETRATION   FRICTION        WEIGHT     CAPACITY\n"),
+              r.report.find("          PENETRATION", title));
+    // Fugro's tension rule, 0.045 qc (s'v/pa)^0.15 max(h/R*, 4)^-0.85, is below the compression one
+    p.loading = 0;
+    EXPECT_LT(r.curve().skin_friction[20], PhaseRun(p).curve().skin_friction[20]);
+}
+
+}  // namespace
+}  // namespace torve
