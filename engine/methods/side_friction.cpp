@@ -10,7 +10,9 @@ constexpr double kTol = 1.0e-6;
 
 double value_at_depth(const SegmentPairs& pairs, const SoilProfile& profile, double z) {
     const int n = profile.count();
-    int k = 0;
+    // Every segment above the one just over z ends more than an increment above z: start there.
+    const double guess = z / profile.increment - 1;
+    int k = guess > 0 ? static_cast<int>(std::min(guess, static_cast<double>(n - 1))) : 0;
     while (k < n - 1 && profile.segments[static_cast<std::size_t>(k)].bottom - z < -kTol) ++k;
     const Segment& s = profile.segments[static_cast<std::size_t>(k)];
     const double t = pairs.top[static_cast<std::size_t>(k)];
