@@ -154,6 +154,16 @@ for j in range(1, 41):
 print(f"NC clay: Q(24) {Q[24]:.4f} Q(25) {Q[25]:.4f} (falls); f(25) = f(24) = {f[25]:.6f}")
 print(f"         rebuilt skin(40) {P24 * sum(f):.4f}  formula Q(40) {Q[40]:.4f}")
 
+# Sand phi 30, 60 pcf: the strength term is tan(30) s'v, so cm = tan(30) s'm = 0.017320 z and
+# cm/s'm = 0.577 (overconsolidated line). The total grows at every row and stays under the API limit
+# of 1.7 ksf, so the skin friction is the formula's total.
+t30 = math.tan(30 / 57.2958)
+for z in (20, 40):
+    sm = 0.03 * z
+    cm = t30 * sm
+    lz = lam(compressibility(z, cm), cm / sm)
+    print(f"sand: lambda({z}) {lz:.6f}  skin({z}) {lz * (sm + 2 * cm) * P24 * z:.4f}")
+
 # ---------------------------------------------------------------------------------------------
 section("User-specified load transfer, 24 in pile, L = 40 ft")
 # 500 psf friction and 40000 psf bearing everywhere; LRFD 0.8 on friction, 0.5 on bearing (the

@@ -108,6 +108,16 @@ TEST(TomlinsonChartChoice, StiffClayFromTheSurfaceTakesCaseThree) {
     EXPECT_NEAR(c.skin_friction[40], 3.14159 * 2 * 1.329 * 40, 1e-9);
 }
 
+TEST(TomlinsonChartChoice, SiStrengthReadsTheChartInKsf) {
+    ProjectText p = fhwa_pile(609.6, 0, 12.192);  // R = 20 again
+    p.units = 2;
+    p.increment = 0.3048;
+    p.deepest = 30.48;
+    p.add_layer(test::clay_layer(0, 30.48, 7.85, 1.5 * 47.88, 30));
+    // 71.82 kPa is 1.5 ksf on the chart: alpha 0.886, f = 0.886 x 71.82 kPa.
+    EXPECT_NEAR(PhaseRun(p).curve().unit_skin_friction[20], 0.886 * 71.82, 1e-9);
+}
+
 TEST(TomlinsonChartChoice, SandAboveTheClayTakesCaseOne) {
     ProjectText p = fhwa_pile(24, 0, 60);  // R = 30
     p.add_layer(test::sand_layer(0, 10, 60, 30, 0.8, 20));

@@ -109,6 +109,18 @@ TEST(RevisedLambdaCapacity, FallingTotalKeepsTheFrictionAbove) {
     EXPECT_NEAR(c.skin_friction[40], 106.6283, 1e-4);
 }
 
+// Sand phi 30, 60 pcf: the strength term of sand is tan(phi) s'v, so cm = tan(30) s'm and
+// cm/s'm = 0.577 takes the overconsolidated line; lambda(40) = 0.239920 and the total grows at every
+// row under the API limit, so the skin friction is lambda (s'm + 2 cm) P z: 49.7879 kips at 20 ft,
+// 155.9098 kips at 40 ft.
+TEST(RevisedLambdaCapacity, SandStrengthFromTheFrictionAngle) {
+    ProjectText p = lambda_pile(40);
+    p.add_layer(test::sand_layer(0, 100, 60, 30, 0.8, 20));
+    const CapacityCurve c = PhaseRun(p).curve();
+    EXPECT_NEAR(c.skin_friction[20], 49.7879, 1e-4);
+    EXPECT_NEAR(c.skin_friction[40], 155.9098, 1e-4);
+}
+
 TEST(RevisedLambdaCapacity, SiProjectGivesTheSameCapacity) {
     ProjectText english = lambda_pile(40);
     english.add_layer(test::clay_layer(0, 100, 50, 1000, 500));
