@@ -101,3 +101,46 @@ void BM_ApiRun500Segments(benchmark::State& state) {
 BENCHMARK(BM_ApiRun500Segments)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+namespace {
+
+// A complete run with the five onshore methods (FHWA, USACE, Revised Lambda, API RP 2A and the
+// user-specified load transfer): 500 segments of 0.2 ft, a 90 ft open pipe, every row printed.
+void BM_OnshoreRun500Segments(benchmark::State& state) {
+    torve::test::ScratchDir dir;
+    torve::test::ProjectText p;
+    p.length = 90;
+    p.od = 24;
+    p.id = 22;
+    p.increment = 0.2;
+    p.deepest = 100;
+    p.print_interval = 1;
+    p.selected = {1, 1, 1, 1, 1, 0, 0, 0, 0};
+    p.load_transfer = 5;
+    p.add_layer(torve::test::sand_layer(0, 30, 60, 32, 0.8, 20));
+    p.add_layer(torve::test::clay_layer(30, 60, 50, 1500, 700));
+    p.add_layer(torve::test::sand_layer(60, 100, 62, 36, 1.0, 40));
+    for (auto& point : p.soil) {
+        point.user_friction = 900;
+        point.user_bearing = 40000;
+    }
+    torve::RunFiles files;
+    files.input = dir.write("onshore.tv6d", p.text());
+    files.cpt = dir.write("onshore.cpt", " 1 0\n");
+    files.report = dir.file("onshore.tv6o");
+    files.plot = dir.file("onshore.tv6p");
+    for (auto _ : state) {
+        std::ostringstream console;
+        const torve::RunResult r = torve::run_analysis(files, console);
+        if (r.status != torve::RunStatus::Completed || r.tip_capacities.size() != 5) {
+            state.SkipWithError("run failed");
+            break;
+        }
+    }
+}
+BENCHMARK(BM_OnshoreRun500Segments)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(15)
+    ->ReportAggregatesOnly(true);
+
+}  // namespace

@@ -3,9 +3,13 @@
 
 #include "engine/driver/report_sections.h"
 #include "engine/methods/api_method.h"
+#include "engine/methods/fhwa_method.h"
 #include "engine/methods/fugro_method.h"
 #include "engine/methods/icp_method.h"
 #include "engine/methods/ngi_method.h"
+#include "engine/methods/revised_lambda_method.h"
+#include "engine/methods/usace_method.h"
+#include "engine/methods/user_specified_method.h"
 #include "engine/methods/uwa_method.h"
 
 namespace torve {
@@ -30,6 +34,17 @@ constexpr int kPassTwo[] = {kApi, kNgi, kIcpMtd, kFugro, kUwa};
 
 std::optional<CapacityCurve> compute_method(int code, const MethodInputs& m) {
     switch (code) {
+        case kFhwa:
+            return design_method_capacity(kFhwa, {1, fhwa_side_friction, fhwa_end_bearing}, m);
+        case kUsace:
+            return design_method_capacity(kUsace, {2, usace_side_friction, usace_end_bearing}, m);
+        case kRevisedLambda:
+            return design_method_capacity(kRevisedLambda, {3, revised_lambda_side_friction, api_end_bearing},
+                                          m);
+        case kUserSpecified:
+            // Without user values the routine does not compute; its table, when selected, is all
+            // zeros so that the plot header's curve count stays true.
+            return user_specified_capacity(m);
         case kApi:
             return design_method_capacity(kApi, {4, api_side_friction, api_end_bearing}, m);
         case kNgi:
@@ -46,16 +61,11 @@ std::optional<CapacityCurve> compute_method(int code, const MethodInputs& m) {
 }
 
 bool writes_table(const InputData& in, int code) {
-    if (!in.is_selected(code) || !method_available(code)) return false;
+    if (!in.is_selected(code)) return false;
     return code < kFirstOffshoreMethod || in.offshore_data == 1;
 }
 
 }  // namespace
-
-bool method_available(int code) {
-    if (code >= kNgi && code <= kUwa) return true;
-    return code == kApi;
-}
 
 PenetrationResults run_penetration_phase(const InputData& in, const CptProfile& cpt, int segment_count,
                                          TextOut& report, PlotWriter& plot, RunResult& result) {

@@ -28,8 +28,5 @@ struct PenetrationResults {
 PenetrationResults run_penetration_phase(const InputData& in, const CptProfile& cpt, int segment_count,
                                          TextOut& report, PlotWriter& plot, RunResult& result);
 
-// True when the engine computes method `code`; a selected method without a routine yet writes no
-// table and no plot curve.
-bool method_available(int code);
 
 }  // namespace torve

@@ -66,7 +66,8 @@ ProjectText deep_enough(double deepest) {
 
 TEST(RunAnalysis, ExampleProjectsRunToTheResultHeading) {
     ScratchDir dir;
-    for (const char* name : {"sand-over-clay-pipe-english", "open-pipe-offshore-si"}) {
+    for (const char* name :
+         {"sand-over-clay-pipe-english", "open-pipe-offshore-si", "precast-concrete-user-english"}) {
         const std::string base = std::string("examples/") + name;
         const Outcome o = run_project(dir, test::read_file(test::source_path(base + ".tv6d")),
                                       test::read_file(test::source_path(base + ".cpt")), name);

@@ -1,0 +1,16 @@
+// The user-specified load transfer: capacity from unit skin friction and unit end bearing entered
+// with the soil points.
+#pragma once
+
+#include "engine/methods/capacity_curve.h"
+#include "engine/methods/method_inputs.h"
+
+namespace torve {
+
+// Skin friction, end bearing and their plain sum at every penetration row. Each row takes the
+// user values of the segment that contains its depth (the first segment for the surface row); the
+// skin friction carries the LRFD factor on unit friction, the end bearing no LRFD factor. Without
+// a non-zero user value anywhere every column is zero.
+CapacityCurve user_specified_capacity(const MethodInputs& m);
+
+}  // namespace torve
