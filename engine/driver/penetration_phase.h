@@ -28,5 +28,4 @@ struct PenetrationResults {
 PenetrationResults run_penetration_phase(const InputData& in, const CptProfile& cpt, int segment_count,
                                          TextOut& report, PlotWriter& plot, RunResult& result);
 
-
 }  // namespace torve
