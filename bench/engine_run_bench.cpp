@@ -1,9 +1,13 @@
-// Speed of complete runs (read, checks, echo, results, write) on the largest allowed input.
+// Speed of complete runs (read, checks, echo, results, write) and of their phases alone.
 #include <benchmark/benchmark.h>
 
 #include <sstream>
 
+#include "engine/driver/input_reader.h"
+#include "engine/driver/penetration_phase.h"
+#include "engine/driver/report_sections.h"
 #include "engine/driver/run_analysis.h"
+#include "engine/driver/soil_spacing.h"
 #include "tests/support/project_text.h"
 #include "tests/support/scratch_dir.h"
 
@@ -142,5 +146,86 @@ BENCHMARK(BM_OnshoreRun500Segments)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(15)
     ->ReportAggregatesOnly(true);
+
+}  // namespace
+
+namespace {
+
+// The capacity part alone: the penetration phase of every method into memory, from parsed input.
+void capacity_phase(benchmark::State& state, const torve::test::ProjectText& p, const torve::CptProfile& cpt,
+                    std::size_t methods) {
+    torve::InputData in = torve::parse_input_data(p.text(), "bench.tv6d");
+    const long long n = torve::segment_count(in.deepest_soil_depth, in.increment);
+    torve::align_soil_points(in.soil, in.increment);
+    for (auto _ : state) {
+        std::ostringstream report, plot;
+        torve::TextOut out(report);
+        torve::PlotWriter writer(plot);
+        torve::RunResult result;
+        torve::run_penetration_phase(in, cpt, static_cast<int>(n), out, writer, result);
+        if (result.tip_capacities.size() != methods) {
+            state.SkipWithError("methods missing");
+            break;
+        }
+        benchmark::DoNotOptimize(report.tellp());
+    }
+}
+
+torve::test::ProjectText api_project() {
+    torve::test::ProjectText p;
+    p.length = 90;
+    p.od = 24;
+    p.id = 22;
+    p.increment = 0.2;
+    p.deepest = 100;
+    p.add_layer(torve::test::sand_layer(0, 30, 60, 32, 0.8, 20));
+    p.add_layer(torve::test::clay_layer(30, 60, 50, 1500, 700));
+    p.add_layer(torve::test::sand_layer(60, 100, 62, 36, 1.0, 40));
+    for (auto& point : p.soil) {
+        point.user_friction = 900;
+        point.user_bearing = 40000;
+    }
+    return p;
+}
+
+void BM_ApiCapacity500Segments(benchmark::State& state) {
+    capacity_phase(state, api_project(), {}, 1);
+}
+BENCHMARK(BM_ApiCapacity500Segments)->Unit(benchmark::kMillisecond);
+
+void BM_OnshoreCapacity500Segments(benchmark::State& state) {
+    torve::test::ProjectText p = api_project();
+    p.selected = {1, 1, 1, 1, 1, 0, 0, 0, 0};
+    capacity_phase(state, p, {}, 5);
+}
+BENCHMARK(BM_OnshoreCapacity500Segments)->Unit(benchmark::kMillisecond);
+
+void BM_AllMethodsCapacityLargestInput(benchmark::State& state) {
+    torve::CptProfile cpt;
+    for (const auto& [d, q] : cpt_rows()) cpt.points.push_back({d, q});
+    capacity_phase(state, largest_project(), cpt, 9);
+}
+BENCHMARK(BM_AllMethodsCapacityLargestInput)->Unit(benchmark::kMillisecond);
+
+// Reading the largest input and echoing it, the work of a run before any computation.
+void BM_ReadAndEchoLargestInput(benchmark::State& state) {
+    const std::string text = largest_project().text();
+    std::string cpt_text;
+    {
+        std::ostringstream o;
+        o << " 1 1000\n";
+        for (const auto& [d, q] : cpt_rows()) o << "  " << d << "  " << q << "\n";
+        cpt_text = o.str();
+    }
+    for (auto _ : state) {
+        const torve::InputData in = torve::parse_input_data(text, "bench.tv6d");
+        const torve::CptProfile cpt = torve::parse_cpt_data(cpt_text, "bench.cpt");
+        std::ostringstream report;
+        torve::TextOut out(report);
+        torve::write_input_echo(out, in, torve::unit_labels(in.units));
+        benchmark::DoNotOptimize(cpt.points.size());
+    }
+}
+BENCHMARK(BM_ReadAndEchoLargestInput)->Unit(benchmark::kMillisecond);
 
 }  // namespace

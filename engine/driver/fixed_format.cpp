@@ -16,8 +16,11 @@ void append_stars(std::string& out, int w) {
 
 void append_right(std::string& out, const char* body, std::size_t n, int w) {
     if (static_cast<int>(n) > w) return append_stars(out, w);
-    out.append(static_cast<std::size_t>(w) - n, ' ');
-    out.append(body, n);
+    const std::size_t at = out.size();
+    out.resize(at + static_cast<std::size_t>(w));
+    char* dest = out.data() + at;
+    std::memset(dest, ' ', static_cast<std::size_t>(w) - n);
+    std::memcpy(dest + (static_cast<std::size_t>(w) - n), body, n);
 }
 
 // Non-finite values never come out of a sound run; print them loudly rather than as a number.
@@ -78,7 +81,11 @@ bool fast_fixed(double a, int d, char* buf, char*& end) {
 // 0.ddd form, or false to use the exact path.
 bool fast_exponent(double a, int d, unsigned long long& mantissa, int& exponent) {
     if (d > 7 || !(a > 1e-280 && a < 1e280)) return false;
-    const int e10 = static_cast<int>(std::floor(std::log10(a)));
+    // floor(log10(a)) from the binary exponent (log10(2) ~ 78913 / 2^18), one too low at most.
+    int e2 = 0;
+    std::frexp(a, &e2);
+    int e10 = ((e2 - 1) * 78913) >> 18;
+    if (e10 + 1 <= 22 && e10 + 1 >= 0 && a >= kPow10[e10 + 1]) ++e10;
     const int k = d - 1 - e10;
     double scaled = 0;
     if (k >= 0 && k <= 22) {

@@ -27,6 +27,8 @@ std::string decimals(double v, int d);
 // Builds one output line field by field: Line().x(10).a("DEPTH").f(12.5, 7, 2).str().
 class Line {
   public:
+    // Report lines are at most a few dozen fields wide; one allocation holds any of them.
+    Line() { s_.reserve(160); }
     Line& x(int n);                          // n blanks
     Line& text(std::string_view s);          // literal text, as is
     Line& a(std::string_view s, int w);      // Aw

@@ -35,17 +35,26 @@ void write_plot_curves(PlotWriter& plot, const std::vector<const TzCurve*>& curv
     }
 }
 
-// Load and movement of a level at a depth from the head, between the solved segment boundaries.
-BoundaryState state_at(const LoadLevel& level, double depth) {
-    const auto& b = level.boundaries;  // from the tip (deepest) up to the head
-    if (depth >= b.front().depth) return b.front();
-    if (depth <= b.back().depth) return b.back();
-    std::size_t i = 1;
-    while (b[i].depth > depth) ++i;  // b[i].depth <= depth < b[i - 1].depth
-    const double f = (depth - b[i].depth) / (b[i - 1].depth - b[i].depth);
-    return {depth, b[i].load + f * (b[i - 1].load - b[i].load),
-            b[i].movement + f * (b[i - 1].movement - b[i].movement)};
-}
+// Load and movement of a level at depths from the head, between the solved segment boundaries.
+// The depths are asked in increasing order, so the walk up the boundaries only moves down.
+class LevelReader {
+  public:
+    explicit LevelReader(const LoadLevel& level) : b_(level.boundaries), i_(b_.size() - 1) {}
+
+    BoundaryState at(double depth) {
+        if (depth >= b_.front().depth) return b_.front();  // boundaries run from the tip up to the head
+        if (depth <= b_.back().depth) return b_.back();
+        while (i_ > 1 && b_[i_ - 1].depth <= depth) --i_;  // b_[i_].depth <= depth < b_[i_ - 1].depth
+        const BoundaryState& lo = b_[i_];
+        const BoundaryState& hi = b_[i_ - 1];
+        const double f = (depth - lo.depth) / (hi.depth - lo.depth);
+        return {depth, lo.load + f * (hi.load - lo.load), lo.movement + f * (hi.movement - lo.movement)};
+    }
+
+  private:
+    const std::vector<BoundaryState>& b_;
+    std::size_t i_;
+};
 
 }  // namespace
 
@@ -79,9 +88,10 @@ void run_load_settlement_phase(const InputData& in, const PenetrationResults& p,
 
     write_plot_curves(plot, plotted, units);
     for (const LoadLevel& level : ls.levels) {
+        LevelReader reader(level);
         for (int j : p.printed_rows) {
             const double ground = j * in.increment;
-            const BoundaryState s = state_at(level, (ground + in.stickup_length) * to_solver);
+            const BoundaryState s = reader.at((ground + in.stickup_length) * to_solver);
             plot.load_distribution_row(ground, units.force(s.load), units.plot_movement(s.movement));
         }
     }
