@@ -56,6 +56,14 @@ class LevelReader {
     std::size_t i_;
 };
 
+// The solver accepts a segment's movement when two iterations agree within 0.0001 in, in both unit
+// systems: 0.0001 m would be forty times coarser and shifts S.I. head loads by several percent.
+SolverSettings movement_tolerance(const InputData& in) {
+    SolverSettings s;
+    s.tolerance = in.english() ? 0.0001 : 0.0001 / 39.37;
+    return s;
+}
+
 }  // namespace
 
 void run_load_settlement_phase(const InputData& in, const PenetrationResults& p, TextOut& report,
@@ -70,7 +78,7 @@ void run_load_settlement_phase(const InputData& in, const PenetrationResults& p,
     const double diameter = in.english() ? p.pile.od_input : p.pile.od;
     const double pile_length = (in.stickup_length + in.pile_length) * to_solver;
     const LoadSettlement ls = solve_load_settlement(curves, tip, axial_stiffness(in, p.pile), pile_length,
-                                                    p.profile.count(), diameter);
+                                                    p.profile.count(), diameter, movement_tolerance(in));
 
     write_asterisk_note(report);
     write_load_settlement_banner(report);

@@ -6,9 +6,10 @@ file, and solves the same springs another way: the pile equations dP/dx = t(x, w
 dw/dx = P / AE, integrated by fourth-order Runge-Kutta from the tip (P = tip load, w = tip
 movement) up to the head in fine steps. Prints head load and head movement per load level.
 
-usage: independent_settlement.py PLOT.tv6p OD_IN LENGTH_FT STICKUP_FT E_PSI AREA_TABLE
-       AREA_TABLE: "d1:a1,d2:a2,..." depths from the pile head (ft) and areas (in2)
-English units only (the bundled English example).
+usage: independent_settlement.py PLOT.tv6p OD LENGTH STICKUP E AREA_TABLE [--si]
+       English: OD in, LENGTH and STICKUP ft, E lb/in2, AREA_TABLE "d1:a1,d2:a2,..." with depths
+       from the pile head in ft and areas in in2 (loads kips, t ksf, movements in).
+       --si: OD mm, lengths m, E kPa, areas m2 (loads kN, t kPa, movements m).
 """
 import sys
 
@@ -19,7 +20,8 @@ def tokens(path):
 
 
 def main():
-    plot, od, length, stickup, e_psi, table = sys.argv[1:7]
+    si = "--si" in sys.argv
+    plot, od, length, stickup, e_psi, table = [a for a in sys.argv[1:] if a != "--si"][:6]
     od, length, stickup, e_psi = float(od), float(length), float(stickup), float(e_psi)
     areas = [tuple(map(float, p.split(':'))) for p in table.split(',')]
     t = tokens(plot)
@@ -73,9 +75,9 @@ def main():
                 i += 1
             (d0, a0), (d1, a1) = areas[i - 1], areas[i]
             a = a0 + (a1 - a0) * (depth_from_head - d0) / (d1 - d0)
-        return e_psi * a / 1000.0
+        return e_psi * a if si else e_psi * a / 1000.0  # kN, or lb to kips
 
-    perimeter = 3.1416 * od / 12.0  # ft
+    perimeter = 3.1416 * od / (1000.0 if si else 12.0)  # m or ft
     total = length + stickup
     steps = 20000
     h = total / steps
@@ -83,7 +85,7 @@ def main():
     def rates(depth_from_head, p, w):
         # x runs upward; depth decreases. P in kips, w in inches, t in ksf.
         tr = transfer(depth_from_head - stickup, w) if depth_from_head > stickup else 0.0
-        return tr * perimeter, p / ae_kips(depth_from_head) * 12.0
+        return tr * perimeter, p / ae_kips(depth_from_head) * (1.0 if si else 12.0)
 
     for top_load, top_move, tip_load, tip_move in levels:
         p, w, d = tip_load, tip_move, total
@@ -95,8 +97,8 @@ def main():
             p += h / 6 * (k1[0] + 2 * k2[0] + 2 * k3[0] + k4[0])
             w += h / 6 * (k1[1] + 2 * k2[1] + 2 * k3[1] + k4[1])
             d -= h
-        print(f"tip {tip_move:.4f} in: head load {p:.2f} kips (engine {top_load:.2f}), "
-              f"head movement {w:.4f} in (engine {top_move:.4f})")
+        print(f"tip {tip_move:.6g}: head load {p:.2f} (engine {top_load:.2f}), "
+              f"head movement {w:.6g} (engine {top_move:.6g})")
 
 
 if __name__ == "__main__":
