@@ -1,6 +1,9 @@
 // Shared quantities of the cone-based offshore methods.
 #include "engine/methods/cone_method_common.h"
 
+#include "engine/methods/cone_clay_rule.h"
+#include "engine/methods/cone_resistance.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -54,6 +57,24 @@ double closed_ended_sand_bearing(double qc, double d_mm) {
     double q = qc * (1.0 - 0.5 * std::log10(d_mm / kConeDiameterMm));
     if (d_mm > 900) q = std::max(q, 0.3 * qc);
     return q;
+}
+
+SideFriction cone_method_side_friction(const MethodInputs& m, const ConeSandFriction& sand_friction) {
+    const std::size_t n = m.profile.segments.size();
+    const std::vector<double> qc = segment_cone_resistances(m.profile, m.cpt, m.pile.english);
+    SegmentPairs f(n), plug(n);
+    for (std::size_t k = 0; k < n; ++k) {
+        const Segment& s = m.profile.segments[k];
+        if (!s.sand) {
+            cone_clay_segment(m, k, f, plug);
+            continue;
+        }
+        const double top = sand_friction(s, qc[k], s.stress_top);
+        const double bottom = sand_friction(s, qc[k], s.stress_bottom);
+        f.set(k, top, bottom);
+        plug.set(k, top, bottom);
+    }
+    return sum_side_friction(m.in, m.profile, m.pile, f, entered_friction_limits(m), std::move(plug));
 }
 
 }  // namespace torve

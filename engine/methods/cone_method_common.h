@@ -1,9 +1,11 @@
 // Pile and soil quantities shared by the cone-based offshore methods (NGI, ICP/MTD, Fugro, UWA).
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "engine/methods/method_inputs.h"
+#include "engine/methods/side_friction.h"
 
 namespace torve {
 
@@ -43,5 +45,11 @@ double capped_by_entered_bearing(double q, const Segment& s);
 // a closed-ended one (1 - 0.5 log10(D/36)) qc, at least 0.3 qc beyond 900 mm.
 double open_ended_sand_bearing(double qc, double d_mm);
 double closed_ended_sand_bearing(double qc, double d_mm);
+
+// Side friction of ICP/MTD, Fugro and UWA: the method's sand rule, evaluated with qc and the
+// effective stress at the segment top and at its bottom; the common clay rule in clay; then the
+// shared summation with the entered limits. The plug friction of sand equals the shaft friction.
+using ConeSandFriction = std::function<double(const Segment& s, double qc, double effective_stress)>;
+SideFriction cone_method_side_friction(const MethodInputs& m, const ConeSandFriction& sand_friction);
 
 }  // namespace torve

@@ -27,25 +27,11 @@ double fugro_sand_end_bearing(double qc, double d_mm, bool open_ended, bool plug
 }
 
 SideFriction fugro_side_friction(const MethodInputs& m) {
-    const std::size_t n = m.profile.segments.size();
-    const std::vector<double> qc = segment_cone_resistances(m.profile, m.cpt, m.pile.english);
     const double r_star = equivalent_radius(m.pile);
-    SegmentPairs f(n), plug(n);
-    for (std::size_t k = 0; k < n; ++k) {
-        const Segment& s = m.profile.segments[k];
-        if (!s.sand) {
-            cone_clay_segment(m, k, f, plug);
-            continue;
-        }
-        FugroSandInput in{qc[k], s.stress_top, atmospheric_pressure(m.pile.english),
-                          tip_distance(m.pile, s.top) / r_star, m.in.tension()};
-        const double top = fugro_sand_friction(in);
-        in.effective_stress = s.stress_bottom;
-        const double bottom = fugro_sand_friction(in);
-        f.set(k, top, bottom);
-        plug.set(k, top, bottom);
-    }
-    return sum_side_friction(m.in, m.profile, m.pile, f, entered_friction_limits(m), std::move(plug));
+    return cone_method_side_friction(m, [&](const Segment& s, double qc, double stress) {
+        return fugro_sand_friction({qc, stress, atmospheric_pressure(m.pile.english),
+                                    tip_distance(m.pile, s.top) / r_star, m.in.tension()});
+    });
 }
 
 SegmentPairs fugro_end_bearing(const MethodInputs& m) {

@@ -37,31 +37,12 @@ double uwa_sand_end_bearing(double qc, double eid_m, double diameter_ratio, bool
 }
 
 SideFriction uwa_side_friction(const MethodInputs& m) {
-    const std::size_t n = m.profile.segments.size();
-    const std::vector<double> qc = segment_cone_resistances(m.profile, m.cpt, m.pile.english);
-    SegmentPairs f(n), plug(n);
-    for (std::size_t k = 0; k < n; ++k) {
-        const Segment& s = m.profile.segments[k];
-        if (!s.sand) {
-            cone_clay_segment(m, k, f, plug);
-            continue;
-        }
-        UwaSandInput in{qc[k],
-                        s.stress_top,
-                        atmospheric_pressure(m.pile.english),
-                        tip_distance(m.pile, s.top) / m.pile.od_input,
-                        area_ratio(m.pile),
-                        m.pile.od_input,
-                        dilation_shift(m.pile.english),
-                        s.friction_angle,
-                        m.in.tension()};
-        const double top = uwa_sand_friction(in);
-        in.effective_stress = s.stress_bottom;
-        const double bottom = uwa_sand_friction(in);
-        f.set(k, top, bottom);
-        plug.set(k, top, bottom);
-    }
-    return sum_side_friction(m.in, m.profile, m.pile, f, entered_friction_limits(m), std::move(plug));
+    return cone_method_side_friction(m, [&](const Segment& s, double qc, double stress) {
+        return uwa_sand_friction({qc, stress, atmospheric_pressure(m.pile.english),
+                                  tip_distance(m.pile, s.top) / m.pile.od_input, area_ratio(m.pile),
+                                  m.pile.od_input, dilation_shift(m.pile.english), s.friction_angle,
+                                  m.in.tension()});
+    });
 }
 
 SegmentPairs uwa_end_bearing(const MethodInputs& m) {
