@@ -87,9 +87,12 @@ SoilProfile build_soil_profile(const InputData& in, int count) {
         while (c + 2 < in.soil.size() && in.soil[c + 1].depth - s.top <= kGridTolerance) ++c;
         s.sand = in.soil[c].is_sand();
         interpolate_properties(in.soil, c, s.top + 0.5 * dz, s);
-        // The user values were interpolated as read; bring them to ksf and apply the tension factor.
-        s.user_friction = s.user_friction * in.tension_factor / to_ksf;
-        s.user_bearing = s.user_bearing * in.tension_factor / to_ksf;
+        // The user values were interpolated as read; bring them to ksf. The tension reduction factor
+        // applies under tension only: a factor left in the project from an earlier tension run must
+        // not reduce a compression run.
+        const double reduction = in.tension() ? in.tension_factor : 1.0;
+        s.user_friction = s.user_friction * reduction / to_ksf;
+        s.user_bearing = s.user_bearing * reduction / to_ksf;
         if (!profile.has_user_values && (s.user_friction != 0 || s.user_bearing != 0)) {
             profile.has_user_values = true;
             profile.leading_empty = k;

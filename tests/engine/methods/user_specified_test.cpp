@@ -91,6 +91,17 @@ TEST(UserSpecifiedCapacity, TensionReducesTheEnteredValues) {
     EXPECT_EQ(r.report.find("WEIGHT"), std::string::npos);
 }
 
+TEST(UserSpecifiedCapacity, TensionFactorLeavesCompressionAlone) {
+    ProjectText p = user_pile();
+    set_user_values(p, 500, 40000);
+    p.tension_factor = 0.5;  // kept in the project from a tension run; this run is in compression
+    EXPECT_NEAR(PhaseRun(p).curve().skin_friction[40], 3.14159 * 2 * 0.5 * 40, 1e-9);
+    p.units = 2;  // and the factor works alike in S.I. units under tension
+    p.loading = 1;
+    p.od = 610;
+    EXPECT_NEAR(PhaseRun(p).curve().unit_skin_friction[40], 250, 1e-9);
+}
+
 TEST(UserSpecifiedCapacity, SelectedWithoutValuesWritesAZeroTable) {
     const PhaseRun r(user_pile());
     EXPECT_FALSE(r.results.profile.has_user_values);
