@@ -2,8 +2,10 @@
 // built in a small stack buffer and appended to its line, since reports hold many thousand fields.
 #include "engine/driver/fixed_format.h"
 
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
@@ -37,10 +39,11 @@ constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8
 // integer, unless it lies so close to a tie that the rounding error could decide it; then the
 // caller takes the exact (slower) std::to_chars path.
 bool round_away_from_ties(double scaled, unsigned long long& out) {
-    const double whole = std::floor(scaled);
-    const double frac = scaled - whole;
+    // scaled is non-negative and below 1e10 here, so truncation is the floor.
+    const auto whole = static_cast<unsigned long long>(scaled);
+    const double frac = scaled - static_cast<double>(whole);
     if (std::fabs(frac - 0.5) < 1e-6) return false;
-    out = static_cast<unsigned long long>(whole) + (frac > 0.5 ? 1 : 0);
+    out = whole + (frac > 0.5 ? 1 : 0);
     return true;
 }
 
@@ -82,8 +85,7 @@ bool fast_fixed(double a, int d, char* buf, char*& end) {
 bool fast_exponent(double a, int d, unsigned long long& mantissa, int& exponent) {
     if (d > 7 || !(a > 1e-280 && a < 1e280)) return false;
     // floor(log10(a)) from the binary exponent (log10(2) ~ 78913 / 2^18), one too low at most.
-    int e2 = 0;
-    std::frexp(a, &e2);
+    const int e2 = static_cast<int>((std::bit_cast<std::uint64_t>(a) >> 52) & 0x7ff) - 1022;  // as frexp
     int e10 = ((e2 - 1) * 78913) >> 18;
     if (e10 + 1 <= 22 && e10 + 1 >= 0 && a >= kPow10[e10 + 1]) ++e10;
     const int k = d - 1 - e10;
