@@ -106,6 +106,11 @@ void read_options(RecordReader& r, InputData& in) {
     r.begin("record 9 (soil depth and section area)");
     in.deepest_soil_depth = r.real("deepest soil depth");
     if (in.deepest_soil_depth <= 0) r.reject("expected a positive deepest soil depth.");
+    if (in.deepest_soil_depth / in.increment + static_cast<double>(1.0e-6f) < 1.0) {
+        r.reject("the deepest soil depth " + decimals(in.deepest_soil_depth, 2) +
+                 " is shorter than one computation increment (" + decimals(in.increment, 2) +
+                 "); no soil segment can be formed.");
+    }
     in.section_area = r.real("cross-section area");
     if (in.section_area < 0) r.reject("the cross-section area must not be negative.");
 }
@@ -203,6 +208,9 @@ void read_loading_and_sections(RecordReader& r, InputData& in) {
     }
     in.section_mode = r.integer("section mode");
     if (in.section_mode < 0) r.reject("expected a section mode of 0, 1 or 2.");
+    if (in.section_mode == 1 && in.section_area <= 0) {
+        r.reject("a constant cross-section area (section mode 1) needs a positive area in record 9.");
+    }
     if (in.section_mode >= 2) {
         if (in.section_row_count < 1)
             r.reject("a cross-section area varying with depth needs at least one row.");

@@ -101,6 +101,11 @@ int RecordReader::integer(std::string_view field) {
         throw InputError(where(t.line) + ": expected a whole number for the " + std::string(field) +
                          ", found \"" + std::string(t.text) + "\".");
     }
+    // No pile or soil quantity comes near this; products of larger values overflow to infinity.
+    if (std::fabs(v) > kLargestReal) {
+        throw InputError(where(t.line) + ": the " + std::string(field) + " " + std::string(t.text) +
+                         " is out of range (at most 1E+15 in magnitude).");
+    }
     return v;
 }
 
@@ -110,6 +115,11 @@ double RecordReader::real(std::string_view field) {
     if (!parse_real(t.text, v)) {
         throw InputError(where(t.line) + ": expected a finite number for the " + std::string(field) +
                          ", found \"" + std::string(t.text) + "\".");
+    }
+    // No pile or soil quantity comes near this; products of larger values overflow to infinity.
+    if (std::fabs(v) > kLargestReal) {
+        throw InputError(where(t.line) + ": the " + std::string(field) + " " + std::string(t.text) +
+                         " is out of range (at most 1E+15 in magnitude).");
     }
     return v;
 }

@@ -53,6 +53,9 @@ class RecordReader {
     std::size_t last_line_ = 0;
 };
 
+// Largest magnitude a real value of an input file may have.
+inline constexpr double kLargestReal = 1.0e15;
+
 // Parses a whole token as a finite real in Fortran's forms (1, -1.5, .5, 5., 1e3, 1.5D-3).
 bool parse_real(std::string_view token, double& value);
 // Parses a whole token as a 32-bit integer (an optional sign and digits only).

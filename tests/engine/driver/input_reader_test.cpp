@@ -130,6 +130,7 @@ TEST(InputReader, OptionalRecordsFollowTheirFlags) {
     p.loading = 1;
     p.tension_factor = 0.7;
     p.section_mode = 1;
+    p.section_area = 36.9;
     p.section_rows = 5;  // mode 1 reads no rows
     p.critical_option = 2;
     p.critical_depth = 12.5;
@@ -214,6 +215,9 @@ TEST(InputReader, ValuesThatWouldBreakTheAnalysisAreRefused) {
         {[](ProjectText& p) { p.units = 3; }, "expected a unit-system code of 1 (English) or 2 (S.I.)."},
         {[](ProjectText& p) { p.print_interval = 0; }, "expected a print interval of at least 1."},
         {[](ProjectText& p) { p.increment = 0; }, "expected a positive computation increment."},
+        {[](ProjectText& p) { p.increment = 150; },
+         "record 9 (soil depth and section area), line 9: the deepest soil depth 100.00 is shorter than one "
+         "computation increment (150.00); no soil segment can be formed."},
         {[](ProjectText& p) { p.od = 0; }, "expected a positive outside diameter for a circular pile."},
         {[](ProjectText& p) { p.id = 24; }, "the inside diameter must be smaller than the outside diameter."},
         {[](ProjectText& p) { p.modulus = 0; }, "expected a positive modulus of elasticity."},
@@ -236,6 +240,8 @@ TEST(InputReader, ValuesThatWouldBreakTheAnalysisAreRefused) {
         {[](ProjectText& p) { p.loading = 2; }, "expected a loading type of 0 (compression) or 1 (tension)."},
         {[](ProjectText& p) { p.plug = 3; }, "expected a plug condition code of 0, 1 or 2."},
         {[](ProjectText& p) { p.critical_option = 5; }, "expected a critical-depth option of 0, 1 or 2."},
+        {[](ProjectText& p) { p.section_mode = 1; },
+         "a constant cross-section area (section mode 1) needs a positive area in record 9."},
         {[](ProjectText& p) {
              p.section_mode = 2;
              p.section_rows = 0;

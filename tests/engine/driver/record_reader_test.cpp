@@ -92,6 +92,13 @@ TEST(RecordReader, ErrorsNameFileRecordLineAndField) {
               }),
               "F, record 4, line 1: expected a whole number for the print interval, found \"2.5\".");
     EXPECT_EQ(message_of([] {
+                  RecordReader r("F", "1e15 -2e15\n");
+                  r.begin("record 5");
+                  r.real("modulus");
+                  r.real("length");
+              }),
+              "F, record 5, line 1: the length -2e15 is out of range (at most 1E+15 in magnitude).");
+    EXPECT_EQ(message_of([] {
                   RecordReader r("F", "7\n");
                   r.begin("record 4");
                   r.integer("count");
