@@ -52,126 +52,9 @@ std::vector<std::pair<double, double>> cpt_rows() {
     return rows;
 }
 
-void BM_CompleteRunLargestInput(benchmark::State& state) {
-    torve::test::ScratchDir dir;
-    torve::RunFiles files;
-    files.input = dir.write("big.tv6d", largest_project().text());
-    files.cpt = dir.write("big.cpt", torve::test::cpt_text(1, cpt_rows()));
-    files.report = dir.file("big.tv6o");
-    files.plot = dir.file("big.tv6p");
-    for (auto _ : state) {
-        std::ostringstream console;
-        const torve::RunResult r = torve::run_analysis(files, console);
-        if (r.status != torve::RunStatus::Completed || r.stop != torve::RunStop::None) {
-            state.SkipWithError(r.message.c_str());
-            break;
-        }
-        state.counters["solver_max_iterations"] = r.solver_max_iterations;
-    }
-}
-BENCHMARK(BM_CompleteRunLargestInput)->Unit(benchmark::kMillisecond);
-
-}  // namespace
-
-namespace {
-
-// A complete API RP 2A run: 500 segments of 0.2 ft, a 90 ft pile, every row printed.
-void BM_ApiRun500Segments(benchmark::State& state) {
-    torve::test::ScratchDir dir;
-    torve::test::ProjectText p;
-    p.length = 90;
-    p.od = 24;
-    p.id = 22;
-    p.increment = 0.2;
-    p.deepest = 100;
-    p.print_interval = 1;
-    p.add_layer(torve::test::sand_layer(0, 30, 60, 32, 0.8, 20));
-    p.add_layer(torve::test::clay_layer(30, 60, 50, 1500, 700));
-    p.add_layer(torve::test::sand_layer(60, 100, 62, 36, 1.0, 40));
-    torve::RunFiles files;
-    files.input = dir.write("api.tv6d", p.text());
-    files.cpt = dir.write("api.cpt", " 1 0\n");
-    files.report = dir.file("api.tv6o");
-    files.plot = dir.file("api.tv6p");
-    for (auto _ : state) {
-        std::ostringstream console;
-        const torve::RunResult r = torve::run_analysis(files, console);
-        if (r.status != torve::RunStatus::Completed || r.tip_capacities.size() != 1) {
-            state.SkipWithError("run failed");
-            break;
-        }
-    }
-}
-BENCHMARK(BM_ApiRun500Segments)->Unit(benchmark::kMillisecond);
-
-}  // namespace
-
-namespace {
-
-// A complete run with the five onshore methods (FHWA, USACE, Revised Lambda, API RP 2A and the
-// user-specified load transfer): 500 segments of 0.2 ft, a 90 ft open pipe, every row printed.
-void BM_OnshoreRun500Segments(benchmark::State& state) {
-    torve::test::ScratchDir dir;
-    torve::test::ProjectText p;
-    p.length = 90;
-    p.od = 24;
-    p.id = 22;
-    p.increment = 0.2;
-    p.deepest = 100;
-    p.print_interval = 1;
-    p.selected = {1, 1, 1, 1, 1, 0, 0, 0, 0};
-    p.load_transfer = 5;
-    p.add_layer(torve::test::sand_layer(0, 30, 60, 32, 0.8, 20));
-    p.add_layer(torve::test::clay_layer(30, 60, 50, 1500, 700));
-    p.add_layer(torve::test::sand_layer(60, 100, 62, 36, 1.0, 40));
-    for (auto& point : p.soil) {
-        point.user_friction = 900;
-        point.user_bearing = 40000;
-    }
-    torve::RunFiles files;
-    files.input = dir.write("onshore.tv6d", p.text());
-    files.cpt = dir.write("onshore.cpt", " 1 0\n");
-    files.report = dir.file("onshore.tv6o");
-    files.plot = dir.file("onshore.tv6p");
-    for (auto _ : state) {
-        std::ostringstream console;
-        const torve::RunResult r = torve::run_analysis(files, console);
-        if (r.status != torve::RunStatus::Completed || r.tip_capacities.size() != 5) {
-            state.SkipWithError("run failed");
-            break;
-        }
-    }
-}
-BENCHMARK(BM_OnshoreRun500Segments)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(15)
-    ->ReportAggregatesOnly(true);
-
-}  // namespace
-
-namespace {
-
-// The capacity part alone: the penetration phase of every method into memory, from parsed input.
-void capacity_phase(benchmark::State& state, const torve::test::ProjectText& p, const torve::CptProfile& cpt,
-                    std::size_t methods) {
-    torve::InputData in = torve::parse_input_data(p.text(), "bench.tv6d");
-    const long long n = torve::segment_count(in.deepest_soil_depth, in.increment);
-    torve::align_soil_points(in.soil, in.increment);
-    for (auto _ : state) {
-        std::ostringstream report, plot;
-        torve::TextOut out(report);
-        torve::PlotWriter writer(plot);
-        torve::RunResult result;
-        torve::run_penetration_phase(in, cpt, static_cast<int>(n), out, writer, result);
-        if (result.tip_capacities.size() != methods) {
-            state.SkipWithError("methods missing");
-            break;
-        }
-        benchmark::DoNotOptimize(report.tellp());
-    }
-}
-
-torve::test::ProjectText api_project() {
+// A 90 ft open pipe in sand, clay and dense sand: 500 segments of 0.2 ft, every row printed, user
+// unit values in every layer; API RP 2A alone unless the caller selects more.
+torve::test::ProjectText pipe_500_segments() {
     torve::test::ProjectText p;
     p.length = 90;
     p.od = 24;
@@ -188,35 +71,77 @@ torve::test::ProjectText api_project() {
     return p;
 }
 
-void BM_ApiCapacity500Segments(benchmark::State& state) {
-    capacity_phase(state, api_project(), {}, 1);
-}
-BENCHMARK(BM_ApiCapacity500Segments)->Unit(benchmark::kMillisecond);
-
-void BM_OnshoreCapacity500Segments(benchmark::State& state) {
-    torve::test::ProjectText p = api_project();
+torve::test::ProjectText onshore_500_segments() {
+    torve::test::ProjectText p = pipe_500_segments();
     p.selected = {1, 1, 1, 1, 1, 0, 0, 0, 0};
-    capacity_phase(state, p, {}, 5);
+    p.load_transfer = 5;
+    return p;
 }
-BENCHMARK(BM_OnshoreCapacity500Segments)->Unit(benchmark::kMillisecond);
 
-void BM_AllMethodsCapacityLargestInput(benchmark::State& state) {
-    torve::CptProfile cpt;
-    for (const auto& [d, q] : cpt_rows()) cpt.points.push_back({d, q});
-    capacity_phase(state, largest_project(), cpt, 9);
+// A complete run from files to files, as `torve run` does it.
+void complete_run(benchmark::State& state, const torve::test::ProjectText& p,
+                  const std::vector<std::pair<double, double>>& cpt, std::size_t methods) {
+    torve::test::ScratchDir dir;
+    const torve::RunFiles files{dir.write("bench.tv6d", p.text()), dir.file("bench.tv6o"),
+                                dir.file("bench.tv6p"),
+                                dir.write("bench.cpt", torve::test::cpt_text(p.units, cpt))};
+    for (auto _ : state) {
+        std::ostringstream console;
+        const torve::RunResult r = torve::run_analysis(files, console);
+        if (r.status != torve::RunStatus::Completed || r.stop != torve::RunStop::None ||
+            r.tip_capacities.size() != methods) {
+            state.SkipWithError(r.message.empty() ? "methods missing" : r.message.c_str());
+            break;
+        }
+        state.counters["solver_max_iterations"] = r.solver_max_iterations;
+    }
 }
-BENCHMARK(BM_AllMethodsCapacityLargestInput)->Unit(benchmark::kMillisecond);
+
+// The capacity part alone: the penetration phase of every method into memory, from parsed input.
+void capacity_phase(benchmark::State& state, const torve::test::ProjectText& p,
+                    const std::vector<std::pair<double, double>>& rows, std::size_t methods) {
+    torve::InputData in = torve::parse_input_data(p.text(), "bench.tv6d");
+    torve::CptProfile cpt;
+    for (const auto& [d, q] : rows) cpt.points.push_back({d, q});
+    const long long n = torve::segment_count(in.deepest_soil_depth, in.increment);
+    torve::align_soil_points(in.soil, in.increment);
+    for (auto _ : state) {
+        std::ostringstream report, plot;
+        torve::TextOut out(report);
+        torve::PlotWriter writer(plot);
+        torve::RunResult result;
+        torve::run_penetration_phase(in, cpt, static_cast<int>(n), out, writer, result);
+        if (result.tip_capacities.size() != methods) {
+            state.SkipWithError("methods missing");
+            break;
+        }
+        benchmark::DoNotOptimize(report.tellp());
+    }
+}
+
+void BM_CompleteRunLargestInput(benchmark::State& state) {
+    complete_run(state, largest_project(), cpt_rows(), 9);
+}
+void BM_ApiRun500Segments(benchmark::State& state) {
+    complete_run(state, pipe_500_segments(), {}, 1);
+}
+void BM_OnshoreRun500Segments(benchmark::State& state) {
+    complete_run(state, onshore_500_segments(), {}, 5);
+}
+void BM_ApiCapacity500Segments(benchmark::State& state) {
+    capacity_phase(state, pipe_500_segments(), {}, 1);
+}
+void BM_OnshoreCapacity500Segments(benchmark::State& state) {
+    capacity_phase(state, onshore_500_segments(), {}, 5);
+}
+void BM_AllMethodsCapacityLargestInput(benchmark::State& state) {
+    capacity_phase(state, largest_project(), cpt_rows(), 9);
+}
 
 // Reading the largest input and echoing it, the work of a run before any computation.
 void BM_ReadAndEchoLargestInput(benchmark::State& state) {
     const std::string text = largest_project().text();
-    std::string cpt_text;
-    {
-        std::ostringstream o;
-        o << " 1 1000\n";
-        for (const auto& [d, q] : cpt_rows()) o << "  " << d << "  " << q << "\n";
-        cpt_text = o.str();
-    }
+    const std::string cpt_text = torve::test::cpt_text(1, cpt_rows());
     for (auto _ : state) {
         const torve::InputData in = torve::parse_input_data(text, "bench.tv6d");
         const torve::CptProfile cpt = torve::parse_cpt_data(cpt_text, "bench.cpt");
@@ -226,6 +151,13 @@ void BM_ReadAndEchoLargestInput(benchmark::State& state) {
         benchmark::DoNotOptimize(cpt.points.size());
     }
 }
+
+BENCHMARK(BM_CompleteRunLargestInput)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ApiRun500Segments)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OnshoreRun500Segments)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ApiCapacity500Segments)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OnshoreCapacity500Segments)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AllMethodsCapacityLargestInput)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadAndEchoLargestInput)->Unit(benchmark::kMillisecond);
 
 }  // namespace
