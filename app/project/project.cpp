@@ -1,6 +1,7 @@
 // The project document: every input of one analysis, its tables, its CPT points and its results.
 #include "app/project/project.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -17,6 +18,12 @@ void saveAtomically(const QString& path, const QByteArray& bytes) {
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit())
         throw UserError(QString(texts::kCannotWrite).arg(path, f.errorString()), FileLocation{path, 0, 0});
+}
+
+QString cptWarning(const QString& path, const UserError& e) {
+    const int line = e.location() ? e.location()->line : 0;
+    if (line > 0) return QString(texts::kCptUnreadableAtLine).arg(path).arg(line).arg(e.message());
+    return QString(texts::kCptUnreadable).arg(path, e.message());
 }
 
 }  // namespace
@@ -58,12 +65,14 @@ void Project::setData(const ProjectData& data) {
     ProjectData next = data;
     next.units = data_.units;
     if (next == data_) return;
+    if (next.cptPoints != data_.cptPoints) cptUnread_ = false;
     data_ = std::move(next);
     setModified(true);
     emit changed();
 }
 
 void Project::setCptPoints(std::vector<CptPoint> points) {
+    cptUnread_ = false;
     data_.cptPoints = std::move(points);
     setModified(true);
     emit changed();
@@ -78,9 +87,21 @@ QStringList Project::readProject(const QString& path, ProjectFormat format) {
                               !data_.offshoreEdition && file.offshoreFlag == 1;
     if (offshoreFile) notices << texts::kOffshoreFileMessage;
 
+    // A CPT points file that cannot be read does not stop the project from opening.
     const QString cptPath = besideProject(path, ".cpt");
     std::optional<CptPointsFile> cpt;
-    if (QFileInfo::exists(cptPath)) cpt = readCptPointsFile(cptPath);
+    QByteArray unreadBytes;
+    bool cptUnread = false;
+    if (QFileInfo::exists(cptPath)) {
+        try {
+            cpt = readCptPointsFile(cptPath);
+        } catch (const UserError& e) {
+            notices << cptWarning(cptPath, e);
+            cptUnread = true;
+            QFile f(cptPath);
+            if (f.open(QIODevice::ReadOnly)) unreadBytes = f.readAll();
+        }
+    }
 
     const UnitSystem before = data_.units;
     {
@@ -92,6 +113,9 @@ QStringList Project::readProject(const QString& path, ProjectFormat format) {
         file.fillTables(tables_);
         results_.clear();
     }
+    cptUnread_ = cptUnread;
+    unreadCptPath_ = cptPath;
+    unreadCptBytes_ = unreadBytes;
     changedQuietly_ = false;
     setModified(false);
     emit changed();
@@ -130,7 +154,14 @@ void Project::saveProject() {
         saveAtomically(data_.driveabilityFileName, driveabilityExportText(data_, results_.driveability()));
 
         data_.cptFileName = besideProject(data_.fileName, ".cpt");
-        saveAtomically(data_.cptFileName, cptPointsFileText(data_));
+        if (!cptUnread_) {
+            saveAtomically(data_.cptFileName, cptPointsFileText(data_));
+        } else if (QFileInfo(data_.cptFileName) != QFileInfo(unreadCptPath_)) {
+            // Saved under a new name: the points the program could not read go along unread, and
+            // the engine names what it finds wrong in them at the next run.
+            saveAtomically(data_.cptFileName, unreadCptBytes_);
+            unreadCptPath_ = data_.cptFileName;
+        }
     }
     const bool tablesChanged = changedQuietly_;
     changedQuietly_ = false;

@@ -1,6 +1,7 @@
 // The project document: every input of one analysis, its tables, its CPT points and its results.
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -45,13 +46,17 @@ class Project : public QObject {
     void setModified(bool modified);
 
     // Reads a project file and the CPT points file beside it. Returns the information messages to
-    // show (the offshore-file message). A file that cannot be read raises UserError with the
-    // reader's located message and leaves this project as it was.
+    // show: the offshore-file message, and a warning naming a CPT points file that cannot be read
+    // (the project then opens without CPT points, and the file is left as it is). A project file
+    // that cannot be read raises UserError with the reader's located message and leaves this
+    // project as it was.
     QStringList readProject(const QString& path, ProjectFormat format);
 
     // Writes the input data file at fileName, the driveability export and the CPT points file
     // beside it. Each file is written to a temporary file in the same folder and renamed into place,
-    // so a failed save leaves the previous file intact. Raises UserError.
+    // so a failed save leaves the previous file intact. Raises UserError. A CPT points file that
+    // could not be read when the project was opened is kept, or copied to a new name, until the
+    // user imports CPT data, so that a save never replaces the user's points by none.
     void saveProject();
 
     // Switches the unit system and converts every stored value: the fields, the tables, the CPT
@@ -86,6 +91,10 @@ class Project : public QObject {
     // not mark it modified; `changedQuietly_` remembers that they changed.
     int quiet_ = 0;
     bool changedQuietly_ = false;
+    // A CPT points file that could not be read at open: where it was and what it held.
+    bool cptUnread_ = false;
+    QString unreadCptPath_;
+    QByteArray unreadCptBytes_;
 };
 
 }  // namespace torve::app

@@ -14,6 +14,12 @@ inline constexpr QLatin1StringView kOffshoreFileMessage{
     "File was created using TORVE offshore version\rusing an offshore computation method,\rso the "
     "computation method will default to FHWA and\roffshore parameters will not be considered.\r\rIf you "
     "do not want to lose the previous information,\rplease do not save this file!!."};
+inline constexpr QLatin1StringView kCptUnreadableAtLine{
+    "The CPT data file %1 cannot be read at line %2. The project is opened without CPT points; the file "
+    "is left as it is until CPT data are imported again.\r%3"};
+inline constexpr QLatin1StringView kCptUnreadable{
+    "The CPT data file %1 cannot be read. The project is opened without CPT points; the file is left as it "
+    "is until CPT data are imported again.\r%2"};
 inline constexpr QLatin1StringView kCannotWrite{"File %1 cannot be written: %2"};
 
 // The check before a run: the largest taper angle goes between the two parts.

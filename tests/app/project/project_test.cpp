@@ -392,6 +392,47 @@ TEST(Project, ModifiedStateAndSignals) {
     EXPECT_FALSE(p.isModified());  // a conversion changes no value the user gave
 }
 
+// A CPT points file the program cannot read does not keep the project from opening: the warning
+// names the file and the line, the project has no CPT points, and the file stays as it is until
+// the user imports CPT data; saved under a new name, the project takes it along unread.
+TEST(Project, DamagedCptFilesOpenWithAWarning) {
+    const struct {
+        const char* name;
+        std::string text;
+        int line;
+    } cases[] = {
+        {"damaged", " 1 2\n  1.00E+00  x\n  2.00E+00  5.00E+03\n", 2},       // qc of point 1 is no number
+        {"short", " 1 3\n  1.00E+00  4.00E+03\n  2.00E+00  5.00E+03\n", 3},  // ends before point 3
+        {"oversized", " 1 1001\n  1.00E+00  4.00E+03\n", 1},                 // more rows than a run takes
+    };
+    const fs::path example = examples().front();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        torve::test::ScratchDir dir;
+        fs::copy_file(example, dir.path() / "p.tv6d");
+        const std::string cpt = dir.write("p.cpt", c.text);
+        Project p;
+        const QStringList notices =
+            p.readProject(QString::fromStdString(dir.file("p.tv6d")), ProjectFormat::Current);
+        ASSERT_EQ(notices.size(), 1);
+        EXPECT_TRUE(notices[0].startsWith(QStringLiteral("The CPT data file %1 cannot be read at line %2.")
+                                              .arg(QString::fromStdString(cpt))
+                                              .arg(c.line)))
+            << notices[0].toStdString();
+        EXPECT_TRUE(p.data().cptPoints.empty());
+        EXPECT_FALSE(p.isModified());
+        p.saveProject();
+        EXPECT_EQ(torve::test::read_file(cpt), c.text);  // the same name: left as it is
+        saveAs(p, dir.file("q.tv6d"));
+        EXPECT_EQ(torve::test::read_file(dir.file("q.cpt")), c.text);  // a new name: taken along
+        p.setCptPoints({{1.0, 4.0}});  // imported CPT data are written at the next save
+        p.saveProject();
+        EXPECT_EQ(torve::test::read_file(dir.file("q.cpt")),
+                  " 2 1\n  1.00E+00  4.00E+00\n");  // an S.I. project
+        EXPECT_EQ(torve::test::read_file(cpt), c.text);
+    }
+}
+
 TEST(Project, TaperCheckBeforeARun) {
     ProjectData p;
     p.setSelected(Method::Fhwa, true);
