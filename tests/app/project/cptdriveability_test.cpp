@@ -175,18 +175,35 @@ TEST(DriveabilityExport, ResistanceLinesAndUnits) {
               QStringLiteral("  2.38E+02  2.00E+05  7.73E+01  1.92E+00     4.000     1.000     0.010"));
 }
 
+// An HP14x73 H-pile, depth 13.61 in and flange 14.585 in: its box perimeter is
+// 2 x (13.61 + 14.585) = 56.39 in, 56.39 / 12 = 4.699167 ft around. A noncircular pile has no outer
+// diameter, so the circumference pi x OD / 12 of a circular pile would be 0 and so would every side
+// resistance; the perimeter is the pile's circumference.
 TEST(DriveabilityExport, NoncircularPilesUseTheirPerimeter) {
+    torve::test::ScratchDir dir;
     Project p;
     ProjectData d = pipe();
+    d.fileName = QString::fromStdString(dir.file("h.tv6d"));
     d.circular = false;
     d.pileType = PileType::HPile;
-    d.outerDiameter = 0;
-    d.perimeter = 48;  // in: 4 ft around
+    d.outerDiameter = d.innerDiameter = 0;
+    d.perimeter = 56.39;
     p.setData(d);
-    EXPECT_DOUBLE_EQ(p.data().circumference(), 4.0);
-    // The side resistance read from a plot file is unit friction times that circumference.
-    p.showResults(apiCurve({{10, 1, 2, 3, 0.5}}));
-    EXPECT_DOUBLE_EQ(p.results().driveability()[0].sideResistance, 2.0);
+    EXPECT_DOUBLE_EQ(p.data().circumference(), 56.39 / 12);
+    // At 20 ft the unit skin friction is 0.75 ksf: 0.75 x 4.699167 = 3.524375 kips/ft.
+    p.showResults(apiCurve({{20, 0, 15, 0, 0.75}}));
+    EXPECT_DOUBLE_EQ(p.results().driveability()[0].sideResistance, 0.75 * 56.39 / 12);
+    p.saveProject();
+    const QStringList out = lines(QByteArray::fromStdString(torve::test::read_file(dir.file("h.gwi"))));
+    ASSERT_EQ(out.size(), 18);
+    // D 20 ft, area 0 (no diameters), E 29000 ksi, 492 lb/ft^3, circumference 4.70 ft.
+    EXPECT_EQ(
+        out[5],
+        QStringLiteral("  2.00E+01  0.00E+00  2.90E+04  4.92E+02  4.70E+00     4.000     1.000     0.010"));
+    EXPECT_EQ(
+        out[10],
+        QStringLiteral(" 2.00E+1 3.52E+0 1.50E+1   0.100   0.600   0.200   0.150   2.000    6.56    1.00"));
+    EXPECT_EQ(p.data().perimeter, 56.39);  // a noncircular pile keeps its own perimeter
 }
 
 }  // namespace
