@@ -52,6 +52,68 @@ bool write_csv(const QString& dir, const QString& name, const app::Graph& plot) 
            f.commit();
 }
 
+// Every result graph under its identifier, then the CPT profile under the name of the graph that
+// held it in the program, "MotionInput".
+int write_csv_files(const app::Project& project, const std::string& csv_dir) {
+    using namespace torve::app;
+    const QString dir = QString::fromStdString(csv_dir);
+    if (!QDir().mkpath(dir)) {
+        std::cerr << csv_dir << ": folder cannot be created\n";
+        return kExitRunFailed;
+    }
+    std::vector<Graph> plots;
+    for (int g = 0; g < kResultGraphCount; ++g) plots.push_back(project.graph(static_cast<ResultGraph>(g)));
+    Graph cpt;
+    showCptProfile(cpt, project.data(), CptProfile::Qc);
+    cpt.identifier = QStringLiteral("MotionInput");
+    plots.push_back(cpt);
+    for (const Graph& p : plots) {
+        const std::string name = p.identifier.toStdString();
+        if (!write_csv(dir, p.identifier, p)) {
+            std::cerr << csv_dir << "/" << name << ".csv cannot be written\n";
+            return kExitRunFailed;
+        }
+        std::cout << csv_dir << "/" << name << ".csv\n";
+    }
+    return kExitOk;
+}
+
+// Per method the values at the deepest penetration and the largest ultimate capacity, then the
+// head movement at the largest load.
+void print_summary(const app::Project& project, const std::string& name) {
+    using namespace torve::app;
+    const Graph& totals = project.graph(ResultGraph::TotalCapacity);
+    const Graph& skins = project.graph(ResultGraph::SkinFriction);
+    const Graph& tips = project.graph(ResultGraph::TipResistance);
+    const bool english = totals.units() == 1;
+    const char* force = english ? "kips" : "kN";
+    const char* length = english ? "ft" : "m";
+    std::cout << name << '\n';
+    std::cout << "  " << project.data().title.toStdString() << '\n';
+    std::cout << "  capacity at the deepest penetration of each method, " << force << ":\n";
+    std::cout << "    method        penetration   skin friction   "
+              << (project.data().isUplift() ? "self weight" : "end bearing")
+              << "      ultimate   max. ultimate\n";
+    for (int i = 0; i < totals.lineCount(); ++i) {
+        const auto& total = totals.line(i).points;
+        if (total.empty()) continue;
+        double best = total.front().x();
+        for (const QPointF& p : total) best = std::max(best, p.x());
+        std::cout << "    " << format_a(totals.displayName(i).toStdString(), 12)
+                  << format_f(total.back().y(), 11, 2) << ' ' << length
+                  << format_f(skins.line(i).points.back().x(), 16, 1)
+                  << format_f(tips.line(i).points.back().x(), 14, 1) << format_f(total.back().x(), 14, 1)
+                  << format_f(best, 16, 1) << '\n';
+    }
+    const Graph& axial = project.graph(ResultGraph::LoadSettlement);
+    const auto& head = axial.line(0).points;
+    if (!head.empty())
+        std::cout << "  head movement at the largest load level (" << decimals(head.back().x(), 1) << ' '
+                  << force << "): " << decimals(head.back().y(), 4) << (english ? " in" : " m") << '\n';
+    std::cout << "  t-z curves: " << project.graph(ResultGraph::TzCurves).lineCount()
+              << ", extra t-z curves: " << project.graph(ResultGraph::ExtraTzCurves).lineCount() << '\n';
+}
+
 int results(const ResultsSettings& s) {
     using namespace torve::app;
     Project project;
@@ -76,60 +138,8 @@ int results(const ResultsSettings& s) {
                   << QString(e.message()).replace(u'\r', u' ').toStdString() << '\n';
         return kExitRunFailed;
     }
-    if (!s.csv_dir.empty()) {
-        const QString dir = QString::fromStdString(s.csv_dir);
-        if (!QDir().mkpath(dir)) {
-            std::cerr << s.csv_dir << ": folder cannot be created\n";
-            return kExitRunFailed;
-        }
-        // Every result graph under its identifier, then the CPT profile as the CPT graph was named.
-        std::vector<Graph> plots;
-        for (int g = 0; g < kResultGraphCount; ++g)
-            plots.push_back(project.graph(static_cast<ResultGraph>(g)));
-        Graph cpt;
-        showCptProfile(cpt, project.data(), CptProfile::Qc);
-        cpt.identifier = QStringLiteral("MotionInput");
-        plots.push_back(cpt);
-        for (const Graph& p : plots) {
-            const std::string name = p.identifier.toStdString();
-            if (!write_csv(dir, p.identifier, p)) {
-                std::cerr << s.csv_dir << "/" << name << ".csv cannot be written\n";
-                return kExitRunFailed;
-            }
-            std::cout << s.csv_dir << "/" << name << ".csv\n";
-        }
-        return kExitOk;
-    }
-    const Graph& totals = project.graph(ResultGraph::TotalCapacity);
-    const Graph& skins = project.graph(ResultGraph::SkinFriction);
-    const Graph& tips = project.graph(ResultGraph::TipResistance);
-    const bool english = totals.units() == 1;
-    const char* force = english ? "kips" : "kN";
-    const char* length = english ? "ft" : "m";
-    std::cout << s.project << '\n';
-    std::cout << "  " << project.data().title.toStdString() << '\n';
-    std::cout << "  capacity at the deepest penetration of each method, " << force << ":\n";
-    std::cout << "    method        penetration   skin friction   "
-              << (project.data().isUplift() ? "self weight" : "end bearing")
-              << "      ultimate   max. ultimate\n";
-    for (int i = 0; i < totals.lineCount(); ++i) {
-        const auto& total = totals.line(i).points;
-        if (total.empty()) continue;
-        double best = total.front().x();
-        for (const QPointF& p : total) best = std::max(best, p.x());
-        std::cout << "    " << format_a(totals.displayName(i).toStdString(), 12)
-                  << format_f(total.back().y(), 11, 2) << ' ' << length
-                  << format_f(skins.line(i).points.back().x(), 16, 1)
-                  << format_f(tips.line(i).points.back().x(), 14, 1) << format_f(total.back().x(), 14, 1)
-                  << format_f(best, 16, 1) << '\n';
-    }
-    const Graph& axial = project.graph(ResultGraph::LoadSettlement);
-    const auto& head = axial.line(0).points;
-    if (!head.empty())
-        std::cout << "  head movement at the largest load level (" << decimals(head.back().x(), 1) << ' '
-                  << force << "): " << decimals(head.back().y(), 4) << (english ? " in" : " m") << '\n';
-    std::cout << "  t-z curves: " << project.graph(ResultGraph::TzCurves).lineCount()
-              << ", extra t-z curves: " << project.graph(ResultGraph::ExtraTzCurves).lineCount() << '\n';
+    if (!s.csv_dir.empty()) return write_csv_files(project, s.csv_dir);
+    print_summary(project, s.project);
     return kExitOk;
 }
 

@@ -130,40 +130,31 @@ void Results::clear() {
 }
 
 void Results::fill(const PlotFile& file, const ProjectData& project, const GridTable& soilLayers) {
-    const bool uplift = project.isUplift();
-    const bool english = file.units == 1;
+    plotRows_ = file.rowCount;
+    for (Graph& g : graphs_) g.setUnits(file.units);
+    const QString transferName = fillCapacityCurves(file, project);
+    fillTzCurves(graph(ResultGraph::TzCurves), file.tzCurves, file.units);
+    fillLoadCurves(file, project.isUplift(), transferName);
+    fillTzCurves(graph(ResultGraph::ExtraTzCurves), file.extraTzCurves, file.units);
+    for (ResultGraph g : kDepthGraphs) addLayerMarks(graph(g), soilLayers);
+}
+
+QString Results::fillCapacityCurves(const PlotFile& file, const ProjectData& project) {
     const int curves = static_cast<int>(file.capacityCurves.size());
-    const int rows = file.rowCount;
     Graph& skin = graph(ResultGraph::SkinFriction);
     Graph& unitSkin = graph(ResultGraph::UnitSkinFriction);
     Graph& tip = graph(ResultGraph::TipResistance);
     Graph& total = graph(ResultGraph::TotalCapacity);
     Graph& combined = graph(ResultGraph::Combined);
-    Graph& load = graph(ResultGraph::LoadDistribution);
-    Graph& head = graph(ResultGraph::LoadSettlement);
-    Graph& qw = graph(ResultGraph::TipQw);
     const std::array<Graph*, 4> capacity = {&skin, &unitSkin, &tip, &total};
-
     for (Graph* g : capacity) g->setLineCount(curves);
-    head.setLineCount(1);
-    load.setLineCount(kLoadLevels);
-    qw.setLineCount(1);
     combined.setLineCount(3);
-    for (Graph* g : {&skin, &unitSkin, &tip, &total, &load, &combined}) g->setPointCount(rows);
-    head.setPointCount(kLoadLevels + 1);
-    qw.setPointCount(kLoadLevels + 1);
-    plotRows_ = rows;
-    for (Graph& g : graphs_) g.setUnits(file.units);
-    head.xOnTop = !uplift;
-    qw.xOnTop = !uplift;
-    qw.yCaption = english ? texts::kSettlementIn : texts::kSettlementM;
-    head.yCaption = uplift ? QString(english ? texts::kUpliftIn : texts::kUpliftM) : qw.yCaption;
+    for (Graph* g : {&skin, &unitSkin, &tip, &total, &combined}) g->setPointCount(file.rowCount);
 
     QString transferName;
     const int transfer = nameCapacityCurves(capacity, project, curves, file.loadTransferMethod, transferName);
-    head.line(0).name = transferName;
     combined.line(0).name = texts::kSkinFrictionCurve;
-    combined.line(1).name = uplift ? texts::kSelfWeightCurve : texts::kTipResistanceCurve;
+    combined.line(1).name = project.isUplift() ? texts::kSelfWeightCurve : texts::kTipResistanceCurve;
     combined.line(2).name = texts::kTotalCapacityCurve;
 
     driveability_.clear();
@@ -188,21 +179,36 @@ void Results::fill(const PlotFile& file, const ProjectData& project, const GridT
     } else {
         combined.setPointCount(0);
     }
+    return transferName;
+}
 
-    fillTzCurves(graph(ResultGraph::TzCurves), file.tzCurves, file.units);
+void Results::fillLoadCurves(const PlotFile& file, bool uplift, const QString& transferName) {
+    const bool english = file.units == 1;
+    Graph& load = graph(ResultGraph::LoadDistribution);
+    Graph& head = graph(ResultGraph::LoadSettlement);
+    Graph& qw = graph(ResultGraph::TipQw);
+    load.setLineCount(kLoadLevels);
+    load.setPointCount(file.rowCount);
     for (int level = 0; level < kLoadLevels; ++level) {
-        const auto& rowsAtLevel = file.loadDistribution[static_cast<std::size_t>(level)];
-        for (std::size_t j = 0; j < rowsAtLevel.size(); ++j)
-            load.line(level).points[j] = QPointF(rowsAtLevel[j].load, rowsAtLevel[j].depth);
+        const auto& rows = file.loadDistribution[static_cast<std::size_t>(level)];
+        for (std::size_t j = 0; j < rows.size(); ++j)
+            load.line(level).points[j] = QPointF(rows[j].load, rows[j].depth);
     }
-    head.line(0).points[0] = QPointF();
-    qw.line(0).points[0] = QPointF();
+
+    // Load-settlement at the head and Q-w at the tip, from the origin; uplift is drawn upward.
+    for (Graph* g : {&head, &qw}) {
+        g->setLineCount(1);
+        g->setPointCount(kLoadLevels + 1);
+        g->line(0).points[0] = QPointF();
+        g->xOnTop = !uplift;
+    }
+    head.line(0).name = transferName;
     for (std::size_t k = 0; k < static_cast<std::size_t>(kLoadLevels); ++k) {
         head.line(0).points[k + 1] = QPointF(file.loadSettlement[k].load, file.loadSettlement[k].movement);
         qw.line(0).points[k + 1] = QPointF(file.qwCurve[k].load, file.qwCurve[k].movement);
     }
-    fillTzCurves(graph(ResultGraph::ExtraTzCurves), file.extraTzCurves, file.units);
-    for (ResultGraph g : kDepthGraphs) addLayerMarks(graph(g), soilLayers);
+    qw.yCaption = english ? texts::kSettlementIn : texts::kSettlementM;
+    head.yCaption = uplift ? QString(english ? texts::kUpliftIn : texts::kUpliftM) : qw.yCaption;
 }
 
 void Results::convertUnits(UnitSystem from, UnitSystem to) {

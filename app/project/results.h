@@ -1,6 +1,7 @@
 // The results of the last plot data file read: the result graphs and the driveability values.
 #pragma once
 
+#include <QString>
 #include <array>
 #include <vector>
 
@@ -64,6 +65,12 @@ class Results {
     void convertUnits(UnitSystem from, UnitSystem to);
 
   private:
+    // The capacity curves, the combined graph and the driveability values; returns the name of the
+    // load-transfer method's curve, empty without one.
+    QString fillCapacityCurves(const PlotFile& file, const ProjectData& project);
+    // The load distribution, the load-settlement curve (named `transferName`) and the Q-w curve.
+    void fillLoadCurves(const PlotFile& file, bool uplift, const QString& transferName);
+
     std::array<Graph, kResultGraphCount> graphs_;
     int plotRows_ = 0;
     std::vector<DriveabilityPoint> driveability_;
