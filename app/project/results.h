@@ -14,8 +14,8 @@ class GridTable;
 struct PlotFile;
 struct ProjectData;
 
-// The result graphs, in the order of the Graphics menu's files; each keeps the identifier the files
-// written from it are named after.
+// The result graphs; each keeps the identifier that the files written from it are named after
+// ("pltSkin.csv").
 enum class ResultGraph {
     SkinFriction,      // "pltSkin"
     UnitSkinFriction,  // "pltUSkin"
