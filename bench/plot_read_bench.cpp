@@ -1,13 +1,12 @@
-// Speed of reading the largest plot data file the engine can write into the graph objects.
+// Speed of reading the largest plot data file the engine can write and filling the result graphs.
 #include <benchmark/benchmark.h>
 
 #include <QByteArray>
 #include <sstream>
 
-#include "app/graph/readplotfile.h"
-#include "app/graph/wordreader.h"
-#include "app/project/programdata.h"
-#include "app/project/workspace.h"
+#include "app/controls/usererror.h"
+#include "app/graph/plotfile.h"
+#include "app/project/project.h"
 #include "engine/driver/plot_writer.h"
 #include "tests/support/scratch_dir.h"
 
@@ -43,19 +42,22 @@ std::string largestPlotFile() {
 void BM_ReadLargestPlotFile(benchmark::State& state) {
     torve::test::ScratchDir dir;
     const QString path = QString::fromStdString(dir.write("largest.tv6p", largestPlotFile()));
-    torve::app::TWorkspace ws;
-    torve::app::TProgramData project(ws);
-    project.CapacityMethods.fill(1);
-    project.PrintExtraTz = 1;
-    project.OuterDiameter = 24;
-    ws.D.SetRowCount(40);
+    using namespace torve::app;
+    Project project;
+    ProjectData data = project.data();
+    data.selectedMethods.fill(true);
+    data.printExtraTz = true;
+    data.outerDiameter = 24;
+    project.setData(data);
+    project.tables().soilLayers.setRowCount(40);
     for (auto _ : state) {
-        QString error;
-        if (!torve::app::ReadPlotFile(path, project, &error)) {
-            state.SkipWithError(error.toStdString().c_str());
+        try {
+            project.showResults(readPlotFile(path, ExtraTzBlock::Present));
+        } catch (const UserError& e) {
+            state.SkipWithError(e.what());
             break;
         }
-        benchmark::DoNotOptimize(ws.pltTotal.Line(8).Points.back().X);
+        benchmark::DoNotOptimize(project.graph(ResultGraph::TotalCapacity).line(8).points.back().x());
     }
 }
 BENCHMARK(BM_ReadLargestPlotFile)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);

@@ -5,10 +5,8 @@
 #include <filesystem>
 #include <iostream>
 
-#include "app/graph/einouterror.h"
-#include "app/graph/readplotfile.h"
-#include "app/project/programdata.h"
-#include "app/project/workspace.h"
+#include "app/controls/usererror.h"
+#include "app/project/project.h"
 #include "cli/commands.h"
 
 namespace torve::cli {
@@ -22,34 +20,42 @@ struct ConvertSettings {
 
 int convert(const ConvertSettings& s) {
     using namespace torve::app;
-    TWorkspace workspace;
-    TProgramData project(workspace);
+    Project project;
     const QString in = QString::fromStdString(s.input);
     const bool current = QFileInfo(in).suffix().toLower() != QStringLiteral("tvd");
     try {
-        for (const QString& notice : project.ReadProject(in, current))
+        for (const QString& notice :
+             project.readProject(in, current ? ProjectFormat::Current : ProjectFormat::Previous))
             std::cerr << notice.toStdString() << '\n';
-    } catch (const EInOutError& e) {
+    } catch (const UserError& e) {
         std::cerr << s.input << ": " << e.message().toStdString() << '\n';
         return kExitRunFailed;
     }
     // Results of an earlier run travel with the project into its driveability export.
     const QString plot =
         QFileInfo(in).path() + u'/' + QFileInfo(in).completeBaseName() + QStringLiteral(".tv6p");
-    if (QFileInfo::exists(plot)) ReadPlotFile(plot, project);
-    project.SetUnits(s.to == "si" ? 2 : 1);
-    project.FileName = QString::fromStdString(s.output);
+    // One that cannot be read is left behind, as it would be by a run that failed.
+    if (QFileInfo::exists(plot)) {
+        try {
+            project.readResults(plot);
+        } catch (const UserError&) {
+        }
+    }
+    project.setUnits(s.to == "si" ? UnitSystem::SI : UnitSystem::English);
+    ProjectData data = project.data();
+    data.fileName = QString::fromStdString(s.output);
+    project.setData(data);
     try {
-        project.SaveProject();
-    } catch (const EInOutError& e) {
+        project.saveProject();
+    } catch (const UserError& e) {
         std::cerr << e.message().toStdString() << '\n';
         return kExitRunFailed;
     }
     std::cout << s.output << " (" << (s.to == "si" ? "S.I." : "English") << " units)\n"
-              << "  CPT points file:        " << project.CptFileName.toStdString() << " (" << project.CptCount
-              << " points)\n"
-              << "  driveability export:    " << project.GrlweapFileName.toStdString() << " ("
-              << project.ResistanceCount << " resistance points)\n";
+              << "  CPT points file:        " << project.data().cptFileName.toStdString() << " ("
+              << project.data().cptPoints.size() << " points)\n"
+              << "  driveability export:    " << project.data().driveabilityFileName.toStdString() << " ("
+              << project.results().driveability().size() << " resistance points)\n";
     return kExitOk;
 }
 

@@ -7,10 +7,10 @@
 #include <charconv>
 #include <iostream>
 
-#include "app/graph/einouterror.h"
-#include "app/graph/readplotfile.h"
-#include "app/project/programdata.h"
-#include "app/project/workspace.h"
+#include "app/controls/usererror.h"
+#include "app/project/cptprofile.h"
+#include "app/project/project.h"
+#include "app/project/texts.h"
 #include "cli/commands.h"
 #include "engine/driver/fixed_format.h"
 
@@ -38,14 +38,13 @@ std::string csv_field(const QString& text) {
 }
 
 // One CSV file per graph object: a header row, then one row per point of every curve.
-bool write_csv(const QString& dir, const QString& name, const app::TGraphPlot& plot) {
+bool write_csv(const QString& dir, const QString& name, const app::Graph& plot) {
     std::string text =
-        "curve," + csv_field(plot.XTitle().trimmed()) + "," + csv_field(plot.YTitle().trimmed()) + "\r\n";
-    for (int i = 0; i < plot.LineCount(); ++i) {
-        const app::TLine& line = plot.Line(i);
-        const std::string curve = csv_field(line.DisplayName().trimmed());
-        for (const app::TFloatPoint& p : line.Points)
-            text += curve + "," + number(p.X) + "," + number(p.Y) + "\r\n";
+        "curve," + csv_field(plot.xTitle().trimmed()) + "," + csv_field(plot.yTitle().trimmed()) + "\r\n";
+    for (int i = 0; i < plot.lineCount(); ++i) {
+        const std::string curve = csv_field(plot.displayName(i).trimmed());
+        for (const QPointF& p : plot.line(i).points)
+            text += curve + "," + number(p.x()) + "," + number(p.y()) + "\r\n";
     }
     QSaveFile f(dir + u'/' + name + QStringLiteral(".csv"));
     return f.open(QIODevice::WriteOnly) &&
@@ -53,15 +52,76 @@ bool write_csv(const QString& dir, const QString& name, const app::TGraphPlot& p
            f.commit();
 }
 
+// Every result graph under its identifier, then the CPT profile under the name of the graph that
+// held it in the program, "MotionInput".
+int write_csv_files(const app::Project& project, const std::string& csv_dir) {
+    using namespace torve::app;
+    const QString dir = QString::fromStdString(csv_dir);
+    if (!QDir().mkpath(dir)) {
+        std::cerr << csv_dir << ": folder cannot be created\n";
+        return kExitRunFailed;
+    }
+    std::vector<Graph> plots;
+    for (int g = 0; g < kResultGraphCount; ++g) plots.push_back(project.graph(static_cast<ResultGraph>(g)));
+    Graph cpt;
+    showCptProfile(cpt, project.data(), CptProfile::Qc);
+    cpt.identifier = QStringLiteral("MotionInput");
+    plots.push_back(cpt);
+    for (const Graph& p : plots) {
+        const std::string name = p.identifier.toStdString();
+        if (!write_csv(dir, p.identifier, p)) {
+            std::cerr << csv_dir << "/" << name << ".csv cannot be written\n";
+            return kExitRunFailed;
+        }
+        std::cout << csv_dir << "/" << name << ".csv\n";
+    }
+    return kExitOk;
+}
+
+// Per method the values at the deepest penetration and the largest ultimate capacity, then the
+// head movement at the largest load.
+void print_summary(const app::Project& project, const std::string& name) {
+    using namespace torve::app;
+    const Graph& totals = project.graph(ResultGraph::TotalCapacity);
+    const Graph& skins = project.graph(ResultGraph::SkinFriction);
+    const Graph& tips = project.graph(ResultGraph::TipResistance);
+    const bool english = totals.units() == 1;
+    const char* force = english ? "kips" : "kN";
+    const char* length = english ? "ft" : "m";
+    std::cout << name << '\n';
+    std::cout << "  " << project.data().title.toStdString() << '\n';
+    std::cout << "  capacity at the deepest penetration of each method, " << force << ":\n";
+    std::cout << "    method        penetration   skin friction   "
+              << (project.data().isUplift() ? "self weight" : "end bearing")
+              << "      ultimate   max. ultimate\n";
+    for (int i = 0; i < totals.lineCount(); ++i) {
+        const auto& total = totals.line(i).points;
+        if (total.empty()) continue;
+        double best = total.front().x();
+        for (const QPointF& p : total) best = std::max(best, p.x());
+        std::cout << "    " << format_a(totals.displayName(i).toStdString(), 12)
+                  << format_f(total.back().y(), 11, 2) << ' ' << length
+                  << format_f(skins.line(i).points.back().x(), 16, 1)
+                  << format_f(tips.line(i).points.back().x(), 14, 1) << format_f(total.back().x(), 14, 1)
+                  << format_f(best, 16, 1) << '\n';
+    }
+    const Graph& axial = project.graph(ResultGraph::LoadSettlement);
+    const auto& head = axial.line(0).points;
+    if (!head.empty())
+        std::cout << "  head movement at the largest load level (" << decimals(head.back().x(), 1) << ' '
+                  << force << "): " << decimals(head.back().y(), 4) << (english ? " in" : " m") << '\n';
+    std::cout << "  t-z curves: " << project.graph(ResultGraph::TzCurves).lineCount()
+              << ", extra t-z curves: " << project.graph(ResultGraph::ExtraTzCurves).lineCount() << '\n';
+}
+
 int results(const ResultsSettings& s) {
     using namespace torve::app;
-    TWorkspace ws;
-    TProgramData project(ws);
+    Project project;
     const QString path = QString::fromStdString(s.project);
     const bool current = QFileInfo(path).suffix().toLower() != QStringLiteral("tvd");
     try {
-        project.ReadProject(path, current);
-    } catch (const EInOutError& e) {
+        project.readProject(path, current ? ProjectFormat::Current : ProjectFormat::Previous);
+    } catch (const UserError& e) {
         std::cerr << s.project << ": " << e.message().toStdString() << '\n';
         return kExitRunFailed;
     }
@@ -71,59 +131,15 @@ int results(const ResultsSettings& s) {
         std::cerr << plot.toStdString() << ": no plot data file; run the analysis first (torve run)\n";
         return kExitRunFailed;
     }
-    QString error;
-    if (!ReadPlotFile(plot, project, &error)) {
-        std::cerr << plot.toStdString() << ": " << app::kPlotReadFailed << '\n'
-                  << error.replace(u'\r', u' ').toStdString() << '\n';
+    try {
+        project.readResults(plot);
+    } catch (const UserError& e) {
+        std::cerr << plot.toStdString() << ": " << QString(app::texts::kPlotReadFailed).toStdString() << '\n'
+                  << QString(e.message()).replace(u'\r', u' ').toStdString() << '\n';
         return kExitRunFailed;
     }
-    if (!s.csv_dir.empty()) {
-        const QString dir = QString::fromStdString(s.csv_dir);
-        if (!QDir().mkpath(dir)) {
-            std::cerr << s.csv_dir << ": folder cannot be created\n";
-            return kExitRunFailed;
-        }
-        const std::pair<const char*, const TGraphPlot*> plots[] = {
-            {"pltSkin", &ws.pltSkin},         {"pltUSkin", &ws.pltUSkin},
-            {"pltTip", &ws.pltTip},           {"pltTotal", &ws.pltTotal},
-            {"pltCombine", &ws.pltCombine},   {"pltLoad", &ws.pltLoad},
-            {"pltAxial", &ws.pltAxial},       {"PltQw", &ws.PltQw},
-            {"pltTZcurves", &ws.pltTZcurves}, {"PltExtraTZ", &ws.PltExtraTZ},
-            {"MotionInput", &ws.MotionInput}};
-        for (const auto& [name, p] : plots) {
-            if (!write_csv(dir, QLatin1String(name), *p)) {
-                std::cerr << s.csv_dir << "/" << name << ".csv cannot be written\n";
-                return kExitRunFailed;
-            }
-            std::cout << s.csv_dir << "/" << name << ".csv\n";
-        }
-        return kExitOk;
-    }
-    const bool english = ws.pltTotal.Units() == 1;
-    const char* force = english ? "kips" : "kN";
-    const char* length = english ? "ft" : "m";
-    std::cout << s.project << '\n';
-    std::cout << "  " << project.Title.toStdString() << '\n';
-    std::cout << "  capacity at the deepest penetration of each method, " << force << ":\n";
-    std::cout << "    method        penetration   skin friction   "
-              << (project.LoadingType ? "self weight" : "end bearing") << "      ultimate   max. ultimate\n";
-    for (int i = 0; i < ws.pltTotal.LineCount(); ++i) {
-        const auto& total = ws.pltTotal.Line(i).Points;
-        if (total.empty()) continue;
-        double best = total.front().X;
-        for (const TFloatPoint& p : total) best = std::max(best, p.X);
-        std::cout << "    " << format_a(ws.pltTotal.Line(i).DisplayName().toStdString(), 12)
-                  << format_f(total.back().Y, 11, 2) << ' ' << length
-                  << format_f(ws.pltSkin.Line(i).Points.back().X, 16, 1)
-                  << format_f(ws.pltTip.Line(i).Points.back().X, 14, 1) << format_f(total.back().X, 14, 1)
-                  << format_f(best, 16, 1) << '\n';
-    }
-    const auto& head = ws.pltAxial.Line(0).Points;
-    if (!head.empty())
-        std::cout << "  head movement at the largest load level (" << decimals(head.back().X, 1) << ' '
-                  << force << "): " << decimals(head.back().Y, 4) << (english ? " in" : " m") << '\n';
-    std::cout << "  t-z curves: " << ws.pltTZcurves.LineCount()
-              << ", extra t-z curves: " << ws.PltExtraTZ.LineCount() << '\n';
+    if (!s.csv_dir.empty()) return write_csv_files(project, s.csv_dir);
+    print_summary(project, s.project);
     return kExitOk;
 }
 

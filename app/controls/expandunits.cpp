@@ -30,7 +30,7 @@ void expandFirst(QString& s, const Code (&family)[N], int units) {
 
 }  // namespace
 
-QString ExpandUnits(const QString& unitsTemplate, int units) {
+QString expandUnits(const QString& unitsTemplate, int units) {
     QString s = unitsTemplate;
     if (units != 1 && units != 2) return s;
     expandFirst(s, kForces, units);
@@ -38,7 +38,7 @@ QString ExpandUnits(const QString& unitsTemplate, int units) {
     return s;
 }
 
-QString ExpandComboUnits(const QString& unitsTemplate, int units) {
+QString expandComboUnits(const QString& unitsTemplate, int units) {
     static constexpr Code kForce[] = {{"F", "lbs", "kN"}};
     static constexpr Code kLength[] = {{"L", "in", "m"}};
     QString s = unitsTemplate;

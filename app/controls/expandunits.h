@@ -9,9 +9,9 @@ namespace torve::app {
 // value (3) shows the template literally. Only the first force code found in the order F6, F5, F4,
 // F2, F1, F is expanded (all its occurrences), then likewise the first of L2, L1, L3, L:
 // "F/L2^2" gives "lbs/ft^2" or "kN/m^2".
-QString ExpandUnits(const QString& unitsTemplate, int units);
+QString expandUnits(const QString& unitsTemplate, int units);
 
 // The combo-box field's expansion: only F (lbs | kN) and L (in | m).
-QString ExpandComboUnits(const QString& unitsTemplate, int units);
+QString expandComboUnits(const QString& unitsTemplate, int units);
 
 }  // namespace torve::app

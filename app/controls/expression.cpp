@@ -10,8 +10,9 @@
 #include <limits>
 #include <vector>
 
-#include "app/controls/eassignerror.h"
 #include "app/controls/numbertext.h"
+#include "app/controls/texts.h"
+#include "app/controls/usererror.h"
 
 namespace torve::app {
 namespace {
@@ -24,8 +25,8 @@ constexpr char16_t kSubtract = 0xE000;
 // to the same value to the last bit that matters.
 constexpr int kDigits = 18;
 
-[[noreturn]] void fail(const char* detail) {
-    throw EAssignError(QStringLiteral("Entry could not be evaluated:\r") + QLatin1String(detail));
+[[noreturn]] void fail(QLatin1StringView detail) {
+    throw UserError(QString(texts::kNotEvaluated) + detail);
 }
 
 // Function names in the order they are tried as a prefix: longer names that share a start with a
@@ -60,30 +61,30 @@ bool isOperator(QChar c) {
 
 // A result must be a finite number: the field never takes an infinity or a NaN into the project.
 Extended checked(Extended v) {
-    if (std::isnan(v)) fail("invalid operation");
-    if (std::isinf(v)) fail("overflow");
+    if (std::isnan(v)) fail(texts::kInvalidOperation);
+    if (std::isinf(v)) fail(texts::kOverflow);
     return v;
 }
 
 Extended divide(Extended a, Extended b) {
-    if (b == 0) fail("division by zero");
+    if (b == 0) fail(texts::kDivisionByZero);
     return checked(a / b);
 }
 
 // Integer part of a value that must fit a 64-bit integer (the remainder operator works on those).
 std::int64_t integerPart(Extended v) {
     const Extended t = std::trunc(v);
-    if (!(t >= -9.2233720368547758e18L && t < 9.2233720368547758e18L)) fail("invalid operation");
+    if (!(t >= -9.2233720368547758e18L && t < 9.2233720368547758e18L)) fail(texts::kInvalidOperation);
     return static_cast<std::int64_t>(t);
 }
 
 Extended factorial(Extended x) {
-    if (x != std::trunc(x)) fail("! (factoral) applicable to integers only");
+    if (x != std::trunc(x)) fail(texts::kFactorialOfFraction);
     Extended r = 1;
     // Stops at the first overflow, so a huge argument costs at most ~1755 steps.
     for (Extended k = 2; k <= std::fabs(x); k += 1) {
         r *= k;
-        if (std::isinf(r)) fail("overflow");
+        if (std::isinf(r)) fail(texts::kOverflow);
     }
     return x < 0 ? -r : r;
 }
@@ -91,7 +92,7 @@ Extended factorial(Extended x) {
 // Ceil and floor give a signed 32-bit whole number; a value outside that range is refused rather
 // than wrapped.
 Extended int32Result(Extended v) {
-    if (v < -2147483648.0L || v > 2147483647.0L) fail("overflow");
+    if (v < -2147483648.0L || v > 2147483647.0L) fail(texts::kOverflow);
     return v;
 }
 
@@ -130,7 +131,7 @@ Extended Evaluator::function(int index, Extended x) const {
     if (name == "frac") return x - std::trunc(x);
     if (name == "int") return std::trunc(x);
     if (name == "ln" || name == "log") {
-        if (x == 0) fail("division by zero");  // the logarithm of 0 is a pole, as 1/0
+        if (x == 0) fail(texts::kDivisionByZero);  // the logarithm of 0 is a pole, as 1/0
         return checked(name == "ln" ? std::log(x) : std::log10(x));
     }
     if (name == "round") return std::nearbyint(x);  // the default rounding mode: halves to even
@@ -158,25 +159,25 @@ Extended Evaluator::operand(QString t) const {
         // 16 digits at most: beyond that the value no longer fits; a sign is not a hex digit.
         if (!ok || digits.isEmpty() || digits.size() > 16 || digits.startsWith(u'+') ||
             digits.startsWith(u'-'))
-            fail("invalid use of $ (hex function)");
+            fail(texts::kInvalidHex);
         return static_cast<Extended>(static_cast<std::int64_t>(v));
     }
     const std::optional<long double> v = parseDecimal(t, dp_);
-    if (!v) fail("invalid character(s) in expression");
+    if (!v) fail(texts::kInvalidCharacters);
     return checked(*v);
 }
 
 Extended Evaluator::expression(const QString& input) const {
-    if (input.isEmpty()) fail("entry cannot be blank");
+    if (input.isEmpty()) fail(texts::kBlankEntry);
     QString s = input;
     s.remove(u' ');
     s.remove(u'\t');
-    if (s.contains(QChar(kSubtract))) fail("invalid character(s) in expression");
+    if (s.contains(QChar(kSubtract))) fail(texts::kInvalidCharacters);
 
     // Parentheses, innermost first: the first closing one and the last opening one before it.
     for (qsizetype close = s.indexOf(u')'); close >= 0; close = s.indexOf(u')')) {
         const qsizetype open = s.lastIndexOf(u'(', close);
-        if (open < 0) fail("() (parentheses) do not match");
+        if (open < 0) fail(texts::kParenthesesMismatch);
         const Extended inner = expression(s.mid(open + 1, close - open - 1));
         s.replace(open, close - open + 1, text(inner));
     }
@@ -213,7 +214,7 @@ Extended Evaluator::expression(const QString& input) const {
         }
     }
     if (!current.isEmpty()) operands.append(current);
-    if (operands.size() != static_cast<qsizetype>(operators.size()) + 1) fail("invalid expression");
+    if (operands.size() != static_cast<qsizetype>(operators.size()) + 1) fail(texts::kInvalidExpression);
 
     auto pass = [&](QStringView ops, auto apply) {
         std::size_t k = 0;
@@ -241,7 +242,7 @@ Extended Evaluator::expression(const QString& input) const {
                 return divide(x, y);
             case u'%': {
                 const std::int64_t p = integerPart(x), q = integerPart(y);
-                if (q == 0) fail("division by zero");
+                if (q == 0) fail(texts::kDivisionByZero);
                 return q == -1 ? 0 : static_cast<Extended>(p % q);  // INT64_MIN % -1 would trap
             }
             default:
@@ -267,15 +268,15 @@ QChar decimalPointOf(const QLocale& locale) {
 
 }  // namespace
 
-Extended EvaluateExpression(const QString& text, const QLocale& locale) {
+Extended evaluateExpression(const QString& text, const QLocale& locale) {
     return Evaluator(decimalPointOf(locale)).expression(text);
 }
 
-Extended EvaluateExpression(const QString& text) {
-    return EvaluateExpression(text, QLocale());
+Extended evaluateExpression(const QString& text) {
+    return evaluateExpression(text, QLocale());
 }
 
-QString FormatEntry(Extended value, bool hex, const QLocale& locale) {
+QString formatEntry(Extended value, bool hex, const QLocale& locale) {
     if (!hex) return formatGeneral(value, kDigits, decimalPointOf(locale));
     // Rounded to nearest, halves to even; a value beyond 64 bits saturates rather than wrapping.
     const Extended r = std::nearbyint(value);
@@ -290,13 +291,13 @@ QString FormatEntry(Extended value, bool hex, const QLocale& locale) {
     return u'$' + QString::number(static_cast<qulonglong>(n), 16).toUpper().rightJustified(4, u'0');
 }
 
-Extended FromDouble(double value) {
+Extended fromDouble(double value) {
     if (!std::isfinite(value)) return value;
     return parseDecimal(shortestText(value), u'.').value_or(static_cast<Extended>(value));
 }
 
-QString FormatEntry(Extended value, bool hex) {
-    return FormatEntry(value, hex, QLocale());
+QString formatEntry(Extended value, bool hex) {
+    return formatEntry(value, hex, QLocale());
 }
 
 }  // namespace torve::app

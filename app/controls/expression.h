@@ -11,20 +11,19 @@ using Extended = long double;
 
 // Evaluates an expression such as "2+3*4", "(e)-1", "sqrt4!", "$1F" or "150*2" in the locale's
 // decimal separator. Operators by rank, each rank left to right: ^ (2^3^2 = 64); * / % &; + - |; =.
-// Functions
-// take radians and apply to the operand that follows them. Raises EAssignError "Entry could not be
-// evaluated:" + "\r" + detail; arithmetic faults (division by zero, an invalid operation such as
-// sqrt-1, overflow) are reported the same way, so no infinite or NaN value ever comes back.
-Extended EvaluateExpression(const QString& text, const QLocale& locale);
-Extended EvaluateExpression(const QString& text);  // in the user's locale
+// Functions take radians and apply to the operand that follows them. Raises UserError "Entry could
+// not be evaluated:" + "\r" + detail; arithmetic faults (division by zero, an invalid operation such
+// as sqrt-1, overflow) are reported the same way, so no infinite or NaN value ever comes back.
+Extended evaluateExpression(const QString& text, const QLocale& locale);
+Extended evaluateExpression(const QString& text);  // in the user's locale
 
 // The text a numeric field shows for `value`: with `hex`, "$" and the rounded value in upper-case
 // hexadecimal with at least 4 digits; otherwise the general form with 18 significant digits.
-QString FormatEntry(Extended value, bool hex, const QLocale& locale);
-QString FormatEntry(Extended value, bool hex = false);
+QString formatEntry(Extended value, bool hex, const QLocale& locale);
+QString formatEntry(Extended value, bool hex = false);
 
 // The Extended value a field shows for a double of the project: the one of the double's shortest
 // decimal text, so 0.1 shows as 0.1 and not as 0.100000000000000006.
-Extended FromDouble(double value);
+Extended fromDouble(double value);
 
 }  // namespace torve::app

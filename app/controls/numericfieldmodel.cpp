@@ -4,7 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/controls/eassignerror.h"
+#include "app/controls/texts.h"
+#include "app/controls/usererror.h"
 
 namespace torve::app {
 namespace {
@@ -15,72 +16,72 @@ constexpr Extended kInt32Max = 2147483647.0L;
 
 }  // namespace
 
-TNumericFieldModel::TNumericFieldModel(const QLocale& locale, Extended min, Extended max)
-    : locale_(locale), minVal_(min), maxVal_(max) {}
+NumericFieldModel::NumericFieldModel(const QLocale& locale, Extended minimum, Extended maximum)
+    : locale_(locale), minimum_(minimum), maximum_(maximum) {}
 
-void TNumericFieldModel::setMaxVal(Extended value) {
-    if (!Loading) {
-        value = std::max(value, minVal_);
+void NumericFieldModel::setMaximum(Extended value) {
+    if (!loading_) {
+        value = std::max(value, minimum_);
         if (integerOnly_) value = std::clamp(value, kInt32Min, kInt32Max);
         try {
             if (evaluate() > value) {
-                maxVal_ = value;
+                maximum_ = value;
                 setNumber(value);
             }
-        } catch (const EAssignError&) {
+        } catch (const UserError&) {
             // A text that does not evaluate is left for the exit check to report.
         }
     }
-    maxVal_ = value;
+    maximum_ = value;
 }
 
-void TNumericFieldModel::setMinVal(Extended value) {
-    if (!Loading) {
-        value = std::min(value, maxVal_);
+void NumericFieldModel::setMinimum(Extended value) {
+    if (!loading_) {
+        value = std::min(value, maximum_);
         if (integerOnly_) value = std::clamp(value, kInt32Min, kInt32Max);
     }
-    minVal_ = value;
-    if (!Loading) {
+    minimum_ = value;
+    if (!loading_) {
         try {
             if (value > evaluate()) setNumber(value);
-        } catch (const EAssignError&) {
+        } catch (const UserError&) {
         }
     }
 }
 
-void TNumericFieldModel::setIntegerOnly(bool on) {
+void NumericFieldModel::setIntegerOnly(bool on) {
     integerOnly_ = on;
-    if (on && !Loading) {
-        setMaxVal(maxVal_);
-        setMinVal(minVal_);
+    if (on && !loading_) {
+        setMaximum(maximum_);
+        setMinimum(minimum_);
     }
 }
 
-void TNumericFieldModel::setUnits(int units) {
+void NumericFieldModel::setUnits(int units) {
     units_ = std::clamp(units, 1, 3);
 }
 
-QString TNumericFieldModel::labelText() const {
-    if (UnitsString.isEmpty()) return Caption;
-    return Caption + QStringLiteral(" (") + expandedUnits() + u')';
+QString NumericFieldModel::labelText() const {
+    if (unitsTemplate_.isEmpty()) return caption_;
+    return caption_ + QStringLiteral(" (") + expandedUnits() + u')';
 }
 
-TNumericFieldModel::ExitCheck TNumericFieldModel::exitCheck() {
+NumericFieldModel::ExitCheck NumericFieldModel::exitCheck() {
     entryValid_ = false;
     Extended x = 0;
     try {
         x = evaluate();
-    } catch (const EAssignError& e) {
-        return {false, integerOnly_ ? QStringLiteral("Entry must be a valid integer.") : e.message()};
+    } catch (const UserError& e) {
+        return {false, integerOnly_ ? QString(texts::kNotAValidInteger) : e.message()};
     }
-    if (integerOnly_ && x != std::trunc(x)) return {false, QStringLiteral("Entry must be an integer.")};
-    if (x < minVal_) {
-        setNumber(minVal_);
-        return {false, QStringLiteral("Entry must be greater than or equal to ") + boundText(minVal_)};
+    if (integerOnly_ && x != std::trunc(x)) return {false, texts::kNotAnInteger};
+    if (x < minimum_) {
+        setNumber(minimum_);
+        return {false, texts::kBelowMinimum + boundText(minimum_)};
     }
-    if (!(x <= maxVal_)) {
-        setNumber(maxVal_);
-        return {false, QStringLiteral("Entry must be less than or equal to ") + boundText(maxVal_)};
+    if (!(x <= maximum_)) {
+        setNumber(maximum_);
+        return {false, texts::kAboveMaximum + boundText(maximum_)};
     }
     accept(x);
     entryValid_ = true;

@@ -5,7 +5,7 @@
 
 namespace torve::app {
 
-QString ExpandPlotUnits(const QString& unitsTemplate, int units) {
+QString expandPlotUnits(const QString& unitsTemplate, int units) {
     struct Code {
         const char* code;
         const char* english;

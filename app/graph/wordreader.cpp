@@ -5,9 +5,11 @@
 #include <QStringDecoder>
 #include <charconv>
 #include <cmath>
-#include <string>
+#include <cstring>
+#include <limits>
+#include <string_view>
 
-#include "app/graph/einouterror.h"
+#include "app/graph/texts.h"
 
 namespace torve::app {
 namespace {
@@ -15,70 +17,82 @@ namespace {
 // A word as a "."-decimal number. Besides the ordinary forms it takes the engine's own layout of
 // an exponent beyond two digits, which drops the E ("0.123-100" is 0.123E-100), so every number
 // the engine can write reads back.
-bool toDouble(QStringView word, double& out) {
-    char buf[64] = {};
-    if (word.size() >= static_cast<qsizetype>(sizeof buf) || word.isEmpty()) return false;
-    std::size_t n = 0;
-    for (const QChar c : word) {
-        const char16_t u = c.unicode();
-        if (u > 127) return false;
-        buf[n++] = static_cast<char>(u);
-    }
-    const char* first = buf;
+bool toDouble(QByteArrayView word, double& out) {
+    if (word.isEmpty() || word.size() >= 64) return false;
+    const char* first = word.data();
+    const char* const last = first + word.size();
     if (*first == '+') ++first;  // from_chars takes no plus sign
-    if (first == buf + n || *first == '+') return false;
+    if (first == last || *first == '+') return false;
     // from_chars would take "inf" and "nan", which are not numbers of these files.
-    for (const char* p = first; p < buf + n; ++p)
-        if (*p == 'i' || *p == 'I' || *p == 'n' || *p == 'N') return false;
-    auto r = std::from_chars(first, buf + n, out);
-    if (r.ec == std::errc() && r.ptr == buf + n) return std::isfinite(out);
+    for (const char* p = first; p < last; ++p)
+        if (*p == 'i' || *p == 'I' || *p == 'n' || *p == 'N' || static_cast<unsigned char>(*p) > 127)
+            return false;
+    auto r = std::from_chars(first, last, out);
+    if (r.ec == std::errc() && r.ptr == last) return std::isfinite(out);
     if (r.ec == std::errc() && (*r.ptr == '-' || *r.ptr == '+') && r.ptr > first &&
         std::string_view(first, r.ptr).find_first_of("eE") == std::string_view::npos) {
         int exponent = 0;
         const char* e = r.ptr + (*r.ptr == '+' ? 1 : 0);
-        const auto re = std::from_chars(e, buf + n, exponent);
-        if (re.ec != std::errc() || re.ptr != buf + n) return false;
+        const auto re = std::from_chars(e, last, exponent);
+        if (re.ec != std::errc() || re.ptr != last) return false;
         out *= std::pow(10.0, exponent);
         return std::isfinite(out);
     }
     return false;
 }
 
+bool isAscii(const QByteArray& bytes) {
+    for (const char c : bytes)
+        if (static_cast<unsigned char>(c) > 127) return false;
+    return true;
+}
+
 }  // namespace
 
-TWordReader::TWordReader(const QString& fileName) {
+WordReader::WordReader(const QString& fileName) : fileName_(fileName) {
     QFile f(fileName);
     if (!f.open(QIODevice::ReadOnly))
-        throw EInOutError(QStringLiteral("File %1 cannot be opened: %2").arg(fileName, f.errorString()));
+        throw UserError(QString(texts::kCannotOpen).arg(fileName, f.errorString()),
+                        FileLocation{fileName, 0, 0});
     load(f.readAll());
 }
 
-TWordReader TWordReader::fromText(const QByteArray& text) {
-    TWordReader r;
+WordReader WordReader::fromText(const QByteArray& text) {
+    WordReader r;
     r.load(text);
     return r;
 }
 
-void TWordReader::load(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    text_ = utf8(bytes);
-    if (utf8.hasError()) text_ = QString::fromLatin1(bytes);
-    const qsizetype n = text_.size();
-    qsizetype start = 0;
+void WordReader::load(const QByteArray& bytes) {
+    // Words and line breaks are found in the bytes: blanks, tabs, other control characters and line
+    // breaks are below 0x80, where UTF-8 and Latin-1 agree. Only lines read as text are decoded.
+    // Positions are kept in 32 bits, which halves the reader's memory; no file of the program comes
+    // near 4 GB, so one that large is no such file.
+    if (bytes.size() >= std::numeric_limits<Index>::max())
+        throw UserError(texts::kFileIncomplete, FileLocation{fileName_, 0, 0});
+    bytes_ = bytes;
+    Index start = 0;
+    if (!isAscii(bytes_)) {
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        const QString decoded = utf8(bytes_);  // only to learn whether the bytes are UTF-8
+        utf8_ = !utf8.hasError();
+        if (utf8_ && bytes_.startsWith("\xEF\xBB\xBF")) start = 3;  // a byte-order mark is no text
+    }
+    const char* const data = bytes_.constData();
+    const auto n = static_cast<Index>(bytes_.size());
     while (start < n) {
-        qsizetype end = text_.indexOf(u'\n', start);
-        if (end < 0) end = n;
+        const void* nl = std::memchr(data + start, '\n', n - start);
+        const Index end = nl ? static_cast<Index>(static_cast<const char*>(nl) - data) : n;
         LineWords line;
-        qsizetype rawEnd = end;
-        if (rawEnd > start && text_[rawEnd - 1] == u'\r') --rawEnd;
+        Index rawEnd = end;
+        if (rawEnd > start && data[rawEnd - 1] == '\r') --rawEnd;
         line.raw = {start, rawEnd - start};
-        line.firstWord = static_cast<qsizetype>(words_.size());
-        // Blanks, tabs and other control characters all separate words.
-        qsizetype i = start;
+        line.firstWord = static_cast<Index>(words_.size());
+        Index i = start;
         while (i < rawEnd) {
-            while (i < rawEnd && text_[i].unicode() <= u' ') ++i;
-            const qsizetype w = i;
-            while (i < rawEnd && text_[i].unicode() > u' ') ++i;
+            while (i < rawEnd && static_cast<unsigned char>(data[i]) <= ' ') ++i;
+            const Index w = i;
+            while (i<rawEnd&& static_cast<unsigned char>(data[i])> ' ') ++i;
             if (i > w) {
                 words_.push_back({w, i - w});
                 ++line.wordCount;
@@ -89,66 +103,81 @@ void TWordReader::load(const QByteArray& bytes) {
     }
 }
 
-QStringView TWordReader::ReadWord() {
+QByteArrayView WordReader::nextWord() {
     // A used-up line, and any empty lines after it, are passed over.
     while (line_ < lines_.size() && word_ >= lines_[line_].wordCount) {
         ++line_;
         word_ = 0;
     }
-    if (line_ >= lines_.size()) throw EInOutError(QStringLiteral("This file either invalid or incomplete."));
+    if (line_ >= lines_.size()) failIncomplete();
     const LineWords& l = lines_[line_];
     const Span s = words_[static_cast<std::size_t>(l.firstWord + word_)];
     lastLine_ = static_cast<int>(line_) + 1;
     lastItem_ = ++word_;
-    return QStringView(text_).mid(s.start, s.length);
+    return QByteArrayView(bytes_.constData() + s.start, s.length);
 }
 
-void TWordReader::Fail(const QString& expected) const {
-    throw EInOutError(QStringLiteral("Error on Line %1 Item %2\r").arg(lastLine_).arg(lastItem_) + expected);
+QString WordReader::decode(Span s) const {
+    const QByteArrayView b(bytes_.constData() + s.start, s.length);
+    return utf8_ ? QString::fromUtf8(b) : QString::fromLatin1(b);
 }
 
-void TWordReader::SkipRestOfLine() {
+QString WordReader::readWord() {
+    const QByteArrayView w = nextWord();
+    return utf8_ ? QString::fromUtf8(w) : QString::fromLatin1(w);
+}
+
+void WordReader::fail(const QString& expected) const {
+    throw UserError(QString(texts::kErrorOnLine).arg(lastLine_).arg(lastItem_) + expected,
+                    FileLocation{fileName_, lastLine_, lastItem_});
+}
+
+void WordReader::failIncomplete() const {
+    throw UserError(texts::kFileIncomplete, FileLocation{fileName_, static_cast<int>(lines_.size()), 0});
+}
+
+void WordReader::skipRestOfLine() {
     if (line_ < lines_.size()) {
         ++line_;
         word_ = 0;
     }
 }
 
-double TWordReader::ReadFloat() {
+double WordReader::readDouble() {
     double v = 0;
-    if (!toDouble(ReadWord(), v)) Fail(QStringLiteral("A floating point number was expected but not found."));
+    if (!toDouble(nextWord(), v)) fail(texts::kFloatExpected);
     return v;
 }
 
-int TWordReader::ReadInteger() {
+int WordReader::readInt() {
     double v = 0;
-    if (!toDouble(ReadWord(), v) || v != std::trunc(v) || v < -2147483648.0 || v > 2147483647.0)
-        Fail(QStringLiteral("An integer was expected but not found."));
+    if (!toDouble(nextWord(), v) || v != std::trunc(v) || v < -2147483648.0 || v > 2147483647.0)
+        fail(texts::kIntegerExpected);
     return static_cast<int>(v);
 }
 
-QString TWordReader::ReadLine() {
-    if (line_ >= lines_.size()) throw EInOutError(QStringLiteral("This file either invalid or incomplete."));
+QString WordReader::readLine() {
+    if (line_ >= lines_.size()) failIncomplete();
     const Span s = lines_[line_].raw;
     ++line_;
     word_ = 0;
-    return text_.mid(s.start, s.length);
+    return decode(s);
 }
 
-bool TWordReader::AtEnd() const {
+bool WordReader::atEnd() const {
     return line_ >= lines_.size();
 }
 
-int TWordReader::WordCount() const {
-    return AtEnd() ? 0 : lines_[line_].wordCount;
+int WordReader::wordCount() const {
+    return atEnd() ? 0 : lines_[line_].wordCount;
 }
 
-int TWordReader::WordsLeftOnLine() const {
-    return AtEnd() ? 0 : lines_[line_].wordCount - word_;
+int WordReader::wordsLeftOnLine() const {
+    return atEnd() ? 0 : lines_[line_].wordCount - word_;
 }
 
-qsizetype TWordReader::WordsRemaining() const {
-    if (AtEnd()) return 0;
+qsizetype WordReader::wordsRemaining() const {
+    if (atEnd()) return 0;
     return static_cast<qsizetype>(words_.size()) - lines_[line_].firstWord - word_;
 }
 

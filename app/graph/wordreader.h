@@ -1,57 +1,69 @@
 // A tokenizer over a whole text file: lines split into blank-separated words, read one by one.
 #pragma once
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+#include <cstdint>
 #include <vector>
 
-class QByteArray;
+#include "app/controls/usererror.h"
 
 namespace torve::app {
 
-// Reads the project and plot files. Numbers are read with "." as the decimal mark whatever the
-// user's locale. Every failure raises EInOutError: at the end of the file "This file either invalid
-// or incomplete.", for a word of the wrong kind "Error on Line <n> Item <m>" + "\r" + what was
-// expected, counting lines and items from 1.
-class TWordReader {
+// Reads the project, plot and CPT files. Numbers are read with "." as the decimal mark whatever the
+// user's locale. Every failure raises UserError with the location of the word read last: at the end
+// of the file "This file either invalid or incomplete.", for a word of the wrong kind "Error on Line
+// <n> Item <m>" + "\r" + what was expected, counting lines and items from 1.
+class WordReader {
   public:
     // Reads the whole file at once (UTF-8; a file that is not valid UTF-8 is taken as Latin-1).
-    explicit TWordReader(const QString& fileName);
-    static TWordReader fromText(const QByteArray& text);
+    explicit WordReader(const QString& fileName);
+    static WordReader fromText(const QByteArray& text);
 
     // The next word; lines without words are passed over.
-    QStringView ReadWord();
-    double ReadFloat();
+    QString readWord();
+    double readDouble();
     // A number without fractional part within the signed 32-bit range.
-    int ReadInteger();
+    int readInt();
     // The raw text of the current line; the cursor moves to the start of the next line.
-    QString ReadLine();
+    QString readLine();
 
-    bool AtEnd() const;           // no line left
-    int WordCount() const;        // words of the current line
-    int WordsLeftOnLine() const;  // words of the current line not yet read
+    bool atEnd() const;           // no line left
+    int wordCount() const;        // words of the current line
+    int wordsLeftOnLine() const;  // words of the current line not yet read
     // Words not yet read in the whole file: lets a reader refuse a count that the file cannot hold
     // before it makes room for it.
-    qsizetype WordsRemaining() const;
+    qsizetype wordsRemaining() const;
     // Passes over what is left of the current line.
-    void SkipRestOfLine();
+    void skipRestOfLine();
     // Raises the located message for the word read last: "Error on Line <n> Item <m>" + "\r" +
     // `expected`, for a reader that finds a number it cannot take.
-    [[noreturn]] void Fail(const QString& expected) const;
+    [[noreturn]] void fail(const QString& expected) const;
+    // Raises "This file either invalid or incomplete." located at the end of the file.
+    [[noreturn]] void failIncomplete() const;
 
   private:
-    TWordReader() = default;
-    void load(const QByteArray& bytes);
-
+    using Index = std::uint32_t;
     struct Span {
-        qsizetype start = 0;
-        qsizetype length = 0;
+        Index start = 0;
+        Index length = 0;
     };
     struct LineWords {
         Span raw;
-        qsizetype firstWord = 0;
+        Index firstWord = 0;
         int wordCount = 0;
     };
-    QString text_;
+
+    WordReader() = default;
+    void load(const QByteArray& bytes);
+    QByteArrayView nextWord();
+    QString decode(Span s) const;
+
+    QString fileName_;
+    // The file as read; decoded as UTF-8, or as Latin-1 when it is not valid UTF-8.
+    QByteArray bytes_;
+    bool utf8_ = true;
     std::vector<LineWords> lines_;
     std::vector<Span> words_;
     std::size_t line_ = 0;

@@ -1,39 +1,28 @@
 // Reading a user's cone penetration data file into the project's CPT points.
 #pragma once
 
-#include <QString>
-
 namespace torve::app {
 
-class TProgramData;
+class Project;
 
 // The CPT data dialog's reading, without the dialog: the project holds the file name and the
-// counts of data lines, header lines and columns; the stress factor Ua belongs to the dialog.
-// Every read takes depth (column 1) and q (column 2) from each data line and puts the points
-// depth, Ua x q into MotionInput, which is what a save writes for the engine. The SPT and Su reads
-// also fill MotionConverted with the converted profile, kept apart from the qc points.
-class TCptImport {
+// counts of data lines, header lines and columns (its CPT import settings); the stress factor Ua
+// belongs to the dialog. Every read takes depth (column 1) and q (column 2) from each data line and
+// gives the project the points depth, Ua x q, which is what a save writes for the engine.
+class CptImport {
   public:
-    enum Kind { Qc, Spt, Su };
+    explicit CptImport(Project& project) : project_(&project) {}
 
-    explicit TCptImport(TProgramData& project) : project_(&project) {}
+    // Unit conversion factor for stress, Ua (1000 for a file in MPa in an S.I. project).
+    double stressFactor = 1.0;
 
-    double Ua = 1.0;  // unit conversion factor for stress (1000 for a file in MPa in an S.I. project)
-
-    // Reads the named file. On success returns an empty text and MotionInput (and for Spt and Su
-    // MotionConverted) holds the new points, with the captions of the kind. On failure returns the
-    // message to show and leaves the points as they were: "File <name> does not exists", a refusal
-    // of more than 1000 data lines, or "There was an error reading the input CPT file.".
-    QString Read(Kind kind);
-
-    // The x value of a point of each kind from the file's q: Ua x q for qc; an SPT blow count of
-    // qc in kPa / 280 (English qc in ksf times 47.875 kPa per ksf); Su = qc / 15.
-    static double Converted(Kind kind, double uaTimesQ, int units);
-
-    static const char* const kReadError;
+    // Reads the named file into the project's CPT points. A failure raises UserError and leaves the
+    // points as they were: "File <name> does not exists", a refusal of more than 1000 data lines,
+    // or "There was an error reading the input CPT file.".
+    void read();
 
   private:
-    TProgramData* project_;
+    Project* project_;
 };
 
 }  // namespace torve::app

@@ -5,7 +5,8 @@
 #include <QStringList>
 
 #include "app/controls/numbertext.h"
-#include "app/project/programdata.h"
+#include "app/project/projectdata.h"
+#include "app/project/results.h"
 
 namespace torve::app {
 namespace {
@@ -19,22 +20,21 @@ QString shortFormat(double v) {
 }
 
 // Unit weight of the pile material (lb/ft^3 | kN/m^3): timber, precast concrete, steel.
-double specificWeight(int pileType, bool english) {
-    if (pileType == 2) return english ? 50 : 7.9;
-    if (pileType == 3) return english ? 150 : 23.56;
+double specificWeight(PileType pileType, bool english) {
+    if (pileType == PileType::Timber) return english ? 50 : 7.9;
+    if (pileType == PileType::PrecastConcrete) return english ? 150 : 23.56;
     return english ? 492 : 77.28;
 }
 
 }  // namespace
 
-QByteArray DriveabilityExportText(const TProgramData& p) {
-    const bool english = p.Units == 1;
-    const int count = std::min<int>(p.ResistanceCount, static_cast<int>(p.ResistanceDepth.size()));
-    const double depth = count > 0 ? p.ResistanceDepth[static_cast<std::size_t>(count - 1)] : 0.0;
+QByteArray driveabilityExportText(const ProjectData& p, const std::vector<DriveabilityPoint>& points) {
+    const bool english = p.units == UnitSystem::English;
+    const double depth = points.empty() ? 0.0 : points.back().depth;
     // 0.7854 = pi / 4; S.I. diameters are in mm, the area goes out in cm^2.
-    const double area = (p.OuterDiameter * p.OuterDiameter - p.InnerDiameter * p.InnerDiameter) * 0.7854 /
+    const double area = (p.outerDiameter * p.outerDiameter - p.innerDiameter * p.innerDiameter) * 0.7854 /
                         (english ? 1.0 : 100.0);
-    QString title = p.Title;
+    QString title = p.title;
     title.replace(u'\r', u' ');
     title.replace(u'\n', u' ');
 
@@ -47,19 +47,18 @@ QByteArray DriveabilityExportText(const TProgramData& p) {
     out << QStringLiteral("      0.00      0.00      0.00    0.0000    0.0000    0.0100      0.00");
     out << QStringLiteral("   3600.00    207.00    0.0000    0.5000    3.0000         0");
     out << QStringLiteral("  ") + longFormat(depth) + QStringLiteral("  ") + longFormat(area) +
-               QStringLiteral("  ") + longFormat(p.Modulus / 1000.0) + QStringLiteral("  ") +
-               longFormat(specificWeight(p.PileType, english)) + QStringLiteral("  ") +
-               longFormat(p.Circumference()) + QStringLiteral("     4.000     1.000     0.010");
+               QStringLiteral("  ") + longFormat(p.modulus / 1000.0) + QStringLiteral("  ") +
+               longFormat(specificWeight(p.pileType, english)) + QStringLiteral("  ") +
+               longFormat(p.circumference()) + QStringLiteral("     4.000     1.000     0.010");
     for (int i = 0; i < 2; ++i)
         out << QStringLiteral(
             "     0.000     0.000       0.0    0.0000    0.0000     0.000     0.000     0.000");
     for (int i = 0; i < 2; ++i) out << QStringLiteral("    0.0000    0.0000    0.0000    0.0000");
     const QString soil = english ? QStringLiteral("   0.100   0.600   0.200   0.150   2.000    6.56    1.00")
                                  : QStringLiteral("   2.540   5.000   0.160   0.500   1.000    1.50    1.00");
-    for (int i = 0; i < count; ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        out << u' ' + shortFormat(p.ResistanceDepth[k]) + u' ' + shortFormat(p.SideResistance[k]) + u' ' +
-                   shortFormat(p.TipResistance[k]) + soil;
+    for (const DriveabilityPoint& point : points) {
+        out << u' ' + shortFormat(point.depth) + u' ' + shortFormat(point.sideResistance) + u' ' +
+                   shortFormat(point.tipResistance) + soil;
     }
     for (int i = 0; i < 2; ++i)
         out << QStringLiteral(

@@ -2,14 +2,16 @@
 #pragma once
 
 #include <QByteArray>
+#include <vector>
 
 namespace torve::app {
 
-class TProgramData;
+struct DriveabilityPoint;
+struct ProjectData;
 
 // The .gwi file, line by line: fixed template lines, the pile line (penetration depth D, pile area,
-// E / 1000, specific weight, circumference) and one soil resistance line per depth of the
+// E / 1000, specific weight, circumference) and one soil resistance line per point of the
 // load-transfer method's capacity curve read from the last plot file. "." decimal mark.
-QByteArray DriveabilityExportText(const TProgramData& project);
+QByteArray driveabilityExportText(const ProjectData& project, const std::vector<DriveabilityPoint>& points);
 
 }  // namespace torve::app

@@ -1,129 +1,205 @@
 // The input data file of a project, record by record, as read from and written to disk.
 #include "app/project/projectfile.h"
 
+#include <QFileInfo>
 #include <QStringList>
 #include <algorithm>
+#include <cmath>
 
 #include "app/controls/numbertext.h"
 #include "app/graph/wordreader.h"
+#include "app/project/projectdata.h"
+#include "app/project/projecttables.h"
+#include "app/project/texts.h"
 
 namespace torve::app {
 namespace {
 
-// The engine's table limits: 80 soil points, 100 t-z print depths, 100 section rows.
-constexpr int kMaxSoilPoints = 80;
-
 // A count must be within its limit (0: none) and no larger than what the rest of the file can
 // hold, so a damaged count is reported instead of making room for millions of rows.
-void checkCount(TWordReader& r, int n, int limit, int wordsPerItem, const char* what) {
-    const qsizetype fits = r.WordsRemaining() / wordsPerItem;
+void checkCount(const WordReader& r, int n, int limit, int wordsPerItem, const char* what) {
+    const qsizetype fits = r.wordsRemaining() / wordsPerItem;
     const qsizetype most = limit > 0 ? std::min<qsizetype>(limit, fits) : fits;
-    if (n < 0 || n > most)
-        r.Fail(QStringLiteral("A number of %1 from 0 to %2 was expected but not found.")
-                   .arg(QLatin1String(what))
-                   .arg(most));
+    if (n < 0 || n > most) r.fail(QString(texts::kCountExpected).arg(QLatin1String(what)).arg(most));
 }
 
-int readCount(TWordReader& r, int limit, int wordsPerItem, const char* what) {
-    const int n = r.ReadInteger();
+int readCount(WordReader& r, int limit, int wordsPerItem, const char* what) {
+    const int n = r.readInt();
     checkCount(r, n, limit, wordsPerItem, what);
     return n;
 }
 
-}  // namespace
+using Tables = ProjectTables;
 
-TProjectFile TProjectFile::Read(const QString& path, bool currentFormat) {
-    TWordReader r(path);
-    return Read(r, currentFormat);
+void fillSoilPoint(GridTable& data, int row, const ProjectFile::SoilPoint& p, bool sand) {
+    auto set = [&](int col, double v) { data.cell(col, row).setDouble(v); };
+    set(Tables::SandUnitWeight, p.unitWeight);
+    if (sand) {
+        set(Tables::FrictionAngle, p.frictionAngle);
+        data.cell(Tables::BlowCount, row).setInt(static_cast<int>(std::lround(p.remoldedOrBlows)));
+        set(Tables::EarthPressure, p.ko);
+        set(Tables::BearingFactor, p.nq);
+    } else {
+        set(Tables::UndrainedStrength, p.undrained);
+        set(Tables::RemoldedStrength, p.remoldedOrBlows);
+        set(Tables::PlasticityIndex, p.pi);
+        set(Tables::YieldStressRatio, p.ysr);
+    }
+    set(Tables::SandQc, p.qc);
+    set(Tables::SandUserFriction, p.userFriction);
+    set(Tables::SandUserBearing, p.userBearing);
 }
 
-TProjectFile TProjectFile::Read(TWordReader& r, bool current) {
-    TProjectFile f;
+void fillSoilLayers(GridTable& layers, const std::vector<ProjectFile::SoilPoint>& points) {
+    const int count = static_cast<int>(points.size() / 2);
+    layers.setRowCount(count);
+    for (int i = 0; i < count; ++i) {
+        const ProjectFile::SoilPoint& top = points[static_cast<std::size_t>(2 * i)];
+        const ProjectFile::SoilPoint& bottom = points[static_cast<std::size_t>(2 * i + 1)];
+        const bool sand = top.type == 1.0;
+        layers.cell(Tables::SoilTypeColumn, i).setInt(sand ? 1 : 2);
+        layers.cell(Tables::BottomDepthColumn, i).setDouble(bottom.depth);
+        layers.cell(Tables::MaxSideFrictionColumn, i).setDouble(bottom.maxFriction);
+        layers.cell(Tables::MaxEndBearingColumn, i).setDouble(bottom.maxBearing);
+        if (bottom.sideFactor) layers.cell(Tables::SideFactorColumn, i).setDouble(*bottom.sideFactor);
+        if (bottom.endFactor) layers.cell(Tables::EndFactorColumn, i).setDouble(*bottom.endFactor);
+        if (GridTable* data = layers.cell(Tables::LayerDataColumn, i).subTable()) {
+            fillSoilPoint(*data, 0, top, sand);
+            fillSoilPoint(*data, 1, bottom, sand);
+        }
+    }
+}
+
+ProjectFile::SoilPoint soilPoint(const GridTable& layers, int layer, int row) {
+    ProjectFile::SoilPoint p;
+    const bool sand = layers.cell(Tables::SoilTypeColumn, layer).toInt() != 2;
+    p.type = sand ? 1 : 2;
+    p.depth = row == 1 ? layers.cell(Tables::BottomDepthColumn, layer).toDouble()
+                       : (layer == 0 ? 0.0 : layers.cell(Tables::BottomDepthColumn, layer - 1).toDouble());
+    p.maxFriction = layers.cell(Tables::MaxSideFrictionColumn, layer).toDouble();
+    p.maxBearing = layers.cell(Tables::MaxEndBearingColumn, layer).toDouble();
+    p.sideFactor = layers.cell(Tables::SideFactorColumn, layer).toDouble();
+    p.endFactor = layers.cell(Tables::EndFactorColumn, layer).toDouble();
+    const GridTable* data = layers.cell(Tables::LayerDataColumn, layer).subTable();
+    if (!data || row >= data->rowCount()) return p;
+    auto get = [&](int col) { return data->cell(col, row).toDouble(); };
+    p.unitWeight = get(Tables::SandUnitWeight);
+    if (sand) {
+        p.frictionAngle = get(Tables::FrictionAngle);
+        p.remoldedOrBlows = data->cell(Tables::BlowCount, row).toInt();
+        p.ko = get(Tables::EarthPressure);
+        p.nq = get(Tables::BearingFactor);
+    } else {
+        p.undrained = get(Tables::UndrainedStrength);
+        p.remoldedOrBlows = get(Tables::RemoldedStrength);
+        p.pi = get(Tables::PlasticityIndex);
+        p.ysr = get(Tables::YieldStressRatio);
+    }
+    p.qc = get(Tables::SandQc);
+    p.userFriction = get(Tables::SandUserFriction);
+    p.userBearing = get(Tables::SandUserBearing);
+    return p;
+}
+
+}  // namespace
+
+QString besideProject(const QString& path, const char* extension) {
+    const QFileInfo info(path);
+    const QString base = info.suffix().isEmpty() ? path : path.left(path.size() - info.suffix().size() - 1);
+    return base + QLatin1String(extension);
+}
+
+ProjectFile ProjectFile::read(const QString& path, ProjectFormat format) {
+    WordReader r(path);
+    return read(r, format);
+}
+
+ProjectFile ProjectFile::read(WordReader& r, ProjectFormat format) {
+    const bool current = format == ProjectFormat::Current;
+    ProjectFile f;
     f.currentFormat = current;
-    f.title = r.ReadLine();
-    f.designer = r.ReadLine();
-    f.jobNumber = r.ReadLine();
-    f.units = r.ReadInteger();
-    f.printEvery = r.ReadInteger();
+    f.title = r.readLine();
+    f.designer = r.readLine();
+    f.jobNumber = r.readLine();
+    f.units = r.readInt();
+    f.printEvery = r.readInt();
     const int points = readCount(r, kMaxSoilPoints, current ? 17 : 15, "soil points");
-    if (points % 2 != 0)
-        r.Fail(QStringLiteral("An even number of soil points (two per layer) was expected but not found."));
-    f.perimeter = r.ReadFloat();
-    f.tipArea = r.ReadFloat();
-    f.outerDiameter = r.ReadFloat();
-    f.innerDiameter = r.ReadFloat();
-    f.modulus = r.ReadFloat();
-    f.totalLength = r.ReadFloat();
-    if (current) f.stickupLength = r.ReadFloat();
-    f.endSectionLength = r.ReadFloat();
-    f.endSectionInnerDiameter = r.ReadFloat();
-    f.zeroFrictionLength = r.ReadFloat();
-    f.incrementLength = r.ReadFloat();
-    f.pileType = r.ReadInteger();
-    f.taperAngle = r.ReadFloat();
-    f.loadTransferMethod = r.ReadInteger();
-    f.offshoreFlag = r.ReadInteger();
+    if (points % 2 != 0) r.fail(texts::kEvenSoilPointsExpected);
+    f.perimeter = r.readDouble();
+    f.tipArea = r.readDouble();
+    f.outerDiameter = r.readDouble();
+    f.innerDiameter = r.readDouble();
+    f.modulus = r.readDouble();
+    f.totalLength = r.readDouble();
+    if (current) f.stickupLength = r.readDouble();
+    f.endSectionLength = r.readDouble();
+    f.endSectionInnerDiameter = r.readDouble();
+    f.zeroFrictionLength = r.readDouble();
+    f.incrementLength = r.readDouble();
+    f.pileType = r.readInt();
+    f.taperAngle = r.readDouble();
+    f.loadTransferMethod = r.readInt();
+    f.offshoreFlag = r.readInt();
     if (current) {
-        f.reducedCurves = r.ReadInteger();
+        f.reducedCurves = r.readInt();
         std::array<int, 9> flags{};
-        for (int& flag : flags) flag = r.ReadInteger();
+        for (int& flag : flags) flag = r.readInt();
         f.capacityMethods = flags;
     }
-    f.lastLayerBottom = r.ReadFloat();
-    f.sectionArea = r.ReadFloat();
+    f.lastLayerBottom = r.readDouble();
+    f.sectionArea = r.readDouble();
     for (int i = 0; i < points; ++i) {
         SoilPoint p;
-        p.depth = r.ReadFloat();
-        p.type = r.ReadFloat();
-        if (p.type != 1.0 && p.type != 2.0)
-            r.Fail(QStringLiteral("A soil type of 1 (sand) or 2 (clay) was expected but not found."));
-        p.ko = r.ReadFloat();
-        p.unitWeight = r.ReadFloat();
-        p.frictionAngle = r.ReadFloat();
-        p.nq = r.ReadFloat();
-        p.maxFriction = r.ReadFloat();
-        p.maxBearing = r.ReadFloat();
-        p.undrained = r.ReadFloat();
-        p.remoldedOrBlows = r.ReadFloat();
-        p.ysr = r.ReadFloat();
-        p.pi = r.ReadFloat();
-        p.qc = r.ReadFloat();
-        p.userFriction = r.ReadFloat();
-        p.userBearing = r.ReadFloat();
+        p.depth = r.readDouble();
+        p.type = r.readDouble();
+        if (p.type != 1.0 && p.type != 2.0) r.fail(texts::kSoilTypeExpected);
+        p.ko = r.readDouble();
+        p.unitWeight = r.readDouble();
+        p.frictionAngle = r.readDouble();
+        p.nq = r.readDouble();
+        p.maxFriction = r.readDouble();
+        p.maxBearing = r.readDouble();
+        p.undrained = r.readDouble();
+        p.remoldedOrBlows = r.readDouble();
+        p.ysr = r.readDouble();
+        p.pi = r.readDouble();
+        p.qc = r.readDouble();
+        p.userFriction = r.readDouble();
+        p.userBearing = r.readDouble();
         if (current) {
-            p.sideFactor = r.ReadFloat();
-            p.endFactor = r.ReadFloat();
+            p.sideFactor = r.readDouble();
+            p.endFactor = r.readDouble();
         }
         f.points.push_back(p);
     }
-    f.printExtraTz = r.ReadInteger();
+    f.printExtraTz = r.readInt();
     if (f.printExtraTz == 1) {
         const int n = readCount(r, 0, 1, "t-z print depths");
-        for (int i = 0; i < n; ++i) f.tzDepths.push_back(r.ReadFloat());
+        for (int i = 0; i < n; ++i) f.tzDepths.push_back(r.readDouble());
     }
-    f.loadingType = r.ReadInteger();
-    f.tensionReduction = r.ReadFloat();
-    f.drainedClay = r.ReadInteger();
-    f.plugCondition = r.ReadInteger();
-    f.sectionRowCount = r.ReadInteger();
-    if (r.WordsLeftOnLine() > 0) f.areaMode = r.ReadInteger();
+    f.loadingType = r.readInt();
+    f.tensionReduction = r.readDouble();
+    f.drainedClay = r.readInt();
+    f.plugCondition = r.readInt();
+    f.sectionRowCount = r.readInt();
+    if (r.wordsLeftOnLine() > 0) f.areaMode = r.readInt();
     if (f.sectionRowCount < 0) checkCount(r, f.sectionRowCount, 0, 2, "section rows");
     if (f.sectionRowCount > 1) {
         checkCount(r, f.sectionRowCount, 0, 2, "section rows");
         for (int i = 0; i < f.sectionRowCount; ++i) {
-            const double depth = r.ReadFloat();
-            const double area = r.ReadFloat();
+            const double depth = r.readDouble();
+            const double area = r.readDouble();
             f.sectionRows.emplace_back(depth, area);
         }
     }
     if (current) {
-        f.criticalDepthOption = r.ReadInteger();
-        f.criticalDepth = r.ReadFloat();
+        f.criticalDepthOption = r.readInt();
+        f.criticalDepth = r.readDouble();
     }
     return f;
 }
 
-QByteArray TProjectFile::Text() const {
+QByteArray ProjectFile::text() const {
     // Own fields in general form with up to 10 significant digits; table values in the shortest
     // form that reads back to the same value; "0.0" where the engine ignores a value.
     auto real = [](double v) { return formatGeneral(v, 10, u'.'); };
@@ -212,6 +288,138 @@ QByteArray TProjectFile::Text() const {
     for (const auto& [depth, area] : sectionRows) out << cell(depth) + u' ' + cell(area);
     out << QString::number(criticalDepthOption.value_or(0)) + u' ' + real(criticalDepth.value_or(0));
     return (out.join(u'\n') + u'\n').toUtf8();
+}
+
+ProjectData ProjectFile::data(const QString& path, bool offshoreEdition) const {
+    ProjectData d;
+    d.offshoreEdition = offshoreEdition;
+    d.fileName = path;
+    d.units = unitSystemFromCode(units);
+    d.title = title;
+    d.designer = designer;
+    d.jobNumber = jobNumber;
+    d.printEvery = printEvery;
+    d.circular = perimeter == 0;  // a circular pile is written with perimeter 0
+    d.perimeter = perimeter;
+    d.tipArea = tipArea;
+    d.outerDiameter = outerDiameter;
+    d.innerDiameter = innerDiameter;
+    d.modulus = modulus;
+    d.totalLength = totalLength;
+    d.stickupLength = stickupLength.value_or(0);
+    d.endSectionLength = endSectionLength;
+    d.endSectionInnerDiameter = endSectionInnerDiameter;
+    d.zeroFrictionLength = zeroFrictionLength;
+    d.incrementLength = incrementLength;
+    d.pileType = static_cast<PileType>(pileType);
+    d.taperAngle = taperAngle;
+    d.loadTransferMethod = static_cast<Method>(loadTransferMethod);
+    d.reducedResistance = reducedCurves.value_or(0) == 1;
+    if (capacityMethods) {
+        for (std::size_t m = 0; m < d.selectedMethods.size(); ++m)
+            d.selectedMethods[m] = (*capacityMethods)[m] == 1;
+    } else {
+        // Files of the previous version computed the four onshore methods, the user-specified one
+        // when it carried the load transfer, and the offshore ones in the offshore edition.
+        for (const MethodInfo& m : kMethods) {
+            const bool onshore = code_of(m.method) <= code_of(Method::Api);
+            d.setSelected(m.method, onshore || (is_cone_based(m.method) && offshoreEdition));
+        }
+        d.setSelected(Method::UserSpecified, d.loadTransferMethod == Method::UserSpecified);
+    }
+    d.lastLayerBottom = lastLayerBottom;
+    d.sectionArea = sectionArea;
+    d.printExtraTz = printExtraTz == 1;
+    d.loadingType = static_cast<LoadingType>(loadingType);
+    d.tensionReduction = tensionReduction;
+    d.clayDrainage = static_cast<ClayDrainage>(drainedClay);
+    d.plugCondition = static_cast<PlugCondition>(plugCondition);
+    if (areaMode)
+        d.sectionMode = static_cast<SectionMode>(*areaMode);
+    else if (sectionRowCount >= 2)
+        d.sectionMode = SectionMode::VaryingWithDepth;
+    else
+        d.sectionMode = sectionArea != 0 ? SectionMode::Constant : SectionMode::FromDiameters;
+    d.criticalDepthOption = static_cast<CriticalDepthOption>(criticalDepthOption.value_or(0));
+    d.criticalDepth = criticalDepth.value_or(0);
+    return d;
+}
+
+void ProjectFile::fillTables(ProjectTables& tables) const {
+    for (GridTable* t : tables.all()) {
+        t->setRowCount(0);
+        t->setUnits(unitSystemFromCode(units));
+    }
+    fillSoilLayers(tables.soilLayers, points);
+    if (printExtraTz == 1) {
+        tables.tzPrintDepths.setRowCount(static_cast<int>(tzDepths.size()));
+        for (std::size_t i = 0; i < tzDepths.size(); ++i)
+            tables.tzPrintDepths.cell(0, static_cast<int>(i)).setDouble(tzDepths[i]);
+    }
+    tables.sectionAreas.setRowCount(static_cast<int>(sectionRows.size()));
+    for (std::size_t i = 0; i < sectionRows.size(); ++i) {
+        tables.sectionAreas.cell(0, static_cast<int>(i)).setDouble(sectionRows[i].first);
+        tables.sectionAreas.cell(1, static_cast<int>(i)).setDouble(sectionRows[i].second);
+    }
+    for (GridTable* t : tables.all())
+        if (t->rowCount() < t->minRows()) t->setRowCount(t->minRows());
+}
+
+ProjectFile ProjectFile::of(const ProjectData& d, const ProjectTables& tables) {
+    ProjectFile f;
+    f.title = d.title;
+    f.designer = d.designer;
+    f.jobNumber = d.jobNumber;
+    f.units = static_cast<int>(d.units);
+    f.printEvery = d.printEvery;
+    f.perimeter = d.circular ? 0 : d.perimeter;
+    f.tipArea = d.tipArea;
+    f.outerDiameter = d.outerDiameter;
+    f.innerDiameter = d.innerDiameter;
+    f.modulus = d.modulus;
+    f.totalLength = d.totalLength;
+    f.stickupLength = d.stickupLength;
+    f.endSectionLength = d.endSectionLength;
+    f.endSectionInnerDiameter = d.endSectionInnerDiameter;
+    f.zeroFrictionLength = d.zeroFrictionLength;
+    f.incrementLength = d.incrementLength;
+    f.pileType = static_cast<int>(d.pileType);
+    f.taperAngle = d.taperAngle;
+    f.loadTransferMethod = code_of(d.loadTransferMethod);
+    f.offshoreFlag = d.offshoreEdition ? 1 : 0;
+    f.reducedCurves = d.reducedResistance ? 1 : 0;
+    std::array<int, kMethodCount> flags{};
+    for (std::size_t m = 0; m < flags.size(); ++m) flags[m] = d.selectedMethods[m] ? 1 : 0;
+    f.capacityMethods = flags;
+    f.sectionArea = d.sectionArea;
+    const GridTable& layers = tables.soilLayers;
+    for (int i = 0; i < layers.rowCount(); ++i)
+        for (int row = 0; row < 2; ++row) f.points.push_back(soilPoint(layers, i, row));
+    // The deepest soil depth the engine checks the pile against is the bottom of the last layer as
+    // the table now holds it, not as some earlier file gave it.
+    f.lastLayerBottom = layers.rowCount() > 0
+                            ? layers.cell(Tables::BottomDepthColumn, layers.rowCount() - 1).toDouble()
+                            : d.lastLayerBottom;
+    f.printExtraTz = d.printExtraTz ? 1 : 0;
+    if (d.printExtraTz)
+        for (int i = 0; i < tables.tzPrintDepths.rowCount(); ++i)
+            f.tzDepths.push_back(tables.tzPrintDepths.cell(0, i).toDouble());
+    f.loadingType = static_cast<int>(d.loadingType);
+    f.tensionReduction = d.tensionReduction;
+    f.drainedClay = static_cast<int>(d.clayDrainage);
+    f.plugCondition = static_cast<int>(d.plugCondition);
+    f.areaMode = static_cast<int>(d.sectionMode);
+    // Section rows go with the varying mode only: the engine reads them for that mode alone, and any
+    // other count would shift the critical-depth record it reads next.
+    if (static_cast<int>(d.sectionMode) >= static_cast<int>(SectionMode::VaryingWithDepth)) {
+        const GridTable& s = tables.sectionAreas;
+        for (int i = 0; i < s.rowCount(); ++i)
+            f.sectionRows.emplace_back(s.cell(0, i).toDouble(), s.cell(1, i).toDouble());
+    }
+    f.sectionRowCount = static_cast<int>(f.sectionRows.size());
+    f.criticalDepthOption = static_cast<int>(d.criticalDepthOption);
+    f.criticalDepth = d.criticalDepth;
+    return f;
 }
 
 }  // namespace torve::app

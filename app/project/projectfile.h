@@ -10,13 +10,21 @@
 
 namespace torve::app {
 
-class TWordReader;
+class WordReader;
+class ProjectTables;
+struct ProjectData;
+
+// The current format (.tv6d) and the previous version's (.tvd, read only).
+enum class ProjectFormat { Current, Previous };
+
+// The engine's file-name convention: the project's path with another extension (".cpt", ".gwi").
+QString besideProject(const QString& path, const char* extension);
 
 // A whole project file parsed before anything of the open project changes, so a file that cannot
-// be read leaves the open project as it was. The current format (.tv6d) and the old one (.tvd,
-// read only) differ in the stickup length, the reduced-curves flag, the nine method flags, the two
-// reduction factors of each soil point and the critical-depth record, which the old one lacks.
-struct TProjectFile {
+// be read leaves the open project as it was. The codes are the file's integers as they stand. The
+// current and the previous format differ in the stickup length, the reduced-curves flag, the nine method
+// flags, the two reduction factors of each soil point and the critical-depth record, which the old one lacks.
+struct ProjectFile {
     // One soil point: its two lines in file order (stresses in lb/ft^2 or kPa).
     struct SoilPoint {
         double depth = 0, type = 1, ko = 0, unitWeight = 0, frictionAngle = 0, nq = 0;
@@ -51,13 +59,24 @@ struct TProjectFile {
     std::optional<int> criticalDepthOption;
     std::optional<double> criticalDepth;
 
-    // Raises EInOutError with the reader's located message.
-    static TProjectFile Read(TWordReader& reader, bool currentFormat);
-    static TProjectFile Read(const QString& path, bool currentFormat);
+    // Raises UserError with the reader's located message.
+    static ProjectFile read(WordReader& reader, ProjectFormat format);
+    static ProjectFile read(const QString& path, ProjectFormat format);
 
     // The input data file in the current format: one record per line, values separated by single
     // blanks, "." as decimal mark.
-    QByteArray Text() const;
+    QByteArray text() const;
+
+    // The records of a project: its values, and its tables of soil layers, t-z print depths and
+    // section areas.
+    static ProjectFile of(const ProjectData& data, const ProjectTables& tables);
+    // The values the records give a project, beginning from a new project's; `path` is its file
+    // name and `offshoreEdition` the program's edition, which decides the methods of a file of the
+    // previous version.
+    ProjectData data(const QString& path, bool offshoreEdition) const;
+    // Fills the tables (emptied first and switched to the file's unit system) from the records; a
+    // table left below its minimum rows is brought up to it.
+    void fillTables(ProjectTables& tables) const;
 };
 
 }  // namespace torve::app

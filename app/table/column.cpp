@@ -1,61 +1,63 @@
 // A typed column of a grid table: its headings, visibility, grouping and one cell per row.
 #include "app/table/column.h"
 
-#include "app/table/egridtableerror.h"
+#include <stdexcept>
+
 #include "app/table/gridtable.h"
+#include "app/table/texts.h"
 
 namespace torve::app {
 
-int TColumn::index() const {
+int Column::index() const {
     if (!table_) return -1;
     for (int i = 0; i < table_->columnCount(); ++i)
         if (&table_->column(i) == this) return i;
     return -1;
 }
 
-double TColumn::asFloat(int) const {
+double Column::toDouble(int) const {
     wrongType();
 }
 
-void TColumn::setAsFloat(int, double) {
+void Column::setDouble(int, double) {
     wrongType();
 }
 
-int TColumn::asInteger(int) const {
+int Column::toInt(int) const {
     wrongType();
 }
 
-void TColumn::setAsInteger(int, int) {
+void Column::setInt(int, int) {
     wrongType();
 }
 
-TGridTable* TColumn::asTable(int) const {
+GridTable* Column::subTable(int) const {
     wrongType();
 }
 
-QString TColumn::headingText(int line) const {
-    return line >= 0 && line < Headings.size() ? Headings[line] : QString();
+QString Column::headingText(int line) const {
+    return line >= 0 && line < headings.size() ? headings[line] : QString();
 }
 
-void TColumn::copyBaseTo(TColumn& other) const {
-    other.Headings = Headings;
-    other.Shown = Shown;
-    other.Grouped = Grouped;
+void Column::copyBaseTo(Column& other) const {
+    other.headings = headings;
+    other.shown = shown;
+    other.grouped = grouped;
 }
 
-void TColumn::checkRow(int row) const {
-    if (row < 0 || row >= rowCount()) throw EGridTableError(QStringLiteral("Index out of bounds"));
+void Column::checkRow(int row) const {
+    if (row < 0 || row >= rowCount()) throw std::out_of_range(texts::kIndexOutOfBounds);
 }
 
-void TColumn::wrongType() {
-    throw EGridTableError(QStringLiteral("Data of wrong type"));
+void Column::wrongType() {
+    throw std::logic_error(texts::kWrongType);
 }
 
-void TColumn::reportChange() const {
-    if (table_) table_->dataChanged();
+void Column::reportChange() const {
+    if (table_) table_->notifyChanged();
 }
 
-TColumn* TColumn::neighbour(int offset) const {
+Column* Column::neighbour(int offset) const {
     if (!table_) return nullptr;
     const int i = index() + offset;
     return i >= 0 && i < table_->columnCount() ? &table_->column(i) : nullptr;

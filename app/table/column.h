@@ -5,40 +5,43 @@
 #include <QStringList>
 #include <memory>
 
+#include "engine/model/file_format.h"
+
 class QLocale;
 
 namespace torve::app {
 
-class TGridTable;
+class GridTable;
 
 // Abstract base of the five column kinds. Cells are addressed by row from 0; asking a column for a
-// kind of value it does not hold raises EGridTableError "Data of wrong type".
-class TColumn {
+// kind of value it does not hold raises std::logic_error "Data of wrong type", a row outside the
+// table std::out_of_range "Index out of bounds".
+class Column {
   public:
-    virtual ~TColumn() = default;
-    TColumn(const TColumn&) = delete;
-    TColumn& operator=(const TColumn&) = delete;
+    virtual ~Column() = default;
+    Column(const Column&) = delete;
+    Column& operator=(const Column&) = delete;
 
-    // Type numbers of the column declarations: 0 choice, 1 integer, 2 float, 3 table, 4 text.
-    virtual int TypeNumber() const = 0;
+    // Type numbers of the column declarations: 0 choice, 1 integer, 2 float, 3 sub-table, 4 text.
+    virtual int typeNumber() const = 0;
 
-    QStringList Headings;
-    bool Shown = true;
-    bool Grouped = false;  // a value set in any row of a row group goes to all rows of the group
+    QStringList headings;
+    bool shown = true;     // a hidden column keeps its data but has no grid column
+    bool grouped = false;  // a value set in any row of a row group goes to all rows of the group
 
-    TGridTable* table() const { return table_; }
+    GridTable* table() const { return table_; }
     int index() const;  // position in its table
     virtual int rowCount() const = 0;
 
-    virtual double asFloat(int row) const;
-    virtual void setAsFloat(int row, double value);
-    virtual int asInteger(int row) const;
-    virtual void setAsInteger(int row, int value);
-    virtual QString asText(int row, const QLocale& locale) const = 0;
-    virtual TGridTable* asTable(int row) const;
+    virtual double toDouble(int row) const;
+    virtual void setDouble(int row, double value);
+    virtual int toInt(int row) const;
+    virtual void setInt(int row, int value);
+    virtual QString text(int row, const QLocale& locale) const = 0;
+    virtual GridTable* subTable(int row) const;
 
     // Typed entry from the table window: the text as the user typed it, in the user's locale.
-    // Raises EAssignError with the message to show.
+    // Raises UserError with the message to show.
     virtual void enterText(int row, const QString& text, const QLocale& locale) = 0;
 
     // The heading line as the table window shows it (a float column adds its units to the last).
@@ -47,28 +50,26 @@ class TColumn {
     // Structure operations, called by the table for every column in order.
     virtual void insertRows(int position, int count) = 0;
     virtual void deleteRows(int position, int count) = 0;
-    virtual void convertUnits(int from, int to) {
+    virtual void convertUnits(UnitSystem from, UnitSystem to) {
         (void)from;
         (void)to;
     }
-    virtual bool isChanged() const { return false; }
-    virtual void resetChanged() {}
     virtual void rowsMoved() {}
 
     // A copy of the column's attributes without its data, for a sub-table made from a template.
-    virtual std::unique_ptr<TColumn> clone() const = 0;
+    virtual std::unique_ptr<Column> clone() const = 0;
 
   protected:
-    TColumn() = default;
-    void copyBaseTo(TColumn& other) const;
-    void checkRow(int row) const;  // EGridTableError "Index out of bounds"
+    Column() = default;
+    void copyBaseTo(Column& other) const;
+    void checkRow(int row) const;  // std::out_of_range "Index out of bounds"
     [[noreturn]] static void wrongType();
-    void reportChange() const;  // tells the table that a cell changed (an open window redraws)
-    TColumn* neighbour(int offset) const;
+    void reportChange() const;  // tells the table that a cell changed
+    Column* neighbour(int offset) const;
 
   private:
-    friend class TGridTable;
-    TGridTable* table_ = nullptr;
+    friend class GridTable;
+    GridTable* table_ = nullptr;
 };
 
 }  // namespace torve::app

@@ -1,4 +1,4 @@
-// The tables of one workspace in creation order, with their identifiers.
+// The tables of one project in creation order, with their identifiers.
 #include "app/table/gridtableregistry.h"
 
 #include <algorithm>
@@ -7,23 +7,23 @@
 
 namespace torve::app {
 
-int TGridTableRegistry::add(TGridTable* table) {
+int GridTableRegistry::add(GridTable* table) {
     tables_.push_back(table);
     while (byIdentifier(counter_)) ++counter_;
     return counter_++;
 }
 
-void TGridTableRegistry::remove(TGridTable* table) {
+void GridTableRegistry::remove(GridTable* table) {
     tables_.erase(std::remove(tables_.begin(), tables_.end(), table), tables_.end());
 }
 
-TGridTable* TGridTableRegistry::byIdentifier(int identifier) const {
-    for (TGridTable* t : tables_)
-        if (t->Identifier() == identifier) return t;
+GridTable* GridTableRegistry::byIdentifier(int identifier) const {
+    for (GridTable* t : tables_)
+        if (t->identifier() == identifier) return t;
     return nullptr;
 }
 
-TGridTable* TGridTableRegistry::at(int position) const {
+GridTable* GridTableRegistry::at(int position) const {
     if (position < 0 || position >= static_cast<int>(tables_.size())) return nullptr;
     return tables_[static_cast<std::size_t>(position)];
 }

@@ -1,31 +1,31 @@
-// The tables of one workspace in creation order, with their identifiers.
+// The tables of one project in creation order, with their identifiers.
 #pragma once
 
 #include <vector>
 
 namespace torve::app {
 
-class TGridTable;
+class GridTable;
 
-// Table columns find their sub-table templates here by identifier or by position. One registry per
-// workspace (not per process), so two projects open in one process, as in tests or the command-line
+// Sub-table columns find their templates here by identifier or by position. One registry per
+// project (not per process), so two projects open in one process, as in tests or the command-line
 // runner, never trade identifiers.
-class TGridTableRegistry {
+class GridTableRegistry {
   public:
-    TGridTableRegistry() = default;
-    TGridTableRegistry(const TGridTableRegistry&) = delete;
-    TGridTableRegistry& operator=(const TGridTableRegistry&) = delete;
+    GridTableRegistry() = default;
+    GridTableRegistry(const GridTableRegistry&) = delete;
+    GridTableRegistry& operator=(const GridTableRegistry&) = delete;
 
     // Enters a table and returns a fresh identifier: the counter's next value not already in use.
-    int add(TGridTable* table);
-    void remove(TGridTable* table);
+    int add(GridTable* table);
+    void remove(GridTable* table);
 
-    TGridTable* byIdentifier(int identifier) const;  // the first registered table with it, or none
-    TGridTable* at(int position) const;              // by creation order, or none
-    const std::vector<TGridTable*>& tables() const { return tables_; }
+    GridTable* byIdentifier(int identifier) const;  // the first registered table with it, or none
+    GridTable* at(int position) const;              // by creation order, or none
+    const std::vector<GridTable*>& tables() const { return tables_; }
 
   private:
-    std::vector<TGridTable*> tables_;
+    std::vector<GridTable*> tables_;
     int counter_ = 0;
 };
 

@@ -7,25 +7,25 @@
 
 namespace torve::app {
 
-class TIntColumn : public TColumn {
+class IntColumn : public Column {
   public:
-    TIntColumn() = default;
-    int TypeNumber() const override { return 1; }
+    IntColumn() = default;
+    int typeNumber() const override { return 1; }
 
-    int DefaultValue = 0;
-    int MinValue = 0;
-    int MaxValue = 0;
+    int defaultValue = 0;
+    int minValue = 0;
+    int maxValue = 0;
 
     int rowCount() const override { return static_cast<int>(values_.size()); }
-    int asInteger(int row) const override;
-    void setAsInteger(int row, int value) override;
-    QString asText(int row, const QLocale& locale) const override;
-    // While the editing window is open the entry must be whole ("Entry must be an integer.") and
-    // within the bounds ("Entry must be between %d and %d."); the value is stored rounded.
+    int toInt(int row) const override;
+    void setInt(int row, int value) override;
+    QString text(int row, const QLocale& locale) const override;
+    // The entry must be whole ("Entry must be an integer.") and within the bounds ("Entry must be
+    // between %d and %d."); the value is stored rounded.
     void enterText(int row, const QString& text, const QLocale& locale) override;
     void insertRows(int position, int count) override;
     void deleteRows(int position, int count) override;
-    std::unique_ptr<TColumn> clone() const override;
+    std::unique_ptr<Column> clone() const override;
 
   private:
     std::vector<int> values_;

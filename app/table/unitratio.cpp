@@ -63,14 +63,14 @@ double sideFactor(QStringView side) {
 
 }  // namespace
 
-double UnitRatio(const QString& unitsTemplate) {
+double unitRatio(const QString& unitsTemplate) {
     const QStringView t(unitsTemplate);
     const qsizetype slash = t.indexOf(u'/');
     if (slash < 0) return sideFactor(t);
     return sideFactor(t.left(slash)) / sideFactor(t.mid(slash + 1));
 }
 
-QString ExpandTableUnits(const QString& unitsTemplate, int units) {
+QString expandTableUnits(const QString& unitsTemplate, UnitSystem units) {
     struct Code {
         const char* code;
         const char* english;
@@ -82,7 +82,7 @@ QString ExpandTableUnits(const QString& unitsTemplate, int units) {
                                       {"L", "in", "m"}};
     QString s = unitsTemplate;
     for (const Code& c : kCodes)
-        s.replace(QLatin1String(c.code), QLatin1String(units == 2 ? c.si : c.english));
+        s.replace(QLatin1String(c.code), QLatin1String(units == UnitSystem::SI ? c.si : c.english));
     return s;
 }
 

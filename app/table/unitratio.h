@@ -1,6 +1,8 @@
 // Conversion factors of unit templates between English and S.I. units.
 #pragma once
 
+#include "engine/model/file_format.h"
+
 class QString;
 
 namespace torve::app {
@@ -9,10 +11,10 @@ namespace torve::app {
 // and denominator (split at the first slash) each a force term F[digit][^power] and a length term
 // L[digit][^power]. A value goes from English to S.I. divided by this ratio, back multiplied. An
 // empty template gives 1.
-double UnitRatio(const QString& unitsTemplate);
+double unitRatio(const QString& unitsTemplate);
 
-// Every code of a template replaced by the unit words of `units` (1 English, 2 S.I.), in the order
-// F2, F1, F4, F5, F6, F, L3, L2, L1, L: the grid table's column headings.
-QString ExpandTableUnits(const QString& unitsTemplate, int units);
+// Every code of a template replaced by the unit words of `units`, in the order F2, F1, F4, F5, F6,
+// F, L3, L2, L1, L: the grid table's column headings.
+QString expandTableUnits(const QString& unitsTemplate, UnitSystem units);
 
 }  // namespace torve::app

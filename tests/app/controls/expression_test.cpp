@@ -3,13 +3,12 @@
 #include <QTest>
 #include <cmath>
 
-#include "app/controls/eassignerror.h"
 #include "app/controls/expression.h"
+#include "app/controls/usererror.h"
 
-using torve::app::EAssignError;
-using torve::app::EvaluateExpression;
+using torve::app::evaluateExpression;
 using torve::app::Extended;
-using torve::app::FormatEntry;
+using torve::app::UserError;
 
 class ExpressionTest : public QObject {
     Q_OBJECT
@@ -85,7 +84,7 @@ void ExpressionTest::values_data() {
 void ExpressionTest::values() {
     QFETCH(QString, text);
     QFETCH(double, expected);
-    const Extended v = EvaluateExpression(text, QLocale::c());
+    const Extended v = evaluateExpression(text, QLocale::c());
     QVERIFY2(std::fabs(static_cast<double>(v) - expected) <= 1e-12 * std::max(1.0, std::fabs(expected)),
              qPrintable(QStringLiteral("%1 gave %2").arg(text).arg(static_cast<double>(v), 0, 'g', 17)));
 }
@@ -152,22 +151,22 @@ void ExpressionTest::failures() {
     QFETCH(QString, text);
     QFETCH(QString, detail);
     try {
-        const Extended v = EvaluateExpression(text, QLocale::c());
+        const Extended v = evaluateExpression(text, QLocale::c());
         QFAIL(qPrintable(QStringLiteral("%1 gave %2").arg(text).arg(static_cast<double>(v))));
-    } catch (const EAssignError& e) {
+    } catch (const UserError& e) {
         QCOMPARE(e.message(), QStringLiteral("Entry could not be evaluated:\r") + detail);
     }
 }
 
 void ExpressionTest::followsTheLocale() {
     const QLocale german(QLocale::German, QLocale::Germany);
-    QCOMPARE(static_cast<double>(EvaluateExpression(QStringLiteral("1,5*2"), german)), 3.0);
+    QCOMPARE(static_cast<double>(evaluateExpression(QStringLiteral("1,5*2"), german)), 3.0);
     // Intermediate results are written with the same separator, so they read back.
-    QCOMPARE(static_cast<double>(EvaluateExpression(QStringLiteral("(0,25)*4"), german)), 1.0);
-    QCOMPARE(static_cast<double>(EvaluateExpression(QStringLiteral("(1/4)+0,5"), german)), 0.75);
-    QVERIFY_THROWS_EXCEPTION(EAssignError, EvaluateExpression(QStringLiteral("1.5"), german));
-    QVERIFY_THROWS_EXCEPTION(EAssignError, EvaluateExpression(QStringLiteral("1,5"), QLocale::c()));
-    QCOMPARE(FormatEntry(2.5L, false, german), QStringLiteral("2,5"));
+    QCOMPARE(static_cast<double>(evaluateExpression(QStringLiteral("(0,25)*4"), german)), 1.0);
+    QCOMPARE(static_cast<double>(evaluateExpression(QStringLiteral("(1/4)+0,5"), german)), 0.75);
+    QVERIFY_THROWS_EXCEPTION(UserError, evaluateExpression(QStringLiteral("1.5"), german));
+    QVERIFY_THROWS_EXCEPTION(UserError, evaluateExpression(QStringLiteral("1,5"), QLocale::c()));
+    QCOMPARE(torve::app::formatEntry(2.5L, false, german), QStringLiteral("2,5"));
 }
 
 void ExpressionTest::formatEntry_data() {
@@ -193,17 +192,18 @@ void ExpressionTest::formatEntry() {
     QFETCH(QString, input);
     QFETCH(bool, hex);
     QFETCH(QString, text);
-    const Extended v = EvaluateExpression(input, QLocale::c());
-    QCOMPARE(FormatEntry(v, hex, QLocale::c()), text);
-    QCOMPARE(EvaluateExpression(text, QLocale::c()), hex ? std::nearbyint(v) : v);  // reads back
+    const Extended v = evaluateExpression(input, QLocale::c());
+    QCOMPARE(torve::app::formatEntry(v, hex, QLocale::c()), text);
+    QCOMPARE(evaluateExpression(text, QLocale::c()), hex ? std::nearbyint(v) : v);  // reads back
 }
 
 void ExpressionTest::doublesShowTheirShortForm() {
     // Project values are doubles; a field shows 0.1 for the double 0.1, not its 18-digit expansion.
-    QCOMPARE(FormatEntry(torve::app::FromDouble(0.1), false, QLocale::c()), QStringLiteral("0.1"));
-    QCOMPARE(FormatEntry(torve::app::FromDouble(47.880258980335840), false, QLocale::c()),
+    QCOMPARE(torve::app::formatEntry(torve::app::fromDouble(0.1), false, QLocale::c()),
+             QStringLiteral("0.1"));
+    QCOMPARE(torve::app::formatEntry(torve::app::fromDouble(47.880258980335840), false, QLocale::c()),
              QStringLiteral("47.88025898033584"));
-    QCOMPARE(static_cast<double>(torve::app::FromDouble(-1e-300)), -1e-300);
+    QCOMPARE(static_cast<double>(torve::app::fromDouble(-1e-300)), -1e-300);
 }
 
 QTEST_GUILESS_MAIN(ExpressionTest)

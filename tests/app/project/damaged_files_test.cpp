@@ -5,10 +5,8 @@
 #include <QString>
 #include <filesystem>
 
-#include "app/graph/einouterror.h"
-#include "app/graph/readplotfile.h"
-#include "app/project/programdata.h"
-#include "app/project/workspace.h"
+#include "app/controls/usererror.h"
+#include "app/project/project.h"
 #include "engine/driver/run_analysis.h"
 #include "tests/support/damage.h"
 #include "tests/support/scratch_dir.h"
@@ -16,10 +14,10 @@
 namespace {
 
 namespace fs = std::filesystem;
-using torve::app::EInOutError;
-using torve::app::ReadPlotFile;
-using torve::app::TProgramData;
-using torve::app::TWorkspace;
+using torve::app::Project;
+using torve::app::ProjectData;
+using torve::app::ProjectFormat;
+using torve::app::UserError;
 
 QString q(const std::string& s) {
     return QString::fromStdString(s);
@@ -34,18 +32,19 @@ TEST(DamagedFiles, ProjectFilesReadOrFailWithAMessage) {
         const std::string text = torve::test::read_file(entry.path());
         for (int trial = 0; trial < 150; ++trial) {
             const std::string path = dir.write("d.tv6d", torve::test::damage_numbers(text, rng));
-            TWorkspace ws;
-            TProgramData p(ws);
+            Project p;
             try {
-                p.ReadProject(q(path), true);
-            } catch (const EInOutError& e) {
+                p.readProject(q(path), ProjectFormat::Current);
+            } catch (const UserError& e) {
                 EXPECT_FALSE(e.message().isEmpty());
                 ++refused;
                 continue;
             }
             ++read;
-            p.FileName = q(dir.file("saved.tv6d"));
-            p.SaveProject();
+            ProjectData data = p.data();
+            data.fileName = q(dir.file("saved.tv6d"));
+            p.setData(data);
+            p.saveProject();
         }
     }
     EXPECT_GT(read, 50);
@@ -65,16 +64,15 @@ TEST(DamagedFiles, PlotFilesReadOrFailWithAMessage) {
         std::ostringstream console;
         ASSERT_EQ(torve::run_analysis(files, console).status, torve::RunStatus::Completed);
         const std::string plot = torve::test::read_file(files.plot);
-        TWorkspace ws;
-        TProgramData project(ws);
-        project.ReadProject(q(files.input), true);
+        Project project;
+        project.readProject(q(files.input), ProjectFormat::Current);
         for (int trial = 0; trial < 150; ++trial) {
             const std::string path = dir.write("d.tv6p", torve::test::damage_numbers(plot, rng));
-            QString error;
-            if (ReadPlotFile(q(path), project, &error)) {
+            try {
+                project.readResults(q(path));
                 ++complete;
-            } else {
-                EXPECT_FALSE(error.isEmpty());
+            } catch (const UserError& e) {
+                EXPECT_FALSE(e.message().isEmpty());
                 ++failed;
             }
         }

@@ -1,240 +1,246 @@
 // Grid tables: rows and groups, top-depth linking, sub-tables by choice, typed entry, units,
-// identifiers and change tracking; and the tables the main window declares.
+// identifiers and change signals; and the tables a project declares.
 #include <gtest/gtest.h>
 
 #include <QLocale>
 
-#include "app/controls/eassignerror.h"
-#include "app/project/workspace.h"
-#include "app/table/egridtableerror.h"
-#include "app/table/enumcolumn.h"
+#include <stdexcept>
+
+#include "app/controls/usererror.h"
+#include "app/project/project.h"
+#include "app/project/projecttables.h"
+#include "app/table/choicecolumn.h"
 #include "app/table/floatcolumn.h"
 #include "app/table/gridtable.h"
 #include "app/table/gridtableregistry.h"
 #include "app/table/intcolumn.h"
-#include "app/table/stringcolumn.h"
-#include "app/table/tablecolumn.h"
+#include "app/table/subtablecolumn.h"
+#include "app/table/textcolumn.h"
 #include "app/table/unitratio.h"
 
 namespace {
 
 using namespace torve::app;
+using torve::UnitSystem;
 
 // A layer table with a top column linked to the bottom column beside it.
 struct Layers {
-    TGridTableRegistry registry;
-    TGridTable table{registry};
+    GridTableRegistry registry;
+    GridTable table{registry};
     Layers() {
-        auto top = std::make_unique<TFloatColumn>();
-        top->TopDepth = true;
-        top->UnitsTemplate = QStringLiteral("L2");
+        auto top = std::make_unique<FloatColumn>();
+        top->topDepth = true;
+        top->unitsTemplate = QStringLiteral("L2");
         table.addColumn(std::move(top));
-        auto bottom = std::make_unique<TFloatColumn>();
-        bottom->UnitsTemplate = QStringLiteral("L2");
-        bottom->DefaultValue = 99;
+        auto bottom = std::make_unique<FloatColumn>();
+        bottom->unitsTemplate = QStringLiteral("L2");
+        bottom->defaultValue = 99;
         table.addColumn(std::move(bottom));
     }
-    double top(int r) const { return table.Cell(0, r).AsFloat(); }
-    double bottom(int r) const { return table.Cell(1, r).AsFloat(); }
+    double top(int r) const { return table.cell(0, r).toDouble(); }
+    double bottom(int r) const { return table.cell(1, r).toDouble(); }
 };
 
 TEST(GridTable, TopsFollowBottomsWhenRowsComeAndGo) {
     Layers l;
-    l.table.SetRowCount(1);
-    l.table.Cell(1, 0).setAsFloat(10);
-    l.table.AddRowGroup();
+    l.table.setRowCount(1);
+    l.table.cell(1, 0).setDouble(10);
+    l.table.addRowGroup();
     EXPECT_EQ(l.top(1), 10);     // a new layer starts at the bottom of the one above
     EXPECT_EQ(l.bottom(1), 99);  // and takes the default bottom with no layer below
-    l.table.Cell(0, 1).setAsFloat(12);
+    l.table.cell(0, 1).setDouble(12);
     EXPECT_EQ(l.bottom(0), 12);  // moving a top moves the bottom above
-    l.table.Cell(1, 1).setAsFloat(20);
-    l.table.AddRowGroup();
+    l.table.cell(1, 1).setDouble(20);
+    l.table.addRowGroup();
     EXPECT_EQ(l.top(2), 20);
-    l.table.Cell(1, 1).setAsFloat(25);
+    l.table.cell(1, 1).setDouble(25);
     EXPECT_EQ(l.top(2), 25);  // moving a bottom moves the top below
 
-    l.table.InsertRowGroup(1);  // between layers 0 (bottom 12) and the old 1 (top 12)
+    l.table.insertRowGroup(1);  // between layers 0 (bottom 12) and the old 1 (top 12)
     EXPECT_EQ(l.top(1), 12);
     EXPECT_EQ(l.bottom(1), 12);  // the new bottom is the top of the layer below it
-    l.table.Cell(1, 1).setAsFloat(15);
+    l.table.cell(1, 1).setDouble(15);
     EXPECT_EQ(l.top(2), 15);
 
-    l.table.DeleteRowGroup(1);  // the layer below now starts where the layer above ends
-    EXPECT_EQ(l.table.RowCount(), 3);
+    l.table.deleteRowGroup(1);  // the layer below now starts where the layer above ends
+    EXPECT_EQ(l.table.rowCount(), 3);
     EXPECT_EQ(l.top(1), 12);
     EXPECT_EQ(l.bottom(0), 12);
 }
 
 TEST(GridTable, RowCountsAndGroups) {
-    TGridTableRegistry registry;
-    TGridTable t(registry);
+    GridTableRegistry registry;
+    GridTable t(registry);
     t.setRowGroup(2);
-    auto c = std::make_unique<TFloatColumn>();
-    c->Grouped = true;
+    auto c = std::make_unique<FloatColumn>();
+    c->grouped = true;
     t.addColumn(std::move(c));
-    t.addColumn(std::make_unique<TStringColumn>());
-    t.SetRowCount(3);  // whole groups: 4 rows
-    EXPECT_EQ(t.RowCount(), 4);
-    t.Cell(0, 3).setAsFloat(7);  // a grouped value goes to the whole group
-    EXPECT_EQ(t.Cell(0, 2).AsFloat(), 7);
-    EXPECT_EQ(t.Cell(0, 1).AsFloat(), 0);
-    t.DeleteRowGroup(1);
-    EXPECT_EQ(t.RowCount(), 2);
-    EXPECT_EQ(t.Cell(0, 0).AsFloat(), 7);
-    t.SetRowCount(-3);
-    EXPECT_EQ(t.RowCount(), 0);
-    EXPECT_THROW(t.setMinRows(0), EGridTableError);
+    t.addColumn(std::make_unique<TextColumn>());
+    t.setRowCount(3);  // whole groups: 4 rows
+    EXPECT_EQ(t.rowCount(), 4);
+    t.cell(0, 3).setDouble(7);  // a grouped value goes to the whole group
+    EXPECT_EQ(t.cell(0, 2).toDouble(), 7);
+    EXPECT_EQ(t.cell(0, 1).toDouble(), 0);
+    t.deleteRowGroup(1);
+    EXPECT_EQ(t.rowCount(), 2);
+    EXPECT_EQ(t.cell(0, 0).toDouble(), 7);
+    t.setRowCount(-3);
+    EXPECT_EQ(t.rowCount(), 0);
+    EXPECT_THROW(t.setMinRows(0), std::logic_error);
     t.setMinRows(0, true);  // while loading, values below 1 become 1
-    EXPECT_EQ(t.MinRows(), 1);
-    EXPECT_THROW(t.Cell(5, 0), EGridTableError);
-    EXPECT_THROW(t.Cell(0, 0), EGridTableError);  // no rows
+    EXPECT_EQ(t.minRows(), 1);
+    EXPECT_THROW(t.cell(5, 0), std::out_of_range);
+    EXPECT_THROW(t.cell(0, 0), std::out_of_range);  // no rows
 }
 
 TEST(GridTable, WrongKindsOfValueAreRefused) {
     Layers l;
-    l.table.SetRowCount(1);
+    l.table.setRowCount(1);
     try {
-        l.table.Cell(0, 0).AsInteger();
+        l.table.cell(0, 0).toInt();
         FAIL();
-    } catch (const EGridTableError& e) {
-        EXPECT_EQ(e.message(), QStringLiteral("Data of wrong type"));
+    } catch (const std::logic_error& e) {
+        EXPECT_STREQ(e.what(), "Data of wrong type");
     }
-    EXPECT_THROW(l.table.Cell(0, 0).AsTable(), EGridTableError);
-    auto bad = std::make_unique<TFloatColumn>();
-    bad->TopDepth = true;
+    EXPECT_THROW(l.table.cell(0, 0).subTable(), std::logic_error);
+    auto bad = std::make_unique<FloatColumn>();
+    bad->topDepth = true;
     Layers other;
     other.table.addColumn(std::move(bad));
     try {
-        other.table.addColumn(std::make_unique<TStringColumn>());
+        other.table.addColumn(std::make_unique<TextColumn>());
         FAIL();
-    } catch (const EGridTableError& e) {
-        EXPECT_EQ(e.message(),
-                  QStringLiteral("If column if a topdepth then the next column must be a float column"));
+    } catch (const std::logic_error& e) {
+        EXPECT_STREQ(e.what(), "If column if a topdepth then the next column must be a float column");
     }
 }
 
 TEST(GridTable, TypedEntryAndItsMessages) {
-    TWorkspace ws;
-    TGridTable& layers = ws.D;
+    ProjectTables ws;
+    GridTable& layers = ws.soilLayers;
     const QLocale c = QLocale::c();
-    layers.EnterText(TWorkspace::LayerBottom, 0, QStringLiteral("2*10"), c);
-    EXPECT_EQ(layers.Cell(TWorkspace::LayerBottom, 0).AsFloat(), 20);
-    EXPECT_EQ(layers.Cell(TWorkspace::LayerBottom, 0).AsText(c), QStringLiteral("20"));
-    layers.EnterText(TWorkspace::LayerBottom, 0, QStringLiteral("2/3"), c);
-    EXPECT_EQ(layers.Cell(TWorkspace::LayerBottom, 0).AsText(c), QStringLiteral("0.66666667"));
-    EXPECT_EQ(layers.Cell(TWorkspace::LayerBottom, 0).AsText(QLocale(QLocale::German)),
+    layers.enterText(ProjectTables::BottomDepthColumn, 0, QStringLiteral("2*10"), c);
+    EXPECT_EQ(layers.cell(ProjectTables::BottomDepthColumn, 0).toDouble(), 20);
+    EXPECT_EQ(layers.cell(ProjectTables::BottomDepthColumn, 0).text(c), QStringLiteral("20"));
+    layers.enterText(ProjectTables::BottomDepthColumn, 0, QStringLiteral("2/3"), c);
+    EXPECT_EQ(layers.cell(ProjectTables::BottomDepthColumn, 0).text(c), QStringLiteral("0.66666667"));
+    EXPECT_EQ(layers.cell(ProjectTables::BottomDepthColumn, 0).text(QLocale(QLocale::German)),
               QStringLiteral("0,66666667"));
     try {
-        layers.EnterText(TWorkspace::LayerBottom, 0, QStringLiteral("1/0"), c);
+        layers.enterText(ProjectTables::BottomDepthColumn, 0, QStringLiteral("1/0"), c);
         FAIL();
-    } catch (const EAssignError& e) {
+    } catch (const UserError& e) {
         EXPECT_EQ(e.message(), QStringLiteral("Entry could not be evaluated:\rdivision by zero"));
     }
-    EXPECT_THROW(layers.EnterText(TWorkspace::LayerBottom, 0, QStringLiteral("1E400"), c), EAssignError);
-    EXPECT_EQ(layers.Cell(TWorkspace::LayerBottom, 0).AsText(c), QStringLiteral("0.66666667"));  // untouched
+    EXPECT_THROW(layers.enterText(ProjectTables::BottomDepthColumn, 0, QStringLiteral("1E400"), c),
+                 UserError);
+    EXPECT_EQ(layers.cell(ProjectTables::BottomDepthColumn, 0).text(c),
+              QStringLiteral("0.66666667"));  // untouched
     try {
-        layers.EnterText(TWorkspace::SoilType, 0, QStringLiteral("1.5"), c);
+        layers.enterText(ProjectTables::SoilTypeColumn, 0, QStringLiteral("1.5"), c);
         FAIL();
-    } catch (const EAssignError& e) {
+    } catch (const UserError& e) {
         EXPECT_EQ(e.message(), QStringLiteral("Value must be an integer."));
     }
 
-    TGridTable* sand = layers.Cell(TWorkspace::LayerData, 0).AsTable();
+    GridTable* sand = layers.cell(ProjectTables::LayerDataColumn, 0).subTable();
     ASSERT_NE(sand, nullptr);
-    sand->WindowOpen = true;  // the blow-count checks belong to the editing window
-    for (const char* ok : {"7.0", "1e1"}) sand->EnterText(TWorkspace::SandBlowCount, 0, QLatin1String(ok), c);
-    EXPECT_EQ(sand->Cell(TWorkspace::SandBlowCount, 0).AsInteger(), 10);
+    for (const char* ok : {"7.0", "1e1"}) sand->enterText(ProjectTables::BlowCount, 0, QLatin1String(ok), c);
+    EXPECT_EQ(sand->cell(ProjectTables::BlowCount, 0).toInt(), 10);
     for (const char* bad : {"2.5", "-2.5"}) {
         try {
-            sand->EnterText(TWorkspace::SandBlowCount, 0, QLatin1String(bad), c);
+            sand->enterText(ProjectTables::BlowCount, 0, QLatin1String(bad), c);
             FAIL() << bad;
-        } catch (const EAssignError& e) {
+        } catch (const UserError& e) {
             EXPECT_EQ(e.message(), QStringLiteral("Entry must be an integer."));
         }
     }
     try {
-        sand->EnterText(TWorkspace::SandBlowCount, 0, QStringLiteral("101"), c);
+        sand->enterText(ProjectTables::BlowCount, 0, QStringLiteral("101"), c);
         FAIL();
-    } catch (const EAssignError& e) {
+    } catch (const UserError& e) {
         EXPECT_EQ(e.message(), QStringLiteral("Entry must be between 0 and 100."));
     }
-    EXPECT_EQ(sand->Cell(TWorkspace::SandBlowCount, 0).AsInteger(), 10);
+    EXPECT_EQ(sand->cell(ProjectTables::BlowCount, 0).toInt(), 10);
 }
 
 TEST(GridTable, SoilTypeChoiceReplacesTheLayerData) {
-    TWorkspace ws;
-    ws.D.SetRowCount(3);
-    TGridTable* sand = ws.D.Cell(TWorkspace::LayerData, 2).AsTable();
+    ProjectTables ws;
+    ws.soilLayers.setRowCount(3);
+    GridTable* sand = ws.soilLayers.cell(ProjectTables::LayerDataColumn, 2).subTable();
     ASSERT_NE(sand, nullptr);
-    EXPECT_EQ(sand->Caption, QStringLiteral("Sand Layer Data"));
-    EXPECT_EQ(sand->RowNumber(), 3);
-    EXPECT_EQ(sand->owner(), &ws.D);
-    sand->Cell(0, 0).setAsFloat(120);
-    ws.D.Cell(TWorkspace::SoilType, 2).setAsInteger(2);
-    TGridTable* clay = ws.D.Cell(TWorkspace::LayerData, 2).AsTable();
+    EXPECT_EQ(sand->caption(), QStringLiteral("Sand Layer Data"));
+    EXPECT_EQ(sand->rowNumber(), 3);
+    EXPECT_EQ(sand->owner(), &ws.soilLayers);
+    sand->cell(0, 0).setDouble(120);
+    ws.soilLayers.cell(ProjectTables::SoilTypeColumn, 2).setInt(2);
+    GridTable* clay = ws.soilLayers.cell(ProjectTables::LayerDataColumn, 2).subTable();
     ASSERT_NE(clay, nullptr);
-    EXPECT_EQ(clay->Caption, QStringLiteral("Clay Layer Data"));
-    EXPECT_EQ(clay->RowCount(), 2);
-    EXPECT_EQ(clay->Cell(0, 0).AsFloat(), 0);  // an empty table, the sand data gone
-    EXPECT_EQ(ws.D.Cell(TWorkspace::LayerData, 2).AsText(QLocale::c()), QStringLiteral("3: Clay Layer Data"));
-    ws.D.Cell(TWorkspace::SoilType, 2).setAsInteger(2);  // the same choice keeps the data
-    EXPECT_EQ(ws.D.Cell(TWorkspace::LayerData, 2).AsTable(), clay);
-    ws.D.DeleteRowGroup(0);  // rows below move up and are renumbered
-    EXPECT_EQ(clay->RowNumber(), 2);
+    EXPECT_EQ(clay->caption(), QStringLiteral("Clay Layer Data"));
+    EXPECT_EQ(clay->rowCount(), 2);
+    EXPECT_EQ(clay->cell(0, 0).toDouble(), 0);  // an empty table, the sand data gone
+    EXPECT_EQ(ws.soilLayers.cell(ProjectTables::LayerDataColumn, 2).text(QLocale::c()),
+              QStringLiteral("3: Clay Layer Data"));
+    ws.soilLayers.cell(ProjectTables::SoilTypeColumn, 2).setInt(2);  // the same choice keeps the data
+    EXPECT_EQ(ws.soilLayers.cell(ProjectTables::LayerDataColumn, 2).subTable(), clay);
+    ws.soilLayers.deleteRowGroup(0);  // rows below move up and are renumbered
+    EXPECT_EQ(clay->rowNumber(), 2);
 }
 
 TEST(GridTable, UnitSwitchConvertsByTemplateAndBack) {
-    TWorkspace ws;
-    TGridTable& d = ws.D;
-    d.Cell(TWorkspace::MaxSideFriction, 0).setAsFloat(1000);  // lbs/ft^2
-    d.Cell(TWorkspace::SideFactor, 0).setAsFloat(0.7);        // no template: never converted
-    d.Cell(TWorkspace::LayerBottom, 0).setAsFloat(100);       // ft
-    TGridTable* sand = d.Cell(TWorkspace::LayerData, 0).AsTable();
-    sand->Cell(TWorkspace::SandUnitWeight, 0).setAsFloat(62.4);  // lb/ft^3
-    d.SetUnits(2);
+    ProjectTables ws;
+    GridTable& d = ws.soilLayers;
+    d.cell(ProjectTables::MaxSideFrictionColumn, 0).setDouble(1000);  // lbs/ft^2
+    d.cell(ProjectTables::SideFactorColumn, 0).setDouble(0.7);        // no template: never converted
+    d.cell(ProjectTables::BottomDepthColumn, 0).setDouble(100);       // ft
+    GridTable* sand = d.cell(ProjectTables::LayerDataColumn, 0).subTable();
+    sand->cell(ProjectTables::SandUnitWeight, 0).setDouble(62.4);  // lb/ft^3
+    d.setUnits(UnitSystem::SI);
     // With the program's factors: 1000 / (224.8089237 / 3.280839895^2) = 47.880263 kN/m^2;
     // 100 / 3.280839895 = 30.48 m; 62.4 / (224.8089237 / 3.280839895^3) = 9.802259 kN/m^3.
-    EXPECT_NEAR(d.Cell(TWorkspace::MaxSideFriction, 0).AsFloat(), 47.880263, 1e-6);
-    EXPECT_NEAR(d.Cell(TWorkspace::LayerBottom, 0).AsFloat(), 30.48, 1e-8);
-    EXPECT_NEAR(sand->Cell(TWorkspace::SandUnitWeight, 0).AsFloat(), 9.802259, 1e-6);
-    EXPECT_EQ(sand->UnitSystem(), 2);
-    EXPECT_EQ(d.Cell(TWorkspace::SideFactor, 0).AsFloat(), 0.7);
-    EXPECT_EQ(d.column(TWorkspace::MaxSideFriction).headingText(0),
+    EXPECT_NEAR(d.cell(ProjectTables::MaxSideFrictionColumn, 0).toDouble(), 47.880263, 1e-6);
+    EXPECT_NEAR(d.cell(ProjectTables::BottomDepthColumn, 0).toDouble(), 30.48, 1e-8);
+    EXPECT_NEAR(sand->cell(ProjectTables::SandUnitWeight, 0).toDouble(), 9.802259, 1e-6);
+    EXPECT_EQ(sand->units(), UnitSystem::SI);
+    EXPECT_EQ(d.cell(ProjectTables::SideFactorColumn, 0).toDouble(), 0.7);
+    EXPECT_EQ(d.column(ProjectTables::MaxSideFrictionColumn).headingText(0),
               QStringLiteral("Max. Side Friction (kN/m^2)  "));
-    d.SetUnits(1);
-    EXPECT_NEAR(d.Cell(TWorkspace::MaxSideFriction, 0).AsFloat(), 1000, 1e-9);
-    EXPECT_NEAR(d.Cell(TWorkspace::LayerBottom, 0).AsFloat(), 100, 1e-9);
-    EXPECT_EQ(d.column(TWorkspace::LayerBottom).headingText(1), QStringLiteral("of each Layer (ft)  "));
-    EXPECT_EQ(d.column(TWorkspace::LayerBottom).headingText(0), QStringLiteral("Depth at Bottom "));
+    d.setUnits(UnitSystem::English);
+    EXPECT_NEAR(d.cell(ProjectTables::MaxSideFrictionColumn, 0).toDouble(), 1000, 1e-9);
+    EXPECT_NEAR(d.cell(ProjectTables::BottomDepthColumn, 0).toDouble(), 100, 1e-9);
+    EXPECT_EQ(d.column(ProjectTables::BottomDepthColumn).headingText(1),
+              QStringLiteral("of each Layer (ft)  "));
+    EXPECT_EQ(d.column(ProjectTables::BottomDepthColumn).headingText(0), QStringLiteral("Depth at Bottom "));
     // A new layer's data inherits the table's unit system.
-    d.SetUnits(2);
-    d.AddRowGroup();
-    EXPECT_EQ(d.Cell(TWorkspace::LayerData, 1).AsTable()->UnitSystem(), 2);
+    d.setUnits(UnitSystem::SI);
+    d.addRowGroup();
+    EXPECT_EQ(d.cell(ProjectTables::LayerDataColumn, 1).subTable()->units(), UnitSystem::SI);
 }
 
 TEST(UnitRatio, CodesAndPowers) {
-    EXPECT_DOUBLE_EQ(UnitRatio(QStringLiteral("F/L2^2")), 224.8089237 / (3.280839895 * 3.280839895));
-    EXPECT_DOUBLE_EQ(UnitRatio(QStringLiteral("L^2")), 39.37007874 * 39.37007874);
-    EXPECT_DOUBLE_EQ(UnitRatio(QStringLiteral("F1")), 0.2248089237);
-    EXPECT_DOUBLE_EQ(UnitRatio(QStringLiteral("F3")), 224.8089237);  // an unknown digit is the plain F
-    EXPECT_DOUBLE_EQ(UnitRatio(QString()), 1.0);
-    EXPECT_EQ(ExpandTableUnits(QStringLiteral("F1/L2^2"), 1), QStringLiteral("kips/ft^2"));
-    EXPECT_EQ(ExpandTableUnits(QStringLiteral("F1 F"), 1), QStringLiteral("kips lbs"));  // every code
+    EXPECT_DOUBLE_EQ(unitRatio(QStringLiteral("F/L2^2")), 224.8089237 / (3.280839895 * 3.280839895));
+    EXPECT_DOUBLE_EQ(unitRatio(QStringLiteral("L^2")), 39.37007874 * 39.37007874);
+    EXPECT_DOUBLE_EQ(unitRatio(QStringLiteral("F1")), 0.2248089237);
+    EXPECT_DOUBLE_EQ(unitRatio(QStringLiteral("F3")), 224.8089237);  // an unknown digit is the plain F
+    EXPECT_DOUBLE_EQ(unitRatio(QString()), 1.0);
+    EXPECT_EQ(expandTableUnits(QStringLiteral("F1/L2^2"), UnitSystem::English), QStringLiteral("kips/ft^2"));
+    EXPECT_EQ(expandTableUnits(QStringLiteral("F1 F"), UnitSystem::English),
+              QStringLiteral("kips lbs"));  // every code
 }
 
 TEST(GridTable, IdentifiersAndTemplates) {
-    TGridTableRegistry registry;
-    TGridTable a(registry), b(registry);
-    EXPECT_EQ(a.Identifier(), 0);
-    EXPECT_EQ(b.Identifier(), 1);
+    GridTableRegistry registry;
+    GridTable a(registry), b(registry);
+    EXPECT_EQ(a.identifier(), 0);
+    EXPECT_EQ(b.identifier(), 1);
     a.setIdentifier(1);  // taken by b: the two swap
-    EXPECT_EQ(a.Identifier(), 1);
-    EXPECT_EQ(b.Identifier(), 0);
+    EXPECT_EQ(a.identifier(), 1);
+    EXPECT_EQ(b.identifier(), 0);
     a.setIdentifier(-4);
-    EXPECT_EQ(a.Identifier(), 1);
-    TGridTable c(registry);
-    EXPECT_EQ(c.Identifier(), 2);  // fresh: never one already in use
-    TGridTableList list;
+    EXPECT_EQ(a.identifier(), 1);
+    GridTable c(registry);
+    EXPECT_EQ(c.identifier(), 2);  // fresh: never one already in use
+    TemplateList list;
     list.addIdentifier(0);
     list.addPosition(2);
     list.resize(3);
@@ -242,56 +248,63 @@ TEST(GridTable, IdentifiersAndTemplates) {
     EXPECT_EQ(list.resolve(1, registry), &c);
     EXPECT_EQ(list.resolve(2, registry), nullptr);
     EXPECT_EQ(list.resolve(7, registry), nullptr);
-    // Two workspaces in one process keep their own identifiers.
-    TWorkspace one, two;
-    EXPECT_EQ(one.D.Identifier(), 10);
-    EXPECT_EQ(two.D.Identifier(), 10);
-    EXPECT_EQ(one.registry.byIdentifier(2), &one.tblDataClay);
+    // Two projects in one process keep their own identifiers.
+    ProjectTables one, two;
+    EXPECT_EQ(one.soilLayers.identifier(), 10);
+    EXPECT_EQ(two.soilLayers.identifier(), 10);
+    EXPECT_EQ(one.registry.byIdentifier(2), &one.clayLayerData);
 }
 
-TEST(GridTable, ChangesAreTrackedThroughSubTables) {
-    TWorkspace ws;
-    EXPECT_FALSE(ws.IsModified());
-    ws.D.Cell(TWorkspace::LayerData, 0).AsTable()->Changed = true;
-    EXPECT_TRUE(ws.D.IsChanged());
-    EXPECT_TRUE(ws.IsModified());
-    ws.ClearModified();
-    EXPECT_FALSE(ws.D.IsChanged());
-    int resized = 0, changed = 0;
-    ws.TblTZDepth.OnResize = [&] { ++resized; };
-    ws.TblTZDepth.OnDataChanged = [&] { ++changed; };
-    ws.TblTZDepth.AddRowGroup();
-    ws.TblTZDepth.Cell(0, 1).setAsFloat(3);
-    ws.TblTZDepth.Cell(0, 1).setAsFloat(3);  // the same value is no change
-    EXPECT_EQ(resized, 1);
-    EXPECT_EQ(changed, 1);
+TEST(GridTable, ChangesAreSignalledThroughSubTables) {
+    Project project;
+    ProjectTables& ws = project.tables();
+    EXPECT_FALSE(project.isModified());
+    ws.soilLayers.cell(ProjectTables::LayerDataColumn, 0).subTable()->cell(0, 0).setDouble(120);
+    EXPECT_TRUE(project.isModified());  // an edit in a layer's data is an edit of the soil layers
+    project.setModified(false);
+    int changed = 0, converted = 0;
+    QObject::connect(&ws.tzPrintDepths, &GridTable::changed, [&] { ++changed; });
+    QObject::connect(&ws.tzPrintDepths, &GridTable::unitsChanged, [&] { ++converted; });
+    ws.tzPrintDepths.addRowGroup();
+    ws.tzPrintDepths.cell(0, 1).setDouble(3);
+    ws.tzPrintDepths.cell(0, 1).setDouble(3);  // the same value is no change
+    EXPECT_EQ(changed, 2);
+    EXPECT_TRUE(project.isModified());
+    ws.tzPrintDepths.setUnits(UnitSystem::SI);  // a conversion is no edit
+    EXPECT_EQ(changed, 2);
+    EXPECT_EQ(converted, 1);
 }
 
-TEST(Workspace, DeclaredTables) {
-    TWorkspace ws;
-    EXPECT_EQ(ws.D.Caption, QStringLiteral("Soil Properties"));
-    EXPECT_EQ(ws.D.TopLeft, QStringLiteral("Layer"));
-    EXPECT_EQ(ws.D.MinRows(), 1);
-    EXPECT_EQ(ws.D.MaxRows(), 40);
-    EXPECT_EQ(ws.D.columnCount(), 7);
-    EXPECT_EQ(ws.D.RowCount(), 1);
-    EXPECT_EQ(ws.D.Cell(TWorkspace::SideFactor, 0).AsFloat(), 1.0);
-    EXPECT_EQ(ws.D.Cell(TWorkspace::EndFactor, 0).AsFloat(), 1.0);
-    EXPECT_EQ(ws.tblDataSand.column(7).Headings.front(), QStringLiteral("Unit End Baering"));
-    EXPECT_FALSE(ws.tblDataSand.column(TWorkspace::SandQc).Shown);
-    EXPECT_EQ(ws.tblDataClay.column(TWorkspace::ClayQc).Headings.back(), QStringLiteral("(optional],"));
-    EXPECT_EQ(ws.tblDataClay.MinRows(), 2);
-    EXPECT_EQ(ws.tblDataClay.MaxRows(), 2);
-    EXPECT_EQ(ws.Sectionaldata.Identifier(), 46);
-    EXPECT_EQ(ws.Sectionaldata.RowCount(), 2);
-    EXPECT_EQ(ws.TblTZDepth.Identifier(), 0);
-    EXPECT_EQ(ws.SoilProfile.Identifier(), 209);
-    EXPECT_EQ(ws.LayerValues.Identifier(), 6);
-    EXPECT_EQ(ws.pltSkin.Caption, QStringLiteral("Acculumated Skin Friction vs Depth"));
-    EXPECT_EQ(ws.PltQw.Caption, QStringLiteral("Tip Rsistance (Q-w) Curve"));
-    EXPECT_EQ(ws.pltUSkin.XTitle(), QStringLiteral("Unit Skin Friction (kips/ft^2)"));
-    ws.pltTZcurves.setUnits(2);
-    EXPECT_EQ(ws.pltTZcurves.YTitle(), QStringLiteral("Unit Load Transfer, t (kN/m^2)"));
+TEST(ProjectTables, DeclaredTablesAndGraphs) {
+    ProjectTables ws;
+    EXPECT_EQ(ws.soilLayers.caption(), QStringLiteral("Soil Properties"));
+    EXPECT_EQ(ws.soilLayers.topLeft(), QStringLiteral("Layer"));
+    EXPECT_EQ(ws.soilLayers.minRows(), 1);
+    EXPECT_EQ(ws.soilLayers.maxRows(), 40);
+    EXPECT_EQ(ws.soilLayers.columnCount(), 7);
+    EXPECT_EQ(ws.soilLayers.rowCount(), 1);
+    EXPECT_EQ(ws.soilLayers.cell(ProjectTables::SideFactorColumn, 0).toDouble(), 1.0);
+    EXPECT_EQ(ws.soilLayers.cell(ProjectTables::EndFactorColumn, 0).toDouble(), 1.0);
+    EXPECT_EQ(ws.sandLayerData.column(7).headings.front(), QStringLiteral("Unit End Baering"));
+    EXPECT_FALSE(ws.sandLayerData.column(ProjectTables::SandQc).shown);
+    EXPECT_EQ(ws.clayLayerData.column(ProjectTables::ClayQc).headings.back(), QStringLiteral("(optional],"));
+    EXPECT_EQ(ws.clayLayerData.minRows(), 2);
+    EXPECT_EQ(ws.clayLayerData.maxRows(), 2);
+    EXPECT_EQ(ws.sectionAreas.identifier(), 46);
+    EXPECT_EQ(ws.sectionAreas.rowCount(), 2);
+    EXPECT_EQ(ws.tzPrintDepths.identifier(), 0);
+    EXPECT_EQ(ws.soilProfile.identifier(), 209);
+    EXPECT_EQ(ws.layerValues.identifier(), 6);
+    Results results;
+    EXPECT_EQ(results.graph(ResultGraph::SkinFriction).caption,
+              QStringLiteral("Acculumated Skin Friction vs Depth"));
+    EXPECT_EQ(results.graph(ResultGraph::TipQw).caption, QStringLiteral("Tip Rsistance (Q-w) Curve"));
+    EXPECT_EQ(results.graph(ResultGraph::TipQw).identifier, QStringLiteral("PltQw"));
+    EXPECT_EQ(results.graph(ResultGraph::UnitSkinFriction).xTitle(),
+              QStringLiteral("Unit Skin Friction (kips/ft^2)"));
+    results.graph(ResultGraph::TzCurves).setUnits(2);
+    EXPECT_EQ(results.graph(ResultGraph::TzCurves).yTitle(),
+              QStringLiteral("Unit Load Transfer, t (kN/m^2)"));
 }
 
 }  // namespace

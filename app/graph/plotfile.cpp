@@ -1,0 +1,90 @@
+// The engine's plot data file read into plain data, block by block.
+#include "app/graph/plotfile.h"
+
+#include <algorithm>
+
+#include "app/graph/wordreader.h"
+
+namespace torve::app {
+namespace {
+
+// A count the rest of the file cannot hold is damage, not a reason to make room for it.
+void checkFits(const WordReader& r, long long count, long long wordsEach) {
+    if (count > 0 && count * wordsEach > r.wordsRemaining()) r.failIncomplete();
+}
+
+std::vector<TzCurve> readTzCurves(WordReader& r) {
+    const int count = std::max(0, r.readInt());
+    checkFits(r, count, 3 + 2 * kPointsPerTzCurve);
+    std::vector<TzCurve> curves(static_cast<std::size_t>(count));
+    for (TzCurve& curve : curves) {
+        r.readInt();  // curve number
+        r.readInt();  // point count, always kPointsPerTzCurve
+        curve.depth = r.readDouble();
+        for (TransferPoint& p : curve.points) {
+            p.loadTransfer = r.readDouble();
+            p.movement = r.readDouble();
+        }
+    }
+    return curves;
+}
+
+}  // namespace
+
+PlotFile readPlotFile(const QString& path, ExtraTzBlock extraTz) {
+    WordReader reader(path);
+    return readPlotFile(reader, extraTz);
+}
+
+PlotFile readPlotFile(WordReader& r, ExtraTzBlock extraTz) {
+    PlotFile f;
+    // Block 1: curve count, rows per curve, unit system, load-transfer method.
+    const int curves = std::max(0, r.readInt());
+    f.rowCount = std::max(0, r.readInt());
+    checkFits(r, static_cast<long long>(curves) * f.rowCount, 5);
+    f.units = r.readInt();
+    f.loadTransferMethod = r.readInt();
+    const auto rows = static_cast<std::size_t>(f.rowCount);
+
+    // Block 2: per curve and row: depth, skin friction, tip (self weight in uplift), total
+    // capacity, unit skin friction.
+    f.capacityCurves.assign(static_cast<std::size_t>(curves), std::vector<CapacityRow>(rows));
+    for (auto& curve : f.capacityCurves) {
+        for (CapacityRow& row : curve) {
+            row.depth = r.readDouble();
+            row.skinFriction = r.readDouble();
+            row.tipResistance = r.readDouble();
+            row.totalCapacity = r.readDouble();
+            row.unitSkinFriction = r.readDouble();
+        }
+    }
+
+    // Block 3: the t-z curves generated along the shaft.
+    f.tzCurves = readTzCurves(r);
+
+    // Block 4: load distribution, one row per capacity row at each load level.
+    checkFits(r, static_cast<long long>(kLoadLevels) * f.rowCount, 3);
+    for (auto& level : f.loadDistribution) {
+        level.resize(rows);
+        for (LoadDistributionRow& row : level) {
+            row.depth = r.readDouble();
+            row.load = r.readDouble();
+            row.movement = r.readDouble();
+        }
+    }
+
+    // Block 5: load-settlement at the head and Q-w at the tip, one pair each per load level.
+    for (int level = 0; level < kLoadLevels; ++level) {
+        const auto k = static_cast<std::size_t>(level);
+        f.loadSettlement[k].load = r.readDouble();
+        f.loadSettlement[k].movement = r.readDouble();
+        f.qwCurve[k].load = r.readDouble();
+        f.qwCurve[k].movement = r.readDouble();
+    }
+
+    // Block 6: t-z curves at the extra print depths.
+    if (extraTz == ExtraTzBlock::Present) f.extraTzCurves = readTzCurves(r);
+    return f;
+}
+
+}  // namespace torve::app

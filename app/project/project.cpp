@@ -1,0 +1,205 @@
+// The project document: every input of one analysis, its tables, its CPT points and its results.
+#include "app/project/project.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "app/controls/usererror.h"
+#include "app/graph/plotfile.h"
+#include "app/project/cptpointsfile.h"
+#include "app/project/driveabilityexport.h"
+#include "app/project/texts.h"
+
+namespace torve::app {
+namespace {
+
+void saveAtomically(const QString& path, const QByteArray& bytes) {
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit())
+        throw UserError(QString(texts::kCannotWrite).arg(path, f.errorString()), FileLocation{path, 0, 0});
+}
+
+QString cptWarning(const QString& path, const UserError& e) {
+    const int line = e.location() ? e.location()->line : 0;
+    if (line > 0) return QString(texts::kCptUnreadableAtLine).arg(path).arg(line).arg(e.message());
+    return QString(texts::kCptUnreadable).arg(path, e.message());
+}
+
+}  // namespace
+
+// Holds the project's own changes of its tables apart from the user's while in scope.
+class Project::Quiet {
+  public:
+    explicit Quiet(Project& p) : p_(p) { ++p_.quiet_; }
+    ~Quiet() { --p_.quiet_; }
+    Quiet(const Quiet&) = delete;
+    Quiet& operator=(const Quiet&) = delete;
+
+  private:
+    Project& p_;
+};
+
+Project::Project(QObject* parent) : QObject(parent) {
+    for (GridTable* t : tables_.edited()) connect(t, &GridTable::changed, this, &Project::tableChanged);
+}
+
+Project::~Project() = default;
+
+void Project::tableChanged() {
+    if (quiet_ > 0) {
+        changedQuietly_ = true;
+        return;
+    }
+    setModified(true);
+    emit changed();
+}
+
+void Project::setModified(bool modified) {
+    if (modified == modified_) return;
+    modified_ = modified;
+    emit modifiedChanged(modified);
+}
+
+void Project::setData(const ProjectData& data) {
+    ProjectData next = data;
+    next.units = data_.units;
+    if (next == data_) return;
+    if (next.cptPoints != data_.cptPoints) cptUnread_ = false;
+    data_ = std::move(next);
+    setModified(true);
+    emit changed();
+}
+
+void Project::setCptPoints(std::vector<CptPoint> points) {
+    cptUnread_ = false;
+    data_.cptPoints = std::move(points);
+    setModified(true);
+    emit changed();
+}
+
+QStringList Project::readProject(const QString& path, ProjectFormat format) {
+    // Everything is read before anything changes: a damaged file leaves the open project intact.
+    const ProjectFile file = ProjectFile::read(path, format);
+    QStringList notices;
+    // An edition without the cone-based methods cannot take one for the load transfer.
+    const bool offshoreFile = file.loadTransferMethod > code_of(Method::UserSpecified) &&
+                              !data_.offshoreEdition && file.offshoreFlag == 1;
+    if (offshoreFile) notices << texts::kOffshoreFileMessage;
+
+    // A CPT points file that cannot be read does not stop the project from opening.
+    const QString cptPath = besideProject(path, ".cpt");
+    std::optional<CptPointsFile> cpt;
+    QByteArray unreadBytes;
+    bool cptUnread = false;
+    if (QFileInfo::exists(cptPath)) {
+        try {
+            cpt = readCptPointsFile(cptPath);
+        } catch (const UserError& e) {
+            notices << cptWarning(cptPath, e);
+            cptUnread = true;
+            QFile f(cptPath);
+            if (f.open(QIODevice::ReadOnly)) unreadBytes = f.readAll();
+        }
+    }
+
+    const UnitSystem before = data_.units;
+    {
+        Quiet quiet(*this);
+        ProjectData data = file.data(path, data_.offshoreEdition);
+        if (offshoreFile) data.loadTransferMethod = Method::Fhwa;
+        if (cpt) data.cptPoints = cptPointsIn(*cpt, data.units);
+        data_ = std::move(data);
+        file.fillTables(tables_);
+        results_.clear();
+    }
+    cptUnread_ = cptUnread;
+    unreadCptPath_ = cptPath;
+    unreadCptBytes_ = unreadBytes;
+    changedQuietly_ = false;
+    setModified(false);
+    emit changed();
+    emit resultsChanged();
+    if (data_.units != before) emit unitsChanged(data_.units);
+    return notices;
+}
+
+void Project::saveProject() {
+    const ProjectData before = data_;
+    changedQuietly_ = false;
+    {
+        Quiet quiet(*this);
+        // The engine needs a print interval of at least 1 and a positive increment.
+        if (data_.printEvery <= 0) data_.printEvery = 1;
+        if (data_.incrementLength <= 0) data_.incrementLength = 1.0;
+        if (data_.circular) data_.tipArea = 0;
+        // User-specified unit values are kept only while that method carries the load transfer.
+        if (data_.loadTransferMethod != Method::UserSpecified) {
+            GridTable& layers = tables_.soilLayers;
+            for (int i = 0; i < layers.rowCount(); ++i) {
+                if (GridTable* d = layers.cell(ProjectTables::LayerDataColumn, i).subTable()) {
+                    for (int row = 0; row < d->rowCount(); ++row) {
+                        d->cell(ProjectTables::SandUserFriction, row).setDouble(0);
+                        d->cell(ProjectTables::SandUserBearing, row).setDouble(0);
+                    }
+                }
+            }
+        }
+        const ProjectFile file = ProjectFile::of(data_, tables_);
+        saveAtomically(data_.fileName, file.text());
+        data_.lastLayerBottom = file.lastLayerBottom;
+
+        data_.driveabilityFileName = besideProject(data_.fileName, ".gwi");
+        if (data_.circular) data_.perimeter = 3.1416 * data_.outerDiameter;
+        saveAtomically(data_.driveabilityFileName, driveabilityExportText(data_, results_.driveability()));
+
+        data_.cptFileName = besideProject(data_.fileName, ".cpt");
+        if (!cptUnread_) {
+            saveAtomically(data_.cptFileName, cptPointsFileText(data_));
+        } else if (QFileInfo(data_.cptFileName) != QFileInfo(unreadCptPath_)) {
+            // Saved under a new name: the points the program could not read go along unread, and
+            // the engine names what it finds wrong in them at the next run.
+            saveAtomically(data_.cptFileName, unreadCptBytes_);
+            unreadCptPath_ = data_.cptFileName;
+        }
+    }
+    const bool tablesChanged = changedQuietly_;
+    changedQuietly_ = false;
+    setModified(false);
+    if (data_ != before || tablesChanged) emit changed();
+}
+
+void Project::setUnits(UnitSystem units) {
+    if (units == data_.units) return;
+    const UnitSystem from = data_.units;
+    {
+        Quiet quiet(*this);
+        data_.convertUnits(units);
+        results_.convertUnits(from, units);
+        for (GridTable* t : tables_.all()) t->setUnits(units);
+    }
+    changedQuietly_ = false;
+    emit unitsChanged(units);
+    emit changed();
+}
+
+void Project::showResults(const PlotFile& file) {
+    results_.fill(file, data_, tables_.soilLayers);
+    emit resultsChanged();
+}
+
+void Project::clearResults() {
+    results_.clear();
+    emit resultsChanged();
+}
+
+void Project::readResults(const QString& path) {
+    try {
+        showResults(readPlotFile(path, data_.printExtraTz ? ExtraTzBlock::Present : ExtraTzBlock::Absent));
+    } catch (const UserError&) {
+        clearResults();
+        throw;
+    }
+}
+
+}  // namespace torve::app

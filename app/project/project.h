@@ -1,0 +1,100 @@
+// The project document: every input of one analysis, its tables, its CPT points and its results.
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+#include "app/project/projectdata.h"
+#include "app/project/projectfile.h"
+#include "app/project/projecttables.h"
+#include "app/project/results.h"
+
+namespace torve::app {
+
+struct PlotFile;
+
+// The one document the main window owns; New and Open replace it. Dialogs read data() when
+// activated and hand their values back with setData(); table windows edit the tables directly. The
+// project tracks its own modified state: any change of a value, a table or the CPT points sets it,
+// reading and saving clear it. Views refresh on the signals.
+class Project : public QObject {
+    Q_OBJECT
+
+  public:
+    // A new project with the defaults, in English units, every table at its minimum rows.
+    explicit Project(QObject* parent = nullptr);
+    ~Project() override;
+
+    const ProjectData& data() const { return data_; }
+    // Takes a dialog's values; marks the project modified when any differs. The unit system is
+    // changed through setUnits only, which converts the values.
+    void setData(const ProjectData& data);
+    // The CPT points of an import; they replace any earlier points, and the next save writes them.
+    void setCptPoints(std::vector<CptPoint> points);
+
+    ProjectTables& tables() { return tables_; }
+    const ProjectTables& tables() const { return tables_; }
+
+    const Results& results() const { return results_; }
+    Graph& graph(ResultGraph g) { return results_.graph(g); }
+    const Graph& graph(ResultGraph g) const { return results_.graph(g); }
+
+    bool isModified() const { return modified_; }
+    void setModified(bool modified);
+
+    // Reads a project file and the CPT points file beside it. Returns the information messages to
+    // show: the offshore-file message, and a warning naming a CPT points file that cannot be read
+    // (the project then opens without CPT points, and the file is left as it is). A project file
+    // that cannot be read raises UserError with the reader's located message and leaves this
+    // project as it was.
+    QStringList readProject(const QString& path, ProjectFormat format);
+
+    // Writes the input data file at fileName, the driveability export and the CPT points file
+    // beside it. Each file is written to a temporary file in the same folder and renamed into place,
+    // so a failed save leaves the previous file intact. Raises UserError. A CPT points file that
+    // could not be read when the project was opened is kept, or copied to a new name, until the
+    // user imports CPT data, so that a save never replaces the user's points by none.
+    void saveProject();
+
+    // Switches the unit system and converts every stored value: the fields, the tables, the CPT
+    // points and the driveability results. Choosing the system already in force changes nothing.
+    void setUnits(UnitSystem units);
+
+    // Fills the result graphs and the driveability values from a plot file.
+    void showResults(const PlotFile& file);
+    // Results of a project never analysed.
+    void clearResults();
+    // Reads the plot data file at `path` and shows it; a file that cannot be read clears the
+    // results and raises UserError with the reader's located message.
+    void readResults(const QString& path);
+
+  signals:
+    void modifiedChanged(bool modified);
+    void unitsChanged(UnitSystem units);
+    // A value, a table or the CPT points changed.
+    void changed();
+    // The results were read or cleared.
+    void resultsChanged();
+
+  private:
+    class Quiet;
+    void tableChanged();
+
+    ProjectData data_;
+    ProjectTables tables_;
+    Results results_;
+    bool modified_ = false;
+    // While the project itself changes its tables (reading, saving, converting), their signals do
+    // not mark it modified; `changedQuietly_` remembers that they changed.
+    int quiet_ = 0;
+    bool changedQuietly_ = false;
+    // A CPT points file that could not be read at open: where it was and what it held.
+    bool cptUnread_ = false;
+    QString unreadCptPath_;
+    QByteArray unreadCptBytes_;
+};
+
+}  // namespace torve::app

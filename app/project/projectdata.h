@@ -1,0 +1,103 @@
+// The values of one project: the pile, the methods and options, the unit system, the CPT points.
+#pragma once
+
+#include <QString>
+#include <array>
+#include <optional>
+#include <vector>
+
+#include "app/project/texts.h"
+#include "engine/model/file_format.h"
+
+class QLocale;
+
+namespace torve::app {
+
+// Lengths of the project between its unit systems (1 ft = 0.3048 m exactly).
+inline constexpr double kFeetPerMetre = 3.280839895;
+inline constexpr double kMetresPerFoot = 0.3048;
+
+// A point of the cone penetration profile: depth (ft | m) and cone resistance qc (ksf | kPa).
+struct CptPoint {
+    double depth = 0;
+    double qc = 0;
+    bool operator==(const CptPoint&) const = default;
+};
+
+// Where the last CPT import took its data: held by the open project, never saved.
+struct CptImportSettings {
+    QString dataFile;
+    int dataLines = 0;
+    int headerLines = 0;
+    int columns = 0;
+    bool operator==(const CptImportSettings&) const = default;
+};
+
+// Every input of one analysis but the tables, as plain values. Unit-dependent values are in the
+// project's unit system (English | S.I. in the comments); a file's codes outside an enum's range are
+// kept as they are, so that the file is written back as it was read.
+struct ProjectData {
+    // The input data file, and beside it the driveability export and the CPT points file (set on
+    // every save).
+    QString fileName = texts::kNewFileName;
+    QString driveabilityFileName;
+    QString cptFileName;
+    QString title = texts::kNewTitle;
+    QString designer;
+    QString jobNumber;
+    UnitSystem units = UnitSystem::English;
+    int printEvery = 1;
+    bool circular = true;                // follows the pile type and section shape
+    double perimeter = 0;                // in | mm
+    double tipArea = 0;                  // in^2 | m^2
+    double outerDiameter = 0;            // in | mm
+    double innerDiameter = 0;            // in | mm
+    double modulus = 0;                  // lb/in^2 | kN/m^2
+    double totalLength = 0;              // ft | m
+    double stickupLength = 0;            // ft | m
+    double endSectionLength = 0;         // ft | m
+    double endSectionInnerDiameter = 0;  // in | mm
+    double zeroFrictionLength = 0;       // ft | m
+    double incrementLength = 1.0;        // ft | m
+    PileType pileType = PileType::SteelPipe;
+    double taperAngle = 0;  // degrees
+    Method loadTransferMethod = Method::Api;
+    bool offshoreEdition = true;     // the program's edition, never the file's flag
+    bool reducedResistance = false;  // side resistance reduced by the factors of the soil layers
+    std::array<bool, kMethodCount> selectedMethods{false, false, false, true};  // by index_of(Method)
+    double lastLayerBottom = 0;                                                 // ft | m
+    SectionMode sectionMode = SectionMode::FromDiameters;
+    double sectionArea = 0;     // in^2 | m^2, for SectionMode::Constant
+    bool printExtraTz = false;  // t-z curves also at the depths of the t-z print depth table
+    LoadingType loadingType = LoadingType::Compression;
+    double tensionReduction = 1.0;
+    ClayDrainage clayDrainage = ClayDrainage::Undrained;
+    PlugCondition plugCondition = PlugCondition::Computed;
+    CriticalDepthOption criticalDepthOption = CriticalDepthOption::FromDensity;
+    double criticalDepth = 0;  // ft | m
+    std::vector<CptPoint> cptPoints;
+    CptImportSettings cptImport;
+
+    bool operator==(const ProjectData&) const = default;
+
+    bool isSelected(Method m) const { return selectedMethods[index_of(m)]; }
+    void setSelected(Method m, bool on) { selectedMethods[index_of(m)] = on; }
+    bool isUplift() const { return loadingType != LoadingType::Compression; }
+
+    // Circumference of the pile for the driveability export: pi x OD for a circular pile, else
+    // the perimeter, in ft or m.
+    double circumference() const;
+
+    // The warning that stops a run when FHWA is selected for a tapered timber, Raymond or monotube
+    // pile whose taper leaves a negative diameter at the tip; nothing when the run may go on.
+    std::optional<QString> taperWarning(const QLocale& locale) const;
+    std::optional<QString> taperWarning() const;  // in the user's locale
+
+    // Converts every unit-dependent value, the CPT points included, into `to`.
+    void convertUnits(UnitSystem to);
+};
+
+// The unit system of a code of the files and the menu: above 2 counts as S.I., below 1 as English.
+UnitSystem unitSystemFromCode(int code);
+
+}  // namespace torve::app

@@ -1,0 +1,231 @@
+// The results of the last plot data file read: the result graphs and the driveability values.
+#include "app/project/results.h"
+
+#include <QLocale>
+#include <algorithm>
+
+#include "app/graph/plotfile.h"
+#include "app/project/projectdata.h"
+#include "app/project/projecttables.h"
+#include "app/project/texts.h"
+#include "app/table/gridtable.h"
+#include "app/table/unitratio.h"
+
+namespace torve::app {
+namespace {
+
+struct Declaration {
+    ResultGraph graph;
+    const char* identifier;
+    const char* caption;
+    const char* xCaption;
+    const char* xUnits;
+    const char* yCaption;
+    const char* yUnits;
+};
+
+// Captions and axes of the result graphs; the texts are the program's own, spelling included.
+constexpr Declaration kDeclarations[] = {
+    {ResultGraph::SkinFriction, "pltSkin", "Acculumated Skin Friction vs Depth", "Accumulated Skin Friction ",
+     "F1", "Depth ", "L2"},
+    {ResultGraph::UnitSkinFriction, "pltUSkin", "Unit Skin Friction vs Depth", "Unit Skin Friction",
+     "F1/L2^2", "Depth", "L2"},
+    {ResultGraph::TipResistance, "pltTip", "Tip Resistance vs Depth", "Tip Resistance ", "F1", "Depth ",
+     "L2"},
+    {ResultGraph::TotalCapacity, "pltTotal", "Total Capacity vs Depth", "Total Capacity ", "F1", "Depth ",
+     "L2"},
+    {ResultGraph::Combined, "pltCombine", "Axial Capacity vs Depth", "Axial Capacity", "F1", "Depth", "L2"},
+    {ResultGraph::LoadDistribution, "pltLoad", "Load Distribution", "Total Capacity ", "F1", "Depth ", "L2"},
+    {ResultGraph::LoadSettlement, "pltAxial", "Axial Load vs Settlement", "Axial Load ", "F1", "", ""},
+    {ResultGraph::TipQw, "PltQw", "Tip Rsistance (Q-w) Curve", "Tip Resistance, Q", "F1", "Tip Movement,w",
+     "L1"},
+    {ResultGraph::TzCurves, "pltTZcurves", "t-z Curves", "Displacement, z", "L", "Unit Load Transfer, t",
+     "F/L^2"},
+    {ResultGraph::ExtraTzCurves, "PltExtraTZ", "Extra t-z Curves", "Displacement, z", "L",
+     "Unit Load Transfer, t", "F/L^2"},
+};
+
+// The depth graphs, which carry the soil-layer marks.
+constexpr ResultGraph kDepthGraphs[] = {ResultGraph::UnitSkinFriction, ResultGraph::SkinFriction,
+                                        ResultGraph::TipResistance,    ResultGraph::TotalCapacity,
+                                        ResultGraph::LoadDistribution, ResultGraph::Combined};
+
+// One mark per soil layer at the layer's bottom depth: " SAND " at x = 7 or " CLAY " at x = 1, the
+// codes of the layer strip's fill patterns. Only for a graph with at least one line holding a point.
+void addLayerMarks(Graph& graph, const GridTable& layers) {
+    bool hasPoint = false;
+    for (int i = 0; i < graph.lineCount(); ++i) hasPoint = hasPoint || !graph.line(i).points.empty();
+    if (!hasPoint) return;
+    graph.setLineCount(layers.rowCount(), Graph::LayerMarks);
+    for (int i = 0; i < layers.rowCount(); ++i) {
+        PlotLine& mark = graph.line(i, Graph::LayerMarks);
+        mark.name = texts::kLayerMark + QString::number(i + 1);
+        mark.points.assign(1, QPointF());
+        const int type = layers.cell(ProjectTables::SoilTypeColumn, i).toInt();
+        if (type == 1) {
+            mark.name = texts::kSandMark;
+            mark.points[0].setX(7);
+        } else if (type == 2) {
+            mark.name = texts::kClayMark;
+            mark.points[0].setX(1);
+        }
+        mark.points[0].setY(layers.cell(ProjectTables::BottomDepthColumn, i).toDouble());
+    }
+}
+
+void fillTzCurves(Graph& graph, const std::vector<TzCurve>& curves, int units) {
+    graph.setLineCount(static_cast<int>(curves.size()));
+    graph.setPointCount(kPointsPerTzCurve);
+    for (std::size_t i = 0; i < curves.size(); ++i) {
+        PlotLine& line = graph.line(static_cast<int>(i));
+        line.name = QString::number(curves[i].depth, 'g', QLocale::FloatingPointShortest) +
+                    (units == 1 ? texts::kFeetSuffix : texts::kMetresSuffix);
+        for (std::size_t k = 0; k < curves[i].points.size(); ++k)
+            line.points[k] = QPointF(curves[i].points[k].movement, curves[i].points[k].loadTransfer);
+    }
+}
+
+// The curve of each selected method, in table order, with its name; the cone-based methods only in
+// the offshore edition. Returns the index of the load-transfer method's curve, or -1.
+int nameCapacityCurves(std::array<Graph*, 4> graphs, const ProjectData& project, int curves, int transferCode,
+                       QString& transferName) {
+    int transferLine = -1;
+    int line = 0;
+    for (Method m : kTableOrder) {
+        if (!project.isSelected(m) || (is_cone_based(m) && !project.offshoreEdition)) continue;
+        const QString label = QString::fromLatin1(method_info(m).curve_label);
+        if (code_of(m) == transferCode) {
+            transferLine = line;
+            transferName = label;
+        }
+        if (line < curves)
+            for (Graph* g : graphs) g->line(line).name = label;
+        ++line;
+    }
+    return transferLine < curves ? transferLine : -1;
+}
+
+}  // namespace
+
+Results::Results() {
+    for (const Declaration& d : kDeclarations) {
+        Graph& g = graph(d.graph);
+        g.identifier = QLatin1String(d.identifier);
+        g.caption = QLatin1String(d.caption);
+        g.xCaption = QLatin1String(d.xCaption);
+        g.xUnits = QLatin1String(d.xUnits);
+        g.yCaption = QLatin1String(d.yCaption);
+        g.yUnits = QLatin1String(d.yUnits);
+    }
+}
+
+void Results::clear() {
+    for (Graph& g : graphs_) {
+        g.setLineCount(0, Graph::Curves);
+        g.setLineCount(0, Graph::LayerMarks);
+        g.setUnits(1);
+    }
+    plotRows_ = 0;
+    driveability_.clear();
+}
+
+void Results::fill(const PlotFile& file, const ProjectData& project, const GridTable& soilLayers) {
+    plotRows_ = file.rowCount;
+    for (Graph& g : graphs_) g.setUnits(file.units);
+    const QString transferName = fillCapacityCurves(file, project);
+    fillTzCurves(graph(ResultGraph::TzCurves), file.tzCurves, file.units);
+    fillLoadCurves(file, project.isUplift(), transferName);
+    fillTzCurves(graph(ResultGraph::ExtraTzCurves), file.extraTzCurves, file.units);
+    for (ResultGraph g : kDepthGraphs) addLayerMarks(graph(g), soilLayers);
+}
+
+QString Results::fillCapacityCurves(const PlotFile& file, const ProjectData& project) {
+    const int curves = static_cast<int>(file.capacityCurves.size());
+    Graph& skin = graph(ResultGraph::SkinFriction);
+    Graph& unitSkin = graph(ResultGraph::UnitSkinFriction);
+    Graph& tip = graph(ResultGraph::TipResistance);
+    Graph& total = graph(ResultGraph::TotalCapacity);
+    Graph& combined = graph(ResultGraph::Combined);
+    const std::array<Graph*, 4> capacity = {&skin, &unitSkin, &tip, &total};
+    for (Graph* g : capacity) g->setLineCount(curves);
+    combined.setLineCount(3);
+    for (Graph* g : {&skin, &unitSkin, &tip, &total, &combined}) g->setPointCount(file.rowCount);
+
+    QString transferName;
+    const int transfer = nameCapacityCurves(capacity, project, curves, file.loadTransferMethod, transferName);
+    combined.line(0).name = texts::kSkinFrictionCurve;
+    combined.line(1).name = project.isUplift() ? texts::kSelfWeightCurve : texts::kTipResistanceCurve;
+    combined.line(2).name = texts::kTotalCapacityCurve;
+
+    driveability_.clear();
+    const double circumference = project.circumference();
+    for (int i = 0; i < curves; ++i) {
+        const std::vector<CapacityRow>& curve = file.capacityCurves[static_cast<std::size_t>(i)];
+        for (std::size_t j = 0; j < curve.size(); ++j) {
+            const CapacityRow& row = curve[j];
+            skin.line(i).points[j] = QPointF(row.skinFriction, row.depth);
+            tip.line(i).points[j] = QPointF(row.tipResistance, row.depth);
+            total.line(i).points[j] = QPointF(row.totalCapacity, row.depth);
+            unitSkin.line(i).points[j] = QPointF(row.unitSkinFriction, row.depth);
+            if (i == transfer && static_cast<int>(j) < kMaxDriveabilityPoints)
+                driveability_.push_back({row.depth, row.unitSkinFriction * circumference, row.tipResistance});
+        }
+    }
+    // The combined graph shows the load-transfer method's curves; without one it stays empty.
+    if (transfer >= 0) {
+        combined.line(0).points = skin.line(transfer).points;
+        combined.line(1).points = tip.line(transfer).points;
+        combined.line(2).points = total.line(transfer).points;
+    } else {
+        combined.setPointCount(0);
+    }
+    return transferName;
+}
+
+void Results::fillLoadCurves(const PlotFile& file, bool uplift, const QString& transferName) {
+    const bool english = file.units == 1;
+    Graph& load = graph(ResultGraph::LoadDistribution);
+    Graph& head = graph(ResultGraph::LoadSettlement);
+    Graph& qw = graph(ResultGraph::TipQw);
+    load.setLineCount(kLoadLevels);
+    load.setPointCount(file.rowCount);
+    for (int level = 0; level < kLoadLevels; ++level) {
+        const auto& rows = file.loadDistribution[static_cast<std::size_t>(level)];
+        for (std::size_t j = 0; j < rows.size(); ++j)
+            load.line(level).points[j] = QPointF(rows[j].load, rows[j].depth);
+    }
+
+    // Load-settlement at the head and Q-w at the tip, from the origin; uplift is drawn upward.
+    for (Graph* g : {&head, &qw}) {
+        g->setLineCount(1);
+        g->setPointCount(kLoadLevels + 1);
+        g->line(0).points[0] = QPointF();
+        g->xOnTop = !uplift;
+    }
+    head.line(0).name = transferName;
+    for (std::size_t k = 0; k < static_cast<std::size_t>(kLoadLevels); ++k) {
+        head.line(0).points[k + 1] = QPointF(file.loadSettlement[k].load, file.loadSettlement[k].movement);
+        qw.line(0).points[k + 1] = QPointF(file.qwCurve[k].load, file.qwCurve[k].movement);
+    }
+    qw.yCaption = english ? texts::kSettlementIn : texts::kSettlementM;
+    head.yCaption = uplift ? QString(english ? texts::kUpliftIn : texts::kUpliftM) : qw.yCaption;
+}
+
+void Results::convertUnits(UnitSystem from, UnitSystem to) {
+    if (from == to) return;
+    // By the templates of the graph axes the values come from.
+    auto factor = [&](const char* unitsTemplate) {
+        const double r = unitRatio(QLatin1String(unitsTemplate));
+        return to == UnitSystem::SI ? 1.0 / r : r;
+    };
+    const double length = to == UnitSystem::SI ? kMetresPerFoot : kFeetPerMetre;
+    const double force = factor("F1");  // kips | kN
+    const double forcePerLength = factor("F1/L2");
+    for (DriveabilityPoint& p : driveability_) {
+        p.depth *= length;
+        p.sideResistance *= forcePerLength;
+        p.tipResistance *= force;
+    }
+}
+
+}  // namespace torve::app

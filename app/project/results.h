@@ -1,0 +1,79 @@
+// The results of the last plot data file read: the result graphs and the driveability values.
+#pragma once
+
+#include <QString>
+#include <array>
+#include <vector>
+
+#include "app/graph/graph.h"
+#include "engine/model/file_format.h"
+
+namespace torve::app {
+
+class GridTable;
+struct PlotFile;
+struct ProjectData;
+
+// The result graphs; each keeps the identifier that the files written from it are named after
+// ("pltSkin.csv").
+enum class ResultGraph {
+    SkinFriction,      // "pltSkin"
+    UnitSkinFriction,  // "pltUSkin"
+    TipResistance,     // "pltTip"
+    TotalCapacity,     // "pltTotal"
+    Combined,          // "pltCombine"
+    LoadDistribution,  // "pltLoad"
+    LoadSettlement,    // "pltAxial"
+    TipQw,             // "PltQw"
+    TzCurves,          // "pltTZcurves"
+    ExtraTzCurves,     // "PltExtraTZ"
+};
+inline constexpr int kResultGraphCount = 10;
+
+// A point of the load-transfer method's capacity curve kept for the driveability export: depth
+// (ft | m), side resistance per length (kips/ft | kN/m) and tip resistance (kips | kN).
+struct DriveabilityPoint {
+    double depth = 0;
+    double sideResistance = 0;
+    double tipResistance = 0;
+};
+
+class Results {
+  public:
+    // The export keeps at most this many points: 500 segments and the surface.
+    static constexpr int kMaxDriveabilityPoints = kMaxCapacityRows;
+
+    // Empty graphs with their captions, axes and units templates.
+    Results();
+
+    Graph& graph(ResultGraph g) { return graphs_[static_cast<std::size_t>(g)]; }
+    const Graph& graph(ResultGraph g) const { return graphs_[static_cast<std::size_t>(g)]; }
+    // Rows per capacity curve of the plot file last read.
+    int plotRows() const { return plotRows_; }
+    const std::vector<DriveabilityPoint>& driveability() const { return driveability_; }
+
+    // Distributes a plot file over the graphs: one capacity curve per method the project selects
+    // (named by the method, in table order), the combined graph from the load-transfer method's
+    // curves, the t-z curves named by their depths, the load distribution, the load-settlement and
+    // Q-w curves from the origin, and the soil-layer marks of `soilLayers` on the depth graphs. The
+    // load-transfer method's depths, unit skin friction x circumference and tip resistances are kept
+    // for the driveability export.
+    void fill(const PlotFile& file, const ProjectData& project, const GridTable& soilLayers);
+    // No curves, English units, no driveability values: a project never analysed.
+    void clear();
+    // The driveability values in another unit system; the graphs keep the units of their file.
+    void convertUnits(UnitSystem from, UnitSystem to);
+
+  private:
+    // The capacity curves, the combined graph and the driveability values; returns the name of the
+    // load-transfer method's curve, empty without one.
+    QString fillCapacityCurves(const PlotFile& file, const ProjectData& project);
+    // The load distribution, the load-settlement curve (named `transferName`) and the Q-w curve.
+    void fillLoadCurves(const PlotFile& file, bool uplift, const QString& transferName);
+
+    std::array<Graph, kResultGraphCount> graphs_;
+    int plotRows_ = 0;
+    std::vector<DriveabilityPoint> driveability_;
+};
+
+}  // namespace torve::app

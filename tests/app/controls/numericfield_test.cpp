@@ -1,0 +1,162 @@
+// Exit checks of the numeric fields: whole-number rule, bounds, their messages, labels and keys.
+#include <gtest/gtest.h>
+
+#include <QLocale>
+
+#include "app/controls/expandunits.h"
+#include "app/controls/numericcombomodel.h"
+#include "app/controls/numericeditmodel.h"
+
+namespace {
+
+using torve::app::NumericComboModel;
+using torve::app::NumericEditModel;
+
+TEST(NumericEditModel, PassingCheckRewritesTheTextInItsOwnForm) {
+    NumericEditModel f(QLocale::c());
+    EXPECT_EQ(f.text(), QStringLiteral("0"));
+    f.setText(QStringLiteral("150*2"));
+    const auto r = f.exitCheck();
+    EXPECT_TRUE(r.valid);
+    EXPECT_TRUE(f.isEntryValid());
+    EXPECT_EQ(f.text(), QStringLiteral("300"));
+    f.setHex(true);
+    f.setText(QStringLiteral("255"));
+    EXPECT_TRUE(f.exitCheck().valid);
+    EXPECT_EQ(f.text(), QStringLiteral("$00FF"));
+}
+
+TEST(NumericEditModel, FailuresShowTheirMessagesAndSetTheBound) {
+    NumericEditModel f(QLocale::c());
+    f.setMinimum(2);
+    f.setMaximum(10);
+    f.setText(QStringLiteral("1"));
+    auto r = f.exitCheck();
+    EXPECT_FALSE(r.valid);
+    EXPECT_FALSE(f.isEntryValid());
+    EXPECT_EQ(r.message, QStringLiteral("Entry must be greater than or equal to 2"));
+    EXPECT_EQ(f.text(), QStringLiteral("2"));  // the field now holds the bound
+
+    f.setText(QStringLiteral("10.5"));
+    r = f.exitCheck();
+    EXPECT_EQ(r.message, QStringLiteral("Entry must be less than or equal to 10"));
+    EXPECT_EQ(f.text(), QStringLiteral("10"));
+
+    f.setText(QStringLiteral("1/0"));  // the platform's fault becomes the evaluator's message
+    EXPECT_EQ(f.exitCheck().message, QStringLiteral("Entry could not be evaluated:\rdivision by zero"));
+    EXPECT_EQ(f.text(), QStringLiteral("1/0"));  // left as typed
+
+    f.setText(QString());
+    EXPECT_EQ(f.exitCheck().message, QStringLiteral("Entry could not be evaluated:\rentry cannot be blank"));
+}
+
+TEST(NumericEditModel, WholeNumberRule) {
+    NumericEditModel f(QLocale::c());
+    f.setIntegerOnly(true);
+    // Setting the rule clamps the unbounded defaults into 32 bits.
+    EXPECT_EQ(f.maximum(), 2147483647.0L);
+    EXPECT_EQ(f.minimum(), -2147483648.0L);
+    f.setText(QStringLiteral("abc"));
+    EXPECT_EQ(f.exitCheck().message, QStringLiteral("Entry must be a valid integer."));
+    f.setText(QStringLiteral("2.5"));
+    EXPECT_EQ(f.exitCheck().message, QStringLiteral("Entry must be an integer."));
+    f.setText(QStringLiteral("5/2*2"));
+    EXPECT_TRUE(f.exitCheck().valid);
+    f.setMaximum(1e12L);
+    EXPECT_EQ(f.maximum(), 2147483647.0L);
+}
+
+TEST(NumericEditModel, BoundsMoveTheValueAndEachOther) {
+    NumericEditModel f(QLocale::c());
+    f.setNumber(50);
+    f.setMaximum(20);  // the value above the new maximum follows it
+    EXPECT_EQ(f.text(), QStringLiteral("20"));
+    f.setMinimum(30);  // a minimum above the maximum is lowered to it
+    EXPECT_EQ(f.minimum(), 20.0L);
+    f.setMinimum(-5);
+    f.setNumber(-100);  // writing clamps without a message
+    EXPECT_EQ(f.text(), QStringLiteral("-5"));
+    f.setLoading(true);  // a form being loaded takes its values as they stand
+    f.setNumber(-100);
+    EXPECT_EQ(f.text(), QStringLiteral("-100"));
+}
+
+TEST(NumericEditModel, NumbersFollowTheUsersLocale) {
+    NumericEditModel f(QLocale(QLocale::German, QLocale::Germany));
+    f.setText(QStringLiteral("1,5*3"));
+    EXPECT_TRUE(f.exitCheck().valid);
+    EXPECT_EQ(f.text(), QStringLiteral("4,5"));
+    f.setMinimum(0.5L);
+    f.setText(QStringLiteral("0,25"));
+    EXPECT_EQ(f.exitCheck().message, QStringLiteral("Entry must be greater than or equal to 0,5"));
+}
+
+TEST(NumericEditModel, LabelsAndAppendingKeys) {
+    NumericEditModel f(QLocale::c());
+    f.setCaption(QStringLiteral("Modulus of &Elasticity, E"));
+    EXPECT_EQ(f.labelText(), f.caption());
+    f.setUnitsTemplate(QStringLiteral("F/L\u00B2"));
+    EXPECT_EQ(f.labelText(), QStringLiteral("Modulus of &Elasticity, E (lbs/in\u00B2)"));
+    f.setUnits(2);
+    EXPECT_EQ(f.labelText(), QStringLiteral("Modulus of &Elasticity, E (kN/m\u00B2)"));
+    f.setUnits(7);
+    EXPECT_EQ(f.units(), 3);
+    f.setUnits(0);
+    EXPECT_EQ(f.units(), 1);
+    for (QChar k : QStringLiteral("+-/*^=%!")) EXPECT_TRUE(NumericEditModel::appendsToValue(k));
+    EXPECT_FALSE(NumericEditModel::appendsToValue(u'5'));
+    EXPECT_FALSE(NumericEditModel::appendsToValue(u'('));
+}
+
+TEST(ExpandUnits, FirstCodeOfEachFamily) {
+    using torve::app::expandUnits;
+    EXPECT_EQ(expandUnits(QStringLiteral("F/L2^2"), 1), QStringLiteral("lbs/ft^2"));
+    EXPECT_EQ(expandUnits(QStringLiteral("F/L2^2"), 2), QStringLiteral("kN/m^2"));
+    EXPECT_EQ(expandUnits(QStringLiteral("F/L2^2"), 3), QStringLiteral("F/L2^2"));
+    EXPECT_EQ(expandUnits(QStringLiteral("F/L2^3"), 2), QStringLiteral("kN/m^3"));
+    EXPECT_EQ(expandUnits(QStringLiteral("L1"), 2), QStringLiteral("mm"));
+    EXPECT_EQ(expandUnits(QStringLiteral("L\u00B2"), 1), QStringLiteral("in\u00B2"));
+    // F1 is found before F, so only the F1 codes are expanded.
+    EXPECT_EQ(expandUnits(QStringLiteral("F1 F"), 1), QStringLiteral("kips F"));
+    EXPECT_EQ(expandUnits(QStringLiteral("degrees"), 2), QStringLiteral("degrees"));
+    EXPECT_EQ(torve::app::expandComboUnits(QStringLiteral("F1/L2"), 2), QStringLiteral("kN1/m2"));
+}
+
+TEST(NumericComboModel, ItemsStandForTheirValues) {
+    NumericComboModel c(NumericComboModel::CreatedAtRunTime, QLocale::c());
+    EXPECT_EQ(c.minimum(), 0.0L);  // created at run time: both bounds 0
+    EXPECT_EQ(c.maximum(), 0.0L);
+    c.setMaximum(100);
+    c.setItems({QStringLiteral("Steel"), QStringLiteral("Timber")});
+    c.setValues({QStringLiteral("29000000"), QStringLiteral("1600000/16")});
+    c.setText(QStringLiteral("Timber"));
+    EXPECT_FALSE(c.exitCheck().valid);  // without a parent window an item is just text
+    c.setHasParent(true);
+    c.setText(QStringLiteral("Timber"));
+    EXPECT_EQ(c.number(), 100000.0L);
+    c.setText(QStringLiteral("12.345678912"));
+    EXPECT_TRUE(c.exitCheck().valid);
+    EXPECT_EQ(c.text(), QStringLiteral("12.345678912"));  // a passing check keeps the text
+    c.setText(QStringLiteral("123.456789"));
+    EXPECT_EQ(c.exitCheck().message, QStringLiteral("Entry must be less than or equal to 100"));
+    c.setNumber(2.0L / 3);
+    EXPECT_EQ(c.text(), QStringLiteral("0.66666667"));  // 8 significant digits
+    c.setIntegerOnly(true);
+    c.setNumber(7.9L);
+    EXPECT_EQ(c.text(), QStringLiteral("7"));
+}
+
+TEST(NumericComboModel, KeysAreFiltered) {
+    NumericComboModel c(NumericComboModel::CreatedFromForm, QLocale::c());
+    EXPECT_EQ(c.filterKey(u'e'), QChar(u'E'));
+    EXPECT_EQ(c.filterKey(u'7'), QChar(u'7'));
+    EXPECT_EQ(c.filterKey(u'.'), QChar(u'.'));
+    EXPECT_EQ(c.filterKey(u'\b'), QChar(u'\b'));
+    EXPECT_FALSE(c.filterKey(u'+'));
+    EXPECT_FALSE(c.filterKey(u'x'));
+    EXPECT_FALSE(c.filterKey(u','));
+    NumericComboModel german(NumericComboModel::CreatedFromForm, QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(german.filterKey(u','), QChar(u','));  // the user's decimal separator passes too
+}
+
+}  // namespace

@@ -1,0 +1,292 @@
+// The word reader, the plot-file reader and the filling of the result graphs on hand-made plot files
+// (tests/data/plot, written by make_plot_files.py beside them, whose docstring gives the value of
+// every number).
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <QFile>
+#include <QStringList>
+
+#include "app/controls/usererror.h"
+#include "app/graph/expandplotunits.h"
+#include "app/graph/plotfile.h"
+#include "app/graph/wordreader.h"
+#include "app/project/project.h"
+#include "tests/support/scratch_dir.h"
+
+namespace {
+
+using namespace torve::app;
+using torve::LoadingType;
+using torve::Method;
+
+QByteArray dataFile(const char* name) {
+    QFile f(QString::fromStdString(torve::test::source_path(std::string("tests/data/plot/") + name)));
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << name;
+    return f.readAll();
+}
+
+QString messageOf(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const UserError& e) {
+        return e.message();
+    }
+    return QStringLiteral("no error");
+}
+
+TEST(WordReader, WordsLinesAndMessages) {
+    WordReader r = WordReader::fromText("Title line\r\n  1\t2.5 ,x\n\n\n-3.0 0.123-100 7.5\n");
+    EXPECT_EQ(r.readLine(), QStringLiteral("Title line"));
+    EXPECT_EQ(r.wordCount(), 3);
+    EXPECT_EQ(r.readInt(), 1);
+    EXPECT_EQ(r.wordsLeftOnLine(), 2);
+    EXPECT_EQ(r.readDouble(), 2.5);
+    EXPECT_EQ(messageOf([&] { r.readDouble(); }),
+              QStringLiteral("Error on Line 2 Item 3\rA floating point number was expected but not found."));
+    EXPECT_EQ(r.readInt(), -3);  // the empty lines between are passed over
+    // The engine drops the E of a three-digit exponent: 0.123-100 is 0.123E-100.
+    EXPECT_DOUBLE_EQ(r.readDouble(), 0.123e-100);
+    EXPECT_EQ(messageOf([&] { r.readInt(); }),
+              QStringLiteral("Error on Line 5 Item 3\rAn integer was expected but not found."));
+    try {
+        r.readWord();
+        FAIL();
+    } catch (const UserError& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("This file either invalid or incomplete."));
+        ASSERT_TRUE(e.location());
+        EXPECT_EQ(e.location()->line, 5);  // the end of the file: its last line
+    }
+    EXPECT_TRUE(r.atEnd());
+
+    WordReader numbers = WordReader::fromText("1,5 1e999 nan 3000000000 +4");
+    for (const char* expected :
+         {"A floating point number", "A floating point number", "A floating point number"})
+        EXPECT_TRUE(messageOf([&] { numbers.readDouble(); }).contains(QLatin1String(expected)));
+    EXPECT_TRUE(messageOf([&] { numbers.readInt(); }).contains(QStringLiteral("An integer")));
+    EXPECT_EQ(numbers.readDouble(), 4.0);
+    EXPECT_TRUE(messageOf([] {
+                    WordReader(QStringLiteral("/nonexistent/x.tv6p"));
+                }).startsWith(QStringLiteral("File ")));
+}
+
+// A project selecting FHWA and API, API for the load transfer, extra t-z curves, two soil layers.
+struct Analysed {
+    Project project;
+    ProjectData data = project.data();
+    Analysed() {
+        data.selectedMethods.fill(false);
+        data.setSelected(Method::Fhwa, true);
+        data.setSelected(Method::Api, true);
+        data.loadTransferMethod = Method::Api;
+        data.printExtraTz = true;
+        data.outerDiameter = 24;  // circumference pi x 24 / 12 = 6.2832 ft
+        GridTable& layers = project.tables().soilLayers;
+        layers.setRowCount(2);
+        layers.cell(ProjectTables::BottomDepthColumn, 0).setDouble(10);
+        layers.cell(ProjectTables::SoilTypeColumn, 1).setInt(2);
+        layers.cell(ProjectTables::BottomDepthColumn, 1).setDouble(30);
+    }
+    // Reads the text as a plot file of the project and shows it; false with the message on failure.
+    bool read(const QByteArray& text, QString* error = nullptr) {
+        project.setData(data);
+        WordReader r = WordReader::fromText(text);
+        try {
+            project.showResults(
+                readPlotFile(r, data.printExtraTz ? ExtraTzBlock::Present : ExtraTzBlock::Absent));
+        } catch (const UserError& e) {
+            if (error) *error = e.message();
+            return false;
+        }
+        return true;
+    }
+    const Graph& graph(ResultGraph g) const { return project.graph(g); }
+};
+
+TEST(PlotFile, ReadIntoDataThenShown) {
+    const QByteArray text = dataFile("two-methods-english.tv6p");
+    WordReader r = WordReader::fromText(text);
+    const PlotFile f = readPlotFile(r, ExtraTzBlock::Present);
+    EXPECT_EQ(f.units, 1);
+    EXPECT_EQ(f.loadTransferMethod, 4);
+    EXPECT_EQ(f.rowCount, 3);
+    ASSERT_EQ(f.capacityCurves.size(), 2u);
+    EXPECT_EQ(f.capacityCurves[1][2].totalCapacity, 132);  // 100 x 1 + 30 + 2
+    ASSERT_EQ(f.tzCurves.size(), 2u);
+    EXPECT_EQ(f.tzCurves[1].depth, 5);                             // 2.5 x 2
+    EXPECT_DOUBLE_EQ(f.tzCurves[1].points[9].loadTransfer, 2.09);  // 2 + 0.01 x 9
+    EXPECT_EQ(f.loadDistribution[8][2].load, 920);                 // 100 x 9 + 10 x 2
+    EXPECT_DOUBLE_EQ(f.qwCurve[3].movement, 0.04);                 // level 4: 0.01 x 4
+    ASSERT_EQ(f.extraTzCurves.size(), 1u);
+    EXPECT_EQ(f.extraTzCurves[0].depth, 3.5);
+
+    Analysed t;
+    t.project.setData(t.data);
+    int shown = 0;
+    QObject::connect(&t.project, &Project::resultsChanged, [&] { ++shown; });
+    t.project.showResults(f);
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(t.graph(ResultGraph::Combined).line(2).points[2], QPointF(132, 3));
+    EXPECT_EQ(t.graph(ResultGraph::LoadSettlement).displayName(0), QStringLiteral("API"));
+}
+
+TEST(Results, EveryNumberLandsInItsGraph) {
+    Analysed t;
+    ASSERT_TRUE(t.read(dataFile("two-methods-english.tv6p")));
+    const Graph& skin = t.graph(ResultGraph::SkinFriction);
+    const Graph& tip = t.graph(ResultGraph::TipResistance);
+    const Graph& total = t.graph(ResultGraph::TotalCapacity);
+    const Graph& unitSkin = t.graph(ResultGraph::UnitSkinFriction);
+    const Graph& combined = t.graph(ResultGraph::Combined);
+    const Graph& axial = t.graph(ResultGraph::LoadSettlement);
+    const Graph& tz = t.graph(ResultGraph::TzCurves);
+    const Graph& load = t.graph(ResultGraph::LoadDistribution);
+    const Graph& qw = t.graph(ResultGraph::TipQw);
+    const Graph& extra = t.graph(ResultGraph::ExtraTzCurves);
+    ASSERT_EQ(skin.lineCount(), 2);
+    EXPECT_EQ(skin.displayName(0), QStringLiteral("FHWA"));
+    EXPECT_EQ(total.displayName(1), QStringLiteral("API"));
+    for (int i = 0; i < 2; ++i) {
+        for (int j = 0; j < 3; ++j) {
+            const auto k = static_cast<std::size_t>(j);
+            EXPECT_EQ(skin.line(i).points[k].x(), 100 * i + 10 + j);
+            EXPECT_EQ(tip.line(i).points[k].x(), 100 * i + 20 + j);
+            EXPECT_EQ(total.line(i).points[k].x(), 100 * i + 30 + j);
+            EXPECT_DOUBLE_EQ(unitSkin.line(i).points[k].x(), i + 0.001 * (j + 1));
+            for (const Graph* g : {&skin, &tip, &total, &unitSkin})
+                EXPECT_EQ(g->line(i).points[k].y(), j + 1);
+        }
+    }
+    // The combined graph copies the load-transfer method's (API's) curves.
+    EXPECT_EQ(combined.displayName(1), QStringLiteral("Tip Resistance"));
+    EXPECT_EQ(combined.line(2).points[2].x(), 132);
+    EXPECT_EQ(axial.displayName(0), QStringLiteral("API"));
+    ASSERT_EQ(tz.lineCount(), 2);
+    EXPECT_EQ(tz.displayName(1), QStringLiteral("5 ft"));
+    EXPECT_DOUBLE_EQ(tz.line(1).points[9].y(), 2.09);   // t
+    EXPECT_DOUBLE_EQ(tz.line(1).points[9].x(), 0.011);  // z
+    for (int level = 0; level < 9; ++level) EXPECT_EQ(load.line(level).points[2].x(), 100 * (level + 1) + 20);
+    EXPECT_EQ(load.line(8).points[2].y(), 3);
+    ASSERT_EQ(axial.line(0).points.size(), 10u);
+    EXPECT_EQ(axial.line(0).points[0].x(), 0);  // the origin
+    EXPECT_DOUBLE_EQ(axial.line(0).points[9].x(), 90);
+    EXPECT_DOUBLE_EQ(axial.line(0).points[9].y(), 0.9);
+    EXPECT_DOUBLE_EQ(qw.line(0).points[4].x(), 20);
+    EXPECT_DOUBLE_EQ(qw.line(0).points[4].y(), 0.04);
+    EXPECT_EQ(axial.yCaption, QStringLiteral("Settlement, in."));
+    ASSERT_EQ(extra.lineCount(), 1);
+    EXPECT_EQ(extra.displayName(0), QStringLiteral("3.5 ft"));
+    EXPECT_DOUBLE_EQ(extra.line(0).points[0].y(), 51);
+    // The driveability export keeps API's depths, unit skin friction x circumference and tips.
+    const Results& results = t.project.results();
+    EXPECT_EQ(results.plotRows(), 3);
+    ASSERT_EQ(results.driveability().size(), 3u);
+    EXPECT_EQ(results.driveability()[2].depth, 3);
+    EXPECT_NEAR(results.driveability()[2].sideResistance, 1.003 * 3.1416 * 24 / 12, 1e-12);
+    EXPECT_EQ(results.driveability()[2].tipResistance, 122);
+    // Layer marks at the bottoms of the soil layers.
+    ASSERT_EQ(skin.lineCount(Graph::LayerMarks), 2);
+    EXPECT_EQ(skin.line(0, Graph::LayerMarks).name, QStringLiteral(" SAND "));
+    EXPECT_EQ(skin.line(0, Graph::LayerMarks).points[0].x(), 7);
+    EXPECT_EQ(skin.line(1, Graph::LayerMarks).name, QStringLiteral(" CLAY "));
+    EXPECT_EQ(skin.line(1, Graph::LayerMarks).points[0].y(), 30);
+    EXPECT_EQ(axial.lineCount(Graph::LayerMarks), 0);  // not a depth graph
+}
+
+TEST(Results, LineBreaksAndEmptyLinesDoNotMatter) {
+    const QByteArray original = dataFile("two-methods-english.tv6p");
+    const QList<QByteArray> words = original.simplified().split(' ');
+    Analysed a, b, c;
+    ASSERT_TRUE(a.read(original));
+    ASSERT_TRUE(b.read(words.join('\n')));                            // one number per line
+    ASSERT_TRUE(c.read(QByteArray(original).replace('\n', "\n\n")));  // an empty line after each
+    for (Analysed* other : {&b, &c}) {
+        EXPECT_EQ(other->graph(ResultGraph::LoadDistribution).line(4).points[1].x(),
+                  a.graph(ResultGraph::LoadDistribution).line(4).points[1].x());
+        EXPECT_EQ(other->graph(ResultGraph::ExtraTzCurves).line(0).points[9].x(),
+                  a.graph(ResultGraph::ExtraTzCurves).line(0).points[9].x());
+    }
+    Analysed d;
+    ASSERT_TRUE(d.read(words.join(' ')));  // all on one line
+    EXPECT_EQ(d.graph(ResultGraph::TzCurves).line(0).points[3].y(),
+              a.graph(ResultGraph::TzCurves).line(0).points[3].y());
+}
+
+TEST(Results, SIUnitsUpliftAndOneMethod) {
+    Analysed t;
+    t.data.setSelected(Method::Fhwa, false);
+    t.data.printExtraTz = false;
+    t.data.loadingType = LoadingType::Tension;
+    ASSERT_TRUE(t.read(dataFile("api-only-si.tv6p")));
+    const Graph& skin = t.graph(ResultGraph::SkinFriction);
+    EXPECT_EQ(skin.lineCount(), 1);
+    EXPECT_EQ(skin.displayName(0), QStringLiteral("API"));
+    EXPECT_EQ(t.graph(ResultGraph::Combined).line(0).points[1].x(), 11);
+    EXPECT_EQ(t.graph(ResultGraph::Combined).displayName(1), QStringLiteral("Self Weight"));
+    EXPECT_EQ(t.graph(ResultGraph::TzCurves).displayName(0), QStringLiteral("2.5 m"));
+    EXPECT_EQ(t.graph(ResultGraph::LoadSettlement).yCaption, QStringLiteral("Uplift, m"));
+    EXPECT_EQ(t.graph(ResultGraph::TipQw).yCaption, QStringLiteral("Settlement, m"));
+    EXPECT_FALSE(t.graph(ResultGraph::LoadSettlement).xOnTop);
+    EXPECT_EQ(skin.units(), 2);
+    EXPECT_EQ(skin.xTitle(), QStringLiteral("Accumulated Skin Friction  (kN)"));
+}
+
+TEST(Results, DamagedFilesFailWithTheReadersMessage) {
+    const QByteArray original = dataFile("two-methods-english.tv6p");
+    QString error;
+    Analysed truncated;
+    EXPECT_FALSE(truncated.read(original.left(original.size() / 2), &error));
+    EXPECT_EQ(error, QStringLiteral("This file either invalid or incomplete."));
+    // Nothing of a file that fails reaches the graphs.
+    EXPECT_EQ(truncated.graph(ResultGraph::SkinFriction).lineCount(), 0);
+
+    Analysed comma;
+    EXPECT_FALSE(
+        comma.read(QByteArray(original).replace("     1.00      10.0", "     1,00      10.0"), &error));
+    EXPECT_EQ(error,
+              QStringLiteral("Error on Line 2 Item 1\rA floating point number was expected but not found."));
+
+    Analysed huge;  // a damaged count is refused before room is made for it
+    EXPECT_FALSE(huge.read("9 2000000000 1 4\n1 2 3\n", &error));
+    EXPECT_EQ(error, QStringLiteral("This file either invalid or incomplete."));
+
+    // Reading the project's results from a file that fails clears those of an earlier run.
+    Analysed missing;
+    ASSERT_TRUE(missing.read(original));
+    EXPECT_THROW(missing.project.readResults(QStringLiteral("/nonexistent/p.tv6p")), UserError);
+    EXPECT_EQ(missing.graph(ResultGraph::SkinFriction).lineCount(), 0);
+    EXPECT_TRUE(missing.project.results().driveability().empty());
+}
+
+TEST(Results, LoadTransferMethodNotSelected) {
+    Analysed t;
+    t.data.loadTransferMethod = Method::Usace;  // the file says API (4) carries the load transfer...
+    t.data.setSelected(Method::Api, false);     // ...but the project does not select it
+    t.data.setSelected(Method::Usace, true);
+    ASSERT_TRUE(t.read(dataFile("two-methods-english.tv6p")));
+    EXPECT_EQ(t.graph(ResultGraph::Combined).lineCount(), 3);
+    EXPECT_TRUE(t.graph(ResultGraph::Combined).line(0).points.empty());  // nothing to copy
+    EXPECT_TRUE(t.project.results().driveability().empty());
+    EXPECT_EQ(t.graph(ResultGraph::SkinFriction).displayName(1), QStringLiteral("USACE"));
+}
+
+TEST(Graph, LinesNamesAndUnits) {
+    Graph p;
+    p.setLineCount(3);
+    EXPECT_EQ(p.displayName(2), QStringLiteral("Curve #3"));
+    p.lineNames = {QStringLiteral("first")};
+    EXPECT_EQ(p.displayName(0), QStringLiteral("first"));
+    p.setPointCount(4);
+    EXPECT_EQ(p.line(1).points.size(), 4u);
+    p.setLineCount(-1);
+    EXPECT_EQ(p.lineCount(), 0);
+    p.setUnits(9);
+    EXPECT_EQ(p.units(), 3);
+    EXPECT_EQ(expandPlotUnits(QStringLiteral("F1/L2^2"), 1), QStringLiteral("kips/ft^2"));
+    EXPECT_EQ(expandPlotUnits(QStringLiteral("F1/L2^2"), 2), QStringLiteral("kN/m^2"));
+    EXPECT_EQ(expandPlotUnits(QStringLiteral("F/L^2"), 1), QStringLiteral("lbs/in^2"));
+    EXPECT_EQ(expandPlotUnits(QStringLiteral("L1"), 2), QStringLiteral("mm"));
+    EXPECT_EQ(expandPlotUnits(QStringLiteral("F/L^2"), 3), QStringLiteral("F/L^2"));
+}
+
+}  // namespace

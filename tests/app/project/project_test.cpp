@@ -1,0 +1,459 @@
+// The project: defaults, reading current and old files, saving, unit switches, the taper check and the
+// signals of the document, on every example project and on small files written here.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <cmath>
+#include <filesystem>
+
+#include "app/controls/usererror.h"
+#include "app/project/project.h"
+#include "tests/support/scratch_dir.h"
+
+namespace {
+
+using namespace torve::app;
+using torve::LoadingType;
+using torve::Method;
+using torve::PileType;
+using torve::SectionMode;
+using torve::UnitSystem;
+namespace fs = std::filesystem;
+
+std::vector<fs::path> examples() {
+    std::vector<fs::path> out;
+    for (const auto& e : fs::directory_iterator(torve::test::source_path("examples")))
+        if (e.path().extension() == ".tv6d") out.push_back(e.path());
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+QString q(const fs::path& p) {
+    return QString::fromStdString(p.string());
+}
+
+// Every value of a project's tables by name, every cell; with the project's data this is every
+// value the project holds.
+std::vector<std::pair<std::string, double>> tableValues(const Project& p) {
+    std::vector<std::pair<std::string, double>> v;
+    auto table = [&](const std::string& name, const GridTable& t) {
+        v.emplace_back(name + ".rows", t.rowCount());
+        for (int c = 0; c < t.columnCount(); ++c) {
+            for (int r = 0; r < t.rowCount(); ++r) {
+                const std::string at = name + "[" + std::to_string(c) + "," + std::to_string(r) + "]";
+                const int type = t.column(c).typeNumber();
+                if (type == 2) v.emplace_back(at, t.cell(c, r).toDouble());
+                if (type == 0 || type == 1) v.emplace_back(at, t.cell(c, r).toInt());
+            }
+        }
+    };
+    const ProjectTables& tables = p.tables();
+    table("soilLayers", tables.soilLayers);
+    for (int r = 0; r < tables.soilLayers.rowCount(); ++r)
+        if (const GridTable* s = tables.soilLayers.cell(ProjectTables::LayerDataColumn, r).subTable())
+            table("layer" + std::to_string(r + 1), *s);
+    table("tzPrintDepths", tables.tzPrintDepths);
+    table("sectionAreas", tables.sectionAreas);
+    return v;
+}
+
+// The unit-dependent values of the data by name, for comparisons within rounding.
+std::vector<std::pair<std::string, double>> numbers(const ProjectData& d) {
+    std::vector<std::pair<std::string, double>> v = {{"perimeter", d.perimeter},
+                                                     {"tipArea", d.tipArea},
+                                                     {"outerDiameter", d.outerDiameter},
+                                                     {"innerDiameter", d.innerDiameter},
+                                                     {"modulus", d.modulus},
+                                                     {"totalLength", d.totalLength},
+                                                     {"stickupLength", d.stickupLength},
+                                                     {"endSectionLength", d.endSectionLength},
+                                                     {"endSectionInnerDiameter", d.endSectionInnerDiameter},
+                                                     {"zeroFrictionLength", d.zeroFrictionLength},
+                                                     {"incrementLength", d.incrementLength},
+                                                     {"lastLayerBottom", d.lastLayerBottom},
+                                                     {"sectionArea", d.sectionArea},
+                                                     {"criticalDepth", d.criticalDepth}};
+    for (const CptPoint& pt : d.cptPoints) {
+        v.emplace_back("cpt.depth", pt.depth);
+        v.emplace_back("cpt.qc", pt.qc);
+    }
+    return v;
+}
+
+void expectNear(const std::vector<std::pair<std::string, double>>& a,
+                const std::vector<std::pair<std::string, double>>& b, double relative) {
+    ASSERT_EQ(a.size(), b.size());
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        EXPECT_EQ(a[i].first, b[i].first);
+        EXPECT_NEAR(a[i].second, b[i].second, relative * std::max(1.0, std::fabs(a[i].second))) << a[i].first;
+    }
+}
+
+// Everything but the numbers compared within rounding is equal.
+void expectSame(const Project& a, const Project& b, double relative) {
+    expectNear(tableValues(a), tableValues(b), relative);
+    expectNear(numbers(a.data()), numbers(b.data()), relative);
+    ProjectData da = a.data(), db = b.data();
+    for (ProjectData* d : {&da, &db}) {
+        d->perimeter = d->tipArea = d->outerDiameter = d->innerDiameter = d->modulus = d->totalLength = 0;
+        d->stickupLength = d->endSectionLength = d->endSectionInnerDiameter = d->zeroFrictionLength = 0;
+        d->incrementLength = d->lastLayerBottom = d->sectionArea = d->criticalDepth = 0;
+        d->cptPoints.clear();
+    }
+    EXPECT_TRUE(da == db);
+}
+
+void readInto(Project& p, const std::string& path, ProjectFormat format = ProjectFormat::Current) {
+    p.readProject(QString::fromStdString(path), format);
+}
+
+void saveAs(Project& p, const std::string& path) {
+    ProjectData data = p.data();
+    data.fileName = QString::fromStdString(path);
+    p.setData(data);
+    p.saveProject();
+}
+
+TEST(Project, Defaults) {
+    Project p;
+    const ProjectData& d = p.data();
+    EXPECT_EQ(d.fileName, QStringLiteral("NewTORVE.tv6d"));
+    EXPECT_EQ(d.title, QStringLiteral("New Pile"));
+    EXPECT_EQ(d.units, UnitSystem::English);
+    EXPECT_EQ(d.incrementLength, 1.0);
+    EXPECT_EQ(d.loadTransferMethod, Method::Api);
+    EXPECT_TRUE(d.offshoreEdition);
+    EXPECT_EQ(d.tensionReduction, 1.0);
+    EXPECT_EQ(d.selectedMethods,
+              (std::array<bool, 9>{false, false, false, true, false, false, false, false, false}));
+    EXPECT_EQ(p.tables().soilLayers.rowCount(), 1);
+    EXPECT_EQ(p.tables().sectionAreas.rowCount(), 2);
+    EXPECT_TRUE(d.cptPoints.empty());
+    EXPECT_FALSE(p.isModified());
+}
+
+TEST(Project, ExamplesReadSaveAndReadAgainIdentically) {
+    for (const fs::path& example : examples()) {
+        SCOPED_TRACE(example.string());
+        torve::test::ScratchDir dir;
+        Project first, second;
+        readInto(first, example.string());
+        // The CPT points file beside the example comes along: its row count is the second number.
+        fs::path cpt_file = example;
+        cpt_file.replace_extension(".cpt");
+        std::istringstream cpt_head(torve::test::read_file(cpt_file));
+        int cpt_units = 0, cpt_rows = -1;
+        cpt_head >> cpt_units >> cpt_rows;
+        EXPECT_EQ(static_cast<int>(first.data().cptPoints.size()), cpt_rows);
+        const auto read = tableValues(first);
+        const ProjectData asRead = first.data();
+        saveAs(first, dir.file("copy.tv6d"));
+        readInto(second, dir.file("copy.tv6d"));
+        EXPECT_EQ(tableValues(second), read);
+        ProjectData back = second.data();
+        back.fileName = asRead.fileName;
+        EXPECT_TRUE(back == asRead);
+        // The CPT points go back out exactly as they came in.
+        EXPECT_EQ(torve::test::read_file(dir.file("copy.cpt")), torve::test::read_file(cpt_file));
+        // A second save of what was read writes the same bytes.
+        const std::string text = torve::test::read_file(dir.file("copy.tv6d"));
+        saveAs(second, dir.file("again.tv6d"));
+        EXPECT_EQ(torve::test::read_file(dir.file("again.tv6d")), text);
+    }
+}
+
+TEST(Project, ExamplesSurviveAUnitRoundTrip) {
+    for (const fs::path& example : examples()) {
+        SCOPED_TRACE(example.string());
+        Project original, converted;
+        readInto(original, example.string());
+        readInto(converted, example.string());
+        const UnitSystem units = converted.data().units;
+        const UnitSystem other = units == UnitSystem::English ? UnitSystem::SI : UnitSystem::English;
+        converted.setUnits(other);
+        EXPECT_EQ(converted.data().units, other);
+        EXPECT_EQ(converted.tables().soilLayers.units(), other);
+        converted.setUnits(units);
+        expectSame(original, converted, 1e-9);
+    }
+}
+
+TEST(Project, SetUnitsConvertsEveryLengthAreaAndStress) {
+    Project p;
+    ProjectData d = p.data();
+    d.outerDiameter = 24;   // in
+    d.stickupLength = 10;   // ft
+    d.criticalDepth = 10;   // ft
+    d.sectionArea = 36.91;  // in^2
+    d.modulus = 29000000;   // lb/in^2
+    d.totalLength = 60;     // ft
+    p.setData(d);
+    p.setUnits(UnitSystem::SI);
+    EXPECT_NEAR(p.data().outerDiameter, 609.6, 1e-9);   // 24 x 25.4
+    EXPECT_NEAR(p.data().stickupLength, 3.048, 1e-12);  // 10 x 0.3048: no longer left as 10 "m"
+    EXPECT_NEAR(p.data().criticalDepth, 3.048, 1e-12);
+    EXPECT_NEAR(p.data().sectionArea, 36.91 * 0.0254 * 0.0254, 1e-15);  // 0.023813 m^2
+    EXPECT_NEAR(p.data().modulus, 199947978.8, 0.1);  // 29e6 x 0.00444822199911631 / 0.0254^2
+    EXPECT_NEAR(p.data().incrementLength, 0.3048, 1e-12);
+    const ProjectData before = p.data();
+    p.setUnits(UnitSystem::SI);         // the system already in force: nothing changes
+    p.setUnits(unitSystemFromCode(5));  // counts as 2
+    EXPECT_TRUE(p.data() == before);
+    p.setUnits(unitSystemFromCode(-1));  // counts as 1
+    EXPECT_EQ(p.data().units, UnitSystem::English);
+    EXPECT_NEAR(p.data().outerDiameter, 24, 1e-9);
+    EXPECT_NEAR(p.data().stickupLength, 10, 1e-9);
+}
+
+TEST(Project, OldProjectFilesGetTheirDefaults) {
+    torve::test::ScratchDir dir;
+    // The previous version's layout: no stickup, no reduced-curves flag or method flags, nine values
+    // on a soil point's second line, and no critical-depth record. Load transfer by method 5.
+    const std::string old =
+        "Old pile\nDesigner\nJob\n"
+        "1 2 4\n"
+        "0 0 18 0 4000000 40\n"
+        "0 0\n"
+        "0 1 3 0 5 0\n"
+        "50 0\n"
+        "0 1 0.8 60 32 20\n0 0 0 12 0 0 0 1500 40000\n"
+        "20 1 0.8 60 32 20\n0 0 0 14 0 0 0 1500 40000\n"
+        "20 2 0 55 0 0\n0 0 1000 500 2 25 0 900 20000\n"
+        "50 2 0 55 0 0\n0 0 1400 700 2 25 0 900 20000\n"
+        "0\n0 1\n0 0\n3\n0 0.5\n20 0.6\n40 0.7\n";
+    Project p;
+    readInto(p, dir.write("old.tvd", old), ProjectFormat::Previous);
+    const ProjectData& d = p.data();
+    EXPECT_EQ(d.stickupLength, 0);
+    EXPECT_FALSE(d.reducedResistance);
+    EXPECT_EQ(d.criticalDepthOption, torve::CriticalDepthOption::FromDensity);
+    EXPECT_EQ(d.selectedMethods, (std::array<bool, 9>{true, true, true, true, true, true, true, true, true}));
+    EXPECT_EQ(d.totalLength, 40);
+    EXPECT_EQ(d.pileType, PileType::PrecastConcrete);
+    const GridTable& layers = p.tables().soilLayers;
+    EXPECT_EQ(layers.rowCount(), 2);
+    // Not in the file: the table's default.
+    EXPECT_EQ(layers.cell(ProjectTables::SideFactorColumn, 1).toDouble(), 1.0);
+    const GridTable* clay = layers.cell(ProjectTables::LayerDataColumn, 1).subTable();
+    EXPECT_EQ(clay->caption(), QStringLiteral("Clay Layer Data"));
+    EXPECT_EQ(clay->cell(ProjectTables::UndrainedStrength, 1).toDouble(), 1400);
+    EXPECT_EQ(clay->cell(ProjectTables::ClayUserBearing, 0).toDouble(), 20000);
+    const GridTable* sand = layers.cell(ProjectTables::LayerDataColumn, 0).subTable();
+    EXPECT_EQ(sand->cell(ProjectTables::BlowCount, 1).toInt(), 14);
+    // The section line holds only the count: 3 rows give mode 2.
+    EXPECT_EQ(d.sectionMode, SectionMode::VaryingWithDepth);
+    EXPECT_EQ(p.tables().sectionAreas.rowCount(), 3);
+    EXPECT_EQ(p.tables().sectionAreas.cell(1, 2).toDouble(), 0.7);
+    EXPECT_FALSE(p.isModified());
+}
+
+// A current-format file with one sand layer, its section line given in full.
+std::string smallProject(const std::string& sectionLine, double sectionArea = 0,
+                         const std::string& layers = "2") {
+    std::string s = "Pile\nD\nJ\n1 0 " + layers +
+                    "\n0 0 24 23 29000000 60 5\n0 0\n0 0 1 0 4 1 0\n0 0 0 1 0 0 0 0 0\n" + "90 " +
+                    std::to_string(sectionArea) + "\n";
+    for (int i = 0; i < std::stoi(layers); ++i)
+        s += std::to_string(i * 45) + " 1 0.8 60 30 20\n100 0 0 0 0 0 0 7 8 0.5 0.6\n";
+    return s + "0\n0 1\n0 0\n" + sectionLine + "\n0 0\n";
+}
+
+TEST(Project, AreaModeWhenTheFileOmitsIt) {
+    torve::test::ScratchDir dir;
+    Project p;
+    readInto(p, dir.write("a.tv6d", smallProject("1", 12.5)));
+    EXPECT_EQ(p.data().sectionMode, SectionMode::Constant);  // a non-zero constant area
+    readInto(p, dir.write("b.tv6d", smallProject("0")));
+    EXPECT_EQ(p.data().sectionMode, SectionMode::FromDiameters);
+    EXPECT_EQ(p.tables().sectionAreas.rowCount(), 2);  // brought up to the minimum
+    readInto(p, dir.write("c.tv6d", smallProject("2\n0 30\n60 40")));
+    EXPECT_EQ(p.data().sectionMode, SectionMode::VaryingWithDepth);
+    readInto(p, dir.write("d.tv6d", smallProject("0 0", 0, "0")));
+    EXPECT_EQ(p.tables().soilLayers.rowCount(), 1);  // a file without layers still gets one row
+}
+
+TEST(Project, SavingNormalisesTheProject) {
+    torve::test::ScratchDir dir;
+    Project p;
+    readInto(p, dir.write("p.tv6d", smallProject("0 0", 0, "4")));
+    EXPECT_EQ(p.data().printEvery, 0);
+    const GridTable& layers = p.tables().soilLayers;
+    EXPECT_EQ(layers.cell(ProjectTables::LayerDataColumn, 0).subTable()->cell(6, 0).toDouble(), 7);
+    ProjectData d = p.data();
+    d.incrementLength = 0;
+    d.tipArea = 5;  // a circular pile keeps no tip area
+    d.perimeter = 80;
+    p.setData(d);
+    p.saveProject();
+    EXPECT_EQ(p.data().printEvery, 1);
+    EXPECT_EQ(p.data().incrementLength, 1.0);
+    EXPECT_EQ(p.data().tipArea, 0);
+    // Not method 5: the user-specified values are zeroed in the project itself.
+    EXPECT_EQ(layers.cell(ProjectTables::LayerDataColumn, 0).subTable()->cell(6, 0).toDouble(), 0);
+    EXPECT_EQ(layers.cell(ProjectTables::LayerDataColumn, 1).subTable()->cell(7, 1).toDouble(), 0);
+    EXPECT_NEAR(p.data().perimeter, 3.1416 * 24, 1e-12);  // set for the driveability export
+    EXPECT_EQ(p.data().driveabilityFileName, QString::fromStdString(dir.file("p.gwi")));
+    EXPECT_EQ(p.data().cptFileName, QString::fromStdString(dir.file("p.cpt")));
+    const std::string text = torve::test::read_file(dir.file("p.tv6d"));
+    EXPECT_EQ(text.substr(0, 43),
+              "Pile\nD\nJ\n1 1 4\n0 0 24 23 29000000 60 5\n0 0\n");    // perimeter, tip area 0
+    EXPECT_NE(text.find("\n0 1 1 0 4 1 0\n"), std::string::npos);      // increment 1
+    EXPECT_NE(text.find("\n45 1 0.8 60 30 20\n"), std::string::npos);  // top of layer 2: bottom of layer 1
+    Project back;
+    readInto(back, dir.file("p.tv6d"));
+    EXPECT_TRUE(back.data().circular);
+    EXPECT_TRUE(back.data().cptPoints.empty());  // an empty CPT points file
+    EXPECT_EQ(torve::test::read_file(dir.file("p.cpt")), " 1 0\n");
+}
+
+TEST(Project, UnreadableFilesLeaveTheOpenProjectAlone) {
+    torve::test::ScratchDir dir;
+    Project p;
+    const fs::path example = examples().front();
+    readInto(p, example.string());
+    const auto before = tableValues(p);
+    const ProjectData data = p.data();
+    std::string broken = smallProject("0 0");
+    broken.replace(broken.find("24 23"), 5, "24 x");
+    try {
+        readInto(p, dir.write("broken.tv6d", broken));
+        FAIL();
+    } catch (const UserError& e) {
+        EXPECT_EQ(
+            e.message(),
+            QStringLiteral("Error on Line 5 Item 4\rA floating point number was expected but not found."));
+        ASSERT_TRUE(e.location());
+        EXPECT_EQ(e.location()->file, QString::fromStdString(dir.file("broken.tv6d")));
+    }
+    const std::string whole = smallProject("0 0");
+    EXPECT_THROW(readInto(p, dir.write("short.tv6d", whole.substr(0, whole.size() / 2))), UserError);
+    EXPECT_THROW(readInto(p, dir.write("odd.tv6d", smallProject("0 0", 0, "3"))), UserError);
+    EXPECT_THROW(readInto(p, dir.file("absent.tv6d")), UserError);
+    EXPECT_EQ(tableValues(p), before);
+    EXPECT_TRUE(p.data() == data);
+    EXPECT_EQ(p.data().fileName, q(example));
+}
+
+TEST(Project, FailedSavesReportAndLeaveNoHalfFiles) {
+    torve::test::ScratchDir dir;
+    Project p;
+    readInto(p, examples().front().string());
+    EXPECT_THROW(saveAs(p, dir.file("missing-folder/p.tv6d")), UserError);
+    // The export's place is taken by a folder: the save stops there, the input file already written
+    // is complete and no temporary file is left behind.
+    fs::create_directory(dir.path() / "p.gwi");
+    try {
+        saveAs(p, dir.file("p.tv6d"));
+        FAIL();
+    } catch (const UserError& e) {
+        EXPECT_TRUE(e.message().contains(QStringLiteral("p.gwi")));
+    }
+    EXPECT_TRUE(p.isModified());  // not saved
+    Project back;
+    readInto(back, dir.file("p.tv6d"));
+    int files = 0;
+    for (const auto& e : fs::directory_iterator(dir.path())) files += e.is_regular_file();
+    EXPECT_EQ(files, 1);
+}
+
+TEST(Project, ModifiedStateAndSignals) {
+    torve::test::ScratchDir dir;
+    Project p;
+    std::vector<bool> modified;
+    std::vector<UnitSystem> units;
+    int changed = 0;
+    QObject::connect(&p, &Project::modifiedChanged, [&](bool m) { modified.push_back(m); });
+    QObject::connect(&p, &Project::unitsChanged, [&](UnitSystem u) { units.push_back(u); });
+    QObject::connect(&p, &Project::changed, [&] { ++changed; });
+
+    ProjectData d = p.data();
+    d.title = QStringLiteral("Quay wall");
+    d.fileName = QString::fromStdString(dir.file("p.tv6d"));
+    p.setData(d);
+    p.setData(d);  // the same values again: no change
+    EXPECT_EQ(changed, 1);
+    EXPECT_EQ(modified, (std::vector<bool>{true}));
+    p.saveProject();
+    EXPECT_EQ(modified, (std::vector<bool>{true, false}));
+    p.tables().tzPrintDepths.cell(0, 0).setDouble(12);  // a table edit, as from a table window
+    EXPECT_TRUE(p.isModified());
+    p.readProject(d.fileName, ProjectFormat::Current);
+    EXPECT_EQ(modified, (std::vector<bool>{true, false, true, false}));
+
+    p.setUnits(UnitSystem::English);  // the system in force
+    EXPECT_TRUE(units.empty());
+    p.setUnits(UnitSystem::SI);
+    p.setUnits(UnitSystem::SI);
+    EXPECT_EQ(units, (std::vector<UnitSystem>{UnitSystem::SI}));
+    EXPECT_FALSE(p.isModified());  // a conversion changes no value the user gave
+}
+
+// A CPT points file the program cannot read does not keep the project from opening: the warning
+// names the file and the line, the project has no CPT points, and the file stays as it is until
+// the user imports CPT data; saved under a new name, the project takes it along unread.
+TEST(Project, DamagedCptFilesOpenWithAWarning) {
+    const struct {
+        const char* name;
+        std::string text;
+        int line;
+    } cases[] = {
+        {"damaged", " 1 2\n  1.00E+00  x\n  2.00E+00  5.00E+03\n", 2},       // qc of point 1 is no number
+        {"short", " 1 3\n  1.00E+00  4.00E+03\n  2.00E+00  5.00E+03\n", 3},  // ends before point 3
+        {"oversized", " 1 1001\n  1.00E+00  4.00E+03\n", 1},                 // more rows than a run takes
+    };
+    const fs::path example = examples().front();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        torve::test::ScratchDir dir;
+        fs::copy_file(example, dir.path() / "p.tv6d");
+        const std::string cpt = dir.write("p.cpt", c.text);
+        Project p;
+        const QStringList notices =
+            p.readProject(QString::fromStdString(dir.file("p.tv6d")), ProjectFormat::Current);
+        ASSERT_EQ(notices.size(), 1);
+        EXPECT_TRUE(notices[0].startsWith(QStringLiteral("The CPT data file %1 cannot be read at line %2.")
+                                              .arg(QString::fromStdString(cpt))
+                                              .arg(c.line)))
+            << notices[0].toStdString();
+        EXPECT_TRUE(p.data().cptPoints.empty());
+        EXPECT_FALSE(p.isModified());
+        p.saveProject();
+        EXPECT_EQ(torve::test::read_file(cpt), c.text);  // the same name: left as it is
+        saveAs(p, dir.file("q.tv6d"));
+        EXPECT_EQ(torve::test::read_file(dir.file("q.cpt")), c.text);  // a new name: taken along
+        p.setCptPoints({{1.0, 4.0}});  // imported CPT data are written at the next save
+        p.saveProject();
+        EXPECT_EQ(torve::test::read_file(dir.file("q.cpt")),
+                  " 2 1\n  1.00E+00  4.00E+00\n");  // an S.I. project
+        EXPECT_EQ(torve::test::read_file(cpt), c.text);
+    }
+}
+
+TEST(Project, TaperCheckBeforeARun) {
+    ProjectData p;
+    p.setSelected(Method::Fhwa, true);
+    p.pileType = PileType::Timber;
+    p.outerDiameter = 12;
+    p.totalLength = 60;
+    p.taperAngle = 1;
+    // 12 - 2 x 720 x tan(0.01745) < 0; the largest angle is atan(6 / 720) / 0.01745 = 0.4775.
+    EXPECT_EQ(
+        p.taperWarning(QLocale::c()),
+        QStringLiteral("Taper angle is large since it generates a negative diameter at tip of pile.\rTaper "
+                       "angle should be smaller than 0.478 degrees.\rPlease check input data "));
+    EXPECT_TRUE(p.taperWarning(QLocale(QLocale::German))->contains(QStringLiteral("0,478 degrees")));
+    p.taperAngle = 0.4;
+    EXPECT_FALSE(p.taperWarning(QLocale::c()));
+    p.taperAngle = 1;
+    p.pileType = PileType::SteelPipe;  // a steel pipe is never tapered
+    EXPECT_FALSE(p.taperWarning(QLocale::c()));
+    p.pileType = PileType::MonotubeTaper;
+    p.setSelected(Method::Fhwa, false);
+    EXPECT_FALSE(p.taperWarning(QLocale::c()));
+}
+
+}  // namespace
