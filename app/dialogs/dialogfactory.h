@@ -1,0 +1,15 @@
+// Making the input dialogs by name.
+#pragma once
+
+#include "app/widgets/dialogid.h"
+
+class QWidget;
+
+namespace torve::app {
+
+class WindowHost;
+
+// A new dialog `id` over the host's project, or nullptr when the program has no such dialog.
+QWidget* createDialog(DialogId id, WindowHost& host, QWidget* parent = nullptr);
+
+}  // namespace torve::app

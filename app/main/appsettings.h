@@ -1,0 +1,42 @@
+// The user's settings of the desktop program: the text editor and the recent files.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QSettings;
+
+namespace torve::app {
+
+// Kept per user with QSettings under organisation "Halden", application "TORVE", group "2014.6.3":
+// "Word Processor" and "File1" to "File10". Tests give their own QSettings (an INI file).
+class AppSettings {
+  public:
+    static constexpr int kMaxRecentFiles = 10;
+
+    AppSettings();  // the user's settings
+    explicit AppSettings(const QString& iniFile);
+    ~AppSettings();
+    AppSettings(const AppSettings&) = delete;
+    AppSettings& operator=(const AppSettings&) = delete;
+
+    // The text editor's program; empty means the desktop's default program for the file.
+    QString wordProcessor() const { return wordProcessor_; }
+    void setWordProcessor(const QString& program) { wordProcessor_ = program; }
+
+    // Most recent first, at most kMaxRecentFiles, no empty entries.
+    QStringList recentFiles() const { return recentFiles_; }
+    void setRecentFiles(const QStringList& files);
+
+    // Reads the stored values; a value that cannot be read clears the editor and the recent files.
+    void read();
+    // Writes the values back.
+    void write();
+
+  private:
+    QSettings* settings_;
+    QString wordProcessor_;
+    QStringList recentFiles_;
+};
+
+}  // namespace torve::app

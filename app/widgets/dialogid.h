@@ -1,0 +1,20 @@
+// The child windows the main window opens by name, at most one of each.
+#pragma once
+
+namespace torve::app {
+
+enum class DialogId {
+    Title,
+    ComputationMethods,
+    ControlOptions,
+    TzPrintOption,
+    CriticalDepth,
+    PileMaterial,
+    CircularPile,
+    NoncircularPile,
+    SoilLayers,
+    CptData,
+    SoilProfile,
+};
+
+}  // namespace torve::app

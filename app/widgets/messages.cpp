@@ -1,0 +1,39 @@
+// Modal message boxes, replaceable for tests.
+#include "app/widgets/messages.h"
+
+#include <QApplication>
+#include <QString>
+
+namespace torve::app {
+namespace {
+
+class BoxPresenter : public MessagePresenter {
+  public:
+    void information(QWidget* parent, const QString& text) override {
+        QMessageBox::information(parent, QApplication::applicationName(), text);
+    }
+    void warning(QWidget* parent, const QString& text) override {
+        QMessageBox::warning(parent, QApplication::applicationName(), text);
+    }
+    QMessageBox::StandardButton question(QWidget* parent, const QString& text) override {
+        return QMessageBox::question(parent, QApplication::applicationName(), text,
+                                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    }
+};
+
+BoxPresenter boxes;
+MessagePresenter* current = &boxes;
+
+}  // namespace
+
+MessagePresenter& messages() {
+    return *current;
+}
+
+MessagePresenter* setMessagePresenter(MessagePresenter* presenter) {
+    MessagePresenter* old = current;
+    current = presenter ? presenter : &boxes;
+    return old;
+}
+
+}  // namespace torve::app

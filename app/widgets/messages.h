@@ -1,0 +1,27 @@
+// Information boxes and questions of the desktop program, through one replaceable presenter.
+#pragma once
+
+#include <QMessageBox>
+
+class QString;
+class QWidget;
+
+namespace torve::app {
+
+// Shows the program's message boxes. Tests install their own presenter to read the messages and
+// give the answers, since a modal box would wait for a user who is not there.
+class MessagePresenter {
+  public:
+    virtual ~MessagePresenter() = default;
+    virtual void information(QWidget* parent, const QString& text) = 0;
+    virtual void warning(QWidget* parent, const QString& text) = 0;
+    // Yes, No or Cancel.
+    virtual QMessageBox::StandardButton question(QWidget* parent, const QString& text) = 0;
+};
+
+// The presenter in use: modal Qt message boxes unless another was installed. Not owned.
+MessagePresenter& messages();
+// Installs `presenter` (nullptr restores the message boxes) and returns the one it replaces.
+MessagePresenter* setMessagePresenter(MessagePresenter* presenter);
+
+}  // namespace torve::app
