@@ -73,7 +73,7 @@ PenetrationResults run_penetration_phase(const InputData& in, const CptProfile& 
     r.profile = build_soil_profile(in, segment_count);
     r.pile = pile_geometry(in);
     r.printed_rows = printed_rows(r.pile.rows, in.print_interval);
-    const MethodInputs m{in, r.profile, r.pile, cpt, &report};
+    const MethodInputs m{in, r.profile, r.pile, cpt};
     const UnitLabels labels = unit_labels(in.units);
 
     int curves = 0;
@@ -82,13 +82,12 @@ PenetrationResults run_penetration_phase(const InputData& in, const CptProfile& 
                 in.load_transfer_method);
 
     auto run_method = [&](int code) {
-        // A method writes its warning lines only above its own table: the lines do not name the
-        // method, and those of a method without a table would stand above another method's table.
-        MethodInputs method_inputs = m;
-        if (!writes_table(in, code)) method_inputs.report = nullptr;
-        std::optional<CapacityCurve> curve = compute_method(code, method_inputs);
+        std::optional<CapacityCurve> curve = compute_method(code, m);
         if (!curve) return;
         if (writes_table(in, code)) {
+            // A method's warnings stand only above its own table: the lines do not name the method,
+            // and those of a method without a table would stand above another method's table.
+            write_method_warnings(report, curve->warnings);
             write_capacity_table(report, kStyles[code - 1], *curve, r.printed_rows, in.increment, labels,
                                  in.tension());
             for (int j : r.printed_rows) {

@@ -10,6 +10,19 @@ std::vector<int> printed_rows(int rows, int print_interval) {
     return out;
 }
 
+void write_method_warnings(TextOut& out, const std::vector<MethodWarning>& warnings) {
+    for (MethodWarning w : warnings) {
+        switch (w) {
+            case MethodWarning::MissingPlasticityIndex:
+                out.line(" ERROR - NO DATA FOUND FOR PLASTIC INDEX.");
+                break;
+            case MethodWarning::CloseToTip:
+                out.line(" WARNING - h/R SHOULD BE GREATER THAN 8.");
+                break;
+        }
+    }
+}
+
 void write_capacity_table(TextOut& out, const CapacityTableStyle& style, const CapacityCurve& curve,
                           const std::vector<int>& rows, double increment, const UnitLabels& u, bool tension) {
     const std::string frame(static_cast<std::size_t>(style.frame), '*');

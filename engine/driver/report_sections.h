@@ -47,6 +47,9 @@ struct CapacityTableStyle {
     bool plug_marker;       // an asterisk marks rows where the soil plug governs the tip
 };
 
+// The warnings a method raised while it computed, one line each, above its capacity table.
+void write_method_warnings(TextOut& out, const std::vector<MethodWarning>& warnings);
+
 // Rows printed with print interval p: 0, p, 2p, ... and always the last row.
 std::vector<int> printed_rows(int rows, int print_interval);
 

@@ -13,6 +13,7 @@ CapacityCurve assemble_capacity(int method_code, const MethodInputs& m, const Si
     c.skin_friction = side.factored;
     c.unit_skin_friction = side.unit;
     c.tip_control = std::move(tip_control);
+    c.warnings = side.warnings;
     c.side_resistance = m.in.reduced_resistance == 1 ? side.factored : side.cumulative;
     c.tip_unfactored = end_column;
     c.end_bearing.resize(rows);

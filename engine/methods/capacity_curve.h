@@ -19,6 +19,7 @@ struct CapacityCurve {
     // Inputs of the load-transfer curves when this method is the load-transfer method.
     std::vector<double> side_resistance;  // unfactored (Qs) or reduced (Qf) skin friction
     std::vector<double> tip_unfactored;   // end-bearing column before the LRFD factor on unit bearing
+    std::vector<MethodWarning> warnings;  // printed above the method's table
 };
 
 // The rule set of one design method, by the case code of the common routines.

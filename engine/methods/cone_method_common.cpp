@@ -63,10 +63,11 @@ SideFriction cone_method_side_friction(const MethodInputs& m, const ConeSandFric
     const std::size_t n = m.profile.segments.size();
     const std::vector<double> qc = segment_cone_resistances(m.profile, m.cpt, m.pile.english);
     SegmentPairs f(n), plug(n);
+    std::vector<MethodWarning> warnings;
     for (std::size_t k = 0; k < n; ++k) {
         const Segment& s = m.profile.segments[k];
         if (!s.sand) {
-            cone_clay_segment(m, k, f, plug);
+            cone_clay_segment(m, k, f, plug, warnings);
             continue;
         }
         const double top = sand_friction(s, qc[k], s.stress_top);
@@ -74,7 +75,10 @@ SideFriction cone_method_side_friction(const MethodInputs& m, const ConeSandFric
         f.set(k, top, bottom);
         plug.set(k, top, bottom);
     }
-    return sum_side_friction(m.in, m.profile, m.pile, f, entered_friction_limits(m), std::move(plug));
+    SideFriction out =
+        sum_side_friction(m.in, m.profile, m.pile, f, entered_friction_limits(m), std::move(plug));
+    out.warnings = std::move(warnings);
+    return out;
 }
 
 }  // namespace torve

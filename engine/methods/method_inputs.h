@@ -2,7 +2,6 @@
 #pragma once
 
 #include "engine/driver/input_data.h"
-#include "engine/driver/text_out.h"
 #include "engine/methods/pile_geometry.h"
 #include "engine/methods/soil_profile.h"
 
@@ -13,8 +12,6 @@ struct MethodInputs {
     const SoilProfile& profile;
     const PileGeometry& pile;
     const CptProfile& cpt;
-    // Report for the warning and error lines some methods write while they compute; may be null.
-    TextOut* report = nullptr;
 };
 
 }  // namespace torve

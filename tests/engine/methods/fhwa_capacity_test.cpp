@@ -182,7 +182,7 @@ TEST(FhwaPlugState, ComputedFromTheTipChain) {
     EXPECT_NEAR(c.unit_skin_friction[50], 1.395846, 1e-6);
 
     const CptProfile no_cone;
-    const MethodInputs m{r.in, r.results.profile, r.results.pile, no_cone, nullptr};
+    const MethodInputs m{r.in, r.results.profile, r.results.pile, no_cone};
     const std::vector<bool> plugged = fhwa_plugged_segments(m);
     EXPECT_FALSE(plugged[34]);
     EXPECT_TRUE(plugged[35]);
