@@ -3,13 +3,13 @@
 
 #include <optional>
 
-#include "engine/driver/input_data.h"
 #include "engine/driver/plot_writer.h"
 #include "engine/driver/run_analysis.h"
 #include "engine/driver/text_out.h"
 #include "engine/methods/capacity_curve.h"
 #include "engine/methods/pile_geometry.h"
 #include "engine/methods/soil_profile.h"
+#include "engine/model/input_data.h"
 
 namespace torve {
 

@@ -10,13 +10,13 @@
 
 #include "engine/driver/input_error.h"
 #include "engine/driver/input_reader.h"
-#include "engine/driver/limits.h"
 #include "engine/driver/load_settlement_phase.h"
 #include "engine/driver/names_file.h"
 #include "engine/driver/penetration_phase.h"
 #include "engine/driver/plot_writer.h"
 #include "engine/driver/report_sections.h"
 #include "engine/driver/soil_spacing.h"
+#include "engine/model/file_format.h"
 
 namespace torve {
 namespace {

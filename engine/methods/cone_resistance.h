@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "engine/driver/input_data.h"
 #include "engine/methods/soil_profile.h"
+#include "engine/model/input_data.h"
 
 namespace torve {
 

@@ -16,9 +16,6 @@ constexpr double kKpaPerKsf = 47.88;
 constexpr double kSquareMetresPerSquareFoot = 0.0929;
 constexpr double kKsfPerTsf = 2.0;
 
-// Case code of the tip chain for this method.
-constexpr int kFhwaCase = 1;
-
 double to_ksf(double stress, bool english) {
     return english ? stress : stress / kKpaPerKsf;
 }
@@ -69,14 +66,16 @@ double fhwa_displaced_volume(const InputData& in, const PileGeometry& pile, bool
 
 std::vector<bool> fhwa_plugged_segments(const MethodInputs& m) {
     const std::size_t n = m.profile.segments.size();
-    if (m.in.plug_condition == 1 || whole_section_displaced(m.in, m.pile)) return std::vector<bool>(n, true);
+    if (m.in.plug_condition == PlugCondition::Plugged || whole_section_displaced(m.in, m.pile))
+        return std::vector<bool>(n, true);
     std::vector<bool> plugged(n, false);
-    if (m.in.plug_condition == 2) return plugged;
+    if (m.in.plug_condition == PlugCondition::Unplugged) return plugged;
 
     // Unplugged is the smaller displaced volume and so the smaller friction: the trial errs on the
     // safe side, and the tip chain then shows where the plug holds.
     const SideFriction trial = fhwa_side_friction_with(m, plugged);
-    const TipResistance tip = tip_resistance(kFhwaCase, m, fhwa_end_bearing(m), trial.plug);
+    const TipResistance tip =
+        tip_resistance(AnnulusBearing::UnitEndBearing, m, fhwa_end_bearing(m), trial.plug);
     for (std::size_t k = 0; k < n; ++k) {
         const std::size_t row = std::min(k, tip.control.size() - 1);
         plugged[k] = tip.control[row] == kFullSection;

@@ -22,14 +22,15 @@ double AxialStiffness::at(double d) const {
 AxialStiffness axial_stiffness(const InputData& in, const PileGeometry& pile) {
     AxialStiffness s;
     const double to_solver = pile.english ? 12.0 : 1.0;  // ft to in
-    if (in.section_mode >= 2) {
+    if (in.section_mode == SectionMode::VaryingWithDepth) {
         for (const SectionRow& row : in.sections) {
             s.depth.push_back(row.depth * to_solver);
             s.ae.push_back(in.modulus * row.area);
         }
         return s;
     }
-    const double area = in.section_mode == 1 ? in.section_area : section_area_from_diameters(in);
+    const double area =
+        in.section_mode == SectionMode::Constant ? in.section_area : section_area_from_diameters(in);
     s.depth.push_back(0);
     s.ae.push_back(in.modulus * area);
     return s;

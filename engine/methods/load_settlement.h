@@ -3,9 +3,9 @@
 
 #include <vector>
 
-#include "engine/driver/input_data.h"
 #include "engine/methods/load_transfer_curves.h"
 #include "engine/methods/pile_geometry.h"
+#include "engine/model/input_data.h"
 
 namespace torve {
 

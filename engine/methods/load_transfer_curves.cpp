@@ -116,7 +116,7 @@ TzCurve shaped_curve(bool usace_shapes, bool sand, double phi, double tmax, cons
 
 std::vector<TzCurve> shaft_curves(const InputData& in, const PileGeometry& pile, const SoilProfile& profile,
                                   const LoadTransferInput& input) {
-    const bool usace = in.load_transfer_method == kUsace;
+    const bool usace = in.load_transfer_method == Method::Usace;
     const double to_solver = pile.english ? 12.0 : 1.0;  // ft to in
     const double stickup = in.stickup_length * to_solver;
     std::vector<TzCurve> curves;
@@ -163,7 +163,7 @@ std::optional<TzCurve> verification_curve(const InputData& in, const PileGeometr
         if (lower.depth - upper.depth < 0.11 || lower.depth < ground_depth) continue;
         const bool sand = upper.is_sand() && lower.is_sand();
         const double phi = curve_friction_angle(0, profile, ground_depth);
-        TzCurve c = shaped_curve(in.load_transfer_method == kUsace, sand, phi,
+        TzCurve c = shaped_curve(in.load_transfer_method == Method::Usace, sand, phi,
                                  maximum_load_transfer(pile, input.side_resistance, ground_depth), pile);
         c.ground_depth = ground_depth;
         c.depth = (ground_depth + in.stickup_length) * (pile.english ? 12.0 : 1.0);
@@ -178,7 +178,7 @@ QwCurve tip_curve(const InputData& in, const PileGeometry& pile, const SoilProfi
     const double q_max = input.tip_resistance * (pile.english ? 1000.0 : 1.0);  // kips to lb
     const double d = diameter(pile);
     const Segment& tip = profile.at(pile.rows - 1);
-    if (in.load_transfer_method != kUsace) {
+    if (in.load_transfer_method != Method::Usace) {
         for (std::size_t k = 0; k < kCurvePoints; ++k) {
             c.movement[k] = kApiTipMovementOverD[k] * d;
             c.load[k] = kApiTipRatio[k] * q_max;

@@ -5,9 +5,9 @@
 #include <optional>
 #include <vector>
 
-#include "engine/driver/input_data.h"
 #include "engine/methods/pile_geometry.h"
 #include "engine/methods/soil_profile.h"
+#include "engine/model/input_data.h"
 
 namespace torve {
 

@@ -1,9 +1,9 @@
 // What every method routine reads: the input, the soil segments, the pile and the CPT profile.
 #pragma once
 
-#include "engine/driver/input_data.h"
 #include "engine/methods/pile_geometry.h"
 #include "engine/methods/soil_profile.h"
+#include "engine/model/input_data.h"
 
 namespace torve {
 

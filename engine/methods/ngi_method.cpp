@@ -71,13 +71,14 @@ SideFriction ngi_side_friction(const MethodInputs& m) {
     for (std::size_t k = 0; k < n; ++k) {
         const Segment& s = m.profile.segments[k];
         if (s.sand) {
-            NgiSandInput in{qc[k],
-                            s.stress_top,
-                            pa,
-                            m.pile.length > 0 ? s.top / m.pile.length : 0.0,
-                            open,
-                            m.in.tension(),
-                            m.in.pile_type == 2 || m.in.pile_type == 3};
+            NgiSandInput in{
+                qc[k],
+                s.stress_top,
+                pa,
+                m.pile.length > 0 ? s.top / m.pile.length : 0.0,
+                open,
+                m.in.tension(),
+                m.in.pile_type == PileType::Timber || m.in.pile_type == PileType::PrecastConcrete};
             const double top = ngi_sand_friction(in);
             in.effective_stress = s.stress_bottom;
             const double bottom = ngi_sand_friction(in);

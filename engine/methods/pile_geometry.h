@@ -1,7 +1,7 @@
 // Pile quantities derived once per run from the input, in the units the routines work in.
 #pragma once
 
-#include "engine/driver/input_data.h"
+#include "engine/model/input_data.h"
 
 namespace torve {
 

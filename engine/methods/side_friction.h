@@ -3,10 +3,10 @@
 
 #include <vector>
 
-#include "engine/driver/input_data.h"
 #include "engine/methods/method_warning.h"
 #include "engine/methods/pile_geometry.h"
 #include "engine/methods/soil_profile.h"
+#include "engine/model/input_data.h"
 
 namespace torve {
 

@@ -121,13 +121,13 @@ SoilProfile build_soil_profile(const InputData& in, int count) {
     }
     for (Segment& s : profile.segments) {
         switch (in.critical_depth_option) {
-            case 0:
+            case CriticalDepthOption::FromDensity:
                 s.critical_depth = density_critical_depth(s.friction_angle, od);
                 break;
-            case 1:
+            case CriticalDepthOption::FromStress:
                 s.critical_depth = stress_critical;
                 break;
-            default:
+            case CriticalDepthOption::UserSpecified:
                 s.critical_depth = in.critical_depth;
                 break;
         }

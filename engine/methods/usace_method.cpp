@@ -32,13 +32,13 @@ double usace_alpha(double su, bool english) {
     return 0.5;
 }
 
-double usace_delta_ratio(int pile_type) {
+double usace_delta_ratio(PileType pile_type) {
     switch (pile_type) {
-        case 2:  // timber
+        case PileType::Timber:
             return 0.9;
-        case 3:  // precast concrete
+        case PileType::PrecastConcrete:
             return 0.95;
-        case 6:  // H-pile: between the steel (0.75) and the full friction angle
+        case PileType::HPile:  // between the steel (0.75) and the full friction angle
             return 0.875;
         default:  // steel pipe, Raymond step-taper and uniform taper, monotube
             return 0.75;
@@ -50,7 +50,7 @@ double usace_bearing_factor(double phi) {
 }
 
 double usace_bearing_critical_depth(const InputData& in, const PileGeometry& pile, const Segment& s) {
-    if (in.critical_depth_option != 0) return s.critical_depth;
+    if (in.critical_depth_option != CriticalDepthOption::FromDensity) return s.critical_depth;
     const double phi = s.friction_angle;
     const double diameters = phi <= 33 ? 10 : (phi <= 36 ? 15 : 20);
     return 1 + diameters * pile.od;

@@ -10,8 +10,8 @@ namespace torve {
 // between.
 double usace_alpha(double su, bool english);
 
-// delta/phi of sand against the pile by pile-type code.
-double usace_delta_ratio(int pile_type);
+// delta/phi of sand against the pile by pile type.
+double usace_delta_ratio(PileType pile_type);
 
 // Bearing capacity factor Nq of sand by phi.
 double usace_bearing_factor(double phi);

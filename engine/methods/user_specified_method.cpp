@@ -9,7 +9,7 @@ CapacityCurve user_specified_capacity(const MethodInputs& m) {
     const PileGeometry& pile = m.pile;
     const auto rows = static_cast<std::size_t>(pile.rows);
     CapacityCurve c;
-    c.method_code = kUserSpecified;
+    c.method = Method::UserSpecified;
     c.skin_friction.assign(rows, 0.0);
     c.end_bearing.assign(rows, 0.0);
     c.ultimate.assign(rows, 0.0);

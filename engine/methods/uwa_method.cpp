@@ -56,10 +56,12 @@ SegmentPairs uwa_end_bearing(const MethodInputs& m) {
     SegmentPairs q(n);
     for (std::size_t k = 0; k < n; ++k) {
         const Segment& s = m.profile.segments[k];
-        double value = s.sand ? uwa_sand_end_bearing(qc[k], eid_m, eid / m.pile.od_input, sand_open,
-                                                     m.in.plug_condition == 1)
-                              : cone_clay_end_bearing(qc[k], clay_open, clay_open && m.in.plug_condition == 1,
-                                                      m.in.drained_clay == 1);
+        double value = s.sand
+                           ? uwa_sand_end_bearing(qc[k], eid_m, eid / m.pile.od_input, sand_open,
+                                                  m.in.plug_condition == PlugCondition::Plugged)
+                           : cone_clay_end_bearing(qc[k], clay_open,
+                                                   clay_open && m.in.plug_condition == PlugCondition::Plugged,
+                                                   m.in.drained_clay());
         value = capped_by_entered_bearing(value, s);
         q.set(k, value, value);
     }

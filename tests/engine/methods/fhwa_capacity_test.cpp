@@ -25,7 +25,7 @@ ProjectText fhwa_pile(double od, double id, double length) {
     p.length = length;
     p.deepest = 100;
     p.selected = {1, 0, 0, 0, 0, 0, 0, 0, 0};
-    p.load_transfer = kFhwa;
+    p.load_transfer = code_of(Method::Fhwa);
     return p;
 }
 

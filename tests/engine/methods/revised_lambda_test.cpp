@@ -29,7 +29,7 @@ ProjectText lambda_pile(double length) {
     p.length = length;
     p.deepest = 100;
     p.selected = {0, 0, 1, 0, 0, 0, 0, 0, 0};
-    p.load_transfer = kRevisedLambda;
+    p.load_transfer = code_of(Method::RevisedLambda);
     return p;
 }
 

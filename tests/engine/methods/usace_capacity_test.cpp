@@ -23,7 +23,7 @@ ProjectText usace_pile(double length) {
     p.length = length;
     p.deepest = 100;
     p.selected = {0, 1, 0, 0, 0, 0, 0, 0, 0};
-    p.load_transfer = kUsace;
+    p.load_transfer = code_of(Method::Usace);
     return p;
 }
 
@@ -45,10 +45,12 @@ TEST(UsaceRules, ClayAlphaBySu) {
 }
 
 TEST(UsaceRules, DeltaByPileTypeAndNqByPhi) {
-    for (int type : {1, 4, 5, 7}) EXPECT_DOUBLE_EQ(usace_delta_ratio(type), 0.75);
-    EXPECT_DOUBLE_EQ(usace_delta_ratio(2), 0.9);
-    EXPECT_DOUBLE_EQ(usace_delta_ratio(3), 0.95);
-    EXPECT_DOUBLE_EQ(usace_delta_ratio(6), 0.875);
+    for (PileType type : {PileType::SteelPipe, PileType::RaymondStepTaper, PileType::RaymondUniformTaper,
+                          PileType::MonotubeTaper})
+        EXPECT_DOUBLE_EQ(usace_delta_ratio(type), 0.75);
+    EXPECT_DOUBLE_EQ(usace_delta_ratio(PileType::Timber), 0.9);
+    EXPECT_DOUBLE_EQ(usace_delta_ratio(PileType::PrecastConcrete), 0.95);
+    EXPECT_DOUBLE_EQ(usace_delta_ratio(PileType::HPile), 0.875);
 
     EXPECT_DOUBLE_EQ(usace_bearing_factor(25), 15.2);  // (7.4 + 23) / 2: no point at 25
     EXPECT_DOUBLE_EQ(usace_bearing_factor(37), 62);    // (56 + 68) / 2
