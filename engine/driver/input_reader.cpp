@@ -12,15 +12,16 @@
 #include "engine/driver/input_error.h"
 #include "engine/driver/record_reader.h"
 #include "engine/model/file_format.h"
+#include "engine/model/rounded_constants.h"
+#include "engine/model/units.h"
 
 namespace torve {
 namespace {
 
-// The reader's thresholds are single-precision constants of the original tables, widened to double.
+// The reader's thresholds are single-precision literals, as the grid allowance is.
 constexpr double kTiny = static_cast<double>(1.0e-10f);
 constexpr double kNoEndSection = static_cast<double>(1.0e-5f);
 constexpr double kEndSectionGap = static_cast<double>(1.0e-7f);
-constexpr double kPiShort = static_cast<double>(3.1416f);
 
 std::string quoted(const std::string& s) {
     return "\"" + s + "\"";
@@ -42,11 +43,11 @@ void read_pile_section(RecordReader& r, InputData& in) {
     in.stickup_length = r.real("stickup length");
     if (in.stickup_length < 0) r.reject("the stickup length must not be negative.");
 
-    if (in.english()) in.tip_area /= 144.0;  // in2 to ft2
+    in.tip_area /= units_of(in.units).solver_area_per_area;  // in2 to ft2
     if (in.perimeter > kTiny) {
         // Noncircular section: an equivalent solid circle of the same perimeter.
         in.inside_diameter = 0;
-        in.outside_diameter = in.perimeter / kPiShort;
+        in.outside_diameter = in.perimeter / kPiSinglePrecision;
     } else {
         if (in.outside_diameter <= 0) r.reject("expected a positive outside diameter for a circular pile.");
         if (in.inside_diameter >= in.outside_diameter) {
@@ -83,7 +84,7 @@ void read_options(RecordReader& r, InputData& in) {
     if (in.taper_angle < 0 || in.taper_angle >= 90)
         r.reject("expected a taper angle from 0 to below 90 degrees.");
     // The tip diameter of a tapered pile is OD - 2 L tan(angle); it must not become negative.
-    const double length_in_diameter_unit = in.pile_length * (in.english() ? 12.0 : 1000.0);
+    const double length_in_diameter_unit = in.pile_length * units_of(in.units).diameter_per_length;
     const double tip_diameter = in.outside_diameter - 2.0 * length_in_diameter_unit *
                                                           std::tan(in.taper_angle * std::numbers::pi / 180.0);
     if (tip_diameter < 0) {
@@ -108,7 +109,7 @@ void read_options(RecordReader& r, InputData& in) {
     r.begin("record 9 (soil depth and section area)");
     in.deepest_soil_depth = r.real("deepest soil depth");
     if (in.deepest_soil_depth <= 0) r.reject("expected a positive deepest soil depth.");
-    if (in.deepest_soil_depth / in.increment + static_cast<double>(1.0e-6f) < 1.0) {
+    if (in.deepest_soil_depth / in.increment + kGridAllowance < 1.0) {
         r.reject("the deepest soil depth " + decimals(in.deepest_soil_depth, 2) +
                  " is shorter than one computation increment (" + decimals(in.increment, 2) +
                  "); no soil segment can be formed.");
@@ -156,7 +157,7 @@ void read_soil_point(RecordReader& r, InputData& in, int index, int count) {
         p.blow_count_ysr = p.sur;
         p.sur = 0;
     }
-    const double to_report = in.english() ? 1000.0 : 1.0;  // psf to ksf
+    const double to_report = units_of(in.units).read_stress_per_stress;  // psf to ksf
     p.max_friction /= to_report;
     p.max_bearing /= to_report;
     p.su /= to_report;

@@ -28,8 +28,8 @@ void write_plot_curves(PlotWriter& plot, const std::vector<const TzCurve*>& curv
     plot.tz_count(static_cast<int>(curves.size()));
     int number = 0;
     for (const TzCurve* c : curves) {
-        plot.tz_curve_header(++number, kCurvePoints, c->ground_depth);
-        for (std::size_t k = 0; k < kCurvePoints; ++k) {
+        plot.tz_curve_header(++number, kPointsPerTzCurve, c->ground_depth);
+        for (std::size_t k = 0; k < kPointsPerTzCurve; ++k) {
             plot.tz_point(units.stress(c->transfer[k]), units.plot_movement(c->movement[k]));
         }
     }
@@ -56,29 +56,27 @@ class LevelReader {
     std::size_t i_;
 };
 
-// The solver accepts a segment's movement when two iterations agree within 0.0001 in, in both unit
-// systems: 0.0001 m would be forty times coarser and shifts S.I. head loads by several percent.
-SolverSettings movement_tolerance(const InputData& in) {
+SolverSettings movement_tolerance(const Units& units) {
     SolverSettings s;
-    s.tolerance = in.english() ? 0.0001 : 0.0001 / 39.37;
+    s.tolerance = units.solver_tolerance;
     return s;
 }
 
 }  // namespace
 
-void run_load_settlement_phase(const InputData& in, const PenetrationResults& p, TextOut& report,
-                               PlotWriter& plot, RunResult& result) {
+void run_load_settlement_phase(const InputData& in, const Units& u, const PenetrationResults& p,
+                               TextOut& report, PlotWriter& plot, RunResult& result) {
     const UnitLabels labels = unit_labels(in.units);
-    const OutputUnits units{in.english(), in.stickup_length};
-    const double to_solver = in.english() ? 12.0 : 1.0;
+    const OutputUnits units{u, in.stickup_length};
+    const double to_solver = u.solver_per_length;
     const LoadTransferInput input = load_transfer_input(p, result);
 
-    const std::vector<TzCurve> curves = shaft_curves(in, p.pile, p.profile, input);
-    const QwCurve tip = tip_curve(in, p.pile, p.profile, input);
-    const double diameter = in.english() ? p.pile.od_input : p.pile.od;
+    const std::vector<TzCurve> curves = shaft_curves(in, u, p.pile, p.profile, input);
+    const QwCurve tip = tip_curve(in, u, p.pile, p.profile, input);
+    const double diameter = p.pile.od_input / u.diameter_per_solver_length;
     const double pile_length = (in.stickup_length + in.pile_length) * to_solver;
-    const LoadSettlement ls = solve_load_settlement(curves, tip, axial_stiffness(in, p.pile), pile_length,
-                                                    p.profile.count(), diameter, movement_tolerance(in));
+    const LoadSettlement ls = solve_load_settlement(curves, tip, axial_stiffness(in, u), pile_length,
+                                                    p.profile.count(), diameter, movement_tolerance(u));
 
     write_asterisk_note(report);
     write_load_settlement_banner(report);
@@ -125,7 +123,8 @@ void run_load_settlement_phase(const InputData& in, const PenetrationResults& p,
 
     if (in.tz_print != 1) return;
     std::vector<std::optional<TzCurve>> checks;
-    for (double d : in.tz_print_depths) checks.push_back(verification_curve(in, p.pile, p.profile, input, d));
+    for (double d : in.tz_print_depths)
+        checks.push_back(verification_curve(in, u, p.pile, p.profile, input, d));
     std::vector<TzEntry> check_entries;
     std::vector<const TzCurve*> check_plotted;
     for (const auto& c : checks) {

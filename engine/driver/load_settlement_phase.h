@@ -11,7 +11,7 @@ namespace torve {
 // Builds the t-z and Q-w curves from the load-transfer method's capacity, solves the load
 // distribution and load-settlement curve, and writes the report sections and plot blocks 3 to 6
 // (block 4 holds, for each load level, one line per printed capacity row).
-void run_load_settlement_phase(const InputData& in, const PenetrationResults& penetration, TextOut& report,
-                               PlotWriter& plot, RunResult& result);
+void run_load_settlement_phase(const InputData& in, const Units& units, const PenetrationResults& penetration,
+                               TextOut& report, PlotWriter& plot, RunResult& result);
 
 }  // namespace torve

@@ -52,13 +52,14 @@ bool writes_table(const InputData& in, Method method) {
 
 }  // namespace
 
-PenetrationResults run_penetration_phase(const InputData& in, const CptProfile& cpt, int segment_count,
-                                         TextOut& report, PlotWriter& plot, RunResult& result) {
+PenetrationResults run_penetration_phase(const InputData& in, const Units& units, const CptProfile& cpt,
+                                         int segment_count, TextOut& report, PlotWriter& plot,
+                                         RunResult& result) {
     PenetrationResults r;
-    r.profile = build_soil_profile(in, segment_count);
-    r.pile = pile_geometry(in);
+    r.profile = build_soil_profile(in, units, segment_count);
+    r.pile = pile_geometry(in, units);
     r.printed_rows = printed_rows(r.pile.rows, in.print_interval);
-    const MethodInputs m{in, r.profile, r.pile, cpt};
+    const MethodInputs m{in, units, r.profile, r.pile, cpt};
     const UnitLabels labels = unit_labels(in.units);
 
     int curves = 0;

@@ -25,7 +25,8 @@ struct PenetrationResults {
 // Builds the soil segments, runs every method routine in the fixed order of the two passes, and
 // writes the capacity table and plot curve of each selected method. Tip capacities of the written
 // tables go to `result`.
-PenetrationResults run_penetration_phase(const InputData& in, const CptProfile& cpt, int segment_count,
-                                         TextOut& report, PlotWriter& plot, RunResult& result);
+PenetrationResults run_penetration_phase(const InputData& in, const Units& units, const CptProfile& cpt,
+                                         int segment_count, TextOut& report, PlotWriter& plot,
+                                         RunResult& result);
 
 }  // namespace torve

@@ -112,8 +112,9 @@ void axial_stiffness(TextOut& out, const InputData& in, const UnitLabels& u) {
     out.blank();
     out.line(Line().x(10).text("- MODULUS OF ELASTICITY     =").e(in.modulus, 10, 3).x(1).text(u.modulus));
     if (in.section_mode != SectionMode::VaryingWithDepth) {
-        const double area =
-            in.section_mode == SectionMode::Constant ? in.section_area : section_area_from_diameters(in);
+        const double area = in.section_mode == SectionMode::Constant
+                                ? in.section_area
+                                : section_area_from_diameters(in, units_of(in.units));
         out.line(Line().x(10).text("- CROSS SECTION AREA        =").f(area, 10, 2).x(1).text(u.area));
         return;
     }
@@ -148,7 +149,8 @@ void pile_geometry(TextOut& out, const InputData& in, const UnitLabels& u) {
         length_lines(out, in, u);
         value_line(out, "- PERIMETER OF PILE         =", in.perimeter, u.diameter);
         // The reader keeps an English tip area in ft2; echo it in the in2 the user entered.
-        value_line(out, "- TIP AREA OF PILE          =", in.english() ? in.tip_area * 144.0 : in.tip_area,
+        value_line(out,
+                   "- TIP AREA OF PILE          =", in.tip_area * units_of(in.units).solver_area_per_area,
                    u.area);
         increment_lines(out, in, u);
         return;

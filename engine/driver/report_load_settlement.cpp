@@ -49,8 +49,8 @@ void write_tz_table(TextOut& out, const std::vector<TzEntry>& entries, const Out
             out.line(Line().x(15).text("CURVE NOT PRINTED SINCE DEPTH OUTSIDE SOIL RANGE"));
             continue;
         }
-        out.line(Line().x(8).i(e.number, 5).i(kCurvePoints, 11).e(e.curve->ground_depth, 16, 4));
-        for (int k = 0; k < kCurvePoints; ++k) {
+        out.line(Line().x(8).i(e.number, 5).i(kPointsPerTzCurve, 11).e(e.curve->ground_depth, 16, 4));
+        for (int k = 0; k < kPointsPerTzCurve; ++k) {
             const auto i = static_cast<std::size_t>(k);
             out.line(Line()
                          .x(40)
@@ -65,7 +65,7 @@ void write_tip_curve(TextOut& out, const QwCurve& tip, const OutputUnits& units,
     out.line(Line().x(8).text("TIP   LOAD").x(8).text("TIP MOVEMENT"));
     out.line(Line().x(12).text(u.force).x(15).text(u.diameter));
     out.blank();
-    for (std::size_t k = 0; k < kCurvePoints; ++k) {
+    for (std::size_t k = 0; k < kPointsPerTzCurve; ++k) {
         out.line(Line().e(units.force(tip.load[k]), 18, 4).e(units.report_movement(tip.movement[k]), 19, 4));
     }
 }

@@ -7,6 +7,7 @@
 #include "engine/driver/unit_labels.h"
 #include "engine/methods/load_settlement.h"
 #include "engine/methods/load_transfer_curves.h"
+#include "engine/model/units.h"
 
 namespace torve {
 
@@ -14,16 +15,16 @@ namespace torve {
 // plot file print: kips, ksf, inches (English); kN, kPa, and millimetres in the report where its
 // label says MM., metres in the plot file (S.I.).
 struct OutputUnits {
-    bool english = true;
+    const Units& units;
     double stickup = 0;  // ft or m
 
-    double force(double v) const { return english ? v / 1000.0 : v; }
-    double stress(double v) const { return english ? v * 144.0 / 1000.0 : v; }
-    double report_movement(double v) const { return english ? v : v * 1000.0; }
+    double force(double v) const { return v / units.solver_force_per_force; }
+    double stress(double v) const { return v * units.solver_area_per_area / units.solver_force_per_force; }
+    double report_movement(double v) const { return v * units.diameter_per_solver_length; }
     double plot_movement(double v) const { return v; }
     // Depth from the pile head (in or m) to depth below the ground surface (ft or m).
     double ground_depth(double solver_depth) const {
-        return (english ? solver_depth / 12.0 : solver_depth) - stickup;
+        return solver_depth / units.solver_per_length - stickup;
     }
 };
 

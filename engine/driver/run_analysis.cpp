@@ -113,11 +113,11 @@ void Run::sequence() {
 
     InputData in = parse_input_data(input_text, files_.input);
     const CptProfile cpt = no_cpt ? CptProfile{} : parse_cpt_data(cpt_text, files_.cpt);
+    const Units& units = units_of(in.units);
     const UnitLabels labels = unit_labels(in.units);
-    result_.english = in.english();
+    result_.english = units.english();
 
-    const double diameter_unit = in.english() ? 12.0 : 1000.0;
-    const double required_depth = in.pile_length + 2.0 * in.outside_diameter / diameter_unit;
+    const double required_depth = in.pile_length + 2.0 * in.outside_diameter / units.diameter_per_length;
     if (in.soil.back().depth < required_depth) {
         write_soil_extent_warning(console_, required_depth, labels);
         result_.warnings.push_back("The deepest soil point (" + decimals(in.soil.back().depth, 2) +
@@ -148,8 +148,8 @@ void Run::sequence() {
     }
     PlotWriter plot(plot_file_);
     const PenetrationResults penetration =
-        run_penetration_phase(in, cpt, static_cast<int>(segments), report, plot, result_);
-    run_load_settlement_phase(in, penetration, report, plot, result_);
+        run_penetration_phase(in, units, cpt, static_cast<int>(segments), report, plot, result_);
+    run_load_settlement_phase(in, units, penetration, report, plot, result_);
 }
 
 }  // namespace

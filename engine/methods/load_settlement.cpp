@@ -4,10 +4,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/model/rounded_constants.h"
+
 namespace torve {
-namespace {
-constexpr double kPi = 3.1416;  // the solver's own value of pi
-}
+
+static_assert(kLoadLevels == kPointsPerTzCurve - 1, "one load level per non-zero point of the Q-w curve");
 
 double AxialStiffness::at(double d) const {
     if (depth.size() == 1 || d <= depth.front()) return ae.front();
@@ -19,9 +20,9 @@ double AxialStiffness::at(double d) const {
     return ae[i - 1] + (ae[i] - ae[i - 1]) * (d - depth[i - 1]) / span;
 }
 
-AxialStiffness axial_stiffness(const InputData& in, const PileGeometry& pile) {
+AxialStiffness axial_stiffness(const InputData& in, const Units& units) {
     AxialStiffness s;
-    const double to_solver = pile.english ? 12.0 : 1.0;  // ft to in
+    const double to_solver = units.solver_per_length;
     if (in.section_mode == SectionMode::VaryingWithDepth) {
         for (const SectionRow& row : in.sections) {
             s.depth.push_back(row.depth * to_solver);
@@ -30,7 +31,7 @@ AxialStiffness axial_stiffness(const InputData& in, const PileGeometry& pile) {
         return s;
     }
     const double area =
-        in.section_mode == SectionMode::Constant ? in.section_area : section_area_from_diameters(in);
+        in.section_mode == SectionMode::Constant ? in.section_area : section_area_from_diameters(in, units);
     s.depth.push_back(0);
     s.ae.push_back(in.modulus * area);
     return s;
@@ -54,7 +55,7 @@ LoadSettlement solve_load_settlement(const std::vector<TzCurve>& curves, const Q
                                      double diameter, const SolverSettings& settings) {
     LoadSettlement result;
     const double h = pile_length / segments;
-    for (int k = 1; k < kCurvePoints; ++k) {
+    for (int k = 1; k <= kLoadLevels; ++k) {
         LoadLevel level;
         level.tip_movement = tip.movement[static_cast<std::size_t>(k)];
         level.tip_load = tip.load[static_cast<std::size_t>(k)];
@@ -71,7 +72,7 @@ LoadSettlement solve_load_settlement(const std::vector<TzCurve>& curves, const Q
             while (step.iterations < settings.iteration_cap) {
                 ++step.iterations;
                 t = load_transfer_at(curves, step.mid_depth, assumed);
-                dp = t * diameter * kPi * h;
+                dp = t * diameter * kPiCurves * h;
                 p_top = p_bottom + dp;
                 // Shortening of the lower half under the mean of its end loads.
                 z_mid = z_bottom + ((p_top + p_bottom) / 2 + p_bottom) / 2 * (h / 2) / ae;

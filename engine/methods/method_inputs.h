@@ -4,11 +4,13 @@
 #include "engine/methods/pile_geometry.h"
 #include "engine/methods/soil_profile.h"
 #include "engine/model/input_data.h"
+#include "engine/model/units.h"
 
 namespace torve {
 
 struct MethodInputs {
     const InputData& in;
+    const Units& units;
     const SoilProfile& profile;
     const PileGeometry& pile;
     const CptProfile& cpt;

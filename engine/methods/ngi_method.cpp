@@ -64,8 +64,8 @@ double ngi_sand_end_bearing(double qc, double dr, bool open_ended) {
 
 SideFriction ngi_side_friction(const MethodInputs& m) {
     const std::size_t n = m.profile.segments.size();
-    const double pa = atmospheric_pressure(m.pile.english);
-    const std::vector<double> qc = segment_cone_resistances(m.profile, m.cpt, m.pile.english);
+    const double pa = m.units.atmospheric_pressure;
+    const std::vector<double> qc = segment_cone_resistances(m.profile, m.cpt, m.units);
     const bool open = m.pile.eid_input > 1e-5;
     SegmentPairs f(n), plug(n);
     for (std::size_t k = 0; k < n; ++k) {
@@ -96,9 +96,9 @@ SideFriction ngi_side_friction(const MethodInputs& m) {
 
 SegmentPairs ngi_end_bearing(const MethodInputs& m) {
     const std::size_t n = m.profile.segments.size();
-    const double pa = atmospheric_pressure(m.pile.english);
+    const double pa = m.units.atmospheric_pressure;
     const bool open = m.pile.eid_input > 1e-4;
-    const std::vector<double> qc = segment_cone_resistances(m.profile, m.cpt, m.pile.english);
+    const std::vector<double> qc = segment_cone_resistances(m.profile, m.cpt, m.units);
     SegmentPairs q(n);
     for (std::size_t k = 0; k < n; ++k) {
         const Segment& s = m.profile.segments[k];

@@ -66,7 +66,7 @@ TipResistance tip_resistance(AnnulusBearing annulus, const MethodInputs& m, cons
     for (std::size_t k = 0; k < n; ++k) {
         const Segment& s = m.profile.segments[k];
         double qt = q.top[k], qb = q.bottom[k];
-        if (cone_on_annulus) qt = qb = segment_cone_resistance(s, m.cpt, pile.english);
+        if (cone_on_annulus) qt = qb = segment_cone_resistance(s, m.cpt, m.units);
         double at = qt * annulus_area, ab = qb * annulus_area;
         if (pile.tip_area > 1e-4) {
             at = qt * pile.tip_area;
@@ -127,12 +127,12 @@ std::vector<double> pile_self_weight(const MethodInputs& m) {
     double steel_area = kQuarterPi * (pile.od_input * pile.od_input - pile.id_input * pile.id_input) /
                         (pile.diameter_unit * pile.diameter_unit);
     // An entered cross-section area is in in2 (English) or m2 (S.I.).
-    if (in.section_area > 1e-6) steel_area = pile.english ? in.section_area / 144.0 : in.section_area;
-    // Unit weights of steel, precast concrete and timber, kcf or kN/m3; buoyant below the water level.
-    double gamma = pile.english ? 0.49 : 76.97263;
-    if (in.pile_type == PileType::PrecastConcrete) gamma = pile.english ? 0.15 : 23.563051;
-    if (in.pile_type == PileType::Timber) gamma = pile.english ? 0.05 : 7.8543506;
-    const double buoyant = gamma - (pile.english ? 0.0624 : 9.8);
+    if (in.section_area > 1e-6) steel_area = in.section_area / m.units.solver_area_per_area;
+    // Steel, precast concrete or timber; buoyant below the water level.
+    double gamma = m.units.steel_unit_weight;
+    if (in.pile_type == PileType::PrecastConcrete) gamma = m.units.concrete_unit_weight;
+    if (in.pile_type == PileType::Timber) gamma = m.units.timber_unit_weight;
+    const double buoyant = gamma - m.units.water_unit_weight;
     const double water_depth = 0.1;  // no input sets it; every value below 1.0 is taken as 0.1
     std::vector<double> w(static_cast<std::size_t>(pile.rows));
     for (int j = 0; j < pile.rows; ++j) {

@@ -7,11 +7,18 @@
 
 #include "engine/methods/api_method.h"
 #include "engine/methods/chart_lookup.h"
+#include "engine/model/rounded_constants.h"
 
 namespace torve {
 namespace {
 
-constexpr double kDegreesPerRadian = 57.2958;
+// The su range over which the clay adhesion falls from 1 to 0.5: 0.5 to 1.5 ksf, and in S.I. units
+// the rounded 24 to 72 kPa of EM 1110-2-2906.
+struct AdhesionRange {
+    double lower, upper;
+};
+constexpr AdhesionRange kAdhesionKsf{0.5, 1.5};
+constexpr AdhesionRange kAdhesionKpa{24.0, 72.0};
 
 // Bearing capacity factor Nq of driven piles in sand against phi, from EM 1110-2-2906.
 constexpr std::array<double, 13> kNqPhi = {0, 5, 10, 15, 20, 30, 32, 36, 38, 39, 40, 45, 50};
@@ -24,9 +31,8 @@ double held_stress(const SoilProfile& profile, double z, double critical_depth) 
 
 }  // namespace
 
-double usace_alpha(double su, bool english) {
-    const double lower = english ? 0.5 : 24.0;
-    const double upper = english ? 1.5 : 72.0;
+double usace_alpha(double su, const Units& units) {
+    const auto [lower, upper] = units.english() ? kAdhesionKsf : kAdhesionKpa;
     if (su <= lower) return 1.0;
     if (su <= upper) return 1.0 - 0.5 * (su - lower) / (upper - lower);
     return 0.5;
@@ -71,7 +77,7 @@ SideFriction usace_side_friction(const MethodInputs& m) {
     for (std::size_t k = 0; k < n; ++k) {
         const Segment& s = m.profile.segments[k];
         if (!s.sand) {
-            const double alpha = usace_alpha(s.su, m.pile.english);
+            const double alpha = usace_alpha(s.su, m.units);
             f.set(k, alpha * s.su, alpha * s.su);
             plug.set(k, alpha * s.sur, alpha * s.sur);  // remolded soil inside the pipe
             continue;

@@ -98,7 +98,6 @@ struct InputData {
     CriticalDepthOption critical_depth_option = CriticalDepthOption::FromDensity;
     double critical_depth = 0;
 
-    bool english() const { return units == UnitSystem::English; }
     bool is_selected(Method m) const { return selected[index_of(m)] == 1; }
     bool has_offshore_data() const { return offshore_data == 1; }
     bool tension() const { return loading_type == LoadingType::Tension; }

@@ -35,14 +35,14 @@ void add_uniform_sand(ProjectText& p) {
 }
 
 TEST(ApiTables, FrictionAndBearingLimitsByFrictionAngle) {
-    EXPECT_DOUBLE_EQ(api_friction_limit(22.5, true), 1.2);  // 1.0 + 2.5 x 0.4 / 5
-    EXPECT_DOUBLE_EQ(api_friction_limit(22.5, false), 57.4);
-    EXPECT_DOUBLE_EQ(api_friction_limit(15, true), 1.0);
-    EXPECT_DOUBLE_EQ(api_friction_limit(45, false), 114.8);
-    EXPECT_DOUBLE_EQ(api_friction_limit(37.5, true), 2.2);
-    EXPECT_DOUBLE_EQ(api_bearing_limit(22.5, true), 50);
-    EXPECT_DOUBLE_EQ(api_bearing_limit(32, false), 6720);  // 4800 + 2 x 4800 / 5
-    EXPECT_DOUBLE_EQ(api_bearing_limit(41, true), 250);
+    EXPECT_DOUBLE_EQ(api_friction_limit(22.5, units_of(UnitSystem::English)), 1.2);  // 1.0 + 2.5 x 0.4 / 5
+    EXPECT_DOUBLE_EQ(api_friction_limit(22.5, units_of(UnitSystem::SI)), 57.4);
+    EXPECT_DOUBLE_EQ(api_friction_limit(15, units_of(UnitSystem::English)), 1.0);
+    EXPECT_DOUBLE_EQ(api_friction_limit(45, units_of(UnitSystem::SI)), 114.8);
+    EXPECT_DOUBLE_EQ(api_friction_limit(37.5, units_of(UnitSystem::English)), 2.2);
+    EXPECT_DOUBLE_EQ(api_bearing_limit(22.5, units_of(UnitSystem::English)), 50);
+    EXPECT_DOUBLE_EQ(api_bearing_limit(32, units_of(UnitSystem::SI)), 6720);  // 4800 + 2 x 4800 / 5
+    EXPECT_DOUBLE_EQ(api_bearing_limit(41, units_of(UnitSystem::English)), 250);
 }
 
 TEST(ApiTables, ClayAlphaBranches) {

@@ -136,7 +136,7 @@ TEST(OffshoreCapacity, ClosedPileIgnoresThePluggedCondition) {
     sand.id = 0;
     sand.plug = 1;
     const PhaseRun r(sand);
-    const MethodInputs m{r.in, r.results.profile, r.results.pile, {}};
+    const MethodInputs m{r.in, units_of(r.in.units), r.results.profile, r.results.pile, {}};
     EXPECT_DOUBLE_EQ(fugro_end_bearing(m).bottom[5], 4500);
 }
 
@@ -219,11 +219,11 @@ TEST(OffshoreCapacity, EnteredMaximumBearingCapsTheRule) {
     ProjectText p = open_pipe_in_sand();
     p.soil[0].max_bearing = p.soil[1].max_bearing = 1000;
     const PhaseRun r(p);
-    const MethodInputs m{r.in, r.results.profile, r.results.pile, {}};
+    const MethodInputs m{r.in, units_of(r.in.units), r.results.profile, r.results.pile, {}};
     EXPECT_DOUBLE_EQ(icp_end_bearing(m).bottom[5], 1000);    // 0.15 qc = 2250 otherwise
     p.soil[0].max_bearing = p.soil[1].max_bearing = 0.0005;  // not above 0.001: no cap
     const PhaseRun small(p);
-    const MethodInputs ms{small.in, small.results.profile, small.results.pile, {}};
+    const MethodInputs ms{small.in, units_of(small.in.units), small.results.profile, small.results.pile, {}};
     EXPECT_DOUBLE_EQ(icp_end_bearing(ms).bottom[5], 2250);
 }
 
@@ -239,7 +239,7 @@ TEST(OffshoreCapacity, FinalFillingRatioTakesTheInsideDiameterInMetres) {
     sand.first.qc = sand.second.qc = 300000;
     p.add_layer(sand);
     const PhaseRun r(p);
-    const MethodInputs m{r.in, r.results.profile, r.results.pile, {}};
+    const MethodInputs m{r.in, units_of(r.in.units), r.results.profile, r.results.pile, {}};
     EXPECT_NEAR(uwa_end_bearing(m).top[30], 62.05840005, 1e-7);
 }
 

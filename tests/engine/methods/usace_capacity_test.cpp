@@ -34,14 +34,14 @@ ProjectText sand_pile(double length, double gamma, double phi) {
 }
 
 TEST(UsaceRules, ClayAlphaBySu) {
-    EXPECT_DOUBLE_EQ(usace_alpha(0.3, true), 1.0);
-    EXPECT_DOUBLE_EQ(usace_alpha(0.5, true), 1.0);
-    EXPECT_DOUBLE_EQ(usace_alpha(1.0, true), 0.75);
-    EXPECT_DOUBLE_EQ(usace_alpha(1.5, true), 0.5);
-    EXPECT_DOUBLE_EQ(usace_alpha(3.0, true), 0.5);
-    EXPECT_DOUBLE_EQ(usace_alpha(20, false), 1.0);  // kPa: bounds 24 and 72
-    EXPECT_DOUBLE_EQ(usace_alpha(48, false), 0.75);
-    EXPECT_DOUBLE_EQ(usace_alpha(72, false), 0.5);
+    EXPECT_DOUBLE_EQ(usace_alpha(0.3, units_of(UnitSystem::English)), 1.0);
+    EXPECT_DOUBLE_EQ(usace_alpha(0.5, units_of(UnitSystem::English)), 1.0);
+    EXPECT_DOUBLE_EQ(usace_alpha(1.0, units_of(UnitSystem::English)), 0.75);
+    EXPECT_DOUBLE_EQ(usace_alpha(1.5, units_of(UnitSystem::English)), 0.5);
+    EXPECT_DOUBLE_EQ(usace_alpha(3.0, units_of(UnitSystem::English)), 0.5);
+    EXPECT_DOUBLE_EQ(usace_alpha(20, units_of(UnitSystem::SI)), 1.0);  // kPa: bounds 24 and 72
+    EXPECT_DOUBLE_EQ(usace_alpha(48, units_of(UnitSystem::SI)), 0.75);
+    EXPECT_DOUBLE_EQ(usace_alpha(72, units_of(UnitSystem::SI)), 0.5);
 }
 
 TEST(UsaceRules, DeltaByPileTypeAndNqByPhi) {
