@@ -1,6 +1,7 @@
-// Method order, capacity tables and plot curves of the penetration phase.
+// The method order of the penetration phase, and the phase's steps.
 #include "engine/driver/penetration_phase.h"
 
+#include "engine/driver/plot_blocks.h"
 #include "engine/driver/report_sections.h"
 #include "engine/methods/api_method.h"
 #include "engine/methods/fhwa_method.h"
@@ -46,50 +47,39 @@ CapacityCurve compute_method(Method method, const MethodInputs& m) {
     return user_specified_capacity(m);
 }
 
-bool writes_table(const InputData& in, Method method) {
-    return in.is_selected(method) && runs(in, method);
+void record_tip_capacities(const InputData& in, const PenetrationResults& r, RunResult& result) {
+    for (const CapacityCurve& c : r.tables) {
+        const std::size_t last = c.ultimate.size() - 1;
+        result.tip_capacities.push_back({c.method, static_cast<double>(last) * in.increment,
+                                         c.skin_friction[last], c.end_bearing[last], c.ultimate[last]});
+    }
 }
 
 }  // namespace
 
-PenetrationResults run_penetration_phase(const InputData& in, const Units& units, const CptProfile& cpt,
-                                         int segment_count, TextOut& report, PlotWriter& plot,
-                                         RunResult& result) {
+PenetrationResults compute_penetration(const InputData& in, const Units& units, const CptProfile& cpt,
+                                       int segment_count) {
     PenetrationResults r;
     r.profile = build_soil_profile(in, units, segment_count);
     r.pile = pile_geometry(in, units);
     r.printed_rows = printed_rows(r.pile.rows, in.print_interval);
     const MethodInputs m{in, units, r.profile, r.pile, cpt};
-    const UnitLabels labels = unit_labels(in.units);
-
-    int curves = 0;
-    for (Method method : kTableOrder) curves += writes_table(in, method) ? 1 : 0;
-    plot.header(curves, static_cast<int>(r.printed_rows.size()), code_of(in.units),
-                code_of(in.load_transfer_method));
-
-    auto run_method = [&](Method method) {
-        CapacityCurve curve = compute_method(method, m);
-        if (writes_table(in, method)) {
-            // A method's warnings stand only above its own table: the lines do not name the method,
-            // and those of a method without a table would stand above another method's table.
-            write_method_warnings(report, curve.warnings);
-            write_capacity_table(report, method, curve, r.printed_rows, in.increment, labels, in.tension());
-            for (int j : r.printed_rows) {
-                const auto i = static_cast<std::size_t>(j);
-                plot.capacity_row(j * in.increment, curve.skin_friction[i], curve.end_bearing[i],
-                                  curve.ultimate[i], curve.unit_skin_friction[i]);
-            }
-            const std::size_t last = curve.ultimate.size() - 1;
-            result.tip_capacities.push_back({method, static_cast<double>(last) * in.increment,
-                                             curve.skin_friction[last], curve.end_bearing[last],
-                                             curve.ultimate[last]});
-        }
-        if (method == in.load_transfer_method) r.load_transfer = std::move(curve);
-    };
-
     for (Method method : kTableOrder) {
-        if (runs(in, method)) run_method(method);
+        if (!runs(in, method)) continue;
+        CapacityCurve curve = compute_method(method, m);
+        if (method == in.load_transfer_method) r.load_transfer = curve;
+        if (in.is_selected(method)) r.tables.push_back(std::move(curve));
     }
+    return r;
+}
+
+PenetrationResults run_penetration_phase(const InputData& in, const Units& units, const CptProfile& cpt,
+                                         int segment_count, TextOut& report, PlotWriter& plot,
+                                         RunResult& result) {
+    PenetrationResults r = compute_penetration(in, units, cpt, segment_count);
+    write_capacity_tables(report, in, r);
+    write_capacity_blocks(plot, in, r);
+    record_tip_capacities(in, r, result);
     return r;
 }
 

@@ -88,4 +88,14 @@ void write_capacity_table(TextOut& out, Method method, const CapacityCurve& curv
     }
 }
 
+void write_capacity_tables(TextOut& out, const InputData& in, const PenetrationResults& r) {
+    const UnitLabels labels = unit_labels(in.units);
+    for (const CapacityCurve& c : r.tables) {
+        // A method's warnings stand only above its own table: the lines do not name the method, and
+        // those of a method without a table would stand above another method's table.
+        write_method_warnings(out, c.warnings);
+        write_capacity_table(out, c.method, c, r.printed_rows, in.increment, labels, in.tension());
+    }
+}
+
 }  // namespace torve

@@ -184,4 +184,27 @@ void write_load_settlement_curve(TextOut& out, const LoadSettlement& ls, const O
     }
 }
 
+void write_load_settlement_report(TextOut& out, const InputData& in, const Units& units,
+                                  const LoadSettlementResults& r) {
+    const UnitLabels labels = unit_labels(in.units);
+    const OutputUnits converted{units, in.stickup_length};
+    write_asterisk_note(out);
+    write_load_settlement_banner(out);
+    std::vector<TzEntry> entries;
+    for (const TzCurve& c : r.shaft) entries.push_back({static_cast<int>(entries.size()) + 1, &c});
+    write_tz_table(out, entries, converted, labels);
+    write_tip_curve(out, r.tip, converted, labels);
+    write_assumed_tip_movements(out, r.solution, converted, labels);
+    write_load_distribution(out, r.solution, converted, labels);
+    write_load_settlement_curve(out, r.solution, converted, labels);
+    if (r.checks.empty()) return;
+    // The verification curves are numbered among themselves, skipping depths outside the soil.
+    std::vector<TzEntry> checks;
+    int number = 0;
+    for (const std::optional<TzCurve>& c : r.checks)
+        checks.push_back(c ? TzEntry{++number, &*c} : TzEntry{0, nullptr});
+    write_verification_banner(out);
+    write_tz_table(out, checks, converted, labels);
+}
+
 }  // namespace torve

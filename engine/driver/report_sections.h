@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/driver/penetration_results.h"
 #include "engine/driver/text_out.h"
 #include "engine/driver/unit_labels.h"
 #include "engine/methods/capacity_curve.h"
@@ -48,5 +49,8 @@ std::vector<int> printed_rows(int rows, int print_interval);
 // self weight), ultimate capacity.
 void write_capacity_table(TextOut& out, Method method, const CapacityCurve& curve,
                           const std::vector<int>& rows, double increment, const UnitLabels& u, bool tension);
+
+// The capacity table of every selected method that ran, each under the warnings of its method.
+void write_capacity_tables(TextOut& out, const InputData& in, const PenetrationResults& r);
 
 }  // namespace torve

@@ -50,6 +50,30 @@ double load_transfer_at(const std::vector<TzCurve>& curves, double depth, double
     return upper + (lower - upper) * (depth - curves[i - 1].depth) / span;
 }
 
+std::vector<BoundaryState> distribution_at(const LoadLevel& level, const std::vector<double>& depths) {
+    // The boundaries run from the tip up to the head and the depths down the pile, so the walk up
+    // the boundaries only moves back towards the tip.
+    const std::vector<BoundaryState>& b = level.boundaries;
+    std::vector<BoundaryState> out;
+    out.reserve(depths.size());
+    std::size_t i = b.size() - 1;
+    for (double depth : depths) {
+        if (depth >= b.front().depth) {
+            out.push_back(b.front());
+        } else if (depth <= b.back().depth) {
+            out.push_back(b.back());
+        } else {
+            while (i > 1 && b[i - 1].depth <= depth) --i;  // b[i].depth <= depth < b[i - 1].depth
+            const BoundaryState& lo = b[i];
+            const BoundaryState& hi = b[i - 1];
+            const double f = (depth - lo.depth) / (hi.depth - lo.depth);
+            out.push_back(
+                {depth, lo.load + f * (hi.load - lo.load), lo.movement + f * (hi.movement - lo.movement)});
+        }
+    }
+    return out;
+}
+
 LoadSettlement solve_load_settlement(const std::vector<TzCurve>& curves, const QwCurve& tip,
                                      const AxialStiffness& stiffness, double pile_length, int segments,
                                      double diameter, const SolverSettings& settings) {

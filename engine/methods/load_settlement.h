@@ -67,6 +67,10 @@ LoadSettlement solve_load_settlement(const std::vector<TzCurve>& curves, const Q
                                      const AxialStiffness& stiffness, double pile_length, int segments,
                                      double diameter, const SolverSettings& settings = {});
 
+// Load and movement of a solved level at depths from the pile head (in increasing order), linear
+// between the segment boundaries and held at the head and the tip beyond them.
+std::vector<BoundaryState> distribution_at(const LoadLevel& level, const std::vector<double>& depths);
+
 // Load transfer at a depth from the pile head and a movement: linear in depth between the two
 // curves that bracket it, each read at the movement.
 double load_transfer_at(const std::vector<TzCurve>& curves, double depth, double movement);
