@@ -21,7 +21,9 @@ double by_friction_angle(double phi, const std::array<double, 5>& values) {
 
 // API RP 2A tables of limiting unit skin friction and end bearing for siliceous sand.
 constexpr std::array<double, 5> kFrictionLimitKsf = {1.0, 1.4, 1.7, 2.0, 2.4};
-constexpr std::array<double, 5> kFrictionLimitKpa = {47.8, 67, 83.1, 95.5, 114.8};
+// The S.I. friction limits are the English ones converted, as the API tables give them (1.7 ksf is
+// 81.3 kPa and 2.0 ksf 95.7 kPa), so that a project gets the same friction in either unit system.
+constexpr std::array<double, 5> kFrictionLimitKpa = {47.8, 67.0, 81.3, 95.7, 114.8};
 constexpr std::array<double, 5> kBearingLimitKsf = {40, 60, 100, 200, 250};
 constexpr std::array<double, 5> kBearingLimitKpa = {1900, 2900, 4800, 9600, 12000};
 
