@@ -53,9 +53,9 @@ void record_outcome(const InputData& in, const Units& units, const LoadSettlemen
     const OutputUnits out{units, in.stickup_length};
     if (!r.transfer_method_ran) {
         result.warnings.push_back(
-            "The method for unit load transfers did not run (a cone-based method needs the offshore data, "
-            "the "
-            "user-specified one unit values); its t-z and Q-w curves carry no resistance.");
+            "The method for unit load transfers did not run (a cone-based method needs the offshore data); "
+            "its "
+            "t-z and Q-w curves carry no resistance.");
     }
     const LoadSettlement& ls = r.solution;
     for (const LoadLevel& level : ls.levels) {

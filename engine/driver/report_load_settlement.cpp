@@ -31,6 +31,11 @@ void write_load_settlement_banner(TextOut& out) {
     out.blank(2);
 }
 
+void write_load_transfer_not_run(TextOut& out) {
+    out.line(Line().x(8).text("WARNING - THE METHOD FOR UNIT LOAD TRANSFERS DID NOT RUN: THE CONE-BASED"));
+    out.line(Line().x(8).text("METHODS NEED OFFSHORE DATA. ITS T-Z AND TIP CURVES CARRY NO RESISTANCE."));
+}
+
 void write_verification_banner(TextOut& out) {
     out.blank(2);
     boxed(out, "* COMPUTE INTERNALLY-GENERATED LOAD-TRANSFER    *",
@@ -190,6 +195,10 @@ void write_load_settlement_report(TextOut& out, const InputData& in, const Units
     const OutputUnits converted{units, in.stickup_length};
     write_asterisk_note(out);
     write_load_settlement_banner(out);
+    if (!r.transfer_method_ran) {
+        write_load_transfer_not_run(out);
+        out.blank();
+    }
     std::vector<TzEntry> entries;
     for (const TzCurve& c : r.shaft) entries.push_back({static_cast<int>(entries.size()) + 1, &c});
     write_tz_table(out, entries, converted, labels);

@@ -21,6 +21,9 @@ struct TzEntry {
 void write_asterisk_note(TextOut& out);
 void write_load_settlement_banner(TextOut& out);
 void write_verification_banner(TextOut& out);
+// Warning, in the report and on the console, that the load-transfer method did not run, so that its
+// curves and the load-settlement results carry no resistance.
+void write_load_transfer_not_run(TextOut& out);
 void write_tz_table(TextOut& out, const std::vector<TzEntry>& entries, const OutputUnits& units,
                     const UnitLabels& u);
 void write_tip_curve(TextOut& out, const QwCurve& tip, const OutputUnits& units, const UnitLabels& u);

@@ -14,6 +14,7 @@
 #include "engine/driver/names_file.h"
 #include "engine/driver/penetration_phase.h"
 #include "engine/driver/plot_writer.h"
+#include "engine/driver/report_load_settlement.h"
 #include "engine/driver/report_sections.h"
 #include "engine/driver/soil_spacing.h"
 #include "engine/model/file_format.h"
@@ -177,6 +178,7 @@ void Run::analyse(const Project& project, const Units& units, int segments) {
     PlotWriter plot(plot_file_);
     const PenetrationResults penetration =
         run_penetration_phase(project.in, units, project.cpt, segments, *report_, plot, result_);
+    if (!penetration.load_transfer) write_load_transfer_not_run(console_);
     run_load_settlement_phase(project.in, units, penetration, *report_, plot, result_);
 }
 
