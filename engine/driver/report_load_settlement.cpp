@@ -131,7 +131,6 @@ void write_load_distribution(TextOut& out, const LoadSettlement& ls, const Outpu
     int level_number = 0;
     for (const LoadLevel& level : ls.levels) {
         ++level_number;
-        out.blank();
         auto boundary = [&](const BoundaryState& b) {
             out.line(Line()
                          .x(3)

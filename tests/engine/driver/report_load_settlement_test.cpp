@@ -69,16 +69,20 @@ LoadSettlement one_level() {
 TEST(ReportLoadSettlement, LoadDistributionRowsStandUnderTheirHeadings) {
     std::ostringstream o;
     TextOut out(o);
-    write_load_distribution(out, one_level(), OutputUnits{units_of(UnitSystem::SI), 5.0},
+    LoadSettlement two_levels = one_level();
+    two_levels.levels.push_back(two_levels.levels.front());
+    write_load_distribution(out, two_levels, OutputUnits{units_of(UnitSystem::SI), 5.0},
                             kSi);  // 5 m stickup
+    // The rows follow the unit line, and each load level the one before, without a blank line.
+    const std::string level =
+        "     15.00                    0.150E+03                     0.120E+02\n"
+        "     10.00    12.50 0.100E+03           0.200E+03 0.350E+01           0.137E+02\n"
+        "      5.00                    0.250E+03                     0.155E+02\n";
     EXPECT_EQ(o.str(),
               "\n\n\n     DEPTH   LOAD     LOAD      TOTAL      AVG     COMP       TOTAL     AVG\n"
               "           TRANSFER   INCR      LOAD       LOAD    OF INCR    MVMNT     MVMNT\n"
-              "      M.    KPA        KN.       KN.        KN.     MM.        MM.       MM.\n"
-              "\n"
-              "     15.00                    0.150E+03                     0.120E+02\n"
-              "     10.00    12.50 0.100E+03           0.200E+03 0.350E+01           0.137E+02\n"
-              "      5.00                    0.250E+03                     0.155E+02\n");
+              "      M.    KPA        KN.       KN.        KN.     MM.        MM.       MM.\n" +
+                  level + level);
 }
 
 TEST(ReportLoadSettlement, TipAndSettlementCurves) {
