@@ -120,8 +120,7 @@ void read_options(RecordReader& r, InputData& in) {
 
 void read_soil_point(RecordReader& r, InputData& in, int index, int count) {
     SoilPoint p;
-    const std::string n = std::to_string(index + 1);
-    r.begin("record 10 (soil point " + n + " of " + std::to_string(count) + ", first line)");
+    r.begin("record 10 (soil point ", index + 1, count, ", first line)");
     p.depth = r.real("depth");
     if (p.depth < 0) r.reject("a soil depth must not be negative.");
     if (!in.soil.empty() && p.depth < in.soil.back().depth) {
@@ -139,7 +138,7 @@ void read_soil_point(RecordReader& r, InputData& in, int index, int count) {
         r.reject("expected a friction angle from 0 to below 90 degrees.");
     p.bearing_factor = r.real("bearing capacity factor");
 
-    r.begin("record 10 (soil point " + n + " of " + std::to_string(count) + ", second line)");
+    r.begin("record 10 (soil point ", index + 1, count, ", second line)");
     p.max_friction = r.real("maximum unit friction");
     p.max_bearing = r.real("maximum unit bearing");
     p.su = r.real("undrained shear strength");
@@ -185,7 +184,7 @@ void read_tz_print(RecordReader& r, InputData& in) {
                  std::to_string(count) + ".");
     }
     for (int i = 0; i < count; ++i) {
-        r.begin("record 11 (t-z print depth " + std::to_string(i + 1) + " of " + std::to_string(count) + ")");
+        r.begin("record 11 (t-z print depth ", i + 1, count, ")");
         in.tz_print_depths.push_back(r.real("t-z print depth"));
     }
 }
@@ -223,8 +222,7 @@ void read_loading_and_sections(RecordReader& r, InputData& in) {
         if (in.section_row_count < 1)
             r.reject("a cross-section area varying with depth needs at least one row.");
         for (int i = 0; i < in.section_row_count; ++i) {
-            r.begin("record 14 (section row " + std::to_string(i + 1) + " of " +
-                    std::to_string(in.section_row_count) + ")");
+            r.begin("record 14 (section row ", i + 1, in.section_row_count, ")");
             SectionRow row;
             row.depth = r.real("section depth");
             row.area = r.real("cross-section area");
@@ -287,7 +285,7 @@ CptProfile parse_cpt_data(std::string_view text, const std::string& file_name) {
     }
     cpt.points.reserve(static_cast<std::size_t>(rows));
     for (int i = 0; i < rows; ++i) {
-        r.begin("CPT row " + std::to_string(i + 1) + " of " + std::to_string(rows));
+        r.begin("CPT row ", i + 1, rows);
         CptPoint p;
         p.depth = r.real("depth");
         p.qc = r.real("cone resistance");

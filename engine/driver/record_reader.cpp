@@ -16,20 +16,27 @@ bool is_separator(char c) {
 }  // namespace
 
 bool parse_real(std::string_view token, double& value) {
-    std::string s(token);
-    if (!s.empty() && s[0] == '+') s.erase(0, 1);
-    if (s.empty() || s[0] == '+') return false;
-    for (char& c : s) {
-        if (c == 'd' || c == 'D') c = 'e';  // Fortran double-precision exponent
-    }
+    if (!token.empty() && token[0] == '+') token.remove_prefix(1);
+    if (token.empty() || token[0] == '+') return false;
     // from_chars also accepts "inf", "nan" and hexadecimal-free forms; only plain decimals pass here.
-    for (char c : s) {
-        const bool ok = (c >= '0' && c <= '9') || c == '.' || c == 'e' || c == 'E' || c == '-' || c == '+';
+    bool fortran_exponent = false;
+    for (char c : token) {
+        fortran_exponent = fortran_exponent || c == 'd' || c == 'D';
+        const bool ok = (c >= '0' && c <= '9') || c == '.' || c == 'e' || c == 'E' || c == 'd' || c == 'D' ||
+                        c == '-' || c == '+';
         if (!ok) return false;
     }
+    std::string copy;
+    if (fortran_exponent) {  // Fortran double-precision exponent
+        copy = token;
+        for (char& c : copy) {
+            if (c == 'd' || c == 'D') c = 'e';
+        }
+        token = copy;
+    }
     double v = 0;
-    const auto r = std::from_chars(s.data(), s.data() + s.size(), v, std::chars_format::general);
-    if (r.ec != std::errc{} || r.ptr != s.data() + s.size() || !std::isfinite(v)) return false;
+    const auto r = std::from_chars(token.data(), token.data() + token.size(), v, std::chars_format::general);
+    if (r.ec != std::errc{} || r.ptr != token.data() + token.size() || !std::isfinite(v)) return false;
     value = v;
     return true;
 }
@@ -57,6 +64,17 @@ RecordReader::RecordReader(std::string file_label, std::string_view text)
 
 void RecordReader::begin(std::string record_name) {
     record_ = std::move(record_name);
+    series_prefix_ = {};
+    pending_.clear();
+    pending_pos_ = 0;
+}
+
+void RecordReader::begin(std::string_view prefix, int number, int count, std::string_view suffix) {
+    record_.clear();
+    series_prefix_ = prefix;
+    series_suffix_ = suffix;
+    series_number_ = number;
+    series_count_ = count;
     pending_.clear();
     pending_pos_ = 0;
 }
@@ -134,7 +152,12 @@ void RecordReader::reject_record(std::string_view what) const {
 
 std::string RecordReader::where(std::size_t line) const {
     std::string s = file_label_;
-    if (!record_.empty()) s += ", " + record_;
+    if (!record_.empty()) {
+        s += ", " + record_;
+    } else if (!series_prefix_.empty()) {
+        s += ", " + std::string(series_prefix_) + std::to_string(series_number_) + " of " +
+             std::to_string(series_count_) + std::string(series_suffix_);
+    }
     if (line > 0) s += ", line " + std::to_string(line);
     return s;
 }

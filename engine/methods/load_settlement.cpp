@@ -37,17 +37,58 @@ AxialStiffness axial_stiffness(const InputData& in, const Units& units) {
     return s;
 }
 
+namespace {
+
+// The two curves that bracket a depth, found once for all the movements asked at that depth.
+class CurveBracket {
+  public:
+    CurveBracket(const std::vector<TzCurve>& curves, double depth) {
+        if (curves.empty()) return;
+        if (depth <= curves.front().depth) {
+            upper_ = lower_ = &curves.front();
+            return;
+        }
+        if (depth >= curves.back().depth) {
+            upper_ = lower_ = &curves.back();
+            return;
+        }
+        std::size_t i = 1;
+        while (curves[i].depth < depth) ++i;  // curves[i - 1].depth < depth <= curves[i].depth
+        upper_ = &curves[i - 1];
+        lower_ = &curves[i];
+        span_ = lower_->depth - upper_->depth;
+        offset_ = depth - upper_->depth;
+    }
+
+    // Linear in depth between the two curves, each read at the movement.
+    double at(double movement) const {
+        if (upper_ == nullptr) return 0;
+        if (upper_ == lower_) return upper_->at(movement);
+        const double upper = upper_->at(movement);
+        const double lower = lower_->at(movement);
+        if (span_ <= 0) return lower;
+        return upper + (lower - upper) * offset_ / span_;
+    }
+
+  private:
+    const TzCurve* upper_ = nullptr;
+    const TzCurve* lower_ = nullptr;
+    double span_ = 0;
+    double offset_ = 0;
+};
+
+// What a segment's iteration reads, the same at every load level: its mid-depth, its curves and
+// its stiffness.
+struct SegmentSetting {
+    double mid_depth;
+    double ae;
+    CurveBracket curves;
+};
+
+}  // namespace
+
 double load_transfer_at(const std::vector<TzCurve>& curves, double depth, double movement) {
-    if (curves.empty()) return 0;
-    if (depth <= curves.front().depth) return curves.front().at(movement);
-    if (depth >= curves.back().depth) return curves.back().at(movement);
-    std::size_t i = 1;
-    while (curves[i].depth < depth) ++i;  // curves[i - 1].depth < depth <= curves[i].depth
-    const double span = curves[i].depth - curves[i - 1].depth;
-    const double upper = curves[i - 1].at(movement);
-    const double lower = curves[i].at(movement);
-    if (span <= 0) return lower;
-    return upper + (lower - upper) * (depth - curves[i - 1].depth) / span;
+    return CurveBracket(curves, depth).at(movement);
 }
 
 std::vector<BoundaryState> distribution_at(const LoadLevel& level, const std::vector<double>& depths) {
@@ -79,6 +120,12 @@ LoadSettlement solve_load_settlement(const std::vector<TzCurve>& curves, const Q
                                      double diameter, const SolverSettings& settings) {
     LoadSettlement result;
     const double h = pile_length / segments;
+    std::vector<SegmentSetting> settings_of;
+    settings_of.reserve(static_cast<std::size_t>(segments));
+    for (int s = 0; s < segments; ++s) {
+        const double mid_depth = (s + 0.5) * h;
+        settings_of.push_back({mid_depth, stiffness.at(mid_depth), CurveBracket(curves, mid_depth)});
+    }
     for (int k = 1; k <= kLoadLevels; ++k) {
         LoadLevel level;
         level.tip_movement = tip.movement[static_cast<std::size_t>(k)];
@@ -86,16 +133,19 @@ LoadSettlement solve_load_settlement(const std::vector<TzCurve>& curves, const Q
         double p_bottom = level.tip_load;
         double z_bottom = level.tip_movement;
         double assumed = level.tip_movement;
+        level.steps.reserve(static_cast<std::size_t>(segments));
+        level.boundaries.reserve(static_cast<std::size_t>(segments) + 1);
         level.boundaries.push_back({pile_length, p_bottom, z_bottom});
         for (int s = segments - 1; s >= 0; --s) {
+            const SegmentSetting& segment = settings_of[static_cast<std::size_t>(s)];
             SegmentStep step;
-            step.mid_depth = (s + 0.5) * h;
-            const double ae = stiffness.at(step.mid_depth);
+            step.mid_depth = segment.mid_depth;
+            const double ae = segment.ae;
             double t = 0, dp = 0, p_top = p_bottom, z_mid = assumed;
             step.converged = false;
             while (step.iterations < settings.iteration_cap) {
                 ++step.iterations;
-                t = load_transfer_at(curves, step.mid_depth, assumed);
+                t = segment.curves.at(assumed);
                 dp = t * diameter * kPiCurves * h;
                 p_top = p_bottom + dp;
                 // Shortening of the lower half under the mean of its end loads.
