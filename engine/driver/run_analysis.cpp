@@ -36,7 +36,7 @@ std::string quoted(const std::string& s) {
 // Opens an output file for writing, replacing it; an unwritable path raises OutputError.
 void open_output(std::ofstream& f, std::vector<char>& buffer, const std::string& path, const char* what) {
     // Reports run to a megabyte; a large buffer writes them in few system calls.
-    buffer.resize(1 << 18);
+    buffer.resize(1 << 16);
     f.rdbuf()->pubsetbuf(buffer.data(), static_cast<std::streamsize>(buffer.size()));
     f.open(path, std::ios::out | std::ios::trunc | std::ios::binary);
     if (!f) throw OutputError(std::string("The ") + what + " " + quoted(path) + " cannot be created.");

@@ -2,6 +2,7 @@
 #include "engine/methods/load_settlement.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "engine/model/rounded_constants.h"
@@ -115,10 +116,56 @@ std::vector<BoundaryState> distribution_at(const LoadLevel& level, const std::ve
     return out;
 }
 
+namespace {
+
+// One load level's walk up the pile: load and movement at the bottom of the next segment, and the
+// movement assumed at its middle (the converged value of the segment below).
+struct Walk {
+    double p_bottom;
+    double z_bottom;
+    double assumed;
+};
+
+// Solves one segment of a load level from the state below it, and moves the walk up to its top.
+SegmentStep solve_segment(const SegmentSetting& segment, double h, double diameter,
+                          const SolverSettings& settings, Walk& walk) {
+    SegmentStep step;
+    step.mid_depth = segment.mid_depth;
+    const double ae = segment.ae;
+    const double p_bottom = walk.p_bottom;
+    const double z_bottom = walk.z_bottom;
+    double assumed = walk.assumed;
+    double t = 0, dp = 0, p_top = p_bottom, z_mid = assumed;
+    step.converged = false;
+    while (step.iterations < settings.iteration_cap) {
+        ++step.iterations;
+        t = segment.curves.at(assumed);
+        dp = t * diameter * kPiCurves * h;
+        p_top = p_bottom + dp;
+        // Shortening of the lower half under the mean of its end loads.
+        z_mid = z_bottom + ((p_top + p_bottom) / 2 + p_bottom) / 2 * (h / 2) / ae;
+        const bool close = std::fabs(z_mid - assumed) <= settings.tolerance;
+        assumed = z_mid;
+        if (close) {
+            step.converged = true;
+            break;
+        }
+    }
+    const double z_top = z_bottom + h * (dp / 2 + p_bottom) / ae;
+    step.load_transfer = t;
+    step.load_increment = dp;
+    step.average_load = (p_top + p_bottom) / 2;
+    step.compression = z_top - z_bottom;
+    step.average_movement = z_mid;
+    walk = {p_top, z_top, assumed};
+    return step;
+}
+
+}  // namespace
+
 LoadSettlement solve_load_settlement(const std::vector<TzCurve>& curves, const QwCurve& tip,
                                      const AxialStiffness& stiffness, double pile_length, int segments,
                                      double diameter, const SolverSettings& settings) {
-    LoadSettlement result;
     const double h = pile_length / segments;
     std::vector<SegmentSetting> settings_of;
     settings_of.reserve(static_cast<std::size_t>(segments));
@@ -126,53 +173,34 @@ LoadSettlement solve_load_settlement(const std::vector<TzCurve>& curves, const Q
         const double mid_depth = (s + 0.5) * h;
         settings_of.push_back({mid_depth, stiffness.at(mid_depth), CurveBracket(curves, mid_depth)});
     }
-    for (int k = 1; k <= kLoadLevels; ++k) {
-        LoadLevel level;
-        level.tip_movement = tip.movement[static_cast<std::size_t>(k)];
-        level.tip_load = tip.load[static_cast<std::size_t>(k)];
-        double p_bottom = level.tip_load;
-        double z_bottom = level.tip_movement;
-        double assumed = level.tip_movement;
+    LoadSettlement result;
+    result.levels.resize(kLoadLevels);
+    std::array<Walk, kLoadLevels> walks{};
+    for (std::size_t k = 0; k < kLoadLevels; ++k) {
+        LoadLevel& level = result.levels[k];
+        level.tip_movement = tip.movement[k + 1];
+        level.tip_load = tip.load[k + 1];
         level.steps.reserve(static_cast<std::size_t>(segments));
         level.boundaries.reserve(static_cast<std::size_t>(segments) + 1);
-        level.boundaries.push_back({pile_length, p_bottom, z_bottom});
-        for (int s = segments - 1; s >= 0; --s) {
-            const SegmentSetting& segment = settings_of[static_cast<std::size_t>(s)];
-            SegmentStep step;
-            step.mid_depth = segment.mid_depth;
-            const double ae = segment.ae;
-            double t = 0, dp = 0, p_top = p_bottom, z_mid = assumed;
-            step.converged = false;
-            while (step.iterations < settings.iteration_cap) {
-                ++step.iterations;
-                t = segment.curves.at(assumed);
-                dp = t * diameter * kPiCurves * h;
-                p_top = p_bottom + dp;
-                // Shortening of the lower half under the mean of its end loads.
-                z_mid = z_bottom + ((p_top + p_bottom) / 2 + p_bottom) / 2 * (h / 2) / ae;
-                const bool close = std::fabs(z_mid - assumed) <= settings.tolerance;
-                assumed = z_mid;
-                if (close) {
-                    step.converged = true;
-                    break;
-                }
-            }
-            const double z_top = z_bottom + h * (dp / 2 + p_bottom) / ae;
-            step.load_transfer = t;
-            step.load_increment = dp;
-            step.average_load = (p_top + p_bottom) / 2;
-            step.compression = z_top - z_bottom;
-            step.average_movement = z_mid;
+        level.boundaries.push_back({pile_length, level.tip_load, level.tip_movement});
+        walks[k] = {level.tip_load, level.tip_movement, level.tip_movement};
+    }
+    // The levels are independent; walking them up side by side, segment by segment, lets the
+    // processor overlap their chains of divisions.
+    for (int s = segments - 1; s >= 0; --s) {
+        const SegmentSetting& segment = settings_of[static_cast<std::size_t>(s)];
+        for (std::size_t k = 0; k < kLoadLevels; ++k) {
+            LoadLevel& level = result.levels[k];
+            const SegmentStep& step =
+                level.steps.emplace_back(solve_segment(segment, h, diameter, settings, walks[k]));
             result.max_iterations = std::max(result.max_iterations, step.iterations);
             result.total_iterations += step.iterations;
-            level.steps.push_back(step);
-            p_bottom = p_top;
-            z_bottom = z_top;
-            level.boundaries.push_back({s * h, p_bottom, z_bottom});
+            level.boundaries.push_back({s * h, walks[k].p_bottom, walks[k].z_bottom});
         }
-        level.head_load = p_bottom;
-        level.head_movement = z_bottom;
-        result.levels.push_back(std::move(level));
+    }
+    for (std::size_t k = 0; k < kLoadLevels; ++k) {
+        result.levels[k].head_load = walks[k].p_bottom;
+        result.levels[k].head_movement = walks[k].z_bottom;
     }
     return result;
 }
