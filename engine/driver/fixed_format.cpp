@@ -79,11 +79,12 @@ void prepend_digits(Body& b, unsigned long long v, int min_digits) {
 // integer, unless it lies so close to a tie that the rounding error could decide it; then the
 // caller takes the exact (slower) std::to_chars path.
 bool round_away_from_ties(double scaled, unsigned long long& out) {
-    // scaled is non-negative and below 1e10 here, so truncation is the floor.
-    const auto whole = static_cast<unsigned long long>(scaled);
+    // scaled is non-negative and below 1e10 here, so truncation is the floor (and fits a signed
+    // integer, whose conversions are single instructions).
+    const auto whole = static_cast<long long>(scaled);
     const double frac = scaled - static_cast<double>(whole);
     if (std::fabs(frac - 0.5) < 1e-6) return false;
-    out = whole + (frac > 0.5 ? 1 : 0);
+    out = static_cast<unsigned long long>(whole) + (frac > 0.5 ? 1 : 0);
     return true;
 }
 
@@ -105,22 +106,25 @@ bool fast_fixed(double a, int d, Body& b) {
 
 // Fast Ew.d digits for d up to 7: the d rounded significant digits and the decimal exponent of
 // 0.ddd form, or false to use the exact path.
-bool fast_exponent(double a, int d, unsigned long long& mantissa, int& exponent) {
+inline bool fast_exponent(double a, int d, unsigned long long& mantissa, int& exponent) {
     if (d > 7 || !(a > 1e-280 && a < 1e280)) return false;
     // floor(log10(a)) from the binary exponent (log10(2) ~ 78913 / 2^18), one too low at most.
     const int e2 = static_cast<int>((std::bit_cast<std::uint64_t>(a) >> 52) & 0x7ff) - 1022;  // as frexp
     int e10 = ((e2 - 1) * 78913) >> 18;
     if (e10 + 1 <= 22 && e10 + 1 >= 0 && a >= kPow10[e10 + 1]) ++e10;
-    const int k = d - 1 - e10;
+    // a times 10^k with one rounding: the power itself is exact up to 10^22.
+    const auto scale = [a](int k, double& scaled) {
+        if (k > 22 || k < -22) return false;
+        scaled = k >= 0 ? a * kPow10[k] : a / kPow10[-k];
+        return true;
+    };
     double scaled = 0;
-    if (k >= 0 && k <= 22) {
-        scaled = a * kPow10[k];
-    } else if (k < 0 && k >= -22) {
-        scaled = a / kPow10[-k];
-    } else {
-        return false;
+    if (!scale(d - 1 - e10, scaled)) return false;
+    if (scaled >= kPow10[d]) {  // below 1 the estimate may still be one too low
+        ++e10;
+        if (!scale(d - 1 - e10, scaled)) return false;
     }
-    if (scaled < kPow10[d - 1] || scaled >= kPow10[d]) return false;  // log10 landed one off
+    if (scaled < kPow10[d - 1] || scaled >= kPow10[d]) return false;
     if (!round_away_from_ties(scaled, mantissa)) return false;
     exponent = e10 + 1;
     if (mantissa == kPow10Int[d]) {
@@ -210,58 +214,61 @@ struct Frame {
     Frame() { std::memset(buf, ' ', Line::kWide); }
 };
 
-// Writes exactly `count` digits of v (below 10^count) ending at p; returns their start.
-char* write_digits_exact(char* p, unsigned long long v, int count) {
+// Writes the two digits of v (below 100) ending at p; returns their start.
+char* write_pair(char* p, std::uint32_t v) {
+    p -= 2;
+    std::memcpy(p, kDigitPairs + 2 * v, 2);
+    return p;
+}
+
+// Writes exactly `count` digits of v (below 10^count, count at most 9) ending at p; returns their
+// start. 32-bit arithmetic: the field's digits never need more.
+inline char* write_digits_exact(char* p, std::uint32_t v, int count) {
     for (; count >= 2; count -= 2) {
-        const auto pair = static_cast<std::size_t>(v % 100) * 2;
-        v /= 100;
-        *--p = kDigitPairs[pair + 1];
-        *--p = kDigitPairs[pair];
+        const std::uint32_t rest = v / 100;
+        p = write_pair(p, v - rest * 100);
+        v = rest;
     }
-    if (count == 1) *--p = static_cast<char>('0' + v % 10);
+    if (count == 1) *--p = static_cast<char>('0' + v);
     return p;
 }
 
 // Writes the digits of v, at least one, ending at p; returns their start.
 char* write_digits(char* p, unsigned long long v) {
     while (v >= 100) {
-        const auto pair = static_cast<std::size_t>(v % 100) * 2;
-        v /= 100;
-        *--p = kDigitPairs[pair + 1];
-        *--p = kDigitPairs[pair];
+        const unsigned long long rest = v / 100;
+        p = write_pair(p, static_cast<std::uint32_t>(v - rest * 100));
+        v = rest;
     }
-    if (v >= 10) {
-        const auto pair = static_cast<std::size_t>(v) * 2;
-        *--p = kDigitPairs[pair + 1];
-        *--p = kDigitPairs[pair];
-    } else {
-        *--p = static_cast<char>('0' + v);
-    }
+    if (v >= 10) return write_pair(p, static_cast<std::uint32_t>(v));
+    *--p = static_cast<char>('0' + v);
     return p;
 }
 
 // Puts a field ending at frame.end and starting at p, or asterisks when it is wider than w.
-void put_framed(Line& line, const Frame& frame, const char* p, int w) {
+inline void put_framed(Line& line, const Frame& frame, const char* p, int w) {
     if (frame.end - p > w) return put_stars(line, w);
     line.append_wide(frame.end - w, static_cast<std::size_t>(w));
 }
 
-// Fw.d of a field up to kWide wide, d up to 7 and |v| below 1e8, unless the value lies too near a
-// rounding tie; false leaves the field to put_f_general.
-bool put_f_narrow(Line& line, double v, int w, int d) {
+// Fw.D of a field up to kWide wide, D up to 7 and |v| below 1e8, unless the value lies too near a
+// rounding tie; false leaves the field to put_f_general. One instance per D, so that the digit
+// loops unroll.
+template <int D>
+bool put_f_narrow(Line& line, double v, int w) {
     const double a = std::fabs(v);
-    if (w > static_cast<int>(Line::kWide) || d > 7 || !(a < 1e8)) return false;
-    const double scaled = a * kPow10[d];
+    if (w > static_cast<int>(Line::kWide) || !(a < 1e8)) return false;
+    const double scaled = a * kPow10[D];
     unsigned long long m = 0;
     if (scaled >= 9e9 || !round_away_from_ties(scaled, m)) return false;
     Frame frame;
     char* p = frame.end;
-    if (d == 0) {
+    if constexpr (D == 0) {
         *--p = '.';
         p = write_digits(p, m);
     } else {
-        const unsigned long long unit = kPow10Int[d];
-        p = write_digits_exact(p, m % unit, d);
+        constexpr unsigned long long unit = kPow10Int[D];
+        p = write_digits_exact(p, static_cast<std::uint32_t>(m % unit), D);
         *--p = '.';
         p = write_digits(p, m / unit);
     }
@@ -272,21 +279,27 @@ bool put_f_narrow(Line& line, double v, int w, int d) {
     return true;
 }
 
-// Ew.d of a field up to kWide wide and d up to 7, unless the value lies too near a rounding tie;
-// false leaves the field to put_e_general.
-bool put_e_narrow(Line& line, double v, int w, int d) {
-    if (w > static_cast<int>(Line::kWide) || d < 1 || d > 7) return false;
+// Ew.D of a field up to kWide wide and D from 1 to 7, unless the value lies too near a rounding
+// tie; false leaves the field to put_e_general.
+template <int D>
+bool put_e_narrow(Line& line, double v, int w) {
+    if (w > static_cast<int>(Line::kWide)) return false;
     const double a = std::fabs(v);
     unsigned long long mantissa = 0;
     int exponent = 0;
-    if (a != 0.0 && !fast_exponent(a, d, mantissa, exponent)) return false;
+    if (a != 0.0 && !fast_exponent(a, D, mantissa, exponent)) return false;
     Frame frame;
     char* p = frame.end;
     const int mag = std::abs(exponent);
-    p = write_digits_exact(p, static_cast<unsigned long long>(mag), mag <= 99 ? 2 : 3);
-    *--p = exponent < 0 ? '-' : '+';
-    if (mag <= 99) *--p = 'E';
-    p = write_digits_exact(p, mantissa, d);
+    if (mag <= 99) {
+        p = write_pair(p, static_cast<std::uint32_t>(mag));
+        *--p = exponent < 0 ? '-' : '+';
+        *--p = 'E';
+    } else {
+        p = write_digits_exact(p, static_cast<std::uint32_t>(mag), 3);
+        *--p = exponent < 0 ? '-' : '+';
+    }
+    p = write_digits_exact(p, static_cast<std::uint32_t>(mantissa), D);
     *--p = '.';
     const bool negative = std::signbit(v) && v != 0.0;
     if (frame.end - p + 1 + (negative ? 1 : 0) <= w) *--p = '0';  // the optional leading zero
@@ -296,11 +309,66 @@ bool put_e_narrow(Line& line, double v, int w, int d) {
 }
 
 void put_f(Line& line, double v, int w, int d) {
-    if (!put_f_narrow(line, v, w, d)) put_f_general(line, v, w, d);
+    bool done = false;
+    switch (d) {
+        case 0:
+            done = put_f_narrow<0>(line, v, w);
+            break;
+        case 1:
+            done = put_f_narrow<1>(line, v, w);
+            break;
+        case 2:
+            done = put_f_narrow<2>(line, v, w);
+            break;
+        case 3:
+            done = put_f_narrow<3>(line, v, w);
+            break;
+        case 4:
+            done = put_f_narrow<4>(line, v, w);
+            break;
+        case 5:
+            done = put_f_narrow<5>(line, v, w);
+            break;
+        case 6:
+            done = put_f_narrow<6>(line, v, w);
+            break;
+        case 7:
+            done = put_f_narrow<7>(line, v, w);
+            break;
+        default:
+            break;
+    }
+    if (!done) put_f_general(line, v, w, d);
 }
 
 void put_e(Line& line, double v, int w, int d) {
-    if (!put_e_narrow(line, v, w, d)) put_e_general(line, v, w, d);
+    bool done = false;
+    switch (d) {
+        case 1:
+            done = put_e_narrow<1>(line, v, w);
+            break;
+        case 2:
+            done = put_e_narrow<2>(line, v, w);
+            break;
+        case 3:
+            done = put_e_narrow<3>(line, v, w);
+            break;
+        case 4:
+            done = put_e_narrow<4>(line, v, w);
+            break;
+        case 5:
+            done = put_e_narrow<5>(line, v, w);
+            break;
+        case 6:
+            done = put_e_narrow<6>(line, v, w);
+            break;
+        case 7:
+            done = put_e_narrow<7>(line, v, w);
+            break;
+        default:
+            break;
+    }
+    if (!done) put_e_general(line, v, w, d);
 }
 
 void put_i(Line& line, long long v, int w, int m) {

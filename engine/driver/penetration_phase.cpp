@@ -80,6 +80,9 @@ PenetrationResults run_penetration_phase(const InputData& in, const Units& units
     write_capacity_tables(report, in, r);
     write_capacity_blocks(plot, in, r);
     record_tip_capacities(in, r, result);
+    // Written: the load-settlement phase needs only the load-transfer method's capacity, and its
+    // results then take the memory of the tables.
+    r.tables = {};
     return r;
 }
 

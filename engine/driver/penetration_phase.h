@@ -16,7 +16,8 @@ PenetrationResults compute_penetration(const InputData& in, const Units& units, 
                                        int segment_count);
 
 // Computes the phase, writes the capacity table of each selected method to the report and its curve
-// to the plot file (after the plot header), and records the tip capacities in `result`.
+// to the plot file (after the plot header), and records the tip capacities in `result`. The tables
+// are not kept in the results returned.
 PenetrationResults run_penetration_phase(const InputData& in, const Units& units, const CptProfile& cpt,
                                          int segment_count, TextOut& report, PlotWriter& plot,
                                          RunResult& result);

@@ -13,7 +13,7 @@ namespace torve {
 //   6 additional t-z curves.
 class PlotWriter {
   public:
-    explicit PlotWriter(std::ostream& os) : out_(os) {}
+    explicit PlotWriter(std::ostream& os, Flush flush = Flush::EveryLine) : out_(os, flush) {}
 
     // Block 1: capacity curve count, rows per curve, unit-system code, load-transfer method code.
     void header(int curves, int rows, int unit_code, int load_transfer_method);

@@ -35,7 +35,8 @@ std::string quoted(const std::string& s) {
 
 // Opens an output file for writing, replacing it; an unwritable path raises OutputError.
 void open_output(std::ofstream& f, std::vector<char>& buffer, const std::string& path, const char* what) {
-    // Reports run to a megabyte; a large buffer writes them in few system calls.
+    // Reports run to a megabyte: 64 KB write one in a few dozen system calls, and a larger buffer
+    // costs more in fresh memory on every run than it saves in calls.
     buffer.resize(1 << 16);
     f.rdbuf()->pubsetbuf(buffer.data(), static_cast<std::streamsize>(buffer.size()));
     f.open(path, std::ios::out | std::ios::trunc | std::ios::binary);
@@ -89,6 +90,7 @@ RunResult Run::execute() {
         fail(RunStatus::InternalError, "Internal error of the engine.");
     }
     if (result_.status == RunStatus::Completed) {
+        report_->flush();
         report_file_.flush();
         plot_file_.flush();
         if (!report_file_ || !plot_file_) {
@@ -125,7 +127,7 @@ void Run::sequence() {
 void Run::start_report() {
     write_banner(console_, files_.version);
     open_output(report_file_, report_buffer_, files_.report, "report file");
-    report_.emplace(report_file_);
+    report_.emplace(report_file_, Flush::InBlocks);
     write_banner(*report_, files_.version);
     write_file_names(*report_, files_.input, files_.report, files_.plot);
     write_date_block(*report_, options_.local_time ? *options_.local_time : local_now());
@@ -175,7 +177,7 @@ bool Run::stops_at_segment_limit(long long segments) {
 }
 
 void Run::analyse(const Project& project, const Units& units, int segments) {
-    PlotWriter plot(plot_file_);
+    PlotWriter plot(plot_file_, Flush::InBlocks);
     const PenetrationResults penetration =
         run_penetration_phase(project.in, units, project.cpt, segments, *report_, plot, result_);
     if (!penetration.load_transfer) write_load_transfer_not_run(console_);

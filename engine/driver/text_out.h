@@ -2,21 +2,33 @@
 #pragma once
 
 #include <ostream>
+#include <string>
 #include <string_view>
 
 #include "engine/driver/fixed_format.h"
 
 namespace torve {
 
-// Writes straight into the stream's buffer: a report has tens of thousands of lines, and the
-// formatted-output machinery of the stream would cost more than the lines themselves. A write the
-// buffer refuses marks the stream bad, as the stream's own output would.
+// When the lines reach the stream: each at once (the console, or a stream the caller reads while the
+// writer lives), or in blocks of some 64 KB, the remainder at flush() or when the writer goes.
+enum class Flush { EveryLine, InBlocks };
+
+// Writes straight into the stream's buffer, or into a block of its own: a report has tens of
+// thousands of lines, and the formatted-output machinery of the stream would cost more than the
+// lines themselves. A write the stream refuses marks it bad, as its own output would.
 class TextOut {
   public:
-    explicit TextOut(std::ostream& os) : os_(&os) {}
+    explicit TextOut(std::ostream& os, Flush flush = Flush::EveryLine)
+        : os_(&os), blocks_(flush == Flush::InBlocks) {
+        if (blocks_) block_.reserve(kBlock + 4096);
+    }
+    TextOut(const TextOut&) = delete;
+    TextOut& operator=(const TextOut&) = delete;
+    ~TextOut() { flush(); }
+
     void line(std::string_view s) {
         put(s);
-        newline();
+        put("\n");
     }
     // Ends the line in place and writes it at once.
     void line(Line& l) {
@@ -25,20 +37,32 @@ class TextOut {
     }
     void line(Line&& l) { line(l); }
     void blank(int n = 1) {
-        for (int k = 0; k < n; ++k) newline();
+        for (int k = 0; k < n; ++k) put("\n");
+    }
+    // Hands the lines held in the block to the stream.
+    void flush() {
+        if (block_.empty()) return;
+        write(block_);
+        block_.clear();
     }
     std::ostream& stream() { return *os_; }
 
   private:
+    static constexpr std::size_t kBlock = 1 << 16;
+
     void put(std::string_view s) {
+        if (!blocks_) return write(s);
+        block_.append(s);
+        if (block_.size() >= kBlock) flush();
+    }
+    void write(std::string_view s) {
         const auto n = static_cast<std::streamsize>(s.size());
         if (os_->rdbuf()->sputn(s.data(), n) != n) os_->setstate(std::ios::badbit);
     }
-    void newline() {
-        if (os_->rdbuf()->sputc('\n') == std::char_traits<char>::eof()) os_->setstate(std::ios::badbit);
-    }
 
     std::ostream* os_;
+    bool blocks_;
+    std::string block_;
 };
 
 }  // namespace torve
