@@ -126,38 +126,44 @@ struct Walk {
     double assumed;
 };
 
-// Solves one segment of a load level from the state below it, and moves the walk up to its top.
-SegmentStep solve_segment(const SegmentSetting& segment, double h, double diameter,
-                          const SolverSettings& settings, Walk& walk) {
+// A segment of one load level while it iterates.
+struct Iteration {
     SegmentStep step;
-    step.mid_depth = segment.mid_depth;
-    const double ae = segment.ae;
-    const double p_bottom = walk.p_bottom;
-    const double z_bottom = walk.z_bottom;
-    double assumed = walk.assumed;
-    double t = 0, dp = 0, p_top = p_bottom, z_mid = assumed;
-    step.converged = false;
-    while (step.iterations < settings.iteration_cap) {
-        ++step.iterations;
-        t = segment.curves.at(assumed);
-        dp = t * diameter * kPiCurves * h;
-        p_top = p_bottom + dp;
-        // Shortening of the lower half under the mean of its end loads.
-        z_mid = z_bottom + ((p_top + p_bottom) / 2 + p_bottom) / 2 * (h / 2) / ae;
-        const bool close = std::fabs(z_mid - assumed) <= settings.tolerance;
-        assumed = z_mid;
-        if (close) {
-            step.converged = true;
-            break;
-        }
+    double t = 0, dp = 0, p_top = 0, z_mid = 0;
+    bool active = true;
+};
+
+// One iteration of the segment's mid movement: load transfer at the assumed movement, the load it
+// adds, and the shortening of the lower half under the mean of its end loads.
+void iterate(const SegmentSetting& segment, double h, double diameter, const SolverSettings& settings,
+             Walk& walk, Iteration& it) {
+    ++it.step.iterations;
+    it.t = segment.curves.at(walk.assumed);
+    it.dp = it.t * diameter * kPiCurves * h;
+    it.p_top = walk.p_bottom + it.dp;
+    it.z_mid = walk.z_bottom + ((it.p_top + walk.p_bottom) / 2 + walk.p_bottom) / 2 * (h / 2) / segment.ae;
+    const bool close = std::fabs(it.z_mid - walk.assumed) <= settings.tolerance;
+    walk.assumed = it.z_mid;
+    if (close) {
+        it.step.converged = true;
+        it.active = false;
+    } else if (it.step.iterations >= settings.iteration_cap) {
+        it.active = false;
     }
-    const double z_top = z_bottom + h * (dp / 2 + p_bottom) / ae;
-    step.load_transfer = t;
-    step.load_increment = dp;
-    step.average_load = (p_top + p_bottom) / 2;
-    step.compression = z_top - z_bottom;
-    step.average_movement = z_mid;
-    walk = {p_top, z_top, assumed};
+}
+
+// The converged (or capped) segment: its step for the report, and the walk moved up to its top.
+SegmentStep finish(const SegmentSetting& segment, double h, Walk& walk, Iteration& it) {
+    const double z_top = walk.z_bottom + h * (it.dp / 2 + walk.p_bottom) / segment.ae;
+    SegmentStep& step = it.step;
+    step.mid_depth = segment.mid_depth;
+    step.load_transfer = it.t;
+    step.load_increment = it.dp;
+    step.average_load = (it.p_top + walk.p_bottom) / 2;
+    step.compression = z_top - walk.z_bottom;
+    step.average_movement = it.z_mid;
+    walk.p_bottom = it.p_top;
+    walk.z_bottom = z_top;
     return step;
 }
 
@@ -185,14 +191,29 @@ LoadSettlement solve_load_settlement(const std::vector<TzCurve>& curves, const Q
         level.boundaries.push_back({pile_length, level.tip_load, level.tip_movement});
         walks[k] = {level.tip_load, level.tip_movement, level.tip_movement};
     }
-    // The levels are independent; walking them up side by side, segment by segment, lets the
-    // processor overlap their chains of divisions.
+    // The levels are independent: each segment is iterated for all of them in rounds, so that the
+    // processor overlaps their chains of divisions. Every level goes through exactly the arithmetic
+    // of a walk on its own.
     for (int s = segments - 1; s >= 0; --s) {
         const SegmentSetting& segment = settings_of[static_cast<std::size_t>(s)];
+        std::array<Iteration, kLoadLevels> its{};
+        for (std::size_t k = 0; k < kLoadLevels; ++k) {
+            its[k].p_top = walks[k].p_bottom;
+            its[k].z_mid = walks[k].assumed;
+            its[k].step.converged = false;
+            its[k].active = settings.iteration_cap > 0;
+        }
+        for (bool any = true; any;) {
+            any = false;
+            for (std::size_t k = 0; k < kLoadLevels; ++k) {
+                if (!its[k].active) continue;
+                iterate(segment, h, diameter, settings, walks[k], its[k]);
+                any = any || its[k].active;
+            }
+        }
         for (std::size_t k = 0; k < kLoadLevels; ++k) {
             LoadLevel& level = result.levels[k];
-            const SegmentStep& step =
-                level.steps.emplace_back(solve_segment(segment, h, diameter, settings, walks[k]));
+            const SegmentStep& step = level.steps.emplace_back(finish(segment, h, walks[k], its[k]));
             result.max_iterations = std::max(result.max_iterations, step.iterations);
             result.total_iterations += step.iterations;
             level.boundaries.push_back({s * h, walks[k].p_bottom, walks[k].z_bottom});
