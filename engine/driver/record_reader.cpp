@@ -3,6 +3,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 
 #include "engine/driver/input_error.h"
 
@@ -11,6 +12,36 @@ namespace {
 
 bool is_separator(char c) {
     return c == ' ' || c == '\t' || c == ',' || c == '\r' || c == '\f' || c == '\v';
+}
+
+// Exact powers of ten up to 10^22.
+constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                             1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// Most numbers of an input file are plain decimals of a few digits ("-12.5", "20000"): their digits
+// make an integer below 2^53 and their decimals a power of ten up to 10^22, both exact, so one
+// division gives the correctly rounded value. Anything else goes to the full conversion.
+bool fast_decimal(std::string_view token, double& value) {
+    std::size_t i = 0;
+    const bool negative = token[0] == '-';
+    if (negative) ++i;
+    std::uint64_t digits = 0;
+    int count = 0, decimals = 0;
+    bool point = false;
+    for (; i < token.size(); ++i) {
+        const char c = token[i];
+        if (c == '.' && !point) {
+            point = true;
+            continue;
+        }
+        if (c < '0' || c > '9' || ++count > 15) return false;
+        digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+        decimals += point ? 1 : 0;
+    }
+    if (count == 0 || decimals > 22) return false;
+    const double v = static_cast<double>(digits) / kPow10[decimals];
+    value = negative ? -v : v;
+    return true;
 }
 
 }  // namespace
@@ -26,6 +57,7 @@ bool parse_real(std::string_view token, double& value) {
                         c == '-' || c == '+';
         if (!ok) return false;
     }
+    if (fast_decimal(token, value)) return true;
     std::string copy;
     if (fortran_exponent) {  // Fortran double-precision exponent
         copy = token;
