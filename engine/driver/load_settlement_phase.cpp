@@ -36,12 +36,15 @@ std::vector<std::vector<DistributionPoint>> distribution_at_rows(const InputData
                                                                  const PenetrationResults& p,
                                                                  const LoadSettlement& solution) {
     std::vector<double> from_head;
+    from_head.reserve(p.printed_rows.size());
     for (int j : p.printed_rows)
         from_head.push_back((j * in.increment + in.stickup_length) * units.solver_per_length);
     std::vector<std::vector<DistributionPoint>> out;
+    out.reserve(solution.levels.size());
     for (const LoadLevel& level : solution.levels) {
         const std::vector<BoundaryState> at = distribution_at(level, from_head);
         std::vector<DistributionPoint>& points = out.emplace_back();
+        points.reserve(at.size());
         for (std::size_t k = 0; k < at.size(); ++k)
             points.push_back({p.printed_rows[k] * in.increment, at[k].load, at[k].movement});
     }
@@ -86,6 +89,7 @@ LoadSettlementResults compute_load_settlement(const InputData& in, const Units& 
     r.solution = solve(in, units, p, r);
     r.distribution = distribution_at_rows(in, units, p, r.solution);
     if (in.tz_print == 1) {
+        r.checks.reserve(in.tz_print_depths.size());
         for (double d : in.tz_print_depths)
             r.checks.push_back(verification_curve(in, units, p.pile, p.profile, input, d));
     }

@@ -134,6 +134,7 @@ std::vector<TzCurve> shaft_curves(const InputData& in, const Units& units, const
     const CurvePlacement& place = units.english() ? kPlacementInches : kPlacementMetres;
     const double stickup = in.stickup_length * to_solver;
     std::vector<TzCurve> curves;
+    curves.reserve(3 + 3 * (in.soil.size() / 2));  // stickup curves and three per layer
     if (in.stickup_length > 1e-6) {
         // Free length above the ground: clay curves that carry nothing.
         for (double d : {0.0, 0.5 * stickup, stickup}) {
