@@ -86,8 +86,9 @@ void write_assumed_tip_movements(TextOut& out, const LoadSettlement& ls, const O
     }
 }
 
-void write_load_distribution(TextOut& out, const LoadSettlement& ls, const OutputUnits& units,
-                             const UnitLabels& u) {
+namespace {
+
+void load_distribution_headings(TextOut& out, const UnitLabels& u) {
     out.blank(3);
     out.line(Line()
                  .x(5)
@@ -128,46 +129,64 @@ void write_load_distribution(TextOut& out, const LoadSettlement& ls, const Outpu
                  .a(u.diameter, 3)
                  .x(7)
                  .a(u.diameter, 3));
+}
+
+void boundary_row(TextOut& out, const BoundaryState& b, const OutputUnits& units) {
+    out.line(Line()
+                 .x(3)
+                 .f(units.ground_depth(b.depth), 7, 2)
+                 .x(19)
+                 .e(units.force(b.load), 10, 3)
+                 .x(20)
+                 .e(units.report_movement(b.movement), 10, 3));
+}
+
+void segment_row(TextOut& out, const SegmentStep& step, const OutputUnits& units) {
+    out.line(Line()
+                 .x(3)
+                 .f(units.ground_depth(step.mid_depth), 7, 2)
+                 .f(units.stress(step.load_transfer), 9, 2)
+                 .e(units.force(step.load_increment), 10, 3)
+                 .x(10)
+                 .e(units.force(step.average_load), 10, 3)
+                 .e(units.report_movement(step.compression), 10, 3)
+                 .x(10)
+                 .e(units.report_movement(step.average_movement), 10, 3));
+}
+
+// A line for every segment of the level whose movement did not converge.
+void convergence_warnings(TextOut& out, const LoadLevel& level, int level_number, const OutputUnits& units,
+                          const UnitLabels& u) {
+    for (const SegmentStep& step : level.steps) {
+        if (step.converged) continue;
+        out.line(Line()
+                     .x(3)
+                     .text("WARNING - THE MOVEMENT DID NOT CONVERGE IN ")
+                     .text(std::to_string(step.iterations))
+                     .text(" ITERATIONS AT LOAD LEVEL ")
+                     .text(std::to_string(level_number))
+                     .text(", DEPTH ")
+                     .text(decimals(units.ground_depth(step.mid_depth), 2))
+                     .x(1)
+                     .text(u.length));
+    }
+}
+
+}  // namespace
+
+void write_load_distribution(TextOut& out, const LoadSettlement& ls, const OutputUnits& units,
+                             const UnitLabels& u) {
+    load_distribution_headings(out, u);
     int level_number = 0;
     for (const LoadLevel& level : ls.levels) {
         ++level_number;
-        auto boundary = [&](const BoundaryState& b) {
-            out.line(Line()
-                         .x(3)
-                         .f(units.ground_depth(b.depth), 7, 2)
-                         .x(19)
-                         .e(units.force(b.load), 10, 3)
-                         .x(20)
-                         .e(units.report_movement(b.movement), 10, 3));
-        };
-        boundary(level.boundaries.front());
+        // From the tip up: a boundary, then each segment above it and its top boundary.
+        boundary_row(out, level.boundaries.front(), units);
         for (std::size_t s = 0; s < level.steps.size(); ++s) {
-            const SegmentStep& step = level.steps[s];
-            out.line(Line()
-                         .x(3)
-                         .f(units.ground_depth(step.mid_depth), 7, 2)
-                         .f(units.stress(step.load_transfer), 9, 2)
-                         .e(units.force(step.load_increment), 10, 3)
-                         .x(10)
-                         .e(units.force(step.average_load), 10, 3)
-                         .e(units.report_movement(step.compression), 10, 3)
-                         .x(10)
-                         .e(units.report_movement(step.average_movement), 10, 3));
-            boundary(level.boundaries[s + 1]);
+            segment_row(out, level.steps[s], units);
+            boundary_row(out, level.boundaries[s + 1], units);
         }
-        for (const SegmentStep& step : level.steps) {
-            if (step.converged) continue;
-            out.line(Line()
-                         .x(3)
-                         .text("WARNING - THE MOVEMENT DID NOT CONVERGE IN ")
-                         .text(std::to_string(step.iterations))
-                         .text(" ITERATIONS AT LOAD LEVEL ")
-                         .text(std::to_string(level_number))
-                         .text(", DEPTH ")
-                         .text(decimals(units.ground_depth(step.mid_depth), 2))
-                         .x(1)
-                         .text(u.length));
-        }
+        convergence_warnings(out, level, level_number, units, u);
     }
 }
 

@@ -167,21 +167,21 @@ SegmentStep finish(const SegmentSetting& segment, double h, Walk& walk, Iteratio
     return step;
 }
 
-}  // namespace
-
-LoadSettlement solve_load_settlement(const std::vector<TzCurve>& curves, const QwCurve& tip,
-                                     const AxialStiffness& stiffness, double pile_length, int segments,
-                                     double diameter, const SolverSettings& settings) {
-    const double h = pile_length / segments;
-    std::vector<SegmentSetting> settings_of;
-    settings_of.reserve(static_cast<std::size_t>(segments));
+std::vector<SegmentSetting> segment_settings(const std::vector<TzCurve>& curves,
+                                             const AxialStiffness& stiffness, double h, int segments) {
+    std::vector<SegmentSetting> settings;
+    settings.reserve(static_cast<std::size_t>(segments));
     for (int s = 0; s < segments; ++s) {
         const double mid_depth = (s + 0.5) * h;
-        settings_of.push_back({mid_depth, stiffness.at(mid_depth), CurveBracket(curves, mid_depth)});
+        settings.push_back({mid_depth, stiffness.at(mid_depth), CurveBracket(curves, mid_depth)});
     }
-    LoadSettlement result;
+    return settings;
+}
+
+// One level per non-zero point of the Q-w curve, each starting its walk at the tip.
+void start_levels(const QwCurve& tip, double pile_length, int segments, LoadSettlement& result,
+                  std::array<Walk, kLoadLevels>& walks) {
     result.levels.resize(kLoadLevels);
-    std::array<Walk, kLoadLevels> walks{};
     for (std::size_t k = 0; k < kLoadLevels; ++k) {
         LoadLevel& level = result.levels[k];
         level.tip_movement = tip.movement[k + 1];
@@ -191,6 +191,18 @@ LoadSettlement solve_load_settlement(const std::vector<TzCurve>& curves, const Q
         level.boundaries.push_back({pile_length, level.tip_load, level.tip_movement});
         walks[k] = {level.tip_load, level.tip_movement, level.tip_movement};
     }
+}
+
+}  // namespace
+
+LoadSettlement solve_load_settlement(const std::vector<TzCurve>& curves, const QwCurve& tip,
+                                     const AxialStiffness& stiffness, double pile_length, int segments,
+                                     double diameter, const SolverSettings& settings) {
+    const double h = pile_length / segments;
+    const std::vector<SegmentSetting> settings_of = segment_settings(curves, stiffness, h, segments);
+    LoadSettlement result;
+    std::array<Walk, kLoadLevels> walks{};
+    start_levels(tip, pile_length, segments, result, walks);
     // The levels are independent: each segment is iterated for all of them in rounds, so that the
     // processor overlaps their chains of divisions. Every level goes through exactly the arithmetic
     // of a walk on its own.
