@@ -45,7 +45,6 @@ class TextOut {
         write(block_);
         block_.clear();
     }
-    std::ostream& stream() { return *os_; }
 
   private:
     static constexpr std::size_t kBlock = 1 << 16;
