@@ -110,7 +110,8 @@ void capacity_phase(benchmark::State& state, const torve::test::ProjectText& p,
         torve::TextOut out(report);
         torve::PlotWriter writer(plot);
         torve::RunResult result;
-        torve::run_penetration_phase(in, cpt, static_cast<int>(n), out, writer, result);
+        torve::run_penetration_phase(in, torve::units_of(in.units), cpt, static_cast<int>(n), out, writer,
+                                     result);
         if (result.tip_capacities.size() != methods) {
             state.SkipWithError("methods missing");
             break;

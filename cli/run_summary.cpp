@@ -5,12 +5,6 @@
 
 namespace torve::cli {
 
-const char* method_name(int method_code) {
-    static constexpr const char* kNames[] = {
-        "FHWA", "USACE", "Revised Lambda", "API RP 2A", "User-specified", "NGI", "ICP/MTD", "Fugro", "UWA"};
-    return method_code >= 1 && method_code <= 9 ? kNames[method_code - 1] : "?";
-}
-
 void print_run_summary(std::ostream& out, const std::string& project, const std::string& report,
                        const std::string& plot, const RunResult& result) {
     out << project << '\n';
@@ -35,7 +29,7 @@ void print_run_summary(std::ostream& out, const std::string& project, const std:
             << ":\n";
         out << "    method            skin friction   end bearing      ultimate\n";
         for (const TipCapacity& c : result.tip_capacities) {
-            out << "    " << format_a(method_name(c.method_code), 16) << format_f(c.skin_friction, 15, 1)
+            out << "    " << format_a(method_info(c.method).name, 16) << format_f(c.skin_friction, 15, 1)
                 << format_f(c.end_bearing, 14, 1) << format_f(c.ultimate, 14, 1) << '\n';
         }
     }

@@ -11,7 +11,4 @@ namespace torve::cli {
 void print_run_summary(std::ostream& out, const std::string& project, const std::string& report,
                        const std::string& plot, const RunResult& result);
 
-// Display name of a method code, e.g. "API RP 2A".
-const char* method_name(int method_code);
-
 }  // namespace torve::cli

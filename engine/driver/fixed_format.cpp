@@ -1,7 +1,9 @@
-// Fortran-style fixed-width number fields, locale-independent (std::to_chars). Each field is
-// built in a small stack buffer and appended to its line, since reports hold many thousand fields.
+// Fortran-style fixed-width number fields, locale-independent (std::to_chars). A report holds some
+// hundred thousand fields: each is built from the end in a small stack buffer, mostly by integer
+// arithmetic, and copied into its line once.
 #include "engine/driver/fixed_format.h"
 
+#include <algorithm>
 #include <bit>
 #include <charconv>
 #include <cmath>
@@ -12,198 +14,374 @@
 namespace torve {
 namespace {
 
-void append_stars(std::string& out, int w) {
-    out.append(static_cast<std::size_t>(w > 0 ? w : 0), '*');
+// A field's characters before they go into the line: `begin` to `end` inside `buf`.
+struct Body {
+    char buf[416];
+    char* end = buf + sizeof buf;
+    char* begin = end;
+
+    std::size_t size() const { return static_cast<std::size_t>(end - begin); }
+    void prepend(char c) { *--begin = c; }
+};
+
+void put_stars(Line& line, int w) {
+    if (w > 0) std::memset(line.grow(static_cast<std::size_t>(w)), '*', static_cast<std::size_t>(w));
 }
 
-void append_right(std::string& out, const char* body, std::size_t n, int w) {
-    if (static_cast<int>(n) > w) return append_stars(out, w);
-    const std::size_t at = out.size();
-    out.resize(at + static_cast<std::size_t>(w));
-    char* dest = out.data() + at;
-    std::memset(dest, ' ', static_cast<std::size_t>(w) - n);
-    std::memcpy(dest + (static_cast<std::size_t>(w) - n), body, n);
+// Right-aligns a body of n characters in a field of w; asterisks when it does not fit.
+void put_right(Line& line, const char* body, std::size_t n, int w) {
+    if (static_cast<int>(n) > w) return put_stars(line, w);
+    char* dest = line.grow(static_cast<std::size_t>(w));
+    const std::size_t pad = static_cast<std::size_t>(w) - n;
+    std::memset(dest, ' ', pad);
+    std::memcpy(dest + pad, body, n);
 }
 
 // Non-finite values never come out of a sound run; print them loudly rather than as a number.
-void append_non_finite(std::string& out, double v, int w) {
+void put_non_finite(Line& line, double v, int w) {
     const char* text = std::isnan(v) ? "NaN" : (v < 0 ? "-Inf" : "Inf");
-    append_right(out, text, std::strlen(text), w);
+    put_right(line, text, std::strlen(text), w);
 }
 
-// Exact powers of ten (all representable in a double up to 1e22).
+// Exact powers of ten (all representable in a double up to 1e22), and as integers.
 constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
                              1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr unsigned long long kPow10Int[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000};
+
+// "00" to "99": two digits per division.
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+// Prepends the decimal digits of v, at least min_digits of them.
+void prepend_digits(Body& b, unsigned long long v, int min_digits) {
+    char* p = b.begin;
+    char* const stop = p - min_digits;
+    while (v >= 100) {
+        const auto pair = static_cast<std::size_t>(v % 100) * 2;
+        v /= 100;
+        *--p = kDigitPairs[pair + 1];
+        *--p = kDigitPairs[pair];
+    }
+    if (v >= 10) {
+        const auto pair = static_cast<std::size_t>(v) * 2;
+        *--p = kDigitPairs[pair + 1];
+        *--p = kDigitPairs[pair];
+    } else {
+        *--p = static_cast<char>('0' + v);
+    }
+    while (p > stop) *--p = '0';
+    b.begin = p;
+}
 
 // Rounds `scaled` (a value times a power of ten, carrying at most one rounding error) to the nearest
 // integer, unless it lies so close to a tie that the rounding error could decide it; then the
 // caller takes the exact (slower) std::to_chars path.
 bool round_away_from_ties(double scaled, unsigned long long& out) {
-    // scaled is non-negative and below 1e10 here, so truncation is the floor.
-    const auto whole = static_cast<unsigned long long>(scaled);
+    // scaled is non-negative and below 1e10 here, so truncation is the floor (and fits a signed
+    // integer, whose conversions are single instructions).
+    const auto whole = static_cast<long long>(scaled);
     const double frac = scaled - static_cast<double>(whole);
     if (std::fabs(frac - 0.5) < 1e-6) return false;
-    out = whole + (frac > 0.5 ? 1 : 0);
+    out = static_cast<unsigned long long>(whole) + (frac > 0.5 ? 1 : 0);
     return true;
 }
 
-// Writes the decimal digits of `v`, at least `min_digits` of them, ending at `end`; returns the start.
-char* digits_before(char* end, unsigned long long v, int min_digits) {
-    char* p = end;
-    do {
-        *--p = static_cast<char>('0' + v % 10);
-        v /= 10;
-        --min_digits;
-    } while (v > 0 || min_digits > 0);
-    return p;
-}
-
-// Fast Fw.d body for moderate values: "ddd.ddd" into buf, or false to use the exact path.
-bool fast_fixed(double a, int d, char* buf, char*& end) {
+// Fast Fw.d body for moderate values: "ddd.ddd" prepended to b, or false to use the exact path.
+bool fast_fixed(double a, int d, Body& b) {
     if (d > 7 || a >= 1e8) return false;
     const double scaled = a * kPow10[d];
     if (scaled >= 9e9) return false;
     unsigned long long m = 0;
     if (!round_away_from_ties(scaled, m)) return false;
-    const auto unit = static_cast<unsigned long long>(kPow10[d]);
-    char tmp[32];
-    char* t_end = tmp + sizeof tmp;
-    char* t = t_end;
+    const unsigned long long unit = kPow10Int[d];
     if (d > 0) {
-        t = digits_before(t_end, m % unit, d);
-        *--t = '.';
+        prepend_digits(b, m % unit, d);
+        b.prepend('.');
     }
-    t = digits_before(t, m / unit, 1);
-    const auto n = static_cast<std::size_t>(t_end - t);
-    std::memcpy(buf, t, n);
-    end = buf + n;
+    prepend_digits(b, m / unit, 1);
     return true;
 }
 
 // Fast Ew.d digits for d up to 7: the d rounded significant digits and the decimal exponent of
 // 0.ddd form, or false to use the exact path.
-bool fast_exponent(double a, int d, unsigned long long& mantissa, int& exponent) {
+inline bool fast_exponent(double a, int d, unsigned long long& mantissa, int& exponent) {
     if (d > 7 || !(a > 1e-280 && a < 1e280)) return false;
     // floor(log10(a)) from the binary exponent (log10(2) ~ 78913 / 2^18), one too low at most.
     const int e2 = static_cast<int>((std::bit_cast<std::uint64_t>(a) >> 52) & 0x7ff) - 1022;  // as frexp
     int e10 = ((e2 - 1) * 78913) >> 18;
     if (e10 + 1 <= 22 && e10 + 1 >= 0 && a >= kPow10[e10 + 1]) ++e10;
-    const int k = d - 1 - e10;
+    // a times 10^k with one rounding: the power itself is exact up to 10^22.
+    const auto scale = [a](int k, double& scaled) {
+        if (k > 22 || k < -22) return false;
+        scaled = k >= 0 ? a * kPow10[k] : a / kPow10[-k];
+        return true;
+    };
     double scaled = 0;
-    if (k >= 0 && k <= 22) {
-        scaled = a * kPow10[k];
-    } else if (k < 0 && k >= -22) {
-        scaled = a / kPow10[-k];
-    } else {
-        return false;
+    if (!scale(d - 1 - e10, scaled)) return false;
+    if (scaled >= kPow10[d]) {  // below 1 the estimate may still be one too low
+        ++e10;
+        if (!scale(d - 1 - e10, scaled)) return false;
     }
-    if (scaled < kPow10[d - 1] || scaled >= kPow10[d]) return false;  // log10 landed one off
+    if (scaled < kPow10[d - 1] || scaled >= kPow10[d]) return false;
     if (!round_away_from_ties(scaled, mantissa)) return false;
     exponent = e10 + 1;
-    if (mantissa == static_cast<unsigned long long>(kPow10[d])) {
+    if (mantissa == kPow10Int[d]) {
         mantissa /= 10;
         exponent += 1;
     }
     return true;
 }
 
-void append_f(std::string& out, double v, int w, int d) {
-    if (!std::isfinite(v)) return append_non_finite(out, v, w);
-    char buf[400];
-    char* p = buf + 1;  // room for a sign
-    char* end = nullptr;
-    if (!fast_fixed(std::fabs(v), d, p, end)) {
-        const auto r = std::to_chars(p, buf + sizeof buf - 1, std::fabs(v), std::chars_format::fixed, d);
-        if (r.ec != std::errc{}) return append_stars(out, w);
-        end = r.ptr;
+// The d significant digits and the exponent of 0.ddd form by exact conversion.
+bool exact_exponent(double a, int d, Body& digits, int& exponent) {
+    // d significant digits, correctly rounded: x.yyy e+-n  ->  0.xyyy E+-(n+1)
+    char sci[64];
+    const auto r = std::to_chars(sci, sci + sizeof sci, a, std::chars_format::scientific, d - 1);
+    if (r.ec != std::errc{}) return false;
+    const char* e = static_cast<const char*>(std::memchr(sci, 'e', static_cast<std::size_t>(r.ptr - sci)));
+    for (const char* c = e; c > sci;) {
+        if (*--c != '.') digits.prepend(*c);
     }
-    if (d == 0) *end++ = '.';  // Fw.0 still prints its decimal point
-    // A negative value keeps its sign even when it rounds to zero; -0.0 itself prints unsigned.
-    const bool negative = std::signbit(v) && v != 0.0;
-    if (negative) *--p = '-';
-    if (static_cast<int>(end - p) > w && end - p > 1) {
-        // Drop the optional leading zero of a value below one.
-        char* digits = negative ? p + 1 : p;
-        if (digits[0] == '0' && digits + 1 < end && digits[1] == '.') {
-            std::memmove(p + 1, p, static_cast<std::size_t>(digits - p));
-            ++p;
-        }
-    }
-    append_right(out, p, static_cast<std::size_t>(end - p), w);
+    const char* exp_begin = e + 1;
+    if (*exp_begin == '+') ++exp_begin;
+    std::from_chars(exp_begin, r.ptr, exponent);
+    exponent += 1;
+    return true;
 }
 
-void append_e(std::string& out, double v, int w, int d) {
-    if (!std::isfinite(v)) return append_non_finite(out, v, w);
-    if (d < 1 || d > 30) return append_stars(out, w);
-    char body[64];
-    std::size_t n = 0;
-    const bool negative = std::signbit(v) && v != 0.0;
-    if (negative) body[n++] = '-';
-    body[n++] = '0';
-    body[n++] = '.';
-    int exponent = 0;
-    if (v == 0.0) {
-        std::memset(body + n, '0', static_cast<std::size_t>(d));
-        n += static_cast<std::size_t>(d);
-    } else if (unsigned long long mantissa = 0; fast_exponent(std::fabs(v), d, mantissa, exponent)) {
-        char* start = digits_before(body + n + static_cast<std::size_t>(d), mantissa, d);
-        (void)start;
-        n += static_cast<std::size_t>(d);
-    } else {
-        // d significant digits, correctly rounded: x.yyy e+-n  ->  0.xyyy E+-(n+1)
-        char sci[64];
-        const auto r =
-            std::to_chars(sci, sci + sizeof sci, std::fabs(v), std::chars_format::scientific, d - 1);
-        if (r.ec != std::errc{}) return append_stars(out, w);
-        const char* e =
-            static_cast<const char*>(std::memchr(sci, 'e', static_cast<std::size_t>(r.ptr - sci)));
-        for (const char* c = sci; c < e; ++c) {
-            if (*c != '.') body[n++] = *c;
-        }
-        const char* exp_begin = e + 1;
-        if (*exp_begin == '+') ++exp_begin;
-        std::from_chars(exp_begin, r.ptr, exponent);
-        exponent += 1;
+void put_f_general(Line& line, double v, int w, int d) {
+    if (!std::isfinite(v)) return put_non_finite(line, v, w);
+    Body b;
+    if (d == 0) b.prepend('.');  // Fw.0 still prints its decimal point
+    if (!fast_fixed(std::fabs(v), d, b)) {
+        b.begin = b.end = b.buf + sizeof b.buf - 1;
+        const auto r = std::to_chars(b.buf + 1, b.end, std::fabs(v), std::chars_format::fixed, d);
+        if (r.ec != std::errc{}) return put_stars(line, w);
+        b.begin = b.buf + 1;
+        b.end = r.ptr;
+        if (d == 0) *b.end++ = '.';
     }
+    // Drop the optional leading zero of a value below one when the field needs the room.
+    const bool negative = std::signbit(v) && v != 0.0;  // -0.0 prints unsigned, -0.001 as -0.00
+    const std::size_t sign = negative ? 1 : 0;
+    if (static_cast<int>(b.size() + sign) > w && b.size() > 1 && b.begin[0] == '0' && b.begin[1] == '.')
+        ++b.begin;
+    if (negative) b.prepend('-');
+    put_right(line, b.begin, b.size(), w);
+}
+
+void put_e_general(Line& line, double v, int w, int d) {
+    if (!std::isfinite(v)) return put_non_finite(line, v, w);
+    if (d < 1 || d > 30) return put_stars(line, w);
+    const bool negative = std::signbit(v) && v != 0.0;
+    Body b;
+    // Exponent first, from the end: E+xx, or +xxx beyond two digits.
+    int exponent = 0;
+    unsigned long long mantissa = 0;
+    Body digits;
+    const bool zero = v == 0.0;
+    const bool fast = !zero && fast_exponent(std::fabs(v), d, mantissa, exponent);
+    if (!zero && !fast && !exact_exponent(std::fabs(v), d, digits, exponent)) return put_stars(line, w);
+    const int mag = std::abs(exponent);
+    prepend_digits(b, static_cast<unsigned long long>(mag), 2);
+    b.prepend(exponent < 0 ? '-' : '+');
+    if (mag <= 99) b.prepend('E');
+    // Mantissa 0.ddd
+    if (zero) {
+        b.begin -= d;
+        std::memset(b.begin, '0', static_cast<std::size_t>(d));
+    } else if (fast) {
+        prepend_digits(b, mantissa, d);
+    } else {
+        b.begin -= digits.size();
+        std::memcpy(b.begin, digits.begin, digits.size());
+    }
+    b.prepend('.');
+    // The optional leading zero goes when the field needs the room.
+    if (static_cast<int>(b.size() + 1 + (negative ? 1 : 0)) <= w) b.prepend('0');
+    if (negative) b.prepend('-');
+    put_right(line, b.begin, b.size(), w);
+}
+
+// The fields of a report are mostly narrow, with a few decimals: these are built right-aligned in
+// a frame of blanks and copied into the line at a fixed width, without a library call.
+struct Frame {
+    char buf[2 * Line::kWide];  // the field ends at kWide; the rest is slack for append_wide
+    char* const end = buf + Line::kWide;
+
+    Frame() { std::memset(buf, ' ', Line::kWide); }
+};
+
+// Writes the two digits of v (below 100) ending at p; returns their start.
+char* write_pair(char* p, std::uint32_t v) {
+    p -= 2;
+    std::memcpy(p, kDigitPairs + 2 * v, 2);
+    return p;
+}
+
+// Writes exactly `count` digits of v (below 10^count, count at most 9) ending at p; returns their
+// start. 32-bit arithmetic: the field's digits never need more.
+inline char* write_digits_exact(char* p, std::uint32_t v, int count) {
+    for (; count >= 2; count -= 2) {
+        const std::uint32_t rest = v / 100;
+        p = write_pair(p, v - rest * 100);
+        v = rest;
+    }
+    if (count == 1) *--p = static_cast<char>('0' + v);
+    return p;
+}
+
+// Writes the digits of v, at least one, ending at p; returns their start.
+char* write_digits(char* p, unsigned long long v) {
+    while (v >= 100) {
+        const unsigned long long rest = v / 100;
+        p = write_pair(p, static_cast<std::uint32_t>(v - rest * 100));
+        v = rest;
+    }
+    if (v >= 10) return write_pair(p, static_cast<std::uint32_t>(v));
+    *--p = static_cast<char>('0' + v);
+    return p;
+}
+
+// Puts a field ending at frame.end and starting at p, or asterisks when it is wider than w.
+inline void put_framed(Line& line, const Frame& frame, const char* p, int w) {
+    if (frame.end - p > w) return put_stars(line, w);
+    line.append_wide(frame.end - w, static_cast<std::size_t>(w));
+}
+
+// Fw.D of a field up to kWide wide, D up to 7 and |v| below 1e8, unless the value lies too near a
+// rounding tie; false leaves the field to put_f_general. One instance per D, so that the digit
+// loops unroll.
+template <int D>
+bool put_f_narrow(Line& line, double v, int w) {
+    const double a = std::fabs(v);
+    if (w > static_cast<int>(Line::kWide) || !(a < 1e8)) return false;
+    const double scaled = a * kPow10[D];
+    unsigned long long m = 0;
+    if (scaled >= 9e9 || !round_away_from_ties(scaled, m)) return false;
+    Frame frame;
+    char* p = frame.end;
+    if constexpr (D == 0) {
+        *--p = '.';
+        p = write_digits(p, m);
+    } else {
+        constexpr unsigned long long unit = kPow10Int[D];
+        p = write_digits_exact(p, static_cast<std::uint32_t>(m % unit), D);
+        *--p = '.';
+        p = write_digits(p, m / unit);
+    }
+    const bool negative = std::signbit(v) && v != 0.0;
+    if (frame.end - p + (negative ? 1 : 0) > w && frame.end - p > 1 && p[0] == '0' && p[1] == '.') ++p;
+    if (negative) *--p = '-';
+    put_framed(line, frame, p, w);
+    return true;
+}
+
+// Ew.D of a field up to kWide wide and D from 1 to 7, unless the value lies too near a rounding
+// tie; false leaves the field to put_e_general.
+template <int D>
+bool put_e_narrow(Line& line, double v, int w) {
+    if (w > static_cast<int>(Line::kWide)) return false;
+    const double a = std::fabs(v);
+    unsigned long long mantissa = 0;
+    int exponent = 0;
+    if (a != 0.0 && !fast_exponent(a, D, mantissa, exponent)) return false;
+    Frame frame;
+    char* p = frame.end;
     const int mag = std::abs(exponent);
     if (mag <= 99) {
-        body[n++] = 'E';
-        body[n++] = exponent < 0 ? '-' : '+';
-        body[n++] = static_cast<char>('0' + mag / 10);
-        body[n++] = static_cast<char>('0' + mag % 10);
+        p = write_pair(p, static_cast<std::uint32_t>(mag));
+        *--p = exponent < 0 ? '-' : '+';
+        *--p = 'E';
     } else {
-        body[n++] = exponent < 0 ? '-' : '+';
-        body[n++] = static_cast<char>('0' + mag / 100);
-        body[n++] = static_cast<char>('0' + mag / 10 % 10);
-        body[n++] = static_cast<char>('0' + mag % 10);
+        p = write_digits_exact(p, static_cast<std::uint32_t>(mag), 3);
+        *--p = exponent < 0 ? '-' : '+';
     }
-    if (static_cast<int>(n) > w) {
-        // Drop the optional leading zero.
-        const std::size_t zero = negative ? 1 : 0;
-        std::memmove(body + zero, body + zero + 1, n - zero - 1);
-        --n;
-    }
-    append_right(out, body, n, w);
+    p = write_digits_exact(p, static_cast<std::uint32_t>(mantissa), D);
+    *--p = '.';
+    const bool negative = std::signbit(v) && v != 0.0;
+    if (frame.end - p + 1 + (negative ? 1 : 0) <= w) *--p = '0';  // the optional leading zero
+    if (negative) *--p = '-';
+    put_framed(line, frame, p, w);
+    return true;
 }
 
-void append_i(std::string& out, long long v, int w, int m) {
-    char buf[48];
-    char* end = buf + sizeof buf;
-    char* p = end;
-    unsigned long long mag =
+void put_f(Line& line, double v, int w, int d) {
+    bool done = false;
+    switch (d) {
+        case 0:
+            done = put_f_narrow<0>(line, v, w);
+            break;
+        case 1:
+            done = put_f_narrow<1>(line, v, w);
+            break;
+        case 2:
+            done = put_f_narrow<2>(line, v, w);
+            break;
+        case 3:
+            done = put_f_narrow<3>(line, v, w);
+            break;
+        case 4:
+            done = put_f_narrow<4>(line, v, w);
+            break;
+        case 5:
+            done = put_f_narrow<5>(line, v, w);
+            break;
+        case 6:
+            done = put_f_narrow<6>(line, v, w);
+            break;
+        case 7:
+            done = put_f_narrow<7>(line, v, w);
+            break;
+        default:
+            break;
+    }
+    if (!done) put_f_general(line, v, w, d);
+}
+
+void put_e(Line& line, double v, int w, int d) {
+    bool done = false;
+    switch (d) {
+        case 1:
+            done = put_e_narrow<1>(line, v, w);
+            break;
+        case 2:
+            done = put_e_narrow<2>(line, v, w);
+            break;
+        case 3:
+            done = put_e_narrow<3>(line, v, w);
+            break;
+        case 4:
+            done = put_e_narrow<4>(line, v, w);
+            break;
+        case 5:
+            done = put_e_narrow<5>(line, v, w);
+            break;
+        case 6:
+            done = put_e_narrow<6>(line, v, w);
+            break;
+        case 7:
+            done = put_e_narrow<7>(line, v, w);
+            break;
+        default:
+            break;
+    }
+    if (!done) put_e_general(line, v, w, d);
+}
+
+void put_i(Line& line, long long v, int w, int m) {
+    Body b;
+    const unsigned long long mag =
         v < 0 ? 0ULL - static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v);
-    int digits = 0;
-    while (mag > 0) {
-        *--p = static_cast<char>('0' + mag % 10);
-        mag /= 10;
-        ++digits;
+    if (mag > 0) {
+        prepend_digits(b, mag, std::min(m, 40));
+    } else if (m > 0) {  // Iw.0 leaves a zero blank
+        prepend_digits(b, 0, std::min(m, 40));
     }
-    while (digits < m && p > buf + 1) {  // Iw.m: at least m digits; Iw.0 leaves a zero blank
-        *--p = '0';
-        ++digits;
-    }
-    if (v < 0) *--p = '-';
-    append_right(out, p, static_cast<std::size_t>(end - p), w);
+    if (v < 0) b.prepend('-');
+    put_right(line, b.begin, b.size(), w);
 }
 
 }  // namespace
@@ -219,53 +397,53 @@ std::string decimals(double v, int d) {
 }
 
 std::string format_f(double v, int w, int d) {
-    std::string s;
-    append_f(s, v, w, d);
-    return s;
+    return Line().f(v, w, d).str();
 }
 
 std::string format_e(double v, int w, int d) {
-    std::string s;
-    append_e(s, v, w, d);
-    return s;
+    return Line().e(v, w, d).str();
 }
 
 std::string format_i(long long v, int w, int m) {
-    std::string s;
-    append_i(s, v, w, m);
-    return s;
+    return Line().i(v, w, m).str();
 }
 
 std::string format_a(std::string_view text, int w) {
-    std::string out(text.substr(0, static_cast<std::size_t>(w)));
-    out.resize(static_cast<std::size_t>(w), ' ');
-    return out;
+    return Line().a(text, w).str();
 }
 
-Line& Line::x(int n) {
-    s_.append(static_cast<std::size_t>(n > 0 ? n : 0), ' ');
-    return *this;
+char* Line::grow_on_heap(std::size_t n) {
+    if (!on_heap_) {
+        heap_.assign(inline_, size_);
+        on_heap_ = true;
+    }
+    heap_.resize(size_ + n);
+    char* p = heap_.data() + size_;
+    size_ += n;
+    return p;
 }
-Line& Line::text(std::string_view s) {
-    s_.append(s);
-    return *this;
-}
+
 Line& Line::a(std::string_view s, int w) {
+    if (w <= 0) return *this;
     const std::size_t n = std::min(s.size(), static_cast<std::size_t>(w));
-    s_.append(s.substr(0, n));
-    s_.append(static_cast<std::size_t>(w) - n, ' ');
+    char* dest = grow(static_cast<std::size_t>(w));
+    if (n > 0) std::memcpy(dest, s.data(), n);
+    std::memset(dest + n, ' ', static_cast<std::size_t>(w) - n);
     return *this;
 }
+
 Line& Line::f(double v, int w, int d) {
-    append_f(s_, v, w, d);
+    put_f(*this, v, w, d);
     return *this;
 }
+
 Line& Line::e(double v, int w, int d) {
-    append_e(s_, v, w, d);
+    put_e(*this, v, w, d);
     return *this;
 }
+
 Line& Line::i(long long v, int w, int m) {
-    append_i(s_, v, w, m);
+    put_i(*this, v, w, m);
     return *this;
 }
 

@@ -1,6 +1,8 @@
 // Fixed-width fields of the report and plot file, as a Fortran line printer lays them out.
 #pragma once
 
+#include <cstddef>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -24,21 +26,64 @@ std::string blanks(int n);
 // A number with d decimals and no padding, for messages ("12.50").
 std::string decimals(double v, int d);
 
-// Builds one output line field by field: Line().x(10).a("DEPTH").f(12.5, 7, 2).str().
+// Builds one output line field by field: Line().x(10).a("DEPTH").f(12.5, 7, 2).view(). A report
+// holds tens of thousands of lines, so a line lives on the stack and reaches the heap only when it
+// outgrows its inline buffer (a long path or title).
 class Line {
   public:
-    // Report lines are at most a few dozen fields wide; one allocation holds any of them.
-    Line() { s_.reserve(160); }
-    Line& x(int n);                          // n blanks
-    Line& text(std::string_view s);          // literal text, as is
+    Line() = default;
+    Line(const Line&) = delete;
+    Line& operator=(const Line&) = delete;
+
+    Line& x(int n) {  // n blanks
+        if (n > 0 && static_cast<std::size_t>(n) <= kWide) {
+            append_wide(kBlanks, static_cast<std::size_t>(n));
+        } else if (n > 0) {
+            std::memset(grow(static_cast<std::size_t>(n)), ' ', static_cast<std::size_t>(n));
+        }
+        return *this;
+    }
+    Line& text(std::string_view s) {  // literal text, as is
+        if (!s.empty()) std::memcpy(grow(s.size()), s.data(), s.size());
+        return *this;
+    }
     Line& a(std::string_view s, int w);      // Aw
     Line& f(double v, int w, int d);         // Fw.d
     Line& e(double v, int w, int d);         // Ew.d
     Line& i(long long v, int w, int m = 1);  // Iw.m
-    const std::string& str() const { return s_; }
+
+    std::string_view view() const { return {on_heap_ ? heap_.data() : inline_, size_}; }
+    std::string str() const { return std::string(view()); }
+
+    // n characters at the end of the line, to be written by the caller.
+    char* grow(std::size_t n) {
+        if (on_heap_ || size_ + n > kInline) return grow_on_heap(n);
+        char* p = inline_ + size_;
+        size_ += n;
+        return p;
+    }
+
+    // Appends the w characters at `src` (w at most kWide); `src` must be readable for kWide
+    // characters. Copying a fixed kWide characters lets the compiler move them without a call.
+    static constexpr std::size_t kWide = 32;
+    void append_wide(const char* src, std::size_t w) {
+        if (!on_heap_ && size_ + w <= kInline) {
+            std::memcpy(inline_ + size_, src, kWide);
+            size_ += w;
+        } else {
+            std::memcpy(grow(w), src, w);
+        }
+    }
 
   private:
-    std::string s_;
+    static constexpr std::size_t kInline = 200;
+    static constexpr char kBlanks[kWide + 1] = "                                ";
+    char* grow_on_heap(std::size_t n);
+
+    char inline_[kInline + kWide];  // the slack takes the fixed-size copies of append_wide
+    std::size_t size_ = 0;
+    bool on_heap_ = false;
+    std::string heap_;
 };
 
 }  // namespace torve

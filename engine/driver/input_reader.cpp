@@ -1,6 +1,7 @@
 // Reading the input data file and the CPT data file, with the reader's post-processing in order.
 #include "engine/driver/input_reader.h"
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -9,17 +10,18 @@
 
 #include "engine/driver/fixed_format.h"
 #include "engine/driver/input_error.h"
-#include "engine/driver/limits.h"
 #include "engine/driver/record_reader.h"
+#include "engine/model/file_format.h"
+#include "engine/model/rounded_constants.h"
+#include "engine/model/units.h"
 
 namespace torve {
 namespace {
 
-// The reader's thresholds are single-precision constants of the original tables, widened to double.
+// The reader's thresholds are single-precision literals, as the grid allowance is.
 constexpr double kTiny = static_cast<double>(1.0e-10f);
 constexpr double kNoEndSection = static_cast<double>(1.0e-5f);
 constexpr double kEndSectionGap = static_cast<double>(1.0e-7f);
-constexpr double kPiShort = static_cast<double>(3.1416f);
 
 std::string quoted(const std::string& s) {
     return "\"" + s + "\"";
@@ -41,11 +43,11 @@ void read_pile_section(RecordReader& r, InputData& in) {
     in.stickup_length = r.real("stickup length");
     if (in.stickup_length < 0) r.reject("the stickup length must not be negative.");
 
-    if (in.english()) in.tip_area /= 144.0;  // in2 to ft2
+    in.tip_area /= units_of(in.units).solver_area_per_area;  // in2 to ft2
     if (in.perimeter > kTiny) {
         // Noncircular section: an equivalent solid circle of the same perimeter.
         in.inside_diameter = 0;
-        in.outside_diameter = in.perimeter / kPiShort;
+        in.outside_diameter = in.perimeter / kPiSinglePrecision;
     } else {
         if (in.outside_diameter <= 0) r.reject("expected a positive outside diameter for a circular pile.");
         if (in.inside_diameter >= in.outside_diameter) {
@@ -75,13 +77,14 @@ void read_options(RecordReader& r, InputData& in) {
     if (in.zero_friction_length < 0) r.reject("the zero-friction length must not be negative.");
     in.increment = r.real("computation increment");
     if (in.increment <= 0) r.reject("expected a positive computation increment.");
-    in.pile_type = r.integer("pile-type code");
-    if (in.pile_type < 1 || in.pile_type > 7) r.reject("expected a pile-type code from 1 to 7.");
+    const int pile_type = r.integer("pile-type code");
+    if (pile_type < 1 || pile_type > 7) r.reject("expected a pile-type code from 1 to 7.");
+    in.pile_type = static_cast<PileType>(pile_type);
     in.taper_angle = r.real("taper angle");
     if (in.taper_angle < 0 || in.taper_angle >= 90)
         r.reject("expected a taper angle from 0 to below 90 degrees.");
     // The tip diameter of a tapered pile is OD - 2 L tan(angle); it must not become negative.
-    const double length_in_diameter_unit = in.pile_length * (in.english() ? 12.0 : 1000.0);
+    const double length_in_diameter_unit = in.pile_length * units_of(in.units).diameter_per_length;
     const double tip_diameter = in.outside_diameter - 2.0 * length_in_diameter_unit *
                                                           std::tan(in.taper_angle * std::numbers::pi / 180.0);
     if (tip_diameter < 0) {
@@ -90,10 +93,10 @@ void read_options(RecordReader& r, InputData& in) {
         r.reject("the taper angle gives a negative tip diameter over the pile length; it must be below " +
                  decimals(largest, 3) + " degrees.");
     }
-    in.load_transfer_method = r.integer("load-transfer method code");
-    if (in.load_transfer_method < 1 || in.load_transfer_method > kMethodCount) {
+    const int load_transfer_method = r.integer("load-transfer method code");
+    if (!is_valid_method_code(load_transfer_method))
         r.reject("expected a load-transfer method code from 1 to 9.");
-    }
+    in.load_transfer_method = static_cast<Method>(load_transfer_method);
     in.offshore_data = r.integer("offshore-data flag");
     in.reduced_resistance = r.integer("reduced-resistance flag");
 
@@ -106,7 +109,7 @@ void read_options(RecordReader& r, InputData& in) {
     r.begin("record 9 (soil depth and section area)");
     in.deepest_soil_depth = r.real("deepest soil depth");
     if (in.deepest_soil_depth <= 0) r.reject("expected a positive deepest soil depth.");
-    if (in.deepest_soil_depth / in.increment + static_cast<double>(1.0e-6f) < 1.0) {
+    if (in.deepest_soil_depth / in.increment + kGridAllowance < 1.0) {
         r.reject("the deepest soil depth " + decimals(in.deepest_soil_depth, 2) +
                  " is shorter than one computation increment (" + decimals(in.increment, 2) +
                  "); no soil segment can be formed.");
@@ -117,17 +120,16 @@ void read_options(RecordReader& r, InputData& in) {
 
 void read_soil_point(RecordReader& r, InputData& in, int index, int count) {
     SoilPoint p;
-    const std::string n = std::to_string(index + 1);
-    r.begin("record 10 (soil point " + n + " of " + std::to_string(count) + ", first line)");
+    r.begin("record 10 (soil point ", index + 1, count, ", first line)");
     p.depth = r.real("depth");
     if (p.depth < 0) r.reject("a soil depth must not be negative.");
     if (!in.soil.empty() && p.depth < in.soil.back().depth) {
         r.reject("soil depths must not decrease downwards; the point above lies at " +
                  std::to_string(in.soil.back().depth) + ".");
     }
-    p.soil_type = r.real("soil-type code");
-    if (p.soil_type != 1.0 && p.soil_type != 2.0)
-        r.reject("expected a soil-type code of 1 (sand) or 2 (clay).");
+    const double soil_type = r.real("soil-type code");
+    if (soil_type != 1.0 && soil_type != 2.0) r.reject("expected a soil-type code of 1 (sand) or 2 (clay).");
+    p.soil_type = soil_type == 1.0 ? SoilType::Sand : SoilType::Clay;
     p.earth_pressure = r.real("coefficient of lateral earth pressure");
     p.unit_weight = r.real("effective unit weight");
     if (p.unit_weight <= 0) r.reject("expected a positive effective unit weight.");
@@ -136,7 +138,7 @@ void read_soil_point(RecordReader& r, InputData& in, int index, int count) {
         r.reject("expected a friction angle from 0 to below 90 degrees.");
     p.bearing_factor = r.real("bearing capacity factor");
 
-    r.begin("record 10 (soil point " + n + " of " + std::to_string(count) + ", second line)");
+    r.begin("record 10 (soil point ", index + 1, count, ", second line)");
     p.max_friction = r.real("maximum unit friction");
     p.max_bearing = r.real("maximum unit bearing");
     p.su = r.real("undrained shear strength");
@@ -149,12 +151,12 @@ void read_soil_point(RecordReader& r, InputData& in, int index, int count) {
     p.lrfd_friction = r.real("LRFD factor on unit friction");
     p.lrfd_bearing = r.real("LRFD factor on unit bearing");
 
-    if (p.soil_type == 1.0) {
+    if (p.is_sand()) {
         // A sand point carries its blow count in the remolded-strength position.
         p.blow_count_ysr = p.sur;
         p.sur = 0;
     }
-    const double to_report = in.english() ? 1000.0 : 1.0;  // psf to ksf
+    const double to_report = units_of(in.units).read_stress_per_stress;  // psf to ksf
     p.max_friction /= to_report;
     p.max_bearing /= to_report;
     p.su /= to_report;
@@ -182,23 +184,26 @@ void read_tz_print(RecordReader& r, InputData& in) {
                  std::to_string(count) + ".");
     }
     for (int i = 0; i < count; ++i) {
-        r.begin("record 11 (t-z print depth " + std::to_string(i + 1) + " of " + std::to_string(count) + ")");
+        r.begin("record 11 (t-z print depth ", i + 1, count, ")");
         in.tz_print_depths.push_back(r.real("t-z print depth"));
     }
 }
 
 void read_loading_and_sections(RecordReader& r, InputData& in) {
     r.begin("record 12 (loading)");
-    in.loading_type = r.integer("loading type code");
-    if (in.loading_type != 0 && in.loading_type != 1)
+    const int loading_type = r.integer("loading type code");
+    if (loading_type != 0 && loading_type != 1)
         r.reject("expected a loading type of 0 (compression) or 1 (tension).");
+    in.loading_type = static_cast<LoadingType>(loading_type);
     in.tension_factor = r.real("tension reduction factor");
 
     r.begin("record 13 (clay drainage and plug condition)");
-    in.drained_clay = r.integer("clay drainage option");
-    in.plug_condition = r.integer("plug condition code");
-    if (in.plug_condition < 0 || in.plug_condition > 2)
-        r.reject("expected a plug condition code of 0, 1 or 2.");
+    // Any drainage option other than 1 means undrained clay.
+    in.clay_drainage =
+        r.integer("clay drainage option") == 1 ? ClayDrainage::Drained : ClayDrainage::Undrained;
+    const int plug_condition = r.integer("plug condition code");
+    if (plug_condition < 0 || plug_condition > 2) r.reject("expected a plug condition code of 0, 1 or 2.");
+    in.plug_condition = static_cast<PlugCondition>(plug_condition);
 
     r.begin("record 14 (cross-section table)");
     in.section_row_count = r.integer("number of section rows");
@@ -206,17 +211,18 @@ void read_loading_and_sections(RecordReader& r, InputData& in) {
         r.reject("expected from 0 to " + std::to_string(kMaxSectionRows) + " section rows, found " +
                  std::to_string(in.section_row_count) + ".");
     }
-    in.section_mode = r.integer("section mode");
-    if (in.section_mode < 0) r.reject("expected a section mode of 0, 1 or 2.");
-    if (in.section_mode == 1 && in.section_area <= 0) {
+    const int section_mode = r.integer("section mode");
+    if (section_mode < 0) r.reject("expected a section mode of 0, 1 or 2.");
+    // Modes above 2 have always meant the area table, as 2 does.
+    in.section_mode = static_cast<SectionMode>(std::min(section_mode, 2));
+    if (in.section_mode == SectionMode::Constant && in.section_area <= 0) {
         r.reject("a constant cross-section area (section mode 1) needs a positive area in record 9.");
     }
-    if (in.section_mode >= 2) {
+    if (in.section_mode == SectionMode::VaryingWithDepth) {
         if (in.section_row_count < 1)
             r.reject("a cross-section area varying with depth needs at least one row.");
         for (int i = 0; i < in.section_row_count; ++i) {
-            r.begin("record 14 (section row " + std::to_string(i + 1) + " of " +
-                    std::to_string(in.section_row_count) + ")");
+            r.begin("record 14 (section row ", i + 1, in.section_row_count, ")");
             SectionRow row;
             row.depth = r.real("section depth");
             row.area = r.real("cross-section area");
@@ -226,9 +232,10 @@ void read_loading_and_sections(RecordReader& r, InputData& in) {
     }
 
     r.begin("record 15 (critical depth)");
-    in.critical_depth_option = r.integer("critical-depth option");
-    if (in.critical_depth_option < 0 || in.critical_depth_option > 2)
+    const int critical_depth_option = r.integer("critical-depth option");
+    if (critical_depth_option < 0 || critical_depth_option > 2)
         r.reject("expected a critical-depth option of 0, 1 or 2.");
+    in.critical_depth_option = static_cast<CriticalDepthOption>(critical_depth_option);
     in.critical_depth = r.real("critical depth");
 }
 
@@ -247,7 +254,7 @@ InputData parse_input_data(std::string_view text, const std::string& file_name) 
     r.begin("record 4 (units, print interval, soil points)");
     const int units = r.integer("unit-system code");
     if (units != 1 && units != 2) r.reject("expected a unit-system code of 1 (English) or 2 (S.I.).");
-    in.units = units == 1 ? UnitSystem::English : UnitSystem::SI;
+    in.units = static_cast<UnitSystem>(units);
     in.print_interval = r.integer("print interval");
     if (in.print_interval < 1) r.reject("expected a print interval of at least 1.");
     const int points = r.integer("number of soil points");
@@ -278,7 +285,7 @@ CptProfile parse_cpt_data(std::string_view text, const std::string& file_name) {
     }
     cpt.points.reserve(static_cast<std::size_t>(rows));
     for (int i = 0; i < rows; ++i) {
-        r.begin("CPT row " + std::to_string(i + 1) + " of " + std::to_string(rows));
+        r.begin("CPT row ", i + 1, rows);
         CptPoint p;
         p.depth = r.real("depth");
         p.qc = r.real("cone resistance");

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/driver/input_data.h"
+#include "engine/model/input_data.h"
 
 namespace torve {
 

@@ -1,21 +1,19 @@
-// Orchestration of the load-transfer curves, the solver, the report sections and plot blocks.
+// The steps of the load-settlement phase: curves, solver, verification curves, output.
 #include "engine/driver/load_settlement_phase.h"
 
+#include "engine/driver/fixed_format.h"
+#include "engine/driver/output_units.h"
+#include "engine/driver/plot_blocks.h"
 #include "engine/driver/report_load_settlement.h"
-#include "engine/methods/load_settlement.h"
-#include "engine/methods/load_transfer_curves.h"
 
 namespace torve {
 namespace {
 
-LoadTransferInput load_transfer_input(const PenetrationResults& p, RunResult& result) {
+// The load-transfer method's skin friction and tip resistance; none when it did not run.
+LoadTransferInput load_transfer_input(const PenetrationResults& p) {
     LoadTransferInput input;
     if (!p.load_transfer) {
         input.side_resistance.assign(static_cast<std::size_t>(p.pile.rows), 0.0);
-        result.warnings.push_back(
-            "The method for unit load transfers did not run (a cone-based method needs the offshore data, "
-            "the "
-            "user-specified one unit values); its t-z and Q-w curves carry no resistance.");
         return input;
     }
     input.side_resistance = p.load_transfer->side_resistance;
@@ -23,124 +21,87 @@ LoadTransferInput load_transfer_input(const PenetrationResults& p, RunResult& re
     return input;
 }
 
-void write_plot_curves(PlotWriter& plot, const std::vector<const TzCurve*>& curves,
-                       const OutputUnits& units) {
-    plot.tz_count(static_cast<int>(curves.size()));
-    int number = 0;
-    for (const TzCurve* c : curves) {
-        plot.tz_curve_header(++number, kCurvePoints, c->ground_depth);
-        for (std::size_t k = 0; k < kCurvePoints; ++k) {
-            plot.tz_point(units.stress(c->transfer[k]), units.plot_movement(c->movement[k]));
-        }
-    }
+LoadSettlement solve(const InputData& in, const Units& units, const PenetrationResults& p,
+                     const LoadSettlementResults& r) {
+    const double diameter = p.pile.od_input / units.diameter_per_solver_length;
+    const double pile_length = (in.stickup_length + in.pile_length) * units.solver_per_length;
+    SolverSettings settings;
+    settings.tolerance = units.solver_tolerance;
+    return solve_load_settlement(r.shaft, r.tip, axial_stiffness(in, units), pile_length, p.profile.count(),
+                                 diameter, settings);
 }
 
-// Load and movement of a level at depths from the head, between the solved segment boundaries.
-// The depths are asked in increasing order, so the walk up the boundaries only moves down.
-class LevelReader {
-  public:
-    explicit LevelReader(const LoadLevel& level) : b_(level.boundaries), i_(b_.size() - 1) {}
-
-    BoundaryState at(double depth) {
-        if (depth >= b_.front().depth) return b_.front();  // boundaries run from the tip up to the head
-        if (depth <= b_.back().depth) return b_.back();
-        while (i_ > 1 && b_[i_ - 1].depth <= depth) --i_;  // b_[i_].depth <= depth < b_[i_ - 1].depth
-        const BoundaryState& lo = b_[i_];
-        const BoundaryState& hi = b_[i_ - 1];
-        const double f = (depth - lo.depth) / (hi.depth - lo.depth);
-        return {depth, lo.load + f * (hi.load - lo.load), lo.movement + f * (hi.movement - lo.movement)};
+// Each load level at the printed penetration rows, for the plot file's load distribution.
+std::vector<std::vector<DistributionPoint>> distribution_at_rows(const InputData& in, const Units& units,
+                                                                 const PenetrationResults& p,
+                                                                 const LoadSettlement& solution) {
+    std::vector<double> from_head;
+    from_head.reserve(p.printed_rows.size());
+    for (int j : p.printed_rows)
+        from_head.push_back((j * in.increment + in.stickup_length) * units.solver_per_length);
+    std::vector<std::vector<DistributionPoint>> out;
+    out.reserve(solution.levels.size());
+    for (const LoadLevel& level : solution.levels) {
+        const std::vector<BoundaryState> at = distribution_at(level, from_head);
+        std::vector<DistributionPoint>& points = out.emplace_back();
+        points.reserve(at.size());
+        for (std::size_t k = 0; k < at.size(); ++k)
+            points.push_back({p.printed_rows[k] * in.increment, at[k].load, at[k].movement});
     }
-
-  private:
-    const std::vector<BoundaryState>& b_;
-    std::size_t i_;
-};
-
-// The solver accepts a segment's movement when two iterations agree within 0.0001 in, in both unit
-// systems: 0.0001 m would be forty times coarser and shifts S.I. head loads by several percent.
-SolverSettings movement_tolerance(const InputData& in) {
-    SolverSettings s;
-    s.tolerance = in.english() ? 0.0001 : 0.0001 / 39.37;
-    return s;
+    return out;
 }
 
-}  // namespace
-
-void run_load_settlement_phase(const InputData& in, const PenetrationResults& p, TextOut& report,
-                               PlotWriter& plot, RunResult& result) {
-    const UnitLabels labels = unit_labels(in.units);
-    const OutputUnits units{in.english(), in.stickup_length};
-    const double to_solver = in.english() ? 12.0 : 1.0;
-    const LoadTransferInput input = load_transfer_input(p, result);
-
-    const std::vector<TzCurve> curves = shaft_curves(in, p.pile, p.profile, input);
-    const QwCurve tip = tip_curve(in, p.pile, p.profile, input);
-    const double diameter = in.english() ? p.pile.od_input : p.pile.od;
-    const double pile_length = (in.stickup_length + in.pile_length) * to_solver;
-    const LoadSettlement ls = solve_load_settlement(curves, tip, axial_stiffness(in, p.pile), pile_length,
-                                                    p.profile.count(), diameter, movement_tolerance(in));
-
-    write_asterisk_note(report);
-    write_load_settlement_banner(report);
-    std::vector<TzEntry> entries;
-    std::vector<const TzCurve*> plotted;
-    for (const TzCurve& c : curves) {
-        entries.push_back({static_cast<int>(entries.size()) + 1, &c});
-        plotted.push_back(&c);
+void record_outcome(const InputData& in, const Units& units, const LoadSettlementResults& r,
+                    RunResult& result) {
+    const OutputUnits out{units, in.stickup_length};
+    if (!r.transfer_method_ran) {
+        result.warnings.push_back(
+            "The method for unit load transfers did not run (a cone-based method needs the offshore data); "
+            "its "
+            "t-z and Q-w curves carry no resistance.");
     }
-    write_tz_table(report, entries, units, labels);
-    write_tip_curve(report, tip, units, labels);
-    write_assumed_tip_movements(report, ls, units, labels);
-    write_load_distribution(report, ls, units, labels);
-    write_load_settlement_curve(report, ls, units, labels);
-
-    write_plot_curves(plot, plotted, units);
-    for (const LoadLevel& level : ls.levels) {
-        LevelReader reader(level);
-        for (int j : p.printed_rows) {
-            const double ground = j * in.increment;
-            const BoundaryState s = reader.at((ground + in.stickup_length) * to_solver);
-            plot.load_distribution_row(ground, units.force(s.load), units.plot_movement(s.movement));
-        }
-    }
-    for (const LoadLevel& level : ls.levels) {
-        plot.load_settlement_row(units.force(level.head_load), units.plot_movement(level.head_movement),
-                                 units.force(level.tip_load), units.plot_movement(level.tip_movement));
-    }
-
+    const LoadSettlement& ls = r.solution;
     for (const LoadLevel& level : ls.levels) {
         for (const SegmentStep& step : level.steps) {
             if (!step.converged) {
                 result.warnings.push_back("The settlement solver did not converge at depth " +
-                                          decimals(units.ground_depth(step.mid_depth), 2) +
+                                          decimals(out.ground_depth(step.mid_depth), 2) +
                                           "; see the load distribution in the report.");
             }
         }
     }
     if (!ls.levels.empty()) {
-        result.max_head_load = units.force(ls.levels.back().head_load);
-        result.max_head_movement = units.plot_movement(ls.levels.back().head_movement);
+        result.max_head_load = out.force(ls.levels.back().head_load);
+        result.max_head_movement = out.plot_movement(ls.levels.back().head_movement);
     }
     result.solver_max_iterations = ls.max_iterations;
+}
 
-    if (in.tz_print != 1) return;
-    std::vector<std::optional<TzCurve>> checks;
-    for (double d : in.tz_print_depths) checks.push_back(verification_curve(in, p.pile, p.profile, input, d));
-    std::vector<TzEntry> check_entries;
-    std::vector<const TzCurve*> check_plotted;
-    for (const auto& c : checks) {
-        if (c) {
-            check_plotted.push_back(&*c);
-            check_entries.push_back({static_cast<int>(check_plotted.size()), &*c});
-        } else {
-            check_entries.push_back({0, nullptr});
-        }
+}  // namespace
+
+LoadSettlementResults compute_load_settlement(const InputData& in, const Units& units,
+                                              const PenetrationResults& p) {
+    LoadSettlementResults r;
+    r.transfer_method_ran = p.load_transfer.has_value();
+    const LoadTransferInput input = load_transfer_input(p);
+    r.shaft = shaft_curves(in, units, p.pile, p.profile, input);
+    r.tip = tip_curve(in, units, p.pile, p.profile, input);
+    r.solution = solve(in, units, p, r);
+    r.distribution = distribution_at_rows(in, units, p, r.solution);
+    if (in.tz_print == 1) {
+        r.checks.reserve(in.tz_print_depths.size());
+        for (double d : in.tz_print_depths)
+            r.checks.push_back(verification_curve(in, units, p.pile, p.profile, input, d));
     }
-    if (!in.tz_print_depths.empty()) {
-        write_verification_banner(report);
-        write_tz_table(report, check_entries, units, labels);
-    }
-    write_plot_curves(plot, check_plotted, units);
+    return r;
+}
+
+void run_load_settlement_phase(const InputData& in, const Units& units, const PenetrationResults& p,
+                               TextOut& report, PlotWriter& plot, RunResult& result) {
+    const LoadSettlementResults r = compute_load_settlement(in, units, p);
+    write_load_settlement_report(report, in, units, r);
+    write_load_settlement_blocks(plot, in, units, r);
+    record_outcome(in, units, r, result);
 }
 
 }  // namespace torve

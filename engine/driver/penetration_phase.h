@@ -1,31 +1,25 @@
-// The penetration phase: every method's capacity against penetration, in two passes.
+// The penetration phase: every method's capacity against penetration, then its tables and curves.
 #pragma once
 
-#include <optional>
-
-#include "engine/driver/input_data.h"
+#include "engine/driver/penetration_results.h"
 #include "engine/driver/plot_writer.h"
 #include "engine/driver/run_analysis.h"
 #include "engine/driver/text_out.h"
-#include "engine/methods/capacity_curve.h"
-#include "engine/methods/pile_geometry.h"
-#include "engine/methods/soil_profile.h"
+#include "engine/model/input_data.h"
+#include "engine/model/units.h"
 
 namespace torve {
 
-struct PenetrationResults {
-    SoilProfile profile;
-    PileGeometry pile;
-    std::vector<int> printed_rows;
-    // Capacity of the load-transfer method, the input of the t-z and Q-w curves; empty when its
-    // routine did not run (an offshore method without offshore data).
-    std::optional<CapacityCurve> load_transfer;
-};
+// Builds the soil segments and runs every method routine in table order; the cone-based methods
+// only with offshore data.
+PenetrationResults compute_penetration(const InputData& in, const Units& units, const CptProfile& cpt,
+                                       int segment_count);
 
-// Builds the soil segments, runs every method routine in the fixed order of the two passes, and
-// writes the capacity table and plot curve of each selected method. Tip capacities of the written
-// tables go to `result`.
-PenetrationResults run_penetration_phase(const InputData& in, const CptProfile& cpt, int segment_count,
-                                         TextOut& report, PlotWriter& plot, RunResult& result);
+// Computes the phase, writes the capacity table of each selected method to the report and its curve
+// to the plot file (after the plot header), and records the tip capacities in `result`. The tables
+// are not kept in the results returned.
+PenetrationResults run_penetration_phase(const InputData& in, const Units& units, const CptProfile& cpt,
+                                         int segment_count, TextOut& report, PlotWriter& plot,
+                                         RunResult& result);
 
 }  // namespace torve

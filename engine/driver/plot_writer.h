@@ -3,6 +3,8 @@
 
 #include <ostream>
 
+#include "engine/driver/text_out.h"
+
 namespace torve {
 
 // Every line has a fixed layout; the desktop program tokenizes the file, so the order and count
@@ -11,7 +13,7 @@ namespace torve {
 //   6 additional t-z curves.
 class PlotWriter {
   public:
-    explicit PlotWriter(std::ostream& os) : os_(&os) {}
+    explicit PlotWriter(std::ostream& os, Flush flush = Flush::EveryLine) : out_(os, flush) {}
 
     // Block 1: capacity curve count, rows per curve, unit-system code, load-transfer method code.
     void header(int curves, int rows, int unit_code, int load_transfer_method);
@@ -32,7 +34,7 @@ class PlotWriter {
     void load_settlement_row(double top_load, double top_movement, double tip_load, double tip_movement);
 
   private:
-    std::ostream* os_;
+    TextOut out_;
 };
 
 }  // namespace torve

@@ -3,6 +3,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 
 #include "engine/driver/input_error.h"
 
@@ -13,23 +14,61 @@ bool is_separator(char c) {
     return c == ' ' || c == '\t' || c == ',' || c == '\r' || c == '\f' || c == '\v';
 }
 
+// Exact powers of ten up to 10^22.
+constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                             1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// Most numbers of an input file are plain decimals of a few digits ("-12.5", "20000"): their digits
+// make an integer below 2^53 and their decimals a power of ten up to 10^22, both exact, so one
+// division gives the correctly rounded value. Anything else goes to the full conversion.
+bool fast_decimal(std::string_view token, double& value) {
+    std::size_t i = 0;
+    const bool negative = token[0] == '-';
+    if (negative) ++i;
+    std::uint64_t digits = 0;
+    int count = 0, decimals = 0;
+    bool point = false;
+    for (; i < token.size(); ++i) {
+        const char c = token[i];
+        if (c == '.' && !point) {
+            point = true;
+            continue;
+        }
+        if (c < '0' || c > '9' || ++count > 15) return false;
+        digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+        decimals += point ? 1 : 0;
+    }
+    if (count == 0 || decimals > 22) return false;
+    const double v = static_cast<double>(digits) / kPow10[decimals];
+    value = negative ? -v : v;
+    return true;
+}
+
 }  // namespace
 
 bool parse_real(std::string_view token, double& value) {
-    std::string s(token);
-    if (!s.empty() && s[0] == '+') s.erase(0, 1);
-    if (s.empty() || s[0] == '+') return false;
-    for (char& c : s) {
-        if (c == 'd' || c == 'D') c = 'e';  // Fortran double-precision exponent
-    }
+    if (!token.empty() && token[0] == '+') token.remove_prefix(1);
+    if (token.empty() || token[0] == '+') return false;
     // from_chars also accepts "inf", "nan" and hexadecimal-free forms; only plain decimals pass here.
-    for (char c : s) {
-        const bool ok = (c >= '0' && c <= '9') || c == '.' || c == 'e' || c == 'E' || c == '-' || c == '+';
+    bool fortran_exponent = false;
+    for (char c : token) {
+        fortran_exponent = fortran_exponent || c == 'd' || c == 'D';
+        const bool ok = (c >= '0' && c <= '9') || c == '.' || c == 'e' || c == 'E' || c == 'd' || c == 'D' ||
+                        c == '-' || c == '+';
         if (!ok) return false;
     }
+    if (fast_decimal(token, value)) return true;
+    std::string copy;
+    if (fortran_exponent) {  // Fortran double-precision exponent
+        copy = token;
+        for (char& c : copy) {
+            if (c == 'd' || c == 'D') c = 'e';
+        }
+        token = copy;
+    }
     double v = 0;
-    const auto r = std::from_chars(s.data(), s.data() + s.size(), v, std::chars_format::general);
-    if (r.ec != std::errc{} || r.ptr != s.data() + s.size() || !std::isfinite(v)) return false;
+    const auto r = std::from_chars(token.data(), token.data() + token.size(), v, std::chars_format::general);
+    if (r.ec != std::errc{} || r.ptr != token.data() + token.size() || !std::isfinite(v)) return false;
     value = v;
     return true;
 }
@@ -57,6 +96,17 @@ RecordReader::RecordReader(std::string file_label, std::string_view text)
 
 void RecordReader::begin(std::string record_name) {
     record_ = std::move(record_name);
+    series_prefix_ = {};
+    pending_.clear();
+    pending_pos_ = 0;
+}
+
+void RecordReader::begin(std::string_view prefix, int number, int count, std::string_view suffix) {
+    record_.clear();
+    series_prefix_ = prefix;
+    series_suffix_ = suffix;
+    series_number_ = number;
+    series_count_ = count;
     pending_.clear();
     pending_pos_ = 0;
 }
@@ -134,7 +184,12 @@ void RecordReader::reject_record(std::string_view what) const {
 
 std::string RecordReader::where(std::size_t line) const {
     std::string s = file_label_;
-    if (!record_.empty()) s += ", " + record_;
+    if (!record_.empty()) {
+        s += ", " + record_;
+    } else if (!series_prefix_.empty()) {
+        s += ", " + std::string(series_prefix_) + std::to_string(series_number_) + " of " +
+             std::to_string(series_count_) + std::string(series_suffix_);
+    }
     if (line > 0) s += ", line " + std::to_string(line);
     return s;
 }

@@ -22,6 +22,10 @@ class RecordReader {
 
     // Starts a new record: the next value is taken from the line after the one last read from.
     void begin(std::string record_name);
+    // The same for a record of a numbered series, named `prefix` `number` " of " `count` `suffix`
+    // ("CPT row 3 of 1000"). The name is only put together for a message; the two pieces must
+    // outlive the reading (literals).
+    void begin(std::string_view prefix, int number, int count, std::string_view suffix = {});
 
     // The next whole line as text (a text record), cut to `width` characters.
     std::string text_line(std::string_view field, std::size_t width);
@@ -47,6 +51,9 @@ class RecordReader {
     std::string file_label_;
     std::vector<std::string_view> lines_;
     std::string record_;
+    // The pieces of a numbered record's name, when record_ is empty.
+    std::string_view series_prefix_, series_suffix_;
+    int series_number_ = 0, series_count_ = 0;
     std::size_t next_line_ = 0;   // index of the next unread line
     std::vector<Token> pending_;  // values of the current line not read yet
     std::size_t pending_pos_ = 0;

@@ -1,7 +1,38 @@
 // Capacity tables of the report: framed title, headings and the printed penetration rows.
+#include <array>
+
 #include "engine/driver/report_sections.h"
+#include "engine/methods/tip_resistance.h"
 
 namespace torve {
+namespace {
+
+// Layout of a method's framed title: its indentation and the width of the asterisk lines.
+struct TitleFrame {
+    int indent;
+    int width;
+};
+
+// In method-code order.
+constexpr std::array<TitleFrame, kMethodCount> kTitleFrames = {{
+    {28, 22},  // FHWA
+    {28, 22},  // USACE
+    {28, 22},  // Revised Lambda
+    {28, 22},  // API RP 2A
+    {29, 18},  // user-specified
+    {10, 52},  // NGI
+    {20, 35},  // ICP/MTD
+    {20, 35},  // Fugro
+    {13, 45},  // UWA
+}};
+
+// API RP 2A and the cone-based methods head their tension tables "SELF WEIGHT"; the onshore
+// methods keep "END BEARING".
+bool self_weight_headings(Method m) {
+    return m == Method::Api || is_cone_based(m);
+}
+
+}  // namespace
 
 std::vector<int> printed_rows(int rows, int print_interval) {
     std::vector<int> out;
@@ -10,15 +41,29 @@ std::vector<int> printed_rows(int rows, int print_interval) {
     return out;
 }
 
-void write_capacity_table(TextOut& out, const CapacityTableStyle& style, const CapacityCurve& curve,
+void write_method_warnings(TextOut& out, const std::vector<MethodWarning>& warnings) {
+    for (MethodWarning w : warnings) {
+        switch (w) {
+            case MethodWarning::MissingPlasticityIndex:
+                out.line(" ERROR - NO DATA FOUND FOR PLASTIC INDEX.");
+                break;
+            case MethodWarning::CloseToTip:
+                out.line(" WARNING - h/R SHOULD BE GREATER THAN 8.");
+                break;
+        }
+    }
+}
+
+void write_capacity_table(TextOut& out, Method method, const CapacityCurve& curve,
                           const std::vector<int>& rows, double increment, const UnitLabels& u, bool tension) {
-    const std::string frame(static_cast<std::size_t>(style.frame), '*');
+    const TitleFrame title = kTitleFrames[index_of(method)];
+    const std::string frame(static_cast<std::size_t>(title.width), '*');
     out.blank(3);
-    out.line(Line().x(style.indent).text(frame));
-    out.line(Line().x(style.indent).text(style.title));
-    out.line(Line().x(style.indent).text(frame));
+    out.line(Line().x(title.indent).text(frame));
+    out.line(Line().x(title.indent).text(method_info(method).report_title));
+    out.line(Line().x(title.indent).text(frame));
     out.blank();
-    if (tension && style.tension_headings) {
+    if (tension && self_weight_headings(method)) {
         out.line(Line().x(10).text("   PILE       TOTAL SKIN       SELF      ULTIMATE"));
         out.line(Line().x(10).text("PENETRATION   FRICTION        WEIGHT     CAPACITY"));
     } else {
@@ -26,9 +71,11 @@ void write_capacity_table(TextOut& out, const CapacityTableStyle& style, const C
         out.line(Line().x(10).text("PENETRATION   FRICTION       BEARING     CAPACITY"));
     }
     out.line(Line().x(14).text(u.length).x(10).text(u.force).x(11).text(u.force).x(10).text(u.force));
+    // The user-specified table has no tip chain, so no row of it is marked.
+    const bool plug_marker = method != Method::UserSpecified;
     for (int j : rows) {
         const auto i = static_cast<std::size_t>(j);
-        const bool plug = style.plug_marker && curve.tip_control[i] == 2;
+        const bool plug = plug_marker && curve.tip_control[i] == kSoilPlug;
         out.line(Line()
                      .x(11)
                      .f(j * increment, 7, 2)
@@ -38,6 +85,16 @@ void write_capacity_table(TextOut& out, const CapacityTableStyle& style, const C
                      .f(curve.end_bearing[i], 8, 1)
                      .text(plug ? "*   " : "    ")
                      .f(curve.ultimate[i], 9, 1));
+    }
+}
+
+void write_capacity_tables(TextOut& out, const InputData& in, const PenetrationResults& r) {
+    const UnitLabels labels = unit_labels(in.units);
+    for (const CapacityCurve& c : r.tables) {
+        // A method's warnings stand only above its own table: the lines do not name the method, and
+        // those of a method without a table would stand above another method's table.
+        write_method_warnings(out, c.warnings);
+        write_capacity_table(out, c.method, c, r.printed_rows, in.increment, labels, in.tension());
     }
 }
 

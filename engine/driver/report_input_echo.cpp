@@ -5,38 +5,25 @@
 namespace torve {
 namespace {
 
-constexpr const char* kMethodLines[kMethodCount] = {
-    "- FHWA (Federal Highway Administration)",
-    "- USACE (U.S. Army Corps of Engineers)",
-    "- Revised Lambda",
-    "- API RP 2A (American Petroleum Institute)",
-    "- Load-transfer Units specified by User",
-    "- NGI (Norwegian Geotechnical Institute)",
-    "- ICP/MTD (Imperial College of London)",
-    "- FUGRO (Offshore Driven Piles in Sand)",
-    "- UWA (University of Western Australia)",
-};
-
 const char* pile_type_text(const InputData& in) {
     switch (in.pile_type) {
-        case 1:
+        case PileType::SteelPipe:
             return "Steel pipe pile or non-tapered portion of monotube pile";
-        case 2:
+        case PileType::Timber:
             return "Timber pile";
-        case 3:
+        case PileType::PrecastConcrete:
             return in.perimeter != 0 ? "Precast concrete pile (Square/Rectangular/Orthogonal)"
                                      : "Precast concrete pile (Circular/Tubular)";
-        case 4:
+        case PileType::RaymondStepTaper:
             return "Raymond step-taper pile";
-        case 5:
+        case PileType::RaymondUniformTaper:
             return "Raymond Uniform taper pile";
-        case 6:
+        case PileType::HPile:
             return "H-Pile/Steel Pile";
-        case 7:
+        case PileType::MonotubeTaper:
             return "Tapered portion of Monotube pile";
-        default:
-            return nullptr;
     }
+    return "";
 }
 
 void input_heading(TextOut& out) {
@@ -60,9 +47,7 @@ void load_transfer_method(TextOut& out, const InputData& in) {
     out.blank(2);
     out.line(Line().x(10).text("METHOD FOR UNIT LOAD TRANSFERS : "));
     out.blank();
-    if (in.load_transfer_method >= 1 && in.load_transfer_method <= kMethodCount) {
-        out.line(Line().x(10).text(kMethodLines[in.load_transfer_method - 1]));
-    }
+    out.line(Line().x(10).text(method_info(in.load_transfer_method).report_line));
     out.line(Line().x(10).text(in.reduced_resistance == 1
                                    ? "  Reduced Unit Side Friction and Unit Side Resistance are used."
                                    : "  Unfactored Unit Side Friction and Unit Side Resistance are used."));
@@ -72,14 +57,15 @@ void capacity_methods(TextOut& out, const InputData& in, const UnitLabels& u) {
     out.blank(3);
     out.line(Line().x(10).text("COMPUTATION METHOD(S) FOR PILE CAPACITY : "));
     out.blank();
-    for (int m = 1; m <= kMethodCount; ++m) {
+    for (const MethodInfo& info : kMethods) {
+        const Method m = info.method;
         if (!in.is_selected(m)) continue;
-        out.line(Line().x(10).text(kMethodLines[m - 1]));
-        if (m == kUsace) {
+        out.line(Line().x(10).text(info.report_line));
+        if (m == Method::Usace) {
             out.line(Line().x(10).text("  # Critical Depth Method for Sand:"));
-            if (in.critical_depth_option == 0) {
+            if (in.critical_depth_option == CriticalDepthOption::FromDensity) {
                 out.line(Line().x(10).text("    10 to 20 Pile Diameter based on the Density"));
-            } else if (in.critical_depth_option == 1) {
+            } else if (in.critical_depth_option == CriticalDepthOption::FromStress) {
                 out.line(Line().x(10).text("    At Effective Stress Reaching 3,500 psf (185 kPa)"));
             } else {
                 out.line(Line()
@@ -90,9 +76,9 @@ void capacity_methods(TextOut& out, const InputData& in, const UnitLabels& u) {
                              .text(u.length));
             }
         }
-        if (m == kIcpMtd) {
-            out.line(Line().x(10).text(in.drained_clay == 1 ? "  # Use Drained Condition for Clay"
-                                                            : "  # Use Undrained Condition for Clay"));
+        if (m == Method::IcpMtd) {
+            out.line(Line().x(10).text(in.drained_clay() ? "  # Use Drained Condition for Clay"
+                                                         : "  # Use Undrained Condition for Clay"));
         }
     }
 }
@@ -101,7 +87,7 @@ void loading(TextOut& out, const InputData& in) {
     out.blank(2);
     out.line(Line().x(10).text("TYPE OF LOADING : "));
     out.line(Line().x(10).text(in.tension() ? "- TENSION  " : "- COMPRESSION  "));
-    if (in.tension() && in.is_selected(kApi)) {
+    if (in.tension() && in.is_selected(Method::Api)) {
         out.line(Line().x(10).text("  REDUCTION FACTOR FOR TENSION LOADING =").f(in.tension_factor, 10, 2));
     }
 }
@@ -110,10 +96,11 @@ void pile_type(TextOut& out, const InputData& in) {
     out.blank(2);
     out.line(Line().x(10).text("PILE TYPE : "));
     out.blank();
-    if (const char* text = pile_type_text(in)) out.line(Line().x(10).text(text));
+    out.line(Line().x(10).text(pile_type_text(in)));
     const bool tapered_type =
-        in.pile_type == 2 || in.pile_type == 4 || in.pile_type == 5 || in.pile_type == 7;
-    if (in.is_selected(kApi) && tapered_type && in.taper_angle > 0) {
+        in.pile_type == PileType::Timber || in.pile_type == PileType::RaymondStepTaper ||
+        in.pile_type == PileType::RaymondUniformTaper || in.pile_type == PileType::MonotubeTaper;
+    if (in.is_selected(Method::Api) && tapered_type && in.taper_angle > 0) {
         out.line(
             Line().x(10).text("Angle of taper for a tapered pile  (degrees) =").f(in.taper_angle, 10, 2));
     }
@@ -124,8 +111,10 @@ void axial_stiffness(TextOut& out, const InputData& in, const UnitLabels& u) {
     out.line(Line().x(10).text("DATA FOR AXIAL STIFFNESS : "));
     out.blank();
     out.line(Line().x(10).text("- MODULUS OF ELASTICITY     =").e(in.modulus, 10, 3).x(1).text(u.modulus));
-    if (in.section_mode <= 1) {
-        const double area = in.section_mode == 1 ? in.section_area : section_area_from_diameters(in);
+    if (in.section_mode != SectionMode::VaryingWithDepth) {
+        const double area = in.section_mode == SectionMode::Constant
+                                ? in.section_area
+                                : section_area_from_diameters(in, units_of(in.units));
         out.line(Line().x(10).text("- CROSS SECTION AREA        =").f(area, 10, 2).x(1).text(u.area));
         return;
     }
@@ -151,7 +140,8 @@ void length_lines(TextOut& out, const InputData& in, const UnitLabels& u) {
 }
 
 void pile_geometry(TextOut& out, const InputData& in, const UnitLabels& u) {
-    const bool noncircular = in.pile_type == 6 || (in.pile_type == 3 && in.perimeter > 0);
+    const bool noncircular =
+        in.pile_type == PileType::HPile || (in.pile_type == PileType::PrecastConcrete && in.perimeter > 0);
     out.blank(2);
     if (noncircular) {
         out.line(Line().x(10).text("NONCIRCULAR PILE PROPERTIES : "));
@@ -159,7 +149,8 @@ void pile_geometry(TextOut& out, const InputData& in, const UnitLabels& u) {
         length_lines(out, in, u);
         value_line(out, "- PERIMETER OF PILE         =", in.perimeter, u.diameter);
         // The reader keeps an English tip area in ft2; echo it in the in2 the user entered.
-        value_line(out, "- TIP AREA OF PILE          =", in.english() ? in.tip_area * 144.0 : in.tip_area,
+        value_line(out,
+                   "- TIP AREA OF PILE          =", in.tip_area * units_of(in.units).solver_area_per_area,
                    u.area);
         increment_lines(out, in, u);
         return;
@@ -167,10 +158,11 @@ void pile_geometry(TextOut& out, const InputData& in, const UnitLabels& u) {
     out.line(Line().x(10).text("CIRCULAR PILE PROPERTIES : "));
     out.blank();
     value_line(out, "- OUTSIDE DIAMETER, OD      =", in.outside_diameter, u.diameter);
-    if (in.pile_type == 1) value_line(out, "- INTERNAL DIAMETER, ID     =", in.inside_diameter, u.diameter);
+    if (in.pile_type == PileType::SteelPipe)
+        value_line(out, "- INTERNAL DIAMETER, ID     =", in.inside_diameter, u.diameter);
     length_lines(out, in, u);
     increment_lines(out, in, u);
-    if (in.pile_type != 1) return;
+    if (in.pile_type != PileType::SteelPipe) return;
     if (in.end_section_length != in.pile_length) {
         out.line(Line().x(10).text("- LENGTH OF ENHANCED "));
         value_line(out, "  END SECTION               =", in.end_section_length, u.length);
@@ -181,8 +173,7 @@ void pile_geometry(TextOut& out, const InputData& in, const UnitLabels& u) {
     out.line(Line().x(10).text("PLUGGED/UNPLUGGED CONDITIONS : "));
     static constexpr const char* kPlug[] = {"Internal Pile Plug Calculated by Program",
                                             "Plugged for open-ended pile", "Unplugged for open-ended pile"};
-    if (in.plug_condition >= 0 && in.plug_condition <= 2)
-        out.line(Line().x(10).text(kPlug[in.plug_condition]));
+    out.line(Line().x(10).text(kPlug[static_cast<int>(in.plug_condition)]));
 }
 
 void soil_information(TextOut& out, const InputData& in, const UnitLabels& u) {

@@ -3,29 +3,14 @@
 
 #include <vector>
 
+#include "engine/driver/load_settlement_results.h"
+#include "engine/driver/output_units.h"
 #include "engine/driver/text_out.h"
 #include "engine/driver/unit_labels.h"
 #include "engine/methods/load_settlement.h"
 #include "engine/methods/load_transfer_curves.h"
 
 namespace torve {
-
-// Converts the solver's values (pounds and inches, or kN and metres) to what the report and the
-// plot file print: kips, ksf, inches (English); kN, kPa, and millimetres in the report where its
-// label says MM., metres in the plot file (S.I.).
-struct OutputUnits {
-    bool english = true;
-    double stickup = 0;  // ft or m
-
-    double force(double v) const { return english ? v / 1000.0 : v; }
-    double stress(double v) const { return english ? v * 144.0 / 1000.0 : v; }
-    double report_movement(double v) const { return english ? v : v * 1000.0; }
-    double plot_movement(double v) const { return v; }
-    // Depth from the pile head (in or m) to depth below the ground surface (ft or m).
-    double ground_depth(double solver_depth) const {
-        return (english ? solver_depth / 12.0 : solver_depth) - stickup;
-    }
-};
 
 // One entry of a t-z table: a curve, or none for a depth outside the soil.
 struct TzEntry {
@@ -36,6 +21,9 @@ struct TzEntry {
 void write_asterisk_note(TextOut& out);
 void write_load_settlement_banner(TextOut& out);
 void write_verification_banner(TextOut& out);
+// Warning, in the report and on the console, that the load-transfer method did not run, so that its
+// curves and the load-settlement results carry no resistance.
+void write_load_transfer_not_run(TextOut& out);
 void write_tz_table(TextOut& out, const std::vector<TzEntry>& entries, const OutputUnits& units,
                     const UnitLabels& u);
 void write_tip_curve(TextOut& out, const QwCurve& tip, const OutputUnits& units, const UnitLabels& u);
@@ -45,5 +33,10 @@ void write_load_distribution(TextOut& out, const LoadSettlement& ls, const Outpu
                              const UnitLabels& u);
 void write_load_settlement_curve(TextOut& out, const LoadSettlement& ls, const OutputUnits& units,
                                  const UnitLabels& u);
+
+// Every section of the load-settlement phase in report order, from the asterisk note to the
+// verification curves.
+void write_load_settlement_report(TextOut& out, const InputData& in, const Units& units,
+                                  const LoadSettlementResults& r);
 
 }  // namespace torve

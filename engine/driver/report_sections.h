@@ -6,10 +6,11 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/driver/input_data.h"
+#include "engine/driver/penetration_results.h"
 #include "engine/driver/text_out.h"
 #include "engine/driver/unit_labels.h"
 #include "engine/methods/capacity_curve.h"
+#include "engine/model/input_data.h"
 
 namespace torve {
 
@@ -38,20 +39,18 @@ void write_result_heading(TextOut& out);
 // Message when the soil profile needs more segments than the tables hold; console and report.
 void write_segment_limit(TextOut& out, long long segment_count);
 
-// Title block of a method's capacity table.
-struct CapacityTableStyle {
-    const char* title;
-    int indent;
-    int frame;              // width of the asterisk lines above and below the title
-    bool tension_headings;  // "SELF WEIGHT" headings under tension
-    bool plug_marker;       // an asterisk marks rows where the soil plug governs the tip
-};
+// The warnings a method raised while it computed, one line each, above its capacity table.
+void write_method_warnings(TextOut& out, const std::vector<MethodWarning>& warnings);
 
 // Rows printed with print interval p: 0, p, 2p, ... and always the last row.
 std::vector<int> printed_rows(int rows, int print_interval);
 
-// A method's capacity table: penetration, skin friction, end bearing (or self weight), ultimate.
-void write_capacity_table(TextOut& out, const CapacityTableStyle& style, const CapacityCurve& curve,
+// A method's capacity table under its framed title: penetration, skin friction, end bearing (or
+// self weight), ultimate capacity.
+void write_capacity_table(TextOut& out, Method method, const CapacityCurve& curve,
                           const std::vector<int>& rows, double increment, const UnitLabels& u, bool tension);
+
+// The capacity table of every selected method that ran, each under the warnings of its method.
+void write_capacity_tables(TextOut& out, const InputData& in, const PenetrationResults& r);
 
 }  // namespace torve

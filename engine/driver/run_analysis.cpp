@@ -10,13 +10,14 @@
 
 #include "engine/driver/input_error.h"
 #include "engine/driver/input_reader.h"
-#include "engine/driver/limits.h"
 #include "engine/driver/load_settlement_phase.h"
 #include "engine/driver/names_file.h"
 #include "engine/driver/penetration_phase.h"
 #include "engine/driver/plot_writer.h"
+#include "engine/driver/report_load_settlement.h"
 #include "engine/driver/report_sections.h"
 #include "engine/driver/soil_spacing.h"
+#include "engine/model/file_format.h"
 
 namespace torve {
 namespace {
@@ -32,14 +33,19 @@ std::string quoted(const std::string& s) {
     return "\"" + s + "\"";
 }
 
-// Opens an output file for writing, replacing it; an unwritable path raises OutputError.
-void open_output(std::ofstream& f, std::vector<char>& buffer, const std::string& path, const char* what) {
-    // Reports run to a megabyte; a large buffer writes them in few system calls.
-    buffer.resize(1 << 18);
-    f.rdbuf()->pubsetbuf(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+// Opens an output file for writing, replacing it; an unwritable path raises OutputError. The file
+// needs no buffer of its own: its writer hands it the lines in blocks (Flush::InBlocks).
+void open_output(std::ofstream& f, const std::string& path, const char* what) {
+    f.rdbuf()->pubsetbuf(nullptr, 0);
     f.open(path, std::ios::out | std::ios::trunc | std::ios::binary);
     if (!f) throw OutputError(std::string("The ") + what + " " + quoted(path) + " cannot be created.");
 }
+
+// The project of a run: the input data and the CPT profile.
+struct Project {
+    InputData in;
+    CptProfile cpt;
+};
 
 // One run's files and streams; everything the run needs lives here, nothing in globals.
 class Run {
@@ -51,13 +57,16 @@ class Run {
 
   private:
     void sequence();
+    void start_report();
+    Project read_project();
+    bool stops_at_soil_extent(const InputData& in, const Units& units);
+    bool stops_at_segment_limit(long long segments);
+    void analyse(const Project& project, const Units& units, int segments);
     void fail(RunStatus status, const std::string& message);
 
     const RunFiles& files_;
     const RunOptions& options_;
     TextOut console_;
-    std::vector<char> report_buffer_;
-    std::vector<char> plot_buffer_;
     std::ofstream report_file_;
     std::ofstream plot_file_;
     std::optional<TextOut> report_;
@@ -77,6 +86,7 @@ RunResult Run::execute() {
         fail(RunStatus::InternalError, "Internal error of the engine.");
     }
     if (result_.status == RunStatus::Completed) {
+        report_->flush();
         report_file_.flush();
         plot_file_.flush();
         if (!report_file_ || !plot_file_) {
@@ -96,60 +106,78 @@ void Run::fail(RunStatus status, const std::string& message) {
 }
 
 void Run::sequence() {
+    start_report();
+    Project project = read_project();
+    const Units& units = units_of(project.in.units);
+    result_.english = units.english();
+    if (stops_at_soil_extent(project.in, units)) return;
+    console_.line("COMPUTATION IS PROCEEDING........");
+    write_input_echo(*report_, project.in, unit_labels(project.in.units));
+    write_result_heading(*report_);
+    const long long segments = segment_count(project.in.deepest_soil_depth, project.in.increment);
+    align_soil_points(project.in.soil, project.in.increment);
+    if (stops_at_segment_limit(segments)) return;
+    analyse(project, units, static_cast<int>(segments));
+}
+
+void Run::start_report() {
     write_banner(console_, files_.version);
+    open_output(report_file_, files_.report, "report file");
+    report_.emplace(report_file_, Flush::InBlocks);
+    write_banner(*report_, files_.version);
+    write_file_names(*report_, files_.input, files_.report, files_.plot);
+    write_date_block(*report_, options_.local_time ? *options_.local_time : local_now());
+}
 
-    open_output(report_file_, report_buffer_, files_.report, "report file");
-    report_.emplace(report_file_);
-    TextOut& report = *report_;
-    write_banner(report, files_.version);
-    write_file_names(report, files_.input, files_.report, files_.plot);
-    write_date_block(report, options_.local_time ? *options_.local_time : local_now());
-
+// Reads the input and CPT data files. The plot file is created once the input could be read, so that
+// a run without input leaves no plot file behind.
+Project Run::read_project() {
     const std::string input_text = read_text_file(files_.input, "input data file");
-    open_output(plot_file_, plot_buffer_, files_.plot, "plot file");
+    open_output(plot_file_, files_.plot, "plot file");
     std::string cpt_text;
     const bool no_cpt = options_.cpt_optional && (files_.cpt.empty() || !std::filesystem::exists(files_.cpt));
     if (!no_cpt) cpt_text = read_text_file(files_.cpt, "CPT data file");
+    Project project{parse_input_data(input_text, files_.input), {}};
+    if (!no_cpt) project.cpt = parse_cpt_data(cpt_text, files_.cpt);
+    return project;
+}
 
-    InputData in = parse_input_data(input_text, files_.input);
-    const CptProfile cpt = no_cpt ? CptProfile{} : parse_cpt_data(cpt_text, files_.cpt);
+// The soil must reach two pile diameters below the tip. A deepest soil point above that only warns
+// (the soil below it is extrapolated); a deepest soil depth above it stops the run.
+bool Run::stops_at_soil_extent(const InputData& in, const Units& units) {
     const UnitLabels labels = unit_labels(in.units);
-    result_.english = in.english();
-
-    const double diameter_unit = in.english() ? 12.0 : 1000.0;
-    const double required_depth = in.pile_length + 2.0 * in.outside_diameter / diameter_unit;
+    const double required_depth = in.pile_length + 2.0 * in.outside_diameter / units.diameter_per_length;
     if (in.soil.back().depth < required_depth) {
         write_soil_extent_warning(console_, required_depth, labels);
         result_.warnings.push_back("The deepest soil point (" + decimals(in.soil.back().depth, 2) +
                                    ") is shallower than the pile length plus two diameters (" +
                                    decimals(required_depth, 2) + "); the soil below it is extrapolated.");
     }
-    if (in.deepest_soil_depth < required_depth) {
-        write_soil_extent_stop(report, in.deepest_soil_depth, required_depth, labels);
-        result_.stop = RunStop::SoilExtent;
-        result_.message =
-            "The deepest soil depth (record 9) is less than the pile length plus two pile diameters (" +
-            decimals(required_depth, 2) + ").";
-        return;
-    }
-    console_.line("COMPUTATION IS PROCEEDING........");
-    write_input_echo(report, in, labels);
-    write_result_heading(report);
+    if (in.deepest_soil_depth >= required_depth) return false;
+    write_soil_extent_stop(*report_, in.deepest_soil_depth, required_depth, labels);
+    result_.stop = RunStop::SoilExtent;
+    result_.message =
+        "The deepest soil depth (record 9) is less than the pile length plus two pile diameters (" +
+        decimals(required_depth, 2) + ").";
+    return true;
+}
 
-    const long long segments = segment_count(in.deepest_soil_depth, in.increment);
-    align_soil_points(in.soil, in.increment);
-    if (segments > kMaxSegments) {
-        write_segment_limit(console_, segments);
-        write_segment_limit(report, segments);
-        result_.stop = RunStop::SegmentLimit;
-        result_.message = "The soil profile needs " + std::to_string(segments) + " segments; at most " +
-                          std::to_string(kMaxSegments) + " are allowed. Use a longer computation increment.";
-        return;
-    }
-    PlotWriter plot(plot_file_);
+bool Run::stops_at_segment_limit(long long segments) {
+    if (segments <= kMaxSegments) return false;
+    write_segment_limit(console_, segments);
+    write_segment_limit(*report_, segments);
+    result_.stop = RunStop::SegmentLimit;
+    result_.message = "The soil profile needs " + std::to_string(segments) + " segments; at most " +
+                      std::to_string(kMaxSegments) + " are allowed. Use a longer computation increment.";
+    return true;
+}
+
+void Run::analyse(const Project& project, const Units& units, int segments) {
+    PlotWriter plot(plot_file_, Flush::InBlocks);
     const PenetrationResults penetration =
-        run_penetration_phase(in, cpt, static_cast<int>(segments), report, plot, result_);
-    run_load_settlement_phase(in, penetration, report, plot, result_);
+        run_penetration_phase(project.in, units, project.cpt, segments, *report_, plot, result_);
+    if (!penetration.load_transfer) write_load_transfer_not_run(console_);
+    run_load_settlement_phase(project.in, units, penetration, *report_, plot, result_);
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/model/file_format.h"
+
 namespace torve {
 
 inline constexpr const char* kEngineVersion = "2014.6.3";
@@ -46,7 +48,7 @@ enum class RunStop {
 
 // Capacity of one selected method at the pile tip (last penetration row).
 struct TipCapacity {
-    int method_code = 0;
+    Method method = Method::Api;
     double penetration = 0;
     double skin_friction = 0;
     double end_bearing = 0;  // self weight under tension

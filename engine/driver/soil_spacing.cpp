@@ -3,11 +3,12 @@
 
 #include <cmath>
 
+#include "engine/model/rounded_constants.h"
+
 namespace torve {
 
 long long segment_count(double depth, double increment) {
-    // The 1.0E-6 allowance is a single-precision constant of the original grid rule.
-    const double n = std::trunc(depth / increment + static_cast<double>(1.0e-6f));
+    const double n = std::trunc(depth / increment + kGridAllowance);
     if (n > 1.0e12) return 1'000'000'000'000LL;
     return static_cast<long long>(n);
 }

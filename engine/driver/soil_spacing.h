@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "engine/driver/input_data.h"
+#include "engine/model/input_data.h"
 
 namespace torve {
 

@@ -5,10 +5,10 @@
 #include <array>
 #include <cmath>
 
+#include "engine/model/rounded_constants.h"
+
 namespace torve {
 namespace {
-
-constexpr double kDegreesPerRadian = 57.2958;
 
 // Linear in phi between 20 and 40 degrees in steps of 5, clamped at both ends.
 double by_friction_angle(double phi, const std::array<double, 5>& values) {
@@ -21,7 +21,9 @@ double by_friction_angle(double phi, const std::array<double, 5>& values) {
 
 // API RP 2A tables of limiting unit skin friction and end bearing for siliceous sand.
 constexpr std::array<double, 5> kFrictionLimitKsf = {1.0, 1.4, 1.7, 2.0, 2.4};
-constexpr std::array<double, 5> kFrictionLimitKpa = {47.8, 67, 83.1, 95.5, 114.8};
+// The S.I. friction limits are the English ones converted, as the API tables give them (1.7 ksf is
+// 81.3 kPa and 2.0 ksf 95.7 kPa), so that a project gets the same friction in either unit system.
+constexpr std::array<double, 5> kFrictionLimitKpa = {47.8, 67.0, 81.3, 95.7, 114.8};
 constexpr std::array<double, 5> kBearingLimitKsf = {40, 60, 100, 200, 250};
 constexpr std::array<double, 5> kBearingLimitKpa = {1900, 2900, 4800, 9600, 12000};
 
@@ -32,12 +34,12 @@ bool no_friction_maximum(double value) {
 
 }  // namespace
 
-double api_friction_limit(double phi, bool english) {
-    return by_friction_angle(phi, english ? kFrictionLimitKsf : kFrictionLimitKpa);
+double api_friction_limit(double phi, const Units& units) {
+    return by_friction_angle(phi, units.english() ? kFrictionLimitKsf : kFrictionLimitKpa);
 }
 
-double api_bearing_limit(double phi, bool english) {
-    return by_friction_angle(phi, english ? kBearingLimitKsf : kBearingLimitKpa);
+double api_bearing_limit(double phi, const Units& units) {
+    return by_friction_angle(phi, units.english() ? kBearingLimitKsf : kBearingLimitKpa);
 }
 
 double api_alpha(double su, double effective_stress) {
@@ -52,7 +54,7 @@ std::vector<double> api_friction_limits(const MethodInputs& m) {
         const Segment& s = m.profile.at(j);
         const bool table = s.sand && no_friction_maximum(s.max_friction);
         lim[static_cast<std::size_t>(j)] =
-            table ? api_friction_limit(s.friction_angle, m.pile.english) : s.max_friction;
+            table ? api_friction_limit(s.friction_angle, m.units) : s.max_friction;
     }
     return lim;
 }
@@ -88,7 +90,7 @@ SegmentPairs api_end_bearing(const MethodInputs& m) {
             continue;
         }
         const double limit =
-            s.max_bearing == kUnlimited ? api_bearing_limit(s.friction_angle, m.pile.english) : s.max_bearing;
+            s.max_bearing == kUnlimited ? api_bearing_limit(s.friction_angle, m.units) : s.max_bearing;
         q.set(k, std::min(s.bearing_factor * s.stress_top, limit),
               std::min(s.bearing_factor * s.stress_bottom, limit));
     }

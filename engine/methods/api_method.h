@@ -9,9 +9,9 @@
 namespace torve {
 
 // Limiting unit skin friction of sand by friction angle (API table), ksf or kPa.
-double api_friction_limit(double phi, bool english);
+double api_friction_limit(double phi, const Units& units);
 // Limiting unit end bearing of sand by friction angle (API table), ksf or kPa.
-double api_bearing_limit(double phi, bool english);
+double api_bearing_limit(double phi, const Units& units);
 // Clay adhesion factor alpha for psi = su / s'v.
 double api_alpha(double su, double effective_stress);
 

@@ -5,14 +5,15 @@
 
 namespace torve {
 
-CapacityCurve assemble_capacity(int method_code, const MethodInputs& m, const SideFriction& side,
+CapacityCurve assemble_capacity(Method method, const MethodInputs& m, const SideFriction& side,
                                 const std::vector<double>& end_column, std::vector<int> tip_control) {
     const auto rows = static_cast<std::size_t>(m.pile.rows);
     CapacityCurve c;
-    c.method_code = method_code;
+    c.method = method;
     c.skin_friction = side.factored;
     c.unit_skin_friction = side.unit;
     c.tip_control = std::move(tip_control);
+    c.warnings = side.warnings;
     c.side_resistance = m.in.reduced_resistance == 1 ? side.factored : side.cumulative;
     c.tip_unfactored = end_column;
     c.end_bearing.resize(rows);
@@ -24,12 +25,12 @@ CapacityCurve assemble_capacity(int method_code, const MethodInputs& m, const Si
     return c;
 }
 
-CapacityCurve design_method_capacity(int method_code, const DesignRules& rules, const MethodInputs& m) {
+CapacityCurve design_method_capacity(const DesignRules& rules, const MethodInputs& m) {
     const SideFriction side = rules.side_friction(m);
     const SegmentPairs q = rules.end_bearing(m);
-    TipResistance tip = tip_resistance(rules.case_code, m, q, side.plug);
+    TipResistance tip = tip_resistance(annulus_bearing(rules.method), m, q, side.plug);
     const std::vector<double> end = m.in.tension() ? pile_self_weight(m) : tip.force;
-    return assemble_capacity(method_code, m, side, end, std::move(tip.control));
+    return assemble_capacity(rules.method, m, side, end, std::move(tip.control));
 }
 
 }  // namespace torve

@@ -9,7 +9,7 @@
 namespace torve {
 
 struct CapacityCurve {
-    int method_code = 0;
+    Method method = Method::Api;
     std::vector<double> skin_friction;  // cumulative, with the LRFD factors on unit friction
     std::vector<double>
         end_bearing;  // tip resistance (self weight under tension), times the LRFD factor on unit bearing
@@ -19,22 +19,24 @@ struct CapacityCurve {
     // Inputs of the load-transfer curves when this method is the load-transfer method.
     std::vector<double> side_resistance;  // unfactored (Qs) or reduced (Qf) skin friction
     std::vector<double> tip_unfactored;   // end-bearing column before the LRFD factor on unit bearing
+    std::vector<MethodWarning> warnings;  // printed above the method's table
 };
 
-// The rule set of one design method, by the case code of the common routines.
+// The rule set of one design method: its side friction and its unit end bearing. The tip chain, the
+// self weight and the capacity table are common to every method.
 struct DesignRules {
-    int case_code = 0;
+    Method method = Method::Api;
     SideFriction (*side_friction)(const MethodInputs&) = nullptr;
     SegmentPairs (*end_bearing)(const MethodInputs&) = nullptr;
 };
 
 // Runs a design method's side friction, its end bearing, the tip chain and (under tension) the
 // self weight, and forms the capacity table values of every penetration row.
-CapacityCurve design_method_capacity(int method_code, const DesignRules& rules, const MethodInputs& m);
+CapacityCurve design_method_capacity(const DesignRules& rules, const MethodInputs& m);
 
 // Turns per-row skin friction and end-bearing column values into a capacity curve: the end
 // bearing of row j is multiplied by the LRFD factor on unit bearing of the segment beginning there.
-CapacityCurve assemble_capacity(int method_code, const MethodInputs& m, const SideFriction& side,
+CapacityCurve assemble_capacity(Method method, const MethodInputs& m, const SideFriction& side,
                                 const std::vector<double>& end_column, std::vector<int> tip_control);
 
 }  // namespace torve

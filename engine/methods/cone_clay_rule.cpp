@@ -48,22 +48,18 @@ ClayRuleFriction cone_clay_friction(const ClayRuleInput& c) {
     return out;
 }
 
-void cone_clay_segment(const MethodInputs& m, std::size_t k, SegmentPairs& friction, SegmentPairs& plug) {
+void cone_clay_segment(const MethodInputs& m, std::size_t k, SegmentPairs& friction, SegmentPairs& plug,
+                       std::vector<MethodWarning>& warnings) {
     const Segment& s = m.profile.segments[k];
     const ClayRuleFriction f =
         cone_clay_friction({s.su, s.sur, s.blow_count_ysr, s.plasticity_index, s.stress_top, s.stress_bottom,
                             tip_distance(m.pile, s.top) / equivalent_radius(m.pile)});
     friction.set(k, f.top, f.bottom);
     plug.set(k, f.top, f.bottom);
-    if (m.report == nullptr) return;
-    if (f.plasticity_index_missing) {
-        m.report->line(" ERROR - NO DATA FOUND FOR PLASTIC INDEX.");
-    }
+    if (f.plasticity_index_missing) warnings.push_back(MethodWarning::MissingPlasticityIndex);
     // Below the tip h is held at its minimum and no friction of the segment is used: the ratio
     // says nothing about the pile there.
-    if (f.close_to_tip && segment_within_pile(m.pile, k)) {
-        m.report->line(" WARNING - h/R SHOULD BE GREATER THAN 8.");
-    }
+    if (f.close_to_tip && segment_within_pile(m.pile, k)) warnings.push_back(MethodWarning::CloseToTip);
 }
 
 double cone_clay_end_bearing(double qc, bool open_ended, bool plugged, bool drained) {

@@ -2,7 +2,10 @@
 // and unit end bearing from qc.
 #pragma once
 
+#include <vector>
+
 #include "engine/methods/method_inputs.h"
+#include "engine/methods/method_warning.h"
 #include "engine/methods/side_friction.h"
 
 namespace torve {
@@ -33,9 +36,10 @@ struct ClayRuleFriction {
 ClayRuleFriction cone_clay_friction(const ClayRuleInput& c);
 
 // The clay rule for segment k of the profile: fills its friction and plug pairs (the same values)
-// and writes the method's report lines for a missing plasticity index and for a segment of the
-// pile closer than 8 R* to the tip.
-void cone_clay_segment(const MethodInputs& m, std::size_t k, SegmentPairs& friction, SegmentPairs& plug);
+// and adds the warnings for a missing plasticity index and for a segment of the pile closer than
+// 8 R* to the tip.
+void cone_clay_segment(const MethodInputs& m, std::size_t k, SegmentPairs& friction, SegmentPairs& plug,
+                       std::vector<MethodWarning>& warnings);
 
 // Unit end bearing of clay from qc (ICP-05): 1.6 qc drained or 1.0 qc undrained under an open end
 // that is not plugged, 0.65 qc or 0.4 qc under a plugged open end, 1.3 qc or 0.8 qc under a

@@ -19,8 +19,8 @@ double equivalent_radius(const PileGeometry& pile) {
     return std::sqrt(std::max(r2, 0.0));  // an inside diameter above the outside one has no wall
 }
 
-double diameter_mm(const PileGeometry& pile) {
-    return pile.english ? pile.od_input * 25.4 : pile.od_input;
+double diameter_mm(const PileGeometry& pile, const Units& units) {
+    return pile.od_input * units.mm_per_diameter;
 }
 
 double tan_sand_interface_angle(double phi) {
@@ -61,12 +61,13 @@ double closed_ended_sand_bearing(double qc, double d_mm) {
 
 SideFriction cone_method_side_friction(const MethodInputs& m, const ConeSandFriction& sand_friction) {
     const std::size_t n = m.profile.segments.size();
-    const std::vector<double> qc = segment_cone_resistances(m.profile, m.cpt, m.pile.english);
+    const std::vector<double> qc = segment_cone_resistances(m.profile, m.cpt, m.units);
     SegmentPairs f(n), plug(n);
+    std::vector<MethodWarning> warnings;
     for (std::size_t k = 0; k < n; ++k) {
         const Segment& s = m.profile.segments[k];
         if (!s.sand) {
-            cone_clay_segment(m, k, f, plug);
+            cone_clay_segment(m, k, f, plug, warnings);
             continue;
         }
         const double top = sand_friction(s, qc[k], s.stress_top);
@@ -74,7 +75,10 @@ SideFriction cone_method_side_friction(const MethodInputs& m, const ConeSandFric
         f.set(k, top, bottom);
         plug.set(k, top, bottom);
     }
-    return sum_side_friction(m.in, m.profile, m.pile, f, entered_friction_limits(m), std::move(plug));
+    SideFriction out =
+        sum_side_friction(m.in, m.profile, m.pile, f, entered_friction_limits(m), std::move(plug));
+    out.warnings = std::move(warnings);
+    return out;
 }
 
 }  // namespace torve

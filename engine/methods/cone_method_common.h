@@ -18,13 +18,7 @@ double equivalent_radius(const PileGeometry& pile);
 
 // Outside diameter in mm, whatever the unit system (the scale effect is written against the
 // 36 mm cone).
-double diameter_mm(const PileGeometry& pile);
-
-// Radial displacement of 0.02 mm at the shaft through dilation (ICP-05, UWA-05), in the diameter
-// unit (in or mm).
-inline double dilation_shift(bool english) {
-    return english ? 0.0007874 : 0.02;
-}
+double diameter_mm(const PileGeometry& pile, const Units& units);
 
 // tan(phi - 5 degrees), the interface friction of sand used by ICP-05 and UWA-05; no negative
 // angle below 5 degrees.

@@ -33,24 +33,24 @@ double cpt_profile_at(const CptProfile& cpt, double depth) {
     return profile_value(p, static_cast<std::size_t>(upper - p.begin()), depth);
 }
 
-double segment_cone_resistance(const Segment& s, const CptProfile& cpt, bool english) {
-    const double to_ksf = english ? 1000.0 : 1.0;
+double segment_cone_resistance(const Segment& s, const CptProfile& cpt, const Units& units) {
+    const double to_ksf = units.read_stress_per_stress;
     if (s.cone_resistance >= 1.0e-5) return s.cone_resistance / to_ksf;
     if (!cpt.points.empty()) return from_profile(cpt_profile_at(cpt, 0.5 * (s.top + s.bottom)), to_ksf);
     const double blow_count = s.sand ? std::max(s.blow_count_ysr, 0.0) : 0.0;  // clay keeps its YSR there
-    return 2.8 * atmospheric_pressure(english) * blow_count;
+    return 2.8 * units.atmospheric_pressure * blow_count;
 }
 
 std::vector<double> segment_cone_resistances(const SoilProfile& profile, const CptProfile& cpt,
-                                             bool english) {
+                                             const Units& units) {
     std::vector<double> qc(profile.segments.size());
     const auto& p = cpt.points;
-    const double to_ksf = english ? 1000.0 : 1.0;
+    const double to_ksf = units.read_stress_per_stress;
     std::size_t upper = 0;  // the segments go down the profile, and so does the bracketing point
     for (std::size_t k = 0; k < qc.size(); ++k) {
         const Segment& s = profile.segments[k];
         if (s.cone_resistance >= 1.0e-5 || p.empty()) {
-            qc[k] = segment_cone_resistance(s, cpt, english);
+            qc[k] = segment_cone_resistance(s, cpt, units);
             continue;
         }
         const double depth = 0.5 * (s.top + s.bottom);

@@ -3,28 +3,21 @@
 
 #include <vector>
 
-#include "engine/driver/input_data.h"
 #include "engine/methods/soil_profile.h"
+#include "engine/model/input_data.h"
+#include "engine/model/units.h"
 
 namespace torve {
-
-// Atmospheric pressure in the routines' stress unit; the English value is a single-precision
-// constant of the original rule, widened.
-inline constexpr double kAtmosphereKsf = static_cast<double>(2.0885546f);
-inline constexpr double kAtmosphereKpa = 100.0;
-
-inline double atmospheric_pressure(bool english) {
-    return english ? kAtmosphereKsf : kAtmosphereKpa;
-}
 
 // The segment's own qc when given (at least 1e-5); else the CPT profile at the segment's
 // mid-depth; else 2.8 pa N from the blow count of a sand segment (a clay segment has no blow
 // count, so its estimate is 0). Values entered in psf are divided by 1000. A negative reading of
 // the profile counts as 0.
-double segment_cone_resistance(const Segment& s, const CptProfile& cpt, bool english);
+double segment_cone_resistance(const Segment& s, const CptProfile& cpt, const Units& units);
 
 // qc of every segment of the profile, by segment_cone_resistance.
-std::vector<double> segment_cone_resistances(const SoilProfile& profile, const CptProfile& cpt, bool english);
+std::vector<double> segment_cone_resistances(const SoilProfile& profile, const CptProfile& cpt,
+                                             const Units& units);
 
 // qc of the CPT profile at `depth`, as read (psf or kPa): linear between the bracketing points,
 // the first value at or above the first point, the last value below the last point. The profile

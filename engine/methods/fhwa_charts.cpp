@@ -138,8 +138,8 @@ double tomlinson_alpha(AdhesionCase chart, double su, double r) {
     }
 }
 
-double nordlund_delta_ratio(int pile_type, double volume) {
-    const auto row = static_cast<std::size_t>(std::clamp(pile_type, 1, 7) - 1);
+double nordlund_delta_ratio(PileType pile_type, double volume) {
+    const auto row = static_cast<std::size_t>(static_cast<int>(pile_type) - 1);
     return interpolate_clamped(kDisplacedVolume, kDeltaRatio[row], volume);
 }
 

@@ -2,6 +2,8 @@
 // (sand) and the end-bearing factors of sand.
 #pragma once
 
+#include "engine/model/file_format.h"
+
 namespace torve::fhwa {
 
 // Tomlinson's three driving situations, each with its own adhesion chart.
@@ -15,9 +17,8 @@ enum class AdhesionCase : int {
 // R = embedded length / pile diameter.
 double tomlinson_alpha(AdhesionCase chart, double su_ksf, double penetration_ratio);
 
-// delta/phi for the pile-type code (1 to 7; others held at the nearest) and the displaced volume
-// V (ft3/ft).
-double nordlund_delta_ratio(int pile_type, double volume);
+// delta/phi for the pile type (one chart row per type) and the displaced volume V (ft3/ft).
+double nordlund_delta_ratio(PileType pile_type, double volume);
 
 // Correction factor CF applied to K-delta when delta differs from phi.
 double nordlund_correction(double delta_ratio, double phi);

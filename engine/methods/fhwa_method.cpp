@@ -7,20 +7,16 @@
 
 #include "engine/methods/api_method.h"
 #include "engine/methods/tip_resistance.h"
+#include "engine/model/rounded_constants.h"
 
 namespace torve {
 namespace {
 
-constexpr double kDegreesPerRadian = 57.2958;
-constexpr double kKpaPerKsf = 47.88;
-constexpr double kSquareMetresPerSquareFoot = 0.0929;
 constexpr double kKsfPerTsf = 2.0;
 
-// Case code of the tip chain for this method.
-constexpr int kFhwaCase = 1;
-
-double to_ksf(double stress, bool english) {
-    return english ? stress : stress / kKpaPerKsf;
+// The charts of the method are drawn against su in ksf.
+double to_ksf(double stress, const Units& units) {
+    return stress / units.stress_per_ksf;
 }
 
 // Embedded length over pile diameter: Tomlinson's penetration ratio and the D/b of alpha_t.
@@ -38,7 +34,7 @@ bool whole_section_displaced(const InputData& in, const PileGeometry& pile) {
 
 }  // namespace
 
-std::vector<fhwa::AdhesionCase> fhwa_adhesion_cases(const SoilProfile& profile, bool english) {
+std::vector<fhwa::AdhesionCase> fhwa_adhesion_cases(const SoilProfile& profile, const Units& units) {
     using fhwa::AdhesionCase;
     std::vector<AdhesionCase> cases(profile.segments.size(), AdhesionCase::NoOverlyingStrata);
     if (profile.count() <= 2) return cases;
@@ -48,7 +44,7 @@ std::vector<fhwa::AdhesionCase> fhwa_adhesion_cases(const SoilProfile& profile, 
         AdhesionCase chosen = AdhesionCase::NoOverlyingStrata;
         if (above.sand) {
             chosen = AdhesionCase::SandOverStiffClay;
-        } else if (to_ksf(above.su, english) < 0.8) {
+        } else if (to_ksf(above.su, units) < 0.8) {
             chosen = AdhesionCase::SoftClayOverStiffClay;
         }
         std::fill(cases.begin() + static_cast<std::ptrdiff_t>(k), cases.end(), chosen);
@@ -57,26 +53,29 @@ std::vector<fhwa::AdhesionCase> fhwa_adhesion_cases(const SoilProfile& profile, 
     return cases;
 }
 
-double fhwa_displaced_volume(const InputData& in, const PileGeometry& pile, bool plugged) {
+double fhwa_displaced_volume(const InputData& in, const Units& units, const PileGeometry& pile,
+                             bool plugged) {
     double area = pile.tip_area;  // ft2 or m2
     if (area <= 1e-6) {
         const double od = pile.od_input, id = pile.id_input;
         const double open = plugged || closed_end(in) ? 0.0 : id * id;
         area = std::numbers::pi / 4 * (od * od - open) / (pile.diameter_unit * pile.diameter_unit);
     }
-    return pile.english ? area : area / kSquareMetresPerSquareFoot;
+    return area / units.area_per_square_foot;
 }
 
 std::vector<bool> fhwa_plugged_segments(const MethodInputs& m) {
     const std::size_t n = m.profile.segments.size();
-    if (m.in.plug_condition == 1 || whole_section_displaced(m.in, m.pile)) return std::vector<bool>(n, true);
+    if (m.in.plug_condition == PlugCondition::Plugged || whole_section_displaced(m.in, m.pile))
+        return std::vector<bool>(n, true);
     std::vector<bool> plugged(n, false);
-    if (m.in.plug_condition == 2) return plugged;
+    if (m.in.plug_condition == PlugCondition::Unplugged) return plugged;
 
     // Unplugged is the smaller displaced volume and so the smaller friction: the trial errs on the
     // safe side, and the tip chain then shows where the plug holds.
     const SideFriction trial = fhwa_side_friction_with(m, plugged);
-    const TipResistance tip = tip_resistance(kFhwaCase, m, fhwa_end_bearing(m), trial.plug);
+    const TipResistance tip =
+        tip_resistance(AnnulusBearing::UnitEndBearing, m, fhwa_end_bearing(m), trial.plug);
     for (std::size_t k = 0; k < n; ++k) {
         const std::size_t row = std::min(k, tip.control.size() - 1);
         plugged[k] = tip.control[row] == kFullSection;
@@ -86,19 +85,18 @@ std::vector<bool> fhwa_plugged_segments(const MethodInputs& m) {
 
 SideFriction fhwa_side_friction_with(const MethodInputs& m, const std::vector<bool>& plugged) {
     const std::size_t n = m.profile.segments.size();
-    const bool english = m.pile.english;
-    const std::vector<fhwa::AdhesionCase> cases = fhwa_adhesion_cases(m.profile, english);
+    const std::vector<fhwa::AdhesionCase> cases = fhwa_adhesion_cases(m.profile, m.units);
     const double ratio = length_ratio(m.pile);
     const double omega = m.in.taper_angle;
     // Both displaced volumes, so that the charts are not read again for every segment's flag.
-    const double volumes[2] = {fhwa_displaced_volume(m.in, m.pile, false),
-                               fhwa_displaced_volume(m.in, m.pile, true)};
+    const double volumes[2] = {fhwa_displaced_volume(m.in, m.units, m.pile, false),
+                               fhwa_displaced_volume(m.in, m.units, m.pile, true)};
 
     SegmentPairs f(n), plug(n);
     for (std::size_t k = 0; k < n; ++k) {
         const Segment& s = m.profile.segments[k];
         if (!s.sand) {
-            const double alpha = fhwa::tomlinson_alpha(cases[k], to_ksf(s.su, english), ratio);
+            const double alpha = fhwa::tomlinson_alpha(cases[k], to_ksf(s.su, m.units), ratio);
             f.set(k, alpha * s.su, alpha * s.su);
             plug.set(k, alpha * s.sur, alpha * s.sur);  // remolded soil inside the pipe
             continue;
@@ -123,7 +121,7 @@ SideFriction fhwa_side_friction(const MethodInputs& m) {
 SegmentPairs fhwa_end_bearing(const MethodInputs& m) {
     const std::size_t n = m.profile.segments.size();
     const double depth_ratio = length_ratio(m.pile);
-    const double tsf = m.pile.english ? kKsfPerTsf : kKsfPerTsf * kKpaPerKsf;
+    const double tsf = kKsfPerTsf * m.units.stress_per_ksf;
     SegmentPairs q(n);
     for (std::size_t k = 0; k < n; ++k) {
         const Segment& s = m.profile.segments[k];

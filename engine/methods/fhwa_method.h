@@ -13,11 +13,11 @@ namespace torve {
 // top one (in a profile of more than two segments), from the soil just above it: sand gives case
 // 1, clay with su below 0.8 ksf case 2, stiffer clay case 3; every later segment keeps it. Segments
 // before the choice, and every segment of a shorter profile, take case 3 (no overlying strata).
-std::vector<fhwa::AdhesionCase> fhwa_adhesion_cases(const SoilProfile& profile, bool english);
+std::vector<fhwa::AdhesionCase> fhwa_adhesion_cases(const SoilProfile& profile, const Units& units);
 
 // Volume of soil displaced per unit length of pile, ft3/ft, for a plugged or unplugged open end.
 // A closed end or a noncircular tip area displaces its whole section either way.
-double fhwa_displaced_volume(const InputData& in, const PileGeometry& pile, bool plugged);
+double fhwa_displaced_volume(const InputData& in, const Units& units, const PileGeometry& pile, bool plugged);
 
 // Whether each segment counts as plugged for the displaced volume. The plug condition "plugged"
 // or "unplugged" decides for every segment. When the program computes the plug, the FHWA tip

@@ -29,8 +29,8 @@ double fugro_sand_end_bearing(double qc, double d_mm, bool open_ended, bool plug
 SideFriction fugro_side_friction(const MethodInputs& m) {
     const double r_star = equivalent_radius(m.pile);
     return cone_method_side_friction(m, [&](const Segment& s, double qc, double stress) {
-        return fugro_sand_friction({qc, stress, atmospheric_pressure(m.pile.english),
-                                    tip_distance(m.pile, s.top) / r_star, m.in.tension()});
+        return fugro_sand_friction(
+            {qc, stress, m.units.atmospheric_pressure, tip_distance(m.pile, s.top) / r_star, m.in.tension()});
     });
 }
 
@@ -39,14 +39,16 @@ SegmentPairs fugro_end_bearing(const MethodInputs& m) {
     const double eid = m.pile.eid_input;
     const bool clay_open = eid >= 1e-6;
     const bool sand_open = eid >= 1e-4;
-    const std::vector<double> qc = segment_cone_resistances(m.profile, m.cpt, m.pile.english);
+    const std::vector<double> qc = segment_cone_resistances(m.profile, m.cpt, m.units);
     SegmentPairs q(n);
     for (std::size_t k = 0; k < n; ++k) {
         const Segment& s = m.profile.segments[k];
-        double value = s.sand ? fugro_sand_end_bearing(qc[k], diameter_mm(m.pile), sand_open,
-                                                       sand_open && m.in.plug_condition == 1)
-                              : cone_clay_end_bearing(qc[k], clay_open, clay_open && m.in.plug_condition == 1,
-                                                      m.in.drained_clay == 1);
+        double value =
+            s.sand ? fugro_sand_end_bearing(qc[k], diameter_mm(m.pile, m.units), sand_open,
+                                            sand_open && m.in.plug_condition == PlugCondition::Plugged)
+                   : cone_clay_end_bearing(qc[k], clay_open,
+                                           clay_open && m.in.plug_condition == PlugCondition::Plugged,
+                                           m.in.drained_clay());
         value = capped_by_entered_bearing(value, s);
         q.set(k, value, value);
     }

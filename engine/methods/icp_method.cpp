@@ -36,9 +36,9 @@ double icp_sand_end_bearing(double qc, double d_mm, bool open_ended, bool unplug
 SideFriction icp_side_friction(const MethodInputs& m) {
     const double r_star = equivalent_radius(m.pile);
     return cone_method_side_friction(m, [&](const Segment& s, double qc, double stress) {
-        return icp_sand_friction({qc, stress, atmospheric_pressure(m.pile.english),
+        return icp_sand_friction({qc, stress, m.units.atmospheric_pressure,
                                   tip_distance(m.pile, s.top) / r_star, 0.5 * m.pile.od_input,
-                                  dilation_shift(m.pile.english), s.friction_angle, m.pile.eid_input > 1e-5,
+                                  m.units.dilation_shift, s.friction_angle, m.pile.eid_input > 1e-5,
                                   m.in.tension()});
     });
 }
@@ -47,14 +47,14 @@ SegmentPairs icp_end_bearing(const MethodInputs& m) {
     const std::size_t n = m.profile.segments.size();
     const double eid = m.pile.eid_input;
     const bool clay_open = eid >= 1e-6;
-    const bool clay_plugged = clay_open && m.in.plug_condition == 1;
-    const std::vector<double> qc = segment_cone_resistances(m.profile, m.cpt, m.pile.english);
+    const bool clay_plugged = clay_open && m.in.plug_condition == PlugCondition::Plugged;
+    const std::vector<double> qc = segment_cone_resistances(m.profile, m.cpt, m.units);
     SegmentPairs q(n);
     for (std::size_t k = 0; k < n; ++k) {
         const Segment& s = m.profile.segments[k];
-        double value =
-            s.sand ? icp_sand_end_bearing(qc[k], diameter_mm(m.pile), eid >= 1e-4, m.in.plug_condition == 2)
-                   : cone_clay_end_bearing(qc[k], clay_open, clay_plugged, m.in.drained_clay == 1);
+        double value = s.sand ? icp_sand_end_bearing(qc[k], diameter_mm(m.pile, m.units), eid >= 1e-4,
+                                                     m.in.plug_condition == PlugCondition::Unplugged)
+                              : cone_clay_end_bearing(qc[k], clay_open, clay_plugged, m.in.drained_clay());
         value = capped_by_entered_bearing(value, s);
         q.set(k, value, value);
     }

@@ -3,9 +3,10 @@
 
 #include <vector>
 
-#include "engine/driver/input_data.h"
 #include "engine/methods/load_transfer_curves.h"
 #include "engine/methods/pile_geometry.h"
+#include "engine/model/input_data.h"
+#include "engine/model/units.h"
 
 namespace torve {
 
@@ -19,7 +20,7 @@ struct AxialStiffness {
 
 // AE from the modulus and the section: the area from the diameters (mode 0), the constant area
 // (mode 1) or the area table whose depths count from the pile head (mode 2).
-AxialStiffness axial_stiffness(const InputData& in, const PileGeometry& pile);
+AxialStiffness axial_stiffness(const InputData& in, const Units& units);
 
 // One pile segment of one load level, as solved.
 struct SegmentStep {
@@ -50,7 +51,7 @@ struct LoadLevel {
 };
 
 struct LoadSettlement {
-    std::vector<LoadLevel> levels;  // one per non-zero point of the Q-w curve
+    std::vector<LoadLevel> levels;  // kLoadLevels, one per non-zero point of the Q-w curve
     int max_iterations = 0;         // most mid-segment iterations any segment needed
     long total_iterations = 0;
 };
@@ -65,6 +66,10 @@ struct SolverSettings {
 LoadSettlement solve_load_settlement(const std::vector<TzCurve>& curves, const QwCurve& tip,
                                      const AxialStiffness& stiffness, double pile_length, int segments,
                                      double diameter, const SolverSettings& settings = {});
+
+// Load and movement of a solved level at depths from the pile head (in increasing order), linear
+// between the segment boundaries and held at the head and the tip beyond them.
+std::vector<BoundaryState> distribution_at(const LoadLevel& level, const std::vector<double>& depths);
 
 // Load transfer at a depth from the pile head and a movement: linear in depth between the two
 // curves that bracket it, each read at the movement.

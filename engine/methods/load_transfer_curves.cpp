@@ -5,12 +5,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/model/rounded_constants.h"
+
 namespace torve {
 namespace {
 
-constexpr double kInchesPerMetre = 39.37;
-constexpr double kPi = 3.1416;  // the curves' own value of pi
-using Points = std::array<double, kCurvePoints>;
+using Points = std::array<double, kPointsPerTzCurve>;
 
 // API RP 2A t-z curves: sand by movement in inches, clay by movement over diameter.
 constexpr Points kApiSandMovementIn = {0, 0.01, 0.02, 0.04, 0.06, 0.08, 0.09, 0.1, 0.5, 2.0};
@@ -36,14 +36,24 @@ double mosher_modulus(double phi) {
     return 18000;
 }
 
+// Where the curves of a soil layer stand, in the solver's unit: the bottom curve 0.5 in (0.1 m)
+// above the layer's bottom, the middle one halfway between the top and bottom curves shifted down
+// by 0.55 in (0.05 m).
+struct CurvePlacement {
+    double bottom_offset;
+    double middle_shift;
+};
+constexpr CurvePlacement kPlacementInches{0.5, 1.1};
+constexpr CurvePlacement kPlacementMetres{0.1, 0.1};
+
 // Movement in the curve's unit from a value given in inches.
-double from_inches(double inches, const PileGeometry& pile) {
-    return pile.english ? inches : inches / kInchesPerMetre;
+double from_inches(double inches, const Units& units) {
+    return inches / units.inches_per_solver_length;
 }
 
 // Outside diameter in the curve's length unit (in or m).
-double diameter(const PileGeometry& pile) {
-    return pile.english ? pile.od_input : pile.od;
+double diameter(const Units& units, const PileGeometry& pile) {
+    return pile.od_input / units.diameter_per_solver_length;
 }
 
 // Friction angle of a curve: the soil point's, or for sand given by blow counts the angle derived
@@ -58,17 +68,18 @@ double curve_friction_angle(double point_angle, const SoilProfile& profile, doub
 
 double TzCurve::at(double z) const {
     if (z <= movement[0]) return transfer[0];
-    for (int i = 1; i < kCurvePoints; ++i) {
+    for (int i = 1; i < kPointsPerTzCurve; ++i) {
         if (z <= movement[i]) {
             const double span = movement[i] - movement[i - 1];
             if (span <= 0) return transfer[i];
             return transfer[i - 1] + (transfer[i] - transfer[i - 1]) * (z - movement[i - 1]) / span;
         }
     }
-    return transfer[kCurvePoints - 1];
+    return transfer[kPointsPerTzCurve - 1];
 }
 
-double maximum_load_transfer(const PileGeometry& pile, const std::vector<double>& q, double ground_depth) {
+double maximum_load_transfer(const Units& units, const PileGeometry& pile, const std::vector<double>& q,
+                             double ground_depth) {
     const int last = static_cast<int>(q.size()) - 1;
     if (last < 1) return 0;
     const double dz = pile.increment;
@@ -82,48 +93,52 @@ double maximum_load_transfer(const PileGeometry& pile, const std::vector<double>
     } else {
         slope = (at(i + 1) - at(i - 1)) / (2 * dz);
     }
-    if (pile.english) return slope * 1000.0 / (kPi * pile.od_input) / 12.0;  // kips/ft to lb/in2
-    return slope / (kPi * pile.od);                                          // kN/m to kPa
+    // kips/ft to lb/in2, or kN/m to kPa
+    return slope * units.solver_force_per_force / (kPiCurves * diameter(units, pile)) /
+           units.solver_per_length;
 }
 
-TzCurve shaped_curve(bool usace_shapes, bool sand, double phi, double tmax, const PileGeometry& pile) {
+TzCurve shaped_curve(const Units& units, bool usace_shapes, bool sand, double phi, double tmax,
+                     const PileGeometry& pile) {
     TzCurve c;
     c.sand = sand;
     c.friction_angle = phi;
     c.tmax = tmax;
-    for (int i = 0; i < kCurvePoints; ++i) {
+    for (int i = 0; i < kPointsPerTzCurve; ++i) {
         const auto k = static_cast<std::size_t>(i);
         if (usace_shapes && sand) {
             // Hyperbola t = z / (1/Es + z/T) with T in lb/ft2 and z in inches.
-            const double to_psf = pile.english ? 144.0 : 20.89;
+            const double to_psf = units.psf_per_solver_stress;
             const double big_t = tmax * to_psf;
             const double z = kUsaceMovementIn[k];
-            c.movement[k] = from_inches(z, pile);
+            c.movement[k] = from_inches(z, units);
             c.transfer[k] = big_t <= 1e-9 ? 0.0 : z / (1.0 / mosher_modulus(phi) + z / big_t) / to_psf;
         } else if (usace_shapes) {
-            c.movement[k] = from_inches(kUsaceMovementIn[k], pile);
+            c.movement[k] = from_inches(kUsaceMovementIn[k], units);
             c.transfer[k] = kUsaceClayRatio[k] * tmax;
         } else if (sand) {
-            c.movement[k] = from_inches(kApiSandMovementIn[k], pile);
+            c.movement[k] = from_inches(kApiSandMovementIn[k], units);
             c.transfer[k] = kApiSandRatio[k] * tmax;
         } else {
-            c.movement[k] = kApiClayMovementOverD[k] * diameter(pile);
+            c.movement[k] = kApiClayMovementOverD[k] * diameter(units, pile);
             c.transfer[k] = kApiClayRatio[k] * tmax;
         }
     }
     return c;
 }
 
-std::vector<TzCurve> shaft_curves(const InputData& in, const PileGeometry& pile, const SoilProfile& profile,
-                                  const LoadTransferInput& input) {
-    const bool usace = in.load_transfer_method == kUsace;
-    const double to_solver = pile.english ? 12.0 : 1.0;  // ft to in
+std::vector<TzCurve> shaft_curves(const InputData& in, const Units& units, const PileGeometry& pile,
+                                  const SoilProfile& profile, const LoadTransferInput& input) {
+    const bool usace = in.load_transfer_method == Method::Usace;
+    const double to_solver = units.solver_per_length;
+    const CurvePlacement& place = units.english() ? kPlacementInches : kPlacementMetres;
     const double stickup = in.stickup_length * to_solver;
     std::vector<TzCurve> curves;
+    curves.reserve(3 + 3 * (in.soil.size() / 2));  // stickup curves and three per layer
     if (in.stickup_length > 1e-6) {
         // Free length above the ground: clay curves that carry nothing.
         for (double d : {0.0, 0.5 * stickup, stickup}) {
-            TzCurve c = shaped_curve(usace, false, 0, 0, pile);
+            TzCurve c = shaped_curve(units, usace, false, 0, 0, pile);
             c.depth = d;
             c.ground_depth = (d - stickup) / to_solver;
             curves.push_back(c);
@@ -134,17 +149,17 @@ std::vector<TzCurve> shaft_curves(const InputData& in, const PileGeometry& pile,
         const SoilPoint& bottom = in.soil[i + 1];
         if (bottom.depth - top.depth < 0.11) continue;
         const bool sand = top.is_sand() && bottom.is_sand();
-        double d_top = top.depth * to_solver;
-        double d_bottom = pile.english ? bottom.depth * 12.0 - 0.5 : bottom.depth - 0.1;
-        double d_middle = pile.english ? (d_top + d_bottom + 1.1) / 2 : (d_top + d_bottom + 0.1) / 2;
+        const double d_top = top.depth * to_solver;
+        const double d_bottom = bottom.depth * to_solver - place.bottom_offset;
+        const double d_middle = (d_top + d_bottom + place.middle_shift) / 2;
         const double depths[3] = {d_top, d_middle, d_bottom};
         const double angles[3] = {top.friction_angle, 0.5 * (top.friction_angle + bottom.friction_angle),
                                   bottom.friction_angle};
         for (int j = 0; j < 3; ++j) {
             const double ground = depths[j] / to_solver;
             const double phi = curve_friction_angle(angles[j], profile, ground);
-            TzCurve c = shaped_curve(usace, sand, phi,
-                                     maximum_load_transfer(pile, input.side_resistance, ground), pile);
+            TzCurve c = shaped_curve(units, usace, sand, phi,
+                                     maximum_load_transfer(units, pile, input.side_resistance, ground), pile);
             c.depth = depths[j] + stickup;
             c.ground_depth = ground;
             curves.push_back(c);
@@ -153,7 +168,7 @@ std::vector<TzCurve> shaft_curves(const InputData& in, const PileGeometry& pile,
     return curves;
 }
 
-std::optional<TzCurve> verification_curve(const InputData& in, const PileGeometry& pile,
+std::optional<TzCurve> verification_curve(const InputData& in, const Units& units, const PileGeometry& pile,
                                           const SoilProfile& profile, const LoadTransferInput& input,
                                           double ground_depth) {
     if (ground_depth < 0 || ground_depth > in.soil.back().depth) return std::nullopt;
@@ -163,31 +178,32 @@ std::optional<TzCurve> verification_curve(const InputData& in, const PileGeometr
         if (lower.depth - upper.depth < 0.11 || lower.depth < ground_depth) continue;
         const bool sand = upper.is_sand() && lower.is_sand();
         const double phi = curve_friction_angle(0, profile, ground_depth);
-        TzCurve c = shaped_curve(in.load_transfer_method == kUsace, sand, phi,
-                                 maximum_load_transfer(pile, input.side_resistance, ground_depth), pile);
+        TzCurve c =
+            shaped_curve(units, in.load_transfer_method == Method::Usace, sand, phi,
+                         maximum_load_transfer(units, pile, input.side_resistance, ground_depth), pile);
         c.ground_depth = ground_depth;
-        c.depth = (ground_depth + in.stickup_length) * (pile.english ? 12.0 : 1.0);
+        c.depth = (ground_depth + in.stickup_length) * units.solver_per_length;
         return c;
     }
     return std::nullopt;
 }
 
-QwCurve tip_curve(const InputData& in, const PileGeometry& pile, const SoilProfile& profile,
-                  const LoadTransferInput& input) {
+QwCurve tip_curve(const InputData& in, const Units& units, const PileGeometry& pile,
+                  const SoilProfile& profile, const LoadTransferInput& input) {
     QwCurve c;
-    const double q_max = input.tip_resistance * (pile.english ? 1000.0 : 1.0);  // kips to lb
-    const double d = diameter(pile);
+    const double q_max = input.tip_resistance * units.solver_force_per_force;
+    const double d = diameter(units, pile);
     const Segment& tip = profile.at(pile.rows - 1);
-    if (in.load_transfer_method != kUsace) {
-        for (std::size_t k = 0; k < kCurvePoints; ++k) {
+    if (in.load_transfer_method != Method::Usace) {
+        for (std::size_t k = 0; k < kPointsPerTzCurve; ++k) {
             c.movement[k] = kApiTipMovementOverD[k] * d;
             c.load[k] = kApiTipRatio[k] * q_max;
         }
         return c;
     }
     const double exponent = tip.friction_angle <= 31 ? 0.5 : tip.friction_angle <= 38 ? 0.333 : 0.25;
-    for (std::size_t k = 0; k < kCurvePoints; ++k) {
-        const double w = from_inches(kUsaceTipMovementIn[k], pile);
+    for (std::size_t k = 0; k < kPointsPerTzCurve; ++k) {
+        const double w = from_inches(kUsaceTipMovementIn[k], units);
         c.movement[k] = w;
         // Both tips mobilise the whole tip resistance at their critical movement and hold it beyond.
         const double ratio =

@@ -64,20 +64,21 @@ double ngi_sand_end_bearing(double qc, double dr, bool open_ended) {
 
 SideFriction ngi_side_friction(const MethodInputs& m) {
     const std::size_t n = m.profile.segments.size();
-    const double pa = atmospheric_pressure(m.pile.english);
-    const std::vector<double> qc = segment_cone_resistances(m.profile, m.cpt, m.pile.english);
+    const double pa = m.units.atmospheric_pressure;
+    const std::vector<double> qc = segment_cone_resistances(m.profile, m.cpt, m.units);
     const bool open = m.pile.eid_input > 1e-5;
     SegmentPairs f(n), plug(n);
     for (std::size_t k = 0; k < n; ++k) {
         const Segment& s = m.profile.segments[k];
         if (s.sand) {
-            NgiSandInput in{qc[k],
-                            s.stress_top,
-                            pa,
-                            m.pile.length > 0 ? s.top / m.pile.length : 0.0,
-                            open,
-                            m.in.tension(),
-                            m.in.pile_type == 2 || m.in.pile_type == 3};
+            NgiSandInput in{
+                qc[k],
+                s.stress_top,
+                pa,
+                m.pile.length > 0 ? s.top / m.pile.length : 0.0,
+                open,
+                m.in.tension(),
+                m.in.pile_type == PileType::Timber || m.in.pile_type == PileType::PrecastConcrete};
             const double top = ngi_sand_friction(in);
             in.effective_stress = s.stress_bottom;
             const double bottom = ngi_sand_friction(in);
@@ -95,9 +96,9 @@ SideFriction ngi_side_friction(const MethodInputs& m) {
 
 SegmentPairs ngi_end_bearing(const MethodInputs& m) {
     const std::size_t n = m.profile.segments.size();
-    const double pa = atmospheric_pressure(m.pile.english);
+    const double pa = m.units.atmospheric_pressure;
     const bool open = m.pile.eid_input > 1e-4;
-    const std::vector<double> qc = segment_cone_resistances(m.profile, m.cpt, m.pile.english);
+    const std::vector<double> qc = segment_cone_resistances(m.profile, m.cpt, m.units);
     SegmentPairs q(n);
     for (std::size_t k = 0; k < n; ++k) {
         const Segment& s = m.profile.segments[k];

@@ -1,12 +1,12 @@
 // Pile quantities derived once per run from the input, in the units the routines work in.
 #pragma once
 
-#include "engine/driver/input_data.h"
+#include "engine/model/input_data.h"
+#include "engine/model/units.h"
 
 namespace torve {
 
 struct PileGeometry {
-    bool english = true;
     double diameter_unit = 12;  // in per ft, or mm per m
     double od = 0;              // outside diameter, ft or m
     double od_input = 0;        // outside diameter as entered, in or mm
@@ -21,10 +21,10 @@ struct PileGeometry {
     double row_depth(int i) const { return i * increment; }
 };
 
-PileGeometry pile_geometry(const InputData& in);
+PileGeometry pile_geometry(const InputData& in, const Units& units);
 
 // Cross-section area from the diameters (section mode 0): in2 for English, m2 for S.I. projects.
-double section_area_from_diameters(const InputData& in);
+double section_area_from_diameters(const InputData& in, const Units& units);
 
 // Number of penetration increments P = trunc(L / dz + 1e-6); there are P + 1 rows.
 int penetration_increments(double length, double increment);

@@ -7,16 +7,18 @@
 #include <numbers>
 
 #include "engine/methods/api_method.h"
+#include "engine/model/rounded_constants.h"
 
 namespace torve {
 namespace {
 
-constexpr double kDegreesPerRadian = 57.2958;
 constexpr double kTol = 1.0e-6;
+// The peak friction is taken as mobilized at a movement of 0.1 in.
+constexpr double kPeakFrictionMovementIn = 0.1;
 
 // Section of the shaft for its axial stiffness, in in2 or mm2.
-double shaft_area(const PileGeometry& pile) {
-    if (pile.tip_area > 1e-4) return pile.tip_area * (pile.english ? 144.0 : 1.0e6);
+double shaft_area(const Units& units, const PileGeometry& pile) {
+    if (pile.tip_area > 1e-4) return pile.tip_area * units.square_diameter_per_area;
     // The shaft's own inside diameter: the opening of the end section would make a closed-ended
     // pipe as stiff as a solid bar of its outside diameter.
     const double od = pile.od_input, id = pile.id_input;
@@ -25,11 +27,13 @@ double shaft_area(const PileGeometry& pile) {
 
 }  // namespace
 
-double pile_compressibility(const InputData& in, const PileGeometry& pile, double z, double cm) {
-    // English: cm in ksf x 1000 = lb/ft2 against E in lb/in2 and z in ft cancel to a pure number
-    // with D and 0.1 in. S.I.: z in m x 1000 = mm, with D, A in mm and 2.54 mm.
-    const double numerator = std::numbers::pi * pile.od_input * z * z * cm * (pile.english ? 1000.0 : 1.0e6);
-    const double denominator = (pile.english ? 0.1 : 2.54) * in.modulus * shaft_area(pile);
+double pile_compressibility(const InputData& in, const Units& units, const PileGeometry& pile, double z,
+                            double cm) {
+    // z2 cm is a force (kips, kN) and E A one in lb or kPa mm2; D against the 0.1 in movement is a
+    // pure number in either unit.
+    const double numerator = std::numbers::pi * pile.od_input * z * z * cm * units.stiffness_per_force;
+    const double movement = kPeakFrictionMovementIn * units.diameter_per_inch;
+    const double denominator = movement * in.modulus * shaft_area(units, pile);
     if (numerator <= 0) return 0;
     if (denominator <= 0) return std::numeric_limits<double>::infinity();  // no stiffness: lambda floor
     return numerator / denominator;
@@ -65,7 +69,7 @@ SideFriction revised_lambda_side_friction(const MethodInputs& m) {
         const double sm = stress_sum / z;
         const double cm = strength_sum / z;
         const double ratio = cm / std::max(sm, 1e-10);
-        const double lambda = revised_lambda(pile_compressibility(m.in, pile, z, cm), ratio);
+        const double lambda = revised_lambda(pile_compressibility(m.in, m.units, pile, z, cm), ratio);
         total[j] = lambda * (sm + 2 * cm) * perimeter * z;
     }
 

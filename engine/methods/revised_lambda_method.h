@@ -11,7 +11,8 @@ namespace torve {
 // English: pi D z2 cm 1000 / (0.1 E A), D in in, E in lb/in2, A in in2, the peak friction taken
 // as mobilized at a movement of 0.1 in. S.I.: the same in mm and kPa, with 2.54 mm for 0.1 in.
 // A is the section of the pile shaft, or the noncircular tip area when one is entered.
-double pile_compressibility(const InputData& in, const PileGeometry& pile, double z, double cm);
+double pile_compressibility(const InputData& in, const Units& units, const PileGeometry& pile, double z,
+                            double cm);
 
 // lambda for the compressibility term and cm / s'm: 0.178 - 0.016 ln(Pi) below 0.4 (normally
 // consolidated), 0.232 - 0.032 ln(Pi) from 0.4 on (overconsolidated), at least 0.14; 0 when Pi is 0.

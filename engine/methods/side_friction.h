@@ -3,9 +3,10 @@
 
 #include <vector>
 
-#include "engine/driver/input_data.h"
+#include "engine/methods/method_warning.h"
 #include "engine/methods/pile_geometry.h"
 #include "engine/methods/soil_profile.h"
+#include "engine/model/input_data.h"
 
 namespace torve {
 
@@ -23,10 +24,11 @@ struct SegmentPairs {
 
 // Side friction of one method: per penetration row, and per segment for the soil plug.
 struct SideFriction {
-    std::vector<double> unit;        // unit side friction used at each row (after limit and tension)
-    std::vector<double> cumulative;  // skin friction from the surface to the row, unfactored (Qs)
-    std::vector<double> factored;    // the same with the LRFD factors on unit friction (Qf)
-    SegmentPairs plug;               // unit friction inside a soil plug, segment top and bottom
+    std::vector<double> unit;             // unit side friction used at each row (after limit and tension)
+    std::vector<double> cumulative;       // skin friction from the surface to the row, unfactored (Qs)
+    std::vector<double> factored;         // the same with the LRFD factors on unit friction (Qf)
+    SegmentPairs plug;                    // unit friction inside a soil plug, segment top and bottom
+    std::vector<MethodWarning> warnings;  // in the order the segments raised them
 };
 
 // Linear value of the segment pairs at depth z: the first segment whose bottom is not above z.

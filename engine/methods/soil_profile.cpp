@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "engine/methods/spt_friction_angle.h"
+#include "engine/model/rounded_constants.h"
 
 namespace torve {
 namespace {
@@ -45,8 +46,7 @@ constexpr double Segment::*kSegmentFields[] = {
 };
 static_assert(std::size(kPointFields) == std::size(kSegmentFields));
 
-// The grid allowance is a single-precision constant of the original rule, widened to double.
-constexpr double kGridTolerance = static_cast<double>(1.0e-6f);
+// A friction angle below it counts as not entered (a single-precision literal, as kGridAllowance).
 constexpr double kTinyAngle = static_cast<double>(1.0e-10f);
 
 void interpolate_properties(const std::vector<SoilPoint>& soil, std::size_t c, double mid, Segment& s) {
@@ -72,27 +72,26 @@ double density_critical_depth(double phi, double od) {
 
 }  // namespace
 
-SoilProfile build_soil_profile(const InputData& in, int count) {
+SoilProfile build_soil_profile(const InputData& in, const Units& units, int count) {
     SoilProfile profile;
     profile.increment = in.increment;
     profile.segments.resize(static_cast<std::size_t>(count));
     const double dz = in.increment;
-    const double to_ksf = in.english() ? 1000.0 : 1.0;
 
     std::size_t c = 0;
     for (int k = 0; k < count; ++k) {
         Segment& s = profile.segments[static_cast<std::size_t>(k)];
         s.top = k * dz;
         s.bottom = (k + 1) * dz;
-        while (c + 2 < in.soil.size() && in.soil[c + 1].depth - s.top <= kGridTolerance) ++c;
+        while (c + 2 < in.soil.size() && in.soil[c + 1].depth - s.top <= kGridAllowance) ++c;
         s.sand = in.soil[c].is_sand();
         interpolate_properties(in.soil, c, s.top + 0.5 * dz, s);
         // The user values were interpolated as read; bring them to ksf. The tension reduction factor
         // applies under tension only: a factor left in the project from an earlier tension run must
         // not reduce a compression run.
         const double reduction = in.tension() ? in.tension_factor : 1.0;
-        s.user_friction = s.user_friction * reduction / to_ksf;
-        s.user_bearing = s.user_bearing * reduction / to_ksf;
+        s.user_friction = s.user_friction * reduction / units.read_stress_per_stress;
+        s.user_bearing = s.user_bearing * reduction / units.read_stress_per_stress;
         if (!profile.has_user_values && (s.user_friction != 0 || s.user_bearing != 0)) {
             profile.has_user_values = true;
             profile.leading_empty = k;
@@ -101,16 +100,16 @@ SoilProfile build_soil_profile(const InputData& in, int count) {
 
     // Effective stress walk from the surface, with friction angles from blow counts and the
     // critical depth of each sand segment.
-    const double od = in.outside_diameter / (in.english() ? 12.0 : 1000.0);
-    const double threshold = in.english() ? 3.5 : 167.58;  // 3,500 lb/ft2
+    const double od = in.outside_diameter / units.diameter_per_length;
+    const double threshold = units.critical_stress;
     double stress_critical = std::numeric_limits<double>::infinity();
     double stress = 0;
     for (Segment& s : profile.segments) {
         s.stress_top = stress;
-        stress += dz * s.unit_weight / to_ksf;
+        stress += dz * s.unit_weight / units.read_stress_per_stress;
         s.stress_bottom = stress;
         if (s.sand && s.friction_angle < kTinyAngle && s.blow_count_ysr > 0) {
-            const double s_psi = in.english() ? s.stress_bottom * 1000.0 / 144.0 : s.stress_bottom / 6.8948;
+            const double s_psi = s.stress_bottom * units.read_stress_per_stress / units.read_stress_per_psi;
             s.friction_angle = friction_angle_from_spt(s.blow_count_ysr, s_psi);
         }
         if (s.stress_bottom > threshold && s.stress_top <= threshold &&
@@ -121,13 +120,13 @@ SoilProfile build_soil_profile(const InputData& in, int count) {
     }
     for (Segment& s : profile.segments) {
         switch (in.critical_depth_option) {
-            case 0:
+            case CriticalDepthOption::FromDensity:
                 s.critical_depth = density_critical_depth(s.friction_angle, od);
                 break;
-            case 1:
+            case CriticalDepthOption::FromStress:
                 s.critical_depth = stress_critical;
                 break;
-            default:
+            case CriticalDepthOption::UserSpecified:
                 s.critical_depth = in.critical_depth;
                 break;
         }

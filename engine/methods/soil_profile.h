@@ -3,7 +3,8 @@
 
 #include <vector>
 
-#include "engine/driver/input_data.h"
+#include "engine/model/input_data.h"
+#include "engine/model/units.h"
 
 namespace torve {
 
@@ -52,6 +53,6 @@ struct SoilProfile {
 
 // Builds `count` segments from the (aligned) soil points, prepares effective stresses, the
 // critical depth of every sand segment, and friction angles from blow counts.
-SoilProfile build_soil_profile(const InputData& in, int count);
+SoilProfile build_soil_profile(const InputData& in, const Units& units, int count);
 
 }  // namespace torve

@@ -50,7 +50,7 @@ double full_section_area(const InputData& in, const PileGeometry& pile) {
 
 }  // namespace
 
-TipResistance tip_resistance(int case_code, const MethodInputs& m, const SegmentPairs& q,
+TipResistance tip_resistance(AnnulusBearing annulus, const MethodInputs& m, const SegmentPairs& q,
                              const SegmentPairs& plug) {
     const InputData& in = m.in;
     const PileGeometry& pile = m.pile;
@@ -58,7 +58,7 @@ TipResistance tip_resistance(int case_code, const MethodInputs& m, const Segment
     const double du = pile.diameter_unit;
     const double eid = pile.eid_input;
     const double annulus_area = kQuarterPi * (pile.od_input * pile.od_input - eid * eid) / (du * du);
-    const bool cone_on_annulus = case_code > 4 && eid > 1e-4;
+    const bool cone_on_annulus = annulus == AnnulusBearing::ConeResistance && eid > 1e-4;
 
     // Annulus force plus the friction of the plug above, at every segment top and bottom.
     SegmentPairs annulus_plus_plug(n);
@@ -66,7 +66,7 @@ TipResistance tip_resistance(int case_code, const MethodInputs& m, const Segment
     for (std::size_t k = 0; k < n; ++k) {
         const Segment& s = m.profile.segments[k];
         double qt = q.top[k], qb = q.bottom[k];
-        if (cone_on_annulus) qt = qb = segment_cone_resistance(s, m.cpt, pile.english);
+        if (cone_on_annulus) qt = qb = segment_cone_resistance(s, m.cpt, m.units);
         double at = qt * annulus_area, ab = qb * annulus_area;
         if (pile.tip_area > 1e-4) {
             at = qt * pile.tip_area;
@@ -74,7 +74,7 @@ TipResistance tip_resistance(int case_code, const MethodInputs& m, const Segment
         }
         const double plug_above = plug_total;
         plug_total += (s.bottom - s.top) * 0.5 * (plug.top[k] + plug.bottom[k]) * std::numbers::pi * eid / du;
-        const bool count_plug = in.plug_condition != 2;
+        const bool count_plug = in.plug_condition != PlugCondition::Unplugged;
         annulus_plus_plug.set(k, at + (count_plug ? plug_above : 0.0), ab + (count_plug ? plug_total : 0.0));
     }
 
@@ -106,10 +106,10 @@ TipResistance tip_resistance(int case_code, const MethodInputs& m, const Segment
         double value = full;
         int control = kFullSection;
         if (!closed) {
-            if (in.plug_condition == 2) {
+            if (in.plug_condition == PlugCondition::Unplugged) {
                 value = open;
                 control = kSoilPlug;
-            } else if (in.plug_condition != 1 && open - full <= 1e-6) {
+            } else if (in.plug_condition != PlugCondition::Plugged && open - full <= 1e-6) {
                 value = open;
                 // A nearly closed end section keeps the full-section indicator.
                 control = (eid < 1e-4 && in.end_section_length > 1e-4) ? kFullSection : kSoilPlug;
@@ -127,12 +127,12 @@ std::vector<double> pile_self_weight(const MethodInputs& m) {
     double steel_area = kQuarterPi * (pile.od_input * pile.od_input - pile.id_input * pile.id_input) /
                         (pile.diameter_unit * pile.diameter_unit);
     // An entered cross-section area is in in2 (English) or m2 (S.I.).
-    if (in.section_area > 1e-6) steel_area = pile.english ? in.section_area / 144.0 : in.section_area;
-    // Unit weights of steel, precast concrete and timber, kcf or kN/m3; buoyant below the water level.
-    double gamma = pile.english ? 0.49 : 76.97263;
-    if (in.pile_type == 3) gamma = pile.english ? 0.15 : 23.563051;
-    if (in.pile_type == 2) gamma = pile.english ? 0.05 : 7.8543506;
-    const double buoyant = gamma - (pile.english ? 0.0624 : 9.8);
+    if (in.section_area > 1e-6) steel_area = in.section_area / m.units.solver_area_per_area;
+    // Steel, precast concrete or timber; buoyant below the water level.
+    double gamma = m.units.steel_unit_weight;
+    if (in.pile_type == PileType::PrecastConcrete) gamma = m.units.concrete_unit_weight;
+    if (in.pile_type == PileType::Timber) gamma = m.units.timber_unit_weight;
+    const double buoyant = gamma - m.units.water_unit_weight;
     const double water_depth = 0.1;  // no input sets it; every value below 1.0 is taken as 0.1
     std::vector<double> w(static_cast<std::size_t>(pile.rows));
     for (int j = 0; j < pile.rows; ++j) {

@@ -19,12 +19,19 @@ struct TipResistance {
     std::vector<int> control;   // TipControl of each row
 };
 
+// What bears on the annulus of an open pile: the method's own unit end bearing, or for the
+// cone-based methods the cone resistance qc itself.
+enum class AnnulusBearing { UnitEndBearing, ConeResistance };
+
+constexpr AnnulusBearing annulus_bearing(Method m) {
+    return is_cone_based(m) ? AnnulusBearing::ConeResistance : AnnulusBearing::UnitEndBearing;
+}
+
 // Tip resistance of a method from its unit end bearing per segment and the unit friction inside
-// the soil plug. `case_code` above 4 (the cone-based methods) takes qc on the annulus of an open
-// pile. The full-section force is averaged over three diameters centred on the row, and limited
-// by the same average of the entered maximum unit bearing.
-TipResistance tip_resistance(int case_code, const MethodInputs& m, const SegmentPairs& unit_end_bearing,
-                             const SegmentPairs& plug_friction);
+// the soil plug. The full-section force is averaged over three diameters centred on the row, and
+// limited by the same average of the entered maximum unit bearing.
+TipResistance tip_resistance(AnnulusBearing annulus, const MethodInputs& m,
+                             const SegmentPairs& unit_end_bearing, const SegmentPairs& plug_friction);
 
 // Weight of the embedded pile at each penetration row, for tension loading (buoyant below 0.1).
 std::vector<double> pile_self_weight(const MethodInputs& m);

@@ -7,11 +7,18 @@
 
 #include "engine/methods/api_method.h"
 #include "engine/methods/chart_lookup.h"
+#include "engine/model/rounded_constants.h"
 
 namespace torve {
 namespace {
 
-constexpr double kDegreesPerRadian = 57.2958;
+// The su range over which the clay adhesion falls from 1 to 0.5: 0.5 to 1.5 ksf, and in S.I. units
+// the rounded 24 to 72 kPa of EM 1110-2-2906.
+struct AdhesionRange {
+    double lower, upper;
+};
+constexpr AdhesionRange kAdhesionKsf{0.5, 1.5};
+constexpr AdhesionRange kAdhesionKpa{24.0, 72.0};
 
 // Bearing capacity factor Nq of driven piles in sand against phi, from EM 1110-2-2906.
 constexpr std::array<double, 13> kNqPhi = {0, 5, 10, 15, 20, 30, 32, 36, 38, 39, 40, 45, 50};
@@ -24,21 +31,20 @@ double held_stress(const SoilProfile& profile, double z, double critical_depth) 
 
 }  // namespace
 
-double usace_alpha(double su, bool english) {
-    const double lower = english ? 0.5 : 24.0;
-    const double upper = english ? 1.5 : 72.0;
+double usace_alpha(double su, const Units& units) {
+    const auto [lower, upper] = units.english() ? kAdhesionKsf : kAdhesionKpa;
     if (su <= lower) return 1.0;
     if (su <= upper) return 1.0 - 0.5 * (su - lower) / (upper - lower);
     return 0.5;
 }
 
-double usace_delta_ratio(int pile_type) {
+double usace_delta_ratio(PileType pile_type) {
     switch (pile_type) {
-        case 2:  // timber
+        case PileType::Timber:
             return 0.9;
-        case 3:  // precast concrete
+        case PileType::PrecastConcrete:
             return 0.95;
-        case 6:  // H-pile: between the steel (0.75) and the full friction angle
+        case PileType::HPile:  // between the steel (0.75) and the full friction angle
             return 0.875;
         default:  // steel pipe, Raymond step-taper and uniform taper, monotube
             return 0.75;
@@ -50,7 +56,7 @@ double usace_bearing_factor(double phi) {
 }
 
 double usace_bearing_critical_depth(const InputData& in, const PileGeometry& pile, const Segment& s) {
-    if (in.critical_depth_option != 0) return s.critical_depth;
+    if (in.critical_depth_option != CriticalDepthOption::FromDensity) return s.critical_depth;
     const double phi = s.friction_angle;
     const double diameters = phi <= 33 ? 10 : (phi <= 36 ? 15 : 20);
     return 1 + diameters * pile.od;
@@ -71,7 +77,7 @@ SideFriction usace_side_friction(const MethodInputs& m) {
     for (std::size_t k = 0; k < n; ++k) {
         const Segment& s = m.profile.segments[k];
         if (!s.sand) {
-            const double alpha = usace_alpha(s.su, m.pile.english);
+            const double alpha = usace_alpha(s.su, m.units);
             f.set(k, alpha * s.su, alpha * s.su);
             plug.set(k, alpha * s.sur, alpha * s.sur);  // remolded soil inside the pipe
             continue;

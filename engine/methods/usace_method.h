@@ -8,10 +8,10 @@ namespace torve {
 
 // Adhesion factor of clay: 1 up to su = 0.5 ksf (24 kPa), 0.5 from 1.5 ksf (72 kPa), linear
 // between.
-double usace_alpha(double su, bool english);
+double usace_alpha(double su, const Units& units);
 
-// delta/phi of sand against the pile by pile-type code.
-double usace_delta_ratio(int pile_type);
+// delta/phi of sand against the pile by pile type.
+double usace_delta_ratio(PileType pile_type);
 
 // Bearing capacity factor Nq of sand by phi.
 double usace_bearing_factor(double phi);

@@ -2,6 +2,7 @@
 #include "engine/methods/user_specified_method.h"
 
 #include "engine/methods/tip_resistance.h"
+#include "engine/model/rounded_constants.h"
 
 namespace torve {
 
@@ -9,7 +10,7 @@ CapacityCurve user_specified_capacity(const MethodInputs& m) {
     const PileGeometry& pile = m.pile;
     const auto rows = static_cast<std::size_t>(pile.rows);
     CapacityCurve c;
-    c.method_code = kUserSpecified;
+    c.method = Method::UserSpecified;
     c.skin_friction.assign(rows, 0.0);
     c.end_bearing.assign(rows, 0.0);
     c.ultimate.assign(rows, 0.0);
@@ -19,8 +20,8 @@ CapacityCurve user_specified_capacity(const MethodInputs& m) {
     c.tip_unfactored.assign(rows, 0.0);
     if (!m.profile.has_user_values) return c;
 
-    // Full circular section with pi / 4 taken as 0.7853975, or the entered noncircular tip area.
-    const double tip_area = pile.tip_area > 1e-4 ? pile.tip_area : pile.od * pile.od * 0.7853975;
+    // Full circular section, or the entered noncircular tip area.
+    const double tip_area = pile.tip_area > 1e-4 ? pile.tip_area : pile.od * pile.od * kQuarterPiUserTip;
     const double dz = pile.increment;
     double unfactored = 0;
     for (std::size_t j = 0; j < rows; ++j) {

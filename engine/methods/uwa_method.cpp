@@ -38,10 +38,9 @@ double uwa_sand_end_bearing(double qc, double eid_m, double diameter_ratio, bool
 
 SideFriction uwa_side_friction(const MethodInputs& m) {
     return cone_method_side_friction(m, [&](const Segment& s, double qc, double stress) {
-        return uwa_sand_friction({qc, stress, atmospheric_pressure(m.pile.english),
+        return uwa_sand_friction({qc, stress, m.units.atmospheric_pressure,
                                   tip_distance(m.pile, s.top) / m.pile.od_input, area_ratio(m.pile),
-                                  m.pile.od_input, dilation_shift(m.pile.english), s.friction_angle,
-                                  m.in.tension()});
+                                  m.pile.od_input, m.units.dilation_shift, s.friction_angle, m.in.tension()});
     });
 }
 
@@ -51,15 +50,17 @@ SegmentPairs uwa_end_bearing(const MethodInputs& m) {
     const bool clay_open = eid >= 1e-6;
     const bool sand_open = eid >= 1e-4;
     // The filling ratio is written against an inside diameter in metres.
-    const double eid_m = m.pile.english ? eid * 0.0254 : eid / 1000.0;
-    const std::vector<double> qc = segment_cone_resistances(m.profile, m.cpt, m.pile.english);
+    const double eid_m = eid * m.units.mm_per_diameter / 1000.0;
+    const std::vector<double> qc = segment_cone_resistances(m.profile, m.cpt, m.units);
     SegmentPairs q(n);
     for (std::size_t k = 0; k < n; ++k) {
         const Segment& s = m.profile.segments[k];
-        double value = s.sand ? uwa_sand_end_bearing(qc[k], eid_m, eid / m.pile.od_input, sand_open,
-                                                     m.in.plug_condition == 1)
-                              : cone_clay_end_bearing(qc[k], clay_open, clay_open && m.in.plug_condition == 1,
-                                                      m.in.drained_clay == 1);
+        double value = s.sand
+                           ? uwa_sand_end_bearing(qc[k], eid_m, eid / m.pile.od_input, sand_open,
+                                                  m.in.plug_condition == PlugCondition::Plugged)
+                           : cone_clay_end_bearing(qc[k], clay_open,
+                                                   clay_open && m.in.plug_condition == PlugCondition::Plugged,
+                                                   m.in.drained_clay());
         value = capped_by_entered_bearing(value, s);
         q.set(k, value, value);
     }

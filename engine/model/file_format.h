@@ -30,6 +30,9 @@ inline constexpr int kMethodCount = 9;
 constexpr int code_of(Method m) {
     return static_cast<int>(m);
 }
+constexpr int code_of(UnitSystem u) {
+    return static_cast<int>(u);
+}
 constexpr std::size_t index_of(Method m) {
     return static_cast<std::size_t>(code_of(m) - 1);
 }
@@ -109,6 +112,7 @@ inline constexpr int kMaxSectionRows = 100;    // rows of the cross-section area
 inline constexpr int kMaxCptRows = 1000;       // depth/qc pairs of the CPT profile
 inline constexpr int kMaxTitleChars = 72;      // title, designer and job number lines
 inline constexpr int kMaxPathChars = 255;      // paths in the file of names
+inline constexpr int kVersionChars = 12;       // version string of the file of names, shown in the banner
 
 // Fixed counts of the plot data file.
 inline constexpr int kPointsPerTzCurve = 10;  // every t-z and Q-w curve

@@ -35,7 +35,7 @@ void expectSame(const torve::InputData& a, const torve::InputData& b) {
     for (std::size_t i = 0; i < a.soil.size(); ++i) {
         const torve::SoilPoint &p = a.soil[i], &q = b.soil[i];
         for (auto [x, y] : {std::pair{p.depth, q.depth},
-                            {p.soil_type, q.soil_type},
+                            {static_cast<double>(p.soil_type), static_cast<double>(q.soil_type)},
                             {p.earth_pressure, q.earth_pressure},
                             {p.unit_weight, q.unit_weight},
                             {p.friction_angle, q.friction_angle},

@@ -42,8 +42,8 @@ TEST(InputReader, ReadsEveryRecordOfAnExample) {
     EXPECT_DOUBLE_EQ(in.inside_diameter, 23);
     EXPECT_DOUBLE_EQ(in.end_section_length, 10);
     EXPECT_DOUBLE_EQ(in.end_section_inside_diameter, 22.5);
-    EXPECT_EQ(in.load_transfer_method, 4);
-    EXPECT_TRUE(in.is_selected(kFhwa) && in.is_selected(kApi) && !in.is_selected(kNgi));
+    EXPECT_EQ(in.load_transfer_method, Method::Api);
+    EXPECT_TRUE(in.is_selected(Method::Fhwa) && in.is_selected(Method::Api) && !in.is_selected(Method::Ngi));
     EXPECT_EQ(in.tz_print_depths, (std::vector<double>{10, 30, 55}));
     ASSERT_EQ(in.sections.size(), 3u);
     EXPECT_DOUBLE_EQ(in.sections[2].area, 54.78);
@@ -136,11 +136,11 @@ TEST(InputReader, OptionalRecordsFollowTheirFlags) {
     p.critical_depth = 12.5;
     InputData in = parse_input_data(p.text(), "p.tv6d");
     EXPECT_TRUE(in.tz_print_depths.empty());
-    EXPECT_EQ(in.loading_type, 1);
+    EXPECT_EQ(in.loading_type, LoadingType::Tension);
     EXPECT_DOUBLE_EQ(in.tension_factor, 0.7);
     EXPECT_EQ(in.section_row_count, 5);
     EXPECT_TRUE(in.sections.empty());
-    EXPECT_EQ(in.critical_depth_option, 2);
+    EXPECT_EQ(in.critical_depth_option, CriticalDepthOption::UserSpecified);
     EXPECT_DOUBLE_EQ(in.critical_depth, 12.5);
 }
 

@@ -32,7 +32,7 @@ TEST(ReportLoadSettlement, TzTableInReportUnits) {
     c.transfer = {0, 1, 2, 4, 6, 8, 9, 10, 10, 10};  // lb/in2: 10 psi = 1.44 ksf
     std::ostringstream o;
     TextOut out(o);
-    write_tz_table(out, {{1, &c}, {2, nullptr}}, OutputUnits{true, 0}, kEnglish);
+    write_tz_table(out, {{1, &c}, {2, nullptr}}, OutputUnits{units_of(UnitSystem::English), 0}, kEnglish);
     std::istringstream lines(o.str());
     std::vector<std::string> l;
     for (std::string s; std::getline(lines, s);) l.push_back(s);
@@ -69,23 +69,28 @@ LoadSettlement one_level() {
 TEST(ReportLoadSettlement, LoadDistributionRowsStandUnderTheirHeadings) {
     std::ostringstream o;
     TextOut out(o);
-    write_load_distribution(out, one_level(), OutputUnits{false, 5.0}, kSi);  // 5 m stickup
+    LoadSettlement two_levels = one_level();
+    two_levels.levels.push_back(two_levels.levels.front());
+    write_load_distribution(out, two_levels, OutputUnits{units_of(UnitSystem::SI), 5.0},
+                            kSi);  // 5 m stickup
+    // The rows follow the unit line, and each load level the one before, without a blank line.
+    const std::string level =
+        "     15.00                    0.150E+03                     0.120E+02\n"
+        "     10.00    12.50 0.100E+03           0.200E+03 0.350E+01           0.137E+02\n"
+        "      5.00                    0.250E+03                     0.155E+02\n";
     EXPECT_EQ(o.str(),
               "\n\n\n     DEPTH   LOAD     LOAD      TOTAL      AVG     COMP       TOTAL     AVG\n"
               "           TRANSFER   INCR      LOAD       LOAD    OF INCR    MVMNT     MVMNT\n"
-              "      M.    KPA        KN.       KN.        KN.     MM.        MM.       MM.\n"
-              "\n"
-              "     15.00                    0.150E+03                     0.120E+02\n"
-              "     10.00    12.50 0.100E+03           0.200E+03 0.350E+01           0.137E+02\n"
-              "      5.00                    0.250E+03                     0.155E+02\n");
+              "      M.    KPA        KN.       KN.        KN.     MM.        MM.       MM.\n" +
+                  level + level);
 }
 
 TEST(ReportLoadSettlement, TipAndSettlementCurves) {
     std::ostringstream o;
     TextOut out(o);
     const LoadSettlement ls = one_level();
-    write_assumed_tip_movements(out, ls, OutputUnits{false, 0}, kSi);
-    write_load_settlement_curve(out, ls, OutputUnits{false, 0}, kSi);
+    write_assumed_tip_movements(out, ls, OutputUnits{units_of(UnitSystem::SI), 0}, kSi);
+    write_load_settlement_curve(out, ls, OutputUnits{units_of(UnitSystem::SI), 0}, kSi);
     EXPECT_EQ(o.str(),
               "\n\n\n        ASSUMED TIP MOVEMENT        TIP   LOAD\n"
               "                 MM.                    KN.\n"

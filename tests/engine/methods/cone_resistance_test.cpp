@@ -24,18 +24,23 @@ CptProfile profile(std::initializer_list<CptPoint> points) {
 
 TEST(ConeResistance, OwnValueBeforeTheProfileBeforeTheEstimate) {
     const CptProfile cpt = profile({{10, 100000}, {30, 200000}});
-    EXPECT_DOUBLE_EQ(segment_cone_resistance(segment(19, 20, true, 50000, 20), cpt, true),
-                     50.0);  // psf -> ksf
-    EXPECT_DOUBLE_EQ(segment_cone_resistance(segment(19, 20, true, 50000, 20), cpt, false), 50000);
+    EXPECT_DOUBLE_EQ(
+        segment_cone_resistance(segment(19, 20, true, 50000, 20), cpt, units_of(UnitSystem::English)),
+        50.0);  // psf -> ksf
+    EXPECT_DOUBLE_EQ(segment_cone_resistance(segment(19, 20, true, 50000, 20), cpt, units_of(UnitSystem::SI)),
+                     50000);
     // No own value: the profile at the mid-depth 19.5 ft, 100 000 + 9.5/20 x 100 000 psf
-    EXPECT_DOUBLE_EQ(segment_cone_resistance(segment(19, 20, true, 0, 20), cpt, true), 147.5);
-    EXPECT_DOUBLE_EQ(segment_cone_resistance(segment(19, 20, true, 9e-6, 20), cpt, true), 147.5);
+    EXPECT_DOUBLE_EQ(
+        segment_cone_resistance(segment(19, 20, true, 0, 20), cpt, units_of(UnitSystem::English)), 147.5);
+    EXPECT_DOUBLE_EQ(
+        segment_cone_resistance(segment(19, 20, true, 9e-6, 20), cpt, units_of(UnitSystem::English)), 147.5);
     // Neither: 2.8 pa N, pa = 2.0885546 ksf or 100 kPa
-    EXPECT_DOUBLE_EQ(segment_cone_resistance(segment(19, 20, true, 0, 20), {}, false), 5600);
-    EXPECT_DOUBLE_EQ(segment_cone_resistance(segment(19, 20, true, 0, 20), {}, true),
+    EXPECT_DOUBLE_EQ(segment_cone_resistance(segment(19, 20, true, 0, 20), {}, units_of(UnitSystem::SI)),
+                     5600);
+    EXPECT_DOUBLE_EQ(segment_cone_resistance(segment(19, 20, true, 0, 20), {}, units_of(UnitSystem::English)),
                      2.8 * static_cast<double>(2.0885546f) * 20);
     // A clay segment carries its YSR where sand has N: no estimate
-    EXPECT_EQ(segment_cone_resistance(segment(19, 20, false, 0, 2.5), {}, false), 0.0);
+    EXPECT_EQ(segment_cone_resistance(segment(19, 20, false, 0, 2.5), {}, units_of(UnitSystem::SI)), 0.0);
 }
 
 TEST(ConeResistance, ProfileLookup) {
@@ -78,13 +83,14 @@ TEST(ConeResistance, WholeProfileWalkAgreesWithTheLookupOfEachSegment) {
     for (int k = 0; k < 120; ++k) {
         profile.segments.push_back(segment(0.2 * k, 0.2 * (k + 1), k % 3 != 0, k % 17 == 0 ? 4000 : 0, 10));
     }
-    for (bool english : {true, false}) {
-        const std::vector<double> all = segment_cone_resistances(profile, cpt, english);
+    for (UnitSystem system : {UnitSystem::English, UnitSystem::SI}) {
+        const std::vector<double> all = segment_cone_resistances(profile, cpt, units_of(system));
         for (std::size_t k = 0; k < all.size(); ++k) {
-            EXPECT_DOUBLE_EQ(all[k], segment_cone_resistance(profile.segments[k], cpt, english)) << k;
+            EXPECT_DOUBLE_EQ(all[k], segment_cone_resistance(profile.segments[k], cpt, units_of(system)))
+                << k;
         }
     }
-    const std::vector<double> estimated = segment_cone_resistances(profile, {}, false);
+    const std::vector<double> estimated = segment_cone_resistances(profile, {}, units_of(UnitSystem::SI));
     EXPECT_DOUBLE_EQ(estimated[1], 2800);  // sand, N = 10
     EXPECT_EQ(estimated[3], 0.0);          // clay
 }
@@ -92,8 +98,9 @@ TEST(ConeResistance, WholeProfileWalkAgreesWithTheLookupOfEachSegment) {
 TEST(ConeResistance, NegativeReadingsCountAsZero) {
     // Near the mudline soundings can read below zero.
     const CptProfile cpt = profile({{0, -40}, {1, 60}});
-    EXPECT_EQ(segment_cone_resistance(segment(0, 0.2, true, 0, 0), cpt, false), 0.0);
-    EXPECT_DOUBLE_EQ(segment_cone_resistance(segment(0.6, 0.8, true, 0, 0), cpt, false), 30);
+    EXPECT_EQ(segment_cone_resistance(segment(0, 0.2, true, 0, 0), cpt, units_of(UnitSystem::SI)), 0.0);
+    EXPECT_DOUBLE_EQ(segment_cone_resistance(segment(0.6, 0.8, true, 0, 0), cpt, units_of(UnitSystem::SI)),
+                     30);
 }
 
 }  // namespace

@@ -25,7 +25,7 @@ ProjectText fhwa_pile(double od, double id, double length) {
     p.length = length;
     p.deepest = 100;
     p.selected = {1, 0, 0, 0, 0, 0, 0, 0, 0};
-    p.load_transfer = kFhwa;
+    p.load_transfer = code_of(Method::Fhwa);
     return p;
 }
 
@@ -147,18 +147,18 @@ TEST(TomlinsonChartChoice, ShortProfilesAndSiStrengths) {
     clay.su = 30;  // kPa: 30 / 47.88 = 0.627 ksf, soft
     profile.segments = {clay, clay};
     // Two segments: no chart is ever chosen.
-    EXPECT_EQ(fhwa_adhesion_cases(profile, false),
+    EXPECT_EQ(fhwa_adhesion_cases(profile, units_of(UnitSystem::SI)),
               (std::vector<AdhesionCase>{AdhesionCase::NoOverlyingStrata, AdhesionCase::NoOverlyingStrata}));
     profile.segments.push_back(clay);
-    EXPECT_EQ(fhwa_adhesion_cases(profile, false)[2], AdhesionCase::SoftClayOverStiffClay);
-    EXPECT_EQ(fhwa_adhesion_cases(profile, false)[0], AdhesionCase::NoOverlyingStrata);
+    EXPECT_EQ(fhwa_adhesion_cases(profile, units_of(UnitSystem::SI))[2], AdhesionCase::SoftClayOverStiffClay);
+    EXPECT_EQ(fhwa_adhesion_cases(profile, units_of(UnitSystem::SI))[0], AdhesionCase::NoOverlyingStrata);
     // 0.8 ksf is 38.304 kPa.
     profile.segments[0].su = 38.29;
-    EXPECT_EQ(fhwa_adhesion_cases(profile, false)[1], AdhesionCase::SoftClayOverStiffClay);
+    EXPECT_EQ(fhwa_adhesion_cases(profile, units_of(UnitSystem::SI))[1], AdhesionCase::SoftClayOverStiffClay);
     profile.segments[0].su = 38.31;
-    EXPECT_EQ(fhwa_adhesion_cases(profile, false)[1], AdhesionCase::NoOverlyingStrata);
+    EXPECT_EQ(fhwa_adhesion_cases(profile, units_of(UnitSystem::SI))[1], AdhesionCase::NoOverlyingStrata);
     profile.segments[0].sand = true;
-    EXPECT_EQ(fhwa_adhesion_cases(profile, false)[1], AdhesionCase::SandOverStiffClay);
+    EXPECT_EQ(fhwa_adhesion_cases(profile, units_of(UnitSystem::SI))[1], AdhesionCase::SandOverStiffClay);
 }
 
 // Open 24 x 22 in pipe, 60 ft in sand phi 30 (tests/data/onshore_hand_calculations.py):
@@ -182,7 +182,7 @@ TEST(FhwaPlugState, ComputedFromTheTipChain) {
     EXPECT_NEAR(c.unit_skin_friction[50], 1.395846, 1e-6);
 
     const CptProfile no_cone;
-    const MethodInputs m{r.in, r.results.profile, r.results.pile, no_cone, nullptr};
+    const MethodInputs m{r.in, units_of(r.in.units), r.results.profile, r.results.pile, no_cone};
     const std::vector<bool> plugged = fhwa_plugged_segments(m);
     EXPECT_FALSE(plugged[34]);
     EXPECT_TRUE(plugged[35]);
@@ -200,22 +200,26 @@ TEST(FhwaPlugState, PlugConditionDecidesForEverySegment) {
 TEST(FhwaPlugState, ClosedEndsAndNoncircularTipsDisplaceTheirWholeSection) {
     ProjectText p = open_pipe_in_sand();
     const PhaseRun open(p);
-    EXPECT_NEAR(fhwa_displaced_volume(open.in, open.results.pile, false), 0.501782, 1e-6);
-    EXPECT_NEAR(fhwa_displaced_volume(open.in, open.results.pile, true), std::numbers::pi, 1e-12);
+    EXPECT_NEAR(fhwa_displaced_volume(open.in, units_of(open.in.units), open.results.pile, false), 0.501782,
+                1e-6);
+    EXPECT_NEAR(fhwa_displaced_volume(open.in, units_of(open.in.units), open.results.pile, true),
+                std::numbers::pi, 1e-12);
 
     p.end_length = 0.5;  // closed end
     const PhaseRun closed(p);
-    EXPECT_NEAR(fhwa_displaced_volume(closed.in, closed.results.pile, false), std::numbers::pi, 1e-12);
+    EXPECT_NEAR(fhwa_displaced_volume(closed.in, units_of(closed.in.units), closed.results.pile, false),
+                std::numbers::pi, 1e-12);
 
     p = open_pipe_in_sand();
     p.perimeter = 48;
     p.tip_area = 144;  // a 12 x 12 in section: 1 ft2
     const PhaseRun square(p);
-    EXPECT_DOUBLE_EQ(fhwa_displaced_volume(square.in, square.results.pile, false), 1.0);
+    EXPECT_DOUBLE_EQ(fhwa_displaced_volume(square.in, units_of(square.in.units), square.results.pile, false),
+                     1.0);
     p.units = 2;
     p.tip_area = 0.0929;  // m2: one square foot
     const PhaseRun si(p);
-    EXPECT_DOUBLE_EQ(fhwa_displaced_volume(si.in, si.results.pile, false), 1.0);
+    EXPECT_DOUBLE_EQ(fhwa_displaced_volume(si.in, units_of(si.in.units), si.results.pile, false), 1.0);
 }
 
 }  // namespace

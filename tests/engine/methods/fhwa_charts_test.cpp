@@ -52,12 +52,11 @@ TEST(TomlinsonAdhesion, CaseOneBlendsItsThreeCurves) {
 }
 
 TEST(NordlundCharts, DeltaRatioByPileTypeAndDisplacedVolume) {
-    EXPECT_DOUBLE_EQ(fhwa::nordlund_delta_ratio(1, 0.05), 0.342);  // below the first volume
-    EXPECT_DOUBLE_EQ(fhwa::nordlund_delta_ratio(1, 2.5), 0.798);   // beyond the last
-    EXPECT_DOUBLE_EQ(fhwa::nordlund_delta_ratio(1, 0.46), 0.443);  // halfway 0.4 .. 0.52
-    EXPECT_DOUBLE_EQ(fhwa::nordlund_delta_ratio(6, 0.15), 0.787);  // H-pile, halfway 0.1 .. 0.2
-    EXPECT_DOUBLE_EQ(fhwa::nordlund_delta_ratio(7, 1.0), 0.916);
-    EXPECT_DOUBLE_EQ(fhwa::nordlund_delta_ratio(9, 1.0), 0.916);  // a code beyond 7 reads type 7
+    EXPECT_DOUBLE_EQ(fhwa::nordlund_delta_ratio(PileType::SteelPipe, 0.05), 0.342);  // below the first volume
+    EXPECT_DOUBLE_EQ(fhwa::nordlund_delta_ratio(PileType::SteelPipe, 2.5), 0.798);   // beyond the last
+    EXPECT_DOUBLE_EQ(fhwa::nordlund_delta_ratio(PileType::SteelPipe, 0.46), 0.443);  // halfway 0.4 .. 0.52
+    EXPECT_DOUBLE_EQ(fhwa::nordlund_delta_ratio(PileType::HPile, 0.15), 0.787);      // halfway 0.1 .. 0.2
+    EXPECT_DOUBLE_EQ(fhwa::nordlund_delta_ratio(PileType::MonotubeTaper, 1.0), 0.916);
 }
 
 TEST(NordlundCharts, CorrectionFactorBetweenCurvesAndAngles) {

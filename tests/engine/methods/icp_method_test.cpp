@@ -65,7 +65,6 @@ TEST(IcpSand, EndBearingWithTheScaleEffect) {
 
 TEST(ConeMethodGeometry, TipDistanceAndEquivalentRadius) {
     PileGeometry pile;
-    pile.english = false;
     pile.diameter_unit = 1000;
     pile.od_input = kOd;
     pile.eid_input = kEid;
@@ -73,13 +72,13 @@ TEST(ConeMethodGeometry, TipDistanceAndEquivalentRadius) {
     EXPECT_DOUBLE_EQ(tip_distance(pile, 20), 20000);
     EXPECT_DOUBLE_EQ(tip_distance(pile, 45), 1e-5);  // below the tip
     EXPECT_DOUBLE_EQ(equivalent_radius(pile), kEquivalentRadius);
-    EXPECT_DOUBLE_EQ(diameter_mm(pile), 914);
+    EXPECT_DOUBLE_EQ(diameter_mm(pile, units_of(UnitSystem::SI)), 914);
     pile.eid_input = 0;
     EXPECT_DOUBLE_EQ(equivalent_radius(pile), kRadius);
-    pile.english = true;
     pile.od_input = 24;
-    EXPECT_NEAR(diameter_mm(pile), 609.6, 1e-12);
-    EXPECT_NEAR(open_ended_sand_bearing(300, diameter_mm(pile)), 57.84431568, 1e-8);
+    EXPECT_NEAR(diameter_mm(pile, units_of(UnitSystem::English)), 609.6, 1e-12);
+    EXPECT_NEAR(open_ended_sand_bearing(300, diameter_mm(pile, units_of(UnitSystem::English))), 57.84431568,
+                1e-8);
     // Below 5 degrees no negative interface angle
     EXPECT_EQ(tan_sand_interface_angle(0), 0.0);
     EXPECT_NEAR(tan_sand_interface_angle(35), std::tan(std::numbers::pi / 6), 1e-15);

@@ -12,7 +12,7 @@ namespace {
 TzCurve linear_curve(double depth, double tmax) {
     TzCurve c;
     c.depth = depth;
-    for (int k = 0; k < kCurvePoints; ++k) {
+    for (int k = 0; k < kPointsPerTzCurve; ++k) {
         const auto i = static_cast<std::size_t>(k);
         c.movement[i] = 0.1 * k / 9.0 * 10;  // 0 .. 1 in
         c.transfer[i] = tmax * std::min(1.0, c.movement[i] / 0.1);
@@ -22,7 +22,7 @@ TzCurve linear_curve(double depth, double tmax) {
 
 QwCurve linear_tip(double q_max) {
     QwCurve q;
-    for (int k = 0; k < kCurvePoints; ++k) {
+    for (int k = 0; k < kPointsPerTzCurve; ++k) {
         q.movement[static_cast<std::size_t>(k)] = 0.05 * k;
         q.load[static_cast<std::size_t>(k)] = q_max * k / 9.0;
     }

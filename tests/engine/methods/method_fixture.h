@@ -25,7 +25,7 @@ struct PhaseRun {
         std::ostringstream report_stream, plot_stream;
         TextOut out(report_stream);
         PlotWriter writer(plot_stream);
-        results = run_penetration_phase(in, cpt, static_cast<int>(n), out, writer, run);
+        results = run_penetration_phase(in, units_of(in.units), cpt, static_cast<int>(n), out, writer, run);
         report = report_stream.str();
         plot = plot_stream.str();
     }

@@ -33,10 +33,10 @@ std::string repeated(const std::string& s, int n) {
 }
 
 // Only the method `code` selected, and it is also the load-transfer method.
-void select_only(ProjectText& p, int code) {
+void select_only(ProjectText& p, Method method) {
     p.selected = {0, 0, 0, 0, 0, 0, 0, 0, 0};
-    p.selected[static_cast<std::size_t>(code - 1)] = 1;
-    p.load_transfer = code;
+    p.selected[index_of(method)] = 1;
+    p.load_transfer = code_of(method);
 }
 
 // Open pipe 914 x 864 mm, 20 m embedded, uniform sand to 40 m with qc 15 000 kPa (S.I.).
@@ -84,8 +84,8 @@ TEST(OffshoreCapacity, TablesAndCurvesOnlyForSelectedMethodsWithOffshoreData) {
     EXPECT_EQ(r.report.find("IMPERIAL COLLEGE"), std::string::npos);
     EXPECT_EQ(r.report.find("FUGRO 2004"), std::string::npos);
     ASSERT_EQ(r.run.tip_capacities.size(), 3u);
-    EXPECT_EQ(r.run.tip_capacities[1].method_code, kNgi);
-    EXPECT_EQ(r.run.tip_capacities[2].method_code, kUwa);
+    EXPECT_EQ(r.run.tip_capacities[1].method, Method::Ngi);
+    EXPECT_EQ(r.run.tip_capacities[2].method, Method::Uwa);
 
     p.offshore = 0;
     const PhaseRun without(p);
@@ -95,7 +95,7 @@ TEST(OffshoreCapacity, TablesAndCurvesOnlyForSelectedMethodsWithOffshoreData) {
 
 TEST(OffshoreCapacity, OpenPipePluggedUnpluggedAndComputed) {
     ProjectText p = open_pipe_in_sand();
-    select_only(p, kIcpMtd);
+    select_only(p, Method::IcpMtd);
     p.plug = 2;  // unplugged: qc on the annulus, no plug friction
     const PhaseRun unplugged(p);
     EXPECT_NEAR(unplugged.curve().end_bearing[10], 1047.328451, 1e-6);
@@ -125,7 +125,7 @@ TEST(OffshoreCapacity, ClosedPileIgnoresThePluggedCondition) {
     auto clay = test::clay_layer(0, 40, 8, 50, 25);
     clay.first.qc = clay.second.qc = 1200;
     p.add_layer(clay);
-    select_only(p, kIcpMtd);
+    select_only(p, Method::IcpMtd);
     // 0.8 qc on the full section, not the 0.4 qc of a plugged open end
     EXPECT_NEAR(PhaseRun(p).curve().end_bearing[10], 629.8737447, 1e-6);
     p.drained = 1;
@@ -136,13 +136,13 @@ TEST(OffshoreCapacity, ClosedPileIgnoresThePluggedCondition) {
     sand.id = 0;
     sand.plug = 1;
     const PhaseRun r(sand);
-    const MethodInputs m{r.in, r.results.profile, r.results.pile, {}, nullptr};
+    const MethodInputs m{r.in, units_of(r.in.units), r.results.profile, r.results.pile, {}};
     EXPECT_DOUBLE_EQ(fugro_end_bearing(m).bottom[5], 4500);
 }
 
 TEST(OffshoreCapacity, ClayCloseToTheTipWarnsAboveTheTable) {
     ProjectText p = closed_pile_in_clay(25);
-    select_only(p, kIcpMtd);
+    select_only(p, Method::IcpMtd);
     const PhaseRun r(p);
     // The segment 8.5 .. 9 m has h/R* = 1500 / 500 = 3; 8 is used for its friction at row 18.
     EXPECT_NEAR(r.curve().unit_skin_friction[18], 33.81511499, 1e-7);
@@ -170,7 +170,7 @@ TEST(OffshoreCapacity, EachMethodWarnsAboveItsOwnTableOnly) {
 
     // ICP/MTD computes for the load transfer but writes no table, so no lines either.
     p.selected = {0, 0, 0, 0, 0, 0, 0, 1, 0};
-    p.load_transfer = kIcpMtd;
+    p.load_transfer = code_of(Method::IcpMtd);
     const PhaseRun fugro_only(p);
     EXPECT_EQ(count(fugro_only.report, kHrWarning), 7u);
     EXPECT_NE(fugro_only.report.find("FUGRO 2004"), std::string::npos);
@@ -178,18 +178,18 @@ TEST(OffshoreCapacity, EachMethodWarnsAboveItsOwnTableOnly) {
 
 TEST(OffshoreCapacity, MissingPlasticityIndexIsReportedAndTheComputationGoesOn) {
     ProjectText p = closed_pile_in_clay(-1);
-    select_only(p, kUwa);
+    select_only(p, Method::Uwa);
     const PhaseRun r(p);
     EXPECT_EQ(count(r.report, kPiError), 40u);  // once per clay segment
     EXPECT_NE(r.report.find(kPiError + kHrWarning), std::string::npos);
     // The first angle of the chart (PI 0, 34 degrees) is used
     ProjectText pz = closed_pile_in_clay(0);
-    select_only(pz, kUwa);
+    select_only(pz, Method::Uwa);
     const PhaseRun with_zero(pz);
     EXPECT_EQ(r.curve().skin_friction, with_zero.curve().skin_friction);
     EXPECT_EQ(count(with_zero.report, kPiError), 0u);
 
-    select_only(p, kNgi);  // NGI raises the plasticity index itself and writes nothing
+    select_only(p, Method::Ngi);  // NGI raises the plasticity index itself and writes nothing
     EXPECT_EQ(count(PhaseRun(p).report, kPiError), 0u);
 }
 
@@ -205,11 +205,13 @@ TEST(OffshoreCapacity, ConeResistanceFromTheCptProfileBetweenTwoPoints) {
     p.add_layer(test::sand_layer(0, 100, 60, 30, 0.8, 20));
     CptProfile cpt;
     cpt.points = {{10, 100000}, {30, 200000}};
-    const std::pair<int, double> expected[] = {
-        {kNgi, 0.7154775192}, {kIcpMtd, 0.5241233462}, {kFugro, 0.405829214}, {kUwa, 0.5114142049}};
+    const std::pair<Method, double> expected[] = {{Method::Ngi, 0.7154775192},
+                                                  {Method::IcpMtd, 0.5241233462},
+                                                  {Method::Fugro, 0.405829214},
+                                                  {Method::Uwa, 0.5114142049}};
     for (const auto& [code, f] : expected) {
         select_only(p, code);
-        EXPECT_NEAR(PhaseRun(p, cpt).curve().unit_skin_friction[20], f, 1e-7 * f) << code;
+        EXPECT_NEAR(PhaseRun(p, cpt).curve().unit_skin_friction[20], f, 1e-7 * f) << code_of(code);
     }
 }
 
@@ -217,11 +219,11 @@ TEST(OffshoreCapacity, EnteredMaximumBearingCapsTheRule) {
     ProjectText p = open_pipe_in_sand();
     p.soil[0].max_bearing = p.soil[1].max_bearing = 1000;
     const PhaseRun r(p);
-    const MethodInputs m{r.in, r.results.profile, r.results.pile, {}, nullptr};
+    const MethodInputs m{r.in, units_of(r.in.units), r.results.profile, r.results.pile, {}};
     EXPECT_DOUBLE_EQ(icp_end_bearing(m).bottom[5], 1000);    // 0.15 qc = 2250 otherwise
     p.soil[0].max_bearing = p.soil[1].max_bearing = 0.0005;  // not above 0.001: no cap
     const PhaseRun small(p);
-    const MethodInputs ms{small.in, small.results.profile, small.results.pile, {}, nullptr};
+    const MethodInputs ms{small.in, units_of(small.in.units), small.results.profile, small.results.pile, {}};
     EXPECT_DOUBLE_EQ(icp_end_bearing(ms).bottom[5], 2250);
 }
 
@@ -237,7 +239,7 @@ TEST(OffshoreCapacity, FinalFillingRatioTakesTheInsideDiameterInMetres) {
     sand.first.qc = sand.second.qc = 300000;
     p.add_layer(sand);
     const PhaseRun r(p);
-    const MethodInputs m{r.in, r.results.profile, r.results.pile, {}, nullptr};
+    const MethodInputs m{r.in, units_of(r.in.units), r.results.profile, r.results.pile, {}};
     EXPECT_NEAR(uwa_end_bearing(m).top[30], 62.05840005, 1e-7);
 }
 
@@ -256,16 +258,16 @@ TEST(OffshoreCapacity, FiniteEverywhereWithoutConeData) {
     CptProfile negative;
     negative.points = {{0, -50}, {5, 3000}, {40, 20000}};
     for (const CptProfile& cpt : {CptProfile{}, negative}) {
-        for (int code = kNgi; code <= kUwa; ++code) {
+        for (Method code : {Method::Ngi, Method::IcpMtd, Method::Fugro, Method::Uwa}) {
             select_only(p, code);
             const PhaseRun r(p, cpt);
             const CapacityCurve& c = r.curve();
             for (std::size_t j = 0; j < c.ultimate.size(); ++j) {
                 ASSERT_TRUE(std::isfinite(c.ultimate[j]) && std::isfinite(c.unit_skin_friction[j]))
-                    << code << " row " << j;
+                    << code_of(code) << " row " << j;
             }
-            if (cpt.points.empty() && code != kNgi) {
-                EXPECT_EQ(c.unit_skin_friction[5], 0.0) << code;  // no qc: no friction in the sand
+            if (cpt.points.empty() && code != Method::Ngi) {
+                EXPECT_EQ(c.unit_skin_friction[5], 0.0) << code_of(code);  // no qc: no friction in the sand
             }
         }
     }
@@ -273,7 +275,7 @@ TEST(OffshoreCapacity, FiniteEverywhereWithoutConeData) {
 
 TEST(OffshoreCapacity, TensionTablesCarryTheSelfWeightHeadings) {
     ProjectText p = open_pipe_in_sand();
-    select_only(p, kFugro);
+    select_only(p, Method::Fugro);
     p.loading = 1;
     const PhaseRun r(p);
     const std::size_t title = r.report.find("*    FUGRO 2004 (FUGRO) METHOD    *");

@@ -40,9 +40,10 @@ TEST(OnshoreTables, FiveMethodsInPassOrder) {
     EXPECT_LT(usace, lambda);
     EXPECT_LT(lambda, api);
     ASSERT_EQ(r.run.tip_capacities.size(), 5u);
-    const int order[] = {kUserSpecified, kFhwa, kUsace, kRevisedLambda, kApi};
+    const Method order[] = {Method::UserSpecified, Method::Fhwa, Method::Usace, Method::RevisedLambda,
+                            Method::Api};
     for (std::size_t i = 0; i < 5; ++i) {
-        EXPECT_EQ(r.run.tip_capacities[i].method_code, order[i]);
+        EXPECT_EQ(r.run.tip_capacities[i].method, order[i]);
         EXPECT_GT(r.run.tip_capacities[i].ultimate, 0.0);
     }
     // 1 header line and 7 rows per curve
@@ -64,11 +65,11 @@ TEST(OnshoreTables, OnlyApiTakesTheSelfWeightHeadings) {
 TEST(OnshoreTables, UnselectedMethodStillServesAsLoadTransferMethod) {
     ProjectText p = all_onshore();
     p.selected = {0, 0, 0, 1, 0, 0, 0, 0, 0};
-    for (int code : {kFhwa, kUsace, kRevisedLambda, kUserSpecified}) {
-        p.load_transfer = code;
+    for (Method code : {Method::Fhwa, Method::Usace, Method::RevisedLambda, Method::UserSpecified}) {
+        p.load_transfer = code_of(code);
         const PhaseRun r(p);
         ASSERT_TRUE(r.results.load_transfer.has_value());
-        EXPECT_EQ(r.curve().method_code, code);
+        EXPECT_EQ(r.curve().method, code);
         EXPECT_GT(r.curve().ultimate.back(), 0.0);
         EXPECT_EQ(r.run.tip_capacities.size(), 1u);
     }

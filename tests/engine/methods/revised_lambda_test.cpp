@@ -29,7 +29,7 @@ ProjectText lambda_pile(double length) {
     p.length = length;
     p.deepest = 100;
     p.selected = {0, 0, 1, 0, 0, 0, 0, 0, 0};
-    p.load_transfer = kRevisedLambda;
+    p.load_transfer = code_of(Method::RevisedLambda);
     return p;
 }
 
@@ -50,7 +50,8 @@ TEST(RevisedLambdaRule, LinesFloorAndZero) {
 TEST(RevisedLambdaRule, CompressibilityIsTheSameInBothUnitSystems) {
     // English: pi 24 40^2 1.0 x 1000 / (0.1 x 29e6 x (pi/4)(24^2 - 23^2)) = 1.126926.
     const PhaseRun english(in_clay(lambda_pile(40)));
-    const double e = pile_compressibility(english.in, english.results.pile, 40, 1.0);
+    const double e =
+        pile_compressibility(english.in, units_of(english.in.units), english.results.pile, 40, 1.0);
     EXPECT_NEAR(e, 1.126926, 1e-6);
 
     ProjectText p = lambda_pile(40);
@@ -62,7 +63,8 @@ TEST(RevisedLambdaRule, CompressibilityIsTheSameInBothUnitSystems) {
     p.increment = 0.3048;
     p.deepest = 30.48;
     const PhaseRun si(in_clay(p, 7.85, 47.88));
-    EXPECT_NEAR(pile_compressibility(si.in, si.results.pile, 12.192, kKpaPerKsf), e, 1e-6);
+    EXPECT_NEAR(pile_compressibility(si.in, units_of(si.in.units), si.results.pile, 12.192, kKpaPerKsf), e,
+                1e-6);
 }
 
 TEST(RevisedLambdaRule, ShaftSectionNotTheEndOpening) {
@@ -72,15 +74,15 @@ TEST(RevisedLambdaRule, ShaftSectionNotTheEndOpening) {
     ProjectText open = lambda_pile(40);
     open.end_length = 0;
     const PhaseRun a(in_clay(closed)), b(in_clay(open));
-    EXPECT_DOUBLE_EQ(pile_compressibility(a.in, a.results.pile, 40, 1.0),
-                     pile_compressibility(b.in, b.results.pile, 40, 1.0));
+    EXPECT_DOUBLE_EQ(pile_compressibility(a.in, units_of(a.in.units), a.results.pile, 40, 1.0),
+                     pile_compressibility(b.in, units_of(b.in.units), b.results.pile, 40, 1.0));
     // A noncircular section uses its entered area (in2): 12 x 12 in square, 144 in2.
     ProjectText square = lambda_pile(40);
     square.perimeter = 48;
     square.tip_area = 144;
     const PhaseRun c(in_clay(square));
     const double od = c.results.pile.od_input;  // 48 / 3.1416
-    EXPECT_NEAR(pile_compressibility(c.in, c.results.pile, 40, 1.0),
+    EXPECT_NEAR(pile_compressibility(c.in, units_of(c.in.units), c.results.pile, 40, 1.0),
                 std::numbers::pi * od * 1600 * 1000 / (0.1 * 29e6 * 144), 1e-12);
 }
 

@@ -18,7 +18,7 @@ SoilProfile profile_of(const ProjectText& p) {
     InputData in = parse_input_data(p.text(), "p.tv6d");
     const long long n = segment_count(in.deepest_soil_depth, in.increment);
     align_soil_points(in.soil, in.increment);
-    return build_soil_profile(in, static_cast<int>(n));
+    return build_soil_profile(in, units_of(in.units), static_cast<int>(n));
 }
 
 ProjectText layered() {

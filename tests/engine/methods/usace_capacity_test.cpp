@@ -23,7 +23,7 @@ ProjectText usace_pile(double length) {
     p.length = length;
     p.deepest = 100;
     p.selected = {0, 1, 0, 0, 0, 0, 0, 0, 0};
-    p.load_transfer = kUsace;
+    p.load_transfer = code_of(Method::Usace);
     return p;
 }
 
@@ -34,21 +34,23 @@ ProjectText sand_pile(double length, double gamma, double phi) {
 }
 
 TEST(UsaceRules, ClayAlphaBySu) {
-    EXPECT_DOUBLE_EQ(usace_alpha(0.3, true), 1.0);
-    EXPECT_DOUBLE_EQ(usace_alpha(0.5, true), 1.0);
-    EXPECT_DOUBLE_EQ(usace_alpha(1.0, true), 0.75);
-    EXPECT_DOUBLE_EQ(usace_alpha(1.5, true), 0.5);
-    EXPECT_DOUBLE_EQ(usace_alpha(3.0, true), 0.5);
-    EXPECT_DOUBLE_EQ(usace_alpha(20, false), 1.0);  // kPa: bounds 24 and 72
-    EXPECT_DOUBLE_EQ(usace_alpha(48, false), 0.75);
-    EXPECT_DOUBLE_EQ(usace_alpha(72, false), 0.5);
+    EXPECT_DOUBLE_EQ(usace_alpha(0.3, units_of(UnitSystem::English)), 1.0);
+    EXPECT_DOUBLE_EQ(usace_alpha(0.5, units_of(UnitSystem::English)), 1.0);
+    EXPECT_DOUBLE_EQ(usace_alpha(1.0, units_of(UnitSystem::English)), 0.75);
+    EXPECT_DOUBLE_EQ(usace_alpha(1.5, units_of(UnitSystem::English)), 0.5);
+    EXPECT_DOUBLE_EQ(usace_alpha(3.0, units_of(UnitSystem::English)), 0.5);
+    EXPECT_DOUBLE_EQ(usace_alpha(20, units_of(UnitSystem::SI)), 1.0);  // kPa: bounds 24 and 72
+    EXPECT_DOUBLE_EQ(usace_alpha(48, units_of(UnitSystem::SI)), 0.75);
+    EXPECT_DOUBLE_EQ(usace_alpha(72, units_of(UnitSystem::SI)), 0.5);
 }
 
 TEST(UsaceRules, DeltaByPileTypeAndNqByPhi) {
-    for (int type : {1, 4, 5, 7}) EXPECT_DOUBLE_EQ(usace_delta_ratio(type), 0.75);
-    EXPECT_DOUBLE_EQ(usace_delta_ratio(2), 0.9);
-    EXPECT_DOUBLE_EQ(usace_delta_ratio(3), 0.95);
-    EXPECT_DOUBLE_EQ(usace_delta_ratio(6), 0.875);
+    for (PileType type : {PileType::SteelPipe, PileType::RaymondStepTaper, PileType::RaymondUniformTaper,
+                          PileType::MonotubeTaper})
+        EXPECT_DOUBLE_EQ(usace_delta_ratio(type), 0.75);
+    EXPECT_DOUBLE_EQ(usace_delta_ratio(PileType::Timber), 0.9);
+    EXPECT_DOUBLE_EQ(usace_delta_ratio(PileType::PrecastConcrete), 0.95);
+    EXPECT_DOUBLE_EQ(usace_delta_ratio(PileType::HPile), 0.875);
 
     EXPECT_DOUBLE_EQ(usace_bearing_factor(25), 15.2);  // (7.4 + 23) / 2: no point at 25
     EXPECT_DOUBLE_EQ(usace_bearing_factor(37), 62);    // (56 + 68) / 2

@@ -19,7 +19,7 @@ ProjectText user_pile() {
     p.length = 40;
     p.deepest = 100;
     p.selected = {0, 0, 0, 0, 1, 0, 0, 0, 0};
-    p.load_transfer = kUserSpecified;
+    p.load_transfer = code_of(Method::UserSpecified);
     p.add_layer(test::clay_layer(0, 100, 50, 1000, 500));
     return p;
 }

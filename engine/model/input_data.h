@@ -5,24 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "engine/model/file_format.h"
+
 namespace torve {
-
-enum class UnitSystem { English = 1, SI = 2 };
-
-// Method codes of the input file: load-transfer method and positions of the selection flags.
-enum MethodCode : int {
-    kFhwa = 1,
-    kUsace = 2,
-    kRevisedLambda = 3,
-    kApi = 4,
-    kUserSpecified = 5,
-    kNgi = 6,
-    kIcpMtd = 7,
-    kFugro = 8,
-    kUwa = 9,
-};
-inline constexpr int kMethodCount = 9;
-inline constexpr int kFirstOffshoreMethod = kNgi;
 
 // Marks a maximum unit friction or bearing left at zero: no limit.
 inline constexpr double kUnlimited = 9999999.0;
@@ -31,7 +16,7 @@ inline constexpr double kUnlimited = 9999999.0;
 struct SoilPoint {
     // first line
     double depth = 0;
-    double soil_type = 0;       // 1.0 sand, 2.0 clay
+    SoilType soil_type = SoilType::Sand;
     double earth_pressure = 0;  // coefficient of lateral earth pressure K (sand)
     double unit_weight = 0;     // effective unit weight, lb/ft3 or kN/m3
     double friction_angle = 0;  // degrees; 0 when blow counts are given
@@ -54,7 +39,7 @@ struct SoilPoint {
     bool friction_unlimited = false;
     bool bearing_unlimited = false;
 
-    bool is_sand() const { return soil_type < 1.5; }
+    bool is_sand() const { return soil_type == SoilType::Sand; }
 };
 
 struct SectionRow {
@@ -84,11 +69,11 @@ struct InputData {
     // record 7
     double zero_friction_length = 0;
     double increment = 0;
-    int pile_type = 1;
+    PileType pile_type = PileType::SteelPipe;
     double taper_angle = 0;  // degrees
-    int load_transfer_method = kApi;
-    int offshore_data = 0;
-    int reduced_resistance = 0;
+    Method load_transfer_method = Method::Api;
+    int offshore_data = 0;       // 1: the cone-based methods run; above 0: the echo shows their data
+    int reduced_resistance = 0;  // 1: the load-transfer curves take the LRFD-factored skin friction
     // record 8: selection flags, index 0 is method code 1
     std::array<int, kMethodCount> selected{};
     // record 9
@@ -100,24 +85,23 @@ struct InputData {
     int tz_print = 0;
     std::vector<double> tz_print_depths;
     // record 12
-    int loading_type = 0;  // 0 compression, 1 tension
+    LoadingType loading_type = LoadingType::Compression;
     double tension_factor = 1;
     // record 13
-    int drained_clay = 0;
-    int plug_condition = 0;  // 0 computed, 1 plugged, 2 unplugged
+    ClayDrainage clay_drainage = ClayDrainage::Undrained;
+    PlugCondition plug_condition = PlugCondition::Computed;
     // record 14
     int section_row_count = 0;
-    int section_mode = 0;  // 0 from diameters, 1 constant area, 2 varying with depth
+    SectionMode section_mode = SectionMode::FromDiameters;
     std::vector<SectionRow> sections;
     // record 15
-    int critical_depth_option = 0;
+    CriticalDepthOption critical_depth_option = CriticalDepthOption::FromDensity;
     double critical_depth = 0;
 
-    bool english() const { return units == UnitSystem::English; }
-    bool is_selected(int method_code) const {
-        return selected[static_cast<std::size_t>(method_code - 1)] == 1;
-    }
-    bool tension() const { return loading_type == 1; }
+    bool is_selected(Method m) const { return selected[index_of(m)] == 1; }
+    bool has_offshore_data() const { return offshore_data == 1; }
+    bool tension() const { return loading_type == LoadingType::Tension; }
+    bool drained_clay() const { return clay_drainage == ClayDrainage::Drained; }
 };
 
 struct CptPoint {
