@@ -1,0 +1,69 @@
+// Building blocks of the input dialogs.
+#include "app/dialogs/formrows.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "app/controls/expandunits.h"
+#include "app/controls/usererror.h"
+#include "app/widgets/caption.h"
+#include "app/widgets/numberfield.h"
+
+namespace torve::app {
+
+QRadioButton* captionedRadio(const QString& caption) {
+    auto* b = new QRadioButton(caption);
+    setAccessibleFromCaption(b, caption);
+    return b;
+}
+
+QCheckBox* captionedCheckBox(const QString& caption) {
+    auto* b = new QCheckBox(caption);
+    setAccessibleFromCaption(b, caption);
+    return b;
+}
+
+QPushButton* captionedButton(const QString& caption) {
+    auto* b = new QPushButton(caption);
+    setAccessibleFromCaption(b, caption);
+    return b;
+}
+
+QWidget* captionedPage(const QString& caption) {
+    auto* page = new QWidget;
+    setAccessibleFromCaption(page, caption);
+    return page;
+}
+
+QLabel* noteLabel(const QString& text) {
+    auto* label = new QLabel(text);
+    label->setWordWrap(true);
+    return label;
+}
+
+NumberField* addNumberRow(QGridLayout* grid, int row, const QString& caption, const QString& units,
+                          int column) {
+    auto* label = new QLabel;
+    auto* field = new NumberField;
+    field->setCaption(caption, units, label);
+    grid->addWidget(label, row, column);
+    grid->addWidget(field, row, column + 1);
+    return field;
+}
+
+QString unitsSuffix(const QString& unitsTemplate, UnitSystem units) {
+    return QStringLiteral(" (") + expandUnits(unitsTemplate, static_cast<int>(units)) + u')';
+}
+
+double fieldValue(const NumberField* field, double fallback) {
+    try {
+        return field->value();
+    } catch (const UserError&) {
+        return fallback;
+    }
+}
+
+}  // namespace torve::app
