@@ -83,13 +83,14 @@ void CircularPileDialog::load() {
         {stickupLength_, d.stickupLength}};
     for (const auto& [field, value] : values) {
         field->setUnitSystem(d.units);
-        field->setValue(value);
+        showValue(field, value);
     }
     for (NumberField* f : {innerDiameter_, endSectionLength_, endSectionInnerDiameter_}) f->setEnabled(pipe);
     endSectionNote_->setEnabled(pipe);
     plugGroup_->setVisible(pipe);
     if (QAbstractButton* b = plugConditions_->button(static_cast<int>(d.plugCondition))) b->setChecked(true);
     sketch_->update();
+    showFromStart(this);
 }
 
 void CircularPileDialog::store() {

@@ -24,7 +24,9 @@ CircularPileSketch::CircularPileSketch(const CircularPileFields& fields, QWidget
 }
 
 void CircularPileSketch::paintDrawing(QPainter& painter) {
-    drawGround(painter, kGround, 5, 225);
+    // The ground meets the pile's walls; inside the pipe lies the plug.
+    drawGround(painter, kGround, 5, kLeft);
+    drawGround(painter, kGround, kRight, 225);
     // The pile's walls: thin above the end section, thick within it.
     const QColor wall = inkFor(nullptr);
     painter.setPen(Qt::NoPen);

@@ -228,15 +228,16 @@ void ComputationMethodsDialog::load() {
         transferMethods_->button(code_of(m.method))->setEnabled(offered);
     }
     (d.isUplift() ? tension_ : compression_)->setChecked(true);
-    tensionFactor_->setValue(d.tensionReduction);
+    showValue(tensionFactor_, d.tensionReduction);
     (d.clayDrainage == ClayDrainage::Undrained ? undrainedClay_ : drainedClay_)->setChecked(true);
     (d.reducedResistance ? reducedCurves_ : unfactoredCurves_)->setChecked(true);
     if (QAbstractButton* b = criticalDepthOptions_->button(static_cast<int>(d.criticalDepthOption)))
         b->setChecked(true);
     criticalDepth_->setUnitSystem(d.units);
     criticalDepthUnits_->setText(unitsSuffix(QStringLiteral("L2"), d.units));
-    criticalDepth_->setValue(d.criticalDepth);
+    showValue(criticalDepth_, d.criticalDepth);
     updateEnabling();
+    showFromStart(this);
 }
 
 void ComputationMethodsDialog::store() {

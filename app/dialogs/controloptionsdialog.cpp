@@ -82,9 +82,10 @@ void ControlOptionsDialog::browse() {
 void ControlOptionsDialog::load() {
     const ProjectData& d = project().data();
     incrementLength_->setUnitSystem(d.units);
-    incrementLength_->setValue(d.incrementLength < kShortestIncrement ? 1.0 : d.incrementLength);
-    printEvery_->setValue(d.printEvery);
+    showValue(incrementLength_, d.incrementLength < kShortestIncrement ? 1.0 : d.incrementLength);
+    showValue(printEvery_, d.printEvery);
     textEditor_->setText(host().settings().wordProcessor());
+    showFromStart(this);
 }
 
 void ControlOptionsDialog::store() {

@@ -122,9 +122,10 @@ void CptDataDialog::load() {
     const CptImportSettings& s = project().data().cptImport;
     fileName_->setText(s.dataFile);
     editFile_->setEnabled(!s.dataFile.isEmpty());
-    dataLines_->setValue(s.dataLines);
-    headerLines_->setValue(s.headerLines);
-    columns_->setValue(s.columns);
+    showValue(dataLines_, s.dataLines);
+    showValue(headerLines_, s.headerLines);
+    showValue(columns_, s.columns);
+    showFromStart(this);
 }
 
 void CptDataDialog::store() {

@@ -64,8 +64,9 @@ void CriticalDepthDialog::load() {
     if (QAbstractButton* b = options_->button(static_cast<int>(d.criticalDepthOption))) b->setChecked(true);
     depth_->setUnitSystem(d.units);
     depthUnits_->setText(unitsSuffix(QStringLiteral("L2"), d.units));
-    depth_->setValue(d.criticalDepth);
+    showValue(depth_, d.criticalDepth);
     showDepth();
+    showFromStart(this);
 }
 
 void CriticalDepthDialog::store() {

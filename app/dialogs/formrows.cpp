@@ -6,8 +6,10 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <cmath>
 
 #include "app/controls/expandunits.h"
+#include "app/controls/expression.h"
 #include "app/controls/usererror.h"
 #include "app/widgets/caption.h"
 #include "app/widgets/numberfield.h"
@@ -58,11 +60,31 @@ QString unitsSuffix(const QString& unitsTemplate, UnitSystem units) {
     return QStringLiteral(" (") + expandUnits(unitsTemplate, static_cast<int>(units)) + u')';
 }
 
-double fieldValue(const NumberField* field, double fallback) {
+void showFromStart(QWidget* root) {
+    for (NumberField* f : root->findChildren<NumberField*>())
+        if (!f->hasFocus()) f->setCursorPosition(0);
+}
+
+namespace {
+
+constexpr int kShownDigits = 15;
+
+double shown(double value) {
+    return std::isfinite(value) ? QString::number(value, 'g', kShownDigits).toDouble() : value;
+}
+
+}  // namespace
+
+void showValue(NumberField* field, double value) {
+    field->setValue(shown(value));
+}
+
+double fieldValue(const NumberField* field, double stored) {
+    if (field->text() == formatEntry(fromDouble(shown(stored)))) return stored;
     try {
         return field->value();
     } catch (const UserError&) {
-        return fallback;
+        return stored;
     }
 }
 

@@ -33,8 +33,17 @@ NumberField* addNumberRow(QGridLayout* grid, int row, const QString& caption, co
 // The units a template stands for in `units`, in brackets after a blank: " (ft)".
 QString unitsSuffix(const QString& unitsTemplate, UnitSystem units);
 
-// The value of a field whose entry passed its check; `fallback` when the text does not evaluate,
-// which only a field never left by the user can hold.
-double fieldValue(const NumberField* field, double fallback);
+// Shows every number field under `root` from its first digit: a long converted value keeps its
+// leading digits in view. The field being edited is left as it is.
+void showFromStart(QWidget* root);
+
+// Shows a stored value to 15 significant digits, all that a double holds for certain, so that the
+// binary noise of a unit conversion (24 in as 609.5999999999999 mm) does not show.
+void showValue(NumberField* field, double value);
+
+// The value of a field whose entry passed its check. While the field still shows `stored` as
+// showValue() showed it, that is `stored` itself: opening and closing a dialog changes nothing.
+// `stored` also stands for a text that does not evaluate, which only a field never left can hold.
+double fieldValue(const NumberField* field, double stored);
 
 }  // namespace torve::app

@@ -71,8 +71,9 @@ void NoncircularPileDialog::load() {
                                                       {stickupLength_, d.stickupLength}};
     for (const auto& [field, value] : values) {
         field->setUnitSystem(d.units);
-        field->setValue(value);
+        showValue(field, value);
     }
+    showFromStart(this);
 }
 
 void NoncircularPileDialog::store() {

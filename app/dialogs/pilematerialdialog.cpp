@@ -168,7 +168,7 @@ void PileMaterialDialog::updateEnabling() {
     constantAreaUnits_->setEnabled(constantArea_->isEnabled());
     areaTable_->setEnabled(mode == static_cast<int>(SectionMode::VaryingWithDepth));
     // Ten significant digits: the product of rounded pi carries no more.
-    calculatedArea_->setValue(QString::number(calculatedArea(), 'g', 10).toDouble());
+    showValue(calculatedArea_, QString::number(calculatedArea(), 'g', 10).toDouble());
 }
 
 void PileMaterialDialog::load() {
@@ -176,16 +176,17 @@ void PileMaterialDialog::load() {
     for (NumberField* f : {modulus_, calculatedArea_, constantArea_}) f->setUnitSystem(d.units);
     calculatedAreaUnits_->setText(expandUnits(kAreaUnits, static_cast<int>(d.units)));
     constantAreaUnits_->setText(calculatedAreaUnits_->text());
-    modulus_->setValue(d.modulus);
-    taperAngle_->setValue(d.taperAngle);
-    constantArea_->setValue(d.sectionArea);
+    showValue(modulus_, d.modulus);
+    showValue(taperAngle_, d.taperAngle);
+    showValue(constantArea_, d.sectionArea);
     if (QAbstractButton* b = pileTypes_->button(static_cast<int>(d.pileType))) b->setChecked(true);
     (d.circular ? circularShape_ : squareShape_)->setChecked(true);
     if (QAbstractButton* b = areaModes_->button(static_cast<int>(d.sectionMode))) b->setChecked(true);
     updateEnabling();
     // What a disabled field shows is what the dialog stores.
-    if (!taperAngle_->isEnabled()) taperAngle_->setValue(0);
-    if (!constantArea_->isEnabled()) constantArea_->setValue(0);
+    if (!taperAngle_->isEnabled()) showValue(taperAngle_, 0);
+    if (!constantArea_->isEnabled()) showValue(constantArea_, 0);
+    showFromStart(this);
 }
 
 void PileMaterialDialog::store() {

@@ -227,15 +227,16 @@ void SoilDataDialog::load() {
             f->setUnitSystem(units);
             if (sand_ && p.column == Tables::BlowCount) {
                 const int n = data_->cell(p.column, row).toInt();
-                f->setValue(n);
+                showValue(f, n);
                 blowCounts = blowCounts || n != 0;
             } else {
-                f->setValue(data_->cell(p.column, row).toDouble());
+                showValue(f, data_->cell(p.column, row).toDouble());
             }
         }
     }
     if (sand_) (blowCounts ? blowCountOption_ : frictionAngleOption_)->setChecked(true);
     updateEnabling();
+    showFromStart(this);
 }
 
 void SoilDataDialog::store() {

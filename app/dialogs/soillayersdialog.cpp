@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -99,10 +100,14 @@ void SoilLayersDialog::updateHeadings(UnitSystem units) {
     for (std::size_t c = 0; c < texts::kLayerHeadings.size(); ++c)
         headings << QString(texts::kLayerHeadings[c]) + u'\n' + second[c];
     grid_->setHorizontalHeaderLabels(headings);
-    QHeaderView* header = grid_->horizontalHeader();
-    for (int c = 0; c < grid_->columnCount(); ++c)
-        grid_->setColumnWidth(
-            c, std::max(kColumnWidths[static_cast<std::size_t>(c)], header->sectionSizeHint(c)));
+    int width = 0;
+    for (int c = 0; c < grid_->columnCount(); ++c) {
+        grid_->resizeColumnToContents(c);
+        grid_->setColumnWidth(c, std::max(kColumnWidths[static_cast<std::size_t>(c)], grid_->columnWidth(c)));
+        width += grid_->columnWidth(c);
+    }
+    // Every column in view; the rows scroll.
+    grid_->setMinimumWidth(width + grid_->verticalScrollBar()->sizeHint().width() + 2 * grid_->frameWidth());
 }
 
 SoilLayersDialog::LayerRow SoilLayersDialog::createRow(int layer) {
@@ -166,17 +171,18 @@ void SoilLayersDialog::select(int layer) {
 void SoilLayersDialog::load() {
     const GridTable& d = layers();
     const int count = d.rowCount();
-    updateHeadings(project().data().units);
     layRows(count);
+    updateHeadings(project().data().units);
     for (int layer = 0; layer < count; ++layer) {
         const LayerRow& row = rows_[static_cast<std::size_t>(layer)];
         const bool clay = d.cell(Tables::SoilTypeColumn, layer).toInt() == static_cast<int>(SoilType::Clay);
         row.soilType->setCurrentIndex(clay ? 1 : 0);
         for (std::size_t k = 0; k < row.values.size(); ++k)
-            row.values[k]->setValue(d.cell(kValueColumns[k], layer).toDouble());
+            showValue(row.values[k], d.cell(kValueColumns[k], layer).toDouble());
     }
     select(std::clamp(selected_, 0, std::max(count - 1, 0)));
     updateButtons();
+    showFromStart(this);
 }
 
 void SoilLayersDialog::store() {

@@ -24,6 +24,7 @@ class DialogsTest : public QObject {
     void everyControlIsNamedOnce();
     void unitsFollowTheProject_data();
     void unitsFollowTheProject();
+    void convertedValuesShowWithoutNoise();
     void aBadEntryKeepsTheDialogInFront();
 
   private:
@@ -100,6 +101,21 @@ void DialogsTest::unitsFollowTheProject() {
     QVERIFY(!findByAccessibleName<NumberField>(dialog.get(), english));
     const NumberField& field = need<NumberField>(dialog.get(), si);
     if (field.label()) QCOMPARE(field.label()->text().remove(u'&'), si);
+}
+
+void DialogsTest::convertedValuesShowWithoutNoise() {
+    RecordingHost host;
+    ProjectData d = host.project().data();
+    d.outerDiameter = 24;
+    host.project().setData(d);
+    host.project().setUnits(UnitSystem::SI);
+    const double converted = host.project().data().outerDiameter;  // 24 x 25.4 in binary: 609.5999999999999
+    host.project().setModified(false);
+    auto dialog = openDialog(host, DialogId::CircularPile);
+    QCOMPARE(textOf(dialog.get(), u"Outer Diameter, OD (mm)"_s), u"609.6"_s);
+    QVERIFY(dialog->close());
+    QVERIFY(!host.project().isModified());
+    QCOMPARE(host.project().data().outerDiameter, converted);
 }
 
 void DialogsTest::aBadEntryKeepsTheDialogInFront() {

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTabWidget>
 
 #include "app/dialogs/dialogfactory.h"
 #include "app/dialogs/soildatadialog.h"
@@ -50,6 +51,10 @@ int main(int argc, char** argv) {
             std::unique_ptr<QWidget> dialog(createDialog(id, host));
             dialog->setAttribute(Qt::WA_DeleteOnClose, false);
             save(dialog.get(), out.filePath(u"dialog-"_s + name + suffix));
+            if (auto* tabs = dialog->findChild<QTabWidget*>()) {
+                tabs->setCurrentIndex(1);
+                save(dialog.get(), out.filePath(u"dialog-"_s + name + u"-2"_s + suffix));
+            }
             if (id == DialogId::SoilLayers) {
                 auto* layers = qobject_cast<SoilLayersDialog*>(dialog.get());
                 for (int layer : {1, 2}) {
