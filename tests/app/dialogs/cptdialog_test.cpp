@@ -73,6 +73,17 @@ void CptDialogTest::fileInMegapascals() {
     QCOMPARE(host.graphs.last()->line(0).points.back().x(), 10000.0 / 280);
     QCOMPARE(host.project().data().cptPoints.back().qc, 10000.0);  // the points stay qc
     QCOMPARE(host.project().data().cptImport.headerLines, 3);
+
+    // The next save hands the engine the points: " 2 " for S.I. and their count, one line each.
+    ProjectData named = host.project().data();
+    named.fileName = host.path(u"pile.tv6d"_s);
+    host.project().setData(named);
+    host.project().saveProject();
+    QFile cpt(host.path(u"pile.cpt"_s));
+    QVERIFY(cpt.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = cpt.readAll().trimmed().split('\n');
+    QCOMPARE(lines.front().trimmed(), QByteArray("2 100"));
+    QCOMPARE(lines.size(), 101);
 }
 
 void CptDialogTest::refusedFiles_data() {

@@ -7,6 +7,7 @@
 #include <QSet>
 #include <QTest>
 
+#include "app/widgets/childdialog.h"
 #include "tests/app/dialogs/dialogdriver.h"
 
 using namespace torve;
@@ -26,6 +27,7 @@ class DialogsTest : public QObject {
     void unitsFollowTheProject();
     void convertedValuesShowWithoutNoise();
     void aBadEntryKeepsTheDialogInFront();
+    void aDialogNeverShownStoresNothing();
 
   private:
     RecordedMessages messages_;
@@ -135,6 +137,16 @@ void DialogsTest::aBadEntryKeepsTheDialogInFront() {
     od.selectAll();
     QTest::keyClicks(&od, u"24"_s);
     QVERIFY(dialog->close());
+    QCOMPARE(host.project().data().outerDiameter, 24.0);
+}
+
+void DialogsTest::aDialogNeverShownStoresNothing() {
+    RecordingHost host;
+    ProjectData d = host.project().data();
+    d.outerDiameter = 24;
+    host.project().setData(d);
+    std::unique_ptr<QWidget> dialog(createDialog(DialogId::CircularPile, host));
+    QVERIFY(qobject_cast<ChildDialog*>(dialog.get())->commit());
     QCOMPARE(host.project().data().outerDiameter, 24.0);
 }
 
