@@ -60,8 +60,7 @@ CircularPileDialog::CircularPileDialog(WindowHost& host, QWidget* parent)
     body->addLayout(fields, 1);
     body->addWidget(sketch_);
 
-    auto* close = captionedButton(texts::kClose);
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    QPushButton* close = closeButton(this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(close);

@@ -28,8 +28,7 @@ ComputationMethodsDialog::ComputationMethodsDialog(WindowHost& host, QWidget* pa
     tabs->addTab(transfer, texts::kLoadSettlementTab);
     tabs->addTab(capacity, texts::kPileCapacityTab);
 
-    auto* close = captionedButton(texts::kClose);
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    QPushButton* close = closeButton(this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(close);

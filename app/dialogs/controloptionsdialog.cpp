@@ -54,8 +54,7 @@ ControlOptionsDialog::ControlOptionsDialog(WindowHost& host, QWidget* parent)
     editorLayout->addWidget(textEditor_, 1);
     editorLayout->addWidget(browse);
 
-    auto* close = captionedButton(texts::kClose);
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    QPushButton* close = closeButton(this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(close);

@@ -75,8 +75,7 @@ CptDataDialog::CptDataDialog(WindowHost& host, QWidget* parent)
         connect(b, &QPushButton::clicked, this, [this, p = profile] { showProfile(p); });
         graphs->addWidget(b);
     }
-    auto* close = captionedButton(texts::kClose);
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    QPushButton* close = closeButton(this);
     auto* closeRow = new QHBoxLayout;
     closeRow->addStretch();
     closeRow->addWidget(close);

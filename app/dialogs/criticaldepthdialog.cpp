@@ -42,8 +42,7 @@ CriticalDepthDialog::CriticalDepthDialog(WindowHost& host, QWidget* parent)
     grid->setColumnMinimumWidth(0, 24);
     grid->setColumnStretch(2, 1);
 
-    auto* close = captionedButton(texts::kClose);
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    QPushButton* close = closeButton(this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(close);

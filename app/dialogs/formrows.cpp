@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <cmath>
@@ -11,6 +12,7 @@
 #include "app/controls/expandunits.h"
 #include "app/controls/expression.h"
 #include "app/controls/usererror.h"
+#include "app/dialogs/texts.h"
 #include "app/widgets/caption.h"
 #include "app/widgets/numberfield.h"
 
@@ -31,6 +33,17 @@ QCheckBox* captionedCheckBox(const QString& caption) {
 QPushButton* captionedButton(const QString& caption) {
     auto* b = new QPushButton(caption);
     setAccessibleFromCaption(b, caption);
+    return b;
+}
+
+QPushButton* closeButton(QWidget* dialog) {
+    QPushButton* b = captionedButton(texts::kClose);
+    QObject::connect(b, &QPushButton::clicked, dialog, [dialog] {
+        if (auto* frame = qobject_cast<QMdiSubWindow*>(dialog->parentWidget()))
+            frame->close();
+        else
+            dialog->close();
+    });
     return b;
 }
 

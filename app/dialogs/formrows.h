@@ -20,6 +20,9 @@ class NumberField;
 QRadioButton* captionedRadio(const QString& caption);
 QCheckBox* captionedCheckBox(const QString& caption);
 QPushButton* captionedButton(const QString& caption);
+// The "Close" button of a child dialog: it closes the frame the dialog stands in within the main
+// window (which asks the dialog first), or the dialog itself when it stands alone.
+QPushButton* closeButton(QWidget* dialog);
 // A page of a tab widget, named by the tab's caption.
 QWidget* captionedPage(const QString& caption);
 // A word-wrapped explanation beside the controls it explains.

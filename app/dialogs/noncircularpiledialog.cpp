@@ -37,8 +37,7 @@ NoncircularPileDialog::NoncircularPileDialog(WindowHost& host, QWidget* parent)
     body->addLayout(fields, 1);
     body->addWidget(new NoncircularPileSketch(totalLength_, zeroFrictionLength_, stickupLength_));
 
-    auto* close = captionedButton(texts::kClose);
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    QPushButton* close = closeButton(this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(close);

@@ -35,8 +35,7 @@ bool isTapered(PileType t) {
 
 PileMaterialDialog::PileMaterialDialog(WindowHost& host, QWidget* parent)
     : ChildDialog(host, texts::kPileMaterial, parent) {
-    auto* close = captionedButton(texts::kClose);
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    QPushButton* close = closeButton(this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(close);

@@ -72,8 +72,7 @@ SoilLayersDialog::SoilLayersDialog(WindowHost& host, QWidget* parent)
     connect(add_, &QPushButton::clicked, this, &SoilLayersDialog::addLayer);
     connect(insert_, &QPushButton::clicked, this, &SoilLayersDialog::insertLayer);
     connect(delete_, &QPushButton::clicked, this, &SoilLayersDialog::deleteLayer);
-    auto* close = captionedButton(texts::kClose);
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    QPushButton* close = closeButton(this);
     auto* buttons = new QHBoxLayout;
     for (QWidget* w : std::initializer_list<QWidget*>{add_, insert_, delete_, confirmDeletion_})
         buttons->addWidget(w);

@@ -22,8 +22,7 @@ TzPrintOptionDialog::TzPrintOptionDialog(WindowHost& host, QWidget* parent)
     connect(editDepths_, &QPushButton::clicked, this, [this] {
         if (commit()) this->host().showTable(project().tables().tzPrintDepths);
     });
-    auto* close = captionedButton(texts::kClose);
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    QPushButton* close = closeButton(this);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(editDepths_);

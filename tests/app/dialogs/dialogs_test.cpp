@@ -4,6 +4,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QSet>
 #include <QTest>
 
@@ -28,6 +30,7 @@ class DialogsTest : public QObject {
     void convertedValuesShowWithoutNoise();
     void aBadEntryKeepsTheDialogInFront();
     void aDialogNeverShownStoresNothing();
+    void closeClosesTheFrameInTheMainWindow();
 
   private:
     RecordedMessages messages_;
@@ -148,6 +151,18 @@ void DialogsTest::aDialogNeverShownStoresNothing() {
     std::unique_ptr<QWidget> dialog(createDialog(DialogId::CircularPile, host));
     QVERIFY(qobject_cast<ChildDialog*>(dialog.get())->commit());
     QCOMPARE(host.project().data().outerDiameter, 24.0);
+}
+
+void DialogsTest::closeClosesTheFrameInTheMainWindow() {
+    RecordingHost host;
+    QMdiArea area;
+    QWidget* dialog = createDialog(DialogId::ControlOptions, host);
+    area.addSubWindow(dialog)->show();
+    area.show();
+    QVERIFY(enter(dialog, u"Print only every "_s, u"4"_s));
+    click(dialog, u"Close"_s);
+    QTRY_VERIFY(area.subWindowList().isEmpty());
+    QCOMPARE(host.project().data().printEvery, 4);
 }
 
 QTEST_MAIN(DialogsTest)
