@@ -71,7 +71,7 @@ CptDataDialog::CptDataDialog(WindowHost& host, QWidget* parent)
                                                                 {texts::kSptGraph, CptProfile::Spt},
                                                                 {texts::kSuGraph, CptProfile::Su}};
     for (const auto& [caption, profile] : buttons) {
-        QPushButton* b = captionedButton(caption);
+        QPushButton* b = commandButton(caption);
         connect(b, &QPushButton::clicked, this, [this, p = profile] { showProfile(p); });
         graphs->addWidget(b);
     }

@@ -36,8 +36,14 @@ QPushButton* captionedButton(const QString& caption) {
     return b;
 }
 
+QPushButton* commandButton(const QString& caption) {
+    QPushButton* b = captionedButton(caption);
+    b->setFocusPolicy(Qt::TabFocus);
+    return b;
+}
+
 QPushButton* closeButton(QWidget* dialog) {
-    QPushButton* b = captionedButton(texts::kClose);
+    QPushButton* b = commandButton(texts::kClose);
     QObject::connect(b, &QPushButton::clicked, dialog, [dialog] {
         if (auto* frame = qobject_cast<QMdiSubWindow*>(dialog->parentWidget()))
             frame->close();

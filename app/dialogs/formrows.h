@@ -20,6 +20,9 @@ class NumberField;
 QRadioButton* captionedRadio(const QString& caption);
 QCheckBox* captionedCheckBox(const QString& caption);
 QPushButton* captionedButton(const QString& caption);
+// A button whose command stores the dialog first. A click leaves the focus where it is, so that the
+// entry of the focused field is checked once, by that store, and not again as the focus leaves it.
+QPushButton* commandButton(const QString& caption);
 // The "Close" button of a child dialog: it closes the frame the dialog stands in within the main
 // window (which asks the dialog first), or the dialog itself when it stands alone.
 QPushButton* closeButton(QWidget* dialog);

@@ -111,7 +111,7 @@ QWidget* PileMaterialDialog::createStiffnessGroup() {
     constantAreaUnits_ = new QLabel;
     calculatedAreaUnits_->setBuddy(calculatedArea_);
     constantAreaUnits_->setBuddy(constantArea_);
-    areaTable_ = captionedButton(texts::kDataButton);
+    areaTable_ = commandButton(texts::kDataButton);
     connect(areaTable_, &QPushButton::clicked, this, [this] {
         if (!commit()) return;
         project().setModified(true);

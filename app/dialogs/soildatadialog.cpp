@@ -57,6 +57,7 @@ SoilDataDialog::SoilDataDialog(Project& project, int layer, QWidget* parent)
     auto* buttons = new QDialogButtonBox;
     QPushButton* close = buttons->addButton(texts::kClose, QDialogButtonBox::AcceptRole);
     setAccessibleFromCaption(close, texts::kClose);
+    close->setFocusPolicy(Qt::TabFocus);  // the store on closing checks the focused field
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs);

@@ -64,9 +64,9 @@ SoilLayersDialog::SoilLayersDialog(WindowHost& host, QWidget* parent)
     auto* definitionLayout = new QVBoxLayout(definition);
     definitionLayout->addWidget(grid_);
 
-    add_ = captionedButton(texts::kAddLayer);
-    insert_ = captionedButton(texts::kInsertLayer);
-    delete_ = captionedButton(texts::kDeleteLayer);
+    add_ = commandButton(texts::kAddLayer);
+    insert_ = commandButton(texts::kInsertLayer);
+    delete_ = commandButton(texts::kDeleteLayer);
     confirmDeletion_ = captionedCheckBox(texts::kConfirmDeletion);
     confirmDeletion_->setChecked(true);
     connect(add_, &QPushButton::clicked, this, &SoilLayersDialog::addLayer);
@@ -111,7 +111,7 @@ void SoilLayersDialog::updateHeadings(UnitSystem units) {
 
 SoilLayersDialog::LayerRow SoilLayersDialog::createRow(int layer) {
     LayerRow row{};
-    row.edit = new QPushButton;
+    row.edit = commandButton({});
     connect(row.edit, &QPushButton::clicked, this, [this, layer] { editLayer(layer); });
     row.soilType = new QComboBox;
     row.soilType->addItems({texts::kSand, texts::kClay});

@@ -17,7 +17,7 @@ namespace torve::app {
 TzPrintOptionDialog::TzPrintOptionDialog(WindowHost& host, QWidget* parent)
     : ChildDialog(host, texts::kTzPrintOption, parent) {
     printExtraTz_ = captionedCheckBox(texts::kPrintExtraTz);
-    editDepths_ = captionedButton(texts::kEditDepths);
+    editDepths_ = commandButton(texts::kEditDepths);
     connect(printExtraTz_, &QCheckBox::toggled, editDepths_, &QPushButton::setEnabled);
     connect(editDepths_, &QPushButton::clicked, this, [this] {
         if (commit()) this->host().showTable(project().tables().tzPrintDepths);
