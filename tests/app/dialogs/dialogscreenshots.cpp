@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QPixmap>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 
 #include "app/dialogs/dialogfactory.h"
@@ -53,6 +54,11 @@ int main(int argc, char** argv) {
             save(dialog.get(), out.filePath(u"dialog-"_s + name + suffix));
             if (auto* tabs = dialog->findChild<QTabWidget*>()) {
                 tabs->setCurrentIndex(1);
+                save(dialog.get(), out.filePath(u"dialog-"_s + name + u"-2"_s + suffix));
+            }
+            if (id == DialogId::CriticalDepth) {
+                for (QRadioButton* b : dialog->findChildren<QRadioButton*>())
+                    if (b->text() == u"User-Specified Critical Depth"_s) b->click();
                 save(dialog.get(), out.filePath(u"dialog-"_s + name + u"-2"_s + suffix));
             }
             if (id == DialogId::SoilLayers) {
