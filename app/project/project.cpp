@@ -42,6 +42,14 @@ class Project::Quiet {
 
 Project::Project(QObject* parent) : QObject(parent) {
     for (GridTable* t : tables_.edited()) connect(t, &GridTable::changed, this, &Project::tableChanged);
+    cptGraph(CptProfile::Qc).identifier = QStringLiteral("MotionInput");
+    cptGraph(CptProfile::Spt).identifier = QStringLiteral("MotionInputSpt");
+    cptGraph(CptProfile::Su).identifier = QStringLiteral("MotionInputSu");
+    showSoilColumns();
+}
+
+void Project::showSoilColumns() {
+    tables_.showSoilColumns(data_.offshoreEdition, data_.loadTransferMethod == Method::UserSpecified);
 }
 
 Project::~Project() = default;
@@ -66,7 +74,10 @@ void Project::setData(const ProjectData& data) {
     next.units = data_.units;
     if (next == data_) return;
     if (next.cptPoints != data_.cptPoints) cptUnread_ = false;
+    const bool columnsFollow =
+        next.loadTransferMethod != data_.loadTransferMethod || next.offshoreEdition != data_.offshoreEdition;
     data_ = std::move(next);
+    if (columnsFollow) showSoilColumns();
     setModified(true);
     emit changed();
 }
@@ -111,6 +122,7 @@ QStringList Project::readProject(const QString& path, ProjectFormat format) {
         if (cpt) data.cptPoints = cptPointsIn(*cpt, data.units);
         data_ = std::move(data);
         file.fillTables(tables_);
+        showSoilColumns();
         results_.clear();
     }
     cptUnread_ = cptUnread;

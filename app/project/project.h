@@ -5,8 +5,10 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <vector>
 
+#include "app/project/cptprofile.h"
 #include "app/project/projectdata.h"
 #include "app/project/projectfile.h"
 #include "app/project/projecttables.h"
@@ -41,6 +43,10 @@ class Project : public QObject {
     const Results& results() const { return results_; }
     Graph& graph(ResultGraph g) { return results_.graph(g); }
     const Graph& graph(ResultGraph g) const { return results_.graph(g); }
+
+    // The graphs of the CPT points as qc, converted SPT blow count and converted Su; the CPT data
+    // dialog fills them when the user asks for a graph. The points themselves stay qc.
+    Graph& cptGraph(CptProfile profile) { return cptGraphs_[static_cast<std::size_t>(profile)]; }
 
     bool isModified() const { return modified_; }
     void setModified(bool modified);
@@ -82,10 +88,12 @@ class Project : public QObject {
   private:
     class Quiet;
     void tableChanged();
+    void showSoilColumns();
 
     ProjectData data_;
     ProjectTables tables_;
     Results results_;
+    std::array<Graph, 3> cptGraphs_;
     bool modified_ = false;
     // While the project itself changes its tables (reading, saving, converting), their signals do
     // not mark it modified; `changedQuietly_` remembers that they changed.

@@ -1,6 +1,8 @@
 // The tables of a project: soil layers with their sand and clay data, t-z print depths, sections.
 #include "app/project/projecttables.h"
 
+#include "app/project/texts.h"
+
 #include "app/table/choicecolumn.h"
 #include "app/table/floatcolumn.h"
 #include "app/table/intcolumn.h"
@@ -26,6 +28,7 @@ void declareSoilTables(ProjectTables& w) {
     sand.setIdentifier(1);
     sand.setMinRows(2);
     sand.setMaxRows(2);
+    sand.setComments(texts::kSandLayerNote);
     floatColumn(sand, {QStringLiteral("Effective Unit "), QStringLiteral("Weight,")},
                 QStringLiteral("F/L2^3"));
     floatColumn(sand, {QStringLiteral("Friction "), QStringLiteral("Angle (Deg.)")});
@@ -51,6 +54,7 @@ void declareSoilTables(ProjectTables& w) {
     clay.setIdentifier(2);
     clay.setMinRows(2);
     clay.setMaxRows(2);
+    clay.setComments(texts::kClayLayerNote);
     floatColumn(clay, {QStringLiteral("Effective Unit "), QStringLiteral("Weight,")},
                 QStringLiteral("F/L2^3"));
     floatColumn(clay, {QStringLiteral("Undrained Shear"), QStringLiteral("Strength,")},
@@ -72,6 +76,7 @@ void declareSoilTables(ProjectTables& w) {
     d.setIdentifier(10);
     d.setMinRows(1);
     d.setMaxRows(kMaxSoilLayers);  // a top and a bottom soil point per layer
+    d.setComments(texts::kSoilLayersNote);
     {
         auto type = std::make_unique<ChoiceColumn>();
         type->headings = {QStringLiteral("Soil Type")};
@@ -140,6 +145,27 @@ ProjectTables::ProjectTables() {
     declareSoilTables(*this);
     declareOtherTables(*this);
     for (GridTable* t : all()) t->setRowCount(t->minRows());
+}
+
+void ProjectTables::showSoilColumns(bool offshoreEdition, bool userSpecified) {
+    const QString clayNote = offshoreEdition ? texts::kClayLayerNote + u'\r' + texts::kClayOffshoreNote
+                                             : QString(texts::kClayLayerNote);
+    auto apply = [&](GridTable& t, bool clay) {
+        if (clay) {
+            t.setColumnShown(PlasticityIndex, offshoreEdition);
+            t.setColumnShown(YieldStressRatio, offshoreEdition);
+            t.setComments(clayNote);
+        }
+        t.setColumnShown(SandQc, offshoreEdition);  // the same column in both kinds
+        t.setColumnShown(SandUserFriction, userSpecified);
+        t.setColumnShown(SandUserBearing, userSpecified);
+    };
+    apply(sandLayerData, false);
+    apply(clayLayerData, true);
+    for (int i = 0; i < soilLayers.rowCount(); ++i) {
+        if (GridTable* d = soilLayers.cell(LayerDataColumn, i).subTable())
+            apply(*d, soilLayers.cell(SoilTypeColumn, i).toInt() == 2);
+    }
 }
 
 std::vector<GridTable*> ProjectTables::all() {

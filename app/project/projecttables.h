@@ -59,6 +59,12 @@ class ProjectTables {
     GridTable soilProfile{registry};    // "Soil Profile" (209)
     GridTable layerValues{registry};    // untitled (6), exactly 2 rows
 
+    // Shows the columns of the sand and clay data, on the templates and on every layer's copy, that
+    // the edition and the load-transfer method use: qc, PI and YSR with the offshore methods, the
+    // user-specified unit values while that method carries the load transfer. The clay note names
+    // the offshore use of PI and YSR in that edition.
+    void showSoilColumns(bool offshoreEdition, bool userSpecified);
+
     std::vector<GridTable*> all();
     // The tables the user edits: a change in any of them modifies the project.
     std::vector<GridTable*> edited();

@@ -59,6 +59,13 @@ GridCell GridTable::cell(int col, int row) const {
     return GridCell(c, row);
 }
 
+void GridTable::setColumnShown(int col, bool shown) {
+    Column& c = column(col);
+    if (c.shown == shown) return;
+    c.shown = shown;
+    emit columnsChanged();
+}
+
 void GridTable::insertRows(int position, int count) {
     if (count <= 0) return;
     rowCount_ += count;

@@ -61,6 +61,8 @@ class GridTable : public QObject {
     Column& column(int i) const;  // std::out_of_range "Index out of bounds"
 
     GridCell cell(int column, int row) const;
+    // Shows or hides a column (its data stay); an open table window lays itself out again.
+    void setColumnShown(int column, bool shown);
 
     int rowCount() const { return rowCount_; }
     void setRowCount(int rows);
@@ -96,6 +98,8 @@ class GridTable : public QObject {
     void changed();
     // The values were converted into another unit system; headings show other units.
     void unitsChanged();
+    // Columns were shown or hidden.
+    void columnsChanged();
 
   private:
     void appendColumn(std::unique_ptr<Column> column);

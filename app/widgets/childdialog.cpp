@@ -27,6 +27,8 @@ Project& ChildDialog::project() const {
 }
 
 bool ChildDialog::commit() {
+    // Controls that never held the project's values have nothing to give back.
+    if (!loaded_) return true;
     QWidget* focused = QApplication::focusWidget();
     if (focused && isAncestorOf(focused)) {
         if (auto* field = qobject_cast<NumberField*>(focused); field && !field->isValidEntry()) return false;

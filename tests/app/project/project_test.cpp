@@ -392,6 +392,36 @@ TEST(Project, ModifiedStateAndSignals) {
     EXPECT_FALSE(p.isModified());  // a conversion changes no value the user gave
 }
 
+// The table window shows the user-specified unit values only while that method carries the load
+// transfer, on the sand and clay templates and on every layer's own data alike.
+TEST(Project, SoilColumnsFollowTheLoadTransferMethod) {
+    Project p;
+    GridTable& layers = p.tables().soilLayers;
+    layers.setRowCount(2);
+    layers.cell(ProjectTables::SoilTypeColumn, 1).setInt(2);
+    auto shown = [&](int column) {
+        std::vector<bool> v{p.tables().sandLayerData.column(column).shown,
+                            p.tables().clayLayerData.column(column).shown};
+        for (int i = 0; i < layers.rowCount(); ++i)
+            v.push_back(layers.cell(ProjectTables::LayerDataColumn, i).subTable()->column(column).shown);
+        return v;
+    };
+    const std::vector<bool> none(4, false), all(4, true);
+    EXPECT_EQ(shown(ProjectTables::SandUserFriction), none);
+    EXPECT_EQ(shown(ProjectTables::SandQc), all);  // the edition with the cone-based methods
+    int relaid = 0;
+    QObject::connect(layers.cell(ProjectTables::LayerDataColumn, 0).subTable(), &GridTable::columnsChanged,
+                     [&] { ++relaid; });
+    ProjectData d = p.data();
+    d.loadTransferMethod = Method::UserSpecified;
+    p.setData(d);
+    EXPECT_EQ(shown(ProjectTables::SandUserFriction), all);
+    EXPECT_EQ(shown(ProjectTables::SandUserBearing), all);
+    EXPECT_EQ(relaid, 2);
+    EXPECT_TRUE(p.tables().clayLayerData.comments().endsWith(
+        QStringLiteral("PI and YSR are required only for Offshore-Pile Design Methods.")));
+}
+
 // A CPT points file the program cannot read does not keep the project from opening: the warning
 // names the file and the line, the project has no CPT points, and the file stays as it is until
 // the user imports CPT data; saved under a new name, the project takes it along unread.

@@ -1,0 +1,253 @@
+// Captions, notes and messages of the input dialogs, each written once, spelling as the program has it.
+#pragma once
+
+#include <QLatin1StringView>
+#include <array>
+
+namespace torve::app::texts {
+
+inline constexpr QLatin1StringView kClose{"Close"};
+
+// Computation methods.
+inline constexpr QLatin1StringView kComputationMethods{"Computation Methods"};
+inline constexpr QLatin1StringView kLoadSettlementTab{"Method for Load Settlement"};
+inline constexpr QLatin1StringView kUnitLoadTransfers{"Method for Unit Load Transfers"};
+inline constexpr QLatin1StringView kCurveShapeNote{"(and shape of Load-Transfer Curves)"};
+// One per method code, in code order.
+inline constexpr std::array<QLatin1StringView, 9> kTransferMethods = {
+    QLatin1StringView{"&FHWA (Federal Highway Administration) (*)"},
+    QLatin1StringView{"USACE (U.S. Army &Corps of Engineers) (*)"},
+    QLatin1StringView{"Revised &Lambda (*)"},
+    QLatin1StringView{"&API RP 2A (American Petroleum Institute) (**)"},
+    QLatin1StringView{"Load-transfer Units specified by &User (*)"},
+    QLatin1StringView{"&NGI (Norwegian Geotechnical Institute) (**)"},
+    QLatin1StringView{"&ICP/MTD (Imperial College of London) (**)"},
+    QLatin1StringView{"Fugro (Offshore Driven Piles in Sand) (**)"},
+    QLatin1StringView{"UWA (University of Western Australia) (**)"},
+};
+inline constexpr QLatin1StringView kCurveShapeNotes{
+    "Notes on shape of load-transfer curves:\n(*) Uses Reese/Skepmton/Mosher curves\n(**) Uses API RP 2A "
+    "Curves"};
+inline constexpr QLatin1StringView kCurveFactors{"Factors for t-z and Q-w Curves"};
+inline constexpr QLatin1StringView kUnfactoredCurves{
+    "Use Unfactored Unit Side Friction and Unit Tip Resistance"};
+inline constexpr QLatin1StringView kReducedCurves{"Use Reduced Unit Side Friction and Unit Tip Resistance"};
+inline constexpr QLatin1StringView kPileCapacityTab{"Method for Pile Capacity"};
+inline constexpr QLatin1StringView kCapacityMethodsGroup{"Computation Methods for Pile Capacity"};
+inline constexpr QLatin1StringView kSelectMethods{"Select one or more method(s)"};
+inline constexpr std::array<QLatin1StringView, 9> kCapacityMethods = {
+    QLatin1StringView{"&FHWA (Federal Highway Administration) "},
+    QLatin1StringView{"USACE (U.S. Army &Corps of Engineers) "},
+    QLatin1StringView{"Revised Lambda "},
+    QLatin1StringView{"&API RP 2A (American Petroleum Institute) "},
+    QLatin1StringView{"Load-transfer Units specified by &User"},
+    QLatin1StringView{"&NGI (Norwegian Geotechnical Institute) "},
+    QLatin1StringView{"&ICP/MTD (Imperial College of London) "},
+    QLatin1StringView{"Fugro (Offshore Driven Piles in Sand) "},
+    QLatin1StringView{"UWA (University of Western Australia) "},
+};
+inline constexpr QLatin1StringView kLoadSettlementMark{"LS"};
+inline constexpr QLatin1StringView kSelectAll{"Select All"};
+inline constexpr QLatin1StringView kClearSelections{"Clear Selections"};
+inline constexpr QLatin1StringView kCriticalDepthMethod{"Critical Depth Method for Sand"};
+inline constexpr QLatin1StringView kOriginalRecommendations{"Original Recommendations "};
+inline constexpr QLatin1StringView kDensityNote{"(10 to 20 Pile Diameter based on the Density)"};
+inline constexpr QLatin1StringView kStressCriticalDepth{"At Effective Stress Reaching 3,500 psf (185 kPa)"};
+inline constexpr QLatin1StringView kUserCriticalDepth{"At User-Specified Critical Depth"};
+inline constexpr QLatin1StringView kDrainedClay{"Use Drained Condition for Clay"};
+inline constexpr QLatin1StringView kUndrainedClay{"Use Undrained Condition for Clay"};
+inline constexpr QLatin1StringView kLoadingType{"Type of Loading"};
+inline constexpr QLatin1StringView kCompression{"&Compression"};
+inline constexpr QLatin1StringView kTension{"&Tension"};
+inline constexpr QLatin1StringView kTensionFactor{"&Reduction factor for tension loading"};
+inline constexpr QLatin1StringView kTensionFactorNote{"(only applied to API RP 2A method)"};
+
+// Control options.
+inline constexpr QLatin1StringView kControlOptions{"Control Options"};
+inline constexpr QLatin1StringView kPrintControls{"Print Controls"};
+inline constexpr QLatin1StringView kIncrementLength{"Length of each computation &increment "};
+inline constexpr QLatin1StringView kPrintEvery{"&Print only every "};
+inline constexpr QLatin1StringView kPrintEveryEnd{"computation increment(s)"};
+inline constexpr QLatin1StringView kTextEditor{"Text Editor"};
+inline constexpr QLatin1StringView kBrowse{"&Browse..."};
+inline constexpr QLatin1StringView kProgramFilter{"Programs (*);;All Files (*)"};
+inline constexpr QLatin1StringView kNotAProgram{"The file %1 is not a program that can be run."};
+
+// t-z print option.
+inline constexpr QLatin1StringView kTzPrintOption{"Option of Printing t-z Curves"};
+inline constexpr QLatin1StringView kTzVerification{"t-z Curves for Verification"};
+inline constexpr QLatin1StringView kPrintExtraTz{"&Print Internally-Generated"};
+inline constexpr QLatin1StringView kEditDepths{"Edit Depths"};
+
+// Critical depth.
+inline constexpr QLatin1StringView kCriticalDepthCaption{"Critical Depths Used by US Army Method"};
+inline constexpr QLatin1StringView kUserOptions{"User Options"};
+inline constexpr QLatin1StringView kDensityCriticalDepth{
+    "Original Recommendations (10 to 20 Pile Diameter based on the Density)."};
+inline constexpr QLatin1StringView kStressCriticalDepthLong{
+    "Critical Depth at the  Effective Stress Reaching 3500 psf or 185 kPa."};
+inline constexpr QLatin1StringView kUserCriticalDepthLong{"User-Specified Critical Depth"};
+
+// Pile material.
+inline constexpr QLatin1StringView kPileMaterial{"Pile Material"};
+inline constexpr QLatin1StringView kSelectPileType{"Select Pile Type"};
+// One per pile-type code, in code order.
+inline constexpr std::array<QLatin1StringView, 7> kPileTypes = {
+    QLatin1StringView{"&Steel pipe piles and non-tapered portion of monotube piles"},
+    QLatin1StringView{"&Timber piles"},
+    QLatin1StringView{"&Precast concrete piles"},
+    QLatin1StringView{"&Raymond step-taper piles"},
+    QLatin1StringView{"&Raymond &Uniform taper piles"},
+    QLatin1StringView{"&H-Piles/Steel Piles"},
+    QLatin1StringView{"Tapered portion of &Monotube piles"},
+};
+inline constexpr QLatin1StringView kCircularShape{"Circular/Tubular"};
+inline constexpr QLatin1StringView kSquareShape{"Square/Rectangular/Orthogonal"};
+inline constexpr QLatin1StringView kTaperAngle{"&Angle of taper for a tapered pile "};
+inline constexpr QLatin1StringView kTaperNote{"( Only used by the FHWA Method for Pile Capacity)"};
+inline constexpr QLatin1StringView kAxialStiffness{"Data for Axial Stiffness"};
+inline constexpr QLatin1StringView kModulus{"Modulus of &Elasticity, E"};
+inline constexpr QLatin1StringView kModulusNote{
+    "(These entries are only used for computations of elastic deformation)"};
+inline constexpr QLatin1StringView kCrossSectionArea{"Cross Section Area"};
+inline constexpr QLatin1StringView kAreaFromSection{"Calculate from Pile Section"};
+inline constexpr QLatin1StringView kConstantArea{"Constant Cross Section Area"};
+inline constexpr QLatin1StringView kVaryingArea{"Non-constant Cross Section Area"};
+inline constexpr QLatin1StringView kDataButton{"Data Button"};
+inline constexpr QLatin1StringView kVaryingAreaNote{"(enter the area as a function of depth.)"};
+
+// Circular and noncircular piles.
+inline constexpr QLatin1StringView kCircularPile{"Circular Pile Properties"};
+inline constexpr QLatin1StringView kOuterDiameter{"&Outer Diameter, OD"};
+inline constexpr QLatin1StringView kInnerDiameter{"&Inner Diameter, ID"};
+inline constexpr QLatin1StringView kTotalLength{"&Total Length, TL"};
+inline constexpr QLatin1StringView kEndSectionLength{"&Lower End Section Length, ESL"};
+inline constexpr QLatin1StringView kEndSectionInnerDiameter{"Inner &Diameter of Lower-End Section, EID"};
+inline constexpr QLatin1StringView kZeroFrictionLength{"Zero-&Friction Length from Ground, ZFL"};
+inline constexpr QLatin1StringView kStickupLength{"&Pile Stickup Length, PSL"};
+inline constexpr QLatin1StringView kEndSectionNote{
+    "(Note: leave values of end section as zero if none is present)"};
+inline constexpr QLatin1StringView kPlugConditions{"Plugged / Unplugged Conditions "};
+inline constexpr QLatin1StringView kPlugged{"Plugged for open-ended pile"};
+inline constexpr QLatin1StringView kUnplugged{"Unplugged for open-ended pile"};
+inline constexpr QLatin1StringView kPlugComputed{"Internal Pile Plug Calculated by Program"};
+inline constexpr QLatin1StringView kNoncircularPile{"Noncircular Pile Properties"};
+inline constexpr QLatin1StringView kPerimeter{"&Perimeter for Noncircular Section "};
+inline constexpr QLatin1StringView kTipArea{"Tip &Area for Noncircular Section "};
+inline constexpr QLatin1StringView kZeroFrictionFromLength{"Zero-&Friction from Length Ground, ZFL"};
+inline constexpr QLatin1StringView kExamples{"Examples:"};
+inline constexpr QLatin1StringView kRectanglePerimeter{"P = 2(L1+L2)"};
+inline constexpr QLatin1StringView kRectangleArea{"A = L1x L2"};
+inline constexpr QLatin1StringView kHSectionArea{"A = 2(L1xW1) + (L2 - 2xW1) x W2"};
+inline constexpr QLatin1StringView kVerySoftClays{"For very soft clays, use:"};
+
+// Soil layers.
+inline constexpr QLatin1StringView kSoilLayers{"Soill Layers"};
+inline constexpr QLatin1StringView kLayersDefinition{"Layers Definition"};
+inline constexpr QLatin1StringView kAddLayer{"Add Layer"};
+inline constexpr QLatin1StringView kInsertLayer{"Insert Layer"};
+inline constexpr QLatin1StringView kDeleteLayer{"Delete Layer"};
+inline constexpr QLatin1StringView kConfirmDeletion{"Confirm Deletion"};
+inline constexpr QLatin1StringView kDeleteQuestion{"Do you want to delete soil layer in row "};
+inline constexpr QLatin1StringView kEditLayer{"Edit Layer "};
+inline constexpr QLatin1StringView kSand{"Sand"};
+inline constexpr QLatin1StringView kClay{"Clay"};
+inline constexpr QLatin1StringView kLayersNotes{
+    "Notes:\n* Bottom of last layer must be deeper than the pile tip plus two pile diameters.\n** If entries "
+    "are left as zero, the program assumes no limits in Side/End Transfers.\n** Use a very small number "
+    "(e.g. "
+    "0.001) for layers where load transfer should be ignored.\n*** Reduction factors can be specified for "
+    "LRFD "
+    "requirement or for other design considerations such as driving strength loss."};
+// The grid's two heading lines per column; the second line of the depth and limit columns carries the
+// units of each system.
+inline constexpr std::array<QLatin1StringView, 7> kLayerHeadings = {
+    QLatin1StringView{"  Layer "},
+    QLatin1StringView{" Soil Type "},
+    QLatin1StringView{" Depth at Bottom * "},
+    QLatin1StringView{" Max. Side Friction ** "},
+    QLatin1StringView{" Max. End Bearing ** "},
+    QLatin1StringView{" Reduction/Resistance *** "},
+    QLatin1StringView{" Reduction/Resistance *** "},
+};
+inline constexpr std::array<QLatin1StringView, 7> kLayerHeadingsEnglish = {
+    QLatin1StringView{""},
+    QLatin1StringView{""},
+    QLatin1StringView{" of each layer (ft) "},
+    QLatin1StringView{"       (lb/ft^2)    "},
+    QLatin1StringView{"       (lb/ft^2)    "},
+    QLatin1StringView{" Factors on Side Friction "},
+    QLatin1StringView{"  Factors on End Bearing "},
+};
+inline constexpr std::array<QLatin1StringView, 7> kLayerHeadingsSi = {
+    QLatin1StringView{""},
+    QLatin1StringView{""},
+    QLatin1StringView{" of each layer (m) "},
+    QLatin1StringView{"       (kN/m^2)    "},
+    QLatin1StringView{"       (kN/m^2)    "},
+    QLatin1StringView{" Factors on Side Friction "},
+    QLatin1StringView{"  Factors on End Bearing "},
+};
+// What a screen reader calls the value of each column of a layer row, after "Layer n, ".
+inline constexpr std::array<QLatin1StringView, 7> kLayerValueNames = {
+    QLatin1StringView{""},
+    QLatin1StringView{"Soil Type"},
+    QLatin1StringView{"Depth at Bottom"},
+    QLatin1StringView{"Max. Side Friction"},
+    QLatin1StringView{"Max. End Bearing"},
+    QLatin1StringView{"Reduction/Resistance Factors on Side Friction"},
+    QLatin1StringView{"Reduction/Resistance Factors on End Bearing"},
+};
+inline constexpr QLatin1StringView kLayerValueName{"Layer %1, %2"};
+
+// Soil data of one layer.
+inline constexpr QLatin1StringView kDataForLayer{"Data for Layer "};
+inline constexpr QLatin1StringView kLayerTop{"Top of Layer"};
+inline constexpr QLatin1StringView kLayerBottom{"Bottom of Layer"};
+inline constexpr QLatin1StringView kAtTop{", top"};
+inline constexpr QLatin1StringView kAtBottom{", bottom"};
+inline constexpr QLatin1StringView kUnitWeight{"1. Effective Unit Weight"};
+inline constexpr QLatin1StringView kFrictionAngle{"2. Friction Angle"};
+inline constexpr QLatin1StringView kFrictionAngleOption{"Enter Friction Angle (Preferred)"};
+inline constexpr QLatin1StringView kBlowCountOption{"Enter Blow Counts from SPT"};
+inline constexpr QLatin1StringView kApiData{"3. Data for API Computation Method"};
+inline constexpr QLatin1StringView kNotUsedElsewhere{"(Not used in other methods)"};
+inline constexpr QLatin1StringView kEarthPressure{"3a. Coefficient of Lateral Earth Pressure, Ko"};
+inline constexpr QLatin1StringView kEarthPressureNote{
+    "(API reccomends Ko=1 for full displacement\npiles and Ko=0.8 for open ended pipe piles)"};
+inline constexpr QLatin1StringView kBearingFactor{"3b. Bearing Capacity Factor, Nq"};
+inline constexpr QLatin1StringView kBearingFactorNote{
+    "(API has a range of values for Nq from 8 to\n50 according to density of sand)"};
+inline constexpr QLatin1StringView kUserData{"4. Data for User-Specified Load Transfers"};
+inline constexpr QLatin1StringView kUserFriction{"4a. Unit Skin Friction"};
+inline constexpr QLatin1StringView kUserBearing{"4b. Unit End Bearing"};
+inline constexpr QLatin1StringView kConeQc{"5. Qc from Cone Penetration Data"};
+inline constexpr QLatin1StringView kOffshoreOnly{"(Only used in Offshore Computation Methods)"};
+inline constexpr QLatin1StringView kUndrainedStrength{"2. Undrained Shear Strength"};
+inline constexpr QLatin1StringView kRemoldedStrength{"3. Remolded Shear Strength"};
+inline constexpr QLatin1StringView kRemoldedNote{
+    "Remolded Shear Strength is only used for open-ended pipe piles to compute\nthe resistance in skin "
+    "friction along the inner surface of the pipe as the\nsoil plug enters the pipe.  A reduced strength may "
+    "account for the fact\nthat the internal plug may be highly disturbed as it enters the pile."};
+inline constexpr QLatin1StringView kIcpMtdData{"6. Data for ICP/MTD Computation Method"};
+inline constexpr QLatin1StringView kPlasticityIndex{"6a. Plasticity Index, PI(%)"};
+inline constexpr QLatin1StringView kYieldStressRatio{"6b. Yield STress Ratio, YSR"};
+
+// CPT data.
+inline constexpr QLatin1StringView kCptDataCaption{"Data of Cone Penetration Test"};
+inline constexpr QLatin1StringView kCptFile{"Name of file for input cone data"};
+inline constexpr QLatin1StringView kCptFilter{"CPT recors(.txt) (*.txt *.acc);;All Files (*)"};
+inline constexpr QLatin1StringView kEditFile{"Edit File"};
+inline constexpr QLatin1StringView kDataLines{"Number of data lines to be read from the file"};
+inline constexpr QLatin1StringView kHeaderLines{"Number of header lines in file containing cone data"};
+inline constexpr QLatin1StringView kColumns{"Number of data columns per line to be read from the data file"};
+inline constexpr QLatin1StringView kColumnsNote{"( The first two columns are reserved for Depth and  Qc )"};
+inline constexpr QLatin1StringView kStressFactor{"Unit conversion factor for stress, Ua"};
+inline constexpr QLatin1StringView kStressFactorNote{
+    "( ksf is required for English units and kPa is used for S.I. units)\n(Ex. Ua=1000 if MPa instead of kPa "
+    "is used in the field CPT data.)"};
+inline constexpr QLatin1StringView kQcGraph{" Graphics Button - Qc versus depth"};
+inline constexpr QLatin1StringView kSptGraph{" Graphics Button - Converted SPT versus depth"};
+inline constexpr QLatin1StringView kSuGraph{" Graphics Button - Converted Su versus depth"};
+
+}  // namespace torve::app::texts

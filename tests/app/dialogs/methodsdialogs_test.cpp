@@ -1,0 +1,199 @@
+// The method and option dialogs: the coupling of the two method tabs, the enabling rules, what is
+// stored on close, and loading that leaves the project unmodified.
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include "app/main/appsettings.h"
+#include "tests/app/dialogs/dialogdriver.h"
+
+using namespace torve;
+using namespace torve::app;
+using namespace torve::app::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Capacity boxes by method code, as the tab captions them.
+const QStringList kCapacityBoxes = {u"FHWA (Federal Highway Administration) "_s,
+                                    u"USACE (U.S. Army Corps of Engineers) "_s,
+                                    u"Revised Lambda "_s,
+                                    u"API RP 2A (American Petroleum Institute) "_s,
+                                    u"Load-transfer Units specified by User"_s,
+                                    u"NGI (Norwegian Geotechnical Institute) "_s,
+                                    u"ICP/MTD (Imperial College of London) "_s,
+                                    u"Fugro (Offshore Driven Piles in Sand) "_s,
+                                    u"UWA (University of Western Australia) "_s};
+
+QList<int> checkedBoxes(QWidget* dialog) {
+    QList<int> codes;
+    for (int i = 0; i < kCapacityBoxes.size(); ++i)
+        if (need<QCheckBox>(dialog, kCapacityBoxes[i]).isChecked()) codes << i + 1;
+    return codes;
+}
+
+bool enabled(QWidget* dialog, const QString& name) {
+    return need(dialog, name).isEnabled();
+}
+
+}  // namespace
+
+class MethodsDialogsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void clearSelectionsKeepsTheLoadTransferMethod();
+    void enablingRules_data();
+    void enablingRules();
+    void compressionStoresATensionFactorOfOne();
+    void loadingLeavesTheProjectUnmodified();
+    void controlOptions();
+    void tzPrintOption();
+    void criticalDepthFieldOnlyForTheUserOption();
+
+  private:
+    RecordedMessages messages_;
+};
+
+void MethodsDialogsTest::clearSelectionsKeepsTheLoadTransferMethod() {
+    RecordingHost host;
+    auto dialog = openDialog(host, DialogId::ComputationMethods);
+    QWidget* d = dialog.get();
+    click(d, u"ICP/MTD (Imperial College of London) (**)"_s);
+    QCOMPARE(checkedBoxes(d), (QList<int>{4, 7}));  // API of a new project, and the chosen method
+    click(d, u"Select All"_s);
+    QCOMPARE(checkedBoxes(d).size(), 9);
+    click(d, u"Clear Selections"_s);
+    QCOMPARE(checkedBoxes(d), QList<int>{7});
+    QVERIFY(enabled(d, u"Use Drained Condition for Clay"_s));
+    // The LS mark stands in the row of the ICP/MTD box.
+    d->findChild<QTabWidget*>()->setCurrentWidget(&need(d, u"Method for Pile Capacity"_s));
+    const QLabel& mark = need<QLabel>(d, u"LS"_s);
+    const QCheckBox& icp = need<QCheckBox>(d, kCapacityBoxes[6]);
+    QTRY_VERIFY(mark.isVisible());
+    QVERIFY(qAbs(mark.geometry().center().y() - icp.geometry().center().y()) <= icp.height() / 2);
+
+    QVERIFY(dialog->close());
+    const ProjectData& p = host.project().data();
+    QCOMPARE(p.loadTransferMethod, Method::IcpMtd);
+    QCOMPARE(p.selectedMethods,
+             (std::array<bool, 9>{false, false, false, false, false, false, true, false, false}));
+}
+
+void MethodsDialogsTest::enablingRules_data() {
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<bool>("enabled");
+    const QString usace = kCapacityBoxes[1];
+    const QString api = kCapacityBoxes[3];
+    const QString depth = u"At User-Specified Critical Depth (ft)"_s;
+    const QString factor = u"Reduction factor for tension loading"_s;
+    QTest::newRow("critical depth options need USACE")
+        << QStringList{} << u"Original Recommendations "_s << false;
+    QTest::newRow("USACE enables them") << QStringList{usace} << u"Original Recommendations "_s << true;
+    QTest::newRow("depth field needs the user option") << QStringList{usace} << depth << false;
+    QTest::newRow("user option enables it")
+        << QStringList{usace, u"At User-Specified Critical Depth"_s} << depth << true;
+    QTest::newRow("clay condition needs ICP/MTD")
+        << QStringList{} << u"Use Undrained Condition for Clay"_s << false;
+    QTest::newRow("tension with API") << QStringList{u"Tension"_s} << factor << true;
+    QTest::newRow("tension without API") << QStringList{u"Tension"_s, api} << factor << false;
+    QTest::newRow("compression") << QStringList{} << factor << false;
+}
+
+void MethodsDialogsTest::enablingRules() {
+    QFETCH(QStringList, clicks);
+    QFETCH(QString, control);
+    QFETCH(bool, enabled);
+    RecordingHost host;
+    auto dialog = openDialog(host, DialogId::ComputationMethods);
+    for (const QString& name : clicks) click(dialog.get(), name);
+    QCOMPARE(::enabled(dialog.get(), control), enabled);
+}
+
+void MethodsDialogsTest::compressionStoresATensionFactorOfOne() {
+    RecordingHost host;
+    ProjectData d = host.project().data();
+    d.loadingType = LoadingType::Tension;
+    d.tensionReduction = 0.7;
+    host.project().setData(d);
+    auto dialog = openDialog(host, DialogId::ComputationMethods);
+    QCOMPARE(textOf(dialog.get(), u"Reduction factor for tension loading"_s), u"0.7"_s);
+    click(dialog.get(), u"Compression"_s);
+    QVERIFY(dialog->close());
+    QCOMPARE(host.project().data().loadingType, LoadingType::Compression);
+    QCOMPARE(host.project().data().tensionReduction, 1.0);
+}
+
+void MethodsDialogsTest::loadingLeavesTheProjectUnmodified() {
+    for (DialogId id : {DialogId::ComputationMethods, DialogId::ControlOptions, DialogId::TzPrintOption,
+                        DialogId::CriticalDepth, DialogId::PileMaterial, DialogId::CircularPile,
+                        DialogId::NoncircularPile, DialogId::SoilLayers, DialogId::CptData}) {
+        RecordingHost host;
+        auto dialog = openDialog(host, id);
+        host.project().setUnits(UnitSystem::SI);  // loads again
+        QVERIFY2(!host.project().isModified(), qPrintable(dialog->windowTitle()));
+    }
+    RecordingHost host;
+    auto dialog = openDialog(host, DialogId::ComputationMethods);
+    click(dialog.get(), kCapacityBoxes[0]);
+    QVERIFY(host.project().isModified());
+}
+
+void MethodsDialogsTest::controlOptions() {
+    RecordingHost host;
+    ProjectData d = host.project().data();
+    d.incrementLength = 0;
+    host.project().setData(d);
+    host.settings().setWordProcessor(u"/usr/bin/editor"_s);
+    auto dialog = openDialog(host, DialogId::ControlOptions);
+    QWidget* o = dialog.get();
+    QCOMPARE(textOf(o, u"Length of each computation increment  (ft)"_s), u"1"_s);
+    QCOMPARE(need<QLineEdit>(o, u"Text Editor"_s).text(), u"/usr/bin/editor"_s);
+    QVERIFY(enter(o, u"Print only every "_s, u"2.6"_s));
+    QVERIFY(enter(o, u"Length of each computation increment  (ft)"_s, u"0.5"_s));
+    QVERIFY(!enter(o, u"Print only every "_s, u"501"_s));
+    QVERIFY(enter(o, u"Print only every "_s, u"2.6"_s));
+    need<QLineEdit>(o, u"Text Editor"_s).setText(u"/usr/bin/other"_s);
+    QVERIFY(dialog->close());
+    QCOMPARE(host.project().data().printEvery, 3);
+    QCOMPARE(host.project().data().incrementLength, 0.5);
+    QCOMPARE(host.settings().wordProcessor(), u"/usr/bin/other"_s);
+}
+
+void MethodsDialogsTest::tzPrintOption() {
+    RecordingHost host;
+    ProjectData d = host.project().data();
+    d.printExtraTz = true;
+    host.project().setData(d);
+    host.project().tables().tzPrintDepths.setRowCount(3);
+    auto dialog = openDialog(host, DialogId::TzPrintOption);
+    QVERIFY(enabled(dialog.get(), u"Edit Depths"_s));
+    click(dialog.get(), u"Edit Depths"_s);
+    QCOMPARE(host.tables, QList<GridTable*>{&host.project().tables().tzPrintDepths});
+    click(dialog.get(), u"Print Internally-Generated"_s);
+    QVERIFY(!enabled(dialog.get(), u"Edit Depths"_s));
+    QVERIFY(dialog->close());
+    QVERIFY(!host.project().data().printExtraTz);
+    QCOMPARE(host.project().tables().tzPrintDepths.rowCount(), 3);
+}
+
+void MethodsDialogsTest::criticalDepthFieldOnlyForTheUserOption() {
+    RecordingHost host;
+    auto dialog = openDialog(host, DialogId::CriticalDepth);
+    const QString field = u"User-Specified Critical Depth (ft)"_s;
+    QVERIFY(!need(dialog.get(), field).isVisible());
+    click(dialog.get(), u"User-Specified Critical Depth"_s);
+    QVERIFY(need(dialog.get(), field).isVisible());
+    QVERIFY(enter(dialog.get(), field, u"25"_s));
+    QVERIFY(dialog->close());
+    QCOMPARE(host.project().data().criticalDepthOption, CriticalDepthOption::UserSpecified);
+    QCOMPARE(host.project().data().criticalDepth, 25.0);
+}
+
+QTEST_MAIN(MethodsDialogsTest)
+#include "methodsdialogs_test.moc"

@@ -1,0 +1,214 @@
+// The soil layers and soil data dialogs: the layer limits, insertion and deletion, a change of soil
+// type, blow counts against friction angles, and rows that follow the layer table.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "app/dialogs/soildatadialog.h"
+#include "app/dialogs/soillayersdialog.h"
+#include "tests/app/dialogs/dialogdriver.h"
+
+using namespace torve;
+using namespace torve::app;
+using namespace torve::app::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using Tables = ProjectTables;
+
+QString depthField(int layer) {
+    return u"Layer %1, Depth at Bottom (ft)"_s.arg(layer);
+}
+
+// Layers of the given bottom depths, every one sand.
+void setLayers(Project& project, const QList<double>& bottoms) {
+    GridTable& d = project.tables().soilLayers;
+    d.setRowCount(static_cast<int>(bottoms.size()));
+    for (int i = 0; i < bottoms.size(); ++i) d.cell(Tables::BottomDepthColumn, i).setDouble(bottoms[i]);
+}
+
+GridTable& layerData(Project& project, int layer) {
+    return *project.tables().soilLayers.cell(Tables::LayerDataColumn, layer).subTable();
+}
+
+SoilLayersDialog* layersDialog(const std::unique_ptr<QWidget>& dialog) {
+    return qobject_cast<SoilLayersDialog*>(dialog.get());
+}
+
+}  // namespace
+
+class SoilDialogsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void layerLimits_data();
+    void layerLimits();
+    void insertedLayerTakesTheSelectedPlace();
+    void deletionAsksWhenConfirmed();
+    void sandToClayKeepsWeightsAndUserValues();
+    void blowCountsStoreFrictionAnglesAsZero();
+    void remoldedStrengthForSteelPipesOnly_data();
+    void remoldedStrengthForSteelPipesOnly();
+    void rowsFollowTheLayerTable();
+
+  private:
+    RecordedMessages messages_;
+};
+
+void SoilDialogsTest::layerLimits_data() {
+    QTest::addColumn<int>("layers");
+    QTest::addColumn<bool>("add");
+    QTest::addColumn<bool>("insert");
+    QTest::addColumn<bool>("remove");
+    QTest::newRow("none") << 0 << true << false << false;
+    QTest::newRow("one") << 1 << true << true << true;
+    // A run takes two soil points per layer and 80 points at most.
+    QTest::newRow("forty") << 40 << false << false << true;
+}
+
+void SoilDialogsTest::layerLimits() {
+    QFETCH(int, layers);
+    QFETCH(bool, add);
+    QFETCH(bool, insert);
+    QFETCH(bool, remove);
+    RecordingHost host;
+    host.project().tables().soilLayers.setRowCount(layers);
+    auto dialog = openDialog(host, DialogId::SoilLayers);
+    QCOMPARE(need(dialog.get(), u"Add Layer"_s).isEnabled(), add);
+    QCOMPARE(need(dialog.get(), u"Insert Layer"_s).isEnabled(), insert);
+    QCOMPARE(need(dialog.get(), u"Delete Layer"_s).isEnabled(), remove);
+    QCOMPARE(findByAccessibleName<QPushButton>(dialog.get(), u"Edit Layer %1"_s.arg(layers)) != nullptr,
+             layers > 0);
+}
+
+void SoilDialogsTest::insertedLayerTakesTheSelectedPlace() {
+    RecordingHost host;
+    setLayers(host.project(), {10, 20, 30});
+    auto dialog = openDialog(host, DialogId::SoilLayers);
+    QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+    QVERIFY(enter(dialog.get(), u"Layer 2, Max. Side Friction (lbs/ft^2)"_s, u"500"_s));
+    need(dialog.get(), depthField(2)).setFocus();
+    QCOMPARE(layersDialog(dialog)->selectedLayer(), 1);
+    click(dialog.get(), u"Insert Layer"_s);
+    const GridTable& d = host.project().tables().soilLayers;
+    QCOMPARE(d.rowCount(), 4);
+    const QList<double> depths = {10, 0, 20, 30};
+    for (int i = 0; i < 4; ++i) QCOMPARE(d.cell(Tables::BottomDepthColumn, i).toDouble(), depths[i]);
+    QCOMPARE(d.cell(Tables::MaxSideFrictionColumn, 2).toDouble(), 500.0);  // stored before the insertion
+    QCOMPARE(d.cell(Tables::SoilTypeColumn, 1).toInt(), 1);
+    QCOMPARE(d.cell(Tables::SideFactorColumn, 1).toDouble(), 1.0);
+    QCOMPARE(textOf(dialog.get(), depthField(3)), u"20"_s);
+    QCOMPARE(textOf(dialog.get(), depthField(4)), u"30"_s);
+}
+
+void SoilDialogsTest::deletionAsksWhenConfirmed() {
+    RecordingHost host;
+    setLayers(host.project(), {10, 20, 30});
+    auto dialog = openDialog(host, DialogId::SoilLayers);
+    messages_.shown.clear();
+    messages_.answers = {QMessageBox::No};
+    click(dialog.get(), u"Delete Layer"_s);
+    QCOMPARE(messages_.shown, QStringList{u"Do you want to delete soil layer in row 1"_s});
+    QCOMPARE(host.project().tables().soilLayers.rowCount(), 3);
+    messages_.answers = {QMessageBox::Yes};
+    click(dialog.get(), u"Delete Layer"_s);
+    QCOMPARE(host.project().tables().soilLayers.rowCount(), 2);
+    messages_.shown.clear();
+    click(dialog.get(), u"Confirm Deletion"_s);
+    click(dialog.get(), u"Delete Layer"_s);
+    QVERIFY(messages_.shown.isEmpty());
+    QCOMPARE(host.project().tables().soilLayers.rowCount(), 1);
+    QCOMPARE(textOf(dialog.get(), depthField(1)), u"30"_s);
+}
+
+void SoilDialogsTest::sandToClayKeepsWeightsAndUserValues() {
+    RecordingHost host;
+    setLayers(host.project(), {10, 20, 30});
+    GridTable& sand = layerData(host.project(), 2);
+    for (int row = 0; row < 2; ++row) {
+        sand.cell(Tables::SandUnitWeight, row).setDouble(57.6 + row);
+        sand.cell(Tables::FrictionAngle, row).setDouble(30 + row);
+        sand.cell(Tables::SandUserFriction, row).setDouble(100 + row);
+        sand.cell(Tables::SandUserBearing, row).setDouble(200 + row);
+    }
+    auto dialog = openDialog(host, DialogId::SoilLayers);
+    auto& soilType = need<QComboBox>(dialog.get(), u"Layer 3, Soil Type"_s);
+    QTest::keyClick(&soilType, Qt::Key_Down);
+    QCOMPARE(soilType.currentText(), u"Clay"_s);
+    QCOMPARE(host.project().tables().soilLayers.cell(Tables::SoilTypeColumn, 2).toInt(), 2);
+    const GridTable& clay = layerData(host.project(), 2);
+    QCOMPARE(clay.caption(), u"Clay Layer Data"_s);
+    for (int row = 0; row < 2; ++row) {
+        QCOMPARE(clay.cell(Tables::ClayUnitWeight, row).toDouble(), 57.6 + row);
+        QCOMPARE(clay.cell(Tables::ClayUserFriction, row).toDouble(), 100.0 + row);
+        QCOMPARE(clay.cell(Tables::ClayUserBearing, row).toDouble(), 200.0 + row);
+        QCOMPARE(clay.cell(Tables::UndrainedStrength, row).toDouble(), 0.0);  // not the friction angle
+    }
+}
+
+void SoilDialogsTest::blowCountsStoreFrictionAnglesAsZero() {
+    RecordingHost host;
+    setLayers(host.project(), {10});
+    GridTable& sand = layerData(host.project(), 0);
+    sand.cell(Tables::FrictionAngle, 0).setDouble(30);
+    sand.cell(Tables::FrictionAngle, 1).setDouble(32);
+    sand.cell(Tables::BlowCount, 1).setInt(15);
+    auto dialog = openDialog(host, DialogId::SoilLayers);
+    click(dialog.get(), u"Edit Layer 1"_s);
+    SoilDataDialog* data = layersDialog(dialog)->soilDataDialog();
+    QVERIFY(data && data->isVisible());
+    QCOMPARE(data->windowTitle(), u"Data for Layer 1"_s);
+    QVERIFY(need<QRadioButton>(data, u"Enter Blow Counts from SPT"_s).isChecked());
+    QVERIFY(!need(data, u"2. Friction Angle, top (Degrees)"_s).isEnabled());
+    QVERIFY(!enter(data, u"Enter Blow Counts from SPT, top"_s, u"12.5"_s));  // whole numbers only
+    QVERIFY(enter(data, u"Enter Blow Counts from SPT, top"_s, u"12"_s));
+    data->accept();
+    QVERIFY(!layersDialog(dialog)->soilDataDialog() || !data->isVisible());
+    QCOMPARE(sand.cell(Tables::FrictionAngle, 0).toDouble(), 0.0);
+    QCOMPARE(sand.cell(Tables::FrictionAngle, 1).toDouble(), 0.0);
+    QCOMPARE(sand.cell(Tables::BlowCount, 0).toInt(), 12);
+    QCOMPARE(sand.cell(Tables::BlowCount, 1).toInt(), 15);
+}
+
+void SoilDialogsTest::remoldedStrengthForSteelPipesOnly_data() {
+    QTest::addColumn<int>("pileType");
+    QTest::addColumn<bool>("enabled");
+    QTest::newRow("steel pipe") << 1 << true;
+    QTest::newRow("timber") << 2 << false;
+}
+
+void SoilDialogsTest::remoldedStrengthForSteelPipesOnly() {
+    QFETCH(int, pileType);
+    QFETCH(bool, enabled);
+    RecordingHost host;
+    ProjectData d = host.project().data();
+    d.pileType = static_cast<PileType>(pileType);
+    host.project().setData(d);
+    setLayers(host.project(), {10});
+    host.project().tables().soilLayers.cell(Tables::SoilTypeColumn, 0).setInt(2);
+    SoilDataDialog data(host.project(), 0);
+    data.show();
+    QCOMPARE(need(&data, u"3. Remolded Shear Strength, bottom (lbs/ft^2)"_s).isEnabled(), enabled);
+    QVERIFY(!need(&data, u"6a. Plasticity Index, PI(%), top"_s).isEnabled());  // ICP/MTD not selected
+}
+
+void SoilDialogsTest::rowsFollowTheLayerTable() {
+    RecordingHost host;
+    setLayers(host.project(), {10, 20});
+    auto dialog = openDialog(host, DialogId::SoilLayers);
+    // A table window changes the layers while the dialog is open.
+    GridTable& d = host.project().tables().soilLayers;
+    d.cell(Tables::BottomDepthColumn, 1).setDouble(25);
+    d.addRowGroup();
+    QCOMPARE(textOf(dialog.get(), depthField(2)), u"25"_s);
+    QVERIFY(findByAccessibleName<QPushButton>(dialog.get(), u"Edit Layer 3"_s));
+    host.project().setUnits(UnitSystem::SI);
+    // 25 ft x 0.3048 m/ft, within the rounding of the tables' foot
+    QVERIFY(qAbs(need<NumberField>(dialog.get(), u"Layer 2, Depth at Bottom (m)"_s).value() - 7.62) < 1e-9);
+}
+
+QTEST_MAIN(SoilDialogsTest)
+#include "soildialogs_test.moc"
