@@ -1,6 +1,8 @@
 // The tables of a project: soil layers with their sand and clay data, t-z print depths, sections.
 #include "app/project/projecttables.h"
 
+#include "app/project/texts.h"
+
 #include "app/table/choicecolumn.h"
 #include "app/table/floatcolumn.h"
 #include "app/table/intcolumn.h"
@@ -26,6 +28,7 @@ void declareSoilTables(ProjectTables& w) {
     sand.setIdentifier(1);
     sand.setMinRows(2);
     sand.setMaxRows(2);
+    sand.setComments(texts::kSandNotes);
     floatColumn(sand, {QStringLiteral("Effective Unit "), QStringLiteral("Weight,")},
                 QStringLiteral("F/L2^3"));
     floatColumn(sand, {QStringLiteral("Friction "), QStringLiteral("Angle (Deg.)")});
@@ -51,6 +54,7 @@ void declareSoilTables(ProjectTables& w) {
     clay.setIdentifier(2);
     clay.setMinRows(2);
     clay.setMaxRows(2);
+    clay.setComments(texts::kClayNotes);
     floatColumn(clay, {QStringLiteral("Effective Unit "), QStringLiteral("Weight,")},
                 QStringLiteral("F/L2^3"));
     floatColumn(clay, {QStringLiteral("Undrained Shear"), QStringLiteral("Strength,")},
@@ -72,6 +76,7 @@ void declareSoilTables(ProjectTables& w) {
     d.setIdentifier(10);
     d.setMinRows(1);
     d.setMaxRows(kMaxSoilLayers);  // a top and a bottom soil point per layer
+    d.setComments(texts::kSoilLayersNotes);
     {
         auto type = std::make_unique<ChoiceColumn>();
         type->headings = {QStringLiteral("Soil Type")};
@@ -140,6 +145,30 @@ ProjectTables::ProjectTables() {
     declareSoilTables(*this);
     declareOtherTables(*this);
     for (GridTable* t : all()) t->setRowCount(t->minRows());
+}
+
+void ProjectTables::showSoilColumns(bool offshoreEdition, bool userSpecified) {
+    const auto show = [&](GridTable& t, bool sand) {
+        if (sand) {
+            t.setColumnShown(SandQc, offshoreEdition);
+        } else {
+            for (int c : {PlasticityIndex, YieldStressRatio, ClayQc}) t.setColumnShown(c, offshoreEdition);
+        }
+        for (int c : {SandUserFriction, SandUserBearing}) t.setColumnShown(c, userSpecified);
+    };
+    QString clayNotes = texts::kClayNotes;
+    if (offshoreEdition) clayNotes += QLatin1Char('\r') + QString(texts::kClayOffshoreNote);
+    clayLayerData.setComments(clayNotes);
+    show(sandLayerData, true);
+    show(clayLayerData, false);
+    // The layers' copies were made from the templates as they were then.
+    for (int row = 0; row < soilLayers.rowCount(); ++row) {
+        if (GridTable* data = soilLayers.cell(LayerDataColumn, row).subTable()) {
+            const bool sand = soilLayers.cell(SoilTypeColumn, row).toInt() == 1;
+            if (!sand) data->setComments(clayNotes);
+            show(*data, sand);
+        }
+    }
 }
 
 std::vector<GridTable*> ProjectTables::all() {

@@ -59,6 +59,12 @@ class ProjectTables {
     GridTable soilProfile{registry};    // "Soil Profile" (209)
     GridTable layerValues{registry};    // untitled (6), exactly 2 rows
 
+    // Shows the columns of the sand and clay data that the project uses, on the templates and on
+    // every layer's copy: qc (and the clay's PI and YSR) for the offshore edition, the user-specified
+    // unit values only while that method carries the load transfer. The clay notes get the offshore
+    // line with the offshore edition.
+    void showSoilColumns(bool offshoreEdition, bool userSpecified);
+
     std::vector<GridTable*> all();
     // The tables the user edits: a change in any of them modifies the project.
     std::vector<GridTable*> edited();

@@ -9,6 +9,32 @@ namespace torve::app::texts {
 inline constexpr QLatin1StringView kNewFileName{"NewTORVE.tv6d"};
 inline constexpr QLatin1StringView kNewTitle{"New Pile"};
 
+// Notes of the soil tables, shown under the table window's grid; lines end with a carriage return
+// and bullet lines begin with a middle dot and a blank.
+inline constexpr QLatin1StringView kSoilLayersNotes{
+    "Max. Side Friction and Max. End Bearing:\r"
+    "\xb7 If entries are left as zero, the program assumes no limits in side transfer\r"
+    "\xb7 Use a very small number (eg. 0.001) for layers where load transfer should be ignored\r"
+    "\xb7 The bottom of the last layer has to be deeper than the pile tip by 2 pile diameters.\r"
+    "\xb7 The user can use the reduction factors for LRFD requirement or other design considerations such "
+    "as driving strength loss."};
+inline constexpr QLatin1StringView kSandNotes{
+    "Friction Angle may be computed from Blow Counts if Blow Counts is a value other than zero\r"
+    "API recommendations for Ko (coefficient of lateral earth pressure) are:\r"
+    "Ko = 1 for full-displacement piles, and Ko = 0.8 for open-ended pipe piles\r"
+    "API recommendations for Nq (bearing capacity factor) may vary from 8 to 50 according to the density of "
+    "sand\r"
+    "Ko and Nq are required input, but only used by the API method \r"
+    "These values may be different for other computation methods (FHWA, USACE, etc.)\r"
+    "The interface friction angle is 5 degrees less than the inputted internal friction angle"};
+inline constexpr QLatin1StringView kClayNotes{
+    "Remolded Shear Strength is only used for open-ended pipe piles to compute\r"
+    "the resistance in skin friction along the inner surface of the pipe as the\r"
+    "soil plug enters the pipe.  A reduced strength may account for the fact\r"
+    "that the internal plug may be highly disturbed as it enters the pile."};
+inline constexpr QLatin1StringView kClayOffshoreNote{
+    "PI and YSR are required only for Offshore-Pile Design Methods."};
+
 // Opening and saving.
 inline constexpr QLatin1StringView kOffshoreFileMessage{
     "File was created using TORVE offshore version\rusing an offshore computation method,\rso the "

@@ -136,6 +136,13 @@ void GridTable::choiceChanged(int row) {
     }
 }
 
+void GridTable::setColumnShown(int col, bool shown) {
+    Column& c = column(col);
+    if (c.shown == shown) return;
+    c.shown = shown;
+    emit columnsChanged();
+}
+
 void GridTable::notifyChanged() {
     emit changed();
 }

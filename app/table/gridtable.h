@@ -59,6 +59,8 @@ class GridTable : public QObject {
     }
     int columnCount() const { return static_cast<int>(columns_.size()); }
     Column& column(int i) const;  // std::out_of_range "Index out of bounds"
+    // Shows or hides a column (its data stay); an open window lays its grid out again.
+    void setColumnShown(int column, bool shown);
 
     GridCell cell(int column, int row) const;
 
@@ -96,6 +98,8 @@ class GridTable : public QObject {
     void changed();
     // The values were converted into another unit system; headings show other units.
     void unitsChanged();
+    // A column was shown or hidden.
+    void columnsChanged();
 
   private:
     void appendColumn(std::unique_ptr<Column> column);
