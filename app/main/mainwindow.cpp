@@ -493,7 +493,7 @@ void MainWindow::runAnalysis() {
 
 // --- Child windows ----------------------------------------------------------------------------------
 
-QMdiSubWindow* MainWindow::findChild(const QString& key) const {
+QMdiSubWindow* MainWindow::childWindow(const QString& key) const {
     for (QMdiSubWindow* child : mdiArea_->subWindowList())
         if (child->property(kChildKey).toString() == key && child->isVisible()) return child;
     return nullptr;
@@ -509,7 +509,7 @@ QMdiSubWindow* MainWindow::addChild(QWidget* widget, const QString& key) {
 
 void MainWindow::showDialog(DialogId id) {
     const QString key = QStringLiteral("dialog:%1").arg(static_cast<int>(id));
-    if (QMdiSubWindow* child = findChild(key)) {
+    if (QMdiSubWindow* child = childWindow(key)) {
         mdiArea_->setActiveSubWindow(child);
         return;
     }
@@ -518,7 +518,7 @@ void MainWindow::showDialog(DialogId id) {
 
 void MainWindow::showTable(GridTable& table) {
     const QString key = pointerKey("table:", &table);
-    if (QMdiSubWindow* child = findChild(key)) {
+    if (QMdiSubWindow* child = childWindow(key)) {
         mdiArea_->setActiveSubWindow(child);
         return;
     }
@@ -528,7 +528,7 @@ void MainWindow::showTable(GridTable& table) {
 
 void MainWindow::showGraph(Graph& graph) {
     const QString key = pointerKey("graph:", &graph);
-    if (QMdiSubWindow* child = findChild(key)) {
+    if (QMdiSubWindow* child = childWindow(key)) {
         mdiArea_->setActiveSubWindow(child);
         return;
     }
@@ -594,7 +594,7 @@ void MainWindow::updatePileShapeCommands() {
     noncircularAction_->setEnabled(!circular);
     // The dialog of the other shape edits values the pile no longer has.
     const DialogId other = circular ? DialogId::NoncircularPile : DialogId::CircularPile;
-    if (QMdiSubWindow* child = findChild(QStringLiteral("dialog:%1").arg(static_cast<int>(other)))) {
+    if (QMdiSubWindow* child = childWindow(QStringLiteral("dialog:%1").arg(static_cast<int>(other)))) {
         if (!child->close()) delete child;
     }
 }

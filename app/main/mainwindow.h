@@ -97,7 +97,7 @@ class MainWindow : public QMainWindow, public WindowHost {
     void childActivated(QMdiSubWindow* child);
     // Closes every child window; with `force`, also those that refuse (the project they show goes).
     void closeChildWindows(bool force);
-    QMdiSubWindow* findChild(const QString& key) const;
+    QMdiSubWindow* childWindow(const QString& key) const;
     QMdiSubWindow* addChild(QWidget* widget, const QString& key);
 
     void updateCaption();

@@ -47,7 +47,19 @@ void GridTableView::setGridModel(GridTableModel* model) {
     model_ = model;
     setModel(model);
     connect(model, &GridTableModel::layoutRenewed, this, &GridTableView::openCellControls);
+    // Range changes do not reach persistent editors by themselves.
+    connect(model, &QAbstractItemModel::dataChanged, this, &GridTableView::refreshControls);
     openCellControls();
+}
+
+void GridTableView::refreshControls(const QModelIndex& from, const QModelIndex& to) {
+    for (int row = from.row(); row <= to.row(); ++row) {
+        for (int column = from.column(); column <= to.column(); ++column) {
+            if (model_->kind(column) == GridTableModel::Kind::Text) continue;
+            const QModelIndex i = model_->index(row, column);
+            if (QWidget* control = indexWidget(i)) delegate_->setEditorData(control, i);
+        }
+    }
 }
 
 int GridTableView::columnWidthFor(int column) const {
@@ -75,19 +87,6 @@ void GridTableView::openCellControls() {
         if (kind != GridTableModel::Kind::Choice && kind != GridTableModel::Kind::SubTable) continue;
         for (int row = 0; row < model_->rowCount(); ++row) openPersistentEditor(model_->index(row, column));
     }
-    // Range changes do not reach persistent editors by themselves.
-    connect(
-        model_, &QAbstractItemModel::dataChanged, this,
-        [this](const QModelIndex& from, const QModelIndex& to) {
-            for (int row = from.row(); row <= to.row(); ++row) {
-                for (int column = from.column(); column <= to.column(); ++column) {
-                    const QModelIndex i = model_->index(row, column);
-                    if (model_->kind(column) == GridTableModel::Kind::Text) continue;
-                    if (QWidget* control = indexWidget(i)) delegate_->setEditorData(control, i);
-                }
-            }
-        },
-        Qt::UniqueConnection);
     updateGeometry();
 }
 
@@ -105,7 +104,7 @@ QSize GridTableView::sizeHint() const {
 bool GridTableView::commitEditor() {
     const QModelIndex current = currentIndex();
     auto* editor = qobject_cast<QLineEdit*>(indexWidget(current));
-    if (!editor || isPersistentEditorOpen(current)) return true;
+    if (!editor || !isTextCell(current)) return true;
     commitData(editor);
     if (failure_.isEmpty()) return true;
     reportFailure(editor);
@@ -135,7 +134,7 @@ void GridTableView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditH
 }
 
 void GridTableView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
-    if (!reverting_ && previous.isValid() && !isPersistentEditorOpen(previous)) {
+    if (!reverting_ && isTextCell(previous)) {
         if (auto* editor = qobject_cast<QLineEdit*>(indexWidget(previous))) {
             commitData(editor);
             if (!failure_.isEmpty()) {
@@ -150,6 +149,10 @@ void GridTableView::currentChanged(const QModelIndex& current, const QModelIndex
         }
     }
     QTableView::currentChanged(current, previous);
+}
+
+bool GridTableView::isTextCell(const QModelIndex& index) const {
+    return model_ && index.isValid() && model_->kind(index.column()) == GridTableModel::Kind::Text;
 }
 
 QModelIndex GridTableView::belowOrNext(const QModelIndex& index) const {

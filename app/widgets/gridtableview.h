@@ -36,8 +36,11 @@ class GridTableView : public QTableView {
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
   private:
+    void refreshControls(const QModelIndex& from, const QModelIndex& to);
     void enterPressed(QWidget* editor);
     void reportFailure(QWidget* editor);
+    // Text cells get the editor of the current cell; the others carry their controls all along.
+    bool isTextCell(const QModelIndex& index) const;
     QModelIndex belowOrNext(const QModelIndex& index) const;
 
     GridTableModel* model_ = nullptr;
