@@ -81,7 +81,8 @@ MainWindow::MainWindow(std::unique_ptr<AppSettings> settings, QWidget* parent)
 }
 
 MainWindow::~MainWindow() {
-    // The children refer to the project; they go first.
+    // The children refer to the project; they go first, without committing anything.
+    disconnect(mdiArea_, nullptr, this, nullptr);
     for (QMdiSubWindow* child : mdiArea_->subWindowList()) delete child;
 }
 
@@ -523,7 +524,10 @@ void MainWindow::showTable(GridTable& table) {
         return;
     }
     QMdiSubWindow* child = addChild(new TableWindow(table, *this), key);
+    // A table window is sized to whole rows and columns: it has no maximize box.
+    child->setWindowFlags(child->windowFlags() & ~Qt::WindowMaximizeButtonHint);
     child->adjustSize();
+    child->show();
 }
 
 void MainWindow::showGraph(Graph& graph) {
@@ -576,10 +580,14 @@ void MainWindow::childActivated(QMdiSubWindow* child) {
 }
 
 void MainWindow::closeChildWindows(bool force) {
+    // Each child commits as it closes; the one activated in its place has nothing to commit yet.
+    committingChild_ = true;
     for (QMdiSubWindow* child : mdiArea_->subWindowList()) {
         child->close();
         if (force) delete child;
     }
+    committingChild_ = false;
+    activeChild_ = mdiArea_->activeSubWindow();
 }
 
 // --- Keeping commands up to date ----------------------------------------------------------------------
