@@ -3,12 +3,12 @@
 
 #include <sstream>
 
+#include "bench/largest_project.h"
 #include "engine/driver/input_reader.h"
 #include "engine/driver/penetration_phase.h"
 #include "engine/driver/report_sections.h"
 #include "engine/driver/run_analysis.h"
 #include "engine/driver/soil_spacing.h"
-#include "bench/largest_project.h"
 #include "tests/support/project_text.h"
 #include "tests/support/scratch_dir.h"
 

@@ -87,6 +87,8 @@ class MainWindowTest : public QObject {
     void startupArgumentWithoutExtension();
     void aRefusingChildStopsTheCommand();
     void titleMarksModifiedDesignerDoesNot();
+    void soilTableColumnsFollowTheProject_data();
+    void soilTableColumnsFollowTheProject();
     void helpAndAbout();
 
   private:
@@ -195,19 +197,23 @@ void MainWindowTest::askToSave_data() {
     QTest::addColumn<QMessageBox::StandardButton>("answer");
     QTest::addColumn<bool>("replaced");
     QTest::addColumn<bool>("saved");
-    QTest::newRow("yes") << QMessageBox::Yes << true << true;
-    QTest::newRow("no") << QMessageBox::No << true << false;
-    QTest::newRow("cancel") << QMessageBox::Cancel << false << false;
+    QTest::addColumn<bool>("fails");  // the save is asked into a folder that does not exist
+    QTest::newRow("yes") << QMessageBox::Yes << true << true << false;
+    QTest::newRow("no") << QMessageBox::No << true << false << false;
+    QTest::newRow("cancel") << QMessageBox::Cancel << false << false << false;
+    // A save that fails keeps the changes: the project is not replaced.
+    QTest::newRow("yes, the save fails") << QMessageBox::Yes << false << false << true;
 }
 
 void MainWindowTest::askToSave() {
     QFETCH(QMessageBox::StandardButton, answer);
     QFETCH(bool, replaced);
     QFETCH(bool, saved);
+    QFETCH(bool, fails);
     test::RecordedMessages messages;
     messages.answers = {answer};
     TestWindow w(dir_->filePath(u"settings.ini"_s));
-    const QString path = dir_->filePath(u"pile.tv6d"_s);
+    const QString path = dir_->filePath(fails ? u"no-such-folder/pile.tv6d"_s : u"pile.tv6d"_s);
     w.savePaths = {path};
     ProjectData data = w.project().data();
     data.title = u"Changed"_s;
@@ -216,7 +222,8 @@ void MainWindowTest::askToSave() {
 
     w.newProject();
 
-    QCOMPARE(messages.shown, QStringList{QString(texts::kSaveChanges)});
+    QCOMPARE(messages.shown.first(), QString(texts::kSaveChanges));
+    QCOMPARE(messages.shown.size(), fails ? 2 : 1);  // the save's own message
     QCOMPARE(w.project().data().title, replaced ? QString(texts::kNewTitle) : u"Changed"_s);
     QCOMPARE(QFile::exists(path), saved);
     QCOMPARE(w.isWindowModified(), !replaced);
@@ -265,7 +272,10 @@ void MainWindowTest::displayNames() {
 
 void MainWindowTest::startupArgumentWithoutExtension() {
     test::RecordedMessages messages;
-    const QString path = copyExample(*dir_, u"sand-over-clay-pipe-english"_s);
+    // A full stop in a folder's name is not the file's extension.
+    QVERIFY(QDir(dir_->path()).mkdir(u"v2.1"_s));
+    const QString path = dir_->filePath(u"v2.1/sand-over-clay-pipe-english.tv6d"_s);
+    QVERIFY(QFile::copy(copyExample(*dir_, u"sand-over-clay-pipe-english"_s), path));
     TestWindow w(dir_->filePath(u"settings.ini"_s));
     w.openStartupFile(path.chopped(5));  // ".tv6d" is added
     QCOMPARE(w.project().data().fileName, path);
@@ -323,6 +333,32 @@ void MainWindowTest::titleMarksModifiedDesignerDoesNot() {
     // A second command brings the one dialog forward.
     w.showDialog(DialogId::Title);
     QCOMPARE(w.findChild<QMdiArea*>()->subWindowList().size(), 1);
+}
+
+void MainWindowTest::soilTableColumnsFollowTheProject_data() {
+    QTest::addColumn<QString>("example");
+    QTest::addColumn<bool>("userValues");
+    QTest::newRow("user-specified load transfer") << u"precast-concrete-user-english"_s << true;
+    QTest::newRow("API load transfer") << u"open-pipe-offshore-si"_s << false;
+}
+
+void MainWindowTest::soilTableColumnsFollowTheProject() {
+    QFETCH(QString, example);
+    QFETCH(bool, userValues);
+    test::RecordedMessages messages;
+    TestWindow w(dir_->filePath(u"settings.ini"_s));
+    QVERIFY(w.openProject(copyExample(*dir_, example), ProjectFormat::Current));
+    ProjectTables& tables = w.project().tables();
+    QList<GridTable*> layerData{&tables.sandLayerData, &tables.clayLayerData};
+    for (int row = 0; row < tables.soilLayers.rowCount(); ++row)
+        layerData.append(tables.soilLayers.cell(ProjectTables::LayerDataColumn, row).subTable());
+    for (GridTable* t : layerData) {
+        QCOMPARE(t->column(ProjectTables::SandUserFriction).shown, userValues);
+        QCOMPARE(t->column(ProjectTables::SandUserBearing).shown, userValues);
+        QVERIFY(t->column(ProjectTables::SandQc).shown);  // the offshore edition
+    }
+    QVERIFY(tables.clayLayerData.comments().endsWith(
+        u"\rPI and YSR are required only for Offshore-Pile Design Methods."_s));
 }
 
 void MainWindowTest::helpAndAbout() {
