@@ -52,13 +52,6 @@ ProjectFormat formatOfPath(const QString& path) {
                                                                        : ProjectFormat::Previous;
 }
 
-QAction* addCommand(QMenu* menu, const QString& caption, const std::function<void()>& slot,
-                    QObject* context) {
-    QAction* action = menu->addAction(caption);
-    QObject::connect(action, &QAction::triggered, context, slot);
-    return action;
-}
-
 }  // namespace
 
 MainWindow::MainWindow(std::unique_ptr<AppSettings> settings, QWidget* parent)
@@ -88,46 +81,60 @@ MainWindow::~MainWindow() {
 
 // --- Building the window --------------------------------------------------------------------------
 
-void MainWindow::createMenus() {
-    QMenuBar* bar = menuBar();
-    const auto commitFirst = [this](QMenu* menu) {
+QAction* MainWindow::command(QMenu* menu, const QString& caption, const std::function<void()>& slot) {
+    QAction* action = menu->addAction(caption);
+    connect(action, &QAction::triggered, this, slot);
+    return action;
+}
+
+QAction* MainWindow::dialogCommand(QMenu* menu, const QString& caption, DialogId id) {
+    return command(menu, caption, [this, id] { showDialog(id); });
+}
+
+QMenu* MainWindow::addMenu(const QString& title, bool commitsFirst) {
+    QMenu* menu = menuBar()->addMenu(title);
+    // The menu's commands see what the user just typed in the active child window.
+    if (commitsFirst) {
         connect(menu, &QMenu::aboutToShow, this, [this, menu] {
             if (!commitActiveChild()) QTimer::singleShot(0, menu, &QMenu::close);
         });
-    };
+    }
+    return menu;
+}
 
-    fileMenu_ = bar->addMenu(texts::kFileMenu);
-    commitFirst(fileMenu_);
-    QAction* a = addCommand(
-        fileMenu_, texts::kNew, [this] { newProject(); }, this);
-    a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    a = addCommand(
-        fileMenu_, texts::kOpen, [this] { open(); }, this);
-    a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    a = addCommand(
-        fileMenu_, texts::kSave, [this] { save(); }, this);
-    a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    addCommand(
-        fileMenu_, texts::kSaveAs, [this] { saveAs(); }, this);
+void MainWindow::createMenus() {
+    createFileMenu();
+    createDataMenu();
+    createOptionsMenu();
+    createComputationMenu();
+    createGraphicsMenu();
+    windowMenu_ = addMenu(texts::kWindowMenu, false);
+    connect(windowMenu_, &QMenu::aboutToShow, this, &MainWindow::updateWindowMenu);
+    createHelpMenu();
+}
+
+void MainWindow::createFileMenu() {
+    fileMenu_ = addMenu(texts::kFileMenu, true);
+    command(fileMenu_, texts::kNew, [this] {
+        newProject();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    command(fileMenu_, texts::kOpen, [this] { open(); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    command(fileMenu_, texts::kSave, [this] { save(); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    command(fileMenu_, texts::kSaveAs, [this] { saveAs(); });
     recentSeparator_ = fileMenu_->addSeparator();
     for (int i = 0; i < RecentFiles::kMaximum; ++i) {
-        QAction* recent = addCommand(
-            fileMenu_, QString(), [this, i] { openRecentFile(i); }, this);
+        QAction* recent = command(fileMenu_, QString(), [this, i] { openRecentFile(i); });
         recent->setVisible(false);
         recentActions_.append(recent);
     }
     fileMenu_->addSeparator();
-    addCommand(
-        fileMenu_, texts::kExit, [this] { close(); }, this);
+    command(fileMenu_, texts::kExit, [this] { close(); });
     connect(fileMenu_, &QMenu::aboutToShow, this, &MainWindow::updateFileMenu);
+}
 
-    QMenu* data = bar->addMenu(texts::kDataMenu);
-    commitFirst(data);
+void MainWindow::createDataMenu() {
+    QMenu* data = addMenu(texts::kDataMenu, true);
     connect(data, &QMenu::aboutToShow, this, &MainWindow::updatePileShapeCommands);
-    const auto dialogCommand = [this](QMenu* menu, const QString& caption, DialogId id) {
-        return addCommand(
-            menu, caption, [this, id] { showDialog(id); }, this);
-    };
     dialogCommand(data, texts::kTitle, DialogId::Title);
     dialogCommand(data, texts::kComputationalMethod, DialogId::ComputationMethods);
     dialogCommand(data, texts::kPileMaterial, DialogId::PileMaterial);
@@ -135,43 +142,41 @@ void MainWindow::createMenus() {
     noncircularAction_ = dialogCommand(data, texts::kNoncircularPile, DialogId::NoncircularPile);
     dialogCommand(data, texts::kSoilLayers, DialogId::SoilLayers);
     dialogCommand(data, texts::kCptDataFile, DialogId::CptData);
+}
 
-    QMenu* options = bar->addMenu(texts::kOptionsMenu);
-    commitFirst(options);
+void MainWindow::createOptionsMenu() {
+    QMenu* options = addMenu(texts::kOptionsMenu, true);
     connect(options, &QMenu::aboutToShow, this, &MainWindow::updateOptionsMenu);
     QMenu* units = options->addMenu(texts::kUnitsMenu);
     connect(units, &QMenu::aboutToShow, this, &MainWindow::updateOptionsMenu);
-    unitsGroup_ = new QActionGroup(this);
-    englishAction_ = addCommand(
-        units, texts::kEnglishUnits, [this] { project_->setUnits(UnitSystem::English); }, this);
-    siAction_ = addCommand(
-        units, texts::kSiUnits, [this] { project_->setUnits(UnitSystem::SI); }, this);
+    auto* unitsGroup = new QActionGroup(this);
+    englishAction_ =
+        command(units, texts::kEnglishUnits, [this] { project_->setUnits(UnitSystem::English); });
+    siAction_ = command(units, texts::kSiUnits, [this] { project_->setUnits(UnitSystem::SI); });
     for (QAction* u : {englishAction_, siAction_}) {
         u->setCheckable(true);
-        unitsGroup_->addAction(u);
+        unitsGroup->addAction(u);
     }
     extraTzOptionAction_ = dialogCommand(options, texts::kPrintExtraTz, DialogId::TzPrintOption);
     // The mark shows the project's choice; the dialog changes it.
     extraTzOptionAction_->setCheckable(true);
     connect(extraTzOptionAction_, &QAction::triggered, this, &MainWindow::updateOptionsMenu);
     dialogCommand(options, texts::kControlOptions, DialogId::ControlOptions);
+}
 
-    QMenu* computation = bar->addMenu(texts::kComputationMenu);
-    commitFirst(computation);
+void MainWindow::createComputationMenu() {
+    QMenu* computation = addMenu(texts::kComputationMenu, true);
     connect(computation, &QMenu::aboutToShow, this, &MainWindow::updateComputationCommands);
-    addCommand(
-        computation, texts::kRunAnalysis, [this] { runAnalysis(); }, this);
-    editInputAction_ = addCommand(
-        computation, texts::kEditInput, [this] { viewBesideProject(".tv6d"); }, this);
-    editNotesAction_ = addCommand(
-        computation, texts::kEditRunNotes, [this] { viewBesideProject(".tv6r"); }, this);
-    editOutputAction_ = addCommand(
-        computation, texts::kEditOutput, [this] { viewBesideProject(".tv6o"); }, this);
+    command(computation, texts::kRunAnalysis, [this] { runAnalysis(); });
+    editInputAction_ = command(computation, texts::kEditInput, [this] { viewBesideProject(".tv6d"); });
+    editNotesAction_ = command(computation, texts::kEditRunNotes, [this] { viewBesideProject(".tv6r"); });
+    editOutputAction_ = command(computation, texts::kEditOutput, [this] { viewBesideProject(".tv6o"); });
     dialogCommand(computation, texts::kViewSoilLayers, DialogId::SoilProfile);
-    editGrlweapAction_ = addCommand(
-        computation, texts::kEditGrlweap, [this] { viewBesideProject(".gwi"); }, this);
+    editGrlweapAction_ = command(computation, texts::kEditGrlweap, [this] { viewBesideProject(".gwi"); });
+}
 
-    QMenu* graphics = bar->addMenu(texts::kGraphicsMenu);
+void MainWindow::createGraphicsMenu() {
+    QMenu* graphics = addMenu(texts::kGraphicsMenu, false);
     connect(graphics, &QMenu::aboutToShow, this, &MainWindow::updateGraphicsCommands);
     const std::pair<QLatin1StringView, ResultGraph> graphs[] = {
         {texts::kUnitSkinFriction, ResultGraph::UnitSkinFriction},
@@ -187,30 +192,21 @@ void MainWindow::createMenus() {
     };
     for (const auto& [caption, graph] : graphs) {
         const ResultGraph g = graph;
-        graphActions_.append({addCommand(
-                                  graphics, caption, [this, g] { showResultGraph(g); }, this),
-                              g});
+        graphActions_.append({command(graphics, caption, [this, g] { showResultGraph(g); }), g});
     }
+}
 
-    windowMenu_ = bar->addMenu(texts::kWindowMenu);
-    connect(windowMenu_, &QMenu::aboutToShow, this, &MainWindow::updateWindowMenu);
-
-    QMenu* help = bar->addMenu(texts::kHelpMenu);
-    commitFirst(help);
+void MainWindow::createHelpMenu() {
+    QMenu* help = addMenu(texts::kHelpMenu, true);
     const auto manual = [](const char* name) {
         return HelpWindow::manualsFolder() + QLatin1Char('/') + QLatin1String(name);
     };
-    addCommand(
-        help, texts::kContents,
-        [this, manual] { showHelp(manual("user-manual.md"), QStringLiteral("contents")); }, this);
-    addCommand(
-        help, texts::kUsersManual, [this, manual] { showHelp(manual("user-manual.md"), {}); }, this);
-    addCommand(
-        help, texts::kTechnicalManual, [this, manual] { showHelp(manual("technical-manual.md"), {}); }, this);
-    addCommand(
-        help, texts::kAbout, [this] { about(); }, this);
-    addCommand(
-        help, texts::kCheckForUpdates, [this] { checkForUpdates(); }, this);
+    command(help, texts::kContents,
+            [this, manual] { showHelp(manual("user-manual.md"), QStringLiteral("contents")); });
+    command(help, texts::kUsersManual, [this, manual] { showHelp(manual("user-manual.md"), {}); });
+    command(help, texts::kTechnicalManual, [this, manual] { showHelp(manual("technical-manual.md"), {}); });
+    command(help, texts::kAbout, [this] { about(); });
+    command(help, texts::kCheckForUpdates, [this] { checkForUpdates(); });
 }
 
 void MainWindow::createToolBar() {
@@ -648,18 +644,17 @@ void MainWindow::updateFileMenu() {
 
 void MainWindow::updateWindowMenu() {
     windowMenu_->clear();
-    addCommand(
-        windowMenu_, texts::kCascade, [this] { mdiArea_->cascadeSubWindows(); }, this);
-    addCommand(
-        windowMenu_, texts::kArrangeIcons, [this] { mdiArea_->tileSubWindows(); }, this);
+    command(windowMenu_, texts::kCascade, [this] { mdiArea_->cascadeSubWindows(); });
+    command(windowMenu_, texts::kArrangeIcons, [this] { mdiArea_->tileSubWindows(); });
     const QList<QMdiSubWindow*> children = mdiArea_->subWindowList();
     if (!children.isEmpty()) windowMenu_->addSeparator();
     for (int i = 0; i < children.size() && i < kMaxWindowItems; ++i) {
-        QMdiSubWindow* child = children[i];
+        const QPointer<QMdiSubWindow> child = children[i];
         QString caption = child->windowTitle();
-        QAction* a = addCommand(
-            windowMenu_, caption.replace(QLatin1Char('&'), QLatin1String("&&")),
-            [this, child] { mdiArea_->setActiveSubWindow(child); }, this);
+        QAction* a =
+            command(windowMenu_, caption.replace(QLatin1Char('&'), QLatin1String("&&")), [this, child] {
+                if (child) mdiArea_->setActiveSubWindow(child);
+            });
         a->setCheckable(true);
         a->setChecked(child == mdiArea_->activeSubWindow());
     }

@@ -3,6 +3,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
 #include <memory>
 
 #include "app/main/appsettings.h"
@@ -11,7 +12,6 @@
 #include "app/widgets/windowhost.h"
 
 class QAction;
-class QActionGroup;
 class QMdiArea;
 class QMdiSubWindow;
 class QDate;
@@ -76,6 +76,15 @@ class MainWindow : public QMainWindow, public WindowHost {
     enum class SaveResult { Saved, Cancelled, Failed };
 
     void createMenus();
+    void createFileMenu();
+    void createDataMenu();
+    void createOptionsMenu();
+    void createComputationMenu();
+    void createGraphicsMenu();
+    void createHelpMenu();
+    QMenu* addMenu(const QString& title, bool commitsFirst);
+    QAction* command(QMenu* menu, const QString& caption, const std::function<void()>& slot);
+    QAction* dialogCommand(QMenu* menu, const QString& caption, DialogId id);
     void createToolBar();
     void readSettings();
     void writeSettings();
@@ -130,7 +139,6 @@ class MainWindow : public QMainWindow, public WindowHost {
     QList<QAction*> recentActions_;
     QAction* circularAction_ = nullptr;
     QAction* noncircularAction_ = nullptr;
-    QActionGroup* unitsGroup_ = nullptr;
     QAction* englishAction_ = nullptr;
     QAction* siAction_ = nullptr;
     QAction* extraTzOptionAction_ = nullptr;

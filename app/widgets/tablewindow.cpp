@@ -107,8 +107,8 @@ int TableWindow::currentRow() {
 void TableWindow::addRow() {
     if (!table_ || !commit()) return;
     table_->addRowGroup();
+    growToRows();
     view_->scrollToBottom();
-    view_->updateGeometry();
 }
 
 void TableWindow::insertRow() {
@@ -116,7 +116,7 @@ void TableWindow::insertRow() {
     const int row = currentRow();
     if (row < 0) return;
     table_->insertRowGroup(row);
-    view_->updateGeometry();
+    growToRows();
 }
 
 void TableWindow::deleteRow() {
@@ -125,6 +125,14 @@ void TableWindow::deleteRow() {
     if (row < 0) return;
     table_->deleteRowGroup(row);
     view_->updateGeometry();
+}
+
+void TableWindow::growToRows() {
+    // A window that showed every row keeps doing so, up to ten rows.
+    view_->updateGeometry();
+    QWidget* frame = qobject_cast<QMdiSubWindow*>(parentWidget());
+    if (!frame) frame = this;
+    frame->resize(frame->width(), std::max(frame->height(), frame->sizeHint().height()));
 }
 
 void TableWindow::tableGone() {

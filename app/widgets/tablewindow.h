@@ -45,6 +45,7 @@ class TableWindow : public QWidget {
     // The data row of the current cell, or -1 with the message when there is none.
     int currentRow();
     void refresh();
+    void growToRows();
     void tableGone();
 
     QPointer<GridTable> table_;

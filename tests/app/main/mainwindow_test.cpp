@@ -6,8 +6,11 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMimeData>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QToolButton>
 
 #include "app/dialogs/aboutbox.h"
@@ -85,6 +88,7 @@ class MainWindowTest : public QObject {
     void displayNames_data();
     void displayNames();
     void startupArgumentWithoutExtension();
+    void droppedFilesOpenTheFirst();
     void aRefusingChildStopsTheCommand();
     void titleMarksModifiedDesignerDoesNot();
     void soilTableColumnsFollowTheProject_data();
@@ -284,6 +288,22 @@ void MainWindowTest::startupArgumentWithoutExtension() {
     QCOMPARE(w.settings().recentFiles(), QStringList());
 }
 
+void MainWindowTest::droppedFilesOpenTheFirst() {
+    test::RecordedMessages messages;
+    TestWindow w(dir_->filePath(u"settings.ini"_s));
+    const QString first = copyExample(*dir_, u"open-pipe-offshore-si"_s);
+    const QString second = copyExample(*dir_, u"sand-over-clay-pipe-english"_s);
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile(first), QUrl::fromLocalFile(second)});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&w, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&w, &drop);
+    QCOMPARE(w.project().data().fileName, first);
+    QCOMPARE(w.settings().recentFiles(), QStringList{first});
+}
+
 void MainWindowTest::aRefusingChildStopsTheCommand() {
     test::RecordedMessages messages;
     TestWindow w(dir_->filePath(u"settings.ini"_s));
@@ -369,12 +389,23 @@ void MainWindowTest::helpAndAbout() {
     QCOMPARE(HelpWindow::anchorOf(u"Soil data of a layer"_s), u"soil-data-of-a-layer"_s);
     QCOMPARE(HelpWindow::anchorOf(u"Tab \"Method for Pile Capacity\""_s), u"tab-method-for-pile-capacity"_s);
 
+    // Any Markdown file: a heading is reached by its anchor, a link to another file opens it there.
+    QFile first(dir_->filePath(u"first.md"_s)), second(dir_->filePath(u"second.md"_s));
+    QVERIFY(first.open(QIODevice::WriteOnly) && second.open(QIODevice::WriteOnly));
+    first.write("# First\n\n## Contents\n\n" + QByteArray(200, 'x').replace('x', "Words.\n\n") +
+                "## Last part\n\nSee [the other](second.md#its-part).\n");
+    second.write("# Second\n\n## Its part\n");
+    first.close();
+    second.close();
     HelpWindow help;
     help.resize(600, 400);
     help.show();
-    help.showManual(HelpWindow::manualsFolder() + u"/user-manual.md"_s, u"contents"_s);
-    QVERIFY(help.scrollToAnchor(u"the-table-window"_s));
+    help.showManual(first.fileName(), u"last-part"_s);
+    QCOMPARE(help.windowTitle(), u"First"_s);
+    QVERIFY(help.browser()->verticalScrollBar()->value() > 0);
     QVERIFY(!help.scrollToAnchor(u"no-such-heading"_s));
+    emit help.browser()->anchorClicked(QUrl(u"second.md#its-part"_s));
+    QCOMPARE(help.windowTitle(), u"Second"_s);
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -63,6 +63,7 @@ void TableWindowTest::aRefusedEntryKeepsTheUserInTheCell() {
     test::TestHost host;
     GridTable& depths = host.project().tables().tzPrintDepths;
     depths.setRowCount(3);
+    host.project().setModified(false);
     TableWindow window(depths, host);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
