@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/main/texts.h"
+#include "app/dialogs/texts.h"
 #include "app/widgets/caption.h"
 
 namespace torve::app {

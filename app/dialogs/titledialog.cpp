@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 
-#include "app/main/texts.h"
+#include "app/dialogs/texts.h"
 #include "app/project/project.h"
 #include "app/widgets/caption.h"
 

@@ -1,4 +1,4 @@
-// Texts of the main window, the analysis run, the help commands and the about box, each written once.
+// Texts of the main window, the analysis run and the help commands, each written once.
 #pragma once
 
 #include <QLatin1StringView>
@@ -9,8 +9,6 @@ namespace torve::app::texts {
 inline constexpr QLatin1StringView kApplicationTitle{"Torve 2014"};
 inline constexpr QLatin1StringView kCaptionPrefix{"TORVE 2014.6.3 - Offshore - "};
 inline constexpr QLatin1StringView kVersion{"2014.6.3"};
-inline constexpr QLatin1StringView kProductName{"TORVE"};
-inline constexpr QLatin1StringView kReleaseDate{"07/01/14"};  // month, day, two-digit year
 // The file dialogs' default extension: the first three letters of the project extension.
 inline constexpr QLatin1StringView kDefaultExtension{"tv6"};
 
@@ -104,31 +102,6 @@ inline constexpr QLatin1StringView kRunStoppedSegments{
 inline constexpr QLatin1StringView kRunSoilWarning{
     "\r\rWarning: the soil layers do not reach the pile length plus two pile diameters (%1); the soil "
     "below the last layer was extrapolated. See the processor-run notes."};
-
-// The title dialog.
-inline constexpr QLatin1StringView kTitleDialogCaption{"Project Title"};
-inline constexpr QLatin1StringView kTitleCaption{"Enter line of text for project description:"};
-inline constexpr QLatin1StringView kDesignerCaption{"Name of the Designer : "};
-inline constexpr QLatin1StringView kJobNumberCaption{"Job Number : "};
-inline constexpr QLatin1StringView kCloseButton{"Close"};
-
-// The about box.
-inline constexpr QLatin1StringView kAboutTitle{"About TORVE"};
-inline constexpr QLatin1StringView kVersionLine{"Version 2014.6.3 - Offshore"};
-inline constexpr QLatin1StringView kDescription{
-    "A program for analyzing the axial capacity and short-term settlement of driven piles under axial "
-    "loading."};
-inline constexpr QLatin1StringView kIpAddress{"IP Address :"};
-inline constexpr QLatin1StringView kTodaysDate{"Today's Date:"};
-inline constexpr QLatin1StringView kReleaseDateCaption{"Current Release Date:"};
-inline constexpr QLatin1StringView kUnknownAddress{"unknown"};
-inline constexpr QLatin1StringView kWebSite{"https://torve-pile.org"};
-inline constexpr QLatin1StringView kSupportMail{"support@torve-pile.org"};
-inline constexpr QLatin1StringView kWebCaption{"Web site: "};
-inline constexpr QLatin1StringView kMailCaption{"Support: "};
-inline constexpr QLatin1StringView kIssuesCaption{"Questions and reports: "};
-inline constexpr QLatin1StringView kIssuesPage{"https://torve-pile.org/issues"};
-inline constexpr QLatin1StringView kOk{"OK"};
 
 // The update check: the project page's address, then the product, release and today's date.
 inline constexpr QLatin1StringView kUpdateCheckAddress{"https://torve-pile.org/update-check?"};
