@@ -3,6 +3,7 @@
 
 #include <sstream>
 
+#include "bench/largest_project.h"
 #include "engine/driver/input_reader.h"
 #include "engine/driver/penetration_phase.h"
 #include "engine/driver/report_sections.h"
@@ -12,45 +13,6 @@
 #include "tests/support/scratch_dir.h"
 
 namespace {
-
-// 80 soil points (40 layers, sand and clay in turn), 500 segments, 100 t-z print depths,
-// 100 section rows and 1000 CPT rows; all nine methods, the cone-based ones taking qc from the
-// CPT profile, the user-specified one from user unit values in every layer.
-torve::test::ProjectText largest_project() {
-    torve::test::ProjectText p;
-    p.length = 90;
-    p.od = 24;
-    p.id = 23;
-    p.increment = 0.2;
-    p.deepest = 100;
-    for (int layer = 0; layer < 40; ++layer) {
-        const double top = layer * 2.5, bottom = top + 2.5;
-        if (layer % 2 == 0) {
-            p.add_layer(torve::test::sand_layer(top, bottom, 60, 30 + layer % 7, 0.8, 20));
-        } else {
-            auto clay = torve::test::clay_layer(top, bottom, 50, 1000 + 50 * layer, 500);
-            clay.first.ysr = clay.second.ysr = 1.5;
-            clay.first.pi = clay.second.pi = 20 + layer;
-            p.add_layer(clay);
-        }
-        p.soil.back().user_friction = p.soil[p.soil.size() - 2].user_friction = 400 + 20 * layer;
-        p.soil.back().user_bearing = p.soil[p.soil.size() - 2].user_bearing = 20000 + 500 * layer;
-    }
-    p.tz_flag = 1;
-    for (int i = 0; i < 100; ++i) p.tz_depths.push_back(0.9 * i);
-    p.section_mode = 2;
-    p.section_rows = 100;
-    for (int i = 0; i < 100; ++i) p.sections.emplace_back(0.9 * i, 36.9 + 0.01 * i);
-    p.offshore = 1;
-    p.selected = {1, 1, 1, 1, 1, 1, 1, 1, 1};
-    return p;
-}
-
-std::vector<std::pair<double, double>> cpt_rows() {
-    std::vector<std::pair<double, double>> rows;
-    for (int i = 0; i < 1000; ++i) rows.emplace_back(0.1 * i, 20000 + 300.0 * i);
-    return rows;
-}
 
 // A 90 ft open pipe in sand, clay and dense sand: 500 segments of 0.2 ft, every row printed, user
 // unit values in every layer; API RP 2A alone unless the caller selects more.
@@ -121,7 +83,7 @@ void capacity_phase(benchmark::State& state, const torve::test::ProjectText& p,
 }
 
 void BM_CompleteRunLargestInput(benchmark::State& state) {
-    complete_run(state, largest_project(), cpt_rows(), 9);
+    complete_run(state, torve::bench::largest_project(), torve::bench::cpt_rows(), 9);
 }
 void BM_ApiRun500Segments(benchmark::State& state) {
     complete_run(state, pipe_500_segments(), {}, 1);
@@ -136,13 +98,13 @@ void BM_OnshoreCapacity500Segments(benchmark::State& state) {
     capacity_phase(state, onshore_500_segments(), {}, 5);
 }
 void BM_AllMethodsCapacityLargestInput(benchmark::State& state) {
-    capacity_phase(state, largest_project(), cpt_rows(), 9);
+    capacity_phase(state, torve::bench::largest_project(), torve::bench::cpt_rows(), 9);
 }
 
 // Reading the largest input and echoing it, the work of a run before any computation.
 void BM_ReadAndEchoLargestInput(benchmark::State& state) {
-    const std::string text = largest_project().text();
-    const std::string cpt_text = torve::test::cpt_text(1, cpt_rows());
+    const std::string text = torve::bench::largest_project().text();
+    const std::string cpt_text = torve::test::cpt_text(1, torve::bench::cpt_rows());
     for (auto _ : state) {
         const torve::InputData in = torve::parse_input_data(text, "bench.tv6d");
         const torve::CptProfile cpt = torve::parse_cpt_data(cpt_text, "bench.cpt");

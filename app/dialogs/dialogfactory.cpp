@@ -9,6 +9,7 @@
 #include "app/dialogs/noncircularpiledialog.h"
 #include "app/dialogs/pilematerialdialog.h"
 #include "app/dialogs/soillayersdialog.h"
+#include "app/dialogs/titledialog.h"
 #include "app/dialogs/tzprintoptiondialog.h"
 
 namespace torve::app {
@@ -33,6 +34,8 @@ QWidget* createDialog(DialogId id, WindowHost& host, QWidget* parent) {
             return new SoilLayersDialog(host, parent);
         case DialogId::CptData:
             return new CptDataDialog(host, parent);
+        case DialogId::Title:
+            return new TitleDialog(host, parent);
         default:
             return nullptr;
     }

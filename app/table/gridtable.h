@@ -59,10 +59,10 @@ class GridTable : public QObject {
     }
     int columnCount() const { return static_cast<int>(columns_.size()); }
     Column& column(int i) const;  // std::out_of_range "Index out of bounds"
+    // Shows or hides a column (its data stay); an open window lays its grid out again.
+    void setColumnShown(int column, bool shown);
 
     GridCell cell(int column, int row) const;
-    // Shows or hides a column (its data stay); an open table window lays itself out again.
-    void setColumnShown(int column, bool shown);
 
     int rowCount() const { return rowCount_; }
     void setRowCount(int rows);

@@ -1,0 +1,85 @@
+// The project title dialog.
+#include "app/dialogs/titledialog.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+
+#include "app/dialogs/texts.h"
+#include "app/project/project.h"
+#include "app/widgets/caption.h"
+
+namespace torve::app {
+namespace {
+
+// The title is one line of the input data file, of at most 80 characters.
+constexpr int kTitleLength = 80;
+
+QLineEdit* labelledField(QGridLayout* grid, int row, const QString& caption) {
+    auto* label = new QLabel(caption);
+    auto* field = new QLineEdit;
+    label->setBuddy(field);
+    setAccessibleFromCaption(field, caption.trimmed());
+    grid->addWidget(label, row, 0);
+    grid->addWidget(field, row, 1);
+    return field;
+}
+
+}  // namespace
+
+TitleDialog::TitleDialog(WindowHost& host, QWidget* parent)
+    : ChildDialog(host, texts::kTitleDialogCaption, parent), title_(new QLineEdit) {
+    auto* layout = new QVBoxLayout(this);
+    auto* titleLabel = new QLabel(texts::kTitleCaption);
+    titleLabel->setBuddy(title_);
+    setAccessibleFromCaption(title_, texts::kTitleCaption);
+    title_->setMaxLength(kTitleLength);
+    // A line break would split the record in the input data file.
+    title_->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^\\r\\n]*")), title_));
+    title_->setMinimumWidth(title_->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 40);
+    layout->addWidget(titleLabel);
+    layout->addWidget(title_);
+
+    auto* grid = new QGridLayout;
+    designer_ = labelledField(grid, 0, texts::kDesignerCaption);
+    jobNumber_ = labelledField(grid, 1, texts::kJobNumberCaption);
+    layout->addLayout(grid);
+
+    auto* closeButton = new QPushButton(texts::kCloseButton);
+    setAccessibleFromCaption(closeButton, texts::kCloseButton);
+    connect(closeButton, &QPushButton::clicked, this, [this] {
+        // In the main window the dialog's frame is its child window.
+        auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget());
+        frame ? frame->close() : this->close();
+    });
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(closeButton);
+    layout->addLayout(buttons);
+}
+
+void TitleDialog::load() {
+    const ProjectData& data = project().data();
+    title_->setText(data.title);
+    designer_->setText(data.designer);
+    jobNumber_->setText(data.jobNumber);
+}
+
+void TitleDialog::store() {
+    Project& p = project();
+    const bool wasModified = p.isModified();
+    ProjectData data = p.data();
+    const bool titleChanged = data.title != title_->text();
+    data.title = title_->text();
+    data.designer = designer_->text();
+    data.jobNumber = jobNumber_->text();
+    p.setData(data);
+    if (!titleChanged) p.setModified(wasModified);
+}
+
+}  // namespace torve::app

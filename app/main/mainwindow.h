@@ -1,0 +1,154 @@
+// The program's frame: menus, toolbar, child windows, file commands and the analysis run.
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+#include <memory>
+
+#include "app/main/appsettings.h"
+#include "app/main/helpwindow.h"
+#include "app/project/projectfile.h"
+#include "app/widgets/windowhost.h"
+
+class QAction;
+class QMdiArea;
+class QMdiSubWindow;
+class QDate;
+class QMenu;
+
+namespace torve::app {
+
+enum class ResultGraph;
+
+// Owns the one project and hosts every dialog, table and graph as a child window, each at most
+// once. Before a menu opens and before a file command or a run acts, the active child hands its
+// values to the project; a child that refuses (an entry that does not pass its check) comes back
+// to the front and the command does not act. Every message and question goes through messages(),
+// and the file dialogs through two virtual functions, so that tests can answer them.
+class MainWindow : public QMainWindow, public WindowHost {
+    Q_OBJECT
+
+  public:
+    // `settings` null: the user's own settings.
+    explicit MainWindow(std::unique_ptr<AppSettings> settings = nullptr, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The project named on the command line: without an extension ".tv6d" is added; a file that does
+    // not exist leaves the new project.
+    void openStartupFile(const QString& argument);
+    // Opens `path` as File > Open does after its dialog (asks to save first).
+    bool openProject(const QString& path, ProjectFormat format);
+    // The folder of the engine library; the program's own by default.
+    void setEngineDirectory(const QString& directory) { engineDirectory_ = directory; }
+
+    bool plotLoaded() const { return plotLoaded_; }
+    // The address "Check for Updates" hands to the browser on `today`.
+    static QString updateCheckAddress(const QDate& today);
+
+    // WindowHost
+    Project& project() override { return *project_; }
+    AppSettings& settings() override { return *settings_; }
+    void showDialog(DialogId id) override;
+    void showTable(GridTable& table) override;
+    void showGraph(Graph& graph) override;
+    void viewFile(const QString& path) override;
+
+  public slots:
+    void newProject();
+    void open();
+    bool save();
+    bool saveAs();
+    void runAnalysis();
+
+  protected:
+    // The file dialogs; tests answer them. An empty path is a cancelled dialog.
+    virtual QString askOpenPath(ProjectFormat* format);
+    virtual QString askSavePath(const QString& title, const QString& suggested);
+    // Hands an address to the desktop (a manual's web link, the update page, a file to view).
+    virtual bool openExternally(const QUrl& url);
+
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+  private:
+    enum class SaveResult { Saved, Cancelled, Failed };
+
+    void createMenus();
+    void createFileMenu();
+    void createDataMenu();
+    void createOptionsMenu();
+    void createComputationMenu();
+    void createGraphicsMenu();
+    void createHelpMenu();
+    QMenu* addMenu(const QString& title, bool commitsFirst);
+    QAction* command(QMenu* menu, const QString& caption, const std::function<void()>& slot);
+    QAction* dialogCommand(QMenu* menu, const QString& caption, DialogId id);
+    void createToolBar();
+    void readSettings();
+    void writeSettings();
+
+    // Asks to save a modified project; false when the user cancels or the save did not succeed.
+    bool maybeSave();
+    SaveResult saveProject(QString* error);
+    SaveResult saveProjectAs(QString* error);
+    void reportSave(SaveResult result, const QString& error);
+    // Opens `path` after the question to save: replaces the project, reads its plot file.
+    bool openFile(const QString& path, ProjectFormat format);
+    void setProject(std::unique_ptr<Project> project);
+    void watchProject();
+    void addRecentFile(const QString& path);
+    void openRecentFile(int index);
+
+    bool commitActiveChild();
+    bool commitChild(QMdiSubWindow* child);
+    void childActivated(QMdiSubWindow* child);
+    // Closes every child window; with `force`, also those that refuse (the project they show goes).
+    void closeChildWindows(bool force);
+    QMdiSubWindow* childWindow(const QString& key) const;
+    QMdiSubWindow* addChild(QWidget* widget, const QString& key);
+
+    void updateCaption();
+    void updatePileShapeCommands();
+    void updateGraphicsCommands();
+    void updateToolBar();
+    void updateComputationCommands();
+    void updateFileMenu();
+    void updateWindowMenu();
+    void updateOptionsMenu();
+    void showSoilColumns();
+    bool graphsAvailable() const;
+    void showResultGraph(ResultGraph graph);
+    void viewBesideProject(const char* extension);
+    void showHelp(const QString& file, const QString& anchor);
+    void checkForUpdates();
+    void about();
+
+    std::unique_ptr<AppSettings> settings_;
+    std::unique_ptr<Project> project_;
+    QMdiArea* mdiArea_;
+    QPointer<QMdiSubWindow> activeChild_;
+    bool committingChild_ = false;
+    bool plotLoaded_ = false;
+    QString engineDirectory_;
+
+    QMenu* fileMenu_ = nullptr;
+    QMenu* windowMenu_ = nullptr;
+    QAction* recentSeparator_ = nullptr;
+    QList<QAction*> recentActions_;
+    QAction* circularAction_ = nullptr;
+    QAction* noncircularAction_ = nullptr;
+    QAction* englishAction_ = nullptr;
+    QAction* siAction_ = nullptr;
+    QAction* extraTzOptionAction_ = nullptr;
+    QAction* editInputAction_ = nullptr;
+    QAction* editNotesAction_ = nullptr;
+    QAction* editOutputAction_ = nullptr;
+    QAction* editGrlweapAction_ = nullptr;
+    QList<QPair<QAction*, ResultGraph>> graphActions_;
+    QList<QAction*> toolBarGraphActions_;
+    QPointer<HelpWindow> help_;
+};
+
+}  // namespace torve::app

@@ -1,0 +1,110 @@
+// Texts of the main window, the analysis run and the help commands, each written once.
+#pragma once
+
+#include <QLatin1StringView>
+
+namespace torve::app::texts {
+
+// The program.
+inline constexpr QLatin1StringView kApplicationTitle{"Torve 2014"};
+inline constexpr QLatin1StringView kCaptionPrefix{"TORVE 2014.6.3 - Offshore - "};
+inline constexpr QLatin1StringView kVersion{"2014.6.3"};
+// The file dialogs' default extension: the first three letters of the project extension.
+inline constexpr QLatin1StringView kDefaultExtension{"tv6"};
+
+// File dialogs.
+inline constexpr QLatin1StringView kOpenFilter{"TORVE 2014(*.tv6d);;TORVE Plus 5(*.tvd);;All Files(*.*)"};
+inline constexpr QLatin1StringView kPreviousFormatFilter{"TORVE Plus 5(*.tvd)"};
+inline constexpr QLatin1StringView kSaveFilter{"TORVE 2014(*.tv6d);;All files (*.*)"};
+inline constexpr QLatin1StringView kSaveAsTitle{"Save %1 As"};
+
+// Menus and commands.
+inline constexpr QLatin1StringView kFileMenu{"&File"};
+inline constexpr QLatin1StringView kNew{"&New"};
+inline constexpr QLatin1StringView kOpen{"&Open..."};
+inline constexpr QLatin1StringView kSave{"&Save"};
+inline constexpr QLatin1StringView kSaveAs{"Save &As..."};
+inline constexpr QLatin1StringView kExit{"E&xit"};
+inline constexpr QLatin1StringView kDataMenu{"Da&ta"};
+inline constexpr QLatin1StringView kTitle{"&Title"};
+inline constexpr QLatin1StringView kComputationalMethod{"Computational &Method"};
+inline constexpr QLatin1StringView kPileMaterial{"&Pile Material"};
+inline constexpr QLatin1StringView kCircularPile{"&Circular-Section Pile"};
+inline constexpr QLatin1StringView kNoncircularPile{"&Noncircular-Section Pile"};
+inline constexpr QLatin1StringView kSoilLayers{"Soi&l Layers"};
+inline constexpr QLatin1StringView kCptDataFile{"CPT Data File (optional for cone-based method)"};
+inline constexpr QLatin1StringView kOptionsMenu{"Options"};
+inline constexpr QLatin1StringView kUnitsMenu{"&Units"};
+inline constexpr QLatin1StringView kEnglishUnits{"&English Units (kips, ft, in)"};
+inline constexpr QLatin1StringView kSiUnits{"&S.I. Units (kN, m, mm)"};
+inline constexpr QLatin1StringView kPrintExtraTz{"Print t-z Curves at Additional Depths "};
+inline constexpr QLatin1StringView kControlOptions{"Control &Options"};
+inline constexpr QLatin1StringView kComputationMenu{"&Computation"};
+inline constexpr QLatin1StringView kRunAnalysis{"&Run Analysis"};
+inline constexpr QLatin1StringView kEditInput{"Edit &Input Text"};
+inline constexpr QLatin1StringView kEditRunNotes{"Edit &Processor-Run Notes"};
+inline constexpr QLatin1StringView kEditOutput{"Edit &Output Text"};
+inline constexpr QLatin1StringView kViewSoilLayers{"&View Soil Layer Coordinates"};
+inline constexpr QLatin1StringView kEditGrlweap{"Edit GRLWeap Data File"};
+inline constexpr QLatin1StringView kGraphicsMenu{"&Graphics"};
+inline constexpr QLatin1StringView kUnitSkinFriction{"Unit Skin Friction vs Depth"};
+inline constexpr QLatin1StringView kSkinFriction{"Accumulated &Skin Friction vs Depth"};
+inline constexpr QLatin1StringView kTipResistance{"&Tip Resistance vs Depth"};
+inline constexpr QLatin1StringView kTotalCapacity{"Total &Capacity vs Depth"};
+inline constexpr QLatin1StringView kLoadDistribution{"Load &Distribution"};
+inline constexpr QLatin1StringView kCombinedPlot{"Combined &Plot"};
+inline constexpr QLatin1StringView kLoadSettlement{"&Axial Load vs Settlement"};
+inline constexpr QLatin1StringView kTzCurves{"Internally-Generated t-z Curves"};
+inline constexpr QLatin1StringView kExtraTzCurves{"Extra t-z curves at User Specified Depths"};
+inline constexpr QLatin1StringView kQwCurve{"Internally-Generated Q-w Curve"};
+inline constexpr QLatin1StringView kWindowMenu{"&Window"};
+inline constexpr QLatin1StringView kCascade{"&Cascade"};
+inline constexpr QLatin1StringView kArrangeIcons{"&Arrange Icons"};
+inline constexpr QLatin1StringView kHelpMenu{"&Help"};
+inline constexpr QLatin1StringView kContents{"&Contents"};
+inline constexpr QLatin1StringView kUsersManual{"User's Manual"};
+inline constexpr QLatin1StringView kTechnicalManual{"Technical Manual"};
+inline constexpr QLatin1StringView kAbout{"&About..."};
+inline constexpr QLatin1StringView kCheckForUpdates{"Check for Updates"};
+
+// Toolbar hints.
+inline constexpr QLatin1StringView kNewFileHint{"New File"};
+inline constexpr QLatin1StringView kOpenFileHint{"Open File"};
+inline constexpr QLatin1StringView kSaveFileHint{"Save File"};
+inline constexpr QLatin1StringView kRunHint{"Run Data File"};
+inline constexpr QLatin1StringView kSoilLayersHint{"Soil layer Data"};
+inline constexpr QLatin1StringView kViewOutputHint{"View Output"};
+inline constexpr QLatin1StringView kViewSoilProfileHint{"View Soil Profile"};
+inline constexpr QLatin1StringView kCombinedPlotHint{"Combined Plot"};
+inline constexpr QLatin1StringView kTzCurvesHint{"t-z Curves"};
+inline constexpr QLatin1StringView kLoadSettlementHint{"Load vs. Settlement"};
+
+// Questions and messages.
+inline constexpr QLatin1StringView kSaveChanges{"Do you want to save any changes?"};
+inline constexpr QLatin1StringView kSaveFailed{"An error occured during saving"};
+inline constexpr QLatin1StringView kNamesFailed{"An error occured while writing file names"};
+inline constexpr QLatin1StringView kReinitialize{"Attempt to reinitialize DLL"};
+inline constexpr QLatin1StringView kInitializeFailed{"Attempt to initialize DLL failed"};
+inline constexpr QLatin1StringView kEditorFailed{"An error occurred in running the Word Processor"};
+inline constexpr QLatin1StringView kRunCompleted{
+    "Computations are completed. Please, check output file for results or error messages."};
+// A run that did not complete must never read as one that did.
+inline constexpr QLatin1StringView kRunNotSaved{"The project was not saved, so the analysis was not run."};
+inline constexpr QLatin1StringView kRunFailed{"The analysis did not complete:\r%1"};
+inline constexpr QLatin1StringView kRunFailedUnknown{
+    "The analysis did not complete (engine status %1). See the processor-run notes."};
+inline constexpr QLatin1StringView kRunStoppedSoilExtent{
+    "The analysis stopped before its results: the deepest soil depth is less than the pile length plus "
+    "two pile diameters. Extend the soil layers and run again; the output file says more."};
+inline constexpr QLatin1StringView kRunStoppedSegments{
+    "The analysis stopped before its results: the soil profile needs more than 500 segments. Use a "
+    "longer computation increment; the output file says more."};
+inline constexpr QLatin1StringView kRunSoilWarning{
+    "\r\rWarning: the soil layers do not reach the pile length plus two pile diameters (%1); the soil "
+    "below the last layer was extrapolated. See the processor-run notes."};
+
+// The update check: the project page's address, then the product, release and today's date.
+inline constexpr QLatin1StringView kUpdateCheckAddress{"https://torve-pile.org/update-check?"};
+inline constexpr QLatin1StringView kUpdateCheckProduct{"TORVEO;2014.6.3;07/01/14;"};
+
+}  // namespace torve::app::texts

@@ -1,0 +1,154 @@
+// The table window.
+#include "app/widgets/tablewindow.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/table/gridtable.h"
+#include "app/widgets/caption.h"
+#include "app/widgets/gridcelldelegate.h"
+#include "app/widgets/gridtablemodel.h"
+#include "app/widgets/gridtableview.h"
+#include "app/widgets/messages.h"
+#include "app/widgets/texts.h"
+#include "app/widgets/windowhost.h"
+
+namespace torve::app {
+
+TableWindow::TableWindow(GridTable& table, WindowHost& host, QWidget* parent)
+    : QWidget(parent),
+      table_(&table),
+      host_(host),
+      model_(nullptr),
+      view_(new GridTableView),
+      addButton_(new QPushButton(texts::kAddRow)),
+      insertButton_(new QPushButton(texts::kInsertRow)),
+      deleteButton_(new QPushButton(texts::kDeleteRow)),
+      notes_(new QLabel) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    if (table.rowCount() < table.minRows()) table.setRowCount(table.minRows());
+    model_ = new GridTableModel(table, this);
+    view_->setGridModel(model_);
+    setWindowTitle(captionOf(table));
+    setAccessibleFromCaption(this, windowTitle());
+    setAccessibleFromCaption(view_, table.caption());
+
+    // The spacing of the window is a twentieth of an inch.
+    const int gap = logicalDpiX() / 20;
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(gap, gap, gap, gap);
+    layout->setSpacing(gap);
+    layout->addWidget(view_);
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {addButton_, insertButton_, deleteButton_}) {
+        setAccessibleFromCaption(b, b->text());
+        // A click leaves the cell's editor its focus: the command commits the cell itself.
+        b->setFocusPolicy(Qt::TabFocus);
+        buttons->addWidget(b);
+    }
+    buttons->addStretch();
+    layout->addLayout(buttons);
+    layout->addWidget(notes_);
+    notes_->setWordWrap(false);
+
+    connect(addButton_, &QPushButton::clicked, this, &TableWindow::addRow);
+    connect(insertButton_, &QPushButton::clicked, this, &TableWindow::insertRow);
+    connect(deleteButton_, &QPushButton::clicked, this, &TableWindow::deleteRow);
+    connect(
+        view_->cellDelegate(), &GridCellDelegate::subTableClicked, this, [this](const QModelIndex& index) {
+            if (!table_ || !commit()) return;
+            if (GridTable* sub = table_->cell(model_->tableColumn(index.column()), index.row()).subTable())
+                host_.showTable(*sub);
+        });
+    connect(&table, &GridTable::changed, this, &TableWindow::refresh);
+    connect(&table, &GridTable::columnsChanged, this, &TableWindow::refresh);
+    connect(&table, &QObject::destroyed, this, &TableWindow::tableGone);
+    refresh();
+}
+
+QString TableWindow::captionOf(const GridTable& table) {
+    QList<const GridTable*> chain;
+    for (const GridTable* t = &table; t; t = t->owner()) chain.prepend(t);
+    QString caption = table.caption() + QLatin1Char(' ');
+    for (const GridTable* t : chain)
+        if (t->rowNumber() != 0) caption += QLatin1Char(' ') + QString::number(t->rowNumber());
+    return caption;
+}
+
+bool TableWindow::commit() {
+    return view_->commitEditor();
+}
+
+void TableWindow::refresh() {
+    if (!table_) return;
+    const bool sized = table_->minRows() != table_->maxRows();
+    for (QPushButton* b : {addButton_, insertButton_, deleteButton_}) b->setVisible(sized);
+    const bool roomLeft = table_->rowCount() != table_->maxRows();
+    addButton_->setEnabled(roomLeft);
+    insertButton_->setEnabled(roomLeft);
+    deleteButton_->setEnabled(table_->rowCount() > table_->minRows());
+    QString notes = table_->comments();
+    notes.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    notes_->setText(notes);
+    notes_->setVisible(!notes.isEmpty());
+}
+
+int TableWindow::currentRow() {
+    const int row = view_->currentIndex().row();
+    if (row >= 0 && row < model_->rowCount()) return row;
+    messages().information(window(), texts::kRowNotInRange);
+    return -1;
+}
+
+void TableWindow::addRow() {
+    if (!table_ || !commit()) return;
+    table_->addRowGroup();
+    growToRows();
+    view_->scrollToBottom();
+}
+
+void TableWindow::insertRow() {
+    if (!table_ || !commit()) return;
+    const int row = currentRow();
+    if (row < 0) return;
+    table_->insertRowGroup(row);
+    growToRows();
+}
+
+void TableWindow::deleteRow() {
+    if (!table_ || !commit()) return;
+    const int row = currentRow();
+    if (row < 0) return;
+    table_->deleteRowGroup(row);
+    view_->updateGeometry();
+}
+
+void TableWindow::growToRows() {
+    // A window that showed every row keeps doing so, up to ten rows.
+    view_->updateGeometry();
+    QWidget* frame = qobject_cast<QMdiSubWindow*>(parentWidget());
+    if (!frame) frame = this;
+    frame->resize(frame->width(), std::max(frame->height(), frame->sizeHint().height()));
+}
+
+void TableWindow::tableGone() {
+    // Nothing is left to commit or to show; the frame of a child window goes with it.
+    auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget());
+    QWidget* gone = frame ? static_cast<QWidget*>(frame) : this;
+    gone->hide();
+    gone->deleteLater();
+}
+
+void TableWindow::closeEvent(QCloseEvent* event) {
+    if (table_ && !commit()) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
+}
+
+}  // namespace torve::app

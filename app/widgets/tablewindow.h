@@ -1,0 +1,61 @@
+// The window in which the user edits one grid table.
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "app/table/gridtable.h"
+
+class QLabel;
+class QPushButton;
+
+namespace torve::app {
+
+class GridTableModel;
+class GridTableView;
+class WindowHost;
+
+// A grid of the table's shown columns, the row buttons "&Add Row", "&Insert Row" and "&Delete Row"
+// (hidden for a table of fixed size, disabled at its row limits) and the table's notes. Every
+// entry goes into the table at once; sub-table buttons open the sub-table's own window through the
+// host. The window closes when its table goes away (a layer of another soil type gets new data).
+class TableWindow : public QWidget {
+    Q_OBJECT
+
+  public:
+    TableWindow(GridTable& table, WindowHost& host, QWidget* parent = nullptr);
+
+    // The caption: the table's, then for each table from the outermost enclosing one down to this
+    // one, a blank and the number of the row that owns it ("Clay Layer Data  3").
+    static QString captionOf(const GridTable& table);
+
+    // Commits the cell being edited; false, with the message shown and the user kept in the cell,
+    // when its entry is refused.
+    bool commit();
+    GridTableModel* model() const { return model_; }
+    GridTableView* view() const { return view_; }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void addRow();
+    void insertRow();
+    void deleteRow();
+    // The data row of the current cell, or -1 with the message when there is none.
+    int currentRow();
+    void refresh();
+    void growToRows();
+    void tableGone();
+
+    QPointer<GridTable> table_;
+    WindowHost& host_;
+    GridTableModel* model_;
+    GridTableView* view_;
+    QPushButton* addButton_;
+    QPushButton* insertButton_;
+    QPushButton* deleteButton_;
+    QLabel* notes_;
+};
+
+}  // namespace torve::app

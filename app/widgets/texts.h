@@ -1,0 +1,13 @@
+// Texts of the table window, each written once.
+#pragma once
+
+#include <QLatin1StringView>
+
+namespace torve::app::texts {
+
+inline constexpr QLatin1StringView kAddRow{"&Add Row"};
+inline constexpr QLatin1StringView kInsertRow{"&Insert Row"};
+inline constexpr QLatin1StringView kDeleteRow{"&Delete Row"};
+inline constexpr QLatin1StringView kRowNotInRange{"Grid.Row not in valid range"};
+
+}  // namespace torve::app::texts

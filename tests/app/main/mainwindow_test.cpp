@@ -1,0 +1,412 @@
+// The main window as the user meets it: runs through the engine library and what each outcome
+// tells, saving before a run, the question to save, recent files, captions, the commit of a child
+// window before a command, and the Graphics menu's rules.
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QToolButton>
+
+#include "app/dialogs/aboutbox.h"
+#include "app/main/displayname.h"
+#include "app/main/helpwindow.h"
+#include "app/main/mainwindow.h"
+#include "app/main/recentfiles.h"
+#include "app/main/texts.h"
+#include "app/project/project.h"
+#include "app/widgets/gridtablemodel.h"
+#include "app/widgets/gridtableview.h"
+#include "app/widgets/tablewindow.h"
+#include "tests/app/support/actionfinder.h"
+#include "tests/app/support/widgetfinder.h"
+
+using namespace torve;
+using namespace torve::app;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The main window with its file dialogs answered by the test.
+class TestWindow : public MainWindow {
+  public:
+    explicit TestWindow(const QString& settingsFile)
+        : MainWindow(std::make_unique<AppSettings>(settingsFile)) {}
+    QStringList savePaths;  // answers of the save dialog in turn; none left: Cancel
+    QList<QUrl> opened;
+
+  protected:
+    QString askOpenPath(ProjectFormat*) override { return {}; }
+    QString askSavePath(const QString&, const QString&) override {
+        return savePaths.isEmpty() ? QString() : savePaths.takeFirst();
+    }
+    bool openExternally(const QUrl& url) override {
+        opened.append(url);
+        return true;
+    }
+};
+
+// A copy of an example project with its CPT data file in a scratch folder.
+QString copyExample(const QTemporaryDir& dir, const QString& name) {
+    const QString source = QStringLiteral(TORVE_SOURCE_DIR "/examples/") + name;
+    for (const char* extension : {".tv6d", ".cpt"})
+        QFile::copy(source + QLatin1String(extension), dir.filePath(name + QLatin1String(extension)));
+    return dir.filePath(name + QStringLiteral(".tv6d"));
+}
+
+// Every names.dat under `dir`.
+QStringList namesFilesIn(const QString& dir) {
+    QStringList found;
+    for (const QFileInfo& f : QDir(dir).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+        if (f.isDir())
+            found += namesFilesIn(f.filePath());
+        else if (f.fileName().toLower() == QLatin1String("names.dat"))
+            found += f.filePath();
+    }
+    return found;
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init();
+    void runOutcomes_data();
+    void runOutcomes();
+    void aFailedSaveStopsTheRun();
+    void runOfANewProjectCancelledAtSaveAs();
+    void askToSave_data();
+    void askToSave();
+    void recentFiles();
+    void displayNames_data();
+    void displayNames();
+    void startupArgumentWithoutExtension();
+    void droppedFilesOpenTheFirst();
+    void aRefusingChildStopsTheCommand();
+    void titleMarksModifiedDesignerDoesNot();
+    void soilTableColumnsFollowTheProject_data();
+    void soilTableColumnsFollowTheProject();
+    void helpAndAbout();
+
+  private:
+    std::unique_ptr<QTemporaryDir> dir_;
+};
+
+void MainWindowTest::init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+}
+
+enum class Change { None, Tension, ModulusOutOfRange, PileBelowSoil, TooManySegments, NoLibrary };
+Q_DECLARE_METATYPE(Change)
+
+void MainWindowTest::runOutcomes_data() {
+    QTest::addColumn<Change>("change");
+    QTest::addColumn<QString>("message");  // its beginning
+    QTest::addColumn<bool>("plotLoaded");
+    QTest::newRow("completed") << Change::None << QString(texts::kRunCompleted) << true;
+    QTest::newRow("tension") << Change::Tension << QString(texts::kRunCompleted) << true;
+    // The engine refuses values beyond 1E+15: the error line names the file and the record.
+    QTest::newRow("engine error") << Change::ModulusOutOfRange << u"The analysis did not complete:\r"_s
+                                  << false;
+    // 60 ft soil under a 100 ft pile of 2 ft diameter: 104 ft needed.
+    QTest::newRow("soil too shallow")
+        << Change::PileBelowSoil << QString(texts::kRunStoppedSoilExtent) << false;
+    // 90 ft of soil in 0.1 ft increments: 900 segments of at most 500.
+    QTest::newRow("too many segments")
+        << Change::TooManySegments << QString(texts::kRunStoppedSegments) << false;
+    QTest::newRow("no engine library") << Change::NoLibrary << QString(texts::kInitializeFailed) << false;
+}
+
+void MainWindowTest::runOutcomes() {
+    QFETCH(Change, change);
+    QFETCH(QString, message);
+    QFETCH(bool, plotLoaded);
+    test::RecordedMessages messages;
+    TestWindow w(dir_->filePath(u"settings.ini"_s));
+    const QString path = copyExample(*dir_, u"sand-over-clay-pipe-english"_s);
+    QVERIFY(w.openProject(path, ProjectFormat::Current));
+    ProjectData data = w.project().data();
+    if (change == Change::Tension) {
+        data.loadingType = LoadingType::Tension;
+        data.printExtraTz = false;
+    }
+    if (change == Change::ModulusOutOfRange) data.modulus = 1e16;
+    if (change == Change::PileBelowSoil) data.totalLength = 100;
+    if (change == Change::TooManySegments) data.incrementLength = 0.1;
+    w.project().setData(data);
+    if (change == Change::NoLibrary) w.setEngineDirectory(dir_->path());
+    const QString before = QDir::currentPath();
+
+    w.runAnalysis();
+
+    QCOMPARE(messages.shown.size(), 1);
+    QVERIFY2(messages.shown[0].startsWith(message), qPrintable(messages.shown[0]));
+    QCOMPARE(w.plotLoaded(), plotLoaded);
+    QCOMPARE(QDir::currentPath(), before);
+    // No run leaves a file of names behind: not beside the project, not beside the program, not in
+    // the temporary folders.
+    QCOMPARE(namesFilesIn(dir_->path()), QStringList());
+    QVERIFY(!QFile::exists(QCoreApplication::applicationDirPath() + u"/names.dat"_s));
+    QVERIFY(!QFile::exists(QDir::tempPath() + u"/names.dat"_s));
+    if (change == Change::NoLibrary) return;
+
+    // The engine's console lines are the run notes, and the report and plot file are written.
+    QVERIFY(QFileInfo(besideProject(path, ".tv6r")).size() > 0);
+    QVERIFY(QFile::exists(besideProject(path, ".tv6o")));
+    QMenu* graphics = test::openMenu(&w, u"Graphics"_s);
+    const bool uplift = change == Change::Tension;
+    QCOMPARE(test::findAction(graphics, u"Combined Plot"_s)->isEnabled(), plotLoaded);
+    QCOMPARE(test::findAction(graphics, u"Tip Resistance vs Depth"_s)->isEnabled(), plotLoaded && !uplift);
+    QCOMPARE(test::findAction(graphics, u"Internally-Generated Q-w Curve"_s)->isEnabled(),
+             plotLoaded && !uplift);
+    // The example asks for t-z curves at three more depths; the tension case does not.
+    QCOMPARE(test::findAction(graphics, u"Extra t-z curves at User Specified Depths"_s)->isEnabled(),
+             plotLoaded && !uplift);
+    QCOMPARE(test::findByAccessibleName<QToolButton>(&w, u"Load vs. Settlement"_s)->isEnabled(), plotLoaded);
+    QMenu* computation = test::openMenu(&w, u"Computation"_s);
+    QVERIFY(test::findAction(computation, u"Edit Processor-Run Notes"_s)->isEnabled());
+}
+
+void MainWindowTest::aFailedSaveStopsTheRun() {
+    test::RecordedMessages messages;
+    TestWindow w(dir_->filePath(u"settings.ini"_s));
+    QVERIFY(w.openProject(copyExample(*dir_, u"sand-over-clay-pipe-english"_s), ProjectFormat::Current));
+    ProjectData data = w.project().data();
+    data.fileName = dir_->filePath(u"no-such-folder/pile.tv6d"_s);
+    w.project().setData(data);
+    w.runAnalysis();
+    QCOMPARE(messages.shown.size(), 1);
+    QVERIFY(messages.shown[0].startsWith(QString(texts::kSaveFailed) + u"\r"_s));
+    QVERIFY(messages.shown[0].endsWith(QString(texts::kRunNotSaved)));
+    // The engine did not run on the file as it was before.
+    QVERIFY(!QFile::exists(dir_->filePath(u"sand-over-clay-pipe-english.tv6o"_s)));
+}
+
+void MainWindowTest::runOfANewProjectCancelledAtSaveAs() {
+    test::RecordedMessages messages;
+    TestWindow w(dir_->filePath(u"settings.ini"_s));
+    w.runAnalysis();  // the save dialog is cancelled
+    QCOMPARE(messages.shown, QStringList());
+    QCOMPARE(w.project().data().fileName, QString(texts::kNewFileName));
+}
+
+void MainWindowTest::askToSave_data() {
+    QTest::addColumn<QMessageBox::StandardButton>("answer");
+    QTest::addColumn<bool>("replaced");
+    QTest::addColumn<bool>("saved");
+    QTest::addColumn<bool>("fails");  // the save is asked into a folder that does not exist
+    QTest::newRow("yes") << QMessageBox::Yes << true << true << false;
+    QTest::newRow("no") << QMessageBox::No << true << false << false;
+    QTest::newRow("cancel") << QMessageBox::Cancel << false << false << false;
+    // A save that fails keeps the changes: the project is not replaced.
+    QTest::newRow("yes, the save fails") << QMessageBox::Yes << false << false << true;
+}
+
+void MainWindowTest::askToSave() {
+    QFETCH(QMessageBox::StandardButton, answer);
+    QFETCH(bool, replaced);
+    QFETCH(bool, saved);
+    QFETCH(bool, fails);
+    test::RecordedMessages messages;
+    messages.answers = {answer};
+    TestWindow w(dir_->filePath(u"settings.ini"_s));
+    const QString path = dir_->filePath(fails ? u"no-such-folder/pile.tv6d"_s : u"pile.tv6d"_s);
+    w.savePaths = {path};
+    ProjectData data = w.project().data();
+    data.title = u"Changed"_s;
+    w.project().setData(data);
+    QVERIFY(w.isWindowModified());
+
+    w.newProject();
+
+    QCOMPARE(messages.shown.first(), QString(texts::kSaveChanges));
+    QCOMPARE(messages.shown.size(), fails ? 2 : 1);  // the save's own message
+    QCOMPARE(w.project().data().title, replaced ? QString(texts::kNewTitle) : u"Changed"_s);
+    QCOMPARE(QFile::exists(path), saved);
+    QCOMPARE(w.isWindowModified(), !replaced);
+}
+
+void MainWindowTest::recentFiles() {
+    RecentFiles recent;
+    for (int i = 1; i <= 10; ++i) recent.add(u"/p/%1.tv6d"_s.arg(i));
+    QCOMPARE(recent.files().first(), u"/p/10.tv6d"_s);
+    QVERIFY(!recent.add(u"/p/10.tv6d"_s));  // the same file again changes nothing
+    QCOMPARE(recent.files().size(), 10);
+    recent.add(u"/p/4.tv6d"_s);  // moves up, the others keep their order
+    QCOMPARE(recent.files().mid(0, 3), (QStringList{u"/p/4.tv6d"_s, u"/p/10.tv6d"_s, u"/p/9.tv6d"_s}));
+    recent.add(u"/p/11.tv6d"_s);  // an eleventh pushes the oldest off
+    QCOMPARE(recent.files().size(), 10);
+    QVERIFY(!recent.files().contains(u"/p/1.tv6d"_s));
+    QCOMPARE(recent.menuText(0, u"/p"_s), u"1 11.tv6d"_s);
+    QCOMPARE(recent.menuText(1, u"/q"_s), u"2 /p/4.tv6d"_s);
+
+    // Opening a project puts it in the settings at once.
+    test::RecordedMessages messages;
+    TestWindow w(dir_->filePath(u"settings.ini"_s));
+    const QString path = copyExample(*dir_, u"open-pipe-offshore-si"_s);
+    QVERIFY(w.openProject(path, ProjectFormat::Current));
+    AppSettings stored(dir_->filePath(u"settings.ini"_s));
+    stored.read();
+    QCOMPARE(stored.recentFiles(), QStringList{path});
+}
+
+void MainWindowTest::displayNames_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("project keeps its extension") << u"/work/pile.tv6d"_s << u"Pile.tv6d"_s;
+    QTest::newRow("default extension goes, any case") << u"/work/pile.TV6"_s << u"Pile"_s;
+    QTest::newRow("old project") << u"/work/old.tvd"_s << u"Old.tvd"_s;
+    QTest::newRow("one character stays small") << u"/work/a.tv6"_s << u"a"_s;
+    QTest::newRow("new project") << QString(texts::kNewFileName) << QString(texts::kNewFileName);
+}
+
+void MainWindowTest::displayNames() {
+    QFETCH(QString, path);
+    QFETCH(QString, name);
+    QCOMPARE(displayName(path), name);
+    QCOMPARE(windowCaption(path), u"TORVE 2014.6.3 - Offshore - "_s + name);
+}
+
+void MainWindowTest::startupArgumentWithoutExtension() {
+    test::RecordedMessages messages;
+    // A full stop in a folder's name is not the file's extension.
+    QVERIFY(QDir(dir_->path()).mkdir(u"v2.1"_s));
+    const QString path = dir_->filePath(u"v2.1/sand-over-clay-pipe-english.tv6d"_s);
+    QVERIFY(QFile::copy(copyExample(*dir_, u"sand-over-clay-pipe-english"_s), path));
+    TestWindow w(dir_->filePath(u"settings.ini"_s));
+    w.openStartupFile(path.chopped(5));  // ".tv6d" is added
+    QCOMPARE(w.project().data().fileName, path);
+    QCOMPARE(w.windowTitle(), u"TORVE 2014.6.3 - Offshore - Sand-over-clay-pipe-english.tv6d[*]"_s);
+    // A project named on the command line does not enter the recent files.
+    QCOMPARE(w.settings().recentFiles(), QStringList());
+}
+
+void MainWindowTest::droppedFilesOpenTheFirst() {
+    test::RecordedMessages messages;
+    TestWindow w(dir_->filePath(u"settings.ini"_s));
+    const QString first = copyExample(*dir_, u"open-pipe-offshore-si"_s);
+    const QString second = copyExample(*dir_, u"sand-over-clay-pipe-english"_s);
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile(first), QUrl::fromLocalFile(second)});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&w, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&w, &drop);
+    QCOMPARE(w.project().data().fileName, first);
+    QCOMPARE(w.settings().recentFiles(), QStringList{first});
+}
+
+void MainWindowTest::aRefusingChildStopsTheCommand() {
+    test::RecordedMessages messages;
+    TestWindow w(dir_->filePath(u"settings.ini"_s));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    GridTable& layers = w.project().tables().soilLayers;
+    w.showTable(layers);
+    auto* table = w.findChild<TableWindow*>();
+    QVERIFY(table);
+    // A bottom depth that does not evaluate, typed and not yet committed.
+    table->view()->setCurrentIndex(table->model()->index(0, 2));
+    auto* editor = qobject_cast<QLineEdit*>(table->view()->indexWidget(table->view()->currentIndex()));
+    QVERIFY(editor);
+    editor->setText(u"abc"_s);
+    editor->setModified(true);
+    Project* before = &w.project();
+    w.newProject();
+    QCOMPARE(&w.project(), before);  // New did not act
+    QCOMPARE(messages.shown,
+             QStringList{u"Entry could not be evaluated:\rinvalid character(s) in expression"_s});
+    editor->setText(u"12*2"_s);
+    editor->setModified(true);
+    messages.answers = {QMessageBox::No};
+    w.newProject();  // the entry is taken: the project changed, and New asks before it acts
+    QVERIFY(&w.project() != before);
+    QCOMPARE(messages.shown.last(), QString(texts::kSaveChanges));
+}
+
+void MainWindowTest::titleMarksModifiedDesignerDoesNot() {
+    test::RecordedMessages messages;
+    TestWindow w(dir_->filePath(u"settings.ini"_s));
+    w.show();
+    w.showDialog(DialogId::Title);
+    auto* designer = test::findByAccessibleName<QLineEdit>(&w, u"Name of the Designer :"_s);
+    auto* title = test::findByAccessibleName<QLineEdit>(&w, u"Enter line of text for project description:"_s);
+    QVERIFY(designer && title);
+    QCOMPARE(title->text(), QString(texts::kNewTitle));
+    QCOMPARE(title->maxLength(), 80);
+    designer->setText(u"A. Designer"_s);
+    QVERIFY(test::openMenu(&w, u"File"_s));  // the menu commits the dialog
+    QCOMPARE(w.project().data().designer, u"A. Designer"_s);
+    QVERIFY(!w.project().isModified());
+    title->setText(u"Pier 7"_s);
+    test::openMenu(&w, u"Data"_s);
+    QCOMPARE(w.project().data().title, u"Pier 7"_s);
+    QVERIFY(w.project().isModified());
+    // A second command brings the one dialog forward.
+    w.showDialog(DialogId::Title);
+    QCOMPARE(w.findChild<QMdiArea*>()->subWindowList().size(), 1);
+}
+
+void MainWindowTest::soilTableColumnsFollowTheProject_data() {
+    QTest::addColumn<QString>("example");
+    QTest::addColumn<bool>("userValues");
+    QTest::newRow("user-specified load transfer") << u"precast-concrete-user-english"_s << true;
+    QTest::newRow("API load transfer") << u"open-pipe-offshore-si"_s << false;
+}
+
+void MainWindowTest::soilTableColumnsFollowTheProject() {
+    QFETCH(QString, example);
+    QFETCH(bool, userValues);
+    test::RecordedMessages messages;
+    TestWindow w(dir_->filePath(u"settings.ini"_s));
+    QVERIFY(w.openProject(copyExample(*dir_, example), ProjectFormat::Current));
+    ProjectTables& tables = w.project().tables();
+    QList<GridTable*> layerData{&tables.sandLayerData, &tables.clayLayerData};
+    for (int row = 0; row < tables.soilLayers.rowCount(); ++row)
+        layerData.append(tables.soilLayers.cell(ProjectTables::LayerDataColumn, row).subTable());
+    for (GridTable* t : layerData) {
+        QCOMPARE(t->column(ProjectTables::SandUserFriction).shown, userValues);
+        QCOMPARE(t->column(ProjectTables::SandUserBearing).shown, userValues);
+        QVERIFY(t->column(ProjectTables::SandQc).shown);  // the offshore edition
+    }
+    QVERIFY(tables.clayLayerData.comments().endsWith(
+        u"\rPI and YSR are required only for Offshore-Pile Design Methods."_s));
+}
+
+void MainWindowTest::helpAndAbout() {
+    QCOMPARE(MainWindow::updateCheckAddress(QDate(2024, 3, 5)),
+             u"https://torve-pile.org/update-check?TORVEO;2014.6.3;07/01/14;03/05/24"_s);
+    QCOMPARE(AboutBox::releaseDate(), QDate(2014, 7, 1));
+    QVERIFY(!AboutBox::localAddress().isEmpty());
+    QCOMPARE(HelpWindow::anchorOf(u"Soil data of a layer"_s), u"soil-data-of-a-layer"_s);
+    QCOMPARE(HelpWindow::anchorOf(u"Tab \"Method for Pile Capacity\""_s), u"tab-method-for-pile-capacity"_s);
+
+    // Any Markdown file: a heading is reached by its anchor, a link to another file opens it there.
+    QFile first(dir_->filePath(u"first.md"_s)), second(dir_->filePath(u"second.md"_s));
+    QVERIFY(first.open(QIODevice::WriteOnly) && second.open(QIODevice::WriteOnly));
+    first.write("# First\n\n## Contents\n\n" + QByteArray(200, 'x').replace('x', "Words.\n\n") +
+                "## Last part\n\nSee [the other](second.md#its-part).\n");
+    second.write("# Second\n\n## Its part\n");
+    first.close();
+    second.close();
+    HelpWindow help;
+    help.resize(600, 400);
+    help.show();
+    help.showManual(first.fileName(), u"last-part"_s);
+    QCOMPARE(help.windowTitle(), u"First"_s);
+    QVERIFY(help.browser()->verticalScrollBar()->value() > 0);
+    QVERIFY(!help.scrollToAnchor(u"no-such-heading"_s));
+    emit help.browser()->anchorClicked(QUrl(u"second.md#its-part"_s));
+    QCOMPARE(help.windowTitle(), u"Second"_s);
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "mainwindow_test.moc"

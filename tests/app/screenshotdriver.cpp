@@ -1,0 +1,87 @@
+// Screenshots of the desktop program as a user sees it: runs an example through the real main window,
+// driven by the captions of its commands, and saves the windows as PNG files into a folder.
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "app/dialogs/aboutbox.h"
+#include "app/main/mainwindow.h"
+#include "app/main/texts.h"
+#include "app/project/project.h"
+#include "app/widgets/tablewindow.h"
+#include "tests/app/support/actionfinder.h"
+#include "tests/app/support/widgetfinder.h"
+
+using namespace torve::app;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+bool save(QWidget* widget, const QDir& folder, const QString& name) {
+    QApplication::processEvents();
+    const bool saved = widget->grab().save(folder.filePath(name));
+    if (!saved) qWarning("cannot write %s", qPrintable(folder.filePath(name)));
+    return saved;
+}
+
+QMdiSubWindow* frameOf(QWidget* w) {
+    return qobject_cast<QMdiSubWindow*>(w->parentWidget());
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(texts::kApplicationTitle);
+    if (argc < 2) {
+        qWarning("usage: torve_screenshots FOLDER");
+        return 2;
+    }
+    // Opening a project makes its folder the current one: the output folder is fixed first.
+    const QDir out(QDir(QString::fromLocal8Bit(argv[1])).absolutePath());
+    QTemporaryDir scratch;
+    const QString example = QStringLiteral(TORVE_SOURCE_DIR "/examples/sand-over-clay-pipe-english");
+    for (const char* extension : {".tv6d", ".cpt"})
+        QFile::copy(example + QLatin1String(extension),
+                    scratch.filePath(u"sand-over-clay-pipe-english"_s + QLatin1String(extension)));
+
+    // The messages of the run are read here, not answered by a person.
+    test::RecordedMessages messages;
+    MainWindow window(std::make_unique<AppSettings>(scratch.filePath(u"settings.ini"_s)));
+    window.resize(1300, 760);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) return 1;
+    if (!window.openProject(scratch.filePath(u"sand-over-clay-pipe-english.tv6d"_s), ProjectFormat::Current))
+        return 1;
+    test::findAction(test::openMenu(&window, u"Computation"_s), u"Run Analysis"_s)->trigger();
+    if (messages.shown.value(0) != texts::kRunCompleted) {
+        qWarning("the run did not complete: %s", qPrintable(messages.shown.value(0)));
+        return 1;
+    }
+
+    // The soil layers in their table window, and the title dialog, inside the main window.
+    window.showTable(window.project().tables().soilLayers);
+    auto* table = window.findChild<TableWindow*>();
+    test::findAction(test::openMenu(&window, u"Data"_s), u"Title"_s)->trigger();
+    QWidget* title = test::findByAccessibleName<QWidget>(&window, u"Project Title"_s);
+    if (!table || !title) return 1;
+    frameOf(table)->move(10, 10);
+    frameOf(title)->move(420, 430);
+    QTest::qWait(200);
+    bool ok = save(&window, out, u"main-window.png"_s);
+    ok &= save(frameOf(table), out, u"table-window.png"_s);
+    ok &= save(frameOf(title), out, u"title-dialog.png"_s);
+
+    AboutBox about(&window);
+    about.show();
+    QTest::qWait(200);
+    ok &= save(&about, out, u"about-box.png"_s);
+    about.close();
+    window.project().setModified(false);
+    return ok ? 0 : 1;
+}

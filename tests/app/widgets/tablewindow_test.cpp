@@ -1,0 +1,166 @@
+// The table window over its model: entries through the table's rules, linked tops and bottoms, a
+// refused entry that keeps the user in the cell, the row buttons, captions and sub-table windows.
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/table/floatcolumn.h"
+#include "app/table/gridtable.h"
+#include "app/table/gridtableregistry.h"
+#include "app/widgets/gridtablemodel.h"
+#include "app/widgets/gridtableview.h"
+#include "app/widgets/tablewindow.h"
+#include "tests/app/support/testhost.h"
+#include "tests/app/support/widgetfinder.h"
+
+using namespace torve;
+using namespace torve::app;
+using namespace Qt::StringLiterals;
+
+class TableWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void linkedTopsAndBottomsThroughTheModel();
+    void aRefusedEntryKeepsTheUserInTheCell();
+    void rowButtons_data();
+    void rowButtons();
+    void captionsAndSubTables();
+};
+
+void TableWindowTest::linkedTopsAndBottomsThroughTheModel() {
+    GridTableRegistry registry;
+    GridTable layers(registry);
+    auto top = std::make_unique<FloatColumn>();
+    top->topDepth = true;
+    top->headings = {u"Top"_s};
+    layers.addColumn(std::move(top));
+    auto bottom = std::make_unique<FloatColumn>();
+    bottom->headings = {u"Bottom"_s};
+    layers.addColumn(std::move(bottom));
+    layers.setRowCount(2);
+    GridTableModel model(layers);
+    QCOMPARE(model.columnCount(), 3);  // the row numbers, then the two columns
+    QVERIFY(model.setData(model.index(0, 2), u"10"_s));
+    QCOMPARE(layers.cell(0, 1).toDouble(), 10.0);  // the second layer's top follows the first's bottom
+    // Its top moved to 12 through the model: the first layer's bottom goes along, and the view
+    // hears of every cell.
+    QList<QModelIndex> changedTo;
+    connect(&model, &QAbstractItemModel::dataChanged, this,
+            [&](const QModelIndex&, const QModelIndex& to) { changedTo.append(to); });
+    QVERIFY(model.setData(model.index(1, 1), u"6*2"_s));
+    QCOMPARE(model.data(model.index(0, 2)).toString(), u"12"_s);
+    QVERIFY(!changedTo.isEmpty() && changedTo.last() == model.index(1, 2));
+    // A refused entry changes nothing and leaves its message.
+    QVERIFY(!model.setData(model.index(1, 2), u"1/"_s));
+    QCOMPARE(model.lastError(), u"Entry could not be evaluated:\rinvalid expression"_s);
+    QCOMPARE(layers.cell(1, 1).toDouble(), 0.0);
+}
+
+void TableWindowTest::aRefusedEntryKeepsTheUserInTheCell() {
+    test::RecordedMessages messages;
+    test::TestHost host;
+    GridTable& depths = host.project().tables().tzPrintDepths;
+    depths.setRowCount(3);
+    host.project().setModified(false);
+    TableWindow window(depths, host);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    GridTableView* view = window.view();
+    view->setCurrentIndex(window.model()->index(0, 1));
+    // Passing through cells is not an edit.
+    view->setCurrentIndex(window.model()->index(1, 1));
+    view->setCurrentIndex(window.model()->index(0, 1));
+    QVERIFY(!host.project().isModified());
+    auto* editor = qobject_cast<QLineEdit*>(view->indexWidget(view->currentIndex()));
+    QVERIFY(editor);
+    editor->selectAll();
+    QTest::keyClicks(editor, u"abc"_s);
+    view->setCurrentIndex(window.model()->index(2, 1));  // a click on another cell
+    QCOMPARE(messages.shown,
+             QStringList{u"Entry could not be evaluated:\rinvalid character(s) in expression"_s});
+    QCOMPARE(view->currentIndex(), window.model()->index(0, 1));
+    QCOMPARE(editor->text(), u"abc"_s);
+    QVERIFY(!window.commit());
+    // Enter takes a good entry and moves down a row.
+    editor->selectAll();
+    QTest::keyClicks(editor, u"2*7.5"_s);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCOMPARE(depths.cell(0, 0).toDouble(), 15.0);
+    QCOMPARE(view->currentIndex(), window.model()->index(1, 1));
+    QVERIFY(window.commit());
+    QVERIFY(host.project().isModified());
+}
+
+void TableWindowTest::rowButtons_data() {
+    QTest::addColumn<int>("which");  // 0 a soil layer's sand data, 1 the t-z print depths
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<bool>("shown");
+    QTest::addColumn<bool>("canAdd");
+    QTest::addColumn<bool>("canDelete");
+    QTest::newRow("fixed two rows: no buttons") << 0 << 2 << false << false << false;
+    QTest::newRow("at the minimum: no delete") << 1 << 1 << true << true << false;
+    QTest::newRow("between the limits") << 1 << 5 << true << true << true;
+    QTest::newRow("at the maximum: no add") << 1 << 100 << true << false << true;
+}
+
+void TableWindowTest::rowButtons() {
+    QFETCH(int, which);
+    QFETCH(int, rows);
+    QFETCH(bool, shown);
+    QFETCH(bool, canAdd);
+    QFETCH(bool, canDelete);
+    test::TestHost host;
+    ProjectTables& tables = host.project().tables();
+    GridTable& table = which == 0 ? *tables.soilLayers.cell(ProjectTables::LayerDataColumn, 0).subTable()
+                                  : tables.tzPrintDepths;
+    table.setRowCount(rows);
+    TableWindow window(table, host);
+    auto* add = test::findByAccessibleName<QPushButton>(&window, u"Add Row"_s);
+    auto* insert = test::findByAccessibleName<QPushButton>(&window, u"Insert Row"_s);
+    auto* remove = test::findByAccessibleName<QPushButton>(&window, u"Delete Row"_s);
+    QVERIFY(add && insert && remove);
+    QCOMPARE(add->isVisibleTo(&window), shown);
+    QCOMPARE(add->isEnabled(), canAdd);
+    QCOMPARE(insert->isEnabled(), canAdd);
+    QCOMPARE(remove->isEnabled(), canDelete);
+    if (!canAdd) return;
+    add->click();
+    QCOMPARE(table.rowCount(), rows + 1);
+    QCOMPARE(window.model()->rowCount(), rows + 1);
+    QVERIFY(remove->isEnabled());
+    // At most ten rows in view.
+    const int rowHeight = window.view()->verticalHeader()->defaultSectionSize();
+    QVERIFY(window.view()->sizeHint().height() <
+            11 * rowHeight + window.view()->horizontalHeader()->sizeHint().height());
+}
+
+void TableWindowTest::captionsAndSubTables() {
+    test::RecordedMessages messages;
+    test::TestHost host;
+    GridTable& layers = host.project().tables().soilLayers;
+    layers.setRowCount(3);
+    layers.cell(ProjectTables::SoilTypeColumn, 2).setInt(2);  // the third layer is clay
+    GridTable* clay = layers.cell(ProjectTables::LayerDataColumn, 2).subTable();
+    QCOMPARE(TableWindow::captionOf(layers), u"Soil Properties "_s);
+    QCOMPARE(TableWindow::captionOf(*clay), u"Clay Layer Data  3"_s);
+
+    TableWindow window(layers, host);
+    window.show();
+    auto* button = test::findByAccessibleName<QPushButton>(&window, u"3: Clay Layer Data"_s);
+    QVERIFY(button);
+    button->click();
+    QCOMPARE(host.tables, QList<GridTable*>{clay});
+
+    // The window of a sub-table that goes away (the layer became sand) goes with it.
+    auto* clayWindow = new TableWindow(*clay, host);
+    QPointer<TableWindow> watched(clayWindow);
+    clayWindow->show();
+    layers.cell(ProjectTables::SoilTypeColumn, 2).setInt(1);
+    QTRY_VERIFY(!watched);
+    QVERIFY(test::findByAccessibleName<QPushButton>(&window, u"3: Sand Layer Data"_s));
+}
+
+QTEST_MAIN(TableWindowTest)
+#include "tablewindow_test.moc"
