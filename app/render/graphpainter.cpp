@@ -1,0 +1,301 @@
+// Paints a graph onto any output.
+#include "app/render/graphpainter.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygon>
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "app/controls/numbertext.h"
+#include "app/graph/graph.h"
+#include "app/render/graphlegend.h"
+#include "app/render/graphstyle.h"
+#include "app/render/layerpatterns.h"
+
+namespace torve::app {
+namespace {
+
+// Tick labels carry 4 significant digits.
+constexpr int kLabelDigits = 4;
+// The grid stays behind the curves in a quieter tone than theirs.
+const QColor kGridColour(0x80, 0x80, 0x80);
+
+QString labelText(double value) {
+    return formatGeneral(value + 0.0, kLabelDigits, QLatin1Char('.'));  // + 0.0: no "-0"
+}
+
+// The whole rectangle between two corner pixels, edges included, for clipping and filling.
+QRect spanned(const QRect& r) {
+    return QRect(r.left(), r.top(), r.right() - r.left() + 1, r.bottom() - r.top() + 1);
+}
+
+QFont axisFont(const Graph& graph, QPointF ppi, bool bold) {
+    return graphFont(graph.fontSize, ppi.y(), bold);
+}
+
+QFont legendFont(const Graph& graph, QPointF ppi) {
+    return graphFont(graph.fontSize * graph.legendFontSize / 10.0, ppi.y());
+}
+
+int curvePenWidth(const Graph& graph, QPointF ppi) {
+    return (static_cast<int>(std::lround(ppi.x() / 300)) + 1) * std::max(1, graph.lineWidth);
+}
+
+bool hasCurves(const Graph& graph) {
+    for (int i = 0; i < graph.lineCount(); ++i)
+        if (graph.line(i).points.size() > 1) return true;
+    return false;
+}
+
+}  // namespace
+
+GraphPainter::GraphPainter(const Graph& graph, GraphRanges ranges) : graph_(graph), ranges_(ranges) {}
+
+GraphLayout GraphPainter::layout(const QRect& output, QPointF ppi) const {
+    const double h = QFontMetricsF(axisFont(graph_, ppi, true)).height();
+    return GraphLayout(output, h, ppi, graph_, ranges_);
+}
+
+void GraphPainter::paint(QPainter& painter, const QRect& output, QPointF ppi,
+                         std::optional<QPointF> legendAt) const {
+    painter.save();
+    painter.fillRect(output, Qt::white);
+    const GraphLayout l = layout(output, ppi);
+    if (!l.tooSmall()) {
+        paintTitles(painter, l);
+        paintTicks(painter, l);
+        paintCurves(painter, l);
+        if (legendAt) paintLegend(painter, l, *legendAt);
+        if (graph_.showLayers) paintLayerStrip(painter, l);
+        painter.setPen(QPen(Qt::black, 1));
+        painter.setBrush(Qt::NoBrush);
+        const QRect& a = l.plotArea();
+        painter.drawPolygon(QPolygon({a.topLeft(), a.topRight(), a.bottomRight(), a.bottomLeft()}));
+    }
+    painter.restore();
+}
+
+void GraphPainter::paintTitles(QPainter& painter, const GraphLayout& l) const {
+    painter.setFont(axisFont(graph_, l.ppi(), true));
+    painter.setPen(Qt::black);
+    const int h = static_cast<int>(std::ceil(l.fontHeight()));
+    const QRect& out = l.output();
+    const QRect& area = l.plotArea();
+    const bool titled = !graph_.title.isEmpty();
+    // Lines of text stack inward from the top and the bottom edge: the graph title at the edge, the
+    // x title next to it on the side of the x axis.
+    auto line = [&](int top) { return QRect(area.left(), top, area.right() - area.left() + 1, h); };
+    int top = out.top();
+    if (titled && graph_.titleOnTop) {
+        painter.drawText(QRect(out.left(), top, out.width(), h), Qt::AlignCenter, graph_.title);
+        top += h;
+    }
+    if (graph_.xOnTop) painter.drawText(line(top), Qt::AlignCenter, graph_.xTitle());
+    int bottom = out.bottom() + 1;
+    if (titled && !graph_.titleOnTop) {
+        bottom -= h;
+        painter.drawText(QRect(out.left(), bottom, out.width(), h), Qt::AlignCenter, graph_.title);
+    }
+    if (!graph_.xOnTop) painter.drawText(line(bottom - h), Qt::AlignCenter, graph_.xTitle());
+
+    painter.save();
+    painter.translate(out.left(), (area.top() + area.bottom()) / 2.0);
+    painter.rotate(-90);
+    painter.drawText(QRectF(-out.height() / 2.0, 0, out.height(), h), Qt::AlignCenter, graph_.yTitle());
+    painter.restore();
+}
+
+void GraphPainter::paintTicks(QPainter& painter, const GraphLayout& l) const {
+    const int across = l.labelsAcross(), down = l.labelsDown();
+    if (across <= 0 || down <= 0) return;
+    const AxisTicks xt = axisTicks(l.ranges().x, across);
+    const AxisTicks yt = axisTicks(l.ranges().y, down);
+    const QRect& a = l.plotArea();
+    const QPointF ppi = l.ppi();
+    const int markX = static_cast<int>(std::lround(ppi.x() / 16)),
+              markY = static_cast<int>(std::lround(ppi.y() / 16));
+    const double h = l.fontHeight();
+    const QFont font = axisFont(graph_, ppi, false);
+    const QFontMetricsF metrics(font);
+    painter.setFont(font);
+    const QPen tickPen(Qt::black, 1);
+    const QPen gridPen(kGridColour, 1, Qt::DotLine);
+
+    const int axisY = l.xOnTop() ? a.top() : a.bottom();
+    const int inward = l.xOnTop() ? markY : -markY;
+    for (long long i = xt.first; i <= xt.last; ++i) {
+        const int x = l.xPixel(xt.value(i));
+        painter.setPen(tickPen);
+        painter.drawLine(x, axisY, x, axisY + inward);
+        if (!xt.labelled(i)) continue;
+        painter.setPen(gridPen);
+        painter.drawLine(x, a.top(), x, a.bottom());
+        painter.setPen(Qt::black);
+        const QString text = labelText(xt.value(i));
+        const double w = metrics.horizontalAdvance(text);
+        const double top = l.xOnTop() ? a.top() - ppi.y() / 32 - h : a.bottom() + ppi.y() / 16;
+        painter.drawText(QRectF(x - w / 2 - 1, top, w + 2, h), Qt::AlignCenter, text);
+    }
+    for (long long i = yt.first; i <= yt.last; ++i) {
+        const int y = l.yPixel(yt.value(i));
+        painter.setPen(tickPen);
+        painter.drawLine(a.left(), y, a.left() + markX, y);
+        if (!yt.labelled(i)) continue;
+        painter.setPen(gridPen);
+        painter.drawLine(a.left(), y, a.right(), y);
+        painter.setPen(Qt::black);
+        const QString text = labelText(yt.value(i));
+        const double w = metrics.horizontalAdvance(text);
+        // Turned to read upward, its foot toward the area.
+        painter.save();
+        painter.translate(a.left() - ppi.x() / 32, y);
+        painter.rotate(-90);
+        painter.drawText(QRectF(-w / 2 - 1, -h, w + 2, h), Qt::AlignCenter, text);
+        painter.restore();
+    }
+}
+
+void GraphPainter::paintCurves(QPainter& painter, const GraphLayout& l) const {
+    if (!hasCurves(graph_)) return;
+    painter.save();
+    painter.setClipRect(spanned(l.plotArea()));
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setBrush(Qt::NoBrush);
+    const QPointF ppi = l.ppi();
+    const int width = curvePenWidth(graph_, ppi);
+    const double rx = ppi.x() / 32, ry = ppi.y() / 32;
+    int position = 0;
+    QPolygon polyline;
+    for (int i = 0; i < graph_.lineCount(); ++i) {
+        const PlotLine& line = graph_.line(i);
+        if (!line.active) continue;
+        const QColor colour = curveColour(position++);
+        // A hidden curve keeps its colour, so the others keep theirs, but draws nothing.
+        if (!line.shown) continue;
+        painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        polyline.resize(static_cast<int>(line.points.size()));
+        for (std::size_t k = 0; k < line.points.size(); ++k)
+            polyline[static_cast<int>(k)] = l.toPixel(line.points[k]);
+        painter.drawPolyline(polyline);
+        if (graph_.markers <= 0) continue;
+        for (std::size_t k = 0; k < line.points.size(); k += static_cast<std::size_t>(graph_.markers))
+            painter.drawPolyline(markerShape(i, polyline[static_cast<int>(k)], rx, ry));
+    }
+    painter.restore();
+}
+
+QSize GraphPainter::legendBoxSize(const GraphLayout& l) const {
+    const QFontMetricsF metrics(legendFont(graph_, l.ppi()));
+    double widest = 0;
+    int rows = 0;
+    for (const LegendEntry& e : legendEntries(graph_)) {
+        if (!e.shown) continue;
+        widest = std::max(widest, metrics.horizontalAdvance(e.name));
+        ++rows;
+    }
+    if (rows == 0) return {};
+    const QPointF ppi = l.ppi();
+    const double rowHeight = metrics.height() + ppi.y() / 32;
+    // Margins of 1/16 inch, a curve sample of 1/4 inch and 1/16 inch before the name.
+    const double w = ppi.x() / 16 + ppi.x() / 4 + ppi.x() / 16 + widest + ppi.x() / 16;
+    const double h = rows * rowHeight + ppi.y() / 32;
+    return {static_cast<int>(std::ceil(w)), static_cast<int>(std::ceil(h))};
+}
+
+QRect GraphPainter::legendBox(const GraphLayout& l, QPointF at) const {
+    const QSize size = legendBoxSize(l);
+    const QRect& out = l.output();
+    // Kept inside the output, moved left or up as needed but never beyond the left or top edge.
+    int x = out.left() + static_cast<int>(std::lround(at.x() * out.width()));
+    int y = out.top() + static_cast<int>(std::lround(at.y() * out.height()));
+    x = std::max(std::min(x, out.left() + out.width() - size.width()), out.left());
+    y = std::max(std::min(y, out.top() + out.height() - size.height()), out.top());
+    return QRect(QPoint(x, y), size);
+}
+
+void GraphPainter::paintLegend(QPainter& painter, const GraphLayout& l, QPointF at) const {
+    const QRect box = legendBox(l, at);
+    if (box.isEmpty()) return;
+    const QPointF ppi = l.ppi();
+    const QFont font = legendFont(graph_, ppi);
+    const QFontMetricsF metrics(font);
+    const double rowHeight = metrics.height() + ppi.y() / 32;
+    painter.save();
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(Qt::white);
+    painter.drawRect(box.adjusted(0, 0, -1, -1));
+    painter.setFont(font);
+    const int width = curvePenWidth(graph_, ppi);
+    double y = box.top() + ppi.y() / 32;
+    for (const LegendEntry& e : legendEntries(graph_)) {
+        if (!e.shown) continue;
+        const double sampleLeft = box.left() + ppi.x() / 16, sampleRight = sampleLeft + ppi.x() / 4;
+        const double middle = y + metrics.height() / 2;
+        painter.setPen(QPen(e.colour, width));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawLine(QPointF(sampleLeft, middle), QPointF(sampleRight, middle));
+        if (graph_.markers > 0)
+            painter.drawPolyline(markerShape(e.line, QPointF((sampleLeft + sampleRight) / 2, middle),
+                                             ppi.x() / 32, ppi.y() / 32));
+        painter.drawText(QRectF(sampleRight + ppi.x() / 16, y, box.right() - sampleRight, metrics.height()),
+                         Qt::AlignLeft | Qt::AlignVCenter, e.name);
+        y += rowHeight;
+    }
+    painter.restore();
+}
+
+QPointF GraphPainter::quietestLegendPlace(const GraphLayout& l) const {
+    const QSize size = legendBoxSize(l);
+    const QRect& a = l.plotArea();
+    const QRect& out = l.output();
+    if (size.isEmpty() || out.width() <= 0 || out.height() <= 0) return {};
+    // A small gap keeps the box off the frame of the plot area.
+    const int gap = static_cast<int>(std::lround(l.ppi().x() / 32));
+    const int leftX = a.left() + gap, rightX = a.right() - gap - size.width() + 1;
+    const int topY = a.top() + gap, bottomY = a.bottom() - gap - size.height() + 1;
+    const std::array<QPoint, 4> corners = {QPoint(rightX, bottomY), QPoint(rightX, topY),
+                                           QPoint(leftX, bottomY), QPoint(leftX, topY)};
+    std::array<long long, 4> covered{};
+    for (int i = 0; i < graph_.lineCount(); ++i) {
+        const PlotLine& line = graph_.line(i);
+        if (!line.active || !line.shown) continue;
+        for (const QPointF& p : line.points) {
+            const QPoint px = l.toPixel(p);
+            for (std::size_t c = 0; c < corners.size(); ++c)
+                if (QRect(corners[c], size).contains(px)) ++covered[c];
+        }
+    }
+    const auto best = std::min_element(covered.begin(), covered.end()) - covered.begin();
+    const QPoint at = corners[static_cast<std::size_t>(best)] - out.topLeft();
+    return {double(at.x()) / out.width(), double(at.y()) / out.height()};
+}
+
+void GraphPainter::paintLayerStrip(QPainter& painter, const GraphLayout& l) const {
+    const QRect& strip = l.layerStrip();
+    if (strip.isNull()) return;
+    painter.save();
+    painter.setFont(graphFont(graph_.fontSize, l.ppi().y()));
+    painter.setBackgroundMode(Qt::OpaqueMode);
+    painter.setBackground(Qt::white);
+    int top = strip.top();
+    for (int i = 0; i < graph_.lineCount(Graph::LayerMarks); ++i) {
+        const PlotLine& mark = graph_.line(i, Graph::LayerMarks);
+        if (mark.points.empty()) continue;
+        const int bottom = std::clamp(l.yPixel(mark.points[0].y()), strip.top(), strip.bottom());
+        const QRect layer(QPoint(strip.left(), std::min(top, bottom)),
+                          QPoint(strip.right(), std::max(top, bottom)));
+        top = bottom;
+        if (layer.bottom() <= layer.top()) continue;
+        painter.setPen(QPen(Qt::black, 1));
+        painter.setBrush(layerBrush(static_cast<int>(std::lround(mark.points[0].x())), l.ppi().x()));
+        painter.drawRect(layer.left(), layer.top(), layer.right() - layer.left(),
+                         layer.bottom() - layer.top());
+        painter.drawText(spanned(layer), Qt::AlignCenter, graph_.displayName(i, Graph::LayerMarks));
+    }
+    painter.restore();
+}
+
+}  // namespace torve::app
