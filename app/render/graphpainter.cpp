@@ -258,14 +258,27 @@ QPointF GraphPainter::quietestLegendPlace(const GraphLayout& l) const {
     const int topY = a.top() + gap, bottomY = a.bottom() - gap - size.height() + 1;
     const std::array<QPoint, 4> corners = {QPoint(rightX, bottomY), QPoint(rightX, topY),
                                            QPoint(leftX, bottomY), QPoint(leftX, topY)};
+    // Each curve is followed along its segments a few pixels at a time, so that a box lying
+    // between two far-apart points still counts the line crossing it.
     std::array<long long, 4> covered{};
+    auto count = [&](QPointF p) {
+        for (std::size_t c = 0; c < corners.size(); ++c)
+            if (QRectF(corners[c], size).contains(p)) ++covered[c];
+    };
     for (int i = 0; i < graph_.lineCount(); ++i) {
         const PlotLine& line = graph_.line(i);
         if (!line.active || !line.shown) continue;
-        for (const QPointF& p : line.points) {
-            const QPoint px = l.toPixel(p);
-            for (std::size_t c = 0; c < corners.size(); ++c)
-                if (QRect(corners[c], size).contains(px)) ++covered[c];
+        for (std::size_t k = 0; k < line.points.size(); ++k) {
+            const QPointF to = l.toPixel(line.points[k]);
+            if (k == 0) {
+                count(to);
+                continue;
+            }
+            const QPointF from = l.toPixel(line.points[k - 1]);
+            const int steps = std::min(
+                10000,
+                static_cast<int>(std::max(std::abs(to.x() - from.x()), std::abs(to.y() - from.y())) / 4) + 1);
+            for (int j = 1; j <= steps; ++j) count(from + (to - from) * (double(j) / steps));
         }
     }
     const auto best = std::min_element(covered.begin(), covered.end()) - covered.begin();
