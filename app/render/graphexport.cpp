@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/graph/graph.h"
 #include "app/render/graphpainter.h"
 
 namespace torve::app {
@@ -50,6 +51,7 @@ bool paintSvg(QSaveFile& file, const GraphPainter& graph, QSize pixels, double p
     svg.setSize(pixels);
     svg.setViewBox(QRect(QPoint(), pixels));
     svg.setResolution(static_cast<int>(std::lround(ppi)));
+    svg.setTitle(graph.graph().caption);
     QPainter painter;
     if (!painter.begin(&svg)) return false;
     graph.paint(painter, QRect(QPoint(), pixels), {ppi, ppi}, legendAt);
@@ -60,6 +62,7 @@ bool paintPdf(QSaveFile& file, const GraphPainter& graph, QSize pixels, double p
               std::optional<QPointF> legendAt) {
     QPdfWriter pdf(&file);
     pdf.setResolution(static_cast<int>(std::lround(ppi)));
+    pdf.setTitle(graph.graph().caption);
     pdf.setPageLayout(
         QPageLayout(QPageSize(QSizeF(pixels.width() / ppi, pixels.height() / ppi), QPageSize::Inch),
                     QPageLayout::Portrait, QMarginsF()));

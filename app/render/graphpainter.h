@@ -22,6 +22,8 @@ class GraphPainter {
   public:
     GraphPainter(const Graph& graph, GraphRanges ranges);
 
+    const Graph& graph() const { return graph_; }
+
     // The layout of the graph on an output rectangle of `ppi` pixels per inch.
     GraphLayout layout(const QRect& output, QPointF ppi) const;
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "app/project/projectdata.h"
 #include "app/project/projecttables.h"
@@ -25,20 +26,28 @@ double pileWidth(const ProjectData& data) {
 
 }  // namespace
 
-SoilProfile::SoilProfile(const ProjectData& data, const GridTable& soilLayers) {
+SoilProfile::SoilProfile(std::vector<SoilBand> layers, double width, double length, double stickup,
+                         double taperDegrees)
+    : layers_(std::move(layers)) {
+    if (layers_.empty()) return;
+    // The pile at its own width from its head to its tip, narrowing toward the tip by its taper; a
+    // taper that would cross the sides meets in a point instead.
+    const double w = width, head = -stickup, tip = length - stickup;
+    const double taper = std::min(length * std::tan(taperDegrees * 3.1416 / 180), w / 2);
+    outline_.push_back({QPointF(-w / 2, head), QPointF(w / 2, head), QPointF(-w / 2 + taper, tip),
+                        QPointF(w / 2 - taper, tip)});
+}
+
+SoilProfile SoilProfile::of(const ProjectData& data, const GridTable& soilLayers) {
+    std::vector<SoilBand> layers;
     double top = 0;
     for (int i = 0; i < soilLayers.rowCount(); ++i) {
         const double bottom = soilLayers.cell(ProjectTables::BottomDepthColumn, i).toDouble();
-        layers_.push_back({top, bottom, soilLayers.cell(ProjectTables::SoilTypeColumn, i).toInt()});
+        layers.push_back({top, bottom, soilLayers.cell(ProjectTables::SoilTypeColumn, i).toInt()});
         top = bottom;
     }
-    if (layers_.empty()) return;
-    // The pile at its own width from its head, the stickup above the ground, to its tip, narrowing
-    // toward the tip by its taper; a taper that would cross the sides meets in a point instead.
-    const double w = pileWidth(data), head = -data.stickupLength, tip = data.totalLength - data.stickupLength;
-    const double taper = std::min(data.totalLength * std::tan(data.taperAngle * 3.1416 / 180), w / 2);
-    outline_.push_back({QPointF(-w / 2, head), QPointF(w / 2, head), QPointF(-w / 2 + taper, tip),
-                        QPointF(w / 2 - taper, tip)});
+    return SoilProfile(std::move(layers), pileWidth(data), data.totalLength, data.stickupLength,
+                       data.taperAngle);
 }
 
 WorldWindow SoilProfile::world(QSize client) const {

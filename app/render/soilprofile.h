@@ -33,9 +33,13 @@ class SoilProfile {
     using Quad = std::array<QPointF, 4>;
 
     SoilProfile() = default;
-    // Built from the project: the pile from its section width (the diameter, or a quarter of the
-    // perimeter of a noncircular section), its length, its stickup above the ground and its taper.
-    SoilProfile(const ProjectData& data, const GridTable& soilLayers);
+    // The layers and a pile of `width` (ft | m) and `length` with `stickup` of it above the ground,
+    // narrowing toward its tip by `taperDegrees` on each side.
+    SoilProfile(std::vector<SoilBand> layers, double width, double length, double stickup,
+                double taperDegrees);
+    // The project's: the pile width is the section's diameter, or a quarter of the perimeter of a
+    // noncircular section, in ft or m. No layers, no pile.
+    static SoilProfile of(const ProjectData& data, const GridTable& soilLayers);
 
     const std::vector<SoilBand>& layers() const { return layers_; }
     const std::vector<Quad>& outline() const { return outline_; }

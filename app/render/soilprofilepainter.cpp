@@ -44,6 +44,11 @@ SoilProfilePainter::Style SoilProfilePainter::pageStyle(int width, const QFont& 
 
 SoilProfilePainter::SoilProfilePainter(const SoilProfile& profile) : profile_(profile) {}
 
+QString SoilProfilePainter::layerText(const SoilBand& layer) {
+    return texts::kLayerDepth + depthText(layer.top) + texts::kDepthTo + depthText(layer.bottom) +
+           (layer.soilType == 2 ? texts::kClayLayer : texts::kSandLayer);
+}
+
 double SoilProfilePainter::depthAt(int y, int height, const WorldWindow& world) {
     return double(y) / height * world.height() + world.yMin;
 }
@@ -77,11 +82,8 @@ void SoilProfilePainter::paint(QPainter& painter, const QRect& output, const Wor
         }
         const double bottom = py(layer.bottom);
         painter.drawLine(QPointF(style.lineStart, bottom), QPointF(right, bottom));
-        const QString text = texts::kLayerDepth + depthText(layer.top) + texts::kDepthTo +
-                             depthText(layer.bottom) +
-                             (layer.soilType == 2 ? texts::kClayLayer : texts::kSandLayer);
         painter.drawText(QRectF(style.textLeft, py(layer.top) + 1, right - style.textLeft, textHeight),
-                         Qt::AlignLeft | Qt::AlignTop, text);
+                         Qt::AlignLeft | Qt::AlignTop, layerText(layer));
     }
     painter.setPen(Qt::NoPen);
     painter.setBrush(style.foreground);

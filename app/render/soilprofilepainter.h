@@ -37,6 +37,8 @@ class SoilProfilePainter {
 
     void paint(QPainter& painter, const QRect& output, const WorldWindow& world, const Style& style) const;
 
+    // The words beside a layer: "depth= 0 - 30; Sand".
+    static QString layerText(const SoilBand& layer);
     // The depth at pixel row `y` of an output `height` pixels high.
     static double depthAt(int y, int height, const WorldWindow& world);
 

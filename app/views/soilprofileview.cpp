@@ -72,7 +72,7 @@ void SoilProfileView::showDepthAt(int y) {
 }
 
 void SoilProfileView::load() {
-    profile_ = SoilProfile(project().data(), project().tables().soilLayers);
+    profile_ = SoilProfile::of(project().data(), project().tables().soilLayers);
     drawing_->update();
 }
 
