@@ -78,7 +78,10 @@ void BM_OpenNineMethods(benchmark::State& state) {
     openAndPaint(state, false, false);
 }
 BENCHMARK(BM_OpenTzCurves)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
-BENCHMARK(BM_OpenTzCurvesAllActive)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_OpenTzCurvesAllActive)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
 BENCHMARK(BM_OpenNineMethods)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
 
 }  // namespace

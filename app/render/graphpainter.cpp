@@ -44,6 +44,41 @@ int curvePenWidth(const Graph& graph, QPointF ppi) {
     return (static_cast<int>(std::lround(ppi.x() / 300)) + 1) * std::max(1, graph.lineWidth);
 }
 
+// Cuts the segment a-b to the part inside `r` (Liang and Barsky's parametric clipping); false when
+// none of it is inside. Curves are cut here rather than by the painter's clip, which not every
+// output honours (an SVG file would carry a zoomed curve beyond the plot area).
+bool clipSegment(QPointF& a, QPointF& b, const QRectF& r) {
+    const double dx = b.x() - a.x(), dy = b.y() - a.y();
+    double t0 = 0, t1 = 1;
+    const std::array<double, 4> p = {-dx, dx, -dy, dy};
+    const std::array<double, 4> q = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(),
+                                     r.bottom() - a.y()};
+    for (std::size_t i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0) return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1) return false;
+    }
+    const QPointF start = a;
+    a = start + QPointF(dx, dy) * t0;
+    b = start + QPointF(dx, dy) * t1;
+    return true;
+}
+
+// The centre of a label `width` long at `centre`, moved as little as needed to keep it within the
+// area's extent from `first` to `last`: labels at the ends of the axes then stay clear of the corner
+// where the other axis's first label stands, and of the output's edge.
+double alongArea(double centre, double width, double first, double last) {
+    if (width >= last - first) return (first + last) / 2;
+    return std::clamp(centre, first + width / 2, last - width / 2);
+}
+
 bool hasCurves(const Graph& graph) {
     for (int i = 0; i < graph.lineCount(); ++i)
         if (graph.line(i).points.size() > 1) return true;
@@ -68,12 +103,14 @@ void GraphPainter::paint(QPainter& painter, const QRect& output, QPointF ppi,
         paintTitles(painter, l);
         paintTicks(painter, l);
         paintCurves(painter, l);
-        if (legendAt) paintLegend(painter, l, *legendAt);
         if (graph_.showLayers) paintLayerStrip(painter, l);
         painter.setPen(QPen(Qt::black, 1));
         painter.setBrush(Qt::NoBrush);
         const QRect& a = l.plotArea();
         painter.drawPolygon(QPolygon({a.topLeft(), a.topRight(), a.bottomRight(), a.bottomLeft()}));
+        // Last, as the window's legend floats over everything: on a page of another shape it may
+        // come to lie over the layer strip or the frame.
+        if (legendAt) paintLegend(painter, l, *legendAt);
     }
     painter.restore();
 }
@@ -137,7 +174,8 @@ void GraphPainter::paintTicks(QPainter& painter, const GraphLayout& l) const {
         const QString text = labelText(xt.value(i));
         const double w = metrics.horizontalAdvance(text);
         const double top = l.xOnTop() ? a.top() - ppi.y() / 32 - h : a.bottom() + ppi.y() / 16;
-        painter.drawText(QRectF(x - w / 2 - 1, top, w + 2, h), Qt::AlignCenter, text);
+        painter.drawText(QRectF(alongArea(x, w, a.left(), a.right()) - w / 2 - 1, top, w + 2, h),
+                         Qt::AlignCenter, text);
     }
     for (long long i = yt.first; i <= yt.last; ++i) {
         const int y = l.yPixel(yt.value(i));
@@ -151,7 +189,7 @@ void GraphPainter::paintTicks(QPainter& painter, const GraphLayout& l) const {
         const double w = metrics.horizontalAdvance(text);
         // Turned to read upward, its foot toward the area.
         painter.save();
-        painter.translate(a.left() - ppi.x() / 32, y);
+        painter.translate(a.left() - ppi.x() / 32, alongArea(y, w, a.top(), a.bottom()));
         painter.rotate(-90);
         painter.drawText(QRectF(-w / 2 - 1, -h, w + 2, h), Qt::AlignCenter, text);
         painter.restore();
@@ -167,8 +205,11 @@ void GraphPainter::paintCurves(QPainter& painter, const GraphLayout& l) const {
     const QPointF ppi = l.ppi();
     const int width = curvePenWidth(graph_, ppi);
     const double rx = ppi.x() / 32, ry = ppi.y() / 32;
+    const QRect& a = l.plotArea();
+    const QRectF area(QPointF(a.left(), a.top()), QPointF(a.right(), a.bottom()));
     int position = 0;
-    QPolygon polyline;
+    std::vector<QPointF> pixels;
+    QList<QLineF> segments;
     for (int i = 0; i < graph_.lineCount(); ++i) {
         const PlotLine& line = graph_.line(i);
         if (!line.active) continue;
@@ -176,13 +217,17 @@ void GraphPainter::paintCurves(QPainter& painter, const GraphLayout& l) const {
         // A hidden curve keeps its colour, so the others keep theirs, but draws nothing.
         if (!line.shown) continue;
         painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        polyline.resize(static_cast<int>(line.points.size()));
-        for (std::size_t k = 0; k < line.points.size(); ++k)
-            polyline[static_cast<int>(k)] = l.toPixel(line.points[k]);
-        painter.drawPolyline(polyline);
+        pixels.resize(line.points.size());
+        for (std::size_t k = 0; k < line.points.size(); ++k) pixels[k] = l.toPixel(line.points[k]);
+        segments.clear();
+        for (std::size_t k = 1; k < pixels.size(); ++k) {
+            QPointF from = pixels[k - 1], to = pixels[k];
+            if (clipSegment(from, to, area)) segments.append(QLineF(from, to));
+        }
+        painter.drawLines(segments);
         if (graph_.markers <= 0) continue;
-        for (std::size_t k = 0; k < line.points.size(); k += static_cast<std::size_t>(graph_.markers))
-            painter.drawPolyline(markerShape(i, polyline[static_cast<int>(k)], rx, ry));
+        for (std::size_t k = 0; k < pixels.size(); k += static_cast<std::size_t>(graph_.markers))
+            if (area.contains(pixels[k])) painter.drawPolyline(markerShape(i, pixels[k], rx, ry));
     }
     painter.restore();
 }
@@ -302,8 +347,12 @@ void GraphPainter::paintLayerStrip(QPainter& painter, const GraphLayout& l) cons
                           QPoint(strip.right(), std::max(top, bottom)));
         top = bottom;
         if (layer.bottom() <= layer.top()) continue;
+        const QRect inside = spanned(layer);
+        const QImage fill =
+            layerFill(static_cast<int>(std::lround(mark.points[0].x())), inside.size(), l.ppi().x());
+        if (!fill.isNull()) painter.drawImage(inside.topLeft(), fill);
         painter.setPen(QPen(Qt::black, 1));
-        painter.setBrush(layerBrush(static_cast<int>(std::lround(mark.points[0].x())), l.ppi().x()));
+        painter.setBrush(Qt::NoBrush);
         painter.drawRect(layer.left(), layer.top(), layer.right() - layer.left(),
                          layer.bottom() - layer.top());
         painter.drawText(spanned(layer), Qt::AlignCenter, graph_.displayName(i, Graph::LayerMarks));

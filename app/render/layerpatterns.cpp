@@ -2,6 +2,7 @@
 #include "app/render/layerpatterns.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QTransform>
 #include <algorithm>
 #include <array>
@@ -46,6 +47,15 @@ QBrush layerBrush(int code, double ppi) {
     const double scale = std::max(1.0, std::round(ppi / kScreenPpi));
     if (scale > 1) brush.setTransform(QTransform::fromScale(scale, scale));
     return brush;
+}
+
+QImage layerFill(int code, QSize size, double ppi) {
+    const QBrush brush = layerBrush(code, ppi);
+    if (brush.style() == Qt::NoBrush || size.isEmpty()) return {};
+    QImage image(size, QImage::Format_RGB32);
+    QPainter painter(&image);
+    painter.fillRect(image.rect(), brush);
+    return image;
 }
 
 }  // namespace torve::app

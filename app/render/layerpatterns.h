@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QBrush>
+#include <QImage>
 
 namespace torve::app {
 
@@ -11,5 +12,9 @@ namespace torve::app {
 // The patterns repeat every 8 pixels on the screen; `ppi` coarsens them in whole steps for outputs
 // of finer resolution, so a printed strip looks like the one on the screen.
 QBrush layerBrush(int code, double ppi);
+
+// A picture of `size` filled with the pattern of `code`; null for a code without one. Drawn as a
+// picture, the pattern reaches every output alike: an SVG file keeps no pattern brushes.
+QImage layerFill(int code, QSize size, double ppi);
 
 }  // namespace torve::app

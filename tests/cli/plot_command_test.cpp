@@ -41,7 +41,8 @@ std::string analysed_example(const torve::test::ScratchDir& dir) {
 // Width and height of a PNG file from its header chunk.
 std::pair<int, int> png_size(const std::string& bytes) {
     auto be32 = [&](std::size_t at) {
-        return (static_cast<unsigned char>(bytes[at]) << 24) | (static_cast<unsigned char>(bytes[at + 1]) << 16) |
+        return (static_cast<unsigned char>(bytes[at]) << 24) |
+               (static_cast<unsigned char>(bytes[at + 1]) << 16) |
                (static_cast<unsigned char>(bytes[at + 2]) << 8) | static_cast<unsigned char>(bytes[at + 3]);
     };
     return {be32(16), be32(20)};
@@ -67,10 +68,11 @@ TEST(PlotCommand, EveryGraphInEachFormatAtItsSize) {
               std::string::npos);
 
     // A PDF page of the size asked for: 6.5 x 4.5 in is 468 x 324 points.
-    const Command pdf = run("plot " + project + " --graph PLTCOMBINE --format pdf --size 6.5x4.5 --out " +
-                            dir.file("pdf"));
+    const Command pdf =
+        run("plot " + project + " --graph PLTCOMBINE --format pdf --size 6.5x4.5 --out " + dir.file("pdf"));
     ASSERT_EQ(pdf.exit_code, 0) << pdf.output;
-    EXPECT_NE(torve::test::read_file(dir.file("pdf/pltCombine.pdf")).find("/MediaBox [0 0 468"), std::string::npos);
+    EXPECT_NE(torve::test::read_file(dir.file("pdf/pltCombine.pdf")).find("/MediaBox [0 0 468"),
+              std::string::npos);
 }
 
 TEST(PlotCommand, ExitCodes) {

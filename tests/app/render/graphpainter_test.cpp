@@ -2,6 +2,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -47,6 +48,7 @@ class GraphPainterTest : public QObject {
     void hidingACurveKeepsTheOtherColours();
     void layerStrip();
     void savedPictureSizes();
+    void zoomedCurvesStayInTheAreaOfAnSvgFile();
     void soilProfile();
 };
 
@@ -126,6 +128,33 @@ void GraphPainterTest::savedPictureSizes() {
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("huge.png"))));
     QCOMPARE(graphFileFormat(QStringLiteral("a/b.SVG")), std::optional(GraphFileFormat::Svg));
     QCOMPARE(graphFileFormat(QStringLiteral("a/b.txt")), std::nullopt);
+}
+
+void GraphPainterTest::zoomedCurvesStayInTheAreaOfAnSvgFile() {
+    QTemporaryDir dir;
+    Graph g = threeCurves();
+    g.showLayers = true;
+    g.setLineCount(1, Graph::LayerMarks);
+    g.line(0, Graph::LayerMarks).points = {{1, 100}};  // clay
+    const GraphPainter painter(g, {{40, 60}, {40, 60}});
+    const QString svg = dir.filePath(QStringLiteral("zoomed.svg"));
+    QCOMPARE(saveGraph(svg, GraphFileFormat::Svg, painter, {600, 400}, 96, {}), GraphSaveResult::Saved);
+    QImage drawn(600, 400, QImage::Format_RGB32);
+    drawn.fill(Qt::white);
+    QPainter back(&drawn);
+    QSvgRenderer(svg).render(&back);
+    back.end();
+    // The blue curve at y 50 runs on beyond x 60, but not beyond the frame (the file is drawn back
+    // smoothed: blue in some shade).
+    const GraphLayout l = painter.layout(drawn.rect(), {96, 96});
+    const QColor onCurve = drawn.pixelColor(l.xPixel(55), l.yPixel(50));
+    QVERIFY(onCurve.blue() == 255 && onCurve.red() < 255);
+    QCOMPARE(drawn.pixel(l.plotArea().right() + 10, l.yPixel(50)), kWhite);
+    // The layer's pattern is in the file too.
+    int dark = 0;
+    for (int x = l.layerStrip().left() + 2; x < l.layerStrip().left() + 18; ++x)
+        dark += qGray(drawn.pixel(x, l.yPixel(45))) < 128;
+    QVERIFY(dark > 0);
 }
 
 void GraphPainterTest::soilProfile() {
