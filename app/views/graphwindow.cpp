@@ -273,12 +273,16 @@ void GraphWindow::editActiveCurves() {
 
 void GraphWindow::print() {
     QPrintDialog dialog(printer_.get(), this);
-    if (dialog.exec() != QDialog::Accepted) return;
-    printer_->setDocName(graph_.caption);
+    if (dialog.exec() == QDialog::Accepted) printTo(*printer_);
+}
+
+void GraphWindow::printTo(QPrinter& printer) {
+    printer.setDocName(graph_.caption);
     QPainter painter;
-    if (!painter.begin(printer_.get())) return;
-    const int resolution = printer_->resolution();
-    const QRect page(QPoint(), printer_->pageLayout().paintRectPixels(resolution).size());
+    if (!painter.begin(&printer)) return;
+    // The page inside its margins, which the page layout keeps at least at the printer's own.
+    const int resolution = printer.resolution();
+    const QRect page(QPoint(), printer.pageLayout().paintRectPixels(resolution).size());
     canvas_->paintOutput(painter, page, QPointF(resolution, resolution));
     painter.end();
 }

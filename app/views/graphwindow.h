@@ -41,6 +41,9 @@ class GraphWindow : public QWidget {
     // extension names (a bitmap for any other). Shows a message and answers false on failure.
     bool saveTo(const QString& path, double widthInches, double heightInches, int ppi);
 
+    // Prints the graph on one page of `printer`, inside its margins, the legend drawn in.
+    void printTo(QPrinter& printer);
+
     // The menu commands, each with its dialogs.
     void editTitle();
     void editLegend();

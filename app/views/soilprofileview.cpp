@@ -84,9 +84,13 @@ void SoilProfileView::changeEvent(QEvent* event) {
 void SoilProfileView::print() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setDocName(texts::kSoilPileProfile);
     QPrintDialog dialog(&printer, this);
-    if (dialog.exec() != QDialog::Accepted) return;
+    if (dialog.exec() == QDialog::Accepted) printTo(printer);
+}
+
+void SoilProfileView::printTo(QPrinter& printer) {
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setDocName(texts::kSoilPileProfile);
     QPainter painter;
     if (!painter.begin(&printer)) return;
     const QRect page(QPoint(), printer.pageLayout().paintRectPixels(printer.resolution()).size());

@@ -4,6 +4,8 @@
 #include "app/render/soilprofile.h"
 #include "app/widgets/childdialog.h"
 
+class QPrinter;
+
 namespace torve::app {
 
 // A child window that draws the soil layers of the "Soil Properties" table and the pile in one
@@ -23,6 +25,8 @@ class SoilProfileView : public ChildDialog {
     void showDepthAt(int y);
 
     void print();
+    // Draws the view on a landscape page of `printer`.
+    void printTo(QPrinter& printer);
 
   protected:
     void load() override;

@@ -1,6 +1,7 @@
 // The graph window as the user meets it: its menu, legend, zoom, read-out and saving.
 #include <QImage>
 #include <QMenu>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -48,6 +49,7 @@ class GraphWindowTest : public QObject {
     void zoomLimitsAndZoomOut();
     void readoutInTheCaption();
     void savedBitmapSize();
+    void printedPage();
 };
 
 void GraphWindowTest::menuHasEveryItemAndOnePerActiveCurve() {
@@ -185,6 +187,22 @@ void GraphWindowTest::savedBitmapSize() {
     QCOMPARE(QImage(dir.filePath(u"graph.bmp"_s)).size(), QSize(432, 288));
     QVERIFY(!window.saveTo(dir.filePath(u"huge.bmp"_s), 900, 900, 1000));
     QCOMPARE(messages.shown, QStringList{u"There is not enough memory to complete this task."_s});
+}
+
+void GraphWindowTest::printedPage() {
+    test::FakeHost host;
+    Graph& g = fillCurves(host, 2);
+    GraphWindow window(g, host);
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(u"graph.pdf"_s));
+    printer.setPageMargins(QMarginsF(1, 1, 1, 1), QPageLayout::Inch);
+    window.printTo(printer);
+    QCOMPARE(printer.docName(), u"t-z Curves"_s);
+    QFile pdf(dir.filePath(u"graph.pdf"_s));
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    QVERIFY(pdf.readAll().contains("/Type /Page"));
 }
 
 QTEST_MAIN(GraphWindowTest)

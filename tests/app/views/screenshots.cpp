@@ -108,6 +108,15 @@ bool projectPictures(const QString& path, bool withExtras) {
     QFile::remove(svg);
     drawn.save(out.filePath(QStringLiteral("graph-saved-svg.png")));
 
+    // What the printer gets: a letter page at 100 dots per inch, an inch of margin all round.
+    QImage page(850, 1100, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QPainter onPage(&page);
+    onPage.translate(100, 100);
+    window.canvas()->paintOutput(onPage, QRect(0, 0, 650, 900), {100, 100});
+    onPage.end();
+    page.save(out.filePath(QStringLiteral("graph-printed-page.png")));
+
     QStringList names, codes;
     for (int i = 0; i < total.lineCount(); ++i) {
         names << total.displayName(i);

@@ -1,4 +1,7 @@
 // The soil profile view over a project: built from the layers and the pile, its depth read-out.
+#include <QFileInfo>
+#include <QPrinter>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "app/dialogs/dialogfactory.h"
