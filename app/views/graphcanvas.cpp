@@ -79,7 +79,7 @@ void GraphCanvas::legendMoved() {
 }
 
 std::optional<QPointF> GraphCanvas::legendPlace() const {
-    if (!legend_->isVisibleTo(const_cast<GraphCanvas*>(this))) return std::nullopt;
+    if (legend_->isHidden()) return std::nullopt;
     return legendAt_ ? legendAt_ : std::optional<QPointF>(QPointF(1, 1));
 }
 

@@ -39,16 +39,11 @@ constexpr int kCurveItemsPerMenu = 20;
 
 struct Choice {
     int value;
-    QLatin1StringView caption;  // empty: "<value / default> * Default"
+    QLatin1StringView caption;
 };
 
 QString timesDefault(int value, int defaultValue) {
     return QString(texts::kTimesDefault).arg(QString::number(double(value) / defaultValue));
-}
-
-QAction* menuAction(QMenu* menu, const QString& caption) {
-    QAction* action = menu->addAction(caption);
-    return action;
 }
 
 }  // namespace
@@ -88,7 +83,7 @@ GraphWindow::~GraphWindow() = default;
 
 QAction* GraphWindow::addChoice(QMenu* menu, const QString& caption, int value,
                                 void (GraphWindow::*apply)(int)) {
-    QAction* action = menuAction(menu, caption);
+    QAction* action = menu->addAction(caption);
     action->setData(value);
     action->setCheckable(true);
     connect(action, &QAction::triggered, this, [this, apply, value] { (this->*apply)(value); });
@@ -98,19 +93,19 @@ QAction* GraphWindow::addChoice(QMenu* menu, const QString& caption, int value,
 void GraphWindow::createMenu() {
     plotMenu_ = new QMenu(texts::kPlotMenu, this);
     setAccessibleFromCaption(plotMenu_, texts::kPlotMenu);
-    showLegend_ = menuAction(plotMenu_, texts::kShowLegend);
+    showLegend_ = plotMenu_->addAction(texts::kShowLegend);
     showLegend_->setCheckable(true);
     connect(showLegend_, &QAction::triggered, this, [this](bool on) {
         graph_.showLegend = on;
         canvas_->updateLegendVisibility();
     });
-    showLayers_ = menuAction(plotMenu_, texts::kShowSoilLayer);
+    showLayers_ = plotMenu_->addAction(texts::kShowSoilLayer);
     showLayers_->setCheckable(true);
     connect(showLayers_, &QAction::triggered, this, [this](bool on) {
         graph_.showLayers = on;
         canvas_->graphChanged();
     });
-    showWall_ = menuAction(plotMenu_, texts::kShowWallGeometry);
+    showWall_ = plotMenu_->addAction(texts::kShowWallGeometry);
     showWall_->setCheckable(true);
     connect(showWall_, &QAction::triggered, this, [this](bool on) {
         graph_.showWall = on;
@@ -133,14 +128,14 @@ void GraphWindow::createMenu() {
         addChoice(widthMenu_, width == 1 ? QString(texts::kDefaultSize) : timesDefault(width, 1), width,
                   &GraphWindow::setLineWidth);
 
-    connect(menuAction(plotMenu_, texts::kGraphTitle), &QAction::triggered, this, &GraphWindow::editTitle);
-    connect(menuAction(plotMenu_, texts::kEditLegend), &QAction::triggered, this, &GraphWindow::editLegend);
-    connect(menuAction(plotMenu_, texts::kActiveCurves), &QAction::triggered, this,
+    connect(plotMenu_->addAction(texts::kGraphTitle), &QAction::triggered, this, &GraphWindow::editTitle);
+    connect(plotMenu_->addAction(texts::kEditLegend), &QAction::triggered, this, &GraphWindow::editLegend);
+    connect(plotMenu_->addAction(texts::kActiveCurves), &QAction::triggered, this,
             &GraphWindow::editActiveCurves);
     // Qt always offers a printer, a PDF file if no other, so printing stays enabled.
-    connect(menuAction(plotMenu_, texts::kPrint), &QAction::triggered, this, &GraphWindow::print);
-    connect(menuAction(plotMenu_, texts::kPageSetup), &QAction::triggered, this, &GraphWindow::pageSetup);
-    connect(menuAction(plotMenu_, texts::kSaveToDisk), &QAction::triggered, this, &GraphWindow::saveToDisk);
+    connect(plotMenu_->addAction(texts::kPrint), &QAction::triggered, this, &GraphWindow::print);
+    connect(plotMenu_->addAction(texts::kPageSetup), &QAction::triggered, this, &GraphWindow::pageSetup);
+    connect(plotMenu_->addAction(texts::kSaveToDisk), &QAction::triggered, this, &GraphWindow::saveToDisk);
     curvesSeparator_ = plotMenu_->addSeparator();
     connect(plotMenu_, &QMenu::aboutToShow, this, &GraphWindow::refreshMenu);
     rebuildCurveItems();
