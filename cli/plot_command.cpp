@@ -160,8 +160,10 @@ void add_plot_command(CLI::App& app, int& exit_code) {
         "write every graph of the desktop program's Graphics menu that the run produced (or those named "
         "with --graph) as picture files named after the graphs: pltUSkin, pltSkin, pltTip, pltTotal, "
         "pltLoad, "
-        "pltCombine, pltAxial, pltTZcurves, PltExtraTZ, PltQw. Needs no display. Exits with 1 when a file "
-        "cannot be read or written, with 2 on a usage error.");
+        "pltCombine, pltAxial, pltTZcurves, PltExtraTZ, PltQw. The size is given in inches (default 6x4) at "
+        "--dpi pixels per inch (default 96: 576 x 384 pixels); a PDF is one page of that size. Needs no "
+        "display. "
+        "Exits with 1 when a file cannot be read or written, with 2 on a usage error.");
     cmd->add_option("project", settings->project, "Analysed project (.tv6d)")
         ->required()
         ->check(CLI::ExistingFile);
