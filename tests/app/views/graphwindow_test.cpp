@@ -84,6 +84,12 @@ void GraphWindowTest::menuHasEveryItemAndOnePerActiveCurve() {
     window->applyActivation(QStringList(3, u" no  : "_s));
     QCOMPARE(captions(window->plotMenu()->actions()).size(), 10);
     QVERIFY(window->canvas()->legend()->entries().empty());
+    // Results read or cleared under an open window: it shows the graph as it now is.
+    window->applyActivation(QStringList(3, u" yes : "_s));
+    host.project().clearResults();
+    QCOMPARE(captions(window->plotMenu()->actions()).size(), 9);  // no curves: no "Show Legend"
+    QVERIFY(window->canvas()->legend()->isHidden());
+    window->grab();
 }
 
 void GraphWindowTest::twentyCurvesOpenActiveAndManyStayUsable() {
