@@ -22,4 +22,10 @@ void add_convert_command(CLI::App& app, int& exit_code);
 void add_results_command(CLI::App& app, int& exit_code);
 #endif
 
+#ifdef TORVE_WITH_APP_RENDER
+// `torve plot PROJECT.tv6d [--graph NAME...] [--format png|svg|pdf] [--size WxH] [--dpi N] [--out DIR]`:
+// the result graphs as picture files.
+void add_plot_command(CLI::App& app, int& exit_code);
+#endif
+
 }  // namespace torve::cli

@@ -1,16 +1,14 @@
 // `torve results`: the capacity curves and other results of a project's plot data file.
 #include <CLI/CLI.hpp>
 #include <QDir>
-#include <QFileInfo>
 #include <QSaveFile>
 #include <QString>
 #include <charconv>
 #include <iostream>
 
-#include "app/controls/usererror.h"
 #include "app/project/cptprofile.h"
 #include "app/project/project.h"
-#include "app/project/texts.h"
+#include "cli/analysed_project.h"
 #include "cli/commands.h"
 #include "engine/driver/fixed_format.h"
 
@@ -115,29 +113,8 @@ void print_summary(const app::Project& project, const std::string& name) {
 }
 
 int results(const ResultsSettings& s) {
-    using namespace torve::app;
-    Project project;
-    const QString path = QString::fromStdString(s.project);
-    const bool current = QFileInfo(path).suffix().toLower() != QStringLiteral("tvd");
-    try {
-        project.readProject(path, current ? ProjectFormat::Current : ProjectFormat::Previous);
-    } catch (const UserError& e) {
-        std::cerr << s.project << ": " << e.message().toStdString() << '\n';
-        return kExitRunFailed;
-    }
-    const QString plot =
-        QFileInfo(path).path() + u'/' + QFileInfo(path).completeBaseName() + QStringLiteral(".tv6p");
-    if (!QFileInfo::exists(plot)) {
-        std::cerr << plot.toStdString() << ": no plot data file; run the analysis first (torve run)\n";
-        return kExitRunFailed;
-    }
-    try {
-        project.readResults(plot);
-    } catch (const UserError& e) {
-        std::cerr << plot.toStdString() << ": " << QString(app::texts::kPlotReadFailed).toStdString() << '\n'
-                  << QString(e.message()).replace(u'\r', u' ').toStdString() << '\n';
-        return kExitRunFailed;
-    }
+    app::Project project;
+    if (const int code = read_analysed_project(s.project, project); code != kExitOk) return code;
     if (!s.csv_dir.empty()) return write_csv_files(project, s.csv_dir);
     print_summary(project, s.project);
     return kExitOk;

@@ -24,7 +24,8 @@ struct Declaration {
     const char* yUnits;
 };
 
-// Captions and axes of the result graphs; the texts are the program's own, spelling included.
+// Captions and axes of the result graphs; the texts are the program's own, spelling included. The
+// t-z curves carry their load transfer in ksf or kPa, as the plot data file holds it.
 constexpr Declaration kDeclarations[] = {
     {ResultGraph::SkinFriction, "pltSkin", "Acculumated Skin Friction vs Depth", "Accumulated Skin Friction ",
      "F1", "Depth ", "L2"},
@@ -40,9 +41,9 @@ constexpr Declaration kDeclarations[] = {
     {ResultGraph::TipQw, "PltQw", "Tip Rsistance (Q-w) Curve", "Tip Resistance, Q", "F1", "Tip Movement,w",
      "L1"},
     {ResultGraph::TzCurves, "pltTZcurves", "t-z Curves", "Displacement, z", "L", "Unit Load Transfer, t",
-     "F/L^2"},
+     "F1/L2^2"},
     {ResultGraph::ExtraTzCurves, "PltExtraTZ", "Extra t-z Curves", "Displacement, z", "L",
-     "Unit Load Transfer, t", "F/L^2"},
+     "Unit Load Transfer, t", "F1/L2^2"},
 };
 
 // The depth graphs, which carry the soil-layer marks.
@@ -207,7 +208,10 @@ void Results::fillLoadCurves(const PlotFile& file, bool uplift, const QString& t
         head.line(0).points[k + 1] = QPointF(file.loadSettlement[k].load, file.loadSettlement[k].movement);
         qw.line(0).points[k + 1] = QPointF(file.qwCurve[k].load, file.qwCurve[k].movement);
     }
+    // The titles name their unit; the file holds tip movements in inches or metres, not the
+    // millimetres a units template would add for S.I.
     qw.yCaption = english ? texts::kSettlementIn : texts::kSettlementM;
+    qw.yUnits.clear();
     head.yCaption = uplift ? QString(english ? texts::kUpliftIn : texts::kUpliftM) : qw.yCaption;
 }
 

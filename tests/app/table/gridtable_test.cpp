@@ -302,6 +302,9 @@ TEST(ProjectTables, DeclaredTablesAndGraphs) {
     EXPECT_EQ(results.graph(ResultGraph::TipQw).identifier, QStringLiteral("PltQw"));
     EXPECT_EQ(results.graph(ResultGraph::UnitSkinFriction).xTitle(),
               QStringLiteral("Unit Skin Friction (kips/ft^2)"));
+    // Load transfers are ksf in English units (the plot data file's unit), not lbs/in^2.
+    EXPECT_EQ(results.graph(ResultGraph::TzCurves).yTitle(),
+              QStringLiteral("Unit Load Transfer, t (kips/ft^2)"));
     results.graph(ResultGraph::TzCurves).setUnits(2);
     EXPECT_EQ(results.graph(ResultGraph::TzCurves).yTitle(),
               QStringLiteral("Unit Load Transfer, t (kN/m^2)"));

@@ -1,0 +1,116 @@
+// Writing a painted graph to a file.
+#include "app/render/graphexport.h"
+
+#include <QFileInfo>
+#include <QImage>
+#include <QImageWriter>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QString>
+#include <QSvgGenerator>
+#include <algorithm>
+#include <cmath>
+
+#include "app/graph/graph.h"
+#include "app/render/graphpainter.h"
+
+namespace torve::app {
+namespace {
+
+constexpr double kInchesPerMetre = 1 / 0.0254;
+// Bitmaps beyond 1 GiB are refused as if memory had run out: the system would promise the memory
+// and then fail while the picture is painted.
+constexpr qint64 kMostBitmapBytes = qint64(1) << 30;
+// A side longer than this is no picture anyone can use; it bounds the arithmetic of a typing error.
+constexpr double kMostPixelsPerSide = 1 << 20;
+
+bool paintImage(QSaveFile& file, GraphFileFormat format, const GraphPainter& graph, QSize pixels, double ppi,
+                std::optional<QPointF> legendAt, bool& allocated) {
+    allocated = qint64(pixels.width()) * pixels.height() * 4 <= kMostBitmapBytes;
+    if (!allocated) return false;
+    QImage image(pixels, QImage::Format_RGB32);
+    allocated = !image.isNull();
+    if (!allocated) return false;
+    const int dotsPerMetre = static_cast<int>(std::lround(ppi * kInchesPerMetre));
+    image.setDotsPerMeterX(dotsPerMetre);
+    image.setDotsPerMeterY(dotsPerMetre);
+    {
+        QPainter painter(&image);
+        graph.paint(painter, image.rect(), {ppi, ppi}, legendAt);
+    }
+    return image.save(&file, format == GraphFileFormat::Bmp ? "BMP" : "PNG");
+}
+
+bool paintSvg(QSaveFile& file, const GraphPainter& graph, QSize pixels, double ppi,
+              std::optional<QPointF> legendAt) {
+    QSvgGenerator svg;
+    svg.setOutputDevice(&file);
+    svg.setSize(pixels);
+    svg.setViewBox(QRect(QPoint(), pixels));
+    svg.setResolution(static_cast<int>(std::lround(ppi)));
+    svg.setTitle(graph.graph().caption);
+    QPainter painter;
+    if (!painter.begin(&svg)) return false;
+    graph.paint(painter, QRect(QPoint(), pixels), {ppi, ppi}, legendAt);
+    return painter.end();
+}
+
+bool paintPdf(QSaveFile& file, const GraphPainter& graph, QSize pixels, double ppi,
+              std::optional<QPointF> legendAt) {
+    QPdfWriter pdf(&file);
+    pdf.setResolution(static_cast<int>(std::lround(ppi)));
+    pdf.setTitle(graph.graph().caption);
+    pdf.setPageLayout(
+        QPageLayout(QPageSize(QSizeF(pixels.width() / ppi, pixels.height() / ppi), QPageSize::Inch),
+                    QPageLayout::Portrait, QMarginsF()));
+    QPainter painter;
+    if (!painter.begin(&pdf)) return false;
+    graph.paint(painter, QRect(QPoint(), pixels), {ppi, ppi}, legendAt);
+    return painter.end();
+}
+
+}  // namespace
+
+std::optional<GraphFileFormat> graphFileFormat(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("bmp")) return GraphFileFormat::Bmp;
+    if (suffix == QLatin1String("png")) return GraphFileFormat::Png;
+    if (suffix == QLatin1String("svg")) return GraphFileFormat::Svg;
+    if (suffix == QLatin1String("pdf")) return GraphFileFormat::Pdf;
+    return std::nullopt;
+}
+
+QSize picturePixels(QSizeF inches, double ppi) {
+    auto side = [ppi](double length) {
+        return static_cast<int>(std::lround(std::clamp(length * ppi, 1.0, kMostPixelsPerSide)));
+    };
+    return {side(inches.width()), side(inches.height())};
+}
+
+GraphSaveResult saveGraph(const QString& path, GraphFileFormat format, const GraphPainter& painter,
+                          QSize pixels, double ppi, std::optional<QPointF> legendAt) {
+    QSaveFile file(path);
+    bool allocated = true;
+    if (!file.open(QIODevice::WriteOnly)) return GraphSaveResult::CannotWrite;
+    bool painted = false;
+    switch (format) {
+        case GraphFileFormat::Bmp:
+        case GraphFileFormat::Png:
+            painted = paintImage(file, format, painter, pixels, ppi, legendAt, allocated);
+            break;
+        case GraphFileFormat::Svg:
+            painted = paintSvg(file, painter, pixels, ppi, legendAt);
+            break;
+        case GraphFileFormat::Pdf:
+            painted = paintPdf(file, painter, pixels, ppi, legendAt);
+            break;
+    }
+    if (!allocated) return GraphSaveResult::NoMemory;
+    if (!painted || !file.commit()) return GraphSaveResult::CannotWrite;
+    return GraphSaveResult::Saved;
+}
+
+}  // namespace torve::app

@@ -1,0 +1,54 @@
+// Paints a graph: the one drawing behind the window, the printer, image files and `torve plot`.
+#pragma once
+
+#include <QPointF>
+#include <QRect>
+#include <optional>
+
+#include "app/render/graphlayout.h"
+#include "app/render/graphscale.h"
+
+class QPainter;
+
+namespace torve::app {
+
+class Graph;
+
+// Draws a graph over the given axis ranges onto any QPainter: white ground, titles, ticks, labels
+// and dotted grid, the active curves with their markers, the legend where asked, the soil-layer
+// strip, and the frame of the plot area. Sizes are worked out from the output's resolution, so a
+// page, an image and the screen carry the same drawing. Knows nothing of windows.
+class GraphPainter {
+  public:
+    GraphPainter(const Graph& graph, GraphRanges ranges);
+
+    const Graph& graph() const { return graph_; }
+
+    // The layout of the graph on an output rectangle of `ppi` pixels per inch.
+    GraphLayout layout(const QRect& output, QPointF ppi) const;
+
+    // Paints onto `output`. With `legendAt`, the legend is drawn in as a framed box of the shown
+    // curves, its top-left corner at that fraction of the output's width and height (kept inside).
+    void paint(QPainter& painter, const QRect& output, QPointF ppi,
+               std::optional<QPointF> legendAt = std::nullopt) const;
+
+    // The size of the legend box drawn into an output; empty when no curve is shown.
+    QSize legendBoxSize(const GraphLayout& layout) const;
+    // Where an output's legend covers the fewest curve points: one of the plot area's corners, as
+    // the fraction paint() takes. The bottom-right corner, where the window first puts its legend,
+    // wins a tie.
+    QPointF quietestLegendPlace(const GraphLayout& layout) const;
+
+  private:
+    void paintTitles(QPainter& painter, const GraphLayout& layout) const;
+    void paintTicks(QPainter& painter, const GraphLayout& layout) const;
+    void paintCurves(QPainter& painter, const GraphLayout& layout) const;
+    void paintLegend(QPainter& painter, const GraphLayout& layout, QPointF at) const;
+    void paintLayerStrip(QPainter& painter, const GraphLayout& layout) const;
+    QRect legendBox(const GraphLayout& layout, QPointF at) const;
+
+    const Graph& graph_;
+    GraphRanges ranges_;
+};
+
+}  // namespace torve::app

@@ -1,0 +1,97 @@
+// Paints the soil profile of a project.
+#include "app/render/soilprofilepainter.h"
+
+#include <QLocale>
+#include <QPainter>
+#include <QPolygonF>
+#include <cmath>
+
+#include "app/render/texts.h"
+
+namespace torve::app {
+namespace {
+
+// The ground line carries this many short strokes.
+constexpr int kGroundStrokes = 20;
+
+QString depthText(double depth) {
+    return QString::number(depth, 'g', QLocale::FloatingPointShortest);
+}
+
+}  // namespace
+
+SoilProfilePainter::Style SoilProfilePainter::windowStyle(const QColor& background, const QColor& foreground,
+                                                          const QFont& font) {
+    Style style;
+    style.background = background;
+    style.foreground = foreground;
+    style.font = font;
+    return style;
+}
+
+SoilProfilePainter::Style SoilProfilePainter::pageStyle(int width, const QFont& font) {
+    Style style;
+    style.font = font;
+    style.lineStart = 0.10 * width;
+    style.strokeStart = 0.35 * width;
+    style.strokeSpacing = 50;
+    // The strokes keep their window shape at the wider spacing.
+    style.strokeLength = 15.0 * 50 / 20;
+    style.strokeDrop = 5.0 * 50 / 20;
+    style.textLeft = 0.15 * width;
+    return style;
+}
+
+SoilProfilePainter::SoilProfilePainter(const SoilProfile& profile) : profile_(profile) {}
+
+QString SoilProfilePainter::layerText(const SoilBand& layer) {
+    return texts::kLayerDepth + depthText(layer.top) + texts::kDepthTo + depthText(layer.bottom) +
+           (layer.soilType == 2 ? texts::kClayLayer : texts::kSandLayer);
+}
+
+double SoilProfilePainter::depthAt(int y, int height, const WorldWindow& world) {
+    return double(y) / height * world.height() + world.yMin;
+}
+
+void SoilProfilePainter::paint(QPainter& painter, const QRect& output, const WorldWindow& world,
+                               const Style& style) const {
+    painter.save();
+    painter.fillRect(output, style.background);
+    if (!(world.width() > 0) || !(world.height() > 0) || output.width() <= 0 || output.height() <= 0) {
+        painter.restore();
+        return;
+    }
+    painter.translate(output.topLeft());
+    auto px = [&](double x) { return std::round(output.width() * (x - world.xMin) / world.width()); };
+    auto py = [&](double d) { return std::round(output.height() * (d - world.yMin) / world.height()); };
+    const double right = output.width();
+    painter.setPen(QPen(style.foreground, 1));
+    painter.setFont(style.font);
+    const double textHeight = painter.fontMetrics().height();
+    bool first = true;
+    for (const SoilBand& layer : profile_.layers()) {
+        if (first) {
+            const double ground = py(0);
+            painter.drawLine(QPointF(style.lineStart, ground), QPointF(right, ground));
+            for (int j = 1; j <= kGroundStrokes; ++j) {
+                const double x = style.strokeStart + style.strokeSpacing * j;
+                painter.drawLine(QPointF(x, ground),
+                                 QPointF(x + style.strokeLength, ground + style.strokeDrop));
+            }
+            first = false;
+        }
+        const double bottom = py(layer.bottom);
+        painter.drawLine(QPointF(style.lineStart, bottom), QPointF(right, bottom));
+        painter.drawText(QRectF(style.textLeft, py(layer.top) + 1, right - style.textLeft, textHeight),
+                         Qt::AlignLeft | Qt::AlignTop, layerText(layer));
+    }
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(style.foreground);
+    for (const SoilProfile::Quad& q : profile_.outline())
+        painter.drawPolygon(
+            QPolygonF({QPointF(px(q[0].x()), py(q[0].y())), QPointF(px(q[1].x()), py(q[1].y())),
+                       QPointF(px(q[3].x()), py(q[3].y())), QPointF(px(q[2].x()), py(q[2].y()))}));
+    painter.restore();
+}
+
+}  // namespace torve::app

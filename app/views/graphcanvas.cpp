@@ -1,0 +1,135 @@
+// The drawing surface of a graph window.
+#include "app/views/graphcanvas.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRubberBand>
+
+#include "app/graph/graph.h"
+#include "app/render/graphpainter.h"
+#include "app/views/legendbox.h"
+#include "app/views/texts.h"
+#include "app/widgets/caption.h"
+
+namespace torve::app {
+
+GraphCanvas::GraphCanvas(Graph& graph, QWidget* parent)
+    : QWidget(parent),
+      graph_(graph),
+      full_(graphRanges(graph)),
+      ranges_(full_),
+      legend_(new LegendBox(graph, this)) {
+    setAccessibleFromCaption(this, texts::kGraph);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMinimumSize(200, 150);
+    connect(legend_, &LegendBox::curveToggled, this, qOverload<>(&QWidget::update));
+    connect(legend_, &LegendBox::moved, this, &GraphCanvas::legendMoved);
+    legend_->rebuild();
+    updateLegendVisibility();
+}
+
+QPointF GraphCanvas::ppi() const {
+    return {double(logicalDpiX()), double(logicalDpiY())};
+}
+
+GraphLayout GraphCanvas::layout() const {
+    return GraphPainter(graph_, ranges_).layout(rect(), ppi());
+}
+
+void GraphCanvas::graphChanged(bool pointsChanged) {
+    if (pointsChanged) {
+        full_ = graphRanges(graph_);
+        ranges_ = full_;
+    }
+    legend_->rebuild();
+    updateLegendVisibility();
+    update();
+}
+
+void GraphCanvas::updateLegendVisibility() {
+    legend_->setVisible(graph_.showLegend && graph_.lineCount() > 0);
+}
+
+void GraphCanvas::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    GraphPainter(graph_, ranges_).paint(painter, rect(), ppi());
+}
+
+void GraphCanvas::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    legend_->rebuild();
+    placeLegend();
+}
+
+void GraphCanvas::placeLegend() {
+    if (!legendAt_) {
+        // First placed with its bottom-right corner on the plot area's.
+        const QRect area = layout().plotArea();
+        legend_->place(area.bottomRight() - QPoint(legend_->width() - 1, legend_->height() - 1));
+        legendMoved();
+        return;
+    }
+    legend_->place(QPoint(qRound(legendAt_->x() * width()), qRound(legendAt_->y() * height())));
+}
+
+void GraphCanvas::legendMoved() {
+    if (width() > 0 && height() > 0)
+        legendAt_ = QPointF(double(legend_->x()) / width(), double(legend_->y()) / height());
+}
+
+std::optional<QPointF> GraphCanvas::legendPlace() const {
+    if (legend_->isHidden()) return std::nullopt;
+    return legendAt_ ? legendAt_ : std::optional<QPointF>(QPointF(1, 1));
+}
+
+void GraphCanvas::paintOutput(QPainter& painter, const QRect& output, QPointF outputPpi) const {
+    GraphPainter(graph_, ranges_).paint(painter, output, outputPpi, legendPlace());
+}
+
+void GraphCanvas::zoomToPixels(QPoint from, QPoint to) {
+    const GraphLayout l = layout();
+    if (from.x() == to.x() || from.y() == to.y()) return;
+    const QPointF a = l.toValue(l.clampIntoArea(from)), b = l.toValue(l.clampIntoArea(to));
+    ranges_ = {zoomIn({std::min(a.x(), b.x()), std::max(a.x(), b.x())}, full_.x),
+               zoomIn({std::min(a.y(), b.y()), std::max(a.y(), b.y())}, full_.y)};
+    update();
+}
+
+void GraphCanvas::zoomOutAt(QPoint pixel) {
+    const GraphLayout l = layout();
+    const QPointF v = l.toValue(l.clampIntoArea(pixel));
+    ranges_ = {zoomOut(ranges_.x, full_.x, v.x()), zoomOut(ranges_.y, full_.y, v.y())};
+    update();
+}
+
+void GraphCanvas::mousePressEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    const QRect area = layout().plotArea();
+    if (!area.contains(at)) return;
+    if (event->button() == Qt::RightButton) {
+        zoomOutAt(at);
+    } else if (event->button() == Qt::LeftButton) {
+        dragStart_ = at;
+        if (!rubberBand_) rubberBand_ = new QRubberBand(QRubberBand::Rectangle, this);
+        rubberBand_->setGeometry(QRect(at, QSize()));
+        rubberBand_->show();
+    }
+}
+
+void GraphCanvas::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    const GraphLayout l = layout();
+    emit pointerMoved(l.toValue(l.clampIntoArea(at)));
+    if (dragStart_ && rubberBand_) rubberBand_->setGeometry(QRect(*dragStart_, at).normalized());
+}
+
+void GraphCanvas::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !dragStart_) return;
+    const QPoint from = *dragStart_;
+    dragStart_.reset();
+    if (rubberBand_) rubberBand_->hide();
+    zoomToPixels(from, event->position().toPoint());
+}
+
+}  // namespace torve::app

@@ -1,0 +1,41 @@
+// Reading an analysed project and its plot data file.
+#include "cli/analysed_project.h"
+
+#include <QFileInfo>
+#include <QString>
+#include <iostream>
+
+#include "app/controls/usererror.h"
+#include "app/project/project.h"
+#include "app/project/texts.h"
+#include "cli/commands.h"
+
+namespace torve::cli {
+
+int read_analysed_project(const std::string& path, app::Project& project) {
+    using namespace torve::app;
+    const QString file = QString::fromStdString(path);
+    const bool current = QFileInfo(file).suffix().toLower() != QStringLiteral("tvd");
+    try {
+        project.readProject(file, current ? ProjectFormat::Current : ProjectFormat::Previous);
+    } catch (const UserError& e) {
+        std::cerr << path << ": " << e.message().toStdString() << '\n';
+        return kExitRunFailed;
+    }
+    const QString plot =
+        QFileInfo(file).path() + u'/' + QFileInfo(file).completeBaseName() + QStringLiteral(".tv6p");
+    if (!QFileInfo::exists(plot)) {
+        std::cerr << plot.toStdString() << ": no plot data file; run the analysis first (torve run)\n";
+        return kExitRunFailed;
+    }
+    try {
+        project.readResults(plot);
+    } catch (const UserError& e) {
+        std::cerr << plot.toStdString() << ": " << QString(app::texts::kPlotReadFailed).toStdString() << '\n'
+                  << QString(e.message()).replace(u'\r', u' ').toStdString() << '\n';
+        return kExitRunFailed;
+    }
+    return kExitOk;
+}
+
+}  // namespace torve::cli

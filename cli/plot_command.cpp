@@ -1,0 +1,182 @@
+// `torve plot`: the graphs of an analysed project as picture files, drawn without a display.
+#include <CLI/CLI.hpp>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QString>
+#include <algorithm>
+#include <cstdlib>
+#include <iostream>
+#include <optional>
+
+#include "app/graph/graph.h"
+#include "app/project/project.h"
+#include "app/render/graphexport.h"
+#include "app/render/graphlegend.h"
+#include "app/render/graphpainter.h"
+#include "cli/analysed_project.h"
+#include "cli/commands.h"
+
+namespace torve::cli {
+namespace {
+
+struct PlotSettings {
+    std::string project;
+    std::vector<std::string> graphs;
+    std::string format = "png";
+    std::string size = "6x4";
+    double dpi = 96;
+    std::string out;
+};
+
+// The graphs of the desktop program's Graphics menu, in its order.
+constexpr app::ResultGraph kMenuGraphs[] = {
+    app::ResultGraph::UnitSkinFriction, app::ResultGraph::SkinFriction,
+    app::ResultGraph::TipResistance,    app::ResultGraph::TotalCapacity,
+    app::ResultGraph::LoadDistribution, app::ResultGraph::Combined,
+    app::ResultGraph::LoadSettlement,   app::ResultGraph::TzCurves,
+    app::ResultGraph::ExtraTzCurves,    app::ResultGraph::TipQw,
+};
+
+// A picture holds a graph only from an inch either way.
+constexpr double kLeastInches = 1;
+
+// "WxH" in inches, each at least an inch.
+std::optional<QSizeF> parse_size(const std::string& text) {
+    const auto x = text.find_first_of("xX");
+    if (x == std::string::npos) return std::nullopt;
+    char* end = nullptr;
+    const std::string w = text.substr(0, x), h = text.substr(x + 1);
+    const double width = std::strtod(w.c_str(), &end);
+    if (w.empty() || *end != '\0') return std::nullopt;
+    const double height = std::strtod(h.c_str(), &end);
+    if (h.empty() || *end != '\0') return std::nullopt;
+    if (!(width >= kLeastInches) || !(height >= kLeastInches) || width > 1000 || height > 1000)
+        return std::nullopt;
+    return QSizeF(width, height);
+}
+
+// The graph a name stands for, its identifier taken without regard to case ("pltTotal").
+std::optional<app::ResultGraph> graph_named(const app::Project& project, const std::string& name) {
+    for (app::ResultGraph g : kMenuGraphs)
+        if (project.graph(g).identifier.compare(QString::fromStdString(name), Qt::CaseInsensitive) == 0)
+            return g;
+    return std::nullopt;
+}
+
+bool produced(const app::Graph& graph) {
+    for (int i = 0; i < graph.lineCount(); ++i)
+        if (!graph.line(i).points.empty()) return true;
+    return false;
+}
+
+// The menu offers the tip graphs only under compression and the extra t-z curves only when asked.
+bool offered(const app::Project& project, app::ResultGraph g) {
+    const bool uplift = project.data().isUplift();
+    if (g == app::ResultGraph::TipResistance || g == app::ResultGraph::TipQw) return !uplift;
+    if (g == app::ResultGraph::ExtraTzCurves) return project.data().printExtraTz;
+    return true;
+}
+
+// Writes one graph as the window opens it: the first twenty curves active, the legend in the corner
+// of the plot area where it hides the fewest points.
+bool write_graph(app::Graph graph, const QString& path, app::GraphFileFormat format, QSizeF inches,
+                 double dpi) {
+    using namespace torve::app;
+    activateCurvesAtOpening(graph);
+    const GraphPainter painter(graph, graphRanges(graph));
+    const QSize pixels = picturePixels(inches, dpi);
+    std::optional<QPointF> legend;
+    if (graph.showLegend && graph.lineCount() > 0)
+        legend = painter.quietestLegendPlace(painter.layout(QRect(QPoint(), pixels), {dpi, dpi}));
+    return saveGraph(path, format, painter, pixels, dpi, legend) == GraphSaveResult::Saved;
+}
+
+int plot(const PlotSettings& s) {
+    using namespace torve::app;
+    // Drawing needs a GUI application but no display: the offscreen platform, unless one was named.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "torve";
+    static char* argv[] = {name, nullptr};
+    QGuiApplication application(argc, argv);
+
+    const auto inches = parse_size(s.size);
+    if (!inches) {
+        std::cerr << "--size " << s.size << ": expected WxH in inches, each from 1 to 1000 (6x4)\n";
+        return kExitUsage;
+    }
+    Project project;
+    if (const int code = read_analysed_project(s.project, project); code != kExitOk) return code;
+
+    std::vector<ResultGraph> chosen;
+    for (const std::string& name : s.graphs) {
+        const auto g = graph_named(project, name);
+        if (!g) {
+            std::cerr << "--graph " << name << ": no such graph; the graphs are";
+            for (ResultGraph m : kMenuGraphs) std::cerr << ' ' << project.graph(m).identifier.toStdString();
+            std::cerr << '\n';
+            return kExitUsage;
+        }
+        if (!offered(project, *g) || !produced(project.graph(*g))) {
+            std::cerr << s.project << ": the run produced no " << project.graph(*g).identifier.toStdString()
+                      << " graph\n";
+            return kExitRunFailed;
+        }
+        chosen.push_back(*g);
+    }
+    if (s.graphs.empty())
+        for (ResultGraph g : kMenuGraphs)
+            if (offered(project, g) && produced(project.graph(g))) chosen.push_back(g);
+
+    const QString dir =
+        s.out.empty() ? QFileInfo(QString::fromStdString(s.project)).path() : QString::fromStdString(s.out);
+    if (!QDir().mkpath(dir)) {
+        std::cerr << dir.toStdString() << ": folder cannot be created\n";
+        return kExitRunFailed;
+    }
+    const GraphFileFormat format = s.format == "svg"   ? GraphFileFormat::Svg
+                                   : s.format == "pdf" ? GraphFileFormat::Pdf
+                                                       : GraphFileFormat::Png;
+    for (ResultGraph g : chosen) {
+        const Graph& graph = project.graph(g);
+        const QString path = dir + u'/' + graph.identifier + u'.' + QString::fromStdString(s.format);
+        if (!write_graph(graph, path, format, *inches, s.dpi)) {
+            std::cerr << path.toStdString() << " cannot be written\n";
+            return kExitRunFailed;
+        }
+        std::cout << path.toStdString() << '\n';
+    }
+    return kExitOk;
+}
+
+}  // namespace
+
+void add_plot_command(CLI::App& app, int& exit_code) {
+    auto settings = std::make_shared<PlotSettings>();
+    CLI::App* cmd = app.add_subcommand(
+        "plot",
+        "Draw the graphs of an analysed project: read PROJECT.tv6d and its plot data file PROJECT.tv6p and "
+        "write every graph of the desktop program's Graphics menu that the run produced (or those named "
+        "with --graph) as picture files named after the graphs: pltUSkin, pltSkin, pltTip, pltTotal, "
+        "pltLoad, "
+        "pltCombine, pltAxial, pltTZcurves, PltExtraTZ, PltQw. The size is given in inches (default 6x4) at "
+        "--dpi pixels per inch (default 96: 576 x 384 pixels); a PDF is one page of that size. Needs no "
+        "display. "
+        "Exits with 1 when a file cannot be read or written, with 2 on a usage error.");
+    cmd->add_option("project", settings->project, "Analysed project (.tv6d)")
+        ->required()
+        ->check(CLI::ExistingFile);
+    cmd->add_option("--graph", settings->graphs, "Graph to draw, by name (repeatable; default: every graph)");
+    cmd->add_option("--format", settings->format, "Picture format: png (default), svg or pdf")
+        ->check(CLI::IsMember({"png", "svg", "pdf"}));
+    cmd->add_option("--size", settings->size,
+                    "Picture size WxH in inches, each from 1 to 1000 (default 6x4; a PDF page of that size)");
+    cmd->add_option("--dpi", settings->dpi, "Pixels per inch of the picture (default 96)")
+        ->check(CLI::Range(10.0, 1200.0));
+    cmd->add_option("--out", settings->out,
+                    "Folder for the pictures (default: the project's folder; created when missing)");
+    cmd->callback([settings, &exit_code] { exit_code = plot(*settings); });
+}
+
+}  // namespace torve::cli

@@ -1,0 +1,186 @@
+// The graph painter's picture of known graphs, checked at a few pixels, and the saved files.
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/graph/graph.h"
+#include "app/render/graphexport.h"
+#include "app/render/graphpainter.h"
+#include "app/render/layerpatterns.h"
+#include "app/render/soilprofile.h"
+#include "app/render/soilprofilepainter.h"
+
+using namespace torve::app;
+
+namespace {
+
+constexpr QRgb kWhite = 0xffffffff;
+
+// Three straight curves across a depth graph, no markers: black, blue, red by their places.
+Graph threeCurves() {
+    Graph g;
+    g.setLineCount(3);
+    g.markers = 0;
+    g.line(0).points = {{0, 0}, {100, 100}};
+    g.line(1).points = {{0, 50}, {100, 50}};
+    g.line(2).points = {{50, 0}, {50, 100}};
+    return g;
+}
+
+QImage paint(const Graph& g, QSize size = {600, 400}) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::gray);
+    QPainter painter(&image);
+    GraphPainter(g, graphRanges(g)).paint(painter, image.rect(), {96, 96});
+    return image;
+}
+
+}  // namespace
+
+class GraphPainterTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void curvesWhereTheyMustPass();
+    void hidingACurveKeepsTheOtherColours();
+    void layerStrip();
+    void savedPictureSizes();
+    void zoomedCurvesStayInTheAreaOfAnSvgFile();
+    void soilProfile();
+};
+
+void GraphPainterTest::curvesWhereTheyMustPass() {
+    const Graph g = threeCurves();
+    const QImage image = paint(g);
+    const GraphLayout l = GraphPainter(g, graphRanges(g)).layout(image.rect(), {96, 96});
+    // Off the grid lines (every 20 units here), on each curve, and in an empty corner.
+    QCOMPARE(image.pixel(l.toPixel({30, 30})), QColor(Qt::black).rgb());
+    QCOMPARE(image.pixel(l.toPixel({70, 50})), QColor(Qt::blue).rgb());
+    QCOMPARE(image.pixel(l.toPixel({50, 70})), QColor(Qt::red).rgb());
+    QCOMPARE(image.pixel(l.toPixel({90, 10})), kWhite);
+    QCOMPARE(image.pixel(0, image.height() - 1), kWhite);                     // the ground is cleared
+    QCOMPARE(image.pixel(l.plotArea().topRight()), QColor(Qt::black).rgb());  // frame
+    // Below an inch nothing is drawn.
+    const QImage small = paint(g, {90, 400});
+    QCOMPARE(small.pixel(45, 200), kWhite);
+}
+
+void GraphPainterTest::hidingACurveKeepsTheOtherColours() {
+    Graph g = threeCurves();
+    g.line(1).shown = false;
+    const QImage image = paint(g);
+    const GraphLayout l = GraphPainter(g, graphRanges(g)).layout(image.rect(), {96, 96});
+    QCOMPARE(image.pixel(l.toPixel({70, 50})), kWhite);
+    QCOMPARE(image.pixel(l.toPixel({50, 70})), QColor(Qt::red).rgb());
+    // An inactive curve gives its colour to the next.
+    g.line(1).active = false;
+    const QImage inactive = paint(g);
+    QCOMPARE(inactive.pixel(l.toPixel({50, 70})), QColor(Qt::blue).rgb());
+}
+
+void GraphPainterTest::layerStrip() {
+    Graph g = threeCurves();
+    g.showLayers = true;
+    g.setLineCount(2, Graph::LayerMarks);
+    g.line(0, Graph::LayerMarks).points = {{1, 40}};    // clay to 40
+    g.line(1, Graph::LayerMarks).points = {{99, 100}};  // no fill below
+    const QImage image = paint(g);
+    const GraphLayout l = GraphPainter(g, graphRanges(g)).layout(image.rect(), {96, 96});
+    const QRect strip = l.layerStrip();
+    // The clay pattern: one pixel in eight on each row is black, away from the frame and the name.
+    int black = 0, white = 0;
+    for (int x = strip.left() + 2; x < strip.left() + 18; ++x) {
+        const QRgb p = image.pixel(x, strip.top() + 5);
+        black += p == QColor(Qt::black).rgb();
+        white += p == kWhite;
+    }
+    QCOMPARE(black, 2);
+    QCOMPARE(white, 14);
+    // Below 40 the second mark has no pattern.
+    QCOMPARE(image.pixel(strip.left() + 4, l.yPixel(90)), kWhite);
+    QCOMPARE(layerBrush(7, 96).style(), Qt::TexturePattern);
+    QCOMPARE(layerBrush(0, 96).style(), Qt::NoBrush);
+}
+
+void GraphPainterTest::savedPictureSizes() {
+    QTemporaryDir dir;
+    const Graph g = threeCurves();
+    const GraphPainter painter(g, graphRanges(g));
+    // 6 x 4 inches at 72 pixels per inch: 432 x 288.
+    const QSize pixels = picturePixels({6, 4}, 72);
+    QCOMPARE(pixels, QSize(432, 288));
+    const QString bmp = dir.filePath(QStringLiteral("graph.bmp"));
+    QCOMPARE(saveGraph(bmp, GraphFileFormat::Bmp, painter, pixels, 72, QPointF(1, 1)),
+             GraphSaveResult::Saved);
+    const QImage read(bmp, "BMP");
+    QCOMPARE(read.size(), QSize(432, 288));
+    QCOMPARE(read.pixel(0, 0), kWhite);
+    // A folder that does not exist: nothing written, and said so.
+    QCOMPARE(saveGraph(dir.filePath(QStringLiteral("no/graph.png")), GraphFileFormat::Png, painter, pixels,
+                       72, {}),
+             GraphSaveResult::CannotWrite);
+    QCOMPARE(saveGraph(dir.filePath(QStringLiteral("huge.png")), GraphFileFormat::Png, painter,
+                       {100000, 100000}, 72, {}),
+             GraphSaveResult::NoMemory);
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("huge.png"))));
+    QCOMPARE(graphFileFormat(QStringLiteral("a/b.SVG")), std::optional(GraphFileFormat::Svg));
+    QCOMPARE(graphFileFormat(QStringLiteral("a/b.txt")), std::nullopt);
+}
+
+void GraphPainterTest::zoomedCurvesStayInTheAreaOfAnSvgFile() {
+    QTemporaryDir dir;
+    Graph g = threeCurves();
+    g.showLayers = true;
+    g.setLineCount(1, Graph::LayerMarks);
+    g.line(0, Graph::LayerMarks).points = {{1, 100}};  // clay
+    const GraphPainter painter(g, {{40, 60}, {40, 60}});
+    const QString svg = dir.filePath(QStringLiteral("zoomed.svg"));
+    QCOMPARE(saveGraph(svg, GraphFileFormat::Svg, painter, {600, 400}, 96, {}), GraphSaveResult::Saved);
+    QImage drawn(600, 400, QImage::Format_RGB32);
+    drawn.fill(Qt::white);
+    QPainter back(&drawn);
+    QSvgRenderer(svg).render(&back);
+    back.end();
+    // The blue curve at y 50 runs on beyond x 60, but not beyond the frame (the file is drawn back
+    // smoothed: blue in some shade).
+    const GraphLayout l = painter.layout(drawn.rect(), {96, 96});
+    const QColor onCurve = drawn.pixelColor(l.xPixel(55), l.yPixel(50));
+    QVERIFY(onCurve.blue() == 255 && onCurve.red() < 255);
+    QCOMPARE(drawn.pixel(l.plotArea().right() + 10, l.yPixel(50)), kWhite);
+    // The layer's pattern is in the file too.
+    int dark = 0;
+    for (int x = l.layerStrip().left() + 2; x < l.layerStrip().left() + 18; ++x)
+        dark += qGray(drawn.pixel(x, l.yPixel(45))) < 128;
+    QVERIFY(dark > 0);
+}
+
+void GraphPainterTest::soilProfile() {
+    // One sand layer to 30 ft, a 24 in pile of 60 ft with 5 ft above the ground. The world holds the
+    // origin, the pile (1 ft either side of the axis, from -5 to 55) and the layer to 30, 5 % larger:
+    // x -1.05 .. 1.05, y -5.25 .. 57.75; drawn 400 x 400 the x range is stretched to the same height.
+    SoilProfile profile(std::vector<SoilBand>{{0, 30, 1}}, 2, 60, 5, 0);
+    const WorldWindow w = profile.world({400, 400});
+    QCOMPARE(w.yMin, -5.25);
+    QCOMPARE(w.yMax, 57.75);
+    QCOMPARE(w.xMax - w.xMin, w.yMax - w.yMin);
+    QImage image(400, 400, QImage::Format_RGB32);
+    QPainter painter(&image);
+    SoilProfilePainter(profile).paint(painter, image.rect(), w,
+                                      SoilProfilePainter::windowStyle(Qt::white, Qt::black, QFont()));
+    painter.end();
+    const int ground = qRound(400 * (0 - w.yMin) / (w.yMax - w.yMin));
+    const int bottom = qRound(400 * (30 - w.yMin) / (w.yMax - w.yMin));
+    QCOMPARE(image.pixel(390, ground), QColor(Qt::black).rgb());
+    QCOMPARE(image.pixel(390, bottom), QColor(Qt::black).rgb());
+    QCOMPARE(image.pixel(390, ground + 10), kWhite);
+    // The first of the 20 ground strokes runs from x 120 to 135, 5 pixels down.
+    QCOMPARE(image.pixel(127, ground + 2), QColor(Qt::black).rgb());
+    QCOMPARE(image.pixel(200, 300), QColor(Qt::black).rgb());  // the pile on the axis
+    QCOMPARE(SoilProfilePainter::layerText(profile.layers()[0]), QStringLiteral("depth= 0 - 30; Sand"));
+}
+
+QTEST_MAIN(GraphPainterTest)
+#include "graphpainter_test.moc"

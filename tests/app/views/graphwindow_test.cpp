@@ -1,0 +1,215 @@
+// The graph window as the user meets it: its menu, legend, zoom, read-out and saving.
+#include <QImage>
+#include <QMenu>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/graph/graph.h"
+#include "app/render/graphlegend.h"
+#include "app/views/graphcanvas.h"
+#include "app/views/graphwindow.h"
+#include "app/views/graphwindowfactory.h"
+#include "app/views/legendbox.h"
+#include "tests/app/support/widgetfinder.h"
+#include "tests/app/views/fakehost.h"
+
+using namespace torve::app;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// `count` curves of 10 points, curve i from (0, 0) to (9 (i + 1), 90): like t-z curves at depths.
+Graph& fillCurves(test::FakeHost& host, int count) {
+    Graph& g = host.project().graph(ResultGraph::TzCurves);
+    g.setLineCount(count);
+    g.setPointCount(10);
+    for (int i = 0; i < count; ++i)
+        for (int k = 0; k < 10; ++k) g.line(i).points[k] = QPointF(k * (i + 1), 10.0 * k);
+    return g;
+}
+
+QStringList captions(const QList<QAction*>& actions) {
+    QStringList list;
+    for (const QAction* a : actions)
+        if (a->isVisible()) list << (a->menu() ? a->menu()->title() : a->text());
+    return list;
+}
+
+}  // namespace
+
+class GraphWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void menuHasEveryItemAndOnePerActiveCurve();
+    void twentyCurvesOpenActiveAndManyStayUsable();
+    void renamingWithInactiveCurvesBeforeActiveOnes();
+    void legendDoubleClickHidesACurve();
+    void zoomLimitsAndZoomOut();
+    void readoutInTheCaption();
+    void savedBitmapSize();
+    void printedPage();
+};
+
+void GraphWindowTest::menuHasEveryItemAndOnePerActiveCurve() {
+    test::FakeHost host;
+    Graph& g = fillCurves(host, 3);
+    std::unique_ptr<QWidget> made(createGraphWindow(g, host));
+    auto* window = qobject_cast<GraphWindow*>(made.get());
+    QVERIFY(window);
+    QCOMPARE(window->windowTitle(), u"t-z Curves"_s);
+    window->plotMenu()->aboutToShow();
+    // Without soil-layer marks and wall lines their items stay hidden.
+    QCOMPARE(captions(window->plotMenu()->actions()),
+             QStringList({u"Show &Legend"_s, u"Show &Markers"_s, u"&Font Size"_s, u"&Line Width"_s,
+                          u"&Graph Title"_s, u"&Edit Legend"_s, u"&Active Curves"_s, u"&Print..."_s,
+                          u"P&age Setup"_s, u"&Save To Disk..."_s, QString(), g.displayName(0),
+                          g.displayName(1), g.displayName(2)}));
+    auto* markers = window->plotMenu()->actions()[3]->menu();
+    QCOMPARE(captions(markers->actions()),
+             QStringList({u"&Never"_s, u"Every &Increment"_s, u"Every &2 Increments"_s,
+                          u"Every &3 Incrments"_s, u"Every &5 Increments"_s, u"Every &10 Incements"_s}));
+    QVERIFY(markers->actions()[1]->isChecked());  // Markers 1 at opening
+    markers->actions()[4]->trigger();
+    QCOMPARE(g.markers, 5);
+    QCOMPARE(captions(window->plotMenu()->actions()[4]->menu()->actions())[3], u"2.5 * Default"_s);
+    // A curve item shows and hides its curve, and carries the check of it.
+    QAction* second = window->plotMenu()->actions()[14];  // after the 12 fixed items and the separator
+    second->trigger();
+    QVERIFY(!g.line(1).shown);
+    window->plotMenu()->aboutToShow();
+    QVERIFY(!second->isChecked());
+    // Deactivating every curve empties the legend and the per-curve items.
+    window->applyActivation(QStringList(3, u" no  : "_s));
+    QCOMPARE(captions(window->plotMenu()->actions()).size(), 10);
+    QVERIFY(window->canvas()->legend()->entries().empty());
+    // Results read or cleared under an open window: it shows the graph as it now is.
+    window->applyActivation(QStringList(3, u" yes : "_s));
+    host.project().clearResults();
+    QCOMPARE(captions(window->plotMenu()->actions()).size(), 9);  // no curves: no "Show Legend"
+    QVERIFY(window->canvas()->legend()->isHidden());
+    window->grab();
+}
+
+void GraphWindowTest::twentyCurvesOpenActiveAndManyStayUsable() {
+    test::FakeHost host;
+    Graph& g = fillCurves(host, 600);
+    GraphWindow window(g, host);
+    window.resize(800, 600);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.canvas()->legend()->entries().size(), std::size_t(20));
+    QVERIFY(g.line(19).active && !g.line(20).active);
+    window.applyActivation(QStringList(600, u" yes : "_s));
+    QCOMPARE(window.canvas()->legend()->entries().size(), std::size_t(600));
+    // The legend stops at the window's height and scrolls; the menu groups the curves by twenty.
+    QVERIFY(window.canvas()->legend()->height() <= window.canvas()->height());
+    const QStringList items = captions(window.plotMenu()->actions());
+    QCOMPARE(items.size(), 11 + 20 + 29);  // the fixed items and the separator, 20 curves, 29 groups
+    QCOMPARE(items.last(), u"Curves 581 to 600"_s);
+    QCOMPARE(window.canvas()->legend()->entries()[17].colour, QColor(Qt::black));  // colours over again
+}
+
+void GraphWindowTest::renamingWithInactiveCurvesBeforeActiveOnes() {
+    test::FakeHost host;
+    Graph& g = fillCurves(host, 4);
+    GraphWindow window(g, host);
+    window.applyActivation({u" no  : "_s, u" no  : "_s, u" yes : "_s, u" yes : "_s});
+    window.applyLineNames({u"a"_s, u"b"_s, u"third"_s, u"fourth"_s});
+    QCOMPARE(window.canvas()->legend()->entries()[0].name, u"third"_s);
+    QCOMPARE(captions(window.plotMenu()->actions()).mid(11), QStringList({u"third"_s, u"fourth"_s}));
+    QCOMPARE(g.displayName(0), u"a"_s);  // inactive curves take their names too
+}
+
+void GraphWindowTest::legendDoubleClickHidesACurve() {
+    test::FakeHost host;
+    Graph& g = fillCurves(host, 3);
+    GraphWindow window(g, host);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto* legend = test::findByAccessibleName<LegendBox>(&window, u"Legend"_s);
+    QVERIFY(legend && legend->isVisible());
+    const int rowHeight = (legend->height() - 3) / 3;
+    QTest::mouseDClick(legend, Qt::LeftButton, {}, QPoint(10, 1 + rowHeight + rowHeight / 2));
+    QVERIFY(g.line(0).shown && !g.line(1).shown);
+    const std::vector<LegendEntry>& entries = legend->entries();
+    QCOMPARE(entries[1].text(), g.displayName(1));  // no " *"
+    QCOMPARE(entries[2].colour, QColor(Qt::red));   // the others keep their colours
+    // The legend stays inside the window wherever it is dragged.
+    legend->place(QPoint(-50, 100000));
+    QCOMPARE(legend->x(), 0);
+    QCOMPARE(legend->y() + legend->height(), window.canvas()->height());
+}
+
+void GraphWindowTest::zoomLimitsAndZoomOut() {
+    test::FakeHost host;
+    Graph& g = fillCurves(host, 2);  // x 0 to 18, y 0 to 90
+    GraphWindow window(g, host);
+    window.resize(800, 600);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    GraphCanvas* canvas = window.canvas();
+    const GraphRanges full = canvas->fullRange();
+    QCOMPARE(full, (GraphRanges{{0, 18}, {0, 90}}));
+    const QPoint centre = canvas->layout().plotArea().center();
+    // A drag that does not move across zooms nothing.
+    QTest::mousePress(canvas, Qt::LeftButton, {}, centre);
+    QTest::mouseRelease(canvas, Qt::LeftButton, {}, centre + QPoint(0, 40));
+    QCOMPARE(canvas->ranges(), full);
+    // A tiny rectangle zooms to a twentieth on both axes.
+    QTest::mousePress(canvas, Qt::LeftButton, {}, centre);
+    QTest::mouseRelease(canvas, Qt::LeftButton, {}, centre + QPoint(2, 3));
+    QVERIFY(qAbs(canvas->ranges().x.width() - 18.0 / 20) < 1e-9);
+    QVERIFY(qAbs(canvas->ranges().y.width() - 90.0 / 20) < 1e-9);
+    // Right clicks widen twice each time, up to the full range.
+    for (int i = 0; i < 6; ++i) QTest::mouseClick(canvas, Qt::RightButton, {}, centre);
+    QCOMPARE(canvas->ranges(), full);
+}
+
+void GraphWindowTest::readoutInTheCaption() {
+    test::FakeHost host;
+    Graph& g = fillCurves(host, 2);
+    GraphWindow window(g, host);
+    window.resize(800, 600);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // The pointer left of the area counts as on its left edge: x 0; the top edge is y 0.
+    QTest::mouseMove(window.canvas(), QPoint(1, 1));
+    QTRY_COMPARE(window.windowTitle(), u"t-z Curves X: 0 Y: 0"_s);
+    const GraphLayout l = window.canvas()->layout();
+    QTest::mouseMove(window.canvas(), l.toPixel({9, 45}));
+    QTRY_VERIFY(window.windowTitle().startsWith(u"t-z Curves X: 9"_s));
+}
+
+void GraphWindowTest::savedBitmapSize() {
+    test::RecordedMessages messages;
+    test::FakeHost host;
+    Graph& g = fillCurves(host, 2);
+    GraphWindow window(g, host);
+    QTemporaryDir dir;
+    // 6 in across and 4 in down at 72 pixels per inch.
+    QVERIFY(window.saveTo(dir.filePath(u"graph.bmp"_s), 6, 4, 72));
+    QCOMPARE(QImage(dir.filePath(u"graph.bmp"_s)).size(), QSize(432, 288));
+    QVERIFY(!window.saveTo(dir.filePath(u"huge.bmp"_s), 900, 900, 1000));
+    QCOMPARE(messages.shown, QStringList{u"There is not enough memory to complete this task."_s});
+}
+
+void GraphWindowTest::printedPage() {
+    test::FakeHost host;
+    Graph& g = fillCurves(host, 2);
+    GraphWindow window(g, host);
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(u"graph.pdf"_s));
+    printer.setPageMargins(QMarginsF(1, 1, 1, 1), QPageLayout::Inch);
+    window.printTo(printer);
+    QCOMPARE(printer.docName(), u"t-z Curves"_s);
+    QFile pdf(dir.filePath(u"graph.pdf"_s));
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    QVERIFY(pdf.readAll().contains("/Type /Page"));
+}
+
+QTEST_MAIN(GraphWindowTest)
+#include "graphwindow_test.moc"

@@ -1,0 +1,93 @@
+// torve plot as a user calls it: the pictures of an analysed example, their sizes, the exit codes.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+
+#include "tests/support/scratch_dir.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Command {
+    int exit_code;
+    std::string output;
+};
+
+Command run(const std::string& args) {
+    const std::string cmd = std::string(TORVE_CLI) + " " + args + " 2>&1";
+    FILE* pipe = popen(cmd.c_str(), "r");
+    std::string out;
+    std::array<char, 4096> buf{};
+    while (std::size_t n = fread(buf.data(), 1, buf.size(), pipe)) out.append(buf.data(), n);
+    const int status = pclose(pipe);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+}
+
+// An example analysed in `dir`: its project path.
+std::string analysed_example(const torve::test::ScratchDir& dir) {
+    const auto src = fs::path(torve::test::source_path("examples"));
+    for (const char* ext : {".tv6d", ".cpt"})
+        fs::copy_file(src / (std::string("sand-over-clay-pipe-english") + ext),
+                      dir.path() / (std::string("sand-over-clay-pipe-english") + ext));
+    const std::string project = dir.file("sand-over-clay-pipe-english.tv6d");
+    EXPECT_EQ(run("run " + project).exit_code, 0);
+    return project;
+}
+
+// Width and height of a PNG file from its header chunk.
+std::pair<int, int> png_size(const std::string& bytes) {
+    auto be32 = [&](std::size_t at) {
+        return (static_cast<unsigned char>(bytes[at]) << 24) |
+               (static_cast<unsigned char>(bytes[at + 1]) << 16) |
+               (static_cast<unsigned char>(bytes[at + 2]) << 8) | static_cast<unsigned char>(bytes[at + 3]);
+    };
+    return {be32(16), be32(20)};
+}
+
+TEST(PlotCommand, EveryGraphInEachFormatAtItsSize) {
+    torve::test::ScratchDir dir;
+    const std::string project = analysed_example(dir);
+    // Every graph of the menu that the run produced: this compression run with extra t-z curves has all ten.
+    const Command all = run("plot " + project + " --out " + dir.file("png"));
+    ASSERT_EQ(all.exit_code, 0) << all.output;
+    for (const char* name : {"pltUSkin", "pltSkin", "pltTip", "pltTotal", "pltLoad", "pltCombine", "pltAxial",
+                             "pltTZcurves", "PltExtraTZ", "PltQw"})
+        EXPECT_TRUE(fs::exists(dir.file(std::string("png/") + name + ".png"))) << name;
+    // 6 x 4 in at 96 pixels per inch.
+    EXPECT_EQ(png_size(torve::test::read_file(dir.file("png/pltTotal.png"))), std::make_pair(576, 384));
+
+    const Command svg = run("plot " + project + " --graph pltTotal --format svg --size 5x3 --dpi 100 --out " +
+                            dir.file("svg"));
+    ASSERT_EQ(svg.exit_code, 0) << svg.output;
+    EXPECT_EQ(fs::directory_iterator(dir.file("svg"))->path().filename(), "pltTotal.svg");
+    EXPECT_NE(torve::test::read_file(dir.file("svg/pltTotal.svg")).find("viewBox=\"0 0 500 300\""),
+              std::string::npos);
+
+    // A PDF page of the size asked for: 6.5 x 4.5 in is 468 x 324 points.
+    const Command pdf =
+        run("plot " + project + " --graph PLTCOMBINE --format pdf --size 6.5x4.5 --out " + dir.file("pdf"));
+    ASSERT_EQ(pdf.exit_code, 0) << pdf.output;
+    EXPECT_NE(torve::test::read_file(dir.file("pdf/pltCombine.pdf")).find("/MediaBox [0 0 468"),
+              std::string::npos);
+}
+
+TEST(PlotCommand, ExitCodes) {
+    torve::test::ScratchDir dir;
+    const std::string project = analysed_example(dir);
+    const Command unknown = run("plot " + project + " --graph pltNone");
+    EXPECT_EQ(unknown.exit_code, 2);
+    EXPECT_NE(unknown.output.find("pltTotal"), std::string::npos);  // the names are listed
+    EXPECT_EQ(run("plot " + project + " --size 0.5x4").exit_code, 2);
+    EXPECT_EQ(run("plot " + project + " --format gif").exit_code, 2);
+    fs::remove(dir.file("sand-over-clay-pipe-english.tv6p"));
+    const Command missing = run("plot " + project);
+    EXPECT_EQ(missing.exit_code, 1);
+    EXPECT_NE(missing.output.find("sand-over-clay-pipe-english.tv6p"), std::string::npos);
+    EXPECT_NE(run("plot --help").output.find("inches"), std::string::npos);
+}
+
+}  // namespace
