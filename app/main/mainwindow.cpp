@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QProcess>
+#include <QScreen>
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
@@ -70,7 +71,8 @@ MainWindow::MainWindow(std::unique_ptr<AppSettings> settings, QWidget* parent)
     showSoilColumns();
     updatePileShapeCommands();
     updateToolBar();
-    resize(1000, 700);
+    // Wide enough for the whole toolbar, but never beyond the screen.
+    resize(QSize(1200, 800).boundedTo(screen()->availableGeometry().size()));
 }
 
 MainWindow::~MainWindow() {
@@ -532,7 +534,8 @@ void MainWindow::showGraph(Graph& graph) {
         mdiArea_->setActiveSubWindow(child);
         return;
     }
-    if (QWidget* window = createGraphWindow(graph, *this, nullptr)) addChild(window, key);
+    // A graph opens over the whole working area, as large as the screen allows.
+    if (QWidget* window = createGraphWindow(graph, *this, nullptr)) addChild(window, key)->showMaximized();
 }
 
 void MainWindow::viewFile(const QString& path) {

@@ -1,5 +1,5 @@
 // Pictures of every input dialog over the English example, in English and in S.I. units, for the
-// eye: dialog_screenshots OUTPUT_FOLDER (scripts/dialog-screenshots runs it under a virtual display).
+// eye: dialog_screenshots OUTPUT_FOLDER (scripts/screenshots runs it under a virtual display).
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
