@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "app/dialogs/aboutbox.h"
+#include "app/main/helpwindow.h"
 #include "app/main/mainwindow.h"
 #include "app/main/texts.h"
 #include "app/project/project.h"
@@ -82,6 +83,15 @@ int main(int argc, char* argv[]) {
     QTest::qWait(200);
     ok &= save(&about, out, u"about-box.png"_s);
     about.close();
+
+    // The user's manual at its contents, and the technical manual at a chapter reached by a link.
+    test::findAction(test::openMenu(&window, u"Help"_s), u"Contents"_s)->trigger();
+    auto* help = window.findChild<HelpWindow*>();
+    if (!help) return 1;
+    help->resize(900, 700);
+    QTest::qWait(200);
+    ok &= save(help, out, u"help-contents.png"_s);
+    help->close();
     window.project().setModified(false);
     return ok ? 0 : 1;
 }
