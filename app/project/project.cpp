@@ -46,6 +46,7 @@ Project::Project(QObject* parent) : QObject(parent) {
     cptGraph(CptProfile::Spt).identifier = QStringLiteral("MotionInputSpt");
     cptGraph(CptProfile::Su).identifier = QStringLiteral("MotionInputSu");
     showSoilColumns();
+    refreshCptGraphs();
 }
 
 void Project::showSoilColumns() {
@@ -69,17 +70,25 @@ void Project::setModified(bool modified) {
     emit modifiedChanged(modified);
 }
 
+void Project::refreshCptGraphs() {
+    for (CptProfile profile : {CptProfile::Qc, CptProfile::Spt, CptProfile::Su})
+        showCptProfile(cptGraph(profile), data_, profile);
+    emit cptGraphsChanged();
+}
+
 void Project::setData(const ProjectData& data) {
     ProjectData next = data;
     next.units = data_.units;
     if (next == data_) return;
-    if (next.cptPoints != data_.cptPoints) cptUnread_ = false;
+    const bool cptChanged = next.cptPoints != data_.cptPoints;
+    if (cptChanged) cptUnread_ = false;
     const bool columnsFollow =
         next.loadTransferMethod != data_.loadTransferMethod || next.offshoreEdition != data_.offshoreEdition;
     data_ = std::move(next);
     if (columnsFollow) showSoilColumns();
     setModified(true);
     emit changed();
+    if (cptChanged) refreshCptGraphs();
 }
 
 void Project::setCptPoints(std::vector<CptPoint> points) {
@@ -87,6 +96,7 @@ void Project::setCptPoints(std::vector<CptPoint> points) {
     data_.cptPoints = std::move(points);
     setModified(true);
     emit changed();
+    refreshCptGraphs();
 }
 
 QStringList Project::readProject(const QString& path, ProjectFormat format) {
@@ -133,6 +143,7 @@ QStringList Project::readProject(const QString& path, ProjectFormat format) {
     emit changed();
     emit resultsChanged();
     if (data_.units != before) emit unitsChanged(data_.units);
+    refreshCptGraphs();
     return notices;
 }
 
@@ -192,6 +203,7 @@ void Project::setUnits(UnitSystem units) {
     }
     changedQuietly_ = false;
     emit unitsChanged(units);
+    refreshCptGraphs();
     emit changed();
 }
 

@@ -84,10 +84,13 @@ class Project : public QObject {
     void changed();
     // The results were read or cleared.
     void resultsChanged();
+    // The graphs of the CPT points were drawn anew: the points or the unit system changed.
+    void cptGraphsChanged();
 
   private:
     class Quiet;
     void tableChanged();
+    void refreshCptGraphs();
     void showSoilColumns();
 
     ProjectData data_;

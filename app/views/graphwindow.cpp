@@ -73,6 +73,10 @@ GraphWindow::GraphWindow(Graph& graph, WindowHost& host, QWidget* parent)
     connect(canvas_, &GraphCanvas::pointerMoved, this, &GraphWindow::showReadout);
     connect(canvas_->legend(), &LegendBox::curveToggled, this, &GraphWindow::refreshMenu);
     connect(&host_.project(), &Project::resultsChanged, this, &GraphWindow::resultsChanged);
+    // A CPT graph is drawn anew when the points or the unit system change under it.
+    for (CptProfile profile : {CptProfile::Qc, CptProfile::Spt, CptProfile::Su})
+        if (&host_.project().cptGraph(profile) == &graph_)
+            connect(&host_.project(), &Project::cptGraphsChanged, this, &GraphWindow::resultsChanged);
     printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     // Margins of an inch all round until the page setup says otherwise.
     printer_->setPageMargins(QMarginsF(1, 1, 1, 1), QPageLayout::Inch);

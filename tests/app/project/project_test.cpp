@@ -392,6 +392,23 @@ TEST(Project, ModifiedStateAndSignals) {
     EXPECT_FALSE(p.isModified());  // a conversion changes no value the user gave
 }
 
+// An open CPT graph follows the points and the unit system: 100 ksf at 10 ft becomes
+// 100 x 47.880259 = 4788.0 kPa at 10 x 0.3048 = 3.048 m.
+TEST(Project, CptGraphsFollowThePointsAndTheUnits) {
+    Project p;
+    int redrawn = 0;
+    QObject::connect(&p, &Project::cptGraphsChanged, [&] { ++redrawn; });
+    p.setCptPoints({{10, 100}});
+    const Graph& qc = p.cptGraph(CptProfile::Qc);
+    ASSERT_EQ(qc.line(0).points.size(), 1u);
+    EXPECT_EQ(qc.xCaption, QStringLiteral("Qc, ksf"));
+    p.setUnits(UnitSystem::SI);
+    EXPECT_EQ(redrawn, 2);
+    EXPECT_EQ(qc.xCaption, QStringLiteral("Qc, kPa"));
+    EXPECT_NEAR(qc.line(0).points[0].x(), 4788.03, 0.01);
+    EXPECT_NEAR(qc.line(0).points[0].y(), 3.048, 1e-9);
+}
+
 // The table window shows the user-specified unit values only while that method carries the load
 // transfer, on the sand and clay templates and on every layer's own data alike.
 TEST(Project, SoilColumnsFollowTheLoadTransferMethod) {
