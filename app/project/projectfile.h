@@ -75,7 +75,7 @@ struct ProjectFile {
     // previous version.
     ProjectData data(const QString& path, bool offshoreEdition) const;
     // Fills the tables (emptied first and switched to the file's unit system) from the records; a
-    // table left below its minimum rows is brought up to it.
+    // table left below its minimum rows is brought up to it, but for a section table that got rows.
     void fillTables(ProjectTables& tables) const;
 };
 
