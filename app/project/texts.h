@@ -22,6 +22,12 @@ inline constexpr QLatin1StringView kCptUnreadable{
     "is until CPT data are imported again.\r%2"};
 inline constexpr QLatin1StringView kCannotWrite{"File %1 cannot be written: %2"};
 
+// The file names of a run, which the engine takes as bytes up to its limit.
+inline constexpr QLatin1StringView kPathTooLong{
+    "The path %1 is %2 bytes long; the analysis can use at most %3. Move the project to a shorter path."};
+inline constexpr QLatin1StringView kPathNotEncodable{
+    "The path %1 cannot be written in the system's file-name encoding; rename the file or its folder."};
+
 // The check before a run: the largest taper angle goes between the two parts.
 inline constexpr QLatin1StringView kTaperTooLarge{
     "Taper angle is large since it generates a negative diameter at tip of pile.\rTaper angle should be "
@@ -37,6 +43,8 @@ inline constexpr QLatin1StringView kEvenSoilPointsExpected{
     "An even number of soil points (two per layer) was expected but not found."};
 inline constexpr QLatin1StringView kSoilTypeExpected{
     "A soil type of 1 (sand) or 2 (clay) was expected but not found."};
+inline constexpr QLatin1StringView kWholeBlowCountExpected{
+    "A whole SPT blow count was expected but not found."};
 
 // The CPT points file and the CPT data import.
 inline constexpr QLatin1StringView kUnitCodeExpected{
@@ -46,7 +54,13 @@ inline constexpr QLatin1StringView kCptRowsExpected{
 inline constexpr QLatin1StringView kCptFileMissing{"File %1 does not exists"};
 inline constexpr QLatin1StringView kCptTooManyLines{
     "At most %1 data lines of cone data can be used in an analysis; %2 were asked for."};
+inline constexpr QLatin1StringView kCptTooManyColumns{
+    "At most %1 data columns per line can be read from a file of cone data; %2 were asked for."};
+inline constexpr QLatin1StringView kCptTooManyHeaderLines{
+    "At most %1 header lines can be passed over in a file of cone data; %2 were asked for."};
 inline constexpr QLatin1StringView kCptReadError{"There was an error reading the input CPT file."};
+inline constexpr QLatin1StringView kCptSorted{
+    "The cone data of %1 were not listed by depth; the %2 points have been sorted by depth."};
 
 // The CPT graphs.
 inline constexpr QLatin1StringView kCptProfile{"CPT Profile"};
