@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <string>
 #include <string_view>
 
 #include "app/graph/texts.h"
@@ -45,17 +46,17 @@ bool toDouble(QByteArrayView word, double& out) {
 // or D, nothing else; finite values only.
 bool toEngineReal(QByteArrayView word, double& out) {
     if (!word.isEmpty() && word.front() == '+') word = word.sliced(1);
-    if (word.isEmpty() || word.front() == '+' || word.size() >= 64) return false;
-    char buf[64];
-    std::size_t n = 0;
-    for (const char c : word) {
+    if (word.isEmpty() || word.front() == '+') return false;
+    std::string text(word.data(), static_cast<std::size_t>(word.size()));
+    for (char& c : text) {
         const bool ok = (c >= '0' && c <= '9') || c == '.' || c == 'e' || c == 'E' || c == 'd' || c == 'D' ||
                         c == '-' || c == '+';
         if (!ok) return false;
-        buf[n++] = c == 'd' || c == 'D' ? 'e' : c;
+        if (c == 'd' || c == 'D') c = 'e';
     }
-    const auto r = std::from_chars(buf, buf + n, out);
-    return r.ec == std::errc() && r.ptr == buf + n && std::isfinite(out);
+    const char* const end = text.data() + text.size();
+    const auto r = std::from_chars(text.data(), end, out);
+    return r.ec == std::errc() && r.ptr == end && std::isfinite(out);
 }
 
 // The engine's whole numbers: an optional sign and digits, within 32 bits.

@@ -116,7 +116,7 @@ ProjectFile ProjectFile::read(const QString& path, ProjectFormat format) {
 
 // Record by record as the engine reads the file: each record starts on a new line, what is left on
 // its last line is passed over, and a record longer than its line goes on to the next lines.
-ProjectFile ProjectFile::read(WordReader& r, ProjectFormat format) {
+ProjectFile ProjectFile::read(WordReader& r, ProjectFormat format, bool* modeInferred) {
     const bool current = format == ProjectFormat::Current;
     ProjectFile f;
     f.currentFormat = current;
@@ -207,7 +207,10 @@ ProjectFile ProjectFile::read(WordReader& r, ProjectFormat format) {
     // Files of earlier layouts may end the line after the count; the mode is then inferred from the
     // rows and the constant area (data()), and rows follow when there is more than one. The engine
     // cannot read such a line; a save writes the mode.
-    if (r.wordsLeftOnLine() > 0) f.areaMode = r.readInt();
+    if (r.wordsLeftOnLine() > 0)
+        f.areaMode = r.readInt();
+    else if (modeInferred)
+        *modeInferred = true;
     if (f.sectionRowCount < 0) checkCount(r, f.sectionRowCount, 0, 2, "section rows");
     // With the mode given, rows follow as the engine reads them: for the area varying with depth, even
     // a single one, and for no other mode. The previous version wrote them whenever there was more

@@ -59,8 +59,10 @@ struct ProjectFile {
     std::optional<int> criticalDepthOption;
     std::optional<double> criticalDepth;
 
-    // Raises UserError with the reader's located message.
-    static ProjectFile read(WordReader& reader, ProjectFormat format);
+    // Raises UserError with the reader's located message. `modeInferred`, when given, is set as soon
+    // as the section line turns out to hold the row count alone (an earlier layout, whose mode is
+    // inferred), even when the reading fails after it.
+    static ProjectFile read(WordReader& reader, ProjectFormat format, bool* modeInferred = nullptr);
     static ProjectFile read(const QString& path, ProjectFormat format);
 
     // The input data file in the current format: one record per line, values separated by single

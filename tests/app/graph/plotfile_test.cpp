@@ -88,6 +88,9 @@ TEST(WordReader, EngineRecords) {
         WordReader w = WordReader::fromText(word, WordSyntax::EngineRecords);
         EXPECT_EQ(w.readDouble(), real) << word;
     }
+    // However many digits: the engine reads a decimal of any length.
+    const QByteArray longDecimal = "0." + QByteArray(100, '0') + "25E+100";
+    EXPECT_EQ(WordReader::fromText(longDecimal, WordSyntax::EngineRecords).readDouble(), 0.25);
     for (const char* notReal : {"0.123-100", "1e999", "nan", "1.5.2", "0x10"}) {
         WordReader w = WordReader::fromText(notReal, WordSyntax::EngineRecords);
         EXPECT_TRUE(messageOf([&] { w.readDouble(); }).contains(QStringLiteral("floating point"))) << notReal;

@@ -154,18 +154,19 @@ std::string readersDisagree(const std::string& text) {
     }
     std::optional<ProjectFile> desktop;
     QString desktopError;
+    bool modeInferred = false;
     try {
         app::WordReader r =
             app::WordReader::fromText(QByteArray::fromStdString(text), app::WordSyntax::EngineRecords);
-        desktop = ProjectFile::read(r, app::ProjectFormat::Current);
+        desktop = ProjectFile::read(r, app::ProjectFormat::Current, &modeInferred);
     } catch (const app::UserError& e) {
         desktopError = e.message();
     }
+    if (modeInferred) return {};
     if (!desktop) {
         if (!engine || cannotHold(desktopError)) return {};
         return "the desktop refuses a file the engine reads: " + desktopError.toStdString();
     }
-    if (!desktop->areaMode) return {};
     if (!engine) {
         if (malformed(engineError)) return "the desktop reads a file the engine cannot: " + engineError;
         return {};
