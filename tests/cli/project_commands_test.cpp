@@ -154,4 +154,22 @@ TEST(ConvertCommand, FileNamesAsTheSystemSpellsThem) {
     }
 }
 
+// torve check: 0 when the file can run as it stands, 1 when it cannot (with what stops it), 2 for a
+// command line it cannot understand.
+TEST(CheckCommand, ExitCodesAndFindings) {
+    const Command ok = run({"check", torve::test::source_path("examples/open-pipe-offshore-si.tv6d")});
+    EXPECT_EQ(ok.exit_code, 0) << ok.output;
+    EXPECT_NE(ok.output.find("can run as it is (0 errors, 0 warnings)"), std::string::npos) << ok.output;
+    const Command stops =
+        run({"check", torve::test::source_path("tests/reference/cases/soil-extent-stop-english.tv6d")});
+    EXPECT_EQ(stops.exit_code, 1) << stops.output;
+    EXPECT_NE(stops.output.find(
+                  "error    layer 3 at 62.00 ft: the soil profile ends at 62, shallower than the pile "
+                  "tip plus two diameters, 64"),
+              std::string::npos)
+        << stops.output;
+    EXPECT_EQ(run({"check"}).exit_code, 2);
+    EXPECT_EQ(run({"check", "/nonexistent/p.tv6d"}).exit_code, 2);
+}
+
 }  // namespace
