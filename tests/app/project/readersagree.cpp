@@ -184,4 +184,15 @@ std::string readersDisagree(const std::string& text) {
     return differences(asSaved(*engine), saved, plain);
 }
 
+std::string savedAlike(const std::string& original, const std::string& saved) {
+    try {
+        const InputData a = parse_input_data(original, "original");
+        const bool plain =
+            printableAscii(a.title) && printableAscii(a.designer) && printableAscii(a.job_number);
+        return differences(asSaved(a), parse_input_data(saved, "saved"), plain);
+    } catch (const InputError& e) {
+        return e.what();
+    }
+}
+
 }  // namespace torve::test

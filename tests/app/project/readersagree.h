@@ -19,4 +19,8 @@ namespace torve::test {
 // A file the engine finds malformed (a value missing or not a number) is refused by both.
 std::string readersDisagree(const std::string& text);
 
+// Empty when the engine reads `saved`, a save of `original` by the desktop, to the values it reads
+// from `original` (with the desktop's own rules above), else what differs or why either is refused.
+std::string savedAlike(const std::string& original, const std::string& saved);
+
 }  // namespace torve::test
