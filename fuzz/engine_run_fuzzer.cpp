@@ -8,17 +8,22 @@
 namespace {
 
 // The text records the report echoes are the user's words; anything else holding "NaN" or "Inf" is a
-// number gone wrong.
-std::string withoutTexts(std::string report, std::string_view project) {
+// number gone wrong. Only a text that itself holds one of them is taken out, in one pass.
+std::string withoutTexts(const std::string& report, std::string_view project) {
+    std::string out = report;
     for (int line = 0; line < 3 && !project.empty(); ++line) {
         const std::size_t end = project.find('\n');
         std::string text(project.substr(0, std::min<std::size_t>(end, 72)));
         if (!text.empty() && text.back() == '\r') text.pop_back();
         project = end == std::string_view::npos ? std::string_view{} : project.substr(end + 1);
-        if (text.empty()) continue;
-        for (std::size_t at; (at = report.find(text)) != std::string::npos;) report.erase(at, text.size());
+        if (text.find("NaN") == std::string::npos && text.find("Inf") == std::string::npos) continue;
+        std::string kept;
+        std::size_t from = 0;
+        for (std::size_t at; (at = out.find(text, from)) != std::string::npos; from = at + text.size())
+            kept.append(out, from, at - from);
+        out = kept + out.substr(from);
     }
-    return report;
+    return out;
 }
 
 }  // namespace
