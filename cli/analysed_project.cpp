@@ -9,12 +9,18 @@
 #include "app/project/project.h"
 #include "app/project/texts.h"
 #include "cli/commands.h"
+#include "cli/file_name.h"
 
 namespace torve::cli {
 
 int read_analysed_project(const std::string& path, app::Project& project) {
     using namespace torve::app;
-    const QString file = QString::fromStdString(path);
+    const std::optional<QString> name = core_file_name(path);
+    if (!name) {
+        std::cerr << unusable_file_name(path) << '\n';
+        return kExitRunFailed;
+    }
+    const QString& file = *name;
     const bool current = QFileInfo(file).suffix().toLower() != QStringLiteral("tvd");
     try {
         project.readProject(file, current ? ProjectFormat::Current : ProjectFormat::Previous);
@@ -25,13 +31,13 @@ int read_analysed_project(const std::string& path, app::Project& project) {
     const QString plot =
         QFileInfo(file).path() + u'/' + QFileInfo(file).completeBaseName() + QStringLiteral(".tv6p");
     if (!QFileInfo::exists(plot)) {
-        std::cerr << plot.toStdString() << ": no plot data file; run the analysis first (torve run)\n";
+        std::cerr << native_file_name(plot) << ": no plot data file; run the analysis first (torve run)\n";
         return kExitRunFailed;
     }
     try {
         project.readResults(plot);
     } catch (const UserError& e) {
-        std::cerr << plot.toStdString() << ": " << QString(app::texts::kPlotReadFailed).toStdString() << '\n'
+        std::cerr << native_file_name(plot) << ": " << QString(app::texts::kPlotReadFailed).toStdString() << '\n'
                   << QString(e.message()).replace(u'\r', u' ').toStdString() << '\n';
         return kExitRunFailed;
     }

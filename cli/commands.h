@@ -20,6 +20,8 @@ void add_run_command(CLI::App& app, int& exit_code);
 void add_convert_command(CLI::App& app, int& exit_code);
 // `torve results PROJECT.tv6d [--csv DIR]`: the results of the project's plot data file.
 void add_results_command(CLI::App& app, int& exit_code);
+// `torve check PROJECT.tv6d`: the check before a run.
+void add_check_command(CLI::App& app, int& exit_code);
 #endif
 
 #ifdef TORVE_WITH_APP_RENDER

@@ -8,6 +8,7 @@
 #include "app/controls/usererror.h"
 #include "app/project/project.h"
 #include "cli/commands.h"
+#include "cli/file_name.h"
 
 namespace torve::cli {
 namespace {
@@ -20,30 +21,44 @@ struct ConvertSettings {
 
 int convert(const ConvertSettings& s) {
     using namespace torve::app;
+    const std::optional<QString> in = core_file_name(s.input);
+    const std::optional<QString> out = core_file_name(s.output);
+    for (const auto& [name, bytes] : {std::pair{in, &s.input}, std::pair{out, &s.output}}) {
+        if (!name) {
+            std::cerr << unusable_file_name(*bytes) << '\n';
+            return kExitRunFailed;
+        }
+    }
     Project project;
-    const QString in = QString::fromStdString(s.input);
-    const bool current = QFileInfo(in).suffix().toLower() != QStringLiteral("tvd");
+    const bool current = QFileInfo(*in).suffix().toLower() != QStringLiteral("tvd");
     try {
         for (const QString& notice :
-             project.readProject(in, current ? ProjectFormat::Current : ProjectFormat::Previous))
+             project.readProject(*in, current ? ProjectFormat::Current : ProjectFormat::Previous))
             std::cerr << notice.toStdString() << '\n';
     } catch (const UserError& e) {
         std::cerr << s.input << ": " << e.message().toStdString() << '\n';
         return kExitRunFailed;
     }
-    // Results of an earlier run travel with the project into its driveability export.
+    // Results of an earlier run travel with the project into its driveability export. A plot file
+    // that cannot be read stops the conversion: an export without its resistances would pass for one
+    // of a project never analysed.
     const QString plot =
-        QFileInfo(in).path() + u'/' + QFileInfo(in).completeBaseName() + QStringLiteral(".tv6p");
-    // One that cannot be read is left behind, as it would be by a run that failed.
+        QFileInfo(*in).path() + u'/' + QFileInfo(*in).completeBaseName() + QStringLiteral(".tv6p");
     if (QFileInfo::exists(plot)) {
         try {
             project.readResults(plot);
-        } catch (const UserError&) {
+        } catch (const UserError& e) {
+            std::cerr << native_file_name(plot)
+                      << ": the plot data file cannot be read, so the results of the "
+                      << "earlier run cannot go into the driveability export; nothing was written. Run the "
+                      << "analysis again or remove the plot data file.\n"
+                      << QString(e.message()).replace(u'\r', u' ').toStdString() << '\n';
+            return kExitRunFailed;
         }
     }
     project.setUnits(s.to == "si" ? UnitSystem::SI : UnitSystem::English);
     ProjectData data = project.data();
-    data.fileName = QString::fromStdString(s.output);
+    data.fileName = *out;
     project.setData(data);
     try {
         project.saveProject();
@@ -52,9 +67,9 @@ int convert(const ConvertSettings& s) {
         return kExitRunFailed;
     }
     std::cout << s.output << " (" << (s.to == "si" ? "S.I." : "English") << " units)\n"
-              << "  CPT points file:        " << project.data().cptFileName.toStdString() << " ("
+              << "  CPT points file:        " << native_file_name(project.data().cptFileName) << " ("
               << project.data().cptPoints.size() << " points)\n"
-              << "  driveability export:    " << project.data().driveabilityFileName.toStdString() << " ("
+              << "  driveability export:    " << native_file_name(project.data().driveabilityFileName) << " ("
               << project.results().driveability().size() << " resistance points)\n";
     return kExitOk;
 }
@@ -69,8 +84,9 @@ void add_convert_command(CLI::App& app, int& exit_code) {
         "value (pile, soil layers, CPT points, results of an earlier run) and save OUT with its CPT data "
         "file "
         "OUT.cpt and its GRLWeap driveability file OUT.gwi beside it. A CPT data file IN.cpt and a plot data "
-        "file IN.tv6p beside IN are taken along. Exits with 1 when IN cannot be read or OUT cannot be "
-        "written; an existing OUT is replaced only once the new one is complete.");
+        "file IN.tv6p beside IN are taken along. Exits with 1 when IN or IN.tv6p cannot be read or OUT "
+        "cannot "
+        "be written; an existing OUT is replaced only once the new one is complete.");
     cmd->add_option("--to", settings->to, "Target unit system: si (kN, m, mm) or english (kips, ft, in)")
         ->required()
         ->check(CLI::IsMember({"si", "english"}, CLI::ignore_case))

@@ -1,15 +1,17 @@
 // `torve results`: the capacity curves and other results of a project's plot data file.
 #include <CLI/CLI.hpp>
 #include <QDir>
-#include <QSaveFile>
 #include <QString>
 #include <charconv>
 #include <iostream>
 
+#include "app/controls/usererror.h"
+#include "app/project/atomicfile.h"
 #include "app/project/cptprofile.h"
 #include "app/project/project.h"
 #include "cli/analysed_project.h"
 #include "cli/commands.h"
+#include "cli/file_name.h"
 #include "engine/driver/fixed_format.h"
 
 namespace torve::cli {
@@ -35,8 +37,9 @@ std::string csv_field(const QString& text) {
     return q + '"';
 }
 
-// One CSV file per graph object: a header row, then one row per point of every curve.
-bool write_csv(const QString& dir, const QString& name, const app::Graph& plot) {
+// One CSV file per graph object: a header row, then one row per point of every curve. Raises
+// UserError when the file cannot be written.
+void write_csv(const QString& dir, const QString& name, const app::Graph& plot) {
     std::string text =
         "curve," + csv_field(plot.xTitle().trimmed()) + "," + csv_field(plot.yTitle().trimmed()) + "\r\n";
     for (int i = 0; i < plot.lineCount(); ++i) {
@@ -44,17 +47,14 @@ bool write_csv(const QString& dir, const QString& name, const app::Graph& plot) 
         for (const QPointF& p : plot.line(i).points)
             text += curve + "," + number(p.x()) + "," + number(p.y()) + "\r\n";
     }
-    QSaveFile f(dir + u'/' + name + QStringLiteral(".csv"));
-    return f.open(QIODevice::WriteOnly) &&
-           f.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size()) &&
-           f.commit();
+    app::writeFileAtomically(dir + u'/' + name + QStringLiteral(".csv"),
+                             QByteArray(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 // Every result graph under its identifier, then the CPT profile under the name of the graph that
 // held it in the program, "MotionInput".
-int write_csv_files(const app::Project& project, const std::string& csv_dir) {
+int write_csv_files(const app::Project& project, const QString& dir, const std::string& csv_dir) {
     using namespace torve::app;
-    const QString dir = QString::fromStdString(csv_dir);
     if (!QDir().mkpath(dir)) {
         std::cerr << csv_dir << ": folder cannot be created\n";
         return kExitRunFailed;
@@ -67,8 +67,10 @@ int write_csv_files(const app::Project& project, const std::string& csv_dir) {
     plots.push_back(cpt);
     for (const Graph& p : plots) {
         const std::string name = p.identifier.toStdString();
-        if (!write_csv(dir, p.identifier, p)) {
-            std::cerr << csv_dir << "/" << name << ".csv cannot be written\n";
+        try {
+            write_csv(dir, p.identifier, p);
+        } catch (const UserError& e) {
+            std::cerr << e.message().toStdString() << '\n';
             return kExitRunFailed;
         }
         std::cout << csv_dir << "/" << name << ".csv\n";
@@ -113,9 +115,14 @@ void print_summary(const app::Project& project, const std::string& name) {
 }
 
 int results(const ResultsSettings& s) {
+    const std::optional<QString> csvDir = core_file_name(s.csv_dir);
+    if (!csvDir) {
+        std::cerr << unusable_file_name(s.csv_dir) << '\n';
+        return kExitRunFailed;
+    }
     app::Project project;
     if (const int code = read_analysed_project(s.project, project); code != kExitOk) return code;
-    if (!s.csv_dir.empty()) return write_csv_files(project, s.csv_dir);
+    if (!s.csv_dir.empty()) return write_csv_files(project, *csvDir, s.csv_dir);
     print_summary(project, s.project);
     return kExitOk;
 }

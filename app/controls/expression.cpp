@@ -7,7 +7,9 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
+#include <optional>
 #include <vector>
 
 #include "app/controls/numbertext.h"
@@ -24,6 +26,11 @@ constexpr char16_t kSubtract = 0xE000;
 // Significant digits of intermediate results; with the 64-bit mantissa of Extended they read back
 // to the same value to the last bit that matters.
 constexpr int kDigits = 18;
+
+// Deepest nesting an entry may have: parentheses within parentheses, or functions and factorials on
+// one operand ("sinsinsin1", "3!!!"). Far beyond anything typed; it keeps a pasted text of any length
+// from taking the program's time or memory.
+constexpr std::size_t kMaxNesting = 256;
 
 [[noreturn]] void fail(QLatin1StringView detail) {
     throw UserError(QString(texts::kNotEvaluated) + detail);
@@ -103,7 +110,11 @@ class Evaluator {
     Extended expression(const QString& input) const;
 
   private:
+    // An expression without parentheses.
+    Extended flatExpression(QString s) const;
     Extended operand(QString t) const;
+    // A constant, a hexadecimal or a decimal number: an operand without functions and factorials.
+    Extended plainOperand(QStringView t) const;
     Extended function(int index, Extended x) const;
     QString text(Extended v) const { return formatGeneral(v, kDigits, dp_); }
 
@@ -140,20 +151,52 @@ Extended Evaluator::function(int index, Extended x) const {
     return checked(std::sqrt(x));  // sqrt
 }
 
-Extended Evaluator::operand(QString t) const {
-    t.replace(QStringLiteral("--"), QString());  // a double negation cancels
-    t = t.toLower();
+std::optional<Extended> constantOf(QStringView t) {
     if (t == u"pi") return 3.14159265358979323846264338327950288L;
     if (t == u"-pi") return -3.14159265358979323846264338327950288L;
     if (t == u"e") return 2.71828182845904523536028747135266250L;
     if (t == u"-e") return -2.71828182845904523536028747135266250L;
-    for (std::size_t i = 0; i < kFunctions.size(); ++i) {
-        const QLatin1String name(kFunctions[i]);
-        if (t.startsWith(name)) return function(static_cast<int>(i), operand(t.mid(name.size())));
+    return std::nullopt;
+}
+
+// The function whose name starts `t`, as an index into kFunctions, or -1.
+int functionPrefix(QStringView t) {
+    for (std::size_t i = 0; i < kFunctions.size(); ++i)
+        if (t.startsWith(QLatin1String(kFunctions[i]))) return static_cast<int>(i);
+    return -1;
+}
+
+// An operand is a chain of function names, a constant or number, and factorials: "sqrt4!" is the
+// square root of 4!. The chain is taken apart in one walk and applied from the inside out, so its
+// length costs neither stack nor repeated copies.
+Extended Evaluator::operand(QString t) const {
+    t.replace(QStringLiteral("--"), QString());  // a double negation cancels
+    t = t.toLower();
+    QStringView rest(t);
+    std::vector<int> functions;
+    std::optional<Extended> value;
+    while (!(value = constantOf(rest))) {
+        const int f = functionPrefix(rest);
+        if (f < 0) break;
+        if (functions.size() == kMaxNesting) fail(texts::kTooDeeplyNested);
+        functions.push_back(f);
+        rest = rest.sliced(qsizetype(std::strlen(kFunctions[static_cast<std::size_t>(f)])));
     }
-    if (t.endsWith(u'!')) return factorial(operand(t.chopped(1)));
+    std::size_t factorials = 0;
+    while (!value && rest.endsWith(u'!')) {
+        if (functions.size() + ++factorials > kMaxNesting) fail(texts::kTooDeeplyNested);
+        rest.chop(1);
+        value = constantOf(rest);
+    }
+    Extended x = value ? *value : plainOperand(rest);
+    for (std::size_t k = 0; k < factorials; ++k) x = factorial(x);
+    for (auto f = functions.rbegin(); f != functions.rend(); ++f) x = function(*f, x);
+    return x;
+}
+
+Extended Evaluator::plainOperand(QStringView t) const {
     if (t.startsWith(u'$')) {
-        const QString digits = t.mid(1);
+        const QStringView digits = t.sliced(1);
         bool ok = false;
         const qulonglong v = digits.toULongLong(&ok, 16);
         // 16 digits at most: beyond that the value no longer fits; a sign is not a hex digit.
@@ -167,21 +210,40 @@ Extended Evaluator::operand(QString t) const {
     return checked(*v);
 }
 
+// Parentheses, innermost first: each closing one takes the last opening one before it that is still
+// open, as if the first closing parenthesis of the text were evaluated and replaced by its value over
+// and over, but in one walk over the text. An opening one left open stays in the text and fails later
+// as an invalid character.
 Extended Evaluator::expression(const QString& input) const {
     if (input.isEmpty()) fail(texts::kBlankEntry);
     QString s = input;
     s.remove(u' ');
     s.remove(u'\t');
     if (s.contains(QChar(kSubtract))) fail(texts::kInvalidCharacters);
-
-    // Parentheses, innermost first: the first closing one and the last opening one before it.
-    for (qsizetype close = s.indexOf(u')'); close >= 0; close = s.indexOf(u')')) {
-        const qsizetype open = s.lastIndexOf(u'(', close);
-        if (open < 0) fail(texts::kParenthesesMismatch);
-        const Extended inner = expression(s.mid(open + 1, close - open - 1));
-        s.replace(open, close - open + 1, text(inner));
+    QString flat;
+    flat.reserve(s.size());
+    std::vector<qsizetype> open;
+    for (const QChar c : s) {
+        if (c == u'(') {
+            if (open.size() == kMaxNesting) fail(texts::kTooDeeplyNested);
+            open.push_back(flat.size());
+            flat += c;
+        } else if (c == u')') {
+            if (open.empty()) fail(texts::kParenthesesMismatch);
+            const qsizetype at = open.back();
+            open.pop_back();
+            if (at + 1 == flat.size()) fail(texts::kBlankEntry);  // "()" holds no entry
+            const Extended inner = flatExpression(flat.mid(at + 1));
+            flat.truncate(at);
+            flat += text(inner);
+        } else {
+            flat += c;
+        }
     }
+    return flatExpression(flat);
+}
 
+Extended Evaluator::flatExpression(QString s) const {
     // A minus is a sign when it starts the text, follows an operator, an exponent mark or another
     // minus, or follows a function name that starts the text or an operand (so "sin(-0.5)", which
     // became "sin-0.5", and "1+sin(-0.5)" both work); otherwise it subtracts.
@@ -216,19 +278,22 @@ Extended Evaluator::expression(const QString& input) const {
     if (!current.isEmpty()) operands.append(current);
     if (operands.size() != static_cast<qsizetype>(operators.size()) + 1) fail(texts::kInvalidExpression);
 
+    // One pass per rank, left to right: each operator of the rank combines the result so far with the
+    // operand after it; the others are kept for the next pass.
     auto pass = [&](QStringView ops, auto apply) {
-        std::size_t k = 0;
-        while (k < operators.size()) {
-            if (!ops.contains(operators[k])) {
-                ++k;
-                continue;
+        QStringList keptOperands{operands.front()};
+        std::vector<QChar> keptOperators;
+        for (std::size_t k = 0; k < operators.size(); ++k) {
+            const QString& next = operands[static_cast<qsizetype>(k) + 1];
+            if (ops.contains(operators[k])) {
+                keptOperands.back() = text(apply(operators[k], keptOperands.back(), next));
+            } else {
+                keptOperators.push_back(operators[k]);
+                keptOperands.append(next);
             }
-            const qsizetype at = static_cast<qsizetype>(k);
-            const Extended r = apply(operators[k], operands[at], operands[at + 1]);
-            operands[at] = text(r);
-            operands.removeAt(at + 1);
-            operators.erase(operators.begin() + static_cast<std::ptrdiff_t>(k));
         }
+        operands = std::move(keptOperands);
+        operators = std::move(keptOperators);
     };
     pass(u"^", [&](QChar, const QString& a, const QString& b) {
         return checked(std::pow(operand(a), operand(b)));
@@ -277,7 +342,8 @@ Extended evaluateExpression(const QString& text) {
 }
 
 QString formatEntry(Extended value, bool hex, const QLocale& locale) {
-    if (!hex) return formatGeneral(value, kDigits, decimalPointOf(locale));
+    // A value that is no number has no hexadecimal form either; it shows as such.
+    if (!hex || std::isnan(value)) return formatGeneral(value, kDigits, decimalPointOf(locale));
     // Rounded to nearest, halves to even; a value beyond 64 bits saturates rather than wrapping.
     const Extended r = std::nearbyint(value);
     std::int64_t n = 0;

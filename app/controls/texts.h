@@ -13,6 +13,7 @@ inline constexpr QLatin1StringView kInvalidExpression{"invalid expression"};
 inline constexpr QLatin1StringView kInvalidCharacters{"invalid character(s) in expression"};
 inline constexpr QLatin1StringView kInvalidHex{"invalid use of $ (hex function)"};
 inline constexpr QLatin1StringView kFactorialOfFraction{"! (factoral) applicable to integers only"};
+inline constexpr QLatin1StringView kTooDeeplyNested{"expression too deeply nested"};
 // Arithmetic faults, reported like the other details so that no infinity or NaN reaches a value.
 inline constexpr QLatin1StringView kDivisionByZero{"division by zero"};
 inline constexpr QLatin1StringView kInvalidOperation{"invalid operation"};

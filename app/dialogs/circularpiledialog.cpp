@@ -19,7 +19,7 @@
 namespace torve::app {
 
 CircularPileDialog::CircularPileDialog(WindowHost& host, QWidget* parent)
-    : ChildDialog(host, texts::kCircularPile, parent) {
+    : ChildDialog(host, texts::kCircularPileCaption, parent) {
     auto* grid = new QGridLayout;
     const QString diameter = QStringLiteral("L1");
     const QString length = QStringLiteral("L2");

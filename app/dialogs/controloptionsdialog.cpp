@@ -33,7 +33,7 @@ constexpr double kShortestIncrement = 0.000001;
 }  // namespace
 
 ControlOptionsDialog::ControlOptionsDialog(WindowHost& host, QWidget* parent)
-    : ChildDialog(host, texts::kControlOptions, parent) {
+    : ChildDialog(host, texts::kControlOptionsCaption, parent) {
     auto* print = new QGroupBox(texts::kPrintControls);
     auto* grid = new QGridLayout(print);
     incrementLength_ = addNumberRow(grid, 0, texts::kIncrementLength, QStringLiteral("L2"));

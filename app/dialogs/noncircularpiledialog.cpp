@@ -18,7 +18,7 @@
 namespace torve::app {
 
 NoncircularPileDialog::NoncircularPileDialog(WindowHost& host, QWidget* parent)
-    : ChildDialog(host, texts::kNoncircularPile, parent) {
+    : ChildDialog(host, texts::kNoncircularPileCaption, parent) {
     auto* grid = new QGridLayout;
     const QString length = QStringLiteral("L2");
     perimeter_ = addNumberRow(grid, 0, texts::kPerimeter, QStringLiteral("L1"));

@@ -34,7 +34,7 @@ bool isTapered(PileType t) {
 }  // namespace
 
 PileMaterialDialog::PileMaterialDialog(WindowHost& host, QWidget* parent)
-    : ChildDialog(host, texts::kPileMaterial, parent) {
+    : ChildDialog(host, texts::kPileMaterialCaption, parent) {
     QPushButton* close = closeButton(this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

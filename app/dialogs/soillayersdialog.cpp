@@ -50,7 +50,7 @@ QWidget* inCell(QWidget* control) {
 }  // namespace
 
 SoilLayersDialog::SoilLayersDialog(WindowHost& host, QWidget* parent)
-    : ChildDialog(host, texts::kSoilLayers, parent) {
+    : ChildDialog(host, texts::kSoilLayersCaption, parent) {
     grid_ = new QTableWidget(0, static_cast<int>(kColumnWidths.size()));
     grid_->verticalHeader()->hide();
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -64,7 +64,7 @@ inline constexpr QLatin1StringView kTensionFactor{"&Reduction factor for tension
 inline constexpr QLatin1StringView kTensionFactorNote{"(only applied to API RP 2A method)"};
 
 // Control options.
-inline constexpr QLatin1StringView kControlOptions{"Control Options"};
+inline constexpr QLatin1StringView kControlOptionsCaption{"Control Options"};
 inline constexpr QLatin1StringView kPrintControls{"Print Controls"};
 inline constexpr QLatin1StringView kIncrementLength{"Length of each computation &increment "};
 inline constexpr QLatin1StringView kPrintEvery{"&Print only every "};
@@ -77,7 +77,7 @@ inline constexpr QLatin1StringView kNotAProgram{"The file %1 is not a program th
 // t-z print option.
 inline constexpr QLatin1StringView kTzPrintOption{"Option of Printing t-z Curves"};
 inline constexpr QLatin1StringView kTzVerification{"t-z Curves for Verification"};
-inline constexpr QLatin1StringView kPrintExtraTz{"&Print Internally-Generated"};
+inline constexpr QLatin1StringView kPrintInternallyGenerated{"&Print Internally-Generated"};
 inline constexpr QLatin1StringView kEditDepths{"Edit Depths"};
 
 // Critical depth.
@@ -90,7 +90,7 @@ inline constexpr QLatin1StringView kStressCriticalDepthLong{
 inline constexpr QLatin1StringView kUserCriticalDepthLong{"User-Specified Critical Depth"};
 
 // Pile material.
-inline constexpr QLatin1StringView kPileMaterial{"Pile Material"};
+inline constexpr QLatin1StringView kPileMaterialCaption{"Pile Material"};
 inline constexpr QLatin1StringView kSelectPileType{"Select Pile Type"};
 // One per pile-type code, in code order.
 inline constexpr std::array<QLatin1StringView, 7> kPileTypes = {
@@ -118,7 +118,7 @@ inline constexpr QLatin1StringView kDataButton{"Data Button"};
 inline constexpr QLatin1StringView kVaryingAreaNote{"(enter the area as a function of depth.)"};
 
 // Circular and noncircular piles.
-inline constexpr QLatin1StringView kCircularPile{"Circular Pile Properties"};
+inline constexpr QLatin1StringView kCircularPileCaption{"Circular Pile Properties"};
 inline constexpr QLatin1StringView kOuterDiameter{"&Outer Diameter, OD"};
 inline constexpr QLatin1StringView kInnerDiameter{"&Inner Diameter, ID"};
 inline constexpr QLatin1StringView kTotalLength{"&Total Length, TL"};
@@ -132,7 +132,7 @@ inline constexpr QLatin1StringView kPlugConditions{"Plugged / Unplugged Conditio
 inline constexpr QLatin1StringView kPlugged{"Plugged for open-ended pile"};
 inline constexpr QLatin1StringView kUnplugged{"Unplugged for open-ended pile"};
 inline constexpr QLatin1StringView kPlugComputed{"Internal Pile Plug Calculated by Program"};
-inline constexpr QLatin1StringView kNoncircularPile{"Noncircular Pile Properties"};
+inline constexpr QLatin1StringView kNoncircularPileCaption{"Noncircular Pile Properties"};
 inline constexpr QLatin1StringView kPerimeter{"&Perimeter for Noncircular Section "};
 inline constexpr QLatin1StringView kTipArea{"Tip &Area for Noncircular Section "};
 inline constexpr QLatin1StringView kZeroFrictionFromLength{"Zero-&Friction from Length Ground, ZFL"};
@@ -143,7 +143,7 @@ inline constexpr QLatin1StringView kHSectionArea{"A = 2(L1xW1) + (L2 - 2xW1) x W
 inline constexpr QLatin1StringView kVerySoftClays{"For very soft clays, use:"};
 
 // Soil layers.
-inline constexpr QLatin1StringView kSoilLayers{"Soill Layers"};
+inline constexpr QLatin1StringView kSoilLayersCaption{"Soill Layers"};
 inline constexpr QLatin1StringView kLayersDefinition{"Layers Definition"};
 inline constexpr QLatin1StringView kAddLayer{"Add Layer"};
 inline constexpr QLatin1StringView kInsertLayer{"Insert Layer"};

@@ -16,7 +16,7 @@ namespace torve::app {
 
 TzPrintOptionDialog::TzPrintOptionDialog(WindowHost& host, QWidget* parent)
     : ChildDialog(host, texts::kTzPrintOption, parent) {
-    printExtraTz_ = captionedCheckBox(texts::kPrintExtraTz);
+    printExtraTz_ = captionedCheckBox(texts::kPrintInternallyGenerated);
     editDepths_ = commandButton(texts::kEditDepths);
     connect(printExtraTz_, &QCheckBox::toggled, editDepths_, &QPushButton::setEnabled);
     connect(editDepths_, &QPushButton::clicked, this, [this] {

@@ -3,18 +3,26 @@
 
 #include <algorithm>
 
+#include "app/graph/texts.h"
 #include "app/graph/wordreader.h"
 
 namespace torve::app {
 namespace {
 
-// A count the rest of the file cannot hold is damage, not a reason to make room for it.
-void checkFits(const WordReader& r, long long count, long long wordsEach) {
-    if (count > 0 && count * wordsEach > r.wordsRemaining()) r.failIncomplete();
+// Counts the engine never writes, or that the rest of the file cannot hold, are damage: refused before
+// any room is made for them.
+int readCount(WordReader& r, int most, const char* what) {
+    const int n = r.readInt();
+    if (n < 0 || n > most) r.fail(QString(texts::kCountOutOfRange).arg(QLatin1String(what)).arg(most));
+    return n;
 }
 
-std::vector<TzCurve> readTzCurves(WordReader& r) {
-    const int count = std::max(0, r.readInt());
+void checkFits(const WordReader& r, long long count, long long wordsEach) {
+    if (count * wordsEach > r.wordsRemaining()) r.failIncomplete();
+}
+
+std::vector<TzCurve> readTzCurves(WordReader& r, int most) {
+    const int count = readCount(r, most, "t-z curves");
     checkFits(r, count, 3 + 2 * kPointsPerTzCurve);
     std::vector<TzCurve> curves(static_cast<std::size_t>(count));
     for (TzCurve& curve : curves) {
@@ -39,8 +47,8 @@ PlotFile readPlotFile(const QString& path, ExtraTzBlock extraTz) {
 PlotFile readPlotFile(WordReader& r, ExtraTzBlock extraTz) {
     PlotFile f;
     // Block 1: curve count, rows per curve, unit system, load-transfer method.
-    const int curves = std::max(0, r.readInt());
-    f.rowCount = std::max(0, r.readInt());
+    const int curves = readCount(r, kMethodCount, "capacity curves");
+    f.rowCount = readCount(r, kMaxCapacityRows, "rows per curve");
     checkFits(r, static_cast<long long>(curves) * f.rowCount, 5);
     f.units = r.readInt();
     f.loadTransferMethod = r.readInt();
@@ -60,7 +68,8 @@ PlotFile readPlotFile(WordReader& r, ExtraTzBlock extraTz) {
     }
 
     // Block 3: the t-z curves generated along the shaft.
-    f.tzCurves = readTzCurves(r);
+    // One curve per segment at most; at the extra depths one per depth.
+    f.tzCurves = readTzCurves(r, kMaxSegments + 1);
 
     // Block 4: load distribution, one row per capacity row at each load level.
     checkFits(r, static_cast<long long>(kLoadLevels) * f.rowCount, 3);
@@ -83,7 +92,7 @@ PlotFile readPlotFile(WordReader& r, ExtraTzBlock extraTz) {
     }
 
     // Block 6: t-z curves at the extra print depths.
-    if (extraTz == ExtraTzBlock::Present) f.extraTzCurves = readTzCurves(r);
+    if (extraTz == ExtraTzBlock::Present) f.extraTzCurves = readTzCurves(r, kMaxTzPrintDepths);
     return f;
 }
 

@@ -65,8 +65,9 @@ struct PlotFile {
 };
 
 // Reads a plot data file. Line breaks are not significant. A missing, truncated or damaged file
-// raises UserError with the reader's located message; a count the rest of the file cannot hold is
-// refused before room is made for it.
+// raises UserError with the reader's located message; a count beyond the engine's limits (9 curves,
+// 501 rows, a t-z curve per segment or per extra depth) or beyond what the rest of the file can hold
+// is refused before room is made for it.
 PlotFile readPlotFile(const QString& path, ExtraTzBlock extraTz);
 PlotFile readPlotFile(WordReader& reader, ExtraTzBlock extraTz);
 

@@ -64,8 +64,14 @@ RunOutcome AnalysisRun::execute() {
     // The program's folder is not writable in an installation, and a names.dat left in a project's
     // folder would be taken by a later run: the file of names lives in a folder of this run alone.
     QTemporaryDir scratch;
+    QByteArray text;
+    try {
+        text = namesFileText(runFileNamesOf(input_));
+    } catch (const UserError& e) {
+        outcome.message = e.message();
+        return outcome;
+    }
     QFile names(scratch.filePath(QStringLiteral("names.dat")));
-    const QByteArray text = namesFileText(input_);
     if (!scratch.isValid() || !names.open(QIODevice::WriteOnly) || names.write(text) != text.size() ||
         !names.flush()) {
         outcome.message = texts::kNamesFailed;

@@ -2,6 +2,8 @@
 #include "app/project/cptimport.h"
 
 #include <QFileInfo>
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -12,25 +14,31 @@
 
 namespace torve::app {
 
-void CptImport::read() {
+QStringList CptImport::read() {
     const CptImportSettings& settings = project_->data().cptImport;
     const QString& name = settings.dataFile;
     if (!QFileInfo::exists(name) || !QFileInfo(name).isFile())
         throw UserError(QString(texts::kCptFileMissing).arg(name));
     const long long lines = std::llround(static_cast<double>(settings.dataLines));
-    const int header = std::max(0, settings.headerLines);
     // Depth and qc are the first two columns; fewer cannot be read.
     const int columns = std::max(2, settings.columns);
+    const int header = std::max(0, settings.headerLines);
+    // The counts are held to the dialog's limits before anything is read or any room made: a count
+    // beyond them is a slip of the keyboard, not a file.
     if (lines > kMaxCptRows) throw UserError(QString(texts::kCptTooManyLines).arg(kMaxCptRows).arg(lines));
+    if (columns > kMaxColumns)
+        throw UserError(QString(texts::kCptTooManyColumns).arg(kMaxColumns).arg(columns));
+    if (header > kMaxHeaderLines)
+        throw UserError(QString(texts::kCptTooManyHeaderLines).arg(kMaxHeaderLines).arg(header));
     const int n = static_cast<int>(std::max(0LL, lines));
 
     std::vector<CptPoint> points(static_cast<std::size_t>(n));
     try {
         WordReader r(name);
         for (int i = 0; i < header; ++i) r.readLine();
-        std::vector<double> values(static_cast<std::size_t>(columns));
+        std::array<double, kMaxColumns> values{};
         for (CptPoint& p : points) {
-            for (double& v : values) v = r.readDouble();
+            for (int c = 0; c < columns; ++c) values[static_cast<std::size_t>(c)] = r.readDouble();
             p = {values[0], stressFactor * values[1]};
             r.skipRestOfLine();
         }
@@ -38,7 +46,16 @@ void CptImport::read() {
         // A short or damaged file changes nothing: no half-read profile reaches the engine.
         throw UserError(texts::kCptReadError);
     }
+    // Soundings listed from the bottom up would reach the engine upside down; the profile is the
+    // same cone data in order of depth.
+    QStringList notices;
+    const auto byDepth = [](const CptPoint& a, const CptPoint& b) { return a.depth < b.depth; };
+    if (!std::is_sorted(points.begin(), points.end(), byDepth)) {
+        std::stable_sort(points.begin(), points.end(), byDepth);
+        notices << QString(texts::kCptSorted).arg(name).arg(n);
+    }
     project_->setCptPoints(std::move(points));
+    return notices;
 }
 
 }  // namespace torve::app

@@ -14,21 +14,35 @@ namespace {
 // lb/ft^2 per ksf: the dialog and graph show English qc in ksf, the engine reads lb/ft^2.
 constexpr double kPsfPerKsf = 1000.0;
 
+// `value` x `scale` in the file's form (1.25E+02), with as few significant digits as read back to
+// `value` once divided by `scale` again: real cone data keep every digit (10.02 m stays 10.02 m), and
+// round values keep the short form of three digits. When no form reads back exactly (the product
+// lost a bit), 17 digits come closest.
+QString exactScientific(double value, double scale) {
+    const double written = value * scale;
+    for (int digits = 3; digits < 17; ++digits) {
+        const QString text = formatScientific(written, digits, 2);
+        if (text.toDouble() / scale == value) return text;
+    }
+    return formatScientific(written, 17, 2);
+}
+
 }  // namespace
 
 QByteArray cptPointsFileText(const ProjectData& project) {
     const bool english = project.units == UnitSystem::English;
     QString out = QStringLiteral(" %1 %2\n").arg(english ? 1 : 2).arg(project.cptPoints.size());
     for (const CptPoint& p : project.cptPoints) {
-        out += QStringLiteral("  ") + formatScientific(p.depth, 3, 2) + QStringLiteral("  ") +
-               formatScientific(english ? p.qc * kPsfPerKsf : p.qc, 3, 2) + u'\n';
+        out += QStringLiteral("  ") + exactScientific(p.depth, 1) + QStringLiteral("  ") +
+               exactScientific(p.qc, english ? kPsfPerKsf : 1) + u'\n';
     }
     return out.toLatin1();
 }
 
 CptPointsFile readCptPointsFile(const QString& path) {
-    WordReader r(path);
+    WordReader r(path, WordSyntax::EngineRecords);
     CptPointsFile file;
+    r.beginRecord();
     const int units = r.readInt();
     if (units != 1 && units != 2) r.fail(texts::kUnitCodeExpected);
     file.units = static_cast<UnitSystem>(units);
@@ -36,6 +50,7 @@ CptPointsFile readCptPointsFile(const QString& path) {
     if (n < 0 || n > kMaxCptRows) r.fail(QString(texts::kCptRowsExpected).arg(kMaxCptRows));
     file.points.resize(static_cast<std::size_t>(n));
     for (CptPoint& p : file.points) {
+        r.beginRecord();  // one row per line, as the engine reads them
         p.depth = r.readDouble();
         p.qc = r.readDouble();
     }

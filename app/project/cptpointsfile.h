@@ -17,8 +17,9 @@ struct CptPointsFile {
 };
 
 // The file of the project's CPT points: " 1 " (English) or " 2 " (S.I.) followed by the count,
-// then per point two blanks, the depth, two blanks and qc, both as 1.25E+02. The project holds qc
-// in ksf in English units, the engine reads lb/ft^2, so English values are written times 1000.
+// then per point two blanks, the depth, two blanks and qc, both as 1.25E+02 with as many digits as
+// read back to the same value. The project holds qc in ksf in English units, the engine reads
+// lb/ft^2, so English values are written times 1000.
 QByteArray cptPointsFileText(const ProjectData& project);
 
 // Reads a CPT points file. Raises UserError with a located message; more than kMaxCptRows rows are

@@ -1,26 +1,30 @@
-// The file of names for one run of the engine library.
+// The file of names through which the program tells the engine which files a run reads and writes.
 #include "app/project/namesfile.h"
 
 #include <QFile>
-#include <QFileInfo>
 
+#include "app/controls/usererror.h"
 #include "app/project/projectfile.h"
+#include "app/project/texts.h"
+#include "engine/model/file_format.h"
 
 namespace torve::app {
 
-QByteArray namesFileText(const QString& projectPath) {
-    const QString input = QFileInfo(projectPath).absoluteFilePath();
-    // The engine opens the paths as bytes of the file system's encoding.
-    const auto line = [](const QString& path) { return QFile::encodeName(path) + '\n'; };
-    QByteArray text;
-    text += "2014.6.3\n";
-    text += "TORVE desktop program\n";
-    text += "Offshore\n";
-    text += "1\n";
-    text += line(input);
-    text += line(besideProject(input, ".tv6o"));
-    text += line(besideProject(input, ".tv6p"));
-    text += line(besideProject(input, ".cpt"));
+RunFileNames runFileNamesOf(const QString& projectPath) {
+    return {projectPath, besideProject(projectPath, ".tv6o"), besideProject(projectPath, ".tv6p"),
+            besideProject(projectPath, ".cpt")};
+}
+
+QByteArray namesFileText(const RunFileNames& files) {
+    QByteArray text = "2014.6.3\nTORVE\ntorve6\n0\n";
+    for (const QString* path : {&files.input, &files.report, &files.plot, &files.cpt}) {
+        const QByteArray native = QFile::encodeName(*path);
+        if (QFile::decodeName(native) != *path || native.contains('\n'))
+            throw UserError(QString(texts::kPathNotEncodable).arg(*path));
+        if (native.size() > kMaxPathChars)
+            throw UserError(QString(texts::kPathTooLong).arg(*path).arg(native.size()).arg(kMaxPathChars));
+        text += native + '\n';
+    }
     return text;
 }
 

@@ -3,22 +3,16 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "app/controls/usererror.h"
 #include "app/graph/plotfile.h"
+#include "app/project/atomicfile.h"
 #include "app/project/cptpointsfile.h"
 #include "app/project/driveabilityexport.h"
 #include "app/project/texts.h"
 
 namespace torve::app {
 namespace {
-
-void saveAtomically(const QString& path, const QByteArray& bytes) {
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit())
-        throw UserError(QString(texts::kCannotWrite).arg(path, f.errorString()), FileLocation{path, 0, 0});
-}
 
 QString cptWarning(const QString& path, const UserError& e) {
     const int line = e.location() ? e.location()->line : 0;
@@ -169,20 +163,21 @@ void Project::saveProject() {
             }
         }
         const ProjectFile file = ProjectFile::of(data_, tables_);
-        saveAtomically(data_.fileName, file.text());
+        writeFileAtomically(data_.fileName, file.text());
         data_.lastLayerBottom = file.lastLayerBottom;
 
         data_.driveabilityFileName = besideProject(data_.fileName, ".gwi");
         if (data_.circular) data_.perimeter = 3.1416 * data_.outerDiameter;
-        saveAtomically(data_.driveabilityFileName, driveabilityExportText(data_, results_.driveability()));
+        writeFileAtomically(data_.driveabilityFileName,
+                            driveabilityExportText(data_, results_.driveability()));
 
         data_.cptFileName = besideProject(data_.fileName, ".cpt");
         if (!cptUnread_) {
-            saveAtomically(data_.cptFileName, cptPointsFileText(data_));
+            writeFileAtomically(data_.cptFileName, cptPointsFileText(data_));
         } else if (QFileInfo(data_.cptFileName) != QFileInfo(unreadCptPath_)) {
             // Saved under a new name: the points the program could not read go along unread, and
             // the engine names what it finds wrong in them at the next run.
-            saveAtomically(data_.cptFileName, unreadCptBytes_);
+            writeFileAtomically(data_.cptFileName, unreadCptBytes_);
             unreadCptPath_ = data_.cptFileName;
         }
     }

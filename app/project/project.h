@@ -49,6 +49,9 @@ class Project : public QObject {
     Graph& cptGraph(CptProfile profile) { return cptGraphs_[static_cast<std::size_t>(profile)]; }
 
     bool isModified() const { return modified_; }
+    // The CPT points file beside the project could not be read when it was opened; it is kept as it
+    // was until CPT data are imported again.
+    bool cptFileUnread() const { return cptUnread_; }
     void setModified(bool modified);
 
     // Reads a project file and the CPT points file beside it. Returns the information messages to

@@ -110,21 +110,25 @@ QString besideProject(const QString& path, const char* extension) {
 }
 
 ProjectFile ProjectFile::read(const QString& path, ProjectFormat format) {
-    WordReader r(path);
+    WordReader r(path, WordSyntax::EngineRecords);
     return read(r, format);
 }
 
-ProjectFile ProjectFile::read(WordReader& r, ProjectFormat format) {
+// Record by record as the engine reads the file: each record starts on a new line, what is left on
+// its last line is passed over, and a record longer than its line goes on to the next lines.
+ProjectFile ProjectFile::read(WordReader& r, ProjectFormat format, bool* modeInferred) {
     const bool current = format == ProjectFormat::Current;
     ProjectFile f;
     f.currentFormat = current;
     f.title = r.readLine();
     f.designer = r.readLine();
     f.jobNumber = r.readLine();
+    r.beginRecord();
     f.units = r.readInt();
     f.printEvery = r.readInt();
     const int points = readCount(r, kMaxSoilPoints, current ? 17 : 15, "soil points");
     if (points % 2 != 0) r.fail(texts::kEvenSoilPointsExpected);
+    r.beginRecord();
     f.perimeter = r.readDouble();
     f.tipArea = r.readDouble();
     f.outerDiameter = r.readDouble();
@@ -132,8 +136,10 @@ ProjectFile ProjectFile::read(WordReader& r, ProjectFormat format) {
     f.modulus = r.readDouble();
     f.totalLength = r.readDouble();
     if (current) f.stickupLength = r.readDouble();
+    r.beginRecord();
     f.endSectionLength = r.readDouble();
     f.endSectionInnerDiameter = r.readDouble();
+    r.beginRecord();
     f.zeroFrictionLength = r.readDouble();
     f.incrementLength = r.readDouble();
     f.pileType = r.readInt();
@@ -143,13 +149,16 @@ ProjectFile ProjectFile::read(WordReader& r, ProjectFormat format) {
     if (current) {
         f.reducedCurves = r.readInt();
         std::array<int, 9> flags{};
+        r.beginRecord();
         for (int& flag : flags) flag = r.readInt();
         f.capacityMethods = flags;
     }
+    r.beginRecord();
     f.lastLayerBottom = r.readDouble();
     f.sectionArea = r.readDouble();
     for (int i = 0; i < points; ++i) {
         SoilPoint p;
+        r.beginRecord();
         p.depth = r.readDouble();
         p.type = r.readDouble();
         if (p.type != 1.0 && p.type != 2.0) r.fail(texts::kSoilTypeExpected);
@@ -157,10 +166,16 @@ ProjectFile ProjectFile::read(WordReader& r, ProjectFormat format) {
         p.unitWeight = r.readDouble();
         p.frictionAngle = r.readDouble();
         p.nq = r.readDouble();
+        r.beginRecord();
         p.maxFriction = r.readDouble();
         p.maxBearing = r.readDouble();
         p.undrained = r.readDouble();
         p.remoldedOrBlows = r.readDouble();
+        // A sand point's SPT blow count is held as a whole number; a fraction would be rounded away
+        // unseen, and the engine would no longer read the project it was given.
+        if (p.type == 1.0 && (p.remoldedOrBlows != std::trunc(p.remoldedOrBlows) ||
+                              std::fabs(p.remoldedOrBlows) > 2147483647.0))
+            r.fail(texts::kWholeBlowCountExpected);
         p.ysr = r.readDouble();
         p.pi = r.readDouble();
         p.qc = r.readDouble();
@@ -172,27 +187,47 @@ ProjectFile ProjectFile::read(WordReader& r, ProjectFormat format) {
         }
         f.points.push_back(p);
     }
+    r.beginRecord();
     f.printExtraTz = r.readInt();
     if (f.printExtraTz == 1) {
         const int n = readCount(r, 0, 1, "t-z print depths");
-        for (int i = 0; i < n; ++i) f.tzDepths.push_back(r.readDouble());
+        for (int i = 0; i < n; ++i) {
+            r.beginRecord();
+            f.tzDepths.push_back(r.readDouble());
+        }
     }
+    r.beginRecord();
     f.loadingType = r.readInt();
     f.tensionReduction = r.readDouble();
+    r.beginRecord();
     f.drainedClay = r.readInt();
     f.plugCondition = r.readInt();
+    r.beginRecord();
     f.sectionRowCount = r.readInt();
-    if (r.wordsLeftOnLine() > 0) f.areaMode = r.readInt();
+    // Files of earlier layouts may end the line after the count; the mode is then inferred from the
+    // rows and the constant area (data()), and rows follow when there is more than one. The engine
+    // cannot read such a line; a save writes the mode.
+    if (r.wordsLeftOnLine() > 0)
+        f.areaMode = r.readInt();
+    else if (modeInferred)
+        *modeInferred = true;
     if (f.sectionRowCount < 0) checkCount(r, f.sectionRowCount, 0, 2, "section rows");
-    if (f.sectionRowCount > 1) {
+    // With the mode given, rows follow as the engine reads them: for the area varying with depth, even
+    // a single one, and for no other mode. The previous version wrote them whenever there was more
+    // than one.
+    const bool rows = current && f.areaMode ? *f.areaMode >= static_cast<int>(SectionMode::VaryingWithDepth)
+                                            : f.sectionRowCount > 1;
+    if (rows) {
         checkCount(r, f.sectionRowCount, 0, 2, "section rows");
         for (int i = 0; i < f.sectionRowCount; ++i) {
+            r.beginRecord();
             const double depth = r.readDouble();
             const double area = r.readDouble();
             f.sectionRows.emplace_back(depth, area);
         }
     }
     if (current) {
+        r.beginRecord();
         f.criticalDepthOption = r.readInt();
         f.criticalDepth = r.readDouble();
     }
@@ -361,8 +396,12 @@ void ProjectFile::fillTables(ProjectTables& tables) const {
         tables.sectionAreas.cell(0, static_cast<int>(i)).setDouble(sectionRows[i].first);
         tables.sectionAreas.cell(1, static_cast<int>(i)).setDouble(sectionRows[i].second);
     }
-    for (GridTable* t : tables.all())
-        if (t->rowCount() < t->minRows()) t->setRowCount(t->minRows());
+    for (GridTable* t : tables.all()) {
+        // A single section row stays one row: the engine takes one row for an area varying with
+        // depth, and a second, empty row would be saved as an area of 0, which it refuses.
+        const bool asRead = t == &tables.sectionAreas && t->rowCount() > 0;
+        if (!asRead && t->rowCount() < t->minRows()) t->setRowCount(t->minRows());
+    }
 }
 
 ProjectFile ProjectFile::of(const ProjectData& d, const ProjectTables& tables) {

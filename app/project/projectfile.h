@@ -59,8 +59,10 @@ struct ProjectFile {
     std::optional<int> criticalDepthOption;
     std::optional<double> criticalDepth;
 
-    // Raises UserError with the reader's located message.
-    static ProjectFile read(WordReader& reader, ProjectFormat format);
+    // Raises UserError with the reader's located message. `modeInferred`, when given, is set as soon
+    // as the section line turns out to hold the row count alone (an earlier layout, whose mode is
+    // inferred), even when the reading fails after it.
+    static ProjectFile read(WordReader& reader, ProjectFormat format, bool* modeInferred = nullptr);
     static ProjectFile read(const QString& path, ProjectFormat format);
 
     // The input data file in the current format: one record per line, values separated by single
@@ -75,7 +77,7 @@ struct ProjectFile {
     // previous version.
     ProjectData data(const QString& path, bool offshoreEdition) const;
     // Fills the tables (emptied first and switched to the file's unit system) from the records; a
-    // table left below its minimum rows is brought up to it.
+    // table left below its minimum rows is brought up to it, but for a section table that got rows.
     void fillTables(ProjectTables& tables) const;
 };
 

@@ -52,11 +52,15 @@ constexpr ResultGraph kDepthGraphs[] = {ResultGraph::UnitSkinFriction, ResultGra
                                         ResultGraph::LoadDistribution, ResultGraph::Combined};
 
 // One mark per soil layer at the layer's bottom depth: " SAND " at x = 7 or " CLAY " at x = 1, the
-// codes of the layer strip's fill patterns. Only for a graph with at least one line holding a point.
+// codes of the layer strip's fill patterns. Only for a graph with at least one line holding a point;
+// a graph left without curves loses the marks of an earlier file too.
 void addLayerMarks(Graph& graph, const GridTable& layers) {
     bool hasPoint = false;
     for (int i = 0; i < graph.lineCount(); ++i) hasPoint = hasPoint || !graph.line(i).points.empty();
-    if (!hasPoint) return;
+    if (!hasPoint) {
+        graph.setLineCount(0, Graph::LayerMarks);
+        return;
+    }
     graph.setLineCount(layers.rowCount(), Graph::LayerMarks);
     for (int i = 0; i < layers.rowCount(); ++i) {
         PlotLine& mark = graph.line(i, Graph::LayerMarks);

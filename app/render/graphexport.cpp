@@ -1,6 +1,7 @@
 // Writing a painted graph to a file.
 #include "app/render/graphexport.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageWriter>
@@ -8,13 +9,14 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QString>
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
 
+#include "app/controls/usererror.h"
 #include "app/graph/graph.h"
+#include "app/project/atomicfile.h"
 #include "app/render/graphpainter.h"
 
 namespace torve::app {
@@ -27,7 +29,7 @@ constexpr qint64 kMostBitmapBytes = qint64(1) << 30;
 // A side longer than this is no picture anyone can use; it bounds the arithmetic of a typing error.
 constexpr double kMostPixelsPerSide = 1 << 20;
 
-bool paintImage(QSaveFile& file, GraphFileFormat format, const GraphPainter& graph, QSize pixels, double ppi,
+bool paintImage(QBuffer& file, GraphFileFormat format, const GraphPainter& graph, QSize pixels, double ppi,
                 std::optional<QPointF> legendAt, bool& allocated) {
     allocated = qint64(pixels.width()) * pixels.height() * 4 <= kMostBitmapBytes;
     if (!allocated) return false;
@@ -44,7 +46,7 @@ bool paintImage(QSaveFile& file, GraphFileFormat format, const GraphPainter& gra
     return image.save(&file, format == GraphFileFormat::Bmp ? "BMP" : "PNG");
 }
 
-bool paintSvg(QSaveFile& file, const GraphPainter& graph, QSize pixels, double ppi,
+bool paintSvg(QBuffer& file, const GraphPainter& graph, QSize pixels, double ppi,
               std::optional<QPointF> legendAt) {
     QSvgGenerator svg;
     svg.setOutputDevice(&file);
@@ -58,7 +60,7 @@ bool paintSvg(QSaveFile& file, const GraphPainter& graph, QSize pixels, double p
     return painter.end();
 }
 
-bool paintPdf(QSaveFile& file, const GraphPainter& graph, QSize pixels, double ppi,
+bool paintPdf(QBuffer& file, const GraphPainter& graph, QSize pixels, double ppi,
               std::optional<QPointF> legendAt) {
     QPdfWriter pdf(&file);
     pdf.setResolution(static_cast<int>(std::lround(ppi)));
@@ -92,9 +94,11 @@ QSize picturePixels(QSizeF inches, double ppi) {
 
 GraphSaveResult saveGraph(const QString& path, GraphFileFormat format, const GraphPainter& painter,
                           QSize pixels, double ppi, std::optional<QPointF> legendAt) {
-    QSaveFile file(path);
+    // Painted in memory first, then written with every write checked: a picture device does not
+    // report a failed write, and a full disk would otherwise leave an empty file behind a success.
+    QBuffer file;
+    file.open(QIODevice::WriteOnly);
     bool allocated = true;
-    if (!file.open(QIODevice::WriteOnly)) return GraphSaveResult::CannotWrite;
     bool painted = false;
     switch (format) {
         case GraphFileFormat::Bmp:
@@ -109,7 +113,12 @@ GraphSaveResult saveGraph(const QString& path, GraphFileFormat format, const Gra
             break;
     }
     if (!allocated) return GraphSaveResult::NoMemory;
-    if (!painted || !file.commit()) return GraphSaveResult::CannotWrite;
+    if (!painted) return GraphSaveResult::CannotWrite;
+    try {
+        writeFileAtomically(path, file.data());
+    } catch (const UserError&) {
+        return GraphSaveResult::CannotWrite;
+    }
     return GraphSaveResult::Saved;
 }
 

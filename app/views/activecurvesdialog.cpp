@@ -43,7 +43,7 @@ ActiveCurvesDialog::ActiveCurvesDialog(const QStringList& names, const QStringLi
     auto* toggleSelected = button(texts::kToggleSelected);
     auto* activateAll = button(texts::kActivateAll);
     auto* deactivateAll = button(texts::kDeactivateAll);
-    auto* ok = button(texts::kOk);
+    auto* ok = button(texts::kOkButton);
     auto* cancel = button(texts::kCancel);
     ok->setDefault(true);
     auto* buttons = new QGridLayout;

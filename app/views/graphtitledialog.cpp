@@ -35,8 +35,8 @@ GraphTitleDialog::GraphTitleDialog(const QString& title, bool onTop, QWidget* pa
     radios->addWidget(top_);
     radios->addWidget(bottom_);
     (onTop ? top_ : bottom_)->setChecked(true);
-    auto* ok = new QPushButton(texts::kOk);
-    setAccessibleFromCaption(ok, texts::kOk);
+    auto* ok = new QPushButton(texts::kOkButton);
+    setAccessibleFromCaption(ok, texts::kOkButton);
     ok->setDefault(true);
     layout->addWidget(label);
     layout->addWidget(edit_);

@@ -32,9 +32,9 @@ LineNamesDialog::LineNamesDialog(const QStringList& names, QWidget* parent)
     auto* typeLabel = new QLabel(texts::kTypeNewLegend);
     typeLabel->setBuddy(edit_);
     setAccessibleFromCaption(edit_, texts::kTypeNewLegend);
-    auto* ok = new QPushButton(texts::kOk);
+    auto* ok = new QPushButton(texts::kOkButton);
     auto* cancel = new QPushButton(texts::kCancel);
-    setAccessibleFromCaption(ok, texts::kOk);
+    setAccessibleFromCaption(ok, texts::kOkButton);
     setAccessibleFromCaption(cancel, texts::kCancel);
     auto* buttons = new QHBoxLayout;
     buttons->setContentsMargins(10, 0, 10, 0);

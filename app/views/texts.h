@@ -49,7 +49,7 @@ inline constexpr QLatin1StringView kLegendCaption{"Legend"};
 inline constexpr QLatin1StringView kSelectLine{"Select line to modify:"};
 inline constexpr QLatin1StringView kTypeNewLegend{"Type new legend below:"};
 inline constexpr QLatin1StringView kLineMustHaveName{"The line must have a name!"};
-inline constexpr QLatin1StringView kOk{"&OK"};
+inline constexpr QLatin1StringView kOkButton{"&OK"};
 inline constexpr QLatin1StringView kCancel{"&Cancel"};
 
 // The curve activation dialog.

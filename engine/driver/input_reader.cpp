@@ -288,6 +288,11 @@ CptProfile parse_cpt_data(std::string_view text, const std::string& file_name) {
         r.begin("CPT row ", i + 1, rows);
         CptPoint p;
         p.depth = r.real("depth");
+        // The profile is looked up by depth; rows going upward would shift every qc read from it.
+        if (!cpt.points.empty() && p.depth < cpt.points.back().depth) {
+            r.reject("CPT depths must not decrease downwards; the row above lies at " +
+                     decimals(cpt.points.back().depth, 2) + ".");
+        }
         p.qc = r.real("cone resistance");
         cpt.points.push_back(p);
     }

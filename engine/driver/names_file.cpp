@@ -22,8 +22,16 @@ std::string trim_right(std::string s) {
     return s;
 }
 
-std::string path_piece(const std::string& line) {
-    return trim_right(line.substr(0, kMaxPathChars));
+// A path longer than the engine takes is refused: cut short it would name another file, and the
+// run would write its report there.
+std::string path_piece(const std::string& line, const std::string& where) {
+    std::string path = trim_right(line);
+    if (path.size() > static_cast<std::size_t>(kMaxPathChars)) {
+        throw InputError("The file of names \"names.dat\", " + where + ": the path is " +
+                         std::to_string(path.size()) + " characters long; at most " +
+                         std::to_string(kMaxPathChars) + " can be used. Move the project to a shorter path.");
+    }
+    return path;
 }
 
 std::string ask(std::ostream& console, std::istream& console_in, const char* question) {
@@ -32,7 +40,7 @@ std::string ask(std::ostream& console, std::istream& console_in, const char* que
             << " ENTER >" << std::endl;
     std::string answer;
     next_line(console_in, answer);
-    return path_piece(answer);
+    return path_piece(answer, "path entered on the console");
 }
 
 }  // namespace
@@ -64,14 +72,16 @@ NamesFile read_names_file(std::istream& names, std::ostream& console, std::istre
         }
     }
     std::string* const targets[] = {&nf.input, &nf.report, &nf.plot, &nf.cpt};
+    int number = 4;
     for (std::string* target : targets) {
+        ++number;
         if (!next_line(names, line)) {
             nf.input = ask(console, console_in, "ENTER A FILE NAME FOR YOUR INPUT FILE.");
             nf.report = ask(console, console_in, "ENTER A FILE NAME FOR YOUR OUTPUT FILE.");
             nf.plot = ask(console, console_in, "ENTER A FILE NAME FOR YOUR GRAPHIC DATA FILE.");
             break;
         }
-        *target = path_piece(line);
+        *target = path_piece(line, "line " + std::to_string(number));
     }
     return nf;
 }

@@ -17,7 +17,8 @@ struct NamesFile {
 // Reads the eight lines of the file of names. Lines 1 to 4 must be there (line 4 holds an
 // integer), otherwise InputError. When one of lines 5 to 8 is missing the reading stops there and
 // the input, report and plot paths are asked for on the console instead; the CPT path keeps what
-// was read before it. Trailing blanks are removed from every path.
+// was read before it. Trailing blanks are removed from every path; a path longer than kMaxPathChars
+// raises InputError.
 NamesFile read_names_file(std::istream& names, std::ostream& console, std::istream& console_in);
 
 }  // namespace torve

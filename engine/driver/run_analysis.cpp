@@ -33,6 +33,18 @@ std::string quoted(const std::string& s) {
     return "\"" + s + "\"";
 }
 
+// Whether two paths name the same file: the same existing file (through links too), or, for a file
+// not yet there, the same absolute path once "." and ".." and the links of its folders are resolved.
+bool same_file(const std::string& a, const std::string& b) {
+    if (a.empty() || b.empty()) return false;
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (fs::equivalent(a, b, ec)) return true;
+    const fs::path ca = fs::weakly_canonical(fs::absolute(a, ec), ec);
+    const fs::path cb = fs::weakly_canonical(fs::absolute(b, ec), ec);
+    return !ca.empty() && ca == cb;
+}
+
 // Opens an output file for writing, replacing it; an unwritable path raises OutputError. The file
 // needs no buffer of its own: its writer hands it the lines in blocks (Flush::InBlocks).
 void open_output(std::ofstream& f, const std::string& path, const char* what) {
@@ -56,9 +68,18 @@ class Run {
     RunResult execute();
 
   private:
+    // The input data file and the CPT data file as read, before any output exists.
+    struct InputTexts {
+        std::string input;
+        std::string cpt;
+        bool has_cpt = false;
+    };
+
     void sequence();
+    void refuse_outputs_over_inputs() const;
+    InputTexts read_input_texts() const;
     void start_report();
-    Project read_project();
+    Project parse_project(const InputTexts& texts);
     bool stops_at_soil_extent(const InputData& in, const Units& units);
     bool stops_at_segment_limit(long long segments);
     void analyse(const Project& project, const Units& units, int segments);
@@ -106,8 +127,13 @@ void Run::fail(RunStatus status, const std::string& message) {
 }
 
 void Run::sequence() {
+    write_banner(console_, files_.version);
+    refuse_outputs_over_inputs();
+    // The input is read before any output is created: a run that cannot read it leaves every file
+    // as it was.
+    const InputTexts texts = read_input_texts();
     start_report();
-    Project project = read_project();
+    Project project = parse_project(texts);
     const Units& units = units_of(project.in.units);
     result_.english = units.english();
     if (stops_at_soil_extent(project.in, units)) return;
@@ -121,7 +147,6 @@ void Run::sequence() {
 }
 
 void Run::start_report() {
-    write_banner(console_, files_.version);
     open_output(report_file_, files_.report, "report file");
     report_.emplace(report_file_, Flush::InBlocks);
     write_banner(*report_, files_.version);
@@ -129,16 +154,37 @@ void Run::start_report() {
     write_date_block(*report_, options_.local_time ? *options_.local_time : local_now());
 }
 
-// Reads the input and CPT data files. The plot file is created once the input could be read, so that
-// a run without input leaves no plot file behind.
-Project Run::read_project() {
-    const std::string input_text = read_text_file(files_.input, "input data file");
+// A report or plot file that is one of the run's inputs, or the other output, would destroy what the
+// run reads or writes; the paths are compared as the files they name (links and ".." resolved).
+void Run::refuse_outputs_over_inputs() const {
+    const std::pair<const std::string*, const char*> outputs[] = {{&files_.report, "report file"},
+                                                                  {&files_.plot, "plot file"}};
+    const std::pair<const std::string*, const char*> others[] = {
+        {&files_.input, "input data file"}, {&files_.cpt, "CPT data file"}, {&files_.report, "report file"}};
+    for (const auto& [output, output_name] : outputs) {
+        for (const auto& [other, other_name] : others) {
+            if (output == other || !same_file(*output, *other)) continue;
+            throw InputError("The " + std::string(output_name) + " " + quoted(*output) + " is also the " +
+                             other_name + " of the run; writing it would destroy that file. Name another " +
+                             output_name + ".");
+        }
+    }
+}
+
+Run::InputTexts Run::read_input_texts() const {
+    InputTexts t;
+    t.input = read_text_file(files_.input, "input data file");
+    t.has_cpt = !(options_.cpt_optional && (files_.cpt.empty() || !std::filesystem::exists(files_.cpt)));
+    if (t.has_cpt) t.cpt = read_text_file(files_.cpt, "CPT data file");
+    return t;
+}
+
+// The plot file is created once the input has been read, beside the report that now takes the
+// messages of the parse.
+Project Run::parse_project(const InputTexts& texts) {
     open_output(plot_file_, files_.plot, "plot file");
-    std::string cpt_text;
-    const bool no_cpt = options_.cpt_optional && (files_.cpt.empty() || !std::filesystem::exists(files_.cpt));
-    if (!no_cpt) cpt_text = read_text_file(files_.cpt, "CPT data file");
-    Project project{parse_input_data(input_text, files_.input), {}};
-    if (!no_cpt) project.cpt = parse_cpt_data(cpt_text, files_.cpt);
+    Project project{parse_input_data(texts.input, files_.input), {}};
+    if (texts.has_cpt) project.cpt = parse_cpt_data(texts.cpt, files_.cpt);
     return project;
 }
 

@@ -1,32 +1,22 @@
 // torve convert and torve results as a user calls them: outputs, exit codes, CSV files.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <array>
 #include <cmath>
-#include <cstdio>
 #include <filesystem>
 #include <sstream>
 
+#include "tests/support/child_process.h"
 #include "tests/support/scratch_dir.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Command {
-    int exit_code;
-    std::string output;
-};
+using Command = torve::test::ProgramRun;
 
-Command run(const std::string& args) {
-    const std::string cmd = std::string(TORVE_CLI) + " " + args + " 2>&1";
-    FILE* pipe = popen(cmd.c_str(), "r");
-    std::string out;
-    std::array<char, 4096> buf{};
-    while (std::size_t n = fread(buf.data(), 1, buf.size(), pipe)) out.append(buf.data(), n);
-    const int status = pclose(pipe);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+// The runner with its arguments as a list; no shell comes between.
+Command run(const std::vector<std::string>& args, const torve::test::ProgramLimits& limits = {}) {
+    return torve::test::run_program(TORVE_CLI, args, limits);
 }
 
 std::string copy_example(const torve::test::ScratchDir& dir, const std::string& name) {
@@ -37,38 +27,38 @@ std::string copy_example(const torve::test::ScratchDir& dir, const std::string& 
 }
 
 TEST(ConvertCommand, ToSIAndBack) {
-    EXPECT_NE(run("--help").output.find("convert"), std::string::npos);
-    const Command help = run("convert --help");
+    EXPECT_NE(run({"--help"}).output.find("convert"), std::string::npos);
+    const Command help = run({"convert", "--help"});
     EXPECT_NE(help.output.find("--to"), std::string::npos);
     torve::test::ScratchDir dir;
     const std::string in = copy_example(dir, "sand-over-clay-pipe-english");
-    const Command si = run("convert --to si " + in + " " + dir.file("si.tv6d"));
+    const Command si = run({"convert", "--to", "si", in, dir.file("si.tv6d")});
     ASSERT_EQ(si.exit_code, 0) << si.output;
     const std::string text = torve::test::read_file(dir.file("si.tv6d"));
     EXPECT_EQ(text.substr(text.find('\n', text.find("EX-001")) + 1, 6), "2 5 6\n");
     EXPECT_NE(text.find("609.6 584.2 199947978.8 18.288 1.524"), std::string::npos);  // 24 in, 60 ft, 5 ft
     EXPECT_EQ(torve::test::read_file(dir.file("si.cpt")).substr(0, 5), " 2 8\n");
     EXPECT_TRUE(fs::exists(dir.file("si.gwi")));
-    const Command back = run("convert --to ENGLISH " + dir.file("si.tv6d") + " " + dir.file("back.tv6d"));
+    const Command back = run({"convert", "--to", "ENGLISH", dir.file("si.tv6d"), dir.file("back.tv6d")});
     ASSERT_EQ(back.exit_code, 0) << back.output;
     // Back within rounding: the modulus went through 10 significant digits in kPa.
     EXPECT_NE(torve::test::read_file(dir.file("back.tv6d")).find("0 0 24 23 29000000.01 60 5\n"),
               std::string::npos);
-    // The CPT points file holds 3 significant digits, so a depth of 5 ft, written 1.52E+00 m,
-    // comes back as 4.99 ft: within the half unit of the third digit, 0.5 %.
+    // The CPT points file holds every digit, so the points come back from S.I. to within the factor
+    // of the conversion back, 3.280839895 ft per m (10 digits).
     std::istringstream original(torve::test::read_file(dir.file("sand-over-clay-pipe-english.cpt")));
     std::istringstream converted(torve::test::read_file(dir.file("back.cpt")));
     double a = 0, b = 0;
     int count = 0;
     while (original >> a && converted >> b) {
-        EXPECT_NEAR(b, a, 0.005 * std::abs(a)) << "number " << count;
+        EXPECT_NEAR(b, a, 1e-10 * std::abs(a)) << "number " << count;
         ++count;
     }
     EXPECT_EQ(count, 2 + 2 * 8);
 
-    EXPECT_EQ(run("convert --to metric " + in + " " + dir.file("x.tv6d")).exit_code, 2);
+    EXPECT_EQ(run({"convert", "--to", "metric", in, dir.file("x.tv6d")}).exit_code, 2);
     const Command bad =
-        run("convert --to si " + dir.write("bad.tv6d", "t\nd\nj\n1 1 x\n") + " " + dir.file("x.tv6d"));
+        run({"convert", "--to", "si", dir.write("bad.tv6d", "t\nd\nj\n1 1 x\n"), dir.file("x.tv6d")});
     EXPECT_EQ(bad.exit_code, 1);
     EXPECT_NE(bad.output.find("Error on Line 4 Item 3"), std::string::npos);
     EXPECT_FALSE(fs::exists(dir.file("x.tv6d")));
@@ -77,7 +67,7 @@ TEST(ConvertCommand, ToSIAndBack) {
 TEST(ResultsCommand, SummaryAndCsv) {
     torve::test::ScratchDir dir;
     const std::string project = copy_example(dir, "sand-over-clay-pipe-english");
-    EXPECT_EQ(run("results " + project).exit_code, 1);  // not analysed yet: no plot file
+    EXPECT_EQ(run({"results", project}).exit_code, 1);  // not analysed yet: no plot file
     // A plot file of the example's four onshore methods in the engine's layout, 2 rows each.
     std::string plot = "     4     2     1     4\n";
     for (int m = 0; m < 4; ++m)
@@ -89,7 +79,7 @@ TEST(ResultsCommand, SummaryAndCsv) {
     for (int i = 1; i <= 9; ++i) plot += std::to_string(10 * i) + " 0." + std::to_string(i) + " 5 0.01\n";
     plot += "0\n";  // the example asks for extra t-z curves: none
     dir.write("sand-over-clay-pipe-english.tv6p", plot);
-    const Command r = run("results " + project);
+    const Command r = run({"results", project});
     ASSERT_EQ(r.exit_code, 0) << r.output;
     EXPECT_NE(r.output.find(
                   "API               60.00 ft           302.0          20.0         322.0           322.0"),
@@ -99,7 +89,7 @@ TEST(ResultsCommand, SummaryAndCsv) {
     EXPECT_NE(r.output.find("head movement at the largest load level (90.0 kips): 0.9000 in"),
               std::string::npos);
 
-    const Command csv = run("results " + project + " --csv " + dir.file("csv"));
+    const Command csv = run({"results", project, "--csv", dir.file("csv")});
     ASSERT_EQ(csv.exit_code, 0) << csv.output;
     const std::string total = torve::test::read_file(dir.file("csv/pltTotal.csv"));
     EXPECT_EQ(total.substr(0, total.find("\r\n")), "curve,Total Capacity  (kips),Depth  (ft)");
@@ -107,9 +97,79 @@ TEST(ResultsCommand, SummaryAndCsv) {
     EXPECT_TRUE(fs::exists(dir.file("csv/MotionInput.csv")));
 
     dir.write("sand-over-clay-pipe-english.tv6p", plot.substr(0, 60));
-    const Command truncated = run("results " + project);
+    const Command truncated = run({"results", project});
     EXPECT_EQ(truncated.exit_code, 1);
     EXPECT_NE(truncated.output.find("This file either invalid or incomplete."), std::string::npos);
+}
+
+// A full disk (here a file-size limit of 200 bytes): the project already there stays, and the user
+// is told why. QSaveFile alone reported success over a project of 0 or 200 bytes.
+TEST(ConvertCommand, FullDiskKeepsTheOldProject) {
+    torve::test::ScratchDir dir;
+    const std::string in = copy_example(dir, "sand-over-clay-pipe-english");
+    const std::string out = dir.write("out.tv6d", "the old project\n");
+    const Command c = run({"convert", "--to", "si", in, out}, {.file_size = 200});
+    EXPECT_EQ(c.exit_code, 1) << c.output;
+    EXPECT_NE(c.output.find("File too large"), std::string::npos) << c.output;
+    EXPECT_EQ(torve::test::read_file(out), "the old project\n");
+}
+
+// A plot file beside IN that cannot be read stops the conversion with its name: the export would
+// otherwise pass for one of a project never analysed.
+TEST(ConvertCommand, DamagedPlotFileIsNamed) {
+    torve::test::ScratchDir dir;
+    const std::string in = copy_example(dir, "sand-over-clay-pipe-english");
+    dir.write("sand-over-clay-pipe-english.tv6p", "1 1 1 4\n30.0 1.0 x 2.0 3.0\n");
+    const Command c = run({"convert", "--to", "si", in, dir.file("out.tv6d")});
+    EXPECT_EQ(c.exit_code, 1) << c.output;
+    EXPECT_NE(c.output.find("sand-over-clay-pipe-english.tv6p: the plot data file cannot be read"),
+              std::string::npos)
+        << c.output;
+    EXPECT_NE(c.output.find("Error on Line 2 Item 3"), std::string::npos);
+    EXPECT_FALSE(fs::exists(dir.file("out.tv6d")));
+}
+
+// File names go through as the system spells them: UTF-8 names convert under their own names; a
+// name that is not UTF-8, which the desktop core cannot carry, is refused by name (it was reported
+// missing as input, and written under a mangled name as output).
+TEST(ConvertCommand, FileNamesAsTheSystemSpellsThem) {
+    torve::test::ScratchDir dir;
+    const std::string example = copy_example(dir, "sand-over-clay-pipe-english");
+    const std::string cafe = dir.file("caf\xc3\xa9.tv6d");
+    fs::copy_file(example, cafe);
+    const Command utf8 = run({"convert", "--to", "si", cafe, dir.file("\xc3\xa9t\xc3\xa9.tv6d")});
+    EXPECT_EQ(utf8.exit_code, 0) << utf8.output;
+    for (const char* written : {"\xc3\xa9t\xc3\xa9.tv6d", "\xc3\xa9t\xc3\xa9.cpt", "\xc3\xa9t\xc3\xa9.gwi"})
+        EXPECT_TRUE(fs::exists(dir.file(written))) << written;
+
+    const std::string latin1 = dir.file("caf\xe9.tv6d");
+    fs::copy_file(example, latin1);
+    for (const auto& [from, to] : {std::pair{latin1, dir.file("x.tv6d")}, {example, dir.file("\xe9.tv6d")}}) {
+        const Command c = run({"convert", "--to", "si", from, to});
+        EXPECT_EQ(c.exit_code, 1) << c.output;
+        EXPECT_NE(c.output.find("cannot be represented in the system's file-name encoding"),
+                  std::string::npos)
+            << c.output;
+        EXPECT_FALSE(fs::exists(to));
+    }
+}
+
+// torve check: 0 when the file can run as it stands, 1 when it cannot (with what stops it), 2 for a
+// command line it cannot understand.
+TEST(CheckCommand, ExitCodesAndFindings) {
+    const Command ok = run({"check", torve::test::source_path("examples/open-pipe-offshore-si.tv6d")});
+    EXPECT_EQ(ok.exit_code, 0) << ok.output;
+    EXPECT_NE(ok.output.find("can run as it is (0 errors, 0 warnings)"), std::string::npos) << ok.output;
+    const Command stops =
+        run({"check", torve::test::source_path("tests/reference/cases/soil-extent-stop-english.tv6d")});
+    EXPECT_EQ(stops.exit_code, 1) << stops.output;
+    EXPECT_NE(stops.output.find(
+                  "error    layer 3 at 62.00 ft: the soil profile ends at 62, shallower than the pile "
+                  "tip plus two diameters, 64"),
+              std::string::npos)
+        << stops.output;
+    EXPECT_EQ(run({"check"}).exit_code, 2);
+    EXPECT_EQ(run({"check", "/nonexistent/p.tv6d"}).exit_code, 2);
 }
 
 }  // namespace

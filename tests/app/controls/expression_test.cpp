@@ -1,7 +1,9 @@
 // Expression entry: operator ranks, signs, factorial, hex, parentheses, functions and every message.
+#include <QElapsedTimer>
 #include <QLocale>
 #include <QTest>
 #include <cmath>
+#include <limits>
 
 #include "app/controls/expression.h"
 #include "app/controls/usererror.h"
@@ -22,6 +24,8 @@ class ExpressionTest : public QObject {
     void formatEntry_data();
     void formatEntry();
     void doublesShowTheirShortForm();
+    void longEntriesTakeLinearTime();
+    void notANumberHasNoHexForm();
 };
 
 void ExpressionTest::values_data() {
@@ -145,6 +149,14 @@ void ExpressionTest::failures_data() {
                                          << "overflow";
     QTest::newRow("number beyond range") << "1E99999"
                                          << "overflow";
+    // Nesting is bounded at 256 levels; 30,000 levels once overflowed the stack.
+    QTest::newRow("parentheses too deep")
+        << QStringLiteral("(").repeated(257) + u'1' + QStringLiteral(")").repeated(257)
+        << "expression too deeply nested";
+    QTest::newRow("functions too deep")
+        << QStringLiteral("abs").repeated(257) + u'1' << "expression too deeply nested";
+    QTest::newRow("factorials too deep")
+        << u'1' + QStringLiteral("!").repeated(257) << "expression too deeply nested";
 }
 
 void ExpressionTest::failures() {
@@ -204,6 +216,31 @@ void ExpressionTest::doublesShowTheirShortForm() {
     QCOMPARE(torve::app::formatEntry(torve::app::fromDouble(47.880258980335840), false, QLocale::c()),
              QStringLiteral("47.88025898033584"));
     QCOMPARE(static_cast<double>(torve::app::fromDouble(-1e-300)), -1e-300);
+}
+
+// 200,000 characters of sums, parentheses and operand chains evaluate in well under a second; the
+// former in-place reductions took time growing with the square of the length. 256 levels still work.
+void ExpressionTest::longEntriesTakeLinearTime() {
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(
+        static_cast<double>(evaluateExpression(QStringLiteral("1+").repeated(100000) + u'1', QLocale::c())),
+        100001.0);
+    QCOMPARE(
+        static_cast<double>(evaluateExpression(QStringLiteral("(1)-").repeated(50000) + u'1', QLocale::c())),
+        -49999.0);
+    const QString deep = QStringLiteral("(").repeated(256) + QStringLiteral("abs").repeated(256) + u'1' +
+                         QStringLiteral(")").repeated(256);
+    QCOMPARE(static_cast<double>(evaluateExpression(deep, QLocale::c())), 1.0);
+    QCOMPARE(static_cast<double>(
+                 evaluateExpression(QStringLiteral("1") + QStringLiteral("!").repeated(256), QLocale::c())),
+             1.0);
+    QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+}
+
+void ExpressionTest::notANumberHasNoHexForm() {
+    const Extended nan = std::numeric_limits<Extended>::quiet_NaN();
+    QCOMPARE(torve::app::formatEntry(nan, true, QLocale::c()), QStringLiteral("NAN"));
 }
 
 QTEST_GUILESS_MAIN(ExpressionTest)

@@ -70,6 +70,37 @@ TEST(WordReader, WordsLinesAndMessages) {
                 }).startsWith(QStringLiteral("File ")));
 }
 
+// The files the engine reads, read as it reads them: a record begins on a new line and leaves what
+// is left on its last line; commas separate; reals in its free format, integers as digits only.
+TEST(WordReader, EngineRecords) {
+    WordReader r = WordReader::fromText("1 2 99\n3,4\n\n5\n6 7\n", WordSyntax::EngineRecords);
+    r.beginRecord();
+    EXPECT_EQ(r.readInt(), 1);
+    EXPECT_EQ(r.readInt(), 2);
+    r.beginRecord();  // 99 is left over
+    EXPECT_EQ(r.readInt(), 3);
+    r.beginRecord();
+    r.beginRecord();  // a record not yet read from stays where it is
+    EXPECT_EQ(r.readInt(), 5);
+    EXPECT_EQ(r.readInt(), 6);  // a record longer than its line goes on
+    for (const auto& [word, real] :
+         {std::pair{"1.5D-3", 1.5e-3}, {".5", 0.5}, {"5.", 5.0}, {"+2E1", 20.0}, {"-0.25", -0.25}}) {
+        WordReader w = WordReader::fromText(word, WordSyntax::EngineRecords);
+        EXPECT_EQ(w.readDouble(), real) << word;
+    }
+    // However many digits: the engine reads a decimal of any length.
+    const QByteArray longDecimal = "0." + QByteArray(100, '0') + "25E+100";
+    EXPECT_EQ(WordReader::fromText(longDecimal, WordSyntax::EngineRecords).readDouble(), 0.25);
+    for (const char* notReal : {"0.123-100", "1e999", "nan", "1.5.2", "0x10"}) {
+        WordReader w = WordReader::fromText(notReal, WordSyntax::EngineRecords);
+        EXPECT_TRUE(messageOf([&] { w.readDouble(); }).contains(QStringLiteral("floating point"))) << notReal;
+    }
+    for (const char* notInteger : {"1.0", "1E2", "3000000000"}) {
+        WordReader w = WordReader::fromText(notInteger, WordSyntax::EngineRecords);
+        EXPECT_TRUE(messageOf([&] { w.readInt(); }).contains(QStringLiteral("An integer"))) << notInteger;
+    }
+}
+
 // A project selecting FHWA and API, API for the load transfer, extra t-z curves, two soil layers.
 struct Analysed {
     Project project;
@@ -247,9 +278,17 @@ TEST(Results, DamagedFilesFailWithTheReadersMessage) {
     EXPECT_EQ(error,
               QStringLiteral("Error on Line 2 Item 1\rA floating point number was expected but not found."));
 
-    Analysed huge;  // a damaged count is refused before room is made for it
-    EXPECT_FALSE(huge.read("9 2000000000 1 4\n1 2 3\n", &error));
-    EXPECT_EQ(error, QStringLiteral("This file either invalid or incomplete."));
+    // Damaged counts are refused before room is made for them; the first two once ended the program
+    // with bad_alloc, the third asks for more than the rest of the file holds.
+    for (const auto& [header, message] :
+         {std::pair{"100000000 0 1 4", "Error on Line 1 Item 1\rA number of capacity curves from 0 to 9 "},
+          {"0 100000000 1 4", "Error on Line 1 Item 2\rA number of rows per curve from 0 to 501 "},
+          {"9 501 1 4", "This file either invalid or incomplete."},
+          {"-1 2 1 4", "Error on Line 1 Item 1\rA number of capacity curves"}}) {
+        Analysed huge;
+        EXPECT_FALSE(huge.read(QByteArray(header) + "\n" + original.mid(original.indexOf('\n') + 1), &error));
+        EXPECT_TRUE(error.startsWith(QLatin1String(message))) << error.toStdString();
+    }
 
     // Reading the project's results from a file that fails clears those of an earlier run.
     Analysed missing;
@@ -257,6 +296,20 @@ TEST(Results, DamagedFilesFailWithTheReadersMessage) {
     EXPECT_THROW(missing.project.readResults(QStringLiteral("/nonexistent/p.tv6p")), UserError);
     EXPECT_EQ(missing.graph(ResultGraph::SkinFriction).lineCount(), 0);
     EXPECT_TRUE(missing.project.results().driveability().empty());
+}
+
+// A second file whose depth graphs hold no curves leaves them without the first file's layer marks.
+TEST(Results, LayerMarksGoWithTheCurves) {
+    Analysed t;
+    ASSERT_TRUE(t.read(dataFile("two-methods-english.tv6p")));
+    ASSERT_EQ(t.graph(ResultGraph::SkinFriction).lineCount(Graph::LayerMarks), 2);
+    std::string empty = "0 0 1 4\n0\n";
+    for (int level = 1; level <= 9; ++level) empty += std::to_string(10 * level) + " 0.1 5 0.01\n";
+    ASSERT_TRUE(t.read(QByteArray::fromStdString(empty + "0\n")));
+    for (ResultGraph g :
+         {ResultGraph::SkinFriction, ResultGraph::UnitSkinFriction, ResultGraph::TipResistance,
+          ResultGraph::TotalCapacity, ResultGraph::Combined, ResultGraph::LoadDistribution})
+        EXPECT_EQ(t.graph(g).lineCount(Graph::LayerMarks), 0) << static_cast<int>(g);
 }
 
 TEST(Results, LoadTransferMethodNotSelected) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QStringList>
+#include <tuple>
 
 #include "app/controls/usererror.h"
 #include "app/graph/graph.h"
@@ -77,9 +78,9 @@ TEST(CptImport, ConvertedProfilesStayApartFromQc) {
     EXPECT_EQ(converted.caption, QStringLiteral("Converted SPT from CPT Data"));
     EXPECT_EQ(converted.displayName(0), QStringLiteral("Converted SPT"));
     EXPECT_EQ(p.data().cptPoints[1].qc, 28);
-    // English qc in ksf goes to the engine in lb/ft^2: 123.4 ksf is 1.23E+05, 0.5 ft is 5.00E-01.
+    // English qc in ksf goes to the engine in lb/ft^2: 123.4 ksf is 1.234E+05, 0.5 ft is 5.00E-01.
     EXPECT_EQ(lines(cptPointsFileText(p.data())),
-              (QStringList{QStringLiteral(" 1 2"), QStringLiteral("  5.00E-01  1.23E+05"),
+              (QStringList{QStringLiteral(" 1 2"), QStringLiteral("  5.00E-01  1.234E+05"),
                            QStringLiteral("  1.00E+01  2.80E+04")}));
     showCptProfile(converted, p.data(), CptProfile::Su);
     EXPECT_DOUBLE_EQ(converted.line(0).points[1].x(), 28.0 / 15);
@@ -103,8 +104,14 @@ TEST(CptImport, FailuresChangeNothing) {
     ASSERT_NO_THROW(import.read());
     setImport(p, cone, 4, 2);  // one more than the file holds
     EXPECT_EQ(messageOf(import), QStringLiteral("There was an error reading the input CPT file."));
-    setImport(p, cone, 1001, 2);
-    EXPECT_TRUE(messageOf(import).startsWith(QStringLiteral("At most 1000 data lines")));
+    // Counts beyond the dialog's limits are refused before any room is made for them.
+    for (const auto& [lines, columns, header, message] : {std::tuple{1001, 2, 0, "At most 1000 data lines"},
+                                                          {3, 1000000000, 0, "At most 20 data columns"},
+                                                          {3, 21, 0, "At most 20 data columns"},
+                                                          {3, 2, 51, "At most 50 header lines"}}) {
+        setImport(p, cone, lines, columns, header);
+        EXPECT_TRUE(messageOf(import).startsWith(QLatin1String(message))) << message;
+    }
     setImport(p, dir.file("absent.txt"), 3, 2);
     EXPECT_EQ(messageOf(import),
               QStringLiteral("File ") + p.data().cptImport.dataFile + QStringLiteral(" does not exists"));
@@ -113,6 +120,35 @@ TEST(CptImport, FailuresChangeNothing) {
 
     const std::string big = " 1 1001\n" + std::string(1001 * 4, '1');
     EXPECT_THROW(readCptPointsFile(QString::fromStdString(dir.write("big.cpt", big))), UserError);
+}
+
+// Soundings listed from the bottom up reach the project, and the engine, in order of depth.
+TEST(CptImport, PointsGivenDeepestFirstAreSortedAndTheImportSaysSo) {
+    torve::test::ScratchDir dir;
+    Project p;
+    setImport(p, dir.write("up.txt", "3 30\n2 20\n1 10\n"), 3, 2);
+    CptImport import(p);
+    const QStringList notices = import.read();
+    ASSERT_EQ(notices.size(), 1);
+    EXPECT_TRUE(notices[0].contains(QStringLiteral("sorted by depth"))) << notices[0].toStdString();
+    EXPECT_EQ(p.data().cptPoints, (std::vector<CptPoint>{{1, 10}, {2, 20}, {3, 30}}));
+    setImport(p, dir.write("down.txt", "1 10\n1 11\n2 20\n"), 3, 2);
+    EXPECT_TRUE(import.read().isEmpty());  // equal depths are in order
+}
+
+// Saving keeps every digit of real cone data: 10.00, 10.02 and 10.04 m stay apart (three digits
+// made all of them 1.00E+01), and English qc, written in lb/ft^2, comes back to the same ksf.
+TEST(CptPointsFile, ReadsBackTheSameValues) {
+    torve::test::ScratchDir dir;
+    for (UnitSystem units : {UnitSystem::SI, UnitSystem::English}) {
+        ProjectData d;
+        d.units = units;
+        d.cptPoints = {{10.0, 4123.7}, {10.02, 0.1234567}, {10.04, 1e-3 / 3}, {33.333333333333336, 17.3}};
+        const std::string path = dir.write("p.cpt", cptPointsFileText(d).toStdString());
+        EXPECT_EQ(cptPointsIn(readCptPointsFile(QString::fromStdString(path)), units), d.cptPoints);
+        EXPECT_EQ(lines(cptPointsFileText(d))[1].left(12),
+                  QStringLiteral("  1.00E+01  "));  // short when exact
+    }
 }
 
 // An English steel pipe, OD 24 in, ID 23 in, E 29,000,000 lb/in^2.

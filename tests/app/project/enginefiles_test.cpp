@@ -9,9 +9,11 @@
 #include <sstream>
 
 #include "app/controls/usererror.h"
+#include "app/project/precheck.h"
 #include "app/project/project.h"
 #include "engine/driver/run_analysis.h"
 #include "tests/app/project/engineinput.h"
+#include "tests/support/damage.h"
 #include "tests/support/scratch_dir.h"
 
 namespace {
@@ -160,6 +162,41 @@ TEST(EngineFiles, EnginePlotFilesReadBackNumberByNumber) {
         EXPECT_TRUE(read) << error.toStdString();
         EXPECT_EQ(k, numbers.size());
     }
+}
+
+// A project the check before a run clears runs to its results, both as the program saves it and as
+// its file stands; damaged examples give both outcomes.
+TEST(EngineFiles, ProjectsTheCheckClearsRunToTheirResults) {
+    std::mt19937 rng(torve::test::damage_seed(20261215u));
+    torve::test::ScratchDir dir;
+    int cleared = 0, refused = 0;
+    auto runs = [](const std::string& input) {
+        const torve::RunResult r = runEngine(input);
+        return r.status == torve::RunStatus::Completed && r.stop == torve::RunStop::None;
+    };
+    for (const fs::path& example : examples()) {
+        const std::string text = torve::test::read_file(example);
+        dir.write("d.cpt", torve::test::read_file(fs::path(example).replace_extension(".cpt")));
+        for (int trial = 0; trial < 100; ++trial) {
+            const std::string damaged = torve::test::damage_numbers(text, rng);
+            const QString path = QString::fromStdString(dir.write("d.tv6d", damaged));
+            Project p;
+            try {
+                p.readProject(path, ProjectFormat::Current);
+            } catch (const UserError&) {
+                continue;
+            }
+            const bool standsClear = canRun(precheck(p, ProjectFile::read(path, ProjectFormat::Current)));
+            EXPECT_TRUE(runs(dir.file("d.tv6d")) || !standsClear) << damaged;
+            const bool savedClear = canRun(precheck(p));
+            saveAs(p, dir.file("s.tv6d"));  // as the program hands it to the engine
+            EXPECT_TRUE(runs(dir.file("s.tv6d")) || !savedClear) << damaged;
+            cleared += savedClear ? 1 : 0;
+            refused += standsClear ? 0 : 1;
+        }
+    }
+    EXPECT_GT(cleared, 20);
+    EXPECT_GT(refused, 20);
 }
 
 }  // namespace

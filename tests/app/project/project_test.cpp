@@ -1,6 +1,9 @@
 // The project: defaults, reading current and old files, saving, unit switches, the taper check and the
 // signals of the document, on every example project and on small files written here.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
 
 #include <sstream>
 
@@ -358,6 +361,41 @@ TEST(Project, FailedSavesReportAndLeaveNoHalfFiles) {
     int files = 0;
     for (const auto& e : fs::directory_iterator(dir.path())) files += e.is_regular_file();
     EXPECT_EQ(files, 1);
+}
+
+// A write that fails part way, as on a full disk (here a file-size limit of 64 bytes): QSaveFile
+// buffers the text and in Qt 6.4 its commit reported success over a truncated file. The project
+// file keeps its old text, the message says why, and no temporary file is left.
+TEST(Project, SaveOnAFullDiskKeepsTheOldFile) {
+    torve::test::ScratchDir dir;
+    Project p;
+    readInto(p, examples().front().string());
+    saveAs(p, dir.file("p.tv6d"));
+    const std::string before = torve::test::read_file(dir.file("p.tv6d"));
+    ProjectData d = p.data();
+    d.title = QStringLiteral("Changed");
+    p.setData(d);
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);  // a write beyond the limit fails with EFBIG
+    rlimit small = old;
+    small.rlim_cur = 64;
+    setrlimit(RLIMIT_FSIZE, &small);
+    QString message;
+    try {
+        p.saveProject();
+    } catch (const UserError& e) {
+        message = e.message();
+    }
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, handler);
+    EXPECT_TRUE(message.contains(QStringLiteral("File too large"))) << message.toStdString();
+    EXPECT_TRUE(message.contains(q(dir.file("p.tv6d"))));
+    EXPECT_EQ(torve::test::read_file(dir.file("p.tv6d")), before);
+    EXPECT_TRUE(p.isModified());
+    int files = 0;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir.path())) ++files;
+    EXPECT_EQ(files, 3);  // p.tv6d, p.gwi and p.cpt of the first save
 }
 
 TEST(Project, ModifiedStateAndSignals) {

@@ -5,6 +5,8 @@
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
+#include <sys/resource.h>
 
 #include "app/graph/graph.h"
 #include "app/render/graphexport.h"
@@ -126,6 +128,19 @@ void GraphPainterTest::savedPictureSizes() {
                        {100000, 100000}, 72, {}),
              GraphSaveResult::NoMemory);
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("huge.png"))));
+    // A disk that fills part way (a file-size limit of 64 bytes): the picture that was there stays,
+    // and the save says it failed instead of leaving a cut file behind a success.
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 64;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const GraphSaveResult onFullDisk = saveGraph(bmp, GraphFileFormat::Svg, painter, pixels, 72, {});
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, handler);
+    QCOMPARE(onFullDisk, GraphSaveResult::CannotWrite);
+    QCOMPARE(QImage(bmp, "BMP").size(), QSize(432, 288));
     QCOMPARE(graphFileFormat(QStringLiteral("a/b.SVG")), std::optional(GraphFileFormat::Svg));
     QCOMPARE(graphFileFormat(QStringLiteral("a/b.txt")), std::nullopt);
 }

@@ -277,6 +277,21 @@ TEST(CptReader, ReadsRowsAndRefusesTooMany) {
     EXPECT_THROW(parse_cpt_data("", "p.cpt"), InputError);
 }
 
+// Rows given deepest first would be looked up upside down and shift the capacities of the cone
+// methods. Equal depths (a step in qc) stay allowed.
+TEST(CptReader, DepthsGoingUpwardAreRefusedWhereTheyTurn) {
+    EXPECT_EQ(parse_cpt_data(" 2 3\n 1 5000\n 1 6000\n 2 7000\n", "p.cpt").points.size(), 3u);
+    try {
+        parse_cpt_data(" 2 3\n 3.0 5000\n 2.0 6000\n 1.0 7000\n", "p.cpt");
+        FAIL();
+    } catch (const InputError& e) {
+        EXPECT_STREQ(
+            e.what(),
+            "CPT data file \"p.cpt\", CPT row 2 of 3, line 3: CPT depths must not decrease downwards; "
+            "the row above lies at 3.00.");
+    }
+}
+
 TEST(InputFiles, MissingFileIsNamed) {
     test::ScratchDir dir;
     try {

@@ -58,6 +58,28 @@ TEST(NamesFile, ClosedConsoleGivesEmptyPathsInsteadOfHanging) {
     EXPECT_EQ(nf.report, "");
 }
 
+// A path cut to the 255 characters the engine takes would name another file, where the report would
+// go; 255 characters (trailing blanks aside) are read, 256 are refused, from the file and the console.
+TEST(NamesFile, PathsLongerThanTheLimitAreRefusedNotCut) {
+    const std::string longest = "/" + std::string(254, 'p');
+    const std::string longer = longest + "q";
+    std::ostringstream console;
+    std::istringstream answers(longer + "\n");
+    std::istringstream fits("v\na\nb\n0\n" + longest + "   \nr\np\nc\n");
+    EXPECT_EQ(read_names_file(fits, console, answers).input, longest);
+    std::istringstream too_long("v\na\nb\n0\ni\n" + longer + "\np\nc\n");
+    try {
+        read_names_file(too_long, console, answers);
+        FAIL();
+    } catch (const InputError& e) {
+        EXPECT_NE(std::string(e.what()).find("line 6: the path is 256 characters long; at most 255"),
+                  std::string::npos)
+            << e.what();
+    }
+    std::istringstream asks("v\na\nb\n0\n");
+    EXPECT_THROW(read_names_file(asks, console, answers), InputError);
+}
+
 TEST(NamesFile, FirstFourLinesAreRequired) {
     std::ostringstream console;
     std::istringstream answers;

@@ -173,8 +173,9 @@ TEST(RunAnalysis, MissingFilesFailWithTheirNames) {
     RunResult r = run_analysis(files, console);
     EXPECT_EQ(r.status, RunStatus::InputError);
     const std::string expected = "ERROR - The input data file \"" + files.input + "\" does not exist.";
-    EXPECT_EQ(last_line(test::read_file(files.report)), expected);
     EXPECT_EQ(last_line(console.str()), expected);
+    EXPECT_FALSE(std::filesystem::exists(files.report));  // nothing is created before the input is read
+    EXPECT_FALSE(std::filesystem::exists(files.plot));
 
     files.input = dir.write("p.tv6d", deep_enough(64).text());
     r = run_analysis(files, console);
@@ -184,6 +185,36 @@ TEST(RunAnalysis, MissingFilesFailWithTheirNames) {
     RunOptions optional_cpt;
     optional_cpt.cpt_optional = true;
     EXPECT_EQ(run_analysis(files, console, optional_cpt).status, RunStatus::Completed);
+}
+
+// An output named like an input would be destroyed by the run before or while it is read: refused
+// before any file is opened, everything left as it was.
+TEST(RunAnalysis, OutputsThatWouldOverwriteAnInputAreRefused) {
+    ScratchDir dir;
+    const std::string input = dir.write("p.tv6d", deep_enough(64).text());
+    const std::string cpt = dir.write("p.cpt", " 1 0\n");
+    std::filesystem::create_directory(dir.path() / "sub");
+    std::filesystem::create_symlink(input, dir.path() / "link.tv6d");
+    const struct {
+        std::string report, plot, clash;
+    } cases[] = {
+        {input, dir.file("p.tv6p"), "report file \"" + input + "\" is also the input data file"},
+        {dir.file("p.tv6o"), input, "plot file \"" + input + "\" is also the input data file"},
+        {dir.file("p.tv6o"), dir.file("sub/../p.cpt"), "is also the CPT data file"},
+        {dir.file("link.tv6d"), dir.file("p.tv6p"), "is also the input data file"},
+        {dir.file("p.tv6o"), dir.file("p.tv6o"),
+         "plot file \"" + dir.file("p.tv6o") + "\" is also the report file"},
+    };
+    for (const auto& c : cases) {
+        std::ostringstream console;
+        const RunResult r = run_analysis({input, c.report, c.plot, cpt}, console);
+        EXPECT_EQ(r.status, RunStatus::InputError) << c.clash;
+        EXPECT_NE(r.message.find(c.clash), std::string::npos) << r.message;
+        EXPECT_EQ(test::read_file(input), deep_enough(64).text());
+        EXPECT_EQ(test::read_file(cpt), " 1 0\n");
+        EXPECT_FALSE(std::filesystem::exists(dir.file("p.tv6o")));
+        EXPECT_FALSE(std::filesystem::exists(dir.file("p.tv6p")));
+    }
 }
 
 TEST(RunAnalysis, MalformedInputEndsTheReportWithTheLocatedMessage) {

@@ -1,0 +1,139 @@
+// The check before a run on the sand-over-clay example (sand 0-20 ft, clay 20-45 ft with PI 30 and
+// YSR 2.5 / 1.8, sand 45-90 ft with blow counts; a 24 in pipe 60 ft long; 8 CPT points), changed one
+// way per case.
+#include "app/project/precheck.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "app/project/project.h"
+#include "tests/support/scratch_dir.h"
+
+namespace {
+
+using namespace torve::app;
+using torve::Method;
+using Severity = Finding::Severity;
+
+void setLayerValue(Project& p, int layer, int column, double value) {
+    GridTable* data = p.tables().soilLayers.cell(ProjectTables::LayerDataColumn, layer).subTable();
+    for (int row = 0; row < 2; ++row) data->cell(column, row).setDouble(value);
+}
+
+void change(Project& p, const std::function<void(ProjectData&)>& f) {
+    ProjectData d = p.data();
+    f(d);
+    p.setData(d);
+}
+
+struct Case {
+    const char* name;
+    std::function<void(Project&)> change;
+    std::vector<Finding> expected;
+};
+
+TEST(Precheck, NamesWhatAMethodLacksWithItsLayerAndDepth) {
+    const Case cases[] = {
+        {"the example as it is", [](Project&) {}, {}},
+        // Layer 1 has neither qc nor a blow count; layer 3 takes qc from its blow counts, and the
+        // NGI clay rule bears on su.
+        {"no qc for a cone method",
+         [](Project& p) {
+             change(p, [](ProjectData& d) {
+                 d.setSelected(Method::Ngi, true);
+                 d.cptPoints.clear();
+             });
+         },
+         {{Severity::Error, Method::Ngi, 1, 0.0,
+           QStringLiteral("no cone resistance qc: none in the layer, no CPT points, no blow count")}}},
+        {"no PI or YSR for ICP clay",
+         [](Project& p) {
+             change(p, [](ProjectData& d) { d.setSelected(Method::IcpMtd, true); });
+             setLayerValue(p, 1, ProjectTables::PlasticityIndex, 0);
+             setLayerValue(p, 1, ProjectTables::YieldStressRatio, 0);
+         },
+         {{Severity::Error, Method::IcpMtd, 2, 20.0, QStringLiteral("no yield stress ratio YSR")},
+          {Severity::Error, Method::IcpMtd, 2, 20.0, QStringLiteral("no plasticity index PI")}}},
+        // 60 ft + 2 x 24 in = 64 ft of soil are needed.
+        {"soil shallower than the tip plus two diameters",
+         [](Project& p) { p.tables().soilLayers.cell(ProjectTables::BottomDepthColumn, 2).setDouble(63); },
+         {{Severity::Error,
+           {},
+           3,
+           63.0,
+           QStringLiteral(
+               "the soil profile ends at 63, shallower than the pile tip plus two diameters, 64")}}},
+        // A 12 in timber pile 60 ft long: 12 - 2 x 720 x tan 1 degree < 0; the largest angle is
+        // atan(6 / 720) = 0.477 degrees.
+        {"a taper that leaves a negative tip diameter",
+         [](Project& p) {
+             change(p, [](ProjectData& d) {
+                 d.pileType = torve::PileType::Timber;
+                 d.outerDiameter = 12;
+                 d.innerDiameter = d.endSectionLength = d.endSectionInnerDiameter = 0;
+                 d.taperAngle = 1;
+             });
+         },
+         {{Severity::Error,
+           {},
+           0,
+           {},
+           QStringLiteral(
+               "the taper angle of 1 degrees gives a negative diameter at the tip; it must be below "
+               "0.477 degrees")}}},
+        {"CPT depths out of order",
+         [](Project& p) { change(p, [](ProjectData& d) { std::swap(d.cptPoints[1], d.cptPoints[2]); }); },
+         {{Severity::Error,
+           {},
+           0,
+           5.0,
+           QStringLiteral("CPT point 3 at 5 lies above the point before it at 10")}}},
+        {"an implausible friction angle only warns",
+         [](Project& p) { setLayerValue(p, 0, ProjectTables::FrictionAngle, 50); },
+         {{Severity::Warning,
+           {},
+           1,
+           0.0,
+           QStringLiteral("a friction angle of 50 degrees is above 45 degrees")},
+          {Severity::Warning,
+           {},
+           1,
+           20.0,
+           QStringLiteral("a friction angle of 50 degrees is above 45 degrees")}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Project p;
+        p.readProject(
+            QString::fromStdString(torve::test::source_path("examples/sand-over-clay-pipe-english.tv6d")),
+            ProjectFormat::Current);
+        c.change(p);
+        const std::vector<Finding> findings = precheck(p);
+        EXPECT_EQ(findings.size(), c.expected.size());
+        for (std::size_t i = 0; i < std::min(findings.size(), c.expected.size()); ++i) {
+            EXPECT_EQ(findings[i], c.expected[i]) << findings[i].message.toStdString();
+        }
+        EXPECT_EQ(canRun(findings), c.expected.empty() || c.expected.front().severity == Severity::Warning);
+    }
+}
+
+// The reference case whose record 9 says the soil ends at 62 ft although its layers reach 90 ft: run
+// as its file stands it stops short of the 64 ft the pile needs; saved by the program it would run.
+TEST(Precheck, AFileAsItStandsOrAsTheProgramSavesIt) {
+    Project p;
+    p.readProject(QString::fromStdString(
+                      torve::test::source_path("tests/reference/cases/soil-extent-stop-english.tv6d")),
+                  ProjectFormat::Current);
+    EXPECT_TRUE(canRun(precheck(p)));
+    const std::vector<Finding> asItStands =
+        precheck(p, ProjectFile::read(QString::fromStdString(torve::test::source_path(
+                                          "tests/reference/cases/soil-extent-stop-english.tv6d")),
+                                      ProjectFormat::Current));
+    ASSERT_EQ(asItStands.size(), 1u);
+    EXPECT_EQ(
+        asItStands[0].message,
+        QStringLiteral("the soil profile ends at 62, shallower than the pile tip plus two diameters, 64"));
+}
+
+}  // namespace
