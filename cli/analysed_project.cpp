@@ -37,7 +37,8 @@ int read_analysed_project(const std::string& path, app::Project& project) {
     try {
         project.readResults(plot);
     } catch (const UserError& e) {
-        std::cerr << native_file_name(plot) << ": " << QString(app::texts::kPlotReadFailed).toStdString() << '\n'
+        std::cerr << native_file_name(plot) << ": " << QString(app::texts::kPlotReadFailed).toStdString()
+                  << '\n'
                   << QString(e.message()).replace(u'\r', u' ').toStdString() << '\n';
         return kExitRunFailed;
     }

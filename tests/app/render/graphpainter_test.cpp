@@ -1,4 +1,5 @@
 // The graph painter's picture of known graphs, checked at a few pixels, and the saved files.
+#include <sys/resource.h>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -6,7 +7,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
-#include <sys/resource.h>
 
 #include "app/graph/graph.h"
 #include "app/render/graphexport.h"
