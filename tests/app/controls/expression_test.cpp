@@ -1,5 +1,4 @@
 // Expression entry: operator ranks, signs, factorial, hex, parentheses, functions and every message.
-#include <QElapsedTimer>
 #include <QLocale>
 #include <QTest>
 #include <cmath>
@@ -24,7 +23,7 @@ class ExpressionTest : public QObject {
     void formatEntry_data();
     void formatEntry();
     void doublesShowTheirShortForm();
-    void longEntriesTakeLinearTime();
+    void longEntries();
     void notANumberHasNoHexForm();
 };
 
@@ -220,9 +219,9 @@ void ExpressionTest::doublesShowTheirShortForm() {
 
 // 200,000 characters of sums, parentheses and operand chains evaluate in well under a second; the
 // former in-place reductions took time growing with the square of the length. 256 levels still work.
-void ExpressionTest::longEntriesTakeLinearTime() {
-    QElapsedTimer clock;
-    clock.start();
+// Entries far longer than anyone types end with their value, not with the stack: the walk is
+// iterative and nesting is bounded. Their speed (linear in the length) is in the benchmarks.
+void ExpressionTest::longEntries() {
     QCOMPARE(
         static_cast<double>(evaluateExpression(QStringLiteral("1+").repeated(100000) + u'1', QLocale::c())),
         100001.0);
@@ -235,7 +234,6 @@ void ExpressionTest::longEntriesTakeLinearTime() {
     QCOMPARE(static_cast<double>(
                  evaluateExpression(QStringLiteral("1") + QStringLiteral("!").repeated(256), QLocale::c())),
              1.0);
-    QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
 }
 
 void ExpressionTest::notANumberHasNoHexForm() {
