@@ -1,5 +1,6 @@
 // A whole engine run on any input data file and CPT data file: it completes or refuses with a
 // status, never crashes, and a completed run writes no NaN or infinity.
+#include <algorithm>
 #include <sstream>
 
 #include "engine/driver/run_analysis.h"
@@ -8,13 +9,16 @@
 namespace {
 
 // The text records the report echoes are the user's words; anything else holding "NaN" or "Inf" is a
-// number gone wrong. Only a text that itself holds one of them is taken out, in one pass.
+// number gone wrong. Only a text that itself holds one of them is taken out, in one pass, as wide as
+// the report echoes it: the title in 70 characters, the designer and the job number in 60.
 std::string withoutTexts(const std::string& report, std::string_view project) {
+    constexpr std::size_t kEchoWidth[] = {70, 60, 60};
     std::string out = report;
     for (int line = 0; line < 3 && !project.empty(); ++line) {
         const std::size_t end = project.find('\n');
-        std::string text(project.substr(0, std::min<std::size_t>(end, 72)));
+        std::string text(project.substr(0, std::min(end, project.size())));
         if (!text.empty() && text.back() == '\r') text.pop_back();
+        text.resize(std::min(text.size(), kEchoWidth[line]));
         project = end == std::string_view::npos ? std::string_view{} : project.substr(end + 1);
         if (text.find("NaN") == std::string::npos && text.find("Inf") == std::string::npos) continue;
         std::string kept;
