@@ -6,9 +6,9 @@
 #include <QPixmap>
 
 #include "app/graph/graph.h"
-#include "app/main/appsettings.h"
 #include "app/project/project.h"
 #include "app/views/graphwindow.h"
+#include "app/widgets/appsettings.h"
 #include "app/widgets/windowhost.h"
 
 namespace {

@@ -14,8 +14,8 @@
 
 #include "app/dialogs/formrows.h"
 #include "app/dialogs/texts.h"
-#include "app/main/appsettings.h"
 #include "app/project/project.h"
+#include "app/widgets/appsettings.h"
 #include "app/widgets/caption.h"
 #include "app/widgets/messages.h"
 #include "app/widgets/numberfield.h"

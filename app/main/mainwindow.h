@@ -6,9 +6,9 @@
 #include <functional>
 #include <memory>
 
-#include "app/main/appsettings.h"
 #include "app/main/helpwindow.h"
 #include "app/project/projectfile.h"
+#include "app/widgets/appsettings.h"
 #include "app/widgets/windowhost.h"
 
 class QAction;

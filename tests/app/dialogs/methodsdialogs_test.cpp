@@ -8,7 +8,7 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "app/main/appsettings.h"
+#include "app/widgets/appsettings.h"
 #include "tests/app/dialogs/dialogdriver.h"
 
 using namespace torve;

@@ -7,8 +7,8 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "app/main/appsettings.h"
 #include "app/project/project.h"
+#include "app/widgets/appsettings.h"
 #include "app/widgets/windowhost.h"
 
 namespace torve::app::test {

@@ -5,8 +5,8 @@
 #include <QString>
 #include <vector>
 
-#include "app/main/appsettings.h"
 #include "app/project/project.h"
+#include "app/widgets/appsettings.h"
 #include "app/widgets/windowhost.h"
 
 namespace torve::app::test {

@@ -1,5 +1,5 @@
 // The user's settings through QSettings.
-#include "app/main/appsettings.h"
+#include "app/widgets/appsettings.h"
 
 #include <QSettings>
 
