@@ -25,7 +25,8 @@ int read_analysed_project(const std::string& path, app::Project& project) {
     try {
         project.readProject(file, current ? ProjectFormat::Current : ProjectFormat::Previous);
     } catch (const UserError& e) {
-        std::cerr << path << ": " << e.message().toStdString() << '\n';
+        // The core's messages part their lines with '\r', which a terminal would print over.
+        std::cerr << path << ": " << QString(e.message()).replace(u'\r', u' ').toStdString() << '\n';
         return kExitRunFailed;
     }
     const QString plot =
