@@ -1,0 +1,180 @@
+"""The Python module against the torve runner and the desktop core, and its own promises.
+
+Run by CTest (python_tests) with PYTHONPATH naming the build's python folder and TORVE_RUNNER the
+built runner, so that both sides are the same build.
+"""
+
+import datetime
+import os
+import pathlib
+import shutil
+import subprocess
+import sys
+
+import numpy as np
+import pytest
+
+import torve
+
+SOURCE = pathlib.Path(__file__).resolve().parents[2]
+EXAMPLES = sorted((SOURCE / "examples").glob("*.tv6d"))
+RUNNER = os.environ.get("TORVE_RUNNER", "torve")
+
+
+def copy_example(example, folder):
+    """The example and its CPT file copied into `folder`; the copy's path."""
+    target = folder / example.name
+    shutil.copy(example, target)
+    cpt = example.with_suffix(".cpt")
+    if cpt.exists():
+        shutil.copy(cpt, target.with_suffix(".cpt"))
+    return target
+
+
+def without_date(report):
+    """The report without its date block, the one part that depends on the clock."""
+    return [line for line in report.splitlines() if "DATE" not in line.upper() and "TIME" not in line.upper()]
+
+
+@pytest.mark.parametrize("example", EXAMPLES, ids=lambda p: p.stem)
+def test_results_equal_the_runners_to_the_last_digit(example, tmp_path):
+    path = copy_example(example, tmp_path)
+    subprocess.run([RUNNER, "run", str(path)], check=True, capture_output=True)
+    plot = path.with_suffix(".tv6p").read_text()
+    report = path.with_suffix(".tv6o").read_text()
+
+    results = torve.run(torve.Project.read(str(path)), report=True)
+    # The plot text holds every capacity row and curve point: equal bytes, equal digits.
+    assert results.plot_text == plot
+    assert without_date(results.report) == without_date(report)
+    # The arrays are the plot text's numbers: the total of the first table's last row, read from
+    # the text by hand (block 1 is 4 numbers, then 5 per row).
+    numbers = plot.split()
+    curves, rows = int(numbers[0]), int(numbers[1])
+    assert len(results.methods) == curves
+    first = results.methods[0]
+    assert len(first.depth) == rows
+    assert first.total[-1] == float(numbers[4 + 5 * (rows - 1) + 3])
+    assert first.tip[3] == pytest.approx(first.total[-1], abs=0.5)
+    assert len(results.head_load) == 9 and results.distribution_load.shape == (9, rows)
+
+
+def variations(count):
+    base = torve.Project.read(str(SOURCE / "examples" / "open-pipe-offshore-si.tv6d"))
+    projects = []
+    for k in range(count):
+        p = base.copy()
+        p.pile_length = 30.0 + k
+        projects.append(p)
+    return projects
+
+
+def test_run_many_equals_runs_one_after_another():
+    projects = variations(8)
+    when = datetime.datetime(2026, 12, 8, 10, 0, 0)
+    side_by_side = torve.run_many(projects, jobs=3, report=True, time=when)
+    for project, together in zip(projects, side_by_side):
+        alone = torve.run(project, report=True, time=when)
+        assert together.report == alone.report
+        assert together.plot_text == alone.plot_text
+    totals = [r.capacity("API RP 2A").total[-1] for r in side_by_side]
+    assert totals == sorted(totals), "a longer pile carries more"
+
+
+@pytest.mark.parametrize("line_number, old, new, record", [
+    (5, "0 0 914 864 210000000 40 10", "0 0 914 864 210000000 0 10", "record 5 (pile section)"),
+    (7, "0 0.5 1 0 4 1 0", "0 0.5 9 0 4 1 0", "record 7 (computation options)"),
+    (4, "2 4 6", "3 4 6", "record 4 (units, print interval, soil points)"),
+])
+def test_input_error_carries_file_record_and_line(tmp_path, line_number, old, new, record):
+    text = (SOURCE / "examples" / "open-pipe-offshore-si.tv6d").read_text()
+    assert text.splitlines()[line_number - 1] == old
+    path = tmp_path / "bad.tv6d"
+    path.write_text(text.replace(old, new, 1))
+    with pytest.raises(torve.InputError) as caught:
+        torve.Project.read(str(path))
+    assert caught.value.file == str(path)
+    assert caught.value.record == record
+    assert caught.value.line == line_number
+    assert str(caught.value).startswith(f'Input data file "{path}", {record}, line {line_number}: ')
+
+
+@pytest.mark.parametrize("field, value, line_number", [
+    ("pile_length", 0.0, 5),
+    ("inside_diameter", 2000.0, 5),  # wider than the outside diameter
+    ("pile_type", 8, 7),
+    ("load_transfer_method", 0, 7),
+])
+def test_assignment_is_checked_by_the_engine(field, value, line_number):
+    project = torve.Project.new("SI")
+    before = project.input_text()
+    with pytest.raises(torve.InputError) as caught:
+        setattr(project, field, value)
+    assert caught.value.line == line_number
+    assert project.input_text() == before, "a refused value leaves the project as it was"
+
+
+def test_stopped_run_is_a_result_with_its_reason():
+    project = torve.Project.new("SI")  # 20 m pile in soil to 30 m
+    project.pile_length = 29.0  # needs soil to 29 + 2 x 0.61 m
+    results = torve.run(project)
+    assert results.stop_reason == "soil extent"
+    assert "record 9" in results.stop
+    assert results.methods == []
+
+
+def test_written_project_reads_back_in_the_desktop_core(tmp_path):
+    """The desktop core reads and saves (torve convert to the same units) the Python-written file
+    and the original to the same bytes."""
+    for example in EXAMPLES:
+        original = copy_example(example, tmp_path)
+        project = torve.Project.read(str(original))
+        written = tmp_path / ("py-" + example.name)
+        project.write(str(written))
+        assert torve.Project.read(str(written)).input_text() == project.input_text()
+        units = "si" if project.units == "SI" else "english"
+        saved = []
+        for source in (original, written):
+            target = tmp_path / ("core-" + source.name)
+            subprocess.run([RUNNER, "convert", "--to", units, str(source), str(target)], check=True,
+                           capture_output=True)
+            saved.append(target.read_text())
+        assert saved[0] == saved[1], example.name
+
+
+def test_fields_methods_and_cpt_points(tmp_path):
+    project = torve.Project.new("English")
+    project.methods = ["API RP 2A", 1]
+    assert project.methods == [torve.METHODS[1], "API RP 2A"]
+    with pytest.raises(ValueError):
+        project.methods = ["no such method"]
+    project.cpt_points = [(0.0, 0.0), (50.0, 200000.0)]
+    with pytest.raises(torve.InputError):
+        project.cpt_points = [(5.0, 1.0), (1.0, 1.0)]  # depths going upwards
+    project.write(str(tmp_path / "p.tv6d"))
+    again = torve.Project.read(str(tmp_path / "p.tv6d"))
+    assert again.cpt_points == [(0.0, 0.0), (50.0, 200000.0)]
+    assert again.outside_diameter == 24.0
+
+
+def test_to_pandas():
+    pandas = pytest.importorskip("pandas")
+    results = torve.run(torve.Project.read(str(SOURCE / "examples" / "open-pipe-offshore-si.tv6d")))
+    frame = results.to_pandas()
+    assert isinstance(frame, pandas.DataFrame)
+    assert len(frame) == sum(len(m.depth) for m in results.methods)
+
+
+def test_parametric_study_script_runs(tmp_path):
+    script = SOURCE / "examples" / "python" / "parametric_study.py"
+    done = subprocess.run([sys.executable, str(script), "--output", str(tmp_path / "study.png")],
+                          capture_output=True, text=True, check=True)
+    lines = done.stdout.splitlines()
+    assert lines[0].split()[:2] == ["length", "diameter"]
+    assert len(lines) == 1 + 5 * 8
+
+
+def test_help_is_useful():
+    assert "InputError" in torve.run.__doc__
+    assert "engine's reader" in torve.Project.__doc__
+    assert torve.Project.pile_length.__doc__.startswith("total pile length")
