@@ -32,7 +32,7 @@ endforeach()
 
 install(FILES ${TORVE_MANUALS} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/torve COMPONENT programs)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/ DESTINATION ${CMAKE_INSTALL_DATADIR}/torve/examples
-        COMPONENT programs FILES_MATCHING PATTERN "*.tv6d" PATTERN "*.cpt")
+        COMPONENT programs FILES_MATCHING PATTERN "*.tv6d" PATTERN "*.cpt" PATTERN "*.py")
 
 # Desktop menu entry, icon, file type of the projects and the software centre's description.
 if(TARGET torve6)
