@@ -12,6 +12,7 @@ the report text costs the Python runs.
 
 import argparse
 import pathlib
+import resource
 import statistics
 import subprocess
 import tempfile
@@ -31,13 +32,23 @@ def variations(example, count):
     return projects
 
 
+def cpu_seconds():
+    """Processor time of this process and of the children it waited for, all threads."""
+    own = resource.getrusage(resource.RUSAGE_SELF)
+    children = resource.getrusage(resource.RUSAGE_CHILDREN)
+    return own.ru_utime + own.ru_stime + children.ru_utime + children.ru_stime
+
+
 def median_time(action, repeats):
-    times = []
+    """Median wall time and median processor time of `repeats` calls: on a shared machine the
+    processor time is the steadier of the two."""
+    walls, cpus = [], []
     for _ in range(repeats):
-        start = time.perf_counter()
+        start, start_cpu = time.perf_counter(), cpu_seconds()
         action()
-        times.append(time.perf_counter() - start)
-    return statistics.median(times)
+        walls.append(time.perf_counter() - start)
+        cpus.append(cpu_seconds() - start_cpu)
+    return statistics.median(walls), statistics.median(cpus)
 
 
 def main():
@@ -68,18 +79,23 @@ def main():
         t_runner = median_time(runner, args.repeats)
         t_python = median_time(python(False), args.repeats)
         t_python_report = median_time(python(True), args.repeats)
-        t_single = median_time(lambda: torve.run_many(projects[:200], jobs=1), args.repeats) / 200
+        wall, cpu = median_time(lambda: torve.run_many(projects[:200], jobs=1), args.repeats)
+        t_single = (wall / 200, cpu / 200)
 
     n = args.count
-    print(f"{n} variations of {pathlib.Path(args.example).name}, jobs {args.jobs}, median of {args.repeats}")
-    print(f"  torve run --jobs {args.jobs}:              {t_runner:8.3f} s  ({1000 * t_runner / n:.3f} ms per run)")
-    print(f"  torve.run_many(jobs={args.jobs}):            {t_python:8.3f} s  ({1000 * t_python / n:.3f} ms per run)")
-    print(f"  torve.run_many(jobs={args.jobs}, report=True): {t_python_report:8.3f} s  "
-          f"({1000 * t_python_report / n:.3f} ms per run)")
-    print(f"  ratio runner / run_many:           {t_runner / t_python:8.2f}")
-    print(f"  report kept costs:                 {100 * (t_python_report / t_python - 1):8.1f} %")
-    print(f"  one thread, per run:               {1000 * t_single:8.3f} ms")
+    print(f"{n} variations of {pathlib.Path(args.example).name}, jobs {args.jobs}, median of {args.repeats};"
+          " wall and processor time per run")
 
+    def line(label, t):
+        print(f"  {label:38s} {1000 * t[0] / n:7.3f} ms wall  {1000 * t[1] / n:7.3f} ms cpu")
+
+    line(f"torve run --jobs {args.jobs}", t_runner)
+    line(f"torve.run_many(jobs={args.jobs})", t_python)
+    line(f"torve.run_many(jobs={args.jobs}, report=True)", t_python_report)
+    line("torve.run_many(jobs=1), 200 runs", (t_single[0] * n, t_single[1] * n))
+    print(f"  ratio runner / run_many:  wall {t_runner[0] / t_python[0]:.2f}  cpu {t_runner[1] / t_python[1]:.2f}")
+    print(f"  keeping the report costs: wall {100 * (t_python_report[0] / t_python[0] - 1):.1f} %"
+          f"  cpu {100 * (t_python_report[1] / t_python[1] - 1):.1f} %")
 
 if __name__ == "__main__":
     main()
