@@ -128,11 +128,20 @@ Project new_project(const std::string& units) {
     return p;
 }
 
+// Writes beside the file and renames into place: a write that fails (a full disk) leaves the file
+// that was there as it was.
 void write_text(const std::string& path, const std::string& text) {
-    std::ofstream f(path, std::ios::binary | std::ios::trunc);
+    const std::string temporary = path + ".writing~";
+    std::ofstream f(temporary, std::ios::binary | std::ios::trunc);
     f << text;
     f.close();
-    if (!f) throw py::value_error("cannot write \"" + path + "\"");
+    std::error_code ec;
+    if (f) std::filesystem::rename(temporary, path, ec);
+    if (!f || ec) {
+        std::filesystem::remove(temporary, ec);
+        PyErr_SetFromErrnoWithFilename(PyExc_OSError, path.c_str());
+        throw py::error_already_set();
+    }
 }
 
 void write_project(Project& p, const std::string& path) {
@@ -161,7 +170,10 @@ struct Outcome {
 
 Job job_of(const Project& p, bool report) {
     Job j;
-    const std::filesystem::path base = name_of(p);
+    // The names torve run shows for the same file: absolute paths.
+    std::error_code ec;
+    std::filesystem::path base = std::filesystem::absolute(name_of(p), ec);
+    if (ec) base = name_of(p);
     j.names.input = base.string();
     j.names.report = std::filesystem::path(base).replace_extension(".tv6o").string();
     j.names.plot = std::filesystem::path(base).replace_extension(".tv6p").string();
