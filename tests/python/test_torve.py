@@ -213,3 +213,42 @@ def test_failed_write_keeps_the_file_that_was_there(tmp_path):
     finally:
         os.chmod(tmp_path, 0o700)
     assert target.read_text() == "the user's file"
+
+
+def csv_curves(path):
+    """{curve name: (x values, y values)} of a CSV file of `torve results --csv`."""
+    import csv
+    curves = {}
+    with open(path, newline="") as f:
+        rows = csv.reader(f)
+        next(rows)
+        for name, x, y in rows:
+            xs, ys = curves.setdefault(name, ([], []))
+            xs.append(float(x))
+            ys.append(float(y))
+    return curves
+
+
+def test_arrays_agree_with_the_desktop_cores_reading(tmp_path):
+    """The desktop core's own plot-file reader, through `torve results --csv`, finds the same curves
+    (its CSV prints four significant digits, hence the tolerance)."""
+    path = copy_example(SOURCE / "examples" / "open-pipe-offshore-si.tv6d", tmp_path)
+    subprocess.run([RUNNER, "run", str(path)], check=True, capture_output=True)
+    subprocess.run([RUNNER, "results", str(path), "--csv", str(tmp_path / "csv")], check=True,
+                   capture_output=True)
+    results = torve.run(torve.Project.read(str(path)))
+
+    totals = csv_curves(tmp_path / "csv" / "pltTotal.csv")  # total capacity against depth
+    labels = {"API RP 2A": "API", "NGI": "NGI", "ICP/MTD": "MTD", "Fugro": "FUGRO", "UWA": "UWA"}
+    assert sorted(totals) == sorted(labels[m.name] for m in results.methods)
+    for m in results.methods:
+        capacity, depth = totals[labels[m.name]]
+        np.testing.assert_allclose(m.total, capacity, rtol=1e-3)
+        np.testing.assert_allclose(m.depth, depth, rtol=1e-3)
+    # Both curves start at the unloaded pile: (0, 0) and then one point per load level.
+    load, settlement = csv_curves(tmp_path / "csv" / "pltAxial.csv")["API"]
+    np.testing.assert_allclose(results.head_load, load[1:], rtol=1e-3)
+    np.testing.assert_allclose(results.head_movement, settlement[1:], rtol=1e-3)
+    tip, tip_settlement = csv_curves(tmp_path / "csv" / "PltQw.csv")["Curve #1"]
+    np.testing.assert_allclose(results.tip_load, tip[1:], rtol=1e-3)
+    np.testing.assert_allclose(results.tip_movement, tip_settlement[1:], rtol=1e-3)
