@@ -117,13 +117,32 @@ def test_assignment_is_checked_by_the_engine(field, value, line_number):
     assert project.input_text() == before, "a refused value leaves the project as it was"
 
 
-def test_stopped_run_is_a_result_with_its_reason():
-    project = torve.Project.new("SI")  # 20 m pile in soil to 30 m
-    project.pile_length = 29.0  # needs soil to 29 + 2 x 0.61 m
+@pytest.mark.parametrize("fields, reason, words", [
+    # A 20 m pile of 0.61 m in soil to 30 m; 29 m needs soil to 29 + 2 x 0.61 = 30.22 m.
+    ({"pile_length": 29.0}, "soil extent", "record 9"),
+    # 30 m of soil in steps of 0.05 m: 600 segments, over the 500 the tables hold.
+    ({"increment": 0.05}, "segment limit", "600 segments"),
+])
+def test_stopped_run_is_a_result_with_its_reason(fields, reason, words):
+    project = torve.Project.new("SI")
+    project.update(**fields)
     results = torve.run(project)
-    assert results.stop_reason == "soil extent"
-    assert "record 9" in results.stop
+    assert results.stop_reason == reason
+    assert words in results.stop
     assert results.methods == []
+
+
+def test_update_checks_the_fields_together():
+    project = torve.Project.new("SI")  # outside diameter 610 mm, inside 585 mm
+    with pytest.raises(torve.InputError):
+        project.outside_diameter = 500.0  # alone, narrower than the inside
+    project.update(outside_diameter=500.0, inside_diameter=480.0)
+    assert (project.outside_diameter, project.inside_diameter) == (500.0, 480.0)
+    before = project.input_text()
+    with pytest.raises(torve.InputError) as caught:
+        project.update(outside_diameter=400.0, pile_length=-1.0)
+    assert caught.value.line == 5
+    assert project.input_text() == before, "a refused set leaves every field as it was"
 
 
 def test_written_project_reads_back_in_the_desktop_core(tmp_path):
