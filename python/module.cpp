@@ -164,7 +164,7 @@ struct Job {
 struct Outcome {
     RunResult result;
     std::string console, report, plot;
-    bool tz_extra = false;
+    PlotArrays arrays;  // read from the plot text on the run's own thread
     bool keep_report = false;
 };
 
@@ -196,7 +196,7 @@ Outcome execute(const Job& j, const std::optional<std::tm>& time) {
     o.console = console.str();
     o.report = report.str();
     o.plot = plot.str();
-    o.tz_extra = j.tz_extra;
+    o.arrays = read_plot_arrays(o.plot, j.tz_extra);
     o.keep_report = j.keep_report;
     return o;
 }
@@ -256,7 +256,7 @@ py::dict to_python(const Outcome& o) {
         d["stop"] = py::none();
         d["stop_reason"] = py::none();
     }
-    const PlotArrays a = read_plot_arrays(o.plot, o.tz_extra);
+    const PlotArrays& a = o.arrays;
     py::list methods;
     for (std::size_t i = 0; i < o.result.tip_capacities.size(); ++i) {
         const TipCapacity& tip = o.result.tip_capacities[i];
