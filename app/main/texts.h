@@ -7,8 +7,11 @@ namespace torve::app::texts {
 
 // The program.
 inline constexpr QLatin1StringView kApplicationTitle{"Torve 2014"};
-inline constexpr QLatin1StringView kCaptionPrefix{"TORVE 2014.6.3 - Offshore - "};
-inline constexpr QLatin1StringView kVersion{"2014.6.3"};
+inline constexpr QLatin1StringView kCaptionPrefix{"TORVE " TORVE_VERSION " - Offshore - "};
+inline constexpr QLatin1StringView kVersion{TORVE_VERSION};
+// Help window, when a manual is not where the program expects it.
+inline constexpr QLatin1StringView kManualMissing{
+    "The manual %1 was not found. The installation of TORVE may be incomplete."};
 // The file dialogs' default extension: the first three letters of the project extension.
 inline constexpr QLatin1StringView kDefaultExtension{"tv6"};
 
@@ -105,6 +108,6 @@ inline constexpr QLatin1StringView kRunSoilWarning{
 
 // The update check: the project page's address, then the product, release and today's date.
 inline constexpr QLatin1StringView kUpdateCheckAddress{"https://torve-pile.org/update-check?"};
-inline constexpr QLatin1StringView kUpdateCheckProduct{"TORVEO;2014.6.3;07/01/14;"};
+inline constexpr QLatin1StringView kUpdateCheckProduct{"TORVEO;" TORVE_VERSION ";07/01/14;"};
 
 }  // namespace torve::app::texts

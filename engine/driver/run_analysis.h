@@ -6,13 +6,14 @@
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/model/file_format.h"
 
 namespace torve {
 
-inline constexpr const char* kEngineVersion = "2014.6.3";
+inline constexpr const char* kEngineVersion = TORVE_VERSION;
 
 // Paths of one run. The CPT path may be empty when RunOptions::cpt_optional is set.
 struct RunFiles {
@@ -72,6 +73,24 @@ struct RunResult {
 // Runs one analysis: reads the input and CPT files, writes the report and the plot file. Console
 // lines (banner, progress, warnings, failure message) go to `console`. Never throws.
 RunResult run_analysis(const RunFiles& files, std::ostream& console, const RunOptions& options = {});
+
+// The input of a run held in memory: the texts of the input data file and of the CPT data file.
+struct RunTexts {
+    std::string_view input;
+    std::optional<std::string_view> cpt;  // none: no CPT data file, an input error unless cpt_optional
+};
+
+// Where a run held in memory writes; a null stream is not written (the run still computes all).
+struct RunOutputs {
+    std::ostream* report = nullptr;
+    std::ostream* plot = nullptr;
+};
+
+// The same run over texts in memory, without touching any file: `names` supplies the file names
+// that the report's heading and the messages show, and the banner's version. The report and plot
+// texts are byte for byte those of the file-based run of the same files. Never throws.
+RunResult run_analysis(const RunFiles& names, const RunTexts& texts, const RunOutputs& outputs,
+                       std::ostream& console, const RunOptions& options = {});
 
 // Runs one analysis whose files are named by a file of names ("names.dat" layout). Paths missing
 // from it are asked for on `console` and read from `console_in`.
