@@ -57,7 +57,7 @@ SoilProfileView::SoilProfileView(WindowHost& host, QWidget* parent)
     buttons->addStretch();
     layout->addLayout(buttons);
     connect(print, &QPushButton::clicked, this, &SoilProfileView::print);
-    resize(640, 480);
+    resize(640, 520);
 }
 
 WorldWindow SoilProfileView::world() const {
