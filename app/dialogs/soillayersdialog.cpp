@@ -39,6 +39,10 @@ constexpr std::array<int, 7> kColumnWidths = {131, 72, 94, 106, 106, 135, 135};
 constexpr int kGridHeight = 186;
 // The controls stand apart by this much, leaving the selected row's colour visible around them.
 constexpr int kCellMargin = 2;
+// The selected row's colour shows this wide before and after its controls; the controls' columns
+// start after it.
+constexpr int kRowEdge = 6;
+constexpr int kFirstControlColumn = 1;
 
 // A grid of fixed columns: the headings above and the rows below line up column by column.
 QGridLayout* columnGrid(QWidget* owner) {
@@ -61,11 +65,16 @@ SoilLayersDialog::SoilLayersDialog(WindowHost& host, QWidget* parent)
     for (std::size_t c = 0; c < kColumnWidths.size(); ++c) {
         auto* heading = new QLabel;
         heading->setAlignment(Qt::AlignCenter);
-        headingGrid_->addWidget(heading, 0, static_cast<int>(c));
+        headingGrid_->addWidget(heading, 0, static_cast<int>(c) + kFirstControlColumn);
         headings_[c] = heading;
     }
     auto* rowsWidget = new QWidget;
     rowGrid_ = columnGrid(rowsWidget);
+    const int lastEdge = static_cast<int>(kColumnWidths.size()) + kFirstControlColumn;
+    for (QGridLayout* grid : {headingGrid_, rowGrid_}) {
+        grid->setColumnMinimumWidth(0, kRowEdge);
+        grid->setColumnMinimumWidth(lastEdge, kRowEdge);
+    }
     rowsArea_ = new QScrollArea;
     rowsArea_->setWidget(rowsWidget);
     rowsArea_->setWidgetResizable(true);
@@ -97,6 +106,8 @@ SoilLayersDialog::SoilLayersDialog(WindowHost& host, QWidget* parent)
     layout->addWidget(definition, 1);
     layout->addLayout(buttons);
     layout->addWidget(noteLabel(texts::kLayersNotes));
+    // The columns' widths are known before the main window sizes the dialog's frame.
+    updateHeadings(project().data().units);
 }
 
 SoilDataDialog* SoilLayersDialog::soilDataDialog() const {
@@ -116,10 +127,11 @@ void SoilLayersDialog::updateHeadings(UnitSystem units) {
     for (std::size_t c = 0; c < headings_.size(); ++c) {
         headings_[c]->setText(headings[static_cast<int>(c)]);
         const int w = std::max(kColumnWidths[c], headings_[c]->sizeHint().width());
-        headingGrid_->setColumnMinimumWidth(static_cast<int>(c), w);
-        rowGrid_->setColumnMinimumWidth(static_cast<int>(c), w);
+        headingGrid_->setColumnMinimumWidth(static_cast<int>(c) + kFirstControlColumn, w);
+        rowGrid_->setColumnMinimumWidth(static_cast<int>(c) + kFirstControlColumn, w);
         width += w + headingGrid_->horizontalSpacing();
     }
+    width += 2 * (kRowEdge + headingGrid_->horizontalSpacing());
     // Every column in view (the dialog itself scrolls sideways where the room is narrower); the
     // rows scroll under the headings.
     rowsArea_->setMinimumWidth(width + rowsArea_->verticalScrollBar()->sizeHint().width() +
@@ -131,10 +143,14 @@ SoilLayersDialog::LayerRow SoilLayersDialog::createRow(int layer) {
     // The selected row's colour, behind its controls across all columns.
     row.background = new QFrame;
     row.background->setAutoFillBackground(true);
-    row.background->setBackgroundRole(QPalette::Highlight);
+    QPalette band = row.background->palette();
+    QColor tint = band.color(QPalette::Highlight);
+    tint.setAlpha(110);
+    band.setColor(QPalette::Window, tint);
+    row.background->setPalette(band);
     row.background->setFocusPolicy(Qt::NoFocus);
     row.background->hide();
-    rowGrid_->addWidget(row.background, layer, 0, 1, static_cast<int>(kColumnWidths.size()));
+    rowGrid_->addWidget(row.background, layer, 0, 1, static_cast<int>(kColumnWidths.size()) + 2);
     row.edit = commandButton({});
     connect(row.edit, &QPushButton::clicked, this, [this, layer] { editLayer(layer); });
     row.soilType = new QComboBox;
@@ -144,13 +160,13 @@ SoilLayersDialog::LayerRow SoilLayersDialog::createRow(int layer) {
             [this, layer](int index) { soilTypeChosen(layer, index); });
     // Tab goes through a row from left to right, then to the next row: the order the controls are
     // made in.
-    rowGrid_->addWidget(row.edit, layer, 0);
-    rowGrid_->addWidget(row.soilType, layer, 1);
+    rowGrid_->addWidget(row.edit, layer, kFirstControlColumn);
+    rowGrid_->addWidget(row.soilType, layer, kFirstControlColumn + 1);
     for (std::size_t k = 0; k < row.values.size(); ++k) {
         NumberField* f = new NumberField;
         connect(f, &NumberField::edited, this, [this] { project().setModified(true); });
         row.values[k] = f;
-        rowGrid_->addWidget(f, layer, static_cast<int>(k) + 2);
+        rowGrid_->addWidget(f, layer, static_cast<int>(k) + kFirstControlColumn + 2);
     }
 
     for (QWidget* w : std::initializer_list<QWidget*>{row.edit, row.soilType}) w->installEventFilter(this);

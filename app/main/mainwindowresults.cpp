@@ -64,7 +64,10 @@ void MainWindow::showRunStatus(const RunOutcome& outcome, qint64 milliseconds) {
     QString text;
     switch (outcome.kind) {
         case RunOutcome::Kind::Completed:
-            text = QString(texts::kStatusCompleted).arg(QString::number(milliseconds / 1000.0, 'f', 1));
+            // Two digits below a second ("0.015 s"), tenths above ("12.4 s").
+            text = QString(texts::kStatusCompleted)
+                       .arg(milliseconds < 1000 ? QString::number(milliseconds / 1000.0, 'g', 2)
+                                                : QString::number(milliseconds / 1000.0, 'f', 1));
             if (outcome.message != texts::kRunCompleted) text += texts::kStatusWithWarning;
             break;
         case RunOutcome::Kind::Stopped:

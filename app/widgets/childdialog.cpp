@@ -27,7 +27,9 @@ class WholeContentScrollArea : public QScrollArea {
     QSize sizeHint() const override {
         const int frame = 2 * frameWidth();
         if (!widget()) return QScrollArea::sizeHint();
-        return widget()->sizeHint() + QSize(frame, frame);
+        // Room for the vertical bar as well, so that a dialog cut in height does not also need
+        // a horizontal bar for the width its vertical bar takes.
+        return widget()->sizeHint() + QSize(frame + verticalScrollBar()->sizeHint().width(), frame);
     }
 };
 

@@ -7,6 +7,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -78,7 +79,7 @@ int main(int argc, char* argv[]) {
     auto* summary = window.findChild<ResultsSummaryWindow*>();
     if (!layers || !summary) return 1;
     frameOf(layers)->move(0, 0);
-    frameOf(summary)->move(300, 300);
+    frameOf(summary)->move(470, 230);
     QTest::qWait(200);
     bool ok = save(&window, out, u"main-window.png"_s);
     ok &= save(frameOf(summary), out, u"results-summary.png"_s);
@@ -101,8 +102,8 @@ int main(int argc, char* argv[]) {
     test::findAction(test::openMenu(&window, u"Computation"_s), u"Edit Output Text"_s)->trigger();
     auto* viewer = window.findChild<ReportViewer*>();
     if (!viewer) return 1;
-    frameOf(viewer)->showMaximized();
-    QTest::keyClick(viewer->text(), Qt::Key_F, Qt::ControlModifier);
+    frameOf(viewer)->move(0, 0);
+    test::findByAccessibleName<QPushButton>(viewer, u"Find..."_s)->click();
     QTest::keyClicks(viewer->findField(), u"ULTIMATE"_s);
     QTest::keyClick(viewer->findField(), Qt::Key_Return);
     QTest::qWait(200);
