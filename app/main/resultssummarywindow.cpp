@@ -27,10 +27,21 @@
 namespace torve::app {
 namespace {
 
-QStringList reportLines(const QString& path) {
+// The report's lines that carry a warning. A report runs to a quarter of a megabyte: only the
+// lines around each "WARNING" are made into text.
+QStringList warningLines(const QString& path) {
     QFile file(path);
     if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) return {};
-    return QString::fromLatin1(file.readAll()).split(QLatin1Char('\n'));
+    const QByteArray bytes = file.readAll();
+    QStringList lines;
+    for (qsizetype at = bytes.indexOf("WARNING"); at >= 0; at = bytes.indexOf("WARNING", at + 1)) {
+        const qsizetype start = bytes.lastIndexOf('\n', at) + 1;
+        qsizetype end = bytes.indexOf('\n', at);
+        if (end < 0) end = bytes.size();
+        lines << QString::fromLatin1(bytes.mid(start, end - start));
+        at = end;
+    }
+    return lines;
 }
 
 QPushButton* namedButton(const QString& caption) {
@@ -110,7 +121,7 @@ ResultsSummaryWindow::ResultsSummaryWindow(Project& project, const QString& repo
 }
 
 void ResultsSummaryWindow::refresh() {
-    summary_ = summarizeResults(project_.results(), project_.data().isUplift(), reportLines(reportPath_));
+    summary_ = summarizeResults(project_.results(), project_.data().isUplift(), warningLines(reportPath_));
     const QStringList columns = summary_.methodColumns();
     methods_->clear();
     methods_->setColumnCount(static_cast<int>(columns.size()));

@@ -28,6 +28,9 @@ inline constexpr QLatin1StringView kPrint{"&Print..."};
 inline constexpr QLatin1StringView kPageSetup{"P&age Setup"};
 inline constexpr QLatin1StringView kSaveToDisk{"&Save To Disk..."};
 inline constexpr QLatin1StringView kCopyGraph{"&Copy"};
+// The soil profile's depth scale.
+inline constexpr QLatin1StringView kFootUnit{"ft"};
+inline constexpr QLatin1StringView kMetreUnit{"m"};
 inline constexpr QLatin1StringView kLegendMarkTip{
     "Curves marked \" *\" are drawn; double-click a name to hide or show its curve."};
 // Active curves beyond the first twenty go into submenus of twenty, so that the menu fits the

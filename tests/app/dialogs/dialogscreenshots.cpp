@@ -38,7 +38,8 @@ void save(QWidget* window, const QString& path) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     if (argc != 2) qFatal("usage: dialog_screenshots OUTPUT_FOLDER");
-    const QDir out(QString::fromLocal8Bit(argv[1]));
+    // Opening the project makes its folder the current one: the output folder is fixed first.
+    const QDir out(QDir(QString::fromLocal8Bit(argv[1])).absolutePath());
     const std::pair<DialogId, QString> dialogs[] = {{DialogId::ComputationMethods, u"computation-methods"_s},
                                                     {DialogId::ControlOptions, u"control-options"_s},
                                                     {DialogId::TzPrintOption, u"tz-print-option"_s},

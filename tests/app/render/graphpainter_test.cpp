@@ -57,7 +57,36 @@ class GraphPainterTest : public QObject {
     void markersKeepTheirSizeApart_data();
     void markersKeepTheirSizeApart();
     void largeValuesInOneNotation();
+    void soilProfileDepthScale_data();
+    void soilProfileDepthScale();
 };
+
+void GraphPainterTest::soilProfileDepthScale_data() {
+    QTest::addColumn<double>("top");
+    QTest::addColumn<double>("bottom");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<QList<double>>("depths");
+    // Lines of 16 px, labels at least 64 px apart. 500 px: 7 labels over 100 ft, raw 14.3, step 10.
+    QTest::newRow("tall") << -5.0 << 95.0 << 500 << QList<double>{0, 10, 20, 30, 40, 50, 60, 70, 80, 90};
+    // 200 px: 3 labels, raw 33.3, step 20 (leading digit 3 takes 2).
+    QTest::newRow("short") << -5.0 << 95.0 << 200 << QList<double>{0, 20, 40, 60, 80};
+    // 100 px: 1 label, raw 100, step 100: the ground surface alone.
+    QTest::newRow("tiny") << -5.0 << 95.0 << 100 << QList<double>{0};
+    // Metres: a window of 30 m over 400 px, 6 labels, raw 5, step 5; none above the ground.
+    QTest::newRow("metres") << -1.5 << 28.5 << 400 << QList<double>{0, 5, 10, 15, 20, 25};
+}
+
+void GraphPainterTest::soilProfileDepthScale() {
+    QFETCH(double, top);
+    QFETCH(double, bottom);
+    QFETCH(int, height);
+    QFETCH(QList<double>, depths);
+    WorldWindow world;
+    world.yMin = top;
+    world.yMax = bottom;
+    const std::vector<double> got = SoilProfilePainter::scaleDepths(world, height, 16);
+    QCOMPARE(QList<double>(got.begin(), got.end()), depths);
+}
 
 void GraphPainterTest::markersKeepTheirSizeApart_data() {
     QTest::addColumn<QList<double>>("xs");
