@@ -66,8 +66,14 @@ void GraphCanvas::placeLegend() {
     if (!legendAt_) {
         // First placed in the corner of the plot area where it hides the fewest curve points, the
         // bottom-right one when all are alike; a place the user drags it to is kept from then on.
-        const QPointF at = GraphPainter(graph_, ranges_).quietestLegendPlace(layout(), legend_->size());
-        legend_->place(QPoint(qRound(at.x() * width()), qRound(at.y() * height())));
+        const QSize size = legend_->size();
+        const GraphLayout l = layout();
+        if (size.isEmpty()) {
+            legend_->place(l.plotArea().bottomRight() - QPoint(size.width() - 1, size.height() - 1));
+        } else {
+            const QPointF at = GraphPainter(graph_, ranges_).quietestLegendPlace(l, size);
+            legend_->place(QPoint(qRound(at.x() * width()), qRound(at.y() * height())));
+        }
         legendMoved();
         return;
     }
