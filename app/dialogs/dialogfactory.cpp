@@ -12,10 +12,13 @@
 #include "app/dialogs/titledialog.h"
 #include "app/dialogs/tzprintoptiondialog.h"
 #include "app/views/soilprofileview.h"
+#include "app/widgets/childdialog.h"
 
 namespace torve::app {
 
-QWidget* createDialog(DialogId id, WindowHost& host, QWidget* parent) {
+namespace {
+
+QWidget* newDialog(DialogId id, WindowHost& host, QWidget* parent) {
     switch (id) {
         case DialogId::ComputationMethods:
             return new ComputationMethodsDialog(host, parent);
@@ -42,6 +45,16 @@ QWidget* createDialog(DialogId id, WindowHost& host, QWidget* parent) {
         default:
             return nullptr;
     }
+}
+
+}  // namespace
+
+QWidget* createDialog(DialogId id, WindowHost& host, QWidget* parent) {
+    QWidget* made = newDialog(id, host, parent);
+    // Forms scroll where the room is too small for them; the soil profile is drawn to its size.
+    if (auto* dialog = qobject_cast<ChildDialog*>(made); dialog && id != DialogId::SoilProfile)
+        dialog->scrollWhenLarge();
+    return made;
 }
 
 }  // namespace torve::app

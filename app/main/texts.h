@@ -47,6 +47,7 @@ inline constexpr QLatin1StringView kRunAnalysis{"&Run Analysis"};
 inline constexpr QLatin1StringView kEditInput{"Edit &Input Text"};
 inline constexpr QLatin1StringView kEditRunNotes{"Edit &Processor-Run Notes"};
 inline constexpr QLatin1StringView kEditOutput{"Edit &Output Text"};
+inline constexpr QLatin1StringView kResultsSummary{"Results &Summary"};
 inline constexpr QLatin1StringView kViewSoilLayers{"&View Soil Layer Coordinates"};
 inline constexpr QLatin1StringView kEditGrlweap{"Edit GRLWeap Data File"};
 inline constexpr QLatin1StringView kGraphicsMenu{"&Graphics"};
@@ -77,6 +78,7 @@ inline constexpr QLatin1StringView kSaveFileHint{"Save File"};
 inline constexpr QLatin1StringView kRunHint{"Run Data File"};
 inline constexpr QLatin1StringView kSoilLayersHint{"Soil layer Data"};
 inline constexpr QLatin1StringView kViewOutputHint{"View Output"};
+inline constexpr QLatin1StringView kResultsSummaryHint{"Results Summary"};
 inline constexpr QLatin1StringView kViewSoilProfileHint{"View Soil Profile"};
 inline constexpr QLatin1StringView kCombinedPlotHint{"Combined Plot"};
 inline constexpr QLatin1StringView kTzCurvesHint{"t-z Curves"};
@@ -109,5 +111,29 @@ inline constexpr QLatin1StringView kRunSoilWarning{
 // The update check: the project page's address, then the product, release and today's date.
 inline constexpr QLatin1StringView kUpdateCheckAddress{"https://torve-pile.org/update-check?"};
 inline constexpr QLatin1StringView kUpdateCheckProduct{"TORVEO;" TORVE_VERSION ";07/01/14;"};
+
+// The read-only text viewer and the results summary window.
+inline constexpr QLatin1StringView kReportText{"Text"};
+inline constexpr QLatin1StringView kFindCaption{"Fi&nd:"};
+inline constexpr QLatin1StringView kFindNext{"Find &Next"};
+inline constexpr QLatin1StringView kFindButton{"&Find..."};
+inline constexpr QLatin1StringView kPrintReport{"&Print..."};
+inline constexpr QLatin1StringView kCannotReadFile{"The file %1 cannot be read."};
+inline constexpr QLatin1StringView kSummaryCaption{"Results Summary"};
+inline constexpr QLatin1StringView kSummaryCapacities{"Capacity at the pile tip"};
+inline constexpr QLatin1StringView kSummaryHead{"Pile head at the largest load level"};
+inline constexpr QLatin1StringView kSummaryWarningsCaption{"Warnings of the run"};
+inline constexpr QLatin1StringView kSummaryCopy{"&Copy"};
+inline constexpr QLatin1StringView kSummarySaveCsv{"Save as &CSV..."};
+inline constexpr QLatin1StringView kSummaryClose{"Close"};
+inline constexpr QLatin1StringView kSummaryCsvFilter{"CSV files (*.csv)"};
+inline constexpr QLatin1StringView kSummarySaveFailed{"The summary could not be saved:\r%1"};
+inline constexpr QLatin1StringView kStatusCompleted{"Completed in %1 s"};
+inline constexpr QLatin1StringView kStatusWithWarning{", with a warning"};
+inline constexpr QLatin1StringView kStatusStoppedShallow{"Stopped: soil profile too shallow"};
+inline constexpr QLatin1StringView kStatusStoppedSegments{"Stopped: more than 500 segments"};
+inline constexpr QLatin1StringView kStatusFailed{"Failed: see the processor-run notes"};
+inline constexpr QLatin1StringView kStatusNotRun{"Not run"};
+inline constexpr QLatin1StringView kSummaryNoResults{"No results: run the analysis first."};
 
 }  // namespace torve::app::texts

@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <algorithm>
 
+#include "app/controls/numbertext.h"
 #include "app/graph/plotfile.h"
 #include "app/project/projectdata.h"
 #include "app/project/projecttables.h"
@@ -36,7 +37,7 @@ constexpr Declaration kDeclarations[] = {
     {ResultGraph::TotalCapacity, "pltTotal", "Total Capacity vs Depth", "Total Capacity ", "F1", "Depth ",
      "L2"},
     {ResultGraph::Combined, "pltCombine", "Axial Capacity vs Depth", "Axial Capacity", "F1", "Depth", "L2"},
-    {ResultGraph::LoadDistribution, "pltLoad", "Load Distribution", "Total Capacity ", "F1", "Depth ", "L2"},
+    {ResultGraph::LoadDistribution, "pltLoad", "Load Distribution", "Axial Load ", "F1", "Depth ", "L2"},
     {ResultGraph::LoadSettlement, "pltAxial", "Axial Load vs Settlement", "Axial Load ", "F1", "", ""},
     {ResultGraph::TipQw, "PltQw", "Tip Rsistance (Q-w) Curve", "Tip Resistance, Q", "F1", "Tip Movement,w",
      "L1"},
@@ -195,9 +196,16 @@ void Results::fillLoadCurves(const PlotFile& file, bool uplift, const QString& t
     load.setLineCount(kLoadLevels);
     load.setPointCount(file.rowCount);
     for (int level = 0; level < kLoadLevels; ++level) {
-        const auto& rows = file.loadDistribution[static_cast<std::size_t>(level)];
-        for (std::size_t j = 0; j < rows.size(); ++j)
-            load.line(level).points[j] = QPointF(rows[j].load, rows[j].depth);
+        const auto l = static_cast<std::size_t>(level);
+        const auto& rows = file.loadDistribution[l];
+        PlotLine& line = load.line(level);
+        for (std::size_t j = 0; j < rows.size(); ++j) line.points[j] = QPointF(rows[j].load, rows[j].depth);
+        // Each curve is named by the load at the head it distributes, unless the user has named it
+        // since the last run.
+        const QString name = formatGeneral(file.loadSettlement[l].load, 4, QLatin1Char('.')) +
+                             (english ? texts::kKipsSuffix : texts::kKiloNewtonSuffix);
+        if (line.name.isEmpty() || line.name == headLoadNames_[l]) line.name = name;
+        headLoadNames_[l] = name;
     }
 
     // Load-settlement at the head and Q-w at the tip, from the origin; uplift is drawn upward.

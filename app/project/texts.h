@@ -182,7 +182,27 @@ inline constexpr QLatin1StringView kSelfWeightCurve{"Self Weight"};
 inline constexpr QLatin1StringView kTotalCapacityCurve{"Total Capacity"};
 inline constexpr QLatin1StringView kFeetSuffix{" ft"};
 inline constexpr QLatin1StringView kMetresSuffix{" m"};
+inline constexpr QLatin1StringView kKipsSuffix{" kips"};
+inline constexpr QLatin1StringView kKiloNewtonSuffix{" kN"};
 inline constexpr QLatin1StringView kLayerMark{"LAYER "};
+
+// The results summary's columns and rows.
+inline constexpr QLatin1StringView kSummaryMethod{"Method"};
+inline constexpr QLatin1StringView kSummaryTipDepth{"Tip Depth (%1)"};
+inline constexpr QLatin1StringView kSummarySkinFriction{"Skin Friction (%1)"};
+inline constexpr QLatin1StringView kSummaryEndBearing{"End Bearing (%1)"};
+inline constexpr QLatin1StringView kSummarySelfWeight{"Self Weight (%1)"};
+inline constexpr QLatin1StringView kSummaryTotalCapacity{"Total Capacity (%1)"};
+inline constexpr QLatin1StringView kSummaryHeadLoad{"Head Load at the Largest Load Level (%1)"};
+inline constexpr QLatin1StringView kSummaryHeadMovement{"Head Movement (%1)"};
+inline constexpr QLatin1StringView kSummaryHeadUplift{"Head Uplift (%1)"};
+inline constexpr QLatin1StringView kSummaryWarnings{"Warnings"};
+inline constexpr QLatin1StringView kSummaryNoWarnings{"None"};
+inline constexpr QLatin1StringView kSummaryKips{"kips"};
+inline constexpr QLatin1StringView kSummaryKiloNewtons{"kN"};
+inline constexpr QLatin1StringView kSummaryFeet{"ft"};
+inline constexpr QLatin1StringView kSummaryMetres{"m"};
+inline constexpr QLatin1StringView kSummaryInches{"in"};
 inline constexpr QLatin1StringView kSandMark{" SAND "};
 inline constexpr QLatin1StringView kClayMark{" CLAY "};
 

@@ -27,6 +27,12 @@ inline constexpr QLatin1StringView kActiveCurves{"&Active Curves"};
 inline constexpr QLatin1StringView kPrint{"&Print..."};
 inline constexpr QLatin1StringView kPageSetup{"P&age Setup"};
 inline constexpr QLatin1StringView kSaveToDisk{"&Save To Disk..."};
+inline constexpr QLatin1StringView kCopyGraph{"&Copy"};
+// The soil profile's depth scale.
+inline constexpr QLatin1StringView kFootUnit{"ft"};
+inline constexpr QLatin1StringView kMetreUnit{"m"};
+inline constexpr QLatin1StringView kLegendMarkTip{
+    "Curves marked \" *\" are drawn; double-click a name to hide or show its curve."};
 // Active curves beyond the first twenty go into submenus of twenty, so that the menu fits the
 // screen however many curves are active.
 inline constexpr QLatin1StringView kCurvesFromTo{"Curves %1 to %2"};

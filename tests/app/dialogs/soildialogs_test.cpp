@@ -1,5 +1,7 @@
 // The soil layers and soil data dialogs: the layer limits, insertion and deletion, a change of soil
 // type, blow counts against friction angles, and rows that follow the layer table.
+#include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
@@ -34,6 +36,15 @@ GridTable& layerData(Project& project, int layer) {
     return *project.tables().soilLayers.cell(Tables::LayerDataColumn, layer).subTable();
 }
 
+// Every name in the accessibility tree under `node`: the name it reports and the name its widget was
+// given (a combo box on X11 reports its current text, its name coming by relation).
+void accessibleNames(QAccessibleInterface* node, QStringList& names, int depth = 0) {
+    if (!node || depth > 40) return;
+    names << node->text(QAccessible::Name);
+    if (auto* w = qobject_cast<QWidget*>(node->object())) names << w->accessibleName();
+    for (int i = 0; i < node->childCount(); ++i) accessibleNames(node->child(i), names, depth + 1);
+}
+
 SoilLayersDialog* layersDialog(const std::unique_ptr<QWidget>& dialog) {
     return qobject_cast<SoilLayersDialog*>(dialog.get());
 }
@@ -53,6 +64,7 @@ class SoilDialogsTest : public QObject {
     void remoldedStrengthForSteelPipesOnly_data();
     void remoldedStrengthForSteelPipesOnly();
     void rowsFollowTheLayerTable();
+    void everyRowReachableByTabAndScreenReader();
 
   private:
     RecordedMessages messages_;
@@ -208,6 +220,30 @@ void SoilDialogsTest::rowsFollowTheLayerTable() {
     host.project().setUnits(UnitSystem::SI);
     // 25 ft x 0.3048 m/ft, within the rounding of the tables' foot
     QVERIFY(qAbs(need<NumberField>(dialog.get(), u"Layer 2, Depth at Bottom (m)"_s).value() - 7.62) < 1e-9);
+}
+
+void SoilDialogsTest::everyRowReachableByTabAndScreenReader() {
+    RecordingHost host;
+    setLayers(host.project(), {10, 20, 30});
+    auto dialog = openDialog(host, DialogId::SoilLayers);
+    QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+    // A screen reader finds each row's controls by their names.
+    QStringList names;
+    accessibleNames(QAccessible::queryAccessibleInterface(dialog.get()), names);
+    for (const QString& name : {u"Edit Layer 2"_s, u"Layer 2, Soil Type"_s, depthField(2), u"Edit Layer 3"_s,
+                                u"Layer 3, Max. End Bearing (lbs/ft^2)"_s})
+        QVERIFY2(names.contains(name), qPrintable(name));
+    // Tab runs along a row, left to right, and on into the next: seven controls per row.
+    need(dialog.get(), u"Edit Layer 1"_s).setFocus();
+    QStringList visited;
+    for (int i = 0; i < 8; ++i) {
+        visited << QApplication::focusWidget()->accessibleName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(visited.mid(0, 3), (QStringList{u"Edit Layer 1"_s, u"Layer 1, Soil Type"_s, depthField(1)}));
+    QCOMPARE(visited[7], u"Edit Layer 2"_s);
+    // The row in focus is the one Insert and Delete act on.
+    QCOMPARE(layersDialog(dialog)->selectedLayer(), 1);
 }
 
 QTEST_MAIN(SoilDialogsTest)

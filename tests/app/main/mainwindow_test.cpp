@@ -1,13 +1,19 @@
 // The main window as the user meets it: runs through the engine library and what each outcome
 // tells, saving before a run, the question to save, recent files, captions, the commit of a child
 // window before a command, and the Graphics menu's rules.
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QStatusBar>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -18,8 +24,12 @@
 #include "app/main/helpwindow.h"
 #include "app/main/mainwindow.h"
 #include "app/main/recentfiles.h"
+#include "app/main/reportviewer.h"
+#include "app/main/resultssummarywindow.h"
 #include "app/main/texts.h"
 #include "app/project/project.h"
+#include "app/views/graphwindow.h"
+#include "app/widgets/dialogid.h"
 #include "app/widgets/gridtablemodel.h"
 #include "app/widgets/gridtableview.h"
 #include "app/widgets/tablewindow.h"
@@ -94,6 +104,10 @@ class MainWindowTest : public QObject {
     void soilTableColumnsFollowTheProject_data();
     void soilTableColumnsFollowTheProject();
     void helpAndAbout();
+    void childWindowsFitTheWorkingArea_data();
+    void childWindowsFitTheWorkingArea();
+    void aMaximizedGraphLeavesLaterWindowsInTheirFrames();
+    void resultsAtAGlanceAfterARun();
 
   private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -110,24 +124,28 @@ void MainWindowTest::runOutcomes_data() {
     QTest::addColumn<Change>("change");
     QTest::addColumn<QString>("message");  // its beginning
     QTest::addColumn<bool>("plotLoaded");
-    QTest::newRow("completed") << Change::None << QString(texts::kRunCompleted) << true;
-    QTest::newRow("tension") << Change::Tension << QString(texts::kRunCompleted) << true;
+    QTest::addColumn<QString>("status");  // the status bar's, its beginning
+    QTest::newRow("completed") << Change::None << QString(texts::kRunCompleted) << true << u"Completed in "_s;
+    QTest::newRow("tension") << Change::Tension << QString(texts::kRunCompleted) << true
+                             << u"Completed in "_s;
     // The engine refuses values beyond 1E+15: the error line names the file and the record.
     QTest::newRow("engine error") << Change::ModulusOutOfRange << u"The analysis did not complete:\r"_s
-                                  << false;
+                                  << false << u"Failed: see the processor-run notes"_s;
     // 60 ft soil under a 100 ft pile of 2 ft diameter: 104 ft needed.
-    QTest::newRow("soil too shallow")
-        << Change::PileBelowSoil << QString(texts::kRunStoppedSoilExtent) << false;
+    QTest::newRow("soil too shallow") << Change::PileBelowSoil << QString(texts::kRunStoppedSoilExtent)
+                                      << false << u"Stopped: soil profile too shallow"_s;
     // 90 ft of soil in 0.1 ft increments: 900 segments of at most 500.
-    QTest::newRow("too many segments")
-        << Change::TooManySegments << QString(texts::kRunStoppedSegments) << false;
-    QTest::newRow("no engine library") << Change::NoLibrary << QString(texts::kInitializeFailed) << false;
+    QTest::newRow("too many segments") << Change::TooManySegments << QString(texts::kRunStoppedSegments)
+                                       << false << u"Stopped: more than 500 segments"_s;
+    QTest::newRow("no engine library")
+        << Change::NoLibrary << QString(texts::kInitializeFailed) << false << u"Not run"_s;
 }
 
 void MainWindowTest::runOutcomes() {
     QFETCH(Change, change);
     QFETCH(QString, message);
     QFETCH(bool, plotLoaded);
+    QFETCH(QString, status);
     test::RecordedMessages messages;
     TestWindow w(dir_->filePath(u"settings.ini"_s));
     const QString path = copyExample(*dir_, u"sand-over-clay-pipe-english"_s);
@@ -149,6 +167,10 @@ void MainWindowTest::runOutcomes() {
     QCOMPARE(messages.shown.size(), 1);
     QVERIFY2(messages.shown[0].startsWith(message), qPrintable(messages.shown[0]));
     QCOMPARE(w.plotLoaded(), plotLoaded);
+    QVERIFY2(w.statusBar()->currentMessage().startsWith(status), qPrintable(w.statusBar()->currentMessage()));
+    // A run that failed carries the critical icon; one stopped at a check, the warning icon.
+    QCOMPARE(messages.errors.size(), status.startsWith(u"Failed"_s) || status == u"Not run"_s ? 1 : 0);
+    QCOMPARE(test::findByAccessibleName<QToolButton>(&w, u"Results Summary"_s)->isEnabled(), plotLoaded);
     QCOMPARE(QDir::currentPath(), before);
     // No run leaves a file of names behind: not beside the project, not beside the program, not in
     // the temporary folders.
@@ -406,6 +428,129 @@ void MainWindowTest::helpAndAbout() {
     QVERIFY(!help.scrollToAnchor(u"no-such-heading"_s));
     emit help.browser()->anchorClicked(QUrl(u"second.md#its-part"_s));
     QCOMPARE(help.windowTitle(), u"Second"_s);
+}
+
+void MainWindowTest::childWindowsFitTheWorkingArea_data() {
+    QTest::addColumn<QSize>("frame");
+    QTest::addColumn<DialogId>("id");
+    const std::pair<const char*, DialogId> dialogs[] = {
+        {"methods", DialogId::ComputationMethods},
+        {"control", DialogId::ControlOptions},
+        {"critical depth", DialogId::CriticalDepth},
+        {"material", DialogId::PileMaterial},
+        {"circular", DialogId::CircularPile},
+        {"noncircular", DialogId::NoncircularPile},
+        {"layers", DialogId::SoilLayers},
+        {"CPT", DialogId::CptData},
+        {"title", DialogId::Title},
+        {"profile", DialogId::SoilProfile},
+    };
+    for (const QSize frame : {QSize(1200, 800), QSize(1024, 700)})
+        for (const auto& [name, id] : dialogs)
+            QTest::addRow("%s at %dx%d", name, frame.width(), frame.height()) << frame << id;
+}
+
+void MainWindowTest::childWindowsFitTheWorkingArea() {
+    QFETCH(QSize, frame);
+    QFETCH(DialogId, id);
+    TestWindow w(dir_->filePath(u"settings.ini"_s));
+    w.project().tables().soilLayers.setRowCount(12);
+    w.resize(frame);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.showDialog(id);
+    auto* area = w.findChild<QMdiArea*>();
+    QMdiSubWindow* child = area->activeSubWindow();
+    QVERIFY(child);
+    const QRect room = area->viewport()->rect();
+    // The whole frame inside the working area, in its own size rather than maximized.
+    QVERIFY2(room.contains(child->geometry()),
+             qPrintable(
+                 u"%1,%2 %3x%4"_s.arg(child->x()).arg(child->y()).arg(child->width()).arg(child->height())));
+    QVERIFY(!child->isMaximized());
+    // The soil profile is at least 600 x 500 where the room allows.
+    if (id == DialogId::SoilProfile) {
+        QVERIFY(child->width() >= std::min(600, room.width()));
+        QVERIFY(child->height() >= std::min(500, room.height()));
+        return;
+    }
+    // Its Close button in view, wherever the controls above it scroll.
+    auto* close = test::findByAccessibleName<QPushButton>(child, u"Close"_s);
+    QVERIFY(close && close->isVisible());
+    const QRect shown(close->mapTo(area->viewport(), QPoint()), close->size());
+    QVERIFY2(room.contains(shown), qPrintable(u"%1,%2"_s.arg(shown.x()).arg(shown.y())));
+    QVERIFY(child->widget()->visibleRegion().boundingRect().contains(
+        QRect(close->mapTo(child->widget(), QPoint()), close->size())));
+}
+
+void MainWindowTest::aMaximizedGraphLeavesLaterWindowsInTheirFrames() {
+    TestWindow w(dir_->filePath(u"settings.ini"_s));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.showGraph(w.project().graph(ResultGraph::TzCurves));
+    auto* area = w.findChild<QMdiArea*>();
+    QVERIFY(area->activeSubWindow()->isMaximized());
+    // A dialog and a table opened over the maximized graph come in their own size, framed.
+    w.showDialog(DialogId::ControlOptions);
+    QMdiSubWindow* dialog = area->activeSubWindow();
+    QVERIFY(!dialog->isMaximized());
+    w.showTable(w.project().tables().tzPrintDepths);
+    QMdiSubWindow* table = area->activeSubWindow();
+    QVERIFY(table != dialog);
+    QVERIFY(!table->isMaximized());
+    QVERIFY(table->windowFlags() & Qt::WindowTitleHint);
+    QVERIFY(!(table->windowFlags() & Qt::FramelessWindowHint));
+    QVERIFY(!(table->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(table->isVisible());
+}
+
+void MainWindowTest::resultsAtAGlanceAfterARun() {
+    test::RecordedMessages messages;
+    TestWindow w(dir_->filePath(u"settings.ini"_s));
+    const QString path = copyExample(*dir_, u"sand-over-clay-pipe-english"_s);
+    QVERIFY(w.openProject(path, ProjectFormat::Current));
+    w.show();
+    w.runAnalysis();
+    QVERIFY(w.plotLoaded());
+    QVERIFY(test::findAction(test::openMenu(&w, u"Computation"_s), u"Results Summary"_s)->isEnabled());
+    w.showResultsSummary();
+    auto* summary = w.findChild<ResultsSummaryWindow*>();
+    QVERIFY(summary);
+    // One row per method of the project, each with the total capacity the graph ends at.
+    const Graph& totals = w.project().graph(ResultGraph::TotalCapacity);
+    QCOMPARE(summary->methodTable()->rowCount(), totals.lineCount());
+    QVERIFY(totals.lineCount() > 0);
+    QCOMPARE(summary->methodTable()->item(0, 0)->text(), totals.displayName(0));
+    QCOMPARE(summary->methodTable()->item(0, 4)->text(),
+             QString::number(totals.line(0).points.back().x(), 'f', 1));
+    // Copy gives the spreadsheet text; Save as CSV the CSV text.
+    summary->copyToClipboard();
+    QCOMPARE(QGuiApplication::clipboard()->text(), summary->summary().tabSeparated());
+    const QString csv = dir_->filePath(u"summary.csv"_s);
+    QVERIFY(summary->saveCsv(csv));
+    QFile saved(csv);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(saved.readAll()), summary->summary().csv());
+    QVERIFY(!summary->saveCsv(dir_->filePath(u"no/such/folder/summary.csv"_s)));
+    // A change of the project clears the run's status.
+    QVERIFY(!w.statusBar()->currentMessage().isEmpty());
+    ProjectData data = w.project().data();
+    data.title = u"changed"_s;
+    w.project().setData(data);
+    QVERIFY(w.statusBar()->currentMessage().isEmpty());
+
+    // Without an editor the report opens inside the program, read-only, and Find wraps round.
+    w.settings().setWordProcessor({});
+    w.viewFile(besideProject(path, ".tv6o"));
+    auto* viewer = w.findChild<ReportViewer*>();
+    QVERIFY(viewer);
+    QVERIFY(messages.shown.size() == 1);  // the run's message only: no editor failure
+    QVERIFY(viewer->text()->isReadOnly());
+    QVERIFY(viewer->text()->toPlainText().size() > 1000);
+    QVERIFY(viewer->findNext(u"ULTIMATE"_s) || viewer->findNext(u"Ultimate"_s) ||
+            viewer->findNext(u"TOTAL"_s));
+    QVERIFY(!viewer->findNext(u"no such text anywhere"_s));
+    QVERIFY(viewer->text()->font().fixedPitch() || QFontInfo(viewer->text()->font()).fixedPitch());
 }
 
 QTEST_MAIN(MainWindowTest)
