@@ -11,7 +11,6 @@
 #include "app/dialogs/soillayersdialog.h"
 #include "app/dialogs/titledialog.h"
 #include "app/dialogs/tzprintoptiondialog.h"
-#include "app/views/soilprofileview.h"
 
 namespace torve::app {
 
@@ -37,8 +36,6 @@ QWidget* createDialog(DialogId id, WindowHost& host, QWidget* parent) {
             return new CptDataDialog(host, parent);
         case DialogId::Title:
             return new TitleDialog(host, parent);
-        case DialogId::SoilProfile:
-            return new SoilProfileView(host, parent);
         default:
             return nullptr;
     }

@@ -15,6 +15,7 @@
 #include "app/render/soilprofilepainter.h"
 #include "app/views/texts.h"
 #include "app/widgets/caption.h"
+#include "app/widgets/messages.h"
 
 namespace torve::app {
 namespace {
@@ -92,7 +93,10 @@ void SoilProfileView::printTo(QPrinter& printer) {
     printer.setPageOrientation(QPageLayout::Landscape);
     printer.setDocName(texts::kSoilPileProfile);
     QPainter painter;
-    if (!painter.begin(&printer)) return;
+    if (!painter.begin(&printer)) {
+        messages().warning(this, texts::kPrinterNotStarted);
+        return;
+    }
     const QRect page(QPoint(), printer.pageLayout().paintRectPixels(printer.resolution()).size());
     SoilProfilePainter(profile_).paint(painter, page, profile_.world(page.size()),
                                        SoilProfilePainter::pageStyle(page.width(), font()));

@@ -50,6 +50,7 @@ class GraphWindowTest : public QObject {
     void readoutInTheCaption();
     void savedBitmapSize();
     void printedPage();
+    void printerThatCannotStart();
 };
 
 void GraphWindowTest::menuHasEveryItemAndOnePerActiveCurve() {
@@ -209,6 +210,20 @@ void GraphWindowTest::printedPage() {
     QFile pdf(dir.filePath(u"graph.pdf"_s));
     QVERIFY(pdf.open(QIODevice::ReadOnly));
     QVERIFY(pdf.readAll().contains("/Type /Page"));
+}
+
+// A printer that cannot start (here a PDF in a folder that does not exist) is reported, not
+// passed over in silence.
+void GraphWindowTest::printerThatCannotStart() {
+    test::FakeHost host;
+    GraphWindow window(fillCurves(host, 2), host);
+    test::RecordedMessages messages;
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(u"missing-folder/graph.pdf"_s));
+    window.printTo(printer);
+    QCOMPARE(messages.shown, QStringList{u"The printer could not be started; nothing was printed."_s});
 }
 
 QTEST_MAIN(GraphWindowTest)
