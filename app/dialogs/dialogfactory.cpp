@@ -11,7 +11,6 @@
 #include "app/dialogs/soillayersdialog.h"
 #include "app/dialogs/titledialog.h"
 #include "app/dialogs/tzprintoptiondialog.h"
-#include "app/views/soilprofileview.h"
 #include "app/widgets/childdialog.h"
 
 namespace torve::app {
@@ -40,8 +39,6 @@ QWidget* newDialog(DialogId id, WindowHost& host, QWidget* parent) {
             return new CptDataDialog(host, parent);
         case DialogId::Title:
             return new TitleDialog(host, parent);
-        case DialogId::SoilProfile:
-            return new SoilProfileView(host, parent);
         default:
             return nullptr;
     }
@@ -51,9 +48,8 @@ QWidget* newDialog(DialogId id, WindowHost& host, QWidget* parent) {
 
 QWidget* createDialog(DialogId id, WindowHost& host, QWidget* parent) {
     QWidget* made = newDialog(id, host, parent);
-    // Forms scroll where the room is too small for them; the soil profile is drawn to its size.
-    if (auto* dialog = qobject_cast<ChildDialog*>(made); dialog && id != DialogId::SoilProfile)
-        dialog->scrollWhenLarge();
+    // Forms scroll where the room is too small for them.
+    if (auto* dialog = qobject_cast<ChildDialog*>(made)) dialog->scrollWhenLarge();
     return made;
 }
 

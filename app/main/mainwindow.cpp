@@ -25,8 +25,8 @@
 
 #include "app/controls/usererror.h"
 #include "app/dialogs/aboutbox.h"
-#include "app/dialogs/dialogfactory.h"
 #include "app/main/analysisrun.h"
+#include "app/main/childwindows.h"
 #include "app/main/displayname.h"
 #include "app/main/helpwindow.h"
 #include "app/main/recentfiles.h"
@@ -540,7 +540,7 @@ void MainWindow::showDialog(DialogId id) {
         mdiArea_->setActiveSubWindow(child);
         return;
     }
-    if (QWidget* dialog = createDialog(id, *this, nullptr)) addChild(dialog, key);
+    if (QWidget* dialog = createChildWindow(id, *this, nullptr)) addChild(dialog, key);
 }
 
 void MainWindow::showTable(GridTable& table) {

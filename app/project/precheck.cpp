@@ -10,6 +10,8 @@
 #include "app/project/projectdata.h"
 #include "app/project/projectfile.h"
 #include "app/project/texts.h"
+#include "app/table/units.h"
+#include "engine/model/rounded_constants.h"
 
 namespace torve::app {
 namespace {
@@ -17,9 +19,7 @@ namespace {
 // The analysis reads the project as a save writes it; its thresholds are single-precision literals.
 constexpr double kNoncircular = static_cast<double>(1.0e-10f);  // a perimeter above it: noncircular
 constexpr double kNoEndSection = static_cast<double>(1.0e-5f);  // an end section shorter: none
-constexpr double kGridAllowance = static_cast<double>(1.0e-6f);
-constexpr double kPi = static_cast<double>(3.1416f);  // the equivalent diameter of a noncircular pile
-constexpr double kLargest = 1.0e15;                   // magnitude of the largest value it reads
+constexpr double kLargest = 1.0e15;                             // magnitude of the largest value it reads
 // A cone resistance below it is not given (the cone methods then look to the CPT points).
 constexpr double kNoQc = 1.0e-5;
 
@@ -77,9 +77,9 @@ class Checker {
     }
 
     double outsideDiameter() const {
-        return f_.perimeter > kNoncircular ? f_.perimeter / kPi : f_.outerDiameter;
+        return f_.perimeter > kNoncircular ? f_.perimeter / kPiSinglePrecision : f_.outerDiameter;
     }
-    double diameterPerLength() const { return f_.units == 1 ? 12.0 : 1000.0; }
+    double diameterPerLength() const { return app::diameterPerLength(unitSystemFromCode(f_.units)); }
 
     void pile();
     void soil();
@@ -156,7 +156,7 @@ void Checker::soil() {
     if (!(f_.lastLayerBottom > 0) ||
         (f_.incrementLength > 0 && f_.lastLayerBottom / f_.incrementLength + kGridAllowance < 1.0))
         error(texts::kCheckSoilTooShallowForOneIncrement);
-    const int system = f_.units == 1 ? 0 : 1;
+    const int system = unitSystemFromCode(f_.units) == UnitSystem::English ? 0 : 1;
     double above = 0;
     for (std::size_t i = 0; i < f_.points.size(); ++i) {
         const Point& p = f_.points[i];

@@ -10,6 +10,7 @@
 #include "app/project/cptpointsfile.h"
 #include "app/project/driveabilityexport.h"
 #include "app/project/texts.h"
+#include "engine/model/rounded_constants.h"
 
 namespace torve::app {
 namespace {
@@ -163,17 +164,21 @@ void Project::saveProject() {
             }
         }
         const ProjectFile file = ProjectFile::of(data_, tables_);
-        writeFileAtomically(data_.fileName, file.text());
+        // Both texts before any file: a value that cannot be written stops the save with every
+        // file as it was.
+        const QByteArray projectText = file.text();
+        const QByteArray cptText = cptUnread_ ? QByteArray() : cptPointsFileText(data_);
+        writeFileAtomically(data_.fileName, projectText);
         data_.lastLayerBottom = file.lastLayerBottom;
 
         data_.driveabilityFileName = besideProject(data_.fileName, ".gwi");
-        if (data_.circular) data_.perimeter = 3.1416 * data_.outerDiameter;
+        if (data_.circular) data_.perimeter = kPiCurves * data_.outerDiameter;
         writeFileAtomically(data_.driveabilityFileName,
                             driveabilityExportText(data_, results_.driveability()));
 
         data_.cptFileName = besideProject(data_.fileName, ".cpt");
         if (!cptUnread_) {
-            writeFileAtomically(data_.cptFileName, cptPointsFileText(data_));
+            writeFileAtomically(data_.cptFileName, cptText);
         } else if (QFileInfo(data_.cptFileName) != QFileInfo(unreadCptPath_)) {
             // Saved under a new name: the points the program could not read go along unread, and
             // the engine names what it finds wrong in them at the next run.

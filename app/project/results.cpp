@@ -11,6 +11,7 @@
 #include "app/project/texts.h"
 #include "app/table/gridtable.h"
 #include "app/table/unitratio.h"
+#include "app/table/units.h"
 
 namespace torve::app {
 namespace {
@@ -85,7 +86,7 @@ void fillTzCurves(Graph& graph, const std::vector<TzCurve>& curves, int units) {
     for (std::size_t i = 0; i < curves.size(); ++i) {
         PlotLine& line = graph.line(static_cast<int>(i));
         line.name = QString::number(curves[i].depth, 'g', QLocale::FloatingPointShortest) +
-                    (units == 1 ? texts::kFeetSuffix : texts::kMetresSuffix);
+                    (units == code_of(UnitSystem::English) ? texts::kFeetSuffix : texts::kMetresSuffix);
         for (std::size_t k = 0; k < curves[i].points.size(); ++k)
             line.points[k] = QPointF(curves[i].points[k].movement, curves[i].points[k].loadTransfer);
     }
@@ -189,7 +190,7 @@ QString Results::fillCapacityCurves(const PlotFile& file, const ProjectData& pro
 }
 
 void Results::fillLoadCurves(const PlotFile& file, bool uplift, const QString& transferName) {
-    const bool english = file.units == 1;
+    const bool english = file.units == code_of(UnitSystem::English);
     Graph& load = graph(ResultGraph::LoadDistribution);
     Graph& head = graph(ResultGraph::LoadSettlement);
     Graph& qw = graph(ResultGraph::TipQw);

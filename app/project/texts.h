@@ -21,6 +21,14 @@ inline constexpr QLatin1StringView kCptUnreadable{
     "The CPT data file %1 cannot be read. The project is opened without CPT points; the file is left as it "
     "is until CPT data are imported again.\r%2"};
 inline constexpr QLatin1StringView kCannotWrite{"File %1 cannot be written: %2"};
+// A value that is no finite number (%2: INF, -INF or NAN) in the field named %1; nothing is written.
+inline constexpr QLatin1StringView kNotSavedNotFinite{
+    "The project was not saved: the %1 is %2, not a finite number. Enter a finite value and save again."};
+// %1 the number, %2 the field's name.
+inline constexpr QLatin1StringView kSoilPointField{"%2 of soil point %1"};
+inline constexpr QLatin1StringView kTzDepthField{"%2 %1"};
+inline constexpr QLatin1StringView kSectionRowField{"%2 of section row %1"};
+inline constexpr QLatin1StringView kCptPointField{"%1 of CPT point %2"};
 
 // The file names of a run, which the engine takes as bytes up to its limit.
 inline constexpr QLatin1StringView kPathTooLong{

@@ -299,7 +299,10 @@ void GraphWindow::print() {
 void GraphWindow::printTo(QPrinter& printer) {
     printer.setDocName(graph_.caption);
     QPainter painter;
-    if (!painter.begin(&printer)) return;
+    if (!painter.begin(&printer)) {
+        messages().warning(this, texts::kPrinterNotStarted);
+        return;
+    }
     // The page inside its margins, which the page layout keeps at least at the printer's own.
     const int resolution = printer.resolution();
     const QRect page(QPoint(), printer.pageLayout().paintRectPixels(resolution).size());

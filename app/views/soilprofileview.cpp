@@ -15,6 +15,7 @@
 #include "app/render/soilprofilepainter.h"
 #include "app/views/texts.h"
 #include "app/widgets/caption.h"
+#include "app/widgets/messages.h"
 
 namespace torve::app {
 namespace {
@@ -97,7 +98,10 @@ void SoilProfileView::printTo(QPrinter& printer) {
     printer.setPageOrientation(QPageLayout::Landscape);
     printer.setDocName(texts::kSoilPileProfile);
     QPainter painter;
-    if (!painter.begin(&printer)) return;
+    if (!painter.begin(&printer)) {
+        messages().warning(this, texts::kPrinterNotStarted);
+        return;
+    }
     const QRect page(QPoint(), printer.pageLayout().paintRectPixels(printer.resolution()).size());
     SoilProfilePainter::Style style = SoilProfilePainter::pageStyle(page.width(), font());
     style.depthUnit = project().data().units == UnitSystem::SI ? texts::kMetreUnit : texts::kFootUnit;

@@ -25,6 +25,9 @@ inline constexpr QLatin1StringView kGraphTitle{"&Graph Title"};
 inline constexpr QLatin1StringView kEditLegend{"&Edit Legend"};
 inline constexpr QLatin1StringView kActiveCurves{"&Active Curves"};
 inline constexpr QLatin1StringView kPrint{"&Print..."};
+// The printer refused to start a page (offline, out of paper, a file it cannot create).
+inline constexpr QLatin1StringView kPrinterNotStarted{
+    "The printer could not be started; nothing was printed."};
 inline constexpr QLatin1StringView kPageSetup{"P&age Setup"};
 inline constexpr QLatin1StringView kSaveToDisk{"&Save To Disk..."};
 inline constexpr QLatin1StringView kCopyGraph{"&Copy"};

@@ -12,7 +12,6 @@
 
 #include "app/project/project.h"
 #include "app/widgets/caption.h"
-#include "app/widgets/choicefield.h"
 #include "app/widgets/numberfield.h"
 #include "app/widgets/texts.h"
 #include "app/widgets/windowhost.h"
@@ -127,9 +126,6 @@ bool ChildDialog::commit() {
     QWidget* focused = QApplication::focusWidget();
     if (focused && isAncestorOf(focused)) {
         if (auto* field = qobject_cast<NumberField*>(focused); field && !field->isValidEntry()) return false;
-        if (auto* field = qobject_cast<ChoiceField*>(focused->parentWidget());
-            field && !field->isValidEntry())
-            return false;
     }
     storing_ = true;
     store();

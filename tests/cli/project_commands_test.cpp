@@ -36,22 +36,22 @@ TEST(ConvertCommand, ToSIAndBack) {
     ASSERT_EQ(si.exit_code, 0) << si.output;
     const std::string text = torve::test::read_file(dir.file("si.tv6d"));
     EXPECT_EQ(text.substr(text.find('\n', text.find("EX-001")) + 1, 6), "2 5 6\n");
-    EXPECT_NE(text.find("609.6 584.2 199947978.8 18.288 1.524"), std::string::npos);  // 24 in, 60 ft, 5 ft
+    // 24 in, 23 in, 29e6 psi x 6.89475729316836 kPa/psi, 60 ft and 5 ft
+    EXPECT_NE(text.find("609.6 584.2 199947961.5 18.288 1.524"), std::string::npos);
     EXPECT_EQ(torve::test::read_file(dir.file("si.cpt")).substr(0, 5), " 2 8\n");
     EXPECT_TRUE(fs::exists(dir.file("si.gwi")));
     const Command back = run({"convert", "--to", "ENGLISH", dir.file("si.tv6d"), dir.file("back.tv6d")});
     ASSERT_EQ(back.exit_code, 0) << back.output;
-    // Back within rounding: the modulus went through 10 significant digits in kPa.
-    EXPECT_NE(torve::test::read_file(dir.file("back.tv6d")).find("0 0 24 23 29000000.01 60 5\n"),
+    // Back as entered, though the modulus went through 10 significant digits in kPa.
+    EXPECT_NE(torve::test::read_file(dir.file("back.tv6d")).find("0 0 24 23 29000000 60 5\n"),
               std::string::npos);
-    // The CPT points file holds every digit, so the points come back from S.I. to within the factor
-    // of the conversion back, 3.280839895 ft per m (10 digits).
+    // The CPT points file holds every digit, so the points come back from S.I. exactly.
     std::istringstream original(torve::test::read_file(dir.file("sand-over-clay-pipe-english.cpt")));
     std::istringstream converted(torve::test::read_file(dir.file("back.cpt")));
     double a = 0, b = 0;
     int count = 0;
     while (original >> a && converted >> b) {
-        EXPECT_NEAR(b, a, 1e-10 * std::abs(a)) << "number " << count;
+        EXPECT_EQ(b, a) << "number " << count;
         ++count;
     }
     EXPECT_EQ(count, 2 + 2 * 8);

@@ -53,6 +53,7 @@ class GraphWindowTest : public QObject {
     void savedBitmapSize();
     void printedPage();
     void legendOpensWhereItHidesLeastAndCopyGivesThePicture();
+    void printerThatCannotStart();
 };
 
 void GraphWindowTest::menuHasEveryItemAndOnePerActiveCurve() {
@@ -260,6 +261,20 @@ void GraphWindowTest::legendOpensWhereItHidesLeastAndCopyGivesThePicture() {
     QCOMPARE(copied.size(), canvas->size());
     QCOMPARE(copied.convertToFormat(QImage::Format_RGB32),
              window.picture().convertToFormat(QImage::Format_RGB32));
+}
+
+// A printer that cannot start (here a PDF in a folder that does not exist) is reported, not
+// passed over in silence.
+void GraphWindowTest::printerThatCannotStart() {
+    test::FakeHost host;
+    GraphWindow window(fillCurves(host, 2), host);
+    test::RecordedMessages messages;
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(u"missing-folder/graph.pdf"_s));
+    window.printTo(printer);
+    QCOMPARE(messages.shown, QStringList{u"The printer could not be started; nothing was printed."_s});
 }
 
 QTEST_MAIN(GraphWindowTest)
