@@ -60,6 +60,8 @@ class MainWindow : public QMainWindow, public WindowHost {
     bool save();
     bool saveAs();
     void runAnalysis();
+    // "Check Data": the findings of the check before a run, in the check window.
+    void checkData();
 
   protected:
     // The file dialogs; tests answer them. An empty path is a cancelled dialog.

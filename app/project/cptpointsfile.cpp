@@ -2,6 +2,9 @@
 #include "app/project/cptpointsfile.h"
 
 #include <QString>
+#include <cmath>
+
+#include "app/controls/usererror.h"
 
 #include "app/controls/numbertext.h"
 #include "app/graph/wordreader.h"
@@ -29,10 +32,21 @@ QString exactScientific(double value, double scale) {
 
 }  // namespace
 
+bool cptPointWritable(const CptPoint& point, UnitSystem units) {
+    const double scale = units == UnitSystem::English ? kPsfPerKsf : 1;
+    return std::isfinite(point.depth) && std::isfinite(point.qc * scale);
+}
+
 QByteArray cptPointsFileText(const ProjectData& project) {
     const bool english = project.units == UnitSystem::English;
     QString out = QStringLiteral(" %1 %2\n").arg(english ? 1 : 2).arg(project.cptPoints.size());
-    for (const CptPoint& p : project.cptPoints) {
+    for (std::size_t i = 0; i < project.cptPoints.size(); ++i) {
+        const CptPoint& p = project.cptPoints[i];
+        if (!cptPointWritable(p, project.units))
+            throw UserError(QString(texts::kCptPointNotWritable)
+                                .arg(i + 1)
+                                .arg(p.depth)
+                                .arg(english ? p.qc * kPsfPerKsf : p.qc));
         out += QStringLiteral("  ") + exactScientific(p.depth, 1) + QStringLiteral("  ") +
                exactScientific(p.qc, english ? kPsfPerKsf : 1) + u'\n';
     }
