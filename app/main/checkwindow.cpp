@@ -51,6 +51,8 @@ CheckWindow::CheckWindow(const std::vector<Finding>& findings, bool english, Fin
     list_->setAccessibleName(texts::kFindingsList);
     list_->setRootIsDecorated(false);
     list_->setAlternatingRowColors(true);
+    // A finding is a sentence: the window is wide enough for the longest, and its tooltip holds it
+    // whole when the window is made narrower.
     list_->setHeaderLabels(
         {texts::kFindingsSeverity, texts::kFindingsMethod, texts::kFindingsLayer,
          QString(texts::kFindingsDepth).arg(english ? QStringLiteral("ft") : QStringLiteral("m")),
@@ -63,6 +65,7 @@ CheckWindow::CheckWindow(const std::vector<Finding>& findings, bool english, Fin
         if (f.layer > 0) row->setText(2, QString::number(f.layer));
         if (f.depth) row->setText(3, QString::number(*f.depth, 'f', 2));
         row->setText(4, f.message);
+        row->setToolTip(4, f.message);
         row->setTextAlignment(2, Qt::AlignRight);
         row->setTextAlignment(3, Qt::AlignRight);
     }
@@ -83,7 +86,7 @@ CheckWindow::CheckWindow(const std::vector<Finding>& findings, bool english, Fin
     layout->addWidget(heading_);
     layout->addWidget(list_, 1);
     layout->addWidget(buttons);
-    resize(findings.empty() ? QSize(320, 100) : QSize(760, 360));
+    resize(findings.empty() ? QSize(320, 100) : QSize(1180, 380));
 }
 
 QString CheckWindow::heading() const {
