@@ -2,7 +2,6 @@
 #include "app/main/checkwindow.h"
 
 #include <QDialogButtonBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
