@@ -116,6 +116,15 @@ TEST(PlotCommand, RefusedOptionsWriteNothing) {
     for (const auto& entry : fs::directory_iterator(dir.path()))
         EXPECT_NE(entry.path().filename().string().substr(0, 8), "pictures");
 
+    // 1000 x 1000 in at 1200 pixels per inch: each side held at 2^20 pixels, 4 TiB of bitmap.
+    const Command huge =
+        run("plot " + project + " --graph pltTotal --size 1000x1000 --dpi 1200 --out " + dir.file("huge"));
+    EXPECT_EQ(huge.exit_code, 1) << huge.output;
+    EXPECT_NE(huge.output.find("pltTotal.png: too large (1048576 x 1048576 pixels) to be drawn in memory"),
+              std::string::npos)
+        << huge.output;
+    EXPECT_FALSE(fs::exists(dir.file("huge/pltTotal.png")));
+
     const Command twice =
         run("plot " + project + " --graph pltSkin --graph PLTSKIN --out " + dir.file("twice"));
     ASSERT_EQ(twice.exit_code, 0) << twice.output;
