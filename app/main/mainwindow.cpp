@@ -30,6 +30,7 @@
 #include "app/main/displayname.h"
 #include "app/main/helpwindow.h"
 #include "app/main/recentfiles.h"
+#include "app/main/runcheck.h"
 #include "app/main/texts.h"
 #include "app/project/project.h"
 #include "app/views/graphwindowfactory.h"
@@ -174,6 +175,7 @@ void MainWindow::createComputationMenu() {
     QMenu* computation = addMenu(texts::kComputationMenu, true);
     connect(computation, &QMenu::aboutToShow, this, &MainWindow::updateComputationCommands);
     command(computation, texts::kRunAnalysis, [this] { runAnalysis(); });
+    command(computation, texts::kCheckDataCommand, [this] { checkData(); });
     summaryAction_ = command(computation, texts::kResultsSummary, [this] { showResultsSummary(); });
     editInputAction_ = command(computation, texts::kEditInput, [this] { viewBesideProject(".tv6d"); });
     editNotesAction_ = command(computation, texts::kEditRunNotes, [this] { viewBesideProject(".tv6r"); });
@@ -470,8 +472,16 @@ bool MainWindow::openExternally(const QUrl& url) {
 
 // --- The analysis run ------------------------------------------------------------------------------
 
+void MainWindow::checkData() {
+    if (!commitActiveChild()) return;
+    findingsPresenter().present(this, precheck(*project_), project_->data().units == UnitSystem::English,
+                                FindingsPurpose::Check);
+}
+
 void MainWindow::runAnalysis() {
     if (!commitActiveChild()) return;
+    // Everything the project lacks, at once, before the save and the engine's first refusal.
+    if (!mayRunAfterCheck(this, precheck(*project_), project_->data().units == UnitSystem::English)) return;
     QString error;
     const SaveResult saved = saveProject(&error);
     if (saved == SaveResult::Failed) {

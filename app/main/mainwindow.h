@@ -61,6 +61,8 @@ class MainWindow : public QMainWindow, public WindowHost {
     bool save();
     bool saveAs();
     void runAnalysis();
+    // "Check Data": the findings of the check before a run, in the check window.
+    void checkData();
     // The results summary of the last run, opened or brought forward.
     void showResultsSummary();
     // A text file shown read-only inside the program (no editor set).

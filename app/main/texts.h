@@ -108,6 +108,30 @@ inline constexpr QLatin1StringView kRunSoilWarning{
     "\r\rWarning: the soil layers do not reach the pile length plus two pile diameters (%1); the soil "
     "below the last layer was extrapolated. See the processor-run notes."};
 
+// The check of the project's data, before a run and on its own.
+inline constexpr QLatin1StringView kCheckDataCommand{"Check &Data"};
+inline constexpr QLatin1StringView kFindingsTitle{"Check Data"};
+inline constexpr QLatin1StringView kFindingsNone{"No problems found"};
+inline constexpr QLatin1StringView kFindingsCount{"The check found %1 and %2."};
+inline constexpr QLatin1StringView kFindingsRunStopped{
+    "The analysis cannot run: the check found %1 and %2. Complete the data and run again."};
+inline constexpr QLatin1StringView kFindingsRunAnyway{"The check found %1. Run anyway?"};
+inline constexpr QLatin1StringView kFindingsOneError{"1 error"};
+inline constexpr QLatin1StringView kFindingsErrors{"%1 errors"};
+inline constexpr QLatin1StringView kFindingsOneWarning{"1 warning"};
+inline constexpr QLatin1StringView kFindingsWarnings{"%1 warnings"};
+inline constexpr QLatin1StringView kFindingsSeverity{"Severity"};
+inline constexpr QLatin1StringView kFindingsMethod{"Method"};
+inline constexpr QLatin1StringView kFindingsLayer{"Layer"};
+inline constexpr QLatin1StringView kFindingsDepth{"Depth (%1)"};
+inline constexpr QLatin1StringView kFindingsProblem{"What is missing or implausible"};
+inline constexpr QLatin1StringView kFindingsList{"Findings"};
+inline constexpr QLatin1StringView kFindingsError{"error"};
+inline constexpr QLatin1StringView kFindingsWarning{"warning"};
+inline constexpr QLatin1StringView kFindingsClose{"Close"};
+inline constexpr QLatin1StringView kFindingsYes{"&Yes"};
+inline constexpr QLatin1StringView kFindingsNo{"&No"};
+
 // The update check: the project page's address, then the product, release and today's date.
 inline constexpr QLatin1StringView kUpdateCheckAddress{"https://torve-pile.org/update-check?"};
 inline constexpr QLatin1StringView kUpdateCheckProduct{"TORVEO;" TORVE_VERSION ";07/01/14;"};

@@ -36,6 +36,11 @@ QString exactScientific(double value, double scale, std::size_t index, const cha
 
 }  // namespace
 
+bool cptPointWritable(const CptPoint& point, UnitSystem units) {
+    const double scale = units == UnitSystem::English ? kPoundsPerKip : 1;
+    return std::isfinite(point.depth) && std::isfinite(point.qc * scale);
+}
+
 QByteArray cptPointsFileText(const ProjectData& project) {
     const bool english = project.units == UnitSystem::English;
     QString out = QStringLiteral(" %1 %2\n").arg(code_of(project.units)).arg(project.cptPoints.size());

@@ -134,8 +134,9 @@ void Checker::pile() {
     if (f_.pileType < 1 || f_.pileType > 7) error(texts::kCheckPileType);
     if (!(f_.taperAngle >= 0 && f_.taperAngle < 90)) {
         error(texts::kCheckTaperRange);
-    } else if (f_.totalLength > 0) {
-        // The tip diameter of a tapered pile is OD - 2 L tan(angle).
+    } else if (f_.totalLength > 0 && outsideDiameter() > 0) {
+        // The tip diameter of a tapered pile is OD - 2 L tan(angle); without a diameter there is no
+        // largest angle to name.
         const double length = f_.totalLength * diameterPerLength();
         const double tip =
             outsideDiameter() - 2.0 * length * std::tan(f_.taperAngle * std::numbers::pi / 180.0);
@@ -242,6 +243,16 @@ void Checker::reachesResults() {
         add(Severity::Error,
             QString(texts::kCheckSoilShallowerThanTip).arg(number(f_.lastLayerBottom), number(required)), {},
             static_cast<int>(f_.points.size() / 2), f_.lastLayerBottom);
+    // The penetration rows stop at the last whole increment above the tip: a length left over from a
+    // change of units (40 m in increments of 0.3048 m) makes every table end short of the tip.
+    const double increments = std::trunc(f_.totalLength / f_.incrementLength + kGridAllowance);
+    if (f_.totalLength / f_.incrementLength - increments > kGridAllowance) {
+        const double last = increments * f_.incrementLength;
+        add(Severity::Warning,
+            QString(texts::kCheckLengthNotWholeIncrements)
+                .arg(number(f_.totalLength), number(f_.incrementLength), QString::number(last, 'f', 2)),
+            {}, 0, last);
+    }
     const double segments = std::trunc(f_.lastLayerBottom / f_.incrementLength + kGridAllowance);
     if (segments > kMaxSegments)
         error(QString(texts::kCheckTooManySegments).arg(number(segments)).arg(kMaxSegments));

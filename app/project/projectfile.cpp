@@ -23,6 +23,9 @@ namespace {
 void checkCount(const WordReader& r, int n, int limit, int wordsPerItem, const char* what) {
     const qsizetype fits = r.wordsRemaining() / wordsPerItem;
     const qsizetype most = limit > 0 ? std::min<qsizetype>(limit, fits) : fits;
+    // A count within its limit that the rest of the file cannot hold: the file was cut short.
+    if (n >= 0 && (limit <= 0 || n <= limit) && n > fits)
+        r.fail(QString(texts::kCountBeyondFile).arg(n).arg(QLatin1String(what)));
     if (n < 0 || n > most) r.fail(QString(texts::kCountExpected).arg(QLatin1String(what)).arg(most));
 }
 

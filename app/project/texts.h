@@ -93,6 +93,9 @@ inline constexpr QLatin1StringView kCheckCptOutOfOrder{
     "CPT point %1 at %2 lies above the point before it at %3"};
 inline constexpr QLatin1StringView kCheckSoilShallowerThanTip{
     "the soil profile ends at %1, shallower than the pile tip plus two diameters, %2"};
+inline constexpr QLatin1StringView kCheckLengthNotWholeIncrements{
+    "the pile length %1 is not a whole number of computation increments of %2; every table and the summary "
+    "end at the penetration %3, short of the tip"};
 inline constexpr QLatin1StringView kCheckTooManySegments{
     "the soil profile needs %1 segments of one computation increment; the analysis takes at most %2"};
 inline constexpr QLatin1StringView kCheckUserValuesNotKept{
@@ -113,6 +116,8 @@ inline constexpr QLatin1StringView kCheckNoQc{
 inline constexpr QLatin1StringView kPlotReadFailed{"An error occured in running the main program."};
 
 // Counts and codes of the project file that it cannot hold.
+inline constexpr QLatin1StringView kCountBeyondFile{
+    "%1 %2 were announced, but the file ends before all of them: it is cut short."};
 inline constexpr QLatin1StringView kCountExpected{"A number of %1 from 0 to %2 was expected but not found."};
 inline constexpr QLatin1StringView kEvenSoilPointsExpected{
     "An even number of soil points (two per layer) was expected but not found."};
@@ -134,6 +139,11 @@ inline constexpr QLatin1StringView kCptTooManyColumns{
 inline constexpr QLatin1StringView kCptTooManyHeaderLines{
     "At most %1 header lines can be passed over in a file of cone data; %2 were asked for."};
 inline constexpr QLatin1StringView kCptReadError{"There was an error reading the input CPT file."};
+inline constexpr QLatin1StringView kCptValueTooLarge{
+    "The cone data of %1 at data line %2 hold a depth or qc too large for the CPT points file (qc %3 "
+    "after the factor Ua); nothing was imported."};
+inline constexpr QLatin1StringView kCptPointNotWritable{
+    "CPT point %1 has a depth or qc that cannot be written (%2, %3); the project was not saved."};
 inline constexpr QLatin1StringView kCptSorted{
     "The cone data of %1 were not listed by depth; the %2 points have been sorted by depth."};
 

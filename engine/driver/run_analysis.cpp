@@ -8,6 +8,7 @@
 #include <iostream>
 #include <vector>
 
+#include "engine/driver/clay_data_warnings.h"
 #include "engine/driver/input_error.h"
 #include "engine/driver/input_reader.h"
 #include "engine/driver/load_settlement_phase.h"
@@ -164,10 +165,18 @@ void Run::sequence() {
     Project project = parse_project(texts);
     const Units& units = units_of(project.in.units);
     result_.english = units.english();
+    result_.tension = project.in.tension();
     if (stops_at_soil_extent(project.in, units)) return;
     console_.line("COMPUTATION IS PROCEEDING........");
+    // Taken before the soil points move onto the grid, so that they name the depths as entered.
+    const std::vector<ClayDataWarning> clay_warnings = clay_data_warnings(project.in);
+    for (const ClayDataWarning& w : clay_warnings) {
+        console_.line(w.line);
+        result_.warnings.push_back(w.sentence);
+    }
     write_input_echo(*report_, project.in, unit_labels(project.in.units));
     write_result_heading(*report_);
+    for (const ClayDataWarning& w : clay_warnings) report_->line(w.line);
     const long long segments = segment_count(project.in.deepest_soil_depth, project.in.increment);
     align_soil_points(project.in.soil, project.in.increment);
     if (stops_at_segment_limit(segments)) return;
@@ -176,6 +185,7 @@ void Run::sequence() {
 
 void Run::start_report() {
     if (!in_memory()) open_output(report_file_, files_.report, "report file");
+    result_.report_started = true;
     report_.emplace(*report_out_, Flush::InBlocks);
     write_banner(*report_, files_.version);
     write_file_names(*report_, files_.input, files_.report, files_.plot);

@@ -41,7 +41,10 @@ struct RunResult {
     std::string message;                // the failure or stop message, when there is one
     std::vector<std::string> warnings;  // console warnings that do not stop the run
     std::vector<TipCapacity> tip_capacities;
-    bool english = true;  // unit system of the values above
+    bool english = true;   // unit system of the values above
+    bool tension = false;  // the tip capacities hold the self weight instead of the end bearing
+    // The report was created (and may hold part of the run); false when the run stopped before it.
+    bool report_started = false;
     // Head load and movement at the largest load level of the load-settlement curve.
     std::optional<double> max_head_load;
     std::optional<double> max_head_movement;

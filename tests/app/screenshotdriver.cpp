@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include "app/dialogs/aboutbox.h"
+#include "app/main/checkwindow.h"
 #include "app/main/helpwindow.h"
 #include "app/main/mainwindow.h"
 #include "app/main/reportviewer.h"
@@ -21,6 +22,7 @@
 #include "app/project/project.h"
 #include "app/widgets/tablewindow.h"
 #include "tests/app/support/actionfinder.h"
+#include "tests/app/support/recordedfindings.h"
 #include "tests/app/support/widgetfinder.h"
 
 using namespace torve::app;
@@ -34,6 +36,28 @@ bool save(QWidget* widget, const QDir& folder, const QString& name) {
     if (!saved) qWarning("cannot write %s", qPrintable(folder.filePath(name)));
     return saved;
 }
+
+// Pictures the check window instead of waiting for an answer; answers No.
+class PicturingFindings : public test::RecordedFindings {
+  public:
+    explicit PicturingFindings(const QDir& out) : out_(out) {}
+    bool present(QWidget* parent, const std::vector<Finding>& findings, bool english,
+                 FindingsPurpose purpose) override {
+        CheckWindow window(findings, english, purpose, parent);
+        window.show();
+        ok &= QTest::qWaitForWindowExposed(&window);
+        QTest::qWait(200);
+        ok &= save(&window, out_, name);
+        ++pictures;
+        return false;
+    }
+    QString name;
+    bool ok = true;
+    int pictures = 0;
+
+  private:
+    QDir out_;
+};
 
 QMdiSubWindow* frameOf(QWidget* w) {
     return qobject_cast<QMdiSubWindow*>(w->parentWidget());
@@ -124,6 +148,22 @@ int main(int argc, char* argv[]) {
     QTest::qWait(200);
     ok &= save(help, out, u"help-contents.png"_s);
     help->close();
+
+    // The check window: the question before a run with warnings alone, then everything an untouched
+    // new project lacks.
+    PicturingFindings findings(out);
+    ProjectData data = window.project().data();
+    data.totalLength = 59.5;  // not a whole number of 1 ft increments
+    window.project().setData(data);
+    GridTable* sand = window.project().tables().soilLayers.cell(ProjectTables::LayerDataColumn, 0).subTable();
+    sand->cell(ProjectTables::FrictionAngle, 0).setDouble(48);
+    findings.name = u"check-run-anyway.png"_s;
+    test::findAction(test::openMenu(&window, u"Computation"_s), u"Run Analysis"_s)->trigger();
+    window.project().setModified(false);
+    window.newProject();
+    findings.name = u"check-window.png"_s;
+    test::findAction(test::openMenu(&window, u"Computation"_s), u"Check Data"_s)->trigger();
+    ok &= findings.ok && findings.pictures == 2;
     window.project().setModified(false);
     return ok ? 0 : 1;
 }

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -61,8 +62,11 @@ class SoilDialogsTest : public QObject {
     void deletionAsksWhenConfirmed();
     void sandToClayKeepsWeightsAndUserValues();
     void blowCountsStoreFrictionAnglesAsZero();
+    void frictionAnglesStoreBlowCountsAsZero();
     void remoldedStrengthForSteelPipesOnly_data();
     void remoldedStrengthForSteelPipesOnly();
+    void plasticityAndYieldStressForEveryMethodOfTheClayRule_data();
+    void plasticityAndYieldStressForEveryMethodOfTheClayRule();
     void rowsFollowTheLayerTable();
     void everyRowReachableByTabAndScreenReader();
 
@@ -185,6 +189,35 @@ void SoilDialogsTest::blowCountsStoreFrictionAnglesAsZero() {
     QCOMPARE(sand.cell(Tables::BlowCount, 1).toInt(), 15);
 }
 
+// The other way round: entered friction angles make the blow counts 0. Blow counts left in place
+// would select the blow-count option at the next opening, whose close then zeroes the angles.
+void SoilDialogsTest::frictionAnglesStoreBlowCountsAsZero() {
+    RecordingHost host;
+    setLayers(host.project(), {10});
+    GridTable& sand = layerData(host.project(), 0);
+    sand.cell(Tables::BlowCount, 0).setInt(15);
+    sand.cell(Tables::BlowCount, 1).setInt(12);
+    for (int pass = 0; pass < 2; ++pass) {
+        auto dialog = openDialog(host, DialogId::SoilLayers);
+        click(dialog.get(), u"Edit Layer 1"_s);
+        SoilDataDialog* data = layersDialog(dialog)->soilDataDialog();
+        QVERIFY(data && data->isVisible());
+        if (pass == 0) {
+            QVERIFY(need<QRadioButton>(data, u"Enter Blow Counts from SPT"_s).isChecked());
+            need<QRadioButton>(data, u"Enter Friction Angle (Preferred)"_s).click();
+            QVERIFY(enter(data, u"2. Friction Angle, top (Degrees)"_s, u"30"_s));
+            QVERIFY(enter(data, u"2. Friction Angle, bottom (Degrees)"_s, u"32"_s));
+        } else {  // opened again and closed as it is
+            QVERIFY(need<QRadioButton>(data, u"Enter Friction Angle (Preferred)"_s).isChecked());
+        }
+        data->accept();
+        QCOMPARE(sand.cell(Tables::BlowCount, 0).toInt(), 0);
+        QCOMPARE(sand.cell(Tables::BlowCount, 1).toInt(), 0);
+        QCOMPARE(sand.cell(Tables::FrictionAngle, 0).toDouble(), 30.0);
+        QCOMPARE(sand.cell(Tables::FrictionAngle, 1).toDouble(), 32.0);
+    }
+}
+
 void SoilDialogsTest::remoldedStrengthForSteelPipesOnly_data() {
     QTest::addColumn<int>("pileType");
     QTest::addColumn<bool>("enabled");
@@ -205,6 +238,43 @@ void SoilDialogsTest::remoldedStrengthForSteelPipesOnly() {
     data.show();
     QCOMPARE(need(&data, u"3. Remolded Shear Strength, bottom (lbs/ft^2)"_s).isEnabled(), enabled);
     QVERIFY(!need(&data, u"6a. Plasticity Index, PI(%), top"_s).isEnabled());  // ICP/MTD not selected
+}
+
+void SoilDialogsTest::plasticityAndYieldStressForEveryMethodOfTheClayRule_data() {
+    QTest::addColumn<int>("method");
+    QTest::addColumn<bool>("enabled");
+    QTest::newRow("API RP 2A") << 4 << false;
+    QTest::newRow("NGI") << 6 << false;  // NGI has a clay rule of its own
+    QTest::newRow("ICP/MTD") << 7 << true;
+    QTest::newRow("Fugro") << 8 << true;
+    QTest::newRow("UWA") << 9 << true;
+}
+
+// The three methods share one clay rule whose friction needs PI and YSR: a field left disabled
+// for two of them would leave their clay friction at zero.
+void SoilDialogsTest::plasticityAndYieldStressForEveryMethodOfTheClayRule() {
+    QFETCH(int, method);
+    QFETCH(bool, enabled);
+    RecordingHost host;
+    ProjectData d = host.project().data();
+    d.offshoreEdition = true;
+    d.selectedMethods.fill(false);
+    d.setSelected(static_cast<Method>(method), true);
+    host.project().setData(d);
+    setLayers(host.project(), {10});
+    host.project().tables().soilLayers.cell(Tables::SoilTypeColumn, 0).setInt(2);
+    SoilDataDialog data(host.project(), 0);
+    data.show();
+    for (const QString& name :
+         {u"6a. Plasticity Index, PI(%), top"_s, u"6b. Yield STress Ratio, YSR, bottom"_s})
+        QCOMPARE(need(&data, name).isEnabled(), enabled);
+    int groupLabels = 0;
+    for (const QLabel* label : data.findChildren<QLabel*>()) {
+        if (label->text() != u"6. Data for ICP/MTD Computation Method"_s) continue;
+        ++groupLabels;
+        QCOMPARE(label->isEnabled(), enabled);
+    }
+    QCOMPARE(groupLabels, 1);
 }
 
 void SoilDialogsTest::rowsFollowTheLayerTable() {
