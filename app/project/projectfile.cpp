@@ -148,9 +148,12 @@ ProjectFile ProjectFile::read(WordReader& r, ProjectFormat format, bool* modeInf
     f.offshoreFlag = r.readInt();
     if (current) {
         f.reducedCurves = r.readInt();
-        std::array<int, 9> flags{};
+        std::array<int, kMethodCount> flags{};
         r.beginRecord();
-        for (int& flag : flags) flag = r.readInt();
+        for (std::size_t m = 0; m < flags.size(); ++m) {
+            if (m >= kAlwaysWrittenMethodFlags && r.wordsLeftOnLine() == 0) break;  // not selected
+            flags[m] = r.readInt();
+        }
         f.capacityMethods = flags;
     }
     r.beginRecord();
@@ -267,7 +270,10 @@ QByteArray ProjectFile::text() const {
                        QString::number(reducedCurves.value_or(0))}
                .join(u' ');
     QStringList flags;
-    for (int flag : capacityMethods.value_or(std::array<int, 9>{})) flags << QString::number(flag);
+    const std::array<int, kMethodCount> methodFlags =
+        capacityMethods.value_or(std::array<int, kMethodCount>{});
+    for (std::size_t m = 0; m < methodFlags.size(); ++m)
+        if (m < kAlwaysWrittenMethodFlags || methodFlags[m] != 0) flags << QString::number(methodFlags[m]);
     out << flags.join(u' ');
     out << real(lastLayerBottom) + u' ' + real(sectionArea);
     for (std::size_t i = 0; i < points.size(); ++i) {
@@ -358,7 +364,8 @@ ProjectData ProjectFile::data(const QString& path, bool offshoreEdition) const {
         // when it carried the load transfer, and the offshore ones in the offshore edition.
         for (const MethodInfo& m : kMethods) {
             const bool onshore = code_of(m.method) <= code_of(Method::Api);
-            d.setSelected(m.method, onshore || (is_cone_based(m.method) && offshoreEdition));
+            const bool earlierOffshore = is_cone_based(m.method) && m.method != Method::Unified;
+            d.setSelected(m.method, onshore || (earlierOffshore && offshoreEdition));
         }
         d.setSelected(Method::UserSpecified, d.loadTransferMethod == Method::UserSpecified);
     }

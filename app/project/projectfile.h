@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "engine/model/file_format.h"
+
 namespace torve::app {
 
 class WordReader;
@@ -22,7 +24,7 @@ QString besideProject(const QString& path, const char* extension);
 
 // A whole project file parsed before anything of the open project changes, so a file that cannot
 // be read leaves the open project as it was. The codes are the file's integers as they stand. The
-// current and the previous format differ in the stickup length, the reduced-curves flag, the nine method
+// current and the previous format differ in the stickup length, the reduced-curves flag, the method
 // flags, the two reduction factors of each soil point and the critical-depth record, which the old one lacks.
 struct ProjectFile {
     // One soil point: its two lines in file order (stresses in lb/ft^2 or kPa).
@@ -45,7 +47,7 @@ struct ProjectFile {
     int loadTransferMethod = 4;
     int offshoreFlag = 0;
     std::optional<int> reducedCurves;
-    std::optional<std::array<int, 9>> capacityMethods;
+    std::optional<std::array<int, kMethodCount>> capacityMethods;
     double lastLayerBottom = 0, sectionArea = 0;
     std::vector<SoilPoint> points;
     int printExtraTz = 0;
