@@ -100,7 +100,7 @@ void write_capacity_tables(TextOut& out, const InputData& in, const PenetrationR
                          .text(" WARNING - NO CONE RESISTANCE FROM DEPTH")
                          .f(*c.first_depth_without_cone, 8, 2)
                          .x(1)
-                         .text(labels.length)
+                         .text(labels.length.substr(0, labels.length.find_last_not_of(' ') + 1))
                          .text("; NO RESISTANCE IS TAKEN THERE."));
         }
         write_capacity_table(out, c.method, c, r.printed_rows, in.increment, labels, in.tension());

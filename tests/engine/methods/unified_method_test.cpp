@@ -22,7 +22,7 @@ TEST(UnifiedGeometry, PlugLengthAreaRatioAndClayDiameter) {
     };
     // PLR = tanh(0.3 sqrt(Di / 0.0357)), Are = 1 - PLR (Di/D)^2, D* = sqrt(D^2 - Di^2)
     const Case cases[] = {
-        {2.44, 2.351, 0.98476, 0.085773, 0.652919},  // 2.44 m x 44.5 mm
+        {2.44, 2.351, 0.98476, 0.085773, 0.652992},  // 2.44 m x 44.5 mm
         {2.0, 1.9, 0.975190, 0.119891, 0.624500},    // 2 m x 50 mm
         {0.3, 0.28, 0.686, 0.4025, 0.107703},        // 0.3 m x 10 mm: 1 - 0.6864 x 0.8711
         {0.5, 0.0, 0.0, 1.0, 0.5},                   // closed end
@@ -145,10 +145,11 @@ TEST(UnifiedCapacity, SandCasesOfTheWorkedExample) {
         const SandRun tension(c.od, c.id, c.length, 1);
         // The base: qp = qc at the tip for a linear profile, times the gross area, to 0.01 %.
         EXPECT_NEAR(compression.base(), c.base, 1e-4 * c.base) << c.od << " " << c.length;
-        // The shaft to 0.3 %: the trapezoid rule on the 0.1 m rows.
-        EXPECT_NEAR(compression.shaft(), c.shaft_compression, 3e-3 * c.shaft_compression)
+        // The shaft within 0.05 % (0.021 % at most): the trapezoid rule on the 0.1 m rows, with the
+        // unit friction exact at each row, and the perimeter's pi of 3.14159.
+        EXPECT_NEAR(compression.shaft(), c.shaft_compression, 5e-4 * c.shaft_compression)
             << c.od << " " << c.length;
-        EXPECT_NEAR(tension.shaft(), c.shaft_tension, 3e-3 * c.shaft_tension) << c.od << " " << c.length;
+        EXPECT_NEAR(tension.shaft(), c.shaft_tension, 5e-4 * c.shaft_tension) << c.od << " " << c.length;
     }
 }
 
@@ -173,8 +174,9 @@ TEST(UnifiedCapacity, SegmentsWithoutConeResistanceAreNamedOnce) {
     const test::PhaseRun run(p);
     ASSERT_TRUE(run.curve().first_depth_without_cone.has_value());
     EXPECT_DOUBLE_EQ(*run.curve().first_depth_without_cone, 5.0);
-    EXPECT_NE(run.report.find(" WARNING - NO CONE RESISTANCE FROM DEPTH    5.00 m  ; NO RESISTANCE IS TAKEN"),
-              std::string::npos)
+    EXPECT_NE(
+        run.report.find(" WARNING - NO CONE RESISTANCE FROM DEPTH    5.00 M.; NO RESISTANCE IS TAKEN THERE."),
+        std::string::npos)
         << run.report;
     // The sand above still carries friction (qc = 2.8 x 100 x 20 = 5.6 MPa); the clay adds none.
     const CapacityCurve& c = run.curve();
