@@ -31,7 +31,7 @@ inline constexpr std::array<QLatin1StringView, kMethodCount> kTransferMethods = 
 };
 inline constexpr QLatin1StringView kCurveShapeNotes{
     "Notes on shape of load-transfer curves:\n(*) Uses Reese/Skepmton/Mosher curves\n(**) Uses API RP 2A "
-    "Curves\n(***) Uses CPT-based curves in sand (Lehane et al. 2020), API RP 2A curves in clay"};
+    "Curves\n(***) Uses CPT-based curves in sand, API RP 2A curves in clay"};
 inline constexpr QLatin1StringView kCurveFactors{"Factors for t-z and Q-w Curves"};
 inline constexpr QLatin1StringView kUnfactoredCurves{
     "Use Unfactored Unit Side Friction and Unit Tip Resistance"};
