@@ -68,5 +68,45 @@ TEST(UnifiedCurves, CurvesOfTheProfile) {
     EXPECT_NEAR(q.movement[4], 0.02 * 0.5 / 0.55, 1e-12);  // half of qb0.1 at 0.01/0.55 D
 }
 
+// As the load-transfer method: its own curves in sand, the API RP 2A shapes in clay and at a clay tip.
+TEST(UnifiedCurves, SandCurvesOwnClayCurvesApi) {
+    test::ProjectText p;
+    p.units = 2;
+    p.od = 1220;
+    p.id = 1170;
+    p.length = 30;
+    p.increment = 0.5;
+    p.deepest = 45;
+    p.offshore = 1;
+    p.load_transfer = 10;
+    p.selected = {0, 0, 0, 0, 0, 0, 0, 0, 0, 1};
+    p.add_layer(test::sand_layer(0, 15, 10, 34, 0.8, 40));
+    p.add_layer(test::clay_layer(15, 45, 8, 60, 30));
+    const test::PhaseRun run(p, CptProfile{2, {{0, 1000}, {15, 23500}, {15.5, 600}, {45, 3000}}});
+    LoadTransferInput input{run.curve().side_resistance, run.curve().tip_unfactored.back(),
+                            run.curve().cone_resistance};
+    const Units& si = units_of(UnitSystem::SI);
+    const std::vector<TzCurve> curves =
+        shaft_curves(run.in, si, run.results.pile, run.results.profile, input);
+    ASSERT_EQ(curves.size(), 6u);
+    for (const TzCurve& c : curves) {
+        SCOPED_TRACE(c.ground_depth);
+        const TzCurve api = shaped_curve(si, false, c.sand, c.friction_angle, c.tmax, run.results.pile);
+        if (!c.sand) {
+            EXPECT_EQ(c.movement, api.movement);
+            continue;
+        }
+        // wf = D (qc/pa)^0.5 (s'v0/pa)^0.25 / 1250 from the profile at the curve's depth
+        const double qc = 1000 + 1500 * c.ground_depth;
+        const double wf = unified_peak_movement(qc, 10 * c.ground_depth, 100, 1.22, false);
+        EXPECT_NEAR(c.movement[8], std::max(wf, 1.22e-4), 1e-9);
+        EXPECT_DOUBLE_EQ(c.transfer[8], c.tmax);
+    }
+    // The tip stands in clay: the API RP 2A Q-w curve, 1.0 of the tip resistance at 0.1 D.
+    const QwCurve tip = tip_curve(run.in, si, run.results.pile, run.results.profile, input);
+    EXPECT_DOUBLE_EQ(tip.movement[7], 0.1 * 1.22);
+    EXPECT_DOUBLE_EQ(tip.load[7], input.tip_resistance);
+}
+
 }  // namespace
 }  // namespace torve
