@@ -102,6 +102,7 @@ QWidget* ComputationMethodsDialog::createPileCapacityPage() {
     capacityGrid_->addWidget(clayPanel, row++, 0);
     addMethod(Method::Fugro);
     addMethod(Method::Uwa);
+    addMethod(Method::Unified);
     loadSettlementMark_ = new QLabel(texts::kLoadSettlementMark);
     setAccessibleFromCaption(loadSettlementMark_, texts::kLoadSettlementMark);
     capacityGrid_->addWidget(loadSettlementMark_, capacityRows_[index_of(Method::Api)], 1);

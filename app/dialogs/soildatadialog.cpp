@@ -166,7 +166,8 @@ bool SoilDataDialog::isShown(int column) const {
 bool SoilDataDialog::isEnabled(int column) const {
     const ProjectData& d = project_.data();
     const bool anyConeMethod = d.isSelected(Method::Ngi) || d.isSelected(Method::IcpMtd) ||
-                               d.isSelected(Method::Fugro) || d.isSelected(Method::Uwa);
+                               d.isSelected(Method::Fugro) || d.isSelected(Method::Uwa) ||
+                               d.isSelected(Method::Unified);
     switch (column) {
         case Tables::SandUserFriction:
         case Tables::SandUserBearing:

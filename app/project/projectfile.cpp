@@ -163,7 +163,12 @@ void readOptions(WordReader& r, ProjectFile& f) {
 void readMethodFlags(WordReader& r, ProjectFile& f) {
     ProjectFile::MethodFlags flags{};
     r.beginRecord();
-    for (int& flag : flags) flag = r.readInt();
+    // Flags past the ninth are written only when set, on the ninth flag's line: a file without them
+    // reads as not selecting those methods, and readers that take nine values keep working.
+    for (std::size_t m = 0; m < flags.size(); ++m) {
+        if (m >= kAlwaysWrittenMethodFlags && r.wordsLeftOnLine() == 0) break;
+        flags[m] = r.readInt();
+    }
     f.capacityMethods = flags;
 }
 
@@ -339,7 +344,9 @@ QString optionsLine(const ProjectFile& f) {
 
 QString methodFlagsLine(const ProjectFile& f) {
     LineOut line;
-    for (int flag : f.capacityMethods.value_or(ProjectFile::MethodFlags{})) line.integer(flag);
+    const ProjectFile::MethodFlags flags = f.capacityMethods.value_or(ProjectFile::MethodFlags{});
+    for (std::size_t m = 0; m < flags.size(); ++m)
+        if (m < kAlwaysWrittenMethodFlags || flags[m] != 0) line.integer(flags[m]);
     return line.text();
 }
 
@@ -534,7 +541,8 @@ void ProjectFile::methodsInto(ProjectData& d) const {
     // when it carried the load transfer, and the offshore ones in the offshore edition.
     for (const MethodInfo& m : kMethods) {
         const bool onshore = code_of(m.method) <= code_of(Method::Api);
-        d.setSelected(m.method, onshore || (is_cone_based(m.method) && d.offshoreEdition));
+        const bool earlierOffshore = is_cone_based(m.method) && m.method != Method::Unified;
+        d.setSelected(m.method, onshore || (earlierOffshore && d.offshoreEdition));
     }
     d.setSelected(Method::UserSpecified, d.loadTransferMethod == Method::UserSpecified);
 }

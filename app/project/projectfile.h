@@ -24,7 +24,7 @@ QString besideProject(const QString& path, const char* extension);
 
 // A whole project file parsed before anything of the open project changes, so a file that cannot
 // be read leaves the open project as it was. The codes are the file's integers as they stand. The
-// current and the previous format differ in the stickup length, the reduced-curves flag, the nine method
+// current and the previous format differ in the stickup length, the reduced-curves flag, the method
 // flags, the two reduction factors of each soil point and the critical-depth record, which the old one lacks.
 struct ProjectFile {
     // One soil point: its two lines in file order (stresses in lb/ft^2 or kPa).

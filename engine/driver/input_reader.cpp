@@ -98,13 +98,14 @@ void read_options(RecordReader& r, InputData& in) {
     }
     const int load_transfer_method = r.integer(records::kOptions[4]);
     if (!is_valid_method_code(load_transfer_method))
-        r.reject("expected a load-transfer method code from 1 to 9.");
+        r.reject("expected a load-transfer method code from 1 to " + std::to_string(kMethodCount) + ".");
     in.load_transfer_method = static_cast<Method>(load_transfer_method);
     in.offshore_data = r.integer(records::kOptions[5]);
     in.reduced_resistance = r.integer(records::kOptions[6]);
 
     r.begin(std::string(records::kMethodFlagsTitle));
     for (int m = 1; m <= kMethodCount; ++m) {
+        if (m > kAlwaysWrittenMethodFlags && !r.value_left_on_line()) break;  // not selected
         in.selected[static_cast<std::size_t>(m - 1)] =
             r.integer("selection flag of method " + std::to_string(m));
     }

@@ -99,7 +99,10 @@ InputRecords read_input_records(std::string_view text, const std::string& file_n
     f.offshore_data = r.integer("offshore-data flag");
     f.reduced_resistance = r.integer("reduced-resistance flag");
     r.begin("methods");
-    for (int& flag : f.selected) flag = r.integer("selection flag");
+    for (std::size_t m = 0; m < f.selected.size(); ++m) {
+        if (m >= kAlwaysWrittenMethodFlags && !r.value_left_on_line()) break;  // not selected
+        f.selected[m] = r.integer("selection flag");
+    }
     r.begin("soil depth");
     f.deepest_soil_depth = r.real("deepest soil depth");
     f.section_area = r.real("section area");
@@ -153,7 +156,9 @@ std::string write_input_records(const InputRecords& f) {
                     << f.load_transfer_method << f.offshore_data << f.reduced_resistance;
     {
         LineWriter flags(out);
-        for (const int flag : f.selected) flags << flag;
+        // Flags past the ninth only when set, as the desktop program writes them.
+        for (std::size_t m = 0; m < f.selected.size(); ++m)
+            if (m < kAlwaysWrittenMethodFlags || f.selected[m] != 0) flags << f.selected[m];
     }
     LineWriter(out) << f.deepest_soil_depth << f.section_area;
     for (const SoilPointRecord& p : f.soil) {

@@ -18,6 +18,7 @@ LoadTransferInput load_transfer_input(const PenetrationResults& p) {
     }
     input.side_resistance = p.load_transfer->side_resistance;
     input.tip_resistance = p.load_transfer->tip_unfactored.back();
+    input.cone_resistance = p.load_transfer->cone_resistance;
     return input;
 }
 

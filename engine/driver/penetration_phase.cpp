@@ -9,6 +9,7 @@
 #include "engine/methods/icp_method.h"
 #include "engine/methods/ngi_method.h"
 #include "engine/methods/revised_lambda_method.h"
+#include "engine/methods/unified_method.h"
 #include "engine/methods/usace_method.h"
 #include "engine/methods/user_specified_method.h"
 #include "engine/methods/uwa_method.h"
@@ -43,6 +44,8 @@ CapacityCurve compute_method(Method method, const MethodInputs& m) {
             return design_method_capacity({method, fugro_side_friction, fugro_end_bearing}, m);
         case Method::Uwa:
             return design_method_capacity({method, uwa_side_friction, uwa_end_bearing}, m);
+        case Method::Unified:
+            return unified_capacity(m);
     }
     return user_specified_capacity(m);
 }

@@ -33,6 +33,8 @@ class RecordReader {
     // The next value of the current record. `field` names it in messages.
     int integer(std::string_view field);
     double real(std::string_view field);
+    // True when the line last read from still holds a value of the current record.
+    bool value_left_on_line() const { return pending_pos_ < pending_.size(); }
 
     // Throws a message located at the value read last, e.g. for a value out of its range.
     [[noreturn]] void reject(std::string_view what) const;

@@ -24,6 +24,7 @@ constexpr std::array<TitleFrame, kMethodCount> kTitleFrames = {{
     {20, 35},  // ICP/MTD
     {20, 35},  // Fugro
     {13, 45},  // UWA
+    {13, 45},  // Unified
 }};
 
 // API RP 2A and the cone-based methods head their tension tables "SELF WEIGHT"; the onshore
@@ -94,6 +95,14 @@ void write_capacity_tables(TextOut& out, const InputData& in, const PenetrationR
         // A method's warnings stand only above its own table: the lines do not name the method, and
         // those of a method without a table would stand above another method's table.
         write_method_warnings(out, c.warnings);
+        if (c.first_depth_without_cone) {
+            out.line(Line()
+                         .text(" WARNING - NO CONE RESISTANCE FROM DEPTH")
+                         .f(*c.first_depth_without_cone, 8, 2)
+                         .x(1)
+                         .text(labels.length.substr(0, labels.length.find_last_not_of(' ') + 1))
+                         .text("; NO RESISTANCE IS TAKEN THERE."));
+        }
         write_capacity_table(out, c.method, c, r.printed_rows, in.increment, labels, in.tension());
     }
 }

@@ -48,6 +48,8 @@ void load_transfer_method(TextOut& out, const InputData& in) {
     out.line(Line().x(10).text("METHOD FOR UNIT LOAD TRANSFERS : "));
     out.blank();
     out.line(Line().x(10).text(method_info(in.load_transfer_method).report_line));
+    if (in.load_transfer_method == Method::Unified)
+        out.line(Line().x(10).text("  # CPT-Based t-z and Q-w Curves in Sand; API RP 2A Curves in Clay"));
     out.line(Line().x(10).text(in.reduced_resistance == 1
                                    ? "  Reduced Unit Side Friction and Unit Side Resistance are used."
                                    : "  Unfactored Unit Side Friction and Unit Side Resistance are used."));
@@ -76,6 +78,9 @@ void capacity_methods(TextOut& out, const InputData& in, const UnitLabels& u) {
                              .text(u.length));
             }
         }
+        if (m == Method::Unified)
+            out.line(Line().x(10).text(
+                "  # Open End by the Effective Area Ratio; the Plug Condition is not used"));
         if (m == Method::IcpMtd) {
             out.line(Line().x(10).text(in.drained_clay() ? "  # Use Drained Condition for Clay"
                                                          : "  # Use Undrained Condition for Clay"));

@@ -1,6 +1,7 @@
 // Capacity of one method against penetration: skin friction, end bearing and their sum.
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "engine/methods/method_inputs.h"
@@ -20,6 +21,10 @@ struct CapacityCurve {
     std::vector<double> side_resistance;  // unfactored (Qs) or reduced (Qf) skin friction
     std::vector<double> tip_unfactored;   // end-bearing column before the LRFD factor on unit bearing
     std::vector<MethodWarning> warnings;  // printed above the method's table
+    // Unified method only: qc at every segment's top and bottom, which its sand t-z curves read, and
+    // the first depth of the pile without cone resistance, which the report names.
+    SegmentPairs cone_resistance;
+    std::optional<double> first_depth_without_cone;
 };
 
 // The rule set of one design method: its side friction and its unit end bearing. The tip chain, the

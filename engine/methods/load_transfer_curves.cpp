@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/methods/unified_curves.h"
 #include "engine/model/rounded_constants.h"
 
 namespace torve {
@@ -62,6 +63,21 @@ double curve_friction_angle(double point_angle, const SoilProfile& profile, doub
     if (point_angle > 0) return point_angle;
     const int k = std::clamp(static_cast<int>(ground_depth / profile.increment), 0, profile.count() - 1);
     return profile.at(k).friction_angle;
+}
+
+// A soil curve of the load-transfer method: the Unified method has its own curve in sand and takes
+// the API RP 2A shapes in clay, for which no curve of its own is published.
+TzCurve soil_curve(const InputData& in, const Units& units, const PileGeometry& pile,
+                   const SoilProfile& profile, const LoadTransferInput& input, bool sand, double phi,
+                   double ground_depth) {
+    const double tmax = maximum_load_transfer(units, pile, input.side_resistance, ground_depth);
+    if (in.load_transfer_method == Method::Unified && sand) {
+        TzCurve c =
+            unified_sand_shaft_curve(in, units, pile, profile, input.cone_resistance, ground_depth, tmax);
+        c.friction_angle = phi;
+        return c;
+    }
+    return shaped_curve(units, in.load_transfer_method == Method::Usace, sand, phi, tmax, pile);
 }
 
 }  // namespace
@@ -158,8 +174,7 @@ std::vector<TzCurve> shaft_curves(const InputData& in, const Units& units, const
         for (int j = 0; j < 3; ++j) {
             const double ground = depths[j] / to_solver;
             const double phi = curve_friction_angle(angles[j], profile, ground);
-            TzCurve c = shaped_curve(units, usace, sand, phi,
-                                     maximum_load_transfer(units, pile, input.side_resistance, ground), pile);
+            TzCurve c = soil_curve(in, units, pile, profile, input, sand, phi, ground);
             c.depth = depths[j] + stickup;
             c.ground_depth = ground;
             curves.push_back(c);
@@ -178,9 +193,7 @@ std::optional<TzCurve> verification_curve(const InputData& in, const Units& unit
         if (lower.depth - upper.depth < 0.11 || lower.depth < ground_depth) continue;
         const bool sand = upper.is_sand() && lower.is_sand();
         const double phi = curve_friction_angle(0, profile, ground_depth);
-        TzCurve c =
-            shaped_curve(units, in.load_transfer_method == Method::Usace, sand, phi,
-                         maximum_load_transfer(units, pile, input.side_resistance, ground_depth), pile);
+        TzCurve c = soil_curve(in, units, pile, profile, input, sand, phi, ground_depth);
         c.ground_depth = ground_depth;
         c.depth = (ground_depth + in.stickup_length) * units.solver_per_length;
         return c;
@@ -194,6 +207,8 @@ QwCurve tip_curve(const InputData& in, const Units& units, const PileGeometry& p
     const double q_max = input.tip_resistance * units.solver_force_per_force;
     const double d = diameter(units, pile);
     const Segment& tip = profile.at(pile.rows - 1);
+    if (in.load_transfer_method == Method::Unified && tip.sand)
+        return unified_sand_base_curve(units, pile, q_max);
     if (in.load_transfer_method != Method::Usace) {
         for (std::size_t k = 0; k < kPointsPerTzCurve; ++k) {
             c.movement[k] = kApiTipMovementOverD[k] * d;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/methods/pile_geometry.h"
+#include "engine/methods/side_friction.h"
 #include "engine/methods/soil_profile.h"
 #include "engine/model/input_data.h"
 #include "engine/model/units.h"
@@ -37,6 +38,7 @@ struct QwCurve {
 struct LoadTransferInput {
     std::vector<double> side_resistance;
     double tip_resistance = 0;
+    SegmentPairs cone_resistance;  // Unified method: qc at every segment's top and bottom
 };
 
 // Curves along the shaft: three extra curves with no resistance in the stickup, then three per soil

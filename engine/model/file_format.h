@@ -13,7 +13,7 @@ namespace torve {
 // Unit-system code of the input data file, the CPT data file and the plot-file header.
 enum class UnitSystem : int { English = 1, SI = 2 };
 
-// One numbering for the load-transfer method and the positions of the nine selection flags.
+// One numbering for the load-transfer method and the positions of the selection flags.
 enum class Method : int {
     Fhwa = 1,
     Usace = 2,
@@ -24,8 +24,12 @@ enum class Method : int {
     IcpMtd = 7,
     Fugro = 8,
     Uwa = 9,
+    Unified = 10,
 };
-inline constexpr int kMethodCount = 9;
+inline constexpr int kMethodCount = 10;
+// Flags that record 8 always holds; the Unified flag follows on the same line only when it is set, so
+// that files of projects without it stay as they were and readers taking nine flags still read them.
+inline constexpr int kAlwaysWrittenMethodFlags = 9;
 
 constexpr int code_of(Method m) {
     return static_cast<int>(m);
@@ -69,6 +73,8 @@ inline constexpr std::array<MethodInfo, kMethodCount> kMethods = {{
      "FUGRO"},
     {Method::Uwa, "UWA", "- UWA (University of Western Australia)",
      "*  UNIV. OF WESTERN AUSTRALIA (UWA) METHOD  *", "UWA"},
+    {Method::Unified, "Unified", "- Unified CPT-Based (ISO 19901-4, Lehane et al.)",
+     "*   UNIFIED CPT-BASED METHOD (ISO 19901-4)  *", "UNIFIED"},
 }};
 
 constexpr const MethodInfo& method_info(Method m) {
@@ -78,8 +84,8 @@ constexpr const MethodInfo& method_info(Method m) {
 // Order of the capacity tables in the report and of the capacity curves in the plot file: the
 // user-specified method first, then the onshore methods, API RP 2A and the cone-based methods.
 inline constexpr std::array<Method, kMethodCount> kTableOrder = {
-    Method::UserSpecified, Method::Fhwa,  Method::Usace, Method::RevisedLambda, Method::Api, Method::Ngi,
-    Method::IcpMtd,        Method::Fugro, Method::Uwa};
+    Method::UserSpecified, Method::Fhwa,   Method::Usace, Method::RevisedLambda, Method::Api,
+    Method::Ngi,           Method::IcpMtd, Method::Fugro, Method::Uwa,           Method::Unified};
 
 // Codes of the input data file.
 enum class PileType : int {

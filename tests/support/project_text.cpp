@@ -49,7 +49,8 @@ std::string ProjectText::text() const {
     o << end_length << ' ' << end_id << '\n';
     o << zfl << ' ' << increment << ' ' << pile_type << ' ' << taper << ' ' << load_transfer << ' '
       << offshore << ' ' << reduced << '\n';
-    for (int f : selected) o << f << ' ';
+    for (std::size_t m = 0; m < 9; ++m) o << selected[m] << ' ';
+    if (selected[9] != 0) o << selected[9];
     o << '\n' << deepest << ' ' << section_area << '\n';
     for (const RawSoilPoint& p : soil) {
         o << p.depth << ' ' << p.type << ' ' << p.k << ' ' << p.gamma << ' ' << p.phi << ' ' << p.nq << '\n';

@@ -32,7 +32,7 @@ struct ProjectText {
     int pile_type = 1;
     double taper = 0;
     int load_transfer = 4, offshore = 0, reduced = 0;
-    std::array<int, 9> selected{0, 0, 0, 1, 0, 0, 0, 0, 0};
+    std::array<int, 10> selected{0, 0, 0, 1, 0, 0, 0, 0, 0, 0};  // the tenth written only when set
     double deepest = 100, section_area = 0;
     std::vector<RawSoilPoint> soil;
     int tz_flag = 0;

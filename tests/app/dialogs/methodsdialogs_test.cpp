@@ -27,7 +27,8 @@ const QStringList kCapacityBoxes = {u"FHWA (Federal Highway Administration) "_s,
                                     u"NGI (Norwegian Geotechnical Institute) "_s,
                                     u"ICP/MTD (Imperial College of London) "_s,
                                     u"Fugro (Offshore Driven Piles in Sand) "_s,
-                                    u"UWA (University of Western Australia) "_s};
+                                    u"UWA (University of Western Australia) "_s,
+                                    u"Unified CPT-Based (ISO 19901-4, Lehane et al.)"_s};
 
 QList<int> checkedBoxes(QWidget* dialog) {
     QList<int> codes;
@@ -66,7 +67,7 @@ void MethodsDialogsTest::clearSelectionsKeepsTheLoadTransferMethod() {
     click(d, u"ICP/MTD (Imperial College of London) (**)"_s);
     QCOMPARE(checkedBoxes(d), (QList<int>{4, 7}));  // API of a new project, and the chosen method
     click(d, u"Select All"_s);
-    QCOMPARE(checkedBoxes(d).size(), 9);
+    QCOMPARE(checkedBoxes(d).size(), 10);
     click(d, u"Clear Selections"_s);
     QCOMPARE(checkedBoxes(d), QList<int>{7});
     QVERIFY(enabled(d, u"Use Drained Condition for Clay"_s));
@@ -81,7 +82,7 @@ void MethodsDialogsTest::clearSelectionsKeepsTheLoadTransferMethod() {
     const ProjectData& p = host.project().data();
     QCOMPARE(p.loadTransferMethod, Method::IcpMtd);
     QCOMPARE(p.selectedMethods,
-             (std::array<bool, 9>{false, false, false, false, false, false, true, false, false}));
+             (std::array<bool, 10>{false, false, false, false, false, false, true, false, false, false}));
 }
 
 void MethodsDialogsTest::enablingRules_data() {

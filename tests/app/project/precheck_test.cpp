@@ -47,6 +47,18 @@ TEST(Precheck, NamesWhatAMethodLacksWithItsLayerAndDepth) {
          },
          {{Severity::Error, Method::Ngi, 1, 0.0,
            QStringLiteral("no cone resistance qc: none in the layer, no CPT points, no blow count")}}},
+        // The Unified method reads qc in clay as well.
+        {"no qc for the Unified method",
+         [](Project& p) {
+             change(p, [](ProjectData& d) {
+                 d.setSelected(Method::Unified, true);
+                 d.cptPoints.clear();
+             });
+         },
+         {{Severity::Error, Method::Unified, 1, 0.0,
+           QStringLiteral("no cone resistance qc: none in the layer, no CPT points, no blow count")},
+          {Severity::Error, Method::Unified, 2, 20.0,
+           QStringLiteral("no cone resistance qc: none in the layer, no CPT points, no blow count")}}},
         {"no PI or YSR for ICP clay",
          [](Project& p) {
              change(p, [](ProjectData& d) { d.setSelected(Method::IcpMtd, true); });

@@ -132,7 +132,7 @@ TEST(Project, Defaults) {
     EXPECT_TRUE(d.offshoreEdition);
     EXPECT_EQ(d.tensionReduction, 1.0);
     EXPECT_EQ(d.selectedMethods,
-              (std::array<bool, 9>{false, false, false, true, false, false, false, false, false}));
+              (std::array<bool, 10>{false, false, false, true, false, false, false, false, false, false}));
     EXPECT_EQ(p.tables().soilLayers.rowCount(), 1);
     EXPECT_EQ(p.tables().sectionAreas.rowCount(), 2);
     EXPECT_TRUE(d.cptPoints.empty());
@@ -234,7 +234,9 @@ TEST(Project, OldProjectFilesGetTheirDefaults) {
     EXPECT_EQ(d.stickupLength, 0);
     EXPECT_FALSE(d.reducedResistance);
     EXPECT_EQ(d.criticalDepthOption, torve::CriticalDepthOption::FromDensity);
-    EXPECT_EQ(d.selectedMethods, (std::array<bool, 9>{true, true, true, true, true, true, true, true, true}));
+    // An earlier file selected every method it knew, which leaves Unified out.
+    EXPECT_EQ(d.selectedMethods,
+              (std::array<bool, 10>{true, true, true, true, true, true, true, true, true, false}));
     EXPECT_EQ(d.totalLength, 40);
     EXPECT_EQ(d.pileType, PileType::PrecastConcrete);
     const GridTable& layers = p.tables().soilLayers;

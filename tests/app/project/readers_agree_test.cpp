@@ -6,7 +6,10 @@
 #include <filesystem>
 #include <random>
 
+#include "app/graph/wordreader.h"
 #include "app/project/project.h"
+#include "app/project/projectfile.h"
+#include "engine/driver/input_reader.h"
 #include "tests/app/project/engineinput.h"
 #include "tests/app/project/readersagree.h"
 #include "tests/support/damage.h"
@@ -42,6 +45,38 @@ TEST(ReadersAgree, FilesThatOnceReadDifferently) {
     ASSERT_EQ(one.tables().sectionAreas.rowCount(), 1);  // one row, not padded to the table's two
     EXPECT_EQ(one.tables().sectionAreas.cell(1, 0).toDouble(), 36.91);
     EXPECT_EQ(one.data().criticalDepthOption, torve::CriticalDepthOption::FromDensity);
+}
+
+// Record 8 holds nine flags, and the Unified method's flag as a tenth on the same line only when it
+// is set: a file of nine reads as before, and a save of a project without the method keeps nine.
+TEST(ReadersAgree, UnifiedFlagInBothForms) {
+    const std::string text = torve::test::read_file(
+        torve::test::source_path("tests/reference/cases/unified-sand-over-clay-si.tv6d"));
+    const std::string written = "0 0 0 1 0 0 0 0 1 1\n";
+    const auto at = text.find(written);
+    ASSERT_NE(at, std::string::npos);
+    struct Case {
+        const char* flags;
+        bool unified;
+        const char* saved;
+    };
+    const Case cases[] = {
+        {"0 0 0 1 0 0 0 0 1 1\n", true, "\n0 0 0 1 0 0 0 0 1 1\n"},
+        {"0 0 0 1 0 0 0 0 1\n", false, "\n0 0 0 1 0 0 0 0 1\n"},    // nine: the next record is not a flag
+        {"0 0 0 1 0 0 0 0 1 0\n", false, "\n0 0 0 1 0 0 0 0 1\n"},  // a cleared tenth is not written
+        {"0,0,0,1,0,0,0,0,1,1,7\n", true, "\n0 0 0 1 0 0 0 0 1 1\n"},
+        {"0 0 0 1 0\n0 0 0 1 1\n", true, "\n0 0 0 1 0 0 0 0 1 1\n"},  // a record over two lines
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.flags);
+        std::string variant = text;
+        variant.replace(at, written.size(), c.flags);
+        EXPECT_EQ(torve::test::readersDisagree(variant), "");
+        EXPECT_EQ(torve::parse_input_data(variant, "f").is_selected(torve::Method::Unified), c.unified);
+        WordReader r = WordReader::fromText(QByteArray::fromStdString(variant), WordSyntax::EngineRecords);
+        const QByteArray saved = ProjectFile::read(r, ProjectFormat::Current).text();
+        EXPECT_TRUE(saved.contains(c.saved)) << saved.toStdString();
+    }
 }
 
 TEST(ReadersAgree, DamagedExamples) {

@@ -230,7 +230,8 @@ TEST(InputReader, ValuesThatWouldBreakTheAnalysisAreRefused) {
          },
          "the taper angle gives a negative tip diameter over the pile length; it must be below 0.477 "
          "degrees."},
-        {[](ProjectText& p) { p.load_transfer = 0; }, "expected a load-transfer method code from 1 to 9."},
+        {[](ProjectText& p) { p.load_transfer = 0; }, "expected a load-transfer method code from 1 to 10."},
+        {[](ProjectText& p) { p.load_transfer = 11; }, "expected a load-transfer method code from 1 to 10."},
         {[](ProjectText& p) { p.soil[1].gamma = 0; },
          "soil point 2 of 4, first line), line 12: expected a positive effective unit weight."},
         {[](ProjectText& p) { p.soil[0].gamma = -60; }, "expected a positive effective unit weight."},

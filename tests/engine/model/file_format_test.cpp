@@ -22,7 +22,11 @@ TEST(MethodTable, CodesNamesAndTableOrder) {
                                [](Method a, Method b) { return code_of(a) < code_of(b); }));
     EXPECT_EQ(method_info(Method::Api).report_title, "*  API RP-2A (1994)  *");
     EXPECT_FALSE(is_valid_method_code(0));
-    EXPECT_FALSE(is_valid_method_code(10));
+    EXPECT_TRUE(is_valid_method_code(10));
+    EXPECT_FALSE(is_valid_method_code(11));
+    EXPECT_EQ(kTableOrder.back(), Method::Unified);  // after UWA in every ordered list
+    EXPECT_EQ(method_info(Method::Unified).curve_label, "UNIFIED");
+    EXPECT_TRUE(is_cone_based(Method::Unified));  // it runs only with offshore data
 }
 
 }  // namespace

@@ -1,0 +1,189 @@
+// Unified CPT-based method against values worked out by hand from its equations, and against a
+// published check (the TzSandCPT/QbSandCPT pages of the OpenSees manual: 84.3 / 63.2 kPa and
+// 7.63 MPa). The sand capacities of an open 2 m pipe and a closed 0.5 m pile in sand with
+// qc = 2 + z MPa and s'v0 = 10 z kPa are near-exact integrals on a 1 mm grid.
+#include "engine/methods/unified_method.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+#include "tests/engine/methods/method_fixture.h"
+
+namespace torve {
+namespace {
+
+constexpr double kCone = 0.0357;  // m
+
+TEST(UnifiedGeometry, PlugLengthAreaRatioAndClayDiameter) {
+    struct Case {
+        double d, di, plr, are, d_star;
+    };
+    // PLR = tanh(0.3 sqrt(Di / 0.0357)), Are = 1 - PLR (Di/D)^2, D* = sqrt(D^2 - Di^2)
+    const Case cases[] = {
+        {2.44, 2.351, 0.98476, 0.085773, 0.652992},  // 2.44 m x 44.5 mm
+        {2.0, 1.9, 0.975190, 0.119891, 0.624500},    // 2 m x 50 mm
+        {0.3, 0.28, 0.686, 0.4025, 0.107703},        // 0.3 m x 10 mm: 1 - 0.6864 x 0.8711
+        {0.5, 0.0, 0.0, 1.0, 0.5},                   // closed end
+    };
+    for (const Case& c : cases) {
+        EXPECT_NEAR(unified_plug_length_ratio(c.di, kCone), c.plr, 5e-4) << c.d;
+        EXPECT_NEAR(unified_area_ratio(c.d, c.di, kCone), c.are, 5e-4) << c.d;
+        EXPECT_NEAR(unified_clay_diameter(c.d, c.di), c.d_star, 1e-6) << c.d;
+    }
+}
+
+TEST(UnifiedFriction, SandAndClayUnitValues) {
+    struct Case {
+        bool sand;
+        double q, stress, h_over_d, are, d;
+        bool tension;
+        double expected;  // kPa
+    };
+    const double are_a = unified_area_ratio(2.0, 1.9, kCone);
+    const double are_check = unified_area_ratio(2.44, 2.351, kCone);
+    const Case cases[] = {
+        // Published check: s'rc = 141.893, ds'rd = 10.237, (s'rc + ds'rd) tan 29 = 84.33; x 0.75 = 63.25
+        {true, 39928, 203.8, 40 / 2.44, are_check, 2.44, false, 84.327},
+        {true, 39928, 203.8, 40 / 2.44, are_check, 2.44, true, 63.245},
+        // Open 2 m pipe, tip at 20 m: z = 2 (h/D = 9), z = 10 (5), z = 19 (0.5 -> 1), z = 20 (0 -> 1)
+        {true, 4000, 20, 9, are_a, 2.0, false, 11.763},
+        {true, 4000, 20, 9, are_a, 2.0, true, 8.822},
+        {true, 12000, 100, 5, are_a, 2.0, false, 44.473},
+        {true, 21000, 190, 0.5, are_a, 2.0, false, 144.407},
+        {true, 22000, 200, 0, are_a, 2.0, true, 113.468},
+        // Closed 0.5 m pile: Are = 1
+        {true, 4000, 20, 36, 1, 0.5, false, 14.773},
+        {true, 21000, 190, 2, 1, 0.5, false, 218.089},
+        {true, 22000, 200, 0, 1, 0.5, false, 295.614},
+        // Clay 0.07 qt max(1, h/D*)^-0.25, the same in tension
+        {false, 440, 0, 18 / 0.6245, 0, 0, false, 13.293},
+        {false, 1400, 0, 10 / 0.6245, 0, 0, true, 48.990},
+        {false, 2600, 0, 0, 0, 0, false, 182.000},
+        {false, 2480, 0, 2, 0, 0, false, 145.980},
+    };
+    for (const Case& c : cases) {
+        const double f =
+            c.sand ? unified_sand_friction({c.q, c.stress, c.h_over_d, c.are, kCone / c.d, c.tension})
+                   : unified_clay_friction(c.q, c.h_over_d);
+        EXPECT_NEAR(f, c.expected, 6e-4) << c.q << (c.tension ? " tension" : "");
+    }
+}
+
+TEST(UnifiedFriction, NoStressOrConeResistanceStaysFinite) {
+    // At the surface (q/s'v0)^-0.33 goes to 0: the radial term alone, (4000/44) tan 29 = 50.39.
+    EXPECT_NEAR(unified_sand_friction({4000, 0, 10, 1, 0.1, false}),
+                4000 / 44.0 * std::pow(10, -0.4) * std::tan(29 * std::numbers::pi / 180), 1e-9);
+    EXPECT_EQ(unified_sand_friction({0, 100, 10, 1, 0.1, false}), 0.0);
+    EXPECT_EQ(unified_clay_friction(0, 10), 0.0);
+}
+
+TEST(UnifiedBase, SandAndClayAtTenPercentOfTheDiameter) {
+    const double are_check = unified_area_ratio(2.44, 2.351, kCone);
+    const double are_a = unified_area_ratio(2.0, 1.9, kCone);
+    // (0.12 + 0.38 x 0.085773) x 50 000 = 7 629.7 kPa (printed as "7.629 MN" in the source)
+    EXPECT_NEAR(unified_sand_base(50000, are_check), 7629.7, 0.05);
+    EXPECT_DOUBLE_EQ(unified_sand_base(22000, 1), 11000);             // closed: 0.5 qp
+    EXPECT_NEAR(unified_sand_base(22000, are_a), 3642.29, 0.01);      // open 2 m: 0.16556 qp
+    EXPECT_NEAR(unified_clay_base(2600, 0.6245 / 2.0), 672.1, 0.05);  // (0.2 + 0.6 x 0.0975) qp
+    EXPECT_DOUBLE_EQ(unified_clay_base(1400, 1), 1120);               // closed: 0.8 qp
+}
+
+TEST(UnifiedBase, WindowMeanOfALinearProfileIsItsMidValue) {
+    SoilProfile profile;
+    profile.increment = 1;
+    SegmentPairs q(4);
+    for (int k = 0; k < 4; ++k) {
+        profile.segments.push_back({static_cast<double>(k), k + 1.0});
+        q.set(static_cast<std::size_t>(k), 2 + k, 3 + k);  // q = 2 + z
+    }
+    EXPECT_DOUBLE_EQ(mean_over_depths(q, profile, 0.3, 3.7), 4.0);
+    EXPECT_DOUBLE_EQ(mean_over_depths(q, profile, -1, 1), 2.5);  // clipped at the surface: [0, 1]
+    EXPECT_DOUBLE_EQ(mean_over_depths(q, profile, 3, 9), 5.5);   // clipped at the bottom: [3, 4]
+    EXPECT_EQ(mean_over_depths(q, profile, 5, 6), 0.0);
+}
+
+// Sand to 50 m, qc = 2 + z MPa from the CPT points, s'v0 = 10 z kPa; rows every 0.1 m.
+struct SandRun {
+    test::PhaseRun run;
+    SandRun(double od_mm, double id_mm, double length, int loading)
+        : run(project(od_mm, id_mm, length, loading), CptProfile{2, {{0, 2000}, {50, 52000}}}) {}
+
+    static test::ProjectText project(double od_mm, double id_mm, double length, int loading) {
+        test::ProjectText p;
+        p.units = 2;
+        p.od = od_mm;
+        p.id = id_mm;
+        p.modulus = 2e8;
+        p.length = length;
+        p.increment = 0.1;
+        p.deepest = 50;
+        p.offshore = 1;
+        p.loading = loading;
+        p.load_transfer = 10;
+        p.selected = {0, 0, 0, 0, 0, 0, 0, 0, 0, 1};
+        p.add_layer(test::sand_layer(0, 50, 10, 32, 0.8, 20));
+        return p;
+    }
+    double shaft() const { return run.curve().skin_friction.back(); }
+    double base() const { return run.curve().end_bearing.back(); }
+};
+
+TEST(UnifiedCapacity, SandCasesOfTheWorkedExample) {
+    struct Case {
+        double od, id, length;
+        double base, shaft_compression, shaft_tension;  // kN, near-exact
+    };
+    const Case cases[] = {
+        {2000, 1900, 10, 6241.4, 2461.0, 1845.8},    {2000, 1900, 20, 11442.6, 7159.1, 5369.3},
+        {2000, 1900, 30, 16643.8, 13609.9, 10207.4}, {500, 0, 10, 1178.1, 827.0, 620.2},
+        {500, 0, 20, 2159.8, 2348.9, 1761.7},        {500, 0, 30, 3141.6, 4445.6, 3334.2},
+    };
+    for (const Case& c : cases) {
+        const SandRun compression(c.od, c.id, c.length, 0);
+        const SandRun tension(c.od, c.id, c.length, 1);
+        // The base: qp = qc at the tip for a linear profile, times the gross area, to 0.01 %.
+        EXPECT_NEAR(compression.base(), c.base, 1e-4 * c.base) << c.od << " " << c.length;
+        // The shaft within 0.05 % (0.021 % at most): the trapezoid rule on the 0.1 m rows, with the
+        // unit friction exact at each row, and the perimeter's pi of 3.14159.
+        EXPECT_NEAR(compression.shaft(), c.shaft_compression, 5e-4 * c.shaft_compression)
+            << c.od << " " << c.length;
+        EXPECT_NEAR(tension.shaft(), c.shaft_tension, 5e-4 * c.shaft_tension) << c.od << " " << c.length;
+    }
+}
+
+TEST(UnifiedCapacity, PlugOptionDoesNotChangeTheBase) {
+    test::ProjectText p = SandRun::project(2000, 1900, 20, 0);
+    const CptProfile cpt{2, {{0, 2000}, {50, 52000}}};
+    const double computed = test::PhaseRun(p, cpt).curve().end_bearing.back();
+    for (int plug : {1, 2}) {
+        p.plug = plug;
+        EXPECT_DOUBLE_EQ(test::PhaseRun(p, cpt).curve().end_bearing.back(), computed) << plug;
+    }
+}
+
+TEST(UnifiedCapacity, SegmentsWithoutConeResistanceAreNamedOnce) {
+    // Without CPT points the sand takes 2.8 pa N from its blow count and the clay from 5 m has no qc.
+    test::ProjectText p = SandRun::project(500, 0, 10, 0);
+    p.soil.clear();
+    auto sand = test::sand_layer(0, 5, 10, 32, 0.8, 20);
+    sand.first.sur_or_n = sand.second.sur_or_n = 20;
+    p.add_layer(sand);
+    p.add_layer(test::clay_layer(5, 50, 8, 50, 25));
+    const test::PhaseRun run(p);
+    ASSERT_TRUE(run.curve().first_depth_without_cone.has_value());
+    EXPECT_DOUBLE_EQ(*run.curve().first_depth_without_cone, 5.0);
+    EXPECT_NE(
+        run.report.find(" WARNING - NO CONE RESISTANCE FROM DEPTH    5.00 M.; NO RESISTANCE IS TAKEN THERE."),
+        std::string::npos)
+        << run.report;
+    // The sand above still carries friction (qc = 2.8 x 100 x 20 = 5.6 MPa); the clay adds none.
+    const CapacityCurve& c = run.curve();
+    EXPECT_GT(c.skin_friction[50], 0.0);
+    EXPECT_DOUBLE_EQ(c.skin_friction.back(), c.skin_friction[51]);  // the last sand value reaches 5.1 m
+    EXPECT_EQ(c.end_bearing.back(), 0.0);
+}
+
+}  // namespace
+}  // namespace torve
