@@ -237,7 +237,19 @@ inline constexpr QLatin1StringView kYieldStressRatio{"6b. Yield STress Ratio, YS
 // CPT data.
 inline constexpr QLatin1StringView kCptDataCaption{"Data of Cone Penetration Test"};
 inline constexpr QLatin1StringView kCptFile{"Name of file for input cone data"};
-inline constexpr QLatin1StringView kCptFilter{"CPT recors(.txt) (*.txt *.acc);;All Files (*)"};
+inline constexpr QLatin1StringView kCptFilter{
+    "Cone data (*.txt *.acc *.ags *.gef *.xml *.csv);;CPT recors(.txt) (*.txt *.acc);;AGS4 (*.ags);;GEF "
+    "(*.gef);;"
+    "BRO-XML (*.xml);;CSV (*.csv);;All Files (*)"};
+// The import of a cone data file of the exchange formats (AGS4, GEF, BRO-XML, CSV).
+inline constexpr QLatin1StringView kSoundingImportCaption{"Import of Cone Data"};
+inline constexpr QLatin1StringView kSoundingFileLabel{"Cone data file: %1"};
+inline constexpr QLatin1StringView kSoundingTest{"&Test"};
+inline constexpr QLatin1StringView kSoundingCone{"&Cone resistance"};
+inline constexpr QLatin1StringView kSoundingConeQt{"qt, corrected for pore pressure"};
+inline constexpr QLatin1StringView kSoundingConeQc{"qc"};
+inline constexpr QLatin1StringView kSoundingReplaces{"The import replaces the project's CPT points."};
+inline constexpr QLatin1StringView kSoundingImportButton{"&Import"};
 inline constexpr QLatin1StringView kEditFile{"Edit File"};
 inline constexpr QLatin1StringView kDataLines{"Number of data lines to be read from the file"};
 inline constexpr QLatin1StringView kHeaderLines{"Number of header lines in file containing cone data"};

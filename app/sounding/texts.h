@@ -94,20 +94,20 @@ inline constexpr QLatin1StringView kStressUnits{"stress (MPa, MN/m2, kPa, kN/m2,
 
 // The summary of an import.
 inline constexpr QLatin1StringView kSummaryTest{"Test %1 (%2 file)."};
-inline constexpr QLatin1StringView kSummaryRows{"%1 rows read."};
-inline constexpr QLatin1StringView kSummarySkippedQc{"%1 rows without %2 skipped."};
-inline constexpr QLatin1StringView kSummarySkippedDepth{"%1 rows without a depth skipped."};
+inline constexpr QLatin1StringView kSummaryRows{"Rows read: %1."};
+inline constexpr QLatin1StringView kSummarySkippedQc{"Rows without %2 skipped: %1."};
+inline constexpr QLatin1StringView kSummarySkippedDepth{"Rows without a depth skipped: %1."};
 inline constexpr QLatin1StringView kSummaryDepthFrom{"Depth from the %1 column."};
 inline constexpr QLatin1StringView kSummaryUsesQt{
     "Cone resistance: qt = qc + (1 - a) u2 with a = %1, or qt as the file gives it."};
 inline constexpr QLatin1StringView kSummaryUsesQtGiven{"Cone resistance: qt as the file gives it."};
 inline constexpr QLatin1StringView kSummaryUsesQc{"Cone resistance: qc."};
 inline constexpr QLatin1StringView kSummaryQtIncomplete{
-    "qt is missing in %1 rows that have qc, so qc is used; choose qt to use the rows that have it."};
+    "Rows with qc but without qt: %1, so qc is used; choose qt to use only the rows that have it."};
 inline constexpr QLatin1StringView kSummarySorted{
     "The rows were not listed by depth; they have been sorted by depth."};
 inline constexpr QLatin1StringView kSummaryAveraged{
     "%1 rows averaged into %2 points over equal depth intervals of %3 %4 (at most %5 points can be used)."};
-inline constexpr QLatin1StringView kSummaryPoints{"%1 CPT points from %2 to %3 %4."};
+inline constexpr QLatin1StringView kSummaryPoints{"CPT points: %1, from %2 to %3 %4."};
 
 }  // namespace torve::app::texts

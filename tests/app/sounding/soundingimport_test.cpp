@@ -164,7 +164,7 @@ TEST(SoundingImport, QtMissingInSomeRows) {
     const SoundingImport qt = importSounding(t, file, UnitSystem::SI, ConeChoice::Qt);
     EXPECT_EQ(qt.skippedNoValue, 1);
     expectPoints(qt, {{1, 2000 + 0.5 * 100}, {3, 4000 + 0.5 * 200}}, "qt");
-    EXPECT_TRUE(qt.summary(QStringLiteral("CSV")).contains(QStringLiteral("1 rows without qt skipped.")));
+    EXPECT_TRUE(qt.summary(QStringLiteral("CSV")).contains(QStringLiteral("Rows without qt skipped: 1.")));
 }
 
 TEST(SoundingImport, RowsOutOfOrderAreSortedAndSaidSo) {
