@@ -1,16 +1,22 @@
 // Pictures of every input dialog over the English example, in English and in S.I. units, for the
 // eye: dialog_screenshots OUTPUT_FOLDER (scripts/screenshots runs it under a virtual display).
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTimer>
 
 #include "app/dialogs/dialogfactory.h"
 #include "app/dialogs/soildatadialog.h"
 #include "app/dialogs/soillayersdialog.h"
+#include "app/dialogs/soundingimportdialog.h"
+#include "app/graph/graph.h"
 #include "app/project/cptprofile.h"
+#include "app/views/graphwindow.h"
 #include "tests/app/support/recordinghost.h"
 
 using namespace torve;
@@ -24,6 +30,28 @@ void save(QWidget* window, const QString& path) {
     window->adjustSize();
     for (int i = 0; i < 5; ++i) QApplication::processEvents();
     if (!window->grab().save(path)) qFatal("cannot write %s", qPrintable(path));
+}
+
+// The import of the AGS4 example through the CPT data dialog: the summary of its first test, and
+// the qc graph of the points it gives.
+void importAgsExample(QWidget* cptDialog, test::RecordingHost& host, const QDir& out) {
+    cptDialog->findChild<QLineEdit*>()->setText(
+        QStringLiteral(TORVE_SOURCE_DIR "/examples/cpt/two-soundings.ags"));
+    QTimer::singleShot(0, [&out] {
+        auto* chooser = qobject_cast<SoundingImportDialog*>(QApplication::activeModalWidget());
+        if (!chooser) qFatal("no import dialog shown");
+        save(chooser, out.filePath(u"dialog-cpt-import-summary.png"_s));
+        chooser->accept();
+    });
+    for (QPushButton* b : cptDialog->findChildren<QPushButton*>())
+        if (b->text() == u" Graphics Button - Qc versus depth"_s) b->click();
+    if (host.graphs.isEmpty()) qFatal("no graph after the import");
+    GraphWindow window(*host.graphs.last(), host);
+    window.resize(700, 620);
+    window.show();
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+    const QString path = out.filePath(u"graph-cpt-after-ags-import.png"_s);
+    if (!window.grab().save(path)) qFatal("cannot write %s", qPrintable(path));
 }
 
 }  // namespace
@@ -52,6 +80,7 @@ int main(int argc, char** argv) {
             std::unique_ptr<QWidget> dialog(createDialog(id, host));
             dialog->setAttribute(Qt::WA_DeleteOnClose, false);
             save(dialog.get(), out.filePath(u"dialog-"_s + name + suffix));
+            if (id == DialogId::CptData && units == UnitSystem::SI) importAgsExample(dialog.get(), host, out);
             if (auto* tabs = dialog->findChild<QTabWidget*>()) {
                 tabs->setCurrentIndex(1);
                 save(dialog.get(), out.filePath(u"dialog-"_s + name + u"-2"_s + suffix));
