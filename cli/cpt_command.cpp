@@ -86,6 +86,9 @@ int show(const CptSettings& s) {
         std::cout << "  " << ++number << "  " << t.id.toStdString() << ": " << t.rows.size() << " rows";
         if (!std::isnan(t.areaRatio))
             std::cout << ", area ratio " << QLocale::c().toString(t.areaRatio, 'g', 6).toStdString();
+        if (!std::isnan(t.startLevel))
+            std::cout << ", starting at level " << QLocale::c().toString(t.startLevel, 'g', 10).toStdString()
+                      << " m";
         std::cout << '\n';
         for (std::size_t q = 0; q < app::kSoundingQuantities; ++q) {
             if (t.columns[q].isEmpty()) continue;

@@ -154,7 +154,10 @@ Sounding readCsvSounding(QByteArrayView bytes, const QString& file,
             if (!column[q]) continue;
             const QString& cell = (*fields)[*column[q]];
             if (cell.isEmpty()) continue;
-            const std::optional<double> v = soundingNumber(cell.toUtf8());
+            QByteArray text = cell.toUtf8();
+            // Spreadsheets that separate by semicolons or tabs often write decimal commas.
+            if (separator != ',' && !text.contains('.')) text.replace(',', '.');
+            const std::optional<double> v = soundingNumber(text);
             if (!v)
                 refuseSounding(file, lines.number(),
                                QString(texts::kCsvNumber).arg(test.columns[q], quotedCell(cell.toUtf8())));

@@ -25,8 +25,8 @@ struct CsvHeading {
 std::optional<CsvHeading> recognisedHeading(const QString& heading);
 
 // The one test of a CSV file: a header row, then one row per reading, separated by commas,
-// semicolons or tabs (whichever the header row uses first), fields in double quotes allowed, blank
-// cells missing. Columns are recognised by their headings or taken as `chosen`, which names them
+// semicolons or tabs (whichever the header row uses first; with semicolons or tabs a decimal comma
+// is read as a point), fields in double quotes allowed, blank cells missing. Columns are recognised by their headings or taken as `chosen`, which names them
 // for the quantities it lists. Raises UserError naming `file` and the line for a damaged file.
 Sounding readCsvSounding(QByteArrayView bytes, const QString& file,
                          const std::vector<CsvColumnChoice>& chosen = {});

@@ -144,6 +144,8 @@ class GefReader {
                 if (!a && f[1] != "-" && !f[1].isEmpty()) refuse(texts::kGefAreaRatio);
                 test_.areaRatio = a.value_or(kSoundingMissing);
             }
+        } else if (key == "ZID") {
+            if (f.size() >= 2) test_.startLevel = soundingNumber(f[1]).value_or(kSoundingMissing);
         } else if (key == "TESTID") {
             if (test_.id.isEmpty()) test_.id = QString::fromUtf8(value);
         }

@@ -30,6 +30,9 @@ struct SoundingTest {
     QString id;
     // Net area ratio a of the cone, for qt = qc + (1 - a) u2; NaN when the file does not give it.
     double areaRatio = kSoundingMissing;
+    // Level of the start of the test (m) in the file's height system (GEF #ZID); NaN when not given.
+    // Depths stay measured from the start of the test.
+    double startLevel = kSoundingMissing;
     // The unit of each quantity's column as the file writes it, and the column's name in the file;
     // an empty name: the test has no such column, or the column is void in every row.
     std::array<QString, kSoundingQuantities> units;

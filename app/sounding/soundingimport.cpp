@@ -105,8 +105,10 @@ std::optional<double> kiloPascalsPer(const QString& unit) {
 
 double averageOverDepth(std::vector<CptPoint>& points, int bins) {
     if (points.empty() || bins < 1) return 0;
-    const double top = points.front().depth;
-    const double interval = (points.back().depth - top) / bins;
+    // In long doubles the span of any two finite depths is finite, so every index is a number.
+    const long double top = points.front().depth;
+    const long double span = (static_cast<long double>(points.back().depth) - top) / bins;
+    const auto interval = static_cast<double>(span);
     std::vector<CptPoint> averaged;
     averaged.reserve(static_cast<std::size_t>(bins));
     // Long doubles hold the sums of values near the largest double without overflowing.
@@ -120,7 +122,8 @@ double averageOverDepth(std::vector<CptPoint>& points, int bins) {
     };
     for (const CptPoint& p : points) {
         // The last point lies on the bottom of the last interval; it belongs to that interval.
-        const int bin = interval > 0 ? std::min(bins - 1, static_cast<int>((p.depth - top) / interval)) : 0;
+        const int bin =
+            span > 0 ? static_cast<int>(std::min<long double>(bins - 1, (p.depth - top) / span)) : 0;
         if (bin != current) {
             flush();
             current = bin;

@@ -207,6 +207,14 @@ TEST(SoundingImport, LongSoundingsAreAveragedOverEqualDepthIntervals) {
     EXPECT_LE(gap.size(), 101u);
     EXPECT_EQ(gap.front().depth, 0);
     EXPECT_EQ(gap.front().qc, 1);
+
+    // Depths spanning more than the largest double: the bottom half and the top half of the span,
+    // each in its own interval.
+    std::vector<CptPoint> wide{{-1e308, 1}, {-1e308, 3}, {1e308, 5}};
+    averageOverDepth(wide, 2);
+    ASSERT_EQ(wide.size(), 2u);
+    EXPECT_EQ(wide[0].qc, 2);
+    EXPECT_EQ(wide[1].depth, 1e308);
 }
 
 }  // namespace

@@ -61,6 +61,7 @@ TEST(SoundingReaders, GefExampleReadsVoidsAsMissingAndTheAreaRatio) {
     const SoundingTest& t = s.tests[0];
     EXPECT_EQ(t.id, QStringLiteral("CPT-03"));
     EXPECT_DOUBLE_EQ(t.areaRatio, 0.70);
+    EXPECT_DOUBLE_EQ(t.startLevel, 1.25);
     EXPECT_FALSE(t.has(Q::Depth));
     ASSERT_EQ(t.rows.size(), 5u);
     expectRow(t.rows[0], {0.2, kNone, kNone, kNone, kNone}, Q::PenetrationLength);
@@ -119,6 +120,9 @@ TEST(SoundingReaders, CsvHeadingsAndColumnsNamedByTheUser) {
                                         {Q::Qc, QStringLiteral("Cone"), QStringLiteral("MPa")}});
     ASSERT_EQ(s.tests[0].rows.size(), 2u);
     expectRow(s.tests[0].rows[1], {2.5, 3, kNone, kNone, kNone});
+    // Semicolons and decimal commas, as spreadsheets in much of Europe save them.
+    const Sounding comma = readCsvSounding("depth_m;qc_MPa\n1,5;2,25\n", QStringLiteral("comma.csv"));
+    expectRow(comma.tests[0].rows[0], {1.5, 2.25, kNone, kNone, kNone});
     EXPECT_EQ(s.tests[0].unit(Q::Qc), QStringLiteral("MPa"));
 }
 
