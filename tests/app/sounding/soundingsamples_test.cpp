@@ -19,6 +19,7 @@ namespace {
 
 using namespace torve::app;
 using Q = SoundingQuantity;
+using torve::UnitSystem;
 
 QString samplesFolder() {
     const QString env = qEnvironmentVariable("TORVE_CPT_SAMPLES");
@@ -85,6 +86,15 @@ TEST(SoundingSamples, FirstRowsAgreeWithTheOtherReaders) {
                     same(e.value(QStringLiteral("qc_MPa")), inExpectedUnits(t, r, Q::Qc)) &&
                     same(e.value(QStringLiteral("fs_MPa")), inExpectedUnits(t, r, Q::Fs)) &&
                     same(e.value(QStringLiteral("u2_MPa")), inExpectedUnits(t, r, Q::U2));
+        }
+        // Where the file gives qt as well, qt = qc + (1 - a) u2 of the import agrees with it to the
+        // file's three decimals of MPa (0.659 + 0.25 x 0.0304 = 0.6666 against 0.667).
+        if (rows.size() > 0 && rows[0].toObject().contains(QStringLiteral("qt_MPa_given"))) {
+            const SoundingImport qt = importSounding(t, path, UnitSystem::SI, ConeChoice::Qt);
+            for (qsizetype i = 0; i < rows.size() && i < static_cast<qsizetype>(qt.points.size()); ++i)
+                EXPECT_NEAR(qt.points[static_cast<std::size_t>(i)].qc / 1000,
+                            rows[i].toObject().value(QStringLiteral("qt_MPa_given")).toDouble(), 0.0006)
+                    << it.key().toStdString() << " row " << i;
         }
         if (expected.contains(QStringLiteral("row_count"))) {
             EXPECT_EQ(static_cast<int>(kept.size()), expected.value(QStringLiteral("row_count")).toInt())
