@@ -1,6 +1,7 @@
 // The CPT data dialog.
 #include "app/dialogs/cptdatadialog.h"
 
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -13,6 +14,7 @@
 #include <cmath>
 
 #include "app/controls/usererror.h"
+#include "app/dialogs/csvcolumnsdialog.h"
 #include "app/dialogs/formrows.h"
 #include "app/dialogs/soundingimportdialog.h"
 #include "app/dialogs/texts.h"
@@ -106,7 +108,20 @@ void CptDataDialog::browse() {
 bool CptDataDialog::importSounding(const QString& path) {
     Sounding sounding;
     try {
-        sounding = readSoundingFile(path);
+        std::vector<CsvColumnChoice> chosen;
+        if (soundingFormatOf(path) == SoundingFormat::Csv) {
+            // Headings that do not name depth and qc with their units: the user names the columns.
+            QFile file(path);
+            if (!file.open(QIODevice::ReadOnly))
+                throw UserError(QString(texts::kSoundingUnopenable).arg(path, file.errorString()));
+            const QStringList headings = csvHeadings(file.read(kMostSoundingFileBytes), path);
+            if (!csvNamesConeColumns(headings)) {
+                CsvColumnsDialog columns(headings, path, this);
+                if (columns.exec() != QDialog::Accepted) return false;
+                chosen = columns.choices();
+            }
+        }
+        sounding = readSoundingFile(path, chosen);
         if (sounding.tests.empty()) throw UserError(QString(texts::kSoundingNoTests).arg(path));
     } catch (const UserError& e) {
         messages().information(this, e.message());

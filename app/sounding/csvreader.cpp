@@ -88,23 +88,60 @@ std::optional<CsvHeading> recognisedHeading(const QString& heading) {
     return std::nullopt;
 }
 
-Sounding readCsvSounding(QByteArrayView bytes, const QString& file,
-                         const std::vector<CsvColumnChoice>& chosen) {
-    SoundingLines lines(bytes);
+namespace {
+
+struct HeaderRow {
+    char separator = ',';
+    std::vector<QString> headings;
+};
+
+// The header row, the first line that is not blank, and the separator it uses.
+HeaderRow headerRow(SoundingLines& lines, const QString& file) {
     QByteArrayView line;
     bool found = false;
     while ((found = lines.next(line)) && line.trimmed().isEmpty()) {
     }
     if (!found) refuseSounding(file, 0, texts::kCsvHeader);
-    char separator = ',';
+    HeaderRow h;
     for (char c : {',', ';', '\t'}) {
         if (line.contains(c)) {
-            separator = c;
+            h.separator = c;
             break;
         }
     }
-    const std::optional<std::vector<QString>> headings = fieldsOf(line, separator);
+    std::optional<std::vector<QString>> headings = fieldsOf(line, h.separator);
     if (!headings) refuseSounding(file, lines.number(), texts::kCsvQuote);
+    h.headings = std::move(*headings);
+    return h;
+}
+
+}  // namespace
+
+QStringList csvHeadings(QByteArrayView bytes, const QString& file) {
+    SoundingLines lines(bytes);
+    const HeaderRow h = headerRow(lines, file);
+    return QStringList(h.headings.begin(), h.headings.end());
+}
+
+bool csvNamesConeColumns(const QStringList& headings) {
+    bool qc = false, depth = false;
+    for (const QString& heading : headings) {
+        const std::optional<CsvHeading> h = recognisedHeading(heading);
+        if (!h || h->unit.isEmpty()) continue;
+        qc = qc || h->quantity == SoundingQuantity::Qc;
+        depth = depth || h->quantity == SoundingQuantity::Depth ||
+                h->quantity == SoundingQuantity::PenetrationLength;
+    }
+    return qc && depth;
+}
+
+Sounding readCsvSounding(QByteArrayView bytes, const QString& file,
+                         const std::vector<CsvColumnChoice>& chosen) {
+    SoundingLines lines(bytes);
+    QByteArrayView line;
+    const HeaderRow header = headerRow(lines, file);
+    const char separator = header.separator;
+    const std::vector<QString>* headings = &header.headings;
 
     SoundingTest test;
     test.id = QFileInfo(file).completeBaseName();

@@ -3,6 +3,7 @@
 
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 #include "app/sounding/sounding.h"
@@ -24,10 +25,18 @@ struct CsvHeading {
 };
 std::optional<CsvHeading> recognisedHeading(const QString& heading);
 
+// The headings of a CSV file's header row, for the user to name the columns. Raises UserError naming
+// `file` and the line when there is no header row.
+QStringList csvHeadings(QByteArrayView bytes, const QString& file);
+
+// Whether the headings name a column of qc and one of depth or penetration length, each with its unit.
+bool csvNamesConeColumns(const QStringList& headings);
+
 // The one test of a CSV file: a header row, then one row per reading, separated by commas,
 // semicolons or tabs (whichever the header row uses first; with semicolons or tabs a decimal comma
-// is read as a point), fields in double quotes allowed, blank cells missing. Columns are recognised by their headings or taken as `chosen`, which names them
-// for the quantities it lists. Raises UserError naming `file` and the line for a damaged file.
+// is read as a point), fields in double quotes allowed, blank cells missing. Columns are recognised by their
+// headings or taken as `chosen`, which names them for the quantities it lists. Raises UserError naming `file`
+// and the line for a damaged file.
 Sounding readCsvSounding(QByteArrayView bytes, const QString& file,
                          const std::vector<CsvColumnChoice>& chosen = {});
 

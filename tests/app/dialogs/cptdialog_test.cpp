@@ -2,11 +2,13 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <functional>
 
+#include "app/dialogs/csvcolumnsdialog.h"
 #include "app/dialogs/soundingimportdialog.h"
 #include "app/graph/graph.h"
 #include "tests/app/dialogs/dialogdriver.h"
@@ -53,6 +55,7 @@ class CptDialogTest : public QObject {
     void refusedFiles();
     void editFileOpensTheNamedFile();
     void soundingFileImportedAfterItsSummary();
+    void csvColumnsNamedByTheUser();
 
   private:
     RecordedMessages messages_;
@@ -183,6 +186,31 @@ void CptDialogTest::soundingFileImportedAfterItsSummary() {
     QCOMPARE(messages_.shown.size(), 1);
     QVERIFY2(messages_.shown.front().contains(u"#EOH="_s), qPrintable(messages_.shown.front()));
     QCOMPARE(host.project().data().cptPoints.size(), std::size_t{3});
+}
+
+// Headings that name nothing: the user names Level (m) as depth and Cone (MPa) as qc; the decimal
+// commas of a semicolon-separated file are decimal points: 1.5 m, 2 MPa = 2000 kPa.
+void CptDialogTest::csvColumnsNamedByTheUser() {
+    RecordingHost host;
+    host.project().setUnits(UnitSystem::SI);
+    QFile csv(host.path(u"own.csv"_s));
+    QVERIFY(csv.open(QIODevice::WriteOnly));
+    csv.write("Level;Cone;Note\n1,5;2;a\n2,5;3,5;b\n");
+    csv.close();
+    auto dialog = openDialog(host, DialogId::CptData);
+    need<QLineEdit>(dialog.get(), kFileName).setText(csv.fileName());
+    QTimer::singleShot(0, [] {
+        auto* d = qobject_cast<CsvColumnsDialog*>(QApplication::activeModalWidget());
+        if (!d) qFatal("no columns dialog shown");
+        need<QComboBox>(d, u"Depth"_s).setCurrentText(u"Level"_s);
+        need<QLineEdit>(d, u"Unit of Depth"_s).setText(u"m"_s);
+        need<QComboBox>(d, u"qc"_s).setCurrentText(u"Cone"_s);
+        need<QLineEdit>(d, u"Unit of qc"_s).setText(u"MPa"_s);
+        answerImport(true, [](SoundingImportDialog&) {});
+        click(d, u"OK"_s);
+    });
+    click(dialog.get(), kQcGraph);
+    QCOMPARE(host.project().data().cptPoints, (std::vector<CptPoint>{{1.5, 2000}, {2.5, 3500}}));
 }
 
 QTEST_MAIN(CptDialogTest)

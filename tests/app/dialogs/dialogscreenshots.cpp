@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
@@ -10,6 +11,7 @@
 #include <QTabWidget>
 #include <QTimer>
 
+#include "app/dialogs/csvcolumnsdialog.h"
 #include "app/dialogs/dialogfactory.h"
 #include "app/dialogs/soildatadialog.h"
 #include "app/dialogs/soillayersdialog.h"
@@ -54,6 +56,25 @@ void importAgsExample(QWidget* cptDialog, test::RecordingHost& host, const QDir&
     if (!window.grab().save(path)) qFatal("cannot write %s", qPrintable(path));
 }
 
+// A CSV file whose headings name nothing: the columns dialog as it opens.
+void nameCsvColumns(QWidget* cptDialog, const QDir& out) {
+    const QString csv = QDir::temp().filePath(u"torve-screenshot-cone.csv"_s);
+    QFile f(csv);
+    if (!f.open(QIODevice::WriteOnly)) qFatal("cannot write %s", qPrintable(csv));
+    f.write("Level;Cone;Sleeve;Remark\n1,5;2;20;a\n");
+    f.close();
+    cptDialog->findChild<QLineEdit*>()->setText(csv);
+    QTimer::singleShot(0, [&out] {
+        QWidget* columns = QApplication::activeModalWidget();
+        if (!qobject_cast<CsvColumnsDialog*>(columns)) qFatal("no columns dialog shown");
+        save(columns, out.filePath(u"dialog-csv-columns.png"_s));
+        qobject_cast<QDialog*>(columns)->reject();
+    });
+    for (QPushButton* b : cptDialog->findChildren<QPushButton*>())
+        if (b->text() == u" Graphics Button - Qc versus depth"_s) b->click();
+    QFile::remove(csv);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -80,7 +101,10 @@ int main(int argc, char** argv) {
             std::unique_ptr<QWidget> dialog(createDialog(id, host));
             dialog->setAttribute(Qt::WA_DeleteOnClose, false);
             save(dialog.get(), out.filePath(u"dialog-"_s + name + suffix));
-            if (id == DialogId::CptData && units == UnitSystem::SI) importAgsExample(dialog.get(), host, out);
+            if (id == DialogId::CptData && units == UnitSystem::SI) {
+                importAgsExample(dialog.get(), host, out);
+                nameCsvColumns(dialog.get(), out);
+            }
             if (auto* tabs = dialog->findChild<QTabWidget*>()) {
                 tabs->setCurrentIndex(1);
                 save(dialog.get(), out.filePath(u"dialog-"_s + name + u"-2"_s + suffix));

@@ -114,6 +114,18 @@ TEST(SoundingReaders, CsvHeadingsAndColumnsNamedByTheUser) {
         EXPECT_EQ(h->quantity, c.quantity) << c.heading;
         EXPECT_EQ(h->unit, QLatin1StringView(c.unit)) << c.heading;
     }
+    // Without a unit a recognised heading does not name its column fully: the user is asked.
+    const std::pair<QStringList, bool> named[] = {
+        {{QStringLiteral("depth_m"), QStringLiteral("qc_MPa")}, true},
+        {{QStringLiteral("penetration_length_m"), QStringLiteral("qc (kPa)")}, true},
+        {{QStringLiteral("depth"), QStringLiteral("qc_MPa")}, false},
+        {{QStringLiteral("depth_m"), QStringLiteral("fs_kPa")}, false},
+        {{QStringLiteral("Level"), QStringLiteral("Cone")}, false}};
+    for (const auto& [headings, names] : named)
+        EXPECT_EQ(csvNamesConeColumns(headings), names) << headings.join(u',').toStdString();
+    EXPECT_EQ(csvHeadings("\n\"Level (m)\";Cone\n1;2\n", QStringLiteral("h.csv")),
+              (QStringList{QStringLiteral("Level (m)"), QStringLiteral("Cone")}));
+
     // Columns a program wrote under its own headings, named by the user.
     const Sounding s = readCsvSounding("Level;Cone\n1.5;2\n2.5;3\n", QStringLiteral("own.csv"),
                                        {{Q::Depth, QStringLiteral("level"), QStringLiteral("m")},
