@@ -1,6 +1,7 @@
 // Speed of complete runs (read, checks, echo, results, write) and of their phases alone.
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <sstream>
 
 #include "bench/largest_project.h"
@@ -122,5 +123,19 @@ BENCHMARK(BM_ApiCapacity500Segments)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OnshoreCapacity500Segments)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AllMethodsCapacityLargestInput)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadAndEchoLargestInput)->Unit(benchmark::kMillisecond);
+
+// With TORVE_BENCH_ITERATIONS set, the two largest-input benchmarks also run that many times exactly
+// (as ".../fixed"): scripts/instructions counts their instructions at two counts, so that the
+// difference is the cost of the runs alone, without the setup.
+[[maybe_unused]] const bool kFixedRegistered = [] {
+    const char* text = std::getenv("TORVE_BENCH_ITERATIONS");
+    const long long n = text ? std::atoll(text) : 0;
+    if (n <= 0) return false;
+    benchmark::RegisterBenchmark("BM_CompleteRunLargestInput/fixed", BM_CompleteRunLargestInput)
+        ->Iterations(n);
+    benchmark::RegisterBenchmark("BM_AllMethodsCapacityLargestInput/fixed", BM_AllMethodsCapacityLargestInput)
+        ->Iterations(n);
+    return true;
+}();
 
 }  // namespace

@@ -70,7 +70,11 @@ int convert(const ConvertSettings& s) {
               << "  CPT points file:        " << native_file_name(project.data().cptFileName) << " ("
               << project.data().cptPoints.size() << " points)\n"
               << "  driveability export:    " << native_file_name(project.data().driveabilityFileName) << " ("
-              << project.results().driveability().size() << " resistance points)\n";
+              << project.results().driveability().size()
+              << " resistance points)\n"
+              // The plot data file holds the results in the old units; it stays with the old project.
+              << "  plot data file:         not carried to the new project; run its analysis for its "
+                 "results (torve run)\n";
     return kExitOk;
 }
 

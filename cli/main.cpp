@@ -8,7 +8,7 @@ int main(int argc, char** argv) {
         "torve - axial capacity and load-settlement analysis of a single driven pile.\n"
         "Reads TORVE project files (.tv6d) and writes the report (.tv6o) and plot data file (.tv6p)."};
     app.require_subcommand(1);
-    app.set_version_flag("--version", "torve 2014.6.3");
+    app.set_version_flag("--version", "torve " TORVE_VERSION);
     int exit_code = torve::cli::kExitOk;
     torve::cli::add_run_command(app, exit_code);
 #ifdef TORVE_WITH_APP_CORE

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QString>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <iostream>
 #include <optional>
@@ -16,6 +17,7 @@
 #include "app/render/graphpainter.h"
 #include "cli/analysed_project.h"
 #include "cli/commands.h"
+#include "cli/file_name.h"
 
 namespace torve::cli {
 namespace {
@@ -80,8 +82,9 @@ bool offered(const app::Project& project, app::ResultGraph g) {
 
 // Writes one graph as the window opens it: the first twenty curves active, the legend in the corner
 // of the plot area where it hides the fewest points.
-bool write_graph(app::Graph graph, const QString& path, app::GraphFileFormat format, QSizeF inches,
-                 double dpi) {
+// Nothing when written, else what went wrong.
+std::optional<std::string> write_graph(app::Graph graph, const QString& path, app::GraphFileFormat format,
+                                       QSizeF inches, double dpi) {
     using namespace torve::app;
     activateCurvesAtOpening(graph);
     const GraphPainter painter(graph, graphRanges(graph));
@@ -89,7 +92,18 @@ bool write_graph(app::Graph graph, const QString& path, app::GraphFileFormat for
     std::optional<QPointF> legend;
     if (graph.showLegend && graph.lineCount() > 0)
         legend = painter.quietestLegendPlace(painter.layout(QRect(QPoint(), pixels), {dpi, dpi}));
-    return saveGraph(path, format, painter, pixels, dpi, legend) == GraphSaveResult::Saved;
+    QString why;
+    switch (saveGraph(path, format, painter, pixels, dpi, legend, &why)) {
+        case GraphSaveResult::Saved:
+            return std::nullopt;
+        case GraphSaveResult::NoMemory:
+            return "too large (" + std::to_string(pixels.width()) + " x " + std::to_string(pixels.height()) +
+                   " pixels) to be drawn in memory";
+        case GraphSaveResult::CannotWrite:
+            break;
+    }
+    const QString reason = why.replace(u'\r', u' ').trimmed();
+    return "cannot be written" + (reason.isEmpty() ? std::string() : ": " + reason.toStdString());
 }
 
 int plot(const PlotSettings& s) {
@@ -109,6 +123,10 @@ int plot(const PlotSettings& s) {
     Project project;
     if (const int code = read_analysed_project(s.project, project); code != kExitOk) return code;
 
+    if (!std::isfinite(s.dpi)) {  // a range check lets a NaN through
+        std::cerr << "--dpi " << s.dpi << ": expected a number of pixels per inch from 10 to 1200\n";
+        return kExitUsage;
+    }
     std::vector<ResultGraph> chosen;
     for (const std::string& name : s.graphs) {
         const auto g = graph_named(project, name);
@@ -123,16 +141,23 @@ int plot(const PlotSettings& s) {
                       << " graph\n";
             return kExitRunFailed;
         }
-        chosen.push_back(*g);
+        // The same graph named twice (in any case) is one picture, written once.
+        if (std::find(chosen.begin(), chosen.end(), *g) == chosen.end()) chosen.push_back(*g);
     }
     if (s.graphs.empty())
         for (ResultGraph g : kMenuGraphs)
             if (offered(project, g) && produced(project.graph(g))) chosen.push_back(g);
 
-    const QString dir =
-        s.out.empty() ? QFileInfo(QString::fromStdString(s.project)).path() : QString::fromStdString(s.out);
+    // The folder as the platform spells it: a name its encoding cannot carry would be written
+    // somewhere else.
+    const std::optional<QString> out = core_file_name(s.out);
+    if (!s.out.empty() && !out) {
+        std::cerr << unusable_file_name(s.out) << '\n';
+        return kExitRunFailed;
+    }
+    const QString dir = s.out.empty() ? QFileInfo(*core_file_name(s.project)).path() : *out;
     if (!QDir().mkpath(dir)) {
-        std::cerr << dir.toStdString() << ": folder cannot be created\n";
+        std::cerr << native_file_name(dir) << ": folder cannot be created\n";
         return kExitRunFailed;
     }
     const GraphFileFormat format = s.format == "svg"   ? GraphFileFormat::Svg
@@ -141,11 +166,11 @@ int plot(const PlotSettings& s) {
     for (ResultGraph g : chosen) {
         const Graph& graph = project.graph(g);
         const QString path = dir + u'/' + graph.identifier + u'.' + QString::fromStdString(s.format);
-        if (!write_graph(graph, path, format, *inches, s.dpi)) {
-            std::cerr << path.toStdString() << " cannot be written\n";
+        if (const auto failure = write_graph(graph, path, format, *inches, s.dpi)) {
+            std::cerr << native_file_name(path) << ": " << *failure << '\n';
             return kExitRunFailed;
         }
-        std::cout << path.toStdString() << '\n';
+        std::cout << native_file_name(path) << '\n';
     }
     return kExitOk;
 }

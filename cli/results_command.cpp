@@ -85,7 +85,7 @@ void print_summary(const app::Project& project, const std::string& name) {
     const Graph& totals = project.graph(ResultGraph::TotalCapacity);
     const Graph& skins = project.graph(ResultGraph::SkinFriction);
     const Graph& tips = project.graph(ResultGraph::TipResistance);
-    const bool english = totals.units() == 1;
+    const bool english = totals.units() == code_of(UnitSystem::English);
     const char* force = english ? "kips" : "kN";
     const char* length = english ? "ft" : "m";
     std::cout << name << '\n';

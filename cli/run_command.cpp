@@ -4,6 +4,7 @@
 #include <atomic>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <sstream>
 #include <thread>
 
@@ -27,10 +28,35 @@ struct ProjectRun {
     RunFiles files;
     RunResult result;
     std::string console;
+    // The earlier run whose outputs are the same files ("p.tv6d ./p.tv6d"): this one is not run, since
+    // two runs side by side would write one report together.
+    std::optional<std::size_t> same_as;
 };
 
+// Where the report of a run is: its folder resolved through links and "..", the file itself when it
+// exists (a hard link), so that two names of one project meet.
+bool same_outputs(const RunFiles& a, const RunFiles& b) {
+    std::error_code error;
+    if (fs::equivalent(a.report, b.report, error)) return true;
+    const fs::path ca = fs::weakly_canonical(a.report, error);
+    if (error) return a.report == b.report;
+    const fs::path cb = fs::weakly_canonical(b.report, error);
+    return !error && ca == cb;
+}
+
+// Absolute where the system can open the file by that name; in a folder deeper than the system can
+// name whole, the path as given, which it still opens from there.
+fs::path absolute_if_possible(const std::string& project) {
+    std::error_code error;
+    const fs::path p = fs::absolute(project, error);
+    if (error) return project;
+    std::error_code unreachable;
+    if (!fs::exists(p, unreachable) && fs::exists(project, error)) return project;
+    return p;
+}
+
 RunFiles files_beside(const std::string& project) {
-    const fs::path p = fs::absolute(project);
+    const fs::path p = absolute_if_possible(project);
     RunFiles f;
     f.input = p.string();
     f.report = fs::path(p).replace_extension(".tv6o").string();
@@ -48,6 +74,8 @@ int run_all(const RunSettings& s) {
     for (std::size_t i = 0; i < runs.size(); ++i) {
         runs[i].project = s.projects[i];
         runs[i].files = files_beside(s.projects[i]);
+        for (std::size_t j = 0; j < i && !runs[i].same_as; ++j)
+            if (!runs[j].same_as && same_outputs(runs[i].files, runs[j].files)) runs[i].same_as = j;
     }
     // Each run has its own context, so they go side by side; results print in command-line order.
     const unsigned hw = std::max(1u, std::thread::hardware_concurrency());
@@ -55,6 +83,7 @@ int run_all(const RunSettings& s) {
     std::atomic<std::size_t> next{0};
     auto worker = [&] {
         for (std::size_t i = next++; i < runs.size(); i = next++) {
+            if (runs[i].same_as) continue;
             std::ostringstream console;
             RunOptions options;
             options.cpt_optional = true;
@@ -68,6 +97,11 @@ int run_all(const RunSettings& s) {
 
     int exit_code = kExitOk;
     for (const ProjectRun& r : runs) {
+        if (r.same_as) {
+            std::cout << r.project << "\n  the same project as " << runs[*r.same_as].project
+                      << " (the same report and plot file): analysed once, above\n";
+            continue;
+        }
         if (s.show_console) std::cout << r.console;
         print_run_summary(std::cout, r.project, relative_to_project(r.project, r.files.report),
                           relative_to_project(r.project, r.files.plot), r.result);

@@ -10,8 +10,8 @@ void print_run_summary(std::ostream& out, const std::string& project, const std:
     out << project << '\n';
     if (result.status != RunStatus::Completed) {
         out << "  FAILED: " << result.message << '\n';
-        if (result.status != RunStatus::InputError || !report.empty())
-            out << "  report (incomplete): " << report << '\n';
+        // A run refused before its report was made leaves no report, whatever file has its name.
+        if (result.report_started) out << "  report (incomplete): " << report << '\n';
         return;
     }
     out << "  report:    " << report << '\n';
@@ -27,7 +27,8 @@ void print_run_summary(std::ostream& out, const std::string& project, const std:
         out << "  capacity at the pile tip (penetration "
             << decimals(result.tip_capacities.front().penetration, 2) << ' ' << length << "), " << force
             << ":\n";
-        out << "    method            skin friction   end bearing      ultimate\n";
+        out << "    method            skin friction   " << (result.tension ? "self weight" : "end bearing")
+            << "      ultimate\n";
         for (const TipCapacity& c : result.tip_capacities) {
             out << "    " << format_a(method_info(c.method).name, 16) << format_f(c.skin_friction, 15, 1)
                 << format_f(c.end_bearing, 14, 1) << format_f(c.ultimate, 14, 1) << '\n';

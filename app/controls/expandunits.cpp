@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include "engine/model/file_format.h"
+
 namespace torve::app {
 namespace {
 
@@ -22,7 +24,7 @@ void expandFirst(QString& s, const Code (&family)[N], int units) {
     for (const Code& c : family) {
         const QLatin1String code(c.code);
         if (s.contains(code)) {
-            s.replace(code, QLatin1String(units == 1 ? c.english : c.si));
+            s.replace(code, QLatin1String(units == code_of(UnitSystem::English) ? c.english : c.si));
             return;
         }
     }
@@ -32,7 +34,7 @@ void expandFirst(QString& s, const Code (&family)[N], int units) {
 
 QString expandUnits(const QString& unitsTemplate, int units) {
     QString s = unitsTemplate;
-    if (units != 1 && units != 2) return s;
+    if (units != code_of(UnitSystem::English) && units != code_of(UnitSystem::SI)) return s;
     expandFirst(s, kForces, units);
     expandFirst(s, kLengths, units);
     return s;
@@ -42,7 +44,7 @@ QString expandComboUnits(const QString& unitsTemplate, int units) {
     static constexpr Code kForce[] = {{"F", "lbs", "kN"}};
     static constexpr Code kLength[] = {{"L", "in", "m"}};
     QString s = unitsTemplate;
-    if (units != 1 && units != 2) return s;
+    if (units != code_of(UnitSystem::English) && units != code_of(UnitSystem::SI)) return s;
     expandFirst(s, kForce, units);
     expandFirst(s, kLength, units);
     return s;

@@ -74,6 +74,12 @@ NumericFieldModel::ExitCheck NumericFieldModel::exitCheck() {
     } catch (const UserError& e) {
         return {false, integerOnly_ ? QString(texts::kNotAValidInteger) : e.message()};
     }
+    // The evaluator works in extended precision, so 1e400 or 1e308*10 still evaluate; the project
+    // holds doubles, where they are infinite and would make a file no reader takes back.
+    if (!std::isfinite(static_cast<double>(x))) {
+        text_ = previous_;
+        return {false, texts::kNotEvaluated + texts::kOverflow};
+    }
     if (integerOnly_ && x != std::trunc(x)) return {false, texts::kNotAnInteger};
     if (x < minimum_) {
         setNumber(minimum_);

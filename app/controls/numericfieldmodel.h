@@ -22,7 +22,11 @@ class NumericFieldModel {
     };
 
     const QString& text() const { return text_; }
-    void setText(const QString& text) { text_ = text; }
+    // The text before it is what a value that is no number of the project's gives way to.
+    void setText(const QString& text) {
+        previous_ = text_;
+        text_ = text;
+    }
 
     // Writing clamps into [minimum, maximum] unless the form is loading.
     virtual void setNumber(Extended value) = 0;
@@ -69,6 +73,7 @@ class NumericFieldModel {
 
     QLocale locale_;
     QString text_ = QStringLiteral("0");
+    QString previous_ = QStringLiteral("0");
     Extended minimum_;
     Extended maximum_;
     bool integerOnly_ = false;

@@ -19,9 +19,6 @@ class AboutBox : public QDialog {
     // This computer's network address: the first IPv4 address its own host name resolves to,
     // "unknown" when the name does not resolve.
     static QString localAddress();
-
-  private:
-    QLabel* addLine(const QString& caption, const QString& value);
 };
 
 }  // namespace torve::app

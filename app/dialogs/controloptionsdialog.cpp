@@ -72,7 +72,7 @@ void ControlOptionsDialog::browse() {
     if (path.isEmpty()) return;
     // The editor is started as a program with the file as its argument.
     if (!QFileInfo(path).isExecutable() || QFileInfo(path).isDir()) {
-        messages().information(this, QString(texts::kNotAProgram).arg(path));
+        messages().warning(this, QString(texts::kNotAProgram).arg(path));
         return;
     }
     textEditor_->setText(path);

@@ -11,11 +11,13 @@
 #include "app/dialogs/soillayersdialog.h"
 #include "app/dialogs/titledialog.h"
 #include "app/dialogs/tzprintoptiondialog.h"
-#include "app/views/soilprofileview.h"
+#include "app/widgets/childdialog.h"
 
 namespace torve::app {
 
-QWidget* createDialog(DialogId id, WindowHost& host, QWidget* parent) {
+namespace {
+
+QWidget* newDialog(DialogId id, WindowHost& host, QWidget* parent) {
     switch (id) {
         case DialogId::ComputationMethods:
             return new ComputationMethodsDialog(host, parent);
@@ -37,11 +39,18 @@ QWidget* createDialog(DialogId id, WindowHost& host, QWidget* parent) {
             return new CptDataDialog(host, parent);
         case DialogId::Title:
             return new TitleDialog(host, parent);
-        case DialogId::SoilProfile:
-            return new SoilProfileView(host, parent);
         default:
             return nullptr;
     }
+}
+
+}  // namespace
+
+QWidget* createDialog(DialogId id, WindowHost& host, QWidget* parent) {
+    QWidget* made = newDialog(id, host, parent);
+    // Forms scroll where the room is too small for them.
+    if (auto* dialog = qobject_cast<ChildDialog*>(made)) dialog->scrollWhenLarge();
+    return made;
 }
 
 }  // namespace torve::app

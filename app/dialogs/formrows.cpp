@@ -14,6 +14,7 @@
 #include "app/controls/usererror.h"
 #include "app/dialogs/texts.h"
 #include "app/widgets/caption.h"
+#include "app/widgets/childdialog.h"
 #include "app/widgets/numberfield.h"
 
 namespace torve::app {
@@ -45,7 +46,9 @@ QPushButton* commandButton(const QString& caption) {
 QPushButton* closeButton(QWidget* dialog) {
     QPushButton* b = commandButton(texts::kClose);
     QObject::connect(b, &QPushButton::clicked, dialog, [dialog] {
-        if (auto* frame = qobject_cast<QMdiSubWindow*>(dialog->parentWidget()))
+        if (auto* child = qobject_cast<ChildDialog*>(dialog))
+            child->closeFrame();
+        else if (auto* frame = qobject_cast<QMdiSubWindow*>(dialog->parentWidget()))
             frame->close();
         else
             dialog->close();

@@ -16,12 +16,13 @@
 #include "app/project/project.h"
 #include "app/widgets/numberfield.h"
 #include "app/widgets/windowhost.h"
+#include "engine/model/rounded_constants.h"
 
 namespace torve::app {
 namespace {
 
 // The area of a circle from its diameter, with pi as the program has always rounded it.
-constexpr double kQuarterPi = 3.1416 / 4;
+constexpr double kQuarterPi = kPiCurves / 4;
 constexpr double kSquareMillimetresPerSquareMetre = 1e6;
 const QString kAreaUnits = QStringLiteral("L\u00b2");
 

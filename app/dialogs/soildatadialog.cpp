@@ -192,7 +192,8 @@ bool SoilDataDialog::isEnabled(int column) const {
             return d.pileType == PileType::SteelPipe;
         case Tables::PlasticityIndex:
         case Tables::YieldStressRatio:
-            return d.isSelected(Method::IcpMtd);
+            // The clay rule of all three methods takes its friction from PI and YSR.
+            return d.isSelected(Method::IcpMtd) || d.isSelected(Method::Fugro) || d.isSelected(Method::Uwa);
     }
     return true;
 }

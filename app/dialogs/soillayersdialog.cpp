@@ -4,13 +4,15 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QFrame>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScrollBar>
-#include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -35,34 +37,55 @@ constexpr std::array<const char16_t*, 5> kValueUnits = {u"L2", u"F/L2^2", u"F/L2
 // Narrowest widths of the grid's columns, in pixels, at which the headings fit.
 constexpr std::array<int, 7> kColumnWidths = {131, 72, 94, 106, 106, 135, 135};
 constexpr int kGridHeight = 186;
-// The controls lie within their cells, leaving the cell's selection colour visible around them.
+// The controls stand apart by this much, leaving the selected row's colour visible around them.
 constexpr int kCellMargin = 2;
+// The selected row's colour shows this wide before and after its controls; the controls' columns
+// start after it.
+constexpr int kRowEdge = 6;
+constexpr int kFirstControlColumn = 1;
 
-QWidget* inCell(QWidget* control) {
-    auto* cell = new QWidget;
-    auto* layout = new QHBoxLayout(cell);
-    layout->setContentsMargins(kCellMargin, kCellMargin, kCellMargin, kCellMargin);
-    layout->addWidget(control);
-    cell->setFocusProxy(control);
-    return cell;
+// A grid of fixed columns: the headings above and the rows below line up column by column.
+QGridLayout* columnGrid(QWidget* owner) {
+    auto* grid = new QGridLayout(owner);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(2 * kCellMargin);
+    grid->setVerticalSpacing(2 * kCellMargin);
+    grid->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    return grid;
 }
 
 }  // namespace
 
 SoilLayersDialog::SoilLayersDialog(WindowHost& host, QWidget* parent)
     : ChildDialog(host, texts::kSoilLayersCaption, parent) {
-    grid_ = new QTableWidget(0, static_cast<int>(kColumnWidths.size()));
-    grid_->verticalHeader()->hide();
-    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->setFocusPolicy(Qt::NoFocus);
-    grid_->setMinimumHeight(kGridHeight);
-    grid_->verticalHeader()->setDefaultSectionSize(NumberField().sizeHint().height() + 2 * kCellMargin);
-    grid_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    // The rows are real widgets in a form, not cell widgets of a table view, so that every control
+    // is in the Tab order and in the accessibility tree under its own name.
+    auto* headings = new QWidget;
+    headingGrid_ = columnGrid(headings);
+    for (std::size_t c = 0; c < kColumnWidths.size(); ++c) {
+        auto* heading = new QLabel;
+        heading->setAlignment(Qt::AlignCenter);
+        headingGrid_->addWidget(heading, 0, static_cast<int>(c) + kFirstControlColumn);
+        headings_[c] = heading;
+    }
+    auto* rowsWidget = new QWidget;
+    rowGrid_ = columnGrid(rowsWidget);
+    const int lastEdge = static_cast<int>(kColumnWidths.size()) + kFirstControlColumn;
+    for (QGridLayout* grid : {headingGrid_, rowGrid_}) {
+        grid->setColumnMinimumWidth(0, kRowEdge);
+        grid->setColumnMinimumWidth(lastEdge, kRowEdge);
+    }
+    rowsArea_ = new QScrollArea;
+    rowsArea_->setWidget(rowsWidget);
+    rowsArea_->setWidgetResizable(true);
+    rowsArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    rowsArea_->setMinimumHeight(kGridHeight);
+    rowsArea_->setFocusPolicy(Qt::NoFocus);
     auto* definition = new QGroupBox(texts::kLayersDefinition);
     auto* definitionLayout = new QVBoxLayout(definition);
-    definitionLayout->addWidget(grid_);
+    definitionLayout->setSpacing(kCellMargin);
+    definitionLayout->addWidget(headings);
+    definitionLayout->addWidget(rowsArea_, 1);
 
     add_ = commandButton(texts::kAddLayer);
     insert_ = commandButton(texts::kInsertLayer);
@@ -83,6 +106,8 @@ SoilLayersDialog::SoilLayersDialog(WindowHost& host, QWidget* parent)
     layout->addWidget(definition, 1);
     layout->addLayout(buttons);
     layout->addWidget(noteLabel(texts::kLayersNotes));
+    // The columns' widths are known before the main window sizes the dialog's frame.
+    updateHeadings(project().data().units);
 }
 
 SoilDataDialog* SoilLayersDialog::soilDataDialog() const {
@@ -98,19 +123,34 @@ void SoilLayersDialog::updateHeadings(UnitSystem units) {
     QStringList headings;
     for (std::size_t c = 0; c < texts::kLayerHeadings.size(); ++c)
         headings << QString(texts::kLayerHeadings[c]) + u'\n' + second[c];
-    grid_->setHorizontalHeaderLabels(headings);
     int width = 0;
-    for (int c = 0; c < grid_->columnCount(); ++c) {
-        grid_->resizeColumnToContents(c);
-        grid_->setColumnWidth(c, std::max(kColumnWidths[static_cast<std::size_t>(c)], grid_->columnWidth(c)));
-        width += grid_->columnWidth(c);
+    for (std::size_t c = 0; c < headings_.size(); ++c) {
+        headings_[c]->setText(headings[static_cast<int>(c)]);
+        const int w = std::max(kColumnWidths[c], headings_[c]->sizeHint().width());
+        headingGrid_->setColumnMinimumWidth(static_cast<int>(c) + kFirstControlColumn, w);
+        rowGrid_->setColumnMinimumWidth(static_cast<int>(c) + kFirstControlColumn, w);
+        width += w + headingGrid_->horizontalSpacing();
     }
-    // Every column in view; the rows scroll.
-    grid_->setMinimumWidth(width + grid_->verticalScrollBar()->sizeHint().width() + 2 * grid_->frameWidth());
+    width += 2 * (kRowEdge + headingGrid_->horizontalSpacing());
+    // Every column in view (the dialog itself scrolls sideways where the room is narrower); the
+    // rows scroll under the headings.
+    rowsArea_->setMinimumWidth(width + rowsArea_->verticalScrollBar()->sizeHint().width() +
+                               2 * rowsArea_->frameWidth());
 }
 
 SoilLayersDialog::LayerRow SoilLayersDialog::createRow(int layer) {
     LayerRow row{};
+    // The selected row's colour, behind its controls across all columns.
+    row.background = new QFrame;
+    row.background->setAutoFillBackground(true);
+    QPalette band = row.background->palette();
+    QColor tint = band.color(QPalette::Highlight);
+    tint.setAlpha(110);
+    band.setColor(QPalette::Window, tint);
+    row.background->setPalette(band);
+    row.background->setFocusPolicy(Qt::NoFocus);
+    row.background->hide();
+    rowGrid_->addWidget(row.background, layer, 0, 1, static_cast<int>(kColumnWidths.size()) + 2);
     row.edit = commandButton({});
     connect(row.edit, &QPushButton::clicked, this, [this, layer] { editLayer(layer); });
     row.soilType = new QComboBox;
@@ -118,14 +158,17 @@ SoilLayersDialog::LayerRow SoilLayersDialog::createRow(int layer) {
     row.soilType->setMaxVisibleItems(2);
     connect(row.soilType, &QComboBox::activated, this,
             [this, layer](int index) { soilTypeChosen(layer, index); });
-    grid_->setCellWidget(layer, 0, inCell(row.edit));
-    grid_->setCellWidget(layer, 1, inCell(row.soilType));
+    // Tab goes through a row from left to right, then to the next row: the order the controls are
+    // made in.
+    rowGrid_->addWidget(row.edit, layer, kFirstControlColumn);
+    rowGrid_->addWidget(row.soilType, layer, kFirstControlColumn + 1);
     for (std::size_t k = 0; k < row.values.size(); ++k) {
         NumberField* f = new NumberField;
         connect(f, &NumberField::edited, this, [this] { project().setModified(true); });
         row.values[k] = f;
-        grid_->setCellWidget(layer, static_cast<int>(k) + 2, inCell(f));
+        rowGrid_->addWidget(f, layer, static_cast<int>(k) + kFirstControlColumn + 2);
     }
+
     for (QWidget* w : std::initializer_list<QWidget*>{row.edit, row.soilType}) w->installEventFilter(this);
     for (NumberField* f : row.values) f->installEventFilter(this);
     return row;
@@ -133,8 +176,14 @@ SoilLayersDialog::LayerRow SoilLayersDialog::createRow(int layer) {
 
 void SoilLayersDialog::layRows(int count) {
     const int before = static_cast<int>(rows_.size());
+    for (int layer = count; layer < before; ++layer) {
+        const LayerRow& row = rows_[static_cast<std::size_t>(layer)];
+        delete row.background;
+        delete row.edit;
+        delete row.soilType;
+        for (NumberField* f : row.values) delete f;
+    }
     if (count < before) rows_.resize(static_cast<std::size_t>(count));
-    grid_->setRowCount(count);  // deletes the controls of rows that went
     for (int layer = before; layer < count; ++layer) rows_.push_back(createRow(layer));
     const UnitSystem units = project().data().units;
     for (int layer = 0; layer < count; ++layer) {
@@ -164,7 +213,8 @@ void SoilLayersDialog::updateButtons() {
 
 void SoilLayersDialog::select(int layer) {
     selected_ = layer;
-    if (layer >= 0 && layer < grid_->rowCount()) grid_->selectRow(layer);
+    for (std::size_t k = 0; k < rows_.size(); ++k)
+        rows_[k].background->setVisible(static_cast<int>(k) == layer);
 }
 
 void SoilLayersDialog::load() {
@@ -213,7 +263,7 @@ void SoilLayersDialog::addLayer() {
     selected_ = layers().rowCount();
     // A sand layer at depth 0, without limits, with factors 1; the table's change lays the rows again.
     layers().addRowGroup();
-    grid_->scrollToBottom();
+    if (!rows_.empty()) rowsArea_->ensureWidgetVisible(rows_.back().edit);
 }
 
 void SoilLayersDialog::insertLayer() {

@@ -11,8 +11,11 @@
 
 class QCheckBox;
 class QComboBox;
+class QFrame;
+class QGridLayout;
+class QLabel;
 class QPushButton;
-class QTableWidget;
+class QScrollArea;
 
 namespace torve::app {
 
@@ -20,10 +23,10 @@ class GridTable;
 class NumberField;
 class SoilDataDialog;
 
-// Each layer row holds a button that opens the layer's soil data, its soil type and five values:
-// bottom depth, the two transfer limits and the two reduction factors. The rows edit the project's
-// soil layer table, which a table window may show at the same time: every change of the table
-// lays the rows again. Insert and Delete act on the selected layer, the one last worked on.
+// Each layer row, a row of real widgets in a scrolling form, holds a button that opens the layer's soil data,
+// its soil type and five values: bottom depth, the two transfer limits and the two reduction factors. The
+// rows edit the project's soil layer table, which a table window may show at the same time: every change of
+// the table lays the rows again. Insert and Delete act on the selected layer, the one last worked on.
 class SoilLayersDialog : public ChildDialog {
     Q_OBJECT
 
@@ -42,6 +45,7 @@ class SoilLayersDialog : public ChildDialog {
 
   private:
     struct LayerRow {
+        QFrame* background;  // shown behind the selected layer's row
         QPushButton* edit;
         QComboBox* soilType;
         std::array<NumberField*, 5> values;  // in the order of the grid's columns 2 to 6
@@ -60,7 +64,10 @@ class SoilLayersDialog : public ChildDialog {
     void editLayer(int layer);
     GridTable& layers() const;
 
-    QTableWidget* grid_;
+    std::array<QLabel*, 7> headings_{};
+    QGridLayout* headingGrid_;
+    QGridLayout* rowGrid_;
+    QScrollArea* rowsArea_;
     std::vector<LayerRow> rows_;
     int selected_ = 0;
     QPushButton* add_;

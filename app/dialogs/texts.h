@@ -287,7 +287,7 @@ inline constexpr QLatin1StringView kCloseButton{"Close"};
 inline constexpr QLatin1StringView kProductName{"TORVE"};
 inline constexpr QLatin1StringView kReleaseDate{"07/01/14"};
 inline constexpr QLatin1StringView kAboutTitle{"About TORVE"};
-inline constexpr QLatin1StringView kVersionLine{"Version 2014.6.3 - Offshore"};
+inline constexpr QLatin1StringView kVersionLine{"Version " TORVE_VERSION " - Offshore"};
 inline constexpr QLatin1StringView kDescription{
     "A program for analyzing the axial capacity and short-term settlement of driven piles under axial "
     "loading."};

@@ -12,6 +12,8 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "app/main/texts.h"
+
 namespace torve::app {
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent), browser_(new QTextBrowser) {
@@ -25,14 +27,30 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent), browser_(new QTextBro
 }
 
 QString HelpWindow::manualsFolder() {
-    const QDir installed(QCoreApplication::applicationDirPath() + QStringLiteral("/doc"));
-    if (installed.exists(QStringLiteral("user-manual.md"))) return installed.path();
-    return QString::fromUtf8(TORVE_DOCS_DIR);
+    return manualsFolderBeside(QCoreApplication::applicationDirPath());
+}
+
+QString HelpWindow::manualsFolderBeside(const QString& programFolder) {
+    // The build keeps the manuals in "doc" beside the program; an installation keeps the program in
+    // <prefix>/lib/torve and the manuals in <prefix>/share/doc/torve.
+    const QDir program(programFolder);
+    const QString candidates[] = {program.filePath(QStringLiteral("doc")),
+                                  program.filePath(QStringLiteral("../../share/doc/torve"))};
+    for (const QString& folder : candidates) {
+        if (QFileInfo::exists(folder + QStringLiteral("/user-manual.md"))) return QDir::cleanPath(folder);
+    }
+    return QDir::cleanPath(candidates[0]);
 }
 
 void HelpWindow::showManual(const QString& file, const QString& anchor) {
     QFile f(file);
-    if (!f.open(QIODevice::ReadOnly)) return;  // a missing manual is not reported
+    if (!f.open(QIODevice::ReadOnly)) {
+        // An installation without its manuals says so rather than showing an empty window.
+        file_.clear();
+        browser_->setPlainText(QString(texts::kManualMissing).arg(QDir::toNativeSeparators(file)));
+        setWindowTitle(QFileInfo(file).fileName());
+        return;
+    }
     file_ = QFileInfo(file).absoluteFilePath();
     // Pictures are found beside the manual.
     browser_->setSearchPaths({QFileInfo(file_).absolutePath()});

@@ -16,11 +16,15 @@ class HelpWindow : public QWidget {
   public:
     explicit HelpWindow(QWidget* parent = nullptr);
 
-    // The folder of the manuals: "doc" beside the program in an installation, else the source
-    // tree's "docs" when the program runs from its build.
+    // The folder of the manuals, found from the running program's folder (manualsFolderBeside).
     static QString manualsFolder();
+    // The folder of the manuals for a program in `programFolder`: "doc" beside it when run from its
+    // build, "../../share/doc/torve" when installed in <prefix>/lib/torve. When neither holds the
+    // manuals, the first, so that opening one reports it missing.
+    static QString manualsFolderBeside(const QString& programFolder);
 
-    // Shows `file` (a Markdown file) at the heading whose anchor is `anchor`, or at its top.
+    // Shows `file` (a Markdown file) at the heading whose anchor is `anchor`, or at its top; a file
+    // that cannot be read is named in the window as missing.
     void showManual(const QString& file, const QString& anchor = {});
     // The anchor a link takes to a heading: lower case, blanks as hyphens, other punctuation gone.
     static QString anchorOf(const QString& heading);

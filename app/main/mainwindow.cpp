@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QDesktopServices>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMdiArea>
@@ -24,11 +25,12 @@
 
 #include "app/controls/usererror.h"
 #include "app/dialogs/aboutbox.h"
-#include "app/dialogs/dialogfactory.h"
 #include "app/main/analysisrun.h"
+#include "app/main/childwindows.h"
 #include "app/main/displayname.h"
 #include "app/main/helpwindow.h"
 #include "app/main/recentfiles.h"
+#include "app/main/runcheck.h"
 #include "app/main/texts.h"
 #include "app/project/project.h"
 #include "app/views/graphwindowfactory.h"
@@ -64,8 +66,11 @@ MainWindow::MainWindow(std::unique_ptr<AppSettings> settings, QWidget* parent)
     setCentralWidget(mdiArea_);
     setAcceptDrops(true);
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &MainWindow::childActivated);
+    // A maximized graph stays as it is while a dialog opens over it in its own size and frame.
+    mdiArea_->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
     createMenus();
     createToolBar();
+    createResultsCommands();
     readSettings();
     watchProject();
     showSoilColumns();
@@ -170,6 +175,8 @@ void MainWindow::createComputationMenu() {
     QMenu* computation = addMenu(texts::kComputationMenu, true);
     connect(computation, &QMenu::aboutToShow, this, &MainWindow::updateComputationCommands);
     command(computation, texts::kRunAnalysis, [this] { runAnalysis(); });
+    command(computation, texts::kCheckDataCommand, [this] { checkData(); });
+    summaryAction_ = command(computation, texts::kResultsSummary, [this] { showResultsSummary(); });
     editInputAction_ = command(computation, texts::kEditInput, [this] { viewBesideProject(".tv6d"); });
     editNotesAction_ = command(computation, texts::kEditRunNotes, [this] { viewBesideProject(".tv6r"); });
     editOutputAction_ = command(computation, texts::kEditOutput, [this] { viewBesideProject(".tv6o"); });
@@ -235,6 +242,8 @@ void MainWindow::createToolBar() {
         if (commitActiveChild()) showDialog(DialogId::SoilLayers);
     });
     button(texts::kViewOutputHint, QStyle::SP_CustomBase, [this] { viewBesideProject(".tv6o"); });
+    summaryToolAction_ =
+        button(texts::kResultsSummaryHint, QStyle::SP_CustomBase, [this] { showResultsSummary(); });
     button(texts::kViewSoilProfileHint, QStyle::SP_CustomBase, [this] { showDialog(DialogId::SoilProfile); });
     tools->addSeparator();
     toolBarGraphActions_ = {
@@ -267,6 +276,8 @@ void MainWindow::watchProject() {
     connect(project_.get(), &Project::modifiedChanged, this, &QWidget::setWindowModified);
     // Save As names the project anew.
     connect(project_.get(), &Project::changed, this, &MainWindow::updateCaption);
+    // The last run's outcome stands until the project changes.
+    connect(project_.get(), &Project::changed, this, &MainWindow::clearRunStatus);
     setWindowModified(project_->isModified());
     updateCaption();
 }
@@ -305,7 +316,7 @@ bool MainWindow::openFile(const QString& path, ProjectFormat format) {
         notices = read->readProject(absolute, format);
     } catch (const UserError& e) {
         // The open project stays as it was.
-        messages().information(this, e.message());
+        messages().error(this, e.message());
         return false;
     }
     QDir::setCurrent(QFileInfo(absolute).absolutePath());
@@ -341,7 +352,7 @@ void MainWindow::openStartupFile(const QString& argument) {
         setProject(std::move(read));
         for (const QString& notice : notices) messages().information(this, notice);
     } catch (const UserError& e) {
-        messages().information(this, e.message());
+        messages().error(this, e.message());
         return;
     }
     const QString plot = besideProject(project_->data().fileName, ".tv6p");
@@ -427,7 +438,7 @@ MainWindow::SaveResult MainWindow::saveProjectAs(QString* error) {
 }
 
 void MainWindow::reportSave(SaveResult result, const QString& error) {
-    if (result == SaveResult::Failed) messages().information(this, error);
+    if (result == SaveResult::Failed) messages().error(this, error);
 }
 
 void MainWindow::addRecentFile(const QString& path) {
@@ -461,14 +472,22 @@ bool MainWindow::openExternally(const QUrl& url) {
 
 // --- The analysis run ------------------------------------------------------------------------------
 
+void MainWindow::checkData() {
+    if (!commitActiveChild()) return;
+    findingsPresenter().present(this, precheck(*project_), project_->data().units == UnitSystem::English,
+                                FindingsPurpose::Check);
+}
+
 void MainWindow::runAnalysis() {
     if (!commitActiveChild()) return;
+    // Everything the project lacks, at once, before the save and the engine's first refusal.
+    if (!mayRunAfterCheck(this, precheck(*project_), project_->data().units == UnitSystem::English)) return;
     QString error;
     const SaveResult saved = saveProject(&error);
     if (saved == SaveResult::Failed) {
         // Running the engine on the file as it was before would show results of other input.
-        messages().information(this, texts::kSaveFailed + QLatin1Char('\r') + error + QStringLiteral("\r\r") +
-                                         texts::kRunNotSaved);
+        messages().error(this, texts::kSaveFailed + QLatin1Char('\r') + error + QStringLiteral("\r\r") +
+                                   texts::kRunNotSaved);
         return;
     }
     if (saved == SaveResult::Cancelled || project_->data().fileName == texts::kNewFileName) return;
@@ -477,12 +496,17 @@ void MainWindow::runAnalysis() {
         return;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    QElapsedTimer clock;
+    clock.start();
     const RunOutcome outcome = AnalysisRun(*project_, engineDirectory_).execute();
+    showRunStatus(outcome, clock.elapsed());
     QApplication::restoreOverrideCursor();
     if (outcome.kind == RunOutcome::Kind::Completed)
         messages().information(this, outcome.message);
-    else
+    else if (outcome.kind == RunOutcome::Kind::Stopped)
         messages().warning(this, outcome.message);
+    else
+        messages().error(this, outcome.message);
     if (outcome.kind == RunOutcome::Kind::NotRun) return;
     plotLoaded_ = outcome.plotLoaded;
     updateToolBar();
@@ -498,11 +522,25 @@ QMdiSubWindow* MainWindow::childWindow(const QString& key) const {
     return nullptr;
 }
 
-QMdiSubWindow* MainWindow::addChild(QWidget* widget, const QString& key) {
+QMdiSubWindow* MainWindow::addChild(QWidget* widget, const QString& key, Qt::WindowFlags without) {
+    // A window that chose its own size keeps it; the others open at their size hint.
+    const bool sized = widget->testAttribute(Qt::WA_Resized);
+    const QSize own = widget->size();
     QMdiSubWindow* child = mdiArea_->addSubWindow(widget);
     child->setAttribute(Qt::WA_DeleteOnClose);
     child->setProperty(kChildKey, key);
-    child->show();
+    // Flags are settled before the frame is shown: changing them on a shown frame drops its
+    // decoration.
+    if (without) child->setWindowFlags(child->windowFlags() & ~without);
+    // Each child opens in its own size, within the working area: what does not fit there scrolls.
+    const QSize frame = child->sizeHint() - widget->sizeHint();
+    const QSize wanted = sized ? own + frame : child->sizeHint();
+    child->resize(wanted.boundedTo(mdiArea_->viewport()->size()).expandedTo(QSize(120, 80)));
+    child->showNormal();
+    // Cascading may push a large child over the area's edge: it goes back to the corner instead.
+    const QSize room = mdiArea_->viewport()->size();
+    if (child->x() + child->width() > room.width() || child->y() + child->height() > room.height())
+        child->move(0, 0);
     return child;
 }
 
@@ -512,7 +550,7 @@ void MainWindow::showDialog(DialogId id) {
         mdiArea_->setActiveSubWindow(child);
         return;
     }
-    if (QWidget* dialog = createDialog(id, *this, nullptr)) addChild(dialog, key);
+    if (QWidget* dialog = createChildWindow(id, *this, nullptr)) addChild(dialog, key);
 }
 
 void MainWindow::showTable(GridTable& table) {
@@ -521,11 +559,8 @@ void MainWindow::showTable(GridTable& table) {
         mdiArea_->setActiveSubWindow(child);
         return;
     }
-    QMdiSubWindow* child = addChild(new TableWindow(table, *this), key);
     // A table window is sized to whole rows and columns: it has no maximize box.
-    child->setWindowFlags(child->windowFlags() & ~Qt::WindowMaximizeButtonHint);
-    child->adjustSize();
-    child->show();
+    addChild(new TableWindow(table, *this), key, Qt::WindowMaximizeButtonHint);
 }
 
 void MainWindow::showGraph(Graph& graph) {
@@ -540,9 +575,12 @@ void MainWindow::showGraph(Graph& graph) {
 
 void MainWindow::viewFile(const QString& path) {
     const QString editor = settings_->wordProcessor();
-    const bool started = editor.isEmpty() ? openExternally(QUrl::fromLocalFile(path))
-                                          : QProcess::startDetached(editor, {path});
-    if (!started) messages().information(this, texts::kEditorFailed);
+    // Without an editor of the user's choice the program shows the file itself.
+    if (editor.isEmpty()) {
+        showReadOnly(path);
+        return;
+    }
+    if (!QProcess::startDetached(editor, {path})) messages().error(this, texts::kEditorFailed);
 }
 
 bool MainWindow::commitChild(QMdiSubWindow* child) {

@@ -20,6 +20,7 @@ class QMenu;
 namespace torve::app {
 
 enum class ResultGraph;
+struct RunOutcome;
 
 // Owns the one project and hosts every dialog, table and graph as a child window, each at most
 // once. Before a menu opens and before a file command or a run acts, the active child hands its
@@ -60,6 +61,12 @@ class MainWindow : public QMainWindow, public WindowHost {
     bool save();
     bool saveAs();
     void runAnalysis();
+    // "Check Data": the findings of the check before a run, in the check window.
+    void checkData();
+    // The results summary of the last run, opened or brought forward.
+    void showResultsSummary();
+    // A text file shown read-only inside the program (no editor set).
+    void showReadOnly(const QString& path);
 
   protected:
     // The file dialogs; tests answer them. An empty path is a cancelled dialog.
@@ -86,6 +93,12 @@ class MainWindow : public QMainWindow, public WindowHost {
     QAction* command(QMenu* menu, const QString& caption, const std::function<void()>& slot);
     QAction* dialogCommand(QMenu* menu, const QString& caption, DialogId id);
     void createToolBar();
+    // The results summary's commands, enabled with the graphs, and the status bar.
+    void createResultsCommands();
+    void updateResultsCommands();
+    // "Completed in 0.4 s" and the like in the status bar, until the project changes.
+    void showRunStatus(const RunOutcome& outcome, qint64 milliseconds);
+    void clearRunStatus();
     void readSettings();
     void writeSettings();
 
@@ -107,7 +120,9 @@ class MainWindow : public QMainWindow, public WindowHost {
     // Closes every child window; with `force`, also those that refuse (the project they show goes).
     void closeChildWindows(bool force);
     QMdiSubWindow* childWindow(const QString& key) const;
-    QMdiSubWindow* addChild(QWidget* widget, const QString& key);
+    // Adds `widget` as a child window of its own size (at most the working area's), its frame
+    // `without` the given buttons.
+    QMdiSubWindow* addChild(QWidget* widget, const QString& key, Qt::WindowFlags without = {});
 
     void updateCaption();
     void updatePileShapeCommands();
@@ -146,6 +161,8 @@ class MainWindow : public QMainWindow, public WindowHost {
     QAction* editNotesAction_ = nullptr;
     QAction* editOutputAction_ = nullptr;
     QAction* editGrlweapAction_ = nullptr;
+    QAction* summaryAction_ = nullptr;
+    QAction* summaryToolAction_ = nullptr;
     QList<QPair<QAction*, ResultGraph>> graphActions_;
     QList<QAction*> toolBarGraphActions_;
     QPointer<HelpWindow> help_;

@@ -7,8 +7,11 @@ namespace torve::app::texts {
 
 // The program.
 inline constexpr QLatin1StringView kApplicationTitle{"Torve 2014"};
-inline constexpr QLatin1StringView kCaptionPrefix{"TORVE 2014.6.3 - Offshore - "};
-inline constexpr QLatin1StringView kVersion{"2014.6.3"};
+inline constexpr QLatin1StringView kCaptionPrefix{"TORVE " TORVE_VERSION " - Offshore - "};
+inline constexpr QLatin1StringView kVersion{TORVE_VERSION};
+// Help window, when a manual is not where the program expects it.
+inline constexpr QLatin1StringView kManualMissing{
+    "The manual %1 was not found. The installation of TORVE may be incomplete."};
 // The file dialogs' default extension: the first three letters of the project extension.
 inline constexpr QLatin1StringView kDefaultExtension{"tv6"};
 
@@ -44,6 +47,7 @@ inline constexpr QLatin1StringView kRunAnalysis{"&Run Analysis"};
 inline constexpr QLatin1StringView kEditInput{"Edit &Input Text"};
 inline constexpr QLatin1StringView kEditRunNotes{"Edit &Processor-Run Notes"};
 inline constexpr QLatin1StringView kEditOutput{"Edit &Output Text"};
+inline constexpr QLatin1StringView kResultsSummary{"Results &Summary"};
 inline constexpr QLatin1StringView kViewSoilLayers{"&View Soil Layer Coordinates"};
 inline constexpr QLatin1StringView kEditGrlweap{"Edit GRLWeap Data File"};
 inline constexpr QLatin1StringView kGraphicsMenu{"&Graphics"};
@@ -74,6 +78,7 @@ inline constexpr QLatin1StringView kSaveFileHint{"Save File"};
 inline constexpr QLatin1StringView kRunHint{"Run Data File"};
 inline constexpr QLatin1StringView kSoilLayersHint{"Soil layer Data"};
 inline constexpr QLatin1StringView kViewOutputHint{"View Output"};
+inline constexpr QLatin1StringView kResultsSummaryHint{"Results Summary"};
 inline constexpr QLatin1StringView kViewSoilProfileHint{"View Soil Profile"};
 inline constexpr QLatin1StringView kCombinedPlotHint{"Combined Plot"};
 inline constexpr QLatin1StringView kTzCurvesHint{"t-z Curves"};
@@ -103,8 +108,56 @@ inline constexpr QLatin1StringView kRunSoilWarning{
     "\r\rWarning: the soil layers do not reach the pile length plus two pile diameters (%1); the soil "
     "below the last layer was extrapolated. See the processor-run notes."};
 
+// The check of the project's data, before a run and on its own.
+inline constexpr QLatin1StringView kCheckDataCommand{"Check &Data"};
+inline constexpr QLatin1StringView kFindingsTitle{"Check Data"};
+inline constexpr QLatin1StringView kFindingsNone{"No problems found"};
+inline constexpr QLatin1StringView kFindingsCount{"The check found %1 and %2."};
+inline constexpr QLatin1StringView kFindingsRunStopped{
+    "The analysis cannot run: the check found %1 and %2. Complete the data and run again."};
+inline constexpr QLatin1StringView kFindingsRunAnyway{"The check found %1. Run anyway?"};
+inline constexpr QLatin1StringView kFindingsOneError{"1 error"};
+inline constexpr QLatin1StringView kFindingsErrors{"%1 errors"};
+inline constexpr QLatin1StringView kFindingsOneWarning{"1 warning"};
+inline constexpr QLatin1StringView kFindingsWarnings{"%1 warnings"};
+inline constexpr QLatin1StringView kFindingsSeverity{"Severity"};
+inline constexpr QLatin1StringView kFindingsMethod{"Method"};
+inline constexpr QLatin1StringView kFindingsLayer{"Layer"};
+inline constexpr QLatin1StringView kFindingsDepth{"Depth (%1)"};
+inline constexpr QLatin1StringView kFindingsProblem{"What is missing or implausible"};
+inline constexpr QLatin1StringView kFindingsList{"Findings"};
+inline constexpr QLatin1StringView kFindingsError{"error"};
+inline constexpr QLatin1StringView kFindingsWarning{"warning"};
+inline constexpr QLatin1StringView kFindingsClose{"Close"};
+inline constexpr QLatin1StringView kFindingsYes{"&Yes"};
+inline constexpr QLatin1StringView kFindingsNo{"&No"};
+
 // The update check: the project page's address, then the product, release and today's date.
 inline constexpr QLatin1StringView kUpdateCheckAddress{"https://torve-pile.org/update-check?"};
-inline constexpr QLatin1StringView kUpdateCheckProduct{"TORVEO;2014.6.3;07/01/14;"};
+inline constexpr QLatin1StringView kUpdateCheckProduct{"TORVEO;" TORVE_VERSION ";07/01/14;"};
+
+// The read-only text viewer and the results summary window.
+inline constexpr QLatin1StringView kReportText{"Text"};
+inline constexpr QLatin1StringView kFindCaption{"Fi&nd:"};
+inline constexpr QLatin1StringView kFindNext{"Find &Next"};
+inline constexpr QLatin1StringView kFindButton{"&Find..."};
+inline constexpr QLatin1StringView kPrintReport{"&Print..."};
+inline constexpr QLatin1StringView kCannotReadFile{"The file %1 cannot be read."};
+inline constexpr QLatin1StringView kSummaryCaption{"Results Summary"};
+inline constexpr QLatin1StringView kSummaryCapacities{"Capacity at the pile tip"};
+inline constexpr QLatin1StringView kSummaryHead{"Pile head at the largest load level"};
+inline constexpr QLatin1StringView kSummaryWarningsCaption{"Warnings of the run"};
+inline constexpr QLatin1StringView kSummaryCopy{"&Copy"};
+inline constexpr QLatin1StringView kSummarySaveCsv{"Save as &CSV..."};
+inline constexpr QLatin1StringView kSummaryClose{"Close"};
+inline constexpr QLatin1StringView kSummaryCsvFilter{"CSV files (*.csv)"};
+inline constexpr QLatin1StringView kSummarySaveFailed{"The summary could not be saved:\r%1"};
+inline constexpr QLatin1StringView kStatusCompleted{"Completed in %1 s"};
+inline constexpr QLatin1StringView kStatusWithWarning{", with a warning"};
+inline constexpr QLatin1StringView kStatusStoppedShallow{"Stopped: soil profile too shallow"};
+inline constexpr QLatin1StringView kStatusStoppedSegments{"Stopped: more than 500 segments"};
+inline constexpr QLatin1StringView kStatusFailed{"Failed: see the processor-run notes"};
+inline constexpr QLatin1StringView kStatusNotRun{"Not run"};
+inline constexpr QLatin1StringView kSummaryNoResults{"No results: run the analysis first."};
 
 }  // namespace torve::app::texts

@@ -9,6 +9,7 @@
 
 #include "app/controls/usererror.h"
 #include "app/graph/wordreader.h"
+#include "app/project/cptpointsfile.h"
 #include "app/project/project.h"
 #include "app/project/texts.h"
 
@@ -45,6 +46,13 @@ QStringList CptImport::read() {
     } catch (const UserError&) {
         // A short or damaged file changes nothing: no half-read profile reaches the engine.
         throw UserError(texts::kCptReadError);
+    }
+    // A value that the CPT points file cannot hold (1e306 ksf is infinite in lb/ft^2) would be saved
+    // as a word that nothing reads back.
+    const UnitSystem units = project_->data().units;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        if (!cptPointWritable(points[i], units))
+            throw UserError(QString(texts::kCptValueTooLarge).arg(name).arg(i + 1).arg(points[i].qc));
     }
     // Soundings listed from the bottom up would reach the engine upside down; the profile is the
     // same cone data in order of depth.

@@ -2,24 +2,31 @@
 #include "app/project/cptpointsfile.h"
 
 #include <QString>
+#include <cmath>
 
 #include "app/controls/numbertext.h"
+#include "app/controls/usererror.h"
 #include "app/graph/wordreader.h"
 #include "app/project/texts.h"
 #include "app/table/unitratio.h"
+#include "app/table/units.h"
 
 namespace torve::app {
 namespace {
 
-// lb/ft^2 per ksf: the dialog and graph show English qc in ksf, the engine reads lb/ft^2.
-constexpr double kPsfPerKsf = 1000.0;
-
 // `value` x `scale` in the file's form (1.25E+02), with as few significant digits as read back to
 // `value` once divided by `scale` again: real cone data keep every digit (10.02 m stays 10.02 m), and
 // round values keep the short form of three digits. When no form reads back exactly (the product
-// lost a bit), 17 digits come closest.
-QString exactScientific(double value, double scale) {
+// lost a bit), 17 digits come closest. A value that is not finite, as written, is refused with the
+// name of its field (of point `index`, from 0): the engine could not read it back.
+QString exactScientific(double value, double scale, std::size_t index, const char* field) {
     const double written = value * scale;
+    if (!std::isfinite(written)) {
+        const QLatin1StringView what(std::isnan(written) ? "NAN" : (written < 0 ? "-INF" : "INF"));
+        throw UserError(QString(texts::kNotSavedNotFinite)
+                            .arg(QString(texts::kCptPointField).arg(QLatin1String(field)).arg(index + 1))
+                            .arg(what));
+    }
     for (int digits = 3; digits < 17; ++digits) {
         const QString text = formatScientific(written, digits, 2);
         if (text.toDouble() / scale == value) return text;
@@ -29,12 +36,19 @@ QString exactScientific(double value, double scale) {
 
 }  // namespace
 
+bool cptPointWritable(const CptPoint& point, UnitSystem units) {
+    const double scale = units == UnitSystem::English ? kPoundsPerKip : 1;
+    return std::isfinite(point.depth) && std::isfinite(point.qc * scale);
+}
+
 QByteArray cptPointsFileText(const ProjectData& project) {
     const bool english = project.units == UnitSystem::English;
-    QString out = QStringLiteral(" %1 %2\n").arg(english ? 1 : 2).arg(project.cptPoints.size());
-    for (const CptPoint& p : project.cptPoints) {
-        out += QStringLiteral("  ") + exactScientific(p.depth, 1) + QStringLiteral("  ") +
-               exactScientific(p.qc, english ? kPsfPerKsf : 1) + u'\n';
+    QString out = QStringLiteral(" %1 %2\n").arg(code_of(project.units)).arg(project.cptPoints.size());
+    for (std::size_t i = 0; i < project.cptPoints.size(); ++i) {
+        const CptPoint& p = project.cptPoints[i];
+        const double qcScale = english ? kPoundsPerKip : 1;
+        out += QStringLiteral("  ") + exactScientific(p.depth, 1, i, "depth") + QStringLiteral("  ") +
+               exactScientific(p.qc, qcScale, i, "cone resistance") + u'\n';
     }
     return out.toLatin1();
 }
@@ -44,7 +58,8 @@ CptPointsFile readCptPointsFile(const QString& path) {
     CptPointsFile file;
     r.beginRecord();
     const int units = r.readInt();
-    if (units != 1 && units != 2) r.fail(texts::kUnitCodeExpected);
+    if (units != code_of(UnitSystem::English) && units != code_of(UnitSystem::SI))
+        r.fail(texts::kUnitCodeExpected);
     file.units = static_cast<UnitSystem>(units);
     const int n = r.readInt();
     if (n < 0 || n > kMaxCptRows) r.fail(QString(texts::kCptRowsExpected).arg(kMaxCptRows));
@@ -60,15 +75,14 @@ CptPointsFile readCptPointsFile(const QString& path) {
 std::vector<CptPoint> cptPointsIn(const CptPointsFile& file, UnitSystem units) {
     double length = 1, stress = 1;
     if (file.units != units) {
-        const double l = unitRatio(QStringLiteral("L2")), s = unitRatio(QStringLiteral("F1/L2^2"));
-        length = units == UnitSystem::SI ? 1 / l : l;
+        const double s = unitRatio(QStringLiteral("F1/L2^2"));
+        length = units == UnitSystem::SI ? kMetresPerFoot : kFeetPerMetre;
         stress = units == UnitSystem::SI ? 1 / s : s;
     }
+    // lb/ft^2 in the file, ksf in the program.
+    if (file.units == UnitSystem::English) stress /= kPoundsPerKip;
     std::vector<CptPoint> points = file.points;
-    for (CptPoint& p : points) {
-        const double qc = file.units == UnitSystem::English ? p.qc / kPsfPerKsf : p.qc;
-        p = {p.depth * length, qc * stress};
-    }
+    for (CptPoint& p : points) p = {converted(p.depth, length), converted(p.qc, stress)};
     return points;
 }
 

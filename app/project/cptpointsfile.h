@@ -20,7 +20,13 @@ struct CptPointsFile {
 // then per point two blanks, the depth, two blanks and qc, both as 1.25E+02 with as many digits as
 // read back to the same value. The project holds qc in ksf in English units, the engine reads
 // lb/ft^2, so English values are written times 1000.
+// A point whose values are not finite in the file's units is refused with UserError: the file would
+// hold a word no reader takes back.
 QByteArray cptPointsFileText(const ProjectData& project);
+
+// The point can be written to the CPT points file of a project in `units`: depth and qc finite as
+// the file holds them (English qc times 1000).
+bool cptPointWritable(const CptPoint& point, UnitSystem units);
 
 // Reads a CPT points file. Raises UserError with a located message; more than kMaxCptRows rows are
 // refused.

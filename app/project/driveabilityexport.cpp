@@ -7,6 +7,7 @@
 #include "app/controls/numbertext.h"
 #include "app/project/projectdata.h"
 #include "app/project/results.h"
+#include "app/table/units.h"
 
 namespace torve::app {
 namespace {
@@ -47,8 +48,9 @@ QByteArray driveabilityExportText(const ProjectData& p, const std::vector<Drivea
     out << QStringLiteral("      0.00      0.00      0.00    0.0000    0.0000    0.0100      0.00");
     out << QStringLiteral("   3600.00    207.00    0.0000    0.5000    3.0000         0");
     out << QStringLiteral("  ") + longFormat(depth) + QStringLiteral("  ") + longFormat(area) +
-               QStringLiteral("  ") + longFormat(p.modulus / 1000.0) + QStringLiteral("  ") +
-               longFormat(specificWeight(p.pileType, english)) + QStringLiteral("  ") +
+               QStringLiteral("  ") +
+               longFormat(p.modulus / (english ? kPoundsPerKip : kKiloPascalsPerMegaPascal)) +
+               QStringLiteral("  ") + longFormat(specificWeight(p.pileType, english)) + QStringLiteral("  ") +
                longFormat(p.circumference()) + QStringLiteral("     4.000     1.000     0.010");
     for (int i = 0; i < 2; ++i)
         out << QStringLiteral(

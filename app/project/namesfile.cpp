@@ -16,7 +16,7 @@ RunFileNames runFileNamesOf(const QString& projectPath) {
 }
 
 QByteArray namesFileText(const RunFileNames& files) {
-    QByteArray text = "2014.6.3\nTORVE\ntorve6\n0\n";
+    QByteArray text = TORVE_VERSION "\nTORVE\ntorve6\n0\n";
     for (const QString* path : {&files.input, &files.report, &files.plot, &files.cpt}) {
         const QByteArray native = QFile::encodeName(*path);
         if (QFile::decodeName(native) != *path || native.contains('\n'))

@@ -10,6 +10,8 @@
 #include "app/project/projectdata.h"
 #include "app/project/projectfile.h"
 #include "app/project/texts.h"
+#include "app/table/units.h"
+#include "engine/model/rounded_constants.h"
 
 namespace torve::app {
 namespace {
@@ -17,9 +19,7 @@ namespace {
 // The analysis reads the project as a save writes it; its thresholds are single-precision literals.
 constexpr double kNoncircular = static_cast<double>(1.0e-10f);  // a perimeter above it: noncircular
 constexpr double kNoEndSection = static_cast<double>(1.0e-5f);  // an end section shorter: none
-constexpr double kGridAllowance = static_cast<double>(1.0e-6f);
-constexpr double kPi = static_cast<double>(3.1416f);  // the equivalent diameter of a noncircular pile
-constexpr double kLargest = 1.0e15;                   // magnitude of the largest value it reads
+constexpr double kLargest = 1.0e15;                             // magnitude of the largest value it reads
 // A cone resistance below it is not given (the cone methods then look to the CPT points).
 constexpr double kNoQc = 1.0e-5;
 
@@ -77,9 +77,9 @@ class Checker {
     }
 
     double outsideDiameter() const {
-        return f_.perimeter > kNoncircular ? f_.perimeter / kPi : f_.outerDiameter;
+        return f_.perimeter > kNoncircular ? f_.perimeter / kPiSinglePrecision : f_.outerDiameter;
     }
-    double diameterPerLength() const { return f_.units == 1 ? 12.0 : 1000.0; }
+    double diameterPerLength() const { return app::diameterPerLength(unitSystemFromCode(f_.units)); }
 
     void pile();
     void soil();
@@ -134,8 +134,9 @@ void Checker::pile() {
     if (f_.pileType < 1 || f_.pileType > 7) error(texts::kCheckPileType);
     if (!(f_.taperAngle >= 0 && f_.taperAngle < 90)) {
         error(texts::kCheckTaperRange);
-    } else if (f_.totalLength > 0) {
-        // The tip diameter of a tapered pile is OD - 2 L tan(angle).
+    } else if (f_.totalLength > 0 && outsideDiameter() > 0) {
+        // The tip diameter of a tapered pile is OD - 2 L tan(angle); without a diameter there is no
+        // largest angle to name.
         const double length = f_.totalLength * diameterPerLength();
         const double tip =
             outsideDiameter() - 2.0 * length * std::tan(f_.taperAngle * std::numbers::pi / 180.0);
@@ -156,7 +157,7 @@ void Checker::soil() {
     if (!(f_.lastLayerBottom > 0) ||
         (f_.incrementLength > 0 && f_.lastLayerBottom / f_.incrementLength + kGridAllowance < 1.0))
         error(texts::kCheckSoilTooShallowForOneIncrement);
-    const int system = f_.units == 1 ? 0 : 1;
+    const int system = unitSystemFromCode(f_.units) == UnitSystem::English ? 0 : 1;
     double above = 0;
     for (std::size_t i = 0; i < f_.points.size(); ++i) {
         const Point& p = f_.points[i];
@@ -242,6 +243,16 @@ void Checker::reachesResults() {
         add(Severity::Error,
             QString(texts::kCheckSoilShallowerThanTip).arg(number(f_.lastLayerBottom), number(required)), {},
             static_cast<int>(f_.points.size() / 2), f_.lastLayerBottom);
+    // The penetration rows stop at the last whole increment above the tip: a length left over from a
+    // change of units (40 m in increments of 0.3048 m) makes every table end short of the tip.
+    const double increments = std::trunc(f_.totalLength / f_.incrementLength + kGridAllowance);
+    if (f_.totalLength / f_.incrementLength - increments > kGridAllowance) {
+        const double last = increments * f_.incrementLength;
+        add(Severity::Warning,
+            QString(texts::kCheckLengthNotWholeIncrements)
+                .arg(number(f_.totalLength), number(f_.incrementLength), QString::number(last, 'f', 2)),
+            {}, 0, last);
+    }
     const double segments = std::trunc(f_.lastLayerBottom / f_.incrementLength + kGridAllowance);
     if (segments > kMaxSegments)
         error(QString(texts::kCheckTooManySegments).arg(number(segments)).arg(kMaxSegments));

@@ -10,6 +10,7 @@
 #include "app/project/cptpointsfile.h"
 #include "app/project/driveabilityexport.h"
 #include "app/project/texts.h"
+#include "engine/model/rounded_constants.h"
 
 namespace torve::app {
 namespace {
@@ -162,24 +163,32 @@ void Project::saveProject() {
                 }
             }
         }
-        const ProjectFile file = ProjectFile::of(data_, tables_);
-        writeFileAtomically(data_.fileName, file.text());
-        data_.lastLayerBottom = file.lastLayerBottom;
+        // The project, its driveability export and its CPT points are replaced together or not at
+        // all: a project beside the CPT points of an older save would run on them without a word. Every
+        // text is built before the first write, so a value that cannot be written leaves them all.
+        std::vector<std::pair<QString, QByteArray>> files;
+        ProjectData saved = data_;
+        const ProjectFile file = ProjectFile::of(saved, tables_);
+        files.emplace_back(saved.fileName, file.text());
+        saved.lastLayerBottom = file.lastLayerBottom;
 
-        data_.driveabilityFileName = besideProject(data_.fileName, ".gwi");
-        if (data_.circular) data_.perimeter = 3.1416 * data_.outerDiameter;
-        writeFileAtomically(data_.driveabilityFileName,
-                            driveabilityExportText(data_, results_.driveability()));
+        saved.driveabilityFileName = besideProject(saved.fileName, ".gwi");
+        if (saved.circular) saved.perimeter = kPiCurves * saved.outerDiameter;
+        files.emplace_back(saved.driveabilityFileName,
+                           driveabilityExportText(saved, results_.driveability()));
 
-        data_.cptFileName = besideProject(data_.fileName, ".cpt");
+        saved.cptFileName = besideProject(saved.fileName, ".cpt");
+        const bool carriesUnread = cptUnread_ && QFileInfo(saved.cptFileName) != QFileInfo(unreadCptPath_);
         if (!cptUnread_) {
-            writeFileAtomically(data_.cptFileName, cptPointsFileText(data_));
-        } else if (QFileInfo(data_.cptFileName) != QFileInfo(unreadCptPath_)) {
+            files.emplace_back(saved.cptFileName, cptPointsFileText(saved));
+        } else if (carriesUnread) {
             // Saved under a new name: the points the program could not read go along unread, and
             // the engine names what it finds wrong in them at the next run.
-            writeFileAtomically(data_.cptFileName, unreadCptBytes_);
-            unreadCptPath_ = data_.cptFileName;
+            files.emplace_back(saved.cptFileName, unreadCptBytes_);
         }
+        writeFilesTogether(files);
+        data_ = saved;
+        if (carriesUnread) unreadCptPath_ = data_.cptFileName;
     }
     const bool tablesChanged = changedQuietly_;
     changedQuietly_ = false;

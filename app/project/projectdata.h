@@ -13,10 +13,6 @@ class QLocale;
 
 namespace torve::app {
 
-// Lengths of the project between its unit systems (1 ft = 0.3048 m exactly).
-inline constexpr double kFeetPerMetre = 3.280839895;
-inline constexpr double kMetresPerFoot = 0.3048;
-
 // A point of the cone penetration profile: depth (ft | m) and cone resistance qc (ksf | kPa).
 struct CptPoint {
     double depth = 0;

@@ -5,8 +5,11 @@
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
+#include <string_view>
+#include <utility>
 
 #include "app/controls/numbertext.h"
+#include "app/controls/usererror.h"
 #include "app/graph/wordreader.h"
 #include "app/project/projectdata.h"
 #include "app/project/projecttables.h"
@@ -20,6 +23,9 @@ namespace {
 void checkCount(const WordReader& r, int n, int limit, int wordsPerItem, const char* what) {
     const qsizetype fits = r.wordsRemaining() / wordsPerItem;
     const qsizetype most = limit > 0 ? std::min<qsizetype>(limit, fits) : fits;
+    // A count within its limit that the rest of the file cannot hold: the file was cut short.
+    if (n >= 0 && (limit <= 0 || n <= limit) && n > fits)
+        r.fail(QString(texts::kCountBeyondFile).arg(n).arg(QLatin1String(what)));
     if (n < 0 || n > most) r.fail(QString(texts::kCountExpected).arg(QLatin1String(what)).arg(most));
 }
 
@@ -30,6 +36,14 @@ int readCount(WordReader& r, int limit, int wordsPerItem, const char* what) {
 }
 
 using Tables = ProjectTables;
+using namespace Qt::StringLiterals;
+
+// The value itself, or a UserError naming `field` when it is no finite number.
+double checkedFinite(double v, const QString& field) {
+    if (std::isfinite(v)) return v;
+    const QLatin1StringView what = std::isnan(v) ? "NAN"_L1 : (v < 0 ? "-INF"_L1 : "INF"_L1);
+    throw UserError(QString(texts::kNotSavedNotFinite).arg(field).arg(what));
+}
 
 void fillSoilPoint(GridTable& data, int row, const ProjectFile::SoilPoint& p, bool sand) {
     auto set = [&](int col, double v) { data.cell(col, row).setDouble(v); };
@@ -101,6 +115,317 @@ ProjectFile::SoilPoint soilPoint(const GridTable& layers, int layer, int row) {
     return p;
 }
 
+// Reading, one function per record of the file's layout (engine/model/file_format.h); each checks
+// that it reads as many fields as the layout names.
+
+// Record 4; returns the number of soil points, whose lines must fit in what is left of the file.
+int readUnitsAndCounts(WordReader& r, ProjectFile& f) {
+    static_assert(records::kUnitsAndCounts.size() == 3);
+    r.beginRecord();
+    f.units = r.readInt();
+    f.printEvery = r.readInt();
+    constexpr int kWordsPerPoint =
+        static_cast<int>(records::kSoilPointFirstLine.size() + records::kSoilPointSecondLine.size());
+    const int points =
+        readCount(r, kMaxSoilPoints, f.currentFormat ? kWordsPerPoint : kWordsPerPoint - 2, "soil points");
+    if (points % 2 != 0) r.fail(texts::kEvenSoilPointsExpected);
+    return points;
+}
+
+void readPileSection(WordReader& r, ProjectFile& f) {
+    static_assert(records::kPileSection.size() == 7);
+    r.beginRecord();
+    for (double* v :
+         {&f.perimeter, &f.tipArea, &f.outerDiameter, &f.innerDiameter, &f.modulus, &f.totalLength})
+        *v = r.readDouble();
+    if (f.currentFormat) f.stickupLength = r.readDouble();
+}
+
+void readEndSection(WordReader& r, ProjectFile& f) {
+    static_assert(records::kEndSection.size() == 2);
+    r.beginRecord();
+    f.endSectionLength = r.readDouble();
+    f.endSectionInnerDiameter = r.readDouble();
+}
+
+void readOptions(WordReader& r, ProjectFile& f) {
+    static_assert(records::kOptions.size() == 7);
+    r.beginRecord();
+    f.zeroFrictionLength = r.readDouble();
+    f.incrementLength = r.readDouble();
+    f.pileType = r.readInt();
+    f.taperAngle = r.readDouble();
+    f.loadTransferMethod = r.readInt();
+    f.offshoreFlag = r.readInt();
+    if (f.currentFormat) f.reducedCurves = r.readInt();
+}
+
+void readMethodFlags(WordReader& r, ProjectFile& f) {
+    ProjectFile::MethodFlags flags{};
+    r.beginRecord();
+    for (int& flag : flags) flag = r.readInt();
+    f.capacityMethods = flags;
+}
+
+void readSoilDepth(WordReader& r, ProjectFile& f) {
+    static_assert(records::kSoilDepth.size() == 2);
+    r.beginRecord();
+    f.lastLayerBottom = r.readDouble();
+    f.sectionArea = r.readDouble();
+}
+
+ProjectFile::SoilPoint readSoilPoint(WordReader& r, bool current) {
+    static_assert(records::kSoilPointFirstLine.size() == 6 && records::kSoilPointSecondLine.size() == 11);
+    ProjectFile::SoilPoint p;
+    r.beginRecord();
+    p.depth = r.readDouble();
+    p.type = r.readDouble();
+    if (p.type != 1.0 && p.type != 2.0) r.fail(texts::kSoilTypeExpected);
+    for (double* v : {&p.ko, &p.unitWeight, &p.frictionAngle, &p.nq}) *v = r.readDouble();
+    r.beginRecord();
+    for (double* v : {&p.maxFriction, &p.maxBearing, &p.undrained, &p.remoldedOrBlows}) *v = r.readDouble();
+    // A sand point's SPT blow count is held as a whole number; a fraction would be rounded away
+    // unseen, and the engine would no longer read the project it was given.
+    if (p.type == 1.0 &&
+        (p.remoldedOrBlows != std::trunc(p.remoldedOrBlows) || std::fabs(p.remoldedOrBlows) > 2147483647.0))
+        r.fail(texts::kWholeBlowCountExpected);
+    for (double* v : {&p.ysr, &p.pi, &p.qc, &p.userFriction, &p.userBearing}) *v = r.readDouble();
+    if (current) {
+        p.sideFactor = r.readDouble();
+        p.endFactor = r.readDouble();
+    }
+    return p;
+}
+
+void readTzPrint(WordReader& r, ProjectFile& f) {
+    static_assert(records::kTzPrint.size() == 2);
+    r.beginRecord();
+    f.printExtraTz = r.readInt();
+    if (f.printExtraTz != 1) return;
+    const int n = readCount(r, 0, 1, "t-z print depths");
+    for (int i = 0; i < n; ++i) {
+        r.beginRecord();
+        f.tzDepths.push_back(r.readDouble());
+    }
+}
+
+void readLoading(WordReader& r, ProjectFile& f) {
+    static_assert(records::kLoading.size() == 2);
+    r.beginRecord();
+    f.loadingType = r.readInt();
+    f.tensionReduction = r.readDouble();
+}
+
+void readDrainageAndPlug(WordReader& r, ProjectFile& f) {
+    static_assert(records::kDrainageAndPlug.size() == 2);
+    r.beginRecord();
+    f.drainedClay = r.readInt();
+    f.plugCondition = r.readInt();
+}
+
+void readSectionTable(WordReader& r, ProjectFile& f, bool* modeInferred) {
+    static_assert(records::kSectionTable.size() == 2 && records::kSectionRow.size() == 2);
+    r.beginRecord();
+    f.sectionRowCount = r.readInt();
+    // Files of earlier layouts may end the line after the count; the mode is then inferred from the
+    // rows and the constant area (data()), and rows follow when there is more than one. The engine
+    // cannot read such a line; a save writes the mode.
+    if (r.wordsLeftOnLine() > 0)
+        f.areaMode = r.readInt();
+    else if (modeInferred)
+        *modeInferred = true;
+    if (f.sectionRowCount < 0) checkCount(r, f.sectionRowCount, 0, 2, "section rows");
+    // With the mode given, rows follow as the engine reads them: for the area varying with depth, even
+    // a single one, and for no other mode. The previous version wrote them whenever there was more
+    // than one.
+    const bool rows = f.currentFormat && f.areaMode
+                          ? *f.areaMode >= static_cast<int>(SectionMode::VaryingWithDepth)
+                          : f.sectionRowCount > 1;
+    if (!rows) return;
+    checkCount(r, f.sectionRowCount, 0, 2, "section rows");
+    for (int i = 0; i < f.sectionRowCount; ++i) {
+        r.beginRecord();
+        const double depth = r.readDouble();
+        const double area = r.readDouble();
+        f.sectionRows.emplace_back(depth, area);
+    }
+}
+
+void readCriticalDepth(WordReader& r, ProjectFile& f) {
+    static_assert(records::kCriticalDepth.size() == 2);
+    r.beginRecord();
+    f.criticalDepthOption = r.readInt();
+    f.criticalDepth = r.readDouble();
+}
+
+// Writing, one function per record, each line built field by field in the order of the layout.
+// Own fields go in general form with up to 10 significant digits, table values in the shortest form
+// that reads back to the same value, and "0.0" where the engine ignores a value.
+class LineOut {
+  public:
+    // `where` completes a field's name in messages ("%2 of soil point 3", %2 the name); empty for
+    // own fields.
+    explicit LineOut(QString where = {}) : where_(std::move(where)) {}
+
+    LineOut& real(double v, std::string_view field) { return add(formatGeneral(finite(v, field), 10, u'.')); }
+    LineOut& cell(double v, std::string_view field) { return add(shortestText(finite(v, field))); }
+    LineOut& integer(long long v) { return add(QString::number(v)); }
+    LineOut& filler() { return add(QStringLiteral("0.0")); }
+    QString text() const { return words_.join(u' '); }
+
+  private:
+    LineOut& add(const QString& word) {
+        words_ << word;
+        return *this;
+    }
+    double finite(double v, std::string_view field) const {
+        const QString name = QString::fromLatin1(field.data(), static_cast<qsizetype>(field.size()));
+        return checkedFinite(v, where_.isEmpty() ? name : where_.arg(name));
+    }
+
+    QString where_;
+    QStringList words_;
+};
+
+QString oneLine(const QString& s) {
+    QString t = s;
+    t.replace(u'\r', u' ');
+    t.replace(u'\n', u' ');  // a line break would shift every later record
+    return t;
+}
+
+QString unitsAndCountsLine(const ProjectFile& f) {
+    static_assert(records::kUnitsAndCounts.size() == 3);
+    return LineOut()
+        .integer(f.units)
+        .integer(f.printEvery)
+        .integer(static_cast<long long>(f.points.size()))
+        .text();
+}
+
+QString pileSectionLine(const ProjectFile& f) {
+    constexpr auto& n = records::kPileSection;
+    static_assert(n.size() == 7);
+    return LineOut()
+        .real(f.perimeter, n[0])
+        .real(f.tipArea, n[1])
+        .real(f.outerDiameter, n[2])
+        .real(f.innerDiameter, n[3])
+        .real(f.modulus, n[4])
+        .real(f.totalLength, n[5])
+        .real(f.stickupLength.value_or(0), n[6])
+        .text();
+}
+
+QString endSectionLine(const ProjectFile& f) {
+    constexpr auto& n = records::kEndSection;
+    static_assert(n.size() == 2);
+    return LineOut().real(f.endSectionLength, n[0]).real(f.endSectionInnerDiameter, n[1]).text();
+}
+
+QString optionsLine(const ProjectFile& f) {
+    constexpr auto& n = records::kOptions;
+    static_assert(n.size() == 7);
+    return LineOut()
+        .real(f.zeroFrictionLength, n[0])
+        .real(f.incrementLength, n[1])
+        .integer(f.pileType)
+        .real(f.taperAngle, n[3])
+        .integer(f.loadTransferMethod)
+        .integer(f.offshoreFlag)
+        .integer(f.reducedCurves.value_or(0))
+        .text();
+}
+
+QString methodFlagsLine(const ProjectFile& f) {
+    LineOut line;
+    for (int flag : f.capacityMethods.value_or(ProjectFile::MethodFlags{})) line.integer(flag);
+    return line.text();
+}
+
+QString soilDepthLine(const ProjectFile& f) {
+    constexpr auto& n = records::kSoilDepth;
+    static_assert(n.size() == 2);
+    return LineOut().real(f.lastLayerBottom, n[0]).real(f.sectionArea, n[1]).text();
+}
+
+// The two lines of soil point i (from 0). A sand point writes its blow count where a clay point has
+// its remolded strength, and fillers where the engine ignores a value of the other soil.
+QStringList soilPointLines(const ProjectFile::SoilPoint& p, std::size_t i) {
+    constexpr auto& a = records::kSoilPointFirstLine;
+    constexpr auto& b = records::kSoilPointSecondLine;
+    static_assert(a.size() == 6 && b.size() == 11);
+    const bool sand = p.type == 1.0;
+    const QString where = QString(texts::kSoilPointField).arg(i + 1);
+    LineOut first(where);
+    if (i == 0)
+        first.filler();  // the first point is at the surface
+    else
+        first.cell(p.depth, a[0]);
+    first.integer(sand ? 1 : 2);
+    if (sand)
+        first.cell(p.ko, a[2]).cell(p.unitWeight, a[3]).cell(p.frictionAngle, a[4]).cell(p.nq, a[5]);
+    else
+        first.filler().cell(p.unitWeight, a[3]).filler().filler();
+    LineOut second(where);
+    second.cell(p.maxFriction, b[0]).cell(p.maxBearing, b[1]);
+    if (sand)
+        second.filler().integer(static_cast<long long>(p.remoldedOrBlows)).filler().filler();
+    else
+        second.cell(p.undrained, b[2]).cell(p.remoldedOrBlows, b[3]).cell(p.ysr, b[4]).cell(p.pi, b[5]);
+    second.cell(p.qc, b[6])
+        .cell(p.userFriction, b[7])
+        .cell(p.userBearing, b[8])
+        .cell(p.sideFactor.value_or(1), b[9])
+        .cell(p.endFactor.value_or(1), b[10]);
+    return {first.text(), second.text()};
+}
+
+QStringList tzPrintLines(const ProjectFile& f) {
+    static_assert(records::kTzPrint.size() == 2);
+    if (f.printExtraTz != 1) return {QString::number(f.printExtraTz)};
+    QStringList lines{LineOut().integer(1).integer(static_cast<long long>(f.tzDepths.size())).text()};
+    for (std::size_t i = 0; i < f.tzDepths.size(); ++i)
+        lines << LineOut(QString(texts::kTzDepthField).arg(i + 1))
+                     .cell(f.tzDepths[i], records::kTzPrintDepth)
+                     .text();
+    return lines;
+}
+
+QString loadingLine(const ProjectFile& f) {
+    constexpr auto& n = records::kLoading;
+    static_assert(n.size() == 2);
+    return LineOut().integer(f.loadingType).real(f.tensionReduction, n[1]).text();
+}
+
+QString drainageAndPlugLine(const ProjectFile& f) {
+    static_assert(records::kDrainageAndPlug.size() == 2);
+    return LineOut().integer(f.drainedClay).integer(f.plugCondition).text();
+}
+
+QStringList sectionLines(const ProjectFile& f) {
+    constexpr auto& n = records::kSectionRow;
+    static_assert(records::kSectionTable.size() == 2 && n.size() == 2);
+    QStringList lines{LineOut()
+                          .integer(static_cast<long long>(f.sectionRows.size()))
+                          .integer(f.areaMode.value_or(0))
+                          .text()};
+    for (std::size_t i = 0; i < f.sectionRows.size(); ++i) {
+        const auto& [depth, area] = f.sectionRows[i];
+        lines
+            << LineOut(QString(texts::kSectionRowField).arg(i + 1)).cell(depth, n[0]).cell(area, n[1]).text();
+    }
+    return lines;
+}
+
+QString criticalDepthLine(const ProjectFile& f) {
+    constexpr auto& n = records::kCriticalDepth;
+    static_assert(n.size() == 2);
+    return LineOut()
+        .integer(f.criticalDepthOption.value_or(0))
+        .real(f.criticalDepth.value_or(0), n[1])
+        .text();
+}
 }  // namespace
 
 QString besideProject(const QString& path, const char* extension) {
@@ -117,211 +442,37 @@ ProjectFile ProjectFile::read(const QString& path, ProjectFormat format) {
 // Record by record as the engine reads the file: each record starts on a new line, what is left on
 // its last line is passed over, and a record longer than its line goes on to the next lines.
 ProjectFile ProjectFile::read(WordReader& r, ProjectFormat format, bool* modeInferred) {
-    const bool current = format == ProjectFormat::Current;
     ProjectFile f;
-    f.currentFormat = current;
+    f.currentFormat = format == ProjectFormat::Current;
     f.title = r.readLine();
     f.designer = r.readLine();
     f.jobNumber = r.readLine();
-    r.beginRecord();
-    f.units = r.readInt();
-    f.printEvery = r.readInt();
-    const int points = readCount(r, kMaxSoilPoints, current ? 17 : 15, "soil points");
-    if (points % 2 != 0) r.fail(texts::kEvenSoilPointsExpected);
-    r.beginRecord();
-    f.perimeter = r.readDouble();
-    f.tipArea = r.readDouble();
-    f.outerDiameter = r.readDouble();
-    f.innerDiameter = r.readDouble();
-    f.modulus = r.readDouble();
-    f.totalLength = r.readDouble();
-    if (current) f.stickupLength = r.readDouble();
-    r.beginRecord();
-    f.endSectionLength = r.readDouble();
-    f.endSectionInnerDiameter = r.readDouble();
-    r.beginRecord();
-    f.zeroFrictionLength = r.readDouble();
-    f.incrementLength = r.readDouble();
-    f.pileType = r.readInt();
-    f.taperAngle = r.readDouble();
-    f.loadTransferMethod = r.readInt();
-    f.offshoreFlag = r.readInt();
-    if (current) {
-        f.reducedCurves = r.readInt();
-        std::array<int, 9> flags{};
-        r.beginRecord();
-        for (int& flag : flags) flag = r.readInt();
-        f.capacityMethods = flags;
-    }
-    r.beginRecord();
-    f.lastLayerBottom = r.readDouble();
-    f.sectionArea = r.readDouble();
-    for (int i = 0; i < points; ++i) {
-        SoilPoint p;
-        r.beginRecord();
-        p.depth = r.readDouble();
-        p.type = r.readDouble();
-        if (p.type != 1.0 && p.type != 2.0) r.fail(texts::kSoilTypeExpected);
-        p.ko = r.readDouble();
-        p.unitWeight = r.readDouble();
-        p.frictionAngle = r.readDouble();
-        p.nq = r.readDouble();
-        r.beginRecord();
-        p.maxFriction = r.readDouble();
-        p.maxBearing = r.readDouble();
-        p.undrained = r.readDouble();
-        p.remoldedOrBlows = r.readDouble();
-        // A sand point's SPT blow count is held as a whole number; a fraction would be rounded away
-        // unseen, and the engine would no longer read the project it was given.
-        if (p.type == 1.0 && (p.remoldedOrBlows != std::trunc(p.remoldedOrBlows) ||
-                              std::fabs(p.remoldedOrBlows) > 2147483647.0))
-            r.fail(texts::kWholeBlowCountExpected);
-        p.ysr = r.readDouble();
-        p.pi = r.readDouble();
-        p.qc = r.readDouble();
-        p.userFriction = r.readDouble();
-        p.userBearing = r.readDouble();
-        if (current) {
-            p.sideFactor = r.readDouble();
-            p.endFactor = r.readDouble();
-        }
-        f.points.push_back(p);
-    }
-    r.beginRecord();
-    f.printExtraTz = r.readInt();
-    if (f.printExtraTz == 1) {
-        const int n = readCount(r, 0, 1, "t-z print depths");
-        for (int i = 0; i < n; ++i) {
-            r.beginRecord();
-            f.tzDepths.push_back(r.readDouble());
-        }
-    }
-    r.beginRecord();
-    f.loadingType = r.readInt();
-    f.tensionReduction = r.readDouble();
-    r.beginRecord();
-    f.drainedClay = r.readInt();
-    f.plugCondition = r.readInt();
-    r.beginRecord();
-    f.sectionRowCount = r.readInt();
-    // Files of earlier layouts may end the line after the count; the mode is then inferred from the
-    // rows and the constant area (data()), and rows follow when there is more than one. The engine
-    // cannot read such a line; a save writes the mode.
-    if (r.wordsLeftOnLine() > 0)
-        f.areaMode = r.readInt();
-    else if (modeInferred)
-        *modeInferred = true;
-    if (f.sectionRowCount < 0) checkCount(r, f.sectionRowCount, 0, 2, "section rows");
-    // With the mode given, rows follow as the engine reads them: for the area varying with depth, even
-    // a single one, and for no other mode. The previous version wrote them whenever there was more
-    // than one.
-    const bool rows = current && f.areaMode ? *f.areaMode >= static_cast<int>(SectionMode::VaryingWithDepth)
-                                            : f.sectionRowCount > 1;
-    if (rows) {
-        checkCount(r, f.sectionRowCount, 0, 2, "section rows");
-        for (int i = 0; i < f.sectionRowCount; ++i) {
-            r.beginRecord();
-            const double depth = r.readDouble();
-            const double area = r.readDouble();
-            f.sectionRows.emplace_back(depth, area);
-        }
-    }
-    if (current) {
-        r.beginRecord();
-        f.criticalDepthOption = r.readInt();
-        f.criticalDepth = r.readDouble();
-    }
+    const int points = readUnitsAndCounts(r, f);
+    readPileSection(r, f);
+    readEndSection(r, f);
+    readOptions(r, f);
+    if (f.currentFormat) readMethodFlags(r, f);
+    readSoilDepth(r, f);
+    for (int i = 0; i < points; ++i) f.points.push_back(readSoilPoint(r, f.currentFormat));
+    readTzPrint(r, f);
+    readLoading(r, f);
+    readDrainageAndPlug(r, f);
+    readSectionTable(r, f, modeInferred);
+    if (f.currentFormat) readCriticalDepth(r, f);
     return f;
 }
 
 QByteArray ProjectFile::text() const {
-    // Own fields in general form with up to 10 significant digits; table values in the shortest
-    // form that reads back to the same value; "0.0" where the engine ignores a value.
-    auto real = [](double v) { return formatGeneral(v, 10, u'.'); };
-    auto cell = [](double v) { return shortestText(v); };
-    auto oneLine = [](const QString& s) {
-        QString t = s;
-        t.replace(u'\r', u' ');
-        t.replace(u'\n', u' ');  // a line break would shift every later record
-        return t;
-    };
-    const QString filler = QStringLiteral("0.0");
+    // One line per record but for records 10, 11 and 14, whose points, depths and rows take a line
+    // each. A value that is no finite number stops the writing: the engine could not read the
+    // file, nor could this program open it again.
     QStringList out;
     out << oneLine(title) << oneLine(designer) << oneLine(jobNumber);
-    out << QStringLiteral("%1 %2 %3").arg(units).arg(printEvery).arg(points.size());
-    out << QStringList{real(perimeter),
-                       real(tipArea),
-                       real(outerDiameter),
-                       real(innerDiameter),
-                       real(modulus),
-                       real(totalLength),
-                       real(stickupLength.value_or(0))}
-               .join(u' ');
-    out << real(endSectionLength) + u' ' + real(endSectionInnerDiameter);
-    out << QStringList{real(zeroFrictionLength),
-                       real(incrementLength),
-                       QString::number(pileType),
-                       real(taperAngle),
-                       QString::number(loadTransferMethod),
-                       QString::number(offshoreFlag),
-                       QString::number(reducedCurves.value_or(0))}
-               .join(u' ');
-    QStringList flags;
-    for (int flag : capacityMethods.value_or(std::array<int, 9>{})) flags << QString::number(flag);
-    out << flags.join(u' ');
-    out << real(lastLayerBottom) + u' ' + real(sectionArea);
-    for (std::size_t i = 0; i < points.size(); ++i) {
-        const SoilPoint& p = points[i];
-        const bool sand = p.type == 1.0;
-        const QString depth = i == 0 ? filler : cell(p.depth);
-        if (sand) {
-            out << QStringList{depth,
-                               QStringLiteral("1"),
-                               cell(p.ko),
-                               cell(p.unitWeight),
-                               cell(p.frictionAngle),
-                               cell(p.nq)}
-                       .join(u' ');
-            out << QStringList{cell(p.maxFriction),
-                               cell(p.maxBearing),
-                               filler,
-                               QString::number(static_cast<long long>(p.remoldedOrBlows)),
-                               filler,
-                               filler,
-                               cell(p.qc),
-                               cell(p.userFriction),
-                               cell(p.userBearing),
-                               cell(p.sideFactor.value_or(1)),
-                               cell(p.endFactor.value_or(1))}
-                       .join(u' ');
-        } else {
-            out << QStringList{depth, QStringLiteral("2"), filler, cell(p.unitWeight), filler, filler}.join(
-                u' ');
-            out << QStringList{cell(p.maxFriction),
-                               cell(p.maxBearing),
-                               cell(p.undrained),
-                               cell(p.remoldedOrBlows),
-                               cell(p.ysr),
-                               cell(p.pi),
-                               cell(p.qc),
-                               cell(p.userFriction),
-                               cell(p.userBearing),
-                               cell(p.sideFactor.value_or(1)),
-                               cell(p.endFactor.value_or(1))}
-                       .join(u' ');
-        }
-    }
-    if (printExtraTz == 1) {
-        out << QStringLiteral("1 %1").arg(tzDepths.size());
-        for (double d : tzDepths) out << cell(d);
-    } else {
-        out << QString::number(printExtraTz);
-    }
-    out << QString::number(loadingType) + u' ' + real(tensionReduction);
-    out << QStringLiteral("%1 %2").arg(drainedClay).arg(plugCondition);
-    out << QStringLiteral("%1 %2").arg(sectionRows.size()).arg(areaMode.value_or(0));
-    for (const auto& [depth, area] : sectionRows) out << cell(depth) + u' ' + cell(area);
-    out << QString::number(criticalDepthOption.value_or(0)) + u' ' + real(criticalDepth.value_or(0));
+    out << unitsAndCountsLine(*this) << pileSectionLine(*this) << endSectionLine(*this) << optionsLine(*this)
+        << methodFlagsLine(*this) << soilDepthLine(*this);
+    for (std::size_t i = 0; i < points.size(); ++i) out << soilPointLines(points[i], i);
+    out << tzPrintLines(*this) << loadingLine(*this) << drainageAndPlugLine(*this) << sectionLines(*this)
+        << criticalDepthLine(*this);
     return (out.join(u'\n') + u'\n').toUtf8();
 }
 
@@ -334,36 +485,8 @@ ProjectData ProjectFile::data(const QString& path, bool offshoreEdition) const {
     d.designer = designer;
     d.jobNumber = jobNumber;
     d.printEvery = printEvery;
-    d.circular = perimeter == 0;  // a circular pile is written with perimeter 0
-    d.perimeter = perimeter;
-    d.tipArea = tipArea;
-    d.outerDiameter = outerDiameter;
-    d.innerDiameter = innerDiameter;
-    d.modulus = modulus;
-    d.totalLength = totalLength;
-    d.stickupLength = stickupLength.value_or(0);
-    d.endSectionLength = endSectionLength;
-    d.endSectionInnerDiameter = endSectionInnerDiameter;
-    d.zeroFrictionLength = zeroFrictionLength;
-    d.incrementLength = incrementLength;
-    d.pileType = static_cast<PileType>(pileType);
-    d.taperAngle = taperAngle;
-    d.loadTransferMethod = static_cast<Method>(loadTransferMethod);
-    d.reducedResistance = reducedCurves.value_or(0) == 1;
-    if (capacityMethods) {
-        for (std::size_t m = 0; m < d.selectedMethods.size(); ++m)
-            d.selectedMethods[m] = (*capacityMethods)[m] == 1;
-    } else {
-        // Files of the previous version computed the four onshore methods, the user-specified one
-        // when it carried the load transfer, and the offshore ones in the offshore edition.
-        for (const MethodInfo& m : kMethods) {
-            const bool onshore = code_of(m.method) <= code_of(Method::Api);
-            d.setSelected(m.method, onshore || (is_cone_based(m.method) && offshoreEdition));
-        }
-        d.setSelected(Method::UserSpecified, d.loadTransferMethod == Method::UserSpecified);
-    }
-    d.lastLayerBottom = lastLayerBottom;
-    d.sectionArea = sectionArea;
+    pileInto(d);
+    methodsInto(d);
     d.printExtraTz = printExtraTz == 1;
     d.loadingType = static_cast<LoadingType>(loadingType);
     d.tensionReduction = tensionReduction;
@@ -378,6 +501,42 @@ ProjectData ProjectFile::data(const QString& path, bool offshoreEdition) const {
     d.criticalDepthOption = static_cast<CriticalDepthOption>(criticalDepthOption.value_or(0));
     d.criticalDepth = criticalDepth.value_or(0);
     return d;
+}
+
+void ProjectFile::pileInto(ProjectData& d) const {
+    d.circular = perimeter == 0;  // a circular pile is written with perimeter 0
+    d.perimeter = perimeter;
+    d.tipArea = tipArea;
+    d.outerDiameter = outerDiameter;
+    d.innerDiameter = innerDiameter;
+    d.modulus = modulus;
+    d.totalLength = totalLength;
+    d.stickupLength = stickupLength.value_or(0);
+    d.endSectionLength = endSectionLength;
+    d.endSectionInnerDiameter = endSectionInnerDiameter;
+    d.zeroFrictionLength = zeroFrictionLength;
+    d.incrementLength = incrementLength;
+    d.pileType = static_cast<PileType>(pileType);
+    d.taperAngle = taperAngle;
+    d.lastLayerBottom = lastLayerBottom;
+    d.sectionArea = sectionArea;
+}
+
+void ProjectFile::methodsInto(ProjectData& d) const {
+    d.loadTransferMethod = static_cast<Method>(loadTransferMethod);
+    d.reducedResistance = reducedCurves.value_or(0) == 1;
+    if (capacityMethods) {
+        for (std::size_t m = 0; m < d.selectedMethods.size(); ++m)
+            d.selectedMethods[m] = (*capacityMethods)[m] == 1;
+        return;
+    }
+    // Files of the previous version computed the four onshore methods, the user-specified one
+    // when it carried the load transfer, and the offshore ones in the offshore edition.
+    for (const MethodInfo& m : kMethods) {
+        const bool onshore = code_of(m.method) <= code_of(Method::Api);
+        d.setSelected(m.method, onshore || (is_cone_based(m.method) && d.offshoreEdition));
+    }
+    d.setSelected(Method::UserSpecified, d.loadTransferMethod == Method::UserSpecified);
 }
 
 void ProjectFile::fillTables(ProjectTables& tables) const {
@@ -431,34 +590,38 @@ ProjectFile ProjectFile::of(const ProjectData& d, const ProjectTables& tables) {
     for (std::size_t m = 0; m < flags.size(); ++m) flags[m] = d.selectedMethods[m] ? 1 : 0;
     f.capacityMethods = flags;
     f.sectionArea = d.sectionArea;
-    const GridTable& layers = tables.soilLayers;
-    for (int i = 0; i < layers.rowCount(); ++i)
-        for (int row = 0; row < 2; ++row) f.points.push_back(soilPoint(layers, i, row));
-    // The deepest soil depth the engine checks the pile against is the bottom of the last layer as
-    // the table now holds it, not as some earlier file gave it.
-    f.lastLayerBottom = layers.rowCount() > 0
-                            ? layers.cell(Tables::BottomDepthColumn, layers.rowCount() - 1).toDouble()
-                            : d.lastLayerBottom;
-    f.printExtraTz = d.printExtraTz ? 1 : 0;
-    if (d.printExtraTz)
-        for (int i = 0; i < tables.tzPrintDepths.rowCount(); ++i)
-            f.tzDepths.push_back(tables.tzPrintDepths.cell(0, i).toDouble());
+    f.tablesFrom(d, tables);
     f.loadingType = static_cast<int>(d.loadingType);
     f.tensionReduction = d.tensionReduction;
     f.drainedClay = static_cast<int>(d.clayDrainage);
     f.plugCondition = static_cast<int>(d.plugCondition);
     f.areaMode = static_cast<int>(d.sectionMode);
+    f.criticalDepthOption = static_cast<int>(d.criticalDepthOption);
+    f.criticalDepth = d.criticalDepth;
+    return f;
+}
+
+void ProjectFile::tablesFrom(const ProjectData& d, const ProjectTables& tables) {
+    const GridTable& layers = tables.soilLayers;
+    for (int i = 0; i < layers.rowCount(); ++i)
+        for (int row = 0; row < 2; ++row) points.push_back(soilPoint(layers, i, row));
+    // The deepest soil depth the engine checks the pile against is the bottom of the last layer as
+    // the table now holds it, not as some earlier file gave it.
+    lastLayerBottom = layers.rowCount() > 0
+                          ? layers.cell(Tables::BottomDepthColumn, layers.rowCount() - 1).toDouble()
+                          : d.lastLayerBottom;
+    printExtraTz = d.printExtraTz ? 1 : 0;
+    if (d.printExtraTz)
+        for (int i = 0; i < tables.tzPrintDepths.rowCount(); ++i)
+            tzDepths.push_back(tables.tzPrintDepths.cell(0, i).toDouble());
     // Section rows go with the varying mode only: the engine reads them for that mode alone, and any
     // other count would shift the critical-depth record it reads next.
     if (static_cast<int>(d.sectionMode) >= static_cast<int>(SectionMode::VaryingWithDepth)) {
         const GridTable& s = tables.sectionAreas;
         for (int i = 0; i < s.rowCount(); ++i)
-            f.sectionRows.emplace_back(s.cell(0, i).toDouble(), s.cell(1, i).toDouble());
+            sectionRows.emplace_back(s.cell(0, i).toDouble(), s.cell(1, i).toDouble());
     }
-    f.sectionRowCount = static_cast<int>(f.sectionRows.size());
-    f.criticalDepthOption = static_cast<int>(d.criticalDepthOption);
-    f.criticalDepth = d.criticalDepth;
-    return f;
+    sectionRowCount = static_cast<int>(sectionRows.size());
 }
 
 }  // namespace torve::app

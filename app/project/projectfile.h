@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "engine/model/file_format.h"
+
 namespace torve::app {
 
 class WordReader;
@@ -45,7 +47,8 @@ struct ProjectFile {
     int loadTransferMethod = 4;
     int offshoreFlag = 0;
     std::optional<int> reducedCurves;
-    std::optional<std::array<int, 9>> capacityMethods;
+    using MethodFlags = std::array<int, kMethodCount>;  // by index_of(Method)
+    std::optional<MethodFlags> capacityMethods;
     double lastLayerBottom = 0, sectionArea = 0;
     std::vector<SoilPoint> points;
     int printExtraTz = 0;
@@ -79,6 +82,12 @@ struct ProjectFile {
     // Fills the tables (emptied first and switched to the file's unit system) from the records; a
     // table left below its minimum rows is brought up to it, but for a section table that got rows.
     void fillTables(ProjectTables& tables) const;
+
+  private:
+    // Parts of data() and of().
+    void pileInto(ProjectData& d) const;
+    void methodsInto(ProjectData& d) const;
+    void tablesFrom(const ProjectData& d, const ProjectTables& tables);
 };
 
 }  // namespace torve::app

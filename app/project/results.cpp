@@ -4,12 +4,14 @@
 #include <QLocale>
 #include <algorithm>
 
+#include "app/controls/numbertext.h"
 #include "app/graph/plotfile.h"
 #include "app/project/projectdata.h"
 #include "app/project/projecttables.h"
 #include "app/project/texts.h"
 #include "app/table/gridtable.h"
 #include "app/table/unitratio.h"
+#include "app/table/units.h"
 
 namespace torve::app {
 namespace {
@@ -36,7 +38,7 @@ constexpr Declaration kDeclarations[] = {
     {ResultGraph::TotalCapacity, "pltTotal", "Total Capacity vs Depth", "Total Capacity ", "F1", "Depth ",
      "L2"},
     {ResultGraph::Combined, "pltCombine", "Axial Capacity vs Depth", "Axial Capacity", "F1", "Depth", "L2"},
-    {ResultGraph::LoadDistribution, "pltLoad", "Load Distribution", "Total Capacity ", "F1", "Depth ", "L2"},
+    {ResultGraph::LoadDistribution, "pltLoad", "Load Distribution", "Axial Load ", "F1", "Depth ", "L2"},
     {ResultGraph::LoadSettlement, "pltAxial", "Axial Load vs Settlement", "Axial Load ", "F1", "", ""},
     {ResultGraph::TipQw, "PltQw", "Tip Rsistance (Q-w) Curve", "Tip Resistance, Q", "F1", "Tip Movement,w",
      "L1"},
@@ -84,7 +86,7 @@ void fillTzCurves(Graph& graph, const std::vector<TzCurve>& curves, int units) {
     for (std::size_t i = 0; i < curves.size(); ++i) {
         PlotLine& line = graph.line(static_cast<int>(i));
         line.name = QString::number(curves[i].depth, 'g', QLocale::FloatingPointShortest) +
-                    (units == 1 ? texts::kFeetSuffix : texts::kMetresSuffix);
+                    (units == code_of(UnitSystem::English) ? texts::kFeetSuffix : texts::kMetresSuffix);
         for (std::size_t k = 0; k < curves[i].points.size(); ++k)
             line.points[k] = QPointF(curves[i].points[k].movement, curves[i].points[k].loadTransfer);
     }
@@ -188,16 +190,23 @@ QString Results::fillCapacityCurves(const PlotFile& file, const ProjectData& pro
 }
 
 void Results::fillLoadCurves(const PlotFile& file, bool uplift, const QString& transferName) {
-    const bool english = file.units == 1;
+    const bool english = file.units == code_of(UnitSystem::English);
     Graph& load = graph(ResultGraph::LoadDistribution);
     Graph& head = graph(ResultGraph::LoadSettlement);
     Graph& qw = graph(ResultGraph::TipQw);
     load.setLineCount(kLoadLevels);
     load.setPointCount(file.rowCount);
     for (int level = 0; level < kLoadLevels; ++level) {
-        const auto& rows = file.loadDistribution[static_cast<std::size_t>(level)];
-        for (std::size_t j = 0; j < rows.size(); ++j)
-            load.line(level).points[j] = QPointF(rows[j].load, rows[j].depth);
+        const auto l = static_cast<std::size_t>(level);
+        const auto& rows = file.loadDistribution[l];
+        PlotLine& line = load.line(level);
+        for (std::size_t j = 0; j < rows.size(); ++j) line.points[j] = QPointF(rows[j].load, rows[j].depth);
+        // Each curve is named by the load at the head it distributes, unless the user has named it
+        // since the last run.
+        const QString name = formatGeneral(file.loadSettlement[l].load, 4, QLatin1Char('.')) +
+                             (english ? texts::kKipsSuffix : texts::kKiloNewtonSuffix);
+        if (line.name.isEmpty() || line.name == headLoadNames_[l]) line.name = name;
+        headLoadNames_[l] = name;
     }
 
     // Load-settlement at the head and Q-w at the tip, from the origin; uplift is drawn upward.

@@ -73,6 +73,8 @@ class Results {
 
     std::array<Graph, kResultGraphCount> graphs_;
     int plotRows_ = 0;
+    // The names the load-distribution curves were last given, to tell them from names the user set.
+    std::array<QString, kLoadLevels> headLoadNames_;
     std::vector<DriveabilityPoint> driveability_;
 };
 

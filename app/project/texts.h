@@ -21,6 +21,14 @@ inline constexpr QLatin1StringView kCptUnreadable{
     "The CPT data file %1 cannot be read. The project is opened without CPT points; the file is left as it "
     "is until CPT data are imported again.\r%2"};
 inline constexpr QLatin1StringView kCannotWrite{"File %1 cannot be written: %2"};
+// A value that is no finite number (%2: INF, -INF or NAN) in the field named %1; nothing is written.
+inline constexpr QLatin1StringView kNotSavedNotFinite{
+    "The project was not saved: the %1 is %2, not a finite number. Enter a finite value and save again."};
+// %1 the number, %2 the field's name.
+inline constexpr QLatin1StringView kSoilPointField{"%2 of soil point %1"};
+inline constexpr QLatin1StringView kTzDepthField{"%2 %1"};
+inline constexpr QLatin1StringView kSectionRowField{"%2 of section row %1"};
+inline constexpr QLatin1StringView kCptPointField{"%1 of CPT point %2"};
 
 // The file names of a run, which the engine takes as bytes up to its limit.
 inline constexpr QLatin1StringView kPathTooLong{
@@ -85,6 +93,9 @@ inline constexpr QLatin1StringView kCheckCptOutOfOrder{
     "CPT point %1 at %2 lies above the point before it at %3"};
 inline constexpr QLatin1StringView kCheckSoilShallowerThanTip{
     "the soil profile ends at %1, shallower than the pile tip plus two diameters, %2"};
+inline constexpr QLatin1StringView kCheckLengthNotWholeIncrements{
+    "the pile length %1 is not a whole number of computation increments of %2; every table and the summary "
+    "end at the penetration %3, short of the tip"};
 inline constexpr QLatin1StringView kCheckTooManySegments{
     "the soil profile needs %1 segments of one computation increment; the analysis takes at most %2"};
 inline constexpr QLatin1StringView kCheckUserValuesNotKept{
@@ -105,6 +116,8 @@ inline constexpr QLatin1StringView kCheckNoQc{
 inline constexpr QLatin1StringView kPlotReadFailed{"An error occured in running the main program."};
 
 // Counts and codes of the project file that it cannot hold.
+inline constexpr QLatin1StringView kCountBeyondFile{
+    "%1 %2 were announced, but the file ends before all of them: it is cut short."};
 inline constexpr QLatin1StringView kCountExpected{"A number of %1 from 0 to %2 was expected but not found."};
 inline constexpr QLatin1StringView kEvenSoilPointsExpected{
     "An even number of soil points (two per layer) was expected but not found."};
@@ -126,6 +139,11 @@ inline constexpr QLatin1StringView kCptTooManyColumns{
 inline constexpr QLatin1StringView kCptTooManyHeaderLines{
     "At most %1 header lines can be passed over in a file of cone data; %2 were asked for."};
 inline constexpr QLatin1StringView kCptReadError{"There was an error reading the input CPT file."};
+inline constexpr QLatin1StringView kCptValueTooLarge{
+    "The cone data of %1 at data line %2 hold a depth or qc too large for the CPT points file (qc %3 "
+    "after the factor Ua); nothing was imported."};
+inline constexpr QLatin1StringView kCptPointNotWritable{
+    "CPT point %1 has a depth or qc that cannot be written (%2, %3); the project was not saved."};
 inline constexpr QLatin1StringView kCptSorted{
     "The cone data of %1 were not listed by depth; the %2 points have been sorted by depth."};
 
@@ -182,7 +200,27 @@ inline constexpr QLatin1StringView kSelfWeightCurve{"Self Weight"};
 inline constexpr QLatin1StringView kTotalCapacityCurve{"Total Capacity"};
 inline constexpr QLatin1StringView kFeetSuffix{" ft"};
 inline constexpr QLatin1StringView kMetresSuffix{" m"};
+inline constexpr QLatin1StringView kKipsSuffix{" kips"};
+inline constexpr QLatin1StringView kKiloNewtonSuffix{" kN"};
 inline constexpr QLatin1StringView kLayerMark{"LAYER "};
+
+// The results summary's columns and rows.
+inline constexpr QLatin1StringView kSummaryMethod{"Method"};
+inline constexpr QLatin1StringView kSummaryTipDepth{"Tip Depth (%1)"};
+inline constexpr QLatin1StringView kSummarySkinFriction{"Skin Friction (%1)"};
+inline constexpr QLatin1StringView kSummaryEndBearing{"End Bearing (%1)"};
+inline constexpr QLatin1StringView kSummarySelfWeight{"Self Weight (%1)"};
+inline constexpr QLatin1StringView kSummaryTotalCapacity{"Total Capacity (%1)"};
+inline constexpr QLatin1StringView kSummaryHeadLoad{"Head Load at the Largest Load Level (%1)"};
+inline constexpr QLatin1StringView kSummaryHeadMovement{"Head Movement (%1)"};
+inline constexpr QLatin1StringView kSummaryHeadUplift{"Head Uplift (%1)"};
+inline constexpr QLatin1StringView kSummaryWarnings{"Warnings"};
+inline constexpr QLatin1StringView kSummaryNoWarnings{"None"};
+inline constexpr QLatin1StringView kSummaryKips{"kips"};
+inline constexpr QLatin1StringView kSummaryKiloNewtons{"kN"};
+inline constexpr QLatin1StringView kSummaryFeet{"ft"};
+inline constexpr QLatin1StringView kSummaryMetres{"m"};
+inline constexpr QLatin1StringView kSummaryInches{"in"};
 inline constexpr QLatin1StringView kSandMark{" SAND "};
 inline constexpr QLatin1StringView kClayMark{" CLAY "};
 

@@ -93,7 +93,12 @@ QSize picturePixels(QSizeF inches, double ppi) {
 }
 
 GraphSaveResult saveGraph(const QString& path, GraphFileFormat format, const GraphPainter& painter,
-                          QSize pixels, double ppi, std::optional<QPointF> legendAt) {
+                          QSize pixels, double ppi, std::optional<QPointF> legendAt, QString* why) {
+    // A resolution that is no number would scale every font and line to nothing: an empty picture.
+    if (!std::isfinite(ppi) || !(ppi > 0)) {
+        if (why) *why = QStringLiteral("%1 pixels per inch cannot be drawn").arg(ppi);
+        return GraphSaveResult::CannotWrite;
+    }
     // Painted in memory first, then written with every write checked: a picture device does not
     // report a failed write, and a full disk would otherwise leave an empty file behind a success.
     QBuffer file;
@@ -116,7 +121,8 @@ GraphSaveResult saveGraph(const QString& path, GraphFileFormat format, const Gra
     if (!painted) return GraphSaveResult::CannotWrite;
     try {
         writeFileAtomically(path, file.data());
-    } catch (const UserError&) {
+    } catch (const UserError& e) {
+        if (why) *why = e.message();
         return GraphSaveResult::CannotWrite;
     }
     return GraphSaveResult::Saved;

@@ -18,14 +18,8 @@
 namespace torve::app {
 namespace {
 
-// Tick labels carry 4 significant digits.
-constexpr int kLabelDigits = 4;
 // The grid stays behind the curves in a quieter tone than theirs.
 const QColor kGridColour(0x80, 0x80, 0x80);
-
-QString labelText(double value) {
-    return formatGeneral(value + 0.0, kLabelDigits, QLatin1Char('.'));  // + 0.0: no "-0"
-}
 
 // The whole rectangle between two corner pixels, edges included, for clipping and filling.
 QRect spanned(const QRect& r) {
@@ -87,6 +81,20 @@ bool hasCurves(const Graph& graph) {
 
 }  // namespace
 
+std::vector<std::size_t> markerIndices(const std::vector<QPointF>& pixels, int every, double spacing,
+                                       const QRectF& area) {
+    std::vector<std::size_t> chosen;
+    if (every <= 0) return chosen;
+    std::optional<QPointF> last;
+    for (std::size_t k = 0; k < pixels.size(); k += static_cast<std::size_t>(every)) {
+        if (!area.contains(pixels[k])) continue;
+        if (last && std::hypot(pixels[k].x() - last->x(), pixels[k].y() - last->y()) < spacing) continue;
+        chosen.push_back(k);
+        last = pixels[k];
+    }
+    return chosen;
+}
+
 GraphPainter::GraphPainter(const Graph& graph, GraphRanges ranges) : graph_(graph), ranges_(ranges) {}
 
 GraphLayout GraphPainter::layout(const QRect& output, QPointF ppi) const {
@@ -115,7 +123,20 @@ void GraphPainter::paint(QPainter& painter, const QRect& output, QPointF ppi,
     painter.restore();
 }
 
+GraphPainter::Labelling GraphPainter::labelling(const GraphLayout& l) const {
+    const QFontMetricsF metrics(axisFont(graph_, l.ppi(), false));
+    const auto width = [&](const QString& text) { return metrics.horizontalAdvance(text); };
+    const QRect& a = l.plotArea();
+    // Half a line of space between neighbouring labels keeps them apart as separate numbers.
+    const double gap = l.fontHeight() / 2;
+    return {fittingLabels(l.ranges().x, l.labelsAcross(), a.right() - a.left(), gap, width),
+            fittingLabels(l.ranges().y, l.labelsDown(), a.bottom() - a.top(), gap, width)};
+}
+
 void GraphPainter::paintTitles(QPainter& painter, const GraphLayout& l) const {
+    const Labelling labels = labelling(l);
+    const QString xTitle = scaledAxisTitle(graph_.xTitle(), labels.x.exponent);
+    const QString yTitle = scaledAxisTitle(graph_.yTitle(), labels.y.exponent);
     painter.setFont(axisFont(graph_, l.ppi(), true));
     painter.setPen(Qt::black);
     const int h = static_cast<int>(std::ceil(l.fontHeight()));
@@ -130,26 +151,27 @@ void GraphPainter::paintTitles(QPainter& painter, const GraphLayout& l) const {
         painter.drawText(QRect(out.left(), top, out.width(), h), Qt::AlignCenter, graph_.title);
         top += h;
     }
-    if (graph_.xOnTop) painter.drawText(line(top), Qt::AlignCenter, graph_.xTitle());
+    if (graph_.xOnTop) painter.drawText(line(top), Qt::AlignCenter, xTitle);
     int bottom = out.bottom() + 1;
     if (titled && !graph_.titleOnTop) {
         bottom -= h;
         painter.drawText(QRect(out.left(), bottom, out.width(), h), Qt::AlignCenter, graph_.title);
     }
-    if (!graph_.xOnTop) painter.drawText(line(bottom - h), Qt::AlignCenter, graph_.xTitle());
+    if (!graph_.xOnTop) painter.drawText(line(bottom - h), Qt::AlignCenter, xTitle);
 
     painter.save();
     painter.translate(out.left(), (area.top() + area.bottom()) / 2.0);
     painter.rotate(-90);
-    painter.drawText(QRectF(-out.height() / 2.0, 0, out.height(), h), Qt::AlignCenter, graph_.yTitle());
+    painter.drawText(QRectF(-out.height() / 2.0, 0, out.height(), h), Qt::AlignCenter, yTitle);
     painter.restore();
 }
 
 void GraphPainter::paintTicks(QPainter& painter, const GraphLayout& l) const {
     const int across = l.labelsAcross(), down = l.labelsDown();
     if (across <= 0 || down <= 0) return;
-    const AxisTicks xt = axisTicks(l.ranges().x, across);
-    const AxisTicks yt = axisTicks(l.ranges().y, down);
+    const Labelling labels = labelling(l);
+    const AxisTicks& xt = labels.x.ticks;
+    const AxisTicks& yt = labels.y.ticks;
     const QRect& a = l.plotArea();
     const QPointF ppi = l.ppi();
     const int markX = static_cast<int>(std::lround(ppi.x() / 16)),
@@ -171,7 +193,7 @@ void GraphPainter::paintTicks(QPainter& painter, const GraphLayout& l) const {
         painter.setPen(gridPen);
         painter.drawLine(x, a.top(), x, a.bottom());
         painter.setPen(Qt::black);
-        const QString text = labelText(xt.value(i));
+        const QString text = tickLabel(xt.value(i), labels.x.exponent);
         const double w = metrics.horizontalAdvance(text);
         const double top = l.xOnTop() ? a.top() - ppi.y() / 32 - h : a.bottom() + ppi.y() / 16;
         painter.drawText(QRectF(alongArea(x, w, a.left(), a.right()) - w / 2 - 1, top, w + 2, h),
@@ -185,7 +207,7 @@ void GraphPainter::paintTicks(QPainter& painter, const GraphLayout& l) const {
         painter.setPen(gridPen);
         painter.drawLine(a.left(), y, a.right(), y);
         painter.setPen(Qt::black);
-        const QString text = labelText(yt.value(i));
+        const QString text = tickLabel(yt.value(i), labels.y.exponent);
         const double w = metrics.horizontalAdvance(text);
         // Turned to read upward, its foot toward the area.
         painter.save();
@@ -225,9 +247,10 @@ void GraphPainter::paintCurves(QPainter& painter, const GraphLayout& l) const {
             if (clipSegment(from, to, area)) segments.append(QLineF(from, to));
         }
         painter.drawLines(segments);
-        if (graph_.markers <= 0) continue;
-        for (std::size_t k = 0; k < pixels.size(); k += static_cast<std::size_t>(graph_.markers))
-            if (area.contains(pixels[k])) painter.drawPolyline(markerShape(i, pixels[k], rx, ry));
+        // Markers no closer than their own size, so that dense data read as a line with symbols
+        // rather than a chain of overlapping ones; the line itself keeps every point.
+        for (std::size_t k : markerIndices(pixels, graph_.markers, std::max(6.0, ppi.x() / 16), area))
+            painter.drawPolyline(markerShape(i, pixels[k], rx, ry));
     }
     painter.restore();
 }
@@ -293,7 +316,10 @@ void GraphPainter::paintLegend(QPainter& painter, const GraphLayout& l, QPointF 
 }
 
 QPointF GraphPainter::quietestLegendPlace(const GraphLayout& l) const {
-    const QSize size = legendBoxSize(l);
+    return quietestLegendPlace(l, legendBoxSize(l));
+}
+
+QPointF GraphPainter::quietestLegendPlace(const GraphLayout& l, QSize size) const {
     const QRect& a = l.plotArea();
     const QRect& out = l.output();
     if (size.isEmpty() || out.width() <= 0 || out.height() <= 0) return {};

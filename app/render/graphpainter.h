@@ -3,7 +3,9 @@
 
 #include <QPointF>
 #include <QRect>
+#include <cstddef>
 #include <optional>
+#include <vector>
 
 #include "app/render/graphlayout.h"
 #include "app/render/graphscale.h"
@@ -13,6 +15,11 @@ class QPainter;
 namespace torve::app {
 
 class Graph;
+
+// The points of a curve (in pixels) that carry a marker: every `every`-th point inside `area`,
+// skipping those closer than `spacing` pixels to the last one marked. None when `every` is 0.
+std::vector<std::size_t> markerIndices(const std::vector<QPointF>& pixels, int every, double spacing,
+                                       const QRectF& area);
 
 // Draws a graph over the given axis ranges onto any QPainter: white ground, titles, ticks, labels
 // and dotted grid, the active curves with their markers, the legend where asked, the soil-layer
@@ -38,8 +45,15 @@ class GraphPainter {
     // the fraction paint() takes. The bottom-right corner, where the window first puts its legend,
     // wins a tie.
     QPointF quietestLegendPlace(const GraphLayout& layout) const;
+    // The same for a legend of `size` pixels (the window's own legend box).
+    QPointF quietestLegendPlace(const GraphLayout& layout, QSize size) const;
 
   private:
+    struct Labelling {
+        AxisLabelling x, y;
+    };
+    // The ticks and notation of both axes on an output, so that no two labels touch.
+    Labelling labelling(const GraphLayout& layout) const;
     void paintTitles(QPainter& painter, const GraphLayout& layout) const;
     void paintTicks(QPainter& painter, const GraphLayout& layout) const;
     void paintCurves(QPainter& painter, const GraphLayout& layout) const;

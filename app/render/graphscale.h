@@ -1,6 +1,9 @@
 // Axis ranges, tick steps and zoom of a graph: the arithmetic behind what the graph window shows.
 #pragma once
 
+#include <QString>
+#include <functional>
+
 namespace torve::app {
 
 class Graph;
@@ -43,6 +46,33 @@ struct AxisTicks {
     double value(long long index) const { return static_cast<double>(index) * step; }
 };
 AxisTicks axisTicks(AxisRange range, int labels);
+
+// How one axis is labelled: its ticks and the power of ten its labels are shown in. With an
+// exponent of 3 the label of 15000 reads "15" and the axis title says "× 1000", so that one axis
+// never mixes "9000" with "1E4".
+struct AxisLabelling {
+    AxisTicks ticks;
+    int exponent = 0;
+};
+
+// The power of ten, a multiple of 3, that labels between `first` and `last` are shown in: 0 while
+// the largest of them in magnitude lies from 1E-3 up to below 1E4 (four digits without an
+// exponent), else the multiple of 3 at or below its decade.
+int commonExponent(double first, double last);
+
+// The text of a tick label shown in 10^exponent, 4 significant digits.
+QString tickLabel(double value, int exponent);
+
+// An axis title carrying the common factor of its labels: "Total Capacity (kN)" becomes
+// "Total Capacity (kN × 1000)", a title without unit gets " (× 10^6)"; unchanged at exponent 0.
+QString scaledAxisTitle(const QString& title, int exponent);
+
+// The labelling of an axis of `length` pixels with at most `labels` labels, where no two label
+// texts (of the widths `textWidth` gives) come closer than `gap` pixels: fewer labels are tried
+// until they fit. Labels at the ends are taken as moved inward to stay within the axis, as the
+// painter draws them.
+AxisLabelling fittingLabels(AxisRange range, int labels, double length, double gap,
+                            const std::function<double(const QString&)>& textWidth);
 
 // Zooming may not go below this part of the opening range on either axis.
 inline constexpr double kZoomLimit = 1.0 / 20.0;

@@ -8,6 +8,8 @@
 #include "app/project/projectdata.h"
 #include "app/project/projecttables.h"
 #include "app/table/gridtable.h"
+#include "app/table/units.h"
+#include "engine/model/rounded_constants.h"
 
 namespace torve::app {
 namespace {
@@ -21,7 +23,7 @@ constexpr double kMargin = 1.05;
 double pileWidth(const ProjectData& data) {
     double width = data.circular ? data.outerDiameter : 0;
     if (width < kLeastWidth) width = data.perimeter / 4;
-    return width / (data.units == UnitSystem::English ? 12.0 : 1000.0);
+    return width / diameterPerLength(data.units);
 }
 
 }  // namespace
@@ -33,7 +35,7 @@ SoilProfile::SoilProfile(std::vector<SoilBand> layers, double width, double leng
     // The pile at its own width from its head to its tip, narrowing toward the tip by its taper; a
     // taper that would cross the sides meets in a point instead.
     const double w = width, head = -stickup, tip = length - stickup;
-    const double taper = std::min(length * std::tan(taperDegrees * 3.1416 / 180), w / 2);
+    const double taper = std::min(length * std::tan(taperDegrees * kPiCurves / 180), w / 2);
     outline_.push_back({QPointF(-w / 2, head), QPointF(w / 2, head), QPointF(-w / 2 + taper, tip),
                         QPointF(w / 2 - taper, tip)});
 }

@@ -4,8 +4,10 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPolygonF>
+#include <algorithm>
 #include <cmath>
 
+#include "app/render/graphscale.h"
 #include "app/render/texts.h"
 
 namespace torve::app {
@@ -49,6 +51,16 @@ QString SoilProfilePainter::layerText(const SoilBand& layer) {
            (layer.soilType == 2 ? texts::kClayLayer : texts::kSandLayer);
 }
 
+std::vector<double> SoilProfilePainter::scaleDepths(const WorldWindow& world, int height, double textHeight) {
+    std::vector<double> depths;
+    if (!(world.height() > 0) || height <= 0 || !(textHeight > 0)) return depths;
+    const int labels = std::max(1, static_cast<int>(height / (4 * textHeight)));
+    const double step = majorStep(world.height(), labels);
+    for (long long k = 0; k * step <= world.yMax + 1e-9 * step; ++k)
+        if (k * step >= world.yMin - 1e-9 * step) depths.push_back(static_cast<double>(k) * step);
+    return depths;
+}
+
 double SoilProfilePainter::depthAt(int y, int height, const WorldWindow& world) {
     return double(y) / height * world.height() + world.yMin;
 }
@@ -68,6 +80,11 @@ void SoilProfilePainter::paint(QPainter& painter, const QRect& output, const Wor
     painter.setPen(QPen(style.foreground, 1));
     painter.setFont(style.font);
     const double textHeight = painter.fontMetrics().height();
+    // Layer texts end before the pile, so that a narrow drawing never runs them into it.
+    double pileLeft = right;
+    for (const SoilProfile::Quad& q : profile_.outline())
+        for (const QPointF& corner : q) pileLeft = std::min(pileLeft, px(corner.x()));
+    const double textRight = pileLeft - 4 > style.textLeft ? pileLeft - 4 : right;
     bool first = true;
     for (const SoilBand& layer : profile_.layers()) {
         if (first) {
@@ -82,8 +99,23 @@ void SoilProfilePainter::paint(QPainter& painter, const QRect& output, const Wor
         }
         const double bottom = py(layer.bottom);
         painter.drawLine(QPointF(style.lineStart, bottom), QPointF(right, bottom));
-        painter.drawText(QRectF(style.textLeft, py(layer.top) + 1, right - style.textLeft, textHeight),
-                         Qt::AlignLeft | Qt::AlignTop, layerText(layer));
+        const double room = textRight - style.textLeft;
+        painter.drawText(QRectF(style.textLeft, py(layer.top) + 1, room, textHeight),
+                         Qt::AlignLeft | Qt::AlignTop,
+                         painter.fontMetrics().elidedText(layerText(layer), Qt::ElideRight, int(room)));
+    }
+    if (!style.depthUnit.isEmpty()) {
+        // The scale: a short tick at the right edge and the depth beside it.
+        const double tick = textHeight / 2;
+        for (double depth : scaleDepths(world, output.height(), textHeight)) {
+            const double y = py(depth);
+            painter.drawLine(QPointF(right - tick, y), QPointF(right, y));
+            const QString text = depthText(depth) + QLatin1Char(' ') + style.depthUnit;
+            // Just above its tick, clear of a layer line drawn at the same depth.
+            const double top = std::clamp(y - textHeight, 0.0, output.height() - textHeight);
+            painter.drawText(QRectF(textRight, top, right - tick - 2 - textRight, textHeight),
+                             Qt::AlignRight | Qt::AlignVCenter, text);
+        }
     }
     painter.setPen(Qt::NoPen);
     painter.setBrush(style.foreground);

@@ -4,6 +4,8 @@
 #include <QColor>
 #include <QFont>
 #include <QRect>
+#include <QString>
+#include <vector>
 
 #include "app/render/soilprofile.h"
 
@@ -26,6 +28,8 @@ class SoilProfilePainter {
         double strokeLength = 15;
         double strokeDrop = 5;
         double textLeft = 0;
+        // With a unit ("ft", "m"), a depth scale runs down the right edge, labelled in it.
+        QString depthUnit;
     };
     // On a window: strokes from 100 pixels at 20-pixel spacing, lines and texts from the left edge.
     static Style windowStyle(const QColor& background, const QColor& foreground, const QFont& font);
@@ -39,6 +43,10 @@ class SoilProfilePainter {
 
     // The words beside a layer: "depth= 0 - 30; Sand".
     static QString layerText(const SoilBand& layer);
+    // The depths the scale labels for a drawing `height` pixels high showing `world`: whole
+    // multiples of a 1, 2 or 5 step from the ground surface down to the window's bottom, at least
+    // four text lines apart.
+    static std::vector<double> scaleDepths(const WorldWindow& world, int height, double textHeight);
     // The depth at pixel row `y` of an output `height` pixels high.
     static double depthAt(int y, int height, const WorldWindow& world);
 

@@ -8,6 +8,7 @@
 #include "app/controls/usererror.h"
 #include "app/sounding/texts.h"
 #include "app/table/unitratio.h"
+#include "app/table/units.h"
 
 namespace torve::app {
 namespace {

@@ -12,6 +12,7 @@
 #include "app/controls/usererror.h"
 #include "app/table/gridtable.h"
 #include "app/table/unitratio.h"
+#include "app/table/units.h"
 
 namespace torve::app {
 
@@ -99,7 +100,8 @@ void FloatColumn::deleteRows(int position, int count) {
 void FloatColumn::convertUnits(UnitSystem from, UnitSystem to) {
     if (from == to || unitsTemplate.isEmpty()) return;
     const double ratio = unitRatio(unitsTemplate);
-    for (double& v : values_) v = to == UnitSystem::SI ? v / ratio : v * ratio;
+    const double factor = to == UnitSystem::SI ? 1 / ratio : ratio;
+    for (double& v : values_) v = converted(v, factor);
 }
 
 std::unique_ptr<Column> FloatColumn::clone() const {

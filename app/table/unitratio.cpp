@@ -4,39 +4,43 @@
 #include <QString>
 #include <cmath>
 
+#include "app/table/units.h"
+
 namespace torve::app {
 namespace {
 
-// English units per S.I. unit of each code: F lbf per kN, F1 kips per kN, F2 tons per kN, F4
-// lb-sec2/in per Mg, F6 slug per Mg; L in per m, L1 in per mm, L2 ft per m (1 ft = 0.3048 m,
-// 1 lbf = 4.4482216 N exactly by definition of the pound).
+// English units per S.I. unit of each code: F lbf per kN, F1 kips per kN, F2 tons (2,000 lbf) per
+// kN, F4 lb-sec2/in per Mg, F6 slug (lb-sec2/ft) per Mg; L in per m, L1 in per mm, L2 ft per m. All
+// exact, from the definitions of the foot, the inch and the pound-force.
 double forceFactor(QChar digit) {
+    constexpr double kKipsPerKiloNewton = 1 / kNewtonsPerPound;
+    constexpr double kKilogramsPerMegagram = 1000;
     switch (digit.unicode()) {
         case u'1':
-            return 0.2248089237;
+            return kKipsPerKiloNewton;
         case u'2':
-            return 0.1124044745;
-        case u'4':
-            return 5.7101483;
+            return kKipsPerKiloNewton / 2;
+        case u'4':  // 1 lb-sec2/in = 4.4482216152605 N / 0.0254 m/s2 = 175.127 kg
+            return kKilogramsPerMegagram / (kNewtonsPerPound / kMetresPerInch);
         case u'5':
             return 1.0;
-        case u'6':
-            return 68.364249;
+        case u'6':  // 1 slug = 4.4482216152605 N / 0.3048 m/s2 = 14.5939 kg
+            return kKilogramsPerMegagram / (kNewtonsPerPound / kMetresPerFoot);
         default:
-            return 224.8089237;  // F, F0 and an F followed by anything else
+            return kPoundsPerKip * kKipsPerKiloNewton;  // F, F0 and an F followed by anything else
     }
 }
 
 double lengthFactor(QChar digit) {
     switch (digit.unicode()) {
         case u'1':
-            return 0.03937007874;
+            return kInchesPerMillimetre;
         case u'2':
-            return 3.280839895;
+            return kFeetPerMetre;
         case u'3':
             return 1.0;
         default:
-            return 39.37007874;  // L, L0 and an L followed by anything else
+            return 1 / kMetresPerInch;  // L, L0 and an L followed by anything else
     }
 }
 

@@ -64,9 +64,16 @@ void GraphCanvas::resizeEvent(QResizeEvent* event) {
 
 void GraphCanvas::placeLegend() {
     if (!legendAt_) {
-        // First placed with its bottom-right corner on the plot area's.
-        const QRect area = layout().plotArea();
-        legend_->place(area.bottomRight() - QPoint(legend_->width() - 1, legend_->height() - 1));
+        // First placed in the corner of the plot area where it hides the fewest curve points, the
+        // bottom-right one when all are alike; a place the user drags it to is kept from then on.
+        const QSize size = legend_->size();
+        const GraphLayout l = layout();
+        if (size.isEmpty()) {
+            legend_->place(l.plotArea().bottomRight() - QPoint(size.width() - 1, size.height() - 1));
+        } else {
+            const QPointF at = GraphPainter(graph_, ranges_).quietestLegendPlace(l, size);
+            legend_->place(QPoint(qRound(at.x() * width()), qRound(at.y() * height())));
+        }
         legendMoved();
         return;
     }

@@ -46,6 +46,8 @@ class GraphCanvas : public QWidget {
     // Paints the graph onto another output (printer page, image), the legend drawn in at the place
     // it has on the window when it is shown.
     void paintOutput(QPainter& painter, const QRect& output, QPointF ppi) const;
+    // The screen's pixels per inch, at which the window draws.
+    QPointF ppi() const;
     // Where the legend is as a fraction of the window's width and height; nothing when hidden.
     std::optional<QPointF> legendPlace() const;
 
@@ -61,7 +63,6 @@ class GraphCanvas : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
-    QPointF ppi() const;
     void placeLegend();
     void legendMoved();
 

@@ -2,7 +2,10 @@
 #include "app/views/graphwindow.h"
 
 #include <QActionGroup>
+#include <QClipboard>
 #include <QFileDialog>
+#include <QGuiApplication>
+#include <QImage>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -140,6 +143,11 @@ void GraphWindow::createMenu() {
     connect(plotMenu_->addAction(texts::kPrint), &QAction::triggered, this, &GraphWindow::print);
     connect(plotMenu_->addAction(texts::kPageSetup), &QAction::triggered, this, &GraphWindow::pageSetup);
     connect(plotMenu_->addAction(texts::kSaveToDisk), &QAction::triggered, this, &GraphWindow::saveToDisk);
+    QAction* copy = plotMenu_->addAction(texts::kCopyGraph);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(copy);
+    connect(copy, &QAction::triggered, this, &GraphWindow::copyToClipboard);
     curvesSeparator_ = plotMenu_->addSeparator();
     connect(plotMenu_, &QMenu::aboutToShow, this, &GraphWindow::refreshMenu);
     rebuildCurveItems();
@@ -191,6 +199,19 @@ void GraphWindow::refreshMenu() {
         const int line = item->data().toInt();
         if (line < graph_.lineCount()) item->setChecked(graph_.line(line).shown);
     }
+}
+
+QImage GraphWindow::picture() const {
+    // As the window shows it, legend included, at the screen's resolution.
+    QImage image(canvas_->size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    canvas_->paintOutput(painter, image.rect(), canvas_->ppi());
+    return image;
+}
+
+void GraphWindow::copyToClipboard() {
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setImage(picture());
 }
 
 void GraphWindow::setMarkers(int every) {
@@ -278,7 +299,10 @@ void GraphWindow::print() {
 void GraphWindow::printTo(QPrinter& printer) {
     printer.setDocName(graph_.caption);
     QPainter painter;
-    if (!painter.begin(&printer)) return;
+    if (!painter.begin(&printer)) {
+        messages().warning(this, texts::kPrinterNotStarted);
+        return;
+    }
     // The page inside its margins, which the page layout keeps at least at the printer's own.
     const int resolution = printer.resolution();
     const QRect page(QPoint(), printer.pageLayout().paintRectPixels(resolution).size());
@@ -324,10 +348,10 @@ bool GraphWindow::saveTo(const QString& path, double widthInches, double heightI
         case GraphSaveResult::Saved:
             return true;
         case GraphSaveResult::NoMemory:
-            messages().information(this, texts::kNotEnoughMemory);
+            messages().error(this, texts::kNotEnoughMemory);
             return false;
         case GraphSaveResult::CannotWrite:
-            messages().information(this, QString(texts::kCannotSave).arg(path));
+            messages().error(this, QString(texts::kCannotSave).arg(path));
             return false;
     }
     return false;

@@ -1,6 +1,7 @@
 // The window of one graph: the drawing with its legend, the "&Plot" menu, printing and saving.
 #pragma once
 
+#include <QImage>
 #include <QStringList>
 #include <QWidget>
 #include <memory>
@@ -40,6 +41,10 @@ class GraphWindow : public QWidget {
     // Paints the graph at `widthInches` by `heightInches` and `ppi` into `path`, in the format its
     // extension names (a bitmap for any other). Shows a message and answers false on failure.
     bool saveTo(const QString& path, double widthInches, double heightInches, int ppi);
+    // The graph as the window shows it, for the clipboard.
+    QImage picture() const;
+    // Puts picture() on the clipboard (Ctrl+C and the menu's "Copy").
+    void copyToClipboard();
 
     // Prints the graph on one page of `printer`, inside its margins, the legend drawn in.
     void printTo(QPrinter& printer);

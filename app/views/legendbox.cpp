@@ -23,6 +23,7 @@ constexpr int kBorder = 1;
 LegendBox::LegendBox(Graph& graph, QWidget* parent)
     : QWidget(parent), graph_(graph), scrollBar_(new QScrollBar(this)) {
     setAccessibleFromCaption(this, texts::kLegend);
+    setToolTip(texts::kLegendMarkTip);
     setCursor(Qt::SizeAllCursor);
     scrollBar_->hide();
     connect(scrollBar_, &QScrollBar::valueChanged, this, qOverload<>(&QWidget::update));

@@ -75,7 +75,7 @@ bool LineNamesDialog::commitEdit() {
     const int row = list_->currentRow();
     if (row < 0) return true;
     if (edit_->text().isEmpty()) {
-        messages().information(this, texts::kLineMustHaveName);
+        messages().warning(this, texts::kLineMustHaveName);
         edit_->setText(list_->item(row)->text());
         return false;
     }

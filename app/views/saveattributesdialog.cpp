@@ -14,9 +14,13 @@
 namespace torve::app {
 namespace {
 
-// The smallest picture and resolution that still hold a readable graph.
+// The smallest picture and resolution that still hold a readable graph, and the largest that can
+// still be drawn: beyond them the fonts and lines of the painter no longer fit its coordinates, and
+// a picture would come out empty.
 constexpr double kLeastInches = 2;
 constexpr double kLeastPpi = 10;
+constexpr double kMostInches = 1000;
+constexpr double kMostPpi = 1200;
 
 }  // namespace
 
@@ -26,18 +30,19 @@ SaveAttributesDialog::SaveAttributesDialog(double height, double width, int ppi,
     setAccessibleFromCaption(this, texts::kSaveAttributes);
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
-    auto field = [&](NumberField* f, const QString& caption, const QString& units, double least,
+    auto field = [&](NumberField* f, const QString& caption, const QString& units, double least, double most,
                      double value) {
         auto* label = new QLabel;
         f->setCaption(caption, units, label);
         f->setMinimum(least);
+        f->setMaximum(most);
         f->setValue(value);
         form->addRow(label, f);
     };
-    field(height_, texts::kHeight, texts::kInches, kLeastInches, height);
-    field(width_, texts::kWidth, texts::kInches, kLeastInches, width);
+    field(height_, texts::kHeight, texts::kInches, kLeastInches, kMostInches, height);
+    field(width_, texts::kWidth, texts::kInches, kLeastInches, kMostInches, width);
     ppi_->setIntegerOnly(true);
-    field(ppi_, texts::kPixelsPerInch, QString(), kLeastPpi, ppi);
+    field(ppi_, texts::kPixelsPerInch, QString(), kLeastPpi, kMostPpi, ppi);
     auto* ok = new QPushButton(texts::kPlainOk);
     auto* cancel = new QPushButton(texts::kPlainCancel);
     setAccessibleFromCaption(ok, texts::kPlainOk);

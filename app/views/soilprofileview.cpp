@@ -15,6 +15,7 @@
 #include "app/render/soilprofilepainter.h"
 #include "app/views/texts.h"
 #include "app/widgets/caption.h"
+#include "app/widgets/messages.h"
 
 namespace torve::app {
 namespace {
@@ -31,11 +32,14 @@ class ProfileDrawing : public QWidget {
   protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        SoilProfilePainter(profile_).paint(
-            painter, rect(), profile_.world(size()),
-            SoilProfilePainter::windowStyle(palette().color(QPalette::Window),
-                                            palette().color(QPalette::WindowText), font()));
+        SoilProfilePainter::Style style = SoilProfilePainter::windowStyle(
+            palette().color(QPalette::Window), palette().color(QPalette::WindowText), font());
+        style.depthUnit = depthUnit;
+        SoilProfilePainter(profile_).paint(painter, rect(), profile_.world(size()), style);
     }
+
+  public:
+    QString depthUnit;
     void mouseMoveEvent(QMouseEvent* event) override { pointerAt_(event->position().toPoint().y()); }
 
   private:
@@ -57,7 +61,7 @@ SoilProfileView::SoilProfileView(WindowHost& host, QWidget* parent)
     buttons->addStretch();
     layout->addLayout(buttons);
     connect(print, &QPushButton::clicked, this, &SoilProfileView::print);
-    resize(640, 480);
+    resize(640, 520);
 }
 
 WorldWindow SoilProfileView::world() const {
@@ -73,6 +77,8 @@ void SoilProfileView::showDepthAt(int y) {
 
 void SoilProfileView::load() {
     profile_ = SoilProfile::of(project().data(), project().tables().soilLayers);
+    static_cast<ProfileDrawing*>(drawing_)->depthUnit =
+        project().data().units == UnitSystem::SI ? texts::kMetreUnit : texts::kFootUnit;
     drawing_->update();
 }
 
@@ -92,10 +98,14 @@ void SoilProfileView::printTo(QPrinter& printer) {
     printer.setPageOrientation(QPageLayout::Landscape);
     printer.setDocName(texts::kSoilPileProfile);
     QPainter painter;
-    if (!painter.begin(&printer)) return;
+    if (!painter.begin(&printer)) {
+        messages().warning(this, texts::kPrinterNotStarted);
+        return;
+    }
     const QRect page(QPoint(), printer.pageLayout().paintRectPixels(printer.resolution()).size());
-    SoilProfilePainter(profile_).paint(painter, page, profile_.world(page.size()),
-                                       SoilProfilePainter::pageStyle(page.width(), font()));
+    SoilProfilePainter::Style style = SoilProfilePainter::pageStyle(page.width(), font());
+    style.depthUnit = project().data().units == UnitSystem::SI ? texts::kMetreUnit : texts::kFootUnit;
+    SoilProfilePainter(profile_).paint(painter, page, profile_.world(page.size()), style);
     painter.end();
 }
 

@@ -25,8 +25,17 @@ inline constexpr QLatin1StringView kGraphTitle{"&Graph Title"};
 inline constexpr QLatin1StringView kEditLegend{"&Edit Legend"};
 inline constexpr QLatin1StringView kActiveCurves{"&Active Curves"};
 inline constexpr QLatin1StringView kPrint{"&Print..."};
+// The printer refused to start a page (offline, out of paper, a file it cannot create).
+inline constexpr QLatin1StringView kPrinterNotStarted{
+    "The printer could not be started; nothing was printed."};
 inline constexpr QLatin1StringView kPageSetup{"P&age Setup"};
 inline constexpr QLatin1StringView kSaveToDisk{"&Save To Disk..."};
+inline constexpr QLatin1StringView kCopyGraph{"&Copy"};
+// The soil profile's depth scale.
+inline constexpr QLatin1StringView kFootUnit{"ft"};
+inline constexpr QLatin1StringView kMetreUnit{"m"};
+inline constexpr QLatin1StringView kLegendMarkTip{
+    "Curves marked \" *\" are drawn; double-click a name to hide or show its curve."};
 // Active curves beyond the first twenty go into submenus of twenty, so that the menu fits the
 // screen however many curves are active.
 inline constexpr QLatin1StringView kCurvesFromTo{"Curves %1 to %2"};

@@ -6,7 +6,7 @@
 namespace torve::app {
 namespace {
 
-const QString kGroup = QStringLiteral("2014.6.3");
+const QString kGroup = QString::fromLatin1(TORVE_VERSION);
 const QString kWordProcessor = QStringLiteral("Word Processor");
 
 QString recentKey(int n) {

@@ -3,6 +3,8 @@
 
 #include <QWidget>
 
+class QScrollArea;
+
 namespace torve::app {
 
 class Project;
@@ -24,6 +26,13 @@ class ChildDialog : public QWidget {
     bool commit();
     // Loads the controls from the project again.
     void reload();
+    // Moves the controls into a scroll area, so that a dialog taller or wider than the room it is
+    // given scrolls instead of being cut; its "Close" row, when last, stays below the scroll area
+    // and in view. Called once the controls are laid out; the size hint stays the full size.
+    void scrollWhenLarge();
+    // Closes the frame the dialog stands in within the main window (which asks the dialog first),
+    // or the dialog itself when it stands alone: the "Close" button and Escape.
+    void closeFrame();
 
   protected:
     // Controls from the project. Loading is not a user change: it must not mark the project
@@ -43,6 +52,7 @@ class ChildDialog : public QWidget {
   private:
     void projectChanged();
 
+    QScrollArea* scroll_ = nullptr;
     WindowHost* host_;
     bool loading_ = false;
     bool storing_ = false;

@@ -77,7 +77,7 @@ bool ChoiceField::runExitCheck() {
     const auto check = model_.exitCheck();
     setEditText(model_.text());
     if (!check.valid) {
-        messages().information(window(), check.message);
+        messages().warning(window(), check.message);
         setFocus(Qt::OtherFocusReason);
         QTimer::singleShot(0, this, [this] { setFocus(Qt::OtherFocusReason); });
     }

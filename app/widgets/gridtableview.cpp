@@ -120,7 +120,7 @@ void GridTableView::commitData(QWidget* editor) {
 void GridTableView::reportFailure(QWidget* editor) {
     const QString message = failure_;
     failure_.clear();
-    messages().information(window(), message);
+    messages().warning(window(), message);
     editor->setFocus(Qt::OtherFocusReason);
 }
 

@@ -15,6 +15,9 @@ class BoxPresenter : public MessagePresenter {
     void warning(QWidget* parent, const QString& text) override {
         QMessageBox::warning(parent, QApplication::applicationName(), text);
     }
+    void error(QWidget* parent, const QString& text) override {
+        QMessageBox::critical(parent, QApplication::applicationName(), text);
+    }
     QMessageBox::StandardButton question(QWidget* parent, const QString& text) override {
         return QMessageBox::question(parent, QApplication::applicationName(), text,
                                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);

@@ -15,6 +15,9 @@ class MessagePresenter {
     virtual ~MessagePresenter() = default;
     virtual void information(QWidget* parent, const QString& text) = 0;
     virtual void warning(QWidget* parent, const QString& text) = 0;
+    // Something failed (a file not read or written, a run that did not complete): the critical
+    // icon. Presenters that do not tell the kinds apart show it as a warning.
+    virtual void error(QWidget* parent, const QString& text) { warning(parent, text); }
     // Yes, No or Cancel.
     virtual QMessageBox::StandardButton question(QWidget* parent, const QString& text) = 0;
 };

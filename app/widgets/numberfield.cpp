@@ -78,7 +78,7 @@ bool NumberField::runExitCheck() {
     const auto check = model_.exitCheck();
     setText(model_.text());
     if (!check.valid) {
-        messages().information(window(), check.message);
+        messages().warning(window(), check.message);
         // The box took the focus; give it back once it is gone.
         setFocus(Qt::OtherFocusReason);
         QTimer::singleShot(0, this, [this] { setFocus(Qt::OtherFocusReason); });

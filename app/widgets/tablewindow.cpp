@@ -100,7 +100,7 @@ void TableWindow::refresh() {
 int TableWindow::currentRow() {
     const int row = view_->currentIndex().row();
     if (row >= 0 && row < model_->rowCount()) return row;
-    messages().information(window(), texts::kRowNotInRange);
+    messages().warning(window(), texts::kRowNotInRange);
     return -1;
 }
 

@@ -6,6 +6,8 @@
 namespace torve::app::texts {
 
 inline constexpr QLatin1StringView kAddRow{"&Add Row"};
+// The name of the button that ends every input dialog, kept in view below its scrolling controls.
+inline constexpr QLatin1StringView kCloseRowName{"Close"};
 inline constexpr QLatin1StringView kInsertRow{"&Insert Row"};
 inline constexpr QLatin1StringView kDeleteRow{"&Delete Row"};
 inline constexpr QLatin1StringView kRowNotInRange{"Grid.Row not in valid range"};

@@ -28,19 +28,20 @@ std::string quoted(const std::string& s) {
 }
 
 void read_pile_section(RecordReader& r, InputData& in) {
-    r.begin("record 5 (pile section)");
-    in.perimeter = r.real("perimeter");
+    static_assert(records::kPileSection.size() == 7, "a field to read");
+    r.begin(std::string(records::kPileSection.title));
+    in.perimeter = r.real(records::kPileSection[0]);
     if (in.perimeter < 0) r.reject("the perimeter must not be negative.");
-    in.tip_area = r.real("tip area");
+    in.tip_area = r.real(records::kPileSection[1]);
     if (in.tip_area < 0) r.reject("the tip area must not be negative.");
-    in.outside_diameter = r.real("outside diameter");
-    in.inside_diameter = r.real("inside diameter");
+    in.outside_diameter = r.real(records::kPileSection[2]);
+    in.inside_diameter = r.real(records::kPileSection[3]);
     if (in.inside_diameter < 0) r.reject("the inside diameter must not be negative.");
-    in.modulus = r.real("modulus of elasticity");
+    in.modulus = r.real(records::kPileSection[4]);
     if (in.modulus <= 0) r.reject("expected a positive modulus of elasticity.");
-    in.pile_length = r.real("total pile length");
+    in.pile_length = r.real(records::kPileSection[5]);
     if (in.pile_length <= 0) r.reject("expected a positive total pile length.");
-    in.stickup_length = r.real("stickup length");
+    in.stickup_length = r.real(records::kPileSection[6]);
     if (in.stickup_length < 0) r.reject("the stickup length must not be negative.");
 
     in.tip_area /= units_of(in.units).solver_area_per_area;  // in2 to ft2
@@ -57,10 +58,11 @@ void read_pile_section(RecordReader& r, InputData& in) {
 }
 
 void read_end_section(RecordReader& r, InputData& in) {
-    r.begin("record 6 (enhanced end section)");
-    in.end_section_length = r.real("enhanced end section length");
+    static_assert(records::kEndSection.size() == 2, "a field to read");
+    r.begin(std::string(records::kEndSection.title));
+    in.end_section_length = r.real(records::kEndSection[0]);
     if (in.end_section_length < 0) r.reject("the enhanced end section length must not be negative.");
-    in.end_section_inside_diameter = r.real("enhanced end section inside diameter");
+    in.end_section_inside_diameter = r.real(records::kEndSection[1]);
     if (in.end_section_inside_diameter < 0) r.reject("the end section inside diameter must not be negative.");
     if (in.end_section_length < kNoEndSection) {
         // No end section: treat the whole pile as one, with the pile's own inside diameter.
@@ -72,15 +74,16 @@ void read_end_section(RecordReader& r, InputData& in) {
 }
 
 void read_options(RecordReader& r, InputData& in) {
-    r.begin("record 7 (computation options)");
-    in.zero_friction_length = r.real("zero-friction length");
+    static_assert(records::kOptions.size() == 7, "a field to read");
+    r.begin(std::string(records::kOptions.title));
+    in.zero_friction_length = r.real(records::kOptions[0]);
     if (in.zero_friction_length < 0) r.reject("the zero-friction length must not be negative.");
-    in.increment = r.real("computation increment");
+    in.increment = r.real(records::kOptions[1]);
     if (in.increment <= 0) r.reject("expected a positive computation increment.");
-    const int pile_type = r.integer("pile-type code");
+    const int pile_type = r.integer(records::kOptions[2]);
     if (pile_type < 1 || pile_type > 7) r.reject("expected a pile-type code from 1 to 7.");
     in.pile_type = static_cast<PileType>(pile_type);
-    in.taper_angle = r.real("taper angle");
+    in.taper_angle = r.real(records::kOptions[3]);
     if (in.taper_angle < 0 || in.taper_angle >= 90)
         r.reject("expected a taper angle from 0 to below 90 degrees.");
     // The tip diameter of a tapered pile is OD - 2 L tan(angle); it must not become negative.
@@ -93,63 +96,66 @@ void read_options(RecordReader& r, InputData& in) {
         r.reject("the taper angle gives a negative tip diameter over the pile length; it must be below " +
                  decimals(largest, 3) + " degrees.");
     }
-    const int load_transfer_method = r.integer("load-transfer method code");
+    const int load_transfer_method = r.integer(records::kOptions[4]);
     if (!is_valid_method_code(load_transfer_method))
         r.reject("expected a load-transfer method code from 1 to 9.");
     in.load_transfer_method = static_cast<Method>(load_transfer_method);
-    in.offshore_data = r.integer("offshore-data flag");
-    in.reduced_resistance = r.integer("reduced-resistance flag");
+    in.offshore_data = r.integer(records::kOptions[5]);
+    in.reduced_resistance = r.integer(records::kOptions[6]);
 
-    r.begin("record 8 (method selection flags)");
+    r.begin(std::string(records::kMethodFlagsTitle));
     for (int m = 1; m <= kMethodCount; ++m) {
         in.selected[static_cast<std::size_t>(m - 1)] =
             r.integer("selection flag of method " + std::to_string(m));
     }
 
-    r.begin("record 9 (soil depth and section area)");
-    in.deepest_soil_depth = r.real("deepest soil depth");
+    static_assert(records::kSoilDepth.size() == 2, "a field to read");
+    r.begin(std::string(records::kSoilDepth.title));
+    in.deepest_soil_depth = r.real(records::kSoilDepth[0]);
     if (in.deepest_soil_depth <= 0) r.reject("expected a positive deepest soil depth.");
     if (in.deepest_soil_depth / in.increment + kGridAllowance < 1.0) {
         r.reject("the deepest soil depth " + decimals(in.deepest_soil_depth, 2) +
                  " is shorter than one computation increment (" + decimals(in.increment, 2) +
                  "); no soil segment can be formed.");
     }
-    in.section_area = r.real("cross-section area");
+    in.section_area = r.real(records::kSoilDepth[1]);
     if (in.section_area < 0) r.reject("the cross-section area must not be negative.");
 }
 
 void read_soil_point(RecordReader& r, InputData& in, int index, int count) {
     SoilPoint p;
-    r.begin("record 10 (soil point ", index + 1, count, ", first line)");
-    p.depth = r.real("depth");
+    static_assert(records::kSoilPointFirstLine.size() == 6, "a field to read");
+    r.begin(records::kSoilPointTitle, index + 1, count, records::kSoilPointFirstLine.title);
+    p.depth = r.real(records::kSoilPointFirstLine[0]);
     if (p.depth < 0) r.reject("a soil depth must not be negative.");
     if (!in.soil.empty() && p.depth < in.soil.back().depth) {
         r.reject("soil depths must not decrease downwards; the point above lies at " +
                  std::to_string(in.soil.back().depth) + ".");
     }
-    const double soil_type = r.real("soil-type code");
+    const double soil_type = r.real(records::kSoilPointFirstLine[1]);
     if (soil_type != 1.0 && soil_type != 2.0) r.reject("expected a soil-type code of 1 (sand) or 2 (clay).");
     p.soil_type = soil_type == 1.0 ? SoilType::Sand : SoilType::Clay;
-    p.earth_pressure = r.real("coefficient of lateral earth pressure");
-    p.unit_weight = r.real("effective unit weight");
+    p.earth_pressure = r.real(records::kSoilPointFirstLine[2]);
+    p.unit_weight = r.real(records::kSoilPointFirstLine[3]);
     if (p.unit_weight <= 0) r.reject("expected a positive effective unit weight.");
-    p.friction_angle = r.real("friction angle");
+    p.friction_angle = r.real(records::kSoilPointFirstLine[4]);
     if (p.friction_angle < 0 || p.friction_angle >= 90)
         r.reject("expected a friction angle from 0 to below 90 degrees.");
-    p.bearing_factor = r.real("bearing capacity factor");
+    p.bearing_factor = r.real(records::kSoilPointFirstLine[5]);
 
-    r.begin("record 10 (soil point ", index + 1, count, ", second line)");
-    p.max_friction = r.real("maximum unit friction");
-    p.max_bearing = r.real("maximum unit bearing");
-    p.su = r.real("undrained shear strength");
-    p.sur = r.real("remolded shear strength or blow count");
-    p.blow_count_ysr = r.real("yield stress ratio");
-    p.plasticity_index = r.real("plasticity index");
-    p.cone_resistance = r.real("cone resistance");
-    p.user_friction_read = r.real("user unit skin friction");
-    p.user_bearing_read = r.real("user unit end bearing");
-    p.lrfd_friction = r.real("LRFD factor on unit friction");
-    p.lrfd_bearing = r.real("LRFD factor on unit bearing");
+    static_assert(records::kSoilPointSecondLine.size() == 11, "a field to read");
+    r.begin(records::kSoilPointTitle, index + 1, count, records::kSoilPointSecondLine.title);
+    p.max_friction = r.real(records::kSoilPointSecondLine[0]);
+    p.max_bearing = r.real(records::kSoilPointSecondLine[1]);
+    p.su = r.real(records::kSoilPointSecondLine[2]);
+    p.sur = r.real(records::kSoilPointSecondLine[3]);
+    p.blow_count_ysr = r.real(records::kSoilPointSecondLine[4]);
+    p.plasticity_index = r.real(records::kSoilPointSecondLine[5]);
+    p.cone_resistance = r.real(records::kSoilPointSecondLine[6]);
+    p.user_friction_read = r.real(records::kSoilPointSecondLine[7]);
+    p.user_bearing_read = r.real(records::kSoilPointSecondLine[8]);
+    p.lrfd_friction = r.real(records::kSoilPointSecondLine[9]);
+    p.lrfd_bearing = r.real(records::kSoilPointSecondLine[10]);
 
     if (p.is_sand()) {
         // A sand point carries its blow count in the remolded-strength position.
@@ -175,43 +181,47 @@ void read_soil_point(RecordReader& r, InputData& in, int index, int count) {
 }
 
 void read_tz_print(RecordReader& r, InputData& in) {
-    r.begin("record 11 (t-z print depths)");
-    in.tz_print = r.integer("t-z print flag");
+    static_assert(records::kTzPrint.size() == 2, "a field to read");
+    r.begin(std::string(records::kTzPrint.title));
+    in.tz_print = r.integer(records::kTzPrint[0]);
     if (in.tz_print != 1) return;
-    const int count = r.integer("number of t-z print depths");
+    const int count = r.integer(records::kTzPrint[1]);
     if (count < 0 || count > kMaxTzPrintDepths) {
         r.reject("expected from 0 to " + std::to_string(kMaxTzPrintDepths) + " t-z print depths, found " +
                  std::to_string(count) + ".");
     }
     for (int i = 0; i < count; ++i) {
-        r.begin("record 11 (t-z print depth ", i + 1, count, ")");
-        in.tz_print_depths.push_back(r.real("t-z print depth"));
+        r.begin(records::kTzPrintDepthTitle, i + 1, count, ")");
+        in.tz_print_depths.push_back(r.real(records::kTzPrintDepth));
     }
 }
 
 void read_loading_and_sections(RecordReader& r, InputData& in) {
-    r.begin("record 12 (loading)");
-    const int loading_type = r.integer("loading type code");
+    static_assert(records::kLoading.size() == 2, "a field to read");
+    r.begin(std::string(records::kLoading.title));
+    const int loading_type = r.integer(records::kLoading[0]);
     if (loading_type != 0 && loading_type != 1)
         r.reject("expected a loading type of 0 (compression) or 1 (tension).");
     in.loading_type = static_cast<LoadingType>(loading_type);
-    in.tension_factor = r.real("tension reduction factor");
+    in.tension_factor = r.real(records::kLoading[1]);
 
-    r.begin("record 13 (clay drainage and plug condition)");
+    static_assert(records::kDrainageAndPlug.size() == 2, "a field to read");
+    r.begin(std::string(records::kDrainageAndPlug.title));
     // Any drainage option other than 1 means undrained clay.
     in.clay_drainage =
-        r.integer("clay drainage option") == 1 ? ClayDrainage::Drained : ClayDrainage::Undrained;
-    const int plug_condition = r.integer("plug condition code");
+        r.integer(records::kDrainageAndPlug[0]) == 1 ? ClayDrainage::Drained : ClayDrainage::Undrained;
+    const int plug_condition = r.integer(records::kDrainageAndPlug[1]);
     if (plug_condition < 0 || plug_condition > 2) r.reject("expected a plug condition code of 0, 1 or 2.");
     in.plug_condition = static_cast<PlugCondition>(plug_condition);
 
-    r.begin("record 14 (cross-section table)");
-    in.section_row_count = r.integer("number of section rows");
+    static_assert(records::kSectionTable.size() == 2, "a field to read");
+    r.begin(std::string(records::kSectionTable.title));
+    in.section_row_count = r.integer(records::kSectionTable[0]);
     if (in.section_row_count < 0 || in.section_row_count > kMaxSectionRows) {
         r.reject("expected from 0 to " + std::to_string(kMaxSectionRows) + " section rows, found " +
                  std::to_string(in.section_row_count) + ".");
     }
-    const int section_mode = r.integer("section mode");
+    const int section_mode = r.integer(records::kSectionTable[1]);
     if (section_mode < 0) r.reject("expected a section mode of 0, 1 or 2.");
     // Modes above 2 have always meant the area table, as 2 does.
     in.section_mode = static_cast<SectionMode>(std::min(section_mode, 2));
@@ -222,21 +232,23 @@ void read_loading_and_sections(RecordReader& r, InputData& in) {
         if (in.section_row_count < 1)
             r.reject("a cross-section area varying with depth needs at least one row.");
         for (int i = 0; i < in.section_row_count; ++i) {
-            r.begin("record 14 (section row ", i + 1, in.section_row_count, ")");
+            static_assert(records::kSectionRow.size() == 2, "a field to read");
+            r.begin(records::kSectionRowTitle, i + 1, in.section_row_count, ")");
             SectionRow row;
-            row.depth = r.real("section depth");
-            row.area = r.real("cross-section area");
+            row.depth = r.real(records::kSectionRow[0]);
+            row.area = r.real(records::kSectionRow[1]);
             if (row.area <= 0) r.reject("expected a positive cross-section area.");
             in.sections.push_back(row);
         }
     }
 
-    r.begin("record 15 (critical depth)");
-    const int critical_depth_option = r.integer("critical-depth option");
+    static_assert(records::kCriticalDepth.size() == 2, "a field to read");
+    r.begin(std::string(records::kCriticalDepth.title));
+    const int critical_depth_option = r.integer(records::kCriticalDepth[0]);
     if (critical_depth_option < 0 || critical_depth_option > 2)
         r.reject("expected a critical-depth option of 0, 1 or 2.");
     in.critical_depth_option = static_cast<CriticalDepthOption>(critical_depth_option);
-    in.critical_depth = r.real("critical depth");
+    in.critical_depth = r.real(records::kCriticalDepth[1]);
 }
 
 }  // namespace
@@ -251,13 +263,14 @@ InputData parse_input_data(std::string_view text, const std::string& file_name) 
     r.begin("record 3 (job number)");
     in.job_number = r.text_line("job number", kMaxTitleChars);
 
-    r.begin("record 4 (units, print interval, soil points)");
-    const int units = r.integer("unit-system code");
+    static_assert(records::kUnitsAndCounts.size() == 3, "a field to read");
+    r.begin(std::string(records::kUnitsAndCounts.title));
+    const int units = r.integer(records::kUnitsAndCounts[0]);
     if (units != 1 && units != 2) r.reject("expected a unit-system code of 1 (English) or 2 (S.I.).");
     in.units = static_cast<UnitSystem>(units);
-    in.print_interval = r.integer("print interval");
+    in.print_interval = r.integer(records::kUnitsAndCounts[1]);
     if (in.print_interval < 1) r.reject("expected a print interval of at least 1.");
-    const int points = r.integer("number of soil points");
+    const int points = r.integer(records::kUnitsAndCounts[2]);
     if (points < 2 || points > kMaxSoilPoints) {
         r.reject("expected from 2 to " + std::to_string(kMaxSoilPoints) +
                  " soil points (a top and a bottom point per layer), found " + std::to_string(points) + ".");

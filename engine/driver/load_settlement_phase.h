@@ -4,7 +4,7 @@
 #include "engine/driver/load_settlement_results.h"
 #include "engine/driver/penetration_results.h"
 #include "engine/driver/plot_writer.h"
-#include "engine/driver/run_analysis.h"
+#include "engine/driver/run_result.h"
 #include "engine/driver/text_out.h"
 #include "engine/model/input_data.h"
 #include "engine/model/units.h"

@@ -8,6 +8,7 @@
 #include <iostream>
 #include <vector>
 
+#include "engine/driver/clay_data_warnings.h"
 #include "engine/driver/input_error.h"
 #include "engine/driver/input_reader.h"
 #include "engine/driver/load_settlement_phase.h"
@@ -53,6 +54,13 @@ void open_output(std::ofstream& f, const std::string& path, const char* what) {
     if (!f) throw OutputError(std::string("The ") + what + " " + quoted(path) + " cannot be created.");
 }
 
+// Takes every character and keeps none: the stream of an output nobody asked for.
+class DiscardBuffer : public std::streambuf {
+  protected:
+    std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
+    int_type overflow(int_type c) override { return traits_type::not_eof(c); }
+};
+
 // The project of a run: the input data and the CPT profile.
 struct Project {
     InputData in;
@@ -63,7 +71,21 @@ struct Project {
 class Run {
   public:
     Run(const RunFiles& files, std::ostream& console, const RunOptions& options)
-        : files_(files), options_(options), console_(console) {}
+        : files_(files),
+          options_(options),
+          console_(console),
+          report_out_(&report_file_),
+          plot_out_(&plot_file_) {}
+    // A run held in memory: the texts are read instead of the files, and the outputs go to the
+    // caller's streams (or nowhere).
+    Run(const RunFiles& names, const RunTexts& texts, const RunOutputs& outputs, std::ostream& console,
+        const RunOptions& options)
+        : files_(names),
+          options_(options),
+          texts_(&texts),
+          console_(console),
+          report_out_(outputs.report ? outputs.report : &discard_),
+          plot_out_(outputs.plot ? outputs.plot : &discard_) {}
 
     RunResult execute();
 
@@ -85,11 +107,18 @@ class Run {
     void analyse(const Project& project, const Units& units, int segments);
     void fail(RunStatus status, const std::string& message);
 
+    bool in_memory() const { return texts_ != nullptr; }
+
     const RunFiles& files_;
     const RunOptions& options_;
+    const RunTexts* texts_ = nullptr;
     TextOut console_;
     std::ofstream report_file_;
     std::ofstream plot_file_;
+    DiscardBuffer discard_buffer_;
+    std::ostream discard_{&discard_buffer_};
+    std::ostream* report_out_;
+    std::ostream* plot_out_;
     std::optional<TextOut> report_;
     RunResult result_;
 };
@@ -108,9 +137,9 @@ RunResult Run::execute() {
     }
     if (result_.status == RunStatus::Completed) {
         report_->flush();
-        report_file_.flush();
-        plot_file_.flush();
-        if (!report_file_ || !plot_file_) {
+        report_out_->flush();
+        plot_out_->flush();
+        if (!*report_out_ || !*plot_out_) {
             fail(RunStatus::OutputError,
                  "The report or plot file could not be written completely (is the disk full?).");
         }
@@ -123,12 +152,12 @@ void Run::fail(RunStatus status, const std::string& message) {
     result_.message = message;
     const std::string line = "ERROR - " + message;
     console_.line(line);
-    if (report_ && report_file_) report_->line(line);
+    if (report_ && *report_out_) report_->line(line);
 }
 
 void Run::sequence() {
     write_banner(console_, files_.version);
-    refuse_outputs_over_inputs();
+    if (!in_memory()) refuse_outputs_over_inputs();
     // The input is read before any output is created: a run that cannot read it leaves every file
     // as it was.
     const InputTexts texts = read_input_texts();
@@ -136,10 +165,18 @@ void Run::sequence() {
     Project project = parse_project(texts);
     const Units& units = units_of(project.in.units);
     result_.english = units.english();
+    result_.tension = project.in.tension();
     if (stops_at_soil_extent(project.in, units)) return;
     console_.line("COMPUTATION IS PROCEEDING........");
+    // Taken before the soil points move onto the grid, so that they name the depths as entered.
+    const std::vector<ClayDataWarning> clay_warnings = clay_data_warnings(project.in);
+    for (const ClayDataWarning& w : clay_warnings) {
+        console_.line(w.line);
+        result_.warnings.push_back(w.sentence);
+    }
     write_input_echo(*report_, project.in, unit_labels(project.in.units));
     write_result_heading(*report_);
+    for (const ClayDataWarning& w : clay_warnings) report_->line(w.line);
     const long long segments = segment_count(project.in.deepest_soil_depth, project.in.increment);
     align_soil_points(project.in.soil, project.in.increment);
     if (stops_at_segment_limit(segments)) return;
@@ -147,8 +184,9 @@ void Run::sequence() {
 }
 
 void Run::start_report() {
-    open_output(report_file_, files_.report, "report file");
-    report_.emplace(report_file_, Flush::InBlocks);
+    if (!in_memory()) open_output(report_file_, files_.report, "report file");
+    result_.report_started = true;
+    report_.emplace(*report_out_, Flush::InBlocks);
     write_banner(*report_, files_.version);
     write_file_names(*report_, files_.input, files_.report, files_.plot);
     write_date_block(*report_, options_.local_time ? *options_.local_time : local_now());
@@ -173,6 +211,14 @@ void Run::refuse_outputs_over_inputs() const {
 
 Run::InputTexts Run::read_input_texts() const {
     InputTexts t;
+    if (in_memory()) {
+        t.input = texts_->input;
+        t.has_cpt = texts_->cpt.has_value() || !options_.cpt_optional;
+        if (!t.has_cpt) return t;
+        if (!texts_->cpt) throw InputError("The CPT data file " + quoted(files_.cpt) + " does not exist.");
+        t.cpt = *texts_->cpt;
+        return t;
+    }
     t.input = read_text_file(files_.input, "input data file");
     t.has_cpt = !(options_.cpt_optional && (files_.cpt.empty() || !std::filesystem::exists(files_.cpt)));
     if (t.has_cpt) t.cpt = read_text_file(files_.cpt, "CPT data file");
@@ -182,7 +228,7 @@ Run::InputTexts Run::read_input_texts() const {
 // The plot file is created once the input has been read, beside the report that now takes the
 // messages of the parse.
 Project Run::parse_project(const InputTexts& texts) {
-    open_output(plot_file_, files_.plot, "plot file");
+    if (!in_memory()) open_output(plot_file_, files_.plot, "plot file");
     Project project{parse_input_data(texts.input, files_.input), {}};
     if (texts.has_cpt) project.cpt = parse_cpt_data(texts.cpt, files_.cpt);
     return project;
@@ -219,7 +265,7 @@ bool Run::stops_at_segment_limit(long long segments) {
 }
 
 void Run::analyse(const Project& project, const Units& units, int segments) {
-    PlotWriter plot(plot_file_, Flush::InBlocks);
+    PlotWriter plot(*plot_out_, Flush::InBlocks);
     const PenetrationResults penetration =
         run_penetration_phase(project.in, units, project.cpt, segments, *report_, plot, result_);
     if (!penetration.load_transfer) write_load_transfer_not_run(console_);
@@ -230,6 +276,11 @@ void Run::analyse(const Project& project, const Units& units, int segments) {
 
 RunResult run_analysis(const RunFiles& files, std::ostream& console, const RunOptions& options) {
     return Run(files, console, options).execute();
+}
+
+RunResult run_analysis(const RunFiles& names, const RunTexts& texts, const RunOutputs& outputs,
+                       std::ostream& console, const RunOptions& options) {
+    return Run(names, texts, outputs, console, options).execute();
 }
 
 RunResult run_from_names_file(std::istream& names, std::ostream& console, std::istream& console_in) {

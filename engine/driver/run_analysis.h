@@ -1,18 +1,19 @@
 // The engine's C++ interface: one complete analysis run from its file paths.
 #pragma once
 
-#include <cstdint>
 #include <ctime>
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "engine/driver/run_result.h"
 #include "engine/model/file_format.h"
 
 namespace torve {
 
-inline constexpr const char* kEngineVersion = "2014.6.3";
+inline constexpr const char* kEngineVersion = TORVE_VERSION;
 
 // Paths of one run. The CPT path may be empty when RunOptions::cpt_optional is set.
 struct RunFiles {
@@ -30,48 +31,27 @@ struct RunOptions {
     bool cpt_optional = false;
 };
 
-// Status of a run, also the result of the C entry point.
-enum class RunStatus : std::int32_t {
-    Completed = 0,      // the run ended normally or stopped cleanly at one of its own input checks
-    BadArgument = 1,    // the entry point was called with an argument other than 3
-    InputError = 2,     // an input file is missing, malformed or beyond a table limit
-    OutputError = 3,    // the report or plot file cannot be created or written
-    InternalError = 4,  // an unexpected failure inside the engine
-};
-
-// Where a completed run stopped before its results, by the engine's own checks.
-enum class RunStop {
-    None,
-    SoilExtent,    // stated soil depth shallower than pile length plus two diameters
-    SegmentLimit,  // more soil segments than the tables hold
-};
-
-// Capacity of one selected method at the pile tip (last penetration row).
-struct TipCapacity {
-    Method method = Method::Api;
-    double penetration = 0;
-    double skin_friction = 0;
-    double end_bearing = 0;  // self weight under tension
-    double ultimate = 0;
-};
-
-struct RunResult {
-    RunStatus status = RunStatus::Completed;
-    RunStop stop = RunStop::None;
-    std::string message;                // the failure or stop message, when there is one
-    std::vector<std::string> warnings;  // console warnings that do not stop the run
-    std::vector<TipCapacity> tip_capacities;
-    bool english = true;  // unit system of the values above
-    // Head load and movement at the largest load level of the load-settlement curve.
-    std::optional<double> max_head_load;
-    std::optional<double> max_head_movement;
-    // Most iterations any pile segment of the settlement solver needed.
-    int solver_max_iterations = 0;
-};
-
 // Runs one analysis: reads the input and CPT files, writes the report and the plot file. Console
 // lines (banner, progress, warnings, failure message) go to `console`. Never throws.
 RunResult run_analysis(const RunFiles& files, std::ostream& console, const RunOptions& options = {});
+
+// The input of a run held in memory: the texts of the input data file and of the CPT data file.
+struct RunTexts {
+    std::string_view input;
+    std::optional<std::string_view> cpt;  // none: no CPT data file, an input error unless cpt_optional
+};
+
+// Where a run held in memory writes; a null stream is not written (the run still computes all).
+struct RunOutputs {
+    std::ostream* report = nullptr;
+    std::ostream* plot = nullptr;
+};
+
+// The same run over texts in memory, without touching any file: `names` supplies the file names
+// that the report's heading and the messages show, and the banner's version. The report and plot
+// texts are byte for byte those of the file-based run of the same files. Never throws.
+RunResult run_analysis(const RunFiles& names, const RunTexts& texts, const RunOutputs& outputs,
+                       std::ostream& console, const RunOptions& options = {});
 
 // Runs one analysis whose files are named by a file of names ("names.dat" layout). Paths missing
 // from it are asked for on `console` and read from `console_in`.

@@ -80,7 +80,7 @@ SideFriction api_side_friction(const MethodInputs& m) {
     return sum_side_friction(m.in, m.profile, m.pile, f, api_friction_limits(m), std::move(plug));
 }
 
-SegmentPairs api_end_bearing(const MethodInputs& m) {
+SegmentPairs end_bearing_nine_su_in_clay(const MethodInputs& m, const SandEndBearing& sand) {
     const std::size_t n = m.profile.segments.size();
     SegmentPairs q(n);
     for (std::size_t k = 0; k < n; ++k) {
@@ -89,12 +89,19 @@ SegmentPairs api_end_bearing(const MethodInputs& m) {
             q.set(k, 9 * s.su, 9 * s.su);
             continue;
         }
-        const double limit =
-            s.max_bearing == kUnlimited ? api_bearing_limit(s.friction_angle, m.units) : s.max_bearing;
-        q.set(k, std::min(s.bearing_factor * s.stress_top, limit),
-              std::min(s.bearing_factor * s.stress_bottom, limit));
+        const auto [top, bottom] = sand(s);
+        q.set(k, top, bottom);
     }
     return q;
+}
+
+SegmentPairs api_end_bearing(const MethodInputs& m) {
+    return end_bearing_nine_su_in_clay(m, [&m](const Segment& s) {
+        const double limit =
+            s.max_bearing == kUnlimited ? api_bearing_limit(s.friction_angle, m.units) : s.max_bearing;
+        return std::pair{std::min(s.bearing_factor * s.stress_top, limit),
+                         std::min(s.bearing_factor * s.stress_bottom, limit)};
+    });
 }
 
 }  // namespace torve

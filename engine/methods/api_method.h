@@ -1,6 +1,8 @@
 // API RP 2A: unit side friction of clay (alpha) and sand (K, delta), and unit end bearing.
 #pragma once
 
+#include <functional>
+#include <utility>
 #include <vector>
 
 #include "engine/methods/method_inputs.h"
@@ -21,6 +23,11 @@ std::vector<double> api_friction_limits(const MethodInputs& m);
 
 // Side friction of API RP 2A, summed along the pile.
 SideFriction api_side_friction(const MethodInputs& m);
+
+// Unit end bearing of every segment: 9 su in clay, and in sand the top and bottom values the
+// method's own rule gives (API RP 2A and USACE).
+using SandEndBearing = std::function<std::pair<double, double>(const Segment& s)>;
+SegmentPairs end_bearing_nine_su_in_clay(const MethodInputs& m, const SandEndBearing& sand);
 
 // Unit end bearing of every segment by the API rules (also used by Revised Lambda).
 SegmentPairs api_end_bearing(const MethodInputs& m);

@@ -3,6 +3,7 @@
 
 #include "engine/methods/cone_clay_rule.h"
 #include "engine/methods/cone_resistance.h"
+#include "engine/model/rounded_constants.h"
 
 #include <algorithm>
 #include <cmath>
@@ -79,6 +80,25 @@ SideFriction cone_method_side_friction(const MethodInputs& m, const ConeSandFric
         sum_side_friction(m.in, m.profile, m.pile, f, entered_friction_limits(m), std::move(plug));
     out.warnings = std::move(warnings);
     return out;
+}
+
+SegmentPairs cone_method_end_bearing(const MethodInputs& m, const ConeSandBearing& sand_bearing) {
+    const std::size_t n = m.profile.segments.size();
+    const double eid = m.pile.eid_input;
+    const bool clay_open = eid >= kOpenInClay;
+    const bool sand_open = eid >= kOpenInSand;
+    const bool clay_plugged = clay_open && m.in.plug_condition == PlugCondition::Plugged;
+    const std::vector<double> qc = segment_cone_resistances(m.profile, m.cpt, m.units);
+    SegmentPairs q(n);
+    for (std::size_t k = 0; k < n; ++k) {
+        const Segment& s = m.profile.segments[k];
+        const double value = s.sand
+                                 ? sand_bearing(qc[k], sand_open)
+                                 : cone_clay_end_bearing(qc[k], clay_open, clay_plugged, m.in.drained_clay());
+        const double capped = capped_by_entered_bearing(value, s);
+        q.set(k, capped, capped);
+    }
+    return q;
 }
 
 }  // namespace torve

@@ -40,6 +40,12 @@ double capped_by_entered_bearing(double q, const Segment& s);
 double open_ended_sand_bearing(double qc, double d_mm);
 double closed_ended_sand_bearing(double qc, double d_mm);
 
+// Unit end bearing of ICP/MTD, Fugro and UWA: the method's own rule in sand, given the segment's
+// cone resistance and whether the tip counts as open in sand, and the common clay rule in clay, both
+// capped by the entered maximum bearing. One value for the whole segment.
+using ConeSandBearing = std::function<double(double qc, bool open_in_sand)>;
+SegmentPairs cone_method_end_bearing(const MethodInputs& m, const ConeSandBearing& sand_bearing);
+
 // Side friction of ICP/MTD, Fugro and UWA: the method's sand rule, evaluated with qc and the
 // effective stress at the segment top and at its bottom; the common clay rule in clay; then the
 // shared summation with the entered limits. The plug friction of sand equals the shaft friction.

@@ -44,21 +44,10 @@ SideFriction icp_side_friction(const MethodInputs& m) {
 }
 
 SegmentPairs icp_end_bearing(const MethodInputs& m) {
-    const std::size_t n = m.profile.segments.size();
-    const double eid = m.pile.eid_input;
-    const bool clay_open = eid >= 1e-6;
-    const bool clay_plugged = clay_open && m.in.plug_condition == PlugCondition::Plugged;
-    const std::vector<double> qc = segment_cone_resistances(m.profile, m.cpt, m.units);
-    SegmentPairs q(n);
-    for (std::size_t k = 0; k < n; ++k) {
-        const Segment& s = m.profile.segments[k];
-        double value = s.sand ? icp_sand_end_bearing(qc[k], diameter_mm(m.pile, m.units), eid >= 1e-4,
-                                                     m.in.plug_condition == PlugCondition::Unplugged)
-                              : cone_clay_end_bearing(qc[k], clay_open, clay_plugged, m.in.drained_clay());
-        value = capped_by_entered_bearing(value, s);
-        q.set(k, value, value);
-    }
-    return q;
+    const double d_mm = diameter_mm(m.pile, m.units);
+    const bool unplugged = m.in.plug_condition == PlugCondition::Unplugged;
+    return cone_method_end_bearing(
+        m, [&](double qc, bool open) { return icp_sand_end_bearing(qc, d_mm, open, unplugged); });
 }
 
 }  // namespace torve

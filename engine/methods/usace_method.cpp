@@ -91,14 +91,7 @@ SideFriction usace_side_friction(const MethodInputs& m) {
 }
 
 SegmentPairs usace_end_bearing(const MethodInputs& m) {
-    const std::size_t n = m.profile.segments.size();
-    SegmentPairs q(n);
-    for (std::size_t k = 0; k < n; ++k) {
-        const Segment& s = m.profile.segments[k];
-        if (!s.sand) {
-            q.set(k, 9 * s.su, 9 * s.su);
-            continue;
-        }
+    return end_bearing_nine_su_in_clay(m, [&m](const Segment& s) {
         const double nq = usace_bearing_factor(s.friction_angle);
         const double critical = usace_bearing_critical_depth(m.in, m.pile, s);
         double top = nq * held_stress(m.profile, s.top, critical);
@@ -107,9 +100,8 @@ SegmentPairs usace_end_bearing(const MethodInputs& m) {
             top = std::min(top, s.max_bearing);
             bottom = std::min(bottom, s.max_bearing);
         }
-        q.set(k, top, bottom);
-    }
-    return q;
+        return std::pair{top, bottom};
+    });
 }
 
 }  // namespace torve

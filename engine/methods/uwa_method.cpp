@@ -45,26 +45,13 @@ SideFriction uwa_side_friction(const MethodInputs& m) {
 }
 
 SegmentPairs uwa_end_bearing(const MethodInputs& m) {
-    const std::size_t n = m.profile.segments.size();
     const double eid = m.pile.eid_input;
-    const bool clay_open = eid >= 1e-6;
-    const bool sand_open = eid >= 1e-4;
     // The filling ratio is written against an inside diameter in metres.
     const double eid_m = eid * m.units.mm_per_diameter / 1000.0;
-    const std::vector<double> qc = segment_cone_resistances(m.profile, m.cpt, m.units);
-    SegmentPairs q(n);
-    for (std::size_t k = 0; k < n; ++k) {
-        const Segment& s = m.profile.segments[k];
-        double value = s.sand
-                           ? uwa_sand_end_bearing(qc[k], eid_m, eid / m.pile.od_input, sand_open,
-                                                  m.in.plug_condition == PlugCondition::Plugged)
-                           : cone_clay_end_bearing(qc[k], clay_open,
-                                                   clay_open && m.in.plug_condition == PlugCondition::Plugged,
-                                                   m.in.drained_clay());
-        value = capped_by_entered_bearing(value, s);
-        q.set(k, value, value);
-    }
-    return q;
+    const double ratio = eid / m.pile.od_input;
+    const bool plugged = m.in.plug_condition == PlugCondition::Plugged;
+    return cone_method_end_bearing(
+        m, [&](double qc, bool open) { return uwa_sand_end_bearing(qc, eid_m, ratio, open, plugged); });
 }
 
 }  // namespace torve

@@ -104,6 +104,123 @@ enum class CriticalDepthOption : int {
 // For ICP/MTD clay (and the Fugro and UWA clay rules): drained when 1, undrained otherwise.
 enum class ClayDrainage : int { Undrained = 0, Drained = 1 };
 
+// The records of the input data file, in file order: each record's title, as messages name it, and
+// the names of its fields in the order they stand on its line. The engine's reader and the desktop
+// program's reader and writer all go by these lists; each program's code for a record checks at
+// compile time that it handles as many fields as the list names, so a field added to a record is
+// one line here and cannot be forgotten there. Records 1 to 3 are one text line each.
+template <std::size_t N>
+struct FileRecord {
+    std::string_view title;
+    std::array<std::string_view, N> fields;
+
+    static constexpr std::size_t size() { return N; }
+    constexpr std::string_view operator[](std::size_t i) const { return fields[i]; }
+};
+
+template <std::size_t N>
+constexpr FileRecord<N> file_record(std::string_view title, const std::string_view (&fields)[N]) {
+    FileRecord<N> r{title, {}};
+    for (std::size_t i = 0; i < N; ++i) r.fields[i] = fields[i];
+    return r;
+}
+
+// One field per line, so that a field added is a line added.
+// clang-format off
+namespace records {
+inline constexpr auto kUnitsAndCounts = file_record("record 4 (units, print interval, soil points)", {
+    "unit-system code",
+    "print interval",
+    "number of soil points",
+});
+// The stickup length is absent in files of the previous version.
+inline constexpr auto kPileSection = file_record("record 5 (pile section)", {
+    "perimeter",
+    "tip area",
+    "outside diameter",
+    "inside diameter",
+    "modulus of elasticity",
+    "total pile length",
+    "stickup length",
+});
+inline constexpr auto kEndSection = file_record("record 6 (enhanced end section)", {
+    "enhanced end section length",
+    "enhanced end section inside diameter",
+});
+// The reduced-resistance flag is absent in files of the previous version.
+inline constexpr auto kOptions = file_record("record 7 (computation options)", {
+    "zero-friction length",
+    "computation increment",
+    "pile-type code",
+    "taper angle",
+    "load-transfer method code",
+    "offshore-data flag",
+    "reduced-resistance flag",
+});
+// Record 8 (absent in the previous version) holds one selection flag per method, in method-code
+// order: kMethodCount fields.
+inline constexpr std::string_view kMethodFlagsTitle = "record 8 (method selection flags)";
+inline constexpr auto kSoilDepth = file_record("record 9 (soil depth and section area)", {
+    "deepest soil depth",
+    "cross-section area",
+});
+// Record 10: two lines per soil point, titled "record 10 (soil point i of n, first line)".
+inline constexpr std::string_view kSoilPointTitle = "record 10 (soil point ";
+inline constexpr auto kSoilPointFirstLine = file_record(", first line)", {
+    "depth",
+    "soil-type code",
+    "coefficient of lateral earth pressure",
+    "effective unit weight",
+    "friction angle",
+    "bearing capacity factor",
+});
+// The two LRFD factors are absent in files of the previous version.
+inline constexpr auto kSoilPointSecondLine = file_record(", second line)", {
+    "maximum unit friction",
+    "maximum unit bearing",
+    "undrained shear strength",
+    "remolded shear strength or blow count",
+    "yield stress ratio",
+    "plasticity index",
+    "cone resistance",
+    "user unit skin friction",
+    "user unit end bearing",
+    "LRFD factor on unit friction",
+    "LRFD factor on unit bearing",
+});
+// The count follows the flag only when the flag is 1; then one depth per line.
+inline constexpr auto kTzPrint = file_record("record 11 (t-z print depths)", {
+    "t-z print flag",
+    "number of t-z print depths",
+});
+inline constexpr std::string_view kTzPrintDepthTitle = "record 11 (t-z print depth ";
+inline constexpr std::string_view kTzPrintDepth = "t-z print depth";
+inline constexpr auto kLoading = file_record("record 12 (loading)", {
+    "loading type code",
+    "tension reduction factor",
+});
+inline constexpr auto kDrainageAndPlug = file_record("record 13 (clay drainage and plug condition)", {
+    "clay drainage option",
+    "plug condition code",
+});
+// The rows follow on lines of their own, for the area varying with depth only.
+inline constexpr auto kSectionTable = file_record("record 14 (cross-section table)", {
+    "number of section rows",
+    "section mode",
+});
+inline constexpr std::string_view kSectionRowTitle = "record 14 (section row ";
+inline constexpr auto kSectionRow = file_record("", {
+    "section depth",
+    "cross-section area",
+});
+// Absent in files of the previous version.
+inline constexpr auto kCriticalDepth = file_record("record 15 (critical depth)", {
+    "critical-depth option",
+    "critical depth",
+});
+// clang-format on
+}  // namespace records
+
 // Table limits of one run; larger input is refused, never truncated.
 inline constexpr int kMaxSoilPoints = 80;  // two points (top and bottom) per soil layer
 inline constexpr int kMaxSoilLayers = kMaxSoilPoints / 2;

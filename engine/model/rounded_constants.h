@@ -1,6 +1,7 @@
 // The rounded constants the results depend on, each named once. Reports of earlier versions were
 // computed with exactly these values, single-precision literals included; keeping them keeps every
-// printed digit of a project's report from one version to the next.
+// printed digit of a project's report from one version to the next. Header-only, so that the desktop
+// program computes its figures with the same values without linking the engine.
 #pragma once
 
 namespace torve {
@@ -16,9 +17,16 @@ inline constexpr double kQuarterPiUserTip = 0.7853975;
 
 // Degrees per radian of the friction angles of API RP 2A, FHWA, USACE and Revised Lambda.
 inline constexpr double kDegreesPerRadian = 57.2958;
+// Radians per degree of the desktop program's taper check, pi / 180 to four digits.
+inline constexpr double kRadiansPerDegree = 0.01745;
 
 // Atmospheric pressure in ksf, a single-precision literal (2,088.5546 lb/ft2 = 100 kPa).
 inline constexpr double kAtmosphereKsf = static_cast<double>(2.0885546f);
+
+// Open-ended tip thresholds of the cone-based methods, on the end section's inside diameter: a clay
+// plug forms in any opening above the first, a sand plug only in one above the second.
+inline constexpr double kOpenInClay = 1.0e-6;
+inline constexpr double kOpenInSand = 1.0e-4;
 
 // Allowance of the computation grid: a depth within it of a grid line counts as on the line. A
 // single-precision literal, so a little above 1e-6.

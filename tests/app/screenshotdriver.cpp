@@ -3,19 +3,26 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include "app/dialogs/aboutbox.h"
+#include "app/main/checkwindow.h"
 #include "app/main/helpwindow.h"
 #include "app/main/mainwindow.h"
+#include "app/main/reportviewer.h"
+#include "app/main/resultssummarywindow.h"
 #include "app/main/texts.h"
 #include "app/project/project.h"
 #include "app/widgets/tablewindow.h"
 #include "tests/app/support/actionfinder.h"
+#include "tests/app/support/recordedfindings.h"
 #include "tests/app/support/widgetfinder.h"
 
 using namespace torve::app;
@@ -29,6 +36,28 @@ bool save(QWidget* widget, const QDir& folder, const QString& name) {
     if (!saved) qWarning("cannot write %s", qPrintable(folder.filePath(name)));
     return saved;
 }
+
+// Pictures the check window instead of waiting for an answer; answers No.
+class PicturingFindings : public test::RecordedFindings {
+  public:
+    explicit PicturingFindings(const QDir& out) : out_(out) {}
+    bool present(QWidget* parent, const std::vector<Finding>& findings, bool english,
+                 FindingsPurpose purpose) override {
+        CheckWindow window(findings, english, purpose, parent);
+        window.show();
+        ok &= QTest::qWaitForWindowExposed(&window);
+        QTest::qWait(200);
+        ok &= save(&window, out_, name);
+        ++pictures;
+        return false;
+    }
+    QString name;
+    bool ok = true;
+    int pictures = 0;
+
+  private:
+    QDir out_;
+};
 
 QMdiSubWindow* frameOf(QWidget* w) {
     return qobject_cast<QMdiSubWindow*>(w->parentWidget());
@@ -54,7 +83,7 @@ int main(int argc, char* argv[]) {
     // The messages of the run are read here, not answered by a person.
     test::RecordedMessages messages;
     MainWindow window(std::make_unique<AppSettings>(scratch.filePath(u"settings.ini"_s)));
-    window.resize(1300, 760);
+    window.resize(1200, 800);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) return 1;
     if (!window.openProject(scratch.filePath(u"sand-over-clay-pipe-english.tv6d"_s), ProjectFormat::Current))
@@ -65,18 +94,45 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
-    // The soil layers in their table window, and the title dialog, inside the main window.
-    window.showTable(window.project().tables().soilLayers);
+    // What a user opens after a run, by the menus: the soil layers dialog (Data) and the results
+    // summary (Computation) inside the main window at its opening size.
+    window.resize(1200, 800);
+    test::findAction(test::openMenu(&window, u"Data"_s), u"Soil Layers"_s)->trigger();
+    QWidget* layers = test::findByAccessibleName<QWidget>(&window, u"Soill Layers"_s);
+    test::findAction(test::openMenu(&window, u"Computation"_s), u"Results Summary"_s)->trigger();
+    auto* summary = window.findChild<ResultsSummaryWindow*>();
+    if (!layers || !summary) return 1;
+    frameOf(layers)->move(0, 0);
+    frameOf(summary)->move(470, 230);
+    QTest::qWait(200);
+    bool ok = save(&window, out, u"main-window.png"_s);
+    ok &= save(frameOf(summary), out, u"results-summary.png"_s);
+    frameOf(summary)->close();
+    frameOf(layers)->close();
+
+    // The t-z print depths in the table window, as the t-z print option's button opens it, and
+    // the title dialog.
+    window.showTable(window.project().tables().tzPrintDepths);
     auto* table = window.findChild<TableWindow*>();
     test::findAction(test::openMenu(&window, u"Data"_s), u"Title"_s)->trigger();
     QWidget* title = test::findByAccessibleName<QWidget>(&window, u"Project Title"_s);
     if (!table || !title) return 1;
-    frameOf(table)->move(10, 10);
-    frameOf(title)->move(420, 430);
     QTest::qWait(200);
-    bool ok = save(&window, out, u"main-window.png"_s);
     ok &= save(frameOf(table), out, u"table-window.png"_s);
     ok &= save(frameOf(title), out, u"title-dialog.png"_s);
+
+    // The report in the program's own viewer (no editor set), found at a word.
+    window.settings().setWordProcessor({});
+    test::findAction(test::openMenu(&window, u"Computation"_s), u"Edit Output Text"_s)->trigger();
+    auto* viewer = window.findChild<ReportViewer*>();
+    if (!viewer) return 1;
+    frameOf(viewer)->move(0, 0);
+    test::findByAccessibleName<QPushButton>(viewer, u"Find..."_s)->click();
+    QTest::keyClicks(viewer->findField(), u"ULTIMATE"_s);
+    QTest::keyClick(viewer->findField(), Qt::Key_Return);
+    QTest::qWait(200);
+    ok &= save(frameOf(viewer), out, u"report-viewer.png"_s);
+    frameOf(viewer)->close();
 
     AboutBox about(&window);
     about.show();
@@ -92,6 +148,22 @@ int main(int argc, char* argv[]) {
     QTest::qWait(200);
     ok &= save(help, out, u"help-contents.png"_s);
     help->close();
+
+    // The check window: the question before a run with warnings alone, then everything an untouched
+    // new project lacks.
+    PicturingFindings findings(out);
+    ProjectData data = window.project().data();
+    data.totalLength = 59.5;  // not a whole number of 1 ft increments
+    window.project().setData(data);
+    GridTable* sand = window.project().tables().soilLayers.cell(ProjectTables::LayerDataColumn, 0).subTable();
+    sand->cell(ProjectTables::FrictionAngle, 0).setDouble(48);
+    findings.name = u"check-run-anyway.png"_s;
+    test::findAction(test::openMenu(&window, u"Computation"_s), u"Run Analysis"_s)->trigger();
+    window.project().setModified(false);
+    window.newProject();
+    findings.name = u"check-window.png"_s;
+    test::findAction(test::openMenu(&window, u"Computation"_s), u"Check Data"_s)->trigger();
+    ok &= findings.ok && findings.pictures == 2;
     window.project().setModified(false);
     return ok ? 0 : 1;
 }

@@ -90,4 +90,46 @@ TEST(PlotCommand, ExitCodes) {
     EXPECT_NE(run("plot --help").output.find("inches"), std::string::npos);
 }
 
+// Options that would give an empty picture or a picture elsewhere are refused before anything is
+// written; a graph named twice is drawn once.
+TEST(PlotCommand, RefusedOptionsWriteNothing) {
+    torve::test::ScratchDir dir;
+    const std::string project = analysed_example(dir);
+    const struct {
+        std::string args;
+        int exit_code;
+        const char* message;
+    } cases[] = {
+        {"--dpi nan --format svg --out " + dir.file("out"), 2,
+         "--dpi nan: expected a number of pixels per inch from 10 to 1200"},
+        {"--dpi inf --out " + dir.file("out"), 2, "--dpi"},
+        {"--dpi -nan --format pdf --out " + dir.file("out"), 2, "pixels per inch"},
+        // A folder name that is not UTF-8: the core would write under another name.
+        {"--out " + dir.file("pictures\xff"), 1, "cannot be represented in the system's file-name encoding"},
+    };
+    for (const auto& c : cases) {
+        const Command r = run("plot " + project + " --graph pltTotal " + c.args);
+        EXPECT_EQ(r.exit_code, c.exit_code) << c.args << "\n" << r.output;
+        EXPECT_NE(r.output.find(c.message), std::string::npos) << c.args << "\n" << r.output;
+    }
+    EXPECT_FALSE(fs::exists(dir.file("out")));
+    for (const auto& entry : fs::directory_iterator(dir.path()))
+        EXPECT_NE(entry.path().filename().string().substr(0, 8), "pictures");
+
+    // 1000 x 1000 in at 1200 pixels per inch: each side held at 2^20 pixels, 4 TiB of bitmap.
+    const Command huge =
+        run("plot " + project + " --graph pltTotal --size 1000x1000 --dpi 1200 --out " + dir.file("huge"));
+    EXPECT_EQ(huge.exit_code, 1) << huge.output;
+    EXPECT_NE(huge.output.find("pltTotal.png: too large (1048576 x 1048576 pixels) to be drawn in memory"),
+              std::string::npos)
+        << huge.output;
+    EXPECT_FALSE(fs::exists(dir.file("huge/pltTotal.png")));
+
+    const Command twice =
+        run("plot " + project + " --graph pltSkin --graph PLTSKIN --out " + dir.file("twice"));
+    ASSERT_EQ(twice.exit_code, 0) << twice.output;
+    EXPECT_NE(twice.output.find(dir.file("twice/pltSkin.png") + "\n"), std::string::npos) << twice.output;
+    EXPECT_EQ(twice.output.find("pltSkin.png"), twice.output.rfind("pltSkin.png")) << twice.output;
+}
+
 }  // namespace

@@ -36,22 +36,22 @@ TEST(ConvertCommand, ToSIAndBack) {
     ASSERT_EQ(si.exit_code, 0) << si.output;
     const std::string text = torve::test::read_file(dir.file("si.tv6d"));
     EXPECT_EQ(text.substr(text.find('\n', text.find("EX-001")) + 1, 6), "2 5 6\n");
-    EXPECT_NE(text.find("609.6 584.2 199947978.8 18.288 1.524"), std::string::npos);  // 24 in, 60 ft, 5 ft
+    // 24 in, 23 in, 29e6 psi x 6.89475729316836 kPa/psi, 60 ft and 5 ft
+    EXPECT_NE(text.find("609.6 584.2 199947961.5 18.288 1.524"), std::string::npos);
     EXPECT_EQ(torve::test::read_file(dir.file("si.cpt")).substr(0, 5), " 2 8\n");
     EXPECT_TRUE(fs::exists(dir.file("si.gwi")));
     const Command back = run({"convert", "--to", "ENGLISH", dir.file("si.tv6d"), dir.file("back.tv6d")});
     ASSERT_EQ(back.exit_code, 0) << back.output;
-    // Back within rounding: the modulus went through 10 significant digits in kPa.
-    EXPECT_NE(torve::test::read_file(dir.file("back.tv6d")).find("0 0 24 23 29000000.01 60 5\n"),
+    // Back as entered, though the modulus went through 10 significant digits in kPa.
+    EXPECT_NE(torve::test::read_file(dir.file("back.tv6d")).find("0 0 24 23 29000000 60 5\n"),
               std::string::npos);
-    // The CPT points file holds every digit, so the points come back from S.I. to within the factor
-    // of the conversion back, 3.280839895 ft per m (10 digits).
+    // The CPT points file holds every digit, so the points come back from S.I. exactly.
     std::istringstream original(torve::test::read_file(dir.file("sand-over-clay-pipe-english.cpt")));
     std::istringstream converted(torve::test::read_file(dir.file("back.cpt")));
     double a = 0, b = 0;
     int count = 0;
     while (original >> a && converted >> b) {
-        EXPECT_NEAR(b, a, 1e-10 * std::abs(a)) << "number " << count;
+        EXPECT_EQ(b, a) << "number " << count;
         ++count;
     }
     EXPECT_EQ(count, 2 + 2 * 8);
@@ -95,6 +95,9 @@ TEST(ResultsCommand, SummaryAndCsv) {
     EXPECT_EQ(total.substr(0, total.find("\r\n")), "curve,Total Capacity  (kips),Depth  (ft)");
     EXPECT_NE(total.find("API,322,60\r\n"), std::string::npos);
     EXPECT_TRUE(fs::exists(dir.file("csv/MotionInput.csv")));
+    // The load-settlement graph's settlement title holds a comma: quoted, it stays one column.
+    const std::string axial = torve::test::read_file(dir.file("csv/pltAxial.csv"));
+    EXPECT_EQ(axial.substr(0, axial.find("\r\n")), "curve,Axial Load  (kips),\"Settlement, in.\"");
 
     dir.write("sand-over-clay-pipe-english.tv6p", plot.substr(0, 60));
     const Command truncated = run({"results", project});
@@ -169,7 +172,98 @@ TEST(CheckCommand, ExitCodesAndFindings) {
               std::string::npos)
         << stops.output;
     EXPECT_EQ(run({"check"}).exit_code, 2);
-    EXPECT_EQ(run({"check", "/nonexistent/p.tv6d"}).exit_code, 2);
+    // A missing project is a check that fails, not a command line that cannot be understood.
+    const Command missing = run({"check", "/nonexistent/p.tv6d"});
+    EXPECT_EQ(missing.exit_code, 1);
+    EXPECT_NE(missing.output.find("/nonexistent/p.tv6d: no such project file"), std::string::npos);
+}
+
+// The check reads the files as the run reads them: a project of the previous version, which the
+// desktop program converts on opening, is no input data file to the run; a damaged CPT row is named
+// with its line, as the run names it.
+TEST(CheckCommand, ReadsWhatTheRunReads) {
+    torve::test::ScratchDir dir;
+    const std::string old = dir.file("p.tvd");
+    fs::copy_file(torve::test::source_path("tests/data/reproducers/previous-format.tvd"), old);
+    fs::copy_file(torve::test::source_path("tests/data/reproducers/previous-format.cpt"), dir.file("p.cpt"));
+    const std::string example = copy_example(dir, "sand-over-clay-pipe-english");
+    const Command check = run({"check", old});
+    const Command runs = run({"run", old});
+    EXPECT_EQ(runs.exit_code, 1) << runs.output;
+    EXPECT_EQ(check.exit_code, 1) << check.output;
+    EXPECT_NE(check.output.find("cannot run as it is (1 error, 0 warnings)"), std::string::npos)
+        << check.output;
+    EXPECT_NE(check.output.find("torve convert"), std::string::npos) << check.output;
+
+    dir.write("sand-over-clay-pipe-english.cpt",
+              " 1 3\n  1.0E+00  2.0E+04\n  2.0E+00  x\n  3.0E+00  4.0E+04\n");
+    const Command cpt = run({"check", example});
+    EXPECT_EQ(cpt.exit_code, 1) << cpt.output;
+    const Command cpt_run = run({"run", example});
+    const std::string located = "line 3";
+    EXPECT_NE(cpt_run.output.find(located), std::string::npos) << cpt_run.output;
+    EXPECT_NE(cpt.output.find(located), std::string::npos) << cpt.output;
+}
+
+// The pile length is not a whole number of increments (40 m in increments of 0.3048 m, as a switch
+// from English units leaves them): the check says where the tables will end.
+TEST(CheckCommand, WarnsOfAPileLengthBetweenIncrements) {
+    torve::test::ScratchDir dir;
+    const std::string example = copy_example(dir, "sand-over-clay-pipe-english");
+    std::string text = torve::test::read_file(example);
+    text.replace(text.find("0 0 24 23 29000000 60 5\n"), 24, "0 0 24 23 29000000 40 5\n");
+    const std::size_t increment = text.find("0 1 1 0 4 0");
+    ASSERT_NE(increment, std::string::npos);
+    text.replace(increment, 11, "0 0.3048 1 0 4 0");
+    dir.write("sand-over-clay-pipe-english.tv6d", text);
+    const Command c = run({"check", example});
+    EXPECT_EQ(c.exit_code, 0) << c.output;
+    EXPECT_NE(c.output.find("can run as it is (0 errors, 1 warning)"), std::string::npos) << c.output;
+    EXPECT_NE(c.output.find("warning  at 39.93 ft: the pile length 40 is not a whole number of computation "
+                            "increments of 0.3048; every table and the summary end at the penetration 39.93"),
+              std::string::npos)
+        << c.output;
+}
+
+// The project, its CPT points and its driveability export are replaced together: a file-size limit
+// that the project and the export pass but the 1000 CPT points do not leaves all three old files.
+TEST(ConvertCommand, TheThreeFilesOfASaveSucceedOrFailTogether) {
+    torve::test::ScratchDir dir;
+    const std::string in = copy_example(dir, "sand-over-clay-pipe-english");
+    std::string cpt = " 1 1000\n";
+    for (int i = 0; i < 1000; ++i)
+        cpt += "  " + std::to_string(0.09 * i) + "  " + std::to_string(20000 + 37.1 * i) + "\n";
+    dir.write("sand-over-clay-pipe-english.cpt", cpt);
+    const std::string out = dir.write("q.tv6d", "OLD PROJECT\n");
+    dir.write("q.cpt", " 1 1\n  1.00E+00  9.99E+04\n");
+    dir.write("q.gwi", "old gwi\n");
+    const Command c = run({"convert", "--to", "si", in, out}, {.file_size = 8000});
+    EXPECT_EQ(c.exit_code, 1) << c.output;
+    EXPECT_NE(c.output.find("q.cpt"), std::string::npos) << c.output;
+    EXPECT_EQ(torve::test::read_file(out), "OLD PROJECT\n");
+    EXPECT_EQ(torve::test::read_file(dir.file("q.cpt")), " 1 1\n  1.00E+00  9.99E+04\n");
+    EXPECT_EQ(torve::test::read_file(dir.file("q.gwi")), "old gwi\n");
+    for (const auto& entry : fs::directory_iterator(dir.path()))  // no temporary file left behind
+        EXPECT_EQ(entry.path().filename().string().find("q."), entry.path().filename().string().rfind("q."))
+            << entry.path();
+    EXPECT_EQ(run({"convert", "--to", "si", in, out}).exit_code, 0);
+    EXPECT_NE(torve::test::read_file(dir.file("q.cpt")).substr(0, 8), " 1 1\n  1");
+}
+
+// The plot data file stays with the project it came from: convert says so, and the converted project
+// has no results until it is run.
+TEST(ConvertCommand, ThePlotDataFileIsNotCarried) {
+    torve::test::ScratchDir dir;
+    const std::string in = copy_example(dir, "sand-over-clay-pipe-english");
+    ASSERT_EQ(run({"run", in}).exit_code, 0);
+    const Command c = run({"convert", "--to", "si", in, dir.file("si.tv6d")});
+    ASSERT_EQ(c.exit_code, 0) << c.output;
+    EXPECT_NE(c.output.find("plot data file:         not carried to the new project; run its analysis"),
+              std::string::npos)
+        << c.output;
+    const Command r = run({"results", dir.file("si.tv6d")});
+    EXPECT_EQ(r.exit_code, 1);
+    EXPECT_NE(r.output.find("run the analysis first"), std::string::npos) << r.output;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "tests/support/child_process.h"
 #include "tests/support/project_text.h"
@@ -76,10 +77,89 @@ TEST(RunCommand, AFileThatWouldBeItsOwnOutputIsRefused) {
         const Command r = run({"run", path});
         EXPECT_EQ(r.exit_code, 1) << r.output;
         EXPECT_NE(r.output.find("is also the input data file"), std::string::npos) << r.output;
+        EXPECT_EQ(r.output.find("report (incomplete)"), std::string::npos) << r.output;  // none was made
         EXPECT_EQ(torve::test::read_file(path), "keep me\n");
     }
     EXPECT_FALSE(std::filesystem::exists(dir.file("x.tv6p")));
     EXPECT_FALSE(std::filesystem::exists(dir.file("y.tv6o")));
+}
+
+// Two names of one project would make two runs write one report side by side, leaving a mix of
+// both: the second name is analysed once, with the first.
+TEST(RunCommand, OneProjectNamedTwiceIsAnalysedOnce) {
+    torve::test::ScratchDir dir;
+    const std::string a = copy_example(dir, "sand-over-clay-pipe-english");
+    const std::string dotted = (dir.path() / "." / "sand-over-clay-pipe-english.tv6d").string();
+    std::filesystem::create_directory(dir.file("sub"));
+    const std::string up = (dir.path() / "sub" / ".." / "sand-over-clay-pipe-english.tv6d").string();
+    const Command r = run({"run", "-j", "3", a, dotted, up});
+    EXPECT_EQ(r.exit_code, 0) << r.output;
+    EXPECT_NE(r.output.find(dotted + "\n  the same project as " + a +
+                            " (the same report and plot file): "
+                            "analysed once, above\n"),
+              std::string::npos)
+        << r.output;
+    EXPECT_NE(r.output.find(up + "\n  the same project as " + a), std::string::npos) << r.output;
+    std::size_t completed = 0;
+    for (std::size_t at = r.output.find("completed"); at != std::string::npos;
+         at = r.output.find("completed", at + 1))
+        ++completed;
+    EXPECT_EQ(completed, 1u);
+    const std::string report = torve::test::read_file(dir.file("sand-over-clay-pipe-english.tv6o"));
+    EXPECT_EQ(report.find("TORVE for Windows"), report.rfind("TORVE for Windows"));  // one banner
+
+    // Two copies of a project are two projects: each runs.
+    const std::string b = dir.file("copy.tv6d");
+    std::filesystem::copy_file(a, b);
+    EXPECT_EQ(run({"run", a, b}).output.find("the same project"), std::string::npos);
+}
+
+// Under tension the tip value is the pile's self weight, and the summary heads it so.
+TEST(RunCommand, TheSummaryHeadsTheSelfWeightUnderTension) {
+    torve::test::ScratchDir dir;
+    const auto src = std::filesystem::path(torve::test::source_path("tests/reference/cases"));
+    for (const char* ext : {".tv6d", ".cpt"})
+        std::filesystem::copy_file(src / (std::string("tension-reduction-english") + ext),
+                                   dir.path() / (std::string("p") + ext));
+    const Command r = run({"run", dir.file("p.tv6d")});
+    EXPECT_NE(r.output.find("method            skin friction   self weight      ultimate"), std::string::npos)
+        << r.output;
+    const Command c = run({"run", copy_example(dir, "sand-over-clay-pipe-english")});
+    EXPECT_NE(c.output.find("method            skin friction   end bearing      ultimate"), std::string::npos)
+        << c.output;
+}
+
+// A short relative name in a folder whose absolute path is longer than the system can name
+// (22 levels of 200 characters): the project is run from where it is.
+TEST(RunCommand, AProjectInAFolderDeeperThanThePathLimit) {
+    namespace fs = std::filesystem;
+    torve::test::ScratchDir dir;
+    const std::string project =
+        torve::test::read_file(torve::test::source_path("examples/sand-over-clay-pipe-english.tv6d"));
+    const std::string cpt =
+        torve::test::read_file(torve::test::source_path("examples/sand-over-clay-pipe-english.cpt"));
+    const fs::path back = fs::current_path();
+    fs::current_path(dir.path());
+    const std::string segment(200, 'd');
+    constexpr int kLevels = 22;
+    for (int i = 0; i < kLevels; ++i) {
+        fs::create_directory(segment);
+        fs::current_path(segment);
+    }
+    std::ofstream("p.tv6d", std::ios::binary) << project;
+    std::ofstream("p.cpt", std::ios::binary) << cpt;
+    const Command r = run({"run", "p.tv6d"});
+    const bool made = fs::exists("p.tv6o") && fs::exists("p.tv6p");
+    for (const char* name : {"p.tv6d", "p.cpt", "p.tv6o", "p.tv6p"}) fs::remove(name);
+    for (int i = 0; i < kLevels; ++i) {  // one level at a time: the whole path is too long to name
+        fs::current_path("..");
+        fs::remove(segment);
+    }
+    fs::current_path(back);
+    EXPECT_EQ(r.exit_code, 0) << r.output;
+    EXPECT_NE(r.output.find("report:    p.tv6o"), std::string::npos) << r.output;
+    EXPECT_EQ(r.output.find("incomplete"), std::string::npos) << r.output;
+    EXPECT_TRUE(made);
 }
 
 }  // namespace

@@ -31,9 +31,10 @@ for z in (10, 20, 40):
 
 # Open pipe, ID 22 in (no end section): annulus (pi/4)(24^2 - 22^2)/144 ft2 carries q = 1.2 z; the
 # plug inside carries the sand friction over its height on the inside perimeter pi 22/12 ft:
-# open(z) = 1.2 z Aa + pi (22/12) c z^2 / 2. Plug governs while open < A 1.2 z (z < 49 ft).
+# open(z) = 1.2 z Aa + pi (22/12) c z^2 / 2. Plug governs while open <= A 1.2 z: to 49 ft (184.2678
+# against 184.7256 kips), the full section from 50 ft (191.2512 against 188.4956 kips).
 Aa = math.pi / 4 * (24**2 - 22**2) / 144
-for z in (10, 20, 40, 60):
+for z in (10, 20, 40, 49, 50, 60):
     op = 1.2 * z * Aa + math.pi * 22 / 12 * c * z * z / 2
     full = A * 1.2 * z
     print(f"open z={z}: open {op:.4f} full {full:.4f} -> {'plug' if op <= full else 'full'}")

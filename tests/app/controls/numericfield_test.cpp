@@ -50,6 +50,35 @@ TEST(NumericEditModel, FailuresShowTheirMessagesAndSetTheBound) {
     EXPECT_EQ(f.exitCheck().message, QStringLiteral("Entry could not be evaluated:\rentry cannot be blank"));
 }
 
+// The evaluator's extended precision holds 1e400; the project's doubles do not, and a file with
+// INF in it cannot be opened again. Such a value is refused and the field shows what it held.
+TEST(NumericEditModel, ValuesBeyondADoubleAreRefusedAndTheOldValueStays) {
+    const struct {
+        const char* typed;
+        const char* message;
+        const char* shown;
+    } cases[] = {
+        {"1e400", "Entry could not be evaluated:\roverflow", "12.5"},
+        {"1e308*10", "Entry could not be evaluated:\roverflow", "12.5"},
+        {"-1e400", "Entry could not be evaluated:\roverflow", "12.5"},
+        {"0/0", "Entry could not be evaluated:\rdivision by zero", "0/0"},  // left to be corrected
+    };
+    for (const auto& c : cases) {
+        NumericEditModel f(QLocale::c());
+        f.setText(QStringLiteral("12.5"));
+        ASSERT_TRUE(f.exitCheck().valid);
+        f.setText(QString::fromLatin1(c.typed));
+        const auto r = f.exitCheck();
+        EXPECT_FALSE(r.valid) << c.typed;
+        EXPECT_FALSE(f.isEntryValid()) << c.typed;
+        EXPECT_EQ(r.message, QString::fromLatin1(c.message)) << c.typed;
+        EXPECT_EQ(f.text(), QString::fromLatin1(c.shown)) << c.typed;
+    }
+    NumericEditModel largest(QLocale::c());  // the largest double itself is a value
+    largest.setText(QStringLiteral("1.7e308"));
+    EXPECT_TRUE(largest.exitCheck().valid);
+}
+
 TEST(NumericEditModel, WholeNumberRule) {
     NumericEditModel f(QLocale::c());
     f.setIntegerOnly(true);

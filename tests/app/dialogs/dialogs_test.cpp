@@ -32,6 +32,7 @@ class DialogsTest : public QObject {
     void aBadEntryKeepsTheDialogInFront();
     void aDialogNeverShownStoresNothing();
     void closeClosesTheFrameInTheMainWindow();
+    void escapeClosesAsCloseDoes();
 
   private:
     RecordedMessages messages_;
@@ -165,6 +166,21 @@ void DialogsTest::closeClosesTheFrameInTheMainWindow() {
     click(dialog, u"Close"_s);
     QTRY_VERIFY(area.subWindowList().isEmpty());
     QCOMPARE(host.project().data().printEvery, 4);
+}
+
+void DialogsTest::escapeClosesAsCloseDoes() {
+    RecordingHost host;
+    QMdiArea area;
+    QWidget* dialog = createDialog(DialogId::ControlOptions, host);
+    area.addSubWindow(dialog)->show();
+    area.show();
+    QVERIFY(QTest::qWaitForWindowActive(&area));
+    NumberField& field = need<NumberField>(dialog, u"Print only every "_s);
+    field.setFocus();
+    field.setText(u"6"_s);
+    QTest::keyClick(&field, Qt::Key_Escape);
+    QTRY_VERIFY(area.subWindowList().isEmpty());
+    QCOMPARE(host.project().data().printEvery, 6);
 }
 
 QTEST_MAIN(DialogsTest)

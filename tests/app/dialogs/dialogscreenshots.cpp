@@ -1,25 +1,31 @@
 // Pictures of every input dialog over the English example, in English and in S.I. units, for the
-// eye: dialog_screenshots OUTPUT_FOLDER (scripts/screenshots runs it under a virtual display).
+// eye: dialog_screenshots OUTPUT_FOLDER (scripts/screenshots runs it under a virtual display). Each
+// dialog opens as the menus open it, inside the main window at its opening size of 1200 x 800, so
+// the pictures show what fits there and what scrolls.
 #include <QApplication>
-#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
+#include <functional>
 
 #include "app/dialogs/csvcolumnsdialog.h"
 #include "app/dialogs/dialogfactory.h"
 #include "app/dialogs/soildatadialog.h"
 #include "app/dialogs/soillayersdialog.h"
 #include "app/dialogs/soundingimportdialog.h"
-#include "app/graph/graph.h"
+#include "app/main/mainwindow.h"
 #include "app/project/cptprofile.h"
-#include "app/views/graphwindow.h"
-#include "tests/app/support/recordinghost.h"
+#include "app/project/project.h"
+#include "tests/app/support/widgetfinder.h"
 
 using namespace torve;
 using namespace torve::app;
@@ -29,31 +35,38 @@ namespace {
 
 void save(QWidget* window, const QString& path) {
     window->show();
-    window->adjustSize();
     for (int i = 0; i < 5; ++i) QApplication::processEvents();
     if (!window->grab().save(path)) qFatal("cannot write %s", qPrintable(path));
 }
 
-// The import of the AGS4 example through the CPT data dialog: the summary of its first test, and
-// the qc graph of the points it gives.
-void importAgsExample(QWidget* cptDialog, test::RecordingHost& host, const QDir& out) {
-    cptDialog->findChild<QLineEdit*>()->setText(
-        QStringLiteral(TORVE_SOURCE_DIR "/examples/cpt/two-soundings.ags"));
-    QTimer::singleShot(0, [&out] {
-        auto* chooser = qobject_cast<SoundingImportDialog*>(QApplication::activeModalWidget());
-        if (!chooser) qFatal("no import dialog shown");
-        save(chooser, out.filePath(u"dialog-cpt-import-summary.png"_s));
-        chooser->accept();
+// Names a cone data file in the CPT data dialog and asks for the qc graph; `answer` meets the modal
+// dialog that opens.
+void importThrough(QWidget* cptDialog, const QString& file, std::function<void(QDialog*)> answer) {
+    auto* name = test::findByAccessibleName<QLineEdit>(cptDialog, u"Name of file for input cone data"_s);
+    if (!name) qFatal("no file name field");
+    name->setText(file);
+    QTimer::singleShot(0, [answer] {
+        auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!modal) qFatal("no dialog shown");
+        answer(modal);
     });
     for (QPushButton* b : cptDialog->findChildren<QPushButton*>())
         if (b->text() == u" Graphics Button - Qc versus depth"_s) b->click();
-    if (host.graphs.isEmpty()) qFatal("no graph after the import");
-    GraphWindow window(*host.graphs.last(), host);
-    window.resize(700, 620);
-    window.show();
-    for (int i = 0; i < 5; ++i) QApplication::processEvents();
-    const QString path = out.filePath(u"graph-cpt-after-ags-import.png"_s);
-    if (!window.grab().save(path)) qFatal("cannot write %s", qPrintable(path));
+}
+
+// The import of the AGS4 example: the summary of its first test, and the qc graph of its points.
+void importAgsExample(QWidget* cptDialog, QMdiArea* area, const QDir& out) {
+    importThrough(cptDialog, QStringLiteral(TORVE_SOURCE_DIR "/examples/cpt/two-soundings.ags"),
+                  [&out](QDialog* d) {
+                      if (!qobject_cast<SoundingImportDialog*>(d)) qFatal("no import dialog shown");
+                      save(d, out.filePath(u"dialog-cpt-import-summary.png"_s));
+                      d->accept();
+                  });
+    QMdiSubWindow* graph = area->activeSubWindow();
+    if (!graph || graph->widget() == cptDialog) qFatal("no graph after the import");
+    graph->resize(700, 620);
+    save(graph, out.filePath(u"graph-cpt-after-ags-import.png"_s));
+    graph->close();
 }
 
 // A CSV file whose headings name nothing: the columns dialog as it opens.
@@ -63,15 +76,11 @@ void nameCsvColumns(QWidget* cptDialog, const QDir& out) {
     if (!f.open(QIODevice::WriteOnly)) qFatal("cannot write %s", qPrintable(csv));
     f.write("Level;Cone;Sleeve;Remark\n1,5;2;20;a\n");
     f.close();
-    cptDialog->findChild<QLineEdit*>()->setText(csv);
-    QTimer::singleShot(0, [&out] {
-        QWidget* columns = QApplication::activeModalWidget();
-        if (!qobject_cast<CsvColumnsDialog*>(columns)) qFatal("no columns dialog shown");
-        save(columns, out.filePath(u"dialog-csv-columns.png"_s));
-        qobject_cast<QDialog*>(columns)->reject();
+    importThrough(cptDialog, csv, [&out](QDialog* d) {
+        if (!qobject_cast<CsvColumnsDialog*>(d)) qFatal("no columns dialog shown");
+        save(d, out.filePath(u"dialog-csv-columns.png"_s));
+        d->reject();
     });
-    for (QPushButton* b : cptDialog->findChildren<QPushButton*>())
-        if (b->text() == u" Graphics Button - Qc versus depth"_s) b->click();
     QFile::remove(csv);
 }
 
@@ -80,7 +89,8 @@ void nameCsvColumns(QWidget* cptDialog, const QDir& out) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     if (argc != 2) qFatal("usage: dialog_screenshots OUTPUT_FOLDER");
-    const QDir out(QString::fromLocal8Bit(argv[1]));
+    // Opening the project makes its folder the current one: the output folder is fixed first.
+    const QDir out(QDir(QString::fromLocal8Bit(argv[1])).absolutePath());
     const std::pair<DialogId, QString> dialogs[] = {{DialogId::ComputationMethods, u"computation-methods"_s},
                                                     {DialogId::ControlOptions, u"control-options"_s},
                                                     {DialogId::TzPrintOption, u"tz-print-option"_s},
@@ -90,32 +100,40 @@ int main(int argc, char** argv) {
                                                     {DialogId::NoncircularPile, u"noncircular-pile"_s},
                                                     {DialogId::SoilLayers, u"soil-layers"_s},
                                                     {DialogId::CptData, u"cpt-data"_s}};
+    QTemporaryDir scratch;
+    test::RecordedMessages messages;
+    MainWindow window(std::make_unique<AppSettings>(scratch.filePath(u"settings.ini"_s)));
+    window.resize(1200, 800);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) qFatal("no window");
+    if (!window.openProject(QStringLiteral(TORVE_SOURCE_DIR "/examples/sand-over-clay-pipe-english.tv6d"),
+                            ProjectFormat::Current))
+        qFatal("the example cannot be read");
+    auto* area = window.findChild<QMdiArea*>();
     for (UnitSystem units : {UnitSystem::English, UnitSystem::SI}) {
         const QString suffix = units == UnitSystem::English ? u"-english.png"_s : u"-si.png"_s;
-        test::RecordingHost host;
-        host.project().readProject(
-            QStringLiteral(TORVE_SOURCE_DIR "/examples/sand-over-clay-pipe-english.tv6d"),
-            ProjectFormat::Current);
-        host.project().setUnits(units);
+        window.project().setUnits(units);
         for (const auto& [id, name] : dialogs) {
-            std::unique_ptr<QWidget> dialog(createDialog(id, host));
-            dialog->setAttribute(Qt::WA_DeleteOnClose, false);
-            save(dialog.get(), out.filePath(u"dialog-"_s + name + suffix));
+            window.showDialog(id);
+            QMdiSubWindow* frame = area->activeSubWindow();
+            if (!frame) qFatal("no dialog %d", static_cast<int>(id));
+            QWidget* dialog = frame->widget();
+            save(frame, out.filePath(u"dialog-"_s + name + suffix));
             if (id == DialogId::CptData && units == UnitSystem::SI) {
-                importAgsExample(dialog.get(), host, out);
-                nameCsvColumns(dialog.get(), out);
+                importAgsExample(dialog, area, out);
+                nameCsvColumns(dialog, out);
             }
             if (auto* tabs = dialog->findChild<QTabWidget*>()) {
                 tabs->setCurrentIndex(1);
-                save(dialog.get(), out.filePath(u"dialog-"_s + name + u"-2"_s + suffix));
+                save(frame, out.filePath(u"dialog-"_s + name + u"-2"_s + suffix));
             }
             if (id == DialogId::CriticalDepth) {
                 for (QRadioButton* b : dialog->findChildren<QRadioButton*>())
                     if (b->text() == u"User-Specified Critical Depth"_s) b->click();
-                save(dialog.get(), out.filePath(u"dialog-"_s + name + u"-2"_s + suffix));
+                save(frame, out.filePath(u"dialog-"_s + name + u"-2"_s + suffix));
             }
             if (id == DialogId::SoilLayers) {
-                auto* layers = qobject_cast<SoilLayersDialog*>(dialog.get());
+                auto* layers = qobject_cast<SoilLayersDialog*>(dialog);
                 for (int layer : {1, 2}) {
                     for (QPushButton* b : layers->findChildren<QPushButton*>())
                         if (b->text() == u"Edit Layer %1"_s.arg(layer)) b->click();
@@ -125,8 +143,10 @@ int main(int argc, char** argv) {
                     data->accept();
                 }
             }
-            dialog->hide();
+            frame->close();
         }
     }
+    // Nothing of the example is saved.
+    window.project().setModified(false);
     return 0;
 }

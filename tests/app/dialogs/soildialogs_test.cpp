@@ -1,7 +1,10 @@
 // The soil layers and soil data dialogs: the layer limits, insertion and deletion, a change of soil
 // type, blow counts against friction angles, and rows that follow the layer table.
+#include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -34,6 +37,15 @@ GridTable& layerData(Project& project, int layer) {
     return *project.tables().soilLayers.cell(Tables::LayerDataColumn, layer).subTable();
 }
 
+// Every name in the accessibility tree under `node`: the name it reports and the name its widget was
+// given (a combo box on X11 reports its current text, its name coming by relation).
+void accessibleNames(QAccessibleInterface* node, QStringList& names, int depth = 0) {
+    if (!node || depth > 40) return;
+    names << node->text(QAccessible::Name);
+    if (auto* w = qobject_cast<QWidget*>(node->object())) names << w->accessibleName();
+    for (int i = 0; i < node->childCount(); ++i) accessibleNames(node->child(i), names, depth + 1);
+}
+
 SoilLayersDialog* layersDialog(const std::unique_ptr<QWidget>& dialog) {
     return qobject_cast<SoilLayersDialog*>(dialog.get());
 }
@@ -50,9 +62,13 @@ class SoilDialogsTest : public QObject {
     void deletionAsksWhenConfirmed();
     void sandToClayKeepsWeightsAndUserValues();
     void blowCountsStoreFrictionAnglesAsZero();
+    void frictionAnglesStoreBlowCountsAsZero();
     void remoldedStrengthForSteelPipesOnly_data();
     void remoldedStrengthForSteelPipesOnly();
+    void plasticityAndYieldStressForEveryMethodOfTheClayRule_data();
+    void plasticityAndYieldStressForEveryMethodOfTheClayRule();
     void rowsFollowTheLayerTable();
+    void everyRowReachableByTabAndScreenReader();
 
   private:
     RecordedMessages messages_;
@@ -173,6 +189,35 @@ void SoilDialogsTest::blowCountsStoreFrictionAnglesAsZero() {
     QCOMPARE(sand.cell(Tables::BlowCount, 1).toInt(), 15);
 }
 
+// The other way round: entered friction angles make the blow counts 0. Blow counts left in place
+// would select the blow-count option at the next opening, whose close then zeroes the angles.
+void SoilDialogsTest::frictionAnglesStoreBlowCountsAsZero() {
+    RecordingHost host;
+    setLayers(host.project(), {10});
+    GridTable& sand = layerData(host.project(), 0);
+    sand.cell(Tables::BlowCount, 0).setInt(15);
+    sand.cell(Tables::BlowCount, 1).setInt(12);
+    for (int pass = 0; pass < 2; ++pass) {
+        auto dialog = openDialog(host, DialogId::SoilLayers);
+        click(dialog.get(), u"Edit Layer 1"_s);
+        SoilDataDialog* data = layersDialog(dialog)->soilDataDialog();
+        QVERIFY(data && data->isVisible());
+        if (pass == 0) {
+            QVERIFY(need<QRadioButton>(data, u"Enter Blow Counts from SPT"_s).isChecked());
+            need<QRadioButton>(data, u"Enter Friction Angle (Preferred)"_s).click();
+            QVERIFY(enter(data, u"2. Friction Angle, top (Degrees)"_s, u"30"_s));
+            QVERIFY(enter(data, u"2. Friction Angle, bottom (Degrees)"_s, u"32"_s));
+        } else {  // opened again and closed as it is
+            QVERIFY(need<QRadioButton>(data, u"Enter Friction Angle (Preferred)"_s).isChecked());
+        }
+        data->accept();
+        QCOMPARE(sand.cell(Tables::BlowCount, 0).toInt(), 0);
+        QCOMPARE(sand.cell(Tables::BlowCount, 1).toInt(), 0);
+        QCOMPARE(sand.cell(Tables::FrictionAngle, 0).toDouble(), 30.0);
+        QCOMPARE(sand.cell(Tables::FrictionAngle, 1).toDouble(), 32.0);
+    }
+}
+
 void SoilDialogsTest::remoldedStrengthForSteelPipesOnly_data() {
     QTest::addColumn<int>("pileType");
     QTest::addColumn<bool>("enabled");
@@ -195,6 +240,43 @@ void SoilDialogsTest::remoldedStrengthForSteelPipesOnly() {
     QVERIFY(!need(&data, u"6a. Plasticity Index, PI(%), top"_s).isEnabled());  // ICP/MTD not selected
 }
 
+void SoilDialogsTest::plasticityAndYieldStressForEveryMethodOfTheClayRule_data() {
+    QTest::addColumn<int>("method");
+    QTest::addColumn<bool>("enabled");
+    QTest::newRow("API RP 2A") << 4 << false;
+    QTest::newRow("NGI") << 6 << false;  // NGI has a clay rule of its own
+    QTest::newRow("ICP/MTD") << 7 << true;
+    QTest::newRow("Fugro") << 8 << true;
+    QTest::newRow("UWA") << 9 << true;
+}
+
+// The three methods share one clay rule whose friction needs PI and YSR: a field left disabled
+// for two of them would leave their clay friction at zero.
+void SoilDialogsTest::plasticityAndYieldStressForEveryMethodOfTheClayRule() {
+    QFETCH(int, method);
+    QFETCH(bool, enabled);
+    RecordingHost host;
+    ProjectData d = host.project().data();
+    d.offshoreEdition = true;
+    d.selectedMethods.fill(false);
+    d.setSelected(static_cast<Method>(method), true);
+    host.project().setData(d);
+    setLayers(host.project(), {10});
+    host.project().tables().soilLayers.cell(Tables::SoilTypeColumn, 0).setInt(2);
+    SoilDataDialog data(host.project(), 0);
+    data.show();
+    for (const QString& name :
+         {u"6a. Plasticity Index, PI(%), top"_s, u"6b. Yield STress Ratio, YSR, bottom"_s})
+        QCOMPARE(need(&data, name).isEnabled(), enabled);
+    int groupLabels = 0;
+    for (const QLabel* label : data.findChildren<QLabel*>()) {
+        if (label->text() != u"6. Data for ICP/MTD Computation Method"_s) continue;
+        ++groupLabels;
+        QCOMPARE(label->isEnabled(), enabled);
+    }
+    QCOMPARE(groupLabels, 1);
+}
+
 void SoilDialogsTest::rowsFollowTheLayerTable() {
     RecordingHost host;
     setLayers(host.project(), {10, 20});
@@ -208,6 +290,30 @@ void SoilDialogsTest::rowsFollowTheLayerTable() {
     host.project().setUnits(UnitSystem::SI);
     // 25 ft x 0.3048 m/ft, within the rounding of the tables' foot
     QVERIFY(qAbs(need<NumberField>(dialog.get(), u"Layer 2, Depth at Bottom (m)"_s).value() - 7.62) < 1e-9);
+}
+
+void SoilDialogsTest::everyRowReachableByTabAndScreenReader() {
+    RecordingHost host;
+    setLayers(host.project(), {10, 20, 30});
+    auto dialog = openDialog(host, DialogId::SoilLayers);
+    QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+    // A screen reader finds each row's controls by their names.
+    QStringList names;
+    accessibleNames(QAccessible::queryAccessibleInterface(dialog.get()), names);
+    for (const QString& name : {u"Edit Layer 2"_s, u"Layer 2, Soil Type"_s, depthField(2), u"Edit Layer 3"_s,
+                                u"Layer 3, Max. End Bearing (lbs/ft^2)"_s})
+        QVERIFY2(names.contains(name), qPrintable(name));
+    // Tab runs along a row, left to right, and on into the next: seven controls per row.
+    need(dialog.get(), u"Edit Layer 1"_s).setFocus();
+    QStringList visited;
+    for (int i = 0; i < 8; ++i) {
+        visited << QApplication::focusWidget()->accessibleName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(visited.mid(0, 3), (QStringList{u"Edit Layer 1"_s, u"Layer 1, Soil Type"_s, depthField(1)}));
+    QCOMPARE(visited[7], u"Edit Layer 2"_s);
+    // The row in focus is the one Insert and Delete act on.
+    QCOMPARE(layersDialog(dialog)->selectedLayer(), 1);
 }
 
 QTEST_MAIN(SoilDialogsTest)

@@ -12,6 +12,7 @@
 #include "app/graph/plotfile.h"
 #include "app/graph/wordreader.h"
 #include "app/project/project.h"
+#include "app/project/resultssummary.h"
 #include "tests/support/scratch_dir.h"
 
 namespace {
@@ -222,6 +223,79 @@ TEST(Results, EveryNumberLandsInItsGraph) {
     EXPECT_EQ(skin.line(1, Graph::LayerMarks).name, QStringLiteral(" CLAY "));
     EXPECT_EQ(skin.line(1, Graph::LayerMarks).points[0].y(), 30);
     EXPECT_EQ(axial.lineCount(Graph::LayerMarks), 0);  // not a depth graph
+}
+
+TEST(Results, LoadDistributionCurvesNamedByTheirHeadLoad) {
+    // The file's load levels carry 10, 20, ... 90 kips at the head (the load-settlement curve's
+    // points after the origin); the curves of the load distribution are named by them, and their
+    // axis is the axial load in the pile.
+    Analysed t;
+    ASSERT_TRUE(t.read(dataFile("two-methods-english.tv6p")));
+    Graph& load = t.project.graph(ResultGraph::LoadDistribution);
+    EXPECT_EQ(load.displayName(0), QStringLiteral("10 kips"));
+    EXPECT_EQ(load.displayName(8), QStringLiteral("90 kips"));
+    EXPECT_EQ(load.xCaption.trimmed(), QStringLiteral("Axial Load"));
+    // A name the user gave survives the next run; the others follow the new loads.
+    load.line(0).name = QStringLiteral("Service load");
+    ASSERT_TRUE(t.read(dataFile("two-methods-english.tv6p")));
+    EXPECT_EQ(load.displayName(0), QStringLiteral("Service load"));
+    EXPECT_EQ(load.displayName(1), QStringLiteral("20 kips"));
+}
+
+TEST(ResultsSummary, TipValuesHeadAndWarningsOfARun) {
+    // FHWA and API at the deepest row (depth 3): skin 10 + 2 and 110 + 2, tip 22 and 122, total 32
+    // and 132; the head at the largest level 90 kips and 0.9 in, from API's load-settlement curve.
+    Analysed t;
+    ASSERT_TRUE(t.read(dataFile("two-methods-english.tv6p")));
+    const QStringList report = {QStringLiteral("  RESULTS"),
+                                QStringLiteral("   WARNING - THE MOVEMENT DID NOT CONVERGE IN 50 ITERATIONS"),
+                                QStringLiteral("WARNING - THE MOVEMENT DID NOT CONVERGE IN 50   ITERATIONS")};
+    const ResultsSummary s = summarizeResults(t.project.results(), false, report);
+    ASSERT_EQ(s.methods.size(), 2u);
+    EXPECT_EQ(s.methods[0].name, QStringLiteral("FHWA"));
+    EXPECT_EQ(s.methods[1].name, QStringLiteral("API"));
+    EXPECT_EQ(s.methods[1].tipDepth, 3);
+    EXPECT_EQ(s.methods[0].skinFriction, 12);
+    EXPECT_EQ(s.methods[1].skinFriction, 112);
+    EXPECT_EQ(s.methods[1].endBearing, 122);
+    EXPECT_EQ(s.methods[1].totalCapacity, 132);
+    ASSERT_TRUE(s.head.has_value());
+    EXPECT_EQ(s.head->method, QStringLiteral("API"));
+    EXPECT_DOUBLE_EQ(s.head->load, 90);
+    EXPECT_DOUBLE_EQ(s.head->movement, 0.9);
+    // The same warning twice (blanks aside) is listed once.
+    EXPECT_EQ(s.warnings,
+              QStringList{QStringLiteral("WARNING - THE MOVEMENT DID NOT CONVERGE IN 50 ITERATIONS")});
+
+    const QStringList lines = s.tabSeparated().split(QStringLiteral("\r\n"));
+    EXPECT_EQ(lines[0], QStringLiteral("Method\tTip Depth (ft)\tSkin Friction (kips)\tEnd Bearing (kips)\t"
+                                       "Total Capacity (kips)"));
+    EXPECT_EQ(lines[2], QStringLiteral("API\t3.00\t112.0\t122.0\t132.0"));
+    EXPECT_EQ(lines[5], QStringLiteral("API\t90.0\t0.9000"));
+    EXPECT_EQ(lines[7], QStringLiteral("Warnings"));
+    // Under tension the tip column is the pile's self weight, and the head moves up.
+    const ResultsSummary uplift = summarizeResults(t.project.results(), true, {});
+    EXPECT_EQ(uplift.methodColumns()[3], QStringLiteral("Self Weight (kips)"));
+    EXPECT_EQ(uplift.headMovementCaption(), QStringLiteral("Head Uplift (in)"));
+    EXPECT_TRUE(uplift.csv().endsWith(QStringLiteral("Warnings\r\nNone\r\n")));
+}
+
+TEST(ResultsSummary, CsvAndTabTextKeepEveryCellWhole) {
+    // A name with a comma, a quote and a tab, and a warning with a line break: the CSV quotes them
+    // (quotes doubled), the tab-separated text puts blanks for the tab and the break.
+    ResultsSummary s;
+    s.methods.push_back({QStringLiteral("My \"best\", method\t1"), 10, 1, 2, 3});
+    s.warnings << QStringLiteral("WARNING - two\nlines");
+    const QStringList csv = s.csv().split(QStringLiteral("\r\n"));
+    EXPECT_EQ(csv[1], QStringLiteral("\"My \"\"best\"\", method\t1\",10.00,1.0,2.0,3.0"));
+    EXPECT_EQ(csv[4], QStringLiteral("\"WARNING - two\nlines\""));
+    const QStringList tabs = s.tabSeparated().split(QStringLiteral("\r\n"));
+    EXPECT_EQ(tabs[1], QStringLiteral("My \"best\", method 1\t10.00\t1.0\t2.0\t3.0"));
+    EXPECT_EQ(tabs[4], QStringLiteral("WARNING - two lines"));
+    // Nothing read yet: no methods, no head, no warnings.
+    const ResultsSummary empty = summarizeResults(Results(), false, {});
+    EXPECT_TRUE(empty.methods.empty());
+    EXPECT_FALSE(empty.head.has_value());
 }
 
 TEST(Results, LineBreaksAndEmptyLinesDoNotMatter) {

@@ -1,29 +1,42 @@
 // The main window as the user meets it: runs through the engine library and what each outcome
 // tells, saving before a run, the question to save, recent files, captions, the commit of a child
 // window before a command, and the Graphics menu's rules.
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QStatusBar>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolButton>
+#include <QTreeWidget>
 
 #include "app/dialogs/aboutbox.h"
+#include "app/main/checkwindow.h"
 #include "app/main/displayname.h"
 #include "app/main/helpwindow.h"
 #include "app/main/mainwindow.h"
 #include "app/main/recentfiles.h"
+#include "app/main/reportviewer.h"
+#include "app/main/resultssummarywindow.h"
 #include "app/main/texts.h"
 #include "app/project/project.h"
+#include "app/views/graphwindow.h"
+#include "app/widgets/dialogid.h"
 #include "app/widgets/gridtablemodel.h"
 #include "app/widgets/gridtableview.h"
 #include "app/widgets/tablewindow.h"
 #include "tests/app/support/actionfinder.h"
+#include "tests/app/support/recordedfindings.h"
 #include "tests/app/support/widgetfinder.h"
 
 using namespace torve;
@@ -82,6 +95,10 @@ class MainWindowTest : public QObject {
     void runOutcomes();
     void aFailedSaveStopsTheRun();
     void runOfANewProjectCancelledAtSaveAs();
+    void aNewProjectShowsEverythingItLacks();
+    void warningsAskRunAnyway_data();
+    void warningsAskRunAnyway();
+    void checkWindowContents();
     void askToSave_data();
     void askToSave();
     void recentFiles();
@@ -94,6 +111,10 @@ class MainWindowTest : public QObject {
     void soilTableColumnsFollowTheProject_data();
     void soilTableColumnsFollowTheProject();
     void helpAndAbout();
+    void childWindowsFitTheWorkingArea_data();
+    void childWindowsFitTheWorkingArea();
+    void aMaximizedGraphLeavesLaterWindowsInTheirFrames();
+    void resultsAtAGlanceAfterARun();
 
   private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -110,25 +131,34 @@ void MainWindowTest::runOutcomes_data() {
     QTest::addColumn<Change>("change");
     QTest::addColumn<QString>("message");  // its beginning
     QTest::addColumn<bool>("plotLoaded");
-    QTest::newRow("completed") << Change::None << QString(texts::kRunCompleted) << true;
-    QTest::newRow("tension") << Change::Tension << QString(texts::kRunCompleted) << true;
-    // The engine refuses values beyond 1E+15: the error line names the file and the record.
-    QTest::newRow("engine error") << Change::ModulusOutOfRange << u"The analysis did not complete:\r"_s
-                                  << false;
+    QTest::addColumn<QString>("checkStops");  // the check's first finding, when it stops the run
+    QTest::addColumn<QString>("status");      // the status bar's, its beginning, after a run
+    QTest::newRow("completed") << Change::None << QString(texts::kRunCompleted) << true << QString()
+                               << u"Completed in "_s;
+    QTest::newRow("tension") << Change::Tension << QString(texts::kRunCompleted) << true << QString()
+                             << u"Completed in "_s;
+    // What the engine would refuse or stop at, the check names first, with every other finding, and
+    // the engine is not started.
+    QTest::newRow("engine error") << Change::ModulusOutOfRange << QString() << false
+                                  << u"the modulus of elasticity 1e+16 is beyond"_s << QString();
     // 60 ft soil under a 100 ft pile of 2 ft diameter: 104 ft needed.
-    QTest::newRow("soil too shallow")
-        << Change::PileBelowSoil << QString(texts::kRunStoppedSoilExtent) << false;
+    QTest::newRow("soil too shallow") << Change::PileBelowSoil << QString() << false
+                                      << u"the soil profile ends at 90, shallower than"_s << QString();
     // 90 ft of soil in 0.1 ft increments: 900 segments of at most 500.
-    QTest::newRow("too many segments")
-        << Change::TooManySegments << QString(texts::kRunStoppedSegments) << false;
-    QTest::newRow("no engine library") << Change::NoLibrary << QString(texts::kInitializeFailed) << false;
+    QTest::newRow("too many segments") << Change::TooManySegments << QString() << false
+                                       << u"the soil profile needs 900 segments"_s << QString();
+    QTest::newRow("no engine library")
+        << Change::NoLibrary << QString(texts::kInitializeFailed) << false << QString() << u"Not run"_s;
 }
 
 void MainWindowTest::runOutcomes() {
     QFETCH(Change, change);
     QFETCH(QString, message);
     QFETCH(bool, plotLoaded);
+    QFETCH(QString, checkStops);
+    QFETCH(QString, status);
     test::RecordedMessages messages;
+    test::RecordedFindings findings;
     TestWindow w(dir_->filePath(u"settings.ini"_s));
     const QString path = copyExample(*dir_, u"sand-over-clay-pipe-english"_s);
     QVERIFY(w.openProject(path, ProjectFormat::Current));
@@ -146,9 +176,25 @@ void MainWindowTest::runOutcomes() {
 
     w.runAnalysis();
 
+    if (!checkStops.isEmpty()) {
+        QCOMPARE(messages.shown, QStringList());
+        QCOMPARE(findings.shown.size(), 1u);
+        QCOMPARE(findings.shown[0].purpose, FindingsPurpose::RunStopped);
+        QVERIFY(!findings.shown[0].findings.empty());
+        const QString first = findings.shown[0].findings.front().message;
+        QVERIFY2(first.startsWith(checkStops), qPrintable(first));
+        QVERIFY(!QFile::exists(besideProject(path, ".tv6o")));
+        QVERIFY(!w.plotLoaded());
+        return;
+    }
+    QCOMPARE(findings.shown.size(), 0u);  // a clean project runs without a question
     QCOMPARE(messages.shown.size(), 1);
     QVERIFY2(messages.shown[0].startsWith(message), qPrintable(messages.shown[0]));
     QCOMPARE(w.plotLoaded(), plotLoaded);
+    QVERIFY2(w.statusBar()->currentMessage().startsWith(status), qPrintable(w.statusBar()->currentMessage()));
+    // A run that failed carries the critical icon; one stopped at a check, the warning icon.
+    QCOMPARE(messages.errors.size(), status.startsWith(u"Failed"_s) || status == u"Not run"_s ? 1 : 0);
+    QCOMPARE(test::findByAccessibleName<QToolButton>(&w, u"Results Summary"_s)->isEnabled(), plotLoaded);
     QCOMPARE(QDir::currentPath(), before);
     // No run leaves a file of names behind: not beside the project, not beside the program, not in
     // the temporary folders.
@@ -191,10 +237,115 @@ void MainWindowTest::aFailedSaveStopsTheRun() {
 
 void MainWindowTest::runOfANewProjectCancelledAtSaveAs() {
     test::RecordedMessages messages;
+    test::RecordedFindings findings;
+    findings.runAnyway = true;
     TestWindow w(dir_->filePath(u"settings.ini"_s));
+    // A pile and soil that pass the check, but only a warning: the run goes on to the save dialog.
+    ProjectData data = w.project().data();
+    data.outerDiameter = 24;
+    data.modulus = 29e6;
+    data.totalLength = 40.5;
+    w.project().setData(data);
+    GridTable& layers = w.project().tables().soilLayers;
+    layers.cell(ProjectTables::BottomDepthColumn, 0).setDouble(60);
+    GridTable* sand = layers.cell(ProjectTables::LayerDataColumn, 0).subTable();
+    for (int row = 0; row < 2; ++row) {
+        sand->cell(ProjectTables::SandUnitWeight, row).setDouble(60);
+        sand->cell(ProjectTables::FrictionAngle, row).setDouble(30);
+        sand->cell(ProjectTables::EarthPressure, row).setDouble(0.8);
+        sand->cell(ProjectTables::BearingFactor, row).setDouble(20);
+    }
     w.runAnalysis();  // the save dialog is cancelled
+    QCOMPARE(findings.shown.size(), 1u);
+    QCOMPARE(findings.shown[0].purpose, FindingsPurpose::RunAnyway);
     QCOMPARE(messages.shown, QStringList());
     QCOMPARE(w.project().data().fileName, QString(texts::kNewFileName));
+}
+
+// An untouched new project lacks its pile and soil: the run names all of it at once and asks for no
+// file name; "Check Data" shows the same list.
+void MainWindowTest::aNewProjectShowsEverythingItLacks() {
+    test::RecordedMessages messages;
+    test::RecordedFindings findings;
+    TestWindow w(dir_->filePath(u"settings.ini"_s));
+    w.savePaths = {dir_->filePath(u"never.tv6d"_s)};
+    w.runAnalysis();
+    QCOMPARE(findings.shown.size(), 1u);
+    QCOMPARE(findings.shown[0].purpose, FindingsPurpose::RunStopped);
+    QStringList found;
+    for (const Finding& f : findings.shown[0].findings) found << f.message;
+    for (const QString& lack : {u"no modulus of elasticity"_s, u"no total pile length"_s,
+                                u"no outside diameter of the circular pile"_s, u"no effective unit weight"_s})
+        QVERIFY2(found.contains(lack), qPrintable(found.join(u" | "_s)));
+    QCOMPARE(w.savePaths.size(), 1);  // not asked for a name
+    QCOMPARE(messages.shown, QStringList());
+    QVERIFY(!QFile::exists(dir_->filePath(u"never.tv6d"_s)));
+
+    QMenu* computation = test::openMenu(&w, u"Computation"_s);
+    QAction* check = test::findAction(computation, u"Check Data"_s);
+    QVERIFY(check);
+    const QList<QAction*> actions = computation->actions();
+    QCOMPARE(actions.indexOf(check), actions.indexOf(test::findAction(computation, u"Run Analysis"_s)) + 1);
+    check->trigger();
+    QCOMPARE(findings.shown.size(), 2u);
+    QCOMPARE(findings.shown[1].purpose, FindingsPurpose::Check);
+    QCOMPARE(findings.shown[1].findings, findings.shown[0].findings);
+}
+
+// Warnings alone ask "Run anyway?": No returns to the project, Yes runs.
+void MainWindowTest::warningsAskRunAnyway_data() {
+    QTest::addColumn<bool>("answer");
+    QTest::newRow("no") << false;
+    QTest::newRow("yes") << true;
+}
+
+void MainWindowTest::warningsAskRunAnyway() {
+    QFETCH(bool, answer);
+    test::RecordedMessages messages;
+    test::RecordedFindings findings;
+    findings.runAnyway = answer;
+    TestWindow w(dir_->filePath(u"settings.ini"_s));
+    const QString path = copyExample(*dir_, u"sand-over-clay-pipe-english"_s);
+    QVERIFY(w.openProject(path, ProjectFormat::Current));
+    ProjectData data = w.project().data();
+    data.totalLength = 59.5;  // 59 whole increments of 1 ft: the tables end at 59.00 ft
+    w.project().setData(data);
+    w.runAnalysis();
+    QCOMPARE(findings.shown.size(), 1u);
+    QCOMPARE(findings.shown[0].purpose, FindingsPurpose::RunAnyway);
+    QCOMPARE(findings.shown[0].findings.size(), 1u);
+    QVERIFY(findings.shown[0].findings[0].message.contains(u"end at the penetration 59.00"_s));
+    QCOMPARE(QFile::exists(besideProject(path, ".tv6o")), answer);
+    QCOMPARE(w.plotLoaded(), answer);
+    QCOMPARE(messages.shown.size(), answer ? 1 : 0);
+}
+
+// The window lists each finding with its method, layer and depth; without any it says so.
+void MainWindowTest::checkWindowContents() {
+    const std::vector<Finding> findings = {
+        {Finding::Severity::Error, Method::Api, 2, 20.0, u"no undrained shear strength su"_s},
+        {Finding::Severity::Warning, {}, 0, {}, u"a value"_s}};
+    CheckWindow window(findings, true, FindingsPurpose::Check);
+    QCOMPARE(window.heading(), u"The check found 1 error and 1 warning."_s);
+    QCOMPARE(window.list()->topLevelItemCount(), 2);
+    const QTreeWidgetItem* first = window.list()->topLevelItem(0);
+    QCOMPARE(first->text(0), u"error"_s);
+    QCOMPARE(first->text(1), u"API RP 2A"_s);
+    QCOMPARE(first->text(2), u"2"_s);
+    QCOMPARE(first->text(3), u"20.00"_s);
+    QCOMPARE(window.list()->headerItem()->text(3), u"Depth (ft)"_s);
+    QCOMPARE(window.list()->topLevelItem(1)->text(2), QString());
+    QVERIFY(test::findByAccessibleName<QPushButton>(&window, u"Close"_s));
+
+    CheckWindow none({}, false, FindingsPurpose::Check);
+    QCOMPARE(none.heading(), u"No problems found"_s);
+    CheckWindow ask({findings[1], findings[1]}, false, FindingsPurpose::RunAnyway);
+    QCOMPARE(ask.heading(), u"The check found 2 warnings. Run anyway?"_s);
+    QVERIFY(test::findByAccessibleName<QPushButton>(&ask, u"Yes"_s));
+    QVERIFY(test::findByAccessibleName<QPushButton>(&ask, u"No"_s));
+    CheckWindow stopped({findings[0], findings[0]}, false, FindingsPurpose::RunStopped);
+    QVERIFY(
+        stopped.heading().startsWith(u"The analysis cannot run: the check found 2 errors and 0 warnings."_s));
 }
 
 void MainWindowTest::askToSave_data() {
@@ -406,6 +557,129 @@ void MainWindowTest::helpAndAbout() {
     QVERIFY(!help.scrollToAnchor(u"no-such-heading"_s));
     emit help.browser()->anchorClicked(QUrl(u"second.md#its-part"_s));
     QCOMPARE(help.windowTitle(), u"Second"_s);
+}
+
+void MainWindowTest::childWindowsFitTheWorkingArea_data() {
+    QTest::addColumn<QSize>("frame");
+    QTest::addColumn<DialogId>("id");
+    const std::pair<const char*, DialogId> dialogs[] = {
+        {"methods", DialogId::ComputationMethods},
+        {"control", DialogId::ControlOptions},
+        {"critical depth", DialogId::CriticalDepth},
+        {"material", DialogId::PileMaterial},
+        {"circular", DialogId::CircularPile},
+        {"noncircular", DialogId::NoncircularPile},
+        {"layers", DialogId::SoilLayers},
+        {"CPT", DialogId::CptData},
+        {"title", DialogId::Title},
+        {"profile", DialogId::SoilProfile},
+    };
+    for (const QSize frame : {QSize(1200, 800), QSize(1024, 700)})
+        for (const auto& [name, id] : dialogs)
+            QTest::addRow("%s at %dx%d", name, frame.width(), frame.height()) << frame << id;
+}
+
+void MainWindowTest::childWindowsFitTheWorkingArea() {
+    QFETCH(QSize, frame);
+    QFETCH(DialogId, id);
+    TestWindow w(dir_->filePath(u"settings.ini"_s));
+    w.project().tables().soilLayers.setRowCount(12);
+    w.resize(frame);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.showDialog(id);
+    auto* area = w.findChild<QMdiArea*>();
+    QMdiSubWindow* child = area->activeSubWindow();
+    QVERIFY(child);
+    const QRect room = area->viewport()->rect();
+    // The whole frame inside the working area, in its own size rather than maximized.
+    QVERIFY2(room.contains(child->geometry()),
+             qPrintable(
+                 u"%1,%2 %3x%4"_s.arg(child->x()).arg(child->y()).arg(child->width()).arg(child->height())));
+    QVERIFY(!child->isMaximized());
+    // The soil profile is at least 600 x 500 where the room allows.
+    if (id == DialogId::SoilProfile) {
+        QVERIFY(child->width() >= std::min(600, room.width()));
+        QVERIFY(child->height() >= std::min(500, room.height()));
+        return;
+    }
+    // Its Close button in view, wherever the controls above it scroll.
+    auto* close = test::findByAccessibleName<QPushButton>(child, u"Close"_s);
+    QVERIFY(close && close->isVisible());
+    const QRect shown(close->mapTo(area->viewport(), QPoint()), close->size());
+    QVERIFY2(room.contains(shown), qPrintable(u"%1,%2"_s.arg(shown.x()).arg(shown.y())));
+    QVERIFY(child->widget()->visibleRegion().boundingRect().contains(
+        QRect(close->mapTo(child->widget(), QPoint()), close->size())));
+}
+
+void MainWindowTest::aMaximizedGraphLeavesLaterWindowsInTheirFrames() {
+    TestWindow w(dir_->filePath(u"settings.ini"_s));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.showGraph(w.project().graph(ResultGraph::TzCurves));
+    auto* area = w.findChild<QMdiArea*>();
+    QVERIFY(area->activeSubWindow()->isMaximized());
+    // A dialog and a table opened over the maximized graph come in their own size, framed.
+    w.showDialog(DialogId::ControlOptions);
+    QMdiSubWindow* dialog = area->activeSubWindow();
+    QVERIFY(!dialog->isMaximized());
+    w.showTable(w.project().tables().tzPrintDepths);
+    QMdiSubWindow* table = area->activeSubWindow();
+    QVERIFY(table != dialog);
+    QVERIFY(!table->isMaximized());
+    QVERIFY(table->windowFlags() & Qt::WindowTitleHint);
+    QVERIFY(!(table->windowFlags() & Qt::FramelessWindowHint));
+    QVERIFY(!(table->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(table->isVisible());
+}
+
+void MainWindowTest::resultsAtAGlanceAfterARun() {
+    test::RecordedMessages messages;
+    TestWindow w(dir_->filePath(u"settings.ini"_s));
+    const QString path = copyExample(*dir_, u"sand-over-clay-pipe-english"_s);
+    QVERIFY(w.openProject(path, ProjectFormat::Current));
+    w.show();
+    w.runAnalysis();
+    QVERIFY(w.plotLoaded());
+    QVERIFY(test::findAction(test::openMenu(&w, u"Computation"_s), u"Results Summary"_s)->isEnabled());
+    w.showResultsSummary();
+    auto* summary = w.findChild<ResultsSummaryWindow*>();
+    QVERIFY(summary);
+    // One row per method of the project, each with the total capacity the graph ends at.
+    const Graph& totals = w.project().graph(ResultGraph::TotalCapacity);
+    QCOMPARE(summary->methodTable()->rowCount(), totals.lineCount());
+    QVERIFY(totals.lineCount() > 0);
+    QCOMPARE(summary->methodTable()->item(0, 0)->text(), totals.displayName(0));
+    QCOMPARE(summary->methodTable()->item(0, 4)->text(),
+             QString::number(totals.line(0).points.back().x(), 'f', 1));
+    // Copy gives the spreadsheet text; Save as CSV the CSV text.
+    summary->copyToClipboard();
+    QCOMPARE(QGuiApplication::clipboard()->text(), summary->summary().tabSeparated());
+    const QString csv = dir_->filePath(u"summary.csv"_s);
+    QVERIFY(summary->saveCsv(csv));
+    QFile saved(csv);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(saved.readAll()), summary->summary().csv());
+    QVERIFY(!summary->saveCsv(dir_->filePath(u"no/such/folder/summary.csv"_s)));
+    // A change of the project clears the run's status.
+    QVERIFY(!w.statusBar()->currentMessage().isEmpty());
+    ProjectData data = w.project().data();
+    data.title = u"changed"_s;
+    w.project().setData(data);
+    QVERIFY(w.statusBar()->currentMessage().isEmpty());
+
+    // Without an editor the report opens inside the program, read-only, and Find wraps round.
+    w.settings().setWordProcessor({});
+    w.viewFile(besideProject(path, ".tv6o"));
+    auto* viewer = w.findChild<ReportViewer*>();
+    QVERIFY(viewer);
+    QVERIFY(messages.shown.size() == 1);  // the run's message only: no editor failure
+    QVERIFY(viewer->text()->isReadOnly());
+    QVERIFY(viewer->text()->toPlainText().size() > 1000);
+    QVERIFY(viewer->findNext(u"ULTIMATE"_s) || viewer->findNext(u"Ultimate"_s) ||
+            viewer->findNext(u"TOTAL"_s));
+    QVERIFY(!viewer->findNext(u"no such text anywhere"_s));
+    QVERIFY(viewer->text()->font().fixedPitch() || QFontInfo(viewer->text()->font()).fixedPitch());
 }
 
 QTEST_MAIN(MainWindowTest)

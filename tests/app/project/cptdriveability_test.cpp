@@ -122,6 +122,46 @@ TEST(CptImport, FailuresChangeNothing) {
     EXPECT_THROW(readCptPointsFile(QString::fromStdString(dir.write("big.cpt", big))), UserError);
 }
 
+// qc = 1e306 is a double, but not once an English project writes it in lb/ft^2 (x 1000), and 1e400 is
+// none at all: such cone data are refused whole, and a point that got in by another path stops the
+// save instead of being written as a word nothing reads back.
+TEST(CptImport, ValuesTheCptPointsFileCannotHoldAreRefused) {
+    torve::test::ScratchDir dir;
+    const struct {
+        const char* what;
+        UnitSystem units;
+        double factor;
+        const char* file;
+        bool refused;
+    } cases[] = {
+        {"English, factor 1: 1e309 lb/ft^2", UnitSystem::English, 1, "1 1e306\n2 3\n", true},
+        {"S.I., factor 1000 after it", UnitSystem::SI, 1000, "1 1e306\n2 3\n", true},
+        {"S.I., factor 1: 1e306 kPa is written as it is", UnitSystem::SI, 1, "1 1e306\n2 3\n", false},
+        {"a depth beyond a double", UnitSystem::SI, 1, "2 3\n1e400 5\n", true},  // the reader refuses it
+    };
+    for (const auto& c : cases) {
+        Project p;
+        p.setUnits(c.units);
+        setImport(p, dir.write("cone.txt", c.file), 2, 2);
+        CptImport import(p);
+        import.stressFactor = c.factor;
+        const QString message = messageOf(import);
+        EXPECT_EQ(message.isEmpty(), !c.refused) << c.what << ": " << message.toStdString();
+        EXPECT_EQ(p.data().cptPoints.empty(), c.refused) << c.what;
+    }
+    Project english;  // the reported file: a header line, then qc = 1e306 in the first of three rows
+    setImport(english, torve::test::source_path("tests/data/reproducers/cpt-import-huge-qc.txt"), 3, 2, 1);
+    CptImport huge(english);
+    EXPECT_EQ(messageOf(huge).left(64),
+              QString(QStringLiteral("The cone data of ") + english.data().cptImport.dataFile +
+                      QStringLiteral(" at data line 1 hold"))
+                  .left(64));
+    ProjectData d;
+    d.units = UnitSystem::English;
+    d.cptPoints = {{1, 3}, {2, 1e306}};
+    EXPECT_THROW(cptPointsFileText(d), UserError);
+}
+
 // Soundings listed from the bottom up reach the project, and the engine, in order of depth.
 TEST(CptImport, PointsGivenDeepestFirstAreSortedAndTheImportSaysSo) {
     torve::test::ScratchDir dir;

@@ -51,6 +51,26 @@ TEST(DamagedFiles, ProjectFilesReadOrFailWithAMessage) {
     EXPECT_GT(refused, 50);
 }
 
+// A project cut short after 3 of its 6 soil points says so, with the count it announced, rather than
+// asking for a smaller count.
+TEST(DamagedFiles, AProjectCutShortSaysSo) {
+    torve::test::ScratchDir dir;
+    const std::string text =
+        torve::test::read_file(torve::test::source_path("examples/sand-over-clay-pipe-english.tv6d"));
+    // Line 10 starts the soil points, two lines each: keep the lines up to the third point.
+    std::size_t at = 0;
+    for (int line = 0; line < 9 + 3 * 2; ++line) at = text.find('\n', at) + 1;
+    Project p;
+    try {
+        p.readProject(q(dir.write("cut.tv6d", text.substr(0, at))), ProjectFormat::Current);
+        FAIL() << "a cut project was read";
+    } catch (const UserError& e) {
+        EXPECT_TRUE(e.message().contains(QStringLiteral(
+            "6 soil points were announced, but the file ends before all of them: it is cut short.")))
+            << e.message().toStdString();
+    }
+}
+
 TEST(DamagedFiles, PlotFilesReadOrFailWithAMessage) {
     torve::test::ScratchDir dir;
     std::mt19937 rng(torve::test::damage_seed(20261209u));

@@ -89,6 +89,45 @@ TEST(Precheck, NamesWhatAMethodLacksWithItsLayerAndDepth) {
            0,
            5.0,
            QStringLiteral("CPT point 3 at 5 lies above the point before it at 10")}}},
+        // 40 / 0.3048 = 131.23 increments; the tables end at 131 x 0.3048 = 39.9288 ft.
+        {"a pile length that is not a whole number of increments",
+         [](Project& p) {
+             change(p, [](ProjectData& d) {
+                 d.totalLength = 40;
+                 d.incrementLength = 0.3048;
+             });
+         },
+         {{Severity::Warning,
+           {},
+           0,
+           131 * 0.3048,
+           QStringLiteral(
+               "the pile length 40 is not a whole number of computation increments of 0.3048; every "
+               "table and the summary end at the penetration 39.93, short of the tip")}}},
+        // 60 / 0.3 is 199.99999999999997 in binary: within the grid's allowance of 200.
+        {"a whole number of increments up to rounding",
+         [](Project& p) { change(p, [](ProjectData& d) { d.incrementLength = 0.3; }); },
+         {}},
+        // Values the analysis refuses, named before a run although entry takes them.
+        {"a negative outside diameter",
+         [](Project& p) { change(p, [](ProjectData& d) { d.outerDiameter = -24; }); },
+         {{Severity::Error, {}, 0, {}, QStringLiteral("no outside diameter of the circular pile")},
+          {Severity::Error,
+           {},
+           0,
+           {},
+           QStringLiteral(
+               "the inside diameter of the lower end section is not smaller than the outside diameter")}}},
+        {"an inside diameter as large as the outside diameter",
+         [](Project& p) { change(p, [](ProjectData& d) { d.innerDiameter = d.outerDiameter; }); },
+         {{Severity::Error,
+           {},
+           0,
+           {},
+           QStringLiteral("the inside diameter is not smaller than the outside diameter")}}},
+        {"a modulus of zero",
+         [](Project& p) { change(p, [](ProjectData& d) { d.modulus = 0; }); },
+         {{Severity::Error, {}, 0, {}, QStringLiteral("no modulus of elasticity")}}},
         {"an implausible friction angle only warns",
          [](Project& p) { setLayerValue(p, 0, ProjectTables::FrictionAngle, 50); },
          {{Severity::Warning,

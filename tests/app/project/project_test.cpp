@@ -200,7 +200,7 @@ TEST(Project, SetUnitsConvertsEveryLengthAreaAndStress) {
     EXPECT_NEAR(p.data().stickupLength, 3.048, 1e-12);  // 10 x 0.3048: no longer left as 10 "m"
     EXPECT_NEAR(p.data().criticalDepth, 3.048, 1e-12);
     EXPECT_NEAR(p.data().sectionArea, 36.91 * 0.0254 * 0.0254, 1e-15);  // 0.023813 m^2
-    EXPECT_NEAR(p.data().modulus, 199947978.8, 0.1);  // 29e6 x 0.00444822199911631 / 0.0254^2
+    EXPECT_NEAR(p.data().modulus, 199947961.5, 0.1);  // 29e6 x 0.0044482216152605 / 0.0254^2
     EXPECT_NEAR(p.data().incrementLength, 0.3048, 1e-12);
     const ProjectData before = p.data();
     p.setUnits(UnitSystem::SI);         // the system already in force: nothing changes
@@ -346,8 +346,9 @@ TEST(Project, FailedSavesReportAndLeaveNoHalfFiles) {
     Project p;
     readInto(p, examples().front().string());
     EXPECT_THROW(saveAs(p, dir.file("missing-folder/p.tv6d")), UserError);
-    // The export's place is taken by a folder: the save stops there, the input file already written
-    // is complete and no temporary file is left behind.
+    // The export's place is taken by a folder: the save stops there; the project file and the CPT
+    // points, which go together with the export, are not written either, and no temporary file is
+    // left behind.
     fs::create_directory(dir.path() / "p.gwi");
     try {
         saveAs(p, dir.file("p.tv6d"));
@@ -356,11 +357,34 @@ TEST(Project, FailedSavesReportAndLeaveNoHalfFiles) {
         EXPECT_TRUE(e.message().contains(QStringLiteral("p.gwi")));
     }
     EXPECT_TRUE(p.isModified());  // not saved
-    Project back;
-    readInto(back, dir.file("p.tv6d"));
     int files = 0;
     for (const auto& e : fs::directory_iterator(dir.path())) files += e.is_regular_file();
-    EXPECT_EQ(files, 1);
+    EXPECT_EQ(files, 0);
+}
+
+// The CPT points file is the last of the three and could not be written (its place is taken by a
+// folder): the project and the driveability export saved before stay as they were, so the project
+// never runs on the CPT points of an older save.
+TEST(Project, TheThreeFilesOfASaveAreReplacedTogether) {
+    torve::test::ScratchDir dir;
+    Project p;
+    readInto(p, examples().front().string());
+    saveAs(p, dir.file("p.tv6d"));
+    const std::string project = torve::test::read_file(dir.file("p.tv6d"));
+    const std::string exported = torve::test::read_file(dir.file("p.gwi"));
+    fs::remove(dir.file("p.cpt"));
+    fs::create_directory(dir.path() / "p.cpt");
+    ProjectData d = p.data();
+    d.title = QStringLiteral("Changed");
+    d.outerDiameter += 1;
+    p.setData(d);
+    EXPECT_THROW(p.saveProject(), UserError);
+    EXPECT_EQ(torve::test::read_file(dir.file("p.tv6d")), project);
+    EXPECT_EQ(torve::test::read_file(dir.file("p.gwi")), exported);
+    EXPECT_TRUE(p.isModified());
+    int files = 0;
+    for (const auto& e : fs::directory_iterator(dir.path())) files += e.is_regular_file();
+    EXPECT_EQ(files, 2);  // no temporary file left
 }
 
 // A write that fails part way, as on a full disk (here a file-size limit of 64 bytes): QSaveFile

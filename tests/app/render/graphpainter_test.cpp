@@ -1,8 +1,10 @@
 // The graph painter's picture of known graphs, checked at a few pixels, and the saved files.
 #include <sys/resource.h>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -52,7 +54,93 @@ class GraphPainterTest : public QObject {
     void savedPictureSizes();
     void zoomedCurvesStayInTheAreaOfAnSvgFile();
     void soilProfile();
+    void markersKeepTheirSizeApart_data();
+    void markersKeepTheirSizeApart();
+    void largeValuesInOneNotation();
+    void soilProfileDepthScale_data();
+    void soilProfileDepthScale();
 };
+
+void GraphPainterTest::soilProfileDepthScale_data() {
+    QTest::addColumn<double>("top");
+    QTest::addColumn<double>("bottom");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<QList<double>>("depths");
+    // Lines of 16 px, labels at least 64 px apart. 500 px: 7 labels over 100 ft, raw 14.3, step 10.
+    QTest::newRow("tall") << -5.0 << 95.0 << 500 << QList<double>{0, 10, 20, 30, 40, 50, 60, 70, 80, 90};
+    // 200 px: 3 labels, raw 33.3, step 20 (leading digit 3 takes 2).
+    QTest::newRow("short") << -5.0 << 95.0 << 200 << QList<double>{0, 20, 40, 60, 80};
+    // 100 px: 1 label, raw 100, step 100: the ground surface alone.
+    QTest::newRow("tiny") << -5.0 << 95.0 << 100 << QList<double>{0};
+    // Metres: a window of 30 m over 400 px, 6 labels, raw 5, step 5; none above the ground.
+    QTest::newRow("metres") << -1.5 << 28.5 << 400 << QList<double>{0, 5, 10, 15, 20, 25};
+}
+
+void GraphPainterTest::soilProfileDepthScale() {
+    QFETCH(double, top);
+    QFETCH(double, bottom);
+    QFETCH(int, height);
+    QFETCH(QList<double>, depths);
+    WorldWindow world;
+    world.yMin = top;
+    world.yMax = bottom;
+    const std::vector<double> got = SoilProfilePainter::scaleDepths(world, height, 16);
+    QCOMPARE(QList<double>(got.begin(), got.end()), depths);
+}
+
+void GraphPainterTest::markersKeepTheirSizeApart_data() {
+    QTest::addColumn<QList<double>>("xs");
+    QTest::addColumn<int>("every");
+    QTest::addColumn<QList<int>>("marked");
+    // Points along a line at the given x pixels; spacing 6 px, area 0..100.
+    // A 0.3 m increment at 2 px per increment: one marker per three points.
+    QTest::newRow("2 px apart") << QList<double>{0, 2, 4, 6, 8, 10, 12} << 1 << QList<int>{0, 3, 6};
+    // Far enough apart: every point.
+    QTest::newRow("10 px apart") << QList<double>{0, 10, 20} << 1 << QList<int>{0, 1, 2};
+    // Every second point asked for: 0, 2 (4 px, too near), 4 (8 px from 0).
+    QTest::newRow("every 2nd, 2 px") << QList<double>{0, 2, 4, 6, 8} << 2 << QList<int>{0, 4};
+    // A point outside the area is not marked and does not count as the last marker.
+    QTest::newRow("outside skipped") << QList<double>{-50, 1, 4, 8} << 1 << QList<int>{1, 3};
+    // Markers off: none.
+    QTest::newRow("never") << QList<double>{0, 10, 20} << 0 << QList<int>{};
+}
+
+void GraphPainterTest::markersKeepTheirSizeApart() {
+    QFETCH(QList<double>, xs);
+    QFETCH(int, every);
+    QFETCH(QList<int>, marked);
+    std::vector<QPointF> pixels;
+    for (double x : xs) pixels.emplace_back(x, 50);
+    const std::vector<std::size_t> got = markerIndices(pixels, every, 6, QRectF(0, 0, 100, 100));
+    QList<int> indices;
+    for (std::size_t k : got) indices << static_cast<int>(k);
+    QCOMPARE(indices, marked);
+}
+
+void GraphPainterTest::largeValuesInOneNotation() {
+    // Capacities up to 15000 on a narrow picture: the labels are thousands, the title says so, and
+    // no label is written with an exponent.
+    Graph g;
+    g.xCaption = QStringLiteral("Total Capacity");
+    g.yCaption = QStringLiteral("Depth");
+    g.setLineCount(1);
+    g.line(0).points = {{0, 0}, {9000, 50}, {15000, 100}};
+    const GraphPainter painter(g, graphRanges(g));
+    QTemporaryDir dir;
+    const QString svg = dir.filePath(QStringLiteral("large.svg"));
+    QCOMPARE(saveGraph(svg, GraphFileFormat::Svg, painter, {300, 300}, 96, {}), GraphSaveResult::Saved);
+    QFile file(svg);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    QVERIFY2(text.contains(QStringLiteral("Total Capacity (\u00d7 1000)")) ||
+                 text.contains(QStringLiteral("Total Capacity (&#215; 1000)")),
+             "the x title carries the factor");
+    QVERIFY(text.contains(QStringLiteral(">15<")) || text.contains(QStringLiteral(">10<")));
+    QVERIFY(!text.contains(QRegularExpression(QStringLiteral(">-?[0-9.]+E-?[0-9]+<"))));
+    QVERIFY(!text.contains(QStringLiteral(">9000<")));
+    // The depth axis, 0 to 100, stays plain.
+    QVERIFY(text.contains(QStringLiteral(">Depth<")));
+}
 
 void GraphPainterTest::curvesWhereTheyMustPass() {
     const Graph g = threeCurves();

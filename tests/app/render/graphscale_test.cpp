@@ -8,6 +8,7 @@
 #include "app/render/graphstyle.h"
 
 using namespace torve::app;
+using namespace Qt::StringLiterals;
 
 class GraphScaleTest : public QObject {
     Q_OBJECT
@@ -18,6 +19,10 @@ class GraphScaleTest : public QObject {
     void majorStep_data();
     void majorStep();
     void ticksOfARange();
+    void commonExponentOfLabels_data();
+    void commonExponentOfLabels();
+    void labelsFitWithoutTouching_data();
+    void labelsFitWithoutTouching();
     void zoom_data();
     void zoom();
     void layoutAndMapping();
@@ -62,6 +67,12 @@ void GraphScaleTest::majorStep_data() {
     QTest::newRow("raw 10: 1 x 10") << 10.0 << 1 << 10.0;
     QTest::newRow("raw 90: 10 x 10") << 90.0 << 1 << 100.0;
     QTest::newRow("raw 1.5: 1") << 6.0 << 4 << 1.0;
+    // The k = 4 boundary: raw 4 (leading digit 4, below 5) takes 2, raw 5 takes 5, raw 1.99 still 1.
+    QTest::newRow("raw 4: 2 x 1") << 40.0 << 10 << 2.0;
+    QTest::newRow("raw 4.9: 2 x 1") << 49.0 << 10 << 2.0;
+    QTest::newRow("raw 5: 5 x 1") << 50.0 << 10 << 5.0;
+    QTest::newRow("raw 8.9: 5 x 1") << 89.0 << 10 << 5.0;
+    QTest::newRow("raw 1.99: 1 x 1") << 19.9 << 10 << 1.0;
 }
 
 void GraphScaleTest::majorStep() {
@@ -85,6 +96,77 @@ void GraphScaleTest::ticksOfARange() {
     // No room for a label: no ticks at all.
     const AxisTicks none = axisTicks({0, 400}, 0);
     QVERIFY(none.last < none.first);
+}
+
+void GraphScaleTest::commonExponentOfLabels_data() {
+    QTest::addColumn<double>("first");
+    QTest::addColumn<double>("last");
+    QTest::addColumn<int>("exponent");
+    QTest::addColumn<QString>("labelOfLast");
+    QTest::addColumn<QString>("title");
+    // 9000 still has four digits: no exponent, title as it is.
+    QTest::newRow("up to 9000") << 0.0 << 9000.0 << 0 << u"9000"_s << u"Total Capacity (kN)"_s;
+    // 15000 would read "1.5E4": every label in thousands, the unit says so.
+    QTest::newRow("up to 15000") << 0.0 << 15000.0 << 3 << u"15"_s << u"Total Capacity (kN \u00d7 1000)"_s;
+    // 250000: decade 5, multiple of 3 below it is 3, labels 250.
+    QTest::newRow("up to 250000") << 0.0 << 250000.0 << 3 << u"250"_s << u"Total Capacity (kN \u00d7 1000)"_s;
+    // 1.2E6: decade 6.
+    QTest::newRow("up to 1.2E6") << -1.2e6 << 0.0 << 6 << u"0"_s << u"Total Capacity (kN \u00d7 10^6)"_s;
+    // Negative values count by their magnitude.
+    QTest::newRow("down to -20000") << -20000.0 << 5000.0 << 3 << u"5"_s
+                                    << u"Total Capacity (kN \u00d7 1000)"_s;
+    // 0.0005: decade -4 goes to -6, 500 millionths.
+    QTest::newRow("up to 0.0005") << 0.0 << 0.0005 << -6 << u"500"_s << u"Total Capacity (kN \u00d7 10^-6)"_s;
+    // 0.002 (decade -3) reads plainly.
+    QTest::newRow("up to 0.002") << 0.0 << 0.002 << 0 << u"0.002"_s << u"Total Capacity (kN)"_s;
+    // 9999.99999999 is 1E4 in four digits: taken as the next decade.
+    QTest::newRow("a hair below 1E4")
+        << 0.0 << 9999.99999999999 << 3 << u"10"_s << u"Total Capacity (kN \u00d7 1000)"_s;
+}
+
+void GraphScaleTest::commonExponentOfLabels() {
+    QFETCH(double, first);
+    QFETCH(double, last);
+    QFETCH(int, exponent);
+    QFETCH(QString, labelOfLast);
+    QFETCH(QString, title);
+    QCOMPARE(commonExponent(first, last), exponent);
+    QCOMPARE(tickLabel(last, exponent), labelOfLast);
+    QCOMPARE(scaledAxisTitle(u"Total Capacity (kN)"_s, exponent), title);
+    // A title without unit gets the factor in brackets of its own.
+    if (exponent == 3) QCOMPARE(scaledAxisTitle(u"Axial Load "_s, 3), u"Axial Load (\u00d7 1000)"_s);
+}
+
+void GraphScaleTest::labelsFitWithoutTouching_data() {
+    QTest::addColumn<double>("max");
+    QTest::addColumn<int>("labels");
+    QTest::addColumn<double>("length");
+    QTest::addColumn<double>("majorStep");
+    QTest::addColumn<int>("exponent");
+    // Every character 10 pixels wide, a gap of 8 between labels.
+    // 0 to 400 over 600 px with 10 labels: step 50 is 75 px apart, "400" 30 px wide: fits.
+    QTest::newRow("room enough") << 400.0 << 10 << 600.0 << 50.0 << 0;
+    // 0 to 400 over 200 px: step 50 (25 px) puts "50" at 15..35, too near "0" kept at 0..10.
+    // Step 100 (50 px) would fit in the middle, but "400" moved inward to 170..200 comes within
+    // 5 px of "300" at 135..165. Step 200 (2 labels and fewer): "0", "200" at 85..115, "400".
+    QTest::newRow("crowded: fewer labels") << 400.0 << 10 << 200.0 << 200.0 << 0;
+    // 0 to 15000 over 300 px, 10 labels: raw 1500, step 1000 (20 px), labels "0" .. "15" in
+    // thousands: "10" + gap = 28 > 20; 7 labels give raw 2142, step 2000 (40 px): fits.
+    QTest::newRow("thousands") << 15000.0 << 10 << 300.0 << 2000.0 << 3;
+    // When nothing fits, the fewest labels asked for: one, raw 400, step 200.
+    QTest::newRow("nothing fits") << 400.0 << 1 << 20.0 << 200.0 << 0;
+}
+
+void GraphScaleTest::labelsFitWithoutTouching() {
+    QFETCH(double, max);
+    QFETCH(int, labels);
+    QFETCH(double, length);
+    QFETCH(double, majorStep);
+    QFETCH(int, exponent);
+    const auto width = [](const QString& text) { return 10.0 * text.size(); };
+    const AxisLabelling l = fittingLabels({0, max}, labels, length, 8, width);
+    QVERIFY2(qAbs(l.ticks.step * 5 - majorStep) < 1e-9, qPrintable(QString::number(l.ticks.step * 5)));
+    QCOMPARE(l.exponent, exponent);
 }
 
 void GraphScaleTest::zoom_data() {

@@ -92,16 +92,18 @@ TEST(SoundingImport, ExamplesGiveQtOrQcInKiloPascals) {
     EXPECT_EQ(importExample("sounding.xml", {}, UnitSystem::SI, ConeChoice::Default).qtIncomplete, 1);
 }
 
-// 1 m = 1 / 0.3048 ft; 1 ksf = 1000 lbf / ft^2 = 4448.2216 N / 0.09290304 m^2 = 47.880259 kPa, to within
-// the precision of the project's own factor of ksf per kPa (the one its unit switch uses, 1e-7).
+// 1 m = 1 / 0.3048 ft; 1 ksf = 1000 lbf / ft^2 = 4448.2216152605 N / 0.09290304 m^2 = 47.880259 kPa.
+constexpr double kKiloPascalsPerKsf = 4.4482216152605 / (0.3048 * 0.3048);
+
 TEST(SoundingImport, EnglishProjectsTakeFeetAndKsf) {
     const SoundingImport r = importExample("sounding.csv", {}, UnitSystem::English, ConeChoice::Qc);
-    const std::vector<CptPoint> expected{
-        {0.5 / 0.3048, 1250 / 47.880259}, {1.0 / 0.3048, 2500 / 47.880259}, {2.0 / 0.3048, 5000 / 47.880259}};
+    const std::vector<CptPoint> expected{{0.5 / 0.3048, 1250 / kKiloPascalsPerKsf},
+                                         {1.0 / 0.3048, 2500 / kKiloPascalsPerKsf},
+                                         {2.0 / 0.3048, 5000 / kKiloPascalsPerKsf}};
     ASSERT_EQ(r.points.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
         EXPECT_DOUBLE_EQ(r.points[i].depth, expected[i].depth) << i;
-        EXPECT_NEAR(r.points[i].qc, expected[i].qc, 2e-7 * expected[i].qc) << i;
+        EXPECT_NEAR(r.points[i].qc, expected[i].qc, 1e-14 * expected[i].qc) << i;
     }
     const SoundingImport exact =
         importSounding(readCsvSounding("depth_ft,qc_ksf\n3.5,12.25\n", QStringLiteral("e.csv")).tests[0],
@@ -112,13 +114,20 @@ TEST(SoundingImport, EnglishProjectsTakeFeetAndKsf) {
 }
 
 TEST(SoundingImport, UnitsOfConeDataFiles) {
-    const std::pair<const char*, double> stresses[] = {
-        {"MPa", 1000}, {"MN/m2", 1000}, {"MN/m^2", 1000},   {"mpa", 1000},      {"kPa", 1},
-        {"kN/m2", 1},  {"Pa", 0.001},   {"ksf", 47.880259}, {"tsf", 95.760518}, {"psi", 6.8947573}};
+    const std::pair<const char*, double> stresses[] = {{"MPa", 1000},
+                                                       {"MN/m2", 1000},
+                                                       {"MN/m^2", 1000},
+                                                       {"mpa", 1000},
+                                                       {"kPa", 1},
+                                                       {"kN/m2", 1},
+                                                       {"Pa", 0.001},
+                                                       {"ksf", kKiloPascalsPerKsf},
+                                                       {"tsf", 2 * kKiloPascalsPerKsf},
+                                                       {"psi", kKiloPascalsPerKsf * 0.144}};
     for (const auto& [unit, kPa] : stresses) {
         const std::optional<double> f = kiloPascalsPer(QString::fromLatin1(unit));
         ASSERT_TRUE(f) << unit;
-        EXPECT_NEAR(*f, kPa, 2e-7 * kPa) << unit;
+        EXPECT_NEAR(*f, kPa, 1e-14 * kPa) << unit;
     }
     const std::pair<const char*, double> lengths[] = {{"m", 1}, {"cm", 0.01}, {"mm", 0.001}, {"ft", 0.3048}};
     for (const auto& [unit, m] : lengths) EXPECT_EQ(metresPer(QString::fromLatin1(unit)), m) << unit;

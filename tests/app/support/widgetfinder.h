@@ -33,12 +33,17 @@ class RecordedMessages : public MessagePresenter {
 
     void information(QWidget*, const QString& text) override { shown.append(text); }
     void warning(QWidget*, const QString& text) override { shown.append(text); }
+    void error(QWidget*, const QString& text) override {
+        shown.append(text);
+        errors.append(text);
+    }
     QMessageBox::StandardButton question(QWidget*, const QString& text) override {
         shown.append(text);
         return answers.isEmpty() ? QMessageBox::Cancel : answers.takeFirst();
     }
 
     QStringList shown;
+    QStringList errors;  // those shown with the critical icon
     QList<QMessageBox::StandardButton> answers;
 
   private:

@@ -87,6 +87,12 @@ void GraphDialogsTest::saveAttributes_data() {
         << u"Pixels Per Inch"_s << u"72.5"_s << u"Entry must be an integer."_s;
     QTest::newRow("resolution below 10")
         << u"Pixels Per Inch"_s << u"9"_s << u"Entry must be greater than or equal to 10"_s;
+    // 2^31 pixels per inch gave an empty SVG reported as saved.
+    QTest::newRow("resolution beyond what can be drawn")
+        << u"Pixels Per Inch"_s << u"2147483648"_s << u"Entry must be less than or equal to 1200"_s;
+    QTest::newRow("resolution at its largest") << u"Pixels Per Inch"_s << u"1200"_s << QString();
+    QTest::newRow("width beyond 1000 in")
+        << u"Width (in)"_s << u"1001"_s << u"Entry must be less than or equal to 1000"_s;
 }
 
 void GraphDialogsTest::saveAttributes() {
@@ -104,7 +110,7 @@ void GraphDialogsTest::saveAttributes() {
     dialog.accept();
     QCOMPARE(dialog.result(), message.isEmpty() ? int(QDialog::Accepted) : int(QDialog::Rejected));
     QCOMPARE(messages.shown, message.isEmpty() ? QStringList() : QStringList{message});
-    if (message.isEmpty()) QCOMPARE(dialog.widthInches(), 9.0);
+    if (message.isEmpty() && field == u"Width (in)"_s) QCOMPARE(dialog.widthInches(), 9.0);
 }
 
 QTEST_MAIN(GraphDialogsTest)

@@ -1,4 +1,6 @@
 // The graph window as the user meets it: its menu, legend, zoom, read-out and saving.
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QImage>
 #include <QMenu>
 #include <QPrinter>
@@ -50,6 +52,8 @@ class GraphWindowTest : public QObject {
     void readoutInTheCaption();
     void savedBitmapSize();
     void printedPage();
+    void legendOpensWhereItHidesLeastAndCopyGivesThePicture();
+    void printerThatCannotStart();
 };
 
 void GraphWindowTest::menuHasEveryItemAndOnePerActiveCurve() {
@@ -64,7 +68,7 @@ void GraphWindowTest::menuHasEveryItemAndOnePerActiveCurve() {
     QCOMPARE(captions(window->plotMenu()->actions()),
              QStringList({u"Show &Legend"_s, u"Show &Markers"_s, u"&Font Size"_s, u"&Line Width"_s,
                           u"&Graph Title"_s, u"&Edit Legend"_s, u"&Active Curves"_s, u"&Print..."_s,
-                          u"P&age Setup"_s, u"&Save To Disk..."_s, QString(), g.displayName(0),
+                          u"P&age Setup"_s, u"&Save To Disk..."_s, u"&Copy"_s, QString(), g.displayName(0),
                           g.displayName(1), g.displayName(2)}));
     auto* markers = window->plotMenu()->actions()[3]->menu();
     QCOMPARE(captions(markers->actions()),
@@ -75,19 +79,19 @@ void GraphWindowTest::menuHasEveryItemAndOnePerActiveCurve() {
     QCOMPARE(g.markers, 5);
     QCOMPARE(captions(window->plotMenu()->actions()[4]->menu()->actions())[3], u"2.5 * Default"_s);
     // A curve item shows and hides its curve, and carries the check of it.
-    QAction* second = window->plotMenu()->actions()[14];  // after the 12 fixed items and the separator
+    QAction* second = window->plotMenu()->actions()[15];  // after the 13 fixed items and the separator
     second->trigger();
     QVERIFY(!g.line(1).shown);
     window->plotMenu()->aboutToShow();
     QVERIFY(!second->isChecked());
     // Deactivating every curve empties the legend and the per-curve items.
     window->applyActivation(QStringList(3, u" no  : "_s));
-    QCOMPARE(captions(window->plotMenu()->actions()).size(), 10);
+    QCOMPARE(captions(window->plotMenu()->actions()).size(), 11);
     QVERIFY(window->canvas()->legend()->entries().empty());
     // Results read or cleared under an open window: it shows the graph as it now is.
     window->applyActivation(QStringList(3, u" yes : "_s));
     host.project().clearResults();
-    QCOMPARE(captions(window->plotMenu()->actions()).size(), 9);  // no curves: no "Show Legend"
+    QCOMPARE(captions(window->plotMenu()->actions()).size(), 10);  // no curves: no "Show Legend"
     QVERIFY(window->canvas()->legend()->isHidden());
     window->grab();
 }
@@ -106,7 +110,7 @@ void GraphWindowTest::twentyCurvesOpenActiveAndManyStayUsable() {
     // The legend stops at the window's height and scrolls; the menu groups the curves by twenty.
     QVERIFY(window.canvas()->legend()->height() <= window.canvas()->height());
     const QStringList items = captions(window.plotMenu()->actions());
-    QCOMPARE(items.size(), 11 + 20 + 29);  // the fixed items and the separator, 20 curves, 29 groups
+    QCOMPARE(items.size(), 12 + 20 + 29);  // the fixed items and the separator, 20 curves, 29 groups
     QCOMPARE(items.last(), u"Curves 581 to 600"_s);
     QCOMPARE(window.canvas()->legend()->entries()[17].colour, QColor(Qt::black));  // colours over again
 }
@@ -118,7 +122,7 @@ void GraphWindowTest::renamingWithInactiveCurvesBeforeActiveOnes() {
     window.applyActivation({u" no  : "_s, u" no  : "_s, u" yes : "_s, u" yes : "_s});
     window.applyLineNames({u"a"_s, u"b"_s, u"third"_s, u"fourth"_s});
     QCOMPARE(window.canvas()->legend()->entries()[0].name, u"third"_s);
-    QCOMPARE(captions(window.plotMenu()->actions()).mid(11), QStringList({u"third"_s, u"fourth"_s}));
+    QCOMPARE(captions(window.plotMenu()->actions()).mid(12), QStringList({u"third"_s, u"fourth"_s}));
     QCOMPARE(g.displayName(0), u"a"_s);  // inactive curves take their names too
 }
 
@@ -162,6 +166,20 @@ void GraphWindowTest::zoomLimitsAndZoomOut() {
     QTest::mouseRelease(canvas, Qt::LeftButton, {}, centre + QPoint(2, 3));
     QVERIFY(qAbs(canvas->ranges().x.width() - 18.0 / 20) < 1e-9);
     QVERIFY(qAbs(canvas->ranges().y.width() - 90.0 / 20) < 1e-9);
+    // A right click widens each axis around the value under the pointer on that axis: a pixel to the
+    // left of and below the centre gives an x centre below 9 and a y centre above 45 (depth grows
+    // downward), each range twice as wide as before.
+    const QPoint aside = centre + QPoint(-3, 2);
+    const QPointF under = canvas->layout().toValue(aside);
+    const GraphRanges before = canvas->ranges();
+    QTest::mouseClick(canvas, Qt::RightButton, {}, aside);
+    const GraphRanges after = canvas->ranges();
+    QVERIFY(qAbs(after.x.width() - 2 * before.x.width()) < 1e-9);
+    QVERIFY(qAbs(after.y.width() - 2 * before.y.width()) < 1e-9);
+    QVERIFY2(qAbs((after.x.min + after.x.max) / 2 - under.x()) < 1e-9,
+             qPrintable(QString::number(after.x.min)));
+    QVERIFY2(qAbs((after.y.min + after.y.max) / 2 - under.y()) < 1e-9,
+             qPrintable(QString::number(after.y.min)));
     // Right clicks widen twice each time, up to the full range.
     for (int i = 0; i < 6; ++i) QTest::mouseClick(canvas, Qt::RightButton, {}, centre);
     QCOMPARE(canvas->ranges(), full);
@@ -209,6 +227,54 @@ void GraphWindowTest::printedPage() {
     QFile pdf(dir.filePath(u"graph.pdf"_s));
     QVERIFY(pdf.open(QIODevice::ReadOnly));
     QVERIFY(pdf.readAll().contains("/Type /Page"));
+}
+
+void GraphWindowTest::legendOpensWhereItHidesLeastAndCopyGivesThePicture() {
+    // One curve from the top-left corner (0, 0) to the bottom-right (18, 90) of a depth graph: the
+    // bottom-right corner, where a legend used to open, would hide its end.
+    test::FakeHost host;
+    Graph& g = fillCurves(host, 2);
+    g.line(0).active = false;
+    GraphWindow window(g, host);
+    window.resize(800, 600);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    GraphCanvas* canvas = window.canvas();
+    auto* legend = test::findByAccessibleName<LegendBox>(&window, u"Legend"_s);
+    QVERIFY(legend && legend->isVisible());
+    const GraphLayout l = canvas->layout();
+    QVERIFY(l.plotArea().contains(legend->geometry()));
+    for (int k = 0; k <= 9; ++k) {
+        const QPoint p = l.toPixel(g.line(1).points[static_cast<std::size_t>(k)]);
+        QVERIFY2(!legend->geometry().contains(p), qPrintable(u"point %1"_s.arg(k)));
+    }
+    QVERIFY(!legend->toolTip().isEmpty());
+    // "Copy" (Ctrl+C) puts the window's picture on the clipboard, the canvas's size.
+    QAction* copy = nullptr;
+    for (QAction* a : window.plotMenu()->actions())
+        if (a->text() == u"&Copy"_s) copy = a;
+    QVERIFY(copy);
+    QCOMPARE(copy->shortcut(), QKeySequence(QKeySequence::Copy));
+    QGuiApplication::clipboard()->clear();
+    copy->trigger();
+    const QImage copied = QGuiApplication::clipboard()->image();
+    QCOMPARE(copied.size(), canvas->size());
+    QCOMPARE(copied.convertToFormat(QImage::Format_RGB32),
+             window.picture().convertToFormat(QImage::Format_RGB32));
+}
+
+// A printer that cannot start (here a PDF in a folder that does not exist) is reported, not
+// passed over in silence.
+void GraphWindowTest::printerThatCannotStart() {
+    test::FakeHost host;
+    GraphWindow window(fillCurves(host, 2), host);
+    test::RecordedMessages messages;
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(u"missing-folder/graph.pdf"_s));
+    window.printTo(printer);
+    QCOMPARE(messages.shown, QStringList{u"The printer could not be started; nothing was printed."_s});
 }
 
 QTEST_MAIN(GraphWindowTest)

@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/dialogs/dialogfactory.h"
+#include "app/main/childwindows.h"
 #include "app/project/projecttables.h"
 #include "app/render/soilprofilepainter.h"
 #include "app/views/soilprofileview.h"
@@ -31,7 +31,7 @@ void SoilProfileViewTest::builtFromTheProject() {
     layers.cell(ProjectTables::BottomDepthColumn, 0).setDouble(30);
     layers.cell(ProjectTables::SoilTypeColumn, 1).setInt(2);
     layers.cell(ProjectTables::BottomDepthColumn, 1).setDouble(45.5);
-    std::unique_ptr<QWidget> made(createDialog(DialogId::SoilProfile, host));
+    std::unique_ptr<QWidget> made(createChildWindow(DialogId::SoilProfile, host));
     auto* view = qobject_cast<SoilProfileView*>(made.get());
     QVERIFY(view);
     view->show();

@@ -160,6 +160,12 @@ TEST(ApiCapacity, OpenPipeWhosePlugGoverns) {
     EXPECT_EQ(c.tip_control[40], 2);
     EXPECT_NEAR(c.end_bearing[60], 226.1947, 1e-4);  // the full section governs again
     EXPECT_EQ(c.tip_control[60], 1);
+    // The crossover: at 49 ft annulus plus plug 184.2678 kips against the full section 184.7256,
+    // at 50 ft 191.2512 against 188.4956; the plug governs to 49 ft, the full section from 50 ft.
+    EXPECT_NEAR(c.end_bearing[49], 184.2678, 1e-4);
+    EXPECT_EQ(c.tip_control[49], 2);
+    EXPECT_NEAR(c.end_bearing[50], 188.4956, 1e-4);
+    EXPECT_EQ(c.tip_control[50], 1);
     EXPECT_NE(r.report.find("             40.00         112.5         127.2*       239.7\n"),
               std::string::npos);
 

@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+#include "engine/model/units.h"
+
 namespace torve {
 namespace {
 
@@ -108,6 +110,44 @@ TEST(LoadSettlement, NonConvergenceIsCappedAndReported) {
     EXPECT_TRUE(ls.levels[8].steps[0].converged);  // 0.45 in: beyond the curve, nothing to cycle on
     EXPECT_EQ(ls.max_iterations, 25);
     for (const LoadLevel& l : ls.levels) EXPECT_TRUE(std::isfinite(l.head_movement));
+}
+
+// One segment (h = 720 in, D = 24 in) with t = 10 z (lb/in2, z in in), no load at the tip, and
+// AE = 10 x 24 x 3.1416 x 720^2 / 4 = 97 716 326.4 lb. Each iteration gives
+//   z' = z_tip + t(z) D pi h / 4 x (h/2) / AE = 0.05 + 0.5 z,
+// so from z0 = 0.05 (the tip movement) z_m = 0.1 - 0.05 x 0.5^m, and iteration m stops when
+// 0.05 x 0.5^m <= tolerance: m = 9 for 0.0001 (0.5^9 = 0.00195 <= 0.002 < 0.5^8), m = 15 for
+// 0.0001/39.37 (5.08e-5), m = 6 for a tolerance ten times coarser.
+TEST(LoadSettlement, IterationsStopAtTheToleranceWorkedByHand) {
+    TzCurve linear;
+    for (int k = 0; k < kPointsPerTzCurve; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        linear.movement[i] = 0.1 * k;
+        linear.transfer[i] = 10 * linear.movement[i];
+    }
+    TzCurve deep = linear;
+    deep.depth = 720;
+    const double ae = 10 * 24 * 3.1416 * 720.0 * 720.0 / 4;
+    const struct {
+        const char* what;
+        double tolerance;
+        int iterations;
+    } cases[] = {
+        {"the solver's own", SolverSettings{}.tolerance, 9},
+        {"English runs", units_of(UnitSystem::English).solver_tolerance, 9},
+        {"S.I. runs: 0.0001 in in metres", units_of(UnitSystem::SI).solver_tolerance, 15},
+        {"ten times coarser", 0.001, 6},
+    };
+    for (const auto& c : cases) {
+        SolverSettings settings;
+        settings.tolerance = c.tolerance;
+        const LoadSettlement ls =
+            solve_load_settlement({linear, deep}, linear_tip(0), constant_ae(ae), 720, 1, 24, settings);
+        const SegmentStep& step = ls.levels[0].steps[0];
+        EXPECT_EQ(step.iterations, c.iterations) << c.what;
+        EXPECT_TRUE(step.converged) << c.what;
+        EXPECT_NEAR(step.average_movement, 0.1 - 0.05 * std::pow(0.5, c.iterations), 1e-12) << c.what;
+    }
 }
 
 }  // namespace

@@ -1,0 +1,175 @@
+// The results of the last run at a glance.
+#include "app/main/resultssummarywindow.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QFile>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "app/controls/usererror.h"
+#include "app/main/texts.h"
+#include "app/project/atomicfile.h"
+#include "app/project/project.h"
+#include "app/project/texts.h"
+#include "app/widgets/caption.h"
+#include "app/widgets/messages.h"
+
+namespace torve::app {
+namespace {
+
+// The report's lines that carry a warning. A report runs to a quarter of a megabyte: only the
+// lines around each "WARNING" are made into text.
+QStringList warningLines(const QString& path) {
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) return {};
+    const QByteArray bytes = file.readAll();
+    QStringList lines;
+    for (qsizetype at = bytes.indexOf("WARNING"); at >= 0; at = bytes.indexOf("WARNING", at + 1)) {
+        const qsizetype start = bytes.lastIndexOf('\n', at) + 1;
+        qsizetype end = bytes.indexOf('\n', at);
+        if (end < 0) end = bytes.size();
+        lines << QString::fromLatin1(bytes.mid(start, end - start));
+        at = end;
+    }
+    return lines;
+}
+
+QPushButton* namedButton(const QString& caption) {
+    auto* b = new QPushButton(caption);
+    setAccessibleFromCaption(b, caption);
+    return b;
+}
+
+}  // namespace
+
+ResultsSummaryWindow::ResultsSummaryWindow(Project& project, const QString& reportPath, QWidget* parent)
+    : QWidget(parent),
+      project_(project),
+      reportPath_(reportPath),
+      methods_(new QTableWidget),
+      head_(new QLabel),
+      warnings_(new QPlainTextEdit) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(texts::kSummaryCaption);
+    setAccessibleFromCaption(this, texts::kSummaryCaption);
+    methods_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    methods_->setSelectionMode(QAbstractItemView::NoSelection);
+    methods_->verticalHeader()->hide();
+    methods_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    setAccessibleFromCaption(methods_, texts::kSummaryCapacities);
+    head_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    warnings_->setReadOnly(true);
+    setAccessibleFromCaption(warnings_, texts::kSummaryWarningsCaption);
+
+    auto* capacities = new QGroupBox(texts::kSummaryCapacities);
+    auto* capacitiesLayout = new QVBoxLayout(capacities);
+    capacitiesLayout->addWidget(methods_);
+    auto* head = new QGroupBox(texts::kSummaryHead);
+    auto* headLayout = new QVBoxLayout(head);
+    headLayout->addWidget(head_);
+    auto* warnings = new QGroupBox(texts::kSummaryWarningsCaption);
+    auto* warningsLayout = new QVBoxLayout(warnings);
+    warningsLayout->addWidget(warnings_);
+
+    copy_ = namedButton(texts::kSummaryCopy);
+    saveCsv_ = namedButton(texts::kSummarySaveCsv);
+    QPushButton* close = namedButton(texts::kSummaryClose);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(copy_);
+    buttons->addWidget(saveCsv_);
+    buttons->addStretch();
+    buttons->addWidget(close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(capacities, 3);
+    layout->addWidget(head);
+    layout->addWidget(warnings, 1);
+    layout->addLayout(buttons);
+
+    auto* copyAction = new QAction(this);
+    copyAction->setShortcut(QKeySequence::Copy);
+    copyAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(copyAction);
+    auto* escape = new QAction(this);
+    escape->setShortcut(QKeySequence(Qt::Key_Escape));
+    escape->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(escape);
+    const auto closeFrame = [this] {
+        if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
+            frame->close();
+        else
+            this->close();
+    };
+    connect(copyAction, &QAction::triggered, this, &ResultsSummaryWindow::copyToClipboard);
+    connect(copy_, &QPushButton::clicked, this, &ResultsSummaryWindow::copyToClipboard);
+    connect(saveCsv_, &QPushButton::clicked, this, &ResultsSummaryWindow::askAndSaveCsv);
+    connect(close, &QPushButton::clicked, this, closeFrame);
+    connect(escape, &QAction::triggered, this, closeFrame);
+    connect(&project_, &Project::resultsChanged, this, &ResultsSummaryWindow::refresh);
+    refresh();
+    resize(720, 460);
+}
+
+void ResultsSummaryWindow::refresh() {
+    summary_ = summarizeResults(project_.results(), project_.data().isUplift(), warningLines(reportPath_));
+    const QStringList columns = summary_.methodColumns();
+    methods_->clear();
+    methods_->setColumnCount(static_cast<int>(columns.size()));
+    methods_->setHorizontalHeaderLabels(columns);
+    methods_->setRowCount(static_cast<int>(summary_.methods.size()));
+    for (int row = 0; row < methods_->rowCount(); ++row) {
+        const QStringList cells = summary_.methodCells(summary_.methods[static_cast<std::size_t>(row)]);
+        for (int column = 0; column < cells.size(); ++column) {
+            auto* item = new QTableWidgetItem(cells[column]);
+            // Numbers line up on their right, as in the report.
+            if (column > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            methods_->setItem(row, column, item);
+        }
+    }
+    if (summary_.head)
+        head_->setText(QStringLiteral("%1\n%2: %3\n%4: %5")
+                           .arg(summary_.head->method, summary_.headLoadCaption(),
+                                QString::number(summary_.head->load, 'f', 1), summary_.headMovementCaption(),
+                                QString::number(summary_.head->movement, 'f', summary_.english ? 4 : 5)));
+    else
+        head_->setText(texts::kSummaryNoResults);
+    warnings_->setPlainText(summary_.warnings.isEmpty() ? QString(texts::kSummaryNoWarnings)
+                                                        : summary_.warnings.join(QLatin1Char('\n')));
+    const bool any = !summary_.methods.empty() || summary_.head;
+    copy_->setEnabled(any);
+    saveCsv_->setEnabled(any);
+}
+
+void ResultsSummaryWindow::copyToClipboard() const {
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setText(summary_.tabSeparated());
+}
+
+bool ResultsSummaryWindow::saveCsv(const QString& path, QString* error) const {
+    try {
+        writeFileAtomically(path, summary_.csv().toUtf8());
+        return true;
+    } catch (const UserError& e) {
+        if (error) *error = e.message();
+        return false;
+    }
+}
+
+void ResultsSummaryWindow::askAndSaveCsv() {
+    const QString path =
+        QFileDialog::getSaveFileName(this, texts::kSummaryCaption, QString(), texts::kSummaryCsvFilter);
+    if (path.isEmpty()) return;
+    QString error;
+    if (!saveCsv(path, &error)) messages().error(this, QString(texts::kSummarySaveFailed).arg(error));
+}
+
+}  // namespace torve::app

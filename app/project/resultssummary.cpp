@@ -1,0 +1,126 @@
+// The results of a run at a glance.
+#include "app/project/resultssummary.h"
+
+#include "app/controls/numbertext.h"
+#include "app/graph/graph.h"
+#include "app/project/results.h"
+#include "app/project/texts.h"
+
+namespace torve::app {
+namespace {
+
+// Capacities to a tenth of a kip or kN, as the report prints them, depths and movements finer.
+QString fixed(double value, int decimals) {
+    return QString::number(value + 0.0, 'f', decimals);  // + 0.0: no "-0.0"
+}
+
+// A field that holds a separator, a quote or a line break is quoted, quotes doubled.
+QString csvField(const QString& text) {
+    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
+        !text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n')))
+        return text;
+    QString quoted = text;
+    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+// A tab or line break inside a cell would split it in a spreadsheet: a blank instead.
+QString tabField(QString text) {
+    for (QChar c : {QLatin1Char('\t'), QLatin1Char('\r'), QLatin1Char('\n')})
+        text.replace(c, QLatin1Char(' '));
+    return text;
+}
+
+}  // namespace
+
+QStringList ResultsSummary::methodColumns() const {
+    const QString force = english ? texts::kSummaryKips : texts::kSummaryKiloNewtons;
+    const QString length = english ? texts::kSummaryFeet : texts::kSummaryMetres;
+    return {texts::kSummaryMethod, QString(texts::kSummaryTipDepth).arg(length),
+            QString(texts::kSummarySkinFriction).arg(force),
+            QString(uplift ? texts::kSummarySelfWeight : texts::kSummaryEndBearing).arg(force),
+            QString(texts::kSummaryTotalCapacity).arg(force)};
+}
+
+QStringList ResultsSummary::methodCells(const Method& m) const {
+    return {m.name, fixed(m.tipDepth, 2), fixed(m.skinFriction, 1), fixed(m.endBearing, 1),
+            fixed(m.totalCapacity, 1)};
+}
+
+QString ResultsSummary::headLoadCaption() const {
+    return QString(texts::kSummaryHeadLoad).arg(english ? texts::kSummaryKips : texts::kSummaryKiloNewtons);
+}
+
+QString ResultsSummary::headMovementCaption() const {
+    return QString(uplift ? texts::kSummaryHeadUplift : texts::kSummaryHeadMovement)
+        .arg(english ? texts::kSummaryInches : texts::kSummaryMetres);
+}
+
+std::vector<QStringList> ResultsSummary::rows() const {
+    std::vector<QStringList> rows{methodColumns()};
+    for (const Method& m : methods) rows.push_back(methodCells(m));
+    if (head) {
+        rows.emplace_back();
+        rows.push_back({texts::kSummaryMethod, headLoadCaption(), headMovementCaption()});
+        // Movements are small: four decimals of an inch or a metre.
+        rows.push_back({head->method, fixed(head->load, 1), fixed(head->movement, english ? 4 : 5)});
+    }
+    rows.emplace_back();
+    rows.push_back({texts::kSummaryWarnings});
+    if (warnings.isEmpty()) rows.push_back({texts::kSummaryNoWarnings});
+    for (const QString& w : warnings) rows.push_back({w});
+    return rows;
+}
+
+QString ResultsSummary::tabSeparated() const {
+    QString text;
+    for (const QStringList& row : rows()) {
+        QStringList cells;
+        for (const QString& c : row) cells << tabField(c);
+        text += cells.join(QLatin1Char('\t')) + QStringLiteral("\r\n");
+    }
+    return text;
+}
+
+QString ResultsSummary::csv() const {
+    QString text;
+    for (const QStringList& row : rows()) {
+        QStringList cells;
+        for (const QString& c : row) cells << csvField(c);
+        text += cells.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+    }
+    return text;
+}
+
+ResultsSummary summarizeResults(const Results& results, bool uplift, const QStringList& reportLines) {
+    ResultsSummary s;
+    s.uplift = uplift;
+    const Graph& totals = results.graph(ResultGraph::TotalCapacity);
+    const Graph& skins = results.graph(ResultGraph::SkinFriction);
+    const Graph& tips = results.graph(ResultGraph::TipResistance);
+    s.english = totals.units() != 2;
+    const auto deepest = [](const Graph& g, int line) -> std::optional<QPointF> {
+        if (line >= g.lineCount() || g.line(line).points.empty()) return std::nullopt;
+        return g.line(line).points.back();
+    };
+    for (int i = 0; i < totals.lineCount(); ++i) {
+        const auto total = deepest(totals, i), skin = deepest(skins, i), tip = deepest(tips, i);
+        if (!total) continue;
+        s.methods.push_back({totals.displayName(i).trimmed(), total->y(), skin ? skin->x() : 0.0,
+                             tip ? tip->x() : 0.0, total->x()});
+    }
+    const Graph& axial = results.graph(ResultGraph::LoadSettlement);
+    // The curve starts at the origin; only a curve with a load level has a head to tell.
+    if (axial.lineCount() > 0 && axial.line(0).points.size() > 1) {
+        const QPointF last = axial.line(0).points.back();
+        s.head = ResultsSummary::Head{axial.displayName(0).trimmed(), last.x(), last.y()};
+    }
+    for (const QString& line : reportLines) {
+        const QString trimmed = line.simplified();
+        if (trimmed.contains(QLatin1String("WARNING")) && !s.warnings.contains(trimmed))
+            s.warnings << trimmed;
+    }
+    return s;
+}
+
+}  // namespace torve::app

@@ -1,0 +1,58 @@
+// The results of a run at a glance: per method the capacity at the pile tip, the head at the largest
+// load, and the run's warnings, as a table for the screen, the clipboard and a CSV file.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+namespace torve::app {
+
+class Results;
+
+struct ResultsSummary {
+    // One selected method, at the deepest point of its curves.
+    struct Method {
+        QString name;
+        double tipDepth = 0;
+        double skinFriction = 0;
+        double endBearing = 0;  // the pile's self weight under tension
+        double totalCapacity = 0;
+    };
+    // The load-settlement curve at its largest load.
+    struct Head {
+        QString method;
+        double load = 0;
+        double movement = 0;
+    };
+
+    bool english = true;
+    bool uplift = false;
+    std::vector<Method> methods;
+    std::optional<Head> head;
+    QStringList warnings;
+
+    // The column titles of the method table, units included: "Method", "Tip Depth (ft)", ...
+    QStringList methodColumns() const;
+    // The texts of a method's row as the table shows them.
+    QStringList methodCells(const Method& method) const;
+    // "Head Load (kips)" and "Head Movement (in)", or uplift for a pile under tension.
+    QString headLoadCaption() const;
+    QString headMovementCaption() const;
+
+    // Every part as rows of cells: the method table, a blank row, the head, a blank row, "Warnings"
+    // and one row each. For a spreadsheet: tab-separated, or CSV (RFC 4180 quoting), CR LF ends.
+    QString tabSeparated() const;
+    QString csv() const;
+
+  private:
+    std::vector<QStringList> rows() const;
+};
+
+// The summary of `results` as last read: one method per curve of the capacity graphs (so every
+// method the run selected, in the order of the method list), the head from the load-settlement
+// curve, and the lines of `reportLines` that carry "WARNING", each once, trimmed.
+ResultsSummary summarizeResults(const Results& results, bool uplift, const QStringList& reportLines);
+
+}  // namespace torve::app

@@ -1,0 +1,69 @@
+# Installation and the Debian package.
+#
+# The desktop program loads the engine library from its own folder, so both live in one private
+# folder, <prefix>/lib/torve, with the runner beside them; <prefix>/bin holds links to the two
+# programs. The manuals go to <prefix>/share/doc/torve, where the help window looks for them
+# (../../share/doc/torve from the program), and the example projects to <prefix>/share/torve/examples.
+include(GNUInstallDirs)
+
+set(TORVE_PRIVATE_DIR ${CMAKE_INSTALL_LIBDIR}/torve)
+if(CMAKE_INSTALL_LIBDIR MATCHES "/")
+  # A multiarch libdir (lib/x86_64-linux-gnu) would move the manuals out of the help window's reach.
+  set(TORVE_PRIVATE_DIR lib/torve)
+endif()
+
+install(TARGETS torve RUNTIME DESTINATION ${TORVE_PRIVATE_DIR} COMPONENT programs)
+if(TARGET torve6)
+  install(TARGETS torve6 RUNTIME DESTINATION ${TORVE_PRIVATE_DIR} COMPONENT programs)
+endif()
+install(TARGETS TORVE2014_DLL LIBRARY DESTINATION ${TORVE_PRIVATE_DIR} COMPONENT programs NAMELINK_SKIP)
+
+# bin/torve and bin/torve6 are relative links, so the installed tree can move as a whole.
+set(torve_programs torve)
+if(TARGET torve6)
+  list(APPEND torve_programs torve6)
+endif()
+foreach(program IN LISTS torve_programs)
+  set(link ${CMAKE_CURRENT_BINARY_DIR}/install-links/${program})
+  file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/install-links)
+  file(CREATE_LINK ../${TORVE_PRIVATE_DIR}/${program} ${link} SYMBOLIC)
+  install(FILES ${link} DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT programs)
+endforeach()
+
+install(FILES ${TORVE_MANUALS} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/torve COMPONENT programs)
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/ DESTINATION ${CMAKE_INSTALL_DATADIR}/torve/examples
+        COMPONENT programs FILES_MATCHING PATTERN "*.tv6d" PATTERN "*.cpt" PATTERN "*.py")
+
+# Desktop menu entry, icon, file type of the projects and the software centre's description.
+if(TARGET torve6)
+  configure_file(${PROJECT_SOURCE_DIR}/packaging/org.torve_pile.torve6.metainfo.xml
+                 ${CMAKE_CURRENT_BINARY_DIR}/org.torve_pile.torve6.metainfo.xml @ONLY)
+  install(FILES ${PROJECT_SOURCE_DIR}/packaging/torve6.desktop
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/applications COMPONENT programs)
+  install(FILES ${PROJECT_SOURCE_DIR}/packaging/torve6.svg
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps COMPONENT programs)
+  install(FILES ${PROJECT_SOURCE_DIR}/packaging/torve6-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+          RENAME torve6.xml COMPONENT programs)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/org.torve_pile.torve6.metainfo.xml
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo COMPONENT programs)
+endif()
+
+# cpack -G DEB: the Debian package, its dependencies worked out from the programs' libraries.
+set(CPACK_PACKAGE_NAME torve)
+set(CPACK_PACKAGE_VENDOR "TORVE developers")
+set(CPACK_PACKAGE_CONTACT "TORVE developers <support@torve-pile.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Axial capacity and load-settlement analysis of a single driven pile")
+set(CPACK_PACKAGE_HOMEPAGE_URL "https://torve-pile.org")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The windowing plugins are loaded at run time, so no library link names them.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+if(TORVE_PYTHON_PACKAGE_DEPENDS)
+  string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", ${TORVE_PYTHON_PACKAGE_DEPENDS}")
+endif()
+set(CPACK_GENERATOR DEB)
+include(CPack)

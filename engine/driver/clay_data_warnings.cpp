@@ -1,0 +1,48 @@
+// The clay points that ICP/MTD, Fugro and UWA would use without YSR or PI.
+#include "engine/driver/clay_data_warnings.h"
+
+#include <cctype>
+
+#include "engine/driver/fixed_format.h"
+#include "engine/driver/text_out.h"
+
+namespace torve {
+
+std::vector<ClayDataWarning> clay_data_warnings(const InputData& in) {
+    std::vector<ClayDataWarning> out;
+    if (!in.has_offshore_data()) return out;
+    const bool english = in.units == UnitSystem::English;
+    for (Method method : {Method::IcpMtd, Method::Fugro, Method::Uwa}) {
+        if (!in.is_selected(method)) continue;
+        const std::string name(method_info(method).name);
+        for (const SoilPoint& p : in.soil) {
+            if (p.is_sand()) continue;
+            const bool no_ysr = !(p.blow_count_ysr > 0);
+            const bool no_pi = !(p.plasticity_index > 0);
+            if (!no_ysr && !no_pi) continue;
+            const std::string what = no_ysr && no_pi ? "YSR AND PI" : no_ysr ? "YSR" : "PI";
+            std::string upper_name = name;
+            for (char& c : upper_name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            std::string line = Line()
+                                   .text(" WARNING - " + upper_name + " METHOD: CLAY AT DEPTH")
+                                   .f(p.depth, 9, 2)
+                                   .x(1)
+                                   .text(english ? "FT." : "M.")
+                                   .text(" HAS " + what + " NOT ABOVE ZERO")
+                                   .text(no_ysr ? "; NO SKIN FRICTION THERE." : "; PI = 0 IS USED.")
+                                   .str();
+            std::string sentence = name + ": the clay point at " + decimals(p.depth, 2) +
+                                   (english ? " ft" : " m") + " has " +
+                                   (no_ysr && no_pi ? "YSR and PI"
+                                    : no_ysr        ? "YSR"
+                                                    : "PI") +
+                                   " not above zero; " +
+                                   (no_ysr ? "the method's clay friction there is zero."
+                                           : "the interface friction angle of PI = 0 is used.");
+            out.push_back({std::move(line), std::move(sentence)});
+        }
+    }
+    return out;
+}
+
+}  // namespace torve

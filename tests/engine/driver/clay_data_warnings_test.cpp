@@ -1,0 +1,125 @@
+// Clay points that the shared clay rule of ICP/MTD, Fugro and UWA would use without YSR or PI.
+#include "engine/driver/clay_data_warnings.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "engine/driver/run_analysis.h"
+#include "tests/support/project_text.h"
+#include "tests/support/scratch_dir.h"
+
+namespace torve {
+namespace {
+
+SoilPoint clay_point(double depth, double ysr, double pi) {
+    SoilPoint p;
+    p.depth = depth;
+    p.soil_type = SoilType::Clay;
+    p.su = 1;
+    p.sur = 0.5;
+    p.blow_count_ysr = ysr;
+    p.plasticity_index = pi;
+    return p;
+}
+
+TEST(ClayDataWarnings, OneLinePerSelectedMethodOfTheClayRuleAndClayPointWithoutYsrOrPi) {
+    SoilPoint sand;  // a sand point's blow count shares the YSR field; it is no YSR
+    sand.depth = 0;
+    struct Case {
+        const char* what;
+        int offshore;
+        std::vector<Method> methods;
+        std::vector<SoilPoint> soil;
+        std::vector<std::string> lines;
+    };
+    const Case cases[] = {
+        {"UWA, a clay layer without YSR and PI",
+         1,
+         {Method::Uwa},
+         {clay_point(10, 0, 0), clay_point(25.5, 0, 0)},
+         {" WARNING - UWA METHOD: CLAY AT DEPTH    10.00 FT. HAS YSR AND PI NOT ABOVE ZERO; NO SKIN FRICTION "
+          "THERE.",
+          " WARNING - UWA METHOD: CLAY AT DEPTH    25.50 FT. HAS YSR AND PI NOT ABOVE ZERO; NO SKIN FRICTION "
+          "THERE."}},
+        {"both given: nothing", 1, {Method::IcpMtd, Method::Fugro, Method::Uwa}, {clay_point(10, 4, 25)}, {}},
+        {"PI only missing, each method in turn",
+         1,
+         {Method::Fugro, Method::IcpMtd},
+         {sand, clay_point(10, 4, 0)},
+         {" WARNING - ICP/MTD METHOD: CLAY AT DEPTH    10.00 FT. HAS PI NOT ABOVE ZERO; PI = 0 IS USED.",
+          " WARNING - FUGRO METHOD: CLAY AT DEPTH    10.00 FT. HAS PI NOT ABOVE ZERO; PI = 0 IS USED."}},
+        {"YSR only, negative",
+         1,
+         {Method::Uwa},
+         {clay_point(3, -1, 30)},
+         {" WARNING - UWA METHOD: CLAY AT DEPTH     3.00 FT. HAS YSR NOT ABOVE ZERO; NO SKIN FRICTION "
+          "THERE."}},
+        {"NGI and API do not use them", 1, {Method::Ngi, Method::Api}, {clay_point(10, 0, 0)}, {}},
+        {"without offshore data the cone methods do not run", 0, {Method::Uwa}, {clay_point(10, 0, 0)}, {}},
+    };
+    for (const Case& c : cases) {
+        InputData in;
+        in.offshore_data = c.offshore;
+        for (Method m : c.methods) in.selected[index_of(m)] = 1;
+        in.soil = c.soil;
+        std::vector<std::string> lines;
+        for (const ClayDataWarning& w : clay_data_warnings(in)) lines.push_back(w.line);
+        EXPECT_EQ(lines, c.lines) << c.what;
+    }
+}
+
+TEST(ClayDataWarnings, ARunWritesThemToTheReportTheConsoleAndItsWarnings) {
+    test::ProjectText p;  // S.I. closed pile in clay without YSR and PI, UWA selected
+    p.units = 2;
+    p.od = 610;
+    p.modulus = 2e8;
+    p.length = 20;
+    p.deepest = 30;
+    p.increment = 0.5;
+    p.offshore = 1;
+    p.selected = {0, 0, 0, 1, 0, 0, 0, 0, 1};
+    p.add_layer(test::clay_layer(0, 30, 8, 50, 25));
+    test::ScratchDir dir;
+    RunFiles files{dir.write("p.tv6d", p.text()), dir.file("p.tv6o"), dir.file("p.tv6p"),
+                   dir.write("p.cpt", " 2 0\n")};
+    std::ostringstream console;
+    const RunResult r = run_analysis(files, console, {});
+    ASSERT_EQ(r.status, RunStatus::Completed) << r.message;
+    const std::string line =
+        " WARNING - UWA METHOD: CLAY AT DEPTH     0.00 M. HAS YSR AND PI NOT ABOVE ZERO; NO SKIN FRICTION "
+        "THERE.\n";
+    EXPECT_NE(console.str().find(line), std::string::npos) << console.str();
+    EXPECT_NE(test::read_file(files.report).find(line), std::string::npos);
+    ASSERT_EQ(r.warnings.size(), 2u);  // top and bottom of the layer
+    EXPECT_EQ(
+        r.warnings[1],
+        "UWA: the clay point at 30.00 m has YSR and PI not above zero; the method's clay friction there "
+        "is zero.");
+}
+
+// The reported project, built through the dialogs with API and UWA in clay and PI and YSR left at
+// 0: its run now says, per clay point, that UWA has no clay friction there.
+TEST(ClayDataWarnings, TheReportedProjectSaysSo) {
+    test::ScratchDir dir;
+    RunFiles files;
+    files.input = dir.file("p.tv6d");
+    files.report = dir.file("p.tv6o");
+    files.plot = dir.file("p.tv6p");
+    files.cpt = dir.file("p.cpt");
+    std::filesystem::copy_file(test::source_path("tests/data/reproducers/cone-methods-in-clay.tv6d"),
+                               files.input);
+    std::filesystem::copy_file(test::source_path("tests/data/reproducers/cone-methods-in-clay.cpt"),
+                               files.cpt);
+    std::ostringstream console;
+    const RunResult r = run_analysis(files, console, {});
+    ASSERT_EQ(r.status, RunStatus::Completed) << r.message;
+    ASSERT_FALSE(r.warnings.empty());
+    for (const std::string& w : r.warnings) EXPECT_EQ(w.substr(0, 4), "UWA:") << w;
+    EXPECT_NE(console.str().find(" WARNING - UWA METHOD: CLAY AT DEPTH"), std::string::npos) << console.str();
+    EXPECT_EQ(console.str().find("API"), std::string::npos);  // API takes no PI or YSR
+}
+
+}  // namespace
+}  // namespace torve

@@ -1,0 +1,273 @@
+"""The Python module against the torve runner and the desktop core, and its own promises.
+
+Run by CTest (python_tests) with PYTHONPATH naming the build's python folder and TORVE_RUNNER the
+built runner, so that both sides are the same build.
+"""
+
+import datetime
+import os
+import pathlib
+import shutil
+import subprocess
+import sys
+
+import numpy as np
+import pytest
+
+import torve
+
+SOURCE = pathlib.Path(__file__).resolve().parents[2]
+EXAMPLES = sorted((SOURCE / "examples").glob("*.tv6d"))
+RUNNER = os.environ.get("TORVE_RUNNER", "torve")
+
+
+def copy_example(example, folder):
+    """The example and its CPT file copied into `folder`; the copy's path."""
+    target = folder / example.name
+    shutil.copy(example, target)
+    cpt = example.with_suffix(".cpt")
+    if cpt.exists():
+        shutil.copy(cpt, target.with_suffix(".cpt"))
+    return target
+
+
+def time_of(report):
+    """The local time that a report's date block shows ("Date:  December 08, 2026     Time:  09:00:00")."""
+    line = next(line for line in report.splitlines() if line.strip().startswith("Date:"))
+    date, clock = line.split("Date:")[1].split("Time:")
+    return datetime.datetime.strptime(date.strip() + " " + clock.strip(), "%B %d, %Y %H:%M:%S")
+
+
+@pytest.mark.parametrize("example", EXAMPLES, ids=lambda p: p.stem)
+def test_results_equal_the_runners_to_the_last_digit(example, tmp_path):
+    path = copy_example(example, tmp_path)
+    subprocess.run([RUNNER, "run", str(path)], check=True, capture_output=True)
+    plot = path.with_suffix(".tv6p").read_text()
+    report = path.with_suffix(".tv6o").read_text()
+
+    # At the time the runner's report shows, the Python run writes the same bytes; the plot text
+    # holds every capacity row and curve point.
+    results = torve.run(torve.Project.read(str(path)), report=True, time=time_of(report))
+    assert results.plot_text == plot
+    assert results.report == report
+    # The arrays are the plot text's numbers: the total of the first table's last row, read from
+    # the text by hand (block 1 is 4 numbers, then 5 per row).
+    numbers = plot.split()
+    curves, rows = int(numbers[0]), int(numbers[1])
+    assert len(results.methods) == curves
+    first = results.methods[0]
+    assert len(first.depth) == rows
+    assert first.total[-1] == float(numbers[4 + 5 * (rows - 1) + 3])
+    assert first.tip[3] == pytest.approx(first.total[-1], abs=0.5)
+    assert len(results.head_load) == 9 and results.distribution_load.shape == (9, rows)
+
+
+def variations(count):
+    base = torve.Project.read(str(SOURCE / "examples" / "open-pipe-offshore-si.tv6d"))
+    projects = []
+    for k in range(count):
+        p = base.copy()
+        p.pile_length = 30.0 + k
+        projects.append(p)
+    return projects
+
+
+def test_run_many_equals_runs_one_after_another():
+    projects = variations(8)
+    when = datetime.datetime(2026, 12, 8, 10, 0, 0)
+    side_by_side = torve.run_many(projects, jobs=3, report=True, time=when)
+    for project, together in zip(projects, side_by_side):
+        alone = torve.run(project, report=True, time=when)
+        assert together.report == alone.report
+        assert together.plot_text == alone.plot_text
+    totals = [r.capacity("API RP 2A").total[-1] for r in side_by_side]
+    assert totals == sorted(totals), "a longer pile carries more"
+
+
+@pytest.mark.parametrize("line_number, old, new, record", [
+    (5, "0 0 914 864 210000000 40 10", "0 0 914 864 210000000 0 10", "record 5 (pile section)"),
+    (7, "0 0.5 1 0 4 1 0", "0 0.5 9 0 4 1 0", "record 7 (computation options)"),
+    (4, "2 4 6", "3 4 6", "record 4 (units, print interval, soil points)"),
+])
+def test_input_error_carries_file_record_and_line(tmp_path, line_number, old, new, record):
+    text = (SOURCE / "examples" / "open-pipe-offshore-si.tv6d").read_text()
+    assert text.splitlines()[line_number - 1] == old
+    path = tmp_path / "bad.tv6d"
+    path.write_text(text.replace(old, new, 1))
+    with pytest.raises(torve.InputError) as caught:
+        torve.Project.read(str(path))
+    assert caught.value.file == str(path)
+    assert caught.value.record == record
+    assert caught.value.line == line_number
+    assert str(caught.value).startswith(f'Input data file "{path}", {record}, line {line_number}: ')
+
+
+@pytest.mark.parametrize("field, value, line_number", [
+    ("pile_length", 0.0, 5),
+    ("inside_diameter", 2000.0, 5),  # wider than the outside diameter
+    ("pile_type", 8, 7),
+    ("load_transfer_method", 0, 7),
+])
+def test_assignment_is_checked_by_the_engine(field, value, line_number):
+    project = torve.Project.new("SI")
+    before = project.input_text()
+    with pytest.raises(torve.InputError) as caught:
+        setattr(project, field, value)
+    assert caught.value.line == line_number
+    assert project.input_text() == before, "a refused value leaves the project as it was"
+
+
+@pytest.mark.parametrize("fields, reason, words", [
+    # A 20 m pile of 0.61 m in soil to 30 m; 29 m needs soil to 29 + 2 x 0.61 = 30.22 m.
+    ({"pile_length": 29.0}, "soil extent", "record 9"),
+    # 30 m of soil in steps of 0.05 m: 600 segments, over the 500 the tables hold.
+    ({"increment": 0.05}, "segment limit", "600 segments"),
+])
+def test_stopped_run_is_a_result_with_its_reason(fields, reason, words):
+    project = torve.Project.new("SI")
+    project.update(**fields)
+    results = torve.run(project)
+    assert results.stop_reason == reason
+    assert words in results.stop
+    assert results.methods == []
+
+
+def test_update_checks_the_fields_together():
+    project = torve.Project.new("SI")  # outside diameter 610 mm, inside 585 mm
+    with pytest.raises(torve.InputError):
+        project.outside_diameter = 500.0  # alone, narrower than the inside
+    project.update(outside_diameter=500.0, inside_diameter=480.0)
+    assert (project.outside_diameter, project.inside_diameter) == (500.0, 480.0)
+    before = project.input_text()
+    with pytest.raises(torve.InputError) as caught:
+        project.update(outside_diameter=400.0, pile_length=-1.0)
+    assert caught.value.line == 5
+    assert project.input_text() == before, "a refused set leaves every field as it was"
+
+
+def test_written_project_reads_back_in_the_desktop_core(tmp_path):
+    """The desktop core reads and saves (torve convert to the same units) the Python-written file
+    and the original to the same bytes."""
+    for example in EXAMPLES:
+        original = copy_example(example, tmp_path)
+        project = torve.Project.read(str(original))
+        written = tmp_path / ("py-" + example.name)
+        project.write(str(written))
+        assert torve.Project.read(str(written)).input_text() == project.input_text()
+        units = "si" if project.units == "SI" else "english"
+        saved = []
+        for source in (original, written):
+            target = tmp_path / ("core-" + source.name)
+            subprocess.run([RUNNER, "convert", "--to", units, str(source), str(target)], check=True,
+                           capture_output=True)
+            saved.append(target.read_text())
+        assert saved[0] == saved[1], example.name
+
+
+def test_fields_methods_and_cpt_points(tmp_path):
+    project = torve.Project.new("English")
+    project.methods = ["API RP 2A", 1]
+    assert project.methods == [torve.METHODS[1], "API RP 2A"]
+    with pytest.raises(ValueError):
+        project.methods = ["no such method"]
+    project.cpt_points = [(0.0, 0.0), (50.0, 200000.0)]
+    with pytest.raises(torve.InputError):
+        project.cpt_points = [(5.0, 1.0), (1.0, 1.0)]  # depths going upwards
+    project.write(str(tmp_path / "p.tv6d"))
+    again = torve.Project.read(str(tmp_path / "p.tv6d"))
+    assert again.cpt_points == [(0.0, 0.0), (50.0, 200000.0)]
+    assert again.outside_diameter == 24.0
+
+
+def test_to_pandas():
+    pandas = pytest.importorskip("pandas")
+    results = torve.run(torve.Project.read(str(SOURCE / "examples" / "open-pipe-offshore-si.tv6d")))
+    frame = results.to_pandas()
+    assert isinstance(frame, pandas.DataFrame)
+    assert len(frame) == sum(len(m.depth) for m in results.methods)
+
+
+def test_parametric_study_script_runs(tmp_path):
+    script = SOURCE / "examples" / "python" / "parametric_study.py"
+    done = subprocess.run([sys.executable, str(script), "--output", str(tmp_path / "study.png")],
+                          capture_output=True, text=True, check=True)
+    lines = done.stdout.splitlines()
+    assert lines[0].split()[:2] == ["length", "diameter"]
+    assert len(lines) == 1 + 5 * 8
+
+
+def test_help_is_useful():
+    assert "InputError" in torve.run.__doc__
+    assert "engine's reader" in torve.Project.__doc__
+    assert torve.Project.pile_length.__doc__.startswith("total pile length")
+
+
+def test_runs_leave_the_interpreter_free():
+    """While the engine computes, other Python threads go on: a counter in this thread keeps
+    counting through 100 runs on another (with the lock held it would stand still)."""
+    import threading
+    projects = variations(100)
+    done = threading.Event()
+    worker = threading.Thread(target=lambda: (torve.run_many(projects, jobs=1), done.set()))
+    count = 0
+    worker.start()
+    while not done.is_set():
+        count += 1
+    worker.join()
+    assert count > 10000
+
+
+def test_failed_write_keeps_the_file_that_was_there(tmp_path):
+    project = torve.Project.read(str(SOURCE / "examples" / "open-pipe-offshore-si.tv6d"))
+    with pytest.raises(OSError):
+        project.write(str(tmp_path / "no-such-folder" / "p.tv6d"))
+    target = tmp_path / "p.tv6d"
+    target.write_text("the user's file")
+    os.chmod(tmp_path, 0o500)  # the folder refuses new files: the write cannot begin
+    try:
+        if os.access(tmp_path, os.W_OK):
+            pytest.skip("running as a user whom permissions do not stop")
+        with pytest.raises(OSError):
+            project.write(str(target))
+    finally:
+        os.chmod(tmp_path, 0o700)
+    assert target.read_text() == "the user's file"
+
+
+def csv_curves(path):
+    """{curve name: (x values, y values)} of a CSV file of `torve results --csv`."""
+    import csv
+    curves = {}
+    with open(path, newline="") as f:
+        rows = csv.reader(f)
+        next(rows)
+        for name, x, y in rows:
+            xs, ys = curves.setdefault(name, ([], []))
+            xs.append(float(x))
+            ys.append(float(y))
+    return curves
+
+
+def test_arrays_agree_with_the_desktop_cores_reading(tmp_path):
+    """The desktop core's own plot-file reader, through `torve results --csv`, finds the same curves
+    (its CSV prints four significant digits, hence the tolerance)."""
+    path = copy_example(SOURCE / "examples" / "open-pipe-offshore-si.tv6d", tmp_path)
+    subprocess.run([RUNNER, "run", str(path)], check=True, capture_output=True)
+    subprocess.run([RUNNER, "results", str(path), "--csv", str(tmp_path / "csv")], check=True,
+                   capture_output=True)
+    results = torve.run(torve.Project.read(str(path)))
+
+    totals = csv_curves(tmp_path / "csv" / "pltTotal.csv")  # total capacity against depth
+    labels = {"API RP 2A": "API", "NGI": "NGI", "ICP/MTD": "MTD", "Fugro": "FUGRO", "UWA": "UWA"}
+    assert sorted(totals) == sorted(labels[m.name] for m in results.methods)
+    for m in results.methods:
+        capacity, depth = totals[labels[m.name]]
+        np.testing.assert_allclose(m.total, capacity, rtol=1e-3)
+        np.testing.assert_allclose(m.depth, depth, rtol=1e-3)
+    # Both curves start at the unloaded pile: (0, 0) and then one point per load level.
+    load, settlement = csv_curves(tmp_path / "csv" / "pltAxial.csv")["API"]
+    np.testing.assert_allclose(results.head_load, load[1:], rtol=1e-3)
+    np.testing.assert_allclose(results.head_movement, settlement[1:], rtol=1e-3)
+    tip, tip_settlement = csv_curves(tmp_path / "csv" / "PltQw.csv")["Curve #1"]
+    np.testing.assert_allclose(results.tip_load, tip[1:], rtol=1e-3)
+    np.testing.assert_allclose(results.tip_movement, tip_settlement[1:], rtol=1e-3)
