@@ -22,6 +22,9 @@ void add_convert_command(CLI::App& app, int& exit_code);
 void add_results_command(CLI::App& app, int& exit_code);
 // `torve check PROJECT.tv6d`: the check before a run.
 void add_check_command(CLI::App& app, int& exit_code);
+// `torve cpt show FILE` and `torve cpt import FILE [--test ID] [--use qc|qt] --into PROJECT.tv6d`: cone
+// data of AGS4, GEF, BRO-XML and CSV files.
+void add_cpt_command(CLI::App& app, int& exit_code);
 #endif
 
 #ifdef TORVE_WITH_APP_RENDER

@@ -15,6 +15,7 @@ int main(int argc, char** argv) {
     torve::cli::add_convert_command(app, exit_code);
     torve::cli::add_results_command(app, exit_code);
     torve::cli::add_check_command(app, exit_code);
+    torve::cli::add_cpt_command(app, exit_code);
 #endif
 #ifdef TORVE_WITH_APP_RENDER
     torve::cli::add_plot_command(app, exit_code);

@@ -1,6 +1,7 @@
 // The CPT data dialog.
 #include "app/dialogs/cptdatadialog.h"
 
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -13,10 +14,14 @@
 #include <cmath>
 
 #include "app/controls/usererror.h"
+#include "app/dialogs/csvcolumnsdialog.h"
 #include "app/dialogs/formrows.h"
+#include "app/dialogs/soundingimportdialog.h"
 #include "app/dialogs/texts.h"
 #include "app/project/cptimport.h"
 #include "app/project/project.h"
+#include "app/sounding/soundingfile.h"
+#include "app/sounding/texts.h"
 #include "app/widgets/caption.h"
 #include "app/widgets/messages.h"
 #include "app/widgets/numberfield.h"
@@ -95,6 +100,39 @@ void CptDataDialog::browse() {
     if (path.isEmpty()) return;
     fileName_->setText(path);
     fileNameEdited(path);
+    if (soundingFormatOf(path) == SoundingFormat::Plain) return;
+    importedFrom_.clear();
+    showProfile(CptProfile::Qc);
+}
+
+bool CptDataDialog::importSounding(const QString& path) {
+    Sounding sounding;
+    try {
+        std::vector<CsvColumnChoice> chosen;
+        if (soundingFormatOf(path) == SoundingFormat::Csv) {
+            // Headings that do not name depth and qc with their units: the user names the columns.
+            QFile file(path);
+            if (!file.open(QIODevice::ReadOnly))
+                throw UserError(QString(texts::kSoundingUnopenable).arg(path, file.errorString()));
+            const QStringList headings = csvHeadings(file.read(kMostSoundingFileBytes), path);
+            if (!csvNamesConeColumns(headings)) {
+                CsvColumnsDialog columns(headings, path, this);
+                if (columns.exec() != QDialog::Accepted) return false;
+                chosen = columns.choices();
+            }
+        }
+        sounding = readSoundingFile(path, chosen);
+        if (sounding.tests.empty()) throw UserError(QString(texts::kSoundingNoTests).arg(path));
+    } catch (const UserError& e) {
+        messages().information(this, e.message());
+        return false;
+    }
+    SoundingImportDialog chooser(std::move(sounding), path, project().data().units, this);
+    if (chooser.exec() != QDialog::Accepted || !chooser.result()) return false;
+    project().setCptPoints(chooser.result()->points);
+    importedFrom_ = path;
+    importedPoints_ = chooser.result()->points;
+    return true;
 }
 
 void CptDataDialog::fileNameEdited(const QString& name) {
@@ -104,6 +142,15 @@ void CptDataDialog::fileNameEdited(const QString& name) {
 
 void CptDataDialog::showProfile(CptProfile profile) {
     if (!commit()) return;
+    const QString name = project().data().cptImport.dataFile;
+    if (soundingFormatOf(name) != SoundingFormat::Plain) {
+        const bool shown = name == importedFrom_ && project().data().cptPoints == importedPoints_;
+        if (!shown && !importSounding(name)) return;
+        Graph& graph = project().cptGraph(profile);
+        showCptProfile(graph, project().data(), profile);
+        host().showGraph(graph);
+        return;
+    }
     CptImport import(project());
     import.stressFactor = fieldValue(stressFactor_, 1.0);
     try {

@@ -241,7 +241,32 @@ inline constexpr QLatin1StringView kYieldStressRatio{"6b. Yield STress Ratio, YS
 // CPT data.
 inline constexpr QLatin1StringView kCptDataCaption{"Data of Cone Penetration Test"};
 inline constexpr QLatin1StringView kCptFile{"Name of file for input cone data"};
-inline constexpr QLatin1StringView kCptFilter{"CPT recors(.txt) (*.txt *.acc);;All Files (*)"};
+inline constexpr QLatin1StringView kCptFilter{
+    "Cone data (*.txt *.acc *.ags *.gef *.xml *.csv);;CPT recors(.txt) (*.txt *.acc);;AGS4 (*.ags);;GEF "
+    "(*.gef);;"
+    "BRO-XML (*.xml);;CSV (*.csv);;All Files (*)"};
+// The import of a cone data file of the exchange formats (AGS4, GEF, BRO-XML, CSV).
+inline constexpr QLatin1StringView kSoundingImportCaption{"Import of Cone Data"};
+inline constexpr QLatin1StringView kSoundingFileLabel{"Cone data file: %1"};
+inline constexpr QLatin1StringView kSoundingTest{"&Test"};
+inline constexpr QLatin1StringView kSoundingCone{"&Cone resistance"};
+inline constexpr QLatin1StringView kSoundingConeQt{"qt, corrected for pore pressure"};
+inline constexpr QLatin1StringView kSoundingConeQc{"qc"};
+inline constexpr QLatin1StringView kSoundingReplaces{"The import replaces the project's CPT points."};
+inline constexpr QLatin1StringView kSoundingImportButton{"&Import"};
+// The columns of a CSV file whose headings are not recognised.
+inline constexpr QLatin1StringView kCsvColumnsCaption{"Columns of the CSV File"};
+inline constexpr QLatin1StringView kCsvColumnsNote{
+    "The headings of %1 do not say which columns hold the depth and qc. Choose the column of each quantity "
+    "and its unit (m, cm, mm or ft; MPa, MN/m2, kPa, kN/m2, Pa, ksf, tsf or psi)."};
+inline constexpr QLatin1StringView kCsvNoneChosen{"(none)"};
+inline constexpr QLatin1StringView kCsvColumnDepth{"&Depth"};
+inline constexpr QLatin1StringView kCsvColumnQc{"&qc"};
+inline constexpr QLatin1StringView kCsvColumnFs{"&fs"};
+inline constexpr QLatin1StringView kCsvColumnU2{"&u2"};
+inline constexpr QLatin1StringView kCsvColumnQt{"q&t"};
+inline constexpr QLatin1StringView kCsvUnitOf{"Unit of %1"};
+inline constexpr QLatin1StringView kCsvColumnsOk{"&OK"};
 inline constexpr QLatin1StringView kEditFile{"Edit File"};
 inline constexpr QLatin1StringView kDataLines{"Number of data lines to be read from the file"};
 inline constexpr QLatin1StringView kHeaderLines{"Number of header lines in file containing cone data"};

@@ -8,6 +8,7 @@
 #include "app/main/texts.h"
 #include "app/project/texts.h"
 #include "app/render/texts.h"
+#include "app/sounding/texts.h"
 #include "app/table/texts.h"
 #include "app/views/texts.h"
 #include "app/widgets/texts.h"

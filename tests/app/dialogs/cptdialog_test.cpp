@@ -1,8 +1,15 @@
 // The CPT data dialog: a file in MPa read with Ua 1000, the graphs shown, and files it refuses.
+#include <QApplication>
+#include <QComboBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 
+#include "app/dialogs/csvcolumnsdialog.h"
+#include "app/dialogs/soundingimportdialog.h"
 #include "app/graph/graph.h"
 #include "tests/app/dialogs/dialogdriver.h"
 
@@ -47,6 +54,8 @@ class CptDialogTest : public QObject {
     void refusedFiles_data();
     void refusedFiles();
     void editFileOpensTheNamedFile();
+    void soundingFileImportedAfterItsSummary();
+    void csvColumnsNamedByTheUser();
 
   private:
     RecordedMessages messages_;
@@ -121,6 +130,87 @@ void CptDialogTest::editFileOpensTheNamedFile() {
     QVERIFY(host.project().isModified());
     click(dialog.get(), u"Edit File"_s);
     QCOMPARE(host.files, QStringList{u"cone.txt"_s});
+}
+
+// Answers the import dialog once it is shown (it is modal), after `look` has seen it.
+void answerImport(bool accept, std::function<void(SoundingImportDialog&)> look) {
+    QTimer::singleShot(0, [accept, look] {
+        auto* d = qobject_cast<SoundingImportDialog*>(QApplication::activeModalWidget());
+        if (!d) qFatal("no import dialog shown");
+        look(*d);
+        if (accept)
+            click(d, u"Import"_s);
+        else
+            d->reject();
+    });
+}
+
+// The AGS4 example: two tests; the second (a = 0.75, qc in MN/m2, u2 in kN/m2) gives
+// qt = 1000 qc + 0.25 u2: 800, 1600 + 10, 2400 + 20 kPa. Cancelled, nothing changes.
+void CptDialogTest::soundingFileImportedAfterItsSummary() {
+    RecordingHost host;
+    host.project().setUnits(UnitSystem::SI);
+    auto dialog = openDialog(host, DialogId::CptData);
+    need<QLineEdit>(dialog.get(), kFileName)
+        .setText(QStringLiteral(TORVE_SOURCE_DIR "/examples/cpt/two-soundings.ags"));
+    answerImport(false, [](SoundingImportDialog&) {});
+    click(dialog.get(), kQcGraph);
+    QVERIFY(host.project().data().cptPoints.empty());
+    QVERIFY(host.graphs.isEmpty());
+
+    QString summary;
+    answerImport(true, [&summary](SoundingImportDialog& d) {
+        auto& test = need<QComboBox>(&d, u"Test"_s);
+        QVERIFY(test.isEnabled());
+        test.setCurrentIndex(1);
+        summary = d.summary();
+    });
+    click(dialog.get(), kQcGraph);
+    QVERIFY2(summary.contains(u"Cone resistance: qt = qc + (1 - a) u2 with a = 0.75"_s), qPrintable(summary));
+    QVERIFY2(summary.contains(u"Rows read: 3."_s), qPrintable(summary));
+    QCOMPARE(host.project().data().cptPoints, (std::vector<CptPoint>{{0.2, 800}, {0.4, 1610}, {0.6, 2420}}));
+    QCOMPARE(host.graphs, QList<Graph*>{&host.project().cptGraph(CptProfile::Qc)});
+    // The points stay; the other graphs show them without a second import.
+    click(dialog.get(), u" Graphics Button - Converted Su versus depth"_s);
+    QCOMPARE(host.graphs.size(), 2);
+    QCOMPARE(host.graphs.last()->line(0).points.back().x(), 2420.0 / 15);
+
+    // A damaged file is refused with its line; the points stay.
+    QFile bad(host.path(u"bad.gef"_s));
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    bad.write("#COLUMNINFO= 1, m, length, 1\n");
+    bad.close();
+    need<QLineEdit>(dialog.get(), kFileName).setText(bad.fileName());
+    messages_.shown.clear();
+    click(dialog.get(), kQcGraph);
+    QCOMPARE(messages_.shown.size(), 1);
+    QVERIFY2(messages_.shown.front().contains(u"#EOH="_s), qPrintable(messages_.shown.front()));
+    QCOMPARE(host.project().data().cptPoints.size(), std::size_t{3});
+}
+
+// Headings that name nothing: the user names Level (m) as depth and Cone (MPa) as qc; the decimal
+// commas of a semicolon-separated file are decimal points: 1.5 m, 2 MPa = 2000 kPa.
+void CptDialogTest::csvColumnsNamedByTheUser() {
+    RecordingHost host;
+    host.project().setUnits(UnitSystem::SI);
+    QFile csv(host.path(u"own.csv"_s));
+    QVERIFY(csv.open(QIODevice::WriteOnly));
+    csv.write("Level;Cone;Note\n1,5;2;a\n2,5;3,5;b\n");
+    csv.close();
+    auto dialog = openDialog(host, DialogId::CptData);
+    need<QLineEdit>(dialog.get(), kFileName).setText(csv.fileName());
+    QTimer::singleShot(0, [] {
+        auto* d = qobject_cast<CsvColumnsDialog*>(QApplication::activeModalWidget());
+        if (!d) qFatal("no columns dialog shown");
+        need<QComboBox>(d, u"Depth"_s).setCurrentText(u"Level"_s);
+        need<QLineEdit>(d, u"Unit of Depth"_s).setText(u"m"_s);
+        need<QComboBox>(d, u"qc"_s).setCurrentText(u"Cone"_s);
+        need<QLineEdit>(d, u"Unit of qc"_s).setText(u"MPa"_s);
+        answerImport(true, [](SoundingImportDialog&) {});
+        click(d, u"OK"_s);
+    });
+    click(dialog.get(), kQcGraph);
+    QCOMPARE(host.project().data().cptPoints, (std::vector<CptPoint>{{1.5, 2000}, {2.5, 3500}}));
 }
 
 QTEST_MAIN(CptDialogTest)

@@ -4,6 +4,8 @@
 // the pictures show what fits there and what scrolls.
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPixmap>
@@ -12,10 +14,14 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 
+#include "app/dialogs/csvcolumnsdialog.h"
 #include "app/dialogs/dialogfactory.h"
 #include "app/dialogs/soildatadialog.h"
 #include "app/dialogs/soillayersdialog.h"
+#include "app/dialogs/soundingimportdialog.h"
 #include "app/main/mainwindow.h"
 #include "app/project/cptprofile.h"
 #include "app/project/project.h"
@@ -31,6 +37,51 @@ void save(QWidget* window, const QString& path) {
     window->show();
     for (int i = 0; i < 5; ++i) QApplication::processEvents();
     if (!window->grab().save(path)) qFatal("cannot write %s", qPrintable(path));
+}
+
+// Names a cone data file in the CPT data dialog and asks for the qc graph; `answer` meets the modal
+// dialog that opens.
+void importThrough(QWidget* cptDialog, const QString& file, std::function<void(QDialog*)> answer) {
+    auto* name = test::findByAccessibleName<QLineEdit>(cptDialog, u"Name of file for input cone data"_s);
+    if (!name) qFatal("no file name field");
+    name->setText(file);
+    QTimer::singleShot(0, [answer] {
+        auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!modal) qFatal("no dialog shown");
+        answer(modal);
+    });
+    for (QPushButton* b : cptDialog->findChildren<QPushButton*>())
+        if (b->text() == u" Graphics Button - Qc versus depth"_s) b->click();
+}
+
+// The import of the AGS4 example: the summary of its first test, and the qc graph of its points.
+void importAgsExample(QWidget* cptDialog, QMdiArea* area, const QDir& out) {
+    importThrough(cptDialog, QStringLiteral(TORVE_SOURCE_DIR "/examples/cpt/two-soundings.ags"),
+                  [&out](QDialog* d) {
+                      if (!qobject_cast<SoundingImportDialog*>(d)) qFatal("no import dialog shown");
+                      save(d, out.filePath(u"dialog-cpt-import-summary.png"_s));
+                      d->accept();
+                  });
+    QMdiSubWindow* graph = area->activeSubWindow();
+    if (!graph || graph->widget() == cptDialog) qFatal("no graph after the import");
+    graph->resize(700, 620);
+    save(graph, out.filePath(u"graph-cpt-after-ags-import.png"_s));
+    graph->close();
+}
+
+// A CSV file whose headings name nothing: the columns dialog as it opens.
+void nameCsvColumns(QWidget* cptDialog, const QDir& out) {
+    const QString csv = QDir::temp().filePath(u"torve-screenshot-cone.csv"_s);
+    QFile f(csv);
+    if (!f.open(QIODevice::WriteOnly)) qFatal("cannot write %s", qPrintable(csv));
+    f.write("Level;Cone;Sleeve;Remark\n1,5;2;20;a\n");
+    f.close();
+    importThrough(cptDialog, csv, [&out](QDialog* d) {
+        if (!qobject_cast<CsvColumnsDialog*>(d)) qFatal("no columns dialog shown");
+        save(d, out.filePath(u"dialog-csv-columns.png"_s));
+        d->reject();
+    });
+    QFile::remove(csv);
 }
 
 }  // namespace
@@ -68,6 +119,10 @@ int main(int argc, char** argv) {
             if (!frame) qFatal("no dialog %d", static_cast<int>(id));
             QWidget* dialog = frame->widget();
             save(frame, out.filePath(u"dialog-"_s + name + suffix));
+            if (id == DialogId::CptData && units == UnitSystem::SI) {
+                importAgsExample(dialog, area, out);
+                nameCsvColumns(dialog, out);
+            }
             if (auto* tabs = dialog->findChild<QTabWidget*>()) {
                 tabs->setCurrentIndex(1);
                 save(frame, out.filePath(u"dialog-"_s + name + u"-2"_s + suffix));

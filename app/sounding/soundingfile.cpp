@@ -1,0 +1,74 @@
+// The cone data files of the exchange formats.
+#include "app/sounding/soundingfile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+
+#include "app/controls/usererror.h"
+#include "app/sounding/agsreader.h"
+#include "app/sounding/broxmlreader.h"
+#include "app/sounding/gefreader.h"
+#include "app/sounding/texts.h"
+
+namespace torve::app {
+
+SoundingFormat soundingFormatOf(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == u"ags") return SoundingFormat::Ags;
+    if (suffix == u"gef") return SoundingFormat::Gef;
+    if (suffix == u"xml") return SoundingFormat::BroXml;
+    if (suffix == u"csv") return SoundingFormat::Csv;
+    return SoundingFormat::Plain;
+}
+
+Sounding readSoundingFile(const QString& path, const std::vector<CsvColumnChoice>& csvColumns) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        throw UserError(QString(texts::kSoundingUnopenable).arg(path, f.errorString()));
+    constexpr qint64 kMegabyte = 1024 * 1024;
+    if (f.size() > kMostSoundingFileBytes)
+        throw UserError(QString(texts::kSoundingTooLarge)
+                            .arg(path)
+                            .arg(f.size() / kMegabyte)
+                            .arg(kMostSoundingFileBytes / kMegabyte));
+    const QByteArray bytes = f.read(kMostSoundingFileBytes + 1);
+    Sounding s;
+    switch (soundingFormatOf(path)) {
+        case SoundingFormat::Ags:
+            s = readAgsSounding(bytes, path);
+            break;
+        case SoundingFormat::Gef:
+            s = readGefSounding(bytes, path);
+            break;
+        case SoundingFormat::BroXml:
+            s = readBroXmlSounding(bytes, path);
+            break;
+        case SoundingFormat::Csv:
+        case SoundingFormat::Plain:
+            s = readCsvSounding(bytes, path, csvColumns);
+            break;
+    }
+    for (SoundingTest& t : s.tests)
+        if (t.id.isEmpty()) t.id = QFileInfo(path).completeBaseName();
+    return s;
+}
+
+const SoundingTest& soundingTest(const Sounding& sounding, const QString& id, const QString& file) {
+    if (sounding.tests.empty()) throw UserError(QString(texts::kSoundingNoTests).arg(file));
+    if (id.isEmpty() && sounding.tests.size() == 1) return sounding.tests.front();
+    for (const SoundingTest& t : sounding.tests)
+        if (t.id == id) return t;
+    bool isNumber = false;
+    const qsizetype n = id.toLongLong(&isNumber);
+    if (isNumber && n >= 1 && n <= static_cast<qsizetype>(sounding.tests.size()))
+        return sounding.tests[static_cast<std::size_t>(n - 1)];
+    QStringList ids;
+    for (const SoundingTest& t : sounding.tests) ids << t.id;
+    const QString list = ids.join(QStringLiteral(", "));
+    if (id.isEmpty())
+        throw UserError(QString(texts::kSoundingChooseTest).arg(file).arg(sounding.tests.size()).arg(list));
+    throw UserError(QString(texts::kSoundingNoTest).arg(file, id, list));
+}
+
+}  // namespace torve::app

@@ -1,0 +1,229 @@
+// From a test of a cone data file to the CPT points: qc or qt, depth, skipped rows, sorting, the
+// averaging of long soundings and the units, with values worked out by hand beside each case.
+#include "app/sounding/soundingimport.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "app/controls/usererror.h"
+#include "app/sounding/csvreader.h"
+#include "app/sounding/soundingfile.h"
+
+namespace {
+
+using namespace torve::app;
+using Q = SoundingQuantity;
+using torve::UnitSystem;
+
+QString example(const char* name) {
+    return QStringLiteral(TORVE_SOURCE_DIR "/examples/cpt/") + QLatin1StringView(name);
+}
+
+SoundingImport importExample(const char* name, const QString& test, UnitSystem units, ConeChoice choice) {
+    const QString path = example(name);
+    const Sounding s = readSoundingFile(path);
+    return importSounding(soundingTest(s, test, path), path, units, choice);
+}
+
+void expectPoints(const SoundingImport& r, const std::vector<CptPoint>& expected, const char* what) {
+    ASSERT_EQ(r.points.size(), expected.size()) << what;
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_NEAR(r.points[i].depth, expected[i].depth, 1e-9 * std::abs(expected[i].depth))
+            << what << " point " << i;
+        EXPECT_NEAR(r.points[i].qc, expected[i].qc, 1e-9 * std::abs(expected[i].qc))
+            << what << " point " << i;
+    }
+}
+
+TEST(SoundingImport, ExamplesGiveQtOrQcInKiloPascals) {
+    struct Case {
+        const char* file;
+        const char* test;
+        ConeChoice choice;
+        bool usedQt;
+        int skipped;
+        std::vector<CptPoint> points;
+    };
+    const Case cases[] = {
+        // CPT-01, a = 0.80, qc in MN/m2, u2 in kN/m2: qt = 1000 qc + 0.2 u2; 0.5 m has no u2 and takes
+        // the file's qt 1.200 MN/m2; 2.0 m has no qc and no qt.
+        {"two-soundings.ags",
+         "CPT-01/1",
+         ConeChoice::Default,
+         true,
+         1,
+         {{0.5, 1200}, {1.0, 2000 + 0.2 * 100}, {1.5, 3500 + 0.2 * 50}, {2.5, 6250 - 0.2 * 20}}},
+        {"two-soundings.ags",
+         "CPT-01/1",
+         ConeChoice::Qc,
+         false,
+         1,
+         {{0.5, 1200}, {1.0, 2000}, {1.5, 3500}, {2.5, 6250}}},
+        // The second test by its number; a = 0.75.
+        {"two-soundings.ags",
+         "2",
+         ConeChoice::Qt,
+         true,
+         0,
+         {{0.2, 800}, {0.4, 1600 + 0.25 * 40}, {0.6, 2400 + 0.25 * 80}}},
+        // Penetration length, a = 0.70, everything in MPa; 0.2 m is void.
+        {"sounding.gef",
+         "",
+         ConeChoice::Default,
+         true,
+         1,
+         {{0.4, 1500 + 0.3 * 20}, {0.6, 2500 + 0.3 * 50}, {0.8, 4000 - 0.3 * 10}, {1.0, 3000 + 0.3 * 100}}},
+        // Depth rather than penetration length; the first row has no qc, the second no u2, so qc.
+        {"sounding.xml", "", ConeChoice::Default, false, 1, {{0.099, 1200}, {0.198, 2400}, {0.297, 3000}}},
+        {"sounding.xml", "", ConeChoice::Qt, true, 2, {{0.198, 2400 + 0.25 * 40}, {0.297, 3000 + 0.25 * 60}}},
+        // No area ratio and no qt: qc; 1.5 m has none.
+        {"sounding.csv", "", ConeChoice::Default, false, 1, {{0.5, 1250}, {1.0, 2500}, {2.0, 5000}}},
+    };
+    for (const Case& c : cases) {
+        const SoundingImport r = importExample(c.file, QString::fromLatin1(c.test), UnitSystem::SI, c.choice);
+        EXPECT_EQ(r.usedQt, c.usedQt) << c.file << " " << c.test;
+        EXPECT_EQ(r.skippedNoValue, c.skipped) << c.file << " " << c.test;
+        EXPECT_EQ(r.interval, 0) << c.file;
+        expectPoints(r, c.points, c.file);
+    }
+    EXPECT_EQ(importExample("sounding.gef", {}, UnitSystem::SI, ConeChoice::Default).depthFrom,
+              Q::PenetrationLength);
+    EXPECT_EQ(importExample("sounding.xml", {}, UnitSystem::SI, ConeChoice::Default).qtIncomplete, 1);
+}
+
+// 1 m = 1 / 0.3048 ft; 1 ksf = 1000 lbf / ft^2 = 4448.2216152605 N / 0.09290304 m^2 = 47.880259 kPa.
+constexpr double kKiloPascalsPerKsf = 4.4482216152605 / (0.3048 * 0.3048);
+
+TEST(SoundingImport, EnglishProjectsTakeFeetAndKsf) {
+    const SoundingImport r = importExample("sounding.csv", {}, UnitSystem::English, ConeChoice::Qc);
+    const std::vector<CptPoint> expected{{0.5 / 0.3048, 1250 / kKiloPascalsPerKsf},
+                                         {1.0 / 0.3048, 2500 / kKiloPascalsPerKsf},
+                                         {2.0 / 0.3048, 5000 / kKiloPascalsPerKsf}};
+    ASSERT_EQ(r.points.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_DOUBLE_EQ(r.points[i].depth, expected[i].depth) << i;
+        EXPECT_NEAR(r.points[i].qc, expected[i].qc, 1e-14 * expected[i].qc) << i;
+    }
+    const SoundingImport exact =
+        importSounding(readCsvSounding("depth_ft,qc_ksf\n3.5,12.25\n", QStringLiteral("e.csv")).tests[0],
+                       QStringLiteral("e.csv"), UnitSystem::English, ConeChoice::Qc);
+    // Feet and ksf into an English project are taken as they are, not through metres and kPa.
+    EXPECT_EQ(exact.points[0].depth, 3.5);
+    EXPECT_EQ(exact.points[0].qc, 12.25);
+}
+
+TEST(SoundingImport, UnitsOfConeDataFiles) {
+    const std::pair<const char*, double> stresses[] = {{"MPa", 1000},
+                                                       {"MN/m2", 1000},
+                                                       {"MN/m^2", 1000},
+                                                       {"mpa", 1000},
+                                                       {"kPa", 1},
+                                                       {"kN/m2", 1},
+                                                       {"Pa", 0.001},
+                                                       {"ksf", kKiloPascalsPerKsf},
+                                                       {"tsf", 2 * kKiloPascalsPerKsf},
+                                                       {"psi", kKiloPascalsPerKsf * 0.144}};
+    for (const auto& [unit, kPa] : stresses) {
+        const std::optional<double> f = kiloPascalsPer(QString::fromLatin1(unit));
+        ASSERT_TRUE(f) << unit;
+        EXPECT_NEAR(*f, kPa, 1e-14 * kPa) << unit;
+    }
+    const std::pair<const char*, double> lengths[] = {{"m", 1}, {"cm", 0.01}, {"mm", 0.001}, {"ft", 0.3048}};
+    for (const auto& [unit, m] : lengths) EXPECT_EQ(metresPer(QString::fromLatin1(unit)), m) << unit;
+    for (const char* unknown : {"bar", "kg/cm2", "", "in"})
+        EXPECT_FALSE(kiloPascalsPer(QString::fromLatin1(unknown))) << unknown;
+}
+
+TEST(SoundingImport, RefusalsNameTheFileAndTheCause) {
+    struct Case {
+        const char* csv;
+        ConeChoice choice;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"depth_m,qc_bar\n1,2\n", ConeChoice::Default, "gives qc (column qc_bar) in bar; a unit of stress"},
+        {"depth,qc_MPa\n1,2\n", ConeChoice::Default, "gives no unit for depth (column depth)"},
+        // 1e306 MPa is 1e309 kPa, beyond the largest double.
+        {"depth_m,qc_MPa\n1,2\n2,1e306\n", ConeChoice::Default,
+         "at line 3, qc is beyond the range of numbers once converted to kPa"},
+        {"depth_m,qc_MPa\n1,2\n", ConeChoice::Qt, "gives no qt"},
+        {"depth_m,qc_MPa\n,2\n1,\n", ConeChoice::Default, "no row with both a depth and qc"},
+    };
+    for (const Case& c : cases) {
+        const QString file = QStringLiteral("cone.csv");
+        try {
+            importSounding(readCsvSounding(c.csv, file).tests[0], file, UnitSystem::SI, c.choice);
+            ADD_FAILURE() << c.csv;
+        } catch (const UserError& e) {
+            EXPECT_TRUE(e.message().contains(QLatin1StringView(c.expected))) << e.message().toStdString();
+        }
+    }
+}
+
+// Where only some rows have u2, qc is the default and qt leaves the others out.
+TEST(SoundingImport, QtMissingInSomeRows) {
+    const QString file = QStringLiteral("part.csv");
+    SoundingTest t = readCsvSounding("depth_m,qc_MPa,u2_MPa\n1,2,0.1\n2,3,\n3,4,0.2\n", file).tests[0];
+    t.areaRatio = 0.5;
+    const SoundingImport byDefault = importSounding(t, file, UnitSystem::SI, ConeChoice::Default);
+    EXPECT_FALSE(byDefault.usedQt);
+    EXPECT_EQ(byDefault.qtIncomplete, 1);
+    expectPoints(byDefault, {{1, 2000}, {2, 3000}, {3, 4000}}, "default");
+    const SoundingImport qt = importSounding(t, file, UnitSystem::SI, ConeChoice::Qt);
+    EXPECT_EQ(qt.skippedNoValue, 1);
+    expectPoints(qt, {{1, 2000 + 0.5 * 100}, {3, 4000 + 0.5 * 200}}, "qt");
+    EXPECT_TRUE(qt.summary(QStringLiteral("CSV")).contains(QStringLiteral("Rows without qt skipped: 1.")));
+}
+
+TEST(SoundingImport, RowsOutOfOrderAreSortedAndSaidSo) {
+    const QString file = QStringLiteral("up.csv");
+    const SoundingImport r =
+        importSounding(readCsvSounding("depth_m,qc_kPa\n2,20\n1,10\n3,30\n", file).tests[0], file,
+                       UnitSystem::SI, ConeChoice::Qc);
+    EXPECT_TRUE(r.sorted);
+    expectPoints(r, {{1, 10}, {2, 20}, {3, 30}}, "sorted");
+}
+
+// 2001 rows every 0.25 m from 0 to 500 m, qc = 4 x depth: intervals of 500 / 1000 = 0.5 m, two rows
+// each (k = 2j, 2j + 1: mean depth 0.5 j + 0.125), the last interval also the bottom row (k = 1998 to
+// 2000: mean depth 499.75). The bottom of the sounding is kept, not cut off.
+TEST(SoundingImport, LongSoundingsAreAveragedOverEqualDepthIntervals) {
+    QByteArray csv = "depth_m,qc_kPa\n";
+    for (int k = 0; k <= 2000; ++k) csv += QByteArray::number(0.25 * k) + ',' + QByteArray::number(k) + '\n';
+    const QString file = QStringLiteral("long.csv");
+    const SoundingImport r =
+        importSounding(readCsvSounding(csv, file).tests[0], file, UnitSystem::SI, ConeChoice::Qc);
+    EXPECT_EQ(r.usable, 2001);
+    EXPECT_EQ(r.interval, 0.5);
+    ASSERT_EQ(r.points.size(), 1000u);
+    EXPECT_EQ(r.points[0].depth, 0.125);
+    EXPECT_EQ(r.points[0].qc, 0.5);
+    EXPECT_EQ(r.points[500].depth, 250.125);
+    EXPECT_EQ(r.points[999].depth, 499.75);
+    EXPECT_EQ(r.points[999].qc, 1999);
+    EXPECT_TRUE(r.summary(QStringLiteral("CSV"))
+                    .contains(QStringLiteral("2001 rows averaged into 1000 points over equal depth intervals "
+                                             "of 0.5 m (at most 1000 points can "
+                                             "be used).")));
+
+    // Intervals without a row give no point: rows at 0 and 10 m and 1000 rows between 9 and 10 m
+    // fill the first interval (0 to 0.01 m) and the last hundred.
+    std::vector<CptPoint> gap{{0, 1}};
+    for (int k = 0; k < 1000; ++k) gap.push_back({9 + k / 1000.0, 2});
+    gap.push_back({10, 3});
+    EXPECT_DOUBLE_EQ(averageOverDepth(gap, 1000), 0.01);
+    EXPECT_LE(gap.size(), 101u);
+    EXPECT_EQ(gap.front().depth, 0);
+    EXPECT_EQ(gap.front().qc, 1);
+
+    // Depths spanning more than the largest double: the bottom half and the top half of the span,
+    // each in its own interval.
+    std::vector<CptPoint> wide{{-1e308, 1}, {-1e308, 3}, {1e308, 5}};
+    averageOverDepth(wide, 2);
+    ASSERT_EQ(wide.size(), 2u);
+    EXPECT_EQ(wide[0].qc, 2);
+    EXPECT_EQ(wide[1].depth, 1e308);
+}
+
+}  // namespace

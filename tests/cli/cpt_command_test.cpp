@@ -1,0 +1,68 @@
+// torve cpt show and torve cpt import as a user calls them: the tests listed, the points file written,
+// and the exit codes of files and choices that cannot be used.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "tests/support/child_process.h"
+#include "tests/support/scratch_dir.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+torve::test::ProgramRun run(const std::vector<std::string>& args) {
+    return torve::test::run_program(TORVE_CLI, args, {});
+}
+
+const std::string kAgs = torve::test::source_path("examples/cpt/two-soundings.ags");
+
+TEST(CptCommand, ShowListsTestsAndColumns) {
+    const torve::test::ProgramRun show = run({"cpt", "show", kAgs});
+    ASSERT_EQ(show.exit_code, 0) << show.output;
+    for (const char* line :
+         {"AGS4, 2 tests", "1  CPT-01/1: 5 rows, area ratio 0.8", "2  CPT-02/1: 3 rows, area ratio 0.75",
+          "qc: column SCPT_RES, MN/m2", "u2: column SCPT_PWP2, kN/m2"})
+        EXPECT_NE(show.output.find(line), std::string::npos) << line << "\n" << show.output;
+    const torve::test::ProgramRun csv = run(
+        {"cpt", "show", torve::test::source_path("examples/cpt/sounding.csv"), "--column", "qc=remark:MPa"});
+    EXPECT_EQ(csv.exit_code, 1);
+    EXPECT_NE(csv.output.find("a number was expected under remark but \"dry crust\""), std::string::npos)
+        << csv.output;
+}
+
+// The second test, qc in MN/m2 into the S.I. example: 0.8, 1.6, 2.4 MN/m2 are 800, 1600, 2400 kPa.
+TEST(CptCommand, ImportWritesTheProjectsPointsFile) {
+    torve::test::ScratchDir dir;
+    const fs::path examples = torve::test::source_path("examples");
+    fs::copy_file(examples / "open-pipe-offshore-si.tv6d", dir.path() / "p.tv6d");
+    const std::string project = dir.file("p.tv6d");
+    const std::string before = torve::test::read_file(project);
+
+    const torve::test::ProgramRun both = run({"cpt", "import", kAgs, "--into", project});
+    EXPECT_EQ(both.exit_code, 1);
+    EXPECT_NE(both.output.find("holds 2 tests; choose one of CPT-01/1, CPT-02/1"), std::string::npos)
+        << both.output;
+    EXPECT_FALSE(fs::exists(dir.file("p.cpt")));
+
+    const torve::test::ProgramRun qc =
+        run({"cpt", "import", kAgs, "--test", "2", "--use", "qc", "--into", project});
+    ASSERT_EQ(qc.exit_code, 0) << qc.output;
+    EXPECT_NE(qc.output.find("Cone resistance: qc."), std::string::npos) << qc.output;
+    EXPECT_EQ(torve::test::read_file(dir.file("p.cpt")),
+              " 2 3\n  2.00E-01  8.00E+02\n  4.00E-01  1.60E+03\n  6.00E-01  2.40E+03\n");
+    EXPECT_EQ(torve::test::read_file(project), before);
+
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"cpt", "import", kAgs, "--test", "CPT-09", "--into", project},
+             {"cpt", "import", torve::test::source_path("examples/cpt/sounding.csv"), "--use", "qt", "--into",
+              project}}) {
+        const torve::test::ProgramRun refused = run(args);
+        EXPECT_EQ(refused.exit_code, 1) << refused.output;
+    }
+    EXPECT_EQ(run({"cpt", "import", kAgs, "--use", "qx", "--into", project}).exit_code, 2);
+    // A refused import leaves the points file of the last one.
+    EXPECT_EQ(torve::test::read_file(dir.file("p.cpt")).substr(0, 5), " 2 3\n");
+}
+
+}  // namespace
