@@ -47,12 +47,40 @@ class ReadersTest(unittest.TestCase):
         self.assertEqual(tz, [(0.0, 1.5), (1.0, 2.5)])
         self.assertEqual(units, 2)
 
+    def test_plug_rows_of_the_report(self):
+        # The capacity table of a report: "*" marks the rows where the plug's friction governs.
+        report = ("          Internal Pile Plug Calculated by Program\n"
+                  "          0.10E+08* 0.10E+08*       0.00      0.00   0.00\n"
+                  "              M.           KN.           KN.          KN.\n"
+                  "              0.00           0.0          94.7*        94.7\n"
+                  "              0.50          38.5         133.5*       172.1\n"
+                  "              1.00          87.2         183.2        270.4\n")
+        with tempfile.TemporaryDirectory() as tmp:
+            path = pathlib.Path(tmp) / "p.tv6o"
+            path.write_text(report)
+            self.assertEqual(run_cases.read_plug_rows(path), [(0.0, True), (0.5, True), (1.0, False)])
+            path.write_text(report.replace("Calculated by Program", "Unplugged for open-ended pile"))
+            self.assertIsNone(run_cases.read_plug_rows(path))
+
+    def test_depth_ranges(self):
+        rows = [(0.0, True), (0.5, True), (1.0, False), (1.5, True), (2.0, False), (2.5, False)]
+        cases = [
+            (rows, True, "0.00 to 0.50, 1.50 m"),
+            (rows, False, "1.00, 2.00 to 2.50 m"),
+            ([(0.0, False), (1.0, False)], True, "nowhere"),
+            ([(0.0, True)], True, "0.00 m"),
+        ]
+        for given, wanted, expected in cases:
+            with self.subTest(expected):
+                self.assertEqual(run_cases.depth_ranges(given, wanted, "m"), expected)
+
     def test_peers_file_refuses_what_it_does_not_know(self):
         cases = [
             ("tip C1 openpile 1 2 3 4\n", None),
             ("tip C1 openpile 1 2 3\n", SystemExit),  # a value short
             ("depth C1 openpile f 6 x\n", SystemExit),  # not a number
             ("peer C1 openpile 1 2 3 4\n", SystemExit),  # no such record
+            ("tip\n", SystemExit),  # a kind alone
         ]
         for text, error in cases:
             with self.subTest(text), tempfile.TemporaryDirectory() as tmp:
