@@ -286,7 +286,7 @@ bool put_f_narrow(Line& line, double v, int w) {
 // tie or beyond the scale table; false leaves the field to put_e_general. Here the exponent always
 // has two digits.
 template <int D>
-bool put_e_narrow(Line& line, double v, int w) {
+[[gnu::always_inline]] inline bool put_e_narrow(Line& line, double v, int w) {
     if (w > static_cast<int>(Line::kWide)) return false;
     const auto bits = std::bit_cast<std::uint64_t>(v);
     const bool zero = (bits << 1) == 0;  // either sign: -0.0 prints unsigned
@@ -405,9 +405,17 @@ Line& Line::f(double v, int w, int d) {
     return *this;
 }
 
-Line& Line::e(double v, int w, int d) {
+template <int D>
+Line& Line::e_digits(double v, int w) {
+    if (!put_e_narrow<D>(*this, v, w)) put_e_general(*this, v, w, D);
+    return *this;
+}
+template Line& Line::e_digits<3>(double, int);
+template Line& Line::e_digits<4>(double, int);
+
+Line& Line::e_any(double v, int w, int d) {
     bool done = false;
-    switch (d) {  // one instance per number of digits, without a call in between
+    switch (d) {  // one instance per number of digits
         case 1:
             done = put_e_narrow<1>(*this, v, w);
             break;
