@@ -75,8 +75,8 @@ void prepend_digits(Body& b, unsigned long long v, int min_digits) {
     b.begin = p;
 }
 
-// Rounds `scaled` (a value times a power of ten, carrying at most one rounding error) to the nearest
-// integer, unless it lies so close to a tie that the rounding error could decide it; then the
+// Rounds `scaled` (a value times a power of ten, carrying a rounding error or two) to the nearest
+// integer, unless it lies so close to a tie that the rounding errors could decide it; then the
 // caller takes the exact (slower) std::to_chars path.
 bool round_away_from_ties(double scaled, unsigned long long& out) {
     // scaled is non-negative and below 1e10 here, so truncation is the floor (and fits a signed

@@ -53,6 +53,7 @@ class TextOut {
     // A line goes into the block whole; a line longer than a block goes to the stream after it.
     void put(std::string_view s) {
         if (!blocks_) return write(s);
+        if (s.empty()) return;  // an empty view may have no data at all
         if (s.size() > kBlock - used_) {
             flush();
             if (s.size() > kBlock) return write(s);
