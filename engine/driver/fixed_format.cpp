@@ -75,8 +75,8 @@ void prepend_digits(Body& b, unsigned long long v, int min_digits) {
     b.begin = p;
 }
 
-// Rounds `scaled` (a value times a power of ten, carrying at most one rounding error) to the nearest
-// integer, unless it lies so close to a tie that the rounding error could decide it; then the
+// Rounds `scaled` (a value times a power of ten, carrying a rounding error or two) to the nearest
+// integer, unless it lies so close to a tie that the rounding errors could decide it; then the
 // caller takes the exact (slower) std::to_chars path.
 bool round_away_from_ties(double scaled, unsigned long long& out) {
     // scaled is non-negative and below 1e10 here, so truncation is the floor (and fits a signed
@@ -104,33 +104,40 @@ bool fast_fixed(double a, int d, Body& b) {
     return true;
 }
 
-// Fast Ew.d digits for d up to 7: the d rounded significant digits and the decimal exponent of
-// 0.ddd form, or false to use the exact path.
-inline bool fast_exponent(double a, int d, unsigned long long& mantissa, int& exponent) {
-    if (d > 7 || !(a > 1e-280 && a < 1e280)) return false;
+// 10^k for k from -22 to 22, at kScale[k + 22]: exact from 10^0 up, nearest below.
+constexpr double kScale[] = {
+    1e-22, 1e-21, 1e-20, 1e-19, 1e-18, 1e-17, 1e-16, 1e-15, 1e-14, 1e-13, 1e-12, 1e-11, 1e-10, 1e-9, 1e-8,
+    1e-7,  1e-6,  1e-5,  1e-4,  1e-3,  1e-2,  1e-1,  1e0,   1e1,   1e2,   1e3,   1e4,   1e5,   1e6,  1e7,
+    1e8,   1e9,   1e10,  1e11,  1e12,  1e13,  1e14,  1e15,  1e16,  1e17,  1e18,  1e19,  1e20,  1e21, 1e22};
+
+// Fast Ew.D digits for a non-zero value: the D rounded significant digits and the decimal exponent
+// of 0.ddd form, or false to use the exact path (beyond the scale table, subnormal, non-finite, or
+// too near a rounding tie). The scaled value carries at most two rounding errors, below 1e-8 of a
+// unit for D up to 7: far inside the margin round_away_from_ties keeps from a tie.
+template <int D>
+inline bool fast_exponent(std::uint64_t bits, std::uint32_t& mantissa, int& exponent) {
+    static_assert(D >= 1 && D <= 7);
+    const double a = std::bit_cast<double>(bits & 0x7fffffffffffffffULL);
     // floor(log10(a)) from the binary exponent (log10(2) ~ 78913 / 2^18), one too low at most.
-    const int e2 = static_cast<int>((std::bit_cast<std::uint64_t>(a) >> 52) & 0x7ff) - 1022;  // as frexp
+    const int e2 = static_cast<int>((bits >> 52) & 0x7ff) - 1022;  // as frexp
     int e10 = ((e2 - 1) * 78913) >> 18;
-    if (e10 + 1 <= 22 && e10 + 1 >= 0 && a >= kPow10[e10 + 1]) ++e10;
-    // a times 10^k with one rounding: the power itself is exact up to 10^22.
-    const auto scale = [a](int k, double& scaled) {
-        if (k > 22 || k < -22) return false;
-        scaled = k >= 0 ? a * kPow10[k] : a / kPow10[-k];
-        return true;
-    };
-    double scaled = 0;
-    if (!scale(d - 1 - e10, scaled)) return false;
-    if (scaled >= kPow10[d]) {  // below 1 the estimate may still be one too low
+    int k = D - 1 - e10;  // a * 10^k has D digits before the point
+    if (static_cast<unsigned>(k + 22) > 44U) return false;
+    double scaled = a * kScale[k + 22];
+    if (scaled >= kPow10[D]) {
         ++e10;
-        if (!scale(d - 1 - e10, scaled)) return false;
+        if (--k < -22) return false;
+        scaled = a * kScale[k + 22];
     }
-    if (scaled < kPow10[d - 1] || scaled >= kPow10[d]) return false;
-    if (!round_away_from_ties(scaled, mantissa)) return false;
+    if (!(scaled >= kPow10[D - 1] && scaled < kPow10[D])) return false;
+    unsigned long long m = 0;
+    if (!round_away_from_ties(scaled, m)) return false;
     exponent = e10 + 1;
-    if (mantissa == kPow10Int[d]) {
-        mantissa /= 10;
+    if (m == kPow10Int[D]) {  // 0.9999.. rounded up to 1.000..
+        m = kPow10Int[D - 1];
         exponent += 1;
     }
+    mantissa = static_cast<std::uint32_t>(m);
     return true;
 }
 
@@ -179,11 +186,9 @@ void put_e_general(Line& line, double v, int w, int d) {
     Body b;
     // Exponent first, from the end: E+xx, or +xxx beyond two digits.
     int exponent = 0;
-    unsigned long long mantissa = 0;
     Body digits;
     const bool zero = v == 0.0;
-    const bool fast = !zero && fast_exponent(std::fabs(v), d, mantissa, exponent);
-    if (!zero && !fast && !exact_exponent(std::fabs(v), d, digits, exponent)) return put_stars(line, w);
+    if (!zero && !exact_exponent(std::fabs(v), d, digits, exponent)) return put_stars(line, w);
     const int mag = std::abs(exponent);
     prepend_digits(b, static_cast<unsigned long long>(mag), 2);
     b.prepend(exponent < 0 ? '-' : '+');
@@ -192,8 +197,6 @@ void put_e_general(Line& line, double v, int w, int d) {
     if (zero) {
         b.begin -= d;
         std::memset(b.begin, '0', static_cast<std::size_t>(d));
-    } else if (fast) {
-        prepend_digits(b, mantissa, d);
     } else {
         b.begin -= digits.size();
         std::memcpy(b.begin, digits.begin, digits.size());
@@ -280,29 +283,24 @@ bool put_f_narrow(Line& line, double v, int w) {
 }
 
 // Ew.D of a field up to kWide wide and D from 1 to 7, unless the value lies too near a rounding
-// tie; false leaves the field to put_e_general.
+// tie or beyond the scale table; false leaves the field to put_e_general. Here the exponent always
+// has two digits.
 template <int D>
-bool put_e_narrow(Line& line, double v, int w) {
+[[gnu::always_inline]] inline bool put_e_narrow(Line& line, double v, int w) {
     if (w > static_cast<int>(Line::kWide)) return false;
-    const double a = std::fabs(v);
-    unsigned long long mantissa = 0;
+    const auto bits = std::bit_cast<std::uint64_t>(v);
+    const bool zero = (bits << 1) == 0;  // either sign: -0.0 prints unsigned
+    std::uint32_t mantissa = 0;
     int exponent = 0;
-    if (a != 0.0 && !fast_exponent(a, D, mantissa, exponent)) return false;
+    if (!zero && !fast_exponent<D>(bits, mantissa, exponent)) return false;
     Frame frame;
-    char* p = frame.end;
-    const int mag = std::abs(exponent);
-    if (mag <= 99) {
-        p = write_pair(p, static_cast<std::uint32_t>(mag));
-        *--p = exponent < 0 ? '-' : '+';
-        *--p = 'E';
-    } else {
-        p = write_digits_exact(p, static_cast<std::uint32_t>(mag), 3);
-        *--p = exponent < 0 ? '-' : '+';
-    }
-    p = write_digits_exact(p, static_cast<std::uint32_t>(mantissa), D);
+    char* p = write_pair(frame.end, static_cast<std::uint32_t>(exponent < 0 ? -exponent : exponent));
+    *--p = exponent < 0 ? '-' : '+';
+    *--p = 'E';
+    p = write_digits_exact(p, mantissa, D);
     *--p = '.';
-    const bool negative = std::signbit(v) && v != 0.0;
-    if (frame.end - p + 1 + (negative ? 1 : 0) <= w) *--p = '0';  // the optional leading zero
+    const int negative = !zero && (bits >> 63) != 0 ? 1 : 0;
+    if (D + 6 + negative <= w) *--p = '0';  // the optional leading zero
     if (negative) *--p = '-';
     put_framed(line, frame, p, w);
     return true;
@@ -339,36 +337,6 @@ void put_f(Line& line, double v, int w, int d) {
             break;
     }
     if (!done) put_f_general(line, v, w, d);
-}
-
-void put_e(Line& line, double v, int w, int d) {
-    bool done = false;
-    switch (d) {
-        case 1:
-            done = put_e_narrow<1>(line, v, w);
-            break;
-        case 2:
-            done = put_e_narrow<2>(line, v, w);
-            break;
-        case 3:
-            done = put_e_narrow<3>(line, v, w);
-            break;
-        case 4:
-            done = put_e_narrow<4>(line, v, w);
-            break;
-        case 5:
-            done = put_e_narrow<5>(line, v, w);
-            break;
-        case 6:
-            done = put_e_narrow<6>(line, v, w);
-            break;
-        case 7:
-            done = put_e_narrow<7>(line, v, w);
-            break;
-        default:
-            break;
-    }
-    if (!done) put_e_general(line, v, w, d);
 }
 
 void put_i(Line& line, long long v, int w, int m) {
@@ -437,8 +405,42 @@ Line& Line::f(double v, int w, int d) {
     return *this;
 }
 
-Line& Line::e(double v, int w, int d) {
-    put_e(*this, v, w, d);
+template <int D>
+Line& Line::e_digits(double v, int w) {
+    if (!put_e_narrow<D>(*this, v, w)) put_e_general(*this, v, w, D);
+    return *this;
+}
+template Line& Line::e_digits<3>(double, int);
+template Line& Line::e_digits<4>(double, int);
+
+Line& Line::e_any(double v, int w, int d) {
+    bool done = false;
+    switch (d) {  // one instance per number of digits
+        case 1:
+            done = put_e_narrow<1>(*this, v, w);
+            break;
+        case 2:
+            done = put_e_narrow<2>(*this, v, w);
+            break;
+        case 3:
+            done = put_e_narrow<3>(*this, v, w);
+            break;
+        case 4:
+            done = put_e_narrow<4>(*this, v, w);
+            break;
+        case 5:
+            done = put_e_narrow<5>(*this, v, w);
+            break;
+        case 6:
+            done = put_e_narrow<6>(*this, v, w);
+            break;
+        case 7:
+            done = put_e_narrow<7>(*this, v, w);
+            break;
+        default:
+            break;
+    }
+    if (!done) put_e_general(*this, v, w, d);
     return *this;
 }
 

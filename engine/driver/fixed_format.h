@@ -31,7 +31,9 @@ std::string decimals(double v, int d);
 // outgrows its inline buffer (a long path or title).
 class Line {
   public:
-    Line() = default;
+    // Provided rather than defaulted: Line() would otherwise zero the whole inline buffer first,
+    // which costs more than most of the fields that go into it. Only size_ characters are read.
+    Line() {}
     Line(const Line&) = delete;
     Line& operator=(const Line&) = delete;
 
@@ -47,9 +49,15 @@ class Line {
         if (!s.empty()) std::memcpy(grow(s.size()), s.data(), s.size());
         return *this;
     }
-    Line& a(std::string_view s, int w);      // Aw
-    Line& f(double v, int w, int d);         // Fw.d
-    Line& e(double v, int w, int d);         // Ew.d
+    Line& a(std::string_view s, int w);  // Aw
+    Line& f(double v, int w, int d);     // Fw.d
+    Line& e(double v, int w, int d) {    // Ew.d
+        // The load-settlement tables are mostly E10.3 and E16.4: with d known where the line is
+        // built, these go straight to the function for their number of digits.
+        if (d == 3) return e_digits<3>(v, w);
+        if (d == 4) return e_digits<4>(v, w);
+        return e_any(v, w, d);
+    }
     Line& i(long long v, int w, int m = 1);  // Iw.m
 
     std::string_view view() const { return {on_heap_ ? heap_.data() : inline_, size_}; }
@@ -76,6 +84,10 @@ class Line {
     }
 
   private:
+    template <int D>
+    Line& e_digits(double v, int w);
+    Line& e_any(double v, int w, int d);
+
     static constexpr std::size_t kInline = 200;
     static constexpr char kBlanks[kWide + 1] = "                                ";
     char* grow_on_heap(std::size_t n);

@@ -1,8 +1,9 @@
 // Line-oriented writer shared by the report, the plot file and the console.
 #pragma once
 
+#include <cstring>
+#include <memory>
 #include <ostream>
-#include <string>
 #include <string_view>
 
 #include "engine/driver/fixed_format.h"
@@ -20,7 +21,7 @@ class TextOut {
   public:
     explicit TextOut(std::ostream& os, Flush flush = Flush::EveryLine)
         : os_(&os), blocks_(flush == Flush::InBlocks) {
-        if (blocks_) block_.reserve(kBlock + 4096);
+        if (blocks_) block_ = std::make_unique_for_overwrite<char[]>(kBlock);
     }
     TextOut(const TextOut&) = delete;
     TextOut& operator=(const TextOut&) = delete;
@@ -41,18 +42,24 @@ class TextOut {
     }
     // Hands the lines held in the block to the stream.
     void flush() {
-        if (block_.empty()) return;
-        write(block_);
-        block_.clear();
+        if (used_ == 0) return;
+        write({block_.get(), used_});
+        used_ = 0;
     }
 
   private:
     static constexpr std::size_t kBlock = 1 << 16;
 
+    // A line goes into the block whole; a line longer than a block goes to the stream after it.
     void put(std::string_view s) {
         if (!blocks_) return write(s);
-        block_.append(s);
-        if (block_.size() >= kBlock) flush();
+        if (s.empty()) return;  // an empty view may have no data at all
+        if (s.size() > kBlock - used_) {
+            flush();
+            if (s.size() > kBlock) return write(s);
+        }
+        std::memcpy(block_.get() + used_, s.data(), s.size());
+        used_ += s.size();
     }
     void write(std::string_view s) {
         const auto n = static_cast<std::streamsize>(s.size());
@@ -61,7 +68,8 @@ class TextOut {
 
     std::ostream* os_;
     bool blocks_;
-    std::string block_;
+    std::unique_ptr<char[]> block_;  // kBlock characters, used_ of them taken
+    std::size_t used_ = 0;
 };
 
 }  // namespace torve

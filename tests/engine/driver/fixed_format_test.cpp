@@ -4,9 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <random>
+#include <vector>
 
 namespace torve {
 namespace {
@@ -143,6 +147,60 @@ TEST(FixedFormat, AgreesWithExactRoundingOverManyValues) {
                          std::nextafter((k + 0.5) / 100.0, 1e9), (k + 0.5) * 1e-7}) {
             ASSERT_EQ(format_f(v, 10, 2), reference_f(v, 10, 2)) << v;
             ASSERT_EQ(format_e(v, 12, 3), reference_e(v, 12, 3)) << v;
+        }
+    }
+}
+
+// Ew.d for every d the fast path takes (1 to 7) and beyond, in fields that fit, that need the
+// leading zero dropped, that cannot hold the value, and wider than the fast path's (33 and more):
+// the values where a shortcut goes wrong, against the exact reference.
+TEST(FixedFormat, ExponentFormAgreesWithExactRoundingOnEdges) {
+    std::vector<double> values = {0.0,
+                                  -0.0,
+                                  9.9995,  // 0.99995E+01: a tie in decimal, but stored below it
+                                  9.9996,  // carries into the exponent at d = 4
+                                  99995.0,
+                                  0.5,
+                                  std::numeric_limits<double>::denorm_min(),
+                                  std::numeric_limits<double>::min(),
+                                  std::numeric_limits<double>::max(),
+                                  std::numeric_limits<double>::epsilon(),
+                                  9999999.0,
+                                  123456789012.0,
+                                  1.0 / 3.0};
+    // Decimal ties with d significant digits (1.5, 2.25, 0.125 ... are exact in binary) and
+    // 9.99..95, which carries into the exponent, at scales across the fast path's range and past it;
+    // each with its neighbours one unit in the last place away.
+    for (int d = 1; d <= 7; ++d) {
+        for (int p = -30; p <= 30; ++p) {
+            const double scale = std::pow(10.0, p);
+            for (double m : {1.5, 2.25, 1.125, 9.5, 9.75, 9.875, 10.0 - 5.0 * std::pow(10.0, -d)}) {
+                const double v = m * scale;
+                values.insert(values.end(), {v, std::nextafter(v, 0.0), std::nextafter(v, 1e308)});
+            }
+        }
+    }
+    // Powers of ten over the whole range of doubles, subnormals included, and their neighbours:
+    // where the estimate of the decimal exponent is most often one off.
+    for (int p = -323; p <= 308; ++p) {
+        const double v = std::strtod(("1e" + std::to_string(p)).c_str(), nullptr);
+        values.insert(values.end(), {v, std::nextafter(v, 0.0), std::nextafter(v, 1e308)});
+    }
+    // Doubles with random bits: every magnitude alike, subnormals included.
+    std::mt19937_64 rng(20261208);
+    for (int k = 0; k < 3000; ++k) {
+        const std::uint64_t bits = rng();
+        double v = 0;
+        std::memcpy(&v, &bits, sizeof v);
+        if (std::isfinite(v)) values.push_back(v);
+    }
+    for (const double magnitude : values) {
+        for (const double v : {magnitude, -magnitude}) {
+            for (int d = 1; d <= 8; ++d) {
+                for (int w : {d + 4, d + 5, d + 6, d + 7, 16, 32, 33}) {
+                    ASSERT_EQ(format_e(v, w, d), reference_e(v, w, d)) << v << " E" << w << "." << d;
+                }
+            }
         }
     }
 }
