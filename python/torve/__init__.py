@@ -17,8 +17,10 @@ Values are in the project's units: English (ft, in, kips, ksf) or SI (m, mm, kN,
 from __future__ import annotations
 
 import datetime as _datetime
+import importlib.util as _importlib_util
+import os as _os
 from dataclasses import dataclass as _dataclass
-from typing import Iterable, List, Optional, Sequence
+from typing import Dict, Iterable, List, Mapping, Optional, Sequence, Tuple, Union
 
 import numpy as _np
 
@@ -27,6 +29,16 @@ from ._engine import InputError, Project, SoilPoint
 
 __all__ = ["Project", "SoilPoint", "InputError", "Results", "MethodCapacity", "run", "run_many",
            "METHODS", "__version__"]
+
+# The readers of cone data files come with the desktop core: a build without Qt has no _sounding.
+# When the module is there but does not load (Qt Core missing), the import error says so.
+if _importlib_util.find_spec(f"{__name__}._sounding") is not None:
+    from . import _sounding
+    from ._sounding import SoundingError
+    __all__ += ["read_sounding", "Sounding", "SoundingTest", "SoundingColumn", "CptImport",
+                "SoundingError"]
+else:
+    _sounding = None
 
 __version__ = _engine.version
 
@@ -190,3 +202,155 @@ def _methods_set(self, methods: Sequence) -> None:
 
 Project.methods = property(_methods_get, _methods_set, doc=(
     "The selected methods by name (see METHODS); assign names or codes: ['API RP 2A', 'NGI']."))
+
+
+@_dataclass(frozen=True)
+class SoundingColumn:
+    """A column of a test as the file gives it: its heading, its unit as the file writes it ("" when
+    none), and its values in that unit, NaN where a row gives none."""
+
+    heading: str
+    unit: str
+    values: _np.ndarray
+
+
+@_dataclass(frozen=True)
+class SoundingTest:
+    """One cone penetration test of a file.
+
+    Attributes:
+        id: its name (an AGS4 location and test "CPT-01/1", else the file's own or the file's name).
+        rows: how many rows it has.
+        area_ratio: the cone's net area ratio a, or None when the file does not give it.
+        start_level: the level of the start of the test (m, GEF #ZID), or None.
+        columns: the columns found, by quantity: "depth", "penetration_length", "qc", "fs", "u2", "qt".
+    """
+
+    id: str
+    rows: int
+    area_ratio: Optional[float]
+    start_level: Optional[float]
+    columns: Dict[str, SoundingColumn]
+
+
+@_dataclass(frozen=True)
+class Sounding:
+    """The tests of a cone data file, in the file's order; format is "AGS4", "GEF", "BRO-XML" or "CSV"."""
+
+    format: str
+    tests: List[SoundingTest]
+
+
+@_dataclass(frozen=True)
+class CptImport:
+    """What an import into a project's CPT points did.
+
+    Attributes:
+        summary: the lines ``torve cpt import`` prints ("Rows read: 5.", ...).
+        test, format: the test imported and the file's format.
+        use: "qt" or "qc", the cone resistance of the points; area_ratio the a of qt = qc + (1 - a) u2
+            (None when qc is used or the file's own qt is taken).
+        rows_read: rows of the test; skipped_no_depth, skipped_no_value: rows skipped without a depth,
+            or without the cone resistance used.
+        averaged: whether more than 1000 usable rows were averaged over equal depth intervals; usable
+            is then the rows before averaging and interval the interval (ft | m), else None.
+        points: the number of CPT points.
+    """
+
+    summary: List[str]
+    test: str
+    format: str
+    use: str
+    area_ratio: Optional[float]
+    depth_from: str
+    rows_read: int
+    skipped_no_depth: int
+    skipped_no_value: int
+    sorted: bool
+    averaged: bool
+    usable: int
+    interval: Optional[float]
+    points: int
+
+    def __str__(self):
+        return "\n".join(self.summary)
+
+
+ColumnsArg = Optional[Mapping[str, Union[str, Tuple[str, str]]]]
+
+
+def _sounding_module():
+    if _sounding is None:
+        raise RuntimeError("this build of torve reads no cone data files: it was built without Qt")
+    return _sounding
+
+
+def _column_choices(columns: ColumnsArg) -> List[Tuple[str, str, str]]:
+    """{"qc": "Cone:MPa", "depth": ("Level", "m")} as (quantity, heading, unit) triples."""
+    choices = []
+    for quantity, column in (columns or {}).items():
+        if isinstance(column, str):
+            heading, colon, unit = column.rpartition(":")
+            if not colon:
+                heading, unit = column, ""
+        else:
+            heading, unit = column
+        choices.append((str(quantity).lower(), heading, unit))
+    return choices
+
+
+def read_sounding(path, columns: ColumnsArg = None) -> Sounding:
+    """The tests and columns of a cone data file (.ags, .gef, .xml or .csv), as ``torve cpt show`` lists them.
+
+    Args:
+        path: the file; its extension names the format.
+        columns: for a CSV file whose headings are not recognised, the column of each quantity:
+            {"qc": "Cone:MPa"} or {"qc": ("Cone", "MPa")}; quantities depth, penetration_length, qc,
+            fs, u2, qt.
+
+    Raises:
+        SoundingError: a file missing, too large or damaged, with its name, line and what was expected.
+    """
+    raw = _sounding_module().read_sounding(_os.fspath(path), _column_choices(columns))
+    return Sounding(raw["format"], [
+        SoundingTest(t["id"], t["rows"], t["area_ratio"], t["start_level"],
+                     {q: SoundingColumn(*c) for q, c in t["columns"].items()})
+        for t in raw["tests"]])
+
+
+def _import_cpt(self, path, test: Union[str, int, None] = None, use: Optional[str] = None,
+                columns: ColumnsArg = None) -> CptImport:
+    """Imports a test of a cone data file into the project's CPT points, as ``torve cpt import`` does.
+
+    Depth from the depth column (else penetration length); qt = qc + (1 - a) u2 where u2 and the
+    area ratio are known (else the file's own qt), or qc; converted to the project's units (ft | m,
+    lb/ft2 | kPa). Rows without a depth or the value are skipped, rows out of order sorted, and more
+    than 1000 rows averaged over equal depth intervals. The points replace ``cpt_points``; the .cpt
+    file is written with the project (``write``).
+
+    Args:
+        path: the file (.ags, .gef, .xml or .csv).
+        test: the test by its name or its number counted from 1 (see :func:`read_sounding`); needed
+            when the file holds more than one.
+        use: "qt" or "qc"; None takes qt when every row with qc has it, else qc.
+        columns: as for :func:`read_sounding`.
+
+    Raises:
+        SoundingError: the file cannot be read, there is no such test, a unit is unknown, qt is
+            asked for and not given, or no row is usable. The points are then left as they were.
+    """
+    if use is not None and str(use).lower() not in ("qc", "qt"):
+        raise ValueError(f"use is 'qc', 'qt' or None, not {use!r}")
+    raw = _sounding_module().import_sounding(
+        _os.fspath(path), "" if test is None else str(test), self.units == "SI",
+        "default" if use is None else str(use).lower(), _column_choices(columns))
+    self.cpt_points = raw["points"]
+    interval = raw["interval"]
+    return CptImport(raw["summary"], raw["test"], raw["format"], raw["use"],
+                     raw["area_ratio"] if raw["use"] == "qt" and not raw["qt_given_only"] else None,
+                     raw["depth_from"], raw["rows_read"], raw["skipped_no_depth"], raw["skipped_no_value"],
+                     raw["sorted"], interval is not None or raw["usable"] > len(raw["points"]),
+                     raw["usable"], interval, len(raw["points"]))
+
+
+Project.import_cpt = _import_cpt

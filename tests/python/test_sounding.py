@@ -1,0 +1,172 @@
+"""Cone data files from Python: the example files of examples/cpt listed and imported into CPT points,
+with the values the desktop core's own tests work out by hand, and the same summary and points as
+``torve cpt import``.
+"""
+
+import math
+import os
+import pathlib
+import shutil
+import subprocess
+
+import numpy as np
+import pytest
+
+import torve
+
+if "read_sounding" not in torve.__all__:
+    pytest.skip("torve built without the desktop core", allow_module_level=True)
+
+SOURCE = pathlib.Path(__file__).resolve().parents[2]
+CPT = SOURCE / "examples" / "cpt"
+RUNNER = os.environ.get("TORVE_RUNNER", "torve")
+
+def assert_points(actual, expected, rel=1e-12):
+    """(depth, qc) rows equal to `rel` (pytest.approx does not look inside the row tuples)."""
+    assert len(actual) == len(expected)
+    np.testing.assert_allclose(np.array(actual, dtype=float).reshape(-1, 2),
+                               np.array(expected, dtype=float).reshape(-1, 2), rtol=rel, atol=0)
+
+
+# 1 ksf = 1000 lbf/ft2 = 4448.2216152605 N / 0.09290304 m2 = 47.880259 kPa, so 1 kPa = 20.885434 lb/ft2.
+POUNDS_PER_FT2_PER_KPA = 1000 * 0.3048 ** 2 / 4.4482216152605
+
+
+AGS_UNITS = {"depth": "m", "qc": "MN/m2", "fs": "kN/m2", "u2": "kN/m2", "qt": "MN/m2"}
+
+
+@pytest.mark.parametrize("name, fmt, tests", [
+    # (id, rows, area ratio, start level, {quantity: unit}) of each test.
+    ("two-soundings.ags", "AGS4",
+     [("CPT-01/1", 5, 0.80, None, AGS_UNITS), ("CPT-02/1", 3, 0.75, None, AGS_UNITS)]),
+    # Penetration length only; the level of the start of the test from #ZID.
+    ("sounding.gef", "GEF",
+     [("CPT-03", 5, 0.70, 1.25, {"penetration_length": "m", "qc": "MPa", "fs": "MPa", "u2": "MPa"})]),
+    ("sounding.csv", "CSV",
+     [("sounding", 4, None, None, {"depth": "m", "qc": "MPa", "fs": "kPa", "u2": "kPa"})]),
+])
+def test_tests_and_columns_of_the_examples(name, fmt, tests):
+    sounding = torve.read_sounding(CPT / name)
+    assert sounding.format == fmt
+    assert [(t.id, t.rows, t.area_ratio, t.start_level, {q: c.unit for q, c in t.columns.items()})
+            for t in sounding.tests] == tests
+    for t in sounding.tests:
+        assert all(len(c.values) == t.rows for c in t.columns.values())
+
+
+def test_values_stay_in_the_files_units_with_nan_where_a_row_gives_none():
+    broxml = torve.read_sounding(CPT / "sounding.xml").tests[0]
+    assert (broxml.id, broxml.area_ratio) == ("CPT-04", 0.75)
+    assert broxml.columns["penetration_length"].values[2] == 0.2
+    ags = torve.read_sounding(CPT / "two-soundings.ags").tests[0]
+    # CPT-01/1 at 0.5 m: qc 1.200 MN/m2, no u2; at 2.0 m neither qc nor qt.
+    assert ags.columns["qc"].values[0] == 1.2
+    assert math.isnan(ags.columns["u2"].values[0])
+    assert math.isnan(ags.columns["qc"].values[3])
+
+
+@pytest.mark.parametrize("name, test, use, used, skipped, points", [
+    # CPT-01/1, a = 0.80, qc in MN/m2, u2 in kN/m2: qt = 1000 qc + 0.2 u2; 0.5 m has no u2 and takes the
+    # file's qt 1.200 MN/m2; 2.0 m has no qc and no qt.
+    ("two-soundings.ags", "CPT-01/1", None, "qt", 1,
+     [(0.5, 1200), (1.0, 2000 + 0.2 * 100), (1.5, 3500 + 0.2 * 50), (2.5, 6250 - 0.2 * 20)]),
+    ("two-soundings.ags", "CPT-01/1", "qc", "qc", 1, [(0.5, 1200), (1.0, 2000), (1.5, 3500), (2.5, 6250)]),
+    # The second test by its number; a = 0.75.
+    ("two-soundings.ags", 2, "QT", "qt", 0, [(0.2, 800), (0.4, 1600 + 0.25 * 40), (0.6, 2400 + 0.25 * 80)]),
+    # Penetration length, a = 0.70, everything in MPa; 0.2 m is void.
+    ("sounding.gef", None, None, "qt", 1,
+     [(0.4, 1500 + 0.3 * 20), (0.6, 2500 + 0.3 * 50), (0.8, 4000 - 0.3 * 10), (1.0, 3000 + 0.3 * 100)]),
+    # The first row has no qc, the second no u2: qc unless qt is asked for.
+    ("sounding.xml", None, None, "qc", 1, [(0.099, 1200), (0.198, 2400), (0.297, 3000)]),
+    ("sounding.xml", None, "qt", "qt", 2, [(0.198, 2400 + 0.25 * 40), (0.297, 3000 + 0.25 * 60)]),
+    # No area ratio and no qt: qc; 1.5 m has none.
+    ("sounding.csv", None, None, "qc", 1, [(0.5, 1250), (1.0, 2500), (2.0, 5000)]),
+])
+def test_imports_into_si_projects_in_kpa(name, test, use, used, skipped, points):
+    project = torve.Project.new(units="SI")
+    result = project.import_cpt(CPT / name, test=test, use=use)
+    assert (result.use, result.skipped_no_value, result.averaged) == (used, skipped, False)
+    assert result.points == len(points)
+    assert_points(project.cpt_points, points)
+
+
+def test_english_projects_take_feet_and_pounds_per_square_foot():
+    project = torve.Project.new(units="English")
+    project.import_cpt(CPT / "sounding.csv")
+    # 0.5 m / 0.3048 = 1.6404 ft; 1250 kPa x 20.885434 = 26106.79 lb/ft2.
+    assert_points(project.cpt_points,
+                  [(d / 0.3048, kpa * POUNDS_PER_FT2_PER_KPA)
+                   for d, kpa in [(0.5, 1250), (1.0, 2500), (2.0, 5000)]],
+                  rel=1e-13)
+
+
+def test_long_soundings_are_averaged_into_at_most_1000_points(tmp_path):
+    # 2000 rows 0.01 m apart, qc = 1 MPa + 1 MPa per metre: averaged over 1000 equal intervals, every
+    # point is the mean of two rows, and the interval is (19.99 - 0) / 1000 m.
+    path = tmp_path / "long.csv"
+    path.write_text("depth_m,qc_MPa\n" + "".join(f"{i / 100},{1 + i / 100}\n" for i in range(2000)))
+    project = torve.Project.new(units="SI")
+    result = project.import_cpt(path)
+    assert (result.rows_read, result.usable, result.points, result.averaged) == (2000, 2000, 1000, True)
+    assert result.interval == pytest.approx(19.99 / 1000)
+    assert_points([project.cpt_points[0], project.cpt_points[-1]], [(0.005, 1005), (19.985, 20985)])
+
+
+@pytest.mark.parametrize("example, test, use", [
+    ("sand-over-clay-pipe-english.tv6d", "CPT-02/1", "qt"),
+    ("open-pipe-offshore-si.tv6d", "1", "qc"),
+])
+def test_summary_and_points_equal_the_runners(example, test, use, tmp_path):
+    path = tmp_path / example
+    shutil.copy(SOURCE / "examples" / example, path)
+    ags = CPT / "two-soundings.ags"
+    run = subprocess.run(
+        [RUNNER, "cpt", "import", str(ags), "--test", test, "--use", use, "--into", str(path)],
+        check=True, capture_output=True, text=True)
+    project = torve.Project.read(str(path))
+    expected = project.cpt_points
+    result = project.import_cpt(ags, test=test, use=use)
+    assert result.summary == run.stdout.splitlines()[:-1]  # the last line names the runner's .cpt file
+    assert_points(project.cpt_points, expected, rel=1e-14)
+
+
+def test_columns_named_by_the_caller():
+    path = CPT / "sounding.csv"
+    headings = torve.read_sounding(path).tests[0].columns
+    project = torve.Project.new(units="SI")
+    # qc read as kPa rather than MPa: a thousandth of the points' usual values.
+    project.import_cpt(path, columns={"qc": (headings["qc"].heading, "kPa"),
+                                      "depth": headings["depth"].heading + ":m"})
+    assert_points(project.cpt_points, [(0.5, 1.25), (1.0, 2.5), (2.0, 5.0)])
+    with pytest.raises(ValueError, match="no quantity is named 'cone'"):
+        torve.read_sounding(path, columns={"cone": "qc_MPa"})
+
+
+@pytest.mark.parametrize("text, test, use, message, line", [
+    ("depth_m,qc_MPa\n1,2\n2,abc\n", None, None, 'line 3: a number was expected under qc_MPa but "abc"', 3),
+    ("depth_m,qc_MPa\n1,2\n2\n", None, None, "at line 3: 2 fields were expected", 3),
+    ("depth_m,qc_bar\n1,2\n", None, None, "gives qc (column qc_bar) in bar", None),
+    ("depth_m,qc_MPa\n1,2\n", None, "qt", "gives no qt", None),
+    ("depth_m,qc_MPa\n1,2\n", "2", None, "no test", None),
+])
+def test_refusals_carry_the_files_message_and_leave_the_points(tmp_path, text, test, use, message, line):
+    path = tmp_path / "bad.csv"
+    path.write_text(text)
+    project = torve.Project.new(units="SI")
+    project.cpt_points = [(1.0, 100.0)]
+    with pytest.raises(torve.SoundingError) as error:
+        project.import_cpt(path, test=test, use=use)
+    assert message in str(error.value)
+    assert error.value.line == line
+    if line is not None:
+        assert error.value.file == str(path)
+    assert project.cpt_points == [(1.0, 100.0)]
+
+
+def test_refusals_outside_the_file():
+    with pytest.raises(torve.SoundingError, match="cannot be opened"):
+        torve.read_sounding(CPT / "missing.gef")
+    with pytest.raises(torve.SoundingError, match="choose one of CPT-01/1, CPT-02/1"):
+        torve.Project.new().import_cpt(CPT / "two-soundings.ags")
+    with pytest.raises(ValueError, match="use is 'qc', 'qt' or None"):
+        torve.Project.new().import_cpt(CPT / "sounding.csv", use="qs")
