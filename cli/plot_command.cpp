@@ -111,8 +111,8 @@ int plot(const PlotSettings& s) {
     // Drawing needs a GUI application but no display: the offscreen platform, unless one was named.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
-    static char name[] = "torve";
-    static char* argv[] = {name, nullptr};
+    static char program_name[] = "torve";
+    static char* argv[] = {program_name, nullptr};
     QGuiApplication application(argc, argv);
 
     const auto inches = parse_size(s.size);

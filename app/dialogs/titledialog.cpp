@@ -64,21 +64,21 @@ TitleDialog::TitleDialog(WindowHost& host, QWidget* parent)
 }
 
 void TitleDialog::load() {
-    const ProjectData& data = project().data();
-    title_->setText(data.title);
-    designer_->setText(data.designer);
-    jobNumber_->setText(data.jobNumber);
+    const ProjectData& values = project().data();
+    title_->setText(values.title);
+    designer_->setText(values.designer);
+    jobNumber_->setText(values.jobNumber);
 }
 
 void TitleDialog::store() {
     Project& p = project();
     const bool wasModified = p.isModified();
-    ProjectData data = p.data();
-    const bool titleChanged = data.title != title_->text();
-    data.title = title_->text();
-    data.designer = designer_->text();
-    data.jobNumber = jobNumber_->text();
-    p.setData(data);
+    ProjectData values = p.data();
+    const bool titleChanged = values.title != title_->text();
+    values.title = title_->text();
+    values.designer = designer_->text();
+    values.jobNumber = jobNumber_->text();
+    p.setData(values);
     if (!titleChanged) p.setModified(wasModified);
 }
 

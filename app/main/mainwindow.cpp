@@ -140,15 +140,15 @@ void MainWindow::createFileMenu() {
 }
 
 void MainWindow::createDataMenu() {
-    QMenu* data = addMenu(texts::kDataMenu, true);
-    connect(data, &QMenu::aboutToShow, this, &MainWindow::updatePileShapeCommands);
-    dialogCommand(data, texts::kTitle, DialogId::Title);
-    dialogCommand(data, texts::kComputationalMethod, DialogId::ComputationMethods);
-    dialogCommand(data, texts::kPileMaterial, DialogId::PileMaterial);
-    circularAction_ = dialogCommand(data, texts::kCircularPile, DialogId::CircularPile);
-    noncircularAction_ = dialogCommand(data, texts::kNoncircularPile, DialogId::NoncircularPile);
-    dialogCommand(data, texts::kSoilLayers, DialogId::SoilLayers);
-    dialogCommand(data, texts::kCptDataFile, DialogId::CptData);
+    QMenu* dataMenu = addMenu(texts::kDataMenu, true);
+    connect(dataMenu, &QMenu::aboutToShow, this, &MainWindow::updatePileShapeCommands);
+    dialogCommand(dataMenu, texts::kTitle, DialogId::Title);
+    dialogCommand(dataMenu, texts::kComputationalMethod, DialogId::ComputationMethods);
+    dialogCommand(dataMenu, texts::kPileMaterial, DialogId::PileMaterial);
+    circularAction_ = dialogCommand(dataMenu, texts::kCircularPile, DialogId::CircularPile);
+    noncircularAction_ = dialogCommand(dataMenu, texts::kNoncircularPile, DialogId::NoncircularPile);
+    dialogCommand(dataMenu, texts::kSoilLayers, DialogId::SoilLayers);
+    dialogCommand(dataMenu, texts::kCptDataFile, DialogId::CptData);
 }
 
 void MainWindow::createOptionsMenu() {
@@ -421,9 +421,9 @@ MainWindow::SaveResult MainWindow::saveProjectAs(QString* error) {
     const QString path = askSavePath(QString(texts::kSaveAsTitle).arg(displayName(name)), suggested);
     SaveResult result = SaveResult::Cancelled;
     if (!path.isEmpty()) {
-        ProjectData data = project_->data();
-        data.fileName = QFileInfo(path).absoluteFilePath();
-        project_->setData(data);
+        ProjectData values = project_->data();
+        values.fileName = QFileInfo(path).absoluteFilePath();
+        project_->setData(values);
         updateCaption();
         try {
             project_->saveProject();
@@ -650,11 +650,12 @@ bool MainWindow::graphsAvailable() const {
 
 void MainWindow::updateGraphicsCommands() {
     const bool available = graphsAvailable();
-    const ProjectData& data = project_->data();
+    const ProjectData& current = project_->data();
     for (const auto& [action, graph] : graphActions_) {
         bool enabled = available;
-        if (graph == ResultGraph::TipResistance || graph == ResultGraph::TipQw) enabled &= !data.isUplift();
-        if (graph == ResultGraph::ExtraTzCurves) enabled &= data.printExtraTz;
+        if (graph == ResultGraph::TipResistance || graph == ResultGraph::TipQw)
+            enabled &= !current.isUplift();
+        if (graph == ResultGraph::ExtraTzCurves) enabled &= current.printExtraTz;
         action->setEnabled(enabled);
     }
 }
@@ -709,9 +710,9 @@ void MainWindow::updateOptionsMenu() {
 }
 
 void MainWindow::showSoilColumns() {
-    const ProjectData& data = project_->data();
-    project_->tables().showSoilColumns(data.offshoreEdition,
-                                       data.loadTransferMethod == Method::UserSpecified);
+    const ProjectData& current = project_->data();
+    project_->tables().showSoilColumns(current.offshoreEdition,
+                                       current.loadTransferMethod == Method::UserSpecified);
 }
 
 void MainWindow::showResultGraph(ResultGraph graph) {

@@ -2,6 +2,7 @@
 #include "app/sounding/gefreader.h"
 
 #include <QHash>
+#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -10,6 +11,9 @@
 
 namespace torve::app {
 namespace {
+
+// Quantity numbers of the format stop well below this; a larger one is none this import uses.
+constexpr double kLargestQuantityNumber = 1000;
 
 using Fields = std::vector<QByteArrayView>;
 
@@ -115,9 +119,12 @@ class GefReader {
             const int column = columnNumber(f[0]);
             const std::optional<double> quantity = soundingNumber(f[3]);
             if (!quantity) refuse(texts::kGefColumnInfo);
-            const std::optional<SoundingQuantity> q = quantityOf(static_cast<int>(*quantity));
-            if (!q || *quantity != static_cast<int>(*quantity) || column_[static_cast<std::size_t>(*q)])
-                return;
+            // Quantity numbers are small whole numbers; any other names a quantity this import does
+            // not use (and would not fit an int).
+            const double number = *quantity;
+            if (!(number >= 1 && number <= kLargestQuantityNumber) || number != std::trunc(number)) return;
+            const std::optional<SoundingQuantity> q = quantityOf(static_cast<int>(number));
+            if (!q || column_[static_cast<std::size_t>(*q)]) return;
             const auto i = static_cast<std::size_t>(*q);
             column_[i] = column;
             test_.units[i] = unitOf(f[1]);

@@ -84,7 +84,7 @@ TzCurve soil_curve(const InputData& in, const Units& units, const PileGeometry& 
 
 double TzCurve::at(double z) const {
     if (z <= movement[0]) return transfer[0];
-    for (int i = 1; i < kPointsPerTzCurve; ++i) {
+    for (std::size_t i = 1; i < movement.size(); ++i) {
         if (z <= movement[i]) {
             const double span = movement[i] - movement[i - 1];
             if (span <= 0) return transfer[i];

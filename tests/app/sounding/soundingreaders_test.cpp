@@ -193,6 +193,11 @@ TEST(SoundingReaders, DamagedFilesAreRefusedWithFileLineAndWhatWasExpected) {
         {"column huge.gef", gef, "#COLUMNINFO= 99999999999, m, l, 1\n#EOH=\n", 1, "column number from 1"},
         {"info short.gef", gef, "#COLUMNINFO= 1, m\n#EOH=\n", 1, "#COLUMNINFO= column number, unit"},
         {"no qc.gef", gef, "#COLUMNINFO= 1, m, l, 1\n#EOH=\n", 2, "qc (quantity number 2)"},
+        // A quantity number beyond any int (found by the fuzzer) or not whole names no quantity used.
+        {"quantity huge.gef", gef, "#COLUMNINFO= 1, m, l, 1\n#COLUMNINFO= 2, MPa, qc, 1e102\n#EOH=\n", 3,
+         "qc (quantity number 2)"},
+        {"quantity fraction.gef", gef, "#COLUMNINFO= 1, m, l, 1\n#COLUMNINFO= 2, MPa, qc, 2.5\n#EOH=\n", 3,
+         "qc (quantity number 2)"},
         {"no depth.gef", gef, "#COLUMNINFO= 2, MPa, qc, 2\n#EOH=\n", 2,
          "penetration length (quantity number 1)"},
         {"few.gef", gef, gefHead + "0.1;1.0\n0.2\n", 6, "at least 2 values were expected but 1"},
