@@ -28,27 +28,30 @@ class LineWriter {
     bool first_ = true;
 };
 
-SoilPointRecord read_soil_point(RecordReader& r) {
+SoilPointRecord read_soil_point(RecordReader& r, int number, int count) {
     SoilPointRecord p;
-    r.begin("soil point");
-    p.depth = r.real("depth");
-    p.soil_type = static_cast<int>(r.real("soil-type code"));
-    p.earth_pressure = r.real("coefficient of lateral earth pressure");
-    p.unit_weight = r.real("effective unit weight");
-    p.friction_angle = r.real("friction angle");
-    p.bearing_factor = r.real("bearing capacity factor");
-    r.begin("soil point");
-    p.max_friction = r.real("maximum unit friction");
-    p.max_bearing = r.real("maximum unit bearing");
-    p.su = r.real("undrained shear strength");
-    p.sur_or_blow_count = r.real("remolded shear strength or blow count");
-    p.ysr = r.real("yield stress ratio");
-    p.plasticity_index = r.real("plasticity index");
-    p.cone_resistance = r.real("cone resistance");
-    p.user_friction = r.real("user unit skin friction");
-    p.user_bearing = r.real("user unit end bearing");
-    p.lrfd_friction = r.real("LRFD factor on unit friction");
-    p.lrfd_bearing = r.real("LRFD factor on unit bearing");
+    static_assert(records::kSoilPointFirstLine.size() == 6 && records::kSoilPointSecondLine.size() == 11);
+    constexpr auto& a = records::kSoilPointFirstLine;
+    constexpr auto& b = records::kSoilPointSecondLine;
+    r.begin(records::kSoilPointTitle, number, count, a.title);
+    p.depth = r.real(a[0]);
+    p.soil_type = static_cast<int>(r.real(a[1]));
+    p.earth_pressure = r.real(a[2]);
+    p.unit_weight = r.real(a[3]);
+    p.friction_angle = r.real(a[4]);
+    p.bearing_factor = r.real(a[5]);
+    r.begin(records::kSoilPointTitle, number, count, b.title);
+    p.max_friction = r.real(b[0]);
+    p.max_bearing = r.real(b[1]);
+    p.su = r.real(b[2]);
+    p.sur_or_blow_count = r.real(b[3]);
+    p.ysr = r.real(b[4]);
+    p.plasticity_index = r.real(b[5]);
+    p.cone_resistance = r.real(b[6]);
+    p.user_friction = r.real(b[7]);
+    p.user_bearing = r.real(b[8]);
+    p.lrfd_friction = r.real(b[9]);
+    p.lrfd_bearing = r.real(b[10]);
     return p;
 }
 
@@ -75,69 +78,76 @@ InputRecords read_input_records(std::string_view text, const std::string& file_n
     f.designer = r.text_line("designer", std::string::npos);
     r.begin("job number");
     f.job_number = r.text_line("job number", std::string::npos);
-    r.begin("units");
-    f.units = r.integer("unit-system code");
-    f.print_interval = r.integer("print interval");
-    const int points = r.integer("number of soil points");
-    r.begin("pile section");
-    f.perimeter = r.real("perimeter");
-    f.tip_area = r.real("tip area");
-    f.outside_diameter = r.real("outside diameter");
-    f.inside_diameter = r.real("inside diameter");
-    f.modulus = r.real("modulus");
-    f.pile_length = r.real("pile length");
-    f.stickup_length = r.real("stickup length");
-    r.begin("end section");
-    f.end_section_length = r.real("end section length");
-    f.end_section_inside_diameter = r.real("end section inside diameter");
-    r.begin("options");
-    f.zero_friction_length = r.real("zero-friction length");
-    f.increment = r.real("increment");
-    f.pile_type = r.integer("pile type");
-    f.taper_angle = r.real("taper angle");
-    f.load_transfer_method = r.integer("load-transfer method");
-    f.offshore_data = r.integer("offshore-data flag");
-    f.reduced_resistance = r.integer("reduced-resistance flag");
-    r.begin("methods");
+    static_assert(records::kUnitsAndCounts.size() == 3 && records::kPileSection.size() == 7 &&
+                      records::kEndSection.size() == 2 && records::kOptions.size() == 7 &&
+                      records::kSoilDepth.size() == 2 && records::kTzPrint.size() == 2 &&
+                      records::kLoading.size() == 2 && records::kDrainageAndPlug.size() == 2 &&
+                      records::kSectionTable.size() == 2 && records::kSectionRow.size() == 2 &&
+                      records::kCriticalDepth.size() == 2,
+                  "a field to read and write");
+    r.begin(std::string(records::kUnitsAndCounts.title));
+    f.units = r.integer(records::kUnitsAndCounts[0]);
+    f.print_interval = r.integer(records::kUnitsAndCounts[1]);
+    const int points = r.integer(records::kUnitsAndCounts[2]);
+    r.begin(std::string(records::kPileSection.title));
+    f.perimeter = r.real(records::kPileSection[0]);
+    f.tip_area = r.real(records::kPileSection[1]);
+    f.outside_diameter = r.real(records::kPileSection[2]);
+    f.inside_diameter = r.real(records::kPileSection[3]);
+    f.modulus = r.real(records::kPileSection[4]);
+    f.pile_length = r.real(records::kPileSection[5]);
+    f.stickup_length = r.real(records::kPileSection[6]);
+    r.begin(std::string(records::kEndSection.title));
+    f.end_section_length = r.real(records::kEndSection[0]);
+    f.end_section_inside_diameter = r.real(records::kEndSection[1]);
+    r.begin(std::string(records::kOptions.title));
+    f.zero_friction_length = r.real(records::kOptions[0]);
+    f.increment = r.real(records::kOptions[1]);
+    f.pile_type = r.integer(records::kOptions[2]);
+    f.taper_angle = r.real(records::kOptions[3]);
+    f.load_transfer_method = r.integer(records::kOptions[4]);
+    f.offshore_data = r.integer(records::kOptions[5]);
+    f.reduced_resistance = r.integer(records::kOptions[6]);
+    r.begin(std::string(records::kMethodFlagsTitle));
     for (std::size_t m = 0; m < f.selected.size(); ++m) {
         if (m >= kAlwaysWrittenMethodFlags && !r.value_left_on_line()) break;  // not selected
-        f.selected[m] = r.integer("selection flag");
+        f.selected[m] = r.integer("selection flag of method " + std::to_string(m + 1));
     }
-    r.begin("soil depth");
-    f.deepest_soil_depth = r.real("deepest soil depth");
-    f.section_area = r.real("section area");
-    for (int i = 0; i < points; ++i) f.soil.push_back(read_soil_point(r));
-    r.begin("t-z print");
-    f.tz_print = r.integer("t-z print flag");
+    r.begin(std::string(records::kSoilDepth.title));
+    f.deepest_soil_depth = r.real(records::kSoilDepth[0]);
+    f.section_area = r.real(records::kSoilDepth[1]);
+    for (int i = 0; i < points; ++i) f.soil.push_back(read_soil_point(r, i + 1, points));
+    r.begin(std::string(records::kTzPrint.title));
+    f.tz_print = r.integer(records::kTzPrint[0]);
     if (f.tz_print == 1) {
-        const int count = r.integer("number of t-z print depths");
+        const int count = r.integer(records::kTzPrint[1]);
         for (int i = 0; i < count; ++i) {
-            r.begin("t-z print depth");
-            f.tz_print_depths.push_back(r.real("t-z print depth"));
+            r.begin(records::kTzPrintDepthTitle, i + 1, count, ")");
+            f.tz_print_depths.push_back(r.real(records::kTzPrintDepth));
         }
     }
-    r.begin("loading");
-    f.loading_type = r.integer("loading type");
-    f.tension_factor = r.real("tension factor");
-    r.begin("clay and plug");
-    f.clay_drainage = r.integer("clay drainage");
-    f.plug_condition = r.integer("plug condition");
-    r.begin("sections");
-    const int rows = r.integer("number of section rows");
-    f.section_mode = r.integer("section mode");
+    r.begin(std::string(records::kLoading.title));
+    f.loading_type = r.integer(records::kLoading[0]);
+    f.tension_factor = r.real(records::kLoading[1]);
+    r.begin(std::string(records::kDrainageAndPlug.title));
+    f.clay_drainage = r.integer(records::kDrainageAndPlug[0]);
+    f.plug_condition = r.integer(records::kDrainageAndPlug[1]);
+    r.begin(std::string(records::kSectionTable.title));
+    const int rows = r.integer(records::kSectionTable[0]);
+    f.section_mode = r.integer(records::kSectionTable[1]);
     // Rows follow only for an area varying with depth (mode 2 and above), as the analysis reads them.
     if (checked.section_mode == SectionMode::VaryingWithDepth) {
         for (int i = 0; i < rows; ++i) {
-            r.begin("section row");
+            r.begin(records::kSectionRowTitle, i + 1, rows, ")");
             SectionRow row;
-            row.depth = r.real("section depth");
-            row.area = r.real("cross-section area");
+            row.depth = r.real(records::kSectionRow[0]);
+            row.area = r.real(records::kSectionRow[1]);
             f.sections.push_back(row);
         }
     }
-    r.begin("critical depth");
-    f.critical_depth_option = r.integer("critical-depth option");
-    f.critical_depth = r.real("critical depth");
+    r.begin(std::string(records::kCriticalDepth.title));
+    f.critical_depth_option = r.integer(records::kCriticalDepth[0]);
+    f.critical_depth = r.real(records::kCriticalDepth[1]);
     return f;
 }
 
