@@ -62,7 +62,7 @@ inline constexpr std::array<MethodInfo, kMethodCount> kMethods = {{
     {Method::Usace, "USACE", "- USACE (U.S. Army Corps of Engineers)", "* ARMY CORPS METHOD  *", "USACE"},
     {Method::RevisedLambda, "Revised Lambda", "- Revised Lambda", "*  LAMBDA 2 METHOD   *", "Lambda"},
     {Method::Api, "API RP 2A", "- API RP 2A (American Petroleum Institute)", "*  API RP-2A (1994)  *", "API"},
-    // "User Spec." is the legend's short form of "user-specified", as the graphs have always shown it.
+    // The legend abbreviates "user-specified" as the graphs have always shown it.
     {Method::UserSpecified, "User-specified", "- Load-transfer Units specified by User", "* GENERAL METHOD *",
      "User Spec."},
     {Method::Ngi, "NGI", "- NGI (Norwegian Geotechnical Institute)",
