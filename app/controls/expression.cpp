@@ -27,6 +27,11 @@ constexpr char16_t kSubtract = 0xE000;
 // to the same value to the last bit that matters.
 constexpr int kDigits = 18;
 
+// Significant digits a field shows. Twelve are more than any soil or pile datum is known to, and
+// few enough that the binary noise of a unit conversion (24 in as 609.5999999999999 mm) never
+// shows; the field keeps the exact value behind the text while the text is unchanged.
+constexpr int kShownDigits = 12;
+
 // Deepest nesting an entry may have: parentheses within parentheses, or functions and factorials on
 // one operand ("sinsinsin1", "3!!!"). Far beyond anything typed; it keeps a pasted text of any length
 // from taking the program's time or memory.
@@ -343,7 +348,7 @@ Extended evaluateExpression(const QString& text) {
 
 QString formatEntry(Extended value, bool hex, const QLocale& locale) {
     // A value that is no number has no hexadecimal form either; it shows as such.
-    if (!hex || std::isnan(value)) return formatGeneral(value, kDigits, decimalPointOf(locale));
+    if (!hex || std::isnan(value)) return formatGeneral(value, kShownDigits, decimalPointOf(locale));
     // Rounded to nearest, halves to even; a value beyond 64 bits saturates rather than wrapping.
     const Extended r = std::nearbyint(value);
     std::int64_t n = 0;

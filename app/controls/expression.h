@@ -18,7 +18,8 @@ Extended evaluateExpression(const QString& text, const QLocale& locale);
 Extended evaluateExpression(const QString& text);  // in the user's locale
 
 // The text a numeric field shows for `value`: with `hex`, "$" and the rounded value in upper-case
-// hexadecimal with at least 4 digits; otherwise the general form with 18 significant digits.
+// hexadecimal with at least 4 digits; otherwise the general form with 12 significant digits. The
+// text of a value with more digits does not read back to it: the field keeps the value itself.
 QString formatEntry(Extended value, bool hex, const QLocale& locale);
 QString formatEntry(Extended value, bool hex = false);
 

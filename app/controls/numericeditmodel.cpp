@@ -14,12 +14,20 @@ NumericEditModel::NumericEditModel(const QLocale& locale)
                         std::numeric_limits<Extended>::max()) {}
 
 Extended NumericEditModel::number() const {
+    if (text_ == shownText_) return shownValue_;
     return evaluateExpression(text_, locale_);
 }
 
 void NumericEditModel::setNumber(Extended value) {
     if (!loading_) value = std::clamp(value, minimum_, maximum_);
+    show(value);
+}
+
+void NumericEditModel::show(Extended value) {
     text_ = formatEntry(value, hex_, locale_);
+    // A hexadecimal text shows the whole number it stands for, and is that number ("NAN" is none).
+    shownValue_ = hex_ && !std::isnan(value) ? evaluateExpression(text_, locale_) : value;
+    shownText_ = text_;
 }
 
 QString NumericEditModel::boundText(Extended v) const {
@@ -31,7 +39,7 @@ QString NumericEditModel::expandedUnits() const {
 }
 
 void NumericEditModel::accept(Extended x) {
-    text_ = formatEntry(x, hex_, locale_);
+    show(x);
 }
 
 bool NumericEditModel::appendsToValue(QChar key) {

@@ -17,8 +17,9 @@ class NumericEditModel : public NumericFieldModel {
   public:
     explicit NumericEditModel(const QLocale& locale = QLocale());
 
-    // Reading evaluates the text (raises UserError); writing clamps into [minimum, maximum] unless
-    // the form is loading and shows formatEntry of the value.
+    // Reading gives the value last written or accepted while the text still shows it, else evaluates
+    // the text (raises UserError); writing clamps into [minimum, maximum] unless the form is loading
+    // and shows formatEntry of the value.
     Extended number() const;
     void setNumber(Extended value) override;
 
@@ -35,8 +36,13 @@ class NumericEditModel : public NumericFieldModel {
     QString expandedUnits() const override;
     // A passing check shows the value in its own form.
     void accept(Extended x) override;
+    // Shows `value` and keeps it: the text has at most 12 significant digits, and a value with more
+    // (1/3, a converted 2000 lb/ft2) must not be rounded by a field the user only passed through.
+    void show(Extended value);
 
     bool hex_ = false;
+    Extended shownValue_ = 0;
+    QString shownText_ = QStringLiteral("0");
 };
 
 }  // namespace torve::app

@@ -87,22 +87,12 @@ void showFromStart(QWidget* root) {
         if (!f->hasFocus()) f->setCursorPosition(0);
 }
 
-namespace {
-
-constexpr int kShownDigits = 15;
-
-double shown(double value) {
-    return std::isfinite(value) ? QString::number(value, 'g', kShownDigits).toDouble() : value;
-}
-
-}  // namespace
-
 void showValue(NumberField* field, double value) {
-    field->setValue(shown(value));
+    field->setValue(value);
 }
 
 double fieldValue(const NumberField* field, double stored) {
-    if (field->text() == formatEntry(fromDouble(shown(stored)))) return stored;
+    if (field->text() == formatEntry(fromDouble(stored))) return stored;
     try {
         return field->value();
     } catch (const UserError&) {

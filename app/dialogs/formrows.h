@@ -43,8 +43,8 @@ QString unitsSuffix(const QString& unitsTemplate, UnitSystem units);
 // leading digits in view. The field being edited is left as it is.
 void showFromStart(QWidget* root);
 
-// Shows a stored value to 15 significant digits, all that a double holds for certain, so that the
-// binary noise of a unit conversion (24 in as 609.5999999999999 mm) does not show.
+// Shows a stored value as a field shows every value, to 12 significant digits, so that the binary
+// noise of a unit conversion (24 in as 609.5999999999999 mm) does not show.
 void showValue(NumberField* field, double value);
 
 // The value of a field whose entry passed its check. While the field still shows `stored` as

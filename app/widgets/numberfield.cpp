@@ -55,6 +55,8 @@ void NumberField::setHex(bool on) {
 }
 
 Extended NumberField::number() const {
+    // While the field shows what was last set or accepted, that value, not its rounded text.
+    if (text() == model_.text()) return model_.number();
     return evaluateExpression(text(), model_.locale());
 }
 

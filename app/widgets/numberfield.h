@@ -33,7 +33,9 @@ class NumberField : public QLineEdit {
     void setIntegerOnly(bool on);
     void setHex(bool on);
 
-    // The value of the text (raises the evaluator's error when it does not evaluate).
+    // The value last set or accepted while the field still shows it (its text has at most 12
+    // significant digits), else the value of the text (raises the evaluator's error when it does
+    // not evaluate).
     Extended number() const;
     // Shows `value`, clamped into the bounds unless loading.
     void setNumber(Extended value);

@@ -9,6 +9,7 @@
 
 namespace {
 
+using torve::app::Extended;
 using torve::app::NumericComboModel;
 using torve::app::NumericEditModel;
 
@@ -24,6 +25,33 @@ TEST(NumericEditModel, PassingCheckRewritesTheTextInItsOwnForm) {
     f.setText(QStringLiteral("255"));
     EXPECT_TRUE(f.exitCheck().valid);
     EXPECT_EQ(f.text(), QStringLiteral("$00FF"));
+}
+
+// The text shows 12 significant digits; the value behind it stays whole until the text changes.
+TEST(NumericEditModel, TheValueBehindTheTwelveShownDigitsIsKept) {
+    const Extended third = torve::app::evaluateExpression(QStringLiteral("1/3"), QLocale::c());
+    ASSERT_NE(third, 0.333333333333L);
+    NumericEditModel f(QLocale::c());
+    f.setText(QStringLiteral("1/3"));
+    ASSERT_TRUE(f.exitCheck().valid);
+    EXPECT_EQ(f.text(), QStringLiteral("0.333333333333"));
+    EXPECT_EQ(f.number(), third);
+    ASSERT_TRUE(f.exitCheck().valid);  // passing through the field again rounds nothing
+    EXPECT_EQ(f.number(), third);
+    f.setText(QStringLiteral("1e400"));  // refused: the old text comes back, and its value with it
+    EXPECT_FALSE(f.exitCheck().valid);
+    EXPECT_EQ(f.text(), QStringLiteral("0.333333333333"));
+    EXPECT_EQ(f.number(), third);
+    f.setText(QStringLiteral("0.333333333333+0"));  // a changed text is evaluated
+    EXPECT_EQ(f.number(), 0.333333333333L);
+    f.setMaximum(0.1L);  // a bound that moves the value shows and keeps the bound
+    EXPECT_EQ(f.number(), 0.1L);
+
+    NumericEditModel hex(QLocale::c());  // a hexadecimal text is the whole number it shows
+    hex.setHex(true);
+    hex.setNumber(30.6L);
+    EXPECT_EQ(hex.text(), QStringLiteral("$001F"));
+    EXPECT_EQ(hex.number(), 31.0L);
 }
 
 TEST(NumericEditModel, FailuresShowTheirMessagesAndSetTheBound) {

@@ -29,6 +29,7 @@ class DialogsTest : public QObject {
     void unitsFollowTheProject_data();
     void unitsFollowTheProject();
     void convertedValuesShowWithoutNoise();
+    void digitsBeyondTheShownTwelveAreKept();
     void aBadEntryKeepsTheDialogInFront();
     void aDialogNeverShownStoresNothing();
     void closeClosesTheFrameInTheMainWindow();
@@ -122,7 +123,36 @@ void DialogsTest::convertedValuesShowWithoutNoise() {
     QCOMPARE(textOf(dialog.get(), u"Outer Diameter, OD (mm)"_s), u"609.6"_s);
     QVERIFY(dialog->close());
     QVERIFY(!host.project().isModified());
-    QCOMPARE(host.project().data().outerDiameter, converted);
+    QVERIFY(host.project().data().outerDiameter == converted);  // exactly: QCOMPARE is fuzzy on doubles
+}
+
+// A field shows 12 significant digits; the value behind them is kept whole, whether it was stored
+// (100/3 in) or typed as an expression (1/3 in), and whether the field was left once or twice.
+void DialogsTest::digitsBeyondTheShownTwelveAreKept() {
+    RecordingHost host;
+    ProjectData d = host.project().data();
+    d.outerDiameter = 100.0 / 3;
+    host.project().setData(d);
+    host.project().setModified(false);
+    auto dialog = openDialog(host, DialogId::CircularPile);
+    const QString od = u"Outer Diameter, OD (in)"_s;
+    QCOMPARE(textOf(dialog.get(), od), u"33.3333333333"_s);
+    QVERIFY(need<NumberField>(dialog.get(), od).isValidEntry());  // the focus passes through
+    QVERIFY(dialog->close());
+    QVERIFY(!host.project().isModified());
+    QVERIFY(host.project().data().outerDiameter == 100.0 / 3);  // QCOMPARE is fuzzy on doubles
+
+    dialog = openDialog(host, DialogId::CircularPile);
+    QVERIFY(enter(dialog.get(), od, u"1/3"_s));
+    QCOMPARE(textOf(dialog.get(), od), u"0.333333333333"_s);
+    QVERIFY(need<NumberField>(dialog.get(), od).isValidEntry());
+    QVERIFY(dialog->close());
+    QVERIFY(host.project().data().outerDiameter == 1.0 / 3);
+
+    dialog = openDialog(host, DialogId::CircularPile);  // what the field shows, typed, is that number
+    QVERIFY(enter(dialog.get(), od, u"0.333333333333*1"_s));
+    QVERIFY(dialog->close());
+    QVERIFY(host.project().data().outerDiameter == 0.333333333333);
 }
 
 void DialogsTest::aBadEntryKeepsTheDialogInFront() {
