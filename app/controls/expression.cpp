@@ -362,11 +362,6 @@ QString formatEntry(Extended value, bool hex, const QLocale& locale) {
     return u'$' + QString::number(static_cast<qulonglong>(n), 16).toUpper().rightJustified(4, u'0');
 }
 
-Extended fromDouble(double value) {
-    if (!std::isfinite(value)) return value;
-    return parseDecimal(shortestText(value), u'.').value_or(static_cast<Extended>(value));
-}
-
 QString formatEntry(Extended value, bool hex) {
     return formatEntry(value, hex, QLocale());
 }

@@ -23,8 +23,4 @@ Extended evaluateExpression(const QString& text);  // in the user's locale
 QString formatEntry(Extended value, bool hex, const QLocale& locale);
 QString formatEntry(Extended value, bool hex = false);
 
-// The Extended value a field shows for a double of the project: the one of the double's shortest
-// decimal text, so 0.1 shows as 0.1 and not as 0.100000000000000006.
-Extended fromDouble(double value);
-
 }  // namespace torve::app

@@ -92,7 +92,6 @@ void showValue(NumberField* field, double value) {
 }
 
 double fieldValue(const NumberField* field, double stored) {
-    if (field->text() == formatEntry(fromDouble(stored))) return stored;
     try {
         return field->value();
     } catch (const UserError&) {

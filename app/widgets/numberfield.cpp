@@ -66,7 +66,8 @@ void NumberField::setNumber(Extended value) {
 }
 
 void NumberField::setValue(double value) {
-    setNumber(fromDouble(value));
+    // The double itself, not its shortest decimal text: converted back it is the same double.
+    setNumber(static_cast<Extended>(value));
 }
 
 bool NumberField::isValidEntry() {

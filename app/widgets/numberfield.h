@@ -39,7 +39,7 @@ class NumberField : public QLineEdit {
     Extended number() const;
     // Shows `value`, clamped into the bounds unless loading.
     void setNumber(Extended value);
-    // Shows a stored double with its shortest decimal text.
+    // Shows a stored double; value() gives it back bit for bit while the text is unchanged.
     void setValue(double value);
     double value() const { return static_cast<double>(number()); }
     // While loading, values and bounds are taken as they come, without clamping.

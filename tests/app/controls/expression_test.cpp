@@ -217,11 +217,10 @@ void ExpressionTest::formatEntry() {
 void ExpressionTest::doublesShowTheirShortForm() {
     // Project values are doubles; a field shows 0.1 for the double 0.1, not its 18-digit expansion,
     // and 609.6 for the 609.5999999999999 mm that 24 in becomes.
-    QCOMPARE(torve::app::formatEntry(torve::app::fromDouble(0.1), false, QLocale::c()),
-             QStringLiteral("0.1"));
-    QCOMPARE(torve::app::formatEntry(torve::app::fromDouble(609.5999999999999), false, QLocale::c()),
+    QCOMPARE(torve::app::formatEntry(Extended{0.1}, false, QLocale::c()), QStringLiteral("0.1"));
+    QCOMPARE(torve::app::formatEntry(Extended{609.5999999999999}, false, QLocale::c()),
              QStringLiteral("609.6"));
-    QCOMPARE(static_cast<double>(torve::app::fromDouble(-1e-300)), -1e-300);
+    QCOMPARE(torve::app::formatEntry(Extended{-1e-300}, false, QLocale::c()), QStringLiteral("-1E-300"));
 }
 
 // 200,000 characters of sums, parentheses and operand chains evaluate in well under a second; the

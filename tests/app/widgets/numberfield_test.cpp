@@ -2,6 +2,7 @@
 // the focus put back, operator keys appended to a selected value, labels that follow the units.
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -23,6 +24,7 @@ class NumberFieldTest : public QObject {
     void operatorKeysAppendToASelectedValue();
     void labelFollowsTheUnitSystem();
     void plainCaptions();
+    void storedDoublesComeBackBitForBit();
 };
 
 void NumberFieldTest::exitCheck_data() {
@@ -112,6 +114,32 @@ void NumberFieldTest::plainCaptions() {
     QCOMPARE(plainCaption(u"Save &As..."_s), u"Save As..."_s);
     QCOMPARE(plainCaption(u"&Tip && Shaft"_s), u"Tip & Shaft"_s);
     QCOMPARE(plainCaption(u"No accelerator"_s), u"No accelerator"_s);
+}
+
+// A field shows 12 significant digits of a stored double and gives the double back unchanged, also
+// after its entry was checked again (the focus passing through), so a dialog opened and closed
+// changes no value.
+void NumberFieldTest::storedDoublesComeBackBitForBit() {
+    const double values[] = {
+        0.1,
+        609.5999999999999,  // 24 in in mm, in binary
+        95.76051796067168,  // 2000 lb/ft2 in kN/m2
+        1.0 / 3,
+        199947961.50199002,  // 29e6 lb/in2 in kN/m2
+        0.1234567890125,     // 13 digits ending in 5: rounds in the text only
+        -1e-300,
+        1.7976931348623157e308,
+    };
+    NumberField field;
+    for (double v : values) {
+        field.setValue(v);
+        QVERIFY2(field.value() == v, qPrintable(field.text()));
+        QVERIFY(field.isValidEntry());
+        QVERIFY2(field.value() == v, qPrintable(field.text()));
+        QString digits = field.text();
+        digits.remove(QRegularExpression(u"E.*|[-.]"_s)).remove(QRegularExpression(u"^0+"_s));
+        QVERIFY2(digits.size() <= 12, qPrintable(field.text()));
+    }
 }
 
 QTEST_MAIN(NumberFieldTest)
