@@ -94,6 +94,28 @@ class ReadersTest(unittest.TestCase):
                     self.assertEqual(run_cases.read_peers(path)[0], {"C1": {"openpile": (1, 2, 3, 4)}})
 
 
+class PlugConditionTest(unittest.TestCase):
+    def test_record_13_found_after_the_print_depths(self):
+        c2 = (run_cases.CASES / "C2-OCclay-SI-open.tv6d").read_text()
+        c7 = (run_cases.CASES / "C7-sand-over-clay-EN-open.tv6d").read_text()
+        cases = [
+            # (what, input text, the line of record 13 expected, its index)
+            # two soil points: records 10 on lines 9 to 12, 11 on 13, 12 on 14, 13 on 15
+            ("no print depths", c2, "0 2", 15),
+            # four soil points and "1 6" with six depths: record 11 on line 17, 13 on 25
+            ("six print depths", c7, "0 2", 25),
+        ]
+        for name, text, expected, index in cases:
+            with self.subTest(name):
+                changed = run_cases.with_plug_condition(text, 2).splitlines()
+                self.assertEqual(changed[index], expected)
+                # nothing else moves
+                self.assertEqual(changed[:index] + changed[index + 1:],
+                                 text.splitlines()[:index] + text.splitlines()[index + 1:])
+        cut = "\n".join(c2.splitlines()[:14])  # ends before record 13
+        self.assertRaises(SystemExit, run_cases.with_plug_condition, cut, 2)
+
+
 # Capacity rows (depth: f, Qs, Qb, Qt) as the runs of the worked examples print them.
 WORKED_RUNS = {
     run_cases.W1_PLUGGED: {1.0: (2.0, 2.4, 19.5, 21.9), 2.0: (6.115, 9.7, 51.1, 60.8)},
