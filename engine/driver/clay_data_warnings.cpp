@@ -8,8 +8,8 @@
 
 namespace torve {
 
-std::vector<ClayDataWarning> clay_data_warnings(const InputData& in) {
-    std::vector<ClayDataWarning> out;
+std::vector<DataWarning> clay_data_warnings(const InputData& in) {
+    std::vector<DataWarning> out;
     if (!in.has_offshore_data()) return out;
     const bool english = in.units == UnitSystem::English;
     for (Method method : {Method::IcpMtd, Method::Fugro, Method::Uwa}) {

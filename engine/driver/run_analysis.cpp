@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/driver/clay_data_warnings.h"
+#include "engine/driver/cone_data_extent.h"
 #include "engine/driver/input_error.h"
 #include "engine/driver/input_reader.h"
 #include "engine/driver/load_settlement_phase.h"
@@ -169,14 +170,16 @@ void Run::sequence() {
     if (stops_at_soil_extent(project.in, units)) return;
     console_.line("COMPUTATION IS PROCEEDING........");
     // Taken before the soil points move onto the grid, so that they name the depths as entered.
-    const std::vector<ClayDataWarning> clay_warnings = clay_data_warnings(project.in);
-    for (const ClayDataWarning& w : clay_warnings) {
+    std::vector<DataWarning> data_warnings = clay_data_warnings(project.in);
+    if (auto w = cone_data_extent_warning(project.in, project.cpt, units))
+        data_warnings.push_back(std::move(*w));
+    for (const DataWarning& w : data_warnings) {
         console_.line(w.line);
         result_.warnings.push_back(w.sentence);
     }
     write_input_echo(*report_, project.in, unit_labels(project.in.units));
     write_result_heading(*report_);
-    for (const ClayDataWarning& w : clay_warnings) report_->line(w.line);
+    for (const DataWarning& w : data_warnings) report_->line(w.line);
     const long long segments = segment_count(project.in.deepest_soil_depth, project.in.increment);
     align_soil_points(project.in.soil, project.in.increment);
     if (stops_at_segment_limit(segments)) return;

@@ -24,7 +24,7 @@ SoilPoint clay_point(double depth, double ysr, double pi) {
     return p;
 }
 
-TEST(ClayDataWarnings, OneLinePerSelectedMethodOfTheClayRuleAndClayPointWithoutYsrOrPi) {
+TEST(DataWarnings, OneLinePerSelectedMethodOfTheClayRuleAndClayPointWithoutYsrOrPi) {
     SoilPoint sand;  // a sand point's blow count shares the YSR field; it is no YSR
     sand.depth = 0;
     struct Case {
@@ -65,12 +65,12 @@ TEST(ClayDataWarnings, OneLinePerSelectedMethodOfTheClayRuleAndClayPointWithoutY
         for (Method m : c.methods) in.selected[index_of(m)] = 1;
         in.soil = c.soil;
         std::vector<std::string> lines;
-        for (const ClayDataWarning& w : clay_data_warnings(in)) lines.push_back(w.line);
+        for (const DataWarning& w : clay_data_warnings(in)) lines.push_back(w.line);
         EXPECT_EQ(lines, c.lines) << c.what;
     }
 }
 
-TEST(ClayDataWarnings, ARunWritesThemToTheReportTheConsoleAndItsWarnings) {
+TEST(DataWarnings, ARunWritesThemToTheReportTheConsoleAndItsWarnings) {
     test::ProjectText p;  // S.I. closed pile in clay without YSR and PI, UWA selected
     p.units = 2;
     p.od = 610;
@@ -101,7 +101,7 @@ TEST(ClayDataWarnings, ARunWritesThemToTheReportTheConsoleAndItsWarnings) {
 
 // The reported project, built through the dialogs with API and UWA in clay and PI and YSR left at
 // 0: its run now says, per clay point, that UWA has no clay friction there.
-TEST(ClayDataWarnings, TheReportedProjectSaysSo) {
+TEST(DataWarnings, TheReportedProjectSaysSo) {
     test::ScratchDir dir;
     RunFiles files;
     files.input = dir.file("p.tv6d");
