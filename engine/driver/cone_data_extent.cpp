@@ -1,6 +1,8 @@
 // Cone data that end above the pile tip and its averaging window.
 #include "engine/driver/cone_data_extent.h"
 
+#include <algorithm>
+
 #include "engine/driver/fixed_format.h"
 #include "engine/driver/text_out.h"
 
@@ -16,16 +18,18 @@ bool any_cone_method(const InputData& in) {
     return false;
 }
 
-// Whether the CPT data give qc somewhere between `from` and `to`: a span between two soil points
-// that both lack their own qc takes it from the data.
-bool data_used_between(const std::vector<SoilPoint>& soil, double from, double to) {
+// How deep, down to `to`, the CPT data give qc below `from`: a span between two soil points that
+// both lack their own qc takes it from the data; nothing when no such span lies between them.
+std::optional<double> data_used_to(const std::vector<SoilPoint>& soil, double from, double to) {
+    std::optional<double> deepest;
     for (std::size_t i = 0; i + 1 < soil.size(); ++i) {
         const SoilPoint& a = soil[i];
         const SoilPoint& b = soil[i + 1];
         if (a.depth >= to || b.depth <= from) continue;
-        if (a.cone_resistance < kOwnConeResistance && b.cone_resistance < kOwnConeResistance) return true;
+        if (a.cone_resistance < kOwnConeResistance && b.cone_resistance < kOwnConeResistance)
+            deepest = std::max(deepest.value_or(from), std::min(b.depth, to));
     }
-    return false;
+    return deepest;
 }
 
 }  // namespace
@@ -35,7 +39,9 @@ std::optional<DataWarning> cone_data_extent_warning(const InputData& in, const C
     if (!in.has_offshore_data() || cpt.points.empty() || !any_cone_method(in)) return std::nullopt;
     const double last = cpt.points.back().depth;
     const double read_to = in.pile_length + 1.5 * in.outside_diameter / units.diameter_per_length;
-    if (last >= read_to || !data_used_between(in.soil, last, read_to)) return std::nullopt;
+    if (last >= read_to) return std::nullopt;
+    const std::optional<double> held_to = data_used_to(in.soil, last, read_to);
+    if (!held_to) return std::nullopt;
     const bool english = in.units == UnitSystem::English;
     DataWarning w;
     w.line = Line()
@@ -44,15 +50,15 @@ std::optional<DataWarning> cone_data_extent_warning(const InputData& in, const C
                  .x(1)
                  .text(english ? "FT." : "M.")
                  .text("; THE CONE METHODS HOLD THEIR LAST QC DOWN TO")
-                 .f(read_to, 9, 2)
+                 .f(*held_to, 9, 2)
                  .x(1)
                  .text(english ? "FT." : "M.")
-                 .text(" (PILE TIP PLUS 1.5 DIAMETERS).")
                  .str();
     const char* unit = english ? " ft" : " m";
-    w.sentence = "The CPT data end at " + decimals(last, 2) + unit +
-                 "; the cone methods hold their last qc down to " + decimals(read_to, 2) + unit +
-                 ", the pile tip plus 1.5 diameters.";
+    w.sentence =
+        "The CPT data end at " + decimals(last, 2) + unit + ", above the " + decimals(read_to, 2) + unit +
+        " (the pile tip plus 1.5 diameters) the cone methods read qc to; they hold its last qc down to " +
+        decimals(*held_to, 2) + unit + ".";
     return w;
 }
 

@@ -48,7 +48,7 @@ TEST(ConeDataExtent, WarnsOnceWhenTheDataEndAboveTheTipWindowAndAreUsedThere) {
          21,
          " WARNING - THE CPT DATA END AT DEPTH    21.00 M.; THE CONE METHODS HOLD THEIR LAST QC DOWN TO    "
          "21.37 "
-         "M. (PILE TIP PLUS 1.5 DIAMETERS)."},
+         "M."},
         {"data end above the tip",
          UnitSystem::English,
          36,
@@ -58,7 +58,7 @@ TEST(ConeDataExtent, WarnsOnceWhenTheDataEndAboveTheTipWindowAndAreUsedThere) {
          {sand_point(0), sand_point(150)},
          80,
          " WARNING - THE CPT DATA END AT DEPTH    80.00 FT.; THE CONE METHODS HOLD THEIR LAST QC DOWN TO   "
-         "104.50 FT. (PILE TIP PLUS 1.5 DIAMETERS)."},
+         "104.50 FT."},
         {"data reach the end of the window",
          UnitSystem::SI,
          914,
@@ -97,7 +97,19 @@ TEST(ConeDataExtent, WarnsOnceWhenTheDataEndAboveTheTipWindowAndAreUsedThere) {
          15,
          " WARNING - THE CPT DATA END AT DEPTH    15.00 M.; THE CONE METHODS HOLD THEIR LAST QC DOWN TO    "
          "21.37 "
-         "M. (PILE TIP PLUS 1.5 DIAMETERS)."},
+         "M."},
+        // the example's layers: 12 to 30 m from the data, 30 to 60 m with qc of their own
+        {"held only down to the layer with qc of its own",
+         UnitSystem::SI,
+         914,
+         40,
+         1,
+         {Method::Uwa},
+         {sand_point(0), sand_point(12), sand_point(12), sand_point(30), sand_point(30, 25000),
+          sand_point(60, 30000)},
+         20,
+         " WARNING - THE CPT DATA END AT DEPTH    20.00 M.; THE CONE METHODS HOLD THEIR LAST QC DOWN TO    "
+         "30.00 M."},
         {"no cone method selected", UnitSystem::SI, 914, 20, 1, {Method::Api}, sand_to_30, 10, ""},
         {"without offshore data the cone methods do not run",
          UnitSystem::SI,
@@ -144,15 +156,14 @@ TEST(ConeDataExtent, ARunWritesItToTheReportTheConsoleAndItsWarnings) {
     // 20 + 1.5 x 0.610 = 20.915 m
     const std::string line =
         " WARNING - THE CPT DATA END AT DEPTH    20.00 M.; THE CONE METHODS HOLD THEIR LAST QC DOWN TO    "
-        "20.91 "
-        "M. (PILE TIP PLUS 1.5 DIAMETERS).\n";
+        "20.91 M.\n";
     EXPECT_NE(console.str().find(line), std::string::npos) << console.str();
     EXPECT_NE(test::read_file(files.report).find(line), std::string::npos);
     ASSERT_EQ(r.warnings.size(), 1u);
-    EXPECT_EQ(
-        r.warnings[0],
-        "The CPT data end at 20.00 m; the cone methods hold their last qc down to 20.91 m, the pile tip "
-        "plus 1.5 diameters.");
+    EXPECT_EQ(r.warnings[0],
+              "The CPT data end at 20.00 m, above the 20.91 m (the pile tip plus 1.5 diameters) the cone "
+              "methods read "
+              "qc to; they hold its last qc down to 20.91 m.");
 }
 
 }  // namespace
