@@ -5,12 +5,10 @@
 
 #include "engine/driver/fixed_format.h"
 #include "engine/driver/text_out.h"
+#include "engine/methods/cone_resistance.h"
 
 namespace torve {
 namespace {
-
-// Smallest qc of a soil point that the cone methods take instead of the CPT data.
-constexpr double kOwnConeResistance = 1.0e-5;
 
 bool any_cone_method(const InputData& in) {
     for (const MethodInfo& m : kMethods)
@@ -26,7 +24,7 @@ std::optional<double> data_used_to(const std::vector<SoilPoint>& soil, double fr
         const SoilPoint& a = soil[i];
         const SoilPoint& b = soil[i + 1];
         if (a.depth >= to || b.depth <= from) continue;
-        if (a.cone_resistance < kOwnConeResistance && b.cone_resistance < kOwnConeResistance)
+        if (!has_own_cone_resistance(a.cone_resistance) && !has_own_cone_resistance(b.cone_resistance))
             deepest = std::max(deepest.value_or(from), std::min(b.depth, to));
     }
     return deepest;

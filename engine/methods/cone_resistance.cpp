@@ -35,7 +35,7 @@ double cpt_profile_at(const CptProfile& cpt, double depth) {
 
 double segment_cone_resistance(const Segment& s, const CptProfile& cpt, const Units& units) {
     const double to_ksf = units.read_stress_per_stress;
-    if (s.cone_resistance >= 1.0e-5) return s.cone_resistance / to_ksf;
+    if (has_own_cone_resistance(s.cone_resistance)) return s.cone_resistance / to_ksf;
     if (!cpt.points.empty()) return from_profile(cpt_profile_at(cpt, 0.5 * (s.top + s.bottom)), to_ksf);
     const double blow_count = s.sand ? std::max(s.blow_count_ysr, 0.0) : 0.0;  // clay keeps its YSR there
     return 2.8 * units.atmospheric_pressure * blow_count;
@@ -49,7 +49,7 @@ std::vector<double> segment_cone_resistances(const SoilProfile& profile, const C
     std::size_t upper = 0;  // the segments go down the profile, and so does the bracketing point
     for (std::size_t k = 0; k < qc.size(); ++k) {
         const Segment& s = profile.segments[k];
-        if (s.cone_resistance >= 1.0e-5 || p.empty()) {
+        if (has_own_cone_resistance(s.cone_resistance) || p.empty()) {
             qc[k] = segment_cone_resistance(s, cpt, units);
             continue;
         }

@@ -28,7 +28,8 @@ double tip_inside_diameter(const PileGeometry& pile) {
 
 // Cone resistance at a depth within segment s, by the order of segment_cone_resistance.
 double cone_resistance_at(const Segment& s, double depth, const CptProfile& cpt, const Units& units) {
-    if (s.cone_resistance >= 1.0e-5 || cpt.points.empty()) return segment_cone_resistance(s, cpt, units);
+    if (has_own_cone_resistance(s.cone_resistance) || cpt.points.empty())
+        return segment_cone_resistance(s, cpt, units);
     // A negative reading near the mudline (zero drift) carries no resistance.
     return std::max(cpt_profile_at(cpt, depth), 0.0) / units.read_stress_per_stress;
 }
