@@ -28,8 +28,8 @@ struct SoundingRow {
 // One cone penetration test: a location and test of an AGS4 file, a GEF file, a BRO document.
 struct SoundingTest {
     QString id;
-    // The location the test was made at, in a file that holds tests of several locations, each with
-    // tests of its own (AGS4 LOCA_ID; the id adds the test's number); empty in other files.
+    // The location the test was made at, where the file names it apart from the test (AGS4 LOCA_ID,
+    // to which the id adds the test's number SCPG_TESN); empty in other files.
     QString location;
     // Net area ratio a of the cone, for qt = qc + (1 - a) u2; NaN when the file does not give it.
     double areaRatio = kSoundingMissing;
