@@ -167,9 +167,11 @@ void add_cpt_command(CLI::App& app, int& exit_code) {
     import_cmd->add_option("file", settings->file, "Cone data file (.ags, .gef, .xml or .csv)")
         ->required()
         ->check(CLI::ExistingFile);
-    import_cmd->add_option("--test", settings->test,
-                           "The test to import, by its name or its number as `torve cpt show` lists them; "
-                           "needed when FILE holds more than one");
+    import_cmd->add_option(
+        "--test", settings->test,
+        "The test to import, by its name or its number as `torve cpt show` lists them, or "
+        "by its location (AGS4 LOCA_ID) when no other test was made there; needed when FILE "
+        "holds more than one");
     import_cmd
         ->add_option("--use", settings->use,
                      "Cone resistance of the points: qt or qc (default: qt when every row with qc has it)")

@@ -1,4 +1,4 @@
-// Unit labels of numeric fields: letter codes of a units template replaced by unit words.
+// Unit labels of numeric fields and graph axes: letter codes of a units template replaced by unit words.
 #include "app/controls/expandunits.h"
 
 #include <QString>
@@ -12,19 +12,23 @@ struct Code {
     const char* code;
     const char* english;
     const char* si;
+    bool onAxes;  // whether a graph axis knows the code too
 };
 
 // The family's codes in the order they are looked for; one family member is expanded.
-constexpr Code kForces[] = {{"F6", "slug", "Mg"}, {"F5", "sec", "sec"}, {"F4", "lb-sec2/in", "Mg"},
-                            {"F2", "tons", "kN"}, {"F1", "kips", "kN"}, {"F", "lbs", "kN"}};
-constexpr Code kLengths[] = {{"L2", "ft", "m"}, {"L1", "in", "mm"}, {"L3", "rad", "rad"}, {"L", "in", "m"}};
+constexpr Code kForces[] = {{"F6", "slug", "Mg", false},       {"F5", "sec", "sec", false},
+                            {"F4", "lb-sec2/in", "Mg", false}, {"F2", "tons", "kN", true},
+                            {"F1", "kips", "kN", true},        {"F", "lbs", "kN", true}};
+constexpr Code kLengths[] = {
+    {"L2", "ft", "m", true}, {"L1", "in", "mm", true}, {"L3", "rad", "rad", false}, {"L", "in", "m", true}};
 
 template <std::size_t N>
-void expandFirst(QString& s, const Code (&family)[N], int units) {
+void expandFirst(QString& s, const Code (&family)[N], bool english, UnitCodes codes) {
     for (const Code& c : family) {
+        if (codes == UnitCodes::Axis && !c.onAxes) continue;
         const QLatin1String code(c.code);
         if (s.contains(code)) {
-            s.replace(code, QLatin1String(units == code_of(UnitSystem::English) ? c.english : c.si));
+            s.replace(code, QLatin1String(english ? c.english : c.si));
             return;
         }
     }
@@ -32,21 +36,12 @@ void expandFirst(QString& s, const Code (&family)[N], int units) {
 
 }  // namespace
 
-QString expandUnits(const QString& unitsTemplate, int units) {
+QString expandUnits(const QString& unitsTemplate, int units, UnitCodes codes) {
     QString s = unitsTemplate;
     if (units != code_of(UnitSystem::English) && units != code_of(UnitSystem::SI)) return s;
-    expandFirst(s, kForces, units);
-    expandFirst(s, kLengths, units);
-    return s;
-}
-
-QString expandComboUnits(const QString& unitsTemplate, int units) {
-    static constexpr Code kForce[] = {{"F", "lbs", "kN"}};
-    static constexpr Code kLength[] = {{"L", "in", "m"}};
-    QString s = unitsTemplate;
-    if (units != code_of(UnitSystem::English) && units != code_of(UnitSystem::SI)) return s;
-    expandFirst(s, kForce, units);
-    expandFirst(s, kLength, units);
+    const bool english = units == code_of(UnitSystem::English);
+    expandFirst(s, kForces, english, codes);
+    expandFirst(s, kLengths, english, codes);
     return s;
 }
 

@@ -4,7 +4,7 @@
 #include <QLocale>
 #include <algorithm>
 
-#include "app/graph/expandplotunits.h"
+#include "app/controls/expandunits.h"
 
 namespace torve::app {
 
@@ -13,13 +13,15 @@ void Graph::setUnits(int units) {
 }
 
 QString Graph::xTitle() const {
-    return xUnits.isEmpty() ? xCaption
-                            : xCaption + QStringLiteral(" (") + expandPlotUnits(xUnits, units_) + u')';
+    return xUnits.isEmpty()
+               ? xCaption
+               : xCaption + QStringLiteral(" (") + expandUnits(xUnits, units_, UnitCodes::Axis) + u')';
 }
 
 QString Graph::yTitle() const {
-    return yUnits.isEmpty() ? yCaption
-                            : yCaption + QStringLiteral(" (") + expandPlotUnits(yUnits, units_) + u')';
+    return yUnits.isEmpty()
+               ? yCaption
+               : yCaption + QStringLiteral(" (") + expandUnits(yUnits, units_, UnitCodes::Axis) + u')';
 }
 
 int Graph::lineCount(LineSet set) const {

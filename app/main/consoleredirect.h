@@ -17,8 +17,6 @@ class ConsoleRedirect {
     ConsoleRedirect(const ConsoleRedirect&) = delete;
     ConsoleRedirect& operator=(const ConsoleRedirect&) = delete;
 
-    bool capturing() const { return savedOutput_ >= 0; }
-
   private:
     int savedOutput_ = -1;
     int savedInput_ = -1;

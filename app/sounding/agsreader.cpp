@@ -147,12 +147,14 @@ class AgsReader {
     }
 
     void takeScpt(const Fields& f) {
-        const QString id = testId(f, indexOf(headings_, "LOCA_ID"), indexOf(headings_, "SCPG_TESN"));
+        const int loca = indexOf(headings_, "LOCA_ID");
+        const QString id = testId(f, loca, indexOf(headings_, "SCPG_TESN"));
         auto found = testIndex_.constFind(id);
         if (found == testIndex_.constEnd()) {
             found = testIndex_.insert(id, sounding_.tests.size());
             sounding_.tests.push_back({});
             sounding_.tests.back().id = id;
+            sounding_.tests.back().location = QString::fromUtf8(f[static_cast<std::size_t>(loca)]);
         }
         SoundingTest& test = sounding_.tests[*found];
         SoundingRow row;

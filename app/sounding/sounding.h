@@ -28,6 +28,9 @@ struct SoundingRow {
 // One cone penetration test: a location and test of an AGS4 file, a GEF file, a BRO document.
 struct SoundingTest {
     QString id;
+    // The location the test was made at, where the file names it apart from the test (AGS4 LOCA_ID,
+    // to which the id adds the test's number SCPG_TESN); empty in other files.
+    QString location;
     // Net area ratio a of the cone, for qt = qc + (1 - a) u2; NaN when the file does not give it.
     double areaRatio = kSoundingMissing;
     // Level of the start of the test (m) in the file's height system (GEF #ZID); NaN when not given.

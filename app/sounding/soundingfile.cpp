@@ -59,6 +59,20 @@ const SoundingTest& soundingTest(const Sounding& sounding, const QString& id, co
     if (id.isEmpty() && sounding.tests.size() == 1) return sounding.tests.front();
     for (const SoundingTest& t : sounding.tests)
         if (t.id == id) return t;
+    if (!id.isEmpty()) {
+        std::vector<const SoundingTest*> atLocation;
+        for (const SoundingTest& t : sounding.tests)
+            if (t.location == id) atLocation.push_back(&t);
+        if (atLocation.size() == 1) return *atLocation.front();
+        if (atLocation.size() > 1) {
+            QStringList ids;
+            for (const SoundingTest* t : atLocation) ids << t->id;
+            throw UserError(QString(texts::kSoundingLocationTests)
+                                .arg(file)
+                                .arg(atLocation.size())
+                                .arg(id, ids.join(QStringLiteral(", "))));
+        }
+    }
     bool isNumber = false;
     const qsizetype n = id.toLongLong(&isNumber);
     if (isNumber && n >= 1 && n <= static_cast<qsizetype>(sounding.tests.size()))

@@ -22,8 +22,10 @@ inline constexpr qint64 kMostSoundingFileBytes = 64LL * 1024 * 1024;
 // its own is named after the file. Raises UserError when the file is missing, too large or damaged.
 Sounding readSoundingFile(const QString& path, const std::vector<CsvColumnChoice>& csvColumns = {});
 
-// The test of `sounding` that `id` names, by its name or its number in the file counted from 1; an
-// empty id names the only test. Raises UserError listing the tests when there is no such test.
+// The test of `sounding` that `id` names: by its name, by the location it was made at when no other
+// test was made there, or by its number in the file counted from 1; an empty id names the only
+// test. Names come before numbers. Raises UserError listing the tests when there is no such test,
+// and the location's tests when it holds several.
 const SoundingTest& soundingTest(const Sounding& sounding, const QString& id, const QString& file);
 
 }  // namespace torve::app

@@ -79,6 +79,8 @@ inline constexpr QLatin1StringView kSoundingNoTests{"The cone data file %1 holds
 inline constexpr QLatin1StringView kSoundingChooseTest{
     "The cone data file %1 holds %2 tests; choose one of %3."};
 inline constexpr QLatin1StringView kSoundingNoTest{"The cone data file %1 has no test %2; it has %3."};
+inline constexpr QLatin1StringView kSoundingLocationTests{
+    "The cone data file %1 has %2 tests at location %3; choose one of %4."};
 inline constexpr QLatin1StringView kSoundingUnit{
     "The cone data file %1 gives %2 (column %3) in %4; a unit of %5 was expected."};
 inline constexpr QLatin1StringView kSoundingNoUnit{

@@ -5,6 +5,7 @@
 
 #include "engine/driver/fixed_format.h"
 #include "engine/driver/text_out.h"
+#include "engine/driver/unit_labels.h"
 
 namespace torve {
 
@@ -27,7 +28,7 @@ std::vector<DataWarning> clay_data_warnings(const InputData& in) {
                                    .text(" WARNING - " + upper_name + " METHOD: CLAY AT DEPTH")
                                    .f(p.depth, 9, 2)
                                    .x(1)
-                                   .text(english ? "FT." : "M.")
+                                   .text(unpadded(unit_labels(in.units).length))
                                    .text(" HAS " + what + " NOT ABOVE ZERO")
                                    .text(no_ysr ? "; NO SKIN FRICTION THERE." : "; PI = 0 IS USED.")
                                    .str();

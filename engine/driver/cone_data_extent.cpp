@@ -5,6 +5,7 @@
 
 #include "engine/driver/fixed_format.h"
 #include "engine/driver/text_out.h"
+#include "engine/driver/unit_labels.h"
 #include "engine/methods/cone_resistance.h"
 
 namespace torve {
@@ -41,16 +42,17 @@ std::optional<DataWarning> cone_data_extent_warning(const InputData& in, const C
     const std::optional<double> held_to = data_used_to(in.soil, last, read_to);
     if (!held_to) return std::nullopt;
     const bool english = in.units == UnitSystem::English;
+    const std::string_view length = unpadded(unit_labels(in.units).length);
     DataWarning w;
     w.line = Line()
                  .text(" WARNING - THE CPT DATA END AT DEPTH")
                  .f(last, 9, 2)
                  .x(1)
-                 .text(english ? "FT." : "M.")
+                 .text(length)
                  .text("; THE CONE METHODS HOLD THEIR LAST QC DOWN TO")
                  .f(*held_to, 9, 2)
                  .x(1)
-                 .text(english ? "FT." : "M.")
+                 .text(length)
                  .str();
     const char* unit = english ? " ft" : " m";
     w.sentence =

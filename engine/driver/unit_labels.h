@@ -22,4 +22,10 @@ constexpr UnitLabels unit_labels(UnitSystem units) {
     return {"M. ", "MM.", "KN.", "KPA", "KN/CM", "M2 ", "KPA"};
 }
 
+// A label inside a line of text rather than in its own field, without the blanks that pad it to
+// the field's width: "M. " reads "M." there.
+constexpr std::string_view unpadded(std::string_view label) {
+    return label.substr(0, label.find_last_not_of(' ') + 1);
+}
+
 }  // namespace torve

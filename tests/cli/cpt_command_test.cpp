@@ -65,4 +65,33 @@ TEST(CptCommand, ImportWritesTheProjectsPointsFile) {
     EXPECT_EQ(torve::test::read_file(dir.file("p.cpt")).substr(0, 5), " 2 3\n");
 }
 
+// A location that holds one test names it; one that holds two is refused with its tests. CPT-B/1
+// gives qc 3.0 and 4.5 MPa at 0.5 and 1.0 m: 3000 and 4500 kPa in the S.I. example.
+TEST(CptCommand, ImportTakesTheOnlyTestOfALocation) {
+    torve::test::ScratchDir dir;
+    fs::copy_file(torve::test::source_path("examples/open-pipe-offshore-si.tv6d"), dir.path() / "p.tv6d");
+    const std::string project = dir.file("p.tv6d");
+    const std::string ags = dir.write("site.ags",
+                                      "\"GROUP\",\"SCPT\"\n"
+                                      "\"HEADING\",\"LOCA_ID\",\"SCPG_TESN\",\"SCPT_DPTH\",\"SCPT_RES\"\n"
+                                      "\"UNIT\",\"\",\"\",\"m\",\"MPa\"\n"
+                                      "\"DATA\",\"CPT-A\",\"1\",\"1.0\",\"1.0\"\n"
+                                      "\"DATA\",\"CPT-A\",\"2\",\"1.0\",\"2.0\"\n"
+                                      "\"DATA\",\"CPT-B\",\"1\",\"0.5\",\"3.0\"\n"
+                                      "\"DATA\",\"CPT-B\",\"1\",\"1.0\",\"4.5\"\n");
+
+    const torve::test::ProgramRun one = run({"cpt", "import", ags, "--test", "CPT-B", "--into", project});
+    ASSERT_EQ(one.exit_code, 0) << one.output;
+    EXPECT_NE(one.output.find("Test CPT-B/1 (AGS4 file)."), std::string::npos) << one.output;
+    EXPECT_EQ(torve::test::read_file(dir.file("p.cpt")),
+              " 2 2\n  5.00E-01  3.00E+03\n  1.00E+00  4.50E+03\n");
+
+    const torve::test::ProgramRun two = run({"cpt", "import", ags, "--test", "CPT-A", "--into", project});
+    EXPECT_EQ(two.exit_code, 1) << two.output;
+    EXPECT_NE(two.output.find("has 2 tests at location CPT-A; choose one of CPT-A/1, CPT-A/2."),
+              std::string::npos)
+        << two.output;
+    EXPECT_EQ(torve::test::read_file(dir.file("p.cpt")).substr(0, 5), " 2 2\n");
+}
+
 }  // namespace

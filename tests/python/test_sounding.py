@@ -170,3 +170,31 @@ def test_refusals_outside_the_file():
         torve.Project.new().import_cpt(CPT / "two-soundings.ags")
     with pytest.raises(ValueError, match="use is 'qc', 'qt' or None"):
         torve.Project.new().import_cpt(CPT / "sounding.csv", use="qs")
+
+
+# CPT-A holds two tests, CPT-B one; qc in MPa, so the S.I. points hold a thousand times as much.
+SITE_AGS = ('"GROUP","SCPT"\n'
+            '"HEADING","LOCA_ID","SCPG_TESN","SCPT_DPTH","SCPT_RES"\n'
+            '"UNIT","","","m","MPa"\n'
+            '"DATA","CPT-A","1","1.0","1.0"\n'
+            '"DATA","CPT-A","2","1.0","2.0"\n'
+            '"DATA","CPT-B","1","0.5","3.0"\n')
+
+
+@pytest.mark.parametrize("test, chosen, points, message", [
+    ("CPT-B", "CPT-B/1", [(0.5, 3000)], None),
+    ("CPT-A/2", "CPT-A/2", [(1.0, 2000)], None),
+    ("CPT-A", None, None, "has 2 tests at location CPT-A; choose one of CPT-A/1, CPT-A/2."),
+    ("CPT-C", None, None, "has no test CPT-C; it has CPT-A/1, CPT-A/2, CPT-B/1."),
+])
+def test_a_location_with_one_test_names_it(tmp_path, test, chosen, points, message):
+    path = tmp_path / "site.ags"
+    path.write_text(SITE_AGS)
+    project = torve.Project.new(units="SI")
+    if chosen is None:
+        with pytest.raises(torve.SoundingError) as error:
+            project.import_cpt(path, test=test)
+        assert message in str(error.value)
+        return
+    assert project.import_cpt(path, test=test).test == chosen
+    assert_points(project.cpt_points, points)

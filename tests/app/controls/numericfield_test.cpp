@@ -4,13 +4,11 @@
 #include <QLocale>
 
 #include "app/controls/expandunits.h"
-#include "app/controls/numericcombomodel.h"
 #include "app/controls/numericeditmodel.h"
 
 namespace {
 
 using torve::app::Extended;
-using torve::app::NumericComboModel;
 using torve::app::NumericEditModel;
 
 TEST(NumericEditModel, PassingCheckRewritesTheTextInItsOwnForm) {
@@ -151,7 +149,7 @@ TEST(NumericEditModel, NumbersFollowTheUsersLocale) {
 TEST(NumericEditModel, LabelsAndAppendingKeys) {
     NumericEditModel f(QLocale::c());
     f.setCaption(QStringLiteral("Modulus of &Elasticity, E"));
-    EXPECT_EQ(f.labelText(), f.caption());
+    EXPECT_EQ(f.labelText(), QStringLiteral("Modulus of &Elasticity, E"));  // no template, no brackets
     f.setUnitsTemplate(QStringLiteral("F/L\u00B2"));
     EXPECT_EQ(f.labelText(), QStringLiteral("Modulus of &Elasticity, E (lbs/in\u00B2)"));
     f.setUnits(2);
@@ -165,55 +163,52 @@ TEST(NumericEditModel, LabelsAndAppendingKeys) {
     EXPECT_FALSE(NumericEditModel::appendsToValue(u'('));
 }
 
+// Unit words of the templates the windows use, and the two code sets: a numeric field knows every
+// code, a graph axis only F2, F1, F and L2, L1, L (there "F4" is F followed by 4, "L3" is L and 3).
 TEST(ExpandUnits, FirstCodeOfEachFamily) {
-    using torve::app::expandUnits;
-    EXPECT_EQ(expandUnits(QStringLiteral("F/L2^2"), 1), QStringLiteral("lbs/ft^2"));
-    EXPECT_EQ(expandUnits(QStringLiteral("F/L2^2"), 2), QStringLiteral("kN/m^2"));
-    EXPECT_EQ(expandUnits(QStringLiteral("F/L2^2"), 3), QStringLiteral("F/L2^2"));
-    EXPECT_EQ(expandUnits(QStringLiteral("F/L2^3"), 2), QStringLiteral("kN/m^3"));
-    EXPECT_EQ(expandUnits(QStringLiteral("L1"), 2), QStringLiteral("mm"));
-    EXPECT_EQ(expandUnits(QStringLiteral("L\u00B2"), 1), QStringLiteral("in\u00B2"));
-    // F1 is found before F, so only the F1 codes are expanded.
-    EXPECT_EQ(expandUnits(QStringLiteral("F1 F"), 1), QStringLiteral("kips F"));
-    EXPECT_EQ(expandUnits(QStringLiteral("degrees"), 2), QStringLiteral("degrees"));
-    EXPECT_EQ(torve::app::expandComboUnits(QStringLiteral("F1/L2"), 2), QStringLiteral("kN1/m2"));
-}
-
-TEST(NumericComboModel, ItemsStandForTheirValues) {
-    NumericComboModel c(NumericComboModel::CreatedAtRunTime, QLocale::c());
-    EXPECT_EQ(c.minimum(), 0.0L);  // created at run time: both bounds 0
-    EXPECT_EQ(c.maximum(), 0.0L);
-    c.setMaximum(100);
-    c.setItems({QStringLiteral("Steel"), QStringLiteral("Timber")});
-    c.setValues({QStringLiteral("29000000"), QStringLiteral("1600000/16")});
-    c.setText(QStringLiteral("Timber"));
-    EXPECT_FALSE(c.exitCheck().valid);  // without a parent window an item is just text
-    c.setHasParent(true);
-    c.setText(QStringLiteral("Timber"));
-    EXPECT_EQ(c.number(), 100000.0L);
-    c.setText(QStringLiteral("12.345678912"));
-    EXPECT_TRUE(c.exitCheck().valid);
-    EXPECT_EQ(c.text(), QStringLiteral("12.345678912"));  // a passing check keeps the text
-    c.setText(QStringLiteral("123.456789"));
-    EXPECT_EQ(c.exitCheck().message, QStringLiteral("Entry must be less than or equal to 100"));
-    c.setNumber(2.0L / 3);
-    EXPECT_EQ(c.text(), QStringLiteral("0.66666667"));  // 8 significant digits
-    c.setIntegerOnly(true);
-    c.setNumber(7.9L);
-    EXPECT_EQ(c.text(), QStringLiteral("7"));
-}
-
-TEST(NumericComboModel, KeysAreFiltered) {
-    NumericComboModel c(NumericComboModel::CreatedFromForm, QLocale::c());
-    EXPECT_EQ(c.filterKey(u'e'), QChar(u'E'));
-    EXPECT_EQ(c.filterKey(u'7'), QChar(u'7'));
-    EXPECT_EQ(c.filterKey(u'.'), QChar(u'.'));
-    EXPECT_EQ(c.filterKey(u'\b'), QChar(u'\b'));
-    EXPECT_FALSE(c.filterKey(u'+'));
-    EXPECT_FALSE(c.filterKey(u'x'));
-    EXPECT_FALSE(c.filterKey(u','));
-    NumericComboModel german(NumericComboModel::CreatedFromForm, QLocale(QLocale::German, QLocale::Germany));
-    EXPECT_EQ(german.filterKey(u','), QChar(u','));  // the user's decimal separator passes too
+    using torve::app::UnitCodes;
+    const struct {
+        const char* unitsTemplate;
+        int units;
+        UnitCodes codes;
+        const char* expanded;
+    } cases[] = {
+        {"F/L2^2", 1, UnitCodes::Field, "lbs/ft^2"},
+        {"F/L2^2", 2, UnitCodes::Field, "kN/m^2"},
+        {"F/L2^2", 3, UnitCodes::Field, "F/L2^2"},
+        {"F/L2^3", 2, UnitCodes::Field, "kN/m^3"},
+        {"L1", 1, UnitCodes::Field, "in"},
+        {"L1", 2, UnitCodes::Field, "mm"},
+        {"L2", 1, UnitCodes::Field, "ft"},
+        {"F/L\u00B2", 1, UnitCodes::Field, "lbs/in\u00B2"},
+        {"F/L\u00B2", 2, UnitCodes::Field, "kN/m\u00B2"},
+        {"degrees", 2, UnitCodes::Field, "degrees"},
+        // F1 is found before F, so only the F1 codes are expanded; L2 before L likewise.
+        {"F1 F", 1, UnitCodes::Field, "kips F"},
+        {"L2 L", 2, UnitCodes::Field, "m L"},
+        {"F1/L2 F1", 1, UnitCodes::Field, "kips/ft kips"},
+        {"F2/L2^2", 1, UnitCodes::Field, "tons/ft^2"},
+        {"F4", 1, UnitCodes::Field, "lb-sec2/in"},
+        {"F4", 2, UnitCodes::Field, "Mg"},
+        {"F5", 2, UnitCodes::Field, "sec"},
+        {"F6/L1", 1, UnitCodes::Field, "slug/in"},
+        {"L3", 1, UnitCodes::Field, "rad"},
+        // The graphs' axes.
+        {"F1/L2^2", 1, UnitCodes::Axis, "kips/ft^2"},
+        {"F1/L2^2", 2, UnitCodes::Axis, "kN/m^2"},
+        {"F/L^2", 1, UnitCodes::Axis, "lbs/in^2"},
+        {"F/L^2", 2, UnitCodes::Axis, "kN/m^2"},
+        {"F/L^2", 3, UnitCodes::Axis, "F/L^2"},
+        {"L1", 2, UnitCodes::Axis, "mm"},
+        {"F2 F1", 1, UnitCodes::Axis, "tons F1"},
+        {"F4", 1, UnitCodes::Axis, "lbs4"},
+        {"L3", 2, UnitCodes::Axis, "m3"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(torve::app::expandUnits(QString::fromUtf8(c.unitsTemplate), c.units, c.codes),
+                  QString::fromUtf8(c.expanded))
+            << c.unitsTemplate << " units " << c.units;
+    }
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 #include <QStringList>
 
 #include "app/controls/usererror.h"
-#include "app/graph/expandplotunits.h"
 #include "app/graph/plotfile.h"
 #include "app/graph/wordreader.h"
 #include "app/project/project.h"
@@ -410,11 +409,17 @@ TEST(Graph, LinesNamesAndUnits) {
     EXPECT_EQ(p.lineCount(), 0);
     p.setUnits(9);
     EXPECT_EQ(p.units(), 3);
-    EXPECT_EQ(expandPlotUnits(QStringLiteral("F1/L2^2"), 1), QStringLiteral("kips/ft^2"));
-    EXPECT_EQ(expandPlotUnits(QStringLiteral("F1/L2^2"), 2), QStringLiteral("kN/m^2"));
-    EXPECT_EQ(expandPlotUnits(QStringLiteral("F/L^2"), 1), QStringLiteral("lbs/in^2"));
-    EXPECT_EQ(expandPlotUnits(QStringLiteral("L1"), 2), QStringLiteral("mm"));
-    EXPECT_EQ(expandPlotUnits(QStringLiteral("F/L^2"), 3), QStringLiteral("F/L^2"));
+    p.xCaption = QStringLiteral("Unit Skin Friction");
+    p.xUnits = QStringLiteral("F1/L2^2");
+    p.yCaption = QStringLiteral("Depth");
+    EXPECT_EQ(p.xTitle(), QStringLiteral("Unit Skin Friction (F1/L2^2)"));
+    EXPECT_EQ(p.yTitle(), QStringLiteral("Depth"));  // no template, no brackets
+    p.setUnits(1);
+    EXPECT_EQ(p.xTitle(), QStringLiteral("Unit Skin Friction (kips/ft^2)"));
+    p.setUnits(2);
+    EXPECT_EQ(p.xTitle(), QStringLiteral("Unit Skin Friction (kN/m^2)"));
+    p.xUnits = QStringLiteral("F4");  // an axis knows no F4: F and a 4
+    EXPECT_EQ(p.xTitle(), QStringLiteral("Unit Skin Friction (kN4)"));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "app/controls/usererror.h"
+#include "app/sounding/agsreader.h"
 #include "app/sounding/csvreader.h"
 #include "app/sounding/soundingfile.h"
 
@@ -157,6 +158,60 @@ TEST(SoundingImport, RefusalsNameTheFileAndTheCause) {
             ADD_FAILURE() << c.csv;
         } catch (const UserError& e) {
             EXPECT_TRUE(e.message().contains(QLatin1StringView(c.expected))) << e.message().toStdString();
+        }
+    }
+}
+
+// An AGS4 file names a test by its location and its number: CPT-A holds two tests, CPT-B and 3 one
+// each, CPT-C one without a number, so its id is the location alone. Tests in file order: 1 CPT-A/1,
+// 2 CPT-A/2, 3 CPT-B/1, 4 3/1, 5 CPT-C.
+TEST(SoundingImport, TestChosenByNameLocationOrNumber) {
+    const QString file = QStringLiteral("site.ags");
+    const Sounding s = readAgsSounding(
+        "\"GROUP\",\"SCPT\"\n"
+        "\"HEADING\",\"LOCA_ID\",\"SCPG_TESN\",\"SCPT_DPTH\",\"SCPT_RES\"\n"
+        "\"UNIT\",\"\",\"\",\"m\",\"MPa\"\n"
+        "\"DATA\",\"CPT-A\",\"1\",\"1.0\",\"1.0\"\n"
+        "\"DATA\",\"CPT-A\",\"2\",\"1.0\",\"2.0\"\n"
+        "\"DATA\",\"CPT-B\",\"1\",\"1.0\",\"3.0\"\n"
+        "\"DATA\",\"3\",\"1\",\"1.0\",\"4.0\"\n"
+        "\"DATA\",\"CPT-C\",\"\",\"1.0\",\"5.0\"\n",
+        file);
+    const QString all = QStringLiteral("CPT-A/1, CPT-A/2, CPT-B/1, 3/1, CPT-C");
+    struct Case {
+        const char* id;
+        const char* chosen;  // the test's id, or nothing when refused
+        QString message;     // when refused
+    };
+    const Case cases[] = {
+        {"CPT-B/1", "CPT-B/1", {}},
+        {"CPT-B", "CPT-B/1", {}},  // the location's only test
+        {"CPT-C", "CPT-C", {}},
+        {"2", "CPT-A/2", {}},
+        // A location is a name, and names come before numbers: the third test is CPT-B/1.
+        {"3", "3/1", {}},
+        {"CPT-A", nullptr,
+         QStringLiteral("The cone data file site.ags has 2 tests at location CPT-A; choose one of "
+                        "CPT-A/1, CPT-A/2.")},
+        {"CPT-D", nullptr,
+         QStringLiteral("The cone data file site.ags has no test CPT-D; it has ") + all + u'.'},
+        // Neither part of an id nor another case of a location names a test.
+        {"CPT", nullptr, QStringLiteral("The cone data file site.ags has no test CPT; it has ") + all + u'.'},
+        {"cpt-b", nullptr,
+         QStringLiteral("The cone data file site.ags has no test cpt-b; it has ") + all + u'.'},
+        {"6", nullptr, QStringLiteral("The cone data file site.ags has no test 6; it has ") + all + u'.'},
+        {"", nullptr,
+         QStringLiteral("The cone data file site.ags holds 5 tests; choose one of ") + all + u'.'},
+    };
+    for (const Case& c : cases) {
+        try {
+            const SoundingTest& t = soundingTest(s, QString::fromLatin1(c.id), file);
+            if (c.chosen)
+                EXPECT_EQ(t.id, QString::fromLatin1(c.chosen)) << c.id;
+            else
+                ADD_FAILURE() << c.id << " chose " << t.id.toStdString();
+        } catch (const UserError& e) {
+            EXPECT_EQ(e.message(), c.message) << c.id;
         }
     }
 }
