@@ -41,11 +41,12 @@ struct CapacityTable {
     std::vector<double> total;               // skin friction + end bearing
     std::vector<double> unit_skin_friction;  // as summed: after its limit and the tension factor
     // The method's own unit end bearing at the row's tip depth, before the LRFD factor on unit
-    // bearing: the value that bears on the full section, which the tip force averages over three
-    // diameters. Where the soil plug controls the tip, the end-bearing column is instead the force
-    // on the annulus (this value, or qc for the cone-based methods) plus the friction of the plug;
-    // under tension the column holds the self weight and this stays what the base would bear in
-    // compression. The user-specified method gives the user unit end bearing of the row.
+    // bearing: the value that bears on the full section, whose force the tip chain averages over
+    // three diameters about the tip. Where the soil plug controls the tip, the end-bearing column is
+    // instead the force on the annulus (this value, or qc for the cone-based methods) plus the
+    // friction of the plug; under tension the column holds the self weight and this stays what the
+    // base would bear in compression. The Unified method gives its unit base resistance from the
+    // cone resistance averaged about the tip, the user-specified method the user unit end bearing.
     std::vector<double> unit_end_bearing;
     // Rows whose tip resistance is controlled by the friction of the soil plug inside an open pile
     // (the asterisk of the report's table).
