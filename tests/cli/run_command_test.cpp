@@ -247,6 +247,17 @@ TEST(RunCommand, CsvFilesOfOneNameAreRefused) {
     const std::string bad = dir.write("bad.tv6d", "title\nd\nj\n1 1 x\n");
     EXPECT_EQ(run({"run", bad, "--csv", dir.file("csv")}).exit_code, 1);
     EXPECT_FALSE(std::filesystem::exists(dir.file("csv/bad.capacity.csv")));
+
+    // A run stopped at its soil check leaves header rows only, over the tables of an earlier run.
+    const std::string pile = dir.write("pile.tv6d", sand_pile().text());
+    ASSERT_EQ(run({"run", pile, "--csv", dir.file("csv")}).exit_code, 0);
+    torve::test::ProjectText shallow = sand_pile();
+    shallow.deepest = 50;  // a 60 ft pile needs 64 ft of soil
+    shallow.soil[1].depth = 50;
+    dir.write("pile.tv6d", shallow.text());
+    EXPECT_EQ(run({"run", pile, "--csv", dir.file("csv")}).exit_code, 1);
+    for (const char* table : {"capacity", "load-settlement", "load-distribution", "tz-curves", "tip-curve"})
+        EXPECT_EQ(csv_rows(dir.file("csv/pile." + std::string(table) + ".csv")).size(), 1u) << table;
 }
 
 // A short relative name in a folder whose absolute path is longer than the system can name
