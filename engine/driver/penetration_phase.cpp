@@ -1,6 +1,8 @@
 // The method order of the penetration phase, and the phase's steps.
 #include "engine/driver/penetration_phase.h"
 
+#include <stdexcept>
+
 #include "engine/driver/report_sections.h"
 #include "engine/methods/api_method.h"
 #include "engine/methods/fhwa_method.h"
@@ -52,6 +54,12 @@ CapacityCurve compute_method(Method method, const MethodInputs& m) {
 
 // The method's capacity at the printed rows, as its report table and plot curve show it.
 CapacityTable capacity_table(const InputData& in, const PenetrationResults& r, CapacityCurve& c) {
+    // A method routine that left a column short would have it read past its end.
+    const std::size_t rows = c.ultimate.size();
+    for (const std::vector<double>* column :
+         {&c.skin_friction, &c.end_bearing, &c.unit_skin_friction, &c.unit_end_bearing})
+        if (column->size() != rows) throw std::logic_error("a capacity column of a method is incomplete");
+    if (c.tip_control.size() != rows) throw std::logic_error("a capacity column of a method is incomplete");
     CapacityTable t;
     t.method = c.method;
     const std::size_t n = r.printed_rows.size();
