@@ -52,7 +52,7 @@ void complete_run(benchmark::State& state, const torve::test::ProjectText& p,
         std::ostringstream console;
         const torve::RunResult r = torve::run_analysis(files, console);
         if (r.status != torve::RunStatus::Completed || r.stop != torve::RunStop::None ||
-            r.tip_capacities.size() != methods) {
+            r.methods.size() != methods) {
             state.SkipWithError(r.message.empty() ? "methods missing" : r.message.c_str());
             break;
         }
@@ -60,7 +60,7 @@ void complete_run(benchmark::State& state, const torve::test::ProjectText& p,
     }
 }
 
-// The capacity part alone: the penetration phase of every method into memory, from parsed input.
+// The capacity part alone: the penetration phase of every method into its tables, from parsed input.
 void capacity_phase(benchmark::State& state, const torve::test::ProjectText& p,
                     const std::vector<std::pair<double, double>>& rows, std::size_t methods) {
     torve::InputData in = torve::parse_input_data(p.text(), "bench.tv6d");
@@ -69,17 +69,13 @@ void capacity_phase(benchmark::State& state, const torve::test::ProjectText& p,
     const long long n = torve::segment_count(in.deepest_soil_depth, in.increment);
     torve::align_soil_points(in.soil, in.increment);
     for (auto _ : state) {
-        std::ostringstream report, plot;
-        torve::TextOut out(report);
-        torve::PlotWriter writer(plot);
         torve::RunResult result;
-        torve::run_penetration_phase(in, torve::units_of(in.units), cpt, static_cast<int>(n), out, writer,
-                                     result);
-        if (result.tip_capacities.size() != methods) {
+        torve::run_penetration_phase(in, torve::units_of(in.units), cpt, static_cast<int>(n), result);
+        if (result.methods.size() != methods) {
             state.SkipWithError("methods missing");
             break;
         }
-        benchmark::DoNotOptimize(report.tellp());
+        benchmark::DoNotOptimize(result.methods.data());
     }
 }
 

@@ -8,6 +8,11 @@ The variations differ in pile length. For the runner the project files are writt
 the run is timed (one `torve run --jobs N` over all of them, which also writes every report and plot
 file). Prints the median wall time of each way over the repeats and their ratio, and what keeping
 the report text costs the Python runs.
+
+    PYTHONPATH=build/python python3 bench/python_run_many.py --runs-only N [--example ...]
+
+runs the example N times through torve.run without texts and nothing else, for the instruction
+count of scripts/instructions (callgrind at two values of N).
 """
 
 import argparse
@@ -59,7 +64,15 @@ def main():
     parser.add_argument("--count", type=int, default=1000)
     parser.add_argument("--repeats", type=int, default=3)
     parser.add_argument("--jobs", type=int, default=2)
+    parser.add_argument("--runs-only", type=int, metavar="N",
+                        help="only run the example N times with torve.run (report=False) and stop")
     args = parser.parse_args()
+
+    if args.runs_only is not None:
+        project = torve.Project.read(str(args.example))
+        for _ in range(args.runs_only):
+            torve.run(project)
+        return
 
     projects = variations(args.example, args.count)
     with tempfile.TemporaryDirectory() as folder:

@@ -17,6 +17,12 @@
 namespace torve::cli {
 namespace {
 
+// The plot data file holds its numbers as it prints them, and so does everything read from it.
+constexpr const char* kPrecisionNote =
+    "  precision: as the plot data file holds them, to about 4 significant digits (depths to 0.01, forces "
+    "to 0.1);\n"
+    "  torve run --csv DIR writes the same tables at full precision";
+
 struct ResultsSettings {
     std::string project;
     std::string csv_dir;
@@ -75,6 +81,7 @@ int write_csv_files(const app::Project& project, const QString& dir, const std::
         }
         std::cout << csv_dir << "/" << name << ".csv\n";
     }
+    std::cout << kPrecisionNote << '\n';
     return kExitOk;
 }
 
@@ -112,6 +119,7 @@ void print_summary(const app::Project& project, const std::string& name) {
                   << force << "): " << decimals(head.back().y(), 4) << (english ? " in" : " m") << '\n';
     std::cout << "  t-z curves: " << project.graph(ResultGraph::TzCurves).lineCount()
               << ", extra t-z curves: " << project.graph(ResultGraph::ExtraTzCurves).lineCount() << '\n';
+    std::cout << kPrecisionNote << '\n';
 }
 
 int results(const ResultsSettings& s) {
@@ -137,8 +145,10 @@ void add_results_command(CLI::App& app, int& exit_code) {
         "print, for each method, the skin friction, end bearing (self weight under tension) and ultimate "
         "capacity at the deepest penetration and the largest ultimate capacity, and the head movement at the "
         "largest load. With --csv DIR, write every graph instead as a CSV file in DIR (one row per point: "
-        "curve name, then x and y with their units in the header row). Exits with 1 when the project or its "
-        "plot data file is missing or cannot be read.");
+        "curve name, then x and y with their units in the header row). The values are those of the plot data "
+        "file, to about 4 significant digits; `torve run --csv DIR` writes the tables at full precision. "
+        "Exits "
+        "with 1 when the project or its plot data file is missing or cannot be read.");
     cmd->add_option("project", settings->project, "Analysed project (.tv6d)")
         ->required()
         ->check(CLI::ExistingFile);

@@ -3,12 +3,15 @@
 #include <algorithm>
 #include <atomic>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
+#include <map>
 #include <optional>
 #include <sstream>
 #include <thread>
 
 #include "cli/commands.h"
+#include "cli/results_csv.h"
 #include "cli/run_summary.h"
 #include "engine/driver/run_analysis.h"
 
@@ -21,6 +24,7 @@ struct RunSettings {
     std::vector<std::string> projects;
     unsigned jobs = 0;
     bool show_console = false;
+    std::string csv_dir;  // empty: no CSV files
 };
 
 struct ProjectRun {
@@ -65,6 +69,52 @@ RunFiles files_beside(const std::string& project) {
     return f;
 }
 
+// Writes beside the file and renames into place, so that a failed write (a full disk) leaves the
+// file that was there; false when the file cannot be written.
+bool write_file(const fs::path& path, const std::string& text) {
+    const fs::path temporary = fs::path(path).concat(".writing~");
+    std::ofstream f(temporary, std::ios::binary | std::ios::trunc);
+    f << text;
+    f.close();
+    std::error_code error;
+    if (f) fs::rename(temporary, path, error);
+    if (f && !error) return true;
+    fs::remove(temporary, error);
+    return false;
+}
+
+// The tables of a completed run as PROJECT.NAME.csv in the folder; the files written, or the
+// message of the one that could not be.
+struct CsvOutcome {
+    std::vector<std::string> files;
+    std::string failure;
+};
+
+CsvOutcome write_csv_tables(const std::string& dir, const std::string& project, const RunResult& result) {
+    CsvOutcome o;
+    const std::string stem = fs::path(project).stem().string();
+    for (const CsvTable& t : results_csv(result)) {
+        const std::string path = (fs::path(dir) / (stem + "." + t.name + ".csv")).string();
+        if (!write_file(path, t.text)) {
+            o.failure = "the CSV file " + path + " cannot be written";
+            return o;
+        }
+        o.files.push_back(path);
+    }
+    return o;
+}
+
+// The CSV files of two projects of one name would be one file; the first pair of such projects.
+std::optional<std::pair<std::string, std::string>> same_csv_names(const std::vector<ProjectRun>& runs) {
+    std::map<std::string, std::string> seen;
+    for (const ProjectRun& r : runs) {
+        if (r.same_as) continue;
+        const auto [at, inserted] = seen.emplace(fs::path(r.project).stem().string(), r.project);
+        if (!inserted) return std::pair{at->second, r.project};
+    }
+    return std::nullopt;
+}
+
 std::string relative_to_project(const std::string& project, const std::string& absolute_output) {
     return fs::path(project).replace_extension(fs::path(absolute_output).extension()).string();
 }
@@ -76,6 +126,20 @@ int run_all(const RunSettings& s) {
         runs[i].files = files_beside(s.projects[i]);
         for (std::size_t j = 0; j < i && !runs[i].same_as; ++j)
             if (!runs[j].same_as && same_outputs(runs[i].files, runs[j].files)) runs[i].same_as = j;
+    }
+    if (!s.csv_dir.empty()) {
+        if (const auto clash = same_csv_names(runs)) {
+            std::cerr << "torve run: " << clash->first << " and " << clash->second
+                      << " have one name: their CSV files in " << s.csv_dir
+                      << " would be the same files. Run them with --csv into different folders.\n";
+            return kExitUsage;
+        }
+        std::error_code error;
+        fs::create_directories(s.csv_dir, error);
+        if (error || !fs::is_directory(s.csv_dir, error)) {
+            std::cerr << "torve run: the folder " << s.csv_dir << " cannot be created\n";
+            return kExitRunFailed;
+        }
     }
     // Each run has its own context, so they go side by side; results print in command-line order.
     const unsigned hw = std::max(1u, std::thread::hardware_concurrency());
@@ -103,9 +167,14 @@ int run_all(const RunSettings& s) {
             continue;
         }
         if (s.show_console) std::cout << r.console;
+        // A failed run has no tables; a stopped one writes its empty tables over those of an earlier run.
+        CsvOutcome csv;
+        if (!s.csv_dir.empty() && r.result.status == RunStatus::Completed)
+            csv = write_csv_tables(s.csv_dir, r.project, r.result);
         print_run_summary(std::cout, r.project, relative_to_project(r.project, r.files.report),
-                          relative_to_project(r.project, r.files.plot), r.result);
-        if (r.result.status != RunStatus::Completed || r.result.stop != RunStop::None)
+                          relative_to_project(r.project, r.files.plot), csv.files, r.result);
+        if (!csv.failure.empty()) std::cout << "  FAILED: " << csv.failure << '\n';
+        if (r.result.status != RunStatus::Completed || r.result.stop != RunStop::None || !csv.failure.empty())
             exit_code = kExitRunFailed;
     }
     return exit_code;
@@ -115,14 +184,18 @@ int run_all(const RunSettings& s) {
 
 void add_run_command(CLI::App& app, int& exit_code) {
     auto settings = std::make_shared<RunSettings>();
-    CLI::App* cmd = app.add_subcommand("run",
-                                       "Analyse projects: for each PROJECT.tv6d write the report "
-                                       "PROJECT.tv6o and the plot data file PROJECT.tv6p "
-                                       "beside it, using the CPT data file PROJECT.cpt when there is one. "
-                                       "Prints where the files are and the "
-                                       "capacity of each selected method at the pile tip. Exits with 1 when "
-                                       "a run failed or stopped at one of its "
-                                       "input checks.");
+    CLI::App* cmd =
+        app.add_subcommand("run",
+                           "Analyse projects: for each PROJECT.tv6d write the report "
+                           "PROJECT.tv6o and the plot data file PROJECT.tv6p "
+                           "beside it, using the CPT data file PROJECT.cpt when there is one. "
+                           "Prints where the files are and the "
+                           "capacity of each selected method at the pile tip. With --csv DIR, "
+                           "also write the tables of the results at full precision as "
+                           "DIR/PROJECT.capacity.csv, .load-settlement.csv, .load-distribution.csv, "
+                           ".tz-curves.csv, .tip-curve.csv and, with t-z print depths, "
+                           ".extra-tz-curves.csv. Exits with 1 when a run failed or stopped at one "
+                           "of its input checks.");
     cmd->add_option("projects", settings->projects, "Project files (.tv6d) to analyse")
         ->required()
         ->check(CLI::ExistingFile);
@@ -131,6 +204,8 @@ void add_run_command(CLI::App& app, int& exit_code) {
         ->check(CLI::PositiveNumber);
     cmd->add_flag("--console", settings->show_console,
                   "Also print the engine's own console lines for each project");
+    cmd->add_option("--csv", settings->csv_dir,
+                    "Folder for the CSV files of the results at full precision (created when missing)");
     cmd->callback([settings, &exit_code] { exit_code = run_all(*settings); });
 }
 

@@ -6,7 +6,8 @@
 namespace torve::cli {
 
 void print_run_summary(std::ostream& out, const std::string& project, const std::string& report,
-                       const std::string& plot, const RunResult& result) {
+                       const std::string& plot, const std::vector<std::string>& csv,
+                       const RunResult& result) {
     out << project << '\n';
     if (result.status != RunStatus::Completed) {
         out << "  FAILED: " << result.message << '\n';
@@ -16,6 +17,7 @@ void print_run_summary(std::ostream& out, const std::string& project, const std:
     }
     out << "  report:    " << report << '\n';
     out << "  plot file: " << plot << '\n';
+    for (const std::string& file : csv) out << "  csv:       " << file << '\n';
     for (const std::string& w : result.warnings) out << "  warning: " << w << '\n';
     if (result.stop != RunStop::None) {
         out << "  STOPPED: " << result.message << '\n';
@@ -23,21 +25,21 @@ void print_run_summary(std::ostream& out, const std::string& project, const std:
     }
     const char* force = result.english ? "kips" : "kN";
     const char* length = result.english ? "ft" : "m";
-    if (!result.tip_capacities.empty()) {
-        out << "  capacity at the pile tip (penetration "
-            << decimals(result.tip_capacities.front().penetration, 2) << ' ' << length << "), " << force
-            << ":\n";
+    if (!result.methods.empty()) {
+        out << "  capacity at the pile tip (penetration " << decimals(result.methods.front().depth.back(), 2)
+            << ' ' << length << "), " << force << ":\n";
         out << "    method            skin friction   " << (result.tension ? "self weight" : "end bearing")
             << "      ultimate\n";
-        for (const TipCapacity& c : result.tip_capacities) {
-            out << "    " << format_a(method_info(c.method).name, 16) << format_f(c.skin_friction, 15, 1)
-                << format_f(c.end_bearing, 14, 1) << format_f(c.ultimate, 14, 1) << '\n';
+        for (const CapacityTable& c : result.methods) {
+            out << "    " << format_a(method_info(c.method).name, 16)
+                << format_f(c.skin_friction.back(), 15, 1) << format_f(c.end_bearing.back(), 14, 1)
+                << format_f(c.total.back(), 14, 1) << '\n';
         }
     }
-    if (result.max_head_load && result.max_head_movement) {
-        out << "  head movement at the largest load level (" << decimals(*result.max_head_load, 1) << ' '
-            << force << "): " << decimals(*result.max_head_movement, 4) << (result.english ? " in" : " m")
-            << '\n';
+    if (!result.load_levels.empty()) {
+        const LoadLevelResult& largest = result.load_levels.back();
+        out << "  head movement at the largest load level (" << decimals(largest.head_load, 1) << ' ' << force
+            << "): " << decimals(largest.head_movement, 4) << (result.english ? " in" : " m") << '\n';
     }
     out << "  completed\n";
 }

@@ -1,22 +1,16 @@
 // torve._engine: the engine inside a Python process. Projects are held as the input data file's
-// records, checked by the engine's reader on every change, and run over texts in memory on threads
-// of their own with the interpreter lock released.
-#include <pybind11/numpy.h>
+// records, checked by the engine's reader on every change, and run by run_binding.cpp.
 #include <pybind11/pybind11.h>
 #include <pybind11/stl.h>
 
-#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <optional>
-#include <sstream>
-#include <thread>
 
 #include "engine/driver/input_error.h"
 #include "engine/driver/input_reader.h"
 #include "engine/driver/input_records.h"
-#include "engine/driver/run_analysis.h"
-#include "python/plot_arrays.h"
+#include "python/run_binding.h"
 
 namespace py = pybind11;
 
@@ -152,180 +146,15 @@ void write_project(Project& p, const std::string& path) {
     p.path = path;
 }
 
-// What one run needs, copied out of the Python objects so that it runs without the lock.
-struct Job {
-    RunFiles names;
-    std::string input;
-    std::optional<std::string> cpt;
-    bool tz_extra = false;
-    bool keep_report = false;
-};
-
-struct Outcome {
-    RunResult result;
-    std::string console, report, plot;
-    PlotArrays arrays;  // read from the plot text on the run's own thread
-    bool keep_report = false;
-};
-
-Job job_of(const Project& p, bool report) {
-    Job j;
-    // The names torve run shows for the same file: absolute paths.
-    std::error_code ec;
-    std::filesystem::path base = std::filesystem::absolute(name_of(p), ec);
-    if (ec) base = name_of(p);
-    j.names.input = base.string();
-    j.names.report = std::filesystem::path(base).replace_extension(".tv6o").string();
-    j.names.plot = std::filesystem::path(base).replace_extension(".tv6p").string();
-    j.names.cpt = std::filesystem::path(base).replace_extension(".cpt").string();
-    j.input = write_input_records(p.records);
-    if (p.cpt) j.cpt = write_cpt_data(*p.cpt);
-    j.tz_extra = p.records.tz_print == 1;
-    j.keep_report = report;
-    return j;
-}
-
-Outcome execute(const Job& j, const std::optional<std::tm>& time) {
-    Outcome o;
-    std::ostringstream console, report, plot;
-    RunOptions options;
-    options.cpt_optional = true;  // as torve run: no CPT data file is a profile without points
-    options.local_time = time;
-    const RunTexts texts{j.input, j.cpt ? std::optional<std::string_view>(*j.cpt) : std::nullopt};
-    o.result = run_analysis(j.names, texts, {j.keep_report ? &report : nullptr, &plot}, console, options);
-    o.console = console.str();
-    o.report = report.str();
-    o.plot = plot.str();
-    o.arrays = read_plot_arrays(o.plot, j.tz_extra);
-    o.keep_report = j.keep_report;
-    return o;
-}
-
-py::array_t<double> array(const std::vector<double>& v) {
-    return py::array_t<double>(static_cast<py::ssize_t>(v.size()), v.data());
-}
-
-py::array_t<double> matrix(const std::vector<std::vector<double>>& rows) {
-    const std::size_t n = rows.size(), m = rows.empty() ? 0 : rows.front().size();
-    py::array_t<double> a({static_cast<py::ssize_t>(n), static_cast<py::ssize_t>(m)});
-    auto w = a.mutable_unchecked<2>();
-    for (std::size_t i = 0; i < n; ++i)
-        for (std::size_t k = 0; k < m; ++k)
-            w(static_cast<py::ssize_t>(i), static_cast<py::ssize_t>(k)) = rows[i][k];
-    return a;
-}
-
-py::list curves(const std::vector<TransferCurve>& cs) {
-    py::list out;
-    for (const TransferCurve& c : cs) {
-        py::dict d;
-        d["depth"] = c.depth;
-        d["load_transfer"] = array(c.load_transfer);
-        d["movement"] = array(c.movement);
-        out.append(d);
+// What a run of the project needs: its input as the engine's reader reads the records.
+RunRequest run_request(const Project& p) {
+    RunRequest r{run_names(name_of(p)), {}, p.cpt.value_or(CptProfile{})};
+    try {
+        r.input = parse_input_data(write_input_records(p.records), r.names.input);
+    } catch (const InputError& e) {
+        raise_input_error(e.what());
     }
-    return out;
-}
-
-const char* stop_name(RunStop s) {
-    switch (s) {
-        case RunStop::SoilExtent:
-            return "soil extent";
-        case RunStop::SegmentLimit:
-            return "segment limit";
-        case RunStop::None:
-            break;
-    }
-    return nullptr;
-}
-
-// The outcome as plain Python values; torve.Results dresses them.
-py::dict to_python(const Outcome& o) {
-    if (o.result.status == RunStatus::InputError) raise_input_error(o.result.message);
-    if (o.result.status != RunStatus::Completed) throw std::runtime_error(o.result.message);
-    py::dict d;
-    d["units"] = o.result.english ? "English" : "SI";
-    d["warnings"] = o.result.warnings;
-    d["console"] = o.console;
-    d["report"] = o.keep_report ? py::object(py::str(o.report)) : py::object(py::none());
-    d["plot_text"] = o.plot;
-    if (const char* stop = stop_name(o.result.stop)) {
-        d["stop"] = o.result.message;
-        d["stop_reason"] = stop;
-    } else {
-        d["stop"] = py::none();
-        d["stop_reason"] = py::none();
-    }
-    const PlotArrays& a = o.arrays;
-    py::list methods;
-    for (std::size_t i = 0; i < o.result.tip_capacities.size(); ++i) {
-        const TipCapacity& tip = o.result.tip_capacities[i];
-        py::dict m;
-        m["name"] = std::string(method_info(tip.method).name);
-        m["code"] = code_of(tip.method);
-        m["tip"] = py::make_tuple(tip.penetration, tip.skin_friction, tip.end_bearing, tip.ultimate);
-        if (i < a.capacity.size()) {
-            const CapacityColumns& c = a.capacity[i];
-            m["depth"] = array(c.depth);
-            m["skin_friction"] = array(c.skin_friction);
-            m["end_bearing"] = array(c.end_bearing);
-            m["total"] = array(c.total);
-            m["unit_skin_friction"] = array(c.unit_skin_friction);
-        }
-        methods.append(m);
-    }
-    d["methods"] = methods;
-    d["load_transfer_method"] = a.load_transfer_method;
-    d["head_load"] = array(a.head_load);
-    d["head_movement"] = array(a.head_movement);
-    d["tip_load"] = array(a.tip_load);
-    d["tip_movement"] = array(a.tip_movement);
-    d["distribution_depth"] = matrix(a.distribution_depth);
-    d["distribution_load"] = matrix(a.distribution_load);
-    d["distribution_movement"] = matrix(a.distribution_movement);
-    d["tz_curves"] = curves(a.tz_curves);
-    d["extra_tz_curves"] = curves(a.extra_tz_curves);
-    d["solver_max_iterations"] = o.result.solver_max_iterations;
-    return d;
-}
-
-std::optional<std::tm> time_of(const py::object& t) {
-    if (t.is_none()) return std::nullopt;
-    std::tm tm{};
-    tm.tm_year = t.attr("year").cast<int>() - 1900;
-    tm.tm_mon = t.attr("month").cast<int>() - 1;
-    tm.tm_mday = t.attr("day").cast<int>();
-    tm.tm_hour = t.attr("hour").cast<int>();
-    tm.tm_min = t.attr("minute").cast<int>();
-    tm.tm_sec = t.attr("second").cast<int>();
-    return tm;
-}
-
-py::list run_projects(const std::vector<Project*>& projects, unsigned jobs, bool report,
-                      const py::object& time) {
-    std::vector<Job> work;
-    work.reserve(projects.size());
-    for (const Project* p : projects) work.push_back(job_of(*p, report));
-    const std::optional<std::tm> tm = time_of(time);
-    std::vector<Outcome> outcomes(work.size());
-    {
-        py::gil_scoped_release release;
-        // Each run has everything in its own objects: the engine keeps no global state.
-        jobs = std::max(1u, std::min<unsigned>(jobs, static_cast<unsigned>(work.size())));
-        std::atomic<std::size_t> next{0};
-        const auto worker = [&] {
-            for (std::size_t i = next++; i < work.size(); i = next++) outcomes[i] = execute(work[i], tm);
-        };
-        if (jobs == 1) {
-            worker();
-        } else {
-            std::vector<std::jthread> pool;
-            for (unsigned k = 0; k < jobs; ++k) pool.emplace_back(worker);
-        }
-    }
-    py::list out;
-    for (const Outcome& o : outcomes) out.append(to_python(o));
-    return out;
+    return r;
 }
 
 template <class T>
@@ -550,11 +379,5 @@ PYBIND11_MODULE(_engine, m) {
           "0 from the density, 1 from the effective stress, 2 user-specified");
     field(project, "critical_depth", &InputRecords::critical_depth, "user-specified critical depth");
 
-    m.def(
-        "run_projects",
-        [](const std::vector<Project*>& projects, unsigned jobs, bool report, const py::object& time) {
-            return run_projects(projects, jobs, report, time);
-        },
-        py::arg("projects"), py::arg("jobs") = 1, py::arg("report") = false, py::arg("time") = py::none(),
-        "Runs the projects on `jobs` threads; a list of plain results in the projects' order.");
+    bind_run(m, [](const py::handle& p) { return run_request(p.cast<const Project&>()); });
 }

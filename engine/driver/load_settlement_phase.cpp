@@ -1,10 +1,10 @@
-// The steps of the load-settlement phase: curves, solver, verification curves, output.
+// The steps of the load-settlement phase: curves, solver, verification curves, into the results.
 #include "engine/driver/load_settlement_phase.h"
 
 #include "engine/driver/fixed_format.h"
 #include "engine/driver/output_units.h"
-#include "engine/driver/plot_blocks.h"
-#include "engine/driver/report_load_settlement.h"
+#include "engine/methods/load_settlement.h"
+#include "engine/methods/load_transfer_curves.h"
 
 namespace torve {
 namespace {
@@ -23,86 +23,112 @@ LoadTransferInput load_transfer_input(const PenetrationResults& p) {
 }
 
 LoadSettlement solve(const InputData& in, const Units& units, const PenetrationResults& p,
-                     const LoadSettlementResults& r) {
+                     const std::vector<TzCurve>& shaft, const QwCurve& tip) {
     const double diameter = p.pile.od_input / units.diameter_per_solver_length;
     const double pile_length = (in.stickup_length + in.pile_length) * units.solver_per_length;
     SolverSettings settings;
     settings.tolerance = units.solver_tolerance;
-    return solve_load_settlement(r.shaft, r.tip, axial_stiffness(in, units), pile_length, p.profile.count(),
+    return solve_load_settlement(shaft, tip, axial_stiffness(in, units), pile_length, p.profile.count(),
                                  diameter, settings);
 }
 
-// Each load level at the printed penetration rows, for the plot file's load distribution.
-std::vector<std::vector<DistributionPoint>> distribution_at_rows(const InputData& in, const Units& units,
-                                                                 const PenetrationResults& p,
-                                                                 const LoadSettlement& solution) {
-    std::vector<double> from_head;
-    from_head.reserve(p.printed_rows.size());
-    for (int j : p.printed_rows)
-        from_head.push_back((j * in.increment + in.stickup_length) * units.solver_per_length);
-    std::vector<std::vector<DistributionPoint>> out;
-    out.reserve(solution.levels.size());
-    for (const LoadLevel& level : solution.levels) {
-        const std::vector<BoundaryState> at = distribution_at(level, from_head);
-        std::vector<DistributionPoint>& points = out.emplace_back();
-        points.reserve(at.size());
-        for (std::size_t k = 0; k < at.size(); ++k)
-            points.push_back({p.printed_rows[k] * in.increment, at[k].load, at[k].movement});
+TransferCurve transfer_curve(const TzCurve& c, const OutputUnits& out) {
+    TransferCurve t;
+    t.depth = c.ground_depth;
+    for (std::size_t k = 0; k < kPointsPerTzCurve; ++k) {
+        t.load_transfer[k] = out.stress(c.transfer[k]);
+        t.movement[k] = c.movement[k];
     }
-    return out;
+    return t;
 }
 
-void record_outcome(const InputData& in, const Units& units, const LoadSettlementResults& r,
-                    RunResult& result) {
-    const OutputUnits out{units, in.stickup_length};
-    if (!r.transfer_method_ran) {
+TipCurve tip_of(const QwCurve& q, const OutputUnits& out) {
+    TipCurve t;
+    for (std::size_t k = 0; k < kPointsPerTzCurve; ++k) {
+        t.load[k] = out.force(q.load[k]);
+        t.movement[k] = q.movement[k];
+    }
+    return t;
+}
+
+// A solved level in the results' units, with its load distribution at the printed penetration rows.
+LoadLevelResult level_of(const LoadLevel& level, const std::vector<double>& row_depths,
+                         const std::vector<double>& rows_from_head, const OutputUnits& out) {
+    LoadLevelResult r;
+    r.head_load = out.force(level.head_load);
+    r.head_movement = level.head_movement;
+    r.tip_load = out.force(level.tip_load);
+    r.tip_movement = level.tip_movement;
+    const std::vector<BoundaryState> at = distribution_at(level, rows_from_head);
+    r.distribution.reserve(at.size());
+    for (std::size_t k = 0; k < at.size(); ++k)
+        r.distribution.push_back({row_depths[k], out.force(at[k].load), at[k].movement});
+    r.boundaries.reserve(level.boundaries.size());
+    for (const BoundaryState& b : level.boundaries)
+        r.boundaries.push_back({out.ground_depth(b.depth), out.force(b.load), b.movement});
+    r.segments.reserve(level.steps.size());
+    for (const SegmentStep& s : level.steps) {
+        r.segments.push_back({out.ground_depth(s.mid_depth), out.stress(s.load_transfer),
+                              out.force(s.load_increment), out.force(s.average_load), s.compression,
+                              s.average_movement, s.iterations, s.converged});
+    }
+    return r;
+}
+
+void record_warnings(RunResult& result) {
+    if (!result.load_transfer_ran) {
         result.warnings.push_back(
             "The method for unit load transfers did not run (a cone-based method needs the offshore data); "
             "its "
             "t-z and Q-w curves carry no resistance.");
     }
-    const LoadSettlement& ls = r.solution;
-    for (const LoadLevel& level : ls.levels) {
-        for (const SegmentStep& step : level.steps) {
-            if (!step.converged) {
+    for (const LoadLevelResult& level : result.load_levels) {
+        for (const SegmentSolution& s : level.segments) {
+            if (!s.converged) {
                 result.warnings.push_back("The settlement solver did not converge at depth " +
-                                          decimals(out.ground_depth(step.mid_depth), 2) +
+                                          decimals(s.depth, 2) +
                                           "; see the load distribution in the report.");
             }
         }
     }
-    if (!ls.levels.empty()) {
-        result.max_head_load = out.force(ls.levels.back().head_load);
-        result.max_head_movement = out.plot_movement(ls.levels.back().head_movement);
-    }
-    result.solver_max_iterations = ls.max_iterations;
 }
 
 }  // namespace
 
-LoadSettlementResults compute_load_settlement(const InputData& in, const Units& units,
-                                              const PenetrationResults& p) {
-    LoadSettlementResults r;
-    r.transfer_method_ran = p.load_transfer.has_value();
-    const LoadTransferInput input = load_transfer_input(p);
-    r.shaft = shaft_curves(in, units, p.pile, p.profile, input);
-    r.tip = tip_curve(in, units, p.pile, p.profile, input);
-    r.solution = solve(in, units, p, r);
-    r.distribution = distribution_at_rows(in, units, p, r.solution);
-    if (in.tz_print == 1) {
-        r.checks.reserve(in.tz_print_depths.size());
-        for (double d : in.tz_print_depths)
-            r.checks.push_back(verification_curve(in, units, p.pile, p.profile, input, d));
-    }
-    return r;
-}
-
 void run_load_settlement_phase(const InputData& in, const Units& units, const PenetrationResults& p,
-                               TextOut& report, PlotWriter& plot, RunResult& result) {
-    const LoadSettlementResults r = compute_load_settlement(in, units, p);
-    write_load_settlement_report(report, in, units, r);
-    write_load_settlement_blocks(plot, in, units, r);
-    record_outcome(in, units, r, result);
+                               RunResult& result) {
+    const OutputUnits out{units, in.stickup_length};
+    result.load_transfer_ran = p.load_transfer.has_value();
+    const LoadTransferInput input = load_transfer_input(p);
+    const std::vector<TzCurve> shaft = shaft_curves(in, units, p.pile, p.profile, input);
+    const QwCurve tip = tip_curve(in, units, p.pile, p.profile, input);
+    const LoadSettlement solution = solve(in, units, p, shaft, tip);
+
+    result.tz_curves.reserve(shaft.size());
+    for (const TzCurve& c : shaft) result.tz_curves.push_back(transfer_curve(c, out));
+    result.tip_curve = tip_of(tip, out);
+    // The printed penetration rows, below the ground and from the pile head.
+    std::vector<double> row_depths, rows_from_head;
+    row_depths.reserve(p.printed_rows.size());
+    rows_from_head.reserve(p.printed_rows.size());
+    for (int j : p.printed_rows) {
+        row_depths.push_back(j * in.increment);
+        rows_from_head.push_back((j * in.increment + in.stickup_length) * units.solver_per_length);
+    }
+    result.load_levels.reserve(solution.levels.size());
+    for (const LoadLevel& level : solution.levels)
+        result.load_levels.push_back(level_of(level, row_depths, rows_from_head, out));
+    result.solver_max_iterations = solution.max_iterations;
+    if (in.tz_print == 1) {
+        result.extra_tz_curves.reserve(in.tz_print_depths.size());
+        for (double d : in.tz_print_depths) {
+            PrintDepthCurve& c = result.extra_tz_curves.emplace_back();
+            c.depth = d;
+            if (auto curve = verification_curve(in, units, p.pile, p.profile, input, d))
+                c.curve = transfer_curve(*curve, out);
+        }
+    }
+    record_warnings(result);
 }
 
 }  // namespace torve

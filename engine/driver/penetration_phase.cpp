@@ -1,7 +1,8 @@
 // The method order of the penetration phase, and the phase's steps.
 #include "engine/driver/penetration_phase.h"
 
-#include "engine/driver/plot_blocks.h"
+#include <stdexcept>
+
 #include "engine/driver/report_sections.h"
 #include "engine/methods/api_method.h"
 #include "engine/methods/fhwa_method.h"
@@ -9,6 +10,7 @@
 #include "engine/methods/icp_method.h"
 #include "engine/methods/ngi_method.h"
 #include "engine/methods/revised_lambda_method.h"
+#include "engine/methods/tip_resistance.h"
 #include "engine/methods/unified_method.h"
 #include "engine/methods/usace_method.h"
 #include "engine/methods/user_specified_method.h"
@@ -50,12 +52,36 @@ CapacityCurve compute_method(Method method, const MethodInputs& m) {
     return user_specified_capacity(m);
 }
 
-void record_tip_capacities(const InputData& in, const PenetrationResults& r, RunResult& result) {
-    for (const CapacityCurve& c : r.tables) {
-        const std::size_t last = c.ultimate.size() - 1;
-        result.tip_capacities.push_back({c.method, static_cast<double>(last) * in.increment,
-                                         c.skin_friction[last], c.end_bearing[last], c.ultimate[last]});
+// The method's capacity at the printed rows, as its report table and plot curve show it.
+CapacityTable capacity_table(const InputData& in, const PenetrationResults& r, CapacityCurve& c) {
+    // A method routine that left a column short would have it read past its end.
+    const std::size_t rows = c.ultimate.size();
+    for (const std::vector<double>* column :
+         {&c.skin_friction, &c.end_bearing, &c.unit_skin_friction, &c.unit_end_bearing})
+        if (column->size() != rows) throw std::logic_error("a capacity column of a method is incomplete");
+    if (c.tip_control.size() != rows) throw std::logic_error("a capacity column of a method is incomplete");
+    CapacityTable t;
+    t.method = c.method;
+    const std::size_t n = r.printed_rows.size();
+    for (std::vector<double>* column :
+         {&t.depth, &t.skin_friction, &t.end_bearing, &t.total, &t.unit_skin_friction, &t.unit_end_bearing})
+        column->reserve(n);
+    t.plug_controlled.reserve(n);
+    // The user-specified table has no tip chain, so no row of it is marked.
+    const bool plug_marker = c.method != Method::UserSpecified;
+    for (int j : r.printed_rows) {
+        const auto i = static_cast<std::size_t>(j);
+        t.depth.push_back(j * in.increment);
+        t.skin_friction.push_back(c.skin_friction[i]);
+        t.end_bearing.push_back(c.end_bearing[i]);
+        t.total.push_back(c.ultimate[i]);
+        t.unit_skin_friction.push_back(c.unit_skin_friction[i]);
+        t.unit_end_bearing.push_back(c.unit_end_bearing[i]);
+        t.plug_controlled.push_back(plug_marker && c.tip_control[i] == kSoilPlug);
     }
+    t.warnings = std::move(c.warnings);
+    t.first_depth_without_cone = c.first_depth_without_cone;
+    return t;
 }
 
 }  // namespace
@@ -77,14 +103,13 @@ PenetrationResults compute_penetration(const InputData& in, const Units& units, 
 }
 
 PenetrationResults run_penetration_phase(const InputData& in, const Units& units, const CptProfile& cpt,
-                                         int segment_count, TextOut& report, PlotWriter& plot,
-                                         RunResult& result) {
+                                         int segment_count, RunResult& result) {
     PenetrationResults r = compute_penetration(in, units, cpt, segment_count);
-    write_capacity_tables(report, in, r);
-    write_capacity_blocks(plot, in, r);
-    record_tip_capacities(in, r, result);
-    // Written: the load-settlement phase needs only the load-transfer method's capacity, and its
-    // results then take the memory of the tables.
+    result.printed_rows = static_cast<int>(r.printed_rows.size());
+    result.methods.reserve(r.tables.size());
+    for (CapacityCurve& c : r.tables) result.methods.push_back(capacity_table(in, r, c));
+    // The load-settlement phase needs only the load-transfer method's capacity, and its results
+    // then take the memory of the tables.
     r.tables = {};
     return r;
 }

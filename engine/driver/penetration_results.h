@@ -14,8 +14,8 @@ struct PenetrationResults {
     SoilProfile profile;
     PileGeometry pile;
     std::vector<int> printed_rows;  // penetration rows of the capacity tables and curves
-    // Capacity of every selected method that ran, in table order: the report's tables and the plot
-    // file's curves.
+    // Capacity of every selected method that ran, in table order, at every penetration row: what the
+    // run's capacity tables take at the printed rows.
     std::vector<CapacityCurve> tables;
     // Capacity of the load-transfer method, the input of the t-z and Q-w curves; empty when its
     // routine did not run (a cone-based method without offshore data).

@@ -2,7 +2,6 @@
 #include <array>
 
 #include "engine/driver/report_sections.h"
-#include "engine/methods/tip_resistance.h"
 
 namespace torve {
 namespace {
@@ -55,16 +54,15 @@ void write_method_warnings(TextOut& out, const std::vector<MethodWarning>& warni
     }
 }
 
-void write_capacity_table(TextOut& out, Method method, const CapacityCurve& curve,
-                          const std::vector<int>& rows, double increment, const UnitLabels& u, bool tension) {
-    const TitleFrame title = kTitleFrames[index_of(method)];
+void write_capacity_table(TextOut& out, const CapacityTable& table, const UnitLabels& u, bool tension) {
+    const TitleFrame title = kTitleFrames[index_of(table.method)];
     const std::string frame(static_cast<std::size_t>(title.width), '*');
     out.blank(3);
     out.line(Line().x(title.indent).text(frame));
-    out.line(Line().x(title.indent).text(method_info(method).report_title));
+    out.line(Line().x(title.indent).text(method_info(table.method).report_title));
     out.line(Line().x(title.indent).text(frame));
     out.blank();
-    if (tension && self_weight_headings(method)) {
+    if (tension && self_weight_headings(table.method)) {
         out.line(Line().x(10).text("   PILE       TOTAL SKIN       SELF      ULTIMATE"));
         out.line(Line().x(10).text("PENETRATION   FRICTION        WEIGHT     CAPACITY"));
     } else {
@@ -72,38 +70,34 @@ void write_capacity_table(TextOut& out, Method method, const CapacityCurve& curv
         out.line(Line().x(10).text("PENETRATION   FRICTION       BEARING     CAPACITY"));
     }
     out.line(Line().x(14).text(u.length).x(10).text(u.force).x(11).text(u.force).x(10).text(u.force));
-    // The user-specified table has no tip chain, so no row of it is marked.
-    const bool plug_marker = method != Method::UserSpecified;
-    for (int j : rows) {
-        const auto i = static_cast<std::size_t>(j);
-        const bool plug = plug_marker && curve.tip_control[i] == kSoilPlug;
+    for (std::size_t i = 0; i < table.depth.size(); ++i) {
         out.line(Line()
                      .x(11)
-                     .f(j * increment, 7, 2)
+                     .f(table.depth[i], 7, 2)
                      .x(6)
-                     .f(curve.skin_friction[i], 8, 1)
+                     .f(table.skin_friction[i], 8, 1)
                      .x(6)
-                     .f(curve.end_bearing[i], 8, 1)
-                     .text(plug ? "*   " : "    ")
-                     .f(curve.ultimate[i], 9, 1));
+                     .f(table.end_bearing[i], 8, 1)
+                     .text(table.plug_controlled[i] ? "*   " : "    ")
+                     .f(table.total[i], 9, 1));
     }
 }
 
-void write_capacity_tables(TextOut& out, const InputData& in, const PenetrationResults& r) {
-    const UnitLabels labels = unit_labels(in.units);
-    for (const CapacityCurve& c : r.tables) {
+void write_capacity_tables(TextOut& out, const RunResult& result) {
+    const UnitLabels labels = unit_labels(unit_system_of(result));
+    for (const CapacityTable& t : result.methods) {
         // A method's warnings stand only above its own table: the lines do not name the method, and
         // those of a method without a table would stand above another method's table.
-        write_method_warnings(out, c.warnings);
-        if (c.first_depth_without_cone) {
+        write_method_warnings(out, t.warnings);
+        if (t.first_depth_without_cone) {
             out.line(Line()
                          .text(" WARNING - NO CONE RESISTANCE FROM DEPTH")
-                         .f(*c.first_depth_without_cone, 8, 2)
+                         .f(*t.first_depth_without_cone, 8, 2)
                          .x(1)
                          .text(labels.length.substr(0, labels.length.find_last_not_of(' ') + 1))
                          .text("; NO RESISTANCE IS TAKEN THERE."));
         }
-        write_capacity_table(out, c.method, c, r.printed_rows, in.increment, labels, in.tension());
+        write_capacity_table(out, t, labels, result.tension);
     }
 }
 

@@ -3,19 +3,18 @@
 
 #include <vector>
 
-#include "engine/driver/load_settlement_results.h"
-#include "engine/driver/output_units.h"
+#include "engine/driver/run_result.h"
 #include "engine/driver/text_out.h"
 #include "engine/driver/unit_labels.h"
-#include "engine/methods/load_settlement.h"
-#include "engine/methods/load_transfer_curves.h"
+#include "engine/model/input_data.h"
+#include "engine/model/units.h"
 
 namespace torve {
 
 // One entry of a t-z table: a curve, or none for a depth outside the soil.
 struct TzEntry {
     int number = 0;
-    const TzCurve* curve = nullptr;
+    const TransferCurve* curve = nullptr;
 };
 
 void write_asterisk_note(TextOut& out);
@@ -24,19 +23,19 @@ void write_verification_banner(TextOut& out);
 // Warning, in the report and on the console, that the load-transfer method did not run, so that its
 // curves and the load-settlement results carry no resistance.
 void write_load_transfer_not_run(TextOut& out);
-void write_tz_table(TextOut& out, const std::vector<TzEntry>& entries, const OutputUnits& units,
+// The sections below take the results' values; `units` gives the report's unit of movement.
+void write_tz_table(TextOut& out, const std::vector<TzEntry>& entries, const Units& units,
                     const UnitLabels& u);
-void write_tip_curve(TextOut& out, const QwCurve& tip, const OutputUnits& units, const UnitLabels& u);
-void write_assumed_tip_movements(TextOut& out, const LoadSettlement& ls, const OutputUnits& units,
+void write_tip_curve(TextOut& out, const TipCurve& tip, const Units& units, const UnitLabels& u);
+void write_assumed_tip_movements(TextOut& out, const std::vector<LoadLevelResult>& levels, const Units& units,
                                  const UnitLabels& u);
-void write_load_distribution(TextOut& out, const LoadSettlement& ls, const OutputUnits& units,
+void write_load_distribution(TextOut& out, const std::vector<LoadLevelResult>& levels, const Units& units,
                              const UnitLabels& u);
-void write_load_settlement_curve(TextOut& out, const LoadSettlement& ls, const OutputUnits& units,
+void write_load_settlement_curve(TextOut& out, const std::vector<LoadLevelResult>& levels, const Units& units,
                                  const UnitLabels& u);
 
 // Every section of the load-settlement phase in report order, from the asterisk note to the
-// verification curves.
-void write_load_settlement_report(TextOut& out, const InputData& in, const Units& units,
-                                  const LoadSettlementResults& r);
+// verification curves (when the input asks for t-z print depths).
+void write_load_settlement_report(TextOut& out, const InputData& in, const RunResult& r);
 
 }  // namespace torve

@@ -6,10 +6,10 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/driver/penetration_results.h"
+#include "engine/driver/run_result.h"
 #include "engine/driver/text_out.h"
 #include "engine/driver/unit_labels.h"
-#include "engine/methods/capacity_curve.h"
+#include "engine/methods/method_warning.h"
 #include "engine/model/input_data.h"
 
 namespace torve {
@@ -46,11 +46,10 @@ void write_method_warnings(TextOut& out, const std::vector<MethodWarning>& warni
 std::vector<int> printed_rows(int rows, int print_interval);
 
 // A method's capacity table under its framed title: penetration, skin friction, end bearing (or
-// self weight), ultimate capacity.
-void write_capacity_table(TextOut& out, Method method, const CapacityCurve& curve,
-                          const std::vector<int>& rows, double increment, const UnitLabels& u, bool tension);
+// self weight), the plug's asterisk, ultimate capacity.
+void write_capacity_table(TextOut& out, const CapacityTable& table, const UnitLabels& u, bool tension);
 
 // The capacity table of every selected method that ran, each under the warnings of its method.
-void write_capacity_tables(TextOut& out, const InputData& in, const PenetrationResults& r);
+void write_capacity_tables(TextOut& out, const RunResult& result);
 
 }  // namespace torve

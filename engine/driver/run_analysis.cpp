@@ -8,13 +8,11 @@
 #include <iostream>
 #include <vector>
 
-#include "engine/driver/clay_data_warnings.h"
-#include "engine/driver/cone_data_extent.h"
+#include "engine/driver/compute_analysis.h"
 #include "engine/driver/input_error.h"
 #include "engine/driver/input_reader.h"
-#include "engine/driver/load_settlement_phase.h"
 #include "engine/driver/names_file.h"
-#include "engine/driver/penetration_phase.h"
+#include "engine/driver/plot_blocks.h"
 #include "engine/driver/plot_writer.h"
 #include "engine/driver/report_load_settlement.h"
 #include "engine/driver/report_sections.h"
@@ -77,13 +75,22 @@ class Run {
           console_(console),
           report_out_(&report_file_),
           plot_out_(&plot_file_) {}
-    // A run held in memory: the texts are read instead of the files, and the outputs go to the
-    // caller's streams (or nowhere).
+    // A run held in memory: the texts are read instead of the files, or the input is given already
+    // read, and the outputs go to the caller's streams (or nowhere).
     Run(const RunFiles& names, const RunTexts& texts, const RunOutputs& outputs, std::ostream& console,
         const RunOptions& options)
         : files_(names),
           options_(options),
           texts_(&texts),
+          console_(console),
+          report_out_(outputs.report ? outputs.report : &discard_),
+          plot_out_(outputs.plot ? outputs.plot : &discard_) {}
+    Run(const RunFiles& names, const InputData& in, const CptProfile& cpt, const RunOutputs& outputs,
+        std::ostream& console, const RunOptions& options)
+        : files_(names),
+          options_(options),
+          read_in_(&in),
+          read_cpt_(&cpt),
           console_(console),
           report_out_(outputs.report ? outputs.report : &discard_),
           plot_out_(outputs.plot ? outputs.plot : &discard_) {}
@@ -103,16 +110,16 @@ class Run {
     InputTexts read_input_texts() const;
     void start_report();
     Project parse_project(const InputTexts& texts);
-    bool stops_at_soil_extent(const InputData& in, const Units& units);
-    bool stops_at_segment_limit(long long segments);
-    void analyse(const Project& project, const Units& units, int segments);
+    void write_results(const InputData& in, const CptProfile& cpt);
     void fail(RunStatus status, const std::string& message);
 
-    bool in_memory() const { return texts_ != nullptr; }
+    bool in_memory() const { return texts_ != nullptr || read_in_ != nullptr; }
 
     const RunFiles& files_;
     const RunOptions& options_;
     const RunTexts* texts_ = nullptr;
+    const InputData* read_in_ = nullptr;  // the input given already read, with its CPT profile
+    const CptProfile* read_cpt_ = nullptr;
     TextOut console_;
     std::ofstream report_file_;
     std::ofstream plot_file_;
@@ -159,31 +166,47 @@ void Run::fail(RunStatus status, const std::string& message) {
 void Run::sequence() {
     write_banner(console_, files_.version);
     if (!in_memory()) refuse_outputs_over_inputs();
+    if (read_in_) {
+        start_report();
+        compute_results(*read_in_, *read_cpt_, result_);
+        return write_results(*read_in_, *read_cpt_);
+    }
     // The input is read before any output is created: a run that cannot read it leaves every file
     // as it was.
     const InputTexts texts = read_input_texts();
     start_report();
-    Project project = parse_project(texts);
-    const Units& units = units_of(project.in.units);
-    result_.english = units.english();
-    result_.tension = project.in.tension();
-    if (stops_at_soil_extent(project.in, units)) return;
-    console_.line("COMPUTATION IS PROCEEDING........");
-    // Taken before the soil points move onto the grid, so that they name the depths as entered.
-    std::vector<DataWarning> data_warnings = clay_data_warnings(project.in);
-    if (auto w = cone_data_extent_warning(project.in, project.cpt, units))
-        data_warnings.push_back(std::move(*w));
-    for (const DataWarning& w : data_warnings) {
-        console_.line(w.line);
-        result_.warnings.push_back(w.sentence);
+    const Project project = parse_project(texts);
+    compute_results(project.in, project.cpt, result_);
+    write_results(project.in, project.cpt);
+}
+
+// The console lines, the report and the plot file of the computed results, in their order.
+void Run::write_results(const InputData& in, const CptProfile& cpt) {
+    const Units& units = units_of(in.units);
+    const UnitLabels labels = unit_labels(in.units);
+    if (soil_points_short(in, units))
+        write_soil_extent_warning(console_, required_soil_depth(in, units), labels);
+    if (result_.stop == RunStop::SoilExtent) {
+        return write_soil_extent_stop(*report_, in.deepest_soil_depth, required_soil_depth(in, units),
+                                      labels);
     }
-    write_input_echo(*report_, project.in, unit_labels(project.in.units));
+    console_.line("COMPUTATION IS PROCEEDING........");
+    const std::vector<DataWarning> warnings = data_warnings(in, cpt, units);
+    for (const DataWarning& w : warnings) console_.line(w.line);
+    write_input_echo(*report_, in, labels);
     write_result_heading(*report_);
-    for (const DataWarning& w : data_warnings) report_->line(w.line);
-    const long long segments = segment_count(project.in.deepest_soil_depth, project.in.increment);
-    align_soil_points(project.in.soil, project.in.increment);
-    if (stops_at_segment_limit(segments)) return;
-    analyse(project, units, static_cast<int>(segments));
+    for (const DataWarning& w : warnings) report_->line(w.line);
+    if (result_.stop == RunStop::SegmentLimit) {
+        const long long segments = segment_count(in.deepest_soil_depth, in.increment);
+        write_segment_limit(console_, segments);
+        return write_segment_limit(*report_, segments);
+    }
+    PlotWriter plot(*plot_out_, Flush::InBlocks);
+    write_capacity_tables(*report_, result_);
+    write_capacity_blocks(plot, result_);
+    if (!result_.load_transfer_ran) write_load_transfer_not_run(console_);
+    write_load_settlement_report(*report_, in, result_);
+    write_load_settlement_blocks(plot, in, result_);
 }
 
 void Run::start_report() {
@@ -237,44 +260,6 @@ Project Run::parse_project(const InputTexts& texts) {
     return project;
 }
 
-// The soil must reach two pile diameters below the tip. A deepest soil point above that only warns
-// (the soil below it is extrapolated); a deepest soil depth above it stops the run.
-bool Run::stops_at_soil_extent(const InputData& in, const Units& units) {
-    const UnitLabels labels = unit_labels(in.units);
-    const double required_depth = in.pile_length + 2.0 * in.outside_diameter / units.diameter_per_length;
-    if (in.soil.back().depth < required_depth) {
-        write_soil_extent_warning(console_, required_depth, labels);
-        result_.warnings.push_back("The deepest soil point (" + decimals(in.soil.back().depth, 2) +
-                                   ") is shallower than the pile length plus two diameters (" +
-                                   decimals(required_depth, 2) + "); the soil below it is extrapolated.");
-    }
-    if (in.deepest_soil_depth >= required_depth) return false;
-    write_soil_extent_stop(*report_, in.deepest_soil_depth, required_depth, labels);
-    result_.stop = RunStop::SoilExtent;
-    result_.message =
-        "The deepest soil depth (record 9) is less than the pile length plus two pile diameters (" +
-        decimals(required_depth, 2) + ").";
-    return true;
-}
-
-bool Run::stops_at_segment_limit(long long segments) {
-    if (segments <= kMaxSegments) return false;
-    write_segment_limit(console_, segments);
-    write_segment_limit(*report_, segments);
-    result_.stop = RunStop::SegmentLimit;
-    result_.message = "The soil profile needs " + std::to_string(segments) + " segments; at most " +
-                      std::to_string(kMaxSegments) + " are allowed. Use a longer computation increment.";
-    return true;
-}
-
-void Run::analyse(const Project& project, const Units& units, int segments) {
-    PlotWriter plot(*plot_out_, Flush::InBlocks);
-    const PenetrationResults penetration =
-        run_penetration_phase(project.in, units, project.cpt, segments, *report_, plot, result_);
-    if (!penetration.load_transfer) write_load_transfer_not_run(console_);
-    run_load_settlement_phase(project.in, units, penetration, *report_, plot, result_);
-}
-
 }  // namespace
 
 RunResult run_analysis(const RunFiles& files, std::ostream& console, const RunOptions& options) {
@@ -284,6 +269,11 @@ RunResult run_analysis(const RunFiles& files, std::ostream& console, const RunOp
 RunResult run_analysis(const RunFiles& names, const RunTexts& texts, const RunOutputs& outputs,
                        std::ostream& console, const RunOptions& options) {
     return Run(names, texts, outputs, console, options).execute();
+}
+
+RunResult run_analysis(const RunFiles& names, const InputData& in, const CptProfile& cpt,
+                       const RunOutputs& outputs, std::ostream& console, const RunOptions& options) {
+    return Run(names, in, cpt, outputs, console, options).execute();
 }
 
 RunResult run_from_names_file(std::istream& names, std::ostream& console, std::istream& console_in) {

@@ -10,6 +10,7 @@
 
 #include "engine/driver/run_result.h"
 #include "engine/model/file_format.h"
+#include "engine/model/input_data.h"
 
 namespace torve {
 
@@ -52,6 +53,17 @@ struct RunOutputs {
 // texts are byte for byte those of the file-based run of the same files. Never throws.
 RunResult run_analysis(const RunFiles& names, const RunTexts& texts, const RunOutputs& outputs,
                        std::ostream& console, const RunOptions& options = {});
+
+// The same run over input already read (`in` as the input reader gives it): the report and plot
+// texts are byte for byte those of the file-based run of the files the input was read from. Never
+// throws.
+RunResult run_analysis(const RunFiles& names, const InputData& in, const CptProfile& cpt,
+                       const RunOutputs& outputs, std::ostream& console, const RunOptions& options = {});
+
+// Computes one analysis of input already read without formatting any text: no report, plot text
+// or console line. `in` is as the input reader gives it. The result holds every table and curve, the
+// warnings and the stop, the same as the text runs give. Never throws.
+RunResult compute_analysis(const InputData& in, const CptProfile& cpt);
 
 // Runs one analysis whose files are named by a file of names ("names.dat" layout). Paths missing
 // from it are asked for on `console` and read from `console_in`.

@@ -6,12 +6,14 @@
 namespace torve {
 
 CapacityCurve assemble_capacity(Method method, const MethodInputs& m, const SideFriction& side,
-                                const std::vector<double>& end_column, std::vector<int> tip_control) {
+                                const std::vector<double>& end_column, std::vector<int> tip_control,
+                                std::vector<double> unit_end_bearing) {
     const auto rows = static_cast<std::size_t>(m.pile.rows);
     CapacityCurve c;
     c.method = method;
     c.skin_friction = side.factored;
     c.unit_skin_friction = side.unit;
+    c.unit_end_bearing = std::move(unit_end_bearing);
     c.tip_control = std::move(tip_control);
     c.warnings = side.warnings;
     c.side_resistance = m.in.reduced_resistance == 1 ? side.factored : side.cumulative;
@@ -30,7 +32,10 @@ CapacityCurve design_method_capacity(const DesignRules& rules, const MethodInput
     const SegmentPairs q = rules.end_bearing(m);
     TipResistance tip = tip_resistance(annulus_bearing(rules.method), m, q, side.plug);
     const std::vector<double> end = m.in.tension() ? pile_self_weight(m) : tip.force;
-    return assemble_capacity(rules.method, m, side, end, std::move(tip.control));
+    std::vector<double> unit(static_cast<std::size_t>(m.pile.rows));
+    for (int j = 0; j < m.pile.rows; ++j)
+        unit[static_cast<std::size_t>(j)] = value_at_depth(q, m.profile, m.pile.row_depth(j));
+    return assemble_capacity(rules.method, m, side, end, std::move(tip.control), std::move(unit));
 }
 
 }  // namespace torve

@@ -16,6 +16,8 @@ struct CapacityCurve {
         end_bearing;  // tip resistance (self weight under tension), times the LRFD factor on unit bearing
     std::vector<double> ultimate;  // skin friction + end bearing
     std::vector<double> unit_skin_friction;
+    // The method's unit end bearing at each row's depth, before the LRFD factor on unit bearing.
+    std::vector<double> unit_end_bearing;
     std::vector<int> tip_control;  // TipControl of each row; kSoilPlug rows print an asterisk
     // Inputs of the load-transfer curves when this method is the load-transfer method.
     std::vector<double> side_resistance;  // unfactored (Qs) or reduced (Qf) skin friction
@@ -41,7 +43,9 @@ CapacityCurve design_method_capacity(const DesignRules& rules, const MethodInput
 
 // Turns per-row skin friction and end-bearing column values into a capacity curve: the end
 // bearing of row j is multiplied by the LRFD factor on unit bearing of the segment beginning there.
+// `unit_end_bearing` is the method's unit end bearing at each row.
 CapacityCurve assemble_capacity(Method method, const MethodInputs& m, const SideFriction& side,
-                                const std::vector<double>& end_column, std::vector<int> tip_control);
+                                const std::vector<double>& end_column, std::vector<int> tip_control,
+                                std::vector<double> unit_end_bearing);
 
 }  // namespace torve

@@ -136,25 +136,25 @@ CapacityCurve unified_capacity(const MethodInputs& m) {
     const SideFriction side =
         sum_side_friction(m.in, m.profile, pile, f, entered_friction_limits(m), SegmentPairs(n));
 
-    std::vector<double> end;
-    if (m.in.tension()) {
-        end = pile_self_weight(m);
-    } else {
-        const double area = pile.tip_area > 1e-4 ? pile.tip_area : std::numbers::pi / 4 * pile.od * pile.od;
-        const double sand_half_window = 1.5 * pile.od * std::sqrt(are);
-        const double clay_half_window = 1.5 * pile.od;
-        end.resize(static_cast<std::size_t>(pile.rows));
-        for (int j = 0; j < pile.rows; ++j) {
-            const double z = pile.row_depth(j);
-            const Segment& below = m.profile.at(j);
-            const double w = below.sand ? sand_half_window : clay_half_window;
-            const double qp = mean_over_depths(qc, m.profile, z - w, z + w);
-            const double q = below.sand ? unified_sand_base(qp, are) : unified_clay_base(qp, d_star / d);
-            end[static_cast<std::size_t>(j)] = capped_by_entered_bearing(q, below) * area;
-        }
+    // The unit base resistance at every row, on the gross area; under tension the pile's self
+    // weight takes the base's place in the end-bearing column.
+    const double area = pile.tip_area > 1e-4 ? pile.tip_area : std::numbers::pi / 4 * pile.od * pile.od;
+    const double sand_half_window = 1.5 * pile.od * std::sqrt(are);
+    const double clay_half_window = 1.5 * pile.od;
+    const auto rows = static_cast<std::size_t>(pile.rows);
+    std::vector<double> unit(rows), end(rows);
+    for (int j = 0; j < pile.rows; ++j) {
+        const double z = pile.row_depth(j);
+        const Segment& below = m.profile.at(j);
+        const double w = below.sand ? sand_half_window : clay_half_window;
+        const double qp = mean_over_depths(qc, m.profile, z - w, z + w);
+        const double q = below.sand ? unified_sand_base(qp, are) : unified_clay_base(qp, d_star / d);
+        unit[static_cast<std::size_t>(j)] = capped_by_entered_bearing(q, below);
+        end[static_cast<std::size_t>(j)] = unit[static_cast<std::size_t>(j)] * area;
     }
-    CapacityCurve c = assemble_capacity(Method::Unified, m, side, end,
-                                        std::vector<int>(static_cast<std::size_t>(pile.rows), kFullSection));
+    if (m.in.tension()) end = pile_self_weight(m);
+    CapacityCurve c = assemble_capacity(Method::Unified, m, side, end, std::vector<int>(rows, kFullSection),
+                                        std::move(unit));
     c.cone_resistance = qc;
     c.first_depth_without_cone = first_depth_without_cone(m, qc);
     return c;

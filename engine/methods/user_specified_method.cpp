@@ -15,6 +15,7 @@ CapacityCurve user_specified_capacity(const MethodInputs& m) {
     c.end_bearing.assign(rows, 0.0);
     c.ultimate.assign(rows, 0.0);
     c.unit_skin_friction.assign(rows, 0.0);
+    c.unit_end_bearing.assign(rows, 0.0);
     c.tip_control.assign(rows, kFullSection);
     c.side_resistance.assign(rows, 0.0);
     c.tip_unfactored.assign(rows, 0.0);
@@ -28,6 +29,7 @@ CapacityCurve user_specified_capacity(const MethodInputs& m) {
         // Row j lies at the bottom of segment j - 1; the surface row takes the first segment.
         const Segment& s = m.profile.at(j == 0 ? 0 : static_cast<int>(j) - 1);
         c.unit_skin_friction[j] = s.user_friction;
+        c.unit_end_bearing[j] = s.user_bearing;
         c.end_bearing[j] = tip_area * s.user_bearing;
         if (j > 0) {
             const double dq = pile.perimeter * s.user_friction * dz;

@@ -20,6 +20,7 @@ import datetime as _datetime
 import importlib.util as _importlib_util
 import os as _os
 from dataclasses import dataclass as _dataclass
+from dataclasses import field as _field
 from typing import Dict, Iterable, List, Mapping, Optional, Sequence, Tuple, Union
 
 import numpy as _np
@@ -60,11 +61,18 @@ def method_code(method) -> int:
 
 @_dataclass(frozen=True)
 class MethodCapacity:
-    """The capacity table of one method: one NumPy array per column, one row per printed depth.
+    """The capacity table of one method: one NumPy array per column, one row per printed depth,
+    holding the engine's doubles as it computed them.
 
     depth: penetration (ft | m); skin_friction, end_bearing, total (kips | kN), end bearing being the
-    pile's self weight under tension; unit_skin_friction (ksf | kPa). ``tip`` is the engine's own
-    (penetration, skin friction, end bearing, ultimate capacity) at the pile tip.
+    pile's self weight under tension; unit_skin_friction and unit_end_bearing (ksf | kPa).
+    unit_end_bearing is the method's unit end bearing at the row's tip, before the LRFD factor on
+    unit bearing: what bears on the full section (end_bearing averages it over three diameters about
+    the tip). Where the soil plug controls the tip (``plug_controlled``, the report's asterisk),
+    end_bearing is instead the force on the annulus plus the friction of the plug; under tension
+    unit_end_bearing stays what the base would bear in compression. ``tip`` is (penetration, skin
+    friction, end bearing, ultimate capacity) at the pile tip; ``warnings`` the method's own, in
+    sentences.
     """
 
     name: str
@@ -75,27 +83,33 @@ class MethodCapacity:
     total: _np.ndarray
     unit_skin_friction: _np.ndarray
     tip: tuple
+    unit_end_bearing: _np.ndarray = _field(default_factory=lambda: _np.zeros(0))
+    plug_controlled: _np.ndarray = _field(default_factory=lambda: _np.zeros(0, dtype=bool))
+    warnings: List[str] = _field(default_factory=list)
 
 
 class Results:
-    """What one run gives.
+    """What one run gives, in the project's units, as the engine computed it (not rounded as the
+    report and the plot file print it).
 
     Attributes:
         units: "English" or "SI".
         stop: None, or why the run stopped before its results (soil profile too shallow, too many
             segments); ``stop_reason`` is then "soil extent" or "segment limit".
-        warnings: the console warnings that did not stop the run.
+        warnings: the warnings of the run that did not stop it.
         methods: the capacity tables (:class:`MethodCapacity`) of the selected methods, in the
             report's order; :meth:`capacity` finds one by name or code.
         head_load, head_movement, tip_load, tip_movement: the load-settlement curve at the pile head
             and the Q-w curve at the tip, one value per load level (kips | kN; in | m).
         distribution_depth, distribution_load, distribution_movement: the load distribution, one row
-            per load level, one column per printed depth.
-        tz_curves, extra_tz_curves: the t-z curves, each a dict of depth, load_transfer and movement.
+            per load level, one column per printed depth (ft | m; kips | kN; in | m).
+        tz_curves, extra_tz_curves: the t-z curves along the shaft and at the t-z print depths inside
+            the soil, each a dict of depth (ft | m), load_transfer (ksf | kPa) and movement (in | m).
+        tip_curve: the Q-w curve of the tip, a dict of load (kips | kN) and movement (in | m); None
+            for a stopped run.
         load_transfer_method: the code of the method of the curves above.
-        report: the report text when asked for (``run(..., report=True)``), else None.
-        plot_text: the plot data file's text.
-        console: what the run printed on its console.
+        report, plot_text, console: the texts of the report, the plot data file and the console
+            when the run formatted them (``run(..., report=True)``), else None.
     """
 
     def __init__(self, raw: dict):
@@ -103,14 +117,13 @@ class Results:
         self.stop: Optional[str] = raw["stop"]
         self.stop_reason: Optional[str] = raw["stop_reason"]
         self.warnings: List[str] = list(raw["warnings"])
-        self.console: str = raw["console"]
+        self.console: Optional[str] = raw["console"]
         self.report: Optional[str] = raw["report"]
-        self.plot_text: str = raw["plot_text"]
-        empty = _np.zeros(0)
+        self.plot_text: Optional[str] = raw["plot_text"]
         self.methods: List[MethodCapacity] = [
-            MethodCapacity(m["name"], m["code"], m.get("depth", empty), m.get("skin_friction", empty),
-                           m.get("end_bearing", empty), m.get("total", empty),
-                           m.get("unit_skin_friction", empty), tuple(m["tip"]))
+            MethodCapacity(m["name"], m["code"], m["depth"], m["skin_friction"], m["end_bearing"], m["total"],
+                           m["unit_skin_friction"], tuple(m["tip"]), m["unit_end_bearing"],
+                           m["plug_controlled"], list(m["warnings"]))
             for m in raw["methods"]]
         self.load_transfer_method: int = raw["load_transfer_method"]
         self.head_load = raw["head_load"]
@@ -122,6 +135,7 @@ class Results:
         self.distribution_movement = raw["distribution_movement"]
         self.tz_curves: List[dict] = raw["tz_curves"]
         self.extra_tz_curves: List[dict] = raw["extra_tz_curves"]
+        self.tip_curve: Optional[dict] = raw["tip_curve"]
 
     def capacity(self, method) -> MethodCapacity:
         """The capacity table of a method given by name ("API RP 2A") or code (4)."""
@@ -140,12 +154,12 @@ class Results:
             import pandas
         except ImportError as e:
             raise ImportError("Results.to_pandas() needs pandas (Debian: python3-pandas)") from e
-        frames = [pandas.DataFrame({"method": m.name, "depth": m.depth, "skin_friction": m.skin_friction,
-                                    "end_bearing": m.end_bearing, "total": m.total,
-                                    "unit_skin_friction": m.unit_skin_friction}) for m in self.methods]
+        columns = ["depth", "skin_friction", "end_bearing", "total", "unit_skin_friction", "unit_end_bearing",
+                   "plug_controlled"]
+        frames = [pandas.DataFrame({"method": m.name, **{c: getattr(m, c) for c in columns}})
+                  for m in self.methods]
         if not frames:
-            return pandas.DataFrame(columns=["method", "depth", "skin_friction", "end_bearing", "total",
-                                             "unit_skin_friction"])
+            return pandas.DataFrame(columns=["method"] + columns)
         return pandas.concat(frames, ignore_index=True)
 
     def __repr__(self):
@@ -156,14 +170,15 @@ class Results:
 def run(project: Project, report: bool = False, time: Optional[_datetime.datetime] = None) -> Results:
     """Runs the analysis of ``project`` in this process and returns its :class:`Results`.
 
-    No file is read or written: the project's fields (and CPT points) are the input, and the report
-    and plot texts stay in memory. The interpreter lock is released while the engine computes, so
-    other Python threads go on.
+    No file is read or written: the project's fields (and CPT points) are the input. The results
+    are the engine's doubles, whether or not texts are made. The interpreter lock is released while
+    the engine computes, so other Python threads go on.
 
     Args:
         project: a :class:`Project`.
-        report: also keep the report text (``results.report``); left out, the run lets the report
-            go as it is written, which saves about a quarter of the run's time in large studies.
+        report: also format the texts: ``results.report``, ``results.plot_text`` and
+            ``results.console``. Left out, the engine only computes and formats no text at all, which
+            is what a study of many variations wants.
         time: the local time the report's date block shows; the clock at the start of the run when
             None. With the same time, the report and plot texts are byte for byte those that
             ``torve run`` writes for the same project file.
@@ -180,8 +195,8 @@ def run_many(projects: Iterable[Project], jobs: int = 1, report: bool = False,
     """Runs several projects side by side on ``jobs`` threads; their :class:`Results` in order.
 
     Every run has its own state inside the engine, so the results are those of :func:`run` one
-    after another. The first project whose input is refused raises :class:`InputError` once all
-    have run. ``report`` and ``time`` are as for :func:`run`.
+    after another. The first project whose input is refused raises :class:`InputError` before any
+    runs. ``report`` and ``time`` are as for :func:`run`.
     """
     projects = list(projects)
     if jobs < 1:

@@ -88,6 +88,8 @@ TEST(ResultsCommand, SummaryAndCsv) {
     EXPECT_NE(r.output.find("FHWA"), std::string::npos);
     EXPECT_NE(r.output.find("head movement at the largest load level (90.0 kips): 0.9000 in"),
               std::string::npos);
+    EXPECT_NE(r.output.find("torve run --csv DIR writes the same tables at full precision"),
+              std::string::npos);
 
     const Command csv = run({"results", project, "--csv", dir.file("csv")});
     ASSERT_EQ(csv.exit_code, 0) << csv.output;

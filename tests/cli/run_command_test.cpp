@@ -1,8 +1,12 @@
 // The torve runner as a user calls it: exit codes, outputs beside the project, summaries.
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <numbers>
+#include <sstream>
 
 #include "tests/support/child_process.h"
 #include "tests/support/project_text.h"
@@ -127,6 +131,133 @@ TEST(RunCommand, TheSummaryHeadsTheSelfWeightUnderTension) {
     const Command c = run({"run", copy_example(dir, "sand-over-clay-pipe-english")});
     EXPECT_NE(c.output.find("method            skin friction   end bearing      ultimate"), std::string::npos)
         << c.output;
+}
+
+// The rows of a CSV file of plain fields (no quotes), the header first.
+std::vector<std::vector<std::string>> csv_rows(const std::string& path) {
+    std::vector<std::vector<std::string>> rows;
+    std::istringstream text(torve::test::read_file(path));
+    for (std::string line; std::getline(text, line);) {
+        EXPECT_FALSE(line.empty() || line.back() != '\r') << "CRLF line ends: " << line;
+        line.pop_back();
+        std::vector<std::string>& row = rows.emplace_back();
+        std::istringstream fields(line);
+        for (std::string f; std::getline(fields, f, ',');) row.push_back(f);
+        if (!line.empty() && line.back() == ',') row.emplace_back();
+    }
+    return rows;
+}
+
+double number(const std::string& field) {
+    double v = 0;
+    const auto r = std::from_chars(field.data(), field.data() + field.size(), v);
+    EXPECT_TRUE(r.ec == std::errc() && r.ptr == field.data() + field.size()) << field;
+    return v;
+}
+
+// The sand pile of the hand calculation: a closed 24 in pipe 60 ft into sand (gamma' 60 lb/ft3,
+// phi 30, K 0.8, Nq 20), API RP 2A alone, a row every 5 ft.
+torve::test::ProjectText sand_pile() {
+    torve::test::ProjectText p;
+    p.print_interval = 5;
+    p.add_layer(torve::test::sand_layer(0, 100, 60, 30, 0.8, 20));
+    return p;
+}
+
+TEST(RunCommand, CsvTablesAtFullPrecision) {
+    torve::test::ScratchDir dir;
+    const std::string project = dir.write("pile.tv6d", sand_pile().text());
+    const Command r = run({"run", project, "--csv", dir.file("out/tables")});
+    ASSERT_EQ(r.exit_code, 0) << r.output;
+    const std::string base = dir.file("out/tables/pile.");
+    EXPECT_NE(r.output.find("  csv:       " + base + "capacity.csv\n"), std::string::npos) << r.output;
+    EXPECT_FALSE(std::filesystem::exists(base + "extra-tz-curves.csv"));  // no t-z print depths
+
+    const auto capacity = csv_rows(base + "capacity.csv");
+    ASSERT_EQ(capacity.size(), 1u + 13u);  // 0, 5, ... 60 ft
+    EXPECT_EQ(capacity[0],
+              (std::vector<std::string>{"method", "depth (ft)", "skin_friction (kips)", "end_bearing (kips)",
+                                        "total (kips)", "unit_skin_friction (ksf)", "unit_end_bearing (ksf)",
+                                        "plug_controlled"}));
+    const std::vector<std::string>& tip = capacity.back();
+    ASSERT_EQ(tip.size(), 8u);
+    EXPECT_EQ(tip[0], "API RP 2A");
+    EXPECT_EQ(tip[1], "60");
+    // At 60 ft: q = Nq s'v = 20 x 60 x 0.06 = 72 ksf on pi ft2 (the tip force averages the linear
+    // A q about the tip); the total is the sum of its two columns to the last bit.
+    EXPECT_NEAR(number(tip[3]), std::numbers::pi * 72, 1e-9);
+    EXPECT_NEAR(number(tip[6]), 72.0, 1e-9);
+    EXPECT_EQ(number(tip[4]), number(tip[2]) + number(tip[3]));
+    EXPECT_EQ(tip[7], "0");
+    // The report prints the same total to 0.1 kips in the tip row of the table.
+    std::ostringstream row;
+    row << std::fixed;
+    row.precision(1);
+    row << number(tip[4]);
+    const std::string report = torve::test::read_file(dir.file("pile.tv6o"));
+    EXPECT_NE(report.find("             60.00 "), std::string::npos);
+    EXPECT_NE(report.find(row.str() + "\n"), std::string::npos) << row.str();
+
+    const auto settlement = csv_rows(base + "load-settlement.csv");
+    ASSERT_EQ(settlement.size(), 1u + 9u);
+    EXPECT_EQ(settlement[0], (std::vector<std::string>{"level", "head_load (kips)", "head_movement (in)",
+                                                       "tip_load (kips)", "tip_movement (in)"}));
+    EXPECT_EQ(csv_rows(base + "load-distribution.csv").size(), 1u + 9u * 13u);
+    const auto tz = csv_rows(base + "tz-curves.csv");
+    EXPECT_EQ(tz[0], (std::vector<std::string>{"curve", "depth (ft)", "point", "load_transfer (ksf)",
+                                               "movement (in)"}));
+    EXPECT_EQ(tz.size(), 1u + 3u * 10u);                     // one layer: top, middle and bottom curves
+    EXPECT_EQ(number(tz.back()[1]), (100 * 12 - 0.5) / 12);  // 99.958 ft, unrounded
+    EXPECT_EQ(csv_rows(base + "tip-curve.csv").size(), 1u + 10u);
+}
+
+TEST(RunCommand, CsvHeadersFollowUnitsAndLoading) {
+    torve::test::ScratchDir dir;
+    torve::test::ProjectText p = sand_pile();
+    p.loading = 1;  // tension: the column holds the self weight
+    p.tz_flag = 1;
+    p.tz_depths = {10, 150};  // the second lies below the soil
+    ASSERT_EQ(run({"run", dir.write("up.tv6d", p.text()), "--csv", dir.path().string()}).exit_code, 0);
+    EXPECT_EQ(csv_rows(dir.file("up.capacity.csv"))[0][3], "self_weight (kips)");
+    const auto extra = csv_rows(dir.file("up.extra-tz-curves.csv"));
+    ASSERT_EQ(extra.size(), 1u + 10u + 1u);
+    EXPECT_EQ(extra.back(), (std::vector<std::string>{"2", "150", "", "", ""}));  // no curve there
+
+    const std::string si = copy_example(dir, "open-pipe-offshore-si");
+    ASSERT_EQ(run({"run", si, "--csv", dir.path().string()}).exit_code, 0);
+    const std::string stem = dir.file("open-pipe-offshore-si.");
+    EXPECT_EQ(csv_rows(stem + "capacity.csv")[0][1], "depth (m)");
+    EXPECT_EQ(csv_rows(stem + "capacity.csv")[0][6], "unit_end_bearing (kPa)");
+    EXPECT_EQ(csv_rows(stem + "load-settlement.csv")[0][2], "head_movement (m)");
+}
+
+// Two projects of one name in two folders would write one set of CSV files: refused before any run.
+// A run that fails writes none.
+TEST(RunCommand, CsvFilesOfOneNameAreRefused) {
+    torve::test::ScratchDir dir;
+    std::filesystem::create_directory(dir.file("a"));
+    std::filesystem::create_directory(dir.file("b"));
+    const std::string a = dir.write("a/p.tv6d", sand_pile().text());
+    const std::string b = dir.write("b/p.tv6d", sand_pile().text());
+    const Command r = run({"run", a, b, "--csv", dir.file("csv")});
+    EXPECT_EQ(r.exit_code, 2);
+    EXPECT_NE(r.output.find("have one name"), std::string::npos) << r.output;
+    EXPECT_FALSE(std::filesystem::exists(dir.file("a/p.tv6o")));
+
+    const std::string bad = dir.write("bad.tv6d", "title\nd\nj\n1 1 x\n");
+    EXPECT_EQ(run({"run", bad, "--csv", dir.file("csv")}).exit_code, 1);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("csv/bad.capacity.csv")));
+
+    // A run stopped at its soil check leaves header rows only, over the tables of an earlier run.
+    const std::string pile = dir.write("pile.tv6d", sand_pile().text());
+    ASSERT_EQ(run({"run", pile, "--csv", dir.file("csv")}).exit_code, 0);
+    torve::test::ProjectText shallow = sand_pile();
+    shallow.deepest = 50;  // a 60 ft pile needs 64 ft of soil
+    shallow.soil[1].depth = 50;
+    dir.write("pile.tv6d", shallow.text());
+    EXPECT_EQ(run({"run", pile, "--csv", dir.file("csv")}).exit_code, 1);
+    for (const char* table : {"capacity", "load-settlement", "load-distribution", "tz-curves", "tip-curve"})
+        EXPECT_EQ(csv_rows(dir.file("csv/pile." + std::string(table) + ".csv")).size(), 1u) << table;
 }
 
 // A short relative name in a folder whose absolute path is longer than the system can name

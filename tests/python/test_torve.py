@@ -45,21 +45,100 @@ def test_results_equal_the_runners_to_the_last_digit(example, tmp_path):
     plot = path.with_suffix(".tv6p").read_text()
     report = path.with_suffix(".tv6o").read_text()
 
-    # At the time the runner's report shows, the Python run writes the same bytes; the plot text
-    # holds every capacity row and curve point.
+    # At the time the runner's report shows, the Python run writes the same bytes.
     results = torve.run(torve.Project.read(str(path)), report=True, time=time_of(report))
     assert results.plot_text == plot
     assert results.report == report
-    # The arrays are the plot text's numbers: the total of the first table's last row, read from
-    # the text by hand (block 1 is 4 numbers, then 5 per row).
+    # The arrays agree with the plot text to the digits it prints: block 1 is 4 numbers, then 5 per
+    # row (F7.2, F8.1, F8.1, F9.1, F9.3).
     numbers = plot.split()
     curves, rows = int(numbers[0]), int(numbers[1])
     assert len(results.methods) == curves
-    first = results.methods[0]
-    assert len(first.depth) == rows
-    assert first.total[-1] == float(numbers[4 + 5 * (rows - 1) + 3])
-    assert first.tip[3] == pytest.approx(first.total[-1], abs=0.5)
+    columns = [("depth", 2), ("skin_friction", 1), ("end_bearing", 1), ("total", 1),
+               ("unit_skin_friction", 3)]
+    for i, m in enumerate(results.methods):
+        block = np.array(numbers[4 + 5 * rows * i: 4 + 5 * rows * (i + 1)], dtype=float).reshape(rows, 5)
+        for k, (name, decimals) in enumerate(columns):
+            np.testing.assert_allclose(getattr(m, name), block[:, k], rtol=0,
+                                       atol=0.5 * 10.0 ** -decimals + 1e-9, err_msg=f"{m.name} {name}")
+        assert m.tip == (m.depth[-1], m.skin_friction[-1], m.end_bearing[-1], m.total[-1])
+    # The load-settlement block: the only lines of four E17.4/E16.4 numbers (65 characters), to
+    # four significant digits.
     assert len(results.head_load) == 9 and results.distribution_load.shape == (9, rows)
+    block = np.array([line.split() for line in plot.splitlines() if len(line) == 65], dtype=float)
+    for k, name in enumerate(["head_load", "head_movement", "tip_load", "tip_movement"]):
+        np.testing.assert_allclose(getattr(results, name), block[:, k], rtol=5e-4, err_msg=name)
+
+
+def csv_table(path):
+    """The header and the rows of a CSV file of `torve run --csv`, numbers read back with float()."""
+    import csv
+    with open(path, newline="") as f:
+        rows = list(csv.reader(f))
+    return rows[0], rows[1:]
+
+
+@pytest.mark.parametrize("example", EXAMPLES, ids=lambda p: p.stem)
+def test_arrays_are_the_engines_doubles(example, tmp_path):
+    """float() of the runner's CSV (shortest round-trip digits) gives back the engine's doubles, so
+    the arrays must equal them bit for bit, with and without the texts."""
+    path = copy_example(example, tmp_path)
+    subprocess.run([RUNNER, "run", str(path), "--csv", str(tmp_path)], check=True, capture_output=True)
+    stem = tmp_path / path.stem
+    project = torve.Project.read(str(path))
+    quiet, texts = torve.run(project), torve.run(project, report=True)
+    for results in (quiet, texts):
+        header, rows = csv_table(f"{stem}.capacity.csv")
+        for m in results.methods:
+            mine = [r for r in rows if r[0] == m.name]
+            for k, name in enumerate(["depth", "skin_friction", "end_bearing", "total", "unit_skin_friction",
+                                      "unit_end_bearing"], start=1):
+                assert np.array_equal(getattr(m, name), [float(r[k]) for r in mine]), (m.name, name)
+            assert np.array_equal(m.plug_controlled, [r[7] == "1" for r in mine])
+        _, levels = csv_table(f"{stem}.load-settlement.csv")
+        for k, name in enumerate(["head_load", "head_movement", "tip_load", "tip_movement"], start=1):
+            assert np.array_equal(getattr(results, name), [float(r[k]) for r in levels]), name
+        _, distribution = csv_table(f"{stem}.load-distribution.csv")
+        for k, name in enumerate(["distribution_depth", "distribution_load", "distribution_movement"], start=1):
+            assert np.array_equal(getattr(results, name).ravel(), [float(r[k]) for r in distribution]), name
+        _, tz = csv_table(f"{stem}.tz-curves.csv")
+        assert len(tz) == 10 * len(results.tz_curves)
+        for i, curve in enumerate(results.tz_curves):
+            points = tz[10 * i: 10 * (i + 1)]
+            assert curve["depth"] == float(points[0][1])
+            assert np.array_equal(curve["load_transfer"], [float(r[3]) for r in points])
+            assert np.array_equal(curve["movement"], [float(r[4]) for r in points])
+        extra = pathlib.Path(f"{stem}.extra-tz-curves.csv")
+        inside = [r for r in csv_table(extra)[1] if r[3]] if extra.exists() else []
+        assert len(inside) == 10 * len(results.extra_tz_curves)
+        for i, curve in enumerate(results.extra_tz_curves):
+            assert np.array_equal(curve["load_transfer"], [float(r[3]) for r in inside[10 * i: 10 * (i + 1)]])
+        _, tip = csv_table(f"{stem}.tip-curve.csv")
+        assert np.array_equal(results.tip_curve["load"], [float(r[1]) for r in tip])
+        assert np.array_equal(results.tip_curve["movement"], [float(r[2]) for r in tip])
+    assert quiet.report is None and quiet.plot_text is None and quiet.console is None
+    assert texts.report and texts.plot_text and texts.console
+
+
+def test_tz_curve_depths_are_not_rounded():
+    """Two layers meeting at 120 ft: the bottom curve of the upper one lies 0.5 in above, at
+    (120 x 12 - 0.5) / 12 = 119.958 ft, the top curve of the lower one at 120 ft. The plot file prints
+    both as 0.1200E+03; the results keep them apart."""
+    project = torve.Project.new("English")  # a 60 ft pile in sand to 100 ft
+    top, bottom = project.soil_points
+    bottom.depth = 120.0
+    lower_top, lower_bottom = torve.SoilPoint(), torve.SoilPoint()
+    for point, depth in ((lower_top, 120.0), (lower_bottom, 150.0)):
+        for name in ("soil_type", "earth_pressure", "unit_weight", "friction_angle", "bearing_factor",
+                     "lrfd_friction", "lrfd_bearing"):
+            setattr(point, name, getattr(top, name))
+        point.depth = depth
+    project.update(soil_points=[top, bottom, lower_top, lower_bottom], deepest_soil_depth=150.0)
+    results = torve.run(project, report=True)
+    depths = [c["depth"] for c in results.tz_curves]
+    assert depths[2] == (120 * 12 - 0.5) / 12
+    assert depths[3] == 120.0
+    assert results.plot_text.count("         10      0.1200E+03\n") == 2
 
 
 def variations(count):

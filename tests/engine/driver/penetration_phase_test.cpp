@@ -47,9 +47,9 @@ TEST(PenetrationPhase, PlotHeaderAndRowsMatchTheReportTable) {
     EXPECT_NE(r.plot.find("\n    56.00"), std::string::npos);
     EXPECT_NE(r.plot.find("\n    60.00"), std::string::npos);
     EXPECT_NE(r.report.find("\n             56.00"), std::string::npos);
-    ASSERT_EQ(r.run.tip_capacities.size(), 1u);
-    EXPECT_EQ(r.run.tip_capacities[0].method, Method::Api);
-    EXPECT_DOUBLE_EQ(r.run.tip_capacities[0].penetration, 60);
+    ASSERT_EQ(r.run.methods.size(), 1u);
+    EXPECT_EQ(r.run.methods[0].method, Method::Api);
+    EXPECT_DOUBLE_EQ(r.run.methods[0].depth.back(), 60);
 }
 
 TEST(PenetrationPhase, TableLayout) {

@@ -26,13 +26,13 @@ TEST(ReportLoadSettlement, NoteAndBanners) {
 }
 
 TEST(ReportLoadSettlement, TzTableInReportUnits) {
-    TzCurve c;
-    c.ground_depth = 12.5;
+    TransferCurve c;
+    c.depth = 12.5;
     c.movement = {0, 0.01, 0.02, 0.04, 0.06, 0.08, 0.09, 0.1, 0.5, 2.0};
-    c.transfer = {0, 1, 2, 4, 6, 8, 9, 10, 10, 10};  // lb/in2: 10 psi = 1.44 ksf
+    c.load_transfer = {0, 0.144, 0.288, 0.576, 0.864, 1.152, 1.296, 1.44, 1.44, 1.44};  // ksf
     std::ostringstream o;
     TextOut out(o);
-    write_tz_table(out, {{1, &c}, {2, nullptr}}, OutputUnits{units_of(UnitSystem::English), 0}, kEnglish);
+    write_tz_table(out, {{1, &c}, {2, nullptr}}, units_of(UnitSystem::English), kEnglish);
     std::istringstream lines(o.str());
     std::vector<std::string> l;
     for (std::string s; std::getline(lines, s);) l.push_back(s);
@@ -46,33 +46,32 @@ TEST(ReportLoadSettlement, TzTableInReportUnits) {
     EXPECT_EQ(l[14], "               CURVE NOT PRINTED SINCE DEPTH OUTSIDE SOIL RANGE");
 }
 
-LoadSettlement one_level() {
-    LoadSettlement ls;
-    LoadLevel l;
-    l.tip_movement = 0.012;  // m
-    l.tip_load = 150;        // kN
+// One load level of an S.I. pile with a stickup of 5 m, in the results' units (kN, m below the
+// ground surface, kPa, movements in m); the report prints the movements in mm.
+std::vector<LoadLevelResult> one_level() {
+    LoadLevelResult l;
+    l.tip_movement = 0.012;
+    l.tip_load = 150;
     l.head_load = 250;
     l.head_movement = 0.0155;
-    l.boundaries = {{20, 150, 0.012}, {10, 250, 0.0155}};
-    SegmentStep s;
-    s.mid_depth = 15;
+    l.boundaries = {{15, 150, 0.012}, {5, 250, 0.0155}};
+    SegmentSolution s;
+    s.depth = 10;
     s.load_transfer = 12.5;
     s.load_increment = 100;
     s.average_load = 200;
     s.compression = 0.0035;
     s.average_movement = 0.0137;
-    l.steps = {s};
-    ls.levels = {l};
-    return ls;
+    l.segments = {s};
+    return {l};
 }
 
 TEST(ReportLoadSettlement, LoadDistributionRowsStandUnderTheirHeadings) {
     std::ostringstream o;
     TextOut out(o);
-    LoadSettlement two_levels = one_level();
-    two_levels.levels.push_back(two_levels.levels.front());
-    write_load_distribution(out, two_levels, OutputUnits{units_of(UnitSystem::SI), 5.0},
-                            kSi);  // 5 m stickup
+    std::vector<LoadLevelResult> two_levels = one_level();
+    two_levels.push_back(two_levels.front());
+    write_load_distribution(out, two_levels, units_of(UnitSystem::SI), kSi);
     // The rows follow the unit line, and each load level the one before, without a blank line.
     const std::string level =
         "     15.00                    0.150E+03                     0.120E+02\n"
@@ -88,9 +87,9 @@ TEST(ReportLoadSettlement, LoadDistributionRowsStandUnderTheirHeadings) {
 TEST(ReportLoadSettlement, TipAndSettlementCurves) {
     std::ostringstream o;
     TextOut out(o);
-    const LoadSettlement ls = one_level();
-    write_assumed_tip_movements(out, ls, OutputUnits{units_of(UnitSystem::SI), 0}, kSi);
-    write_load_settlement_curve(out, ls, OutputUnits{units_of(UnitSystem::SI), 0}, kSi);
+    const std::vector<LoadLevelResult> levels = one_level();
+    write_assumed_tip_movements(out, levels, units_of(UnitSystem::SI), kSi);
+    write_load_settlement_curve(out, levels, units_of(UnitSystem::SI), kSi);
     EXPECT_EQ(o.str(),
               "\n\n\n        ASSUMED TIP MOVEMENT        TIP   LOAD\n"
               "                 MM.                    KN.\n"

@@ -1,11 +1,13 @@
-// The run over texts in memory against the run over files: the same report, plot text, console and
-// result for every bundled project, and the cases that only the memory run meets.
+// The run over texts in memory, the run over input already read and the computation alone against
+// the run over files: the same report, plot text, console and results for every bundled project,
+// and the cases that only the memory runs meet.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <sstream>
 
+#include "engine/driver/input_reader.h"
 #include "engine/driver/run_analysis.h"
 #include "tests/support/scratch_dir.h"
 
@@ -27,6 +29,76 @@ struct Outcome {
     RunResult result;
     std::string console, report, plot;
 };
+
+void expect_same_curve(const TransferCurve& a, const TransferCurve& b) {
+    EXPECT_EQ(a.depth, b.depth);
+    EXPECT_EQ(a.load_transfer, b.load_transfer);
+    EXPECT_EQ(a.movement, b.movement);
+}
+
+void expect_same_states(const std::vector<PileState>& a, const std::vector<PileState>& b) {
+    ASSERT_EQ(a.size(), b.size());
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        EXPECT_EQ(a[i].depth, b[i].depth);
+        EXPECT_EQ(a[i].load, b[i].load);
+        EXPECT_EQ(a[i].movement, b[i].movement);
+    }
+}
+
+// Every value of two results, bit for bit.
+void expect_same_results(const RunResult& a, const RunResult& b) {
+    EXPECT_EQ(a.status, b.status);
+    EXPECT_EQ(a.stop, b.stop);
+    EXPECT_EQ(a.message, b.message);
+    EXPECT_EQ(a.warnings, b.warnings);
+    EXPECT_EQ(a.english, b.english);
+    EXPECT_EQ(a.tension, b.tension);
+    EXPECT_EQ(a.load_transfer_method, b.load_transfer_method);
+    EXPECT_EQ(a.printed_rows, b.printed_rows);
+    ASSERT_EQ(a.methods.size(), b.methods.size());
+    for (std::size_t i = 0; i < a.methods.size(); ++i) {
+        const CapacityTable &x = a.methods[i], &y = b.methods[i];
+        EXPECT_EQ(x.method, y.method);
+        EXPECT_EQ(x.depth, y.depth);
+        EXPECT_EQ(x.skin_friction, y.skin_friction);
+        EXPECT_EQ(x.end_bearing, y.end_bearing);
+        EXPECT_EQ(x.total, y.total);
+        EXPECT_EQ(x.unit_skin_friction, y.unit_skin_friction);
+        EXPECT_EQ(x.unit_end_bearing, y.unit_end_bearing);
+        EXPECT_EQ(x.plug_controlled, y.plug_controlled);
+        EXPECT_EQ(x.warnings, y.warnings);
+        EXPECT_EQ(x.first_depth_without_cone, y.first_depth_without_cone);
+    }
+    EXPECT_EQ(a.load_transfer_ran, b.load_transfer_ran);
+    ASSERT_EQ(a.tz_curves.size(), b.tz_curves.size());
+    for (std::size_t i = 0; i < a.tz_curves.size(); ++i) expect_same_curve(a.tz_curves[i], b.tz_curves[i]);
+    EXPECT_EQ(a.tip_curve.load, b.tip_curve.load);
+    EXPECT_EQ(a.tip_curve.movement, b.tip_curve.movement);
+    ASSERT_EQ(a.load_levels.size(), b.load_levels.size());
+    for (std::size_t i = 0; i < a.load_levels.size(); ++i) {
+        const LoadLevelResult &x = a.load_levels[i], &y = b.load_levels[i];
+        EXPECT_EQ(x.head_load, y.head_load);
+        EXPECT_EQ(x.head_movement, y.head_movement);
+        EXPECT_EQ(x.tip_load, y.tip_load);
+        EXPECT_EQ(x.tip_movement, y.tip_movement);
+        expect_same_states(x.distribution, y.distribution);
+        expect_same_states(x.boundaries, y.boundaries);
+        ASSERT_EQ(x.segments.size(), y.segments.size());
+        for (std::size_t k = 0; k < x.segments.size(); ++k) {
+            EXPECT_EQ(x.segments[k].load_transfer, y.segments[k].load_transfer);
+            EXPECT_EQ(x.segments[k].average_movement, y.segments[k].average_movement);
+            EXPECT_EQ(x.segments[k].iterations, y.segments[k].iterations);
+        }
+    }
+    ASSERT_EQ(a.extra_tz_curves.size(), b.extra_tz_curves.size());
+    for (std::size_t i = 0; i < a.extra_tz_curves.size(); ++i) {
+        EXPECT_EQ(a.extra_tz_curves[i].depth, b.extra_tz_curves[i].depth);
+        ASSERT_EQ(a.extra_tz_curves[i].curve.has_value(), b.extra_tz_curves[i].curve.has_value());
+        if (a.extra_tz_curves[i].curve)
+            expect_same_curve(*a.extra_tz_curves[i].curve, *b.extra_tz_curves[i].curve);
+    }
+    EXPECT_EQ(a.solver_max_iterations, b.solver_max_iterations);
+}
 
 // Every example and every reference case (completed runs, a soil-extent stop and input errors).
 std::vector<std::string> bundled_projects() {
@@ -67,17 +139,25 @@ TEST(RunInMemory, WritesWhatTheFileRunWrites) {
         std::ostringstream report, plot, memory_console;
         const RunResult r = run_analysis(files, texts, {&report, &plot}, memory_console, options);
 
-        EXPECT_EQ(r.status, from_files.result.status);
-        EXPECT_EQ(r.stop, from_files.result.stop);
-        EXPECT_EQ(r.message, from_files.result.message);
-        EXPECT_EQ(r.warnings, from_files.result.warnings);
-        ASSERT_EQ(r.tip_capacities.size(), from_files.result.tip_capacities.size());
-        for (std::size_t i = 0; i < r.tip_capacities.size(); ++i) {
-            EXPECT_EQ(r.tip_capacities[i].ultimate, from_files.result.tip_capacities[i].ultimate);
-        }
+        expect_same_results(r, from_files.result);
         EXPECT_EQ(memory_console.str(), from_files.console);
         EXPECT_EQ(report.str(), from_files.report);
         EXPECT_EQ(plot.str(), from_files.plot);
+        if (from_files.result.status == RunStatus::InputError) continue;
+
+        // Read first, then run with texts and without.
+        const InputData in = parse_input_data(input_text, input);
+        const CptProfile profile = cpt_text ? parse_cpt_data(*cpt_text, cpt) : CptProfile{};
+        std::ostringstream read_report, read_plot, read_console;
+        const RunResult read =
+            run_analysis(files, in, profile, {&read_report, &read_plot}, read_console, options);
+        expect_same_results(read, from_files.result);
+        EXPECT_EQ(read_console.str(), from_files.console);
+        EXPECT_EQ(read_report.str(), from_files.report);
+        EXPECT_EQ(read_plot.str(), from_files.plot);
+        const RunResult computed = compute_analysis(in, profile);
+        EXPECT_FALSE(computed.report_started);  // no report exists, not even a begun one
+        expect_same_results(computed, from_files.result);
     }
 }
 
@@ -90,7 +170,7 @@ TEST(RunInMemory, TouchesNoFileAndMayKeepNoReport) {
     std::ostringstream plot, console;
     const RunResult r = run_analysis(names, RunTexts{input, cpt}, {nullptr, &plot}, console);
     EXPECT_EQ(r.status, RunStatus::Completed) << r.message;
-    EXPECT_FALSE(r.tip_capacities.empty());
+    EXPECT_FALSE(r.methods.empty());
     EXPECT_FALSE(plot.str().empty());
     for (const std::string& path : {names.input, names.report, names.plot, names.cpt}) {
         EXPECT_FALSE(std::filesystem::exists(path)) << path;

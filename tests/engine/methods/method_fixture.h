@@ -6,6 +6,8 @@
 
 #include "engine/driver/input_reader.h"
 #include "engine/driver/penetration_phase.h"
+#include "engine/driver/plot_blocks.h"
+#include "engine/driver/report_sections.h"
 #include "engine/driver/soil_spacing.h"
 #include "tests/support/project_text.h"
 
@@ -22,10 +24,15 @@ struct PhaseRun {
         : in(parse_input_data(p.text(), "p.tv6d")) {
         const long long n = segment_count(in.deepest_soil_depth, in.increment);
         align_soil_points(in.soil, in.increment);
+        run.english = in.units == UnitSystem::English;
+        run.tension = in.tension();
+        run.load_transfer_method = in.load_transfer_method;
+        results = run_penetration_phase(in, units_of(in.units), cpt, static_cast<int>(n), run);
         std::ostringstream report_stream, plot_stream;
         TextOut out(report_stream);
         PlotWriter writer(plot_stream);
-        results = run_penetration_phase(in, units_of(in.units), cpt, static_cast<int>(n), out, writer, run);
+        write_capacity_tables(out, run);
+        write_capacity_blocks(writer, run);
         report = report_stream.str();
         plot = plot_stream.str();
     }

@@ -83,14 +83,14 @@ TEST(OffshoreCapacity, TablesAndCurvesOnlyForSelectedMethodsWithOffshoreData) {
     EXPECT_NE(r.report.find("*  UNIV. OF WESTERN AUSTRALIA (UWA) METHOD  *"), std::string::npos);
     EXPECT_EQ(r.report.find("IMPERIAL COLLEGE"), std::string::npos);
     EXPECT_EQ(r.report.find("FUGRO 2004"), std::string::npos);
-    ASSERT_EQ(r.run.tip_capacities.size(), 3u);
-    EXPECT_EQ(r.run.tip_capacities[1].method, Method::Ngi);
-    EXPECT_EQ(r.run.tip_capacities[2].method, Method::Uwa);
+    ASSERT_EQ(r.run.methods.size(), 3u);
+    EXPECT_EQ(r.run.methods[1].method, Method::Ngi);
+    EXPECT_EQ(r.run.methods[2].method, Method::Uwa);
 
     p.offshore = 0;
     const PhaseRun without(p);
     EXPECT_EQ(without.plot.substr(0, 25), "     1    21     2     4\n");
-    EXPECT_EQ(without.run.tip_capacities.size(), 1u);
+    EXPECT_EQ(without.run.methods.size(), 1u);
 }
 
 TEST(OffshoreCapacity, OpenPipePluggedUnpluggedAndComputed) {

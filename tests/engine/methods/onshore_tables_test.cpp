@@ -39,12 +39,12 @@ TEST(OnshoreTables, FiveMethodsInPassOrder) {
     EXPECT_LT(fhwa, usace);
     EXPECT_LT(usace, lambda);
     EXPECT_LT(lambda, api);
-    ASSERT_EQ(r.run.tip_capacities.size(), 5u);
+    ASSERT_EQ(r.run.methods.size(), 5u);
     const Method order[] = {Method::UserSpecified, Method::Fhwa, Method::Usace, Method::RevisedLambda,
                             Method::Api};
     for (std::size_t i = 0; i < 5; ++i) {
-        EXPECT_EQ(r.run.tip_capacities[i].method, order[i]);
-        EXPECT_GT(r.run.tip_capacities[i].ultimate, 0.0);
+        EXPECT_EQ(r.run.methods[i].method, order[i]);
+        EXPECT_GT(r.run.methods[i].total.back(), 0.0);
     }
     // 1 header line and 7 rows per curve
     EXPECT_EQ(std::count(r.plot.begin(), r.plot.end(), '\n'), 1 + 5 * 7);
@@ -71,7 +71,7 @@ TEST(OnshoreTables, UnselectedMethodStillServesAsLoadTransferMethod) {
         ASSERT_TRUE(r.results.load_transfer.has_value());
         EXPECT_EQ(r.curve().method, code);
         EXPECT_GT(r.curve().ultimate.back(), 0.0);
-        EXPECT_EQ(r.run.tip_capacities.size(), 1u);
+        EXPECT_EQ(r.run.methods.size(), 1u);
     }
 }
 

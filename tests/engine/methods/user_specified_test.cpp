@@ -109,8 +109,8 @@ TEST(UserSpecifiedCapacity, SelectedWithoutValuesWritesAZeroTable) {
     EXPECT_NE(r.report.find("* GENERAL METHOD *"), std::string::npos);
     EXPECT_NE(r.report.find("             40.00           0.0           0.0          0.0\n"),
               std::string::npos);
-    ASSERT_EQ(r.run.tip_capacities.size(), 1u);
-    EXPECT_EQ(r.run.tip_capacities[0].ultimate, 0.0);
+    ASSERT_EQ(r.run.methods.size(), 1u);
+    EXPECT_EQ(r.run.methods[0].total.back(), 0.0);
 }
 
 }  // namespace

@@ -1,0 +1,88 @@
+// The checks and the phases of a run, from input already read to its results.
+#include "engine/driver/compute_analysis.h"
+
+#include <exception>
+
+#include "engine/driver/clay_data_warnings.h"
+#include "engine/driver/cone_data_extent.h"
+#include "engine/driver/fixed_format.h"
+#include "engine/driver/input_error.h"
+#include "engine/driver/load_settlement_phase.h"
+#include "engine/driver/penetration_phase.h"
+#include "engine/driver/run_analysis.h"
+#include "engine/driver/soil_spacing.h"
+
+namespace torve {
+
+double required_soil_depth(const InputData& in, const Units& units) {
+    return in.pile_length + 2.0 * in.outside_diameter / units.diameter_per_length;
+}
+
+bool soil_points_short(const InputData& in, const Units& units) {
+    return in.soil.back().depth < required_soil_depth(in, units);
+}
+
+std::vector<DataWarning> data_warnings(const InputData& in, const CptProfile& cpt, const Units& units) {
+    std::vector<DataWarning> warnings = clay_data_warnings(in);
+    if (auto w = cone_data_extent_warning(in, cpt, units)) warnings.push_back(std::move(*w));
+    return warnings;
+}
+
+void compute_results(const InputData& in, const CptProfile& cpt, RunResult& result) {
+    // What the input reader refuses and the computation could not survive.
+    if (in.soil.size() < 2 || !(in.increment > 0))
+        throw InputError(
+            "The input cannot be computed: it needs two soil points and a positive "
+            "computation increment.");
+    const Units& units = units_of(in.units);
+    result.english = units.english();
+    result.tension = in.tension();
+    result.load_transfer_method = in.load_transfer_method;
+    const double required = required_soil_depth(in, units);
+    // The soil must reach two pile diameters below the tip. A deepest soil point above that only
+    // warns (the soil below it is extrapolated); a deepest soil depth above it stops the run.
+    if (soil_points_short(in, units)) {
+        result.warnings.push_back("The deepest soil point (" + decimals(in.soil.back().depth, 2) +
+                                  ") is shallower than the pile length plus two diameters (" +
+                                  decimals(required, 2) + "); the soil below it is extrapolated.");
+    }
+    if (in.deepest_soil_depth < required) {
+        result.stop = RunStop::SoilExtent;
+        result.message =
+            "The deepest soil depth (record 9) is less than the pile length plus two pile diameters (" +
+            decimals(required, 2) + ").";
+        return;
+    }
+    for (DataWarning& w : data_warnings(in, cpt, units)) result.warnings.push_back(std::move(w.sentence));
+    const long long segments = segment_count(in.deepest_soil_depth, in.increment);
+    if (segments > kMaxSegments) {
+        result.stop = RunStop::SegmentLimit;
+        result.message = "The soil profile needs " + std::to_string(segments) + " segments; at most " +
+                         std::to_string(kMaxSegments) + " are allowed. Use a longer computation increment.";
+        return;
+    }
+    InputData aligned = in;
+    align_soil_points(aligned.soil, aligned.increment);
+    const PenetrationResults penetration =
+        run_penetration_phase(aligned, units, cpt, static_cast<int>(segments), result);
+    run_load_settlement_phase(aligned, units, penetration, result);
+}
+
+RunResult compute_analysis(const InputData& in, const CptProfile& cpt) {
+    RunResult result;
+    try {
+        compute_results(in, cpt, result);
+    } catch (const InputError& e) {
+        result.status = RunStatus::InputError;
+        result.message = e.what();
+    } catch (const std::exception& e) {
+        result.status = RunStatus::InternalError;
+        result.message = std::string("Internal error of the engine: ") + e.what();
+    } catch (...) {
+        result.status = RunStatus::InternalError;
+        result.message = "Internal error of the engine.";
+    }
+    return result;
+}
+
+}  // namespace torve
