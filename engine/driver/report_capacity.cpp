@@ -1,39 +1,8 @@
 // Capacity tables of the report: framed title, headings and the printed penetration rows.
-#include <array>
-
 #include "engine/driver/report_sections.h"
 #include "engine/methods/tip_resistance.h"
 
 namespace torve {
-namespace {
-
-// Layout of a method's framed title: its indentation and the width of the asterisk lines.
-struct TitleFrame {
-    int indent;
-    int width;
-};
-
-// In method-code order.
-constexpr std::array<TitleFrame, kMethodCount> kTitleFrames = {{
-    {28, 22},  // FHWA
-    {28, 22},  // USACE
-    {28, 22},  // Revised Lambda
-    {28, 22},  // API RP 2A
-    {29, 18},  // user-specified
-    {10, 52},  // NGI
-    {20, 35},  // ICP/MTD
-    {20, 35},  // Fugro
-    {13, 45},  // UWA
-    {13, 45},  // Unified
-}};
-
-// API RP 2A and the cone-based methods head their tension tables "SELF WEIGHT"; the onshore
-// methods keep "END BEARING".
-bool self_weight_headings(Method m) {
-    return m == Method::Api || is_cone_based(m);
-}
-
-}  // namespace
 
 std::vector<int> printed_rows(int rows, int print_interval) {
     std::vector<int> out;
@@ -57,14 +26,14 @@ void write_method_warnings(TextOut& out, const std::vector<MethodWarning>& warni
 
 void write_capacity_table(TextOut& out, Method method, const CapacityCurve& curve,
                           const std::vector<int>& rows, double increment, const UnitLabels& u, bool tension) {
-    const TitleFrame title = kTitleFrames[index_of(method)];
-    const std::string frame(static_cast<std::size_t>(title.width), '*');
+    const MethodInfo& info = method_info(method);
+    const std::string frame(info.report_title.size(), '*');
     out.blank(3);
-    out.line(Line().x(title.indent).text(frame));
-    out.line(Line().x(title.indent).text(method_info(method).report_title));
-    out.line(Line().x(title.indent).text(frame));
+    out.line(Line().x(info.title_indent).text(frame));
+    out.line(Line().x(info.title_indent).text(info.report_title));
+    out.line(Line().x(info.title_indent).text(frame));
     out.blank();
-    if (tension && self_weight_headings(method)) {
+    if (tension && info.self_weight_heading) {
         out.line(Line().x(10).text("   PILE       TOTAL SKIN       SELF      ULTIMATE"));
         out.line(Line().x(10).text("PENETRATION   FRICTION        WEIGHT     CAPACITY"));
     } else {
@@ -72,11 +41,9 @@ void write_capacity_table(TextOut& out, Method method, const CapacityCurve& curv
         out.line(Line().x(10).text("PENETRATION   FRICTION       BEARING     CAPACITY"));
     }
     out.line(Line().x(14).text(u.length).x(10).text(u.force).x(11).text(u.force).x(10).text(u.force));
-    // The user-specified table has no tip chain, so no row of it is marked.
-    const bool plug_marker = method != Method::UserSpecified;
     for (int j : rows) {
         const auto i = static_cast<std::size_t>(j);
-        const bool plug = plug_marker && curve.tip_control[i] == kSoilPlug;
+        const bool plug = info.plug_marker && curve.tip_control[i] == kSoilPlug;
         out.line(Line()
                      .x(11)
                      .f(j * increment, 7, 2)
