@@ -85,7 +85,7 @@ void MethodsDialogsTest::clearSelectionsKeepsTheLoadTransferMethod() {
     const ProjectData& p = host.project().data();
     QCOMPARE(p.loadTransferMethod, Method::IcpMtd);
     QCOMPARE(p.selectedMethods,
-             (std::array<bool, 10>{false, false, false, false, false, false, true, false, false, false}));
+             (std::array<bool, kMethodCount>{false, false, false, false, false, false, true}));
 }
 
 void MethodsDialogsTest::enablingRules_data() {
