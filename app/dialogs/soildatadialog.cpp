@@ -186,7 +186,7 @@ bool SoilDataDialog::isEnabled(int column) const {
                 return blowCountOption_->isChecked();
             case Tables::EarthPressure:
             case Tables::BearingFactor:
-                // The data group of the method that reads Nq, Ko with it.
+                // Ko and Nq stand and fall together, as the data of the method that reads Nq.
                 return anySelected([](const MethodInfo& m) { return m.sand.nq; });
         }
         return true;
@@ -197,7 +197,7 @@ bool SoilDataDialog::isEnabled(int column) const {
             return d.pileType == PileType::SteelPipe;
         case Tables::PlasticityIndex:
         case Tables::YieldStressRatio:
-            // The data group of the clay rule that takes its friction from YSR, PI with it.
+            // PI and YSR stand and fall together, as the data of the clay rule that reads YSR.
             return anySelected([](const MethodInfo& m) { return m.clay.ysr; });
     }
     return true;
