@@ -44,9 +44,10 @@ QWidget* ComputationMethodsDialog::createLoadSettlementPage() {
     auto* methodsLayout = new QVBoxLayout(methods);
     methodsLayout->addWidget(new QLabel(texts::kCurveShapeNote));
     transferMethods_ = new QButtonGroup(this);
-    for (int code = 1; code <= kMethodCount; ++code) {
-        QRadioButton* b = captionedRadio(texts::kTransferMethods[static_cast<std::size_t>(code - 1)]);
-        transferMethods_->addButton(b, code);
+    for (const MethodInfo& m : kMethods) {
+        QRadioButton* b = captionedRadio(QString::fromLatin1(m.transfer_caption) + u' ' +
+                                         QString::fromLatin1(m.curve_note_mark));
+        transferMethods_->addButton(b, code_of(m.method));
         methodsLayout->addWidget(b);
     }
     connect(transferMethods_, &QButtonGroup::idClicked, this,
@@ -74,9 +75,10 @@ QWidget* ComputationMethodsDialog::createPileCapacityPage() {
     auto* methods = new QGroupBox(texts::kCapacityMethodsGroup);
     capacityGrid_ = new QGridLayout(methods);
     capacityGrid_->addWidget(new QLabel(texts::kSelectMethods), 0, 0);
-    for (std::size_t i = 0; i < capacityMethods_.size(); ++i) {
-        capacityMethods_[i] = captionedCheckBox(texts::kCapacityMethods[i]);
-        connect(capacityMethods_[i], &QCheckBox::clicked, this, &ComputationMethodsDialog::userChanged);
+    for (const MethodInfo& m : kMethods) {
+        QCheckBox* box = captionedCheckBox(QString::fromLatin1(m.capacity_caption));
+        capacityMethods_[index_of(m.method)] = box;
+        connect(box, &QCheckBox::clicked, this, &ComputationMethodsDialog::userChanged);
     }
     // The options of a method stand right under its box.
     auto* clayPanel = new QWidget;
@@ -89,20 +91,22 @@ QWidget* ComputationMethodsDialog::createPileCapacityPage() {
     for (QRadioButton* b : {drainedClay_, undrainedClay_})
         connect(b, &QRadioButton::clicked, this, &ComputationMethodsDialog::userChanged);
 
+    QGroupBox* criticalDepthPanel = createCriticalDepthPanel();
     int row = 1;
-    auto addMethod = [&](Method m) {
+    for (Method m : kDialogOrder) {
         capacityRows_[index_of(m)] = row;
         capacityGrid_->addWidget(capacityBox(m), row++, 0);
-    };
-    addMethod(Method::Fhwa);
-    addMethod(Method::Usace);
-    capacityGrid_->addWidget(createCriticalDepthPanel(), row++, 0);
-    for (Method m : {Method::RevisedLambda, Method::Api, Method::UserSpecified, Method::Ngi, Method::IcpMtd})
-        addMethod(m);
-    capacityGrid_->addWidget(clayPanel, row++, 0);
-    addMethod(Method::Fugro);
-    addMethod(Method::Uwa);
-    addMethod(Method::Unified);
+        switch (method_info(m).option) {
+            case MethodOption::None:
+                break;
+            case MethodOption::CriticalDepthForSand:
+                capacityGrid_->addWidget(criticalDepthPanel, row++, 0);
+                break;
+            case MethodOption::ClayDrainage:
+                capacityGrid_->addWidget(clayPanel, row++, 0);
+                break;
+        }
+    }
     loadSettlementMark_ = new QLabel(texts::kLoadSettlementMark);
     setAccessibleFromCaption(loadSettlementMark_, texts::kLoadSettlementMark);
     capacityGrid_->addWidget(loadSettlementMark_, capacityRows_[index_of(Method::Api)], 1);
@@ -202,14 +206,15 @@ void ComputationMethodsDialog::updateEnabling() {
     if (is_valid_method_code(code))
         capacityGrid_->addWidget(loadSettlementMark_, capacityRows_[static_cast<std::size_t>(code - 1)], 1);
 
-    criticalDepthPanel_->setEnabled(capacityBox(Method::Usace)->isChecked());
+    criticalDepthPanel_->setEnabled(
+        capacityBox(option_owner(MethodOption::CriticalDepthForSand))->isChecked());
     const bool userDepth =
         criticalDepthOptions_->checkedId() == static_cast<int>(CriticalDepthOption::UserSpecified);
     criticalDepth_->setEnabled(userDepth);
     criticalDepthUnits_->setEnabled(userDepth);
 
-    QCheckBox* icp = capacityBox(Method::IcpMtd);
-    const bool clay = icp->isChecked() && icp->isEnabled();
+    QCheckBox* drainageOwner = capacityBox(option_owner(MethodOption::ClayDrainage));
+    const bool clay = drainageOwner->isChecked() && drainageOwner->isEnabled();
     drainedClay_->setEnabled(clay);
     undrainedClay_->setEnabled(clay);
 

@@ -165,15 +165,18 @@ bool SoilDataDialog::isShown(int column) const {
 
 bool SoilDataDialog::isEnabled(int column) const {
     const ProjectData& d = project_.data();
-    const bool anyConeMethod = d.isSelected(Method::Ngi) || d.isSelected(Method::IcpMtd) ||
-                               d.isSelected(Method::Fugro) || d.isSelected(Method::Uwa) ||
-                               d.isSelected(Method::Unified);
+    auto anySelected = [&d](auto reads) {
+        for (const MethodInfo& m : kMethods)
+            if (d.isSelected(m.method) && reads(m)) return true;
+        return false;
+    };
     switch (column) {
         case Tables::SandUserFriction:
         case Tables::SandUserBearing:
-            return d.isSelected(Method::UserSpecified);
+            return anySelected([](const MethodInfo& m) { return m.user_values; });
         case Tables::SandQc:
-            return anyConeMethod;
+            // One column for both soils: offered while a selected method reads qc from either.
+            return anySelected([](const MethodInfo& m) { return m.sand.qc || m.clay.qc; });
     }
     if (sand_) {
         switch (column) {
@@ -183,7 +186,8 @@ bool SoilDataDialog::isEnabled(int column) const {
                 return blowCountOption_->isChecked();
             case Tables::EarthPressure:
             case Tables::BearingFactor:
-                return d.isSelected(Method::Api);
+                // Ko and Nq stand and fall together, as the data of the method that reads Nq.
+                return anySelected([](const MethodInfo& m) { return m.sand.nq; });
         }
         return true;
     }
@@ -193,8 +197,8 @@ bool SoilDataDialog::isEnabled(int column) const {
             return d.pileType == PileType::SteelPipe;
         case Tables::PlasticityIndex:
         case Tables::YieldStressRatio:
-            // The clay rule of all three methods takes its friction from PI and YSR.
-            return d.isSelected(Method::IcpMtd) || d.isSelected(Method::Fugro) || d.isSelected(Method::Uwa);
+            // PI and YSR stand and fall together, as the data of the clay rule that reads YSR.
+            return anySelected([](const MethodInfo& m) { return m.clay.ysr; });
     }
     return true;
 }

@@ -5,8 +5,6 @@
 #include <QLatin1StringView>
 #include <array>
 
-#include "engine/model/file_format.h"
-
 namespace torve::app::texts {
 
 inline constexpr QLatin1StringView kClose{"Close"};
@@ -16,19 +14,7 @@ inline constexpr QLatin1StringView kComputationMethods{"Computation Methods"};
 inline constexpr QLatin1StringView kLoadSettlementTab{"Method for Load Settlement"};
 inline constexpr QLatin1StringView kUnitLoadTransfers{"Method for Unit Load Transfers"};
 inline constexpr QLatin1StringView kCurveShapeNote{"(and shape of Load-Transfer Curves)"};
-// One per method code, in code order.
-inline constexpr std::array<QLatin1StringView, kMethodCount> kTransferMethods = {
-    QLatin1StringView{"&FHWA (Federal Highway Administration) (*)"},
-    QLatin1StringView{"USACE (U.S. Army &Corps of Engineers) (*)"},
-    QLatin1StringView{"Revised &Lambda (*)"},
-    QLatin1StringView{"&API RP 2A (American Petroleum Institute) (**)"},
-    QLatin1StringView{"Load-transfer Units specified by &User (*)"},
-    QLatin1StringView{"&NGI (Norwegian Geotechnical Institute) (**)"},
-    QLatin1StringView{"&ICP/MTD (Imperial College of London) (**)"},
-    QLatin1StringView{"Fugro (Offshore Driven Piles in Sand) (**)"},
-    QLatin1StringView{"UWA (University of Western Australia) (**)"},
-    QLatin1StringView{"Unified CPT-Based (ISO 19901-4, Lehane et al.) (***)"},
-};
+// The captions of the methods themselves are in their rows of the method table.
 inline constexpr QLatin1StringView kCurveShapeNotes{
     "Notes on shape of load-transfer curves:\n(*) Uses Reese/Skepmton/Mosher curves\n(**) Uses API RP 2A "
     "Curves\n(***) Uses CPT-based curves in sand, API RP 2A curves in clay"};
@@ -39,18 +25,6 @@ inline constexpr QLatin1StringView kReducedCurves{"Use Reduced Unit Side Frictio
 inline constexpr QLatin1StringView kPileCapacityTab{"Method for Pile Capacity"};
 inline constexpr QLatin1StringView kCapacityMethodsGroup{"Computation Methods for Pile Capacity"};
 inline constexpr QLatin1StringView kSelectMethods{"Select one or more method(s)"};
-inline constexpr std::array<QLatin1StringView, kMethodCount> kCapacityMethods = {
-    QLatin1StringView{"&FHWA (Federal Highway Administration) "},
-    QLatin1StringView{"USACE (U.S. Army &Corps of Engineers) "},
-    QLatin1StringView{"Revised Lambda "},
-    QLatin1StringView{"&API RP 2A (American Petroleum Institute) "},
-    QLatin1StringView{"Load-transfer Units specified by &User"},
-    QLatin1StringView{"&NGI (Norwegian Geotechnical Institute) "},
-    QLatin1StringView{"&ICP/MTD (Imperial College of London) "},
-    QLatin1StringView{"Fugro (Offshore Driven Piles in Sand) "},
-    QLatin1StringView{"UWA (University of Western Australia) "},
-    QLatin1StringView{"Unified CPT-Based (ISO 19901-4, Lehane et al.)"},
-};
 inline constexpr QLatin1StringView kLoadSettlementMark{"LS"};
 inline constexpr QLatin1StringView kSelectAll{"Select All"};
 inline constexpr QLatin1StringView kClearSelections{"Clear Selections"};

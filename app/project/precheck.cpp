@@ -31,19 +31,6 @@ constexpr double kSteepestFriction = 45;
 using Severity = Finding::Severity;
 using Point = ProjectFile::SoilPoint;
 
-bool usesFrictionAngle(Method m) {
-    return m == Method::Fhwa || m == Method::Usace || m == Method::RevisedLambda || m == Method::Api ||
-           m == Method::IcpMtd || m == Method::Uwa;
-}
-bool usesClayStrength(Method m) {
-    return m == Method::Fhwa || m == Method::Usace || m == Method::RevisedLambda || m == Method::Api ||
-           m == Method::Ngi;
-}
-// ICP/MTD, Fugro and UWA share the ICP-05 rule for clay: su / sur, YSR and PI.
-bool usesIcpClayRule(Method m) {
-    return m == Method::IcpMtd || m == Method::Fugro || m == Method::Uwa;
-}
-
 class Checker {
   public:
     // Saved: as a save of the program writes the project; AsItStands: the records of a file as read.
@@ -58,8 +45,7 @@ class Checker {
         reachesResults();
         // The cone-based methods run only on a file with offshore data, which a save always marks.
         for (const MethodInfo& m : kMethods)
-            if (d_.isSelected(m.method) && (!is_cone_based(m.method) || f_.offshoreFlag == 1))
-                method(m.method);
+            if (d_.isSelected(m.method) && (!m.cone_based || f_.offshoreFlag == 1)) method(m);
         return std::move(out_);
     }
 
@@ -86,7 +72,7 @@ class Checker {
     void tables();
     void cptPoints();
     void reachesResults();
-    void method(Method m);
+    void method(const MethodInfo& info);
 
     const ProjectData& d_;
     const ProjectFile& f_;
@@ -260,9 +246,10 @@ void Checker::reachesResults() {
 
 // Per layer, the values the method needs and the layer lacks, each named once at the first of its two
 // points that lacks it.
-void Checker::method(Method m) {
-    if (m == Method::UserSpecified && source_ == Saved &&
-        f_.loadTransferMethod != code_of(Method::UserSpecified)) {
+void Checker::method(const MethodInfo& info) {
+    const Method m = info.method;
+    // A save keeps the user values only while their method carries the load transfer.
+    if (info.user_values && source_ == Saved && f_.loadTransferMethod != code_of(m)) {
         add(Severity::Error, texts::kCheckUserValuesNotKept, m);
         return;
     }
@@ -277,29 +264,25 @@ void Checker::method(Method m) {
                 return;
             }
         };
-        if (m == Method::UserSpecified) {
+        if (info.user_values)
             lacking([](const Point& p) { return !(p.userFriction > 0) && !(p.userBearing > 0); },
                     texts::kCheckNoUserValues, Severity::Warning);
-        } else if (sand) {
-            if (usesFrictionAngle(m))
+        if (sand) {
+            if (info.sand.friction_angle)
                 lacking([](const Point& p) { return !(p.frictionAngle > 0) && !(p.remoldedOrBlows > 0); },
                         texts::kCheckNoFrictionAngle);
-            if (m == Method::Usace || m == Method::Api)
-                lacking([](const Point& p) { return !(p.ko > 0); }, texts::kCheckNoKo);
-            if (m == Method::Api) lacking([](const Point& p) { return !(p.nq > 0); }, texts::kCheckNoNq);
+            if (info.sand.ko) lacking([](const Point& p) { return !(p.ko > 0); }, texts::kCheckNoKo);
+            if (info.sand.nq) lacking([](const Point& p) { return !(p.nq > 0); }, texts::kCheckNoNq);
         } else {
-            if (usesClayStrength(m) || usesIcpClayRule(m))
-                lacking([](const Point& p) { return !(p.undrained > 0); }, texts::kCheckNoSu);
-            if (usesIcpClayRule(m)) {
+            if (info.clay.su) lacking([](const Point& p) { return !(p.undrained > 0); }, texts::kCheckNoSu);
+            if (info.clay.sur)
                 lacking([](const Point& p) { return !(p.remoldedOrBlows > 0); }, texts::kCheckNoSur);
-                lacking([](const Point& p) { return !(p.ysr > 0); }, texts::kCheckNoYsr);
-            }
-            if (usesIcpClayRule(m) || m == Method::Ngi)
-                lacking([](const Point& p) { return !(p.pi > 0); }, texts::kCheckNoPi);
+            if (info.clay.ysr) lacking([](const Point& p) { return !(p.ysr > 0); }, texts::kCheckNoYsr);
+            if (info.clay.pi) lacking([](const Point& p) { return !(p.pi > 0); }, texts::kCheckNoPi);
         }
         // The cone methods take qc from the layer, else from the CPT points, else from a sand's blow
-        // count; clay under NGI bears on su instead.
-        const bool needsQc = is_cone_based(m) && (sand || m != Method::Ngi);
+        // count.
+        const bool needsQc = sand ? info.sand.qc : info.clay.qc;
         if (needsQc && d_.cptPoints.empty())
             lacking([sand](const Point& p) { return !(p.qc >= kNoQc) && !(sand && p.remoldedOrBlows > 0); },
                     texts::kCheckNoQc);

@@ -99,7 +99,8 @@ QStringList Project::readProject(const QString& path, ProjectFormat format) {
     const ProjectFile file = ProjectFile::read(path, format);
     QStringList notices;
     // An edition without the cone-based methods cannot take one for the load transfer.
-    const bool offshoreFile = file.loadTransferMethod > code_of(Method::UserSpecified) &&
+    const bool offshoreFile = is_valid_method_code(file.loadTransferMethod) &&
+                              is_cone_based(static_cast<Method>(file.loadTransferMethod)) &&
                               !data_.offshoreEdition && file.offshoreFlag == 1;
     if (offshoreFile) notices << texts::kOffshoreFileMessage;
 

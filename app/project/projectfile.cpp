@@ -537,14 +537,21 @@ void ProjectFile::methodsInto(ProjectData& d) const {
             d.selectedMethods[m] = (*capacityMethods)[m] == 1;
         return;
     }
-    // Files of the previous version computed the four onshore methods, the user-specified one
-    // when it carried the load transfer, and the offshore ones in the offshore edition.
+    // Files of the previous version hold no selection flags; what they computed is in the method table.
     for (const MethodInfo& m : kMethods) {
-        const bool onshore = code_of(m.method) <= code_of(Method::Api);
-        const bool earlierOffshore = is_cone_based(m.method) && m.method != Method::Unified;
-        d.setSelected(m.method, onshore || (earlierOffshore && d.offshoreEdition));
+        const bool offered = !m.cone_based || d.offshoreEdition;
+        switch (m.previous_format) {
+            case PreviousFormat::NotSelected:
+                d.setSelected(m.method, false);
+                break;
+            case PreviousFormat::Selected:
+                d.setSelected(m.method, offered);
+                break;
+            case PreviousFormat::SelectedWhenLoadTransfer:
+                d.setSelected(m.method, offered && d.loadTransferMethod == m.method);
+                break;
+        }
     }
-    d.setSelected(Method::UserSpecified, d.loadTransferMethod == Method::UserSpecified);
 }
 
 void ProjectFile::fillTables(ProjectTables& tables) const {

@@ -1,4 +1,4 @@
-// The clay points that ICP/MTD, Fugro and UWA would use without YSR or PI.
+// The clay points that the methods of the ICP-05 clay rule would use without YSR or PI.
 #include "engine/driver/clay_data_warnings.h"
 
 #include <cctype>
@@ -13,9 +13,9 @@ std::vector<DataWarning> clay_data_warnings(const InputData& in) {
     std::vector<DataWarning> out;
     if (!in.has_offshore_data()) return out;
     const bool english = in.units == UnitSystem::English;
-    for (Method method : {Method::IcpMtd, Method::Fugro, Method::Uwa}) {
-        if (!in.is_selected(method)) continue;
-        const std::string name(method_info(method).name);
+    for (const MethodInfo& method : kMethods) {
+        if (!method.clay_data_warnings || !in.is_selected(method.method)) continue;
+        const std::string name(method.name);
         for (const SoilPoint& p : in.soil) {
             if (p.is_sand()) continue;
             const bool no_ysr = !(p.blow_count_ysr > 0);

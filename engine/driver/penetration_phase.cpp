@@ -4,17 +4,8 @@
 #include <stdexcept>
 
 #include "engine/driver/report_sections.h"
-#include "engine/methods/api_method.h"
-#include "engine/methods/fhwa_method.h"
-#include "engine/methods/fugro_method.h"
-#include "engine/methods/icp_method.h"
-#include "engine/methods/ngi_method.h"
-#include "engine/methods/revised_lambda_method.h"
+#include "engine/methods/method_rules.h"
 #include "engine/methods/tip_resistance.h"
-#include "engine/methods/unified_method.h"
-#include "engine/methods/usace_method.h"
-#include "engine/methods/user_specified_method.h"
-#include "engine/methods/uwa_method.h"
 
 namespace torve {
 namespace {
@@ -22,34 +13,6 @@ namespace {
 // A cone-based method runs only on a project with offshore data.
 bool runs(const InputData& in, Method method) {
     return !is_cone_based(method) || in.has_offshore_data();
-}
-
-CapacityCurve compute_method(Method method, const MethodInputs& m) {
-    switch (method) {
-        case Method::Fhwa:
-            return design_method_capacity({method, fhwa_side_friction, fhwa_end_bearing}, m);
-        case Method::Usace:
-            return design_method_capacity({method, usace_side_friction, usace_end_bearing}, m);
-        case Method::RevisedLambda:
-            return design_method_capacity({method, revised_lambda_side_friction, api_end_bearing}, m);
-        case Method::UserSpecified:
-            // Without user values the routine does not compute; its table, when selected, is all
-            // zeros so that the plot header's curve count stays true.
-            return user_specified_capacity(m);
-        case Method::Api:
-            return design_method_capacity({method, api_side_friction, api_end_bearing}, m);
-        case Method::Ngi:
-            return design_method_capacity({method, ngi_side_friction, ngi_end_bearing}, m);
-        case Method::IcpMtd:
-            return design_method_capacity({method, icp_side_friction, icp_end_bearing}, m);
-        case Method::Fugro:
-            return design_method_capacity({method, fugro_side_friction, fugro_end_bearing}, m);
-        case Method::Uwa:
-            return design_method_capacity({method, uwa_side_friction, uwa_end_bearing}, m);
-        case Method::Unified:
-            return unified_capacity(m);
-    }
-    return user_specified_capacity(m);
 }
 
 // The method's capacity at the printed rows, as its report table and plot curve show it.
@@ -67,8 +30,7 @@ CapacityTable capacity_table(const InputData& in, const PenetrationResults& r, C
          {&t.depth, &t.skin_friction, &t.end_bearing, &t.total, &t.unit_skin_friction, &t.unit_end_bearing})
         column->reserve(n);
     t.plug_controlled.reserve(n);
-    // The user-specified table has no tip chain, so no row of it is marked.
-    const bool plug_marker = c.method != Method::UserSpecified;
+    const bool plug_marker = method_info(c.method).plug_marker;
     for (int j : r.printed_rows) {
         const auto i = static_cast<std::size_t>(j);
         t.depth.push_back(j * in.increment);
@@ -95,7 +57,7 @@ PenetrationResults compute_penetration(const InputData& in, const Units& units, 
     const MethodInputs m{in, units, r.profile, r.pile, cpt};
     for (Method method : kTableOrder) {
         if (!runs(in, method)) continue;
-        CapacityCurve curve = compute_method(method, m);
+        CapacityCurve curve = method_capacity(method, m);
         if (method == in.load_transfer_method) r.load_transfer = curve;
         if (in.is_selected(method)) r.tables.push_back(std::move(curve));
     }

@@ -1,38 +1,7 @@
 // Capacity tables of the report: framed title, headings and the printed penetration rows.
-#include <array>
-
 #include "engine/driver/report_sections.h"
 
 namespace torve {
-namespace {
-
-// Layout of a method's framed title: its indentation and the width of the asterisk lines.
-struct TitleFrame {
-    int indent;
-    int width;
-};
-
-// In method-code order.
-constexpr std::array<TitleFrame, kMethodCount> kTitleFrames = {{
-    {28, 22},  // FHWA
-    {28, 22},  // USACE
-    {28, 22},  // Revised Lambda
-    {28, 22},  // API RP 2A
-    {29, 18},  // user-specified
-    {10, 52},  // NGI
-    {20, 35},  // ICP/MTD
-    {20, 35},  // Fugro
-    {13, 45},  // UWA
-    {13, 45},  // Unified
-}};
-
-// API RP 2A and the cone-based methods head their tension tables "SELF WEIGHT"; the onshore
-// methods keep "END BEARING".
-bool self_weight_headings(Method m) {
-    return m == Method::Api || is_cone_based(m);
-}
-
-}  // namespace
 
 std::vector<int> printed_rows(int rows, int print_interval) {
     std::vector<int> out;
@@ -55,14 +24,14 @@ void write_method_warnings(TextOut& out, const std::vector<MethodWarning>& warni
 }
 
 void write_capacity_table(TextOut& out, const CapacityTable& table, const UnitLabels& u, bool tension) {
-    const TitleFrame title = kTitleFrames[index_of(table.method)];
-    const std::string frame(static_cast<std::size_t>(title.width), '*');
+    const MethodInfo& info = method_info(table.method);
+    const std::string frame(info.report_title.size(), '*');
     out.blank(3);
-    out.line(Line().x(title.indent).text(frame));
-    out.line(Line().x(title.indent).text(method_info(table.method).report_title));
-    out.line(Line().x(title.indent).text(frame));
+    out.line(Line().x(info.title_indent).text(frame));
+    out.line(Line().x(info.title_indent).text(info.report_title));
+    out.line(Line().x(info.title_indent).text(frame));
     out.blank();
-    if (tension && self_weight_headings(table.method)) {
+    if (tension && info.self_weight_heading) {
         out.line(Line().x(10).text("   PILE       TOTAL SKIN       SELF      ULTIMATE"));
         out.line(Line().x(10).text("PENETRATION   FRICTION        WEIGHT     CAPACITY"));
     } else {

@@ -47,23 +47,20 @@ void load_transfer_method(TextOut& out, const InputData& in) {
     out.blank(2);
     out.line(Line().x(10).text("METHOD FOR UNIT LOAD TRANSFERS : "));
     out.blank();
-    out.line(Line().x(10).text(method_info(in.load_transfer_method).report_line));
-    if (in.load_transfer_method == Method::Unified)
-        out.line(Line().x(10).text("  # CPT-Based t-z and Q-w Curves in Sand; API RP 2A Curves in Clay"));
+    const MethodInfo& method = method_info(in.load_transfer_method);
+    out.line(Line().x(10).text(method.report_line));
+    if (!method.transfer_note.empty()) out.line(Line().x(10).text(method.transfer_note));
     out.line(Line().x(10).text(in.reduced_resistance == 1
                                    ? "  Reduced Unit Side Friction and Unit Side Resistance are used."
                                    : "  Unfactored Unit Side Friction and Unit Side Resistance are used."));
 }
 
-void capacity_methods(TextOut& out, const InputData& in, const UnitLabels& u) {
-    out.blank(3);
-    out.line(Line().x(10).text("COMPUTATION METHOD(S) FOR PILE CAPACITY : "));
-    out.blank();
-    for (const MethodInfo& info : kMethods) {
-        const Method m = info.method;
-        if (!in.is_selected(m)) continue;
-        out.line(Line().x(10).text(info.report_line));
-        if (m == Method::Usace) {
+// The lines of the option that a method alone reads, under that method's line.
+void method_option(TextOut& out, const InputData& in, MethodOption option, const UnitLabels& u) {
+    switch (option) {
+        case MethodOption::None:
+            return;
+        case MethodOption::CriticalDepthForSand:
             out.line(Line().x(10).text("  # Critical Depth Method for Sand:"));
             if (in.critical_depth_option == CriticalDepthOption::FromDensity) {
                 out.line(Line().x(10).text("    10 to 20 Pile Diameter based on the Density"));
@@ -77,14 +74,23 @@ void capacity_methods(TextOut& out, const InputData& in, const UnitLabels& u) {
                              .x(1)
                              .text(u.length));
             }
-        }
-        if (m == Method::Unified)
-            out.line(Line().x(10).text(
-                "  # Open End by the Effective Area Ratio; the Plug Condition is not used"));
-        if (m == Method::IcpMtd) {
+            return;
+        case MethodOption::ClayDrainage:
             out.line(Line().x(10).text(in.drained_clay() ? "  # Use Drained Condition for Clay"
                                                          : "  # Use Undrained Condition for Clay"));
-        }
+            return;
+    }
+}
+
+void capacity_methods(TextOut& out, const InputData& in, const UnitLabels& u) {
+    out.blank(3);
+    out.line(Line().x(10).text("COMPUTATION METHOD(S) FOR PILE CAPACITY : "));
+    out.blank();
+    for (const MethodInfo& info : kMethods) {
+        if (!in.is_selected(info.method)) continue;
+        out.line(Line().x(10).text(info.report_line));
+        method_option(out, in, info.option, u);
+        if (!info.capacity_note.empty()) out.line(Line().x(10).text(info.capacity_note));
     }
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/methods/method_inputs.h"
+#include "engine/methods/method_rules.h"
 #include "engine/methods/side_friction.h"
 
 namespace torve {
@@ -31,5 +32,9 @@ SegmentPairs end_bearing_nine_su_in_clay(const MethodInputs& m, const SandEndBea
 
 // Unit end bearing of every segment by the API rules (also used by Revised Lambda).
 SegmentPairs api_end_bearing(const MethodInputs& m);
+
+template <>
+inline constexpr MethodRules method_rules<Method::Api> = {.side_friction = api_side_friction,
+                                                          .end_bearing = api_end_bearing};
 
 }  // namespace torve

@@ -5,6 +5,7 @@
 
 #include "engine/methods/fhwa_charts.h"
 #include "engine/methods/method_inputs.h"
+#include "engine/methods/method_rules.h"
 #include "engine/methods/side_friction.h"
 
 namespace torve {
@@ -34,5 +35,9 @@ SideFriction fhwa_side_friction(const MethodInputs& m);
 // Unit end bearing of every segment: 9 su in clay; in sand alpha_t N'q s'v up to the limit q_L
 // or the entered maximum, whichever is smaller.
 SegmentPairs fhwa_end_bearing(const MethodInputs& m);
+
+template <>
+inline constexpr MethodRules method_rules<Method::Fhwa> = {.side_friction = fhwa_side_friction,
+                                                           .end_bearing = fhwa_end_bearing};
 
 }  // namespace torve

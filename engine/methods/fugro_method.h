@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/methods/method_inputs.h"
+#include "engine/methods/method_rules.h"
 #include "engine/methods/side_friction.h"
 
 namespace torve {
@@ -24,5 +25,9 @@ double fugro_sand_end_bearing(double qc, double d_mm, bool open_ended, bool plug
 
 SideFriction fugro_side_friction(const MethodInputs& m);
 SegmentPairs fugro_end_bearing(const MethodInputs& m);
+
+template <>
+inline constexpr MethodRules method_rules<Method::Fugro> = {.side_friction = fugro_side_friction,
+                                                            .end_bearing = fugro_end_bearing};
 
 }  // namespace torve

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/methods/method_inputs.h"
+#include "engine/methods/method_rules.h"
 #include "engine/methods/side_friction.h"
 
 namespace torve {
@@ -31,5 +32,9 @@ double icp_sand_end_bearing(double qc, double d_mm, bool open_ended, bool unplug
 
 SideFriction icp_side_friction(const MethodInputs& m);
 SegmentPairs icp_end_bearing(const MethodInputs& m);
+
+template <>
+inline constexpr MethodRules method_rules<Method::IcpMtd> = {.side_friction = icp_side_friction,
+                                                             .end_bearing = icp_end_bearing};
 
 }  // namespace torve

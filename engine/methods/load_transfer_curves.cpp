@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/methods/unified_curves.h"
+#include "engine/methods/method_rules.h"
 #include "engine/model/rounded_constants.h"
 
 namespace torve {
@@ -65,19 +65,22 @@ double curve_friction_angle(double point_angle, const SoilProfile& profile, doub
     return profile.at(k).friction_angle;
 }
 
-// A soil curve of the load-transfer method: the Unified method has its own curve in sand and takes
-// the API RP 2A shapes in clay, for which no curve of its own is published.
+bool usace_shapes(const InputData& in) {
+    return method_info(in.load_transfer_method).curve_shapes == CurveShapes::Usace;
+}
+
+// A soil curve of the load-transfer method: a method with a sand curve of its own takes the API
+// RP 2A shapes in clay, for which none of those methods publishes a curve.
 TzCurve soil_curve(const InputData& in, const Units& units, const PileGeometry& pile,
                    const SoilProfile& profile, const LoadTransferInput& input, bool sand, double phi,
                    double ground_depth) {
     const double tmax = maximum_load_transfer(units, pile, input.side_resistance, ground_depth);
-    if (in.load_transfer_method == Method::Unified && sand) {
-        TzCurve c =
-            unified_sand_shaft_curve(in, units, pile, profile, input.cone_resistance, ground_depth, tmax);
+    if (const auto own = rules_of(in.load_transfer_method).sand_shaft_curve; own && sand) {
+        TzCurve c = own(in, units, pile, profile, input.cone_resistance, ground_depth, tmax);
         c.friction_angle = phi;
         return c;
     }
-    return shaped_curve(units, in.load_transfer_method == Method::Usace, sand, phi, tmax, pile);
+    return shaped_curve(units, usace_shapes(in), sand, phi, tmax, pile);
 }
 
 }  // namespace
@@ -145,7 +148,7 @@ TzCurve shaped_curve(const Units& units, bool usace_shapes, bool sand, double ph
 
 std::vector<TzCurve> shaft_curves(const InputData& in, const Units& units, const PileGeometry& pile,
                                   const SoilProfile& profile, const LoadTransferInput& input) {
-    const bool usace = in.load_transfer_method == Method::Usace;
+    const bool usace = usace_shapes(in);
     const double to_solver = units.solver_per_length;
     const CurvePlacement& place = units.english() ? kPlacementInches : kPlacementMetres;
     const double stickup = in.stickup_length * to_solver;
@@ -207,9 +210,9 @@ QwCurve tip_curve(const InputData& in, const Units& units, const PileGeometry& p
     const double q_max = input.tip_resistance * units.solver_force_per_force;
     const double d = diameter(units, pile);
     const Segment& tip = profile.at(pile.rows - 1);
-    if (in.load_transfer_method == Method::Unified && tip.sand)
-        return unified_sand_base_curve(units, pile, q_max);
-    if (in.load_transfer_method != Method::Usace) {
+    if (const auto own = rules_of(in.load_transfer_method).sand_base_curve; own && tip.sand)
+        return own(units, pile, q_max);
+    if (!usace_shapes(in)) {
         for (std::size_t k = 0; k < kPointsPerTzCurve; ++k) {
             c.movement[k] = kApiTipMovementOverD[k] * d;
             c.load[k] = kApiTipRatio[k] * q_max;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/methods/method_inputs.h"
+#include "engine/methods/method_rules.h"
 #include "engine/methods/side_friction.h"
 
 namespace torve {
@@ -45,5 +46,9 @@ double ngi_sand_end_bearing(double qc, double dr, bool open_ended);
 
 SideFriction ngi_side_friction(const MethodInputs& m);
 SegmentPairs ngi_end_bearing(const MethodInputs& m);
+
+template <>
+inline constexpr MethodRules method_rules<Method::Ngi> = {.side_friction = ngi_side_friction,
+                                                          .end_bearing = ngi_end_bearing};
 
 }  // namespace torve

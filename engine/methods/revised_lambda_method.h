@@ -2,7 +2,9 @@
 // the penetration, with lambda depending on the pile's compressibility.
 #pragma once
 
+#include "engine/methods/api_method.h"
 #include "engine/methods/method_inputs.h"
+#include "engine/methods/method_rules.h"
 #include "engine/methods/side_friction.h"
 
 namespace torve {
@@ -22,5 +24,10 @@ double revised_lambda(double compressibility, double strength_ratio);
 // lambda (s'm + 2 cm) P z turned into unit friction row by row, limited and summed again. The
 // soil plug of an open pile is taken with the API unit friction, as the end bearing is API's.
 SideFriction revised_lambda_side_friction(const MethodInputs& m);
+
+// The end bearing is API RP 2A's.
+template <>
+inline constexpr MethodRules method_rules<Method::RevisedLambda> = {
+    .side_friction = revised_lambda_side_friction, .end_bearing = api_end_bearing};
 
 }  // namespace torve

@@ -7,7 +7,9 @@
 
 #include "engine/methods/capacity_curve.h"
 #include "engine/methods/method_inputs.h"
+#include "engine/methods/method_rules.h"
 #include "engine/methods/side_friction.h"
+#include "engine/methods/unified_curves.h"
 
 namespace torve {
 
@@ -62,5 +64,10 @@ CapacityCurve unified_capacity(const MethodInputs& m);
 
 // Depth of the top of the first segment of the embedded pile without cone resistance.
 std::optional<double> first_depth_without_cone(const MethodInputs& m, const SegmentPairs& qc);
+
+template <>
+inline constexpr MethodRules method_rules<Method::Unified> = {.capacity = unified_capacity,
+                                                              .sand_shaft_curve = unified_sand_shaft_curve,
+                                                              .sand_base_curve = unified_sand_base_curve};
 
 }  // namespace torve

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine/methods/method_inputs.h"
+#include "engine/methods/method_rules.h"
 #include "engine/methods/side_friction.h"
 
 namespace torve {
@@ -31,5 +32,9 @@ SideFriction usace_side_friction(const MethodInputs& m);
 // Unit end bearing of every segment: 9 su in clay; Nq s'v in sand, the stress held below the
 // critical depth and the value capped by an entered maximum.
 SegmentPairs usace_end_bearing(const MethodInputs& m);
+
+template <>
+inline constexpr MethodRules method_rules<Method::Usace> = {.side_friction = usace_side_friction,
+                                                            .end_bearing = usace_end_bearing};
 
 }  // namespace torve

@@ -4,6 +4,7 @@
 
 #include "engine/methods/capacity_curve.h"
 #include "engine/methods/method_inputs.h"
+#include "engine/methods/method_rules.h"
 
 namespace torve {
 
@@ -12,5 +13,10 @@ namespace torve {
 // skin friction carries the LRFD factor on unit friction, the end bearing no LRFD factor. Without
 // a non-zero user value anywhere every column is zero.
 CapacityCurve user_specified_capacity(const MethodInputs& m);
+
+// Without user values the routine does not compute; its table, when selected, is all zeros so that
+// the plot header's curve count stays true.
+template <>
+inline constexpr MethodRules method_rules<Method::UserSpecified> = {.capacity = user_specified_capacity};
 
 }  // namespace torve

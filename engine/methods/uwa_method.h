@@ -4,6 +4,7 @@
 #pragma once
 
 #include "engine/methods/method_inputs.h"
+#include "engine/methods/method_rules.h"
 #include "engine/methods/side_friction.h"
 
 namespace torve {
@@ -32,5 +33,9 @@ double uwa_sand_end_bearing(double qc, double eid_m, double diameter_ratio, bool
 
 SideFriction uwa_side_friction(const MethodInputs& m);
 SegmentPairs uwa_end_bearing(const MethodInputs& m);
+
+template <>
+inline constexpr MethodRules method_rules<Method::Uwa> = {.side_friction = uwa_side_friction,
+                                                          .end_bearing = uwa_end_bearing};
 
 }  // namespace torve

@@ -1,91 +1,27 @@
 // What the engine's files hold, shared by the engine, the command-line runner and the desktop
-// program: the method codes with their names and titles, the order of the capacity tables, the table
-// limits and the fixed counts of the plot data file. Header-only and free of engine code, so that the
-// desktop program can include it without linking the engine.
+// program: the codes and records of the input data file, the table limits and the fixed counts of the
+// plot data file; the methods come from the method table. Header-only and free of engine code, so
+// that the desktop program can include it without linking the engine.
 #pragma once
 
 #include <array>
 #include <cstddef>
 #include <string_view>
 
+#include "engine/model/method_table.h"
+
 namespace torve {
 
 // Unit-system code of the input data file, the CPT data file and the plot-file header.
 enum class UnitSystem : int { English = 1, SI = 2 };
 
-// One numbering for the load-transfer method and the positions of the selection flags.
-enum class Method : int {
-    Fhwa = 1,
-    Usace = 2,
-    RevisedLambda = 3,
-    Api = 4,
-    UserSpecified = 5,
-    Ngi = 6,
-    IcpMtd = 7,
-    Fugro = 8,
-    Uwa = 9,
-    Unified = 10,
-};
-inline constexpr int kMethodCount = 10;
 // Flags that record 8 always holds; the Unified flag follows on the same line only when it is set, so
 // that files of projects without it stay as they were and readers taking nine flags still read them.
 inline constexpr int kAlwaysWrittenMethodFlags = 9;
 
-constexpr int code_of(Method m) {
-    return static_cast<int>(m);
-}
 constexpr int code_of(UnitSystem u) {
     return static_cast<int>(u);
 }
-constexpr std::size_t index_of(Method m) {
-    return static_cast<std::size_t>(code_of(m) - 1);
-}
-constexpr bool is_valid_method_code(int code) {
-    return code >= 1 && code <= kMethodCount;
-}
-// The cone-based offshore methods, which run only on a project with offshore data.
-constexpr bool is_cone_based(Method m) {
-    return code_of(m) >= code_of(Method::Ngi);
-}
-
-struct MethodInfo {
-    Method method;
-    std::string_view name;          // short name in summaries and tables of results
-    std::string_view report_line;   // line of the method lists of the report's input echo
-    std::string_view report_title;  // boxed title over the method's capacity table
-    std::string_view curve_label;   // name of the method's curve in the plot file's graphs
-};
-
-// In method-code order; the texts are the program's own, spelling included.
-inline constexpr std::array<MethodInfo, kMethodCount> kMethods = {{
-    {Method::Fhwa, "FHWA", "- FHWA (Federal Highway Administration)", "*  FED. HWY. METHOD  *", "FHWA"},
-    {Method::Usace, "USACE", "- USACE (U.S. Army Corps of Engineers)", "* ARMY CORPS METHOD  *", "USACE"},
-    {Method::RevisedLambda, "Revised Lambda", "- Revised Lambda", "*  LAMBDA 2 METHOD   *", "Lambda"},
-    {Method::Api, "API RP 2A", "- API RP 2A (American Petroleum Institute)", "*  API RP-2A (1994)  *", "API"},
-    // The legend abbreviates "user-specified" as the graphs have always shown it.
-    {Method::UserSpecified, "User-specified", "- Load-transfer Units specified by User", "* GENERAL METHOD *",
-     "User Spec."},
-    {Method::Ngi, "NGI", "- NGI (Norwegian Geotechnical Institute)",
-     "*  NORWEIGIAN GEOTECHNICAL INSTITUTE (NGI) METHOD  *", "NGI"},
-    {Method::IcpMtd, "ICP/MTD", "- ICP/MTD (Imperial College of London)",
-     "*  IMPERIAL COLLEGE (MTD) METHOD  *", "MTD"},
-    {Method::Fugro, "Fugro", "- FUGRO (Offshore Driven Piles in Sand)", "*    FUGRO 2004 (FUGRO) METHOD    *",
-     "FUGRO"},
-    {Method::Uwa, "UWA", "- UWA (University of Western Australia)",
-     "*  UNIV. OF WESTERN AUSTRALIA (UWA) METHOD  *", "UWA"},
-    {Method::Unified, "Unified", "- Unified CPT-Based (ISO 19901-4, Lehane et al.)",
-     "*   UNIFIED CPT-BASED METHOD (ISO 19901-4)  *", "UNIFIED"},
-}};
-
-constexpr const MethodInfo& method_info(Method m) {
-    return kMethods[index_of(m)];
-}
-
-// Order of the capacity tables in the report and of the capacity curves in the plot file: the
-// user-specified method first, then the onshore methods, API RP 2A and the cone-based methods.
-inline constexpr std::array<Method, kMethodCount> kTableOrder = {
-    Method::UserSpecified, Method::Fhwa,   Method::Usace, Method::RevisedLambda, Method::Api,
-    Method::Ngi,           Method::IcpMtd, Method::Fugro, Method::Uwa,           Method::Unified};
 
 // Codes of the input data file.
 enum class PileType : int {

@@ -7,7 +7,9 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
+#include <algorithm>
 
+#include "app/dialogs/texts.h"
 #include "app/widgets/appsettings.h"
 #include "tests/app/dialogs/dialogdriver.h"
 
@@ -55,6 +57,7 @@ class MethodsDialogsTest : public QObject {
     void controlOptions();
     void tzPrintOption();
     void criticalDepthFieldOnlyForTheUserOption();
+    void everyCurveShapeMarkIsExplained();
 
   private:
     RecordedMessages messages_;
@@ -82,7 +85,7 @@ void MethodsDialogsTest::clearSelectionsKeepsTheLoadTransferMethod() {
     const ProjectData& p = host.project().data();
     QCOMPARE(p.loadTransferMethod, Method::IcpMtd);
     QCOMPARE(p.selectedMethods,
-             (std::array<bool, 10>{false, false, false, false, false, false, true, false, false, false}));
+             (std::array<bool, kMethodCount>{false, false, false, false, false, false, true}));
 }
 
 void MethodsDialogsTest::enablingRules_data() {
@@ -194,6 +197,18 @@ void MethodsDialogsTest::criticalDepthFieldOnlyForTheUserOption() {
     QVERIFY(dialog->close());
     QCOMPARE(host.project().data().criticalDepthOption, CriticalDepthOption::UserSpecified);
     QCOMPARE(host.project().data().criticalDepth, 25.0);
+}
+
+// A method's radio button ends in the mark of a curve-shape note; a mark without its note under the
+// group would send the user looking for an explanation that is not there.
+void MethodsDialogsTest::everyCurveShapeMarkIsExplained() {
+    const QStringList notes = QString(texts::kCurveShapeNotes).split(u'\n');
+    for (const MethodInfo& m : kMethods) {
+        const QString mark = QString::fromLatin1(m.curve_note_mark);
+        QVERIFY2(std::any_of(notes.begin(), notes.end(),
+                             [&](const QString& n) { return n.startsWith(mark + u' '); }),
+                 qPrintable(mark));
+    }
 }
 
 QTEST_MAIN(MethodsDialogsTest)

@@ -353,8 +353,11 @@ TEST(Results, DamagedFilesFailWithTheReadersMessage) {
 
     // Damaged counts are refused before room is made for them; the first two once ended the program
     // with bad_alloc, the third asks for more than the rest of the file holds.
+    // As many curves as there are methods at most.
+    const std::string curves = "Error on Line 1 Item 1\rA number of capacity curves from 0 to " +
+                               std::to_string(torve::kMethodCount) + " ";
     for (const auto& [header, message] :
-         {std::pair{"100000000 0 1 4", "Error on Line 1 Item 1\rA number of capacity curves from 0 to 10 "},
+         {std::pair{"100000000 0 1 4", curves.c_str()},
           {"0 100000000 1 4", "Error on Line 1 Item 2\rA number of rows per curve from 0 to 501 "},
           {"9 501 1 4", "This file either invalid or incomplete."},
           {"-1 2 1 4", "Error on Line 1 Item 1\rA number of capacity curves"}}) {

@@ -131,8 +131,7 @@ TEST(Project, Defaults) {
     EXPECT_EQ(d.loadTransferMethod, Method::Api);
     EXPECT_TRUE(d.offshoreEdition);
     EXPECT_EQ(d.tensionReduction, 1.0);
-    EXPECT_EQ(d.selectedMethods,
-              (std::array<bool, 10>{false, false, false, true, false, false, false, false, false, false}));
+    EXPECT_EQ(d.selectedMethods, (std::array<bool, torve::kMethodCount>{false, false, false, true}));
     EXPECT_EQ(p.tables().soilLayers.rowCount(), 1);
     EXPECT_EQ(p.tables().sectionAreas.rowCount(), 2);
     EXPECT_TRUE(d.cptPoints.empty());
@@ -236,7 +235,7 @@ TEST(Project, OldProjectFilesGetTheirDefaults) {
     EXPECT_EQ(d.criticalDepthOption, torve::CriticalDepthOption::FromDensity);
     // An earlier file selected every method it knew, which leaves Unified out.
     EXPECT_EQ(d.selectedMethods,
-              (std::array<bool, 10>{true, true, true, true, true, true, true, true, true, false}));
+              (std::array<bool, torve::kMethodCount>{true, true, true, true, true, true, true, true, true}));
     EXPECT_EQ(d.totalLength, 40);
     EXPECT_EQ(d.pileType, PileType::PrecastConcrete);
     const GridTable& layers = p.tables().soilLayers;
