@@ -5,7 +5,7 @@
 #include <ostream>
 
 #include "engine/driver/input_error.h"
-#include "engine/driver/record_reader.h"
+#include "engine/model/number_text.h"
 #include "engine/model/file_format.h"
 
 namespace torve {

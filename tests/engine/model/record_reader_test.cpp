@@ -1,5 +1,5 @@
 // Free-format reading: separators, continuation lines, leftovers, number forms and located errors.
-#include "engine/driver/record_reader.h"
+#include "engine/model/record_reader.h"
 
 #include <gtest/gtest.h>
 
