@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "app/project/projectdata.h"
-#include "engine/model/project_records.h"
+#include "engine/model/cpt_profile.h"
 
 class QString;
 

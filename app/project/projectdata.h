@@ -8,7 +8,7 @@
 
 #include "app/project/texts.h"
 #include "engine/model/file_format.h"
-#include "engine/model/project_records.h"  // CptPoint
+#include "engine/model/cpt_point.h"
 
 class QLocale;
 

@@ -12,6 +12,7 @@
 #include "app/project/projectdata.h"
 #include "app/project/projecttables.h"
 #include "app/project/texts.h"
+#include "engine/model/project_codec.h"
 
 namespace torve::app {
 namespace {

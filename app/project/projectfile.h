@@ -5,8 +5,11 @@
 #include <QByteArray>
 #include <QString>
 
-#include "engine/model/project_codec.h"
 #include "engine/model/project_records.h"
+
+namespace torve {
+class FormatError;
+}
 
 namespace torve::app {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "engine/model/file_format.h"
-#include "engine/model/project_records.h"  // CptProfile
+#include "engine/model/cpt_profile.h"
 
 namespace torve {
 

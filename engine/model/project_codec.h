@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/model/cpt_profile.h"
 #include "engine/model/project_records.h"
 #include "engine/model/record_reader.h"
 

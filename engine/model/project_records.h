@@ -1,4 +1,4 @@
-// The input data file's values as they stand in the file, record by record, and the CPT data file's.
+// The input data file's values as they stand in the file, record by record.
 #pragma once
 
 #include <array>
@@ -109,22 +109,6 @@ struct ProjectRecords {
     std::optional<double> critical_depth = 0.0;
 
     bool operator==(const ProjectRecords&) const = default;
-};
-
-// A point of a cone penetration profile: depth in ft or m, cone resistance qc in lb/ft2 (English)
-// or kPa (S.I.) as the CPT data file and the engine hold it. The desktop program's project holds
-// its points in ksf (English) for its graphs and dialogs, and converts them on writing and reading
-// the file.
-struct CptPoint {
-    double depth = 0;
-    double qc = 0;
-    bool operator==(const CptPoint&) const = default;
-};
-
-// The CPT data file's records.
-struct CptProfile {
-    int unit_code = 0;  // as written by the desktop program; not used by the analysis
-    std::vector<CptPoint> points;
 };
 
 }  // namespace torve
