@@ -15,10 +15,14 @@
 
 namespace {
 
+using torve::MethodFlags;
+using torve::ProjectRecords;
+namespace test = torve::test;
+
 // A 90 ft open pipe in sand, clay and dense sand: 500 segments of 0.2 ft, every row printed, user
 // unit values in every layer; API RP 2A alone unless the caller selects more.
 ProjectRecords pipe_500_segments() {
-    torve::ProjectRecords p = test::project();
+    ProjectRecords p = test::project();
     p.total_pile_length = 90;
     p.outside_diameter = 24;
     p.inside_diameter = 22;

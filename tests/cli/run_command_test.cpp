@@ -59,10 +59,10 @@ TEST(RunCommand, FailedOrStoppedRunsExitWithOne) {
     EXPECT_NE(r.output.find("FAILED: Input data file"), std::string::npos);
     EXPECT_NE(r.output.find("record 4 (units, print interval, soil points), line 4"), std::string::npos);
 
-    torve::ProjectRecords p = test::project();
+    torve::ProjectRecords p = torve::test::project();
     p.deepest_soil_depth = 50;  // a 60 ft pile needs 64 ft of soil
-    test::add_layer(p, torve::test::sand_layer(0, 50, 60, 30, 0.8, 20));
-    const Command s = run({"run", dir.write("shallow.tv6d", test::text_of(p))});
+    torve::test::add_layer(p, torve::test::sand_layer(0, 50, 60, 30, 0.8, 20));
+    const Command s = run({"run", dir.write("shallow.tv6d", torve::test::text_of(p))});
     EXPECT_EQ(s.exit_code, 1);
     EXPECT_NE(s.output.find("STOPPED:"), std::string::npos);
     EXPECT_EQ(run({"run", dir.file("absent.tv6d")}).exit_code, 2);  // not an existing file: usage
