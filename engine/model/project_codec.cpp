@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <utility>
 
 #include "engine/model/input_checks.h"
 #include "engine/model/number_text.h"
@@ -19,28 +21,30 @@ std::string title_of(std::string_view title) {
     return std::string(title);
 }
 
-// A count of items of `words_per_item` values each. A negative count, one over `limit` (0: none)
-// and one the rest of the file cannot hold are refused before any room is made for the items; the
-// engine's message names its table limit when the count breaks it.
-int read_count(RecordReader& r, std::string_view field, const char* what, std::optional<CountOf> of,
-               std::size_t words_per_item, long long limit) {
+// A count of items of `words_per_item` values each, refused when negative or over `limit` (0: none)
+// before any room is made for the items. A count the rest of the file cannot hold is refused as
+// well when `cut_short` (the desktop program's reading) or when it breaks the engine's table limit;
+// else the engine's reading goes on to the item where the file ends, and names that. Returns the
+// count and the items to make room for, no more than the file holds.
+std::pair<int, std::size_t> read_count(RecordReader& r, std::string_view field, const char* what, CountOf of,
+                                       std::size_t words_per_item, long long limit, bool cut_short) {
     const int n = r.integer(field);
     const long long fits = static_cast<long long>(r.values_remaining() / words_per_item);
     const long long most = limit > 0 ? std::min(limit, fits) : fits;
+    const std::optional<std::string> over = count_limit_message(of, n);
     std::optional<Kind> kind;
     if (n < 0)
         kind = Kind::NegativeCount;
     else if (limit > 0 && n > limit)
         kind = Kind::CountOverLimit;
-    else if (n > fits)
+    else if (n > fits && (cut_short || over))
         kind = Kind::CountBeyondFile;
-    if (!kind) return n;
+    if (!kind) return {n, static_cast<std::size_t>(std::min<long long>(n, fits))};
     FormatFault fault;
     fault.kind = *kind;
     fault.field = what;
     fault.count = n;
     fault.most = most;
-    const std::optional<std::string> over = of ? count_limit_message(*of, n) : std::nullopt;
     r.fail(std::move(fault), over ? *over
                                   : std::to_string(n) + " " + what +
                                         " were announced, but the file ends before all of them: it is cut short.");
@@ -94,9 +98,9 @@ class ProjectReader {
         f.unit_system_code = r_.integer(n[0]);
         out_.lines.units_and_counts = first_line();
         f.print_interval = r_.integer(n[1]);
-        const int points = read_count(r_, n[2], "soil points", CountOf::SoilPoints,
-                                      current_ ? kWordsPerPoint : kPreviousWordsPerPoint,
-                                      desktop_ ? kMaxSoilPoints : 0);
+        const auto [points, room] = read_count(r_, n[2], "soil points", CountOf::SoilPoints,
+                                               current_ ? kWordsPerPoint : kPreviousWordsPerPoint,
+                                               desktop_ ? kMaxSoilPoints : 0, desktop_);
         if (desktop_ && points % 2 != 0) {
             FormatFault fault;
             fault.kind = Kind::OddSoilPoints;
@@ -104,7 +108,7 @@ class ProjectReader {
             fault.count = points;
             r_.fail(std::move(fault), "expected an even number of soil points (two per layer).");
         }
-        f.soil_points.reserve(static_cast<std::size_t>(points));
+        f.soil_points.reserve(room);
         return points;
     }
 
@@ -235,8 +239,8 @@ class ProjectReader {
         f.t_z_print_flag = r_.integer(n[0]);
         out_.lines.t_z_print = first_line();
         if (f.t_z_print_flag != 1) return;
-        const int count = read_count(r_, n[1], "t-z print depths", CountOf::TzPrintDepths, 1, 0);
-        f.t_z_print_depths.reserve(static_cast<std::size_t>(count));
+        const auto [count, room] = read_count(r_, n[1], "t-z print depths", CountOf::TzPrintDepths, 1, 0, desktop_);
+        f.t_z_print_depths.reserve(room);
         for (int i = 0; i < count; ++i) {
             r_.begin(records::kTzPrintDepthTitle, i + 1, count, ")");
             f.t_z_print_depths.push_back(r_.real(records::kTzPrintDepth));
@@ -277,16 +281,16 @@ class ProjectReader {
         else
             f.section_mode = r_.integer(n[1]);
         const bool rows = current_ && f.section_mode ? *f.section_mode >= 2 : count > 1;
+        // The count again, now as a count of the rows that follow, with the same rules as read_count.
+        const long long fits = static_cast<long long>(r_.values_remaining() / row.size());
         if (count < 0 || rows) {
-            // The count again, now as a count of the rows that follow.
-            FormatFault fault;
-            const long long fits = static_cast<long long>(r_.values_remaining() / row.size());
-            if (count < 0 || count > fits) {
+            const std::optional<std::string> over = count_limit_message(CountOf::SectionRows, count);
+            if (count < 0 || (count > fits && (desktop_ || over))) {
+                FormatFault fault;
                 fault.kind = count < 0 ? Kind::NegativeCount : Kind::CountBeyondFile;
                 fault.field = "section rows";
                 fault.count = count;
                 fault.most = fits;
-                const std::optional<std::string> over = count_limit_message(CountOf::SectionRows, count);
                 r_.fail(std::move(fault),
                         over ? *over
                              : std::to_string(count) +
@@ -295,7 +299,7 @@ class ProjectReader {
             }
         }
         if (!rows) return;
-        f.section_rows.reserve(static_cast<std::size_t>(count));
+        f.section_rows.reserve(static_cast<std::size_t>(std::min<long long>(count, fits)));
         for (int i = 0; i < count; ++i) {
             r_.begin(records::kSectionRowTitle, i + 1, count, ")");
             SectionRowRecord s;
@@ -667,9 +671,9 @@ ReadResult<CptProfile> read_cpt_records(std::string_view text, const std::string
         fault.field = "unit-system code";
         r.fail(std::move(fault), "expected a unit-system code of 1 or 2.");
     }
-    const int rows = read_count(r, "number of CPT rows", "CPT rows", CountOf::CptRows, 2,
-                                options.desktop_tables ? kMaxCptRows : 0);
-    out.records.points.reserve(static_cast<std::size_t>(rows));
+    const auto [rows, room] = read_count(r, "number of CPT rows", "CPT rows", CountOf::CptRows, 2,
+                                         options.desktop_tables ? kMaxCptRows : 0, options.desktop_tables);
+    out.records.points.reserve(room);
     for (int i = 0; i < rows; ++i) {
         r.begin("CPT row ", i + 1, rows);
         CptPoint p;

@@ -63,19 +63,18 @@ TEST(ProjectCodec, EveryProjectReadsAndWritesBackInTheStyleThatWroteIt) {
         try {
             records = read_project_records(text, "f", desktop_reading(path)).records;
         } catch (const FormatError& e) {
-            ADD_FAILURE() << e.what();
+            // The one file saved with an infinite outside diameter, which no reader takes back.
+            EXPECT_EQ(path.filename(), "od-inf-saved.tv6d") << e.what();
+            EXPECT_EQ(e.fault().kind, FormatFault::Kind::NotANumber);
             continue;
         }
         for (const WriteStyle style : {WriteStyle::Desktop, WriteStyle::AsHeld}) {
-            std::string written;
-            try {
-                written = write_project_records(records, style);
-            } catch (const NotFiniteError&) {
-                continue;  // a file saved with an infinite value (a reproducer) writes nothing
-            }
+            const std::string written = write_project_records(records, style);
             const ProjectRecords again = read_project_records(written, "f").records;
             EXPECT_EQ(write_project_records(again, style), written);
-            if (style == WriteStyle::AsHeld && path.extension() == ".tv6d") EXPECT_TRUE(again == records);
+            if (style == WriteStyle::AsHeld && path.extension() == ".tv6d") {
+                EXPECT_TRUE(again == records);
+            }
             if (style == WriteStyle::Desktop && written == text) ++desktop_written;
         }
     }
@@ -167,7 +166,7 @@ TEST(ProjectCodec, ValuesThatAreNotFiniteAreRefusedWithTheirPlace) {
              p.t_z_print_depths = {1, v};
          },
          RecordId::TzPrintDepth, 1, "t-z print depth", 16},
-        {[](ProjectRecords& p, double v) { p.critical_depth = v; }, RecordId::CriticalDepth, 0, "critical depth", 19},
+        {[](ProjectRecords& p, double v) { p.critical_depth = v; }, RecordId::CriticalDepth, 0, "critical depth", 18},
     };
     for (const auto& c : cases) {
         for (const WriteStyle style : {WriteStyle::Desktop, WriteStyle::AsHeld}) {
@@ -285,7 +284,7 @@ TEST(CptCodec, BothStylesAndTheDesktopsDigits) {
     EXPECT_EQ(write_cpt_records(p), "2 2\n0 0\n1.5 2500.25\n");
     // qc 123.4 ksf is 123400 lb/ft2 in the file; depths of real cone data keep every digit.
     EXPECT_EQ(write_cpt_records_desktop(1, {{0.5, 123.4}, {10.02, 1.0 / 3}}, 1000),
-              " 1 2\n  5.00E-01  1.234E+05\n  1.002E+01  3.33333333333333E+02\n");
+              " 1 2\n  5.00E-01  1.234E+05\n  1.002E+01  3.333333333333333E+02\n");
     EXPECT_EQ(write_cpt_records_desktop(1, {}, 1000), " 1 0\n");
     const ReadResult<CptProfile> r = read_cpt_records(" 2 3\n  1.0  5000\n  2.0  6000\n  3.5E+00  7.25E+03\n", "p.cpt");
     EXPECT_EQ(r.records.unit_code, 2);
