@@ -485,7 +485,13 @@ class ProjectWriter {
         } else {
             const double blows = p.remolded_shear_strength_or_blow_count;
             if (!std::isfinite(blows)) throw NotFiniteError({RecordId::SoilPointSecondLine, index, count}, b[3], line_, blows);
-            w.filler().integer(static_cast<long long>(blows)).filler().filler();
+            // A whole number, as the program's table holds it; one beyond any integer keeps its digits.
+            w.filler();
+            if (std::fabs(blows) < 9.0e18)
+                w.integer(static_cast<long long>(blows));
+            else
+                w.shortest(std::trunc(blows), b[3]);
+            w.filler().filler();
         }
         cell(w, p.cone_resistance, b[6]);
         cell(w, p.user_unit_skin_friction, b[7]);
