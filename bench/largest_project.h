@@ -28,8 +28,10 @@ inline ProjectRecords largest_project() {
             clay.first.plasticity_index = clay.second.plasticity_index = 20 + layer;
             test::add_layer(p, clay);
         }
-        p.soil_points.back().user_unit_skin_friction = p.soil_points[p.soil_points.size() - 2].user_unit_skin_friction = 400 + 20 * layer;
-        p.soil_points.back().user_unit_end_bearing = p.soil_points[p.soil_points.size() - 2].user_unit_end_bearing = 20000 + 500 * layer;
+        p.soil_points.back().user_unit_skin_friction =
+            p.soil_points[p.soil_points.size() - 2].user_unit_skin_friction = 400 + 20 * layer;
+        p.soil_points.back().user_unit_end_bearing =
+            p.soil_points[p.soil_points.size() - 2].user_unit_end_bearing = 20000 + 500 * layer;
     }
     p.t_z_print_flag = 1;
     for (int i = 0; i < 100; ++i) p.t_z_print_depths.push_back(0.9 * i);

@@ -79,8 +79,8 @@ std::string text_of(const ProjectRecords& records, const std::string& name) {
     } catch (const NotFiniteError& e) {
         const std::string word = std::isnan(e.value) ? "nan" : (e.value < 0 ? "-inf" : "inf");
         raise_input_error(input_file_label(name) + ", " + record_title(e.place) + ", line " +
-                          std::to_string(e.line) + ": expected a finite number for the " + e.field + ", found \"" +
-                          word + "\".");
+                          std::to_string(e.line) + ": expected a finite number for the " + e.field +
+                          ", found \"" + word + "\".");
     }
 }
 
@@ -110,7 +110,8 @@ void change_records(Project& p, Change&& change) {
 Project read_project(const std::string& path) {
     Project p;
     try {
-        const ReadResult<ProjectRecords> read = read_project_records(read_file(path, "input data file"), path);
+        const ReadResult<ProjectRecords> read =
+            read_project_records(read_file(path, "input data file"), path);
         check_input_values(read.records, read.lines, path);
         p.records = read.records;
         const std::string cpt = std::filesystem::path(path).replace_extension(".cpt").string();
@@ -139,12 +140,14 @@ Project new_project(const std::string& units) {
     };
     if (units == "SI" || units == "S.I.") {
         r.unit_system_code = code_of(UnitSystem::SI);
-        r.outside_diameter = 610, r.inside_diameter = 585, r.modulus_of_elasticity = 2.0e8, r.total_pile_length = 20;
+        r.outside_diameter = 610, r.inside_diameter = 585, r.modulus_of_elasticity = 2.0e8,
+        r.total_pile_length = 20;
         r.computation_increment = 0.5;
         sand(30, 9);
     } else if (units == "English") {
         r.unit_system_code = code_of(UnitSystem::English);
-        r.outside_diameter = 24, r.inside_diameter = 23, r.modulus_of_elasticity = 2.9e7, r.total_pile_length = 60;
+        r.outside_diameter = 24, r.inside_diameter = 23, r.modulus_of_elasticity = 2.9e7,
+        r.total_pile_length = 60;
         r.computation_increment = 1;
         sand(100, 60);
     } else {
@@ -364,7 +367,8 @@ void field(py::class_<Project>& c, const char* name, T ProjectRecords::*member, 
 
 // A field that files of the previous version lack: its default when absent.
 template <class T>
-void field(py::class_<Project>& c, const char* name, std::optional<T> ProjectRecords::*member, const char* doc) {
+void field(py::class_<Project>& c, const char* name, std::optional<T> ProjectRecords::*member,
+           const char* doc) {
     c.def_property(
         name, [member](const Project& p) { return (p.records.*member).value_or(T{}); },
         [member](Project& p, T v) { change_records(p, [&](ProjectRecords& r) { r.*member = v; }); }, doc);
@@ -372,11 +376,12 @@ void field(py::class_<Project>& c, const char* name, std::optional<T> ProjectRec
 
 // A property of a soil point under its Python name.
 template <class T>
-void soil_field(py::class_<SoilPointRecord>& c, const char* name, T SoilPointRecord::*member, const char* doc) {
+void soil_field(py::class_<SoilPointRecord>& c, const char* name, T SoilPointRecord::*member,
+                const char* doc) {
     c.def_readwrite(name, member, doc);
 }
-void soil_field(py::class_<SoilPointRecord>& c, const char* name, std::optional<double> SoilPointRecord::*member,
-                const char* doc) {
+void soil_field(py::class_<SoilPointRecord>& c, const char* name,
+                std::optional<double> SoilPointRecord::*member, const char* doc) {
     c.def_property(
         name, [member](const SoilPointRecord& p) { return (p.*member).value_or(1.0); },
         [member](SoilPointRecord& p, double v) { p.*member = v; }, doc);
@@ -410,26 +415,35 @@ PYBIND11_MODULE(_engine, m) {
     soil_field(soil_point, "depth", &SoilPointRecord::depth, "depth below the ground surface, ft or m");
     soil_field(soil_point, "soil_type", &SoilPointRecord::soil_type_code, "1 sand, 2 clay");
     soil_field(soil_point, "earth_pressure", &SoilPointRecord::coefficient_of_lateral_earth_pressure,
-                       "coefficient of lateral earth pressure K");
-    soil_field(soil_point, "unit_weight", &SoilPointRecord::effective_unit_weight, "effective unit weight, lb/ft3 or kN/m3");
+               "coefficient of lateral earth pressure K");
+    soil_field(soil_point, "unit_weight", &SoilPointRecord::effective_unit_weight,
+               "effective unit weight, lb/ft3 or kN/m3");
     soil_field(soil_point, "friction_angle", &SoilPointRecord::friction_angle, "friction angle, degrees");
-    soil_field(soil_point, "bearing_factor", &SoilPointRecord::bearing_capacity_factor, "bearing capacity factor Nq");
-    soil_field(soil_point, "max_friction", &SoilPointRecord::maximum_unit_friction, "limit of unit skin friction; 0 none");
-    soil_field(soil_point, "max_bearing", &SoilPointRecord::maximum_unit_bearing, "limit of unit end bearing; 0 none");
-    soil_field(soil_point, "su", &SoilPointRecord::undrained_shear_strength, "undrained shear strength (clay)");
+    soil_field(soil_point, "bearing_factor", &SoilPointRecord::bearing_capacity_factor,
+               "bearing capacity factor Nq");
+    soil_field(soil_point, "max_friction", &SoilPointRecord::maximum_unit_friction,
+               "limit of unit skin friction; 0 none");
+    soil_field(soil_point, "max_bearing", &SoilPointRecord::maximum_unit_bearing,
+               "limit of unit end bearing; 0 none");
+    soil_field(soil_point, "su", &SoilPointRecord::undrained_shear_strength,
+               "undrained shear strength (clay)");
     soil_field(soil_point, "sur_or_blow_count", &SoilPointRecord::remolded_shear_strength_or_blow_count,
-                       "clay: remolded shear strength; sand: SPT blow count");
+               "clay: remolded shear strength; sand: SPT blow count");
     soil_field(soil_point, "ysr", &SoilPointRecord::yield_stress_ratio, "yield stress ratio (clay)");
     soil_field(soil_point, "plasticity_index", &SoilPointRecord::plasticity_index, "plasticity index, %");
     soil_field(soil_point, "cone_resistance", &SoilPointRecord::cone_resistance, "cone resistance qc");
-    soil_field(soil_point, "user_friction", &SoilPointRecord::user_unit_skin_friction, "user-specified unit skin friction");
-    soil_field(soil_point, "user_bearing", &SoilPointRecord::user_unit_end_bearing, "user-specified unit end bearing");
-    soil_field(soil_point, "lrfd_friction", &SoilPointRecord::lrfd_factor_on_unit_friction, "LRFD factor on unit friction");
-    soil_field(soil_point, "lrfd_bearing", &SoilPointRecord::lrfd_factor_on_unit_bearing, "LRFD factor on unit bearing");
+    soil_field(soil_point, "user_friction", &SoilPointRecord::user_unit_skin_friction,
+               "user-specified unit skin friction");
+    soil_field(soil_point, "user_bearing", &SoilPointRecord::user_unit_end_bearing,
+               "user-specified unit end bearing");
+    soil_field(soil_point, "lrfd_friction", &SoilPointRecord::lrfd_factor_on_unit_friction,
+               "LRFD factor on unit friction");
+    soil_field(soil_point, "lrfd_bearing", &SoilPointRecord::lrfd_factor_on_unit_bearing,
+               "LRFD factor on unit bearing");
     soil_point.def("__repr__", [](const SoilPointRecord& p) {
-            return "SoilPoint(depth=" + shortest_real(p.depth) +
-                   ", soil_type=" + std::to_string(p.soil_type_code) + ")";
-        });
+        return "SoilPoint(depth=" + shortest_real(p.depth) +
+               ", soil_type=" + std::to_string(p.soil_type_code) + ")";
+    });
 
     py::class_<Project> project(
         m, "Project",
@@ -467,7 +481,9 @@ PYBIND11_MODULE(_engine, m) {
             "The text of the input data file that write() would write.")
         .def_property(
             "units",
-            [](const Project& p) { return p.records.unit_system_code == code_of(UnitSystem::SI) ? "SI" : "English"; },
+            [](const Project& p) {
+                return p.records.unit_system_code == code_of(UnitSystem::SI) ? "SI" : "English";
+            },
             [](Project& p, const std::string& u) {
                 if (u != "SI" && u != "English") throw py::value_error("units must be \"SI\" or \"English\"");
                 change_records(p, [&](ProjectRecords& r) {
@@ -587,14 +603,16 @@ PYBIND11_MODULE(_engine, m) {
     field(project, "offshore_data", &ProjectRecords::offshore_data_flag, "1: the cone-based methods run");
     field(project, "reduced_resistance", &ProjectRecords::reduced_resistance_flag,
           "1: the load-transfer curves take the LRFD-factored skin friction");
-    field(project, "deepest_soil_depth", &ProjectRecords::deepest_soil_depth, "depth the soil profile reaches");
+    field(project, "deepest_soil_depth", &ProjectRecords::deepest_soil_depth,
+          "depth the soil profile reaches");
     field(project, "section_area", &ProjectRecords::cross_section_area,
           "constant cross-section area (section mode 1)");
     field(project, "loading_type", &ProjectRecords::loading_type_code, "0 compression, 1 tension");
     field(project, "tension_factor", &ProjectRecords::tension_reduction_factor,
           "reduction factor on skin friction in tension");
     field(project, "clay_drainage", &ProjectRecords::clay_drainage_option, "1 drained clay, 0 undrained");
-    field(project, "plug_condition", &ProjectRecords::plug_condition_code, "0 computed, 1 plugged, 2 unplugged");
+    field(project, "plug_condition", &ProjectRecords::plug_condition_code,
+          "0 computed, 1 plugged, 2 unplugged");
     field(project, "section_mode", &ProjectRecords::section_mode,
           "0 area from the diameters, 1 constant area, 2 area varying with depth (sections)");
     field(project, "critical_depth_option", &ProjectRecords::critical_depth_option,

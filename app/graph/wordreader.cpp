@@ -93,7 +93,7 @@ void WordReader::load(const QByteArray& bytes) {
         while (i < rawEnd) {
             while (i < rawEnd && static_cast<unsigned char>(data[i]) <= ' ') ++i;
             const Index w = i;
-            while (i < rawEnd && static_cast<unsigned char>(data[i]) > ' ') ++i;
+            while (i<rawEnd&& static_cast<unsigned char>(data[i])> ' ') ++i;
             if (i > w) {
                 words_.push_back({w, i - w});
                 ++line.wordCount;

@@ -13,10 +13,10 @@ namespace torve::app {
 
 // Reads the plot file and the user's cone data: words between blanks, tabs and other control
 // characters; numbers in any form the engine writes, an exponent without its E included
-// ("0.123-100"). The files the engine reads go through the model's codec instead. Numbers are read with "." as the decimal mark whatever the
-// user's locale. Every failure raises UserError with the location of the word read last: at the end
-// of the file "This file either invalid or incomplete.", for a word of the wrong kind "Error on Line
-// <n> Item <m>" + "\r" + what was expected, counting lines and items from 1.
+// ("0.123-100"). The files the engine reads go through the model's codec instead. Numbers are read with "."
+// as the decimal mark whatever the user's locale. Every failure raises UserError with the location of the
+// word read last: at the end of the file "This file either invalid or incomplete.", for a word of the wrong
+// kind "Error on Line <n> Item <m>" + "\r" + what was expected, counting lines and items from 1.
 class WordReader {
   public:
     // Reads the whole file at once (UTF-8; a file that is not valid UTF-8 is taken as Latin-1).

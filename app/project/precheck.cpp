@@ -79,7 +79,9 @@ class Checker {
     double outsideDiameter() const {
         return f_.perimeter > kNoncircular ? f_.perimeter / kPiSinglePrecision : f_.outside_diameter;
     }
-    double diameterPerLength() const { return app::diameterPerLength(unitSystemFromCode(f_.unit_system_code)); }
+    double diameterPerLength() const {
+        return app::diameterPerLength(unitSystemFromCode(f_.unit_system_code));
+    }
 
     void pile();
     void soil();
@@ -128,7 +130,8 @@ void Checker::pile() {
     }
     if (f_.enhanced_end_section_length < 0) error(texts::kCheckNegativeEndSection);
     if (f_.enhanced_end_section_inside_diameter < 0) error(texts::kCheckNegativeEndSectionDiameter);
-    if (f_.enhanced_end_section_length >= kNoEndSection && f_.enhanced_end_section_inside_diameter >= outsideDiameter())
+    if (f_.enhanced_end_section_length >= kNoEndSection &&
+        f_.enhanced_end_section_inside_diameter >= outsideDiameter())
         error(texts::kCheckEndSectionNotBelowOuter);
     if (f_.zero_friction_length < 0) error(texts::kCheckNegativeZeroFriction);
     if (f_.pile_type_code < 1 || f_.pile_type_code > 7) error(texts::kCheckPileType);
@@ -155,29 +158,31 @@ void Checker::pile() {
 
 void Checker::soil() {
     if (!(f_.deepest_soil_depth > 0) ||
-        (f_.computation_increment > 0 && f_.deepest_soil_depth / f_.computation_increment + kGridAllowance < 1.0))
+        (f_.computation_increment > 0 &&
+         f_.deepest_soil_depth / f_.computation_increment + kGridAllowance < 1.0))
         error(texts::kCheckSoilTooShallowForOneIncrement);
     const int system = unitSystemFromCode(f_.unit_system_code) == UnitSystem::English ? 0 : 1;
     double above = 0;
     for (std::size_t i = 0; i < f_.soil_points.size(); ++i) {
         const Point& p = f_.soil_points[i];
         const int layer = static_cast<int>(i / 2) + 1;
-        for (const auto& [name, v] : {std::pair{"depth", p.depth},
-                                      {"effective unit weight", p.effective_unit_weight},
-                                      {"friction angle", p.friction_angle},
-                                      {"Ko", p.coefficient_of_lateral_earth_pressure},
-                                      {"Nq", p.bearing_capacity_factor},
-                                      {"maximum unit friction", p.maximum_unit_friction},
-                                      {"maximum unit bearing", p.maximum_unit_bearing},
-                                      {"undrained shear strength", p.undrained_shear_strength},
-                                      {"remolded shear strength or blow count", p.remolded_shear_strength_or_blow_count},
-                                      {"yield stress ratio", p.yield_stress_ratio},
-                                      {"plasticity index", p.plasticity_index},
-                                      {"cone resistance qc", p.cone_resistance},
-                                      {"user unit skin friction", p.user_unit_skin_friction},
-                                      {"user unit end bearing", p.user_unit_end_bearing},
-                                      {"factor on side friction", p.lrfd_factor_on_unit_friction.value_or(1)},
-                                      {"factor on end bearing", p.lrfd_factor_on_unit_bearing.value_or(1)}})
+        for (const auto& [name, v] :
+             {std::pair{"depth", p.depth},
+              {"effective unit weight", p.effective_unit_weight},
+              {"friction angle", p.friction_angle},
+              {"Ko", p.coefficient_of_lateral_earth_pressure},
+              {"Nq", p.bearing_capacity_factor},
+              {"maximum unit friction", p.maximum_unit_friction},
+              {"maximum unit bearing", p.maximum_unit_bearing},
+              {"undrained shear strength", p.undrained_shear_strength},
+              {"remolded shear strength or blow count", p.remolded_shear_strength_or_blow_count},
+              {"yield stress ratio", p.yield_stress_ratio},
+              {"plasticity index", p.plasticity_index},
+              {"cone resistance qc", p.cone_resistance},
+              {"user unit skin friction", p.user_unit_skin_friction},
+              {"user unit end bearing", p.user_unit_end_bearing},
+              {"factor on side friction", p.lrfd_factor_on_unit_friction.value_or(1)},
+              {"factor on end bearing", p.lrfd_factor_on_unit_bearing.value_or(1)}})
             finite(name, v, layer, p.depth);
         if (p.depth < 0 || p.depth < above)
             add(Severity::Error, QString(texts::kCheckDepthsGoUp).arg(number(p.depth), number(above)), {},
@@ -185,9 +190,10 @@ void Checker::soil() {
         above = std::max(above, p.depth);
         if (!(p.effective_unit_weight > 0)) {
             add(Severity::Error, texts::kCheckNoUnitWeight, {}, layer, p.depth);
-        } else if (p.effective_unit_weight < kLightest[system] || p.effective_unit_weight > kHeaviest[system]) {
-            add(Severity::Warning, QString(texts::kCheckUnitWeight).arg(number(p.effective_unit_weight)), {}, layer,
-                p.depth);
+        } else if (p.effective_unit_weight < kLightest[system] ||
+                   p.effective_unit_weight > kHeaviest[system]) {
+            add(Severity::Warning, QString(texts::kCheckUnitWeight).arg(number(p.effective_unit_weight)), {},
+                layer, p.depth);
         }
         if (!(p.friction_angle >= 0 && p.friction_angle < 90))
             add(Severity::Error, texts::kCheckFrictionAngleRange, {}, layer, p.depth);
@@ -200,7 +206,8 @@ void Checker::soil() {
 void Checker::tables() {
     if (f_.t_z_print_flag == 1) {
         if (f_.t_z_print_depths.size() > static_cast<std::size_t>(kMaxTzPrintDepths))
-            error(QString(texts::kCheckTooManyTzDepths).arg(f_.t_z_print_depths.size()).arg(kMaxTzPrintDepths));
+            error(
+                QString(texts::kCheckTooManyTzDepths).arg(f_.t_z_print_depths.size()).arg(kMaxTzPrintDepths));
         for (double depth : f_.t_z_print_depths) finite("t-z print depth", depth, 0, depth);
     }
     const int mode = f_.section_mode.value_or(0);
@@ -241,8 +248,8 @@ void Checker::reachesResults() {
     const double required = f_.total_pile_length + 2.0 * outsideDiameter() / diameterPerLength();
     if (f_.deepest_soil_depth < required)
         add(Severity::Error,
-            QString(texts::kCheckSoilShallowerThanTip).arg(number(f_.deepest_soil_depth), number(required)), {},
-            static_cast<int>(f_.soil_points.size() / 2), f_.deepest_soil_depth);
+            QString(texts::kCheckSoilShallowerThanTip).arg(number(f_.deepest_soil_depth), number(required)),
+            {}, static_cast<int>(f_.soil_points.size() / 2), f_.deepest_soil_depth);
     // The penetration rows stop at the last whole increment above the tip: a length left over from a
     // change of units (40 m in increments of 0.3048 m) makes every table end short of the tip.
     const double increments = std::trunc(f_.total_pile_length / f_.computation_increment + kGridAllowance);
@@ -250,7 +257,8 @@ void Checker::reachesResults() {
         const double last = increments * f_.computation_increment;
         add(Severity::Warning,
             QString(texts::kCheckLengthNotWholeIncrements)
-                .arg(number(f_.total_pile_length), number(f_.computation_increment), QString::number(last, 'f', 2)),
+                .arg(number(f_.total_pile_length), number(f_.computation_increment),
+                     QString::number(last, 'f', 2)),
             {}, 0, last);
     }
     const double segments = std::trunc(f_.deepest_soil_depth / f_.computation_increment + kGridAllowance);
@@ -278,20 +286,29 @@ void Checker::method(Method m) {
             }
         };
         if (m == Method::UserSpecified) {
-            lacking([](const Point& p) { return !(p.user_unit_skin_friction > 0) && !(p.user_unit_end_bearing > 0); },
-                    texts::kCheckNoUserValues, Severity::Warning);
+            lacking(
+                [](const Point& p) {
+                    return !(p.user_unit_skin_friction > 0) && !(p.user_unit_end_bearing > 0);
+                },
+                texts::kCheckNoUserValues, Severity::Warning);
         } else if (sand) {
             if (usesFrictionAngle(m))
-                lacking([](const Point& p) { return !(p.friction_angle > 0) && !(p.remolded_shear_strength_or_blow_count > 0); },
-                        texts::kCheckNoFrictionAngle);
+                lacking(
+                    [](const Point& p) {
+                        return !(p.friction_angle > 0) && !(p.remolded_shear_strength_or_blow_count > 0);
+                    },
+                    texts::kCheckNoFrictionAngle);
             if (m == Method::Usace || m == Method::Api)
-                lacking([](const Point& p) { return !(p.coefficient_of_lateral_earth_pressure > 0); }, texts::kCheckNoKo);
-            if (m == Method::Api) lacking([](const Point& p) { return !(p.bearing_capacity_factor > 0); }, texts::kCheckNoNq);
+                lacking([](const Point& p) { return !(p.coefficient_of_lateral_earth_pressure > 0); },
+                        texts::kCheckNoKo);
+            if (m == Method::Api)
+                lacking([](const Point& p) { return !(p.bearing_capacity_factor > 0); }, texts::kCheckNoNq);
         } else {
             if (usesClayStrength(m) || usesIcpClayRule(m))
                 lacking([](const Point& p) { return !(p.undrained_shear_strength > 0); }, texts::kCheckNoSu);
             if (usesIcpClayRule(m)) {
-                lacking([](const Point& p) { return !(p.remolded_shear_strength_or_blow_count > 0); }, texts::kCheckNoSur);
+                lacking([](const Point& p) { return !(p.remolded_shear_strength_or_blow_count > 0); },
+                        texts::kCheckNoSur);
                 lacking([](const Point& p) { return !(p.yield_stress_ratio > 0); }, texts::kCheckNoYsr);
             }
             if (usesIcpClayRule(m) || m == Method::Ngi)
@@ -301,8 +318,12 @@ void Checker::method(Method m) {
         // count; clay under NGI bears on su instead.
         const bool needsQc = is_cone_based(m) && (sand || m != Method::Ngi);
         if (needsQc && d_.cptPoints.empty())
-            lacking([sand](const Point& p) { return !(p.cone_resistance >= kNoQc) && !(sand && p.remolded_shear_strength_or_blow_count > 0); },
-                    texts::kCheckNoQc);
+            lacking(
+                [sand](const Point& p) {
+                    return !(p.cone_resistance >= kNoQc) &&
+                           !(sand && p.remolded_shear_strength_or_blow_count > 0);
+                },
+                texts::kCheckNoQc);
     }
 }
 
@@ -315,7 +336,8 @@ std::vector<Finding> precheck(const ProjectData& data, const ProjectTables& tabl
     if (saved.circular) saved.tipArea = 0;
     ProjectFile file = ProjectFile::of(saved, tables);
     if (saved.loadTransferMethod != Method::UserSpecified)
-        for (SoilPointRecord& p : file.records.soil_points) p.user_unit_skin_friction = p.user_unit_end_bearing = 0;
+        for (SoilPointRecord& p : file.records.soil_points)
+            p.user_unit_skin_friction = p.user_unit_end_bearing = 0;
     return Checker(saved, file.records, Checker::Saved).run();
 }
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "app/project/texts.h"
-#include "engine/model/file_format.h"
 #include "engine/model/cpt_point.h"
+#include "engine/model/file_format.h"
 
 class QLocale;
 
@@ -64,7 +64,7 @@ struct ProjectData {
     ClayDrainage clayDrainage = ClayDrainage::Undrained;
     PlugCondition plugCondition = PlugCondition::Computed;
     CriticalDepthOption criticalDepthOption = CriticalDepthOption::FromDensity;
-    double criticalDepth = 0;  // ft | m
+    double criticalDepth = 0;         // ft | m
     std::vector<CptPoint> cptPoints;  // depth ft | m, qc ksf | kPa (the file holds lb/ft^2 | kPa)
     CptImportSettings cptImport;
 

@@ -190,9 +190,10 @@ ProjectFile ProjectFile::fromText(const QByteArray& text, ProjectFormat format, 
     options.desktop_tables = true;
     ProjectFile file;
     try {
-        file.records = read_project_records(std::string_view(text.constData(), static_cast<std::size_t>(text.size())),
-                                            path.toStdString(), options)
-                           .records;
+        file.records =
+            read_project_records(std::string_view(text.constData(), static_cast<std::size_t>(text.size())),
+                                 path.toStdString(), options)
+                .records;
     } catch (const FormatError& e) {
         throw readError(e, path);
     }
@@ -206,7 +207,8 @@ QByteArray ProjectFile::text() const {
     try {
         return QByteArray::fromStdString(write_project_records(records, WriteStyle::Desktop));
     } catch (const NotFiniteError& e) {
-        throw UserError(QString(texts::kNotSavedNotFinite).arg(fieldName(e), QString::fromStdString(e.word())));
+        throw UserError(
+            QString(texts::kNotSavedNotFinite).arg(fieldName(e), QString::fromStdString(e.word())));
     }
 }
 

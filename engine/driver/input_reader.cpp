@@ -124,7 +124,8 @@ InputData input_data_of(const ProjectRecords& f) {
     in.section_mode = static_cast<SectionMode>(std::clamp(f.section_mode.value_or(0), 0, 2));
     if (in.section_mode == SectionMode::VaryingWithDepth) {
         in.section_row_count = static_cast<int>(f.section_rows.size());
-        for (const SectionRowRecord& s : f.section_rows) in.sections.push_back({s.section_depth, s.cross_section_area});
+        for (const SectionRowRecord& s : f.section_rows)
+            in.sections.push_back({s.section_depth, s.cross_section_area});
     }
     in.critical_depth_option = static_cast<CriticalDepthOption>(f.critical_depth_option.value_or(0));
     in.critical_depth = f.critical_depth.value_or(0);

@@ -25,8 +25,8 @@ class Walk {
     explicit Walk(const ProjectRecords& f) : f_(f) {}
 
     std::optional<ValueFinding> run() {
-        if (units_and_counts() || pile_section() || end_section() || options() || soil_depth() || soil_points() ||
-            t_z_print() || loading() || section_table() || critical_depth())
+        if (units_and_counts() || pile_section() || end_section() || options() || soil_depth() ||
+            soil_points() || t_z_print() || loading() || section_table() || critical_depth())
             return std::move(found_);
         return std::nullopt;
     }
@@ -83,7 +83,8 @@ class Walk {
             return false;
         }
         outside_diameter_ = f_.outside_diameter;
-        if (f_.outside_diameter <= 0) return refuse(n[2], "expected a positive outside diameter for a circular pile.");
+        if (f_.outside_diameter <= 0)
+            return refuse(n[2], "expected a positive outside diameter for a circular pile.");
         if (f_.inside_diameter >= f_.outside_diameter)
             return refuse(n[3], "the inside diameter must be smaller than the outside diameter.");
         return false;
@@ -109,23 +110,29 @@ class Walk {
         constexpr auto& n = records::kOptions;
         at(RecordId::Options);
         if (too_large(n[0], f_.zero_friction_length)) return true;
-        if (f_.zero_friction_length < 0) return refuse(n[0], "the zero-friction length must not be negative.");
+        if (f_.zero_friction_length < 0)
+            return refuse(n[0], "the zero-friction length must not be negative.");
         if (too_large(n[1], f_.computation_increment)) return true;
         if (f_.computation_increment <= 0) return refuse(n[1], "expected a positive computation increment.");
-        if (f_.pile_type_code < 1 || f_.pile_type_code > 7) return refuse(n[2], "expected a pile-type code from 1 to 7.");
+        if (f_.pile_type_code < 1 || f_.pile_type_code > 7)
+            return refuse(n[2], "expected a pile-type code from 1 to 7.");
         if (too_large(n[3], f_.taper_angle)) return true;
         if (f_.taper_angle < 0 || f_.taper_angle >= 90)
             return refuse(n[3], "expected a taper angle from 0 to below 90 degrees.");
         // The tip diameter of a tapered pile is OD - 2 L tan(angle); it must not become negative.
         const double length = f_.total_pile_length * units_of(system()).diameter_per_length;
-        const double tip = outside_diameter_ - 2.0 * length * std::tan(f_.taper_angle * std::numbers::pi / 180.0);
+        const double tip =
+            outside_diameter_ - 2.0 * length * std::tan(f_.taper_angle * std::numbers::pi / 180.0);
         if (tip < 0) {
             const double largest = std::atan(outside_diameter_ / 2.0 / length) * 180.0 / std::numbers::pi;
-            return refuse(n[3], "the taper angle gives a negative tip diameter over the pile length; it must be below " +
-                                    decimals(largest, 3) + " degrees.");
+            return refuse(
+                n[3],
+                "the taper angle gives a negative tip diameter over the pile length; it must be below " +
+                    decimals(largest, 3) + " degrees.");
         }
         if (!is_valid_method_code(f_.load_transfer_method_code))
-            return refuse(n[4], "expected a load-transfer method code from 1 to " + std::to_string(kMethodCount) + ".");
+            return refuse(
+                n[4], "expected a load-transfer method code from 1 to " + std::to_string(kMethodCount) + ".");
         return false;
     }
 
@@ -137,7 +144,8 @@ class Walk {
         if (f_.deepest_soil_depth / f_.computation_increment + kGridAllowance < 1.0) {
             return refuse(n[0], "the deepest soil depth " + decimals(f_.deepest_soil_depth, 2) +
                                     " is shorter than one computation increment (" +
-                                    decimals(f_.computation_increment, 2) + "); no soil segment can be formed.");
+                                    decimals(f_.computation_increment, 2) +
+                                    "); no soil segment can be formed.");
         }
         if (too_large(n[1], f_.cross_section_area)) return true;
         if (f_.cross_section_area < 0) return refuse(n[1], "the cross-section area must not be negative.");
@@ -161,9 +169,11 @@ class Walk {
             }
             if (p.soil_type_code != 1 && p.soil_type_code != 2)
                 return refuse(a[1], "expected a soil-type code of 1 (sand) or 2 (clay).");
-            if (too_large(a[2], p.coefficient_of_lateral_earth_pressure) || too_large(a[3], p.effective_unit_weight))
+            if (too_large(a[2], p.coefficient_of_lateral_earth_pressure) ||
+                too_large(a[3], p.effective_unit_weight))
                 return true;
-            if (p.effective_unit_weight <= 0) return refuse(a[3], "expected a positive effective unit weight.");
+            if (p.effective_unit_weight <= 0)
+                return refuse(a[3], "expected a positive effective unit weight.");
             if (too_large(a[4], p.friction_angle)) return true;
             if (p.friction_angle < 0 || p.friction_angle >= 90)
                 return refuse(a[4], "expected a friction angle from 0 to below 90 degrees.");
@@ -195,7 +205,8 @@ class Walk {
         if (this->count(CountOf::TzPrintDepths, n[1], count)) return true;
         for (int i = 0; i < count; ++i) {
             at(RecordId::TzPrintDepth, i, count);
-            if (too_large(records::kTzPrintDepth, f_.t_z_print_depths[static_cast<std::size_t>(i)])) return true;
+            if (too_large(records::kTzPrintDepth, f_.t_z_print_depths[static_cast<std::size_t>(i)]))
+                return true;
         }
         return false;
     }
@@ -220,9 +231,11 @@ class Walk {
         const int mode = f_.section_mode.value_or(-1);
         if (mode < 0) return refuse(n[1], "expected a section mode of 0, 1 or 2.");
         if (mode == 1 && f_.cross_section_area <= 0)
-            return refuse(n[1], "a constant cross-section area (section mode 1) needs a positive area in record 9.");
+            return refuse(
+                n[1], "a constant cross-section area (section mode 1) needs a positive area in record 9.");
         if (mode < 2) return false;
-        if (f_.section_rows.empty()) return refuse(n[0], "a cross-section area varying with depth needs at least one row.");
+        if (f_.section_rows.empty())
+            return refuse(n[0], "a cross-section area varying with depth needs at least one row.");
         const int rows = static_cast<int>(f_.section_rows.size());
         for (int i = 0; i < rows; ++i) {
             const SectionRowRecord& s = f_.section_rows[static_cast<std::size_t>(i)];
@@ -230,7 +243,8 @@ class Walk {
             if (too_large(records::kSectionRow[0], s.section_depth) ||
                 too_large(records::kSectionRow[1], s.cross_section_area))
                 return true;
-            if (s.cross_section_area <= 0) return refuse(records::kSectionRow[1], "expected a positive cross-section area.");
+            if (s.cross_section_area <= 0)
+                return refuse(records::kSectionRow[1], "expected a positive cross-section area.");
         }
         return false;
     }
@@ -275,7 +289,8 @@ std::optional<std::string> count_limit_message(CountOf what, long long n) {
                    std::to_string(n) + ".";
         case CountOf::CptRows:
             if (n >= 0 && n <= kMaxCptRows) return std::nullopt;
-            return "expected from 0 to " + std::to_string(kMaxCptRows) + " CPT rows, found " + std::to_string(n) + ".";
+            return "expected from 0 to " + std::to_string(kMaxCptRows) + " CPT rows, found " +
+                   std::to_string(n) + ".";
     }
     return std::nullopt;
 }
@@ -307,8 +322,10 @@ std::optional<ValueFinding> first_cpt_value_error(const CptProfile& profile) {
     return std::nullopt;
 }
 
-void check_input_values(const ProjectRecords& records, const RecordLines& lines, const std::string& file_name) {
-    if (const auto found = first_input_value_error(records)) raise(*found, lines, input_file_label(file_name));
+void check_input_values(const ProjectRecords& records, const RecordLines& lines,
+                        const std::string& file_name) {
+    if (const auto found = first_input_value_error(records))
+        raise(*found, lines, input_file_label(file_name));
 }
 
 void check_cpt_values(const CptProfile& profile, const RecordLines& lines, const std::string& file_name) {

@@ -24,7 +24,8 @@ std::optional<ValueFinding> first_cpt_value_error(const CptProfile& profile);
 
 // Raise InputError with the first finding located in the file: `Input data file "p.tv6d", record 5
 // (pile section), line 5: expected a positive total pile length.`
-void check_input_values(const ProjectRecords& records, const RecordLines& lines, const std::string& file_name);
+void check_input_values(const ProjectRecords& records, const RecordLines& lines,
+                        const std::string& file_name);
 void check_cpt_values(const CptProfile& profile, const RecordLines& lines, const std::string& file_name);
 
 // The counts of a file that have a table limit.

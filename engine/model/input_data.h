@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/model/file_format.h"
 #include "engine/model/cpt_profile.h"
+#include "engine/model/file_format.h"
 
 namespace torve {
 

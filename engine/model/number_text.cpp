@@ -102,7 +102,8 @@ std::string general_text(double v, int digits) {
     if (exponent < digits && std::fabs(v) >= 1e-5) {
         if (exponent >= 0) {
             const int whole = exponent + 1;
-            for (int k = 0; k < whole; ++k) out.push_back(k < n ? significand[static_cast<std::size_t>(k)] : '0');
+            for (int k = 0; k < whole; ++k)
+                out.push_back(k < n ? significand[static_cast<std::size_t>(k)] : '0');
             if (n > whole) {
                 out.push_back('.');
                 out.append(significand, static_cast<std::size_t>(whole));
@@ -144,7 +145,8 @@ std::string scientific_text(double v, int significant, int exponent_digits) {
     const std::string s = chars(v, std::chars_format::scientific, significant - 1);
     const std::size_t e = s.find('e');
     std::string exponent = s.substr(e + 2);
-    while (static_cast<int>(exponent.size()) > exponent_digits && exponent.front() == '0') exponent.erase(0, 1);
+    while (static_cast<int>(exponent.size()) > exponent_digits && exponent.front() == '0')
+        exponent.erase(0, 1);
     return s.substr(0, e) + 'E' + s[e + 1] + exponent;
 }
 

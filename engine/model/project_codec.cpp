@@ -14,7 +14,8 @@ namespace {
 
 using Kind = FormatFault::Kind;
 
-constexpr std::size_t kWordsPerPoint = records::kSoilPointFirstLine.size() + records::kSoilPointSecondLine.size();
+constexpr std::size_t kWordsPerPoint =
+    records::kSoilPointFirstLine.size() + records::kSoilPointSecondLine.size();
 constexpr std::size_t kPreviousWordsPerPoint = kWordsPerPoint - 2;  // without the LRFD factors
 
 std::string title_of(std::string_view title) {
@@ -45,9 +46,10 @@ std::pair<int, std::size_t> read_count(RecordReader& r, std::string_view field, 
     fault.field = what;
     fault.count = n;
     fault.most = most;
-    r.fail(std::move(fault), over ? *over
-                                  : std::to_string(n) + " " + what +
-                                        " were announced, but the file ends before all of them: it is cut short.");
+    r.fail(std::move(fault),
+           over ? *over
+                : std::to_string(n) + " " + what +
+                      " were announced, but the file ends before all of them: it is cut short.");
 }
 
 class ProjectReader {
@@ -63,15 +65,19 @@ class ProjectReader {
         pile_section();
         end_section();
         options();
-        if (current_) method_flags();
-        else out_.records.method_selection_flags.reset();
+        if (current_)
+            method_flags();
+        else
+            out_.records.method_selection_flags.reset();
         soil_depth();
         for (int i = 0; i < points; ++i) soil_point(i, points);
         t_z_print();
         loading();
         section_table();
-        if (current_) critical_depth();
-        else out_.records.critical_depth_option.reset(), out_.records.critical_depth.reset();
+        if (current_)
+            critical_depth();
+        else
+            out_.records.critical_depth_option.reset(), out_.records.critical_depth.reset();
         return std::move(out_);
     }
 
@@ -239,7 +245,8 @@ class ProjectReader {
         f.t_z_print_flag = r_.integer(n[0]);
         out_.lines.t_z_print = first_line();
         if (f.t_z_print_flag != 1) return;
-        const auto [count, room] = read_count(r_, n[1], "t-z print depths", CountOf::TzPrintDepths, 1, 0, desktop_);
+        const auto [count, room] =
+            read_count(r_, n[1], "t-z print depths", CountOf::TzPrintDepths, 1, 0, desktop_);
         f.t_z_print_depths.reserve(room);
         for (int i = 0; i < count; ++i) {
             r_.begin(records::kTzPrintDepthTitle, i + 1, count, ")");
@@ -291,11 +298,13 @@ class ProjectReader {
                 fault.field = "section rows";
                 fault.count = count;
                 fault.most = fits;
-                r_.fail(std::move(fault),
-                        over ? *over
-                             : std::to_string(count) +
-                                   " section rows were announced, but the file ends before all of them: it is cut "
-                                   "short.");
+                r_.fail(
+                    std::move(fault),
+                    over
+                        ? *over
+                        : std::to_string(count) +
+                              " section rows were announced, but the file ends before all of them: it is cut "
+                              "short.");
             }
         }
         if (!rows) return;
@@ -328,7 +337,8 @@ class ProjectReader {
 // A line of values separated by single blanks; a value that is not finite stops the writing.
 class LineWriter {
   public:
-    LineWriter(std::string& out, RecordPlace place, std::size_t line) : out_(out), place_(place), line_(line) {}
+    LineWriter(std::string& out, RecordPlace place, std::size_t line)
+        : out_(out), place_(place), line_(line) {}
     ~LineWriter() { out_ += '\n'; }
     LineWriter(const LineWriter&) = delete;
     LineWriter& operator=(const LineWriter&) = delete;
@@ -358,7 +368,8 @@ class LineWriter {
 
 class ProjectWriter {
   public:
-    ProjectWriter(const ProjectRecords& f, WriteStyle style) : f_(f), desktop_(style == WriteStyle::Desktop) {}
+    ProjectWriter(const ProjectRecords& f, WriteStyle style)
+        : f_(f), desktop_(style == WriteStyle::Desktop) {}
 
     std::string write(RecordLines& lines) {
         for (const std::string* text : {&f_.title, &f_.designer, &f_.job_number}) {
@@ -379,7 +390,8 @@ class ProjectWriter {
         lines.soil_depth = line_ + 1;
         {
             LineWriter w = line(RecordId::SoilDepth);
-            own(own(w, f_.deepest_soil_depth, records::kSoilDepth[0]), f_.cross_section_area, records::kSoilDepth[1]);
+            own(own(w, f_.deepest_soil_depth, records::kSoilDepth[0]), f_.cross_section_area,
+                records::kSoilDepth[1]);
         }
         for (std::size_t i = 0; i < f_.soil_points.size(); ++i) soil_point(i, lines);
         t_z_print(lines);
@@ -484,7 +496,8 @@ class ProjectWriter {
             cell(w, p.plasticity_index, b[5]);
         } else {
             const double blows = p.remolded_shear_strength_or_blow_count;
-            if (!std::isfinite(blows)) throw NotFiniteError({RecordId::SoilPointSecondLine, index, count}, b[3], line_, blows);
+            if (!std::isfinite(blows))
+                throw NotFiniteError({RecordId::SoilPointSecondLine, index, count}, b[3], line_, blows);
             // A whole number, as the program's table holds it; one beyond any integer keeps its digits.
             w.filler();
             if (std::fabs(blows) < 9.0e18)
@@ -538,7 +551,8 @@ class ProjectWriter {
             const SectionRowRecord& s = f_.section_rows[static_cast<std::size_t>(i)];
             lines.section_rows.push_back(line_ + 1);
             LineWriter w = line(RecordId::SectionRow, i, count);
-            cell(cell(w, s.section_depth, records::kSectionRow[0]), s.cross_section_area, records::kSectionRow[1]);
+            cell(cell(w, s.section_depth, records::kSectionRow[0]), s.cross_section_area,
+                 records::kSectionRow[1]);
         }
         lines.critical_depth = line_ + 1;
         LineWriter w = line(RecordId::CriticalDepth);
@@ -578,7 +592,8 @@ std::string record_title(const RecordPlace& p) {
         case RecordId::SoilPointFirstLine:
             return title_of(records::kSoilPointTitle) + number + title_of(records::kSoilPointFirstLine.title);
         case RecordId::SoilPointSecondLine:
-            return title_of(records::kSoilPointTitle) + number + title_of(records::kSoilPointSecondLine.title);
+            return title_of(records::kSoilPointTitle) + number +
+                   title_of(records::kSoilPointSecondLine.title);
         case RecordId::TzPrint:
             return title_of(records::kTzPrint.title);
         case RecordId::TzPrintDepth:
@@ -603,8 +618,9 @@ std::string record_title(const RecordPlace& p) {
 
 std::size_t RecordLines::of(const RecordPlace& p) const {
     const auto at = [&p](const std::vector<std::size_t>& v) {
-        return p.index >= 0 && static_cast<std::size_t>(p.index) < v.size() ? v[static_cast<std::size_t>(p.index)]
-                                                                            : std::size_t{0};
+        return p.index >= 0 && static_cast<std::size_t>(p.index) < v.size()
+                   ? v[static_cast<std::size_t>(p.index)]
+                   : std::size_t{0};
     };
     switch (p.id) {
         case RecordId::Title:
@@ -652,7 +668,11 @@ std::size_t RecordLines::of(const RecordPlace& p) const {
 }
 
 NotFiniteError::NotFiniteError(RecordPlace p, std::string_view f, std::size_t l, double v)
-    : std::runtime_error("the " + std::string(f) + " is not a finite number"), place(p), field(f), line(l), value(v) {}
+    : std::runtime_error("the " + std::string(f) + " is not a finite number"),
+      place(p),
+      field(f),
+      line(l),
+      value(v) {}
 
 std::string NotFiniteError::word() const {
     return std::isnan(value) ? "NAN" : (value < 0 ? "-INF" : "INF");
@@ -717,7 +737,8 @@ std::string write_cpt_records_desktop(int unit_code, const std::vector<CptPoint>
     const auto exact = [&](double value, double scale, int index, std::string_view field) {
         const double written = value * scale;
         if (!std::isfinite(written))
-            throw NotFiniteError({RecordId::CptRow, index, count}, field, static_cast<std::size_t>(index) + 2, written);
+            throw NotFiniteError({RecordId::CptRow, index, count}, field, static_cast<std::size_t>(index) + 2,
+                                 written);
         for (int digits = 3; digits < 17; ++digits) {
             const std::string text = scientific_text(written, digits, 2);
             double back = 0;
@@ -728,7 +749,8 @@ std::string write_cpt_records_desktop(int unit_code, const std::vector<CptPoint>
     std::string out = " " + std::to_string(unit_code) + " " + std::to_string(count) + "\n";
     for (int i = 0; i < count; ++i) {
         const CptPoint& p = points[static_cast<std::size_t>(i)];
-        out += "  " + exact(p.depth, 1, i, "depth") + "  " + exact(p.qc, qc_scale, i, "cone resistance") + '\n';
+        out +=
+            "  " + exact(p.depth, 1, i, "depth") + "  " + exact(p.qc, qc_scale, i, "cone resistance") + '\n';
     }
     return out;
 }

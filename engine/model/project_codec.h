@@ -127,7 +127,8 @@ class NotFiniteError : public std::runtime_error {
 // The input data file of `records`, one record per line, values separated by single blanks, "."
 // as decimal mark whatever the locale; line breaks inside a text become blanks. `lines`, when
 // given, receives where each record is written.
-std::string write_project_records(const ProjectRecords& records, WriteStyle style, RecordLines* lines = nullptr);
+std::string write_project_records(const ProjectRecords& records, WriteStyle style,
+                                  RecordLines* lines = nullptr);
 
 // The CPT data file of `profile` as held: unit code and row count, then one depth/qc pair per line.
 std::string write_cpt_records(const CptProfile& profile);

@@ -92,8 +92,8 @@ double RecordReader::real(std::string_view field) {
     double v = 0;
     if (!parse_real(t.text, v)) {
         fail_at(FormatFault::Kind::NotANumber, field, &t,
-                "expected a finite number for the " + std::string(field) + ", found \"" + std::string(t.text) +
-                    "\".");
+                "expected a finite number for the " + std::string(field) + ", found \"" +
+                    std::string(t.text) + "\".");
     }
     return v;
 }
@@ -131,8 +131,8 @@ void RecordReader::fail_at(FormatFault::Kind kind, std::string_view field, const
 std::string RecordReader::record_name() const {
     if (!record_.empty()) return record_;
     if (series_prefix_.empty()) return {};
-    return std::string(series_prefix_) + std::to_string(series_number_) + " of " + std::to_string(series_count_) +
-           std::string(series_suffix_);
+    return std::string(series_prefix_) + std::to_string(series_number_) + " of " +
+           std::to_string(series_count_) + std::string(series_suffix_);
 }
 
 std::string RecordReader::where(std::size_t line) const {

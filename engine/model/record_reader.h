@@ -26,20 +26,21 @@ struct FormatFault {
         UnitCode,  // a CPT data file's unit-system code other than 1 or 2
     };
     Kind kind = Kind::EndOfFile;
-    std::string record;      // "record 5 (pile section)", "CPT row 3 of 10"
-    std::string field;       // as the layout names it; for a count, what it counts ("soil points")
-    std::size_t line = 0;    // 1-based; for EndOfFile the number of lines of the file
-    std::size_t item = 0;    // 1-based position of the word in its line; 0 for EndOfFile
-    std::string word;        // the word found
-    long long count = 0;     // the count, for the count kinds
-    long long most = 0;      // the largest count the reader would take, for the count kinds
+    std::string record;          // "record 5 (pile section)", "CPT row 3 of 10"
+    std::string field;           // as the layout names it; for a count, what it counts ("soil points")
+    std::size_t line = 0;        // 1-based; for EndOfFile the number of lines of the file
+    std::size_t item = 0;        // 1-based position of the word in its line; 0 for EndOfFile
+    std::string word;            // the word found
+    long long count = 0;         // the count, for the count kinds
+    long long most = 0;          // the largest count the reader would take, for the count kinds
     std::size_t file_lines = 0;  // lines of the whole file
 };
 
 // The reader's failure; what() is the engine's located message.
 class FormatError : public InputError {
   public:
-    FormatError(const std::string& message, FormatFault fault) : InputError(message), fault_(std::move(fault)) {}
+    FormatError(const std::string& message, FormatFault fault)
+        : InputError(message), fault_(std::move(fault)) {}
     const FormatFault& fault() const { return fault_; }
 
   private:

@@ -72,7 +72,8 @@ TEST(ReadersAgree, UnifiedFlagInBothForms) {
         variant.replace(at, written.size(), c.flags);
         EXPECT_EQ(torve::test::readersDisagree(variant), "");
         EXPECT_EQ(torve::parse_input_data(variant, "f").is_selected(torve::Method::Unified), c.unified);
-        const QByteArray saved = ProjectFile::fromText(QByteArray::fromStdString(variant), ProjectFormat::Current).text();
+        const QByteArray saved =
+            ProjectFile::fromText(QByteArray::fromStdString(variant), ProjectFormat::Current).text();
         EXPECT_TRUE(saved.contains(c.saved)) << saved.toStdString();
     }
 }

@@ -17,7 +17,6 @@
 namespace torve {
 namespace {
 
-
 ProjectRecords two_layer_project() {
     ProjectRecords p = test::project();
     test::add_layer(p, test::sand_layer(0, 30, 60, 30, 0.8, 20));
@@ -192,28 +191,31 @@ TEST(InputReader, CountsAboveTableLimitsAreRefused) {
     ProjectRecords p = two_layer_project();
     for (int i = 0; i < 39; ++i) test::add_layer(p, test::sand_layer(100, 100, 60, 30, 0.8, 20));
     ASSERT_EQ(p.soil_points.size(), 82u);
-    EXPECT_NE(error_of(test::text_of(p)).find(
-                  "expected from 2 to 80 soil points (a top and a bottom point per layer), found 82."),
+    EXPECT_NE(error_of(test::text_of(p))
+                  .find("expected from 2 to 80 soil points (a top and a bottom point per layer), found 82."),
               std::string::npos);
 
     p = two_layer_project();
     p.t_z_print_flag = 1;
     p.t_z_print_depths.assign(101, 5.0);
     EXPECT_NE(
-        error_of(test::text_of(p)).find(
-            "record 11 (t-z print depths), line 18: expected from 0 to 100 t-z print depths, found 101."),
+        error_of(test::text_of(p))
+            .find(
+                "record 11 (t-z print depths), line 18: expected from 0 to 100 t-z print depths, found 101."),
         std::string::npos);
 
     p = two_layer_project();
     p.section_rows.assign(101, {10, 36.9});
     p.section_mode = 2;
-    EXPECT_NE(error_of(test::text_of(p)).find("expected from 0 to 100 section rows, found 101."), std::string::npos);
+    EXPECT_NE(error_of(test::text_of(p)).find("expected from 0 to 100 section rows, found 101."),
+              std::string::npos);
     // A count the file cannot hold names the limit it breaks, before any row is looked for.
     std::string text = test::text_of(two_layer_project());  // lines 21 and 22: "0 0", "0 0"
     text.replace(text.size() - 8, 4, "5000 2");
-    EXPECT_NE(error_of(text).find("record 14 (cross-section table), line 21: expected from 0 to 100 section rows, "
-                                  "found 5000."),
-              std::string::npos)
+    EXPECT_NE(
+        error_of(text).find("record 14 (cross-section table), line 21: expected from 0 to 100 section rows, "
+                            "found 5000."),
+        std::string::npos)
         << error_of(text);
 }
 
@@ -223,15 +225,20 @@ TEST(InputReader, ValuesThatWouldBreakTheAnalysisAreRefused) {
         std::string expected;
     };
     const std::vector<Case> cases = {
-        {[](ProjectRecords& p) { p.unit_system_code = 3; }, "expected a unit-system code of 1 (English) or 2 (S.I.)."},
+        {[](ProjectRecords& p) { p.unit_system_code = 3; },
+         "expected a unit-system code of 1 (English) or 2 (S.I.)."},
         {[](ProjectRecords& p) { p.print_interval = 0; }, "expected a print interval of at least 1."},
-        {[](ProjectRecords& p) { p.computation_increment = 0; }, "expected a positive computation increment."},
+        {[](ProjectRecords& p) { p.computation_increment = 0; },
+         "expected a positive computation increment."},
         {[](ProjectRecords& p) { p.computation_increment = 150; },
          "record 9 (soil depth and section area), line 9: the deepest soil depth 100.00 is shorter than one "
          "computation increment (150.00); no soil segment can be formed."},
-        {[](ProjectRecords& p) { p.outside_diameter = 0; }, "expected a positive outside diameter for a circular pile."},
-        {[](ProjectRecords& p) { p.inside_diameter = 24; }, "the inside diameter must be smaller than the outside diameter."},
-        {[](ProjectRecords& p) { p.modulus_of_elasticity = 0; }, "expected a positive modulus of elasticity."},
+        {[](ProjectRecords& p) { p.outside_diameter = 0; },
+         "expected a positive outside diameter for a circular pile."},
+        {[](ProjectRecords& p) { p.inside_diameter = 24; },
+         "the inside diameter must be smaller than the outside diameter."},
+        {[](ProjectRecords& p) { p.modulus_of_elasticity = 0; },
+         "expected a positive modulus of elasticity."},
         {[](ProjectRecords& p) { p.total_pile_length = -5; }, "expected a positive total pile length."},
         {[](ProjectRecords& p) { p.pile_type_code = 8; }, "expected a pile-type code from 1 to 7."},
         // OD 12 in, 60 ft: 12 - 2 x 720 tan(1 deg) < 0; the largest angle is atan(6/720) = 0.477 deg
@@ -241,17 +248,25 @@ TEST(InputReader, ValuesThatWouldBreakTheAnalysisAreRefused) {
          },
          "the taper angle gives a negative tip diameter over the pile length; it must be below 0.477 "
          "degrees."},
-        {[](ProjectRecords& p) { p.load_transfer_method_code = 0; }, "expected a load-transfer method code from 1 to 10."},
-        {[](ProjectRecords& p) { p.load_transfer_method_code = 11; }, "expected a load-transfer method code from 1 to 10."},
+        {[](ProjectRecords& p) { p.load_transfer_method_code = 0; },
+         "expected a load-transfer method code from 1 to 10."},
+        {[](ProjectRecords& p) { p.load_transfer_method_code = 11; },
+         "expected a load-transfer method code from 1 to 10."},
         {[](ProjectRecords& p) { p.soil_points[1].effective_unit_weight = 0; },
          "soil point 2 of 4, first line), line 12: expected a positive effective unit weight."},
-        {[](ProjectRecords& p) { p.soil_points[0].effective_unit_weight = -60; }, "expected a positive effective unit weight."},
-        {[](ProjectRecords& p) { p.soil_points[0].friction_angle = 95; }, "expected a friction angle from 0 to below 90 degrees."},
-        {[](ProjectRecords& p) { p.soil_points[0].soil_type_code = 3; }, "expected a soil-type code of 1 (sand) or 2 (clay)."},
+        {[](ProjectRecords& p) { p.soil_points[0].effective_unit_weight = -60; },
+         "expected a positive effective unit weight."},
+        {[](ProjectRecords& p) { p.soil_points[0].friction_angle = 95; },
+         "expected a friction angle from 0 to below 90 degrees."},
+        {[](ProjectRecords& p) { p.soil_points[0].soil_type_code = 3; },
+         "expected a soil-type code of 1 (sand) or 2 (clay)."},
         {[](ProjectRecords& p) { p.soil_points[2].depth = 20; }, "soil depths must not decrease downwards"},
-        {[](ProjectRecords& p) { p.loading_type_code = 2; }, "expected a loading type of 0 (compression) or 1 (tension)."},
-        {[](ProjectRecords& p) { p.plug_condition_code = 3; }, "expected a plug condition code of 0, 1 or 2."},
-        {[](ProjectRecords& p) { p.critical_depth_option = 5; }, "expected a critical-depth option of 0, 1 or 2."},
+        {[](ProjectRecords& p) { p.loading_type_code = 2; },
+         "expected a loading type of 0 (compression) or 1 (tension)."},
+        {[](ProjectRecords& p) { p.plug_condition_code = 3; },
+         "expected a plug condition code of 0, 1 or 2."},
+        {[](ProjectRecords& p) { p.critical_depth_option = 5; },
+         "expected a critical-depth option of 0, 1 or 2."},
         {[](ProjectRecords& p) { p.section_mode = 1; },
          "a constant cross-section area (section mode 1) needs a positive area in record 9."},
         {[](ProjectRecords& p) {
@@ -263,8 +278,9 @@ TEST(InputReader, ValuesThatWouldBreakTheAnalysisAreRefused) {
     for (const Case& c : cases) {
         ProjectRecords p = two_layer_project();
         c.change(p);
-        EXPECT_NE(error_of(test::text_of(p)).find(c.expected), std::string::npos) << c.expected << "\n"
-                                                                          << error_of(test::text_of(p));
+        EXPECT_NE(error_of(test::text_of(p)).find(c.expected), std::string::npos)
+            << c.expected << "\n"
+            << error_of(test::text_of(p));
     }
 }
 
@@ -290,7 +306,8 @@ TEST(InputReader, ProjectsWrittenAsHeldRunAsTheOriginals) {
             const std::string text = test::read_file(entry.path());
             const std::string written =
                 write_project_records(read_project_records(text, "p.tv6d").records, WriteStyle::AsHeld);
-            const std::filesystem::path cpt_path = std::filesystem::path(entry.path()).replace_extension(".cpt");
+            const std::filesystem::path cpt_path =
+                std::filesystem::path(entry.path()).replace_extension(".cpt");
             std::optional<std::string> cpt;
             if (std::filesystem::exists(cpt_path)) cpt = test::read_file(cpt_path);
             EXPECT_EQ(outputs_of(written, cpt), outputs_of(text, cpt));

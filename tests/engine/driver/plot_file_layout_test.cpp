@@ -131,9 +131,11 @@ TEST(PlotFileLayout, ExtraCurvesOutsideTheSoilAreLeftOut) {
 
 TEST(LoadSettlementCheck, PileWithoutShaftFrictionCarriesTheTipLoadToTheHead) {
     test::ScratchDir dir;
-    ProjectRecords p = test::project();  // 24 in solid pile, 60 ft, E 29e6 psi, constant area 100 in2, no stickup
+    ProjectRecords p =
+        test::project();  // 24 in solid pile, 60 ft, E 29e6 psi, constant area 100 in2, no stickup
     test::add_layer(p, test::sand_layer(0, 100, 60, 30, 0.8, 20));
-    p.zero_friction_length = 70;  // friction ignored over the whole length (a row exactly at this length still takes it)
+    p.zero_friction_length =
+        70;  // friction ignored over the whole length (a row exactly at this length still takes it)
     p.section_mode = 1;
     p.cross_section_area = 100;
     const PlotBlocks b = read_blocks(run_to_plot(dir, test::text_of(p), " 1 0\n", "p"), false);

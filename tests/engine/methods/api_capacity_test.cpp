@@ -49,18 +49,23 @@ ProjectRecords si_twin(ProjectRecords p) {
     constexpr double m = 0.3048, mm = 25.4, kpa = 0.04788026, kn_m3 = 0.15708746, psi = 6.894757;
     p.unit_system_code = 2;
     for (double* v :
-         {&p.total_pile_length, &*p.stickup_length, &p.enhanced_end_section_length, &p.zero_friction_length, &p.computation_increment, &p.deepest_soil_depth, &*p.critical_depth})
+         {&p.total_pile_length, &*p.stickup_length, &p.enhanced_end_section_length, &p.zero_friction_length,
+          &p.computation_increment, &p.deepest_soil_depth, &*p.critical_depth})
         *v *= m;
-    for (double* v : {&p.perimeter, &p.outside_diameter, &p.inside_diameter, &p.enhanced_end_section_inside_diameter}) *v *= mm;
+    for (double* v :
+         {&p.perimeter, &p.outside_diameter, &p.inside_diameter, &p.enhanced_end_section_inside_diameter})
+        *v *= mm;
     p.tip_area *= mm * mm / 1e6;
     p.cross_section_area *= mm * mm / 1e6;
     p.modulus_of_elasticity *= psi;
     for (SoilPointRecord& s : p.soil_points) {
         s.depth *= m;
         s.effective_unit_weight *= kn_m3;
-        for (double* v : {&s.maximum_unit_friction, &s.maximum_unit_bearing, &s.undrained_shear_strength, &s.cone_resistance, &s.user_unit_skin_friction, &s.user_unit_end_bearing})
+        for (double* v : {&s.maximum_unit_friction, &s.maximum_unit_bearing, &s.undrained_shear_strength,
+                          &s.cone_resistance, &s.user_unit_skin_friction, &s.user_unit_end_bearing})
             *v *= kpa;
-        if (s.soil_type_code == 2) s.remolded_shear_strength_or_blow_count *= kpa;  // a sand point holds its blow count there
+        if (s.soil_type_code == 2)
+            s.remolded_shear_strength_or_blow_count *= kpa;  // a sand point holds its blow count there
     }
     for (double& d : p.t_z_print_depths) d *= m;
     for (auto& [d, a] : p.section_rows) {
@@ -142,7 +147,8 @@ TEST(ApiCapacity, SandFrictionLimitFromTableWhenNoMaximumEntered) {
     EXPECT_DOUBLE_EQ(r.curve().unit_skin_friction[80], 1.7);
     EXPECT_LT(r.curve().unit_skin_friction[75], 1.7);
 
-    p.soil_points[0].maximum_unit_friction = p.soil_points[1].maximum_unit_friction = 1200;  // an entered maximum wins over the table
+    p.soil_points[0].maximum_unit_friction = p.soil_points[1].maximum_unit_friction =
+        1200;  // an entered maximum wins over the table
     const PhaseRun limited(p);
     EXPECT_DOUBLE_EQ(limited.curve().unit_skin_friction[80], 1.2);
 }

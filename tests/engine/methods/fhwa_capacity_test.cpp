@@ -74,7 +74,8 @@ TEST(FhwaCapacity, SiProjectGivesTheSameCapacity) {
     p.computation_increment = 0.3048;
     p.deepest_soil_depth = 12.192;
     p.soil_points[1].depth = 12.192;
-    p.soil_points[0].effective_unit_weight = p.soil_points[1].effective_unit_weight = 60 * 0.157087464;  // kN/m3
+    p.soil_points[0].effective_unit_weight = p.soil_points[1].effective_unit_weight =
+        60 * 0.157087464;  // kN/m3
     const PhaseRun r(p);
     const CapacityCurve& c = r.curve();
     EXPECT_NEAR(c.skin_friction[25] / kKnPerKip, 19.2533, 1e-3);
@@ -87,7 +88,8 @@ TEST(FhwaCapacity, EndBearingLimitedByQlOrTheEnteredMaximum) {
     // q = 0.49 x 30 s'v passes q_L = 2 x 6.66 = 13.32 ksf at 15.1 ft; the window at 40 ft is all
     // beyond it.
     EXPECT_NEAR(PhaseRun(p).curve().end_bearing[40], std::numbers::pi * 13.32, 1e-9);
-    p.soil_points[0].maximum_unit_bearing = p.soil_points[1].maximum_unit_bearing = 10000;  // 10 ksf, below q_L
+    p.soil_points[0].maximum_unit_bearing = p.soil_points[1].maximum_unit_bearing =
+        10000;  // 10 ksf, below q_L
     EXPECT_NEAR(PhaseRun(p).curve().end_bearing[40], std::numbers::pi * 10, 1e-9);
 }
 

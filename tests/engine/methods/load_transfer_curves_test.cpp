@@ -12,7 +12,6 @@
 namespace torve {
 namespace {
 
-
 struct Prepared {
     InputData in;
     PileGeometry pile;
@@ -138,15 +137,18 @@ TEST(LoadTransferCurves, TipCurves) {
     EXPECT_DOUBLE_EQ(q.load[4], 0.5 * 100000);  // lb
     EXPECT_DOUBLE_EQ(q.load[9], 100000);
 
-    p.load_transfer_method_code = 2;  // USACE clay tip: 0.5 Qmax sqrt(w / (0.01 D)), capped at Qmax from w = 0.04 D
+    p.load_transfer_method_code =
+        2;  // USACE clay tip: 0.5 Qmax sqrt(w / (0.01 D)), capped at Qmax from w = 0.04 D
     const Prepared usace(p);
     const QwCurve c = tip_curve(usace.in, units_of(usace.in.units), usace.pile, usace.profile, input);
     EXPECT_DOUBLE_EQ(c.load[4], 100000 * 0.5 * std::sqrt(0.05 / 0.24));
     EXPECT_DOUBLE_EQ(c.load[9], 100000);
 
-    p.soil_points[2].soil_type_code = p.soil_points[3].soil_type_code = 1;  // sand at the tip, phi 0 -> exponent 0.5, wc = 0.05 D = 1.2 in
+    p.soil_points[2].soil_type_code = p.soil_points[3].soil_type_code =
+        1;  // sand at the tip, phi 0 -> exponent 0.5, wc = 0.05 D = 1.2 in
     p.soil_points[2].friction_angle = p.soil_points[3].friction_angle = 30;
-    p.soil_points[2].coefficient_of_lateral_earth_pressure = p.soil_points[3].coefficient_of_lateral_earth_pressure = 0.8;
+    p.soil_points[2].coefficient_of_lateral_earth_pressure =
+        p.soil_points[3].coefficient_of_lateral_earth_pressure = 0.8;
     const Prepared sand(p);
     const QwCurve t = tip_curve(sand.in, units_of(sand.in.units), sand.pile, sand.profile, input);
     EXPECT_DOUBLE_EQ(t.load[5], 100000 * std::sqrt(0.1 / 1.2));

@@ -105,7 +105,8 @@ TEST(OffshoreCapacity, OpenPipePluggedUnpluggedAndComputed) {
     EXPECT_NEAR(plugged.curve().end_bearing[10], 1476.266589, 1e-6);
     for (int flag : plugged.curve().tip_control) EXPECT_EQ(flag, 1);
 
-    p.plug_condition_code = 0;  // computed: the annulus and a short plug govern near the surface, the section deeper
+    p.plug_condition_code =
+        0;  // computed: the annulus and a short plug govern near the surface, the section deeper
     const PhaseRun computed(p);
     EXPECT_EQ(computed.curve().tip_control[1], 2);
     EXPECT_LT(computed.curve().end_bearing[1], 1476.266589);
@@ -219,8 +220,9 @@ TEST(OffshoreCapacity, EnteredMaximumBearingCapsTheRule) {
     p.soil_points[0].maximum_unit_bearing = p.soil_points[1].maximum_unit_bearing = 1000;
     const PhaseRun r(p);
     const MethodInputs m{r.in, units_of(r.in.units), r.results.profile, r.results.pile, {}};
-    EXPECT_DOUBLE_EQ(icp_end_bearing(m).bottom[5], 1000);    // 0.15 qc = 2250 otherwise
-    p.soil_points[0].maximum_unit_bearing = p.soil_points[1].maximum_unit_bearing = 0.0005;  // not above 0.001: no cap
+    EXPECT_DOUBLE_EQ(icp_end_bearing(m).bottom[5], 1000);  // 0.15 qc = 2250 otherwise
+    p.soil_points[0].maximum_unit_bearing = p.soil_points[1].maximum_unit_bearing =
+        0.0005;  // not above 0.001: no cap
     const PhaseRun small(p);
     const MethodInputs ms{small.in, units_of(small.in.units), small.results.profile, small.results.pile, {}};
     EXPECT_DOUBLE_EQ(icp_end_bearing(ms).bottom[5], 2250);

@@ -136,7 +136,8 @@ TEST(RevisedLambdaCapacity, SiProjectGivesTheSameCapacity) {
     si.soil_points[1].depth = 30.48;
     si.soil_points[0].effective_unit_weight = si.soil_points[1].effective_unit_weight = 50 * 0.157087464;
     si.soil_points[0].undrained_shear_strength = si.soil_points[1].undrained_shear_strength = kKpaPerKsf;
-    si.soil_points[0].remolded_shear_strength_or_blow_count = si.soil_points[1].remolded_shear_strength_or_blow_count = kKpaPerKsf / 2;
+    si.soil_points[0].remolded_shear_strength_or_blow_count =
+        si.soil_points[1].remolded_shear_strength_or_blow_count = kKpaPerKsf / 2;
     const double kips = PhaseRun(english).curve().skin_friction[40];
     EXPECT_NEAR(PhaseRun(si).curve().skin_friction[40] / kKnPerKip, kips, 1e-6 * kips);
 }

@@ -12,7 +12,6 @@
 namespace torve {
 namespace {
 
-
 SoilProfile profile_of(const ProjectRecords& p) {
     InputData in = parse_input_data(test::text_of(p), "p.tv6d");
     const long long n = segment_count(in.deepest_soil_depth, in.increment);
@@ -52,7 +51,8 @@ TEST(SoilProfile, EffectiveStressAccumulatesDownward) {
 
 TEST(SoilProfile, OffGridPointExtrapolatesTheIntervalAbove) {
     ProjectRecords p = test::project();
-    test::add_layer(p, test::sand_layer(0, 10.3, 60, 30, 0.8, 20));  // bottom point at 10.3 ft, off the 1 ft grid
+    test::add_layer(
+        p, test::sand_layer(0, 10.3, 60, 30, 0.8, 20));  // bottom point at 10.3 ft, off the 1 ft grid
     auto sand2 = test::sand_layer(10.3, 100, 60, 40, 0.8, 20);
     test::add_layer(p, sand2);
     p.soil_points[1].friction_angle = 32;  // 30 at 0 ft, 32 at 10.3 ft
@@ -81,7 +81,8 @@ TEST(SoilProfile, SandWithoutAngleOrBlowCountKeepsZero) {
     ProjectRecords p = test::project();
     test::add_layer(p, test::sand_layer(0, 50, 60, 0, 0.8, 20));
     test::add_layer(p, test::sand_layer(50, 100, 60, 0, 0.8, 20));
-    p.soil_points[0].remolded_shear_strength_or_blow_count = p.soil_points[1].remolded_shear_strength_or_blow_count = 20;  // only the upper layer has blow counts
+    p.soil_points[0].remolded_shear_strength_or_blow_count =
+        p.soil_points[1].remolded_shear_strength_or_blow_count = 20;  // only the upper layer has blow counts
     const SoilProfile s = profile_of(p);
     EXPECT_GT(s.segments[10].friction_angle, 0);
     EXPECT_EQ(s.segments[60].friction_angle, 0);
@@ -107,7 +108,8 @@ TEST(SoilProfile, CriticalDepthOfEachOption) {
 TEST(SoilProfile, UserValuesAndLeadingEmptySegments) {
     ProjectRecords p = layered();
     EXPECT_FALSE(profile_of(p).has_user_values);
-    p.soil_points[2].user_unit_skin_friction = p.soil_points[3].user_unit_skin_friction = 800;  // clay only, from 20 ft
+    p.soil_points[2].user_unit_skin_friction = p.soil_points[3].user_unit_skin_friction =
+        800;  // clay only, from 20 ft
     p.soil_points[2].user_unit_end_bearing = p.soil_points[3].user_unit_end_bearing = 9000;
     p.loading_type_code = 1;
     p.tension_reduction_factor = 0.5;
@@ -121,7 +123,7 @@ TEST(SoilProfile, UserValuesAndLeadingEmptySegments) {
 TEST(SoilProfile, LayerOfNoThicknessGivesFiniteValues) {
     ProjectRecords p = layered();
     test::add_layer(p, test::sand_layer(100, 100, 60, 30, 0.8, 20));  // zero thickness at the bottom
-    p.deepest_soil_depth = 102;                                           // and the profile reaches below it
+    p.deepest_soil_depth = 102;                                       // and the profile reaches below it
     const SoilProfile s = profile_of(p);
     for (const Segment& seg : s.segments) {
         EXPECT_TRUE(std::isfinite(seg.friction_angle) && std::isfinite(seg.su) &&

@@ -151,7 +151,8 @@ TEST(UsaceCriticalDepth, OptionTwoTheUserDepth) {
 
 TEST(UsaceCapacity, EnteredMaximumCapsTheEndBearing) {
     ProjectRecords p = sand_pile(40, 60, 33);
-    p.soil_points[0].maximum_unit_bearing = p.soil_points[1].maximum_unit_bearing = 30000;  // 30 ksf, below 36.5 x 1.26
+    p.soil_points[0].maximum_unit_bearing = p.soil_points[1].maximum_unit_bearing =
+        30000;  // 30 ksf, below 36.5 x 1.26
     EXPECT_NEAR(PhaseRun(p).curve().end_bearing[40], std::numbers::pi * 30, 1e-9);
 }
 

@@ -58,7 +58,8 @@ TEST(UserSpecifiedCapacity, EachRowTakesTheSegmentAboveIt) {
     p.soil_points.clear();
     test::add_layer(p, test::clay_layer(0, 20, 50, 1000, 500));
     test::add_layer(p, test::clay_layer(20, 100, 50, 1000, 500));
-    p.soil_points[2].user_unit_skin_friction = p.soil_points[3].user_unit_skin_friction = 1000;  // from 20 ft only
+    p.soil_points[2].user_unit_skin_friction = p.soil_points[3].user_unit_skin_friction =
+        1000;  // from 20 ft only
     p.soil_points[2].user_unit_end_bearing = p.soil_points[3].user_unit_end_bearing = 20000;
     const PhaseRun r(p);
     const CapacityCurve& c = r.curve();

@@ -26,13 +26,14 @@ TEST(InputChecks, FindingsNameRecordFieldAndPoint) {
         const char* field;
         const char* message;
     } cases[] = {
-        {[](ProjectRecords& p) { p.soil_points[2].effective_unit_weight = 0; }, RecordId::SoilPointFirstLine, 2,
-         "effective unit weight", "expected a positive effective unit weight."},
+        {[](ProjectRecords& p) { p.soil_points[2].effective_unit_weight = 0; }, RecordId::SoilPointFirstLine,
+         2, "effective unit weight", "expected a positive effective unit weight."},
         // No quantity of a pile comes near 1E+15; the value is named in its shortest form.
-        {[](ProjectRecords& p) { p.total_pile_length = -2e15; }, RecordId::PileSection, 0, "total pile length",
-         "the total pile length -2e+15 is out of range (at most 1E+15 in magnitude)."},
-        {[](ProjectRecords& p) { p.soil_points[3].user_unit_end_bearing = 1e16; }, RecordId::SoilPointSecondLine, 3,
-         "user unit end bearing", "the user unit end bearing 1e+16 is out of range (at most 1E+15 in magnitude)."},
+        {[](ProjectRecords& p) { p.total_pile_length = -2e15; }, RecordId::PileSection, 0,
+         "total pile length", "the total pile length -2e+15 is out of range (at most 1E+15 in magnitude)."},
+        {[](ProjectRecords& p) { p.soil_points[3].user_unit_end_bearing = 1e16; },
+         RecordId::SoilPointSecondLine, 3, "user unit end bearing",
+         "the user unit end bearing 1e+16 is out of range (at most 1E+15 in magnitude)."},
         {[](ProjectRecords& p) {
              p.section_mode = 2;
              p.section_rows = {{0, 36.9}, {50, 0}};
@@ -44,7 +45,8 @@ TEST(InputChecks, FindingsNameRecordFieldAndPoint) {
              p.t_z_print_flag = 1;
              p.t_z_print_depths.assign(101, 5.0);
          },
-         RecordId::TzPrint, 0, "number of t-z print depths", "expected from 0 to 100 t-z print depths, found 101."},
+         RecordId::TzPrint, 0, "number of t-z print depths",
+         "expected from 0 to 100 t-z print depths, found 101."},
         // A mode that a reading left out (the desktop program's, of an earlier layout) is none to the engine.
         {[](ProjectRecords& p) { p.section_mode.reset(); }, RecordId::SectionTable, 0, "section mode",
          "expected a section mode of 0, 1 or 2."},
@@ -65,9 +67,9 @@ TEST(InputChecks, FindingsNameRecordFieldAndPoint) {
 // The first refusal in the order of the file, located on its record's line.
 TEST(InputChecks, FirstInFileOrderOnTheRecordsLine) {
     ProjectRecords p = two_layers();
-    p.plug_condition_code = 7;                     // record 13, line 20
-    p.soil_points[1].friction_angle = 95;          // soil point 2, line 12
-    p.load_transfer_method_code = 0;               // record 7, line 7
+    p.plug_condition_code = 7;             // record 13, line 20
+    p.soil_points[1].friction_angle = 95;  // soil point 2, line 12
+    p.load_transfer_method_code = 0;       // record 7, line 7
     RecordLines lines;
     lines.options = 7;
     lines.soil_point_first = {10, 12, 14, 16};
@@ -75,18 +77,20 @@ TEST(InputChecks, FirstInFileOrderOnTheRecordsLine) {
         check_input_values(p, lines, "p.tv6d");
         FAIL();
     } catch (const InputError& e) {
-        EXPECT_STREQ(e.what(),
-                     "Input data file \"p.tv6d\", record 7 (computation options), line 7: expected a load-transfer "
-                     "method code from 1 to 10.");
+        EXPECT_STREQ(
+            e.what(),
+            "Input data file \"p.tv6d\", record 7 (computation options), line 7: expected a load-transfer "
+            "method code from 1 to 10.");
     }
     p.load_transfer_method_code = 4;
     try {
         check_input_values(p, lines, "p.tv6d");
         FAIL();
     } catch (const InputError& e) {
-        EXPECT_STREQ(e.what(),
-                     "Input data file \"p.tv6d\", record 10 (soil point 2 of 4, first line), line 12: expected a "
-                     "friction angle from 0 to below 90 degrees.");
+        EXPECT_STREQ(
+            e.what(),
+            "Input data file \"p.tv6d\", record 10 (soil point 2 of 4, first line), line 12: expected a "
+            "friction angle from 0 to below 90 degrees.");
     }
 }
 
@@ -98,8 +102,10 @@ TEST(InputChecks, CountLimits) {
     } cases[] = {
         {CountOf::SoilPoints, 2, ""},
         {CountOf::SoilPoints, 80, ""},
-        {CountOf::SoilPoints, 1, "expected from 2 to 80 soil points (a top and a bottom point per layer), found 1."},
-        {CountOf::SoilPoints, 81, "expected from 2 to 80 soil points (a top and a bottom point per layer), found 81."},
+        {CountOf::SoilPoints, 1,
+         "expected from 2 to 80 soil points (a top and a bottom point per layer), found 1."},
+        {CountOf::SoilPoints, 81,
+         "expected from 2 to 80 soil points (a top and a bottom point per layer), found 81."},
         {CountOf::TzPrintDepths, 0, ""},
         {CountOf::TzPrintDepths, -1, "expected from 0 to 100 t-z print depths, found -1."},
         {CountOf::SectionRows, 100, ""},

@@ -36,8 +36,8 @@ std::vector<fs::path> shared_reproducers() {
 
 std::vector<fs::path> project_files() {
     std::vector<fs::path> files;
-    for (const char* folder : {"examples", "tests/reference/cases", "tests/data/reproducers", "docs/verification/cases",
-                               "docs/verification/worked-examples"})
+    for (const char* folder : {"examples", "tests/reference/cases", "tests/data/reproducers",
+                               "docs/verification/cases", "docs/verification/worked-examples"})
         for (const auto& e : fs::directory_iterator(test::source_path(folder)))
             if (e.path().extension() == ".tv6d" || e.path().extension() == ".tvd") files.push_back(e.path());
     for (const fs::path& p : shared_reproducers()) files.push_back(p);
@@ -86,11 +86,14 @@ TEST(ProjectCodec, EveryProjectReadsAndWritesBackInTheStyleThatWroteIt) {
 TEST(ProjectCodec, DesktopSavesOfTheProgramAreWrittenAsTheyStand) {
     const std::vector<fs::path> shared = shared_reproducers();
     if (shared.empty()) GTEST_SKIP() << "no shared reproducers beside the source tree";
-    for (const char* name : {"p1-gui.tv6d", "p1-ysr.tv6d", "units-roundtrip-before.tv6d", "units-roundtrip-after.tv6d"}) {
-        const auto at = std::find_if(shared.begin(), shared.end(), [&](const fs::path& p) { return p.filename() == name; });
+    for (const char* name :
+         {"p1-gui.tv6d", "p1-ysr.tv6d", "units-roundtrip-before.tv6d", "units-roundtrip-after.tv6d"}) {
+        const auto at = std::find_if(shared.begin(), shared.end(),
+                                     [&](const fs::path& p) { return p.filename() == name; });
         ASSERT_NE(at, shared.end()) << name;
         const std::string text = test::read_file(*at);
-        EXPECT_EQ(write_project_records(read_project_records(text, name).records, WriteStyle::Desktop), text) << name;
+        EXPECT_EQ(write_project_records(read_project_records(text, name).records, WriteStyle::Desktop), text)
+            << name;
     }
 }
 
@@ -98,8 +101,8 @@ TEST(ProjectCodec, WrittenProjectsHoldEveryValueAsHeld) {
     ProjectRecords p = test::project();
     test::add_layer(p, test::sand_layer(0, 30, 60, 30, 0.8, 20));
     test::add_layer(p, test::clay_layer(30, 100, 50, 1500, 700));
-    p.outside_diameter = 1.0 / 3;            // 0.3333333333333333: all 16 digits
-    p.modulus_of_elasticity = 2.1e8;         // plain decimals while short
+    p.outside_diameter = 1.0 / 3;               // 0.3333333333333333: all 16 digits
+    p.modulus_of_elasticity = 2.1e8;            // plain decimals while short
     p.soil_points[2].plasticity_index = 1e-30;  // the exponent form beyond 24 characters
     p.soil_points[3].depth = 100.00000000000001;
     p.t_z_print_flag = 1;
@@ -158,15 +161,17 @@ TEST(ProjectCodec, ValuesThatAreNotFiniteAreRefusedWithTheirPlace) {
         const char* field;
         std::size_t line;
     } cases[] = {
-        {[](ProjectRecords& p, double v) { p.outside_diameter = v; }, RecordId::PileSection, 0, "outside diameter", 5},
-        {[](ProjectRecords& p, double v) { p.soil_points[1].cone_resistance = v; }, RecordId::SoilPointSecondLine, 1,
-         "cone resistance", 13},
+        {[](ProjectRecords& p, double v) { p.outside_diameter = v; }, RecordId::PileSection, 0,
+         "outside diameter", 5},
+        {[](ProjectRecords& p, double v) { p.soil_points[1].cone_resistance = v; },
+         RecordId::SoilPointSecondLine, 1, "cone resistance", 13},
         {[](ProjectRecords& p, double v) {
              p.t_z_print_flag = 1;
              p.t_z_print_depths = {1, v};
          },
          RecordId::TzPrintDepth, 1, "t-z print depth", 16},
-        {[](ProjectRecords& p, double v) { p.critical_depth = v; }, RecordId::CriticalDepth, 0, "critical depth", 18},
+        {[](ProjectRecords& p, double v) { p.critical_depth = v; }, RecordId::CriticalDepth, 0,
+         "critical depth", 18},
     };
     for (const auto& c : cases) {
         for (const WriteStyle style : {WriteStyle::Desktop, WriteStyle::AsHeld}) {
@@ -207,7 +212,8 @@ TEST(ProjectCodec, PreviousLayoutLeavesWhatItLacksAbsent) {
     // The rows follow because there are more than one.
     EXPECT_EQ(p.section_rows.size(), 3u);
     // Written in the current layout, the defaults stand in their places.
-    const ProjectRecords current = read_project_records(write_project_records(p, WriteStyle::AsHeld), "p").records;
+    const ProjectRecords current =
+        read_project_records(write_project_records(p, WriteStyle::AsHeld), "p").records;
     EXPECT_EQ(current.stickup_length, 0.0);
     EXPECT_EQ(current.critical_depth_option, 0);
     EXPECT_EQ(current.soil_points[5].lrfd_factor_on_unit_bearing, 1.0);
@@ -237,7 +243,8 @@ TEST(ProjectCodec, SectionLineWithTheCountAlone) {
 }
 
 TEST(ProjectCodec, TextsAreKeptWholeAndOnTheirLine) {
-    const std::string text = test::read_file(test::source_path("examples/precast-concrete-user-english.tv6d"));
+    const std::string text =
+        test::read_file(test::source_path("examples/precast-concrete-user-english.tv6d"));
     const std::string title = text.substr(0, text.find_first_of("\r\n"));
     ASSERT_GT(title.size(), 72u);  // the analysis reads the first 72; a save must not cut the rest off
     ProjectRecords p = read_project_records(text, "p.tv6d").records;
@@ -286,7 +293,8 @@ TEST(CptCodec, BothStylesAndTheDesktopsDigits) {
     EXPECT_EQ(write_cpt_records_desktop(1, {{0.5, 123.4}, {10.02, 1.0 / 3}}, 1000),
               " 1 2\n  5.00E-01  1.234E+05\n  1.002E+01  3.333333333333333E+02\n");
     EXPECT_EQ(write_cpt_records_desktop(1, {}, 1000), " 1 0\n");
-    const ReadResult<CptProfile> r = read_cpt_records(" 2 3\n  1.0  5000\n  2.0  6000\n  3.5E+00  7.25E+03\n", "p.cpt");
+    const ReadResult<CptProfile> r =
+        read_cpt_records(" 2 3\n  1.0  5000\n  2.0  6000\n  3.5E+00  7.25E+03\n", "p.cpt");
     EXPECT_EQ(r.records.unit_code, 2);
     ASSERT_EQ(r.records.points.size(), 3u);
     EXPECT_EQ(r.records.points[2].qc, 7250);

@@ -57,7 +57,7 @@ TEST(RecordReader, TextLinesAreCutAndLoseCarriageReturns) {
 TEST(RecordReader, RealsInFortranForms) {
     double v = 0;
     const std::pair<const char*, double> good[] = {
-        {"1", 1.0},      {"-1.5", -1.5}, {"+2.5", 2.5},          {".5", 0.5},      {"5.", 5.0},
+        {"1", 1.0},      {"-1.5", -1.5},     {"+2.5", 2.5},           {".5", 0.5},    {"5.", 5.0},
         {"1e3", 1000.0}, {"1.5D-3", 1.5e-3}, {"2.9E+07", 29000000.0}, {"+2E1", 20.0}, {"-0.25", -0.25}};
     for (const auto& [text, value] : good) EXPECT_TRUE(parse_real(text, v) && v == value) << text;
     // However many digits: a decimal of any length is read.
