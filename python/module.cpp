@@ -110,10 +110,8 @@ void change_records(Project& p, Change&& change) {
 Project read_project(const std::string& path) {
     Project p;
     try {
-        const ReadResult<ProjectRecords> read =
-            read_project_records(read_file(path, "input data file"), path);
-        check_input_values(read.records, read.lines, path);
-        p.records = read.records;
+        InputValueChecks checks(path);
+        p.records = read_project_records(read_file(path, "input data file"), path, {}, &checks).records;
         const std::string cpt = std::filesystem::path(path).replace_extension(".cpt").string();
         if (std::filesystem::exists(cpt)) p.cpt = parse_cpt_data(read_file(cpt, "CPT data file"), cpt);
     } catch (const InputError& e) {

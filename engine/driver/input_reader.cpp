@@ -133,15 +133,14 @@ InputData input_data_of(const ProjectRecords& f) {
 }
 
 InputData parse_input_data(std::string_view text, const std::string& file_name) {
-    const ReadResult<ProjectRecords> read = read_project_records(text, file_name);
-    check_input_values(read.records, read.lines, file_name);
-    return input_data_of(read.records);
+    // Each record checked as it is read: a value refused comes before a damage further down.
+    InputValueChecks checks(file_name);
+    return input_data_of(read_project_records(text, file_name, {}, &checks).records);
 }
 
 CptProfile parse_cpt_data(std::string_view text, const std::string& file_name) {
-    ReadResult<CptProfile> read = read_cpt_records(text, file_name);
-    check_cpt_values(read.records, read.lines, file_name);
-    return std::move(read.records);
+    InputValueChecks checks(file_name);
+    return read_cpt_records(text, file_name, {}, &checks).records;
 }
 
 std::string read_text_file(const std::string& path, std::string_view what) {

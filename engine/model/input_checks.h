@@ -1,6 +1,7 @@
 // The analysis' checks of an input data file's values, over its records, in file order.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -16,17 +17,28 @@ struct ValueFinding {
     std::string message;  // "expected a positive total pile length."
 };
 
+// The checks as a reading goes (RecordObserver): each record is checked as soon as it is read, and
+// the first refusal raises InputError located in the file: `Input data file "p.tv6d", record 5
+// (pile section), line 5: expected a positive total pile length.`
+class InputValueChecks : public RecordObserver {
+  public:
+    explicit InputValueChecks(std::string file_name);
+    ~InputValueChecks() override;
+    void read(const ReadResult<ProjectRecords>& so_far, const RecordPlace& place, long long count) override;
+    void read(const ReadResult<CptProfile>& so_far, const RecordPlace& place, long long count) override;
+
+    class Walk;  // the checks of one record
+
+  private:
+    std::string file_name_;
+    std::unique_ptr<Walk> walk_;
+};
+
 // The first value of the records that the analysis refuses, in the order of the file; none when
 // it takes them all. Besides the ranges of the codes and values it refuses reals beyond
 // kLargestReal in magnitude and counts over the table limits.
 std::optional<ValueFinding> first_input_value_error(const ProjectRecords& records);
 std::optional<ValueFinding> first_cpt_value_error(const CptProfile& profile);
-
-// Raise InputError with the first finding located in the file: `Input data file "p.tv6d", record 5
-// (pile section), line 5: expected a positive total pile length.`
-void check_input_values(const ProjectRecords& records, const RecordLines& lines,
-                        const std::string& file_name);
-void check_cpt_values(const CptProfile& profile, const RecordLines& lines, const std::string& file_name);
 
 // The counts of a file that have a table limit.
 enum class CountOf { SoilPoints, TzPrintDepths, SectionRows, CptRows };

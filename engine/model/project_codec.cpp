@@ -22,14 +22,13 @@ std::string title_of(std::string_view title) {
     return std::string(title);
 }
 
-// A count of items of `words_per_item` values each, refused when negative or over `limit` (0: none)
-// before any room is made for the items. A count the rest of the file cannot hold is refused as
-// well when `cut_short` (the desktop program's reading) or when it breaks the engine's table limit;
-// else the engine's reading goes on to the item where the file ends, and names that. Returns the
-// count and the items to make room for, no more than the file holds.
-std::pair<int, std::size_t> read_count(RecordReader& r, std::string_view field, const char* what, CountOf of,
-                                       std::size_t words_per_item, long long limit, bool cut_short) {
-    const int n = r.integer(field);
+// A count `n` of items of `words_per_item` values each, just read, refused when negative or over
+// `limit` (0: none) before any room is made for the items. A count the rest of the file cannot hold is
+// refused as well when `cut_short` (the desktop program's reading) or when it breaks the engine's table
+// limit; else the engine's reading goes on to the item where the file ends, and names that. Returns the items
+// to make room for, no more than the file holds.
+std::size_t check_count(RecordReader& r, int n, const char* what, CountOf of, std::size_t words_per_item,
+                        long long limit, bool cut_short) {
     const long long fits = static_cast<long long>(r.values_remaining() / words_per_item);
     const long long most = limit > 0 ? std::min(limit, fits) : fits;
     const std::optional<std::string> over = count_limit_message(of, n);
@@ -40,7 +39,7 @@ std::pair<int, std::size_t> read_count(RecordReader& r, std::string_view field, 
         kind = Kind::CountOverLimit;
     else if (n > fits && (cut_short || over))
         kind = Kind::CountBeyondFile;
-    if (!kind) return {n, static_cast<std::size_t>(std::min<long long>(n, fits))};
+    if (!kind) return static_cast<std::size_t>(std::min<long long>(n, fits));
     FormatFault fault;
     fault.kind = *kind;
     fault.field = what;
@@ -54,10 +53,12 @@ std::pair<int, std::size_t> read_count(RecordReader& r, std::string_view field, 
 
 class ProjectReader {
   public:
-    ProjectReader(std::string_view text, const std::string& file_name, const ReadOptions& options)
+    ProjectReader(std::string_view text, const std::string& file_name, const ReadOptions& options,
+                  RecordObserver* observer)
         : r_(input_file_label(file_name), text),
           current_(options.layout == Layout::Current),
-          desktop_(options.desktop_tables) {}
+          desktop_(options.desktop_tables),
+          observer_(observer) {}
 
     ReadResult<ProjectRecords> read() {
         texts();
@@ -74,16 +75,22 @@ class ProjectReader {
         t_z_print();
         loading();
         section_table();
-        if (current_)
+        if (current_) {
             critical_depth();
-        else
-            out_.records.critical_depth_option.reset(), out_.records.critical_depth.reset();
+        } else {
+            out_.records.critical_depth_option.reset();
+            out_.records.critical_depth.reset();
+        }
         return std::move(out_);
     }
 
   private:
-    // Starts a record and returns where its line will be noted once its first value is read.
-    void begin(std::string_view title) { r_.begin(title_of(title)); }
+    void begin(std::string_view title) { r_.begin(std::string(title)); }
+    // The record is read: its values go to the observer before the next record is looked for.
+    void done(RecordId id, int index = 0, int count = 0, long long announced = 0) {
+        if (observer_) observer_->read(out_, {id, index, count}, announced);
+    }
+    // The line of the value read last: read after a record's first value, the record's line.
     std::size_t first_line() const { return r_.line(); }
 
     void texts() {
@@ -104,9 +111,11 @@ class ProjectReader {
         f.unit_system_code = r_.integer(n[0]);
         out_.lines.units_and_counts = first_line();
         f.print_interval = r_.integer(n[1]);
-        const auto [points, room] = read_count(r_, n[2], "soil points", CountOf::SoilPoints,
-                                               current_ ? kWordsPerPoint : kPreviousWordsPerPoint,
-                                               desktop_ ? kMaxSoilPoints : 0, desktop_);
+        const int points = r_.integer(n[2]);
+        done(RecordId::UnitsAndCounts, 0, 0, points);
+        const std::size_t room = check_count(r_, points, "soil points", CountOf::SoilPoints,
+                                             current_ ? kWordsPerPoint : kPreviousWordsPerPoint,
+                                             desktop_ ? kMaxSoilPoints : 0, desktop_);
         if (desktop_ && points % 2 != 0) {
             FormatFault fault;
             fault.kind = Kind::OddSoilPoints;
@@ -134,6 +143,7 @@ class ProjectReader {
             f.stickup_length = r_.real(n[6]);
         else
             f.stickup_length.reset();
+        done(RecordId::PileSection);
     }
 
     void end_section() {
@@ -144,6 +154,7 @@ class ProjectReader {
         f.enhanced_end_section_length = r_.real(n[0]);
         out_.lines.end_section = first_line();
         f.enhanced_end_section_inside_diameter = r_.real(n[1]);
+        done(RecordId::EndSection);
     }
 
     void options() {
@@ -162,6 +173,7 @@ class ProjectReader {
             f.reduced_resistance_flag = r_.integer(n[6]);
         else
             f.reduced_resistance_flag.reset();
+        done(RecordId::Options);
     }
 
     void method_flags() {
@@ -175,6 +187,7 @@ class ProjectReader {
             if (m == 0) out_.lines.method_flags = first_line();
         }
         out_.records.method_selection_flags = flags;
+        done(RecordId::MethodFlags);
     }
 
     void soil_depth() {
@@ -184,6 +197,7 @@ class ProjectReader {
         out_.records.deepest_soil_depth = r_.real(n[0]);
         out_.lines.soil_depth = first_line();
         out_.records.cross_section_area = r_.real(n[1]);
+        done(RecordId::SoilDepth);
     }
 
     void soil_point(int index, int count) {
@@ -195,46 +209,51 @@ class ProjectReader {
         p.depth = r_.real(a[0]);
         out_.lines.soil_point_first.push_back(first_line());
         const double type = r_.real(a[1]);
-        if (type != 1.0 && type != 2.0) {
+        const bool known = type == 1.0 || type == 2.0;
+        if (!known && desktop_) {
             FormatFault fault;
             fault.kind = Kind::SoilTypeCode;
             fault.field = a[1];
             r_.fail(std::move(fault), "expected a soil-type code of 1 (sand) or 2 (clay).");
         }
-        p.soil_type_code = static_cast<int>(type);
+        // No code of the file is 0: the value checks name it in their order.
+        p.soil_type_code = known ? static_cast<int>(type) : 0;
         p.coefficient_of_lateral_earth_pressure = r_.real(a[2]);
         p.effective_unit_weight = r_.real(a[3]);
         p.friction_angle = r_.real(a[4]);
         p.bearing_capacity_factor = r_.real(a[5]);
+        out_.records.soil_points.push_back(p);
+        done(RecordId::SoilPointFirstLine, index, count);
 
+        SoilPointRecord& q = out_.records.soil_points.back();
         r_.begin(records::kSoilPointTitle, index + 1, count, b.title);
-        p.maximum_unit_friction = r_.real(b[0]);
+        q.maximum_unit_friction = r_.real(b[0]);
         out_.lines.soil_point_second.push_back(first_line());
-        p.maximum_unit_bearing = r_.real(b[1]);
-        p.undrained_shear_strength = r_.real(b[2]);
-        p.remolded_shear_strength_or_blow_count = r_.real(b[3]);
+        q.maximum_unit_bearing = r_.real(b[1]);
+        q.undrained_shear_strength = r_.real(b[2]);
+        q.remolded_shear_strength_or_blow_count = r_.real(b[3]);
         // The desktop program holds a sand's SPT blow count as a whole number; a fraction would be
         // rounded away unseen, and the engine would no longer read the project it was given.
-        const double blows = p.remolded_shear_strength_or_blow_count;
-        if (desktop_ && p.is_sand() && (blows != std::trunc(blows) || std::fabs(blows) > 2147483647.0)) {
+        const double blows = q.remolded_shear_strength_or_blow_count;
+        if (desktop_ && q.is_sand() && (blows != std::trunc(blows) || std::fabs(blows) > 2147483647.0)) {
             FormatFault fault;
             fault.kind = Kind::BlowCountNotWhole;
             fault.field = b[3];
             r_.fail(std::move(fault), "expected a whole SPT blow count.");
         }
-        p.yield_stress_ratio = r_.real(b[4]);
-        p.plasticity_index = r_.real(b[5]);
-        p.cone_resistance = r_.real(b[6]);
-        p.user_unit_skin_friction = r_.real(b[7]);
-        p.user_unit_end_bearing = r_.real(b[8]);
+        q.yield_stress_ratio = r_.real(b[4]);
+        q.plasticity_index = r_.real(b[5]);
+        q.cone_resistance = r_.real(b[6]);
+        q.user_unit_skin_friction = r_.real(b[7]);
+        q.user_unit_end_bearing = r_.real(b[8]);
         if (current_) {
-            p.lrfd_factor_on_unit_friction = r_.real(b[9]);
-            p.lrfd_factor_on_unit_bearing = r_.real(b[10]);
+            q.lrfd_factor_on_unit_friction = r_.real(b[9]);
+            q.lrfd_factor_on_unit_bearing = r_.real(b[10]);
         } else {
-            p.lrfd_factor_on_unit_friction.reset();
-            p.lrfd_factor_on_unit_bearing.reset();
+            q.lrfd_factor_on_unit_friction.reset();
+            q.lrfd_factor_on_unit_bearing.reset();
         }
-        out_.records.soil_points.push_back(p);
+        done(RecordId::SoilPointSecondLine, index, count);
     }
 
     void t_z_print() {
@@ -244,14 +263,16 @@ class ProjectReader {
         begin(n.title);
         f.t_z_print_flag = r_.integer(n[0]);
         out_.lines.t_z_print = first_line();
+        const int count = f.t_z_print_flag == 1 ? r_.integer(n[1]) : 0;
+        done(RecordId::TzPrint, 0, 0, count);
         if (f.t_z_print_flag != 1) return;
-        const auto [count, room] =
-            read_count(r_, n[1], "t-z print depths", CountOf::TzPrintDepths, 1, 0, desktop_);
-        f.t_z_print_depths.reserve(room);
+        f.t_z_print_depths.reserve(
+            check_count(r_, count, "t-z print depths", CountOf::TzPrintDepths, 1, 0, desktop_));
         for (int i = 0; i < count; ++i) {
             r_.begin(records::kTzPrintDepthTitle, i + 1, count, ")");
             f.t_z_print_depths.push_back(r_.real(records::kTzPrintDepth));
             out_.lines.t_z_print_depths.push_back(first_line());
+            done(RecordId::TzPrintDepth, i, count);
         }
     }
 
@@ -264,10 +285,12 @@ class ProjectReader {
         f.loading_type_code = r_.integer(a[0]);
         out_.lines.loading = first_line();
         f.tension_reduction_factor = r_.real(a[1]);
+        done(RecordId::Loading);
         begin(b.title);
         f.clay_drainage_option = r_.integer(b[0]);
         out_.lines.drainage_and_plug = first_line();
         f.plug_condition_code = r_.integer(b[1]);
+        done(RecordId::DrainageAndPlug);
     }
 
     void section_table() {
@@ -288,7 +311,8 @@ class ProjectReader {
         else
             f.section_mode = r_.integer(n[1]);
         const bool rows = current_ && f.section_mode ? *f.section_mode >= 2 : count > 1;
-        // The count again, now as a count of the rows that follow, with the same rules as read_count.
+        done(RecordId::SectionTable, 0, 0, count);
+        // The count again, now as a count of the rows that follow, with the same rules as check_count.
         const long long fits = static_cast<long long>(r_.values_remaining() / row.size());
         if (count < 0 || rows) {
             const std::optional<std::string> over = count_limit_message(CountOf::SectionRows, count);
@@ -316,6 +340,7 @@ class ProjectReader {
             out_.lines.section_rows.push_back(first_line());
             s.cross_section_area = r_.real(row[1]);
             f.section_rows.push_back(s);
+            done(RecordId::SectionRow, i, count);
         }
     }
 
@@ -326,11 +351,13 @@ class ProjectReader {
         out_.records.critical_depth_option = r_.integer(n[0]);
         out_.lines.critical_depth = first_line();
         out_.records.critical_depth = r_.real(n[1]);
+        done(RecordId::CriticalDepth);
     }
 
     RecordReader r_;
     const bool current_;
     const bool desktop_;
+    RecordObserver* const observer_;
     ReadResult<ProjectRecords> out_;
 };
 
@@ -679,12 +706,12 @@ std::string NotFiniteError::word() const {
 }
 
 ReadResult<ProjectRecords> read_project_records(std::string_view text, const std::string& file_name,
-                                                const ReadOptions& options) {
-    return ProjectReader(text, file_name, options).read();
+                                                const ReadOptions& options, RecordObserver* observer) {
+    return ProjectReader(text, file_name, options, observer).read();
 }
 
 ReadResult<CptProfile> read_cpt_records(std::string_view text, const std::string& file_name,
-                                        const ReadOptions& options) {
+                                        const ReadOptions& options, RecordObserver* observer) {
     RecordReader r(cpt_file_label(file_name), text);
     ReadResult<CptProfile> out;
     r.begin(record_title({RecordId::CptHeader}));
@@ -697,9 +724,10 @@ ReadResult<CptProfile> read_cpt_records(std::string_view text, const std::string
         fault.field = "unit-system code";
         r.fail(std::move(fault), "expected a unit-system code of 1 or 2.");
     }
-    const auto [rows, room] = read_count(r, "number of CPT rows", "CPT rows", CountOf::CptRows, 2,
-                                         options.desktop_tables ? kMaxCptRows : 0, options.desktop_tables);
-    out.records.points.reserve(room);
+    const int rows = r.integer("number of CPT rows");
+    if (observer) observer->read(out, {RecordId::CptHeader}, rows);
+    out.records.points.reserve(check_count(r, rows, "CPT rows", CountOf::CptRows, 2,
+                                           options.desktop_tables ? kMaxCptRows : 0, options.desktop_tables));
     for (int i = 0; i < rows; ++i) {
         r.begin("CPT row ", i + 1, rows);
         CptPoint p;
@@ -707,6 +735,7 @@ ReadResult<CptProfile> read_cpt_records(std::string_view text, const std::string
         out.lines.cpt_rows.push_back(r.line());
         p.qc = r.real("cone resistance");
         out.records.points.push_back(p);
+        if (observer) observer->read(out, {RecordId::CptRow, i, rows}, rows);
     }
     return out;
 }

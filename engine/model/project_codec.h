@@ -88,17 +88,31 @@ struct ReadResult {
     RecordLines lines;
 };
 
+// Told of each record as soon as it is read, with what is read so far and the count the record
+// announces (soil points, t-z print depths, section rows, CPT rows; else 0). It may throw to stop the
+// reading there: the engine's value checks go so, and name a value the analysis refuses before a
+// damage further down the file.
+class RecordObserver {
+  public:
+    virtual ~RecordObserver() = default;
+    virtual void read(const ReadResult<ProjectRecords>& so_far, const RecordPlace& place,
+                      long long count) = 0;
+    virtual void read(const ReadResult<CptProfile>& so_far, const RecordPlace& place, long long count) = 0;
+};
+
 // Reads an input data file for well-formedness only: a number where a number stands, an integer
 // where an integer stands, counts that are not negative and that the rest of the file can hold
-// (checked before any room is made for them), a soil-type code of 1 or 2, and the records the
-// t-z print flag and the section mode bring. Values are not judged (check_input_values does).
-// Failures raise FormatError; `file_name` goes into its message.
+// (checked before any room is made for them) and the records the t-z print flag and the section
+// mode bring; for the desktop program's tables also a soil-type code of 1 or 2, which decides the
+// values it holds (the engine's value checks name any other code in their order). Values are not
+// judged (InputValueChecks does). Failures raise FormatError; `file_name` goes into its message.
 ReadResult<ProjectRecords> read_project_records(std::string_view text, const std::string& file_name,
-                                                const ReadOptions& options = {});
+                                                const ReadOptions& options = {},
+                                                RecordObserver* observer = nullptr);
 
 // Reads a CPT data file: unit code and row count, then one depth/qc pair per row.
 ReadResult<CptProfile> read_cpt_records(std::string_view text, const std::string& file_name,
-                                        const ReadOptions& options = {});
+                                        const ReadOptions& options = {}, RecordObserver* observer = nullptr);
 
 // How the writer writes a value.
 enum class WriteStyle {

@@ -64,33 +64,41 @@ TEST(InputChecks, FindingsNameRecordFieldAndPoint) {
     EXPECT_FALSE(first_input_value_error(two_layers()));
 }
 
-// The first refusal in the order of the file, located on its record's line.
-TEST(InputChecks, FirstInFileOrderOnTheRecordsLine) {
+// Each record is checked as soon as it is read: the first refusal in the order of the file is named,
+// on its record's line, before a damage further down that the reader would find.
+TEST(InputChecks, AsTheReadingGoes) {
     ProjectRecords p = two_layers();
     p.plug_condition_code = 7;             // record 13, line 20
     p.soil_points[1].friction_angle = 95;  // soil point 2, line 12
     p.load_transfer_method_code = 0;       // record 7, line 7
-    RecordLines lines;
-    lines.options = 7;
-    lines.soil_point_first = {10, 12, 14, 16};
-    try {
-        check_input_values(p, lines, "p.tv6d");
-        FAIL();
-    } catch (const InputError& e) {
-        EXPECT_STREQ(
-            e.what(),
-            "Input data file \"p.tv6d\", record 7 (computation options), line 7: expected a load-transfer "
-            "method code from 1 to 10.");
-    }
-    p.load_transfer_method_code = 4;
-    try {
-        check_input_values(p, lines, "p.tv6d");
-        FAIL();
-    } catch (const InputError& e) {
-        EXPECT_STREQ(
-            e.what(),
-            "Input data file \"p.tv6d\", record 10 (soil point 2 of 4, first line), line 12: expected a "
-            "friction angle from 0 to below 90 degrees.");
+    const std::string text = test::text_of(p);
+    ProjectRecords q = p;
+    q.load_transfer_method_code = 4;
+    const std::string record7 =
+        "Input data file \"p.tv6d\", record 7 (computation options), line 7: expected a load-transfer method "
+        "code from 1 to 10.";
+    const struct {
+        std::string text;
+        std::string message;
+    } cases[] = {
+        {text, record7},
+        // A word that is no number further down: the refusal is named, as its record came first.
+        {text.substr(0, text.rfind("0 0\n0 0\n")) + "x 0\n0 0\n", record7},
+        // Cut short in the soil points: the file ends after a record that is refused.
+        {text.substr(0, text.find("\n30 ")) + "\n", record7},
+        {test::text_of(q),
+         "Input data file \"p.tv6d\", record 10 (soil point 2 of 4, first line), line 12: expected a "
+         "friction "
+         "angle from 0 to below 90 degrees."},
+    };
+    for (const auto& c : cases) {
+        try {
+            InputValueChecks checks("p.tv6d");
+            read_project_records(c.text, "p.tv6d", {}, &checks);
+            ADD_FAILURE() << c.message;
+        } catch (const InputError& e) {
+            EXPECT_EQ(e.what(), c.message);
+        }
     }
 }
 
