@@ -363,18 +363,19 @@ std::optional<ValueFinding> cpt_finding(const CptProfile& profile, const RecordP
     }
     const std::size_t i = static_cast<std::size_t>(place.index);
     const CptPoint& p = profile.points[i];
-    for (const auto& [field, v] : {std::pair{"depth", p.depth}, {"cone resistance", p.qc}}) {
-        if (std::fabs(v) > kLargestReal)
-            return ValueFinding{place, field,
-                                "the " + std::string(field) + " " + shortest_text(v) +
-                                    " is out of range (at most 1E+15 in magnitude)."};
-        // The profile is looked up by depth; rows going upward would shift every qc read from it.
-        if (field == std::string_view("depth") && i > 0 && p.depth < profile.points[i - 1].depth)
-            return ValueFinding{place, field,
-                                "CPT depths must not decrease downwards; the row above lies at " +
-                                    decimals(profile.points[i - 1].depth, 2) + "."};
-    }
-    return std::nullopt;
+    const auto too_large = [&place](const char* field, double v) -> std::optional<ValueFinding> {
+        if (std::fabs(v) <= kLargestReal) return std::nullopt;
+        return ValueFinding{place, field,
+                            std::string("the ") + field + " " + shortest_text(v) +
+                                " is out of range (at most 1E+15 in magnitude)."};
+    };
+    if (auto found = too_large("depth", p.depth)) return found;
+    // The profile is looked up by depth; rows going upward would shift every qc read from it.
+    if (i > 0 && p.depth < profile.points[i - 1].depth)
+        return ValueFinding{place, "depth",
+                            "CPT depths must not decrease downwards; the row above lies at " +
+                                decimals(profile.points[i - 1].depth, 2) + "."};
+    return too_large("cone resistance", p.qc);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // Free-format (list-directed) reading of the input data file and CPT data file.
 #include "engine/model/record_reader.h"
 
+#include <algorithm>
+
 #include "engine/model/number_text.h"
 
 namespace torve {
@@ -14,6 +16,12 @@ bool is_separator(char c) {
 
 RecordReader::RecordReader(std::string file_label, std::string_view text)
     : file_label_(std::move(file_label)) {
+    // Room for every line and, taking a value and its separator as three characters at the least,
+    // for most values of a file at once.
+    const std::size_t lines = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
+    lines_.reserve(lines);
+    line_start_.reserve(lines + 1);
+    tokens_.reserve(text.size() / 3);
     std::size_t start = 0;
     while (start < text.size()) {
         std::size_t end = text.find('\n', start);
