@@ -13,7 +13,7 @@ namespace {
 
 void BM_RunCommandLargestInput(benchmark::State& state) {
     torve::test::ScratchDir dir;
-    const std::string input = dir.write("bench.tv6d", torve::bench::largest_project().text());
+    const std::string input = dir.write("bench.tv6d", torve::test::text_of(torve::bench::largest_project()));
     dir.write("bench.cpt", torve::test::cpt_text(1, torve::bench::cpt_rows()));
     torve::app::Project project;
     project.readProject(QString::fromStdString(input), torve::app::ProjectFormat::Current);

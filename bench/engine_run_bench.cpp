@@ -15,39 +15,43 @@
 
 namespace {
 
+using torve::MethodFlags;
+using torve::ProjectRecords;
+namespace test = torve::test;
+
 // A 90 ft open pipe in sand, clay and dense sand: 500 segments of 0.2 ft, every row printed, user
 // unit values in every layer; API RP 2A alone unless the caller selects more.
-torve::test::ProjectText pipe_500_segments() {
-    torve::test::ProjectText p;
-    p.length = 90;
-    p.od = 24;
-    p.id = 22;
-    p.increment = 0.2;
-    p.deepest = 100;
-    p.add_layer(torve::test::sand_layer(0, 30, 60, 32, 0.8, 20));
-    p.add_layer(torve::test::clay_layer(30, 60, 50, 1500, 700));
-    p.add_layer(torve::test::sand_layer(60, 100, 62, 36, 1.0, 40));
-    for (auto& point : p.soil) {
-        point.user_friction = 900;
-        point.user_bearing = 40000;
+ProjectRecords pipe_500_segments() {
+    ProjectRecords p = test::project();
+    p.total_pile_length = 90;
+    p.outside_diameter = 24;
+    p.inside_diameter = 22;
+    p.computation_increment = 0.2;
+    p.deepest_soil_depth = 100;
+    test::add_layer(p, torve::test::sand_layer(0, 30, 60, 32, 0.8, 20));
+    test::add_layer(p, torve::test::clay_layer(30, 60, 50, 1500, 700));
+    test::add_layer(p, torve::test::sand_layer(60, 100, 62, 36, 1.0, 40));
+    for (auto& point : p.soil_points) {
+        point.user_unit_skin_friction = 900;
+        point.user_unit_end_bearing = 40000;
     }
     return p;
 }
 
-torve::test::ProjectText onshore_500_segments() {
-    torve::test::ProjectText p = pipe_500_segments();
-    p.selected = {1, 1, 1, 1, 1, 0, 0, 0, 0};
-    p.load_transfer = 5;
+ProjectRecords onshore_500_segments() {
+    ProjectRecords p = pipe_500_segments();
+    p.method_selection_flags = MethodFlags{1, 1, 1, 1, 1, 0, 0, 0, 0};
+    p.load_transfer_method_code = 5;
     return p;
 }
 
 // A complete run from files to files, as `torve run` does it.
-void complete_run(benchmark::State& state, const torve::test::ProjectText& p,
+void complete_run(benchmark::State& state, const ProjectRecords& p,
                   const std::vector<std::pair<double, double>>& cpt, std::size_t methods) {
     torve::test::ScratchDir dir;
-    const torve::RunFiles files{dir.write("bench.tv6d", p.text()), dir.file("bench.tv6o"),
+    const torve::RunFiles files{dir.write("bench.tv6d", test::text_of(p)), dir.file("bench.tv6o"),
                                 dir.file("bench.tv6p"),
-                                dir.write("bench.cpt", torve::test::cpt_text(p.units, cpt))};
+                                dir.write("bench.cpt", torve::test::cpt_text(p.unit_system_code, cpt))};
     for (auto _ : state) {
         std::ostringstream console;
         const torve::RunResult r = torve::run_analysis(files, console);
@@ -61,9 +65,9 @@ void complete_run(benchmark::State& state, const torve::test::ProjectText& p,
 }
 
 // The capacity part alone: the penetration phase of every method into its tables, from parsed input.
-void capacity_phase(benchmark::State& state, const torve::test::ProjectText& p,
+void capacity_phase(benchmark::State& state, const ProjectRecords& p,
                     const std::vector<std::pair<double, double>>& rows, std::size_t methods) {
-    torve::InputData in = torve::parse_input_data(p.text(), "bench.tv6d");
+    torve::InputData in = torve::parse_input_data(test::text_of(p), "bench.tv6d");
     torve::CptProfile cpt;
     for (const auto& [d, q] : rows) cpt.points.push_back({d, q});
     const long long n = torve::segment_count(in.deepest_soil_depth, in.increment);
@@ -100,7 +104,7 @@ void BM_AllMethodsCapacityLargestInput(benchmark::State& state) {
 
 // Reading the largest input and echoing it, the work of a run before any computation.
 void BM_ReadAndEchoLargestInput(benchmark::State& state) {
-    const std::string text = torve::bench::largest_project().text();
+    const std::string text = torve::test::text_of(torve::bench::largest_project());
     const std::string cpt_text = torve::test::cpt_text(1, torve::bench::cpt_rows());
     for (auto _ : state) {
         const torve::InputData in = torve::parse_input_data(text, "bench.tv6d");

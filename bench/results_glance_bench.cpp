@@ -44,7 +44,7 @@ void ensureApplication() {
 
 // The largest project saved in `dir` and read into the host's project; the input file's path.
 QString prepare(torve::test::ScratchDir& dir, GlanceHost& host) {
-    const std::string input = dir.write("bench.tv6d", torve::bench::largest_project().text());
+    const std::string input = dir.write("bench.tv6d", torve::test::text_of(torve::bench::largest_project()));
     dir.write("bench.cpt", torve::test::cpt_text(1, torve::bench::cpt_rows()));
     host.project().readProject(QString::fromStdString(input), ProjectFormat::Current);
     return QString::fromStdString(input);

@@ -10,9 +10,9 @@
 #include "app/project/project.h"
 #include "cli/commands.h"
 #include "cli/file_name.h"
-#include "engine/driver/fixed_format.h"
-#include "engine/driver/input_error.h"
 #include "engine/driver/input_reader.h"
+#include "engine/model/input_error.h"
+#include "engine/model/number_text.h"
 
 namespace torve::cli {
 namespace {

@@ -14,6 +14,7 @@
 // lines, columns, Ua); the rest is the cone data file.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace torve::app;
+    using torve::CptPoint;
     const std::string all(reinterpret_cast<const char*>(data), size);
     const std::size_t eol = all.find('\n');
     const std::string head = all.substr(0, std::min<std::size_t>(eol, 200));

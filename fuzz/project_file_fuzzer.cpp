@@ -11,6 +11,7 @@
 namespace {
 
 using namespace torve::app;
+using torve::CptPoint;
 
 QString path(const char* name) {
     return QString::fromStdString((torve::fuzz::scratch() / name).string());

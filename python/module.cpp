@@ -3,13 +3,16 @@
 #include <pybind11/pybind11.h>
 #include <pybind11/stl.h>
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <optional>
 
-#include "engine/driver/input_error.h"
 #include "engine/driver/input_reader.h"
-#include "engine/driver/input_records.h"
+#include "engine/model/input_checks.h"
+#include "engine/model/input_error.h"
+#include "engine/model/number_text.h"
+#include "engine/model/project_codec.h"
 #include "python/run_binding.h"
 
 namespace py = pybind11;
@@ -56,17 +59,30 @@ std::string read_file(const std::string& path, std::string_view what) {
 }
 
 struct Project {
-    InputRecords records;
+    ProjectRecords records;
     std::optional<CptProfile> cpt;
     std::string path;       // where it was read from or last written; empty for a new project
     bool deferred = false;  // inside update(): the check waits for the last field
 };
 
+// The text of the records as write() writes them. A value that is not finite is refused as the
+// engine's reader would refuse the word it gives, at its place in that text.
+std::string text_of(const ProjectRecords& records, const std::string& name) {
+    try {
+        return write_project_records(records, WriteStyle::AsHeld);
+    } catch (const NotFiniteError& e) {
+        const std::string word = std::isnan(e.value) ? "nan" : (e.value < 0 ? "-inf" : "inf");
+        raise_input_error(input_file_label(name) + ", " + record_title(e.place) + ", line " +
+                          std::to_string(e.line) + ": expected a finite number for the " + e.field +
+                          ", found \"" + word + "\".");
+    }
+}
+
 // The engine's reader over the records as they would be written: a change that makes the project
 // unreadable for the analysis is refused with the reader's message.
-void check(const InputRecords& records, const std::string& name) {
+void check(const ProjectRecords& records, const std::string& name) {
     try {
-        parse_input_data(write_input_records(records), name);
+        parse_input_data(text_of(records, name), name);
     } catch (const InputError& e) {
         raise_input_error(e.what());
     }
@@ -79,7 +95,7 @@ std::string name_of(const Project& p) {
 // Applies `change` to a copy of the records and keeps it only when the engine reads it.
 template <class Change>
 void change_records(Project& p, Change&& change) {
-    InputRecords copy = p.records;
+    ProjectRecords copy = p.records;
     change(copy);
     if (!p.deferred) check(copy, name_of(p));
     p.records = std::move(copy);
@@ -88,7 +104,8 @@ void change_records(Project& p, Change&& change) {
 Project read_project(const std::string& path) {
     Project p;
     try {
-        p.records = read_input_records(read_file(path, "input data file"), path);
+        InputValueChecks checks(path);
+        p.records = read_project_records(read_file(path, "input data file"), path, {}, &checks).records;
         const std::string cpt = std::filesystem::path(path).replace_extension(".cpt").string();
         if (std::filesystem::exists(cpt)) p.cpt = parse_cpt_data(read_file(cpt, "CPT data file"), cpt);
     } catch (const InputError& e) {
@@ -101,23 +118,34 @@ Project read_project(const std::string& path) {
 // A new project: one sand layer under a steel pipe pile, API RP 2A, in the given units.
 Project new_project(const std::string& units) {
     Project p;
-    InputRecords& r = p.records;
+    ProjectRecords& r = p.records;
+    // A sand of K 0.8, friction angle 30 degrees and Nq 20 from the surface to the bottom.
+    const auto sand = [&r](double bottom, double unit_weight) {
+        SoilPointRecord s;
+        s.coefficient_of_lateral_earth_pressure = 0.8;
+        s.effective_unit_weight = unit_weight;
+        s.friction_angle = 30;
+        s.bearing_capacity_factor = 20;
+        r.soil_points = {s, s};
+        r.soil_points[1].depth = bottom;
+        r.deepest_soil_depth = bottom;
+    };
     if (units == "SI" || units == "S.I.") {
-        r.units = code_of(UnitSystem::SI);
-        r.outside_diameter = 610, r.inside_diameter = 585, r.modulus = 2.0e8, r.pile_length = 20;
-        r.increment = 0.5, r.deepest_soil_depth = 30;
-        r.soil = {{0, 1, 0.8, 9, 30, 20, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1},
-                  {30, 1, 0.8, 9, 30, 20, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1}};
+        r.unit_system_code = code_of(UnitSystem::SI);
+        r.outside_diameter = 610, r.inside_diameter = 585, r.modulus_of_elasticity = 2.0e8,
+        r.total_pile_length = 20;
+        r.computation_increment = 0.5;
+        sand(30, 9);
     } else if (units == "English") {
-        r.units = code_of(UnitSystem::English);
-        r.outside_diameter = 24, r.inside_diameter = 23, r.modulus = 2.9e7, r.pile_length = 60;
-        r.increment = 1, r.deepest_soil_depth = 100;
-        r.soil = {{0, 1, 0.8, 60, 30, 20, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1},
-                  {100, 1, 0.8, 60, 30, 20, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1}};
+        r.unit_system_code = code_of(UnitSystem::English);
+        r.outside_diameter = 24, r.inside_diameter = 23, r.modulus_of_elasticity = 2.9e7,
+        r.total_pile_length = 60;
+        r.computation_increment = 1;
+        sand(100, 60);
     } else {
         throw py::value_error("units must be \"SI\" or \"English\", not \"" + units + "\"");
     }
-    r.selected[index_of(Method::Api)] = 1;
+    (*r.method_selection_flags)[index_of(Method::Api)] = 1;
     check(r, "project.tv6d");
     return p;
 }
@@ -140,28 +168,48 @@ void write_text(const std::string& path, const std::string& text) {
 
 void write_project(Project& p, const std::string& path) {
     check(p.records, path);
-    write_text(path, write_input_records(p.records));
+    write_text(path, text_of(p.records, path));
     if (p.cpt)
-        write_text(std::filesystem::path(path).replace_extension(".cpt").string(), write_cpt_data(*p.cpt));
+        write_text(std::filesystem::path(path).replace_extension(".cpt").string(), write_cpt_records(*p.cpt));
     p.path = path;
 }
 
-// What a run of the project needs: its input as the engine's reader reads the records.
+// What a run of the project needs. Its records passed the engine's checks when they were read or
+// last changed, so they go to the analysis as they are, without a text in between.
 RunRequest run_request(const Project& p) {
     RunRequest r{run_names(name_of(p)), {}, p.cpt.value_or(CptProfile{})};
-    try {
-        r.input = parse_input_data(write_input_records(p.records), r.names.input);
-    } catch (const InputError& e) {
-        raise_input_error(e.what());
-    }
+    if (first_input_value_error(p.records)) check(p.records, name_of(p));  // raises, located
+    r.input = input_data_of(p.records);
     return r;
 }
 
 template <class T>
-void field(py::class_<Project>& c, const char* name, T InputRecords::*member, const char* doc) {
+void field(py::class_<Project>& c, const char* name, T ProjectRecords::*member, const char* doc) {
     c.def_property(
         name, [member](const Project& p) { return p.records.*member; },
-        [member](Project& p, T v) { change_records(p, [&](InputRecords& r) { r.*member = v; }); }, doc);
+        [member](Project& p, T v) { change_records(p, [&](ProjectRecords& r) { r.*member = v; }); }, doc);
+}
+
+// A field that files of the previous version lack: its default when absent.
+template <class T>
+void field(py::class_<Project>& c, const char* name, std::optional<T> ProjectRecords::*member,
+           const char* doc) {
+    c.def_property(
+        name, [member](const Project& p) { return (p.records.*member).value_or(T{}); },
+        [member](Project& p, T v) { change_records(p, [&](ProjectRecords& r) { r.*member = v; }); }, doc);
+}
+
+// A property of a soil point under its Python name.
+template <class T>
+void soil_field(py::class_<SoilPointRecord>& c, const char* name, T SoilPointRecord::*member,
+                const char* doc) {
+    c.def_readwrite(name, member, doc);
+}
+void soil_field(py::class_<SoilPointRecord>& c, const char* name,
+                std::optional<double> SoilPointRecord::*member, const char* doc) {
+    c.def_property(
+        name, [member](const SoilPointRecord& p) { return (p.*member).value_or(1.0); },
+        [member](SoilPointRecord& p, double v) { p.*member = v; }, doc);
 }
 
 }  // namespace
@@ -184,34 +232,43 @@ PYBIND11_MODULE(_engine, m) {
     for (const MethodInfo& info : kMethods) methods[py::int_(code_of(info.method))] = std::string(info.name);
     m.attr("METHODS") = methods;
 
-    py::class_<SoilPointRecord>(
+    py::class_<SoilPointRecord> soil_point(
         m, "SoilPoint",
         "A soil point: the top or the bottom of a layer, as its two lines of the input\n"
-        "data file hold it (stresses in lb/ft2 or kPa).")
-        .def(py::init<>())
-        .def_readwrite("depth", &SoilPointRecord::depth, "depth below the ground surface, ft or m")
-        .def_readwrite("soil_type", &SoilPointRecord::soil_type, "1 sand, 2 clay")
-        .def_readwrite("earth_pressure", &SoilPointRecord::earth_pressure,
-                       "coefficient of lateral earth pressure K")
-        .def_readwrite("unit_weight", &SoilPointRecord::unit_weight, "effective unit weight, lb/ft3 or kN/m3")
-        .def_readwrite("friction_angle", &SoilPointRecord::friction_angle, "friction angle, degrees")
-        .def_readwrite("bearing_factor", &SoilPointRecord::bearing_factor, "bearing capacity factor Nq")
-        .def_readwrite("max_friction", &SoilPointRecord::max_friction, "limit of unit skin friction; 0 none")
-        .def_readwrite("max_bearing", &SoilPointRecord::max_bearing, "limit of unit end bearing; 0 none")
-        .def_readwrite("su", &SoilPointRecord::su, "undrained shear strength (clay)")
-        .def_readwrite("sur_or_blow_count", &SoilPointRecord::sur_or_blow_count,
-                       "clay: remolded shear strength; sand: SPT blow count")
-        .def_readwrite("ysr", &SoilPointRecord::ysr, "yield stress ratio (clay)")
-        .def_readwrite("plasticity_index", &SoilPointRecord::plasticity_index, "plasticity index, %")
-        .def_readwrite("cone_resistance", &SoilPointRecord::cone_resistance, "cone resistance qc")
-        .def_readwrite("user_friction", &SoilPointRecord::user_friction, "user-specified unit skin friction")
-        .def_readwrite("user_bearing", &SoilPointRecord::user_bearing, "user-specified unit end bearing")
-        .def_readwrite("lrfd_friction", &SoilPointRecord::lrfd_friction, "LRFD factor on unit friction")
-        .def_readwrite("lrfd_bearing", &SoilPointRecord::lrfd_bearing, "LRFD factor on unit bearing")
-        .def("__repr__", [](const SoilPointRecord& p) {
-            return "SoilPoint(depth=" + shortest_real(p.depth) +
-                   ", soil_type=" + std::to_string(p.soil_type) + ")";
-        });
+        "data file hold it (stresses in lb/ft2 or kPa).");
+    soil_point.def(py::init<>());
+    soil_field(soil_point, "depth", &SoilPointRecord::depth, "depth below the ground surface, ft or m");
+    soil_field(soil_point, "soil_type", &SoilPointRecord::soil_type_code, "1 sand, 2 clay");
+    soil_field(soil_point, "earth_pressure", &SoilPointRecord::coefficient_of_lateral_earth_pressure,
+               "coefficient of lateral earth pressure K");
+    soil_field(soil_point, "unit_weight", &SoilPointRecord::effective_unit_weight,
+               "effective unit weight, lb/ft3 or kN/m3");
+    soil_field(soil_point, "friction_angle", &SoilPointRecord::friction_angle, "friction angle, degrees");
+    soil_field(soil_point, "bearing_factor", &SoilPointRecord::bearing_capacity_factor,
+               "bearing capacity factor Nq");
+    soil_field(soil_point, "max_friction", &SoilPointRecord::maximum_unit_friction,
+               "limit of unit skin friction; 0 none");
+    soil_field(soil_point, "max_bearing", &SoilPointRecord::maximum_unit_bearing,
+               "limit of unit end bearing; 0 none");
+    soil_field(soil_point, "su", &SoilPointRecord::undrained_shear_strength,
+               "undrained shear strength (clay)");
+    soil_field(soil_point, "sur_or_blow_count", &SoilPointRecord::remolded_shear_strength_or_blow_count,
+               "clay: remolded shear strength; sand: SPT blow count");
+    soil_field(soil_point, "ysr", &SoilPointRecord::yield_stress_ratio, "yield stress ratio (clay)");
+    soil_field(soil_point, "plasticity_index", &SoilPointRecord::plasticity_index, "plasticity index, %");
+    soil_field(soil_point, "cone_resistance", &SoilPointRecord::cone_resistance, "cone resistance qc");
+    soil_field(soil_point, "user_friction", &SoilPointRecord::user_unit_skin_friction,
+               "user-specified unit skin friction");
+    soil_field(soil_point, "user_bearing", &SoilPointRecord::user_unit_end_bearing,
+               "user-specified unit end bearing");
+    soil_field(soil_point, "lrfd_friction", &SoilPointRecord::lrfd_factor_on_unit_friction,
+               "LRFD factor on unit friction");
+    soil_field(soil_point, "lrfd_bearing", &SoilPointRecord::lrfd_factor_on_unit_bearing,
+               "LRFD factor on unit bearing");
+    soil_point.def("__repr__", [](const SoilPointRecord& p) {
+        return "SoilPoint(depth=" + shortest_real(p.depth) +
+               ", soil_type=" + std::to_string(p.soil_type_code) + ")";
+    });
 
     py::class_<Project> project(
         m, "Project",
@@ -245,15 +302,17 @@ PYBIND11_MODULE(_engine, m) {
             "checked together when all are in; a refused set leaves the project as it was.")
         .def_readonly("path", &Project::path, "The file it was read from or last written to; '' when new.")
         .def(
-            "input_text", [](const Project& p) { return write_input_records(p.records); },
+            "input_text", [](const Project& p) { return text_of(p.records, name_of(p)); },
             "The text of the input data file that write() would write.")
         .def_property(
             "units",
-            [](const Project& p) { return p.records.units == code_of(UnitSystem::SI) ? "SI" : "English"; },
+            [](const Project& p) {
+                return p.records.unit_system_code == code_of(UnitSystem::SI) ? "SI" : "English";
+            },
             [](Project& p, const std::string& u) {
                 if (u != "SI" && u != "English") throw py::value_error("units must be \"SI\" or \"English\"");
-                change_records(p, [&](InputRecords& r) {
-                    r.units = code_of(u == "SI" ? UnitSystem::SI : UnitSystem::English);
+                change_records(p, [&](ProjectRecords& r) {
+                    r.unit_system_code = code_of(u == "SI" ? UnitSystem::SI : UnitSystem::English);
                 });
             },
             "\"SI\" or \"English\". Changing it relabels the values; it does not convert them.")
@@ -262,36 +321,38 @@ PYBIND11_MODULE(_engine, m) {
             [](const Project& p) {
                 std::vector<int> codes;
                 for (const MethodInfo& info : kMethods)
-                    if (p.records.selected[index_of(info.method)] == 1) codes.push_back(code_of(info.method));
+                    if (p.records.method_selection_flags.value_or(MethodFlags{})[index_of(info.method)] == 1)
+                        codes.push_back(code_of(info.method));
                 return codes;
             },
             [](Project& p, const std::vector<int>& codes) {
-                change_records(p, [&](InputRecords& r) {
-                    r.selected.fill(0);
+                change_records(p, [&](ProjectRecords& r) {
+                    MethodFlags flags{};
                     for (const int c : codes) {
                         if (!is_valid_method_code(c))
                             throw py::value_error("no method has the code " + std::to_string(c));
-                        r.selected[index_of(static_cast<Method>(c))] = 1;
+                        flags[index_of(static_cast<Method>(c))] = 1;
                     }
+                    r.method_selection_flags = flags;
                 });
             },
             "Codes of the selected methods (see torve.METHODS); Project.methods gives their names.")
         .def_property(
-            "soil_points", [](const Project& p) { return p.records.soil; },
+            "soil_points", [](const Project& p) { return p.records.soil_points; },
             [](Project& p, const std::vector<SoilPointRecord>& soil) {
-                change_records(p, [&](InputRecords& r) { r.soil = soil; });
+                change_records(p, [&](ProjectRecords& r) { r.soil_points = soil; });
             },
             "The soil points (a copy: change one, then assign the list back), two per layer.")
         .def_property(
             "tz_print_depths",
             [](const Project& p) -> py::object {
-                if (p.records.tz_print != 1) return py::none();
-                return py::cast(p.records.tz_print_depths);
+                if (p.records.t_z_print_flag != 1) return py::none();
+                return py::cast(p.records.t_z_print_depths);
             },
             [](Project& p, const std::optional<std::vector<double>>& depths) {
-                change_records(p, [&](InputRecords& r) {
-                    r.tz_print = depths ? 1 : 0;
-                    r.tz_print_depths = depths.value_or(std::vector<double>{});
+                change_records(p, [&](ProjectRecords& r) {
+                    r.t_z_print_flag = depths ? 1 : 0;
+                    r.t_z_print_depths = depths.value_or(std::vector<double>{});
                 });
             },
             "Extra depths of printed t-z curves, or None for none.")
@@ -299,13 +360,15 @@ PYBIND11_MODULE(_engine, m) {
             "sections",
             [](const Project& p) {
                 std::vector<std::pair<double, double>> rows;
-                for (const SectionRow& s : p.records.sections) rows.emplace_back(s.depth, s.area);
+                for (const SectionRowRecord& s : p.records.section_rows)
+                    rows.emplace_back(s.section_depth, s.cross_section_area);
                 return rows;
             },
             [](Project& p, const std::vector<std::pair<double, double>>& rows) {
-                change_records(p, [&](InputRecords& r) {
-                    r.sections.clear();
-                    for (const auto& [depth, area] : rows) r.sections.push_back({depth, area});
+                change_records(p, [&](ProjectRecords& r) {
+                    r.section_rows.clear();
+                    for (const auto& [depth, area] : rows) r.section_rows.push_back({depth, area});
+                    r.number_of_section_rows = static_cast<int>(r.section_rows.size());
                 });
             },
             "(depth, area) rows of a cross-section area varying with depth (section mode 2).")
@@ -323,61 +386,63 @@ PYBIND11_MODULE(_engine, m) {
                     return;
                 }
                 CptProfile profile;
-                profile.unit_code = p.records.units;
+                profile.unit_code = p.records.unit_system_code;
                 for (const auto& [depth, qc] : *rows) profile.points.push_back({depth, qc});
                 // The CPT reader's own checks (row limit, depths going downwards).
                 try {
-                    parse_cpt_data(write_cpt_data(profile), "CPT data");
+                    parse_cpt_data(write_cpt_records(profile), "CPT data");
                 } catch (const InputError& e) {
                     raise_input_error(e.what());
                 }
                 p.cpt = std::move(profile);
             },
             "(depth, qc) rows of the CPT profile (qc in lb/ft2 or kPa), or None for no CPT data file.");
-    field(project, "title", &InputRecords::title, "record 1; the report shows its first 72 characters");
-    field(project, "designer", &InputRecords::designer, "record 2");
-    field(project, "job_number", &InputRecords::job_number, "record 3");
-    field(project, "print_interval", &InputRecords::print_interval,
+    field(project, "title", &ProjectRecords::title, "record 1; the report shows its first 72 characters");
+    field(project, "designer", &ProjectRecords::designer, "record 2");
+    field(project, "job_number", &ProjectRecords::job_number, "record 3");
+    field(project, "print_interval", &ProjectRecords::print_interval,
           "every how many increments the tables print a row");
-    field(project, "perimeter", &InputRecords::perimeter,
+    field(project, "perimeter", &ProjectRecords::perimeter,
           "perimeter of a noncircular section, in or mm; 0 circular");
-    field(project, "tip_area", &InputRecords::tip_area, "tip area of a noncircular section, in2 or m2");
-    field(project, "outside_diameter", &InputRecords::outside_diameter, "outside diameter, in or mm");
-    field(project, "inside_diameter", &InputRecords::inside_diameter, "inside diameter, in or mm");
-    field(project, "modulus", &InputRecords::modulus, "modulus of elasticity, lb/in2 or kPa");
-    field(project, "pile_length", &InputRecords::pile_length, "total pile length, ft or m");
-    field(project, "stickup_length", &InputRecords::stickup_length,
+    field(project, "tip_area", &ProjectRecords::tip_area, "tip area of a noncircular section, in2 or m2");
+    field(project, "outside_diameter", &ProjectRecords::outside_diameter, "outside diameter, in or mm");
+    field(project, "inside_diameter", &ProjectRecords::inside_diameter, "inside diameter, in or mm");
+    field(project, "modulus", &ProjectRecords::modulus_of_elasticity, "modulus of elasticity, lb/in2 or kPa");
+    field(project, "pile_length", &ProjectRecords::total_pile_length, "total pile length, ft or m");
+    field(project, "stickup_length", &ProjectRecords::stickup_length,
           "length above the ground surface, ft or m");
-    field(project, "end_section_length", &InputRecords::end_section_length,
+    field(project, "end_section_length", &ProjectRecords::enhanced_end_section_length,
           "enhanced end section length; 0 none");
-    field(project, "end_section_inside_diameter", &InputRecords::end_section_inside_diameter,
+    field(project, "end_section_inside_diameter", &ProjectRecords::enhanced_end_section_inside_diameter,
           "inside diameter of the enhanced end section");
-    field(project, "zero_friction_length", &InputRecords::zero_friction_length,
+    field(project, "zero_friction_length", &ProjectRecords::zero_friction_length,
           "length without skin friction");
-    field(project, "increment", &InputRecords::increment, "computation increment, ft or m");
-    field(project, "pile_type", &InputRecords::pile_type,
+    field(project, "increment", &ProjectRecords::computation_increment, "computation increment, ft or m");
+    field(project, "pile_type", &ProjectRecords::pile_type_code,
           "1 steel pipe, 2 timber, 3 precast concrete, 4 Raymond step taper, 5 Raymond uniform taper, 6 "
           "H-pile, "
           "7 monotube taper");
-    field(project, "taper_angle", &InputRecords::taper_angle, "taper angle, degrees");
-    field(project, "load_transfer_method", &InputRecords::load_transfer_method,
+    field(project, "taper_angle", &ProjectRecords::taper_angle, "taper angle, degrees");
+    field(project, "load_transfer_method", &ProjectRecords::load_transfer_method_code,
           "code of the method of the t-z curves and the load-settlement curve (see torve.METHODS)");
-    field(project, "offshore_data", &InputRecords::offshore_data, "1: the cone-based methods run");
-    field(project, "reduced_resistance", &InputRecords::reduced_resistance,
+    field(project, "offshore_data", &ProjectRecords::offshore_data_flag, "1: the cone-based methods run");
+    field(project, "reduced_resistance", &ProjectRecords::reduced_resistance_flag,
           "1: the load-transfer curves take the LRFD-factored skin friction");
-    field(project, "deepest_soil_depth", &InputRecords::deepest_soil_depth, "depth the soil profile reaches");
-    field(project, "section_area", &InputRecords::section_area,
+    field(project, "deepest_soil_depth", &ProjectRecords::deepest_soil_depth,
+          "depth the soil profile reaches");
+    field(project, "section_area", &ProjectRecords::cross_section_area,
           "constant cross-section area (section mode 1)");
-    field(project, "loading_type", &InputRecords::loading_type, "0 compression, 1 tension");
-    field(project, "tension_factor", &InputRecords::tension_factor,
+    field(project, "loading_type", &ProjectRecords::loading_type_code, "0 compression, 1 tension");
+    field(project, "tension_factor", &ProjectRecords::tension_reduction_factor,
           "reduction factor on skin friction in tension");
-    field(project, "clay_drainage", &InputRecords::clay_drainage, "1 drained clay, 0 undrained");
-    field(project, "plug_condition", &InputRecords::plug_condition, "0 computed, 1 plugged, 2 unplugged");
-    field(project, "section_mode", &InputRecords::section_mode,
+    field(project, "clay_drainage", &ProjectRecords::clay_drainage_option, "1 drained clay, 0 undrained");
+    field(project, "plug_condition", &ProjectRecords::plug_condition_code,
+          "0 computed, 1 plugged, 2 unplugged");
+    field(project, "section_mode", &ProjectRecords::section_mode,
           "0 area from the diameters, 1 constant area, 2 area varying with depth (sections)");
-    field(project, "critical_depth_option", &InputRecords::critical_depth_option,
+    field(project, "critical_depth_option", &ProjectRecords::critical_depth_option,
           "0 from the density, 1 from the effective stress, 2 user-specified");
-    field(project, "critical_depth", &InputRecords::critical_depth, "user-specified critical depth");
+    field(project, "critical_depth", &ProjectRecords::critical_depth, "user-specified critical depth");
 
     bind_run(m, [](const py::handle& p) { return run_request(p.cast<const Project&>()); });
 }

@@ -137,7 +137,7 @@ py::dict import_sounding(const std::string& path, const std::string& test, bool 
     const double scale = si ? 1 : app::kPoundsPerKip;
     std::vector<std::pair<double, double>> points;
     points.reserve(result.points.size());
-    for (const app::CptPoint& p : result.points) points.emplace_back(p.depth, p.qc * scale);
+    for (const CptPoint& p : result.points) points.emplace_back(p.depth, p.qc * scale);
     std::vector<std::string> summary;
     for (const QString& line : result.summary(sounding.format)) summary.push_back(line.toStdString());
     py::dict out;

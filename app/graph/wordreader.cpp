@@ -42,31 +42,6 @@ bool toDouble(QByteArrayView word, double& out) {
     return false;
 }
 
-// The engine's free format: an optional sign, digits with at most one point, an exponent marked E
-// or D, nothing else; finite values only.
-bool toEngineReal(QByteArrayView word, double& out) {
-    if (!word.isEmpty() && word.front() == '+') word = word.sliced(1);
-    if (word.isEmpty() || word.front() == '+') return false;
-    std::string text(word.data(), static_cast<std::size_t>(word.size()));
-    for (char& c : text) {
-        const bool ok = (c >= '0' && c <= '9') || c == '.' || c == 'e' || c == 'E' || c == 'd' || c == 'D' ||
-                        c == '-' || c == '+';
-        if (!ok) return false;
-        if (c == 'd' || c == 'D') c = 'e';
-    }
-    const char* const end = text.data() + text.size();
-    const auto r = std::from_chars(text.data(), end, out);
-    return r.ec == std::errc() && r.ptr == end && std::isfinite(out);
-}
-
-// The engine's whole numbers: an optional sign and digits, within 32 bits.
-bool toEngineInteger(QByteArrayView word, int& out) {
-    if (!word.isEmpty() && word.front() == '+') word = word.sliced(1);
-    if (word.isEmpty() || word.front() == '+') return false;
-    const auto r = std::from_chars(word.data(), word.data() + word.size(), out);
-    return r.ec == std::errc() && r.ptr == word.data() + word.size();
-}
-
 bool isAscii(const QByteArray& bytes) {
     for (const char c : bytes)
         if (static_cast<unsigned char>(c) > 127) return false;
@@ -75,7 +50,7 @@ bool isAscii(const QByteArray& bytes) {
 
 }  // namespace
 
-WordReader::WordReader(const QString& fileName, WordSyntax syntax) : syntax_(syntax), fileName_(fileName) {
+WordReader::WordReader(const QString& fileName) : fileName_(fileName) {
     QFile f(fileName);
     if (!f.open(QIODevice::ReadOnly))
         throw UserError(QString(texts::kCannotOpen).arg(fileName, f.errorString()),
@@ -83,15 +58,10 @@ WordReader::WordReader(const QString& fileName, WordSyntax syntax) : syntax_(syn
     load(f.readAll());
 }
 
-WordReader WordReader::fromText(const QByteArray& text, WordSyntax syntax) {
-    WordReader r(syntax);
+WordReader WordReader::fromText(const QByteArray& text) {
+    WordReader r;
     r.load(text);
     return r;
-}
-
-bool WordReader::isSeparator(unsigned char c) const {
-    if (syntax_ == WordSyntax::Blanks) return c <= ' ';
-    return c == ' ' || c == '\t' || c == ',' || c == '\r' || c == '\f' || c == '\v';
 }
 
 void WordReader::load(const QByteArray& bytes) {
@@ -121,9 +91,9 @@ void WordReader::load(const QByteArray& bytes) {
         line.firstWord = static_cast<Index>(words_.size());
         Index i = start;
         while (i < rawEnd) {
-            while (i < rawEnd && isSeparator(static_cast<unsigned char>(data[i]))) ++i;
+            while (i < rawEnd && static_cast<unsigned char>(data[i]) <= ' ') ++i;
             const Index w = i;
-            while (i < rawEnd && !isSeparator(static_cast<unsigned char>(data[i]))) ++i;
+            while (i<rawEnd&& static_cast<unsigned char>(data[i])> ' ') ++i;
             if (i > w) {
                 words_.push_back({w, i - w});
                 ++line.wordCount;
@@ -167,13 +137,6 @@ void WordReader::failIncomplete() const {
     throw UserError(texts::kFileIncomplete, FileLocation{fileName_, static_cast<int>(lines_.size()), 0});
 }
 
-void WordReader::beginRecord() {
-    if (line_ < lines_.size() && word_ > 0) {
-        ++line_;
-        word_ = 0;
-    }
-}
-
 void WordReader::skipRestOfLine() {
     if (line_ < lines_.size()) {
         ++line_;
@@ -184,17 +147,12 @@ void WordReader::skipRestOfLine() {
 double WordReader::readDouble() {
     double v = 0;
     const QByteArrayView w = nextWord();
-    if (!(syntax_ == WordSyntax::Blanks ? toDouble(w, v) : toEngineReal(w, v))) fail(texts::kFloatExpected);
+    if (!toDouble(w, v)) fail(texts::kFloatExpected);
     return v;
 }
 
 int WordReader::readInt() {
     const QByteArrayView w = nextWord();
-    if (syntax_ == WordSyntax::EngineRecords) {
-        int n = 0;
-        if (!toEngineInteger(w, n)) fail(texts::kIntegerExpected);
-        return n;
-    }
     double v = 0;
     if (!toDouble(w, v) || v != std::trunc(v) || v < -2147483648.0 || v > 2147483647.0)
         fail(texts::kIntegerExpected);

@@ -11,31 +11,17 @@
 
 namespace torve::app {
 
-// How a file's words are separated and its numbers written.
-enum class WordSyntax {
-    // The plot file and the user's cone data: words between blanks, tabs and other control
-    // characters; numbers in any form the engine writes, an exponent without its E included
-    // ("0.123-100").
-    Blanks,
-    // The files the engine reads (project, CPT points): values between blanks, tabs and commas,
-    // reals in the engine's free format (1.5, .5, 5., 1E3, 1.5D-3), integers as digits only. With
-    // beginRecord() the file reads exactly as the engine reads it.
-    EngineRecords,
-};
-
-// Reads the project, plot and CPT files. Numbers are read with "." as the decimal mark whatever the
-// user's locale. Every failure raises UserError with the location of the word read last: at the end
-// of the file "This file either invalid or incomplete.", for a word of the wrong kind "Error on Line
-// <n> Item <m>" + "\r" + what was expected, counting lines and items from 1.
+// Reads the plot file and the user's cone data: words between blanks, tabs and other control
+// characters; numbers in any form the engine writes, an exponent without its E included
+// ("0.123-100"). The files the engine reads go through the model's codec instead. Numbers are read with "."
+// as the decimal mark whatever the user's locale. Every failure raises UserError with the location of the
+// word read last: at the end of the file "This file either invalid or incomplete.", for a word of the wrong
+// kind "Error on Line <n> Item <m>" + "\r" + what was expected, counting lines and items from 1.
 class WordReader {
   public:
     // Reads the whole file at once (UTF-8; a file that is not valid UTF-8 is taken as Latin-1).
-    explicit WordReader(const QString& fileName, WordSyntax syntax = WordSyntax::Blanks);
-    static WordReader fromText(const QByteArray& text, WordSyntax syntax = WordSyntax::Blanks);
-
-    // Starts a record: its first value comes from the line after the one last read from, so that
-    // what is left on that line is passed over, as the engine does.
-    void beginRecord();
+    explicit WordReader(const QString& fileName);
+    static WordReader fromText(const QByteArray& text);
 
     // The next word; lines without words are passed over.
     QString readWord();
@@ -71,13 +57,11 @@ class WordReader {
         int wordCount = 0;
     };
 
-    explicit WordReader(WordSyntax syntax) : syntax_(syntax) {}
+    WordReader() = default;
     void load(const QByteArray& bytes);
-    bool isSeparator(unsigned char c) const;
     QByteArrayView nextWord();
     QString decode(Span s) const;
 
-    WordSyntax syntax_ = WordSyntax::Blanks;
     QString fileName_;
     // The file as read; decoded as UTF-8, or as Latin-1 when it is not valid UTF-8.
     QByteArray bytes_;

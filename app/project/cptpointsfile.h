@@ -5,21 +5,16 @@
 #include <vector>
 
 #include "app/project/projectdata.h"
+#include "engine/model/cpt_profile.h"
 
 class QString;
 
 namespace torve::app {
 
-// The points as the file holds them: depth in ft or m, qc in lb/ft^2 or kPa (the engine's units).
-struct CptPointsFile {
-    UnitSystem units = UnitSystem::English;
-    std::vector<CptPoint> points;
-};
-
 // The file of the project's CPT points: " 1 " (English) or " 2 " (S.I.) followed by the count,
 // then per point two blanks, the depth, two blanks and qc, both as 1.25E+02 with as many digits as
-// read back to the same value. The project holds qc in ksf in English units, the engine reads
-// lb/ft^2, so English values are written times 1000.
+// read back to the same value. The project holds qc in ksf in English units, the file and the
+// engine lb/ft^2, so English values are written times 1000.
 // A point whose values are not finite in the file's units is refused with UserError: the file would
 // hold a word no reader takes back.
 QByteArray cptPointsFileText(const ProjectData& project);
@@ -28,12 +23,12 @@ QByteArray cptPointsFileText(const ProjectData& project);
 // the file holds them (English qc times 1000).
 bool cptPointWritable(const CptPoint& point, UnitSystem units);
 
-// Reads a CPT points file. Raises UserError with a located message; more than kMaxCptRows rows are
-// refused.
-CptPointsFile readCptPointsFile(const QString& path);
+// Reads a CPT points file as it stands (qc in lb/ft^2 or kPa). Raises UserError with a located
+// message; more than kMaxCptRows rows are refused.
+torve::CptProfile readCptPointsFile(const QString& path);
 
 // The points of a CPT points file as a project in `units` holds them: depth in ft or m, qc in ksf
 // or kPa; a file of the other unit system is converted.
-std::vector<CptPoint> cptPointsIn(const CptPointsFile& file, UnitSystem units);
+std::vector<CptPoint> cptPointsIn(const torve::CptProfile& file, UnitSystem units);
 
 }  // namespace torve::app

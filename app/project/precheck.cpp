@@ -29,13 +29,13 @@ constexpr double kLightest[] = {20, 3}, kHeaviest[] = {160, 25};
 constexpr double kSteepestFriction = 45;
 
 using Severity = Finding::Severity;
-using Point = ProjectFile::SoilPoint;
+using Point = SoilPointRecord;
 
 class Checker {
   public:
     // Saved: as a save of the program writes the project; AsItStands: the records of a file as read.
     enum Source { Saved, AsItStands };
-    Checker(const ProjectData& d, const ProjectFile& f, Source source) : d_(d), f_(f), source_(source) {}
+    Checker(const ProjectData& d, const ProjectRecords& f, Source source) : d_(d), f_(f), source_(source) {}
 
     std::vector<Finding> run() {
         pile();
@@ -45,7 +45,7 @@ class Checker {
         reachesResults();
         // The cone-based methods run only on a file with offshore data, which a save always marks.
         for (const MethodInfo& m : kMethods)
-            if (d_.isSelected(m.method) && (!m.cone_based || f_.offshoreFlag == 1)) method(m);
+            if (d_.isSelected(m.method) && (!m.cone_based || f_.offshore_data_flag == 1)) method(m);
         return std::move(out_);
     }
 
@@ -63,9 +63,11 @@ class Checker {
     }
 
     double outsideDiameter() const {
-        return f_.perimeter > kNoncircular ? f_.perimeter / kPiSinglePrecision : f_.outerDiameter;
+        return f_.perimeter > kNoncircular ? f_.perimeter / kPiSinglePrecision : f_.outside_diameter;
     }
-    double diameterPerLength() const { return app::diameterPerLength(unitSystemFromCode(f_.units)); }
+    double diameterPerLength() const {
+        return app::diameterPerLength(unitSystemFromCode(f_.unit_system_code));
+    }
 
     void pile();
     void soil();
@@ -75,128 +77,133 @@ class Checker {
     void method(const MethodInfo& info);
 
     const ProjectData& d_;
-    const ProjectFile& f_;
+    const ProjectRecords& f_;
     const Source source_;
     std::vector<Finding> out_;
 };
 
 void Checker::pile() {
     for (const auto& [name, v] : {std::pair{"perimeter", f_.perimeter},
-                                  {"tip area", f_.tipArea},
-                                  {"outside diameter", f_.outerDiameter},
-                                  {"inside diameter", f_.innerDiameter},
-                                  {"modulus of elasticity", f_.modulus},
-                                  {"total pile length", f_.totalLength},
-                                  {"stickup length", f_.stickupLength.value_or(0)},
-                                  {"end section length", f_.endSectionLength},
-                                  {"end section inside diameter", f_.endSectionInnerDiameter},
-                                  {"zero-friction length", f_.zeroFrictionLength},
-                                  {"computation increment", f_.incrementLength},
-                                  {"taper angle", f_.taperAngle},
-                                  {"deepest soil depth", f_.lastLayerBottom},
-                                  {"cross-section area", f_.sectionArea},
-                                  {"tension reduction factor", f_.tensionReduction},
-                                  {"critical depth", f_.criticalDepth.value_or(0)}})
+                                  {"tip area", f_.tip_area},
+                                  {"outside diameter", f_.outside_diameter},
+                                  {"inside diameter", f_.inside_diameter},
+                                  {"modulus of elasticity", f_.modulus_of_elasticity},
+                                  {"total pile length", f_.total_pile_length},
+                                  {"stickup length", f_.stickup_length.value_or(0)},
+                                  {"end section length", f_.enhanced_end_section_length},
+                                  {"end section inside diameter", f_.enhanced_end_section_inside_diameter},
+                                  {"zero-friction length", f_.zero_friction_length},
+                                  {"computation increment", f_.computation_increment},
+                                  {"taper angle", f_.taper_angle},
+                                  {"deepest soil depth", f_.deepest_soil_depth},
+                                  {"cross-section area", f_.cross_section_area},
+                                  {"tension reduction factor", f_.tension_reduction_factor},
+                                  {"critical depth", f_.critical_depth.value_or(0)}})
         finite(name, v);
-    if (f_.printEvery < 1) error(texts::kCheckPrintInterval);
-    if (!(f_.incrementLength > 0)) error(texts::kCheckNoIncrement);
+    if (f_.print_interval < 1) error(texts::kCheckPrintInterval);
+    if (!(f_.computation_increment > 0)) error(texts::kCheckNoIncrement);
     if (f_.perimeter < 0) error(texts::kCheckNegativePerimeter);
-    if (f_.tipArea < 0) error(texts::kCheckNegativeTipArea);
-    if (f_.innerDiameter < 0) error(texts::kCheckNegativeInnerDiameter);
-    if (!(f_.modulus > 0)) error(texts::kCheckNoModulus);
-    if (!(f_.totalLength > 0)) error(texts::kCheckNoLength);
-    if (f_.stickupLength.value_or(0) < 0) error(texts::kCheckNegativeStickup);
+    if (f_.tip_area < 0) error(texts::kCheckNegativeTipArea);
+    if (f_.inside_diameter < 0) error(texts::kCheckNegativeInnerDiameter);
+    if (!(f_.modulus_of_elasticity > 0)) error(texts::kCheckNoModulus);
+    if (!(f_.total_pile_length > 0)) error(texts::kCheckNoLength);
+    if (f_.stickup_length.value_or(0) < 0) error(texts::kCheckNegativeStickup);
     if (!(f_.perimeter > kNoncircular)) {
-        if (!(f_.outerDiameter > 0))
+        if (!(f_.outside_diameter > 0))
             error(texts::kCheckNoOuterDiameter);
-        else if (f_.innerDiameter >= f_.outerDiameter)
+        else if (f_.inside_diameter >= f_.outside_diameter)
             error(texts::kCheckInnerNotBelowOuter);
     }
-    if (f_.endSectionLength < 0) error(texts::kCheckNegativeEndSection);
-    if (f_.endSectionInnerDiameter < 0) error(texts::kCheckNegativeEndSectionDiameter);
-    if (f_.endSectionLength >= kNoEndSection && f_.endSectionInnerDiameter >= outsideDiameter())
+    if (f_.enhanced_end_section_length < 0) error(texts::kCheckNegativeEndSection);
+    if (f_.enhanced_end_section_inside_diameter < 0) error(texts::kCheckNegativeEndSectionDiameter);
+    if (f_.enhanced_end_section_length >= kNoEndSection &&
+        f_.enhanced_end_section_inside_diameter >= outsideDiameter())
         error(texts::kCheckEndSectionNotBelowOuter);
-    if (f_.zeroFrictionLength < 0) error(texts::kCheckNegativeZeroFriction);
-    if (f_.pileType < 1 || f_.pileType > 7) error(texts::kCheckPileType);
-    if (!(f_.taperAngle >= 0 && f_.taperAngle < 90)) {
+    if (f_.zero_friction_length < 0) error(texts::kCheckNegativeZeroFriction);
+    if (f_.pile_type_code < 1 || f_.pile_type_code > 7) error(texts::kCheckPileType);
+    if (!(f_.taper_angle >= 0 && f_.taper_angle < 90)) {
         error(texts::kCheckTaperRange);
-    } else if (f_.totalLength > 0 && outsideDiameter() > 0) {
+    } else if (f_.total_pile_length > 0 && outsideDiameter() > 0) {
         // The tip diameter of a tapered pile is OD - 2 L tan(angle); without a diameter there is no
         // largest angle to name.
-        const double length = f_.totalLength * diameterPerLength();
+        const double length = f_.total_pile_length * diameterPerLength();
         const double tip =
-            outsideDiameter() - 2.0 * length * std::tan(f_.taperAngle * std::numbers::pi / 180.0);
+            outsideDiameter() - 2.0 * length * std::tan(f_.taper_angle * std::numbers::pi / 180.0);
         if (tip < 0) {
             const double largest = std::atan(outsideDiameter() / 2.0 / length) * 180.0 / std::numbers::pi;
             error(QString(texts::kCheckTaperTooLarge)
-                      .arg(number(f_.taperAngle), QString::number(largest, 'f', 3)));
+                      .arg(number(f_.taper_angle), QString::number(largest, 'f', 3)));
         }
     }
-    if (!is_valid_method_code(f_.loadTransferMethod)) error(texts::kCheckLoadTransferMethod);
-    if (f_.loadingType != 0 && f_.loadingType != 1) error(texts::kCheckLoadingType);
-    if (f_.plugCondition < 0 || f_.plugCondition > 2) error(texts::kCheckPlugCondition);
-    if (f_.criticalDepthOption.value_or(0) < 0 || f_.criticalDepthOption.value_or(0) > 2)
+    if (!is_valid_method_code(f_.load_transfer_method_code)) error(texts::kCheckLoadTransferMethod);
+    if (f_.loading_type_code != 0 && f_.loading_type_code != 1) error(texts::kCheckLoadingType);
+    if (f_.plug_condition_code < 0 || f_.plug_condition_code > 2) error(texts::kCheckPlugCondition);
+    if (f_.critical_depth_option.value_or(0) < 0 || f_.critical_depth_option.value_or(0) > 2)
         error(texts::kCheckCriticalDepthOption);
 }
 
 void Checker::soil() {
-    if (!(f_.lastLayerBottom > 0) ||
-        (f_.incrementLength > 0 && f_.lastLayerBottom / f_.incrementLength + kGridAllowance < 1.0))
+    if (!(f_.deepest_soil_depth > 0) ||
+        (f_.computation_increment > 0 &&
+         f_.deepest_soil_depth / f_.computation_increment + kGridAllowance < 1.0))
         error(texts::kCheckSoilTooShallowForOneIncrement);
-    const int system = unitSystemFromCode(f_.units) == UnitSystem::English ? 0 : 1;
+    const int system = unitSystemFromCode(f_.unit_system_code) == UnitSystem::English ? 0 : 1;
     double above = 0;
-    for (std::size_t i = 0; i < f_.points.size(); ++i) {
-        const Point& p = f_.points[i];
+    for (std::size_t i = 0; i < f_.soil_points.size(); ++i) {
+        const Point& p = f_.soil_points[i];
         const int layer = static_cast<int>(i / 2) + 1;
-        for (const auto& [name, v] : {std::pair{"depth", p.depth},
-                                      {"effective unit weight", p.unitWeight},
-                                      {"friction angle", p.frictionAngle},
-                                      {"Ko", p.ko},
-                                      {"Nq", p.nq},
-                                      {"maximum unit friction", p.maxFriction},
-                                      {"maximum unit bearing", p.maxBearing},
-                                      {"undrained shear strength", p.undrained},
-                                      {"remolded shear strength or blow count", p.remoldedOrBlows},
-                                      {"yield stress ratio", p.ysr},
-                                      {"plasticity index", p.pi},
-                                      {"cone resistance qc", p.qc},
-                                      {"user unit skin friction", p.userFriction},
-                                      {"user unit end bearing", p.userBearing},
-                                      {"factor on side friction", p.sideFactor.value_or(1)},
-                                      {"factor on end bearing", p.endFactor.value_or(1)}})
+        for (const auto& [name, v] :
+             {std::pair{"depth", p.depth},
+              {"effective unit weight", p.effective_unit_weight},
+              {"friction angle", p.friction_angle},
+              {"Ko", p.coefficient_of_lateral_earth_pressure},
+              {"Nq", p.bearing_capacity_factor},
+              {"maximum unit friction", p.maximum_unit_friction},
+              {"maximum unit bearing", p.maximum_unit_bearing},
+              {"undrained shear strength", p.undrained_shear_strength},
+              {"remolded shear strength or blow count", p.remolded_shear_strength_or_blow_count},
+              {"yield stress ratio", p.yield_stress_ratio},
+              {"plasticity index", p.plasticity_index},
+              {"cone resistance qc", p.cone_resistance},
+              {"user unit skin friction", p.user_unit_skin_friction},
+              {"user unit end bearing", p.user_unit_end_bearing},
+              {"factor on side friction", p.lrfd_factor_on_unit_friction.value_or(1)},
+              {"factor on end bearing", p.lrfd_factor_on_unit_bearing.value_or(1)}})
             finite(name, v, layer, p.depth);
         if (p.depth < 0 || p.depth < above)
             add(Severity::Error, QString(texts::kCheckDepthsGoUp).arg(number(p.depth), number(above)), {},
                 layer, p.depth);
         above = std::max(above, p.depth);
-        if (!(p.unitWeight > 0)) {
+        if (!(p.effective_unit_weight > 0)) {
             add(Severity::Error, texts::kCheckNoUnitWeight, {}, layer, p.depth);
-        } else if (p.unitWeight < kLightest[system] || p.unitWeight > kHeaviest[system]) {
-            add(Severity::Warning, QString(texts::kCheckUnitWeight).arg(number(p.unitWeight)), {}, layer,
-                p.depth);
+        } else if (p.effective_unit_weight < kLightest[system] ||
+                   p.effective_unit_weight > kHeaviest[system]) {
+            add(Severity::Warning, QString(texts::kCheckUnitWeight).arg(number(p.effective_unit_weight)), {},
+                layer, p.depth);
         }
-        if (!(p.frictionAngle >= 0 && p.frictionAngle < 90))
+        if (!(p.friction_angle >= 0 && p.friction_angle < 90))
             add(Severity::Error, texts::kCheckFrictionAngleRange, {}, layer, p.depth);
-        else if (p.type == 1.0 && p.frictionAngle > kSteepestFriction)
-            add(Severity::Warning, QString(texts::kCheckFrictionAngleSteep).arg(number(p.frictionAngle)), {},
+        else if (p.is_sand() && p.friction_angle > kSteepestFriction)
+            add(Severity::Warning, QString(texts::kCheckFrictionAngleSteep).arg(number(p.friction_angle)), {},
                 layer, p.depth);
     }
 }
 
 void Checker::tables() {
-    if (f_.printExtraTz == 1) {
-        if (f_.tzDepths.size() > static_cast<std::size_t>(kMaxTzPrintDepths))
-            error(QString(texts::kCheckTooManyTzDepths).arg(f_.tzDepths.size()).arg(kMaxTzPrintDepths));
-        for (double depth : f_.tzDepths) finite("t-z print depth", depth, 0, depth);
+    if (f_.t_z_print_flag == 1) {
+        if (f_.t_z_print_depths.size() > static_cast<std::size_t>(kMaxTzPrintDepths))
+            error(
+                QString(texts::kCheckTooManyTzDepths).arg(f_.t_z_print_depths.size()).arg(kMaxTzPrintDepths));
+        for (double depth : f_.t_z_print_depths) finite("t-z print depth", depth, 0, depth);
     }
-    const int mode = f_.areaMode.value_or(0);
-    if (mode == static_cast<int>(SectionMode::Constant) && !(f_.sectionArea > 0))
+    const int mode = f_.section_mode.value_or(0);
+    if (mode == static_cast<int>(SectionMode::Constant) && !(f_.cross_section_area > 0))
         error(texts::kCheckNoConstantArea);
     if (mode >= static_cast<int>(SectionMode::VaryingWithDepth)) {
-        if (f_.sectionRows.empty()) error(texts::kCheckNoSectionRows);
-        if (f_.sectionRows.size() > static_cast<std::size_t>(kMaxSectionRows))
-            error(QString(texts::kCheckTooManySectionRows).arg(f_.sectionRows.size()).arg(kMaxSectionRows));
-        for (const auto& [depth, area] : f_.sectionRows) {
+        if (f_.section_rows.empty()) error(texts::kCheckNoSectionRows);
+        if (f_.section_rows.size() > static_cast<std::size_t>(kMaxSectionRows))
+            error(QString(texts::kCheckTooManySectionRows).arg(f_.section_rows.size()).arg(kMaxSectionRows));
+        for (const auto& [depth, area] : f_.section_rows) {
             finite("section depth", depth, 0, depth);
             finite("cross-section area", area, 0, depth);
             if (!(area > 0)) add(Severity::Error, texts::kCheckNoSectionArea, {}, 0, depth);
@@ -223,23 +230,24 @@ void Checker::cptPoints() {
 // The analysis stops before its results when the soil does not reach two diameters below the tip,
 // or when the soil needs more segments than its tables hold.
 void Checker::reachesResults() {
-    if (!(f_.totalLength > 0) || !(f_.incrementLength > 0)) return;
-    const double required = f_.totalLength + 2.0 * outsideDiameter() / diameterPerLength();
-    if (f_.lastLayerBottom < required)
+    if (!(f_.total_pile_length > 0) || !(f_.computation_increment > 0)) return;
+    const double required = f_.total_pile_length + 2.0 * outsideDiameter() / diameterPerLength();
+    if (f_.deepest_soil_depth < required)
         add(Severity::Error,
-            QString(texts::kCheckSoilShallowerThanTip).arg(number(f_.lastLayerBottom), number(required)), {},
-            static_cast<int>(f_.points.size() / 2), f_.lastLayerBottom);
+            QString(texts::kCheckSoilShallowerThanTip).arg(number(f_.deepest_soil_depth), number(required)),
+            {}, static_cast<int>(f_.soil_points.size() / 2), f_.deepest_soil_depth);
     // The penetration rows stop at the last whole increment above the tip: a length left over from a
     // change of units (40 m in increments of 0.3048 m) makes every table end short of the tip.
-    const double increments = std::trunc(f_.totalLength / f_.incrementLength + kGridAllowance);
-    if (f_.totalLength / f_.incrementLength - increments > kGridAllowance) {
-        const double last = increments * f_.incrementLength;
+    const double increments = std::trunc(f_.total_pile_length / f_.computation_increment + kGridAllowance);
+    if (f_.total_pile_length / f_.computation_increment - increments > kGridAllowance) {
+        const double last = increments * f_.computation_increment;
         add(Severity::Warning,
             QString(texts::kCheckLengthNotWholeIncrements)
-                .arg(number(f_.totalLength), number(f_.incrementLength), QString::number(last, 'f', 2)),
+                .arg(number(f_.total_pile_length), number(f_.computation_increment),
+                     QString::number(last, 'f', 2)),
             {}, 0, last);
     }
-    const double segments = std::trunc(f_.lastLayerBottom / f_.incrementLength + kGridAllowance);
+    const double segments = std::trunc(f_.deepest_soil_depth / f_.computation_increment + kGridAllowance);
     if (segments > kMaxSegments)
         error(QString(texts::kCheckTooManySegments).arg(number(segments)).arg(kMaxSegments));
 }
@@ -249,13 +257,13 @@ void Checker::reachesResults() {
 void Checker::method(const MethodInfo& info) {
     const Method m = info.method;
     // A save keeps the user values only while their method carries the load transfer.
-    if (info.user_values && source_ == Saved && f_.loadTransferMethod != code_of(m)) {
+    if (info.user_values && source_ == Saved && f_.load_transfer_method_code != code_of(m)) {
         add(Severity::Error, texts::kCheckUserValuesNotKept, m);
         return;
     }
-    for (std::size_t i = 0; i + 1 < f_.points.size(); i += 2) {
-        const Point* layer[] = {&f_.points[i], &f_.points[i + 1]};
-        const bool sand = layer[0]->type == 1.0;
+    for (std::size_t i = 0; i + 1 < f_.soil_points.size(); i += 2) {
+        const Point* layer[] = {&f_.soil_points[i], &f_.soil_points[i + 1]};
+        const bool sand = layer[0]->is_sand();
         const int number = static_cast<int>(i / 2) + 1;
         auto lacking = [&](auto missing, QLatin1StringView message, Severity severity = Severity::Error) {
             for (const Point* p : layer) {
@@ -265,27 +273,44 @@ void Checker::method(const MethodInfo& info) {
             }
         };
         if (info.user_values)
-            lacking([](const Point& p) { return !(p.userFriction > 0) && !(p.userBearing > 0); },
-                    texts::kCheckNoUserValues, Severity::Warning);
+            lacking(
+                [](const Point& p) {
+                    return !(p.user_unit_skin_friction > 0) && !(p.user_unit_end_bearing > 0);
+                },
+                texts::kCheckNoUserValues, Severity::Warning);
         if (sand) {
             if (info.sand.friction_angle)
-                lacking([](const Point& p) { return !(p.frictionAngle > 0) && !(p.remoldedOrBlows > 0); },
-                        texts::kCheckNoFrictionAngle);
-            if (info.sand.ko) lacking([](const Point& p) { return !(p.ko > 0); }, texts::kCheckNoKo);
-            if (info.sand.nq) lacking([](const Point& p) { return !(p.nq > 0); }, texts::kCheckNoNq);
+                lacking(
+                    [](const Point& p) {
+                        return !(p.friction_angle > 0) && !(p.remolded_shear_strength_or_blow_count > 0);
+                    },
+                    texts::kCheckNoFrictionAngle);
+            if (info.sand.ko)
+                lacking([](const Point& p) { return !(p.coefficient_of_lateral_earth_pressure > 0); },
+                        texts::kCheckNoKo);
+            if (info.sand.nq)
+                lacking([](const Point& p) { return !(p.bearing_capacity_factor > 0); }, texts::kCheckNoNq);
         } else {
-            if (info.clay.su) lacking([](const Point& p) { return !(p.undrained > 0); }, texts::kCheckNoSu);
+            if (info.clay.su)
+                lacking([](const Point& p) { return !(p.undrained_shear_strength > 0); }, texts::kCheckNoSu);
             if (info.clay.sur)
-                lacking([](const Point& p) { return !(p.remoldedOrBlows > 0); }, texts::kCheckNoSur);
-            if (info.clay.ysr) lacking([](const Point& p) { return !(p.ysr > 0); }, texts::kCheckNoYsr);
-            if (info.clay.pi) lacking([](const Point& p) { return !(p.pi > 0); }, texts::kCheckNoPi);
+                lacking([](const Point& p) { return !(p.remolded_shear_strength_or_blow_count > 0); },
+                        texts::kCheckNoSur);
+            if (info.clay.ysr)
+                lacking([](const Point& p) { return !(p.yield_stress_ratio > 0); }, texts::kCheckNoYsr);
+            if (info.clay.pi)
+                lacking([](const Point& p) { return !(p.plasticity_index > 0); }, texts::kCheckNoPi);
         }
         // The cone methods take qc from the layer, else from the CPT points, else from a sand's blow
         // count.
         const bool needsQc = sand ? info.sand.qc : info.clay.qc;
         if (needsQc && d_.cptPoints.empty())
-            lacking([sand](const Point& p) { return !(p.qc >= kNoQc) && !(sand && p.remoldedOrBlows > 0); },
-                    texts::kCheckNoQc);
+            lacking(
+                [sand](const Point& p) {
+                    return !(p.cone_resistance >= kNoQc) &&
+                           !(sand && p.remolded_shear_strength_or_blow_count > 0);
+                },
+                texts::kCheckNoQc);
     }
 }
 
@@ -298,12 +323,13 @@ std::vector<Finding> precheck(const ProjectData& data, const ProjectTables& tabl
     if (saved.circular) saved.tipArea = 0;
     ProjectFile file = ProjectFile::of(saved, tables);
     if (saved.loadTransferMethod != Method::UserSpecified)
-        for (ProjectFile::SoilPoint& p : file.points) p.userFriction = p.userBearing = 0;
-    return Checker(saved, file, Checker::Saved).run();
+        for (SoilPointRecord& p : file.records.soil_points)
+            p.user_unit_skin_friction = p.user_unit_end_bearing = 0;
+    return Checker(saved, file.records, Checker::Saved).run();
 }
 
 std::vector<Finding> precheck(const ProjectData& data, const ProjectFile& asItStands) {
-    return Checker(data, asItStands, Checker::AsItStands).run();
+    return Checker(data, asItStands.records, Checker::AsItStands).run();
 }
 
 namespace {

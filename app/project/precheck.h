@@ -13,7 +13,7 @@ namespace torve::app {
 class Project;
 class ProjectTables;
 struct ProjectData;
-struct ProjectFile;
+class ProjectFile;
 
 struct Finding {
     enum class Severity {

@@ -99,14 +99,15 @@ QStringList Project::readProject(const QString& path, ProjectFormat format) {
     const ProjectFile file = ProjectFile::read(path, format);
     QStringList notices;
     // An edition without the cone-based methods cannot take one for the load transfer.
-    const bool offshoreFile = is_valid_method_code(file.loadTransferMethod) &&
-                              is_cone_based(static_cast<Method>(file.loadTransferMethod)) &&
-                              !data_.offshoreEdition && file.offshoreFlag == 1;
+    const ProjectRecords& r = file.records;
+    const bool offshoreFile = is_valid_method_code(r.load_transfer_method_code) &&
+                              is_cone_based(static_cast<Method>(r.load_transfer_method_code)) &&
+                              !data_.offshoreEdition && r.offshore_data_flag == 1;
     if (offshoreFile) notices << texts::kOffshoreFileMessage;
 
     // A CPT points file that cannot be read does not stop the project from opening.
     const QString cptPath = besideProject(path, ".cpt");
-    std::optional<CptPointsFile> cpt;
+    std::optional<torve::CptProfile> cpt;
     QByteArray unreadBytes;
     bool cptUnread = false;
     if (QFileInfo::exists(cptPath)) {
@@ -171,7 +172,7 @@ void Project::saveProject() {
         ProjectData saved = data_;
         const ProjectFile file = ProjectFile::of(saved, tables_);
         files.emplace_back(saved.fileName, file.text());
-        saved.lastLayerBottom = file.lastLayerBottom;
+        saved.lastLayerBottom = file.records.deepest_soil_depth;
 
         saved.driveabilityFileName = besideProject(saved.fileName, ".gwi");
         if (saved.circular) saved.perimeter = kPiCurves * saved.outerDiameter;

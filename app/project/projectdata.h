@@ -7,18 +7,12 @@
 #include <vector>
 
 #include "app/project/texts.h"
+#include "engine/model/cpt_point.h"
 #include "engine/model/file_format.h"
 
 class QLocale;
 
 namespace torve::app {
-
-// A point of the cone penetration profile: depth (ft | m) and cone resistance qc (ksf | kPa).
-struct CptPoint {
-    double depth = 0;
-    double qc = 0;
-    bool operator==(const CptPoint&) const = default;
-};
 
 // Where the last CPT import took its data: held by the open project, never saved.
 struct CptImportSettings {
@@ -70,8 +64,8 @@ struct ProjectData {
     ClayDrainage clayDrainage = ClayDrainage::Undrained;
     PlugCondition plugCondition = PlugCondition::Computed;
     CriticalDepthOption criticalDepthOption = CriticalDepthOption::FromDensity;
-    double criticalDepth = 0;  // ft | m
-    std::vector<CptPoint> cptPoints;
+    double criticalDepth = 0;         // ft | m
+    std::vector<CptPoint> cptPoints;  // depth ft | m, qc ksf | kPa (the file holds lb/ft^2 | kPa)
     CptImportSettings cptImport;
 
     bool operator==(const ProjectData&) const = default;

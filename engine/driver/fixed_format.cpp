@@ -358,12 +358,6 @@ std::string blanks(int n) {
     return std::string(static_cast<std::size_t>(n > 0 ? n : 0), ' ');
 }
 
-std::string decimals(double v, int d) {
-    char buf[400];
-    const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, d);
-    return r.ec == std::errc{} ? std::string(buf, r.ptr) : std::string("?");
-}
-
 std::string format_f(double v, int w, int d) {
     return Line().f(v, w, d).str();
 }

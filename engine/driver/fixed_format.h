@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/model/number_text.h"  // decimals(), for messages
+
 namespace torve {
 
 // Each function returns exactly w characters (or n blanks for blanks()). A value that does not fit
@@ -22,9 +24,6 @@ std::string format_e(double v, int w, int d);
 std::string format_i(long long v, int w, int m = 1);
 std::string format_a(std::string_view text, int w);
 std::string blanks(int n);
-
-// A number with d decimals and no padding, for messages ("12.50").
-std::string decimals(double v, int d);
 
 // Builds one output line field by field: Line().x(10).a("DEPTH").f(12.5, 7, 2).view(). A report
 // holds tens of thousands of lines, so a line lives on the stack and reaches the heap only when it

@@ -1,17 +1,12 @@
-// Exception for input that cannot be read or that the run refuses; its text names file and place.
+// Exceptions of a run: input it cannot use (the model's InputError) and outputs it cannot write.
 #pragma once
 
 #include <stdexcept>
 #include <string>
 
-namespace torve {
+#include "engine/model/input_error.h"
 
-// Raised by the readers and input checks; run_analysis turns it into a failed-run status and
-// prints its message on the console and as the report's last line.
-class InputError : public std::runtime_error {
-  public:
-    explicit InputError(const std::string& message) : std::runtime_error(message) {}
-};
+namespace torve {
 
 // A report or plot file that cannot be created or written.
 class OutputError : public std::runtime_error {

@@ -1,20 +1,28 @@
-// Readers of the input data file (.tv6d) and the CPT data file (.cpt).
+// Readers of the input data file (.tv6d) and the CPT data file (.cpt) for a run.
 #pragma once
 
 #include <string>
 #include <string_view>
 
 #include "engine/model/input_data.h"
+#include "engine/model/project_records.h"
 
 namespace torve {
 
-// Parses the input data file and applies the reader's conversions (tip area to ft2, equivalent
-// diameter of a noncircular section, absent end section, psf to ksf, unlimited-value markers).
-// Input the analysis cannot use (a count over its table limit, a missing or non-numeric value, a
-// value out of its range) raises InputError naming the file, record, line and what was expected.
+// Parses the input data file: the codec's reading, the value checks, then input_data_of. Input the
+// analysis cannot use (a missing or non-numeric value, a count over its table limit, a value out of
+// its range) raises InputError naming the file, record, line and what was expected.
 InputData parse_input_data(std::string_view text, const std::string& file_name);
 
-// Parses the CPT data file: unit code, row count, then one depth/qc pair per row.
+// The analysis' view of records whose values passed the checks (first_input_value_error), with the
+// reader's conversions in file order: tip area to ft2, the equivalent diameter of a noncircular
+// section, an absent end section covering the whole pile, a sand's blow count moved to its place,
+// stresses to ksf, and the markers of unlimited friction and bearing. Fields of the previous layout
+// that the records lack take the defaults of a new project.
+InputData input_data_of(const ProjectRecords& records);
+
+// Parses the CPT data file: unit code and row count, then one depth/qc pair per row, with the row
+// limit and the depths going downwards checked.
 CptProfile parse_cpt_data(std::string_view text, const std::string& file_name);
 
 // Reads a whole text file; a missing or unreadable file raises InputError naming `what`.

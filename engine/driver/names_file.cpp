@@ -5,8 +5,8 @@
 #include <ostream>
 
 #include "engine/driver/input_error.h"
-#include "engine/driver/record_reader.h"
 #include "engine/model/file_format.h"
+#include "engine/model/number_text.h"
 
 namespace torve {
 namespace {

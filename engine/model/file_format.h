@@ -47,10 +47,11 @@ enum class CriticalDepthOption : int {
 enum class ClayDrainage : int { Undrained = 0, Drained = 1 };
 
 // The records of the input data file, in file order: each record's title, as messages name it, and
-// the names of its fields in the order they stand on its line. The engine's reader and the desktop
-// program's reader and writer all go by these lists; each program's code for a record checks at
-// compile time that it handles as many fields as the list names, so a field added to a record is
-// one line here and cannot be forgotten there. Records 1 to 3 are one text line each.
+// the names of its fields in the order they stand on its line. The one codec of the file
+// (project_codec.h), whose records (project_records.h) bear these names, and the value checks go by
+// these lists; each of their functions for a record checks at compile time that it handles as many
+// fields as the list names, so a field added to a record is one line here and cannot be forgotten
+// there. Records 1 to 3 are one text line each.
 template <std::size_t N>
 struct FileRecord {
     std::string_view title;

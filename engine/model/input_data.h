@@ -1,10 +1,11 @@
-// One project as the engine reads it from the input data file and the CPT data file.
+// One project as the analysis takes it: the input data file after the reader's conversions.
 #pragma once
 
 #include <array>
 #include <string>
 #include <vector>
 
+#include "engine/model/cpt_profile.h"
 #include "engine/model/file_format.h"
 
 namespace torve {
@@ -102,16 +103,6 @@ struct InputData {
     bool has_offshore_data() const { return offshore_data == 1; }
     bool tension() const { return loading_type == LoadingType::Tension; }
     bool drained_clay() const { return clay_drainage == ClayDrainage::Drained; }
-};
-
-struct CptPoint {
-    double depth = 0;
-    double qc = 0;  // psf or kPa, as read
-};
-
-struct CptProfile {
-    int unit_code = 0;  // as written by the desktop program; not used by the analysis
-    std::vector<CptPoint> points;
 };
 
 }  // namespace torve

@@ -63,10 +63,10 @@ TEST(RunCommand, FailedOrStoppedRunsExitWithOne) {
     EXPECT_NE(r.output.find("FAILED: Input data file"), std::string::npos);
     EXPECT_NE(r.output.find("record 4 (units, print interval, soil points), line 4"), std::string::npos);
 
-    torve::test::ProjectText p;
-    p.deepest = 50;  // a 60 ft pile needs 64 ft of soil
-    p.add_layer(torve::test::sand_layer(0, 50, 60, 30, 0.8, 20));
-    const Command s = run({"run", dir.write("shallow.tv6d", p.text())});
+    torve::ProjectRecords p = torve::test::project();
+    p.deepest_soil_depth = 50;  // a 60 ft pile needs 64 ft of soil
+    torve::test::add_layer(p, torve::test::sand_layer(0, 50, 60, 30, 0.8, 20));
+    const Command s = run({"run", dir.write("shallow.tv6d", torve::test::text_of(p))});
     EXPECT_EQ(s.exit_code, 1);
     EXPECT_NE(s.output.find("STOPPED:"), std::string::npos);
     EXPECT_EQ(run({"run", dir.file("absent.tv6d")}).exit_code, 2);  // not an existing file: usage
@@ -157,16 +157,16 @@ double number(const std::string& field) {
 
 // The sand pile of the hand calculation: a closed 24 in pipe 60 ft into sand (gamma' 60 lb/ft3,
 // phi 30, K 0.8, Nq 20), API RP 2A alone, a row every 5 ft.
-torve::test::ProjectText sand_pile() {
-    torve::test::ProjectText p;
+torve::ProjectRecords sand_pile() {
+    torve::ProjectRecords p = torve::test::project();
     p.print_interval = 5;
-    p.add_layer(torve::test::sand_layer(0, 100, 60, 30, 0.8, 20));
+    torve::test::add_layer(p, torve::test::sand_layer(0, 100, 60, 30, 0.8, 20));
     return p;
 }
 
 TEST(RunCommand, CsvTablesAtFullPrecision) {
     torve::test::ScratchDir dir;
-    const std::string project = dir.write("pile.tv6d", sand_pile().text());
+    const std::string project = dir.write("pile.tv6d", torve::test::text_of(sand_pile()));
     const Command r = run({"run", project, "--csv", dir.file("out/tables")});
     ASSERT_EQ(r.exit_code, 0) << r.output;
     const std::string base = dir.file("out/tables/pile.");
@@ -213,11 +213,13 @@ TEST(RunCommand, CsvTablesAtFullPrecision) {
 
 TEST(RunCommand, CsvHeadersFollowUnitsAndLoading) {
     torve::test::ScratchDir dir;
-    torve::test::ProjectText p = sand_pile();
-    p.loading = 1;  // tension: the column holds the self weight
-    p.tz_flag = 1;
-    p.tz_depths = {10, 150};  // the second lies below the soil
-    ASSERT_EQ(run({"run", dir.write("up.tv6d", p.text()), "--csv", dir.path().string()}).exit_code, 0);
+    torve::ProjectRecords p = sand_pile();
+    p.loading_type_code = 1;  // tension: the column holds the self weight
+    p.t_z_print_flag = 1;
+    p.t_z_print_depths = {10, 150};  // the second lies below the soil
+    ASSERT_EQ(
+        run({"run", dir.write("up.tv6d", torve::test::text_of(p)), "--csv", dir.path().string()}).exit_code,
+        0);
     EXPECT_EQ(csv_rows(dir.file("up.capacity.csv"))[0][3], "self_weight (kips)");
     const auto extra = csv_rows(dir.file("up.extra-tz-curves.csv"));
     ASSERT_EQ(extra.size(), 1u + 10u + 1u);
@@ -237,8 +239,8 @@ TEST(RunCommand, CsvFilesOfOneNameAreRefused) {
     torve::test::ScratchDir dir;
     std::filesystem::create_directory(dir.file("a"));
     std::filesystem::create_directory(dir.file("b"));
-    const std::string a = dir.write("a/p.tv6d", sand_pile().text());
-    const std::string b = dir.write("b/p.tv6d", sand_pile().text());
+    const std::string a = dir.write("a/p.tv6d", torve::test::text_of(sand_pile()));
+    const std::string b = dir.write("b/p.tv6d", torve::test::text_of(sand_pile()));
     const Command r = run({"run", a, b, "--csv", dir.file("csv")});
     EXPECT_EQ(r.exit_code, 2);
     EXPECT_NE(r.output.find("have one name"), std::string::npos) << r.output;
@@ -249,12 +251,12 @@ TEST(RunCommand, CsvFilesOfOneNameAreRefused) {
     EXPECT_FALSE(std::filesystem::exists(dir.file("csv/bad.capacity.csv")));
 
     // A run stopped at its soil check leaves header rows only, over the tables of an earlier run.
-    const std::string pile = dir.write("pile.tv6d", sand_pile().text());
+    const std::string pile = dir.write("pile.tv6d", torve::test::text_of(sand_pile()));
     ASSERT_EQ(run({"run", pile, "--csv", dir.file("csv")}).exit_code, 0);
-    torve::test::ProjectText shallow = sand_pile();
-    shallow.deepest = 50;  // a 60 ft pile needs 64 ft of soil
-    shallow.soil[1].depth = 50;
-    dir.write("pile.tv6d", shallow.text());
+    torve::ProjectRecords shallow = sand_pile();
+    shallow.deepest_soil_depth = 50;  // a 60 ft pile needs 64 ft of soil
+    shallow.soil_points[1].depth = 50;
+    dir.write("pile.tv6d", torve::test::text_of(shallow));
     EXPECT_EQ(run({"run", pile, "--csv", dir.file("csv")}).exit_code, 1);
     for (const char* table : {"capacity", "load-settlement", "load-distribution", "tz-curves", "tip-curve"})
         EXPECT_EQ(csv_rows(dir.file("csv/pile." + std::string(table) + ".csv")).size(), 1u) << table;

@@ -1,87 +1,68 @@
-// Writing test projects in the input data file layout.
+// Input data files built in code: records of a small test project, written by the codec.
 #include "tests/support/project_text.h"
 
-#include <locale>
-#include <sstream>
+#include "engine/model/project_codec.h"
 
 namespace torve::test {
+namespace {
 
-std::pair<RawSoilPoint, RawSoilPoint> sand_layer(double top, double bottom, double gamma, double phi,
-                                                 double k, double nq) {
-    RawSoilPoint p;
-    p.type = 1;
-    p.gamma = gamma;
-    p.phi = phi;
-    p.k = k;
-    p.nq = nq;
-    RawSoilPoint a = p, b = p;
+std::pair<SoilPointRecord, SoilPointRecord> layer(double top, double bottom, const SoilPointRecord& p) {
+    SoilPointRecord a = p, b = p;
     a.depth = top;
     b.depth = bottom;
     return {a, b};
 }
 
-std::pair<RawSoilPoint, RawSoilPoint> clay_layer(double top, double bottom, double gamma, double su,
-                                                 double sur) {
-    RawSoilPoint p;
-    p.type = 2;
-    p.gamma = gamma;
-    p.su = su;
-    p.sur_or_n = sur;
-    RawSoilPoint a = p, b = p;
-    a.depth = top;
-    b.depth = bottom;
-    return {a, b};
+}  // namespace
+
+ProjectRecords project() {
+    ProjectRecords r;
+    r.title = "Test pile";
+    r.designer = "Tester";
+    r.job_number = "T-1";
+    r.outside_diameter = 24;
+    r.modulus_of_elasticity = 29e6;
+    r.total_pile_length = 60;
+    r.computation_increment = 1;
+    (*r.method_selection_flags)[index_of(Method::Api)] = 1;
+    r.deepest_soil_depth = 100;
+    return r;
 }
 
-void ProjectText::add_layer(const std::pair<RawSoilPoint, RawSoilPoint>& layer) {
-    soil.push_back(layer.first);
-    soil.push_back(layer.second);
+std::pair<SoilPointRecord, SoilPointRecord> sand_layer(double top, double bottom, double gamma, double phi,
+                                                       double k, double nq) {
+    SoilPointRecord p;
+    p.soil_type_code = 1;
+    p.effective_unit_weight = gamma;
+    p.friction_angle = phi;
+    p.coefficient_of_lateral_earth_pressure = k;
+    p.bearing_capacity_factor = nq;
+    return layer(top, bottom, p);
 }
 
-std::string ProjectText::text() const {
-    std::ostringstream o;
-    o.imbue(std::locale::classic());
-    o.precision(10);
-    o << title << '\n' << designer << '\n' << job << '\n';
-    o << units << ' ' << print_interval << ' ' << soil.size() << '\n';
-    o << perimeter << ' ' << tip_area << ' ' << od << ' ' << id << ' ' << modulus << ' ' << length << ' '
-      << stickup << '\n';
-    o << end_length << ' ' << end_id << '\n';
-    o << zfl << ' ' << increment << ' ' << pile_type << ' ' << taper << ' ' << load_transfer << ' '
-      << offshore << ' ' << reduced << '\n';
-    for (std::size_t m = 0; m < 9; ++m) o << selected[m] << ' ';
-    if (selected[9] != 0) o << selected[9];
-    o << '\n' << deepest << ' ' << section_area << '\n';
-    for (const RawSoilPoint& p : soil) {
-        o << p.depth << ' ' << p.type << ' ' << p.k << ' ' << p.gamma << ' ' << p.phi << ' ' << p.nq << '\n';
-        o << p.max_friction << ' ' << p.max_bearing << ' ' << p.su << ' ' << p.sur_or_n << ' ' << p.ysr << ' '
-          << p.pi << ' ' << p.qc << ' ' << p.user_friction << ' ' << p.user_bearing << ' ' << p.lrfd_friction
-          << ' ' << p.lrfd_bearing << '\n';
-    }
-    o << tz_flag;
-    if (tz_flag == 1) {
-        o << ' ' << tz_depths.size() << '\n';
-        for (double d : tz_depths) o << d << '\n';
-    } else {
-        o << '\n';
-    }
-    o << loading << ' ' << tension_factor << '\n';
-    o << drained << ' ' << plug << '\n';
-    o << section_rows << ' ' << section_mode << '\n';
-    if (section_mode >= 2) {
-        for (const auto& [d, a] : sections) o << d << ' ' << a << '\n';
-    }
-    o << critical_option << ' ' << critical_depth << '\n';
-    return o.str();
+std::pair<SoilPointRecord, SoilPointRecord> clay_layer(double top, double bottom, double gamma, double su,
+                                                       double sur) {
+    SoilPointRecord p;
+    p.soil_type_code = 2;
+    p.effective_unit_weight = gamma;
+    p.undrained_shear_strength = su;
+    p.remolded_shear_strength_or_blow_count = sur;
+    return layer(top, bottom, p);
+}
+
+void add_layer(ProjectRecords& records, const std::pair<SoilPointRecord, SoilPointRecord>& layer) {
+    records.soil_points.push_back(layer.first);
+    records.soil_points.push_back(layer.second);
+}
+
+std::string text_of(const ProjectRecords& records) {
+    return write_project_records(records, WriteStyle::AsHeld);
 }
 
 std::string cpt_text(int units, const std::vector<std::pair<double, double>>& rows) {
-    std::ostringstream o;
-    o.imbue(std::locale::classic());
-    o.precision(10);
-    o << ' ' << units << ' ' << rows.size() << '\n';
-    for (const auto& [d, q] : rows) o << "  " << d << "  " << q << '\n';
-    return o.str();
+    CptProfile profile{units, {}};
+    for (const auto& [depth, qc] : rows) profile.points.push_back({depth, qc});
+    return write_cpt_records(profile);
 }
 
 }  // namespace torve::test

@@ -150,8 +150,8 @@ void ExampleTest::englishExampleThroughTheDialogs() {
         ProjectFile::read(QStringLiteral(TORVE_SOURCE_DIR "/examples/sand-over-clay-pipe-english.tv6d"),
                           ProjectFormat::Current);
     // The example names an edition without offshore methods; this program writes its own edition.
-    QCOMPARE(built.offshoreFlag, 1);
-    built.offshoreFlag = example.offshoreFlag;
+    QCOMPARE(built.records.offshore_data_flag, 1);
+    built.records.offshore_data_flag = example.records.offshore_data_flag;
     const QStringList builtRecords = QString::fromUtf8(built.text()).split(u'\n');
     const QStringList exampleRecords = QString::fromUtf8(example.text()).split(u'\n');
     QCOMPARE(builtRecords.size(), exampleRecords.size());

@@ -70,37 +70,6 @@ TEST(WordReader, WordsLinesAndMessages) {
                 }).startsWith(QStringLiteral("File ")));
 }
 
-// The files the engine reads, read as it reads them: a record begins on a new line and leaves what
-// is left on its last line; commas separate; reals in its free format, integers as digits only.
-TEST(WordReader, EngineRecords) {
-    WordReader r = WordReader::fromText("1 2 99\n3,4\n\n5\n6 7\n", WordSyntax::EngineRecords);
-    r.beginRecord();
-    EXPECT_EQ(r.readInt(), 1);
-    EXPECT_EQ(r.readInt(), 2);
-    r.beginRecord();  // 99 is left over
-    EXPECT_EQ(r.readInt(), 3);
-    r.beginRecord();
-    r.beginRecord();  // a record not yet read from stays where it is
-    EXPECT_EQ(r.readInt(), 5);
-    EXPECT_EQ(r.readInt(), 6);  // a record longer than its line goes on
-    for (const auto& [word, real] :
-         {std::pair{"1.5D-3", 1.5e-3}, {".5", 0.5}, {"5.", 5.0}, {"+2E1", 20.0}, {"-0.25", -0.25}}) {
-        WordReader w = WordReader::fromText(word, WordSyntax::EngineRecords);
-        EXPECT_EQ(w.readDouble(), real) << word;
-    }
-    // However many digits: the engine reads a decimal of any length.
-    const QByteArray longDecimal = "0." + QByteArray(100, '0') + "25E+100";
-    EXPECT_EQ(WordReader::fromText(longDecimal, WordSyntax::EngineRecords).readDouble(), 0.25);
-    for (const char* notReal : {"0.123-100", "1e999", "nan", "1.5.2", "0x10"}) {
-        WordReader w = WordReader::fromText(notReal, WordSyntax::EngineRecords);
-        EXPECT_TRUE(messageOf([&] { w.readDouble(); }).contains(QStringLiteral("floating point"))) << notReal;
-    }
-    for (const char* notInteger : {"1.0", "1E2", "3000000000"}) {
-        WordReader w = WordReader::fromText(notInteger, WordSyntax::EngineRecords);
-        EXPECT_TRUE(messageOf([&] { w.readInt(); }).contains(QStringLiteral("An integer"))) << notInteger;
-    }
-}
-
 // A project selecting FHWA and API, API for the load transfer, extra t-z curves, two soil layers.
 struct Analysed {
     Project project;

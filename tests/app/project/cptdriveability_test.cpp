@@ -17,6 +17,7 @@
 namespace {
 
 using namespace torve::app;
+using torve::CptPoint;
 using torve::PileType;
 using torve::UnitSystem;
 

@@ -20,6 +20,7 @@
 namespace {
 
 using namespace torve::app;
+using torve::CptPoint;
 using torve::LoadingType;
 using torve::Method;
 using torve::PileType;

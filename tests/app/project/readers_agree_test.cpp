@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <random>
 
-#include "app/graph/wordreader.h"
 #include "app/project/project.h"
 #include "app/project/projectfile.h"
 #include "engine/driver/input_reader.h"
@@ -73,8 +72,8 @@ TEST(ReadersAgree, UnifiedFlagInBothForms) {
         variant.replace(at, written.size(), c.flags);
         EXPECT_EQ(torve::test::readersDisagree(variant), "");
         EXPECT_EQ(torve::parse_input_data(variant, "f").is_selected(torve::Method::Unified), c.unified);
-        WordReader r = WordReader::fromText(QByteArray::fromStdString(variant), WordSyntax::EngineRecords);
-        const QByteArray saved = ProjectFile::read(r, ProjectFormat::Current).text();
+        const QByteArray saved =
+            ProjectFile::fromText(QByteArray::fromStdString(variant), ProjectFormat::Current).text();
         EXPECT_TRUE(saved.contains(c.saved)) << saved.toStdString();
     }
 }

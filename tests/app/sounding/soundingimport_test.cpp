@@ -14,6 +14,7 @@
 namespace {
 
 using namespace torve::app;
+using torve::CptPoint;
 using Q = SoundingQuantity;
 using torve::UnitSystem;
 

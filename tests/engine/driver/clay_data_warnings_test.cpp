@@ -71,18 +71,18 @@ TEST(DataWarnings, OneLinePerSelectedMethodOfTheClayRuleAndClayPointWithoutYsrOr
 }
 
 TEST(DataWarnings, ARunWritesThemToTheReportTheConsoleAndItsWarnings) {
-    test::ProjectText p;  // S.I. closed pile in clay without YSR and PI, UWA selected
-    p.units = 2;
-    p.od = 610;
-    p.modulus = 2e8;
-    p.length = 20;
-    p.deepest = 30;
-    p.increment = 0.5;
-    p.offshore = 1;
-    p.selected = {0, 0, 0, 1, 0, 0, 0, 0, 1};
-    p.add_layer(test::clay_layer(0, 30, 8, 50, 25));
+    ProjectRecords p = test::project();  // S.I. closed pile in clay without YSR and PI, UWA selected
+    p.unit_system_code = 2;
+    p.outside_diameter = 610;
+    p.modulus_of_elasticity = 2e8;
+    p.total_pile_length = 20;
+    p.deepest_soil_depth = 30;
+    p.computation_increment = 0.5;
+    p.offshore_data_flag = 1;
+    p.method_selection_flags = MethodFlags{0, 0, 0, 1, 0, 0, 0, 0, 1};
+    test::add_layer(p, test::clay_layer(0, 30, 8, 50, 25));
     test::ScratchDir dir;
-    RunFiles files{dir.write("p.tv6d", p.text()), dir.file("p.tv6o"), dir.file("p.tv6p"),
+    RunFiles files{dir.write("p.tv6d", test::text_of(p)), dir.file("p.tv6o"), dir.file("p.tv6p"),
                    dir.write("p.cpt", " 2 0\n")};
     std::ostringstream console;
     const RunResult r = run_analysis(files, console, {});

@@ -49,10 +49,10 @@ TEST_F(EntryPoint, ArgumentsOtherThanThreeReturnOneAndTouchNothing) {
 }
 
 TEST_F(EntryPoint, ThreeRunsTheProjectNamedInNamesDat) {
-    torve::test::ProjectText p;
-    p.add_layer(torve::test::sand_layer(0, 30, 60, 30, 0.8, 20));
-    p.add_layer(torve::test::clay_layer(30, 100, 50, 1500, 700));
-    dir_.write("in.tv6d", p.text());
+    torve::ProjectRecords p = torve::test::project();
+    torve::test::add_layer(p, torve::test::sand_layer(0, 30, 60, 30, 0.8, 20));
+    torve::test::add_layer(p, torve::test::clay_layer(30, 100, 50, 1500, 700));
+    dir_.write("in.tv6d", torve::test::text_of(p));
     dir_.write("in.cpt", " 1 0\n");
     dir_.write("names.dat", "2014.6.3\nid\nid\n0\nin.tv6d\nout.tv6o\nout.tv6p\nin.cpt\n");
     EXPECT_EQ(decorated_(3), 0);

@@ -3,21 +3,24 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <functional>
+#include <sstream>
 
 #include "engine/driver/input_error.h"
+#include "engine/driver/run_analysis.h"
+#include "engine/model/project_codec.h"
 #include "tests/support/project_text.h"
 #include "tests/support/scratch_dir.h"
 
 namespace torve {
 namespace {
 
-using test::ProjectText;
-
-ProjectText two_layer_project() {
-    ProjectText p;
-    p.add_layer(test::sand_layer(0, 30, 60, 30, 0.8, 20));
-    p.add_layer(test::clay_layer(30, 100, 50, 1500, 700));
+ProjectRecords two_layer_project() {
+    ProjectRecords p = test::project();
+    test::add_layer(p, test::sand_layer(0, 30, 60, 30, 0.8, 20));
+    test::add_layer(p, test::clay_layer(30, 100, 50, 1500, 700));
     return p;
 }
 
@@ -61,41 +64,41 @@ TEST(InputReader, ReadsEveryRecordOfAnExample) {
 }
 
 TEST(InputReader, CircularAndNoncircularSections) {
-    ProjectText p = two_layer_project();
-    p.od = 18;
-    p.id = 17;
-    InputData in = parse_input_data(p.text(), "p.tv6d");
+    ProjectRecords p = two_layer_project();
+    p.outside_diameter = 18;
+    p.inside_diameter = 17;
+    InputData in = parse_input_data(test::text_of(p), "p.tv6d");
     EXPECT_DOUBLE_EQ(in.outside_diameter, 18);
     EXPECT_DOUBLE_EQ(in.inside_diameter, 17);
 
     p.perimeter = 3.1416 * 10;  // an equivalent circle of 10 in
     p.tip_area = 144;
-    p.pile_type = 6;
-    in = parse_input_data(p.text(), "p.tv6d");
+    p.pile_type_code = 6;
+    in = parse_input_data(test::text_of(p), "p.tv6d");
     EXPECT_NEAR(in.outside_diameter, 10.0, 1e-6);
     EXPECT_EQ(in.inside_diameter, 0);
     EXPECT_DOUBLE_EQ(in.tip_area, 1.0);  // in2 to ft2
 }
 
 TEST(InputReader, AbsentEndSectionCoversTheWholePile) {
-    ProjectText p = two_layer_project();
-    p.id = 23;
-    const InputData in = parse_input_data(p.text(), "p.tv6d");
+    ProjectRecords p = two_layer_project();
+    p.inside_diameter = 23;
+    const InputData in = parse_input_data(test::text_of(p), "p.tv6d");
     EXPECT_DOUBLE_EQ(in.end_section_inside_diameter, 23);
     EXPECT_DOUBLE_EQ(in.end_section_length, 60.0 - static_cast<double>(1.0e-7f));
     EXPECT_NE(in.end_section_length, in.pile_length);
 }
 
 TEST(InputReader, UnlimitedMarkersAndStressConversions) {
-    ProjectText p = two_layer_project();
-    p.soil[0].max_friction = 0;      // no limit
-    p.soil[1].max_friction = 0.001;  // a tiny limit stays a limit
-    p.soil[0].max_bearing = 200000;
-    p.soil[2].user_friction = 500;
-    p.soil[2].user_bearing = 40000;
-    p.soil[2].pi = 25;
-    p.soil[2].qc = 30000;
-    InputData in = parse_input_data(p.text(), "p.tv6d");
+    ProjectRecords p = two_layer_project();
+    p.soil_points[0].maximum_unit_friction = 0;      // no limit
+    p.soil_points[1].maximum_unit_friction = 0.001;  // a tiny limit stays a limit
+    p.soil_points[0].maximum_unit_bearing = 200000;
+    p.soil_points[2].user_unit_skin_friction = 500;
+    p.soil_points[2].user_unit_end_bearing = 40000;
+    p.soil_points[2].plasticity_index = 25;
+    p.soil_points[2].cone_resistance = 30000;
+    InputData in = parse_input_data(test::text_of(p), "p.tv6d");
     EXPECT_EQ(in.soil[0].max_friction, kUnlimited);
     EXPECT_TRUE(in.soil[0].friction_unlimited);
     EXPECT_DOUBLE_EQ(in.soil[1].max_friction, 0.000001);
@@ -108,33 +111,33 @@ TEST(InputReader, UnlimitedMarkersAndStressConversions) {
     EXPECT_DOUBLE_EQ(in.soil[2].plasticity_index, 25);  // offshore values stay as read
     EXPECT_DOUBLE_EQ(in.soil[2].cone_resistance, 30000);
 
-    p.units = 2;  // S.I. values are kept as they are
-    in = parse_input_data(p.text(), "p.tv6d");
+    p.unit_system_code = 2;  // S.I. values are kept as they are
+    in = parse_input_data(test::text_of(p), "p.tv6d");
     EXPECT_DOUBLE_EQ(in.soil[2].user_friction, 500);
     EXPECT_DOUBLE_EQ(in.soil[2].su, 1500);
     EXPECT_DOUBLE_EQ(in.soil[1].max_friction, 0.001);
 }
 
 TEST(InputReader, SandBlowCountMovesAndZeroesRemoldedStrength) {
-    ProjectText p = two_layer_project();
-    p.soil[0].phi = 0;
-    p.soil[0].sur_or_n = 25;
-    const InputData in = parse_input_data(p.text(), "p.tv6d");
+    ProjectRecords p = two_layer_project();
+    p.soil_points[0].friction_angle = 0;
+    p.soil_points[0].remolded_shear_strength_or_blow_count = 25;
+    const InputData in = parse_input_data(test::text_of(p), "p.tv6d");
     EXPECT_EQ(in.soil[0].sur, 0);
     EXPECT_EQ(in.soil[0].blow_count_ysr, 25);  // not divided by 1000 in English units
 }
 
 TEST(InputReader, OptionalRecordsFollowTheirFlags) {
-    ProjectText p = two_layer_project();
-    p.tz_flag = 0;  // no count line: record 12 follows at once
-    p.loading = 1;
-    p.tension_factor = 0.7;
+    ProjectRecords p = two_layer_project();
+    p.t_z_print_flag = 0;  // no count line: record 12 follows at once
+    p.loading_type_code = 1;
+    p.tension_reduction_factor = 0.7;
     p.section_mode = 1;
-    p.section_area = 36.9;
-    p.section_rows = 5;  // mode 1 reads no rows
-    p.critical_option = 2;
+    p.cross_section_area = 36.9;
+    p.number_of_section_rows = 5;  // mode 1 reads no rows
+    p.critical_depth_option = 2;
     p.critical_depth = 12.5;
-    InputData in = parse_input_data(p.text(), "p.tv6d");
+    InputData in = parse_input_data(test::text_of(p), "p.tv6d");
     EXPECT_TRUE(in.tz_print_depths.empty());
     EXPECT_EQ(in.loading_type, LoadingType::Tension);
     EXPECT_DOUBLE_EQ(in.tension_factor, 0.7);
@@ -163,20 +166,20 @@ TEST(InputReader, FreeFormatWithCommasContinuationsAndLeftovers) {
 }
 
 TEST(InputReader, MalformedInputIsLocated) {
-    ProjectText p = two_layer_project();
-    std::string text = p.text();
+    ProjectRecords p = two_layer_project();
+    std::string text = test::text_of(p);
     text.replace(text.find("29000000"), 8, "2.9e+7x");
     EXPECT_EQ(error_of(text),
               "Input data file \"p.tv6d\", record 5 (pile section), line 5: expected a finite number for the "
               "modulus "
               "of elasticity, found \"2.9e+7x\".");
 
-    text = p.text();
+    text = test::text_of(p);
     text.resize(text.find("\n0 1\n"));  // ends inside record 11
     EXPECT_EQ(error_of(text),
               "Input data file \"p.tv6d\", record 12 (loading): the file ends before the loading type code.");
 
-    text = p.text();
+    text = test::text_of(p);
     text.replace(text.find("1500"), 4, "nan");
     EXPECT_NE(error_of(text).find(
                   "soil point 3 of 4, second line), line 15: expected a finite number for the undrained "
@@ -185,75 +188,130 @@ TEST(InputReader, MalformedInputIsLocated) {
 }
 
 TEST(InputReader, CountsAboveTableLimitsAreRefused) {
-    ProjectText p = two_layer_project();
-    for (int i = 0; i < 39; ++i) p.add_layer(test::sand_layer(100, 100, 60, 30, 0.8, 20));
-    ASSERT_EQ(p.soil.size(), 82u);
-    EXPECT_NE(error_of(p.text()).find(
-                  "expected from 2 to 80 soil points (a top and a bottom point per layer), found 82."),
+    ProjectRecords p = two_layer_project();
+    for (int i = 0; i < 39; ++i) test::add_layer(p, test::sand_layer(100, 100, 60, 30, 0.8, 20));
+    ASSERT_EQ(p.soil_points.size(), 82u);
+    EXPECT_NE(error_of(test::text_of(p))
+                  .find("expected from 2 to 80 soil points (a top and a bottom point per layer), found 82."),
               std::string::npos);
 
     p = two_layer_project();
-    p.tz_flag = 1;
-    p.tz_depths.assign(101, 5.0);
+    p.t_z_print_flag = 1;
+    p.t_z_print_depths.assign(101, 5.0);
     EXPECT_NE(
-        error_of(p.text()).find(
-            "record 11 (t-z print depths), line 18: expected from 0 to 100 t-z print depths, found 101."),
+        error_of(test::text_of(p))
+            .find(
+                "record 11 (t-z print depths), line 18: expected from 0 to 100 t-z print depths, found 101."),
         std::string::npos);
 
     p = two_layer_project();
-    p.section_rows = 101;
+    p.section_rows.assign(101, {10, 36.9});
     p.section_mode = 2;
-    EXPECT_NE(error_of(p.text()).find("expected from 0 to 100 section rows, found 101."), std::string::npos);
+    EXPECT_NE(error_of(test::text_of(p)).find("expected from 0 to 100 section rows, found 101."),
+              std::string::npos);
+    // A count the file cannot hold names the limit it breaks, before any row is looked for.
+    std::string text = test::text_of(two_layer_project());  // lines 21 and 22: "0 0", "0 0"
+    text.replace(text.size() - 8, 4, "5000 2");
+    EXPECT_NE(
+        error_of(text).find("record 14 (cross-section table), line 21: expected from 0 to 100 section rows, "
+                            "found 5000."),
+        std::string::npos)
+        << error_of(text);
 }
 
 TEST(InputReader, ValuesThatWouldBreakTheAnalysisAreRefused) {
     struct Case {
-        std::function<void(ProjectText&)> change;
+        std::function<void(ProjectRecords&)> change;
         std::string expected;
     };
     const std::vector<Case> cases = {
-        {[](ProjectText& p) { p.units = 3; }, "expected a unit-system code of 1 (English) or 2 (S.I.)."},
-        {[](ProjectText& p) { p.print_interval = 0; }, "expected a print interval of at least 1."},
-        {[](ProjectText& p) { p.increment = 0; }, "expected a positive computation increment."},
-        {[](ProjectText& p) { p.increment = 150; },
+        {[](ProjectRecords& p) { p.unit_system_code = 3; },
+         "expected a unit-system code of 1 (English) or 2 (S.I.)."},
+        {[](ProjectRecords& p) { p.print_interval = 0; }, "expected a print interval of at least 1."},
+        {[](ProjectRecords& p) { p.computation_increment = 0; },
+         "expected a positive computation increment."},
+        {[](ProjectRecords& p) { p.computation_increment = 150; },
          "record 9 (soil depth and section area), line 9: the deepest soil depth 100.00 is shorter than one "
          "computation increment (150.00); no soil segment can be formed."},
-        {[](ProjectText& p) { p.od = 0; }, "expected a positive outside diameter for a circular pile."},
-        {[](ProjectText& p) { p.id = 24; }, "the inside diameter must be smaller than the outside diameter."},
-        {[](ProjectText& p) { p.modulus = 0; }, "expected a positive modulus of elasticity."},
-        {[](ProjectText& p) { p.length = -5; }, "expected a positive total pile length."},
-        {[](ProjectText& p) { p.pile_type = 8; }, "expected a pile-type code from 1 to 7."},
+        {[](ProjectRecords& p) { p.outside_diameter = 0; },
+         "expected a positive outside diameter for a circular pile."},
+        {[](ProjectRecords& p) { p.inside_diameter = 24; },
+         "the inside diameter must be smaller than the outside diameter."},
+        {[](ProjectRecords& p) { p.modulus_of_elasticity = 0; },
+         "expected a positive modulus of elasticity."},
+        {[](ProjectRecords& p) { p.total_pile_length = -5; }, "expected a positive total pile length."},
+        {[](ProjectRecords& p) { p.pile_type_code = 8; }, "expected a pile-type code from 1 to 7."},
         // OD 12 in, 60 ft: 12 - 2 x 720 tan(1 deg) < 0; the largest angle is atan(6/720) = 0.477 deg
-        {[](ProjectText& p) {
-             p.od = 12;
-             p.taper = 1;
+        {[](ProjectRecords& p) {
+             p.outside_diameter = 12;
+             p.taper_angle = 1;
          },
          "the taper angle gives a negative tip diameter over the pile length; it must be below 0.477 "
          "degrees."},
-        {[](ProjectText& p) { p.load_transfer = 0; }, "expected a load-transfer method code from 1 to 10."},
-        {[](ProjectText& p) { p.load_transfer = 11; }, "expected a load-transfer method code from 1 to 10."},
-        {[](ProjectText& p) { p.soil[1].gamma = 0; },
+        {[](ProjectRecords& p) { p.load_transfer_method_code = 0; },
+         "expected a load-transfer method code from 1 to 10."},
+        {[](ProjectRecords& p) { p.load_transfer_method_code = 11; },
+         "expected a load-transfer method code from 1 to 10."},
+        {[](ProjectRecords& p) { p.soil_points[1].effective_unit_weight = 0; },
          "soil point 2 of 4, first line), line 12: expected a positive effective unit weight."},
-        {[](ProjectText& p) { p.soil[0].gamma = -60; }, "expected a positive effective unit weight."},
-        {[](ProjectText& p) { p.soil[0].phi = 95; }, "expected a friction angle from 0 to below 90 degrees."},
-        {[](ProjectText& p) { p.soil[0].type = 3; }, "expected a soil-type code of 1 (sand) or 2 (clay)."},
-        {[](ProjectText& p) { p.soil[2].depth = 20; }, "soil depths must not decrease downwards"},
-        {[](ProjectText& p) { p.loading = 2; }, "expected a loading type of 0 (compression) or 1 (tension)."},
-        {[](ProjectText& p) { p.plug = 3; }, "expected a plug condition code of 0, 1 or 2."},
-        {[](ProjectText& p) { p.critical_option = 5; }, "expected a critical-depth option of 0, 1 or 2."},
-        {[](ProjectText& p) { p.section_mode = 1; },
+        {[](ProjectRecords& p) { p.soil_points[0].effective_unit_weight = -60; },
+         "expected a positive effective unit weight."},
+        {[](ProjectRecords& p) { p.soil_points[0].friction_angle = 95; },
+         "expected a friction angle from 0 to below 90 degrees."},
+        {[](ProjectRecords& p) { p.soil_points[0].soil_type_code = 3; },
+         "expected a soil-type code of 1 (sand) or 2 (clay)."},
+        {[](ProjectRecords& p) { p.soil_points[2].depth = 20; }, "soil depths must not decrease downwards"},
+        {[](ProjectRecords& p) { p.loading_type_code = 2; },
+         "expected a loading type of 0 (compression) or 1 (tension)."},
+        {[](ProjectRecords& p) { p.plug_condition_code = 3; },
+         "expected a plug condition code of 0, 1 or 2."},
+        {[](ProjectRecords& p) { p.critical_depth_option = 5; },
+         "expected a critical-depth option of 0, 1 or 2."},
+        {[](ProjectRecords& p) { p.section_mode = 1; },
          "a constant cross-section area (section mode 1) needs a positive area in record 9."},
-        {[](ProjectText& p) {
+        {[](ProjectRecords& p) {
              p.section_mode = 2;
-             p.section_rows = 0;
+             p.number_of_section_rows = 0;
          },
          "a cross-section area varying with depth needs at least one row."},
     };
     for (const Case& c : cases) {
-        ProjectText p = two_layer_project();
+        ProjectRecords p = two_layer_project();
         c.change(p);
-        EXPECT_NE(error_of(p.text()).find(c.expected), std::string::npos) << c.expected << "\n"
-                                                                          << error_of(p.text());
+        EXPECT_NE(error_of(test::text_of(p)).find(c.expected), std::string::npos)
+            << c.expected << "\n"
+            << error_of(test::text_of(p));
+    }
+}
+
+// The report and plot text of a run over `input`, with the same names and time for every run, so
+// that two inputs of the same project give the same bytes.
+std::string outputs_of(const std::string& input, const std::optional<std::string>& cpt) {
+    RunOptions options;
+    options.cpt_optional = true;
+    options.local_time = std::tm{};
+    std::ostringstream report, plot, console;
+    const RunFiles names{"p.tv6d", "p.tv6o", "p.tv6p", "p.cpt"};
+    run_analysis(names, RunTexts{input, cpt ? std::optional<std::string_view>(*cpt) : std::nullopt},
+                 {&report, &plot}, console, options);
+    return console.str() + report.str() + plot.str();
+}
+
+// A project read and written back as held (as the Python module writes it) runs as the original.
+TEST(InputReader, ProjectsWrittenAsHeldRunAsTheOriginals) {
+    for (const char* folder : {"examples", "tests/reference/cases"}) {
+        for (const auto& entry : std::filesystem::directory_iterator(test::source_path(folder))) {
+            if (entry.path().extension() != ".tv6d") continue;
+            SCOPED_TRACE(entry.path().string());
+            const std::string text = test::read_file(entry.path());
+            const std::string written =
+                write_project_records(read_project_records(text, "p.tv6d").records, WriteStyle::AsHeld);
+            const std::filesystem::path cpt_path =
+                std::filesystem::path(entry.path()).replace_extension(".cpt");
+            std::optional<std::string> cpt;
+            if (std::filesystem::exists(cpt_path)) cpt = test::read_file(cpt_path);
+            EXPECT_EQ(outputs_of(written, cpt), outputs_of(text, cpt));
+        }
     }
 }
 

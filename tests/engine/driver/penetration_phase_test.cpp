@@ -8,15 +8,14 @@ namespace torve {
 namespace {
 
 using test::PhaseRun;
-using test::ProjectText;
 
-ProjectText sand_pile() {
-    ProjectText p;
-    p.od = 24;
-    p.id = 0;
-    p.length = 60;
-    p.deepest = 100;
-    p.add_layer(test::sand_layer(0, 100, 60, 30, 0.8, 20));
+ProjectRecords sand_pile() {
+    ProjectRecords p = test::project();
+    p.outside_diameter = 24;
+    p.inside_diameter = 0;
+    p.total_pile_length = 60;
+    p.deepest_soil_depth = 100;
+    test::add_layer(p, test::sand_layer(0, 100, 60, 30, 0.8, 20));
     return p;
 }
 
@@ -34,7 +33,7 @@ TEST(PrintedRows, EveryNthRowAndTheLast) {
 }
 
 TEST(PenetrationPhase, PlotHeaderAndRowsMatchTheReportTable) {
-    ProjectText p = sand_pile();
+    ProjectRecords p = sand_pile();
     p.print_interval = 7;
     const PhaseRun r(p);
     std::istringstream plot(r.plot);
@@ -66,8 +65,8 @@ TEST(PenetrationPhase, TableLayout) {
 }
 
 TEST(PenetrationPhase, UnselectedMethodsWriteNothing) {
-    ProjectText p = sand_pile();
-    p.selected = {0, 0, 0, 0, 0, 1, 0, 0, 0};  // NGI selected, offshore data off
+    ProjectRecords p = sand_pile();
+    p.method_selection_flags = MethodFlags{0, 0, 0, 0, 0, 1, 0, 0, 0};  // NGI selected, offshore data off
     const PhaseRun r(p);
     EXPECT_EQ(r.plot, "     0    61     1     4\n");
     EXPECT_EQ(r.report, "");
@@ -75,13 +74,13 @@ TEST(PenetrationPhase, UnselectedMethodsWriteNothing) {
 }
 
 TEST(PenetrationPhase, SiUnitsLabels) {
-    ProjectText p = sand_pile();
-    p.units = 2;
-    p.od = 610;
-    p.length = 20;
-    p.deepest = 30;
-    p.soil[1].depth = 30;
-    p.soil[0].gamma = p.soil[1].gamma = 9;
+    ProjectRecords p = sand_pile();
+    p.unit_system_code = 2;
+    p.outside_diameter = 610;
+    p.total_pile_length = 20;
+    p.deepest_soil_depth = 30;
+    p.soil_points[1].depth = 30;
+    p.soil_points[0].effective_unit_weight = p.soil_points[1].effective_unit_weight = 9;
     const PhaseRun r(p);
     EXPECT_NE(r.report.find("              M.           KN.           KN.          KN.\n"),
               std::string::npos);

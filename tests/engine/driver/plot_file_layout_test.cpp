@@ -101,13 +101,13 @@ TEST(PlotFileLayout, EveryExampleReadsBackInStep) {
 
 TEST(PlotFileLayout, ExtraCurvesOutsideTheSoilAreLeftOut) {
     test::ScratchDir dir;
-    test::ProjectText p;
-    p.add_layer(test::sand_layer(0, 30, 60, 30, 0.8, 20));
-    p.add_layer(test::clay_layer(30, 100, 50, 1500, 700));
-    p.tz_flag = 1;
-    p.tz_depths = {10, 150, 45, -2};
+    ProjectRecords p = test::project();
+    test::add_layer(p, test::sand_layer(0, 30, 60, 30, 0.8, 20));
+    test::add_layer(p, test::clay_layer(30, 100, 50, 1500, 700));
+    p.t_z_print_flag = 1;
+    p.t_z_print_depths = {10, 150, 45, -2};
     std::string report;
-    const PlotBlocks b = read_blocks(run_to_plot(dir, p.text(), " 1 0\n", "p", &report), true);
+    const PlotBlocks b = read_blocks(run_to_plot(dir, test::text_of(p), " 1 0\n", "p", &report), true);
     EXPECT_TRUE(b.consumed_all);
     ASSERT_EQ(b.extra_depths.size(), 2u);
     EXPECT_DOUBLE_EQ(b.extra_depths[0], 10);
@@ -124,19 +124,21 @@ TEST(PlotFileLayout, ExtraCurvesOutsideTheSoilAreLeftOut) {
                           "                * (t-z) CURVES FOR VERIFICATION                 *\n"),
               std::string::npos);
 
-    p.tz_flag = 0;  // without the flag the file ends after block 5
-    const PlotBlocks none = read_blocks(run_to_plot(dir, p.text(), " 1 0\n", "q"), false);
+    p.t_z_print_flag = 0;  // without the flag the file ends after block 5
+    const PlotBlocks none = read_blocks(run_to_plot(dir, test::text_of(p), " 1 0\n", "q"), false);
     EXPECT_TRUE(none.consumed_all);
 }
 
 TEST(LoadSettlementCheck, PileWithoutShaftFrictionCarriesTheTipLoadToTheHead) {
     test::ScratchDir dir;
-    test::ProjectText p;  // 24 in solid pile, 60 ft, E 29e6 psi, constant area 100 in2, no stickup
-    p.add_layer(test::sand_layer(0, 100, 60, 30, 0.8, 20));
-    p.zfl = 70;  // friction ignored over the whole length (a row exactly at this length still takes it)
+    ProjectRecords p =
+        test::project();  // 24 in solid pile, 60 ft, E 29e6 psi, constant area 100 in2, no stickup
+    test::add_layer(p, test::sand_layer(0, 100, 60, 30, 0.8, 20));
+    p.zero_friction_length =
+        70;  // friction ignored over the whole length (a row exactly at this length still takes it)
     p.section_mode = 1;
-    p.section_area = 100;
-    const PlotBlocks b = read_blocks(run_to_plot(dir, p.text(), " 1 0\n", "p"), false);
+    p.cross_section_area = 100;
+    const PlotBlocks b = read_blocks(run_to_plot(dir, test::text_of(p), " 1 0\n", "p"), false);
     for (const auto& level : b.settlement) {
         EXPECT_DOUBLE_EQ(level[0], level[2]);
         // elastic shortening P L / (A E): kips x 1000 x 720 in / (100 in2 x 29e6 psi)

@@ -26,17 +26,17 @@ bool contains_lines(const std::vector<std::string>& lines, const std::vector<std
     return false;
 }
 
-test::ProjectText pipe_project() {
-    test::ProjectText p;
-    p.od = 24;
-    p.id = 23;
-    p.add_layer(test::sand_layer(0, 30, 60, 30, 0.8, 20));
-    p.add_layer(test::clay_layer(30, 100, 50, 1500, 700));
+ProjectRecords pipe_project() {
+    ProjectRecords p = test::project();
+    p.outside_diameter = 24;
+    p.inside_diameter = 23;
+    test::add_layer(p, test::sand_layer(0, 30, 60, 30, 0.8, 20));
+    test::add_layer(p, test::clay_layer(30, 100, 50, 1500, 700));
     return p;
 }
 
-std::string echo_of(const test::ProjectText& p) {
-    const InputData in = parse_input_data(p.text(), "p.tv6d");
+std::string echo_of(const ProjectRecords& p) {
+    const InputData in = parse_input_data(test::text_of(p), "p.tv6d");
     std::ostringstream o;
     TextOut out(o);
     write_input_echo(out, in, unit_labels(in.units));
@@ -110,10 +110,10 @@ TEST(ReportChecks, SoilExtentAndSegmentMessages) {
 }
 
 TEST(ReportEcho, HeadingTitlesAndMethods) {
-    test::ProjectText p = pipe_project();
+    ProjectRecords p = pipe_project();
     p.title = "Pier 7";
-    p.selected = {1, 1, 0, 1, 0, 0, 1, 0, 0};
-    p.drained = 1;
+    p.method_selection_flags = MethodFlags{1, 1, 0, 1, 0, 0, 1, 0, 0};
+    p.clay_drainage_option = 1;
     const auto lines = lines_of(echo_of(p));
     EXPECT_TRUE(contains_lines(lines, {"", "", "", "1", "          *********************",
                                        "          * INPUT INFORMATION *", "          *********************",
@@ -136,31 +136,31 @@ TEST(ReportEcho, HeadingTitlesAndMethods) {
 }
 
 TEST(ReportEcho, CriticalDepthLineOfEachOption) {
-    test::ProjectText p = pipe_project();
-    p.selected = {0, 1, 0, 0, 0, 0, 0, 0, 0};
-    p.critical_option = 1;
+    ProjectRecords p = pipe_project();
+    p.method_selection_flags = MethodFlags{0, 1, 0, 0, 0, 0, 0, 0, 0};
+    p.critical_depth_option = 1;
     EXPECT_NE(echo_of(p).find("\n            # Critical Depth Method for Sand:\n"
                               "              At Effective Stress Reaching 3,500 psf (185 kPa)\n"),
               std::string::npos);
-    p.critical_option = 2;
+    p.critical_depth_option = 2;
     p.critical_depth = 12.5;
     const std::string echo = echo_of(p);
     EXPECT_NE(echo.find("\n              At User-Specified Critical Depth =     12.50 FT.\n"),
               std::string::npos);
     EXPECT_EQ(echo.find("3,500 psf"), std::string::npos);
-    p.units = 2;
+    p.unit_system_code = 2;
     EXPECT_NE(echo_of(p).find("At User-Specified Critical Depth =     12.50 M. \n"), std::string::npos);
 }
 
 TEST(ReportEcho, TensionTaperAndStiffness) {
-    test::ProjectText p = pipe_project();
-    p.loading = 1;
-    p.tension_factor = 0.7;
-    p.pile_type = 2;
-    p.id = 0;
-    p.taper = 0.5;
+    ProjectRecords p = pipe_project();
+    p.loading_type_code = 1;
+    p.tension_reduction_factor = 0.7;
+    p.pile_type_code = 2;
+    p.inside_diameter = 0;
+    p.taper_angle = 0.5;
     p.section_mode = 1;
-    p.section_area = 36.91;
+    p.cross_section_area = 36.91;
     const auto lines = lines_of(echo_of(p));
     EXPECT_TRUE(contains_lines(
         lines,
@@ -173,15 +173,15 @@ TEST(ReportEcho, TensionTaperAndStiffness) {
 }
 
 TEST(ReportEcho, SectionAreaFromDiametersAndAlongDepth) {
-    test::ProjectText p = pipe_project();  // 24 in by 23 in: pi/4 (576 - 529) = 36.91 in2
+    ProjectRecords p = pipe_project();  // 24 in by 23 in: pi/4 (576 - 529) = 36.91 in2
     EXPECT_NE(echo_of(p).find("          - CROSS SECTION AREA        =     36.91 IN2\n"), std::string::npos);
-    p.units = 2;
-    p.od = 914;
-    p.id = 864;  // pi/4 (0.914^2 - 0.864^2) = 0.0698 m2
+    p.unit_system_code = 2;
+    p.outside_diameter = 914;
+    p.inside_diameter = 864;  // pi/4 (0.914^2 - 0.864^2) = 0.0698 m2
     EXPECT_NE(echo_of(p).find("          - CROSS SECTION AREA        =      0.07 M2 \n"), std::string::npos);
     p.section_mode = 2;
-    p.section_rows = 2;
-    p.sections = {{0, 0.0698}, {35.5, 0.1}};
+    p.number_of_section_rows = 2;
+    p.section_rows = {{0, 0.0698}, {35.5, 0.1}};
     EXPECT_NE(echo_of(p).find("          - CROSS SECTION AREA ALONG DEPTH\n"
                               "           DEPTH,M.            AREA,M2 \n"
                               "                0.00                0.07\n"
@@ -205,8 +205,8 @@ TEST(ReportEcho, PipeWithoutEndSectionStillPrintsEndSectionLines) {
 }
 
 TEST(ReportEcho, NoncircularAndOtherCircularPiles) {
-    test::ProjectText p = pipe_project();
-    p.pile_type = 6;
+    ProjectRecords p = pipe_project();
+    p.pile_type_code = 6;
     p.perimeter = 56;
     p.tip_area = 15.5;
     const auto lines = lines_of(echo_of(p));
@@ -219,8 +219,8 @@ TEST(ReportEcho, NoncircularAndOtherCircularPiles) {
                                        "          - INCREMENT OF PILE LENGTH",
                                        "            USED IN COMPUTATION       =      1.00 FT."}));
     p = pipe_project();
-    p.pile_type = 3;
-    p.id = 0;
+    p.pile_type_code = 3;
+    p.inside_diameter = 0;
     const std::string echo = echo_of(p);
     EXPECT_NE(echo.find("          Precast concrete pile (Circular/Tubular)\n"), std::string::npos);
     EXPECT_EQ(echo.find("INTERNAL DIAMETER"), std::string::npos);
@@ -228,11 +228,11 @@ TEST(ReportEcho, NoncircularAndOtherCircularPiles) {
 }
 
 TEST(ReportEcho, SoilTablesWithUnlimitedMarker) {
-    test::ProjectText p = pipe_project();
-    p.soil[2].max_friction = 2000;
-    p.soil[2].max_bearing = 60000;
-    p.soil[0].sur_or_n = 25;
-    p.soil[0].phi = 0;
+    ProjectRecords p = pipe_project();
+    p.soil_points[2].maximum_unit_friction = 2000;
+    p.soil_points[2].maximum_unit_bearing = 60000;
+    p.soil_points[0].remolded_shear_strength_or_blow_count = 25;
+    p.soil_points[0].friction_angle = 0;
     const auto lines = lines_of(echo_of(p));
     EXPECT_TRUE(
         contains_lines(lines, {"          SOIL INFORMATIONS :", "", std::string(63, ' '), "",
@@ -261,13 +261,13 @@ TEST(ReportEcho, SoilTablesWithUnlimitedMarker) {
 }
 
 TEST(ReportEcho, OffshoreTableOnlyWithOffshoreData) {
-    test::ProjectText p = pipe_project();
+    ProjectRecords p = pipe_project();
     EXPECT_EQ(echo_of(p).find("PLASTIC"), std::string::npos);
-    p.offshore = 1;
-    p.units = 2;
-    p.soil[2].pi = 35;
-    p.soil[2].ysr = 2.5;
-    p.soil[2].qc = 1200;
+    p.offshore_data_flag = 1;
+    p.unit_system_code = 2;
+    p.soil_points[2].plasticity_index = 35;
+    p.soil_points[2].yield_stress_ratio = 2.5;
+    p.soil_points[2].cone_resistance = 1200;
     const auto lines = lines_of(echo_of(p));
     EXPECT_TRUE(contains_lines(
         lines,

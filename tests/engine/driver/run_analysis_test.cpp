@@ -13,7 +13,6 @@
 namespace torve {
 namespace {
 
-using test::ProjectText;
 using test::ScratchDir;
 
 std::tm fixed_time() {
@@ -56,11 +55,11 @@ std::string last_line(const std::string& text) {
     return t.substr(t.rfind('\n') + 1);
 }
 
-ProjectText deep_enough(double deepest) {
-    ProjectText p;  // L 60 ft, OD 24 in: needs soil to 60 + 2 x 2 = 64 ft
-    p.deepest = deepest;
-    p.add_layer(test::sand_layer(0, 30, 60, 30, 0.8, 20));
-    p.add_layer(test::clay_layer(30, deepest, 50, 1500, 700));
+ProjectRecords deep_enough(double deepest) {
+    ProjectRecords p = test::project();  // L 60 ft, OD 24 in: needs soil to 60 + 2 x 2 = 64 ft
+    p.deepest_soil_depth = deepest;
+    test::add_layer(p, test::sand_layer(0, 30, 60, 30, 0.8, 20));
+    test::add_layer(p, test::clay_layer(30, deepest, 50, 1500, 700));
     return p;
 }
 
@@ -81,7 +80,7 @@ TEST(RunAnalysis, ExampleProjectsRunToTheResultHeading) {
 
 TEST(RunAnalysis, StatedSoilDepthExactlyEnoughRuns) {
     ScratchDir dir;
-    const Outcome o = run_project(dir, deep_enough(64.0).text());
+    const Outcome o = run_project(dir, test::text_of(deep_enough(64.0)));
     EXPECT_EQ(o.result.status, RunStatus::Completed);
     EXPECT_EQ(o.result.stop, RunStop::None);
     EXPECT_NE(o.report.find("* COMPUTATION RESULT *"), std::string::npos);
@@ -89,9 +88,9 @@ TEST(RunAnalysis, StatedSoilDepthExactlyEnoughRuns) {
 
 TEST(RunAnalysis, ShallowStatedSoilDepthStopsAfterTheDateBlock) {
     ScratchDir dir;
-    ProjectText p = deep_enough(64.0);
-    p.deepest = 63.99;
-    const Outcome o = run_project(dir, p.text());
+    ProjectRecords p = deep_enough(64.0);
+    p.deepest_soil_depth = 63.99;
+    const Outcome o = run_project(dir, test::text_of(p));
     EXPECT_EQ(o.result.status, RunStatus::Completed);  // a clean stop keeps status 0
     EXPECT_EQ(o.result.stop, RunStop::SoilExtent);
     const std::string tail =
@@ -106,9 +105,9 @@ TEST(RunAnalysis, ShallowStatedSoilDepthStopsAfterTheDateBlock) {
 
 TEST(RunAnalysis, ShallowSoilPointsOnlyWarn) {
     ScratchDir dir;
-    ProjectText p = deep_enough(64.0);
-    p.soil.back().depth = 50;  // points stop at 50 ft, the stated depth is 64 ft
-    const Outcome o = run_project(dir, p.text());
+    ProjectRecords p = deep_enough(64.0);
+    p.soil_points.back().depth = 50;  // points stop at 50 ft, the stated depth is 64 ft
+    const Outcome o = run_project(dir, test::text_of(p));
     EXPECT_EQ(o.result.stop, RunStop::None);
     EXPECT_NE(o.console.find("          WAS PROVIDED AT THE DEPTH      64.00 FT.\n"), std::string::npos);
     ASSERT_EQ(o.result.warnings.size(), 1u);
@@ -116,12 +115,12 @@ TEST(RunAnalysis, ShallowSoilPointsOnlyWarn) {
 
 TEST(RunAnalysis, SegmentLimitAllowsFiveHundred) {
     ScratchDir dir;
-    ProjectText p = deep_enough(100.0);
-    p.increment = 0.2;  // 100 / 0.2 = 500 segments
-    EXPECT_EQ(run_project(dir, p.text()).result.stop, RunStop::None);
+    ProjectRecords p = deep_enough(100.0);
+    p.computation_increment = 0.2;  // 100 / 0.2 = 500 segments
+    EXPECT_EQ(run_project(dir, test::text_of(p)).result.stop, RunStop::None);
 
-    p.deepest = 100.25;  // 501.25 segments: 501
-    const Outcome o = run_project(dir, p.text());
+    p.deepest_soil_depth = 100.25;  // 501.25 segments: 501
+    const Outcome o = run_project(dir, test::text_of(p));
     EXPECT_EQ(o.result.status, RunStatus::Completed);
     EXPECT_EQ(o.result.stop, RunStop::SegmentLimit);
     const std::string message =
@@ -151,13 +150,13 @@ TEST(SoilSpacing, CountAndAlignment) {
 
 TEST(RunAnalysis, LayersOfNoThicknessLeaveNoNonFiniteNumbers) {
     ScratchDir dir;
-    ProjectText p;
-    p.deepest = 100;
-    p.add_layer(test::sand_layer(0, 30, 60, 30, 0.8, 20));
-    p.add_layer(test::clay_layer(30, 30, 50, 1500, 700));  // no thickness, between two layers
-    p.add_layer(test::sand_layer(30, 100, 60, 34, 0.8, 30));
-    p.add_layer(test::clay_layer(100, 100, 50, 1500, 700));  // and at the bottom
-    const Outcome o = run_project(dir, p.text());
+    ProjectRecords p = test::project();
+    p.deepest_soil_depth = 100;
+    test::add_layer(p, test::sand_layer(0, 30, 60, 30, 0.8, 20));
+    test::add_layer(p, test::clay_layer(30, 30, 50, 1500, 700));  // no thickness, between two layers
+    test::add_layer(p, test::sand_layer(30, 100, 60, 34, 0.8, 30));
+    test::add_layer(p, test::clay_layer(100, 100, 50, 1500, 700));  // and at the bottom
+    const Outcome o = run_project(dir, test::text_of(p));
     ASSERT_EQ(o.result.status, RunStatus::Completed) << o.result.message;
     for (const std::string* text : {&o.report, &o.plot}) {
         EXPECT_EQ(text->find("NaN"), std::string::npos);
@@ -177,7 +176,7 @@ TEST(RunAnalysis, MissingFilesFailWithTheirNames) {
     EXPECT_FALSE(std::filesystem::exists(files.report));  // nothing is created before the input is read
     EXPECT_FALSE(std::filesystem::exists(files.plot));
 
-    files.input = dir.write("p.tv6d", deep_enough(64).text());
+    files.input = dir.write("p.tv6d", test::text_of(deep_enough(64)));
     r = run_analysis(files, console);
     EXPECT_EQ(r.status, RunStatus::InputError);
     EXPECT_EQ(r.message, "The CPT data file \"" + files.cpt + "\" does not exist.");
@@ -191,7 +190,7 @@ TEST(RunAnalysis, MissingFilesFailWithTheirNames) {
 // before any file is opened, everything left as it was.
 TEST(RunAnalysis, OutputsThatWouldOverwriteAnInputAreRefused) {
     ScratchDir dir;
-    const std::string input = dir.write("p.tv6d", deep_enough(64).text());
+    const std::string input = dir.write("p.tv6d", test::text_of(deep_enough(64)));
     const std::string cpt = dir.write("p.cpt", " 1 0\n");
     std::filesystem::create_directory(dir.path() / "sub");
     std::filesystem::create_symlink(input, dir.path() / "link.tv6d");
@@ -210,7 +209,7 @@ TEST(RunAnalysis, OutputsThatWouldOverwriteAnInputAreRefused) {
         const RunResult r = run_analysis({input, c.report, c.plot, cpt}, console);
         EXPECT_EQ(r.status, RunStatus::InputError) << c.clash;
         EXPECT_NE(r.message.find(c.clash), std::string::npos) << r.message;
-        EXPECT_EQ(test::read_file(input), deep_enough(64).text());
+        EXPECT_EQ(test::read_file(input), test::text_of(deep_enough(64)));
         EXPECT_EQ(test::read_file(cpt), " 1 0\n");
         EXPECT_FALSE(std::filesystem::exists(dir.file("p.tv6o")));
         EXPECT_FALSE(std::filesystem::exists(dir.file("p.tv6p")));
@@ -219,7 +218,7 @@ TEST(RunAnalysis, OutputsThatWouldOverwriteAnInputAreRefused) {
 
 TEST(RunAnalysis, MalformedInputEndsTheReportWithTheLocatedMessage) {
     ScratchDir dir;
-    std::string text = deep_enough(64).text();
+    std::string text = test::text_of(deep_enough(64));
     text.replace(text.find("\n0 1\n"), 5, "\n0 x\n");
     const Outcome o = run_project(dir, text);
     EXPECT_EQ(o.result.status, RunStatus::InputError);
@@ -227,13 +226,13 @@ TEST(RunAnalysis, MalformedInputEndsTheReportWithTheLocatedMessage) {
                                        "\", record 12 (loading), line 19: expected a finite number for the "
                                        "tension reduction factor, found "
                                        "\"x\".");
-    EXPECT_EQ(run_project(dir, deep_enough(64).text(), " 1 2\n 0 100\n").result.status,
+    EXPECT_EQ(run_project(dir, test::text_of(deep_enough(64)), " 1 2\n 0 100\n").result.status,
               RunStatus::InputError);
 }
 
 TEST(RunAnalysis, UnwritableReportIsAnOutputError) {
     ScratchDir dir;
-    RunFiles files{dir.write("p.tv6d", deep_enough(64).text()), dir.file("missing-folder/p.tv6o"),
+    RunFiles files{dir.write("p.tv6d", test::text_of(deep_enough(64))), dir.file("missing-folder/p.tv6o"),
                    dir.file("p.tv6p"), dir.write("p.cpt", " 1 0\n")};
     std::ostringstream console;
     const RunResult r = run_analysis(files, console);

@@ -15,22 +15,22 @@
 namespace torve {
 namespace {
 
-using test::ProjectText;
+using test::project;
 
 // A closed 24 in pipe, 60 ft into one sand layer to 100 ft: gamma' 60 lb/ft3, phi 30, K 0.8,
 // Nq 20; API RP 2A alone, every row printed.
-ProjectText sand_pile() {
-    ProjectText p;
-    p.od = 24;
-    p.id = 0;
-    p.length = 60;
-    p.deepest = 100;
-    p.add_layer(test::sand_layer(0, 100, 60, 30, 0.8, 20));
+ProjectRecords sand_pile() {
+    ProjectRecords p = test::project();
+    p.outside_diameter = 24;
+    p.inside_diameter = 0;
+    p.total_pile_length = 60;
+    p.deepest_soil_depth = 100;
+    test::add_layer(p, test::sand_layer(0, 100, 60, 30, 0.8, 20));
     return p;
 }
 
-RunResult computed(const ProjectText& p) {
-    const RunResult r = compute_analysis(parse_input_data(p.text(), "p.tv6d"), {});
+RunResult computed(const ProjectRecords& p) {
+    const RunResult r = compute_analysis(parse_input_data(test::text_of(p), "p.tv6d"), {});
     EXPECT_EQ(r.status, RunStatus::Completed) << r.message;
     return r;
 }
@@ -41,11 +41,11 @@ struct Texts {
     std::string report, plot;
 };
 
-Texts texts_of(const ProjectText& p) {
+Texts texts_of(const ProjectRecords& p) {
     std::ostringstream report, plot, console;
     Texts t;
-    t.result = run_analysis({"p.tv6d", "p.tv6o", "p.tv6p", "p.cpt"}, parse_input_data(p.text(), "p.tv6d"), {},
-                            {&report, &plot}, console);
+    t.result = run_analysis({"p.tv6d", "p.tv6o", "p.tv6p", "p.cpt"},
+                            parse_input_data(test::text_of(p), "p.tv6d"), {}, {&report, &plot}, console);
     t.report = report.str();
     t.plot = plot.str();
     return t;
@@ -67,8 +67,8 @@ TEST(RunResult, TipValuesWorkedOutByHand) {
     } cases[] = {{0, std::numbers::pi * 72}, {1, std::numbers::pi * (0.49 * 0.1 + (0.49 - 0.0624) * 59.9)}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.loading);
-        ProjectText p = sand_pile();
-        p.loading = c.loading;
+        ProjectRecords p = sand_pile();
+        p.loading_type_code = c.loading;
         const RunResult r = computed(p);
         ASSERT_EQ(r.methods.size(), 1u);
         const CapacityTable& api = r.methods[0];
@@ -89,12 +89,12 @@ TEST(RunResult, TipValuesWorkedOutByHand) {
 TEST(RunResult, PlugRowsAreTheReportsAsterisks) {
     // An open 24/23 in pipe in soft clay (su 500 lb/ft2, remolded 200): where the thin annulus and
     // the weak plug inside carry less than the full section, the plug controls the tip.
-    ProjectText p;
-    p.od = 24;
-    p.id = 23;
-    p.length = 60;
-    p.deepest = 100;
-    p.add_layer(test::clay_layer(0, 100, 40, 500, 200));
+    ProjectRecords p = test::project();
+    p.outside_diameter = 24;
+    p.inside_diameter = 23;
+    p.total_pile_length = 60;
+    p.deepest_soil_depth = 100;
+    test::add_layer(p, test::clay_layer(0, 100, 40, 500, 200));
     const Texts t = texts_of(p);
     ASSERT_EQ(t.result.methods.size(), 1u);
     const CapacityTable& api = t.result.methods[0];
@@ -120,11 +120,11 @@ TEST(RunResult, CurvesKeepTheirDepthsUnrounded) {
     // A layer from 0 to 120 ft: its bottom curve lies 0.5 in above the layer's bottom, at
     // (120 x 12 - 0.5) / 12 = 119.958 ft, which the plot file prints as 0.1200E+03. Of the print
     // depths 10 and 150 ft the second lies below the soil (to 120 ft): it has no curve.
-    ProjectText p = sand_pile();
-    p.deepest = 120;
-    p.soil[1].depth = 120;
-    p.tz_flag = 1;
-    p.tz_depths = {10, 150};
+    ProjectRecords p = sand_pile();
+    p.deepest_soil_depth = 120;
+    p.soil_points[1].depth = 120;
+    p.t_z_print_flag = 1;
+    p.t_z_print_depths = {10, 150};
     const Texts t = texts_of(p);
     const RunResult& r = t.result;
     ASSERT_EQ(r.tz_curves.size(), 3u);
@@ -154,10 +154,10 @@ TEST(RunResult, CurvesKeepTheirDepthsUnrounded) {
 }
 
 TEST(RunResult, StopsAndRefusalsCarryNoTables) {
-    ProjectText shallow = sand_pile();
-    shallow.deepest = 50;  // a 60 ft pile needs 64 ft of soil
-    shallow.soil[1].depth = 50;
-    const RunResult soil = compute_analysis(parse_input_data(shallow.text(), "p.tv6d"), {});
+    ProjectRecords shallow = sand_pile();
+    shallow.deepest_soil_depth = 50;  // a 60 ft pile needs 64 ft of soil
+    shallow.soil_points[1].depth = 50;
+    const RunResult soil = compute_analysis(parse_input_data(test::text_of(shallow), "p.tv6d"), {});
     EXPECT_EQ(soil.status, RunStatus::Completed);
     EXPECT_EQ(soil.stop, RunStop::SoilExtent);
     EXPECT_TRUE(soil.methods.empty());

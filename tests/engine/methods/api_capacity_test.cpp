@@ -12,26 +12,25 @@ namespace torve {
 namespace {
 
 using test::PhaseRun;
-using test::ProjectText;
 
 // 24 in pipe, 40 ft embedded, increment 1 ft, soil to 100 ft, API for capacity and load transfer.
-ProjectText pipe(double id, double end_length, double end_id) {
-    ProjectText p;
-    p.od = 24;
-    p.id = id;
-    p.end_length = end_length;
-    p.end_id = end_id;
-    p.length = 40;
-    p.deepest = 100;
+ProjectRecords pipe(double id, double end_length, double end_id) {
+    ProjectRecords p = test::project();
+    p.outside_diameter = 24;
+    p.inside_diameter = id;
+    p.enhanced_end_section_length = end_length;
+    p.enhanced_end_section_inside_diameter = end_id;
+    p.total_pile_length = 40;
+    p.deepest_soil_depth = 100;
     return p;
 }
 
-ProjectText closed_pipe() {
+ProjectRecords closed_pipe() {
     return pipe(23, 0.5, 0);
 }  // a closed end: end section with no opening
 
-void add_uniform_sand(ProjectText& p) {
-    p.add_layer(test::sand_layer(0, 100, 60, 30, 0.8, 20));
+void add_uniform_sand(ProjectRecords& p) {
+    test::add_layer(p, test::sand_layer(0, 100, 60, 30, 0.8, 20));
 }
 
 TEST(ApiTables, FrictionAndBearingLimitsByFrictionAngle) {
@@ -46,25 +45,30 @@ TEST(ApiTables, FrictionAndBearingLimitsByFrictionAngle) {
 }
 
 // The S.I. twin of an English project: every value converted with exact factors.
-ProjectText si_twin(ProjectText p) {
+ProjectRecords si_twin(ProjectRecords p) {
     constexpr double m = 0.3048, mm = 25.4, kpa = 0.04788026, kn_m3 = 0.15708746, psi = 6.894757;
-    p.units = 2;
+    p.unit_system_code = 2;
     for (double* v :
-         {&p.length, &p.stickup, &p.end_length, &p.zfl, &p.increment, &p.deepest, &p.critical_depth})
+         {&p.total_pile_length, &*p.stickup_length, &p.enhanced_end_section_length, &p.zero_friction_length,
+          &p.computation_increment, &p.deepest_soil_depth, &*p.critical_depth})
         *v *= m;
-    for (double* v : {&p.perimeter, &p.od, &p.id, &p.end_id}) *v *= mm;
+    for (double* v :
+         {&p.perimeter, &p.outside_diameter, &p.inside_diameter, &p.enhanced_end_section_inside_diameter})
+        *v *= mm;
     p.tip_area *= mm * mm / 1e6;
-    p.section_area *= mm * mm / 1e6;
-    p.modulus *= psi;
-    for (test::RawSoilPoint& s : p.soil) {
+    p.cross_section_area *= mm * mm / 1e6;
+    p.modulus_of_elasticity *= psi;
+    for (SoilPointRecord& s : p.soil_points) {
         s.depth *= m;
-        s.gamma *= kn_m3;
-        for (double* v : {&s.max_friction, &s.max_bearing, &s.su, &s.qc, &s.user_friction, &s.user_bearing})
+        s.effective_unit_weight *= kn_m3;
+        for (double* v : {&s.maximum_unit_friction, &s.maximum_unit_bearing, &s.undrained_shear_strength,
+                          &s.cone_resistance, &s.user_unit_skin_friction, &s.user_unit_end_bearing})
             *v *= kpa;
-        if (s.type == 2) s.sur_or_n *= kpa;  // a sand point holds its blow count there
+        if (s.soil_type_code == 2)
+            s.remolded_shear_strength_or_blow_count *= kpa;  // a sand point holds its blow count there
     }
-    for (double& d : p.tz_depths) d *= m;
-    for (auto& [d, a] : p.sections) {
+    for (double& d : p.t_z_print_depths) d *= m;
+    for (auto& [d, a] : p.section_rows) {
         d *= m;
         a *= mm * mm / 1e6;
     }
@@ -75,10 +79,10 @@ TEST(ApiTables, SiTwinOfASandProjectGetsTheSameSkinFriction) {
     // The friction limit governs below about 37 ft: K s'v tan(phi - 5) = 1.5 x 0.065 z x tan 25
     // reaches 1.7 ksf there (phi 30) and 2.0 ksf (phi 35) a little deeper.
     for (double phi : {25.0, 30.0, 32.5, 35.0}) {
-        ProjectText p = pipe(23, 0, 0);
-        p.length = 100;
-        p.deepest = 120;
-        p.add_layer(test::sand_layer(0, 120, 65, phi, 1.5, 20));
+        ProjectRecords p = pipe(23, 0, 0);
+        p.total_pile_length = 100;
+        p.deepest_soil_depth = 120;
+        test::add_layer(p, test::sand_layer(0, 120, 65, phi, 1.5, 20));
         const double kips = PhaseRun(p).curve().skin_friction.back();
         const double kn = PhaseRun(si_twin(p)).curve().skin_friction.back();
         // 1.7 ksf is 81.40 kPa, the table's 81.3 kPa; 2.0 ksf 95.76 kPa against 95.7
@@ -94,10 +98,10 @@ TEST(ApiTables, ClayAlphaBranches) {
 }
 
 TEST(ApiCapacity, UniformNormallyConsolidatedClayClosedPipe) {
-    ProjectText p = closed_pipe();
+    ProjectRecords p = closed_pipe();
     auto clay = test::clay_layer(0, 100, 50, 0, 0);
-    clay.second.su = 1000;  // su 0 at the surface, 1000 psf at 100 ft
-    p.add_layer(clay);
+    clay.second.undrained_shear_strength = 1000;  // su 0 at the surface, 1000 psf at 100 ft
+    test::add_layer(p, clay);
     const PhaseRun r(p);
     const CapacityCurve& c = r.curve();
     // z = 10, 20, 40 ft: skin P [0.005 + 0.01 z (z - 1) / 2], end 9 su window average = A 0.09 z
@@ -114,7 +118,7 @@ TEST(ApiCapacity, UniformNormallyConsolidatedClayClosedPipe) {
 }
 
 TEST(ApiCapacity, UniformSandClosedPipe) {
-    ProjectText p = closed_pipe();
+    ProjectRecords p = closed_pipe();
     add_uniform_sand(p);
     const PhaseRun r(p);
     const CapacityCurve& c = r.curve();
@@ -134,23 +138,24 @@ TEST(ApiCapacity, UniformSandClosedPipe) {
 }
 
 TEST(ApiCapacity, SandFrictionLimitFromTableWhenNoMaximumEntered) {
-    ProjectText p = closed_pipe();
-    p.length = 90;
-    p.deepest = 100;
+    ProjectRecords p = closed_pipe();
+    p.total_pile_length = 90;
+    p.deepest_soil_depth = 100;
     add_uniform_sand(p);
     const PhaseRun r(p);
     // f = c z reaches the 1.7 ksf limit of phi 30 at 75.95 ft; below it stays 1.7
     EXPECT_DOUBLE_EQ(r.curve().unit_skin_friction[80], 1.7);
     EXPECT_LT(r.curve().unit_skin_friction[75], 1.7);
 
-    p.soil[0].max_friction = p.soil[1].max_friction = 1200;  // an entered maximum wins over the table
+    p.soil_points[0].maximum_unit_friction = p.soil_points[1].maximum_unit_friction =
+        1200;  // an entered maximum wins over the table
     const PhaseRun limited(p);
     EXPECT_DOUBLE_EQ(limited.curve().unit_skin_friction[80], 1.2);
 }
 
 TEST(ApiCapacity, OpenPipeWhosePlugGoverns) {
-    ProjectText p = pipe(22, 0, 0);
-    p.length = 60;
+    ProjectRecords p = pipe(22, 0, 0);
+    p.total_pile_length = 60;
     add_uniform_sand(p);
     const PhaseRun r(p);
     const CapacityCurve& c = r.curve();
@@ -169,17 +174,17 @@ TEST(ApiCapacity, OpenPipeWhosePlugGoverns) {
     EXPECT_NE(r.report.find("             40.00         112.5         127.2*       239.7\n"),
               std::string::npos);
 
-    p.plug = 1;  // "Plugged for open-ended pile": every row uses the full section
+    p.plug_condition_code = 1;  // "Plugged for open-ended pile": every row uses the full section
     const PhaseRun plugged(p);
     EXPECT_NEAR(plugged.curve().end_bearing[40], 150.7964, 1e-4);
     EXPECT_EQ(plugged.curve().tip_control[40], 1);
 }
 
 TEST(ApiCapacity, TensionReducesFrictionAndCarriesSelfWeight) {
-    ProjectText p = closed_pipe();
+    ProjectRecords p = closed_pipe();
     add_uniform_sand(p);
-    p.loading = 1;
-    p.tension_factor = 0.7;
+    p.loading_type_code = 1;
+    p.tension_reduction_factor = 0.7;
     const PhaseRun r(p);
     const CapacityCurve& c = r.curve();
     EXPECT_NEAR(c.skin_friction[20], 19.6889, 1e-4);
@@ -192,11 +197,11 @@ TEST(ApiCapacity, TensionReducesFrictionAndCarriesSelfWeight) {
 }
 
 TEST(ApiCapacity, TimberSelfWeightDecreasesBelowTheWaterLevel) {
-    ProjectText p = closed_pipe();
+    ProjectRecords p = closed_pipe();
     add_uniform_sand(p);
-    p.loading = 1;
-    p.pile_type = 2;
-    p.id = 0;
+    p.loading_type_code = 1;
+    p.pile_type_code = 2;
+    p.inside_diameter = 0;
     const PhaseRun r(p);
     // 0.05 - 0.0624 = -0.0124 kcf below 0.1 ft: the weight falls with depth
     EXPECT_LT(r.curve().end_bearing[40], r.curve().end_bearing[20]);
@@ -204,27 +209,27 @@ TEST(ApiCapacity, TimberSelfWeightDecreasesBelowTheWaterLevel) {
 }
 
 TEST(ApiCapacity, LrfdFactorOnBearingHalvesTheEndBearingColumnOnly) {
-    ProjectText p = closed_pipe();
+    ProjectRecords p = closed_pipe();
     add_uniform_sand(p);
-    for (auto& point : p.soil) point.lrfd_bearing = 0.5;
+    for (auto& point : p.soil_points) point.lrfd_factor_on_unit_bearing = 0.5;
     const PhaseRun r(p);
     const CapacityCurve& c = r.curve();
     EXPECT_NEAR(c.end_bearing[20], 75.3982 / 2, 1e-4);
     EXPECT_NEAR(c.ultimate[20], 28.1270 + 75.3982 / 2, 1e-4);
     EXPECT_NEAR(c.tip_unfactored[20], 75.3982, 1e-4);  // the tip curve starts from the whole value
 
-    for (auto& point : p.soil) point.lrfd_friction = 0.8;
+    for (auto& point : p.soil_points) point.lrfd_factor_on_unit_friction = 0.8;
     const PhaseRun factored(p);
     EXPECT_NEAR(factored.curve().skin_friction[20], 0.8 * 28.1270, 1e-4);
     EXPECT_NEAR(factored.curve().side_resistance[20], 28.1270, 1e-4);  // unfactored for the curves
-    p.reduced = 1;
+    p.reduced_resistance_flag = 1;
     EXPECT_NEAR(PhaseRun(p).curve().side_resistance[20], 0.8 * 28.1270, 1e-4);
 }
 
 TEST(ApiCapacity, ZeroFrictionLength) {
-    ProjectText p = closed_pipe();
+    ProjectRecords p = closed_pipe();
     add_uniform_sand(p);
-    p.zfl = 10;
+    p.zero_friction_length = 10;
     const PhaseRun r(p);
     EXPECT_EQ(r.curve().unit_skin_friction[9], 0.0);
     EXPECT_GT(r.curve().unit_skin_friction[10], 0.0);  // a row exactly at the length takes friction

@@ -14,26 +14,25 @@ namespace {
 
 using fhwa::AdhesionCase;
 using test::PhaseRun;
-using test::ProjectText;
 
 constexpr double kKnPerKip = 4.4482216;
 
-ProjectText fhwa_pile(double od, double id, double length) {
-    ProjectText p;
-    p.od = od;
-    p.id = id;
-    p.length = length;
-    p.deepest = 100;
-    p.selected = {1, 0, 0, 0, 0, 0, 0, 0, 0};
-    p.load_transfer = code_of(Method::Fhwa);
+ProjectRecords fhwa_pile(double od, double id, double length) {
+    ProjectRecords p = test::project();
+    p.outside_diameter = od;
+    p.inside_diameter = id;
+    p.total_pile_length = length;
+    p.deepest_soil_depth = 100;
+    p.method_selection_flags = MethodFlags{1, 0, 0, 0, 0, 0, 0, 0, 0};
+    p.load_transfer_method_code = code_of(Method::Fhwa);
     return p;
 }
 
 // A closed-end 12 in steel pipe (type 1) driven 25 ft into sand with phi 32 and 60 pcf.
-ProjectText nordlund_example() {
-    ProjectText p = fhwa_pile(12, 0, 25);
-    p.deepest = 40;
-    p.add_layer(test::sand_layer(0, 40, 60, 32, 0.8, 20));
+ProjectRecords nordlund_example() {
+    ProjectRecords p = fhwa_pile(12, 0, 25);
+    p.deepest_soil_depth = 40;
+    test::add_layer(p, test::sand_layer(0, 40, 60, 32, 0.8, 20));
     return p;
 }
 
@@ -68,14 +67,15 @@ TEST(FhwaCapacity, NordlundClosedPipeByHand) {
 
 TEST(FhwaCapacity, SiProjectGivesTheSameCapacity) {
     // The same pile in S.I. units: volume in m3/m over 0.0929, q_L in tsf x 2 x 47.88.
-    ProjectText p = nordlund_example();
-    p.units = 2;
-    p.od = 304.8;
-    p.length = 7.62;
-    p.increment = 0.3048;
-    p.deepest = 12.192;
-    p.soil[1].depth = 12.192;
-    p.soil[0].gamma = p.soil[1].gamma = 60 * 0.157087464;  // kN/m3
+    ProjectRecords p = nordlund_example();
+    p.unit_system_code = 2;
+    p.outside_diameter = 304.8;
+    p.total_pile_length = 7.62;
+    p.computation_increment = 0.3048;
+    p.deepest_soil_depth = 12.192;
+    p.soil_points[1].depth = 12.192;
+    p.soil_points[0].effective_unit_weight = p.soil_points[1].effective_unit_weight =
+        60 * 0.157087464;  // kN/m3
     const PhaseRun r(p);
     const CapacityCurve& c = r.curve();
     EXPECT_NEAR(c.skin_friction[25] / kKnPerKip, 19.2533, 1e-3);
@@ -83,24 +83,25 @@ TEST(FhwaCapacity, SiProjectGivesTheSameCapacity) {
 }
 
 TEST(FhwaCapacity, EndBearingLimitedByQlOrTheEnteredMaximum) {
-    ProjectText p = fhwa_pile(24, 0, 40);  // D/b 20: the first alpha_t curve
-    p.add_layer(test::sand_layer(0, 100, 60, 30, 0.8, 20));
+    ProjectRecords p = fhwa_pile(24, 0, 40);  // D/b 20: the first alpha_t curve
+    test::add_layer(p, test::sand_layer(0, 100, 60, 30, 0.8, 20));
     // q = 0.49 x 30 s'v passes q_L = 2 x 6.66 = 13.32 ksf at 15.1 ft; the window at 40 ft is all
     // beyond it.
     EXPECT_NEAR(PhaseRun(p).curve().end_bearing[40], std::numbers::pi * 13.32, 1e-9);
-    p.soil[0].max_bearing = p.soil[1].max_bearing = 10000;  // 10 ksf, below q_L
+    p.soil_points[0].maximum_unit_bearing = p.soil_points[1].maximum_unit_bearing =
+        10000;  // 10 ksf, below q_L
     EXPECT_NEAR(PhaseRun(p).curve().end_bearing[40], std::numbers::pi * 10, 1e-9);
 }
 
 TEST(FhwaCapacity, ClayEndBearingIsNineSu) {
-    ProjectText p = fhwa_pile(24, 0, 40);
-    p.add_layer(test::clay_layer(0, 100, 50, 1500, 700));
+    ProjectRecords p = fhwa_pile(24, 0, 40);
+    test::add_layer(p, test::clay_layer(0, 100, 50, 1500, 700));
     EXPECT_NEAR(PhaseRun(p).curve().end_bearing[40], std::numbers::pi * 9 * 1.5, 1e-9);
 }
 
 TEST(TomlinsonChartChoice, StiffClayFromTheSurfaceTakesCaseThree) {
-    ProjectText p = fhwa_pile(24, 0, 40);  // R = 20
-    p.add_layer(test::clay_layer(0, 100, 50, 1500, 700));
+    ProjectRecords p = fhwa_pile(24, 0, 40);  // R = 20
+    test::add_layer(p, test::clay_layer(0, 100, 50, 1500, 700));
     const CapacityCurve c = PhaseRun(p).curve();
     // alpha = 0.829 + (20 - 10)(1.0 - 0.829)/30 = 0.886 at su 1.5 ksf; f = 1.329 ksf everywhere.
     EXPECT_NEAR(c.unit_skin_friction[1], 1.329, 1e-12);
@@ -109,27 +110,27 @@ TEST(TomlinsonChartChoice, StiffClayFromTheSurfaceTakesCaseThree) {
 }
 
 TEST(TomlinsonChartChoice, SiStrengthReadsTheChartInKsf) {
-    ProjectText p = fhwa_pile(609.6, 0, 12.192);  // R = 20 again
-    p.units = 2;
-    p.increment = 0.3048;
-    p.deepest = 30.48;
-    p.add_layer(test::clay_layer(0, 30.48, 7.85, 1.5 * 47.88, 30));
+    ProjectRecords p = fhwa_pile(609.6, 0, 12.192);  // R = 20 again
+    p.unit_system_code = 2;
+    p.computation_increment = 0.3048;
+    p.deepest_soil_depth = 30.48;
+    test::add_layer(p, test::clay_layer(0, 30.48, 7.85, 1.5 * 47.88, 30));
     // 71.82 kPa is 1.5 ksf on the chart: alpha 0.886, f = 0.886 x 71.82 kPa.
     EXPECT_NEAR(PhaseRun(p).curve().unit_skin_friction[20], 0.886 * 71.82, 1e-9);
 }
 
 TEST(TomlinsonChartChoice, SandAboveTheClayTakesCaseOne) {
-    ProjectText p = fhwa_pile(24, 0, 60);  // R = 30
-    p.add_layer(test::sand_layer(0, 10, 60, 30, 0.8, 20));
-    p.add_layer(test::clay_layer(10, 100, 50, 2250, 1000));
+    ProjectRecords p = fhwa_pile(24, 0, 60);  // R = 30
+    test::add_layer(p, test::sand_layer(0, 10, 60, 30, 0.8, 20));
+    test::add_layer(p, test::clay_layer(10, 100, 50, 2250, 1000));
     // su 2.25: B 0.9125, C 0.59; alpha = (40 - 30)(B - C)/20 + C = 0.75125; f = 1.6903125 ksf.
     EXPECT_NEAR(PhaseRun(p).curve().unit_skin_friction[40], 0.75125 * 2.25, 1e-12);
 }
 
 TEST(TomlinsonChartChoice, SoftClayAboveKeepsCaseTwoForEveryLaterSegment) {
-    ProjectText p = fhwa_pile(24, 0, 30);  // R = 15
-    p.add_layer(test::clay_layer(0, 10, 50, 500, 250));
-    p.add_layer(test::clay_layer(10, 100, 50, 2250, 1000));
+    ProjectRecords p = fhwa_pile(24, 0, 30);  // R = 15
+    test::add_layer(p, test::clay_layer(0, 10, 50, 500, 250));
+    test::add_layer(p, test::clay_layer(10, 100, 50, 2250, 1000));
     const CapacityCurve c = PhaseRun(p).curve();
     // The top segment precedes the choice: case 3, 0.984 + (5/30)(0.016) at su 0.5.
     EXPECT_NEAR(c.unit_skin_friction[1], 0.5 * (0.984 + 0.016 / 6), 1e-12);
@@ -166,14 +167,14 @@ TEST(TomlinsonChartChoice, ShortProfilesAndSiStrengths) {
 // With the pile first taken as unplugged, the annulus (13.32 ksf x 0.50178 ft2) plus the plug
 // friction pi (22/12) 0.010452 z^2 / 2 stays below the full section (13.32 pi) down to 34 ft and
 // passes it at 35 ft: segments above 35 ft are unplugged, the rest plugged.
-ProjectText open_pipe_in_sand() {
-    ProjectText p = fhwa_pile(24, 22, 60);
-    p.add_layer(test::sand_layer(0, 100, 60, 30, 0.8, 20));
+ProjectRecords open_pipe_in_sand() {
+    ProjectRecords p = fhwa_pile(24, 22, 60);
+    test::add_layer(p, test::sand_layer(0, 100, 60, 30, 0.8, 20));
     return p;
 }
 
 TEST(FhwaPlugState, ComputedFromTheTipChain) {
-    const ProjectText p = open_pipe_in_sand();
+    const ProjectRecords p = open_pipe_in_sand();
     const PhaseRun r(p);
     const CapacityCurve& c = r.curve();
     EXPECT_NEAR(c.unit_skin_friction[20], 0.209040, 1e-6);  // unplugged
@@ -190,22 +191,22 @@ TEST(FhwaPlugState, ComputedFromTheTipChain) {
 }
 
 TEST(FhwaPlugState, PlugConditionDecidesForEverySegment) {
-    ProjectText p = open_pipe_in_sand();
-    p.plug = 1;  // plugged
+    ProjectRecords p = open_pipe_in_sand();
+    p.plug_condition_code = 1;  // plugged
     EXPECT_NEAR(PhaseRun(p).curve().unit_skin_friction[20], 0.558339, 1e-6);
-    p.plug = 2;  // unplugged
+    p.plug_condition_code = 2;  // unplugged
     EXPECT_NEAR(PhaseRun(p).curve().unit_skin_friction[50], 0.522601, 1e-6);
 }
 
 TEST(FhwaPlugState, ClosedEndsAndNoncircularTipsDisplaceTheirWholeSection) {
-    ProjectText p = open_pipe_in_sand();
+    ProjectRecords p = open_pipe_in_sand();
     const PhaseRun open(p);
     EXPECT_NEAR(fhwa_displaced_volume(open.in, units_of(open.in.units), open.results.pile, false), 0.501782,
                 1e-6);
     EXPECT_NEAR(fhwa_displaced_volume(open.in, units_of(open.in.units), open.results.pile, true),
                 std::numbers::pi, 1e-12);
 
-    p.end_length = 0.5;  // closed end
+    p.enhanced_end_section_length = 0.5;  // closed end
     const PhaseRun closed(p);
     EXPECT_NEAR(fhwa_displaced_volume(closed.in, units_of(closed.in.units), closed.results.pile, false),
                 std::numbers::pi, 1e-12);
@@ -216,7 +217,7 @@ TEST(FhwaPlugState, ClosedEndsAndNoncircularTipsDisplaceTheirWholeSection) {
     const PhaseRun square(p);
     EXPECT_DOUBLE_EQ(fhwa_displaced_volume(square.in, units_of(square.in.units), square.results.pile, false),
                      1.0);
-    p.units = 2;
+    p.unit_system_code = 2;
     p.tip_area = 0.0929;  // m2: one square foot
     const PhaseRun si(p);
     EXPECT_DOUBLE_EQ(fhwa_displaced_volume(si.in, units_of(si.in.units), si.results.pile, false), 1.0);

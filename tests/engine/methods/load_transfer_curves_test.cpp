@@ -12,13 +12,11 @@
 namespace torve {
 namespace {
 
-using test::ProjectText;
-
 struct Prepared {
     InputData in;
     PileGeometry pile;
     SoilProfile profile;
-    explicit Prepared(const ProjectText& p) : in(parse_input_data(p.text(), "p.tv6d")) {
+    explicit Prepared(const ProjectRecords& p) : in(parse_input_data(test::text_of(p), "p.tv6d")) {
         const long long n = segment_count(in.deepest_soil_depth, in.increment);
         align_soil_points(in.soil, in.increment);
         pile = pile_geometry(in, units_of(in.units));
@@ -26,10 +24,10 @@ struct Prepared {
     }
 };
 
-ProjectText two_layers() {
-    ProjectText p;  // 24 in pile, 60 ft, soil to 100 ft
-    p.add_layer(test::sand_layer(0, 20, 60, 30, 0.8, 20));
-    p.add_layer(test::clay_layer(20, 100, 50, 1500, 700));
+ProjectRecords two_layers() {
+    ProjectRecords p = test::project();  // 24 in pile, 60 ft, soil to 100 ft
+    test::add_layer(p, test::sand_layer(0, 20, 60, 30, 0.8, 20));
+    test::add_layer(p, test::clay_layer(20, 100, 50, 1500, 700));
     return p;
 }
 
@@ -71,9 +69,9 @@ TEST(LoadTransferCurves, UsaceShapes) {
 }
 
 TEST(LoadTransferCurves, SiMovementsInMetres) {
-    ProjectText p = two_layers();
-    p.units = 2;
-    p.od = 610;
+    ProjectRecords p = two_layers();
+    p.unit_system_code = 2;
+    p.outside_diameter = 610;
     const Prepared s(p);
     const TzCurve sand = shaped_curve(units_of(s.in.units), false, true, 30, 50.0, s.pile);
     EXPECT_DOUBLE_EQ(sand.movement[7], 0.1 / 39.37);
@@ -97,10 +95,10 @@ TEST(LoadTransferCurves, MaximumLoadTransferFromTheSlope) {
 }
 
 TEST(LoadTransferCurves, PositionsPerLayerAndStickup) {
-    ProjectText p = two_layers();
-    p.stickup = 5;
-    p.add_layer(test::sand_layer(100, 100.1, 60, 30, 0.8, 20));  // thinner than 0.11: no curves
-    p.deepest = 101;
+    ProjectRecords p = two_layers();
+    p.stickup_length = 5;
+    test::add_layer(p, test::sand_layer(100, 100.1, 60, 30, 0.8, 20));  // thinner than 0.11: no curves
+    p.deepest_soil_depth = 101;
     const Prepared s(p);
     const auto curves =
         shaft_curves(s.in, units_of(s.in.units), s.pile, s.profile, uniform_friction(s.pile.rows));
@@ -131,7 +129,7 @@ TEST(LoadTransferCurves, VerificationCurveInsideAndOutsideTheSoil) {
 }
 
 TEST(LoadTransferCurves, TipCurves) {
-    ProjectText p = two_layers();
+    ProjectRecords p = two_layers();
     const Prepared api(p);
     LoadTransferInput input = uniform_friction(api.pile.rows);
     const QwCurve q = tip_curve(api.in, units_of(api.in.units), api.pile, api.profile, input);
@@ -139,15 +137,18 @@ TEST(LoadTransferCurves, TipCurves) {
     EXPECT_DOUBLE_EQ(q.load[4], 0.5 * 100000);  // lb
     EXPECT_DOUBLE_EQ(q.load[9], 100000);
 
-    p.load_transfer = 2;  // USACE clay tip: 0.5 Qmax sqrt(w / (0.01 D)), capped at Qmax from w = 0.04 D
+    p.load_transfer_method_code =
+        2;  // USACE clay tip: 0.5 Qmax sqrt(w / (0.01 D)), capped at Qmax from w = 0.04 D
     const Prepared usace(p);
     const QwCurve c = tip_curve(usace.in, units_of(usace.in.units), usace.pile, usace.profile, input);
     EXPECT_DOUBLE_EQ(c.load[4], 100000 * 0.5 * std::sqrt(0.05 / 0.24));
     EXPECT_DOUBLE_EQ(c.load[9], 100000);
 
-    p.soil[2].type = p.soil[3].type = 1;  // sand at the tip, phi 0 -> exponent 0.5, wc = 0.05 D = 1.2 in
-    p.soil[2].phi = p.soil[3].phi = 30;
-    p.soil[2].k = p.soil[3].k = 0.8;
+    p.soil_points[2].soil_type_code = p.soil_points[3].soil_type_code =
+        1;  // sand at the tip, phi 0 -> exponent 0.5, wc = 0.05 D = 1.2 in
+    p.soil_points[2].friction_angle = p.soil_points[3].friction_angle = 30;
+    p.soil_points[2].coefficient_of_lateral_earth_pressure =
+        p.soil_points[3].coefficient_of_lateral_earth_pressure = 0.8;
     const Prepared sand(p);
     const QwCurve t = tip_curve(sand.in, units_of(sand.in.units), sand.pile, sand.profile, input);
     EXPECT_DOUBLE_EQ(t.load[5], 100000 * std::sqrt(0.1 / 1.2));

@@ -20,8 +20,8 @@ struct PhaseRun {
     std::string report;
     std::string plot;
 
-    explicit PhaseRun(const ProjectText& p, const CptProfile& cpt = {})
-        : in(parse_input_data(p.text(), "p.tv6d")) {
+    explicit PhaseRun(const ProjectRecords& p, const CptProfile& cpt = {})
+        : in(parse_input_data(test::text_of(p), "p.tv6d")) {
         const long long n = segment_count(in.deepest_soil_depth, in.increment);
         align_soil_points(in.soil, in.increment);
         run.english = in.units == UnitSystem::English;

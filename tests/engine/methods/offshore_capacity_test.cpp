@@ -15,7 +15,6 @@ namespace torve {
 namespace {
 
 using test::PhaseRun;
-using test::ProjectText;
 
 const std::string kHrWarning = " WARNING - h/R SHOULD BE GREATER THAN 8.\n";
 const std::string kPiError = " ERROR - NO DATA FOUND FOR PLASTIC INDEX.\n";
@@ -33,50 +32,50 @@ std::string repeated(const std::string& s, int n) {
 }
 
 // Only the method `code` selected, and it is also the load-transfer method.
-void select_only(ProjectText& p, Method method) {
-    p.selected = {0, 0, 0, 0, 0, 0, 0, 0, 0};
-    p.selected[index_of(method)] = 1;
-    p.load_transfer = code_of(method);
+void select_only(ProjectRecords& p, Method method) {
+    p.method_selection_flags = MethodFlags{0, 0, 0, 0, 0, 0, 0, 0, 0};
+    (*p.method_selection_flags)[index_of(method)] = 1;
+    p.load_transfer_method_code = code_of(method);
 }
 
 // Open pipe 914 x 864 mm, 20 m embedded, uniform sand to 40 m with qc 15 000 kPa (S.I.).
-ProjectText open_pipe_in_sand() {
-    ProjectText p;
-    p.units = 2;
-    p.od = 914;
-    p.id = 864;
-    p.length = 20;
-    p.deepest = 40;
-    p.offshore = 1;
+ProjectRecords open_pipe_in_sand() {
+    ProjectRecords p = test::project();
+    p.unit_system_code = 2;
+    p.outside_diameter = 914;
+    p.inside_diameter = 864;
+    p.total_pile_length = 20;
+    p.deepest_soil_depth = 40;
+    p.offshore_data_flag = 1;
     auto sand = test::sand_layer(0, 40, 10, 35, 0.8, 40);
-    sand.first.qc = sand.second.qc = 15000;
-    p.add_layer(sand);
+    sand.first.cone_resistance = sand.second.cone_resistance = 15000;
+    test::add_layer(p, sand);
     return p;
 }
 
 // Closed 1000 mm pile, 10 m embedded in 0.5 m increments, uniform clay to 20 m (S.I.).
-ProjectText closed_pile_in_clay(double plasticity_index) {
-    ProjectText p;
-    p.units = 2;
-    p.od = 1000;
-    p.id = 0;
-    p.length = 10;
-    p.increment = 0.5;
-    p.deepest = 20;
-    p.offshore = 1;
+ProjectRecords closed_pile_in_clay(double plasticity_index) {
+    ProjectRecords p = test::project();
+    p.unit_system_code = 2;
+    p.outside_diameter = 1000;
+    p.inside_diameter = 0;
+    p.total_pile_length = 10;
+    p.computation_increment = 0.5;
+    p.deepest_soil_depth = 20;
+    p.offshore_data_flag = 1;
     auto clay = test::clay_layer(0, 20, 8, 40, 20);
     for (auto* point : {&clay.first, &clay.second}) {
-        point->ysr = 1.5;
-        point->pi = plasticity_index;
-        point->qc = 1000;
+        point->yield_stress_ratio = 1.5;
+        point->plasticity_index = plasticity_index;
+        point->cone_resistance = 1000;
     }
-    p.add_layer(clay);
+    test::add_layer(p, clay);
     return p;
 }
 
 TEST(OffshoreCapacity, TablesAndCurvesOnlyForSelectedMethodsWithOffshoreData) {
-    ProjectText p = open_pipe_in_sand();
-    p.selected = {0, 0, 0, 1, 0, 1, 0, 0, 1};  // API, NGI, UWA
+    ProjectRecords p = open_pipe_in_sand();
+    p.method_selection_flags = MethodFlags{0, 0, 0, 1, 0, 1, 0, 0, 1};  // API, NGI, UWA
     const PhaseRun r(p);
     EXPECT_EQ(r.plot.substr(0, 25), "     3    21     2     4\n");
     EXPECT_NE(r.report.find("*  NORWEIGIAN GEOTECHNICAL INSTITUTE (NGI) METHOD  *"), std::string::npos);
@@ -87,26 +86,27 @@ TEST(OffshoreCapacity, TablesAndCurvesOnlyForSelectedMethodsWithOffshoreData) {
     EXPECT_EQ(r.run.methods[1].method, Method::Ngi);
     EXPECT_EQ(r.run.methods[2].method, Method::Uwa);
 
-    p.offshore = 0;
+    p.offshore_data_flag = 0;
     const PhaseRun without(p);
     EXPECT_EQ(without.plot.substr(0, 25), "     1    21     2     4\n");
     EXPECT_EQ(without.run.methods.size(), 1u);
 }
 
 TEST(OffshoreCapacity, OpenPipePluggedUnpluggedAndComputed) {
-    ProjectText p = open_pipe_in_sand();
+    ProjectRecords p = open_pipe_in_sand();
     select_only(p, Method::IcpMtd);
-    p.plug = 2;  // unplugged: qc on the annulus, no plug friction
+    p.plug_condition_code = 2;  // unplugged: qc on the annulus, no plug friction
     const PhaseRun unplugged(p);
     EXPECT_NEAR(unplugged.curve().end_bearing[10], 1047.328451, 1e-6);
     for (int flag : unplugged.curve().tip_control) EXPECT_EQ(flag, 2);
 
-    p.plug = 1;  // plugged: 0.15 qc on the full section (D = 914 mm > 900 mm)
+    p.plug_condition_code = 1;  // plugged: 0.15 qc on the full section (D = 914 mm > 900 mm)
     const PhaseRun plugged(p);
     EXPECT_NEAR(plugged.curve().end_bearing[10], 1476.266589, 1e-6);
     for (int flag : plugged.curve().tip_control) EXPECT_EQ(flag, 1);
 
-    p.plug = 0;  // computed: the annulus and a short plug govern near the surface, the section deeper
+    p.plug_condition_code =
+        0;  // computed: the annulus and a short plug govern near the surface, the section deeper
     const PhaseRun computed(p);
     EXPECT_EQ(computed.curve().tip_control[1], 2);
     EXPECT_LT(computed.curve().end_bearing[1], 1476.266589);
@@ -115,33 +115,33 @@ TEST(OffshoreCapacity, OpenPipePluggedUnpluggedAndComputed) {
 }
 
 TEST(OffshoreCapacity, ClosedPileIgnoresThePluggedCondition) {
-    ProjectText p;
-    p.units = 2;
-    p.od = 914;
-    p.length = 20;
-    p.deepest = 40;
-    p.offshore = 1;
-    p.plug = 1;
+    ProjectRecords p = test::project();
+    p.unit_system_code = 2;
+    p.outside_diameter = 914;
+    p.total_pile_length = 20;
+    p.deepest_soil_depth = 40;
+    p.offshore_data_flag = 1;
+    p.plug_condition_code = 1;
     auto clay = test::clay_layer(0, 40, 8, 50, 25);
-    clay.first.qc = clay.second.qc = 1200;
-    p.add_layer(clay);
+    clay.first.cone_resistance = clay.second.cone_resistance = 1200;
+    test::add_layer(p, clay);
     select_only(p, Method::IcpMtd);
     // 0.8 qc on the full section, not the 0.4 qc of a plugged open end
     EXPECT_NEAR(PhaseRun(p).curve().end_bearing[10], 629.8737447, 1e-6);
-    p.drained = 1;
+    p.clay_drainage_option = 1;
     EXPECT_NEAR(PhaseRun(p).curve().end_bearing[10], 1023.544835, 1e-6);
 
     // Fugro in sand: the closed-ended rule (0.3 qc at 914 mm), not the open-ended 0.15 qc
-    ProjectText sand = open_pipe_in_sand();
-    sand.id = 0;
-    sand.plug = 1;
+    ProjectRecords sand = open_pipe_in_sand();
+    sand.inside_diameter = 0;
+    sand.plug_condition_code = 1;
     const PhaseRun r(sand);
     const MethodInputs m{r.in, units_of(r.in.units), r.results.profile, r.results.pile, {}};
     EXPECT_DOUBLE_EQ(fugro_end_bearing(m).bottom[5], 4500);
 }
 
 TEST(OffshoreCapacity, ClayCloseToTheTipWarnsAboveTheTable) {
-    ProjectText p = closed_pile_in_clay(25);
+    ProjectRecords p = closed_pile_in_clay(25);
     select_only(p, Method::IcpMtd);
     const PhaseRun r(p);
     // The segment 8.5 .. 9 m has h/R* = 1500 / 500 = 3; 8 is used for its friction at row 18.
@@ -156,8 +156,8 @@ TEST(OffshoreCapacity, ClayCloseToTheTipWarnsAboveTheTable) {
 }
 
 TEST(OffshoreCapacity, EachMethodWarnsAboveItsOwnTableOnly) {
-    ProjectText p = closed_pile_in_clay(25);
-    p.selected = {0, 0, 0, 1, 0, 1, 1, 1, 1};
+    ProjectRecords p = closed_pile_in_clay(25);
+    p.method_selection_flags = MethodFlags{0, 0, 0, 1, 0, 1, 1, 1, 1};
     const PhaseRun all(p);
     EXPECT_EQ(count(all.report, kHrWarning), 21u);  // ICP/MTD, Fugro and UWA share the clay rule
     for (const char* title : {"*  IMPERIAL COLLEGE (MTD) METHOD  *", "*    FUGRO 2004 (FUGRO) METHOD    *"}) {
@@ -169,21 +169,21 @@ TEST(OffshoreCapacity, EachMethodWarnsAboveItsOwnTableOnly) {
               std::string::npos);  // UWA
 
     // ICP/MTD computes for the load transfer but writes no table, so no lines either.
-    p.selected = {0, 0, 0, 0, 0, 0, 0, 1, 0};
-    p.load_transfer = code_of(Method::IcpMtd);
+    p.method_selection_flags = MethodFlags{0, 0, 0, 0, 0, 0, 0, 1, 0};
+    p.load_transfer_method_code = code_of(Method::IcpMtd);
     const PhaseRun fugro_only(p);
     EXPECT_EQ(count(fugro_only.report, kHrWarning), 7u);
     EXPECT_NE(fugro_only.report.find("FUGRO 2004"), std::string::npos);
 }
 
 TEST(OffshoreCapacity, MissingPlasticityIndexIsReportedAndTheComputationGoesOn) {
-    ProjectText p = closed_pile_in_clay(-1);
+    ProjectRecords p = closed_pile_in_clay(-1);
     select_only(p, Method::Uwa);
     const PhaseRun r(p);
     EXPECT_EQ(count(r.report, kPiError), 40u);  // once per clay segment
     EXPECT_NE(r.report.find(kPiError + kHrWarning), std::string::npos);
     // The first angle of the chart (PI 0, 34 degrees) is used
-    ProjectText pz = closed_pile_in_clay(0);
+    ProjectRecords pz = closed_pile_in_clay(0);
     select_only(pz, Method::Uwa);
     const PhaseRun with_zero(pz);
     EXPECT_EQ(r.curve().skin_friction, with_zero.curve().skin_friction);
@@ -197,12 +197,12 @@ TEST(OffshoreCapacity, ConeResistanceFromTheCptProfileBetweenTwoPoints) {
     // English closed 24 in pile, 60 ft in sand (60 pcf, phi 30) without qc of its own; the CPT
     // points (10 ft, 100 000 psf) and (30 ft, 200 000 psf) give 147.5 ksf at the mid-depth 19.5 ft
     // of the segment that ends at row 20 (s'v 1.2 ksf, h/R* = 41, z/L = 19/60).
-    ProjectText p;
-    p.od = 24;
-    p.length = 60;
-    p.deepest = 100;
-    p.offshore = 1;
-    p.add_layer(test::sand_layer(0, 100, 60, 30, 0.8, 20));
+    ProjectRecords p = test::project();
+    p.outside_diameter = 24;
+    p.total_pile_length = 60;
+    p.deepest_soil_depth = 100;
+    p.offshore_data_flag = 1;
+    test::add_layer(p, test::sand_layer(0, 100, 60, 30, 0.8, 20));
     CptProfile cpt;
     cpt.points = {{10, 100000}, {30, 200000}};
     const std::pair<Method, double> expected[] = {{Method::Ngi, 0.7154775192},
@@ -216,12 +216,13 @@ TEST(OffshoreCapacity, ConeResistanceFromTheCptProfileBetweenTwoPoints) {
 }
 
 TEST(OffshoreCapacity, EnteredMaximumBearingCapsTheRule) {
-    ProjectText p = open_pipe_in_sand();
-    p.soil[0].max_bearing = p.soil[1].max_bearing = 1000;
+    ProjectRecords p = open_pipe_in_sand();
+    p.soil_points[0].maximum_unit_bearing = p.soil_points[1].maximum_unit_bearing = 1000;
     const PhaseRun r(p);
     const MethodInputs m{r.in, units_of(r.in.units), r.results.profile, r.results.pile, {}};
-    EXPECT_DOUBLE_EQ(icp_end_bearing(m).bottom[5], 1000);    // 0.15 qc = 2250 otherwise
-    p.soil[0].max_bearing = p.soil[1].max_bearing = 0.0005;  // not above 0.001: no cap
+    EXPECT_DOUBLE_EQ(icp_end_bearing(m).bottom[5], 1000);  // 0.15 qc = 2250 otherwise
+    p.soil_points[0].maximum_unit_bearing = p.soil_points[1].maximum_unit_bearing =
+        0.0005;  // not above 0.001: no cap
     const PhaseRun small(p);
     const MethodInputs ms{small.in, units_of(small.in.units), small.results.profile, small.results.pile, {}};
     EXPECT_DOUBLE_EQ(icp_end_bearing(ms).bottom[5], 2250);
@@ -229,15 +230,15 @@ TEST(OffshoreCapacity, EnteredMaximumBearingCapsTheRule) {
 
 TEST(OffshoreCapacity, FinalFillingRatioTakesTheInsideDiameterInMetres) {
     // English 48 x 46 in open pipe, qc 300 ksf: Di = 46 x 0.0254 m (tests/data: 62.0584 ksf)
-    ProjectText p;
-    p.od = 48;
-    p.id = 46;
-    p.length = 60;
-    p.deepest = 100;
-    p.offshore = 1;
+    ProjectRecords p = test::project();
+    p.outside_diameter = 48;
+    p.inside_diameter = 46;
+    p.total_pile_length = 60;
+    p.deepest_soil_depth = 100;
+    p.offshore_data_flag = 1;
     auto sand = test::sand_layer(0, 100, 60, 35, 0.8, 40);
-    sand.first.qc = sand.second.qc = 300000;
-    p.add_layer(sand);
+    sand.first.cone_resistance = sand.second.cone_resistance = 300000;
+    test::add_layer(p, sand);
     const PhaseRun r(p);
     const MethodInputs m{r.in, units_of(r.in.units), r.results.profile, r.results.pile, {}};
     EXPECT_NEAR(uwa_end_bearing(m).top[30], 62.05840005, 1e-7);
@@ -246,15 +247,15 @@ TEST(OffshoreCapacity, FinalFillingRatioTakesTheInsideDiameterInMetres) {
 TEST(OffshoreCapacity, FiniteEverywhereWithoutConeData) {
     // Sand with a friction angle and no blow count: no qc at all (2.8 pa N = 0); clay without a
     // remolded strength; a sounding that reads below zero at the mudline for the other run.
-    ProjectText p;
-    p.units = 2;
-    p.od = 914;
-    p.id = 864;
-    p.length = 20;
-    p.deepest = 40;
-    p.offshore = 1;
-    p.add_layer(test::sand_layer(0, 10, 10, 35, 0.8, 40));
-    p.add_layer(test::clay_layer(10, 40, 8, 60, 0));
+    ProjectRecords p = test::project();
+    p.unit_system_code = 2;
+    p.outside_diameter = 914;
+    p.inside_diameter = 864;
+    p.total_pile_length = 20;
+    p.deepest_soil_depth = 40;
+    p.offshore_data_flag = 1;
+    test::add_layer(p, test::sand_layer(0, 10, 10, 35, 0.8, 40));
+    test::add_layer(p, test::clay_layer(10, 40, 8, 60, 0));
     CptProfile negative;
     negative.points = {{0, -50}, {5, 3000}, {40, 20000}};
     for (const CptProfile& cpt : {CptProfile{}, negative}) {
@@ -274,16 +275,16 @@ TEST(OffshoreCapacity, FiniteEverywhereWithoutConeData) {
 }
 
 TEST(OffshoreCapacity, TensionTablesCarryTheSelfWeightHeadings) {
-    ProjectText p = open_pipe_in_sand();
+    ProjectRecords p = open_pipe_in_sand();
     select_only(p, Method::Fugro);
-    p.loading = 1;
+    p.loading_type_code = 1;
     const PhaseRun r(p);
     const std::size_t title = r.report.find("*    FUGRO 2004 (FUGRO) METHOD    *");
     ASSERT_NE(title, std::string::npos);
     EXPECT_EQ(r.report.find("          PENETRATION   FRICTION        WEIGHT     CAPACITY\n"),
               r.report.find("          PENETRATION", title));
     // Fugro's tension rule, 0.045 qc (s'v/pa)^0.15 max(h/R*, 4)^-0.85, is below the compression one
-    p.loading = 0;
+    p.loading_type_code = 0;
     EXPECT_LT(r.curve().skin_friction[20], PhaseRun(p).curve().skin_friction[20]);
 }
 

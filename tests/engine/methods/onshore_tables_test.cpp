@@ -7,21 +7,20 @@ namespace torve {
 namespace {
 
 using test::PhaseRun;
-using test::ProjectText;
 
-ProjectText all_onshore() {
-    ProjectText p;
-    p.od = 24;
-    p.id = 23;
-    p.length = 60;
-    p.deepest = 100;
+ProjectRecords all_onshore() {
+    ProjectRecords p = test::project();
+    p.outside_diameter = 24;
+    p.inside_diameter = 23;
+    p.total_pile_length = 60;
+    p.deepest_soil_depth = 100;
     p.print_interval = 10;
-    p.selected = {1, 1, 1, 1, 1, 0, 0, 0, 0};
-    p.add_layer(test::sand_layer(0, 30, 60, 32, 0.8, 20));
-    p.add_layer(test::clay_layer(30, 100, 50, 1500, 700));
-    for (auto& point : p.soil) {
-        point.user_friction = 800;
-        point.user_bearing = 30000;
+    p.method_selection_flags = MethodFlags{1, 1, 1, 1, 1, 0, 0, 0, 0};
+    test::add_layer(p, test::sand_layer(0, 30, 60, 32, 0.8, 20));
+    test::add_layer(p, test::clay_layer(30, 100, 50, 1500, 700));
+    for (auto& point : p.soil_points) {
+        point.user_unit_skin_friction = 800;
+        point.user_unit_end_bearing = 30000;
     }
     return p;
 }
@@ -51,9 +50,9 @@ TEST(OnshoreTables, FiveMethodsInPassOrder) {
 }
 
 TEST(OnshoreTables, OnlyApiTakesTheSelfWeightHeadings) {
-    ProjectText p = all_onshore();
-    p.loading = 1;
-    p.tension_factor = 0.7;
+    ProjectRecords p = all_onshore();
+    p.loading_type_code = 1;
+    p.tension_reduction_factor = 0.7;
     const PhaseRun r(p);
     const std::string self_weight = "PENETRATION   FRICTION        WEIGHT     CAPACITY";
     const std::size_t first = r.report.find(self_weight);
@@ -63,10 +62,10 @@ TEST(OnshoreTables, OnlyApiTakesTheSelfWeightHeadings) {
 }
 
 TEST(OnshoreTables, UnselectedMethodStillServesAsLoadTransferMethod) {
-    ProjectText p = all_onshore();
-    p.selected = {0, 0, 0, 1, 0, 0, 0, 0, 0};
+    ProjectRecords p = all_onshore();
+    p.method_selection_flags = MethodFlags{0, 0, 0, 1, 0, 0, 0, 0, 0};
     for (Method code : {Method::Fhwa, Method::Usace, Method::RevisedLambda, Method::UserSpecified}) {
-        p.load_transfer = code_of(code);
+        p.load_transfer_method_code = code_of(code);
         const PhaseRun r(p);
         ASSERT_TRUE(r.results.load_transfer.has_value());
         EXPECT_EQ(r.curve().method, code);

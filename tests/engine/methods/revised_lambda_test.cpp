@@ -12,30 +12,29 @@ namespace torve {
 namespace {
 
 using test::PhaseRun;
-using test::ProjectText;
 
 constexpr double kKnPerKip = 4.4482216;
 constexpr double kKpaPerKsf = 47.880259;
 constexpr double kKpaPerPsi = 6.8947573;
 
 // Closed-end 24 x 23 in steel pipe, E 29e6 psi, Revised Lambda for capacity and load transfer.
-ProjectText lambda_pile(double length) {
-    ProjectText p;
-    p.od = 24;
-    p.id = 23;
-    p.end_length = 0.5;
-    p.end_id = 0;
-    p.modulus = 29e6;
-    p.length = length;
-    p.deepest = 100;
-    p.selected = {0, 0, 1, 0, 0, 0, 0, 0, 0};
-    p.load_transfer = code_of(Method::RevisedLambda);
+ProjectRecords lambda_pile(double length) {
+    ProjectRecords p = test::project();
+    p.outside_diameter = 24;
+    p.inside_diameter = 23;
+    p.enhanced_end_section_length = 0.5;
+    p.enhanced_end_section_inside_diameter = 0;
+    p.modulus_of_elasticity = 29e6;
+    p.total_pile_length = length;
+    p.deepest_soil_depth = 100;
+    p.method_selection_flags = MethodFlags{0, 0, 1, 0, 0, 0, 0, 0, 0};
+    p.load_transfer_method_code = code_of(Method::RevisedLambda);
     return p;
 }
 
 // The pile in uniform clay down to the deepest soil depth (strength and weight as written).
-ProjectText in_clay(ProjectText p, double gamma = 50, double su = 1000) {
-    p.add_layer(test::clay_layer(0, p.deepest, gamma, su, su / 2));
+ProjectRecords in_clay(ProjectRecords p, double gamma = 50, double su = 1000) {
+    test::add_layer(p, test::clay_layer(0, p.deepest_soil_depth, gamma, su, su / 2));
     return p;
 }
 
@@ -54,14 +53,14 @@ TEST(RevisedLambdaRule, CompressibilityIsTheSameInBothUnitSystems) {
         pile_compressibility(english.in, units_of(english.in.units), english.results.pile, 40, 1.0);
     EXPECT_NEAR(e, 1.126926, 1e-6);
 
-    ProjectText p = lambda_pile(40);
-    p.units = 2;
-    p.od = 609.6;
-    p.id = 584.2;
-    p.modulus = 29e6 * kKpaPerPsi;
-    p.length = 12.192;
-    p.increment = 0.3048;
-    p.deepest = 30.48;
+    ProjectRecords p = lambda_pile(40);
+    p.unit_system_code = 2;
+    p.outside_diameter = 609.6;
+    p.inside_diameter = 584.2;
+    p.modulus_of_elasticity = 29e6 * kKpaPerPsi;
+    p.total_pile_length = 12.192;
+    p.computation_increment = 0.3048;
+    p.deepest_soil_depth = 30.48;
     const PhaseRun si(in_clay(p, 7.85, 47.88));
     EXPECT_NEAR(pile_compressibility(si.in, units_of(si.in.units), si.results.pile, 12.192, kKpaPerKsf), e,
                 1e-6);
@@ -70,14 +69,14 @@ TEST(RevisedLambdaRule, CompressibilityIsTheSameInBothUnitSystems) {
 TEST(RevisedLambdaRule, ShaftSectionNotTheEndOpening) {
     // A closed end (end section opening 0) does not make the shaft a solid bar: the same term as the
     // open pipe of the same wall.
-    ProjectText closed = lambda_pile(40);
-    ProjectText open = lambda_pile(40);
-    open.end_length = 0;
+    ProjectRecords closed = lambda_pile(40);
+    ProjectRecords open = lambda_pile(40);
+    open.enhanced_end_section_length = 0;
     const PhaseRun a(in_clay(closed)), b(in_clay(open));
     EXPECT_DOUBLE_EQ(pile_compressibility(a.in, units_of(a.in.units), a.results.pile, 40, 1.0),
                      pile_compressibility(b.in, units_of(b.in.units), b.results.pile, 40, 1.0));
     // A noncircular section uses its entered area (in2): 12 x 12 in square, 144 in2.
-    ProjectText square = lambda_pile(40);
+    ProjectRecords square = lambda_pile(40);
     square.perimeter = 48;
     square.tip_area = 144;
     const PhaseRun c(in_clay(square));
@@ -90,8 +89,8 @@ TEST(RevisedLambdaRule, ShaftSectionNotTheEndOpening) {
 // line). The total grows at every row, so the rebuilt sum is lambda (s'm + 2 cm) P z: at 40 ft
 // lambda = 0.232 - 0.032 ln 1.126926 = 0.228176 and the skin friction 172.0407 kips.
 TEST(RevisedLambdaCapacity, OverconsolidatedClayByHand) {
-    ProjectText p = lambda_pile(40);
-    p.add_layer(test::clay_layer(0, 100, 50, 1000, 500));
+    ProjectRecords p = lambda_pile(40);
+    test::add_layer(p, test::clay_layer(0, 100, 50, 1000, 500));
     const CapacityCurve c = PhaseRun(p).curve();
     EXPECT_NEAR(c.skin_friction[40], 172.0407, 1e-4);
     EXPECT_NEAR(c.end_bearing[40], std::numbers::pi * 9, 1e-9);  // API: 9 su
@@ -103,8 +102,8 @@ TEST(RevisedLambdaCapacity, OverconsolidatedClayByHand) {
 // keeps the unit friction of the row above (0.520971 ksf), and the rebuilt skin friction at 40 ft
 // is 106.6283 kips instead of the 88.3749 of the formula.
 TEST(RevisedLambdaCapacity, FallingTotalKeepsTheFrictionAbove) {
-    ProjectText p = lambda_pile(40);
-    p.add_layer(test::clay_layer(0, 100, 60, 300, 150));
+    ProjectRecords p = lambda_pile(40);
+    test::add_layer(p, test::clay_layer(0, 100, 60, 300, 150));
     const CapacityCurve c = PhaseRun(p).curve();
     EXPECT_NEAR(c.unit_skin_friction[25], 0.520971, 1e-6);
     EXPECT_DOUBLE_EQ(c.unit_skin_friction[25], c.unit_skin_friction[24]);
@@ -116,49 +115,50 @@ TEST(RevisedLambdaCapacity, FallingTotalKeepsTheFrictionAbove) {
 // row under the API limit, so the skin friction is lambda (s'm + 2 cm) P z: 49.7879 kips at 20 ft,
 // 155.9098 kips at 40 ft.
 TEST(RevisedLambdaCapacity, SandStrengthFromTheFrictionAngle) {
-    ProjectText p = lambda_pile(40);
-    p.add_layer(test::sand_layer(0, 100, 60, 30, 0.8, 20));
+    ProjectRecords p = lambda_pile(40);
+    test::add_layer(p, test::sand_layer(0, 100, 60, 30, 0.8, 20));
     const CapacityCurve c = PhaseRun(p).curve();
     EXPECT_NEAR(c.skin_friction[20], 49.7879, 1e-4);
     EXPECT_NEAR(c.skin_friction[40], 155.9098, 1e-4);
 }
 
 TEST(RevisedLambdaCapacity, SiProjectGivesTheSameCapacity) {
-    ProjectText english = lambda_pile(40);
-    english.add_layer(test::clay_layer(0, 100, 50, 1000, 500));
-    ProjectText si = english;
-    si.units = 2;
-    si.od = 609.6;
-    si.id = 584.2;
-    si.modulus = 29e6 * kKpaPerPsi;
-    si.length = 12.192;
-    si.increment = 0.3048;
-    si.deepest = 30.48;
-    si.soil[1].depth = 30.48;
-    si.soil[0].gamma = si.soil[1].gamma = 50 * 0.157087464;
-    si.soil[0].su = si.soil[1].su = kKpaPerKsf;
-    si.soil[0].sur_or_n = si.soil[1].sur_or_n = kKpaPerKsf / 2;
+    ProjectRecords english = lambda_pile(40);
+    test::add_layer(english, test::clay_layer(0, 100, 50, 1000, 500));
+    ProjectRecords si = english;
+    si.unit_system_code = 2;
+    si.outside_diameter = 609.6;
+    si.inside_diameter = 584.2;
+    si.modulus_of_elasticity = 29e6 * kKpaPerPsi;
+    si.total_pile_length = 12.192;
+    si.computation_increment = 0.3048;
+    si.deepest_soil_depth = 30.48;
+    si.soil_points[1].depth = 30.48;
+    si.soil_points[0].effective_unit_weight = si.soil_points[1].effective_unit_weight = 50 * 0.157087464;
+    si.soil_points[0].undrained_shear_strength = si.soil_points[1].undrained_shear_strength = kKpaPerKsf;
+    si.soil_points[0].remolded_shear_strength_or_blow_count =
+        si.soil_points[1].remolded_shear_strength_or_blow_count = kKpaPerKsf / 2;
     const double kips = PhaseRun(english).curve().skin_friction[40];
     EXPECT_NEAR(PhaseRun(si).curve().skin_friction[40] / kKnPerKip, kips, 1e-6 * kips);
 }
 
 TEST(RevisedLambdaCapacity, LimitTensionAndZeroFrictionLength) {
-    ProjectText p = lambda_pile(40);
-    p.add_layer(test::clay_layer(0, 100, 50, 1000, 500));
+    ProjectRecords p = lambda_pile(40);
+    test::add_layer(p, test::clay_layer(0, 100, 50, 1000, 500));
     const CapacityCurve free = PhaseRun(p).curve();
 
-    p.soil[0].max_friction = p.soil[1].max_friction = 500;  // 0.5 ksf limit
+    p.soil_points[0].maximum_unit_friction = p.soil_points[1].maximum_unit_friction = 500;  // 0.5 ksf limit
     const CapacityCurve limited = PhaseRun(p).curve();
     EXPECT_DOUBLE_EQ(limited.unit_skin_friction[30], 0.5);
     EXPECT_NEAR(limited.skin_friction[40], 3.14159 * 2 * 0.5 * 40, 1e-9);
 
-    p.loading = 1;
-    p.tension_factor = 0.7;  // the limit first, then the reduction
+    p.loading_type_code = 1;
+    p.tension_reduction_factor = 0.7;  // the limit first, then the reduction
     EXPECT_NEAR(PhaseRun(p).curve().skin_friction[40], 0.7 * 3.14159 * 2 * 0.5 * 40, 1e-9);
 
-    ProjectText z = lambda_pile(40);
-    z.add_layer(test::clay_layer(0, 100, 50, 1000, 500));
-    z.zfl = 10;
+    ProjectRecords z = lambda_pile(40);
+    test::add_layer(z, test::clay_layer(0, 100, 50, 1000, 500));
+    z.zero_friction_length = 10;
     const CapacityCurve skipped = PhaseRun(z).curve();
     // The segments within 10 ft add no strength: lambda and the total stay zero down to 10 ft, and
     // the friction starts in the increment below it.

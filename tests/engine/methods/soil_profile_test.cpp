@@ -12,21 +12,19 @@
 namespace torve {
 namespace {
 
-using test::ProjectText;
-
-SoilProfile profile_of(const ProjectText& p) {
-    InputData in = parse_input_data(p.text(), "p.tv6d");
+SoilProfile profile_of(const ProjectRecords& p) {
+    InputData in = parse_input_data(test::text_of(p), "p.tv6d");
     const long long n = segment_count(in.deepest_soil_depth, in.increment);
     align_soil_points(in.soil, in.increment);
     return build_soil_profile(in, units_of(in.units), static_cast<int>(n));
 }
 
-ProjectText layered() {
-    ProjectText p;
+ProjectRecords layered() {
+    ProjectRecords p = test::project();
     auto sand = test::sand_layer(0, 20, 60, 30, 0.8, 20);
-    sand.second.phi = 34;  // phi 30 at the top, 34 at 20 ft
-    p.add_layer(sand);
-    p.add_layer(test::clay_layer(20, 100, 50, 1000, 500));
+    sand.second.friction_angle = 34;  // phi 30 at the top, 34 at 20 ft
+    test::add_layer(p, sand);
+    test::add_layer(p, test::clay_layer(20, 100, 50, 1000, 500));
     return p;
 }
 
@@ -52,11 +50,12 @@ TEST(SoilProfile, EffectiveStressAccumulatesDownward) {
 }
 
 TEST(SoilProfile, OffGridPointExtrapolatesTheIntervalAbove) {
-    ProjectText p;
-    p.add_layer(test::sand_layer(0, 10.3, 60, 30, 0.8, 20));  // bottom point at 10.3 ft, off the 1 ft grid
+    ProjectRecords p = test::project();
+    test::add_layer(
+        p, test::sand_layer(0, 10.3, 60, 30, 0.8, 20));  // bottom point at 10.3 ft, off the 1 ft grid
     auto sand2 = test::sand_layer(10.3, 100, 60, 40, 0.8, 20);
-    p.add_layer(sand2);
-    p.soil[1].phi = 32;  // 30 at 0 ft, 32 at 10.3 ft
+    test::add_layer(p, sand2);
+    p.soil_points[1].friction_angle = 32;  // 30 at 0 ft, 32 at 10.3 ft
     const SoilProfile s = profile_of(p);
     // segment 10..11 ft: its top lies above 10.3, its middle (10.5) below; the interval above is
     // extended: 30 + 2 x 10.5 / 10.3
@@ -65,10 +64,10 @@ TEST(SoilProfile, OffGridPointExtrapolatesTheIntervalAbove) {
 }
 
 TEST(SoilProfile, FrictionAngleFromBlowCountsAtTheSegmentStress) {
-    ProjectText p;
+    ProjectRecords p = test::project();
     auto spt = test::sand_layer(0, 100, 57.6, 0, 0.8, 20);
-    spt.first.sur_or_n = spt.second.sur_or_n = 10;
-    p.add_layer(spt);
+    spt.first.remolded_shear_strength_or_blow_count = spt.second.remolded_shear_strength_or_blow_count = 10;
+    test::add_layer(p, spt);
     const SoilProfile s = profile_of(p);
     // segment 0..1 ft: s'v at its bottom 0.0576 ksf = 0.4 psi: 38 - (38 - 32) x 0.4/20
     EXPECT_NEAR(s.segments[0].friction_angle, 38 - 6 * 0.4 / 20, 1e-9);
@@ -79,39 +78,41 @@ TEST(SoilProfile, FrictionAngleFromBlowCountsAtTheSegmentStress) {
 }
 
 TEST(SoilProfile, SandWithoutAngleOrBlowCountKeepsZero) {
-    ProjectText p;
-    p.add_layer(test::sand_layer(0, 50, 60, 0, 0.8, 20));
-    p.add_layer(test::sand_layer(50, 100, 60, 0, 0.8, 20));
-    p.soil[0].sur_or_n = p.soil[1].sur_or_n = 20;  // only the upper layer has blow counts
+    ProjectRecords p = test::project();
+    test::add_layer(p, test::sand_layer(0, 50, 60, 0, 0.8, 20));
+    test::add_layer(p, test::sand_layer(50, 100, 60, 0, 0.8, 20));
+    p.soil_points[0].remolded_shear_strength_or_blow_count =
+        p.soil_points[1].remolded_shear_strength_or_blow_count = 20;  // only the upper layer has blow counts
     const SoilProfile s = profile_of(p);
     EXPECT_GT(s.segments[10].friction_angle, 0);
     EXPECT_EQ(s.segments[60].friction_angle, 0);
 }
 
 TEST(SoilProfile, CriticalDepthOfEachOption) {
-    ProjectText p = layered();  // OD 24 in: D = 2 ft
+    ProjectRecords p = layered();  // OD 24 in: D = 2 ft
     SoilProfile s = profile_of(p);
     EXPECT_DOUBLE_EQ(s.segments[0].critical_depth, 20);   // phi 30.1 < 33: 10 D
     EXPECT_DOUBLE_EQ(s.segments[15].critical_depth, 30);  // phi 33.1: 15 D
-    p.soil[1].phi = 38;
+    p.soil_points[1].friction_angle = 38;
     s = profile_of(p);
     EXPECT_DOUBLE_EQ(s.segments[19].critical_depth, 40);  // phi 37.8 >= 36: 20 D
 
-    p.critical_option = 1;  // where s'v first reaches 3.5 ksf: 1.2 ksf at 20 ft, then 0.05 ksf/ft
+    p.critical_depth_option = 1;  // where s'v first reaches 3.5 ksf: 1.2 ksf at 20 ft, then 0.05 ksf/ft
     s = profile_of(p);
     EXPECT_NEAR(s.segments[0].critical_depth, 20 + 2.3 / 0.05, 1e-9);
-    p.critical_option = 2;
+    p.critical_depth_option = 2;
     p.critical_depth = 12.5;
     EXPECT_DOUBLE_EQ(profile_of(p).segments[40].critical_depth, 12.5);
 }
 
 TEST(SoilProfile, UserValuesAndLeadingEmptySegments) {
-    ProjectText p = layered();
+    ProjectRecords p = layered();
     EXPECT_FALSE(profile_of(p).has_user_values);
-    p.soil[2].user_friction = p.soil[3].user_friction = 800;  // clay only, from 20 ft
-    p.soil[2].user_bearing = p.soil[3].user_bearing = 9000;
-    p.loading = 1;
-    p.tension_factor = 0.5;
+    p.soil_points[2].user_unit_skin_friction = p.soil_points[3].user_unit_skin_friction =
+        800;  // clay only, from 20 ft
+    p.soil_points[2].user_unit_end_bearing = p.soil_points[3].user_unit_end_bearing = 9000;
+    p.loading_type_code = 1;
+    p.tension_reduction_factor = 0.5;
     const SoilProfile s = profile_of(p);
     EXPECT_TRUE(s.has_user_values);
     EXPECT_EQ(s.leading_empty, 20);
@@ -120,9 +121,9 @@ TEST(SoilProfile, UserValuesAndLeadingEmptySegments) {
 }
 
 TEST(SoilProfile, LayerOfNoThicknessGivesFiniteValues) {
-    ProjectText p = layered();
-    p.add_layer(test::sand_layer(100, 100, 60, 30, 0.8, 20));  // zero thickness at the bottom
-    p.deepest = 102;                                           // and the profile reaches below it
+    ProjectRecords p = layered();
+    test::add_layer(p, test::sand_layer(100, 100, 60, 30, 0.8, 20));  // zero thickness at the bottom
+    p.deepest_soil_depth = 102;                                       // and the profile reaches below it
     const SoilProfile s = profile_of(p);
     for (const Segment& seg : s.segments) {
         EXPECT_TRUE(std::isfinite(seg.friction_angle) && std::isfinite(seg.su) &&

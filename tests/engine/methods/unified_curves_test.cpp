@@ -43,17 +43,17 @@ TEST(UnifiedCurves, ShaftAndBaseShapes) {
 }
 
 TEST(UnifiedCurves, CurvesOfTheProfile) {
-    test::ProjectText p;
-    p.units = 2;
-    p.od = 2000;
-    p.id = 1900;
-    p.length = 20;
-    p.increment = 0.5;
-    p.deepest = 50;
-    p.offshore = 1;
-    p.load_transfer = 10;
-    p.selected = {0, 0, 0, 0, 0, 0, 0, 0, 0, 1};
-    p.add_layer(test::sand_layer(0, 50, 10, 32, 0.8, 20));
+    ProjectRecords p = test::project();
+    p.unit_system_code = 2;
+    p.outside_diameter = 2000;
+    p.inside_diameter = 1900;
+    p.total_pile_length = 20;
+    p.computation_increment = 0.5;
+    p.deepest_soil_depth = 50;
+    p.offshore_data_flag = 1;
+    p.load_transfer_method_code = 10;
+    p.method_selection_flags = MethodFlags{0, 0, 0, 0, 0, 0, 0, 0, 0, 1};
+    test::add_layer(p, test::sand_layer(0, 50, 10, 32, 0.8, 20));
     const test::PhaseRun run(p, CptProfile{2, {{0, 2000}, {50, 52000}}});
     const TzCurve c = unified_sand_shaft_curve(run.in, units_of(UnitSystem::SI), run.results.pile,
                                                run.results.profile, run.curve().cone_resistance, 15, 82.092);
@@ -70,18 +70,18 @@ TEST(UnifiedCurves, CurvesOfTheProfile) {
 
 // As the load-transfer method: its own curves in sand, the API RP 2A shapes in clay and at a clay tip.
 TEST(UnifiedCurves, SandCurvesOwnClayCurvesApi) {
-    test::ProjectText p;
-    p.units = 2;
-    p.od = 1220;
-    p.id = 1170;
-    p.length = 30;
-    p.increment = 0.5;
-    p.deepest = 45;
-    p.offshore = 1;
-    p.load_transfer = 10;
-    p.selected = {0, 0, 0, 0, 0, 0, 0, 0, 0, 1};
-    p.add_layer(test::sand_layer(0, 15, 10, 34, 0.8, 40));
-    p.add_layer(test::clay_layer(15, 45, 8, 60, 30));
+    ProjectRecords p = test::project();
+    p.unit_system_code = 2;
+    p.outside_diameter = 1220;
+    p.inside_diameter = 1170;
+    p.total_pile_length = 30;
+    p.computation_increment = 0.5;
+    p.deepest_soil_depth = 45;
+    p.offshore_data_flag = 1;
+    p.load_transfer_method_code = 10;
+    p.method_selection_flags = MethodFlags{0, 0, 0, 0, 0, 0, 0, 0, 0, 1};
+    test::add_layer(p, test::sand_layer(0, 15, 10, 34, 0.8, 40));
+    test::add_layer(p, test::clay_layer(15, 45, 8, 60, 30));
     const test::PhaseRun run(p, CptProfile{2, {{0, 1000}, {15, 23500}, {15.5, 600}, {45, 3000}}});
     LoadTransferInput input{run.curve().side_resistance, run.curve().tip_unfactored.back(),
                             run.curve().cone_resistance};

@@ -110,20 +110,20 @@ struct SandRun {
     SandRun(double od_mm, double id_mm, double length, int loading)
         : run(project(od_mm, id_mm, length, loading), CptProfile{2, {{0, 2000}, {50, 52000}}}) {}
 
-    static test::ProjectText project(double od_mm, double id_mm, double length, int loading) {
-        test::ProjectText p;
-        p.units = 2;
-        p.od = od_mm;
-        p.id = id_mm;
-        p.modulus = 2e8;
-        p.length = length;
-        p.increment = 0.1;
-        p.deepest = 50;
-        p.offshore = 1;
-        p.loading = loading;
-        p.load_transfer = 10;
-        p.selected = {0, 0, 0, 0, 0, 0, 0, 0, 0, 1};
-        p.add_layer(test::sand_layer(0, 50, 10, 32, 0.8, 20));
+    static ProjectRecords project(double od_mm, double id_mm, double length, int loading) {
+        ProjectRecords p = test::project();
+        p.unit_system_code = 2;
+        p.outside_diameter = od_mm;
+        p.inside_diameter = id_mm;
+        p.modulus_of_elasticity = 2e8;
+        p.total_pile_length = length;
+        p.computation_increment = 0.1;
+        p.deepest_soil_depth = 50;
+        p.offshore_data_flag = 1;
+        p.loading_type_code = loading;
+        p.load_transfer_method_code = 10;
+        p.method_selection_flags = MethodFlags{0, 0, 0, 0, 0, 0, 0, 0, 0, 1};
+        test::add_layer(p, test::sand_layer(0, 50, 10, 32, 0.8, 20));
         return p;
     }
     double shaft() const { return run.curve().skin_friction.back(); }
@@ -154,23 +154,23 @@ TEST(UnifiedCapacity, SandCasesOfTheWorkedExample) {
 }
 
 TEST(UnifiedCapacity, PlugOptionDoesNotChangeTheBase) {
-    test::ProjectText p = SandRun::project(2000, 1900, 20, 0);
+    ProjectRecords p = SandRun::project(2000, 1900, 20, 0);
     const CptProfile cpt{2, {{0, 2000}, {50, 52000}}};
     const double computed = test::PhaseRun(p, cpt).curve().end_bearing.back();
     for (int plug : {1, 2}) {
-        p.plug = plug;
+        p.plug_condition_code = plug;
         EXPECT_DOUBLE_EQ(test::PhaseRun(p, cpt).curve().end_bearing.back(), computed) << plug;
     }
 }
 
 TEST(UnifiedCapacity, SegmentsWithoutConeResistanceAreNamedOnce) {
     // Without CPT points the sand takes 2.8 pa N from its blow count and the clay from 5 m has no qc.
-    test::ProjectText p = SandRun::project(500, 0, 10, 0);
-    p.soil.clear();
+    ProjectRecords p = SandRun::project(500, 0, 10, 0);
+    p.soil_points.clear();
     auto sand = test::sand_layer(0, 5, 10, 32, 0.8, 20);
-    sand.first.sur_or_n = sand.second.sur_or_n = 20;
-    p.add_layer(sand);
-    p.add_layer(test::clay_layer(5, 50, 8, 50, 25));
+    sand.first.remolded_shear_strength_or_blow_count = sand.second.remolded_shear_strength_or_blow_count = 20;
+    test::add_layer(p, sand);
+    test::add_layer(p, test::clay_layer(5, 50, 8, 50, 25));
     const test::PhaseRun run(p);
     ASSERT_TRUE(run.curve().first_depth_without_cone.has_value());
     EXPECT_DOUBLE_EQ(*run.curve().first_depth_without_cone, 5.0);

@@ -13,23 +13,22 @@ namespace torve {
 namespace {
 
 using test::PhaseRun;
-using test::ProjectText;
 
 // Closed-end 24 in pipe (D = 2 ft), USACE for capacity and load transfer.
-ProjectText usace_pile(double length) {
-    ProjectText p;
-    p.od = 24;
-    p.id = 0;
-    p.length = length;
-    p.deepest = 100;
-    p.selected = {0, 1, 0, 0, 0, 0, 0, 0, 0};
-    p.load_transfer = code_of(Method::Usace);
+ProjectRecords usace_pile(double length) {
+    ProjectRecords p = test::project();
+    p.outside_diameter = 24;
+    p.inside_diameter = 0;
+    p.total_pile_length = length;
+    p.deepest_soil_depth = 100;
+    p.method_selection_flags = MethodFlags{0, 1, 0, 0, 0, 0, 0, 0, 0};
+    p.load_transfer_method_code = code_of(Method::Usace);
     return p;
 }
 
-ProjectText sand_pile(double length, double gamma, double phi) {
-    ProjectText p = usace_pile(length);
-    p.add_layer(test::sand_layer(0, 100, gamma, phi, 0.8, 20));
+ProjectRecords sand_pile(double length, double gamma, double phi) {
+    ProjectRecords p = usace_pile(length);
+    test::add_layer(p, test::sand_layer(0, 100, gamma, phi, 0.8, 20));
     return p;
 }
 
@@ -69,8 +68,8 @@ TEST(UsaceRules, EffectiveStressBetweenSegmentBoundaries) {
 }
 
 TEST(UsaceCapacity, ClayFrictionAndEndBearing) {
-    ProjectText p = usace_pile(40);
-    p.add_layer(test::clay_layer(0, 100, 50, 1000, 500));
+    ProjectRecords p = usace_pile(40);
+    test::add_layer(p, test::clay_layer(0, 100, 50, 1000, 500));
     const CapacityCurve c = PhaseRun(p).curve();
     EXPECT_DOUBLE_EQ(c.unit_skin_friction[20], 0.75);  // alpha 0.75 at su 1.0 ksf
     EXPECT_NEAR(c.skin_friction[40], 3.14159 * 2 * 0.75 * 40, 1e-9);
@@ -78,10 +77,10 @@ TEST(UsaceCapacity, ClayFrictionAndEndBearing) {
 }
 
 TEST(UsaceCapacity, SandDeltaFollowsThePileType) {
-    ProjectText p = sand_pile(40, 60, 30);
-    p.pile_type = 2;  // timber: delta = 0.9 phi; driver critical depth 10 D = 20 ft for phi 30
+    ProjectRecords p = sand_pile(40, 60, 30);
+    p.pile_type_code = 2;  // timber: delta = 0.9 phi; driver critical depth 10 D = 20 ft for phi 30
     EXPECT_NEAR(PhaseRun(p).curve().unit_skin_friction[10], 0.8 * 0.6 * std::tan(27 / 57.2958), 1e-12);
-    p.pile_type = 3;  // precast concrete: 0.95 phi
+    p.pile_type_code = 3;  // precast concrete: 0.95 phi
     EXPECT_NEAR(PhaseRun(p).curve().unit_skin_friction[10], 0.8 * 0.6 * std::tan(28.5 / 57.2958), 1e-12);
 }
 
@@ -108,18 +107,18 @@ TEST(UsaceCriticalDepth, Phi33AndPhi331PickDifferentDepths) {
 }
 
 TEST(UsaceCriticalDepth, Phi36IsTheLastFifteenDiameterAngle) {
-    ProjectText p = sand_pile(40, 60, 36);
+    ProjectRecords p = sand_pile(40, 60, 36);
     const PhaseRun r(p);
     EXPECT_DOUBLE_EQ(usace_bearing_critical_depth(r.in, r.results.pile, r.results.profile.segments[0]), 31);
-    p.soil[0].phi = p.soil[1].phi = 36.5;
+    p.soil_points[0].friction_angle = p.soil_points[1].friction_angle = 36.5;
     const PhaseRun denser(p);
     EXPECT_DOUBLE_EQ(
         usace_bearing_critical_depth(denser.in, denser.results.pile, denser.results.profile.segments[0]), 41);
 }
 
 TEST(UsaceCriticalDepth, OptionOneWhereTheStressReachesTheThreshold) {
-    ProjectText p = sand_pile(50, 100, 33);
-    p.critical_option = 1;  // 100 pcf: s'v reaches 3.5 ksf at 35 ft
+    ProjectRecords p = sand_pile(50, 100, 33);
+    p.critical_depth_option = 1;  // 100 pcf: s'v reaches 3.5 ksf at 35 ft
     const CapacityCurve c = PhaseRun(p).curve();
     const double c33 = 0.8 * 0.1 * std::tan(0.75 * 33 / 57.2958);
     EXPECT_NEAR(c.unit_skin_friction[30], c33 * 30, 1e-12);
@@ -129,10 +128,10 @@ TEST(UsaceCriticalDepth, OptionOneWhereTheStressReachesTheThreshold) {
 }
 
 TEST(UsaceCriticalDepth, OptionOneNeverReachedHoldsNothing) {
-    ProjectText p = sand_pile(50, 60, 33);  // 60 pcf: 3.5 ksf would need 58.3 ft, below the tip
-    p.deepest = 55;
-    p.soil[1].depth = 55;
-    p.critical_option = 1;
+    ProjectRecords p = sand_pile(50, 60, 33);  // 60 pcf: 3.5 ksf would need 58.3 ft, below the tip
+    p.deepest_soil_depth = 55;
+    p.soil_points[1].depth = 55;
+    p.critical_depth_option = 1;
     const PhaseRun r(p);
     EXPECT_EQ(r.results.profile.segments[0].critical_depth, std::numeric_limits<double>::infinity());
     const double c33 = 0.8 * 0.06 * std::tan(0.75 * 33 / 57.2958);
@@ -141,8 +140,8 @@ TEST(UsaceCriticalDepth, OptionOneNeverReachedHoldsNothing) {
 }
 
 TEST(UsaceCriticalDepth, OptionTwoTheUserDepth) {
-    ProjectText p = sand_pile(40, 60, 33);
-    p.critical_option = 2;
+    ProjectRecords p = sand_pile(40, 60, 33);
+    p.critical_depth_option = 2;
     p.critical_depth = 12.5;
     const CapacityCurve c = PhaseRun(p).curve();
     const double c33 = 0.8 * 0.06 * std::tan(0.75 * 33 / 57.2958);
@@ -151,8 +150,9 @@ TEST(UsaceCriticalDepth, OptionTwoTheUserDepth) {
 }
 
 TEST(UsaceCapacity, EnteredMaximumCapsTheEndBearing) {
-    ProjectText p = sand_pile(40, 60, 33);
-    p.soil[0].max_bearing = p.soil[1].max_bearing = 30000;  // 30 ksf, below 36.5 x 1.26
+    ProjectRecords p = sand_pile(40, 60, 33);
+    p.soil_points[0].maximum_unit_bearing = p.soil_points[1].maximum_unit_bearing =
+        30000;  // 30 ksf, below 36.5 x 1.26
     EXPECT_NEAR(PhaseRun(p).curve().end_bearing[40], std::numbers::pi * 30, 1e-9);
 }
 

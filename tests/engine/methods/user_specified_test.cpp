@@ -9,34 +9,33 @@ namespace torve {
 namespace {
 
 using test::PhaseRun;
-using test::ProjectText;
 
 // 24 in closed pile, 40 ft, clay to 100 ft, the user method for capacity and load transfer.
-ProjectText user_pile() {
-    ProjectText p;
-    p.od = 24;
-    p.id = 0;
-    p.length = 40;
-    p.deepest = 100;
-    p.selected = {0, 0, 0, 0, 1, 0, 0, 0, 0};
-    p.load_transfer = code_of(Method::UserSpecified);
-    p.add_layer(test::clay_layer(0, 100, 50, 1000, 500));
+ProjectRecords user_pile() {
+    ProjectRecords p = test::project();
+    p.outside_diameter = 24;
+    p.inside_diameter = 0;
+    p.total_pile_length = 40;
+    p.deepest_soil_depth = 100;
+    p.method_selection_flags = MethodFlags{0, 0, 0, 0, 1, 0, 0, 0, 0};
+    p.load_transfer_method_code = code_of(Method::UserSpecified);
+    test::add_layer(p, test::clay_layer(0, 100, 50, 1000, 500));
     return p;
 }
 
-void set_user_values(ProjectText& p, double friction_psf, double bearing_psf) {
-    for (auto& point : p.soil) {
-        point.user_friction = friction_psf;
-        point.user_bearing = bearing_psf;
+void set_user_values(ProjectRecords& p, double friction_psf, double bearing_psf) {
+    for (auto& point : p.soil_points) {
+        point.user_unit_skin_friction = friction_psf;
+        point.user_unit_end_bearing = bearing_psf;
     }
 }
 
 TEST(UserSpecifiedCapacity, UniformValuesWithLrfdOnFrictionOnly) {
-    ProjectText p = user_pile();
+    ProjectRecords p = user_pile();
     set_user_values(p, 500, 40000);
-    for (auto& point : p.soil) {
-        point.lrfd_friction = 0.8;
-        point.lrfd_bearing = 0.5;  // not applied to this table
+    for (auto& point : p.soil_points) {
+        point.lrfd_factor_on_unit_friction = 0.8;
+        point.lrfd_factor_on_unit_bearing = 0.5;  // not applied to this table
     }
     const PhaseRun r(p);
     const CapacityCurve& c = r.curve();
@@ -55,12 +54,13 @@ TEST(UserSpecifiedCapacity, UniformValuesWithLrfdOnFrictionOnly) {
 }
 
 TEST(UserSpecifiedCapacity, EachRowTakesTheSegmentAboveIt) {
-    ProjectText p = user_pile();
-    p.soil.clear();
-    p.add_layer(test::clay_layer(0, 20, 50, 1000, 500));
-    p.add_layer(test::clay_layer(20, 100, 50, 1000, 500));
-    p.soil[2].user_friction = p.soil[3].user_friction = 1000;  // from 20 ft only
-    p.soil[2].user_bearing = p.soil[3].user_bearing = 20000;
+    ProjectRecords p = user_pile();
+    p.soil_points.clear();
+    test::add_layer(p, test::clay_layer(0, 20, 50, 1000, 500));
+    test::add_layer(p, test::clay_layer(20, 100, 50, 1000, 500));
+    p.soil_points[2].user_unit_skin_friction = p.soil_points[3].user_unit_skin_friction =
+        1000;  // from 20 ft only
+    p.soil_points[2].user_unit_end_bearing = p.soil_points[3].user_unit_end_bearing = 20000;
     const PhaseRun r(p);
     const CapacityCurve& c = r.curve();
     EXPECT_EQ(r.results.profile.leading_empty, 20);
@@ -73,7 +73,7 @@ TEST(UserSpecifiedCapacity, EachRowTakesTheSegmentAboveIt) {
 }
 
 TEST(UserSpecifiedCapacity, NoncircularTipArea) {
-    ProjectText p = user_pile();
+    ProjectRecords p = user_pile();
     p.perimeter = 48;
     p.tip_area = 144;  // 1 ft2
     set_user_values(p, 0, 30000);
@@ -81,10 +81,10 @@ TEST(UserSpecifiedCapacity, NoncircularTipArea) {
 }
 
 TEST(UserSpecifiedCapacity, TensionReducesTheEnteredValues) {
-    ProjectText p = user_pile();
+    ProjectRecords p = user_pile();
     set_user_values(p, 500, 40000);
-    p.loading = 1;
-    p.tension_factor = 0.5;
+    p.loading_type_code = 1;
+    p.tension_reduction_factor = 0.5;
     const PhaseRun r(p);
     EXPECT_NEAR(r.curve().skin_friction[40], 3.14159 * 2 * 0.25 * 40, 1e-9);
     // No self-weight headings for this table.
@@ -92,13 +92,13 @@ TEST(UserSpecifiedCapacity, TensionReducesTheEnteredValues) {
 }
 
 TEST(UserSpecifiedCapacity, TensionFactorLeavesCompressionAlone) {
-    ProjectText p = user_pile();
+    ProjectRecords p = user_pile();
     set_user_values(p, 500, 40000);
-    p.tension_factor = 0.5;  // kept in the project from a tension run; this run is in compression
+    p.tension_reduction_factor = 0.5;  // kept in the project from a tension run; this run is in compression
     EXPECT_NEAR(PhaseRun(p).curve().skin_friction[40], 3.14159 * 2 * 0.5 * 40, 1e-9);
-    p.units = 2;  // and the factor works alike in S.I. units under tension
-    p.loading = 1;
-    p.od = 610;
+    p.unit_system_code = 2;  // and the factor works alike in S.I. units under tension
+    p.loading_type_code = 1;
+    p.outside_diameter = 610;
     EXPECT_NEAR(PhaseRun(p).curve().unit_skin_friction[40], 250, 1e-9);
 }
 

@@ -1,11 +1,12 @@
 // Free-format reading: separators, continuation lines, leftovers, number forms and located errors.
-#include "engine/driver/record_reader.h"
+#include "engine/model/record_reader.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 
-#include "engine/driver/input_error.h"
+#include "engine/model/input_error.h"
+#include "engine/model/number_text.h"
 
 namespace torve {
 namespace {
@@ -19,6 +20,16 @@ std::string message_of(const std::function<void()>& f) {
     return "(no error)";
 }
 
+FormatFault fault_of(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const FormatError& e) {
+        return e.fault();
+    }
+    ADD_FAILURE() << "no fault";
+    return {};
+}
+
 TEST(RecordReader, RecordsStartOnFreshLinesAndMayContinue) {
     RecordReader r("test file", "1 2 3 leftover words\n4,5\n\n6\n7 8\n");
     r.begin("record A");
@@ -29,7 +40,10 @@ TEST(RecordReader, RecordsStartOnFreshLinesAndMayContinue) {
     EXPECT_EQ(r.integer("d"), 5);
     EXPECT_EQ(r.integer("e"), 6);  // continues past the empty line
     r.begin("record C");
+    r.begin("record D");  // a record not yet read from stays where it is
     EXPECT_DOUBLE_EQ(r.real("f"), 7.0);
+    EXPECT_EQ(r.line(), 5u);
+    EXPECT_EQ(r.values_remaining(), 1u);  // the 8; the leftover words of line 1 are behind
 }
 
 TEST(RecordReader, TextLinesAreCutAndLoseCarriageReturns) {
@@ -42,15 +56,15 @@ TEST(RecordReader, TextLinesAreCutAndLoseCarriageReturns) {
 
 TEST(RecordReader, RealsInFortranForms) {
     double v = 0;
-    EXPECT_TRUE(parse_real("1", v) && v == 1.0);
-    EXPECT_TRUE(parse_real("-1.5", v) && v == -1.5);
-    EXPECT_TRUE(parse_real("+2.5", v) && v == 2.5);
-    EXPECT_TRUE(parse_real(".5", v) && v == 0.5);
-    EXPECT_TRUE(parse_real("5.", v) && v == 5.0);
-    EXPECT_TRUE(parse_real("1e3", v) && v == 1000.0);
-    EXPECT_TRUE(parse_real("1.5D-3", v) && v == 0.0015);
-    EXPECT_TRUE(parse_real("2.9E+07", v) && v == 29000000.0);
-    for (const char* bad : {"", "abc", "1.2.3", "nan", "inf", "-inf", "1e999", "0x10", "1e", "++1", "1,5"}) {
+    const std::pair<const char*, double> good[] = {
+        {"1", 1.0},      {"-1.5", -1.5},     {"+2.5", 2.5},           {".5", 0.5},    {"5.", 5.0},
+        {"1e3", 1000.0}, {"1.5D-3", 1.5e-3}, {"2.9E+07", 29000000.0}, {"+2E1", 20.0}, {"-0.25", -0.25}};
+    for (const auto& [text, value] : good) EXPECT_TRUE(parse_real(text, v) && v == value) << text;
+    // However many digits: a decimal of any length is read.
+    const std::string long_decimal = "0." + std::string(100, '0') + "25E+100";
+    EXPECT_TRUE(parse_real(long_decimal, v) && v == 0.25);
+    for (const char* bad :
+         {"", "abc", "1.2.3", "nan", "inf", "-inf", "1e999", "0x10", "1e", "++1", "1,5", "0.123-100"}) {
         EXPECT_FALSE(parse_real(bad, v)) << bad;
     }
 }
@@ -60,7 +74,8 @@ TEST(RecordReader, IntegersAreWholeNumbersOnly) {
     EXPECT_TRUE(parse_integer("12", v) && v == 12);
     EXPECT_TRUE(parse_integer("-3", v) && v == -3);
     EXPECT_TRUE(parse_integer("+4", v) && v == 4);
-    for (const char* bad : {"1.0", "1e2", "x", "", "99999999999"}) EXPECT_FALSE(parse_integer(bad, v)) << bad;
+    for (const char* bad : {"1.0", "1e2", "1E2", "x", "", "99999999999", "3000000000"})
+        EXPECT_FALSE(parse_integer(bad, v)) << bad;
 }
 
 TEST(RecordReader, ErrorsNameFileRecordLineAndField) {
@@ -74,8 +89,7 @@ TEST(RecordReader, ErrorsNameFileRecordLineAndField) {
                   r.real("diameter");
               }),
               "Input data file \"p.tv6d\", record 6 (end section), line 2: expected a finite number for the "
-              "diameter, "
-              "found \"abc\".");
+              "diameter, found \"abc\".");
     EXPECT_EQ(message_of([] {
                   RecordReader r("CPT data file \"p.cpt\"", "1 2\n");
                   r.begin("record 1");
@@ -92,19 +106,42 @@ TEST(RecordReader, ErrorsNameFileRecordLineAndField) {
               }),
               "F, record 4, line 1: expected a whole number for the print interval, found \"2.5\".");
     EXPECT_EQ(message_of([] {
-                  RecordReader r("F", "1e15 -2e15\n");
-                  r.begin("record 5");
-                  r.real("modulus");
-                  r.real("length");
-              }),
-              "F, record 5, line 1: the length -2e15 is out of range (at most 1E+15 in magnitude).");
-    EXPECT_EQ(message_of([] {
                   RecordReader r("F", "7\n");
                   r.begin("record 4");
                   r.integer("count");
                   r.reject("too many.");
               }),
               "F, record 4, line 1: too many.");
+}
+
+// What each program needs to say in its own words: the line and the item of the word, counted from
+// 1, and for the end of the file the number of its lines.
+TEST(RecordReader, FaultsCarryLineItemAndWord) {
+    const struct {
+        const char* text;
+        FormatFault::Kind kind;
+        std::size_t line, item;
+        const char* word;
+    } cases[] = {
+        {"1 2\nx,3\n", FormatFault::Kind::NotANumber, 2, 1, "x"},
+        {"1 2\n\n\n 4 5.5\n", FormatFault::Kind::NotAnInteger, 4, 2, "5.5"},
+        {"1 2\n3\n\n", FormatFault::Kind::EndOfFile, 3, 0, ""},
+    };
+    for (const auto& c : cases) {
+        const FormatFault f = fault_of([&] {
+            RecordReader r("F", c.text);
+            r.begin("first");
+            r.integer("a");
+            r.begin("second");
+            r.real("b");
+            r.integer("c");
+        });
+        EXPECT_EQ(f.kind, c.kind) << c.text;
+        EXPECT_EQ(f.line, c.line) << c.text;
+        EXPECT_EQ(f.item, c.item) << c.text;
+        EXPECT_EQ(f.word, c.word) << c.text;
+        EXPECT_EQ(f.record, "second");
+    }
 }
 
 }  // namespace
