@@ -70,8 +70,8 @@ void capacity_phase(benchmark::State& state, const ProjectRecords& p,
     torve::InputData in = torve::parse_input_data(test::text_of(p), "bench.tv6d");
     torve::CptProfile cpt;
     for (const auto& [d, q] : rows) cpt.points.push_back({d, q});
-    const long long n = torve::segment_count(in.deepest_soil_depth, in.increment);
-    torve::align_soil_points(in.soil, in.increment);
+    const long long n = torve::segment_count(in.deepest_soil_depth, in.computation_increment);
+    torve::align_soil_points(in.soil, in.computation_increment);
     for (auto _ : state) {
         torve::RunResult result;
         torve::run_penetration_phase(in, torve::units_of(in.units), cpt, static_cast<int>(n), result);

@@ -47,7 +47,7 @@ void BM_ReadLargestPlotFile(benchmark::State& state) {
     ProjectData data = project.data();
     data.selectedMethods.fill(true);
     data.printExtraTz = true;
-    data.outerDiameter = 24;
+    data.outsideDiameter = 24;
     project.setData(data);
     project.tables().soilLayers.setRowCount(40);
     for (auto _ : state) {

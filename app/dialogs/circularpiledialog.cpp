@@ -73,11 +73,11 @@ void CircularPileDialog::load() {
     const ProjectData& d = project().data();
     const bool pipe = d.pileType == PileType::SteelPipe;
     const std::pair<NumberField*, double> values[] = {
-        {outerDiameter_, d.outerDiameter},
-        {innerDiameter_, pipe ? d.innerDiameter : 0},
-        {totalLength_, d.totalLength},
-        {endSectionLength_, pipe ? d.endSectionLength : 0},
-        {endSectionInnerDiameter_, pipe ? d.endSectionInnerDiameter : 0},
+        {outerDiameter_, d.outsideDiameter},
+        {innerDiameter_, pipe ? d.insideDiameter : 0},
+        {totalLength_, d.totalPileLength},
+        {endSectionLength_, pipe ? d.enhancedEndSectionLength : 0},
+        {endSectionInnerDiameter_, pipe ? d.enhancedEndSectionInsideDiameter : 0},
         {zeroFrictionLength_, d.zeroFrictionLength},
         {stickupLength_, d.stickupLength}};
     for (const auto& [field, value] : values) {
@@ -94,11 +94,12 @@ void CircularPileDialog::load() {
 
 void CircularPileDialog::store() {
     ProjectData d = project().data();
-    d.outerDiameter = fieldValue(outerDiameter_, d.outerDiameter);
-    d.innerDiameter = fieldValue(innerDiameter_, d.innerDiameter);
-    d.totalLength = fieldValue(totalLength_, d.totalLength);
-    d.endSectionLength = fieldValue(endSectionLength_, d.endSectionLength);
-    d.endSectionInnerDiameter = fieldValue(endSectionInnerDiameter_, d.endSectionInnerDiameter);
+    d.outsideDiameter = fieldValue(outerDiameter_, d.outsideDiameter);
+    d.insideDiameter = fieldValue(innerDiameter_, d.insideDiameter);
+    d.totalPileLength = fieldValue(totalLength_, d.totalPileLength);
+    d.enhancedEndSectionLength = fieldValue(endSectionLength_, d.enhancedEndSectionLength);
+    d.enhancedEndSectionInsideDiameter =
+        fieldValue(endSectionInnerDiameter_, d.enhancedEndSectionInsideDiameter);
     d.zeroFrictionLength = fieldValue(zeroFrictionLength_, d.zeroFrictionLength);
     d.stickupLength = fieldValue(stickupLength_, d.stickupLength);
     if (const int plug = plugConditions_->checkedId(); plug >= 0)

@@ -233,7 +233,7 @@ void ComputationMethodsDialog::load() {
         transferMethods_->button(code_of(m.method))->setEnabled(offered);
     }
     (d.isUplift() ? tension_ : compression_)->setChecked(true);
-    showValue(tensionFactor_, d.tensionReduction);
+    showValue(tensionFactor_, d.tensionReductionFactor);
     (d.clayDrainage == ClayDrainage::Undrained ? undrainedClay_ : drainedClay_)->setChecked(true);
     (d.reducedResistance ? reducedCurves_ : unfactoredCurves_)->setChecked(true);
     if (QAbstractButton* b = criticalDepthOptions_->button(static_cast<int>(d.criticalDepthOption)))
@@ -257,10 +257,10 @@ void ComputationMethodsDialog::store() {
     for (const MethodInfo& m : kMethods) d.setSelected(m.method, capacityBox(m.method)->isChecked());
     if (tension_->isChecked()) {
         d.loadingType = LoadingType::Tension;
-        d.tensionReduction = fieldValue(tensionFactor_, d.tensionReduction);
+        d.tensionReductionFactor = fieldValue(tensionFactor_, d.tensionReductionFactor);
     } else {
         d.loadingType = LoadingType::Compression;
-        d.tensionReduction = 1.0;
+        d.tensionReductionFactor = 1.0;
     }
     d.clayDrainage = undrainedClay_->isChecked() ? ClayDrainage::Undrained : ClayDrainage::Drained;
     d.reducedResistance = !unfactoredCurves_->isChecked();

@@ -81,8 +81,8 @@ void ControlOptionsDialog::browse() {
 void ControlOptionsDialog::load() {
     const ProjectData& d = project().data();
     incrementLength_->setUnitSystem(d.units);
-    showValue(incrementLength_, d.incrementLength < kShortestIncrement ? 1.0 : d.incrementLength);
-    showValue(printEvery_, d.printEvery);
+    showValue(incrementLength_, d.computationIncrement < kShortestIncrement ? 1.0 : d.computationIncrement);
+    showValue(printEvery_, d.printInterval);
     textEditor_->setText(host().settings().wordProcessor());
     showFromStart(this);
 }
@@ -90,8 +90,8 @@ void ControlOptionsDialog::load() {
 void ControlOptionsDialog::store() {
     host().settings().setWordProcessor(textEditor_->text());
     ProjectData d = project().data();
-    d.printEvery = static_cast<int>(std::lround(fieldValue(printEvery_, d.printEvery)));
-    d.incrementLength = fieldValue(incrementLength_, d.incrementLength);
+    d.printInterval = static_cast<int>(std::lround(fieldValue(printEvery_, d.printInterval)));
+    d.computationIncrement = fieldValue(incrementLength_, d.computationIncrement);
     project().setData(d);
 }
 

@@ -65,7 +65,7 @@ void NoncircularPileDialog::load() {
     const ProjectData& d = project().data();
     const std::pair<NumberField*, double> values[] = {{perimeter_, d.perimeter},
                                                       {tipArea_, d.tipArea},
-                                                      {totalLength_, d.totalLength},
+                                                      {totalLength_, d.totalPileLength},
                                                       {zeroFrictionLength_, d.zeroFrictionLength},
                                                       {stickupLength_, d.stickupLength}};
     for (const auto& [field, value] : values) {
@@ -79,7 +79,7 @@ void NoncircularPileDialog::store() {
     ProjectData d = project().data();
     d.perimeter = fieldValue(perimeter_, d.perimeter);
     d.tipArea = fieldValue(tipArea_, d.tipArea);
-    d.totalLength = fieldValue(totalLength_, d.totalLength);
+    d.totalPileLength = fieldValue(totalLength_, d.totalPileLength);
     d.zeroFrictionLength = fieldValue(zeroFrictionLength_, d.zeroFrictionLength);
     d.stickupLength = fieldValue(stickupLength_, d.stickupLength);
     project().setData(d);

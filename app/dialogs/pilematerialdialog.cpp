@@ -144,8 +144,8 @@ double PileMaterialDialog::calculatedArea() const {
     const ProjectData& d = project().data();
     // Sections without a diameter were given their tip area.
     if (pileType() == PileType::HPile || squareSection()) return d.tipArea;
-    const double od2 = d.outerDiameter * d.outerDiameter;
-    const double id2 = d.innerDiameter * d.innerDiameter;
+    const double od2 = d.outsideDiameter * d.outsideDiameter;
+    const double id2 = d.insideDiameter * d.insideDiameter;
     double area = (pileType() == PileType::SteelPipe ? od2 - id2 : od2) * kQuarterPi;
     if (d.units == UnitSystem::SI) area /= kSquareMillimetresPerSquareMetre;
     return area;
@@ -176,9 +176,9 @@ void PileMaterialDialog::load() {
     for (NumberField* f : {modulus_, calculatedArea_, constantArea_}) f->setUnitSystem(d.units);
     calculatedAreaUnits_->setText(expandUnits(kAreaUnits, static_cast<int>(d.units)));
     constantAreaUnits_->setText(calculatedAreaUnits_->text());
-    showValue(modulus_, d.modulus);
+    showValue(modulus_, d.modulusOfElasticity);
     showValue(taperAngle_, d.taperAngle);
-    showValue(constantArea_, d.sectionArea);
+    showValue(constantArea_, d.crossSectionArea);
     if (QAbstractButton* b = pileTypes_->button(static_cast<int>(d.pileType))) b->setChecked(true);
     (d.circular ? circularShape_ : squareShape_)->setChecked(true);
     if (QAbstractButton* b = areaModes_->button(static_cast<int>(d.sectionMode))) b->setChecked(true);
@@ -196,9 +196,9 @@ void PileMaterialDialog::store() {
         d.circular = pileType() != PileType::HPile && !squareSection();
     }
     d.taperAngle = d.isSelected(Method::Fhwa) ? fieldValue(taperAngle_, d.taperAngle) : 0;
-    d.modulus = fieldValue(modulus_, d.modulus);
+    d.modulusOfElasticity = fieldValue(modulus_, d.modulusOfElasticity);
     if (const int mode = areaModes_->checkedId(); mode >= 0) d.sectionMode = static_cast<SectionMode>(mode);
-    d.sectionArea = fieldValue(constantArea_, d.sectionArea);
+    d.crossSectionArea = fieldValue(constantArea_, d.crossSectionArea);
     project().setData(d);
 }
 

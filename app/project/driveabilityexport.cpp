@@ -33,8 +33,8 @@ QByteArray driveabilityExportText(const ProjectData& p, const std::vector<Drivea
     const bool english = p.units == UnitSystem::English;
     const double depth = points.empty() ? 0.0 : points.back().depth;
     // 0.7854 = pi / 4; S.I. diameters are in mm, the area goes out in cm^2.
-    const double area = (p.outerDiameter * p.outerDiameter - p.innerDiameter * p.innerDiameter) * 0.7854 /
-                        (english ? 1.0 : 100.0);
+    const double area = (p.outsideDiameter * p.outsideDiameter - p.insideDiameter * p.insideDiameter) *
+                        0.7854 / (english ? 1.0 : 100.0);
     QString title = p.title;
     title.replace(u'\r', u' ');
     title.replace(u'\n', u' ');
@@ -49,7 +49,7 @@ QByteArray driveabilityExportText(const ProjectData& p, const std::vector<Drivea
     out << QStringLiteral("   3600.00    207.00    0.0000    0.5000    3.0000         0");
     out << QStringLiteral("  ") + longFormat(depth) + QStringLiteral("  ") + longFormat(area) +
                QStringLiteral("  ") +
-               longFormat(p.modulus / (english ? kPoundsPerKip : kKiloPascalsPerMegaPascal)) +
+               longFormat(p.modulusOfElasticity / (english ? kPoundsPerKip : kKiloPascalsPerMegaPascal)) +
                QStringLiteral("  ") + longFormat(specificWeight(p.pileType, english)) + QStringLiteral("  ") +
                longFormat(p.circumference()) + QStringLiteral("     4.000     1.000     0.010");
     for (int i = 0; i < 2; ++i)

@@ -318,8 +318,8 @@ void Checker::method(const MethodInfo& info) {
 
 std::vector<Finding> precheck(const ProjectData& data, const ProjectTables& tables) {
     ProjectData saved = data;
-    if (saved.printEvery <= 0) saved.printEvery = 1;
-    if (saved.incrementLength <= 0) saved.incrementLength = 1.0;
+    if (saved.printInterval <= 0) saved.printInterval = 1;
+    if (saved.computationIncrement <= 0) saved.computationIncrement = 1.0;
     if (saved.circular) saved.tipArea = 0;
     ProjectFile file = ProjectFile::of(saved, tables);
     if (saved.loadTransferMethod != Method::UserSpecified)

@@ -150,8 +150,8 @@ void Project::saveProject() {
     {
         Quiet quiet(*this);
         // The engine needs a print interval of at least 1 and a positive increment.
-        if (data_.printEvery <= 0) data_.printEvery = 1;
-        if (data_.incrementLength <= 0) data_.incrementLength = 1.0;
+        if (data_.printInterval <= 0) data_.printInterval = 1;
+        if (data_.computationIncrement <= 0) data_.computationIncrement = 1.0;
         if (data_.circular) data_.tipArea = 0;
         // User-specified unit values are kept only while that method carries the load transfer.
         if (data_.loadTransferMethod != Method::UserSpecified) {
@@ -172,10 +172,10 @@ void Project::saveProject() {
         ProjectData saved = data_;
         const ProjectFile file = ProjectFile::of(saved, tables_);
         files.emplace_back(saved.fileName, file.text());
-        saved.lastLayerBottom = file.records.deepest_soil_depth;
+        saved.deepestSoilDepth = file.records.deepest_soil_depth;
 
         saved.driveabilityFileName = besideProject(saved.fileName, ".gwi");
-        if (saved.circular) saved.perimeter = kPiCurves * saved.outerDiameter;
+        if (saved.circular) saved.perimeter = kPiCurves * saved.outsideDiameter;
         files.emplace_back(saved.driveabilityFileName,
                            driveabilityExportText(saved, results_.driveability()));
 

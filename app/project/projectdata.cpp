@@ -16,17 +16,17 @@ UnitSystem unitSystemFromCode(int code) {
 double ProjectData::circumference() const {
     // The driveability export has always been computed with the curves' value of pi.
     const double unit = diameterPerLength(units);
-    return circular ? kPiCurves * outerDiameter / unit : perimeter / unit;
+    return circular ? kPiCurves * outsideDiameter / unit : perimeter / unit;
 }
 
 std::optional<QString> ProjectData::taperWarning(const QLocale& locale) const {
     const bool tapered = pileType == PileType::Timber || pileType == PileType::RaymondStepTaper ||
                          pileType == PileType::RaymondUniformTaper || pileType == PileType::MonotubeTaper;
     if (!isSelected(Method::Fhwa) || !tapered || !(taperAngle > 0)) return std::nullopt;
-    const double length = totalLength * diameterPerLength(units);
-    const double tip = outerDiameter - 2.0 * length * std::tan(taperAngle * kRadiansPerDegree);
+    const double length = totalPileLength * diameterPerLength(units);
+    const double tip = outsideDiameter - 2.0 * length * std::tan(taperAngle * kRadiansPerDegree);
     if (tip >= 0) return std::nullopt;
-    const double largest = std::atan((outerDiameter / 2.0) / length) / kRadiansPerDegree;
+    const double largest = std::atan((outsideDiameter / 2.0) / length) / kRadiansPerDegree;
     QLocale plain = locale;  // "0.000": the locale's decimal mark, no group separators
     plain.setNumberOptions(QLocale::OmitGroupSeparator);
     return texts::kTaperTooLarge + plain.toString(largest, 'f', 3) + texts::kTaperTooLargeEnd;
@@ -43,13 +43,13 @@ void ProjectData::convertUnits(UnitSystem to) {
     const double diameter = si ? kMillimetresPerInch : kInchesPerMillimetre;
     const double area = si ? 1 / kSquareInchesPerSquareMetre : kSquareInchesPerSquareMetre;
     const double stiffness = si ? 1 / kPsiPerKiloPascal : kPsiPerKiloPascal;
-    for (double* v : {&perimeter, &outerDiameter, &innerDiameter, &endSectionInnerDiameter})
+    for (double* v : {&perimeter, &outsideDiameter, &insideDiameter, &enhancedEndSectionInsideDiameter})
         *v = converted(*v, diameter);
-    for (double* v : {&tipArea, &sectionArea}) *v = converted(*v, area);
-    for (double* v : {&totalLength, &stickupLength, &endSectionLength, &zeroFrictionLength, &incrementLength,
-                      &lastLayerBottom, &criticalDepth})
+    for (double* v : {&tipArea, &crossSectionArea}) *v = converted(*v, area);
+    for (double* v : {&totalPileLength, &stickupLength, &enhancedEndSectionLength, &zeroFrictionLength,
+                      &computationIncrement, &deepestSoilDepth, &criticalDepth})
         *v = converted(*v, length);
-    modulus = converted(modulus, stiffness);
+    modulusOfElasticity = converted(modulusOfElasticity, stiffness);
     // The CPT points convert by the templates of their graph axes: ft | m and ksf | kPa.
     const double stressRatio = unitRatio(QStringLiteral("F1/L2^2"));
     const double stress = si ? 1.0 / stressRatio : stressRatio;

@@ -225,12 +225,12 @@ ProjectData ProjectFile::data(const QString& path, bool offshoreEdition) const {
     d.title = decoded(f.title);
     d.designer = decoded(f.designer);
     d.jobNumber = decoded(f.job_number);
-    d.printEvery = f.print_interval;
+    d.printInterval = f.print_interval;
     pileInto(d);
     methodsInto(d);
     d.printExtraTz = f.t_z_print_flag == 1;
     d.loadingType = static_cast<LoadingType>(f.loading_type_code);
-    d.tensionReduction = f.tension_reduction_factor;
+    d.tensionReductionFactor = f.tension_reduction_factor;
     d.clayDrainage = static_cast<ClayDrainage>(f.clay_drainage_option);
     d.plugCondition = static_cast<PlugCondition>(f.plug_condition_code);
     // A section line without its mode (an earlier layout): the rows, else the constant area, tell.
@@ -250,19 +250,19 @@ void ProjectFile::pileInto(ProjectData& d) const {
     d.circular = f.perimeter == 0;  // a circular pile is written with perimeter 0
     d.perimeter = f.perimeter;
     d.tipArea = f.tip_area;
-    d.outerDiameter = f.outside_diameter;
-    d.innerDiameter = f.inside_diameter;
-    d.modulus = f.modulus_of_elasticity;
-    d.totalLength = f.total_pile_length;
+    d.outsideDiameter = f.outside_diameter;
+    d.insideDiameter = f.inside_diameter;
+    d.modulusOfElasticity = f.modulus_of_elasticity;
+    d.totalPileLength = f.total_pile_length;
     d.stickupLength = f.stickup_length.value_or(0);
-    d.endSectionLength = f.enhanced_end_section_length;
-    d.endSectionInnerDiameter = f.enhanced_end_section_inside_diameter;
+    d.enhancedEndSectionLength = f.enhanced_end_section_length;
+    d.enhancedEndSectionInsideDiameter = f.enhanced_end_section_inside_diameter;
     d.zeroFrictionLength = f.zero_friction_length;
-    d.incrementLength = f.computation_increment;
+    d.computationIncrement = f.computation_increment;
     d.pileType = static_cast<PileType>(f.pile_type_code);
     d.taperAngle = f.taper_angle;
-    d.lastLayerBottom = f.deepest_soil_depth;
-    d.sectionArea = f.cross_section_area;
+    d.deepestSoilDepth = f.deepest_soil_depth;
+    d.crossSectionArea = f.cross_section_area;
 }
 
 void ProjectFile::methodsInto(ProjectData& d) const {
@@ -321,18 +321,18 @@ ProjectFile ProjectFile::of(const ProjectData& d, const ProjectTables& tables) {
     f.designer = d.designer.toStdString();
     f.job_number = d.jobNumber.toStdString();
     f.unit_system_code = static_cast<int>(d.units);
-    f.print_interval = d.printEvery;
+    f.print_interval = d.printInterval;
     f.perimeter = d.circular ? 0 : d.perimeter;
     f.tip_area = d.tipArea;
-    f.outside_diameter = d.outerDiameter;
-    f.inside_diameter = d.innerDiameter;
-    f.modulus_of_elasticity = d.modulus;
-    f.total_pile_length = d.totalLength;
+    f.outside_diameter = d.outsideDiameter;
+    f.inside_diameter = d.insideDiameter;
+    f.modulus_of_elasticity = d.modulusOfElasticity;
+    f.total_pile_length = d.totalPileLength;
     f.stickup_length = d.stickupLength;
-    f.enhanced_end_section_length = d.endSectionLength;
-    f.enhanced_end_section_inside_diameter = d.endSectionInnerDiameter;
+    f.enhanced_end_section_length = d.enhancedEndSectionLength;
+    f.enhanced_end_section_inside_diameter = d.enhancedEndSectionInsideDiameter;
     f.zero_friction_length = d.zeroFrictionLength;
-    f.computation_increment = d.incrementLength;
+    f.computation_increment = d.computationIncrement;
     f.pile_type_code = static_cast<int>(d.pileType);
     f.taper_angle = d.taperAngle;
     f.load_transfer_method_code = code_of(d.loadTransferMethod);
@@ -341,10 +341,10 @@ ProjectFile ProjectFile::of(const ProjectData& d, const ProjectTables& tables) {
     MethodFlags flags{};
     for (std::size_t m = 0; m < flags.size(); ++m) flags[m] = d.selectedMethods[m] ? 1 : 0;
     f.method_selection_flags = flags;
-    f.cross_section_area = d.sectionArea;
+    f.cross_section_area = d.crossSectionArea;
     file.tablesFrom(d, tables);
     f.loading_type_code = static_cast<int>(d.loadingType);
-    f.tension_reduction_factor = d.tensionReduction;
+    f.tension_reduction_factor = d.tensionReductionFactor;
     f.clay_drainage_option = static_cast<int>(d.clayDrainage);
     f.plug_condition_code = static_cast<int>(d.plugCondition);
     f.section_mode = static_cast<int>(d.sectionMode);
@@ -362,7 +362,7 @@ void ProjectFile::tablesFrom(const ProjectData& d, const ProjectTables& tables) 
     // the table now holds it, not as some earlier file gave it.
     f.deepest_soil_depth = layers.rowCount() > 0
                                ? layers.cell(Tables::BottomDepthColumn, layers.rowCount() - 1).toDouble()
-                               : d.lastLayerBottom;
+                               : d.deepestSoilDepth;
     f.t_z_print_flag = d.printExtraTz ? 1 : 0;
     if (d.printExtraTz)
         for (int i = 0; i < tables.tzPrintDepths.rowCount(); ++i)

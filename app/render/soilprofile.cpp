@@ -21,7 +21,7 @@ constexpr double kMargin = 1.05;
 
 // The section's width in feet or metres.
 double pileWidth(const ProjectData& data) {
-    double width = data.circular ? data.outerDiameter : 0;
+    double width = data.circular ? data.outsideDiameter : 0;
     if (width < kLeastWidth) width = data.perimeter / 4;
     return width / diameterPerLength(data.units);
 }
@@ -48,7 +48,7 @@ SoilProfile SoilProfile::of(const ProjectData& data, const GridTable& soilLayers
         layers.push_back({top, bottom, soilLayers.cell(ProjectTables::SoilTypeColumn, i).toInt()});
         top = bottom;
     }
-    return SoilProfile(std::move(layers), pileWidth(data), data.totalLength, data.stickupLength,
+    return SoilProfile(std::move(layers), pileWidth(data), data.totalPileLength, data.stickupLength,
                        data.taperAngle);
 }
 

@@ -15,7 +15,7 @@
 namespace torve {
 
 double required_soil_depth(const InputData& in, const Units& units) {
-    return in.pile_length + 2.0 * in.outside_diameter / units.diameter_per_length;
+    return in.total_pile_length + 2.0 * in.outside_diameter / units.diameter_per_length;
 }
 
 bool soil_points_short(const InputData& in, const Units& units) {
@@ -30,7 +30,7 @@ std::vector<DataWarning> data_warnings(const InputData& in, const CptProfile& cp
 
 void compute_results(const InputData& in, const CptProfile& cpt, RunResult& result) {
     // What the input reader refuses and the computation could not survive.
-    if (in.soil.size() < 2 || !(in.increment > 0))
+    if (in.soil.size() < 2 || !(in.computation_increment > 0))
         throw InputError(
             "The input cannot be computed: it needs two soil points and a positive "
             "computation increment.");
@@ -54,7 +54,7 @@ void compute_results(const InputData& in, const CptProfile& cpt, RunResult& resu
         return;
     }
     for (DataWarning& w : data_warnings(in, cpt, units)) result.warnings.push_back(std::move(w.sentence));
-    const long long segments = segment_count(in.deepest_soil_depth, in.increment);
+    const long long segments = segment_count(in.deepest_soil_depth, in.computation_increment);
     if (segments > kMaxSegments) {
         result.stop = RunStop::SegmentLimit;
         result.message = "The soil profile needs " + std::to_string(segments) + " segments; at most " +
@@ -62,7 +62,7 @@ void compute_results(const InputData& in, const CptProfile& cpt, RunResult& resu
         return;
     }
     InputData aligned = in;
-    align_soil_points(aligned.soil, aligned.increment);
+    align_soil_points(aligned.soil, aligned.computation_increment);
     const PenetrationResults penetration =
         run_penetration_phase(aligned, units, cpt, static_cast<int>(segments), result);
     run_load_settlement_phase(aligned, units, penetration, result);

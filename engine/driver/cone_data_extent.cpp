@@ -37,7 +37,7 @@ std::optional<DataWarning> cone_data_extent_warning(const InputData& in, const C
                                                     const Units& units) {
     if (!in.has_offshore_data() || cpt.points.empty() || !any_cone_method(in)) return std::nullopt;
     const double last = cpt.points.back().depth;
-    const double read_to = in.pile_length + 1.5 * in.outside_diameter / units.diameter_per_length;
+    const double read_to = in.total_pile_length + 1.5 * in.outside_diameter / units.diameter_per_length;
     if (last >= read_to) return std::nullopt;
     const std::optional<double> held_to = data_used_to(in.soil, last, read_to);
     if (!held_to) return std::nullopt;

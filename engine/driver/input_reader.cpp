@@ -81,8 +81,8 @@ InputData input_data_of(const ProjectRecords& f) {
     in.tip_area = f.tip_area / units.solver_area_per_area;  // in2 to ft2
     in.outside_diameter = f.outside_diameter;
     in.inside_diameter = f.inside_diameter;
-    in.modulus = f.modulus_of_elasticity;
-    in.pile_length = f.total_pile_length;
+    in.modulus_of_elasticity = f.modulus_of_elasticity;
+    in.total_pile_length = f.total_pile_length;
     in.stickup_length = f.stickup_length.value_or(0);
     if (in.perimeter > kTiny) {
         // Noncircular section: an equivalent solid circle of the same perimeter.
@@ -90,16 +90,16 @@ InputData input_data_of(const ProjectRecords& f) {
         in.outside_diameter = in.perimeter / kPiSinglePrecision;
     }
 
-    in.end_section_length = f.enhanced_end_section_length;
-    in.end_section_inside_diameter = f.enhanced_end_section_inside_diameter;
-    if (in.end_section_length < kNoEndSection) {
+    in.enhanced_end_section_length = f.enhanced_end_section_length;
+    in.enhanced_end_section_inside_diameter = f.enhanced_end_section_inside_diameter;
+    if (in.enhanced_end_section_length < kNoEndSection) {
         // No end section: treat the whole pile as one, with the pile's own inside diameter.
-        in.end_section_inside_diameter = in.inside_diameter;
-        in.end_section_length = in.pile_length - kEndSectionGap;
+        in.enhanced_end_section_inside_diameter = in.inside_diameter;
+        in.enhanced_end_section_length = in.total_pile_length - kEndSectionGap;
     }
 
     in.zero_friction_length = f.zero_friction_length;
-    in.increment = f.computation_increment;
+    in.computation_increment = f.computation_increment;
     in.pile_type = static_cast<PileType>(f.pile_type_code);
     in.taper_angle = f.taper_angle;
     in.load_transfer_method = static_cast<Method>(f.load_transfer_method_code);
@@ -108,14 +108,14 @@ InputData input_data_of(const ProjectRecords& f) {
     in.selected = f.method_selection_flags.value_or(MethodFlags{});
 
     in.deepest_soil_depth = f.deepest_soil_depth;
-    in.section_area = f.cross_section_area;
+    in.cross_section_area = f.cross_section_area;
     in.soil.reserve(f.soil_points.size());
     for (const SoilPointRecord& p : f.soil_points) in.soil.push_back(soil_point_of(p, units));
 
-    in.tz_print = f.t_z_print_flag;
-    if (in.tz_print == 1) in.tz_print_depths = f.t_z_print_depths;
+    in.t_z_print_flag = f.t_z_print_flag;
+    if (in.t_z_print_flag == 1) in.t_z_print_depths = f.t_z_print_depths;
     in.loading_type = static_cast<LoadingType>(f.loading_type_code);
-    in.tension_factor = f.tension_reduction_factor;
+    in.tension_reduction_factor = f.tension_reduction_factor;
     // Any drainage option other than 1 means undrained clay.
     in.clay_drainage = f.clay_drainage_option == 1 ? ClayDrainage::Drained : ClayDrainage::Undrained;
     in.plug_condition = static_cast<PlugCondition>(f.plug_condition_code);

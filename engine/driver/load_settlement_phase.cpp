@@ -25,7 +25,7 @@ LoadTransferInput load_transfer_input(const PenetrationResults& p) {
 LoadSettlement solve(const InputData& in, const Units& units, const PenetrationResults& p,
                      const std::vector<TzCurve>& shaft, const QwCurve& tip) {
     const double diameter = p.pile.od_input / units.diameter_per_solver_length;
-    const double pile_length = (in.stickup_length + in.pile_length) * units.solver_per_length;
+    const double pile_length = (in.stickup_length + in.total_pile_length) * units.solver_per_length;
     SolverSettings settings;
     settings.tolerance = units.solver_tolerance;
     return solve_load_settlement(shaft, tip, axial_stiffness(in, units), pile_length, p.profile.count(),
@@ -112,16 +112,17 @@ void run_load_settlement_phase(const InputData& in, const Units& units, const Pe
     row_depths.reserve(p.printed_rows.size());
     rows_from_head.reserve(p.printed_rows.size());
     for (int j : p.printed_rows) {
-        row_depths.push_back(j * in.increment);
-        rows_from_head.push_back((j * in.increment + in.stickup_length) * units.solver_per_length);
+        row_depths.push_back(j * in.computation_increment);
+        rows_from_head.push_back((j * in.computation_increment + in.stickup_length) *
+                                 units.solver_per_length);
     }
     result.load_levels.reserve(solution.levels.size());
     for (const LoadLevel& level : solution.levels)
         result.load_levels.push_back(level_of(level, row_depths, rows_from_head, out));
     result.solver_max_iterations = solution.max_iterations;
-    if (in.tz_print == 1) {
-        result.extra_tz_curves.reserve(in.tz_print_depths.size());
-        for (double d : in.tz_print_depths) {
+    if (in.t_z_print_flag == 1) {
+        result.extra_tz_curves.reserve(in.t_z_print_depths.size());
+        for (double d : in.t_z_print_depths) {
             PrintDepthCurve& c = result.extra_tz_curves.emplace_back();
             c.depth = d;
             if (auto curve = verification_curve(in, units, p.pile, p.profile, input, d))

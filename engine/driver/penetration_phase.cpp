@@ -33,7 +33,7 @@ CapacityTable capacity_table(const InputData& in, const PenetrationResults& r, C
     const bool plug_marker = method_info(c.method).plug_marker;
     for (int j : r.printed_rows) {
         const auto i = static_cast<std::size_t>(j);
-        t.depth.push_back(j * in.increment);
+        t.depth.push_back(j * in.computation_increment);
         t.skin_friction.push_back(c.skin_friction[i]);
         t.end_bearing.push_back(c.end_bearing[i]);
         t.total.push_back(c.ultimate[i]);

@@ -37,7 +37,7 @@ void write_load_settlement_blocks(PlotWriter& plot, const InputData& in, const R
     }
     for (const LoadLevelResult& level : r.load_levels)
         plot.load_settlement_row(level.head_load, level.head_movement, level.tip_load, level.tip_movement);
-    if (in.tz_print != 1) return;
+    if (in.t_z_print_flag != 1) return;
     std::vector<const TransferCurve*> checks;
     for (const PrintDepthCurve& c : r.extra_tz_curves)
         if (c.curve) checks.push_back(&*c.curve);

@@ -99,7 +99,10 @@ void loading(TextOut& out, const InputData& in) {
     out.line(Line().x(10).text("TYPE OF LOADING : "));
     out.line(Line().x(10).text(in.tension() ? "- TENSION  " : "- COMPRESSION  "));
     if (in.tension() && in.is_selected(Method::Api)) {
-        out.line(Line().x(10).text("  REDUCTION FACTOR FOR TENSION LOADING =").f(in.tension_factor, 10, 2));
+        out.line(Line()
+                     .x(10)
+                     .text("  REDUCTION FACTOR FOR TENSION LOADING =")
+                     .f(in.tension_reduction_factor, 10, 2));
     }
 }
 
@@ -121,10 +124,15 @@ void axial_stiffness(TextOut& out, const InputData& in, const UnitLabels& u) {
     out.blank(2);
     out.line(Line().x(10).text("DATA FOR AXIAL STIFFNESS : "));
     out.blank();
-    out.line(Line().x(10).text("- MODULUS OF ELASTICITY     =").e(in.modulus, 10, 3).x(1).text(u.modulus));
+    out.line(Line()
+                 .x(10)
+                 .text("- MODULUS OF ELASTICITY     =")
+                 .e(in.modulus_of_elasticity, 10, 3)
+                 .x(1)
+                 .text(u.modulus));
     if (in.section_mode != SectionMode::VaryingWithDepth) {
         const double area = in.section_mode == SectionMode::Constant
-                                ? in.section_area
+                                ? in.cross_section_area
                                 : section_area_from_diameters(in, units_of(in.units));
         out.line(Line().x(10).text("- CROSS SECTION AREA        =").f(area, 10, 2).x(1).text(u.area));
         return;
@@ -141,11 +149,11 @@ void value_line(TextOut& out, std::string_view caption, double value, std::strin
 
 void increment_lines(TextOut& out, const InputData& in, const UnitLabels& u) {
     out.line(Line().x(10).text("- INCREMENT OF PILE LENGTH"));
-    value_line(out, "  USED IN COMPUTATION       =", in.increment, u.length);
+    value_line(out, "  USED IN COMPUTATION       =", in.computation_increment, u.length);
 }
 
 void length_lines(TextOut& out, const InputData& in, const UnitLabels& u) {
-    value_line(out, "- TOTAL PILE LENGTH, TL     =", in.pile_length, u.length);
+    value_line(out, "- TOTAL PILE LENGTH, TL     =", in.total_pile_length, u.length);
     value_line(out, "- PILE STICKUP LENGTH, PSL  =", in.stickup_length, u.length);
     value_line(out, "- ZERO FRICTION LENGTH, ZFL =", in.zero_friction_length, u.length);
 }
@@ -174,11 +182,11 @@ void pile_geometry(TextOut& out, const InputData& in, const UnitLabels& u) {
     length_lines(out, in, u);
     increment_lines(out, in, u);
     if (in.pile_type != PileType::SteelPipe) return;
-    if (in.end_section_length != in.pile_length) {
+    if (in.enhanced_end_section_length != in.total_pile_length) {
         out.line(Line().x(10).text("- LENGTH OF ENHANCED "));
-        value_line(out, "  END SECTION               =", in.end_section_length, u.length);
+        value_line(out, "  END SECTION               =", in.enhanced_end_section_length, u.length);
         out.line(Line().x(10).text("- INTERNAL DIAMETER OF "));
-        value_line(out, "  ENHANCED END SECTION      =", in.end_section_inside_diameter, u.diameter);
+        value_line(out, "  ENHANCED END SECTION      =", in.enhanced_end_section_inside_diameter, u.diameter);
     }
     out.blank(2);
     out.line(Line().x(10).text("PLUGGED/UNPLUGGED CONDITIONS : "));

@@ -197,7 +197,7 @@ void Run::write_results(const InputData& in, const CptProfile& cpt) {
     write_result_heading(*report_);
     for (const DataWarning& w : warnings) report_->line(w.line);
     if (result_.stop == RunStop::SegmentLimit) {
-        const long long segments = segment_count(in.deepest_soil_depth, in.increment);
+        const long long segments = segment_count(in.deepest_soil_depth, in.computation_increment);
         write_segment_limit(console_, segments);
         return write_segment_limit(*report_, segments);
     }

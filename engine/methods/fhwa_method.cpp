@@ -25,7 +25,7 @@ double length_ratio(const PileGeometry& pile) {
 }
 
 bool closed_end(const InputData& in) {
-    return in.end_section_length > 0.001 && in.end_section_inside_diameter < 1e-5;
+    return in.enhanced_end_section_length > 0.001 && in.enhanced_end_section_inside_diameter < 1e-5;
 }
 
 bool whole_section_displaced(const InputData& in, const PileGeometry& pile) {

@@ -27,14 +27,14 @@ AxialStiffness axial_stiffness(const InputData& in, const Units& units) {
     if (in.section_mode == SectionMode::VaryingWithDepth) {
         for (const SectionRow& row : in.sections) {
             s.depth.push_back(row.depth * to_solver);
-            s.ae.push_back(in.modulus * row.area);
+            s.ae.push_back(in.modulus_of_elasticity * row.area);
         }
         return s;
     }
-    const double area =
-        in.section_mode == SectionMode::Constant ? in.section_area : section_area_from_diameters(in, units);
+    const double area = in.section_mode == SectionMode::Constant ? in.cross_section_area
+                                                                 : section_area_from_diameters(in, units);
     s.depth.push_back(0);
-    s.ae.push_back(in.modulus * area);
+    s.ae.push_back(in.modulus_of_elasticity * area);
     return s;
 }
 

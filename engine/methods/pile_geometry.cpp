@@ -17,13 +17,13 @@ PileGeometry pile_geometry(const InputData& in, const Units& units) {
     g.diameter_unit = units.diameter_per_length;
     g.od_input = in.outside_diameter;
     g.id_input = in.inside_diameter;
-    g.eid_input = in.end_section_inside_diameter;
+    g.eid_input = in.enhanced_end_section_inside_diameter;
     g.od = in.outside_diameter / g.diameter_unit;
     g.perimeter = kPiPerimeter * g.od;
     g.tip_area = in.tip_area;
-    g.length = in.pile_length;
-    g.increment = in.increment;
-    g.rows = penetration_increments(in.pile_length, in.increment) + 1;
+    g.length = in.total_pile_length;
+    g.increment = in.computation_increment;
+    g.rows = penetration_increments(in.total_pile_length, in.computation_increment) + 1;
     return g;
 }
 

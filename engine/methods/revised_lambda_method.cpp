@@ -33,7 +33,7 @@ double pile_compressibility(const InputData& in, const Units& units, const PileG
     // pure number in either unit.
     const double numerator = std::numbers::pi * pile.od_input * z * z * cm * units.stiffness_per_force;
     const double movement = kPeakFrictionMovementIn * units.diameter_per_inch;
-    const double denominator = movement * in.modulus * shaft_area(units, pile);
+    const double denominator = movement * in.modulus_of_elasticity * shaft_area(units, pile);
     if (numerator <= 0) return 0;
     if (denominator <= 0) return std::numeric_limits<double>::infinity();  // no stiffness: lambda floor
     return numerator / denominator;
@@ -77,7 +77,7 @@ SideFriction revised_lambda_side_friction(const MethodInputs& m) {
     // within the zero-friction length get none: no segment above them has any strength, so lambda
     // and the total are zero there.
     const std::vector<double> limits = api_friction_limits(m);
-    const double tension = m.in.tension() ? m.in.tension_factor : 1.0;
+    const double tension = m.in.tension() ? m.in.tension_reduction_factor : 1.0;
     SideFriction out;
     out.unit.assign(rows, 0.0);
     out.cumulative.assign(rows, 0.0);

@@ -31,7 +31,7 @@ SideFriction sum_side_friction(const InputData& in, const SoilProfile& profile, 
     out.factored.assign(rows, 0.0);
     out.plug = std::move(plug);
     const double dz = pile.increment;
-    const double tension = in.tension() ? in.tension_factor : 1.0;
+    const double tension = in.tension() ? in.tension_reduction_factor : 1.0;
     for (std::size_t j = 0; j < rows; ++j) {
         const double z = pile.row_depth(static_cast<int>(j));
         const double f = z - in.zero_friction_length > -kTol ? value_at_depth(friction, profile, z) : 0.0;

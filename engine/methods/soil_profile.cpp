@@ -74,9 +74,9 @@ double density_critical_depth(double phi, double od) {
 
 SoilProfile build_soil_profile(const InputData& in, const Units& units, int count) {
     SoilProfile profile;
-    profile.increment = in.increment;
+    profile.increment = in.computation_increment;
     profile.segments.resize(static_cast<std::size_t>(count));
-    const double dz = in.increment;
+    const double dz = in.computation_increment;
 
     std::size_t c = 0;
     for (int k = 0; k < count; ++k) {
@@ -89,7 +89,7 @@ SoilProfile build_soil_profile(const InputData& in, const Units& units, int coun
         // The user values were interpolated as read; bring them to ksf. The tension reduction factor
         // applies under tension only: a factor left in the project from an earlier tension run must
         // not reduce a compression run.
-        const double reduction = in.tension() ? in.tension_factor : 1.0;
+        const double reduction = in.tension() ? in.tension_reduction_factor : 1.0;
         s.user_friction = s.user_friction * reduction / units.read_stress_per_stress;
         s.user_bearing = s.user_bearing * reduction / units.read_stress_per_stress;
         if (!profile.has_user_values && (s.user_friction != 0 || s.user_bearing != 0)) {

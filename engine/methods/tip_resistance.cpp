@@ -112,7 +112,7 @@ TipResistance tip_resistance(AnnulusBearing annulus, const MethodInputs& m, cons
             } else if (in.plug_condition != PlugCondition::Plugged && open - full <= 1e-6) {
                 value = open;
                 // A nearly closed end section keeps the full-section indicator.
-                control = (eid < 1e-4 && in.end_section_length > 1e-4) ? kFullSection : kSoilPlug;
+                control = (eid < 1e-4 && in.enhanced_end_section_length > 1e-4) ? kFullSection : kSoilPlug;
             }
         }
         tip.force[static_cast<std::size_t>(j)] = value;
@@ -127,7 +127,7 @@ std::vector<double> pile_self_weight(const MethodInputs& m) {
     double steel_area = kQuarterPi * (pile.od_input * pile.od_input - pile.id_input * pile.id_input) /
                         (pile.diameter_unit * pile.diameter_unit);
     // An entered cross-section area is in in2 (English) or m2 (S.I.).
-    if (in.section_area > 1e-6) steel_area = in.section_area / m.units.solver_area_per_area;
+    if (in.cross_section_area > 1e-6) steel_area = in.cross_section_area / m.units.solver_area_per_area;
     // Steel, precast concrete or timber; buoyant below the water level.
     double gamma = m.units.steel_unit_weight;
     if (in.pile_type == PileType::PrecastConcrete) gamma = m.units.concrete_unit_weight;

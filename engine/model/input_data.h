@@ -57,19 +57,19 @@ struct InputData {
     UnitSystem units = UnitSystem::English;
     int print_interval = 1;
     // record 5
-    double perimeter = 0;         // in or mm; > 0 for a noncircular section
-    double tip_area = 0;          // ft2 (converted from in2) or m2
-    double outside_diameter = 0;  // in or mm
-    double inside_diameter = 0;   // in or mm
-    double modulus = 0;           // lb/in2 or kPa
-    double pile_length = 0;       // ft or m
-    double stickup_length = 0;    // ft or m
+    double perimeter = 0;              // in or mm; > 0 for a noncircular section
+    double tip_area = 0;               // ft2 (converted from in2) or m2
+    double outside_diameter = 0;       // in or mm
+    double inside_diameter = 0;        // in or mm
+    double modulus_of_elasticity = 0;  // lb/in2 or kPa
+    double total_pile_length = 0;      // ft or m
+    double stickup_length = 0;         // ft or m
     // record 6
-    double end_section_length = 0;           // ft or m
-    double end_section_inside_diameter = 0;  // in or mm
+    double enhanced_end_section_length = 0;           // ft or m
+    double enhanced_end_section_inside_diameter = 0;  // in or mm
     // record 7
     double zero_friction_length = 0;
-    double increment = 0;
+    double computation_increment = 0;
     PileType pile_type = PileType::SteelPipe;
     double taper_angle = 0;  // degrees
     Method load_transfer_method = Method::Api;
@@ -79,15 +79,15 @@ struct InputData {
     std::array<int, kMethodCount> selected{};
     // record 9
     double deepest_soil_depth = 0;
-    double section_area = 0;  // constant area for section mode 1, in2 or m2
+    double cross_section_area = 0;  // constant area for section mode 1, in2 or m2
     // record 10
     std::vector<SoilPoint> soil;
     // record 11
-    int tz_print = 0;
-    std::vector<double> tz_print_depths;
+    int t_z_print_flag = 0;
+    std::vector<double> t_z_print_depths;
     // record 12
     LoadingType loading_type = LoadingType::Compression;
-    double tension_factor = 1;
+    double tension_reduction_factor = 1;
     // record 13
     ClayDrainage clay_drainage = ClayDrainage::Undrained;
     PlugCondition plug_condition = PlugCondition::Computed;

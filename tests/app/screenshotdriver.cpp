@@ -153,7 +153,7 @@ int main(int argc, char* argv[]) {
     // new project lacks.
     PicturingFindings findings(out);
     ProjectData data = window.project().data();
-    data.totalLength = 59.5;  // not a whole number of 1 ft increments
+    data.totalPileLength = 59.5;  // not a whole number of 1 ft increments
     window.project().setData(data);
     GridTable* sand = window.project().tables().soilLayers.cell(ProjectTables::LayerDataColumn, 0).subTable();
     sand->cell(ProjectTables::FrictionAngle, 0).setDouble(48);

@@ -100,7 +100,7 @@ void DialogsTest::unitsFollowTheProject() {
     QFETCH(QString, siValue);
     RecordingHost host;
     ProjectData d = host.project().data();
-    d.outerDiameter = d.incrementLength = d.criticalDepth = d.tipArea = 10;
+    d.outsideDiameter = d.computationIncrement = d.criticalDepth = d.tipArea = 10;
     host.project().setData(d);
     auto dialog = openDialog(host, id);
     QCOMPARE(textOf(dialog.get(), english), siValue.isEmpty() ? u"0"_s : u"10"_s);
@@ -114,16 +114,16 @@ void DialogsTest::unitsFollowTheProject() {
 void DialogsTest::convertedValuesShowWithoutNoise() {
     RecordingHost host;
     ProjectData d = host.project().data();
-    d.outerDiameter = 24;
+    d.outsideDiameter = 24;
     host.project().setData(d);
     host.project().setUnits(UnitSystem::SI);
-    const double converted = host.project().data().outerDiameter;  // 24 x 25.4 in binary: 609.5999999999999
+    const double converted = host.project().data().outsideDiameter;  // 24 x 25.4 in binary: 609.5999999999999
     host.project().setModified(false);
     auto dialog = openDialog(host, DialogId::CircularPile);
     QCOMPARE(textOf(dialog.get(), u"Outer Diameter, OD (mm)"_s), u"609.6"_s);
     QVERIFY(dialog->close());
     QVERIFY(!host.project().isModified());
-    QVERIFY(host.project().data().outerDiameter == converted);  // exactly: QCOMPARE is fuzzy on doubles
+    QVERIFY(host.project().data().outsideDiameter == converted);  // exactly: QCOMPARE is fuzzy on doubles
 }
 
 // A field shows 12 significant digits; the value behind them is kept whole, whether it was stored
@@ -131,7 +131,7 @@ void DialogsTest::convertedValuesShowWithoutNoise() {
 void DialogsTest::digitsBeyondTheShownTwelveAreKept() {
     RecordingHost host;
     ProjectData d = host.project().data();
-    d.outerDiameter = 100.0 / 3;
+    d.outsideDiameter = 100.0 / 3;
     host.project().setData(d);
     host.project().setModified(false);
     auto dialog = openDialog(host, DialogId::CircularPile);
@@ -140,19 +140,19 @@ void DialogsTest::digitsBeyondTheShownTwelveAreKept() {
     QVERIFY(need<NumberField>(dialog.get(), od).isValidEntry());  // the focus passes through
     QVERIFY(dialog->close());
     QVERIFY(!host.project().isModified());
-    QVERIFY(host.project().data().outerDiameter == 100.0 / 3);  // QCOMPARE is fuzzy on doubles
+    QVERIFY(host.project().data().outsideDiameter == 100.0 / 3);  // QCOMPARE is fuzzy on doubles
 
     dialog = openDialog(host, DialogId::CircularPile);
     QVERIFY(enter(dialog.get(), od, u"1/3"_s));
     QCOMPARE(textOf(dialog.get(), od), u"0.333333333333"_s);
     QVERIFY(need<NumberField>(dialog.get(), od).isValidEntry());
     QVERIFY(dialog->close());
-    QVERIFY(host.project().data().outerDiameter == 1.0 / 3);
+    QVERIFY(host.project().data().outsideDiameter == 1.0 / 3);
 
     dialog = openDialog(host, DialogId::CircularPile);  // what the field shows, typed, is that number
     QVERIFY(enter(dialog.get(), od, u"0.333333333333*1"_s));
     QVERIFY(dialog->close());
-    QVERIFY(host.project().data().outerDiameter == 0.333333333333);
+    QVERIFY(host.project().data().outsideDiameter == 0.333333333333);
 }
 
 void DialogsTest::aBadEntryKeepsTheDialogInFront() {
@@ -169,21 +169,21 @@ void DialogsTest::aBadEntryKeepsTheDialogInFront() {
     // Once: the click does not take the focus, so the entry is checked by the closing alone.
     QCOMPARE(messages_.shown, QStringList{u"Entry could not be evaluated:\rinvalid expression"_s});
     QTRY_VERIFY(od.hasFocus());
-    QCOMPARE(host.project().data().outerDiameter, 0.0);
+    QCOMPARE(host.project().data().outsideDiameter, 0.0);
     od.selectAll();
     QTest::keyClicks(&od, u"24"_s);
     QVERIFY(dialog->close());
-    QCOMPARE(host.project().data().outerDiameter, 24.0);
+    QCOMPARE(host.project().data().outsideDiameter, 24.0);
 }
 
 void DialogsTest::aDialogNeverShownStoresNothing() {
     RecordingHost host;
     ProjectData d = host.project().data();
-    d.outerDiameter = 24;
+    d.outsideDiameter = 24;
     host.project().setData(d);
     std::unique_ptr<QWidget> dialog(createDialog(DialogId::CircularPile, host));
     QVERIFY(qobject_cast<ChildDialog*>(dialog.get())->commit());
-    QCOMPARE(host.project().data().outerDiameter, 24.0);
+    QCOMPARE(host.project().data().outsideDiameter, 24.0);
 }
 
 void DialogsTest::closeClosesTheFrameInTheMainWindow() {
@@ -195,7 +195,7 @@ void DialogsTest::closeClosesTheFrameInTheMainWindow() {
     QVERIFY(enter(dialog, u"Print only every "_s, u"4"_s));
     click(dialog, u"Close"_s);
     QTRY_VERIFY(area.subWindowList().isEmpty());
-    QCOMPARE(host.project().data().printEvery, 4);
+    QCOMPARE(host.project().data().printInterval, 4);
 }
 
 void DialogsTest::escapeClosesAsCloseDoes() {
@@ -210,7 +210,7 @@ void DialogsTest::escapeClosesAsCloseDoes() {
     field.setText(u"6"_s);
     QTest::keyClick(&field, Qt::Key_Escape);
     QTRY_VERIFY(area.subWindowList().isEmpty());
-    QCOMPARE(host.project().data().printEvery, 6);
+    QCOMPARE(host.project().data().printInterval, 6);
 }
 
 QTEST_MAIN(DialogsTest)

@@ -123,14 +123,14 @@ void MethodsDialogsTest::compressionStoresATensionFactorOfOne() {
     RecordingHost host;
     ProjectData d = host.project().data();
     d.loadingType = LoadingType::Tension;
-    d.tensionReduction = 0.7;
+    d.tensionReductionFactor = 0.7;
     host.project().setData(d);
     auto dialog = openDialog(host, DialogId::ComputationMethods);
     QCOMPARE(textOf(dialog.get(), u"Reduction factor for tension loading"_s), u"0.7"_s);
     click(dialog.get(), u"Compression"_s);
     QVERIFY(dialog->close());
     QCOMPARE(host.project().data().loadingType, LoadingType::Compression);
-    QCOMPARE(host.project().data().tensionReduction, 1.0);
+    QCOMPARE(host.project().data().tensionReductionFactor, 1.0);
 }
 
 void MethodsDialogsTest::loadingLeavesTheProjectUnmodified() {
@@ -151,7 +151,7 @@ void MethodsDialogsTest::loadingLeavesTheProjectUnmodified() {
 void MethodsDialogsTest::controlOptions() {
     RecordingHost host;
     ProjectData d = host.project().data();
-    d.incrementLength = 0;
+    d.computationIncrement = 0;
     host.project().setData(d);
     host.settings().setWordProcessor(u"/usr/bin/editor"_s);
     auto dialog = openDialog(host, DialogId::ControlOptions);
@@ -164,8 +164,8 @@ void MethodsDialogsTest::controlOptions() {
     QVERIFY(enter(o, u"Print only every "_s, u"2.6"_s));
     need<QLineEdit>(o, u"Text Editor"_s).setText(u"/usr/bin/other"_s);
     QVERIFY(dialog->close());
-    QCOMPARE(host.project().data().printEvery, 3);
-    QCOMPARE(host.project().data().incrementLength, 0.5);
+    QCOMPARE(host.project().data().printInterval, 3);
+    QCOMPARE(host.project().data().computationIncrement, 0.5);
     QCOMPARE(host.settings().wordProcessor(), u"/usr/bin/other"_s);
 }
 

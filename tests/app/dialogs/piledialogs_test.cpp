@@ -72,8 +72,8 @@ void PileDialogsTest::calculatedArea() {
     RecordingHost host;
     host.project().setUnits(static_cast<UnitSystem>(units));
     ProjectData d = host.project().data();
-    d.outerDiameter = od;
-    d.innerDiameter = id;
+    d.outsideDiameter = od;
+    d.insideDiameter = id;
     d.tipArea = 15.5;
     host.project().setData(d);
     auto dialog = openDialog(host, DialogId::PileMaterial);
@@ -137,10 +137,10 @@ void PileDialogsTest::taperSurvivesAVisitToTheMethodsDialog() {
 void PileDialogsTest::onlyASteelPipeHasAnInside() {
     RecordingHost host;
     ProjectData d = host.project().data();
-    d.outerDiameter = 24;
-    d.innerDiameter = 23;
-    d.endSectionLength = 10;
-    d.endSectionInnerDiameter = 22.5;
+    d.outsideDiameter = 24;
+    d.insideDiameter = 23;
+    d.enhancedEndSectionLength = 10;
+    d.enhancedEndSectionInsideDiameter = 22.5;
     d.plugCondition = PlugCondition::Plugged;
     host.project().setData(d);
     auto dialog = openDialog(host, DialogId::CircularPile);
@@ -155,9 +155,9 @@ void PileDialogsTest::onlyASteelPipeHasAnInside() {
     }
     QVERIFY(!dialog->findChild<QGroupBox*>()->isVisible());
     QVERIFY(dialog->close());
-    QCOMPARE(host.project().data().innerDiameter, 0.0);
-    QCOMPARE(host.project().data().endSectionInnerDiameter, 0.0);
-    QCOMPARE(host.project().data().outerDiameter, 24.0);
+    QCOMPARE(host.project().data().insideDiameter, 0.0);
+    QCOMPARE(host.project().data().enhancedEndSectionInsideDiameter, 0.0);
+    QCOMPARE(host.project().data().outsideDiameter, 24.0);
 }
 
 void PileDialogsTest::sketchLeadsToTheField() {

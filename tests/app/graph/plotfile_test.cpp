@@ -80,7 +80,7 @@ struct Analysed {
         data.setSelected(Method::Api, true);
         data.loadTransferMethod = Method::Api;
         data.printExtraTz = true;
-        data.outerDiameter = 24;  // circumference pi x 24 / 12 = 6.2832 ft
+        data.outsideDiameter = 24;  // circumference pi x 24 / 12 = 6.2832 ft
         GridTable& layers = project.tables().soilLayers;
         layers.setRowCount(2);
         layers.cell(ProjectTables::BottomDepthColumn, 0).setDouble(10);

@@ -167,9 +167,9 @@ void MainWindowTest::runOutcomes() {
         data.loadingType = LoadingType::Tension;
         data.printExtraTz = false;
     }
-    if (change == Change::ModulusOutOfRange) data.modulus = 1e16;
-    if (change == Change::PileBelowSoil) data.totalLength = 100;
-    if (change == Change::TooManySegments) data.incrementLength = 0.1;
+    if (change == Change::ModulusOutOfRange) data.modulusOfElasticity = 1e16;
+    if (change == Change::PileBelowSoil) data.totalPileLength = 100;
+    if (change == Change::TooManySegments) data.computationIncrement = 0.1;
     w.project().setData(data);
     if (change == Change::NoLibrary) w.setEngineDirectory(dir_->path());
     const QString before = QDir::currentPath();
@@ -242,9 +242,9 @@ void MainWindowTest::runOfANewProjectCancelledAtSaveAs() {
     TestWindow w(dir_->filePath(u"settings.ini"_s));
     // A pile and soil that pass the check, but only a warning: the run goes on to the save dialog.
     ProjectData data = w.project().data();
-    data.outerDiameter = 24;
-    data.modulus = 29e6;
-    data.totalLength = 40.5;
+    data.outsideDiameter = 24;
+    data.modulusOfElasticity = 29e6;
+    data.totalPileLength = 40.5;
     w.project().setData(data);
     GridTable& layers = w.project().tables().soilLayers;
     layers.cell(ProjectTables::BottomDepthColumn, 0).setDouble(60);
@@ -308,7 +308,7 @@ void MainWindowTest::warningsAskRunAnyway() {
     const QString path = copyExample(*dir_, u"sand-over-clay-pipe-english"_s);
     QVERIFY(w.openProject(path, ProjectFormat::Current));
     ProjectData data = w.project().data();
-    data.totalLength = 59.5;  // 59 whole increments of 1 ft: the tables end at 59.00 ft
+    data.totalPileLength = 59.5;  // 59 whole increments of 1 ft: the tables end at 59.00 ft
     w.project().setData(data);
     w.runAnalysis();
     QCOMPARE(findings.shown.size(), 1u);

@@ -196,9 +196,9 @@ TEST(CptPointsFile, ReadsBackTheSameValues) {
 ProjectData pipe() {
     ProjectData d;
     d.title = QStringLiteral("Pipe ");
-    d.outerDiameter = 24;
-    d.innerDiameter = 23;
-    d.modulus = 29000000;
+    d.outsideDiameter = 24;
+    d.insideDiameter = 23;
+    d.modulusOfElasticity = 29000000;
     return d;
 }
 
@@ -263,7 +263,7 @@ TEST(DriveabilityExport, NoncircularPilesUseTheirPerimeter) {
     d.fileName = QString::fromStdString(dir.file("h.tv6d"));
     d.circular = false;
     d.pileType = PileType::HPile;
-    d.outerDiameter = d.innerDiameter = 0;
+    d.outsideDiameter = d.insideDiameter = 0;
     d.perimeter = 56.39;
     p.setData(d);
     EXPECT_DOUBLE_EQ(p.data().circumference(), 56.39 / 12);

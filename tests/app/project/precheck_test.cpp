@@ -82,8 +82,8 @@ TEST(Precheck, NamesWhatAMethodLacksWithItsLayerAndDepth) {
          [](Project& p) {
              change(p, [](ProjectData& d) {
                  d.pileType = torve::PileType::Timber;
-                 d.outerDiameter = 12;
-                 d.innerDiameter = d.endSectionLength = d.endSectionInnerDiameter = 0;
+                 d.outsideDiameter = 12;
+                 d.insideDiameter = d.enhancedEndSectionLength = d.enhancedEndSectionInsideDiameter = 0;
                  d.taperAngle = 1;
              });
          },
@@ -105,8 +105,8 @@ TEST(Precheck, NamesWhatAMethodLacksWithItsLayerAndDepth) {
         {"a pile length that is not a whole number of increments",
          [](Project& p) {
              change(p, [](ProjectData& d) {
-                 d.totalLength = 40;
-                 d.incrementLength = 0.3048;
+                 d.totalPileLength = 40;
+                 d.computationIncrement = 0.3048;
              });
          },
          {{Severity::Warning,
@@ -118,11 +118,11 @@ TEST(Precheck, NamesWhatAMethodLacksWithItsLayerAndDepth) {
                "table and the summary end at the penetration 39.93, short of the tip")}}},
         // 60 / 0.3 is 199.99999999999997 in binary: within the grid's allowance of 200.
         {"a whole number of increments up to rounding",
-         [](Project& p) { change(p, [](ProjectData& d) { d.incrementLength = 0.3; }); },
+         [](Project& p) { change(p, [](ProjectData& d) { d.computationIncrement = 0.3; }); },
          {}},
         // Values the analysis refuses, named before a run although entry takes them.
         {"a negative outside diameter",
-         [](Project& p) { change(p, [](ProjectData& d) { d.outerDiameter = -24; }); },
+         [](Project& p) { change(p, [](ProjectData& d) { d.outsideDiameter = -24; }); },
          {{Severity::Error, {}, 0, {}, QStringLiteral("no outside diameter of the circular pile")},
           {Severity::Error,
            {},
@@ -131,14 +131,14 @@ TEST(Precheck, NamesWhatAMethodLacksWithItsLayerAndDepth) {
            QStringLiteral(
                "the inside diameter of the lower end section is not smaller than the outside diameter")}}},
         {"an inside diameter as large as the outside diameter",
-         [](Project& p) { change(p, [](ProjectData& d) { d.innerDiameter = d.outerDiameter; }); },
+         [](Project& p) { change(p, [](ProjectData& d) { d.insideDiameter = d.outsideDiameter; }); },
          {{Severity::Error,
            {},
            0,
            {},
            QStringLiteral("the inside diameter is not smaller than the outside diameter")}}},
         {"a modulus of zero",
-         [](Project& p) { change(p, [](ProjectData& d) { d.modulus = 0; }); },
+         [](Project& p) { change(p, [](ProjectData& d) { d.modulusOfElasticity = 0; }); },
          {{Severity::Error, {}, 0, {}, QStringLiteral("no modulus of elasticity")}}},
         {"an implausible friction angle only warns",
          [](Project& p) { setLayerValue(p, 0, ProjectTables::FrictionAngle, 50); },

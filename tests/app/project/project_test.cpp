@@ -67,20 +67,21 @@ std::vector<std::pair<std::string, double>> tableValues(const Project& p) {
 
 // The unit-dependent values of the data by name, for comparisons within rounding.
 std::vector<std::pair<std::string, double>> numbers(const ProjectData& d) {
-    std::vector<std::pair<std::string, double>> v = {{"perimeter", d.perimeter},
-                                                     {"tipArea", d.tipArea},
-                                                     {"outerDiameter", d.outerDiameter},
-                                                     {"innerDiameter", d.innerDiameter},
-                                                     {"modulus", d.modulus},
-                                                     {"totalLength", d.totalLength},
-                                                     {"stickupLength", d.stickupLength},
-                                                     {"endSectionLength", d.endSectionLength},
-                                                     {"endSectionInnerDiameter", d.endSectionInnerDiameter},
-                                                     {"zeroFrictionLength", d.zeroFrictionLength},
-                                                     {"incrementLength", d.incrementLength},
-                                                     {"lastLayerBottom", d.lastLayerBottom},
-                                                     {"sectionArea", d.sectionArea},
-                                                     {"criticalDepth", d.criticalDepth}};
+    std::vector<std::pair<std::string, double>> v = {
+        {"perimeter", d.perimeter},
+        {"tipArea", d.tipArea},
+        {"outerDiameter", d.outsideDiameter},
+        {"innerDiameter", d.insideDiameter},
+        {"modulus", d.modulusOfElasticity},
+        {"totalLength", d.totalPileLength},
+        {"stickupLength", d.stickupLength},
+        {"endSectionLength", d.enhancedEndSectionLength},
+        {"endSectionInnerDiameter", d.enhancedEndSectionInsideDiameter},
+        {"zeroFrictionLength", d.zeroFrictionLength},
+        {"incrementLength", d.computationIncrement},
+        {"lastLayerBottom", d.deepestSoilDepth},
+        {"sectionArea", d.crossSectionArea},
+        {"criticalDepth", d.criticalDepth}};
     for (const CptPoint& pt : d.cptPoints) {
         v.emplace_back("cpt.depth", pt.depth);
         v.emplace_back("cpt.qc", pt.qc);
@@ -103,9 +104,11 @@ void expectSame(const Project& a, const Project& b, double relative) {
     expectNear(numbers(a.data()), numbers(b.data()), relative);
     ProjectData da = a.data(), db = b.data();
     for (ProjectData* d : {&da, &db}) {
-        d->perimeter = d->tipArea = d->outerDiameter = d->innerDiameter = d->modulus = d->totalLength = 0;
-        d->stickupLength = d->endSectionLength = d->endSectionInnerDiameter = d->zeroFrictionLength = 0;
-        d->incrementLength = d->lastLayerBottom = d->sectionArea = d->criticalDepth = 0;
+        d->perimeter = d->tipArea = d->outsideDiameter = d->insideDiameter = d->modulusOfElasticity =
+            d->totalPileLength = 0;
+        d->stickupLength = d->enhancedEndSectionLength = d->enhancedEndSectionInsideDiameter =
+            d->zeroFrictionLength = 0;
+        d->computationIncrement = d->deepestSoilDepth = d->crossSectionArea = d->criticalDepth = 0;
         d->cptPoints.clear();
     }
     EXPECT_TRUE(da == db);
@@ -128,10 +131,10 @@ TEST(Project, Defaults) {
     EXPECT_EQ(d.fileName, QStringLiteral("NewTORVE.tv6d"));
     EXPECT_EQ(d.title, QStringLiteral("New Pile"));
     EXPECT_EQ(d.units, UnitSystem::English);
-    EXPECT_EQ(d.incrementLength, 1.0);
+    EXPECT_EQ(d.computationIncrement, 1.0);
     EXPECT_EQ(d.loadTransferMethod, Method::Api);
     EXPECT_TRUE(d.offshoreEdition);
-    EXPECT_EQ(d.tensionReduction, 1.0);
+    EXPECT_EQ(d.tensionReductionFactor, 1.0);
     EXPECT_EQ(d.selectedMethods, (std::array<bool, torve::kMethodCount>{false, false, false, true}));
     EXPECT_EQ(p.tables().soilLayers.rowCount(), 1);
     EXPECT_EQ(p.tables().sectionAreas.rowCount(), 2);
@@ -188,27 +191,27 @@ TEST(Project, ExamplesSurviveAUnitRoundTrip) {
 TEST(Project, SetUnitsConvertsEveryLengthAreaAndStress) {
     Project p;
     ProjectData d = p.data();
-    d.outerDiameter = 24;   // in
-    d.stickupLength = 10;   // ft
-    d.criticalDepth = 10;   // ft
-    d.sectionArea = 36.91;  // in^2
-    d.modulus = 29000000;   // lb/in^2
-    d.totalLength = 60;     // ft
+    d.outsideDiameter = 24;            // in
+    d.stickupLength = 10;              // ft
+    d.criticalDepth = 10;              // ft
+    d.crossSectionArea = 36.91;        // in^2
+    d.modulusOfElasticity = 29000000;  // lb/in^2
+    d.totalPileLength = 60;            // ft
     p.setData(d);
     p.setUnits(UnitSystem::SI);
-    EXPECT_NEAR(p.data().outerDiameter, 609.6, 1e-9);   // 24 x 25.4
-    EXPECT_NEAR(p.data().stickupLength, 3.048, 1e-12);  // 10 x 0.3048: no longer left as 10 "m"
+    EXPECT_NEAR(p.data().outsideDiameter, 609.6, 1e-9);  // 24 x 25.4
+    EXPECT_NEAR(p.data().stickupLength, 3.048, 1e-12);   // 10 x 0.3048: no longer left as 10 "m"
     EXPECT_NEAR(p.data().criticalDepth, 3.048, 1e-12);
-    EXPECT_NEAR(p.data().sectionArea, 36.91 * 0.0254 * 0.0254, 1e-15);  // 0.023813 m^2
-    EXPECT_NEAR(p.data().modulus, 199947961.5, 0.1);  // 29e6 x 0.0044482216152605 / 0.0254^2
-    EXPECT_NEAR(p.data().incrementLength, 0.3048, 1e-12);
+    EXPECT_NEAR(p.data().crossSectionArea, 36.91 * 0.0254 * 0.0254, 1e-15);  // 0.023813 m^2
+    EXPECT_NEAR(p.data().modulusOfElasticity, 199947961.5, 0.1);  // 29e6 x 0.0044482216152605 / 0.0254^2
+    EXPECT_NEAR(p.data().computationIncrement, 0.3048, 1e-12);
     const ProjectData before = p.data();
     p.setUnits(UnitSystem::SI);         // the system already in force: nothing changes
     p.setUnits(unitSystemFromCode(5));  // counts as 2
     EXPECT_TRUE(p.data() == before);
     p.setUnits(unitSystemFromCode(-1));  // counts as 1
     EXPECT_EQ(p.data().units, UnitSystem::English);
-    EXPECT_NEAR(p.data().outerDiameter, 24, 1e-9);
+    EXPECT_NEAR(p.data().outsideDiameter, 24, 1e-9);
     EXPECT_NEAR(p.data().stickupLength, 10, 1e-9);
 }
 
@@ -237,7 +240,7 @@ TEST(Project, OldProjectFilesGetTheirDefaults) {
     // An earlier file selected every method it knew, which leaves Unified out.
     EXPECT_EQ(d.selectedMethods,
               (std::array<bool, torve::kMethodCount>{true, true, true, true, true, true, true, true, true}));
-    EXPECT_EQ(d.totalLength, 40);
+    EXPECT_EQ(d.totalPileLength, 40);
     EXPECT_EQ(d.pileType, PileType::PrecastConcrete);
     const GridTable& layers = p.tables().soilLayers;
     EXPECT_EQ(layers.rowCount(), 2);
@@ -285,17 +288,17 @@ TEST(Project, SavingNormalisesTheProject) {
     torve::test::ScratchDir dir;
     Project p;
     readInto(p, dir.write("p.tv6d", smallProject("0 0", 0, "4")));
-    EXPECT_EQ(p.data().printEvery, 0);
+    EXPECT_EQ(p.data().printInterval, 0);
     const GridTable& layers = p.tables().soilLayers;
     EXPECT_EQ(layers.cell(ProjectTables::LayerDataColumn, 0).subTable()->cell(6, 0).toDouble(), 7);
     ProjectData d = p.data();
-    d.incrementLength = 0;
+    d.computationIncrement = 0;
     d.tipArea = 5;  // a circular pile keeps no tip area
     d.perimeter = 80;
     p.setData(d);
     p.saveProject();
-    EXPECT_EQ(p.data().printEvery, 1);
-    EXPECT_EQ(p.data().incrementLength, 1.0);
+    EXPECT_EQ(p.data().printInterval, 1);
+    EXPECT_EQ(p.data().computationIncrement, 1.0);
     EXPECT_EQ(p.data().tipArea, 0);
     // Not method 5: the user-specified values are zeroed in the project itself.
     EXPECT_EQ(layers.cell(ProjectTables::LayerDataColumn, 0).subTable()->cell(6, 0).toDouble(), 0);
@@ -378,7 +381,7 @@ TEST(Project, TheThreeFilesOfASaveAreReplacedTogether) {
     fs::create_directory(dir.path() / "p.cpt");
     ProjectData d = p.data();
     d.title = QStringLiteral("Changed");
-    d.outerDiameter += 1;
+    d.outsideDiameter += 1;
     p.setData(d);
     EXPECT_THROW(p.saveProject(), UserError);
     EXPECT_EQ(torve::test::read_file(dir.file("p.tv6d")), project);
@@ -548,8 +551,8 @@ TEST(Project, TaperCheckBeforeARun) {
     ProjectData p;
     p.setSelected(Method::Fhwa, true);
     p.pileType = PileType::Timber;
-    p.outerDiameter = 12;
-    p.totalLength = 60;
+    p.outsideDiameter = 12;
+    p.totalPileLength = 60;
     p.taperAngle = 1;
     // 12 - 2 x 720 x tan(0.01745) < 0; the largest angle is atan(6 / 720) / 0.01745 = 0.4775.
     EXPECT_EQ(

@@ -104,11 +104,12 @@ TEST(ProjectFileUnits, ValuesThatAreNotFiniteAreNeverSaved) {
     };
     const Case cases[] = {
         {"outside diameter typed as 1e400",
-         [&](Project& p) { data(p, [](ProjectData& d) { d.outerDiameter = inf; }); },
+         [&](Project& p) { data(p, [](ProjectData& d) { d.outsideDiameter = inf; }); },
          "the outside diameter is INF"},
-        {"modulus 0/0", [&](Project& p) { data(p, [](ProjectData& d) { d.modulus = nan; }); },
+        {"modulus 0/0", [&](Project& p) { data(p, [](ProjectData& d) { d.modulusOfElasticity = nan; }); },
          "the modulus of elasticity is NAN"},
-        {"increment 1e400", [&](Project& p) { data(p, [](ProjectData& d) { d.incrementLength = inf; }); },
+        {"increment 1e400",
+         [&](Project& p) { data(p, [](ProjectData& d) { d.computationIncrement = inf; }); },
          "the computation increment is INF"},
         {"taper angle -1e400", [&](Project& p) { data(p, [](ProjectData& d) { d.taperAngle = -inf; }); },
          "the taper angle is -INF"},

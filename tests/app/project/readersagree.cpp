@@ -96,20 +96,21 @@ std::string differences(const InputData& a, const InputData& b, bool compareText
     d.tenDigits("tip area", a.tip_area, b.tip_area);
     d.tenDigits("outside diameter", a.outside_diameter, b.outside_diameter);
     d.tenDigits("inside diameter", a.inside_diameter, b.inside_diameter);
-    d.tenDigits("modulus", a.modulus, b.modulus);
-    d.tenDigits("pile length", a.pile_length, b.pile_length);
+    d.tenDigits("modulus", a.modulus_of_elasticity, b.modulus_of_elasticity);
+    d.tenDigits("pile length", a.total_pile_length, b.total_pile_length);
     d.tenDigits("stickup length", a.stickup_length, b.stickup_length);
-    d.tenDigits("end section length", a.end_section_length, b.end_section_length);
-    d.tenDigits("end section inside diameter", a.end_section_inside_diameter, b.end_section_inside_diameter);
+    d.tenDigits("end section length", a.enhanced_end_section_length, b.enhanced_end_section_length);
+    d.tenDigits("end section inside diameter", a.enhanced_end_section_inside_diameter,
+                b.enhanced_end_section_inside_diameter);
     d.tenDigits("zero-friction length", a.zero_friction_length, b.zero_friction_length);
-    d.tenDigits("increment", a.increment, b.increment);
+    d.tenDigits("increment", a.computation_increment, b.computation_increment);
     d.code("pile type", static_cast<int>(a.pile_type), static_cast<int>(b.pile_type));
     d.tenDigits("taper angle", a.taper_angle, b.taper_angle);
     d.code("load-transfer method", code_of(a.load_transfer_method), code_of(b.load_transfer_method));
     d.code("reduced resistance", a.reduced_resistance, b.reduced_resistance);
     for (std::size_t m = 0; m < a.selected.size(); ++m) d.code("method flag", a.selected[m], b.selected[m]);
     d.tenDigits("deepest soil depth", a.deepest_soil_depth, b.deepest_soil_depth);
-    d.tenDigits("section area", a.section_area, b.section_area);
+    d.tenDigits("section area", a.cross_section_area, b.cross_section_area);
     d.code("soil points", static_cast<int>(a.soil.size()), static_cast<int>(b.soil.size()));
     for (std::size_t i = 0; i < std::min(a.soil.size(), b.soil.size()); ++i) {
         const SoilPoint &p = a.soil[i], &q = b.soil[i];
@@ -133,13 +134,13 @@ std::string differences(const InputData& a, const InputData& b, bool compareText
                                          {"qc", p.cone_resistance, q.cone_resistance}})
             d.exact(at + name, x, y);
     }
-    d.code("t-z print flag", a.tz_print, b.tz_print);
-    d.code("t-z print depths", static_cast<int>(a.tz_print_depths.size()),
-           static_cast<int>(b.tz_print_depths.size()));
-    for (std::size_t i = 0; i < std::min(a.tz_print_depths.size(), b.tz_print_depths.size()); ++i)
-        d.exact("t-z print depth", a.tz_print_depths[i], b.tz_print_depths[i]);
+    d.code("t-z print flag", a.t_z_print_flag, b.t_z_print_flag);
+    d.code("t-z print depths", static_cast<int>(a.t_z_print_depths.size()),
+           static_cast<int>(b.t_z_print_depths.size()));
+    for (std::size_t i = 0; i < std::min(a.t_z_print_depths.size(), b.t_z_print_depths.size()); ++i)
+        d.exact("t-z print depth", a.t_z_print_depths[i], b.t_z_print_depths[i]);
     d.code("loading type", static_cast<int>(a.loading_type), static_cast<int>(b.loading_type));
-    d.tenDigits("tension factor", a.tension_factor, b.tension_factor);
+    d.tenDigits("tension factor", a.tension_reduction_factor, b.tension_reduction_factor);
     d.code("clay drainage", static_cast<int>(a.clay_drainage), static_cast<int>(b.clay_drainage));
     d.code("plug condition", static_cast<int>(a.plug_condition), static_cast<int>(b.plug_condition));
     d.code("section mode", static_cast<int>(a.section_mode), static_cast<int>(b.section_mode));

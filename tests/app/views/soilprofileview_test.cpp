@@ -79,9 +79,9 @@ void SoilProfileViewTest::pileOutline() {
     ProjectData data;
     data.units = units == 1 ? UnitSystem::English : UnitSystem::SI;
     data.circular = circular;
-    data.outerDiameter = circular ? (units == 1 ? 24 : 609.6) : 0;
+    data.outsideDiameter = circular ? (units == 1 ? 24 : 609.6) : 0;
     data.perimeter = circular ? 0 : 48;
-    data.totalLength = 60;
+    data.totalPileLength = 60;
     data.stickupLength = 5;
     data.taperAngle = taper;
     const SoilProfile profile = SoilProfile::of(data, host.project().tables().soilLayers);

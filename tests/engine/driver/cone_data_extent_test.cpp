@@ -126,7 +126,7 @@ TEST(ConeDataExtent, WarnsOnceWhenTheDataEndAboveTheTipWindowAndAreUsedThere) {
         InputData in;
         in.units = c.units;
         in.outside_diameter = c.od;
-        in.pile_length = c.length;
+        in.total_pile_length = c.length;
         in.offshore_data = c.offshore;
         for (Method m : c.methods) in.selected[index_of(m)] = 1;
         in.soil = c.soil;

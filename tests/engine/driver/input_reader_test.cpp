@@ -43,11 +43,11 @@ TEST(InputReader, ReadsEveryRecordOfAnExample) {
     ASSERT_EQ(in.soil.size(), 6u);
     EXPECT_DOUBLE_EQ(in.outside_diameter, 24);
     EXPECT_DOUBLE_EQ(in.inside_diameter, 23);
-    EXPECT_DOUBLE_EQ(in.end_section_length, 10);
-    EXPECT_DOUBLE_EQ(in.end_section_inside_diameter, 22.5);
+    EXPECT_DOUBLE_EQ(in.enhanced_end_section_length, 10);
+    EXPECT_DOUBLE_EQ(in.enhanced_end_section_inside_diameter, 22.5);
     EXPECT_EQ(in.load_transfer_method, Method::Api);
     EXPECT_TRUE(in.is_selected(Method::Fhwa) && in.is_selected(Method::Api) && !in.is_selected(Method::Ngi));
-    EXPECT_EQ(in.tz_print_depths, (std::vector<double>{10, 30, 55}));
+    EXPECT_EQ(in.t_z_print_depths, (std::vector<double>{10, 30, 55}));
     ASSERT_EQ(in.sections.size(), 3u);
     EXPECT_DOUBLE_EQ(in.sections[2].area, 54.78);
     // clay point 3: psf divided by 1000, YSR kept
@@ -84,9 +84,9 @@ TEST(InputReader, AbsentEndSectionCoversTheWholePile) {
     ProjectRecords p = two_layer_project();
     p.inside_diameter = 23;
     const InputData in = parse_input_data(test::text_of(p), "p.tv6d");
-    EXPECT_DOUBLE_EQ(in.end_section_inside_diameter, 23);
-    EXPECT_DOUBLE_EQ(in.end_section_length, 60.0 - static_cast<double>(1.0e-7f));
-    EXPECT_NE(in.end_section_length, in.pile_length);
+    EXPECT_DOUBLE_EQ(in.enhanced_end_section_inside_diameter, 23);
+    EXPECT_DOUBLE_EQ(in.enhanced_end_section_length, 60.0 - static_cast<double>(1.0e-7f));
+    EXPECT_NE(in.enhanced_end_section_length, in.total_pile_length);
 }
 
 TEST(InputReader, UnlimitedMarkersAndStressConversions) {
@@ -138,9 +138,9 @@ TEST(InputReader, OptionalRecordsFollowTheirFlags) {
     p.critical_depth_option = 2;
     p.critical_depth = 12.5;
     InputData in = parse_input_data(test::text_of(p), "p.tv6d");
-    EXPECT_TRUE(in.tz_print_depths.empty());
+    EXPECT_TRUE(in.t_z_print_depths.empty());
     EXPECT_EQ(in.loading_type, LoadingType::Tension);
-    EXPECT_DOUBLE_EQ(in.tension_factor, 0.7);
+    EXPECT_DOUBLE_EQ(in.tension_reduction_factor, 0.7);
     EXPECT_EQ(in.section_row_count, 5);
     EXPECT_TRUE(in.sections.empty());
     EXPECT_EQ(in.critical_depth_option, CriticalDepthOption::UserSpecified);
@@ -161,7 +161,7 @@ TEST(InputReader, FreeFormatWithCommasContinuationsAndLeftovers) {
         "0\n0 1\n0 0\n0 0\n0 0\n";
     const InputData in = parse_input_data(text, "p.tv6d");
     EXPECT_EQ(in.print_interval, 1);
-    EXPECT_DOUBLE_EQ(in.pile_length, 60);
+    EXPECT_DOUBLE_EQ(in.total_pile_length, 60);
     EXPECT_EQ(in.soil.size(), 2u);
 }
 

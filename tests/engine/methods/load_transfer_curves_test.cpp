@@ -17,8 +17,8 @@ struct Prepared {
     PileGeometry pile;
     SoilProfile profile;
     explicit Prepared(const ProjectRecords& p) : in(parse_input_data(test::text_of(p), "p.tv6d")) {
-        const long long n = segment_count(in.deepest_soil_depth, in.increment);
-        align_soil_points(in.soil, in.increment);
+        const long long n = segment_count(in.deepest_soil_depth, in.computation_increment);
+        align_soil_points(in.soil, in.computation_increment);
         pile = pile_geometry(in, units_of(in.units));
         profile = build_soil_profile(in, units_of(in.units), static_cast<int>(n));
     }

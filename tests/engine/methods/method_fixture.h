@@ -22,8 +22,8 @@ struct PhaseRun {
 
     explicit PhaseRun(const ProjectRecords& p, const CptProfile& cpt = {})
         : in(parse_input_data(test::text_of(p), "p.tv6d")) {
-        const long long n = segment_count(in.deepest_soil_depth, in.increment);
-        align_soil_points(in.soil, in.increment);
+        const long long n = segment_count(in.deepest_soil_depth, in.computation_increment);
+        align_soil_points(in.soil, in.computation_increment);
         run.english = in.units == UnitSystem::English;
         run.tension = in.tension();
         run.load_transfer_method = in.load_transfer_method;

@@ -14,8 +14,8 @@ namespace {
 
 SoilProfile profile_of(const ProjectRecords& p) {
     InputData in = parse_input_data(test::text_of(p), "p.tv6d");
-    const long long n = segment_count(in.deepest_soil_depth, in.increment);
-    align_soil_points(in.soil, in.increment);
+    const long long n = segment_count(in.deepest_soil_depth, in.computation_increment);
+    align_soil_points(in.soil, in.computation_increment);
     return build_soil_profile(in, units_of(in.units), static_cast<int>(n));
 }
 
