@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Hand calculations behind tests/engine/methods/api_capacity_test.cpp.
+"""Hand calculations behind tests/engine/methods/api_method_test.cpp.
 
 Closed forms for uniform profiles: a 24 in pipe (D = 2 ft), L up to 60 ft, increment 1 ft,
 perimeter P = 3.14159 x 2 ft, full tip area A = pi ft2, window of 3 D = 6 ft around each row.

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Hand calculations behind the tests of the cone-based offshore methods
 (tests/engine/methods/{ngi,icp,fugro,uwa}_method_test.cpp, cone_clay_rule_test.cpp and
-offshore_capacity_test.cpp), worked from the published formulas NGI-05, ICP-05, Fugro-05 and UWA-05
+penetration_phase_cone_methods_test.cpp), worked from the published formulas NGI-05, ICP-05, Fugro-05 and UWA-05
 in the form the engine uses them. Run it to print every expected value.
 
 The stated pile (S.I.): open pipe OD = 914 mm, EID = 864 mm, L = 40 m; R = 457 mm,

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Hand calculations behind the FHWA, USACE, Revised Lambda and user-specified tests
-(tests/engine/methods/fhwa_capacity_test.cpp, usace_capacity_test.cpp, revised_lambda_test.cpp,
-user_specified_test.cpp).
+(tests/engine/methods/fhwa_method_test.cpp, usace_method_test.cpp, revised_lambda_method_test.cpp,
+user_specified_method_test.cpp).
 
 Every chart value is read off the published tables by hand (the lines say which points); only the
 arithmetic is left to the script. Increment 1 ft, so a row at z ft is the bottom of segment z - 1.
