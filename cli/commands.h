@@ -14,14 +14,14 @@ inline constexpr int kExitUsage = 2;      // the command line could not be under
 
 // `torve run PROJECT.tv6d...`: analyses projects, several side by side.
 void add_run_command(CLI::App& app, int& exit_code);
+// `torve check PROJECT.tv6d`: every finding of the input checks, as the run reads the project.
+void add_check_command(CLI::App& app, int& exit_code);
 
 #ifdef TORVE_WITH_APP_CORE
 // `torve convert --to si|english IN.tv6d OUT.tv6d`: a project in the other unit system.
 void add_convert_command(CLI::App& app, int& exit_code);
 // `torve results PROJECT.tv6d [--csv DIR]`: the results of the project's plot data file.
 void add_results_command(CLI::App& app, int& exit_code);
-// `torve check PROJECT.tv6d`: the check before a run.
-void add_check_command(CLI::App& app, int& exit_code);
 // `torve cpt show FILE` and `torve cpt import FILE [--test ID] [--use qc|qt] --into PROJECT.tv6d`: cone
 // data of AGS4, GEF, BRO-XML and CSV files.
 void add_cpt_command(CLI::App& app, int& exit_code);

@@ -11,10 +11,10 @@ int main(int argc, char** argv) {
     app.set_version_flag("--version", "torve " TORVE_VERSION);
     int exit_code = torve::cli::kExitOk;
     torve::cli::add_run_command(app, exit_code);
+    torve::cli::add_check_command(app, exit_code);
 #ifdef TORVE_WITH_APP_CORE
     torve::cli::add_convert_command(app, exit_code);
     torve::cli::add_results_command(app, exit_code);
-    torve::cli::add_check_command(app, exit_code);
     torve::cli::add_cpt_command(app, exit_code);
 #endif
 #ifdef TORVE_WITH_APP_RENDER

@@ -1,8 +1,11 @@
 // torve._engine: the engine inside a Python process. Projects are held as the input data file's
-// records, checked by the engine's reader on every change, and run by run_binding.cpp.
+// records, checked by the input checks on every change and before every run, and run by
+// run_binding.cpp.
+#include <pybind11/operators.h>
 #include <pybind11/pybind11.h>
 #include <pybind11/stl.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -23,8 +26,22 @@ namespace {
 // The Python class torve.InputError, created with the module.
 PyObject* input_error_type = nullptr;
 
-// Raises torve.InputError with the engine's message and, when the message locates it, the file, the
-// record and the line ('Input data file "p.tv6d", record 5 (pile section), line 5: ...').
+// Raises torve.InputError with `message` and its attributes; `findings` are those of the checks.
+[[noreturn]] void raise_error(const std::string& message, py::object file, py::object record, py::object line,
+                              py::object field, std::vector<Finding> findings) {
+    py::object error = py::reinterpret_borrow<py::object>(input_error_type)(message);
+    error.attr("file") = std::move(file);
+    error.attr("record") = std::move(record);
+    error.attr("line") = std::move(line);
+    error.attr("field") = std::move(field);
+    error.attr("findings") = py::cast(std::move(findings));
+    PyErr_SetObject(input_error_type, error.ptr());
+    throw py::error_already_set();
+}
+
+// Raises torve.InputError with the engine's message of a file it read and, when the message locates
+// it, the file, the record and the line ('Input data file "p.tv6d", record 5 (pile section), line 5:
+// ...').
 [[noreturn]] void raise_input_error(const std::string& message) {
     py::object file = py::none(), record = py::none(), line = py::none();
     const std::size_t open = message.find('"');
@@ -42,12 +59,24 @@ PyObject* input_error_type = nullptr;
     } else if (open != std::string::npos && message.find('"', open + 1) != std::string::npos) {
         file = py::str(message.substr(open + 1, message.find('"', open + 1) - open - 1));
     }
-    py::object error = py::reinterpret_borrow<py::object>(input_error_type)(message);
-    error.attr("file") = file;
-    error.attr("record") = record;
-    error.attr("line") = line;
-    PyErr_SetObject(input_error_type, error.ptr());
-    throw py::error_already_set();
+    raise_error(message, file, record, line, py::none(), {});
+}
+
+// A finding of records held in memory, located by its record: the message names the field and the
+// value, as no line of a file holds them.
+std::string located(const Finding& f) {
+    return record_title(f.place) + ": " + f.message;
+}
+
+// Raises torve.InputError for findings the checks refuse: `intro`, then one line per finding; the
+// attributes record and field are the first finding's, and findings holds them all.
+[[noreturn]] void raise_findings(const std::string& intro, std::vector<Finding> findings,
+                                 const std::string& path) {
+    std::string message = intro;
+    for (const Finding& f : findings) message += "\n  " + located(f);
+    const Finding& first = findings.front();
+    raise_error(message, path.empty() ? py::object(py::none()) : py::object(py::str(path)),
+                py::str(record_title(first.place)), py::none(), py::str(first.field), std::move(findings));
 }
 
 std::string read_file(const std::string& path, std::string_view what) {
@@ -78,36 +107,70 @@ std::string text_of(const ProjectRecords& records, const std::string& name) {
     }
 }
 
-// The engine's reader over the records as they would be written: a change that makes the project
-// unreadable for the analysis is refused with the reader's message.
-void check(const ProjectRecords& records, const std::string& name) {
-    try {
-        parse_input_data(text_of(records, name), name);
-    } catch (const InputError& e) {
-        raise_input_error(e.what());
+std::vector<Finding> findings_of(const Project& p) {
+    return check_project(p.records, p.cpt.value_or(CptProfile{}));
+}
+
+// What an assignment answers for: the values the checks refuse on their own, not what the project
+// lacks as a whole (a selected method's data, a soil profile to reach), which may come later.
+std::vector<Finding> value_refusals(const Project& p) {
+    std::vector<Finding> out;
+    for (Finding& f : findings_of(p))
+        if (f.refuses() && !f.method) out.push_back(std::move(f));
+    return out;
+}
+
+bool same_place_and_value(const Finding& a, const Finding& b) {
+    return a.place == b.place && a.field == b.field && a.value == b.value;
+}
+
+// Refuses a change that brings a value refusal the project did not have: a refused value of the
+// field assigned, or of one that the assigned field bounds (a smaller outside than inside diameter).
+// Refusals elsewhere, the same as before, do not stop a change, so that a broken project can be
+// mended field by field.
+void check_change(const Project& before, const Project& after) {
+    const std::vector<Finding> old = value_refusals(before);
+    std::vector<Finding> brought;
+    for (Finding& f : value_refusals(after)) {
+        const bool known = std::any_of(old.begin(), old.end(),
+                                       [&f](const Finding& o) { return same_place_and_value(o, f); });
+        if (!known) brought.push_back(std::move(f));
     }
+    if (brought.empty()) return;
+    std::string message = located(brought.front());
+    for (std::size_t i = 1; i < brought.size(); ++i) message += "\n" + located(brought[i]);
+    const Finding& first = brought.front();
+    raise_error(message, py::none(), py::str(record_title(first.place)), py::none(), py::str(first.field),
+                std::move(brought));
 }
 
 std::string name_of(const Project& p) {
     return p.path.empty() ? std::string("project.tv6d") : p.path;
 }
 
-// Applies `change` to a copy of the records and keeps it only when the engine reads it.
+// Applies `change` to a copy of the project and keeps it unless the change brings a refused value.
 template <class Change>
-void change_records(Project& p, Change&& change) {
-    ProjectRecords copy = p.records;
+void change_project(Project& p, Change&& change) {
+    Project copy = p;
     change(copy);
-    if (!p.deferred) check(copy, name_of(p));
-    p.records = std::move(copy);
+    if (!p.deferred) check_change(p, copy);
+    p = std::move(copy);
 }
 
+template <class Change>
+void change_records(Project& p, Change&& change) {
+    change_project(p, [&change](Project& q) { change(q.records); });
+}
+
+// Reads the files as the codec reads them: a file that is not well-formed is refused, located; the
+// values are taken as they stand, for check() to judge and the fields to mend.
 Project read_project(const std::string& path) {
     Project p;
     try {
-        InputValueChecks checks(path);
-        p.records = read_project_records(read_file(path, "input data file"), path, {}, &checks).records;
+        p.records = read_project_records(read_file(path, "input data file"), path).records;
         const std::string cpt = std::filesystem::path(path).replace_extension(".cpt").string();
-        if (std::filesystem::exists(cpt)) p.cpt = parse_cpt_data(read_file(cpt, "CPT data file"), cpt);
+        if (std::filesystem::exists(cpt))
+            p.cpt = read_cpt_records(read_file(cpt, "CPT data file"), cpt).records;
     } catch (const InputError& e) {
         raise_input_error(e.what());
     }
@@ -146,7 +209,6 @@ Project new_project(const std::string& units) {
         throw py::value_error("units must be \"SI\" or \"English\", not \"" + units + "\"");
     }
     (*r.method_selection_flags)[index_of(Method::Api)] = 1;
-    check(r, "project.tv6d");
     return p;
 }
 
@@ -167,20 +229,25 @@ void write_text(const std::string& path, const std::string& text) {
 }
 
 void write_project(Project& p, const std::string& path) {
-    check(p.records, path);
     write_text(path, text_of(p.records, path));
     if (p.cpt)
         write_text(std::filesystem::path(path).replace_extension(".cpt").string(), write_cpt_records(*p.cpt));
     p.path = path;
 }
 
-// What a run of the project needs. Its records passed the engine's checks when they were read or
-// last changed, so they go to the analysis as they are, without a text in between.
+// What a run of the project needs: the records go to the analysis as they are, without a text in
+// between, once the checks find nothing the analysis refuses.
 RunRequest run_request(const Project& p) {
-    RunRequest r{run_names(name_of(p)), {}, p.cpt.value_or(CptProfile{})};
-    if (first_input_value_error(p.records)) check(p.records, name_of(p));  // raises, located
-    r.input = input_data_of(p.records);
-    return r;
+    std::vector<Finding> refused;
+    for (Finding& f : findings_of(p))
+        if (f.refuses()) refused.push_back(std::move(f));
+    if (!refused.empty()) {
+        const std::size_t n = refused.size();
+        raise_findings("The project cannot run: " + std::to_string(n) + (n == 1 ? " error" : " errors") +
+                           " (Project.check() lists every finding).",
+                       std::move(refused), p.path);
+    }
+    return {run_names(name_of(p)), input_data_of(p.records), p.cpt.value_or(CptProfile{})};
 }
 
 template <class T>
@@ -223,10 +290,49 @@ PYBIND11_MODULE(_engine, m) {
 
     input_error_type = PyErr_NewExceptionWithDoc(
         "torve.InputError",
-        "Input the analysis cannot use. str(error) is the engine's message; the attributes file, record\n"
-        "and line locate it when the message does (None otherwise).",
+        "Input the analysis cannot use. str(error) names what and where: for a file read, the engine's\n"
+        "message with the file, the record and the line; for a project held in memory, the record, the\n"
+        "field and the value. The attributes file, record and line locate it (None where the message does\n"
+        "not), field names the field (None for a file that cannot be read), and findings holds the\n"
+        "findings of the checks that refuse it (torve.Finding; empty for a file that cannot be read).",
         PyExc_ValueError, nullptr);
     m.attr("InputError") = py::reinterpret_borrow<py::object>(input_error_type);
+
+    py::class_<Finding>(
+        m, "Finding",
+        "A finding of the checks: severity ('error' or 'warning'); the record, the field and the\n"
+        "point (the soil point, t-z print depth, section row or CPT row counted from 1; None for a\n"
+        "record of its own) of the value concerned, and that value; the method that needs it (None\n"
+        "for the whole project); the soil layer counted from 1 (None for none) and the depth (ft or\n"
+        "m); a message naming the field, the value and the limit it breaks; and stops_run, true for\n"
+        "an error at which a run stops before its results (Results.stop) instead of being refused.")
+        .def_property_readonly("severity",
+                               [](const Finding& f) { return f.is_error() ? "error" : "warning"; })
+        .def_property_readonly("record", [](const Finding& f) { return record_title(f.place); })
+        .def_readonly("field", &Finding::field)
+        .def_property_readonly("point",
+                               [](const Finding& f) -> py::object {
+                                   return f.place.count > 0 ? py::object(py::int_(f.place.index + 1))
+                                                            : py::object(py::none());
+                               })
+        .def_property_readonly("method",
+                               [](const Finding& f) -> py::object {
+                                   if (!f.method) return py::none();
+                                   return py::str(std::string(method_info(*f.method).name));
+                               })
+        .def_property_readonly("layer",
+                               [](const Finding& f) -> py::object {
+                                   return f.layer > 0 ? py::object(py::int_(f.layer)) : py::none();
+                               })
+        .def_readonly("depth", &Finding::depth)
+        .def_readonly("value", &Finding::value)
+        .def_readonly("message", &Finding::message)
+        .def_readonly("stops_run", &Finding::stops_run)
+        .def(py::self == py::self)
+        .def("__repr__", [](const Finding& f) {
+            return std::string("<torve.Finding ") + (f.is_error() ? "error" : "warning") + " " + located(f) +
+                   ">";
+        });
 
     py::dict methods;
     for (const MethodInfo& info : kMethods) methods[py::int_(code_of(info.method))] = std::string(info.name);
@@ -273,11 +379,22 @@ PYBIND11_MODULE(_engine, m) {
     py::class_<Project> project(
         m, "Project",
         "A pile project: the records of its input data file (.tv6d) and its CPT points.\n"
-        "Every field is checked by the engine's reader when assigned; a value it refuses\n"
-        "raises InputError and leaves the project as it was.");
+        "check() lists what the analysis refuses, where a run stops and what is hardly\n"
+        "plausible. Assigning a field that brings a value the checks refuse (of that field or\n"
+        "of one it bounds) raises InputError naming the field and the value, and leaves the\n"
+        "project as it was; what is refused elsewhere does not stop an assignment, so a\n"
+        "project can be mended field by field.");
     project
         .def_static("read", &read_project, py::arg("path"),
-                    "Reads a .tv6d file and the .cpt file beside it when there is one.")
+                    "Reads a .tv6d file and the .cpt file beside it when there is one. A file that is\n"
+                    "not well-formed raises InputError, located; values the checks refuse are read\n"
+                    "as they stand, for check() to name and the fields to mend.")
+        .def(
+            "check", [](const Project& p) { return findings_of(p); },
+            "Every finding of the checks (torve.Finding), in the order of the files: values the\n"
+            "analysis refuses, counts over its table limits, a run that stops before its results,\n"
+            "values hardly plausible, and per selected method the values each layer lacks. run()\n"
+            "refuses a project with any error that does not stop the run.")
         .def_static(
             "new", &new_project, py::arg("units") = "SI",
             "A new project in \"SI\" or \"English\" units: a steel pipe pile in one sand layer, API RP 2A.")
@@ -295,11 +412,12 @@ PYBIND11_MODULE(_engine, m) {
                 t.deferred = true;
                 for (const auto& [name, value] : fields) py::setattr(trial, name, value);
                 t.deferred = false;
-                check(t.records, name_of(t));
+                check_change(p, t);
                 p = t;
             },
             "Assigns several fields at once (project.update(outside_diameter=600, inside_diameter=570)),\n"
-            "checked together when all are in; a refused set leaves the project as it was.")
+            "checked together when all are in; a set that brings a refused value leaves the project as\n"
+            "it was.")
         .def_readonly("path", &Project::path, "The file it was read from or last written to; '' when new.")
         .def(
             "input_text", [](const Project& p) { return text_of(p.records, name_of(p)); },
@@ -388,13 +506,7 @@ PYBIND11_MODULE(_engine, m) {
                 CptProfile profile;
                 profile.unit_code = p.records.unit_system_code;
                 for (const auto& [depth, qc] : *rows) profile.points.push_back({depth, qc});
-                // The CPT reader's own checks (row limit, depths going downwards).
-                try {
-                    parse_cpt_data(write_cpt_records(profile), "CPT data");
-                } catch (const InputError& e) {
-                    raise_input_error(e.what());
-                }
-                p.cpt = std::move(profile);
+                change_project(p, [&profile](Project& q) { q.cpt = std::move(profile); });
             },
             "(depth, qc) rows of the CPT profile (qc in lb/ft2 or kPa), or None for no CPT data file.");
     field(project, "title", &ProjectRecords::title, "record 1; the report shows its first 72 characters");

@@ -5,6 +5,7 @@
 #include <QButtonGroup>
 #include <QDialogButtonBox>
 #include <QGridLayout>
+#include <QHash>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -184,26 +185,33 @@ bool SoilDataDialog::isEnabled(int column) const {
                 return frictionAngleOption_->isChecked();
             case Tables::BlowCount:
                 return blowCountOption_->isChecked();
+            // Each value is offered while a selected method reads it, as the check before a run asks
+            // for it: Ko for API RP 2A and USACE, Nq for API RP 2A.
             case Tables::EarthPressure:
+                return anySelected([](const MethodInfo& m) { return m.sand.ko; });
             case Tables::BearingFactor:
-                // Ko and Nq stand and fall together, as the data of the method that reads Nq.
                 return anySelected([](const MethodInfo& m) { return m.sand.nq; });
         }
         return true;
     }
     switch (column) {
         case Tables::RemoldedStrength:
-            // Only an open pipe takes soil into it.
-            return d.pileType == PileType::SteelPipe;
+            // An open pipe takes soil into it; the methods of the ICP-05 clay rule take the clay's
+            // sensitivity from it, whatever the pile.
+            return d.pileType == PileType::SteelPipe ||
+                   anySelected([](const MethodInfo& m) { return m.clay.sur; });
+        // PI for NGI and the methods of the ICP-05 clay rule, YSR for the latter only.
         case Tables::PlasticityIndex:
+            return anySelected([](const MethodInfo& m) { return m.clay.pi; });
         case Tables::YieldStressRatio:
-            // PI and YSR stand and fall together, as the data of the clay rule that reads YSR.
             return anySelected([](const MethodInfo& m) { return m.clay.ysr; });
     }
     return true;
 }
 
 void SoilDataDialog::updateEnabling() {
+    // A note shared by several values (a group's label) stands while any of them does.
+    QHash<QWidget*, std::pair<bool, bool>> notes;
     for (const ValuePair& p : pairs_) {
         const bool on = isEnabled(p.column);
         const bool shown = isShown(p.column);
@@ -216,9 +224,14 @@ void SoilDataDialog::updateEnabling() {
             p.caption->setVisible(shown);
         }
         for (QWidget* note : p.notes) {
-            note->setEnabled(on);
-            note->setVisible(shown);
+            auto& [enabled, visible] = notes[note];
+            enabled = enabled || on;
+            visible = visible || shown;
         }
+    }
+    for (auto n = notes.cbegin(); n != notes.cend(); ++n) {
+        n.key()->setEnabled(n.value().first);
+        n.key()->setVisible(n.value().second);
     }
 }
 

@@ -63,8 +63,9 @@ CheckWindow::CheckWindow(const std::vector<Finding>& findings, bool english, Fin
         if (f.method) row->setText(1, QString::fromUtf8(method_info(*f.method).name));
         if (f.layer > 0) row->setText(2, QString::number(f.layer));
         if (f.depth) row->setText(3, QString::number(*f.depth, 'f', 2));
-        row->setText(4, f.message);
-        row->setToolTip(4, f.message);
+        const QString message = QString::fromStdString(f.message);
+        row->setText(4, message);
+        row->setToolTip(4, message);
         row->setTextAlignment(2, Qt::AlignRight);
         row->setTextAlignment(3, Qt::AlignRight);
     }

@@ -23,6 +23,12 @@ double fileQcPerQc(UnitSystem units) {
 
 }  // namespace
 
+torve::CptProfile cptProfileOf(const ProjectData& project) {
+    torve::CptProfile profile{code_of(project.units), project.cptPoints};
+    for (CptPoint& p : profile.points) p.qc *= fileQcPerQc(project.units);
+    return profile;
+}
+
 bool cptPointWritable(const CptPoint& point, UnitSystem units) {
     return std::isfinite(point.depth) && std::isfinite(point.qc * fileQcPerQc(units));
 }

@@ -19,6 +19,9 @@ namespace torve::app {
 // hold a word no reader takes back.
 QByteArray cptPointsFileText(const ProjectData& project);
 
+// The project's CPT points as the CPT points file holds them (qc in lb/ft^2 or kPa).
+torve::CptProfile cptProfileOf(const ProjectData& project);
+
 // The point can be written to the CPT points file of a project in `units`: depth and qc finite as
 // the file holds them (English qc times 1000).
 bool cptPointWritable(const CptPoint& point, UnitSystem units);

@@ -2,11 +2,12 @@
 #include "app/project/projectdata.h"
 
 #include <QLocale>
-#include <cmath>
 
 #include "app/table/unitratio.h"
 #include "app/table/units.h"
+#include "engine/model/number_text.h"
 #include "engine/model/rounded_constants.h"
+#include "engine/model/taper_limit.h"
 
 namespace torve::app {
 UnitSystem unitSystemFromCode(int code) {
@@ -24,11 +25,11 @@ std::optional<QString> ProjectData::taperWarning(const QLocale& locale) const {
                          pileType == PileType::RaymondUniformTaper || pileType == PileType::MonotubeTaper;
     if (!isSelected(Method::Fhwa) || !tapered || !(taperAngle > 0)) return std::nullopt;
     const double length = totalPileLength * diameterPerLength(units);
-    const double tip = outsideDiameter - 2.0 * length * std::tan(taperAngle * kRadiansPerDegree);
-    if (tip >= 0) return std::nullopt;
-    const double largest = std::atan((outsideDiameter / 2.0) / length) / kRadiansPerDegree;
+    if (!taper_too_large(taperAngle, outsideDiameter, length)) return std::nullopt;
     QLocale plain = locale;  // "0.000": the locale's decimal mark, no group separators
     plain.setNumberOptions(QLocale::OmitGroupSeparator);
+    // Rounded down, so that the angle refused is never below the one the warning allows.
+    const double largest = rounded_down(largest_taper_angle(outsideDiameter, length), 3);
     return texts::kTaperTooLarge + plain.toString(largest, 'f', 3) + texts::kTaperTooLargeEnd;
 }
 

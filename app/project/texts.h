@@ -42,75 +42,12 @@ inline constexpr QLatin1StringView kTaperTooLarge{
     "smaller than "};
 inline constexpr QLatin1StringView kTaperTooLargeEnd{" degrees.\rPlease check input data "};
 
-// The check before a run (precheck): what the analysis refuses or stops at, and the values a method
-// lacks. The method, layer and depth go with each finding.
+// The check before a run (precheck): what the program knows of a project that a save would lose.
+// The input checks word every other finding themselves.
 inline constexpr QLatin1StringView kCheckCptFileUnread{"the CPT data file %1 cannot be read"};
-inline constexpr QLatin1StringView kCheckTooLarge{
-    "the %1 %2 is beyond the largest value the analysis reads (1E+15)"};
-inline constexpr QLatin1StringView kCheckPrintInterval{"the print interval is below 1"};
-inline constexpr QLatin1StringView kCheckNoIncrement{"no computation increment"};
-inline constexpr QLatin1StringView kCheckNegativePerimeter{"the perimeter is negative"};
-inline constexpr QLatin1StringView kCheckNegativeTipArea{"the tip area is negative"};
-inline constexpr QLatin1StringView kCheckNegativeInnerDiameter{"the inside diameter is negative"};
-inline constexpr QLatin1StringView kCheckNoModulus{"no modulus of elasticity"};
-inline constexpr QLatin1StringView kCheckNoLength{"no total pile length"};
-inline constexpr QLatin1StringView kCheckNegativeStickup{"the stickup length is negative"};
-inline constexpr QLatin1StringView kCheckNoOuterDiameter{"no outside diameter of the circular pile"};
-inline constexpr QLatin1StringView kCheckInnerNotBelowOuter{
-    "the inside diameter is not smaller than the outside diameter"};
-inline constexpr QLatin1StringView kCheckNegativeEndSection{"the lower end section length is negative"};
-inline constexpr QLatin1StringView kCheckNegativeEndSectionDiameter{
-    "the inside diameter of the lower end section is negative"};
-inline constexpr QLatin1StringView kCheckEndSectionNotBelowOuter{
-    "the inside diameter of the lower end section is not smaller than the outside diameter"};
-inline constexpr QLatin1StringView kCheckNegativeZeroFriction{"the zero-friction length is negative"};
-inline constexpr QLatin1StringView kCheckPileType{"no pile type"};
-inline constexpr QLatin1StringView kCheckTaperRange{"the taper angle is not from 0 to below 90 degrees"};
-inline constexpr QLatin1StringView kCheckTaperTooLarge{
-    "the taper angle of %1 degrees gives a negative diameter at the tip; it must be below %2 degrees"};
-inline constexpr QLatin1StringView kCheckLoadTransferMethod{"no method for the load transfer"};
-inline constexpr QLatin1StringView kCheckLoadingType{"the loading is neither compression nor tension"};
-inline constexpr QLatin1StringView kCheckPlugCondition{"no plug condition"};
-inline constexpr QLatin1StringView kCheckCriticalDepthOption{"no critical-depth option"};
-inline constexpr QLatin1StringView kCheckSoilTooShallowForOneIncrement{
-    "the soil profile is shallower than one computation increment"};
-inline constexpr QLatin1StringView kCheckDepthsGoUp{"the depth %1 lies above the depth %2 before it"};
-inline constexpr QLatin1StringView kCheckNoUnitWeight{"no effective unit weight"};
-inline constexpr QLatin1StringView kCheckUnitWeight{"an effective unit weight of %1 is hardly soil"};
-inline constexpr QLatin1StringView kCheckFrictionAngleRange{
-    "the friction angle is not from 0 to below 90 degrees"};
-inline constexpr QLatin1StringView kCheckFrictionAngleSteep{
-    "a friction angle of %1 degrees is above 45 degrees"};
-inline constexpr QLatin1StringView kCheckTooManyTzDepths{
-    "%1 t-z print depths; the analysis takes at most %2"};
-inline constexpr QLatin1StringView kCheckNoConstantArea{"no constant cross-section area"};
-inline constexpr QLatin1StringView kCheckNoSectionRows{"no row in the cross-section area table"};
-inline constexpr QLatin1StringView kCheckTooManySectionRows{
-    "%1 cross-section rows; the analysis takes at most %2"};
-inline constexpr QLatin1StringView kCheckNoSectionArea{"no cross-section area in the row of this depth"};
-inline constexpr QLatin1StringView kCheckTooManyCptPoints{"%1 CPT points; the analysis takes at most %2"};
-inline constexpr QLatin1StringView kCheckCptOutOfOrder{
-    "CPT point %1 at %2 lies above the point before it at %3"};
-inline constexpr QLatin1StringView kCheckSoilShallowerThanTip{
-    "the soil profile ends at %1, shallower than the pile tip plus two diameters, %2"};
-inline constexpr QLatin1StringView kCheckLengthNotWholeIncrements{
-    "the pile length %1 is not a whole number of computation increments of %2; every table and the summary "
-    "end at the penetration %3, short of the tip"};
-inline constexpr QLatin1StringView kCheckTooManySegments{
-    "the soil profile needs %1 segments of one computation increment; the analysis takes at most %2"};
 inline constexpr QLatin1StringView kCheckUserValuesNotKept{
     "the user-specified unit values are kept only while this method carries the load transfer, and are "
     "saved as 0"};
-inline constexpr QLatin1StringView kCheckNoUserValues{"no user unit skin friction or end bearing"};
-inline constexpr QLatin1StringView kCheckNoFrictionAngle{"no friction angle and no SPT blow count"};
-inline constexpr QLatin1StringView kCheckNoKo{"no coefficient of lateral earth pressure Ko"};
-inline constexpr QLatin1StringView kCheckNoNq{"no bearing capacity factor Nq"};
-inline constexpr QLatin1StringView kCheckNoSu{"no undrained shear strength su"};
-inline constexpr QLatin1StringView kCheckNoSur{"no remolded shear strength"};
-inline constexpr QLatin1StringView kCheckNoYsr{"no yield stress ratio YSR"};
-inline constexpr QLatin1StringView kCheckNoPi{"no plasticity index PI"};
-inline constexpr QLatin1StringView kCheckNoQc{
-    "no cone resistance qc: none in the layer, no CPT points, no blow count"};
 
 // After a run whose plot data file cannot be read.
 inline constexpr QLatin1StringView kPlotReadFailed{"An error occured in running the main program."};

@@ -143,6 +143,17 @@ CptProfile parse_cpt_data(std::string_view text, const std::string& file_name) {
     return read_cpt_records(text, file_name, {}, &checks).records;
 }
 
+RunInput parse_run_input(std::string_view input_text, const std::string& input_name,
+                         std::optional<std::string_view> cpt_text, const std::string& cpt_name) {
+    InputValueChecks input_checks(input_name);
+    const ReadResult<ProjectRecords> input = read_project_records(input_text, input_name, {}, &input_checks);
+    RunInput run;
+    if (cpt_text) run.cpt = parse_cpt_data(*cpt_text, cpt_name);
+    refuse_first(whole_project_findings(input.records, run.cpt), input.lines, input_file_label(input_name));
+    run.in = input_data_of(input.records);
+    return run;
+}
+
 std::string read_text_file(const std::string& path, std::string_view what) {
     std::error_code ec;
     if (!std::filesystem::exists(path, ec)) {

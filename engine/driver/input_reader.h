@@ -1,6 +1,7 @@
 // Readers of the input data file (.tv6d) and the CPT data file (.cpt) for a run.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -9,12 +10,25 @@
 
 namespace torve {
 
-// Parses the input data file: the codec's reading, the value checks, then input_data_of. Input the
-// analysis cannot use (a missing or non-numeric value, a count over its table limit, a value out of
-// its range) raises InputError naming the file, record, line and what was expected.
+// Parses the input data file: the codec's reading, the checks of each record as it is read, then
+// input_data_of. Input the analysis cannot use (a missing or non-numeric value, a count over its
+// table limit, a value out of its range) raises InputError naming the file, record, line and what was
+// expected.
 InputData parse_input_data(std::string_view text, const std::string& file_name);
 
-// The analysis' view of records whose values passed the checks (first_input_value_error), with the
+// The input of a run: the input data file and the CPT data file, read and checked as a run reads them.
+struct RunInput {
+    InputData in;
+    CptProfile cpt;
+};
+
+// Parses the input data file and the CPT data file of a run (`cpt_text` none: no CPT points) as
+// parse_input_data and parse_cpt_data do, then refuses the first error of the checks over the whole
+// project, which need both (the values each selected method lacks), located in the input data file.
+RunInput parse_run_input(std::string_view input_text, const std::string& input_name,
+                         std::optional<std::string_view> cpt_text, const std::string& cpt_name);
+
+// The analysis' view of records that the checks do not refuse (check_project), with the
 // reader's conversions in file order: tip area to ft2, the equivalent diameter of a noncircular
 // section, an absent end section covering the whole pile, a sand's blow count moved to its place,
 // stresses to ksf, and the markers of unlimited friction and bearing. Fields of the previous layout

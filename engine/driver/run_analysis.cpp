@@ -60,12 +60,6 @@ class DiscardBuffer : public std::streambuf {
     int_type overflow(int_type c) override { return traits_type::not_eof(c); }
 };
 
-// The project of a run: the input data and the CPT profile.
-struct Project {
-    InputData in;
-    CptProfile cpt;
-};
-
 // One run's files and streams; everything the run needs lives here, nothing in globals.
 class Run {
   public:
@@ -109,7 +103,7 @@ class Run {
     void refuse_outputs_over_inputs() const;
     InputTexts read_input_texts() const;
     void start_report();
-    Project parse_project(const InputTexts& texts);
+    RunInput parse_project(const InputTexts& texts);
     void write_results(const InputData& in, const CptProfile& cpt);
     void fail(RunStatus status, const std::string& message);
 
@@ -175,7 +169,7 @@ void Run::sequence() {
     // as it was.
     const InputTexts texts = read_input_texts();
     start_report();
-    const Project project = parse_project(texts);
+    const RunInput project = parse_project(texts);
     compute_results(project.in, project.cpt, result_);
     write_results(project.in, project.cpt);
 }
@@ -253,11 +247,11 @@ Run::InputTexts Run::read_input_texts() const {
 
 // The plot file is created once the input has been read, beside the report that now takes the
 // messages of the parse.
-Project Run::parse_project(const InputTexts& texts) {
+RunInput Run::parse_project(const InputTexts& texts) {
     if (!in_memory()) open_output(plot_file_, files_.plot, "plot file");
-    Project project{parse_input_data(texts.input, files_.input), {}};
-    if (texts.has_cpt) project.cpt = parse_cpt_data(texts.cpt, files_.cpt);
-    return project;
+    return parse_run_input(texts.input, files_.input,
+                           texts.has_cpt ? std::optional<std::string_view>(texts.cpt) : std::nullopt,
+                           files_.cpt);
 }
 
 }  // namespace

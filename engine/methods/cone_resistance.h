@@ -9,13 +9,6 @@
 
 namespace torve {
 
-// A qc entered for a soil layer is used when at least this (psf or kPa); below it the layer takes
-// qc from the CPT profile or the blow count.
-inline constexpr double kLeastOwnConeResistance = 1.0e-5;
-inline bool has_own_cone_resistance(double entered_qc) {
-    return entered_qc >= kLeastOwnConeResistance;
-}
-
 // The segment's own qc when given (has_own_cone_resistance); else the CPT profile at the segment's
 // mid-depth; else 2.8 pa N from the blow count of a sand segment (a clay segment has no blow
 // count, so its estimate is 0). Values entered in psf are divided by 1000. A negative reading of

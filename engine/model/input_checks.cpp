@@ -1,306 +1,623 @@
-// The analysis' checks of an input data file's values, over its records, in file order.
+// Every check of a project's input, in one place: the values the analysis refuses, the counts over
+// its table limits, whether a run gets to its results, values hardly plausible, and per selected
+// method the values it lacks.
 #include "engine/model/input_checks.h"
 
 #include <cmath>
-#include <numbers>
+#include <utility>
 
 #include "engine/model/number_text.h"
 #include "engine/model/rounded_constants.h"
+#include "engine/model/taper_limit.h"
 #include "engine/model/units.h"
 
 namespace torve {
 namespace {
 
+using Severity = Finding::Severity;
+
 // The reader's thresholds are single-precision literals, as the grid allowance is.
-constexpr double kTiny = static_cast<double>(1.0e-10f);
-constexpr double kNoEndSection = static_cast<double>(1.0e-5f);
+constexpr double kNoncircular = static_cast<double>(1.0e-10f);  // a perimeter above it: noncircular
+constexpr double kNoEndSection = static_cast<double>(1.0e-5f);  // an end section shorter: none
+
+// Effective unit weights outside these ranges (lb/ft^3 | kN/m^3) are hardly soil; above 45 degrees a
+// friction angle is beyond the charts of every method.
+constexpr double kLightest[] = {20, 3}, kHeaviest[] = {160, 25};
+constexpr double kSteepestFriction = 45;
 
 std::string quoted(const std::string& s) {
     return "\"" + s + "\"";
 }
 
-}  // namespace
+std::string number(double v) {
+    return shortest_real(v);
+}
 
-// Goes through the records as the file holds them, record by record; the first refusal ends the walk.
-class InputValueChecks::Walk {
+// A limit computed from other values, shown so that the values it refuses break the limit shown:
+// as it stands when that is short, else at three decimals rounded toward the values it lets through.
+std::string upper_limit(double v) {
+    const std::string plain = number(v);
+    return plain.size() <= 8 ? plain : decimals(rounded_down(v, 3), 3);
+}
+std::string lower_limit(double v) {
+    const std::string plain = number(v);
+    return plain.size() <= 8 ? plain : decimals(rounded_up(v, 3), 3);
+}
+
+UnitSystem system_of(const ProjectRecords& f) {
+    return f.unit_system_code == code_of(UnitSystem::SI) ? UnitSystem::SI : UnitSystem::English;
+}
+
+// The outside diameter the analysis computes with: a noncircular section's is that of the solid
+// circle of its perimeter.
+double outside_diameter(const ProjectRecords& f) {
+    return f.perimeter > kNoncircular ? f.perimeter / kPiSinglePrecision : f.outside_diameter;
+}
+
+// The findings of one record, in the order of its fields. Each check names its field and value; a
+// value beyond kLargestReal is named for that alone.
+class RecordCheck {
   public:
-    explicit Walk(const ProjectRecords& f) : f_(f) {}
+    RecordCheck(RecordPlace place, std::vector<Finding>& out) : place_(place), out_(out) {}
 
-    // Checks one record; `count` is the count it announces (soil points, t-z print depths, rows).
-    std::optional<ValueFinding> record(const RecordPlace& place, long long count) {
-        place_ = place;
-        found_.reset();
-        count_ = count;
-        switch (place.id) {
-            case RecordId::UnitsAndCounts:
-                units_and_counts();
-                break;
-            case RecordId::PileSection:
-                pile_section();
-                break;
-            case RecordId::EndSection:
-                end_section();
-                break;
-            case RecordId::Options:
-                options();
-                break;
-            case RecordId::SoilDepth:
-                soil_depth();
-                break;
-            case RecordId::SoilPointFirstLine:
-                soil_point_first(place.index);
-                break;
-            case RecordId::SoilPointSecondLine:
-                soil_point_second(place.index);
-                break;
-            case RecordId::TzPrint:
-                t_z_print();
-                break;
-            case RecordId::TzPrintDepth:
-                too_large(records::kTzPrintDepth, f_.t_z_print_depths[static_cast<std::size_t>(place.index)]);
-                break;
-            case RecordId::Loading:
-                loading();
-                break;
-            case RecordId::DrainageAndPlug:
-                drainage_and_plug();
-                break;
-            case RecordId::SectionTable:
-                section_table();
-                break;
-            case RecordId::SectionRow:
-                section_row(place.index);
-                break;
-            case RecordId::CriticalDepth:
-                critical_depth();
-                break;
-            default:
-                break;
-        }
-        return found_;
+    // The soil point the record belongs to, which gives the findings their layer and depth.
+    void at_soil_point(int index, double depth) {
+        layer_ = index / 2 + 1;
+        depth_ = depth;
+    }
+    void at_depth(double depth) { depth_ = depth; }
+
+    void add(Severity severity, std::string_view field, std::optional<double> value, std::string message) {
+        out_.push_back({severity, place_, std::string(field), std::nullopt, layer_, depth_, value,
+                        std::move(message), false});
+    }
+    // "expected <what>, found <value><after>.", `after` saying what the value does to a run.
+    void expected(std::string_view field, double value, const std::string& what,
+                  const std::string& after = {}, Severity severity = Severity::Error) {
+        add(severity, field, value, "expected " + what + ", found " + number(value) + after + ".");
+    }
+    // False for a value the analysis cannot take in at all, which is then named for that alone.
+    bool in_range(std::string_view field, double value) {
+        if (std::fabs(value) <= kLargestReal) return true;
+        expected(field, value, "at most 1E+15 in magnitude for the " + std::string(field));
+        return false;
+    }
+    void count(CountOf of, std::string_view field, long long n) {
+        if (const auto message = count_limit_message(of, n))
+            add(Severity::Error, field, static_cast<double>(n), *message);
     }
 
   private:
-    // Notes a refusal of `field` of the current record; true, so that a check reads `return refuse(...)`.
-    bool refuse(std::string_view field, std::string message) {
-        found_ = ValueFinding{place_, std::string(field), std::move(message)};
-        return true;
-    }
-    // No pile or soil quantity comes near kLargestReal; products of larger values overflow to infinity.
-    bool too_large(std::string_view field, double v) {
-        if (std::fabs(v) <= kLargestReal) return false;
-        return refuse(field, "the " + std::string(field) + " " + shortest_text(v) +
-                                 " is out of range (at most 1E+15 in magnitude).");
-    }
-    bool count(CountOf of, std::string_view field, long long n) {
-        const std::optional<std::string> message = count_limit_message(of, n);
-        return message && refuse(field, *message);
-    }
-
-    bool units_and_counts() {
-        constexpr auto& n = records::kUnitsAndCounts;
-        if (f_.unit_system_code != 1 && f_.unit_system_code != 2)
-            return refuse(n[0], "expected a unit-system code of 1 (English) or 2 (S.I.).");
-        if (f_.print_interval < 1) return refuse(n[1], "expected a print interval of at least 1.");
-        return count(CountOf::SoilPoints, n[2], count_);
-    }
-
-    bool pile_section() {
-        constexpr auto& n = records::kPileSection;
-        if (too_large(n[0], f_.perimeter)) return true;
-        if (f_.perimeter < 0) return refuse(n[0], "the perimeter must not be negative.");
-        if (too_large(n[1], f_.tip_area)) return true;
-        if (f_.tip_area < 0) return refuse(n[1], "the tip area must not be negative.");
-        if (too_large(n[2], f_.outside_diameter) || too_large(n[3], f_.inside_diameter)) return true;
-        if (f_.inside_diameter < 0) return refuse(n[3], "the inside diameter must not be negative.");
-        if (too_large(n[4], f_.modulus_of_elasticity)) return true;
-        if (f_.modulus_of_elasticity <= 0) return refuse(n[4], "expected a positive modulus of elasticity.");
-        if (too_large(n[5], f_.total_pile_length)) return true;
-        if (f_.total_pile_length <= 0) return refuse(n[5], "expected a positive total pile length.");
-        const double stickup = f_.stickup_length.value_or(0);
-        if (too_large(n[6], stickup)) return true;
-        if (stickup < 0) return refuse(n[6], "the stickup length must not be negative.");
-        if (f_.perimeter > kTiny) {
-            // Noncircular section: an equivalent solid circle of the same perimeter.
-            outside_diameter_ = f_.perimeter / kPiSinglePrecision;
-            return false;
-        }
-        outside_diameter_ = f_.outside_diameter;
-        if (f_.outside_diameter <= 0)
-            return refuse(n[2], "expected a positive outside diameter for a circular pile.");
-        if (f_.inside_diameter >= f_.outside_diameter)
-            return refuse(n[3], "the inside diameter must be smaller than the outside diameter.");
-        return false;
-    }
-
-    bool end_section() {
-        constexpr auto& n = records::kEndSection;
-        if (too_large(n[0], f_.enhanced_end_section_length)) return true;
-        if (f_.enhanced_end_section_length < 0)
-            return refuse(n[0], "the enhanced end section length must not be negative.");
-        if (too_large(n[1], f_.enhanced_end_section_inside_diameter)) return true;
-        if (f_.enhanced_end_section_inside_diameter < 0)
-            return refuse(n[1], "the end section inside diameter must not be negative.");
-        // An end section shorter than the threshold is none: the whole pile is one, of its own diameter.
-        if (f_.enhanced_end_section_length >= kNoEndSection &&
-            f_.enhanced_end_section_inside_diameter >= outside_diameter_)
-            return refuse(n[1], "the end section inside diameter must be smaller than the outside diameter.");
-        return false;
-    }
-
-    bool options() {
-        constexpr auto& n = records::kOptions;
-        if (too_large(n[0], f_.zero_friction_length)) return true;
-        if (f_.zero_friction_length < 0)
-            return refuse(n[0], "the zero-friction length must not be negative.");
-        if (too_large(n[1], f_.computation_increment)) return true;
-        if (f_.computation_increment <= 0) return refuse(n[1], "expected a positive computation increment.");
-        if (f_.pile_type_code < 1 || f_.pile_type_code > 7)
-            return refuse(n[2], "expected a pile-type code from 1 to 7.");
-        if (too_large(n[3], f_.taper_angle)) return true;
-        if (f_.taper_angle < 0 || f_.taper_angle >= 90)
-            return refuse(n[3], "expected a taper angle from 0 to below 90 degrees.");
-        // The tip diameter of a tapered pile is OD - 2 L tan(angle); it must not become negative.
-        const double length = f_.total_pile_length * units_of(system()).diameter_per_length;
-        const double tip =
-            outside_diameter_ - 2.0 * length * std::tan(f_.taper_angle * std::numbers::pi / 180.0);
-        if (tip < 0) {
-            const double largest = std::atan(outside_diameter_ / 2.0 / length) * 180.0 / std::numbers::pi;
-            return refuse(
-                n[3],
-                "the taper angle gives a negative tip diameter over the pile length; it must be below " +
-                    decimals(largest, 3) + " degrees.");
-        }
-        if (!is_valid_method_code(f_.load_transfer_method_code))
-            return refuse(
-                n[4], "expected a load-transfer method code from 1 to " + std::to_string(kMethodCount) + ".");
-        return false;
-    }
-
-    bool soil_depth() {
-        constexpr auto& n = records::kSoilDepth;
-        if (too_large(n[0], f_.deepest_soil_depth)) return true;
-        if (f_.deepest_soil_depth <= 0) return refuse(n[0], "expected a positive deepest soil depth.");
-        if (f_.deepest_soil_depth / f_.computation_increment + kGridAllowance < 1.0) {
-            return refuse(n[0], "the deepest soil depth " + decimals(f_.deepest_soil_depth, 2) +
-                                    " is shorter than one computation increment (" +
-                                    decimals(f_.computation_increment, 2) +
-                                    "); no soil segment can be formed.");
-        }
-        if (too_large(n[1], f_.cross_section_area)) return true;
-        if (f_.cross_section_area < 0) return refuse(n[1], "the cross-section area must not be negative.");
-        return false;
-    }
-
-    bool soil_point_first(int i) {
-        constexpr auto& a = records::kSoilPointFirstLine;
-        const SoilPointRecord& p = f_.soil_points[static_cast<std::size_t>(i)];
-        if (too_large(a[0], p.depth)) return true;
-        if (p.depth < 0) return refuse(a[0], "a soil depth must not be negative.");
-        if (i > 0) {
-            const double above = f_.soil_points[static_cast<std::size_t>(i - 1)].depth;
-            if (p.depth < above)
-                return refuse(a[0], "soil depths must not decrease downwards; the point above lies at " +
-                                        std::to_string(above) + ".");
-        }
-        if (p.soil_type_code != 1 && p.soil_type_code != 2)
-            return refuse(a[1], "expected a soil-type code of 1 (sand) or 2 (clay).");
-        if (too_large(a[2], p.coefficient_of_lateral_earth_pressure) ||
-            too_large(a[3], p.effective_unit_weight))
-            return true;
-        if (p.effective_unit_weight <= 0) return refuse(a[3], "expected a positive effective unit weight.");
-        if (too_large(a[4], p.friction_angle)) return true;
-        if (p.friction_angle < 0 || p.friction_angle >= 90)
-            return refuse(a[4], "expected a friction angle from 0 to below 90 degrees.");
-        return too_large(a[5], p.bearing_capacity_factor);
-    }
-
-    bool soil_point_second(int i) {
-        constexpr auto& b = records::kSoilPointSecondLine;
-        const SoilPointRecord& p = f_.soil_points[static_cast<std::size_t>(i)];
-        const double second[] = {p.maximum_unit_friction,
-                                 p.maximum_unit_bearing,
-                                 p.undrained_shear_strength,
-                                 p.remolded_shear_strength_or_blow_count,
-                                 p.yield_stress_ratio,
-                                 p.plasticity_index,
-                                 p.cone_resistance,
-                                 p.user_unit_skin_friction,
-                                 p.user_unit_end_bearing,
-                                 p.lrfd_factor_on_unit_friction.value_or(1),
-                                 p.lrfd_factor_on_unit_bearing.value_or(1)};
-        static_assert(std::size(second) == b.size(), "a field to check");
-        for (std::size_t k = 0; k < b.size(); ++k)
-            if (too_large(b[k], second[k])) return true;
-        return false;
-    }
-
-    bool t_z_print() {
-        return f_.t_z_print_flag == 1 && count(CountOf::TzPrintDepths, records::kTzPrint[1], count_);
-    }
-
-    bool loading() {
-        if (f_.loading_type_code != 0 && f_.loading_type_code != 1)
-            return refuse(records::kLoading[0], "expected a loading type of 0 (compression) or 1 (tension).");
-        return too_large(records::kLoading[1], f_.tension_reduction_factor);
-    }
-
-    // Any drainage option other than 1 means undrained clay.
-    bool drainage_and_plug() {
-        if (f_.plug_condition_code < 0 || f_.plug_condition_code > 2)
-            return refuse(records::kDrainageAndPlug[1], "expected a plug condition code of 0, 1 or 2.");
-        return false;
-    }
-
-    bool section_table() {
-        constexpr auto& n = records::kSectionTable;
-        if (count(CountOf::SectionRows, n[0], f_.number_of_section_rows)) return true;
-        // The engine reads a mode always; only the desktop program leaves one out, to infer it.
-        const int mode = f_.section_mode.value_or(-1);
-        if (mode < 0) return refuse(n[1], "expected a section mode of 0, 1 or 2.");
-        if (mode == 1 && f_.cross_section_area <= 0)
-            return refuse(
-                n[1], "a constant cross-section area (section mode 1) needs a positive area in record 9.");
-        if (mode >= 2 && count_ < 1)
-            return refuse(n[0], "a cross-section area varying with depth needs at least one row.");
-        return false;
-    }
-
-    bool section_row(int i) {
-        const SectionRowRecord& s = f_.section_rows[static_cast<std::size_t>(i)];
-        if (too_large(records::kSectionRow[0], s.section_depth) ||
-            too_large(records::kSectionRow[1], s.cross_section_area))
-            return true;
-        if (s.cross_section_area <= 0)
-            return refuse(records::kSectionRow[1], "expected a positive cross-section area.");
-        return false;
-    }
-
-    bool critical_depth() {
-        constexpr auto& n = records::kCriticalDepth;
-        const int option = f_.critical_depth_option.value_or(0);
-        if (option < 0 || option > 2) return refuse(n[0], "expected a critical-depth option of 0, 1 or 2.");
-        return too_large(n[1], f_.critical_depth.value_or(0));
-    }
-
-    UnitSystem system() const { return f_.unit_system_code == 2 ? UnitSystem::SI : UnitSystem::English; }
-
-    const ProjectRecords& f_;
     RecordPlace place_;
-    long long count_ = 0;
-    double outside_diameter_ = 0;  // after the equivalent diameter of a noncircular section
-    std::optional<ValueFinding> found_;
+    std::vector<Finding>& out_;
+    int layer_ = 0;
+    std::optional<double> depth_;
 };
 
-namespace {
-
-[[noreturn]] void raise(const ValueFinding& v, const RecordLines& lines, const std::string& label) {
-    std::string where = label + ", " + record_title(v.place);
-    if (const std::size_t line = lines.of(v.place); line > 0) where += ", line " + std::to_string(line);
-    throw InputError(where + ": " + v.message);
+void units_and_counts(const ProjectRecords& f, RecordCheck& c, long long points) {
+    constexpr auto& n = records::kUnitsAndCounts;
+    if (f.unit_system_code != 1 && f.unit_system_code != 2)
+        c.expected(n[0], f.unit_system_code, "a unit-system code of 1 (English) or 2 (S.I.)");
+    if (f.print_interval < 1) c.expected(n[1], f.print_interval, "a print interval of at least 1");
+    c.count(CountOf::SoilPoints, n[2], points);
 }
 
+void pile_section(const ProjectRecords& f, RecordCheck& c) {
+    constexpr auto& n = records::kPileSection;
+    if (c.in_range(n[0], f.perimeter) && f.perimeter < 0)
+        c.expected(n[0], f.perimeter, "a perimeter of 0 or more");
+    if (c.in_range(n[1], f.tip_area) && f.tip_area < 0)
+        c.expected(n[1], f.tip_area, "a tip area of 0 or more");
+    const bool outside = c.in_range(n[2], f.outside_diameter);
+    const bool inside = c.in_range(n[3], f.inside_diameter);
+    if (inside && f.inside_diameter < 0)
+        c.expected(n[3], f.inside_diameter, "an inside diameter of 0 or more");
+    if (c.in_range(n[4], f.modulus_of_elasticity) && f.modulus_of_elasticity <= 0)
+        c.expected(n[4], f.modulus_of_elasticity, "a positive modulus of elasticity");
+    if (c.in_range(n[5], f.total_pile_length) && f.total_pile_length <= 0)
+        c.expected(n[5], f.total_pile_length, "a positive total pile length");
+    const double stickup = f.stickup_length.value_or(0);
+    if (c.in_range(n[6], stickup) && stickup < 0) c.expected(n[6], stickup, "a stickup length of 0 or more");
+    // A noncircular section computes with the diameter of its perimeter; its own diameters go unused.
+    if (f.perimeter > kNoncircular || !outside || !inside) return;
+    if (f.outside_diameter <= 0)
+        c.expected(n[2], f.outside_diameter, "a positive outside diameter for a circular pile");
+    else if (f.inside_diameter >= f.outside_diameter)
+        c.expected(n[3], f.inside_diameter,
+                   "an inside diameter below the outside diameter " + upper_limit(f.outside_diameter));
+}
+
+void end_section(const ProjectRecords& f, RecordCheck& c) {
+    constexpr auto& n = records::kEndSection;
+    const bool length = c.in_range(n[0], f.enhanced_end_section_length);
+    if (length && f.enhanced_end_section_length < 0)
+        c.expected(n[0], f.enhanced_end_section_length, "an enhanced end section length of 0 or more");
+    if (!c.in_range(n[1], f.enhanced_end_section_inside_diameter)) return;
+    const double eid = f.enhanced_end_section_inside_diameter;
+    const double od = outside_diameter(f);
+    if (eid < 0) {
+        c.expected(n[1], eid, "an enhanced end section inside diameter of 0 or more");
+    } else if (length && f.enhanced_end_section_length >= kNoEndSection && od > 0 && eid >= od) {
+        // An end section shorter than the threshold is none: the whole pile is one, of its own diameter.
+        c.expected(n[1], eid,
+                   "an enhanced end section inside diameter below the outside diameter " + upper_limit(od));
+    }
+}
+
+void options(const ProjectRecords& f, RecordCheck& c) {
+    constexpr auto& n = records::kOptions;
+    if (c.in_range(n[0], f.zero_friction_length) && f.zero_friction_length < 0)
+        c.expected(n[0], f.zero_friction_length, "a zero-friction length of 0 or more");
+    if (c.in_range(n[1], f.computation_increment) && f.computation_increment <= 0)
+        c.expected(n[1], f.computation_increment, "a positive computation increment");
+    if (f.pile_type_code < 1 || f.pile_type_code > 7)
+        c.expected(n[2], f.pile_type_code, "a pile-type code from 1 to 7");
+    if (c.in_range(n[3], f.taper_angle)) {
+        const double od = outside_diameter(f);
+        const double length = f.total_pile_length * units_of(system_of(f)).diameter_per_length;
+        if (f.taper_angle < 0 || f.taper_angle >= 90) {
+            c.expected(n[3], f.taper_angle, "a taper angle from 0 to below 90 degrees");
+        } else if (std::fabs(od) <= kLargestReal && std::fabs(length) <= kLargestReal &&
+                   taper_too_large(f.taper_angle, od, length)) {
+            c.expected(n[3], f.taper_angle,
+                       "a taper angle of at most " +
+                           decimals(rounded_down(largest_taper_angle(od, length), 3), 3) + " degrees",
+                       ": a larger one gives a negative tip diameter");
+        }
+    }
+    if (!is_valid_method_code(f.load_transfer_method_code))
+        c.expected(n[4], f.load_transfer_method_code,
+                   "a load-transfer method code from 1 to " + std::to_string(kMethodCount));
+}
+
+void soil_depth(const ProjectRecords& f, RecordCheck& c) {
+    constexpr auto& n = records::kSoilDepth;
+    if (c.in_range(n[0], f.deepest_soil_depth)) {
+        const double increment = f.computation_increment;
+        if (f.deepest_soil_depth <= 0) {
+            c.expected(n[0], f.deepest_soil_depth, "a positive deepest soil depth");
+        } else if (increment > 0 && increment <= kLargestReal &&
+                   f.deepest_soil_depth / increment + kGridAllowance < 1.0) {
+            c.expected(n[0], f.deepest_soil_depth,
+                       "a deepest soil depth of at least one computation increment, " + number(increment),
+                       ": no soil segment can be formed");
+        }
+    }
+    if (c.in_range(n[1], f.cross_section_area) && f.cross_section_area < 0)
+        c.expected(n[1], f.cross_section_area, "a cross-section area of 0 or more");
+}
+
+void soil_point_first(const ProjectRecords& f, RecordCheck& c, int i) {
+    constexpr auto& a = records::kSoilPointFirstLine;
+    const SoilPointRecord& p = f.soil_points[static_cast<std::size_t>(i)];
+    c.at_soil_point(i, p.depth);
+    if (c.in_range(a[0], p.depth)) {
+        const double above = i > 0 ? f.soil_points[static_cast<std::size_t>(i - 1)].depth : 0;
+        if (p.depth < 0)
+            c.expected(a[0], p.depth, "a depth of 0 or more");
+        else if (p.depth < above)
+            c.expected(a[0], p.depth,
+                       "a depth of at least " + number(above) + ", that of the soil point above");
+    }
+    const bool sand = p.soil_type_code == static_cast<int>(SoilType::Sand);
+    if (!sand && p.soil_type_code != static_cast<int>(SoilType::Clay))
+        c.expected(a[1], p.soil_type_code, "a soil-type code of 1 (sand) or 2 (clay)");
+    if (c.in_range(a[2], p.coefficient_of_lateral_earth_pressure) && sand &&
+        p.coefficient_of_lateral_earth_pressure < 0)
+        c.expected(a[2], p.coefficient_of_lateral_earth_pressure,
+                   "a coefficient of lateral earth pressure of 0 or more");
+    if (c.in_range(a[3], p.effective_unit_weight)) {
+        const int s = system_of(f) == UnitSystem::English ? 0 : 1;
+        if (p.effective_unit_weight <= 0) {
+            c.expected(a[3], p.effective_unit_weight, "a positive effective unit weight");
+        } else if (p.effective_unit_weight < kLightest[s] || p.effective_unit_weight > kHeaviest[s]) {
+            c.expected(
+                a[3], p.effective_unit_weight,
+                "an effective unit weight from " + number(kLightest[s]) + " to " + number(kHeaviest[s]),
+                ": hardly a soil", Severity::Warning);
+        }
+    }
+    if (c.in_range(a[4], p.friction_angle)) {
+        if (p.friction_angle < 0 || p.friction_angle >= 90)
+            c.expected(a[4], p.friction_angle, "a friction angle from 0 to below 90 degrees");
+        else if (sand && p.friction_angle > kSteepestFriction)
+            c.expected(a[4], p.friction_angle, "a friction angle of at most 45 degrees",
+                       ": the charts of every method end there", Severity::Warning);
+    }
+    if (c.in_range(a[5], p.bearing_capacity_factor) && sand && p.bearing_capacity_factor < 0)
+        c.expected(a[5], p.bearing_capacity_factor, "a bearing capacity factor of 0 or more");
+}
+
+void soil_point_second(const ProjectRecords& f, RecordCheck& c, int i) {
+    constexpr auto& b = records::kSoilPointSecondLine;
+    const SoilPointRecord& p = f.soil_points[static_cast<std::size_t>(i)];
+    c.at_soil_point(i, p.depth);
+    const double second[] = {p.maximum_unit_friction,
+                             p.maximum_unit_bearing,
+                             p.undrained_shear_strength,
+                             p.remolded_shear_strength_or_blow_count,
+                             p.yield_stress_ratio,
+                             p.plasticity_index,
+                             p.cone_resistance,
+                             p.user_unit_skin_friction,
+                             p.user_unit_end_bearing,
+                             p.lrfd_factor_on_unit_friction.value_or(1),
+                             p.lrfd_factor_on_unit_bearing.value_or(1)};
+    static_assert(std::size(second) == b.size(), "a field to check");
+    bool in_range[std::size(second)];
+    for (std::size_t k = 0; k < b.size(); ++k) in_range[k] = c.in_range(b[k], second[k]);
+    // A negative strength makes a negative friction; a clay's PI and YSR below zero are the clay
+    // rule's mark of data not given, and a negative qc means none of the layer's own.
+    if (p.soil_type_code != static_cast<int>(SoilType::Clay)) return;
+    if (in_range[2] && p.undrained_shear_strength < 0)
+        c.expected(b[2], p.undrained_shear_strength, "an undrained shear strength of 0 or more");
+    if (in_range[3] && p.remolded_shear_strength_or_blow_count < 0)
+        c.expected(b[3], p.remolded_shear_strength_or_blow_count, "a remolded shear strength of 0 or more");
+}
+
+void t_z_print(const ProjectRecords& f, RecordCheck& c, long long depths) {
+    if (f.t_z_print_flag == 1) c.count(CountOf::TzPrintDepths, records::kTzPrint[1], depths);
+}
+
+void loading(const ProjectRecords& f, RecordCheck& c) {
+    if (f.loading_type_code != 0 && f.loading_type_code != 1)
+        c.expected(records::kLoading[0], f.loading_type_code,
+                   "a loading type code of 0 (compression) or 1 (tension)");
+    c.in_range(records::kLoading[1], f.tension_reduction_factor);
+}
+
+// Any drainage option other than 1 means undrained clay.
+void drainage_and_plug(const ProjectRecords& f, RecordCheck& c) {
+    if (f.plug_condition_code < 0 || f.plug_condition_code > 2)
+        c.expected(records::kDrainageAndPlug[1], f.plug_condition_code, "a plug condition code of 0, 1 or 2");
+}
+
+void section_table(const ProjectRecords& f, RecordCheck& c, long long rows, std::vector<Finding>& out) {
+    constexpr auto& n = records::kSectionTable;
+    c.count(CountOf::SectionRows, n[0], f.number_of_section_rows);
+    // The engine reads a mode always; only the desktop program's reading leaves one out, to infer it.
+    if (!f.section_mode) {
+        c.add(Severity::Error, n[1], std::nullopt, "expected a section mode of 0, 1 or 2, found none.");
+        return;
+    }
+    const int mode = *f.section_mode;
+    if (mode < 0) c.expected(n[1], mode, "a section mode of 0, 1 or 2");
+    if (mode == static_cast<int>(SectionMode::Constant) && f.cross_section_area <= 0) {
+        // The area stands in record 9, read before the mode that needs it.
+        RecordCheck area({RecordId::SoilDepth}, out);
+        area.expected(records::kSoilDepth[1], f.cross_section_area,
+                      "a positive cross-section area for the constant area of section mode 1");
+    }
+    if (mode >= static_cast<int>(SectionMode::VaryingWithDepth) && rows < 1)
+        c.expected(n[0], static_cast<double>(rows),
+                   "at least one section row for an area varying with depth (section mode 2)");
+}
+
+void section_row(const ProjectRecords& f, RecordCheck& c, int i) {
+    const SectionRowRecord& s = f.section_rows[static_cast<std::size_t>(i)];
+    c.at_depth(s.section_depth);
+    c.in_range(records::kSectionRow[0], s.section_depth);
+    if (c.in_range(records::kSectionRow[1], s.cross_section_area) && s.cross_section_area <= 0)
+        c.expected(records::kSectionRow[1], s.cross_section_area, "a positive cross-section area");
+}
+
+void critical_depth(const ProjectRecords& f, RecordCheck& c) {
+    constexpr auto& n = records::kCriticalDepth;
+    const int option = f.critical_depth_option.value_or(0);
+    if (option < 0 || option > 2) c.expected(n[0], option, "a critical-depth option of 0, 1 or 2");
+    c.in_range(n[1], f.critical_depth.value_or(0));
+}
+
+// Whether a run gets to its results: the soil must reach two diameters below the tip and fit the
+// segment table; the penetration rows stop at the last whole increment above the tip.
+void reaches_results(const ProjectRecords& f, std::vector<Finding>& out) {
+    const double length = f.total_pile_length, increment = f.computation_increment;
+    const double deepest = f.deepest_soil_depth;
+    const double od = outside_diameter(f);
+    const auto finite = [](double v) { return std::fabs(v) <= kLargestReal; };
+    if (!(length > 0) || !(increment > 0) || !finite(length) || !finite(increment) || !finite(od) ||
+        !finite(deepest))
+        return;
+    const int layers = static_cast<int>(f.soil_points.size() / 2);
+    const double required = length + 2.0 * od / units_of(system_of(f)).diameter_per_length;
+    const std::string_view deepest_field = records::kSoilDepth[0];
+    if (deepest < required) {
+        out.push_back({Severity::Error,
+                       {RecordId::SoilDepth},
+                       std::string(deepest_field),
+                       std::nullopt,
+                       layers,
+                       deepest,
+                       deepest,
+                       "expected a deepest soil depth of at least " + lower_limit(required) +
+                           ", the pile length plus two diameters, found " + number(deepest) +
+                           ": the run stops before its results.",
+                       true});
+    }
+    // A length left over from a change of units (40 m in increments of 0.3048 m) makes every table
+    // end short of the tip.
+    const double increments = std::trunc(length / increment + kGridAllowance);
+    if (length / increment - increments > kGridAllowance) {
+        const double last = increments * increment;
+        out.push_back({Severity::Warning,
+                       {RecordId::PileSection},
+                       std::string(records::kPileSection[5]),
+                       std::nullopt,
+                       0,
+                       last,
+                       length,
+                       "expected a total pile length of a whole number of computation increments of " +
+                           number(increment) + ", found " + number(length) +
+                           ": every table and the summary end at the penetration " + decimals(last, 2) +
+                           ", short of the tip.",
+                       false});
+    }
+    const double segments = std::trunc(deepest / increment + kGridAllowance);
+    if (segments > kMaxSegments) {
+        out.push_back({Severity::Error,
+                       {RecordId::SoilDepth},
+                       std::string(deepest_field),
+                       std::nullopt,
+                       layers,
+                       deepest,
+                       deepest,
+                       "expected a deepest soil depth of at most " + std::to_string(kMaxSegments) +
+                           " computation increments, found " + number(deepest) + ", " +
+                           decimals(std::min(segments, 1.0e12), 0) + " increments of " + number(increment) +
+                           ": the run stops before its results.",
+                       true});
+    }
+}
+
+// What a method needs of a layer and the layer lacks, named once at the first of its two points
+// that lacks it. Values the value checks refuse below zero count as given: they are named there.
+class LayerNeeds {
+  public:
+    LayerNeeds(const MethodInfo& info, const ProjectRecords& f, const CptProfile& cpt, std::size_t top,
+               std::vector<Finding>& out)
+        : info_(info), f_(f), cpt_(cpt), top_(top), out_(out) {}
+
+    void check() {
+        const bool sand = f_.soil_points[top_].is_sand();
+        if (info_.user_values)
+            lacking(
+                RecordId::SoilPointSecondLine, 7,
+                [](const SoilPointRecord& p) {
+                    return !(p.user_unit_skin_friction > 0) && !(p.user_unit_end_bearing > 0);
+                },
+                [](const SoilPointRecord& p) { return p.user_unit_skin_friction; },
+                "a user unit skin friction or end bearing above 0", {}, Severity::Warning);
+        if (sand) {
+            if (info_.sand.friction_angle)
+                lacking(
+                    RecordId::SoilPointFirstLine, 4,
+                    [](const SoilPointRecord& p) {
+                        return p.friction_angle == 0 && !(p.remolded_shear_strength_or_blow_count > 0);
+                    },
+                    [](const SoilPointRecord& p) { return p.friction_angle; },
+                    "a friction angle or an SPT blow count above 0");
+            if (info_.sand.ko)
+                lacking(
+                    RecordId::SoilPointFirstLine, 2,
+                    [](const SoilPointRecord& p) { return p.coefficient_of_lateral_earth_pressure == 0; },
+                    [](const SoilPointRecord& p) { return p.coefficient_of_lateral_earth_pressure; },
+                    "a coefficient of lateral earth pressure above 0");
+            if (info_.sand.nq)
+                lacking(
+                    RecordId::SoilPointFirstLine, 5,
+                    [](const SoilPointRecord& p) { return p.bearing_capacity_factor == 0; },
+                    [](const SoilPointRecord& p) { return p.bearing_capacity_factor; },
+                    "a bearing capacity factor above 0");
+        } else {
+            if (info_.clay.su)
+                lacking(
+                    RecordId::SoilPointSecondLine, 2,
+                    [](const SoilPointRecord& p) { return p.undrained_shear_strength == 0; },
+                    [](const SoilPointRecord& p) { return p.undrained_shear_strength; },
+                    "an undrained shear strength above 0");
+            if (info_.clay.sur)
+                lacking(
+                    RecordId::SoilPointSecondLine, 3,
+                    [](const SoilPointRecord& p) { return p.remolded_shear_strength_or_blow_count == 0; },
+                    [](const SoilPointRecord& p) { return p.remolded_shear_strength_or_blow_count; },
+                    "a remolded shear strength above 0");
+            // The methods of the ICP-05 clay rule go on without them, and their runs warn of it.
+            const Severity rule = info_.clay_data_warnings ? Severity::Warning : Severity::Error;
+            if (info_.clay.ysr)
+                lacking(
+                    RecordId::SoilPointSecondLine, 4,
+                    [](const SoilPointRecord& p) { return !(p.yield_stress_ratio > 0); },
+                    [](const SoilPointRecord& p) { return p.yield_stress_ratio; },
+                    "a yield stress ratio above 0",
+                    rule == Severity::Warning ? ": the method's clay friction there is zero" : "", rule);
+            if (info_.clay.pi)
+                lacking(
+                    RecordId::SoilPointSecondLine, 5,
+                    [](const SoilPointRecord& p) { return !(p.plasticity_index > 0); },
+                    [](const SoilPointRecord& p) { return p.plasticity_index; }, "a plasticity index above 0",
+                    rule == Severity::Warning ? ": the method takes the interface friction angle of PI 0"
+                                              : "",
+                    rule);
+        }
+        // The cone methods take qc from the layer, else from the CPT points, else from a sand's blow count.
+        if ((sand ? info_.sand.qc : info_.clay.qc) && cpt_.points.empty())
+            lacking(
+                RecordId::SoilPointSecondLine, 6,
+                [sand](const SoilPointRecord& p) {
+                    return !has_own_cone_resistance(p.cone_resistance) &&
+                           !(sand && p.remolded_shear_strength_or_blow_count > 0);
+                },
+                [](const SoilPointRecord& p) { return p.cone_resistance; },
+                "a cone resistance of at least " + number(kLeastOwnConeResistance) +
+                    (sand ? ", CPT points or an SPT blow count" : " or CPT points"));
+    }
+
+  private:
+    template <class Missing, class Value>
+    void lacking(RecordId line, std::size_t field, Missing missing, Value value, const std::string& what,
+                 const std::string& after = {}, Severity severity = Severity::Error) {
+        for (std::size_t i = top_; i < top_ + 2; ++i) {
+            const SoilPointRecord& p = f_.soil_points[i];
+            if (!missing(p)) continue;
+            const std::string_view name = line == RecordId::SoilPointFirstLine
+                                              ? records::kSoilPointFirstLine[field]
+                                              : records::kSoilPointSecondLine[field];
+            const int points = static_cast<int>(f_.soil_points.size());
+            out_.push_back({severity,
+                            {line, static_cast<int>(i), points},
+                            std::string(name),
+                            info_.method,
+                            static_cast<int>(top_ / 2) + 1,
+                            p.depth,
+                            value(p),
+                            "expected " + what + ", found " + number(value(p)) + after + ".",
+                            false});
+            return;
+        }
+    }
+
+    const MethodInfo& info_;
+    const ProjectRecords& f_;
+    const CptProfile& cpt_;
+    std::size_t top_;
+    std::vector<Finding>& out_;
+};
+
 }  // namespace
+
+std::vector<Finding> record_findings(const ProjectRecords& f, const RecordPlace& place, long long count) {
+    std::vector<Finding> out;
+    RecordCheck c(place, out);
+    switch (place.id) {
+        case RecordId::UnitsAndCounts:
+            units_and_counts(f, c, count);
+            break;
+        case RecordId::PileSection:
+            pile_section(f, c);
+            break;
+        case RecordId::EndSection:
+            end_section(f, c);
+            break;
+        case RecordId::Options:
+            options(f, c);
+            break;
+        case RecordId::SoilDepth:
+            soil_depth(f, c);
+            break;
+        case RecordId::SoilPointFirstLine:
+            soil_point_first(f, c, place.index);
+            break;
+        case RecordId::SoilPointSecondLine:
+            soil_point_second(f, c, place.index);
+            break;
+        case RecordId::TzPrint:
+            t_z_print(f, c, count);
+            break;
+        case RecordId::TzPrintDepth: {
+            const double depth = f.t_z_print_depths[static_cast<std::size_t>(place.index)];
+            c.at_depth(depth);
+            c.in_range(records::kTzPrintDepth, depth);
+            break;
+        }
+        case RecordId::Loading:
+            loading(f, c);
+            break;
+        case RecordId::DrainageAndPlug:
+            drainage_and_plug(f, c);
+            break;
+        case RecordId::SectionTable:
+            section_table(f, c, count, out);
+            break;
+        case RecordId::SectionRow:
+            section_row(f, c, place.index);
+            break;
+        case RecordId::CriticalDepth:
+            critical_depth(f, c);
+            break;
+        default:
+            break;
+    }
+    return out;
+}
+
+std::vector<Finding> cpt_record_findings(const CptProfile& profile, const RecordPlace& place,
+                                         long long count) {
+    std::vector<Finding> out;
+    RecordCheck c(place, out);
+    if (place.id == RecordId::CptHeader) {
+        c.count(CountOf::CptRows, "number of CPT rows", count);
+        return out;
+    }
+    const std::size_t i = static_cast<std::size_t>(place.index);
+    const CptPoint& p = profile.points[i];
+    c.at_depth(p.depth);
+    // The profile is looked up by depth; rows going upward would shift every qc read from it.
+    if (c.in_range("depth", p.depth) && i > 0 && p.depth < profile.points[i - 1].depth)
+        c.expected(
+            "depth", p.depth,
+            "a depth of at least " + number(profile.points[i - 1].depth) + ", that of the CPT row above");
+    c.in_range("cone resistance", p.qc);
+    return out;
+}
+
+std::vector<Finding> whole_project_findings(const ProjectRecords& f, const CptProfile& cpt) {
+    std::vector<Finding> out;
+    reaches_results(f, out);
+    const MethodFlags flags = f.method_selection_flags.value_or(MethodFlags{});
+    for (const MethodInfo& m : kMethods) {
+        // The cone-based methods run only on a file with offshore data, which a save always marks.
+        if (flags[index_of(m.method)] != 1 || (m.cone_based && f.offshore_data_flag != 1)) continue;
+        for (std::size_t i = 0; i + 1 < f.soil_points.size(); i += 2) LayerNeeds(m, f, cpt, i, out).check();
+    }
+    return out;
+}
+
+std::vector<Finding> check_project(const ProjectRecords& f, const CptProfile& cpt) {
+    std::vector<Finding> out;
+    const auto add = [&out](std::vector<Finding> more) {
+        out.insert(out.end(), std::make_move_iterator(more.begin()), std::make_move_iterator(more.end()));
+    };
+    const int points = static_cast<int>(f.soil_points.size());
+    const int depths = static_cast<int>(f.t_z_print_depths.size());
+    const int rows = static_cast<int>(f.section_rows.size());
+    const bool varying = f.section_mode.value_or(0) >= static_cast<int>(SectionMode::VaryingWithDepth);
+    add(record_findings(f, {RecordId::UnitsAndCounts}, points));
+    for (const RecordId id :
+         {RecordId::PileSection, RecordId::EndSection, RecordId::Options, RecordId::SoilDepth})
+        add(record_findings(f, {id}, 0));
+    for (int i = 0; i < points; ++i) {
+        add(record_findings(f, {RecordId::SoilPointFirstLine, i, points}, points));
+        add(record_findings(f, {RecordId::SoilPointSecondLine, i, points}, points));
+    }
+    add(record_findings(f, {RecordId::TzPrint}, depths));
+    for (int i = 0; f.t_z_print_flag == 1 && i < depths; ++i)
+        add(record_findings(f, {RecordId::TzPrintDepth, i, depths}, depths));
+    add(record_findings(f, {RecordId::Loading}, 0));
+    add(record_findings(f, {RecordId::DrainageAndPlug}, 0));
+    add(record_findings(f, {RecordId::SectionTable}, varying ? rows : f.number_of_section_rows));
+    for (int i = 0; varying && i < rows; ++i) add(record_findings(f, {RecordId::SectionRow, i, rows}, rows));
+    add(record_findings(f, {RecordId::CriticalDepth}, 0));
+    const int cpt_rows = static_cast<int>(cpt.points.size());
+    add(cpt_record_findings(cpt, {RecordId::CptHeader}, cpt_rows));
+    for (int i = 0; i < cpt_rows; ++i)
+        add(cpt_record_findings(cpt, {RecordId::CptRow, i, cpt_rows}, cpt_rows));
+    add(whole_project_findings(f, cpt));
+    return out;
+}
+
+const Finding* first_refusal(const std::vector<Finding>& findings) {
+    for (const Finding& f : findings)
+        if (f.refuses()) return &f;
+    return nullptr;
+}
+
+void refuse_first(const std::vector<Finding>& findings, const RecordLines& lines, const std::string& label) {
+    const Finding* f = first_refusal(findings);
+    if (!f) return;
+    std::string where = label + ", " + record_title(f->place);
+    if (const std::size_t line = lines.of(f->place); line > 0) where += ", line " + std::to_string(line);
+    throw InputError(where + ": " + f->message);
+}
 
 std::optional<std::string> count_limit_message(CountOf what, long long n) {
     switch (what) {
@@ -324,84 +641,15 @@ std::optional<std::string> count_limit_message(CountOf what, long long n) {
     return std::nullopt;
 }
 
-std::optional<ValueFinding> first_input_value_error(const ProjectRecords& f) {
-    InputValueChecks::Walk walk(f);
-    std::optional<ValueFinding> found;
-    const auto check = [&](RecordId id, int index = 0, int count = 0, long long announced = 0) {
-        if (!found) found = walk.record({id, index, count}, announced);
-        return !found;
-    };
-    const int points = static_cast<int>(f.soil_points.size());
-    const int depths = static_cast<int>(f.t_z_print_depths.size());
-    const int rows = static_cast<int>(f.section_rows.size());
-    const bool varying = f.section_mode.value_or(0) >= 2;
-    check(RecordId::UnitsAndCounts, 0, 0, points);
-    for (const RecordId id :
-         {RecordId::PileSection, RecordId::EndSection, RecordId::Options, RecordId::SoilDepth})
-        check(id);
-    for (int i = 0; i < points; ++i)
-        if (check(RecordId::SoilPointFirstLine, i, points)) check(RecordId::SoilPointSecondLine, i, points);
-    check(RecordId::TzPrint, 0, 0, depths);
-    for (int i = 0; f.t_z_print_flag == 1 && i < depths; ++i) check(RecordId::TzPrintDepth, i, depths);
-    check(RecordId::Loading);
-    check(RecordId::DrainageAndPlug);
-    check(RecordId::SectionTable, 0, 0, varying ? rows : f.number_of_section_rows);
-    for (int i = 0; varying && i < rows; ++i) check(RecordId::SectionRow, i, rows);
-    check(RecordId::CriticalDepth);
-    return found;
-}
-
-namespace {
-
-// The CPT data file's header (its row count) or row `place.index`.
-std::optional<ValueFinding> cpt_finding(const CptProfile& profile, const RecordPlace& place,
-                                        long long count) {
-    if (place.id == RecordId::CptHeader) {
-        if (const auto message = count_limit_message(CountOf::CptRows, count))
-            return ValueFinding{place, "number of CPT rows", *message};
-        return std::nullopt;
-    }
-    const std::size_t i = static_cast<std::size_t>(place.index);
-    const CptPoint& p = profile.points[i];
-    const auto too_large = [&place](const char* field, double v) -> std::optional<ValueFinding> {
-        if (std::fabs(v) <= kLargestReal) return std::nullopt;
-        return ValueFinding{place, field,
-                            std::string("the ") + field + " " + shortest_text(v) +
-                                " is out of range (at most 1E+15 in magnitude)."};
-    };
-    if (auto found = too_large("depth", p.depth)) return found;
-    // The profile is looked up by depth; rows going upward would shift every qc read from it.
-    if (i > 0 && p.depth < profile.points[i - 1].depth)
-        return ValueFinding{place, "depth",
-                            "CPT depths must not decrease downwards; the row above lies at " +
-                                decimals(profile.points[i - 1].depth, 2) + "."};
-    return too_large("cone resistance", p.qc);
-}
-
-}  // namespace
-
-std::optional<ValueFinding> first_cpt_value_error(const CptProfile& profile) {
-    const int rows = static_cast<int>(profile.points.size());
-    if (auto found = cpt_finding(profile, {RecordId::CptHeader}, rows)) return found;
-    for (int i = 0; i < rows; ++i)
-        if (auto found = cpt_finding(profile, {RecordId::CptRow, i, rows}, rows)) return found;
-    return std::nullopt;
-}
-
 InputValueChecks::InputValueChecks(std::string file_name) : file_name_(std::move(file_name)) {}
-
-InputValueChecks::~InputValueChecks() = default;
 
 void InputValueChecks::read(const ReadResult<ProjectRecords>& so_far, const RecordPlace& place,
                             long long count) {
-    if (!walk_) walk_ = std::make_unique<Walk>(so_far.records);
-    if (const auto found = walk_->record(place, count))
-        raise(*found, so_far.lines, input_file_label(file_name_));
+    refuse_first(record_findings(so_far.records, place, count), so_far.lines, input_file_label(file_name_));
 }
 
 void InputValueChecks::read(const ReadResult<CptProfile>& so_far, const RecordPlace& place, long long count) {
-    if (const auto found = cpt_finding(so_far.records, place, count))
-        raise(*found, so_far.lines, cpt_file_label(file_name_));
+    refuse_first(cpt_record_findings(so_far.records, place, count), so_far.lines, cpt_file_label(file_name_));
 }
 
 std::string input_file_label(const std::string& file_name) {

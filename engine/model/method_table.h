@@ -167,7 +167,8 @@ inline constexpr std::array<MethodInfo, kMethodCount> kMethods = {{
         .cone_based = false,
         .self_weight_heading = false,
         .plug_marker = true,
-        .sand = {.friction_angle = true},
+        // Its end bearing is API RP 2A's, Nq times the effective stress in sand.
+        .sand = {.friction_angle = true, .nq = true},
         .clay = {.su = true},
         .transfer_caption = "Revised &Lambda",
         .curve_note_mark = "(*)",

@@ -154,4 +154,17 @@ std::string decimals(double v, int d) {
     return chars(v, std::chars_format::fixed, d);
 }
 
+double rounded_down(double v, int d) {
+    const double scale = std::pow(10.0, d);
+    // v * scale is rounded itself: it may fall just short of a step that v reaches (0.954 * 1000) or
+    // reach one that v falls short of.
+    const double steps = std::floor(v * scale);
+    if (steps / scale > v) return (steps - 1) / scale;
+    return (steps + 1) / scale <= v ? (steps + 1) / scale : steps / scale;
+}
+
+double rounded_up(double v, int d) {
+    return -rounded_down(-v, d);
+}
+
 }  // namespace torve

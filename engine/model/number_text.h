@@ -34,4 +34,10 @@ std::string scientific_text(double v, int significant, int exponent_digits);
 // A number with d decimals and no padding, for messages ("12.50").
 std::string decimals(double v, int d);
 
+// `v` rounded down or up to `d` decimals, never past `v` itself: a limit as a message shows it, so
+// that every value the limit refuses also breaks the limit shown. rounded_down(0.954841, 3) is
+// 0.954; rounded_up(64.0833, 2) is 64.09.
+double rounded_down(double v, int d);
+double rounded_up(double v, int d);
+
 }  // namespace torve

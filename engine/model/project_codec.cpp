@@ -216,8 +216,10 @@ class ProjectReader {
             fault.field = a[1];
             r_.fail(std::move(fault), "expected a soil-type code of 1 (sand) or 2 (clay).");
         }
-        // No code of the file is 0: the value checks name it in their order.
-        p.soil_type_code = known ? static_cast<int>(type) : 0;
+        // The value checks name any other code in their order, as the file gives it when whole; no
+        // code of the file is 0.
+        p.soil_type_code =
+            known || (type == std::trunc(type) && std::fabs(type) < 1e9) ? static_cast<int>(type) : 0;
         p.coefficient_of_lateral_earth_pressure = r_.real(a[2]);
         p.effective_unit_weight = r_.real(a[3]);
         p.friction_angle = r_.real(a[4]);

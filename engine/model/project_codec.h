@@ -58,6 +58,7 @@ struct RecordPlace {
     RecordId id = RecordId::Title;
     int index = 0;
     int count = 0;
+    bool operator==(const RecordPlace&) const = default;
 };
 
 // "record 5 (pile section)", "record 10 (soil point 3 of 6, first line)", "CPT row 2 of 9".

@@ -17,8 +17,6 @@ inline constexpr double kQuarterPiUserTip = 0.7853975;
 
 // Degrees per radian of the friction angles of API RP 2A, FHWA, USACE and Revised Lambda.
 inline constexpr double kDegreesPerRadian = 57.2958;
-// Radians per degree of the desktop program's taper check, pi / 180 to four digits.
-inline constexpr double kRadiansPerDegree = 0.01745;
 
 // Atmospheric pressure in ksf, a single-precision literal (2,088.5546 lb/ft2 = 100 kPa).
 inline constexpr double kAtmosphereKsf = static_cast<double>(2.0885546f);

@@ -9,9 +9,10 @@ program, without temporary files::
     results = torve.run(project)
     print(results.capacity("API RP 2A").total[-1])
 
-Projects are read and written as ``.tv6d`` files (with the ``.cpt`` file beside them); every change
-of a field is checked by the engine's reader, and a change it refuses raises :class:`InputError`.
-Values are in the project's units: English (ft, in, kips, ksf) or SI (m, mm, kN, kPa).
+Projects are read and written as ``.tv6d`` files (with the ``.cpt`` file beside them).
+``project.check()`` lists every finding of the checks (:class:`Finding`); a change of a field that
+brings a value they refuse raises :class:`InputError`, and so does ``run`` for a project with
+errors. Values are in the project's units: English (ft, in, kips, ksf) or SI (m, mm, kN, kPa).
 """
 
 from __future__ import annotations
@@ -26,9 +27,9 @@ from typing import Dict, Iterable, List, Mapping, Optional, Sequence, Tuple, Uni
 import numpy as _np
 
 from . import _engine
-from ._engine import InputError, Project, SoilPoint
+from ._engine import Finding, InputError, Project, SoilPoint
 
-__all__ = ["Project", "SoilPoint", "InputError", "Results", "MethodCapacity", "run", "run_many",
+__all__ = ["Project", "SoilPoint", "Finding", "InputError", "Results", "MethodCapacity", "run", "run_many",
            "METHODS", "__version__"]
 
 # The readers of cone data files come with the desktop core: a build without Qt has no _sounding.
@@ -184,8 +185,10 @@ def run(project: Project, report: bool = False, time: Optional[_datetime.datetim
             ``torve run`` writes for the same project file.
 
     Raises:
-        InputError: input the analysis cannot use, with the engine's message and its file, record
-            and line. A run stopped by the engine's own checks is not an error: see ``Results.stop``.
+        InputError: a project with errors that the analysis refuses; its message lists them all,
+            each with its record, field and value, and ``error.findings`` holds them
+            (:meth:`Project.check` gives the warnings as well). A run that stops at the soil extent
+            or the segment limit is not refused: see ``Results.stop``.
     """
     return run_many([project], jobs=1, report=report, time=time)[0]
 

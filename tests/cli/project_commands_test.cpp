@@ -168,10 +168,10 @@ TEST(CheckCommand, ExitCodesAndFindings) {
     const Command stops =
         run({"check", torve::test::source_path("tests/reference/cases/soil-extent-stop-english.tv6d")});
     EXPECT_EQ(stops.exit_code, 1) << stops.output;
-    EXPECT_NE(stops.output.find(
-                  "error    layer 3 at 62.00 ft: the soil profile ends at 62, shallower than the pile "
-                  "tip plus two diameters, 64"),
-              std::string::npos)
+    EXPECT_NE(
+        stops.output.find("error    layer 3 at 62.00 ft: expected a deepest soil depth of at least 64, the "
+                          "pile length plus two diameters, found 62: the run stops before its results."),
+        std::string::npos)
         << stops.output;
     EXPECT_EQ(run({"check"}).exit_code, 2);
     // A missing project is a check that fails, not a command line that cannot be understood.
@@ -221,9 +221,11 @@ TEST(CheckCommand, WarnsOfAPileLengthBetweenIncrements) {
     const Command c = run({"check", example});
     EXPECT_EQ(c.exit_code, 0) << c.output;
     EXPECT_NE(c.output.find("can run as it is (0 errors, 1 warning)"), std::string::npos) << c.output;
-    EXPECT_NE(c.output.find("warning  at 39.93 ft: the pile length 40 is not a whole number of computation "
-                            "increments of 0.3048; every table and the summary end at the penetration 39.93"),
-              std::string::npos)
+    EXPECT_NE(
+        c.output.find("warning  at 39.93 ft: expected a total pile length of a whole number of "
+                      "computation increments of 0.3048, found 40: every table and the summary end at the "
+                      "penetration 39.93, short of the tip."),
+        std::string::npos)
         << c.output;
 }
 

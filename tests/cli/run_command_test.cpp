@@ -43,16 +43,18 @@ TEST(RunCommand, HelpExplainsCommandsAndOptions) {
 TEST(RunCommand, RunsSeveralProjectsAndLeavesOutputsBeside) {
     torve::test::ScratchDir dir;
     const std::string a = copy_example(dir, "sand-over-clay-pipe-english");
-    const std::string b = copy_example(dir, "open-pipe-offshore-si", false);  // no .cpt: an empty profile
+    const std::string b =
+        copy_example(dir, "precast-concrete-user-english", false);  // no .cpt: no CPT points
     const Command c = run({a, b, "--jobs", "2"});
     ASSERT_EQ(c.exit_code, 2) << c.output;  // the subcommand is missing: usage error
     const Command r = run({"run", a, b, "--jobs", "2"});
     EXPECT_EQ(r.exit_code, 0) << r.output;
     EXPECT_LT(r.output.find(a), r.output.find(b));  // printed in command-line order
     EXPECT_NE(r.output.find("report:    " + dir.file("sand-over-clay-pipe-english.tv6o")), std::string::npos);
-    EXPECT_NE(r.output.find("plot file: " + dir.file("open-pipe-offshore-si.tv6p")), std::string::npos);
+    EXPECT_NE(r.output.find("plot file: " + dir.file("precast-concrete-user-english.tv6p")),
+              std::string::npos);
     EXPECT_TRUE(std::filesystem::exists(dir.file("sand-over-clay-pipe-english.tv6o")));
-    EXPECT_TRUE(std::filesystem::exists(dir.file("open-pipe-offshore-si.tv6p")));
+    EXPECT_TRUE(std::filesystem::exists(dir.file("precast-concrete-user-english.tv6p")));
 }
 
 TEST(RunCommand, FailedOrStoppedRunsExitWithOne) {
@@ -70,6 +72,47 @@ TEST(RunCommand, FailedOrStoppedRunsExitWithOne) {
     EXPECT_EQ(s.exit_code, 1);
     EXPECT_NE(s.output.find("STOPPED:"), std::string::npos);
     EXPECT_EQ(run({"run", dir.file("absent.tv6d")}).exit_code, 2);  // not an existing file: usage
+
+    // The cone methods of the offshore example take qc of the 12-30 m sand from its CPT points: without
+    // them the run is refused where a method lacks it, as torve check names it.
+    const std::string offshore = copy_example(dir, "open-pipe-offshore-si", false);
+    const Command o = run({"run", offshore});
+    EXPECT_EQ(o.exit_code, 1) << o.output;
+    EXPECT_NE(o.output.find("FAILED: Input data file \"" + offshore +
+                            "\", record 10 (soil point 3 of 6, second line), line 15: expected a cone "
+                            "resistance of at least 0.00001, CPT points or an SPT blow count, found 0."),
+              std::string::npos)
+        << o.output;
+}
+
+// A clay layer of su -120 and -200 kPa once ran to a negative capacity, "completed". It is
+// refused at the first of its two values, which torve check lists both of.
+TEST(RunCommand, ANegativeShearStrengthIsRefused) {
+    torve::test::ScratchDir dir;
+    const std::string path = copy_example(dir, "open-pipe-offshore-si");
+    std::string text = torve::test::read_file(path);
+    text.replace(text.find("0 0 20 10 3.0"), 13, "0 0 -120 10 3.0");
+    text.replace(text.find("0 0 60 30 1.5"), 13, "0 0 -200 30 1.5");
+    dir.write("open-pipe-offshore-si.tv6d", text);
+    const Command r = run({"run", path});
+    EXPECT_EQ(r.exit_code, 1) << r.output;
+    EXPECT_NE(
+        r.output.find("record 10 (soil point 1 of 6, second line), line 11: expected an undrained shear "
+                      "strength of 0 or more, found -120."),
+        std::string::npos)
+        << r.output;
+    EXPECT_EQ(r.output.find("-200"), std::string::npos) << r.output;
+    EXPECT_EQ(r.output.find("completed"), std::string::npos) << r.output;
+    const Command c = run({"check", path});
+    EXPECT_EQ(c.exit_code, 1) << c.output;
+    EXPECT_NE(
+        c.output.find("cannot run as it is (2 errors, 0 warnings)\n"
+                      "  error    layer 1 at 0.00 m: expected an undrained shear strength of 0 or more, "
+                      "found -120.\n"
+                      "  error    layer 1 at 12.00 m: expected an undrained shear strength of 0 or more, "
+                      "found -200.\n"),
+        std::string::npos)
+        << c.output;
 }
 
 // The outputs are named after the file given: given a report or a plot file, the run would write

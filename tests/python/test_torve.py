@@ -163,37 +163,108 @@ def test_run_many_equals_runs_one_after_another():
     assert totals == sorted(totals), "a longer pile carries more"
 
 
-@pytest.mark.parametrize("line_number, old, new, record", [
-    (5, "0 0 914 864 210000000 40 10", "0 0 914 864 210000000 0 10", "record 5 (pile section)"),
-    (7, "0 0.5 1 0 4 1 0", "0 0.5 9 0 4 1 0", "record 7 (computation options)"),
-    (4, "2 4 6", "3 4 6", "record 4 (units, print interval, soil points)"),
+@pytest.mark.parametrize("line_number, old, new, record, field", [
+    (5, "0 0 914 864 210000000 40 10", "0 0 914 864 210000000 0 10", "record 5 (pile section)",
+     "total pile length"),
+    (7, "0 0.5 1 0 4 1 0", "0 0.5 9 0 4 1 0", "record 7 (computation options)", "pile-type code"),
+    (4, "2 4 6", "3 4 6", "record 4 (units, print interval, soil points)", "unit-system code"),
 ])
-def test_input_error_carries_file_record_and_line(tmp_path, line_number, old, new, record):
+def test_read_takes_what_the_checks_refuse_and_run_names_it(tmp_path, line_number, old, new, record, field):
+    """A well-formed project is read as it stands, to be mended; check() and run() name the value."""
     text = (SOURCE / "examples" / "open-pipe-offshore-si.tv6d").read_text()
     assert text.splitlines()[line_number - 1] == old
     path = tmp_path / "bad.tv6d"
     path.write_text(text.replace(old, new, 1))
+    project = torve.Project.read(str(path))
+    first = project.check()[0]
+    assert (first.severity, first.record, first.field) == ("error", record, field)
+    with pytest.raises(torve.InputError) as caught:
+        torve.run(project)
+    assert caught.value.file == str(path)
+    assert (caught.value.record, caught.value.field, caught.value.line) == (record, field, None)
+    assert caught.value.findings[0] == first
+    assert f"\n  {record}: {first.message}" in str(caught.value)
+
+
+def test_input_error_of_a_file_carries_file_record_and_line(tmp_path):
+    text = (SOURCE / "examples" / "open-pipe-offshore-si.tv6d").read_text()
+    path = tmp_path / "bad.tv6d"
+    path.write_text(text.replace("0 0 914 864 210000000 40 10", "0 0 914 864 2.1e8x 40 10", 1))
     with pytest.raises(torve.InputError) as caught:
         torve.Project.read(str(path))
-    assert caught.value.file == str(path)
-    assert caught.value.record == record
-    assert caught.value.line == line_number
-    assert str(caught.value).startswith(f'Input data file "{path}", {record}, line {line_number}: ')
+    assert (caught.value.file, caught.value.record, caught.value.line) == (str(path), "record 5 (pile section)", 5)
+    assert caught.value.findings == []
+    assert str(caught.value).startswith(f'Input data file "{path}", record 5 (pile section), line 5: ')
 
 
-@pytest.mark.parametrize("field, value, line_number", [
-    ("pile_length", 0.0, 5),
-    ("inside_diameter", 2000.0, 5),  # wider than the outside diameter
-    ("pile_type", 8, 7),
-    ("load_transfer_method", 0, 7),
+@pytest.mark.parametrize("field, value, record, name", [
+    ("pile_length", 0.0, "record 5 (pile section)", "total pile length"),
+    ("inside_diameter", 2000.0, "record 5 (pile section)", "inside diameter"),  # wider than the outside
+    ("outside_diameter", 500.0, "record 5 (pile section)", "inside diameter"),  # narrower than the inside
+    ("pile_type", 8, "record 7 (computation options)", "pile-type code"),
+    ("load_transfer_method", 0, "record 7 (computation options)", "load-transfer method code"),
 ])
-def test_assignment_is_checked_by_the_engine(field, value, line_number):
-    project = torve.Project.new("SI")
+def test_assignment_refuses_a_value_the_checks_refuse(field, value, record, name):
+    project = torve.Project.new("SI")  # outside diameter 610 mm, inside 585 mm
     before = project.input_text()
     with pytest.raises(torve.InputError) as caught:
         setattr(project, field, value)
-    assert caught.value.line == line_number
+    assert (caught.value.record, caught.value.field, caught.value.line) == (record, name, None)
+    assert str(caught.value).startswith(f"{record}: expected ")
     assert project.input_text() == before, "a refused value leaves the project as it was"
+
+
+def test_a_broken_project_is_mended_field_by_field(tmp_path):
+    """A clay layer of su -120 / -200 kPa once ran to a negative capacity. check() and
+    torve check name both values, run() refuses with both, and each is mended on its own while the
+    other is still refused."""
+    path = copy_example(SOURCE / "examples" / "open-pipe-offshore-si.tv6d", tmp_path)
+    text = path.read_text()
+    path.write_text(text.replace("0 0 20 10 3.0", "0 0 -120 10 3.0").replace("0 0 60 30 1.5", "0 0 -200 30 1.5"))
+    project = torve.Project.read(str(path))
+    errors = [f for f in project.check() if f.severity == "error"]
+    assert [(f.point, f.layer, f.depth, f.field, f.value) for f in errors] == [
+        (1, 1, 0.0, "undrained shear strength", -120.0), (2, 1, 12.0, "undrained shear strength", -200.0)]
+    assert errors[0].message == "expected an undrained shear strength of 0 or more, found -120."
+    checked = subprocess.run([RUNNER, "check", str(path)], capture_output=True, text=True)
+    assert checked.returncode == 1
+    assert [line.split(": ", 1)[1] for line in checked.stdout.splitlines()[1:]] == [f.message for f in errors]
+    with pytest.raises(torve.InputError) as caught:
+        torve.run(project)
+    assert caught.value.findings == errors
+    assert "-120" in str(caught.value) and "-200" in str(caught.value)
+
+    project.pile_length = 38.0  # another field: the refused su do not stop it
+    soil = project.soil_points
+    soil[0].su = 20.0
+    project.soil_points = soil  # the second point is still refused
+    assert [f.value for f in project.check() if f.severity == "error"] == [-200.0]
+    soil[1].su = -1.0
+    with pytest.raises(torve.InputError):
+        project.soil_points = soil  # a new refused value
+    soil[1].su = 60.0
+    project.soil_points = soil
+    assert project.check() == []
+    assert torve.run(project).capacity("API RP 2A").total[-1] > 0
+
+
+def test_an_untouched_new_project_of_the_desktop_is_read_mended_and_run():
+    """What a save of a new project in the desktop program writes: nothing of the pile or the soil."""
+    project = torve.Project.read(str(SOURCE / "tests" / "data" / "untouched-new-project.tv6d"))
+    lacking = {f.field for f in project.check() if f.severity == "error"}
+    assert {"modulus of elasticity", "total pile length", "outside diameter", "deepest soil depth",
+            "effective unit weight", "friction angle", "bearing capacity factor"} <= lacking
+    # A 24 in closed pipe 60 ft long in sand to 100 ft, as Project.new("English") has it.
+    project.update(outside_diameter=24.0, modulus=2.9e7, pile_length=60.0, deepest_soil_depth=100.0)
+    soil = project.soil_points
+    for point, depth in zip(soil, (0.0, 100.0)):
+        point.depth, point.unit_weight, point.friction_angle = depth, 60.0, 30.0
+        point.earth_pressure, point.bearing_factor = 0.8, 20.0
+    project.soil_points = soil
+    assert project.check() == []
+    new = torve.Project.new("English")
+    new.inside_diameter = 0.0
+    assert torve.run(project).capacity("API RP 2A").total[-1] == torve.run(new).capacity("API RP 2A").total[-1]
 
 
 @pytest.mark.parametrize("fields, reason, words", [
@@ -220,7 +291,8 @@ def test_update_checks_the_fields_together():
     before = project.input_text()
     with pytest.raises(torve.InputError) as caught:
         project.update(outside_diameter=400.0, pile_length=-1.0)
-    assert caught.value.line == 5
+    assert (caught.value.record, caught.value.field) == ("record 5 (pile section)", "total pile length")
+    assert [f.field for f in caught.value.findings] == ["total pile length", "inside diameter"]
     assert project.input_text() == before, "a refused set leaves every field as it was"
 
 
@@ -277,7 +349,8 @@ def test_parametric_study_script_runs(tmp_path):
 
 def test_help_is_useful():
     assert "InputError" in torve.run.__doc__
-    assert "engine's reader" in torve.Project.__doc__
+    assert "check()" in torve.Project.__doc__
+    assert "stops_run" in torve.Finding.__doc__
     assert torve.Project.pile_length.__doc__.startswith("total pile length")
 
 

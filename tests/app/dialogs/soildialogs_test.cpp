@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <memory>
 
 #include "app/dialogs/soildatadialog.h"
 #include "app/dialogs/soillayersdialog.h"
@@ -63,10 +64,12 @@ class SoilDialogsTest : public QObject {
     void sandToClayKeepsWeightsAndUserValues();
     void blowCountsStoreFrictionAnglesAsZero();
     void frictionAnglesStoreBlowCountsAsZero();
-    void remoldedStrengthForSteelPipesOnly_data();
-    void remoldedStrengthForSteelPipesOnly();
-    void plasticityAndYieldStressForEveryMethodOfTheClayRule_data();
-    void plasticityAndYieldStressForEveryMethodOfTheClayRule();
+    void remoldedStrengthForSteelPipesAndTheClayRule_data();
+    void remoldedStrengthForSteelPipesAndTheClayRule();
+    void plasticityAndYieldStressForTheMethodsThatReadThem_data();
+    void plasticityAndYieldStressForTheMethodsThatReadThem();
+    void earthPressureAndBearingFactorForTheMethodsThatReadThem_data();
+    void earthPressureAndBearingFactorForTheMethodsThatReadThem();
     void rowsFollowTheLayerTable();
     void everyRowReachableByTabAndScreenReader();
 
@@ -218,63 +221,95 @@ void SoilDialogsTest::frictionAnglesStoreBlowCountsAsZero() {
     }
 }
 
-void SoilDialogsTest::remoldedStrengthForSteelPipesOnly_data() {
-    QTest::addColumn<int>("pileType");
-    QTest::addColumn<bool>("enabled");
-    QTest::newRow("steel pipe") << 1 << true;
-    QTest::newRow("timber") << 2 << false;
-}
-
-void SoilDialogsTest::remoldedStrengthForSteelPipesOnly() {
-    QFETCH(int, pileType);
-    QFETCH(bool, enabled);
+// A dialog of a layer of `soil` (1 sand, 2 clay) with only `method` selected.
+struct OneMethodDialog {
+    OneMethodDialog(int method, int soil, PileType pile = PileType::SteelPipe) {
+        ProjectData d = host.project().data();
+        d.offshoreEdition = true;
+        d.pileType = pile;
+        d.selectedMethods.fill(false);
+        d.setSelected(static_cast<Method>(method), true);
+        host.project().setData(d);
+        setLayers(host.project(), {10});
+        host.project().tables().soilLayers.cell(Tables::SoilTypeColumn, 0).setInt(soil);
+        dialog = std::make_unique<SoilDataDialog>(host.project(), 0);
+        dialog->show();
+    }
+    bool enabled(const QString& name) { return need(dialog.get(), name).isEnabled(); }
+    // 1 when the group label of that caption is enabled, 0 when not; -1 unless it stands once.
+    int labelEnabled(const QString& caption) {
+        int labels = 0, on = 0;
+        for (const QLabel* label : dialog->findChildren<QLabel*>()) {
+            if (label->text() != caption) continue;
+            ++labels;
+            on = label->isEnabled() ? 1 : 0;
+        }
+        return labels == 1 ? on : -1;
+    }
     RecordingHost host;
-    ProjectData d = host.project().data();
-    d.pileType = static_cast<PileType>(pileType);
-    host.project().setData(d);
-    setLayers(host.project(), {10});
-    host.project().tables().soilLayers.cell(Tables::SoilTypeColumn, 0).setInt(2);
-    SoilDataDialog data(host.project(), 0);
-    data.show();
-    QCOMPARE(need(&data, u"3. Remolded Shear Strength, bottom (lbs/ft^2)"_s).isEnabled(), enabled);
-    QVERIFY(!need(&data, u"6a. Plasticity Index, PI(%), top"_s).isEnabled());  // ICP/MTD not selected
-}
+    std::unique_ptr<SoilDataDialog> dialog;
+};
 
-void SoilDialogsTest::plasticityAndYieldStressForEveryMethodOfTheClayRule_data() {
+void SoilDialogsTest::remoldedStrengthForSteelPipesAndTheClayRule_data() {
+    QTest::addColumn<int>("pileType");
     QTest::addColumn<int>("method");
     QTest::addColumn<bool>("enabled");
-    QTest::newRow("API RP 2A") << 4 << false;
-    QTest::newRow("NGI") << 6 << false;  // NGI has a clay rule of its own
-    QTest::newRow("ICP/MTD") << 7 << true;
-    QTest::newRow("Fugro") << 8 << true;
-    QTest::newRow("UWA") << 9 << true;
+    QTest::newRow("steel pipe") << 1 << 4 << true;
+    QTest::newRow("timber") << 2 << 4 << false;
+    // The ICP-05 clay rule forms the clay's sensitivity su / sur whatever the pile.
+    QTest::newRow("timber, ICP/MTD") << 2 << 7 << true;
 }
 
-// The three methods share one clay rule whose friction needs PI and YSR: a field left disabled
-// for two of them would leave their clay friction at zero.
-void SoilDialogsTest::plasticityAndYieldStressForEveryMethodOfTheClayRule() {
+// Only an open pipe takes soil into it, and the methods of the clay rule take sur from every clay.
+void SoilDialogsTest::remoldedStrengthForSteelPipesAndTheClayRule() {
+    QFETCH(int, pileType);
     QFETCH(int, method);
     QFETCH(bool, enabled);
-    RecordingHost host;
-    ProjectData d = host.project().data();
-    d.offshoreEdition = true;
-    d.selectedMethods.fill(false);
-    d.setSelected(static_cast<Method>(method), true);
-    host.project().setData(d);
-    setLayers(host.project(), {10});
-    host.project().tables().soilLayers.cell(Tables::SoilTypeColumn, 0).setInt(2);
-    SoilDataDialog data(host.project(), 0);
-    data.show();
-    for (const QString& name :
-         {u"6a. Plasticity Index, PI(%), top"_s, u"6b. Yield STress Ratio, YSR, bottom"_s})
-        QCOMPARE(need(&data, name).isEnabled(), enabled);
-    int groupLabels = 0;
-    for (const QLabel* label : data.findChildren<QLabel*>()) {
-        if (label->text() != u"6. Data for ICP/MTD Computation Method"_s) continue;
-        ++groupLabels;
-        QCOMPARE(label->isEnabled(), enabled);
-    }
-    QCOMPARE(groupLabels, 1);
+    OneMethodDialog d(method, 2, static_cast<PileType>(pileType));
+    QCOMPARE(d.enabled(u"3. Remolded Shear Strength, bottom (lbs/ft^2)"_s), enabled);
+}
+
+void SoilDialogsTest::plasticityAndYieldStressForTheMethodsThatReadThem_data() {
+    QTest::addColumn<int>("method");
+    QTest::addColumn<bool>("pi");
+    QTest::addColumn<bool>("ysr");
+    QTest::newRow("API RP 2A") << 4 << false << false;
+    QTest::newRow("NGI") << 6 << true << false;  // NGI's own clay rule bears on PI alone
+    QTest::newRow("ICP/MTD") << 7 << true << true;
+    QTest::newRow("Fugro") << 8 << true << true;
+    QTest::newRow("UWA") << 9 << true << true;
+}
+
+// A value the check before a run asks for is one the user can enter: a field left disabled for a
+// method that reads it would leave its clay friction at zero, and the run refused.
+void SoilDialogsTest::plasticityAndYieldStressForTheMethodsThatReadThem() {
+    QFETCH(int, method);
+    QFETCH(bool, pi);
+    QFETCH(bool, ysr);
+    OneMethodDialog d(method, 2);
+    QCOMPARE(d.enabled(u"6a. Plasticity Index, PI(%), top"_s), pi);
+    QCOMPARE(d.enabled(u"6b. Yield STress Ratio, YSR, bottom"_s), ysr);
+    QCOMPARE(d.labelEnabled(u"6. Data for ICP/MTD Computation Method"_s), pi || ysr ? 1 : 0);
+}
+
+void SoilDialogsTest::earthPressureAndBearingFactorForTheMethodsThatReadThem_data() {
+    QTest::addColumn<int>("method");
+    QTest::addColumn<bool>("ko");
+    QTest::addColumn<bool>("nq");
+    QTest::newRow("FHWA") << 1 << false << false;
+    QTest::newRow("USACE") << 2 << true << false;           // f = K s'v tan(delta) in sand
+    QTest::newRow("Revised Lambda") << 3 << false << true;  // the end bearing of API RP 2A, Nq s'v
+    QTest::newRow("API RP 2A") << 4 << true << true;
+}
+
+void SoilDialogsTest::earthPressureAndBearingFactorForTheMethodsThatReadThem() {
+    QFETCH(int, method);
+    QFETCH(bool, ko);
+    QFETCH(bool, nq);
+    OneMethodDialog d(method, 1);
+    QCOMPARE(d.enabled(u"3a. Coefficient of Lateral Earth Pressure, Ko, top"_s), ko);
+    QCOMPARE(d.enabled(u"3b. Bearing Capacity Factor, Nq, bottom"_s), nq);
+    QCOMPARE(d.labelEnabled(u"3. Data for API Computation Method"_s), ko || nq ? 1 : 0);
 }
 
 void SoilDialogsTest::rowsFollowTheLayerTable() {

@@ -140,13 +140,18 @@ void MainWindowTest::runOutcomes_data() {
     // What the engine would refuse or stop at, the check names first, with every other finding, and
     // the engine is not started.
     QTest::newRow("engine error") << Change::ModulusOutOfRange << QString() << false
-                                  << u"the modulus of elasticity 1e+16 is beyond"_s << QString();
+                                  << u"expected at most 1E+15 in magnitude for the modulus of elasticity"_s
+                                  << QString();
     // 60 ft soil under a 100 ft pile of 2 ft diameter: 104 ft needed.
-    QTest::newRow("soil too shallow") << Change::PileBelowSoil << QString() << false
-                                      << u"the soil profile ends at 90, shallower than"_s << QString();
+    QTest::newRow("soil too shallow")
+        << Change::PileBelowSoil << QString() << false
+        << u"expected a deepest soil depth of at least 104, the pile length plus two diameters, found 90"_s
+        << QString();
     // 90 ft of soil in 0.1 ft increments: 900 segments of at most 500.
-    QTest::newRow("too many segments") << Change::TooManySegments << QString() << false
-                                       << u"the soil profile needs 900 segments"_s << QString();
+    QTest::newRow("too many segments")
+        << Change::TooManySegments << QString() << false
+        << u"expected a deepest soil depth of at most 500 computation increments, found 90, 900 increments"_s
+        << QString();
     QTest::newRow("no engine library")
         << Change::NoLibrary << QString(texts::kInitializeFailed) << false << QString() << u"Not run"_s;
 }
@@ -181,7 +186,7 @@ void MainWindowTest::runOutcomes() {
         QCOMPARE(findings.shown.size(), 1u);
         QCOMPARE(findings.shown[0].purpose, FindingsPurpose::RunStopped);
         QVERIFY(!findings.shown[0].findings.empty());
-        const QString first = findings.shown[0].findings.front().message;
+        const QString first = QString::fromStdString(findings.shown[0].findings.front().message);
         QVERIFY2(first.startsWith(checkStops), qPrintable(first));
         QVERIFY(!QFile::exists(besideProject(path, ".tv6o")));
         QVERIFY(!w.plotLoaded());
@@ -273,9 +278,11 @@ void MainWindowTest::aNewProjectShowsEverythingItLacks() {
     QCOMPARE(findings.shown.size(), 1u);
     QCOMPARE(findings.shown[0].purpose, FindingsPurpose::RunStopped);
     QStringList found;
-    for (const Finding& f : findings.shown[0].findings) found << f.message;
-    for (const QString& lack : {u"no modulus of elasticity"_s, u"no total pile length"_s,
-                                u"no outside diameter of the circular pile"_s, u"no effective unit weight"_s})
+    for (const Finding& f : findings.shown[0].findings) found << QString::fromStdString(f.message);
+    for (const QString& lack : {u"expected a positive modulus of elasticity, found 0."_s,
+                                u"expected a positive total pile length, found 0."_s,
+                                u"expected a positive outside diameter for a circular pile, found 0."_s,
+                                u"expected a positive effective unit weight, found 0."_s})
         QVERIFY2(found.contains(lack), qPrintable(found.join(u" | "_s)));
     QCOMPARE(w.savePaths.size(), 1);  // not asked for a name
     QCOMPARE(messages.shown, QStringList());
@@ -314,7 +321,8 @@ void MainWindowTest::warningsAskRunAnyway() {
     QCOMPARE(findings.shown.size(), 1u);
     QCOMPARE(findings.shown[0].purpose, FindingsPurpose::RunAnyway);
     QCOMPARE(findings.shown[0].findings.size(), 1u);
-    QVERIFY(findings.shown[0].findings[0].message.contains(u"end at the penetration 59.00"_s));
+    QVERIFY(QString::fromStdString(findings.shown[0].findings[0].message)
+                .contains(u"end at the penetration 59.00"_s));
     QCOMPARE(QFile::exists(besideProject(path, ".tv6o")), answer);
     QCOMPARE(w.plotLoaded(), answer);
     QCOMPARE(messages.shown.size(), answer ? 1 : 0);
@@ -323,8 +331,12 @@ void MainWindowTest::warningsAskRunAnyway() {
 // The window lists each finding with its method, layer and depth; without any it says so.
 void MainWindowTest::checkWindowContents() {
     const std::vector<Finding> findings = {
-        {Finding::Severity::Error, Method::Api, 2, 20.0, u"no undrained shear strength su"_s},
-        {Finding::Severity::Warning, {}, 0, {}, u"a value"_s}};
+        {.severity = Finding::Severity::Error,
+         .method = Method::Api,
+         .layer = 2,
+         .depth = 20.0,
+         .message = "expected an undrained shear strength above 0, found 0."},
+        {.severity = Finding::Severity::Warning, .message = "a value"}};
     CheckWindow window(findings, true, FindingsPurpose::Check);
     QCOMPARE(window.heading(), u"The check found 1 error and 1 warning."_s);
     QCOMPARE(window.list()->topLevelItemCount(), 2);

@@ -111,7 +111,7 @@ TEST(DamagedFiles, BothFrontEndsSayWhatIsWrongInTheirWords) {
          "Error on Line 4 Item 2\rAn integer was expected but not found."},
         {with(10, "0.0 3 0.0 7.0 0.0 0.0"),
          "record 10 (soil point 1 of 6, first line), line 10: expected a soil-type code of 1 (sand) or 2 "
-         "(clay).",
+         "(clay), found 3.",
          "Error on Line 10 Item 2\rA soil type of 1 (sand) or 2 (clay) was expected but not found."},
         // Cut after the third soil point.
         {with(0, "", 15), "record 10 (soil point 4 of 6, first line): the file ends before the depth.",
@@ -130,9 +130,9 @@ TEST(DamagedFiles, BothFrontEndsSayWhatIsWrongInTheirWords) {
          "record 11 (t-z print depths), line 22: expected from 0 to 100 t-z print depths, found -2.",
          "Error on Line 22 Item 2\rA number of t-z print depths from 0 to 8 was expected but not found."},
         {with(5, "0 0 914 864 210000000 0 10"),
-         "record 5 (pile section), line 5: expected a positive total pile length.", ""},
-        {with(25, "0 -1"), "record 14 (cross-section table), line 25: expected a section mode of 0, 1 or 2.",
-         ""},
+         "record 5 (pile section), line 5: expected a positive total pile length, found 0.", ""},
+        {with(25, "0 -1"),
+         "record 14 (cross-section table), line 25: expected a section mode of 0, 1 or 2, found -1.", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.engine);

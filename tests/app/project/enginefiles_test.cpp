@@ -186,8 +186,22 @@ TEST(EngineFiles, ProjectsTheCheckClearsRunToTheirResults) {
             } catch (const UserError&) {
                 continue;
             }
-            const bool standsClear = canRun(precheck(p, ProjectFile::read(path, ProjectFormat::Current)));
-            EXPECT_TRUE(runs(dir.file("d.tv6d")) || !standsClear) << damaged;
+            // As the file stands, the engine refuses exactly what the checks refuse, the first of them.
+            const std::vector<Finding> standing = torve::check_project(
+                ProjectFile::read(path, ProjectFormat::Current).records,
+                torve::read_cpt_records(torve::test::read_file(dir.file("d.cpt")), "d.cpt").records);
+            const bool standsClear = canRun(standing);
+            const torve::RunResult r = runEngine(dir.file("d.tv6d"));
+            if (const Finding* refused = torve::first_refusal(standing)) {
+                EXPECT_EQ(r.status, torve::RunStatus::InputError) << damaged;
+                EXPECT_TRUE(r.message.ends_with(": " + refused->message)) << r.message << "\n"
+                                                                          << refused->message;
+            } else if (r.status != torve::RunStatus::Completed) {
+                ADD_FAILURE() << r.message << "\n" << damaged;
+            }
+            EXPECT_TRUE((r.status == torve::RunStatus::Completed && r.stop == torve::RunStop::None) ||
+                        !standsClear)
+                << damaged;
             const bool savedClear = canRun(precheck(p));
             saveAs(p, dir.file("s.tv6d"));  // as the program hands it to the engine
             EXPECT_TRUE(runs(dir.file("s.tv6d")) || !savedClear) << damaged;

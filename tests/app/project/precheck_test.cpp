@@ -1,6 +1,6 @@
 // The check before a run on the sand-over-clay example (sand 0-20 ft, clay 20-45 ft with PI 30 and
 // YSR 2.5 / 1.8, sand 45-90 ft with blow counts; a 24 in pipe 60 ft long; 8 CPT points), changed one
-// way per case.
+// way per case: the input checks over the project as a save hands it to the analysis.
 #include "app/project/precheck.h"
 
 #include <gtest/gtest.h>
@@ -27,17 +27,47 @@ void change(Project& p, const std::function<void(ProjectData&)>& f) {
     p.setData(d);
 }
 
+// What the check window shows of a finding.
+struct Shown {
+    Severity severity;
+    std::optional<Method> method;
+    int layer;
+    std::optional<double> depth;
+    std::string message;
+};
+
 struct Case {
     const char* name;
     std::function<void(Project&)> change;
-    std::vector<Finding> expected;
+    std::vector<Shown> expected;
 };
+
+void readExample(Project& p) {
+    p.readProject(
+        QString::fromStdString(torve::test::source_path("examples/sand-over-clay-pipe-english.tv6d")),
+        ProjectFormat::Current);
+}
+
+void expectShown(const std::vector<Finding>& findings, const std::vector<Shown>& expected) {
+    ASSERT_EQ(findings.size(), expected.size()) << (findings.empty() ? "" : findings.front().message);
+    for (std::size_t i = 0; i < findings.size(); ++i) {
+        const Finding& f = findings[i];
+        EXPECT_EQ(f.message, expected[i].message);
+        EXPECT_EQ(f.severity, expected[i].severity) << f.message;
+        EXPECT_EQ(f.method, expected[i].method) << f.message;
+        EXPECT_EQ(f.layer, expected[i].layer) << f.message;
+        EXPECT_EQ(f.depth, expected[i].depth) << f.message;
+    }
+}
+
+const std::string kNoQcInSand =
+    "expected a cone resistance of at least 0.00001, CPT points or an SPT blow count, found 0.";
 
 TEST(Precheck, NamesWhatAMethodLacksWithItsLayerAndDepth) {
     const Case cases[] = {
         {"the example as it is", [](Project&) {}, {}},
         // Layer 1 has neither qc nor a blow count; layer 3 takes qc from its blow counts, and the
-        // NGI clay rule bears on su.
+        // NGI clay rule bears on su and PI.
         {"no qc for a cone method",
          [](Project& p) {
              change(p, [](ProjectData& d) {
@@ -45,8 +75,7 @@ TEST(Precheck, NamesWhatAMethodLacksWithItsLayerAndDepth) {
                  d.cptPoints.clear();
              });
          },
-         {{Severity::Error, Method::Ngi, 1, 0.0,
-           QStringLiteral("no cone resistance qc: none in the layer, no CPT points, no blow count")}}},
+         {{Severity::Error, Method::Ngi, 1, 0.0, kNoQcInSand}}},
         // The Unified method reads qc in clay as well.
         {"no qc for the Unified method",
          [](Project& p) {
@@ -55,18 +84,21 @@ TEST(Precheck, NamesWhatAMethodLacksWithItsLayerAndDepth) {
                  d.cptPoints.clear();
              });
          },
-         {{Severity::Error, Method::Unified, 1, 0.0,
-           QStringLiteral("no cone resistance qc: none in the layer, no CPT points, no blow count")},
+         {{Severity::Error, Method::Unified, 1, 0.0, kNoQcInSand},
           {Severity::Error, Method::Unified, 2, 20.0,
-           QStringLiteral("no cone resistance qc: none in the layer, no CPT points, no blow count")}}},
+           "expected a cone resistance of at least 0.00001 or CPT points, found 0."}}},
+        // The run goes on without them and warns of every clay point; the check says so first.
         {"no PI or YSR for ICP clay",
          [](Project& p) {
              change(p, [](ProjectData& d) { d.setSelected(Method::IcpMtd, true); });
              setLayerValue(p, 1, ProjectTables::PlasticityIndex, 0);
              setLayerValue(p, 1, ProjectTables::YieldStressRatio, 0);
          },
-         {{Severity::Error, Method::IcpMtd, 2, 20.0, QStringLiteral("no yield stress ratio YSR")},
-          {Severity::Error, Method::IcpMtd, 2, 20.0, QStringLiteral("no plasticity index PI")}}},
+         {{Severity::Warning, Method::IcpMtd, 2, 20.0,
+           "expected a yield stress ratio above 0, found 0: the method's clay friction there is zero."},
+          {Severity::Warning, Method::IcpMtd, 2, 20.0,
+           "expected a plasticity index above 0, found 0: the method takes the interface friction angle of "
+           "PI 0."}}},
         // 60 ft + 2 x 24 in = 64 ft of soil are needed.
         {"soil shallower than the tip plus two diameters",
          [](Project& p) { p.tables().soilLayers.cell(ProjectTables::BottomDepthColumn, 2).setDouble(63); },
@@ -74,10 +106,11 @@ TEST(Precheck, NamesWhatAMethodLacksWithItsLayerAndDepth) {
            {},
            3,
            63.0,
-           QStringLiteral(
-               "the soil profile ends at 63, shallower than the pile tip plus two diameters, 64")}}},
+           "expected a deepest soil depth of at least 64, the pile length plus two diameters, found 63: the "
+           "run "
+           "stops before its results."}}},
         // A 12 in timber pile 60 ft long: 12 - 2 x 720 x tan 1 degree < 0; the largest angle is
-        // atan(6 / 720) = 0.477 degrees.
+        // atan(6 / 720) = 0.47745 degrees, named rounded down.
         {"a taper that leaves a negative tip diameter",
          [](Project& p) {
              change(p, [](ProjectData& d) {
@@ -91,16 +124,24 @@ TEST(Precheck, NamesWhatAMethodLacksWithItsLayerAndDepth) {
            {},
            0,
            {},
-           QStringLiteral(
-               "the taper angle of 1 degrees gives a negative diameter at the tip; it must be below "
-               "0.477 degrees")}}},
+           "expected a taper angle of at most 0.477 degrees, found 1: a larger one gives a negative tip "
+           "diameter."}}},
         {"CPT depths out of order",
          [](Project& p) { change(p, [](ProjectData& d) { std::swap(d.cptPoints[1], d.cptPoints[2]); }); },
          {{Severity::Error,
            {},
            0,
            5.0,
-           QStringLiteral("CPT point 3 at 5 lies above the point before it at 10")}}},
+           "expected a depth of at least 10, that of the CPT row above, found 5."}}},
+        // The project holds qc in ksf, the analysis lb/ft^2: 2E+12 ksf is 2E+15 lb/ft^2, beyond what it
+        // reads.
+        {"CPT points as the file holds them",
+         [](Project& p) { change(p, [](ProjectData& d) { d.cptPoints[0].qc = 2e12; }); },
+         {{Severity::Error,
+           {},
+           0,
+           0.0,
+           "expected at most 1E+15 in magnitude for the cone resistance, found 2000000000000000."}}},
         // 40 / 0.3048 = 131.23 increments; the tables end at 131 x 0.3048 = 39.9288 ft.
         {"a pile length that is not a whole number of increments",
          [](Project& p) {
@@ -113,78 +154,120 @@ TEST(Precheck, NamesWhatAMethodLacksWithItsLayerAndDepth) {
            {},
            0,
            131 * 0.3048,
-           QStringLiteral(
-               "the pile length 40 is not a whole number of computation increments of 0.3048; every "
-               "table and the summary end at the penetration 39.93, short of the tip")}}},
+           "expected a total pile length of a whole number of computation increments of 0.3048, found 40: "
+           "every table and the summary end at the penetration 39.93, short of the tip."}}},
         // 60 / 0.3 is 199.99999999999997 in binary: within the grid's allowance of 200.
         {"a whole number of increments up to rounding",
          [](Project& p) { change(p, [](ProjectData& d) { d.computationIncrement = 0.3; }); },
          {}},
+        // A save writes a print interval of 0 and an increment of 0 as 1.
+        {"what a save sets right",
+         [](Project& p) {
+             change(p, [](ProjectData& d) {
+                 d.printInterval = 0;
+                 d.computationIncrement = 0;
+             });
+         },
+         {}},
         // Values the analysis refuses, named before a run although entry takes them.
         {"a negative outside diameter",
          [](Project& p) { change(p, [](ProjectData& d) { d.outsideDiameter = -24; }); },
-         {{Severity::Error, {}, 0, {}, QStringLiteral("no outside diameter of the circular pile")},
-          {Severity::Error,
+         {{Severity::Error,
            {},
            0,
            {},
-           QStringLiteral(
-               "the inside diameter of the lower end section is not smaller than the outside diameter")}}},
+           "expected a positive outside diameter for a circular pile, found -24."}}},
         {"an inside diameter as large as the outside diameter",
          [](Project& p) { change(p, [](ProjectData& d) { d.insideDiameter = d.outsideDiameter; }); },
          {{Severity::Error,
            {},
            0,
            {},
-           QStringLiteral("the inside diameter is not smaller than the outside diameter")}}},
+           "expected an inside diameter below the outside diameter 24, found 24."}}},
         {"a modulus of zero",
          [](Project& p) { change(p, [](ProjectData& d) { d.modulusOfElasticity = 0; }); },
-         {{Severity::Error, {}, 0, {}, QStringLiteral("no modulus of elasticity")}}},
+         {{Severity::Error, {}, 0, {}, "expected a positive modulus of elasticity, found 0."}}},
         {"an implausible friction angle only warns",
          [](Project& p) { setLayerValue(p, 0, ProjectTables::FrictionAngle, 50); },
          {{Severity::Warning,
            {},
            1,
            0.0,
-           QStringLiteral("a friction angle of 50 degrees is above 45 degrees")},
+           "expected a friction angle of at most 45 degrees, found 50: the charts of every method end "
+           "there."},
           {Severity::Warning,
            {},
            1,
            20.0,
-           QStringLiteral("a friction angle of 50 degrees is above 45 degrees")}}},
+           "expected a friction angle of at most 45 degrees, found 50: the charts of every method end "
+           "there."}}},
+        // A save zeroes the user values unless their method carries the load transfer: one error says
+        // so, in place of the method's findings of every layer.
+        {"user values a save zeroes",
+         [](Project& p) {
+             change(p, [](ProjectData& d) { d.setSelected(Method::UserSpecified, true); });
+             setLayerValue(p, 0, ProjectTables::SandUserFriction, 1000);
+         },
+         {{Severity::Error,
+           Method::UserSpecified,
+           0,
+           {},
+           "the user-specified unit values are kept only while this method carries the load transfer, and "
+           "are "
+           "saved as 0"}}},
+        {"user values kept",
+         [](Project& p) {
+             change(p, [](ProjectData& d) {
+                 d.setSelected(Method::UserSpecified, true);
+                 d.loadTransferMethod = Method::UserSpecified;
+             });
+             setLayerValue(p, 0, ProjectTables::SandUserFriction, 1000);
+             setLayerValue(p, 2, ProjectTables::SandUserBearing, 50000);
+         },
+         {{Severity::Warning, Method::UserSpecified, 2, 20.0,
+           "expected a user unit skin friction or end bearing above 0, found 0."}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Project p;
-        p.readProject(
-            QString::fromStdString(torve::test::source_path("examples/sand-over-clay-pipe-english.tv6d")),
-            ProjectFormat::Current);
+        readExample(p);
         c.change(p);
         const std::vector<Finding> findings = precheck(p);
-        EXPECT_EQ(findings.size(), c.expected.size());
-        for (std::size_t i = 0; i < std::min(findings.size(), c.expected.size()); ++i) {
-            EXPECT_EQ(findings[i], c.expected[i]) << findings[i].message.toStdString();
-        }
+        expectShown(findings, c.expected);
         EXPECT_EQ(canRun(findings), c.expected.empty() || c.expected.front().severity == Severity::Warning);
     }
+}
+
+// A CPT points file that could not be read comes first: the analysis would refuse it.
+TEST(Precheck, ACptPointsFileItCouldNotRead) {
+    torve::test::ScratchDir dir;
+    const std::string example = torve::test::source_path("examples/sand-over-clay-pipe-english.tv6d");
+    const std::string path = dir.write("p.tv6d", torve::test::read_file(example));
+    dir.write("p.cpt", " 1 2\n  1.0  x\n");
+    Project p;
+    p.readProject(QString::fromStdString(path), ProjectFormat::Current);
+    const std::vector<Finding> findings = precheck(p);
+    ASSERT_FALSE(findings.empty());
+    EXPECT_EQ(findings[0].message, "the CPT data file " + dir.file("p.cpt") + " cannot be read");
+    EXPECT_FALSE(canRun(findings));
 }
 
 // The reference case whose record 9 says the soil ends at 62 ft although its layers reach 90 ft: run
 // as its file stands it stops short of the 64 ft the pile needs; saved by the program it would run.
 TEST(Precheck, AFileAsItStandsOrAsTheProgramSavesIt) {
+    const QString path = QString::fromStdString(
+        torve::test::source_path("tests/reference/cases/soil-extent-stop-english.tv6d"));
     Project p;
-    p.readProject(QString::fromStdString(
-                      torve::test::source_path("tests/reference/cases/soil-extent-stop-english.tv6d")),
-                  ProjectFormat::Current);
+    p.readProject(path, ProjectFormat::Current);
     EXPECT_TRUE(canRun(precheck(p)));
     const std::vector<Finding> asItStands =
-        precheck(p, ProjectFile::read(QString::fromStdString(torve::test::source_path(
-                                          "tests/reference/cases/soil-extent-stop-english.tv6d")),
-                                      ProjectFormat::Current));
+        torve::check_project(ProjectFile::read(path, ProjectFormat::Current).records, {});
     ASSERT_EQ(asItStands.size(), 1u);
+    EXPECT_TRUE(asItStands[0].stops_run);
     EXPECT_EQ(
         asItStands[0].message,
-        QStringLiteral("the soil profile ends at 62, shallower than the pile tip plus two diameters, 64"));
+        "expected a deepest soil depth of at least 64, the pile length plus two diameters, found 62: the "
+        "run stops before its results.");
 }
 
 }  // namespace

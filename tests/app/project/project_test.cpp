@@ -15,6 +15,7 @@
 
 #include "app/controls/usererror.h"
 #include "app/project/project.h"
+#include "engine/model/taper_limit.h"
 #include "tests/support/scratch_dir.h"
 
 namespace {
@@ -140,6 +141,20 @@ TEST(Project, Defaults) {
     EXPECT_EQ(p.tables().sectionAreas.rowCount(), 2);
     EXPECT_TRUE(d.cptPoints.empty());
     EXPECT_FALSE(p.isModified());
+}
+
+// The Python tests mend an untouched new project of the program: tests/data/untouched-new-project.tv6d
+// is what a save of one writes, byte for byte, and its CPT points file the empty one beside it.
+TEST(Project, AnUntouchedNewProjectSavesAsTheFixture) {
+    torve::test::ScratchDir dir;
+    Project p;
+    saveAs(p, dir.file("untouched-new-project.tv6d"));
+    for (const char* extension : {".tv6d", ".cpt"}) {
+        const std::string name = std::string("untouched-new-project") + extension;
+        EXPECT_EQ(torve::test::read_file(dir.file(name)),
+                  torve::test::read_file(torve::test::source_path("tests/data/" + name)))
+            << name;
+    }
 }
 
 TEST(Project, ExamplesReadSaveAndReadAgainIdentically) {
@@ -554,12 +569,22 @@ TEST(Project, TaperCheckBeforeARun) {
     p.outsideDiameter = 12;
     p.totalPileLength = 60;
     p.taperAngle = 1;
-    // 12 - 2 x 720 x tan(0.01745) < 0; the largest angle is atan(6 / 720) / 0.01745 = 0.4775.
+    // 12 - 2 x 720 x tan(1 degree) < 0; the largest angle is atan(6 / 720) = 0.47745 degrees, shown
+    // rounded down: an angle of 0.4776 is refused, so the warning may not allow it with 0.478.
     EXPECT_EQ(
         p.taperWarning(QLocale::c()),
         QStringLiteral("Taper angle is large since it generates a negative diameter at tip of pile.\rTaper "
-                       "angle should be smaller than 0.478 degrees.\rPlease check input data "));
-    EXPECT_TRUE(p.taperWarning(QLocale(QLocale::German))->contains(QStringLiteral("0,478 degrees")));
+                       "angle should be smaller than 0.477 degrees.\rPlease check input data "));
+    EXPECT_TRUE(p.taperWarning(QLocale(QLocale::German))->contains(QStringLiteral("0,477 degrees")));
+    // Just below, at and just above the limit, the check's own rule.
+    const double largest = torve::largest_taper_angle(12, 720);
+    for (const auto& [angle, refused] : {std::pair{0.4774, false},
+                                         {largest, false},
+                                         {std::nextafter(largest, 90.0), true},
+                                         {0.4776, true}}) {
+        p.taperAngle = angle;
+        EXPECT_EQ(p.taperWarning(QLocale::c()).has_value(), refused) << angle;
+    }
     p.taperAngle = 0.4;
     EXPECT_FALSE(p.taperWarning(QLocale::c()));
     p.taperAngle = 1;

@@ -71,7 +71,8 @@ TEST(DataWarnings, OneLinePerSelectedMethodOfTheClayRuleAndClayPointWithoutYsrOr
 }
 
 TEST(DataWarnings, ARunWritesThemToTheReportTheConsoleAndItsWarnings) {
-    ProjectRecords p = test::project();  // S.I. closed pile in clay without YSR and PI, UWA selected
+    // S.I. closed pile in clay without YSR and PI, UWA selected, qc from the CPT points.
+    ProjectRecords p = test::project();
     p.unit_system_code = 2;
     p.outside_diameter = 610;
     p.modulus_of_elasticity = 2e8;
@@ -83,7 +84,7 @@ TEST(DataWarnings, ARunWritesThemToTheReportTheConsoleAndItsWarnings) {
     test::add_layer(p, test::clay_layer(0, 30, 8, 50, 25));
     test::ScratchDir dir;
     RunFiles files{dir.write("p.tv6d", test::text_of(p)), dir.file("p.tv6o"), dir.file("p.tv6p"),
-                   dir.write("p.cpt", " 2 0\n")};
+                   dir.write("p.cpt", test::cpt_text(2, {{0, 500}, {30, 800}}))};
     std::ostringstream console;
     const RunResult r = run_analysis(files, console, {});
     ASSERT_EQ(r.status, RunStatus::Completed) << r.message;

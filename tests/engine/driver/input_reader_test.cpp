@@ -226,54 +226,66 @@ TEST(InputReader, ValuesThatWouldBreakTheAnalysisAreRefused) {
     };
     const std::vector<Case> cases = {
         {[](ProjectRecords& p) { p.unit_system_code = 3; },
-         "expected a unit-system code of 1 (English) or 2 (S.I.)."},
-        {[](ProjectRecords& p) { p.print_interval = 0; }, "expected a print interval of at least 1."},
+         "expected a unit-system code of 1 (English) or 2 (S.I.), found 3."},
+        {[](ProjectRecords& p) { p.print_interval = 0; },
+         "expected a print interval of at least 1, found 0."},
         {[](ProjectRecords& p) { p.computation_increment = 0; },
-         "expected a positive computation increment."},
+         "expected a positive computation increment, found 0."},
         {[](ProjectRecords& p) { p.computation_increment = 150; },
-         "record 9 (soil depth and section area), line 9: the deepest soil depth 100.00 is shorter than one "
-         "computation increment (150.00); no soil segment can be formed."},
+         "record 9 (soil depth and section area), line 9: expected a deepest soil depth of at least one "
+         "computation increment, 150, found 100: no soil segment can be formed."},
         {[](ProjectRecords& p) { p.outside_diameter = 0; },
-         "expected a positive outside diameter for a circular pile."},
+         "expected a positive outside diameter for a circular pile, found 0."},
         {[](ProjectRecords& p) { p.inside_diameter = 24; },
-         "the inside diameter must be smaller than the outside diameter."},
+         "expected an inside diameter below the outside diameter 24, found 24."},
         {[](ProjectRecords& p) { p.modulus_of_elasticity = 0; },
-         "expected a positive modulus of elasticity."},
-        {[](ProjectRecords& p) { p.total_pile_length = -5; }, "expected a positive total pile length."},
-        {[](ProjectRecords& p) { p.pile_type_code = 8; }, "expected a pile-type code from 1 to 7."},
-        // OD 12 in, 60 ft: 12 - 2 x 720 tan(1 deg) < 0; the largest angle is atan(6/720) = 0.477 deg
+         "expected a positive modulus of elasticity, found 0."},
+        {[](ProjectRecords& p) { p.total_pile_length = -5; },
+         "expected a positive total pile length, found -5."},
+        {[](ProjectRecords& p) { p.pile_type_code = 8; }, "expected a pile-type code from 1 to 7, found 8."},
+        // OD 12 in, 60 ft: 12 - 2 x 720 tan(1 deg) < 0; the largest angle is atan(6/720) = 0.4775 deg,
+        // named rounded down so that the angle refused breaks it
         {[](ProjectRecords& p) {
              p.outside_diameter = 12;
              p.taper_angle = 1;
          },
-         "the taper angle gives a negative tip diameter over the pile length; it must be below 0.477 "
-         "degrees."},
+         "expected a taper angle of at most 0.477 degrees, found 1: a larger one gives a negative tip "
+         "diameter."},
         {[](ProjectRecords& p) { p.load_transfer_method_code = 0; },
-         "expected a load-transfer method code from 1 to 10."},
+         "expected a load-transfer method code from 1 to 10, found 0."},
         {[](ProjectRecords& p) { p.load_transfer_method_code = 11; },
-         "expected a load-transfer method code from 1 to 10."},
+         "expected a load-transfer method code from 1 to 10, found 11."},
         {[](ProjectRecords& p) { p.soil_points[1].effective_unit_weight = 0; },
-         "soil point 2 of 4, first line), line 12: expected a positive effective unit weight."},
+         "soil point 2 of 4, first line), line 12: expected a positive effective unit weight, found 0."},
         {[](ProjectRecords& p) { p.soil_points[0].effective_unit_weight = -60; },
-         "expected a positive effective unit weight."},
+         "expected a positive effective unit weight, found -60."},
         {[](ProjectRecords& p) { p.soil_points[0].friction_angle = 95; },
-         "expected a friction angle from 0 to below 90 degrees."},
+         "expected a friction angle from 0 to below 90 degrees, found 95."},
         {[](ProjectRecords& p) { p.soil_points[0].soil_type_code = 3; },
-         "expected a soil-type code of 1 (sand) or 2 (clay)."},
-        {[](ProjectRecords& p) { p.soil_points[2].depth = 20; }, "soil depths must not decrease downwards"},
+         "expected a soil-type code of 1 (sand) or 2 (clay), found 3."},
+        {[](ProjectRecords& p) { p.soil_points[2].depth = 20; },
+         "expected a depth of at least 30, that of the soil point above, found 20."},
+        // su -120 and -200 lb/ft2 make a negative friction; the first is named.
+        {[](ProjectRecords& p) {
+             p.soil_points[2].undrained_shear_strength = -120;
+             p.soil_points[3].undrained_shear_strength = -200;
+         },
+         "soil point 3 of 4, second line), line 15: expected an undrained shear strength of 0 or more, found "
+         "-120."},
         {[](ProjectRecords& p) { p.loading_type_code = 2; },
-         "expected a loading type of 0 (compression) or 1 (tension)."},
+         "expected a loading type code of 0 (compression) or 1 (tension), found 2."},
         {[](ProjectRecords& p) { p.plug_condition_code = 3; },
-         "expected a plug condition code of 0, 1 or 2."},
+         "expected a plug condition code of 0, 1 or 2, found 3."},
         {[](ProjectRecords& p) { p.critical_depth_option = 5; },
-         "expected a critical-depth option of 0, 1 or 2."},
+         "expected a critical-depth option of 0, 1 or 2, found 5."},
         {[](ProjectRecords& p) { p.section_mode = 1; },
-         "a constant cross-section area (section mode 1) needs a positive area in record 9."},
+         "record 9 (soil depth and section area), line 9: expected a positive cross-section area for the "
+         "constant area of section mode 1, found 0."},
         {[](ProjectRecords& p) {
              p.section_mode = 2;
              p.number_of_section_rows = 0;
          },
-         "a cross-section area varying with depth needs at least one row."},
+         "expected at least one section row for an area varying with depth (section mode 2), found 0."},
     };
     for (const Case& c : cases) {
         ProjectRecords p = two_layer_project();
@@ -282,6 +294,47 @@ TEST(InputReader, ValuesThatWouldBreakTheAnalysisAreRefused) {
             << c.expected << "\n"
             << error_of(test::text_of(p));
     }
+}
+
+// A run reads both files, then refuses what the project lacks as a whole, the values a selected
+// method needs, at the first soil point that lacks one. A run that stops at the soil extent is not
+// refused: it stops before its results with its own message.
+TEST(InputReader, ARunRefusesWhatASelectedMethodLacks) {
+    const auto error = [](const ProjectRecords& p, const std::optional<std::string>& cpt) -> std::string {
+        try {
+            parse_run_input(test::text_of(p), "p.tv6d",
+                            cpt ? std::optional<std::string_view>(*cpt) : std::nullopt, "p.cpt");
+        } catch (const InputError& e) {
+            return e.what();
+        }
+        return "(no error)";
+    };
+    ProjectRecords p = two_layer_project();
+    p.soil_points[0].bearing_capacity_factor = 0;  // API RP 2A takes Nq in sand
+    EXPECT_EQ(
+        error(p, std::nullopt),
+        "Input data file \"p.tv6d\", record 10 (soil point 1 of 4, first line), line 10: expected a bearing "
+        "capacity factor above 0, found 0.");
+    EXPECT_EQ(error_of(test::text_of(p)), "(no error)");  // the input data file alone holds no refused value
+
+    p = two_layer_project();
+    p.offshore_data_flag = 1;
+    (*p.method_selection_flags)[index_of(Method::Ngi)] = 1;
+    for (int i : {2, 3}) p.soil_points[static_cast<std::size_t>(i)].plasticity_index = 30;
+    EXPECT_EQ(
+        error(p, " 1 0\n"),
+        "Input data file \"p.tv6d\", record 10 (soil point 1 of 4, second line), line 11: expected a cone "
+        "resistance of at least 0.00001, CPT points or an SPT blow count, found 0.");
+    EXPECT_EQ(error(p, test::cpt_text(1, {{0, 20000}, {100, 90000}})), "(no error)");
+    // The CPT data file's own refusal comes first, as it is read first.
+    EXPECT_EQ(
+        error(p, test::cpt_text(1, {{5, 20000}, {1, 90000}})),
+        "CPT data file \"p.cpt\", CPT row 2 of 2, line 3: expected a depth of at least 5, that of the CPT "
+        "row above, found 1.");
+
+    p = two_layer_project();
+    p.deepest_soil_depth = 63;  // 64 ft needed
+    EXPECT_EQ(error(p, std::nullopt), "(no error)");
 }
 
 // The report and plot text of a run over `input`, with the same names and time for every run, so
@@ -344,10 +397,10 @@ TEST(CptReader, DepthsGoingUpwardAreRefusedWhereTheyTurn) {
         parse_cpt_data(" 2 3\n 3.0 5000\n 2.0 6000\n 1.0 7000\n", "p.cpt");
         FAIL();
     } catch (const InputError& e) {
-        EXPECT_STREQ(
-            e.what(),
-            "CPT data file \"p.cpt\", CPT row 2 of 3, line 3: CPT depths must not decrease downwards; "
-            "the row above lies at 3.00.");
+        EXPECT_STREQ(e.what(),
+                     "CPT data file \"p.cpt\", CPT row 2 of 3, line 3: expected a depth of at least 3, that "
+                     "of the CPT "
+                     "row above, found 2.");
     }
 }
 

@@ -1,15 +1,21 @@
-// The analysis' value checks over the records: where a refusal is placed, and the order they go in.
+// The checks of a project's input: what each rule names, the order of the findings, and the engine's
+// reader stopping at the first refusal as it reads.
 #include "engine/model/input_checks.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 
+#include "engine/model/taper_limit.h"
 #include "tests/support/project_text.h"
 
 namespace torve {
 namespace {
 
+using Severity = Finding::Severity;
+
+// A 24 in closed pipe 60 ft long (API RP 2A, increments of 1 ft), sand 0-30 ft over clay 30-100 ft.
 ProjectRecords two_layers() {
     ProjectRecords p = test::project();
     test::add_layer(p, test::sand_layer(0, 30, 60, 30, 0.8, 20));
@@ -17,51 +23,316 @@ ProjectRecords two_layers() {
     return p;
 }
 
-// A finding names its record, its field and, through the record's index, the soil point or row.
-TEST(InputChecks, FindingsNameRecordFieldAndPoint) {
+struct Expected {
+    Severity severity;
+    RecordId record;
+    int index;
+    const char* field;
+    const char* message;
+    std::optional<Method> method = std::nullopt;
+    bool stops_run = false;
+};
+
+void expect_findings(const std::vector<Finding>& found, const std::vector<Expected>& expected,
+                     const char* what) {
+    SCOPED_TRACE(what);
+    ASSERT_EQ(found.size(), expected.size()) << (found.empty() ? "" : found.front().message);
+    for (std::size_t i = 0; i < found.size(); ++i) {
+        EXPECT_EQ(found[i].severity, expected[i].severity) << found[i].message;
+        EXPECT_EQ(found[i].place.id, expected[i].record) << found[i].message;
+        EXPECT_EQ(found[i].place.index, expected[i].index) << found[i].message;
+        EXPECT_EQ(found[i].field, expected[i].field);
+        EXPECT_EQ(found[i].message, expected[i].message);
+        EXPECT_EQ(found[i].method, expected[i].method) << found[i].message;
+        EXPECT_EQ(found[i].stops_run, expected[i].stops_run) << found[i].message;
+    }
+}
+
+// Each rule names its record, its field and the value found, with the limit that value breaks.
+TEST(InputChecks, EachRuleNamesFieldValueAndLimit) {
     const struct {
+        const char* what;
         std::function<void(ProjectRecords&)> change;
-        RecordId record;
-        int index;
-        const char* field;
-        const char* message;
+        std::vector<Expected> expected;
     } cases[] = {
-        {[](ProjectRecords& p) { p.soil_points[2].effective_unit_weight = 0; }, RecordId::SoilPointFirstLine,
-         2, "effective unit weight", "expected a positive effective unit weight."},
-        // No quantity of a pile comes near 1E+15; the value is named in its shortest form.
-        {[](ProjectRecords& p) { p.total_pile_length = -2e15; }, RecordId::PileSection, 0,
-         "total pile length", "the total pile length -2e+15 is out of range (at most 1E+15 in magnitude)."},
-        {[](ProjectRecords& p) { p.soil_points[3].user_unit_end_bearing = 1e16; },
-         RecordId::SoilPointSecondLine, 3, "user unit end bearing",
-         "the user unit end bearing 1e+16 is out of range (at most 1E+15 in magnitude)."},
-        {[](ProjectRecords& p) {
+        {"as it is", [](ProjectRecords&) {}, {}},
+        {"no unit weight",
+         [](ProjectRecords& p) { p.soil_points[2].effective_unit_weight = 0; },
+         {{Severity::Error, RecordId::SoilPointFirstLine, 2, "effective unit weight",
+           "expected a positive effective unit weight, found 0."}}},
+        // No quantity of a pile comes near 1E+15; such a value is named for that alone.
+        {"out of range",
+         [](ProjectRecords& p) { p.total_pile_length = -2e15; },
+         {{Severity::Error, RecordId::PileSection, 0, "total pile length",
+           "expected at most 1E+15 in magnitude for the total pile length, found -2000000000000000."}}},
+        {"inside diameter as large as the outside",
+         [](ProjectRecords& p) { p.inside_diameter = 24; },
+         {{Severity::Error, RecordId::PileSection, 0, "inside diameter",
+           "expected an inside diameter below the outside diameter 24, found 24."}}},
+        // A noncircular section computes with the solid circle of its perimeter, 31.416 / 3.1416 = 10
+        // in (10.0000003 with the reader's single-precision pi, shown rounded down): an end section
+        // opening of 12 in is wider than the pile. Its own diameters go unused.
+        {"end section wider than a noncircular pile",
+         [](ProjectRecords& p) {
+             p.perimeter = 31.416;
+             p.inside_diameter = 30;
+             p.enhanced_end_section_length = 10;
+             p.enhanced_end_section_inside_diameter = 12;
+         },
+         {{Severity::Error, RecordId::EndSection, 0, "enhanced end section inside diameter",
+           "expected an enhanced end section inside diameter below the outside diameter 10.000, found 12."}}},
+        {"soil depths going up",
+         [](ProjectRecords& p) { p.soil_points[2].depth = 25; },
+         {{Severity::Error, RecordId::SoilPointFirstLine, 2, "depth",
+           "expected a depth of at least 30, that of the soil point above, found 25."}}},
+        // su -120 and -200 give a negative friction in every method.
+        {"negative su",
+         [](ProjectRecords& p) {
+             p.soil_points[2].undrained_shear_strength = -120;
+             p.soil_points[3].undrained_shear_strength = -200;
+         },
+         {{Severity::Error, RecordId::SoilPointSecondLine, 2, "undrained shear strength",
+           "expected an undrained shear strength of 0 or more, found -120."},
+          {Severity::Error, RecordId::SoilPointSecondLine, 3, "undrained shear strength",
+           "expected an undrained shear strength of 0 or more, found -200."}}},
+        // A negative PI or YSR is the clay rule's mark of data not given, a sand's Ko unused in clay.
+        {"negative values that mean none",
+         [](ProjectRecords& p) {
+             p.soil_points[2].plasticity_index = -1;
+             p.soil_points[2].yield_stress_ratio = -1;
+             p.soil_points[2].coefficient_of_lateral_earth_pressure = -1;
+             p.soil_points[0].cone_resistance = -1;
+         },
+         {}},
+        {"sand friction angle beyond the charts",
+         [](ProjectRecords& p) { p.soil_points[1].friction_angle = 50; },
+         {{Severity::Warning, RecordId::SoilPointFirstLine, 1, "friction angle",
+           "expected a friction angle of at most 45 degrees, found 50: the charts of every method end "
+           "there."}}},
+        {"hardly a soil",
+         [](ProjectRecords& p) { p.soil_points[0].effective_unit_weight = 200; },
+         {{Severity::Warning, RecordId::SoilPointFirstLine, 0, "effective unit weight",
+           "expected an effective unit weight from 20 to 160, found 200: hardly a soil."}}},
+        {"section rows of a varying area",
+         [](ProjectRecords& p) {
              p.section_mode = 2;
              p.section_rows = {{0, 36.9}, {50, 0}};
+             p.number_of_section_rows = 2;
          },
-         RecordId::SectionRow, 1, "cross-section area", "expected a positive cross-section area."},
-        {[](ProjectRecords& p) { p.section_mode = 2; }, RecordId::SectionTable, 0, "number of section rows",
-         "a cross-section area varying with depth needs at least one row."},
-        {[](ProjectRecords& p) {
+         {{Severity::Error, RecordId::SectionRow, 1, "cross-section area",
+           "expected a positive cross-section area, found 0."}}},
+        {"a varying area without rows",
+         [](ProjectRecords& p) { p.section_mode = 2; },
+         {{Severity::Error, RecordId::SectionTable, 0, "number of section rows",
+           "expected at least one section row for an area varying with depth (section mode 2), found 0."}}},
+        // The area stands in record 9, read before the mode that needs it.
+        {"a constant area of none",
+         [](ProjectRecords& p) { p.section_mode = 1; },
+         {{Severity::Error, RecordId::SoilDepth, 0, "cross-section area",
+           "expected a positive cross-section area for the constant area of section mode 1, found 0."}}},
+        {"too many t-z print depths",
+         [](ProjectRecords& p) {
              p.t_z_print_flag = 1;
              p.t_z_print_depths.assign(101, 5.0);
          },
-         RecordId::TzPrint, 0, "number of t-z print depths",
-         "expected from 0 to 100 t-z print depths, found 101."},
+         {{Severity::Error, RecordId::TzPrint, 0, "number of t-z print depths",
+           "expected from 0 to 100 t-z print depths, found 101."}}},
         // A mode that a reading left out (the desktop program's, of an earlier layout) is none to the engine.
-        {[](ProjectRecords& p) { p.section_mode.reset(); }, RecordId::SectionTable, 0, "section mode",
-         "expected a section mode of 0, 1 or 2."},
+        {"no section mode",
+         [](ProjectRecords& p) { p.section_mode.reset(); },
+         {{Severity::Error, RecordId::SectionTable, 0, "section mode",
+           "expected a section mode of 0, 1 or 2, found none."}}},
+        // 60 ft + 2 x 24 in = 64 ft of soil are needed.
+        {"soil shallower than the tip plus two diameters",
+         [](ProjectRecords& p) { p.deepest_soil_depth = 63.5; },
+         {{Severity::Error, RecordId::SoilDepth, 0, "deepest soil depth",
+           "expected a deepest soil depth of at least 64, the pile length plus two diameters, found 63.5: "
+           "the "
+           "run stops before its results.",
+           std::nullopt, true}}},
+        // 100 ft in increments of 0.1 ft: 1000 segments.
+        {"more segments than the analysis holds",
+         [](ProjectRecords& p) { p.computation_increment = 0.1; },
+         {{Severity::Error, RecordId::SoilDepth, 0, "deepest soil depth",
+           "expected a deepest soil depth of at most 500 computation increments, found 100, 1000 increments "
+           "of 0.1: the run stops before its results.",
+           std::nullopt, true}}},
+        // 60 / 0.7 = 85.71 increments: the tables end at 85 x 0.7 = 59.50 ft.
+        {"a pile length between increments",
+         [](ProjectRecords& p) { p.computation_increment = 0.7; },
+         {{Severity::Warning, RecordId::PileSection, 0, "total pile length",
+           "expected a total pile length of a whole number of computation increments of 0.7, found 60: every "
+           "table and the summary end at the penetration 59.50, short of the tip."}}},
+        // 60 / 0.3 is 199.99999999999997 in binary: within the grid's allowance of 200.
+        {"a whole number of increments up to rounding",
+         [](ProjectRecords& p) { p.computation_increment = 0.3; },
+         {}},
     };
     for (const auto& c : cases) {
         ProjectRecords p = two_layers();
         c.change(p);
-        const std::optional<ValueFinding> f = first_input_value_error(p);
-        ASSERT_TRUE(f) << c.message;
-        EXPECT_EQ(f->place.id, c.record) << c.message;
-        EXPECT_EQ(f->place.index, c.index) << c.message;
-        EXPECT_EQ(f->field, c.field);
-        EXPECT_EQ(f->message, c.message);
+        expect_findings(check_project(p, {}), c.expected, c.what);
     }
-    EXPECT_FALSE(first_input_value_error(two_layers()));
+}
+
+// A project with several faults names them all, in the order of the file; the first is the one the
+// engine's reader stops at.
+TEST(InputChecks, ListsEveryFindingInFileOrder) {
+    ProjectRecords p = two_layers();
+    p.modulus_of_elasticity = 0;                   // record 5
+    p.soil_points[3].friction_angle = 95;          // soil point 4 (clay), first line
+    p.plug_condition_code = 7;                     // record 13
+    p.soil_points[0].bearing_capacity_factor = 0;  // API needs Nq in sand
+    const std::vector<Finding> found = check_project(p, {});
+    expect_findings(found,
+                    {{Severity::Error, RecordId::PileSection, 0, "modulus of elasticity",
+                      "expected a positive modulus of elasticity, found 0."},
+                     {Severity::Error, RecordId::SoilPointFirstLine, 3, "friction angle",
+                      "expected a friction angle from 0 to below 90 degrees, found 95."},
+                     {Severity::Error, RecordId::DrainageAndPlug, 0, "plug condition code",
+                      "expected a plug condition code of 0, 1 or 2, found 7."},
+                     {Severity::Error, RecordId::SoilPointFirstLine, 0, "bearing capacity factor",
+                      "expected a bearing capacity factor above 0, found 0.", Method::Api}},
+                    "four faults");
+    EXPECT_EQ(first_refusal(found), &found.front());
+    EXPECT_EQ(found[3].layer, 1);
+    EXPECT_EQ(found[3].depth, 0.0);
+    EXPECT_EQ(found[1].layer, 2);  // the bottom point of layer 2
+    EXPECT_EQ(found[1].depth, 100.0);
+}
+
+// What a selected method lacks, layer by layer, named at the first point of the layer that lacks it.
+// The methods of the ICP-05 clay rule go on without YSR or PI and warn of it; NGI's own clay rule
+// bears on PI with nothing to warn.
+TEST(InputChecks, WhatEachMethodNeedsOfALayer) {
+    const struct {
+        const char* what;
+        std::vector<Method> methods;
+        std::function<void(ProjectRecords&)> change;
+        std::vector<Expected> expected;
+        std::vector<std::pair<double, double>> cpt = {};
+    } cases[] = {
+        {"API without su in clay",
+         {Method::Api},
+         [](ProjectRecords& p) { p.soil_points[3].undrained_shear_strength = 0; },
+         {{Severity::Error, RecordId::SoilPointSecondLine, 3, "undrained shear strength",
+           "expected an undrained shear strength above 0, found 0.", Method::Api}}},
+        {"USACE without Ko in sand",
+         {Method::Usace},
+         [](ProjectRecords& p) {
+             for (int i : {0, 1})
+                 p.soil_points[static_cast<std::size_t>(i)].coefficient_of_lateral_earth_pressure = 0;
+         },
+         {{Severity::Error, RecordId::SoilPointFirstLine, 0, "coefficient of lateral earth pressure",
+           "expected a coefficient of lateral earth pressure above 0, found 0.", Method::Usace}}},
+        // Its end bearing is API RP 2A's, Nq times the effective stress.
+        {"Revised Lambda without Nq",
+         {Method::RevisedLambda},
+         [](ProjectRecords& p) { p.soil_points[1].bearing_capacity_factor = 0; },
+         {{Severity::Error, RecordId::SoilPointFirstLine, 1, "bearing capacity factor",
+           "expected a bearing capacity factor above 0, found 0.", Method::RevisedLambda}}},
+        {"FHWA takes a sand's blow count for its friction angle",
+         {Method::Fhwa},
+         [](ProjectRecords& p) {
+             for (int i : {0, 1}) {
+                 p.soil_points[static_cast<std::size_t>(i)].friction_angle = 0;
+                 p.soil_points[static_cast<std::size_t>(i)].remolded_shear_strength_or_blow_count = 20;
+             }
+         },
+         {}},
+        {"neither friction angle nor blow count",
+         {Method::Fhwa},
+         [](ProjectRecords& p) { p.soil_points[1].friction_angle = 0; },
+         {{Severity::Error, RecordId::SoilPointFirstLine, 1, "friction angle",
+           "expected a friction angle or an SPT blow count above 0, found 0.", Method::Fhwa}}},
+        // Sand without qc takes it from its blow count; clay under NGI bears on su and PI, not qc.
+        {"NGI without qc or PI",
+         {Method::Ngi},
+         [](ProjectRecords& p) { p.soil_points[1].remolded_shear_strength_or_blow_count = 10; },
+         {{Severity::Error, RecordId::SoilPointSecondLine, 0, "cone resistance",
+           "expected a cone resistance of at least 0.00001, CPT points or an SPT blow count, found 0.",
+           Method::Ngi},
+          {Severity::Error, RecordId::SoilPointSecondLine, 2, "plasticity index",
+           "expected a plasticity index above 0, found 0.", Method::Ngi}}},
+        {"CPT points give every layer its qc",
+         {Method::Unified},
+         [](ProjectRecords&) {},
+         {},
+         {{0, 5000}, {100, 9000}}},
+        {"ICP/MTD without YSR or PI",
+         {Method::IcpMtd},
+         [](ProjectRecords& p) {
+             for (SoilPointRecord& s : p.soil_points) s.cone_resistance = 8000;
+             p.soil_points[2].yield_stress_ratio = 2;
+         },
+         {{Severity::Warning, RecordId::SoilPointSecondLine, 3, "yield stress ratio",
+           "expected a yield stress ratio above 0, found 0: the method's clay friction there is zero.",
+           Method::IcpMtd},
+          {Severity::Warning, RecordId::SoilPointSecondLine, 2, "plasticity index",
+           "expected a plasticity index above 0, found 0: the method takes the interface friction angle of "
+           "PI 0.",
+           Method::IcpMtd}}},
+        {"user-specified without values",
+         {Method::UserSpecified},
+         [](ProjectRecords&) {},
+         {{Severity::Warning, RecordId::SoilPointSecondLine, 0, "user unit skin friction",
+           "expected a user unit skin friction or end bearing above 0, found 0.", Method::UserSpecified},
+          {Severity::Warning, RecordId::SoilPointSecondLine, 2, "user unit skin friction",
+           "expected a user unit skin friction or end bearing above 0, found 0.", Method::UserSpecified}}},
+    };
+    for (const auto& c : cases) {
+        ProjectRecords p = two_layers();
+        p.offshore_data_flag = 1;
+        MethodFlags flags{};
+        for (Method m : c.methods) flags[index_of(m)] = 1;
+        p.method_selection_flags = flags;
+        c.change(p);
+        CptProfile cpt{1, {}};
+        for (const auto& [depth, qc] : c.cpt) cpt.points.push_back({depth, qc});
+        expect_findings(check_project(p, cpt), c.expected, c.what);
+    }
+    // The cone-based methods run only on a project with offshore data; they need nothing without.
+    ProjectRecords p = two_layers();
+    (*p.method_selection_flags)[index_of(Method::Ngi)] = 1;
+    EXPECT_TRUE(check_project(p, {}).empty());
+}
+
+// The largest taper of a 24 in pile 60 ft (720 in) long is atan(12 / 720) = atan(1/60): 1/60 -
+// (1/60)^3 / 3 = 0.0166651 rad = 0.954841 degrees. A refusal names 0.954, which the angle refused
+// breaks, not 0.955, which it does not; at the limit itself the tip diameter is zero and the pile runs.
+TEST(InputChecks, TaperAtItsLimit) {
+    const double limit = largest_taper_angle(24, 720);
+    EXPECT_NEAR(limit, 0.954841, 5e-7);
+    const struct {
+        double angle;
+        bool refused;
+    } cases[] = {
+        {0.9548, false},
+        {limit, false},
+        {std::nextafter(limit, 90.0), true},
+        {0.9549, true},
+    };
+    for (const auto& c : cases) {
+        ProjectRecords p = two_layers();
+        p.taper_angle = c.angle;
+        const std::vector<Finding> found = check_project(p, {});
+        ASSERT_EQ(found.size(), c.refused ? 1u : 0u) << c.angle;
+        EXPECT_EQ(taper_too_large(c.angle, 24, 720), c.refused) << c.angle;
+        if (!c.refused) continue;
+        EXPECT_EQ(found[0].field, "taper angle");
+        EXPECT_EQ(found[0].value, c.angle);
+        EXPECT_EQ(found[0].message.substr(0, 47), "expected a taper angle of at most 0.954 degrees");
+        EXPECT_NE(found[0].message.find(": a larger one gives a negative tip diameter."), std::string::npos);
+    }
+    ProjectRecords p = two_layers();
+    p.taper_angle = 0.9549;
+    EXPECT_EQ(
+        check_project(p, {})[0].message,
+        "expected a taper angle of at most 0.954 degrees, found 0.9549: a larger one gives a negative tip "
+        "diameter.");
+    // S.I.: 610 mm over 20 m, atan(305 / 20000) = 0.0152488 rad = 0.873693 degrees.
+    EXPECT_NEAR(largest_taper_angle(610, 20000), 0.873693, 5e-7);
+    EXPECT_FALSE(taper_too_large(45, 0, 720));  // no diameter: no largest angle to break
 }
 
 // Each record is checked as soon as it is read: the first refusal in the order of the file is named,
@@ -76,7 +347,7 @@ TEST(InputChecks, AsTheReadingGoes) {
     q.load_transfer_method_code = 4;
     const std::string record7 =
         "Input data file \"p.tv6d\", record 7 (computation options), line 7: expected a load-transfer method "
-        "code from 1 to 10.";
+        "code from 1 to 10, found 0.";
     const struct {
         std::string text;
         std::string message;
@@ -89,7 +360,7 @@ TEST(InputChecks, AsTheReadingGoes) {
         {test::text_of(q),
          "Input data file \"p.tv6d\", record 10 (soil point 2 of 4, first line), line 12: expected a "
          "friction "
-         "angle from 0 to below 90 degrees."},
+         "angle from 0 to below 90 degrees, found 95."},
     };
     for (const auto& c : cases) {
         try {
@@ -126,12 +397,13 @@ TEST(InputChecks, CountLimits) {
 
 TEST(InputChecks, CptRowsGoDownwards) {
     const CptProfile up{2, {{3.0, 5000}, {2.0, 6000}, {1.0, 7000}}};
-    const std::optional<ValueFinding> f = first_cpt_value_error(up);
-    ASSERT_TRUE(f);
-    EXPECT_EQ(f->place.id, RecordId::CptRow);
-    EXPECT_EQ(f->place.index, 1);
-    EXPECT_EQ(f->message, "CPT depths must not decrease downwards; the row above lies at 3.00.");
-    EXPECT_FALSE(first_cpt_value_error({2, {{1, 5000}, {1, 6000}, {2, 7000}}}));  // a step in qc at one depth
+    expect_findings(check_project(two_layers(), up),
+                    {{Severity::Error, RecordId::CptRow, 1, "depth",
+                      "expected a depth of at least 3, that of the CPT row above, found 2."},
+                     {Severity::Error, RecordId::CptRow, 2, "depth",
+                      "expected a depth of at least 2, that of the CPT row above, found 1."}},
+                    "rows going up");
+    EXPECT_TRUE(check_project(two_layers(), {2, {{1, 5000}, {1, 6000}, {2, 7000}}}).empty());  // a step in qc
 }
 
 }  // namespace
