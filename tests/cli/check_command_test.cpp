@@ -1,9 +1,10 @@
-// One set of checks in four places, over broken projects: the engine's reader stops at the first
-// refusal, and torve check, the desktop program's check before a run and Python's Project.check()
-// list every finding, the same ones.
+// torve check as a user calls it, and one set of checks in four places over broken projects: the
+// engine's reader stops at the first refusal, and torve check, the desktop program's check before a
+// run and Python's Project.check() list every finding, the same ones.
 #include <gtest/gtest.h>
 
 #include <QString>
+#include <filesystem>
 #include <functional>
 #include <sstream>
 
@@ -305,6 +306,85 @@ TEST(CheckCommand, TheFourPlacesFindTheSameInFiles) {
             "p.cpt", torve::test::read_file(torve::test::source_path(std::string(c.project) + ".cpt")));
         expect_same_findings(path, cpt, c.expected);
     }
+}
+
+using Command = torve::test::ProgramRun;
+using torve::test::copy_example;
+namespace fs = std::filesystem;
+
+// The runner with its arguments as a list; no shell comes between.
+Command run(const std::vector<std::string>& args) {
+    return torve::test::run_program(TORVE_CLI, args);
+}
+
+// torve check: 0 when the file can run as it stands, 1 when it cannot (with what stops it), 2 for a
+// command line it cannot understand.
+TEST(CheckCommand, ExitCodesAndFindings) {
+    const Command ok = run({"check", torve::test::source_path("examples/open-pipe-offshore-si.tv6d")});
+    EXPECT_EQ(ok.exit_code, 0) << ok.output;
+    EXPECT_NE(ok.output.find("can run as it is (0 errors, 0 warnings)"), std::string::npos) << ok.output;
+    const Command stops =
+        run({"check", torve::test::source_path("tests/reference/cases/soil-extent-stop-english.tv6d")});
+    EXPECT_EQ(stops.exit_code, 1) << stops.output;
+    EXPECT_NE(
+        stops.output.find("error    layer 3 at 62.00 ft: expected a deepest soil depth of at least 64, the "
+                          "pile length plus two diameters, found 62: the run stops before its results."),
+        std::string::npos)
+        << stops.output;
+    EXPECT_EQ(run({"check"}).exit_code, 2);
+    // A missing project is a check that fails, not a command line that cannot be understood.
+    const Command missing = run({"check", "/nonexistent/p.tv6d"});
+    EXPECT_EQ(missing.exit_code, 1);
+    EXPECT_NE(missing.output.find("/nonexistent/p.tv6d: no such project file"), std::string::npos);
+}
+
+// The check reads the files as the run reads them: a project of the previous version, which the
+// desktop program converts on opening, is no input data file to the run; a damaged CPT row is named
+// with its line, as the run names it.
+TEST(CheckCommand, ReadsWhatTheRunReads) {
+    torve::test::ScratchDir dir;
+    const std::string old = dir.file("p.tvd");
+    fs::copy_file(torve::test::source_path("tests/data/reproducers/previous-format.tvd"), old);
+    fs::copy_file(torve::test::source_path("tests/data/reproducers/previous-format.cpt"), dir.file("p.cpt"));
+    const std::string example = copy_example(dir, "sand-over-clay-pipe-english");
+    const Command check = run({"check", old});
+    const Command runs = run({"run", old});
+    EXPECT_EQ(runs.exit_code, 1) << runs.output;
+    EXPECT_EQ(check.exit_code, 1) << check.output;
+    EXPECT_NE(check.output.find("cannot run as it is (1 error, 0 warnings)"), std::string::npos)
+        << check.output;
+    EXPECT_NE(check.output.find("torve convert"), std::string::npos) << check.output;
+
+    dir.write("sand-over-clay-pipe-english.cpt",
+              " 1 3\n  1.0E+00  2.0E+04\n  2.0E+00  x\n  3.0E+00  4.0E+04\n");
+    const Command cpt = run({"check", example});
+    EXPECT_EQ(cpt.exit_code, 1) << cpt.output;
+    const Command cpt_run = run({"run", example});
+    const std::string located = "line 3";
+    EXPECT_NE(cpt_run.output.find(located), std::string::npos) << cpt_run.output;
+    EXPECT_NE(cpt.output.find(located), std::string::npos) << cpt.output;
+}
+
+// The pile length is not a whole number of increments (40 m in increments of 0.3048 m, as a switch
+// from English units leaves them): the check says where the tables will end.
+TEST(CheckCommand, WarnsOfAPileLengthBetweenIncrements) {
+    torve::test::ScratchDir dir;
+    const std::string example = copy_example(dir, "sand-over-clay-pipe-english");
+    std::string text = torve::test::read_file(example);
+    text.replace(text.find("0 0 24 23 29000000 60 5\n"), 24, "0 0 24 23 29000000 40 5\n");
+    const std::size_t increment = text.find("0 1 1 0 4 0");
+    ASSERT_NE(increment, std::string::npos);
+    text.replace(increment, 11, "0 0.3048 1 0 4 0");
+    dir.write("sand-over-clay-pipe-english.tv6d", text);
+    const Command c = run({"check", example});
+    EXPECT_EQ(c.exit_code, 0) << c.output;
+    EXPECT_NE(c.output.find("can run as it is (0 errors, 1 warning)"), std::string::npos) << c.output;
+    EXPECT_NE(
+        c.output.find("warning  at 39.93 ft: expected a total pile length of a whole number of "
+                      "computation increments of 0.3048, found 40: every table and the summary end at the "
+                      "penetration 39.93, short of the tip."),
+        std::string::npos)
+        << c.output;
 }
 
 }  // namespace

@@ -15,17 +15,11 @@
 namespace {
 
 using Command = torve::test::ProgramRun;
+using torve::test::copy_example;
 
 // The runner with its arguments as a list; no shell comes between.
 Command run(const std::vector<std::string>& args, const torve::test::ProgramLimits& limits = {}) {
     return torve::test::run_program(TORVE_CLI, args, limits);
-}
-
-std::string copy_example(const torve::test::ScratchDir& dir, const std::string& name, bool with_cpt = true) {
-    const auto src = std::filesystem::path(torve::test::source_path("examples"));
-    std::filesystem::copy_file(src / (name + ".tv6d"), dir.path() / (name + ".tv6d"));
-    if (with_cpt) std::filesystem::copy_file(src / (name + ".cpt"), dir.path() / (name + ".cpt"));
-    return (dir.path() / (name + ".tv6d")).string();
 }
 
 TEST(RunCommand, HelpExplainsCommandsAndOptions) {

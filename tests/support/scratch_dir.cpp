@@ -44,4 +44,11 @@ std::string source_path(const std::string& relative) {
     return std::string(TORVE_SOURCE_DIR) + "/" + relative;
 }
 
+std::string copy_example(const ScratchDir& dir, const std::string& name, bool with_cpt) {
+    const std::filesystem::path examples = source_path("examples");
+    std::filesystem::copy_file(examples / (name + ".tv6d"), dir.path() / (name + ".tv6d"));
+    if (with_cpt) std::filesystem::copy_file(examples / (name + ".cpt"), dir.path() / (name + ".cpt"));
+    return (dir.path() / (name + ".tv6d")).string();
+}
+
 }  // namespace torve::test

@@ -25,4 +25,8 @@ class ScratchDir {
 std::string read_file(const std::filesystem::path& path);
 std::string source_path(const std::string& relative);  // a path inside the source tree
 
+// Copies the example project examples/NAME.tv6d into `dir`, with its CPT points file NAME.cpt unless
+// `with_cpt` is false; the copied project's path.
+std::string copy_example(const ScratchDir& dir, const std::string& name, bool with_cpt = true);
+
 }  // namespace torve::test

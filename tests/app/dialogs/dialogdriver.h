@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "app/dialogs/dialogfactory.h"
+#include "app/dialogs/soillayersdialog.h"
 #include "app/widgets/numberfield.h"
 #include "tests/app/support/recordinghost.h"
 #include "tests/app/support/widgetfinder.h"
@@ -45,6 +46,32 @@ inline std::unique_ptr<QWidget> openDialog(RecordingHost& host, DialogId id) {
     dialog->setAttribute(Qt::WA_DeleteOnClose, false);
     dialog->show();
     return dialog;
+}
+
+// The project's pile of `type`, with FHWA selected or not and the taper angle given.
+inline void setPile(Project& project, PileType type, bool fhwa, double taper) {
+    ProjectData d = project.data();
+    d.pileType = type;
+    d.setSelected(Method::Fhwa, fhwa);
+    d.taperAngle = taper;
+    project.setData(d);
+}
+
+// Layers of the given bottom depths, every one sand.
+inline void setLayers(Project& project, const QList<double>& bottoms) {
+    GridTable& d = project.tables().soilLayers;
+    d.setRowCount(static_cast<int>(bottoms.size()));
+    for (int i = 0; i < bottoms.size(); ++i)
+        d.cell(ProjectTables::BottomDepthColumn, i).setDouble(bottoms[i]);
+}
+
+// The soil data of layer `layer`, counted from 0.
+inline GridTable& layerData(Project& project, int layer) {
+    return *project.tables().soilLayers.cell(ProjectTables::LayerDataColumn, layer).subTable();
+}
+
+inline SoilLayersDialog* layersDialog(const std::unique_ptr<QWidget>& dialog) {
+    return qobject_cast<SoilLayersDialog*>(dialog.get());
 }
 
 }  // namespace torve::app::test

@@ -1,5 +1,6 @@
 // What every input dialog shares: controls named for screen readers, labels and values that follow
-// the unit system, and a bad entry that keeps the dialog open.
+// the unit system, a bad entry that keeps the dialog open, loading that leaves the project
+// unmodified, and closing.
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
@@ -32,6 +33,7 @@ class DialogsTest : public QObject {
     void digitsBeyondTheShownTwelveAreKept();
     void aBadEntryKeepsTheDialogInFront();
     void aDialogNeverShownStoresNothing();
+    void loadingLeavesTheProjectUnmodified();
     void closeClosesTheFrameInTheMainWindow();
     void escapeClosesAsCloseDoes();
 
@@ -184,6 +186,21 @@ void DialogsTest::aDialogNeverShownStoresNothing() {
     std::unique_ptr<QWidget> dialog(createDialog(DialogId::CircularPile, host));
     QVERIFY(qobject_cast<ChildDialog*>(dialog.get())->commit());
     QCOMPARE(host.project().data().outsideDiameter, 24.0);
+}
+
+void DialogsTest::loadingLeavesTheProjectUnmodified() {
+    for (DialogId id : {DialogId::ComputationMethods, DialogId::ControlOptions, DialogId::TzPrintOption,
+                        DialogId::CriticalDepth, DialogId::PileMaterial, DialogId::CircularPile,
+                        DialogId::NoncircularPile, DialogId::SoilLayers, DialogId::CptData}) {
+        RecordingHost host;
+        auto dialog = openDialog(host, id);
+        host.project().setUnits(UnitSystem::SI);  // loads again
+        QVERIFY2(!host.project().isModified(), qPrintable(dialog->windowTitle()));
+    }
+    RecordingHost host;
+    auto dialog = openDialog(host, DialogId::ComputationMethods);
+    click(dialog.get(), u"FHWA (Federal Highway Administration) "_s);
+    QVERIFY(host.project().isModified());
 }
 
 void DialogsTest::closeClosesTheFrameInTheMainWindow() {

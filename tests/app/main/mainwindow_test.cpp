@@ -18,11 +18,8 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolButton>
-#include <QTreeWidget>
 
 #include "app/dialogs/aboutbox.h"
-#include "app/main/checkwindow.h"
-#include "app/main/displayname.h"
 #include "app/main/helpwindow.h"
 #include "app/main/mainwindow.h"
 #include "app/main/recentfiles.h"
@@ -98,12 +95,9 @@ class MainWindowTest : public QObject {
     void aNewProjectShowsEverythingItLacks();
     void warningsAskRunAnyway_data();
     void warningsAskRunAnyway();
-    void checkWindowContents();
     void askToSave_data();
     void askToSave();
     void recentFiles();
-    void displayNames_data();
-    void displayNames();
     void startupArgumentWithoutExtension();
     void droppedFilesOpenTheFirst();
     void aRefusingChildStopsTheCommand();
@@ -328,38 +322,6 @@ void MainWindowTest::warningsAskRunAnyway() {
     QCOMPARE(messages.shown.size(), answer ? 1 : 0);
 }
 
-// The window lists each finding with its method, layer and depth; without any it says so.
-void MainWindowTest::checkWindowContents() {
-    const std::vector<Finding> findings = {
-        {.severity = Finding::Severity::Error,
-         .method = Method::Api,
-         .layer = 2,
-         .depth = 20.0,
-         .message = "expected an undrained shear strength above 0, found 0."},
-        {.severity = Finding::Severity::Warning, .message = "a value"}};
-    CheckWindow window(findings, true, FindingsPurpose::Check);
-    QCOMPARE(window.heading(), u"The check found 1 error and 1 warning."_s);
-    QCOMPARE(window.list()->topLevelItemCount(), 2);
-    const QTreeWidgetItem* first = window.list()->topLevelItem(0);
-    QCOMPARE(first->text(0), u"error"_s);
-    QCOMPARE(first->text(1), u"API RP 2A"_s);
-    QCOMPARE(first->text(2), u"2"_s);
-    QCOMPARE(first->text(3), u"20.00"_s);
-    QCOMPARE(window.list()->headerItem()->text(3), u"Depth (ft)"_s);
-    QCOMPARE(window.list()->topLevelItem(1)->text(2), QString());
-    QVERIFY(test::findByAccessibleName<QPushButton>(&window, u"Close"_s));
-
-    CheckWindow none({}, false, FindingsPurpose::Check);
-    QCOMPARE(none.heading(), u"No problems found"_s);
-    CheckWindow ask({findings[1], findings[1]}, false, FindingsPurpose::RunAnyway);
-    QCOMPARE(ask.heading(), u"The check found 2 warnings. Run anyway?"_s);
-    QVERIFY(test::findByAccessibleName<QPushButton>(&ask, u"Yes"_s));
-    QVERIFY(test::findByAccessibleName<QPushButton>(&ask, u"No"_s));
-    CheckWindow stopped({findings[0], findings[0]}, false, FindingsPurpose::RunStopped);
-    QVERIFY(
-        stopped.heading().startsWith(u"The analysis cannot run: the check found 2 errors and 0 warnings."_s));
-}
-
 void MainWindowTest::askToSave_data() {
     QTest::addColumn<QMessageBox::StandardButton>("answer");
     QTest::addColumn<bool>("replaced");
@@ -418,23 +380,6 @@ void MainWindowTest::recentFiles() {
     AppSettings stored(dir_->filePath(u"settings.ini"_s));
     stored.read();
     QCOMPARE(stored.recentFiles(), QStringList{path});
-}
-
-void MainWindowTest::displayNames_data() {
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("name");
-    QTest::newRow("project keeps its extension") << u"/work/pile.tv6d"_s << u"Pile.tv6d"_s;
-    QTest::newRow("default extension goes, any case") << u"/work/pile.TV6"_s << u"Pile"_s;
-    QTest::newRow("old project") << u"/work/old.tvd"_s << u"Old.tvd"_s;
-    QTest::newRow("one character stays small") << u"/work/a.tv6"_s << u"a"_s;
-    QTest::newRow("new project") << QString(texts::kNewFileName) << QString(texts::kNewFileName);
-}
-
-void MainWindowTest::displayNames() {
-    QFETCH(QString, path);
-    QFETCH(QString, name);
-    QCOMPARE(displayName(path), name);
-    QCOMPARE(windowCaption(path), u"TORVE 2014.6.3 - Offshore - "_s + name);
 }
 
 void MainWindowTest::startupArgumentWithoutExtension() {

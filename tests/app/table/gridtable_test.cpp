@@ -1,5 +1,5 @@
 // Grid tables: rows and groups, top-depth linking, sub-tables by choice, typed entry, units,
-// identifiers and change signals; and the tables a project declares.
+// identifiers and change signals.
 #include <gtest/gtest.h>
 
 #include <QLocale>
@@ -16,7 +16,6 @@
 #include "app/table/intcolumn.h"
 #include "app/table/subtablecolumn.h"
 #include "app/table/textcolumn.h"
-#include "app/table/unitratio.h"
 
 namespace {
 
@@ -218,12 +217,6 @@ TEST(GridTable, UnitSwitchConvertsByTemplateAndBack) {
     EXPECT_EQ(d.cell(ProjectTables::LayerDataColumn, 1).subTable()->units(), UnitSystem::SI);
 }
 
-TEST(UnitRatio, CodesAndPowers) {  // the factors themselves: tests/app/table/units_test.cpp
-    EXPECT_EQ(expandTableUnits(QStringLiteral("F1/L2^2"), UnitSystem::English), QStringLiteral("kips/ft^2"));
-    EXPECT_EQ(expandTableUnits(QStringLiteral("F1 F"), UnitSystem::English),
-              QStringLiteral("kips lbs"));  // every code
-}
-
 TEST(GridTable, IdentifiersAndTemplates) {
     GridTableRegistry registry;
     GridTable a(registry), b(registry);
@@ -269,41 +262,6 @@ TEST(GridTable, ChangesAreSignalledThroughSubTables) {
     ws.tzPrintDepths.setUnits(UnitSystem::SI);  // a conversion is no edit
     EXPECT_EQ(changed, 2);
     EXPECT_EQ(converted, 1);
-}
-
-TEST(ProjectTables, DeclaredTablesAndGraphs) {
-    ProjectTables ws;
-    EXPECT_EQ(ws.soilLayers.caption(), QStringLiteral("Soil Properties"));
-    EXPECT_EQ(ws.soilLayers.topLeft(), QStringLiteral("Layer"));
-    EXPECT_EQ(ws.soilLayers.minRows(), 1);
-    EXPECT_EQ(ws.soilLayers.maxRows(), 40);
-    EXPECT_EQ(ws.soilLayers.columnCount(), 7);
-    EXPECT_EQ(ws.soilLayers.rowCount(), 1);
-    EXPECT_EQ(ws.soilLayers.cell(ProjectTables::SideFactorColumn, 0).toDouble(), 1.0);
-    EXPECT_EQ(ws.soilLayers.cell(ProjectTables::EndFactorColumn, 0).toDouble(), 1.0);
-    EXPECT_EQ(ws.sandLayerData.column(7).headings.front(), QStringLiteral("Unit End Baering"));
-    EXPECT_FALSE(ws.sandLayerData.column(ProjectTables::SandQc).shown);
-    EXPECT_EQ(ws.clayLayerData.column(ProjectTables::ClayQc).headings.back(), QStringLiteral("(optional],"));
-    EXPECT_EQ(ws.clayLayerData.minRows(), 2);
-    EXPECT_EQ(ws.clayLayerData.maxRows(), 2);
-    EXPECT_EQ(ws.sectionAreas.identifier(), 46);
-    EXPECT_EQ(ws.sectionAreas.rowCount(), 2);
-    EXPECT_EQ(ws.tzPrintDepths.identifier(), 0);
-    EXPECT_EQ(ws.soilProfile.identifier(), 209);
-    EXPECT_EQ(ws.layerValues.identifier(), 6);
-    Results results;
-    EXPECT_EQ(results.graph(ResultGraph::SkinFriction).caption,
-              QStringLiteral("Acculumated Skin Friction vs Depth"));
-    EXPECT_EQ(results.graph(ResultGraph::TipQw).caption, QStringLiteral("Tip Rsistance (Q-w) Curve"));
-    EXPECT_EQ(results.graph(ResultGraph::TipQw).identifier, QStringLiteral("PltQw"));
-    EXPECT_EQ(results.graph(ResultGraph::UnitSkinFriction).xTitle(),
-              QStringLiteral("Unit Skin Friction (kips/ft^2)"));
-    // Load transfers are ksf in English units (the plot data file's unit), not lbs/in^2.
-    EXPECT_EQ(results.graph(ResultGraph::TzCurves).yTitle(),
-              QStringLiteral("Unit Load Transfer, t (kips/ft^2)"));
-    results.graph(ResultGraph::TzCurves).setUnits(2);
-    EXPECT_EQ(results.graph(ResultGraph::TzCurves).yTitle(),
-              QStringLiteral("Unit Load Transfer, t (kN/m^2)"));
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
-// torve convert and torve results as a user calls them: outputs, exit codes, CSV files.
+// torve convert as a user calls it: the project to the other unit system and back, exit codes, and
+// the files of a save that succeed or fail together.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <filesystem>
 #include <sstream>
 
@@ -13,17 +13,11 @@ namespace {
 namespace fs = std::filesystem;
 
 using Command = torve::test::ProgramRun;
+using torve::test::copy_example;
 
 // The runner with its arguments as a list; no shell comes between.
 Command run(const std::vector<std::string>& args, const torve::test::ProgramLimits& limits = {}) {
     return torve::test::run_program(TORVE_CLI, args, limits);
-}
-
-std::string copy_example(const torve::test::ScratchDir& dir, const std::string& name) {
-    const auto src = fs::path(torve::test::source_path("examples"));
-    fs::copy_file(src / (name + ".tv6d"), dir.path() / (name + ".tv6d"));
-    fs::copy_file(src / (name + ".cpt"), dir.path() / (name + ".cpt"));
-    return (dir.path() / (name + ".tv6d")).string();
 }
 
 TEST(ConvertCommand, ToSIAndBack) {
@@ -62,49 +56,6 @@ TEST(ConvertCommand, ToSIAndBack) {
     EXPECT_EQ(bad.exit_code, 1);
     EXPECT_NE(bad.output.find("Error on Line 4 Item 3"), std::string::npos);
     EXPECT_FALSE(fs::exists(dir.file("x.tv6d")));
-}
-
-TEST(ResultsCommand, SummaryAndCsv) {
-    torve::test::ScratchDir dir;
-    const std::string project = copy_example(dir, "sand-over-clay-pipe-english");
-    EXPECT_EQ(run({"results", project}).exit_code, 1);  // not analysed yet: no plot file
-    // A plot file of the example's four onshore methods in the engine's layout, 2 rows each.
-    std::string plot = "     4     2     1     4\n";
-    for (int m = 0; m < 4; ++m)
-        for (int r = 1; r <= 2; ++r)
-            plot += "  " + std::to_string(30 * r) + ".00  " + std::to_string(100 * m + r) + ".0  " +
-                    std::to_string(10 * r) + ".0  " + std::to_string(100 * m + 11 * r) + ".0  0.500\n";
-    plot += "0\n";
-    for (int i = 0; i < 18; ++i) plot += "0.1E+01 0.2E+01 0.0E+00\n";
-    for (int i = 1; i <= 9; ++i) plot += std::to_string(10 * i) + " 0." + std::to_string(i) + " 5 0.01\n";
-    plot += "0\n";  // the example asks for extra t-z curves: none
-    dir.write("sand-over-clay-pipe-english.tv6p", plot);
-    const Command r = run({"results", project});
-    ASSERT_EQ(r.exit_code, 0) << r.output;
-    EXPECT_NE(r.output.find(
-                  "API               60.00 ft           302.0          20.0         322.0           322.0"),
-              std::string::npos)
-        << r.output;
-    EXPECT_NE(r.output.find("FHWA"), std::string::npos);
-    EXPECT_NE(r.output.find("head movement at the largest load level (90.0 kips): 0.9000 in"),
-              std::string::npos);
-    EXPECT_NE(r.output.find("torve run --csv DIR writes the same tables at full precision"),
-              std::string::npos);
-
-    const Command csv = run({"results", project, "--csv", dir.file("csv")});
-    ASSERT_EQ(csv.exit_code, 0) << csv.output;
-    const std::string total = torve::test::read_file(dir.file("csv/pltTotal.csv"));
-    EXPECT_EQ(total.substr(0, total.find("\r\n")), "curve,Total Capacity  (kips),Depth  (ft)");
-    EXPECT_NE(total.find("API,322,60\r\n"), std::string::npos);
-    EXPECT_TRUE(fs::exists(dir.file("csv/MotionInput.csv")));
-    // The load-settlement graph's settlement title holds a comma: quoted, it stays one column.
-    const std::string axial = torve::test::read_file(dir.file("csv/pltAxial.csv"));
-    EXPECT_EQ(axial.substr(0, axial.find("\r\n")), "curve,Axial Load  (kips),\"Settlement, in.\"");
-
-    dir.write("sand-over-clay-pipe-english.tv6p", plot.substr(0, 60));
-    const Command truncated = run({"results", project});
-    EXPECT_EQ(truncated.exit_code, 1);
-    EXPECT_NE(truncated.output.find("This file either invalid or incomplete."), std::string::npos);
 }
 
 // A full disk (here a file-size limit of 200 bytes): the project already there stays, and the user
@@ -157,76 +108,6 @@ TEST(ConvertCommand, FileNamesAsTheSystemSpellsThem) {
             << c.output;
         EXPECT_FALSE(fs::exists(to));
     }
-}
-
-// torve check: 0 when the file can run as it stands, 1 when it cannot (with what stops it), 2 for a
-// command line it cannot understand.
-TEST(CheckCommand, ExitCodesAndFindings) {
-    const Command ok = run({"check", torve::test::source_path("examples/open-pipe-offshore-si.tv6d")});
-    EXPECT_EQ(ok.exit_code, 0) << ok.output;
-    EXPECT_NE(ok.output.find("can run as it is (0 errors, 0 warnings)"), std::string::npos) << ok.output;
-    const Command stops =
-        run({"check", torve::test::source_path("tests/reference/cases/soil-extent-stop-english.tv6d")});
-    EXPECT_EQ(stops.exit_code, 1) << stops.output;
-    EXPECT_NE(
-        stops.output.find("error    layer 3 at 62.00 ft: expected a deepest soil depth of at least 64, the "
-                          "pile length plus two diameters, found 62: the run stops before its results."),
-        std::string::npos)
-        << stops.output;
-    EXPECT_EQ(run({"check"}).exit_code, 2);
-    // A missing project is a check that fails, not a command line that cannot be understood.
-    const Command missing = run({"check", "/nonexistent/p.tv6d"});
-    EXPECT_EQ(missing.exit_code, 1);
-    EXPECT_NE(missing.output.find("/nonexistent/p.tv6d: no such project file"), std::string::npos);
-}
-
-// The check reads the files as the run reads them: a project of the previous version, which the
-// desktop program converts on opening, is no input data file to the run; a damaged CPT row is named
-// with its line, as the run names it.
-TEST(CheckCommand, ReadsWhatTheRunReads) {
-    torve::test::ScratchDir dir;
-    const std::string old = dir.file("p.tvd");
-    fs::copy_file(torve::test::source_path("tests/data/reproducers/previous-format.tvd"), old);
-    fs::copy_file(torve::test::source_path("tests/data/reproducers/previous-format.cpt"), dir.file("p.cpt"));
-    const std::string example = copy_example(dir, "sand-over-clay-pipe-english");
-    const Command check = run({"check", old});
-    const Command runs = run({"run", old});
-    EXPECT_EQ(runs.exit_code, 1) << runs.output;
-    EXPECT_EQ(check.exit_code, 1) << check.output;
-    EXPECT_NE(check.output.find("cannot run as it is (1 error, 0 warnings)"), std::string::npos)
-        << check.output;
-    EXPECT_NE(check.output.find("torve convert"), std::string::npos) << check.output;
-
-    dir.write("sand-over-clay-pipe-english.cpt",
-              " 1 3\n  1.0E+00  2.0E+04\n  2.0E+00  x\n  3.0E+00  4.0E+04\n");
-    const Command cpt = run({"check", example});
-    EXPECT_EQ(cpt.exit_code, 1) << cpt.output;
-    const Command cpt_run = run({"run", example});
-    const std::string located = "line 3";
-    EXPECT_NE(cpt_run.output.find(located), std::string::npos) << cpt_run.output;
-    EXPECT_NE(cpt.output.find(located), std::string::npos) << cpt.output;
-}
-
-// The pile length is not a whole number of increments (40 m in increments of 0.3048 m, as a switch
-// from English units leaves them): the check says where the tables will end.
-TEST(CheckCommand, WarnsOfAPileLengthBetweenIncrements) {
-    torve::test::ScratchDir dir;
-    const std::string example = copy_example(dir, "sand-over-clay-pipe-english");
-    std::string text = torve::test::read_file(example);
-    text.replace(text.find("0 0 24 23 29000000 60 5\n"), 24, "0 0 24 23 29000000 40 5\n");
-    const std::size_t increment = text.find("0 1 1 0 4 0");
-    ASSERT_NE(increment, std::string::npos);
-    text.replace(increment, 11, "0 0.3048 1 0 4 0");
-    dir.write("sand-over-clay-pipe-english.tv6d", text);
-    const Command c = run({"check", example});
-    EXPECT_EQ(c.exit_code, 0) << c.output;
-    EXPECT_NE(c.output.find("can run as it is (0 errors, 1 warning)"), std::string::npos) << c.output;
-    EXPECT_NE(
-        c.output.find("warning  at 39.93 ft: expected a total pile length of a whole number of "
-                      "computation increments of 0.3048, found 40: every table and the summary end at the "
-                      "penetration 39.93, short of the tip."),
-        std::string::npos)
-        << c.output;
 }
 
 // The project, its CPT points and its driveability export are replaced together: a file-size limit

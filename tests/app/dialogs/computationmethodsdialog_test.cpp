@@ -1,16 +1,13 @@
-// The method and option dialogs: the coupling of the two method tabs, the enabling rules, what is
-// stored on close, and loading that leaves the project unmodified.
+// The computation methods dialog: the coupling of its two method tabs, the enabling rules, what it
+// stores on close (a tension factor of one, the taper cleared when the load transfer leaves FHWA),
+// and the notes that explain its curve-shape marks.
 #include <QCheckBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 #include <algorithm>
 
 #include "app/dialogs/texts.h"
-#include "app/widgets/appsettings.h"
 #include "tests/app/dialogs/dialogdriver.h"
 
 using namespace torve;
@@ -43,9 +40,11 @@ bool enabled(QWidget* dialog, const QString& name) {
     return need(dialog, name).isEnabled();
 }
 
+const QString kTaper = u"Angle of taper for a tapered pile  (degrees)"_s;
+
 }  // namespace
 
-class MethodsDialogsTest : public QObject {
+class ComputationMethodsDialogTest : public QObject {
     Q_OBJECT
 
   private slots:
@@ -53,17 +52,15 @@ class MethodsDialogsTest : public QObject {
     void enablingRules_data();
     void enablingRules();
     void compressionStoresATensionFactorOfOne();
-    void loadingLeavesTheProjectUnmodified();
-    void controlOptions();
-    void tzPrintOption();
-    void criticalDepthFieldOnlyForTheUserOption();
+    void leavingFhwaForLoadTransferClearsTheTaper();
+    void taperSurvivesAVisitToTheMethodsDialog();
     void everyCurveShapeMarkIsExplained();
 
   private:
     RecordedMessages messages_;
 };
 
-void MethodsDialogsTest::clearSelectionsKeepsTheLoadTransferMethod() {
+void ComputationMethodsDialogTest::clearSelectionsKeepsTheLoadTransferMethod() {
     RecordingHost host;
     auto dialog = openDialog(host, DialogId::ComputationMethods);
     QWidget* d = dialog.get();
@@ -88,7 +85,7 @@ void MethodsDialogsTest::clearSelectionsKeepsTheLoadTransferMethod() {
              (std::array<bool, kMethodCount>{false, false, false, false, false, false, true}));
 }
 
-void MethodsDialogsTest::enablingRules_data() {
+void ComputationMethodsDialogTest::enablingRules_data() {
     QTest::addColumn<QStringList>("clicks");
     QTest::addColumn<QString>("control");
     QTest::addColumn<bool>("enabled");
@@ -109,7 +106,7 @@ void MethodsDialogsTest::enablingRules_data() {
     QTest::newRow("compression") << QStringList{} << factor << false;
 }
 
-void MethodsDialogsTest::enablingRules() {
+void ComputationMethodsDialogTest::enablingRules() {
     QFETCH(QStringList, clicks);
     QFETCH(QString, control);
     QFETCH(bool, enabled);
@@ -119,7 +116,7 @@ void MethodsDialogsTest::enablingRules() {
     QCOMPARE(::enabled(dialog.get(), control), enabled);
 }
 
-void MethodsDialogsTest::compressionStoresATensionFactorOfOne() {
+void ComputationMethodsDialogTest::compressionStoresATensionFactorOfOne() {
     RecordingHost host;
     ProjectData d = host.project().data();
     d.loadingType = LoadingType::Tension;
@@ -133,75 +130,34 @@ void MethodsDialogsTest::compressionStoresATensionFactorOfOne() {
     QCOMPARE(host.project().data().tensionReductionFactor, 1.0);
 }
 
-void MethodsDialogsTest::loadingLeavesTheProjectUnmodified() {
-    for (DialogId id : {DialogId::ComputationMethods, DialogId::ControlOptions, DialogId::TzPrintOption,
-                        DialogId::CriticalDepth, DialogId::PileMaterial, DialogId::CircularPile,
-                        DialogId::NoncircularPile, DialogId::SoilLayers, DialogId::CptData}) {
-        RecordingHost host;
-        auto dialog = openDialog(host, id);
-        host.project().setUnits(UnitSystem::SI);  // loads again
-        QVERIFY2(!host.project().isModified(), qPrintable(dialog->windowTitle()));
-    }
+void ComputationMethodsDialogTest::leavingFhwaForLoadTransferClearsTheTaper() {
     RecordingHost host;
-    auto dialog = openDialog(host, DialogId::ComputationMethods);
-    click(dialog.get(), kCapacityBoxes[0]);
-    QVERIFY(host.project().isModified());
-}
-
-void MethodsDialogsTest::controlOptions() {
-    RecordingHost host;
+    setPile(host.project(), PileType::Timber, true, 0.5);
     ProjectData d = host.project().data();
-    d.computationIncrement = 0;
+    d.loadTransferMethod = Method::Fhwa;
     host.project().setData(d);
-    host.settings().setWordProcessor(u"/usr/bin/editor"_s);
-    auto dialog = openDialog(host, DialogId::ControlOptions);
-    QWidget* o = dialog.get();
-    QCOMPARE(textOf(o, u"Length of each computation increment  (ft)"_s), u"1"_s);
-    QCOMPARE(need<QLineEdit>(o, u"Text Editor"_s).text(), u"/usr/bin/editor"_s);
-    QVERIFY(enter(o, u"Print only every "_s, u"2.6"_s));
-    QVERIFY(enter(o, u"Length of each computation increment  (ft)"_s, u"0.5"_s));
-    QVERIFY(!enter(o, u"Print only every "_s, u"501"_s));
-    QVERIFY(enter(o, u"Print only every "_s, u"2.6"_s));
-    need<QLineEdit>(o, u"Text Editor"_s).setText(u"/usr/bin/other"_s);
-    QVERIFY(dialog->close());
-    QCOMPARE(host.project().data().printInterval, 3);
-    QCOMPARE(host.project().data().computationIncrement, 0.5);
-    QCOMPARE(host.settings().wordProcessor(), u"/usr/bin/other"_s);
+    auto material = openDialog(host, DialogId::PileMaterial);
+    QCOMPARE(textOf(material.get(), kTaper), u"0.5"_s);
+    auto methods = openDialog(host, DialogId::ComputationMethods);
+    click(methods.get(), u"API RP 2A (American Petroleum Institute) (**)"_s);
+    QVERIFY(methods->close());
+    QCOMPARE(host.project().data().taperAngle, 0.0);
+    QCOMPARE(textOf(material.get(), kTaper), u"0"_s);
 }
 
-void MethodsDialogsTest::tzPrintOption() {
+void ComputationMethodsDialogTest::taperSurvivesAVisitToTheMethodsDialog() {
+    // API carries the load transfer of a new project; FHWA computes the tapered pile's capacity.
     RecordingHost host;
-    ProjectData d = host.project().data();
-    d.printExtraTz = true;
-    host.project().setData(d);
-    host.project().tables().tzPrintDepths.setRowCount(3);
-    auto dialog = openDialog(host, DialogId::TzPrintOption);
-    QVERIFY(enabled(dialog.get(), u"Edit Depths"_s));
-    click(dialog.get(), u"Edit Depths"_s);
-    QCOMPARE(host.tables, QList<GridTable*>{&host.project().tables().tzPrintDepths});
-    click(dialog.get(), u"Print Internally-Generated"_s);
-    QVERIFY(!enabled(dialog.get(), u"Edit Depths"_s));
-    QVERIFY(dialog->close());
-    QVERIFY(!host.project().data().printExtraTz);
-    QCOMPARE(host.project().tables().tzPrintDepths.rowCount(), 3);
-}
-
-void MethodsDialogsTest::criticalDepthFieldOnlyForTheUserOption() {
-    RecordingHost host;
-    auto dialog = openDialog(host, DialogId::CriticalDepth);
-    const QString field = u"User-Specified Critical Depth (ft)"_s;
-    QVERIFY(!need(dialog.get(), field).isVisible());
-    click(dialog.get(), u"User-Specified Critical Depth"_s);
-    QVERIFY(need(dialog.get(), field).isVisible());
-    QVERIFY(enter(dialog.get(), field, u"25"_s));
-    QVERIFY(dialog->close());
-    QCOMPARE(host.project().data().criticalDepthOption, CriticalDepthOption::UserSpecified);
-    QCOMPARE(host.project().data().criticalDepth, 25.0);
+    setPile(host.project(), PileType::Timber, true, 0.5);
+    auto methods = openDialog(host, DialogId::ComputationMethods);
+    click(methods.get(), u"Revised Lambda "_s);
+    QVERIFY(methods->close());
+    QCOMPARE(host.project().data().taperAngle, 0.5);
 }
 
 // A method's radio button ends in the mark of a curve-shape note; a mark without its note under the
 // group would send the user looking for an explanation that is not there.
-void MethodsDialogsTest::everyCurveShapeMarkIsExplained() {
+void ComputationMethodsDialogTest::everyCurveShapeMarkIsExplained() {
     const QStringList notes = QString(texts::kCurveShapeNotes).split(u'\n');
     for (const MethodInfo& m : kMethods) {
         const QString mark = QString::fromLatin1(m.curve_note_mark);
@@ -211,5 +167,5 @@ void MethodsDialogsTest::everyCurveShapeMarkIsExplained() {
     }
 }
 
-QTEST_MAIN(MethodsDialogsTest)
-#include "methodsdialogs_test.moc"
+QTEST_MAIN(ComputationMethodsDialogTest)
+#include "computationmethodsdialog_test.moc"

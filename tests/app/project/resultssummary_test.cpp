@@ -1,0 +1,72 @@
+// The results at a glance: the tip values, the head and the warnings of a run, and their CSV and
+// tab-separated texts.
+#include <gtest/gtest.h>
+
+#include <QStringList>
+
+#include "app/project/resultssummary.h"
+#include "tests/app/support/analysedproject.h"
+
+namespace {
+
+using namespace torve::app;
+using torve::app::test::Analysed;
+using torve::app::test::plotDataFile;
+
+TEST(ResultsSummary, TipValuesHeadAndWarningsOfARun) {
+    // FHWA and API at the deepest row (depth 3): skin 10 + 2 and 110 + 2, tip 22 and 122, total 32
+    // and 132; the head at the largest level 90 kips and 0.9 in, from API's load-settlement curve.
+    Analysed t;
+    ASSERT_TRUE(t.read(plotDataFile("two-methods-english.tv6p")));
+    const QStringList report = {QStringLiteral("  RESULTS"),
+                                QStringLiteral("   WARNING - THE MOVEMENT DID NOT CONVERGE IN 50 ITERATIONS"),
+                                QStringLiteral("WARNING - THE MOVEMENT DID NOT CONVERGE IN 50   ITERATIONS")};
+    const ResultsSummary s = summarizeResults(t.project.results(), false, report);
+    ASSERT_EQ(s.methods.size(), 2u);
+    EXPECT_EQ(s.methods[0].name, QStringLiteral("FHWA"));
+    EXPECT_EQ(s.methods[1].name, QStringLiteral("API"));
+    EXPECT_EQ(s.methods[1].tipDepth, 3);
+    EXPECT_EQ(s.methods[0].skinFriction, 12);
+    EXPECT_EQ(s.methods[1].skinFriction, 112);
+    EXPECT_EQ(s.methods[1].endBearing, 122);
+    EXPECT_EQ(s.methods[1].totalCapacity, 132);
+    ASSERT_TRUE(s.head.has_value());
+    EXPECT_EQ(s.head->method, QStringLiteral("API"));
+    EXPECT_DOUBLE_EQ(s.head->load, 90);
+    EXPECT_DOUBLE_EQ(s.head->movement, 0.9);
+    // The same warning twice (blanks aside) is listed once.
+    EXPECT_EQ(s.warnings,
+              QStringList{QStringLiteral("WARNING - THE MOVEMENT DID NOT CONVERGE IN 50 ITERATIONS")});
+
+    const QStringList lines = s.tabSeparated().split(QStringLiteral("\r\n"));
+    EXPECT_EQ(lines[0], QStringLiteral("Method\tTip Depth (ft)\tSkin Friction (kips)\tEnd Bearing (kips)\t"
+                                       "Total Capacity (kips)"));
+    EXPECT_EQ(lines[2], QStringLiteral("API\t3.00\t112.0\t122.0\t132.0"));
+    EXPECT_EQ(lines[5], QStringLiteral("API\t90.0\t0.9000"));
+    EXPECT_EQ(lines[7], QStringLiteral("Warnings"));
+    // Under tension the tip column is the pile's self weight, and the head moves up.
+    const ResultsSummary uplift = summarizeResults(t.project.results(), true, {});
+    EXPECT_EQ(uplift.methodColumns()[3], QStringLiteral("Self Weight (kips)"));
+    EXPECT_EQ(uplift.headMovementCaption(), QStringLiteral("Head Uplift (in)"));
+    EXPECT_TRUE(uplift.csv().endsWith(QStringLiteral("Warnings\r\nNone\r\n")));
+}
+
+TEST(ResultsSummary, CsvAndTabTextKeepEveryCellWhole) {
+    // A name with a comma, a quote and a tab, and a warning with a line break: the CSV quotes them
+    // (quotes doubled), the tab-separated text puts blanks for the tab and the break.
+    ResultsSummary s;
+    s.methods.push_back({QStringLiteral("My \"best\", method\t1"), 10, 1, 2, 3});
+    s.warnings << QStringLiteral("WARNING - two\nlines");
+    const QStringList csv = s.csv().split(QStringLiteral("\r\n"));
+    EXPECT_EQ(csv[1], QStringLiteral("\"My \"\"best\"\", method\t1\",10.00,1.0,2.0,3.0"));
+    EXPECT_EQ(csv[4], QStringLiteral("\"WARNING - two\nlines\""));
+    const QStringList tabs = s.tabSeparated().split(QStringLiteral("\r\n"));
+    EXPECT_EQ(tabs[1], QStringLiteral("My \"best\", method 1\t10.00\t1.0\t2.0\t3.0"));
+    EXPECT_EQ(tabs[4], QStringLiteral("WARNING - two lines"));
+    // Nothing read yet: no methods, no head, no warnings.
+    const ResultsSummary empty = summarizeResults(Results(), false, {});
+    EXPECT_TRUE(empty.methods.empty());
+    EXPECT_FALSE(empty.head.has_value());
+}
+
+}  // namespace
