@@ -2,11 +2,11 @@
 // their exchange with the project's values and tables.
 #include "app/project/projectfile.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <cmath>
 
+#include "app/controls/filereading.h"
 #include "app/controls/usererror.h"
 #include "app/graph/texts.h"
 #include "app/project/projectdata.h"
@@ -177,10 +177,7 @@ UserError readError(const FormatError& e, const QString& path, bool cpt) {
 }
 
 ProjectFile ProjectFile::read(const QString& path, ProjectFormat format) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        throw UserError(QString(texts::kCannotOpen).arg(path, f.errorString()), FileLocation{path, 0, 0});
-    return fromText(f.readAll(), format, path);
+    return fromText(readFileWhole(path, texts::kCannotOpen), format, path);
 }
 
 // Record by record as the engine reads the file, with what the program's tables can hold.
