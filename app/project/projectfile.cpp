@@ -169,8 +169,20 @@ UserError readError(const FormatError& e, const QString& path, bool cpt) {
     const FormatFault& f = e.fault();
     const int line = static_cast<int>(f.line);
     // A CPT points file that ends before its rows is incomplete, as the word reader has it.
-    if (f.kind == Kind::EndOfFile || (cpt && f.kind == Kind::CountBeyondFile))
-        return UserError(texts::kFileIncomplete, FileLocation{path, static_cast<int>(f.file_lines), 0});
+    // The file and what a complete one holds there come after the reader's words.
+    const int lines = static_cast<int>(f.file_lines);
+    if (f.kind == Kind::EndOfFile) {
+        return UserError(
+            QString(texts::kFileIncomplete) + u'\r' +
+                QString(texts::kFileEndsBefore).arg(path).arg(lines).arg(latin1(f.field), latin1(f.record)),
+            FileLocation{path, lines, 0});
+    }
+    if (cpt && f.kind == Kind::CountBeyondFile) {
+        return UserError(
+            QString(texts::kFileIncomplete) + u'\r' +
+                QString(texts::kFileEndsBeforeCount).arg(path).arg(lines).arg(f.count).arg(latin1(f.field)),
+            FileLocation{path, lines, 0});
+    }
     const int item = static_cast<int>(f.item);
     return UserError(QString(texts::kErrorOnLine).arg(line).arg(item) + expected(f, cpt),
                      FileLocation{path, line, item});
