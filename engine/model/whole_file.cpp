@@ -203,6 +203,10 @@ FileReplacement::~FileReplacement() {
     abandon();
 }
 
+int FileReplacement::descriptor() const noexcept {
+    return buffer_->fd();
+}
+
 std::ostream& FileReplacement::stream() {
     return *stream_;
 }

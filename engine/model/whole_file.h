@@ -67,6 +67,9 @@ class FileReplacement {
     void abandon() noexcept;
 
     const std::string& path() const noexcept { return path_; }
+    // The temporary file's descriptor, for a writer that writes to a descriptor of its own (a
+    // duplicate of it); what goes through the stream is written after what was written there.
+    int descriptor() const noexcept;
 
   private:
     class Buffer;
