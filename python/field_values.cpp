@@ -57,8 +57,8 @@ std::string text_value(const char* field, py::handle value) {
     return value.cast<std::string>();
 }
 
-py::object code_enum(py::module_& m, const char* name, std::initializer_list<std::pair<const char*, int>> members,
-                     const char* doc) {
+py::object code_enum(py::module_& m, const char* name,
+                     std::initializer_list<std::pair<const char*, int>> members, const char* doc) {
     py::list pairs;
     for (const auto& [member, code] : members) pairs.append(py::make_tuple(member, code));
     py::object codes = py::module_::import("enum").attr("IntEnum")(name, pairs, py::arg("module") = "torve");

@@ -103,9 +103,9 @@ std::string text_of(const ProjectRecords& records) {
         return write_project_records(records, WriteStyle::AsHeld);
     } catch (const NotFiniteError& e) {
         const std::string word = std::isnan(e.value) ? "nan" : (e.value < 0 ? "-inf" : "inf");
-        raise_error(record_title(e.place) + ": expected a finite number for the " + e.field + ", found " +
-                        word + ".",
-                    py::none(), py::str(record_title(e.place)), py::none(), py::str(e.field), {});
+        raise_error(
+            record_title(e.place) + ": expected a finite number for the " + e.field + ", found " + word + ".",
+            py::none(), py::str(record_title(e.place)), py::none(), py::str(e.field), {});
     }
 }
 
@@ -305,7 +305,8 @@ template <class T>
 void code_field(py::class_<Project>& c, const char* name, T ProjectRecords::*member, py::object codes,
                 const char* doc) {
     c.def_property(
-        name, [member, codes](const Project& p) { return code_member(codes, stored_code(p.records.*member)); },
+        name,
+        [member, codes](const Project& p) { return code_member(codes, stored_code(p.records.*member)); },
         [member, name, codes](Project& p, py::handle v) {
             const int code = integer_value(name, v, code_expected(codes));
             change_records(p, [&](ProjectRecords& r) { r.*member = code; });
@@ -329,7 +330,8 @@ std::size_t checked_index(const SoilPointRef& s, const Project& p) {
     const std::size_t n = p.records.soil_points.size();
     if (s.index >= n)
         throw py::index_error("soil point " + std::to_string(s.index + 1) +
-                              " is no longer in the project: it has " + std::to_string(n) + " soil points now");
+                              " is no longer in the project: it has " + std::to_string(n) +
+                              " soil points now");
     return s.index;
 }
 
@@ -387,7 +389,8 @@ const std::vector<SoilField>& soil_fields() {
         {"soil_type", nullptr, nullptr, &R::soil_type_code, "SoilType.SAND (1) or SoilType.CLAY (2)"},
         {"earth_pressure", &R::coefficient_of_lateral_earth_pressure, nullptr, nullptr,
          "coefficient of lateral earth pressure K"},
-        {"unit_weight", &R::effective_unit_weight, nullptr, nullptr, "effective unit weight, lb/ft3 or kN/m3"},
+        {"unit_weight", &R::effective_unit_weight, nullptr, nullptr,
+         "effective unit weight, lb/ft3 or kN/m3"},
         {"friction_angle", &R::friction_angle, nullptr, nullptr, "friction angle, degrees"},
         {"bearing_factor", &R::bearing_capacity_factor, nullptr, nullptr, "bearing capacity factor Nq"},
         {"max_friction", &R::maximum_unit_friction, nullptr, nullptr, "limit of unit skin friction; 0 none"},
@@ -421,7 +424,8 @@ std::vector<py::handle> items_of(const char* field, py::handle list, const char*
 
 std::vector<double> numbers_of(const char* field, py::handle list) {
     std::vector<double> out;
-    for (py::handle item : items_of(field, list, "a list of numbers")) out.push_back(number_value(field, item));
+    for (py::handle item : items_of(field, list, "a list of numbers"))
+        out.push_back(number_value(field, item));
     return out;
 }
 
@@ -526,33 +530,38 @@ PYBIND11_MODULE(_engine, m) {
         "Pile-type codes: steel pipe (or the straight part of a monotube), timber, precast concrete,\n"
         "Raymond step taper, Raymond uniform taper, H-pile (or another steel pile), monotube taper.");
     const py::object soil_types =
-        code_enum(m, "SoilType", {{"SAND", static_cast<int>(SoilType::Sand)}, {"CLAY", static_cast<int>(SoilType::Clay)}},
+        code_enum(m, "SoilType",
+                  {{"SAND", static_cast<int>(SoilType::Sand)}, {"CLAY", static_cast<int>(SoilType::Clay)}},
                   "Soil-type codes of a soil point.");
-    const py::object loading_types = code_enum(
-        m, "LoadingType", {{"COMPRESSION", static_cast<int>(LoadingType::Compression)}, {"TENSION", static_cast<int>(LoadingType::Tension)}},
-        "Loading type codes.");
-    const py::object plug_conditions = code_enum(m, "PlugCondition",
-                                                 {{"COMPUTED", static_cast<int>(PlugCondition::Computed)},
-                                                  {"PLUGGED", static_cast<int>(PlugCondition::Plugged)},
-                                                  {"UNPLUGGED", static_cast<int>(PlugCondition::Unplugged)}},
-                                                 "Plug condition codes: the internal plug computed, plugged, unplugged.");
-    const py::object section_modes = code_enum(
-        m, "SectionMode",
-        {{"FROM_DIAMETERS", static_cast<int>(SectionMode::FromDiameters)},
-         {"CONSTANT", static_cast<int>(SectionMode::Constant)},
-         {"VARYING_WITH_DEPTH", static_cast<int>(SectionMode::VaryingWithDepth)}},
-        "Where the axial stiffness takes its cross-section area: from the diameters, the constant\n"
-        "section_area, or the sections varying with depth.");
-    const py::object drainages = code_enum(
-        m, "ClayDrainage", {{"UNDRAINED", static_cast<int>(ClayDrainage::Undrained)}, {"DRAINED", static_cast<int>(ClayDrainage::Drained)}},
-        "Clay drainage options of ICP/MTD; any code other than DRAINED means undrained.");
-    const py::object critical_depth_options = code_enum(
-        m, "CriticalDepthOption",
-        {{"FROM_DENSITY", static_cast<int>(CriticalDepthOption::FromDensity)},
-         {"FROM_STRESS", static_cast<int>(CriticalDepthOption::FromStress)},
-         {"USER_SPECIFIED", static_cast<int>(CriticalDepthOption::UserSpecified)}},
-        "Critical depth in sand: 10 to 20 diameters by the density, where the effective stress\n"
-        "reaches 3,500 lb/ft2, or the project's critical_depth.");
+    const py::object loading_types = code_enum(m, "LoadingType",
+                                               {{"COMPRESSION", static_cast<int>(LoadingType::Compression)},
+                                                {"TENSION", static_cast<int>(LoadingType::Tension)}},
+                                               "Loading type codes.");
+    const py::object plug_conditions =
+        code_enum(m, "PlugCondition",
+                  {{"COMPUTED", static_cast<int>(PlugCondition::Computed)},
+                   {"PLUGGED", static_cast<int>(PlugCondition::Plugged)},
+                   {"UNPLUGGED", static_cast<int>(PlugCondition::Unplugged)}},
+                  "Plug condition codes: the internal plug computed, plugged, unplugged.");
+    const py::object section_modes =
+        code_enum(m, "SectionMode",
+                  {{"FROM_DIAMETERS", static_cast<int>(SectionMode::FromDiameters)},
+                   {"CONSTANT", static_cast<int>(SectionMode::Constant)},
+                   {"VARYING_WITH_DEPTH", static_cast<int>(SectionMode::VaryingWithDepth)}},
+                  "Where the axial stiffness takes its cross-section area: from the diameters, the constant\n"
+                  "section_area, or the sections varying with depth.");
+    const py::object drainages =
+        code_enum(m, "ClayDrainage",
+                  {{"UNDRAINED", static_cast<int>(ClayDrainage::Undrained)},
+                   {"DRAINED", static_cast<int>(ClayDrainage::Drained)}},
+                  "Clay drainage options of ICP/MTD; any code other than DRAINED means undrained.");
+    const py::object critical_depth_options =
+        code_enum(m, "CriticalDepthOption",
+                  {{"FROM_DENSITY", static_cast<int>(CriticalDepthOption::FromDensity)},
+                   {"FROM_STRESS", static_cast<int>(CriticalDepthOption::FromStress)},
+                   {"USER_SPECIFIED", static_cast<int>(CriticalDepthOption::UserSpecified)}},
+                  "Critical depth in sand: 10 to 20 diameters by the density, where the effective stress\n"
+                  "reaches 3,500 lb/ft2, or the project's critical_depth.");
 
     py::class_<SoilPointRef> soil_point(
         m, "SoilPoint",
@@ -576,7 +585,8 @@ PYBIND11_MODULE(_engine, m) {
                    "SoilPoint(**fields): a point of its own, its fields 0 (LRFD factors 1) unless given.");
     for (const SoilField& f : soil_fields()) {
         soil_point.def_property(
-            f.name, [f, soil_types](const SoilPointRef& s) { return soil_field_value(f, record_of(s), soil_types); },
+            f.name,
+            [f, soil_types](const SoilPointRef& s) { return soil_field_value(f, record_of(s), soil_types); },
             [f, soil_types](SoilPointRef& s, py::handle v) { set_soil_field(f, s, v, soil_types); }, f.doc);
     }
     soil_point
@@ -591,14 +601,15 @@ PYBIND11_MODULE(_engine, m) {
         .def(
             "__eq__",
             [](const SoilPointRef& a, py::handle b) -> py::object {
-                if (!py::isinstance<SoilPointRef>(b)) return py::reinterpret_borrow<py::object>(Py_NotImplemented);
+                if (!py::isinstance<SoilPointRef>(b))
+                    return py::reinterpret_borrow<py::object>(Py_NotImplemented);
                 return py::bool_(record_of(a) == record_of(b.cast<const SoilPointRef&>()));
             },
             py::is_operator())
         .def("__repr__", [](const SoilPointRef& s) {
             const SoilPointRecord& p = record_of(s);
-            return "SoilPoint(depth=" + shortest_real(p.depth) + ", soil_type=" + std::to_string(p.soil_type_code) +
-                   ")";
+            return "SoilPoint(depth=" + shortest_real(p.depth) +
+                   ", soil_type=" + std::to_string(p.soil_type_code) + ")";
         });
     soil_point.attr("__hash__") = py::none();
 
@@ -641,7 +652,8 @@ PYBIND11_MODULE(_engine, m) {
                     const std::string key = py::str(name);
                     // Only the fields: a misspelt name must not pass unnoticed, nor reach a method.
                     const py::object attribute = py::getattr(type, name, py::none());
-                    if (key.empty() || key[0] == '_' || !PyObject_TypeCheck(attribute.ptr(), &PyProperty_Type) ||
+                    if (key.empty() || key[0] == '_' ||
+                        !PyObject_TypeCheck(attribute.ptr(), &PyProperty_Type) ||
                         attribute.attr("fset").is_none())
                         throw py::type_error("update() has no field '" + key + "' to assign");
                     py::setattr(trial, name, value);
@@ -787,7 +799,7 @@ PYBIND11_MODULE(_engine, m) {
           "length without skin friction");
     field(project, "increment", &ProjectRecords::computation_increment, "computation increment, ft or m");
     code_field(project, "pile_type", &ProjectRecords::pile_type_code, pile_types,
-          "torve.PileType: 1 steel pipe, 2 timber, 3 precast concrete, 4 Raymond step taper, 5 Raymond "
+               "torve.PileType: 1 steel pipe, 2 timber, 3 precast concrete, 4 Raymond step taper, 5 Raymond "
                "uniform taper, 6 H-pile, 7 monotube taper");
     field(project, "taper_angle", &ProjectRecords::taper_angle, "taper angle, degrees");
     field(project, "load_transfer_method", &ProjectRecords::load_transfer_method_code,
@@ -799,17 +811,20 @@ PYBIND11_MODULE(_engine, m) {
           "depth the soil profile reaches");
     field(project, "section_area", &ProjectRecords::cross_section_area,
           "constant cross-section area (section mode 1)");
-    code_field(project, "loading_type", &ProjectRecords::loading_type_code, loading_types, "torve.LoadingType: 0 compression, 1 tension");
+    code_field(project, "loading_type", &ProjectRecords::loading_type_code, loading_types,
+               "torve.LoadingType: 0 compression, 1 tension");
     field(project, "tension_factor", &ProjectRecords::tension_reduction_factor,
           "reduction factor on skin friction in tension");
-    code_field(project, "clay_drainage", &ProjectRecords::clay_drainage_option, drainages, "torve.ClayDrainage: 1 drained clay, 0 (or any other) undrained");
+    code_field(project, "clay_drainage", &ProjectRecords::clay_drainage_option, drainages,
+               "torve.ClayDrainage: 1 drained clay, 0 (or any other) undrained");
     code_field(project, "plug_condition", &ProjectRecords::plug_condition_code, plug_conditions,
-          "torve.PlugCondition: 0 computed, 1 plugged, 2 unplugged");
+               "torve.PlugCondition: 0 computed, 1 plugged, 2 unplugged");
     code_field(project, "section_mode", &ProjectRecords::section_mode, section_modes,
-          "torve.SectionMode: 0 area from the diameters, 1 constant area, 2 area varying with depth "
+               "torve.SectionMode: 0 area from the diameters, 1 constant area, 2 area varying with depth "
                "(sections)");
-    code_field(project, "critical_depth_option", &ProjectRecords::critical_depth_option, critical_depth_options,
-          "torve.CriticalDepthOption: 0 from the density, 1 from the effective stress, 2 "
+    code_field(project, "critical_depth_option", &ProjectRecords::critical_depth_option,
+               critical_depth_options,
+               "torve.CriticalDepthOption: 0 from the density, 1 from the effective stress, 2 "
                "user-specified");
     field(project, "critical_depth", &ProjectRecords::critical_depth, "user-specified critical depth");
 
