@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "engine/methods/capacity_curve.h"
+#include "engine/methods/cone_resistance.h"
 #include "engine/methods/method_inputs.h"
 #include "engine/methods/method_rules.h"
 #include "engine/methods/side_friction.h"
@@ -48,9 +49,11 @@ double unified_clay_friction(double qt, double h_over_d_star);
 double unified_sand_base(double qp, double area_ratio);
 double unified_clay_base(double qp, double d_star_over_d);
 
-// The cone resistance at the top and the bottom of every segment, linear within it: the segment's
-// own qc when given, else the CPT profile at that depth, else 2.8 pa N for sand, as the other cone
-// methods find it.
+// The cone readings along every segment, from its own layer (segment_cone_nodes).
+std::vector<std::vector<ConeNode>> unified_cone_nodes(const MethodInputs& m);
+
+// The cone resistance at the top and the bottom of every segment, each read within the segment's
+// own layer: the layer's own qc when given, else the CPT profile, else 2.8 pa N for sand.
 SegmentPairs unified_cone_resistance(const MethodInputs& m);
 
 // Mean of the segment pairs over the window [from, to], clipped to the soil profile; 0 when nothing

@@ -75,8 +75,9 @@ class MethodCapacity:
     the tip). Where the soil plug controls the tip (``plug_controlled``, the report's asterisk),
     end_bearing is instead the force on the annulus plus the friction of the plug; under tension
     unit_end_bearing stays what the base would bear in compression. ``tip`` is (penetration, skin
-    friction, end bearing, ultimate capacity) at the pile tip; ``warnings`` the method's own, in
-    sentences.
+    friction, end bearing, ultimate capacity) at the last penetration row, the pile tip unless the
+    pile length is not a whole number of computation increments: then the run's ``warnings`` name
+    both depths. ``warnings`` here are the method's own, in sentences.
     """
 
     name: str

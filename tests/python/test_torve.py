@@ -421,3 +421,18 @@ def test_arrays_agree_with_the_desktop_cores_reading(tmp_path):
     tip, tip_settlement = csv_curves(tmp_path / "csv" / "PltQw.csv")["Curve #1"]
     np.testing.assert_allclose(results.tip_load, tip[1:], rtol=1e-3)
     np.testing.assert_allclose(results.tip_movement, tip_settlement[1:], rtol=1e-3)
+
+
+def test_a_tip_between_two_rows_is_named_in_the_warnings():
+    # The example at 30.25 m in increments of 0.5 m: the rows end at 30.00 m.
+    project = torve.Project.read(str(SOURCE / "examples" / "open-pipe-offshore-si.tv6d"))
+    project.pile_length = 30.25
+    results = torve.run(project)
+    assert results.methods[0].tip[0] == 30.0
+    tip_warnings = [w for w in results.warnings if "last penetration row" in w]
+    assert tip_warnings == [
+        "The last penetration row lies at 30.00 m, above the pile tip at 30.25 m (the pile length is not a "
+        "whole number of computation increments of 0.50 m); every capacity given at the tip is that of 30.00 m."
+    ]
+    project.pile_length = 30.0
+    assert not [w for w in torve.run(project).warnings if "last penetration row" in w]
