@@ -550,6 +550,9 @@ PYBIND11_MODULE(_engine, m) {
     field(project, "clay_drainage", &ProjectRecords::clay_drainage_option, "1 drained clay, 0 undrained");
     field(project, "plug_condition", &ProjectRecords::plug_condition_code,
           "0 computed, 1 plugged, 2 unplugged");
+    field(project, "unified_clay_base", &ProjectRecords::unified_clay_base_option,
+          "Unified base in clay: 0 by the effective area ratio, 1 from load tests (0.8 qt closed, 0.4 qt "
+          "open)");
     field(project, "section_mode", &ProjectRecords::section_mode,
           "0 area from the diameters, 1 constant area, 2 area varying with depth (sections)");
     field(project, "critical_depth_option", &ProjectRecords::critical_depth_option,

@@ -35,6 +35,9 @@ inline constexpr QLatin1StringView kStressCriticalDepth{"At Effective Stress Rea
 inline constexpr QLatin1StringView kUserCriticalDepth{"At User-Specified Critical Depth"};
 inline constexpr QLatin1StringView kDrainedClay{"Use Drained Condition for Clay"};
 inline constexpr QLatin1StringView kUndrainedClay{"Use Undrained Condition for Clay"};
+inline constexpr QLatin1StringView kAreaRatioClayBase{"Clay Base by the Effective Area Ratio"};
+inline constexpr QLatin1StringView kLoadTestClayBase{
+    "Clay Base from Load Tests (0.8 qt Closed, 0.4 qt Open)"};
 inline constexpr QLatin1StringView kLoadingType{"Type of Loading"};
 inline constexpr QLatin1StringView kCompression{"&Compression"};
 inline constexpr QLatin1StringView kTension{"&Tension"};

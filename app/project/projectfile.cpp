@@ -233,6 +233,7 @@ ProjectData ProjectFile::data(const QString& path, bool offshoreEdition) const {
     d.tensionReductionFactor = f.tension_reduction_factor;
     d.clayDrainage = static_cast<ClayDrainage>(f.clay_drainage_option);
     d.plugCondition = static_cast<PlugCondition>(f.plug_condition_code);
+    d.unifiedClayBase = static_cast<UnifiedClayBase>(f.unified_clay_base_option);
     // A section line without its mode (an earlier layout): the rows, else the constant area, tell.
     if (f.section_mode)
         d.sectionMode = static_cast<SectionMode>(*f.section_mode);
@@ -347,6 +348,7 @@ ProjectFile ProjectFile::of(const ProjectData& d, const ProjectTables& tables) {
     f.tension_reduction_factor = d.tensionReductionFactor;
     f.clay_drainage_option = static_cast<int>(d.clayDrainage);
     f.plug_condition_code = static_cast<int>(d.plugCondition);
+    f.unified_clay_base_option = static_cast<int>(d.unifiedClayBase);
     f.section_mode = static_cast<int>(d.sectionMode);
     f.critical_depth_option = static_cast<int>(d.criticalDepthOption);
     f.critical_depth = d.criticalDepth;

@@ -119,6 +119,7 @@ InputData input_data_of(const ProjectRecords& f) {
     // Any drainage option other than 1 means undrained clay.
     in.clay_drainage = f.clay_drainage_option == 1 ? ClayDrainage::Drained : ClayDrainage::Undrained;
     in.plug_condition = static_cast<PlugCondition>(f.plug_condition_code);
+    in.unified_clay_base = static_cast<UnifiedClayBase>(f.unified_clay_base_option);
     in.section_row_count = f.number_of_section_rows;
     // Modes above 2 have always meant the area table, as 2 does.
     in.section_mode = static_cast<SectionMode>(std::clamp(f.section_mode.value_or(0), 0, 2));

@@ -69,8 +69,9 @@ double unified_sand_base(double qp, double area_ratio) {
     return (0.12 + 0.38 * area_ratio) * qp;
 }
 
-double unified_clay_base(double qp, double d_star_over_d) {
-    return (0.2 + 0.6 * d_star_over_d * d_star_over_d) * qp;
+double unified_clay_base(double qp, double area_ratio, UnifiedClayBase rule, bool open_ended) {
+    if (rule == UnifiedClayBase::LoadTest) return (open_ended ? 0.4 : 0.8) * qp;
+    return (0.2 + 0.6 * area_ratio) * qp;
 }
 
 SegmentPairs unified_cone_resistance(const MethodInputs& m) {
@@ -148,7 +149,8 @@ CapacityCurve unified_capacity(const MethodInputs& m) {
         const Segment& below = m.profile.at(j);
         const double w = below.sand ? sand_half_window : clay_half_window;
         const double qp = mean_over_depths(qc, m.profile, z - w, z + w);
-        const double q = below.sand ? unified_sand_base(qp, are) : unified_clay_base(qp, d_star / d);
+        const double q = below.sand ? unified_sand_base(qp, are)
+                                    : unified_clay_base(qp, are, m.in.unified_clay_base, di > 0);
         unit[static_cast<std::size_t>(j)] = capped_by_entered_bearing(q, below);
         end[static_cast<std::size_t>(j)] = unit[static_cast<std::size_t>(j)] * area;
     }

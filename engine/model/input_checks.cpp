@@ -270,6 +270,9 @@ void loading(const ProjectRecords& f, RecordCheck& c) {
 void drainage_and_plug(const ProjectRecords& f, RecordCheck& c) {
     if (f.plug_condition_code < 0 || f.plug_condition_code > 2)
         c.expected(records::kDrainageAndPlug[1], f.plug_condition_code, "a plug condition code of 0, 1 or 2");
+    if (f.unified_clay_base_option != 0 && f.unified_clay_base_option != 1)
+        c.expected(records::kDrainageAndPlug[2], f.unified_clay_base_option,
+                   "a Unified clay base option of 0 (effective area ratio) or 1 (load tests)");
 }
 
 void section_table(const ProjectRecords& f, RecordCheck& c, long long rows, std::vector<Finding>& out) {

@@ -91,6 +91,7 @@ struct InputData {
     // record 13
     ClayDrainage clay_drainage = ClayDrainage::Undrained;
     PlugCondition plug_condition = PlugCondition::Computed;
+    UnifiedClayBase unified_clay_base = UnifiedClayBase::AreaRatio;
     // record 14
     int section_row_count = 0;
     SectionMode section_mode = SectionMode::FromDiameters;

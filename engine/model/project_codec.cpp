@@ -281,7 +281,7 @@ class ProjectReader {
     void loading() {
         constexpr auto& a = records::kLoading;
         constexpr auto& b = records::kDrainageAndPlug;
-        static_assert(a.size() == 2 && b.size() == 2, "a field to read");
+        static_assert(a.size() == 2 && b.size() == 3, "a field to read");
         ProjectRecords& f = out_.records;
         begin(a.title);
         f.loading_type_code = r_.integer(a[0]);
@@ -292,6 +292,8 @@ class ProjectReader {
         f.clay_drainage_option = r_.integer(b[0]);
         out_.lines.drainage_and_plug = first_line();
         f.plug_condition_code = r_.integer(b[1]);
+        // Written only when not 0: a line that ends here holds the default.
+        f.unified_clay_base_option = current_ && r_.value_left_on_line() ? r_.integer(b[2]) : 0;
         done(RecordId::DrainageAndPlug);
     }
 
@@ -558,7 +560,7 @@ class ProjectWriter {
     }
 
     void rest(RecordLines& lines) {
-        static_assert(records::kLoading.size() == 2 && records::kDrainageAndPlug.size() == 2 &&
+        static_assert(records::kLoading.size() == 2 && records::kDrainageAndPlug.size() == 3 &&
                           records::kSectionTable.size() == 2 && records::kSectionRow.size() == 2 &&
                           records::kCriticalDepth.size() == 2,
                       "a field to write");
@@ -568,7 +570,11 @@ class ProjectWriter {
             own(w.integer(f_.loading_type_code), f_.tension_reduction_factor, records::kLoading[1]);
         }
         lines.drainage_and_plug = line_ + 1;
-        line(RecordId::DrainageAndPlug).integer(f_.clay_drainage_option).integer(f_.plug_condition_code);
+        {
+            LineWriter w = line(RecordId::DrainageAndPlug);
+            w.integer(f_.clay_drainage_option).integer(f_.plug_condition_code);
+            if (f_.unified_clay_base_option != 0) w.integer(f_.unified_clay_base_option);
+        }
         // Rows only with an area varying with depth, as the engine reads them: any other count of
         // lines would shift the critical-depth record it reads next.
         const int mode = f_.section_mode.value_or(0);

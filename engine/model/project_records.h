@@ -96,8 +96,9 @@ struct ProjectRecords {
     int loading_type_code = 0;  // LoadingType
     double tension_reduction_factor = 1;
     // record 13
-    int clay_drainage_option = 0;  // ClayDrainage
-    int plug_condition_code = 0;   // PlugCondition
+    int clay_drainage_option = 0;      // ClayDrainage
+    int plug_condition_code = 0;       // PlugCondition
+    int unified_clay_base_option = 0;  // UnifiedClayBase; written only when not 0
     // record 14: the count as it stands; the rows follow for section mode 2 and above, and the
     // writers then write their number. The mode is absent when the line holds the count alone (files
     // of earlier layouts, read by the desktop program, which infers it).

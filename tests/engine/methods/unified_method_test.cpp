@@ -84,10 +84,33 @@ TEST(UnifiedBase, SandAndClayAtTenPercentOfTheDiameter) {
     const double are_a = unified_area_ratio(2.0, 1.9, kCone);
     // (0.12 + 0.38 x 0.085773) x 50 000 = 7 629.7 kPa (printed as "7.629 MN" in the source)
     EXPECT_NEAR(unified_sand_base(50000, are_check), 7629.7, 0.05);
-    EXPECT_DOUBLE_EQ(unified_sand_base(22000, 1), 11000);             // closed: 0.5 qp
-    EXPECT_NEAR(unified_sand_base(22000, are_a), 3642.29, 0.01);      // open 2 m: 0.16556 qp
-    EXPECT_NEAR(unified_clay_base(2600, 0.6245 / 2.0), 672.1, 0.05);  // (0.2 + 0.6 x 0.0975) qp
-    EXPECT_DOUBLE_EQ(unified_clay_base(1400, 1), 1120);               // closed: 0.8 qp
+    EXPECT_DOUBLE_EQ(unified_sand_base(22000, 1), 11000);         // closed: 0.5 qp
+    EXPECT_NEAR(unified_sand_base(22000, are_a), 3642.29, 0.01);  // open 2 m: 0.16556 qp
+}
+
+TEST(UnifiedBase, ClayByTheEffectiveAreaRatioOrByTheLoadTests) {
+    struct Case {
+        double qp, are;
+        UnifiedClayBase rule;
+        bool open;
+        double expected;  // kPa
+    };
+    // 762 x 700 mm: PLR = tanh(0.3 sqrt(700 / 35.7)) = tanh(1.32842) = 0.868863,
+    // (Di/D)^2 = 0.843891, Are = 1 - 0.868863 x 0.843891 = 0.266775;
+    // (0.2 + 0.6 x 0.266775) x 2000 = 720.13 kPa (the wall ratio 1 - (Di/D)^2 would give 587.3).
+    const double are_762 = unified_area_ratio(762, 700, 35.7);
+    // 2 m x 50 mm: Are = 0.119891, (0.2 + 0.6 x 0.119891) x 2600 = 707.03 kPa (672.1 by the wall ratio).
+    const double are_2m = unified_area_ratio(2.0, 1.9, kCone);
+    const Case cases[] = {
+        {2000, are_762, UnifiedClayBase::AreaRatio, true, 720.129},
+        {2600, are_2m, UnifiedClayBase::AreaRatio, true, 707.030},
+        {1400, 1, UnifiedClayBase::AreaRatio, false, 1120},     // closed: Are = 1, 0.8 qp
+        {2000, are_762, UnifiedClayBase::LoadTest, true, 800},  // 0.4 qp whatever the wall
+        {2600, are_2m, UnifiedClayBase::LoadTest, true, 1040},
+        {1400, 1, UnifiedClayBase::LoadTest, false, 1120},  // 0.8 qp
+    };
+    for (const Case& c : cases)
+        EXPECT_NEAR(unified_clay_base(c.qp, c.are, c.rule, c.open), c.expected, 5e-4) << c.qp;
 }
 
 TEST(UnifiedBase, WindowMeanOfALinearProfileIsItsMidValue) {
@@ -150,6 +173,30 @@ TEST(UnifiedCapacity, SandCasesOfTheWorkedExample) {
         EXPECT_NEAR(compression.shaft(), c.shaft_compression, 5e-4 * c.shaft_compression)
             << c.od << " " << c.length;
         EXPECT_NEAR(tension.shaft(), c.shaft_tension, 5e-4 * c.shaft_tension) << c.od << " " << c.length;
+    }
+}
+
+TEST(UnifiedCapacity, ClayBaseOfAnOpenPipeByEitherRule) {
+    // A 762 x 700 mm pipe 20 m into clay with qc 2000 kPa to 40 m: the 1.5 D window lies in the
+    // clay, so qp = 2000 kPa, on the gross area pi/4 0.762^2 = 0.456037 m2.
+    //   area ratio: 720.129 kPa x 0.456037 = 328.41 kN (the wall ratio gave 267.84 kN)
+    //   load tests: 0.4 x 2000 x 0.456037 = 364.83 kN; closed 0.8 x 2000 x 0.456037 = 729.66 kN,
+    //   as by the area ratio (Are = 1).
+    struct Case {
+        double id;
+        int option;
+        double base;  // kN
+    };
+    const Case cases[] = {{700, 0, 328.405}, {700, 1, 364.829}, {0, 0, 729.659}, {0, 1, 729.659}};
+    for (const Case& c : cases) {
+        ProjectRecords p = SandRun::project(762, c.id, 20, 0);
+        p.computation_increment = 0.5;
+        p.soil_points.clear();
+        auto clay = test::clay_layer(0, 40, 8, 100, 50);
+        clay.first.cone_resistance = clay.second.cone_resistance = 2000;
+        test::add_layer(p, clay);
+        p.unified_clay_base_option = c.option;
+        EXPECT_NEAR(test::PhaseRun(p).curve().end_bearing.back(), c.base, 1e-3) << c.id << " " << c.option;
     }
 }
 

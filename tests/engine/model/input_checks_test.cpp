@@ -137,6 +137,10 @@ TEST(InputChecks, EachRuleNamesFieldValueAndLimit) {
          },
          {{Severity::Error, RecordId::TzPrint, 0, "number of t-z print depths",
            "expected from 0 to 100 t-z print depths, found 101."}}},
+        {"a Unified clay base option of neither rule",
+         [](ProjectRecords& p) { p.unified_clay_base_option = 2; },
+         {{Severity::Error, RecordId::DrainageAndPlug, 0, "Unified clay base option",
+           "expected a Unified clay base option of 0 (effective area ratio) or 1 (load tests), found 2."}}},
         // A mode that a reading left out (the desktop program's, of an earlier layout) is none to the engine.
         {"no section mode",
          [](ProjectRecords& p) { p.section_mode.reset(); },
