@@ -363,6 +363,8 @@ PYBIND11_MODULE(_engine, m) {
     soil_field(soil_point, "ysr", &SoilPointRecord::yield_stress_ratio, "yield stress ratio (clay)");
     soil_field(soil_point, "plasticity_index", &SoilPointRecord::plasticity_index, "plasticity index, %");
     soil_field(soil_point, "cone_resistance", &SoilPointRecord::cone_resistance, "cone resistance qc");
+    soil_field(soil_point, "fst", &SoilPointRecord::soil_type_factor_fst,
+               "soil-type factor Fst of the Unified clay friction: 1, about 0.5 in sensitive clay");
     soil_field(soil_point, "user_friction", &SoilPointRecord::user_unit_skin_friction,
                "user-specified unit skin friction");
     soil_field(soil_point, "user_bearing", &SoilPointRecord::user_unit_end_bearing,

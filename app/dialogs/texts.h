@@ -214,6 +214,9 @@ inline constexpr QLatin1StringView kRemoldedNote{
 inline constexpr QLatin1StringView kIcpMtdData{"6. Data for ICP/MTD Computation Method"};
 inline constexpr QLatin1StringView kPlasticityIndex{"6a. Plasticity Index, PI(%)"};
 inline constexpr QLatin1StringView kYieldStressRatio{"6b. Yield STress Ratio, YSR"};
+inline constexpr QLatin1StringView kUnifiedData{"7. Data for Unified CPT-Based Method"};
+inline constexpr QLatin1StringView kSoilTypeFactor{"7a. Soil Type Factor, Fst"};
+inline constexpr QLatin1StringView kSoilTypeFactorNote{"(1; about 0.5 for sensitive clays)"};
 
 // CPT data.
 inline constexpr QLatin1StringView kCptDataCaption{"Data of Cone Penetration Test"};

@@ -97,6 +97,7 @@ void fillSoilPoint(GridTable& data, int row, const SoilPointRecord& p, bool sand
         set(Tables::RemoldedStrength, p.remolded_shear_strength_or_blow_count);
         set(Tables::PlasticityIndex, p.plasticity_index);
         set(Tables::YieldStressRatio, p.yield_stress_ratio);
+        set(Tables::ClayFst, p.soil_type_factor_fst);
     }
     set(Tables::SandQc, p.cone_resistance);
     set(Tables::SandUserFriction, p.user_unit_skin_friction);
@@ -150,6 +151,7 @@ SoilPointRecord soilPoint(const GridTable& layers, int layer, int row) {
         p.remolded_shear_strength_or_blow_count = get(Tables::RemoldedStrength);
         p.plasticity_index = get(Tables::PlasticityIndex);
         p.yield_stress_ratio = get(Tables::YieldStressRatio);
+        p.soil_type_factor_fst = get(Tables::ClayFst);
     }
     p.cone_resistance = get(Tables::SandQc);
     p.user_unit_skin_friction = get(Tables::SandUserFriction);

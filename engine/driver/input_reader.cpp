@@ -39,6 +39,7 @@ SoilPoint soil_point_of(const SoilPointRecord& r, const Units& units) {
     p.blow_count_ysr = r.yield_stress_ratio;
     p.plasticity_index = r.plasticity_index;
     p.cone_resistance = r.cone_resistance;
+    p.soil_type_factor = r.soil_type_factor_fst;
     p.user_friction_read = r.user_unit_skin_friction;
     p.user_bearing_read = r.user_unit_end_bearing;
     p.lrfd_friction = r.lrfd_factor_on_unit_friction.value_or(1);

@@ -26,6 +26,7 @@ struct Segment {
     double lrfd_bearing = 0;
     double plasticity_index = 0;  // as read
     double cone_resistance = 0;   // qc as read (psf or kPa)
+    double soil_type_factor = 1;  // Fst of the Unified clay friction
     // User unit skin friction and end bearing, in ksf or kPa, times the tension reduction factor.
     double user_friction = 0;
     double user_bearing = 0;

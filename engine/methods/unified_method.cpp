@@ -60,9 +60,9 @@ double unified_sand_friction(const UnifiedSandInput& s) {
     return s.tension ? 0.75 * f : f;
 }
 
-double unified_clay_friction(double qt, double h_over_d_star) {
+double unified_clay_friction(double qt, double h_over_d_star, double fst) {
     if (!(qt > 0)) return 0;
-    return 0.07 * qt * std::pow(std::max(1.0, h_over_d_star), -0.25);
+    return 0.07 * fst * qt * std::pow(std::max(1.0, h_over_d_star), -0.25);
 }
 
 double unified_sand_base(double qp, double area_ratio) {
@@ -128,7 +128,7 @@ CapacityCurve unified_capacity(const MethodInputs& m) {
         const Segment& s = m.profile.segments[k];
         auto friction = [&](double q, double z, double stress) {
             const double h = (pile.length - z) * pile.diameter_unit;  // in the diameter unit
-            if (!s.sand) return unified_clay_friction(q, h / d_star);
+            if (!s.sand) return unified_clay_friction(q, h / d_star, s.soil_type_factor);
             return unified_sand_friction({q, stress, h / d, are, cone_diameter(m.units) / d, m.in.tension()});
         };
         f.set(k, friction(qc.top[k], s.top, s.stress_top), friction(qc.bottom[k], s.bottom, s.stress_bottom));

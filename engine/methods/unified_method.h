@@ -40,8 +40,9 @@ struct UnifiedSandInput {
 // ft/fc = 0.75 in tension. No dilation term where the stress or qc is zero.
 double unified_sand_friction(const UnifiedSandInput& s);
 
-// Ultimate shaft friction of clay: 0.07 qt max(1, h/D*)^-0.25, the same in tension.
-double unified_clay_friction(double qt, double h_over_d_star);
+// Ultimate shaft friction of clay: 0.07 Fst qt max(1, h/D*)^-0.25, the same in tension; the
+// soil-type factor Fst is 1, and about 0.5 (0.3 to 0.7) in sensitive clays.
+double unified_clay_friction(double qt, double h_over_d_star, double fst = 1.0);
 
 // Base resistance at a settlement of 0.1 D on the gross area: sand (0.12 + 0.38 Are) qp; clay
 // (0.2 + 0.6 Are) qp with the same Are (Lehane et al. 2022), or with the load-test option what the

@@ -122,7 +122,8 @@ inline constexpr auto kSoilPointFirstLine = file_record(", first line)", {
     "friction angle",
     "bearing capacity factor",
 });
-// The two LRFD factors are absent in files of the previous version.
+// The two LRFD factors are absent in files of the previous version. The soil-type factor Fst of a
+// clay point follows only when it is not 1, so that files of projects without it stay as they were.
 inline constexpr auto kSoilPointSecondLine = file_record(", second line)", {
     "maximum unit friction",
     "maximum unit bearing",
@@ -135,6 +136,7 @@ inline constexpr auto kSoilPointSecondLine = file_record(", second line)", {
     "user unit end bearing",
     "LRFD factor on unit friction",
     "LRFD factor on unit bearing",
+    "soil-type factor Fst",
 });
 // The count follows the flag only when the flag is 1; then one depth per line.
 inline constexpr auto kTzPrint = file_record("record 11 (t-z print depths)", {

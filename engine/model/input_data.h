@@ -37,6 +37,7 @@ struct SoilPoint {
     // offshore values as read
     double plasticity_index = 0;  // %
     double cone_resistance = 0;   // qc, psf or kPa
+    double soil_type_factor = 1;  // Fst of the Unified clay friction
     bool friction_unlimited = false;
     bool bearing_unlimited = false;
 

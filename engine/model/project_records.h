@@ -42,6 +42,8 @@ struct SoilPointRecord {
     double user_unit_end_bearing = 0;
     std::optional<double> lrfd_factor_on_unit_friction = 1.0;  // absent in the previous version
     std::optional<double> lrfd_factor_on_unit_bearing = 1.0;   // absent in the previous version
+    // Unified clay friction factor Fst: 1, or about 0.5 in sensitive clay; written only when not 1.
+    double soil_type_factor_fst = 1.0;
 
     bool is_sand() const { return soil_type_code == static_cast<int>(SoilType::Sand); }
     bool operator==(const SoilPointRecord&) const = default;

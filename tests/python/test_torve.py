@@ -344,6 +344,13 @@ def test_unified_clay_base_stands_in_the_file_only_when_chosen():
     assert project.input_text() == before
 
 
+def test_soil_points_carry_the_soil_type_factor():
+    point = torve.SoilPoint()
+    assert point.fst == 1.0
+    point.fst = 0.5
+    assert point.fst == 0.5
+
+
 def test_to_pandas():
     pandas = pytest.importorskip("pandas")
     results = torve.run(torve.Project.read(str(SOURCE / "examples" / "open-pipe-offshore-si.tv6d")))

@@ -40,6 +40,7 @@ TEST(UnifiedFriction, SandAndClayUnitValues) {
         double q, stress, h_over_d, are, d;
         bool tension;
         double expected;  // kPa
+        double fst = 1;
     };
     const double are_a = unified_area_ratio(2.0, 1.9, kCone);
     const double are_check = unified_area_ratio(2.44, 2.351, kCone);
@@ -62,11 +63,14 @@ TEST(UnifiedFriction, SandAndClayUnitValues) {
         {false, 1400, 0, 10 / 0.6245, 0, 0, true, 48.990},
         {false, 2600, 0, 0, 0, 0, false, 182.000},
         {false, 2480, 0, 2, 0, 0, false, 145.980},
+        // Sensitive clay: Fst = 0.5 and 0.3 scale it, 0.07 x 0.5 x 2600 = 91.0, 0.3 x 145.980 = 43.794
+        {false, 2600, 0, 0, 0, 0, false, 91.000, 0.5},
+        {false, 2480, 0, 2, 0, 0, true, 43.794, 0.3},
     };
     for (const Case& c : cases) {
         const double f =
             c.sand ? unified_sand_friction({c.q, c.stress, c.h_over_d, c.are, kCone / c.d, c.tension})
-                   : unified_clay_friction(c.q, c.h_over_d);
+                   : unified_clay_friction(c.q, c.h_over_d, c.fst);
         EXPECT_NEAR(f, c.expected, 6e-4) << c.q << (c.tension ? " tension" : "");
     }
 }
@@ -198,6 +202,32 @@ TEST(UnifiedCapacity, ClayBaseOfAnOpenPipeByEitherRule) {
         p.unified_clay_base_option = c.option;
         EXPECT_NEAR(test::PhaseRun(p).curve().end_bearing.back(), c.base, 1e-3) << c.id << " " << c.option;
     }
+}
+
+TEST(UnifiedCapacity, SoilTypeFactorScalesTheFrictionOfItsClayLayerOnly) {
+    // Closed 762 mm pile, 20 m; clay 0..10 m and 10..40 m, both qc 2000 kPa. Fst = 0.5 in the upper
+    // layer halves its unit friction and the friction summed down to 10 m; the lower layer's unit
+    // friction (from 10.5 m, clear of the segment at the boundary) and the base stay as they were.
+    ProjectRecords p = SandRun::project(762, 0, 20, 0);
+    p.computation_increment = 0.5;
+    p.soil_points.clear();
+    for (const auto& [top, bottom] : {std::pair{0.0, 10.0}, std::pair{10.0, 40.0}}) {
+        auto clay = test::clay_layer(top, bottom, 8, 100, 50);
+        clay.first.cone_resistance = clay.second.cone_resistance = 2000;
+        test::add_layer(p, clay);
+    }
+    const test::PhaseRun insensitive(p);
+    p.soil_points[0].soil_type_factor_fst = p.soil_points[1].soil_type_factor_fst = 0.5;
+    const test::PhaseRun sensitive(p);
+    const CapacityCurve& a = insensitive.curve();
+    const CapacityCurve& b = sensitive.curve();
+    for (std::size_t j = 1; j <= 20; ++j) {
+        EXPECT_NEAR(b.unit_skin_friction[j], 0.5 * a.unit_skin_friction[j], 1e-9) << j;
+        EXPECT_NEAR(b.skin_friction[j], 0.5 * a.skin_friction[j], 1e-9) << j;
+    }
+    for (std::size_t j = 22; j < a.unit_skin_friction.size(); ++j)
+        EXPECT_DOUBLE_EQ(b.unit_skin_friction[j], a.unit_skin_friction[j]) << j;
+    EXPECT_DOUBLE_EQ(b.end_bearing.back(), a.end_bearing.back());
 }
 
 TEST(UnifiedCapacity, PlugOptionDoesNotChangeTheBase) {

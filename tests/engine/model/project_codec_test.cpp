@@ -144,6 +144,16 @@ TEST(ProjectCodec, OptionalFieldsStandOnlyWhenSet) {
     EXPECT_NE(set.find("\n0 1\n0 0 1\n0 0\n"), std::string::npos) << set;
     EXPECT_TRUE(read_project_records(set, "p.tv6d").records == p);
     EXPECT_NE(write_project_records(p, WriteStyle::Desktop).find("\n0 0 1\n"), std::string::npos);
+
+    // A clay point's Fst ends its second line; the other point keeps its line as it was.
+    p.soil_points[1].soil_type_factor_fst = 0.5;
+    const std::string fst = write_project_records(p, WriteStyle::AsHeld);
+    EXPECT_NE(fst.find("\n0 0 1500 700 0 0 0 0 0 1 1\n"), std::string::npos) << fst;
+    EXPECT_NE(fst.find("\n0 0 1500 700 0 0 0 0 0 1 1 0.5\n"), std::string::npos) << fst;
+    const ProjectRecords back = read_project_records(fst, "p.tv6d").records;
+    EXPECT_EQ(back.soil_points[0].soil_type_factor_fst, 1.0);
+    EXPECT_EQ(back.soil_points[1].soil_type_factor_fst, 0.5);
+    EXPECT_NE(write_project_records(p, WriteStyle::Desktop).find(" 1 1 0.5\n"), std::string::npos);
 }
 
 // The desktop's save: own fields with 10 significant digits, table values in their shortest form,
