@@ -401,6 +401,8 @@ const std::vector<SoilField>& soil_fields() {
         {"ysr", &R::yield_stress_ratio, nullptr, nullptr, "yield stress ratio (clay)"},
         {"plasticity_index", &R::plasticity_index, nullptr, nullptr, "plasticity index, %"},
         {"cone_resistance", &R::cone_resistance, nullptr, nullptr, "cone resistance qc"},
+        {"fst", &R::soil_type_factor_fst, nullptr, nullptr,
+         "soil-type factor Fst of the Unified clay friction: 1, about 0.5 in sensitive clay"},
         {"user_friction", &R::user_unit_skin_friction, nullptr, nullptr, "user-specified unit skin friction"},
         {"user_bearing", &R::user_unit_end_bearing, nullptr, nullptr, "user-specified unit end bearing"},
         {"lrfd_friction", nullptr, &R::lrfd_factor_on_unit_friction, nullptr, "LRFD factor on unit friction"},
@@ -819,6 +821,9 @@ PYBIND11_MODULE(_engine, m) {
                "torve.ClayDrainage: 1 drained clay, 0 (or any other) undrained");
     code_field(project, "plug_condition", &ProjectRecords::plug_condition_code, plug_conditions,
                "torve.PlugCondition: 0 computed, 1 plugged, 2 unplugged");
+    field(project, "unified_clay_base", &ProjectRecords::unified_clay_base_option,
+          "Unified base in clay: 0 by the effective area ratio, 1 from load tests (0.8 qt closed, 0.4 qt "
+          "open)");
     code_field(project, "section_mode", &ProjectRecords::section_mode, section_modes,
                "torve.SectionMode: 0 area from the diameters, 1 constant area, 2 area varying with depth "
                "(sections)");

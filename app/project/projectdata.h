@@ -63,6 +63,7 @@ struct ProjectData {
     double tensionReductionFactor = 1.0;
     ClayDrainage clayDrainage = ClayDrainage::Undrained;
     PlugCondition plugCondition = PlugCondition::Computed;
+    UnifiedClayBase unifiedClayBase = UnifiedClayBase::AreaRatio;
     CriticalDepthOption criticalDepthOption = CriticalDepthOption::FromDensity;
     double criticalDepth = 0;         // ft | m
     std::vector<CptPoint> cptPoints;  // depth ft | m, qc ksf | kPa (the file holds lb/ft^2 | kPa)

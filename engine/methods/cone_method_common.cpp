@@ -124,7 +124,10 @@ SegmentPairs cone_method_end_bearing(const MethodInputs& m, const ConeSandBearin
     const double eid = m.pile.eid_input;
     const bool clay_open = eid >= kOpenInClay;
     const bool sand_open = eid >= kOpenInSand;
-    const bool clay_plugged = clay_open && m.in.plug_condition == PlugCondition::Plugged;
+    // Under an open end the full section bears only as a plug: when the program chooses between plug
+    // and coring, the full-section leg of that choice is the plugged bearing, so the choice never
+    // bears more than the plugged pile. Only a pile forced unplugged takes the coring rule.
+    const bool clay_plugged = clay_open && m.in.plug_condition != PlugCondition::Unplugged;
     const std::vector<double> qc = segment_cone_resistances(m.profile, m.cpt, m.units);
     SegmentPairs q(n);
     for (std::size_t k = 0; k < n; ++k) {

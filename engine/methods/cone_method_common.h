@@ -43,7 +43,9 @@ double closed_ended_sand_bearing(double qc, double d_mm);
 
 // Unit end bearing of ICP/MTD, Fugro and UWA: the method's own rule in sand, given the segment's
 // cone resistance and whether the tip counts as open in sand, and the common clay rule in clay, both
-// capped by the entered maximum bearing. One value for the whole segment.
+// capped by the entered maximum bearing. One value for the whole segment. In clay an open end takes
+// the plugged rule unless it is forced unplugged: the tip chain compares that full-section bearing
+// with the annulus plus the plug's friction.
 using ConeSandBearing = std::function<double(double qc, bool open_in_sand)>;
 SegmentPairs cone_method_end_bearing(const MethodInputs& m, const ConeSandBearing& sand_bearing);
 

@@ -24,6 +24,7 @@ constexpr double SoilPoint::*kPointFields[] = {
     &SoilPoint::lrfd_bearing,
     &SoilPoint::plasticity_index,
     &SoilPoint::cone_resistance,
+    &SoilPoint::soil_type_factor,
     &SoilPoint::user_friction_read,
     &SoilPoint::user_bearing_read,
 };
@@ -41,6 +42,7 @@ constexpr double Segment::*kSegmentFields[] = {
     &Segment::lrfd_bearing,
     &Segment::plasticity_index,
     &Segment::cone_resistance,
+    &Segment::soil_type_factor,
     &Segment::user_friction,
     &Segment::user_bearing,
 };

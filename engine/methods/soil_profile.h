@@ -26,6 +26,7 @@ struct Segment {
     double lrfd_bearing = 0;
     double plasticity_index = 0;  // as read
     double cone_resistance = 0;   // qc as read (psf or kPa)
+    double soil_type_factor = 1;  // Fst of the Unified clay friction
     // The entered qc and blow count at the segment's top and bottom, on the same line through the
     // layer as the mid-depth values, so that a layer's own readings vary within a segment as they do
     // along the layer.

@@ -52,17 +52,18 @@ double unified_sand_friction(const UnifiedSandInput& s) {
     return s.tension ? 0.75 * f : f;
 }
 
-double unified_clay_friction(double qt, double h_over_d_star) {
+double unified_clay_friction(double qt, double h_over_d_star, double fst) {
     if (!(qt > 0)) return 0;
-    return 0.07 * qt * std::pow(std::max(1.0, h_over_d_star), -0.25);
+    return 0.07 * fst * qt * std::pow(std::max(1.0, h_over_d_star), -0.25);
 }
 
 double unified_sand_base(double qp, double area_ratio) {
     return (0.12 + 0.38 * area_ratio) * qp;
 }
 
-double unified_clay_base(double qp, double d_star_over_d) {
-    return (0.2 + 0.6 * d_star_over_d * d_star_over_d) * qp;
+double unified_clay_base(double qp, double area_ratio, UnifiedClayBase rule, bool open_ended) {
+    if (rule == UnifiedClayBase::LoadTest) return (open_ended ? 0.4 : 0.8) * qp;
+    return (0.2 + 0.6 * area_ratio) * qp;
 }
 
 std::vector<std::vector<ConeNode>> unified_cone_nodes(const MethodInputs& m) {
@@ -126,7 +127,7 @@ CapacityCurve unified_capacity(const MethodInputs& m) {
     auto friction = [&](std::size_t k, const ConeNode& node, double stress) {
         const Segment& s = m.profile.segments[k];
         const double h = (pile.length - node.depth) * pile.diameter_unit;  // in the diameter unit
-        if (!s.sand) return unified_clay_friction(node.qc, h / d_star);
+        if (!s.sand) return unified_clay_friction(node.qc, h / d_star, s.soil_type_factor);
         return unified_sand_friction(
             {node.qc, stress, h / d, are, cone_diameter(m.units) / d, m.in.tension()});
     };
@@ -153,7 +154,8 @@ CapacityCurve unified_capacity(const MethodInputs& m) {
         const Segment& below = m.profile.at(j);
         const double w = below.sand ? sand_half_window : clay_half_window;
         const double qp = mean_over_depths(qc, m.profile, z - w, z + w);
-        const double q = below.sand ? unified_sand_base(qp, are) : unified_clay_base(qp, d_star / d);
+        const double q = below.sand ? unified_sand_base(qp, are)
+                                    : unified_clay_base(qp, are, m.in.unified_clay_base, di > 0);
         unit[static_cast<std::size_t>(j)] = capped_by_entered_bearing(q, below);
         end[static_cast<std::size_t>(j)] = unit[static_cast<std::size_t>(j)] * area;
     }

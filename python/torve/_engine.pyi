@@ -90,6 +90,7 @@ class SoilPoint:
     ysr: float
     plasticity_index: float
     cone_resistance: float
+    fst: float
     user_friction: float
     user_bearing: float
     lrfd_friction: float
@@ -173,6 +174,7 @@ class Project:
     def plug_condition(self) -> Union[PlugCondition, int]: ...
     @plug_condition.setter
     def plug_condition(self, code: int) -> None: ...
+    unified_clay_base: int
     @property
     def section_mode(self) -> Union[SectionMode, int]: ...
     @section_mode.setter

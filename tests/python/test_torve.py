@@ -203,6 +203,7 @@ def test_input_error_of_a_file_carries_file_record_and_line(tmp_path):
     ("outside_diameter", 500.0, "record 5 (pile section)", "inside diameter"),  # narrower than the inside
     ("pile_type", 8, "record 7 (computation options)", "pile-type code"),
     ("load_transfer_method", 0, "record 7 (computation options)", "load-transfer method code"),
+    ("unified_clay_base", 2, "record 13 (clay drainage and plug condition)", "Unified clay base option"),
 ])
 def test_assignment_refuses_a_value_the_checks_refuse(field, value, record, name):
     project = torve.Project.new("SI")  # outside diameter 610 mm, inside 585 mm
@@ -326,6 +327,26 @@ def test_fields_methods_and_cpt_points(tmp_path):
     again = torve.Project.read(str(tmp_path / "p.tv6d"))
     assert again.cpt_points == [(0.0, 0.0), (50.0, 200000.0)]
     assert again.outside_diameter == 24.0
+
+
+def test_unified_clay_base_stands_in_the_file_only_when_chosen():
+    project = torve.Project.new("SI")
+    assert project.unified_clay_base == 0
+    before = project.input_text()
+    project.unified_clay_base = 1
+    lines_before, lines_after = before.splitlines(), project.input_text().splitlines()
+    changed = [(a, b) for a, b in zip(lines_before, lines_after) if a != b]
+    assert len(lines_before) == len(lines_after) and len(changed) == 1
+    assert changed[0][1] == changed[0][0] + " 1"  # record 13 gains the option at its end
+    project.unified_clay_base = 0
+    assert project.input_text() == before
+
+
+def test_soil_points_carry_the_soil_type_factor():
+    point = torve.SoilPoint()
+    assert point.fst == 1.0
+    point.fst = 0.5
+    assert point.fst == 0.5
 
 
 def test_to_pandas():

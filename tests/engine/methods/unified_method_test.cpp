@@ -42,6 +42,7 @@ TEST(UnifiedFriction, SandAndClayUnitValues) {
         double q, stress, h_over_d, are, d;
         bool tension;
         double expected;  // kPa
+        double fst = 1;
     };
     const double are_a = unified_area_ratio(2.0, 1.9, kCone);
     const double are_check = unified_area_ratio(2.44, 2.351, kCone);
@@ -64,11 +65,14 @@ TEST(UnifiedFriction, SandAndClayUnitValues) {
         {false, 1400, 0, 10 / 0.6245, 0, 0, true, 48.990},
         {false, 2600, 0, 0, 0, 0, false, 182.000},
         {false, 2480, 0, 2, 0, 0, false, 145.980},
+        // Sensitive clay: Fst = 0.5 and 0.3 scale it, 0.07 x 0.5 x 2600 = 91.0, 0.3 x 145.980 = 43.794
+        {false, 2600, 0, 0, 0, 0, false, 91.000, 0.5},
+        {false, 2480, 0, 2, 0, 0, true, 43.794, 0.3},
     };
     for (const Case& c : cases) {
         const double f =
             c.sand ? unified_sand_friction({c.q, c.stress, c.h_over_d, c.are, kCone / c.d, c.tension})
-                   : unified_clay_friction(c.q, c.h_over_d);
+                   : unified_clay_friction(c.q, c.h_over_d, c.fst);
         EXPECT_NEAR(f, c.expected, 6e-4) << c.q << (c.tension ? " tension" : "");
     }
 }
@@ -86,10 +90,33 @@ TEST(UnifiedBase, SandAndClayAtTenPercentOfTheDiameter) {
     const double are_a = unified_area_ratio(2.0, 1.9, kCone);
     // (0.12 + 0.38 x 0.085773) x 50 000 = 7 629.7 kPa (printed as "7.629 MN" in the source)
     EXPECT_NEAR(unified_sand_base(50000, are_check), 7629.7, 0.05);
-    EXPECT_DOUBLE_EQ(unified_sand_base(22000, 1), 11000);             // closed: 0.5 qp
-    EXPECT_NEAR(unified_sand_base(22000, are_a), 3642.29, 0.01);      // open 2 m: 0.16556 qp
-    EXPECT_NEAR(unified_clay_base(2600, 0.6245 / 2.0), 672.1, 0.05);  // (0.2 + 0.6 x 0.0975) qp
-    EXPECT_DOUBLE_EQ(unified_clay_base(1400, 1), 1120);               // closed: 0.8 qp
+    EXPECT_DOUBLE_EQ(unified_sand_base(22000, 1), 11000);         // closed: 0.5 qp
+    EXPECT_NEAR(unified_sand_base(22000, are_a), 3642.29, 0.01);  // open 2 m: 0.16556 qp
+}
+
+TEST(UnifiedBase, ClayByTheEffectiveAreaRatioOrByTheLoadTests) {
+    struct Case {
+        double qp, are;
+        UnifiedClayBase rule;
+        bool open;
+        double expected;  // kPa
+    };
+    // 762 x 700 mm: PLR = tanh(0.3 sqrt(700 / 35.7)) = tanh(1.32842) = 0.868863,
+    // (Di/D)^2 = 0.843891, Are = 1 - 0.868863 x 0.843891 = 0.266775;
+    // (0.2 + 0.6 x 0.266775) x 2000 = 720.13 kPa (the wall ratio 1 - (Di/D)^2 would give 587.3).
+    const double are_762 = unified_area_ratio(762, 700, 35.7);
+    // 2 m x 50 mm: Are = 0.119891, (0.2 + 0.6 x 0.119891) x 2600 = 707.03 kPa (672.1 by the wall ratio).
+    const double are_2m = unified_area_ratio(2.0, 1.9, kCone);
+    const Case cases[] = {
+        {2000, are_762, UnifiedClayBase::AreaRatio, true, 720.129},
+        {2600, are_2m, UnifiedClayBase::AreaRatio, true, 707.030},
+        {1400, 1, UnifiedClayBase::AreaRatio, false, 1120},     // closed: Are = 1, 0.8 qp
+        {2000, are_762, UnifiedClayBase::LoadTest, true, 800},  // 0.4 qp whatever the wall
+        {2600, are_2m, UnifiedClayBase::LoadTest, true, 1040},
+        {1400, 1, UnifiedClayBase::LoadTest, false, 1120},  // 0.8 qp
+    };
+    for (const Case& c : cases)
+        EXPECT_NEAR(unified_clay_base(c.qp, c.are, c.rule, c.open), c.expected, 5e-4) << c.qp;
 }
 
 TEST(UnifiedBase, WindowMeanOfALinearProfileIsItsMidValue) {
@@ -153,6 +180,56 @@ TEST(UnifiedCapacity, SandCasesOfTheWorkedExample) {
             << c.od << " " << c.length;
         EXPECT_NEAR(tension.shaft(), c.shaft_tension, 5e-4 * c.shaft_tension) << c.od << " " << c.length;
     }
+}
+
+TEST(UnifiedCapacity, ClayBaseOfAnOpenPipeByEitherRule) {
+    // A 762 x 700 mm pipe 20 m into clay with qc 2000 kPa to 40 m: the 1.5 D window lies in the
+    // clay, so qp = 2000 kPa, on the gross area pi/4 0.762^2 = 0.456037 m2.
+    //   area ratio: 720.129 kPa x 0.456037 = 328.41 kN (the wall ratio gave 267.84 kN)
+    //   load tests: 0.4 x 2000 x 0.456037 = 364.83 kN; closed 0.8 x 2000 x 0.456037 = 729.66 kN,
+    //   as by the area ratio (Are = 1).
+    struct Case {
+        double id;
+        int option;
+        double base;  // kN
+    };
+    const Case cases[] = {{700, 0, 328.405}, {700, 1, 364.829}, {0, 0, 729.659}, {0, 1, 729.659}};
+    for (const Case& c : cases) {
+        ProjectRecords p = SandRun::project(762, c.id, 20, 0);
+        p.computation_increment = 0.5;
+        p.soil_points.clear();
+        auto clay = test::clay_layer(0, 40, 8, 100, 50);
+        clay.first.cone_resistance = clay.second.cone_resistance = 2000;
+        test::add_layer(p, clay);
+        p.unified_clay_base_option = c.option;
+        EXPECT_NEAR(test::PhaseRun(p).curve().end_bearing.back(), c.base, 1e-3) << c.id << " " << c.option;
+    }
+}
+
+TEST(UnifiedCapacity, SoilTypeFactorScalesTheFrictionOfItsClayLayerOnly) {
+    // Closed 762 mm pile, 20 m; clay 0..10 m and 10..40 m, both qc 2000 kPa. Fst = 0.5 in the upper
+    // layer halves its unit friction and the friction summed down to 10 m; the lower layer's unit
+    // friction (from 10.5 m, clear of the segment at the boundary) and the base stay as they were.
+    ProjectRecords p = SandRun::project(762, 0, 20, 0);
+    p.computation_increment = 0.5;
+    p.soil_points.clear();
+    for (const auto& [top, bottom] : {std::pair{0.0, 10.0}, std::pair{10.0, 40.0}}) {
+        auto clay = test::clay_layer(top, bottom, 8, 100, 50);
+        clay.first.cone_resistance = clay.second.cone_resistance = 2000;
+        test::add_layer(p, clay);
+    }
+    const test::PhaseRun insensitive(p);
+    p.soil_points[0].soil_type_factor_fst = p.soil_points[1].soil_type_factor_fst = 0.5;
+    const test::PhaseRun sensitive(p);
+    const CapacityCurve& a = insensitive.curve();
+    const CapacityCurve& b = sensitive.curve();
+    for (std::size_t j = 1; j <= 20; ++j) {
+        EXPECT_NEAR(b.unit_skin_friction[j], 0.5 * a.unit_skin_friction[j], 1e-9) << j;
+        EXPECT_NEAR(b.skin_friction[j], 0.5 * a.skin_friction[j], 1e-9) << j;
+    }
+    for (std::size_t j = 22; j < a.unit_skin_friction.size(); ++j)
+        EXPECT_DOUBLE_EQ(b.unit_skin_friction[j], a.unit_skin_friction[j]) << j;
+    EXPECT_DOUBLE_EQ(b.end_bearing.back(), a.end_bearing.back());
 }
 
 TEST(UnifiedCapacity, PlugOptionDoesNotChangeTheBase) {
