@@ -18,7 +18,8 @@ void print_run_summary(std::ostream& out, const std::string& project, const std:
     out << "  report:    " << report << '\n';
     out << "  plot file: " << plot << '\n';
     for (const std::string& file : csv) out << "  csv:       " << file << '\n';
-    for (const std::string& w : result.warnings) out << "  warning: " << w << '\n';
+    for (const RunWarning& w : result.warnings)
+        out << "  warning: " << warning_sentence(w, result.english) << '\n';
     if (result.stop != RunStop::None) {
         out << "  STOPPED: " << result.message << '\n';
         return;

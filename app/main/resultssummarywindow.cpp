@@ -3,8 +3,10 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -42,6 +44,15 @@ QStringList warningLines(const QString& path) {
         at = end;
     }
     return lines;
+}
+
+// The run notes beside the report: the engine's console lines, which end with the run's warnings.
+QStringList runNoteLines(const QString& reportPath) {
+    if (reportPath.isEmpty()) return {};
+    const QFileInfo report(reportPath);
+    QFile file(report.dir().filePath(report.completeBaseName() + QStringLiteral(".tv6r")));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QString::fromLocal8Bit(file.readAll()).split(QLatin1Char('\n'));
 }
 
 QPushButton* namedButton(const QString& caption) {
@@ -121,7 +132,8 @@ ResultsSummaryWindow::ResultsSummaryWindow(Project& project, const QString& repo
 }
 
 void ResultsSummaryWindow::refresh() {
-    summary_ = summarizeResults(project_.results(), project_.data().isUplift(), warningLines(reportPath_));
+    summary_ = summarizeResults(project_.results(), project_.data().isUplift(), warningLines(reportPath_),
+                                runNoteLines(reportPath_));
     const QStringList columns = summary_.methodColumns();
     methods_->clear();
     methods_->setColumnCount(static_cast<int>(columns.size()));
@@ -143,8 +155,10 @@ void ResultsSummaryWindow::refresh() {
                                 QString::number(summary_.head->movement, 'f', summary_.english ? 4 : 5)));
     else
         head_->setText(texts::kSummaryNoResults);
-    warnings_->setPlainText(summary_.warnings.isEmpty() ? QString(texts::kSummaryNoWarnings)
-                                                        : summary_.warnings.join(QLatin1Char('\n')));
+    QStringList warnings;
+    for (const ResultsSummary::Warning& w : summary_.warnings) warnings << summary_.warningSentence(w);
+    warnings_->setPlainText(warnings.isEmpty() ? QString(texts::kSummaryNoWarnings)
+                                               : warnings.join(QLatin1Char('\n')));
     const bool any = !summary_.methods.empty() || summary_.head;
     copy_->setEnabled(any);
     saveCsv_->setEnabled(any);

@@ -56,6 +56,16 @@ QString ResultsSummary::headMovementCaption() const {
         .arg(english ? texts::kSummaryInches : texts::kSummaryMetres);
 }
 
+QString ResultsSummary::warningSentence(const Warning& w) const {
+    QString where = w.method;
+    if (w.depth) {
+        const QString depth =
+            fixed(*w.depth, 2) + QLatin1Char(' ') + (english ? texts::kSummaryFeet : texts::kSummaryMetres);
+        where += where.isEmpty() ? QStringLiteral("At ") + depth : QStringLiteral(", at ") + depth;
+    }
+    return where.isEmpty() ? w.text : where + QStringLiteral(": ") + w.text;
+}
+
 std::vector<QStringList> ResultsSummary::rows() const {
     std::vector<QStringList> rows{methodColumns()};
     for (const Method& m : methods) rows.push_back(methodCells(m));
@@ -67,8 +77,16 @@ std::vector<QStringList> ResultsSummary::rows() const {
     }
     rows.emplace_back();
     rows.push_back({texts::kSummaryWarnings});
-    if (warnings.isEmpty()) rows.push_back({texts::kSummaryNoWarnings});
-    for (const QString& w : warnings) rows.push_back({w});
+    if (warnings.empty()) {
+        rows.push_back({texts::kSummaryNoWarnings});
+        return rows;
+    }
+    rows.push_back(
+        {texts::kSummaryMethod,
+         QString(texts::kSummaryWarningDepth).arg(english ? texts::kSummaryFeet : texts::kSummaryMetres),
+         texts::kSummaryWarningText});
+    for (const Warning& w : warnings)
+        rows.push_back({w.method, w.depth ? fixed(*w.depth, 2) : QString(), w.text});
     return rows;
 }
 
@@ -92,7 +110,31 @@ QString ResultsSummary::csv() const {
     return text;
 }
 
-ResultsSummary summarizeResults(const Results& results, bool uplift, const QStringList& reportLines) {
+std::optional<ResultsSummary::Warning> warningOfConsoleLine(const QString& line) {
+    static const QLatin1StringView plain{"Warning: "}, located{"Warning ["};
+    ResultsSummary::Warning w;
+    if (line.startsWith(plain)) {
+        w.text = line.mid(plain.size()).trimmed();
+        return w;
+    }
+    const qsizetype close = line.indexOf(QStringLiteral("]: "));
+    if (!line.startsWith(located) || close < 0) return std::nullopt;
+    // The place is the method, the depth with its unit, or both separated by "; ".
+    for (const QString& part : line.mid(located.size(), close - located.size()).split(QStringLiteral("; "))) {
+        const QStringList words = part.split(QLatin1Char(' '));
+        bool number = false;
+        const double depth = words.size() == 2 ? words[0].toDouble(&number) : 0.0;
+        if (number && (words[1] == texts::kSummaryFeet || words[1] == texts::kSummaryMetres))
+            w.depth = depth;
+        else
+            w.method = part;
+    }
+    w.text = line.mid(close + 3).trimmed();
+    return w;
+}
+
+ResultsSummary summarizeResults(const Results& results, bool uplift, const QStringList& reportLines,
+                                const QStringList& consoleLines) {
     ResultsSummary s;
     s.uplift = uplift;
     const Graph& totals = results.graph(ResultGraph::TotalCapacity);
@@ -115,10 +157,15 @@ ResultsSummary summarizeResults(const Results& results, bool uplift, const QStri
         const QPointF last = axial.line(0).points.back();
         s.head = ResultsSummary::Head{axial.displayName(0).trimmed(), last.x(), last.y()};
     }
+    for (const QString& line : consoleLines)
+        if (auto w = warningOfConsoleLine(line)) s.warnings.push_back(std::move(*w));
+    if (!s.warnings.empty()) return s;
+    QStringList seen;
     for (const QString& line : reportLines) {
         const QString trimmed = line.simplified();
-        if (trimmed.contains(QLatin1String("WARNING")) && !s.warnings.contains(trimmed))
-            s.warnings << trimmed;
+        if (!trimmed.contains(QLatin1String("WARNING")) || seen.contains(trimmed)) continue;
+        seen << trimmed;
+        s.warnings.push_back({QString(), std::nullopt, trimmed});
     }
     return s;
 }

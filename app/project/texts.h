@@ -153,6 +153,8 @@ inline constexpr QLatin1StringView kSummaryHeadMovement{"Head Movement (%1)"};
 inline constexpr QLatin1StringView kSummaryHeadUplift{"Head Uplift (%1)"};
 inline constexpr QLatin1StringView kSummaryWarnings{"Warnings"};
 inline constexpr QLatin1StringView kSummaryNoWarnings{"None"};
+inline constexpr QLatin1StringView kSummaryWarningDepth{"Depth (%1)"};
+inline constexpr QLatin1StringView kSummaryWarningText{"Warning"};
 inline constexpr QLatin1StringView kSummaryKips{"kips"};
 inline constexpr QLatin1StringView kSummaryKiloNewtons{"kN"};
 inline constexpr QLatin1StringView kSummaryFeet{"ft"};

@@ -78,16 +78,17 @@ LoadLevelResult level_of(const LoadLevel& level, const std::vector<double>& row_
 void record_warnings(RunResult& result) {
     if (!result.load_transfer_ran) {
         result.warnings.push_back(
-            "The method for unit load transfers did not run (a cone-based method needs the offshore data); "
-            "its "
-            "t-z and Q-w curves carry no resistance.");
+            {result.load_transfer_method, std::nullopt,
+             "The method for unit load transfers did not run (a cone-based method needs the offshore data); "
+             "its t-z and Q-w curves carry no resistance."});
     }
     for (const LoadLevelResult& level : result.load_levels) {
         for (const SegmentSolution& s : level.segments) {
             if (!s.converged) {
-                result.warnings.push_back("The settlement solver did not converge at depth " +
-                                          decimals(s.depth, 2) +
-                                          "; see the load distribution in the report.");
+                result.warnings.push_back({result.load_transfer_method, s.depth,
+                                           "The settlement solver did not converge at depth " +
+                                               decimals(s.depth, 2) +
+                                               "; see the load distribution in the report."});
             }
         }
     }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/driver/run_warning.h"
 #include "engine/methods/method_warning.h"
 #include "engine/model/file_format.h"
 
@@ -110,8 +111,10 @@ struct LoadLevelResult {
 struct RunResult {
     RunStatus status = RunStatus::Completed;
     RunStop stop = RunStop::None;
-    std::string message;                        // the failure or stop message, when there is one
-    std::vector<std::string> warnings;          // warnings of the run that do not stop it, in sentences
+    std::string message;  // the failure or stop message, when there is one
+    // Every warning of the run that does not stop it, each with its method and depth where it has
+    // them: the checks' notes on the input, the data, every method's own, the solver's.
+    std::vector<RunWarning> warnings;
     bool english = true;                        // unit system of every value: English, else S.I.
     bool tension = false;                       // the end-bearing columns hold the self weight
     Method load_transfer_method = Method::Api;  // the method of the curves and the solution
@@ -137,6 +140,10 @@ struct RunResult {
 inline UnitSystem unit_system_of(const RunResult& r) {
     return r.english ? UnitSystem::English : UnitSystem::SI;
 }
+
+// The warnings of a method's table for the run's list: the segments next to each other that raised
+// the same warning give one entry, at the depth of the first, naming the depths they span.
+std::vector<RunWarning> method_run_warnings(const CapacityTable& table, bool english);
 
 // The warnings of a method in sentences, as a summary or a table of results shows them.
 std::vector<std::string> method_warning_sentences(const CapacityTable& table, bool english);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -98,6 +99,14 @@ struct InputData {
     // record 15
     CriticalDepthOption critical_depth_option = CriticalDepthOption::FromDensity;
     double critical_depth = 0;
+
+    // The checks' warnings about values the analysis takes as they are (a modulus hardly the pile's
+    // material), each located by its record and, for a soil point, its depth: the run passes them on.
+    struct Note {
+        std::optional<double> depth;
+        std::string text;
+    };
+    std::vector<Note> input_notes;
 
     bool is_selected(Method m) const { return selected[index_of(m)] == 1; }
     bool has_offshore_data() const { return offshore_data == 1; }

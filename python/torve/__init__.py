@@ -29,8 +29,8 @@ import numpy as _np
 from . import _engine
 from ._engine import Finding, InputError, Project, SoilPoint
 
-__all__ = ["Project", "SoilPoint", "Finding", "InputError", "Results", "MethodCapacity", "run", "run_many",
-           "METHODS", "__version__"]
+__all__ = ["Project", "SoilPoint", "Finding", "InputError", "Results", "MethodCapacity", "RunWarning",
+           "run", "run_many", "METHODS", "__version__"]
 
 # The readers of cone data files come with the desktop core: a build without Qt has no _sounding.
 # When the module is there but does not load (Qt Core missing), the import error says so.
@@ -89,6 +89,21 @@ class MethodCapacity:
     warnings: List[str] = _field(default_factory=list)
 
 
+@_dataclass(frozen=True)
+class RunWarning:
+    """A warning of a run: ``text``, and the ``method`` (its name) and ``depth`` (ft | m below the
+    ground surface) it concerns, each None where it has none. ``str()`` gives the whole sentence:
+    "UWA, at 27.50 m: A clay segment lies closer than ..."."""
+
+    text: str
+    method: Optional[str] = None
+    depth: Optional[float] = None
+    sentence: str = ""
+
+    def __str__(self):
+        return self.sentence or self.text
+
+
 class Results:
     """What one run gives, in the project's units, as the engine computed it (not rounded as the
     report and the plot file print it).
@@ -97,7 +112,9 @@ class Results:
         units: "English" or "SI".
         stop: None, or why the run stopped before its results (soil profile too shallow, too many
             segments); ``stop_reason`` is then "soil extent" or "segment limit".
-        warnings: the warnings of the run that did not stop it.
+        warnings: every warning of the run that did not stop it (:class:`RunWarning`, each with its
+            method and depth): the checks' warnings about the input, the data, the methods' own and
+            the solver's.
         methods: the capacity tables (:class:`MethodCapacity`) of the selected methods, in the
             report's order; :meth:`capacity` finds one by name or code.
         head_load, head_movement, tip_load, tip_movement: the load-settlement curve at the pile head
@@ -117,7 +134,8 @@ class Results:
         self.units: str = raw["units"]
         self.stop: Optional[str] = raw["stop"]
         self.stop_reason: Optional[str] = raw["stop_reason"]
-        self.warnings: List[str] = list(raw["warnings"])
+        self.warnings: List[RunWarning] = [RunWarning(w["text"], w["method"], w["depth"], w["sentence"])
+                                           for w in raw["warnings"]]
         self.console: Optional[str] = raw["console"]
         self.report: Optional[str] = raw["report"]
         self.plot_text: Optional[str] = raw["plot_text"]

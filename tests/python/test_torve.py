@@ -282,6 +282,31 @@ def test_stopped_run_is_a_result_with_its_reason(fields, reason, words):
     assert results.methods == []
 
 
+def test_a_selected_method_that_cannot_run_is_refused_with_its_reason():
+    """A new project has no offshore data: UWA and Unified would be left out of the run."""
+    project = torve.Project.new("SI")
+    project.methods = ["API RP 2A", "UWA", "Unified"]
+    with pytest.raises(torve.InputError) as caught:
+        torve.run(project)
+    refused = [f for f in caught.value.findings if f.field == "offshore-data flag"]
+    assert [f.method for f in refused] == ["UWA", "Unified"]
+    assert "without it the method does not run" in str(caught.value)
+    project.offshore_data = 1
+    project.cpt_points = [(0.0, 2000.0), (30.0, 20000.0)]
+    assert [m.name for m in torve.run(project).methods] == ["API RP 2A", "UWA", "Unified"]
+
+
+def test_every_warning_reaches_the_results_with_method_and_depth():
+    project = torve.Project.new("SI")
+    project.modulus = 210.0  # GPa typed into the kPa field
+    results = torve.run(project)
+    modulus = [w for w in results.warnings if "modulus of elasticity" in w.text]
+    assert len(modulus) == 1 and modulus[0].method is None and modulus[0].depth is None
+    assert str(modulus[0]).startswith("record 5 (pile section): expected a modulus of elasticity")
+    # The run's console ends with the same list.
+    assert "Warning: record 5 (pile section): expected a modulus" in torve.run(project, report=True).console
+
+
 def test_update_checks_the_fields_together():
     project = torve.Project.new("SI")  # outside diameter 610 mm, inside 585 mm
     with pytest.raises(torve.InputError):
