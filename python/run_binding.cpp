@@ -175,6 +175,17 @@ py::dict to_python(const Outcome& o) {
         tip["movement"] = array(r.tip_curve.movement);
         d["tip_curve"] = tip;
     }
+    py::list working;
+    for (const WorkingLoad& w : r.working_loads) {
+        py::dict entry;
+        entry["method"] = std::string(method_info(w.method).name);
+        entry["fraction"] = w.fraction;
+        entry["load"] = w.load;
+        entry["head_movement"] = w.head_movement ? py::object(py::float_(*w.head_movement)) : py::none();
+        entry["tip_movement"] = w.tip_movement ? py::object(py::float_(*w.tip_movement)) : py::none();
+        working.append(entry);
+    }
+    d["working_loads"] = working;
     d["solver_max_iterations"] = r.solver_max_iterations;
     return d;
 }

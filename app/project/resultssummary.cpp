@@ -53,7 +53,19 @@ QString ResultsSummary::headLoadCaption() const {
 
 QString ResultsSummary::headMovementCaption() const {
     return QString(uplift ? texts::kSummaryHeadUplift : texts::kSummaryHeadMovement)
-        .arg(english ? texts::kSummaryInches : texts::kSummaryMetres);
+        .arg(english ? texts::kSummaryInches : texts::kSummaryMillimetres);
+}
+
+QStringList ResultsSummary::workingLoadColumns() const {
+    return {
+        texts::kSummaryMethod, texts::kSummaryFraction,
+        QString(texts::kSummaryWorkingLoad).arg(english ? texts::kSummaryKips : texts::kSummaryKiloNewtons),
+        headMovementCaption()};
+}
+
+QStringList ResultsSummary::workingLoadCells(const WorkingLoadRow& row) const {
+    return {row.method, fixed(row.fraction, 4), fixed(row.load, 1),
+            row.movement ? fixed(*row.movement, english ? 4 : 2) : QString(texts::kSummaryBeyondCurve)};
 }
 
 QString ResultsSummary::warningSentence(const Warning& w) const {
@@ -72,8 +84,13 @@ std::vector<QStringList> ResultsSummary::rows() const {
     if (head) {
         rows.emplace_back();
         rows.push_back({texts::kSummaryMethod, headLoadCaption(), headMovementCaption()});
-        // Movements are small: four decimals of an inch or a metre.
-        rows.push_back({head->method, fixed(head->load, 1), fixed(head->movement, english ? 4 : 5)});
+        // Movements are small: four decimals of an inch, two of a millimetre.
+        rows.push_back({head->method, fixed(head->load, 1), fixed(head->movement, english ? 4 : 2)});
+    }
+    if (!workingLoads.empty()) {
+        rows.emplace_back();
+        rows.push_back(workingLoadColumns());
+        for (const WorkingLoadRow& w : workingLoads) rows.push_back(workingLoadCells(w));
     }
     rows.emplace_back();
     rows.push_back({texts::kSummaryWarnings});
@@ -152,10 +169,15 @@ ResultsSummary summarizeResults(const Results& results, bool uplift, const QStri
                              tip ? tip->x() : 0.0, total->x()});
     }
     const Graph& axial = results.graph(ResultGraph::LoadSettlement);
-    // The curve starts at the origin; only a curve with a load level has a head to tell.
+    // The curve starts at the origin; only a curve with a load level has a head to tell. Its
+    // largest load, not its last point: a curve that softens past its peak ends lower. The plot file
+    // holds S.I. movements in metres; the summary gives them in millimetres, as the report does.
     if (axial.lineCount() > 0 && axial.line(0).points.size() > 1) {
-        const QPointF last = axial.line(0).points.back();
-        s.head = ResultsSummary::Head{axial.displayName(0).trimmed(), last.x(), last.y()};
+        QPointF largest = axial.line(0).points.front();
+        for (const QPointF& p : axial.line(0).points)
+            if (p.x() > largest.x()) largest = p;
+        const double movement = largest.y() * (s.english ? 1.0 : 1000.0);
+        s.head = ResultsSummary::Head{axial.displayName(0).trimmed(), largest.x(), movement};
     }
     for (const QString& line : consoleLines)
         if (auto w = warningOfConsoleLine(line)) s.warnings.push_back(std::move(*w));

@@ -7,6 +7,8 @@
 #include <optional>
 #include <vector>
 
+#include "app/project/workingloads.h"
+
 namespace torve::app {
 
 class Results;
@@ -20,7 +22,7 @@ struct ResultsSummary {
         double endBearing = 0;  // the pile's self weight under tension
         double totalCapacity = 0;
     };
-    // The load-settlement curve at its largest load.
+    // The load-settlement curve at its largest load; the movement in in or mm.
     struct Head {
         QString method;
         double load = 0;
@@ -39,6 +41,8 @@ struct ResultsSummary {
     std::vector<Method> methods;
     std::optional<Head> head;
     std::vector<Warning> warnings;
+    // The head movement at each working load, as the run's report gives it (in | mm).
+    std::vector<WorkingLoadRow> workingLoads;
 
     // The column titles of the method table, units included: "Method", "Tip Depth (ft)", ...
     QStringList methodColumns() const;
@@ -47,6 +51,9 @@ struct ResultsSummary {
     // "Head Load (kips)" and "Head Movement (in)", or uplift for a pile under tension.
     QString headLoadCaption() const;
     QString headMovementCaption() const;
+    // The column titles of the working loads and the texts of a row.
+    QStringList workingLoadColumns() const;
+    QStringList workingLoadCells(const WorkingLoadRow& row) const;
     // "UWA, at 27.50 m: A clay segment ...", as the window lists it.
     QString warningSentence(const Warning& warning) const;
 

@@ -108,6 +108,18 @@ struct LoadLevelResult {
     std::vector<SegmentSolution> segments;
 };
 
+// The settlement of the pile head at a working load: a fraction of one method's capacity at the tip,
+// on the load-settlement solution of the load-transfer method.
+struct WorkingLoad {
+    Method method = Method::Api;  // whose capacity at the tip the load is a fraction of
+    double fraction = 0;
+    double load = 0;  // kips or kN
+    // Solved at that head load, in or m; none when the load lies above every head load the curve
+    // reaches.
+    std::optional<double> head_movement;
+    std::optional<double> tip_movement;
+};
+
 struct RunResult {
     RunStatus status = RunStatus::Completed;
     RunStop stop = RunStop::None;
@@ -133,6 +145,8 @@ struct RunResult {
     std::vector<LoadLevelResult> load_levels;  // kLoadLevels of them after a full run
     // One per t-z print depth, when they were asked for.
     std::vector<PrintDepthCurve> extra_tz_curves;
+    // Per selected method (in the order of the tables) and per fraction of the project, in that order.
+    std::vector<WorkingLoad> working_loads;
     // Most iterations any pile segment of the settlement solver needed.
     int solver_max_iterations = 0;
 };

@@ -360,6 +360,20 @@ void critical_depth(const ProjectRecords& f, RecordCheck& c) {
     c.in_range(n[1], f.critical_depth.value_or(0));
 }
 
+// A working load is a share of the capacity at the tip: above none, and at most all of it.
+void working_loads(const ProjectRecords& f, RecordCheck& c, long long count) {
+    constexpr auto& n = records::kWorkingLoads;
+    if (!f.working_load_fractions) return;
+    if (count < 1 || count > kMaxWorkingLoads)
+        c.add(Severity::Error, n[0], static_cast<double>(count),
+              "expected from 1 to " + std::to_string(kMaxWorkingLoads) + " working loads, found " +
+                  std::to_string(count) + ".");
+    for (double fraction : *f.working_load_fractions)
+        if (c.in_range(n[1], fraction) && !(fraction > 0 && fraction <= 1))
+            c.expected(n[1], fraction,
+                       "a working-load fraction above 0 and at most 1 of the capacity at the tip");
+}
+
 // Whether a run gets to its results: the soil must reach two diameters below the tip and fit the
 // segment table; the penetration rows stop at the last whole increment above the tip.
 void reaches_results(const ProjectRecords& f, std::vector<Finding>& out) {
@@ -586,6 +600,9 @@ std::vector<Finding> record_findings(const ProjectRecords& f, const RecordPlace&
         case RecordId::CriticalDepth:
             critical_depth(f, c);
             break;
+        case RecordId::WorkingLoads:
+            working_loads(f, c, count);
+            break;
         default:
             break;
     }
@@ -676,6 +693,9 @@ std::vector<Finding> check_project(const ProjectRecords& f, const CptProfile& cp
     add(record_findings(f, {RecordId::SectionTable}, varying ? rows : f.number_of_section_rows));
     for (int i = 0; varying && i < rows; ++i) add(record_findings(f, {RecordId::SectionRow, i, rows}, rows));
     add(record_findings(f, {RecordId::CriticalDepth}, 0));
+    if (f.working_load_fractions)
+        add(record_findings(f, {RecordId::WorkingLoads},
+                            static_cast<long long>(f.working_load_fractions->size())));
     const int cpt_rows = static_cast<int>(cpt.points.size());
     add(cpt_record_findings(cpt, {RecordId::CptHeader}, cpt_rows));
     for (int i = 0; i < cpt_rows; ++i)

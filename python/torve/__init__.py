@@ -30,7 +30,7 @@ from . import _engine
 from ._engine import Finding, InputError, Project, SoilPoint
 
 __all__ = ["Project", "SoilPoint", "Finding", "InputError", "Results", "MethodCapacity", "RunWarning",
-           "run", "run_many", "METHODS", "__version__"]
+           "WorkingLoad", "run", "run_many", "METHODS", "__version__"]
 
 # The readers of cone data files come with the desktop core: a build without Qt has no _sounding.
 # When the module is there but does not load (Qt Core missing), the import error says so.
@@ -104,6 +104,20 @@ class RunWarning:
         return self.sentence or self.text
 
 
+@_dataclass(frozen=True)
+class WorkingLoad:
+    """The settlement of the pile head at a working load: ``fraction`` of the capacity at the tip of
+    ``method`` (its name), ``load`` (kips | kN), and the head and tip movements the load-settlement
+    solution of the load-transfer method gives at that head load (in | m, as ``head_movement``), solved
+    at the load itself; None when the load lies above every head load of the curve."""
+
+    method: str
+    fraction: float
+    load: float
+    head_movement: Optional[float]
+    tip_movement: Optional[float]
+
+
 class Results:
     """What one run gives, in the project's units, as the engine computed it (not rounded as the
     report and the plot file print it).
@@ -126,6 +140,9 @@ class Results:
         tip_curve: the Q-w curve of the tip, a dict of load (kips | kN) and movement (in | m); None
             for a stopped run.
         load_transfer_method: the code of the method of the curves above.
+        working_loads: the head movement at the working loads (:class:`WorkingLoad`), per selected
+            method and per fraction of its capacity at the tip (1/2 and 1/3 unless the project sets
+            its own).
         report, plot_text, console: the texts of the report, the plot data file and the console
             when the run formatted them (``run(..., report=True)``), else None.
     """
@@ -155,6 +172,7 @@ class Results:
         self.tz_curves: List[dict] = raw["tz_curves"]
         self.extra_tz_curves: List[dict] = raw["extra_tz_curves"]
         self.tip_curve: Optional[dict] = raw["tip_curve"]
+        self.working_loads: List[WorkingLoad] = [WorkingLoad(**w) for w in raw["working_loads"]]
 
     def capacity(self, method) -> MethodCapacity:
         """The capacity table of a method given by name ("API RP 2A") or code (4)."""

@@ -448,3 +448,13 @@ def test_arrays_agree_with_the_desktop_cores_reading(tmp_path):
     tip, tip_settlement = csv_curves(tmp_path / "csv" / "PltQw.csv")["Curve #1"]
     np.testing.assert_allclose(results.tip_load, tip[1:], rtol=1e-3)
     np.testing.assert_allclose(results.tip_movement, tip_settlement[1:], rtol=1e-3)
+
+
+def test_working_loads_are_half_and_a_third_of_each_capacity_by_default():
+    results = torve.run(torve.Project.new("SI"))
+    api = results.capacity("API RP 2A")
+    loads = results.working_loads
+    assert [(w.method, w.fraction) for w in loads] == [("API RP 2A", 0.5), ("API RP 2A", 1 / 3)]
+    assert loads[0].load == pytest.approx(0.5 * api.total[-1], rel=1e-15)
+    # A third of the load moves the head less than half of it, and both less than the last level.
+    assert 0 < loads[1].head_movement < loads[0].head_movement < results.head_movement[-1]

@@ -106,4 +106,34 @@ TEST(ResultsSummary, WarningsOfTheRunNotesWithMethodAndDepth) {
     EXPECT_EQ(s.warningSentence(s.warnings[0]), QStringLiteral("UWA, at 27.50 m: A clay segment."));
 }
 
+// The report ends with the head movement the run solved at each working load; the summary lists it
+// in the report's unit (mm for S.I.), "beyond the curve" where the load lies above the curve.
+TEST(ResultsSummary, WorkingLoadsOfTheReport) {
+    const QStringList report = {
+        QStringLiteral("       0.1393E+05      0.2233E+03      0.6614E+04      0.1828E+03"),
+        QString(),
+        QStringLiteral("                      SETTLEMENT AT WORKING LOADS"),
+        QStringLiteral("                      ***************************"),
+        QString(),
+        QStringLiteral("        METHOD              FRACTION OF      HEAD LOAD   HEAD MOVEMENT"),
+        QStringLiteral("                            CAPACITY AT TIP      KN.             MM."),
+        QStringLiteral("        API RP 2A               0.5000      0.7054E+04      0.1827E+02"),
+        QStringLiteral("        ICP/MTD                 0.3333      0.3116E+04      0.7193E+01"),
+        QStringLiteral("        UWA                     1.0000      0.9164E+04     BEYOND THE CURVE"),
+    };
+    ResultsSummary s;
+    s.english = false;
+    s.workingLoads = readWorkingLoads(report);
+    ASSERT_EQ(s.workingLoads.size(), 3u);
+    EXPECT_EQ(s.workingLoadCells(s.workingLoads[0]),
+              (QStringList{QStringLiteral("API RP 2A"), QStringLiteral("0.5000"), QStringLiteral("7054.0"),
+                           QStringLiteral("18.27")}));
+    EXPECT_EQ(s.workingLoads[1].method, QStringLiteral("ICP/MTD"));
+    EXPECT_FALSE(s.workingLoads[2].movement);
+    EXPECT_EQ(s.workingLoadCells(s.workingLoads[2])[3], QStringLiteral("beyond the curve"));
+    EXPECT_EQ(s.workingLoadColumns()[3], QStringLiteral("Head Movement (mm)"));
+    // A report without the section (a stopped run) has none.
+    EXPECT_TRUE(readWorkingLoads(report.mid(0, 1)).empty());
+}
+
 }  // namespace

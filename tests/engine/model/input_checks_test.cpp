@@ -383,6 +383,24 @@ TEST(InputChecks, ImplausibleValuesWarn) {
          {{Severity::Warning, RecordId::Options, 0, "zero-friction length",
            "expected a zero-friction length of at most the total pile length 60, found 61: no part of the "
            "pile takes friction."}}},
+        // A working load is a share of the capacity at the tip: above 0, at most all of it.
+        {"working loads of the capacity",
+         [](ProjectRecords& p) {
+             p.working_load_fractions = std::vector<double>{1.0, 0.5, 0.001};
+         },
+         {}},
+        {"working loads of none and more than all",
+         [](ProjectRecords& p) {
+             p.working_load_fractions = std::vector<double>{0.0, 1.5};
+         },
+         {{Severity::Error, RecordId::WorkingLoads, 0, "working-load fraction",
+           "expected a working-load fraction above 0 and at most 1 of the capacity at the tip, found 0."},
+          {Severity::Error, RecordId::WorkingLoads, 0, "working-load fraction",
+           "expected a working-load fraction above 0 and at most 1 of the capacity at the tip, found 1.5."}}},
+        {"no working loads at all",
+         [](ProjectRecords& p) { p.working_load_fractions = std::vector<double>{}; },
+         {{Severity::Error, RecordId::WorkingLoads, 0, "number of working loads",
+           "expected from 1 to 10 working loads, found 0."}}},
         {"tension factor 0 in compression", [](ProjectRecords& p) { p.tension_reduction_factor = 0; }, {}},
         {"tension factor 0 in tension",
          [](ProjectRecords& p) {
