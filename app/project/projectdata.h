@@ -63,6 +63,7 @@ struct ProjectData {
     double tensionReductionFactor = 1.0;
     ClayDrainage clayDrainage = ClayDrainage::Undrained;
     PlugCondition plugCondition = PlugCondition::Computed;
+    UnifiedClayBase unifiedClayBase = UnifiedClayBase::AreaRatio;
     CriticalDepthOption criticalDepthOption = CriticalDepthOption::FromDensity;
     double criticalDepth = 0;  // ft | m
     // The working loads as fractions of each method's capacity at the tip; none: the run's own

@@ -11,6 +11,7 @@
 #include "engine/driver/penetration_phase.h"
 #include "engine/driver/run_analysis.h"
 #include "engine/driver/soil_spacing.h"
+#include "engine/driver/tip_row.h"
 
 namespace torve {
 
@@ -25,6 +26,7 @@ bool soil_points_short(const InputData& in, const Units& units) {
 std::vector<DataWarning> data_warnings(const InputData& in, const CptProfile& cpt, const Units& units) {
     std::vector<DataWarning> warnings = clay_data_warnings(in);
     if (auto w = cone_data_extent_warning(in, cpt, units)) warnings.push_back(std::move(*w));
+    if (auto w = tip_row_warning(in)) warnings.push_back(std::move(*w));
     return warnings;
 }
 

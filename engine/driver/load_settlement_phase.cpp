@@ -6,6 +6,7 @@
 #include "engine/driver/working_loads.h"
 #include "engine/methods/load_settlement.h"
 #include "engine/methods/load_transfer_curves.h"
+#include "engine/methods/shaft_springs.h"
 
 namespace torve {
 namespace {
@@ -23,14 +24,18 @@ LoadTransferInput load_transfer_input(const PenetrationResults& p) {
     return input;
 }
 
+// The solver works on springs of its own segments, not on the curves at the layers' three depths:
+// read between those, friction concentrated near the tip would be spread over half a layer and the
+// pile could carry more than the method's capacity.
 LoadSettlement solve(const InputData& in, const Units& units, const PenetrationResults& p,
-                     const std::vector<TzCurve>& shaft, const QwCurve& tip) {
+                     const LoadTransferInput& input, const QwCurve& tip) {
     const double diameter = p.pile.od_input / units.diameter_per_solver_length;
     const double pile_length = (in.stickup_length + in.total_pile_length) * units.solver_per_length;
+    const std::vector<TzCurve> springs =
+        shaft_springs(in, units, p.pile, p.profile, input, pile_length, p.profile.count());
     SolverSettings settings;
     settings.tolerance = units.solver_tolerance;
-    return solve_load_settlement(shaft, tip, axial_stiffness(in, units), pile_length, p.profile.count(),
-                                 diameter, settings);
+    return solve_load_settlement(springs, tip, axial_stiffness(in, units), pile_length, diameter, settings);
 }
 
 TransferCurve transfer_curve(const TzCurve& c, const OutputUnits& out) {
@@ -78,9 +83,9 @@ LoadLevelResult level_of(const LoadLevel& level, const std::vector<double>& row_
 
 // Each selected method's working loads, solved on the load-transfer method's curves.
 void solve_working_loads(const InputData& in, const Units& units, const PenetrationResults& p,
-                         const std::vector<TzCurve>& shaft, const QwCurve& tip,
-                         const LoadSettlement& solution, RunResult& result) {
-    const LevelSolver at = [&](const QwCurve& grid) { return solve(in, units, p, shaft, grid); };
+                         const LoadTransferInput& input, const QwCurve& tip, const LoadSettlement& solution,
+                         RunResult& result) {
+    const LevelSolver at = [&](const QwCurve& grid) { return solve(in, units, p, input, grid); };
     for (const CapacityTable& t : result.methods) {
         for (double fraction : in.working_load_fractions) {
             WorkingLoad w;
@@ -131,7 +136,7 @@ void run_load_settlement_phase(const InputData& in, const Units& units, const Pe
     const LoadTransferInput input = load_transfer_input(p);
     const std::vector<TzCurve> shaft = shaft_curves(in, units, p.pile, p.profile, input);
     const QwCurve tip = tip_curve(in, units, p.pile, p.profile, input);
-    const LoadSettlement solution = solve(in, units, p, shaft, tip);
+    const LoadSettlement solution = solve(in, units, p, input, tip);
 
     result.tz_curves.reserve(shaft.size());
     for (const TzCurve& c : shaft) result.tz_curves.push_back(transfer_curve(c, out));
@@ -159,7 +164,7 @@ void run_load_settlement_phase(const InputData& in, const Units& units, const Pe
         }
     }
     record_warnings(result);
-    solve_working_loads(in, units, p, shaft, tip, solution, result);
+    solve_working_loads(in, units, p, input, tip, solution, result);
 }
 
 }  // namespace torve

@@ -290,7 +290,8 @@ void soil_point_second(const ProjectRecords& f, RecordCheck& c, int i) {
                              p.user_unit_skin_friction,
                              p.user_unit_end_bearing,
                              p.lrfd_factor_on_unit_friction.value_or(1),
-                             p.lrfd_factor_on_unit_bearing.value_or(1)};
+                             p.lrfd_factor_on_unit_bearing.value_or(1),
+                             p.soil_type_factor_fst};
     static_assert(std::size(second) == b.size(), "a field to check");
     bool in_range[std::size(second)];
     for (std::size_t k = 0; k < b.size(); ++k) in_range[k] = c.in_range(b[k], second[k]);
@@ -301,6 +302,13 @@ void soil_point_second(const ProjectRecords& f, RecordCheck& c, int i) {
         c.expected(b[2], p.undrained_shear_strength, "an undrained shear strength of 0 or more");
     if (in_range[3] && p.remolded_shear_strength_or_blow_count < 0)
         c.expected(b[3], p.remolded_shear_strength_or_blow_count, "a remolded shear strength of 0 or more");
+    // Fst scales the clay's friction down in sensitive clay (0.3 to 0.7); 0 would leave the layer
+    // without friction, and a factor above 1 raises it beyond what the method was fitted to.
+    if (in_range[11] && p.soil_type_factor_fst <= 0)
+        c.expected(b[11], p.soil_type_factor_fst, "a positive soil-type factor Fst");
+    else if (in_range[11] && p.soil_type_factor_fst > 1)
+        c.expected(b[11], p.soil_type_factor_fst, "a soil-type factor Fst of at most 1",
+                   ": the clay takes more friction than an insensitive clay", Severity::Warning);
 }
 
 void t_z_print(const ProjectRecords& f, RecordCheck& c, long long depths) {
@@ -322,6 +330,9 @@ void loading(const ProjectRecords& f, RecordCheck& c) {
 void drainage_and_plug(const ProjectRecords& f, RecordCheck& c) {
     if (f.plug_condition_code < 0 || f.plug_condition_code > 2)
         c.expected(records::kDrainageAndPlug[1], f.plug_condition_code, "a plug condition code of 0, 1 or 2");
+    if (f.unified_clay_base_option != 0 && f.unified_clay_base_option != 1)
+        c.expected(records::kDrainageAndPlug[2], f.unified_clay_base_option,
+                   "a Unified clay base option of 0 (effective area ratio) or 1 (load tests)");
 }
 
 void section_table(const ProjectRecords& f, RecordCheck& c, long long rows, std::vector<Finding>& out) {

@@ -39,6 +39,7 @@ struct SoilPoint {
     // offshore values as read
     double plasticity_index = 0;  // %
     double cone_resistance = 0;   // qc, psf or kPa
+    double soil_type_factor = 1;  // Fst of the Unified clay friction
     bool friction_unlimited = false;
     bool bearing_unlimited = false;
 
@@ -93,6 +94,7 @@ struct InputData {
     // record 13
     ClayDrainage clay_drainage = ClayDrainage::Undrained;
     PlugCondition plug_condition = PlugCondition::Computed;
+    UnifiedClayBase unified_clay_base = UnifiedClayBase::AreaRatio;
     // record 14
     int section_row_count = 0;
     SectionMode section_mode = SectionMode::FromDiameters;

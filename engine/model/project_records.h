@@ -42,6 +42,8 @@ struct SoilPointRecord {
     double user_unit_end_bearing = 0;
     std::optional<double> lrfd_factor_on_unit_friction = 1.0;  // absent in the previous version
     std::optional<double> lrfd_factor_on_unit_bearing = 1.0;   // absent in the previous version
+    // Unified clay friction factor Fst: 1, or about 0.5 in sensitive clay; written only when not 1.
+    double soil_type_factor_fst = 1.0;
 
     bool is_sand() const { return soil_type_code == static_cast<int>(SoilType::Sand); }
     bool operator==(const SoilPointRecord&) const = default;
@@ -96,8 +98,9 @@ struct ProjectRecords {
     int loading_type_code = 0;  // LoadingType
     double tension_reduction_factor = 1;
     // record 13
-    int clay_drainage_option = 0;  // ClayDrainage
-    int plug_condition_code = 0;   // PlugCondition
+    int clay_drainage_option = 0;      // ClayDrainage
+    int plug_condition_code = 0;       // PlugCondition
+    int unified_clay_base_option = 0;  // UnifiedClayBase; written only when not 0
     // record 14: the count as it stands; the rows follow for section mode 2 and above, and the
     // writers then write their number. The mode is absent when the line holds the count alone (files
     // of earlier layouts, read by the desktop program, which infers it).

@@ -203,6 +203,7 @@ def test_input_error_of_a_file_carries_file_record_and_line(tmp_path):
     ("outside_diameter", 500.0, "record 5 (pile section)", "inside diameter"),  # narrower than the inside
     ("pile_type", 8, "record 7 (computation options)", "pile-type code"),
     ("load_transfer_method", 0, "record 7 (computation options)", "load-transfer method code"),
+    ("unified_clay_base", 2, "record 13 (clay drainage and plug condition)", "Unified clay base option"),
 ])
 def test_assignment_refuses_a_value_the_checks_refuse(field, value, record, name):
     project = torve.Project.new("SI")  # outside diameter 610 mm, inside 585 mm
@@ -236,14 +237,12 @@ def test_a_broken_project_is_mended_field_by_field(tmp_path):
 
     project.pile_length = 38.0  # another field: the refused su do not stop it
     soil = project.soil_points
-    soil[0].su = 20.0
-    project.soil_points = soil  # the second point is still refused
+    soil[0].su = 20.0  # the second point is still refused
     assert [f.value for f in project.check() if f.severity == "error"] == [-200.0]
-    soil[1].su = -1.0
     with pytest.raises(torve.InputError):
-        project.soil_points = soil  # a new refused value
+        soil[1].su = -1.0  # a new refused value
+    assert soil[1].su == -200.0
     soil[1].su = 60.0
-    project.soil_points = soil
     assert project.check() == []
     assert torve.run(project).capacity("API RP 2A").total[-1] > 0
 
@@ -355,6 +354,26 @@ def test_fields_methods_and_cpt_points(tmp_path):
     assert again.outside_diameter == 24.0
 
 
+def test_unified_clay_base_stands_in_the_file_only_when_chosen():
+    project = torve.Project.new("SI")
+    assert project.unified_clay_base == 0
+    before = project.input_text()
+    project.unified_clay_base = 1
+    lines_before, lines_after = before.splitlines(), project.input_text().splitlines()
+    changed = [(a, b) for a, b in zip(lines_before, lines_after) if a != b]
+    assert len(lines_before) == len(lines_after) and len(changed) == 1
+    assert changed[0][1] == changed[0][0] + " 1"  # record 13 gains the option at its end
+    project.unified_clay_base = 0
+    assert project.input_text() == before
+
+
+def test_soil_points_carry_the_soil_type_factor():
+    point = torve.SoilPoint()
+    assert point.fst == 1.0
+    point.fst = 0.5
+    assert point.fst == 0.5
+
+
 def test_to_pandas():
     pandas = pytest.importorskip("pandas")
     results = torve.run(torve.Project.read(str(SOURCE / "examples" / "open-pipe-offshore-si.tv6d")))
@@ -458,3 +477,18 @@ def test_working_loads_are_half_and_a_third_of_each_capacity_by_default():
     assert loads[0].load == pytest.approx(0.5 * api.total[-1], rel=1e-15)
     # A third of the load moves the head less than half of it, and both less than the last level.
     assert 0 < loads[1].head_movement < loads[0].head_movement < results.head_movement[-1]
+
+
+def test_a_tip_between_two_rows_is_named_in_the_warnings():
+    # The example at 30.25 m in increments of 0.5 m: the rows end at 30.00 m.
+    project = torve.Project.read(str(SOURCE / "examples" / "open-pipe-offshore-si.tv6d"))
+    project.pile_length = 30.25
+    results = torve.run(project)
+    assert results.methods[0].tip[0] == 30.0
+    tip_warnings = [str(w) for w in results.warnings if "last penetration row" in str(w)]
+    assert tip_warnings == [
+        "The last penetration row lies at 30.00 m, above the pile tip at 30.25 m (the pile length is not a "
+        "whole number of computation increments of 0.50 m); every capacity given at the tip is that of 30.00 m."
+    ]
+    project.pile_length = 30.0
+    assert not [w for w in torve.run(project).warnings if "last penetration row" in str(w)]

@@ -129,6 +129,33 @@ TEST(ProjectCodec, WrittenProjectsHoldEveryValueAsHeld) {
     EXPECT_EQ(lines.critical_depth, 26u);
 }
 
+// Options added to a record stand in the file only when they differ from their default, so that a
+// project without them is written as before, and a line ending early reads as the default.
+TEST(ProjectCodec, OptionalFieldsStandOnlyWhenSet) {
+    ProjectRecords p = test::project();
+    test::add_layer(p, test::clay_layer(0, 100, 50, 1500, 700));
+    const std::string plain = write_project_records(p, WriteStyle::AsHeld);
+    // record 12, then record 13 with two values, then record 14 on its own line
+    EXPECT_NE(plain.find("\n0 1\n0 0\n0 0\n"), std::string::npos) << plain;
+    EXPECT_EQ(read_project_records(plain, "p.tv6d").records.unified_clay_base_option, 0);
+
+    p.unified_clay_base_option = 1;
+    const std::string set = write_project_records(p, WriteStyle::AsHeld);
+    EXPECT_NE(set.find("\n0 1\n0 0 1\n0 0\n"), std::string::npos) << set;
+    EXPECT_TRUE(read_project_records(set, "p.tv6d").records == p);
+    EXPECT_NE(write_project_records(p, WriteStyle::Desktop).find("\n0 0 1\n"), std::string::npos);
+
+    // A clay point's Fst ends its second line; the other point keeps its line as it was.
+    p.soil_points[1].soil_type_factor_fst = 0.5;
+    const std::string fst = write_project_records(p, WriteStyle::AsHeld);
+    EXPECT_NE(fst.find("\n0 0 1500 700 0 0 0 0 0 1 1\n"), std::string::npos) << fst;
+    EXPECT_NE(fst.find("\n0 0 1500 700 0 0 0 0 0 1 1 0.5\n"), std::string::npos) << fst;
+    const ProjectRecords back = read_project_records(fst, "p.tv6d").records;
+    EXPECT_EQ(back.soil_points[0].soil_type_factor_fst, 1.0);
+    EXPECT_EQ(back.soil_points[1].soil_type_factor_fst, 0.5);
+    EXPECT_NE(write_project_records(p, WriteStyle::Desktop).find(" 1 1 0.5\n"), std::string::npos);
+}
+
 // The desktop's save: own fields with 10 significant digits, table values in their shortest form,
 // fillers where the engine ignores a value, the first point at "0.0", a sand's blow count whole.
 TEST(ProjectCodec, DesktopStyleLines) {
