@@ -245,6 +245,7 @@ ProjectData ProjectFile::data(const QString& path, bool offshoreEdition) const {
         d.sectionMode = f.cross_section_area != 0 ? SectionMode::Constant : SectionMode::FromDiameters;
     d.criticalDepthOption = static_cast<CriticalDepthOption>(f.critical_depth_option.value_or(0));
     d.criticalDepth = f.critical_depth.value_or(0);
+    d.workingLoadFractions = f.working_load_fractions;
     return d;
 }
 
@@ -354,6 +355,7 @@ ProjectFile ProjectFile::of(const ProjectData& d, const ProjectTables& tables) {
     f.section_mode = static_cast<int>(d.sectionMode);
     f.critical_depth_option = static_cast<int>(d.criticalDepthOption);
     f.critical_depth = d.criticalDepth;
+    f.working_load_fractions = d.workingLoadFractions;
     return file;
 }
 

@@ -131,6 +131,11 @@ InputData input_data_of(const ProjectRecords& f) {
     }
     in.critical_depth_option = static_cast<CriticalDepthOption>(f.critical_depth_option.value_or(0));
     in.critical_depth = f.critical_depth.value_or(0);
+    if (f.working_load_fractions) in.working_load_fractions = *f.working_load_fractions;
+    // The warnings of a method's data the run gives itself, where it computes the method.
+    for (const Finding& finding : check_project(f, {}))
+        if (!finding.is_error() && !finding.method)
+            in.input_notes.push_back({finding.depth, record_title(finding.place) + ": " + finding.message});
     return in;
 }
 

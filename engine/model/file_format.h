@@ -171,8 +171,18 @@ inline constexpr auto kCriticalDepth = file_record("record 15 (critical depth)",
     "critical-depth option",
     "critical depth",
 });
+// One line: the number of fractions, then the fractions.
+inline constexpr auto kWorkingLoads = file_record("record 16 (working loads)", {
+    "number of working loads",
+    "working-load fraction",
+});
 // clang-format on
 }  // namespace records
+
+// The working loads of a project that sets none: half and a third of the capacity at the tip.
+inline constexpr double kDefaultWorkingLoadFractions[] = {1.0 / 2.0, 1.0 / 3.0};
+// At most this many working loads.
+inline constexpr int kMaxWorkingLoads = 10;
 
 // Table limits of one run; larger input is refused, never truncated.
 inline constexpr int kMaxSoilPoints = 80;  // two points (top and bottom) per soil layer

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <array>
+#include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -100,6 +102,17 @@ struct InputData {
     // record 15
     CriticalDepthOption critical_depth_option = CriticalDepthOption::FromDensity;
     double critical_depth = 0;
+    // record 16: the working loads as fractions of each method's capacity at the tip
+    std::vector<double> working_load_fractions{std::begin(kDefaultWorkingLoadFractions),
+                                               std::end(kDefaultWorkingLoadFractions)};
+
+    // The checks' warnings about values the analysis takes as they are (a modulus hardly the pile's
+    // material), each located by its record and, for a soil point, its depth: the run passes them on.
+    struct Note {
+        std::optional<double> depth;
+        std::string text;
+    };
+    std::vector<Note> input_notes;
 
     bool is_selected(Method m) const { return selected[index_of(m)] == 1; }
     bool has_offshore_data() const { return offshore_data == 1; }

@@ -78,6 +78,8 @@ class ProjectReader {
         section_table();
         if (current_) {
             critical_depth();
+            // A record that only a project with working loads of its own holds.
+            if (r_.values_remaining() > 0) working_loads();
         } else {
             out_.records.critical_depth_option.reset();
             out_.records.critical_depth.reset();
@@ -361,6 +363,18 @@ class ProjectReader {
         done(RecordId::CriticalDepth);
     }
 
+    void working_loads() {
+        constexpr auto& n = records::kWorkingLoads;
+        static_assert(n.size() == 2, "a field to read");
+        begin(n.title);
+        const int count = r_.integer(n[0]);
+        out_.lines.working_loads = first_line();
+        std::vector<double> fractions;
+        for (int i = 0; i < std::min(count, kMaxWorkingLoads); ++i) fractions.push_back(r_.real(n[1]));
+        out_.records.working_load_fractions = std::move(fractions);
+        done(RecordId::WorkingLoads, 0, 0, count);
+    }
+
     RecordReader r_;
     const bool current_;
     const bool desktop_;
@@ -594,9 +608,16 @@ class ProjectWriter {
                  records::kSectionRow[1]);
         }
         lines.critical_depth = line_ + 1;
-        LineWriter w = line(RecordId::CriticalDepth);
-        own(w.integer(f_.critical_depth_option.value_or(0)), f_.critical_depth.value_or(0),
-            records::kCriticalDepth[1]);
+        {
+            LineWriter w = line(RecordId::CriticalDepth);
+            own(w.integer(f_.critical_depth_option.value_or(0)), f_.critical_depth.value_or(0),
+                records::kCriticalDepth[1]);
+        }
+        if (!f_.working_load_fractions) return;
+        lines.working_loads = line_ + 1;
+        LineWriter loads = line(RecordId::WorkingLoads);
+        loads.integer(static_cast<int>(f_.working_load_fractions->size()));
+        for (double fraction : *f_.working_load_fractions) cell(loads, fraction, records::kWorkingLoads[1]);
     }
 
     const ProjectRecords& f_;
@@ -647,6 +668,8 @@ std::string record_title(const RecordPlace& p) {
             return title_of(records::kSectionRowTitle) + number + ")";
         case RecordId::CriticalDepth:
             return title_of(records::kCriticalDepth.title);
+        case RecordId::WorkingLoads:
+            return title_of(records::kWorkingLoads.title);
         case RecordId::CptHeader:
             return "record 1 (unit code and row count)";
         case RecordId::CptRow:
@@ -698,6 +721,8 @@ std::size_t RecordLines::of(const RecordPlace& p) const {
             return at(section_rows);
         case RecordId::CriticalDepth:
             return critical_depth;
+        case RecordId::WorkingLoads:
+            return working_loads;
         case RecordId::CptHeader:
             return cpt_header;
         case RecordId::CptRow:

@@ -110,6 +110,9 @@ struct ProjectRecords {
     // record 15, absent in the previous version
     std::optional<int> critical_depth_option = 0;  // CriticalDepthOption
     std::optional<double> critical_depth = 0.0;
+    // record 16, only where a project sets it: the head loads at which the settlement is wanted, as
+    // fractions of each method's capacity at the tip. Absent, a run takes kDefaultWorkingLoadFractions.
+    std::optional<std::vector<double>> working_load_fractions;
 
     bool operator==(const ProjectRecords&) const = default;
 };

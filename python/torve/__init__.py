@@ -31,9 +31,9 @@ from . import _engine
 from ._engine import (ClayDrainage, CriticalDepthOption, Finding, InputError, LoadingType, PileType,
                       PlugCondition, Project, SectionMode, SoilPoint, SoilType)
 
-__all__ = ["Project", "SoilPoint", "Finding", "InputError", "Results", "MethodCapacity", "run", "run_many",
-           "METHODS", "PileType", "SoilType", "LoadingType", "PlugCondition", "SectionMode", "ClayDrainage",
-           "CriticalDepthOption", "__version__"]
+__all__ = ["Project", "SoilPoint", "Finding", "InputError", "Results", "MethodCapacity", "RunWarning",
+           "WorkingLoad", "run", "run_many", "METHODS", "PileType", "SoilType", "LoadingType", "PlugCondition",
+           "SectionMode", "ClayDrainage", "CriticalDepthOption", "__version__"]
 
 # The readers of cone data files come with the desktop core: a build without Qt has no _sounding.
 # When the module is there but does not load (Qt Core missing), the import error says so.
@@ -93,6 +93,35 @@ class MethodCapacity:
     warnings: List[str] = _field(default_factory=list)
 
 
+@_dataclass(frozen=True)
+class RunWarning:
+    """A warning of a run: ``text``, and the ``method`` (its name) and ``depth`` (ft | m below the
+    ground surface) it concerns, each None where it has none. ``str()`` gives the whole sentence:
+    "UWA, at 27.50 m: A clay segment lies closer than ..."."""
+
+    text: str
+    method: Optional[str] = None
+    depth: Optional[float] = None
+    sentence: str = ""
+
+    def __str__(self):
+        return self.sentence or self.text
+
+
+@_dataclass(frozen=True)
+class WorkingLoad:
+    """The settlement of the pile head at a working load: ``fraction`` of the capacity at the tip of
+    ``method`` (its name), ``load`` (kips | kN), and the head and tip movements the load-settlement
+    solution of the load-transfer method gives at that head load (in | m, as ``head_movement``), solved
+    at the load itself; None when the load lies above every head load of the curve."""
+
+    method: str
+    fraction: float
+    load: float
+    head_movement: Optional[float]
+    tip_movement: Optional[float]
+
+
 class Results:
     """What one run gives, in the project's units, as the engine computed it (not rounded as the
     report and the plot file print it).
@@ -101,7 +130,9 @@ class Results:
         units: "English" or "SI".
         stop: None, or why the run stopped before its results (soil profile too shallow, too many
             segments); ``stop_reason`` is then "soil extent" or "segment limit".
-        warnings: the warnings of the run that did not stop it.
+        warnings: every warning of the run that did not stop it (:class:`RunWarning`, each with its
+            method and depth): the checks' warnings about the input, the data, the methods' own and
+            the solver's.
         methods: the capacity tables (:class:`MethodCapacity`) of the selected methods, in the
             report's order; :meth:`capacity` finds one by name or code.
         head_load, head_movement, tip_load, tip_movement: the load-settlement curve at the pile head
@@ -113,6 +144,9 @@ class Results:
         tip_curve: the Q-w curve of the tip, a dict of load (kips | kN) and movement (in | m); None
             for a stopped run.
         load_transfer_method: the code of the method of the curves above.
+        working_loads: the head movement at the working loads (:class:`WorkingLoad`), per selected
+            method and per fraction of its capacity at the tip (1/2 and 1/3 unless the project sets
+            its own).
         report, plot_text, console: the texts of the report, the plot data file and the console
             when the run formatted them (``run(..., report=True)``), else None.
     """
@@ -121,7 +155,8 @@ class Results:
         self.units: str = raw["units"]
         self.stop: Optional[str] = raw["stop"]
         self.stop_reason: Optional[str] = raw["stop_reason"]
-        self.warnings: List[str] = list(raw["warnings"])
+        self.warnings: List[RunWarning] = [RunWarning(w["text"], w["method"], w["depth"], w["sentence"])
+                                           for w in raw["warnings"]]
         self.console: Optional[str] = raw["console"]
         self.report: Optional[str] = raw["report"]
         self.plot_text: Optional[str] = raw["plot_text"]
@@ -141,6 +176,7 @@ class Results:
         self.tz_curves: List[dict] = raw["tz_curves"]
         self.extra_tz_curves: List[dict] = raw["extra_tz_curves"]
         self.tip_curve: Optional[dict] = raw["tip_curve"]
+        self.working_loads: List[WorkingLoad] = [WorkingLoad(**w) for w in raw["working_loads"]]
 
     def capacity(self, method) -> MethodCapacity:
         """The capacity table of a method given by name ("API RP 2A") or code (4)."""

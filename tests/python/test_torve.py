@@ -281,6 +281,31 @@ def test_stopped_run_is_a_result_with_its_reason(fields, reason, words):
     assert results.methods == []
 
 
+def test_a_selected_method_that_cannot_run_is_refused_with_its_reason():
+    """A new project has no offshore data: UWA and Unified would be left out of the run."""
+    project = torve.Project.new("SI")
+    project.methods = ["API RP 2A", "UWA", "Unified"]
+    with pytest.raises(torve.InputError) as caught:
+        torve.run(project)
+    refused = [f for f in caught.value.findings if f.field == "offshore-data flag"]
+    assert [f.method for f in refused] == ["UWA", "Unified"]
+    assert "without it the method does not run" in str(caught.value)
+    project.offshore_data = 1
+    project.cpt_points = [(0.0, 2000.0), (30.0, 20000.0)]
+    assert [m.name for m in torve.run(project).methods] == ["API RP 2A", "UWA", "Unified"]
+
+
+def test_every_warning_reaches_the_results_with_method_and_depth():
+    project = torve.Project.new("SI")
+    project.modulus = 210.0  # GPa typed into the kPa field
+    results = torve.run(project)
+    modulus = [w for w in results.warnings if "modulus of elasticity" in w.text]
+    assert len(modulus) == 1 and modulus[0].method is None and modulus[0].depth is None
+    assert str(modulus[0]).startswith("record 5 (pile section): expected a modulus of elasticity")
+    # The run's console ends with the same list.
+    assert "Warning: record 5 (pile section): expected a modulus" in torve.run(project, report=True).console
+
+
 def test_update_checks_the_fields_together():
     project = torve.Project.new("SI")  # outside diameter 610 mm, inside 585 mm
     with pytest.raises(torve.InputError):
@@ -444,16 +469,26 @@ def test_arrays_agree_with_the_desktop_cores_reading(tmp_path):
     np.testing.assert_allclose(results.tip_movement, tip_settlement[1:], rtol=1e-3)
 
 
+def test_working_loads_are_half_and_a_third_of_each_capacity_by_default():
+    results = torve.run(torve.Project.new("SI"))
+    api = results.capacity("API RP 2A")
+    loads = results.working_loads
+    assert [(w.method, w.fraction) for w in loads] == [("API RP 2A", 0.5), ("API RP 2A", 1 / 3)]
+    assert loads[0].load == pytest.approx(0.5 * api.total[-1], rel=1e-15)
+    # A third of the load moves the head less than half of it, and both less than the last level.
+    assert 0 < loads[1].head_movement < loads[0].head_movement < results.head_movement[-1]
+
+
 def test_a_tip_between_two_rows_is_named_in_the_warnings():
     # The example at 30.25 m in increments of 0.5 m: the rows end at 30.00 m.
     project = torve.Project.read(str(SOURCE / "examples" / "open-pipe-offshore-si.tv6d"))
     project.pile_length = 30.25
     results = torve.run(project)
     assert results.methods[0].tip[0] == 30.0
-    tip_warnings = [w for w in results.warnings if "last penetration row" in w]
+    tip_warnings = [str(w) for w in results.warnings if "last penetration row" in str(w)]
     assert tip_warnings == [
         "The last penetration row lies at 30.00 m, above the pile tip at 30.25 m (the pile length is not a "
         "whole number of computation increments of 0.50 m); every capacity given at the tip is that of 30.00 m."
     ]
     project.pile_length = 30.0
-    assert not [w for w in torve.run(project).warnings if "last penetration row" in w]
+    assert not [w for w in torve.run(project).warnings if "last penetration row" in str(w)]

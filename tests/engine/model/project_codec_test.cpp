@@ -347,5 +347,32 @@ TEST(CptCodec, BothStylesAndTheDesktopsDigits) {
     EXPECT_EQ(r.lines.cpt_rows, (std::vector<std::size_t>{2, 3, 4}));
 }
 
+// The working loads are a record of their own after the last, only in a project that sets them: a
+// file without it reads and writes back as it stood, one with it keeps its fractions.
+TEST(ProjectCodec, WorkingLoadsOnlyWhereSet) {
+    ProjectRecords p = test::project();
+    test::add_layer(p, test::sand_layer(0, 100, 60, 30, 0.8, 20));
+    for (WriteStyle style : {WriteStyle::AsHeld, WriteStyle::Desktop}) {
+        const std::string without = write_project_records(p, style);
+        const ReadResult<ProjectRecords> read = read_project_records(without, "f");
+        EXPECT_FALSE(read.records.working_load_fractions);
+        EXPECT_EQ(write_project_records(read.records, style), without);
+
+        ProjectRecords with = p;
+        with.working_load_fractions = std::vector<double>{0.5, 1.0 / 3.0, 0.25};
+        RecordLines lines;
+        const std::string text = write_project_records(with, style, &lines);
+        // The same lines, and one more: the count and the fractions.
+        ASSERT_EQ(text.substr(0, without.size()), without);
+        const std::string last = text.substr(without.size());
+        EXPECT_EQ(last.substr(0, 2), "3 ") << last;
+        EXPECT_EQ(std::count(last.begin(), last.end(), '\n'), 1) << last;
+        const ReadResult<ProjectRecords> again = read_project_records(text, "f");
+        EXPECT_EQ(again.records.working_load_fractions, with.working_load_fractions);
+        EXPECT_EQ(again.lines.working_loads, lines.working_loads);
+        EXPECT_EQ(record_title({RecordId::WorkingLoads}), "record 16 (working loads)");
+    }
+}
+
 }  // namespace
 }  // namespace torve
