@@ -32,6 +32,8 @@ setup(
     install_requires=["numpy"],
     packages=["torve"],
     package_dir={"": "python"},
+    # The type stubs of the compiled modules and the mark that the package carries its types.
+    package_data={"torve": ["py.typed", "_engine.pyi", "_sounding.pyi"]},
     # CMake installs the compiled modules into python/torve of its own tree, where scikit-build
     # takes them into the package beside __init__.py.
     cmake_install_dir="python",

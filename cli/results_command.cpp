@@ -1,6 +1,7 @@
 // `torve results`: the capacity curves and other results of a project's plot data file.
 #include <CLI/CLI.hpp>
 #include <QDir>
+#include <QFileInfo>
 #include <QString>
 #include <charconv>
 #include <iostream>
@@ -9,6 +10,7 @@
 #include "app/project/atomicfile.h"
 #include "app/project/cptprofile.h"
 #include "app/project/project.h"
+#include "app/project/workingloads.h"
 #include "cli/analysed_project.h"
 #include "cli/commands.h"
 #include "cli/file_name.h"
@@ -117,6 +119,23 @@ void print_summary(const app::Project& project, const std::string& name) {
     if (!head.empty())
         std::cout << "  head movement at the largest load level (" << decimals(head.back().x(), 1) << ' '
                   << force << "): " << decimals(head.back().y(), 4) << (english ? " in" : " m") << '\n';
+    // The run solved the head movement at each working load and left it in its report.
+    const QFileInfo file(core_file_name(name).value_or(QString()));
+    const QString report = file.path() + u'/' + file.completeBaseName() + QStringLiteral(".tv6o");
+    const std::vector<WorkingLoadRow> working = readWorkingLoads(workingLoadLines(report));
+    if (!working.empty()) {
+        std::cout << "  head movement at the working loads (from the report), " << force << " and "
+                  << (english ? "in" : "mm") << ":\n";
+        std::cout << "    method            fraction     head load      movement\n";
+        for (const WorkingLoadRow& w : working) {
+            std::cout << "    " << format_a(w.method.toStdString(), 16) << format_f(w.fraction, 10, 4)
+                      << format_f(w.load, 14, 1);
+            if (w.movement)
+                std::cout << format_f(*w.movement, 14, english ? 4 : 2) << '\n';
+            else
+                std::cout << "  beyond the curve\n";
+        }
+    }
     std::cout << "  t-z curves: " << project.graph(ResultGraph::TzCurves).lineCount()
               << ", extra t-z curves: " << project.graph(ResultGraph::ExtraTzCurves).lineCount() << '\n';
     std::cout << kPrecisionNote << '\n';

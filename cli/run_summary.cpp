@@ -18,7 +18,8 @@ void print_run_summary(std::ostream& out, const std::string& project, const std:
     out << "  report:    " << report << '\n';
     out << "  plot file: " << plot << '\n';
     for (const std::string& file : csv) out << "  csv:       " << file << '\n';
-    for (const std::string& w : result.warnings) out << "  warning: " << w << '\n';
+    for (const RunWarning& w : result.warnings)
+        out << "  warning: " << warning_sentence(w, result.english) << '\n';
     if (result.stop != RunStop::None) {
         out << "  STOPPED: " << result.message << '\n';
         return;
@@ -36,10 +37,20 @@ void print_run_summary(std::ostream& out, const std::string& project, const std:
                 << format_f(c.total.back(), 14, 1) << '\n';
         }
     }
-    if (!result.load_levels.empty()) {
-        const LoadLevelResult& largest = result.load_levels.back();
-        out << "  head movement at the largest load level (" << decimals(largest.head_load, 1) << ' ' << force
-            << "): " << decimals(largest.head_movement, 4) << (result.english ? " in" : " m") << '\n';
+    if (!result.working_loads.empty()) {
+        // Movements in the report's unit: inches, or millimetres.
+        const double per_result = result.english ? 1.0 : 1000.0;
+        out << "  head movement at the working loads (" << method_info(result.load_transfer_method).name
+            << " load-settlement solution), " << force << " and " << (result.english ? "in" : "mm") << ":\n";
+        out << "    method            fraction     head load      movement\n";
+        for (const WorkingLoad& w : result.working_loads) {
+            out << "    " << format_a(method_info(w.method).name, 16) << format_f(w.fraction, 10, 4)
+                << format_f(w.load, 14, 1);
+            if (w.head_movement)
+                out << format_f(*w.head_movement * per_result, 14, result.english ? 4 : 2) << '\n';
+            else
+                out << "  beyond the curve\n";
+        }
     }
     out << "  completed\n";
 }

@@ -17,6 +17,7 @@
 #include "engine/model/number_text.h"
 #include "engine/model/project_codec.h"
 #include "engine/model/whole_file.h"
+#include "python/field_values.h"
 #include "python/run_binding.h"
 
 namespace py = pybind11;
@@ -100,18 +101,19 @@ struct Project {
     std::optional<CptProfile> cpt;
     std::string path;       // where it was read from or last written; empty for a new project
     bool deferred = false;  // inside update(): the check waits for the last field
+    bool changed = false;   // changed since it was read or written: the file no longer holds it
 };
 
-// The text of the records as write() writes them. A value that is not finite is refused as the
-// engine's reader would refuse the word it gives, at its place in that text.
-std::string text_of(const ProjectRecords& records, const std::string& name) {
+// The text of the records as write() writes them. A value that is not finite is refused by its
+// record, field and value: the text it would stand in is not written, so no line of a file holds it.
+std::string text_of(const ProjectRecords& records) {
     try {
         return write_project_records(records, WriteStyle::AsHeld);
     } catch (const NotFiniteError& e) {
         const std::string word = std::isnan(e.value) ? "nan" : (e.value < 0 ? "-inf" : "inf");
-        raise_input_error(input_file_label(name) + ", " + record_title(e.place) + ", line " +
-                          std::to_string(e.line) + ": expected a finite number for the " + e.field +
-                          ", found \"" + word + "\".");
+        raise_error(
+            record_title(e.place) + ": expected a finite number for the " + e.field + ", found " + word + ".",
+            py::none(), py::str(record_title(e.place)), py::none(), py::str(e.field), {});
     }
 }
 
@@ -162,6 +164,7 @@ void change_project(Project& p, Change&& change) {
     Project copy = p;
     change(copy);
     if (!p.deferred) check_change(p, copy);
+    copy.changed = true;
     p = std::move(copy);
 }
 
@@ -237,7 +240,7 @@ Project new_project(const std::string& units) {
 void write_project(Project& p, const std::string& path) {
     checked_path(path);
     std::vector<std::pair<std::string, std::string>> files;
-    files.emplace_back(path, text_of(p.records, path));
+    files.emplace_back(path, text_of(p.records));
     if (p.cpt)
         files.emplace_back(std::filesystem::path(path).replace_extension(".cpt").string(),
                            write_cpt_records(*p.cpt));
@@ -247,6 +250,7 @@ void write_project(Project& p, const std::string& path) {
         raise_file_error(e);
     }
     p.path = path;
+    p.changed = false;
 }
 
 // What a run of the project needs: the records go to the analysis as they are, without a text in
@@ -259,16 +263,31 @@ RunRequest run_request(const Project& p) {
         const std::size_t n = refused.size();
         raise_findings("The project cannot run: " + std::to_string(n) + (n == 1 ? " error" : " errors") +
                            " (Project.check() lists every finding).",
-                       std::move(refused), p.path);
+                       std::move(refused), p.changed ? std::string() : p.path);
     }
     return {run_names(name_of(p)), input_data_of(p.records), p.cpt.value_or(CptProfile{})};
+}
+
+// The value of a field of type T from Python: TypeError naming the field for a value of another type.
+template <class T>
+T value_of(const char* name, py::handle v) {
+    if constexpr (std::is_same_v<T, double>)
+        return number_value(name, v);
+    else if constexpr (std::is_same_v<T, int>)
+        return integer_value(name, v, "a whole number");
+    else
+        return text_value(name, v);
 }
 
 template <class T>
 void field(py::class_<Project>& c, const char* name, T ProjectRecords::*member, const char* doc) {
     c.def_property(
         name, [member](const Project& p) { return p.records.*member; },
-        [member](Project& p, T v) { change_records(p, [&](ProjectRecords& r) { r.*member = v; }); }, doc);
+        [member, name](Project& p, py::handle v) {
+            const T value = value_of<T>(name, v);
+            change_records(p, [&](ProjectRecords& r) { r.*member = value; });
+        },
+        doc);
 }
 
 // A field that files of the previous version lack: its default when absent.
@@ -277,20 +296,182 @@ void field(py::class_<Project>& c, const char* name, std::optional<T> ProjectRec
            const char* doc) {
     c.def_property(
         name, [member](const Project& p) { return (p.records.*member).value_or(T{}); },
-        [member](Project& p, T v) { change_records(p, [&](ProjectRecords& r) { r.*member = v; }); }, doc);
+        [member, name](Project& p, py::handle v) {
+            const T value = value_of<T>(name, v);
+            change_records(p, [&](ProjectRecords& r) { r.*member = value; });
+        },
+        doc);
 }
 
-// A property of a soil point under its Python name.
-template <class T>
-void soil_field(py::class_<SoilPointRecord>& c, const char* name, T SoilPointRecord::*member,
-                const char* doc) {
-    c.def_readwrite(name, member, doc);
+// An integer code: read as the member of `codes` that it is, set from a member or a plain int.
+std::string code_expected(const py::object& codes) {
+    return "an integer code (torve." + std::string(py::str(codes.attr("__name__"))) + ")";
 }
-void soil_field(py::class_<SoilPointRecord>& c, const char* name,
-                std::optional<double> SoilPointRecord::*member, const char* doc) {
+
+int stored_code(int code) {
+    return code;
+}
+int stored_code(const std::optional<int>& code) {
+    return code.value_or(0);
+}
+
+template <class T>
+void code_field(py::class_<Project>& c, const char* name, T ProjectRecords::*member, py::object codes,
+                const char* doc) {
     c.def_property(
-        name, [member](const SoilPointRecord& p) { return (p.*member).value_or(1.0); },
-        [member](SoilPointRecord& p, double v) { p.*member = v; }, doc);
+        name,
+        [member, codes](const Project& p) { return code_member(codes, stored_code(p.records.*member)); },
+        [member, name, codes](Project& p, py::handle v) {
+            const int code = integer_value(name, v, code_expected(codes));
+            change_records(p, [&](ProjectRecords& r) { r.*member = code; });
+        },
+        doc);
+}
+
+// A soil point as Python holds it: a point of a project, read from it and changed through it (checked
+// as any change of the project), or a point of its own, made by SoilPoint() or copy(), to be put into
+// a project's list. A point of a project stands for its place in the list.
+struct SoilPointRef {
+    py::object owner = py::none();  // the torve.Project whose point it is; None for one of its own
+    std::size_t index = 0;
+    SoilPointRecord own;
+
+    bool bound() const { return !owner.is_none(); }
+};
+
+// The project's point, or IndexError once the list no longer reaches it.
+std::size_t checked_index(const SoilPointRef& s, const Project& p) {
+    const std::size_t n = p.records.soil_points.size();
+    if (s.index >= n)
+        throw py::index_error("soil point " + std::to_string(s.index + 1) +
+                              " is no longer in the project: it has " + std::to_string(n) +
+                              " soil points now");
+    return s.index;
+}
+
+const SoilPointRecord& record_of(const SoilPointRef& s) {
+    if (!s.bound()) return s.own;
+    const Project& p = s.owner.cast<const Project&>();
+    return p.records.soil_points[checked_index(s, p)];
+}
+
+template <class Change>
+void change_point(SoilPointRef& s, Change&& change) {
+    if (!s.bound()) {
+        change(s.own);
+        return;
+    }
+    Project& p = s.owner.cast<Project&>();
+    const std::size_t i = checked_index(s, p);
+    change_records(p, [&](ProjectRecords& r) { change(r.soil_points[i]); });
+}
+
+// The fields of a soil point under their Python names; `codes` is the IntEnum of a code field.
+struct SoilField {
+    const char* name;
+    double SoilPointRecord::*number = nullptr;
+    std::optional<double> SoilPointRecord::*factor = nullptr;  // absent in files of the previous version
+    int SoilPointRecord::*code = nullptr;
+    const char* doc = "";
+};
+
+py::object soil_field_value(const SoilField& f, const SoilPointRecord& r, const py::object& soil_types) {
+    if (f.number) return py::float_(r.*f.number);
+    if (f.factor) return py::float_((r.*f.factor).value_or(1.0));
+    return code_member(soil_types, r.*f.code);
+}
+
+void set_soil_field(const SoilField& f, SoilPointRef& s, py::handle v, const py::object& soil_types) {
+    if (f.code) {
+        const int code = integer_value(f.name, v, code_expected(soil_types));
+        change_point(s, [&](SoilPointRecord& r) { r.*f.code = code; });
+    } else {
+        const double value = number_value(f.name, v);
+        change_point(s, [&](SoilPointRecord& r) {
+            if (f.number)
+                r.*f.number = value;
+            else
+                r.*f.factor = value;
+        });
+    }
+}
+
+const std::vector<SoilField>& soil_fields() {
+    using R = SoilPointRecord;
+    static const std::vector<SoilField> fields = {
+        {"depth", &R::depth, nullptr, nullptr, "depth below the ground surface, ft or m"},
+        {"soil_type", nullptr, nullptr, &R::soil_type_code, "SoilType.SAND (1) or SoilType.CLAY (2)"},
+        {"earth_pressure", &R::coefficient_of_lateral_earth_pressure, nullptr, nullptr,
+         "coefficient of lateral earth pressure K"},
+        {"unit_weight", &R::effective_unit_weight, nullptr, nullptr,
+         "effective unit weight, lb/ft3 or kN/m3"},
+        {"friction_angle", &R::friction_angle, nullptr, nullptr, "friction angle, degrees"},
+        {"bearing_factor", &R::bearing_capacity_factor, nullptr, nullptr, "bearing capacity factor Nq"},
+        {"max_friction", &R::maximum_unit_friction, nullptr, nullptr, "limit of unit skin friction; 0 none"},
+        {"max_bearing", &R::maximum_unit_bearing, nullptr, nullptr, "limit of unit end bearing; 0 none"},
+        {"su", &R::undrained_shear_strength, nullptr, nullptr, "undrained shear strength (clay)"},
+        {"sur_or_blow_count", &R::remolded_shear_strength_or_blow_count, nullptr, nullptr,
+         "clay: remolded shear strength; sand: SPT blow count"},
+        {"ysr", &R::yield_stress_ratio, nullptr, nullptr, "yield stress ratio (clay)"},
+        {"plasticity_index", &R::plasticity_index, nullptr, nullptr, "plasticity index, %"},
+        {"cone_resistance", &R::cone_resistance, nullptr, nullptr, "cone resistance qc"},
+        {"fst", &R::soil_type_factor_fst, nullptr, nullptr,
+         "soil-type factor Fst of the Unified clay friction: 1, about 0.5 in sensitive clay"},
+        {"user_friction", &R::user_unit_skin_friction, nullptr, nullptr, "user-specified unit skin friction"},
+        {"user_bearing", &R::user_unit_end_bearing, nullptr, nullptr, "user-specified unit end bearing"},
+        {"lrfd_friction", nullptr, &R::lrfd_factor_on_unit_friction, nullptr, "LRFD factor on unit friction"},
+        {"lrfd_bearing", nullptr, &R::lrfd_factor_on_unit_bearing, nullptr, "LRFD factor on unit bearing"},
+    };
+    return fields;
+}
+
+bool is_none_or_text(py::handle v) {
+    return v.is_none() || PyUnicode_Check(v.ptr()) || PyBytes_Check(v.ptr());
+}
+
+// The items of a list assigned to `field`; TypeError for a value that is no list.
+std::vector<py::handle> items_of(const char* field, py::handle list, const char* expected) {
+    if (is_none_or_text(list) || !py::isinstance<py::iterable>(list))
+        throw py::type_error(std::string(field) + " expects " + expected + ", got " + type_name(list));
+    std::vector<py::handle> out;
+    for (py::handle item : py::reinterpret_borrow<py::iterable>(list)) out.push_back(item);
+    return out;
+}
+
+std::vector<double> numbers_of(const char* field, py::handle list) {
+    std::vector<double> out;
+    for (py::handle item : items_of(field, list, "a list of numbers"))
+        out.push_back(number_value(field, item));
+    return out;
+}
+
+// (a, b) rows: pairs of numbers, as tuples or lists of two.
+std::vector<std::pair<double, double>> pairs_of(const char* field, py::handle list) {
+    const char* expected = "a list of (depth, value) pairs of numbers";
+    std::vector<std::pair<double, double>> out;
+    for (py::handle item : items_of(field, list, expected)) {
+        const std::vector<py::handle> pair = items_of(field, item, expected);
+        if (pair.size() != 2)
+            throw py::type_error(std::string(field) + " expects " + expected + ", got a row of " +
+                                 std::to_string(pair.size()) + " values");
+        out.emplace_back(number_value(field, pair[0]), number_value(field, pair[1]));
+    }
+    return out;
+}
+
+// The records of a sequence of soil points, read before anything changes: a list may hold points
+// of the very project it is assigned to.
+std::vector<SoilPointRecord> soil_records(py::handle points) {
+    if (is_none_or_text(points) || !py::isinstance<py::iterable>(points))
+        throw py::type_error("soil_points expects a list of torve.SoilPoint, got " + type_name(points));
+    std::vector<SoilPointRecord> out;
+    for (py::handle item : py::reinterpret_borrow<py::iterable>(points)) {
+        if (!py::isinstance<SoilPointRef>(item))
+            throw py::type_error("soil_points expects a list of torve.SoilPoint, got a list holding " +
+                                 type_name(item));
+        out.push_back(record_of(item.cast<const SoilPointRef&>()));
+    }
+    return out;
 }
 
 }  // namespace
@@ -352,43 +533,101 @@ PYBIND11_MODULE(_engine, m) {
     for (const MethodInfo& info : kMethods) methods[py::int_(code_of(info.method))] = std::string(info.name);
     m.attr("METHODS") = methods;
 
-    py::class_<SoilPointRecord> soil_point(
+    // The integer codes of the records, named as the report names them.
+    const py::object pile_types = code_enum(
+        m, "PileType",
+        {{"STEEL_PIPE", static_cast<int>(PileType::SteelPipe)},
+         {"TIMBER", static_cast<int>(PileType::Timber)},
+         {"PRECAST_CONCRETE", static_cast<int>(PileType::PrecastConcrete)},
+         {"RAYMOND_STEP_TAPER", static_cast<int>(PileType::RaymondStepTaper)},
+         {"RAYMOND_UNIFORM_TAPER", static_cast<int>(PileType::RaymondUniformTaper)},
+         {"H_PILE", static_cast<int>(PileType::HPile)},
+         {"MONOTUBE_TAPER", static_cast<int>(PileType::MonotubeTaper)}},
+        "Pile-type codes: steel pipe (or the straight part of a monotube), timber, precast concrete,\n"
+        "Raymond step taper, Raymond uniform taper, H-pile (or another steel pile), monotube taper.");
+    const py::object soil_types =
+        code_enum(m, "SoilType",
+                  {{"SAND", static_cast<int>(SoilType::Sand)}, {"CLAY", static_cast<int>(SoilType::Clay)}},
+                  "Soil-type codes of a soil point.");
+    const py::object loading_types = code_enum(m, "LoadingType",
+                                               {{"COMPRESSION", static_cast<int>(LoadingType::Compression)},
+                                                {"TENSION", static_cast<int>(LoadingType::Tension)}},
+                                               "Loading type codes.");
+    const py::object plug_conditions =
+        code_enum(m, "PlugCondition",
+                  {{"COMPUTED", static_cast<int>(PlugCondition::Computed)},
+                   {"PLUGGED", static_cast<int>(PlugCondition::Plugged)},
+                   {"UNPLUGGED", static_cast<int>(PlugCondition::Unplugged)}},
+                  "Plug condition codes: the internal plug computed, plugged, unplugged.");
+    const py::object section_modes =
+        code_enum(m, "SectionMode",
+                  {{"FROM_DIAMETERS", static_cast<int>(SectionMode::FromDiameters)},
+                   {"CONSTANT", static_cast<int>(SectionMode::Constant)},
+                   {"VARYING_WITH_DEPTH", static_cast<int>(SectionMode::VaryingWithDepth)}},
+                  "Where the axial stiffness takes its cross-section area: from the diameters, the constant\n"
+                  "section_area, or the sections varying with depth.");
+    const py::object drainages =
+        code_enum(m, "ClayDrainage",
+                  {{"UNDRAINED", static_cast<int>(ClayDrainage::Undrained)},
+                   {"DRAINED", static_cast<int>(ClayDrainage::Drained)}},
+                  "Clay drainage options of ICP/MTD; any code other than DRAINED means undrained.");
+    const py::object critical_depth_options =
+        code_enum(m, "CriticalDepthOption",
+                  {{"FROM_DENSITY", static_cast<int>(CriticalDepthOption::FromDensity)},
+                   {"FROM_STRESS", static_cast<int>(CriticalDepthOption::FromStress)},
+                   {"USER_SPECIFIED", static_cast<int>(CriticalDepthOption::UserSpecified)}},
+                  "Critical depth in sand: 10 to 20 diameters by the density, where the effective stress\n"
+                  "reaches 3,500 lb/ft2, or the project's critical_depth.");
+
+    py::class_<SoilPointRef> soil_point(
         m, "SoilPoint",
-        "A soil point: the top or the bottom of a layer, as its two lines of the input\n"
-        "data file hold it (stresses in lb/ft2 or kPa).");
-    soil_point.def(py::init<>());
-    soil_field(soil_point, "depth", &SoilPointRecord::depth, "depth below the ground surface, ft or m");
-    soil_field(soil_point, "soil_type", &SoilPointRecord::soil_type_code, "1 sand, 2 clay");
-    soil_field(soil_point, "earth_pressure", &SoilPointRecord::coefficient_of_lateral_earth_pressure,
-               "coefficient of lateral earth pressure K");
-    soil_field(soil_point, "unit_weight", &SoilPointRecord::effective_unit_weight,
-               "effective unit weight, lb/ft3 or kN/m3");
-    soil_field(soil_point, "friction_angle", &SoilPointRecord::friction_angle, "friction angle, degrees");
-    soil_field(soil_point, "bearing_factor", &SoilPointRecord::bearing_capacity_factor,
-               "bearing capacity factor Nq");
-    soil_field(soil_point, "max_friction", &SoilPointRecord::maximum_unit_friction,
-               "limit of unit skin friction; 0 none");
-    soil_field(soil_point, "max_bearing", &SoilPointRecord::maximum_unit_bearing,
-               "limit of unit end bearing; 0 none");
-    soil_field(soil_point, "su", &SoilPointRecord::undrained_shear_strength,
-               "undrained shear strength (clay)");
-    soil_field(soil_point, "sur_or_blow_count", &SoilPointRecord::remolded_shear_strength_or_blow_count,
-               "clay: remolded shear strength; sand: SPT blow count");
-    soil_field(soil_point, "ysr", &SoilPointRecord::yield_stress_ratio, "yield stress ratio (clay)");
-    soil_field(soil_point, "plasticity_index", &SoilPointRecord::plasticity_index, "plasticity index, %");
-    soil_field(soil_point, "cone_resistance", &SoilPointRecord::cone_resistance, "cone resistance qc");
-    soil_field(soil_point, "user_friction", &SoilPointRecord::user_unit_skin_friction,
-               "user-specified unit skin friction");
-    soil_field(soil_point, "user_bearing", &SoilPointRecord::user_unit_end_bearing,
-               "user-specified unit end bearing");
-    soil_field(soil_point, "lrfd_friction", &SoilPointRecord::lrfd_factor_on_unit_friction,
-               "LRFD factor on unit friction");
-    soil_field(soil_point, "lrfd_bearing", &SoilPointRecord::lrfd_factor_on_unit_bearing,
-               "LRFD factor on unit bearing");
-    soil_point.def("__repr__", [](const SoilPointRecord& p) {
-        return "SoilPoint(depth=" + shortest_real(p.depth) +
-               ", soil_type=" + std::to_string(p.soil_type_code) + ")";
-    });
+        "A soil point: the top or the bottom of a layer, as its two lines of the input data file hold\n"
+        "it (stresses in lb/ft2 or kPa). A point of project.soil_points is the project's own: setting\n"
+        "a field changes the project, checked as any assignment (InputError leaves it as it was).\n"
+        "SoilPoint(depth=..., ...) and point.copy() make points of their own, to put into a list.");
+    soil_point.def(py::init([soil_types](const py::kwargs& values) {
+                       SoilPointRef s;
+                       for (const auto& [key, value] : values) {
+                           const std::string name = py::str(key);
+                           const auto& fields = soil_fields();
+                           const auto f = std::find_if(fields.begin(), fields.end(),
+                                                       [&](const SoilField& sf) { return name == sf.name; });
+                           if (f == fields.end())
+                               throw py::type_error("SoilPoint has no field '" + name + "'");
+                           set_soil_field(*f, s, value, soil_types);
+                       }
+                       return s;
+                   }),
+                   "SoilPoint(**fields): a point of its own, its fields 0 (LRFD factors 1) unless given.");
+    for (const SoilField& f : soil_fields()) {
+        soil_point.def_property(
+            f.name,
+            [f, soil_types](const SoilPointRef& s) { return soil_field_value(f, record_of(s), soil_types); },
+            [f, soil_types](SoilPointRef& s, py::handle v) { set_soil_field(f, s, v, soil_types); }, f.doc);
+    }
+    soil_point
+        .def(
+            "copy",
+            [](const SoilPointRef& s) {
+                SoilPointRef c;
+                c.own = record_of(s);
+                return c;
+            },
+            "A point of its own with the same values; changing it changes no project.")
+        .def(
+            "__eq__",
+            [](const SoilPointRef& a, py::handle b) -> py::object {
+                if (!py::isinstance<SoilPointRef>(b))
+                    return py::reinterpret_borrow<py::object>(Py_NotImplemented);
+                return py::bool_(record_of(a) == record_of(b.cast<const SoilPointRef&>()));
+            },
+            py::is_operator())
+        .def("__repr__", [](const SoilPointRef& s) {
+            const SoilPointRecord& p = record_of(s);
+            return "SoilPoint(depth=" + shortest_real(p.depth) +
+                   ", soil_type=" + std::to_string(p.soil_type_code) + ")";
+        });
+    soil_point.attr("__hash__") = py::none();
 
     py::class_<Project> project(
         m, "Project",
@@ -429,7 +668,17 @@ PYBIND11_MODULE(_engine, m) {
                 py::object trial = py::cast(Project(p));
                 Project& t = trial.cast<Project&>();
                 t.deferred = true;
-                for (const auto& [name, value] : fields) py::setattr(trial, name, value);
+                const py::object type = py::type::of<Project>();
+                for (const auto& [name, value] : fields) {
+                    const std::string key = py::str(name);
+                    // Only the fields: a misspelt name must not pass unnoticed, nor reach a method.
+                    const py::object attribute = py::getattr(type, name, py::none());
+                    if (key.empty() || key[0] == '_' ||
+                        !PyObject_TypeCheck(attribute.ptr(), &PyProperty_Type) ||
+                        attribute.attr("fset").is_none())
+                        throw py::type_error("update() has no field '" + key + "' to assign");
+                    py::setattr(trial, name, value);
+                }
                 t.deferred = false;
                 check_change(p, t);
                 p = t;
@@ -439,14 +688,15 @@ PYBIND11_MODULE(_engine, m) {
             "it was.")
         .def_readonly("path", &Project::path, "The file it was read from or last written to; '' when new.")
         .def(
-            "input_text", [](const Project& p) { return text_of(p.records, name_of(p)); },
+            "input_text", [](const Project& p) { return text_of(p.records); },
             "The text of the input data file that write() would write.")
         .def_property(
             "units",
             [](const Project& p) {
                 return p.records.unit_system_code == code_of(UnitSystem::SI) ? "SI" : "English";
             },
-            [](Project& p, const std::string& u) {
+            [](Project& p, py::handle v) {
+                const std::string u = text_value("units", v);
                 if (u != "SI" && u != "English") throw py::value_error("units must be \"SI\" or \"English\"");
                 change_records(p, [&](ProjectRecords& r) {
                     r.unit_system_code = code_of(u == "SI" ? UnitSystem::SI : UnitSystem::English);
@@ -462,7 +712,10 @@ PYBIND11_MODULE(_engine, m) {
                         codes.push_back(code_of(info.method));
                 return codes;
             },
-            [](Project& p, const std::vector<int>& codes) {
+            [](Project& p, py::handle list) {
+                std::vector<int> codes;
+                for (py::handle c : items_of("selected_methods", list, "a list of method codes"))
+                    codes.push_back(integer_value("selected_methods", c, "a list of method codes"));
                 change_records(p, [&](ProjectRecords& r) {
                     MethodFlags flags{};
                     for (const int c : codes) {
@@ -475,18 +728,32 @@ PYBIND11_MODULE(_engine, m) {
             },
             "Codes of the selected methods (see torve.METHODS); Project.methods gives their names.")
         .def_property(
-            "soil_points", [](const Project& p) { return p.records.soil_points; },
-            [](Project& p, const std::vector<SoilPointRecord>& soil) {
-                change_records(p, [&](ProjectRecords& r) { r.soil_points = soil; });
+            "soil_points",
+            [](const py::object& self) {
+                py::list points;
+                const std::size_t n = self.cast<const Project&>().records.soil_points.size();
+                for (std::size_t i = 0; i < n; ++i) {
+                    SoilPointRef s;
+                    s.owner = self;
+                    s.index = i;
+                    points.append(py::cast(std::move(s)));
+                }
+                return points;
             },
-            "The soil points (a copy: change one, then assign the list back), two per layer.")
+            [](Project& p, py::handle points) {
+                std::vector<SoilPointRecord> soil = soil_records(points);
+                change_records(p, [&](ProjectRecords& r) { r.soil_points = std::move(soil); });
+            },
+            "The soil points, two per layer: the project's own, changed where they stand.")
         .def_property(
             "tz_print_depths",
             [](const Project& p) -> py::object {
                 if (p.records.t_z_print_flag != 1) return py::none();
                 return py::cast(p.records.t_z_print_depths);
             },
-            [](Project& p, const std::optional<std::vector<double>>& depths) {
+            [](Project& p, py::handle list) {
+                std::optional<std::vector<double>> depths;
+                if (!list.is_none()) depths = numbers_of("tz_print_depths", list);
                 change_records(p, [&](ProjectRecords& r) {
                     r.t_z_print_flag = depths ? 1 : 0;
                     r.t_z_print_depths = depths.value_or(std::vector<double>{});
@@ -501,7 +768,8 @@ PYBIND11_MODULE(_engine, m) {
                     rows.emplace_back(s.section_depth, s.cross_section_area);
                 return rows;
             },
-            [](Project& p, const std::vector<std::pair<double, double>>& rows) {
+            [](Project& p, py::handle list) {
+                const std::vector<std::pair<double, double>> rows = pairs_of("sections", list);
                 change_records(p, [&](ProjectRecords& r) {
                     r.section_rows.clear();
                     for (const auto& [depth, area] : rows) r.section_rows.push_back({depth, area});
@@ -517,7 +785,9 @@ PYBIND11_MODULE(_engine, m) {
                     for (const CptPoint& c : p.cpt->points) rows.emplace_back(c.depth, c.qc);
                 return rows;
             },
-            [](Project& p, const std::optional<std::vector<std::pair<double, double>>>& rows) {
+            [](Project& p, py::handle list) {
+                std::optional<std::vector<std::pair<double, double>>> rows;
+                if (!list.is_none()) rows = pairs_of("cpt_points", list);
                 if (!rows) {
                     p.cpt.reset();
                     return;
@@ -549,10 +819,9 @@ PYBIND11_MODULE(_engine, m) {
     field(project, "zero_friction_length", &ProjectRecords::zero_friction_length,
           "length without skin friction");
     field(project, "increment", &ProjectRecords::computation_increment, "computation increment, ft or m");
-    field(project, "pile_type", &ProjectRecords::pile_type_code,
-          "1 steel pipe, 2 timber, 3 precast concrete, 4 Raymond step taper, 5 Raymond uniform taper, 6 "
-          "H-pile, "
-          "7 monotube taper");
+    code_field(project, "pile_type", &ProjectRecords::pile_type_code, pile_types,
+               "torve.PileType: 1 steel pipe, 2 timber, 3 precast concrete, 4 Raymond step taper, 5 Raymond "
+               "uniform taper, 6 H-pile, 7 monotube taper");
     field(project, "taper_angle", &ProjectRecords::taper_angle, "taper angle, degrees");
     field(project, "load_transfer_method", &ProjectRecords::load_transfer_method_code,
           "code of the method of the t-z curves and the load-settlement curve (see torve.METHODS)");
@@ -563,16 +832,24 @@ PYBIND11_MODULE(_engine, m) {
           "depth the soil profile reaches");
     field(project, "section_area", &ProjectRecords::cross_section_area,
           "constant cross-section area (section mode 1)");
-    field(project, "loading_type", &ProjectRecords::loading_type_code, "0 compression, 1 tension");
+    code_field(project, "loading_type", &ProjectRecords::loading_type_code, loading_types,
+               "torve.LoadingType: 0 compression, 1 tension");
     field(project, "tension_factor", &ProjectRecords::tension_reduction_factor,
           "reduction factor on skin friction in tension");
-    field(project, "clay_drainage", &ProjectRecords::clay_drainage_option, "1 drained clay, 0 undrained");
-    field(project, "plug_condition", &ProjectRecords::plug_condition_code,
-          "0 computed, 1 plugged, 2 unplugged");
-    field(project, "section_mode", &ProjectRecords::section_mode,
-          "0 area from the diameters, 1 constant area, 2 area varying with depth (sections)");
-    field(project, "critical_depth_option", &ProjectRecords::critical_depth_option,
-          "0 from the density, 1 from the effective stress, 2 user-specified");
+    code_field(project, "clay_drainage", &ProjectRecords::clay_drainage_option, drainages,
+               "torve.ClayDrainage: 1 drained clay, 0 (or any other) undrained");
+    code_field(project, "plug_condition", &ProjectRecords::plug_condition_code, plug_conditions,
+               "torve.PlugCondition: 0 computed, 1 plugged, 2 unplugged");
+    field(project, "unified_clay_base", &ProjectRecords::unified_clay_base_option,
+          "Unified base in clay: 0 by the effective area ratio, 1 from load tests (0.8 qt closed, 0.4 qt "
+          "open)");
+    code_field(project, "section_mode", &ProjectRecords::section_mode, section_modes,
+               "torve.SectionMode: 0 area from the diameters, 1 constant area, 2 area varying with depth "
+               "(sections)");
+    code_field(project, "critical_depth_option", &ProjectRecords::critical_depth_option,
+               critical_depth_options,
+               "torve.CriticalDepthOption: 0 from the density, 1 from the effective stress, 2 "
+               "user-specified");
     field(project, "critical_depth", &ProjectRecords::critical_depth, "user-specified critical depth");
 
     bind_run(m, [](const py::handle& p) { return run_request(p.cast<const Project&>()); });

@@ -129,7 +129,17 @@ py::dict to_python(const Outcome& o) {
     if (r.status != RunStatus::Completed) throw std::runtime_error(r.message);
     py::dict d;
     d["units"] = r.english ? "English" : "SI";
-    d["warnings"] = r.warnings;
+    py::list warnings;
+    for (const RunWarning& w : r.warnings) {
+        py::dict entry;
+        entry["text"] = w.text;
+        entry["method"] =
+            w.method ? py::object(py::str(std::string(method_info(*w.method).name))) : py::none();
+        entry["depth"] = w.depth ? py::object(py::float_(*w.depth)) : py::none();
+        entry["sentence"] = warning_sentence(w, r.english);
+        warnings.append(entry);
+    }
+    d["warnings"] = warnings;
     d["console"] = text(o.console);
     d["report"] = text(o.report);
     d["plot_text"] = text(o.plot);
@@ -165,6 +175,17 @@ py::dict to_python(const Outcome& o) {
         tip["movement"] = array(r.tip_curve.movement);
         d["tip_curve"] = tip;
     }
+    py::list working;
+    for (const WorkingLoad& w : r.working_loads) {
+        py::dict entry;
+        entry["method"] = std::string(method_info(w.method).name);
+        entry["fraction"] = w.fraction;
+        entry["load"] = w.load;
+        entry["head_movement"] = w.head_movement ? py::object(py::float_(*w.head_movement)) : py::none();
+        entry["tip_movement"] = w.tip_movement ? py::object(py::float_(*w.tip_movement)) : py::none();
+        working.append(entry);
+    }
+    d["working_loads"] = working;
     d["solver_max_iterations"] = r.solver_max_iterations;
     return d;
 }

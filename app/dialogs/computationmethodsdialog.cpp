@@ -91,6 +91,16 @@ QWidget* ComputationMethodsDialog::createPileCapacityPage() {
     for (QRadioButton* b : {drainedClay_, undrainedClay_})
         connect(b, &QRadioButton::clicked, this, &ComputationMethodsDialog::userChanged);
 
+    auto* clayBasePanel = new QWidget;
+    auto* clayBaseLayout = new QVBoxLayout(clayBasePanel);
+    clayBaseLayout->setContentsMargins(24, 0, 0, 0);
+    areaRatioClayBase_ = captionedRadio(texts::kAreaRatioClayBase);
+    loadTestClayBase_ = captionedRadio(texts::kLoadTestClayBase);
+    clayBaseLayout->addWidget(areaRatioClayBase_);
+    clayBaseLayout->addWidget(loadTestClayBase_);
+    for (QRadioButton* b : {areaRatioClayBase_, loadTestClayBase_})
+        connect(b, &QRadioButton::clicked, this, &ComputationMethodsDialog::userChanged);
+
     QGroupBox* criticalDepthPanel = createCriticalDepthPanel();
     int row = 1;
     for (Method m : kDialogOrder) {
@@ -104,6 +114,9 @@ QWidget* ComputationMethodsDialog::createPileCapacityPage() {
                 break;
             case MethodOption::ClayDrainage:
                 capacityGrid_->addWidget(clayPanel, row++, 0);
+                break;
+            case MethodOption::UnifiedClayBase:
+                capacityGrid_->addWidget(clayBasePanel, row++, 0);
                 break;
         }
     }
@@ -218,6 +231,11 @@ void ComputationMethodsDialog::updateEnabling() {
     drainedClay_->setEnabled(clay);
     undrainedClay_->setEnabled(clay);
 
+    QCheckBox* clayBaseOwner = capacityBox(option_owner(MethodOption::UnifiedClayBase));
+    const bool clayBase = clayBaseOwner->isChecked() && clayBaseOwner->isEnabled();
+    areaRatioClayBase_->setEnabled(clayBase);
+    loadTestClayBase_->setEnabled(clayBase);
+
     const bool factor = tension_->isChecked() && capacityBox(Method::Api)->isChecked();
     tensionFactor_->setEnabled(factor);
     tensionNote_->setEnabled(factor);
@@ -235,6 +253,8 @@ void ComputationMethodsDialog::load() {
     (d.isUplift() ? tension_ : compression_)->setChecked(true);
     showValue(tensionFactor_, d.tensionReductionFactor);
     (d.clayDrainage == ClayDrainage::Undrained ? undrainedClay_ : drainedClay_)->setChecked(true);
+    (d.unifiedClayBase == UnifiedClayBase::LoadTest ? loadTestClayBase_ : areaRatioClayBase_)
+        ->setChecked(true);
     (d.reducedResistance ? reducedCurves_ : unfactoredCurves_)->setChecked(true);
     if (QAbstractButton* b = criticalDepthOptions_->button(static_cast<int>(d.criticalDepthOption)))
         b->setChecked(true);
@@ -263,6 +283,8 @@ void ComputationMethodsDialog::store() {
         d.tensionReductionFactor = 1.0;
     }
     d.clayDrainage = undrainedClay_->isChecked() ? ClayDrainage::Undrained : ClayDrainage::Drained;
+    d.unifiedClayBase =
+        loadTestClayBase_->isChecked() ? UnifiedClayBase::LoadTest : UnifiedClayBase::AreaRatio;
     d.reducedResistance = !unfactoredCurves_->isChecked();
     if (const int option = criticalDepthOptions_->checkedId(); option >= 0)
         d.criticalDepthOption = static_cast<CriticalDepthOption>(option);

@@ -57,6 +57,8 @@ class ComputationMethodsDialog : public ChildDialog {
     QLabel* criticalDepthUnits_ = nullptr;
     QRadioButton* drainedClay_ = nullptr;
     QRadioButton* undrainedClay_ = nullptr;
+    QRadioButton* areaRatioClayBase_ = nullptr;
+    QRadioButton* loadTestClayBase_ = nullptr;
     QRadioButton* compression_ = nullptr;
     QRadioButton* tension_ = nullptr;
     NumberField* tensionFactor_ = nullptr;

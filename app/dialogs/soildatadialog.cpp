@@ -153,14 +153,20 @@ QWidget* SoilDataDialog::createClayPage() {
     grid->addWidget(icp, 9, 0, 1, 3);
     addPair(grid, 10, Tables::PlasticityIndex, texts::kPlasticityIndex, {}).notes = {icp};
     addPair(grid, 11, Tables::YieldStressRatio, texts::kYieldStressRatio, {}).notes = {icp};
-    grid->setRowStretch(12, 1);
+
+    QLabel* unified = groupLabel(texts::kUnifiedData);
+    grid->addWidget(unified, 12, 0, 1, 3);
+    QLabel* fstNote = new QLabel(texts::kSoilTypeFactorNote);
+    addPair(grid, 13, Tables::ClayFst, texts::kSoilTypeFactor, {}).notes = {unified, fstNote};
+    grid->addWidget(fstNote, 13, 3);
+    grid->setRowStretch(14, 1);
     return page;
 }
 
 bool SoilDataDialog::isShown(int column) const {
-    const bool offshoreData =
-        column == Tables::SandQc ||
-        (!sand_ && (column == Tables::PlasticityIndex || column == Tables::YieldStressRatio));
+    const bool offshoreData = column == Tables::SandQc ||
+                              (!sand_ && (column == Tables::PlasticityIndex ||
+                                          column == Tables::YieldStressRatio || column == Tables::ClayFst));
     return !offshoreData || project_.data().offshoreEdition;
 }
 
@@ -205,6 +211,9 @@ bool SoilDataDialog::isEnabled(int column) const {
             return anySelected([](const MethodInfo& m) { return m.clay.pi; });
         case Tables::YieldStressRatio:
             return anySelected([](const MethodInfo& m) { return m.clay.ysr; });
+        // Fst scales the clay friction of the Unified method alone.
+        case Tables::ClayFst:
+            return d.isSelected(Method::Unified);
     }
     return true;
 }

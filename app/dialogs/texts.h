@@ -35,6 +35,9 @@ inline constexpr QLatin1StringView kStressCriticalDepth{"At Effective Stress Rea
 inline constexpr QLatin1StringView kUserCriticalDepth{"At User-Specified Critical Depth"};
 inline constexpr QLatin1StringView kDrainedClay{"Use Drained Condition for Clay"};
 inline constexpr QLatin1StringView kUndrainedClay{"Use Undrained Condition for Clay"};
+inline constexpr QLatin1StringView kAreaRatioClayBase{"Clay Base by the Effective Area Ratio"};
+inline constexpr QLatin1StringView kLoadTestClayBase{
+    "Clay Base from Load Tests (0.8 qt Closed, 0.4 qt Open)"};
 inline constexpr QLatin1StringView kLoadingType{"Type of Loading"};
 inline constexpr QLatin1StringView kCompression{"&Compression"};
 inline constexpr QLatin1StringView kTension{"&Tension"};
@@ -211,6 +214,9 @@ inline constexpr QLatin1StringView kRemoldedNote{
 inline constexpr QLatin1StringView kIcpMtdData{"6. Data for ICP/MTD Computation Method"};
 inline constexpr QLatin1StringView kPlasticityIndex{"6a. Plasticity Index, PI(%)"};
 inline constexpr QLatin1StringView kYieldStressRatio{"6b. Yield STress Ratio, YSR"};
+inline constexpr QLatin1StringView kUnifiedData{"7. Data for Unified CPT-Based Method"};
+inline constexpr QLatin1StringView kSoilTypeFactor{"7a. Soil Type Factor, Fst"};
+inline constexpr QLatin1StringView kSoilTypeFactorNote{"(1; about 0.5 for sensitive clays)"};
 
 // CPT data.
 inline constexpr QLatin1StringView kCptDataCaption{"Data of Cone Penetration Test"};

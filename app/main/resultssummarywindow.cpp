@@ -3,8 +3,10 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -44,6 +46,15 @@ QStringList warningLines(const QString& path) {
     return lines;
 }
 
+// The run notes beside the report: the engine's console lines, which end with the run's warnings.
+QStringList runNoteLines(const QString& reportPath) {
+    if (reportPath.isEmpty()) return {};
+    const QFileInfo report(reportPath);
+    QFile file(report.dir().filePath(report.completeBaseName() + QStringLiteral(".tv6r")));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QString::fromLocal8Bit(file.readAll()).split(QLatin1Char('\n'));
+}
+
 QPushButton* namedButton(const QString& caption) {
     auto* b = new QPushButton(caption);
     setAccessibleFromCaption(b, caption);
@@ -58,6 +69,8 @@ ResultsSummaryWindow::ResultsSummaryWindow(Project& project, const QString& repo
       reportPath_(reportPath),
       methods_(new QTableWidget),
       head_(new QLabel),
+      workingLoads_(new QTableWidget),
+      otherUnits_(new QLabel),
       warnings_(new QPlainTextEdit) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(texts::kSummaryCaption);
@@ -68,6 +81,13 @@ ResultsSummaryWindow::ResultsSummaryWindow(Project& project, const QString& repo
     methods_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     setAccessibleFromCaption(methods_, texts::kSummaryCapacities);
     head_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    workingLoads_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    workingLoads_->setSelectionMode(QAbstractItemView::NoSelection);
+    workingLoads_->verticalHeader()->hide();
+    workingLoads_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    setAccessibleFromCaption(workingLoads_, texts::kSummaryWorkingLoads);
+    otherUnits_->setWordWrap(true);
+    otherUnits_->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold"));
     warnings_->setReadOnly(true);
     setAccessibleFromCaption(warnings_, texts::kSummaryWarningsCaption);
 
@@ -77,6 +97,9 @@ ResultsSummaryWindow::ResultsSummaryWindow(Project& project, const QString& repo
     auto* head = new QGroupBox(texts::kSummaryHead);
     auto* headLayout = new QVBoxLayout(head);
     headLayout->addWidget(head_);
+    auto* working = new QGroupBox(texts::kSummaryWorkingLoads);
+    auto* workingLayout = new QVBoxLayout(working);
+    workingLayout->addWidget(workingLoads_);
     auto* warnings = new QGroupBox(texts::kSummaryWarningsCaption);
     auto* warningsLayout = new QVBoxLayout(warnings);
     warningsLayout->addWidget(warnings_);
@@ -91,8 +114,10 @@ ResultsSummaryWindow::ResultsSummaryWindow(Project& project, const QString& repo
     buttons->addWidget(close);
 
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(otherUnits_);
     layout->addWidget(capacities, 3);
     layout->addWidget(head);
+    layout->addWidget(working, 2);
     layout->addWidget(warnings, 1);
     layout->addLayout(buttons);
 
@@ -116,12 +141,15 @@ ResultsSummaryWindow::ResultsSummaryWindow(Project& project, const QString& repo
     connect(close, &QPushButton::clicked, this, closeFrame);
     connect(escape, &QAction::triggered, this, closeFrame);
     connect(&project_, &Project::resultsChanged, this, &ResultsSummaryWindow::refresh);
+    connect(&project_, &Project::unitsChanged, this, &ResultsSummaryWindow::refresh);
     refresh();
-    resize(720, 460);
+    resize(720, 620);
 }
 
 void ResultsSummaryWindow::refresh() {
-    summary_ = summarizeResults(project_.results(), project_.data().isUplift(), warningLines(reportPath_));
+    summary_ = summarizeResults(project_.results(), project_.data().isUplift(), warningLines(reportPath_),
+                                runNoteLines(reportPath_));
+    summary_.workingLoads = readWorkingLoads(workingLoadLines(reportPath_));
     const QStringList columns = summary_.methodColumns();
     methods_->clear();
     methods_->setColumnCount(static_cast<int>(columns.size()));
@@ -140,11 +168,37 @@ void ResultsSummaryWindow::refresh() {
         head_->setText(QStringLiteral("%1\n%2: %3\n%4: %5")
                            .arg(summary_.head->method, summary_.headLoadCaption(),
                                 QString::number(summary_.head->load, 'f', 1), summary_.headMovementCaption(),
-                                QString::number(summary_.head->movement, 'f', summary_.english ? 4 : 5)));
+                                QString::number(summary_.head->movement, 'f', summary_.english ? 4 : 2)));
     else
         head_->setText(texts::kSummaryNoResults);
-    warnings_->setPlainText(summary_.warnings.isEmpty() ? QString(texts::kSummaryNoWarnings)
-                                                        : summary_.warnings.join(QLatin1Char('\n')));
+    const QStringList workingColumns = summary_.workingLoadColumns();
+    workingLoads_->clear();
+    workingLoads_->setColumnCount(static_cast<int>(workingColumns.size()));
+    workingLoads_->setHorizontalHeaderLabels(workingColumns);
+    workingLoads_->setRowCount(static_cast<int>(summary_.workingLoads.size()));
+    for (int row = 0; row < workingLoads_->rowCount(); ++row) {
+        const QStringList cells =
+            summary_.workingLoadCells(summary_.workingLoads[static_cast<std::size_t>(row)]);
+        for (int column = 0; column < cells.size(); ++column) {
+            auto* item = new QTableWidgetItem(cells[column]);
+            if (column > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            workingLoads_->setItem(row, column, item);
+        }
+    }
+    // Results read from a plot file carry its unit system; after a switch of the project's units they
+    // are of the other one until the next run.
+    const bool projectEnglish = project_.data().units == UnitSystem::English;
+    const bool results = !summary_.methods.empty() || summary_.head;
+    otherUnits_->setVisible(results && projectEnglish != summary_.english);
+    const auto name = [](bool english) {
+        return english ? texts::kSummaryEnglishUnits : texts::kSummarySiUnits;
+    };
+    otherUnits_->setText(
+        QString(texts::kSummaryOtherUnits).arg(name(summary_.english), name(projectEnglish)));
+    QStringList warnings;
+    for (const ResultsSummary::Warning& w : summary_.warnings) warnings << summary_.warningSentence(w);
+    warnings_->setPlainText(warnings.isEmpty() ? QString(texts::kSummaryNoWarnings)
+                                               : warnings.join(QLatin1Char('\n')));
     const bool any = !summary_.methods.empty() || summary_.head;
     copy_->setEnabled(any);
     saveCsv_->setEnabled(any);

@@ -26,6 +26,10 @@ class ResultsSummaryWindow : public QWidget {
 
     const ResultsSummary& summary() const { return summary_; }
     QTableWidget* methodTable() const { return methods_; }
+    QTableWidget* workingLoadTable() const { return workingLoads_; }
+    // Shown while the results are of the other unit system than the project's (after a switch of
+    // units, until the next run).
+    QLabel* otherUnitsNote() const { return otherUnits_; }
 
     void copyToClipboard() const;
     // Writes the CSV text to `path`; false, with the reason in `error`, when it cannot be written.
@@ -40,6 +44,8 @@ class ResultsSummaryWindow : public QWidget {
     ResultsSummary summary_;
     QTableWidget* methods_;
     QLabel* head_;
+    QTableWidget* workingLoads_;
+    QLabel* otherUnits_;
     QPlainTextEdit* warnings_;
     QPushButton* saveCsv_;
     QPushButton* copy_;

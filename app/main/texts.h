@@ -146,6 +146,7 @@ inline constexpr QLatin1StringView kCannotReadFile{"The file %1 cannot be read."
 inline constexpr QLatin1StringView kSummaryCaption{"Results Summary"};
 inline constexpr QLatin1StringView kSummaryCapacities{"Capacity at the pile tip"};
 inline constexpr QLatin1StringView kSummaryHead{"Pile head at the largest load level"};
+inline constexpr QLatin1StringView kSummaryWorkingLoads{"Settlement at the working loads"};
 inline constexpr QLatin1StringView kSummaryWarningsCaption{"Warnings of the run"};
 inline constexpr QLatin1StringView kSummaryCopy{"&Copy"};
 inline constexpr QLatin1StringView kSummarySaveCsv{"Save as &CSV..."};

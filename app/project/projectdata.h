@@ -63,8 +63,12 @@ struct ProjectData {
     double tensionReductionFactor = 1.0;
     ClayDrainage clayDrainage = ClayDrainage::Undrained;
     PlugCondition plugCondition = PlugCondition::Computed;
+    UnifiedClayBase unifiedClayBase = UnifiedClayBase::AreaRatio;
     CriticalDepthOption criticalDepthOption = CriticalDepthOption::FromDensity;
-    double criticalDepth = 0;         // ft | m
+    double criticalDepth = 0;  // ft | m
+    // The working loads as fractions of each method's capacity at the tip; none: the run's own
+    // (1/2 and 1/3), and the file then holds no record of them. Fractions have no unit.
+    std::optional<std::vector<double>> workingLoadFractions;
     std::vector<CptPoint> cptPoints;  // depth ft | m, qc ksf | kPa (the file holds lb/ft^2 | kPa)
     CptImportSettings cptImport;
 

@@ -97,6 +97,7 @@ void fillSoilPoint(GridTable& data, int row, const SoilPointRecord& p, bool sand
         set(Tables::RemoldedStrength, p.remolded_shear_strength_or_blow_count);
         set(Tables::PlasticityIndex, p.plasticity_index);
         set(Tables::YieldStressRatio, p.yield_stress_ratio);
+        set(Tables::ClayFst, p.soil_type_factor_fst);
     }
     set(Tables::SandQc, p.cone_resistance);
     set(Tables::SandUserFriction, p.user_unit_skin_friction);
@@ -150,6 +151,7 @@ SoilPointRecord soilPoint(const GridTable& layers, int layer, int row) {
         p.remolded_shear_strength_or_blow_count = get(Tables::RemoldedStrength);
         p.plasticity_index = get(Tables::PlasticityIndex);
         p.yield_stress_ratio = get(Tables::YieldStressRatio);
+        p.soil_type_factor_fst = get(Tables::ClayFst);
     }
     p.cone_resistance = get(Tables::SandQc);
     p.user_unit_skin_friction = get(Tables::SandUserFriction);
@@ -242,6 +244,7 @@ ProjectData ProjectFile::data(const QString& path, bool offshoreEdition) const {
     d.tensionReductionFactor = f.tension_reduction_factor;
     d.clayDrainage = static_cast<ClayDrainage>(f.clay_drainage_option);
     d.plugCondition = static_cast<PlugCondition>(f.plug_condition_code);
+    d.unifiedClayBase = static_cast<UnifiedClayBase>(f.unified_clay_base_option);
     // A section line without its mode (an earlier layout): the rows, else the constant area, tell.
     if (f.section_mode)
         d.sectionMode = static_cast<SectionMode>(*f.section_mode);
@@ -251,6 +254,7 @@ ProjectData ProjectFile::data(const QString& path, bool offshoreEdition) const {
         d.sectionMode = f.cross_section_area != 0 ? SectionMode::Constant : SectionMode::FromDiameters;
     d.criticalDepthOption = static_cast<CriticalDepthOption>(f.critical_depth_option.value_or(0));
     d.criticalDepth = f.critical_depth.value_or(0);
+    d.workingLoadFractions = f.working_load_fractions;
     return d;
 }
 
@@ -356,9 +360,11 @@ ProjectFile ProjectFile::of(const ProjectData& d, const ProjectTables& tables) {
     f.tension_reduction_factor = d.tensionReductionFactor;
     f.clay_drainage_option = static_cast<int>(d.clayDrainage);
     f.plug_condition_code = static_cast<int>(d.plugCondition);
+    f.unified_clay_base_option = static_cast<int>(d.unifiedClayBase);
     f.section_mode = static_cast<int>(d.sectionMode);
     f.critical_depth_option = static_cast<int>(d.criticalDepthOption);
     f.critical_depth = d.criticalDepth;
+    f.working_load_fractions = d.workingLoadFractions;
     return file;
 }
 

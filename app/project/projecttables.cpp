@@ -69,6 +69,7 @@ void declareSoilTables(ProjectTables& w) {
                 QStringLiteral("F/L2^2"));
     floatColumn(clay, {QStringLiteral("Unit End Bearing"), QStringLiteral("(user specified),")},
                 QStringLiteral("F/L2^2"));
+    floatColumn(clay, {QStringLiteral("Soil Type Factor"), QStringLiteral("Fst (optional)")}, {}, 1);
 
     GridTable& d = w.soilLayers;
     d.setCaption(QStringLiteral("Soil Properties"));
@@ -154,6 +155,7 @@ void ProjectTables::showSoilColumns(bool offshoreEdition, bool userSpecified) {
         if (clay) {
             t.setColumnShown(PlasticityIndex, offshoreEdition);
             t.setColumnShown(YieldStressRatio, offshoreEdition);
+            t.setColumnShown(ClayFst, offshoreEdition);
             t.setComments(clayNote);
         }
         t.setColumnShown(SandQc, offshoreEdition);  // the same column in both kinds

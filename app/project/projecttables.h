@@ -46,7 +46,8 @@ class ProjectTables {
         YieldStressRatio = 4,
         ClayQc = 5,
         ClayUserFriction = 6,
-        ClayUserBearing = 7
+        ClayUserBearing = 7,
+        ClayFst = 8  // soil-type factor of the Unified clay friction, 1 unless sensitive
     };
 
     GridTableRegistry registry;

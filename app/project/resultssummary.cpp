@@ -53,7 +53,29 @@ QString ResultsSummary::headLoadCaption() const {
 
 QString ResultsSummary::headMovementCaption() const {
     return QString(uplift ? texts::kSummaryHeadUplift : texts::kSummaryHeadMovement)
-        .arg(english ? texts::kSummaryInches : texts::kSummaryMetres);
+        .arg(english ? texts::kSummaryInches : texts::kSummaryMillimetres);
+}
+
+QStringList ResultsSummary::workingLoadColumns() const {
+    return {
+        texts::kSummaryMethod, texts::kSummaryFraction,
+        QString(texts::kSummaryWorkingLoad).arg(english ? texts::kSummaryKips : texts::kSummaryKiloNewtons),
+        headMovementCaption()};
+}
+
+QStringList ResultsSummary::workingLoadCells(const WorkingLoadRow& row) const {
+    return {row.method, fixed(row.fraction, 4), fixed(row.load, 1),
+            row.movement ? fixed(*row.movement, english ? 4 : 2) : QString(texts::kSummaryBeyondCurve)};
+}
+
+QString ResultsSummary::warningSentence(const Warning& w) const {
+    QString where = w.method;
+    if (w.depth) {
+        const QString depth =
+            fixed(*w.depth, 2) + QLatin1Char(' ') + (english ? texts::kSummaryFeet : texts::kSummaryMetres);
+        where += where.isEmpty() ? QStringLiteral("At ") + depth : QStringLiteral(", at ") + depth;
+    }
+    return where.isEmpty() ? w.text : where + QStringLiteral(": ") + w.text;
 }
 
 std::vector<QStringList> ResultsSummary::rows() const {
@@ -62,13 +84,26 @@ std::vector<QStringList> ResultsSummary::rows() const {
     if (head) {
         rows.emplace_back();
         rows.push_back({texts::kSummaryMethod, headLoadCaption(), headMovementCaption()});
-        // Movements are small: four decimals of an inch or a metre.
-        rows.push_back({head->method, fixed(head->load, 1), fixed(head->movement, english ? 4 : 5)});
+        // Movements are small: four decimals of an inch, two of a millimetre.
+        rows.push_back({head->method, fixed(head->load, 1), fixed(head->movement, english ? 4 : 2)});
+    }
+    if (!workingLoads.empty()) {
+        rows.emplace_back();
+        rows.push_back(workingLoadColumns());
+        for (const WorkingLoadRow& w : workingLoads) rows.push_back(workingLoadCells(w));
     }
     rows.emplace_back();
     rows.push_back({texts::kSummaryWarnings});
-    if (warnings.isEmpty()) rows.push_back({texts::kSummaryNoWarnings});
-    for (const QString& w : warnings) rows.push_back({w});
+    if (warnings.empty()) {
+        rows.push_back({texts::kSummaryNoWarnings});
+        return rows;
+    }
+    rows.push_back(
+        {texts::kSummaryMethod,
+         QString(texts::kSummaryWarningDepth).arg(english ? texts::kSummaryFeet : texts::kSummaryMetres),
+         texts::kSummaryWarningText});
+    for (const Warning& w : warnings)
+        rows.push_back({w.method, w.depth ? fixed(*w.depth, 2) : QString(), w.text});
     return rows;
 }
 
@@ -92,7 +127,31 @@ QString ResultsSummary::csv() const {
     return text;
 }
 
-ResultsSummary summarizeResults(const Results& results, bool uplift, const QStringList& reportLines) {
+std::optional<ResultsSummary::Warning> warningOfConsoleLine(const QString& line) {
+    static const QLatin1StringView plain{"Warning: "}, located{"Warning ["};
+    ResultsSummary::Warning w;
+    if (line.startsWith(plain)) {
+        w.text = line.mid(plain.size()).trimmed();
+        return w;
+    }
+    const qsizetype close = line.indexOf(QStringLiteral("]: "));
+    if (!line.startsWith(located) || close < 0) return std::nullopt;
+    // The place is the method, the depth with its unit, or both separated by "; ".
+    for (const QString& part : line.mid(located.size(), close - located.size()).split(QStringLiteral("; "))) {
+        const QStringList words = part.split(QLatin1Char(' '));
+        bool number = false;
+        const double depth = words.size() == 2 ? words[0].toDouble(&number) : 0.0;
+        if (number && (words[1] == texts::kSummaryFeet || words[1] == texts::kSummaryMetres))
+            w.depth = depth;
+        else
+            w.method = part;
+    }
+    w.text = line.mid(close + 3).trimmed();
+    return w;
+}
+
+ResultsSummary summarizeResults(const Results& results, bool uplift, const QStringList& reportLines,
+                                const QStringList& consoleLines) {
     ResultsSummary s;
     s.uplift = uplift;
     const Graph& totals = results.graph(ResultGraph::TotalCapacity);
@@ -110,15 +169,25 @@ ResultsSummary summarizeResults(const Results& results, bool uplift, const QStri
                              tip ? tip->x() : 0.0, total->x()});
     }
     const Graph& axial = results.graph(ResultGraph::LoadSettlement);
-    // The curve starts at the origin; only a curve with a load level has a head to tell.
+    // The curve starts at the origin; only a curve with a load level has a head to tell. Its
+    // largest load, not its last point: a curve that softens past its peak ends lower. The plot file
+    // holds S.I. movements in metres; the summary gives them in millimetres, as the report does.
     if (axial.lineCount() > 0 && axial.line(0).points.size() > 1) {
-        const QPointF last = axial.line(0).points.back();
-        s.head = ResultsSummary::Head{axial.displayName(0).trimmed(), last.x(), last.y()};
+        QPointF largest = axial.line(0).points.front();
+        for (const QPointF& p : axial.line(0).points)
+            if (p.x() > largest.x()) largest = p;
+        const double movement = largest.y() * (s.english ? 1.0 : 1000.0);
+        s.head = ResultsSummary::Head{axial.displayName(0).trimmed(), largest.x(), movement};
     }
+    for (const QString& line : consoleLines)
+        if (auto w = warningOfConsoleLine(line)) s.warnings.push_back(std::move(*w));
+    if (!s.warnings.empty()) return s;
+    QStringList seen;
     for (const QString& line : reportLines) {
         const QString trimmed = line.simplified();
-        if (trimmed.contains(QLatin1String("WARNING")) && !s.warnings.contains(trimmed))
-            s.warnings << trimmed;
+        if (!trimmed.contains(QLatin1String("WARNING")) || seen.contains(trimmed)) continue;
+        seen << trimmed;
+        s.warnings.push_back({QString(), std::nullopt, trimmed});
     }
     return s;
 }

@@ -160,11 +160,23 @@ inline constexpr QLatin1StringView kSummaryHeadMovement{"Head Movement (%1)"};
 inline constexpr QLatin1StringView kSummaryHeadUplift{"Head Uplift (%1)"};
 inline constexpr QLatin1StringView kSummaryWarnings{"Warnings"};
 inline constexpr QLatin1StringView kSummaryNoWarnings{"None"};
+inline constexpr QLatin1StringView kSummaryWarningDepth{"Depth (%1)"};
+inline constexpr QLatin1StringView kSummaryWarningText{"Warning"};
 inline constexpr QLatin1StringView kSummaryKips{"kips"};
 inline constexpr QLatin1StringView kSummaryKiloNewtons{"kN"};
 inline constexpr QLatin1StringView kSummaryFeet{"ft"};
 inline constexpr QLatin1StringView kSummaryMetres{"m"};
 inline constexpr QLatin1StringView kSummaryInches{"in"};
+inline constexpr QLatin1StringView kSummaryMillimetres{"mm"};
+inline constexpr QLatin1StringView kSummaryFraction{"Fraction of Capacity at Tip"};
+inline constexpr QLatin1StringView kSummaryWorkingLoad{"Working Load (%1)"};
+inline constexpr QLatin1StringView kSummaryBeyondCurve{"beyond the curve"};
+// Results of a run in the other unit system than the project's now: marked until the next run.
+inline constexpr QLatin1StringView kSummaryOtherUnits{
+    "These results are of the last run, in %1 units; the project is now in %2 units. Run the analysis "
+    "again for results in its units."};
+inline constexpr QLatin1StringView kSummaryEnglishUnits{"English"};
+inline constexpr QLatin1StringView kSummarySiUnits{"S.I."};
 inline constexpr QLatin1StringView kSandMark{" SAND "};
 inline constexpr QLatin1StringView kClayMark{" CLAY "};
 

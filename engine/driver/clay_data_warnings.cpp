@@ -12,7 +12,6 @@ namespace torve {
 std::vector<DataWarning> clay_data_warnings(const InputData& in) {
     std::vector<DataWarning> out;
     if (!in.has_offshore_data()) return out;
-    const bool english = in.units == UnitSystem::English;
     for (const MethodInfo& method : kMethods) {
         if (!method.clay_data_warnings || !in.is_selected(method.method)) continue;
         const std::string name(method.name);
@@ -32,15 +31,14 @@ std::vector<DataWarning> clay_data_warnings(const InputData& in) {
                                    .text(" HAS " + what + " NOT ABOVE ZERO")
                                    .text(no_ysr ? "; NO SKIN FRICTION THERE." : "; PI = 0 IS USED.")
                                    .str();
-            std::string sentence = name + ": the clay point at " + decimals(p.depth, 2) +
-                                   (english ? " ft" : " m") + " has " +
+            std::string sentence = std::string("The clay point has ") +
                                    (no_ysr && no_pi ? "YSR and PI"
                                     : no_ysr        ? "YSR"
                                                     : "PI") +
                                    " not above zero; " +
                                    (no_ysr ? "the method's clay friction there is zero."
                                            : "the interface friction angle of PI = 0 is used.");
-            out.push_back({std::move(line), std::move(sentence)});
+            out.push_back({std::move(line), std::move(sentence), method.method, p.depth});
         }
     }
     return out;

@@ -11,6 +11,7 @@
 #include "engine/driver/penetration_phase.h"
 #include "engine/driver/run_analysis.h"
 #include "engine/driver/soil_spacing.h"
+#include "engine/driver/tip_row.h"
 
 namespace torve {
 
@@ -25,6 +26,7 @@ bool soil_points_short(const InputData& in, const Units& units) {
 std::vector<DataWarning> data_warnings(const InputData& in, const CptProfile& cpt, const Units& units) {
     std::vector<DataWarning> warnings = clay_data_warnings(in);
     if (auto w = cone_data_extent_warning(in, cpt, units)) warnings.push_back(std::move(*w));
+    if (auto w = tip_row_warning(in)) warnings.push_back(std::move(*w));
     return warnings;
 }
 
@@ -38,13 +40,16 @@ void compute_results(const InputData& in, const CptProfile& cpt, RunResult& resu
     result.english = units.english();
     result.tension = in.tension();
     result.load_transfer_method = in.load_transfer_method;
+    for (const InputData::Note& note : in.input_notes)
+        result.warnings.push_back({std::nullopt, note.depth, note.text});
     const double required = required_soil_depth(in, units);
     // The soil must reach two pile diameters below the tip. A deepest soil point above that only
     // warns (the soil below it is extrapolated); a deepest soil depth above it stops the run.
     if (soil_points_short(in, units)) {
-        result.warnings.push_back("The deepest soil point (" + decimals(in.soil.back().depth, 2) +
-                                  ") is shallower than the pile length plus two diameters (" +
-                                  decimals(required, 2) + "); the soil below it is extrapolated.");
+        result.warnings.push_back({std::nullopt, in.soil.back().depth,
+                                   "The deepest soil point (" + decimals(in.soil.back().depth, 2) +
+                                       ") is shallower than the pile length plus two diameters (" +
+                                       decimals(required, 2) + "); the soil below it is extrapolated."});
     }
     if (in.deepest_soil_depth < required) {
         result.stop = RunStop::SoilExtent;
@@ -53,7 +58,8 @@ void compute_results(const InputData& in, const CptProfile& cpt, RunResult& resu
             decimals(required, 2) + ").";
         return;
     }
-    for (DataWarning& w : data_warnings(in, cpt, units)) result.warnings.push_back(std::move(w.sentence));
+    for (DataWarning& w : data_warnings(in, cpt, units))
+        result.warnings.push_back({w.method, w.depth, std::move(w.sentence)});
     const long long segments = segment_count(in.deepest_soil_depth, in.computation_increment);
     if (segments > kMaxSegments) {
         result.stop = RunStop::SegmentLimit;
@@ -65,6 +71,8 @@ void compute_results(const InputData& in, const CptProfile& cpt, RunResult& resu
     align_soil_points(aligned.soil, aligned.computation_increment);
     const PenetrationResults penetration =
         run_penetration_phase(aligned, units, cpt, static_cast<int>(segments), result);
+    for (const CapacityTable& t : result.methods)
+        for (RunWarning& w : method_run_warnings(t, result.english)) result.warnings.push_back(std::move(w));
     run_load_settlement_phase(aligned, units, penetration, result);
 }
 

@@ -59,6 +59,7 @@ std::optional<DataWarning> cone_data_extent_warning(const InputData& in, const C
         "The CPT data end at " + decimals(last, 2) + unit + ", above the " + decimals(read_to, 2) + unit +
         " (the pile tip plus 1.5 diameters) the cone methods read qc to; they hold its last qc down to " +
         decimals(*held_to, 2) + unit + ".";
+    w.depth = last;
     return w;
 }
 

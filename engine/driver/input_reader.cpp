@@ -39,6 +39,7 @@ SoilPoint soil_point_of(const SoilPointRecord& r, const Units& units) {
     p.blow_count_ysr = r.yield_stress_ratio;
     p.plasticity_index = r.plasticity_index;
     p.cone_resistance = r.cone_resistance;
+    p.soil_type_factor = r.soil_type_factor_fst;
     p.user_friction_read = r.user_unit_skin_friction;
     p.user_bearing_read = r.user_unit_end_bearing;
     p.lrfd_friction = r.lrfd_factor_on_unit_friction.value_or(1);
@@ -119,6 +120,7 @@ InputData input_data_of(const ProjectRecords& f) {
     // Any drainage option other than 1 means undrained clay.
     in.clay_drainage = f.clay_drainage_option == 1 ? ClayDrainage::Drained : ClayDrainage::Undrained;
     in.plug_condition = static_cast<PlugCondition>(f.plug_condition_code);
+    in.unified_clay_base = static_cast<UnifiedClayBase>(f.unified_clay_base_option);
     in.section_row_count = f.number_of_section_rows;
     // Modes above 2 have always meant the area table, as 2 does.
     in.section_mode = static_cast<SectionMode>(std::clamp(f.section_mode.value_or(0), 0, 2));
@@ -129,6 +131,11 @@ InputData input_data_of(const ProjectRecords& f) {
     }
     in.critical_depth_option = static_cast<CriticalDepthOption>(f.critical_depth_option.value_or(0));
     in.critical_depth = f.critical_depth.value_or(0);
+    if (f.working_load_fractions) in.working_load_fractions = *f.working_load_fractions;
+    // The warnings of a method's data the run gives itself, where it computes the method.
+    for (const Finding& finding : check_project(f, {}))
+        if (!finding.is_error() && !finding.method)
+            in.input_notes.push_back({finding.depth, record_title(finding.place) + ": " + finding.message});
     return in;
 }
 

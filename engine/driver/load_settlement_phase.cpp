@@ -3,8 +3,10 @@
 
 #include "engine/driver/fixed_format.h"
 #include "engine/driver/output_units.h"
+#include "engine/driver/working_loads.h"
 #include "engine/methods/load_settlement.h"
 #include "engine/methods/load_transfer_curves.h"
+#include "engine/methods/shaft_springs.h"
 
 namespace torve {
 namespace {
@@ -22,14 +24,18 @@ LoadTransferInput load_transfer_input(const PenetrationResults& p) {
     return input;
 }
 
+// The solver works on springs of its own segments, not on the curves at the layers' three depths:
+// read between those, friction concentrated near the tip would be spread over half a layer and the
+// pile could carry more than the method's capacity.
 LoadSettlement solve(const InputData& in, const Units& units, const PenetrationResults& p,
-                     const std::vector<TzCurve>& shaft, const QwCurve& tip) {
+                     const LoadTransferInput& input, const QwCurve& tip) {
     const double diameter = p.pile.od_input / units.diameter_per_solver_length;
     const double pile_length = (in.stickup_length + in.total_pile_length) * units.solver_per_length;
+    const std::vector<TzCurve> springs =
+        shaft_springs(in, units, p.pile, p.profile, input, pile_length, p.profile.count());
     SolverSettings settings;
     settings.tolerance = units.solver_tolerance;
-    return solve_load_settlement(shaft, tip, axial_stiffness(in, units), pile_length, p.profile.count(),
-                                 diameter, settings);
+    return solve_load_settlement(springs, tip, axial_stiffness(in, units), pile_length, diameter, settings);
 }
 
 TransferCurve transfer_curve(const TzCurve& c, const OutputUnits& out) {
@@ -75,19 +81,47 @@ LoadLevelResult level_of(const LoadLevel& level, const std::vector<double>& row_
     return r;
 }
 
+// Each selected method's working loads, solved on the load-transfer method's curves.
+void solve_working_loads(const InputData& in, const Units& units, const PenetrationResults& p,
+                         const LoadTransferInput& input, const QwCurve& tip, const LoadSettlement& solution,
+                         RunResult& result) {
+    const LevelSolver at = [&](const QwCurve& grid) { return solve(in, units, p, input, grid); };
+    for (const CapacityTable& t : result.methods) {
+        for (double fraction : in.working_load_fractions) {
+            WorkingLoad w;
+            w.method = t.method;
+            w.fraction = fraction;
+            w.load = fraction * t.total.back();
+            // The solver's own tolerance on a movement, a hundredth of it for the head.
+            if (const auto head = head_at_load(w.load * units.solver_force_per_force, tip, solution, at,
+                                               units.solver_tolerance / 100)) {
+                w.head_movement = head->head_movement;
+                w.tip_movement = head->tip_movement;
+            } else {
+                result.warnings.push_back(
+                    {t.method, std::nullopt,
+                     "The working load of " + decimals(w.load, 1) + (result.english ? " kips" : " kN") +
+                         " lies above every head load of the load-settlement curve; no movement is given."});
+            }
+            result.working_loads.push_back(w);
+        }
+    }
+}
+
 void record_warnings(RunResult& result) {
     if (!result.load_transfer_ran) {
         result.warnings.push_back(
-            "The method for unit load transfers did not run (a cone-based method needs the offshore data); "
-            "its "
-            "t-z and Q-w curves carry no resistance.");
+            {result.load_transfer_method, std::nullopt,
+             "The method for unit load transfers did not run (a cone-based method needs the offshore data); "
+             "its t-z and Q-w curves carry no resistance."});
     }
     for (const LoadLevelResult& level : result.load_levels) {
         for (const SegmentSolution& s : level.segments) {
             if (!s.converged) {
-                result.warnings.push_back("The settlement solver did not converge at depth " +
-                                          decimals(s.depth, 2) +
-                                          "; see the load distribution in the report.");
+                result.warnings.push_back({result.load_transfer_method, s.depth,
+                                           "The settlement solver did not converge at depth " +
+                                               decimals(s.depth, 2) +
+                                               "; see the load distribution in the report."});
             }
         }
     }
@@ -102,7 +136,7 @@ void run_load_settlement_phase(const InputData& in, const Units& units, const Pe
     const LoadTransferInput input = load_transfer_input(p);
     const std::vector<TzCurve> shaft = shaft_curves(in, units, p.pile, p.profile, input);
     const QwCurve tip = tip_curve(in, units, p.pile, p.profile, input);
-    const LoadSettlement solution = solve(in, units, p, shaft, tip);
+    const LoadSettlement solution = solve(in, units, p, input, tip);
 
     result.tz_curves.reserve(shaft.size());
     for (const TzCurve& c : shaft) result.tz_curves.push_back(transfer_curve(c, out));
@@ -130,6 +164,7 @@ void run_load_settlement_phase(const InputData& in, const Units& units, const Pe
         }
     }
     record_warnings(result);
+    solve_working_loads(in, units, p, input, tip, solution, result);
 }
 
 }  // namespace torve

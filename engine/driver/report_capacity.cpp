@@ -11,8 +11,8 @@ std::vector<int> printed_rows(int rows, int print_interval) {
 }
 
 void write_method_warnings(TextOut& out, const std::vector<MethodWarning>& warnings) {
-    for (MethodWarning w : warnings) {
-        switch (w) {
+    for (const MethodWarning& w : warnings) {
+        switch (w.kind) {
             case MethodWarning::MissingPlasticityIndex:
                 out.line(" ERROR - NO DATA FOUND FOR PLASTIC INDEX.");
                 break;

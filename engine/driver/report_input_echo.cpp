@@ -79,6 +79,11 @@ void method_option(TextOut& out, const InputData& in, MethodOption option, const
             out.line(Line().x(10).text(in.drained_clay() ? "  # Use Drained Condition for Clay"
                                                          : "  # Use Undrained Condition for Clay"));
             return;
+        case MethodOption::UnifiedClayBase:
+            out.line(Line().x(10).text(in.unified_clay_base == UnifiedClayBase::LoadTest
+                                           ? "  # Clay Base from Load Tests: 0.8 qt Closed, 0.4 qt Open"
+                                           : "  # Clay Base by the Effective Area Ratio"));
+            return;
     }
 }
 

@@ -205,6 +205,27 @@ void write_load_settlement_curve(TextOut& out, const std::vector<LoadLevelResult
     }
 }
 
+void write_working_loads(TextOut& out, const std::vector<WorkingLoad>& loads, const Units& units,
+                         const UnitLabels& u) {
+    if (loads.empty()) return;
+    out.blank(3);
+    out.line(Line().x(22).text(kWorkingLoadsHeading));
+    out.line(Line().x(22).text(std::string(kWorkingLoadsHeading.size(), '*')));
+    out.blank();
+    out.line(Line().x(8).text("METHOD              FRACTION OF      HEAD LOAD   HEAD MOVEMENT"));
+    out.line(
+        Line().x(8).text("                    CAPACITY AT TIP").x(6).text(u.force).x(13).text(u.diameter));
+    for (const WorkingLoad& w : loads) {
+        Line line;
+        line.x(8).a(method_info(w.method).name, 18).f(w.fraction, 12, 4).e(w.load, 16, 4);
+        if (w.head_movement)
+            line.e(report_movement(*w.head_movement, units), 16, 4);
+        else
+            line.x(5).text("BEYOND THE CURVE");
+        out.line(line);
+    }
+}
+
 void write_load_settlement_report(TextOut& out, const InputData& in, const RunResult& r) {
     const UnitLabels labels = unit_labels(in.units);
     const Units& units = units_of(in.units);
@@ -222,7 +243,7 @@ void write_load_settlement_report(TextOut& out, const InputData& in, const RunRe
     write_assumed_tip_movements(out, r.load_levels, units, labels);
     write_load_distribution(out, r.load_levels, units, labels);
     write_load_settlement_curve(out, r.load_levels, units, labels);
-    if (r.extra_tz_curves.empty()) return;
+    if (r.extra_tz_curves.empty()) return write_working_loads(out, r.working_loads, units, labels);
     // The verification curves are numbered among themselves, skipping depths outside the soil.
     std::vector<TzEntry> checks;
     int number = 0;
@@ -230,6 +251,7 @@ void write_load_settlement_report(TextOut& out, const InputData& in, const RunRe
         checks.push_back(c.curve ? TzEntry{++number, &*c.curve} : TzEntry{0, nullptr});
     write_verification_banner(out);
     write_tz_table(out, checks, units, labels);
+    write_working_loads(out, r.working_loads, units, labels);
 }
 
 }  // namespace torve

@@ -1,6 +1,7 @@
 // Report sections of the load-transfer curves, load distribution and load-settlement curve.
 #pragma once
 
+#include <string_view>
 #include <vector>
 
 #include "engine/driver/run_result.h"
@@ -33,6 +34,13 @@ void write_load_distribution(TextOut& out, const std::vector<LoadLevelResult>& l
                              const UnitLabels& u);
 void write_load_settlement_curve(TextOut& out, const std::vector<LoadLevelResult>& levels, const Units& units,
                                  const UnitLabels& u);
+
+// The heading of the working loads' section, which readers of the report look for.
+inline constexpr std::string_view kWorkingLoadsHeading = "SETTLEMENT AT WORKING LOADS";
+// The head movement at each working load, after every other section: method, fraction of its
+// capacity at the tip, head load (E16.4) and head movement (E16.4, in or mm) or "BEYOND THE CURVE".
+void write_working_loads(TextOut& out, const std::vector<WorkingLoad>& loads, const Units& units,
+                         const UnitLabels& u);
 
 // Every section of the load-settlement phase in report order, from the asterisk note to the
 // verification curves (when the input asks for t-z print depths).

@@ -104,6 +104,7 @@ class Run {
     void start_report();
     RunInput parse_project(const InputTexts& texts);
     void write_results(const InputData& in, const CptProfile& cpt);
+    void write_warning_list();
     void fail(RunStatus status, const std::string& message);
     void commit_outputs();
 
@@ -186,7 +187,8 @@ void Run::sequence() {
     if (read_in_) {
         start_report();
         compute_results(*read_in_, *read_cpt_, result_);
-        return write_results(*read_in_, *read_cpt_);
+        write_results(*read_in_, *read_cpt_);
+        return write_warning_list();
     }
     // The input is read before any output is created: a run that cannot read it leaves every file
     // as it was.
@@ -195,6 +197,16 @@ void Run::sequence() {
     const RunInput project = parse_project(texts);
     compute_results(project.in, project.cpt, result_);
     write_results(project.in, project.cpt);
+    write_warning_list();
+}
+
+// The run's warnings, each once with its method and depth, as the console's last lines: the report
+// keeps its own lines where it has always printed them, and a caller reading the console takes the
+// whole list from there.
+void Run::write_warning_list() {
+    if (result_.warnings.empty()) return;
+    console_.blank();
+    for (const RunWarning& w : result_.warnings) console_.line(warning_console_line(w, result_.english));
 }
 
 // The console lines, the report and the plot file of the computed results, in their order.

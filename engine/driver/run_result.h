@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/driver/run_warning.h"
 #include "engine/methods/method_warning.h"
 #include "engine/model/file_format.h"
 
@@ -107,11 +108,25 @@ struct LoadLevelResult {
     std::vector<SegmentSolution> segments;
 };
 
+// The settlement of the pile head at a working load: a fraction of one method's capacity at the tip,
+// on the load-settlement solution of the load-transfer method.
+struct WorkingLoad {
+    Method method = Method::Api;  // whose capacity at the tip the load is a fraction of
+    double fraction = 0;
+    double load = 0;  // kips or kN
+    // Solved at that head load, in or m; none when the load lies above every head load the curve
+    // reaches.
+    std::optional<double> head_movement;
+    std::optional<double> tip_movement;
+};
+
 struct RunResult {
     RunStatus status = RunStatus::Completed;
     RunStop stop = RunStop::None;
-    std::string message;                        // the failure or stop message, when there is one
-    std::vector<std::string> warnings;          // warnings of the run that do not stop it, in sentences
+    std::string message;  // the failure or stop message, when there is one
+    // Every warning of the run that does not stop it, each with its method and depth where it has
+    // them: the checks' notes on the input, the data, every method's own, the solver's.
+    std::vector<RunWarning> warnings;
     bool english = true;                        // unit system of every value: English, else S.I.
     bool tension = false;                       // the end-bearing columns hold the self weight
     Method load_transfer_method = Method::Api;  // the method of the curves and the solution
@@ -130,6 +145,8 @@ struct RunResult {
     std::vector<LoadLevelResult> load_levels;  // kLoadLevels of them after a full run
     // One per t-z print depth, when they were asked for.
     std::vector<PrintDepthCurve> extra_tz_curves;
+    // Per selected method (in the order of the tables) and per fraction of the project, in that order.
+    std::vector<WorkingLoad> working_loads;
     // Most iterations any pile segment of the settlement solver needed.
     int solver_max_iterations = 0;
 };
@@ -137,6 +154,10 @@ struct RunResult {
 inline UnitSystem unit_system_of(const RunResult& r) {
     return r.english ? UnitSystem::English : UnitSystem::SI;
 }
+
+// The warnings of a method's table for the run's list: the segments next to each other that raised
+// the same warning give one entry, at the depth of the first, naming the depths they span.
+std::vector<RunWarning> method_run_warnings(const CapacityTable& table, bool english);
 
 // The warnings of a method in sentences, as a summary or a table of results shows them.
 std::vector<std::string> method_warning_sentences(const CapacityTable& table, bool english);

@@ -56,10 +56,11 @@ void cone_clay_segment(const MethodInputs& m, std::size_t k, SegmentPairs& frict
                             tip_distance(m.pile, s.top) / equivalent_radius(m.pile)});
     friction.set(k, f.top, f.bottom);
     plug.set(k, f.top, f.bottom);
-    if (f.plasticity_index_missing) warnings.push_back(MethodWarning::MissingPlasticityIndex);
+    if (f.plasticity_index_missing) warnings.push_back({MethodWarning::MissingPlasticityIndex, s.top});
     // Below the tip h is held at its minimum and no friction of the segment is used: the ratio
     // says nothing about the pile there.
-    if (f.close_to_tip && segment_within_pile(m.pile, k)) warnings.push_back(MethodWarning::CloseToTip);
+    if (f.close_to_tip && segment_within_pile(m.pile, k))
+        warnings.push_back({MethodWarning::CloseToTip, s.top});
 }
 
 double cone_clay_end_bearing(double qc, bool open_ended, bool plugged, bool drained) {

@@ -42,8 +42,8 @@ void cone_clay_segment(const MethodInputs& m, std::size_t k, SegmentPairs& frict
                        std::vector<MethodWarning>& warnings);
 
 // Unit end bearing of clay from qc (ICP-05): 1.6 qc drained or 1.0 qc undrained under an open end
-// that is not plugged, 0.65 qc or 0.4 qc under a plugged open end, 1.3 qc or 0.8 qc under a
-// closed end.
+// that cores (forced unplugged), 0.65 qc or 0.4 qc under an open end that bears as a plug, 1.3 qc
+// or 0.8 qc under a closed end.
 double cone_clay_end_bearing(double qc, bool open_ended, bool plugged, bool drained);
 
 }  // namespace torve

@@ -60,6 +60,43 @@ double closed_ended_sand_bearing(double qc, double d_mm) {
     return q;
 }
 
+std::vector<double> integrate_cone_friction(const MethodInputs& m,
+                                            const std::vector<std::vector<ConeNode>>& nodes,
+                                            const NodeFriction& f) {
+    const double tension = m.in.tension() ? m.in.tension_reduction_factor : 1.0;
+    const double zfl = m.in.zero_friction_length;
+    std::vector<double> integral(nodes.size(), 0.0);
+    for (std::size_t k = 0; k < nodes.size(); ++k) {
+        const Segment& s = m.profile.segments[k];
+        const double limit = s.max_friction;
+        auto used = [&](const ConeNode& node) {
+            const double u = s.bottom > s.top ? (node.depth - s.top) / (s.bottom - s.top) : 0.0;
+            const double stress = s.stress_top + u * (s.stress_bottom - s.stress_top);
+            return std::min(f(k, node, stress) * tension, limit);
+        };
+        const auto& n = nodes[k];
+        double sum = 0;
+        double prev_z = n.front().depth, prev_f = used(n.front());
+        for (std::size_t i = 1; i < n.size(); ++i) {
+            const double z = n[i].depth, value = used(n[i]);
+            // Only what lies below the zero-friction length counts; the friction is linear between
+            // the nodes, so the cut piece is a trapezoid too.
+            if (z > zfl && z > prev_z) {
+                double a = prev_z, fa = prev_f;
+                if (a < zfl) {
+                    fa = prev_f + (value - prev_f) * (zfl - a) / (z - a);
+                    a = zfl;
+                }
+                sum += 0.5 * (fa + value) * (z - a);
+            }
+            prev_z = z;
+            prev_f = value;
+        }
+        integral[k] = sum;
+    }
+    return integral;
+}
+
 SideFriction cone_method_side_friction(const MethodInputs& m, const ConeSandFriction& sand_friction) {
     const std::size_t n = m.profile.segments.size();
     const std::vector<double> qc = segment_cone_resistances(m.profile, m.cpt, m.units);
@@ -87,7 +124,10 @@ SegmentPairs cone_method_end_bearing(const MethodInputs& m, const ConeSandBearin
     const double eid = m.pile.eid_input;
     const bool clay_open = eid >= kOpenInClay;
     const bool sand_open = eid >= kOpenInSand;
-    const bool clay_plugged = clay_open && m.in.plug_condition == PlugCondition::Plugged;
+    // Under an open end the full section bears only as a plug: when the program chooses between plug
+    // and coring, the full-section leg of that choice is the plugged bearing, so the choice never
+    // bears more than the plugged pile. Only a pile forced unplugged takes the coring rule.
+    const bool clay_plugged = clay_open && m.in.plug_condition != PlugCondition::Unplugged;
     const std::vector<double> qc = segment_cone_resistances(m.profile, m.cpt, m.units);
     SegmentPairs q(n);
     for (std::size_t k = 0; k < n; ++k) {

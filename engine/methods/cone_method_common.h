@@ -4,6 +4,7 @@
 #include <functional>
 #include <vector>
 
+#include "engine/methods/cone_resistance.h"
 #include "engine/methods/method_inputs.h"
 #include "engine/methods/side_friction.h"
 
@@ -42,13 +43,24 @@ double closed_ended_sand_bearing(double qc, double d_mm);
 
 // Unit end bearing of ICP/MTD, Fugro and UWA: the method's own rule in sand, given the segment's
 // cone resistance and whether the tip counts as open in sand, and the common clay rule in clay, both
-// capped by the entered maximum bearing. One value for the whole segment.
+// capped by the entered maximum bearing. One value for the whole segment. In clay an open end takes
+// the plugged rule unless it is forced unplugged: the tip chain compares that full-section bearing
+// with the annulus plus the plug's friction.
 using ConeSandBearing = std::function<double(double qc, bool open_in_sand)>;
 SegmentPairs cone_method_end_bearing(const MethodInputs& m, const ConeSandBearing& sand_bearing);
 
 // Side friction of ICP/MTD, Fugro and UWA: the method's sand rule, evaluated with qc and the
 // effective stress at the segment top and at its bottom; the common clay rule in clay; then the
 // shared summation with the entered limits. The plug friction of sand equals the shaft friction.
+// The integral along every segment of the unit friction `f` (given at one reading of the
+// segment's cone nodes with the effective stress there), trapezoidal between the nodes, after the
+// tension reduction factor and the segment's own entered limit, and without the part within the
+// zero-friction length. For sum_side_friction's segment_integrals.
+using NodeFriction = std::function<double(std::size_t k, const ConeNode& node, double effective_stress)>;
+std::vector<double> integrate_cone_friction(const MethodInputs& m,
+                                            const std::vector<std::vector<ConeNode>>& nodes,
+                                            const NodeFriction& f);
+
 using ConeSandFriction = std::function<double(const Segment& s, double qc, double effective_stress)>;
 SideFriction cone_method_side_friction(const MethodInputs& m, const ConeSandFriction& sand_friction);
 

@@ -40,57 +40,15 @@ AxialStiffness axial_stiffness(const InputData& in, const Units& units) {
 
 namespace {
 
-// The two curves that bracket a depth, found once for all the movements asked at that depth.
-class CurveBracket {
-  public:
-    CurveBracket(const std::vector<TzCurve>& curves, double depth) {
-        if (curves.empty()) return;
-        if (depth <= curves.front().depth) {
-            upper_ = lower_ = &curves.front();
-            return;
-        }
-        if (depth >= curves.back().depth) {
-            upper_ = lower_ = &curves.back();
-            return;
-        }
-        std::size_t i = 1;
-        while (curves[i].depth < depth) ++i;  // curves[i - 1].depth < depth <= curves[i].depth
-        upper_ = &curves[i - 1];
-        lower_ = &curves[i];
-        span_ = lower_->depth - upper_->depth;
-        offset_ = depth - upper_->depth;
-    }
-
-    // Linear in depth between the two curves, each read at the movement.
-    double at(double movement) const {
-        if (upper_ == nullptr) return 0;
-        if (upper_ == lower_) return upper_->at(movement);
-        const double upper = upper_->at(movement);
-        const double lower = lower_->at(movement);
-        if (span_ <= 0) return lower;
-        return upper + (lower - upper) * offset_ / span_;
-    }
-
-  private:
-    const TzCurve* upper_ = nullptr;
-    const TzCurve* lower_ = nullptr;
-    double span_ = 0;
-    double offset_ = 0;
-};
-
-// What a segment's iteration reads, the same at every load level: its mid-depth, its curves and
+// What a segment's iteration reads, the same at every load level: its mid-depth, its spring and
 // its stiffness.
 struct SegmentSetting {
     double mid_depth;
     double ae;
-    CurveBracket curves;
+    const TzCurve* spring;
 };
 
 }  // namespace
-
-double load_transfer_at(const std::vector<TzCurve>& curves, double depth, double movement) {
-    return CurveBracket(curves, depth).at(movement);
-}
 
 std::vector<BoundaryState> distribution_at(const LoadLevel& level, const std::vector<double>& depths) {
     // The boundaries run from the tip up to the head and the depths down the pile, so the walk up
@@ -138,7 +96,7 @@ struct Iteration {
 void iterate(const SegmentSetting& segment, double h, double diameter, const SolverSettings& settings,
              Walk& walk, Iteration& it) {
     ++it.step.iterations;
-    it.t = segment.curves.at(walk.assumed);
+    it.t = segment.spring->at(walk.assumed);
     it.dp = it.t * diameter * kPiCurves * h;
     it.p_top = walk.p_bottom + it.dp;
     it.z_mid = walk.z_bottom + ((it.p_top + walk.p_bottom) / 2 + walk.p_bottom) / 2 * (h / 2) / segment.ae;
@@ -167,13 +125,13 @@ SegmentStep finish(const SegmentSetting& segment, double h, Walk& walk, Iteratio
     return step;
 }
 
-std::vector<SegmentSetting> segment_settings(const std::vector<TzCurve>& curves,
-                                             const AxialStiffness& stiffness, double h, int segments) {
+std::vector<SegmentSetting> segment_settings(const std::vector<TzCurve>& springs,
+                                             const AxialStiffness& stiffness, double h) {
     std::vector<SegmentSetting> settings;
-    settings.reserve(static_cast<std::size_t>(segments));
-    for (int s = 0; s < segments; ++s) {
-        const double mid_depth = (s + 0.5) * h;
-        settings.push_back({mid_depth, stiffness.at(mid_depth), CurveBracket(curves, mid_depth)});
+    settings.reserve(springs.size());
+    for (std::size_t s = 0; s < springs.size(); ++s) {
+        const double mid_depth = (static_cast<double>(s) + 0.5) * h;
+        settings.push_back({mid_depth, stiffness.at(mid_depth), &springs[s]});
     }
     return settings;
 }
@@ -195,12 +153,14 @@ void start_levels(const QwCurve& tip, double pile_length, int segments, LoadSett
 
 }  // namespace
 
-LoadSettlement solve_load_settlement(const std::vector<TzCurve>& curves, const QwCurve& tip,
-                                     const AxialStiffness& stiffness, double pile_length, int segments,
-                                     double diameter, const SolverSettings& settings) {
-    const double h = pile_length / segments;
-    const std::vector<SegmentSetting> settings_of = segment_settings(curves, stiffness, h, segments);
+LoadSettlement solve_load_settlement(const std::vector<TzCurve>& springs, const QwCurve& tip,
+                                     const AxialStiffness& stiffness, double pile_length, double diameter,
+                                     const SolverSettings& settings) {
     LoadSettlement result;
+    if (springs.empty()) return result;
+    const int segments = static_cast<int>(springs.size());
+    const double h = pile_length / segments;
+    const std::vector<SegmentSetting> settings_of = segment_settings(springs, stiffness, h);
     std::array<Walk, kLoadLevels> walks{};
     start_levels(tip, pile_length, segments, result, walks);
     // The levels are independent: each segment is iterated for all of them in rounds, so that the

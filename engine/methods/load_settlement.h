@@ -61,18 +61,15 @@ struct SolverSettings {
     int iteration_cap = 100;
 };
 
-// Solves the pile of total length `pile_length` (stickup plus embedded, in or m) in `segments`
-// equal segments, walking up from the tip for each assumed tip movement of the Q-w curve.
-LoadSettlement solve_load_settlement(const std::vector<TzCurve>& curves, const QwCurve& tip,
-                                     const AxialStiffness& stiffness, double pile_length, int segments,
-                                     double diameter, const SolverSettings& settings = {});
+// Solves the pile of total length `pile_length` (stickup plus embedded, in or m) in equal segments,
+// one per shaft spring (from the head down), walking up from the tip for each assumed tip movement
+// of the Q-w curve. Without springs there is nothing to solve and no level.
+LoadSettlement solve_load_settlement(const std::vector<TzCurve>& springs, const QwCurve& tip,
+                                     const AxialStiffness& stiffness, double pile_length, double diameter,
+                                     const SolverSettings& settings = {});
 
 // Load and movement of a solved level at depths from the pile head (in increasing order), linear
 // between the segment boundaries and held at the head and the tip beyond them.
 std::vector<BoundaryState> distribution_at(const LoadLevel& level, const std::vector<double>& depths);
-
-// Load transfer at a depth from the pile head and a movement: linear in depth between the two
-// curves that bracket it, each read at the movement.
-double load_transfer_at(const std::vector<TzCurve>& curves, double depth, double movement);
 
 }  // namespace torve

@@ -57,24 +57,31 @@ double diameter(const Units& units, const PileGeometry& pile) {
     return pile.od_input / units.diameter_per_solver_length;
 }
 
-// Friction angle of a curve: the soil point's, or for sand given by blow counts the angle derived
-// for the segment at that depth.
+bool usace_shapes(const InputData& in) {
+    return method_info(in.load_transfer_method).curve_shapes == CurveShapes::Usace;
+}
+
+// A soil curve of the load-transfer method with tmax from the slope of its side resistance.
+TzCurve soil_curve(const InputData& in, const Units& units, const PileGeometry& pile,
+                   const SoilProfile& profile, const LoadTransferInput& input, bool sand, double phi,
+                   double ground_depth) {
+    const double tmax = maximum_load_transfer(units, pile, input.side_resistance, ground_depth);
+    return method_curve(in, units, pile, profile, input, sand, phi, ground_depth, tmax);
+}
+
+}  // namespace
+
 double curve_friction_angle(double point_angle, const SoilProfile& profile, double ground_depth) {
     if (point_angle > 0) return point_angle;
     const int k = std::clamp(static_cast<int>(ground_depth / profile.increment), 0, profile.count() - 1);
     return profile.at(k).friction_angle;
 }
 
-bool usace_shapes(const InputData& in) {
-    return method_info(in.load_transfer_method).curve_shapes == CurveShapes::Usace;
-}
-
-// A soil curve of the load-transfer method: a method with a sand curve of its own takes the API
-// RP 2A shapes in clay, for which none of those methods publishes a curve.
-TzCurve soil_curve(const InputData& in, const Units& units, const PileGeometry& pile,
-                   const SoilProfile& profile, const LoadTransferInput& input, bool sand, double phi,
-                   double ground_depth) {
-    const double tmax = maximum_load_transfer(units, pile, input.side_resistance, ground_depth);
+TzCurve method_curve(const InputData& in, const Units& units, const PileGeometry& pile,
+                     const SoilProfile& profile, const LoadTransferInput& input, bool sand, double phi,
+                     double ground_depth, double tmax) {
+    // A method with a sand curve of its own takes the API RP 2A shapes in clay, for which none of
+    // those methods publishes a curve.
     if (const auto own = rules_of(in.load_transfer_method).sand_shaft_curve; own && sand) {
         TzCurve c = own(in, units, pile, profile, input.cone_resistance, ground_depth, tmax);
         c.friction_angle = phi;
@@ -82,8 +89,6 @@ TzCurve soil_curve(const InputData& in, const Units& units, const PileGeometry& 
     }
     return shaped_curve(units, usace_shapes(in), sand, phi, tmax, pile);
 }
-
-}  // namespace
 
 double TzCurve::at(double z) const {
     if (z <= movement[0]) return transfer[0];

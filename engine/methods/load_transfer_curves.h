@@ -61,6 +61,16 @@ QwCurve tip_curve(const InputData& in, const Units& units, const PileGeometry& p
 double maximum_load_transfer(const Units& units, const PileGeometry& pile,
                              const std::vector<double>& side_resistance, double ground_depth);
 
+// A curve of the load-transfer method at a depth below the ground (ft or m) for the maximum transfer
+// tmax: the method's own sand curve where it has one, else the API RP 2A or USACE shape.
+TzCurve method_curve(const InputData& in, const Units& units, const PileGeometry& pile,
+                     const SoilProfile& profile, const LoadTransferInput& input, bool sand,
+                     double friction_angle, double ground_depth, double tmax);
+
+// Friction angle of a curve: the soil point's (`point_angle`), or for sand given by blow counts
+// (`point_angle` 0) the angle derived for the segment at the depth below the ground (ft or m).
+double curve_friction_angle(double point_angle, const SoilProfile& profile, double ground_depth);
+
 // The shape of a curve: 10 movements and load transfers for the given maximum.
 TzCurve shaped_curve(const Units& units, bool usace_shapes, bool sand, double friction_angle, double tmax,
                      const PileGeometry& pile);

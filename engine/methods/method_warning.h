@@ -3,9 +3,15 @@
 
 namespace torve {
 
-enum class MethodWarning {
-    MissingPlasticityIndex,  // a clay segment with a negative plasticity index: the chart's first angle
-    CloseToTip,              // a clay segment of the pile closer than 8 R* to the tip: 8 is used
+struct MethodWarning {
+    enum Kind {
+        MissingPlasticityIndex,  // a clay segment with a negative plasticity index: the chart's first angle
+        CloseToTip,              // a clay segment of the pile closer than 8 R* to the tip: 8 is used
+    };
+    Kind kind = CloseToTip;
+    double depth = 0;  // top of the segment that raised it, below the ground surface, ft or m
+
+    bool operator==(const MethodWarning&) const = default;
 };
 
 }  // namespace torve

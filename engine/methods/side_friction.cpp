@@ -23,7 +23,7 @@ double value_at_depth(const SegmentPairs& pairs, const SoilProfile& profile, dou
 
 SideFriction sum_side_friction(const InputData& in, const SoilProfile& profile, const PileGeometry& pile,
                                const SegmentPairs& friction, const std::vector<double>& limits,
-                               SegmentPairs plug) {
+                               SegmentPairs plug, const std::vector<double>* segment_integrals) {
     const auto rows = static_cast<std::size_t>(pile.rows);
     SideFriction out;
     out.unit.assign(rows, 0.0);
@@ -38,9 +38,14 @@ SideFriction sum_side_friction(const InputData& in, const SoilProfile& profile, 
         out.unit[j] = std::min(f * tension, limits[j]);
     }
     for (std::size_t j = 1; j < rows; ++j) {
-        double dq = 0.5 * (out.unit[j - 1] + out.unit[j]) * pile.perimeter * dz;
-        const double cap = 0.5 * (limits[j - 1] + limits[j]) * pile.perimeter * dz;
-        if (dq - cap > kTol) dq = cap;
+        double dq = 0;
+        if (segment_integrals && j - 1 < segment_integrals->size()) {
+            dq = (*segment_integrals)[j - 1] * pile.perimeter;
+        } else {
+            dq = 0.5 * (out.unit[j - 1] + out.unit[j]) * pile.perimeter * dz;
+            const double cap = 0.5 * (limits[j - 1] + limits[j]) * pile.perimeter * dz;
+            if (dq - cap > kTol) dq = cap;
+        }
         out.cumulative[j] = out.cumulative[j - 1] + dq;
         out.factored[j] = out.factored[j - 1] + dq * profile.at(static_cast<int>(j)).lrfd_friction;
     }

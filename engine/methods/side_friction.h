@@ -36,8 +36,12 @@ double value_at_depth(const SegmentPairs& pairs, const SoilProfile& profile, dou
 
 // The summation every method ends with: unit friction at the rows (zero within the zero-friction
 // length), tension reduction, limits, trapezoidal sums with the pile perimeter, LRFD factors.
+// A method that integrates its friction along each segment itself gives `segment_integrals` (the
+// integral over the segment of the unit friction used, in stress times length): the increment of
+// a row is then that of the segment above it, times the perimeter, instead of the trapezoid
+// between the two rows.
 SideFriction sum_side_friction(const InputData& in, const SoilProfile& profile, const PileGeometry& pile,
                                const SegmentPairs& friction, const std::vector<double>& limits,
-                               SegmentPairs plug);
+                               SegmentPairs plug, const std::vector<double>* segment_integrals = nullptr);
 
 }  // namespace torve

@@ -24,6 +24,7 @@ constexpr double SoilPoint::*kPointFields[] = {
     &SoilPoint::lrfd_bearing,
     &SoilPoint::plasticity_index,
     &SoilPoint::cone_resistance,
+    &SoilPoint::soil_type_factor,
     &SoilPoint::user_friction_read,
     &SoilPoint::user_bearing_read,
 };
@@ -41,6 +42,7 @@ constexpr double Segment::*kSegmentFields[] = {
     &Segment::lrfd_bearing,
     &Segment::plasticity_index,
     &Segment::cone_resistance,
+    &Segment::soil_type_factor,
     &Segment::user_friction,
     &Segment::user_bearing,
 };
@@ -60,6 +62,16 @@ void interpolate_properties(const std::vector<SoilPoint>& soil, std::size_t c, d
         // point's value instead of a division by zero.
         s.*kSegmentFields[f] = span > 0 ? v0 + (v1 - v0) / span * (mid - p0.depth) : v1;
     }
+    auto at = [&](double SoilPoint::*field, double z) {
+        const double v0 = p0.*field, v1 = p1.*field;
+        return span > 0 ? v0 + (v1 - v0) / span * (z - p0.depth) : v1;
+    };
+    s.cone_resistance_top = at(&SoilPoint::cone_resistance, s.top);
+    s.cone_resistance_bottom = at(&SoilPoint::cone_resistance, s.bottom);
+    s.blow_count_top = at(&SoilPoint::blow_count_ysr, s.top);
+    s.blow_count_bottom = at(&SoilPoint::blow_count_ysr, s.bottom);
+    s.layer_top = p0.depth;
+    s.layer_bottom = p1.depth;
 }
 
 // USACE critical depth for sand by the density implied by the friction angle (10, 15 or 20

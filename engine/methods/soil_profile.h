@@ -26,6 +26,18 @@ struct Segment {
     double lrfd_bearing = 0;
     double plasticity_index = 0;  // as read
     double cone_resistance = 0;   // qc as read (psf or kPa)
+    double soil_type_factor = 1;  // Fst of the Unified clay friction
+    // The entered qc and blow count at the segment's top and bottom, on the same line through the
+    // layer as the mid-depth values, so that a layer's own readings vary within a segment as they do
+    // along the layer.
+    double cone_resistance_top = 0;
+    double cone_resistance_bottom = 0;
+    double blow_count_top = 0;
+    double blow_count_bottom = 0;
+    // Depths of the two soil points whose interval the segment lies in: the cone readings of the
+    // segment come from this layer alone.
+    double layer_top = 0;
+    double layer_bottom = 0;
     // User unit skin friction and end bearing, in ksf or kPa, times the tension reduction factor.
     double user_friction = 0;
     double user_bearing = 0;

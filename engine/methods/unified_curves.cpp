@@ -41,7 +41,10 @@ TzCurve unified_sand_shaft_curve(const InputData& in, const Units& units, const 
                                  double ground_depth, double tmax) {
     double qc = 0, stress = 0;
     if (profile.count() > 0) {
-        const int k = std::clamp(static_cast<int>(ground_depth / profile.increment), 0, profile.count() - 1);
+        // A curve on a layer boundary belongs to the layer below it (curves stand at a layer's top,
+        // middle and just above its bottom), so its readings come from the segment that starts there.
+        const int k =
+            std::clamp(static_cast<int>(ground_depth / profile.increment + 1e-6), 0, profile.count() - 1);
         const Segment& s = profile.at(k);
         const double u = std::clamp((ground_depth - s.top) / (s.bottom - s.top), 0.0, 1.0);
         stress = s.stress_top + u * (s.stress_bottom - s.stress_top);

@@ -26,14 +26,6 @@ double tip_inside_diameter(const PileGeometry& pile) {
     return pile.eid_input >= kOpenEnd ? pile.eid_input : 0.0;
 }
 
-// Cone resistance at a depth within segment s, by the order of segment_cone_resistance.
-double cone_resistance_at(const Segment& s, double depth, const CptProfile& cpt, const Units& units) {
-    if (has_own_cone_resistance(s.cone_resistance) || cpt.points.empty())
-        return segment_cone_resistance(s, cpt, units);
-    // A negative reading near the mudline (zero drift) carries no resistance.
-    return std::max(cpt_profile_at(cpt, depth), 0.0) / units.read_stress_per_stress;
-}
-
 }  // namespace
 
 double unified_plug_length_ratio(double inside_diameter, double cone_diameter) {
@@ -60,17 +52,25 @@ double unified_sand_friction(const UnifiedSandInput& s) {
     return s.tension ? 0.75 * f : f;
 }
 
-double unified_clay_friction(double qt, double h_over_d_star) {
+double unified_clay_friction(double qt, double h_over_d_star, double fst) {
     if (!(qt > 0)) return 0;
-    return 0.07 * qt * std::pow(std::max(1.0, h_over_d_star), -0.25);
+    return 0.07 * fst * qt * std::pow(std::max(1.0, h_over_d_star), -0.25);
 }
 
 double unified_sand_base(double qp, double area_ratio) {
     return (0.12 + 0.38 * area_ratio) * qp;
 }
 
-double unified_clay_base(double qp, double d_star_over_d) {
-    return (0.2 + 0.6 * d_star_over_d * d_star_over_d) * qp;
+double unified_clay_base(double qp, double area_ratio, UnifiedClayBase rule, bool open_ended) {
+    if (rule == UnifiedClayBase::LoadTest) return (open_ended ? 0.4 : 0.8) * qp;
+    return (0.2 + 0.6 * area_ratio) * qp;
+}
+
+std::vector<std::vector<ConeNode>> unified_cone_nodes(const MethodInputs& m) {
+    std::vector<std::vector<ConeNode>> nodes;
+    nodes.reserve(m.profile.segments.size());
+    for (const Segment& s : m.profile.segments) nodes.push_back(segment_cone_nodes(s, m.cpt, m.units));
+    return nodes;
 }
 
 SegmentPairs unified_cone_resistance(const MethodInputs& m) {
@@ -78,8 +78,8 @@ SegmentPairs unified_cone_resistance(const MethodInputs& m) {
     SegmentPairs qc(n);
     for (std::size_t k = 0; k < n; ++k) {
         const Segment& s = m.profile.segments[k];
-        qc.set(k, cone_resistance_at(s, s.top, m.cpt, m.units),
-               cone_resistance_at(s, s.bottom, m.cpt, m.units));
+        qc.set(k, segment_cone_resistance_at(s, s.top, m.cpt, m.units),
+               segment_cone_resistance_at(s, s.bottom, m.cpt, m.units));
     }
     return qc;
 }
@@ -118,23 +118,29 @@ CapacityCurve unified_capacity(const MethodInputs& m) {
     const double di = tip_inside_diameter(pile);
     const double are = unified_area_ratio(d, di, cone_diameter(m.units));
     const double d_star = unified_clay_diameter(d, di);
-    const SegmentPairs qc = unified_cone_resistance(m);
-
-    // Unit shaft friction at each segment's top and bottom, with the height above the final tip.
+    const std::vector<std::vector<ConeNode>> nodes = unified_cone_nodes(m);
     const std::size_t n = m.profile.segments.size();
+    SegmentPairs qc(n);
+    for (std::size_t k = 0; k < n; ++k) qc.set(k, nodes[k].front().qc, nodes[k].back().qc);
+
+    // Unit shaft friction at a reading of segment k, with the height above the final tip.
+    auto friction = [&](std::size_t k, const ConeNode& node, double stress) {
+        const Segment& s = m.profile.segments[k];
+        const double h = (pile.length - node.depth) * pile.diameter_unit;  // in the diameter unit
+        if (!s.sand) return unified_clay_friction(node.qc, h / d_star, s.soil_type_factor);
+        return unified_sand_friction(
+            {node.qc, stress, h / d, are, cone_diameter(m.units) / d, m.in.tension()});
+    };
+    // The rows show the friction at the segment ends; the sums follow the readings between them.
     SegmentPairs f(n);
     for (std::size_t k = 0; k < n; ++k) {
         const Segment& s = m.profile.segments[k];
-        auto friction = [&](double q, double z, double stress) {
-            const double h = (pile.length - z) * pile.diameter_unit;  // in the diameter unit
-            if (!s.sand) return unified_clay_friction(q, h / d_star);
-            return unified_sand_friction({q, stress, h / d, are, cone_diameter(m.units) / d, m.in.tension()});
-        };
-        f.set(k, friction(qc.top[k], s.top, s.stress_top), friction(qc.bottom[k], s.bottom, s.stress_bottom));
+        f.set(k, friction(k, nodes[k].front(), s.stress_top), friction(k, nodes[k].back(), s.stress_bottom));
     }
+    const std::vector<double> integrals = integrate_cone_friction(m, nodes, friction);
     // The method has no internal friction: the base acts on the gross area whatever the plug does.
     const SideFriction side =
-        sum_side_friction(m.in, m.profile, pile, f, entered_friction_limits(m), SegmentPairs(n));
+        sum_side_friction(m.in, m.profile, pile, f, entered_friction_limits(m), SegmentPairs(n), &integrals);
 
     // The unit base resistance at every row, on the gross area; under tension the pile's self
     // weight takes the base's place in the end-bearing column.
@@ -148,7 +154,8 @@ CapacityCurve unified_capacity(const MethodInputs& m) {
         const Segment& below = m.profile.at(j);
         const double w = below.sand ? sand_half_window : clay_half_window;
         const double qp = mean_over_depths(qc, m.profile, z - w, z + w);
-        const double q = below.sand ? unified_sand_base(qp, are) : unified_clay_base(qp, d_star / d);
+        const double q = below.sand ? unified_sand_base(qp, are)
+                                    : unified_clay_base(qp, are, m.in.unified_clay_base, di > 0);
         unit[static_cast<std::size_t>(j)] = capped_by_entered_bearing(q, below);
         end[static_cast<std::size_t>(j)] = unit[static_cast<std::size_t>(j)] * area;
     }

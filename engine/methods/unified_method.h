@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "engine/methods/capacity_curve.h"
+#include "engine/methods/cone_resistance.h"
 #include "engine/methods/method_inputs.h"
 #include "engine/methods/method_rules.h"
 #include "engine/methods/side_friction.h"
@@ -40,17 +41,21 @@ struct UnifiedSandInput {
 // ft/fc = 0.75 in tension. No dilation term where the stress or qc is zero.
 double unified_sand_friction(const UnifiedSandInput& s);
 
-// Ultimate shaft friction of clay: 0.07 qt max(1, h/D*)^-0.25, the same in tension.
-double unified_clay_friction(double qt, double h_over_d_star);
+// Ultimate shaft friction of clay: 0.07 Fst qt max(1, h/D*)^-0.25, the same in tension; the
+// soil-type factor Fst is 1, and about 0.5 (0.3 to 0.7) in sensitive clays.
+double unified_clay_friction(double qt, double h_over_d_star, double fst = 1.0);
 
-// Base resistance at a settlement of 0.1 D on the gross area: sand (0.12 + 0.38 Are) qp, clay
-// (0.2 + 0.6 (D*/D)^2) qp.
+// Base resistance at a settlement of 0.1 D on the gross area: sand (0.12 + 0.38 Are) qp; clay
+// (0.2 + 0.6 Are) qp with the same Are (Lehane et al. 2022), or with the load-test option what the
+// database piles mobilised, 0.8 qp under a closed end and 0.4 qp under an open one.
 double unified_sand_base(double qp, double area_ratio);
-double unified_clay_base(double qp, double d_star_over_d);
+double unified_clay_base(double qp, double area_ratio, UnifiedClayBase rule, bool open_ended);
 
-// The cone resistance at the top and the bottom of every segment, linear within it: the segment's
-// own qc when given, else the CPT profile at that depth, else 2.8 pa N for sand, as the other cone
-// methods find it.
+// The cone readings along every segment, from its own layer (segment_cone_nodes).
+std::vector<std::vector<ConeNode>> unified_cone_nodes(const MethodInputs& m);
+
+// The cone resistance at the top and the bottom of every segment, each read within the segment's
+// own layer: the layer's own qc when given, else the CPT profile, else 2.8 pa N for sand.
 SegmentPairs unified_cone_resistance(const MethodInputs& m);
 
 // Mean of the segment pairs over the window [from, to], clipped to the soil profile; 0 when nothing

@@ -45,6 +45,11 @@ enum class CriticalDepthOption : int {
 };
 // For ICP/MTD clay (and the Fugro and UWA clay rules): drained when 1, undrained otherwise.
 enum class ClayDrainage : int { Undrained = 0, Drained = 1 };
+// Base resistance of the Unified method in clay.
+enum class UnifiedClayBase : int {
+    AreaRatio = 0,  // (0.2 + 0.6 Are) qt, the open end through the effective area ratio
+    LoadTest = 1,   // 0.8 qt under a closed end, 0.4 qt under an open one, as the load tests mobilised
+};
 
 // The records of the input data file, in file order: each record's title, as messages name it, and
 // the names of its fields in the order they stand on its line. The one codec of the file
@@ -117,7 +122,8 @@ inline constexpr auto kSoilPointFirstLine = file_record(", first line)", {
     "friction angle",
     "bearing capacity factor",
 });
-// The two LRFD factors are absent in files of the previous version.
+// The two LRFD factors are absent in files of the previous version. The soil-type factor Fst of a
+// clay point follows only when it is not 1, so that files of projects without it stay as they were.
 inline constexpr auto kSoilPointSecondLine = file_record(", second line)", {
     "maximum unit friction",
     "maximum unit bearing",
@@ -130,6 +136,7 @@ inline constexpr auto kSoilPointSecondLine = file_record(", second line)", {
     "user unit end bearing",
     "LRFD factor on unit friction",
     "LRFD factor on unit bearing",
+    "soil-type factor Fst",
 });
 // The count follows the flag only when the flag is 1; then one depth per line.
 inline constexpr auto kTzPrint = file_record("record 11 (t-z print depths)", {
@@ -142,9 +149,12 @@ inline constexpr auto kLoading = file_record("record 12 (loading)", {
     "loading type code",
     "tension reduction factor",
 });
+// The Unified clay base option follows on the same line only when it is not 0, so that files of
+// projects without it stay as they were.
 inline constexpr auto kDrainageAndPlug = file_record("record 13 (clay drainage and plug condition)", {
     "clay drainage option",
     "plug condition code",
+    "Unified clay base option",
 });
 // The rows follow on lines of their own, for the area varying with depth only.
 inline constexpr auto kSectionTable = file_record("record 14 (cross-section table)", {
@@ -161,8 +171,18 @@ inline constexpr auto kCriticalDepth = file_record("record 15 (critical depth)",
     "critical-depth option",
     "critical depth",
 });
+// One line: the number of fractions, then the fractions.
+inline constexpr auto kWorkingLoads = file_record("record 16 (working loads)", {
+    "number of working loads",
+    "working-load fraction",
+});
 // clang-format on
 }  // namespace records
+
+// The working loads of a project that sets none: half and a third of the capacity at the tip.
+inline constexpr double kDefaultWorkingLoadFractions[] = {1.0 / 2.0, 1.0 / 3.0};
+// At most this many working loads.
+inline constexpr int kMaxWorkingLoads = 10;
 
 // Table limits of one run; larger input is refused, never truncated.
 inline constexpr int kMaxSoilPoints = 80;  // two points (top and bottom) per soil layer

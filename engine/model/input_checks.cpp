@@ -25,6 +25,32 @@ constexpr double kNoEndSection = static_cast<double>(1.0e-5f);  // an end sectio
 constexpr double kLightest[] = {20, 3}, kHeaviest[] = {160, 25};
 constexpr double kSteepestFriction = 45;
 
+// The moduli of the pile materials, in the project's modulus unit (lb/in^2 | kPa): a value outside
+// them is most often one typed in another unit (210 for 210 GPa).
+struct MaterialModulus {
+    const char* material;
+    double least[2], most[2];  // English, S.I.
+};
+constexpr MaterialModulus kSteel{"steel", {2.2e7, 1.5e8}, {3.6e7, 2.5e8}};
+constexpr MaterialModulus kConcrete{"concrete", {2.0e6, 1.5e7}, {9.0e6, 6.0e7}};
+constexpr MaterialModulus kTimber{"timber", {7.0e5, 5.0e6}, {3.6e6, 2.5e7}};
+// A steel shell filled with concrete: anything from the concrete's modulus to the steel's.
+constexpr MaterialModulus kShell{"concrete-filled steel shell", {2.0e6, 1.5e7}, {3.6e7, 2.5e8}};
+
+const MaterialModulus& material_of(int pile_type_code) {
+    switch (pile_type_code) {
+        case 2:
+            return kTimber;
+        case 3:
+            return kConcrete;
+        case 4:
+        case 5:
+            return kShell;
+        default:
+            return kSteel;
+    }
+}
+
 std::string quoted(const std::string& s) {
     return "\"" + s + "\"";
 }
@@ -144,10 +170,31 @@ void end_section(const ProjectRecords& f, RecordCheck& c) {
     }
 }
 
-void options(const ProjectRecords& f, RecordCheck& c) {
+// The modulus stands in record 5, but the pile type that tells its material in record 7.
+void modulus_of_material(const ProjectRecords& f, std::vector<Finding>& out) {
+    const double e = f.modulus_of_elasticity;
+    if (!(e > 0) || e > kLargestReal || f.pile_type_code < 1 || f.pile_type_code > 7) return;
+    const MaterialModulus& m = material_of(f.pile_type_code);
+    const int s = system_of(f) == UnitSystem::English ? 0 : 1;
+    if (e >= m.least[s] && e <= m.most[s]) return;
+    RecordCheck modulus({RecordId::PileSection}, out);
+    modulus.expected(records::kPileSection[4], e,
+                     "a modulus of elasticity from " + number(m.least[s]) + " to " + number(m.most[s]) +
+                         (s == 0 ? " lb/in2" : " kPa") + " for a pile of " + m.material,
+                     ": hardly the pile's material, perhaps a modulus in another unit", Severity::Warning);
+}
+
+void options(const ProjectRecords& f, RecordCheck& c, std::vector<Finding>& out) {
     constexpr auto& n = records::kOptions;
-    if (c.in_range(n[0], f.zero_friction_length) && f.zero_friction_length < 0)
-        c.expected(n[0], f.zero_friction_length, "a zero-friction length of 0 or more");
+    if (c.in_range(n[0], f.zero_friction_length)) {
+        if (f.zero_friction_length < 0)
+            c.expected(n[0], f.zero_friction_length, "a zero-friction length of 0 or more");
+        else if (f.total_pile_length > 0 && f.zero_friction_length > f.total_pile_length)
+            c.expected(
+                n[0], f.zero_friction_length,
+                "a zero-friction length of at most the total pile length " + upper_limit(f.total_pile_length),
+                ": no part of the pile takes friction", Severity::Warning);
+    }
     if (c.in_range(n[1], f.computation_increment) && f.computation_increment <= 0)
         c.expected(n[1], f.computation_increment, "a positive computation increment");
     if (f.pile_type_code < 1 || f.pile_type_code > 7)
@@ -168,6 +215,7 @@ void options(const ProjectRecords& f, RecordCheck& c) {
     if (!is_valid_method_code(f.load_transfer_method_code))
         c.expected(n[4], f.load_transfer_method_code,
                    "a load-transfer method code from 1 to " + std::to_string(kMethodCount));
+    modulus_of_material(f, out);
 }
 
 void soil_depth(const ProjectRecords& f, RecordCheck& c) {
@@ -242,7 +290,8 @@ void soil_point_second(const ProjectRecords& f, RecordCheck& c, int i) {
                              p.user_unit_skin_friction,
                              p.user_unit_end_bearing,
                              p.lrfd_factor_on_unit_friction.value_or(1),
-                             p.lrfd_factor_on_unit_bearing.value_or(1)};
+                             p.lrfd_factor_on_unit_bearing.value_or(1),
+                             p.soil_type_factor_fst};
     static_assert(std::size(second) == b.size(), "a field to check");
     bool in_range[std::size(second)];
     for (std::size_t k = 0; k < b.size(); ++k) in_range[k] = c.in_range(b[k], second[k]);
@@ -253,6 +302,13 @@ void soil_point_second(const ProjectRecords& f, RecordCheck& c, int i) {
         c.expected(b[2], p.undrained_shear_strength, "an undrained shear strength of 0 or more");
     if (in_range[3] && p.remolded_shear_strength_or_blow_count < 0)
         c.expected(b[3], p.remolded_shear_strength_or_blow_count, "a remolded shear strength of 0 or more");
+    // Fst scales the clay's friction down in sensitive clay (0.3 to 0.7); 0 would leave the layer
+    // without friction, and a factor above 1 raises it beyond what the method was fitted to.
+    if (in_range[11] && p.soil_type_factor_fst <= 0)
+        c.expected(b[11], p.soil_type_factor_fst, "a positive soil-type factor Fst");
+    else if (in_range[11] && p.soil_type_factor_fst > 1)
+        c.expected(b[11], p.soil_type_factor_fst, "a soil-type factor Fst of at most 1",
+                   ": the clay takes more friction than an insensitive clay", Severity::Warning);
 }
 
 void t_z_print(const ProjectRecords& f, RecordCheck& c, long long depths) {
@@ -263,13 +319,20 @@ void loading(const ProjectRecords& f, RecordCheck& c) {
     if (f.loading_type_code != 0 && f.loading_type_code != 1)
         c.expected(records::kLoading[0], f.loading_type_code,
                    "a loading type code of 0 (compression) or 1 (tension)");
-    c.in_range(records::kLoading[1], f.tension_reduction_factor);
+    // Under tension the factor multiplies every unit friction: at 0 the pile holds by its weight alone.
+    if (c.in_range(records::kLoading[1], f.tension_reduction_factor) && f.loading_type_code == 1 &&
+        !(f.tension_reduction_factor > 0))
+        c.expected(records::kLoading[1], f.tension_reduction_factor, "a tension reduction factor above 0",
+                   ": no shaft friction in tension", Severity::Warning);
 }
 
 // Any drainage option other than 1 means undrained clay.
 void drainage_and_plug(const ProjectRecords& f, RecordCheck& c) {
     if (f.plug_condition_code < 0 || f.plug_condition_code > 2)
         c.expected(records::kDrainageAndPlug[1], f.plug_condition_code, "a plug condition code of 0, 1 or 2");
+    if (f.unified_clay_base_option != 0 && f.unified_clay_base_option != 1)
+        c.expected(records::kDrainageAndPlug[2], f.unified_clay_base_option,
+                   "a Unified clay base option of 0 (effective area ratio) or 1 (load tests)");
 }
 
 void section_table(const ProjectRecords& f, RecordCheck& c, long long rows, std::vector<Finding>& out) {
@@ -306,6 +369,20 @@ void critical_depth(const ProjectRecords& f, RecordCheck& c) {
     const int option = f.critical_depth_option.value_or(0);
     if (option < 0 || option > 2) c.expected(n[0], option, "a critical-depth option of 0, 1 or 2");
     c.in_range(n[1], f.critical_depth.value_or(0));
+}
+
+// A working load is a share of the capacity at the tip: above none, and at most all of it.
+void working_loads(const ProjectRecords& f, RecordCheck& c, long long count) {
+    constexpr auto& n = records::kWorkingLoads;
+    if (!f.working_load_fractions) return;
+    if (count < 1 || count > kMaxWorkingLoads)
+        c.add(Severity::Error, n[0], static_cast<double>(count),
+              "expected from 1 to " + std::to_string(kMaxWorkingLoads) + " working loads, found " +
+                  std::to_string(count) + ".");
+    for (double fraction : *f.working_load_fractions)
+        if (c.in_range(n[1], fraction) && !(fraction > 0 && fraction <= 1))
+            c.expected(n[1], fraction,
+                       "a working-load fraction above 0 and at most 1 of the capacity at the tip");
 }
 
 // Whether a run gets to its results: the soil must reach two diameters below the tip and fit the
@@ -499,7 +576,7 @@ std::vector<Finding> record_findings(const ProjectRecords& f, const RecordPlace&
             end_section(f, c);
             break;
         case RecordId::Options:
-            options(f, c);
+            options(f, c, out);
             break;
         case RecordId::SoilDepth:
             soil_depth(f, c);
@@ -534,6 +611,9 @@ std::vector<Finding> record_findings(const ProjectRecords& f, const RecordPlace&
         case RecordId::CriticalDepth:
             critical_depth(f, c);
             break;
+        case RecordId::WorkingLoads:
+            working_loads(f, c, count);
+            break;
         default:
             break;
     }
@@ -560,12 +640,39 @@ std::vector<Finding> cpt_record_findings(const CptProfile& profile, const Record
     return out;
 }
 
+// The cone-based methods run only on a file with offshore data, which a save of the desktop program
+// always marks; without it a selected one would be left out of the results, and a cone-based method
+// for unit load transfers would leave its curves without resistance.
+void cone_methods_run(const ProjectRecords& f, const MethodFlags& flags, std::vector<Finding>& out) {
+    if (f.offshore_data_flag == 1) return;
+    for (const MethodInfo& m : kMethods) {
+        if (!m.cone_based) continue;
+        const bool selected = flags[index_of(m.method)] == 1;
+        const bool transfer = f.load_transfer_method_code == code_of(m.method);
+        if (!selected && !transfer) continue;
+        const std::string role = selected && transfer ? "selected cone-based method for unit load transfers "
+                                 : selected           ? "selected cone-based method "
+                                                      : "cone-based method for unit load transfers ";
+        out.push_back({Severity::Error,
+                       {RecordId::Options},
+                       std::string(records::kOptions[5]),
+                       m.method,
+                       0,
+                       std::nullopt,
+                       static_cast<double>(f.offshore_data_flag),
+                       "expected an offshore-data flag of 1 for the " + role + std::string(m.name) +
+                           ", found " + number(f.offshore_data_flag) +
+                           ": without it the method does not run.",
+                       false});
+    }
+}
+
 std::vector<Finding> whole_project_findings(const ProjectRecords& f, const CptProfile& cpt) {
     std::vector<Finding> out;
     reaches_results(f, out);
     const MethodFlags flags = f.method_selection_flags.value_or(MethodFlags{});
+    cone_methods_run(f, flags, out);
     for (const MethodInfo& m : kMethods) {
-        // The cone-based methods run only on a file with offshore data, which a save always marks.
         if (flags[index_of(m.method)] != 1 || (m.cone_based && f.offshore_data_flag != 1)) continue;
         for (std::size_t i = 0; i + 1 < f.soil_points.size(); i += 2) LayerNeeds(m, f, cpt, i, out).check();
     }
@@ -597,6 +704,9 @@ std::vector<Finding> check_project(const ProjectRecords& f, const CptProfile& cp
     add(record_findings(f, {RecordId::SectionTable}, varying ? rows : f.number_of_section_rows));
     for (int i = 0; varying && i < rows; ++i) add(record_findings(f, {RecordId::SectionRow, i, rows}, rows));
     add(record_findings(f, {RecordId::CriticalDepth}, 0));
+    if (f.working_load_fractions)
+        add(record_findings(f, {RecordId::WorkingLoads},
+                            static_cast<long long>(f.working_load_fractions->size())));
     const int cpt_rows = static_cast<int>(cpt.points.size());
     add(cpt_record_findings(cpt, {RecordId::CptHeader}, cpt_rows));
     for (int i = 0; i < cpt_rows; ++i)

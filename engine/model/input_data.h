@@ -2,6 +2,8 @@
 #pragma once
 
 #include <array>
+#include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,6 +39,7 @@ struct SoilPoint {
     // offshore values as read
     double plasticity_index = 0;  // %
     double cone_resistance = 0;   // qc, psf or kPa
+    double soil_type_factor = 1;  // Fst of the Unified clay friction
     bool friction_unlimited = false;
     bool bearing_unlimited = false;
 
@@ -91,6 +94,7 @@ struct InputData {
     // record 13
     ClayDrainage clay_drainage = ClayDrainage::Undrained;
     PlugCondition plug_condition = PlugCondition::Computed;
+    UnifiedClayBase unified_clay_base = UnifiedClayBase::AreaRatio;
     // record 14
     int section_row_count = 0;
     SectionMode section_mode = SectionMode::FromDiameters;
@@ -98,6 +102,17 @@ struct InputData {
     // record 15
     CriticalDepthOption critical_depth_option = CriticalDepthOption::FromDensity;
     double critical_depth = 0;
+    // record 16: the working loads as fractions of each method's capacity at the tip
+    std::vector<double> working_load_fractions{std::begin(kDefaultWorkingLoadFractions),
+                                               std::end(kDefaultWorkingLoadFractions)};
+
+    // The checks' warnings about values the analysis takes as they are (a modulus hardly the pile's
+    // material), each located by its record and, for a soil point, its depth: the run passes them on.
+    struct Note {
+        std::optional<double> depth;
+        std::string text;
+    };
+    std::vector<Note> input_notes;
 
     bool is_selected(Method m) const { return selected[index_of(m)] == 1; }
     bool has_offshore_data() const { return offshore_data == 1; }

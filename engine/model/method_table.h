@@ -60,6 +60,7 @@ enum class MethodOption : int {
     None = 0,
     CriticalDepthForSand = 1,  // 10 to 20 diameters by density, at 3,500 psf, or user-specified
     ClayDrainage = 2,          // drained or undrained clay
+    UnifiedClayBase = 3,       // the clay base by the effective area ratio or by the load tests
 };
 
 // Shapes of the t-z and Q-w curves when the method carries the load transfer.
@@ -309,6 +310,7 @@ inline constexpr std::array<MethodInfo, kMethodCount> kMethods = {{
         .plug_marker = true,
         .sand = {.qc = true},
         .clay = {.qc = true},
+        .option = MethodOption::UnifiedClayBase,
         .transfer_note = "  # CPT-Based t-z and Q-w Curves in Sand; API RP 2A Curves in Clay",
         .capacity_note = "  # Open End by the Effective Area Ratio; the Plug Condition is not used",
         .transfer_caption = "Unified CPT-Based (ISO 19901-4, Lehane et al.)",
@@ -397,7 +399,8 @@ consteval bool needs_consistent() {
 
 // An option belongs to one method.
 consteval bool options_owned_once() {
-    for (MethodOption option : {MethodOption::CriticalDepthForSand, MethodOption::ClayDrainage}) {
+    for (MethodOption option :
+         {MethodOption::CriticalDepthForSand, MethodOption::ClayDrainage, MethodOption::UnifiedClayBase}) {
         int owners = 0;
         for (const MethodInfo& m : kMethods) owners += m.option == option ? 1 : 0;
         if (owners != 1) return false;

@@ -14,8 +14,9 @@ namespace {
 
 using Kind = FormatFault::Kind;
 
+// Without the soil-type factor, which stands only when it is not 1.
 constexpr std::size_t kWordsPerPoint =
-    records::kSoilPointFirstLine.size() + records::kSoilPointSecondLine.size();
+    records::kSoilPointFirstLine.size() + records::kSoilPointSecondLine.size() - 1;
 constexpr std::size_t kPreviousWordsPerPoint = kWordsPerPoint - 2;  // without the LRFD factors
 
 std::string title_of(std::string_view title) {
@@ -77,6 +78,8 @@ class ProjectReader {
         section_table();
         if (current_) {
             critical_depth();
+            // A record that only a project with working loads of its own holds.
+            if (r_.values_remaining() > 0) working_loads();
         } else {
             out_.records.critical_depth_option.reset();
             out_.records.critical_depth.reset();
@@ -203,7 +206,7 @@ class ProjectReader {
     void soil_point(int index, int count) {
         constexpr auto& a = records::kSoilPointFirstLine;
         constexpr auto& b = records::kSoilPointSecondLine;
-        static_assert(a.size() == 6 && b.size() == 11, "a field to read");
+        static_assert(a.size() == 6 && b.size() == 12, "a field to read");
         SoilPointRecord p;
         r_.begin(records::kSoilPointTitle, index + 1, count, a.title);
         p.depth = r_.real(a[0]);
@@ -251,6 +254,8 @@ class ProjectReader {
         if (current_) {
             q.lrfd_factor_on_unit_friction = r_.real(b[9]);
             q.lrfd_factor_on_unit_bearing = r_.real(b[10]);
+            // Written only when not 1: a line that ends here holds the default.
+            q.soil_type_factor_fst = r_.value_left_on_line() ? r_.real(b[11]) : 1.0;
         } else {
             q.lrfd_factor_on_unit_friction.reset();
             q.lrfd_factor_on_unit_bearing.reset();
@@ -281,7 +286,7 @@ class ProjectReader {
     void loading() {
         constexpr auto& a = records::kLoading;
         constexpr auto& b = records::kDrainageAndPlug;
-        static_assert(a.size() == 2 && b.size() == 2, "a field to read");
+        static_assert(a.size() == 2 && b.size() == 3, "a field to read");
         ProjectRecords& f = out_.records;
         begin(a.title);
         f.loading_type_code = r_.integer(a[0]);
@@ -292,6 +297,8 @@ class ProjectReader {
         f.clay_drainage_option = r_.integer(b[0]);
         out_.lines.drainage_and_plug = first_line();
         f.plug_condition_code = r_.integer(b[1]);
+        // Written only when not 0: a line that ends here holds the default.
+        f.unified_clay_base_option = current_ && r_.value_left_on_line() ? r_.integer(b[2]) : 0;
         done(RecordId::DrainageAndPlug);
     }
 
@@ -354,6 +361,18 @@ class ProjectReader {
         out_.lines.critical_depth = first_line();
         out_.records.critical_depth = r_.real(n[1]);
         done(RecordId::CriticalDepth);
+    }
+
+    void working_loads() {
+        constexpr auto& n = records::kWorkingLoads;
+        static_assert(n.size() == 2, "a field to read");
+        begin(n.title);
+        const int count = r_.integer(n[0]);
+        out_.lines.working_loads = first_line();
+        std::vector<double> fractions;
+        for (int i = 0; i < std::min(count, kMaxWorkingLoads); ++i) fractions.push_back(r_.real(n[1]));
+        out_.records.working_load_fractions = std::move(fractions);
+        done(RecordId::WorkingLoads, 0, 0, count);
     }
 
     RecordReader r_;
@@ -493,7 +512,7 @@ class ProjectWriter {
     void soil_point(std::size_t i, RecordLines& lines) {
         constexpr auto& a = records::kSoilPointFirstLine;
         constexpr auto& b = records::kSoilPointSecondLine;
-        static_assert(a.size() == 6 && b.size() == 11, "a field to write");
+        static_assert(a.size() == 6 && b.size() == 12, "a field to write");
         const SoilPointRecord& p = f_.soil_points[i];
         const int index = static_cast<int>(i), count = static_cast<int>(f_.soil_points.size());
         const bool sand = p.is_sand();
@@ -540,6 +559,7 @@ class ProjectWriter {
         cell(w, p.user_unit_end_bearing, b[8]);
         cell(w, p.lrfd_factor_on_unit_friction.value_or(1), b[9]);
         cell(w, p.lrfd_factor_on_unit_bearing.value_or(1), b[10]);
+        if (p.soil_type_factor_fst != 1.0 && (!desktop_ || !sand)) cell(w, p.soil_type_factor_fst, b[11]);
     }
 
     void t_z_print(RecordLines& lines) {
@@ -558,7 +578,7 @@ class ProjectWriter {
     }
 
     void rest(RecordLines& lines) {
-        static_assert(records::kLoading.size() == 2 && records::kDrainageAndPlug.size() == 2 &&
+        static_assert(records::kLoading.size() == 2 && records::kDrainageAndPlug.size() == 3 &&
                           records::kSectionTable.size() == 2 && records::kSectionRow.size() == 2 &&
                           records::kCriticalDepth.size() == 2,
                       "a field to write");
@@ -568,7 +588,11 @@ class ProjectWriter {
             own(w.integer(f_.loading_type_code), f_.tension_reduction_factor, records::kLoading[1]);
         }
         lines.drainage_and_plug = line_ + 1;
-        line(RecordId::DrainageAndPlug).integer(f_.clay_drainage_option).integer(f_.plug_condition_code);
+        {
+            LineWriter w = line(RecordId::DrainageAndPlug);
+            w.integer(f_.clay_drainage_option).integer(f_.plug_condition_code);
+            if (f_.unified_clay_base_option != 0) w.integer(f_.unified_clay_base_option);
+        }
         // Rows only with an area varying with depth, as the engine reads them: any other count of
         // lines would shift the critical-depth record it reads next.
         const int mode = f_.section_mode.value_or(0);
@@ -584,9 +608,16 @@ class ProjectWriter {
                  records::kSectionRow[1]);
         }
         lines.critical_depth = line_ + 1;
-        LineWriter w = line(RecordId::CriticalDepth);
-        own(w.integer(f_.critical_depth_option.value_or(0)), f_.critical_depth.value_or(0),
-            records::kCriticalDepth[1]);
+        {
+            LineWriter w = line(RecordId::CriticalDepth);
+            own(w.integer(f_.critical_depth_option.value_or(0)), f_.critical_depth.value_or(0),
+                records::kCriticalDepth[1]);
+        }
+        if (!f_.working_load_fractions) return;
+        lines.working_loads = line_ + 1;
+        LineWriter loads = line(RecordId::WorkingLoads);
+        loads.integer(static_cast<int>(f_.working_load_fractions->size()));
+        for (double fraction : *f_.working_load_fractions) cell(loads, fraction, records::kWorkingLoads[1]);
     }
 
     const ProjectRecords& f_;
@@ -637,6 +668,8 @@ std::string record_title(const RecordPlace& p) {
             return title_of(records::kSectionRowTitle) + number + ")";
         case RecordId::CriticalDepth:
             return title_of(records::kCriticalDepth.title);
+        case RecordId::WorkingLoads:
+            return title_of(records::kWorkingLoads.title);
         case RecordId::CptHeader:
             return "record 1 (unit code and row count)";
         case RecordId::CptRow:
@@ -688,6 +721,8 @@ std::size_t RecordLines::of(const RecordPlace& p) const {
             return at(section_rows);
         case RecordId::CriticalDepth:
             return critical_depth;
+        case RecordId::WorkingLoads:
+            return working_loads;
         case RecordId::CptHeader:
             return cpt_header;
         case RecordId::CptRow:

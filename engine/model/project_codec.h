@@ -49,6 +49,7 @@ enum class RecordId {
     SectionTable,
     SectionRow,  // row `index`
     CriticalDepth,
+    WorkingLoads,
     CptHeader,
     CptRow,  // row `index`
 };
@@ -75,6 +76,7 @@ struct RecordLines {
     std::size_t loading = 0, drainage_and_plug = 0, section_table = 0;
     std::vector<std::size_t> section_rows;
     std::size_t critical_depth = 0;
+    std::size_t working_loads = 0;
     // The CPT data file's.
     std::size_t cpt_header = 0;
     std::vector<std::size_t> cpt_rows;

@@ -42,6 +42,8 @@ struct SoilPointRecord {
     double user_unit_end_bearing = 0;
     std::optional<double> lrfd_factor_on_unit_friction = 1.0;  // absent in the previous version
     std::optional<double> lrfd_factor_on_unit_bearing = 1.0;   // absent in the previous version
+    // Unified clay friction factor Fst: 1, or about 0.5 in sensitive clay; written only when not 1.
+    double soil_type_factor_fst = 1.0;
 
     bool is_sand() const { return soil_type_code == static_cast<int>(SoilType::Sand); }
     bool operator==(const SoilPointRecord&) const = default;
@@ -96,8 +98,9 @@ struct ProjectRecords {
     int loading_type_code = 0;  // LoadingType
     double tension_reduction_factor = 1;
     // record 13
-    int clay_drainage_option = 0;  // ClayDrainage
-    int plug_condition_code = 0;   // PlugCondition
+    int clay_drainage_option = 0;      // ClayDrainage
+    int plug_condition_code = 0;       // PlugCondition
+    int unified_clay_base_option = 0;  // UnifiedClayBase; written only when not 0
     // record 14: the count as it stands; the rows follow for section mode 2 and above, and the
     // writers then write their number. The mode is absent when the line holds the count alone (files
     // of earlier layouts, read by the desktop program, which infers it).
@@ -107,6 +110,9 @@ struct ProjectRecords {
     // record 15, absent in the previous version
     std::optional<int> critical_depth_option = 0;  // CriticalDepthOption
     std::optional<double> critical_depth = 0.0;
+    // record 16, only where a project sets it: the head loads at which the settlement is wanted, as
+    // fractions of each method's capacity at the tip. Absent, a run takes kDefaultWorkingLoadFractions.
+    std::optional<std::vector<double>> working_load_fractions;
 
     bool operator==(const ProjectRecords&) const = default;
 };

@@ -27,11 +27,10 @@ def variation(base, length, diameter):
     od = diameter * 1000.0  # the project holds diameters in mm
     # The soil must reach two diameters below the tip: the bottom layer is carried down to there.
     depth = max(p.deepest_soil_depth, length + 2.0 * diameter + 1.0)
-    points = p.soil_points
-    points[-1].depth = depth
+    p.soil_points[-1].depth = depth
     # Checked together: a smaller outside diameter is valid only with its smaller inside diameter.
     p.update(outside_diameter=od, inside_diameter=od - 2.0 * od / 40.0,  # wall of D/40
-             pile_length=length, soil_points=points, deepest_soil_depth=depth)
+             pile_length=length, deepest_soil_depth=depth)
     p.methods = METHODS
     return p
 

@@ -22,15 +22,18 @@ import importlib.util as _importlib_util
 import os as _os
 from dataclasses import dataclass as _dataclass
 from dataclasses import field as _field
-from typing import Dict, Iterable, List, Mapping, Optional, Sequence, Tuple, Union
+from collections.abc import MutableSequence as _MutableSequence
+from typing import Any, Callable, Dict, Iterable, List, Mapping, Optional, Sequence, Tuple, Union
 
 import numpy as _np
 
 from . import _engine
-from ._engine import Finding, InputError, Project, SoilPoint
+from ._engine import (ClayDrainage, CriticalDepthOption, Finding, InputError, LoadingType, PileType,
+                      PlugCondition, Project, SectionMode, SoilPoint, SoilType)
 
-__all__ = ["Project", "SoilPoint", "Finding", "InputError", "Results", "MethodCapacity", "run", "run_many",
-           "METHODS", "__version__"]
+__all__ = ["Project", "SoilPoint", "Finding", "InputError", "Results", "MethodCapacity", "RunWarning",
+           "WorkingLoad", "run", "run_many", "METHODS", "PileType", "SoilType", "LoadingType", "PlugCondition",
+           "SectionMode", "ClayDrainage", "CriticalDepthOption", "__version__"]
 
 # The readers of cone data files come with the desktop core: a build without Qt has no _sounding.
 # When the module is there but does not load (Qt Core missing), the import error says so.
@@ -72,8 +75,9 @@ class MethodCapacity:
     the tip). Where the soil plug controls the tip (``plug_controlled``, the report's asterisk),
     end_bearing is instead the force on the annulus plus the friction of the plug; under tension
     unit_end_bearing stays what the base would bear in compression. ``tip`` is (penetration, skin
-    friction, end bearing, ultimate capacity) at the pile tip; ``warnings`` the method's own, in
-    sentences.
+    friction, end bearing, ultimate capacity) at the last penetration row, the pile tip unless the
+    pile length is not a whole number of computation increments: then the run's ``warnings`` name
+    both depths. ``warnings`` here are the method's own, in sentences.
     """
 
     name: str
@@ -89,6 +93,35 @@ class MethodCapacity:
     warnings: List[str] = _field(default_factory=list)
 
 
+@_dataclass(frozen=True)
+class RunWarning:
+    """A warning of a run: ``text``, and the ``method`` (its name) and ``depth`` (ft | m below the
+    ground surface) it concerns, each None where it has none. ``str()`` gives the whole sentence:
+    "UWA, at 27.50 m: A clay segment lies closer than ..."."""
+
+    text: str
+    method: Optional[str] = None
+    depth: Optional[float] = None
+    sentence: str = ""
+
+    def __str__(self):
+        return self.sentence or self.text
+
+
+@_dataclass(frozen=True)
+class WorkingLoad:
+    """The settlement of the pile head at a working load: ``fraction`` of the capacity at the tip of
+    ``method`` (its name), ``load`` (kips | kN), and the head and tip movements the load-settlement
+    solution of the load-transfer method gives at that head load (in | m, as ``head_movement``), solved
+    at the load itself; None when the load lies above every head load of the curve."""
+
+    method: str
+    fraction: float
+    load: float
+    head_movement: Optional[float]
+    tip_movement: Optional[float]
+
+
 class Results:
     """What one run gives, in the project's units, as the engine computed it (not rounded as the
     report and the plot file print it).
@@ -97,7 +130,9 @@ class Results:
         units: "English" or "SI".
         stop: None, or why the run stopped before its results (soil profile too shallow, too many
             segments); ``stop_reason`` is then "soil extent" or "segment limit".
-        warnings: the warnings of the run that did not stop it.
+        warnings: every warning of the run that did not stop it (:class:`RunWarning`, each with its
+            method and depth): the checks' warnings about the input, the data, the methods' own and
+            the solver's.
         methods: the capacity tables (:class:`MethodCapacity`) of the selected methods, in the
             report's order; :meth:`capacity` finds one by name or code.
         head_load, head_movement, tip_load, tip_movement: the load-settlement curve at the pile head
@@ -109,6 +144,9 @@ class Results:
         tip_curve: the Q-w curve of the tip, a dict of load (kips | kN) and movement (in | m); None
             for a stopped run.
         load_transfer_method: the code of the method of the curves above.
+        working_loads: the head movement at the working loads (:class:`WorkingLoad`), per selected
+            method and per fraction of its capacity at the tip (1/2 and 1/3 unless the project sets
+            its own).
         report, plot_text, console: the texts of the report, the plot data file and the console
             when the run formatted them (``run(..., report=True)``), else None.
     """
@@ -117,7 +155,8 @@ class Results:
         self.units: str = raw["units"]
         self.stop: Optional[str] = raw["stop"]
         self.stop_reason: Optional[str] = raw["stop_reason"]
-        self.warnings: List[str] = list(raw["warnings"])
+        self.warnings: List[RunWarning] = [RunWarning(w["text"], w["method"], w["depth"], w["sentence"])
+                                           for w in raw["warnings"]]
         self.console: Optional[str] = raw["console"]
         self.report: Optional[str] = raw["report"]
         self.plot_text: Optional[str] = raw["plot_text"]
@@ -137,6 +176,7 @@ class Results:
         self.tz_curves: List[dict] = raw["tz_curves"]
         self.extra_tz_curves: List[dict] = raw["extra_tz_curves"]
         self.tip_curve: Optional[dict] = raw["tip_curve"]
+        self.working_loads: List[WorkingLoad] = [WorkingLoad(**w) for w in raw["working_loads"]]
 
     def capacity(self, method) -> MethodCapacity:
         """The capacity table of a method given by name ("API RP 2A") or code (4)."""
@@ -220,6 +260,103 @@ def _methods_set(self, methods: Sequence) -> None:
 
 Project.methods = property(_methods_get, _methods_set, doc=(
     "The selected methods by name (see METHODS); assign names or codes: ['API RP 2A', 'NGI']."))
+
+
+class FieldList(_MutableSequence):
+    """A list field of a project (``soil_points``, ``sections``, ``cpt_points``, ``tz_print_depths``)
+    as a list that stands for the field: reading it reads the project, and a change in place
+    (``append``, ``del``, item assignment) assigns the changed list to the project, checked as an
+    assignment of the whole list is. A change the checks refuse raises InputError and leaves the
+    project as it was. ``copy()`` gives a plain list that changes nothing."""
+
+    __slots__ = ("_project", "_field")
+    __hash__ = None  # type: ignore[assignment]
+
+    def __init__(self, project: Project, field: property):
+        self._project = project
+        self._field = field
+
+    def _items(self) -> list:
+        return list(self._field.fget(self._project) or [])
+
+    def _assign(self, items: list) -> None:
+        self._field.fset(self._project, items)
+
+    def __getitem__(self, index):
+        return self._items()[index]
+
+    def __len__(self) -> int:
+        return len(self._items())
+
+    def __setitem__(self, index, value) -> None:
+        items = self._items()
+        items[index] = value
+        self._assign(items)
+
+    def __delitem__(self, index) -> None:
+        items = self._items()
+        del items[index]
+        self._assign(items)
+
+    def insert(self, index: int, value) -> None:
+        items = self._items()
+        items.insert(index, value)
+        self._assign(items)
+
+    # One assignment for the whole change, not one per item: it is checked once, and a refusal
+    # leaves none of it behind.
+    def extend(self, values) -> None:
+        self._assign(self._items() + list(values))
+
+    def __iadd__(self, values):
+        self.extend(values)
+        return self
+
+    def reverse(self) -> None:
+        self._assign(self._items()[::-1])
+
+    def clear(self) -> None:
+        self._assign([])
+
+    def copy(self) -> list:
+        """The items as a plain list; soil points as points of their own (SoilPoint.copy())."""
+        return [item.copy() if isinstance(item, SoilPoint) else item for item in self._items()]
+
+    def __eq__(self, other) -> bool:
+        if isinstance(other, (FieldList, list, tuple)):
+            return self._items() == list(other)
+        return NotImplemented
+
+    def __repr__(self) -> str:
+        return repr(self._items())
+
+
+def _field_list(name: str, doc: str, none_when_empty: bool = False) -> property:
+    field = getattr(Project, name)
+
+    def get(self):
+        if none_when_empty and field.fget(self) is None:
+            return None
+        return FieldList(self, field)
+
+    def set(self, value) -> None:
+        field.fset(self, list(value) if isinstance(value, FieldList) else value)
+
+    return property(get, set, doc=doc)
+
+
+Project.soil_points = _field_list("soil_points", (
+    "The soil points, two per layer (torve.SoilPoint): project.soil_points[0].su = 20.0 changes the\n"
+    "project, checked; so do append, insert, del and assigning a new list."))
+Project.tz_print_depths = _field_list("tz_print_depths", (
+    "Extra depths of printed t-z curves, or None for none; a change in place changes the project."),
+    none_when_empty=True)
+Project.sections = _field_list("sections", (
+    "(depth, area) rows of a cross-section area varying with depth (section mode 2); a change in\n"
+    "place changes the project."))
+Project.cpt_points = _field_list("cpt_points", (
+    "(depth, qc) rows of the CPT profile (qc in lb/ft2 or kPa), or [] for none; assign None to drop\n"
+    "the CPT data file. A change in place changes the project."))
 
 
 @_dataclass(frozen=True)

@@ -1,16 +1,25 @@
 #!/usr/bin/env python3
 """Independent check of the load-settlement curve of a project.
 
-Reads the t-z curves (block 3) and the tip points (block 5) that the engine wrote into a plot data
-file, and solves the same springs another way: the pile equations dP/dx = t(x, w) pi D and
-dw/dx = P / AE, integrated by fourth-order Runge-Kutta from the tip (P = tip load, w = tip
-movement) up to the head in fine steps. Prints head load and head movement per load level.
+Reads from the plot data file the skin friction of the load-transfer method against penetration
+(block 2), the shapes of its t-z curves (block 3) and the tip points (block 5), and solves the pile
+another way: the equations dP/dx = (dQs/dx) r(x, w) and dw/dx = P / AE, integrated by fourth-order
+Runge-Kutta from the tip (P = tip load, w = tip movement) up to the head in fine steps. Qs is the
+skin friction, linear between the rows of block 2, so that dQs/dx is the mean unit friction times
+the perimeter over each row interval; r(x, w) is the t-z curve of the soil layer at x divided by its
+peak: the curves stand three to a layer (block 3), and a layer runs from its first curve down to the
+next layer's first. Fully mobilised, the shaft thus carries Qs at the tip. Prints head load and head
+movement per load level.
 
-usage: independent_settlement.py PLOT.tv6p OD LENGTH STICKUP E AREA_TABLE [--si]
+usage: independent_settlement.py PLOT.tv6p OD LENGTH STICKUP E AREA_TABLE [--si] [--table N]
        English: OD in, LENGTH and STICKUP ft, E lb/in2, AREA_TABLE "d1:a1,d2:a2,..." with depths
        from the pile head in ft and areas in in2 (loads kips, t ksf, movements in).
        --si: OD mm, lengths m, E kPa, areas m2 (loads kN, t kPa, movements m).
+       --table N: the load-transfer method's capacity curve is the N-th of block 2 (default 1).
+       The curves must be shapes scaled by their peak (API RP 2A, USACE clay); the rows of block 2
+       should be every increment (print interval 1) for the friction to follow the program's rows.
 """
+import bisect
 import sys
 
 
@@ -20,10 +29,15 @@ def tokens(path):
 
 
 def main():
-    si = "--si" in sys.argv
-    plot, od, length, stickup, e_psi, table = [a for a in sys.argv[1:] if a != "--si"][:6]
+    args = sys.argv[1:]
+    si = "--si" in args
+    table = 1
+    if "--table" in args:
+        table = int(args[args.index("--table") + 1])
+        del args[args.index("--table"):args.index("--table") + 2]
+    plot, od, length, stickup, e_psi, area_table = [a for a in args if a != "--si"][:6]
     od, length, stickup, e_psi = float(od), float(length), float(stickup), float(e_psi)
-    areas = [tuple(map(float, p.split(':'))) for p in table.split(',')]
+    areas = [tuple(map(float, p.split(':'))) for p in area_table.split(',')]
     t = tokens(plot)
     pos = 0
 
@@ -34,13 +48,17 @@ def main():
         return out
 
     curves, rows, _, _ = map(int, take(4))
-    take(curves * rows * 5)
+    capacity = []
+    for c in range(curves):
+        block = [float(v) for v in take(rows * 5)]
+        if c == table - 1:
+            capacity = [(block[5 * r], block[5 * r + 1]) for r in range(rows)]  # (penetration, Qs)
     count = int(take(1)[0])
     tz = []
     for _ in range(count):
         _, _, depth = take(3)
         pts = [(float(a), float(b)) for a, b in zip(*[iter(take(20))] * 2)]
-        tz.append((float(depth), [(z, tr) for tr, z in pts]))  # (depth ft below ground, [(z in, t ksf)])
+        tz.append((float(depth), [(z, tr) for tr, z in pts]))  # (depth below ground, [(z, t)])
     take(9 * rows * 3)
     levels = [tuple(map(float, take(4))) for _ in range(9)]
 
@@ -52,17 +70,34 @@ def main():
                 return t1 if z1 == z0 else t0 + (t1 - t0) * (z - z0) / (z1 - z0)
         return points[-1][1]
 
-    def transfer(depth_below_ground, z):
-        if depth_below_ground <= tz[0][0]:
-            return on_curve(tz[0][1], z)
-        if depth_below_ground >= tz[-1][0]:
-            return on_curve(tz[-1][1], z)
-        i = 1
-        while tz[i][0] < depth_below_ground:
-            i += 1
-        (d0, c0), (d1, c1) = tz[i - 1], tz[i]
-        a, b = on_curve(c0, z), on_curve(c1, z)
-        return b if d1 == d0 else a + (b - a) * (depth_below_ground - d0) / (d1 - d0)
+    # One shape per layer of three curves: the first curve of the layer with a peak above 0, scaled
+    # to a peak of 1.
+    layers = []
+    for i in range(0, len(tz) - 2, 3):
+        shape = [(0.0, 0.0), (1.0, 0.0)]
+        for _, points in tz[i:i + 3]:
+            peak = max(tr for _, tr in points)
+            if peak > 0:
+                shape = [(z, tr / peak) for z, tr in points]
+                break
+        layers.append((tz[i][0], shape))
+
+    def ratio(depth_below_ground, z):
+        shape = layers[0][1]
+        for top, s in layers:
+            if top <= depth_below_ground + 1e-9:
+                shape = s
+        return on_curve(shape, z)
+
+    penetrations = [d for d, _ in capacity]
+
+    def friction_rate(depth_below_ground):
+        # dQs/dx over the row interval holding the depth, kips/ft or kN/m
+        i = bisect.bisect_right(penetrations, depth_below_ground)
+        if i == 0 or i >= len(capacity):
+            return 0.0
+        (d0, q0), (d1, q1) = capacity[i - 1], capacity[i]
+        return (q1 - q0) / (d1 - d0)
 
     def ae_kips(depth_from_head):
         if depth_from_head <= areas[0][0]:
@@ -77,15 +112,15 @@ def main():
             a = a0 + (a1 - a0) * (depth_from_head - d0) / (d1 - d0)
         return e_psi * a if si else e_psi * a / 1000.0  # kN, or lb to kips
 
-    perimeter = 3.1416 * od / (1000.0 if si else 12.0)  # m or ft
     total = length + stickup
     steps = 20000
     h = total / steps
 
     def rates(depth_from_head, p, w):
-        # x runs upward; depth decreases. P in kips, w in inches, t in ksf.
-        tr = transfer(depth_from_head - stickup, w) if depth_from_head > stickup else 0.0
-        return tr * perimeter, p / ae_kips(depth_from_head) * (1.0 if si else 12.0)
+        # x runs upward; depth decreases. P in kips or kN, w in inches or metres.
+        g = depth_from_head - stickup
+        tr = friction_rate(g) * ratio(g, w) if g > 0 else 0.0
+        return tr, p / ae_kips(depth_from_head) * (1.0 if si else 12.0)
 
     for top_load, top_move, tip_load, tip_move in levels:
         p, w, d = tip_load, tip_move, total

@@ -270,3 +270,29 @@ show("phase ICP annulus qc Aa, kN", 15000 * a_ann)
 # or 1.3 qc (drained) on the full section, not the plugged open-end values 0.4 / 0.65 qc.
 show("phase ICP closed clay undrained, kN", 0.8 * 1200 * a_full)
 show("phase ICP closed clay drained, kN", 1.3 * 1200 * a_full)
+
+# ---- The plug computed by the program, open piles in clay (ICP/MTD, Fugro, UWA) ------------
+# An open end either bears as a plug (the plugged unit bearing on the full section) or cores (qc on
+# the annulus plus the friction of the soil inside); the program takes the smaller.
+# Open pipe 1830 x 50 mm (EID 1730 mm), tip at 45 m, uniform stiff clay to 60 m with qc 3 500 kPa
+# (su 175, sur 100, YSR 4, PI 30, gamma' 9): the 3 D window (45 -/+ 2.745 m) lies in the clay, so
+# the section average is qc itself.
+a_full_183 = math.pi / 4 * 1.83**2
+a_ann_183 = math.pi / 4 * (1.83**2 - 1.73**2)
+show("plug 1830 plugged, undrained 0.4 qc A, kN", 0.4 * 3500 * a_full_183)
+show("plug 1830 plugged, drained 0.65 qc A, kN", 0.65 * 3500 * a_full_183)
+show("plug 1830 unplugged, qc on the annulus, kN", 3500 * a_ann_183)
+show("plug 1830 full section at 1.0 qc (the former computed leg), kN", 1.0 * 3500 * a_full_183)
+# The plug's friction at 45 m is far above the plugged value: R* = 298.3 mm, h/R* from 151 at the
+# mudline to 8 near the tip, Kc = 1.848 x 4^0.42 x (h/R*)^-0.2 = 1.21 .. 2.18, tan(22.5) = 0.414, so
+# the friction inside is 0.40 .. 0.72 s'v (s'v = 9 z): over 45 m about pi 1.73 x 0.45 x 9 x 45^2 / 2
+# ~ 20 MN, and the plugged leg governs.
+
+# The shipped open pipe 914 x 864 mm at a pile length of 10 m: soft clay 0..12 m with qc 800 kPa at
+# the mudline and 1 200 kPa at 12 m (each 0.5 m segment takes qc at its mid-depth). The window
+# 10 -/+ 1.371 m lies in the clay; its two part segments (8.629..9 m at qc(8.75) = 1091.67 and
+# 11..11.371 m at qc(11.25) = 1175) are equally long, so the mean is qc(10) = 1133.33 kPa.
+qc10 = 800 + 400 * 10 / 12
+mean10 = (0.371 * (800 + 400 * 8.75 / 12) + 2 * qc10 + 0.371 * (800 + 400 * 11.25 / 12)) / (2 * 0.371 + 2)
+show("example at 10 m: window mean qc, kPa", mean10)
+show("example at 10 m: plugged 0.4 qc A, kN", 0.4 * mean10 * math.pi / 4 * 0.914**2)

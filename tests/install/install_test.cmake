@@ -77,6 +77,10 @@ if(PYTHON)
   run_checked(${PYTHON} -c "import torve\nprint(torve.__version__, torve.run(torve.Project.read('${SCRATCH}/work/sand-over-clay-pipe-english.tv6d')).methods[0].total[-1] > 0)")
   string(STRIP "${output}" answer)
   check("the installed Python module answers '${answer}'" answer STREQUAL "${VERSION} True")
+  # Its types: the stubs of the compiled modules and the mark that the package carries them.
+  foreach(typed py.typed _engine.pyi _sounding.pyi)
+    check("the installed Python package lacks ${typed}" EXISTS ${tree}/${PYTHON_DIR}/torve/${typed})
+  endforeach()
   if(WITH_APP)
     # The readers of cone data files, which come with the desktop core (and Qt Core).
     file(WRITE ${SCRATCH}/work/probe.csv "depth_m,qc_MPa\n1,2\n2,3\n")

@@ -77,6 +77,10 @@ compiled = sorted(name.split(".")[0] for name in os.listdir(package) if name.end
 expected = ["_engine", "_sounding"] if with_sounding else ["_engine"]
 if compiled != expected:
     sys.exit(f"the package holds the compiled modules {compiled}, not {expected}")
+# Its types: the stubs of the compiled modules and the mark that the package carries them.
+missing = [f for f in ("py.typed", "_engine.pyi", "_sounding.pyi") if not os.path.isfile(os.path.join(package, f))]
+if missing:
+    sys.exit(f"the package lacks {missing}")
 if with_sounding:
     test = torve.read_sounding(sys.argv[3]).tests[0]
     if (test.id, test.rows) != ("probe", 2):

@@ -203,6 +203,7 @@ def test_input_error_of_a_file_carries_file_record_and_line(tmp_path):
     ("outside_diameter", 500.0, "record 5 (pile section)", "inside diameter"),  # narrower than the inside
     ("pile_type", 8, "record 7 (computation options)", "pile-type code"),
     ("load_transfer_method", 0, "record 7 (computation options)", "load-transfer method code"),
+    ("unified_clay_base", 2, "record 13 (clay drainage and plug condition)", "Unified clay base option"),
 ])
 def test_assignment_refuses_a_value_the_checks_refuse(field, value, record, name):
     project = torve.Project.new("SI")  # outside diameter 610 mm, inside 585 mm
@@ -236,14 +237,12 @@ def test_a_broken_project_is_mended_field_by_field(tmp_path):
 
     project.pile_length = 38.0  # another field: the refused su do not stop it
     soil = project.soil_points
-    soil[0].su = 20.0
-    project.soil_points = soil  # the second point is still refused
+    soil[0].su = 20.0  # the second point is still refused
     assert [f.value for f in project.check() if f.severity == "error"] == [-200.0]
-    soil[1].su = -1.0
     with pytest.raises(torve.InputError):
-        project.soil_points = soil  # a new refused value
+        soil[1].su = -1.0  # a new refused value
+    assert soil[1].su == -200.0
     soil[1].su = 60.0
-    project.soil_points = soil
     assert project.check() == []
     assert torve.run(project).capacity("API RP 2A").total[-1] > 0
 
@@ -280,6 +279,31 @@ def test_stopped_run_is_a_result_with_its_reason(fields, reason, words):
     assert results.stop_reason == reason
     assert words in results.stop
     assert results.methods == []
+
+
+def test_a_selected_method_that_cannot_run_is_refused_with_its_reason():
+    """A new project has no offshore data: UWA and Unified would be left out of the run."""
+    project = torve.Project.new("SI")
+    project.methods = ["API RP 2A", "UWA", "Unified"]
+    with pytest.raises(torve.InputError) as caught:
+        torve.run(project)
+    refused = [f for f in caught.value.findings if f.field == "offshore-data flag"]
+    assert [f.method for f in refused] == ["UWA", "Unified"]
+    assert "without it the method does not run" in str(caught.value)
+    project.offshore_data = 1
+    project.cpt_points = [(0.0, 2000.0), (30.0, 20000.0)]
+    assert [m.name for m in torve.run(project).methods] == ["API RP 2A", "UWA", "Unified"]
+
+
+def test_every_warning_reaches_the_results_with_method_and_depth():
+    project = torve.Project.new("SI")
+    project.modulus = 210.0  # GPa typed into the kPa field
+    results = torve.run(project)
+    modulus = [w for w in results.warnings if "modulus of elasticity" in w.text]
+    assert len(modulus) == 1 and modulus[0].method is None and modulus[0].depth is None
+    assert str(modulus[0]).startswith("record 5 (pile section): expected a modulus of elasticity")
+    # The run's console ends with the same list.
+    assert "Warning: record 5 (pile section): expected a modulus" in torve.run(project, report=True).console
 
 
 def test_update_checks_the_fields_together():
@@ -328,6 +352,26 @@ def test_fields_methods_and_cpt_points(tmp_path):
     again = torve.Project.read(str(tmp_path / "p.tv6d"))
     assert again.cpt_points == [(0.0, 0.0), (50.0, 200000.0)]
     assert again.outside_diameter == 24.0
+
+
+def test_unified_clay_base_stands_in_the_file_only_when_chosen():
+    project = torve.Project.new("SI")
+    assert project.unified_clay_base == 0
+    before = project.input_text()
+    project.unified_clay_base = 1
+    lines_before, lines_after = before.splitlines(), project.input_text().splitlines()
+    changed = [(a, b) for a, b in zip(lines_before, lines_after) if a != b]
+    assert len(lines_before) == len(lines_after) and len(changed) == 1
+    assert changed[0][1] == changed[0][0] + " 1"  # record 13 gains the option at its end
+    project.unified_clay_base = 0
+    assert project.input_text() == before
+
+
+def test_soil_points_carry_the_soil_type_factor():
+    point = torve.SoilPoint()
+    assert point.fst == 1.0
+    point.fst = 0.5
+    assert point.fst == 0.5
 
 
 def test_to_pandas():
@@ -567,3 +611,28 @@ def test_read_refuses_a_file_over_64_mb(tmp_path):
         f.truncate(64 * 1024 * 1024 + 1)
     with pytest.raises(torve.InputError, match="it holds 64 MB, more than the 64 MB"):
         torve.Project.read(str(path))
+
+
+def test_working_loads_are_half_and_a_third_of_each_capacity_by_default():
+    results = torve.run(torve.Project.new("SI"))
+    api = results.capacity("API RP 2A")
+    loads = results.working_loads
+    assert [(w.method, w.fraction) for w in loads] == [("API RP 2A", 0.5), ("API RP 2A", 1 / 3)]
+    assert loads[0].load == pytest.approx(0.5 * api.total[-1], rel=1e-15)
+    # A third of the load moves the head less than half of it, and both less than the last level.
+    assert 0 < loads[1].head_movement < loads[0].head_movement < results.head_movement[-1]
+
+
+def test_a_tip_between_two_rows_is_named_in_the_warnings():
+    # The example at 30.25 m in increments of 0.5 m: the rows end at 30.00 m.
+    project = torve.Project.read(str(SOURCE / "examples" / "open-pipe-offshore-si.tv6d"))
+    project.pile_length = 30.25
+    results = torve.run(project)
+    assert results.methods[0].tip[0] == 30.0
+    tip_warnings = [str(w) for w in results.warnings if "last penetration row" in str(w)]
+    assert tip_warnings == [
+        "The last penetration row lies at 30.00 m, above the pile tip at 30.25 m (the pile length is not a "
+        "whole number of computation increments of 0.50 m); every capacity given at the tip is that of 30.00 m."
+    ]
+    project.pile_length = 30.0
+    assert not [w for w in torve.run(project).warnings if "last penetration row" in str(w)]

@@ -41,6 +41,13 @@ std::string without_folder(const std::string& report) {
     return report.substr(0, start) + "<folder>" + report.substr(report.find('\n', start));
 }
 
+// A refusal names the input file by its path in the run's folder.
+std::string without_scratch(std::string text, const std::string& folder) {
+    for (std::size_t at = text.find(folder); at != std::string::npos; at = text.find(folder, at))
+        text.replace(at, folder.size(), "<folder>");
+    return text;
+}
+
 struct Outputs {
     std::string report, plot, console;
 };
@@ -63,9 +70,10 @@ Outputs run_reference(const fs::path& project, const test::ScratchDir& dir) {
     std::ostringstream console;
     run_analysis(files, console, options);
     Outputs out;
-    out.report = without_folder(test::read_file(files.report));
+    const std::string folder = dir.path().string();
+    out.report = without_scratch(without_folder(test::read_file(files.report)), folder);
     if (fs::exists(files.plot)) out.plot = test::read_file(files.plot);
-    out.console = console.str();
+    out.console = without_scratch(console.str(), folder);
     return out;
 }
 

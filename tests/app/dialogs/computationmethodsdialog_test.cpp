@@ -3,6 +3,7 @@
 // and the notes that explain its curve-shape marks.
 #include <QCheckBox>
 #include <QLabel>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 #include <algorithm>
@@ -52,6 +53,7 @@ class ComputationMethodsDialogTest : public QObject {
     void enablingRules_data();
     void enablingRules();
     void compressionStoresATensionFactorOfOne();
+    void unifiedClayBaseIsStored();
     void leavingFhwaForLoadTransferClearsTheTaper();
     void taperSurvivesAVisitToTheMethodsDialog();
     void everyCurveShapeMarkIsExplained();
@@ -101,6 +103,10 @@ void ComputationMethodsDialogTest::enablingRules_data() {
         << QStringList{usace, u"At User-Specified Critical Depth"_s} << depth << true;
     QTest::newRow("clay condition needs ICP/MTD")
         << QStringList{} << u"Use Undrained Condition for Clay"_s << false;
+    QTest::newRow("clay base needs the Unified method")
+        << QStringList{} << u"Clay Base from Load Tests (0.8 qt Closed, 0.4 qt Open)"_s << false;
+    QTest::newRow("the Unified method enables it")
+        << QStringList{kCapacityBoxes[9]} << u"Clay Base by the Effective Area Ratio"_s << true;
     QTest::newRow("tension with API") << QStringList{u"Tension"_s} << factor << true;
     QTest::newRow("tension without API") << QStringList{u"Tension"_s, api} << factor << false;
     QTest::newRow("compression") << QStringList{} << factor << false;
@@ -128,6 +134,20 @@ void ComputationMethodsDialogTest::compressionStoresATensionFactorOfOne() {
     QVERIFY(dialog->close());
     QCOMPARE(host.project().data().loadingType, LoadingType::Compression);
     QCOMPARE(host.project().data().tensionReductionFactor, 1.0);
+}
+
+void ComputationMethodsDialogTest::unifiedClayBaseIsStored() {
+    RecordingHost host;
+    QCOMPARE(host.project().data().unifiedClayBase, UnifiedClayBase::AreaRatio);
+    auto dialog = openDialog(host, DialogId::ComputationMethods);
+    QVERIFY(need<QRadioButton>(dialog.get(), u"Clay Base by the Effective Area Ratio"_s).isChecked());
+    click(dialog.get(), kCapacityBoxes[9]);
+    click(dialog.get(), u"Clay Base from Load Tests (0.8 qt Closed, 0.4 qt Open)"_s);
+    QVERIFY(dialog->close());
+    QCOMPARE(host.project().data().unifiedClayBase, UnifiedClayBase::LoadTest);
+    auto again = openDialog(host, DialogId::ComputationMethods);
+    QVERIFY(need<QRadioButton>(again.get(), u"Clay Base from Load Tests (0.8 qt Closed, 0.4 qt Open)"_s)
+                .isChecked());
 }
 
 void ComputationMethodsDialogTest::leavingFhwaForLoadTransferClearsTheTaper() {

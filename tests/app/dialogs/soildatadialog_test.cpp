@@ -142,11 +142,13 @@ void SoilDataDialogTest::plasticityAndYieldStressForTheMethodsThatReadThem_data(
     QTest::addColumn<int>("method");
     QTest::addColumn<bool>("pi");
     QTest::addColumn<bool>("ysr");
-    QTest::newRow("API RP 2A") << 4 << false << false;
-    QTest::newRow("NGI") << 6 << true << false;  // NGI's own clay rule bears on PI alone
-    QTest::newRow("ICP/MTD") << 7 << true << true;
-    QTest::newRow("Fugro") << 8 << true << true;
-    QTest::newRow("UWA") << 9 << true << true;
+    QTest::addColumn<bool>("fst");  // the soil-type factor, read by the Unified clay friction alone
+    QTest::newRow("API RP 2A") << 4 << false << false << false;
+    QTest::newRow("NGI") << 6 << true << false << false;  // NGI's own clay rule bears on PI alone
+    QTest::newRow("ICP/MTD") << 7 << true << true << false;
+    QTest::newRow("Fugro") << 8 << true << true << false;
+    QTest::newRow("UWA") << 9 << true << true << false;
+    QTest::newRow("Unified") << 10 << false << false << true;
 }
 
 // A value the check before a run asks for is one the user can enter: a field left disabled for a
@@ -155,7 +157,9 @@ void SoilDataDialogTest::plasticityAndYieldStressForTheMethodsThatReadThem() {
     QFETCH(int, method);
     QFETCH(bool, pi);
     QFETCH(bool, ysr);
+    QFETCH(bool, fst);
     OneMethodDialog d(method, 2);
+    QCOMPARE(d.enabled(u"7a. Soil Type Factor, Fst, top"_s), fst);
     QCOMPARE(d.enabled(u"6a. Plasticity Index, PI(%), top"_s), pi);
     QCOMPARE(d.enabled(u"6b. Yield STress Ratio, YSR, bottom"_s), ysr);
     QCOMPARE(d.labelEnabled(u"6. Data for ICP/MTD Computation Method"_s), pi || ysr ? 1 : 0);

@@ -115,6 +115,7 @@ TEST(Precheck, NamesWhatAMethodLacksWithItsLayerAndDepth) {
          [](Project& p) {
              change(p, [](ProjectData& d) {
                  d.pileType = torve::PileType::Timber;
+                 d.modulusOfElasticity = 1.6e6;  // a timber's 11 GPa, in lb/in^2
                  d.outsideDiameter = 12;
                  d.insideDiameter = d.enhancedEndSectionLength = d.enhancedEndSectionInsideDiameter = 0;
                  d.taperAngle = 1;

@@ -93,11 +93,19 @@ TEST(DataWarnings, ARunWritesThemToTheReportTheConsoleAndItsWarnings) {
         "THERE.\n";
     EXPECT_NE(console.str().find(line), std::string::npos) << console.str();
     EXPECT_NE(test::read_file(files.report).find(line), std::string::npos);
-    ASSERT_EQ(r.warnings.size(), 2u);  // top and bottom of the layer
-    EXPECT_EQ(
-        r.warnings[1],
-        "UWA: the clay point at 30.00 m has YSR and PI not above zero; the method's clay friction there "
-        "is zero.");
+    // Top and bottom of the layer, then UWA's own for the segments within 8 radii of the tip.
+    ASSERT_EQ(r.warnings.size(), 3u);
+    EXPECT_NE(r.warnings[2].text.find("h/R below 8"), std::string::npos);
+    EXPECT_EQ(r.warnings[1], (RunWarning{Method::Uwa, 30.0,
+                                         "The clay point has YSR and PI not above zero; the method's clay "
+                                         "friction there is zero."}));
+    EXPECT_EQ(warning_sentence(r.warnings[1], false),
+              "UWA, at 30.00 m: The clay point has YSR and PI not above zero; the method's clay friction "
+              "there is zero.");
+    // The console ends with the run's list, each entry with its method and depth.
+    EXPECT_NE(console.str().find("\nWarning [UWA; 30.00 m]: The clay point has YSR and PI not above zero"),
+              std::string::npos)
+        << console.str();
 }
 
 // The reported project, built through the dialogs with API and UWA in clay and PI and YSR left at
@@ -117,7 +125,22 @@ TEST(DataWarnings, TheReportedProjectSaysSo) {
     const RunResult r = run_analysis(files, console, {});
     ASSERT_EQ(r.status, RunStatus::Completed) << r.message;
     ASSERT_FALSE(r.warnings.empty());
-    for (const std::string& w : r.warnings) EXPECT_EQ(w.substr(0, 4), "UWA:") << w;
+    // The length of 40 m is no whole number of increments of 0.3048 m (a switch of units left it): the
+    // check says so first and the run's own warning says the rows end at 39.93 m; every other warning
+    // is UWA's.
+    ASSERT_GE(r.warnings.size(), 2u);
+    ASSERT_FALSE(r.warnings[0].method);
+    EXPECT_NE(r.warnings[0].text.find("whole number of computation increments"), std::string::npos);
+    int tip_rows = 0;
+    for (std::size_t i = 1; i < r.warnings.size(); ++i) {
+        if (r.warnings[i].text.rfind("The last penetration row lies at 39.93 m", 0) == 0) {
+            EXPECT_FALSE(r.warnings[i].method);
+            ++tip_rows;
+        } else {
+            EXPECT_EQ(r.warnings[i].method, Method::Uwa) << r.warnings[i].text;
+        }
+    }
+    EXPECT_EQ(tip_rows, 1);
     EXPECT_NE(console.str().find(" WARNING - UWA METHOD: CLAY AT DEPTH"), std::string::npos) << console.str();
     EXPECT_EQ(console.str().find("API"), std::string::npos);  // API takes no PI or YSR
 }

@@ -160,7 +160,8 @@ TEST(ConeDataExtent, ARunWritesItToTheReportTheConsoleAndItsWarnings) {
     EXPECT_NE(console.str().find(line), std::string::npos) << console.str();
     EXPECT_NE(test::read_file(files.report).find(line), std::string::npos);
     ASSERT_EQ(r.warnings.size(), 1u);
-    EXPECT_EQ(r.warnings[0],
+    EXPECT_EQ(r.warnings[0].depth, 20.0);
+    EXPECT_EQ(r.warnings[0].text,
               "The CPT data end at 20.00 m, above the 20.91 m (the pile tip plus 1.5 diameters) the cone "
               "methods read "
               "qc to; they hold its last qc down to 20.91 m.");

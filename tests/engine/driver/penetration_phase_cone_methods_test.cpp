@@ -8,8 +8,11 @@
 
 #include "engine/methods/fugro_method.h"
 #include "engine/methods/icp_method.h"
+#include "engine/methods/tip_resistance.h"
 #include "engine/methods/uwa_method.h"
+#include "engine/model/project_codec.h"
 #include "tests/engine/methods/method_fixture.h"
+#include "tests/support/scratch_dir.h"
 
 namespace torve {
 namespace {
@@ -112,6 +115,160 @@ TEST(OffshoreCapacity, OpenPipePluggedUnpluggedAndComputed) {
     EXPECT_LT(computed.curve().end_bearing[1], 1476.266589);
     EXPECT_EQ(computed.curve().tip_control[20], 1);
     EXPECT_NEAR(computed.curve().end_bearing[20], 1476.266589, 1e-6);
+}
+
+// Open pipe 1830 x 50 mm with its tip at 45 m, uniform stiff clay to 60 m with qc 3 500 kPa (S.I.).
+ProjectRecords large_pipe_in_stiff_clay() {
+    ProjectRecords p = test::project();
+    p.unit_system_code = 2;
+    p.outside_diameter = 1830;
+    p.inside_diameter = 1730;
+    p.modulus_of_elasticity = 210e6;
+    p.total_pile_length = 45;
+    p.computation_increment = 0.5;
+    p.deepest_soil_depth = 60;
+    p.offshore_data_flag = 1;
+    auto clay = test::clay_layer(0, 60, 9, 175, 100);
+    for (auto* point : {&clay.first, &clay.second}) {
+        point->yield_stress_ratio = 4;
+        point->plasticity_index = 30;
+        point->cone_resistance = 3500;
+    }
+    test::add_layer(p, clay);
+    return p;
+}
+
+// The shipped open pipe in soft clay over sand, with its CPT data, at another pile length.
+std::pair<ProjectRecords, CptProfile> shipped_open_pipe(double pile_length) {
+    const std::string name = "examples/open-pipe-offshore-si";
+    ProjectRecords p =
+        read_project_records(test::read_file(test::source_path(name + ".tv6d")), name + ".tv6d").records;
+    p.total_pile_length = pile_length;
+    CptProfile cpt =
+        read_cpt_records(test::read_file(test::source_path(name + ".cpt")), name + ".cpt").records;
+    return {p, cpt};
+}
+
+TEST(OffshoreCapacity, ComputedPlugInClayIsThePlugOrTheCoringPileWhicheverBearsLess) {
+    // tests/data/offshore_hand_calculations.py, "plug 1830": at the 45 m tip the plug's friction
+    // (about 20 MN) is far above the plugged bearing, so the plug governs; 1.0 qc (1.6 qc drained)
+    // on the full section (9 205.8 kN undrained) belongs to no real condition of the pile.
+    struct Case {
+        int drainage;
+        double plugged;  // 0.4 or 0.65 qc on pi/4 1.83^2
+    };
+    const double unplugged = 978.6061116;  // qc on pi/4 (1.83^2 - 1.73^2), no plug friction
+    for (const Case& c : {Case{0, 3682.307873}, Case{1, 5983.750294}}) {
+        for (Method method : {Method::IcpMtd, Method::Fugro, Method::Uwa}) {
+            ProjectRecords p = large_pipe_in_stiff_clay();
+            select_only(p, method);
+            p.clay_drainage_option = c.drainage;
+            p.plug_condition_code = 0;
+            const PhaseRun computed(p);
+            p.plug_condition_code = 1;
+            const PhaseRun plugged(p);
+            p.plug_condition_code = 2;
+            const PhaseRun coring(p);
+            SCOPED_TRACE(std::string(method_info(method).name) + " drainage " + std::to_string(c.drainage));
+            EXPECT_NEAR(plugged.curve().end_bearing[90], c.plugged, 1e-6);
+            EXPECT_NEAR(computed.curve().end_bearing[90], c.plugged, 1e-6);
+            EXPECT_EQ(computed.curve().tip_control[90], kFullSection);
+            EXPECT_NEAR(coring.curve().end_bearing[90], unplugged, 1e-6);
+            // At 0.5 m the window is mostly air (3.245 of 5.49 m in the soil, 2 176 kN plugged
+            // undrained) and the plug short: the coring pile bears less and governs.
+            EXPECT_EQ(computed.curve().tip_control[1], kSoilPlug);
+            EXPECT_LT(computed.curve().end_bearing[1], plugged.curve().end_bearing[1]);
+            EXPECT_GT(computed.curve().end_bearing[1], coring.curve().end_bearing[1]);
+        }
+    }
+}
+
+TEST(OffshoreCapacity, ShippedOpenPipeAtTenMetresBearsNoMoreThanPlugged) {
+    // offshore_hand_calculations.py, "example at 10 m": 0.4 x 1133.33 kPa on pi/4 0.914^2. The
+    // computed condition gave 435.1 kN (the annulus plus the plug, below 1.0 qc on the section).
+    auto [p, cpt] = shipped_open_pipe(10);
+    for (Method method : {Method::IcpMtd, Method::Fugro, Method::Uwa}) {
+        select_only(p, method);
+        p.plug_condition_code = 0;
+        EXPECT_NEAR(PhaseRun(p, cpt).curve().end_bearing[20], 297.4403795, 1e-6) << method_info(method).name;
+    }
+}
+
+// Several open piles in clay, sand and both, in both unit systems, drained and undrained.
+std::vector<std::pair<ProjectRecords, CptProfile>> open_pile_profiles() {
+    std::vector<std::pair<ProjectRecords, CptProfile>> out;
+    for (int drainage : {0, 1}) {
+        ProjectRecords p = large_pipe_in_stiff_clay();
+        p.clay_drainage_option = drainage;
+        out.emplace_back(p, CptProfile{});
+    }
+    for (double length : {10.0, 25.0, 40.0}) out.push_back(shipped_open_pipe(length));
+
+    // Sand, clay, sand with a 1220 x 25 mm pipe to 35 m (S.I.), soil to 45 m.
+    ProjectRecords scs = test::project();
+    scs.unit_system_code = 2;
+    scs.outside_diameter = 1220;
+    scs.inside_diameter = 1170;
+    scs.modulus_of_elasticity = 210e6;
+    scs.total_pile_length = 35;
+    scs.computation_increment = 0.5;
+    scs.deepest_soil_depth = 45;
+    scs.offshore_data_flag = 1;
+    auto upper = test::sand_layer(0, 15, 10, 34, 0.8, 40);
+    auto clay = test::clay_layer(15, 25, 8, 120, 60);
+    auto lower = test::sand_layer(25, 45, 10, 36, 0.8, 50);
+    for (auto* point : {&upper.first, &upper.second, &lower.first, &lower.second})
+        point->cone_resistance = 20000;
+    for (auto* point : {&clay.first, &clay.second}) {
+        point->yield_stress_ratio = 2;
+        point->plasticity_index = 25;
+        point->cone_resistance = 2000;
+    }
+    for (const auto& layer : {upper, clay, lower}) test::add_layer(scs, layer);
+    out.emplace_back(scs, CptProfile{});
+
+    // English 48 x 46 in pipe, 80 ft, soft clay over dense sand, qc from a CPT profile.
+    ProjectRecords eng = test::project();
+    eng.outside_diameter = 48;
+    eng.inside_diameter = 46;
+    eng.total_pile_length = 80;
+    eng.deepest_soil_depth = 120;
+    eng.offshore_data_flag = 1;
+    auto soft = test::clay_layer(0, 50, 50, 600, 300);
+    for (auto* point : {&soft.first, &soft.second}) {
+        point->yield_stress_ratio = 1.5;
+        point->plasticity_index = 40;
+    }
+    test::add_layer(eng, soft);
+    test::add_layer(eng, test::sand_layer(50, 120, 60, 35, 0.8, 40));
+    CptProfile eng_cpt;
+    eng_cpt.unit_code = 1;
+    eng_cpt.points = {{0, 2000}, {50, 25000}, {50.5, 300000}, {120, 400000}};
+    out.emplace_back(eng, eng_cpt);
+    return out;
+}
+
+TEST(OffshoreCapacity, ComputedPlugNeverBearsMoreThanThePluggedPile) {
+    for (const auto& [profile, cpt] : open_pile_profiles()) {
+        ProjectRecords p = profile;
+        p.method_selection_flags = MethodFlags{1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
+        p.load_transfer_method_code = code_of(Method::Api);
+        p.plug_condition_code = 0;
+        const PhaseRun computed(p, cpt);
+        p.plug_condition_code = 1;
+        const PhaseRun plugged(p, cpt);
+        ASSERT_EQ(computed.run.methods.size(), static_cast<std::size_t>(kMethodCount));
+        for (std::size_t i = 0; i < computed.run.methods.size(); ++i) {
+            const CapacityTable& c = computed.run.methods[i];
+            const CapacityTable& pl = plugged.run.methods[i];
+            for (std::size_t j = 0; j < c.end_bearing.size(); ++j) {
+                ASSERT_LE(c.end_bearing[j], pl.end_bearing[j] * (1 + 1e-12) + 1e-9)
+                    << profile.title << ", D " << profile.outside_diameter << ", L "
+                    << profile.total_pile_length << ": " << method_info(c.method).name << " at "
+                    << c.depth[j];
+            }
+        }
+    }
 }
 
 TEST(OffshoreCapacity, ClosedPileIgnoresThePluggedCondition) {

@@ -171,16 +171,47 @@ TEST(RunResult, StopsAndRefusalsCarryNoTables) {
 }
 
 TEST(RunResult, MethodWarningsInSentences) {
+    // Three segments close to the tip (27.5, 28 and 28.5 m) give one entry at the first depth that
+    // names all three; the plasticity index raised between them stays an entry of its own.
     CapacityTable t;
-    t.warnings = {MethodWarning::CloseToTip, MethodWarning::MissingPlasticityIndex};
+    t.method = Method::Uwa;
+    t.warnings = {{MethodWarning::CloseToTip, 27.5},
+                  {MethodWarning::MissingPlasticityIndex, 28.0},
+                  {MethodWarning::CloseToTip, 28.0},
+                  {MethodWarning::CloseToTip, 28.5}};
     t.first_depth_without_cone = 12.5;
+    const std::vector<RunWarning> si = method_run_warnings(t, false);
+    ASSERT_EQ(si.size(), 3u);
+    EXPECT_EQ(si[0].method, Method::Uwa);
+    EXPECT_EQ(si[0].depth, 27.5);
+    EXPECT_EQ(si[0].text,
+              "A clay segment lies closer than 8 equivalent radii to the pile tip (h/R below 8); 8 is used "
+              "(3 segments from 27.50 to 28.50 m).");
+    EXPECT_EQ(si[1].depth, 28.0);
+    EXPECT_EQ(si[1].text,
+              "A clay segment has a negative plasticity index; the first angle of the chart is used.");
+    EXPECT_EQ(si[2].depth, 12.5);
     const std::vector<std::string> english = method_warning_sentences(t, true);
     ASSERT_EQ(english.size(), 3u);
-    EXPECT_NE(english[0].find("h/R below 8"), std::string::npos);
-    EXPECT_NE(english[1].find("negative plasticity index"), std::string::npos);
     EXPECT_EQ(english[2], "No cone resistance from depth 12.50 ft; no resistance is taken there.");
-    EXPECT_EQ(method_warning_sentences(t, false)[2],
-              "No cone resistance from depth 12.50 m; no resistance is taken there.");
+}
+
+TEST(RunResult, WarningSentencesAndConsoleLinesNameMethodAndDepth) {
+    const struct {
+        RunWarning warning;
+        bool english;
+        const char* sentence;
+        const char* console;
+    } cases[] = {
+        {{Method::Uwa, 27.5, "Text."}, false, "UWA, at 27.50 m: Text.", "Warning [UWA; 27.50 m]: Text."},
+        {{Method::Api, std::nullopt, "Text."}, true, "API RP 2A: Text.", "Warning [API RP 2A]: Text."},
+        {{std::nullopt, 12.0, "Text."}, true, "At 12.00 ft: Text.", "Warning [12.00 ft]: Text."},
+        {{std::nullopt, std::nullopt, "Text."}, true, "Text.", "Warning: Text."},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(warning_sentence(c.warning, c.english), c.sentence);
+        EXPECT_EQ(warning_console_line(c.warning, c.english), c.console);
+    }
 }
 
 }  // namespace

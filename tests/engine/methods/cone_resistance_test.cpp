@@ -12,7 +12,9 @@ Segment segment(double top, double bottom, bool sand, double qc, double n_or_ysr
     s.bottom = bottom;
     s.sand = sand;
     s.cone_resistance = qc;
+    s.cone_resistance_top = s.cone_resistance_bottom = qc;
     s.blow_count_ysr = n_or_ysr;
+    s.blow_count_top = s.blow_count_bottom = n_or_ysr;
     return s;
 }
 
@@ -101,6 +103,108 @@ TEST(ConeResistance, NegativeReadingsCountAsZero) {
     EXPECT_EQ(segment_cone_resistance(segment(0, 0.2, true, 0, 0), cpt, units_of(UnitSystem::SI)), 0.0);
     EXPECT_DOUBLE_EQ(segment_cone_resistance(segment(0.6, 0.8, true, 0, 0), cpt, units_of(UnitSystem::SI)),
                      30);
+}
+
+// A segment of the layer from `layer_top` to `layer_bottom` that takes its qc from the profile.
+Segment in_layer(double top, double bottom, double layer_top, double layer_bottom) {
+    Segment s = segment(top, bottom, true, 0, 0);
+    s.layer_top = layer_top;
+    s.layer_bottom = layer_bottom;
+    return s;
+}
+
+TEST(ConeResistance, EachLayerReadsItsOwnSideOfAStep) {
+    // Sand (20 MPa) over clay (3 MPa) at 25 m, the step given as two rows at one depth just above,
+    // on or just below the boundary, between rows 4 cm apart. Whichever side the step lies, the
+    // sand ends on 20 000 kPa and the clay starts on 3000 kPa; mid-depths read their own layer.
+    struct Case {
+        const char* placement;
+        double step;
+    };
+    const Units& si = units_of(UnitSystem::SI);
+    for (const Case& c : {Case{"0.1 mm above", 24.9999}, Case{"on", 25.0}, Case{"0.1 mm below", 25.0001},
+                          Case{"4 mm below", 25.004}}) {
+        const CptProfile cpt = profile({{24.96, 20000}, {c.step, 20000}, {c.step, 3000}, {25.04, 3000}});
+        const Segment sand = in_layer(24.9, 25.0, 0, 25);
+        const Segment clay = in_layer(25.0, 25.1, 25, 30);
+        EXPECT_DOUBLE_EQ(segment_cone_resistance_at(sand, 25.0, cpt, si), 20000) << c.placement;
+        EXPECT_DOUBLE_EQ(segment_cone_resistance_at(clay, 25.0, cpt, si), 3000) << c.placement;
+        EXPECT_DOUBLE_EQ(segment_cone_resistance(sand, cpt, si), 20000) << c.placement;
+        EXPECT_DOUBLE_EQ(segment_cone_resistance(clay, cpt, si), 3000) << c.placement;
+        // Without the layer the profile read across the boundary takes the other side's value at
+        // 25 m for a step above it: the fault the layer bounds mend.
+        if (c.step < 25) {
+            EXPECT_DOUBLE_EQ(cpt_profile_at(cpt, 25.0), 3000);
+        }
+    }
+}
+
+TEST(ConeResistance, LayerRangeOfPoints) {
+    const CptProfile cpt = profile({{1, 10}, {2, 20}, {4.999, 40}, {4.999, 50}, {6, 60}, {9, 90}});
+    struct Case {
+        double top, bottom;
+        std::size_t first, last;  // last < first: none
+    };
+    const Case cases[] = {
+        {0, 5, 0, 2},      // 4.999 lies within 5 mm of the bottom: the first of its two rows
+        {5, 8, 3, 4},      // ... and the second opens the layer below
+        {2, 6, 1, 4},      // points on both boundaries belong to the layer
+        {6.5, 8.5, 1, 0},  // no point inside
+        {9, 12, 5, 5},     // the last point, on the top
+    };
+    for (const Case& c : cases) {
+        const CptRange r = cpt_points_in_layer(cpt, c.top, c.bottom, 0.005);
+        if (c.last < c.first) {
+            EXPECT_TRUE(r.empty()) << c.top;
+        } else {
+            EXPECT_EQ(r.first, c.first) << c.top;
+            EXPECT_EQ(r.last, c.last) << c.top;
+        }
+    }
+}
+
+TEST(ConeResistance, LayerReadingsHeldAtItsBoundariesOrTakenAcrossAnEmptyLayer) {
+    const Units& si = units_of(UnitSystem::SI);
+    // Rows 1 m apart straddle the boundary at 15 m: the sand holds 23 200 kPa from 14.8 m to its
+    // bottom and the clay 616 kPa from its top to 15.2 m, instead of the ramp between them
+    // (23 200 - 22 584 x 0.2/0.4 = 11 908 kPa at 15 m).
+    const CptProfile cpt = profile({{14, 22000}, {14.8, 23200}, {15.2, 616}, {17, 760}});
+    EXPECT_DOUBLE_EQ(cpt_profile_at(cpt, 15.0), 11908);
+    EXPECT_DOUBLE_EQ(segment_cone_resistance_at(in_layer(14.5, 15, 0, 15), 15.0, cpt, si), 23200);
+    EXPECT_DOUBLE_EQ(segment_cone_resistance_at(in_layer(15, 15.5, 15, 45), 15.0, cpt, si), 616);
+    // Within the layer the rows are linear as before: at 14.4 m 22 000 + 1200 x 0.4/0.8 = 22 600
+    EXPECT_DOUBLE_EQ(segment_cone_resistance_at(in_layer(14, 14.5, 0, 15), 14.4, cpt, si), 22600);
+    // A layer between two rows (15.5 to 16.5 m) has none of its own: the profile across it.
+    EXPECT_DOUBLE_EQ(segment_cone_resistance_at(in_layer(15.5, 16, 15.5, 16.5), 16.1, cpt, si), 688);
+}
+
+TEST(ConeResistance, NodesOfASegment) {
+    const Units& si = units_of(UnitSystem::SI);
+    const CptProfile cpt = profile({{0.96, 5}, {1.0, 6}, {1.04, 7}, {1.08, 8}, {1.08, 2}, {1.12, 1}});
+    // The segment's own rows between its ends, the step at 1.08 m with both its values; a row on
+    // the segment top is its top node.
+    const std::vector<ConeNode> n = segment_cone_nodes(in_layer(1.0, 1.1, 0, 2), cpt, si);
+    const std::vector<std::pair<double, double>> expected = {
+        {1.0, 6}, {1.04, 7}, {1.08, 8}, {1.08, 2}, {1.1, 1.5}};
+    ASSERT_EQ(n.size(), expected.size());
+    for (std::size_t i = 0; i < n.size(); ++i) {
+        EXPECT_DOUBLE_EQ(n[i].depth, expected[i].first) << i;
+        EXPECT_DOUBLE_EQ(n[i].qc, expected[i].second) << i;
+    }
+    // A layer's own qc and a blow count are linear through the layer: the two ends alone, each at
+    // its own depth (qc 1000 + 100 z kPa; N 10 + z, 2.8 x 100 x N).
+    Segment own = segment(2, 2.5, true, 1225, 12.25);
+    own.cone_resistance_top = 1200;
+    own.cone_resistance_bottom = 1250;
+    own.blow_count_top = 12;
+    own.blow_count_bottom = 12.5;
+    const std::vector<ConeNode> ends = segment_cone_nodes(own, cpt, si);
+    ASSERT_EQ(ends.size(), 2u);
+    EXPECT_DOUBLE_EQ(ends[0].qc, 1200);
+    EXPECT_DOUBLE_EQ(ends[1].qc, 1250);
+    own.cone_resistance = own.cone_resistance_top = own.cone_resistance_bottom = 0;
+    EXPECT_DOUBLE_EQ(segment_cone_resistance_at(own, 2.0, {}, si), 3360);
+    EXPECT_DOUBLE_EQ(segment_cone_resistance_at(own, 2.5, {}, si), 3500);
 }
 
 }  // namespace

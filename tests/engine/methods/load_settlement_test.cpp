@@ -1,4 +1,4 @@
-// The tip-up solver against physical checks worked by hand.
+// The tip-up solver against physical checks worked by hand, on one spring per segment.
 #include "engine/methods/load_settlement.h"
 
 #include <gtest/gtest.h>
@@ -22,6 +22,13 @@ TzCurve linear_curve(double depth, double tmax) {
     return c;
 }
 
+// One spring per segment, each a copy of `curve`, for a pile of `segments` segments of h in.
+std::vector<TzCurve> springs(int segments, double h, const TzCurve& curve) {
+    std::vector<TzCurve> out(static_cast<std::size_t>(segments), curve);
+    for (int s = 0; s < segments; ++s) out[static_cast<std::size_t>(s)].depth = (s + 0.5) * h;
+    return out;
+}
+
 QwCurve linear_tip(double q_max) {
     QwCurve q;
     for (int k = 0; k < kPointsPerTzCurve; ++k) {
@@ -39,22 +46,21 @@ AxialStiffness constant_ae(double ae) {
 }
 
 TEST(LoadSettlement, RigidPileMovesAsItsTip) {
-    const std::vector<TzCurve> curves = {linear_curve(0, 5), linear_curve(720, 5)};
-    const LoadSettlement ls =
-        solve_load_settlement(curves, linear_tip(50000), constant_ae(1e18), 720, 60, 24);
+    const LoadSettlement ls = solve_load_settlement(springs(60, 12, linear_curve(0, 5)), linear_tip(50000),
+                                                    constant_ae(1e18), 720, 24);
     ASSERT_EQ(ls.levels.size(), 9u);
     for (const LoadLevel& l : ls.levels) {
         EXPECT_NEAR(l.head_movement, l.tip_movement, 1e-6);
         EXPECT_GT(l.head_load, l.tip_load);
     }
-    // At tip movement 0.45 in every curve is at its 5 psi plateau: shaft 5 x 3.1416 x 24 x 720 lb
+    // At tip movement 0.45 in every spring is at its 5 psi plateau: shaft 5 x 3.1416 x 24 x 720 lb
     EXPECT_NEAR(ls.levels.back().head_load - ls.levels.back().tip_load, 5 * 3.1416 * 24 * 720, 1e-6);
 }
 
 TEST(LoadSettlement, EndBearingPileShortensElastically) {
-    const std::vector<TzCurve> curves = {linear_curve(0, 0), linear_curve(720, 0)};
     const double ae = 29e6 * 36.91;  // lb
-    const LoadSettlement ls = solve_load_settlement(curves, linear_tip(300000), constant_ae(ae), 720, 60, 24);
+    const LoadSettlement ls = solve_load_settlement(springs(60, 12, linear_curve(0, 0)), linear_tip(300000),
+                                                    constant_ae(ae), 720, 24);
     for (const LoadLevel& l : ls.levels) {
         EXPECT_DOUBLE_EQ(l.head_load, l.tip_load);  // no side resistance: the tip load reaches the head
         EXPECT_NEAR(l.head_movement - l.tip_movement, l.tip_load * 720 / ae, 1e-12);  // P L / (A E)
@@ -70,26 +76,28 @@ TEST(LoadSettlement, StiffnessFollowsItsTableFromTheHead) {
     EXPECT_DOUBLE_EQ(s.at(660), 1.5e9);
     EXPECT_DOUBLE_EQ(s.at(800), 2.0e9);
     // Two halves of different stiffness: the shortening adds up half by half.
-    const std::vector<TzCurve> curves = {linear_curve(0, 0), linear_curve(720, 0)};
     AxialStiffness halves;
     halves.depth = {0, 360, 360.0000001, 720};
     halves.ae = {1.0e9, 1.0e9, 3.0e9, 3.0e9};
-    const LoadSettlement ls = solve_load_settlement(curves, linear_tip(90000), halves, 720, 72, 24);
+    const LoadSettlement ls =
+        solve_load_settlement(springs(72, 10, linear_curve(0, 0)), linear_tip(90000), halves, 720, 24);
     const LoadLevel& l = ls.levels.back();
     EXPECT_NEAR(l.head_movement - l.tip_movement, 90000 * 360 / 1.0e9 + 90000 * 360 / 3.0e9, 1e-9);
 }
 
-TEST(LoadSettlement, StickupCarriesNoLoad) {
-    // Curves with no resistance above 60 in (the free length), full resistance below.
-    const std::vector<TzCurve> curves = {linear_curve(0, 0), linear_curve(60, 0), linear_curve(60, 5),
-                                         linear_curve(780, 5)};
-    const LoadSettlement ls = solve_load_settlement(curves, linear_tip(0), constant_ae(1e18), 780, 78, 24);
-    for (const SegmentStep& s : ls.levels.back().steps) {
-        if (s.mid_depth < 60) {
-            EXPECT_EQ(s.load_transfer, 0.0);
-        }
-    }
-    EXPECT_NEAR(load_transfer_at(curves, 420, 0.5), 5.0, 1e-12);
+TEST(LoadSettlement, SpringsWithoutResistanceCarryNoLoad) {
+    // 780 in in 78 segments of 10 in: the 6 in the 60 in of stickup carry nothing, the 72 below 5 psi.
+    std::vector<TzCurve> s = springs(78, 10, linear_curve(0, 5));
+    for (std::size_t k = 0; k < 6; ++k) s[k] = linear_curve(s[k].depth, 0);
+    const LoadSettlement ls = solve_load_settlement(s, linear_tip(0), constant_ae(1e18), 780, 24);
+    for (const SegmentStep& step : ls.levels.back().steps)
+        EXPECT_EQ(step.load_transfer == 0.0, step.mid_depth < 60);
+    // the embedded 720 in at the plateau: 5 x 3.1416 x 24 x 720 lb
+    EXPECT_NEAR(ls.levels.back().head_load, 5 * 3.1416 * 24 * 720, 1e-6);
+}
+
+TEST(LoadSettlement, NoSpringsNoLevels) {
+    EXPECT_TRUE(solve_load_settlement({}, linear_tip(100), constant_ae(1e9), 720, 24).levels.empty());
 }
 
 TEST(LoadSettlement, NonConvergenceIsCappedAndReported) {
@@ -99,12 +107,10 @@ TEST(LoadSettlement, NonConvergenceIsCappedAndReported) {
     TzCurve brittle;
     brittle.movement = {0, 0.001, 0.1, 0.2, 0.21, 0.5, 1, 2, 5, 10};
     brittle.transfer = {0, 1000, 1000, 1000, 0, 0, 0, 0, 0, 0};
-    TzCurve deep = brittle;
-    deep.depth = 720;
     SolverSettings settings;
     settings.iteration_cap = 25;
-    const LoadSettlement ls =
-        solve_load_settlement({brittle, deep}, linear_tip(1000), constant_ae(1e7), 720, 10, 24, settings);
+    const LoadSettlement ls = solve_load_settlement(springs(10, 72, brittle), linear_tip(1000),
+                                                    constant_ae(1e7), 720, 24, settings);
     EXPECT_FALSE(ls.levels[0].steps[0].converged);  // tip movement 0.05 in: the cycle
     EXPECT_EQ(ls.levels[0].steps[0].iterations, 25);
     EXPECT_TRUE(ls.levels[8].steps[0].converged);  // 0.45 in: beyond the curve, nothing to cycle on
@@ -125,8 +131,6 @@ TEST(LoadSettlement, IterationsStopAtTheToleranceWorkedByHand) {
         linear.movement[i] = 0.1 * k;
         linear.transfer[i] = 10 * linear.movement[i];
     }
-    TzCurve deep = linear;
-    deep.depth = 720;
     const double ae = 10 * 24 * 3.1416 * 720.0 * 720.0 / 4;
     const struct {
         const char* what;
@@ -142,7 +146,7 @@ TEST(LoadSettlement, IterationsStopAtTheToleranceWorkedByHand) {
         SolverSettings settings;
         settings.tolerance = c.tolerance;
         const LoadSettlement ls =
-            solve_load_settlement({linear, deep}, linear_tip(0), constant_ae(ae), 720, 1, 24, settings);
+            solve_load_settlement(springs(1, 720, linear), linear_tip(0), constant_ae(ae), 720, 24, settings);
         const SegmentStep& step = ls.levels[0].steps[0];
         EXPECT_EQ(step.iterations, c.iterations) << c.what;
         EXPECT_TRUE(step.converged) << c.what;

@@ -6,8 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 #include "tests/engine/methods/method_fixture.h"
 
@@ -40,6 +42,7 @@ TEST(UnifiedFriction, SandAndClayUnitValues) {
         double q, stress, h_over_d, are, d;
         bool tension;
         double expected;  // kPa
+        double fst = 1;
     };
     const double are_a = unified_area_ratio(2.0, 1.9, kCone);
     const double are_check = unified_area_ratio(2.44, 2.351, kCone);
@@ -62,11 +65,14 @@ TEST(UnifiedFriction, SandAndClayUnitValues) {
         {false, 1400, 0, 10 / 0.6245, 0, 0, true, 48.990},
         {false, 2600, 0, 0, 0, 0, false, 182.000},
         {false, 2480, 0, 2, 0, 0, false, 145.980},
+        // Sensitive clay: Fst = 0.5 and 0.3 scale it, 0.07 x 0.5 x 2600 = 91.0, 0.3 x 145.980 = 43.794
+        {false, 2600, 0, 0, 0, 0, false, 91.000, 0.5},
+        {false, 2480, 0, 2, 0, 0, true, 43.794, 0.3},
     };
     for (const Case& c : cases) {
         const double f =
             c.sand ? unified_sand_friction({c.q, c.stress, c.h_over_d, c.are, kCone / c.d, c.tension})
-                   : unified_clay_friction(c.q, c.h_over_d);
+                   : unified_clay_friction(c.q, c.h_over_d, c.fst);
         EXPECT_NEAR(f, c.expected, 6e-4) << c.q << (c.tension ? " tension" : "");
     }
 }
@@ -84,10 +90,33 @@ TEST(UnifiedBase, SandAndClayAtTenPercentOfTheDiameter) {
     const double are_a = unified_area_ratio(2.0, 1.9, kCone);
     // (0.12 + 0.38 x 0.085773) x 50 000 = 7 629.7 kPa (printed as "7.629 MN" in the source)
     EXPECT_NEAR(unified_sand_base(50000, are_check), 7629.7, 0.05);
-    EXPECT_DOUBLE_EQ(unified_sand_base(22000, 1), 11000);             // closed: 0.5 qp
-    EXPECT_NEAR(unified_sand_base(22000, are_a), 3642.29, 0.01);      // open 2 m: 0.16556 qp
-    EXPECT_NEAR(unified_clay_base(2600, 0.6245 / 2.0), 672.1, 0.05);  // (0.2 + 0.6 x 0.0975) qp
-    EXPECT_DOUBLE_EQ(unified_clay_base(1400, 1), 1120);               // closed: 0.8 qp
+    EXPECT_DOUBLE_EQ(unified_sand_base(22000, 1), 11000);         // closed: 0.5 qp
+    EXPECT_NEAR(unified_sand_base(22000, are_a), 3642.29, 0.01);  // open 2 m: 0.16556 qp
+}
+
+TEST(UnifiedBase, ClayByTheEffectiveAreaRatioOrByTheLoadTests) {
+    struct Case {
+        double qp, are;
+        UnifiedClayBase rule;
+        bool open;
+        double expected;  // kPa
+    };
+    // 762 x 700 mm: PLR = tanh(0.3 sqrt(700 / 35.7)) = tanh(1.32842) = 0.868863,
+    // (Di/D)^2 = 0.843891, Are = 1 - 0.868863 x 0.843891 = 0.266775;
+    // (0.2 + 0.6 x 0.266775) x 2000 = 720.13 kPa (the wall ratio 1 - (Di/D)^2 would give 587.3).
+    const double are_762 = unified_area_ratio(762, 700, 35.7);
+    // 2 m x 50 mm: Are = 0.119891, (0.2 + 0.6 x 0.119891) x 2600 = 707.03 kPa (672.1 by the wall ratio).
+    const double are_2m = unified_area_ratio(2.0, 1.9, kCone);
+    const Case cases[] = {
+        {2000, are_762, UnifiedClayBase::AreaRatio, true, 720.129},
+        {2600, are_2m, UnifiedClayBase::AreaRatio, true, 707.030},
+        {1400, 1, UnifiedClayBase::AreaRatio, false, 1120},     // closed: Are = 1, 0.8 qp
+        {2000, are_762, UnifiedClayBase::LoadTest, true, 800},  // 0.4 qp whatever the wall
+        {2600, are_2m, UnifiedClayBase::LoadTest, true, 1040},
+        {1400, 1, UnifiedClayBase::LoadTest, false, 1120},  // 0.8 qp
+    };
+    for (const Case& c : cases)
+        EXPECT_NEAR(unified_clay_base(c.qp, c.are, c.rule, c.open), c.expected, 5e-4) << c.qp;
 }
 
 TEST(UnifiedBase, WindowMeanOfALinearProfileIsItsMidValue) {
@@ -153,6 +182,56 @@ TEST(UnifiedCapacity, SandCasesOfTheWorkedExample) {
     }
 }
 
+TEST(UnifiedCapacity, ClayBaseOfAnOpenPipeByEitherRule) {
+    // A 762 x 700 mm pipe 20 m into clay with qc 2000 kPa to 40 m: the 1.5 D window lies in the
+    // clay, so qp = 2000 kPa, on the gross area pi/4 0.762^2 = 0.456037 m2.
+    //   area ratio: 720.129 kPa x 0.456037 = 328.41 kN (the wall ratio gave 267.84 kN)
+    //   load tests: 0.4 x 2000 x 0.456037 = 364.83 kN; closed 0.8 x 2000 x 0.456037 = 729.66 kN,
+    //   as by the area ratio (Are = 1).
+    struct Case {
+        double id;
+        int option;
+        double base;  // kN
+    };
+    const Case cases[] = {{700, 0, 328.405}, {700, 1, 364.829}, {0, 0, 729.659}, {0, 1, 729.659}};
+    for (const Case& c : cases) {
+        ProjectRecords p = SandRun::project(762, c.id, 20, 0);
+        p.computation_increment = 0.5;
+        p.soil_points.clear();
+        auto clay = test::clay_layer(0, 40, 8, 100, 50);
+        clay.first.cone_resistance = clay.second.cone_resistance = 2000;
+        test::add_layer(p, clay);
+        p.unified_clay_base_option = c.option;
+        EXPECT_NEAR(test::PhaseRun(p).curve().end_bearing.back(), c.base, 1e-3) << c.id << " " << c.option;
+    }
+}
+
+TEST(UnifiedCapacity, SoilTypeFactorScalesTheFrictionOfItsClayLayerOnly) {
+    // Closed 762 mm pile, 20 m; clay 0..10 m and 10..40 m, both qc 2000 kPa. Fst = 0.5 in the upper
+    // layer halves its unit friction and the friction summed down to 10 m; the lower layer's unit
+    // friction (from 10.5 m, clear of the segment at the boundary) and the base stay as they were.
+    ProjectRecords p = SandRun::project(762, 0, 20, 0);
+    p.computation_increment = 0.5;
+    p.soil_points.clear();
+    for (const auto& [top, bottom] : {std::pair{0.0, 10.0}, std::pair{10.0, 40.0}}) {
+        auto clay = test::clay_layer(top, bottom, 8, 100, 50);
+        clay.first.cone_resistance = clay.second.cone_resistance = 2000;
+        test::add_layer(p, clay);
+    }
+    const test::PhaseRun insensitive(p);
+    p.soil_points[0].soil_type_factor_fst = p.soil_points[1].soil_type_factor_fst = 0.5;
+    const test::PhaseRun sensitive(p);
+    const CapacityCurve& a = insensitive.curve();
+    const CapacityCurve& b = sensitive.curve();
+    for (std::size_t j = 1; j <= 20; ++j) {
+        EXPECT_NEAR(b.unit_skin_friction[j], 0.5 * a.unit_skin_friction[j], 1e-9) << j;
+        EXPECT_NEAR(b.skin_friction[j], 0.5 * a.skin_friction[j], 1e-9) << j;
+    }
+    for (std::size_t j = 22; j < a.unit_skin_friction.size(); ++j)
+        EXPECT_DOUBLE_EQ(b.unit_skin_friction[j], a.unit_skin_friction[j]) << j;
+    EXPECT_DOUBLE_EQ(b.end_bearing.back(), a.end_bearing.back());
+}
+
 TEST(UnifiedCapacity, PlugOptionDoesNotChangeTheBase) {
     ProjectRecords p = SandRun::project(2000, 1900, 20, 0);
     const CptProfile cpt{2, {{0, 2000}, {50, 52000}}};
@@ -183,6 +262,120 @@ TEST(UnifiedCapacity, SegmentsWithoutConeResistanceAreNamedOnce) {
     EXPECT_GT(c.skin_friction[50], 0.0);
     EXPECT_DOUBLE_EQ(c.skin_friction.back(), c.skin_friction[51]);  // the last sand value reaches 5.1 m
     EXPECT_EQ(c.end_bearing.back(), 0.0);
+}
+
+// Sand over clay over sand (tests/data/cone_layer_profiles.py): an open 1220 x 1170 mm pipe, tip at
+// 35 m; sand qc = 4 + z MPa to 15 m, clay 2 + 0.1 (z - 15) MPa to 25 m, sand 20 + 0.5 (z - 25) MPa
+// below; CPT rows 4 cm apart, each qc step given as two rows 0.1 mm above or below the boundary.
+struct LayeredRun {
+    // qc of layer 0, 1, 2 at z, each on its own line (kPa)
+    static double qc_of(int layer, double z) {
+        if (layer == 0) return 1000 * (4 + z);
+        if (layer == 1) return 1000 * (2 + 0.1 * (z - 15));
+        return 1000 * (20 + 0.5 * (z - 25));
+    }
+    static CptProfile cpt(double offset) {
+        CptProfile p{2, {}};
+        for (int i = 0; i <= 950; ++i) {
+            const double z = 0.04 * i;
+            const int layer = z < 15 - 1e-9 ? 0 : z < 25 - 1e-9 ? 1 : 2;
+            bool skip = false;
+            for (double b : {15.0, 25.0})
+                if (z >= std::min(b, b + offset) - 1e-9 && z <= std::max(b, b + offset) + 1e-9) skip = true;
+            if (!skip) p.points.push_back({z, qc_of(layer, z)});
+        }
+        int upper = 0;
+        for (double b : {15.0, 25.0}) {
+            const double step = b + offset;
+            // the row on the boundary reads the side of the step it lies on
+            const CptPoint on{b, qc_of(offset > 0 ? upper : upper + 1, b)};
+            const CptPoint top{step, qc_of(upper, step)}, bottom{step, qc_of(upper + 1, step)};
+            const std::vector<CptPoint> add =
+                offset > 0 ? std::vector<CptPoint>{on, top, bottom} : std::vector<CptPoint>{top, bottom, on};
+            const auto at = std::lower_bound(p.points.begin(), p.points.end(), b - 1e-3,
+                                             [](const CptPoint& q, double d) { return q.depth < d; });
+            p.points.insert(at, add.begin(), add.end());
+            ++upper;
+        }
+        return p;
+    }
+    static ProjectRecords project(double increment) {
+        ProjectRecords p = test::project();
+        p.unit_system_code = 2;
+        p.outside_diameter = 1220;
+        p.inside_diameter = 1170;
+        p.modulus_of_elasticity = 2.1e8;
+        p.total_pile_length = 35;
+        p.computation_increment = increment;
+        p.deepest_soil_depth = 38;
+        p.offshore_data_flag = 1;
+        p.load_transfer_method_code = 10;
+        p.method_selection_flags = MethodFlags{0, 0, 0, 0, 0, 0, 0, 0, 0, 1};
+        test::add_layer(p, test::sand_layer(0, 15, 10, 32, 0.8, 40));
+        test::add_layer(p, test::clay_layer(15, 25, 8, 80, 40));
+        test::add_layer(p, test::sand_layer(25, 38, 10, 32, 0.8, 40));
+        return p;
+    }
+};
+
+TEST(UnifiedCapacity, ShaftOfLayersWhateverTheStepPlacementAndTheIncrement) {
+    // The integral of the script: 8424.5 kN at the tip. Before the readings were kept to their
+    // layer and summed over the sounding's rows, the program gave 8428.6 / 8443.2 kN (step below,
+    // 0.1 / 0.5 m) and 8608.6 / 9343.3 kN (step above).
+    for (double offset : {-1e-4, 1e-4}) {
+        for (double increment : {0.1, 0.2, 0.25, 0.5}) {
+            const test::PhaseRun run(LayeredRun::project(increment), LayeredRun::cpt(offset));
+            EXPECT_NEAR(run.curve().skin_friction.back(), 8424.5, 5e-4 * 8424.5)
+                << offset << " " << increment;
+        }
+    }
+}
+
+TEST(UnifiedCapacity, BoundaryRowsAndCurvesReadTheirOwnLayer) {
+    for (double offset : {-1e-4, 1e-4}) {
+        const test::PhaseRun run(LayeredRun::project(0.1), LayeredRun::cpt(offset));
+        const CapacityCurve& c = run.curve();
+        // The row at 25 m ends the clay: 0.07 x 3000 x (10 / 0.345688)^-0.25 = 90.55 kPa (with the
+        // sand's 20 MPa read across the boundary it was 603.67 kPa).
+        EXPECT_NEAR(c.unit_skin_friction[250], 90.55, 0.01) << offset;
+        // The sand curve at the top of the lower sand: wf = 1220 (20000/100)^0.5 (230/100)^0.25 /
+        // 1250 = 16.998 mm (the clay's 3 MPa gave 6.583 mm). Its last point lies at 2 wf.
+        const TzCurve tz = unified_sand_shaft_curve(run.in, units_of(UnitSystem::SI), run.results.pile,
+                                                    run.results.profile, c.cone_resistance, 25.0, 1.0);
+        EXPECT_NEAR(tz.movement.back() * 1000, 2 * 16.998, 0.005) << offset;
+    }
+}
+
+TEST(UnifiedCapacity, LayerQcAndTheSameProfileAsCptPointsGiveOneCapacity) {
+    // A closed 24 in pile, 60 ft, in tension, English: sand with qc 40 + 2 z ksf (entered in psf at
+    // the layer's points) to 30 ft, over sand with 120 + z ksf. Entered as the layers' own qc or as
+    // CPT points at the same depths, the profile is one line per layer, read at each segment's top
+    // and bottom: the two capacities agree.
+    ProjectRecords p = test::project();
+    p.offshore_data_flag = 1;
+    p.loading_type_code = 1;
+    p.tension_reduction_factor = 1.0;
+    p.computation_increment = 1;
+    p.load_transfer_method_code = 10;
+    p.method_selection_flags = MethodFlags{0, 0, 0, 1, 0, 0, 0, 0, 0, 1};
+    auto upper = test::sand_layer(0, 30, 120, 32, 0.8, 40);
+    auto lower = test::sand_layer(30, 100, 125, 34, 0.8, 40);
+    const CptProfile cpt{1, {{0, 40000}, {30, 100000}, {30, 150000}, {100, 220000}}};
+    ProjectRecords as_cpt = p;
+    test::add_layer(as_cpt, upper);
+    test::add_layer(as_cpt, lower);
+    upper.first.cone_resistance = 40000;
+    upper.second.cone_resistance = 100000;
+    lower.first.cone_resistance = 150000;
+    lower.second.cone_resistance = 220000;
+    test::add_layer(p, upper);
+    test::add_layer(p, lower);
+    const test::PhaseRun own(p), points(as_cpt, cpt);
+    const double shaft = points.curve().skin_friction.back();
+    EXPECT_GT(shaft, 0.0);
+    EXPECT_NEAR(own.curve().skin_friction.back(), shaft, 1e-9 * shaft);
+    for (std::size_t j = 0; j < own.curve().unit_skin_friction.size(); ++j)
+        EXPECT_NEAR(own.curve().unit_skin_friction[j], points.curve().unit_skin_friction[j], 1e-9) << j;
 }
 
 }  // namespace

@@ -137,6 +137,19 @@ TEST(InputChecks, EachRuleNamesFieldValueAndLimit) {
          },
          {{Severity::Error, RecordId::TzPrint, 0, "number of t-z print depths",
            "expected from 0 to 100 t-z print depths, found 101."}}},
+        {"a clay without friction by its soil-type factor",
+         [](ProjectRecords& p) { p.soil_points[2].soil_type_factor_fst = 0; },
+         {{Severity::Error, RecordId::SoilPointSecondLine, 2, "soil-type factor Fst",
+           "expected a positive soil-type factor Fst, found 0."}}},
+        {"a soil-type factor above an insensitive clay's",
+         [](ProjectRecords& p) { p.soil_points[3].soil_type_factor_fst = 1.5; },
+         {{Severity::Warning, RecordId::SoilPointSecondLine, 3, "soil-type factor Fst",
+           "expected a soil-type factor Fst of at most 1, found 1.5: the clay takes more friction than an "
+           "insensitive clay."}}},
+        {"a Unified clay base option of neither rule",
+         [](ProjectRecords& p) { p.unified_clay_base_option = 2; },
+         {{Severity::Error, RecordId::DrainageAndPlug, 0, "Unified clay base option",
+           "expected a Unified clay base option of 0 (effective area ratio) or 1 (load tests), found 2."}}},
         // A mode that a reading left out (the desktop program's, of an earlier layout) is none to the engine.
         {"no section mode",
          [](ProjectRecords& p) { p.section_mode.reset(); },
@@ -291,10 +304,130 @@ TEST(InputChecks, WhatEachMethodNeedsOfALayer) {
         for (const auto& [depth, qc] : c.cpt) cpt.points.push_back({depth, qc});
         expect_findings(check_project(p, cpt), c.expected, c.what);
     }
-    // The cone-based methods run only on a project with offshore data; they need nothing without.
-    ProjectRecords p = two_layers();
-    (*p.method_selection_flags)[index_of(Method::Ngi)] = 1;
-    EXPECT_TRUE(check_project(p, {}).empty());
+}
+
+// A cone-based method runs only on a project with offshore data: selected without it, or taken for
+// the unit load transfers, it would be left out of a run that says it completed. The check refuses
+// such a project and says why, once per method.
+TEST(InputChecks, ConeMethodsWithoutOffshoreDataAreRefused) {
+    const struct {
+        const char* what;
+        int offshore;
+        std::vector<Method> selected;
+        int load_transfer;
+        std::vector<const char*> messages;
+    } cases[] = {
+        {"onshore methods need no offshore data", 0, {Method::Api}, 4, {}},
+        {"with the flag the cone methods run", 1, {Method::Api, Method::Uwa}, 9, {}},
+        {"UWA selected without the flag",
+         0,
+         {Method::Api, Method::Uwa},
+         4,
+         {"expected an offshore-data flag of 1 for the selected cone-based method UWA, found 0: without it "
+          "the method does not run."}},
+        {"NGI for unit load transfers alone",
+         0,
+         {Method::Api},
+         6,
+         {"expected an offshore-data flag of 1 for the cone-based method for unit load transfers NGI, "
+          "found 0: without it the method does not run."}},
+        {"two selected, one of them for the load transfers",
+         2,
+         {Method::Ngi, Method::Unified},
+         6,
+         {"expected an offshore-data flag of 1 for the selected cone-based method for unit load transfers "
+          "NGI, found 2: without it the method does not run.",
+          "expected an offshore-data flag of 1 for the selected cone-based method Unified, found 2: "
+          "without it the method does not run."}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ProjectRecords p = two_layers();
+        p.offshore_data_flag = c.offshore;
+        MethodFlags flags{};
+        for (Method m : c.selected) flags[index_of(m)] = 1;
+        p.method_selection_flags = flags;
+        p.load_transfer_method_code = c.load_transfer;
+        std::vector<Finding> refused;
+        for (const Finding& f : check_project(p, {}))
+            if (f.field == "offshore-data flag") refused.push_back(f);
+        ASSERT_EQ(refused.size(), c.messages.size());
+        for (std::size_t i = 0; i < refused.size(); ++i) {
+            EXPECT_EQ(refused[i].message, c.messages[i]);
+            EXPECT_TRUE(refused[i].refuses());
+            EXPECT_EQ(refused[i].place.id, RecordId::Options);
+            EXPECT_TRUE(refused[i].method.has_value());
+        }
+    }
+}
+
+// Values the analysis takes but hardly a pile's: a modulus typed in another unit (210 for 210 GPa),
+// a zero-friction length longer than the pile, no tension factor under tension. Warnings, each at
+// the record that holds the value.
+TEST(InputChecks, ImplausibleValuesWarn) {
+    const struct {
+        const char* what;
+        std::function<void(ProjectRecords&)> change;
+        std::vector<Expected> expected;
+    } cases[] = {
+        // 29,000 ksi is steel's 200 GPa.
+        {"steel as it is", [](ProjectRecords&) {}, {}},
+        {"ksi typed into a lb/in2 field",
+         [](ProjectRecords& p) { p.modulus_of_elasticity = 29000; },
+         {{Severity::Warning, RecordId::PileSection, 0, "modulus of elasticity",
+           "expected a modulus of elasticity from 22000000 to 36000000 lb/in2 for a pile of steel, found "
+           "29000: hardly the pile's material, perhaps a modulus in another unit."}}},
+        // Precast concrete of 30 GPa = 4.35E+06 lb/in2 is within 2E+06 to 9E+06; steel's modulus is not.
+        {"concrete pile of concrete",
+         [](ProjectRecords& p) { p.pile_type_code = 3, p.modulus_of_elasticity = 4.35e6; },
+         {}},
+        {"concrete pile of steel's modulus",
+         [](ProjectRecords& p) { p.pile_type_code = 3; },
+         {{Severity::Warning, RecordId::PileSection, 0, "modulus of elasticity",
+           "expected a modulus of elasticity from 2000000 to 9000000 lb/in2 for a pile of concrete, found "
+           "29000000: hardly the pile's material, perhaps a modulus in another unit."}}},
+        // Timber of 10 GPa = 1.45E+06 lb/in2.
+        {"timber", [](ProjectRecords& p) { p.pile_type_code = 2, p.modulus_of_elasticity = 1.45e6; }, {}},
+        {"zero-friction length as long as the pile",
+         [](ProjectRecords& p) { p.zero_friction_length = 60; },
+         {}},
+        {"zero-friction length beyond the pile",
+         [](ProjectRecords& p) { p.zero_friction_length = 61; },
+         {{Severity::Warning, RecordId::Options, 0, "zero-friction length",
+           "expected a zero-friction length of at most the total pile length 60, found 61: no part of the "
+           "pile takes friction."}}},
+        // A working load is a share of the capacity at the tip: above 0, at most all of it.
+        {"working loads of the capacity",
+         [](ProjectRecords& p) {
+             p.working_load_fractions = std::vector<double>{1.0, 0.5, 0.001};
+         },
+         {}},
+        {"working loads of none and more than all",
+         [](ProjectRecords& p) {
+             p.working_load_fractions = std::vector<double>{0.0, 1.5};
+         },
+         {{Severity::Error, RecordId::WorkingLoads, 0, "working-load fraction",
+           "expected a working-load fraction above 0 and at most 1 of the capacity at the tip, found 0."},
+          {Severity::Error, RecordId::WorkingLoads, 0, "working-load fraction",
+           "expected a working-load fraction above 0 and at most 1 of the capacity at the tip, found 1.5."}}},
+        {"no working loads at all",
+         [](ProjectRecords& p) { p.working_load_fractions = std::vector<double>{}; },
+         {{Severity::Error, RecordId::WorkingLoads, 0, "number of working loads",
+           "expected from 1 to 10 working loads, found 0."}}},
+        {"tension factor 0 in compression", [](ProjectRecords& p) { p.tension_reduction_factor = 0; }, {}},
+        {"tension factor 0 in tension",
+         [](ProjectRecords& p) {
+             p.loading_type_code = 1;
+             p.tension_reduction_factor = 0;
+         },
+         {{Severity::Warning, RecordId::Loading, 0, "tension reduction factor",
+           "expected a tension reduction factor above 0, found 0: no shaft friction in tension."}}},
+    };
+    for (const auto& c : cases) {
+        ProjectRecords p = two_layers();
+        c.change(p);
+        expect_findings(check_project(p, {}), c.expected, c.what);
+    }
 }
 
 // The largest taper of a 24 in pile 60 ft (720 in) long is atan(12 / 720) = atan(1/60): 1/60 -

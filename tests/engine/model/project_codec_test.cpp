@@ -129,6 +129,33 @@ TEST(ProjectCodec, WrittenProjectsHoldEveryValueAsHeld) {
     EXPECT_EQ(lines.critical_depth, 26u);
 }
 
+// Options added to a record stand in the file only when they differ from their default, so that a
+// project without them is written as before, and a line ending early reads as the default.
+TEST(ProjectCodec, OptionalFieldsStandOnlyWhenSet) {
+    ProjectRecords p = test::project();
+    test::add_layer(p, test::clay_layer(0, 100, 50, 1500, 700));
+    const std::string plain = write_project_records(p, WriteStyle::AsHeld);
+    // record 12, then record 13 with two values, then record 14 on its own line
+    EXPECT_NE(plain.find("\n0 1\n0 0\n0 0\n"), std::string::npos) << plain;
+    EXPECT_EQ(read_project_records(plain, "p.tv6d").records.unified_clay_base_option, 0);
+
+    p.unified_clay_base_option = 1;
+    const std::string set = write_project_records(p, WriteStyle::AsHeld);
+    EXPECT_NE(set.find("\n0 1\n0 0 1\n0 0\n"), std::string::npos) << set;
+    EXPECT_TRUE(read_project_records(set, "p.tv6d").records == p);
+    EXPECT_NE(write_project_records(p, WriteStyle::Desktop).find("\n0 0 1\n"), std::string::npos);
+
+    // A clay point's Fst ends its second line; the other point keeps its line as it was.
+    p.soil_points[1].soil_type_factor_fst = 0.5;
+    const std::string fst = write_project_records(p, WriteStyle::AsHeld);
+    EXPECT_NE(fst.find("\n0 0 1500 700 0 0 0 0 0 1 1\n"), std::string::npos) << fst;
+    EXPECT_NE(fst.find("\n0 0 1500 700 0 0 0 0 0 1 1 0.5\n"), std::string::npos) << fst;
+    const ProjectRecords back = read_project_records(fst, "p.tv6d").records;
+    EXPECT_EQ(back.soil_points[0].soil_type_factor_fst, 1.0);
+    EXPECT_EQ(back.soil_points[1].soil_type_factor_fst, 0.5);
+    EXPECT_NE(write_project_records(p, WriteStyle::Desktop).find(" 1 1 0.5\n"), std::string::npos);
+}
+
 // The desktop's save: own fields with 10 significant digits, table values in their shortest form,
 // fillers where the engine ignores a value, the first point at "0.0", a sand's blow count whole.
 TEST(ProjectCodec, DesktopStyleLines) {
@@ -318,6 +345,33 @@ TEST(CptCodec, BothStylesAndTheDesktopsDigits) {
     ASSERT_EQ(r.records.points.size(), 3u);
     EXPECT_EQ(r.records.points[2].qc, 7250);
     EXPECT_EQ(r.lines.cpt_rows, (std::vector<std::size_t>{2, 3, 4}));
+}
+
+// The working loads are a record of their own after the last, only in a project that sets them: a
+// file without it reads and writes back as it stood, one with it keeps its fractions.
+TEST(ProjectCodec, WorkingLoadsOnlyWhereSet) {
+    ProjectRecords p = test::project();
+    test::add_layer(p, test::sand_layer(0, 100, 60, 30, 0.8, 20));
+    for (WriteStyle style : {WriteStyle::AsHeld, WriteStyle::Desktop}) {
+        const std::string without = write_project_records(p, style);
+        const ReadResult<ProjectRecords> read = read_project_records(without, "f");
+        EXPECT_FALSE(read.records.working_load_fractions);
+        EXPECT_EQ(write_project_records(read.records, style), without);
+
+        ProjectRecords with = p;
+        with.working_load_fractions = std::vector<double>{0.5, 1.0 / 3.0, 0.25};
+        RecordLines lines;
+        const std::string text = write_project_records(with, style, &lines);
+        // The same lines, and one more: the count and the fractions.
+        ASSERT_EQ(text.substr(0, without.size()), without);
+        const std::string last = text.substr(without.size());
+        EXPECT_EQ(last.substr(0, 2), "3 ") << last;
+        EXPECT_EQ(std::count(last.begin(), last.end(), '\n'), 1) << last;
+        const ReadResult<ProjectRecords> again = read_project_records(text, "f");
+        EXPECT_EQ(again.records.working_load_fractions, with.working_load_fractions);
+        EXPECT_EQ(again.lines.working_loads, lines.working_loads);
+        EXPECT_EQ(record_title({RecordId::WorkingLoads}), "record 16 (working loads)");
+    }
 }
 
 }  // namespace

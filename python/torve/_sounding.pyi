@@ -1,0 +1,10 @@
+# Types of torve._sounding, the readers of cone data files (built with the desktop core only).
+from typing import Any, Dict, List, Optional, Tuple
+
+class SoundingError(ValueError):
+    file: Optional[str]
+    line: Optional[int]
+
+def read_sounding(path: str, columns: List[Tuple[str, str, str]]) -> Dict[str, Any]: ...
+def import_sounding(path: str, test: str, si: bool, use: str,
+                    columns: List[Tuple[str, str, str]]) -> Dict[str, Any]: ...
