@@ -38,9 +38,9 @@ int read_analysed_project(const std::string& path, app::Project& project) {
     try {
         project.readResults(plot);
     } catch (const UserError& e) {
-        std::cerr << native_file_name(plot) << ": " << QString(app::texts::kPlotReadFailed).toStdString()
-                  << '\n'
-                  << QString(e.message()).replace(u'\r', u' ').toStdString() << '\n';
+        // The reader's message names the file, the line and what was expected there.
+        std::cerr << QString(app::texts::kPlotReadFailed).toStdString() << '\n'
+                  << QString(e.message()).replace(u'\r', u'\n').toStdString() << '\n';
         return kExitRunFailed;
     }
     return kExitOk;

@@ -7,6 +7,7 @@
 
 #include "app/controls/usererror.h"
 #include "app/project/project.h"
+#include "app/project/projectfile.h"
 #include "cli/commands.h"
 #include "cli/file_name.h"
 
@@ -31,14 +32,24 @@ int convert(const ConvertSettings& s) {
     }
     Project project;
     const bool current = QFileInfo(*in).suffix().toLower() != QStringLiteral("tvd");
+    QStringList notices;
     try {
-        for (const QString& notice :
-             project.readProject(*in, current ? ProjectFormat::Current : ProjectFormat::Previous))
-            std::cerr << notice.toStdString() << '\n';
+        notices = project.readProject(*in, current ? ProjectFormat::Current : ProjectFormat::Previous);
     } catch (const UserError& e) {
         std::cerr << s.input << ": " << e.message().toStdString() << '\n';
         return kExitRunFailed;
     }
+    // CPT points that cannot be read cannot be converted: OUT.cpt would hold none, or the old
+    // values under the old unit code, and the next run would use them without a word.
+    if (project.cptFileUnread()) {
+        std::cerr << native_file_name(besideProject(*in, ".cpt"))
+                  << ": the CPT data file cannot be read, so its points cannot be converted; nothing was "
+                     "written. Mend the CPT data file, or import the cone data again.\n";
+        for (const QString& notice : notices)
+            std::cerr << QString(notice).replace(u'\r', u' ').toStdString() << '\n';
+        return kExitRunFailed;
+    }
+    for (const QString& notice : notices) std::cerr << notice.toStdString() << '\n';
     // Results of an earlier run travel with the project into its driveability export. A plot file
     // that cannot be read stops the conversion: an export without its resistances would pass for one
     // of a project never analysed.
@@ -88,9 +99,8 @@ void add_convert_command(CLI::App& app, int& exit_code) {
         "value (pile, soil layers, CPT points, results of an earlier run) and save OUT with its CPT data "
         "file "
         "OUT.cpt and its GRLWeap driveability file OUT.gwi beside it. A CPT data file IN.cpt and a plot data "
-        "file IN.tv6p beside IN are taken along. Exits with 1 when IN or IN.tv6p cannot be read or OUT "
-        "cannot "
-        "be written; an existing OUT is replaced only once the new one is complete.");
+        "file IN.tv6p beside IN are taken along. Exits with 1 when IN, IN.cpt or IN.tv6p cannot be read "
+        "or OUT cannot be written; an existing OUT is replaced only once the new one is complete.");
     cmd->add_option("--to", settings->to, "Target unit system: si (kN, m, mm) or english (kips, ft, in)")
         ->required()
         ->check(CLI::IsMember({"si", "english"}, CLI::ignore_case))

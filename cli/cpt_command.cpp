@@ -117,6 +117,12 @@ int import(const CptSettings& s) {
     try {
         for (const QString& notice : project.readProject(*into, ProjectFormat::Current))
             std::cerr << QString(notice).replace(u'\r', u' ').toStdString() << '\n';
+    } catch (const UserError& e) {
+        // The reader's words say what is wrong at which line; the project is the file they are of.
+        std::cerr << s.into << ": " << QString(e.message()).replace(u'\r', u' ').toStdString() << '\n';
+        return kExitRunFailed;
+    }
+    try {
         const SoundingTest& test = soundingTest(*sounding, QString::fromStdString(s.test), *file);
         const ConeChoice choice = s.use == "qc"   ? ConeChoice::Qc
                                   : s.use == "qt" ? ConeChoice::Qt

@@ -82,7 +82,7 @@ bool offered(const app::Project& project, app::ResultGraph g) {
 
 // Writes one graph as the window opens it: the first twenty curves active, the legend in the corner
 // of the plot area where it hides the fewest points.
-// Nothing when written, else what went wrong.
+// Nothing when written, else the line that says what went wrong, naming the file once.
 std::optional<std::string> write_graph(app::Graph graph, const QString& path, app::GraphFileFormat format,
                                        QSizeF inches, double dpi) {
     using namespace torve::app;
@@ -93,17 +93,19 @@ std::optional<std::string> write_graph(app::Graph graph, const QString& path, ap
     if (graph.showLegend && graph.lineCount() > 0)
         legend = painter.quietestLegendPlace(painter.layout(QRect(QPoint(), pixels), {dpi, dpi}));
     QString why;
+    const std::string file = native_file_name(path);
     switch (saveGraph(path, format, painter, pixels, dpi, legend, &why)) {
         case GraphSaveResult::Saved:
             return std::nullopt;
         case GraphSaveResult::NoMemory:
-            return "too large (" + std::to_string(pixels.width()) + " x " + std::to_string(pixels.height()) +
-                   " pixels) to be drawn in memory";
+            return file + ": too large (" + std::to_string(pixels.width()) + " x " +
+                   std::to_string(pixels.height()) + " pixels) to be drawn in memory";
         case GraphSaveResult::CannotWrite:
             break;
     }
+    // The writer's message names the file and the system's reason.
     const QString reason = why.replace(u'\r', u' ').trimmed();
-    return "cannot be written" + (reason.isEmpty() ? std::string() : ": " + reason.toStdString());
+    return reason.isEmpty() ? file + ": cannot be written" : reason.toStdString();
 }
 
 int plot(const PlotSettings& s) {
@@ -167,7 +169,7 @@ int plot(const PlotSettings& s) {
         const Graph& graph = project.graph(g);
         const QString path = dir + u'/' + graph.identifier + u'.' + QString::fromStdString(s.format);
         if (const auto failure = write_graph(graph, path, format, *inches, s.dpi)) {
-            std::cerr << native_file_name(path) << ": " << *failure << '\n';
+            std::cerr << *failure << '\n';
             return kExitRunFailed;
         }
         std::cout << native_file_name(path) << '\n';

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <atomic>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <map>
 #include <optional>
@@ -14,6 +13,7 @@
 #include "cli/results_csv.h"
 #include "cli/run_summary.h"
 #include "engine/driver/run_analysis.h"
+#include "engine/model/whole_file.h"
 
 namespace torve::cli {
 namespace {
@@ -69,20 +69,6 @@ RunFiles files_beside(const std::string& project) {
     return f;
 }
 
-// Writes beside the file and renames into place, so that a failed write (a full disk) leaves the
-// file that was there; false when the file cannot be written.
-bool write_file(const fs::path& path, const std::string& text) {
-    const fs::path temporary = fs::path(path).concat(".writing~");
-    std::ofstream f(temporary, std::ios::binary | std::ios::trunc);
-    f << text;
-    f.close();
-    std::error_code error;
-    if (f) fs::rename(temporary, path, error);
-    if (f && !error) return true;
-    fs::remove(temporary, error);
-    return false;
-}
-
 // The tables of a completed run as PROJECT.NAME.csv in the folder; the files written, or the
 // message of the one that could not be.
 struct CsvOutcome {
@@ -95,8 +81,11 @@ CsvOutcome write_csv_tables(const std::string& dir, const std::string& project, 
     const std::string stem = fs::path(project).stem().string();
     for (const CsvTable& t : results_csv(result)) {
         const std::string path = (fs::path(dir) / (stem + "." + t.name + ".csv")).string();
-        if (!write_file(path, t.text)) {
-            o.failure = "the CSV file " + path + " cannot be written";
+        // Replaced only when complete, so that a failed write (a full disk) leaves the file there.
+        try {
+            write_file_whole(path, t.text);
+        } catch (const FileError& e) {
+            o.failure = "the CSV file " + path + " cannot be written: " + e.reason();
             return o;
         }
         o.files.push_back(path);

@@ -6,9 +6,9 @@
 #include <pybind11/stl.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 
 #include "engine/driver/input_reader.h"
@@ -16,6 +16,7 @@
 #include "engine/model/input_error.h"
 #include "engine/model/number_text.h"
 #include "engine/model/project_codec.h"
+#include "engine/model/whole_file.h"
 #include "python/field_values.h"
 #include "python/run_binding.h"
 
@@ -78,6 +79,13 @@ std::string located(const Finding& f) {
     const Finding& first = findings.front();
     raise_error(message, path.empty() ? py::object(py::none()) : py::object(py::str(path)),
                 py::str(record_title(first.place)), py::none(), py::str(first.field), std::move(findings));
+}
+
+// A path with a NUL in it would name another file to the system than the one asked for (the part
+// before the NUL): refused, as open() refuses it.
+const std::string& checked_path(const std::string& path) {
+    if (path.find('\0') != std::string::npos) throw py::value_error("embedded null byte");
+    return path;
 }
 
 std::string read_file(const std::string& path, std::string_view what) {
@@ -168,6 +176,7 @@ void change_records(Project& p, Change&& change) {
 // Reads the files as the codec reads them: a file that is not well-formed is refused, located; the
 // values are taken as they stand, for check() to judge and the fields to mend.
 Project read_project(const std::string& path) {
+    checked_path(path);
     Project p;
     try {
         p.records = read_project_records(read_file(path, "input data file"), path).records;
@@ -215,26 +224,31 @@ Project new_project(const std::string& units) {
     return p;
 }
 
-// Writes beside the file and renames into place: a write that fails (a full disk) leaves the file
-// that was there as it was.
-void write_text(const std::string& path, const std::string& text) {
-    const std::string temporary = path + ".writing~";
-    std::ofstream f(temporary, std::ios::binary | std::ios::trunc);
-    f << text;
-    f.close();
-    std::error_code ec;
-    if (f) std::filesystem::rename(temporary, path, ec);
-    if (!f || ec) {
-        std::filesystem::remove(temporary, ec);
-        PyErr_SetFromErrnoWithFilename(PyExc_OSError, path.c_str());
-        throw py::error_already_set();
-    }
+// Raises the OSError of a file that cannot be written, with the system's own error number (a
+// PermissionError, a FileNotFoundError, ...) and the file; a path that names no regular file is an
+// invalid target.
+[[noreturn]] void raise_file_error(const FileError& e) {
+    const int error = e.error() != 0 ? e.error() : EINVAL;
+    py::object os_error = py::reinterpret_borrow<py::object>(PyExc_OSError)(error, e.reason(), e.path());
+    // OSError(errno, ...) is the subclass of that errno (PermissionError, FileNotFoundError, ...).
+    PyErr_SetObject(reinterpret_cast<PyObject*>(Py_TYPE(os_error.ptr())), os_error.ptr());
+    throw py::error_already_set();
 }
 
+// The project file and its CPT points are replaced together or not at all: a new project beside the
+// CPT points of an older one would run on them without a word.
 void write_project(Project& p, const std::string& path) {
-    write_text(path, text_of(p.records));
+    checked_path(path);
+    std::vector<std::pair<std::string, std::string>> files;
+    files.emplace_back(path, text_of(p.records));
     if (p.cpt)
-        write_text(std::filesystem::path(path).replace_extension(".cpt").string(), write_cpt_records(*p.cpt));
+        files.emplace_back(std::filesystem::path(path).replace_extension(".cpt").string(),
+                           write_cpt_records(*p.cpt));
+    try {
+        write_files_together(files);
+    } catch (const FileError& e) {
+        raise_file_error(e);
+    }
     p.path = path;
     p.changed = false;
 }
@@ -626,8 +640,9 @@ PYBIND11_MODULE(_engine, m) {
     project
         .def_static("read", &read_project, py::arg("path"),
                     "Reads a .tv6d file and the .cpt file beside it when there is one. A file that is\n"
-                    "not well-formed raises InputError, located; values the checks refuse are read\n"
-                    "as they stand, for check() to name and the fields to mend.")
+                    "not well-formed, not a regular file (a folder, a device, a pipe) or larger than\n"
+                    "64 MB raises InputError, located; values the checks refuse are read as they stand,\n"
+                    "for check() to name and the fields to mend.")
         .def(
             "check", [](const Project& p) { return findings_of(p); },
             "Every finding of the checks (torve.Finding), in the order of the files: values the\n"
@@ -638,7 +653,11 @@ PYBIND11_MODULE(_engine, m) {
             "new", &new_project, py::arg("units") = "SI",
             "A new project in \"SI\" or \"English\" units: a steel pipe pile in one sand layer, API RP 2A.")
         .def("write", &write_project, py::arg("path"),
-             "Writes the project to `path` (.tv6d) and its CPT points, if any, to the .cpt file beside it.")
+             "Writes the project to `path` (.tv6d) and its CPT points, if any, to the .cpt file beside it,\n"
+             "together or not at all: each file is written whole under a new temporary name and renamed\n"
+             "into place once both are complete. A link at `path` is followed (the file it names is\n"
+             "replaced). A file that cannot be written raises the system's OSError for it and leaves the\n"
+             "files that were there.")
         .def(
             "copy", [](const Project& p) { return Project(p); }, "An independent copy, for variations.")
         .def(

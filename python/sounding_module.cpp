@@ -72,7 +72,14 @@ std::vector<app::CsvColumnChoice> csv_columns(const std::vector<ColumnChoice>& c
     return columns;
 }
 
+// A path with a NUL in it would name another file to the system than the one asked for: refused,
+// as open() refuses it.
+void check_path(const std::string& path) {
+    if (path.find('\0') != std::string::npos) throw py::value_error("embedded null byte");
+}
+
 app::Sounding read(const std::string& path, const std::vector<ColumnChoice>& columns) {
+    check_path(path);
     const std::vector<app::CsvColumnChoice> chosen = csv_columns(columns);
     try {
         return app::readSoundingFile(QString::fromStdString(path), chosen);

@@ -1,7 +1,6 @@
 // The CPT data dialog.
 #include "app/dialogs/cptdatadialog.h"
 
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -13,6 +12,7 @@
 #include <climits>
 #include <cmath>
 
+#include "app/controls/filereading.h"
 #include "app/controls/usererror.h"
 #include "app/dialogs/csvcolumnsdialog.h"
 #include "app/dialogs/formrows.h"
@@ -111,10 +111,7 @@ bool CptDataDialog::importSounding(const QString& path) {
         std::vector<CsvColumnChoice> chosen;
         if (soundingFormatOf(path) == SoundingFormat::Csv) {
             // Headings that do not name depth and qc with their units: the user names the columns.
-            QFile file(path);
-            if (!file.open(QIODevice::ReadOnly))
-                throw UserError(QString(texts::kSoundingUnopenable).arg(path, file.errorString()));
-            const QStringList headings = csvHeadings(file.read(kMostSoundingFileBytes), path);
+            const QStringList headings = csvHeadings(readFileWhole(path, texts::kSoundingUnopenable), path);
             if (!csvNamesConeColumns(headings)) {
                 CsvColumnsDialog columns(headings, path, this);
                 if (columns.exec() != QDialog::Accepted) return false;

@@ -16,6 +16,19 @@ inline constexpr QLatin1StringView kCannotOpen{"File %1 cannot be opened: %2"};
 inline constexpr QLatin1StringView kCountOutOfRange{
     "A number of %1 from 0 to %2 was expected but not found."};
 
+// Where a plot data file read from a file failed: %1 the file, %2 the line, %3 the part below.
+inline constexpr QLatin1StringView kPlotPartExpected{
+    "File %1, line %2: %3 were expected there, as a run that completed writes them."};
+inline constexpr QLatin1StringView kPlotPartHeader{
+    "the counts of capacity curves and rows, the unit system and the load-transfer method"};
+inline constexpr QLatin1StringView kPlotPartCapacity{
+    "the rows of the capacity curves (depth, skin friction, tip resistance, total capacity, unit skin "
+    "friction)"};
+inline constexpr QLatin1StringView kPlotPartTzCurves{"the t-z curves along the shaft"};
+inline constexpr QLatin1StringView kPlotPartLoadDistribution{"the load distributions of the load levels"};
+inline constexpr QLatin1StringView kPlotPartLoadSettlement{"the load-settlement and Q-w curves"};
+inline constexpr QLatin1StringView kPlotPartExtraTz{"the t-z curves at the extra print depths"};
+
 // A line without a name of its own is called this, followed by its number.
 inline constexpr QLatin1StringView kDefaultCurveName{"Curve #"};
 

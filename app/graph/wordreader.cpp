@@ -1,7 +1,6 @@
 // A tokenizer over a whole text file: lines split into blank-separated words, read one by one.
 #include "app/graph/wordreader.h"
 
-#include <QFile>
 #include <QStringDecoder>
 #include <charconv>
 #include <cmath>
@@ -10,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/controls/filereading.h"
 #include "app/graph/texts.h"
 
 namespace torve::app {
@@ -51,11 +51,7 @@ bool isAscii(const QByteArray& bytes) {
 }  // namespace
 
 WordReader::WordReader(const QString& fileName) : fileName_(fileName) {
-    QFile f(fileName);
-    if (!f.open(QIODevice::ReadOnly))
-        throw UserError(QString(texts::kCannotOpen).arg(fileName, f.errorString()),
-                        FileLocation{fileName, 0, 0});
-    load(f.readAll());
+    load(readFileWhole(fileName, texts::kCannotOpen));
 }
 
 WordReader WordReader::fromText(const QByteArray& text) {

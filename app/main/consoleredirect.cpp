@@ -39,9 +39,13 @@ void flushOutput() {
 
 ConsoleRedirect::ConsoleRedirect(const QString& outputPath) {
     flushOutput();
-    const QByteArray path = QFile::encodeName(outputPath);
-    savedOutput_ =
-        replace(STDOUT_FILENO, ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+    try {
+        notes_.emplace(QFile::encodeName(outputPath).toStdString());
+        savedOutput_ = replace(STDOUT_FILENO, ::fcntl(notes_->descriptor(), F_DUPFD_CLOEXEC, 0));
+    } catch (const torve::FileError&) {
+        // No notes where none can be written; the run itself goes on.
+    }
+    if (savedOutput_ < 0) notes_.reset();
     savedInput_ = replace(STDIN_FILENO, ::open("/dev/null", O_RDONLY | O_CLOEXEC));
 }
 
@@ -49,6 +53,11 @@ ConsoleRedirect::~ConsoleRedirect() {
     flushOutput();
     restore(STDOUT_FILENO, savedOutput_);
     restore(STDIN_FILENO, savedInput_);
+    try {
+        if (notes_) notes_->commit();
+    } catch (const torve::FileError&) {
+        // Notes that could not be written whole leave those of the run before.
+    }
     // Reading stopped at the end of /dev/null; later reads of the real input start afresh.
     std::cin.clear();
 }

@@ -8,9 +8,11 @@
 
 namespace torve::app {
 
-// Writes `bytes` to a temporary file beside `path` and renames it into place. Every write and the
-// flush are checked: a full disk, a file-size limit or any other write error cancels the temporary
-// file, leaves the old file at `path` untouched and raises UserError naming the file and the cause.
+// Writes `bytes` to a new temporary file beside `path`, created exclusively, and renames it into
+// place. Every write and the flush to the disk are checked: a full disk, a file-size limit or any
+// other write error removes the temporary file, leaves the old file at `path` untouched and raises
+// UserError naming the file and the system's cause. A link at `path` is followed: the file it names
+// is replaced and the link stays (torve::FileReplacement).
 void writeFileAtomically(const QString& path, const QByteArray& bytes);
 
 // Writes files that belong together (a project and its companion files) so that they are replaced

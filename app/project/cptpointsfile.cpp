@@ -1,10 +1,10 @@
 // The CPT points file the engine reads beside the project: depth and qc of each point.
 #include "app/project/cptpointsfile.h"
 
-#include <QFile>
 #include <QString>
 #include <cmath>
 
+#include "app/controls/filereading.h"
 #include "app/controls/usererror.h"
 #include "app/graph/texts.h"
 #include "app/project/projectfile.h"
@@ -47,10 +47,7 @@ QByteArray cptPointsFileText(const ProjectData& project) {
 }
 
 torve::CptProfile readCptPointsFile(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        throw UserError(QString(texts::kCannotOpen).arg(path, f.errorString()), FileLocation{path, 0, 0});
-    const QByteArray text = f.readAll();
+    const QByteArray text = readFileWhole(path, texts::kCannotOpen);
     ReadOptions options;
     options.desktop_tables = true;
     try {

@@ -1,11 +1,12 @@
 // The project document: every input of one analysis, its tables, its CPT points and its results.
 #include "app/project/project.h"
 
-#include <QFile>
 #include <QFileInfo>
 
+#include "app/controls/filereading.h"
 #include "app/controls/usererror.h"
 #include "app/graph/plotfile.h"
+#include "app/graph/texts.h"
 #include "app/project/atomicfile.h"
 #include "app/project/cptpointsfile.h"
 #include "app/project/driveabilityexport.h"
@@ -116,8 +117,11 @@ QStringList Project::readProject(const QString& path, ProjectFormat format) {
         } catch (const UserError& e) {
             notices << cptWarning(cptPath, e);
             cptUnread = true;
-            QFile f(cptPath);
-            if (f.open(QIODevice::ReadOnly)) unreadBytes = f.readAll();
+            try {
+                unreadBytes = readFileWhole(cptPath, texts::kCannotOpen);
+            } catch (const UserError&) {
+                // Not even its bytes can be read: the file is left as it is all the same.
+            }
         }
     }
 

@@ -2,11 +2,11 @@
 // their exchange with the project's values and tables.
 #include "app/project/projectfile.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <cmath>
 
+#include "app/controls/filereading.h"
 #include "app/controls/usererror.h"
 #include "app/graph/texts.h"
 #include "app/project/projectdata.h"
@@ -171,18 +171,27 @@ UserError readError(const FormatError& e, const QString& path, bool cpt) {
     const FormatFault& f = e.fault();
     const int line = static_cast<int>(f.line);
     // A CPT points file that ends before its rows is incomplete, as the word reader has it.
-    if (f.kind == Kind::EndOfFile || (cpt && f.kind == Kind::CountBeyondFile))
-        return UserError(texts::kFileIncomplete, FileLocation{path, static_cast<int>(f.file_lines), 0});
+    // The file and what a complete one holds there come after the reader's words.
+    const int lines = static_cast<int>(f.file_lines);
+    if (f.kind == Kind::EndOfFile) {
+        return UserError(
+            QString(texts::kFileIncomplete) + u'\r' +
+                QString(texts::kFileEndsBefore).arg(path).arg(lines).arg(latin1(f.field), latin1(f.record)),
+            FileLocation{path, lines, 0});
+    }
+    if (cpt && f.kind == Kind::CountBeyondFile) {
+        return UserError(
+            QString(texts::kFileIncomplete) + u'\r' +
+                QString(texts::kFileEndsBeforeCount).arg(path).arg(lines).arg(f.count).arg(latin1(f.field)),
+            FileLocation{path, lines, 0});
+    }
     const int item = static_cast<int>(f.item);
     return UserError(QString(texts::kErrorOnLine).arg(line).arg(item) + expected(f, cpt),
                      FileLocation{path, line, item});
 }
 
 ProjectFile ProjectFile::read(const QString& path, ProjectFormat format) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        throw UserError(QString(texts::kCannotOpen).arg(path, f.errorString()), FileLocation{path, 0, 0});
-    return fromText(f.readAll(), format, path);
+    return fromText(readFileWhole(path, texts::kCannotOpen), format, path);
 }
 
 // Record by record as the engine reads the file, with what the program's tables can hold.

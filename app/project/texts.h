@@ -52,6 +52,13 @@ inline constexpr QLatin1StringView kCheckUserValuesNotKept{
 // After a run whose plot data file cannot be read.
 inline constexpr QLatin1StringView kPlotReadFailed{"An error occured in running the main program."};
 
+// A project or CPT points file that ends too soon: %1 the file, %2 its lines, then what was expected
+// (%3 the field and %4 its record, or %3 the count and %4 what it counts).
+inline constexpr QLatin1StringView kFileEndsBefore{
+    "File %1 ends after line %2, where the %3 of %4 was expected."};
+inline constexpr QLatin1StringView kFileEndsBeforeCount{
+    "File %1 ends after line %2, before the %3 %4 it announces."};
+
 // Counts and codes of the project file that it cannot hold.
 inline constexpr QLatin1StringView kCountBeyondFile{
     "%1 %2 were announced, but the file ends before all of them: it is cut short."};

@@ -22,7 +22,8 @@ enum class GraphSaveResult { Saved, NoMemory, CannotWrite };
 // Paints the graph onto a picture of `pixels` at `ppi` pixels per inch (for a PDF a page of that
 // many inches) and writes it to `path`. The file is written whole or not at all: an existing file
 // is replaced only once the new one is complete. NoMemory when the bitmap cannot be allocated;
-// for CannotWrite, `why` (when given) receives the system's reason when there is one.
+// for CannotWrite, `why` (when given) receives the message naming the file and the system's reason
+// when there is one.
 GraphSaveResult saveGraph(const QString& path, GraphFileFormat format, const GraphPainter& painter,
                           QSize pixels, double ppi, std::optional<QPointF> legendAt, QString* why = nullptr);
 

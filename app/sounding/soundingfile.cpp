@@ -1,10 +1,10 @@
 // The cone data files of the exchange formats.
 #include "app/sounding/soundingfile.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 
+#include "app/controls/filereading.h"
 #include "app/controls/usererror.h"
 #include "app/sounding/agsreader.h"
 #include "app/sounding/broxmlreader.h"
@@ -23,16 +23,15 @@ SoundingFormat soundingFormatOf(const QString& path) {
 }
 
 Sounding readSoundingFile(const QString& path, const std::vector<CsvColumnChoice>& csvColumns) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        throw UserError(QString(texts::kSoundingUnopenable).arg(path, f.errorString()));
     constexpr qint64 kMegabyte = 1024 * 1024;
-    if (f.size() > kMostSoundingFileBytes)
+    const QFileInfo info(path);
+    if (info.isFile() && info.size() > kMostSoundingFileBytes)
         throw UserError(QString(texts::kSoundingTooLarge)
                             .arg(path)
-                            .arg(f.size() / kMegabyte)
+                            .arg(info.size() / kMegabyte)
                             .arg(kMostSoundingFileBytes / kMegabyte));
-    const QByteArray bytes = f.read(kMostSoundingFileBytes + 1);
+    // A pipe or a device is refused unread, so that naming one never waits on it.
+    const QByteArray bytes = readFileWhole(path, texts::kSoundingUnopenable);
     Sounding s;
     switch (soundingFormatOf(path)) {
         case SoundingFormat::Ags:

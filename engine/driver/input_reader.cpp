@@ -2,15 +2,15 @@
 #include "engine/driver/input_reader.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "engine/model/input_checks.h"
 #include "engine/model/input_error.h"
 #include "engine/model/project_codec.h"
 #include "engine/model/rounded_constants.h"
 #include "engine/model/units.h"
+#include "engine/model/whole_file.h"
 
 namespace torve {
 namespace {
@@ -162,20 +162,17 @@ RunInput parse_run_input(std::string_view input_text, const std::string& input_n
 }
 
 std::string read_text_file(const std::string& path, std::string_view what) {
+    const std::string file = "The " + std::string(what) + " " + quoted(path);
     std::error_code ec;
-    if (!std::filesystem::exists(path, ec)) {
-        throw InputError("The " + std::string(what) + " " + quoted(path) + " does not exist.");
+    if (!std::filesystem::exists(path, ec)) throw InputError(file + " does not exist.");
+    if (std::filesystem::is_directory(path, ec)) throw InputError(file + " is a folder, not a file.");
+    try {
+        return read_regular_file(path);
+    } catch (const FileError& e) {
+        if (e.error() == ENOENT) throw InputError(file + " does not exist.");
+        if (e.error() == 0) throw InputError(file + " cannot be read: " + e.reason() + ".");
+        throw InputError(file + " cannot be opened for reading: " + e.reason() + ".");
     }
-    if (std::filesystem::is_directory(path, ec)) {
-        throw InputError("The " + std::string(what) + " " + quoted(path) + " is a folder, not a file.");
-    }
-    std::ifstream f(path, std::ios::binary);
-    if (!f)
-        throw InputError("The " + std::string(what) + " " + quoted(path) + " cannot be opened for reading.");
-    std::ostringstream ss;
-    ss << f.rdbuf();
-    if (f.bad()) throw InputError("The " + std::string(what) + " " + quoted(path) + " cannot be read.");
-    return ss.str();
 }
 
 }  // namespace torve

@@ -4,7 +4,6 @@
 #include <chrono>
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <vector>
 
@@ -18,6 +17,7 @@
 #include "engine/driver/report_sections.h"
 #include "engine/driver/soil_spacing.h"
 #include "engine/model/file_format.h"
+#include "engine/model/whole_file.h"
 
 namespace torve {
 namespace {
@@ -45,12 +45,15 @@ bool same_file(const std::string& a, const std::string& b) {
     return !ca.empty() && ca == cb;
 }
 
-// Opens an output file for writing, replacing it; an unwritable path raises OutputError. The file
-// needs no buffer of its own: its writer hands it the lines in blocks (Flush::InBlocks).
-void open_output(std::ofstream& f, const std::string& path, const char* what) {
-    f.rdbuf()->pubsetbuf(nullptr, 0);
-    f.open(path, std::ios::out | std::ios::trunc | std::ios::binary);
-    if (!f) throw OutputError(std::string("The ") + what + " " + quoted(path) + " cannot be created.");
+// Starts the replacement of an output file; an unwritable path raises OutputError. The file is
+// written under a temporary name and renamed into place only when the run has written it whole.
+void open_output(std::optional<FileReplacement>& f, const std::string& path, const char* what) {
+    try {
+        f.emplace(path);
+    } catch (const FileError& e) {
+        throw OutputError(std::string("The ") + what + " " + quoted(path) +
+                          " cannot be created: " + e.reason() + ".");
+    }
 }
 
 // Takes every character and keeps none: the stream of an output nobody asked for.
@@ -64,11 +67,7 @@ class DiscardBuffer : public std::streambuf {
 class Run {
   public:
     Run(const RunFiles& files, std::ostream& console, const RunOptions& options)
-        : files_(files),
-          options_(options),
-          console_(console),
-          report_out_(&report_file_),
-          plot_out_(&plot_file_) {}
+        : files_(files), options_(options), console_(console), report_out_(&discard_), plot_out_(&discard_) {}
     // A run held in memory: the texts are read instead of the files, or the input is given already
     // read, and the outputs go to the caller's streams (or nowhere).
     Run(const RunFiles& names, const RunTexts& texts, const RunOutputs& outputs, std::ostream& console,
@@ -107,6 +106,7 @@ class Run {
     void write_results(const InputData& in, const CptProfile& cpt);
     void write_warning_list();
     void fail(RunStatus status, const std::string& message);
+    void commit_outputs();
 
     bool in_memory() const { return texts_ != nullptr || read_in_ != nullptr; }
 
@@ -116,10 +116,11 @@ class Run {
     const InputData* read_in_ = nullptr;  // the input given already read, with its CPT profile
     const CptProfile* read_cpt_ = nullptr;
     TextOut console_;
-    std::ofstream report_file_;
-    std::ofstream plot_file_;
     DiscardBuffer discard_buffer_;
     std::ostream discard_{&discard_buffer_};
+    // The files of a run from files; the streams above write into them.
+    std::optional<FileReplacement> report_file_;
+    std::optional<FileReplacement> plot_file_;
     std::ostream* report_out_;
     std::ostream* plot_out_;
     std::optional<TextOut> report_;
@@ -138,8 +139,10 @@ RunResult Run::execute() {
     } catch (...) {
         fail(RunStatus::InternalError, "Internal error of the engine.");
     }
-    if (result_.status == RunStatus::Completed) {
-        report_->flush();
+    if (report_) report_->flush();
+    if (!in_memory()) {
+        commit_outputs();
+    } else if (result_.status == RunStatus::Completed) {
         report_out_->flush();
         plot_out_->flush();
         if (!*report_out_ || !*plot_out_) {
@@ -148,6 +151,26 @@ RunResult Run::execute() {
         }
     }
     return result_;
+}
+
+// The report and the plot file replace those of an earlier run only once both are written whole: a
+// run that is killed, or that finds the disk full, leaves the earlier outputs as they were.
+void Run::commit_outputs() {
+    if (report_) report_->flush();
+    try {
+        if (report_file_) report_file_->finish();
+        if (plot_file_) plot_file_->finish();
+        if (plot_file_) plot_file_->commit();
+        if (report_file_) report_file_->commit();
+    } catch (const FileError& e) {
+        if (report_file_) report_file_->abandon();
+        if (plot_file_) plot_file_->abandon();
+        report_.reset();
+        const char* what = e.path() == files_.plot ? "plot file " : "report file ";
+        fail(RunStatus::OutputError, std::string("The ") + what + quoted(e.path()) +
+                                         " could not be written completely: " + e.reason() +
+                                         ". The files of an earlier run are left as they were.");
+    }
 }
 
 void Run::fail(RunStatus status, const std::string& message) {
@@ -216,7 +239,10 @@ void Run::write_results(const InputData& in, const CptProfile& cpt) {
 }
 
 void Run::start_report() {
-    if (!in_memory()) open_output(report_file_, files_.report, "report file");
+    if (!in_memory()) {
+        open_output(report_file_, files_.report, "report file");
+        report_out_ = &report_file_->stream();
+    }
     result_.report_started = true;
     report_.emplace(*report_out_, Flush::InBlocks);
     write_banner(*report_, files_.version);
@@ -260,7 +286,10 @@ Run::InputTexts Run::read_input_texts() const {
 // The plot file is created once the input has been read, beside the report that now takes the
 // messages of the parse.
 RunInput Run::parse_project(const InputTexts& texts) {
-    if (!in_memory()) open_output(plot_file_, files_.plot, "plot file");
+    if (!in_memory()) {
+        open_output(plot_file_, files_.plot, "plot file");
+        plot_out_ = &plot_file_->stream();
+    }
     return parse_run_input(texts.input, files_.input,
                            texts.has_cpt ? std::optional<std::string_view>(texts.cpt) : std::nullopt,
                            files_.cpt);

@@ -1,8 +1,10 @@
 // torve convert as a user calls it: the project to the other unit system and back, exit codes, and
 // the files of a save that succeed or fail together.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
+#include <functional>
 #include <sstream>
 
 #include "tests/support/child_process.h"
@@ -133,6 +135,51 @@ TEST(ConvertCommand, TheThreeFilesOfASaveSucceedOrFailTogether) {
             << entry.path();
     EXPECT_EQ(run({"convert", "--to", "si", in, out}).exit_code, 0);
     EXPECT_NE(torve::test::read_file(dir.file("q.cpt")).substr(0, 8), " 1 1\n  1");
+}
+
+// CPT points that cannot be read cannot be converted: the conversion once went on, reported
+// "OUT.cpt (0 points)" and exited 0, or copied a damaged file with its old unit code and values.
+TEST(ConvertCommand, CptPointsThatCannotBeReadStopTheConversion) {
+    torve::test::ScratchDir dir;
+    const std::string in = copy_example(dir, "sand-over-clay-pipe-english", false);
+    const std::string cpt = dir.file("sand-over-clay-pipe-english.cpt");
+    const struct {
+        const char* name;
+        std::function<void()> make;
+        const char* cause;
+    } cases[] = {
+        {"damaged", [&] { dir.write("sand-over-clay-pipe-english.cpt", " 1 2\n  1.0  x\n"); }, "line 2"},
+        {"a folder", [&] { fs::create_directory(cpt); }, "not a regular file"},
+        {"a pipe", [&] { mkfifo(cpt.c_str(), 0600); }, "not a regular file"},  // never waited on
+    };
+    for (const auto& c : cases) {
+        fs::remove_all(cpt);
+        c.make();
+        const Command r = run({"convert", "--to", "si", in, dir.file("out.tv6d")});
+        EXPECT_EQ(r.exit_code, 1) << c.name << ": " << r.output;
+        EXPECT_NE(
+            r.output.find(cpt + ": the CPT data file cannot be read, so its points cannot be converted; "
+                                "nothing was written."),
+            std::string::npos)
+            << c.name << ": " << r.output;
+        EXPECT_NE(r.output.find(c.cause), std::string::npos) << c.name << ": " << r.output;
+        for (const char* written : {"out.tv6d", "out.cpt", "out.gwi"})
+            EXPECT_FALSE(fs::exists(dir.file(written))) << c.name << ": " << written;
+    }
+}
+
+// A link at OUT is followed, as every writer of the program follows it: the file it names is
+// replaced and the link stays.
+TEST(ConvertCommand, ALinkAtTheOutputIsFollowed) {
+    torve::test::ScratchDir dir;
+    const std::string in = copy_example(dir, "sand-over-clay-pipe-english");
+    fs::create_directory(dir.file("real"));
+    fs::create_symlink("real/kept.tv6d", dir.file("link.tv6d"));
+    const Command r = run({"convert", "--to", "si", in, dir.file("link.tv6d")});
+    EXPECT_EQ(r.exit_code, 0) << r.output;
+    EXPECT_TRUE(fs::is_symlink(dir.file("link.tv6d")));
+    EXPECT_NE(torve::test::read_file(dir.file("real/kept.tv6d")).find("609.6 584.2"), std::string::npos);
+    EXPECT_TRUE(fs::exists(dir.file("link.cpt")));  // the companions go beside the name given
 }
 
 // The plot data file stays with the project it came from: convert says so, and the converted project

@@ -1,6 +1,7 @@
 // torve cpt show and torve cpt import as a user calls them: the tests listed, the points file written,
 // and the exit codes of files and choices that cannot be used.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -92,6 +93,50 @@ TEST(CptCommand, ImportTakesTheOnlyTestOfALocation) {
               std::string::npos)
         << two.output;
     EXPECT_EQ(torve::test::read_file(dir.file("p.cpt")).substr(0, 5), " 2 2\n");
+}
+
+// A project that cannot be read is named with what was wrong in it; it once said "Error on Line 4
+// Item 1 ..." or "This file either invalid or incomplete." without a word of which file. Pipes are
+// refused without waiting on them.
+TEST(CptCommand, FilesThatCannotBeReadAreNamed) {
+    torve::test::ScratchDir dir;
+    const std::string example =
+        torve::test::read_file(torve::test::source_path("examples/open-pipe-offshore-si.tv6d"));
+    std::string cut;  // the first 22 lines: the file ends before record 12
+    for (std::size_t at = 0, line = 0; line < 22; ++line) {
+        const std::size_t end = example.find('\n', at) + 1;
+        cut += example.substr(at, end - at);
+        at = end;
+    }
+    const std::string damaged = dir.write("damaged.tv6d", "t\nd\nj\n1 1 x\n");
+    const std::string short_file = dir.write("short.tv6d", cut);
+    const std::string pipe = dir.file("pipe.tv6d");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const std::string pipe_csv = dir.file("pipe.csv");
+    ASSERT_EQ(mkfifo(pipe_csv.c_str(), 0600), 0);
+    const struct {
+        std::vector<std::string> args;
+        std::string message;
+    } cases[] = {
+        {{"cpt", "import", kAgs, "--test", "1", "--into", damaged},
+         damaged + ": Error on Line 4 Item 3 An integer was expected but not found."},
+        {{"cpt", "import", kAgs, "--test", "1", "--into", short_file},
+         short_file + ": This file either invalid or incomplete. File " + short_file +
+             " ends after line 22, where the loading type code of record 12 (loading) was expected."},
+        {{"cpt", "import", kAgs, "--test", "1", "--into", pipe},
+         pipe + ": File " + pipe +
+             " cannot be opened: it is not a regular file (a folder, a device or a pipe)"},
+        {{"cpt", "show", pipe_csv},
+         "The cone data file " + pipe_csv +
+             " cannot be opened: it is not a regular file (a folder, a device or a pipe)"},
+    };
+    for (const auto& c : cases) {
+        const torve::test::ProgramRun r = run(c.args);
+        EXPECT_EQ(r.exit_code, 1) << r.output;
+        EXPECT_NE(r.output.find(c.message + "\n"), std::string::npos) << r.output;
+    }
+    EXPECT_FALSE(fs::exists(dir.file("damaged.cpt")));
+    EXPECT_FALSE(fs::exists(dir.file("short.cpt")));
 }
 
 }  // namespace

@@ -125,6 +125,17 @@ TEST(PlotCommand, RefusedOptionsWriteNothing) {
         << huge.output;
     EXPECT_FALSE(fs::exists(dir.file("huge/pltTotal.png")));
 
+    // A picture that cannot be written (here a folder in its place) is named once, with the system's
+    // reason; it was "cannot be written: File ... cannot be written" with the name twice.
+    fs::create_directories(dir.file("taken/pltTotal.png"));
+    const Command taken = run("plot " + project + " --graph pltTotal --out " + dir.file("taken"));
+    EXPECT_EQ(taken.exit_code, 1) << taken.output;
+    const std::string picture = dir.file("taken/pltTotal.png");
+    EXPECT_NE(taken.output.find("File " + picture + " cannot be written: Is a directory\n"),
+              std::string::npos)
+        << taken.output;
+    EXPECT_EQ(taken.output.find(picture), taken.output.rfind(picture)) << taken.output;
+
     const Command twice =
         run("plot " + project + " --graph pltSkin --graph PLTSKIN --out " + dir.file("twice"));
     ASSERT_EQ(twice.exit_code, 0) << twice.output;

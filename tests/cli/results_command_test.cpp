@@ -59,7 +59,17 @@ TEST(ResultsCommand, SummaryAndCsv) {
     dir.write("sand-over-clay-pipe-english.tv6p", plot.substr(0, 60));
     const Command truncated = run({"results", project});
     EXPECT_EQ(truncated.exit_code, 1);
-    EXPECT_NE(truncated.output.find("This file either invalid or incomplete."), std::string::npos);
+    // The reader's words, then the file and what a complete plot data file holds where it stops:
+    // 60 bytes reach into line 3, and the 4 x 2 rows its header announces cannot follow.
+    EXPECT_NE(
+        truncated.output.find("An error occured in running the main program.\nThis file either invalid or "
+                              "incomplete.\nFile " +
+                              dir.file("sand-over-clay-pipe-english.tv6p") +
+                              ", line 3: the rows of the capacity curves (depth, skin friction, tip "
+                              "resistance, total capacity, unit skin friction) were expected there, as a "
+                              "run that completed writes them.\n"),
+        std::string::npos)
+        << truncated.output;
 }
 
 }  // namespace

@@ -469,6 +469,150 @@ def test_arrays_agree_with_the_desktop_cores_reading(tmp_path):
     np.testing.assert_allclose(results.tip_movement, tip_settlement[1:], rtol=1e-3)
 
 
+def offshore_project():
+    return torve.Project.read(str(SOURCE / "examples" / "open-pipe-offshore-si.tv6d"))
+
+
+def _read_sounding(path):
+    if torve._sounding is None:
+        pytest.skip("built without the readers of cone data files")
+    torve.read_sounding(path)
+
+
+def _import_cpt(path):
+    if torve._sounding is None:
+        pytest.skip("built without the readers of cone data files")
+    torve.Project.new().import_cpt(path)
+
+
+@pytest.mark.parametrize("call", [
+    lambda path: torve.Project.read(path + ".tv6d"),
+    lambda path: offshore_project().write(path + ".tv6d"),
+    lambda path: _read_sounding(path + ".csv"),
+    lambda path: _import_cpt(path + ".csv"),
+], ids=["Project.read", "Project.write", "read_sounding", "import_cpt"])
+def test_a_path_with_a_nul_is_refused_as_open_refuses_it(call, tmp_path):
+    """'notes\\0.tv6d' once wrote the project to "notes" and then its CPT points over it."""
+    (tmp_path / "notes").write_text("the user's notes")
+    with pytest.raises(ValueError, match="embedded null byte") as refused:
+        call(str(tmp_path / "notes") + "\0")
+    assert refused.type is ValueError  # not an InputError about some file
+    assert sorted(os.listdir(tmp_path)) == ["notes"]
+    assert (tmp_path / "notes").read_text() == "the user's notes"
+
+
+def test_write_replaces_the_project_and_its_cpt_points_together(tmp_path):
+    """A CPT points file that cannot be written leaves the old project, not a new one beside the
+    old points: here a folder of that name, and a file-size limit (as a nearly full disk) between
+    the project's size and the points' at 4 to 12 KiB."""
+    project = offshore_project()
+    project.cpt_points = [(0.05 * i, 1000.0 + i) for i in range(1000)]
+    path = tmp_path / "p.tv6d"
+    path.write_text("old project")
+    (tmp_path / "p.cpt").mkdir()
+    with pytest.raises(IsADirectoryError) as refused:
+        project.write(str(path))
+    assert refused.value.filename == str(tmp_path / "p.cpt")
+    assert path.read_text() == "old project"
+    (tmp_path / "p.cpt").rmdir()
+    (tmp_path / "p.cpt").write_text("old points")
+    assert len(project.input_text()) < 4096
+    for limit in (4096, 8192, 12288):
+        pid = os.fork()
+        if pid == 0:  # the limit holds for this process alone; Python ignores SIGXFSZ
+            import resource
+            resource.setrlimit(resource.RLIMIT_FSIZE, (limit, limit))
+            try:
+                project.write(str(path))
+            except OSError as e:
+                os._exit(0 if e.errno == 27 else 2)  # EFBIG, "File too large"
+            os._exit(1)
+        _, status = os.waitpid(pid, 0)
+        assert os.WEXITSTATUS(status) == 0, limit
+        assert path.read_text() == "old project"
+        assert (tmp_path / "p.cpt").read_text() == "old points"
+    assert sorted(os.listdir(tmp_path)) == ["p.cpt", "p.tv6d"]
+    project.write(str(path))
+    assert torve.Project.read(str(path)).cpt_points == project.cpt_points
+
+
+def test_write_follows_links_and_never_a_planted_temporary_name(tmp_path):
+    """A link at the old fixed temporary name ("q.tv6d.writing~" -> precious) once had precious
+    overwritten; a project path that is itself a link was replaced by a file. The link at the path
+    is followed, the same as the desktop program and the runner do."""
+    project = offshore_project()
+    precious = tmp_path / "precious"
+    precious.write_text("keep me")
+    (tmp_path / "q.tv6d.writing~").symlink_to(precious)
+    project.write(str(tmp_path / "q.tv6d"))
+    assert precious.read_text() == "keep me"
+    (tmp_path / "real").mkdir()
+    link = tmp_path / "link.tv6d"
+    link.symlink_to("real/project.tv6d")
+    project.write(str(link))
+    assert link.is_symlink()
+    assert torve.Project.read(str(tmp_path / "real" / "project.tv6d")).input_text() == project.input_text()
+
+
+def _write_as_nobody(project, path):
+    """The errno of project.write(path) in a child process that has given up the superuser's rights."""
+    pid = os.fork()
+    if pid == 0:
+        try:
+            os.setgid(65534)
+            os.setuid(65534)
+            project.write(path)
+        except OSError as e:
+            os._exit(e.errno)
+        except BaseException:
+            os._exit(255)
+        os._exit(0)
+    _, status = os.waitpid(pid, 0)
+    return os.WEXITSTATUS(status)
+
+
+def test_write_into_a_folder_without_write_permission_raises_that_error(tmp_path):
+    """It raised FileNotFoundError: removing the temporary file had overwritten the real errno."""
+    import errno
+    import tempfile
+    project = offshore_project()
+    folder = pathlib.Path(tempfile.mkdtemp(dir=tmp_path.parent if os.geteuid() else "/tmp"))
+    try:
+        (folder / "p.tv6d").write_text("the user's file")
+        if os.geteuid() == 0:
+            folder.chmod(0o755)  # the superuser's folder: others may look, not write
+            assert _write_as_nobody(project, str(folder / "p.tv6d")) == errno.EACCES
+        else:
+            folder.chmod(0o500)
+            with pytest.raises(PermissionError):
+                project.write(str(folder / "p.tv6d"))
+        assert (folder / "p.tv6d").read_text() == "the user's file"
+        assert sorted(os.listdir(folder)) == ["p.tv6d"]
+    finally:
+        folder.chmod(0o700)
+        shutil.rmtree(folder)
+
+
+@pytest.mark.parametrize("kind", ["device", "pipe", "folder"])
+def test_read_refuses_what_is_no_regular_file_at_once(kind, tmp_path):
+    """/dev/zero once grew until memory ran out, and a pipe blocked for ever."""
+    path = {"device": "/dev/zero", "pipe": str(tmp_path / "p.tv6d"), "folder": str(tmp_path)}[kind]
+    if kind == "pipe":
+        os.mkfifo(path)
+    with pytest.raises(torve.InputError) as refused:
+        torve.Project.read(path)
+    assert refused.value.file == path
+    assert ("is a folder, not a file" if kind == "folder" else "it is not a regular file") in str(refused.value)
+
+
+def test_read_refuses_a_file_over_64_mb(tmp_path):
+    path = tmp_path / "big.tv6d"
+    with open(path, "wb") as f:
+        f.truncate(64 * 1024 * 1024 + 1)
+    with pytest.raises(torve.InputError, match="it holds 64 MB, more than the 64 MB"):
+        torve.Project.read(str(path))
+
+
 def test_working_loads_are_half_and_a_third_of_each_capacity_by_default():
     results = torve.run(torve.Project.new("SI"))
     api = results.capacity("API RP 2A")

@@ -22,4 +22,10 @@ struct ProgramLimits {
 ProgramRun run_program(const std::string& program, const std::vector<std::string>& args,
                        const ProgramLimits& limits = {});
 
+// Starts `program` with `args`, its output discarded, and kills it with SIGKILL `microseconds` after
+// the start unless it has ended by then, as a power cut or the system's out-of-memory killer would.
+// True when the kill ended it, false when it had ended on its own.
+bool run_program_killed_after(const std::string& program, const std::vector<std::string>& args,
+                              long microseconds);
+
 }  // namespace torve::test

@@ -99,7 +99,7 @@ TEST(DamagedFiles, BothFrontEndsSayWhatIsWrongInTheirWords) {
     const struct {
         std::string text;
         std::string engine;   // after `Input data file "<path>", `
-        const char* desktop;  // empty: the desktop program opens the file
+        std::string desktop;  // empty: the desktop program opens the file
     } cases[] = {
         {with(5, "0 0 914 x 210000000 40 10"),
          "record 5 (pile section), line 5: expected a finite number for the inside diameter, found \"x\".",
@@ -119,7 +119,8 @@ TEST(DamagedFiles, BothFrontEndsSayWhatIsWrongInTheirWords) {
          "cut "
          "short."},
         {with(0, "", 22), "record 12 (loading): the file ends before the loading type code.",
-         "This file either invalid or incomplete."},
+         "This file either invalid or incomplete.\rFile " + dir.file("d.tv6d") +
+             " ends after line 22, where the loading type code of record 12 (loading) was expected."},
         // 82 soil points where 8 at most would fit in the rest of the file.
         {with(4, "2 4 82"),
          "record 4 (units, print interval, soil points), line 4: expected from 2 to 80 soil points (a top "
@@ -146,7 +147,7 @@ TEST(DamagedFiles, BothFrontEndsSayWhatIsWrongInTheirWords) {
         Project p;
         try {
             p.readProject(q(path), ProjectFormat::Current);
-            EXPECT_STREQ("", c.desktop);
+            EXPECT_EQ(c.desktop, "");
         } catch (const UserError& e) {
             EXPECT_EQ(e.message().toStdString(), c.desktop);
         }

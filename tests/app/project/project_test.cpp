@@ -2,6 +2,7 @@
 // signals of the document, on every example project and on small files written here.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <csignal>
 
@@ -356,6 +357,21 @@ TEST(Project, UnreadableFilesLeaveTheOpenProjectAlone) {
     EXPECT_THROW(readInto(p, dir.write("short.tv6d", whole.substr(0, whole.size() / 2))), UserError);
     EXPECT_THROW(readInto(p, dir.write("odd.tv6d", smallProject("0 0", 0, "3"))), UserError);
     EXPECT_THROW(readInto(p, dir.file("absent.tv6d")), UserError);
+    // A device without end and a pipe without writer are refused unread: the one would fill the
+    // memory, the other hold the program for ever.
+    const std::string pipe = dir.file("pipe.tv6d");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    for (const std::string& path : {std::string("/dev/zero"), pipe}) {
+        try {
+            readInto(p, path);
+            ADD_FAILURE() << path << " was read";
+        } catch (const UserError& e) {
+            EXPECT_EQ(e.message(),
+                      QStringLiteral("File %1 cannot be opened: it is not a regular file (a folder, "
+                                     "a device or a pipe)")
+                          .arg(QString::fromStdString(path)));
+        }
+    }
     EXPECT_EQ(tableValues(p), before);
     EXPECT_TRUE(p.data() == data);
     EXPECT_EQ(p.data().fileName, q(example));
