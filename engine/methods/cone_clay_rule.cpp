@@ -60,7 +60,8 @@ void cone_clay_segment_warnings(const MethodInputs& m, std::size_t k, std::vecto
     // Below the tip h is held at its minimum and no friction of the segment is used: the ratio
     // says nothing about the pile there.
     const bool close_to_tip = tip_distance(m.pile, s.top) / equivalent_radius(m.pile) < 8;
-    if (close_to_tip && segment_within_pile(m.pile, k)) warnings.push_back({MethodWarning::CloseToTip, s.top});
+    if (close_to_tip && segment_within_pile(m.pile, k))
+        warnings.push_back({MethodWarning::CloseToTip, s.top});
 }
 
 double cone_clay_end_bearing(double qc, bool open_ended, bool plugged, bool drained) {

@@ -107,13 +107,14 @@ double stress_within(const Segment& s, double depth) {
     return s.stress_top + u * (s.stress_bottom - s.stress_top);
 }
 
-std::vector<DepthReading> along_readings(const MethodInputs& m, const std::vector<std::vector<ConeNode>>& nodes,
-                                         const std::function<double(std::size_t k, const ConeNode& node,
-                                                                    double effective_stress)>& f) {
+std::vector<DepthReading> along_readings(
+    const MethodInputs& m, const std::vector<std::vector<ConeNode>>& nodes,
+    const std::function<double(std::size_t k, const ConeNode& node, double effective_stress)>& f) {
     std::vector<DepthReading> out;
     for (std::size_t k = 0; k < nodes.size(); ++k) {
         const Segment& s = m.profile.segments[k];
-        for (const ConeNode& node : nodes[k]) out.push_back({node.depth, f(k, node, stress_within(s, node.depth))});
+        for (const ConeNode& node : nodes[k])
+            out.push_back({node.depth, f(k, node, stress_within(s, node.depth))});
     }
     return out;
 }
@@ -126,9 +127,8 @@ SegmentPairs cone_bearing_readings(const MethodInputs& m, const ConeBearing& q) 
         const Segment& s = m.profile.segments[k];
         out.set(k, q(k, nodes[k].front().qc, s.stress_top), q(k, nodes[k].back().qc, s.stress_bottom));
     }
-    out.along = along_readings(m, nodes, [&](std::size_t k, const ConeNode& node, double stress) {
-        return q(k, node.qc, stress);
-    });
+    out.along = along_readings(
+        m, nodes, [&](std::size_t k, const ConeNode& node, double stress) { return q(k, node.qc, stress); });
     return out;
 }
 
@@ -136,7 +136,8 @@ SegmentPairs segment_end_cone_resistances(const MethodInputs& m) {
     return cone_bearing_readings(m, [](std::size_t, double qc, double) { return qc; });
 }
 
-SideFriction cone_readings_side_friction(const MethodInputs& m, const std::vector<std::vector<ConeNode>>& nodes,
+SideFriction cone_readings_side_friction(const MethodInputs& m,
+                                         const std::vector<std::vector<ConeNode>>& nodes,
                                          const NodeFriction& f, const NodeFriction& plug_f) {
     const std::size_t n = m.profile.segments.size();
     SegmentPairs ends(n), plug(n);

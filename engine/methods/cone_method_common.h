@@ -58,9 +58,9 @@ double stress_within(const Segment& s, double depth);
 
 // A value at every reading of every segment (`f` for segment k at a node, with the stress there),
 // as the readings along the profile of SegmentPairs::along.
-std::vector<DepthReading> along_readings(const MethodInputs& m, const std::vector<std::vector<ConeNode>>& nodes,
-                                         const std::function<double(std::size_t k, const ConeNode& node,
-                                                                    double effective_stress)>& f);
+std::vector<DepthReading> along_readings(
+    const MethodInputs& m, const std::vector<std::vector<ConeNode>>& nodes,
+    const std::function<double(std::size_t k, const ConeNode& node, double effective_stress)>& f);
 
 // The integral along every segment of the unit friction `f` (given at one reading of the
 // segment's cone nodes with the effective stress there), trapezoidal between the nodes, after the
@@ -76,7 +76,8 @@ std::vector<double> integrate_cone_friction(const MethodInputs& m,
 // the rows, and the plug friction), and the skin friction summed over every reading of each
 // segment, so that it follows the sounding between the segment ends and its distance to the tip
 // at each reading.
-SideFriction cone_readings_side_friction(const MethodInputs& m, const std::vector<std::vector<ConeNode>>& nodes,
+SideFriction cone_readings_side_friction(const MethodInputs& m,
+                                         const std::vector<std::vector<ConeNode>>& nodes,
                                          const NodeFriction& f, const NodeFriction& plug_f);
 
 // Side friction of ICP/MTD, Fugro and UWA: the method's sand rule at every reading of a sand

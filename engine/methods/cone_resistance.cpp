@@ -88,7 +88,8 @@ double segment_cone_resistance_at(const Segment& s, double depth, const CptProfi
     const double to_ksf = units.read_stress_per_stress;
     // A layer's own values hold beyond its soil points, as the last reading of a sounding within
     // the layer does, where a segment reaches past a boundary between two segment ends.
-    const double within = s.layer_bottom > s.layer_top ? std::clamp(depth, s.layer_top, s.layer_bottom) : depth;
+    const double within =
+        s.layer_bottom > s.layer_top ? std::clamp(depth, s.layer_top, s.layer_bottom) : depth;
     if (has_own_cone_resistance(s.cone_resistance))
         return std::max(linear_within(s.cone_resistance_top, s.cone_resistance_bottom, s, within), 0.0) /
                to_ksf;

@@ -69,7 +69,8 @@ SideFriction ngi_side_friction(const MethodInputs& m) {
     // strength is read (it depends neither on qc nor on the distance to the tip). At the stress of
     // a reading the open end's F_tip = 0.8 + 0.2 sqrt(su/s'v) would grow without bound at the ground.
     const auto clay = [&](const Segment& s) {
-        return ngi_clay_friction({s.su, s.sur, 0.5 * (s.stress_top + s.stress_bottom), s.plasticity_index, open});
+        return ngi_clay_friction(
+            {s.su, s.sur, 0.5 * (s.stress_top + s.stress_bottom), s.plasticity_index, open});
     };
     // Sand: z/L with z the depth of the reading.
     const auto sand = [&](const ConeNode& node, double stress) {

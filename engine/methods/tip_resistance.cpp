@@ -81,8 +81,9 @@ TipResistance tip_resistance(AnnulusBearing annulus, const MethodInputs& m, cons
             ab = qb * pile.tip_area;
         }
         const double plug_above = plug_total;
-        const double plug_integral = plug_readings.empty() ? (s.bottom - s.top) * 0.5 * (plug.top[k] + plug.bottom[k])
-                                                           : plug_readings.between(s.top, s.bottom);
+        const double plug_integral = plug_readings.empty()
+                                         ? (s.bottom - s.top) * 0.5 * (plug.top[k] + plug.bottom[k])
+                                         : plug_readings.between(s.top, s.bottom);
         plug_total += plug_integral * std::numbers::pi * eid / du;
         const bool count_plug = in.plug_condition != PlugCondition::Unplugged;
         annulus_plus_plug.set(k, at + (count_plug ? plug_above : 0.0), ab + (count_plug ? plug_total : 0.0));

@@ -534,8 +534,9 @@ TEST(OffshoreCapacity, CapacityAtTheTipHardlyDependsOnTheIncrement) {
                 EXPECT_NEAR(got / expected, 1.0, 0.005)
                     << method_info(r.run.methods[i].method).name << ", increment " << increment << ", "
                     << p.outside_diameter << " mm: " << got << " against " << expected;
-                EXPECT_NEAR(r.run.methods[i].skin_friction.back() / reference.run.methods[i].skin_friction.back(),
-                            1.0, 0.005)
+                EXPECT_NEAR(
+                    r.run.methods[i].skin_friction.back() / reference.run.methods[i].skin_friction.back(),
+                    1.0, 0.005)
                     << method_info(r.run.methods[i].method).name << ", increment " << increment;
             }
         }
