@@ -32,7 +32,8 @@ friction is pi D times the integral of the unit friction from the ground to the 
 rule between the sounding's rows and the layer boundaries (each piece cut into 8).
 
 Usage:
-  cone_peer_set.py --torve PATH_TO_TORVE [--keep DIR]   compare every row with `torve run --csv`
+  cone_peer_set.py --torve PATH_TO_TORVE [--keep DIR] [--markdown]
+                                                        compare every row with `torve run --csv`
   cone_peer_set.py --print                              the peer's values at the tips only
 Exit status 1 when a compared row differs by more than 1 %.
 """
@@ -485,11 +486,12 @@ def program_tables(torve, p, folder):
 NAMES = {"NGI": "NGI", "ICP/MTD": "ICP/MTD", "Fugro": "Fugro", "UWA": "UWA", "Unified": "Unified"}
 
 
-def compare(torve, keep):
+def compare(torve, keep, markdown):
     folder = keep or tempfile.mkdtemp(prefix="cone-peer-")
     os.makedirs(folder, exist_ok=True)
     worst_all = 0.0
     failed = False
+    table = []
     for p in profiles():
         program = program_tables(torve, p, folder)
         if p.off_grid():
@@ -502,6 +504,7 @@ def compare(torve, keep):
                 print(f"{p.name:28s} {method:8s} boundaries between segment ends, Qt against the true "
                       f"layers: largest {100 * d[0]:.2f} % ({d[1]:g})")
             p = p.on_grid()
+        cells = []
         peer = peer_tables(p, Peer(p))
         published = peer_tables(p, Peer(p, kc_rule=ICP05, uwa_ifr_one=False, fugro_base_icp=False))
         for method in METHODS:
@@ -520,15 +523,23 @@ def compare(torve, keep):
                         if abs(d) > abs(worst[i]):
                             worst[i], where[i] = d, a[0]
                 if abs(c[3]) > 0.05 * abs(pub[-1][3]):
-                    pub_worst = max(pub_worst, abs(a[3] / c[3] - 1), key=abs)
+                    pub_worst = max(pub_worst, a[3] / c[3] - 1, key=abs)
             worst_all = max(worst_all, *map(abs, worst))
+            i = max(range(3), key=lambda k: abs(worst[k]))
+            unit = "ft" if p.english else "m"
+            cells.append(f"{100 * worst[i]:+.2f} % ({('Qs', 'Qb', 'Qt')[i]}, {where[i]:g} {unit})")
             bad = any(abs(w) > 0.01 for w in worst)
             failed |= bad
             print(f"{p.name:28s} {method:8s} tip Qs {prog[-1][1]:10.1f}/{mine[-1][1]:10.1f} "
                   f"Qb {prog[-1][2]:9.1f}/{mine[-1][2]:9.1f}  largest: Qs {100 * worst[0]:+.2f} % "
                   f"({where[0]:g}) Qb {100 * worst[1]:+.2f} % ({where[1]:g}) Qt {100 * worst[2]:+.2f} % "
                   f"({where[2]:g})  published rules: Qt {100 * pub_worst:+.2f} %{'  FAIL' if bad else ''}")
+        table.append(f"| {p.name} | " + " | ".join(cells) + " |")
     print(f"largest difference of a compared row: {100 * worst_all:.2f} %")
+    if markdown:
+        print("| profile | NGI | ICP/MTD | Fugro | UWA | Unified |")
+        print("|---|---|---|---|---|---|")
+        print("\n".join(table))
     return 1 if failed else 0
 
 
@@ -542,7 +553,7 @@ def main(argv):
         return 0
     torve = argv[argv.index("--torve") + 1]
     keep = argv[argv.index("--keep") + 1] if "--keep" in argv else None
-    return compare(torve, keep)
+    return compare(torve, keep, "--markdown" in argv)
 
 
 if __name__ == "__main__":
