@@ -132,10 +132,6 @@ SegmentPairs cone_bearing_readings(const MethodInputs& m, const ConeBearing& q) 
     return out;
 }
 
-SegmentPairs segment_end_cone_resistances(const MethodInputs& m) {
-    return cone_bearing_readings(m, [](std::size_t, double qc, double) { return qc; });
-}
-
 SideFriction cone_readings_side_friction(const MethodInputs& m,
                                          const std::vector<std::vector<ConeNode>>& nodes,
                                          const NodeFriction& f, const NodeFriction& plug_f) {

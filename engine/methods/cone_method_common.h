@@ -43,9 +43,9 @@ double closed_ended_sand_bearing(double qc, double d_mm);
 
 // Unit end bearing of ICP/MTD, Fugro and UWA: the method's own rule in sand, given the cone
 // resistance and whether the tip counts as open in sand, and the common clay rule in clay, both
-// capped by the entered maximum bearing, at the segment's top and bottom readings. In clay an open end takes
-// the plugged rule unless it is forced unplugged: the tip chain compares that full-section bearing
-// with the annulus plus the plug's friction.
+// capped by the entered maximum bearing, at every reading (cone_bearing_readings). In clay an open
+// end takes the plugged rule unless it is forced unplugged: the tip chain compares that
+// full-section bearing with the annulus plus the plug's friction.
 using ConeSandBearing = std::function<double(double qc, bool open_in_sand)>;
 SegmentPairs cone_method_end_bearing(const MethodInputs& m, const ConeSandBearing& sand_bearing);
 
@@ -86,10 +86,6 @@ SideFriction cone_readings_side_friction(const MethodInputs& m,
 using ConeSandFriction =
     std::function<double(const Segment& s, double qc, double effective_stress, double depth)>;
 SideFriction cone_method_side_friction(const MethodInputs& m, const ConeSandFriction& sand_friction);
-
-// qc of every segment at its top and at its bottom: a layer's own qc and blow count on the
-// layer's line, else the CPT profile within the layer; with every reading along the profile.
-SegmentPairs segment_end_cone_resistances(const MethodInputs& m);
 
 // The unit end bearing `q` of a cone method from qc and the stress at a reading of segment k, at
 // every segment's ends and at every reading between.

@@ -72,7 +72,7 @@ double mean_over_depths(const SegmentPairs& values, const SoilProfile& profile, 
     from = std::max(from, 0.0);
     to = std::min(to, bottom);
     if (!(to > from)) return 0;
-    if (!values.along.empty()) return ReadingsIntegral(values.along).between(from, to) / (to - from);
+    if (!values.along.empty()) return mean_over_depths(ReadingsIntegral(values.along), profile, from, to);
     // Exact integral of the linear pieces between `from` and `to`.
     double integral = 0;
     for (int k = std::max(static_cast<int>(from / dz) - 1, 0); k < profile.count(); ++k) {
@@ -87,6 +87,13 @@ double mean_over_depths(const SegmentPairs& values, const SoilProfile& profile, 
         integral += 0.5 * (at(a) + at(b)) * (b - a);
     }
     return integral / (to - from);
+}
+
+double mean_over_depths(const ReadingsIntegral& values, const SoilProfile& profile, double from, double to) {
+    from = std::max(from, 0.0);
+    to = std::min(to, profile.increment * profile.count());
+    if (!(to > from)) return 0;
+    return values.between(from, to) / (to - from);
 }
 
 std::optional<double> first_depth_without_cone(const MethodInputs& m, const SegmentPairs& qc) {
@@ -133,12 +140,13 @@ CapacityCurve unified_capacity(const MethodInputs& m) {
     const double sand_half_window = 1.5 * pile.od * std::sqrt(are);
     const double clay_half_window = 1.5 * pile.od;
     const auto rows = static_cast<std::size_t>(pile.rows);
+    const ReadingsIntegral qc_readings(qc.along);
     std::vector<double> unit(rows), end(rows);
     for (int j = 0; j < pile.rows; ++j) {
         const double z = pile.row_depth(j);
         const Segment& below = m.profile.at(j);
         const double w = below.sand ? sand_half_window : clay_half_window;
-        const double qp = mean_over_depths(qc, m.profile, z - w, z + w);
+        const double qp = mean_over_depths(qc_readings, m.profile, z - w, z + w);
         const double q = below.sand ? unified_sand_base(qp, are)
                                     : unified_clay_base(qp, are, m.in.unified_clay_base, di > 0);
         unit[static_cast<std::size_t>(j)] = capped_by_entered_bearing(q, below);

@@ -53,7 +53,9 @@ double unified_clay_base(double qp, double area_ratio, UnifiedClayBase rule, boo
 
 // Mean of the segment pairs over the window [from, to], clipped to the soil profile; 0 when nothing
 // of the window lies within it.
+// With readings along the profile (SegmentPairs::along) the mean follows them.
 double mean_over_depths(const SegmentPairs& values, const SoilProfile& profile, double from, double to);
+double mean_over_depths(const ReadingsIntegral& values, const SoilProfile& profile, double from, double to);
 
 // Capacity against penetration: the shaft friction of the outside shaft summed as for every method,
 // the base from the mean cone resistance over 1.5 Deq (sand, Deq = D sqrt(Are)) or 1.5 D (clay)

@@ -517,9 +517,10 @@ std::pair<ProjectRecords, CptProfile> clay_wavy_sounding(double increment) {
 
 TEST(OffshoreCapacity, CapacityAtTheTipHardlyDependsOnTheIncrement) {
     // Each segment's friction is summed over the sounding's rows inside it, with the distance to
-    // the tip at each, and the tip windows follow the rows too: between 0.1 and 0.5 m the totals
-    // at the tip moved by 2.0 % (NGI), 2.4 % (ICP/MTD), 2.6 % (Fugro) and 5.8 % (UWA) when the
-    // friction was the chord between the segment ends with h from the segment top.
+    // the tip at each, and the tip windows follow the rows too. When the friction was the chord
+    // between one mid-depth qc at both segment ends with h from the segment top, the totals at the
+    // tip of tests/data/cone_layer_profiles.py fell between 0.1 and 0.5 m by 1.2 % (NGI), 1.7 %
+    // (ICP/MTD), 3.7 % (Fugro) and 1.1 % (UWA).
     using Build = std::pair<ProjectRecords, CptProfile> (*)(double);
     for (Build build : {Build{sand_clay_sand_sounding}, Build{clay_wavy_sounding}}) {
         auto [fine, fine_cpt] = build(0.1);
