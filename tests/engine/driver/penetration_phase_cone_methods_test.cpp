@@ -515,6 +515,35 @@ std::pair<ProjectRecords, CptProfile> clay_wavy_sounding(double increment) {
     return {p, cpt};
 }
 
+// A closed 914 mm pile to 30 m through sand, clay and sand given by the layers' own qc (no
+// sounding): sand 5 to 15 MPa over 0 .. 10 m, clay 1 to 1.5 MPa to 20 m, sand 20 to 30 MPa to 40 m.
+std::pair<ProjectRecords, CptProfile> layers_own_qc(double increment) {
+    ProjectRecords p = test::project();
+    p.unit_system_code = 2;
+    p.outside_diameter = 914;
+    p.modulus_of_elasticity = 210e6;
+    p.total_pile_length = 30;
+    p.computation_increment = increment;
+    p.deepest_soil_depth = 40;
+    p.offshore_data_flag = 1;
+    auto upper = test::sand_layer(0, 10, 10, 33, 0.8, 40);
+    auto clay = test::clay_layer(10, 20, 8, 60, 30);
+    auto lower = test::sand_layer(20, 40, 10, 36, 0.8, 40);
+    clay.second.undrained_shear_strength = 110;
+    clay.second.remolded_shear_strength_or_blow_count = 55;
+    clay.first.yield_stress_ratio = clay.second.yield_stress_ratio = 2.5;
+    clay.first.plasticity_index = clay.second.plasticity_index = 30;
+    upper.first.cone_resistance = 5000;
+    upper.second.cone_resistance = 15000;
+    clay.first.cone_resistance = 1000;
+    clay.second.cone_resistance = 1500;
+    lower.first.cone_resistance = 20000;
+    lower.second.cone_resistance = 30000;
+    for (const auto& layer : {upper, clay, lower}) test::add_layer(p, layer);
+    select_cone_methods(p);
+    return {p, CptProfile{}};
+}
+
 TEST(OffshoreCapacity, CapacityAtTheTipHardlyDependsOnTheIncrement) {
     // Each segment's friction is summed over the sounding's rows inside it, with the distance to
     // the tip at each, and the tip windows follow the rows too. When the friction was the chord
@@ -522,7 +551,7 @@ TEST(OffshoreCapacity, CapacityAtTheTipHardlyDependsOnTheIncrement) {
     // tip of tests/data/cone_layer_profiles.py fell between 0.1 and 0.5 m by 1.2 % (NGI), 1.7 %
     // (ICP/MTD), 3.7 % (Fugro) and 1.1 % (UWA).
     using Build = std::pair<ProjectRecords, CptProfile> (*)(double);
-    for (Build build : {Build{sand_clay_sand_sounding}, Build{clay_wavy_sounding}}) {
+    for (Build build : {Build{sand_clay_sand_sounding}, Build{clay_wavy_sounding}, Build{layers_own_qc}}) {
         auto [fine, fine_cpt] = build(0.1);
         const PhaseRun reference(fine, fine_cpt);
         for (double increment : {0.2, 0.25, 0.5}) {
