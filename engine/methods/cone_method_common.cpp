@@ -65,6 +65,11 @@ std::vector<double> integrate_cone_friction(const MethodInputs& m,
                                             const NodeFriction& f) {
     const double tension = m.in.tension() ? m.in.tension_reduction_factor : 1.0;
     const double zfl = m.in.zero_friction_length;
+    // qc is linear between two readings, but the friction is not: it curves with the distance to
+    // the tip (steeply within a few radii of it) and with the stress. Readings farther apart than
+    // 5 cm are therefore summed in pieces of at most 5 cm, so that a layer without CPT rows of its
+    // own is integrated as finely as a sounding, whatever the increment.
+    const double step = m.units.english() ? 0.05 / 0.3048 : 0.05;
     std::vector<double> integral(nodes.size(), 0.0);
     for (std::size_t k = 0; k < nodes.size(); ++k) {
         const Segment& s = m.profile.segments[k];
@@ -75,10 +80,8 @@ std::vector<double> integrate_cone_friction(const MethodInputs& m,
         const auto& n = nodes[k];
         double sum = 0;
         double prev_z = n.front().depth, prev_f = used(n.front());
-        for (std::size_t i = 1; i < n.size(); ++i) {
-            const double z = n[i].depth, value = used(n[i]);
-            // Only what lies below the zero-friction length counts; the friction is linear between
-            // the nodes, so the cut piece is a trapezoid too.
+        const auto add = [&](double z, double value) {
+            // Only what lies below the zero-friction length counts; the cut piece is a trapezoid.
             if (z > zfl && z > prev_z) {
                 double a = prev_z, fa = prev_f;
                 if (a < zfl) {
@@ -89,6 +92,18 @@ std::vector<double> integrate_cone_friction(const MethodInputs& m,
             }
             prev_z = z;
             prev_f = value;
+        };
+        for (std::size_t i = 1; i < n.size(); ++i) {
+            const ConeNode& lo = n[i - 1];
+            const ConeNode& hi = n[i];
+            const double span = hi.depth - lo.depth;
+            const int pieces = span > step ? static_cast<int>(std::ceil(span / step - 1e-9)) : 1;
+            for (int p = 1; p < pieces; ++p) {
+                const double u = static_cast<double>(p) / pieces;
+                const ConeNode inside{lo.depth + u * span, lo.qc + u * (hi.qc - lo.qc)};
+                add(inside.depth, used(inside));
+            }
+            add(hi.depth, used(hi));
         }
         integral[k] = sum;
     }

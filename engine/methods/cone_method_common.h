@@ -63,7 +63,8 @@ std::vector<DepthReading> along_readings(
     const std::function<double(std::size_t k, const ConeNode& node, double effective_stress)>& f);
 
 // The integral along every segment of the unit friction `f` (given at one reading of the
-// segment's cone nodes with the effective stress there), trapezoidal between the nodes, after the
+// segment's cone nodes with the effective stress there), trapezoidal between the nodes and in
+// pieces of at most 5 cm between nodes farther apart (qc linear between them), after the
 // tension reduction factor and the segment's own entered limit, and without the part within the
 // zero-friction length. For sum_side_friction's segment_integrals.
 using NodeFriction = std::function<double(std::size_t k, const ConeNode& node, double effective_stress)>;
