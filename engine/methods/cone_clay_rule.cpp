@@ -48,18 +48,19 @@ ClayRuleFriction cone_clay_friction(const ClayRuleInput& c) {
     return out;
 }
 
-void cone_clay_segment(const MethodInputs& m, std::size_t k, SegmentPairs& friction, SegmentPairs& plug,
-                       std::vector<MethodWarning>& warnings) {
+double cone_clay_friction_at(const MethodInputs& m, const Segment& s, double depth, double effective_stress) {
+    return cone_clay_friction({s.su, s.sur, s.blow_count_ysr, s.plasticity_index, effective_stress,
+                               effective_stress, tip_distance(m.pile, depth) / equivalent_radius(m.pile)})
+        .top;
+}
+
+void cone_clay_segment_warnings(const MethodInputs& m, std::size_t k, std::vector<MethodWarning>& warnings) {
     const Segment& s = m.profile.segments[k];
-    const ClayRuleFriction f =
-        cone_clay_friction({s.su, s.sur, s.blow_count_ysr, s.plasticity_index, s.stress_top, s.stress_bottom,
-                            tip_distance(m.pile, s.top) / equivalent_radius(m.pile)});
-    friction.set(k, f.top, f.bottom);
-    plug.set(k, f.top, f.bottom);
-    if (f.plasticity_index_missing) warnings.push_back({MethodWarning::MissingPlasticityIndex, s.top});
+    if (s.plasticity_index < 0) warnings.push_back({MethodWarning::MissingPlasticityIndex, s.top});
     // Below the tip h is held at its minimum and no friction of the segment is used: the ratio
     // says nothing about the pile there.
-    if (f.close_to_tip && segment_within_pile(m.pile, k))
+    const bool close_to_tip = tip_distance(m.pile, s.top) / equivalent_radius(m.pile) < 8;
+    if (close_to_tip && segment_within_pile(m.pile, k))
         warnings.push_back({MethodWarning::CloseToTip, s.top});
 }
 

@@ -35,11 +35,13 @@ struct ClayRuleFriction {
 // Kc = (2 - 0.625 log10(su/sur)) YSR^0.42 (h/R*)^-0.2 (ICP-05).
 ClayRuleFriction cone_clay_friction(const ClayRuleInput& c);
 
-// The clay rule for segment k of the profile: fills its friction and plug pairs (the same values)
-// and adds the warnings for a missing plasticity index and for a segment of the pile closer than
-// 8 R* to the tip.
-void cone_clay_segment(const MethodInputs& m, std::size_t k, SegmentPairs& friction, SegmentPairs& plug,
-                       std::vector<MethodWarning>& warnings);
+// The clay rule in segment `s` at `depth` with the effective stress there, h/R* from that depth
+// to the pile tip.
+double cone_clay_friction_at(const MethodInputs& m, const Segment& s, double depth, double effective_stress);
+
+// The warnings of the clay rule for segment k of the profile: a missing plasticity index, and a
+// segment of the pile whose top lies closer than 8 R* to the tip.
+void cone_clay_segment_warnings(const MethodInputs& m, std::size_t k, std::vector<MethodWarning>& warnings);
 
 // Unit end bearing of clay from qc (ICP-05): 1.6 qc drained or 1.0 qc undrained under an open end
 // that cores (forced unplugged), 0.65 qc or 0.4 qc under an open end that bears as a plug, 1.3 qc

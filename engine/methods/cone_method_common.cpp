@@ -65,22 +65,23 @@ std::vector<double> integrate_cone_friction(const MethodInputs& m,
                                             const NodeFriction& f) {
     const double tension = m.in.tension() ? m.in.tension_reduction_factor : 1.0;
     const double zfl = m.in.zero_friction_length;
+    // qc is linear between two readings, but the friction is not: it curves with the distance to
+    // the tip (steeply within a few radii of it) and with the stress. Readings farther apart than
+    // 5 cm are therefore summed in pieces of at most 5 cm, so that a layer without CPT rows of its
+    // own is integrated as finely as a sounding, whatever the increment.
+    const double step = m.units.english() ? 0.05 / 0.3048 : 0.05;
     std::vector<double> integral(nodes.size(), 0.0);
     for (std::size_t k = 0; k < nodes.size(); ++k) {
         const Segment& s = m.profile.segments[k];
         const double limit = s.max_friction;
         auto used = [&](const ConeNode& node) {
-            const double u = s.bottom > s.top ? (node.depth - s.top) / (s.bottom - s.top) : 0.0;
-            const double stress = s.stress_top + u * (s.stress_bottom - s.stress_top);
-            return std::min(f(k, node, stress) * tension, limit);
+            return std::min(f(k, node, stress_within(s, node.depth)) * tension, limit);
         };
         const auto& n = nodes[k];
         double sum = 0;
         double prev_z = n.front().depth, prev_f = used(n.front());
-        for (std::size_t i = 1; i < n.size(); ++i) {
-            const double z = n[i].depth, value = used(n[i]);
-            // Only what lies below the zero-friction length counts; the friction is linear between
-            // the nodes, so the cut piece is a trapezoid too.
+        const auto add = [&](double z, double value) {
+            // Only what lies below the zero-friction length counts; the cut piece is a trapezoid.
             if (z > zfl && z > prev_z) {
                 double a = prev_z, fa = prev_f;
                 if (a < zfl) {
@@ -91,36 +92,91 @@ std::vector<double> integrate_cone_friction(const MethodInputs& m,
             }
             prev_z = z;
             prev_f = value;
+        };
+        for (std::size_t i = 1; i < n.size(); ++i) {
+            const ConeNode& lo = n[i - 1];
+            const ConeNode& hi = n[i];
+            const double span = hi.depth - lo.depth;
+            const int pieces = span > step ? static_cast<int>(std::ceil(span / step - 1e-9)) : 1;
+            for (int p = 1; p < pieces; ++p) {
+                const double u = static_cast<double>(p) / pieces;
+                const ConeNode inside{lo.depth + u * span, lo.qc + u * (hi.qc - lo.qc)};
+                add(inside.depth, used(inside));
+            }
+            add(hi.depth, used(hi));
         }
         integral[k] = sum;
     }
     return integral;
 }
 
-SideFriction cone_method_side_friction(const MethodInputs& m, const ConeSandFriction& sand_friction) {
-    const std::size_t n = m.profile.segments.size();
-    const std::vector<double> qc = segment_cone_resistances(m.profile, m.cpt, m.units);
-    SegmentPairs f(n), plug(n);
-    std::vector<MethodWarning> warnings;
+std::vector<std::vector<ConeNode>> cone_nodes(const MethodInputs& m) {
+    std::vector<std::vector<ConeNode>> nodes;
+    nodes.reserve(m.profile.segments.size());
+    for (const Segment& s : m.profile.segments) nodes.push_back(segment_cone_nodes(s, m.cpt, m.units));
+    return nodes;
+}
+
+double stress_within(const Segment& s, double depth) {
+    const double u = s.bottom > s.top ? (depth - s.top) / (s.bottom - s.top) : 0.0;
+    return s.stress_top + u * (s.stress_bottom - s.stress_top);
+}
+
+std::vector<DepthReading> along_readings(
+    const MethodInputs& m, const std::vector<std::vector<ConeNode>>& nodes,
+    const std::function<double(std::size_t k, const ConeNode& node, double effective_stress)>& f) {
+    std::vector<DepthReading> out;
+    for (std::size_t k = 0; k < nodes.size(); ++k) {
+        const Segment& s = m.profile.segments[k];
+        for (const ConeNode& node : nodes[k])
+            out.push_back({node.depth, f(k, node, stress_within(s, node.depth))});
+    }
+    return out;
+}
+
+SegmentPairs cone_bearing_readings(const MethodInputs& m, const ConeBearing& q) {
+    const auto nodes = cone_nodes(m);
+    const std::size_t n = nodes.size();
+    SegmentPairs out(n);
     for (std::size_t k = 0; k < n; ++k) {
         const Segment& s = m.profile.segments[k];
-        if (!s.sand) {
-            cone_clay_segment(m, k, f, plug, warnings);
-            continue;
-        }
-        const double top = sand_friction(s, qc[k], s.stress_top);
-        const double bottom = sand_friction(s, qc[k], s.stress_bottom);
-        f.set(k, top, bottom);
-        plug.set(k, top, bottom);
+        out.set(k, q(k, nodes[k].front().qc, s.stress_top), q(k, nodes[k].back().qc, s.stress_bottom));
     }
-    SideFriction out =
-        sum_side_friction(m.in, m.profile, m.pile, f, entered_friction_limits(m), std::move(plug));
-    out.warnings = std::move(warnings);
+    out.along = along_readings(
+        m, nodes, [&](std::size_t k, const ConeNode& node, double stress) { return q(k, node.qc, stress); });
+    return out;
+}
+
+SideFriction cone_readings_side_friction(const MethodInputs& m,
+                                         const std::vector<std::vector<ConeNode>>& nodes,
+                                         const NodeFriction& f, const NodeFriction& plug_f) {
+    const std::size_t n = m.profile.segments.size();
+    SegmentPairs ends(n), plug(n);
+    for (std::size_t k = 0; k < n; ++k) {
+        const Segment& s = m.profile.segments[k];
+        ends.set(k, f(k, nodes[k].front(), s.stress_top), f(k, nodes[k].back(), s.stress_bottom));
+        plug.set(k, plug_f(k, nodes[k].front(), s.stress_top), plug_f(k, nodes[k].back(), s.stress_bottom));
+    }
+    // The plug's friction is summed along the same readings by the tip chain.
+    plug.along = along_readings(m, nodes, plug_f);
+    const std::vector<double> integrals = integrate_cone_friction(m, nodes, f);
+    return sum_side_friction(m.in, m.profile, m.pile, ends, entered_friction_limits(m), std::move(plug),
+                             &integrals);
+}
+
+SideFriction cone_method_side_friction(const MethodInputs& m, const ConeSandFriction& sand_friction) {
+    const auto friction = [&](std::size_t k, const ConeNode& node, double stress) {
+        const Segment& s = m.profile.segments[k];
+        if (!s.sand) return cone_clay_friction_at(m, s, node.depth, stress);
+        return sand_friction(s, node.qc, stress, node.depth);
+    };
+    SideFriction out = cone_readings_side_friction(m, cone_nodes(m), friction, friction);
+    for (std::size_t k = 0; k < m.profile.segments.size(); ++k)
+        if (!m.profile.segments[k].sand) cone_clay_segment_warnings(m, k, out.warnings);
     return out;
 }
 
 SegmentPairs cone_method_end_bearing(const MethodInputs& m, const ConeSandBearing& sand_bearing) {
-    const std::size_t n = m.profile.segments.size();
     const double eid = m.pile.eid_input;
     const bool clay_open = eid >= kOpenInClay;
     const bool sand_open = eid >= kOpenInSand;
@@ -128,17 +184,12 @@ SegmentPairs cone_method_end_bearing(const MethodInputs& m, const ConeSandBearin
     // and coring, the full-section leg of that choice is the plugged bearing, so the choice never
     // bears more than the plugged pile. Only a pile forced unplugged takes the coring rule.
     const bool clay_plugged = clay_open && m.in.plug_condition != PlugCondition::Unplugged;
-    const std::vector<double> qc = segment_cone_resistances(m.profile, m.cpt, m.units);
-    SegmentPairs q(n);
-    for (std::size_t k = 0; k < n; ++k) {
+    return cone_bearing_readings(m, [&](std::size_t k, double qc, double) {
         const Segment& s = m.profile.segments[k];
-        const double value = s.sand
-                                 ? sand_bearing(qc[k], sand_open)
-                                 : cone_clay_end_bearing(qc[k], clay_open, clay_plugged, m.in.drained_clay());
-        const double capped = capped_by_entered_bearing(value, s);
-        q.set(k, capped, capped);
-    }
-    return q;
+        const double value = s.sand ? sand_bearing(qc, sand_open)
+                                    : cone_clay_end_bearing(qc, clay_open, clay_plugged, m.in.drained_clay());
+        return capped_by_entered_bearing(value, s);
+    });
 }
 
 }  // namespace torve

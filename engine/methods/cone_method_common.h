@@ -41,19 +41,30 @@ double capped_by_entered_bearing(double q, const Segment& s);
 double open_ended_sand_bearing(double qc, double d_mm);
 double closed_ended_sand_bearing(double qc, double d_mm);
 
-// Unit end bearing of ICP/MTD, Fugro and UWA: the method's own rule in sand, given the segment's
-// cone resistance and whether the tip counts as open in sand, and the common clay rule in clay, both
-// capped by the entered maximum bearing. One value for the whole segment. In clay an open end takes
-// the plugged rule unless it is forced unplugged: the tip chain compares that full-section bearing
-// with the annulus plus the plug's friction.
+// Unit end bearing of ICP/MTD, Fugro and UWA: the method's own rule in sand, given the cone
+// resistance and whether the tip counts as open in sand, and the common clay rule in clay, both
+// capped by the entered maximum bearing, at every reading (cone_bearing_readings). In clay an open
+// end takes the plugged rule unless it is forced unplugged: the tip chain compares that
+// full-section bearing with the annulus plus the plug's friction.
 using ConeSandBearing = std::function<double(double qc, bool open_in_sand)>;
 SegmentPairs cone_method_end_bearing(const MethodInputs& m, const ConeSandBearing& sand_bearing);
 
-// Side friction of ICP/MTD, Fugro and UWA: the method's sand rule, evaluated with qc and the
-// effective stress at the segment top and at its bottom; the common clay rule in clay; then the
-// shared summation with the entered limits. The plug friction of sand equals the shaft friction.
+// The cone readings of every segment (segment_cone_nodes): its top, the CPT rows of its layer
+// inside it, its bottom.
+std::vector<std::vector<ConeNode>> cone_nodes(const MethodInputs& m);
+
+// Effective stress at a depth of segment s, linear between its top and bottom.
+double stress_within(const Segment& s, double depth);
+
+// A value at every reading of every segment (`f` for segment k at a node, with the stress there),
+// as the readings along the profile of SegmentPairs::along.
+std::vector<DepthReading> along_readings(
+    const MethodInputs& m, const std::vector<std::vector<ConeNode>>& nodes,
+    const std::function<double(std::size_t k, const ConeNode& node, double effective_stress)>& f);
+
 // The integral along every segment of the unit friction `f` (given at one reading of the
-// segment's cone nodes with the effective stress there), trapezoidal between the nodes, after the
+// segment's cone nodes with the effective stress there), trapezoidal between the nodes and in
+// pieces of at most 5 cm between nodes farther apart (qc linear between them), after the
 // tension reduction factor and the segment's own entered limit, and without the part within the
 // zero-friction length. For sum_side_friction's segment_integrals.
 using NodeFriction = std::function<double(std::size_t k, const ConeNode& node, double effective_stress)>;
@@ -61,7 +72,25 @@ std::vector<double> integrate_cone_friction(const MethodInputs& m,
                                             const std::vector<std::vector<ConeNode>>& nodes,
                                             const NodeFriction& f);
 
-using ConeSandFriction = std::function<double(const Segment& s, double qc, double effective_stress)>;
+// Side friction of a cone method from its unit friction at one reading (`f`, for segment k at a
+// node with the effective stress there): the pair of each segment at its end readings (shown at
+// the rows, and the plug friction), and the skin friction summed over every reading of each
+// segment, so that it follows the sounding between the segment ends and its distance to the tip
+// at each reading.
+SideFriction cone_readings_side_friction(const MethodInputs& m,
+                                         const std::vector<std::vector<ConeNode>>& nodes,
+                                         const NodeFriction& f, const NodeFriction& plug_f);
+
+// Side friction of ICP/MTD, Fugro and UWA: the method's sand rule at every reading of a sand
+// segment (qc, effective stress and depth of the reading, the distance to the tip taken from that
+// depth), the common clay rule in clay; the plug friction equals the shaft friction.
+using ConeSandFriction =
+    std::function<double(const Segment& s, double qc, double effective_stress, double depth)>;
 SideFriction cone_method_side_friction(const MethodInputs& m, const ConeSandFriction& sand_friction);
+
+// The unit end bearing `q` of a cone method from qc and the stress at a reading of segment k, at
+// every segment's ends and at every reading between.
+using ConeBearing = std::function<double(std::size_t k, double qc, double effective_stress)>;
+SegmentPairs cone_bearing_readings(const MethodInputs& m, const ConeBearing& q);
 
 }  // namespace torve

@@ -86,12 +86,16 @@ double cpt_range_at(const CptProfile& cpt, const CptRange& range, double depth) 
 
 double segment_cone_resistance_at(const Segment& s, double depth, const CptProfile& cpt, const Units& units) {
     const double to_ksf = units.read_stress_per_stress;
+    // A layer's own values hold beyond its soil points, as the last reading of a sounding within
+    // the layer does, where a segment reaches past a boundary between two segment ends.
+    const double within =
+        s.layer_bottom > s.layer_top ? std::clamp(depth, s.layer_top, s.layer_bottom) : depth;
     if (has_own_cone_resistance(s.cone_resistance))
-        return std::max(linear_within(s.cone_resistance_top, s.cone_resistance_bottom, s, depth), 0.0) /
+        return std::max(linear_within(s.cone_resistance_top, s.cone_resistance_bottom, s, within), 0.0) /
                to_ksf;
     if (!cpt.points.empty()) return from_profile(profile_in_layer(s, depth, cpt, units), to_ksf);
     if (!s.sand) return 0.0;  // clay keeps its yield stress ratio where sand has its blow count
-    const double blow_count = linear_within(s.blow_count_top, s.blow_count_bottom, s, depth);
+    const double blow_count = linear_within(s.blow_count_top, s.blow_count_bottom, s, within);
     return 2.8 * units.atmospheric_pressure * std::max(blow_count, 0.0);
 }
 
@@ -110,7 +114,14 @@ std::vector<double> segment_cone_resistances(const SoilProfile& profile, const C
 std::vector<ConeNode> segment_cone_nodes(const Segment& s, const CptProfile& cpt, const Units& units) {
     std::vector<ConeNode> nodes;
     nodes.push_back({s.top, segment_cone_resistance_at(s, s.top, cpt, units)});
-    if (!has_own_cone_resistance(s.cone_resistance) && !cpt.points.empty() && s.layer_bottom > s.layer_top) {
+    const bool own = has_own_cone_resistance(s.cone_resistance) || cpt.points.empty();
+    if (own && s.layer_bottom > s.layer_top) {
+        // The layer's line ends at its soil points: a point inside the segment is a reading.
+        for (const double z : {s.layer_top, s.layer_bottom})
+            if (z - s.top > kGridAllowance && s.bottom - z > kGridAllowance)
+                nodes.push_back({z, segment_cone_resistance_at(s, z, cpt, units)});
+    }
+    if (!own && s.layer_bottom > s.layer_top) {
         const CptRange r = cpt_points_in_layer(cpt, s.layer_top, s.layer_bottom, layer_boundary_band(units));
         for (std::size_t i = r.first; i <= r.last && !r.empty(); ++i) {
             const CptPoint& p = cpt.points[i];

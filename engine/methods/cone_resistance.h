@@ -30,7 +30,8 @@ std::vector<double> segment_cone_resistances(const SoilProfile& profile, const C
                                              const Units& units);
 
 // The readings along a segment: at its top, at every CPT row of its layer strictly inside it (a
-// step given as two rows at one depth keeps both), and at its bottom. Between two of them qc is
+// step given as two rows at one depth keeps both), or for a layer's own qc at the layer's bottom
+// point when it lies inside, and at its bottom. Between two of them qc is
 // linear, so a friction summed over them follows the sounding and not the chord between the
 // segment's ends.
 std::vector<ConeNode> segment_cone_nodes(const Segment& s, const CptProfile& cpt, const Units& units);

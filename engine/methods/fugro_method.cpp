@@ -28,9 +28,9 @@ double fugro_sand_end_bearing(double qc, double d_mm, bool open_ended, bool plug
 
 SideFriction fugro_side_friction(const MethodInputs& m) {
     const double r_star = equivalent_radius(m.pile);
-    return cone_method_side_friction(m, [&](const Segment& s, double qc, double stress) {
+    return cone_method_side_friction(m, [&](const Segment&, double qc, double stress, double depth) {
         return fugro_sand_friction(
-            {qc, stress, m.units.atmospheric_pressure, tip_distance(m.pile, s.top) / r_star, m.in.tension()});
+            {qc, stress, m.units.atmospheric_pressure, tip_distance(m.pile, depth) / r_star, m.in.tension()});
     });
 }
 

@@ -35,9 +35,9 @@ double icp_sand_end_bearing(double qc, double d_mm, bool open_ended, bool unplug
 
 SideFriction icp_side_friction(const MethodInputs& m) {
     const double r_star = equivalent_radius(m.pile);
-    return cone_method_side_friction(m, [&](const Segment& s, double qc, double stress) {
+    return cone_method_side_friction(m, [&](const Segment& s, double qc, double stress, double depth) {
         return icp_sand_friction({qc, stress, m.units.atmospheric_pressure,
-                                  tip_distance(m.pile, s.top) / r_star, 0.5 * m.pile.od_input,
+                                  tip_distance(m.pile, depth) / r_star, 0.5 * m.pile.od_input,
                                   m.units.dilation_shift, s.friction_angle, m.pile.eid_input > 1e-5,
                                   m.in.tension()});
     });

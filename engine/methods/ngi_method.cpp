@@ -63,53 +63,42 @@ double ngi_sand_end_bearing(double qc, double dr, bool open_ended) {
 }
 
 SideFriction ngi_side_friction(const MethodInputs& m) {
-    const std::size_t n = m.profile.segments.size();
     const double pa = m.units.atmospheric_pressure;
-    const std::vector<double> qc = segment_cone_resistances(m.profile, m.cpt, m.units);
     const bool open = m.pile.eid_input > 1e-5;
-    SegmentPairs f(n), plug(n);
-    for (std::size_t k = 0; k < n; ++k) {
+    // Clay: one value for the segment, by its strength and the stress at its mid-depth, where the
+    // strength is read (it depends neither on qc nor on the distance to the tip). At the stress of
+    // a reading the open end's F_tip = 0.8 + 0.2 sqrt(su/s'v) would grow without bound at the ground.
+    const auto clay = [&](const Segment& s) {
+        return ngi_clay_friction(
+            {s.su, s.sur, 0.5 * (s.stress_top + s.stress_bottom), s.plasticity_index, open});
+    };
+    // Sand: z/L with z the depth of the reading.
+    const auto sand = [&](const ConeNode& node, double stress) {
+        return ngi_sand_friction(
+            {node.qc, stress, pa, m.pile.length > 0 ? node.depth / m.pile.length : 0.0, open, m.in.tension(),
+             m.in.pile_type == PileType::Timber || m.in.pile_type == PileType::PrecastConcrete});
+    };
+    const auto friction = [&](std::size_t k, const ConeNode& node, double stress) {
         const Segment& s = m.profile.segments[k];
-        if (s.sand) {
-            NgiSandInput in{
-                qc[k],
-                s.stress_top,
-                pa,
-                m.pile.length > 0 ? s.top / m.pile.length : 0.0,
-                open,
-                m.in.tension(),
-                m.in.pile_type == PileType::Timber || m.in.pile_type == PileType::PrecastConcrete};
-            const double top = ngi_sand_friction(in);
-            in.effective_stress = s.stress_bottom;
-            const double bottom = ngi_sand_friction(in);
-            f.set(k, top, bottom);
-            plug.set(k, top, bottom);
-        } else {
-            const NgiClayFriction c =
-                ngi_clay_friction({s.su, s.sur, s.stress_bottom, s.plasticity_index, open});
-            f.set(k, c.friction, c.friction);
-            plug.set(k, c.plug, c.plug);
-        }
-    }
-    return sum_side_friction(m.in, m.profile, m.pile, f, entered_friction_limits(m), std::move(plug));
+        return s.sand ? sand(node, stress) : clay(s).friction;
+    };
+    const auto plug = [&](std::size_t k, const ConeNode& node, double stress) {
+        const Segment& s = m.profile.segments[k];
+        return s.sand ? sand(node, stress) : clay(s).plug;
+    };
+    return cone_readings_side_friction(m, cone_nodes(m), friction, plug);
 }
 
 SegmentPairs ngi_end_bearing(const MethodInputs& m) {
-    const std::size_t n = m.profile.segments.size();
     const double pa = m.units.atmospheric_pressure;
     const bool open = m.pile.eid_input > 1e-4;
-    const std::vector<double> qc = segment_cone_resistances(m.profile, m.cpt, m.units);
-    SegmentPairs q(n);
-    for (std::size_t k = 0; k < n; ++k) {
+    // Sand: Dr from the reading's qc and the stress there.
+    return cone_bearing_readings(m, [&](std::size_t k, double qc, double stress) {
         const Segment& s = m.profile.segments[k];
-        double value = 9 * s.su;
-        if (s.sand) {
-            value = ngi_sand_end_bearing(qc[k], ngi_relative_density(qc[k], s.stress_bottom, pa), open);
-        }
-        value = capped_by_entered_bearing(value, s);
-        q.set(k, value, value);
-    }
-    return q;
+        const double value =
+            s.sand ? ngi_sand_end_bearing(qc, ngi_relative_density(qc, stress, pa), open) : 9 * s.su;
+        return capped_by_entered_bearing(value, s);
+    });
 }
 
 }  // namespace torve

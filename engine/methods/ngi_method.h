@@ -15,7 +15,7 @@ struct NgiSandInput {
     double qc = 0;
     double effective_stress = 0;
     double pa = 0;
-    double depth_ratio = 0;  // z / L, z the depth of the segment top
+    double depth_ratio = 0;  // z / L, z the depth of the reading
     bool open_ended = false;
     bool tension = false;
     bool concrete_or_timber = false;
@@ -27,7 +27,7 @@ double ngi_sand_friction(const NgiSandInput& s);
 struct NgiClayInput {
     double su = 0;
     double sur = 0;
-    double effective_stress = 0;  // at the segment bottom
+    double effective_stress = 0;  // at the segment's mid-depth
     double plasticity_index = 0;
     bool open_ended = false;
 };

@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "engine/methods/depth_readings.h"
 #include "engine/methods/method_warning.h"
 #include "engine/methods/pile_geometry.h"
 #include "engine/methods/soil_profile.h"
@@ -14,6 +15,10 @@ namespace torve {
 struct SegmentPairs {
     std::vector<double> top;
     std::vector<double> bottom;
+    // A method that reads values finer than the segments (the cone methods at every CPT row) also
+    // gives them along the whole profile, in increasing depth; integrals along the pile then follow
+    // these readings instead of the chord between each segment's ends.
+    std::vector<DepthReading> along;
 
     explicit SegmentPairs(std::size_t n = 0) : top(n), bottom(n) {}
     void set(std::size_t k, double t, double b) {

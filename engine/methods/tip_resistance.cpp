@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 #include "engine/methods/cone_resistance.h"
 
@@ -16,6 +17,7 @@ class DepthIntegral {
   public:
     DepthIntegral(const SoilProfile& profile, SegmentPairs values)
         : profile_(profile), v_(std::move(values)) {
+        if (!v_.along.empty()) readings_.emplace(v_.along);
         cumulative_.assign(v_.top.size() + 1, 0.0);
         for (std::size_t k = 0; k < v_.top.size(); ++k) {
             cumulative_[k + 1] = cumulative_[k] + 0.5 * (v_.top[k] + v_.bottom[k]) * profile.increment;
@@ -26,6 +28,7 @@ class DepthIntegral {
     // profile.
     double at(double z) const {
         if (z < 0.0001) return 0.0;
+        if (readings_) return readings_->at(z);
         const double dz = profile_.increment;
         const std::size_t n = v_.top.size();
         const double bottom = static_cast<double>(n) * dz;
@@ -39,6 +42,7 @@ class DepthIntegral {
     const SoilProfile& profile_;
     SegmentPairs v_;
     std::vector<double> cumulative_;
+    std::optional<ReadingsIntegral> readings_;
 };
 
 double full_section_area(const InputData& in, const PileGeometry& pile) {
@@ -63,17 +67,24 @@ TipResistance tip_resistance(AnnulusBearing annulus, const MethodInputs& m, cons
     // Annulus force plus the friction of the plug above, at every segment top and bottom.
     SegmentPairs annulus_plus_plug(n);
     double plug_total = 0;
+    const ReadingsIntegral plug_readings(plug.along);
     for (std::size_t k = 0; k < n; ++k) {
         const Segment& s = m.profile.segments[k];
         double qt = q.top[k], qb = q.bottom[k];
-        if (cone_on_annulus) qt = qb = segment_cone_resistance(s, m.cpt, m.units);
+        if (cone_on_annulus) {
+            qt = segment_cone_resistance_at(s, s.top, m.cpt, m.units);
+            qb = segment_cone_resistance_at(s, s.bottom, m.cpt, m.units);
+        }
         double at = qt * annulus_area, ab = qb * annulus_area;
         if (pile.tip_area > 1e-4) {
             at = qt * pile.tip_area;
             ab = qb * pile.tip_area;
         }
         const double plug_above = plug_total;
-        plug_total += (s.bottom - s.top) * 0.5 * (plug.top[k] + plug.bottom[k]) * std::numbers::pi * eid / du;
+        const double plug_integral = plug_readings.empty()
+                                         ? (s.bottom - s.top) * 0.5 * (plug.top[k] + plug.bottom[k])
+                                         : plug_readings.between(s.top, s.bottom);
+        plug_total += plug_integral * std::numbers::pi * eid / du;
         const bool count_plug = in.plug_condition != PlugCondition::Unplugged;
         annulus_plus_plug.set(k, at + (count_plug ? plug_above : 0.0), ab + (count_plug ? plug_total : 0.0));
     }
@@ -86,6 +97,7 @@ TipResistance tip_resistance(AnnulusBearing annulus, const MethodInputs& m, cons
         const double lim = area * m.profile.segments[k].max_bearing;
         limit.set(k, lim, lim);
     }
+    for (const DepthReading& r : q.along) force.along.push_back({r.depth, area * r.value});
     const DepthIntegral force_integral(m.profile, std::move(force));
     const DepthIntegral limit_integral(m.profile, std::move(limit));
     const double half_window = 1.5 * pile.od;

@@ -66,30 +66,13 @@ double unified_clay_base(double qp, double area_ratio, UnifiedClayBase rule, boo
     return (0.2 + 0.6 * area_ratio) * qp;
 }
 
-std::vector<std::vector<ConeNode>> unified_cone_nodes(const MethodInputs& m) {
-    std::vector<std::vector<ConeNode>> nodes;
-    nodes.reserve(m.profile.segments.size());
-    for (const Segment& s : m.profile.segments) nodes.push_back(segment_cone_nodes(s, m.cpt, m.units));
-    return nodes;
-}
-
-SegmentPairs unified_cone_resistance(const MethodInputs& m) {
-    const std::size_t n = m.profile.segments.size();
-    SegmentPairs qc(n);
-    for (std::size_t k = 0; k < n; ++k) {
-        const Segment& s = m.profile.segments[k];
-        qc.set(k, segment_cone_resistance_at(s, s.top, m.cpt, m.units),
-               segment_cone_resistance_at(s, s.bottom, m.cpt, m.units));
-    }
-    return qc;
-}
-
 double mean_over_depths(const SegmentPairs& values, const SoilProfile& profile, double from, double to) {
     const double dz = profile.increment;
     const double bottom = dz * profile.count();
     from = std::max(from, 0.0);
     to = std::min(to, bottom);
     if (!(to > from)) return 0;
+    if (!values.along.empty()) return mean_over_depths(ReadingsIntegral(values.along), profile, from, to);
     // Exact integral of the linear pieces between `from` and `to`.
     double integral = 0;
     for (int k = std::max(static_cast<int>(from / dz) - 1, 0); k < profile.count(); ++k) {
@@ -106,6 +89,13 @@ double mean_over_depths(const SegmentPairs& values, const SoilProfile& profile, 
     return integral / (to - from);
 }
 
+double mean_over_depths(const ReadingsIntegral& values, const SoilProfile& profile, double from, double to) {
+    from = std::max(from, 0.0);
+    to = std::min(to, profile.increment * profile.count());
+    if (!(to > from)) return 0;
+    return values.between(from, to) / (to - from);
+}
+
 std::optional<double> first_depth_without_cone(const MethodInputs& m, const SegmentPairs& qc) {
     for (std::size_t k = 0; k < qc.top.size() && segment_within_pile(m.pile, k); ++k)
         if (!(qc.top[k] > 0) && !(qc.bottom[k] > 0)) return m.profile.segments[k].top;
@@ -118,10 +108,12 @@ CapacityCurve unified_capacity(const MethodInputs& m) {
     const double di = tip_inside_diameter(pile);
     const double are = unified_area_ratio(d, di, cone_diameter(m.units));
     const double d_star = unified_clay_diameter(d, di);
-    const std::vector<std::vector<ConeNode>> nodes = unified_cone_nodes(m);
+    const std::vector<std::vector<ConeNode>> nodes = cone_nodes(m);
     const std::size_t n = m.profile.segments.size();
     SegmentPairs qc(n);
     for (std::size_t k = 0; k < n; ++k) qc.set(k, nodes[k].front().qc, nodes[k].back().qc);
+    for (const auto& segment : nodes)
+        for (const ConeNode& node : segment) qc.along.push_back({node.depth, node.qc});
 
     // Unit shaft friction at a reading of segment k, with the height above the final tip.
     auto friction = [&](std::size_t k, const ConeNode& node, double stress) {
@@ -148,12 +140,13 @@ CapacityCurve unified_capacity(const MethodInputs& m) {
     const double sand_half_window = 1.5 * pile.od * std::sqrt(are);
     const double clay_half_window = 1.5 * pile.od;
     const auto rows = static_cast<std::size_t>(pile.rows);
+    const ReadingsIntegral qc_readings(qc.along);
     std::vector<double> unit(rows), end(rows);
     for (int j = 0; j < pile.rows; ++j) {
         const double z = pile.row_depth(j);
         const Segment& below = m.profile.at(j);
         const double w = below.sand ? sand_half_window : clay_half_window;
-        const double qp = mean_over_depths(qc, m.profile, z - w, z + w);
+        const double qp = mean_over_depths(qc_readings, m.profile, z - w, z + w);
         const double q = below.sand ? unified_sand_base(qp, are)
                                     : unified_clay_base(qp, are, m.in.unified_clay_base, di > 0);
         unit[static_cast<std::size_t>(j)] = capped_by_entered_bearing(q, below);

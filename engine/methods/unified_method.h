@@ -51,16 +51,11 @@ double unified_clay_friction(double qt, double h_over_d_star, double fst = 1.0);
 double unified_sand_base(double qp, double area_ratio);
 double unified_clay_base(double qp, double area_ratio, UnifiedClayBase rule, bool open_ended);
 
-// The cone readings along every segment, from its own layer (segment_cone_nodes).
-std::vector<std::vector<ConeNode>> unified_cone_nodes(const MethodInputs& m);
-
-// The cone resistance at the top and the bottom of every segment, each read within the segment's
-// own layer: the layer's own qc when given, else the CPT profile, else 2.8 pa N for sand.
-SegmentPairs unified_cone_resistance(const MethodInputs& m);
-
 // Mean of the segment pairs over the window [from, to], clipped to the soil profile; 0 when nothing
 // of the window lies within it.
+// With readings along the profile (SegmentPairs::along) the mean follows them.
 double mean_over_depths(const SegmentPairs& values, const SoilProfile& profile, double from, double to);
+double mean_over_depths(const ReadingsIntegral& values, const SoilProfile& profile, double from, double to);
 
 // Capacity against penetration: the shaft friction of the outside shaft summed as for every method,
 // the base from the mean cone resistance over 1.5 Deq (sand, Deq = D sqrt(Are)) or 1.5 D (clay)

@@ -37,9 +37,9 @@ double uwa_sand_end_bearing(double qc, double eid_m, double diameter_ratio, bool
 }
 
 SideFriction uwa_side_friction(const MethodInputs& m) {
-    return cone_method_side_friction(m, [&](const Segment& s, double qc, double stress) {
+    return cone_method_side_friction(m, [&](const Segment& s, double qc, double stress, double depth) {
         return uwa_sand_friction({qc, stress, m.units.atmospheric_pressure,
-                                  tip_distance(m.pile, s.top) / m.pile.od_input, area_ratio(m.pile),
+                                  tip_distance(m.pile, depth) / m.pile.od_input, area_ratio(m.pile),
                                   m.pile.od_input, m.units.dilation_shift, s.friction_angle, m.in.tension()});
     });
 }

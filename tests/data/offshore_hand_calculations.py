@@ -237,27 +237,28 @@ show("phase clay f row 18 (h/R* 3 -> 8)", 0.8 * kc * 72 * tan(delta_f(25)))
 print("phase clay warnings for segment tops 6.5, 7.0, ... 9.5 m: 7 lines")
 
 # qc from a CPT profile between two points: sand, English, profile (10 ft, 100000 psf) and
-# (30 ft, 200000 psf): the segment 19..20 ft has mid-depth 19.5 ft -> 147500 psf = 147.5 ksf.
-show("CPT qc at 19.5 ft, ksf", (100000 + (200000 - 100000) * (19.5 - 10) / 20) / 1000)
-# Fugro friction at row 20 (bottom of that segment), closed 24 in pile (R* = 12 in), L = 60 ft,
-# gamma' = 60 pcf: s'v = 1.2 ksf, h = (60 - 19) x 12 = 492 in, h/R* = 41, pa = 2.0885546 ksf
+# (30 ft, 200000 psf). The friction at row 20 is that of the segment 19..20 ft at its bottom
+# reading, 20 ft: qc = 150000 psf = 150 ksf (the mid-depth 19.5 ft would read 147.5 ksf).
+show("CPT qc at 20 ft, ksf", (100000 + (200000 - 100000) * (20 - 10) / 20) / 1000)
+# Fugro friction at row 20, closed 24 in pile (R* = 12 in), L = 60 ft, gamma' = 60 pcf:
+# s'v = 1.2 ksf, h = (60 - 20) x 12 = 480 in, h/R* = 40, pa = 2.0885546 ksf
 pa_e = 2.0885546
-qc = 147.5
-show("phase Fugro f row 20 (English)", 0.08 * qc * (1.2 / pa_e) ** 0.05 * 41**-0.9)
+qc = 150.0
+show("phase Fugro f row 20 (English)", 0.08 * qc * (1.2 / pa_e) ** 0.05 * 40**-0.9)
 
-# The other methods at the same row (segment 19..20 ft: z = 19 ft for z/L and h, s'v = 1.2 ksf at
-# its bottom), English units: pa = 2.0885546 ksf, dr = 0.0007874 in, closed end, phi 30.
+# The other methods at the same reading (z = 20 ft for z/L and h, s'v = 1.2 ksf), English units:
+# pa = 2.0885546 ksf, dr = 0.0007874 in, closed end, phi 30.
 sv = 1.2
 dr_ngi = max(0.4 * math.log(qc / (22 * math.sqrt(sv * pa_e))), 0.200001)
 show("phase NGI f row 20 (English, closed)",
-     19 / 60 * pa_e * 2.1 * (dr_ngi - 0.1) ** 1.7 * (sv / pa_e) ** 0.25 * 1.6 * 1.3)
+     20 / 60 * pa_e * 2.1 * (dr_ngi - 0.1) ** 1.7 * (sv / pa_e) ** 0.25 * 1.6 * 1.3)
 eta_e = qc / math.sqrt(sv * pa_e)
 g_e = qc / (0.0203 + 0.00125 * eta_e - 1.216e-6 * eta_e**2)
 show("phase ICP f row 20 (English)",
-     (0.029 * qc * (sv / pa_e) ** 0.13 * 41**-0.38 + 2 * g_e * 0.0007874 / 12) * tan(25))
+     (0.029 * qc * (sv / pa_e) ** 0.13 * 40**-0.38 + 2 * g_e * 0.0007874 / 12) * tan(25))
 qc1n = (qc / pa_e) / math.sqrt(sv / pa_e)
 show("phase UWA f row 20 (English)",
-     (0.03 * qc * 1.0 * (492 / 24) ** -0.5 + 4 * 185 * qc / qc1n**0.75 * 0.0007874 / 24) * tan(25))
+     (0.03 * qc * 1.0 * (480 / 24) ** -0.5 + 4 * 185 * qc / qc1n**0.75 * 0.0007874 / 24) * tan(25))
 
 # Tip of an open pipe 914 x 864 mm in uniform sand with qc 15 000 kPa (ICP/MTD): the full section
 # carries 0.15 qc (D > 900 mm) on pi/4 0.914^2 m2 wherever the 3 D window lies in the soil; the

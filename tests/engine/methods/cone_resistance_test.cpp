@@ -205,6 +205,22 @@ TEST(ConeResistance, NodesOfASegment) {
     own.cone_resistance = own.cone_resistance_top = own.cone_resistance_bottom = 0;
     EXPECT_DOUBLE_EQ(segment_cone_resistance_at(own, 2.0, {}, si), 3360);
     EXPECT_DOUBLE_EQ(segment_cone_resistance_at(own, 2.5, {}, si), 3500);
+
+    // A segment 2.0 .. 2.5 m that reaches past its layer's bottom point at 2.3 m (a boundary
+    // between segment ends): the layer's line 1000 + 100 z ends there, 1230 kPa, which holds down
+    // to the segment bottom, and the point is a reading of its own.
+    Segment past = segment(2, 2.5, true, 1225, 0);
+    past.cone_resistance_top = 1200;
+    past.cone_resistance_bottom = 1250;
+    past.layer_top = 0;
+    past.layer_bottom = 2.3;
+    const std::vector<ConeNode> held = segment_cone_nodes(past, {}, si);
+    const std::vector<std::pair<double, double>> line = {{2.0, 1200}, {2.3, 1230}, {2.5, 1230}};
+    ASSERT_EQ(held.size(), line.size());
+    for (std::size_t i = 0; i < held.size(); ++i) {
+        EXPECT_DOUBLE_EQ(held[i].depth, line[i].first) << i;
+        EXPECT_NEAR(held[i].qc, line[i].second, 1e-9) << i;
+    }
 }
 
 }  // namespace
