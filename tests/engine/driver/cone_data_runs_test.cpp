@@ -70,6 +70,17 @@ TEST(ConeDataUnits, AProfileOfTheOtherSystemIsReadInTheProjectsUnits) {
         SCOPED_TRACE(std::string(method_info(m).name));
         EXPECT_DOUBLE_EQ(table_of(english, m).total.back(), table_of(si, m).total.back());
     }
+    // The run names the file it converted among its warnings, the check's words after the file's.
+    const auto named = [](const RunResult& r) {
+        return std::count_if(r.warnings.begin(), r.warnings.end(), [](const RunWarning& w) {
+            return w.text.rfind(
+                       "CPT data file \"p.cpt\", record 1 (unit code and row count): expected the "
+                       "project's unit-system code 2 (S.I.), found 1 (English)",
+                       0) == 0;
+        });
+    };
+    EXPECT_EQ(named(english), 1);
+    EXPECT_EQ(named(si), 0);
     ASSERT_EQ(english.load_levels.size(), si.load_levels.size());
     EXPECT_DOUBLE_EQ(english.load_levels.back().head_load, si.load_levels.back().head_load);
     // The English numbers taken as kPa: 20.9 times the qc, a far larger capacity.
