@@ -15,8 +15,11 @@ namespace torve::cli {
 namespace {
 
 // "error    API RP 2A, layer 2 at 20.00 ft: expected an undrained shear strength above 0, found 0."
-std::string line(const Finding& f, bool english) {
+// A finding of the CPT data file's own header names that file, whose code or count it concerns.
+std::string line(const Finding& f, bool english, const std::string& cpt_name) {
     std::string where;
+    if (f.place.id == RecordId::CptHeader && !f.field.empty())
+        where = cpt_file_label(cpt_name) + ", " + record_title(f.place);
     if (f.method) where = std::string(method_info(*f.method).name);
     if (f.layer > 0) where += (where.empty() ? "" : ", ") + ("layer " + std::to_string(f.layer));
     if (f.depth)
@@ -72,7 +75,7 @@ int check(const std::string& name) {
     for (const Finding& f : findings) errors += f.is_error() ? 1 : 0;
     print_outcome(name, errors, static_cast<int>(findings.size()) - errors);
     const bool english = records.unit_system_code != code_of(UnitSystem::SI);
-    for (const Finding& f : findings) std::cout << line(f, english) << '\n';
+    for (const Finding& f : findings) std::cout << line(f, english, cpt_name) << '\n';
     return errors == 0 ? kExitOk : kExitRunFailed;
 }
 

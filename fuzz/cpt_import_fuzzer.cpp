@@ -1,5 +1,5 @@
 // The CPT import on any cone data file and any counts of the dialog: the points read, in order of
-// depth, or a message and the points as they were.
+// depth and each taken by the run, or a message and the points as they were.
 #include <QString>
 #include <algorithm>
 #include <cmath>
@@ -7,6 +7,7 @@
 
 #include "app/controls/usererror.h"
 #include "app/project/cptimport.h"
+#include "app/project/cptpointsfile.h"
 #include "app/project/project.h"
 #include "fuzz/fuzz_input.h"
 
@@ -42,5 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!std::is_sorted(points.begin(), points.end(),
                         [](const CptPoint& a, const CptPoint& b) { return a.depth < b.depth; }))
         torve::fuzz::broken("points out of order of depth");
+    for (const CptPoint& point : points)
+        if (cptPointRefusal(point, p.data().units))
+            torve::fuzz::broken("a point imported that the run would refuse");
     return 0;
 }

@@ -1,8 +1,11 @@
 // The project file and its CPT points file in any state, through the one codec alone: a read fails
 // only with FormatError; what reads, the value checks take, and it writes in either style to a text
 // that reads back to records writing the same text again.
+#include <cmath>
+
 #include "engine/model/input_checks.h"
 #include "engine/model/project_codec.h"
+#include "engine/model/unit_conversion.h"
 #include "fuzz/fuzz_input.h"
 
 namespace {
@@ -44,6 +47,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             try {
                 const CptProfile profile = read_cpt_records(cpt, "f.cpt", options).records;
                 check_project({}, profile);
+                // Read in either system, a profile the checks do not refuse stays finite.
+                for (const UnitSystem units : {UnitSystem::English, UnitSystem::SI}) {
+                    ProjectRecords in;
+                    in.unit_system_code = code_of(units);
+                    if (first_refusal(check_project(in, profile))) continue;
+                    for (const CptPoint& p : cpt_profile_in(profile, units).points)
+                        if (!std::isfinite(p.depth) || !std::isfinite(p.qc))
+                            fuzz::broken("a CPT point not finite once in the project's units");
+                }
                 if (write_cpt_records(read_cpt_records(write_cpt_records(profile), "again").records) !=
                     write_cpt_records(profile))
                     fuzz::broken("the CPT data file changed on a second write");

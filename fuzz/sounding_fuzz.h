@@ -1,6 +1,6 @@
 // What the harnesses of the cone data readers share: any bytes read, and every test the reader
 // returns imported into both unit systems, either refused with a message or giving at most 1000
-// finite points in order of depth.
+// finite points in order of depth, each of which the run takes.
 #pragma once
 
 #include <QByteArrayView>
@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "app/controls/usererror.h"
+#include "app/project/cptpointsfile.h"
 #include "app/sounding/soundingimport.h"
 #include "fuzz/fuzz_input.h"
 
@@ -42,8 +43,10 @@ int checkSounding(const std::uint8_t* data, std::size_t size, Read read) {
                 if (!std::is_sorted(r.points.begin(), r.points.end(),
                                     [](const CptPoint& a, const CptPoint& b) { return a.depth < b.depth; }))
                     broken("points out of order of depth");
-                for (const CptPoint& p : r.points)
+                for (const CptPoint& p : r.points) {
                     if (!std::isfinite(p.depth) || !std::isfinite(p.qc)) broken("a point not finite");
+                    if (cptPointRefusal(p, units)) broken("a point imported that the run would refuse");
+                }
                 if (r.skippedNoDepth + r.skippedNoValue + r.usable != r.rowsRead)
                     broken("rows lost from the counts");
             }

@@ -16,6 +16,7 @@
 #include "engine/model/input_error.h"
 #include "engine/model/number_text.h"
 #include "engine/model/project_codec.h"
+#include "engine/model/unit_conversion.h"
 #include "engine/model/whole_file.h"
 #include "python/field_values.h"
 #include "python/run_binding.h"
@@ -94,6 +95,14 @@ std::string read_file(const std::string& path, std::string_view what) {
     } catch (const InputError& e) {
         raise_input_error(e.what());
     }
+}
+
+std::string cpt_path(const std::string& project_path) {
+    return std::filesystem::path(project_path).replace_extension(".cpt").string();
+}
+
+UnitSystem system_of(const ProjectRecords& r) {
+    return r.unit_system_code == code_of(UnitSystem::SI) ? UnitSystem::SI : UnitSystem::English;
 }
 
 struct Project {
@@ -180,11 +189,23 @@ Project read_project(const std::string& path) {
     Project p;
     try {
         p.records = read_project_records(read_file(path, "input data file"), path).records;
-        const std::string cpt = std::filesystem::path(path).replace_extension(".cpt").string();
+        const std::string cpt = cpt_path(path);
         if (std::filesystem::exists(cpt))
             p.cpt = read_cpt_records(read_file(cpt, "CPT data file"), cpt).records;
     } catch (const InputError& e) {
         raise_input_error(e.what());
+    }
+    // Points of the other unit system are held in the project's, as every reader reads them; those
+    // under a code of no system stay as they are, for check() to refuse.
+    const UnitSystem units = system_of(p.records);
+    if (p.cpt && !p.cpt->points.empty() && cpt_unit_system(p.cpt->unit_code) &&
+        p.cpt->unit_code != code_of(units)) {
+        const std::string warning = cpt_file_label(cpt_path(path)) + " holds " +
+                                    (units == UnitSystem::SI ? "English" : "S.I.") +
+                                    " units: its points were converted to the project's " +
+                                    (units == UnitSystem::SI ? "S.I." : "English") + " units.";
+        p.cpt = cpt_profile_in(*p.cpt, units);
+        if (PyErr_WarnEx(PyExc_UserWarning, warning.c_str(), 1) != 0) throw py::error_already_set();
     }
     p.path = path;
     return p;
@@ -698,11 +719,16 @@ PYBIND11_MODULE(_engine, m) {
             [](Project& p, py::handle v) {
                 const std::string u = text_value("units", v);
                 if (u != "SI" && u != "English") throw py::value_error("units must be \"SI\" or \"English\"");
-                change_records(p, [&](ProjectRecords& r) {
-                    r.unit_system_code = code_of(u == "SI" ? UnitSystem::SI : UnitSystem::English);
+                const int code = code_of(u == "SI" ? UnitSystem::SI : UnitSystem::English);
+                change_project(p, [code](Project& q) {
+                    // The CPT points are values of the project as well: relabelled with the rest, so
+                    // that the CPT data file written holds the project's code.
+                    if (q.cpt && q.cpt->unit_code == q.records.unit_system_code) q.cpt->unit_code = code;
+                    q.records.unit_system_code = code;
                 });
             },
-            "\"SI\" or \"English\". Changing it relabels the values; it does not convert them.")
+            "\"SI\" or \"English\". Changing it relabels the values, the CPT points' with the rest; it\n"
+            "does not convert them (torve convert does).")
         .def_property(
             "selected_methods",
             [](const Project& p) {

@@ -36,8 +36,18 @@ bool toDouble(QByteArrayView word, double& out) {
         const char* e = r.ptr + (*r.ptr == '+' ? 1 : 0);
         const auto re = std::from_chars(e, last, exponent);
         if (re.ec != std::errc() || re.ptr != last) return false;
-        out *= std::pow(10.0, exponent);
-        return std::isfinite(out);
+        // Read with the E put back, so that the value is the nearest to the decimal written, as for
+        // every other form (a product with a power of ten would be off in the last place, or 0 for a
+        // subnormal).
+        char text[80];
+        const std::size_t mantissa = static_cast<std::size_t>(r.ptr - first);
+        std::memcpy(text, first, mantissa);
+        text[mantissa] = 'e';
+        const std::size_t rest = static_cast<std::size_t>(last - r.ptr);
+        std::memcpy(text + mantissa + 1, r.ptr, rest);
+        const auto exact = std::from_chars(text, text + mantissa + 1 + rest, out);
+        if (exact.ec == std::errc::result_out_of_range) return false;
+        return exact.ec == std::errc() && std::isfinite(out);
     }
     return false;
 }

@@ -48,11 +48,11 @@ QStringList CptImport::read() {
         throw UserError(texts::kCptReadError);
     }
     // A value that the CPT points file cannot hold (1e306 ksf is infinite in lb/ft^2) would be saved
-    // as a word that nothing reads back.
+    // as a word that nothing reads back, and one beyond the analysis's range would stop the next run.
     const UnitSystem units = project_->data().units;
     for (std::size_t i = 0; i < points.size(); ++i) {
-        if (!cptPointWritable(points[i], units))
-            throw UserError(QString(texts::kCptValueTooLarge).arg(name).arg(i + 1).arg(points[i].qc));
+        if (const std::optional<QString> refused = cptPointRefusal(points[i], units))
+            throw UserError(QString(texts::kCptValueTooLarge).arg(name).arg(i + 1).arg(*refused));
     }
     // Soundings listed from the bottom up would reach the engine upside down; the profile is the
     // same cone data in order of depth.

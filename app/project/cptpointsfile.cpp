@@ -9,9 +9,10 @@
 #include "app/graph/texts.h"
 #include "app/project/projectfile.h"
 #include "app/project/texts.h"
-#include "app/table/unitratio.h"
 #include "app/table/units.h"
+#include "engine/model/input_checks.h"
 #include "engine/model/project_codec.h"
+#include "engine/model/unit_conversion.h"
 
 namespace torve::app {
 namespace {
@@ -29,8 +30,10 @@ torve::CptProfile cptProfileOf(const ProjectData& project) {
     return profile;
 }
 
-bool cptPointWritable(const CptPoint& point, UnitSystem units) {
-    return std::isfinite(point.depth) && std::isfinite(point.qc * fileQcPerQc(units));
+std::optional<QString> cptPointRefusal(const CptPoint& point, UnitSystem units) {
+    const std::optional<Finding> f = cpt_row_refusal({point.depth, point.qc * fileQcPerQc(units)});
+    if (!f) return std::nullopt;
+    return QString::fromStdString(f->message);
 }
 
 QByteArray cptPointsFileText(const ProjectData& project) {
@@ -60,17 +63,10 @@ torve::CptProfile readCptPointsFile(const QString& path) {
 }
 
 std::vector<CptPoint> cptPointsIn(const torve::CptProfile& file, UnitSystem units) {
-    const UnitSystem fileUnits = unitSystemFromCode(file.unit_code);
-    double length = 1, stress = 1;
-    if (fileUnits != units) {
-        const double s = unitRatio(QStringLiteral("F1/L2^2"));
-        length = units == UnitSystem::SI ? kMetresPerFoot : kFeetPerMetre;
-        stress = units == UnitSystem::SI ? 1 / s : s;
-    }
-    // lb/ft^2 in the file, ksf in the program.
-    if (fileUnits == UnitSystem::English) stress /= kPoundsPerKip;
+    // ksf in the program: the factors of every reader, with qc of an English file from lb/ft^2.
+    const CptFactors f = cpt_factors(unitSystemFromCode(file.unit_code), units, true);
     std::vector<CptPoint> points = file.points;
-    for (CptPoint& p : points) p = {converted(p.depth, length), converted(p.qc, stress)};
+    for (CptPoint& p : points) p = {converted(p.depth, f.depth), converted(p.qc, f.qc)};
     return points;
 }
 

@@ -2,12 +2,12 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
+#include <optional>
 #include <vector>
 
 #include "app/project/projectdata.h"
 #include "engine/model/cpt_profile.h"
-
-class QString;
 
 namespace torve::app {
 
@@ -22,9 +22,11 @@ QByteArray cptPointsFileText(const ProjectData& project);
 // The project's CPT points as the CPT points file holds them (qc in lb/ft^2 or kPa).
 torve::CptProfile cptProfileOf(const ProjectData& project);
 
-// The point can be written to the CPT points file of a project in `units`: depth and qc finite as
-// the file holds them (English qc times 1000).
-bool cptPointWritable(const CptPoint& point, UnitSystem units);
+// Why the analysis would refuse the point (depth ft or m, qc ksf or kPa) once the CPT points file
+// of a project in `units` holds it (English qc times 1000): a value not finite there, or beyond the
+// range of the analysis, in the words of the engine's reader; none when the point can be saved and
+// run. Every import asks it of each point before it replaces anything.
+std::optional<QString> cptPointRefusal(const CptPoint& point, UnitSystem units);
 
 // Reads a CPT points file as it stands (qc in lb/ft^2 or kPa). Raises UserError with a located
 // message; more than kMaxCptRows rows are refused.

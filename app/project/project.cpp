@@ -131,6 +131,13 @@ QStringList Project::readProject(const QString& path, ProjectFormat format) {
         ProjectData data = file.data(path, data_.offshoreEdition);
         if (offshoreFile) data.loadTransferMethod = Method::Fhwa;
         if (cpt) data.cptPoints = cptPointsIn(*cpt, data.units);
+        if (cpt && !cpt->points.empty() && cpt->unit_code != code_of(data.units)) {
+            const auto name = [](UnitSystem u) {
+                return u == UnitSystem::SI ? QStringLiteral("S.I.") : QStringLiteral("English");
+            };
+            notices << QString(texts::kCptFileConverted)
+                           .arg(cptPath, name(unitSystemFromCode(cpt->unit_code)), name(data.units));
+        }
         data_ = std::move(data);
         file.fillTables(tables_);
         showSoilColumns();

@@ -29,6 +29,8 @@ inline constexpr QLatin1StringView kSoilPointField{"%2 of soil point %1"};
 inline constexpr QLatin1StringView kTzDepthField{"%2 %1"};
 inline constexpr QLatin1StringView kSectionRowField{"%2 of section row %1"};
 inline constexpr QLatin1StringView kCptPointField{"%1 of CPT point %2"};
+inline constexpr QLatin1StringView kCptFileConverted{
+    "The CPT data file %1 holds %2 units: its points were converted to the project's %3 units."};
 
 // The file names of a run, which the engine takes as bytes up to its limit.
 inline constexpr QLatin1StringView kPathTooLong{
@@ -84,8 +86,8 @@ inline constexpr QLatin1StringView kCptTooManyHeaderLines{
     "At most %1 header lines can be passed over in a file of cone data; %2 were asked for."};
 inline constexpr QLatin1StringView kCptReadError{"There was an error reading the input CPT file."};
 inline constexpr QLatin1StringView kCptValueTooLarge{
-    "The cone data of %1 at data line %2 hold a depth or qc too large for the CPT points file (qc %3 "
-    "after the factor Ua); nothing was imported."};
+    "The cone data of %1 at data line %2 hold a depth or qc that the analysis refuses once in the CPT "
+    "points file (after the factor Ua): %3 Nothing was imported."};
 inline constexpr QLatin1StringView kCptPointNotWritable{
     "CPT point %1 has a depth or qc that cannot be written (%2, %3); the project was not saved."};
 inline constexpr QLatin1StringView kCptSorted{

@@ -90,6 +90,39 @@ std::optional<CsvHeading> recognisedHeading(const QString& heading) {
 
 namespace {
 
+// The separator the header row uses. A heading in quotes may hold any of them ("note, text"), and one
+// without quotes the others in its words ("remark; text" between TABs): of comma, semicolon and TAB
+// found outside quotes, the one that splits the row into the most headings of known quantities,
+// then the one found most often, then the TAB before the semicolon before the comma, which words
+// hold the least often in that order. A row of one heading gives the comma.
+char separatorOf(QByteArrayView line) {
+    struct Candidate {
+        char separator;
+        int count = 0;
+    };
+    Candidate candidates[] = {{'\t'}, {';'}, {','}};
+    bool quoted = false;
+    for (const char c : line) {
+        if (c == '"') quoted = !quoted;  // a doubled quote inside quotes toggles twice
+        if (quoted) continue;
+        for (Candidate& k : candidates) k.count += c == k.separator ? 1 : 0;
+    }
+    char best = ',';
+    int bestKnown = -1, bestCount = 0;
+    for (const Candidate& k : candidates) {
+        if (k.count == 0) continue;
+        int known = 0;
+        if (const auto fields = fieldsOf(line, k.separator))
+            for (const QString& f : *fields) known += recognisedHeading(f) ? 1 : 0;
+        if (known > bestKnown || (known == bestKnown && k.count > bestCount)) {
+            best = k.separator;
+            bestKnown = known;
+            bestCount = k.count;
+        }
+    }
+    return best;
+}
+
 struct HeaderRow {
     char separator = ',';
     std::vector<QString> headings;
@@ -103,12 +136,7 @@ HeaderRow headerRow(SoundingLines& lines, const QString& file) {
     }
     if (!found) refuseSounding(file, 0, texts::kCsvHeader);
     HeaderRow h;
-    for (char c : {',', ';', '\t'}) {
-        if (line.contains(c)) {
-            h.separator = c;
-            break;
-        }
-    }
+    h.separator = separatorOf(line);
     std::optional<std::vector<QString>> headings = fieldsOf(line, h.separator);
     if (!headings) refuseSounding(file, lines.number(), texts::kCsvQuote);
     h.headings = std::move(*headings);

@@ -33,10 +33,11 @@ QStringList csvHeadings(QByteArrayView bytes, const QString& file);
 bool csvNamesConeColumns(const QStringList& headings);
 
 // The one test of a CSV file: a header row, then one row per reading, separated by commas,
-// semicolons or tabs (whichever the header row uses first; with semicolons or tabs a decimal comma
-// is read as a point), fields in double quotes allowed, blank cells missing. Columns are recognised by their
-// headings or taken as `chosen`, which names them for the quantities it lists. Raises UserError naming `file`
-// and the line for a damaged file.
+// semicolons or tabs (whichever the header row uses outside double quotes: of those it holds there,
+// the one that gives the most headings of known quantities, then the most frequent; with semicolons
+// or tabs a decimal comma is read as a point), fields in double quotes allowed, blank cells missing. Columns
+// are recognised by their headings or taken as `chosen`, which names them for the quantities it lists. Raises
+// UserError naming `file` and the line for a damaged file.
 Sounding readCsvSounding(QByteArrayView bytes, const QString& file,
                          const std::vector<CsvColumnChoice>& chosen = {});
 

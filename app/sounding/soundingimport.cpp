@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "app/controls/usererror.h"
+#include "app/project/cptpointsfile.h"
 #include "app/sounding/texts.h"
 #include "app/table/unitratio.h"
 #include "app/table/units.h"
@@ -211,7 +212,11 @@ SoundingImport importSounding(const SoundingTest& test, const QString& file, Uni
             ++r.skippedNoValue;
             continue;
         }
-        r.points.push_back({converted(row, r.depthFrom, depth), value});
+        const CptPoint point{converted(row, r.depthFrom, depth), value};
+        // Refused here, with its line, what the next run would refuse in the CPT points file.
+        if (const std::optional<QString> refused = cptPointRefusal(point, units))
+            throw UserError(QString(texts::kSoundingRefused).arg(file).arg(row.line).arg(*refused));
+        r.points.push_back(point);
     }
     if (r.points.empty())
         throw UserError(QString(texts::kSoundingNoPoints)

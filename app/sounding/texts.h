@@ -88,6 +88,9 @@ inline constexpr QLatin1StringView kSoundingNoUnit{
 inline constexpr QLatin1StringView kSoundingNotFinite{
     "The cone data file %1 cannot be used: at line %2, %3 is beyond the range of numbers once converted to "
     "%4."};
+inline constexpr QLatin1StringView kSoundingRefused{
+    "The cone data file %1 cannot be imported: at line %2, as the CPT points file would hold it, %3 "
+    "Nothing was imported."};
 inline constexpr QLatin1StringView kSoundingNoQt{
     "Test %1 gives no qt: neither a column of qt nor u2 with the cone's area ratio."};
 inline constexpr QLatin1StringView kSoundingNoPoints{"Test %1 has no row with both a depth and %2."};

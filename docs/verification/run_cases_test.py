@@ -49,6 +49,15 @@ class ReadersTest(unittest.TestCase):
         self.assertEqual(tz, [(0.0, 1.5), (1.0, 2.5)])
         self.assertEqual(units, 2)
 
+    def test_plot_numbers_with_three_exponent_digits(self):
+        # The plot writer drops the E of an exponent beyond two digits, as Fortran does.
+        for word, value in [("0.747+306", 0.747e306), ("-0.1797+309", -0.1797e309), ("0.494-323", 0.494e-323),
+                            ("0.123E+02", 12.3), ("-1.5", -1.5), ("2.5e-3", 0.0025), ("7", 7.0)]:
+            with self.subTest(word):
+                self.assertEqual(run_cases.plot_number(word), value)
+        with self.assertRaises(ValueError):
+            run_cases.plot_number("x+306")
+
     def test_plug_rows_of_the_report(self):
         # The capacity table of a report: "*" marks the rows where the plug's friction governs.
         report = ("          Internal Pile Plug Calculated by Program\n"

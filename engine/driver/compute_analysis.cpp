@@ -12,6 +12,7 @@
 #include "engine/driver/run_analysis.h"
 #include "engine/driver/soil_spacing.h"
 #include "engine/driver/tip_row.h"
+#include "engine/model/unit_conversion.h"
 
 namespace torve {
 
@@ -79,7 +80,7 @@ void compute_results(const InputData& in, const CptProfile& cpt, RunResult& resu
 RunResult compute_analysis(const InputData& in, const CptProfile& cpt) {
     RunResult result;
     try {
-        compute_results(in, cpt, result);
+        compute_results(in, cpt_profile_in(cpt, in.units), result);
     } catch (const InputError& e) {
         result.status = RunStatus::InputError;
         result.message = e.what();

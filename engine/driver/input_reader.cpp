@@ -9,6 +9,7 @@
 #include "engine/model/input_error.h"
 #include "engine/model/project_codec.h"
 #include "engine/model/rounded_constants.h"
+#include "engine/model/unit_conversion.h"
 #include "engine/model/units.h"
 #include "engine/model/whole_file.h"
 
@@ -155,9 +156,22 @@ RunInput parse_run_input(std::string_view input_text, const std::string& input_n
     InputValueChecks input_checks(input_name);
     const ReadResult<ProjectRecords> input = read_project_records(input_text, input_name, {}, &input_checks);
     RunInput run;
-    if (cpt_text) run.cpt = parse_cpt_data(*cpt_text, cpt_name);
+    std::vector<Finding> unit_findings;
+    if (cpt_text) {
+        InputValueChecks cpt_checks(cpt_name);
+        const ReadResult<CptProfile> cpt = read_cpt_records(*cpt_text, cpt_name, {}, &cpt_checks);
+        unit_findings = cpt_unit_findings(input.records, cpt.records);
+        refuse_first(unit_findings, cpt.lines, cpt_file_label(cpt_name));
+        run.cpt = cpt.records;
+    }
     refuse_first(whole_project_findings(input.records, run.cpt), input.lines, input_file_label(input_name));
     run.in = input_data_of(input.records);
+    // The run says so where it converts the points, as the check does.
+    for (const Finding& f : unit_findings)
+        run.in.input_notes.push_back(
+            {std::nullopt, cpt_file_label(cpt_name) + ", " + record_title(f.place) + ": " + f.message});
+    // A profile of the other unit system is read in the project's, as every reader reads it.
+    run.cpt = cpt_profile_in(run.cpt, run.in.units);
     return run;
 }
 

@@ -17,6 +17,7 @@
 #include "engine/driver/report_sections.h"
 #include "engine/driver/soil_spacing.h"
 #include "engine/model/file_format.h"
+#include "engine/model/unit_conversion.h"
 #include "engine/model/whole_file.h"
 
 namespace torve {
@@ -186,8 +187,10 @@ void Run::sequence() {
     if (!in_memory()) refuse_outputs_over_inputs();
     if (read_in_) {
         start_report();
-        compute_results(*read_in_, *read_cpt_, result_);
-        write_results(*read_in_, *read_cpt_);
+        // The points of a profile of the other unit system, as the project's.
+        const CptProfile cpt = cpt_profile_in(*read_cpt_, read_in_->units);
+        compute_results(*read_in_, cpt, result_);
+        write_results(*read_in_, cpt);
         return write_warning_list();
     }
     // The input is read before any output is created: a run that cannot read it leaves every file

@@ -16,11 +16,14 @@ constexpr double kTinyStress = 1.0e-10;
 }  // namespace
 
 double ngi_relative_density(double qc, double effective_stress, double pa) {
-    if (!(qc > 0)) return kMinRelativeDensity;  // no cone resistance: the loosest state of the rule
     // At the ground surface the stress is 0 and Dr unbounded; raising the stress keeps it finite
     // (the friction there is 0 through z/L and F_sig anyway).
     const double stress = std::max(effective_stress, kTinyStress);
-    return std::max(0.4 * std::log(qc / (22 * std::sqrt(stress * pa))), kMinRelativeDensity);
+    const double ratio = qc / (22 * std::sqrt(stress * pa));
+    // No cone resistance, or one too small to leave a ratio (a subnormal qc): the loosest state of
+    // the rule.
+    if (!(ratio > 0)) return kMinRelativeDensity;
+    return std::max(0.4 * std::log(ratio), kMinRelativeDensity);
 }
 
 double ngi_sand_friction(const NgiSandInput& s) {

@@ -45,9 +45,10 @@ double unified_clay_diameter(double outside_diameter, double inside_diameter) {
 double unified_sand_friction(const UnifiedSandInput& s) {
     if (!(s.qc > 0)) return 0;
     const double radial = s.qc / 44 * std::pow(s.area_ratio, 0.3) * std::pow(std::max(1.0, s.h_over_d), -0.4);
-    // (qc/s'v0)^-0.33 vanishes as the stress goes to zero at the surface.
-    const double dilation =
-        s.effective_stress > 0 ? s.qc / 10 * std::pow(s.qc / s.effective_stress, -0.33) * s.cone_over_d : 0.0;
+    // (qc/s'v0)^-0.33 vanishes as the stress goes to zero at the surface. A ratio that comes to 0 (a
+    // subnormal qc) gives the term's limit, 0, where the power would be infinite and the product NaN.
+    const double ratio = s.effective_stress > 0 ? s.qc / s.effective_stress : 0.0;
+    const double dilation = ratio > 0 ? s.qc / 10 * std::pow(ratio, -0.33) * s.cone_over_d : 0.0;
     const double f = (radial + dilation) * kTanInterfaceAngle;
     return s.tension ? 0.75 * f : f;
 }

@@ -22,8 +22,10 @@ double uwa_sand_friction(const UwaSandInput& s) {
     const double radial =
         0.03 * s.qc * std::pow(s.area_ratio, 0.3) * std::pow(std::max(s.h_over_d, 2.0), -0.5);
     const double qc1n = (s.qc / s.pa) / std::sqrt(std::max(s.effective_stress / s.pa, 1.0e-7));
-    // Without cone resistance there is no stiffness either (0/0 otherwise).
-    const double shear_modulus = s.qc > 0 ? 185 * s.qc / std::pow(qc1n, 0.75) : 0.0;
+    // Without cone resistance there is no stiffness either. The normalised resistance is what the
+    // modulus divides by: a qc so small (a subnormal) that qc1n comes to 0 has none as well, where
+    // the quotient would be infinite and the friction NaN.
+    const double shear_modulus = qc1n > 0 ? 185 * s.qc / std::pow(qc1n, 0.75) : 0.0;
     const double dilation = 4 * shear_modulus * s.dilation_shift / s.diameter;
     const double f = (radial + dilation) * tan_sand_interface_angle(s.friction_angle);
     return s.tension ? 0.75 * f : f;

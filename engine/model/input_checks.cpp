@@ -9,6 +9,7 @@
 #include "engine/model/number_text.h"
 #include "engine/model/rounded_constants.h"
 #include "engine/model/taper_limit.h"
+#include "engine/model/unit_conversion.h"
 #include "engine/model/units.h"
 
 namespace torve {
@@ -636,7 +637,40 @@ std::vector<Finding> cpt_record_findings(const CptProfile& profile, const Record
         c.expected(
             "depth", p.depth,
             "a depth of at least " + number(profile.points[i - 1].depth) + ", that of the CPT row above");
-    c.in_range("cone resistance", p.qc);
+    // A reading above 0 but below the least a layer's own qc counts with is no cone resistance the
+    // methods can tell from none: they compute next to nothing from it, as from 0.
+    if (c.in_range("cone resistance", p.qc) && p.qc > 0 && !has_own_cone_resistance(p.qc))
+        c.expected("cone resistance", p.qc, "a cone resistance of 0 or at least 0.00001",
+                   ": the cone-based methods find next to no resistance there", Severity::Warning);
+    return out;
+}
+
+std::optional<Finding> cpt_row_refusal(const CptPoint& row) {
+    for (Finding& f : cpt_record_findings(CptProfile{0, {row}}, {RecordId::CptRow, 0, 1}, 1))
+        if (f.refuses()) return std::move(f);
+    return std::nullopt;
+}
+
+std::vector<Finding> cpt_unit_findings(const ProjectRecords& f, const CptProfile& cpt) {
+    std::vector<Finding> out;
+    // A file without points holds no value to read in either system.
+    if (cpt.points.empty()) return out;
+    RecordCheck c({RecordId::CptHeader}, out);
+    const std::optional<UnitSystem> file = cpt_unit_system(cpt.unit_code);
+    const auto name = [](UnitSystem u) { return u == UnitSystem::SI ? "S.I." : "English"; };
+    if (!file) {
+        c.expected("unit-system code", cpt.unit_code, "a unit-system code of 1 (English) or 2 (S.I.)",
+                   ": the units of the CPT points are not known");
+        return out;
+    }
+    const UnitSystem project = system_of(f);
+    if (*file == project) return out;
+    c.expected("unit-system code", cpt.unit_code,
+               std::string("the project's unit-system code ") + std::to_string(code_of(project)) + " (" +
+                   name(project) + ")",
+               std::string(" (") + name(*file) + "): the CPT data file's depths and qc are converted to " +
+                   name(project) + " units for the run",
+               Severity::Warning);
     return out;
 }
 
@@ -711,6 +745,7 @@ std::vector<Finding> check_project(const ProjectRecords& f, const CptProfile& cp
     add(cpt_record_findings(cpt, {RecordId::CptHeader}, cpt_rows));
     for (int i = 0; i < cpt_rows; ++i)
         add(cpt_record_findings(cpt, {RecordId::CptRow, i, cpt_rows}, cpt_rows));
+    add(cpt_unit_findings(f, cpt));
     add(whole_project_findings(f, cpt));
     return out;
 }

@@ -56,6 +56,15 @@ std::vector<Finding> check_project(const ProjectRecords& records, const CptProfi
 std::vector<Finding> record_findings(const ProjectRecords& so_far, const RecordPlace& place, long long count);
 std::vector<Finding> cpt_record_findings(const CptProfile& so_far, const RecordPlace& place, long long count);
 std::vector<Finding> whole_project_findings(const ProjectRecords& records, const CptProfile& cpt);
+// Why the analysis would refuse a CPT row of these values as the CPT data file holds them (ft or m,
+// lb/ft2 or kPa), as its reader of the file refuses it; none when it takes the row. Every door of a
+// cone data import asks it of each row before anything is replaced, so that nothing is imported
+// that the next run would refuse.
+std::optional<Finding> cpt_row_refusal(const CptPoint& row);
+// Those of the CPT data file's unit-system code against the project's: a file with points under a
+// code that names no unit system is refused; one of the other system is converted to the project's
+// units by every reader (cpt_profile_in), and named with a warning.
+std::vector<Finding> cpt_unit_findings(const ProjectRecords& records, const CptProfile& cpt);
 
 // The first finding the analysis refuses the project for (Finding::refuses); null when none.
 const Finding* first_refusal(const std::vector<Finding>& findings);

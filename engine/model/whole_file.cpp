@@ -255,6 +255,79 @@ void write_file_whole(const std::string& path, std::string_view bytes) {
     f.commit();
 }
 
+namespace {
+
+// An existing file kept under a second name while the files of a save are renamed into place, so
+// that a rename that fails can put it back. A hard link costs nothing and keeps the file itself; on a
+// file system without them the file is copied.
+struct KeptAside {
+    std::string target;
+    std::string kept;  // empty when there was no file to keep
+};
+
+// A new exclusive name beside `target`, made by `make` (which returns 0 or an error number);
+// EEXIST makes another name.
+template <class Make>
+int beside(const std::string& target, std::string& name, Make&& make) {
+    const fs::path folder = fs::path(target).parent_path();
+    const std::string stem =
+        ((folder.empty() ? fs::path(".") : folder) / fs::path(target).filename()).string();
+    std::random_device seed;
+    std::mt19937_64 random((static_cast<std::uint64_t>(seed()) << 32) ^ seed());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = stem + "." + random_suffix(random) + "~";
+        const int error = make(name);
+        if (error != EEXIST) return error;
+    }
+    return EEXIST;
+}
+
+int copy_to_new(const std::string& from, const std::string& to, mode_t mode) {
+    std::string bytes;
+    try {
+        bytes = read_regular_file(from);
+    } catch (const FileError& e) {
+        return e.error() != 0 ? e.error() : EIO;
+    }
+    Descriptor f(::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600));
+    if (f.fd < 0) return errno;
+    // A copy put back is the old file with its permissions.
+    (void)::fchmod(f.fd, mode);
+    for (std::size_t done = 0; done < bytes.size();) {
+        const ssize_t n = ::write(f.fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            const int error = errno;
+            ::unlink(to.c_str());
+            return error;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    int error = ::fdatasync(f.fd) == 0 ? 0 : errno;
+    const int fd = f.fd;
+    f.fd = -1;
+    if (::close(fd) != 0 && error == 0) error = errno;
+    if (error != 0) ::unlink(to.c_str());
+    return error;
+}
+
+KeptAside keep_aside(const std::string& path, const std::string& target) {
+    KeptAside k{target, {}};
+    struct stat st {};
+    if (::stat(target.c_str(), &st) != 0) return k;  // nothing there to keep
+    int error = beside(target, k.kept, [&](const std::string& name) {
+        return ::link(target.c_str(), name.c_str()) == 0 ? 0 : errno;
+    });
+    if (error != 0 && error != EEXIST)
+        error = beside(target, k.kept, [&](const std::string& name) {
+            return copy_to_new(target, name, st.st_mode & 07777);
+        });
+    if (error != 0) fail(path, error);
+    return k;
+}
+
+}  // namespace
+
 void write_files_together(const std::vector<std::pair<std::string, std::string>>& files) {
     // Replacements that go out of scope uncommitted remove their temporary files.
     std::vector<std::unique_ptr<FileReplacement>> written;
@@ -263,7 +336,44 @@ void write_files_together(const std::vector<std::pair<std::string, std::string>>
         written.back()->stream().write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         written.back()->finish();
     }
-    for (const auto& f : written) f->commit();
+    // Every new file is complete: only the renames are left, each of which can still fail (a full
+    // folder, a file made read-only meanwhile). Until all are done each old file keeps a second name;
+    // a failed rename puts back the old files already replaced, and a file that was not there before
+    // goes again, so that the save leaves every file as it found it.
+    std::vector<KeptAside> kept;
+    const auto forget = [&kept] {
+        for (const KeptAside& k : kept)
+            if (!k.kept.empty()) ::unlink(k.kept.c_str());
+    };
+    try {
+        for (const auto& f : written) kept.push_back(keep_aside(f->path(), f->target()));
+    } catch (const FileError&) {
+        forget();
+        throw;
+    }
+    for (std::size_t i = 0; i < written.size(); ++i) {
+        try {
+            written[i]->commit();
+        } catch (const FileError& e) {
+            std::string unrestored;
+            for (std::size_t j = 0; j < i; ++j) {
+                KeptAside& k = kept[j];
+                if (k.kept.empty()) {
+                    ::unlink(k.target.c_str());
+                    continue;
+                }
+                // Put back, the second name goes with the rename; else the old file stays under it,
+                // which the message gives.
+                if (::rename(k.kept.c_str(), k.target.c_str()) != 0)
+                    unrestored += "; the previous " + k.target + " is kept as " + k.kept;
+                k.kept.clear();
+            }
+            forget();
+            if (unrestored.empty()) throw;
+            throw FileError(e.path(), e.error(), e.reason() + unrestored);
+        }
+    }
+    forget();
 }
 
 }  // namespace torve

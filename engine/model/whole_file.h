@@ -67,6 +67,8 @@ class FileReplacement {
     void abandon() noexcept;
 
     const std::string& path() const noexcept { return path_; }
+    // The file replaced: the path, or the file its links lead to.
+    const std::string& target() const noexcept { return target_; }
     // The temporary file's descriptor, for a writer that writes to a descriptor of its own (a
     // duplicate of it); what goes through the stream is written after what was written there.
     int descriptor() const noexcept;
@@ -87,7 +89,12 @@ void write_file_whole(const std::string& path, std::string_view bytes);
 
 // Writes files that belong together (a project and its companion files) so that they are replaced
 // together or not at all: every file is written whole to its temporary file first, and only when all
-// are complete are they renamed into place. Raises FileError and leaves every old file untouched.
+// are complete are they renamed into place, each old file keeping a second name (a hard link, else a
+// copy) meanwhile. When a rename fails, the files already replaced get their old contents back and
+// those that were not there are removed. Raises FileError and leaves every old file as it was;
+// should even a file's putting back fail, the message names the second name that holds it. What no
+// program can prevent: a machine that stops between two renames leaves the files of both saves,
+// the old ones under their second names ("p.cpt.Ab3dE9fG~").
 void write_files_together(const std::vector<std::pair<std::string, std::string>>& files);
 
 }  // namespace torve

@@ -3,6 +3,7 @@ with the values the desktop core's own tests work out by hand, and the same summ
 ``torve cpt import``.
 """
 
+import csv
 import math
 import os
 import pathlib
@@ -198,3 +199,45 @@ def test_a_location_with_one_test_names_it(tmp_path, test, chosen, points, messa
         return
     assert project.import_cpt(path, test=test).test == chosen
     assert_points(project.cpt_points, points)
+
+
+def generated_csv_files(folder):
+    """40 CSV soundings as Python's csv module writes them: comma, semicolon or TAB as separator, and
+    beside depth and qc a column whose heading and cells hold the other separators, quotes or the
+    separator itself (which the writer then puts in quotes), first, between or last."""
+    extras = ["note, text", "remark; text", "a\tb", 'say "hi"', "x;y,z", "plain", "one, two; three",
+              "tab\there; and, more"]
+    files = []
+    for i in range(40):
+        delimiter = [",", ";", "\t"][i % 3]
+        extra = extras[i % len(extras)]
+        at = i % 3  # where the extra column stands
+        header = ["depth_m", "qc_MPa"]
+        header.insert(at, extra)
+        rows = []
+        for k in range(5):
+            row = [f"{0.02 * (k + 1):.2f}", f"{1.5 + 0.25 * k + 0.01 * i:.2f}"]
+            row.insert(at, f"cell {k}{delimiter} {extra}")
+            rows.append(row)
+        path = folder / f"generated-{i:02d}.csv"
+        with open(path, "w", newline="") as f:
+            writer = csv.writer(f, delimiter=delimiter, lineterminator="\r\n" if i % 2 else "\n")
+            writer.writerow(header)
+            writer.writerows(rows)
+        files.append((path, delimiter, at))
+    return files
+
+
+def test_generated_csv_files_read_as_pythons_csv_reads_them(tmp_path):
+    # The separator is the header row's outside quotes: headings with , or ; inside quotes (or
+    # unquoted between TABs) were refused before ("a column of qc was expected").
+    for path, delimiter, at in generated_csv_files(tmp_path):
+        with open(path, newline="") as f:
+            header, *rows = list(csv.reader(f, delimiter=delimiter))
+        columns = torve.read_sounding(path).tests[0].columns
+        assert columns["depth"].heading == header[header.index("depth_m")], path.name
+        assert columns["qc"].heading == header[header.index("qc_MPa")], path.name
+        project = torve.Project.new(units="SI")
+        project.import_cpt(path)
+        depth, qc = header.index("depth_m"), header.index("qc_MPa")
+        assert_points(project.cpt_points, [(float(r[depth]), 1000 * float(r[qc])) for r in rows], rel=1e-15)

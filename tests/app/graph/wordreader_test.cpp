@@ -44,6 +44,12 @@ TEST(WordReader, WordsLinesAndMessages) {
     }
     EXPECT_TRUE(r.atEnd());
 
+    // Three-digit exponents as the plot writer writes them read as the same decimal with its E, to the
+    // last bit, subnormals included.
+    WordReader large = WordReader::fromText("0.747+306 -0.1797+309 0.494-323 0.123+100 0.18-307");
+    for (double expected : {0.747e306, -0.1797e309, 0.494e-323, 0.123e100, 0.18e-307})
+        EXPECT_EQ(large.readDouble(), expected);
+
     WordReader numbers = WordReader::fromText("1,5 1e999 nan 3000000000 +4");
     for (const char* expected :
          {"A floating point number", "A floating point number", "A floating point number"})

@@ -120,8 +120,10 @@ TEST(CptImport, FailuresChangeNothing) {
 }
 
 // qc = 1e306 is a double, but not once an English project writes it in lb/ft^2 (x 1000), and 1e400 is
-// none at all: such cone data are refused whole, and a point that got in by another path stops the
-// save instead of being written as a word nothing reads back.
+// none at all; and what the CPT points file holds beyond 1E+15 in magnitude the next run refuses:
+// such cone data are refused whole (1e306 kPa used to be imported, and the run then stopped on the
+// CPT points file), and a point that got in by another path stops the save instead of being written
+// as a word nothing reads back.
 TEST(CptImport, ValuesTheCptPointsFileCannotHoldAreRefused) {
     torve::test::ScratchDir dir;
     const struct {
@@ -133,7 +135,10 @@ TEST(CptImport, ValuesTheCptPointsFileCannotHoldAreRefused) {
     } cases[] = {
         {"English, factor 1: 1e309 lb/ft^2", UnitSystem::English, 1, "1 1e306\n2 3\n", true},
         {"S.I., factor 1000 after it", UnitSystem::SI, 1000, "1 1e306\n2 3\n", true},
-        {"S.I., factor 1: 1e306 kPa is written as it is", UnitSystem::SI, 1, "1 1e306\n2 3\n", false},
+        {"S.I., factor 1: 1e306 kPa, beyond what a run takes", UnitSystem::SI, 1, "1 1e306\n2 3\n", true},
+        {"S.I., 1e15 kPa, the most a run takes", UnitSystem::SI, 1, "1 1e15\n2 3\n", false},
+        {"English, 1e12 ksf, 1e15 lb/ft^2 in the file", UnitSystem::English, 1, "1 1e12\n2 3\n", false},
+        {"English, 1.1e12 ksf, beyond it in the file", UnitSystem::English, 1, "1 1.1e12\n2 3\n", true},
         {"a depth beyond a double", UnitSystem::SI, 1, "2 3\n1e400 5\n", true},  // the reader refuses it
     };
     for (const auto& c : cases) {

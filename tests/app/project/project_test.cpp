@@ -16,7 +16,9 @@
 
 #include "app/controls/usererror.h"
 #include "app/project/project.h"
+#include "engine/model/project_codec.h"
 #include "engine/model/taper_limit.h"
+#include "engine/model/unit_conversion.h"
 #include "tests/support/scratch_dir.h"
 
 namespace {
@@ -576,6 +578,30 @@ TEST(Project, DamagedCptFilesOpenWithAWarning) {
                   " 2 1\n  1.00E+00  4.00E+00\n");  // an S.I. project
         EXPECT_EQ(torve::test::read_file(cpt), c.text);
     }
+}
+
+// A CPT data file of the other unit system opens converted, with a notice naming it, to the very
+// points the engine's run of the file takes: one reading of the code in every reader.
+TEST(Project, ACptFileOfTheOtherSystemOpensConverted) {
+    const fs::path example = examples().front();  // an S.I. project
+    torve::test::ScratchDir dir;
+    fs::copy_file(example, dir.path() / "p.tv6d");
+    // 10 ft and 1000 lb/ft2 are 3.048 m and 47.88025898033584 kPa.
+    const torve::CptProfile english{1, {{0, 500}, {10, 1000}, {131.23359580052494, 20885.434233150132}}};
+    const std::string cpt = dir.write("p.cpt", torve::write_cpt_records(english));
+    Project p;
+    const QStringList notices =
+        p.readProject(QString::fromStdString(dir.file("p.tv6d")), ProjectFormat::Current);
+    ASSERT_EQ(p.data().units, UnitSystem::SI);
+    EXPECT_TRUE(notices.contains(QStringLiteral("The CPT data file %1 holds English units: its points were "
+                                                "converted to the project's S.I. units.")
+                                     .arg(QString::fromStdString(cpt))))
+        << notices.join(u'|').toStdString();
+    EXPECT_EQ(p.data().cptPoints, torve::cpt_profile_in(english, UnitSystem::SI).points);
+    EXPECT_DOUBLE_EQ(p.data().cptPoints[1].depth, 3.048);
+    EXPECT_DOUBLE_EQ(p.data().cptPoints[1].qc, 47.88025898033584);
+    EXPECT_DOUBLE_EQ(p.data().cptPoints[2].depth, 40);
+    EXPECT_DOUBLE_EQ(p.data().cptPoints[2].qc, 1000);
 }
 
 TEST(Project, TaperCheckBeforeARun) {

@@ -69,6 +69,43 @@ TEST(CsvReader, HeadingsAndColumnsNamedByTheUser) {
     EXPECT_EQ(s.tests[0].unit(Q::Qc), QStringLiteral("MPa"));
 }
 
+// The separator is the one the header row uses outside quotes, whatever its headings hold in their
+// words; files that took the first of , ; TAB found anywhere in the row were refused ("a column of
+// qc was expected") or read into the wrong columns.
+TEST(CsvReader, SeparatorOfTheHeaderRowOutsideQuotes) {
+    struct Case {
+        const char* name;
+        const char* text;
+        double depth, qc;  // of the first row
+        const char* lastHeading;
+    };
+    const Case cases[] = {
+        {"semicolons, a comma in quotes", "depth_m;qc_MPa;\"note, text\"\n1,5;2,25;a, b\n", 1.5, 2.25,
+         "note, text"},
+        {"commas, a semicolon in quotes", "depth_m,qc_MPa,\"note; text\"\n1.5,2.25,x\n", 1.5, 2.25,
+         "note; text"},
+        {"TABs, a semicolon in a heading", "depth_m\tqc_MPa\tremark; text\n1.5\t2.25\tx\n", 1.5, 2.25,
+         "remark; text"},
+        {"TABs, a heading of several semicolons", "depth_m\tqc_MPa\tremark; a; b; c\n1.5\t2.25\t\n", 1.5,
+         2.25, "remark; a; b; c"},
+        {"TABs, a comma and a semicolon in quotes", "\"depth, m\"\tqc_MPa\t\"a;b\"\n", 0, 0, "a;b"},
+        {"semicolons, a heading with a comma unquoted", "depth_m;qc_MPa;remark, text\n1;2;x\n", 1, 2,
+         "remark, text"},
+        {"commas, a doubled quote in quotes", "depth_m,\"qc_MPa\",\"say \"\"a;b\"\"\"\n1,2,x\n", 1, 2,
+         "say \"a;b\""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QStringList headings = csvHeadings(c.text, QStringLiteral("s.csv"));
+        ASSERT_EQ(headings.size(), 3);
+        EXPECT_EQ(headings.back(), QString::fromUtf8(c.lastHeading));
+        if (c.depth == 0) continue;  // headings alone, for the user to name the columns
+        const Sounding s = readCsvSounding(c.text, QStringLiteral("s.csv"));
+        ASSERT_EQ(s.tests[0].rows.size(), 1u);
+        expectRow(s.tests[0].rows[0], {c.depth, c.qc, kNone, kNone, kNone});
+    }
+}
+
 // Each damaged file is refused at its line with what was expected there.
 TEST(CsvReader, DamagedFilesAreRefusedWithFileLineAndWhatWasExpected) {
     expectEachRefused(

@@ -163,6 +163,45 @@ TEST(SoundingImport, RefusalsNameTheFileAndTheCause) {
     }
 }
 
+// What the next run would refuse in the CPT points file is refused at the import, with the line of
+// the cone data file, in the project's units as that file holds them: qc above 1E+15 lb/ft2 or kPa,
+// a depth above 1E+15 ft or m. They were imported, and the run then stopped on the CPT points file.
+TEST(SoundingImport, ValuesTheRunWouldRefuseAreRefusedWithTheirLine) {
+    struct Case {
+        const char* csv;
+        UnitSystem units;
+        const char* expected;  // empty: imported
+    };
+    const Case cases[] = {
+        {"depth_m,qc_kPa\n1,2\n2,2.2e33\n", UnitSystem::SI,
+         "at line 3, as the CPT points file would hold it, expected at most 1E+15 in magnitude for the cone "
+         "resistance, found 2.2e+33."},
+        {"depth_m,qc_MPa\n4.4e90,2\n", UnitSystem::SI,
+         "at line 2, as the CPT points file would hold it, expected at most 1E+15 in magnitude for the "
+         "depth, found 4.4e+90."},
+        // 1e14 kPa = 2.09e12 ksf: within range as the project shows it, 2.09e15 lb/ft2 in the file.
+        {"depth_m,qc_kPa\n1,1e14\n", UnitSystem::English, "for the cone resistance, found 2088543423315"},
+        {"depth_m,qc_kPa\n1,1e14\n", UnitSystem::SI, ""},
+        // 1e305 MPa is finite in kPa and in ksf, but not in lb/ft2.
+        {"depth_m,qc_MPa\n1,2\n2,1e305\n", UnitSystem::English, "found inf."},
+        {"depth_m,qc_kPa\n1,-1e15\n2,1e15\n", UnitSystem::SI, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.csv);
+        const QString file = QStringLiteral("cone.csv");
+        try {
+            importSounding(readCsvSounding(c.csv, file).tests[0], file, c.units, ConeChoice::Default);
+            EXPECT_EQ(*c.expected, '\0') << "imported";
+        } catch (const UserError& e) {
+            EXPECT_TRUE(
+                e.message().startsWith(QStringLiteral("The cone data file cone.csv cannot be imported")))
+                << e.message().toStdString();
+            EXPECT_NE(*c.expected, '\0') << e.message().toStdString();
+            EXPECT_TRUE(e.message().contains(QLatin1StringView(c.expected))) << e.message().toStdString();
+        }
+    }
+}
+
 // An AGS4 file names a test by its location and its number: CPT-A holds two tests, CPT-B and 3 one
 // each, CPT-C one without a number, so its id is the location alone. Tests in file order: 1 CPT-A/1,
 // 2 CPT-A/2, 3 CPT-B/1, 4 3/1, 5 CPT-C.

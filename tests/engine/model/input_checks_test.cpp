@@ -529,14 +529,14 @@ TEST(InputChecks, CountLimits) {
 }
 
 TEST(InputChecks, CptRowsGoDownwards) {
-    const CptProfile up{2, {{3.0, 5000}, {2.0, 6000}, {1.0, 7000}}};
+    const CptProfile up{1, {{3.0, 5000}, {2.0, 6000}, {1.0, 7000}}};
     expect_findings(check_project(two_layers(), up),
                     {{Severity::Error, RecordId::CptRow, 1, "depth",
                       "expected a depth of at least 3, that of the CPT row above, found 2."},
                      {Severity::Error, RecordId::CptRow, 2, "depth",
                       "expected a depth of at least 2, that of the CPT row above, found 1."}},
                     "rows going up");
-    EXPECT_TRUE(check_project(two_layers(), {2, {{1, 5000}, {1, 6000}, {2, 7000}}}).empty());  // a step in qc
+    EXPECT_TRUE(check_project(two_layers(), {1, {{1, 5000}, {1, 6000}, {2, 7000}}}).empty());  // a step in qc
 }
 
 }  // namespace
