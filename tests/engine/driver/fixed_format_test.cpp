@@ -97,8 +97,8 @@ TEST(FixedFormat, TextCountsCharactersNotBytes) {
         {title, 70,
          title + std::string(29, ' ')},    // 41 characters and 29 blanks (the bytes cut at 70 split an 'é')
         {title, 36, title.substr(0, 71)},  // 'x' and 35 'é': 71 bytes
-        {"\xe2\x82\xac5", 3, "\xe2\x82\xac5 "},  // euro sign, a digit, one blank
-        {"ab\xff", 4, "ab\xff "},                // a stray byte counts as one character
+        {"\u20ac5", 3, "\u20ac5 "},        // euro sign (3 bytes), a digit, one blank
+        {"ab\xff", 4, "ab\xff "},          // a stray byte counts as one character
     };
     for (const auto& c : cases) EXPECT_EQ(format_a(c.text, c.width), c.expected) << c.width;
 }
