@@ -27,7 +27,7 @@ SOURCE = pathlib.Path(__file__).resolve().parents[2]
 EXAMPLES = sorted((SOURCE / "examples").glob("*.tv6d"))
 RUNNER = os.environ.get("TORVE_RUNNER", "torve")
 
-settings.register_profile("ctest", max_examples=60, deadline=None, derandomize=True, database=None,
+settings.register_profile("ctest", max_examples=40, deadline=None, derandomize=True, database=None,
                           suppress_health_check=[HealthCheck.too_slow])
 settings.register_profile("long", max_examples=3000, deadline=None, database=None)
 settings.load_profile(os.environ.get("HYPOTHESIS_PROFILE", "ctest"))
