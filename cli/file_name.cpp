@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QFile>
 
+#include "engine/model/text_encoding.h"
+
 namespace torve::cli {
 
 std::optional<QString> core_file_name(const std::string& bytes) {
@@ -14,7 +16,8 @@ std::optional<QString> core_file_name(const std::string& bytes) {
 }
 
 std::string unusable_file_name(const std::string& bytes) {
-    return bytes +
+    // The very name that is no UTF-8: shown with its stray bytes as \xNN, so the message is text.
+    return printable_text(bytes) +
            ": the file name cannot be represented in the system's file-name encoding (UTF-8); rename the "
            "file "
            "or its folder.";

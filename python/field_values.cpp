@@ -54,7 +54,32 @@ int integer_value(const char* field, py::handle value, const std::string& expect
 
 std::string text_value(const char* field, py::handle value) {
     if (!PyUnicode_Check(value.ptr())) wrong_type(field, value, "a text (str)");
-    return value.cast<std::string>();
+    Py_ssize_t size = 0;
+    const char* utf8 = PyUnicode_AsUTF8AndSize(value.ptr(), &size);
+    if (!utf8) {
+        // A lone surrogate ("\udce9" from a name decoded with surrogateescape) has no UTF-8 form.
+        PyErr_Clear();
+        throw py::value_error(std::string(field) +
+                              " expects a text that UTF-8 can hold, got one with a lone "
+                              "surrogate");
+    }
+    return std::string(utf8, static_cast<std::size_t>(size));
+}
+
+std::string path_value(const char* argument, py::handle value) {
+    const py::module_ os = py::module_::import("os");
+    py::object path;
+    if (PyUnicode_Check(value.ptr()) || PyBytes_Check(value.ptr()) ||
+        PyObject_HasAttrString(value.ptr(), "__fspath__"))
+        path = os.attr("fspath")(value);
+    if (!path || !(PyUnicode_Check(path.ptr()) || PyBytes_Check(path.ptr())))
+        throw py::type_error(std::string(argument) + " expects a str, bytes or os.PathLike, got " +
+                             type_name(value));
+    if (PyUnicode_Check(path.ptr())) path = os.attr("fsencode")(path);
+    std::string bytes = path.cast<std::string>();
+    if (bytes.find('\0') != std::string::npos)
+        throw py::value_error(std::string(argument) + ": embedded null byte");
+    return bytes;
 }
 
 py::object code_enum(py::module_& m, const char* name,

@@ -21,6 +21,12 @@ int integer_value(const char* field, pybind11::handle value, const std::string& 
 // A text (str).
 std::string text_value(const char* field, pybind11::handle value);
 
+// A path given to `argument`: a str, bytes or an os.PathLike (pathlib.Path), as the bytes the system
+// takes (os.fsencode(), so that any name os.listdir() gives works). TypeError naming the argument
+// for anything else; ValueError for a path with a NUL, which would name another file to the system
+// than the one asked for (the part before it), as open() refuses it.
+std::string path_value(const char* argument, pybind11::handle value);
+
 // Creates the IntEnum `name` of the module with its members in the order given.
 pybind11::object code_enum(pybind11::module_& m, const char* name,
                            std::initializer_list<std::pair<const char*, int>> members, const char* doc);

@@ -29,10 +29,23 @@ namespace {
 // The Python class torve.InputError, created with the module.
 PyObject* input_error_type = nullptr;
 
+// Engine text as Python text: valid UTF-8 as it stands, any other byte as \xNN, so that an error
+// always says what it is (the engine quotes file text safely; this keeps it so whatever the text).
+py::object text(const std::string& s) {
+    return py::reinterpret_steal<py::object>(
+        PyUnicode_DecodeUTF8(s.data(), static_cast<Py_ssize_t>(s.size()), "backslashreplace"));
+}
+
+// A path as Python names it: os.fsdecode() of the bytes the system was given.
+py::object path_text(const std::string& path) {
+    return py::reinterpret_steal<py::object>(
+        PyUnicode_DecodeFSDefaultAndSize(path.data(), static_cast<Py_ssize_t>(path.size())));
+}
+
 // Raises torve.InputError with `message` and its attributes; `findings` are those of the checks.
 [[noreturn]] void raise_error(const std::string& message, py::object file, py::object record, py::object line,
                               py::object field, std::vector<Finding> findings) {
-    py::object error = py::reinterpret_borrow<py::object>(input_error_type)(message);
+    py::object error = py::reinterpret_borrow<py::object>(input_error_type)(text(message));
     error.attr("file") = std::move(file);
     error.attr("record") = std::move(record);
     error.attr("line") = std::move(line);
@@ -42,27 +55,13 @@ PyObject* input_error_type = nullptr;
     throw py::error_already_set();
 }
 
-// Raises torve.InputError with the engine's message of a file it read and, when the message locates
-// it, the file, the record and the line ('Input data file "p.tv6d", record 5 (pile section), line 5:
-// ...').
-[[noreturn]] void raise_input_error(const std::string& message) {
-    py::object file = py::none(), record = py::none(), line = py::none();
-    const std::size_t open = message.find('"');
-    const std::size_t close = open == std::string::npos ? open : message.find("\", ", open + 1);
-    const std::size_t colon = close == std::string::npos ? close : message.find(": ", close);
-    if (colon != std::string::npos) {
-        file = py::str(message.substr(open + 1, close - open - 1));
-        std::string where = message.substr(close + 3, colon - close - 3);
-        const std::size_t at = where.rfind(", line ");
-        if (at != std::string::npos) {
-            line = py::int_(std::stoi(where.substr(at + 7)));
-            where.resize(at);
-        }
-        record = py::str(where);
-    } else if (open != std::string::npos && message.find('"', open + 1) != std::string::npos) {
-        file = py::str(message.substr(open + 1, message.find('"', open + 1) - open - 1));
-    }
-    raise_error(message, file, record, line, py::none(), {});
+// Raises torve.InputError with the engine's message of a file it read and the file, the record and
+// the line it names, as the engine gives them.
+[[noreturn]] void raise_input_error(const InputError& e) {
+    const InputPlace& at = e.place();
+    raise_error(e.what(), at.file.empty() ? py::object(py::none()) : path_text(at.file),
+                at.record.empty() ? py::object(py::none()) : text(at.record),
+                at.line > 0 ? py::object(py::int_(at.line)) : py::object(py::none()), py::none(), {});
 }
 
 // A finding of records held in memory, located by its record: the message names the field and the
@@ -78,22 +77,15 @@ std::string located(const Finding& f) {
     std::string message = intro;
     for (const Finding& f : findings) message += "\n  " + located(f);
     const Finding& first = findings.front();
-    raise_error(message, path.empty() ? py::object(py::none()) : py::object(py::str(path)),
+    raise_error(message, path.empty() ? py::object(py::none()) : path_text(path),
                 py::str(record_title(first.place)), py::none(), py::str(first.field), std::move(findings));
-}
-
-// A path with a NUL in it would name another file to the system than the one asked for (the part
-// before the NUL): refused, as open() refuses it.
-const std::string& checked_path(const std::string& path) {
-    if (path.find('\0') != std::string::npos) throw py::value_error("embedded null byte");
-    return path;
 }
 
 std::string read_file(const std::string& path, std::string_view what) {
     try {
         return read_text_file(path, what);
     } catch (const InputError& e) {
-        raise_input_error(e.what());
+        raise_input_error(e);
     }
 }
 
@@ -143,11 +135,30 @@ bool same_place_and_value(const Finding& a, const Finding& b) {
     return a.place == b.place && a.field == b.field && a.value == b.value;
 }
 
+bool varying_sections(const ProjectRecords& r) {
+    return r.section_mode.value_or(0) >= static_cast<int>(SectionMode::VaryingWithDepth);
+}
+
+// Section rows are written, and used, only with an area varying with depth: rows assigned under
+// another section mode would be lost on the next write without a word. Refused (InputError on the
+// field sections) unless the mode goes to 2 in the same update().
+void refuse_unused_sections(const Project& before, const Project& after) {
+    const ProjectRecords& r = after.records;
+    if (r.section_rows.empty() || varying_sections(r) || r.section_rows == before.records.section_rows)
+        return;
+    raise_error(
+        "sections: section rows are used, and written, only with section_mode 2 "
+        "(SectionMode.VARYING_WITH_DEPTH), not " +
+            std::to_string(r.section_mode.value_or(0)) + ": set section_mode first, or both in one update().",
+        py::none(), py::str(record_title({RecordId::SectionTable})), py::none(), py::str("sections"), {});
+}
+
 // Refuses a change that brings a value refusal the project did not have: a refused value of the
 // field assigned, or of one that the assigned field bounds (a smaller outside than inside diameter).
 // Refusals elsewhere, the same as before, do not stop a change, so that a broken project can be
 // mended field by field.
 void check_change(const Project& before, const Project& after) {
+    refuse_unused_sections(before, after);
     const std::vector<Finding> old = value_refusals(before);
     std::vector<Finding> brought;
     for (Finding& f : value_refusals(after)) {
@@ -184,8 +195,8 @@ void change_records(Project& p, Change&& change) {
 
 // Reads the files as the codec reads them: a file that is not well-formed is refused, located; the
 // values are taken as they stand, for check() to judge and the fields to mend.
-Project read_project(const std::string& path) {
-    checked_path(path);
+Project read_project(py::handle path_argument) {
+    const std::string path = path_value("path", path_argument);
     Project p;
     try {
         p.records = read_project_records(read_file(path, "input data file"), path).records;
@@ -193,7 +204,7 @@ Project read_project(const std::string& path) {
         if (std::filesystem::exists(cpt))
             p.cpt = read_cpt_records(read_file(cpt, "CPT data file"), cpt).records;
     } catch (const InputError& e) {
-        raise_input_error(e.what());
+        raise_input_error(e);
     }
     // Points of the other unit system are held in the project's, as every reader reads them; those
     // under a code of no system stay as they are, for check() to refuse.
@@ -250,7 +261,8 @@ Project new_project(const std::string& units) {
 // invalid target.
 [[noreturn]] void raise_file_error(const FileError& e) {
     const int error = e.error() != 0 ? e.error() : EINVAL;
-    py::object os_error = py::reinterpret_borrow<py::object>(PyExc_OSError)(error, e.reason(), e.path());
+    py::object os_error =
+        py::reinterpret_borrow<py::object>(PyExc_OSError)(error, text(e.reason()), path_text(e.path()));
     // OSError(errno, ...) is the subclass of that errno (PermissionError, FileNotFoundError, ...).
     PyErr_SetObject(reinterpret_cast<PyObject*>(Py_TYPE(os_error.ptr())), os_error.ptr());
     throw py::error_already_set();
@@ -258,8 +270,16 @@ Project new_project(const std::string& units) {
 
 // The project file and its CPT points are replaced together or not at all: a new project beside the
 // CPT points of an older one would run on them without a word.
-void write_project(Project& p, const std::string& path) {
-    checked_path(path);
+void write_project(Project& p, py::handle path_argument) {
+    const std::string path = path_value("path", path_argument);
+    // Rows held from before a change of the section mode: the file cannot hold them.
+    if (!p.records.section_rows.empty() && !varying_sections(p.records)) {
+        const std::string warning = std::to_string(p.records.section_rows.size()) +
+                                    " section rows are not written: section_mode is " +
+                                    std::to_string(p.records.section_mode.value_or(0)) +
+                                    ", and only section_mode 2 uses them.";
+        if (PyErr_WarnEx(PyExc_UserWarning, warning.c_str(), 1) != 0) throw py::error_already_set();
+    }
     std::vector<std::pair<std::string, std::string>> files;
     files.emplace_back(path, text_of(p.records));
     if (p.cpt)
@@ -660,7 +680,9 @@ PYBIND11_MODULE(_engine, m) {
         "project can be mended field by field.");
     project
         .def_static("read", &read_project, py::arg("path"),
-                    "Reads a .tv6d file and the .cpt file beside it when there is one. A file that is\n"
+                    "Reads a .tv6d file (a str, bytes or os.PathLike path) and the .cpt file beside it\n"
+                    "when there is one. Its texts are read as UTF-8, or as Latin-1 when the file is no\n"
+                    "valid UTF-8 throughout; a control character in them reads as a blank. A file that is\n"
                     "not well-formed, not a regular file (a folder, a device, a pipe) or larger than\n"
                     "64 MB raises InputError, located; values the checks refuse are read as they stand,\n"
                     "for check() to name and the fields to mend.")
@@ -707,7 +729,9 @@ PYBIND11_MODULE(_engine, m) {
             "Assigns several fields at once (project.update(outside_diameter=600, inside_diameter=570)),\n"
             "checked together when all are in; a set that brings a refused value leaves the project as\n"
             "it was.")
-        .def_readonly("path", &Project::path, "The file it was read from or last written to; '' when new.")
+        .def_property_readonly(
+            "path", [](const Project& p) { return path_text(p.path); },
+            "The file it was read from or last written to (as os.fsdecode() names it); '' when new.")
         .def(
             "input_text", [](const Project& p) { return text_of(p.records); },
             "The text of the input data file that write() would write.")

@@ -11,6 +11,8 @@
 #include <sstream>
 #include <thread>
 
+#include "python/field_values.h"
+
 namespace py = pybind11;
 
 namespace torve::python {
@@ -190,15 +192,34 @@ py::dict to_python(const Outcome& o) {
     return d;
 }
 
+// One part of the time of the report's date block: a whole number from `least` to `most`. The
+// argument is named, whatever was given: a date without a time of day, a part out of its range.
+int time_part(const py::object& t, const char* part, int least, int most) {
+    const char* expected = "a datetime.datetime (year, month, day, hour, minute and second)";
+    const py::object v = py::getattr(t, part, py::none());
+    if (v.is_none() || PyBool_Check(v.ptr()) || !PyIndex_Check(v.ptr()))
+        throw py::type_error(std::string("time expects ") + expected + ", got " + type_name(t) +
+                             (v.is_none() ? std::string(" without ") + part : std::string()));
+    const py::object index = py::reinterpret_steal<py::object>(PyNumber_Index(v.ptr()));
+    if (!index) throw py::error_already_set();
+    int overflow = 0;
+    const long long n = PyLong_AsLongLongAndOverflow(index.ptr(), &overflow);
+    if (n == -1 && PyErr_Occurred()) throw py::error_already_set();
+    if (overflow != 0 || n < least || n > most)
+        throw py::value_error("time expects a " + std::string(part) + " from " + std::to_string(least) +
+                              " to " + std::to_string(most) + ", got " + std::string(py::str(index)));
+    return static_cast<int>(n);
+}
+
 std::optional<std::tm> time_of(const py::object& t) {
     if (t.is_none()) return std::nullopt;
     std::tm tm{};
-    tm.tm_year = t.attr("year").cast<int>() - 1900;
-    tm.tm_mon = t.attr("month").cast<int>() - 1;
-    tm.tm_mday = t.attr("day").cast<int>();
-    tm.tm_hour = t.attr("hour").cast<int>();
-    tm.tm_min = t.attr("minute").cast<int>();
-    tm.tm_sec = t.attr("second").cast<int>();
+    tm.tm_year = time_part(t, "year", 1, 9999) - 1900;
+    tm.tm_mon = time_part(t, "month", 1, 12) - 1;
+    tm.tm_mday = time_part(t, "day", 1, 31);
+    tm.tm_hour = time_part(t, "hour", 0, 23);
+    tm.tm_min = time_part(t, "minute", 0, 59);
+    tm.tm_sec = time_part(t, "second", 0, 60);  // 60: a leap second
     return tm;
 }
 
@@ -244,10 +265,11 @@ void bind_run(py::module_& m, std::function<RunRequest(const py::handle& project
     m.def(
         "run_projects",
         [request_of](const py::list& projects, unsigned jobs, bool report, const py::object& time) {
+            const std::optional<std::tm> when = time_of(time);
             std::vector<RunRequest> requests;
             requests.reserve(projects.size());
             for (const py::handle p : projects) requests.push_back(request_of(p));
-            return run_requests(requests, jobs, report, time_of(time));
+            return run_requests(requests, jobs, report, when);
         },
         py::arg("projects"), py::arg("jobs") = 1, py::arg("report") = false, py::arg("time") = py::none(),
         "Runs the projects on `jobs` threads; a list of plain results in the projects' order. With\n"

@@ -5,6 +5,8 @@
 #include <pybind11/pybind11.h>
 #include <pybind11/stl.h>
 
+#include <QByteArray>
+#include <QFile>
 #include <QString>
 #include <QStringList>
 #include <cmath>
@@ -82,7 +84,7 @@ app::Sounding read(const std::string& path, const std::vector<ColumnChoice>& col
     check_path(path);
     const std::vector<app::CsvColumnChoice> chosen = csv_columns(columns);
     try {
-        return app::readSoundingFile(QString::fromStdString(path), chosen);
+        return app::readSoundingFile(QFile::decodeName(QByteArray::fromStdString(path)), chosen);
     } catch (const app::UserError& e) {
         raise_sounding_error(e);
     }
@@ -131,7 +133,7 @@ py::dict import_sounding(const std::string& path, const std::string& test, bool 
                                                  : app::ConeChoice::Default;
     const UnitSystem units = si ? UnitSystem::SI : UnitSystem::English;
     const app::Sounding sounding = read(path, columns);
-    const QString file = QString::fromStdString(path);
+    const QString file = QFile::decodeName(QByteArray::fromStdString(path));
     app::SoundingImport result;
     try {
         const app::SoundingTest& chosen = app::soundingTest(sounding, QString::fromStdString(test), file);

@@ -19,9 +19,17 @@ namespace {
 // The title is one line of the input data file, of at most 80 characters.
 constexpr int kTitleLength = 80;
 
+// The texts of a project hold no control character: a line break would split the record in the
+// input data file, and a tab or another control character is read back as a blank.
+void refuseControlCharacters(QLineEdit* field) {
+    field->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[^\\x{0}-\\x{1f}\\x{7f}-\\x{9f}]*")), field));
+}
+
 QLineEdit* labelledField(QGridLayout* grid, int row, const QString& caption) {
     auto* label = new QLabel(caption);
     auto* field = new QLineEdit;
+    refuseControlCharacters(field);
     label->setBuddy(field);
     setAccessibleFromCaption(field, caption.trimmed());
     grid->addWidget(label, row, 0);
@@ -38,9 +46,7 @@ TitleDialog::TitleDialog(WindowHost& host, QWidget* parent)
     titleLabel->setBuddy(title_);
     setAccessibleFromCaption(title_, texts::kTitleCaption);
     title_->setMaxLength(kTitleLength);
-    // A line break would split the record in the input data file.
-    title_->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^\\r\\n]*")), title_));
+    refuseControlCharacters(title_);
     title_->setMinimumWidth(title_->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 40);
     layout->addWidget(titleLabel);
     layout->addWidget(title_);

@@ -3,7 +3,6 @@
 #include "app/project/projectfile.h"
 
 #include <QFileInfo>
-#include <QStringDecoder>
 #include <cmath>
 
 #include "app/controls/filereading.h"
@@ -70,17 +69,6 @@ QString fieldName(const NotFiniteError& e) {
         default:
             return field;
     }
-}
-
-bool isUtf8(const QByteArray& bytes) {
-    for (const char c : bytes) {
-        if (static_cast<unsigned char>(c) > 127) {
-            QStringDecoder utf8(QStringDecoder::Utf8);
-            const QString decoded = utf8(bytes);  // only to learn whether the bytes are UTF-8
-            return !utf8.hasError();
-        }
-    }
-    return true;
 }
 
 void fillSoilPoint(GridTable& data, int row, const SoilPointRecord& p, bool sand) {
@@ -208,9 +196,6 @@ ProjectFile ProjectFile::fromText(const QByteArray& text, ProjectFormat format, 
     } catch (const FormatError& e) {
         throw readError(e, path);
     }
-    file.latin1_ = !isUtf8(text);
-    // A byte-order mark is no part of the title.
-    if (!file.latin1_ && file.records.title.starts_with("\xEF\xBB\xBF")) file.records.title.erase(0, 3);
     return file;
 }
 
@@ -223,19 +208,16 @@ QByteArray ProjectFile::text() const {
     }
 }
 
-QString ProjectFile::decoded(const std::string& text) const {
-    return latin1_ ? latin1(text) : QString::fromStdString(text);
-}
-
 ProjectData ProjectFile::data(const QString& path, bool offshoreEdition) const {
     const ProjectRecords& f = records;
     ProjectData d;
     d.offshoreEdition = offshoreEdition;
     d.fileName = path;
     d.units = unitSystemFromCode(f.unit_system_code);
-    d.title = decoded(f.title);
-    d.designer = decoded(f.designer);
-    d.jobNumber = decoded(f.job_number);
+    // The codec holds the texts in UTF-8, a legacy Latin-1 file's decoded as it read them.
+    d.title = QString::fromStdString(f.title);
+    d.designer = QString::fromStdString(f.designer);
+    d.jobNumber = QString::fromStdString(f.job_number);
     d.printInterval = f.print_interval;
     pileInto(d);
     methodsInto(d);

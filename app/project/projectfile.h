@@ -60,9 +60,6 @@ class ProjectFile {
     void pileInto(ProjectData& d) const;
     void methodsInto(ProjectData& d) const;
     void tablesFrom(const ProjectData& d, const ProjectTables& tables);
-    QString decoded(const std::string& text) const;
-
-    bool latin1_ = false;  // the file read was no valid UTF-8: its texts are Latin-1
 };
 
 }  // namespace torve::app

@@ -11,6 +11,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "engine/model/text_encoding.h"
+
 namespace torve {
 namespace {
 
@@ -385,12 +387,16 @@ char* Line::grow_on_heap(std::size_t n) {
     return p;
 }
 
+// Counted in characters, not bytes: a title is cut between two characters of UTF-8, never inside
+// one, and a column after it stays where it is whatever the title's letters.
 Line& Line::a(std::string_view s, int w) {
     if (w <= 0) return *this;
-    const std::size_t n = std::min(s.size(), static_cast<std::size_t>(w));
-    char* dest = grow(static_cast<std::size_t>(w));
+    const std::size_t width = static_cast<std::size_t>(w);
+    const std::size_t n = character_prefix_bytes(s, width);
+    const std::size_t pad = width - std::min(width, character_count(s.substr(0, n)));
+    char* dest = grow(n + pad);
     if (n > 0) std::memcpy(dest, s.data(), n);
-    std::memset(dest + n, ' ', static_cast<std::size_t>(w) - n);
+    std::memset(dest + n, ' ', pad);
     return *this;
 }
 

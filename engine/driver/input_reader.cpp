@@ -9,6 +9,7 @@
 #include "engine/model/input_error.h"
 #include "engine/model/project_codec.h"
 #include "engine/model/rounded_constants.h"
+#include "engine/model/text_encoding.h"
 #include "engine/model/unit_conversion.h"
 #include "engine/model/units.h"
 #include "engine/model/whole_file.h"
@@ -22,7 +23,12 @@ constexpr double kNoEndSection = static_cast<double>(1.0e-5f);
 constexpr double kEndSectionGap = static_cast<double>(1.0e-7f);
 
 std::string quoted(const std::string& s) {
-    return "\"" + s + "\"";
+    return quoted_text(s);
+}
+
+// The first `n` characters of UTF-8 text, cut between two characters.
+std::string first_characters(const std::string& s, int n) {
+    return s.substr(0, character_prefix_bytes(s, static_cast<std::size_t>(n)));
 }
 
 SoilPoint soil_point_of(const SoilPointRecord& r, const Units& units) {
@@ -72,9 +78,9 @@ SoilPoint soil_point_of(const SoilPointRecord& r, const Units& units) {
 
 InputData input_data_of(const ProjectRecords& f) {
     InputData in;
-    in.title = f.title.substr(0, kMaxTitleChars);
-    in.designer = f.designer.substr(0, kMaxTitleChars);
-    in.job_number = f.job_number.substr(0, kMaxTitleChars);
+    in.title = first_characters(f.title, kMaxTitleChars);
+    in.designer = first_characters(f.designer, kMaxTitleChars);
+    in.job_number = first_characters(f.job_number, kMaxTitleChars);
     in.units = f.unit_system_code == 2 ? UnitSystem::SI : UnitSystem::English;
     const Units& units = units_of(in.units);
     in.print_interval = f.print_interval;
@@ -161,10 +167,11 @@ RunInput parse_run_input(std::string_view input_text, const std::string& input_n
         InputValueChecks cpt_checks(cpt_name);
         const ReadResult<CptProfile> cpt = read_cpt_records(*cpt_text, cpt_name, {}, &cpt_checks);
         unit_findings = cpt_unit_findings(input.records, cpt.records);
-        refuse_first(unit_findings, cpt.lines, cpt_file_label(cpt_name));
+        refuse_first(unit_findings, cpt.lines, cpt_file_label(cpt_name), cpt_name);
         run.cpt = cpt.records;
     }
-    refuse_first(whole_project_findings(input.records, run.cpt), input.lines, input_file_label(input_name));
+    refuse_first(whole_project_findings(input.records, run.cpt), input.lines, input_file_label(input_name),
+                 input_name);
     run.in = input_data_of(input.records);
     // The run says so where it converts the points, as the check does.
     for (const Finding& f : unit_findings)
@@ -177,15 +184,16 @@ RunInput parse_run_input(std::string_view input_text, const std::string& input_n
 
 std::string read_text_file(const std::string& path, std::string_view what) {
     const std::string file = "The " + std::string(what) + " " + quoted(path);
+    const InputPlace place{path, {}, 0};
     std::error_code ec;
-    if (!std::filesystem::exists(path, ec)) throw InputError(file + " does not exist.");
-    if (std::filesystem::is_directory(path, ec)) throw InputError(file + " is a folder, not a file.");
+    if (!std::filesystem::exists(path, ec)) throw InputError(file + " does not exist.", place);
+    if (std::filesystem::is_directory(path, ec)) throw InputError(file + " is a folder, not a file.", place);
     try {
         return read_regular_file(path);
     } catch (const FileError& e) {
-        if (e.error() == ENOENT) throw InputError(file + " does not exist.");
-        if (e.error() == 0) throw InputError(file + " cannot be read: " + e.reason() + ".");
-        throw InputError(file + " cannot be opened for reading: " + e.reason() + ".");
+        if (e.error() == ENOENT) throw InputError(file + " does not exist.", place);
+        if (e.error() == 0) throw InputError(file + " cannot be read: " + e.reason() + ".", place);
+        throw InputError(file + " cannot be opened for reading: " + e.reason() + ".", place);
     }
 }
 

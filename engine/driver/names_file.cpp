@@ -7,6 +7,7 @@
 #include "engine/driver/input_error.h"
 #include "engine/model/file_format.h"
 #include "engine/model/number_text.h"
+#include "engine/model/text_encoding.h"
 
 namespace torve {
 namespace {
@@ -65,9 +66,9 @@ NamesFile read_names_file(std::istream& names, std::ostream& console, std::istre
                     std::string_view(line).substr(b, e == std::string::npos ? std::string::npos : e - b),
                     id)) {
                 throw InputError(
-                    "The file of names \"names.dat\", line 4: expected a whole identification number, found "
-                    "\"" +
-                    line + "\".");
+                    "The file of names \"names.dat\", line 4: expected a whole identification number, "
+                    "found " +
+                    quoted_text(line) + ".");
             }
         }
     }

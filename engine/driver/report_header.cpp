@@ -2,6 +2,7 @@
 #include <filesystem>
 
 #include "engine/driver/report_sections.h"
+#include "engine/model/text_encoding.h"
 
 namespace torve {
 namespace {
@@ -43,10 +44,12 @@ void write_banner(TextOut& out, std::string_view version) {
 
 void write_file_names(TextOut& out, const std::string& input, const std::string& report,
                       const std::string& plot) {
-    out.line(Line().x(5).text("Path to file locations      : ").text(folder_piece(input)));
-    out.line(Line().x(5).text("Name of input data file     : ").text(file_name_piece(input)));
-    out.line(Line().x(5).text("Name of output file         : ").text(file_name_piece(report)));
-    out.line(Line().x(5).text("Name of plot output file    : ").text(file_name_piece(plot)));
+    // A name as the system holds it may be any bytes: the report shows it as valid UTF-8 on its line.
+    out.line(Line().x(5).text("Path to file locations      : ").text(printable_text(folder_piece(input))));
+    out.line(Line().x(5).text("Name of input data file     : ").text(printable_text(file_name_piece(input))));
+    out.line(
+        Line().x(5).text("Name of output file         : ").text(printable_text(file_name_piece(report))));
+    out.line(Line().x(5).text("Name of plot output file    : ").text(printable_text(file_name_piece(plot))));
     out.blank();
 }
 

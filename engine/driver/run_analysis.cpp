@@ -17,6 +17,7 @@
 #include "engine/driver/report_sections.h"
 #include "engine/driver/soil_spacing.h"
 #include "engine/model/file_format.h"
+#include "engine/model/text_encoding.h"
 #include "engine/model/unit_conversion.h"
 #include "engine/model/whole_file.h"
 
@@ -31,7 +32,7 @@ std::tm local_now() {
 }
 
 std::string quoted(const std::string& s) {
-    return "\"" + s + "\"";
+    return quoted_text(s);
 }
 
 // Whether two paths name the same file: the same existing file (through links too), or, for a file

@@ -9,6 +9,7 @@
 #include "engine/model/number_text.h"
 #include "engine/model/rounded_constants.h"
 #include "engine/model/taper_limit.h"
+#include "engine/model/text_encoding.h"
 #include "engine/model/unit_conversion.h"
 #include "engine/model/units.h"
 
@@ -53,7 +54,7 @@ const MaterialModulus& material_of(int pile_type_code) {
 }
 
 std::string quoted(const std::string& s) {
-    return "\"" + s + "\"";
+    return quoted_text(s);
 }
 
 std::string number(double v) {
@@ -563,6 +564,34 @@ class LayerNeeds {
 
 }  // namespace
 
+// A text holds no control character: a line break would split its record in the file, and every
+// control character is written and read as a blank, so that a text held with one would change on
+// the way through a file.
+void text_record(RecordCheck& c, std::string_view field, const std::string& text) {
+    const char32_t control = first_control_character(text);
+    if (is_control_character(control))
+        c.add(Severity::Error, field, std::nullopt,
+              "expected a " + std::string(field) +
+                  " without control characters (a line break, a tab), found " + character_name(control) +
+                  ".");
+    // The readers take a byte-order mark at the start of the file for the file's, not the title's.
+    if (field == "title" && text.starts_with("\xEF\xBB\xBF"))
+        c.add(Severity::Error, field, std::nullopt,
+              "expected a title that does not start with a byte-order mark (U+FEFF), which the file would "
+              "lose.");
+}
+
+// The analysis prints a t-z curve at a depth inside the soil profile only; the depth stays in the
+// project (files hold such depths), and the run says that it prints no curve there.
+void t_z_print_depth(const ProjectRecords& f, RecordCheck& c, double depth) {
+    if (f.soil_points.empty()) return;
+    const double bottom = f.soil_points.back().depth;
+    if (depth >= 0 && depth <= bottom) return;
+    c.expected(records::kTzPrintDepth, depth,
+               "a t-z print depth within the soil profile (0 to " + number(bottom) + ")",
+               ": no t-z curve is printed there", Severity::Warning);
+}
+
 std::vector<Finding> record_findings(const ProjectRecords& f, const RecordPlace& place, long long count) {
     std::vector<Finding> out;
     RecordCheck c(place, out);
@@ -594,9 +623,18 @@ std::vector<Finding> record_findings(const ProjectRecords& f, const RecordPlace&
         case RecordId::TzPrintDepth: {
             const double depth = f.t_z_print_depths[static_cast<std::size_t>(place.index)];
             c.at_depth(depth);
-            c.in_range(records::kTzPrintDepth, depth);
+            if (c.in_range(records::kTzPrintDepth, depth)) t_z_print_depth(f, c, depth);
             break;
         }
+        case RecordId::Title:
+            text_record(c, "title", f.title);
+            break;
+        case RecordId::Designer:
+            text_record(c, "designer", f.designer);
+            break;
+        case RecordId::JobNumber:
+            text_record(c, "job number", f.job_number);
+            break;
         case RecordId::Loading:
             loading(f, c);
             break;
@@ -722,6 +760,8 @@ std::vector<Finding> check_project(const ProjectRecords& f, const CptProfile& cp
     const int depths = static_cast<int>(f.t_z_print_depths.size());
     const int rows = static_cast<int>(f.section_rows.size());
     const bool varying = f.section_mode.value_or(0) >= static_cast<int>(SectionMode::VaryingWithDepth);
+    for (const RecordId id : {RecordId::Title, RecordId::Designer, RecordId::JobNumber})
+        add(record_findings(f, {id}, 0));
     add(record_findings(f, {RecordId::UnitsAndCounts}, points));
     for (const RecordId id :
          {RecordId::PileSection, RecordId::EndSection, RecordId::Options, RecordId::SoilDepth})
@@ -756,12 +796,14 @@ const Finding* first_refusal(const std::vector<Finding>& findings) {
     return nullptr;
 }
 
-void refuse_first(const std::vector<Finding>& findings, const RecordLines& lines, const std::string& label) {
+void refuse_first(const std::vector<Finding>& findings, const RecordLines& lines, const std::string& label,
+                  const std::string& file_name) {
     const Finding* f = first_refusal(findings);
     if (!f) return;
-    std::string where = label + ", " + record_title(f->place);
-    if (const std::size_t line = lines.of(f->place); line > 0) where += ", line " + std::to_string(line);
-    throw InputError(where + ": " + f->message);
+    InputPlace place{file_name, record_title(f->place), lines.of(f->place)};
+    std::string where = label + ", " + place.record;
+    if (place.line > 0) where += ", line " + std::to_string(place.line);
+    throw InputError(where + ": " + f->message, std::move(place));
 }
 
 std::optional<std::string> count_limit_message(CountOf what, long long n) {
@@ -790,11 +832,13 @@ InputValueChecks::InputValueChecks(std::string file_name) : file_name_(std::move
 
 void InputValueChecks::read(const ReadResult<ProjectRecords>& so_far, const RecordPlace& place,
                             long long count) {
-    refuse_first(record_findings(so_far.records, place, count), so_far.lines, input_file_label(file_name_));
+    refuse_first(record_findings(so_far.records, place, count), so_far.lines, input_file_label(file_name_),
+                 file_name_);
 }
 
 void InputValueChecks::read(const ReadResult<CptProfile>& so_far, const RecordPlace& place, long long count) {
-    refuse_first(cpt_record_findings(so_far.records, place, count), so_far.lines, cpt_file_label(file_name_));
+    refuse_first(cpt_record_findings(so_far.records, place, count), so_far.lines, cpt_file_label(file_name_),
+                 file_name_);
 }
 
 std::string input_file_label(const std::string& file_name) {

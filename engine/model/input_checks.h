@@ -69,10 +69,11 @@ std::vector<Finding> cpt_unit_findings(const ProjectRecords& records, const CptP
 // The first finding the analysis refuses the project for (Finding::refuses); null when none.
 const Finding* first_refusal(const std::vector<Finding>& findings);
 
-// Raises InputError for the first refusal among `findings`, located in the file whose label and
-// record lines are given: `Input data file "p.tv6d", record 5 (pile section), line 5: expected a
+// Raises InputError for the first refusal among `findings`, located in the file whose label, record
+// lines and name are given: `Input data file "p.tv6d", record 5 (pile section), line 5: expected a
 // positive total pile length, found 0.`
-void refuse_first(const std::vector<Finding>& findings, const RecordLines& lines, const std::string& label);
+void refuse_first(const std::vector<Finding>& findings, const RecordLines& lines, const std::string& label,
+                  const std::string& file_name);
 
 // The engine's reader (RecordObserver): each record is checked as soon as the codec has read it, so
 // that a value the analysis refuses is named before a damage further down the file, and the first

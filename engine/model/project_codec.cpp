@@ -8,6 +8,7 @@
 
 #include "engine/model/input_checks.h"
 #include "engine/model/number_text.h"
+#include "engine/model/text_encoding.h"
 
 namespace torve {
 namespace {
@@ -18,6 +19,28 @@ using Kind = FormatFault::Kind;
 constexpr std::size_t kWordsPerPoint =
     records::kSoilPointFirstLine.size() + records::kSoilPointSecondLine.size() - 1;
 constexpr std::size_t kPreviousWordsPerPoint = kWordsPerPoint - 2;  // without the LRFD factors
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// A control character of UTF-8 text as a blank.
+std::string without_control_characters(std::string_view s) {
+    std::string out;
+    out.reserve(s.size());
+    for (std::size_t i = 0; i < s.size();) {
+        const auto b = static_cast<unsigned char>(s[i]);
+        if (b < 0x20 || b == 0x7F) {
+            out += ' ';
+            ++i;
+        } else if (b == 0xC2 && i + 1 < s.size() && static_cast<unsigned char>(s[i + 1]) >= 0x80 &&
+                   static_cast<unsigned char>(s[i + 1]) <= 0x9F) {  // U+0080 to U+009F
+            out += ' ';
+            i += 2;
+        } else {
+            out += s[i++];
+        }
+    }
+    return out;
+}
 
 std::string title_of(std::string_view title) {
     return std::string(title);
@@ -56,7 +79,8 @@ class ProjectReader {
   public:
     ProjectReader(std::string_view text, const std::string& file_name, const ReadOptions& options,
                   RecordObserver* observer)
-        : r_(input_file_label(file_name), text),
+        : r_(input_file_label(file_name), text, file_name),
+          latin1_(!is_valid_utf8(text)),
           current_(options.layout == Layout::Current),
           desktop_(options.desktop_tables),
           observer_(observer) {}
@@ -96,14 +120,26 @@ class ProjectReader {
     // The line of the value read last: read after a record's first value, the record's line.
     std::size_t first_line() const { return r_.line(); }
 
+    // A text as the project holds it: UTF-8 without control characters. A file that is not UTF-8
+    // throughout is a legacy one, in Latin-1; a control character (a tab, a lone carriage return)
+    // reads as the blank that the writer makes of a line break, so that what a file holds reads the
+    // same in every program and writes back unchanged.
+    std::string text(std::string_view field) {
+        std::string t = r_.text_line(field);
+        if (latin1_) t = utf8_from_latin1(t);
+        return without_control_characters(t);
+    }
+
     void texts() {
         ProjectRecords& f = out_.records;
         r_.begin("record 1 (title)");
-        f.title = r_.text_line("title");
+        f.title = text("title");
+        // A byte-order mark some editors put first is no part of the title.
+        if (f.title.starts_with(kByteOrderMark)) f.title.erase(0, kByteOrderMark.size());
         r_.begin("record 2 (designer)");
-        f.designer = r_.text_line("designer");
+        f.designer = text("designer");
         r_.begin("record 3 (job number)");
-        f.job_number = r_.text_line("job number");
+        f.job_number = text("job number");
     }
 
     int units_and_counts() {
@@ -376,6 +412,7 @@ class ProjectReader {
     }
 
     RecordReader r_;
+    bool latin1_;
     const bool current_;
     const bool desktop_;
     RecordObserver* const observer_;
@@ -421,8 +458,9 @@ class ProjectWriter {
 
     std::string write(RecordLines& lines) {
         for (const std::string* text : {&f_.title, &f_.designer, &f_.job_number}) {
-            // A line break inside a text would shift every record after it.
-            for (const char c : *text) out_ += (c == '\n' || c == '\r') ? ' ' : c;
+            // A line break inside a text would shift every record after it; every control character
+            // is written as the blank the reader makes of it.
+            out_ += without_control_characters(*text);
             out_ += '\n';
             ++line_;
         }
@@ -749,7 +787,7 @@ ReadResult<ProjectRecords> read_project_records(std::string_view text, const std
 
 ReadResult<CptProfile> read_cpt_records(std::string_view text, const std::string& file_name,
                                         const ReadOptions& options, RecordObserver* observer) {
-    RecordReader r(cpt_file_label(file_name), text);
+    RecordReader r(cpt_file_label(file_name), text, file_name);
     ReadResult<CptProfile> out;
     r.begin(record_title({RecordId::CptHeader}));
     out.records.unit_code = r.integer("unit-system code");

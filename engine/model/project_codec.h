@@ -108,7 +108,10 @@ class RecordObserver {
 // (checked before any room is made for them) and the records the t-z print flag and the section
 // mode bring; for the desktop program's tables also a soil-type code of 1 or 2, which decides the
 // values it holds (the engine's value checks name any other code in their order). Values are not
-// judged (InputValueChecks does). Failures raise FormatError; `file_name` goes into its message.
+// judged (InputValueChecks does). Failures raise FormatError; `file_name` goes into its message and
+// its place(). The texts (records 1 to 3) are held in UTF-8: a file that is not valid UTF-8
+// throughout is read as Latin-1, a byte-order mark before the title is dropped, and a control
+// character reads as a blank.
 ReadResult<ProjectRecords> read_project_records(std::string_view text, const std::string& file_name,
                                                 const ReadOptions& options = {},
                                                 RecordObserver* observer = nullptr);
@@ -142,7 +145,8 @@ class NotFiniteError : public std::runtime_error {
 };
 
 // The input data file of `records`, one record per line, values separated by single blanks, "."
-// as decimal mark whatever the locale; line breaks inside a text become blanks. `lines`, when
+// as decimal mark whatever the locale; line breaks and other control characters inside a text
+// become blanks. `lines`, when
 // given, receives where each record is written.
 std::string write_project_records(const ProjectRecords& records, WriteStyle style,
                                   RecordLines* lines = nullptr);

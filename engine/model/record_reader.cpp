@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "engine/model/number_text.h"
+#include "engine/model/text_encoding.h"
 
 namespace torve {
 namespace {
@@ -14,8 +15,8 @@ bool is_separator(char c) {
 
 }  // namespace
 
-RecordReader::RecordReader(std::string file_label, std::string_view text)
-    : file_label_(std::move(file_label)) {
+RecordReader::RecordReader(std::string file_label, std::string_view text, std::string file_name)
+    : file_label_(std::move(file_label)), file_name_(std::move(file_name)) {
     // Room for every line and, taking a value and its separator as three characters at the least,
     // for most values of a file at once.
     const std::size_t lines = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
@@ -88,9 +89,9 @@ int RecordReader::integer(std::string_view field) {
     const Token& t = next_token(field);
     int v = 0;
     if (!parse_integer(t.text, v)) {
-        fail_at(FormatFault::Kind::NotAnInteger, field, &t,
-                "expected a whole number for the " + std::string(field) + ", found \"" + std::string(t.text) +
-                    "\".");
+        fail_at(
+            FormatFault::Kind::NotAnInteger, field, &t,
+            "expected a whole number for the " + std::string(field) + ", found " + quoted_text(t.text) + ".");
     }
     return v;
 }
@@ -100,8 +101,8 @@ double RecordReader::real(std::string_view field) {
     double v = 0;
     if (!parse_real(t.text, v)) {
         fail_at(FormatFault::Kind::NotANumber, field, &t,
-                "expected a finite number for the " + std::string(field) + ", found \"" +
-                    std::string(t.text) + "\".");
+                "expected a finite number for the " + std::string(field) + ", found " + quoted_text(t.text) +
+                    ".");
     }
     return v;
 }
@@ -112,11 +113,11 @@ void RecordReader::fail(FormatFault fault, std::string_view what) const {
     fault.item = last_item_;
     fault.word = last_word_;
     fault.file_lines = lines_.size();
-    throw FormatError(where(last_line_) + ": " + std::string(what), std::move(fault));
+    throw FormatError(where(last_line_) + ": " + std::string(what), place(last_line_), std::move(fault));
 }
 
 void RecordReader::reject(std::string_view what) const {
-    throw InputError(where(last_line_) + ": " + std::string(what));
+    throw InputError(where(last_line_) + ": " + std::string(what), place(last_line_));
 }
 
 void RecordReader::fail_at(FormatFault::Kind kind, std::string_view field, const Token* t,
@@ -130,10 +131,11 @@ void RecordReader::fail_at(FormatFault::Kind kind, std::string_view field, const
         fault.line = t->line;
         fault.item = t->item;
         fault.word = t->text;
-        throw FormatError(where(t->line) + ": " + what, std::move(fault));
+        throw FormatError(where(t->line) + ": " + what, place(t->line), std::move(fault));
     }
     fault.line = lines_.size();
-    throw FormatError(where(0) + ": the file ends before the " + std::string(field) + ".", std::move(fault));
+    throw FormatError(where(0) + ": the file ends before the " + std::string(field) + ".", place(0),
+                      std::move(fault));
 }
 
 std::string RecordReader::record_name() const {

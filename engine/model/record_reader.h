@@ -39,8 +39,8 @@ struct FormatFault {
 // The reader's failure; what() is the engine's located message.
 class FormatError : public InputError {
   public:
-    FormatError(const std::string& message, FormatFault fault)
-        : InputError(message), fault_(std::move(fault)) {}
+    FormatError(const std::string& message, InputPlace place, FormatFault fault)
+        : InputError(message, std::move(place)), fault_(std::move(fault)) {}
     const FormatFault& fault() const { return fault_; }
 
   private:
@@ -56,8 +56,9 @@ class FormatError : public InputError {
 // was expected there.
 class RecordReader {
   public:
-    // `file_label` starts every message, e.g. `input data file "pile.tv6d"`.
-    RecordReader(std::string file_label, std::string_view text);
+    // `file_label` starts every message, e.g. `input data file "pile.tv6d"`; `file_name` is the file
+    // of the errors' place().
+    RecordReader(std::string file_label, std::string_view text, std::string file_name = {});
 
     // Starts a new record: the next value is taken from the line after the one last read from.
     void begin(std::string record_name);
@@ -97,10 +98,12 @@ class RecordReader {
     };
     const Token& next_token(std::string_view field);
     std::string where(std::size_t line) const;
+    InputPlace place(std::size_t line) const { return {file_name_, record_name(), line}; }
     [[noreturn]] void fail_at(FormatFault::Kind kind, std::string_view field, const Token* t,
                               const std::string& what) const;
 
     std::string file_label_;
+    std::string file_name_;
     std::vector<std::string_view> lines_;
     std::vector<Token> tokens_;
     std::vector<std::size_t> line_start_;  // index of each line's first token, and one past the end

@@ -19,6 +19,7 @@ from __future__ import annotations
 
 import datetime as _datetime
 import importlib.util as _importlib_util
+import numbers as _numbers
 import os as _os
 from dataclasses import dataclass as _dataclass
 from dataclasses import field as _field
@@ -242,12 +243,16 @@ def run_many(projects: Iterable[Project], jobs: int = 1, report: bool = False,
     runs. ``report`` and ``time`` are as for :func:`run`.
     """
     projects = list(projects)
+    if isinstance(jobs, bool) or not isinstance(jobs, _numbers.Integral):
+        raise TypeError(f"jobs expects a whole number of threads, got {type(jobs).__name__}")
     if jobs < 1:
-        raise ValueError("jobs must be at least 1")
+        raise ValueError(f"jobs must be at least 1, got {jobs}")
     for p in projects:
         if not isinstance(p, Project):
             raise TypeError(f"run_many takes torve.Project objects, not {type(p).__name__}")
-    return [Results(raw) for raw in _engine.run_projects(projects, jobs, report, time)]
+    # More threads than projects would have nothing to do: any larger count runs one per project.
+    threads = min(int(jobs), max(1, len(projects)))
+    return [Results(raw) for raw in _engine.run_projects(projects, threads, bool(report), time)]
 
 
 def _methods_get(self) -> List[str]:
@@ -434,6 +439,13 @@ class CptImport:
 ColumnsArg = Optional[Mapping[str, Union[str, Tuple[str, str]]]]
 
 
+def _path_bytes(argument: str, path) -> bytes:
+    """A path (str, bytes or os.PathLike) as the bytes the system takes; TypeError naming the argument."""
+    if not isinstance(path, (str, bytes)) and not hasattr(path, "__fspath__"):
+        raise TypeError(f"{argument} expects a str, bytes or os.PathLike, got {type(path).__name__}")
+    return _os.fsencode(path)
+
+
 def _sounding_module():
     if _sounding is None:
         raise RuntimeError("this build of torve reads no cone data files: it was built without Qt")
@@ -466,7 +478,7 @@ def read_sounding(path, columns: ColumnsArg = None) -> Sounding:
     Raises:
         SoundingError: a file missing, too large or damaged, with its name, line and what was expected.
     """
-    raw = _sounding_module().read_sounding(_os.fspath(path), _column_choices(columns))
+    raw = _sounding_module().read_sounding(_path_bytes("path", path), _column_choices(columns))
     return Sounding(raw["format"], [
         SoundingTest(t["id"], t["rows"], t["area_ratio"], t["start_level"],
                      {q: SoundingColumn(*c) for q, c in t["columns"].items()})
@@ -497,7 +509,7 @@ def _import_cpt(self, path, test: Union[str, int, None] = None, use: Optional[st
     if use is not None and str(use).lower() not in ("qc", "qt"):
         raise ValueError(f"use is 'qc', 'qt' or None, not {use!r}")
     raw = _sounding_module().import_sounding(
-        _os.fspath(path), "" if test is None else str(test), self.units == "SI",
+        _path_bytes("path", path), "" if test is None else str(test), self.units == "SI",
         "default" if use is None else str(use).lower(), _column_choices(columns))
     self.cpt_points = raw["points"]
     interval = raw["interval"]

@@ -98,9 +98,11 @@ def test_points_of_one_project_assigned_to_another_are_copied():
 ])
 def test_a_change_of_a_number_list_changes_the_project(field, start, change, expected, tmp_path):
     project = torve.Project.new("SI")
-    setattr(project, field, start)
     if field == "sections":
-        project.section_mode = torve.SectionMode.VARYING_WITH_DEPTH  # the rows are written with mode 2
+        # Rows are taken, and written, with mode 2 only, which needs rows: both together.
+        project.update(sections=start, section_mode=torve.SectionMode.VARYING_WITH_DEPTH)
+    else:
+        setattr(project, field, start)
     change(getattr(project, field))
     assert getattr(project, field) == expected
     assert getattr(written_and_read(project, tmp_path), field) == expected

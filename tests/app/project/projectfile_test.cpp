@@ -152,4 +152,32 @@ TEST(ProjectFileUnits, ValuesThatAreNotFiniteAreNeverSaved) {
     }
 }
 
+// The desktop reads the three texts as every other reader does: UTF-8 as it stands, a legacy file in
+// Latin-1, a byte-order mark dropped, control characters as blanks; and saves them in UTF-8.
+TEST(ProjectFileTexts, ReadAsTheEngineReadsThem) {
+    const std::string rest = std::string(kSiProject).substr(std::string(kSiProject).find("2 1 4\n"));
+    const struct {
+        std::string texts;
+        const char* title;  // UTF-8
+        const char* designer;
+        const char* why;
+    } cases[] = {
+        {"Caf\xc3\xa9 pier\nJ. M\xc3\xbcller\nJ-1\n", "Caf\xc3\xa9 pier", "J. M\xc3\xbcller", "UTF-8"},
+        {"Caf\xe9 pier\nJ. M\xfcller\nJ-1\n", "Caf\xc3\xa9 pier", "J. M\xc3\xbcller", "Latin-1"},
+        {"\xef\xbb\xbfPier\nA\nJ-1\n", "Pier", "A", "byte-order mark"},
+        {"Pier\tA\x01\nB\x7f\nJ-1\n", "Pier A ", "B ", "control characters"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        const QByteArray text = QByteArray::fromStdString(c.texts + rest);
+        const ProjectFile file = ProjectFile::fromText(text, ProjectFormat::Current);
+        const ProjectData d = file.data({}, true);
+        EXPECT_EQ(d.title.toStdString(), c.title);
+        EXPECT_EQ(d.designer.toStdString(), c.designer);
+        const std::string saved = file.text().toStdString();
+        EXPECT_TRUE(saved.starts_with(std::string(c.title) + "\n" + c.designer + "\n"))
+            << saved.substr(0, 40);
+    }
+}
+
 }  // namespace

@@ -84,6 +84,25 @@ TEST(FixedFormat, TextIsCutOrPadded) {
     EXPECT_EQ(format_a("ABCDE", 3), "ABC");
 }
 
+// A text counts in characters: cut between two characters of UTF-8 and padded to its width in
+// characters, so that a report of an accented title is valid UTF-8 and its columns stay put.
+TEST(FixedFormat, TextCountsCharactersNotBytes) {
+    std::string title = "x";
+    for (int i = 0; i < 40; ++i) title += "\xc3\xa9";  // 'x' + 'é' * 40: 41 characters in 81 bytes
+    const struct {
+        std::string text;
+        int width;
+        std::string expected;
+    } cases[] = {
+        {title, 70,
+         title + std::string(29, ' ')},    // 41 characters and 29 blanks (the bytes cut at 70 split an 'é')
+        {title, 36, title.substr(0, 71)},  // 'x' and 35 'é': 71 bytes
+        {"\u20ac5", 3, "\u20ac5 "},        // euro sign (3 bytes), a digit, one blank
+        {"ab\xff", 4, "ab\xff "},          // a stray byte counts as one character
+    };
+    for (const auto& c : cases) EXPECT_EQ(format_a(c.text, c.width), c.expected) << c.width;
+}
+
 TEST(FixedFormat, NonFiniteValuesAreVisible) {
     EXPECT_EQ(format_f(std::numeric_limits<double>::quiet_NaN(), 7, 2), "    NaN");
     EXPECT_EQ(format_e(-std::numeric_limits<double>::infinity(), 10, 3), "      -Inf");

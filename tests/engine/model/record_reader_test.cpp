@@ -114,6 +114,44 @@ TEST(RecordReader, ErrorsNameFileRecordLineAndField) {
               "F, record 4, line 1: too many.");
 }
 
+// The place of every error as fields (the file as named to the reader, the record, the line) and the
+// word found quoted as valid UTF-8 whatever bytes it holds; a file name holding what a message
+// holds around it ('", record 1, line 9: ') changes none of the fields.
+TEST(RecordReader, ErrorsCarryTheirPlaceAndQuoteTheWordSafely) {
+    const std::string odd_name = "p\", record 1, line 9: .tv6d";
+    const struct {
+        const char* text;
+        InputPlace place;
+        const char* message_end;
+    } cases[] = {
+        {"1 2\n3 4\xe9"
+         "0\n",
+         {odd_name, "record 6 (end section)", 2},
+         "found \"4\\xe90\"."},
+        {"1 2\n\xff 1\n", {odd_name, "record 6 (end section)", 2}, "found \"\\xff\"."},
+        {"1 2\n", {odd_name, "record 6 (end section)", 0}, "the file ends before the length."},
+        {"1 x\n", {odd_name, "record 5 (pile section)", 1}, "found \"x\"."},
+    };
+    for (const auto& c : cases) {
+        try {
+            RecordReader r("Input data file", c.text, odd_name);
+            r.begin("record 5 (pile section)");
+            r.real("perimeter");
+            r.real("tip area");
+            r.begin("record 6 (end section)");
+            r.real("length");
+            r.real("diameter");
+            ADD_FAILURE() << "read " << c.text;
+        } catch (const InputError& e) {
+            EXPECT_EQ(e.place().file, c.place.file);
+            EXPECT_EQ(e.place().record, c.place.record);
+            EXPECT_EQ(e.place().line, c.place.line) << e.what();
+            const std::string message = e.what();
+            EXPECT_TRUE(message.ends_with(c.message_end)) << message;
+        }
+    }
+}
+
 // What each program needs to say in its own words: the line and the item of the word, counted from
 // 1, and for the end of the file the number of its lines.
 TEST(RecordReader, FaultsCarryLineItemAndWord) {
