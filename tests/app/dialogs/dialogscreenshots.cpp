@@ -19,6 +19,7 @@
 
 #include "app/dialogs/csvcolumnsdialog.h"
 #include "app/dialogs/dialogfactory.h"
+#include "app/dialogs/newprojectdialog.h"
 #include "app/dialogs/soildatadialog.h"
 #include "app/dialogs/soillayersdialog.h"
 #include "app/dialogs/soundingimportdialog.h"
@@ -146,6 +147,10 @@ int main(int argc, char** argv) {
             frame->close();
         }
     }
+    // File > New's question of the units, as the last choice (S.I.) offers it.
+    NewProjectDialog newProject(UnitSystem::SI, &window);
+    save(&newProject, out.filePath(u"dialog-new-project.png"_s));
+    newProject.reject();
     // Nothing of the example is saved.
     window.project().setModified(false);
     return 0;
