@@ -17,6 +17,9 @@ errors. Values are in the project's units: English (ft, in, kips, ksf) or SI (m,
 
 from __future__ import annotations
 
+# The future import leaves its feature object behind as a name of the module; it is no name of torve.
+del annotations  # noqa: F821
+
 import datetime as _datetime
 import importlib.util as _importlib_util
 import os as _os

@@ -133,7 +133,7 @@ def test_reprs_tell_projects_and_results_apart():
 
 def test_no_typing_names_come_from_the_package():
     typing_names = {"Any", "Callable", "Dict", "Iterable", "List", "Mapping", "Optional", "Sequence",
-                    "Tuple", "Union", "ColumnsArg"}
+                    "Tuple", "Union", "ColumnsArg", "annotations"}
     assert not typing_names & set(dir(torve))
     assert set(torve.__all__) <= set(dir(torve))
 
