@@ -9,17 +9,6 @@ namespace torve::app::texts {
 
 inline constexpr QLatin1StringView kClose{"Close"};
 
-// File > New.
-inline constexpr QLatin1StringView kNewProjectCaption{"New Project"};
-inline constexpr QLatin1StringView kNewProjectUnits{"Units of the New Project"};
-inline constexpr QLatin1StringView kNewProjectSi{"&S.I. Units (kN, m, mm)"};
-inline constexpr QLatin1StringView kNewProjectEnglish{"&English Units (kips, ft, in)"};
-inline constexpr QLatin1StringView kNewProjectNote{
-    "The project starts with a computation increment of 0.25\xa0"
-    "m in S.I. units or 1\xa0"
-    "ft in English "
-    "units. Options > Units converts the values later."};
-
 // Computation methods.
 inline constexpr QLatin1StringView kComputationMethods{"Computation Methods"};
 inline constexpr QLatin1StringView kLoadSettlementTab{"Method for Load Settlement"};

@@ -4,7 +4,7 @@
 #include <QApplication>
 #include <QString>
 
-#include "app/dialogs/newprojectdialog.h"
+#include "app/widgets/newprojectdialog.h"
 
 namespace torve::app {
 namespace {

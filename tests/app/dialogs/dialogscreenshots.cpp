@@ -19,13 +19,13 @@
 
 #include "app/dialogs/csvcolumnsdialog.h"
 #include "app/dialogs/dialogfactory.h"
-#include "app/dialogs/newprojectdialog.h"
 #include "app/dialogs/soildatadialog.h"
 #include "app/dialogs/soillayersdialog.h"
 #include "app/dialogs/soundingimportdialog.h"
 #include "app/main/mainwindow.h"
 #include "app/project/cptprofile.h"
 #include "app/project/project.h"
+#include "app/widgets/newprojectdialog.h"
 #include "tests/app/support/widgetfinder.h"
 
 using namespace torve;

@@ -1,5 +1,5 @@
 // File > New: the unit system of the new project.
-#include "app/dialogs/newprojectdialog.h"
+#include "app/widgets/newprojectdialog.h"
 
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -8,8 +8,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/dialogs/texts.h"
 #include "app/widgets/caption.h"
+#include "app/widgets/texts.h"
 
 namespace torve::app {
 
