@@ -18,6 +18,7 @@
 #include "engine/model/project_codec.h"
 #include "engine/model/unit_conversion.h"
 #include "engine/model/whole_file.h"
+#include "python/code_values.h"
 #include "python/field_values.h"
 #include "python/run_binding.h"
 
@@ -178,12 +179,40 @@ std::string name_of(const Project& p) {
     return p.path.empty() ? std::string("project.tv6d") : p.path;
 }
 
+// The Python class torve.InputWarning, created with the module.
+PyObject* input_warning_type = nullptr;
+
+// The warnings of the checks about values of their own (a modulus outside the pile material's range,
+// a friction angle above 50 degrees, a zero-friction length beyond the pile, a tension factor of 0),
+// not those of what a method lacks, which the project may still get.
+std::vector<Finding> value_warnings(const Project& p) {
+    std::vector<Finding> out;
+    for (Finding& f : findings_of(p))
+        if (!f.is_error() && !f.method) out.push_back(std::move(f));
+    return out;
+}
+
+// Warns (torve.InputWarning) of each value warning that a change brings: the change stands, as the
+// analysis takes the value, but a modulus typed in another unit should not pass unseen until a run.
+void warn_of_change(const Project& before, const Project& after) {
+    const std::vector<Finding> old = value_warnings(before);
+    for (const Finding& f : value_warnings(after)) {
+        if (std::any_of(old.begin(), old.end(),
+                        [&f](const Finding& o) { return same_place_and_value(o, f); }))
+            continue;
+        if (PyErr_WarnEx(input_warning_type, located(f).c_str(), 1) != 0) throw py::error_already_set();
+    }
+}
+
 // Applies `change` to a copy of the project and keeps it unless the change brings a refused value.
 template <class Change>
 void change_project(Project& p, Change&& change) {
     Project copy = p;
     change(copy);
-    if (!p.deferred) check_change(p, copy);
+    if (!p.deferred) {
+        check_change(p, copy);
+        warn_of_change(p, copy);
+    }
     copy.changed = true;
     p = std::move(copy);
 }
@@ -239,7 +268,7 @@ Project new_project(const std::string& units) {
     };
     if (units == "SI" || units == "S.I.") {
         r.unit_system_code = code_of(UnitSystem::SI);
-        r.outside_diameter = 610, r.inside_diameter = 585, r.modulus_of_elasticity = 2.0e8,
+        r.outside_diameter = 610, r.inside_diameter = 585, r.modulus_of_elasticity = 2.1e8,
         r.total_pile_length = 20;
         r.computation_increment = 0.5;
         sand(30, 9);
@@ -294,6 +323,36 @@ void write_project(Project& p, py::handle path_argument) {
     p.changed = false;
 }
 
+// <torve.Project SI "New Pile": steel pipe OD 610 mm, 20 m long; 1 layer (sand) to 30 m; API RP 2A>:
+// what a glance at a study's variations needs to tell them apart.
+std::string project_repr(const Project& p, const py::object& pile_types) {
+    const ProjectRecords& r = p.records;
+    const bool si = r.unit_system_code == code_of(UnitSystem::SI);
+    const std::string length = si ? " m" : " ft", diameter = si ? " mm" : " in";
+    std::string out = std::string("<torve.Project ") + (si ? "SI" : "English") + " \"" + r.title + "\"";
+    if (!p.path.empty()) out += " (" + p.path + (p.changed ? ", changed" : "") + ")";
+    const py::object type = code_member(pile_types, r.pile_type_code);
+    std::string pile = py::hasattr(type, "name") ? std::string(py::str(type.attr("name")))
+                                                 : "pile type " + std::to_string(r.pile_type_code);
+    for (char& c : pile) c = c == '_' ? ' ' : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    out += ": " + pile + " OD " + shortest_real(r.outside_diameter) + diameter + ", " +
+           shortest_real(r.total_pile_length) + length + " long; ";
+    const std::size_t layers = r.soil_points.size() / 2;
+    out += std::to_string(layers) + (layers == 1 ? " layer" : " layers");
+    if (layers > 0) {
+        std::string kinds;
+        for (std::size_t i = 0; i < layers; ++i)
+            kinds +=
+                std::string(i ? ", " : "") + (r.soil_points[2 * i].soil_type_code == 2 ? "clay" : "sand");
+        out += " (" + kinds + ") to " + shortest_real(r.soil_points.back().depth) + length;
+    }
+    std::string methods;
+    for (const MethodInfo& info : kMethods)
+        if (r.method_selection_flags.value_or(MethodFlags{})[index_of(info.method)] == 1)
+            methods += (methods.empty() ? "" : ", ") + std::string(info.name);
+    return out + "; " + (methods.empty() ? std::string("no method") : methods) + ">";
+}
+
 // What a run of the project needs: the records go to the analysis as they are, without a text in
 // between, once the checks find nothing the analysis refuses.
 RunRequest run_request(const Project& p) {
@@ -344,11 +403,8 @@ void field(py::class_<Project>& c, const char* name, std::optional<T> ProjectRec
         doc);
 }
 
-// An integer code: read as the member of `codes` that it is, set from a member or a plain int.
-std::string code_expected(const py::object& codes) {
-    return "an integer code (torve." + std::string(py::str(codes.attr("__name__"))) + ")";
-}
-
+// An integer code: read as the member of `codes` that it is, set from a member, a plain int or the
+// member's name.
 int stored_code(int code) {
     return code;
 }
@@ -363,7 +419,7 @@ void code_field(py::class_<Project>& c, const char* name, T ProjectRecords::*mem
         name,
         [member, codes](const Project& p) { return code_member(codes, stored_code(p.records.*member)); },
         [member, name, codes](Project& p, py::handle v) {
-            const int code = integer_value(name, v, code_expected(codes));
+            const int code = code_value(name, v, codes);
             change_records(p, [&](ProjectRecords& r) { r.*member = code; });
         },
         doc);
@@ -424,7 +480,7 @@ py::object soil_field_value(const SoilField& f, const SoilPointRecord& r, const 
 
 void set_soil_field(const SoilField& f, SoilPointRef& s, py::handle v, const py::object& soil_types) {
     if (f.code) {
-        const int code = integer_value(f.name, v, code_expected(soil_types));
+        const int code = code_value(f.name, v, soil_types);
         change_point(s, [&](SoilPointRecord& r) { r.*f.code = code; });
     } else {
         const double value = number_value(f.name, v);
@@ -464,6 +520,33 @@ const std::vector<SoilField>& soil_fields() {
         {"lrfd_bearing", nullptr, &R::lrfd_factor_on_unit_bearing, nullptr, "LRFD factor on unit bearing"},
     };
     return fields;
+}
+
+// SoilPoint(depth=15, soil_type="clay", unit_weight=8, su=40): what the constructor takes to make
+// the same point, the depth and the soil type always, the other fields where they differ from a new
+// point's (0; the LRFD factors and Fst 1).
+std::string soil_point_repr(const SoilPointRecord& r, const py::object& soil_types) {
+    const SoilPointRecord fresh;
+    std::string out = "SoilPoint(";
+    for (const SoilField& f : soil_fields()) {
+        std::string value;
+        if (f.code) {
+            const py::object member = code_member(soil_types, r.*f.code);
+            value = py::hasattr(member, "name")
+                        ? "\"" + py::str(member.attr("name")).cast<std::string>() + "\""
+                        : std::to_string(r.*f.code);
+            for (char& c : value) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        } else if (f.number) {
+            if (r.*f.number == fresh.*f.number && std::string(f.name) != "depth") continue;
+            value = shortest_real(r.*f.number);
+        } else {
+            const double factor = (r.*f.factor).value_or(1.0);
+            if (factor == (fresh.*f.factor).value_or(1.0)) continue;
+            value = shortest_real(factor);
+        }
+        out += (out.back() == '(' ? "" : ", ") + std::string(f.name) + "=" + value;
+    }
+    return out + ")";
 }
 
 bool is_none_or_text(py::handle v) {
@@ -533,6 +616,15 @@ PYBIND11_MODULE(_engine, m) {
         "findings of the checks that refuse it (torve.Finding; empty for a file that cannot be read).",
         PyExc_ValueError, nullptr);
     m.attr("InputError") = py::reinterpret_borrow<py::object>(input_error_type);
+    input_warning_type = PyErr_NewExceptionWithDoc(
+        "torve.InputWarning",
+        "Warned of when an assignment brings a value the analysis takes but the checks find hardly\n"
+        "plausible (a modulus outside the range of the pile material, a friction angle above 50\n"
+        "degrees, a zero-friction length beyond the pile, a tension factor of 0). The text is the\n"
+        "check's finding, with its record. warnings.simplefilter('error', torve.InputWarning) makes\n"
+        "such an assignment raise instead.",
+        PyExc_UserWarning, nullptr);
+    m.attr("InputWarning") = py::reinterpret_borrow<py::object>(input_warning_type);
 
     py::class_<Finding>(
         m, "Finding",
@@ -663,11 +755,8 @@ PYBIND11_MODULE(_engine, m) {
                 return py::bool_(record_of(a) == record_of(b.cast<const SoilPointRef&>()));
             },
             py::is_operator())
-        .def("__repr__", [](const SoilPointRef& s) {
-            const SoilPointRecord& p = record_of(s);
-            return "SoilPoint(depth=" + shortest_real(p.depth) +
-                   ", soil_type=" + std::to_string(p.soil_type_code) + ")";
-        });
+        .def("__repr__",
+             [soil_types](const SoilPointRef& s) { return soil_point_repr(record_of(s), soil_types); });
     soil_point.attr("__hash__") = py::none();
 
     py::class_<Project> project(
@@ -724,14 +813,39 @@ PYBIND11_MODULE(_engine, m) {
                 }
                 t.deferred = false;
                 check_change(p, t);
+                warn_of_change(p, t);
                 p = t;
             },
             "Assigns several fields at once (project.update(outside_diameter=600, inside_diameter=570)),\n"
             "checked together when all are in; a set that brings a refused value leaves the project as\n"
             "it was.")
+        .def("__repr__", [pile_types](const Project& p) { return project_repr(p, pile_types); })
         .def_property_readonly(
             "path", [](const Project& p) { return path_text(p.path); },
             "The file it was read from or last written to (as os.fsdecode() names it); '' when new.")
+        .def(
+            "_cpt_text",
+            [](const Project& p) -> std::optional<std::string> {
+                if (!p.cpt) return std::nullopt;
+                return write_cpt_records(*p.cpt);
+            },
+            "The text of the CPT data file that write() would write; None for a project without one.")
+        .def(
+            "_take_texts",
+            [](Project& p, const std::string& project_text, const std::optional<std::string>& cpt_text) {
+                // Texts of a conversion: read as read() reads the files, and taken whole.
+                Project q = p;
+                try {
+                    q.records = read_project_records(project_text, name_of(p)).records;
+                    if (cpt_text) q.cpt = read_cpt_records(*cpt_text, name_of(p)).records;
+                } catch (const InputError& e) {
+                    raise_input_error(e.what());
+                }
+                q.changed = true;
+                p = std::move(q);
+            },
+            py::arg("project_text"), py::arg("cpt_text"),
+            "Replaces the records by those of a project file's text and a CPT points file's text.")
         .def(
             "input_text", [](const Project& p) { return text_of(p.records); },
             "The text of the input data file that write() would write.")
@@ -743,6 +857,15 @@ PYBIND11_MODULE(_engine, m) {
             [](Project& p, py::handle v) {
                 const std::string u = text_value("units", v);
                 if (u != "SI" && u != "English") throw py::value_error("units must be \"SI\" or \"English\"");
+                const bool si = p.records.unit_system_code == code_of(UnitSystem::SI);
+                if ((u == "SI") != si &&
+                    PyErr_WarnEx(PyExc_UserWarning,
+                                 ("units = \"" + u +
+                                  "\" relabels the values without converting them; project.convert(\"" + u +
+                                  "\") converts every value")
+                                     .c_str(),
+                                 1) != 0)
+                    throw py::error_already_set();
                 const int code = code_of(u == "SI" ? UnitSystem::SI : UnitSystem::English);
                 change_project(p, [code](Project& q) {
                     // The CPT points are values of the project as well: relabelled with the rest, so
@@ -751,8 +874,9 @@ PYBIND11_MODULE(_engine, m) {
                     q.records.unit_system_code = code;
                 });
             },
-            "\"SI\" or \"English\". Changing it relabels the values, the CPT points' with the rest; it\n"
-            "does not convert them (torve convert does).")
+            "\"SI\" or \"English\". Assigning it relabels the values, the CPT points' with the rest, without\n"
+            "converting them (45 m becomes 45 ft), and warns so (UserWarning) when it changes the system:\n"
+            "convert() converts.")
         .def_property(
             "selected_methods",
             [](const Project& p) {
@@ -903,4 +1027,16 @@ PYBIND11_MODULE(_engine, m) {
     field(project, "critical_depth", &ProjectRecords::critical_depth, "user-specified critical depth");
 
     bind_run(m, [](const py::handle& p) { return run_request(p.cast<const Project&>()); });
+    m.def(
+        "run_refusal",
+        [](const Project& p) -> py::object {
+            try {
+                run_request(p);
+            } catch (py::error_already_set& e) {
+                return e.value();
+            }
+            return py::none();
+        },
+        py::arg("project"),
+        "The InputError that run() raises for the project, or None when it runs; nothing is run.");
 }

@@ -19,6 +19,7 @@
 #include "app/sounding/soundingfile.h"
 #include "app/sounding/soundingimport.h"
 #include "app/table/units.h"
+#include "python/conversion_binding.h"
 
 namespace py = pybind11;
 
@@ -185,4 +186,6 @@ PYBIND11_MODULE(_sounding, m) {
     m.def("read_sounding", &read_sounding, py::arg("path"), py::arg("columns"));
     m.def("import_sounding", &import_sounding, py::arg("path"), py::arg("test"), py::arg("si"),
           py::arg("use"), py::arg("columns"));
+    // The module carries the desktop core for the package: its unit conversion as well.
+    bind_conversion(m);
 }

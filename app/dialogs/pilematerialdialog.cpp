@@ -13,6 +13,7 @@
 #include "app/controls/expandunits.h"
 #include "app/dialogs/formrows.h"
 #include "app/dialogs/texts.h"
+#include "app/project/materialdefaults.h"
 #include "app/project/project.h"
 #include "app/widgets/numberfield.h"
 #include "app/widgets/windowhost.h"
@@ -74,6 +75,13 @@ QWidget* PileMaterialDialog::createPileTypeGroup() {
             connect(shapeGroup, &QButtonGroup::buttonClicked, this, &PileMaterialDialog::userChanged);
         }
     }
+    // A modulus the user did not type follows the material: a first run needs no value looked up.
+    connect(pileTypes_, &QButtonGroup::idClicked, this, [this] {
+        const UnitSystem units = project().data().units;
+        const double typed = fieldValue(modulus_, -1);
+        if (typed == 0 || isTypicalModulus(typed, units))
+            showValue(modulus_, typicalModulus(pileType(), units));
+    });
     connect(pileTypes_, &QButtonGroup::idClicked, this, &PileMaterialDialog::userChanged);
     taperAngle_ = addNumberRow(grid, row++, texts::kTaperAngle, QStringLiteral("degrees"));
     taperNote_ = new QLabel(texts::kTaperNote);

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHash>
@@ -13,6 +14,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "app/dialogs/formrows.h"
 #include "app/dialogs/texts.h"
@@ -27,6 +29,13 @@ using Tables = ProjectTables;
 
 const QString kUnitWeightUnits = QStringLiteral("F/L2^3");
 const QString kStressUnits = QStringLiteral("F/L2^2");
+// The bearing capacity factor Nq of API RP 2A's table of design parameters for cohesionless
+// siliceous soil, by the density of the sand.
+const std::pair<QLatin1StringView, double> kNqByDensity[] = {
+    {texts::kNqVeryLoose, 8}, {texts::kNqLoose, 12},     {texts::kNqMediumDense, 20},
+    {texts::kNqDense, 40},    {texts::kNqVeryDense, 50},
+};
+
 // A sand layer's SPT blow counts, as the layer tables bound them.
 constexpr double kMaxBlowCount = 100;
 
@@ -119,15 +128,33 @@ QWidget* SoilDataDialog::createSandPage() {
     auto* nqNote = new QLabel(texts::kBearingFactorNote);
     grid->addWidget(nqNote, 7, 3);
     pairs_.back().notes.push_back(nqNote);
+    // Nq by the sand's density: the values of the API table, so that a first run needs no book.
+    auto* density = new QComboBox;
+    density->addItem(texts::kNqDensityChoose, 0.0);
+    for (const auto& [caption, nq] : kNqByDensity) density->addItem(caption, nq);
+    auto* densityLabel = new QLabel(texts::kNqDensity);
+    densityLabel->setBuddy(density);
+    setAccessibleFromCaption(density, texts::kNqDensity);
+    grid->addWidget(densityLabel, 8, 0);
+    grid->addWidget(density, 8, 1, 1, 2);
+    pairs_.back().notes.push_back(densityLabel);
+    pairs_.back().notes.push_back(density);
+    NumberField* nqTop = pairs_.back().top;
+    NumberField* nqBottom = pairs_.back().bottom;
+    connect(density, &QComboBox::activated, this, [density, nqTop, nqBottom](int index) {
+        const double nq = density->itemData(index).toDouble();
+        if (nq <= 0) return;
+        for (NumberField* f : {nqTop, nqBottom}) showValue(f, nq);
+    });
 
     QLabel* user = groupLabel(texts::kUserData);
-    grid->addWidget(user, 8, 0, 1, 3);
-    addPair(grid, 9, Tables::SandUserFriction, texts::kUserFriction, kStressUnits).notes = {user};
-    addPair(grid, 10, Tables::SandUserBearing, texts::kUserBearing, kStressUnits).notes = {user};
-    addPair(grid, 11, Tables::SandQc, texts::kConeQc, kStressUnits).notes = {
+    grid->addWidget(user, 9, 0, 1, 3);
+    addPair(grid, 10, Tables::SandUserFriction, texts::kUserFriction, kStressUnits).notes = {user};
+    addPair(grid, 11, Tables::SandUserBearing, texts::kUserBearing, kStressUnits).notes = {user};
+    addPair(grid, 12, Tables::SandQc, texts::kConeQc, kStressUnits).notes = {
         new QLabel(texts::kOffshoreOnly)};
-    grid->addWidget(pairs_.back().notes.front(), 11, 3);
-    grid->setRowStretch(12, 1);
+    grid->addWidget(pairs_.back().notes.front(), 12, 3);
+    grid->setRowStretch(13, 1);
     return page;
 }
 

@@ -195,6 +195,13 @@ inline constexpr QLatin1StringView kBlowCountOption{"Enter Blow Counts from SPT"
 inline constexpr QLatin1StringView kApiData{"3. Data for API Computation Method"};
 inline constexpr QLatin1StringView kNotUsedElsewhere{"(Not used in other methods)"};
 inline constexpr QLatin1StringView kEarthPressure{"3a. Coefficient of Lateral Earth Pressure, Ko"};
+inline constexpr QLatin1StringView kNqDensity{"Nq by &density (API)"};
+inline constexpr QLatin1StringView kNqDensityChoose{"(choose the density of the sand)"};
+inline constexpr QLatin1StringView kNqVeryLoose{"Very loose to loose sand: Nq 8"};
+inline constexpr QLatin1StringView kNqLoose{"Loose to medium dense sand: Nq 12"};
+inline constexpr QLatin1StringView kNqMediumDense{"Medium dense sand: Nq 20"};
+inline constexpr QLatin1StringView kNqDense{"Dense sand: Nq 40"};
+inline constexpr QLatin1StringView kNqVeryDense{"Very dense sand or gravel: Nq 50"};
 inline constexpr QLatin1StringView kEarthPressureNote{
     "(API reccomends Ko=1 for full displacement\npiles and Ko=0.8 for open ended pipe piles)"};
 inline constexpr QLatin1StringView kBearingFactor{"3b. Bearing Capacity Factor, Nq"};

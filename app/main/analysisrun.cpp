@@ -103,6 +103,16 @@ RunOutcome AnalysisRun::execute() {
             outcome.kind = RunOutcome::Kind::Failed;
             outcome.message = QString(texts::kPlotReadFailed) + QLatin1Char('\r') + e.message();
         }
+        // The save before the run wrote the resistances of the run before: the export now takes
+        // those of this one.
+        if (outcome.plotLoaded) {
+            try {
+                project_.writeDriveabilityExport();
+            } catch (const UserError& e) {
+                outcome.message +=
+                    QStringLiteral("\r\r") + texts::kDriveabilityNotWritten + QLatin1Char('\r') + e.message();
+            }
+        }
     } else if (outcome.kind != RunOutcome::Kind::Completed) {
         project_.clearResults();
     }

@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -21,7 +22,9 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
+#include <cmath>
 #include <functional>
+#include <optional>
 
 #include "app/controls/usererror.h"
 #include "app/dialogs/aboutbox.h"
@@ -32,7 +35,9 @@
 #include "app/main/recentfiles.h"
 #include "app/main/runcheck.h"
 #include "app/main/texts.h"
+#include "app/project/materialdefaults.h"
 #include "app/project/project.h"
+#include "app/table/units.h"
 #include "app/views/graphwindowfactory.h"
 #include "app/widgets/caption.h"
 #include "app/widgets/childdialog.h"
@@ -72,6 +77,8 @@ MainWindow::MainWindow(std::unique_ptr<AppSettings> settings, QWidget* parent)
     createToolBar();
     createResultsCommands();
     readSettings();
+    // The project at start is a new one in the units last chosen for one.
+    project_ = std::make_unique<Project>(settings_->newProjectUnits());
     watchProject();
     showSoilColumns();
     updatePileShapeCommands();
@@ -157,9 +164,8 @@ void MainWindow::createOptionsMenu() {
     QMenu* units = options->addMenu(texts::kUnitsMenu);
     connect(units, &QMenu::aboutToShow, this, &MainWindow::updateOptionsMenu);
     auto* unitsGroup = new QActionGroup(this);
-    englishAction_ =
-        command(units, texts::kEnglishUnits, [this] { project_->setUnits(UnitSystem::English); });
-    siAction_ = command(units, texts::kSiUnits, [this] { project_->setUnits(UnitSystem::SI); });
+    englishAction_ = command(units, texts::kEnglishUnits, [this] { switchUnits(UnitSystem::English); });
+    siAction_ = command(units, texts::kSiUnits, [this] { switchUnits(UnitSystem::SI); });
     for (QAction* u : {englishAction_, siAction_}) {
         u->setCheckable(true);
         unitsGroup->addAction(u);
@@ -284,11 +290,47 @@ void MainWindow::watchProject() {
 
 void MainWindow::newProject() {
     if (!commitActiveChild() || !maybeSave()) return;
-    setProject(std::make_unique<Project>());
+    const std::optional<UnitSystem> units = messages().newProjectUnits(this, settings_->newProjectUnits());
+    if (!units) return;
+    settings_->setNewProjectUnits(*units);
+    writeSettings();
+    setProject(std::make_unique<Project>(*units));
     plotLoaded_ = false;
     updatePileShapeCommands();
     updateToolBar();
     showSoilColumns();
+}
+
+void MainWindow::switchUnits(UnitSystem units) {
+    if (units == project_->data().units) return;
+    // The increment converts to an odd length (1 ft to 0.3048 m); the user may take the new system's
+    // own instead, which also keeps the computation grid on round depths.
+    const double converted =
+        project_->data().computationIncrement * (units == UnitSystem::SI ? kMetresPerFoot : kFeetPerMetre);
+    const double own = newProjectIncrement(units);
+    bool takeOwn = false;
+    if (std::fabs(converted - own) > 1e-9 * own) {
+        const bool si = units == UnitSystem::SI;
+        const QLocale locale;
+        const QString question =
+            QString(texts::kIncrementAfterSwitch)
+                .arg(locale.toString(project_->data().computationIncrement, 'g', 10),
+                     si ? QStringLiteral("ft") : QStringLiteral("m"), locale.toString(converted, 'g', 10),
+                     si ? QStringLiteral("m") : QStringLiteral("ft"), locale.toString(own, 'g', 10));
+        const QMessageBox::StandardButton answer = messages().question(this, question);
+        if (answer == QMessageBox::Cancel) {
+            updateOptionsMenu();
+            return;
+        }
+        takeOwn = answer == QMessageBox::Yes;
+    }
+    project_->setUnits(units);
+    if (takeOwn) {
+        ProjectData data = project_->data();
+        data.computationIncrement = own;
+        project_->setData(data);
+    }
+    updateOptionsMenu();
 }
 
 void MainWindow::open() {

@@ -110,6 +110,9 @@ class MainWindow : public QMainWindow, public WindowHost {
     // Opens `path` after the question to save: replaces the project, reads its plot file.
     bool openFile(const QString& path, ProjectFormat format);
     void setProject(std::unique_ptr<Project> project);
+    // Options > Units: converts the project, and offers the new system's own computation increment
+    // in place of the converted one (Yes), keeps the converted one (No) or leaves the units (Cancel).
+    void switchUnits(UnitSystem units);
     void watchProject();
     void addRecentFile(const QString& path);
     void openRecentFile(int index);

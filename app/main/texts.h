@@ -40,6 +40,11 @@ inline constexpr QLatin1StringView kOptionsMenu{"Options"};
 inline constexpr QLatin1StringView kUnitsMenu{"&Units"};
 inline constexpr QLatin1StringView kEnglishUnits{"&English Units (kips, ft, in)"};
 inline constexpr QLatin1StringView kSiUnits{"&S.I. Units (kN, m, mm)"};
+// %1 %2: the increment and its unit before the switch; %3 %4 after it; %5 the new system's own.
+inline constexpr QLatin1StringView kIncrementAfterSwitch{
+    "The computation increment of %1 %2 becomes %3 %4 in the new units.\r\rUse %5 %4, the increment "
+    "of a new project in these units, instead?\r\rYes: %5 %4.  No: %3 %4.  Cancel: keep the units as "
+    "they are."};
 inline constexpr QLatin1StringView kPrintExtraTz{"Print t-z Curves at Additional Depths "};
 inline constexpr QLatin1StringView kControlOptions{"Control &Options"};
 inline constexpr QLatin1StringView kComputationMenu{"&Computation"};

@@ -10,6 +10,7 @@
 #include "app/project/atomicfile.h"
 #include "app/project/cptpointsfile.h"
 #include "app/project/driveabilityexport.h"
+#include "app/project/materialdefaults.h"
 #include "app/project/texts.h"
 #include "engine/model/rounded_constants.h"
 
@@ -43,6 +44,14 @@ Project::Project(QObject* parent) : QObject(parent) {
     cptGraph(CptProfile::Su).identifier = QStringLiteral("MotionInputSu");
     showSoilColumns();
     refreshCptGraphs();
+}
+
+Project::Project(UnitSystem units, QObject* parent) : Project(parent) {
+    setUnits(units);
+    data_.computationIncrement = newProjectIncrement(units);
+    data_.modulusOfElasticity = typicalModulus(data_.pileType, units);
+    changedQuietly_ = false;
+    setModified(false);
 }
 
 void Project::showSoilColumns() {
@@ -207,6 +216,16 @@ void Project::saveProject() {
     changedQuietly_ = false;
     setModified(false);
     if (data_ != before || tablesChanged) emit changed();
+}
+
+void Project::writeDriveabilityExport() {
+    ProjectData saved = data_;
+    saved.driveabilityFileName = besideProject(saved.fileName, ".gwi");
+    // As the save writes it: the circumference of a circular pile from its diameter.
+    if (saved.circular) saved.perimeter = kPiCurves * saved.outsideDiameter;
+    writeFilesTogether(
+        {{saved.driveabilityFileName, driveabilityExportText(saved, results_.driveability())}});
+    data_.driveabilityFileName = saved.driveabilityFileName;
 }
 
 void Project::setUnits(UnitSystem units) {

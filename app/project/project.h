@@ -28,6 +28,9 @@ class Project : public QObject {
   public:
     // A new project with the defaults, in English units, every table at its minimum rows.
     explicit Project(QObject* parent = nullptr);
+    // File > New: a new project in `units`, with the values a first run can use: the computation
+    // increment of that system (1 ft | 0.25 m) and the modulus of the steel pipe it starts with.
+    explicit Project(UnitSystem units, QObject* parent = nullptr);
     ~Project() override;
 
     const ProjectData& data() const { return data_; }
@@ -67,6 +70,11 @@ class Project : public QObject {
     // could not be read when the project was opened is kept, or copied to a new name, until the
     // user imports CPT data, so that a save never replaces the user's points by none.
     void saveProject();
+
+    // Writes the driveability export beside the saved project anew, with the resistances of the
+    // results now held: a run replaces them after the save that preceded it. The input data file
+    // and the CPT points file are left as they are. Raises UserError.
+    void writeDriveabilityExport();
 
     // Switches the unit system and converts every stored value: the fields, the tables, the CPT
     // points and the driveability results. Choosing the system already in force changes nothing.

@@ -39,7 +39,9 @@ void declareSoilTables(ProjectTables& w) {
         n->maxValue = 100;
         sand.addColumn(std::move(n));
     }
-    floatColumn(sand, {QStringLiteral("Ko  ")});
+    // API's Ko of an open-ended pipe pile, the pile a project starts with; a full-displacement pile
+    // takes 1, typed.
+    floatColumn(sand, {QStringLiteral("Ko  ")}, {}, 0.8);
     floatColumn(sand, {QStringLiteral("Bearing Capacity "), QStringLiteral("Factor, Nq (API)")});
     floatColumn(sand, {QStringLiteral("Qc from CPT"), QStringLiteral("(optional), ")},
                 QStringLiteral("F/L2^2"), 0, false);

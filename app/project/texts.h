@@ -52,6 +52,8 @@ inline constexpr QLatin1StringView kCheckUserValuesNotKept{
     "saved as 0"};
 
 // After a run whose plot data file cannot be read.
+inline constexpr QLatin1StringView kDriveabilityNotWritten{
+    "The GRLWeap data file could not be written with the resistances of this run:"};
 inline constexpr QLatin1StringView kPlotReadFailed{"An error occured in running the main program."};
 
 // A project or CPT points file that ends too soon: %1 the file, %2 its lines, then what was expected

@@ -8,6 +8,7 @@ namespace {
 
 const QString kGroup = QString::fromLatin1(TORVE_VERSION);
 const QString kWordProcessor = QStringLiteral("Word Processor");
+const QString kNewProjectUnits = QStringLiteral("New Project Units");
 
 QString recentKey(int n) {
     return QStringLiteral("File%1").arg(n);
@@ -41,6 +42,10 @@ void AppSettings::read() {
         QStringList files;
         for (int n = 1; n <= kMaxRecentFiles; ++n) files.append(settings_->value(recentKey(n)).toString());
         setRecentFiles(files);
+        // Anything but "SI" is the English default: a stored value of another version stays harmless.
+        newProjectUnits_ = settings_->value(kNewProjectUnits).toString() == QLatin1String("SI")
+                               ? UnitSystem::SI
+                               : UnitSystem::English;
     }
     settings_->endGroup();
 }
@@ -50,6 +55,8 @@ void AppSettings::write() {
     settings_->setValue(kWordProcessor, wordProcessor_);
     for (int n = 1; n <= kMaxRecentFiles; ++n)
         settings_->setValue(recentKey(n), n <= recentFiles_.size() ? recentFiles_[n - 1] : QString());
+    settings_->setValue(kNewProjectUnits, newProjectUnits_ == UnitSystem::SI ? QStringLiteral("SI")
+                                                                             : QStringLiteral("English"));
     settings_->endGroup();
     settings_->sync();
 }

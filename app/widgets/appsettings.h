@@ -4,12 +4,15 @@
 #include <QString>
 #include <QStringList>
 
+#include "engine/model/file_format.h"
+
 class QSettings;
 
 namespace torve::app {
 
 // Kept per user with QSettings under organisation "Halden", application "TORVE", group "2014.6.3":
-// "Word Processor" and "File1" to "File10". Tests give their own QSettings (an INI file).
+// "Word Processor", "File1" to "File10" and "New Project Units" ("SI" or "English"). Tests give their own
+// QSettings (an INI file).
 class AppSettings {
   public:
     static constexpr int kMaxRecentFiles = 10;
@@ -28,6 +31,10 @@ class AppSettings {
     QStringList recentFiles() const { return recentFiles_; }
     void setRecentFiles(const QStringList& files);
 
+    // The unit system last chosen for a new project; English until one was chosen.
+    UnitSystem newProjectUnits() const { return newProjectUnits_; }
+    void setNewProjectUnits(UnitSystem units) { newProjectUnits_ = units; }
+
     // Reads the stored values; a value that cannot be read clears the editor and the recent files.
     void read();
     // Writes the values back.
@@ -37,6 +44,7 @@ class AppSettings {
     QSettings* settings_;
     QString wordProcessor_;
     QStringList recentFiles_;
+    UnitSystem newProjectUnits_ = UnitSystem::English;
 };
 
 }  // namespace torve::app

@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QString>
 
+#include "app/widgets/newprojectdialog.h"
+
 namespace torve::app {
 namespace {
 
@@ -21,6 +23,9 @@ class BoxPresenter : public MessagePresenter {
     QMessageBox::StandardButton question(QWidget* parent, const QString& text) override {
         return QMessageBox::question(parent, QApplication::applicationName(), text,
                                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    }
+    std::optional<UnitSystem> newProjectUnits(QWidget* parent, UnitSystem suggested) override {
+        return NewProjectDialog::ask(parent, suggested);
     }
 };
 

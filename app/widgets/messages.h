@@ -2,6 +2,9 @@
 #pragma once
 
 #include <QMessageBox>
+#include <optional>
+
+#include "engine/model/file_format.h"
 
 class QString;
 class QWidget;
@@ -20,6 +23,12 @@ class MessagePresenter {
     virtual void error(QWidget* parent, const QString& text) { warning(parent, text); }
     // Yes, No or Cancel.
     virtual QMessageBox::StandardButton question(QWidget* parent, const QString& text) = 0;
+    // File > New: the unit system of the new project, `suggested` (the last choice) offered first;
+    // none when the user cancels. A presenter that does not ask takes the suggestion.
+    virtual std::optional<UnitSystem> newProjectUnits(QWidget* parent, UnitSystem suggested) {
+        (void)parent;
+        return suggested;
+    }
 };
 
 // The presenter in use: modal Qt message boxes unless another was installed. Not owned.

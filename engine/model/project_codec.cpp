@@ -429,7 +429,16 @@ class LineWriter {
     LineWriter& operator=(const LineWriter&) = delete;
 
     LineWriter& integer(long long v) { return put(std::to_string(v)); }
-    LineWriter& general(double v, std::string_view field) { return put(general_text(finite(v, field), 10)); }
+    // Ten significant digits, the form of every file the desktop program has saved, unless they do
+    // not read back to the value: a value converted to the other unit system (147.6377952755906 ft
+    // from 45 m) then takes its shortest exact form, so that a save, a run or a switch back finds it
+    // as it was and gives 45 m again, not 45.00000001.
+    LineWriter& general(double v, std::string_view field) {
+        std::string text = general_text(finite(v, field), 10);
+        double back = 0;
+        if (!parse_real(text, back) || back != v) text = shortest_text(v);
+        return put(text);
+    }
     LineWriter& shortest(double v, std::string_view field) { return put(shortest_text(finite(v, field))); }
     LineWriter& as_held(double v, std::string_view field) { return put(shortest_real(finite(v, field))); }
     LineWriter& filler() { return put("0.0"); }

@@ -122,7 +122,8 @@ ReadResult<CptProfile> read_cpt_records(std::string_view text, const std::string
 
 // How the writer writes a value.
 enum class WriteStyle {
-    // The desktop program's save: its own fields in general form with up to 10 significant digits,
+    // The desktop program's save: its own fields in general form with up to 10 significant digits
+    // (in their shortest exact form where 10 digits would not read back to them),
     // the values of its tables (soil points, t-z print depths, section rows) in the shortest form
     // that reads back to them, "0.0" for the values that do not apply to the soil type, the first
     // soil point at depth "0.0" and a sand's blow count as a whole number.

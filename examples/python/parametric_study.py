@@ -48,6 +48,9 @@ def main():
     print("length diameter " + " ".join(m.replace(" ", "_") for m in METHODS))
     table = {}
     for (length, diameter), r in zip(cases, results):
+        # A variation the checks refuse comes back as a RunFailure in its place.
+        if not isinstance(r, torve.Results):
+            sys.exit(f"L = {length} m, D = {diameter} m refused: {r.error}")
         if r.stop:
             sys.exit(f"L = {length} m, D = {diameter} m stopped: {r.stop}")
         capacities = [r.capacity(m).total[-1] for m in METHODS]  # kN at the tip

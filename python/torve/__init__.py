@@ -17,6 +17,9 @@ errors. Values are in the project's units: English (ft, in, kips, ksf) or SI (m,
 
 from __future__ import annotations
 
+# The future import leaves its feature object behind as a name of the module; it is no name of torve.
+del annotations  # noqa: F821
+
 import datetime as _datetime
 import importlib.util as _importlib_util
 import numbers as _numbers
@@ -24,17 +27,26 @@ import os as _os
 from dataclasses import dataclass as _dataclass
 from dataclasses import field as _field
 from collections.abc import MutableSequence as _MutableSequence
-from typing import Any, Callable, Dict, Iterable, List, Mapping, Optional, Sequence, Tuple, Union
+import warnings as _warnings
+# The typing names stay private: `from torve import *` and dir(torve) give the package's own names.
+from typing import Dict as _Dict
+from typing import Iterable as _Iterable
+from typing import List as _List
+from typing import Mapping as _Mapping
+from typing import Optional as _Optional
+from typing import Sequence as _Sequence
+from typing import Tuple as _Tuple
+from typing import Union as _Union
 
 import numpy as _np
 
 from . import _engine
-from ._engine import (ClayDrainage, CriticalDepthOption, Finding, InputError, LoadingType, PileType,
-                      PlugCondition, Project, SectionMode, SoilPoint, SoilType)
+from ._engine import (ClayDrainage, CriticalDepthOption, Finding, InputError, InputWarning, LoadingType,
+                      PileType, PlugCondition, Project, SectionMode, SoilPoint, SoilType)
 
-__all__ = ["Project", "SoilPoint", "Finding", "InputError", "Results", "MethodCapacity", "RunWarning",
-           "WorkingLoad", "run", "run_many", "METHODS", "PileType", "SoilType", "LoadingType", "PlugCondition",
-           "SectionMode", "ClayDrainage", "CriticalDepthOption", "__version__"]
+__all__ = ["Project", "SoilPoint", "Finding", "InputError", "InputWarning", "Results", "RunFailure",
+           "MethodCapacity", "RunWarning", "WorkingLoad", "run", "run_many", "METHODS", "PileType", "SoilType",
+           "LoadingType", "PlugCondition", "SectionMode", "ClayDrainage", "CriticalDepthOption", "__version__"]
 
 # The readers of cone data files come with the desktop core: a build without Qt has no _sounding.
 # When the module is there but does not load (Qt Core missing), the import error says so.
@@ -91,7 +103,7 @@ class MethodCapacity:
     tip: tuple
     unit_end_bearing: _np.ndarray = _field(default_factory=lambda: _np.zeros(0))
     plug_controlled: _np.ndarray = _field(default_factory=lambda: _np.zeros(0, dtype=bool))
-    warnings: List[str] = _field(default_factory=list)
+    warnings: _List[str] = _field(default_factory=list)
 
 
 @_dataclass(frozen=True)
@@ -101,8 +113,8 @@ class RunWarning:
     "UWA, at 27.50 m: A clay segment lies closer than ..."."""
 
     text: str
-    method: Optional[str] = None
-    depth: Optional[float] = None
+    method: _Optional[str] = None
+    depth: _Optional[float] = None
     sentence: str = ""
 
     def __str__(self):
@@ -119,8 +131,36 @@ class WorkingLoad:
     method: str
     fraction: float
     load: float
-    head_movement: Optional[float]
-    tip_movement: Optional[float]
+    head_movement: _Optional[float]
+    tip_movement: _Optional[float]
+
+
+class MethodName(str):
+    """The name of a method of a run, as :attr:`Results.methods` lists them ("API RP 2A").
+
+    Scripts written when ``Results.methods`` held the capacity tables still find a table's columns
+    on it (``results.methods[0].total``), with a DeprecationWarning: :attr:`Results.capacities` and
+    :meth:`Results.capacity` hold the tables."""
+
+    _table: "MethodCapacity"
+
+    def __new__(cls, table: "MethodCapacity"):
+        name = super().__new__(cls, table.name)
+        name._table = table
+        return name
+
+    def __getattr__(self, attribute):
+        if attribute.startswith("_"):
+            raise AttributeError(attribute)
+        table = self._table
+        if not hasattr(table, attribute):
+            raise AttributeError(f"'MethodName' object has no attribute {attribute!r}")
+        _warnings.warn(f"Results.methods holds the names of the methods; Results.capacity({str(self)!r})."
+                       f"{attribute} is the capacity table's", DeprecationWarning, stacklevel=2)
+        return getattr(table, attribute)
+
+    def __reduce__(self):
+        return (str, (str(self),))
 
 
 class Results:
@@ -134,8 +174,10 @@ class Results:
         warnings: every warning of the run that did not stop it (:class:`RunWarning`, each with its
             method and depth): the checks' warnings about the input, the data, the methods' own and
             the solver's.
-        methods: the capacity tables (:class:`MethodCapacity`) of the selected methods, in the
-            report's order; :meth:`capacity` finds one by name or code.
+        methods: the names of the methods that gave capacity tables, in the report's order, as
+            :attr:`Project.methods` names them.
+        capacities: their capacity tables (:class:`MethodCapacity`), in the same order;
+            :meth:`capacity` finds one by name or code.
         head_load, head_movement, tip_load, tip_movement: the load-settlement curve at the pile head
             and the Q-w curve at the tip, one value per load level (kips | kN; in | m).
         distribution_depth, distribution_load, distribution_movement: the load distribution, one row
@@ -154,14 +196,14 @@ class Results:
 
     def __init__(self, raw: dict):
         self.units: str = raw["units"]
-        self.stop: Optional[str] = raw["stop"]
-        self.stop_reason: Optional[str] = raw["stop_reason"]
-        self.warnings: List[RunWarning] = [RunWarning(w["text"], w["method"], w["depth"], w["sentence"])
+        self.stop: _Optional[str] = raw["stop"]
+        self.stop_reason: _Optional[str] = raw["stop_reason"]
+        self.warnings: _List[RunWarning] = [RunWarning(w["text"], w["method"], w["depth"], w["sentence"])
                                            for w in raw["warnings"]]
-        self.console: Optional[str] = raw["console"]
-        self.report: Optional[str] = raw["report"]
-        self.plot_text: Optional[str] = raw["plot_text"]
-        self.methods: List[MethodCapacity] = [
+        self.console: _Optional[str] = raw["console"]
+        self.report: _Optional[str] = raw["report"]
+        self.plot_text: _Optional[str] = raw["plot_text"]
+        self.capacities: _List[MethodCapacity] = [
             MethodCapacity(m["name"], m["code"], m["depth"], m["skin_friction"], m["end_bearing"], m["total"],
                            m["unit_skin_friction"], tuple(m["tip"]), m["unit_end_bearing"],
                            m["plug_controlled"], list(m["warnings"]))
@@ -174,15 +216,16 @@ class Results:
         self.distribution_depth = raw["distribution_depth"]
         self.distribution_load = raw["distribution_load"]
         self.distribution_movement = raw["distribution_movement"]
-        self.tz_curves: List[dict] = raw["tz_curves"]
-        self.extra_tz_curves: List[dict] = raw["extra_tz_curves"]
-        self.tip_curve: Optional[dict] = raw["tip_curve"]
-        self.working_loads: List[WorkingLoad] = [WorkingLoad(**w) for w in raw["working_loads"]]
+        self.tz_curves: _List[dict] = raw["tz_curves"]
+        self.extra_tz_curves: _List[dict] = raw["extra_tz_curves"]
+        self.tip_curve: _Optional[dict] = raw["tip_curve"]
+        self.working_loads: _List[WorkingLoad] = [WorkingLoad(**w) for w in raw["working_loads"]]
+        self.methods: _List[str] = [MethodName(m) for m in self.capacities]
 
     def capacity(self, method) -> MethodCapacity:
         """The capacity table of a method given by name ("API RP 2A") or code (4)."""
         code = method_code(method)
-        for m in self.methods:
+        for m in self.capacities:
             if m.code == code:
                 return m
         raise KeyError(f"the run has no results of {METHODS[code]}")
@@ -199,17 +242,49 @@ class Results:
         columns = ["depth", "skin_friction", "end_bearing", "total", "unit_skin_friction", "unit_end_bearing",
                    "plug_controlled"]
         frames = [pandas.DataFrame({"method": m.name, **{c: getattr(m, c) for c in columns}})
-                  for m in self.methods]
+                  for m in self.capacities]
         if not frames:
             return pandas.DataFrame(columns=["method"] + columns)
         return pandas.concat(frames, ignore_index=True)
 
     def __repr__(self):
-        names = ", ".join(m.name for m in self.methods)
-        return f"<torve.Results {self.units} [{names}]{' stopped: ' + self.stop if self.stop else ''}>"
+        # <torve.Results SI: API RP 2A 12345.6 kN, UWA 11876.2 kN at 45 m; 2 warnings>: the capacity of
+        # each method at the tip, which is what a glance at a run looks for.
+        force, length = ("kN", "m") if self.units == "SI" else ("kips", "ft")
+        tips = ", ".join(f"{m.name} {m.tip[3]:.1f} {force}" for m in self.capacities)
+        text = f"<torve.Results {self.units}: {tips or 'no capacity table'}"
+        if self.capacities:
+            text += f" at {self.capacities[0].tip[0]:g} {length}"
+        if self.stop:
+            text += f"; stopped: {self.stop}"
+        if self.warnings:
+            text += f"; {len(self.warnings)} warning{'s' if len(self.warnings) != 1 else ''}"
+        return text + ">"
 
 
-def run(project: Project, report: bool = False, time: Optional[_datetime.datetime] = None) -> Results:
+class RunFailure:
+    """A case of :func:`run_many` that did not run, in its place among the :class:`Results`:
+    ``index`` (counted from 0 in the projects given), ``project`` and ``error``, the
+    :class:`InputError` that :func:`run` raises for it (``error.findings`` lists what it refuses).
+    It is false in a test, so ``[r for r in results if r]`` keeps the results that ran."""
+
+    def __init__(self, index: int, project: Project, error: Exception):
+        self.index = index
+        self.project = project
+        self.error = error
+
+    def __bool__(self) -> bool:
+        return False
+
+    def __str__(self) -> str:
+        return f"case {self.index}: {self.error}"
+
+    def __repr__(self) -> str:
+        first = str(self.error).splitlines()[0] if str(self.error) else type(self.error).__name__
+        return f"<torve.RunFailure case {self.index}: {first}>"
+
+
+def run(project: Project, report: bool = False, time: _Optional[_datetime.datetime] = None) -> Results:
     """Runs the analysis of ``project`` in this process and returns its :class:`Results`.
 
     No file is read or written: the project's fields (and CPT points) are the input. The results
@@ -231,40 +306,92 @@ def run(project: Project, report: bool = False, time: Optional[_datetime.datetim
             (:meth:`Project.check` gives the warnings as well). A run that stops at the soil extent
             or the segment limit is not refused: see ``Results.stop``.
     """
-    return run_many([project], jobs=1, report=report, time=time)[0]
+    result = run_many([project], jobs=1, report=report, time=time, errors="raise")[0]
+    assert isinstance(result, Results)
+    return result
 
 
-def run_many(projects: Iterable[Project], jobs: int = 1, report: bool = False,
-             time: Optional[_datetime.datetime] = None) -> List[Results]:
-    """Runs several projects side by side on ``jobs`` threads; their :class:`Results` in order.
+def run_many(projects: _Iterable[Project], jobs: int = 1, report: bool = False,
+             time: _Optional[_datetime.datetime] = None,
+             errors: str = "return") -> _List[_Union[Results, RunFailure]]:
+    """Runs several projects side by side on ``jobs`` threads; one entry per project, in order.
 
     Every run has its own state inside the engine, so the results are those of :func:`run` one
-    after another. The first project whose input is refused raises :class:`InputError` before any
-    runs. ``report`` and ``time`` are as for :func:`run`.
+    after another. ``report`` and ``time`` are as for :func:`run`.
+
+    Args:
+        errors: what a project that :func:`run` would refuse gives. "return" (the default): a
+            :class:`RunFailure` in its place, holding the :class:`InputError`, while every other
+            project runs; a study of many variations keeps what ran. "raise": the InputError of the
+            first such project, raised before any project runs.
+
+    A run that stops at the soil extent or the segment limit is no failure: its Results say so
+    (``Results.stop``). Something that is no project raises TypeError at once, whatever ``errors``.
     """
     projects = list(projects)
     if isinstance(jobs, bool) or not isinstance(jobs, _numbers.Integral):
         raise TypeError(f"jobs expects a whole number of threads, got {type(jobs).__name__}")
     if jobs < 1:
         raise ValueError(f"jobs must be at least 1, got {jobs}")
+    if errors not in ("return", "raise"):
+        raise ValueError(f"errors is 'return' or 'raise', not {errors!r}")
     for p in projects:
         if not isinstance(p, Project):
             raise TypeError(f"run_many takes torve.Project objects, not {type(p).__name__}")
+    refusals = [_engine.run_refusal(p) for p in projects]
+    if errors == "raise":
+        for refusal in refusals:
+            if refusal is not None:
+                raise refusal
+    runnable = [p for p, refusal in zip(projects, refusals) if refusal is None]
     # More threads than projects would have nothing to do: any larger count runs one per project.
-    threads = min(int(jobs), max(1, len(projects)))
-    return [Results(raw) for raw in _engine.run_projects(projects, threads, bool(report), time)]
+    threads = min(int(jobs), max(1, len(runnable)))
+    ran = iter(_engine.run_projects(runnable, threads, bool(report), time))
+    return [Results(next(ran)) if refusal is None else RunFailure(i, p, refusal)
+            for i, (p, refusal) in enumerate(zip(projects, refusals))]
 
 
-def _methods_get(self) -> List[str]:
+def _methods_get(self) -> _List[str]:
     return [METHODS[c] for c in self.selected_methods]
 
 
-def _methods_set(self, methods: Sequence) -> None:
+def _methods_set(self, methods) -> None:
+    # One name is one method: "UWA" is not the methods "U", "W" and "A".
+    if isinstance(methods, (str, int)):
+        methods = [methods]
     self.selected_methods = [method_code(m) for m in methods]
 
 
 Project.methods = property(_methods_get, _methods_set, doc=(
-    "The selected methods by name (see METHODS); assign names or codes: ['API RP 2A', 'NGI']."))
+    "The selected methods by name (see METHODS), as Results.methods names those that ran; assign\n"
+    "names or codes, a list or one: ['API RP 2A', 'NGI'], 'UWA', 4."))
+
+
+def _convert(self, units: str) -> None:
+    """Converts every value of the project to ``units`` ("SI" or "English"; "S.I." too), as
+    ``torve convert`` and the desktop's Options > Units convert them: the pile, the soil points,
+    the sections, the t-z print depths and the CPT points; everything else stays as it was, the
+    offshore-data flag included. Assigning ``units`` instead only relabels the values. Needs the desktop core (a build with Qt), as the conversion is that one.
+
+    Raises:
+        ValueError: units that are neither; RuntimeError: a build without the desktop core.
+    """
+    target = {"si": "SI", "s.i.": "SI", "english": "English"}.get(str(units).lower())
+    if target is None:
+        raise ValueError(f"convert() takes 'SI' or 'English', not {units!r}")
+    if target == self.units:
+        return
+    if _sounding is None:
+        raise RuntimeError("this build of torve cannot convert units: it was built without the desktop core (Qt)")
+    offshore = self.offshore_data
+    text, cpt = _sounding.convert_project(self.input_text(), self._cpt_text(), target)
+    self._take_texts(text, cpt)
+    # The desktop core writes its edition's offshore-data flag; here whether the cone-based methods
+    # run stays the project's own choice, which no change of units touches.
+    self.offshore_data = offshore
+
+
+Project.convert = _convert
 
 
 class FieldList(_MutableSequence):
@@ -388,9 +515,9 @@ class SoundingTest:
 
     id: str
     rows: int
-    area_ratio: Optional[float]
-    start_level: Optional[float]
-    columns: Dict[str, SoundingColumn]
+    area_ratio: _Optional[float]
+    start_level: _Optional[float]
+    columns: _Dict[str, SoundingColumn]
 
 
 @_dataclass(frozen=True)
@@ -398,7 +525,7 @@ class Sounding:
     """The tests of a cone data file, in the file's order; format is "AGS4", "GEF", "BRO-XML" or "CSV"."""
 
     format: str
-    tests: List[SoundingTest]
+    tests: _List[SoundingTest]
 
 
 @_dataclass(frozen=True)
@@ -417,11 +544,11 @@ class CptImport:
         points: the number of CPT points.
     """
 
-    summary: List[str]
+    summary: _List[str]
     test: str
     format: str
     use: str
-    area_ratio: Optional[float]
+    area_ratio: _Optional[float]
     depth_from: str
     rows_read: int
     skipped_no_depth: int
@@ -429,14 +556,14 @@ class CptImport:
     sorted: bool
     averaged: bool
     usable: int
-    interval: Optional[float]
+    interval: _Optional[float]
     points: int
 
     def __str__(self):
         return "\n".join(self.summary)
 
 
-ColumnsArg = Optional[Mapping[str, Union[str, Tuple[str, str]]]]
+_ColumnsArg = _Optional[_Mapping[str, _Union[str, _Tuple[str, str]]]]
 
 
 def _path_bytes(argument: str, path) -> bytes:
@@ -452,7 +579,7 @@ def _sounding_module():
     return _sounding
 
 
-def _column_choices(columns: ColumnsArg) -> List[Tuple[str, str, str]]:
+def _column_choices(columns: _ColumnsArg) -> _List[_Tuple[str, str, str]]:
     """{"qc": "Cone:MPa", "depth": ("Level", "m")} as (quantity, heading, unit) triples."""
     choices = []
     for quantity, column in (columns or {}).items():
@@ -466,7 +593,7 @@ def _column_choices(columns: ColumnsArg) -> List[Tuple[str, str, str]]:
     return choices
 
 
-def read_sounding(path, columns: ColumnsArg = None) -> Sounding:
+def read_sounding(path, columns: _ColumnsArg = None) -> Sounding:
     """The tests and columns of a cone data file (.ags, .gef, .xml or .csv), as ``torve cpt show`` lists them.
 
     Args:
@@ -485,8 +612,8 @@ def read_sounding(path, columns: ColumnsArg = None) -> Sounding:
         for t in raw["tests"]])
 
 
-def _import_cpt(self, path, test: Union[str, int, None] = None, use: Optional[str] = None,
-                columns: ColumnsArg = None) -> CptImport:
+def _import_cpt(self, path, test: _Union[str, int, None] = None, use: _Optional[str] = None,
+                columns: _ColumnsArg = None) -> CptImport:
     """Imports a test of a cone data file into the project's CPT points, as ``torve cpt import`` does.
 
     Depth from the depth column (else penetration length); qt = qc + (1 - a) u2 where u2 and the

@@ -1,4 +1,5 @@
-# Types of torve._sounding, the readers of cone data files (built with the desktop core only).
+# Types of torve._sounding, the readers of cone data files and the unit conversion of the desktop
+# core (built with the desktop core only).
 from typing import Any, Dict, List, Optional, Tuple
 
 class SoundingError(ValueError):
@@ -8,3 +9,4 @@ class SoundingError(ValueError):
 def read_sounding(path: bytes, columns: List[Tuple[str, str, str]]) -> Dict[str, Any]: ...
 def import_sounding(path: bytes, test: str, si: bool, use: str,
                     columns: List[Tuple[str, str, str]]) -> Dict[str, Any]: ...
+def convert_project(project_text: str, cpt_text: Optional[str], to: str) -> Tuple[str, Optional[str]]: ...

@@ -32,13 +32,14 @@ TEST(ConvertCommand, ToSIAndBack) {
     ASSERT_EQ(si.exit_code, 0) << si.output;
     const std::string text = torve::test::read_file(dir.file("si.tv6d"));
     EXPECT_EQ(text.substr(text.find('\n', text.find("EX-001")) + 1, 6), "2 5 6\n");
-    // 24 in, 23 in, 29e6 psi x 6.89475729316836 kPa/psi, 60 ft and 5 ft
-    EXPECT_NE(text.find("609.6 584.2 199947961.5 18.288 1.524"), std::string::npos);
+    // 24 in, 23 in, 29e6 psi x 6.894757293168361 kPa/psi, 60 ft and 5 ft; the modulus to its last
+    // digit, as ten digits (199947961.5) would not read back to it
+    EXPECT_NE(text.find("609.6 584.2 199947961.50188246 18.288 1.524"), std::string::npos);
     EXPECT_EQ(torve::test::read_file(dir.file("si.cpt")).substr(0, 5), " 2 8\n");
     EXPECT_TRUE(fs::exists(dir.file("si.gwi")));
     const Command back = run({"convert", "--to", "ENGLISH", dir.file("si.tv6d"), dir.file("back.tv6d")});
     ASSERT_EQ(back.exit_code, 0) << back.output;
-    // Back as entered, though the modulus went through 10 significant digits in kPa.
+    // Back as entered.
     EXPECT_NE(torve::test::read_file(dir.file("back.tv6d")).find("0 0 24 23 29000000 60 5\n"),
               std::string::npos);
     // The CPT points file holds every digit, so the points come back from S.I. exactly.

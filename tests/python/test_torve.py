@@ -56,7 +56,7 @@ def test_results_equal_the_runners_to_the_last_digit(example, tmp_path):
     assert len(results.methods) == curves
     columns = [("depth", 2), ("skin_friction", 1), ("end_bearing", 1), ("total", 1),
                ("unit_skin_friction", 3)]
-    for i, m in enumerate(results.methods):
+    for i, m in enumerate(results.capacities):
         block = np.array(numbers[4 + 5 * rows * i: 4 + 5 * rows * (i + 1)], dtype=float).reshape(rows, 5)
         for k, (name, decimals) in enumerate(columns):
             np.testing.assert_allclose(getattr(m, name), block[:, k], rtol=0,
@@ -89,7 +89,7 @@ def test_arrays_are_the_engines_doubles(example, tmp_path):
     quiet, texts = torve.run(project), torve.run(project, report=True)
     for results in (quiet, texts):
         header, rows = csv_table(f"{stem}.capacity.csv")
-        for m in results.methods:
+        for m in results.capacities:
             mine = [r for r in rows if r[0] == m.name]
             for k, name in enumerate(["depth", "skin_friction", "end_bearing", "total", "unit_skin_friction",
                                       "unit_end_bearing"], start=1):
@@ -251,8 +251,11 @@ def test_an_untouched_new_project_of_the_desktop_is_read_mended_and_run():
     """What a save of a new project in the desktop program writes: nothing of the pile or the soil."""
     project = torve.Project.read(str(SOURCE / "tests" / "data" / "untouched-new-project.tv6d"))
     lacking = {f.field for f in project.check() if f.severity == "error"}
-    assert {"modulus of elasticity", "total pile length", "outside diameter", "deepest soil depth",
+    assert {"total pile length", "outside diameter", "deepest soil depth",
             "effective unit weight", "friction angle", "bearing capacity factor"} <= lacking
+    # File > New gives the steel pipe its modulus and the sand API's Ko of an open pipe.
+    assert project.modulus == 2.9e7
+    assert "modulus of elasticity" not in lacking and "coefficient of lateral earth pressure" not in lacking
     # A 24 in closed pipe 60 ft long in sand to 100 ft, as Project.new("English") has it.
     project.update(outside_diameter=24.0, modulus=2.9e7, pile_length=60.0, deepest_soil_depth=100.0)
     soil = project.soil_points
@@ -292,12 +295,13 @@ def test_a_selected_method_that_cannot_run_is_refused_with_its_reason():
     assert "without it the method does not run" in str(caught.value)
     project.offshore_data = 1
     project.cpt_points = [(0.0, 2000.0), (30.0, 20000.0)]
-    assert [m.name for m in torve.run(project).methods] == ["API RP 2A", "UWA", "Unified"]
+    assert torve.run(project).methods == ["API RP 2A", "UWA", "Unified"]
 
 
 def test_every_warning_reaches_the_results_with_method_and_depth():
     project = torve.Project.new("SI")
-    project.modulus = 210.0  # GPa typed into the kPa field
+    with pytest.warns(torve.InputWarning, match="modulus of elasticity"):
+        project.modulus = 210.0  # GPa typed into the kPa field
     results = torve.run(project)
     modulus = [w for w in results.warnings if "modulus of elasticity" in w.text]
     assert len(modulus) == 1 and modulus[0].method is None and modulus[0].depth is None
@@ -379,7 +383,7 @@ def test_to_pandas():
     results = torve.run(torve.Project.read(str(SOURCE / "examples" / "open-pipe-offshore-si.tv6d")))
     frame = results.to_pandas()
     assert isinstance(frame, pandas.DataFrame)
-    assert len(frame) == sum(len(m.depth) for m in results.methods)
+    assert len(frame) == sum(len(m.depth) for m in results.capacities)
 
 
 def test_parametric_study_script_runs(tmp_path):
@@ -455,8 +459,8 @@ def test_arrays_agree_with_the_desktop_cores_reading(tmp_path):
 
     totals = csv_curves(tmp_path / "csv" / "pltTotal.csv")  # total capacity against depth
     labels = {"API RP 2A": "API", "NGI": "NGI", "ICP/MTD": "MTD", "Fugro": "FUGRO", "UWA": "UWA"}
-    assert sorted(totals) == sorted(labels[m.name] for m in results.methods)
-    for m in results.methods:
+    assert sorted(totals) == sorted(labels[m.name] for m in results.capacities)
+    for m in results.capacities:
         capacity, depth = totals[labels[m.name]]
         np.testing.assert_allclose(m.total, capacity, rtol=1e-3)
         np.testing.assert_allclose(m.depth, depth, rtol=1e-3)
@@ -628,7 +632,7 @@ def test_a_tip_between_two_rows_is_named_in_the_warnings():
     project = torve.Project.read(str(SOURCE / "examples" / "open-pipe-offshore-si.tv6d"))
     project.pile_length = 30.25
     results = torve.run(project)
-    assert results.methods[0].tip[0] == 30.0
+    assert results.capacities[0].tip[0] == 30.0
     tip_warnings = [str(w) for w in results.warnings if "last penetration row" in str(w)]
     assert tip_warnings == [
         "The last penetration row lies at 30.00 m, above the pile tip at 30.25 m (the pile length is not a "

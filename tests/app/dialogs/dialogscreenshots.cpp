@@ -25,6 +25,7 @@
 #include "app/main/mainwindow.h"
 #include "app/project/cptprofile.h"
 #include "app/project/project.h"
+#include "app/widgets/newprojectdialog.h"
 #include "tests/app/support/widgetfinder.h"
 
 using namespace torve;
@@ -146,6 +147,10 @@ int main(int argc, char** argv) {
             frame->close();
         }
     }
+    // File > New's question of the units, as the last choice (S.I.) offers it.
+    NewProjectDialog newProject(UnitSystem::SI, &window);
+    save(&newProject, out.filePath(u"dialog-new-project.png"_s));
+    newProject.reject();
     // Nothing of the example is saved.
     window.project().setModified(false);
     return 0;

@@ -24,6 +24,8 @@ class PileMaterialDialogTest : public QObject {
     void hPileMakesTheProjectNoncircular();
     void taperNeedsFhwaAndATaperedPile();
     void areaTableOpensForTheVaryingArea();
+    void theModulusFollowsTheMaterialUnlessTyped_data();
+    void theModulusFollowsTheMaterialUnlessTyped();
 
   private:
     RecordedMessages messages_;
@@ -103,6 +105,38 @@ void PileMaterialDialogTest::areaTableOpensForTheVaryingArea() {
     click(dialog.get(), u"Data Button"_s);
     QCOMPARE(host.tables, QList<GridTable*>{&host.project().tables().sectionAreas});
     QCOMPARE(host.project().data().sectionMode, SectionMode::VaryingWithDepth);
+}
+
+void PileMaterialDialogTest::theModulusFollowsTheMaterialUnlessTyped_data() {
+    QTest::addColumn<int>("units");
+    QTest::addColumn<double>("before");  // the modulus held when the dialog opens
+    QTest::addColumn<QString>("type");   // the pile type chosen
+    QTest::addColumn<double>("after");
+    // A value the program set follows the material: 0 (nothing yet) or another material's own.
+    QTest::newRow("nothing yet, timber") << 1 << 0.0 << u"Timber piles"_s << 1.45e6;
+    QTest::newRow("steel's, precast concrete") << 1 << 2.9e7 << u"Precast concrete piles"_s << 4.35e6;
+    // The Raymond piles' shell is filled with concrete, which carries most of the stiffness.
+    QTest::newRow("S.I. steel's, Raymond step taper") << 2 << 2.1e8 << u"Raymond step-taper piles"_s << 3.0e7;
+    QTest::newRow("S.I. timber's, H-pile") << 2 << 1.0e7 << u"H-Piles/Steel Piles"_s << 2.1e8;
+    // A value typed stays whatever the material.
+    QTest::newRow("typed") << 1 << 3.0e7 << u"Timber piles"_s << 3.0e7;
+    QTest::newRow("S.I. typed") << 2 << 2.05e8 << u"Precast concrete piles"_s << 2.05e8;
+}
+
+void PileMaterialDialogTest::theModulusFollowsTheMaterialUnlessTyped() {
+    QFETCH(int, units);
+    QFETCH(double, before);
+    QFETCH(QString, type);
+    QFETCH(double, after);
+    RecordingHost host;
+    host.project().setUnits(static_cast<UnitSystem>(units));
+    ProjectData d = host.project().data();
+    d.modulusOfElasticity = before;
+    host.project().setData(d);
+    auto dialog = openDialog(host, DialogId::PileMaterial);
+    click(dialog.get(), type);
+    QVERIFY(dialog->close());
+    QCOMPARE(host.project().data().modulusOfElasticity, after);
 }
 
 QTEST_MAIN(PileMaterialDialogTest)

@@ -1,5 +1,6 @@
 // The soil data dialog of a layer: blow counts against friction angles, and the fields each selected
 // method reads enabled for it.
+#include <QComboBox>
 #include <QLabel>
 #include <QRadioButton>
 #include <QTest>
@@ -61,6 +62,8 @@ class SoilDataDialogTest : public QObject {
     void plasticityAndYieldStressForTheMethodsThatReadThem();
     void earthPressureAndBearingFactorForTheMethodsThatReadThem_data();
     void earthPressureAndBearingFactorForTheMethodsThatReadThem();
+    void bearingFactorByTheDensityOfTheSand_data();
+    void bearingFactorByTheDensityOfTheSand();
 
   private:
     RecordedMessages messages_;
@@ -183,6 +186,35 @@ void SoilDataDialogTest::earthPressureAndBearingFactorForTheMethodsThatReadThem(
     QCOMPARE(d.enabled(u"3a. Coefficient of Lateral Earth Pressure, Ko, top"_s), ko);
     QCOMPARE(d.enabled(u"3b. Bearing Capacity Factor, Nq, bottom"_s), nq);
     QCOMPARE(d.labelEnabled(u"3. Data for API Computation Method"_s), ko || nq ? 1 : 0);
+}
+
+void SoilDataDialogTest::bearingFactorByTheDensityOfTheSand_data() {
+    QTest::addColumn<QString>("density");
+    QTest::addColumn<double>("nq");
+    // API RP 2A, design parameters for cohesionless siliceous soil: Nq 8, 12, 20, 40 and 50.
+    QTest::newRow("very loose") << u"Very loose to loose sand: Nq 8"_s << 8.0;
+    QTest::newRow("loose") << u"Loose to medium dense sand: Nq 12"_s << 12.0;
+    QTest::newRow("medium dense") << u"Medium dense sand: Nq 20"_s << 20.0;
+    QTest::newRow("dense") << u"Dense sand: Nq 40"_s << 40.0;
+    QTest::newRow("very dense") << u"Very dense sand or gravel: Nq 50"_s << 50.0;
+}
+
+void SoilDataDialogTest::bearingFactorByTheDensityOfTheSand() {
+    QFETCH(QString, density);
+    QFETCH(double, nq);
+    OneMethodDialog d(static_cast<int>(Method::Api), 1);
+    auto& choice = need<QComboBox>(d.dialog.get(), u"Nq by density (API)"_s);
+    QVERIFY(choice.isEnabled());
+    const int index = choice.findText(density);
+    QVERIFY(index > 0);
+    choice.setCurrentIndex(index);
+    emit choice.activated(index);
+    d.dialog->accept();
+    const GridTable& sand = layerData(d.host.project(), 0);
+    QCOMPARE(sand.cell(Tables::BearingFactor, 0).toDouble(), nq);
+    QCOMPARE(sand.cell(Tables::BearingFactor, 1).toDouble(), nq);
+    // A new sand layer has API's Ko of an open-ended pipe.
+    QCOMPARE(sand.cell(Tables::EarthPressure, 0).toDouble(), 0.8);
 }
 
 QTEST_MAIN(SoilDataDialogTest)

@@ -146,11 +146,79 @@ TEST(Project, Defaults) {
     EXPECT_FALSE(p.isModified());
 }
 
+// File > New in either system: what a first run can use is set, and nothing else.
+TEST(Project, ANewProjectStartsWithTheValuesOfItsUnitSystem) {
+    const struct {
+        UnitSystem units;
+        double increment;  // ft | m
+        double modulus;    // lb/in^2 | kN/m^2: steel, the pile type a project starts with
+    } cases[] = {{UnitSystem::English, 1.0, 29.0e6}, {UnitSystem::SI, 0.25, 210.0e6}};
+    for (const auto& c : cases) {
+        Project p(c.units);
+        EXPECT_EQ(p.data().units, c.units);
+        EXPECT_EQ(p.tables().soilLayers.units(), c.units);
+        EXPECT_EQ(p.data().computationIncrement, c.increment);
+        EXPECT_EQ(p.data().modulusOfElasticity, c.modulus);
+        EXPECT_EQ(p.data().pileType, PileType::SteelPipe);
+        EXPECT_FALSE(p.isModified());
+        // A sand layer starts with API's Ko of an open-ended pipe.
+        const GridTable* sand = p.tables().soilLayers.cell(ProjectTables::LayerDataColumn, 0).subTable();
+        ASSERT_NE(sand, nullptr);
+        EXPECT_EQ(sand->cell(ProjectTables::EarthPressure, 0).toDouble(), 0.8);
+        EXPECT_EQ(sand->cell(ProjectTables::EarthPressure, 1).toDouble(), 0.8);
+    }
+}
+
+// A value converted to the other system is saved exactly: a switch, a save (as every run makes)
+// and a switch back give the value that was typed. 45 m is 147.6377952755906 ft; saved with 10
+// digits, 147.6377953 ft, it came back as 45.00000000744 m and was saved as 45.00000001.
+TEST(Project, ASwitchASaveAndASwitchBackGiveTheValuesAsTyped) {
+    torve::test::ScratchDir dir;
+    Project p(UnitSystem::SI);
+    ProjectData d = p.data();
+    d.totalPileLength = 45;         // m
+    d.outsideDiameter = 1830;       // mm
+    d.insideDiameter = 1730;        // mm
+    d.zeroFrictionLength = 2.5;     // m
+    d.crossSectionArea = 0.2796;    // m^2
+    d.modulusOfElasticity = 2.1e8;  // kPa
+    p.setData(d);
+    saveAs(p, dir.file("typed.tv6d"));
+    const std::string typed = torve::test::read_file(dir.file("typed.tv6d"));
+
+    p.setUnits(UnitSystem::English);
+    saveAs(p, dir.file("english.tv6d"));
+    Project reopened;
+    readInto(reopened, dir.file("english.tv6d"));
+    EXPECT_EQ(reopened.data().totalPileLength, 45 / 0.3048);
+    reopened.setUnits(UnitSystem::SI);
+    EXPECT_EQ(reopened.data().totalPileLength, 45.0);
+    EXPECT_EQ(reopened.data().outsideDiameter, 1830.0);
+    EXPECT_EQ(reopened.data().modulusOfElasticity, 2.1e8);
+    saveAs(reopened, dir.file("typed.tv6d"));
+    EXPECT_EQ(torve::test::read_file(dir.file("typed.tv6d")), typed);
+
+    // The jacket pile of a user's report (a 1500 mm pipe, qc 15000 and 2000 kPa in the layers):
+    // S.I., English, saved, opened again, S.I., and saved gives the file it was.
+    Project jacket;
+    readInto(jacket, torve::test::source_path("tests/data/reproducers/unit-round-trip.tv6d"));
+    saveAs(jacket, dir.file("jacket.tv6d"));
+    const std::string asSaved = torve::test::read_file(dir.file("jacket.tv6d"));
+    jacket.setUnits(UnitSystem::English);
+    saveAs(jacket, dir.file("jacket-english.tv6d"));
+    Project back;
+    readInto(back, dir.file("jacket-english.tv6d"));
+    back.setUnits(UnitSystem::SI);
+    saveAs(back, dir.file("jacket.tv6d"));
+    EXPECT_EQ(torve::test::read_file(dir.file("jacket.tv6d")), asSaved);
+}
+
 // The Python tests mend an untouched new project of the program: tests/data/untouched-new-project.tv6d
-// is what a save of one writes, byte for byte, and its CPT points file the empty one beside it.
+// is what a save of one from File > New in English units writes, byte for byte, and its CPT points
+// file the empty one beside it.
 TEST(Project, AnUntouchedNewProjectSavesAsTheFixture) {
     torve::test::ScratchDir dir;
-    Project p;
+    Project p(UnitSystem::English);
     saveAs(p, dir.file("untouched-new-project.tv6d"));
     for (const char* extension : {".tv6d", ".cpt"}) {
         const std::string name = std::string("untouched-new-project") + extension;

@@ -156,13 +156,14 @@ TEST(ProjectCodec, OptionalFieldsStandOnlyWhenSet) {
     EXPECT_NE(write_project_records(p, WriteStyle::Desktop).find(" 1 1 0.5\n"), std::string::npos);
 }
 
-// The desktop's save: own fields with 10 significant digits, table values in their shortest form,
-// fillers where the engine ignores a value, the first point at "0.0", a sand's blow count whole.
+// The desktop's save: own fields with 10 significant digits where those read back to the value,
+// else exactly; table values in their shortest form, fillers where the engine ignores a value, the
+// first point at "0.0", a sand's blow count whole.
 TEST(ProjectCodec, DesktopStyleLines) {
     ProjectRecords p = test::project();
-    p.outside_diameter = 609.6000000000001;  // 609.6 in 10 digits
+    p.outside_diameter = 609.6000000000001;  // 609.6 in 10 digits would read back as another value
     p.total_pile_length = 18.288;
-    p.modulus_of_elasticity = 199947961.50223;
+    p.modulus_of_elasticity = 199947961.50223;  // 12 digits, kept whole
     auto sand = test::sand_layer(0, 15, 60, 30, 0.8, 20);
     sand.first.undrained_shear_strength = 99;  // no sand value: a filler
     sand.first.remolded_shear_strength_or_blow_count = 25;
@@ -173,7 +174,7 @@ TEST(ProjectCodec, DesktopStyleLines) {
     test::add_layer(p, clay);
     p.tension_reduction_factor = 0.7;
     const std::string text = write_project_records(p, WriteStyle::Desktop);
-    for (const char* line : {"\n0 0 609.6 0 199947961.5 18.288 0\n", "\n0.0 1 0.8 60 30 20\n",
+    for (const char* line : {"\n0 0 609.6000000000001 0 199947961.50223 18.288 0\n", "\n0.0 1 0.8 60 30 20\n",
                              "\n0 0 0.0 25 0.0 0.0 0 0 0 1 1\n", "\n15 2 0.0 50 0.0 0.0\n",
                              "\n0 0 1999.9999999999998 700 0 0 0 0 0 1 1\n", "\n0 0.7\n"})
         EXPECT_NE(text.find(line), std::string::npos) << line << "\n" << text;
