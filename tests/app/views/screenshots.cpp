@@ -113,7 +113,7 @@ bool projectPictures(const QString& path, bool withExtras) {
     page.fill(Qt::white);
     QPainter onPage(&page);
     onPage.translate(100, 100);
-    window.canvas()->paintOutput(onPage, QRect(0, 0, 650, 900), {100, 100});
+    window.paintPrintedPage(onPage, QRect(0, 0, 650, 900), {100, 100});
     onPage.end();
     page.save(out.filePath(QStringLiteral("graph-printed-page.png")));
 
