@@ -10,6 +10,7 @@
 
 #include "app/graph/graph.h"
 #include "app/render/graphlegend.h"
+#include "app/render/graphpainter.h"
 #include "app/render/titleblock.h"
 #include "app/views/graphcanvas.h"
 #include "app/views/graphwindow.h"
@@ -55,6 +56,7 @@ class GraphWindowTest : public QObject {
     void savedBitmapSize();
     void printedPage();
     void printedPageHasATitleBlock();
+    void savedLegendFindsItsOwnPlaceUntilDragged();
     void legendOpensWhereItHidesLeastAndCopyGivesThePicture();
     void printerThatCannotStart();
 };
@@ -255,6 +257,29 @@ void GraphWindowTest::printedPageHasATitleBlock() {
     QVERIFY2(black > 600, qPrintable(QString::number(black)));
     // White between the graph and the block.
     for (int x = 0; x < 650; x += 10) QCOMPARE(page.pixel(x, frameTop - 5), QColor(Qt::white).rgb());
+}
+
+// A picture of another shape than the window gets the legend in the corner of its own plot area
+// that hides the fewest points; once the user drags the legend, every picture keeps that place.
+void GraphWindowTest::savedLegendFindsItsOwnPlaceUntilDragged() {
+    test::FakeHost host;
+    Graph& g = fillCurves(host, 2);
+    GraphWindow window(g, host);
+    window.resize(800, 600);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    GraphCanvas* canvas = window.canvas();
+    const QRect picture(0, 0, 1800, 1200);  // 6 x 4 in at 300 pixels per inch
+    const GraphPainter painter(g, canvas->ranges());
+    const QPointF quietest = painter.quietestLegendPlace(painter.layout(picture, {300, 300}));
+    QCOMPARE(canvas->legendPlaceOn(picture, {300, 300}), std::optional<QPointF>(quietest));
+    auto* legend = test::findByAccessibleName<LegendBox>(&window, u"Legend"_s);
+    QVERIFY(legend);
+    QTest::mousePress(legend, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseMove(legend, QPoint(5 - 40, 5 - 30));
+    QTest::mouseRelease(legend, Qt::LeftButton, {}, QPoint(5 - 40, 5 - 30));
+    const QPointF dragged(double(legend->x()) / canvas->width(), double(legend->y()) / canvas->height());
+    QCOMPARE(canvas->legendPlaceOn(picture, {300, 300}), std::optional<QPointF>(dragged));
 }
 
 void GraphWindowTest::legendOpensWhereItHidesLeastAndCopyGivesThePicture() {
