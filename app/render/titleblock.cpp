@@ -7,6 +7,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 #include <iterator>
 
@@ -38,9 +39,17 @@ double subjectHeight(QPointF ppi) {
     return QFontMetricsF(sheetFont(kSubjectPoints, ppi.y(), true)).height() + 2 * padding(ppi);
 }
 
+// A value takes up to two lines, so that a long project title or file name is there whole.
+constexpr int kValueLines = 2;
+
+// The height of the lines of a value, as the painter sets them one under the other.
+double valueHeight(const QFontMetricsF& metrics) {
+    return kValueLines * std::max(metrics.height(), metrics.lineSpacing());
+}
+
 double cellHeight(QPointF ppi) {
     return QFontMetricsF(sheetFont(kLabelPoints, ppi.y())).height() +
-           QFontMetricsF(sheetFont(kValuePoints, ppi.y())).height() + 2 * padding(ppi);
+           valueHeight(QFontMetricsF(sheetFont(kValuePoints, ppi.y()))) + 2 * padding(ppi);
 }
 
 }  // namespace
@@ -105,10 +114,21 @@ void paintTitleBlock(QPainter& painter, const QRect& box, QPointF ppi, const Tit
         painter.drawText(QRectF(x, y, w, labelHeight), Qt::AlignLeft | Qt::AlignVCenter, labels[i]);
         painter.setFont(valueFont);
         painter.setPen(Qt::black);
-        // A long value is cut at the cell's edge with an ellipsis rather than run into the next.
-        const QString value = QFontMetricsF(valueFont).elidedText(values[i], Qt::ElideMiddle, w);
-        painter.drawText(QRectF(x, y + labelHeight, w, cell - labelHeight - 2 * pad),
-                         Qt::AlignLeft | Qt::AlignVCenter, value);
+        // Wrapped at its words (a file name anywhere); what two lines cannot hold ends in an
+        // ellipsis rather than running into the next cell.
+        const QFontMetricsF metrics(valueFont);
+        const int flags = Qt::AlignLeft | Qt::AlignTop |
+                          (values[i].contains(u' ') ? Qt::TextWordWrap : Qt::TextWrapAnywhere);
+        const QRectF room(x, y + labelHeight, w, valueHeight(metrics));
+        QString value = values[i];
+        const auto fits = [&](const QString& text) {
+            // The painter's measure of two lines runs a pixel over twice the line height.
+            return metrics.boundingRect(QRectF(0, 0, w, 1e6), flags, text).height() <=
+                   room.height() + metrics.height() / 4;
+        };
+        for (qsizetype keep = value.size() - 1; !fits(value) && keep > 0; --keep)
+            value = values[i].left(keep) + QChar(0x2026);
+        painter.drawText(room, flags, value);
     }
     painter.restore();
 }
