@@ -104,14 +104,21 @@ std::vector<QRectF> markLabelBoxes(const std::vector<QPointF>& dots, const std::
         const bool left = dot.x() + gap + size.width() > area.right();
         QRectF box(QPointF(left ? dot.x() - gap - size.width() : dot.x() + gap, dot.y() - size.height() / 2),
                    size);
-        // Down a line at a time until it meets no label placed before it; a bounded search, as a
-        // thousand labels on one spot would otherwise take long.
-        for (int tries = 0; tries < 1000; ++tries) {
-            const bool clear =
-                std::none_of(boxes.begin(), boxes.end(), [&](const QRectF& b) { return b.intersects(box); });
-            if (clear) break;
-            box.translate(0, size.height());
-        }
+        // A line at a time until it meets no label placed before it: downward, or upward where the
+        // way down leaves the area (marks near its foot). A bounded search, as a thousand labels on
+        // one spot would otherwise take long.
+        const auto clear = [&](const QRectF& candidate) {
+            return std::none_of(boxes.begin(), boxes.end(),
+                                [&](const QRectF& b) { return b.intersects(candidate); });
+        };
+        const auto search = [&](double step) {
+            QRectF moved = box;
+            for (int tries = 0; tries < 1000 && !clear(moved); ++tries) moved.translate(0, step);
+            return moved;
+        };
+        const QRectF down = search(size.height());
+        box = down.bottom() <= area.bottom() ? down : search(-size.height());
+        if (box.top() < area.top()) box = down;
         boxes.push_back(box);
     }
     return boxes;

@@ -24,7 +24,8 @@ std::vector<std::size_t> markerIndices(const std::vector<QPointF>& pixels, int e
 
 // Where the labels of a graph's marks go: each `gap` right of its dot (left of it where the area's
 // right edge comes first), centred on it, and moved down a line at a time until it overlaps no
-// label placed before it. One box per dot, in the dots' order.
+// label placed before it; up instead where the way down would leave the area. One box per dot, in
+// the dots' order.
 std::vector<QRectF> markLabelBoxes(const std::vector<QPointF>& dots, const std::vector<QSizeF>& sizes,
                                    double gap, const QRectF& area);
 

@@ -247,6 +247,10 @@ void GraphPainterTest::markLabelsNeverOverlap() {
     QCOMPARE(boxes[1], QRectF(105, 105, 50, 10));
     QCOMPARE(boxes[2], QRectF(325, 195, 50, 10));
     QCOMPARE(boxes[3], QRectF(105, 245, 50, 10));
+    // Near the area's foot (an uplift curve) the second label goes up a line instead of out of the area.
+    const std::vector<QRectF> foot = markLabelBoxes({{100, 295}, {100, 295}}, {{50, 10}, {50, 10}}, 5, area);
+    QCOMPARE(foot[0], QRectF(105, 290, 50, 10));
+    QCOMPARE(foot[1], QRectF(105, 280, 50, 10));
     // A row of dots a pixel apart: every label clear of every other.
     std::vector<QPointF> dots;
     for (int i = 0; i < 12; ++i) dots.emplace_back(50 + i, 60 + i);
