@@ -34,9 +34,8 @@ struct SheetSettings {
 
 // The project read for its inputs, titles and tables; nothing after printing why it cannot be.
 bool read_project(const std::string& path, const QString& file, app::Project& project) {
-    const bool current = QFileInfo(file).suffix().toLower() != QStringLiteral("tvd");
     try {
-        project.readProject(file, current ? app::ProjectFormat::Current : app::ProjectFormat::Previous);
+        project.readProject(file, app::ProjectFormat::Current);
     } catch (const app::UserError& e) {
         // The core's messages part their lines with '\r', which a terminal would print over.
         std::cerr << path << ": " << QString(e.message()).replace(u'\r', u' ').toStdString() << '\n';
@@ -74,6 +73,14 @@ int sheet(const SheetSettings& s) {
     std::error_code error;
     if (!fs::is_regular_file(s.project, error)) {
         std::cerr << s.project << ": no such project file\n";
+        return kExitRunFailed;
+    }
+    // The analysis reads the current format only; the desktop core reads an old project, but its
+    // run would refuse it record by record.
+    if (QFileInfo(*projectName).suffix().toLower() == QStringLiteral("tvd")) {
+        std::cerr << s.project
+                  << ": a project of the previous version; convert it first (torve convert --to english|si "
+                  << s.project << " NEW.tv6d)\n";
         return kExitRunFailed;
     }
     Project project;

@@ -117,6 +117,8 @@ TEST(SheetCommand, ExitCodesAndMessages) {
     torve::test::ScratchDir dir;
     const std::string project = example(dir, "sand-over-clay-pipe-english");
     const std::string stopped = example(dir, "soil-extent-stop-english", "tests/reference/cases");
+    const std::string old = dir.file("previous-format.tvd");
+    fs::copy_file(torve::test::source_path("tests/data/reproducers/previous-format.tvd"), old);
     struct Case {
         std::string args;
         int exit_code;
@@ -127,6 +129,7 @@ TEST(SheetCommand, ExitCodesAndMessages) {
         {"sheet " + project + " --out " + dir.file("sheet.txt"), 2,
          "expected a file name ending in .pdf, .html"},
         {"sheet " + stopped, 1, "the analysis stopped, no sheet written"},
+        {"sheet " + old, 1, "a project of the previous version; convert it first"},
         {"sheet", 2, "project is required"},
     };
     for (const Case& k : cases) {
