@@ -32,6 +32,11 @@ void MainWindow::exportCalculationSheet() {
                        texts::kSheetFilter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    // The filter chosen gives a name without an extension its own.
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+        dialog.setDefaultSuffix(filter.contains(QLatin1String("*.htm")) ? QStringLiteral("html")
+                                                                        : QStringLiteral("pdf"));
+    });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     exportCalculationSheetTo(dialog.selectedFiles().constFirst());
 }
