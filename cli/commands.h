@@ -31,6 +31,8 @@ void add_cpt_command(CLI::App& app, int& exit_code);
 // `torve plot PROJECT.tv6d [--graph NAME...] [--format png|svg|pdf] [--size WxH] [--dpi N] [--out DIR]`:
 // the result graphs as picture files.
 void add_plot_command(CLI::App& app, int& exit_code);
+// `torve sheet PROJECT.tv6d [--out FILE.pdf|FILE.html]`: the calculation sheet of a project.
+void add_sheet_command(CLI::App& app, int& exit_code);
 #endif
 
 }  // namespace torve::cli

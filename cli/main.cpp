@@ -6,7 +6,8 @@
 int main(int argc, char** argv) {
     CLI::App app{
         "torve - axial capacity and load-settlement analysis of a single driven pile.\n"
-        "Reads TORVE project files (.tv6d) and writes the report (.tv6o) and plot data file (.tv6p)."};
+        "Reads TORVE project files (.tv6d) and writes the report (.tv6o) and plot data file (.tv6p), "
+        "the graphs as pictures (torve plot) and the calculation sheet as PDF or HTML (torve sheet)."};
     app.require_subcommand(1);
     app.set_version_flag("--version", "torve " TORVE_VERSION);
     int exit_code = torve::cli::kExitOk;
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
 #endif
 #ifdef TORVE_WITH_APP_RENDER
     torve::cli::add_plot_command(app, exit_code);
+    torve::cli::add_sheet_command(app, exit_code);
 #endif
     try {
         app.parse(argc, argv);

@@ -118,7 +118,8 @@ void print_summary(const app::Project& project, const std::string& name) {
     const auto& head = axial.line(0).points;
     if (!head.empty())
         std::cout << "  head movement at the largest load level (" << decimals(head.back().x(), 1) << ' '
-                  << force << "): " << decimals(head.back().y(), 4) << (english ? " in" : " m") << '\n';
+                  << force << "): " << decimals(head.back().y(), english ? 4 : 2) << (english ? " in" : " mm")
+                  << '\n';
     // The run solved the head movement at each working load and left it in its report.
     const QFileInfo file(core_file_name(name).value_or(QString()));
     const QString report = file.path() + u'/' + file.completeBaseName() + QStringLiteral(".tv6o");

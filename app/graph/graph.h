@@ -6,6 +6,7 @@
 #include <array>
 #include <vector>
 
+#include "app/graph/graphmark.h"
 #include "app/graph/plotline.h"
 #include "app/graph/texts.h"
 
@@ -39,6 +40,8 @@ class Graph {
     QString title;  // set by the user in the graph window
     bool titleOnTop = false;
     QStringList lineNames;
+    // Points the results single out, each drawn as a dot with its label over the curves.
+    std::vector<GraphMark> marks;
 
     // 1 English, 2 S.I., 3 templates shown literally; brought into 1..3.
     int units() const { return units_; }

@@ -135,6 +135,7 @@ void MainWindow::createFileMenu() {
     command(fileMenu_, texts::kOpen, [this] { open(); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     command(fileMenu_, texts::kSave, [this] { save(); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     command(fileMenu_, texts::kSaveAs, [this] { saveAs(); });
+    command(fileMenu_, texts::kExportSheet, [this] { exportCalculationSheet(); });
     recentSeparator_ = fileMenu_->addSeparator();
     for (int i = 0; i < RecentFiles::kMaximum; ++i) {
         QAction* recent = command(fileMenu_, QString(), [this, i] { openRecentFile(i); });

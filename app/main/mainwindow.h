@@ -65,6 +65,10 @@ class MainWindow : public QMainWindow, public WindowHost {
     void checkData();
     // The results summary of the last run, opened or brought forward.
     void showResultsSummary();
+    // File > Export Calculation Sheet: asks where, then writes the sheet of the last run's results.
+    void exportCalculationSheet();
+    // Writes the sheet to `path` (.pdf, .html; another name gets ".pdf"); false after showing why not.
+    bool exportCalculationSheetTo(const QString& path);
     // A text file shown read-only inside the program (no editor set).
     void showReadOnly(const QString& path);
 

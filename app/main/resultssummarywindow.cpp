@@ -29,32 +29,6 @@
 namespace torve::app {
 namespace {
 
-// The report's lines that carry a warning. A report runs to a quarter of a megabyte: only the
-// lines around each "WARNING" are made into text.
-QStringList warningLines(const QString& path) {
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) return {};
-    const QByteArray bytes = file.readAll();
-    QStringList lines;
-    for (qsizetype at = bytes.indexOf("WARNING"); at >= 0; at = bytes.indexOf("WARNING", at + 1)) {
-        const qsizetype start = bytes.lastIndexOf('\n', at) + 1;
-        qsizetype end = bytes.indexOf('\n', at);
-        if (end < 0) end = bytes.size();
-        lines << QString::fromLatin1(bytes.mid(start, end - start));
-        at = end;
-    }
-    return lines;
-}
-
-// The run notes beside the report: the engine's console lines, which end with the run's warnings.
-QStringList runNoteLines(const QString& reportPath) {
-    if (reportPath.isEmpty()) return {};
-    const QFileInfo report(reportPath);
-    QFile file(report.dir().filePath(report.completeBaseName() + QStringLiteral(".tv6r")));
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return QString::fromLocal8Bit(file.readAll()).split(QLatin1Char('\n'));
-}
-
 QPushButton* namedButton(const QString& caption) {
     auto* b = new QPushButton(caption);
     setAccessibleFromCaption(b, caption);
@@ -147,9 +121,7 @@ ResultsSummaryWindow::ResultsSummaryWindow(Project& project, const QString& repo
 }
 
 void ResultsSummaryWindow::refresh() {
-    summary_ = summarizeResults(project_.results(), project_.data().isUplift(), warningLines(reportPath_),
-                                runNoteLines(reportPath_));
-    summary_.workingLoads = readWorkingLoads(workingLoadLines(reportPath_));
+    summary_ = summarizeRunBeside(project_.results(), project_.data().isUplift(), reportPath_);
     const QStringList columns = summary_.methodColumns();
     methods_->clear();
     methods_->setColumnCount(static_cast<int>(columns.size()));

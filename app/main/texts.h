@@ -27,6 +27,17 @@ inline constexpr QLatin1StringView kNew{"&New"};
 inline constexpr QLatin1StringView kOpen{"&Open..."};
 inline constexpr QLatin1StringView kSave{"&Save"};
 inline constexpr QLatin1StringView kSaveAs{"Save &As..."};
+inline constexpr QLatin1StringView kExportSheet{"Export Calculation Sheet"};
+// The calculation sheet's dialog and messages.
+inline constexpr QLatin1StringView kSheetDialogTitle{"Export Calculation Sheet"};
+inline constexpr QLatin1StringView kSheetFilter{"PDF (*.pdf);;HTML (*.html *.htm)"};
+inline constexpr QLatin1StringView kSheetNeedsResults{
+    "The calculation sheet shows the results of a run: run the analysis first (Computation > Run Analysis)."};
+inline constexpr QLatin1StringView kSheetAfterChanges{
+    "The project has changed since its last run. The sheet would show the changed inputs beside the results "
+    "of the last run. Export it anyway?"};
+inline constexpr QLatin1StringView kSheetWritten{"Calculation sheet written: %1 (%2 pages)"};
+inline constexpr QLatin1StringView kSheetWrittenPage{"Calculation sheet written: %1"};
 inline constexpr QLatin1StringView kExit{"E&xit"};
 inline constexpr QLatin1StringView kDataMenu{"Da&ta"};
 inline constexpr QLatin1StringView kTitle{"&Title"};

@@ -1,6 +1,7 @@
 // The project document: every input of one analysis, its tables, its CPT points and its results.
 #include "app/project/project.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include "app/controls/filereading.h"
@@ -12,6 +13,7 @@
 #include "app/project/driveabilityexport.h"
 #include "app/project/materialdefaults.h"
 #include "app/project/texts.h"
+#include "app/project/workingloads.h"
 #include "engine/model/rounded_constants.h"
 
 namespace torve::app {
@@ -243,8 +245,9 @@ void Project::setUnits(UnitSystem units) {
     emit changed();
 }
 
-void Project::showResults(const PlotFile& file) {
+void Project::showResults(const PlotFile& file, const std::vector<WorkingLoadRow>& workingLoads) {
     results_.fill(file, data_, tables_.soilLayers);
+    results_.markWorkingLoads(workingLoads);
     emit resultsChanged();
 }
 
@@ -255,7 +258,11 @@ void Project::clearResults() {
 
 void Project::readResults(const QString& path) {
     try {
-        showResults(readPlotFile(path, data_.printExtraTz ? ExtraTzBlock::Present : ExtraTzBlock::Absent));
+        PlotFile file = readPlotFile(path, data_.printExtraTz ? ExtraTzBlock::Present : ExtraTzBlock::Absent);
+        // The run left the movements at its working loads in the last section of its report.
+        const QFileInfo plot(path);
+        const QString report = plot.dir().filePath(plot.completeBaseName() + QStringLiteral(".tv6o"));
+        showResults(file, readWorkingLoads(workingLoadLines(report)));
     } catch (const UserError&) {
         clearResults();
         throw;

@@ -80,11 +80,13 @@ class Project : public QObject {
     // points and the driveability results. Choosing the system already in force changes nothing.
     void setUnits(UnitSystem units);
 
-    // Fills the result graphs and the driveability values from a plot file.
-    void showResults(const PlotFile& file);
+    // Fills the result graphs and the driveability values from a plot file, and marks the working
+    // loads on the load-settlement curve.
+    void showResults(const PlotFile& file, const std::vector<WorkingLoadRow>& workingLoads = {});
     // Results of a project never analysed.
     void clearResults();
-    // Reads the plot data file at `path` and shows it; a file that cannot be read clears the
+    // Reads the plot data file at `path` and shows it with the working loads of the report beside it
+    // (PATH.tv6o), when it has them; a file that cannot be read clears the
     // results and raises UserError with the reader's located message.
     void readResults(const QString& path);
 

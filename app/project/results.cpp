@@ -27,7 +27,8 @@ struct Declaration {
 };
 
 // Captions and axes of the result graphs; the texts are the program's own, spelling included. The
-// t-z curves carry their load transfer in ksf or kPa, as the plot data file holds it.
+// t-z curves carry their load transfer in ksf or kPa, as the plot data file holds it, and their
+// movement in in or mm, as every movement the program shows.
 constexpr Declaration kDeclarations[] = {
     {ResultGraph::SkinFriction, "pltSkin", "Acculumated Skin Friction vs Depth", "Accumulated Skin Friction ",
      "F1", "Depth ", "L2"},
@@ -42,9 +43,9 @@ constexpr Declaration kDeclarations[] = {
     {ResultGraph::LoadSettlement, "pltAxial", "Axial Load vs Settlement", "Axial Load ", "F1", "", ""},
     {ResultGraph::TipQw, "PltQw", "Tip Rsistance (Q-w) Curve", "Tip Resistance, Q", "F1", "Tip Movement,w",
      "L1"},
-    {ResultGraph::TzCurves, "pltTZcurves", "t-z Curves", "Displacement, z", "L", "Unit Load Transfer, t",
+    {ResultGraph::TzCurves, "pltTZcurves", "t-z Curves", "Displacement, z", "L1", "Unit Load Transfer, t",
      "F1/L2^2"},
-    {ResultGraph::ExtraTzCurves, "PltExtraTZ", "Extra t-z Curves", "Displacement, z", "L",
+    {ResultGraph::ExtraTzCurves, "PltExtraTZ", "Extra t-z Curves", "Displacement, z", "L1",
      "Unit Load Transfer, t", "F1/L2^2"},
 };
 
@@ -80,7 +81,14 @@ void addLayerMarks(Graph& graph, const GridTable& layers) {
     }
 }
 
+// The plot data file holds S.I. movements in metres; the graphs show them in millimetres, as the
+// report and the results summary do, so that one movement reads the same everywhere.
+double movementScale(int units) {
+    return units == code_of(UnitSystem::English) ? 1.0 : 1000.0;
+}
+
 void fillTzCurves(Graph& graph, const std::vector<TzCurve>& curves, int units) {
+    const double scale = movementScale(units);
     graph.setLineCount(static_cast<int>(curves.size()));
     graph.setPointCount(kPointsPerTzCurve);
     for (std::size_t i = 0; i < curves.size(); ++i) {
@@ -88,7 +96,7 @@ void fillTzCurves(Graph& graph, const std::vector<TzCurve>& curves, int units) {
         line.name = QString::number(curves[i].depth, 'g', QLocale::FloatingPointShortest) +
                     (units == code_of(UnitSystem::English) ? texts::kFeetSuffix : texts::kMetresSuffix);
         for (std::size_t k = 0; k < curves[i].points.size(); ++k)
-            line.points[k] = QPointF(curves[i].points[k].movement, curves[i].points[k].loadTransfer);
+            line.points[k] = QPointF(curves[i].points[k].movement * scale, curves[i].points[k].loadTransfer);
     }
 }
 
@@ -138,7 +146,10 @@ void Results::clear() {
 
 void Results::fill(const PlotFile& file, const ProjectData& project, const GridTable& soilLayers) {
     plotRows_ = file.rowCount;
-    for (Graph& g : graphs_) g.setUnits(file.units);
+    for (Graph& g : graphs_) {
+        g.setUnits(file.units);
+        g.marks.clear();
+    }
     const QString transferName = fillCapacityCurves(file, project);
     fillTzCurves(graph(ResultGraph::TzCurves), file.tzCurves, file.units);
     fillLoadCurves(file, project.isUplift(), transferName);
@@ -217,15 +228,27 @@ void Results::fillLoadCurves(const PlotFile& file, bool uplift, const QString& t
         g->xOnTop = !uplift;
     }
     head.line(0).name = transferName;
+    const double scale = movementScale(file.units);
     for (std::size_t k = 0; k < static_cast<std::size_t>(kLoadLevels); ++k) {
-        head.line(0).points[k + 1] = QPointF(file.loadSettlement[k].load, file.loadSettlement[k].movement);
-        qw.line(0).points[k + 1] = QPointF(file.qwCurve[k].load, file.qwCurve[k].movement);
+        head.line(0).points[k + 1] =
+            QPointF(file.loadSettlement[k].load, file.loadSettlement[k].movement * scale);
+        qw.line(0).points[k + 1] = QPointF(file.qwCurve[k].load, file.qwCurve[k].movement * scale);
     }
-    // The titles name their unit; the file holds tip movements in inches or metres, not the
-    // millimetres a units template would add for S.I.
+    // The titles name their unit, in or mm; a units template would not say "in." as the program does.
     qw.yCaption = english ? texts::kSettlementIn : texts::kSettlementM;
     qw.yUnits.clear();
     head.yCaption = uplift ? QString(english ? texts::kUpliftIn : texts::kUpliftM) : qw.yCaption;
+}
+
+void Results::markWorkingLoads(const std::vector<WorkingLoadRow>& rows) {
+    Graph& head = graph(ResultGraph::LoadSettlement);
+    head.marks.clear();
+    // A load beyond the curve has no movement to stand at.
+    for (const WorkingLoadRow& row : rows)
+        if (row.movement)
+            head.marks.push_back({QPointF(row.load, *row.movement),
+                                  QString(texts::kWorkingLoadMark)
+                                      .arg(row.method, formatGeneral(row.fraction, 3, QLatin1Char('.')))});
 }
 
 void Results::convertUnits(UnitSystem from, UnitSystem to) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/graph/graph.h"
+#include "app/project/workingloads.h"
 #include "engine/model/file_format.h"
 
 namespace torve::app {
@@ -59,6 +60,10 @@ class Results {
     // load-transfer method's depths, unit skin friction x circumference and tip resistances are kept
     // for the driveability export.
     void fill(const PlotFile& file, const ProjectData& project, const GridTable& soilLayers);
+    // Marks the working loads that have a movement on the load-settlement curve, each labelled with
+    // its method and fraction ("API × 0.5"); they replace the marks of earlier loads. Movements
+    // in in or mm, as the graph shows them.
+    void markWorkingLoads(const std::vector<WorkingLoadRow>& rows);
     // No curves, English units, no driveability values: a project never analysed.
     void clear();
     // The driveability values in another unit system; the graphs keep the units of their file.

@@ -1,6 +1,10 @@
 // The results of a run at a glance.
 #include "app/project/resultssummary.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
 #include "app/controls/numbertext.h"
 #include "app/graph/graph.h"
 #include "app/project/results.h"
@@ -150,6 +154,42 @@ std::optional<ResultsSummary::Warning> warningOfConsoleLine(const QString& line)
     return w;
 }
 
+namespace {
+
+// The report's lines that carry a warning. A report runs to a quarter of a megabyte: only the
+// lines around each "WARNING" are made into text.
+QStringList warningLines(const QString& path) {
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) return {};
+    const QByteArray bytes = file.readAll();
+    QStringList lines;
+    for (qsizetype at = bytes.indexOf("WARNING"); at >= 0; at = bytes.indexOf("WARNING", at + 1)) {
+        const qsizetype start = bytes.lastIndexOf('\n', at) + 1;
+        qsizetype end = bytes.indexOf('\n', at);
+        if (end < 0) end = bytes.size();
+        lines << QString::fromLatin1(bytes.mid(start, end - start));
+        at = end;
+    }
+    return lines;
+}
+
+// The run notes beside the report: the engine's console lines, which end with the run's warnings.
+QStringList runNoteLines(const QString& reportPath) {
+    if (reportPath.isEmpty()) return {};
+    const QFileInfo report(reportPath);
+    QFile file(report.dir().filePath(report.completeBaseName() + QStringLiteral(".tv6r")));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QString::fromLocal8Bit(file.readAll()).split(QLatin1Char('\n'));
+}
+
+}  // namespace
+
+ResultsSummary summarizeRunBeside(const Results& results, bool uplift, const QString& reportPath) {
+    ResultsSummary s = summarizeResults(results, uplift, warningLines(reportPath), runNoteLines(reportPath));
+    s.workingLoads = readWorkingLoads(workingLoadLines(reportPath));
+    return s;
+}
+
 ResultsSummary summarizeResults(const Results& results, bool uplift, const QStringList& reportLines,
                                 const QStringList& consoleLines) {
     ResultsSummary s;
@@ -170,14 +210,13 @@ ResultsSummary summarizeResults(const Results& results, bool uplift, const QStri
     }
     const Graph& axial = results.graph(ResultGraph::LoadSettlement);
     // The curve starts at the origin; only a curve with a load level has a head to tell. Its
-    // largest load, not its last point: a curve that softens past its peak ends lower. The plot file
-    // holds S.I. movements in metres; the summary gives them in millimetres, as the report does.
+    // largest load, not its last point: a curve that softens past its peak ends lower. The graph
+    // holds movements in in or mm, as the report gives them.
     if (axial.lineCount() > 0 && axial.line(0).points.size() > 1) {
         QPointF largest = axial.line(0).points.front();
         for (const QPointF& p : axial.line(0).points)
             if (p.x() > largest.x()) largest = p;
-        const double movement = largest.y() * (s.english ? 1.0 : 1000.0);
-        s.head = ResultsSummary::Head{axial.displayName(0).trimmed(), largest.x(), movement};
+        s.head = ResultsSummary::Head{axial.displayName(0).trimmed(), largest.x(), largest.y()};
     }
     for (const QString& line : consoleLines)
         if (auto w = warningOfConsoleLine(line)) s.warnings.push_back(std::move(*w));

@@ -74,6 +74,10 @@ struct ResultsSummary {
 ResultsSummary summarizeResults(const Results& results, bool uplift, const QStringList& reportLines,
                                 const QStringList& consoleLines = {});
 
+// The summary of the run whose report is `reportPath` (PROJECT.tv6o): its warnings from the run notes
+// beside it (PROJECT.tv6r) or the report itself, and its working loads from the report.
+ResultsSummary summarizeRunBeside(const Results& results, bool uplift, const QString& reportPath);
+
 // One line of the engine's warning list ("Warning [UWA; 27.50 m]: ..."); none for another line.
 std::optional<ResultsSummary::Warning> warningOfConsoleLine(const QString& line);
 

@@ -139,9 +139,11 @@ inline constexpr QLatin1StringView kConvertedSu{"Converted Su"};
 
 // Names and axis titles the result graphs take from the plot data file.
 inline constexpr QLatin1StringView kSettlementIn{"Settlement, in."};
-inline constexpr QLatin1StringView kSettlementM{"Settlement, m"};
+inline constexpr QLatin1StringView kSettlementM{"Settlement, mm"};
 inline constexpr QLatin1StringView kUpliftIn{"Uplift, in."};
-inline constexpr QLatin1StringView kUpliftM{"Uplift, m"};
+inline constexpr QLatin1StringView kUpliftM{"Uplift, mm"};
+// A working load marked on the load-settlement curve: the method and the fraction of its capacity.
+inline constexpr QLatin1StringView kWorkingLoadMark{"%1 \xd7 %2"};
 inline constexpr QLatin1StringView kSkinFrictionCurve{"Skin Friction"};
 inline constexpr QLatin1StringView kTipResistanceCurve{"Tip Resistance"};
 inline constexpr QLatin1StringView kSelfWeightCurve{"Self Weight"};

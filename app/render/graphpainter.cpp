@@ -95,6 +95,35 @@ std::vector<std::size_t> markerIndices(const std::vector<QPointF>& pixels, int e
     return chosen;
 }
 
+std::vector<QRectF> markLabelBoxes(const std::vector<QPointF>& dots, const std::vector<QSizeF>& sizes,
+                                   double gap, const QRectF& area) {
+    std::vector<QRectF> boxes;
+    for (std::size_t i = 0; i < dots.size() && i < sizes.size(); ++i) {
+        const QSizeF size = sizes[i];
+        const QPointF dot = dots[i];
+        const bool left = dot.x() + gap + size.width() > area.right();
+        QRectF box(QPointF(left ? dot.x() - gap - size.width() : dot.x() + gap, dot.y() - size.height() / 2),
+                   size);
+        // A line at a time until it meets no label placed before it: downward, or upward where the
+        // way down leaves the area (marks near its foot). A bounded search, as a thousand labels on
+        // one spot would otherwise take long.
+        const auto clear = [&](const QRectF& candidate) {
+            return std::none_of(boxes.begin(), boxes.end(),
+                                [&](const QRectF& b) { return b.intersects(candidate); });
+        };
+        const auto search = [&](double step) {
+            QRectF moved = box;
+            for (int tries = 0; tries < 1000 && !clear(moved); ++tries) moved.translate(0, step);
+            return moved;
+        };
+        const QRectF down = search(size.height());
+        box = down.bottom() <= area.bottom() ? down : search(-size.height());
+        if (box.top() < area.top()) box = down;
+        boxes.push_back(box);
+    }
+    return boxes;
+}
+
 GraphPainter::GraphPainter(const Graph& graph, GraphRanges ranges) : graph_(graph), ranges_(ranges) {}
 
 GraphLayout GraphPainter::layout(const QRect& output, QPointF ppi) const {
@@ -111,6 +140,7 @@ void GraphPainter::paint(QPainter& painter, const QRect& output, QPointF ppi,
         paintTitles(painter, l);
         paintTicks(painter, l);
         paintCurves(painter, l);
+        paintMarks(painter, l);
         if (graph_.showLayers) paintLayerStrip(painter, l);
         painter.setPen(QPen(Qt::black, 1));
         painter.setBrush(Qt::NoBrush);
@@ -255,6 +285,42 @@ void GraphPainter::paintCurves(QPainter& painter, const GraphLayout& l) const {
     painter.restore();
 }
 
+void GraphPainter::paintMarks(QPainter& painter, const GraphLayout& l) const {
+    if (graph_.marks.empty()) return;
+    painter.save();
+    painter.setClipRect(spanned(l.plotArea()));
+    const QPointF ppi = l.ppi();
+    const QFont font = axisFont(graph_, ppi, false);
+    const QFontMetricsF metrics(font);
+    painter.setFont(font);
+    const double rx = ppi.x() / 24, ry = ppi.y() / 24;
+    const QRect& a = l.plotArea();
+    std::vector<QPointF> dots;
+    std::vector<QSizeF> sizes;
+    for (const GraphMark& mark : graph_.marks) {
+        dots.push_back(l.toPixel(mark.at));
+        sizes.emplace_back(metrics.horizontalAdvance(mark.label), metrics.height());
+    }
+    const std::vector<QRectF> boxes = markLabelBoxes(
+        dots, sizes, ppi.x() / 16, QRectF(QPointF(a.left(), a.top()), QPointF(a.right(), a.bottom())));
+    const QPen leader(QColor(0x60, 0x60, 0x60), 1);
+    for (std::size_t i = 0; i < dots.size(); ++i) {
+        const QRectF& box = boxes[i];
+        // A label moved off its dot is tied to it by a thin line.
+        if (std::abs(box.center().y() - dots[i].y()) > box.height() / 2) {
+            painter.setPen(leader);
+            const double x = box.left() > dots[i].x() ? box.left() : box.right();
+            painter.drawLine(dots[i], QPointF(x, box.center().y()));
+        }
+        painter.setPen(QPen(Qt::black, 1));
+        painter.setBrush(Qt::black);
+        painter.drawEllipse(dots[i], rx, ry);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, graph_.marks[i].label);
+    }
+    painter.restore();
+}
+
 QSize GraphPainter::legendBoxSize(const GraphLayout& l) const {
     const QFontMetricsF metrics(legendFont(graph_, l.ppi()));
     double widest = 0;
@@ -273,15 +339,25 @@ QSize GraphPainter::legendBoxSize(const GraphLayout& l) const {
     return {static_cast<int>(std::ceil(w)), static_cast<int>(std::ceil(h))};
 }
 
-QRect GraphPainter::legendBox(const GraphLayout& l, QPointF at) const {
-    const QSize size = legendBoxSize(l);
+QRect legendBoxAt(const GraphLayout& l, QSize size, QPointF at) {
     const QRect& out = l.output();
-    // Kept inside the output, moved left or up as needed but never beyond the left or top edge.
+    const QRect& strip = l.layerStrip();
+    // An eighth of an inch of white keeps the box off the edge of a picture or page, and off the
+    // soil-layer strip, whose patterns it would hide. Moved left or up as needed, but never beyond
+    // the left or top margin.
+    const int margin = static_cast<int>(std::lround(l.ppi().x() / 8));
+    int right = out.left() + out.width() - margin;
+    if (!strip.isNull()) right = std::min(right, strip.left() - margin);
+    const int bottom = out.top() + out.height() - margin;
     int x = out.left() + static_cast<int>(std::lround(at.x() * out.width()));
     int y = out.top() + static_cast<int>(std::lround(at.y() * out.height()));
-    x = std::max(std::min(x, out.left() + out.width() - size.width()), out.left());
-    y = std::max(std::min(y, out.top() + out.height() - size.height()), out.top());
+    x = std::max(std::min(x, right - size.width()), out.left() + margin);
+    y = std::max(std::min(y, bottom - size.height()), out.top() + margin);
     return QRect(QPoint(x, y), size);
+}
+
+QRect GraphPainter::legendBox(const GraphLayout& l, QPointF at) const {
+    return legendBoxAt(l, legendBoxSize(l), at);
 }
 
 void GraphPainter::paintLegend(QPainter& painter, const GraphLayout& l, QPointF at) const {

@@ -3,6 +3,7 @@
 
 #include <QPointF>
 #include <QRect>
+#include <QSizeF>
 #include <cstddef>
 #include <optional>
 #include <vector>
@@ -21,6 +22,18 @@ class Graph;
 std::vector<std::size_t> markerIndices(const std::vector<QPointF>& pixels, int every, double spacing,
                                        const QRectF& area);
 
+// Where the labels of a graph's marks go: each `gap` right of its dot (left of it where the area's
+// right edge comes first), centred on it, and moved down a line at a time until it overlaps no
+// label placed before it; up instead where the way down would leave the area. One box per dot, in
+// the dots' order.
+std::vector<QRectF> markLabelBoxes(const std::vector<QPointF>& dots, const std::vector<QSizeF>& sizes,
+                                   double gap, const QRectF& area);
+
+// Where a legend box of `size` drawn into an output goes when its top-left corner is asked at `at`
+// (fractions of the output's width and height): moved left or up as little as needed to keep an
+// eighth of an inch from every edge of the output and from the soil-layer strip.
+QRect legendBoxAt(const GraphLayout& layout, QSize size, QPointF at);
+
 // Draws a graph over the given axis ranges onto any QPainter: white ground, titles, ticks, labels
 // and dotted grid, the active curves with their markers, the legend where asked, the soil-layer
 // strip, and the frame of the plot area. Sizes are worked out from the output's resolution, so a
@@ -35,7 +48,8 @@ class GraphPainter {
     GraphLayout layout(const QRect& output, QPointF ppi) const;
 
     // Paints onto `output`. With `legendAt`, the legend is drawn in as a framed box of the shown
-    // curves, its top-left corner at that fraction of the output's width and height (kept inside).
+    // curves, its top-left corner at that fraction of the output's width and height (kept off the
+    // edges and the soil-layer strip, legendBoxAt).
     void paint(QPainter& painter, const QRect& output, QPointF ppi,
                std::optional<QPointF> legendAt = std::nullopt) const;
 
@@ -57,6 +71,8 @@ class GraphPainter {
     void paintTitles(QPainter& painter, const GraphLayout& layout) const;
     void paintTicks(QPainter& painter, const GraphLayout& layout) const;
     void paintCurves(QPainter& painter, const GraphLayout& layout) const;
+    // The graph's marks: a dot and its label at each.
+    void paintMarks(QPainter& painter, const GraphLayout& layout) const;
     void paintLegend(QPainter& painter, const GraphLayout& layout, QPointF at) const;
     void paintLayerStrip(QPainter& painter, const GraphLayout& layout) const;
     QRect legendBox(const GraphLayout& layout, QPointF at) const;

@@ -24,7 +24,10 @@ GraphCanvas::GraphCanvas(Graph& graph, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(200, 150);
     connect(legend_, &LegendBox::curveToggled, this, qOverload<>(&QWidget::update));
-    connect(legend_, &LegendBox::moved, this, &GraphCanvas::legendMoved);
+    connect(legend_, &LegendBox::moved, this, [this] {
+        legendDragged_ = true;
+        legendMoved();
+    });
     legend_->rebuild();
     updateLegendVisibility();
 }
@@ -90,8 +93,15 @@ std::optional<QPointF> GraphCanvas::legendPlace() const {
     return legendAt_ ? legendAt_ : std::optional<QPointF>(QPointF(1, 1));
 }
 
+std::optional<QPointF> GraphCanvas::legendPlaceOn(const QRect& output, QPointF outputPpi) const {
+    if (legend_->isHidden()) return std::nullopt;
+    if (legendDragged_ && legendAt_) return legendAt_;
+    const GraphPainter painter(graph_, ranges_);
+    return painter.quietestLegendPlace(painter.layout(output, outputPpi));
+}
+
 void GraphCanvas::paintOutput(QPainter& painter, const QRect& output, QPointF outputPpi) const {
-    GraphPainter(graph_, ranges_).paint(painter, output, outputPpi, legendPlace());
+    GraphPainter(graph_, ranges_).paint(painter, output, outputPpi, legendPlaceOn(output, outputPpi));
 }
 
 void GraphCanvas::zoomToPixels(QPoint from, QPoint to) {

@@ -43,9 +43,13 @@ class GraphCanvas : public QWidget {
     // Zooms out around the value at a pixel of the plot area.
     void zoomOutAt(QPoint pixel);
 
-    // Paints the graph onto another output (printer page, image), the legend drawn in at the place
-    // it has on the window when it is shown.
+    // Paints the graph onto another output (printer page, image), the legend drawn in where
+    // legendPlaceOn puts it.
     void paintOutput(QPainter& painter, const QRect& output, QPointF ppi) const;
+    // Where the legend goes on another output, as a fraction of its width and height: at the place
+    // the user dragged it to on the window, else in the corner of the output's own plot area where
+    // it hides the fewest curve points; nothing when hidden.
+    std::optional<QPointF> legendPlaceOn(const QRect& output, QPointF ppi) const;
     // The screen's pixels per inch, at which the window draws.
     QPointF ppi() const;
     // Where the legend is as a fraction of the window's width and height; nothing when hidden.
@@ -72,6 +76,8 @@ class GraphCanvas : public QWidget {
     LegendBox* legend_;
     // The legend's top-left corner as a fraction of the window's size, once placed.
     std::optional<QPointF> legendAt_;
+    // The user dragged the legend: its place is kept on every output.
+    bool legendDragged_ = false;
     QRubberBand* rubberBand_ = nullptr;
     std::optional<QPoint> dragStart_;
 };

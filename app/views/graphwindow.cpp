@@ -3,6 +3,7 @@
 
 #include <QActionGroup>
 #include <QClipboard>
+#include <QDate>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QImage>
@@ -21,6 +22,7 @@
 #include "app/render/graphexport.h"
 #include "app/render/graphlegend.h"
 #include "app/render/graphpainter.h"
+#include "app/render/titleblock.h"
 #include "app/views/activecurvesdialog.h"
 #include "app/views/graphcanvas.h"
 #include "app/views/graphtitledialog.h"
@@ -306,8 +308,19 @@ void GraphWindow::printTo(QPrinter& printer) {
     // The page inside its margins, which the page layout keeps at least at the printer's own.
     const int resolution = printer.resolution();
     const QRect page(QPoint(), printer.pageLayout().paintRectPixels(resolution).size());
-    canvas_->paintOutput(painter, page, QPointF(resolution, resolution));
+    paintPrintedPage(painter, page, QPointF(resolution, resolution));
     painter.end();
+}
+
+void GraphWindow::paintPrintedPage(QPainter& painter, const QRect& page, QPointF ppi) const {
+    // The graph above, and at the foot of the page the block that says whose graph it is.
+    const int block = titleBlockHeight(ppi);
+    const int gap = static_cast<int>(ppi.y() / 8);
+    const QRect graphArea(page.topLeft(), QSize(page.width(), std::max(1, page.height() - block - gap)));
+    canvas_->paintOutput(painter, graphArea, ppi);
+    paintTitleBlock(painter,
+                    QRect(QPoint(page.left(), page.bottom() + 1 - block), QSize(page.width(), block)), ppi,
+                    titleBlockOf(host_.project().data(), graph_.caption, QDate::currentDate()));
 }
 
 void GraphWindow::pageSetup() {
@@ -318,8 +331,9 @@ void GraphWindow::pageSetup() {
 void GraphWindow::saveToDisk() {
     QFileDialog dialog(this);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    const QStringList filters = {texts::kBitmapFilter, texts::kPngFilter, texts::kSvgFilter};
-    const QStringList suffixes = {QStringLiteral("bmp"), QStringLiteral("png"), QStringLiteral("svg")};
+    // PNG first: the format every program and page takes, drawn sharp at print resolution.
+    const QStringList filters = {texts::kPngFilter, texts::kSvgFilter, texts::kBitmapFilter};
+    const QStringList suffixes = {QStringLiteral("png"), QStringLiteral("svg"), QStringLiteral("bmp")};
     dialog.setNameFilters(filters);
     dialog.setDefaultSuffix(suffixes[0]);
     connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
@@ -340,11 +354,12 @@ void GraphWindow::saveToDisk() {
 }
 
 bool GraphWindow::saveTo(const QString& path, double widthInches, double heightInches, int ppi) {
-    const GraphFileFormat format = graphFileFormat(path).value_or(GraphFileFormat::Bmp);
+    const GraphFileFormat format = graphFileFormat(path).value_or(GraphFileFormat::Png);
     const QSize pixels = picturePixels(QSizeF(widthInches, heightInches), ppi);
     // The picture is laid out afresh for its own size; the legend keeps its place relative to it.
     const GraphPainter painter(graph_, canvas_->ranges());
-    switch (saveGraph(path, format, painter, pixels, ppi, canvas_->legendPlace())) {
+    const std::optional<QPointF> legend = canvas_->legendPlaceOn(QRect(QPoint(), pixels), QPointF(ppi, ppi));
+    switch (saveGraph(path, format, painter, pixels, ppi, legend)) {
         case GraphSaveResult::Saved:
             return true;
         case GraphSaveResult::NoMemory:

@@ -11,6 +11,8 @@ class QAction;
 class QMenu;
 class QPrinter;
 
+class QPainter;
+
 namespace torve::app {
 
 class Graph;
@@ -41,6 +43,9 @@ class GraphWindow : public QWidget {
     // Paints the graph at `widthInches` by `heightInches` and `ppi` into `path`, in the format its
     // extension names (a bitmap for any other). Shows a message and answers false on failure.
     bool saveTo(const QString& path, double widthInches, double heightInches, int ppi);
+    // A printed page of `page` pixels at `ppi`: the graph, and a title block at its foot naming the
+    // graph, the project, its job and designer, the date, the program and the file.
+    void paintPrintedPage(QPainter& painter, const QRect& page, QPointF ppi) const;
     // The graph as the window shows it, for the clipboard.
     QImage picture() const;
     // Puts picture() on the clipboard (Ctrl+C and the menu's "Copy").
@@ -84,7 +89,7 @@ class GraphWindow : public QWidget {
     std::unique_ptr<QPrinter> printer_;
     // The save-attribute dialog's values, kept between saves of this window.
     double saveWidth_ = 6, saveHeight_ = 4;
-    int savePpi_ = 72;
+    int savePpi_ = 300;
 };
 
 }  // namespace torve::app

@@ -464,13 +464,14 @@ def test_arrays_agree_with_the_desktop_cores_reading(tmp_path):
         capacity, depth = totals[labels[m.name]]
         np.testing.assert_allclose(m.total, capacity, rtol=1e-3)
         np.testing.assert_allclose(m.depth, depth, rtol=1e-3)
-    # Both curves start at the unloaded pile: (0, 0) and then one point per load level.
+    # Both curves start at the unloaded pile: (0, 0) and then one point per load level. The graphs
+    # show S.I. movements in mm, the results hold them in m.
     load, settlement = csv_curves(tmp_path / "csv" / "pltAxial.csv")["API"]
     np.testing.assert_allclose(results.head_load, load[1:], rtol=1e-3)
-    np.testing.assert_allclose(results.head_movement, settlement[1:], rtol=1e-3)
+    np.testing.assert_allclose(results.head_movement * 1000, settlement[1:], rtol=1e-3)
     tip, tip_settlement = csv_curves(tmp_path / "csv" / "PltQw.csv")["Curve #1"]
     np.testing.assert_allclose(results.tip_load, tip[1:], rtol=1e-3)
-    np.testing.assert_allclose(results.tip_movement, tip_settlement[1:], rtol=1e-3)
+    np.testing.assert_allclose(results.tip_movement * 1000, tip_settlement[1:], rtol=1e-3)
 
 
 def offshore_project():

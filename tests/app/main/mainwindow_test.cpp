@@ -109,6 +109,7 @@ class MainWindowTest : public QObject {
     void childWindowsFitTheWorkingArea();
     void aMaximizedGraphLeavesLaterWindowsInTheirFrames();
     void resultsAtAGlanceAfterARun();
+    void calculationSheetOfTheLastRun();
 
   private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -639,6 +640,53 @@ void MainWindowTest::resultsAtAGlanceAfterARun() {
             viewer->findNext(u"TOTAL"_s));
     QVERIFY(!viewer->findNext(u"no such text anywhere"_s));
     QVERIFY(viewer->text()->font().fixedPitch() || QFontInfo(viewer->text()->font()).fixedPitch());
+}
+
+void MainWindowTest::calculationSheetOfTheLastRun() {
+    test::RecordedMessages messages;
+    TestWindow w(dir_->filePath(u"settings.ini"_s));
+    const QString path = copyExample(*dir_, u"sand-over-clay-pipe-english"_s);
+    QVERIFY(w.openProject(path, ProjectFormat::Current));
+    QFile::remove(besideProject(path, ".tv6p"));
+    w.show();
+    QAction* item = test::findAction(test::openMenu(&w, u"File"_s), u"Export Calculation Sheet"_s);
+    QVERIFY(item);
+    // Without results there is nothing to put beside the inputs: it says so, before any dialog.
+    w.exportCalculationSheet();
+    QCOMPARE(messages.shown.size(), 1);
+    QVERIFY(messages.shown.last().contains(u"run the analysis first"_s));
+
+    w.runAnalysis();
+    QVERIFY(w.plotLoaded());
+    messages.shown.clear();
+    // Inputs changed since the run: asked first, and No leaves it there.
+    ProjectData data = w.project().data();
+    data.designer = u"Someone Else"_s;
+    w.project().setData(data);
+    messages.answers = {QMessageBox::No};
+    w.exportCalculationSheet();
+    QCOMPARE(messages.shown.size(), 1);
+    QVERIFY(messages.shown.last().contains(u"changed since its last run"_s));
+
+    // A name without the sheet's extension is written as a PDF; HTML by its own.
+    QVERIFY(w.exportCalculationSheetTo(dir_->filePath(u"sheet"_s)));
+    QFile pdf(dir_->filePath(u"sheet.pdf"_s));
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    QVERIFY(pdf.readAll().startsWith("%PDF-"));
+    QVERIFY(w.statusBar()->currentMessage().contains(u"pages)"_s));
+    QVERIFY(w.exportCalculationSheetTo(dir_->filePath(u"sheet.html"_s)));
+    QFile html(dir_->filePath(u"sheet.html"_s));
+    QVERIFY(html.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(html.readAll());
+    QVERIFY(text.contains(u"Someone Else"_s));
+    // The capacity at the tip of the first method, as the results summary gives it.
+    const Graph& totals = w.project().graph(ResultGraph::TotalCapacity);
+    QVERIFY(text.contains(QString::number(totals.line(0).points.back().x(), 'f', 1)));
+    // A folder that is not there: the message names the file, and nothing is written.
+    messages.shown.clear();
+    QVERIFY(!w.exportCalculationSheetTo(dir_->filePath(u"no/such/folder/sheet.pdf"_s)));
+    QCOMPARE(messages.errors.size(), 1);
+    QVERIFY(messages.errors.last().contains(u"sheet.pdf"_s));
 }
 
 QTEST_MAIN(MainWindowTest)

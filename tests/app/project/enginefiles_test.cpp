@@ -107,6 +107,8 @@ TEST(EngineFiles, EnginePlotFilesReadBackNumberByNumber) {
         const bool complete = [&] {
             const auto m = next(), n = next(), u = next(), s = next();
             if (!s) return false;
+            // The graphs show S.I. movements in millimetres, the file holds metres.
+            const double mm = *u == 1 ? 1.0 : 1000.0;
             EXPECT_EQ(skin.lineCount(), static_cast<int>(*m));
             EXPECT_EQ(p.results().plotRows(), static_cast<int>(*n));
             EXPECT_EQ(skin.units(), static_cast<int>(*u));
@@ -133,7 +135,7 @@ TEST(EngineFiles, EnginePlotFilesReadBackNumberByNumber) {
                         const auto t = next(), z = next();
                         if (!z) return false;
                         EXPECT_EQ(plot.line(i).points[j].y(), *t);
-                        EXPECT_EQ(plot.line(i).points[j].x(), *z);
+                        EXPECT_EQ(plot.line(i).points[j].x(), *z * mm);
                     }
                 }
                 return true;
@@ -151,9 +153,9 @@ TEST(EngineFiles, EnginePlotFilesReadBackNumberByNumber) {
                 const auto top = next(), topMove = next(), tip = next(), tipMove = next();
                 if (!tipMove) return false;
                 EXPECT_EQ(axial.line(0).points[level].x(), *top);
-                EXPECT_EQ(axial.line(0).points[level].y(), *topMove);
+                EXPECT_EQ(axial.line(0).points[level].y(), *topMove * mm);
                 EXPECT_EQ(qw.line(0).points[level].x(), *tip);
-                EXPECT_EQ(qw.line(0).points[level].y(), *tipMove);
+                EXPECT_EQ(qw.line(0).points[level].y(), *tipMove * mm);
             }
             return !p.data().printExtraTz || tz(p.graph(ResultGraph::ExtraTzCurves));
         }();

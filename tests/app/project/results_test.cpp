@@ -131,12 +131,60 @@ TEST(Results, SIUnitsUpliftAndOneMethod) {
     EXPECT_EQ(t.graph(ResultGraph::Combined).line(0).points[1].x(), 11);
     EXPECT_EQ(t.graph(ResultGraph::Combined).displayName(1), QStringLiteral("Self Weight"));
     EXPECT_EQ(t.graph(ResultGraph::TzCurves).displayName(0), QStringLiteral("2.5 m"));
-    EXPECT_EQ(t.graph(ResultGraph::LoadSettlement).yCaption, QStringLiteral("Uplift, m"));
-    // The file's tip movements are metres: the axis says so once, without a units template's "(mm)".
-    EXPECT_EQ(t.graph(ResultGraph::TipQw).yTitle(), QStringLiteral("Settlement, m"));
+    EXPECT_EQ(t.graph(ResultGraph::LoadSettlement).yCaption, QStringLiteral("Uplift, mm"));
+    // Tip movements in millimetres, as every movement the program shows: the axis says so once.
+    EXPECT_EQ(t.graph(ResultGraph::TipQw).yTitle(), QStringLiteral("Settlement, mm"));
+    EXPECT_EQ(t.graph(ResultGraph::TzCurves).xTitle(), QStringLiteral("Displacement, z (mm)"));
     EXPECT_FALSE(t.graph(ResultGraph::LoadSettlement).xOnTop);
     EXPECT_EQ(skin.units(), 2);
     EXPECT_EQ(skin.xTitle(), QStringLiteral("Accumulated Skin Friction  (kN)"));
+}
+
+// The plot files hold movements in in or m (make_plot_files.py): head 0.1 k and tip 0.01 k at level
+// k, t-z curve 1 point 9 at z = 0.001 x (1 + 9) = 0.010. The graphs show in, or mm: S.I. x 1000.
+TEST(Results, MovementsInInchesOrMillimetres) {
+    struct Case {
+        const char* file;
+        bool english;
+        double head3, tip3, tz9;  // level 3's head and tip movements, t-z curve 1's last z
+        const char* tzAxis;
+    } cases[] = {
+        {"two-methods-english.tv6p", true, 0.3, 0.03, 0.010, "Displacement, z (in)"},
+        {"api-only-si.tv6p", false, 300, 30, 10, "Displacement, z (mm)"},
+    };
+    for (const Case& c : cases) {
+        Analysed t;
+        if (!c.english) {
+            t.data.setSelected(Method::Fhwa, false);
+            t.data.printExtraTz = false;
+        }
+        ASSERT_TRUE(t.read(plotDataFile(c.file))) << c.file;
+        EXPECT_NEAR(t.graph(ResultGraph::LoadSettlement).line(0).points[3].y(), c.head3, 1e-9) << c.file;
+        EXPECT_NEAR(t.graph(ResultGraph::TipQw).line(0).points[3].y(), c.tip3, 1e-9) << c.file;
+        EXPECT_NEAR(t.graph(ResultGraph::TzCurves).line(0).points[9].x(), c.tz9, 1e-9) << c.file;
+        EXPECT_EQ(t.graph(ResultGraph::TzCurves).xTitle(), QLatin1String(c.tzAxis)) << c.file;
+        // The loads stay as the file holds them: 10 k at level k.
+        EXPECT_EQ(t.graph(ResultGraph::LoadSettlement).line(0).points[3].x(), 30) << c.file;
+    }
+}
+
+TEST(Results, WorkingLoadsMarkedOnTheLoadSettlementCurve) {
+    Analysed t;
+    t.project.setData(t.data);
+    WordReader reader = WordReader::fromText(plotDataFile("two-methods-english.tv6p"));
+    const PlotFile file = readPlotFile(reader, ExtraTzBlock::Present);
+    // A load beyond the curve has no movement and no mark; the others stand at (load, movement).
+    t.project.showResults(file, {{QStringLiteral("API RP 2A"), 0.5, 15, 0.15},
+                                 {QStringLiteral("API RP 2A"), 1.0 / 3, 10, 0.1},
+                                 {QStringLiteral("FHWA"), 0.5, 500, std::nullopt}});
+    const std::vector<GraphMark>& marks = t.graph(ResultGraph::LoadSettlement).marks;
+    ASSERT_EQ(marks.size(), 2u);
+    EXPECT_EQ(marks[0].at, QPointF(15, 0.15));
+    EXPECT_EQ(marks[0].label, QString::fromUtf8("API RP 2A \u00d7 0.5"));
+    EXPECT_EQ(marks[1].label, QString::fromUtf8("API RP 2A \u00d7 0.333"));
+    // Results shown without working loads carry none of the last run's marks.
+    t.project.showResults(file);
+    EXPECT_TRUE(t.graph(ResultGraph::LoadSettlement).marks.empty());
 }
 
 TEST(Results, DamagedFilesFailWithTheReadersMessage) {

@@ -51,6 +51,9 @@ class GraphPainterTest : public QObject {
     void curvesWhereTheyMustPass();
     void hidingACurveKeepsTheOtherColours();
     void layerStrip();
+    void legendKeepsOffTheEdgesAndTheStrip_data();
+    void legendKeepsOffTheEdgesAndTheStrip();
+    void markLabelsNeverOverlap();
     void savedPictureSizes();
     void zoomedCurvesStayInTheAreaOfAnSvgFile();
     void soilProfile();
@@ -193,6 +196,67 @@ void GraphPainterTest::layerStrip() {
     QCOMPARE(image.pixel(strip.left() + 4, l.yPixel(90)), kWhite);
     QCOMPARE(layerBrush(7, 96).style(), Qt::TexturePattern);
     QCOMPARE(layerBrush(0, 96).style(), Qt::NoBrush);
+}
+
+// At 96 pixels per inch the legend keeps 96 / 8 = 12 pixels from each edge of a 600 x 400 output;
+// a box of 100 x 50 asked at the bottom-right corner (1, 1) then stands at 600 - 12 - 100 = 488 and
+// 400 - 12 - 50 = 338.
+void GraphPainterTest::legendKeepsOffTheEdgesAndTheStrip_data() {
+    QTest::addColumn<QPointF>("at");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("layers");
+    QTest::addColumn<QPoint>("topLeft");  // (-1, -1): worked out from the strip below
+    QTest::newRow("bottom-right corner") << QPointF(1, 1) << QSize(100, 50) << false << QPoint(488, 338);
+    QTest::newRow("top-left corner") << QPointF(0, 0) << QSize(100, 50) << false << QPoint(12, 12);
+    QTest::newRow("inside, kept") << QPointF(0.5, 0.5) << QSize(100, 50) << false << QPoint(300, 200);
+    QTest::newRow("larger than the output") << QPointF(1, 1) << QSize(700, 500) << false << QPoint(12, 12);
+    QTest::newRow("corner beside the strip") << QPointF(1, 1) << QSize(100, 50) << true << QPoint(-1, 338);
+    QTest::newRow("over the strip") << QPointF(0.9, 0.3) << QSize(100, 50) << true << QPoint(-1, 120);
+}
+
+void GraphPainterTest::legendKeepsOffTheEdgesAndTheStrip() {
+    QFETCH(QPointF, at);
+    QFETCH(QSize, size);
+    QFETCH(bool, layers);
+    QFETCH(QPoint, topLeft);
+    Graph g = threeCurves();
+    g.showLayers = layers;
+    g.setLineCount(1, Graph::LayerMarks);
+    g.line(0, Graph::LayerMarks).points = {{1, 40}};
+    const GraphLayout l = GraphPainter(g, graphRanges(g)).layout(QRect(0, 0, 600, 400), {96, 96});
+    const QRect box = legendBoxAt(l, size, at);
+    QCOMPARE(box.size(), size);
+    if (layers) {
+        // Its right edge an eighth of an inch left of the strip's.
+        QCOMPARE(box.left() + box.width(), l.layerStrip().left() - 12);
+        QCOMPARE(box.top(), topLeft.y());
+    } else {
+        QCOMPARE(box.topLeft(), topLeft);
+    }
+}
+
+// Labels 50 x 10, 5 right of their dots in an area 400 across: two on one spot stack a line apart;
+// one 5 + 50 from the right edge or closer goes to the dot's left (380 - 5 - 50 = 325).
+void GraphPainterTest::markLabelsNeverOverlap() {
+    const QRectF area(0, 0, 400, 300);
+    const std::vector<QSizeF> sizes(4, QSizeF(50, 10));
+    const std::vector<QRectF> boxes =
+        markLabelBoxes({{100, 100}, {100, 100}, {380, 200}, {100, 250}}, sizes, 5, area);
+    QCOMPARE(boxes.size(), 4u);
+    QCOMPARE(boxes[0], QRectF(105, 95, 50, 10));
+    QCOMPARE(boxes[1], QRectF(105, 105, 50, 10));
+    QCOMPARE(boxes[2], QRectF(325, 195, 50, 10));
+    QCOMPARE(boxes[3], QRectF(105, 245, 50, 10));
+    // Near the area's foot (an uplift curve) the second label goes up a line instead of out of the area.
+    const std::vector<QRectF> foot = markLabelBoxes({{100, 295}, {100, 295}}, {{50, 10}, {50, 10}}, 5, area);
+    QCOMPARE(foot[0], QRectF(105, 290, 50, 10));
+    QCOMPARE(foot[1], QRectF(105, 280, 50, 10));
+    // A row of dots a pixel apart: every label clear of every other.
+    std::vector<QPointF> dots;
+    for (int i = 0; i < 12; ++i) dots.emplace_back(50 + i, 60 + i);
+    const std::vector<QRectF> row = markLabelBoxes(dots, std::vector<QSizeF>(12, QSizeF(50, 10)), 5, area);
+    for (std::size_t i = 0; i < row.size(); ++i)
+        for (std::size_t j = i + 1; j < row.size(); ++j) QVERIFY(!row[i].intersects(row[j]));
 }
 
 void GraphPainterTest::savedPictureSizes() {

@@ -3,12 +3,15 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QMenu>
+#include <QPainter>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "app/graph/graph.h"
 #include "app/render/graphlegend.h"
+#include "app/render/graphpainter.h"
+#include "app/render/titleblock.h"
 #include "app/views/graphcanvas.h"
 #include "app/views/graphwindow.h"
 #include "app/views/graphwindowfactory.h"
@@ -52,6 +55,8 @@ class GraphWindowTest : public QObject {
     void readoutInTheCaption();
     void savedBitmapSize();
     void printedPage();
+    void printedPageHasATitleBlock();
+    void savedLegendFindsItsOwnPlaceUntilDragged();
     void legendOpensWhereItHidesLeastAndCopyGivesThePicture();
     void printerThatCannotStart();
 };
@@ -227,6 +232,54 @@ void GraphWindowTest::printedPage() {
     QFile pdf(dir.filePath(u"graph.pdf"_s));
     QVERIFY(pdf.open(QIODevice::ReadOnly));
     QVERIFY(pdf.readAll().contains("/Type /Page"));
+}
+
+// A printed page carries a title block at its foot: on a page of 650 x 900 pixels at 100 per inch,
+// its frame's top line lies a block's height above the bottom, under the graph, which ends an
+// eighth of an inch (13 pixels) above it.
+void GraphWindowTest::printedPageHasATitleBlock() {
+    test::FakeHost host;
+    ProjectData data = host.project().data();
+    data.title = u"Quay wall pile P7"_s;
+    host.project().setData(data);
+    Graph& g = fillCurves(host, 2);
+    GraphWindow window(g, host);
+    QImage page(650, 900, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    window.paintPrintedPage(painter, page.rect(), {100, 100});
+    painter.end();
+    const int block = titleBlockHeight({100, 100});
+    QVERIFY(block > 50 && block < 150);
+    const int frameTop = 900 - block;
+    int black = 0;
+    for (int x = 0; x < 650; ++x) black += qGray(page.pixel(x, frameTop)) < 128;
+    QVERIFY2(black > 600, qPrintable(QString::number(black)));
+    // White between the graph and the block.
+    for (int x = 0; x < 650; x += 10) QCOMPARE(page.pixel(x, frameTop - 5), QColor(Qt::white).rgb());
+}
+
+// A picture of another shape than the window gets the legend in the corner of its own plot area
+// that hides the fewest points; once the user drags the legend, every picture keeps that place.
+void GraphWindowTest::savedLegendFindsItsOwnPlaceUntilDragged() {
+    test::FakeHost host;
+    Graph& g = fillCurves(host, 2);
+    GraphWindow window(g, host);
+    window.resize(800, 600);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    GraphCanvas* canvas = window.canvas();
+    const QRect picture(0, 0, 1800, 1200);  // 6 x 4 in at 300 pixels per inch
+    const GraphPainter painter(g, canvas->ranges());
+    const QPointF quietest = painter.quietestLegendPlace(painter.layout(picture, {300, 300}));
+    QCOMPARE(canvas->legendPlaceOn(picture, {300, 300}), std::optional<QPointF>(quietest));
+    auto* legend = test::findByAccessibleName<LegendBox>(&window, u"Legend"_s);
+    QVERIFY(legend);
+    QTest::mousePress(legend, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseMove(legend, QPoint(5 - 40, 5 - 30));
+    QTest::mouseRelease(legend, Qt::LeftButton, {}, QPoint(5 - 40, 5 - 30));
+    const QPointF dragged(double(legend->x()) / canvas->width(), double(legend->y()) / canvas->height());
+    QCOMPARE(canvas->legendPlaceOn(picture, {300, 300}), std::optional<QPointF>(dragged));
 }
 
 void GraphWindowTest::legendOpensWhereItHidesLeastAndCopyGivesThePicture() {

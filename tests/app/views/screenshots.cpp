@@ -99,7 +99,8 @@ bool projectPictures(const QString& path, bool withExtras) {
     // The same graph saved as SVG and drawn back, to see the file as others will.
     const QString svg = out.filePath(QStringLiteral("graph-saved.svg"));
     const GraphPainter painter(total, window.canvas()->ranges());
-    saveGraph(svg, GraphFileFormat::Svg, painter, {576, 384}, 96, window.canvas()->legendPlace());
+    saveGraph(svg, GraphFileFormat::Svg, painter, {576, 384}, 96,
+              window.canvas()->legendPlaceOn(QRect(0, 0, 576, 384), {96, 96}));
     QImage drawn(576, 384, QImage::Format_RGB32);
     drawn.fill(Qt::white);
     QPainter back(&drawn);
@@ -113,7 +114,7 @@ bool projectPictures(const QString& path, bool withExtras) {
     page.fill(Qt::white);
     QPainter onPage(&page);
     onPage.translate(100, 100);
-    window.canvas()->paintOutput(onPage, QRect(0, 0, 650, 900), {100, 100});
+    window.paintPrintedPage(onPage, QRect(0, 0, 650, 900), {100, 100});
     onPage.end();
     page.save(out.filePath(QStringLiteral("graph-printed-page.png")));
 
