@@ -22,6 +22,14 @@ class BoxPresenter : public MessagePresenter {
         return QMessageBox::question(parent, QApplication::applicationName(), text,
                                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     }
+    QMessageBox::StandardButton questionAbout(QWidget* parent, const QString& text,
+                                              const QString& detail) override {
+        QMessageBox box(QMessageBox::Question, QApplication::applicationName(), text,
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+        box.setInformativeText(detail);
+        box.setDefaultButton(QMessageBox::Yes);
+        return static_cast<QMessageBox::StandardButton>(box.exec());
+    }
 };
 
 BoxPresenter boxes;
