@@ -64,8 +64,10 @@ if(TARGET torve6)
   install(FILES ${CMAKE_CURRENT_BINARY_DIR}/compressed/torve6.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1
           COMPONENT programs)
 endif()
+# The package is the project's own (its version has no Debian revision): changelog.gz, as for a
+# native package.
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/compressed/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/torve
-        RENAME changelog.Debian.gz COMPONENT programs)
+        COMPONENT programs)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/torve
         COMPONENT programs)
 
@@ -88,18 +90,18 @@ set(CPACK_PACKAGE_NAME torve)
 set(CPACK_PACKAGE_VENDOR "TORVE developers")
 set(CPACK_PACKAGE_CONTACT "TORVE developers <support@torve-pile.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Axial capacity and load-settlement analysis of a single driven pile")
-# The extended description of the package, one paragraph.
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
- TORVE computes the unit side friction and end bearing along a driven pile in
- a layered soil profile by the FHWA, USACE, Revised Lambda, API RP 2A and
- user-specified methods and by the cone-based methods NGI, ICP/MTD, Fugro, UWA
- and Unified, sums them into capacity against depth, and solves the load
- distribution and the load-settlement curve of the pile head from t-z and Q-w
- curves.
- .
- The package holds the desktop program torve6, the command-line runner torve,
- the analysis engine they share, the Python module torve, the manuals and
- example projects.")
+# The extended description under the summary, which CPack puts first; CPack indents its lines and
+# marks the empty line between the paragraphs.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "TORVE computes the unit side friction and end bearing along a driven pile in
+a layered soil profile by the FHWA, USACE, Revised Lambda, API RP 2A and
+user-specified methods and by the cone-based methods NGI, ICP/MTD, Fugro, UWA
+and Unified, sums them into capacity against depth, and solves the load
+distribution and the load-settlement curve of the pile head from t-z and Q-w
+curves.
+
+The package holds the desktop program torve6, the command-line runner torve,
+the analysis engine they share, the Python module torve, the manuals and
+example projects.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://torve-pile.org")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
@@ -109,8 +111,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The engine library is private to the programs (lib/torve, found beside them): no shlibs file and
-# no ldconfig trigger, which are for libraries on the linker's search path.
+# no ldconfig call, which are for libraries on the linker's search path.
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/TorveDebPostBuild.cmake)
 # The windowing plugins are loaded at run time, so no library link names them.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 if(TORVE_PYTHON_PACKAGE_DEPENDS)

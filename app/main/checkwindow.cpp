@@ -108,8 +108,9 @@ CheckWindow::CheckWindow(const std::vector<Finding>& findings, bool english, Fin
         const QString message = QString::fromStdString(f.message);
         row->setText(4, message);
         row->setToolTip(4, message);
-        row->setTextAlignment(2, Qt::AlignRight);
-        row->setTextAlignment(3, Qt::AlignRight);
+        // A wrapped finding's row grows downward: every column reads from its first line.
+        for (int c = 0; c < 5; ++c)
+            row->setTextAlignment(c, (c == 2 || c == 3 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
     }
     for (int c = 0; c < 4; ++c) list_->resizeColumnToContents(c);
     list_->setVisible(!findings.empty());

@@ -38,7 +38,7 @@ endforeach()
 foreach(file share/torve/examples/cpt/sounding.csv share/torve/examples/cpt/sounding.gef
         share/torve/examples/cpt/sounding.xml share/torve/examples/cpt/two-soundings.ags
         share/torve/examples/python/parametric_study.py share/man/man1/torve.1.gz share/doc/torve/copyright
-        share/doc/torve/changelog.Debian.gz)
+        share/doc/torve/changelog.gz)
   check("${file} is not installed" EXISTS ${tree}/${file})
 endforeach()
 if(WITH_APP)
