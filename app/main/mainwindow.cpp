@@ -160,9 +160,27 @@ void MainWindow::createEditMenu() {
     redoAction_ = command(edit, texts::kRedo, [this] { redo(); });
     redoAction_->setShortcuts(QKeySequence::Redo);
     edit->addSeparator();
-    command(edit, texts::kCopy, [this] { copy(); })->setShortcut(QKeySequence::Copy);
-    command(edit, texts::kPaste, [this] { paste(); })->setShortcut(QKeySequence::Paste);
+    QAction* copyAction = command(edit, texts::kCopy, [this] { copy(); });
+    copyAction->setShortcut(QKeySequence::Copy);
+    QAction* pasteAction = command(edit, texts::kPaste, [this] { paste(); });
+    pasteAction->setShortcut(QKeySequence::Paste);
+    for (QAction* a : {undoAction_, redoAction_, copyAction, pasteAction})
+        editKeys_.append({a, a->shortcuts()});
     connect(edit, &QMenu::aboutToShow, this, &MainWindow::updateEditCommands);
+    connect(mdiArea_, &QMdiArea::subWindowActivated, this, &MainWindow::updateEditShortcuts);
+}
+
+void MainWindow::updateEditShortcuts(QMdiSubWindow* child) {
+    QList<QKeySequence> taken;
+    if (child && child->widget()) {
+        for (const QAction* a : child->widget()->findChildren<QAction*>()) taken += a->shortcuts();
+    }
+    for (const auto& [action, keys] : editKeys_) {
+        QList<QKeySequence> left;
+        for (const QKeySequence& k : keys)
+            if (!taken.contains(k)) left.append(k);
+        action->setShortcuts(left);
+    }
 }
 
 void MainWindow::updateEditCommands() {

@@ -1,6 +1,7 @@
 // The program's frame: menus, toolbar, child windows, file commands and the analysis run.
 #pragma once
 
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
@@ -98,6 +99,9 @@ class MainWindow : public QMainWindow, public WindowHost, public FindingTarget {
     void createFileMenu();
     void createEditMenu();
     void updateEditCommands();
+    // The Edit menu's keys give way in a child window that takes the same keys for its own commands
+    // (a graph window's Ctrl+Z and Ctrl+C): two commands on one key would leave both deaf to it.
+    void updateEditShortcuts(QMdiSubWindow* child);
     void createDataMenu();
     void createOptionsMenu();
     void createComputationMenu();
@@ -169,6 +173,7 @@ class MainWindow : public QMainWindow, public WindowHost, public FindingTarget {
     QAction* recentSeparator_ = nullptr;
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;
+    QList<QPair<QAction*, QList<QKeySequence>>> editKeys_;
     QList<QAction*> recentActions_;
     QAction* circularAction_ = nullptr;
     QAction* noncircularAction_ = nullptr;
