@@ -31,8 +31,45 @@ foreach(program IN LISTS torve_programs)
 endforeach()
 
 install(FILES ${TORVE_MANUALS} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/torve COMPONENT programs)
+foreach(picture IN LISTS TORVE_MANUAL_PICTURES)
+  get_filename_component(picture_dir ${picture} DIRECTORY)
+  install(FILES ${PROJECT_SOURCE_DIR}/docs/${picture} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/torve/${picture_dir}
+          COMPONENT programs)
+endforeach()
+# The example projects, the cone data files of every format that the import reads (examples/cpt/)
+# and the Python study.
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/ DESTINATION ${CMAKE_INSTALL_DATADIR}/torve/examples
-        COMPONENT programs FILES_MATCHING PATTERN "*.tv6d" PATTERN "*.cpt" PATTERN "*.py")
+        COMPONENT programs FILES_MATCHING PATTERN "*.tv6d" PATTERN "*.cpt" PATTERN "*.py" PATTERN "*.csv"
+        PATTERN "*.gef" PATTERN "*.xml" PATTERN "*.ags")
+
+# The copyright file, the package's changelog and the manual pages, compressed as Debian installs
+# them (gzip -9n: no name or time stamp, so that the package builds the same each time).
+find_program(TORVE_GZIP gzip REQUIRED)
+set(torve_compressed)
+foreach(page IN ITEMS man/torve.1 man/torve6.1 changelog)
+  get_filename_component(name ${page} NAME)
+  set(copy ${CMAKE_CURRENT_BINARY_DIR}/compressed/${name})
+  add_custom_command(OUTPUT ${copy}.gz
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/compressed
+    COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/packaging/${page} ${copy}
+    COMMAND ${TORVE_GZIP} -9nf ${copy}
+    DEPENDS ${PROJECT_SOURCE_DIR}/packaging/${page}
+    VERBATIM)
+  list(APPEND torve_compressed ${copy}.gz)
+endforeach()
+add_custom_target(torve_compressed_docs ALL DEPENDS ${torve_compressed})
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/compressed/torve.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1
+        COMPONENT programs)
+if(TARGET torve6)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/compressed/torve6.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1
+          COMPONENT programs)
+endif()
+# The package is the project's own (its version has no Debian revision): changelog.gz, as for a
+# native package.
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/compressed/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/torve
+        COMPONENT programs)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/torve
+        COMPONENT programs)
 
 # Desktop menu entry, icon, file type of the projects and the software centre's description.
 if(TARGET torve6)
@@ -53,13 +90,30 @@ set(CPACK_PACKAGE_NAME torve)
 set(CPACK_PACKAGE_VENDOR "TORVE developers")
 set(CPACK_PACKAGE_CONTACT "TORVE developers <support@torve-pile.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Axial capacity and load-settlement analysis of a single driven pile")
+# The extended description under the summary, which CPack puts first; CPack indents its lines and
+# marks the empty line between the paragraphs.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "TORVE computes the unit side friction and end bearing along a driven pile in
+a layered soil profile by the FHWA, USACE, Revised Lambda, API RP 2A and
+user-specified methods and by the cone-based methods NGI, ICP/MTD, Fugro, UWA
+and Unified, sums them into capacity against depth, and solves the load
+distribution and the load-settlement curve of the pile head from t-z and Q-w
+curves.
+
+The package holds the desktop program torve6, the command-line runner torve,
+the analysis engine they share, the Python module torve, the manuals and
+example projects.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://torve-pile.org")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The engine library is private to the programs (lib/torve, found beside them): no shlibs file and
+# no ldconfig call, which are for libraries on the linker's search path.
+set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/TorveDebPostBuild.cmake)
 # The windowing plugins are loaded at run time, so no library link names them.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 if(TORVE_PYTHON_PACKAGE_DEPENDS)

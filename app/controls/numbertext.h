@@ -9,6 +9,9 @@ class QStringView;
 
 namespace torve::app {
 
+// The significant digits the tables show a number with, and every view that shows a table's values.
+inline constexpr int kTableDigits = 8;
+
 // General form with `digits` significant digits, trailing zeros dropped: fixed point when the value
 // has at most `digits` integer digits and is at least 1E-5 in magnitude, otherwise scientific as
 // "1.5E-7" or "1E20". The exponent carries no plus sign, so the text of an intermediate result reads

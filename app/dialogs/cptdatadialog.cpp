@@ -98,6 +98,13 @@ void CptDataDialog::browse() {
     const QString path = QFileDialog::getOpenFileName(this, plainCaption(texts::kCptFile), fileName_->text(),
                                                       texts::kCptFilter);
     if (path.isEmpty()) return;
+    // A script or a document chosen by mistake is named at once, before its name is taken.
+    if (soundingFormatOf(path) == SoundingFormat::Plain) {
+        if (const QString refused = notConeDataFile(path); !refused.isEmpty()) {
+            messages().information(this, refused);
+            return;
+        }
+    }
     fileName_->setText(path);
     fileNameEdited(path);
     if (soundingFormatOf(path) == SoundingFormat::Plain) return;

@@ -229,8 +229,8 @@ inline constexpr QLatin1StringView kSoilTypeFactorNote{"(1; about 0.5 for sensit
 inline constexpr QLatin1StringView kCptDataCaption{"Data of Cone Penetration Test"};
 inline constexpr QLatin1StringView kCptFile{"Name of file for input cone data"};
 inline constexpr QLatin1StringView kCptFilter{
-    "Cone data (*.txt *.acc *.ags *.gef *.xml *.csv);;CPT recors(.txt) (*.txt *.acc);;AGS4 (*.ags);;GEF "
-    "(*.gef);;"
+    "Cone data (*.txt *.acc *.cpt *.ags *.gef *.xml *.csv);;CPT recors(.txt) (*.txt *.acc);;CPT points "
+    "(*.cpt);;AGS4 (*.ags);;GEF (*.gef);;"
     "BRO-XML (*.xml);;CSV (*.csv);;All Files (*)"};
 // The import of a cone data file of the exchange formats (AGS4, GEF, BRO-XML, CSV).
 inline constexpr QLatin1StringView kSoundingImportCaption{"Import of Cone Data"};

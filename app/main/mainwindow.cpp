@@ -1,8 +1,10 @@
 // The main window.
 #include "app/main/mainwindow.h"
 
+#include <QAbstractSpinBox>
 #include <QActionGroup>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDate>
 #include <QDesktopServices>
@@ -10,13 +12,17 @@
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
@@ -28,10 +34,14 @@
 
 #include "app/controls/usererror.h"
 #include "app/dialogs/aboutbox.h"
+#include "app/dialogs/soildatadialog.h"
+#include "app/dialogs/soillayersdialog.h"
 #include "app/main/analysisrun.h"
 #include "app/main/childwindows.h"
 #include "app/main/displayname.h"
+#include "app/main/findingplace.h"
 #include "app/main/helpwindow.h"
+#include "app/main/projecthistory.h"
 #include "app/main/recentfiles.h"
 #include "app/main/runcheck.h"
 #include "app/main/texts.h"
@@ -91,6 +101,7 @@ MainWindow::~MainWindow() {
     // The children refer to the project; they go first, without committing anything.
     disconnect(mdiArea_, nullptr, this, nullptr);
     for (QMdiSubWindow* child : mdiArea_->subWindowList()) delete child;
+    history_.reset();
 }
 
 // --- Building the window --------------------------------------------------------------------------
@@ -118,6 +129,7 @@ QMenu* MainWindow::addMenu(const QString& title, bool commitsFirst) {
 
 void MainWindow::createMenus() {
     createFileMenu();
+    createEditMenu();
     createDataMenu();
     createOptionsMenu();
     createComputationMenu();
@@ -145,6 +157,89 @@ void MainWindow::createFileMenu() {
     fileMenu_->addSeparator();
     command(fileMenu_, texts::kExit, [this] { close(); });
     connect(fileMenu_, &QMenu::aboutToShow, this, &MainWindow::updateFileMenu);
+}
+
+void MainWindow::createEditMenu() {
+    // Opening the menu stores the active dialog's values first: what was just typed is undone
+    // as the last step, not lost.
+    QMenu* edit = addMenu(texts::kEditMenu, true);
+    undoAction_ = command(edit, texts::kUndo, [this] { undo(); });
+    undoAction_->setShortcut(QKeySequence::Undo);
+    redoAction_ = command(edit, texts::kRedo, [this] { redo(); });
+    redoAction_->setShortcuts(QKeySequence::Redo);
+    edit->addSeparator();
+    QAction* copyAction = command(edit, texts::kCopy, [this] { copy(); });
+    copyAction->setShortcut(QKeySequence::Copy);
+    QAction* pasteAction = command(edit, texts::kPaste, [this] { paste(); });
+    pasteAction->setShortcut(QKeySequence::Paste);
+    for (QAction* a : {undoAction_, redoAction_, copyAction, pasteAction})
+        editKeys_.append({a, a->shortcuts()});
+    connect(edit, &QMenu::aboutToShow, this, &MainWindow::updateEditCommands);
+    connect(mdiArea_, &QMdiArea::subWindowActivated, this, &MainWindow::updateEditShortcuts);
+}
+
+void MainWindow::updateEditShortcuts(QMdiSubWindow* child) {
+    QList<QKeySequence> taken;
+    if (child && child->widget()) {
+        for (const QAction* a : child->widget()->findChildren<QAction*>()) taken += a->shortcuts();
+    }
+    for (const auto& [action, keys] : editKeys_) {
+        QList<QKeySequence> left;
+        for (const QKeySequence& k : keys)
+            if (!taken.contains(k)) left.append(k);
+        action->setShortcuts(left);
+    }
+}
+
+void MainWindow::updateEditCommands() {
+    undoAction_->setEnabled(history_ && history_->canUndo());
+    redoAction_->setEnabled(history_ && history_->canRedo());
+}
+
+void MainWindow::undo() {
+    // A value typed into a dialog and not yet stored is the last change: stored, then undone.
+    if (!commitActiveChild()) return;
+    history_->undo();
+    updateEditCommands();
+}
+
+void MainWindow::redo() {
+    if (!commitActiveChild()) return;
+    history_->redo();
+    updateEditCommands();
+}
+
+void MainWindow::copy() {
+    QWidget* focus = QApplication::focusWidget();
+    QMdiSubWindow* child = mdiArea_->activeSubWindow();
+    // A cell's editor holds the text of one cell; a selection of cells goes as a block.
+    if (auto* table = child ? qobject_cast<TableWindow*>(child->widget()) : nullptr) {
+        auto* editor = qobject_cast<QLineEdit*>(focus);
+        if (!editor || !editor->hasSelectedText()) {
+            QApplication::clipboard()->setText(table->copyText());
+            return;
+        }
+    }
+    if (auto* line = qobject_cast<QLineEdit*>(focus))
+        line->copy();
+    else if (auto* text = qobject_cast<QPlainTextEdit*>(focus))
+        text->copy();
+    else if (auto* spin = qobject_cast<QAbstractSpinBox*>(focus))
+        QApplication::clipboard()->setText(spin->text());
+}
+
+void MainWindow::paste() {
+    const QString text = QApplication::clipboard()->text();
+    QMdiSubWindow* child = mdiArea_->activeSubWindow();
+    if (auto* table = child ? qobject_cast<TableWindow*>(child->widget()) : nullptr) {
+        // The whole paste is one step to undo.
+        history_->beginGroup(texts::kPaste);
+        table->paste(text);
+        history_->endGroup();
+        updateEditCommands();
+        return;
+    }
+    if (auto* line = qobject_cast<QLineEdit*>(QApplication::focusWidget())) line->paste();
 }
 
 void MainWindow::createDataMenu() {
@@ -181,7 +276,10 @@ void MainWindow::createOptionsMenu() {
 void MainWindow::createComputationMenu() {
     QMenu* computation = addMenu(texts::kComputationMenu, true);
     connect(computation, &QMenu::aboutToShow, this, &MainWindow::updateComputationCommands);
-    command(computation, texts::kRunAnalysis, [this] { runAnalysis(); });
+    // F5 as in other programs that run what was entered; Ctrl+R for keyboards without one.
+    command(computation, texts::kRunAnalysis, [this] {
+        runAnalysis();
+    })->setShortcuts({QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::Key_R)});
     command(computation, texts::kCheckDataCommand, [this] { checkData(); });
     summaryAction_ = command(computation, texts::kResultsSummary, [this] { showResultsSummary(); });
     editInputAction_ = command(computation, texts::kEditInput, [this] { viewBesideProject(".tv6d"); });
@@ -275,11 +373,16 @@ void MainWindow::writeSettings() {
 
 void MainWindow::setProject(std::unique_ptr<Project> project) {
     closeChildWindows(true);
+    // The steps of the project that goes would put its values into the new one.
+    history_.reset();
     project_ = std::move(project);
     watchProject();
 }
 
 void MainWindow::watchProject() {
+    history_ = std::make_unique<ProjectHistory>(*project_);
+    connect(history_.get(), &ProjectHistory::stepsChanged, this, &MainWindow::updateEditCommands);
+    updateEditCommands();
     connect(project_.get(), &Project::modifiedChanged, this, &QWidget::setWindowModified);
     // Save As names the project anew.
     connect(project_.get(), &Project::changed, this, &MainWindow::updateCaption);
@@ -409,11 +512,19 @@ void MainWindow::openStartupFile(const QString& argument) {
     }
     showSoilColumns();
     updatePileShapeCommands();
+    // The results on disk are there to be looked at: the graph buttons follow them at once.
+    updateToolBar();
+    updateGraphicsCommands();
 }
 
 bool MainWindow::maybeSave() {
     if (!project_->isModified()) return true;
-    switch (messages().question(this, texts::kSaveChanges)) {
+    // The question names the project: with several programs open, "any changes" alone leaves the
+    // user guessing which file is meant.
+    const QString name = project_->data().fileName;
+    const QString shown = name == texts::kNewFileName ? name : QDir::toNativeSeparators(name);
+    switch (
+        messages().questionAbout(this, texts::kSaveChanges, QString(texts::kSaveChangesProject).arg(shown))) {
         case QMessageBox::Cancel:
             return false;
         case QMessageBox::No:
@@ -475,6 +586,8 @@ MainWindow::SaveResult MainWindow::saveProjectAs(QString* error) {
             *error = e.message();
             result = SaveResult::Failed;
         }
+        // A project created here and saved is as much a recent file as one opened.
+        if (result == SaveResult::Saved) addRecentFile(project_->data().fileName);
     }
     closeChildWindows(false);
     return result;
@@ -624,6 +737,65 @@ void MainWindow::viewFile(const QString& path) {
         return;
     }
     if (!QProcess::startDetached(editor, {path})) messages().error(this, texts::kEditorFailed);
+}
+
+namespace {
+
+// The field under `scope` whose accessible name is `name`, or begins with it (a number field adds
+// its units); the exact name first.
+QWidget* fieldNamed(QWidget* scope, const QString& name) {
+    QWidget* begins = nullptr;
+    for (QWidget* w : scope->findChildren<QWidget*>()) {
+        // Rows in a scroll area count as hidden until laid out there; the focus policy tells fields.
+        if (w->focusPolicy() == Qt::NoFocus) continue;
+        const QString accessible = w->accessibleName().trimmed();
+        if (accessible == name) return w;
+        if (!begins && accessible.startsWith(name)) begins = w;
+    }
+    return begins;
+}
+
+void focusField(QWidget* field) {
+    for (QWidget* p = field->parentWidget(); p; p = p->parentWidget()) {
+        if (auto* area = qobject_cast<QScrollArea*>(p)) area->ensureWidgetVisible(field);
+    }
+    field->setFocus(Qt::OtherFocusReason);
+    if (auto* line = qobject_cast<QLineEdit*>(field)) line->selectAll();
+}
+
+}  // namespace
+
+void MainWindow::goToFinding(const Finding& finding) {
+    const std::optional<FindingPlace> place = placeOf(finding, project_->data().circular);
+    if (!place) return;
+    showDialog(place->dialog);
+    const QString key = QStringLiteral("dialog:%1").arg(static_cast<int>(place->dialog));
+    QMdiSubWindow* child = childWindow(key);
+    if (!child) return;
+    mdiArea_->setActiveSubWindow(child);
+    if (place->field.isEmpty()) return;
+    // Controls a dialog lays as it opens (one row per soil layer) are shown by the event loop: the
+    // field takes the focus once they are.
+    const FindingPlace where = *place;
+    QMetaObject::invokeMethod(
+        this,
+        [this, where, key] {
+            QMdiSubWindow* shown = childWindow(key);
+            if (!shown) return;
+            QWidget* scope = shown->widget();
+            if (where.dataOfLayer > 0) {
+                // The layer's own soil data: its row's button opens them.
+                auto* layers = qobject_cast<SoilLayersDialog*>(scope);
+                auto* edit =
+                    qobject_cast<QPushButton*>(fieldNamed(scope, editLayerButton(where.dataOfLayer)));
+                if (!layers || !edit) return;
+                edit->click();
+                scope = layers->soilDataDialog();
+                if (!scope) return;
+            }
+            if (QWidget* field = fieldNamed(scope, where.field)) focusField(field);
+        },
+        Qt::QueuedConnection);
 }
 
 bool MainWindow::commitChild(QMdiSubWindow* child) {

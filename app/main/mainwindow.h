@@ -1,11 +1,13 @@
 // The program's frame: menus, toolbar, child windows, file commands and the analysis run.
 #pragma once
 
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
 #include <memory>
 
+#include "app/main/checkwindow.h"
 #include "app/main/helpwindow.h"
 #include "app/project/projectfile.h"
 #include "app/widgets/appsettings.h"
@@ -19,6 +21,7 @@ class QMenu;
 
 namespace torve::app {
 
+class ProjectHistory;
 enum class ResultGraph;
 struct RunOutcome;
 
@@ -27,7 +30,7 @@ struct RunOutcome;
 // values to the project; a child that refuses (an entry that does not pass its check) comes back
 // to the front and the command does not act. Every message and question goes through messages(),
 // and the file dialogs through two virtual functions, so that tests can answer them.
-class MainWindow : public QMainWindow, public WindowHost {
+class MainWindow : public QMainWindow, public WindowHost, public FindingTarget {
     Q_OBJECT
 
   public:
@@ -44,6 +47,8 @@ class MainWindow : public QMainWindow, public WindowHost {
     void setEngineDirectory(const QString& directory) { engineDirectory_ = directory; }
 
     bool plotLoaded() const { return plotLoaded_; }
+    // The undo and redo steps of the open project.
+    ProjectHistory& history() { return *history_; }
     // The address "Check for Updates" hands to the browser on `today`.
     static QString updateCheckAddress(const QDate& today);
 
@@ -54,6 +59,8 @@ class MainWindow : public QMainWindow, public WindowHost {
     void showTable(GridTable& table) override;
     void showGraph(Graph& graph) override;
     void viewFile(const QString& path) override;
+    // FindingTarget: opens the dialog that holds the finding's value and puts the focus in its field.
+    void goToFinding(const Finding& finding) override;
 
   public slots:
     void newProject();
@@ -71,6 +78,12 @@ class MainWindow : public QMainWindow, public WindowHost {
     bool exportCalculationSheetTo(const QString& path);
     // A text file shown read-only inside the program (no editor set).
     void showReadOnly(const QString& path);
+    // Edit > Undo and Redo: the project's last change taken back, or made again.
+    void undo();
+    void redo();
+    // Edit > Copy and Paste: cells of the active table window, or the text of the focused field.
+    void copy();
+    void paste();
 
   protected:
     // The file dialogs; tests answer them. An empty path is a cancelled dialog.
@@ -88,6 +101,11 @@ class MainWindow : public QMainWindow, public WindowHost {
 
     void createMenus();
     void createFileMenu();
+    void createEditMenu();
+    void updateEditCommands();
+    // The Edit menu's keys give way in a child window that takes the same keys for its own commands
+    // (a graph window's Ctrl+Z and Ctrl+C): two commands on one key would leave both deaf to it.
+    void updateEditShortcuts(QMdiSubWindow* child);
     void createDataMenu();
     void createOptionsMenu();
     void createComputationMenu();
@@ -149,6 +167,8 @@ class MainWindow : public QMainWindow, public WindowHost {
 
     std::unique_ptr<AppSettings> settings_;
     std::unique_ptr<Project> project_;
+    // Declared after the project, which it refers to: it goes first.
+    std::unique_ptr<ProjectHistory> history_;
     QMdiArea* mdiArea_;
     QPointer<QMdiSubWindow> activeChild_;
     bool committingChild_ = false;
@@ -158,6 +178,9 @@ class MainWindow : public QMainWindow, public WindowHost {
     QMenu* fileMenu_ = nullptr;
     QMenu* windowMenu_ = nullptr;
     QAction* recentSeparator_ = nullptr;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
+    QList<QPair<QAction*, QList<QKeySequence>>> editKeys_;
     QList<QAction*> recentActions_;
     QAction* circularAction_ = nullptr;
     QAction* noncircularAction_ = nullptr;

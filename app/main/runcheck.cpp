@@ -9,7 +9,12 @@ class WindowPresenter : public FindingsPresenter {
     bool present(QWidget* parent, const std::vector<Finding>& findings, bool english,
                  FindingsPurpose purpose) override {
         CheckWindow window(findings, english, purpose, parent);
-        return window.exec() == QDialog::Accepted;
+        const int result = window.exec();
+        // A finding chosen stops a run that was asked about: the user goes to mend it first.
+        if (result == CheckWindow::kGoToFinding && window.chosen()) {
+            if (auto* target = dynamic_cast<FindingTarget*>(parent)) target->goToFinding(*window.chosen());
+        }
+        return result == QDialog::Accepted;
     }
 };
 

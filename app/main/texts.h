@@ -60,6 +60,11 @@ inline constexpr QLatin1StringView kPrintExtraTz{"Print t-z Curves at Additional
 inline constexpr QLatin1StringView kControlOptions{"Control &Options"};
 inline constexpr QLatin1StringView kComputationMenu{"&Computation"};
 inline constexpr QLatin1StringView kRunAnalysis{"&Run Analysis"};
+inline constexpr QLatin1StringView kEditMenu{"&Edit"};
+inline constexpr QLatin1StringView kUndo{"&Undo"};
+inline constexpr QLatin1StringView kRedo{"&Redo"};
+inline constexpr QLatin1StringView kCopy{"&Copy"};
+inline constexpr QLatin1StringView kPaste{"&Paste"};
 inline constexpr QLatin1StringView kEditInput{"Edit &Input Text"};
 inline constexpr QLatin1StringView kEditRunNotes{"Edit &Processor-Run Notes"};
 inline constexpr QLatin1StringView kEditOutput{"Edit &Output Text"};
@@ -102,6 +107,8 @@ inline constexpr QLatin1StringView kLoadSettlementHint{"Load vs. Settlement"};
 
 // Questions and messages.
 inline constexpr QLatin1StringView kSaveChanges{"Do you want to save any changes?"};
+// Under the question: the project whose changes would be lost.
+inline constexpr QLatin1StringView kSaveChangesProject{"Project: %1"};
 inline constexpr QLatin1StringView kSaveFailed{"An error occured during saving"};
 inline constexpr QLatin1StringView kNamesFailed{"An error occured while writing file names"};
 inline constexpr QLatin1StringView kReinitialize{"Attempt to reinitialize DLL"};
@@ -142,6 +149,7 @@ inline constexpr QLatin1StringView kFindingsLayer{"Layer"};
 inline constexpr QLatin1StringView kFindingsDepth{"Depth (%1)"};
 inline constexpr QLatin1StringView kFindingsProblem{"What is missing or implausible"};
 inline constexpr QLatin1StringView kFindingsList{"Findings"};
+inline constexpr QLatin1StringView kFindingsGoTo{"Double-click a finding to go to its field."};
 inline constexpr QLatin1StringView kFindingsError{"error"};
 inline constexpr QLatin1StringView kFindingsWarning{"warning"};
 inline constexpr QLatin1StringView kFindingsClose{"Close"};

@@ -12,6 +12,7 @@
 #include "app/project/cptpointsfile.h"
 #include "app/project/project.h"
 #include "app/project/texts.h"
+#include "app/sounding/soundingfile.h"
 
 namespace torve::app {
 
@@ -20,6 +21,7 @@ QStringList CptImport::read() {
     const QString& name = settings.dataFile;
     if (!QFileInfo::exists(name) || !QFileInfo(name).isFile())
         throw UserError(QString(texts::kCptFileMissing).arg(name));
+    if (const QString refused = notConeDataFile(name); !refused.isEmpty()) throw UserError(refused);
     const long long lines = std::llround(static_cast<double>(settings.dataLines));
     // Depth and qc are the first two columns; fewer cannot be read.
     const int columns = std::max(2, settings.columns);

@@ -245,6 +245,48 @@ void Project::setUnits(UnitSystem units) {
     emit changed();
 }
 
+bool ProjectState::sameInputs(const ProjectState& other) const {
+    ProjectData mine = data;
+    mine.fileName = other.data.fileName;
+    mine.cptFileName = other.data.cptFileName;
+    mine.driveabilityFileName = other.data.driveabilityFileName;
+    return mine == other.data && tables == other.tables;
+}
+
+ProjectState Project::state() const {
+    ProjectState s{data_, {}};
+    for (const GridTable* t : {&tables_.soilLayers, &tables_.tzPrintDepths, &tables_.sectionAreas})
+        s.tables.push_back(TableSnapshot::of(*t));
+    return s;
+}
+
+void Project::restoreState(const ProjectState& state) {
+    const UnitSystem from = data_.units;
+    const bool cptChanged = state.data.cptPoints != data_.cptPoints;
+    {
+        Quiet quiet(*this);
+        ProjectData next = state.data;
+        next.fileName = data_.fileName;
+        next.cptFileName = data_.cptFileName;
+        next.driveabilityFileName = data_.driveabilityFileName;
+        if (next.units != from) {
+            results_.convertUnits(from, next.units);
+            for (GridTable* t : tables_.all()) t->setUnits(next.units);
+        }
+        data_ = std::move(next);
+        GridTable* const edited[] = {&tables_.soilLayers, &tables_.tzPrintDepths, &tables_.sectionAreas};
+        for (std::size_t i = 0; i < state.tables.size() && i < std::size(edited); ++i)
+            state.tables[i].restoreInto(*edited[i]);
+        showSoilColumns();
+    }
+    if (cptChanged) cptUnread_ = false;
+    changedQuietly_ = false;
+    setModified(true);
+    emit changed();
+    if (data_.units != from) emit unitsChanged(data_.units);
+    refreshCptGraphs();
+}
+
 void Project::showResults(const PlotFile& file, const std::vector<WorkingLoadRow>& workingLoads) {
     results_.fill(file, data_, tables_.soilLayers);
     results_.markWorkingLoads(workingLoads);

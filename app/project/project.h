@@ -13,10 +13,20 @@
 #include "app/project/projectfile.h"
 #include "app/project/projecttables.h"
 #include "app/project/results.h"
+#include "app/table/tablesnapshot.h"
 
 namespace torve::app {
 
 struct PlotFile;
+
+// Everything the user enters in a project at one moment: its values and the tables they edit (soil
+// layers with their data, t-z print depths, section areas). Undo and redo put such states back.
+struct ProjectState {
+    ProjectData data;
+    std::vector<TableSnapshot> tables;
+    // Where the project is saved is not an input: two states that differ only there are equal.
+    bool sameInputs(const ProjectState& other) const;
+};
 
 // The one document the main window owns; New and Open replace it. Dialogs read data() when
 // activated and hand their values back with setData(); table windows edit the tables directly. The
@@ -79,6 +89,13 @@ class Project : public QObject {
     // Switches the unit system and converts every stored value: the fields, the tables, the CPT
     // points and the driveability results. Choosing the system already in force changes nothing.
     void setUnits(UnitSystem units);
+
+    // The values and edited tables as they stand.
+    ProjectState state() const;
+    // Puts `state` back as the user's change: the values, the tables and the unit system, which
+    // converts the results along. The files the project is saved to stay as they are. Marks the
+    // project modified; the caller that knows better (an undo back to the saved state) clears it.
+    void restoreState(const ProjectState& state);
 
     // Fills the result graphs and the driveability values from a plot file, and marks the working
     // loads on the load-settlement curve.

@@ -189,7 +189,16 @@ QString Results::fillCapacityCurves(const PlotFile& file, const ProjectData& pro
                 driveability_.push_back({row.depth, row.unitSkinFriction * circumference, row.tipResistance});
         }
     }
-    // The combined graph shows the load-transfer method's curves; without one it stays empty.
+    // The combined graph shows the load-transfer method's curves, and says whose: its caption and,
+    // unless the user has given it a title of their own since, its title name the method.
+    QString declared;
+    for (const Declaration& d : kDeclarations)
+        if (d.graph == ResultGraph::Combined) declared = QLatin1String(d.caption);
+    const QString method = transfer >= 0 ? transferName : QString();
+    const QString title = method.isEmpty() ? QString() : QString(texts::kCombinedMethodTitle).arg(method);
+    combined.caption = method.isEmpty() ? declared : declared + QStringLiteral(" - ") + method;
+    if (combined.title.isEmpty() || combined.title == combinedTitle_) combined.title = title;
+    combinedTitle_ = title;
     if (transfer >= 0) {
         combined.line(0).points = skin.line(transfer).points;
         combined.line(1).points = tip.line(transfer).points;

@@ -80,6 +80,8 @@ class Results {
     int plotRows_ = 0;
     // The names the load-distribution curves were last given, to tell them from names the user set.
     std::array<QString, kLoadLevels> headLoadNames_;
+    // The title the combined graph was given by the last run: the method of its curves.
+    QString combinedTitle_;
     std::vector<DriveabilityPoint> driveability_;
 };
 

@@ -87,6 +87,7 @@ inline constexpr QLatin1StringView kCptTooManyColumns{
 inline constexpr QLatin1StringView kCptTooManyHeaderLines{
     "At most %1 header lines can be passed over in a file of cone data; %2 were asked for."};
 inline constexpr QLatin1StringView kCptReadError{"There was an error reading the input CPT file."};
+
 inline constexpr QLatin1StringView kCptValueTooLarge{
     "The cone data of %1 at data line %2 hold a depth or qc that the analysis refuses once in the CPT "
     "points file (after the factor Ua): %3 Nothing was imported."};
@@ -148,6 +149,8 @@ inline constexpr QLatin1StringView kSkinFrictionCurve{"Skin Friction"};
 inline constexpr QLatin1StringView kTipResistanceCurve{"Tip Resistance"};
 inline constexpr QLatin1StringView kSelfWeightCurve{"Self Weight"};
 inline constexpr QLatin1StringView kTotalCapacityCurve{"Total Capacity"};
+// The combined graph's title: the method whose curves it shows.
+inline constexpr QLatin1StringView kCombinedMethodTitle{"Method: %1"};
 inline constexpr QLatin1StringView kFeetSuffix{" ft"};
 inline constexpr QLatin1StringView kMetresSuffix{" m"};
 inline constexpr QLatin1StringView kKipsSuffix{" kips"};

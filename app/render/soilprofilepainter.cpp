@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/controls/numbertext.h"
 #include "app/render/graphscale.h"
 #include "app/render/texts.h"
 
@@ -16,8 +17,11 @@ namespace {
 // The ground line carries this many short strokes.
 constexpr int kGroundStrokes = 20;
 
+// With the digits the soil table shows the depth in: a depth converted to the other unit system
+// (10 m is 32.808398950131235 ft) reads as the table reads it, 32.808399, not with every digit of
+// the double.
 QString depthText(double depth) {
-    return QString::number(depth, 'g', QLocale::FloatingPointShortest);
+    return formatGeneral(depth, kTableDigits, QLatin1Char('.'));
 }
 
 }  // namespace

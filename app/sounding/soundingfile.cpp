@@ -1,6 +1,7 @@
 // The cone data files of the exchange formats.
 #include "app/sounding/soundingfile.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -20,6 +21,32 @@ SoundingFormat soundingFormatOf(const QString& path) {
     if (suffix == u"xml") return SoundingFormat::BroXml;
     if (suffix == u"csv") return SoundingFormat::Csv;
     return SoundingFormat::Plain;
+}
+
+namespace {
+
+// Kinds of files that hold no columns of cone data, by extension; a spreadsheet is named apart, since
+// its data can be saved as CSV.
+constexpr const char* kNotConeData[] = {
+    "py",  "pyc", "pyw", "sh",  "bat",  "cmd", "ps1",  "exe",  "dll",  "so",   "js",   "c",    "cpp",
+    "h",   "md",  "pdf", "doc", "docx", "odt", "rtf",  "html", "htm",  "png",  "jpg",  "jpeg", "gif",
+    "bmp", "svg", "zip", "gz",  "7z",   "tar", "tv6d", "tvd",  "tv6o", "tv6p", "tv6r", "gwi",
+};
+constexpr const char* kSpreadsheets[] = {"xls", "xlsx", "xlsm", "ods"};
+
+}  // namespace
+
+QString notConeDataFile(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    for (const char* s : kSpreadsheets)
+        if (suffix == QLatin1String(s)) return QString(texts::kCptSpreadsheet).arg(path);
+    for (const char* s : kNotConeData)
+        if (suffix == QLatin1String(s)) return QString(texts::kCptNotConeData).arg(path, suffix);
+    // Text has no NUL bytes; a binary file would be read as words of whatever its bytes spell.
+    QFile file(path);
+    if (QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly) && file.read(4096).contains('\0'))
+        return QString(texts::kCptNotText).arg(path);
+    return {};
 }
 
 Sounding readSoundingFile(const QString& path, const std::vector<CsvColumnChoice>& csvColumns) {
@@ -43,8 +70,12 @@ Sounding readSoundingFile(const QString& path, const std::vector<CsvColumnChoice
         case SoundingFormat::BroXml:
             s = readBroXmlSounding(bytes, path);
             break;
-        case SoundingFormat::Csv:
         case SoundingFormat::Plain:
+            // Read as CSV only when it may hold cone data at all: a script is not a table.
+            if (const QString refused = notConeDataFile(path); !refused.isEmpty()) throw UserError(refused);
+            s = readCsvSounding(bytes, path, csvColumns);
+            break;
+        case SoundingFormat::Csv:
             s = readCsvSounding(bytes, path, csvColumns);
             break;
     }

@@ -15,6 +15,12 @@ enum class SoundingFormat { Plain, Ags, Gef, BroXml, Csv };
 // any other, which the plain column import reads.
 SoundingFormat soundingFormatOf(const QString& path);
 
+// Why the file at `path` is no cone data file, or empty when it may be one: a file of a kind that
+// holds no columns of numbers (a program, a document, a picture, an archive, the project's own
+// files), a spreadsheet (to be saved as CSV first), or one that is not text. Asked before any number
+// is read, so that a script's digits never become a profile.
+QString notConeDataFile(const QString& path);
+
 // The largest cone data file read: far beyond any sounding, small enough to hold in memory.
 inline constexpr qint64 kMostSoundingFileBytes = 64LL * 1024 * 1024;
 

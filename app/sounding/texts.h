@@ -115,4 +115,15 @@ inline constexpr QLatin1StringView kSummaryAveraged{
     "%1 rows averaged into %2 points over equal depth intervals of %3 %4 (at most %5 points can be used)."};
 inline constexpr QLatin1StringView kSummaryPoints{"CPT points: %1, from %2 to %3 %4."};
 
+// Files that the column import refuses before reading them.
+inline constexpr QLatin1StringView kCptNotConeData{
+    "%1 is not a file of cone data: a .%2 file holds no columns of depth and qc. Choose a cone data "
+    "file (.txt, .acc, .cpt, .ags, .gef, .xml or .csv)."};
+inline constexpr QLatin1StringView kCptSpreadsheet{
+    "%1 is a spreadsheet, which the import cannot read. Save its depth and qc columns as a CSV file "
+    "(.csv) and choose that file."};
+inline constexpr QLatin1StringView kCptNotText{
+    "%1 is not a text file of cone data: it holds binary data. Choose a cone data file (.txt, .acc, "
+    ".cpt, .ags, .gef, .xml or .csv)."};
+
 }  // namespace torve::app::texts

@@ -52,7 +52,7 @@ void FloatColumn::setDouble(int row, double value) {
 
 QString FloatColumn::text(int row, const QLocale& locale) const {
     const QString dp = locale.decimalPoint();
-    return formatGeneral(toDouble(row), 8, dp.isEmpty() ? QChar(u'.') : dp.front());
+    return formatGeneral(toDouble(row), kTableDigits, dp.isEmpty() ? QChar(u'.') : dp.front());
 }
 
 void FloatColumn::enterText(int row, const QString& text, const QLocale& locale) {

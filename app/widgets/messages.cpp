@@ -27,6 +27,14 @@ class BoxPresenter : public MessagePresenter {
     std::optional<UnitSystem> newProjectUnits(QWidget* parent, UnitSystem suggested) override {
         return NewProjectDialog::ask(parent, suggested);
     }
+    QMessageBox::StandardButton questionAbout(QWidget* parent, const QString& text,
+                                              const QString& detail) override {
+        QMessageBox box(QMessageBox::Question, QApplication::applicationName(), text,
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+        box.setInformativeText(detail);
+        box.setDefaultButton(QMessageBox::Yes);
+        return static_cast<QMessageBox::StandardButton>(box.exec());
+    }
 };
 
 BoxPresenter boxes;

@@ -29,6 +29,13 @@ class MessagePresenter {
         (void)parent;
         return suggested;
     }
+    // The same question about one thing, named by `detail` under the question (the file whose
+    // changes would be lost). Presenters that show no detail ask the question alone.
+    virtual QMessageBox::StandardButton questionAbout(QWidget* parent, const QString& text,
+                                                      const QString& detail) {
+        (void)detail;
+        return question(parent, text);
+    }
 };
 
 // The presenter in use: modal Qt message boxes unless another was installed. Not owned.

@@ -7,6 +7,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/table/gridtable.h"
 #include "app/widgets/caption.h"
@@ -81,6 +82,90 @@ QString TableWindow::captionOf(const GridTable& table) {
 
 bool TableWindow::commit() {
     return view_->commitEditor();
+}
+
+QString TableWindow::copyText() const {
+    QModelIndexList cells =
+        view_->selectionModel() ? view_->selectionModel()->selectedIndexes() : QModelIndexList{};
+    if (cells.isEmpty() && view_->currentIndex().isValid()) cells.append(view_->currentIndex());
+    if (cells.isEmpty()) return {};
+    int top = cells.first().row(), bottom = top, left = cells.first().column(), right = left;
+    for (const QModelIndex& i : cells) {
+        top = std::min(top, i.row());
+        bottom = std::max(bottom, i.row());
+        left = std::min(left, i.column());
+        right = std::max(right, i.column());
+    }
+    QStringList lines;
+    for (int row = top; row <= bottom; ++row) {
+        QStringList texts;
+        for (int column = left; column <= right; ++column) {
+            const QModelIndex i = model_->index(row, column);
+            const bool wanted = cells.contains(i) && model_->kind(column) != GridTableModel::Kind::SubTable;
+            texts.append(wanted ? model_->data(i, Qt::DisplayRole).toString() : QString());
+        }
+        lines.append(texts.join(QLatin1Char('\t')));
+    }
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+bool TableWindow::paste(const QString& text) {
+    if (!table_ || !commit()) return false;
+    QStringList lines = QString(text).remove(QLatin1Char('\r')).split(QLatin1Char('\n'));
+    // Spreadsheets end the last line too.
+    while (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    if (lines.isEmpty()) return true;
+    QModelIndex start = view_->currentIndex();
+    if (!start.isValid()) start = model_->index(0, 1);
+    const int firstRow = start.row(), firstColumn = std::max(start.column(), 1);
+    const int needed = firstRow + static_cast<int>(lines.size());
+    // A table of single rows grows to what is pasted, as far as its limit allows.
+    if (needed > table_->rowCount() && table_->rowGroup() == 1) {
+        const int limit = table_->maxRows() > 0 ? table_->maxRows() : needed;
+        table_->setRowCount(std::min(needed, limit));
+    }
+    for (int l = 0; l < lines.size(); ++l) {
+        const int row = firstRow + l;
+        if (row >= model_->rowCount()) break;
+        const QStringList texts = lines[l].split(QLatin1Char('\t'));
+        for (int t = 0; t < texts.size(); ++t) {
+            const int column = firstColumn + t;
+            if (column >= model_->columnCount()) break;
+            const QString entry = texts[t].trimmed();
+            const QModelIndex cell = model_->index(row, column);
+            bool taken = true;
+            switch (model_->kind(column)) {
+                case GridTableModel::Kind::Text:
+                    if (!entry.isEmpty() && entry != model_->data(cell, Qt::DisplayRole).toString())
+                        taken = model_->setData(cell, entry);
+                    break;
+                case GridTableModel::Kind::Choice: {
+                    // A choice is pasted by its name, as it was copied.
+                    const QStringList choices = model_->choices(column);
+                    for (int c = 0; c < choices.size(); ++c) {
+                        if (choices[c].trimmed().compare(entry, Qt::CaseInsensitive) == 0) {
+                            taken = model_->setData(cell, c + 1);
+                            break;
+                        }
+                    }
+                    break;
+                }
+                default:
+                    break;
+            }
+            if (!taken) {
+                QString heading = model_->heading(column);
+                heading.replace(QLatin1Char('\n'), QLatin1Char(' '));
+                messages().warning(window(), QString(texts::kPasteRefused)
+                                                 .arg(row / table_->rowGroup() + 1)
+                                                 .arg(heading.simplified(), model_->lastError()));
+                view_->setCurrentIndex(cell);
+                return false;
+            }
+        }
+    }
+    growToRows();
+    return true;
 }
 
 void TableWindow::refresh() {

@@ -32,6 +32,14 @@ class TableWindow : public QWidget {
     // Commits the cell being edited; false, with the message shown and the user kept in the cell,
     // when its entry is refused.
     bool commit();
+    // The selected cells (the current cell when none is selected) as lines of tab-separated texts,
+    // as spreadsheets copy them.
+    QString copyText() const;
+    // Enters lines of tab-separated texts from the current cell on, each through its column's own
+    // rules; a table of single rows grows to take them, within its row limit, and what lies beyond
+    // the last column is left out. The first entry refused stops the paste with its message shown
+    // (the cells before it stay pasted); false then.
+    bool paste(const QString& text);
     GridTableModel* model() const { return model_; }
     GridTableView* view() const { return view_; }
 

@@ -11,6 +11,8 @@ inline constexpr QLatin1StringView kCloseRowName{"Close"};
 inline constexpr QLatin1StringView kInsertRow{"&Insert Row"};
 inline constexpr QLatin1StringView kDeleteRow{"&Delete Row"};
 inline constexpr QLatin1StringView kRowNotInRange{"Grid.Row not in valid range"};
+// A pasted cell that its column refuses: the row, the column's heading and the column's own message.
+inline constexpr QLatin1StringView kPasteRefused{"Row %1, %2: %3\r\rThe cells before it were pasted."};
 
 // File > New.
 inline constexpr QLatin1StringView kNewProjectCaption{"New Project"};

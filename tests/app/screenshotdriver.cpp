@@ -20,6 +20,8 @@
 #include "app/main/resultssummarywindow.h"
 #include "app/main/texts.h"
 #include "app/project/project.h"
+#include "app/views/soilprofileview.h"
+#include "app/widgets/dialogid.h"
 #include "app/widgets/tablewindow.h"
 #include "tests/app/support/actionfinder.h"
 #include "tests/app/support/recordedfindings.h"
@@ -147,7 +149,31 @@ int main(int argc, char* argv[]) {
     help->resize(900, 700);
     QTest::qWait(200);
     ok &= save(help, out, u"help-contents.png"_s);
+    // A chapter with pictures: the check window as the manual shows it.
+    help->showManual(HelpWindow::manualsFolder() + u"/user-manual.md"_s, u"checking-the-data"_s);
+    QTest::qWait(200);
+    ok &= save(help, out, u"help-manual-pictures.png"_s);
     help->close();
+
+    // The Edit menu, opened over the main window.
+    QMenu* edit = test::openMenu(&window, u"Edit"_s);
+    if (!edit) return 1;
+    edit->popup(window.mapToGlobal(QPoint(60, 30)));
+    QTest::qWait(200);
+    ok &= save(edit, out, u"edit-menu.png"_s);
+    edit->close();
+
+    // The soil profile after a switch to S.I. units: depths with the tables' digits.
+    window.project().setUnits(torve::UnitSystem::SI);
+    window.showDialog(DialogId::SoilProfile);
+    QWidget* profile = window.findChild<SoilProfileView*>();
+    if (!profile) return 1;
+    frameOf(profile)->resize(700, 520);
+    frameOf(profile)->move(0, 0);
+    QTest::qWait(200);
+    ok &= save(frameOf(profile), out, u"soil-profile-si.png"_s);
+    frameOf(profile)->close();
+    window.project().setUnits(torve::UnitSystem::English);
 
     // The check window: the question before a run with warnings alone, then everything an untouched
     // new project lacks.

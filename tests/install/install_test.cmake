@@ -34,6 +34,17 @@ foreach(example open-pipe-offshore-si sand-over-clay-pipe-english precast-concre
   check("example ${example} is not installed" EXISTS ${tree}/share/torve/examples/${example}.tv6d)
 endforeach()
 
+# The cone data files of every format the import reads, the manual pages and the copyright file.
+foreach(file share/torve/examples/cpt/sounding.csv share/torve/examples/cpt/sounding.gef
+        share/torve/examples/cpt/sounding.xml share/torve/examples/cpt/two-soundings.ags
+        share/torve/examples/python/parametric_study.py share/man/man1/torve.1.gz share/doc/torve/copyright
+        share/doc/torve/changelog.gz)
+  check("${file} is not installed" EXISTS ${tree}/${file})
+endforeach()
+if(WITH_APP)
+  check("the manual page of torve6 is not installed" EXISTS ${tree}/share/man/man1/torve6.1.gz)
+endif()
+
 # The runner through its link, on an example copied to a scratch folder.
 file(MAKE_DIRECTORY ${SCRATCH}/work)
 file(COPY ${tree}/share/torve/examples/sand-over-clay-pipe-english.tv6d
@@ -55,9 +66,14 @@ if(WITH_APP)
   string(STRIP "${output}" version)
   check("torve6 --version says '${version}'" version STREQUAL "torve6 ${VERSION}")
   # Where HelpWindow::manualsFolderBeside looks from the installed program.
-  foreach(manual user-manual.md technical-manual.md results.md)
+  foreach(manual user-manual.md technical-manual.md results.md python.md screenshots/check-window.png
+          python-parametric-study.png)
     check("the help window cannot find ${manual}" EXISTS ${private}/../../share/doc/torve/${manual})
   endforeach()
+  # The usage is printed, not taken for a project to open.
+  run_checked(${tree}/bin/torve6 --help)
+  string(FIND "${output}" "Usage: torve6" found)
+  check("torve6 --help prints no usage: '${output}'" found EQUAL 0)
   check("the icon is not installed" EXISTS ${tree}/share/icons/hicolor/scalable/apps/torve6.svg)
   check("the project file type is not installed" EXISTS ${tree}/share/mime/packages/torve6.xml)
   find_program(desktop_file_validate desktop-file-validate)

@@ -20,8 +20,11 @@
 #include <QToolButton>
 
 #include "app/dialogs/aboutbox.h"
+#include "app/dialogs/soildatadialog.h"
+#include "app/dialogs/soillayersdialog.h"
 #include "app/main/helpwindow.h"
 #include "app/main/mainwindow.h"
+#include "app/main/projecthistory.h"
 #include "app/main/recentfiles.h"
 #include "app/main/reportviewer.h"
 #include "app/main/resultssummarywindow.h"
@@ -110,6 +113,13 @@ class MainWindowTest : public QObject {
     void aMaximizedGraphLeavesLaterWindowsInTheirFrames();
     void resultsAtAGlanceAfterARun();
     void calculationSheetOfTheLastRun();
+    void undoAndRedoOfEdits();
+    void editMenuAndShortcuts();
+    void savedProjectsAreRecentFiles();
+    void aStartupProjectWithResultsEnablesTheGraphButtons();
+    void aFindingTakesTheUserToItsField_data();
+    void aFindingTakesTheUserToItsField();
+    void theHelpWindowShowsTheManualsPictures();
 
   private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -355,6 +365,8 @@ void MainWindowTest::askToSave() {
     w.newProject();
 
     QCOMPARE(messages.shown.first(), QString(texts::kSaveChanges));
+    // The question names the project it is about.
+    QCOMPARE(messages.details, QStringList{u"Project: NewTORVE.tv6d"_s});
     QCOMPARE(messages.shown.size(), fails ? 2 : 1);  // the save's own message
     QCOMPARE(w.project().data().title, replaced ? QString(texts::kNewTitle) : u"Changed"_s);
     QCOMPARE(QFile::exists(path), saved);
@@ -605,6 +617,13 @@ void MainWindowTest::resultsAtAGlanceAfterARun() {
     w.showResultsSummary();
     auto* summary = w.findChild<ResultsSummaryWindow*>();
     QVERIFY(summary);
+    // The summary's own Copy takes Ctrl+C while it is active; the Edit menu's gives way, and takes
+    // the key back in a window without one.
+    QAction* editCopy = test::findAction(test::openMenu(&w, u"Edit"_s), u"Copy"_s);
+    QVERIFY(!editCopy->shortcuts().contains(QKeySequence(QKeySequence::Copy)));
+    w.showDialog(DialogId::Title);
+    QVERIFY(editCopy->shortcuts().contains(QKeySequence(QKeySequence::Copy)));
+    w.showResultsSummary();
     // One row per method of the project, each with the total capacity the graph ends at.
     const Graph& totals = w.project().graph(ResultGraph::TotalCapacity);
     QCOMPARE(summary->methodTable()->rowCount(), totals.lineCount());
@@ -640,6 +659,210 @@ void MainWindowTest::resultsAtAGlanceAfterARun() {
             viewer->findNext(u"TOTAL"_s));
     QVERIFY(!viewer->findNext(u"no such text anywhere"_s));
     QVERIFY(viewer->text()->font().fixedPitch() || QFontInfo(viewer->text()->font()).fixedPitch());
+}
+
+// Every edit is a step back and forth: a value stored by a dialog, a table cell, a unit switch. Undone
+// back to the state last saved, the project is unmodified again; a dialog open meanwhile shows
+// what was put back.
+void MainWindowTest::undoAndRedoOfEdits() {
+    test::RecordedMessages messages;
+    TestWindow w(dir_->filePath(u"settings.ini"_s));
+    const QString path = copyExample(*dir_, u"sand-over-clay-pipe-english"_s);
+    QVERIFY(w.openProject(path, ProjectFormat::Current));
+    w.show();
+    QMenu* edit = test::openMenu(&w, u"Edit"_s);
+    QAction* undo = test::findAction(edit, u"Undo"_s);
+    QAction* redo = test::findAction(edit, u"Redo"_s);
+    QVERIFY(undo && redo);
+    QVERIFY(!undo->isEnabled() && !redo->isEnabled());  // nothing done yet
+    const ProjectData opened = w.project().data();
+    const double bottom =
+        w.project().tables().soilLayers.cell(ProjectTables::BottomDepthColumn, 0).toDouble();
+
+    // The title typed into its dialog, stored when the Edit menu opens.
+    w.showDialog(DialogId::Title);
+    auto* title = test::findByAccessibleName<QLineEdit>(&w, u"Enter line of text for project description:"_s);
+    QVERIFY(title);
+    title->setText(u"Pier 7"_s);
+    test::openMenu(&w, u"Edit"_s);
+    QCOMPARE(w.project().data().title, u"Pier 7"_s);
+    QVERIFY(undo->isEnabled());
+    // A table cell, then the other unit system.
+    w.project().tables().soilLayers.cell(ProjectTables::BottomDepthColumn, 0).setDouble(bottom + 5);
+    w.project().setUnits(UnitSystem::SI);
+    QVERIFY(w.isWindowModified());
+
+    undo->trigger();  // the unit switch
+    QCOMPARE(w.project().data().units, UnitSystem::English);
+    QCOMPARE(w.project().tables().soilLayers.cell(ProjectTables::BottomDepthColumn, 0).toDouble(),
+             bottom + 5);
+    undo->trigger();  // the cell
+    QCOMPARE(w.project().tables().soilLayers.cell(ProjectTables::BottomDepthColumn, 0).toDouble(), bottom);
+    QVERIFY(w.isWindowModified());
+    undo->trigger();  // the title: back to the file as opened
+    QCOMPARE(w.project().data().title, opened.title);
+    QCOMPARE(title->text(), opened.title);  // the open dialog shows it
+    QVERIFY(!w.isWindowModified());
+    QVERIFY(!w.project().isModified());
+    QVERIFY(!undo->isEnabled());
+    QCOMPARE(w.windowTitle(), u"TORVE 2014.6.3 - Offshore - Sand-over-clay-pipe-english.tv6d[*]"_s);
+
+    redo->trigger();
+    QCOMPARE(w.project().data().title, u"Pier 7"_s);
+    QVERIFY(w.isWindowModified());
+    redo->trigger();
+    redo->trigger();
+    QCOMPARE(w.project().data().units, UnitSystem::SI);
+    QVERIFY(!redo->isEnabled());
+    // The file's place is no edit: undone, a project saved under another name stays there.
+    w.savePaths = {dir_->filePath(u"renamed.tv6d"_s)};
+    QVERIFY(w.saveAs());
+    QVERIFY(!w.isWindowModified());
+    undo->trigger();
+    QCOMPARE(w.project().data().fileName, dir_->filePath(u"renamed.tv6d"_s));
+    QCOMPARE(w.project().data().units, UnitSystem::English);
+    QVERIFY(w.isWindowModified());
+    // A new project starts without steps.
+    messages.answers = {QMessageBox::No};
+    w.newProject();
+    QVERIFY(!w.history().canUndo());
+}
+
+// The Edit menu's commands and the run's keys, each named as shown.
+void MainWindowTest::editMenuAndShortcuts() {
+    test::RecordedMessages messages;
+    TestWindow w(dir_->filePath(u"settings.ini"_s));
+    QMenu* edit = test::openMenu(&w, u"Edit"_s);
+    QVERIFY(edit);
+    for (const QString& name : {u"Undo"_s, u"Redo"_s, u"Copy"_s, u"Paste"_s})
+        QVERIFY2(test::findAction(edit, name), qPrintable(name));
+    QAction* run = test::findAction(test::openMenu(&w, u"Computation"_s), u"Run Analysis"_s);
+    QVERIFY(run);
+    QVERIFY(run->shortcuts().contains(QKeySequence(Qt::Key_F5)));
+    QVERIFY(run->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_R)));
+    QCOMPARE(test::findAction(edit, u"Undo"_s)->shortcut(), QKeySequence(QKeySequence::Undo));
+
+    // Paste fills the active table window from the clipboard, as one step to undo.
+    w.show();
+    GridTable& depths = w.project().tables().tzPrintDepths;
+    w.showTable(depths);
+    auto* table = w.findChild<TableWindow*>();
+    QVERIFY(table);
+    const int rows = depths.rowCount();
+    const double first = depths.cell(0, 0).toDouble();
+    table->view()->setCurrentIndex(table->model()->index(0, 1));
+    QGuiApplication::clipboard()->setText(u"12\n24\n36\n"_s);
+    test::findAction(edit, u"Paste"_s)->trigger();
+    QCOMPARE(depths.rowCount(), 3);
+    QCOMPARE(depths.cell(0, 0).toDouble(), 12.0);
+    QCOMPARE(depths.cell(0, 2).toDouble(), 36.0);
+    test::findAction(edit, u"Undo"_s)->trigger();  // all three cells and the rows at once
+    QCOMPARE(depths.rowCount(), rows);
+    QCOMPARE(depths.cell(0, 0).toDouble(), first);
+    test::findAction(edit, u"Redo"_s)->trigger();
+    QCOMPARE(depths.cell(0, 2).toDouble(), 36.0);
+}
+
+// Recent files: a project saved under a name of its own is one, as an opened one is.
+void MainWindowTest::savedProjectsAreRecentFiles() {
+    test::RecordedMessages messages;
+    TestWindow w(dir_->filePath(u"settings.ini"_s));
+    const QString path = dir_->filePath(u"created.tv6d"_s);
+    w.savePaths = {path};
+    QVERIFY(w.save());  // a new project's Save is its Save As
+    AppSettings stored(dir_->filePath(u"settings.ini"_s));
+    stored.read();
+    QCOMPARE(stored.recentFiles(), QStringList{path});
+    w.savePaths = {dir_->filePath(u"second.tv6d"_s)};
+    QVERIFY(w.saveAs());
+    QCOMPARE(w.settings().recentFiles(), (QStringList{dir_->filePath(u"second.tv6d"_s), path}));
+    w.savePaths = {};
+    QVERIFY(!w.saveAs());  // cancelled: nothing added
+    QCOMPARE(w.settings().recentFiles().size(), 2);
+}
+
+// A project named on the command line, with the plot file of an earlier run beside it, has its graph
+// buttons enabled at once.
+void MainWindowTest::aStartupProjectWithResultsEnablesTheGraphButtons() {
+    test::RecordedMessages messages;
+    const QString path = copyExample(*dir_, u"sand-over-clay-pipe-english"_s);
+    {
+        TestWindow first(dir_->filePath(u"settings.ini"_s));
+        QVERIFY(first.openProject(path, ProjectFormat::Current));
+        first.runAnalysis();
+        QVERIFY(first.plotLoaded());
+    }
+    TestWindow w(dir_->filePath(u"other.ini"_s));
+    w.openStartupFile(path);
+    QVERIFY(w.plotLoaded());
+    for (const QString& button :
+         {u"Combined Plot"_s, u"t-z Curves"_s, u"Load vs. Settlement"_s, u"Results Summary"_s})
+        QVERIFY2(test::findByAccessibleName<QToolButton>(&w, button)->isEnabled(), qPrintable(button));
+    QVERIFY(test::findAction(test::openMenu(&w, u"Graphics"_s), u"Combined Plot"_s)->isEnabled());
+}
+
+void MainWindowTest::aFindingTakesTheUserToItsField_data() {
+    QTest::addColumn<int>("record");  // RecordId
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("layer");
+    QTest::addColumn<QString>("focused");  // the beginning of the focused field's accessible name
+    QTest::newRow("pile length") << static_cast<int>(RecordId::PileSection) << 0 << u"total pile length"_s
+                                 << 0 << u"Total Length, TL"_s;
+    QTest::newRow("modulus") << static_cast<int>(RecordId::PileSection) << 0 << u"modulus of elasticity"_s
+                             << 0 << u"Modulus of Elasticity, E"_s;
+    QTest::newRow("increment") << static_cast<int>(RecordId::Options) << 0 << u"computation increment"_s << 0
+                               << u"Length of each computation increment"_s;
+    QTest::newRow("bottom of layer 2") << static_cast<int>(RecordId::SoilPointFirstLine) << 3 << u"depth"_s
+                                       << 2 << u"Layer 2, Depth at Bottom"_s;
+    // Layer 2 of the example is clay: its data dialog opens at the strength of its top.
+    QTest::newRow("su at the top of layer 2")
+        << static_cast<int>(RecordId::SoilPointSecondLine) << 2 << u"undrained shear strength"_s << 2
+        << u"2. Undrained Shear Strength, top"_s;
+}
+
+void MainWindowTest::aFindingTakesTheUserToItsField() {
+    QFETCH(int, record);
+    QFETCH(int, index);
+    QFETCH(QString, field);
+    QFETCH(int, layer);
+    QFETCH(QString, focused);
+    test::RecordedMessages messages;
+    TestWindow w(dir_->filePath(u"settings.ini"_s));
+    QVERIFY(w.openProject(copyExample(*dir_, u"sand-over-clay-pipe-english"_s), ProjectFormat::Current));
+    QCOMPARE(w.project().tables().soilLayers.cell(ProjectTables::SoilTypeColumn, 1).toInt(), 2);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    const Finding finding{
+        .place = {static_cast<RecordId>(record), index, 0}, .field = field.toStdString(), .layer = layer};
+    w.goToFinding(finding);
+    QTest::qWait(50);  // the dialog's rows are shown, then the field is focused
+    QWidget* focus = QApplication::focusWidget();
+    if (auto* layers = w.findChild<SoilLayersDialog*>(); layers && layers->soilDataDialog()) {
+        QVERIFY(QTest::qWaitForWindowActive(layers->soilDataDialog()));
+        focus = layers->soilDataDialog()->focusWidget();
+    }
+    QVERIFY(focus);
+    QVERIFY2(focus->accessibleName().startsWith(focused), qPrintable(focus->accessibleName()));
+    if (auto* layers = w.findChild<SoilLayersDialog*>(); layers && layers->soilDataDialog())
+        layers->soilDataDialog()->reject();
+}
+
+// The pictures the manuals show lie where the help window finds them, and it shows them.
+void MainWindowTest::theHelpWindowShowsTheManualsPictures() {
+    const QString manual = HelpWindow::manualsFolder() + u"/user-manual.md"_s;
+    QVERIFY2(QFile::exists(manual), qPrintable(manual));
+    HelpWindow help;
+    help.showManual(manual);
+    for (const QString& picture :
+         {u"screenshots/check-window.png"_s, u"screenshots/check-run-anyway.png"_s}) {
+        const QVariant image = help.browser()->loadResource(QTextDocument::ImageResource, QUrl(picture));
+        QVERIFY2(image.isValid() && !image.toByteArray().isEmpty(), qPrintable(picture));
+    }
+    help.showManual(HelpWindow::manualsFolder() + u"/python.md"_s);
+    QVERIFY(help.browser()
+                ->loadResource(QTextDocument::ImageResource, QUrl(u"python-parametric-study.png"_s))
+                .isValid());
 }
 
 void MainWindowTest::calculationSheetOfTheLastRun() {

@@ -706,3 +706,56 @@ TEST(Project, TaperCheckBeforeARun) {
 }
 
 }  // namespace
+
+namespace {
+
+// Every kind of change the user can make, one after the other.
+void changeEverything(Project& p) {
+    GridTable& layers = p.tables().soilLayers;
+    const int type = layers.cell(ProjectTables::SoilTypeColumn, 0).toInt();
+    layers.cell(ProjectTables::SoilTypeColumn, 0).setInt(type == 1 ? 2 : 1);  // new layer data
+    layers.cell(ProjectTables::BottomDepthColumn, 0).setDouble(1.25);
+    layers.addRowGroup();
+    layers.cell(ProjectTables::LayerDataColumn, 0).subTable()->cell(0, 1).setDouble(123.456);
+    p.tables().sectionAreas.setRowCount(p.tables().sectionAreas.rowCount() + 3);
+    ProjectData d = p.data();
+    d.totalPileLength += 7;
+    d.title = QStringLiteral("Changed");
+    d.setSelected(Method::Fhwa, !d.isSelected(Method::Fhwa));
+    p.setData(d);
+    p.setCptPoints({{1, 2}, {3, 4}});
+    p.setUnits(d.units == UnitSystem::English ? UnitSystem::SI : UnitSystem::English);
+}
+
+}  // namespace
+
+// A state put back gives every value and table cell exactly as it was, after changes of values,
+// rows, soil types (a layer's data made anew) and the unit system; the file names stay.
+TEST(Project, AStatePutBackUndoesEveryChange) {
+    for (const fs::path& example : examples()) {
+        SCOPED_TRACE(example.string());
+        Project p;
+        readInto(p, example.string());
+        const ProjectState before = p.state();
+        const auto values = tableValues(p);
+        const ProjectData data = p.data();
+        changeEverything(p);
+        ASSERT_FALSE(p.state().sameInputs(before));
+        ProjectData renamed = p.data();
+        renamed.fileName = QStringLiteral("/elsewhere/renamed.tv6d");
+        p.setData(renamed);
+        const ProjectState after = p.state();
+
+        p.restoreState(before);
+        EXPECT_EQ(tableValues(p), values);  // exactly: no conversion round trip
+        ProjectData back = p.data();
+        EXPECT_EQ(back.fileName, QStringLiteral("/elsewhere/renamed.tv6d"));
+        back.fileName = data.fileName;
+        EXPECT_TRUE(back == data);
+        EXPECT_EQ(p.tables().soilLayers.units(), data.units);
+        EXPECT_TRUE(p.isModified());
+
+        p.restoreState(after);  // and forward again
+        EXPECT_TRUE(p.state().sameInputs(after));
+    }
+}

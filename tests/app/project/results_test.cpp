@@ -252,3 +252,25 @@ TEST(Results, LoadTransferMethodNotSelected) {
 }
 
 }  // namespace
+
+// The combined graph shows one method's curves and says whose, in its caption and, unless the user
+// titled it, its title; with no curves to copy it names none.
+TEST(Results, CombinedGraphNamesItsMethod) {
+    Analysed t;
+    ASSERT_TRUE(t.read(plotDataFile("two-methods-english.tv6p")));
+    Graph& combined = t.project.graph(ResultGraph::Combined);
+    EXPECT_EQ(combined.caption, QStringLiteral("Axial Capacity vs Depth - API"));
+    EXPECT_EQ(combined.title, QStringLiteral("Method: API"));
+    // A title of the user's own stays through the next run; the caption still names the method.
+    combined.title = QStringLiteral("Pier 7");
+    ASSERT_TRUE(t.read(plotDataFile("two-methods-english.tv6p")));
+    EXPECT_EQ(combined.title, QStringLiteral("Pier 7"));
+
+    Analysed none;
+    none.data.loadTransferMethod = Method::Usace;
+    none.data.setSelected(Method::Api, false);
+    none.data.setSelected(Method::Usace, true);
+    ASSERT_TRUE(none.read(plotDataFile("two-methods-english.tv6p")));
+    EXPECT_EQ(none.graph(ResultGraph::Combined).caption, QStringLiteral("Axial Capacity vs Depth"));
+    EXPECT_TRUE(none.graph(ResultGraph::Combined).title.isEmpty());
+}

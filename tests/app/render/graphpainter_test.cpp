@@ -347,6 +347,18 @@ void GraphPainterTest::soilProfile() {
     QCOMPARE(image.pixel(127, ground + 2), QColor(Qt::black).rgb());
     QCOMPARE(image.pixel(200, 300), QColor(Qt::black).rgb());  // the pile on the axis
     QCOMPARE(SoilProfilePainter::layerText(profile.layers()[0]), QStringLiteral("depth= 0 - 30; Sand"));
+    // Depths of another unit system read as the soil table shows them, with 8 significant digits:
+    // 10 m = 10 / 0.3048 = 32.808398950... ft, 25.4 m = 83.333333... ft, 0.1 m = 0.32808399 ft.
+    const struct {
+        SoilBand layer;
+        const char* text;
+    } converted[] = {
+        {{0, 10 / 0.3048, 2}, "depth= 0 - 32.808399; Clay"},
+        {{10 / 0.3048, 25.4 / 0.3048, 1}, "depth= 32.808399 - 83.333333; Sand"},
+        {{0.1 / 0.3048, 1e-7, 1}, "depth= 0.32808399 - 1E-7; Sand"},
+    };
+    for (const auto& c : converted)
+        QCOMPARE(SoilProfilePainter::layerText(c.layer), QString::fromLatin1(c.text));
 }
 
 QTEST_MAIN(GraphPainterTest)

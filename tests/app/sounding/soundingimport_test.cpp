@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <cmath>
 
 #include "app/controls/usererror.h"
@@ -198,6 +200,49 @@ TEST(SoundingImport, ValuesTheRunWouldRefuseAreRefusedWithTheirLine) {
                 << e.message().toStdString();
             EXPECT_NE(*c.expected, '\0') << e.message().toStdString();
             EXPECT_TRUE(e.message().contains(QLatin1StringView(c.expected))) << e.message().toStdString();
+        }
+    }
+}
+
+// Files that hold no cone data are refused by name before a number is read from them: a script's
+// digits ("for i in range(10)") would otherwise become depths and qc.
+TEST(SoundingImport, FilesOfOtherKindsAreRefusedUnread) {
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        const char* expected;  // in the message; empty: the file may be cone data
+    };
+    const Case cases[] = {
+        {"study.py", "for depth in range(10):\n    print(depth, 2 * depth)\n", "a .py file holds no columns"},
+        {"STUDY.PY", "1 2\n", "a .py file holds no columns"},  // by extension, whatever the case
+        {"cone.xlsx", "PK\x03\x04", "is a spreadsheet"},
+        {"pile.tv6d", "Title\n", "a .tv6d file holds no columns"},
+        {"cone.txt", QByteArray("1 2\n\0\x01", 7), "holds binary data"},
+        {"cone.txt", "1.0 2500\n2.0 3100\n", ""},
+        {"cone.dat", "1.0 2500\n", ""},
+        {"points.cpt", " 2 1\n  1.00E+00  2.50E+03\n", ""},
+    };
+    QTemporaryDir dir;
+    for (const Case& c : cases) {
+        const QString path = dir.filePath(QLatin1StringView(c.name));
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(c.bytes);
+        f.close();
+        const QString refused = notConeDataFile(path);
+        if (*c.expected == 0) {
+            EXPECT_TRUE(refused.isEmpty()) << c.name << ": " << refused.toStdString();
+            continue;
+        }
+        EXPECT_TRUE(refused.startsWith(path)) << refused.toStdString();
+        EXPECT_TRUE(refused.contains(QLatin1StringView(c.expected)))
+            << c.name << ": " << refused.toStdString();
+        // The reader of the exchange formats, which takes any other file for CSV, refuses it too.
+        try {
+            readSoundingFile(path);
+            ADD_FAILURE() << c.name << " was read";
+        } catch (const UserError& e) {
+            EXPECT_EQ(e.message(), refused);
         }
     }
 }

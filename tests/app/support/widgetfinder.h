@@ -41,9 +41,15 @@ class RecordedMessages : public MessagePresenter {
         shown.append(text);
         return answers.isEmpty() ? QMessageBox::Cancel : answers.takeFirst();
     }
+    QMessageBox::StandardButton questionAbout(QWidget* parent, const QString& text,
+                                              const QString& detail) override {
+        details.append(detail);
+        return question(parent, text);
+    }
 
     QStringList shown;
-    QStringList errors;  // those shown with the critical icon
+    QStringList details;  // what each question was about, for those that name it
+    QStringList errors;   // those shown with the critical icon
     QList<QMessageBox::StandardButton> answers;
 
   private:

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "app/project/projecttables.h"
 #include "app/table/floatcolumn.h"
 #include "app/table/gridtable.h"
 #include "app/table/gridtableregistry.h"
@@ -27,6 +28,7 @@ class TableWindowTest : public QObject {
     void rowButtons_data();
     void rowButtons();
     void captionsAndSubTables();
+    void pasteAndCopyBlocksOfCells();
 };
 
 void TableWindowTest::linkedTopsAndBottomsThroughTheModel() {
@@ -160,6 +162,46 @@ void TableWindowTest::captionsAndSubTables() {
     layers.cell(ProjectTables::SoilTypeColumn, 2).setInt(1);
     QTRY_VERIFY(!watched);
     QVERIFY(test::findByAccessibleName<QPushButton>(&window, u"3: Sand Layer Data"_s));
+}
+
+// A block copied from a spreadsheet goes in cell by cell through each column's rules, from the
+// current cell on: choices by name, numbers as typed, the sub-table column left alone, the table
+// grown to the lines pasted. The first refused entry stops the paste and names its row and column.
+void TableWindowTest::pasteAndCopyBlocksOfCells() {
+    test::RecordedMessages messages;
+    test::TestHost host;
+    GridTable& layers = host.project().tables().soilLayers;
+    TableWindow window(layers, host);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QCOMPARE(window.model()->kind(1), GridTableModel::Kind::Choice);
+    QCOMPARE(window.model()->kind(3), GridTableModel::Kind::SubTable);
+    window.view()->setCurrentIndex(window.model()->index(0, 1));
+    QVERIFY(window.paste(u"Clay\t10\t\t500\t6000\r\nSand\t25.5\tignored\t750\t\n"_s));
+    QCOMPARE(layers.rowCount(), 2);
+    QCOMPARE(layers.cell(ProjectTables::SoilTypeColumn, 0).toInt(), 2);
+    QCOMPARE(layers.cell(ProjectTables::BottomDepthColumn, 0).toDouble(), 10.0);
+    QCOMPARE(layers.cell(ProjectTables::MaxSideFrictionColumn, 0).toDouble(), 500.0);
+    QCOMPARE(layers.cell(ProjectTables::MaxEndBearingColumn, 0).toDouble(), 6000.0);
+    QCOMPARE(layers.cell(ProjectTables::SoilTypeColumn, 1).toInt(), 1);
+    QCOMPARE(layers.cell(ProjectTables::BottomDepthColumn, 1).toDouble(), 25.5);
+    QVERIFY(messages.shown.isEmpty());
+
+    // Copied back: the selected block as tab-separated lines, the sub-table column empty.
+    QItemSelectionModel* selection = window.view()->selectionModel();
+    selection->select(QItemSelection(window.model()->index(0, 2), window.model()->index(1, 4)),
+                      QItemSelectionModel::ClearAndSelect);
+    QCOMPARE(window.copyText(), u"10\t\t500\n25.5\t\t750\n"_s);
+
+    // A third line whose depth does not evaluate: the paste stops there, the row before it stays.
+    window.view()->setCurrentIndex(window.model()->index(1, 2));
+    QVERIFY(!window.paste(u"30\nabc\n"_s));
+    QCOMPARE(layers.cell(ProjectTables::BottomDepthColumn, 1).toDouble(), 30.0);
+    QCOMPARE(layers.rowCount(), 3);
+    QCOMPARE(messages.shown.size(), 1);
+    QVERIFY2(messages.shown[0].startsWith(u"Row 3, Depth at Bottom"_s), qPrintable(messages.shown[0]));
+    QVERIFY2(messages.shown[0].contains(u"Entry could not be evaluated"_s), qPrintable(messages.shown[0]));
+    QCOMPARE(window.view()->currentIndex(), window.model()->index(2, 2));
 }
 
 QTEST_MAIN(TableWindowTest)
