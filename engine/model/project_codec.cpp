@@ -22,26 +22,6 @@ constexpr std::size_t kPreviousWordsPerPoint = kWordsPerPoint - 2;  // without t
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-// A control character of UTF-8 text as a blank.
-std::string without_control_characters(std::string_view s) {
-    std::string out;
-    out.reserve(s.size());
-    for (std::size_t i = 0; i < s.size();) {
-        const auto b = static_cast<unsigned char>(s[i]);
-        if (b < 0x20 || b == 0x7F) {
-            out += ' ';
-            ++i;
-        } else if (b == 0xC2 && i + 1 < s.size() && static_cast<unsigned char>(s[i + 1]) >= 0x80 &&
-                   static_cast<unsigned char>(s[i + 1]) <= 0x9F) {  // U+0080 to U+009F
-            out += ' ';
-            i += 2;
-        } else {
-            out += s[i++];
-        }
-    }
-    return out;
-}
-
 std::string title_of(std::string_view title) {
     return std::string(title);
 }
@@ -127,7 +107,7 @@ class ProjectReader {
     std::string text(std::string_view field) {
         std::string t = r_.text_line(field);
         if (latin1_) t = utf8_from_latin1(t);
-        return without_control_characters(t);
+        return blanked_control_characters(t);
     }
 
     void texts() {
@@ -469,7 +449,7 @@ class ProjectWriter {
         for (const std::string* text : {&f_.title, &f_.designer, &f_.job_number}) {
             // A line break inside a text would shift every record after it; every control character
             // is written as the blank the reader makes of it.
-            out_ += without_control_characters(*text);
+            out_ += blanked_control_characters(*text);
             out_ += '\n';
             ++line_;
         }

@@ -86,6 +86,22 @@ char32_t first_control_character(std::string_view s) {
     return kNoCharacter;
 }
 
+std::string blanked_control_characters(std::string_view s) {
+    std::string out;
+    out.reserve(s.size());
+    char32_t c = 0;
+    for (std::size_t i = 0; i < s.size();) {
+        const std::size_t n = sequence_at(s, i, c);
+        if (n > 0 && is_control_character(c)) {
+            out += ' ';
+        } else {
+            out.append(s.substr(i, n > 0 ? n : 1));
+        }
+        i += n > 0 ? n : 1;
+    }
+    return out;
+}
+
 std::string character_name(char32_t c) {
     char name[16];
     std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(c));

@@ -21,6 +21,8 @@ bool is_control_character(char32_t c);
 // The first control character of UTF-8 text `s`; 0xFFFFFFFF (no character) when it holds none.
 // Bytes of no valid sequence are skipped.
 char32_t first_control_character(std::string_view s);
+// UTF-8 text `s` with each control character as one blank; bytes of no valid sequence are kept.
+std::string blanked_control_characters(std::string_view s);
 // "U+000D": a character as messages name it.
 std::string character_name(char32_t c);
 

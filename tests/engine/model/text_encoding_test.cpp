@@ -86,6 +86,8 @@ TEST(TextEncoding, ControlCharactersAreFoundByCodePoint) {
     EXPECT_EQ(first_control_character("caf\xc3\xa9\xc2\x9b"), U'\x9b');
     EXPECT_FALSE(is_control_character(first_control_character("caf\xc3\xa9 \xc2\xa0")));  // NBSP is text
     EXPECT_EQ(character_name(U'\r'), "U+000D");
+    // Each control character one blank; text and stray bytes as they are.
+    EXPECT_EQ(blanked_control_characters("a\tb\r\x01\xc2\x85\xc3\xa9\xff"), "a b   \xc3\xa9\xff");
 }
 
 // The codec's texts: UTF-8 as it stands, a legacy file in Latin-1, without a byte-order mark or
