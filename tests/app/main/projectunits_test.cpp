@@ -61,6 +61,7 @@ class ProjectUnitsTest : public QObject {
   private slots:
     void newAsksTheUnitsAndRemembersThem();
     void cancellingNewKeepsTheProject();
+    void aPresenterThatDoesNotAskTakesTheLastChoice();
     void aSwitchOffersTheIncrementOfTheNewSystem_data();
     void aSwitchOffersTheIncrementOfTheNewSystem();
     void valuesStayAsTypedThroughASwitchARunAndBack();
@@ -92,6 +93,17 @@ void ProjectUnitsTest::newAsksTheUnitsAndRemembersThem() {
     QCOMPARE(again.project().data().units, UnitSystem::English);
     QCOMPARE(again.project().data().computationIncrement, 1.0);    // ft
     QCOMPARE(again.project().data().modulusOfElasticity, 29.0e6);  // lb/in^2
+}
+
+void ProjectUnitsTest::aPresenterThatDoesNotAskTakesTheLastChoice() {
+    QTemporaryDir dir;
+    test::RecordedMessages messages;
+    TestWindow w(dir.filePath(u"settings.ini"_s));
+    QVERIFY(w.openProject(copyExample(dir, u"sand-over-clay-pipe-english"_s), ProjectFormat::Current));
+    w.newProject();
+    QCOMPARE(w.project().data().units, UnitSystem::English);
+    QCOMPARE(w.project().data().modulusOfElasticity, 29.0e6);
+    QCOMPARE(messages.shown, QStringList());
 }
 
 void ProjectUnitsTest::cancellingNewKeepsTheProject() {
