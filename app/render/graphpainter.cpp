@@ -96,30 +96,70 @@ std::vector<std::size_t> markerIndices(const std::vector<QPointF>& pixels, int e
 }
 
 std::vector<QRectF> markLabelBoxes(const std::vector<QPointF>& dots, const std::vector<QSizeF>& sizes,
-                                   double gap, const QRectF& area) {
+                                   double gap, const QRectF& area,
+                                   const std::vector<std::vector<QPointF>>& curves) {
     std::vector<QRectF> boxes;
+    const auto clear = [&](const QRectF& candidate) {
+        return std::none_of(boxes.begin(), boxes.end(),
+                            [&](const QRectF& b) { return b.intersects(candidate); });
+    };
+    const auto crossed = [&](const QRectF& candidate) {
+        for (const std::vector<QPointF>& curve : curves)
+            for (std::size_t k = 1; k < curve.size(); ++k) {
+                QPointF from = curve[k - 1], to = curve[k];
+                if (clipSegment(from, to, candidate)) return true;
+            }
+        return false;
+    };
     for (std::size_t i = 0; i < dots.size() && i < sizes.size(); ++i) {
         const QSizeF size = sizes[i];
+        const double w = size.width(), h = size.height();
         const QPointF dot = dots[i];
-        const bool left = dot.x() + gap + size.width() > area.right();
-        QRectF box(QPointF(left ? dot.x() - gap - size.width() : dot.x() + gap, dot.y() - size.height() / 2),
-                   size);
-        // A line at a time until it meets no label placed before it: downward, or upward where the
-        // way down leaves the area (marks near its foot). A bounded search, as a thousand labels on
-        // one spot would otherwise take long.
-        const auto clear = [&](const QRectF& candidate) {
-            return std::none_of(boxes.begin(), boxes.end(),
-                                [&](const QRectF& b) { return b.intersects(candidate); });
+        // Other marks' dots stay in sight; the label's own, and one on the same spot, lie beside it.
+        const auto overDot = [&](const QRectF& candidate) {
+            return std::any_of(dots.begin(), dots.end(), [&](const QPointF& d) {
+                return std::hypot(d.x() - dot.x(), d.y() - dot.y()) > 1 &&
+                       candidate.adjusted(-gap / 2, -gap / 2, gap / 2, gap / 2).contains(d);
+            });
         };
-        const auto search = [&](double step) {
+        // Side by side, labels keep half a gap apart, so that two never read as one.
+        const auto free = [&](const QRectF& candidate) {
+            return area.contains(candidate) && clear(candidate.adjusted(-gap / 2, 0, gap / 2, 0)) &&
+                   !crossed(candidate) && !overDot(candidate);
+        };
+        // Beside the dot, then in the four quarters around it.
+        const std::array<QPointF, 5> corners = {
+            QPointF(dot.x() + gap, dot.y() - h / 2), QPointF(dot.x() - gap - w, dot.y() + gap),
+            QPointF(dot.x() - gap - w, dot.y() - gap - h), QPointF(dot.x() + gap, dot.y() + gap),
+            QPointF(dot.x() + gap, dot.y() - gap - h)};
+        std::optional<QRectF> chosen;
+        for (const QPointF& corner : corners)
+            if (free(QRectF(corner, size))) {
+                chosen = QRectF(corner, size);
+                break;
+            }
+        // Else beside it, moved a line at a time, down then up, to the first free place; failing
+        // that, the first that meets no earlier label, downward or upward where the way down leaves
+        // the area (marks near its foot). Bounded searches, as a thousand labels on one spot would
+        // otherwise take long.
+        const bool left = dot.x() + gap + w > area.right();
+        const QRectF box(QPointF(left ? dot.x() - gap - w : dot.x() + gap, dot.y() - h / 2), size);
+        const auto search = [&](double step, const auto& good) {
             QRectF moved = box;
-            for (int tries = 0; tries < 1000 && !clear(moved); ++tries) moved.translate(0, step);
+            for (int tries = 0; tries < 1000 && !good(moved); ++tries) moved.translate(0, step);
             return moved;
         };
-        const QRectF down = search(size.height());
-        box = down.bottom() <= area.bottom() ? down : search(-size.height());
-        if (box.top() < area.top()) box = down;
-        boxes.push_back(box);
+        for (double step : {h, -h}) {
+            if (chosen) break;
+            const QRectF found = search(step, free);
+            if (free(found)) chosen = found;
+        }
+        if (!chosen) {
+            const QRectF down = search(h, clear);
+            chosen = down.bottom() <= area.bottom() ? down : search(-h, clear);
+            if (chosen->top() < area.top()) chosen = down;
+        }
+        boxes.push_back(*chosen);
     }
     return boxes;
 }
@@ -301,13 +341,24 @@ void GraphPainter::paintMarks(QPainter& painter, const GraphLayout& l) const {
         dots.push_back(l.toPixel(mark.at));
         sizes.emplace_back(metrics.horizontalAdvance(mark.label), metrics.height());
     }
-    const std::vector<QRectF> boxes = markLabelBoxes(
-        dots, sizes, ppi.x() / 16, QRectF(QPointF(a.left(), a.top()), QPointF(a.right(), a.bottom())));
+    // The labels keep off the curves they mark.
+    std::vector<std::vector<QPointF>> curves;
+    for (int c = 0; c < graph_.lineCount(); ++c) {
+        const PlotLine& line = graph_.line(c);
+        if (!line.active || !line.shown) continue;
+        curves.emplace_back();
+        for (const QPointF& p : line.points) curves.back().push_back(l.toPixel(p));
+    }
+    const std::vector<QRectF> boxes =
+        markLabelBoxes(dots, sizes, ppi.x() / 16,
+                       QRectF(QPointF(a.left(), a.top()), QPointF(a.right(), a.bottom())), curves);
     const QPen leader(QColor(0x60, 0x60, 0x60), 1);
     for (std::size_t i = 0; i < dots.size(); ++i) {
         const QRectF& box = boxes[i];
-        // A label moved off its dot is tied to it by a thin line.
-        if (std::abs(box.center().y() - dots[i].y()) > box.height() / 2) {
+        // A label moved away from its dot is tied to it by a thin line.
+        const double dx = std::max({box.left() - dots[i].x(), dots[i].x() - box.right(), 0.0});
+        const double dy = std::max({box.top() - dots[i].y(), dots[i].y() - box.bottom(), 0.0});
+        if (std::hypot(dx, dy) > 2 * ppi.x() / 16) {
             painter.setPen(leader);
             const double x = box.left() > dots[i].x() ? box.left() : box.right();
             painter.drawLine(dots[i], QPointF(x, box.center().y()));

@@ -22,12 +22,16 @@ class Graph;
 std::vector<std::size_t> markerIndices(const std::vector<QPointF>& pixels, int every, double spacing,
                                        const QRectF& area);
 
-// Where the labels of a graph's marks go: each `gap` right of its dot (left of it where the area's
-// right edge comes first), centred on it, and moved down a line at a time until it overlaps no
-// label placed before it; up instead where the way down would leave the area. One box per dot, in
-// the dots' order.
+// Where the labels of a graph's marks go: `gap` right of its dot and centred on it, else in one of
+// the four quarters about the dot (below left first, where a load-settlement curve leaves room),
+// else beside it moved down or up a line at a time: the first place that stays in the area,
+// crosses none of the `curves` (polylines in pixels), covers no other dot and meets no label
+// placed before it. Where there is none, beside the dot (left of it near the area's right edge),
+// moved down until it meets no earlier label, or up where the way down would leave the area. One
+// box per dot, in the dots' order.
 std::vector<QRectF> markLabelBoxes(const std::vector<QPointF>& dots, const std::vector<QSizeF>& sizes,
-                                   double gap, const QRectF& area);
+                                   double gap, const QRectF& area,
+                                   const std::vector<std::vector<QPointF>>& curves = {});
 
 // Where a legend box of `size` drawn into an output goes when its top-left corner is asked at `at`
 // (fractions of the output's width and height): moved left or up as little as needed to keep an

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -108,6 +109,12 @@ int main(int argc, char* argv[]) {
     frameOf(summary)->move(470, 230);
     QTest::qWait(200);
     bool ok = save(&window, out, u"main-window.png"_s);
+    // The File menu after a run, with the calculation sheet's command.
+    QMenu* file = test::openMenu(&window, u"File"_s);
+    file->popup(window.mapToGlobal(QPoint(0, window.menuBar()->height())));
+    QTest::qWait(100);
+    ok &= save(file, out, u"file-menu.png"_s);
+    file->hide();
     ok &= save(frameOf(summary), out, u"results-summary.png"_s);
     frameOf(summary)->close();
     frameOf(layers)->close();

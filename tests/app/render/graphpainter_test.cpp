@@ -235,8 +235,9 @@ void GraphPainterTest::legendKeepsOffTheEdgesAndTheStrip() {
     }
 }
 
-// Labels 50 x 10, 5 right of their dots in an area 400 across: two on one spot stack a line apart;
-// one 5 + 50 from the right edge or closer goes to the dot's left (380 - 5 - 50 = 325).
+// Labels 50 x 10, 5 from their dots in an area 400 x 300. The first goes right of its dot, centred
+// (105, 95); a second on the same spot below left of it (100 - 5 - 50, 100 + 5) = (45, 105); one 5 + 50
+// from the right edge or closer cannot go right: below left, (380 - 55, 200 + 5) = (325, 205).
 void GraphPainterTest::markLabelsNeverOverlap() {
     const QRectF area(0, 0, 400, 300);
     const std::vector<QSizeF> sizes(4, QSizeF(50, 10));
@@ -244,14 +245,20 @@ void GraphPainterTest::markLabelsNeverOverlap() {
         markLabelBoxes({{100, 100}, {100, 100}, {380, 200}, {100, 250}}, sizes, 5, area);
     QCOMPARE(boxes.size(), 4u);
     QCOMPARE(boxes[0], QRectF(105, 95, 50, 10));
-    QCOMPARE(boxes[1], QRectF(105, 105, 50, 10));
-    QCOMPARE(boxes[2], QRectF(325, 195, 50, 10));
+    QCOMPARE(boxes[1], QRectF(45, 105, 50, 10));
+    QCOMPARE(boxes[2], QRectF(325, 205, 50, 10));
     QCOMPARE(boxes[3], QRectF(105, 245, 50, 10));
-    // Near the area's foot (an uplift curve) the second label goes up a line instead of out of the area.
+    // At the area's foot (an uplift curve) below is out: above left, (45, 295 - 5 - 10) = (45, 280).
     const std::vector<QRectF> foot = markLabelBoxes({{100, 295}, {100, 295}}, {{50, 10}, {50, 10}}, 5, area);
     QCOMPARE(foot[0], QRectF(105, 290, 50, 10));
-    QCOMPARE(foot[1], QRectF(105, 280, 50, 10));
-    // A row of dots a pixel apart: every label clear of every other.
+    QCOMPARE(foot[1], QRectF(45, 280, 50, 10));
+    // A curve through the dot from (0, 95) to (400, 110) crosses the place right of it; below left
+    // the curve runs at y 96.7 to 98.6, above the box's 105.
+    const std::vector<QRectF> off =
+        markLabelBoxes({{100, 98.75}}, {{50, 10}}, 5, area, {{QPointF(0, 95), QPointF(400, 110)}});
+    QCOMPARE(off[0], QRectF(45, 103.75, 50, 10));
+    // Twelve dots a pixel apart on one spot, more than the places about them: every label clear of
+    // every other, the later ones stacked.
     std::vector<QPointF> dots;
     for (int i = 0; i < 12; ++i) dots.emplace_back(50 + i, 60 + i);
     const std::vector<QRectF> row = markLabelBoxes(dots, std::vector<QSizeF>(12, QSizeF(50, 10)), 5, area);
