@@ -673,7 +673,9 @@ void MainWindow::showTable(GridTable& table) {
         return;
     }
     // A table window is sized to whole rows and columns: it has no maximize box.
-    addChild(new TableWindow(table, *this), key, Qt::WindowMaximizeButtonHint);
+    auto* window = new TableWindow(table, *this);
+    connect(window, &TableWindow::pasteRequested, this, &MainWindow::paste);
+    addChild(window, key, Qt::WindowMaximizeButtonHint);
 }
 
 void MainWindow::showGraph(Graph& graph) {
