@@ -225,7 +225,7 @@ void MainWindow::paste() {
     QMdiSubWindow* child = mdiArea_->activeSubWindow();
     if (auto* table = child ? qobject_cast<TableWindow*>(child->widget()) : nullptr) {
         // The whole paste is one step to undo.
-        history_->beginGroup(texts::kPaste);
+        history_->beginGroup();
         table->paste(text);
         history_->endGroup();
         updateEditCommands();

@@ -769,6 +769,11 @@ void MainWindowTest::editMenuAndShortcuts() {
     test::findAction(edit, u"Undo"_s)->trigger();
     QCOMPARE(depths.cell(0, 0).toDouble(), 12.0);
     QCOMPARE(depths.cell(0, 1).toDouble(), 24.0);
+    // A paste that changes nothing is no step: Undo still takes back the first paste.
+    QGuiApplication::clipboard()->setText(u"12\n24\n"_s);
+    test::findAction(edit, u"Paste"_s)->trigger();
+    test::findAction(edit, u"Undo"_s)->trigger();
+    QCOMPARE(depths.rowCount(), rows);
 }
 
 // Recent files: a project saved under a name of its own is one, as an opened one is.
