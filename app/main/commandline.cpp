@@ -65,7 +65,7 @@ QString usageText(const QString& program) {
                "                 begins with \"-\"\n"
                "\n"
                "The toolkit's own options (-platform NAME, -style NAME and the like) are taken too.\n"
-               "Runs without a window: torve (see torve --help).\n")
+               "The command-line runner torve analyses projects without a window (torve --help).\n")
         .arg(program);
 }
 

@@ -233,7 +233,7 @@ void MainWindow::paste() {
     QMdiSubWindow* child = mdiArea_->activeSubWindow();
     if (auto* table = child ? qobject_cast<TableWindow*>(child->widget()) : nullptr) {
         // The whole paste is one step to undo.
-        history_->beginGroup(texts::kPaste);
+        history_->beginGroup();
         table->paste(text);
         history_->endGroup();
         updateEditCommands();
@@ -716,7 +716,9 @@ void MainWindow::showTable(GridTable& table) {
         return;
     }
     // A table window is sized to whole rows and columns: it has no maximize box.
-    addChild(new TableWindow(table, *this), key, Qt::WindowMaximizeButtonHint);
+    auto* window = new TableWindow(table, *this);
+    connect(window, &TableWindow::pasteRequested, this, &MainWindow::paste);
+    addChild(window, key, Qt::WindowMaximizeButtonHint);
 }
 
 void MainWindow::showGraph(Graph& graph) {

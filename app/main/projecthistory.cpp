@@ -39,7 +39,7 @@ ProjectHistory::~ProjectHistory() {
 }
 
 void ProjectHistory::projectChanged() {
-    if (applying_) return;
+    if (applying_ || grouping_ > 0) return;
     ProjectState now = project_.state();
     // A project that equals its file starts afresh from here: reading or saving it is no edit.
     if (!project_.isModified() || now.sameInputs(last_)) {
@@ -74,12 +74,12 @@ void ProjectHistory::redo() {
     project_.setModified(!stack_.isClean());
 }
 
-void ProjectHistory::beginGroup(const QString& text) {
-    stack_.beginMacro(text);
+void ProjectHistory::beginGroup() {
+    ++grouping_;
 }
 
 void ProjectHistory::endGroup() {
-    stack_.endMacro();
+    if (grouping_ > 0 && --grouping_ == 0) projectChanged();
 }
 
 }  // namespace torve::app

@@ -25,8 +25,9 @@ class ProjectHistory : public QObject {
     bool canRedo() const { return stack_.canRedo(); }
     void undo();
     void redo();
-    // The changes until endGroup() are one step (a paste of many cells).
-    void beginGroup(const QString& text);
+    // The changes until endGroup() are one step (a paste of many cells), or none when they changed
+    // nothing.
+    void beginGroup();
     void endGroup();
 
     const QUndoStack& stack() const { return stack_; }
@@ -45,6 +46,7 @@ class ProjectHistory : public QObject {
     QUndoStack stack_;
     ProjectState last_;
     bool applying_ = false;
+    int grouping_ = 0;
 };
 
 }  // namespace torve::app

@@ -1,8 +1,10 @@
 // The cell editors of the table window.
 #include "app/widgets/gridcelldelegate.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -84,6 +86,17 @@ void GridCellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
 bool GridCellDelegate::eventFilter(QObject* object, QEvent* event) {
     auto* editor = qobject_cast<QLineEdit*>(object);
     if (!editor) return QStyledItemDelegate::eventFilter(object, event);
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+        auto* press = static_cast<QKeyEvent*>(event);
+        const QString clipboard =
+            press->matches(QKeySequence::Paste) ? QGuiApplication::clipboard()->text() : QString();
+        // A block of cells ends in a line break even when it is one cell wide.
+        if (clipboard.contains(QLatin1Char('\t')) || clipboard.trimmed().contains(QLatin1Char('\n'))) {
+            event->accept();
+            if (event->type() == QEvent::KeyPress) emit blockPasted(clipboard);
+            return true;
+        }
+    }
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {

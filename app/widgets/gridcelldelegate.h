@@ -24,6 +24,9 @@ class GridCellDelegate : public QStyledItemDelegate {
   signals:
     void enterPressed(QWidget* editor);
     void subTableClicked(const QModelIndex& index);
+    // Ctrl+V in a cell with cells on the clipboard (texts separated by tabs or lines, as copied from
+    // a spreadsheet): the block goes into the table, not into the one cell's editor.
+    void blockPasted(const QString& text);
 
   protected:
     bool eventFilter(QObject* object, QEvent* event) override;

@@ -34,6 +34,8 @@ class GridTableModel : public QAbstractTableModel {
     QString heading(int column) const;
     // The message of the last refused entry, empty after one that was taken.
     const QString& lastError() const { return lastError_; }
+    // Forgets it, once told: an entry refused elsewhere (a paste) is not the open editor's.
+    void clearLastError() { lastError_.clear(); }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

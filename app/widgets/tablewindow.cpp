@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiSubWindow>
+#include <QMetaMethod>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -65,6 +66,13 @@ TableWindow::TableWindow(GridTable& table, WindowHost& host, QWidget* parent)
             if (GridTable* sub = table_->cell(model_->tableColumn(index.column()), index.row()).subTable())
                 host_.showTable(*sub);
         });
+    // Without a main window to make one step of it (the window on its own), the block goes in here.
+    connect(view_->cellDelegate(), &GridCellDelegate::blockPasted, this, [this](const QString& text) {
+        if (isSignalConnected(QMetaMethod::fromSignal(&TableWindow::pasteRequested)))
+            emit pasteRequested();
+        else
+            paste(text);
+    });
     connect(&table, &GridTable::changed, this, &TableWindow::refresh);
     connect(&table, &GridTable::columnsChanged, this, &TableWindow::refresh);
     connect(&table, &QObject::destroyed, this, &TableWindow::tableGone);
@@ -159,12 +167,15 @@ bool TableWindow::paste(const QString& text) {
                 messages().warning(window(), QString(texts::kPasteRefused)
                                                  .arg(row / table_->rowGroup() + 1)
                                                  .arg(heading.simplified(), model_->lastError()));
-                view_->setCurrentIndex(cell);
+                model_->clearLastError();
+                view_->setCurrentIndex(model_->index(firstRow, firstColumn));
                 return false;
             }
         }
     }
     growToRows();
+    // Rows added lay the grid out anew: the user stays where the paste began.
+    view_->setCurrentIndex(model_->index(firstRow, firstColumn));
     return true;
 }
 

@@ -38,9 +38,16 @@ class TableWindow : public QWidget {
     // Enters lines of tab-separated texts from the current cell on, each through its column's own
     // rules; a table of single rows grows to take them, within its row limit, and what lies beyond
     // the last column is left out. The first entry refused stops the paste with its message shown
-    // (the cells before it stay pasted); false then.
+    // (the cells before it stay pasted); false then. The current cell stays where the paste began.
+    // Ctrl+V in a cell's editor with such a block on the clipboard pastes it the same way.
     bool paste(const QString& text);
     GridTableModel* model() const { return model_; }
+
+  signals:
+    // Ctrl+V in a cell with a block of cells on the clipboard; the main window pastes it as one step.
+    void pasteRequested();
+
+  public:
     GridTableView* view() const { return view_; }
 
   protected:

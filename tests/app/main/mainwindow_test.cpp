@@ -761,6 +761,22 @@ void MainWindowTest::editMenuAndShortcuts() {
     QCOMPARE(depths.cell(0, 0).toDouble(), first);
     test::findAction(edit, u"Redo"_s)->trigger();
     QCOMPARE(depths.cell(0, 2).toDouble(), 36.0);
+    // The same from the keyboard, in the cell's editor: one step too.
+    table->view()->setCurrentIndex(table->model()->index(0, 1));
+    auto* editor = qobject_cast<QLineEdit*>(table->view()->indexWidget(table->view()->currentIndex()));
+    QVERIFY(editor);
+    QGuiApplication::clipboard()->setText(u"5\n6\n"_s);
+    QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(depths.cell(0, 0).toDouble(), 5.0);
+    QCOMPARE(depths.cell(0, 1).toDouble(), 6.0);
+    test::findAction(edit, u"Undo"_s)->trigger();
+    QCOMPARE(depths.cell(0, 0).toDouble(), 12.0);
+    QCOMPARE(depths.cell(0, 1).toDouble(), 24.0);
+    // A paste that changes nothing is no step: Undo still takes back the first paste.
+    QGuiApplication::clipboard()->setText(u"12\n24\n"_s);
+    test::findAction(edit, u"Paste"_s)->trigger();
+    test::findAction(edit, u"Undo"_s)->trigger();
+    QCOMPARE(depths.rowCount(), rows);
 }
 
 // Recent files: a project saved under a name of its own is one, as an opened one is.

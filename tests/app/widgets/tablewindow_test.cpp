@@ -1,5 +1,7 @@
 // The table window over its model: entries through the table's rules, linked tops and bottoms, a
 // refused entry that keeps the user in the cell, the row buttons, captions and sub-table windows.
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
@@ -201,7 +203,23 @@ void TableWindowTest::pasteAndCopyBlocksOfCells() {
     QCOMPARE(messages.shown.size(), 1);
     QVERIFY2(messages.shown[0].startsWith(u"Row 3, Depth at Bottom"_s), qPrintable(messages.shown[0]));
     QVERIFY2(messages.shown[0].contains(u"Entry could not be evaluated"_s), qPrintable(messages.shown[0]));
-    QCOMPARE(window.view()->currentIndex(), window.model()->index(2, 2));
+    QCOMPARE(window.view()->currentIndex(), window.model()->index(1, 2));  // where the paste began
+
+    // Ctrl+V in a cell's editor with a block on the clipboard pastes the block, not one cell's text.
+    messages.shown.clear();
+    window.view()->setCurrentIndex(window.model()->index(0, 4));
+    auto* editor = qobject_cast<QLineEdit*>(window.view()->indexWidget(window.view()->currentIndex()));
+    QVERIFY(editor);
+    QGuiApplication::clipboard()->setText(u"111\t222\n333\t444\n"_s);
+    QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(layers.cell(ProjectTables::MaxSideFrictionColumn, 0).toDouble(), 111.0);
+    QCOMPARE(layers.cell(ProjectTables::MaxEndBearingColumn, 1).toDouble(), 444.0);
+    // One value alone goes into the editor as text, as in any field.
+    QGuiApplication::clipboard()->setText(u"7"_s);
+    editor->selectAll();
+    QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(editor->text(), u"7"_s);
+    QVERIFY(messages.shown.isEmpty());
 }
 
 QTEST_MAIN(TableWindowTest)
