@@ -1,10 +1,12 @@
 // The computation of a run, which the text run formats and the computation alone returns.
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "engine/driver/data_warning.h"
 #include "engine/driver/run_result.h"
+#include "engine/methods/shaft_setup.h"
 #include "engine/model/input_data.h"
 #include "engine/model/units.h"
 
@@ -13,8 +15,10 @@ namespace torve {
 // Fills `result` with every table, curve and warning of the analysis, or with the stop of one of
 // its checks. `in` is as the input reader gives it; the soil points move onto the computation grid
 // in a copy. Input without soil points or increment raises InputError; an unexpected failure
-// may throw too, leaving what was computed.
-void compute_results(const InputData& in, const CptProfile& cpt, RunResult& result);
+// may throw too, leaving what was computed. With `setup` the skin friction is that many days after
+// driving; a request out of range raises InputError before anything is computed.
+void compute_results(const InputData& in, const CptProfile& cpt, RunResult& result,
+                     const std::optional<SetupRequest>& setup = std::nullopt);
 
 // Depth the soil must reach: the pile length plus two outside diameters, ft or m.
 double required_soil_depth(const InputData& in, const Units& units);
