@@ -839,7 +839,7 @@ PYBIND11_MODULE(_engine, m) {
                     q.records = read_project_records(project_text, name_of(p)).records;
                     if (cpt_text) q.cpt = read_cpt_records(*cpt_text, name_of(p)).records;
                 } catch (const InputError& e) {
-                    raise_input_error(e.what());
+                    raise_input_error(e);
                 }
                 q.changed = true;
                 p = std::move(q);
@@ -874,9 +874,9 @@ PYBIND11_MODULE(_engine, m) {
                     q.records.unit_system_code = code;
                 });
             },
-            "\"SI\" or \"English\". Assigning it relabels the values, the CPT points' with the rest, without\n"
-            "converting them (45 m becomes 45 ft), and warns so (UserWarning) when it changes the system:\n"
-            "convert() converts.")
+            "\"SI\" or \"English\". Assigning it relabels the values, the CPT points' with the rest,\n"
+            "without converting them (45 m becomes 45 ft), and warns so (UserWarning) when it changes the\n"
+            "system: convert() converts.")
         .def_property(
             "selected_methods",
             [](const Project& p) {
