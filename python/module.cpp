@@ -935,6 +935,19 @@ PYBIND11_MODULE(_engine, m) {
             },
             "Extra depths of printed t-z curves, or None for none.")
         .def_property(
+            "working_load_fractions",
+            [](const Project& p) -> py::object {
+                if (!p.records.working_load_fractions) return py::none();
+                return py::cast(*p.records.working_load_fractions);
+            },
+            [](Project& p, py::handle list) {
+                std::optional<std::vector<double>> fractions;
+                if (!list.is_none()) fractions = numbers_of("working_load_fractions", list);
+                change_records(p, [&](ProjectRecords& r) { r.working_load_fractions = std::move(fractions); });
+            },
+            "The working loads as fractions of each method's capacity at the tip (above 0, at most 1; up\n"
+            "to 10), whose head movements the run gives; None for the run's own 1/2 and 1/3.")
+        .def_property(
             "sections",
             [](const Project& p) {
                 std::vector<std::pair<double, double>> rows;
