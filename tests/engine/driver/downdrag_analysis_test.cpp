@@ -10,6 +10,8 @@
 
 #include "engine/driver/input_reader.h"
 #include "engine/driver/run_analysis.h"
+#include "engine/driver/soil_settlement_file.h"
+#include "engine/model/input_error.h"
 #include "tests/support/scratch_dir.h"
 
 namespace torve {
@@ -51,6 +53,26 @@ TEST(DowndragAnalysis, RefusesAProfileItCannotReadNamingItsPoint) {
     EXPECT_EQ(d.status, RunStatus::InputError);
     EXPECT_FALSE(d.solved);
     EXPECT_EQ(d.message, cases[3].message);
+}
+
+TEST(DowndragAnalysis, ReadsTheSettlementFileInTheFormsSpreadsheetsWrite) {
+    for (const char* text : {"0,120\n2.5,60\n10,0\n",
+                             "\xEF\xBB\xBF"
+                             "0;120\r\n2.5;60\r\n10;0",
+                             "0\t120\n2.5\t60\n10\t0\n", "# depth settlement\n\n  0   120\n 2.5 60\n\n10 0\n",
+                             "0 , 120\n2.5E0,6e1\n1D1,-0\n"}) {
+        SCOPED_TRACE(text);
+        const SoilSettlement s = parse_soil_settlement(text, "s.csv");
+        EXPECT_EQ(s.depth, (std::vector<double>{0, 2.5, 10}));
+        EXPECT_EQ(s.settlement, (std::vector<double>{120, 60, 0}));
+    }
+    try {
+        parse_soil_settlement("0,1\n2,x\n", "s.csv");
+        FAIL();
+    } catch (const InputError& e) {
+        EXPECT_EQ(e.place().line, 2u);  // for a front end to point at
+        EXPECT_EQ(e.place().file, "s.csv");
+    }
 }
 
 TEST(DowndragAnalysis, SoilSettlingWithThePileGivesTheWorkingLoadSettlement) {
