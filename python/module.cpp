@@ -19,6 +19,7 @@
 #include "engine/model/unit_conversion.h"
 #include "engine/model/whole_file.h"
 #include "python/code_values.h"
+#include "python/downdrag_binding.h"
 #include "python/field_values.h"
 #include "python/run_binding.h"
 
@@ -839,7 +840,7 @@ PYBIND11_MODULE(_engine, m) {
                     q.records = read_project_records(project_text, name_of(p)).records;
                     if (cpt_text) q.cpt = read_cpt_records(*cpt_text, name_of(p)).records;
                 } catch (const InputError& e) {
-                    raise_input_error(e.what());
+                    raise_input_error(e);
                 }
                 q.changed = true;
                 p = std::move(q);
@@ -874,7 +875,8 @@ PYBIND11_MODULE(_engine, m) {
                     q.records.unit_system_code = code;
                 });
             },
-            "\"SI\" or \"English\". Assigning it relabels the values, the CPT points' with the rest, without\n"
+            "\"SI\" or \"English\". Assigning it relabels the values, the CPT points' with the rest, "
+            "without\n"
             "converting them (45 m becomes 45 ft), and warns so (UserWarning) when it changes the system:\n"
             "convert() converts.")
         .def_property(
@@ -1027,6 +1029,7 @@ PYBIND11_MODULE(_engine, m) {
     field(project, "critical_depth", &ProjectRecords::critical_depth, "user-specified critical depth");
 
     bind_run(m, [](const py::handle& p) { return run_request(p.cast<const Project&>()); });
+    bind_downdrag(m, [](const py::handle& p) { return run_request(p.cast<const Project&>()); });
     m.def(
         "run_refusal",
         [](const Project& p) -> py::object {
