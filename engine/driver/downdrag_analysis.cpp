@@ -38,6 +38,9 @@ void solve_into(const InputData& in, const CptProfile& cpt, const SoilSettlement
                 DowndragResult& out) {
     if (auto fault = soil_settlement_fault(soil)) throw InputError(*fault);
     if (!std::isfinite(head_load)) throw InputError("The head load is not a number.");
+    // Downdrag is solved for a pile pushed down at its head; under a sustained pull the settling soil
+    // would load it the other way round.
+    if (head_load < 0) throw InputError("The head load must be a compression, 0 or more.");
     if (in.soil.size() < 2 || !(in.computation_increment > 0))
         throw InputError(
             "The input cannot be computed: it needs two soil points and a positive "

@@ -70,6 +70,7 @@ def test_neutral_plane_rises_with_the_head_load_and_sinks_with_the_settlement():
     (([], []), 1000, "has no point"),
     (([0], [10]), 1e9, "lies above what the pile can carry"),
     (([0], [10]), math.nan, "The head load is not a number."),
+    (([0], [10]), -1, "The head load must be a compression, 0 or more."),
 ])
 def test_refuses_what_it_cannot_solve(soil, load, message):
     with pytest.raises(ValueError, match=message):
