@@ -19,6 +19,7 @@
 #include "engine/model/unit_conversion.h"
 #include "engine/model/whole_file.h"
 #include "python/code_values.h"
+#include "python/downdrag_binding.h"
 #include "python/field_values.h"
 #include "python/run_binding.h"
 
@@ -943,7 +944,8 @@ PYBIND11_MODULE(_engine, m) {
             [](Project& p, py::handle list) {
                 std::optional<std::vector<double>> fractions;
                 if (!list.is_none()) fractions = numbers_of("working_load_fractions", list);
-                change_records(p, [&](ProjectRecords& r) { r.working_load_fractions = std::move(fractions); });
+                change_records(p,
+                               [&](ProjectRecords& r) { r.working_load_fractions = std::move(fractions); });
             },
             "The working loads as fractions of each method's capacity at the tip (above 0, at most 1; up\n"
             "to 10), whose head movements the run gives; None for the run's own 1/2 and 1/3.")
@@ -1040,6 +1042,7 @@ PYBIND11_MODULE(_engine, m) {
     field(project, "critical_depth", &ProjectRecords::critical_depth, "user-specified critical depth");
 
     bind_run(m, [](const py::handle& p) { return run_request(p.cast<const Project&>()); });
+    bind_downdrag(m, [](const py::handle& p) { return run_request(p.cast<const Project&>()); });
     m.def(
         "run_refusal",
         [](const Project& p) -> py::object {

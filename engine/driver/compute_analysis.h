@@ -1,9 +1,11 @@
 // The computation of a run, which the text run formats and the computation alone returns.
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "engine/driver/data_warning.h"
+#include "engine/driver/penetration_results.h"
 #include "engine/driver/run_result.h"
 #include "engine/model/input_data.h"
 #include "engine/model/units.h"
@@ -15,6 +17,12 @@ namespace torve {
 // in a copy. Input without soil points or increment raises InputError; an unexpected failure
 // may throw too, leaving what was computed.
 void compute_results(const InputData& in, const CptProfile& cpt, RunResult& result);
+
+// The checks and the penetration phase of compute_results: each method's capacity and the warnings
+// in `result`, and the input with its soil points on the computation grid in `aligned`. None when a
+// check stopped the run (the stop is in `result`).
+std::optional<PenetrationResults> compute_penetration(const InputData& in, const CptProfile& cpt,
+                                                      RunResult& result, InputData& aligned);
 
 // Depth the soil must reach: the pile length plus two outside diameters, ft or m.
 double required_soil_depth(const InputData& in, const Units& units);
