@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/driver/data_warning.h"
+#include "engine/driver/penetration_results.h"
 #include "engine/driver/run_result.h"
 #include "engine/methods/shaft_setup.h"
 #include "engine/model/input_data.h"
@@ -19,6 +20,13 @@ namespace torve {
 // driving; a request out of range raises InputError before anything is computed.
 void compute_results(const InputData& in, const CptProfile& cpt, RunResult& result,
                      const std::optional<SetupRequest>& setup = std::nullopt);
+
+// The checks and the penetration phase of compute_results: each method's capacity and the warnings
+// in `result`, and the input with its soil points on the computation grid in `aligned`. None when a
+// check stopped the run (the stop is in `result`).
+std::optional<PenetrationResults> compute_penetration(
+    const InputData& in, const CptProfile& cpt, RunResult& result, InputData& aligned,
+    const std::optional<SetupRequest>& setup = std::nullopt);
 
 // Depth the soil must reach: the pile length plus two outside diameters, ft or m.
 double required_soil_depth(const InputData& in, const Units& units);

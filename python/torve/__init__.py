@@ -45,7 +45,7 @@ from ._engine import (ClayDrainage, CriticalDepthOption, Finding, InputError, In
                       PileType, PlugCondition, Project, SectionMode, SoilPoint, SoilType)
 
 __all__ = ["Project", "SoilPoint", "Finding", "InputError", "InputWarning", "Results", "RunFailure",
-           "MethodCapacity", "RunWarning", "WorkingLoad", "run", "run_many", "METHODS", "PileType", "SoilType",
+           "MethodCapacity", "RunWarning", "WorkingLoad", "run", "run_many", "Downdrag", "downdrag", "METHODS", "PileType", "SoilType",
            "LoadingType", "PlugCondition", "SectionMode", "ClayDrainage", "CriticalDepthOption", "__version__"]
 
 # The readers of cone data files come with the desktop core: a build without Qt has no _sounding.
@@ -345,6 +345,84 @@ def run(project: Project, report: bool = False, time: _Optional[_datetime.dateti
     result = run_many([project], jobs=1, report=report, time=time, errors="raise", setup=setup)[0]
     assert isinstance(result, Results)
     return result
+
+
+class Downdrag:
+    """The pile of a project in settling soil under a sustained head load, solved on the t-z and Q-w
+    curves of its load-transfer method (:func:`downdrag`). Depths below the ground surface (ft | m,
+    negative in the stickup), loads (kips | kN), movements and settlements (in | mm).
+
+    Attributes:
+        units: "English" or "SI".
+        head_load: the sustained head load.
+        neutral_plane: where the pile and the soil move alike: the soil settles past the pile above it
+            (negative skin friction) and the pile moves past the soil below it.
+        equilibrium_neutral_plane: where the head load plus the peak friction above equals the peak
+            friction below plus the toe load as mobilised (force equilibrium alone); None when the
+            load is beyond that equilibrium.
+        drag_force: the largest axial load less the head load.
+        max_load, max_load_depth: the largest axial load and its depth.
+        head_settlement: the settlement of the pile head.
+        toe_movement, toe_penetration, toe_load: the toe's movement, its movement less the soil
+            settlement there (what the Q-w curve is read at) and its load.
+        depth, axial_load, pile_movement, soil_settlement: NumPy arrays along the pile from the head to
+            the toe, at the solver's segment boundaries.
+        warnings: the run's warnings (:class:`RunWarning`).
+    """
+
+    def __init__(self, raw: dict):
+        self.units: str = raw["units"]
+        self.warnings: _List[RunWarning] = [RunWarning(w["text"], w["method"], w["depth"], w["sentence"])
+                                           for w in raw["warnings"]]
+        self.head_load: float = raw["head_load"]
+        self.neutral_plane: float = raw["neutral_plane"]
+        self.equilibrium_neutral_plane: _Optional[float] = raw["equilibrium_neutral_plane"]
+        self.drag_force: float = raw["drag_force"]
+        self.max_load: float = raw["max_load"]
+        self.max_load_depth: float = raw["max_load_depth"]
+        self.head_settlement: float = raw["head_settlement"]
+        self.toe_movement: float = raw["toe_movement"]
+        self.toe_penetration: float = raw["toe_penetration"]
+        self.toe_load: float = raw["toe_load"]
+        self.depth: _np.ndarray = raw["depth"]
+        self.axial_load: _np.ndarray = raw["axial_load"]
+        self.pile_movement: _np.ndarray = raw["pile_movement"]
+        self.soil_settlement: _np.ndarray = raw["soil_settlement"]
+
+    def __repr__(self) -> str:
+        length, force, movement = ("ft", "kips", "in") if self.units == "English" else ("m", "kN", "mm")
+        return (f"<torve.Downdrag neutral plane {self.neutral_plane:.2f} {length}, drag force "
+                f"{self.drag_force:.1f} {force}, head settlement {self.head_settlement:.2f} {movement}>")
+
+
+def downdrag(project: Project, soil_settlement: _Tuple[_Sequence[float], _Sequence[float]],
+             head_load: float) -> Downdrag:
+    """Solves the pile of ``project`` in settling soil under the sustained ``head_load`` (kips | kN).
+
+    Friction is read from each segment's t-z curve at the movement of the pile relative to the soil:
+    negative where the soil settles past the pile, positive where the pile moves past the soil; the
+    toe from its Q-w curve at its movement less the soil settlement there. No file is read or
+    written.
+
+    Args:
+        project: a :class:`Project`.
+        soil_settlement: (depths, settlements): depths below the ground surface (ft | m), strictly
+            increasing, and the soil's settlement at each (in | mm), linear between them and held above
+            the first and below the last.
+        head_load: the sustained head load (dead load and sustained live load).
+
+    Raises:
+        InputError: a project with errors that the analysis refuses, as :func:`run`.
+        ValueError: a settlement profile with unsorted depths, a value that is not a finite number or
+            unequal lengths (the message names the point), or a head load beyond what the pile can
+            carry.
+        RuntimeError: a run that stops at the soil extent or the segment limit, or a load-transfer
+            method that did not run.
+    """
+    depths, settlements = soil_settlement
+    raw = _engine.downdrag(project, [float(d) for d in depths], [float(s) for s in settlements],
+                           float(head_load))
+    return Downdrag(raw)
 
 
 def run_many(projects: _Iterable[Project], jobs: int = 1, report: bool = False,
