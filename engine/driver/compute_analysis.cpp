@@ -32,7 +32,15 @@ std::vector<DataWarning> data_warnings(const InputData& in, const CptProfile& cp
 }
 
 std::optional<PenetrationResults> compute_penetration(const InputData& in, const CptProfile& cpt,
-                                                      RunResult& result, InputData& aligned) {
+                                                      RunResult& result, InputData& aligned,
+                                                      const std::optional<SetupRequest>& setup) {
+    std::optional<SetupRates> rates;
+    if (setup) {
+        rates = setup_rates(*setup);
+        result.setup =
+            SetupApplied{rates->days, rates->sand, rates->clay, setup_factor(rates->sand, rates->days),
+                         setup_factor(rates->clay, rates->days)};
+    }
     // What the input reader refuses and the computation could not survive.
     if (in.soil.size() < 2 || !(in.computation_increment > 0))
         throw InputError(
@@ -72,22 +80,24 @@ std::optional<PenetrationResults> compute_penetration(const InputData& in, const
     aligned = in;
     align_soil_points(aligned.soil, aligned.computation_increment);
     PenetrationResults penetration =
-        run_penetration_phase(aligned, units, cpt, static_cast<int>(segments), result);
+        run_penetration_phase(aligned, units, cpt, static_cast<int>(segments), result, rates);
     for (const CapacityTable& t : result.methods)
         for (RunWarning& w : method_run_warnings(t, result.english)) result.warnings.push_back(std::move(w));
     return penetration;
 }
 
-void compute_results(const InputData& in, const CptProfile& cpt, RunResult& result) {
+void compute_results(const InputData& in, const CptProfile& cpt, RunResult& result,
+                     const std::optional<SetupRequest>& setup) {
     InputData aligned;
-    if (const auto penetration = compute_penetration(in, cpt, result, aligned))
+    if (const auto penetration = compute_penetration(in, cpt, result, aligned, setup))
         run_load_settlement_phase(aligned, units_of(in.units), *penetration, result);
 }
 
-RunResult compute_analysis(const InputData& in, const CptProfile& cpt) {
+RunResult compute_analysis(const InputData& in, const CptProfile& cpt,
+                           const std::optional<SetupRequest>& setup) {
     RunResult result;
     try {
-        compute_results(in, cpt_profile_in(cpt, in.units), result);
+        compute_results(in, cpt_profile_in(cpt, in.units), result, setup);
     } catch (const InputError& e) {
         result.status = RunStatus::InputError;
         result.message = e.what();

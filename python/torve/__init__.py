@@ -192,6 +192,9 @@ class Results:
             its own).
         report, plot_text, console: the texts of the report, the plot data file and the console
             when the run formatted them (``run(..., report=True)``), else None.
+        setup: None for the capacity at the end of driving; after ``run(..., setup=...)`` a dict of
+            ``days`` after driving and, for "sand" and "clay", a dict of ``a``, ``t0_days`` and the
+            ``factor`` their skin friction (and t-z curves) were multiplied by.
     """
 
     def __init__(self, raw: dict):
@@ -221,6 +224,7 @@ class Results:
         self.tip_curve: _Optional[dict] = raw["tip_curve"]
         self.working_loads: _List[WorkingLoad] = [WorkingLoad(**w) for w in raw["working_loads"]]
         self.methods: _List[str] = [MethodName(m) for m in self.capacities]
+        self.setup: _Optional[dict] = raw["setup"]
 
     def capacity(self, method) -> MethodCapacity:
         """The capacity table of a method given by name ("API RP 2A") or code (4)."""
@@ -255,6 +259,8 @@ class Results:
         text = f"<torve.Results {self.units}: {tips or 'no capacity table'}"
         if self.capacities:
             text += f" at {self.capacities[0].tip[0]:g} {length}"
+        if self.setup:
+            text += f", {self.setup['days']:g} days after driving"
         if self.stop:
             text += f"; stopped: {self.stop}"
         if self.warnings:
@@ -284,7 +290,31 @@ class RunFailure:
         return f"<torve.RunFailure case {self.index}: {first}>"
 
 
-def run(project: Project, report: bool = False, time: _Optional[_datetime.datetime] = None) -> Results:
+def _setup_request(setup) -> _Optional[_Tuple[float, _Optional[float], _Optional[float]]]:
+    """(days, a, t0_days) of a set-up dict, or None; the engine checks the ranges."""
+    if setup is None:
+        return None
+    if not isinstance(setup, _Mapping):
+        raise TypeError(f"setup expects a dict of days, a and t0_days, got {type(setup).__name__}")
+    unknown = sorted(str(k) for k in setup if k not in ("days", "a", "t0_days"))
+    if unknown:
+        raise TypeError(f"setup takes days, a and t0_days, not {', '.join(unknown)}")
+    if "days" not in setup:
+        raise TypeError("setup needs days: the time after driving in days")
+
+    def number(key):
+        value = setup.get(key)
+        if value is None and key != "days":
+            return None
+        if isinstance(value, bool) or not isinstance(value, _numbers.Real):
+            raise TypeError(f"setup {key} expects a number, got {type(value).__name__}")
+        return float(value)
+
+    return (number("days"), number("a"), number("t0_days"))
+
+
+def run(project: Project, report: bool = False, time: _Optional[_datetime.datetime] = None,
+        setup: _Optional[dict] = None) -> Results:
     """Runs the analysis of ``project`` in this process and returns its :class:`Results`.
 
     No file is read or written: the project's fields (and CPT points) are the input. The results
@@ -299,14 +329,20 @@ def run(project: Project, report: bool = False, time: _Optional[_datetime.dateti
         time: the local time the report's date block shows; the clock at the start of the run when
             None. With the same time, the report and plot texts are byte for byte those that
             ``torve run`` writes for the same project file.
+        setup: the capacity a time after driving, ``dict(days=T, a=A, t0_days=T0)``: the skin
+            friction of each soil type (and the t-z curves on it) times 1 + A log10(T/T0) (Skov &
+            Denver 1988), 1 before T0; the end bearing unchanged. Left out, A and T0 are each soil
+            type's own: sand 0.2 and 0.5 day, clay 0.6 and 1 day. ``Results.setup`` gives the
+            factors. None: the capacity at the end of driving.
 
     Raises:
+        ValueError: a set-up of negative or infinite days, A below 0 or T0 not above 0.
         InputError: a project with errors that the analysis refuses; its message lists them all,
             each with its record, field and value, and ``error.findings`` holds them
             (:meth:`Project.check` gives the warnings as well). A run that stops at the soil extent
             or the segment limit is not refused: see ``Results.stop``.
     """
-    result = run_many([project], jobs=1, report=report, time=time, errors="raise")[0]
+    result = run_many([project], jobs=1, report=report, time=time, errors="raise", setup=setup)[0]
     assert isinstance(result, Results)
     return result
 
@@ -391,11 +427,11 @@ def downdrag(project: Project, soil_settlement: _Tuple[_Sequence[float], _Sequen
 
 def run_many(projects: _Iterable[Project], jobs: int = 1, report: bool = False,
              time: _Optional[_datetime.datetime] = None,
-             errors: str = "return") -> _List[_Union[Results, RunFailure]]:
+             errors: str = "return", setup: _Optional[dict] = None) -> _List[_Union[Results, RunFailure]]:
     """Runs several projects side by side on ``jobs`` threads; one entry per project, in order.
 
     Every run has its own state inside the engine, so the results are those of :func:`run` one
-    after another. ``report`` and ``time`` are as for :func:`run`.
+    after another. ``report``, ``time`` and ``setup`` are as for :func:`run`.
 
     Args:
         errors: what a project that :func:`run` would refuse gives. "return" (the default): a
@@ -413,6 +449,7 @@ def run_many(projects: _Iterable[Project], jobs: int = 1, report: bool = False,
         raise ValueError(f"jobs must be at least 1, got {jobs}")
     if errors not in ("return", "raise"):
         raise ValueError(f"errors is 'return' or 'raise', not {errors!r}")
+    aged = _setup_request(setup)
     for p in projects:
         if not isinstance(p, Project):
             raise TypeError(f"run_many takes torve.Project objects, not {type(p).__name__}")
@@ -424,7 +461,7 @@ def run_many(projects: _Iterable[Project], jobs: int = 1, report: bool = False,
     runnable = [p for p, refusal in zip(projects, refusals) if refusal is None]
     # More threads than projects would have nothing to do: any larger count runs one per project.
     threads = min(int(jobs), max(1, len(runnable)))
-    ran = iter(_engine.run_projects(runnable, threads, bool(report), time))
+    ran = iter(_engine.run_projects(runnable, threads, bool(report), time, aged))
     return [Results(next(ran)) if refusal is None else RunFailure(i, p, refusal)
             for i, (p, refusal) in enumerate(zip(projects, refusals))]
 
