@@ -1,5 +1,4 @@
-// Static resistance to driving (SRD) of a project's pile, for tip depths along its way down, and the
-// soil's quakes and damping that the wave equation reads with it.
+// Static resistance to driving (SRD) of a project's pile, for tip depths along its way down.
 #pragma once
 
 #include <string>
@@ -34,22 +33,10 @@ struct SrdProfile {
     std::vector<SrdAtDepth> depths;
 };
 
-// The soil's dynamic constants at one depth: the project's own where it gives them, else the
-// defaults for the soil there. Quakes in in or mm, damping in s/ft or s/m.
-struct SoilDynamics {
-    double shaft_quake = 0;
-    double toe_quake = 0;
-    double shaft_damping = 0;
-    double toe_damping = 0;
-};
-
 // SRD by `method` for each of `tip_depths` (ft or m, increasing). Runs the project's checks first;
 // a value the method needs and lacks stops it with a message naming the value and the depth.
 // Never throws.
 SrdProfile compute_srd(const InputData& in, const CptProfile& cpt, SrdMethod method,
                        const std::vector<double>& tip_depths);
-
-// The dynamic constants of the soil at `depth` (ft or m below the ground surface).
-SoilDynamics soil_dynamics_at(const InputData& in, double depth);
 
 }  // namespace torve
