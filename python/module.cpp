@@ -839,7 +839,7 @@ PYBIND11_MODULE(_engine, m) {
                     q.records = read_project_records(project_text, name_of(p)).records;
                     if (cpt_text) q.cpt = read_cpt_records(*cpt_text, name_of(p)).records;
                 } catch (const InputError& e) {
-                    raise_input_error(e.what());
+                    raise_input_error(e);
                 }
                 q.changed = true;
                 p = std::move(q);
