@@ -14,6 +14,9 @@ inline constexpr int kExitUsage = 2;      // the command line could not be under
 
 // `torve run PROJECT.tv6d...`: analyses projects, several side by side.
 void add_run_command(CLI::App& app, int& exit_code);
+// `torve downdrag PROJECT.tv6d --soil-settlement S.csv --head-load Q [--csv DIR]`: the pile in
+// settling soil, its neutral plane and drag force.
+void add_downdrag_command(CLI::App& app, int& exit_code);
 // `torve check PROJECT.tv6d`: every finding of the input checks, as the run reads the project.
 void add_check_command(CLI::App& app, int& exit_code);
 

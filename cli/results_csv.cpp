@@ -178,6 +178,16 @@ std::string extra_tz_curves(const RunResult& r, const UnitNames& u) {
     return t;
 }
 
+// The time after driving of the whole run and each soil type's set-up: the capacity, the load
+// transfer and the load-settlement curve of the other files are those of this time.
+std::string setup(const SetupApplied& s) {
+    std::string t;
+    Row(t).field("days_after_driving").field("soil").field("a").field("t0_days").field("factor");
+    Row(t).number(s.days).field("sand").number(s.sand.a).number(s.sand.t0_days).number(s.sand_factor);
+    Row(t).number(s.days).field("clay").number(s.clay.a).number(s.clay.t0_days).number(s.clay_factor);
+    return t;
+}
+
 }  // namespace
 
 std::vector<CsvTable> results_csv(const RunResult& r) {
@@ -188,6 +198,7 @@ std::vector<CsvTable> results_csv(const RunResult& r) {
                                  {"tz-curves", tz_curves(r, u)},
                                  {"tip-curve", tip_curve(r, u)}};
     if (!r.extra_tz_curves.empty()) out.push_back({"extra-tz-curves", extra_tz_curves(r, u)});
+    if (r.setup) out.push_back({"setup", setup(*r.setup)});
     return out;
 }
 

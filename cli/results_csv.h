@@ -17,7 +17,8 @@ struct CsvTable {
 
 // The capacity tables of every method (a method column tells them apart), the load-settlement
 // curve, the load distribution, the t-z curves and the tip curve; the verification t-z curves when
-// the run has t-z print depths. Numbers in their shortest form that reads back to the same double.
+// the run has t-z print depths; the set-up (days after driving, and A, t0 and the factor of sand and
+// of clay) when the run was asked for one. Numbers in their shortest form that reads back to the same double.
 std::vector<CsvTable> results_csv(const RunResult& result);
 
 }  // namespace torve::cli

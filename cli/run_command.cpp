@@ -13,6 +13,8 @@
 #include "cli/results_csv.h"
 #include "cli/run_summary.h"
 #include "engine/driver/run_analysis.h"
+#include "engine/methods/shaft_setup.h"
+#include "engine/model/input_error.h"
 #include "engine/model/whole_file.h"
 
 namespace torve::cli {
@@ -25,7 +27,27 @@ struct RunSettings {
     unsigned jobs = 0;
     bool show_console = false;
     std::string csv_dir;  // empty: no CSV files
+    // The capacity that many days after driving; A and t0 replace those of both soil types.
+    std::optional<double> setup_days;
+    std::optional<double> setup_a;
+    std::optional<double> setup_t0;
 };
+
+// The set-up the command line asks for, or none; a value out of range or set-up values without
+// the days raise CLI::ValidationError.
+std::optional<SetupRequest> setup_request(const RunSettings& s) {
+    if (!s.setup_days) {
+        if (s.setup_a || s.setup_t0) throw CLI::ValidationError("--setup-a and --setup-t0 need --setup-days");
+        return std::nullopt;
+    }
+    const SetupRequest request{*s.setup_days, s.setup_a, s.setup_t0};
+    try {
+        setup_rates(request);
+    } catch (const InputError& e) {
+        throw CLI::ValidationError(e.what());
+    }
+    return request;
+}
 
 struct ProjectRun {
     std::string project;
@@ -109,6 +131,7 @@ std::string relative_to_project(const std::string& project, const std::string& a
 }
 
 int run_all(const RunSettings& s) {
+    const std::optional<SetupRequest> setup = setup_request(s);
     std::vector<ProjectRun> runs(s.projects.size());
     for (std::size_t i = 0; i < runs.size(); ++i) {
         runs[i].project = s.projects[i];
@@ -140,6 +163,7 @@ int run_all(const RunSettings& s) {
             std::ostringstream console;
             RunOptions options;
             options.cpt_optional = true;
+            options.setup = setup;
             runs[i].result = run_analysis(runs[i].files, console, options);
             runs[i].console = console.str();
         }
@@ -183,7 +207,9 @@ void add_run_command(CLI::App& app, int& exit_code) {
                            "also write the tables of the results at full precision as "
                            "DIR/PROJECT.capacity.csv, .load-settlement.csv, .load-distribution.csv, "
                            ".tz-curves.csv, .tip-curve.csv and, with t-z print depths, "
-                           ".extra-tz-curves.csv. Exits with 1 when a run failed or stopped at one "
+                           ".extra-tz-curves.csv. With --setup-days T, the shaft capacity is that of T "
+                           "days after driving (and .setup.csv names the factors). Exits with 1 when a run "
+                           "failed or stopped at one "
                            "of its input checks.");
     cmd->add_option("projects", settings->projects, "Project files (.tv6d) to analyse")
         ->required()
@@ -195,6 +221,12 @@ void add_run_command(CLI::App& app, int& exit_code) {
                   "Also print the engine's own console lines for each project");
     cmd->add_option("--csv", settings->csv_dir,
                     "Folder for the CSV files of the results at full precision (created when missing)");
+    cmd->add_option("--setup-days", settings->setup_days,
+                    "Days after driving: the skin friction and the t-z curves grow by the set-up "
+                    "1 + A log10(t/t0) of each soil type (sand A 0.2, t0 0.5 day; clay A 0.6, t0 1 day)");
+    cmd->add_option("--setup-a", settings->setup_a, "Set-up factor A for every soil, instead of 0.2 and 0.6");
+    cmd->add_option("--setup-t0", settings->setup_t0,
+                    "Reference time t0 in days for every soil, instead of 0.5 and 1");
     cmd->callback([settings, &exit_code] { exit_code = run_all(*settings); });
 }
 

@@ -2,6 +2,7 @@
 #include "cli/run_summary.h"
 
 #include "engine/driver/fixed_format.h"
+#include "engine/model/number_text.h"
 
 namespace torve::cli {
 
@@ -26,9 +27,18 @@ void print_run_summary(std::ostream& out, const std::string& project, const std:
     }
     const char* force = result.english ? "kips" : "kN";
     const char* length = result.english ? "ft" : "m";
+    if (result.setup) {
+        const SetupApplied& s = *result.setup;
+        out << "  set-up: " << shortest_real(s.days) << " days after driving; sand A "
+            << shortest_real(s.sand.a) << ", t0 " << shortest_real(s.sand.t0_days) << " days, factor "
+            << decimals(s.sand_factor, 4) << "; clay A " << shortest_real(s.clay.a) << ", t0 "
+            << shortest_real(s.clay.t0_days) << " days, factor " << decimals(s.clay_factor, 4) << '\n';
+    }
     if (!result.methods.empty()) {
         out << "  capacity at the pile tip (penetration " << decimals(result.methods.front().depth.back(), 2)
-            << ' ' << length << "), " << force << ":\n";
+            << ' ' << length << ")";
+        if (result.setup) out << ' ' << shortest_real(result.setup->days) << " days after driving";
+        out << ", " << force << ":\n";
         out << "    method            skin friction   " << (result.tension ? "self weight" : "end bearing")
             << "      ultimate\n";
         for (const CapacityTable& c : result.methods) {

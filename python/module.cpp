@@ -19,6 +19,7 @@
 #include "engine/model/unit_conversion.h"
 #include "engine/model/whole_file.h"
 #include "python/code_values.h"
+#include "python/downdrag_binding.h"
 #include "python/field_values.h"
 #include "python/run_binding.h"
 
@@ -874,9 +875,9 @@ PYBIND11_MODULE(_engine, m) {
                     q.records.unit_system_code = code;
                 });
             },
-            "\"SI\" or \"English\". Assigning it relabels the values, the CPT points' with the rest, without\n"
-            "converting them (45 m becomes 45 ft), and warns so (UserWarning) when it changes the system:\n"
-            "convert() converts.")
+            "\"SI\" or \"English\". Assigning it relabels the values, the CPT points' with the rest,\n"
+            "without converting them (45 m becomes 45 ft), and warns so (UserWarning) when it changes the\n"
+            "system: convert() converts.")
         .def_property(
             "selected_methods",
             [](const Project& p) {
@@ -934,6 +935,20 @@ PYBIND11_MODULE(_engine, m) {
                 });
             },
             "Extra depths of printed t-z curves, or None for none.")
+        .def_property(
+            "working_load_fractions",
+            [](const Project& p) -> py::object {
+                if (!p.records.working_load_fractions) return py::none();
+                return py::cast(*p.records.working_load_fractions);
+            },
+            [](Project& p, py::handle list) {
+                std::optional<std::vector<double>> fractions;
+                if (!list.is_none()) fractions = numbers_of("working_load_fractions", list);
+                change_records(p,
+                               [&](ProjectRecords& r) { r.working_load_fractions = std::move(fractions); });
+            },
+            "The working loads as fractions of each method's capacity at the tip (above 0, at most 1; up\n"
+            "to 10), whose head movements the run gives; None for the run's own 1/2 and 1/3.")
         .def_property(
             "sections",
             [](const Project& p) {
@@ -1027,6 +1042,7 @@ PYBIND11_MODULE(_engine, m) {
     field(project, "critical_depth", &ProjectRecords::critical_depth, "user-specified critical depth");
 
     bind_run(m, [](const py::handle& p) { return run_request(p.cast<const Project&>()); });
+    bind_downdrag(m, [](const py::handle& p) { return run_request(p.cast<const Project&>()); });
     m.def(
         "run_refusal",
         [](const Project& p) -> py::object {

@@ -11,6 +11,8 @@
 #include <sstream>
 #include <thread>
 
+#include "engine/methods/shaft_setup.h"
+#include "engine/model/input_error.h"
 #include "python/field_values.h"
 
 namespace py = pybind11;
@@ -26,15 +28,17 @@ struct Outcome {
 
 // The text run writes the report and the plot text that `torve run` writes; without them the
 // engine only computes.
-Outcome execute(const RunRequest& r, bool texts, const std::optional<std::tm>& time) {
+Outcome execute(const RunRequest& r, bool texts, const std::optional<std::tm>& time,
+                const std::optional<SetupRequest>& setup) {
     Outcome o;
     if (!texts) {
-        o.result = compute_analysis(r.input, r.cpt);
+        o.result = compute_analysis(r.input, r.cpt, setup);
         return o;
     }
     std::ostringstream console, report, plot;
     RunOptions options;
     options.local_time = time;
+    options.setup = setup;
     o.result = run_analysis(r.names, r.input, r.cpt, {&report, &plot}, console, options);
     o.console = console.str();
     o.report = report.str();
@@ -189,6 +193,22 @@ py::dict to_python(const Outcome& o) {
     }
     d["working_loads"] = working;
     d["solver_max_iterations"] = r.solver_max_iterations;
+    if (r.setup) {
+        py::dict setup;
+        setup["days"] = r.setup->days;
+        const auto soil = [](const SetupRate& rate, double factor) {
+            py::dict t;
+            t["a"] = rate.a;
+            t["t0_days"] = rate.t0_days;
+            t["factor"] = factor;
+            return t;
+        };
+        setup["sand"] = soil(r.setup->sand, r.setup->sand_factor);
+        setup["clay"] = soil(r.setup->clay, r.setup->clay_factor);
+        d["setup"] = setup;
+    } else {
+        d["setup"] = py::none();
+    }
     return d;
 }
 
@@ -223,8 +243,25 @@ std::optional<std::tm> time_of(const py::object& t) {
     return tm;
 }
 
+// The set-up of (days, a, t0_days), a or t0_days None for the soil types' own; a value out of range
+// raises ValueError with the engine's sentence before any project runs.
+std::optional<SetupRequest> setup_of(const py::object& setup) {
+    if (setup.is_none()) return std::nullopt;
+    const auto parts = setup.cast<py::tuple>();
+    SetupRequest request;
+    request.days = parts[0].cast<double>();
+    if (!parts[1].is_none()) request.a = parts[1].cast<double>();
+    if (!parts[2].is_none()) request.t0_days = parts[2].cast<double>();
+    try {
+        setup_rates(request);
+    } catch (const InputError& e) {
+        throw py::value_error(e.what());
+    }
+    return request;
+}
+
 py::list run_requests(const std::vector<RunRequest>& requests, unsigned jobs, bool report,
-                      const std::optional<std::tm>& time) {
+                      const std::optional<std::tm>& time, const std::optional<SetupRequest>& setup) {
     std::vector<Outcome> outcomes(requests.size());
     {
         py::gil_scoped_release release;
@@ -233,7 +270,7 @@ py::list run_requests(const std::vector<RunRequest>& requests, unsigned jobs, bo
         std::atomic<std::size_t> next{0};
         const auto worker = [&] {
             for (std::size_t i = next++; i < requests.size(); i = next++)
-                outcomes[i] = execute(requests[i], report, time);
+                outcomes[i] = execute(requests[i], report, time, setup);
         };
         if (jobs == 1) {
             worker();
@@ -264,16 +301,20 @@ RunFiles run_names(const std::string& project_file) {
 void bind_run(py::module_& m, std::function<RunRequest(const py::handle& project)> request_of) {
     m.def(
         "run_projects",
-        [request_of](const py::list& projects, unsigned jobs, bool report, const py::object& time) {
+        [request_of](const py::list& projects, unsigned jobs, bool report, const py::object& time,
+                     const py::object& setup) {
             const std::optional<std::tm> when = time_of(time);
+            const std::optional<SetupRequest> aged = setup_of(setup);
             std::vector<RunRequest> requests;
             requests.reserve(projects.size());
             for (const py::handle p : projects) requests.push_back(request_of(p));
-            return run_requests(requests, jobs, report, when);
+            return run_requests(requests, jobs, report, when, aged);
         },
         py::arg("projects"), py::arg("jobs") = 1, py::arg("report") = false, py::arg("time") = py::none(),
+        py::arg("setup") = py::none(),
         "Runs the projects on `jobs` threads; a list of plain results in the projects' order. With\n"
-        "report false the engine only computes: no report, plot text or console text exists.");
+        "report false the engine only computes: no report, plot text or console text exists. `setup`\n"
+        "is None or (days, a, t0_days), a and t0_days None for each soil type's own.");
 }
 
 }  // namespace torve::python

@@ -8,9 +8,13 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 #include <cmath>
+#include <optional>
+#include <vector>
 
 #include "app/dialogs/formrows.h"
 #include "app/dialogs/texts.h"
@@ -29,6 +33,41 @@ constexpr double kMaxIncrementLength = 500;
 constexpr double kMaxPrintInterval = 500;
 // A stored increment shorter than this cannot be meant and is shown as a whole unit.
 constexpr double kShortestIncrement = 0.000001;
+// A project may ask for this many working loads at most.
+constexpr std::size_t kMostWorkingLoads = 10;
+
+// The fractions as typed, each in its shortest exact form; blank for the run's own.
+QString fractionsText(const std::optional<std::vector<double>>& fractions) {
+    QStringList parts;
+    for (double f : fractions.value_or(std::vector<double>{}))
+        parts << QString::number(f, 'g', QLocale::FloatingPointShortest);
+    return parts.join(u' ');
+}
+
+// Fractions typed as decimals or as a/b, separated by blanks, commas or semicolons; an empty
+// vector for a blank text; none for a text that is not such a list.
+std::optional<std::vector<double>> typedFractions(const QString& text) {
+    static const QRegularExpression separators(QStringLiteral("[\\s,;]+"));
+    std::vector<double> fractions;
+    const QLocale c = QLocale::c();
+    for (const QString& part : text.split(separators, Qt::SkipEmptyParts)) {
+        bool ok = false;
+        double value = 0;
+        if (const qsizetype slash = part.indexOf(u'/'); slash > 0) {
+            bool denominatorOk = false;
+            const double numerator = c.toDouble(part.left(slash), &ok);
+            const double denominator = c.toDouble(part.mid(slash + 1), &denominatorOk);
+            ok = ok && denominatorOk && denominator != 0;
+            if (ok) value = numerator / denominator;
+        } else {
+            value = c.toDouble(part, &ok);
+        }
+        if (!ok || !std::isfinite(value) || !(value > 0 && value <= 1)) return std::nullopt;
+        fractions.push_back(value);
+    }
+    if (fractions.size() > kMostWorkingLoads) return std::nullopt;
+    return fractions;
+}
 
 }  // namespace
 
@@ -44,6 +83,14 @@ ControlOptionsDialog::ControlOptionsDialog(WindowHost& host, QWidget* parent)
     grid->addWidget(new QLabel(texts::kPrintEveryEnd), 1, 2);
     for (NumberField* f : {incrementLength_, printEvery_})
         connect(f, &NumberField::edited, this, [this] { project().setModified(true); });
+    auto* loadsLabel = new QLabel(texts::kWorkingLoadFractions);
+    workingLoads_ = new QLineEdit;
+    loadsLabel->setBuddy(workingLoads_);
+    setAccessibleFromCaption(workingLoads_, texts::kWorkingLoadFractions);
+    workingLoads_->setPlaceholderText(texts::kWorkingLoadDefault);
+    grid->addWidget(loadsLabel, 2, 0);
+    grid->addWidget(workingLoads_, 2, 1, 1, 2);
+    connect(workingLoads_, &QLineEdit::textEdited, this, [this] { project().setModified(true); });
 
     auto* editor = new QGroupBox(texts::kTextEditor);
     auto* editorLayout = new QHBoxLayout(editor);
@@ -83,6 +130,8 @@ void ControlOptionsDialog::load() {
     incrementLength_->setUnitSystem(d.units);
     showValue(incrementLength_, d.computationIncrement < kShortestIncrement ? 1.0 : d.computationIncrement);
     showValue(printEvery_, d.printInterval);
+    shownWorkingLoads_ = fractionsText(d.workingLoadFractions);
+    workingLoads_->setText(shownWorkingLoads_);
     textEditor_->setText(host().settings().wordProcessor());
     showFromStart(this);
 }
@@ -92,6 +141,15 @@ void ControlOptionsDialog::store() {
     ProjectData d = project().data();
     d.printInterval = static_cast<int>(std::lround(fieldValue(printEvery_, d.printInterval)));
     d.computationIncrement = fieldValue(incrementLength_, d.computationIncrement);
+    if (workingLoads_->text() != shownWorkingLoads_) {
+        if (const std::optional<std::vector<double>> typed = typedFractions(workingLoads_->text())) {
+            d.workingLoadFractions = typed->empty() ? std::nullopt : typed;
+            shownWorkingLoads_ = workingLoads_->text();
+        } else {
+            messages().warning(this, QString(texts::kWorkingLoadsRefused).arg(workingLoads_->text()));
+            workingLoads_->setText(shownWorkingLoads_);
+        }
+    }
     project().setData(d);
 }
 

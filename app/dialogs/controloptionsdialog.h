@@ -1,4 +1,5 @@
-// The control options dialog: computation increment, print interval and the text editor.
+// The control options dialog: computation increment, print interval, working loads and the text
+// editor.
 #pragma once
 
 #include "app/widgets/childdialog.h"
@@ -26,6 +27,9 @@ class ControlOptionsDialog : public ChildDialog {
 
     NumberField* incrementLength_;
     NumberField* printEvery_;
+    QLineEdit* workingLoads_;
+    // The working loads as shown by load(): a text left as it was leaves the fractions exact.
+    QString shownWorkingLoads_;
     QLineEdit* textEditor_;
 };
 

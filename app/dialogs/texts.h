@@ -50,6 +50,12 @@ inline constexpr QLatin1StringView kPrintControls{"Print Controls"};
 inline constexpr QLatin1StringView kIncrementLength{"Length of each computation &increment "};
 inline constexpr QLatin1StringView kPrintEvery{"&Print only every "};
 inline constexpr QLatin1StringView kPrintEveryEnd{"computation increment(s)"};
+inline constexpr QLatin1StringView kWorkingLoadFractions{
+    "&Working loads, fractions of the capacity at the tip:"};
+inline constexpr QLatin1StringView kWorkingLoadDefault{"1/2 1/3 (the run's own)"};
+inline constexpr QLatin1StringView kWorkingLoadsRefused{
+    "Working loads: expected from 1 to 10 fractions of the capacity at the tip, each above 0 and at most 1, "
+    "separated by blanks (0.5 or 1/2), found \"%1\". The fractions stay as they were."};
 inline constexpr QLatin1StringView kTextEditor{"Text Editor"};
 inline constexpr QLatin1StringView kBrowse{"&Browse..."};
 inline constexpr QLatin1StringView kProgramFilter{"Programs (*);;All Files (*)"};

@@ -31,7 +31,16 @@ std::vector<DataWarning> data_warnings(const InputData& in, const CptProfile& cp
     return warnings;
 }
 
-void compute_results(const InputData& in, const CptProfile& cpt, RunResult& result) {
+std::optional<PenetrationResults> compute_penetration(const InputData& in, const CptProfile& cpt,
+                                                      RunResult& result, InputData& aligned,
+                                                      const std::optional<SetupRequest>& setup) {
+    std::optional<SetupRates> rates;
+    if (setup) {
+        rates = setup_rates(*setup);
+        result.setup =
+            SetupApplied{rates->days, rates->sand, rates->clay, setup_factor(rates->sand, rates->days),
+                         setup_factor(rates->clay, rates->days)};
+    }
     // What the input reader refuses and the computation could not survive.
     if (in.soil.size() < 2 || !(in.computation_increment > 0))
         throw InputError(
@@ -57,7 +66,7 @@ void compute_results(const InputData& in, const CptProfile& cpt, RunResult& resu
         result.message =
             "The deepest soil depth (record 9) is less than the pile length plus two pile diameters (" +
             decimals(required, 2) + ").";
-        return;
+        return std::nullopt;
     }
     for (DataWarning& w : data_warnings(in, cpt, units))
         result.warnings.push_back({w.method, w.depth, std::move(w.sentence)});
@@ -66,21 +75,29 @@ void compute_results(const InputData& in, const CptProfile& cpt, RunResult& resu
         result.stop = RunStop::SegmentLimit;
         result.message = "The soil profile needs " + std::to_string(segments) + " segments; at most " +
                          std::to_string(kMaxSegments) + " are allowed. Use a longer computation increment.";
-        return;
+        return std::nullopt;
     }
-    InputData aligned = in;
+    aligned = in;
     align_soil_points(aligned.soil, aligned.computation_increment);
-    const PenetrationResults penetration =
-        run_penetration_phase(aligned, units, cpt, static_cast<int>(segments), result);
+    PenetrationResults penetration =
+        run_penetration_phase(aligned, units, cpt, static_cast<int>(segments), result, rates);
     for (const CapacityTable& t : result.methods)
         for (RunWarning& w : method_run_warnings(t, result.english)) result.warnings.push_back(std::move(w));
-    run_load_settlement_phase(aligned, units, penetration, result);
+    return penetration;
 }
 
-RunResult compute_analysis(const InputData& in, const CptProfile& cpt) {
+void compute_results(const InputData& in, const CptProfile& cpt, RunResult& result,
+                     const std::optional<SetupRequest>& setup) {
+    InputData aligned;
+    if (const auto penetration = compute_penetration(in, cpt, result, aligned, setup))
+        run_load_settlement_phase(aligned, units_of(in.units), *penetration, result);
+}
+
+RunResult compute_analysis(const InputData& in, const CptProfile& cpt,
+                           const std::optional<SetupRequest>& setup) {
     RunResult result;
     try {
-        compute_results(in, cpt_profile_in(cpt, in.units), result);
+        compute_results(in, cpt_profile_in(cpt, in.units), result, setup);
     } catch (const InputError& e) {
         result.status = RunStatus::InputError;
         result.message = e.what();

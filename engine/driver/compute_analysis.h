@@ -1,10 +1,13 @@
 // The computation of a run, which the text run formats and the computation alone returns.
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "engine/driver/data_warning.h"
+#include "engine/driver/penetration_results.h"
 #include "engine/driver/run_result.h"
+#include "engine/methods/shaft_setup.h"
 #include "engine/model/input_data.h"
 #include "engine/model/units.h"
 
@@ -13,8 +16,17 @@ namespace torve {
 // Fills `result` with every table, curve and warning of the analysis, or with the stop of one of
 // its checks. `in` is as the input reader gives it; the soil points move onto the computation grid
 // in a copy. Input without soil points or increment raises InputError; an unexpected failure
-// may throw too, leaving what was computed.
-void compute_results(const InputData& in, const CptProfile& cpt, RunResult& result);
+// may throw too, leaving what was computed. With `setup` the skin friction is that many days after
+// driving; a request out of range raises InputError before anything is computed.
+void compute_results(const InputData& in, const CptProfile& cpt, RunResult& result,
+                     const std::optional<SetupRequest>& setup = std::nullopt);
+
+// The checks and the penetration phase of compute_results: each method's capacity and the warnings
+// in `result`, and the input with its soil points on the computation grid in `aligned`. None when a
+// check stopped the run (the stop is in `result`).
+std::optional<PenetrationResults> compute_penetration(
+    const InputData& in, const CptProfile& cpt, RunResult& result, InputData& aligned,
+    const std::optional<SetupRequest>& setup = std::nullopt);
 
 // Depth the soil must reach: the pile length plus two outside diameters, ft or m.
 double required_soil_depth(const InputData& in, const Units& units);

@@ -9,9 +9,7 @@
 #include "engine/methods/shaft_springs.h"
 
 namespace torve {
-namespace {
 
-// The load-transfer method's skin friction and tip resistance; none when it did not run.
 LoadTransferInput load_transfer_input(const PenetrationResults& p) {
     LoadTransferInput input;
     if (!p.load_transfer) {
@@ -27,15 +25,25 @@ LoadTransferInput load_transfer_input(const PenetrationResults& p) {
 // The solver works on springs of its own segments, not on the curves at the layers' three depths:
 // read between those, friction concentrated near the tip would be spread over half a layer and the
 // pile could carry more than the method's capacity.
+SolverPile solver_pile(const InputData& in, const Units& units, const PenetrationResults& p,
+                       const LoadTransferInput& input) {
+    SolverPile pile;
+    pile.diameter = p.pile.od_input / units.diameter_per_solver_length;
+    pile.length = (in.stickup_length + in.total_pile_length) * units.solver_per_length;
+    pile.springs = shaft_springs(in, units, p.pile, p.profile, input, pile.length, p.profile.count());
+    pile.tip = tip_curve(in, units, p.pile, p.profile, input);
+    pile.stiffness = axial_stiffness(in, units);
+    pile.settings.tolerance = units.solver_tolerance;
+    return pile;
+}
+
+namespace {
+
 LoadSettlement solve(const InputData& in, const Units& units, const PenetrationResults& p,
                      const LoadTransferInput& input, const QwCurve& tip) {
-    const double diameter = p.pile.od_input / units.diameter_per_solver_length;
-    const double pile_length = (in.stickup_length + in.total_pile_length) * units.solver_per_length;
-    const std::vector<TzCurve> springs =
-        shaft_springs(in, units, p.pile, p.profile, input, pile_length, p.profile.count());
-    SolverSettings settings;
-    settings.tolerance = units.solver_tolerance;
-    return solve_load_settlement(springs, tip, axial_stiffness(in, units), pile_length, diameter, settings);
+    const SolverPile pile = solver_pile(in, units, p, input);
+    return solve_load_settlement(pile.springs, tip, pile.stiffness, pile.length, pile.diameter,
+                                 pile.settings);
 }
 
 TransferCurve transfer_curve(const TzCurve& c, const OutputUnits& out) {

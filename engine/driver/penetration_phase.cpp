@@ -50,7 +50,7 @@ CapacityTable capacity_table(const InputData& in, const PenetrationResults& r, C
 }  // namespace
 
 PenetrationResults compute_penetration(const InputData& in, const Units& units, const CptProfile& cpt,
-                                       int segment_count) {
+                                       int segment_count, const std::optional<SetupRates>& setup) {
     PenetrationResults r;
     r.profile = build_soil_profile(in, units, segment_count);
     r.pile = pile_geometry(in, units);
@@ -59,6 +59,7 @@ PenetrationResults compute_penetration(const InputData& in, const Units& units, 
     for (Method method : kTableOrder) {
         if (!runs(in, method)) continue;
         CapacityCurve curve = method_capacity(method, m);
+        if (setup) apply_setup(curve, r.profile, *setup);
         if (method == in.load_transfer_method) r.load_transfer = curve;
         if (in.is_selected(method)) r.tables.push_back(std::move(curve));
     }
@@ -66,8 +67,9 @@ PenetrationResults compute_penetration(const InputData& in, const Units& units, 
 }
 
 PenetrationResults run_penetration_phase(const InputData& in, const Units& units, const CptProfile& cpt,
-                                         int segment_count, RunResult& result) {
-    PenetrationResults r = compute_penetration(in, units, cpt, segment_count);
+                                         int segment_count, RunResult& result,
+                                         const std::optional<SetupRates>& setup) {
+    PenetrationResults r = compute_penetration(in, units, cpt, segment_count, setup);
     result.printed_rows = static_cast<int>(r.printed_rows.size());
     result.methods.reserve(r.tables.size());
     for (CapacityCurve& c : r.tables) result.methods.push_back(capacity_table(in, r, c));

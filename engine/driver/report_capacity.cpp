@@ -1,6 +1,8 @@
 // Capacity tables of the report: framed title, headings and the printed penetration rows.
 #include "engine/driver/report_sections.h"
 
+#include <utility>
+
 namespace torve {
 
 std::vector<int> printed_rows(int rows, int print_interval) {
@@ -85,8 +87,30 @@ void write_koppejan_averages(TextOut& out, const CapacityTable& table, const Uni
     }
 }
 
+void write_setup_lines(TextOut& out, const SetupApplied& setup) {
+    out.blank();
+    out.line(Line()
+                 .text(" SKIN FRICTION AND LOAD TRANSFER AT")
+                 .f(setup.days, 9, 2)
+                 .text(" DAYS AFTER DRIVING, SET-UP 1 + A LOG10(t/t0):"));
+    const std::pair<const char*, const SetupRate*> types[] = {{"SAND", &setup.sand}, {"CLAY", &setup.clay}};
+    const double factors[] = {setup.sand_factor, setup.clay_factor};
+    for (std::size_t k = 0; k < 2; ++k) {
+        out.line(Line()
+                     .x(3)
+                     .text(types[k].first)
+                     .text(": A =")
+                     .f(types[k].second->a, 6, 3)
+                     .text(", t0 =")
+                     .f(types[k].second->t0_days, 8, 2)
+                     .text(" DAYS, FACTOR")
+                     .f(factors[k], 7, 4));
+    }
+}
+
 void write_capacity_tables(TextOut& out, const RunResult& result) {
     const UnitLabels labels = unit_labels(unit_system_of(result));
+    if (result.setup) write_setup_lines(out, *result.setup);
     for (const CapacityTable& t : result.methods) {
         // A method's warnings stand only above its own table: the lines do not name the method, and
         // those of a method without a table would stand above another method's table.

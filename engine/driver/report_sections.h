@@ -49,7 +49,11 @@ std::vector<int> printed_rows(int rows, int print_interval);
 // self weight), the plug's asterisk, ultimate capacity.
 void write_capacity_table(TextOut& out, const CapacityTable& table, const UnitLabels& u, bool tension);
 
-// The capacity table of every selected method that ran, each under the warnings of its method.
+// The time after driving and the set-up of each soil type, when the run was asked for them.
+void write_setup_lines(TextOut& out, const SetupApplied& setup);
+
+// The capacity table of every selected method that ran, each under the warnings of its method,
+// after the set-up lines when there is a set-up.
 void write_capacity_tables(TextOut& out, const RunResult& result);
 
 }  // namespace torve

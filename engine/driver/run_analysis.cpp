@@ -190,7 +190,7 @@ void Run::sequence() {
         start_report();
         // The points of a profile of the other unit system, as the project's.
         const CptProfile cpt = cpt_profile_in(*read_cpt_, read_in_->units);
-        compute_results(*read_in_, cpt, result_);
+        compute_results(*read_in_, cpt, result_, options_.setup);
         write_results(*read_in_, cpt);
         return write_warning_list();
     }
@@ -199,7 +199,7 @@ void Run::sequence() {
     const InputTexts texts = read_input_texts();
     start_report();
     const RunInput project = parse_project(texts);
-    compute_results(project.in, project.cpt, result_);
+    compute_results(project.in, project.cpt, result_, options_.setup);
     write_results(project.in, project.cpt);
     write_warning_list();
 }

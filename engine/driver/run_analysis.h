@@ -30,6 +30,8 @@ struct RunOptions {
     std::optional<std::tm> local_time;
     // A missing CPT data file counts as a profile with no points instead of an input error.
     bool cpt_optional = false;
+    // The capacity that many days after driving: the skin friction with its set-up.
+    std::optional<SetupRequest> setup;
 };
 
 // Runs one analysis: reads the input and CPT files, writes the report and the plot file. Console
@@ -63,7 +65,8 @@ RunResult run_analysis(const RunFiles& names, const InputData& in, const CptProf
 // Computes one analysis of input already read without formatting any text: no report, plot text
 // or console line. `in` is as the input reader gives it. The result holds every table and curve, the
 // warnings and the stop, the same as the text runs give. Never throws.
-RunResult compute_analysis(const InputData& in, const CptProfile& cpt);
+RunResult compute_analysis(const InputData& in, const CptProfile& cpt,
+                           const std::optional<SetupRequest>& setup = std::nullopt);
 
 // Runs one analysis whose files are named by a file of names ("names.dat" layout). Paths missing
 // from it are asked for on `console` and read from `console_in`.

@@ -11,6 +11,7 @@
 #include "engine/driver/run_warning.h"
 #include "engine/methods/capacity_curve.h"
 #include "engine/methods/method_warning.h"
+#include "engine/methods/shaft_setup.h"
 #include "engine/model/file_format.h"
 
 namespace torve {
@@ -123,6 +124,16 @@ struct WorkingLoad {
     std::optional<double> tip_movement;
 };
 
+// The set-up a run was asked for: its skin friction (and the t-z curves built on it) is that of the
+// time after driving, each soil type's gain by its own rate.
+struct SetupApplied {
+    double days = 0;
+    SetupRate sand;
+    SetupRate clay;
+    double sand_factor = 1;  // the factor on the skin friction of the sand segments
+    double clay_factor = 1;
+};
+
 struct RunResult {
     RunStatus status = RunStatus::Completed;
     RunStop stop = RunStop::None;
@@ -152,6 +163,8 @@ struct RunResult {
     std::vector<WorkingLoad> working_loads;
     // Most iterations any pile segment of the settlement solver needed.
     int solver_max_iterations = 0;
+    // None for the capacity at the end of driving.
+    std::optional<SetupApplied> setup;
 };
 
 inline UnitSystem unit_system_of(const RunResult& r) {

@@ -45,7 +45,7 @@ from ._engine import (ClayDrainage, CriticalDepthOption, Finding, InputError, In
                       PileType, PlugCondition, Project, SectionMode, SoilPoint, SoilType)
 
 __all__ = ["Project", "SoilPoint", "Finding", "InputError", "InputWarning", "Results", "RunFailure",
-           "MethodCapacity", "RunWarning", "WorkingLoad", "run", "run_many", "METHODS", "PileType", "SoilType",
+           "MethodCapacity", "RunWarning", "WorkingLoad", "run", "run_many", "Downdrag", "downdrag", "METHODS", "PileType", "SoilType",
            "LoadingType", "PlugCondition", "SectionMode", "ClayDrainage", "CriticalDepthOption", "__version__"]
 
 # The readers of cone data files come with the desktop core: a build without Qt has no _sounding.
@@ -192,6 +192,9 @@ class Results:
             its own).
         report, plot_text, console: the texts of the report, the plot data file and the console
             when the run formatted them (``run(..., report=True)``), else None.
+        setup: None for the capacity at the end of driving; after ``run(..., setup=...)`` a dict of
+            ``days`` after driving and, for "sand" and "clay", a dict of ``a``, ``t0_days`` and the
+            ``factor`` their skin friction (and t-z curves) were multiplied by.
     """
 
     def __init__(self, raw: dict):
@@ -221,6 +224,7 @@ class Results:
         self.tip_curve: _Optional[dict] = raw["tip_curve"]
         self.working_loads: _List[WorkingLoad] = [WorkingLoad(**w) for w in raw["working_loads"]]
         self.methods: _List[str] = [MethodName(m) for m in self.capacities]
+        self.setup: _Optional[dict] = raw["setup"]
 
     def capacity(self, method) -> MethodCapacity:
         """The capacity table of a method given by name ("API RP 2A") or code (4)."""
@@ -255,6 +259,8 @@ class Results:
         text = f"<torve.Results {self.units}: {tips or 'no capacity table'}"
         if self.capacities:
             text += f" at {self.capacities[0].tip[0]:g} {length}"
+        if self.setup:
+            text += f", {self.setup['days']:g} days after driving"
         if self.stop:
             text += f"; stopped: {self.stop}"
         if self.warnings:
@@ -284,7 +290,31 @@ class RunFailure:
         return f"<torve.RunFailure case {self.index}: {first}>"
 
 
-def run(project: Project, report: bool = False, time: _Optional[_datetime.datetime] = None) -> Results:
+def _setup_request(setup) -> _Optional[_Tuple[float, _Optional[float], _Optional[float]]]:
+    """(days, a, t0_days) of a set-up dict, or None; the engine checks the ranges."""
+    if setup is None:
+        return None
+    if not isinstance(setup, _Mapping):
+        raise TypeError(f"setup expects a dict of days, a and t0_days, got {type(setup).__name__}")
+    unknown = sorted(str(k) for k in setup if k not in ("days", "a", "t0_days"))
+    if unknown:
+        raise TypeError(f"setup takes days, a and t0_days, not {', '.join(unknown)}")
+    if "days" not in setup:
+        raise TypeError("setup needs days: the time after driving in days")
+
+    def number(key):
+        value = setup.get(key)
+        if value is None and key != "days":
+            return None
+        if isinstance(value, bool) or not isinstance(value, _numbers.Real):
+            raise TypeError(f"setup {key} expects a number, got {type(value).__name__}")
+        return float(value)
+
+    return (number("days"), number("a"), number("t0_days"))
+
+
+def run(project: Project, report: bool = False, time: _Optional[_datetime.datetime] = None,
+        setup: _Optional[dict] = None) -> Results:
     """Runs the analysis of ``project`` in this process and returns its :class:`Results`.
 
     No file is read or written: the project's fields (and CPT points) are the input. The results
@@ -299,25 +329,109 @@ def run(project: Project, report: bool = False, time: _Optional[_datetime.dateti
         time: the local time the report's date block shows; the clock at the start of the run when
             None. With the same time, the report and plot texts are byte for byte those that
             ``torve run`` writes for the same project file.
+        setup: the capacity a time after driving, ``dict(days=T, a=A, t0_days=T0)``: the skin
+            friction of each soil type (and the t-z curves on it) times 1 + A log10(T/T0) (Skov &
+            Denver 1988), 1 before T0; the end bearing unchanged. Left out, A and T0 are each soil
+            type's own: sand 0.2 and 0.5 day, clay 0.6 and 1 day. ``Results.setup`` gives the
+            factors. None: the capacity at the end of driving.
 
     Raises:
+        ValueError: a set-up of negative or infinite days, A below 0 or T0 not above 0.
         InputError: a project with errors that the analysis refuses; its message lists them all,
             each with its record, field and value, and ``error.findings`` holds them
             (:meth:`Project.check` gives the warnings as well). A run that stops at the soil extent
             or the segment limit is not refused: see ``Results.stop``.
     """
-    result = run_many([project], jobs=1, report=report, time=time, errors="raise")[0]
+    result = run_many([project], jobs=1, report=report, time=time, errors="raise", setup=setup)[0]
     assert isinstance(result, Results)
     return result
 
 
+class Downdrag:
+    """The pile of a project in settling soil under a sustained head load, solved on the t-z and Q-w
+    curves of its load-transfer method (:func:`downdrag`). Depths below the ground surface (ft | m,
+    negative in the stickup), loads (kips | kN), movements and settlements (in | mm).
+
+    Attributes:
+        units: "English" or "SI".
+        head_load: the sustained head load.
+        neutral_plane: where the pile and the soil move alike: the soil settles past the pile above it
+            (negative skin friction) and the pile moves past the soil below it.
+        equilibrium_neutral_plane: where the head load plus the peak friction above equals the peak
+            friction below plus the toe load as mobilised (force equilibrium alone); None when the
+            load is beyond that equilibrium.
+        drag_force: the largest axial load less the head load.
+        max_load, max_load_depth: the largest axial load and its depth.
+        head_settlement: the settlement of the pile head.
+        toe_movement, toe_penetration, toe_load: the toe's movement, its movement less the soil
+            settlement there (what the Q-w curve is read at) and its load.
+        depth, axial_load, pile_movement, soil_settlement: NumPy arrays along the pile from the head to
+            the toe, at the solver's segment boundaries.
+        warnings: the run's warnings (:class:`RunWarning`).
+    """
+
+    def __init__(self, raw: dict):
+        self.units: str = raw["units"]
+        self.warnings: _List[RunWarning] = [RunWarning(w["text"], w["method"], w["depth"], w["sentence"])
+                                           for w in raw["warnings"]]
+        self.head_load: float = raw["head_load"]
+        self.neutral_plane: float = raw["neutral_plane"]
+        self.equilibrium_neutral_plane: _Optional[float] = raw["equilibrium_neutral_plane"]
+        self.drag_force: float = raw["drag_force"]
+        self.max_load: float = raw["max_load"]
+        self.max_load_depth: float = raw["max_load_depth"]
+        self.head_settlement: float = raw["head_settlement"]
+        self.toe_movement: float = raw["toe_movement"]
+        self.toe_penetration: float = raw["toe_penetration"]
+        self.toe_load: float = raw["toe_load"]
+        self.depth: _np.ndarray = raw["depth"]
+        self.axial_load: _np.ndarray = raw["axial_load"]
+        self.pile_movement: _np.ndarray = raw["pile_movement"]
+        self.soil_settlement: _np.ndarray = raw["soil_settlement"]
+
+    def __repr__(self) -> str:
+        length, force, movement = ("ft", "kips", "in") if self.units == "English" else ("m", "kN", "mm")
+        return (f"<torve.Downdrag neutral plane {self.neutral_plane:.2f} {length}, drag force "
+                f"{self.drag_force:.1f} {force}, head settlement {self.head_settlement:.2f} {movement}>")
+
+
+def downdrag(project: Project, soil_settlement: _Tuple[_Sequence[float], _Sequence[float]],
+             head_load: float) -> Downdrag:
+    """Solves the pile of ``project`` in settling soil under the sustained ``head_load`` (kips | kN).
+
+    Friction is read from each segment's t-z curve at the movement of the pile relative to the soil:
+    negative where the soil settles past the pile, positive where the pile moves past the soil; the
+    toe from its Q-w curve at its movement less the soil settlement there. No file is read or
+    written.
+
+    Args:
+        project: a :class:`Project`.
+        soil_settlement: (depths, settlements): depths below the ground surface (ft | m), strictly
+            increasing, and the soil's settlement at each (in | mm), linear between them and held above
+            the first and below the last.
+        head_load: the sustained head load (dead load and sustained live load).
+
+    Raises:
+        InputError: a project with errors that the analysis refuses, as :func:`run`.
+        ValueError: a settlement profile with unsorted depths, a value that is not a finite number or
+            unequal lengths (the message names the point), or a head load beyond what the pile can
+            carry.
+        RuntimeError: a run that stops at the soil extent or the segment limit, or a load-transfer
+            method that did not run.
+    """
+    depths, settlements = soil_settlement
+    raw = _engine.downdrag(project, [float(d) for d in depths], [float(s) for s in settlements],
+                           float(head_load))
+    return Downdrag(raw)
+
+
 def run_many(projects: _Iterable[Project], jobs: int = 1, report: bool = False,
              time: _Optional[_datetime.datetime] = None,
-             errors: str = "return") -> _List[_Union[Results, RunFailure]]:
+             errors: str = "return", setup: _Optional[dict] = None) -> _List[_Union[Results, RunFailure]]:
     """Runs several projects side by side on ``jobs`` threads; one entry per project, in order.
 
     Every run has its own state inside the engine, so the results are those of :func:`run` one
-    after another. ``report`` and ``time`` are as for :func:`run`.
+    after another. ``report``, ``time`` and ``setup`` are as for :func:`run`.
 
     Args:
         errors: what a project that :func:`run` would refuse gives. "return" (the default): a
@@ -335,6 +449,7 @@ def run_many(projects: _Iterable[Project], jobs: int = 1, report: bool = False,
         raise ValueError(f"jobs must be at least 1, got {jobs}")
     if errors not in ("return", "raise"):
         raise ValueError(f"errors is 'return' or 'raise', not {errors!r}")
+    aged = _setup_request(setup)
     for p in projects:
         if not isinstance(p, Project):
             raise TypeError(f"run_many takes torve.Project objects, not {type(p).__name__}")
@@ -346,7 +461,7 @@ def run_many(projects: _Iterable[Project], jobs: int = 1, report: bool = False,
     runnable = [p for p, refusal in zip(projects, refusals) if refusal is None]
     # More threads than projects would have nothing to do: any larger count runs one per project.
     threads = min(int(jobs), max(1, len(runnable)))
-    ran = iter(_engine.run_projects(runnable, threads, bool(report), time))
+    ran = iter(_engine.run_projects(runnable, threads, bool(report), time, aged))
     return [Results(next(ran)) if refusal is None else RunFailure(i, p, refusal)
             for i, (p, refusal) in enumerate(zip(projects, refusals))]
 

@@ -251,6 +251,66 @@ TEST(RunCommand, CsvTablesAtFullPrecision) {
     EXPECT_EQ(csv_rows(base + "tip-curve.csv").size(), 1u + 10u);
 }
 
+// 100 days after driving with A = 0.2 and t0 = 1 day for every soil: 1 + 0.2 log10(100) = 1.4 on
+// the skin friction of every row, the end bearing as at the end of driving; the summary, the report
+// and the CSV files name the time.
+TEST(RunCommand, SetupDaysRaiseTheShaftAlone) {
+    torve::test::ScratchDir dir;
+    const std::string project = dir.write("pile.tv6d", torve::test::text_of(sand_pile()));
+    ASSERT_EQ(run({"run", project, "--csv", dir.file("driving")}).exit_code, 0);
+    const std::string plain_report = torve::test::read_file(dir.file("pile.tv6o"));
+    EXPECT_EQ(plain_report.find("AFTER DRIVING"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("driving/pile.setup.csv")));
+    const Command r = run({"run", project, "--csv", dir.file("aged"), "--setup-days", "100", "--setup-a",
+                           "0.2", "--setup-t0", "1"});
+    ASSERT_EQ(r.exit_code, 0) << r.output;
+    EXPECT_NE(r.output.find("  set-up: 100 days after driving; sand A 0.2, t0 1 days, factor 1.4000; clay A "
+                            "0.2, t0 1 days, factor 1.4000\n"),
+              std::string::npos)
+        << r.output;
+    EXPECT_NE(r.output.find("capacity at the pile tip (penetration 60.00 ft) 100 days after driving, kips:"),
+              std::string::npos);
+    const auto before = csv_rows(dir.file("driving/pile.capacity.csv"));
+    const auto after = csv_rows(dir.file("aged/pile.capacity.csv"));
+    ASSERT_EQ(before.size(), after.size());
+    for (std::size_t i = 1; i < before.size(); ++i) {
+        EXPECT_NEAR(number(after[i][2]), 1.4 * number(before[i][2]), 1e-9 * (1 + number(before[i][2])));
+        EXPECT_EQ(after[i][3], before[i][3]);  // end bearing
+    }
+    EXPECT_EQ(csv_rows(dir.file("aged/pile.setup.csv")),
+              (std::vector<std::vector<std::string>>{{"days_after_driving", "soil", "a", "t0_days", "factor"},
+                                                     {"100", "sand", "0.2", "1", "1.4"},
+                                                     {"100", "clay", "0.2", "1", "1.4"}}));
+    EXPECT_NE(torve::test::read_file(dir.file("pile.tv6o")).find(" AT   100.00 DAYS AFTER DRIVING"),
+              std::string::npos);
+}
+
+TEST(RunCommand, SetupValuesOutOfRangeAreRefusedBeforeAnyRun) {
+    torve::test::ScratchDir dir;
+    const std::string project = dir.write("pile.tv6d", torve::test::text_of(sand_pile()));
+    const struct {
+        std::vector<std::string> args;
+        const char* message;
+    } cases[] = {
+        {{"--setup-days", "-1"},
+         "The time after driving for the set-up (-1 days) must be zero or more days."},
+        {{"--setup-days", "10", "--setup-a", "-0.5"}, "The set-up factor A (-0.5) must be zero or more."},
+        {{"--setup-days", "10", "--setup-t0", "0"},
+         "The reference time t0 of the set-up (0 days) must be more"},
+        {{"--setup-days", "inf"}, "(infinite days)"},
+        {{"--setup-a", "0.3"}, "--setup-a and --setup-t0 need --setup-days"},
+        {{"--setup-days", "ten"}, "--setup-days"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args{"run", project};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const Command r = run(args);
+        EXPECT_EQ(r.exit_code, 2) << c.message;
+        EXPECT_NE(r.output.find(c.message), std::string::npos) << r.output;
+        EXPECT_FALSE(std::filesystem::exists(dir.file("pile.tv6o"))) << c.message;
+    }
+}
+
 TEST(RunCommand, CsvHeadersFollowUnitsAndLoading) {
     torve::test::ScratchDir dir;
     torve::ProjectRecords p = sand_pile();

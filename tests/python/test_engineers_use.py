@@ -211,3 +211,36 @@ def test_convert_by_hand_and_back():
     assert project.input_text() == typed
     with pytest.raises(ValueError, match="convert\\(\\) takes 'SI' or 'English'"):
         project.convert("metric")
+
+
+# --- working loads ------------------------------------------------------------------------------
+
+def test_working_load_fractions_are_the_projects_own(tmp_path):
+    project = torve.Project.read(str(SOURCE / "examples" / "sand-over-clay-pipe-english.tv6d"))
+    assert project.working_load_fractions is None  # the run's own 1/2 and 1/3
+    own = torve.run(project)
+    assert sorted({w.fraction for w in own.working_loads}) == [1 / 3, 1 / 2]
+
+    project.working_load_fractions = [0.4, 0.25, 1]
+    path = tmp_path / "loads.tv6d"
+    project.write(str(path))
+    # Record 16 holds the count and the fractions, and reads back to the same doubles.
+    assert "3 0.4 0.25 1" in " ".join(path.read_text().split())
+    again = torve.Project.read(str(path))
+    assert again.working_load_fractions == [0.4, 0.25, 1.0]
+    results = torve.run(again)
+    methods = {w.method for w in results.working_loads}
+    for method in methods:
+        loads = {w.fraction: w.load for w in results.working_loads if w.method == method}
+        assert sorted(loads) == [0.25, 0.4, 1.0]
+        # Each working load is its fraction of the same capacity at the tip.
+        assert loads[0.25] / loads[0.4] == pytest.approx(0.25 / 0.4, rel=1e-12)
+
+    for wrong in ([1.5], [0.0], [0.1] * 11):
+        with pytest.raises(torve.InputError):
+            again.working_load_fractions = wrong
+        assert again.working_load_fractions == [0.4, 0.25, 1.0]
+    with pytest.raises(TypeError):
+        again.working_load_fractions = ["half"]
+    again.working_load_fractions = None
+    assert again.working_load_fractions is None

@@ -1,0 +1,75 @@
+// Reading the soil settlement file, locale-independently and line by line.
+#include "engine/driver/soil_settlement_file.h"
+
+#include <vector>
+
+#include "engine/model/input_error.h"
+#include "engine/model/number_text.h"
+#include "engine/model/text_encoding.h"
+
+namespace torve {
+namespace {
+
+std::vector<std::string_view> fields_of(std::string_view line) {
+    std::vector<std::string_view> fields;
+    const bool separated = line.find_first_of(",;") != std::string_view::npos;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= line.size(); ++i) {
+        const bool end = i == line.size();
+        const char c = end ? ',' : line[i];
+        if (c == ',' || c == ';' || (!separated && (c == ' ' || c == '\t'))) {
+            std::string_view f = line.substr(start, i - start);
+            while (!f.empty() && (f.front() == ' ' || f.front() == '\t')) f.remove_prefix(1);
+            while (!f.empty() && (f.back() == ' ' || f.back() == '\t')) f.remove_suffix(1);
+            if (separated || !f.empty()) fields.push_back(f);
+            start = i + 1;
+        }
+    }
+    return fields;
+}
+
+}  // namespace
+
+SoilSettlement parse_soil_settlement(std::string_view text, const std::string& file_name) {
+    SoilSettlement soil;
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);  // a spreadsheet's byte-order mark
+    std::size_t line_number = 0;
+    while (!text.empty()) {
+        ++line_number;
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        const std::vector<std::string_view> fields = fields_of(line);
+        if (fields.empty() || (fields.size() == 1 && fields[0].empty())) continue;
+        if (fields[0].starts_with("#")) continue;
+        const InputPlace place{file_name, {}, line_number};
+        const std::string where = "The soil settlement file " + quoted_text(file_name) + ", line " +
+                                  std::to_string(line_number) + ": ";
+        if (fields.size() != 2)
+            throw InputError(where + "expected a depth and a settlement, found " +
+                                 std::to_string(fields.size()) + " values.",
+                             place);
+        double depth = 0, settlement = 0;
+        if (!parse_real(fields[0], depth))
+            throw InputError(where + "expected a depth, found " + quoted_text(std::string(fields[0])) + ".",
+                             place);
+        if (!parse_real(fields[1], settlement))
+            throw InputError(
+                where + "expected a settlement, found " + quoted_text(std::string(fields[1])) + ".", place);
+        if (!soil.depth.empty() && !(depth > soil.depth.back()))
+            throw InputError(where + "the depth " + shortest_text(depth) + " is not below the depth " +
+                                 shortest_text(soil.depth.back()) +
+                                 " of the line before; the depths must increase.",
+                             place);
+        soil.depth.push_back(depth);
+        soil.settlement.push_back(settlement);
+    }
+    if (soil.depth.empty())
+        throw InputError(
+            "The soil settlement file " + quoted_text(file_name) + " has no depth and settlement.",
+            {file_name, {}, 0});
+    return soil;
+}
+
+}  // namespace torve

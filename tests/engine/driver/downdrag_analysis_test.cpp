@@ -1,0 +1,125 @@
+// A downdrag run of a whole project: its settlement profile checked, its units converted, and the
+// pile in soil that does not settle past it giving the project's own load-settlement answer.
+#include "engine/driver/downdrag_analysis.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "engine/driver/input_reader.h"
+#include "engine/driver/run_analysis.h"
+#include "engine/driver/soil_settlement_file.h"
+#include "engine/model/input_error.h"
+#include "tests/support/scratch_dir.h"
+
+namespace torve {
+namespace {
+
+RunInput example(const std::string& name) {
+    const std::string base = "examples/" + name;
+    const std::string input = test::read_file(test::source_path(base + ".tv6d"));
+    const std::string cpt = test::read_file(test::source_path(base + ".cpt"));
+    return parse_run_input(input, base + ".tv6d", cpt, base + ".cpt");
+}
+
+TEST(DowndragAnalysis, RefusesAProfileItCannotReadNamingItsPoint) {
+    constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+    struct Case {
+        SoilSettlement soil;
+        std::string message;
+    };
+    const Case cases[] = {
+        {{{}, {}}, "The soil settlement has no point."},
+        {{{0, 5}, {10}},
+         "The soil settlement has 2 depths and 1 settlements; each depth needs one settlement."},
+        {{{0, 5, 5}, {10, 5, 0}},
+         "The soil settlement's depths must increase: point 3 is not below the one before it."},
+        {{{0, 5, 3}, {10, 5, 0}},
+         "The soil settlement's depths must increase: point 3 is not below the one before it."},
+        {{{0, nan}, {10, 0}}, "The soil settlement's depth at point 2 is not a number."},
+        {{{0, 5}, {INFINITY, 0}}, "The soil settlement at point 1 is not a number."},
+    };
+    for (const Case& c : cases) {
+        const auto fault = soil_settlement_fault(c.soil);
+        ASSERT_TRUE(fault) << c.message;
+        EXPECT_EQ(*fault, c.message);
+    }
+    EXPECT_FALSE(soil_settlement_fault({{2.5}, {0}}));
+
+    const RunInput r = example("open-pipe-offshore-si");
+    const DowndragResult d = compute_downdrag(r.in, r.cpt, {{0, 5, 3}, {10, 5, 0}}, 1000);
+    EXPECT_EQ(d.status, RunStatus::InputError);
+    EXPECT_FALSE(d.solved);
+    EXPECT_EQ(d.message, cases[3].message);
+}
+
+TEST(DowndragAnalysis, ReadsTheSettlementFileInTheFormsSpreadsheetsWrite) {
+    for (const char* text : {"0,120\n2.5,60\n10,0\n",
+                             "\xEF\xBB\xBF"
+                             "0;120\r\n2.5;60\r\n10;0",
+                             "0\t120\n2.5\t60\n10\t0\n", "# depth settlement\n\n  0   120\n 2.5 60\n\n10 0\n",
+                             "0 , 120\n2.5E0,6e1\n1D1,-0\n"}) {
+        SCOPED_TRACE(text);
+        const SoilSettlement s = parse_soil_settlement(text, "s.csv");
+        EXPECT_EQ(s.depth, (std::vector<double>{0, 2.5, 10}));
+        EXPECT_EQ(s.settlement, (std::vector<double>{120, 60, 0}));
+    }
+    try {
+        parse_soil_settlement("0,1\n2,x\n", "s.csv");
+        FAIL();
+    } catch (const InputError& e) {
+        EXPECT_EQ(e.place().line, 2u);  // for a front end to point at
+        EXPECT_EQ(e.place().file, "s.csv");
+    }
+}
+
+TEST(DowndragAnalysis, SoilSettlingWithThePileGivesTheWorkingLoadSettlement) {
+    // Soil settling alike at every depth only carries the pile down with it: no drag force, and the
+    // head settles by the soil's settlement more than at the working load in soil at rest.
+    for (const char* name :
+         {"open-pipe-offshore-si", "precast-concrete-user-english", "sand-over-clay-pipe-english"}) {
+        SCOPED_TRACE(name);
+        const RunInput r = example(name);
+        const RunResult run = compute_analysis(r.in, r.cpt);
+        ASSERT_FALSE(run.working_loads.empty());
+        const WorkingLoad& w = run.working_loads.front();
+        ASSERT_TRUE(w.head_movement);
+        // Movements of the results in in or m, of the downdrag in in or mm.
+        const double to_movement = run.english ? 1.0 : 1000.0;
+        for (double uniform : {0.0, 2.0}) {
+            const DowndragResult d = compute_downdrag(r.in, r.cpt, {{0}, {uniform}}, w.load);
+            ASSERT_TRUE(d.solved) << d.message;
+            EXPECT_EQ(d.english, run.english);
+            EXPECT_NEAR(d.drag_force, 0, 1e-9 * w.load);
+            EXPECT_NEAR(d.head_settlement, *w.head_movement * to_movement + uniform, 1e-3);
+            EXPECT_NEAR(d.toe_penetration, *w.tip_movement * to_movement, 1e-3);
+            EXPECT_DOUBLE_EQ(d.neutral_plane, 0);
+            ASSERT_EQ(d.depth.size(), d.axial_load.size());
+            EXPECT_NEAR(d.axial_load.front(), w.load, 1e-6 * w.load);
+            EXPECT_DOUBLE_EQ(d.soil_settlement.back(), uniform);
+        }
+    }
+}
+
+TEST(DowndragAnalysis, SettlingSoilDragsThePileDown) {
+    // 200 mm at the ground, nothing at 20 m, in the 30 m offshore pile: negative friction above the
+    // neutral plane loads the pile beyond its head load.
+    const RunInput r = example("open-pipe-offshore-si");
+    const DowndragResult d = compute_downdrag(r.in, r.cpt, {{0, 20}, {200, 0}}, 2000);
+    ASSERT_TRUE(d.solved) << d.message;
+    EXPECT_GT(d.drag_force, 0);
+    EXPECT_GT(d.neutral_plane, 0);
+    EXPECT_LT(d.neutral_plane, 20);
+    EXPECT_NEAR(d.max_load - d.head_load, d.drag_force, 1e-6 * d.head_load);  // the head load as solved
+    ASSERT_TRUE(d.equilibrium_neutral_plane);
+    // A head load the pile cannot carry is no solution, and says why.
+    const DowndragResult over = compute_downdrag(r.in, r.cpt, {{0, 20}, {200, 0}}, 1e7);
+    EXPECT_FALSE(over.solved);
+    EXPECT_EQ(over.status, RunStatus::Completed);
+    EXPECT_NE(over.message.find("lies above what the pile can carry"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace torve

@@ -1,0 +1,77 @@
+"""torve.downdrag as an engineer uses it: the pile of a project in settling soil, against the
+project's own load-settlement answer where the soil does not settle past it, and the trends of the
+neutral plane with the head load and the settlement."""
+
+import math
+import pathlib
+
+import numpy as np
+import pytest
+
+import torve
+
+EXAMPLES = pathlib.Path(__file__).resolve().parents[2] / "examples"
+
+
+def example(name):
+    return torve.Project.read(str(EXAMPLES / f"{name}.tv6d"))
+
+
+@pytest.mark.parametrize("name", ["open-pipe-offshore-si", "precast-concrete-user-english"])
+def test_soil_settling_with_the_pile_gives_the_working_load_settlement(name):
+    project = example(name)
+    results = torve.run(project)
+    w = results.working_loads[0]
+    # Results move in in | m, the downdrag in in | mm.
+    per_movement = 1.0 if results.units == "English" else 1000.0
+    for uniform in (0.0, 3.0):
+        d = torve.downdrag(project, soil_settlement=([0.0], [uniform]), head_load=w.load)
+        assert d.units == results.units
+        assert d.drag_force == pytest.approx(0, abs=1e-9 * w.load)
+        assert d.neutral_plane == 0
+        assert d.head_settlement == pytest.approx(w.head_movement * per_movement + uniform, abs=1e-3)
+        assert d.max_load == pytest.approx(w.load, rel=1e-6)
+
+
+def test_arrays_run_down_the_pile():
+    project = example("open-pipe-offshore-si")
+    d = torve.downdrag(project, soil_settlement=([0, 20], [200, 0]), head_load=2000)
+    for a in (d.depth, d.axial_load, d.pile_movement, d.soil_settlement):
+        assert isinstance(a, np.ndarray) and a.shape == d.depth.shape
+    assert d.depth[0] == pytest.approx(-project.stickup_length)
+    assert np.all(np.diff(d.depth) > 0)
+    assert d.axial_load[0] == pytest.approx(2000, rel=1e-6)
+    assert d.max_load == pytest.approx(d.axial_load.max())
+    assert d.drag_force == pytest.approx(d.max_load - 2000, rel=1e-5)
+    assert d.head_settlement == pytest.approx(d.pile_movement[0])
+    # Above the neutral plane the soil settles past the pile, below it the pile moves past the soil.
+    relative = d.pile_movement - d.soil_settlement
+    in_soil = d.depth >= 0
+    assert np.all(relative[in_soil & (d.depth < d.neutral_plane - 0.5)] < 0)
+    assert np.all(relative[d.depth > d.neutral_plane + 0.5] > 0)
+    assert "neutral plane" in repr(d)
+
+
+def test_neutral_plane_rises_with_the_head_load_and_sinks_with_the_settlement():
+    project = example("open-pipe-offshore-si")
+    planes = [torve.downdrag(project, soil_settlement=([0, 25], [100, 0]), head_load=q).neutral_plane
+              for q in (0, 2000, 4000, 6000)]
+    assert planes == sorted(planes, reverse=True) and planes[0] > planes[-1]
+    planes = [torve.downdrag(project, soil_settlement=([0, 25], [s, 0]), head_load=2000).neutral_plane
+              for s in (5, 20, 100, 500)]
+    assert all(b >= a - 1e-9 for a, b in zip(planes, planes[1:]))
+
+
+@pytest.mark.parametrize("soil, load, message", [
+    (([0, 10, 5], [1, 2, 3]), 1000, "point 3 is not below the one before it"),
+    (([0, math.nan], [1, 2]), 1000, "depth at point 2 is not a number"),
+    (([0, 10], [1, math.inf]), 1000, "settlement at point 2 is not a number"),
+    (([0, 10], [1]), 1000, "2 depths and 1 settlements"),
+    (([], []), 1000, "has no point"),
+    (([0], [10]), 1e9, "lies above what the pile can carry"),
+    (([0], [10]), math.nan, "The head load is not a number."),
+    (([0], [10]), -1, "The head load must be a compression, 0 or more."),
+])
+def test_refuses_what_it_cannot_solve(soil, load, message):
+    with pytest.raises(ValueError, match=message):
+        torve.downdrag(example("open-pipe-offshore-si"), soil_settlement=soil, head_load=load)
