@@ -8,6 +8,7 @@
 
 #include "engine/methods/cone_method_common.h"
 #include "engine/methods/tip_resistance.h"
+#include "engine/model/rounded_constants.h"
 
 namespace torve {
 namespace {
@@ -16,9 +17,6 @@ constexpr double kHardQc = 12.0;        // MPa: qc above it is a hard layer of t
 constexpr double kThinHardQc = 12.0;    // MPa: ceiling of a hard layer thinner than 1 m
 constexpr double kThickHardQc = 15.0;   // MPa: ceiling of a thicker one
 constexpr double kThinHardLayer = 1.0;  // m
-constexpr double kLowerZoneLeast = 0.7;
-constexpr double kLowerZoneMost = 4.0;
-constexpr double kUpperZone = 8.0;
 // A tolerance on depths in m, well below the 1 cm of a sounding's rows.
 constexpr double kDepthTolerance = 1e-9;
 
@@ -33,23 +31,21 @@ NenSounding window_readings(const NenSounding& sounding, double top, double bott
     return w;
 }
 
+// qc of a segment that reads the CPT rows at depth z, from above a step there: the first row of the
+// segment's layer at z; `held` where no row lies at z or the segment reads values of its own.
+double qc_from_above(const Segment& s, double z, const CptProfile& cpt, const Units& units, double held) {
+    if (cpt.points.empty() || has_own_cone_resistance(s.cone_resistance) || !(s.layer_bottom > s.layer_top))
+        return held;
+    const CptRange r = cpt_points_in_layer(cpt, s.layer_top, s.layer_bottom, layer_boundary_band(units));
+    for (std::size_t i = r.first; i <= r.last && !r.empty(); ++i) {
+        const CptPoint& p = cpt.points[i];
+        if (std::abs(p.depth - z) <= kGridAllowance)
+            return std::max(p.qc, 0.0) / units.read_stress_per_stress;
+    }
+    return held;
+}
+
 }  // namespace
-
-std::optional<NenPileClass> nen_pile_class(PileType type) {
-    if (type == PileType::PrecastConcrete) return NenPileClass{.alpha_p = 0.7, .alpha_s = 0.010};
-    return std::nullopt;
-}
-
-double nen_equivalent_diameter(double tip_area) {
-    return 2.0 * std::sqrt(tip_area / std::numbers::pi);
-}
-
-std::optional<double> nen_section_factor(double perimeter, double tip_area) {
-    if (!(perimeter > 0)) return 1.0;
-    const double square_perimeter = 4.0 * std::sqrt(tip_area);
-    if (std::abs(perimeter - square_perimeter) <= 0.005 * square_perimeter) return 1.0;
-    return std::nullopt;
-}
 
 double nen_qc_at(const NenSounding& sounding, double z, bool from_above) {
     if (sounding.empty()) return 0;
@@ -109,17 +105,18 @@ NenBase nen_base_resistance(const NenSounding& sounding, double tip, double d_eq
     NenBase best;
     if (sounding.empty() || !(d_eq > 0)) return best;
     const double available = sounding.back().depth - tip;
-    const double least = kLowerZoneLeast * d_eq;
+    const double least = kNenLowerZoneLeast * d_eq;
     if (available < least - kDepthTolerance) return best;
-    const double most = std::min(kLowerZoneMost * d_eq, std::max(available, least));
+    const double most = std::min(kNenLowerZoneMost * d_eq, std::max(available, least));
     std::vector<double> trials{least, most};
     for (const NenReading& r : sounding)
         if (r.depth - tip > least && r.depth - tip < most) trials.push_back(r.depth - tip);
-    const double upper_top = std::max(tip - kUpperZone * d_eq, sounding.front().depth);
+    const double upper_top = std::max(tip - kNenUpperZone * d_eq, sounding.front().depth);
     double least_q = std::numeric_limits<double>::infinity();
     for (double d : trials) {
         const double qc_i = nen_plain_mean(sounding, tip, tip + d);
-        const NenPath lower = nen_minimum_path(sounding, tip, tip + d, std::numeric_limits<double>::infinity());
+        const NenPath lower =
+            nen_minimum_path(sounding, tip, tip + d, std::numeric_limits<double>::infinity());
         const NenPath upper = nen_minimum_path(sounding, upper_top, tip, lower.end);
         const double q = 0.5 * alpha_p * beta * s * (0.5 * (qc_i + lower.mean) + upper.mean);
         if (q < least_q) {
@@ -165,6 +162,34 @@ double nen_shaft_cone_resistance(const std::vector<NenHardLayer>& layers, double
     return qc;
 }
 
+std::vector<std::vector<ConeNode>> nen_cone_nodes(const MethodInputs& m) {
+    std::vector<std::vector<ConeNode>> nodes = cone_nodes(m);
+    for (std::size_t k = 0; k < nodes.size(); ++k) {
+        const Segment& s = m.profile.segments[k];
+        ConeNode& bottom = nodes[k].back();
+        bottom.qc = qc_from_above(s, bottom.depth, m.cpt, m.units, bottom.qc);
+    }
+    return nodes;
+}
+
+NenSounding nen_sounding(const MethodInputs& m, const std::vector<std::vector<ConeNode>>& nodes) {
+    const bool english = m.units.english();
+    const double metres_per_length = english ? kNenMetresPerFoot : 1.0;
+    const double mpa_per_stress = english ? kNenKpaPerKsf / 1000.0 : 1.0 / 1000.0;
+    const auto& rows = m.cpt.points;
+    NenSounding sounding;
+    for (std::size_t k = 0; k < nodes.size(); ++k) {
+        const Segment& s = m.profile.segments[k];
+        const bool own = rows.empty() || has_own_cone_resistance(s.cone_resistance);
+        for (const ConeNode& node : nodes[k]) {
+            const bool measured = own || (node.depth >= rows.front().depth - kGridAllowance &&
+                                          node.depth <= rows.back().depth + kGridAllowance);
+            if (measured) sounding.push_back({node.depth * metres_per_length, node.qc * mpa_per_stress});
+        }
+    }
+    return sounding;
+}
+
 CapacityCurve nen9997_capacity(const MethodInputs& m) {
     const PileGeometry& pile = m.pile;
     const bool english = m.units.english();
@@ -173,37 +198,36 @@ CapacityCurve nen9997_capacity(const MethodInputs& m) {
     const double mpa_per_stress = english ? kNenKpaPerKsf / 1000.0 : 1.0 / 1000.0;
     const double metres_per_diameter = english ? 0.0254 : 0.001;
 
-    const std::vector<std::vector<ConeNode>> nodes = cone_nodes(m);
+    const std::vector<std::vector<ConeNode>> nodes = nen_cone_nodes(m);
     const std::size_t n = m.profile.segments.size();
-    NenSounding sounding;
+    const NenSounding sounding = nen_sounding(m, nodes);
     SegmentPairs qc(n);
     for (std::size_t k = 0; k < n; ++k) {
         qc.set(k, nodes[k].front().qc, nodes[k].back().qc);
-        for (const ConeNode& node : nodes[k]) {
-            sounding.push_back({node.depth * metres_per_length, node.qc * mpa_per_stress});
-            qc.along.push_back({node.depth, node.qc});
-        }
+        for (const ConeNode& node : nodes[k]) qc.along.push_back({node.depth, node.qc});
     }
 
     // The real tip area; a circular pile has none entered.
     const double area = pile.tip_area > 1e-4 ? pile.tip_area : std::numbers::pi / 4 * pile.od * pile.od;
     const double area_m2 = area * metres_per_length * metres_per_length;
     const double d_eq = nen_equivalent_diameter(area_m2);
-    const std::optional<NenPileClass> pile_class = nen_pile_class(m.in.pile_type);
+    const std::optional<NenPileClass> pile_class = nen_pile_class_of(m.in.pile_type);
     const std::optional<double> s = nen_section_factor(m.in.perimeter * metres_per_diameter, area_m2);
     const bool factors_known = pile_class.has_value() && s.has_value();
-    const double alpha_s = factors_known ? pile_class->alpha_s : 0.0;
+    const double alpha_s = factors_known ? nen_class_factors(*pile_class).alpha_s : 0.0;
 
     const std::vector<NenHardLayer> hard = nen_hard_layers(sounding);
     auto friction = [&](std::size_t k, const ConeNode& node, double) {
         if (!m.profile.segments[k].sand) return 0.0;
-        const double q = nen_shaft_cone_resistance(hard, node.depth * metres_per_length, node.qc * mpa_per_stress);
+        const double q =
+            nen_shaft_cone_resistance(hard, node.depth * metres_per_length, node.qc * mpa_per_stress);
         return alpha_s * q / mpa_per_stress;
     };
     SegmentPairs f(n);
     for (std::size_t k = 0; k < n; ++k) {
         const Segment& seg = m.profile.segments[k];
-        f.set(k, friction(k, nodes[k].front(), seg.stress_top), friction(k, nodes[k].back(), seg.stress_bottom));
+        f.set(k, friction(k, nodes[k].front(), seg.stress_top),
+              friction(k, nodes[k].back(), seg.stress_bottom));
     }
     const std::vector<double> integrals = integrate_cone_friction(m, nodes, friction);
     const SideFriction side =
@@ -216,14 +240,14 @@ CapacityCurve nen9997_capacity(const MethodInputs& m) {
         for (int j = 0; j < pile.rows; ++j) {
             const auto i = static_cast<std::size_t>(j);
             bases[i] = nen_base_resistance(sounding, pile.row_depth(j) * metres_per_length, d_eq,
-                                           pile_class->alpha_p, 1.0, *s);
+                                           nen_class_factors(*pile_class).alpha_p, 1.0, *s);
             unit[i] = capped_by_entered_bearing(bases[i].q_b_max / mpa_per_stress, m.profile.at(j));
             end[i] = unit[i] * area;
         }
     }
     if (m.in.tension()) end = pile_self_weight(m);
-    CapacityCurve c =
-        assemble_capacity(Method::Nen9997, m, side, end, std::vector<int>(rows, kFullSection), std::move(unit));
+    CapacityCurve c = assemble_capacity(Method::Nen9997, m, side, end, std::vector<int>(rows, kFullSection),
+                                        std::move(unit));
     c.cone_resistance = qc;
     c.koppejan.reserve(rows);
     for (const NenBase& b : bases)

@@ -9,9 +9,11 @@
 #include <vector>
 
 #include "engine/methods/capacity_curve.h"
+#include "engine/methods/cone_resistance.h"
 #include "engine/methods/method_inputs.h"
 #include "engine/methods/method_rules.h"
 #include "engine/model/file_format.h"
+#include "engine/model/nen9997_pile.h"
 
 namespace torve {
 
@@ -30,22 +32,6 @@ struct NenReading {
     double qc = 0;
 };
 using NenSounding = std::vector<NenReading>;
-
-// Factors of the pile class: alpha_p of the base and alpha_s of the shaft in sand and gravel. Only
-// the classes whose factors are established are given: driven precast concrete, 0.7 and 0.010.
-struct NenPileClass {
-    double alpha_p = 0;
-    double alpha_s = 0;
-};
-std::optional<NenPileClass> nen_pile_class(PileType type);
-
-// Equivalent diameter of the tip, 2 sqrt(A / pi) (a square of side a: 1.128 a).
-double nen_equivalent_diameter(double tip_area);
-
-// The section factor s: 1 for a circular section (no perimeter entered) and for a square one
-// (perimeter^2 = 16 area, within 0.5 %); no value for a rectangle, whose factor the method leaves to
-// a chart it does not hold.
-std::optional<double> nen_section_factor(double perimeter, double tip_area);
 
 // qc of the sounding at z: linear between readings, the first value above the first reading and the
 // last below the last; at a step, the upper value when `from_above`, else the lower one.
@@ -94,9 +80,21 @@ std::vector<NenHardLayer> nen_hard_layers(const NenSounding& sounding);
 // qc read at z for the shaft friction: cut to the ceiling of the hard layer that holds z.
 double nen_shaft_cone_resistance(const std::vector<NenHardLayer>& layers, double z, double qc);
 
+// The sounding the method averages: the cone readings of every segment in increasing depth, a
+// step at a segment's end read on each side of it, as far as they are measured (a layer's own qc
+// or blow count, or within the CPT rows); the readings the segments hold beyond the rows' ends are
+// left out, so that the base sees where the sounding ends.
+NenSounding nen_sounding(const MethodInputs& m, const std::vector<std::vector<ConeNode>>& nodes);
+
+// The cone readings of every segment, with the value at a segment's bottom read from above a step
+// there: the shared readings give a segment's bottom the value below the step, which is the top of
+// the segment below, and would make the last piece of the segment above a ramp down to it.
+std::vector<std::vector<ConeNode>> nen_cone_nodes(const MethodInputs& m);
+
 // Capacity against penetration: the shaft friction alpha_s qc (cut off) in sand, none in clay, summed
 // as for every method; the base q_b,max times the real tip area, and under tension the pile's self
-// weight instead. A pile class or section the method has no factors for gives no capacity.
+// weight instead. A pile class or section the method has no factors for gives no capacity (the
+// checks before a run refuse it, naming the class).
 CapacityCurve nen9997_capacity(const MethodInputs& m);
 
 template <>

@@ -42,10 +42,10 @@ TEST(NenGeometry, EquivalentDiameterAndSectionFactor) {
         bool known;
     };
     const Case cases[] = {
-        {0, 0.1257, true},      // circular, nothing entered
-        {1.6, 0.16, true},      // square 0.4 m
-        {1.6048, 0.16, true},   // square within 0.5 %
-        {1.8, 0.18, false},     // rectangle 0.3 x 0.6: 4 sqrt(0.18) = 1.697
+        {0, 0.1257, true},     // circular, nothing entered
+        {1.6, 0.16, true},     // square 0.4 m
+        {1.6048, 0.16, true},  // square within 0.5 %
+        {1.8, 0.18, false},    // rectangle 0.3 x 0.6: 4 sqrt(0.18) = 1.697
     };
     for (const Case& c : cases) {
         const auto s = nen_section_factor(c.perimeter, c.area);
@@ -54,11 +54,27 @@ TEST(NenGeometry, EquivalentDiameterAndSectionFactor) {
             EXPECT_DOUBLE_EQ(*s, 1.0);
         }
     }
-    ASSERT_TRUE(nen_pile_class(PileType::PrecastConcrete));
-    EXPECT_DOUBLE_EQ(nen_pile_class(PileType::PrecastConcrete)->alpha_p, 0.7);
-    EXPECT_DOUBLE_EQ(nen_pile_class(PileType::PrecastConcrete)->alpha_s, 0.010);
-    for (PileType t : {PileType::SteelPipe, PileType::HPile, PileType::Timber, PileType::MonotubeTaper})
-        EXPECT_FALSE(nen_pile_class(t)) << static_cast<int>(t);
+}
+
+TEST(NenPileClasses, FactorsOfTheClassTable) {
+    // alpha_p, alpha_s of the 2017 class table: driven precast 0.7, 0.010; screw injection 0.63,
+    // 0.009; vibrated cast-in-place 0.7, 0.014.
+    struct Case {
+        NenPileClass c;
+        double alpha_p, alpha_s;
+    };
+    const Case cases[] = {{NenPileClass::DrivenPrecast, 0.7, 0.010},
+                          {NenPileClass::ScrewInjection, 0.63, 0.009},
+                          {NenPileClass::VibratedCastInPlace, 0.7, 0.014}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(nen_class_factors(c.c).pile_class, c.c);
+        EXPECT_DOUBLE_EQ(nen_class_factors(c.c).alpha_p, c.alpha_p);
+        EXPECT_DOUBLE_EQ(nen_class_factors(c.c).alpha_s, c.alpha_s);
+    }
+    EXPECT_EQ(nen_pile_class_of(PileType::PrecastConcrete), NenPileClass::DrivenPrecast);
+    for (PileType t : {PileType::SteelPipe, PileType::Timber, PileType::RaymondStepTaper,
+                       PileType::RaymondUniformTaper, PileType::HPile, PileType::MonotubeTaper})
+        EXPECT_FALSE(nen_pile_class_of(t)) << nen_pile_type_name(t);
 }
 
 TEST(NenMinimumPath, NeverRisesUpwardAndStartsFromBelow) {
@@ -73,8 +89,8 @@ TEST(NenMinimumPath, NeverRisesUpwardAndStartsFromBelow) {
         {&rising, kInf, 7.5, 5},  // the path is qc itself: mean of 10 .. 5
         // min(6, z): 6 from 10 up to 6 m, then z: (4 x 6 + 0.5 (6 + 5) x 1) / 5 = 5.9
         {&rising, 6, 5.9, 5},
-        {&rising, 3, 3, 3},         // below every reading of the window
-        {&falling, kInf, 10, 10},   // qc rises upward: the path holds qc at 10 m
+        {&rising, 3, 3, 3},        // below every reading of the window
+        {&falling, kInf, 10, 10},  // qc rises upward: the path holds qc at 10 m
         {&falling, 12, 10, 10},
     };
     for (const Case& c : cases) {
@@ -103,7 +119,8 @@ TEST(NenBase, KoppejanAveragesOfWorkedSoundings) {
         // qc,III = (1.5 x 10 + 2.111 x 2) / 3.611 = 5.324, q = 0.35 (10 + 5.324) = 5.363. A plain
         // mean over 8 D (7.78 MPa, q = 6.22) would have missed the rule.
         {"soft layer within 8 D above", sounding_of({{12.5, 13.5, 2}}), 15, 10, 10,
-         (1.5 * 10 + (8 * kDeq - 1.5) * 2) / (8 * kDeq), 0.35 * (10 + (1.5 * 10 + (8 * kDeq - 1.5) * 2) / (8 * kDeq))},
+         (1.5 * 10 + (8 * kDeq - 1.5) * 2) / (8 * kDeq),
+         0.35 * (10 + (1.5 * 10 + (8 * kDeq - 1.5) * 2) / (8 * kDeq))},
         // Soft 2 MPa at 0.5 to 1.0 m below the tip: for d in (0.5, 1] qc,I = (5 + 2 (d - 0.5)) / d falls
         // while qc,II = qc,III = 2; beyond 1 m both rise again, so d = 1 m: qc,I = 6,
         // q = 0.35 (0.5 (6 + 2) + 2) = 2.1 MPa.
@@ -167,7 +184,7 @@ TEST(NenShaft, HardLayersAreCutByThickness) {
 // The square pile in one sand layer to 24 m, with the sounding given in kPa (S.I.) or psf
 // (English, converted exactly: 1 ksf = 47.88025898 kPa, 1 ft = 0.3048 m).
 struct SquarePile {
-    static ProjectRecords project(bool english, int loading = 0) {
+    static ProjectRecords project(bool english, int loading = 0, double increment = 0.6) {
         const double m = english ? 1 / 0.3048 : 1;
         ProjectRecords p = test::project();
         p.unit_system_code = english ? 1 : 2;
@@ -176,9 +193,7 @@ struct SquarePile {
         p.tip_area = english ? 0.16 / (0.0254 * 0.0254) : 0.16;
         p.modulus_of_elasticity = english ? 4.35e6 : 3e7;
         p.total_pile_length = 15 * m;
-        // Segments of 0.6 m: no step of the soundings below falls on a segment's end, where the
-        // readings of the segment above would take the value under the step.
-        p.computation_increment = 0.6 * m;
+        p.computation_increment = increment * m;
         p.deepest_soil_depth = 24 * m;
         p.offshore_data_flag = 1;
         p.loading_type_code = loading;
@@ -224,6 +239,44 @@ TEST(NenCapacity, WorkedCasesInBothUnitSystems) {
             EXPECT_NEAR(curve.skin_friction.back() * k, c.shaft, 0.05) << c.what << english;
             EXPECT_NEAR(curve.ultimate.back() * k, c.base + c.shaft, 0.1) << c.what << english;
         }
+    }
+}
+
+// Segments of 0.5 m put the steps of N2 (12.5 and 13.5 m) and N3 (5.0 and 10.0 m) on segment
+// ends: the segment above a step reads the value above it down to its end, as with 0.6 m segments
+// where the steps fall inside them. Read as a ramp from 2 MPa at 13.0 m to the 10 MPa under the
+// step at 13.5 m, N2's upper path would follow the ramp: qc,III = (1.5 x 10 + 0.5 x 6 + 1.611 x 2)
+// / 3.611 = 5.877 instead of 5.323, and R_b = 0.35 (10 + 5.877) x 160 = 889 kN instead of 858.1.
+TEST(NenCapacity, AStepOnASegmentEndIsReadOnEachSide) {
+    const NenSounding soundings[] = {sounding_of({{12.5, 13.5, 2}}),
+                                     sounding_of({{5.0, 5.6, 20}, {8.0, 10.0, 20}})};
+    for (const NenSounding& s : soundings) {
+        const test::PhaseRun fine(SquarePile::project(false, 0, 0.6), SquarePile::cpt(false, s));
+        const test::PhaseRun on_ends(SquarePile::project(false, 0, 0.5), SquarePile::cpt(false, s));
+        EXPECT_NEAR(on_ends.curve().end_bearing.back(), fine.curve().end_bearing.back(), 1e-6);
+        EXPECT_NEAR(on_ends.curve().skin_friction.back(), fine.curve().skin_friction.back(), 0.02);
+        ASSERT_FALSE(on_ends.curve().koppejan.empty());
+        EXPECT_NEAR(on_ends.curve().koppejan.back().qc_iii, fine.curve().koppejan.back().qc_iii, 1e-9);
+    }
+}
+
+// A sounding that ends 1 m below the tip (0.7 D = 0.316 m, 4 D = 1.805 m): the lower zone is
+// sought down to the last row, not over values held below it; the sounding of 10 MPa down to
+// 16 m and 2 MPa held beyond would otherwise pull qc,I down. One that ends 0.2 m below it has no
+// base, whatever the segments hold below.
+TEST(NenCapacity, TheBaseSeesWhereTheSoundingEnds) {
+    struct Case {
+        double last_depth;
+        bool complete;
+        double base;  // kN
+    };
+    const Case cases[] = {{16.0, true, 1120.0}, {15.2, false, 0.0}};
+    for (const Case& c : cases) {
+        const NenSounding s{{0, 10}, {c.last_depth, 10}, {c.last_depth, 2}};
+        const test::PhaseRun run(SquarePile::project(false), SquarePile::cpt(false, s));
+        ASSERT_FALSE(run.curve().koppejan.empty());
+        EXPECT_EQ(run.curve().koppejan.back().complete, c.complete) << c.last_depth;
+        EXPECT_NEAR(run.curve().end_bearing.back(), c.base, 0.05) << c.last_depth;
     }
 }
 
