@@ -79,8 +79,16 @@ void write_koppejan_averages(TextOut& out, const CapacityTable& table, const Uni
         Line line;
         line.x(11).f(table.depth[i], 7, 2);
         if (k.complete)
-            line.x(1).f(k.qc_i, 10, 1).x(1).f(k.qc_ii, 10, 1).x(1).f(k.qc_iii, 10, 1).x(1).f(k.lower_depth, 9, 2).x(1).f(
-                table.unit_end_bearing[i], 10, 1);
+            line.x(1)
+                .f(k.qc_i, 10, 1)
+                .x(1)
+                .f(k.qc_ii, 10, 1)
+                .x(1)
+                .f(k.qc_iii, 10, 1)
+                .x(1)
+                .f(k.lower_depth, 9, 2)
+                .x(1)
+                .f(table.unit_end_bearing[i], 10, 1);
         else
             line.x(3).text("READINGS END TOO CLOSE BELOW THE TIP");
         out.line(line);

@@ -31,18 +31,22 @@ NenSounding window_readings(const NenSounding& sounding, double top, double bott
     return w;
 }
 
-// qc of a segment that reads the CPT rows at depth z, from above a step there: the first row of the
-// segment's layer at z; `held` where no row lies at z or the segment reads values of its own.
-double qc_from_above(const Segment& s, double z, const CptProfile& cpt, const Units& units, double held) {
+// qc of a segment that reads the CPT rows at depth z, on one side of a step there: the first row of
+// the segment's layer at z from above, the last from below; `held` where no row lies at z or the
+// segment reads values of its own.
+double qc_at_step(const Segment& s, double z, bool from_above, const CptProfile& cpt, const Units& units,
+                  double held) {
     if (cpt.points.empty() || has_own_cone_resistance(s.cone_resistance) || !(s.layer_bottom > s.layer_top))
         return held;
     const CptRange r = cpt_points_in_layer(cpt, s.layer_top, s.layer_bottom, layer_boundary_band(units));
+    std::optional<double> found;
     for (std::size_t i = r.first; i <= r.last && !r.empty(); ++i) {
         const CptPoint& p = cpt.points[i];
-        if (std::abs(p.depth - z) <= kGridAllowance)
-            return std::max(p.qc, 0.0) / units.read_stress_per_stress;
+        if (std::abs(p.depth - z) > kGridAllowance) continue;
+        found = std::max(p.qc, 0.0) / units.read_stress_per_stress;
+        if (from_above) break;
     }
-    return held;
+    return found.value_or(held);
 }
 
 }  // namespace
@@ -166,8 +170,10 @@ std::vector<std::vector<ConeNode>> nen_cone_nodes(const MethodInputs& m) {
     std::vector<std::vector<ConeNode>> nodes = cone_nodes(m);
     for (std::size_t k = 0; k < nodes.size(); ++k) {
         const Segment& s = m.profile.segments[k];
+        ConeNode& top = nodes[k].front();
         ConeNode& bottom = nodes[k].back();
-        bottom.qc = qc_from_above(s, bottom.depth, m.cpt, m.units, bottom.qc);
+        top.qc = qc_at_step(s, top.depth, false, m.cpt, m.units, top.qc);
+        bottom.qc = qc_at_step(s, bottom.depth, true, m.cpt, m.units, bottom.qc);
     }
     return nodes;
 }

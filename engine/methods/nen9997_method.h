@@ -86,9 +86,11 @@ double nen_shaft_cone_resistance(const std::vector<NenHardLayer>& layers, double
 // left out, so that the base sees where the sounding ends.
 NenSounding nen_sounding(const MethodInputs& m, const std::vector<std::vector<ConeNode>>& nodes);
 
-// The cone readings of every segment, with the value at a segment's bottom read from above a step
-// there: the shared readings give a segment's bottom the value below the step, which is the top of
-// the segment below, and would make the last piece of the segment above a ramp down to it.
+// The cone readings of every segment, with a step on a segment's end read on each side of it: the
+// value above the step at the bottom of the segment above, the value below it at the top of the
+// segment below. The shared readings give a segment's bottom the value below a step there, and a
+// segment's top the value above a step that is the first row of its layer, which would make a
+// piece of the segment a ramp across the step.
 std::vector<std::vector<ConeNode>> nen_cone_nodes(const MethodInputs& m);
 
 // Capacity against penetration: the shaft friction alpha_s qc (cut off) in sand, none in clay, summed

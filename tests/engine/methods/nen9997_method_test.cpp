@@ -250,13 +250,21 @@ TEST(NenCapacity, WorkedCasesInBothUnitSystems) {
 TEST(NenCapacity, AStepOnASegmentEndIsReadOnEachSide) {
     const NenSounding soundings[] = {sounding_of({{12.5, 13.5, 2}}),
                                      sounding_of({{5.0, 5.6, 20}, {8.0, 10.0, 20}})};
+    // Sand split into layers at 12 m: the step at 12.5 m is then the first row of the lower layer,
+    // which the shared readings give the segment from 12.5 m at its top, above the step.
+    ProjectRecords split = SquarePile::project(false, 0, 0.5);
+    split.soil_points.clear();
+    test::add_layer(split, test::sand_layer(0, 12, 10, 32, 0.8, 20));
+    test::add_layer(split, test::sand_layer(12, 24, 10, 32, 0.8, 20));
     for (const NenSounding& s : soundings) {
         const test::PhaseRun fine(SquarePile::project(false, 0, 0.6), SquarePile::cpt(false, s));
-        const test::PhaseRun on_ends(SquarePile::project(false, 0, 0.5), SquarePile::cpt(false, s));
-        EXPECT_NEAR(on_ends.curve().end_bearing.back(), fine.curve().end_bearing.back(), 1e-6);
-        EXPECT_NEAR(on_ends.curve().skin_friction.back(), fine.curve().skin_friction.back(), 0.02);
-        ASSERT_FALSE(on_ends.curve().koppejan.empty());
-        EXPECT_NEAR(on_ends.curve().koppejan.back().qc_iii, fine.curve().koppejan.back().qc_iii, 1e-9);
+        for (const ProjectRecords& p : {SquarePile::project(false, 0, 0.5), split}) {
+            const test::PhaseRun on_ends(p, SquarePile::cpt(false, s));
+            EXPECT_NEAR(on_ends.curve().end_bearing.back(), fine.curve().end_bearing.back(), 1e-6);
+            EXPECT_NEAR(on_ends.curve().skin_friction.back(), fine.curve().skin_friction.back(), 0.02);
+            ASSERT_FALSE(on_ends.curve().koppejan.empty());
+            EXPECT_NEAR(on_ends.curve().koppejan.back().qc_iii, fine.curve().koppejan.back().qc_iii, 1e-9);
+        }
     }
 }
 
