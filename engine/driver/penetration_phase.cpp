@@ -40,6 +40,7 @@ CapacityTable capacity_table(const InputData& in, const PenetrationResults& r, C
         t.unit_skin_friction.push_back(c.unit_skin_friction[i]);
         t.unit_end_bearing.push_back(c.unit_end_bearing[i]);
         t.plug_controlled.push_back(plug_marker && c.tip_control[i] == kSoilPlug);
+        if (i < c.koppejan.size()) t.koppejan.push_back(c.koppejan[i]);
     }
     t.warnings = std::move(c.warnings);
     t.first_depth_without_cone = c.first_depth_without_cone;

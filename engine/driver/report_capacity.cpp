@@ -54,6 +54,47 @@ void write_capacity_table(TextOut& out, const CapacityTable& table, const UnitLa
     }
 }
 
+// The averages of qc under and over the tip that a Koppejan base comes from, row by row, with the
+// depth of the lower zone that gave the least base; a row whose readings end too close below the
+// tip shows no averages.
+void write_koppejan_averages(TextOut& out, const CapacityTable& table, const UnitLabels& u) {
+    out.blank();
+    out.line(Line().x(10).text("   PILE        QC,I       QC,II      QC,III     LOWER      UNIT END"));
+    out.line(Line().x(10).text("PENETRATION                                     ZONE       BEARING"));
+    out.line(Line()
+                 .x(14)
+                 .text(u.length)
+                 .x(8)
+                 .text(u.stress)
+                 .x(8)
+                 .text(u.stress)
+                 .x(8)
+                 .text(u.stress)
+                 .x(8)
+                 .text(u.length)
+                 .x(8)
+                 .text(u.stress));
+    for (std::size_t i = 0; i < table.depth.size() && i < table.koppejan.size(); ++i) {
+        const KoppejanAverages& k = table.koppejan[i];
+        Line line;
+        line.x(11).f(table.depth[i], 7, 2);
+        if (k.complete)
+            line.x(1)
+                .f(k.qc_i, 10, 1)
+                .x(1)
+                .f(k.qc_ii, 10, 1)
+                .x(1)
+                .f(k.qc_iii, 10, 1)
+                .x(1)
+                .f(k.lower_depth, 9, 2)
+                .x(1)
+                .f(table.unit_end_bearing[i], 10, 1);
+        else
+            line.x(3).text("READINGS END TOO CLOSE BELOW THE TIP");
+        out.line(line);
+    }
+}
+
 void write_setup_lines(TextOut& out, const SetupApplied& setup) {
     out.blank();
     out.line(Line()
@@ -91,6 +132,7 @@ void write_capacity_tables(TextOut& out, const RunResult& result) {
                          .text("; NO RESISTANCE IS TAKEN THERE."));
         }
         write_capacity_table(out, t, labels, result.tension);
+        if (!t.koppejan.empty()) write_koppejan_averages(out, t, labels);
     }
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/driver/run_warning.h"
+#include "engine/methods/capacity_curve.h"
 #include "engine/methods/method_warning.h"
 #include "engine/methods/shaft_setup.h"
 #include "engine/model/file_format.h"
@@ -56,6 +57,8 @@ struct CapacityTable {
     std::vector<MethodWarning> warnings;  // in the order the segments raised them
     // Depth of the first segment of the pile without cone resistance (Unified method only).
     std::optional<double> first_depth_without_cone;
+    // The averages of qc its base comes from at every printed row (Dutch cone method only).
+    std::vector<KoppejanAverages> koppejan;
 };
 
 // A t-z curve: load transfer (ksf or kPa) against pile movement (in or m).

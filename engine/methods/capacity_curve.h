@@ -9,6 +9,17 @@
 
 namespace torve {
 
+// The averages of qc under and over the tip that the Dutch cone method's base comes from, in the
+// routine stress unit, with the depth d of the lower zone (ft or m); `complete` is false where the
+// readings end too close below the tip to give a base.
+struct KoppejanAverages {
+    double qc_i = 0;
+    double qc_ii = 0;
+    double qc_iii = 0;
+    double lower_depth = 0;
+    bool complete = false;
+};
+
 struct CapacityCurve {
     Method method = Method::Api;
     std::vector<double> skin_friction;  // cumulative, with the LRFD factors on unit friction
@@ -27,6 +38,8 @@ struct CapacityCurve {
     // the first depth of the pile without cone resistance, which the report names.
     SegmentPairs cone_resistance;
     std::optional<double> first_depth_without_cone;
+    // Dutch cone method only: the averages of its base at every row, which its report table shows.
+    std::vector<KoppejanAverages> koppejan;
 };
 
 // The rule set of one design method: its side friction and its unit end bearing. The tip chain, the

@@ -3,9 +3,12 @@
 // method the values it lacks.
 #include "engine/model/input_checks.h"
 
+#include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <utility>
 
+#include "engine/model/nen9997_pile.h"
 #include "engine/model/number_text.h"
 #include "engine/model/rounded_constants.h"
 #include "engine/model/taper_limit.h"
@@ -739,11 +742,81 @@ void cone_methods_run(const ProjectRecords& f, const MethodFlags& flags, std::ve
     }
 }
 
+// What the Dutch cone method lacks for the project's pile: factors for its pile class or a shape
+// factor for its section (the method would give it no capacity), and a sounding that reaches 8
+// equivalent diameters above and 4 below the tip, where the tip's layer reads the CPT rows.
+void dutch_cone_pile(const ProjectRecords& f, const CptProfile& cpt, std::vector<Finding>& out) {
+    const Method method = Method::Nen9997;
+    const std::string name(method_info(method).name);
+    const auto pile_type = static_cast<PileType>(f.pile_type_code);
+    const bool known_type = f.pile_type_code >= 1 && f.pile_type_code <= 7;
+    const auto finding = [&](Severity severity, RecordPlace place, std::string_view field,
+                             std::optional<double> depth, double value, std::string message) {
+        out.push_back(
+            {severity, place, std::string(field), method, 0, depth, value, std::move(message), false});
+    };
+    if (known_type && !nen_pile_class_of(pile_type)) {
+        finding(Severity::Error, {RecordId::Options}, records::kOptions[2], std::nullopt, f.pile_type_code,
+                "expected a pile type of a class the method has factors for (3, precast concrete), found " +
+                    number(f.pile_type_code) + " (" + std::string(nen_pile_type_name(pile_type)) +
+                    "): the method gives it no capacity.");
+        return;
+    }
+    const Units& units = units_of(system_of(f));
+    const double m_per_length = system_of(f) == UnitSystem::SI ? 1.0 : 0.3048;
+    const double m_per_diameter = m_per_length / units.diameter_per_length;
+    const double od = f.outside_diameter * m_per_diameter;
+    // The tip area is entered in in2 or m2; a circular pile has none entered.
+    const double area = f.tip_area > 0 ? f.tip_area * m_per_length * m_per_length / units.solver_area_per_area
+                                       : std::numbers::pi / 4 * od * od;
+    if (!(area > 0) || !std::isfinite(area)) return;
+    if (f.perimeter > kNoncircular && !nen_section_factor(f.perimeter * m_per_diameter, area)) {
+        finding(Severity::Error, {RecordId::PileSection}, records::kPileSection[0], std::nullopt, f.perimeter,
+                "expected the perimeter of a square section, 4 sqrt(tip area) = " +
+                    decimals(4 * std::sqrt(area) / m_per_diameter, 3) + ", found " + number(f.perimeter) +
+                    ": the method has no section factor for a rectangle and gives it no capacity.");
+        return;
+    }
+    if (cpt.points.empty() || f.soil_points.empty()) return;
+    // The layer of the tip reads the CPT rows unless it has a qc of its own.
+    const double tip = f.total_pile_length;
+    for (std::size_t i = 0; i + 1 < f.soil_points.size(); i += 2) {
+        const bool holds_tip = f.soil_points[i].depth <= tip && tip <= f.soil_points[i + 1].depth;
+        if (holds_tip && (has_own_cone_resistance(f.soil_points[i].cone_resistance) ||
+                          has_own_cone_resistance(f.soil_points[i + 1].cone_resistance)))
+            return;
+    }
+    const CptProfile rows = cpt_profile_in(cpt, system_of(f));
+    const double d_eq = nen_equivalent_diameter(area) / m_per_length;  // ft or m
+    const double first = rows.points.front().depth, last = rows.points.back().depth;
+    const int count = static_cast<int>(rows.points.size());
+    const double least_below = tip + kNenLowerZoneLeast * d_eq, most_below = tip + kNenLowerZoneMost * d_eq;
+    const double above = std::max(tip - kNenUpperZone * d_eq, 0.0);
+    if (last < most_below - kGridAllowance) {
+        const bool no_base = last < least_below - kGridAllowance;
+        finding(
+            Severity::Warning, {RecordId::CptRow, count - 1, count}, "depth", last, last,
+            "expected CPT rows down to 4 equivalent diameters below the tip, " + lower_limit(most_below) +
+                ", found the last at " + number(last) +
+                (no_base ? ": less than 0.7 diameters below the tip, so the method takes no base resistance "
+                           "there."
+                         : ": the method seeks the lower zone of its base only down to the last row."));
+    }
+    if (first > above + kGridAllowance)
+        finding(Severity::Warning, {RecordId::CptRow, 0, count}, "depth", first, first,
+                "expected CPT rows from 8 equivalent diameters above the tip, " + upper_limit(above) +
+                    ", found the first at " + number(first) +
+                    ": the method averages the upper zone of its base only from the first row.");
+}
+
 std::vector<Finding> whole_project_findings(const ProjectRecords& f, const CptProfile& cpt) {
     std::vector<Finding> out;
     reaches_results(f, out);
     const MethodFlags flags = f.method_selection_flags.value_or(MethodFlags{});
     cone_methods_run(f, flags, out);
+    const bool dutch =
+        flags[index_of(Method::Nen9997)] == 1 || f.load_transfer_method_code == code_of(Method::Nen9997);
+    if (dutch && f.offshore_data_flag == 1) dutch_cone_pile(f, cpt, out);
     for (const MethodInfo& m : kMethods) {
         if (flags[index_of(m.method)] != 1 || (m.cone_based && f.offshore_data_flag != 1)) continue;
         for (std::size_t i = 0; i + 1 < f.soil_points.size(); i += 2) LayerNeeds(m, f, cpt, i, out).check();

@@ -23,9 +23,10 @@ enum class Method : int {
     Fugro = 8,
     Uwa = 9,
     Unified = 10,
+    Nen9997 = 11,
 };
 // The highest method code; kMethods holds exactly this many rows.
-inline constexpr int kMethodCount = 10;
+inline constexpr int kMethodCount = 11;
 
 constexpr int code_of(Method m) {
     return static_cast<int>(m);
@@ -319,6 +320,26 @@ inline constexpr std::array<MethodInfo, kMethodCount> kMethods = {{
         .dialog_place = 10,
         .table_place = 10,
         .curve_shapes = CurveShapes::Own,
+    },
+    {
+        .method = Method::Nen9997,
+        .name = "NEN9997",
+        .report_line = "- NEN 9997-1 (Dutch CPT Method, Koppejan)",
+        .report_title = "*  NEN 9997-1 DUTCH CPT METHOD (KOPPEJAN)  *",
+        .title_indent = 13,
+        .curve_label = "NEN9997",
+        .cone_based = true,
+        .self_weight_heading = true,
+        .plug_marker = false,
+        .sand = {.qc = true},
+        .clay = {.qc = true},
+        .transfer_note = "  # API RP 2A t-z and Q-w Curves with the Method's Unit Values",
+        .capacity_note = "  # Precast Concrete Driven Piles; no Shaft Friction in Clay",
+        .transfer_caption = "NEN 9997-1 (Dutch CPT Method, Koppejan)",
+        .curve_note_mark = "(**)",
+        .capacity_caption = "NEN 9997-1 (Dutch CPT Method, Koppejan)",
+        .dialog_place = 11,
+        .table_place = 11,
     },
 }};
 // clang-format on

@@ -528,10 +528,13 @@ class ProjectWriter {
         lines.method_flags = line_ + 1;
         LineWriter w = line(RecordId::MethodFlags);
         const MethodFlags flags = f_.method_selection_flags.value_or(MethodFlags{});
-        // Flags past the ninth only when set, so that files of projects without those methods stay
-        // as they were.
-        for (std::size_t m = 0; m < flags.size(); ++m)
-            if (m < kAlwaysWrittenMethodFlags || flags[m] != 0) w.integer(flags[m]);
+        // Flags past the ninth up to the last one set, so that files of projects without those
+        // methods stay as they were; a cleared flag before a set one is written too, since the
+        // readers take the flags by their place on the line.
+        std::size_t count = kAlwaysWrittenMethodFlags;
+        for (std::size_t m = count; m < flags.size(); ++m)
+            if (flags[m] != 0) count = m + 1;
+        for (std::size_t m = 0; m < count; ++m) w.integer(flags[m]);
     }
 
     // The two lines of soil point i. The desktop program writes a sand's blow count where a clay

@@ -305,6 +305,47 @@ TEST(CheckCommand, TheFourPlacesFindTheSameInFiles) {
     }
 }
 
+// The Dutch cone method's square precast pile (tip at 15 m, D_eq = 0.4514 m): as a steel pipe it has
+// no class factors and is refused, naming the class; with a sounding that ends at 16 m, short of
+// 4 D_eq = 1.805 m below the tip, it runs with a warning at the last row.
+TEST(CheckCommand, TheFourPlacesFindWhatTheDutchConeMethodLacks) {
+    const std::string project =
+        torve::test::read_file(torve::test::source_path("tests/reference/cases/nen-square-precast-si.tv6d"));
+    const std::string full =
+        torve::test::read_file(torve::test::source_path("tests/reference/cases/nen-square-precast-si.cpt"));
+    std::string steel = project;
+    steel.replace(steel.find("\n0 0.5 3 0 11 1 0\n"), 19, "\n0 0.5 1 0 11 1 0\n");
+    const struct {
+        const char* what;
+        std::string project, cpt;
+        std::vector<Row> expected;
+    } cases[] = {
+        {"steel pipe",
+         steel,
+         full,
+         {{"warning", "", "modulus of elasticity",
+           "expected a modulus of elasticity from 150000000 to 250000000 kPa for a pile of steel, found "
+           "30000000: hardly the pile's material, perhaps a modulus in another unit."},
+          {"error", "NEN9997", "pile-type code",
+           "expected a pile type of a class the method has factors for (3, precast concrete), found 1 (steel "
+           "pipe): the method gives it no capacity."}}},
+        {"sounding to 16 m",
+         project,
+         " 2 2\n  0.00E+00  1.00E+04\n  1.60E+01  1.00E+04\n",
+         {{"warning", "NEN9997 at 16.00 m", "depth",
+           "expected CPT rows down to 4 equivalent diameters below the tip, 16.806, found the last at 16: "
+           "the "
+           "method seeks the lower zone of its base only down to the last row."}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        torve::test::ScratchDir dir;
+        const std::string path = dir.write("p.tv6d", c.project);
+        const std::string cpt = dir.write("p.cpt", c.cpt);
+        expect_same_findings(path, cpt, c.expected);
+    }
+}
+
 using Command = torve::test::ProgramRun;
 using torve::test::copy_example;
 namespace fs = std::filesystem;

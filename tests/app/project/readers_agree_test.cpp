@@ -63,7 +63,8 @@ TEST(ReadersAgree, UnifiedFlagInBothForms) {
         {"0 0 0 1 0 0 0 0 1 1\n", true, "\n0 0 0 1 0 0 0 0 1 1\n"},
         {"0 0 0 1 0 0 0 0 1\n", false, "\n0 0 0 1 0 0 0 0 1\n"},    // nine: the next record is not a flag
         {"0 0 0 1 0 0 0 0 1 0\n", false, "\n0 0 0 1 0 0 0 0 1\n"},  // a cleared tenth is not written
-        {"0,0,0,1,0,0,0,0,1,1,7\n", true, "\n0 0 0 1 0 0 0 0 1 1\n"},
+        // A value past the last flag is not one: it is not written back.
+        {"0,0,0,1,0,0,0,0,1,1,0,7\n", true, "\n0 0 0 1 0 0 0 0 1 1\n"},
         {"0 0 0 1 0\n0 0 0 1 1\n", true, "\n0 0 0 1 0 0 0 0 1 1\n"},  // a record over two lines
     };
     for (const Case& c : cases) {

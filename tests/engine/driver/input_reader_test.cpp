@@ -252,9 +252,9 @@ TEST(InputReader, ValuesThatWouldBreakTheAnalysisAreRefused) {
          "expected a taper angle of at most 0.477 degrees, found 1: a larger one gives a negative tip "
          "diameter."},
         {[](ProjectRecords& p) { p.load_transfer_method_code = 0; },
-         "expected a load-transfer method code from 1 to 10, found 0."},
-        {[](ProjectRecords& p) { p.load_transfer_method_code = 11; },
-         "expected a load-transfer method code from 1 to 10, found 11."},
+         "expected a load-transfer method code from 1 to 11, found 0."},
+        {[](ProjectRecords& p) { p.load_transfer_method_code = 12; },
+         "expected a load-transfer method code from 1 to 11, found 12."},
         {[](ProjectRecords& p) { p.soil_points[1].effective_unit_weight = 0; },
          "soil point 2 of 4, first line), line 12: expected a positive effective unit weight, found 0."},
         {[](ProjectRecords& p) { p.soil_points[0].effective_unit_weight = -60; },

@@ -361,6 +361,118 @@ TEST(InputChecks, ConeMethodsWithoutOffshoreDataAreRefused) {
     }
 }
 
+// What the Dutch cone method lacks of the pile: a pile class or a section it has no factors for
+// (refused, since it would give no capacity), and a sounding short of the zones of its base. The
+// pile: precast concrete, square 0.4 m (A = 0.16 m2, D_eq = 2 sqrt(0.16 / pi) = 0.45135 m), tip at
+// 15 m: the lower zone reaches 0.7 D = 0.316 m to 4 D = 1.805 m below it (15.316 to 16.805 m), the
+// upper zone 8 D = 3.611 m above it (up to 11.389 m).
+TEST(InputChecks, WhatTheDutchConeMethodLacksOfThePile) {
+    const struct {
+        const char* what;
+        std::function<void(ProjectRecords&)> change;
+        double first, last;  // depths of the CPT rows, m
+        std::vector<Expected> expected;
+    } cases[] = {
+        {"square precast pile, sounding 0 to 25 m", [](ProjectRecords&) {}, 0, 25, {}},
+        {"steel pipe",
+         [](ProjectRecords& p) { p.pile_type_code = 1; },
+         0,
+         25,
+         {{Severity::Error, RecordId::Options, 0, "pile-type code",
+           "expected a pile type of a class the method has factors for (3, precast concrete), found 1 (steel "
+           "pipe): the method gives it no capacity.",
+           Method::Nen9997}}},
+        {"H-pile taken for the unit load transfers alone",
+         [](ProjectRecords& p) {
+             p.pile_type_code = 6;
+             p.method_selection_flags = MethodFlags{0, 0, 0, 1};
+         },
+         0,
+         25,
+         {{Severity::Error, RecordId::Options, 0, "pile-type code",
+           "expected a pile type of a class the method has factors for (3, precast concrete), found 6 "
+           "(H-pile): the method gives it no capacity.",
+           Method::Nen9997}}},
+        {"steel pipe, the method neither selected nor for the load transfers",
+         [](ProjectRecords& p) {
+             p.pile_type_code = 1;
+             p.method_selection_flags = MethodFlags{0, 0, 0, 1};
+             p.load_transfer_method_code = code_of(Method::Api);
+         },
+         0,
+         25,
+         {}},
+        // 0.3 x 0.6 m: 4 sqrt(0.18) = 1.697056 m against a perimeter of 1.8 m.
+        {"rectangle",
+         [](ProjectRecords& p) {
+             p.perimeter = 1800;
+             p.tip_area = 0.18;
+         },
+         0,
+         25,
+         {{Severity::Error, RecordId::PileSection, 0, "perimeter",
+           "expected the perimeter of a square section, 4 sqrt(tip area) = 1697.056, found 1800: the method "
+           "has no section factor for a rectangle and gives it no capacity.",
+           Method::Nen9997}}},
+        {"sounding to 16 m",
+         [](ProjectRecords&) {},
+         0,
+         16,
+         {{Severity::Warning, RecordId::CptRow, 1, "depth",
+           "expected CPT rows down to 4 equivalent diameters below the tip, 16.806, found the last at 16: "
+           "the "
+           "method seeks the lower zone of its base only down to the last row.",
+           Method::Nen9997}}},
+        {"sounding to 15.2 m",
+         [](ProjectRecords&) {},
+         0,
+         15.2,
+         {{Severity::Warning, RecordId::CptRow, 1, "depth",
+           "expected CPT rows down to 4 equivalent diameters below the tip, 16.806, found the last at 15.2: "
+           "less than 0.7 diameters below the tip, so the method takes no base resistance there.",
+           Method::Nen9997}}},
+        {"sounding from 12 m",
+         [](ProjectRecords&) {},
+         12,
+         25,
+         {{Severity::Warning, RecordId::CptRow, 0, "depth",
+           "expected CPT rows from 8 equivalent diameters above the tip, 11.389, found the first at 12: the "
+           "method averages the upper zone of its base only from the first row.",
+           Method::Nen9997}}},
+        {"sounding to 16 m under a tip layer with a qc of its own",
+         [](ProjectRecords& p) {
+             p.soil_points[0].cone_resistance = p.soil_points[1].cone_resistance = 10000;
+         },
+         0,
+         16,
+         {}},
+    };
+    for (const auto& c : cases) {
+        ProjectRecords p = test::project();
+        p.unit_system_code = 2;
+        p.pile_type_code = 3;
+        p.perimeter = 1600;
+        p.tip_area = 0.16;
+        p.outside_diameter = 400;
+        p.inside_diameter = 0;
+        p.modulus_of_elasticity = 3e7;
+        p.total_pile_length = 15;
+        p.computation_increment = 0.5;
+        p.deepest_soil_depth = 24;
+        p.offshore_data_flag = 1;
+        p.load_transfer_method_code = code_of(Method::Nen9997);
+        p.method_selection_flags = MethodFlags{};
+        (*p.method_selection_flags)[index_of(Method::Nen9997)] = 1;
+        test::add_layer(p, test::sand_layer(0, 24, 10, 32, 0.8, 20));
+        c.change(p);
+        const CptProfile cpt{2, {{c.first, 10000}, {c.last, 10000}}};
+        std::vector<Finding> dutch;
+        for (const Finding& f : check_project(p, cpt))
+            if (f.method == Method::Nen9997) dutch.push_back(f);
+        expect_findings(dutch, c.expected, c.what);
+    }
+}
+
 // Values the analysis takes but hardly a pile's: a modulus typed in another unit (210 for 210 GPa),
 // a zero-friction length longer than the pile, no tension factor under tension. Warnings, each at
 // the record that holds the value.
@@ -480,7 +592,7 @@ TEST(InputChecks, AsTheReadingGoes) {
     q.load_transfer_method_code = 4;
     const std::string record7 =
         "Input data file \"p.tv6d\", record 7 (computation options), line 7: expected a load-transfer method "
-        "code from 1 to 10, found 0.";
+        "code from 1 to 11, found 0.";
     const struct {
         std::string text;
         std::string message;

@@ -129,6 +129,32 @@ TEST(ProjectCodec, WrittenProjectsHoldEveryValueAsHeld) {
     EXPECT_EQ(lines.critical_depth, 26u);
 }
 
+// The flags past the ninth stand on the line up to the last one set, each in its own place: a method
+// selected alone among the later ones must not read back as the one before it.
+TEST(ProjectCodec, LaterSelectionFlagsKeepTheirPlaces) {
+    struct Case {
+        std::vector<Method> selected;
+        const char* line;
+    };
+    const Case cases[] = {
+        {{Method::Api}, "\n0 0 0 1 0 0 0 0 0\n"},
+        {{Method::Api, Method::Unified}, "\n0 0 0 1 0 0 0 0 0 1\n"},
+        {{Method::Nen9997}, "\n0 0 0 0 0 0 0 0 0 0 1\n"},
+        {{Method::Unified, Method::Nen9997}, "\n0 0 0 0 0 0 0 0 0 1 1\n"},
+    };
+    for (const Case& c : cases) {
+        ProjectRecords p = test::project();
+        test::add_layer(p, test::sand_layer(0, 30, 60, 30, 0.8, 20));
+        p.method_selection_flags = MethodFlags{};
+        for (Method m : c.selected) (*p.method_selection_flags)[index_of(m)] = 1;
+        const std::string text = write_project_records(p, WriteStyle::AsHeld);
+        EXPECT_NE(text.find(c.line), std::string::npos) << text;
+        EXPECT_EQ(read_project_records(text, "p.tv6d").records.method_selection_flags,
+                  p.method_selection_flags)
+            << c.line;
+    }
+}
+
 // Options added to a record stand in the file only when they differ from their default, so that a
 // project without them is written as before, and a line ending early reads as the default.
 TEST(ProjectCodec, OptionalFieldsStandOnlyWhenSet) {
