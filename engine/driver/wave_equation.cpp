@@ -48,7 +48,10 @@ SoilForce soil_resistance(const SoilSpring& s, bool toe, double d, double v, Soi
         state.offset = d + quake;
     }
     const double rs = s.ultimate / quake * (d - state.offset);
-    double r = rs * (1 + s.damping * v);
+    // Smith's Rs (1 + J v) where the spring and the velocity go the same way; where they go
+    // opposite ways (the spring unloading) the dashpot still resists the motion, J |Rs| v, for
+    // Rs (1 + J v) would push the mass along and feed the blow energy it never had.
+    double r = rs + s.damping * std::abs(rs) * v;
     if (toe) r = std::max(r, 0.0);
     return {r, r - rs};
 }
@@ -78,14 +81,22 @@ double spring_stiffness(const SoilSpring& s) {
 }  // namespace
 
 double stable_time_step(const WaveModel& model, double fraction) {
+    // A compression-only spring is stiffest unloading (k / cor^2); the soil's spring stiffens with
+    // its damping as Rs (1 + J v), for which the pile's velocity is taken as at most twice the
+    // fastest mass's at impact (a free toe doubles the velocity of the wave it reflects).
+    double fastest = 0;
+    for (const LumpedMass& m : model.masses) fastest = std::max(fastest, std::abs(m.initial_velocity));
+    auto spring = [&](const LumpedSpring& s) {
+        return s.kind == SpringKind::Linear ? s.stiffness : s.stiffness / (s.cor * s.cor);
+    };
+    auto soil = [&](const SoilSpring& s) { return spring_stiffness(s) * (1 + s.damping * 2 * fastest); };
     double step = std::numeric_limits<double>::infinity();
     const std::size_t n = model.masses.size();
     for (std::size_t i = 0; i < n; ++i) {
         const LumpedMass& m = model.masses[i];
-        double stiffness = 0;
-        if (i > 0) stiffness += model.springs[i - 1].stiffness;
-        if (i + 1 < n) stiffness += model.springs[i].stiffness;
-        stiffness += spring_stiffness(m.shaft) + spring_stiffness(m.toe);
+        double stiffness = soil(m.shaft) + soil(m.toe);
+        if (i > 0) stiffness += spring(model.springs[i - 1]);
+        if (i + 1 < n) stiffness += spring(model.springs[i]);
         if (stiffness > 0) step = std::min(step, 2 / std::sqrt(2 * stiffness / m.mass));
         // The dashpot of the soil, stepped from the velocity at the step's start, is stable below 2 m / c.
         const double dashpot = m.shaft.damping * m.shaft.ultimate + m.toe.damping * m.toe.ultimate;

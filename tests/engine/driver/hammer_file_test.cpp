@@ -4,9 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
+#include <regex>
 #include <string>
 
+#include "engine/driver/input_reader.h"
 #include "engine/model/input_error.h"
+#include "tests/support/scratch_dir.h"
 
 namespace torve {
 namespace {
@@ -113,6 +117,22 @@ TEST(HammerFile, RefusesTextThatIsNotJsonWithItsLine) {
         EXPECT_EQ(e.place().line, 3u);
         EXPECT_NE(std::string(e.what()).find("not JSON"), std::string::npos) << e.what();
     }
+}
+
+TEST(HammerFile, TheExampleHammersAreTheRamAndEnergyTheirNamesSay) {
+    // ram-5t-49kj.json: a 5 t ram and 49 kJ rated (5000 kg x 9.80665 x 1.0 m = 49.03 kJ).
+    const std::regex name(R"(ram-(\d+)t-(\d+)kj.*\.json)");
+    int seen = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(test::source_path("examples/hammers"))) {
+        const std::string file = entry.path().filename().string();
+        std::smatch m;
+        ASSERT_TRUE(std::regex_match(file, m, name)) << file;
+        const Hammer h = parse_hammer(read_text_file(entry.path().string(), "hammer file"), file);
+        EXPECT_DOUBLE_EQ(h.ram_mass_kg, 1000 * std::stod(m[1]));
+        EXPECT_NEAR(h.rated_energy_kj(), std::stod(m[2]), 0.5) << file;
+        ++seen;
+    }
+    EXPECT_GE(seen, 3);
 }
 
 }  // namespace
