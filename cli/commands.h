@@ -17,6 +17,9 @@ void add_run_command(CLI::App& app, int& exit_code);
 // `torve downdrag PROJECT.tv6d --soil-settlement S.csv --head-load Q [--csv DIR]`: the pile in
 // settling soil, its neutral plane and drag force.
 void add_downdrag_command(CLI::App& app, int& exit_code);
+// `torve drive PROJECT.tv6d --hammer HAMMER.json [--srd alm-hamre|unified-srd] [--depths A:B:STEP]
+// [--csv DIR] [--bearing-graph R1,R2,...] [--jobs N]`: blow count and stresses against tip depth.
+void add_drive_command(CLI::App& app, int& exit_code);
 // `torve check PROJECT.tv6d`: every finding of the input checks, as the run reads the project.
 void add_check_command(CLI::App& app, int& exit_code);
 

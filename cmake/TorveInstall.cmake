@@ -37,10 +37,10 @@ foreach(picture IN LISTS TORVE_MANUAL_PICTURES)
           COMPONENT programs)
 endforeach()
 # The example projects, the cone data files of every format that the import reads (examples/cpt/)
-# and the Python study.
+# the Python study and the example hammers (examples/hammers/).
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/ DESTINATION ${CMAKE_INSTALL_DATADIR}/torve/examples
         COMPONENT programs FILES_MATCHING PATTERN "*.tv6d" PATTERN "*.cpt" PATTERN "*.py" PATTERN "*.csv"
-        PATTERN "*.gef" PATTERN "*.xml" PATTERN "*.ags")
+        PATTERN "*.gef" PATTERN "*.xml" PATTERN "*.ags" PATTERN "*.json")
 
 # The copyright file, the package's changelog and the manual pages, compressed as Debian installs
 # them (gzip -9n: no name or time stamp, so that the package builds the same each time).

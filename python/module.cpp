@@ -20,6 +20,7 @@
 #include "engine/model/whole_file.h"
 #include "python/code_values.h"
 #include "python/downdrag_binding.h"
+#include "python/driveability_binding.h"
 #include "python/field_values.h"
 #include "python/run_binding.h"
 
@@ -1043,6 +1044,7 @@ PYBIND11_MODULE(_engine, m) {
 
     bind_run(m, [](const py::handle& p) { return run_request(p.cast<const Project&>()); });
     bind_downdrag(m, [](const py::handle& p) { return run_request(p.cast<const Project&>()); });
+    bind_driveability(m, [](const py::handle& p) { return run_request(p.cast<const Project&>()); });
     m.def(
         "run_refusal",
         [](const Project& p) -> py::object {

@@ -22,6 +22,7 @@ del annotations  # noqa: F821
 
 import datetime as _datetime
 import importlib.util as _importlib_util
+import json as _json
 import numbers as _numbers
 import os as _os
 from dataclasses import dataclass as _dataclass
@@ -45,7 +46,7 @@ from ._engine import (ClayDrainage, CriticalDepthOption, Finding, InputError, In
                       PileType, PlugCondition, Project, SectionMode, SoilPoint, SoilType)
 
 __all__ = ["Project", "SoilPoint", "Finding", "InputError", "InputWarning", "Results", "RunFailure",
-           "MethodCapacity", "RunWarning", "WorkingLoad", "run", "run_many", "Downdrag", "downdrag", "METHODS", "PileType", "SoilType",
+           "MethodCapacity", "RunWarning", "WorkingLoad", "run", "run_many", "Downdrag", "downdrag", "Driveability", "driveability", "Blow", "wave_equation", "METHODS", "PileType", "SoilType",
            "LoadingType", "PlugCondition", "SectionMode", "ClayDrainage", "CriticalDepthOption", "__version__"]
 
 # The readers of cone data files come with the desktop core: a build without Qt has no _sounding.
@@ -423,6 +424,118 @@ def downdrag(project: Project, soil_settlement: _Tuple[_Sequence[float], _Sequen
     raw = _engine.downdrag(project, [float(d) for d in depths], [float(s) for s in settlements],
                            float(head_load))
     return Downdrag(raw)
+
+
+def _hammer_json(hammer: dict) -> str:
+    # The engine reads the dict as it reads a hammer file, field by field; NaN and Infinity are
+    # written out so that it refuses them by name.
+    if not isinstance(hammer, dict):
+        raise TypeError(f"hammer must be a dict of the hammer file's fields, not {type(hammer).__name__}")
+    return _json.dumps(hammer, allow_nan=True, default=str)
+
+
+class Driveability:
+    """Blow count against tip depth (:func:`driveability`). Depths (ft | m), resistances (kips | kN),
+    stresses (ksi | MPa); blow counts per ft (English) or per 0.25 m (S.I.), NaN at refusal.
+
+    Attributes:
+        units: "English" or "SI".
+        depth, srd_shaft, srd_base, srd_total: the static resistance to driving per tip depth.
+        blow_count, cumulative_blows: blows per ft | 0.25 m, and the blows from the first depth down
+            (the trapezoid between depths; NaN from the first refusal on).
+        max_compression, max_tension: the largest stresses of each blow anywhere in the pile.
+        enthru_kj: the energy each blow gave the pile head.
+    """
+
+    def __init__(self, raw: dict):
+        self.units: str = raw["units"]
+        self.depth: _np.ndarray = raw["depth"]
+        self.srd_shaft: _np.ndarray = raw["srd_shaft"]
+        self.srd_base: _np.ndarray = raw["srd_base"]
+        self.srd_total: _np.ndarray = raw["srd_total"]
+        self.blow_count: _np.ndarray = raw["blow_count"]
+        self.cumulative_blows: _np.ndarray = raw["cumulative_blows"]
+        self.max_compression: _np.ndarray = raw["max_compression"]
+        self.max_tension: _np.ndarray = raw["max_tension"]
+        self.enthru_kj: _np.ndarray = raw["enthru_kj"]
+
+    def __repr__(self) -> str:
+        return f"<torve.Driveability {len(self.depth)} depths>"
+
+
+class Blow:
+    """One hammer blow (:func:`wave_equation`). The set in m and energies in kJ in both unit
+    systems; forces (kips | kN), stresses (ksi | MPa), velocities (ft/s | m/s), positions below the
+    pile head (ft | m), time in s.
+
+    Attributes:
+        units, refusal: "English" or "SI"; True where the blow leaves no permanent set.
+        set_m, blow_count: the permanent set and the blows per ft | 0.25 m (NaN at refusal).
+        enthru_kj, impact_energy_kj, energy_error_kj: the energy transferred to the pile head, the
+            ram's at impact and the time stepping's error in the energy audit.
+        max_compression, max_compression_at, max_tension, max_tension_at: the largest stresses and
+            where along the pile.
+        time, head_force, head_velocity: NumPy arrays, one entry per time step.
+    """
+
+    def __init__(self, raw: dict):
+        self.units: str = raw["units"]
+        self.refusal: bool = raw["refusal"]
+        self.set_m: float = raw["set_m"]
+        self.blow_count: float = raw["blow_count"]
+        self.enthru_kj: float = raw["enthru_kj"]
+        self.impact_energy_kj: float = raw["impact_energy_kj"]
+        self.energy_error_kj: float = raw["energy_error_kj"]
+        self.max_compression: float = raw["max_compression"]
+        self.max_compression_at: float = raw["max_compression_at"]
+        self.max_tension: float = raw["max_tension"]
+        self.max_tension_at: float = raw["max_tension_at"]
+        self.time: _np.ndarray = raw["time"]
+        self.head_force: _np.ndarray = raw["head_force"]
+        self.head_velocity: _np.ndarray = raw["head_velocity"]
+
+    def __repr__(self) -> str:
+        count = "refusal" if self.refusal else f"{self.blow_count:.1f} blows"
+        return f"<torve.Blow set {self.set_m * 1000:.2f} mm, {count}, ENTHRU {self.enthru_kj:.1f} kJ>"
+
+
+def driveability(project: Project, hammer: dict, srd: str = "alm-hamre",
+                 depths: _Optional[_Sequence[float]] = None, jobs: int = 0) -> Driveability:
+    """Drives the pile of ``project`` with ``hammer``: per tip depth the static resistance to
+    driving by ``srd`` ("alm-hamre" or "unified-srd") and one blow of Smith's wave equation on the
+    whole pile with that resistance spread along it.
+
+    Args:
+        project: a :class:`Project`.
+        hammer: the fields of a hammer file: ``name``, ``ram_mass_kg``, ``stroke_m`` or
+            ``energy_kj``, ``efficiency``, ``hammer_cushion`` (``area_m2``, ``thickness_m``,
+            ``modulus_mpa``, ``cor``) or None, ``helmet_mass_kg``, optionally ``pile_cushion``.
+        depths: tip depths (ft | m); None: every 3 ft | 1 m down to the pile's length.
+        jobs: threads for the blows (0: one per core).
+
+    Raises:
+        ValueError: a hammer field refused (named), an unknown ``srd``, a depth beyond the pile, or
+            a value the resistance to driving needs and lacks.
+    """
+    raw = _engine.driveability(project, _hammer_json(hammer), srd,
+                               None if depths is None else [float(d) for d in depths], int(jobs))
+    return Driveability(raw)
+
+
+def wave_equation(project: Project, hammer: dict, resistance: float, srd: str = "alm-hamre",
+                  shaft_fraction: _Optional[float] = None, segment_length: float = 1.0) -> Blow:
+    """One blow of ``hammer`` on the pile of ``project`` at its own length against the ultimate
+    ``resistance`` (kips | kN), spread over shaft and toe as the resistance to driving by ``srd``
+    is there, or with ``shaft_fraction`` of it evenly along the embedded shaft and the rest at the
+    toe. Pile segments ``segment_length`` m long or shorter (at least 10).
+
+    Raises:
+        ValueError: as :func:`driveability`, or a resistance that is negative or not finite.
+    """
+    raw = _engine.wave_equation(project, _hammer_json(hammer), float(resistance), srd,
+                                None if shaft_fraction is None else float(shaft_fraction),
+                                float(segment_length))
+    return Blow(raw)
 
 
 def run_many(projects: _Iterable[Project], jobs: int = 1, report: bool = False,

@@ -37,7 +37,8 @@ endforeach()
 # The cone data files of every format the import reads, the manual pages and the copyright file.
 foreach(file share/torve/examples/cpt/sounding.csv share/torve/examples/cpt/sounding.gef
         share/torve/examples/cpt/sounding.xml share/torve/examples/cpt/two-soundings.ags
-        share/torve/examples/python/parametric_study.py share/man/man1/torve.1.gz share/doc/torve/copyright
+        share/torve/examples/python/parametric_study.py share/torve/examples/hammers/ram-10t-120kj.json
+        share/man/man1/torve.1.gz share/doc/torve/copyright
         share/doc/torve/changelog.gz)
   check("${file} is not installed" EXISTS ${tree}/${file})
 endforeach()
