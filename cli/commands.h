@@ -17,6 +17,9 @@ void add_run_command(CLI::App& app, int& exit_code);
 // `torve downdrag PROJECT.tv6d --soil-settlement S.csv --head-load Q [--csv DIR]`: the pile in
 // settling soil, its neutral plane and drag force.
 void add_downdrag_command(CLI::App& app, int& exit_code);
+// `torve characteristic P1.tv6d P2.tv6d... --method NAME [--stiff] [--csv FILE] [--plot FILE]`: the
+// characteristic capacity of one pile from projects with one sounding each.
+void add_characteristic_command(CLI::App& app, int& exit_code);
 // `torve check PROJECT.tv6d`: every finding of the input checks, as the run reads the project.
 void add_check_command(CLI::App& app, int& exit_code);
 

@@ -2,11 +2,10 @@
 #include <CLI/CLI.hpp>
 #include <filesystem>
 #include <iostream>
-#include <optional>
 
 #include "cli/commands.h"
+#include "cli/project_input.h"
 #include "engine/driver/downdrag_analysis.h"
-#include "engine/driver/input_reader.h"
 #include "engine/driver/soil_settlement_file.h"
 #include "engine/model/input_error.h"
 #include "engine/model/number_text.h"
@@ -61,14 +60,7 @@ int downdrag(const DowndragSettings& s) {
     RunInput input;
     SoilSettlement soil;
     try {
-        const std::string text = read_text_file(s.project, "input data file");
-        const std::string cpt_name = fs::path(s.project).replace_extension(".cpt").string();
-        // As torve run: a project goes on without its CPT data file.
-        std::optional<std::string> cpt;
-        std::error_code error;
-        if (fs::exists(cpt_name, error)) cpt = read_text_file(cpt_name, "CPT data file");
-        input = parse_run_input(text, s.project, cpt ? std::optional<std::string_view>(*cpt) : std::nullopt,
-                                cpt_name);
+        input = read_project_input(s.project);
         soil = parse_soil_settlement(read_text_file(s.soil_settlement, "soil settlement file"),
                                      s.soil_settlement);
     } catch (const InputError& e) {

@@ -1,0 +1,16 @@
+// The input of a project as `torve run` reads it, for the commands that analyse it themselves.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "engine/driver/input_reader.h"
+
+namespace torve::cli {
+
+// Reads PROJECT.tv6d and the CPT data file PROJECT.cpt beside it (a project goes on without one)
+// through parse_run_input, with `only_method` its only method when given. Raises InputError naming
+// the file that cannot be read or the first value the checks refuse.
+RunInput read_project_input(const std::string& project, std::optional<Method> only_method = std::nullopt);
+
+}  // namespace torve::cli
