@@ -1,6 +1,7 @@
 // `torve characteristic`: the characteristic capacity of one pile from projects with a sounding each.
 #include <CLI/CLI.hpp>
 #include <cctype>
+#include <filesystem>
 #include <iomanip>
 #include <iostream>
 #include <sstream>
@@ -119,8 +120,24 @@ std::optional<std::string> write_characteristic_graph(const CharacteristicAnalys
 }
 #endif
 
+// The first two names of one file: a sounding named twice would count twice and lower the factors.
+std::optional<std::pair<std::string, std::string>> named_twice(const std::vector<std::string>& projects) {
+    for (std::size_t j = 1; j < projects.size(); ++j)
+        for (std::size_t i = 0; i < j; ++i) {
+            std::error_code error;
+            if (std::filesystem::equivalent(projects[i], projects[j], error))
+                return std::pair{projects[i], projects[j]};
+        }
+    return std::nullopt;
+}
+
 int characteristic(const CharacteristicSettings& s) {
     const Method method = method_named(s.method);
+    if (const auto twice = named_twice(s.projects)) {
+        std::cerr << "torve characteristic: " << twice->first << " and " << twice->second
+                  << " are one project: each sounding counts once.\n";
+        return kExitRunFailed;
+    }
     std::vector<SoundingProject> projects;
     try {
         for (const std::string& p : s.projects) projects.push_back({p, read_project_input(p, method)});

@@ -50,6 +50,8 @@ CharacteristicCapacityDialog::CharacteristicCapacityDialog(std::vector<Method> m
     setWindowTitle(texts::kCharacteristicCaption);
     files_ = new QListWidget;
     files_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // A few files at a glance; the table and the graph below take the room.
+    files_->setMaximumHeight(110);
     QPushButton* add = captionedButton(texts::kCharacteristicAdd);
     QPushButton* remove = captionedButton(texts::kCharacteristicRemove);
     method_ = new QComboBox;

@@ -110,6 +110,10 @@ TEST(CharacteristicCommand, ExitCodesOfWhatItRefuses) {
          1,
          shorter + ": not the same pile and soil layers as " + a + ", the total pile length: 35 against 40."},
         {{"characteristic", a, broken, "--method", "NGI"}, 1, broken},
+        // One sounding twice would count as two and lower xi from 1.39 to 1.32.
+        {{"characteristic", a, b, dir.file("./a.tv6d"), "--method", "NGI"},
+         1,
+         a + " and " + dir.file("./a.tv6d") + " are one project: each sounding counts once."},
         {{"characteristic", a, "--method", "NGI", "--csv", dir.file("no/such/folder/k.csv")}, 1, "FAILED"},
         {{"characteristic", a, "--method", "Koppejan"}, 2, "no such method; the methods are FHWA, USACE"},
         {{"characteristic", a}, 2, "--method is required"},
