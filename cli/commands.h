@@ -20,6 +20,9 @@ void add_downdrag_command(CLI::App& app, int& exit_code);
 // `torve drive PROJECT.tv6d --hammer HAMMER.json [--srd alm-hamre|unified-srd] [--depths A:B:STEP]
 // [--csv DIR] [--bearing-graph R1,R2,...] [--jobs N]`: blow count and stresses against tip depth.
 void add_drive_command(CLI::App& app, int& exit_code);
+// `torve characteristic P1.tv6d P2.tv6d... --method NAME [--stiff] [--csv FILE] [--plot FILE]`: the
+// characteristic capacity of one pile from projects with one sounding each.
+void add_characteristic_command(CLI::App& app, int& exit_code);
 // `torve check PROJECT.tv6d`: every finding of the input checks, as the run reads the project.
 void add_check_command(CLI::App& app, int& exit_code);
 

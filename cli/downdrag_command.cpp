@@ -2,12 +2,10 @@
 #include <CLI/CLI.hpp>
 #include <filesystem>
 #include <iostream>
-#include <optional>
 
 #include "cli/commands.h"
 #include "cli/project_input.h"
 #include "engine/driver/downdrag_analysis.h"
-#include "engine/driver/input_reader.h"
 #include "engine/driver/soil_settlement_file.h"
 #include "engine/model/input_error.h"
 #include "engine/model/number_text.h"

@@ -15,6 +15,7 @@ int main(int argc, char** argv) {
     torve::cli::add_check_command(app, exit_code);
     torve::cli::add_downdrag_command(app, exit_code);
     torve::cli::add_drive_command(app, exit_code);
+    torve::cli::add_characteristic_command(app, exit_code);
 #ifdef TORVE_WITH_APP_CORE
     torve::cli::add_convert_command(app, exit_code);
     torve::cli::add_results_command(app, exit_code);

@@ -2,7 +2,6 @@
 #include <CLI/CLI.hpp>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QString>
 #include <algorithm>
 #include <cmath>
@@ -18,6 +17,7 @@
 #include "cli/analysed_project.h"
 #include "cli/commands.h"
 #include "cli/file_name.h"
+#include "cli/graph_file.h"
 
 namespace torve::cli {
 namespace {
@@ -80,42 +80,10 @@ bool offered(const app::Project& project, app::ResultGraph g) {
     return true;
 }
 
-// Writes one graph as the window opens it: the first twenty curves active, the legend in the corner
-// of the plot area where it hides the fewest points.
-// Nothing when written, else the line that says what went wrong, naming the file once.
-std::optional<std::string> write_graph(app::Graph graph, const QString& path, app::GraphFileFormat format,
-                                       QSizeF inches, double dpi) {
-    using namespace torve::app;
-    activateCurvesAtOpening(graph);
-    const GraphPainter painter(graph, graphRanges(graph));
-    const QSize pixels = picturePixels(inches, dpi);
-    std::optional<QPointF> legend;
-    if (graph.showLegend && graph.lineCount() > 0)
-        legend = painter.quietestLegendPlace(painter.layout(QRect(QPoint(), pixels), {dpi, dpi}));
-    QString why;
-    const std::string file = native_file_name(path);
-    switch (saveGraph(path, format, painter, pixels, dpi, legend, &why)) {
-        case GraphSaveResult::Saved:
-            return std::nullopt;
-        case GraphSaveResult::NoMemory:
-            return file + ": too large (" + std::to_string(pixels.width()) + " x " +
-                   std::to_string(pixels.height()) + " pixels) to be drawn in memory";
-        case GraphSaveResult::CannotWrite:
-            break;
-    }
-    // The writer's message names the file and the system's reason.
-    const QString reason = why.replace(u'\r', u' ').trimmed();
-    return reason.isEmpty() ? file + ": cannot be written" : reason.toStdString();
-}
-
 int plot(const PlotSettings& s) {
     using namespace torve::app;
     // Drawing needs a GUI application but no display: the offscreen platform, unless one was named.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char program_name[] = "torve";
-    static char* argv[] = {program_name, nullptr};
-    QGuiApplication application(argc, argv);
+    const DrawingApplication application;
 
     const auto inches = parse_size(s.size);
     if (!inches) {

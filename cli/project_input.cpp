@@ -1,19 +1,18 @@
-// A project and its CPT data file, read whole.
 #include "cli/project_input.h"
 
 #include <filesystem>
-#include <optional>
 
 namespace torve::cli {
 
-RunInput read_project_input(const std::string& path) {
+RunInput read_project_input(const std::string& project, std::optional<Method> only_method) {
     namespace fs = std::filesystem;
-    const std::string text = read_text_file(path, "input data file");
-    const std::string cpt_name = fs::path(path).replace_extension(".cpt").string();
+    const std::string text = read_text_file(project, "input data file");
+    const std::string cpt_name = fs::path(project).replace_extension(".cpt").string();
     std::optional<std::string> cpt;
     std::error_code error;
     if (fs::exists(cpt_name, error)) cpt = read_text_file(cpt_name, "CPT data file");
-    return parse_run_input(text, path, cpt ? std::optional<std::string_view>(*cpt) : std::nullopt, cpt_name);
+    return parse_run_input(text, project, cpt ? std::optional<std::string_view>(*cpt) : std::nullopt,
+                           cpt_name, only_method);
 }
 
 }  // namespace torve::cli

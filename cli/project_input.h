@@ -1,15 +1,16 @@
-// Reading a project for the commands that analyse it in memory: the input data file and, beside it,
-// its CPT data file where there is one.
+// The input of a project as `torve run` reads it, for the commands that analyse it themselves.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "engine/driver/input_reader.h"
 
 namespace torve::cli {
 
-// The project at `path` and PROJECT.cpt beside it; as torve run, a project goes on without its CPT
-// data file. Raises InputError naming the file and the place that cannot be read.
-RunInput read_project_input(const std::string& path);
+// Reads PROJECT.tv6d and the CPT data file PROJECT.cpt beside it (a project goes on without one)
+// through parse_run_input, with `only_method` its only method when given. Raises InputError naming
+// the file that cannot be read or the first value the checks refuse.
+RunInput read_project_input(const std::string& project, std::optional<Method> only_method = std::nullopt);
 
 }  // namespace torve::cli

@@ -1,58 +1,10 @@
 // CSV texts of a run's tables.
 #include "cli/results_csv.h"
 
-#include <charconv>
+#include "cli/csv_row.h"
 
 namespace torve::cli {
 namespace {
-
-constexpr const char* kLineEnd = "\r\n";
-
-// The row being built: fields separated by commas.
-class Row {
-  public:
-    explicit Row(std::string& text) : text_(text) {}
-    ~Row() { text_ += kLineEnd; }
-    Row(const Row&) = delete;
-    Row& operator=(const Row&) = delete;
-
-    Row& number(double v) {
-        separate();
-        char buf[32];
-        const auto r = std::to_chars(buf, buf + sizeof buf, v);  // the shortest form that round-trips
-        text_.append(buf, r.ptr);
-        return *this;
-    }
-    Row& integer(long long v) {
-        separate();
-        text_ += std::to_string(v);
-        return *this;
-    }
-    // RFC 4180: a field with a comma, quote or line break is quoted, quotes doubled.
-    Row& field(std::string_view s) {
-        separate();
-        if (s.find_first_of(",\"\r\n") == std::string_view::npos) {
-            text_ += s;
-            return *this;
-        }
-        text_ += '"';
-        for (char c : s) text_ += c == '"' ? std::string_view("\"\"") : std::string_view(&c, 1);
-        text_ += '"';
-        return *this;
-    }
-    Row& empty() {
-        separate();
-        return *this;
-    }
-
-  private:
-    void separate() {
-        if (!first_) text_ += ',';
-        first_ = false;
-    }
-    std::string& text_;
-    bool first_ = true;
-};
 
 struct UnitNames {
     std::string length, force, stress, movement;
@@ -65,7 +17,7 @@ UnitNames unit_names(bool english) {
 
 std::string capacity(const RunResult& r, const UnitNames& u) {
     std::string t;
-    Row(t)
+    CsvRow(t)
         .field("method")
         .field("depth" + u.length)
         .field("skin_friction" + u.force)
@@ -77,7 +29,7 @@ std::string capacity(const RunResult& r, const UnitNames& u) {
     for (const CapacityTable& m : r.methods) {
         const std::string_view name = method_info(m.method).name;
         for (std::size_t i = 0; i < m.depth.size(); ++i) {
-            Row(t)
+            CsvRow(t)
                 .field(name)
                 .number(m.depth[i])
                 .number(m.skin_friction[i])
@@ -93,7 +45,7 @@ std::string capacity(const RunResult& r, const UnitNames& u) {
 
 std::string load_settlement(const RunResult& r, const UnitNames& u) {
     std::string t;
-    Row(t)
+    CsvRow(t)
         .field("level")
         .field("head_load" + u.force)
         .field("head_movement" + u.movement)
@@ -101,7 +53,7 @@ std::string load_settlement(const RunResult& r, const UnitNames& u) {
         .field("tip_movement" + u.movement);
     for (std::size_t k = 0; k < r.load_levels.size(); ++k) {
         const LoadLevelResult& l = r.load_levels[k];
-        Row(t)
+        CsvRow(t)
             .integer(static_cast<long long>(k) + 1)
             .number(l.head_load)
             .number(l.head_movement)
@@ -113,16 +65,20 @@ std::string load_settlement(const RunResult& r, const UnitNames& u) {
 
 std::string load_distribution(const RunResult& r, const UnitNames& u) {
     std::string t;
-    Row(t).field("level").field("depth" + u.length).field("load" + u.force).field("movement" + u.movement);
+    CsvRow(t).field("level").field("depth" + u.length).field("load" + u.force).field("movement" + u.movement);
     for (std::size_t k = 0; k < r.load_levels.size(); ++k) {
         for (const PileState& p : r.load_levels[k].distribution)
-            Row(t).integer(static_cast<long long>(k) + 1).number(p.depth).number(p.load).number(p.movement);
+            CsvRow(t)
+                .integer(static_cast<long long>(k) + 1)
+                .number(p.depth)
+                .number(p.load)
+                .number(p.movement);
     }
     return t;
 }
 
 void curve_header(std::string& t, const UnitNames& u) {
-    Row(t)
+    CsvRow(t)
         .field("curve")
         .field("depth" + u.length)
         .field("point")
@@ -132,7 +88,7 @@ void curve_header(std::string& t, const UnitNames& u) {
 
 void curve_rows(std::string& t, long long number, const TransferCurve& c) {
     for (std::size_t k = 0; k < kPointsPerTzCurve; ++k) {
-        Row(t)
+        CsvRow(t)
             .integer(number)
             .number(c.depth)
             .integer(static_cast<long long>(k) + 1)
@@ -151,11 +107,11 @@ std::string tz_curves(const RunResult& r, const UnitNames& u) {
 
 std::string tip_curve(const RunResult& r, const UnitNames& u) {
     std::string t;
-    Row(t).field("point").field("load" + u.force).field("movement" + u.movement);
+    CsvRow(t).field("point").field("load" + u.force).field("movement" + u.movement);
     // A stopped run has no curve: a header alone.
     if (r.load_levels.empty()) return t;
     for (std::size_t k = 0; k < kPointsPerTzCurve; ++k)
-        Row(t)
+        CsvRow(t)
             .integer(static_cast<long long>(k) + 1)
             .number(r.tip_curve.load[k])
             .number(r.tip_curve.movement[k]);
@@ -172,7 +128,7 @@ std::string extra_tz_curves(const RunResult& r, const UnitNames& u) {
         if (c.curve) {
             curve_rows(t, static_cast<long long>(i) + 1, *c.curve);
         } else {
-            Row(t).integer(static_cast<long long>(i) + 1).number(c.depth).empty().empty().empty();
+            CsvRow(t).integer(static_cast<long long>(i) + 1).number(c.depth).empty().empty().empty();
         }
     }
     return t;
@@ -182,9 +138,9 @@ std::string extra_tz_curves(const RunResult& r, const UnitNames& u) {
 // transfer and the load-settlement curve of the other files are those of this time.
 std::string setup(const SetupApplied& s) {
     std::string t;
-    Row(t).field("days_after_driving").field("soil").field("a").field("t0_days").field("factor");
-    Row(t).number(s.days).field("sand").number(s.sand.a).number(s.sand.t0_days).number(s.sand_factor);
-    Row(t).number(s.days).field("clay").number(s.clay.a).number(s.clay.t0_days).number(s.clay_factor);
+    CsvRow(t).field("days_after_driving").field("soil").field("a").field("t0_days").field("factor");
+    CsvRow(t).number(s.days).field("sand").number(s.sand.a).number(s.sand.t0_days).number(s.sand_factor);
+    CsvRow(t).number(s.days).field("clay").number(s.clay.a).number(s.clay.t0_days).number(s.clay_factor);
     return t;
 }
 

@@ -2,7 +2,6 @@
 #include <CLI/CLI.hpp>
 #include <QDate>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QString>
 #include <filesystem>
 #include <iostream>
@@ -18,6 +17,7 @@
 #include "app/render/sheetwriter.h"
 #include "cli/commands.h"
 #include "cli/file_name.h"
+#include "cli/graph_file.h"
 #include "cli/sheet_summary.h"
 #include "engine/driver/run_analysis.h"
 #include "engine/model/whole_file.h"
@@ -47,11 +47,7 @@ bool read_project(const std::string& path, const QString& file, app::Project& pr
 int sheet(const SheetSettings& s) {
     using namespace torve::app;
     // Drawing needs a GUI application but no display: the offscreen platform, unless one was named.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char program_name[] = "torve";
-    static char* argv[] = {program_name, nullptr};
-    QGuiApplication application(argc, argv);
+    const DrawingApplication application;
 
     const std::string out = s.out.empty() ? fs::path(s.project).replace_extension(".pdf").string() : s.out;
     const std::optional<QString> outName = core_file_name(out);

@@ -18,6 +18,7 @@
 #include "engine/model/project_codec.h"
 #include "engine/model/unit_conversion.h"
 #include "engine/model/whole_file.h"
+#include "python/characteristic_binding.h"
 #include "python/code_values.h"
 #include "python/downdrag_binding.h"
 #include "python/driveability_binding.h"
@@ -1045,6 +1046,14 @@ PYBIND11_MODULE(_engine, m) {
     bind_run(m, [](const py::handle& p) { return run_request(p.cast<const Project&>()); });
     bind_downdrag(m, [](const py::handle& p) { return run_request(p.cast<const Project&>()); });
     bind_driveability(m, [](const py::handle& p) { return run_request(p.cast<const Project&>()); });
+    // Each sounding's project is checked and run with the one method, whatever it selects itself.
+    bind_characteristic(m, [](const py::handle& p, Method method) {
+        Project alone = p.cast<const Project&>();
+        MethodFlags flags{};
+        flags[index_of(method)] = 1;
+        alone.records.method_selection_flags = flags;
+        return SoundingRequest{run_request(alone), alone.path};
+    });
     m.def(
         "run_refusal",
         [](const Project& p) -> py::object {

@@ -300,4 +300,31 @@ inline constexpr QLatin1StringView kIssuesCaption{"Questions and reports: "};
 inline constexpr QLatin1StringView kIssuesPage{"https://torve-pile.org/issues"};
 inline constexpr QLatin1StringView kOk{"OK"};
 
+// The characteristic capacity from several soundings.
+inline constexpr QLatin1StringView kCharacteristicCaption{"Characteristic Capacity"};
+inline constexpr QLatin1StringView kCharacteristicNote{
+    "The project is run once with each CPT data file in place of its own; per depth the mean and the "
+    "least of the capacities give R_c,k = min(mean / xi3, min / xi4), and R_c,d = R_c,k / 1.2."};
+inline constexpr QLatin1StringView kCharacteristicFiles{"CPT &files:"};
+inline constexpr QLatin1StringView kCharacteristicAdd{"&Add CPT Files..."};
+inline constexpr QLatin1StringView kCharacteristicRemove{"&Remove"};
+inline constexpr QLatin1StringView kCharacteristicMethod{"&Method:"};
+inline constexpr QLatin1StringView kCharacteristicStiff{"&Stiff structure"};
+inline constexpr QLatin1StringView kCharacteristicCompute{"&Compute"};
+inline constexpr QLatin1StringView kCharacteristicTable{"Capacities by &depth:"};
+inline constexpr QLatin1StringView kCharacteristicFilter{"CPT data files (*.cpt);;All files (*)"};
+inline constexpr QLatin1StringView kCharacteristicNoFiles{"Add at least one CPT data file."};
+inline constexpr QLatin1StringView kCharacteristicNoMethod{
+    "The project selects no method: choose one under Data, Computational Method."};
+// %1 the number of files, %2 xi3, %3 xi4.
+inline constexpr QLatin1StringView kCharacteristicDone{"%1 soundings: xi3 %2, xi4 %3."};
+// Column headings; %1 the unit.
+inline constexpr QLatin1StringView kCharacteristicDepthColumn{"Depth (%1)"};
+inline constexpr QLatin1StringView kCharacteristicMeanColumn{"Mean (%1)"};
+inline constexpr QLatin1StringView kCharacteristicMinColumn{"Min (%1)"};
+inline constexpr QLatin1StringView kCharacteristicXi3Column{"xi3"};
+inline constexpr QLatin1StringView kCharacteristicXi4Column{"xi4"};
+inline constexpr QLatin1StringView kCharacteristicRckColumn{"R_c,k (%1)"};
+inline constexpr QLatin1StringView kCharacteristicRcdColumn{"R_c,d (%1)"};
+
 }  // namespace torve::app::texts

@@ -32,4 +32,11 @@ inline constexpr QLatin1StringView kPlotPartExtraTz{"the t-z curves at the extra
 // A line without a name of its own is called this, followed by its number.
 inline constexpr QLatin1StringView kDefaultCurveName{"Curve #"};
 
+// The graph of the capacities calculated with each sounding and the characteristic capacity.
+inline constexpr QLatin1StringView kCharacteristicGraphId{"pltCharacteristic"};
+inline constexpr QLatin1StringView kCharacteristicGraphCaption{"Characteristic Capacity vs Depth"};
+inline constexpr QLatin1StringView kCharacteristicCapacityAxis{"Capacity "};
+inline constexpr QLatin1StringView kCharacteristicDepthAxis{"Depth "};
+inline constexpr QLatin1StringView kCharacteristicCurve{"R_c,k"};
+
 }  // namespace torve::app::texts

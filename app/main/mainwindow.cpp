@@ -286,6 +286,7 @@ void MainWindow::createComputationMenu() {
     editNotesAction_ = command(computation, texts::kEditRunNotes, [this] { viewBesideProject(".tv6r"); });
     editOutputAction_ = command(computation, texts::kEditOutput, [this] { viewBesideProject(".tv6o"); });
     dialogCommand(computation, texts::kViewSoilLayers, DialogId::SoilProfile);
+    command(computation, texts::kCharacteristicCapacity, [this] { showCharacteristicCapacity(); });
     editGrlweapAction_ = command(computation, texts::kEditGrlweap, [this] { viewBesideProject(".gwi"); });
 }
 

@@ -68,6 +68,8 @@ class MainWindow : public QMainWindow, public WindowHost, public FindingTarget {
     bool save();
     bool saveAs();
     void runAnalysis();
+    // The characteristic capacity from several CPT data files, the saved project run with each.
+    void showCharacteristicCapacity();
     // "Check Data": the findings of the check before a run, in the check window.
     void checkData();
     // The results summary of the last run, opened or brought forward.

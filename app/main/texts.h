@@ -70,6 +70,13 @@ inline constexpr QLatin1StringView kEditRunNotes{"Edit &Processor-Run Notes"};
 inline constexpr QLatin1StringView kEditOutput{"Edit &Output Text"};
 inline constexpr QLatin1StringView kResultsSummary{"Results &Summary"};
 inline constexpr QLatin1StringView kViewSoilLayers{"&View Soil Layer Coordinates"};
+inline constexpr QLatin1StringView kCharacteristicCapacity{"C&haracteristic Capacity..."};
+// The runs of the characteristic capacity, one per CPT data file.
+inline constexpr QLatin1StringView kSoundingCopyFailed{
+    "the project and the CPT data file cannot be copied into a temporary folder for the run."};
+inline constexpr QLatin1StringView kSoundingUnreadable{"not a CPT data file the program can read."};
+// %1 the method.
+inline constexpr QLatin1StringView kSoundingNoCurve{"the run gave no capacity by %1."};
 inline constexpr QLatin1StringView kEditGrlweap{"Edit GRLWeap Data File"};
 inline constexpr QLatin1StringView kGraphicsMenu{"&Graphics"};
 inline constexpr QLatin1StringView kUnitSkinFriction{"Unit Skin Friction vs Depth"};

@@ -158,9 +158,15 @@ CptProfile parse_cpt_data(std::string_view text, const std::string& file_name) {
 }
 
 RunInput parse_run_input(std::string_view input_text, const std::string& input_name,
-                         std::optional<std::string_view> cpt_text, const std::string& cpt_name) {
+                         std::optional<std::string_view> cpt_text, const std::string& cpt_name,
+                         std::optional<Method> only_method) {
     InputValueChecks input_checks(input_name);
-    const ReadResult<ProjectRecords> input = read_project_records(input_text, input_name, {}, &input_checks);
+    ReadResult<ProjectRecords> input = read_project_records(input_text, input_name, {}, &input_checks);
+    if (only_method) {
+        MethodFlags flags{};
+        flags[index_of(*only_method)] = 1;
+        input.records.method_selection_flags = flags;
+    }
     RunInput run;
     std::vector<Finding> unit_findings;
     if (cpt_text) {

@@ -25,8 +25,11 @@ struct RunInput {
 // Parses the input data file and the CPT data file of a run (`cpt_text` none: no CPT points) as
 // parse_input_data and parse_cpt_data do, then refuses the first error of the checks over the whole
 // project, which need both (the values each selected method lacks), located in the input data file.
+// With `only_method`, the run selects that method alone, whatever the file selects, and the checks
+// ask of the layers only what it needs.
 RunInput parse_run_input(std::string_view input_text, const std::string& input_name,
-                         std::optional<std::string_view> cpt_text, const std::string& cpt_name);
+                         std::optional<std::string_view> cpt_text, const std::string& cpt_name,
+                         std::optional<Method> only_method = std::nullopt);
 
 // The analysis' view of records that the checks do not refuse (check_project), with the
 // reader's conversions in file order: tip area to ft2, the equivalent diameter of a noncircular

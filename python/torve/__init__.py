@@ -46,7 +46,8 @@ from ._engine import (ClayDrainage, CriticalDepthOption, Finding, InputError, In
                       PileType, PlugCondition, Project, SectionMode, SoilPoint, SoilType)
 
 __all__ = ["Project", "SoilPoint", "Finding", "InputError", "InputWarning", "Results", "RunFailure",
-           "MethodCapacity", "RunWarning", "WorkingLoad", "run", "run_many", "Downdrag", "downdrag", "Driveability", "driveability", "Blow", "wave_equation", "METHODS", "PileType", "SoilType",
+           "MethodCapacity", "RunWarning", "WorkingLoad", "run", "run_many", "Downdrag", "downdrag", "Driveability", "driveability", "Blow", "wave_equation",
+           "Characteristic", "characteristic", "METHODS", "PileType", "SoilType",
            "LoadingType", "PlugCondition", "SectionMode", "ClayDrainage", "CriticalDepthOption", "__version__"]
 
 # The readers of cone data files come with the desktop core: a build without Qt has no _sounding.
@@ -445,6 +446,22 @@ class Driveability:
             (the trapezoid between depths; NaN from the first refusal on).
         max_compression, max_tension: the largest stresses of each blow anywhere in the pile.
         enthru_kj: the energy each blow gave the pile head.
+class Characteristic:
+    """The characteristic capacity of one pile from projects with one sounding each
+    (:func:`characteristic`), per depth of the capacity table (ft | m), forces in kips | kN.
+
+    Attributes:
+        units: "English" or "SI".
+        method: the name of the method the projects were analysed with.
+        names: the projects' files (for a project never saved, "project N" by its place).
+        stiff: whether the factors are those of a stiff structure.
+        depth: NumPy array of the depths common to every project's table.
+        capacities: 2-D NumPy array, a row per project: its calculated capacity at each depth.
+        mean, minimum: NumPy arrays of the mean and the least of the capacities.
+        xi3, xi4: NumPy arrays of the correlation factors (the same at every depth).
+        characteristic: NumPy array of R_c,k = min(mean / xi3, minimum / xi4).
+        design: NumPy array of R_c,d = R_c,k / 1.2.
+        warnings: a list per project of the sentences of its run's warnings.
     """
 
     def __init__(self, raw: dict):
@@ -536,6 +553,44 @@ def wave_equation(project: Project, hammer: dict, resistance: float, srd: str = 
                                 None if shaft_fraction is None else float(shaft_fraction),
                                 float(segment_length))
     return Blow(raw)
+        self.method: str = raw["method"]
+        self.names: _List[str] = list(raw["names"])
+        self.stiff: bool = raw["stiff"]
+        self.depth: _np.ndarray = raw["depth"]
+        self.capacities: _np.ndarray = raw["capacities"]
+        self.mean: _np.ndarray = raw["mean"]
+        self.minimum: _np.ndarray = raw["minimum"]
+        self.xi3: _np.ndarray = raw["xi3"]
+        self.xi4: _np.ndarray = raw["xi4"]
+        self.characteristic: _np.ndarray = raw["characteristic"]
+        self.design: _np.ndarray = raw["design"]
+        self.warnings: _List[_List[str]] = [list(w) for w in raw["warnings"]]
+
+    def __repr__(self) -> str:
+        force = "kips" if self.units == "English" else "kN"
+        tip = f", R_c,k {self.characteristic[-1]:.1f} {force} at the tip" if len(self.depth) else ""
+        return f"<torve.Characteristic {self.method}, {len(self.names)} soundings{tip}>"
+
+
+def characteristic(projects: _Iterable[Project], method, stiff: bool = False) -> Characteristic:
+    """The characteristic capacity of one pile from ``projects``: the same pile and soil layers, each
+    with its own sounding (its CPT points or its layers' properties), each analysed with ``method``
+    alone (a code or a name of :data:`METHODS`, whether the project selects it or not).
+
+    Per depth: the mean and the least of the calculated capacities, the correlation factors xi3 and
+    xi4 for the number of projects (1.39 and 1.39 for one, 1.25 and 1.00 for ten or more; divided by
+    1.1 when ``stiff``, a structure that moves load from weak piles to strong ones) and R_c,k =
+    min(mean / xi3, minimum / xi4). No file is read or written.
+
+    Raises:
+        InputError: a project with errors that the analysis refuses, as :func:`run`.
+        ValueError: an unknown method, no project, or a project whose pile or soil layers differ from
+            the first one's (the message names the project and what differs).
+        RuntimeError: a run that stops at the soil extent or the segment limit, or a method that does
+            not run on a project (a cone-based method without offshore data).
+    """
+    code = method_code(method)
+    return Characteristic(_engine.characteristic(list(projects), code, bool(stiff)))
 
 
 def run_many(projects: _Iterable[Project], jobs: int = 1, report: bool = False,

@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "app/dialogs/characteristiccapacitydialog.h"
 #include "app/dialogs/csvcolumnsdialog.h"
 #include "app/dialogs/dialogfactory.h"
 #include "app/dialogs/soildatadialog.h"
@@ -151,6 +152,27 @@ int main(int argc, char** argv) {
     NewProjectDialog newProject(UnitSystem::SI, &window);
     save(&newProject, out.filePath(u"dialog-new-project.png"_s));
     newProject.reject();
+    // The characteristic capacity of three soundings whose capacities grow with depth as those of a
+    // pile in uniform sand do (the square precast pile: 3520.0, 3130.1 and 3699.2 kN at 15 m).
+    CharacteristicCapacityDialog characteristic(
+        {Method::Api, Method::Ngi}, false,
+        [](const QString& file, Method) {
+            const double tip = file.endsWith(u"N1.cpt"_s)   ? 3520.0
+                               : file.endsWith(u"N2.cpt"_s) ? 3130.1
+                                                            : 3699.2;
+            SoundingCapacity c;
+            for (int i = 0; i <= 15; ++i) {
+                c.depth.push_back(i);
+                c.capacity.push_back(tip * (i / 15.0) * (0.4 + 0.6 * i / 15.0));
+            }
+            return SoundingRun{c, {}};
+        },
+        &window);
+    characteristic.addCptFiles({u"site/N1.cpt"_s, u"site/N2.cpt"_s, u"site/N3.cpt"_s});
+    characteristic.compute();
+    characteristic.resize(1100, 640);
+    save(&characteristic, out.filePath(u"dialog-characteristic-capacity.png"_s));
+    characteristic.reject();
     // Nothing of the example is saved.
     window.project().setModified(false);
     return 0;
