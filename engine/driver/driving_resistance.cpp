@@ -39,8 +39,8 @@ Pile pile_of(const InputData& in) {
     p.outside = in.outside_diameter * metres_per_diameter;
     // The inside diameter at the tip: that of the end section, which the reader gives the pile's own
     // when there is none.
-    const double inside = std::clamp(in.enhanced_end_section_inside_diameter * metres_per_diameter, 0.0,
-                                     p.outside);
+    const double inside =
+        std::clamp(in.enhanced_end_section_inside_diameter * metres_per_diameter, 0.0, p.outside);
     p.tip = driven_tip(p.outside, inside);
     p.perimeter = std::numbers::pi * p.outside;
     p.base = std::numbers::pi * p.outside * p.outside / 4;
@@ -66,8 +66,8 @@ class SrdComputation {
         return decimals(depth, 2) + (in_.units == UnitSystem::English ? " ft" : " m");
     }
     [[noreturn]] void missing(const std::string& what, double depth) const {
-        throw InputError(srd_method_name(method_) + " needs " + what + ", which the project does not give at " +
-                         depth_text(depth) + ".");
+        throw InputError(srd_method_name(method_) + " needs " + what +
+                         ", which the project does not give at " + depth_text(depth) + ".");
     }
     double cone(std::size_t layer, double depth) const {
         if (auto q = ground_.cone_resistance(layer, depth)) return *q;
@@ -120,9 +120,10 @@ double SrdComputation::base(double tip) {
     }
     if (method_ == SrdMethod::AlmHamre) {
         if (!(sigma > 0))
-            throw InputError("Alm & Hamre's tip resistance in sand needs an effective stress above 0 at the tip, "
-                             "which the soil's unit weights do not give at " +
-                             depth_text(tip) + ".");
+            throw InputError(
+                "Alm & Hamre's tip resistance in sand needs an effective stress above 0 at the tip, "
+                "which the soil's unit weights do not give at " +
+                depth_text(tip) + ".");
         return alm_hamre_sand_tip(cone(layer, tip), sigma) * pile_.annulus;
     }
     // qc averaged over 1.5 D above and below the tip, each part in its own layer.
@@ -136,10 +137,10 @@ double SrdComputation::base(double tip) {
     for (std::size_t i = 0; i + 1 < nodes.size(); ++i) {
         const double a = nodes[i], b = nodes[i + 1];
         const std::size_t l = ground_.layer_at(0.5 * (a + b));
-        const int steps = std::max(1, static_cast<int>(std::ceil((b - a) * ground_.metres_per_depth() / kGridMetres)));
+        const int steps =
+            std::max(1, static_cast<int>(std::ceil((b - a) * ground_.metres_per_depth() / kGridMetres)));
         const double dz = (b - a) / steps;
-        for (int k = 0; k < steps; ++k)
-            sum += 0.5 * (cone(l, a + k * dz) + cone(l, a + (k + 1) * dz)) * dz;
+        for (int k = 0; k < steps; ++k) sum += 0.5 * (cone(l, a + k * dz) + cone(l, a + (k + 1) * dz)) * dz;
     }
     const double qc = bottom > top ? sum / (bottom - top) : cone(layer, tip);
     return unified_srd_base(pile_.tip, qc) * pile_.base;
@@ -158,8 +159,9 @@ SrdAtDepth SrdComputation::at(double tip) {
     for (double d : ground_.reading_depths()) add(d);
     add(in_.zero_friction_length);
     std::sort(nodes.begin(), nodes.end());
-    nodes.erase(std::unique(nodes.begin(), nodes.end(), [](double a, double b) { return b - a < kSameDepth; }),
-                nodes.end());
+    nodes.erase(
+        std::unique(nodes.begin(), nodes.end(), [](double a, double b) { return b - a < kSameDepth; }),
+        nodes.end());
 
     const double to_m = ground_.metres_per_depth();
     const double force = in_.units == UnitSystem::English ? 1 / kNewtonsPerPound : 1;  // kips per kN
@@ -199,9 +201,10 @@ void check_request(const InputData& in, const std::vector<double>& tips, const S
     if (in.soil.size() < 2 || !(in.computation_increment > 0))
         throw InputError(
             "The input cannot be computed: it needs two soil points and a positive computation increment.");
-    if (!(in.outside_diameter > 0)) throw InputError("The resistance to driving needs a pile diameter above 0.");
-    for (const auto& [value, name] : {std::pair{options.shaft_factor, "shaft factor"},
-                                      std::pair{options.base_factor, "base factor"}}) {
+    if (!(in.outside_diameter > 0))
+        throw InputError("The resistance to driving needs a pile diameter above 0.");
+    for (const auto& [value, name] :
+         {std::pair{options.shaft_factor, "shaft factor"}, std::pair{options.base_factor, "base factor"}}) {
         if (!std::isfinite(value) || value < 0)
             throw InputError(std::string("The ") + name + " of the resistance to driving must be 0 or more.");
     }
@@ -212,13 +215,15 @@ void check_request(const InputData& in, const std::vector<double>& tips, const S
     for (std::size_t i = 0; i < tips.size(); ++i) {
         const double t = tips[i];
         if (!std::isfinite(t) || !(t > 0))
-            throw InputError("Tip depth " + std::to_string(i + 1) + " must be a number below the ground surface.");
+            throw InputError("Tip depth " + std::to_string(i + 1) +
+                             " must be a number below the ground surface.");
         if (i > 0 && !(t > tips[i - 1]))
             throw InputError("The tip depths must increase: " + decimals(t, 2) + unit +
                              " is not below the one before it.");
         if (t > in.deepest_soil_depth)
-            throw InputError("The tip depth " + decimals(t, 2) + unit + " lies below the deepest soil depth (" +
-                             decimals(in.deepest_soil_depth, 2) + unit + ").");
+            throw InputError("The tip depth " + decimals(t, 2) + unit +
+                             " lies below the deepest soil depth (" + decimals(in.deepest_soil_depth, 2) +
+                             unit + ").");
     }
 }
 
@@ -245,7 +250,8 @@ SrdProfile compute_srd(const InputData& in, const CptProfile& cpt, SrdMethod met
     out.method = method;
     try {
         check_request(in, tip_depths, options);
-        for (const InputData::Note& note : in.input_notes) out.warnings.push_back({std::nullopt, note.depth, note.text});
+        for (const InputData::Note& note : in.input_notes)
+            out.warnings.push_back({std::nullopt, note.depth, note.text});
         const CptProfile own = cpt_profile_in(cpt, in.units);
         SrdComputation c(in, own, method, options, out);
         out.depths.reserve(tip_depths.size());

@@ -90,9 +90,9 @@ std::optional<double> DrivingGround::cone_resistance(std::size_t layer, double d
     const SoilPoint& p1 = soil_[layer + 1];
     const double span = p1.depth - p0.depth;
     const double z = span > 0 ? std::clamp(depth, p0.depth, p1.depth) : depth;
-    const double own = span > 0 ? p0.cone_resistance + (p1.cone_resistance - p0.cone_resistance) *
-                                                           (z - p0.depth) / span
-                                : p1.cone_resistance;
+    const double own =
+        span > 0 ? p0.cone_resistance + (p1.cone_resistance - p0.cone_resistance) * (z - p0.depth) / span
+                 : p1.cone_resistance;
     if (has_own_cone_resistance(own)) return std::max(own, 0.0) * kpa_;
     if (auto qt = sounding(qt_, layer, depth)) return qt;
     return sounding(qc_, layer, depth);

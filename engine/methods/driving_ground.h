@@ -47,7 +47,7 @@ class DrivingGround {
 
     std::vector<SoilPoint> soil_;
     std::vector<double> stress_at_point_;  // kPa at each soil point
-    CptProfile qc_, qt_, fs_;               // depth, value as read
+    CptProfile qc_, qt_, fs_;              // depth, value as read
     double metres_ = 1;
     double kpa_ = 1;
     double band_ = 0;

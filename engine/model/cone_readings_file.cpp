@@ -2,9 +2,9 @@
 #include "engine/model/cone_readings_file.h"
 
 #include <array>
-#include <vector>
 #include <cmath>
 #include <filesystem>
+#include <vector>
 
 #include "engine/model/input_error.h"
 #include "engine/model/number_text.h"
@@ -117,6 +117,11 @@ std::vector<ConeReading> cone_readings_in(const std::vector<ConeReading>& readin
             if (r.*field) r.*field = converted_value(*(r.*field), f.qc);
     }
     return out;
+}
+
+void attach_cone_readings(CptProfile& cpt, const ConeReadingsFile& file) {
+    const std::optional<UnitSystem> to = cpt_unit_system(cpt.unit_code);
+    cpt.readings = to ? cone_readings_in(file.readings, file.units, *to, false) : file.readings;
 }
 
 }  // namespace torve

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/model/cone_reading.h"
+#include "engine/model/cpt_profile.h"
 #include "engine/model/file_format.h"
 
 namespace torve {
@@ -36,5 +37,10 @@ ConeReadingsFile read_cone_readings(std::string_view text, const std::string& fi
 // desktop program shows them). Converted by converted_value, as the CPT points are.
 std::vector<ConeReading> cone_readings_in(const std::vector<ConeReading>& readings, UnitSystem from,
                                           UnitSystem to, bool to_ksf);
+
+// Gives `cpt` the readings of `file`, in the units of its points (the system its unit code names;
+// as they stand under a code of none). A run that reads the CPT data file reads this one beside it
+// when it is there (cone_readings_path) and hands it here.
+void attach_cone_readings(CptProfile& cpt, const ConeReadingsFile& file);
 
 }  // namespace torve

@@ -44,7 +44,8 @@ InputData in_english(InputData in) {
     in.units = UnitSystem::English;
     for (double* mm : {&in.outside_diameter, &in.inside_diameter, &in.enhanced_end_section_inside_diameter})
         *mm /= 25.4;
-    for (double* m : {&in.total_pile_length, &in.computation_increment, &in.deepest_soil_depth}) *m /= kMetresPerFoot;
+    for (double* m : {&in.total_pile_length, &in.computation_increment, &in.deepest_soil_depth})
+        *m /= kMetresPerFoot;
     for (SoilPoint& p : in.soil) {
         p.depth /= kMetresPerFoot;
         p.unit_weight *= pcf_per_knm3;
@@ -103,7 +104,8 @@ TEST(DrivingResistance, ShaftSlicesCoverThePileAndAddUpToItsShaft) {
                 EXPECT_EQ(d.slice_top[i], d.slice_bottom[i - 1]);
             }
         }
-        EXPECT_NEAR(std::accumulate(d.slice_shaft.begin(), d.slice_shaft.end(), 0.0), d.shaft, 1e-9 * d.shaft);
+        EXPECT_NEAR(std::accumulate(d.slice_shaft.begin(), d.slice_shaft.end(), 0.0), d.shaft,
+                    1e-9 * d.shaft);
         // Friction fatigue: the slice at the tip carries more than any slice of the same length above.
         EXPECT_GT(d.slice_shaft[d.slice_shaft.size() - 2], d.slice_shaft[1]);
     }
@@ -140,8 +142,9 @@ TEST(DrivingResistance, EnglishProjectGivesTheSameResistanceInItsUnits) {
         }
     }
     // The English CPT points file (ft, lb/ft2) read into the S.I. project gives the S.I. answer.
-    const CptProfile english_cone{1, {{0, 15000 * 1000 * 0.09290304 / kNewtonsPerPound},
-                                      {40 / kMetresPerFoot, 15000 * 1000 * 0.09290304 / kNewtonsPerPound}}};
+    const CptProfile english_cone{1,
+                                  {{0, 15000 * 1000 * 0.09290304 / kNewtonsPerPound},
+                                   {40 / kMetresPerFoot, 15000 * 1000 * 0.09290304 / kNewtonsPerPound}}};
     const SrdProfile a = compute_srd(uniform_sand(), uniform_cone(), SrdMethod::AlmHamre, {20});
     const SrdProfile b = compute_srd(uniform_sand(), english_cone, SrdMethod::AlmHamre, {20});
     ASSERT_EQ(b.status, RunStatus::Completed) << b.message;
@@ -150,13 +153,15 @@ TEST(DrivingResistance, EnglishProjectGivesTheSameResistanceInItsUnits) {
 
 TEST(DrivingResistance, FactorsOnShaftAndBase) {
     const SrdProfile a = compute_srd(uniform_sand(), uniform_cone(), SrdMethod::AlmHamre, {10});
-    const SrdProfile b = compute_srd(uniform_sand(), uniform_cone(), SrdMethod::AlmHamre, {10}, {0.8, 1.25, 29});
+    const SrdProfile b =
+        compute_srd(uniform_sand(), uniform_cone(), SrdMethod::AlmHamre, {10}, {0.8, 1.25, 29});
     ASSERT_EQ(b.status, RunStatus::Completed) << b.message;
     EXPECT_NEAR(b.depths[0].shaft, 0.8 * a.depths[0].shaft, 1e-9 * a.depths[0].shaft);
     EXPECT_NEAR(b.depths[0].base, 1.25 * a.depths[0].base, 1e-9 * a.depths[0].base);
     // tan 25 / tan 29 on the whole shaft: Alm & Hamre's friction is proportional to tan delta.
     const SrdProfile c = compute_srd(uniform_sand(), uniform_cone(), SrdMethod::AlmHamre, {10}, {1, 1, 25});
-    EXPECT_NEAR(c.depths[0].shaft / a.depths[0].shaft, std::tan(25 * M_PI / 180) / std::tan(29 * M_PI / 180), 1e-9);
+    EXPECT_NEAR(c.depths[0].shaft / a.depths[0].shaft, std::tan(25 * M_PI / 180) / std::tan(29 * M_PI / 180),
+                1e-9);
 }
 
 // Sand to 6 m over clay to 40 m, with CPT points; clay readings of fs only where `with_fs`.
@@ -184,12 +189,14 @@ CptProfile layered_cone(bool with_fs) {
 }
 
 TEST(DrivingResistance, AlmHamreClayNeedsTheSleeveFrictionAndSaysWhere) {
-    const SrdProfile without = compute_srd(sand_over_clay(), layered_cone(false), SrdMethod::AlmHamre, {5, 10});
+    const SrdProfile without =
+        compute_srd(sand_over_clay(), layered_cone(false), SrdMethod::AlmHamre, {5, 10});
     EXPECT_EQ(without.status, RunStatus::InputError);
     EXPECT_TRUE(without.depths.empty());
-    EXPECT_EQ(without.message,
-              "Alm & Hamre needs the sleeve friction fs in clay (a cone file imported with fs), which the project "
-              "does not give at 6.00 m.");
+    EXPECT_EQ(
+        without.message,
+        "Alm & Hamre needs the sleeve friction fs in clay (a cone file imported with fs), which the project "
+        "does not give at 6.00 m.");
 
     // With fs (and qt) the clay is computed: its base is 0.6 qt on the annulus, qt read from the
     // readings (1600 + (3200 - 1600) x 3.9 / 33.9 at 10 m) rather than the CPT points' qc.
@@ -203,9 +210,10 @@ TEST(DrivingResistance, AlmHamreClayNeedsTheSleeveFrictionAndSaysWhere) {
     const SrdProfile us = compute_srd(sand_over_clay(), layered_cone(true), SrdMethod::UnifiedSrd, {5, 10});
     ASSERT_EQ(us.status, RunStatus::Completed) << us.message;
     ASSERT_EQ(us.warnings.size(), 1u);
-    EXPECT_EQ(us.warnings[0].text,
-              "UniSand-SRD is a method for sand: the clay, first at 6.00 m, takes Alm & Hamre's clay friction and "
-              "tip resistance.");
+    EXPECT_EQ(
+        us.warnings[0].text,
+        "UniSand-SRD is a method for sand: the clay, first at 6.00 m, takes Alm & Hamre's clay friction and "
+        "tip resistance.");
     EXPECT_NEAR(us.depths[1].base, with.depths[1].base, 1e-9);
 }
 
@@ -225,15 +233,17 @@ TEST(DrivingResistance, RefusesWhatItCannotCompute) {
         {{5}, {1, 1, 90}, "The interface friction angle must lie between 0 and 90 degrees."},
     };
     for (const Case& c : cases) {
-        const SrdProfile p = compute_srd(uniform_sand(), uniform_cone(), SrdMethod::AlmHamre, c.tips, c.options);
+        const SrdProfile p =
+            compute_srd(uniform_sand(), uniform_cone(), SrdMethod::AlmHamre, c.tips, c.options);
         EXPECT_EQ(p.status, RunStatus::InputError) << c.message;
         EXPECT_EQ(p.message, c.message);
     }
     // Sand without any cone reading: qc is named with the depth.
     const SrdProfile none = compute_srd(uniform_sand(), CptProfile{}, SrdMethod::UnifiedSrd, {5});
-    EXPECT_EQ(none.message,
-              "UniSand-SRD needs the cone resistance qc (CPT points or a qc of the layer), which the project does "
-              "not give at 0.00 m.");
+    EXPECT_EQ(
+        none.message,
+        "UniSand-SRD needs the cone resistance qc (CPT points or a qc of the layer), which the project does "
+        "not give at 0.00 m.");
 }
 
 }  // namespace
