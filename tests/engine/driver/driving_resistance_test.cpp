@@ -7,7 +7,10 @@
 #include <cmath>
 #include <numeric>
 
+#include "engine/driver/cone_readings_beside.h"
+#include "engine/model/input_error.h"
 #include "engine/model/unit_conversion.h"
+#include "tests/support/scratch_dir.h"
 
 namespace torve {
 namespace {
@@ -244,6 +247,29 @@ TEST(DrivingResistance, RefusesWhatItCannotCompute) {
         none.message,
         "UniSand-SRD needs the cone resistance qc (CPT points or a qc of the layer), which the project does "
         "not give at 0.00 m.");
+}
+
+// A run reads the readings beside the project into its CPT profile, in the points' units; without
+// the file the profile stays as it is, and a damaged one is refused with its line.
+TEST(DrivingResistance, ReadingsBesideTheProjectReachTheRun) {
+    test::ScratchDir dir;
+    const std::string project = dir.file("p.tv6d");
+    CptProfile cpt = layered_cone(false);
+    read_cone_readings_beside(project, cpt);
+    EXPECT_TRUE(cpt.readings.empty());
+    dir.write("p.cone.csv", "depth_m,fs_kPa,u2_kPa,qt_kPa\n6.1,40,,1600\n40,70,400,3200\n");
+    read_cone_readings_beside(project, cpt);
+    EXPECT_EQ(cpt.readings, layered_cone(true).readings);
+    const SrdProfile p = compute_srd(sand_over_clay(), cpt, SrdMethod::AlmHamre, {10});
+    EXPECT_EQ(p.status, RunStatus::Completed) << p.message;
+    dir.write("p.cone.csv", "depth_m,fs_kPa,u2_kPa,qt_kPa\n6.1,40,,\n5,1,,\n");
+    try {
+        read_cone_readings_beside(project, cpt);
+        ADD_FAILURE();
+    } catch (const InputError& e) {
+        EXPECT_EQ(e.place().line, 3u);
+        EXPECT_EQ(e.place().file, dir.file("p.cone.csv"));
+    }
 }
 
 }  // namespace
