@@ -1,6 +1,7 @@
 // `torve cpt show` and `torve cpt import`: cone data of AGS4, GEF, BRO-XML and CSV files listed, and
 // imported into a project's CPT points.
 #include <CLI/CLI.hpp>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QString>
@@ -9,6 +10,7 @@
 
 #include "app/controls/usererror.h"
 #include "app/project/atomicfile.h"
+#include "app/project/conereadingsfile.h"
 #include "app/project/cptpointsfile.h"
 #include "app/project/project.h"
 #include "app/project/projectfile.h"
@@ -129,11 +131,19 @@ int import(const CptSettings& s) {
                                                   : ConeChoice::Default;
         SoundingImport result = importSounding(test, *file, project.data().units, choice);
         const QStringList summary = result.summary(sounding->format);
-        project.setCptPoints(std::move(result.points));
+        project.setCptPoints(std::move(result.points), std::move(result.readings));
         const QString cpt = besideProject(*into, ".cpt");
-        writeFileAtomically(cpt, cptPointsFileText(project.data()));
+        const QString cone = besideProject(*into, ".cone.csv");
+        std::vector<std::pair<QString, QByteArray>> files{{cpt, cptPointsFileText(project.data())}};
+        if (!project.data().coneReadings.empty())
+            files.emplace_back(cone, coneReadingsFileText(project.data()));
+        writeFilesTogether(files);
+        // Readings of the points replaced would otherwise be taken for those of the new ones.
+        if (project.data().coneReadings.empty() && QFileInfo::exists(cone)) QFile::remove(cone);
         for (const QString& line : summary) std::cout << line.toStdString() << '\n';
         std::cout << "CPT points file: " << native_file_name(cpt) << '\n';
+        if (!project.data().coneReadings.empty())
+            std::cout << "Cone readings file: " << native_file_name(cone) << '\n';
     } catch (const UserError& e) {
         std::cerr << QString(e.message()).replace(u'\r', u' ').toStdString() << '\n';
         return kExitRunFailed;
@@ -167,8 +177,10 @@ void add_cpt_command(CLI::App& app, int& exit_code) {
         "Import a test of FILE into the CPT points of PROJECT: depth from the depth column (else penetration "
         "length), qt = qc + (1 - a) u2 or qc, converted to the project's units; rows without depth or cone "
         "resistance are skipped, rows out of order sorted, more than 1000 rows averaged over equal depth "
-        "intervals. Writes the project's CPT points file PROJECT.cpt beside it (the project file itself is "
-        "left as it is) and prints what the import did. Exits with 1 when FILE or PROJECT cannot be read or "
+        "intervals. Writes the project's CPT points file PROJECT.cpt beside it, and PROJECT.cone.csv with "
+        "the "
+        "test's fs, u2 and qt where it has them (the project file itself is left as it is), and prints what "
+        "the import did. Exits with 1 when FILE or PROJECT cannot be read or "
         "the points cannot be written.");
     import_cmd->add_option("file", settings->file, "Cone data file (.ags, .gef, .xml or .csv)")
         ->required()

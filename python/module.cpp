@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "engine/driver/input_reader.h"
+#include "engine/model/cone_readings_file.h"
 #include "engine/model/input_checks.h"
 #include "engine/model/input_error.h"
 #include "engine/model/number_text.h"
@@ -104,6 +105,8 @@ UnitSystem system_of(const ProjectRecords& r) {
 struct Project {
     ProjectRecords records;
     std::optional<CptProfile> cpt;
+    // A cone readings file beside the project that could not be read: write() leaves it alone.
+    std::string unread_cone;
     std::string path;       // where it was read from or last written; empty for a new project
     bool deferred = false;  // inside update(): the check waits for the last field
     bool changed = false;   // changed since it was read or written: the file no longer holds it
@@ -238,6 +241,19 @@ Project read_project(py::handle path_argument) {
     } catch (const InputError& e) {
         raise_input_error(e);
     }
+    // The sounding's fs, u2 and qt beside the points; a file that cannot be read is left out, with a
+    // warning, and left as it is by write().
+    const std::string cone = cone_readings_path(path);
+    if (p.cpt && std::filesystem::exists(cone)) {
+        try {
+            attach_cone_readings(*p.cpt, read_cone_readings(read_file(cone, "cone readings file"), cone));
+        } catch (const InputError& e) {
+            p.unread_cone = cone;
+            const std::string warning =
+                std::string(e.what()) + " The project is read without its cone readings.";
+            if (PyErr_WarnEx(PyExc_UserWarning, warning.c_str(), 1) != 0) throw py::error_already_set();
+        }
+    }
     // Points of the other unit system are held in the project's, as every reader reads them; those
     // under a code of no system stay as they are, for check() to refuse.
     const UnitSystem units = system_of(p.records);
@@ -317,8 +333,25 @@ void write_project(Project& p, py::handle path_argument) {
     if (p.cpt)
         files.emplace_back(std::filesystem::path(path).replace_extension(".cpt").string(),
                            write_cpt_records(*p.cpt));
+    const std::string cone = cone_readings_path(path);
+    const bool readings = p.cpt && !p.cpt->readings.empty();
+    if (readings) {
+        const std::optional<UnitSystem> units = cpt_unit_system(p.cpt->unit_code);
+        try {
+            files.emplace_back(cone,
+                               write_cone_readings({units.value_or(system_of(p.records)), p.cpt->readings}));
+        } catch (const NotFiniteError& e) {
+            raise_error("cone reading " + std::to_string(e.place.index + 1) +
+                            ": expected a finite number for " + e.field + ".",
+                        py::none(), py::none(), py::none(), py::str(e.field), {});
+        }
+    }
     try {
         write_files_together(files);
+        // Readings of points since replaced would be read with the new ones.
+        std::error_code error;
+        if (!readings && cone != p.unread_cone && std::filesystem::exists(cone, error))
+            std::filesystem::remove(cone, error);
     } catch (const FileError& e) {
         raise_file_error(e);
     }
@@ -841,6 +874,11 @@ PYBIND11_MODULE(_engine, m) {
                 try {
                     q.records = read_project_records(project_text, name_of(p)).records;
                     if (cpt_text) q.cpt = read_cpt_records(*cpt_text, name_of(p)).records;
+                    // The readings go along in the units of the new points.
+                    if (q.cpt && p.cpt && !p.cpt->readings.empty()) {
+                        const std::optional<UnitSystem> from = cpt_unit_system(p.cpt->unit_code);
+                        attach_cone_readings(*q.cpt, {from.value_or(system_of(p.records)), p.cpt->readings});
+                    }
                 } catch (const InputError& e) {
                     raise_input_error(e);
                 }
@@ -988,7 +1026,39 @@ PYBIND11_MODULE(_engine, m) {
                 for (const auto& [depth, qc] : *rows) profile.points.push_back({depth, qc});
                 change_project(p, [&profile](Project& q) { q.cpt = std::move(profile); });
             },
-            "(depth, qc) rows of the CPT profile (qc in lb/ft2 or kPa), or None for no CPT data file.");
+            "(depth, qc) rows of the CPT profile (qc in lb/ft2 or kPa), or None for no CPT data file.\n"
+            "Assigning it drops the cone readings (cone_readings), which went with the points before.")
+        .def_property(
+            "cone_readings",
+            [](const Project& p) {
+                std::vector<
+                    std::tuple<double, std::optional<double>, std::optional<double>, std::optional<double>>>
+                    rows;
+                if (p.cpt)
+                    for (const ConeReading& r : p.cpt->readings) rows.emplace_back(r.depth, r.fs, r.u2, r.qt);
+                return rows;
+            },
+            [](Project& p, const std::vector<std::tuple<double, std::optional<double>, std::optional<double>,
+                                                        std::optional<double>>>& rows) {
+                if (!p.cpt) {
+                    if (rows.empty()) return;
+                    throw py::value_error("cone_readings go with CPT points: the project has none");
+                }
+                std::vector<ConeReading> readings;
+                for (const auto& [depth, fs, u2, qt] : rows) {
+                    for (const std::optional<double>& v : {std::optional<double>(depth), fs, u2, qt})
+                        if (v && !std::isfinite(*v))
+                            throw py::value_error("cone_readings: every value must be finite");
+                    if (!readings.empty() && depth < readings.back().depth)
+                        throw py::value_error("cone_readings: the depths must go downwards");
+                    readings.push_back({depth, fs, u2, qt});
+                }
+                change_project(p, [&readings](Project& q) { q.cpt->readings = std::move(readings); });
+            },
+            "(depth, fs, u2, qt) rows of the sounding beside the CPT points, in their units (lb/ft2 or "
+            "kPa),\n"
+            "None where it gave no value: what Project.import_cpt keeps where the file has them, written\n"
+            "to the .cone.csv file beside the project. The resistance to driving reads fs from them.");
     field(project, "title", &ProjectRecords::title, "record 1; the report shows its first 72 characters");
     field(project, "designer", &ProjectRecords::designer, "record 2");
     field(project, "job_number", &ProjectRecords::job_number, "record 3");

@@ -148,10 +148,16 @@ py::dict import_sounding(const std::string& path, const std::string& test, bool 
     std::vector<std::pair<double, double>> points;
     points.reserve(result.points.size());
     for (const CptPoint& p : result.points) points.emplace_back(p.depth, p.qc * scale);
+    std::vector<std::tuple<double, std::optional<double>, std::optional<double>, std::optional<double>>>
+        readings;
+    const auto scaled = [scale](std::optional<double> v) { return v ? std::optional(*v * scale) : v; };
+    for (const ConeReading& r : result.readings)
+        readings.emplace_back(r.depth, scaled(r.fs), scaled(r.u2), scaled(r.qt));
     std::vector<std::string> summary;
     for (const QString& line : result.summary(sounding.format)) summary.push_back(line.toStdString());
     py::dict out;
     out["points"] = points;
+    out["readings"] = readings;
     out["summary"] = summary;
     out["test"] = result.test.toStdString();
     out["format"] = sounding.format.toStdString();

@@ -133,7 +133,7 @@ bool CptDataDialog::importSounding(const QString& path) {
     }
     SoundingImportDialog chooser(std::move(sounding), path, project().data().units, this);
     if (chooser.exec() != QDialog::Accepted || !chooser.result()) return false;
-    project().setCptPoints(chooser.result()->points);
+    project().setCptPoints(chooser.result()->points, chooser.result()->readings);
     importedFrom_ = path;
     importedPoints_ = chooser.result()->points;
     return true;

@@ -2,6 +2,7 @@
 #include "app/project/project.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include "app/controls/filereading.h"
@@ -9,6 +10,7 @@
 #include "app/graph/plotfile.h"
 #include "app/graph/texts.h"
 #include "app/project/atomicfile.h"
+#include "app/project/conereadingsfile.h"
 #include "app/project/cptpointsfile.h"
 #include "app/project/driveabilityexport.h"
 #include "app/project/materialdefaults.h"
@@ -98,9 +100,11 @@ void Project::setData(const ProjectData& data) {
     if (cptChanged) refreshCptGraphs();
 }
 
-void Project::setCptPoints(std::vector<CptPoint> points) {
+void Project::setCptPoints(std::vector<CptPoint> points, std::vector<ConeReading> readings) {
     cptUnread_ = false;
+    unreadConePath_.clear();
     data_.cptPoints = std::move(points);
+    data_.coneReadings = std::move(readings);
     setModified(true);
     emit changed();
     refreshCptGraphs();
@@ -136,10 +140,24 @@ QStringList Project::readProject(const QString& path, ProjectFormat format) {
         }
     }
 
+    // The cone readings beside the points: a file that cannot be read leaves them out, and stays.
+    const QString conePath = besideProject(path, ".cone.csv");
+    std::vector<ConeReading> readings;
+    QString unreadCone;
+    if (QFileInfo::exists(conePath)) {
+        try {
+            readings = readConeReadingsFile(conePath, file.data(path, data_.offshoreEdition).units);
+        } catch (const UserError& e) {
+            notices << QString(texts::kConeReadingsUnreadable).arg(conePath, e.message());
+            unreadCone = conePath;
+        }
+    }
+
     const UnitSystem before = data_.units;
     {
         Quiet quiet(*this);
         ProjectData data = file.data(path, data_.offshoreEdition);
+        data.coneReadings = std::move(readings);
         if (offshoreFile) data.loadTransferMethod = Method::Fhwa;
         if (cpt) data.cptPoints = cptPointsIn(*cpt, data.units);
         if (cpt && !cpt->points.empty() && cpt->unit_code != code_of(data.units)) {
@@ -155,6 +173,7 @@ QStringList Project::readProject(const QString& path, ProjectFormat format) {
         results_.clear();
     }
     cptUnread_ = cptUnread;
+    unreadConePath_ = unreadCone;
     unreadCptPath_ = cptPath;
     unreadCptBytes_ = unreadBytes;
     changedQuietly_ = false;
@@ -210,7 +229,13 @@ void Project::saveProject() {
             // the engine names what it finds wrong in them at the next run.
             files.emplace_back(saved.cptFileName, unreadCptBytes_);
         }
+        const QString conePath = besideProject(saved.fileName, ".cone.csv");
+        const bool coneUnread =
+            !unreadConePath_.isEmpty() && QFileInfo(conePath) == QFileInfo(unreadConePath_);
+        if (!saved.coneReadings.empty()) files.emplace_back(conePath, coneReadingsFileText(saved));
         writeFilesTogether(files);
+        // Readings of points that were replaced by others without any would be read with them.
+        if (saved.coneReadings.empty() && !coneUnread && QFileInfo::exists(conePath)) QFile::remove(conePath);
         data_ = saved;
         if (carriesUnread) unreadCptPath_ = data_.cptFileName;
     }

@@ -47,8 +47,9 @@ class Project : public QObject {
     // Takes a dialog's values; marks the project modified when any differs. The unit system is
     // changed through setUnits only, which converts the values.
     void setData(const ProjectData& data);
-    // The CPT points of an import; they replace any earlier points, and the next save writes them.
-    void setCptPoints(std::vector<CptPoint> points);
+    // The CPT points of an import, with the sounding's fs, u2 and qt where it gives them; they
+    // replace any earlier points and readings, and the next save writes them.
+    void setCptPoints(std::vector<CptPoint> points, std::vector<ConeReading> readings = {});
 
     ProjectTables& tables() { return tables_; }
     const ProjectTables& tables() const { return tables_; }
@@ -75,10 +76,12 @@ class Project : public QObject {
     QStringList readProject(const QString& path, ProjectFormat format);
 
     // Writes the input data file at fileName, the driveability export and the CPT points file
-    // beside it. Each file is written to a temporary file in the same folder and renamed into place,
-    // so a failed save leaves the previous file intact. Raises UserError. A CPT points file that
-    // could not be read when the project was opened is kept, or copied to a new name, until the
-    // user imports CPT data, so that a save never replaces the user's points by none.
+    // beside it, and the cone readings file (PROJECT.cone.csv) when the project has readings; a
+    // cone readings file left beside it from points since replaced is removed. Each file is written to a
+    // temporary file in the same folder and renamed into place, so a failed save leaves the previous file
+    // intact. Raises UserError. A CPT points file that could not be read when the project was opened is kept,
+    // or copied to a new name, until the user imports CPT data, so that a save never replaces the user's
+    // points by none.
     void saveProject();
 
     // Writes the driveability export beside the saved project anew, with the resistances of the
@@ -136,6 +139,8 @@ class Project : public QObject {
     bool cptUnread_ = false;
     QString unreadCptPath_;
     QByteArray unreadCptBytes_;
+    // A cone readings file that could not be read at open: left where it is until the next import.
+    QString unreadConePath_;
 };
 
 }  // namespace torve::app

@@ -58,6 +58,11 @@ void ProjectData::convertUnits(UnitSystem to) {
         p.depth = converted(p.depth, length);
         p.qc = converted(p.qc, stress);
     }
+    for (ConeReading& r : coneReadings) {
+        r.depth = converted(r.depth, length);
+        for (std::optional<double>* v : {&r.fs, &r.u2, &r.qt})
+            if (*v) **v = converted(**v, stress);
+    }
     units = to;
 }
 

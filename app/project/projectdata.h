@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/project/texts.h"
+#include "engine/model/cone_reading.h"
 #include "engine/model/cpt_point.h"
 #include "engine/model/file_format.h"
 
@@ -70,6 +71,9 @@ struct ProjectData {
     // (1/2 and 1/3), and the file then holds no record of them. Fractions have no unit.
     std::optional<std::vector<double>> workingLoadFractions;
     std::vector<CptPoint> cptPoints;  // depth ft | m, qc ksf | kPa (the file holds lb/ft^2 | kPa)
+    // fs, u2 and qt of the imported sounding, beside the points in a file of their own
+    // (PROJECT.cone.csv); depth ft | m, stresses ksf | kPa. Empty: no such file.
+    std::vector<ConeReading> coneReadings;
     CptImportSettings cptImport;
 
     bool operator==(const ProjectData&) const = default;

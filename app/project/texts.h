@@ -29,6 +29,10 @@ inline constexpr QLatin1StringView kSoilPointField{"%2 of soil point %1"};
 inline constexpr QLatin1StringView kTzDepthField{"%2 %1"};
 inline constexpr QLatin1StringView kSectionRowField{"%2 of section row %1"};
 inline constexpr QLatin1StringView kCptPointField{"%1 of CPT point %2"};
+inline constexpr QLatin1StringView kConeReadingField{"%1 of cone reading %2"};
+inline constexpr QLatin1StringView kConeReadingsUnreadable{
+    "The cone readings file %1 (fs, u2, qt) cannot be read. The project is opened without them; the file "
+    "is left as it is until cone data are imported again.\r%2"};
 inline constexpr QLatin1StringView kCptFileConverted{
     "The CPT data file %1 holds %2 units: its points were converted to the project's %3 units."};
 

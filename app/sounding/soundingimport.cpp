@@ -105,38 +105,84 @@ std::optional<double> kiloPascalsPer(const QString& unit) {
     return stressFactor(*u, UnitSystem::SI);
 }
 
+namespace {
+
+// The interval of each of `count` values in order of depth, with `bins` equal intervals between the
+// first depth and the last: the last value lies on the bottom of the last interval and belongs to it.
+template <typename DepthOf>
+std::vector<int> depthBins(std::size_t count, DepthOf depthOf, int bins, double* interval) {
+    std::vector<int> bin(count, 0);
+    if (count == 0) return bin;
+    // In long doubles the span of any two finite depths is finite, so every index is a number.
+    const long double top = depthOf(0);
+    const long double span = (static_cast<long double>(depthOf(count - 1)) - top) / bins;
+    if (interval) *interval = static_cast<double>(span);
+    for (std::size_t i = 0; i < count; ++i)
+        bin[i] = span > 0 ? static_cast<int>(std::min<long double>(bins - 1, (depthOf(i) - top) / span)) : 0;
+    return bin;
+}
+
+}  // namespace
+
 double averageOverDepth(std::vector<CptPoint>& points, int bins) {
     if (points.empty() || bins < 1) return 0;
-    // In long doubles the span of any two finite depths is finite, so every index is a number.
-    const long double top = points.front().depth;
-    const long double span = (static_cast<long double>(points.back().depth) - top) / bins;
-    const auto interval = static_cast<double>(span);
+    double interval = 0;
+    const std::vector<int> bin = depthBins(
+        points.size(), [&](std::size_t i) { return points[i].depth; }, bins, &interval);
     std::vector<CptPoint> averaged;
     averaged.reserve(static_cast<std::size_t>(bins));
     // Long doubles hold the sums of values near the largest double without overflowing.
     long double depthSum = 0, valueSum = 0;
-    int count = 0, current = 0;
-    const auto flush = [&] {
-        if (count == 0) return;
-        averaged.push_back({static_cast<double>(depthSum / count), static_cast<double>(valueSum / count)});
-        depthSum = valueSum = 0;
-        count = 0;
-    };
-    for (const CptPoint& p : points) {
-        // The last point lies on the bottom of the last interval; it belongs to that interval.
-        const int bin =
-            span > 0 ? static_cast<int>(std::min<long double>(bins - 1, (p.depth - top) / span)) : 0;
-        if (bin != current) {
-            flush();
-            current = bin;
-        }
-        depthSum += p.depth;
-        valueSum += p.qc;
+    int count = 0;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        depthSum += points[i].depth;
+        valueSum += points[i].qc;
         ++count;
+        if (i + 1 == points.size() || bin[i + 1] != bin[i]) {
+            averaged.push_back(
+                {static_cast<double>(depthSum / count), static_cast<double>(valueSum / count)});
+            depthSum = valueSum = 0;
+            count = 0;
+        }
     }
-    flush();
     points = std::move(averaged);
     return interval;
+}
+
+void averageReadingsOverDepth(std::vector<ConeReading>& readings, int bins) {
+    if (readings.empty() || bins < 1) return;
+    const std::vector<int> bin = depthBins(
+        readings.size(), [&](std::size_t i) { return readings[i].depth; }, bins, nullptr);
+    constexpr std::optional<double> ConeReading::*fields[] = {&ConeReading::fs, &ConeReading::u2,
+                                                              &ConeReading::qt};
+    std::vector<ConeReading> averaged;
+    long double depthSum = 0;
+    long double sums[3] = {0, 0, 0};
+    int counts[3] = {0, 0, 0};
+    int count = 0;
+    for (std::size_t i = 0; i < readings.size(); ++i) {
+        depthSum += readings[i].depth;
+        ++count;
+        for (std::size_t f = 0; f < 3; ++f) {
+            if (const std::optional<double>& v = readings[i].*fields[f]) {
+                sums[f] += *v;
+                ++counts[f];
+            }
+        }
+        if (i + 1 == readings.size() || bin[i + 1] != bin[i]) {
+            ConeReading r;
+            r.depth = static_cast<double>(depthSum / count);
+            for (std::size_t f = 0; f < 3; ++f) {
+                if (counts[f] > 0) r.*fields[f] = static_cast<double>(sums[f] / counts[f]);
+                sums[f] = 0;
+                counts[f] = 0;
+            }
+            averaged.push_back(r);
+            depthSum = 0;
+            count = 0;
+        }
+    }
+    readings = std::move(averaged);
 }
 
 SoundingImport importSounding(const SoundingTest& test, const QString& file, UnitSystem units,
@@ -199,7 +245,28 @@ SoundingImport importSounding(const SoundingTest& test, const QString& file, Uni
         throw UserError(QString(texts::kSoundingNoPoints).arg(test.id, QStringLiteral("qc")));
     r.usedQt = useQt;
 
+    // fs and u2 only go along with the points: a column in a unit unknown here is left behind
+    // rather than refusing the cone resistance the import is for.
+    const auto alongside = [&](Q q) {
+        try {
+            return column(test, q, file, units);
+        } catch (const UserError&) {
+            return Column{};
+        }
+    };
+    const Column fs = alongside(Q::Fs);
+    const Column rawU2 = u2.present ? u2 : alongside(Q::U2);
+    const bool keepReadings = fs.present || rawU2.present || u2.present || givenQt.present;
+    const auto reading = [&](const SoundingRow& row, double depthValue) {
+        ConeReading c;
+        c.depth = depthValue;
+        if (fs.present && !std::isnan(row[Q::Fs])) c.fs = converted(row, Q::Fs, fs);
+        if (rawU2.present && !std::isnan(row[Q::U2])) c.u2 = converted(row, Q::U2, rawU2);
+        if (const double qt = qtOf(row); !std::isnan(qt)) c.qt = qt;
+        return c;
+    };
     r.points.reserve(test.rows.size());
+    std::vector<ConeReading> readings;
     for (const SoundingRow& row : test.rows) {
         if (std::isnan(row[r.depthFrom])) {
             ++r.skippedNoDepth;
@@ -217,6 +284,7 @@ SoundingImport importSounding(const SoundingTest& test, const QString& file, Uni
         if (const std::optional<QString> refused = cptPointRefusal(point, units))
             throw UserError(QString(texts::kSoundingRefused).arg(file).arg(row.line).arg(*refused));
         r.points.push_back(point);
+        if (keepReadings) readings.push_back(reading(row, point.depth));
     }
     if (r.points.empty())
         throw UserError(QString(texts::kSoundingNoPoints)
@@ -224,10 +292,19 @@ SoundingImport importSounding(const SoundingTest& test, const QString& file, Uni
     const auto byDepth = [](const CptPoint& a, const CptPoint& b) { return a.depth < b.depth; };
     if (!std::is_sorted(r.points.begin(), r.points.end(), byDepth)) {
         std::stable_sort(r.points.begin(), r.points.end(), byDepth);
+        // Sorted the same way, the readings stay beside their points.
+        std::stable_sort(readings.begin(), readings.end(),
+                         [](const ConeReading& a, const ConeReading& b) { return a.depth < b.depth; });
         r.sorted = true;
     }
     r.usable = static_cast<int>(r.points.size());
-    if (r.usable > kMaxCptRows) r.interval = averageOverDepth(r.points, kMaxCptRows);
+    if (r.usable > kMaxCptRows) {
+        r.interval = averageOverDepth(r.points, kMaxCptRows);
+        averageReadingsOverDepth(readings, kMaxCptRows);
+    }
+    const bool anyReading = std::any_of(readings.begin(), readings.end(),
+                                        [](const ConeReading& c) { return c.fs || c.u2 || c.qt; });
+    if (anyReading) r.readings = std::move(readings);
     return r;
 }
 
@@ -258,6 +335,17 @@ QStringList SoundingImport::summary(const QString& format) const {
                      .arg(points.size())
                      .arg(number(interval), length)
                      .arg(kMaxCptRows);
+    if (!readings.empty()) {
+        QStringList kept;
+        for (const auto& [field, name] :
+             {std::pair{&ConeReading::fs, "fs"}, std::pair{&ConeReading::u2, "u2"},
+              std::pair{&ConeReading::qt, "qt"}}) {
+            if (std::any_of(readings.begin(), readings.end(),
+                            [&](const ConeReading& c) { return (c.*field).has_value(); }))
+                kept << QLatin1String(name);
+        }
+        lines << QString(texts::kSummaryReadings).arg(kept.join(QStringLiteral(", ")));
+    }
     if (!points.empty())
         lines << QString(texts::kSummaryPoints)
                      .arg(points.size())

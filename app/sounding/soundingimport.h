@@ -16,6 +16,9 @@ enum class ConeChoice { Default, Qc, Qt };
 // The points of an import and what became of the test's rows on the way.
 struct SoundingImport {
     std::vector<CptPoint> points;  // depth (ft | m), cone resistance (ksf | kPa), by depth
+    // fs, u2 and qt at the depths of the points (ksf | kPa), averaged with them; empty when the test
+    // gives none of them.
+    std::vector<ConeReading> readings;
     QString test;
     UnitSystem units = UnitSystem::SI;
     SoundingQuantity depthFrom = SoundingQuantity::Depth;
@@ -52,5 +55,9 @@ SoundingImport importSounding(const SoundingTest& test, const QString& file, Uni
 // last, one point per interval that holds any: the mean depth and the mean value of its points.
 // Returns the interval.
 double averageOverDepth(std::vector<CptPoint>& points, int bins);
+
+// The readings over the same intervals: each of fs, u2 and qt the mean of the readings of the
+// interval that give it, absent where none does.
+void averageReadingsOverDepth(std::vector<ConeReading>& readings, int bins);
 
 }  // namespace torve::app

@@ -113,6 +113,8 @@ inline constexpr QLatin1StringView kSummarySorted{
     "The rows were not listed by depth; they have been sorted by depth."};
 inline constexpr QLatin1StringView kSummaryAveraged{
     "%1 rows averaged into %2 points over equal depth intervals of %3 %4 (at most %5 points can be used)."};
+inline constexpr QLatin1StringView kSummaryReadings{
+    "Kept with the project beside the CPT points (PROJECT.cone.csv): %1."};
 inline constexpr QLatin1StringView kSummaryPoints{"CPT points: %1, from %2 to %3 %4."};
 
 // Files that the column import refuses before reading them.

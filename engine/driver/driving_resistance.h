@@ -39,4 +39,25 @@ struct SrdProfile {
 SrdProfile compute_srd(const InputData& in, const CptProfile& cpt, SrdMethod method,
                        const std::vector<double>& tip_depths);
 
+// What an engineer may change in the resistance to driving: factors on the shaft and the base (a
+// best estimate by default, e.g. 1.25 on the base for an upper bound) and the interface friction
+// angle of the sand on the pile in Alm & Hamre's sand friction.
+struct SrdOptions {
+    double shaft_factor = 1;
+    double base_factor = 1;
+    double interface_friction_angle = 29;  // degrees
+};
+
+// The same with `options`; a factor that is negative or not a number, or an angle outside
+// (0, 90) degrees, is an input error.
+SrdProfile compute_srd(const InputData& in, const CptProfile& cpt, SrdMethod method,
+                       const std::vector<double>& tip_depths, const SrdOptions& options);
+
+// The longest shaft slice of compute_srd, ft or m: the project's computation increment, at most
+// 1 m. Slices run from the ground surface at multiples of it, the last one ending at the tip.
+double srd_slice_length(const InputData& in);
+
+// The method's name in messages: "Alm & Hamre", "UniSand-SRD".
+std::string srd_method_name(SrdMethod method);
+
 }  // namespace torve

@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "engine/model/cone_reading.h"
 #include "engine/model/cpt_point.h"
 
 namespace torve {
@@ -17,6 +18,9 @@ inline bool has_own_cone_resistance(double entered_qc) {
 struct CptProfile {
     int unit_code = 0;  // as written by the desktop program; not used by the analysis
     std::vector<CptPoint> points;
+    // The sounding's other readings, in depth order, in the units of the points; empty where the
+    // project keeps none (the cone readings file beside it).
+    std::vector<ConeReading> readings{};
 };
 
 }  // namespace torve

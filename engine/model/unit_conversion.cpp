@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "engine/model/cone_readings_file.h"
+
 namespace torve {
 namespace {
 
@@ -54,6 +56,7 @@ CptProfile cpt_profile_in(const CptProfile& file, UnitSystem project) {
     const double to_file_qc = project == UnitSystem::English ? kPoundsPerKip : 1;
     for (CptPoint& p : out.points)
         p = {converted_value(p.depth, f.depth), converted_value(p.qc, f.qc) * to_file_qc};
+    out.readings = cone_readings_in(file.readings, *from, project, false);
     return out;
 }
 

@@ -771,7 +771,8 @@ Project.sections = _field_list("sections", (
     "place changes the project."))
 Project.cpt_points = _field_list("cpt_points", (
     "(depth, qc) rows of the CPT profile (qc in lb/ft2 or kPa), or [] for none; assign None to drop\n"
-    "the CPT data file. A change in place changes the project."))
+    "the CPT data file. A change in place changes the project, and drops the cone readings\n"
+    "(cone_readings) that went with the points before."))
 
 
 @_dataclass(frozen=True)
@@ -902,8 +903,9 @@ def _import_cpt(self, path, test: _Union[str, int, None] = None, use: _Optional[
     Depth from the depth column (else penetration length); qt = qc + (1 - a) u2 where u2 and the
     area ratio are known (else the file's own qt), or qc; converted to the project's units (ft | m,
     lb/ft2 | kPa). Rows without a depth or the value are skipped, rows out of order sorted, and more
-    than 1000 rows averaged over equal depth intervals. The points replace ``cpt_points``; the .cpt
-    file is written with the project (``write``).
+    than 1000 rows averaged over equal depth intervals. The points replace ``cpt_points``, and the
+    test's fs, u2 and qt at the same depths replace ``cone_readings`` (none when it has none); the
+    .cpt file, and the .cone.csv file of the readings, are written with the project (``write``).
 
     Args:
         path: the file (.ags, .gef, .xml or .csv).
@@ -922,6 +924,7 @@ def _import_cpt(self, path, test: _Union[str, int, None] = None, use: _Optional[
         _path_bytes("path", path), "" if test is None else str(test), self.units == "SI",
         "default" if use is None else str(use).lower(), _column_choices(columns))
     self.cpt_points = raw["points"]
+    self.cone_readings = raw["readings"]
     interval = raw["interval"]
     return CptImport(raw["summary"], raw["test"], raw["format"], raw["use"],
                      raw["area_ratio"] if raw["use"] == "qt" and not raw["qt_given_only"] else None,

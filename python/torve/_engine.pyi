@@ -148,6 +148,14 @@ class Project:
     def cpt_points(self) -> MutableSequence[_Row]: ...
     @cpt_points.setter
     def cpt_points(self, rows: Optional[Iterable[Sequence[float]]]) -> None: ...
+    @property
+    def cone_readings(
+        self,
+    ) -> List[Tuple[float, Optional[float], Optional[float], Optional[float]]]: ...
+    @cone_readings.setter
+    def cone_readings(
+        self, rows: Iterable[Tuple[float, Optional[float], Optional[float], Optional[float]]]
+    ) -> None: ...
     title: str
     designer: str
     job_number: str

@@ -95,6 +95,31 @@ TEST(CptCommand, ImportTakesTheOnlyTestOfALocation) {
     EXPECT_EQ(torve::test::read_file(dir.file("p.cpt")).substr(0, 5), " 2 2\n");
 }
 
+// fs, u2 and qt of the test go into PROJECT.cone.csv beside the points, which are the same as
+// without them; a later import of qc alone takes the readings of the old points away.
+TEST(CptCommand, ImportKeepsTheSleeveFrictionBesideThePoints) {
+    torve::test::ScratchDir dir;
+    fs::copy_file(torve::test::source_path("examples/open-pipe-offshore-si.tv6d"), dir.path() / "p.tv6d");
+    const std::string project = dir.file("p.tv6d");
+    const std::string with =
+        dir.write("with.csv", "depth_m,qc_MPa,fs_kPa,u2_kPa\n0.5,3.0,25,\n1.0,4.5,30.5,12\n");
+    const std::string without = dir.write("without.csv", "depth_m,qc_MPa\n0.5,3.0\n1.0,4.5\n");
+    const torve::test::ProgramRun one = run({"cpt", "import", with, "--into", project});
+    ASSERT_EQ(one.exit_code, 0) << one.output;
+    EXPECT_NE(one.output.find("Cone readings file: " + dir.file("p.cone.csv")), std::string::npos)
+        << one.output;
+    EXPECT_EQ(torve::test::read_file(dir.file("p.cone.csv")),
+              "depth_m,fs_kPa,u2_kPa,qt_kPa\n0.5,25,,\n1,30.5,12,\n");
+    const std::string points = torve::test::read_file(dir.file("p.cpt"));
+    EXPECT_EQ(points, " 2 2\n  5.00E-01  3.00E+03\n  1.00E+00  4.50E+03\n");
+
+    const torve::test::ProgramRun two = run({"cpt", "import", without, "--into", project});
+    ASSERT_EQ(two.exit_code, 0) << two.output;
+    EXPECT_EQ(two.output.find("Cone readings file"), std::string::npos) << two.output;
+    EXPECT_FALSE(fs::exists(dir.file("p.cone.csv")));
+    EXPECT_EQ(torve::test::read_file(dir.file("p.cpt")), points);
+}
+
 // A project that cannot be read is named with what was wrong in it; it once said "Error on Line 4
 // Item 1 ..." or "This file either invalid or incomplete." without a word of which file. Pipes are
 // refused without waiting on them.

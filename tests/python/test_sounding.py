@@ -127,7 +127,10 @@ def test_summary_and_points_equal_the_runners(example, test, use, tmp_path):
     project = torve.Project.read(str(path))
     expected = project.cpt_points
     result = project.import_cpt(ags, test=test, use=use)
-    assert result.summary == run.stdout.splitlines()[:-1]  # the last line names the runner's .cpt file
+    # The runner's last lines name the files it wrote: the .cpt file, and the .cone.csv file of fs, u2, qt.
+    printed = [line for line in run.stdout.splitlines()
+               if not line.startswith(("CPT points file: ", "Cone readings file: "))]
+    assert result.summary == printed
     assert_points(project.cpt_points, expected, rel=1e-14)
 
 
@@ -241,3 +244,31 @@ def test_generated_csv_files_read_as_pythons_csv_reads_them(tmp_path):
         project.import_cpt(path)
         depth, qc = header.index("depth_m"), header.index("qc_MPa")
         assert_points(project.cpt_points, [(float(r[depth]), 1000 * float(r[qc])) for r in rows], rel=1e-15)
+
+
+def test_sleeve_friction_pore_pressure_and_qt_are_kept_beside_the_points(tmp_path):
+    """fs, u2 and qt of the test go along with the points into the .cone.csv file beside the project,
+    read back with it and converted with its units; points assigned by hand take them away."""
+    path = tmp_path / "fs.csv"
+    path.write_text("depth_m,qc_MPa,fs_kPa,u2_kPa\n0.5,3.0,25,\n1.0,4.5,30.5,12\n")
+    project = torve.Project.new(units="SI")
+    project.import_cpt(path)
+    assert project.cone_readings == [(0.5, 25.0, None, None), (1.0, 30.5, 12.0, None)]
+    written = tmp_path / "p.tv6d"
+    project.write(written)
+    assert (tmp_path / "p.cone.csv").read_text() == "depth_m,fs_kPa,u2_kPa,qt_kPa\n0.5,25,,\n1,30.5,12,\n"
+    assert (tmp_path / "p.cpt").exists()
+    back = torve.Project.read(written)
+    assert back.cone_readings == project.cone_readings
+    # 1 m = 3.28084 ft; 25 kPa = 25 x 20.885434 lb/ft2.
+    back.convert("English")
+    depth, fs, u2, qt = back.cone_readings[0]
+    assert depth == pytest.approx(0.5 / 0.3048, rel=1e-12)
+    assert fs == pytest.approx(25 * POUNDS_PER_FT2_PER_KPA, rel=1e-12)
+    assert u2 is None and qt is None
+    back.cpt_points = [(1.0, 100.0)]
+    assert back.cone_readings == []
+    back.write(written)
+    assert not (tmp_path / "p.cone.csv").exists()
+    with pytest.raises(ValueError):
+        back.cone_readings = [(2.0, 1.0, None, None), (1.0, 1.0, None, None)]

@@ -672,6 +672,63 @@ TEST(Project, ACptFileOfTheOtherSystemOpensConverted) {
     EXPECT_DOUBLE_EQ(p.data().cptPoints[2].qc, 1000);
 }
 
+// The sounding's fs, u2 and qt live in a file of their own beside the project: saved with it, read
+// back with it, converted with the units, removed when points without them replace the points; the
+// CPT points file is the same as without them, and a project without readings writes no such file.
+TEST(Project, ConeReadingsTravelBesideTheProject) {
+    const fs::path example = examples().front();  // an S.I. project
+    torve::test::ScratchDir dir;
+    Project p;
+    readInto(p, example.string());
+    saveAs(p, dir.file("plain.tv6d"));
+    const std::string plain = torve::test::read_file(dir.file("plain.tv6d"));
+    EXPECT_FALSE(fs::exists(dir.file("plain.cone.csv")));
+
+    const std::vector<CptPoint> points{{1, 1000}, {2, 2000}};
+    const std::vector<torve::ConeReading> readings{{1, 12.5, std::nullopt, 1010.0}, {2, 20.0, 35.0, 2007.0}};
+    p.setCptPoints(points, readings);
+    saveAs(p, dir.file("with.tv6d"));
+    EXPECT_EQ(torve::test::read_file(dir.file("with.cone.csv")),
+              "depth_m,fs_kPa,u2_kPa,qt_kPa\n1,12.5,,1010\n2,20,35,2007\n");
+    EXPECT_EQ(torve::test::read_file(dir.file("with.tv6d")), plain);  // the project file is as before
+    Project q;
+    readInto(q, dir.file("with.tv6d"));
+    EXPECT_EQ(q.data().cptPoints, points);
+    EXPECT_EQ(q.data().coneReadings, readings);
+    const std::string cpt = torve::test::read_file(dir.file("with.cpt"));
+    p.setCptPoints(points);
+    saveAs(p, dir.file("without.tv6d"));
+    EXPECT_EQ(torve::test::read_file(dir.file("without.cpt")), cpt);  // the points file the engine reads
+
+    // English: ft and lb/ft2 in the file, ksf in the program (1 m = 3.2808 ft, 12.5 kPa = 0.26107 ksf).
+    q.setUnits(UnitSystem::English);
+    EXPECT_NEAR(q.data().coneReadings[0].depth, 1 / 0.3048, 1e-12);
+    EXPECT_NEAR(*q.data().coneReadings[0].fs, 12.5 / 47.88025898033584, 1e-12);
+    saveAs(q, dir.file("feet.tv6d"));
+    EXPECT_TRUE(
+        torve::test::read_file(dir.file("feet.cone.csv")).starts_with("depth_ft,fs_psf,u2_psf,qt_psf\n"));
+    Project feet;
+    readInto(feet, dir.file("feet.tv6d"));
+    ASSERT_EQ(feet.data().coneReadings.size(), 2u);
+    EXPECT_NEAR(*feet.data().coneReadings[0].fs, *q.data().coneReadings[0].fs, 1e-12);
+
+    // New points without readings: the file of the old ones goes at the next save.
+    q.setCptPoints({{1, 20}});
+    q.saveProject();
+    EXPECT_FALSE(fs::exists(dir.file("feet.cone.csv")));
+
+    // A readings file that cannot be read opens the project with a notice and stays as it is.
+    dir.write("with.cone.csv", "depth_m,fs_kPa,u2_kPa,qt_kPa\n1,x,,\n");
+    Project r;
+    const QStringList notices =
+        r.readProject(QString::fromStdString(dir.file("with.tv6d")), ProjectFormat::Current);
+    EXPECT_TRUE(r.data().coneReadings.empty());
+    ASSERT_EQ(notices.size(), 1) << notices.join(u'|').toStdString();
+    EXPECT_TRUE(notices[0].contains(QStringLiteral("cannot be read"))) << notices[0].toStdString();
+    r.saveProject();
+    EXPECT_EQ(torve::test::read_file(dir.file("with.cone.csv")), "depth_m,fs_kPa,u2_kPa,qt_kPa\n1,x,,\n");
+}
+
 TEST(Project, TaperCheckBeforeARun) {
     ProjectData p;
     p.setSelected(Method::Fhwa, true);

@@ -366,4 +366,49 @@ TEST(SoundingImport, LongSoundingsAreAveragedOverEqualDepthIntervals) {
     EXPECT_EQ(wide[1].depth, 1e308);
 }
 
+// fs, u2 and qt go along with the points, row for row, in the project's units, sorted with them and
+// averaged over the same intervals; a test without any of them gives no readings.
+TEST(SoundingImport, SleeveFrictionPorePressureAndQtGoAlongWithThePoints) {
+    const QString file = QStringLiteral("fs.csv");
+    // Rows out of order; 1.0 m has no fs; qt as the file gives it (no area ratio in a CSV).
+    const SoundingImport r = importSounding(
+        readCsvSounding("depth_m,qc_MPa,fs_kPa,u2_kPa,qt_MPa\n2,2.0,40,100,2.1\n1,1.0,,50,1.05\n3,3.0,60,,\n",
+                        file)
+            .tests[0],
+        file, UnitSystem::SI, ConeChoice::Qc);
+    expectPoints(r, {{1, 1000}, {2, 2000}, {3, 3000}}, "qc");
+    const std::vector<torve::ConeReading> expected{
+        {1, std::nullopt, 50.0, 1050.0}, {2, 40.0, 100.0, 2100.0}, {3, 60.0, std::nullopt, std::nullopt}};
+    EXPECT_EQ(r.readings, expected);
+    EXPECT_TRUE(
+        r.summary(QStringLiteral("CSV"))
+            .contains(QStringLiteral("Kept with the project beside the CPT points (PROJECT.cone.csv): "
+                                     "fs, u2, qt.")));
+
+    // In ft and ksf: 2 m = 6.5617 ft, 40 kPa = 40 / 47.880259 ksf.
+    const SoundingImport en =
+        importSounding(readCsvSounding("depth_m,qc_kPa,fs_kPa\n2,2000,40\n", file).tests[0], file,
+                       UnitSystem::English, ConeChoice::Qc);
+    ASSERT_EQ(en.readings.size(), 1u);
+    EXPECT_NEAR(en.readings[0].depth, 2 / 0.3048, 1e-12);
+    EXPECT_NEAR(*en.readings[0].fs, 40 / kKiloPascalsPerKsf, 1e-12);
+
+    const SoundingImport none = importSounding(readCsvSounding("depth_m,qc_kPa\n1,10\n", file).tests[0], file,
+                                               UnitSystem::SI, ConeChoice::Qc);
+    EXPECT_TRUE(none.readings.empty());
+
+    // Averaged as the points are: rows k = 0 .. 2000 every 0.25 m with fs = k on even rows only; the
+    // interval of rows 2j and 2j + 1 keeps fs of row 2j alone.
+    QByteArray csv = "depth_m,qc_kPa,fs_kPa\n";
+    for (int k = 0; k <= 2000; ++k)
+        csv +=
+            QByteArray::number(0.25 * k) + ",1," + (k % 2 == 0 ? QByteArray::number(k) : QByteArray()) + '\n';
+    const SoundingImport longer =
+        importSounding(readCsvSounding(csv, file).tests[0], file, UnitSystem::SI, ConeChoice::Qc);
+    ASSERT_EQ(longer.readings.size(), longer.points.size());
+    EXPECT_EQ(longer.readings[1].depth, longer.points[1].depth);
+    EXPECT_EQ(longer.readings[1].fs, 2.0);
+    EXPECT_EQ(longer.readings[999].fs, 1999.0);  // rows 1998 and 2000
+}
+
 }  // namespace
