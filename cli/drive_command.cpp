@@ -9,6 +9,7 @@
 
 #include "cli/commands.h"
 #include "cli/project_input.h"
+#include "engine/driver/cone_readings_beside.h"
 #include "engine/driver/driveability_analysis.h"
 #include "engine/driver/hammer_file.h"
 #include "engine/model/input_error.h"
@@ -159,6 +160,8 @@ int drive(const DriveSettings& s) {
     Hammer hammer;
     try {
         input = read_project_input(s.project);
+        // Alm & Hamre in clay reads the sleeve friction the cone file import kept beside the project.
+        read_cone_readings_beside(s.project, input.cpt);
         hammer = parse_hammer(read_text_file(s.hammer, "hammer file"), s.hammer);
     } catch (const InputError& e) {
         std::cerr << "torve drive: " << e.what() << '\n';

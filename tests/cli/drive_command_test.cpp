@@ -59,8 +59,7 @@ TEST(DriveCommand, ACommandLineItCannotUseIsAUsageError) {
 }
 
 // The resistance to driving comes from the cone data; these need it computed.
-TEST(DriveCommand, DISABLED_PrintsBlowCountAndStressesPerDepth) {
-    // needs the resistance to driving
+TEST(DriveCommand, PrintsBlowCountAndStressesPerDepth) {
     torve::test::ScratchDir dir;
     const std::string project = copy_example(dir, "open-pipe-offshore-si");
     const std::string hammer = torve::test::source_path("examples/hammers/ram-35t-350kj.json");

@@ -68,7 +68,6 @@ def test_values_out_of_range_are_refused():
         torve.wave_equation(project, hammer=[1, 2], resistance=1000)
 
 
-@pytest.mark.skip(reason="needs the resistance to driving")
 def test_driveability_gives_arrays_per_depth():
     project = example("open-pipe-offshore-si")
     d = torve.driveability(project, hammer=RAM, srd="alm-hamre", depths=[10, 20, 30, 40])
