@@ -5,7 +5,7 @@
 
 namespace torve {
 
-// The soil's dynamic constants at one depth: the project's own where it gives them, else the
+// The dynamic constants of the soil at one depth: the project's own where it gives them, else the
 // defaults for the soil there. Quakes in in or mm, damping in s/ft or s/m.
 struct SoilDynamics {
     double shaft_quake = 0;
@@ -14,7 +14,23 @@ struct SoilDynamics {
     double toe_damping = 0;
 };
 
-// The dynamic constants of the soil at `depth` (ft or m below the ground surface).
+// The defaults in S.I. units (Lehane et al. 2022 and common wave-equation practice): a quake of
+// 2.5 mm on shaft and toe, whatever the pile (a closed-ended displacement pile may want D/120 at the
+// toe, which the project then gives), Smith damping 0.16 s/m along the shaft in sand, 0.65 s/m in
+// clay, 0.50 s/m at the toe.
+inline constexpr double kDefaultQuakeMm = 2.5;
+inline constexpr double kSandShaftDamping = 0.16;
+inline constexpr double kClayShaftDamping = 0.65;
+inline constexpr double kToeDamping = 0.50;
+
+// The defaults in a unit system's units (in and s/ft, converted exactly, or mm and s/m), for sand or
+// clay along the shaft.
+SoilDynamics default_soil_dynamics(UnitSystem units, bool sand);
+
+// The dynamic constants of the soil at `depth` (ft or m below the ground surface): those of the soil
+// point at or above it (the soil type and the constants the project gives there), the defaults where
+// the project gives none. A shaft takes the shaft values at each depth, the toe the toe values at the
+// tip.
 SoilDynamics soil_dynamics_at(const InputData& in, double depth);
 
 }  // namespace torve
