@@ -7,8 +7,8 @@ SoilDynamics default_soil_dynamics(UnitSystem units, bool sand) {
     // Quake 2.5 mm on shaft and toe; Smith damping 0.16 s/m in sand and 0.65 s/m in clay along the
     // shaft, 0.50 s/m at the toe. English: mm to in by 25.4, s/m to s/ft by 0.3048 exactly.
     const bool english = units == UnitSystem::English;
-    const double quake = english ? kDefaultQuakeMm / 25.4 : kDefaultQuakeMm;
-    const double per_length = english ? 0.3048 : 1.0;
+    const double quake = english ? kDefaultQuakeMm * kQuakeInchesPerMillimetre : kDefaultQuakeMm;
+    const double per_length = english ? kDampingPerFootPerMetre : 1.0;
     return {quake, quake, (sand ? kSandShaftDamping : kClayShaftDamping) * per_length,
             kToeDamping * per_length};
 }

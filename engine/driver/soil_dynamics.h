@@ -14,17 +14,9 @@ struct SoilDynamics {
     double toe_damping = 0;
 };
 
-// The defaults in S.I. units (Lehane et al. 2022 and common wave-equation practice): a quake of
-// 2.5 mm on shaft and toe, whatever the pile (a closed-ended displacement pile may want D/120 at the
-// toe, which the project then gives), Smith damping 0.16 s/m along the shaft in sand, 0.65 s/m in
-// clay, 0.50 s/m at the toe.
-inline constexpr double kDefaultQuakeMm = 2.5;
-inline constexpr double kSandShaftDamping = 0.16;
-inline constexpr double kClayShaftDamping = 0.65;
-inline constexpr double kToeDamping = 0.50;
-
-// The defaults in a unit system's units (in and s/ft, converted exactly, or mm and s/m), for sand or
-// clay along the shaft.
+// The defaults (layer_constants.h) in a unit system's units: the quake is 2.5 mm whatever the pile (a
+// closed-ended displacement pile may want D/120 at the toe, which the project then gives) (in and s/ft,
+// converted exactly, or mm and s/m), for sand or clay along the shaft.
 SoilDynamics default_soil_dynamics(UnitSystem units, bool sand);
 
 // The dynamic constants of the soil at `depth` (ft or m below the ground surface): those of the soil

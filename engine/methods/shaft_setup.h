@@ -20,8 +20,8 @@ struct SetupRate {
 };
 
 // Skov & Denver's values: sand gains 20 % per log cycle after half a day, clay 60 % after a day.
-inline constexpr SetupRate kSandSetup{0.2, 0.5};
-inline constexpr SetupRate kClaySetup{0.6, 1.0};
+inline constexpr SetupRate kSandSetup{kSandSetupA, kSandSetupT0Days};
+inline constexpr SetupRate kClaySetup{kClaySetupA, kClaySetupT0Days};
 
 // What a run is asked for: the time after driving, and values of A or t0 that replace those of
 // both soil types when given.
