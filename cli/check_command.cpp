@@ -9,6 +9,7 @@
 #include "engine/driver/input_reader.h"
 #include "engine/model/input_checks.h"
 #include "engine/model/input_error.h"
+#include "engine/model/layer_constants_file.h"
 #include "engine/model/number_text.h"
 
 namespace torve::cli {
@@ -20,6 +21,7 @@ std::string line(const Finding& f, bool english, const std::string& cpt_name) {
     std::string where;
     if (f.place.id == RecordId::CptHeader && !f.field.empty())
         where = cpt_file_label(cpt_name) + ", " + record_title(f.place);
+    if (f.place.id == RecordId::LayerConstants) where = "soil layer constants file";
     if (f.method) where = std::string(method_info(*f.method).name);
     if (f.layer > 0) where += (where.empty() ? "" : ", ") + ("layer " + std::to_string(f.layer));
     if (f.depth)
@@ -45,6 +47,9 @@ int check(const std::string& name) {
     ProjectRecords records;
     try {
         records = read_project_records(read_text_file(name, "input data file"), name).records;
+        // The soil layer constants beside it, as a run takes them; their values are checked below.
+        if (const auto layers = read_layer_constants_beside(name))
+            read_layer_constants(*layers, layer_constants_file_name(name), records);
     } catch (const InputError& e) {
         print_outcome(name, 1, 0);
         std::cout << "  error    " << e.what() << '\n';
@@ -89,7 +94,9 @@ void add_check_command(CLI::App& app, int& exit_code) {
         "the limit it breaks, where a run would stop before its results (a soil profile shallower than "
         "the pile tip plus two diameters, more segments than the analysis holds), values hardly "
         "plausible, and per selected method each value a layer lacks, with its layer and depth (no qc "
-        "for a cone method, no PI or YSR for ICP/MTD clay). Exits with 0 when the project can run as it "
+        "for a cone method, no PI or YSR for ICP/MTD clay); the soil layer constants file NAME.layers.csv "
+        "beside it, when there is one, with its quakes above 0, damping and set-up factor A of 0 or more "
+        "and set-up time t0 above 0. Exits with 0 when the project can run as it "
         "is, 1 when it cannot (errors; warnings alone do not stop it) or the file is missing, 2 when the "
         "command line cannot be understood.");
     // A missing project is a failed check (1), not a command line that cannot be understood.

@@ -8,9 +8,10 @@
 
 namespace torve::cli {
 
-// Reads PROJECT.tv6d and the CPT data file PROJECT.cpt beside it (a project goes on without one)
-// through parse_run_input, with `only_method` its only method when given. Raises InputError naming
-// the file that cannot be read or the first value the checks refuse.
+// Reads PROJECT.tv6d, and beside it the CPT data file PROJECT.cpt and the soil layer constants file
+// (a project goes on without either), through parse_run_input, with `only_method` its only method
+// when given. Raises InputError naming the file that cannot be read or the first value the checks
+// refuse.
 RunInput read_project_input(const std::string& project, std::optional<Method> only_method = std::nullopt);
 
 }  // namespace torve::cli

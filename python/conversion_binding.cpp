@@ -10,9 +10,11 @@
 #include <QTemporaryDir>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "app/controls/usererror.h"
+#include "app/project/layerconstantsfile.h"
 #include "app/project/project.h"
 #include "app/project/projectfile.h"
 
@@ -35,11 +37,12 @@ std::string read_whole(const QString& path) {
     return f.readAll().toStdString();
 }
 
-// The texts of the project and of its CPT points (none when it has none) in the units `to`: read,
-// converted and saved as `torve convert` does, in a folder of the call's own.
-std::pair<std::string, std::optional<std::string>> convert_project(const std::string& project_text,
-                                                                   const std::optional<std::string>& cpt_text,
-                                                                   const std::string& to) {
+// The texts of the project, of its CPT points and of its soil layer constants (none when it has
+// none) in the units `to`: read, converted and saved as `torve convert` does, in a folder of the
+// call's own.
+std::tuple<std::string, std::optional<std::string>, std::optional<std::string>> convert_project(
+    const std::string& project_text, const std::optional<std::string>& cpt_text, const std::string& to,
+    const std::optional<std::string>& layers_text) {
     if (to != "SI" && to != "English")
         throw py::value_error("convert() takes \"SI\" or \"English\", not \"" + to + "\"");
     QTemporaryDir scratch;
@@ -48,6 +51,7 @@ std::pair<std::string, std::optional<std::string>> convert_project(const std::st
     const QString out = scratch.filePath(QStringLiteral("out.tv6d"));
     write_whole(in, project_text);
     if (cpt_text) write_whole(app::besideProject(in, ".cpt"), *cpt_text);
+    if (layers_text) write_whole(app::layerConstantsFileName(in), *layers_text);
     try {
         app::Project project;
         project.readProject(in, app::ProjectFormat::Current);
@@ -61,15 +65,19 @@ std::pair<std::string, std::optional<std::string>> convert_project(const std::st
     }
     std::optional<std::string> cpt;
     if (cpt_text) cpt = read_whole(app::besideProject(out, ".cpt"));
-    return {read_whole(out), cpt};
+    std::optional<std::string> layers;
+    if (QFile::exists(app::layerConstantsFileName(out)))
+        layers = read_whole(app::layerConstantsFileName(out));
+    return {read_whole(out), cpt, layers};
 }
 
 }  // namespace
 
 void bind_conversion(py::module_& m) {
     m.def("convert_project", &convert_project, py::arg("project_text"), py::arg("cpt_text"), py::arg("to"),
-          "The texts of a project file and of its CPT points file (None for none) converted to \"SI\" or\n"
-          "\"English\" as torve convert converts them.");
+          py::arg("layers_text") = std::nullopt,
+          "The texts of a project file, of its CPT points file and of its soil layer constants file (None\n"
+          "for none) converted to \"SI\" or \"English\" as torve convert converts them.");
 }
 
 }  // namespace torve::python

@@ -15,6 +15,7 @@
 #include "engine/model/cone_readings_file.h"
 #include "engine/model/input_checks.h"
 #include "engine/model/input_error.h"
+#include "engine/model/layer_constants_file.h"
 #include "engine/model/number_text.h"
 #include "engine/model/project_codec.h"
 #include "engine/model/unit_conversion.h"
@@ -235,6 +236,9 @@ Project read_project(py::handle path_argument) {
     Project p;
     try {
         p.records = read_project_records(read_file(path, "input data file"), path).records;
+        const std::string layers = layer_constants_file_name(path);
+        if (std::filesystem::exists(layers))
+            read_layer_constants(read_file(layers, "soil layer constants file"), layers, p.records);
         const std::string cpt = cpt_path(path);
         if (std::filesystem::exists(cpt))
             p.cpt = read_cpt_records(read_file(cpt, "CPT data file"), cpt).records;
@@ -346,6 +350,15 @@ void write_project(Project& p, py::handle path_argument) {
                         py::none(), py::none(), py::none(), py::str(e.field), {});
         }
     }
+    // The soil layer constants go beside it while a point gives any; a file of an earlier write
+    // goes once none does, so that the next read does not give its values to other layers.
+    const bool constants = has_layer_constants(p.records);
+    try {
+        if (constants) files.emplace_back(layer_constants_file_name(path), write_layer_constants(p.records));
+    } catch (const NotFiniteError& e) {
+        throw py::value_error("the " + e.field + " of soil point " + std::to_string(e.place.index + 1) +
+                              " is not a finite number; nothing was written");
+    }
     try {
         write_files_together(files);
         // Readings of points since replaced would be read with the new ones.
@@ -354,6 +367,13 @@ void write_project(Project& p, py::handle path_argument) {
             std::filesystem::remove(cone, error);
     } catch (const FileError& e) {
         raise_file_error(e);
+    }
+    std::error_code gone;
+    if (!constants) std::filesystem::remove(layer_constants_file_name(path), gone);
+    if (gone) {
+        const std::string warning = "the soil layer constants file " + layer_constants_file_name(path) +
+                                    " of an earlier write could not be removed: " + gone.message();
+        if (PyErr_WarnEx(PyExc_UserWarning, warning.c_str(), 1) != 0) throw py::error_already_set();
     }
     p.path = path;
     p.changed = false;
@@ -506,15 +526,27 @@ struct SoilField {
     std::optional<double> SoilPointRecord::*factor = nullptr;  // absent in files of the previous version
     int SoilPointRecord::*code = nullptr;
     const char* doc = "";
+    // A soil layer constant: None where the project gives none and the default holds.
+    std::optional<double> LayerConstants::*constant = nullptr;
 };
 
 py::object soil_field_value(const SoilField& f, const SoilPointRecord& r, const py::object& soil_types) {
+    if (f.constant) {
+        const std::optional<double>& v = r.constants.*f.constant;
+        return v ? py::object(py::float_(*v)) : py::object(py::none());
+    }
     if (f.number) return py::float_(r.*f.number);
     if (f.factor) return py::float_((r.*f.factor).value_or(1.0));
     return code_member(soil_types, r.*f.code);
 }
 
 void set_soil_field(const SoilField& f, SoilPointRef& s, py::handle v, const py::object& soil_types) {
+    if (f.constant) {
+        std::optional<double> value;
+        if (!v.is_none()) value = number_value(f.name, v);
+        change_point(s, [&](SoilPointRecord& r) { r.constants.*f.constant = value; });
+        return;
+    }
     if (f.code) {
         const int code = code_value(f.name, v, soil_types);
         change_point(s, [&](SoilPointRecord& r) { r.*f.code = code; });
@@ -554,6 +586,24 @@ const std::vector<SoilField>& soil_fields() {
         {"user_bearing", &R::user_unit_end_bearing, nullptr, nullptr, "user-specified unit end bearing"},
         {"lrfd_friction", nullptr, &R::lrfd_factor_on_unit_friction, nullptr, "LRFD factor on unit friction"},
         {"lrfd_bearing", nullptr, &R::lrfd_factor_on_unit_bearing, nullptr, "LRFD factor on unit bearing"},
+        // The soil layer constants, kept in NAME.layers.csv beside the project; as the soil type, a
+        // point's value holds from it down to the next point, so a layer takes its top point's.
+        {"shaft_quake", nullptr, nullptr, nullptr, "shaft quake, in or mm; None: 2.5 mm",
+         &LayerConstants::shaft_quake},
+        {"toe_quake", nullptr, nullptr, nullptr, "toe quake, in or mm; None: 2.5 mm",
+         &LayerConstants::toe_quake},
+        {"shaft_damping", nullptr, nullptr, nullptr,
+         "Smith shaft damping, s/ft or s/m; None: 0.16 s/m in sand, 0.65 s/m in clay",
+         &LayerConstants::shaft_damping},
+        {"toe_damping", nullptr, nullptr, nullptr, "Smith toe damping, s/ft or s/m; None: 0.50 s/m",
+         &LayerConstants::toe_damping},
+        {"setup_a", nullptr, nullptr, nullptr,
+         "set-up factor A of the shaft's gain per log cycle of time; None: the run's A, else 0.2 sand, 0.6 "
+         "clay",
+         &LayerConstants::setup_a},
+        {"setup_t0_days", nullptr, nullptr, nullptr,
+         "reference time t0 of the set-up, days; None: the run's t0, else 0.5 sand, 1 clay",
+         &LayerConstants::setup_t0_days},
     };
     return fields;
 }
@@ -566,7 +616,11 @@ std::string soil_point_repr(const SoilPointRecord& r, const py::object& soil_typ
     std::string out = "SoilPoint(";
     for (const SoilField& f : soil_fields()) {
         std::string value;
-        if (f.code) {
+        if (f.constant) {
+            const std::optional<double>& v = r.constants.*f.constant;
+            if (!v) continue;
+            value = std::isfinite(*v) ? shortest_real(*v) : std::string(std::isnan(*v) ? "nan" : "inf");
+        } else if (f.code) {
             const py::object member = code_member(soil_types, r.*f.code);
             value = py::hasattr(member, "name")
                         ? "\"" + py::str(member.attr("name")).cast<std::string>() + "\""
@@ -868,11 +922,13 @@ PYBIND11_MODULE(_engine, m) {
             "The text of the CPT data file that write() would write; None for a project without one.")
         .def(
             "_take_texts",
-            [](Project& p, const std::string& project_text, const std::optional<std::string>& cpt_text) {
+            [](Project& p, const std::string& project_text, const std::optional<std::string>& cpt_text,
+               const std::optional<std::string>& layers_text) {
                 // Texts of a conversion: read as read() reads the files, and taken whole.
                 Project q = p;
                 try {
                     q.records = read_project_records(project_text, name_of(p)).records;
+                    if (layers_text) read_layer_constants(*layers_text, name_of(p), q.records);
                     if (cpt_text) q.cpt = read_cpt_records(*cpt_text, name_of(p)).records;
                     // The readings go along in the units of the new points.
                     if (q.cpt && p.cpt && !p.cpt->readings.empty()) {
@@ -885,8 +941,16 @@ PYBIND11_MODULE(_engine, m) {
                 q.changed = true;
                 p = std::move(q);
             },
-            py::arg("project_text"), py::arg("cpt_text"),
-            "Replaces the records by those of a project file's text and a CPT points file's text.")
+            py::arg("project_text"), py::arg("cpt_text"), py::arg("layers_text") = std::nullopt,
+            "Replaces the records by those of a project file's text, a CPT points file's text and a soil\n"
+            "layer constants file's text.")
+        .def(
+            "_layers_text",
+            [](const Project& p) -> std::optional<std::string> {
+                if (!has_layer_constants(p.records)) return std::nullopt;
+                return write_layer_constants(p.records);
+            },
+            "The text of the soil layer constants file that write() would write; None for none.")
         .def(
             "input_text", [](const Project& p) { return text_of(p.records); },
             "The text of the input data file that write() would write.")

@@ -205,6 +205,17 @@ py::dict to_python(const Outcome& o) {
         };
         setup["sand"] = soil(r.setup->sand, r.setup->sand_factor);
         setup["clay"] = soil(r.setup->clay, r.setup->clay_factor);
+        // The layers that gain by an A or t0 of their own, in depth order.
+        py::list own;
+        for (const SetupApplied::OwnRate& o : r.setup->own_rates) {
+            py::dict layer = soil(o.rate, o.factor);
+            layer["layer"] = o.layer;
+            layer["top"] = o.top;
+            layer["bottom"] = o.bottom;
+            layer["soil"] = o.sand ? "sand" : "clay";
+            own.append(layer);
+        }
+        setup["layers"] = own;
         d["setup"] = setup;
     } else {
         d["setup"] = py::none();

@@ -17,6 +17,7 @@
 #include <utility>
 
 #include "app/dialogs/formrows.h"
+#include "app/dialogs/layerconstantsdialog.h"
 #include "app/dialogs/texts.h"
 #include "app/project/project.h"
 #include "app/widgets/caption.h"
@@ -65,6 +66,13 @@ SoilDataDialog::SoilDataDialog(Project& project, int layer, QWidget* parent)
     else
         tabs->addTab(createClayPage(), texts::kClay);
     auto* buttons = new QDialogButtonBox;
+    // The layer's own quakes, damping and set-up, in a dialog of their own.
+    QPushButton* constants = buttons->addButton(texts::kDynamicAndSetup, QDialogButtonBox::ActionRole);
+    setAccessibleFromCaption(constants, texts::kDynamicAndSetup);
+    connect(constants, &QPushButton::clicked, this, [this, layer] {
+        LayerConstantsDialog dialog(project_, layer, this);
+        dialog.exec();
+    });
     QPushButton* close = buttons->addButton(texts::kClose, QDialogButtonBox::AcceptRole);
     setAccessibleFromCaption(close, texts::kClose);
     close->setFocusPolicy(Qt::TabFocus);  // the store on closing checks the focused field

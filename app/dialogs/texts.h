@@ -190,6 +190,26 @@ inline constexpr QLatin1StringView kLayerValueName{"Layer %1, %2"};
 
 // Soil data of one layer.
 inline constexpr QLatin1StringView kDataForLayer{"Data for Layer "};
+inline constexpr QLatin1StringView kDynamicAndSetup{"&Dynamic and Set-up..."};
+
+// A layer's own constants of driving and set-up.
+inline constexpr QLatin1StringView kLayerConstantsTitle{"Dynamic and Set-up Constants of Layer "};
+inline constexpr QLatin1StringView kLayerConstantsNote{
+    "Quakes and Smith damping for a wave-equation analysis, and the gain of the shaft with time after "
+    "driving, 1 + A log10(t/t0). A constant left at its default (greyed) takes the value shown, for the "
+    "layer's soil type; a set-up factor A or time t0 given for a run stands for the defaults of A and t0."};
+inline constexpr QLatin1StringView kShaftQuake{"Shaft &quake"};
+inline constexpr QLatin1StringView kToeQuake{"&Toe quake"};
+inline constexpr QLatin1StringView kShaftDamping{"&Shaft damping"};
+inline constexpr QLatin1StringView kToeDamping{"Toe dam&ping"};
+inline constexpr QLatin1StringView kSetupA{"Set-up factor &A"};
+inline constexpr QLatin1StringView kSetupT0{"Set-up time t&0 (days)"};
+inline constexpr QLatin1StringView kDefaultShaftQuake{"Default shaft quake"};
+inline constexpr QLatin1StringView kDefaultToeQuake{"Default toe quake"};
+inline constexpr QLatin1StringView kDefaultShaftDamping{"Default shaft damping"};
+inline constexpr QLatin1StringView kDefaultToeDamping{"Default toe damping"};
+inline constexpr QLatin1StringView kDefaultSetupA{"Default set-up factor A"};
+inline constexpr QLatin1StringView kDefaultSetupT0{"Default set-up time t0"};
 inline constexpr QLatin1StringView kLayerTop{"Top of Layer"};
 inline constexpr QLatin1StringView kLayerBottom{"Bottom of Layer"};
 inline constexpr QLatin1StringView kAtTop{", top"};

@@ -128,6 +128,9 @@ std::optional<FindingPlace> placeOf(const Finding& f, bool circular) {
         case Id::CptHeader:
         case Id::CptRow:
             return in(DialogId::CptData);
+        case Id::LayerConstants:
+            // Entered in the layer's data, through its dynamic and set-up constants.
+            return FindingPlace{DialogId::SoilLayers, {}, f.layer};
     }
     return std::nullopt;
 }

@@ -27,9 +27,29 @@ double specificWeight(PileType pileType, bool english) {
     return english ? 492 : 77.28;
 }
 
+// The soil line's constants after the three values: shaft quake, toe quake, shaft damping, toe
+// damping (in | mm, s/ft | s/m) in fields of 8 with 3 decimals, then three fields the export fixes.
+QString soilConstants(bool english, const std::vector<SoilPointRecord>& soil, double depth) {
+    const double fixed[] = {english ? 0.100 : 2.540, english ? 0.600 : 5.000, english ? 0.200 : 0.160,
+                            english ? 0.150 : 0.500};
+    const QString rest =
+        english ? QStringLiteral("   2.000    6.56    1.00") : QStringLiteral("   1.000    1.50    1.00");
+    // The soil point at or above the depth gives the soil there, as for a run.
+    const SoilPointRecord* at = soil.empty() ? nullptr : &soil.front();
+    for (const SoilPointRecord& point : soil)
+        if (point.depth <= depth) at = &point;
+    QString out;
+    for (std::size_t k = 0; k < std::size(fixed); ++k) {
+        const std::optional<double> own = at ? at->constants.*kLayerConstantFields[k] : std::nullopt;
+        out += QString::number(own.value_or(fixed[k]), 'f', 3).rightJustified(8);
+    }
+    return out + rest;
+}
+
 }  // namespace
 
-QByteArray driveabilityExportText(const ProjectData& p, const std::vector<DriveabilityPoint>& points) {
+QByteArray driveabilityExportText(const ProjectData& p, const std::vector<DriveabilityPoint>& points,
+                                  const std::vector<SoilPointRecord>& soil) {
     const bool english = p.units == UnitSystem::English;
     const double depth = points.empty() ? 0.0 : points.back().depth;
     // 0.7854 = pi / 4; S.I. diameters are in mm, the area goes out in cm^2.
@@ -56,11 +76,9 @@ QByteArray driveabilityExportText(const ProjectData& p, const std::vector<Drivea
         out << QStringLiteral(
             "     0.000     0.000       0.0    0.0000    0.0000     0.000     0.000     0.000");
     for (int i = 0; i < 2; ++i) out << QStringLiteral("    0.0000    0.0000    0.0000    0.0000");
-    const QString soil = english ? QStringLiteral("   0.100   0.600   0.200   0.150   2.000    6.56    1.00")
-                                 : QStringLiteral("   2.540   5.000   0.160   0.500   1.000    1.50    1.00");
     for (const DriveabilityPoint& point : points) {
         out << u' ' + shortFormat(point.depth) + u' ' + shortFormat(point.sideResistance) + u' ' +
-                   shortFormat(point.tipResistance) + soil;
+                   shortFormat(point.tipResistance) + soilConstants(english, soil, point.depth);
     }
     for (int i = 0; i < 2; ++i)
         out << QStringLiteral(

@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <vector>
 
+#include "engine/model/project_records.h"
+
 namespace torve::app {
 
 struct DriveabilityPoint;
@@ -11,7 +13,10 @@ struct ProjectData;
 
 // The .gwi file, line by line: fixed template lines, the pile line (penetration depth D, pile area,
 // E / 1000, specific weight, circumference) and one soil resistance line per point of the
-// load-transfer method's capacity curve read from the last plot file. "." decimal mark.
-QByteArray driveabilityExportText(const ProjectData& project, const std::vector<DriveabilityPoint>& points);
+// load-transfer method's capacity curve read from the last plot file. "." decimal mark. Each soil line
+// carries the shaft and toe quakes and damping that the soil point at or above its depth gives of its
+// own (`soil`, the project's soil points), the template's values where it gives none.
+QByteArray driveabilityExportText(const ProjectData& project, const std::vector<DriveabilityPoint>& points,
+                                  const std::vector<SoilPointRecord>& soil = {});
 
 }  // namespace torve::app

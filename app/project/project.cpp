@@ -13,6 +13,7 @@
 #include "app/project/conereadingsfile.h"
 #include "app/project/cptpointsfile.h"
 #include "app/project/driveabilityexport.h"
+#include "app/project/layerconstantsfile.h"
 #include "app/project/materialdefaults.h"
 #include "app/project/texts.h"
 #include "app/project/workingloads.h"
@@ -112,7 +113,8 @@ void Project::setCptPoints(std::vector<CptPoint> points, std::vector<ConeReading
 
 QStringList Project::readProject(const QString& path, ProjectFormat format) {
     // Everything is read before anything changes: a damaged file leaves the open project intact.
-    const ProjectFile file = ProjectFile::read(path, format);
+    ProjectFile file = ProjectFile::read(path, format);
+    readLayerConstantsBeside(path, file.records);
     QStringList notices;
     // An edition without the cone-based methods cannot take one for the load transfer.
     const ProjectRecords& r = file.records;
@@ -213,12 +215,14 @@ void Project::saveProject() {
         ProjectData saved = data_;
         const ProjectFile file = ProjectFile::of(saved, tables_);
         files.emplace_back(saved.fileName, file.text());
+        const std::optional<QByteArray> constants = layerConstantsText(file.records);
+        if (constants) files.emplace_back(layerConstantsFileName(saved.fileName), *constants);
         saved.deepestSoilDepth = file.records.deepest_soil_depth;
 
         saved.driveabilityFileName = besideProject(saved.fileName, ".gwi");
         if (saved.circular) saved.perimeter = kPiCurves * saved.outsideDiameter;
         files.emplace_back(saved.driveabilityFileName,
-                           driveabilityExportText(saved, results_.driveability()));
+                           driveabilityExportText(saved, results_.driveability(), file.records.soil_points));
 
         saved.cptFileName = besideProject(saved.fileName, ".cpt");
         const bool carriesUnread = cptUnread_ && QFileInfo(saved.cptFileName) != QFileInfo(unreadCptPath_);
@@ -238,6 +242,7 @@ void Project::saveProject() {
         if (saved.coneReadings.empty() && !coneUnread && QFileInfo::exists(conePath)) QFile::remove(conePath);
         data_ = saved;
         if (carriesUnread) unreadCptPath_ = data_.cptFileName;
+        if (!constants) removeStaleLayerConstants(saved.fileName);
     }
     const bool tablesChanged = changedQuietly_;
     changedQuietly_ = false;
@@ -250,8 +255,9 @@ void Project::writeDriveabilityExport() {
     saved.driveabilityFileName = besideProject(saved.fileName, ".gwi");
     // As the save writes it: the circumference of a circular pile from its diameter.
     if (saved.circular) saved.perimeter = kPiCurves * saved.outsideDiameter;
-    writeFilesTogether(
-        {{saved.driveabilityFileName, driveabilityExportText(saved, results_.driveability())}});
+    const ProjectFile file = ProjectFile::of(data_, tables_);
+    writeFilesTogether({{saved.driveabilityFileName,
+                         driveabilityExportText(saved, results_.driveability(), file.records.soil_points)}});
     data_.driveabilityFileName = saved.driveabilityFileName;
 }
 

@@ -92,6 +92,26 @@ void fillSoilPoint(GridTable& data, int row, const SoilPointRecord& p, bool sand
     set(Tables::SandUserBearing, p.user_unit_end_bearing);
 }
 
+// The layer's own constants: its top point's, which the engine takes for the layer, each else its
+// bottom point's (a value given there alone is meant for the layer too).
+void fillLayerConstants(GridTable& layers, int i, const SoilPointRecord& top, const SoilPointRecord& bottom) {
+    for (std::size_t k = 0; k < kLayerConstantFields.size(); ++k) {
+        const auto field = kLayerConstantFields[k];
+        const std::optional<double> v = top.constants.*field ? top.constants.*field : bottom.constants.*field;
+        layers.cell(Tables::ShaftQuakeColumn + static_cast<int>(k), i)
+            .setDouble(v.value_or(Tables::kNotGiven));
+    }
+}
+
+LayerConstants layerConstants(const GridTable& layers, int i) {
+    LayerConstants c;
+    for (std::size_t k = 0; k < kLayerConstantFields.size(); ++k) {
+        const double v = layers.cell(Tables::ShaftQuakeColumn + static_cast<int>(k), i).toDouble();
+        if (Tables::given(v)) c.*kLayerConstantFields[k] = v;
+    }
+    return c;
+}
+
 void fillSoilLayers(GridTable& layers, const std::vector<SoilPointRecord>& points) {
     const int count = static_cast<int>(points.size() / 2);
     layers.setRowCount(count);
@@ -112,6 +132,7 @@ void fillSoilLayers(GridTable& layers, const std::vector<SoilPointRecord>& point
             fillSoilPoint(*data, 0, top, sand);
             fillSoilPoint(*data, 1, bottom, sand);
         }
+        fillLayerConstants(layers, i, top, bottom);
     }
 }
 
@@ -125,6 +146,7 @@ SoilPointRecord soilPoint(const GridTable& layers, int layer, int row) {
     p.maximum_unit_bearing = layers.cell(Tables::MaxEndBearingColumn, layer).toDouble();
     p.lrfd_factor_on_unit_friction = layers.cell(Tables::SideFactorColumn, layer).toDouble();
     p.lrfd_factor_on_unit_bearing = layers.cell(Tables::EndFactorColumn, layer).toDouble();
+    p.constants = layerConstants(layers, layer);
     const GridTable* data = layers.cell(Tables::LayerDataColumn, layer).subTable();
     if (!data || row >= data->rowCount()) return p;
     auto get = [&](int col) { return data->cell(col, row).toDouble(); };

@@ -101,6 +101,15 @@ void declareSoilTables(ProjectTables& w) {
                 1);
     floatColumn(d, {QStringLiteral("Reduction/Resistance "), QStringLiteral("Factors on End Bearing")}, {},
                 1);
+    // The layer's own constants: quakes in in | mm, Smith damping in s/ft | s/m (English per S.I.
+    // 0.3048), the set-up factor A and the time t0 in days without units.
+    // In the order of the SoilLayerColumn values from ShaftQuakeColumn on.
+    const char* const headings[] = {"Shaft Quake", "Toe Quake",       "Shaft Damping",
+                                    "Toe Damping", "Set-up Factor A", "Set-up Time t0 (days)"};
+    const char* const units[] = {"L1", "L1", "F5/L2", "F5/L2", "", ""};
+    for (std::size_t k = 0; k < std::size(headings); ++k)
+        floatColumn(d, {QLatin1String(headings[k])}, QLatin1String(units[k]), ProjectTables::kNotGiven,
+                    false);
 }
 
 void declareOtherTables(ProjectTables& w) {

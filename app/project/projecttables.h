@@ -24,8 +24,20 @@ class ProjectTables {
         MaxSideFrictionColumn = 3,
         MaxEndBearingColumn = 4,
         SideFactorColumn = 5,
-        EndFactorColumn = 6
+        EndFactorColumn = 6,
+        // The layer's own constants of driving and set-up, hidden from the grid (the soil layer
+        // constants dialog edits them); kNotGiven where the layer takes the default.
+        ShaftQuakeColumn = 7,
+        ToeQuakeColumn = 8,
+        ShaftDampingColumn = 9,
+        ToeDampingColumn = 10,
+        SetupAColumn = 11,
+        SetupT0Column = 12
     };
+    // A layer constant not given: every constant is 0 or more, so a negative value marks none (and
+    // stays negative through a change of units).
+    static constexpr double kNotGiven = -1;
+    static bool given(double v) { return v >= 0; }
     // Columns of a sand layer's data.
     enum SandColumn {
         SandUnitWeight = 0,

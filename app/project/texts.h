@@ -21,6 +21,10 @@ inline constexpr QLatin1StringView kCptUnreadable{
     "The CPT data file %1 cannot be read. The project is opened without CPT points; the file is left as it "
     "is until CPT data are imported again.\r%2"};
 inline constexpr QLatin1StringView kCannotWrite{"File %1 cannot be written: %2"};
+// %1 the soil layer constants file of an earlier save, %2 the system's reason.
+inline constexpr QLatin1StringView kLayerConstantsNotRemoved{
+    "The project was saved without soil layer constants, but the file %1 of an earlier save cannot be "
+    "removed: %2. Remove it before the project is opened again, or it gives its old values to the layers."};
 // A value that is no finite number (%2: INF, -INF or NAN) in the field named %1; nothing is written.
 inline constexpr QLatin1StringView kNotSavedNotFinite{
     "The project was not saved: the %1 is %2, not a finite number. Enter a finite value and save again."};

@@ -37,9 +37,21 @@ std::optional<PenetrationResults> compute_penetration(const InputData& in, const
     std::optional<SetupRates> rates;
     if (setup) {
         rates = setup_rates(*setup);
-        result.setup =
-            SetupApplied{rates->days, rates->sand, rates->clay, setup_factor(rates->sand, rates->days),
-                         setup_factor(rates->clay, rates->days)};
+        result.setup = SetupApplied{rates->days,
+                                    rates->sand,
+                                    rates->clay,
+                                    setup_factor(rates->sand, rates->days),
+                                    setup_factor(rates->clay, rates->days),
+                                    {}};
+        // The soil a point's own rate applies to: down to the next point, where there is any soil.
+        for (std::size_t i = 0; i + 1 < in.soil.size(); ++i) {
+            const SoilPoint& p = in.soil[i];
+            if (!p.constants.setup_a && !p.constants.setup_t0_days) continue;
+            if (!(in.soil[i + 1].depth > p.depth)) continue;
+            const SetupRate rate = setup_rate_of(*rates, p.is_sand(), p.constants);
+            result.setup->own_rates.push_back({static_cast<int>(i / 2) + 1, p.depth, in.soil[i + 1].depth,
+                                               p.is_sand(), rate, setup_factor(rate, rates->days)});
+        }
     }
     // What the input reader refuses and the computation could not survive.
     if (in.soil.size() < 2 || !(in.computation_increment > 0))

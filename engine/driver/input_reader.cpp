@@ -7,6 +7,7 @@
 
 #include "engine/model/input_checks.h"
 #include "engine/model/input_error.h"
+#include "engine/model/layer_constants_file.h"
 #include "engine/model/project_codec.h"
 #include "engine/model/rounded_constants.h"
 #include "engine/model/text_encoding.h"
@@ -51,6 +52,7 @@ SoilPoint soil_point_of(const SoilPointRecord& r, const Units& units) {
     p.user_bearing_read = r.user_unit_end_bearing;
     p.lrfd_friction = r.lrfd_factor_on_unit_friction.value_or(1);
     p.lrfd_bearing = r.lrfd_factor_on_unit_bearing.value_or(1);
+    p.constants = r.constants;
     if (p.is_sand()) {
         // A sand point carries its blow count in the remolded-strength position.
         p.blow_count_ysr = p.sur;
@@ -160,12 +162,24 @@ CptProfile parse_cpt_data(std::string_view text, const std::string& file_name) {
 RunInput parse_run_input(std::string_view input_text, const std::string& input_name,
                          std::optional<std::string_view> cpt_text, const std::string& cpt_name,
                          std::optional<Method> only_method) {
+    return parse_run_input(input_text, input_name, cpt_text, cpt_name, std::nullopt, {}, only_method);
+}
+
+RunInput parse_run_input(std::string_view input_text, const std::string& input_name,
+                         std::optional<std::string_view> cpt_text, const std::string& cpt_name,
+                         std::optional<std::string_view> layers_text, const std::string& layers_name,
+                         std::optional<Method> only_method) {
     InputValueChecks input_checks(input_name);
     ReadResult<ProjectRecords> input = read_project_records(input_text, input_name, {}, &input_checks);
     if (only_method) {
         MethodFlags flags{};
         flags[index_of(*only_method)] = 1;
         input.records.method_selection_flags = flags;
+    }
+    if (layers_text) {
+        read_layer_constants(*layers_text, layers_name, input.records);
+        refuse_first(layer_constant_findings(input.records), {}, layer_constants_file_label(layers_name),
+                     layers_name);
     }
     RunInput run;
     std::vector<Finding> unit_findings;
@@ -186,6 +200,13 @@ RunInput parse_run_input(std::string_view input_text, const std::string& input_n
     // A profile of the other unit system is read in the project's, as every reader reads it.
     run.cpt = cpt_profile_in(run.cpt, run.in.units);
     return run;
+}
+
+std::optional<std::string> read_layer_constants_beside(const std::string& input_path) {
+    const std::string path = layer_constants_file_name(input_path);
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec)) return std::nullopt;
+    return read_text_file(path, "soil layer constants file");
 }
 
 std::string read_text_file(const std::string& path, std::string_view what) {

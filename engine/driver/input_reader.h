@@ -31,6 +31,18 @@ RunInput parse_run_input(std::string_view input_text, const std::string& input_n
                          std::optional<std::string_view> cpt_text, const std::string& cpt_name,
                          std::optional<Method> only_method = std::nullopt);
 
+// The same with the soil layer constants file (`layers_text` none: no such file): its values go to
+// the soil points, a file that does not fit them is refused as its reader refuses it, and a value the
+// checks refuse is named in that file.
+RunInput parse_run_input(std::string_view input_text, const std::string& input_name,
+                         std::optional<std::string_view> cpt_text, const std::string& cpt_name,
+                         std::optional<std::string_view> layers_text, const std::string& layers_name,
+                         std::optional<Method> only_method = std::nullopt);
+
+// The text of the soil layer constants file beside the input data file at `input_path`; none when
+// there is no such file. One that cannot be read raises InputError naming it.
+std::optional<std::string> read_layer_constants_beside(const std::string& input_path);
+
 // The analysis' view of records that the checks do not refuse (check_project), with the
 // reader's conversions in file order: tip area to ft2, the equivalent diameter of a noncircular
 // section, an absent end section covering the whole pile, a sand's blow count moved to its place,

@@ -114,6 +114,24 @@ void write_setup_lines(TextOut& out, const SetupApplied& setup) {
                      .text(" DAYS, FACTOR")
                      .f(factors[k], 7, 4));
     }
+    if (setup.own_rates.empty()) return;
+    out.line(Line().x(3).text("LAYERS WITH A OR t0 OF THEIR OWN, IN PLACE OF THEIR SOIL TYPE'S:"));
+    for (const SetupApplied::OwnRate& own : setup.own_rates) {
+        out.line(Line()
+                     .x(3)
+                     .text("LAYER")
+                     .i(own.layer, 3)
+                     .text(own.sand ? " SAND" : " CLAY")
+                     .f(own.top, 8, 2)
+                     .text(" TO")
+                     .f(own.bottom, 8, 2)
+                     .text(": A =")
+                     .f(own.rate.a, 6, 3)
+                     .text(", t0 =")
+                     .f(own.rate.t0_days, 8, 2)
+                     .text(" DAYS, FACTOR")
+                     .f(own.factor, 7, 4));
+    }
 }
 
 void write_capacity_tables(TextOut& out, const RunResult& result) {

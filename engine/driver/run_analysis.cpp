@@ -17,6 +17,7 @@
 #include "engine/driver/report_sections.h"
 #include "engine/driver/soil_spacing.h"
 #include "engine/model/file_format.h"
+#include "engine/model/layer_constants_file.h"
 #include "engine/model/text_encoding.h"
 #include "engine/model/unit_conversion.h"
 #include "engine/model/whole_file.h"
@@ -98,6 +99,7 @@ class Run {
         std::string input;
         std::string cpt;
         bool has_cpt = false;
+        std::optional<std::string> layers;
     };
 
     void sequence();
@@ -275,6 +277,7 @@ Run::InputTexts Run::read_input_texts() const {
     InputTexts t;
     if (in_memory()) {
         t.input = texts_->input;
+        if (texts_->layers) t.layers = std::string(*texts_->layers);
         t.has_cpt = texts_->cpt.has_value() || !options_.cpt_optional;
         if (!t.has_cpt) return t;
         if (!texts_->cpt) throw InputError("The CPT data file " + quoted(files_.cpt) + " does not exist.");
@@ -282,6 +285,7 @@ Run::InputTexts Run::read_input_texts() const {
         return t;
     }
     t.input = read_text_file(files_.input, "input data file");
+    t.layers = read_layer_constants_beside(files_.input);
     t.has_cpt = !(options_.cpt_optional && (files_.cpt.empty() || !std::filesystem::exists(files_.cpt)));
     if (t.has_cpt) t.cpt = read_text_file(files_.cpt, "CPT data file");
     return t;
@@ -294,9 +298,10 @@ RunInput Run::parse_project(const InputTexts& texts) {
         open_output(plot_file_, files_.plot, "plot file");
         plot_out_ = &plot_file_->stream();
     }
-    return parse_run_input(texts.input, files_.input,
-                           texts.has_cpt ? std::optional<std::string_view>(texts.cpt) : std::nullopt,
-                           files_.cpt);
+    return parse_run_input(
+        texts.input, files_.input, texts.has_cpt ? std::optional<std::string_view>(texts.cpt) : std::nullopt,
+        files_.cpt, texts.layers ? std::optional<std::string_view>(*texts.layers) : std::nullopt,
+        layer_constants_file_name(files_.input));
 }
 
 }  // namespace

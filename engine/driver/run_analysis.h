@@ -34,7 +34,8 @@ struct RunOptions {
     std::optional<SetupRequest> setup;
 };
 
-// Runs one analysis: reads the input and CPT files, writes the report and the plot file. Console
+// Runs one analysis: reads the input and CPT files (and the soil layer constants file beside the
+// input data file, when there is one), writes the report and the plot file. Console
 // lines (banner, progress, warnings, failure message) go to `console`. Never throws.
 RunResult run_analysis(const RunFiles& files, std::ostream& console, const RunOptions& options = {});
 
@@ -42,6 +43,8 @@ RunResult run_analysis(const RunFiles& files, std::ostream& console, const RunOp
 struct RunTexts {
     std::string_view input;
     std::optional<std::string_view> cpt;  // none: no CPT data file, an input error unless cpt_optional
+    // The soil layer constants file; none: the project gives no constants of its own.
+    std::optional<std::string_view> layers = std::nullopt;
 };
 
 // Where a run held in memory writes; a null stream is not written (the run still computes all).

@@ -132,6 +132,17 @@ struct SetupApplied {
     SetupRate clay;
     double sand_factor = 1;  // the factor on the skin friction of the sand segments
     double clay_factor = 1;
+    // The soil between two soil points whose top point gives an A or a t0 of its own: it gains by
+    // that rate instead of its soil type's.
+    struct OwnRate {
+        int layer = 0;  // counted from 1, two soil points a layer
+        double top = 0;
+        double bottom = 0;  // ft or m
+        bool sand = true;
+        SetupRate rate;
+        double factor = 1;
+    };
+    std::vector<OwnRate> own_rates;
 };
 
 struct RunResult {

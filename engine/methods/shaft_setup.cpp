@@ -53,16 +53,23 @@ double setup_factor(const SetupRate& rate, double days) {
     return 1.0 + rate.a * std::log10(days / rate.t0_days);
 }
 
+SetupRate setup_rate_of(const SetupRates& rates, bool sand, const LayerConstants& own) {
+    SetupRate rate = sand ? rates.sand : rates.clay;
+    rate.a = own.setup_a.value_or(rate.a);
+    rate.t0_days = own.setup_t0_days.value_or(rate.t0_days);
+    return rate;
+}
+
 void apply_setup(CapacityCurve& curve, const SoilProfile& profile, const SetupRates& rates) {
     if (profile.count() == 0) return;
-    const double sand = setup_factor(rates.sand, rates.days);
-    const double clay = setup_factor(rates.clay, rates.days);
     // Row j lies at the bottom of segment j - 1: the friction the pile gains down to it is that
     // segment's, and so is its unit friction (row 0 takes the first segment's).
     const std::size_t rows = curve.skin_friction.size();
     std::vector<double> factors(rows);
-    for (std::size_t j = 0; j < rows; ++j)
-        factors[j] = profile.at(j == 0 ? 0 : static_cast<int>(j) - 1).sand ? sand : clay;
+    for (std::size_t j = 0; j < rows; ++j) {
+        const Segment& s = profile.at(j == 0 ? 0 : static_cast<int>(j) - 1);
+        factors[j] = setup_factor(setup_rate_of(rates, s.sand, s.constants), rates.days);
+    }
     age_cumulative(curve.skin_friction, factors);
     if (curve.side_resistance.size() == rows) age_cumulative(curve.side_resistance, factors);
     for (std::size_t j = 0; j < curve.unit_skin_friction.size() && j < rows; ++j)

@@ -9,6 +9,7 @@
 
 #include "engine/methods/capacity_curve.h"
 #include "engine/methods/soil_profile.h"
+#include "engine/model/layer_constants.h"
 
 namespace torve {
 
@@ -19,8 +20,8 @@ struct SetupRate {
 };
 
 // Skov & Denver's values: sand gains 20 % per log cycle after half a day, clay 60 % after a day.
-inline constexpr SetupRate kSandSetup{0.2, 0.5};
-inline constexpr SetupRate kClaySetup{0.6, 1.0};
+inline constexpr SetupRate kSandSetup{kSandSetupA, kSandSetupT0Days};
+inline constexpr SetupRate kClaySetup{kClaySetupA, kClaySetupT0Days};
 
 // What a run is asked for: the time after driving, and values of A or t0 that replace those of
 // both soil types when given.
@@ -44,7 +45,12 @@ SetupRates setup_rates(const SetupRequest& request);
 // 1 + A log10(t / t0), or 1 before t0: set-up never takes capacity away.
 double setup_factor(const SetupRate& rate, double days);
 
-// Multiplies the skin friction that each segment adds to the curve by its soil type's factor: the
+// The rate of soil of a type whose soil point gives constants of its own: its A and t0 where it gives
+// them, each else the request's for its soil type.
+SetupRate setup_rate_of(const SetupRates& rates, bool sand, const LayerConstants& own);
+
+// Multiplies the skin friction that each segment adds to the curve by its soil's factor (its own A
+// and t0 where its soil point gives them, else its soil type's): the
 // cumulative columns (factored, and the load-transfer input) rise by the aged increments, the unit
 // skin friction of each row by the factor of the segment above it, and the ultimate capacity with them.
 void apply_setup(CapacityCurve& curve, const SoilProfile& profile, const SetupRates& rates);

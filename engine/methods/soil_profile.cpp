@@ -97,6 +97,7 @@ SoilProfile build_soil_profile(const InputData& in, const Units& units, int coun
         s.bottom = (k + 1) * dz;
         while (c + 2 < in.soil.size() && in.soil[c + 1].depth - s.top <= kGridAllowance) ++c;
         s.sand = in.soil[c].is_sand();
+        s.constants = in.soil[c].constants;
         interpolate_properties(in.soil, c, s.top + 0.5 * dz, s);
         // The user values were interpolated as read; bring them to ksf. The tension reduction factor
         // applies under tension only: a factor left in the project from an earlier tension run must

@@ -46,6 +46,8 @@ struct Segment {
     double stress_bottom = 0;
     // Depth below which the USACE side friction holds the effective stress constant.
     double critical_depth = 0;
+    // The project's own constants of the soil point above the segment's interval, as its soil type.
+    LayerConstants constants;
 };
 
 struct SoilProfile {

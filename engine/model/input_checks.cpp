@@ -809,6 +809,43 @@ void dutch_cone_pile(const ProjectRecords& f, const CptProfile& cpt, std::vector
                     ": the method averages the upper zone of its base only from the first row.");
 }
 
+std::vector<Finding> layer_constant_findings(const ProjectRecords& f) {
+    std::vector<Finding> out;
+    const int points = static_cast<int>(f.soil_points.size());
+    const bool si = system_of(f) == UnitSystem::SI;
+    const std::string quake = si ? " mm" : " in";
+    const std::string damping = si ? " s/m" : " s/ft";
+    // What each constant must be, in the order of kLayerConstantFields: a quake is the soil's
+    // elastic movement and cannot be nil, damping and A may be (no damping, no gain), and t0 divides.
+    const struct {
+        bool zero_allowed;
+        std::string what;
+    } rules[] = {{false, "a shaft quake above 0" + quake},
+                 {false, "a toe quake above 0" + quake},
+                 {true, "a shaft damping of 0" + damping + " or more"},
+                 {true, "a toe damping of 0" + damping + " or more"},
+                 {true, "a set-up factor A of 0 or more"},
+                 {false, "a set-up time t0 above 0 days"}};
+    for (int i = 0; i < points; ++i) {
+        const SoilPointRecord& p = f.soil_points[static_cast<std::size_t>(i)];
+        RecordCheck c({RecordId::LayerConstants, i, points}, out);
+        c.at_soil_point(i, p.depth);
+        for (std::size_t k = 0; k < kLayerConstantFields.size(); ++k) {
+            const std::optional<double>& v = p.constants.*kLayerConstantFields[k];
+            if (!v) continue;
+            const std::string_view field = kLayerConstantNames[k];
+            if (!std::isfinite(*v)) {
+                c.add(Severity::Error, field, *v,
+                      "expected " + rules[k].what + ", found a value that is not a finite number.");
+                continue;
+            }
+            if (!c.in_range(field, *v)) continue;
+            if (rules[k].zero_allowed ? *v < 0 : *v <= 0) c.expected(field, *v, rules[k].what);
+        }
+    }
+    return out;
+}
+
 std::vector<Finding> whole_project_findings(const ProjectRecords& f, const CptProfile& cpt) {
     std::vector<Finding> out;
     reaches_results(f, out);
@@ -859,6 +896,7 @@ std::vector<Finding> check_project(const ProjectRecords& f, const CptProfile& cp
     for (int i = 0; i < cpt_rows; ++i)
         add(cpt_record_findings(cpt, {RecordId::CptRow, i, cpt_rows}, cpt_rows));
     add(cpt_unit_findings(f, cpt));
+    add(layer_constant_findings(f));
     add(whole_project_findings(f, cpt));
     return out;
 }

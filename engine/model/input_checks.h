@@ -56,6 +56,10 @@ std::vector<Finding> check_project(const ProjectRecords& records, const CptProfi
 std::vector<Finding> record_findings(const ProjectRecords& so_far, const RecordPlace& place, long long count);
 std::vector<Finding> cpt_record_findings(const CptProfile& so_far, const RecordPlace& place, long long count);
 std::vector<Finding> whole_project_findings(const ProjectRecords& records, const CptProfile& cpt);
+// Those of the soil layer constants the soil points give (quakes above 0, damping and the set-up
+// factor A at least 0, the set-up time t0 above 0, every one finite), each at its soil point's layer
+// and depth; check_project holds them after the CPT data file's.
+std::vector<Finding> layer_constant_findings(const ProjectRecords& records);
 // Why the analysis would refuse a CPT row of these values as the CPT data file holds them (ft or m,
 // lb/ft2 or kPa), as its reader of the file refuses it; none when it takes the row. Every door of a
 // cone data import asks it of each row before anything is replaced, so that nothing is imported

@@ -9,6 +9,7 @@
 
 #include "engine/model/cpt_profile.h"
 #include "engine/model/file_format.h"
+#include "engine/model/layer_constants.h"
 
 namespace torve {
 
@@ -42,6 +43,9 @@ struct SoilPoint {
     double soil_type_factor = 1;  // Fst of the Unified clay friction
     bool friction_unlimited = false;
     bool bearing_unlimited = false;
+    // The project's own constants of driving and set-up, as read; they hold, as the soil type does,
+    // from this point down to the next.
+    LayerConstants constants;
 
     bool is_sand() const { return soil_type == SoilType::Sand; }
 };

@@ -704,6 +704,8 @@ std::string record_title(const RecordPlace& p) {
             return "record 1 (unit code and row count)";
         case RecordId::CptRow:
             return "CPT row " + number;
+        case RecordId::LayerConstants:
+            return "soil layer constants of soil point " + number;
     }
     return {};
 }
@@ -757,6 +759,8 @@ std::size_t RecordLines::of(const RecordPlace& p) const {
             return cpt_header;
         case RecordId::CptRow:
             return at(cpt_rows);
+        case RecordId::LayerConstants:
+            return 0;  // not in these files
     }
     return 0;
 }

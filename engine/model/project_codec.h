@@ -52,6 +52,8 @@ enum class RecordId {
     WorkingLoads,
     CptHeader,
     CptRow,  // row `index`
+    // The soil layer constants of soil point `index`, which the file beside the project holds.
+    LayerConstants,
 };
 
 // One record of a file; `index` (from 0) and `count` place a record of a series.

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/model/file_format.h"
+#include "engine/model/layer_constants.h"
 
 namespace torve {
 
@@ -44,6 +45,9 @@ struct SoilPointRecord {
     std::optional<double> lrfd_factor_on_unit_bearing = 1.0;   // absent in the previous version
     // Unified clay friction factor Fst: 1, or about 0.5 in sensitive clay; written only when not 1.
     double soil_type_factor_fst = 1.0;
+    // Not in the input data file: the soil layer constants file beside it holds them, where any is
+    // given (layer_constants_file.h).
+    LayerConstants constants;
 
     bool is_sand() const { return soil_type_code == static_cast<int>(SoilType::Sand); }
     bool operator==(const SoilPointRecord&) const = default;

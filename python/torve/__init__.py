@@ -196,7 +196,10 @@ class Results:
             when the run formatted them (``run(..., report=True)``), else None.
         setup: None for the capacity at the end of driving; after ``run(..., setup=...)`` a dict of
             ``days`` after driving and, for "sand" and "clay", a dict of ``a``, ``t0_days`` and the
-            ``factor`` their skin friction (and t-z curves) were multiplied by.
+            ``factor`` their skin friction (and t-z curves) were multiplied by; under "layers" a list
+            of the layers whose soil points give an A or t0 of their own (``SoilPoint.setup_a``,
+            ``setup_t0_days``), each a dict of ``layer``, ``top``, ``bottom``, ``soil``, ``a``,
+            ``t0_days`` and ``factor``.
     """
 
     def __init__(self, raw: dict):
@@ -667,8 +670,9 @@ def _convert(self, units: str) -> None:
     if _sounding is None:
         raise RuntimeError("this build of torve cannot convert units: it was built without the desktop core (Qt)")
     offshore = self.offshore_data
-    text, cpt = _sounding.convert_project(self.input_text(), self._cpt_text(), target)
-    self._take_texts(text, cpt)
+    text, cpt, layers = _sounding.convert_project(self.input_text(), self._cpt_text(), target,
+                                                  self._layers_text())
+    self._take_texts(text, cpt, layers)
     # The desktop core writes its edition's offshore-data flag; here whether the cone-based methods
     # run stays the project's own choice, which no change of units touches.
     self.offshore_data = offshore

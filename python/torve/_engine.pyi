@@ -104,7 +104,14 @@ class SoilPoint:
     user_bearing: float
     lrfd_friction: float
     lrfd_bearing: float
-    def __init__(self, **fields: Union[float, str]) -> None: ...
+    # The soil layer constants: None where the project gives none and the default holds.
+    shaft_quake: Optional[float]
+    toe_quake: Optional[float]
+    shaft_damping: Optional[float]
+    toe_damping: Optional[float]
+    setup_a: Optional[float]
+    setup_t0_days: Optional[float]
+    def __init__(self, **fields: Union[float, str, None]) -> None: ...
     def copy(self) -> SoilPoint: ...
 
 _Row = Tuple[float, float]

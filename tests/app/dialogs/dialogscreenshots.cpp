@@ -20,6 +20,7 @@
 #include "app/dialogs/characteristiccapacitydialog.h"
 #include "app/dialogs/csvcolumnsdialog.h"
 #include "app/dialogs/dialogfactory.h"
+#include "app/dialogs/layerconstantsdialog.h"
 #include "app/dialogs/soildatadialog.h"
 #include "app/dialogs/soillayersdialog.h"
 #include "app/dialogs/soundingimportdialog.h"
@@ -144,6 +145,15 @@ int main(int argc, char** argv) {
                                                        : u"dialog-clay-data"_s + suffix));
                     data->accept();
                 }
+                // The clay layer's own constants, one given and the rest at their defaults.
+                GridCell toeQuake =
+                    window.project().tables().soilLayers.cell(ProjectTables::ToeQuakeColumn, 1);
+                toeQuake.setDouble(units == UnitSystem::English ? 0.2 : 5.08);
+                LayerConstantsDialog constants(window.project(), 1, &window);
+                constants.show();
+                save(&constants, out.filePath(u"dialog-layer-constants"_s + suffix));
+                constants.reject();
+                toeQuake.setDouble(ProjectTables::kNotGiven);
             }
             frame->close();
         }

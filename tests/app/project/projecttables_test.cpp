@@ -15,7 +15,12 @@ TEST(ProjectTables, DeclaredTablesAndGraphs) {
     EXPECT_EQ(ws.soilLayers.topLeft(), QStringLiteral("Layer"));
     EXPECT_EQ(ws.soilLayers.minRows(), 1);
     EXPECT_EQ(ws.soilLayers.maxRows(), 40);
-    EXPECT_EQ(ws.soilLayers.columnCount(), 7);
+    // The grid's seven columns, then the layer's six constants of driving and set-up, hidden from the
+    // grid and not given (negative) in a new layer.
+    EXPECT_EQ(ws.soilLayers.columnCount(), 13);
+    for (int c = 0; c < ws.soilLayers.columnCount(); ++c)
+        EXPECT_EQ(ws.soilLayers.column(c).shown, c < ProjectTables::ShaftQuakeColumn) << c;
+    EXPECT_FALSE(ProjectTables::given(ws.soilLayers.cell(ProjectTables::SetupT0Column, 0).toDouble()));
     EXPECT_EQ(ws.soilLayers.rowCount(), 1);
     EXPECT_EQ(ws.soilLayers.cell(ProjectTables::SideFactorColumn, 0).toDouble(), 1.0);
     EXPECT_EQ(ws.soilLayers.cell(ProjectTables::EndFactorColumn, 0).toDouble(), 1.0);

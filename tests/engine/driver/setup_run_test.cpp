@@ -7,6 +7,8 @@
 
 #include "engine/driver/input_reader.h"
 #include "engine/driver/run_analysis.h"
+#include "engine/model/input_error.h"
+#include "engine/model/layer_constants_file.h"
 #include "tests/support/project_text.h"
 
 namespace torve {
@@ -129,6 +131,71 @@ TEST(SetupRun, ReportNamesTheTimeAndTheRates) {
     const std::size_t at = aged.str().find(lines);
     ASSERT_NE(at, std::string::npos) << aged.str();
     EXPECT_LT(at, aged.str().find("ULTIMATE"));
+}
+
+// A layer's own A and t0 come before the request's and the soil type's: the clay (30-100 ft) with
+// A = 0.3, t0 = 2 days at 20 days gains 1 + 0.3 log10(10) = 1.3 instead of clay's 1 + 0.6 log10(20) =
+// 1.78062; the sand keeps its 1 + 0.2 log10(40) = 1.32041. A request's A stands for the sand alone.
+TEST(SetupRun, LayerOwnRatesComeFirstAndTheReportNamesThem) {
+    ProjectRecords p = test::project();
+    test::add_layer(p, test::sand_layer(0, 30, 60, 30, 0.8, 20));
+    test::add_layer(p, test::clay_layer(30, 100, 50, 1500, 700));
+    const RunInput plain = parse_run_input(test::text_of(p), "p.tv6d", std::nullopt, "p.cpt");
+    for (std::size_t i : {2u, 3u}) {
+        p.soil_points[i].constants.setup_a = 0.3;
+        p.soil_points[i].constants.setup_t0_days = 2;
+    }
+    const std::string layers = write_layer_constants(p);
+    const RunInput own =
+        parse_run_input(test::text_of(p), "p.tv6d", std::nullopt, "p.cpt", layers, "p.layers.csv");
+    const RunResult t0 = compute_analysis(plain.in, plain.cpt);
+    const struct {
+        SetupRequest request;
+        double sand;
+    } cases[] = {{{20, std::nullopt, std::nullopt}, 1.3204120}, {{20, 0.1, 1.0}, 1.1301030}};
+    for (const auto& c : cases) {
+        const RunResult aged = compute_analysis(own.in, own.cpt, c.request);
+        ASSERT_EQ(aged.status, RunStatus::Completed) << aged.message;
+        const CapacityTable &t = aged.methods[0], &e = t0.methods[0];
+        const std::size_t k30 =
+            static_cast<std::size_t>(std::find(e.depth.begin(), e.depth.end(), 30.0) - e.depth.begin());
+        const std::size_t tip = e.depth.size() - 1;
+        EXPECT_NEAR(t.skin_friction[k30], c.sand * e.skin_friction[k30], 1e-4);
+        EXPECT_NEAR(t.skin_friction[tip] - t.skin_friction[k30],
+                    1.3 * (e.skin_friction[tip] - e.skin_friction[k30]), 1e-4);
+        ASSERT_TRUE(aged.setup);
+        ASSERT_EQ(aged.setup->own_rates.size(), 1u);
+        EXPECT_EQ(aged.setup->own_rates[0].layer, 2);
+        EXPECT_NEAR(aged.setup->own_rates[0].factor, 1.3, 1e-12);
+    }
+    const RunFiles names{"p.tv6d", "p.tv6o", "p.tv6p", "p.cpt"};
+    RunOptions options;
+    options.local_time = std::tm{};
+    options.setup = SetupRequest{20, std::nullopt, std::nullopt};
+    std::ostringstream report, console;
+    run_analysis(names, own.in, own.cpt, {&report, nullptr}, console, options);
+    const std::string lines =
+        "   CLAY: A = 0.600, t0 =    1.00 DAYS, FACTOR 1.7806\n"
+        "   LAYERS WITH A OR t0 OF THEIR OWN, IN PLACE OF THEIR SOIL TYPE'S:\n"
+        "   LAYER  2 CLAY   30.00 TO  100.00: A = 0.300, t0 =    2.00 DAYS, FACTOR 1.3000\n";
+    EXPECT_NE(report.str().find(lines), std::string::npos) << report.str().substr(0, 3000);
+}
+
+// A value the checks refuse is named in the file that holds it, before anything is computed.
+TEST(SetupRun, RefusedLayerValueIsNamedInItsFile) {
+    ProjectRecords p = test::project();
+    test::add_layer(p, test::sand_layer(0, 30, 60, 30, 0.8, 20));
+    test::add_layer(p, test::clay_layer(30, 100, 50, 1500, 700));
+    p.soil_points[1].constants.setup_t0_days = -1;
+    try {
+        parse_run_input(test::text_of(p), "p.tv6d", std::nullopt, "p.cpt", write_layer_constants(p),
+                        "p.layers.csv");
+        FAIL() << "read";
+    } catch (const InputError& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  "Soil layer constants file \"p.layers.csv\", soil layer constants of soil point 2 of 4: "
+                  "expected a set-up time t0 above 0 days, found -1.");
+    }
 }
 
 }  // namespace

@@ -124,7 +124,10 @@ TEST(UnifiedBase, WindowMeanOfALinearProfileIsItsMidValue) {
     profile.increment = 1;
     SegmentPairs q(4);
     for (int k = 0; k < 4; ++k) {
-        profile.segments.push_back({static_cast<double>(k), k + 1.0});
+        Segment s;
+        s.top = k;
+        s.bottom = k + 1.0;
+        profile.segments.push_back(s);
         q.set(static_cast<std::size_t>(k), 2 + k, 3 + k);  // q = 2 + z
     }
     EXPECT_DOUBLE_EQ(mean_over_depths(q, profile, 0.3, 3.7), 4.0);
