@@ -7,7 +7,7 @@
 #include "cli/commands.h"
 #include "engine/driver/downdrag_analysis.h"
 #include "engine/driver/input_reader.h"
-#include "engine/driver/soil_settlement_file.h"
+#include "engine/model/soil_settlement_file.h"
 #include "engine/model/input_error.h"
 #include "engine/model/number_text.h"
 #include "engine/model/whole_file.h"

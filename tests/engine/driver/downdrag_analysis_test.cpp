@@ -10,7 +10,7 @@
 
 #include "engine/driver/input_reader.h"
 #include "engine/driver/run_analysis.h"
-#include "engine/driver/soil_settlement_file.h"
+#include "engine/model/soil_settlement_file.h"
 #include "engine/model/input_error.h"
 #include "tests/support/scratch_dir.h"
 
