@@ -107,6 +107,10 @@ class Project : public QObject {
     // results and raises UserError with the reader's located message.
     void readResults(const QString& path);
 
+    // Fills the downdrag graphs from the downdrag results file at `path`, or empties them when the
+    // project holds no soil settlement or the file is missing or cannot be read.
+    void showDowndrag(const QString& path);
+
   signals:
     void modifiedChanged(bool modified);
     void unitsChanged(UnitSystem units);
@@ -135,6 +139,8 @@ class Project : public QObject {
     // A CPT points file that could not be read at open: where it was and what it held.
     bool cptUnread_ = false;
     QString unreadCptPath_;
+    // A soil settlement file that could not be read at open; empty when there is none.
+    QString settlementUnread_;
     QByteArray unreadCptBytes_;
 };
 
