@@ -7,6 +7,7 @@
 
 #include "app/controls/usererror.h"
 #include "app/project/project.h"
+#include "app/project/settlementfile.h"
 #include "app/project/projectfile.h"
 #include "cli/commands.h"
 #include "cli/file_name.h"
@@ -49,6 +50,12 @@ int convert(const ConvertSettings& s) {
             std::cerr << QString(notice).replace(u'\r', u' ').toStdString() << '\n';
         return kExitRunFailed;
     }
+    if (project.settlementFileUnread()) {
+        std::cerr << native_file_name(settlementFileOf(*in))
+                  << ": the soil settlement file cannot be read, so it cannot be converted; nothing was "
+                     "written. Mend the soil settlement file, or enter the settlement again.\n";
+        return kExitRunFailed;
+    }
     for (const QString& notice : notices) std::cerr << notice.toStdString() << '\n';
     // Results of an earlier run travel with the project into its driveability export. A plot file
     // that cannot be read stops the conversion: an export without its resistances would pass for one
@@ -82,7 +89,11 @@ int convert(const ConvertSettings& s) {
               << project.data().cptPoints.size() << " points)\n"
               << "  driveability export:    " << native_file_name(project.data().driveabilityFileName) << " ("
               << project.results().driveability().size()
-              << " resistance points)\n"
+              << " resistance points)\n";
+    if (hasSettlement(project.data().settlement))
+        std::cout << "  soil settlement file:   " << native_file_name(settlementFileOf(project.data().fileName))
+                  << " (" << project.data().settlement.soil.depth.size() << " points)\n";
+    std::cout
               // The plot data file holds the results in the old units; it stays with the old project.
               << "  plot data file:         not carried to the new project; run its analysis for its "
                  "results (torve run)\n";

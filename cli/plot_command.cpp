@@ -7,10 +7,14 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <optional>
 
+#include "app/controls/usererror.h"
 #include "app/graph/graph.h"
+#include "app/project/downdragresults.h"
+#include "app/project/settlementfile.h"
 #include "app/project/project.h"
 #include "app/render/graphexport.h"
 #include "app/render/graphlegend.h"
@@ -18,6 +22,9 @@
 #include "cli/analysed_project.h"
 #include "cli/commands.h"
 #include "cli/file_name.h"
+#include "engine/driver/downdrag_results_file.h"
+#include "engine/driver/input_reader.h"
+#include "engine/model/input_error.h"
 
 namespace torve::cli {
 namespace {
@@ -38,6 +45,7 @@ constexpr app::ResultGraph kMenuGraphs[] = {
     app::ResultGraph::LoadDistribution, app::ResultGraph::Combined,
     app::ResultGraph::LoadSettlement,   app::ResultGraph::TzCurves,
     app::ResultGraph::ExtraTzCurves,    app::ResultGraph::TipQw,
+    app::ResultGraph::Downdrag,         app::ResultGraph::DowndragMovement,
 };
 
 // A picture holds a graph only from an inch either way.
@@ -108,6 +116,35 @@ std::optional<std::string> write_graph(app::Graph graph, const QString& path, ap
     return reason.isEmpty() ? file + ": cannot be written" : reason.toStdString();
 }
 
+// A project that keeps a soil settlement with its head load has its downdrag graphs, solved here
+// when no run of the desktop program left them beside it.
+int solve_downdrag_graphs(const std::string& path, app::Project& project) {
+    using namespace torve::app;
+    const SettlementRecord& settlement = project.data().settlement;
+    if (!hasSettlement(settlement) || !settlement.head_load ||
+        project.graph(ResultGraph::Downdrag).lineCount() > 0)
+        return kExitOk;
+    try {
+        const std::string text = read_text_file(path, "input data file");
+        const std::string cpt_name = std::filesystem::path(path).replace_extension(".cpt").string();
+        std::optional<std::string> cpt;
+        std::error_code error;
+        if (std::filesystem::exists(cpt_name, error)) cpt = read_text_file(cpt_name, "CPT data file");
+        const RunInput input = parse_run_input(
+            text, path, cpt ? std::optional<std::string_view>(*cpt) : std::nullopt, cpt_name);
+        const DowndragResult d = compute_downdrag(input.in, input.cpt, settlement.soil, *settlement.head_load);
+        project.showDowndrag(parseDowndragResults(QByteArray::fromStdString(downdrag_results_text(d)),
+                                                  QString::fromStdString(path)));
+    } catch (const InputError& e) {
+        std::cerr << path << ": " << e.what() << '\n';
+        return kExitRunFailed;
+    } catch (const app::UserError& e) {
+        std::cerr << path << ": " << e.message().toStdString() << '\n';
+        return kExitRunFailed;
+    }
+    return kExitOk;
+}
+
 int plot(const PlotSettings& s) {
     using namespace torve::app;
     // Drawing needs a GUI application but no display: the offscreen platform, unless one was named.
@@ -124,6 +161,8 @@ int plot(const PlotSettings& s) {
     }
     Project project;
     if (const int code = read_analysed_project(s.project, project); code != kExitOk) return code;
+
+    if (const int code = solve_downdrag_graphs(s.project, project); code != kExitOk) return code;
 
     if (!std::isfinite(s.dpi)) {  // a range check lets a NaN through
         std::cerr << "--dpi " << s.dpi << ": expected a number of pixels per inch from 10 to 1200\n";
@@ -187,7 +226,8 @@ void add_plot_command(CLI::App& app, int& exit_code) {
         "write every graph of the desktop program's Graphics menu that the run produced (or those named "
         "with --graph) as picture files named after the graphs: pltUSkin, pltSkin, pltTip, pltTotal, "
         "pltLoad, "
-        "pltCombine, pltAxial, pltTZcurves, PltExtraTZ, PltQw. The size is given in inches (default 6x4) at "
+        "pltCombine, pltAxial, pltTZcurves, PltExtraTZ, PltQw, and pltDowndrag and pltDowndragMove of a "
+        "project run with a soil settlement. The size is given in inches (default 6x4) at "
         "--dpi pixels per inch (default 96: 576 x 384 pixels); a PDF is one page of that size. Needs no "
         "display. "
         "Exits with 1 when a file cannot be read or written, with 2 on a usage error.");

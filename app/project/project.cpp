@@ -364,3 +364,12 @@ void Project::showDowndrag(const QString& path) {
 }
 
 }  // namespace torve::app
+
+namespace torve::app {
+
+void Project::showDowndrag(const DowndragResults& downdrag) {
+    results_.fillDowndrag(downdrag, data_.units);
+    emit resultsChanged();
+}
+
+}  // namespace torve::app
