@@ -11,11 +11,13 @@
 #include <filesystem>
 #include <optional>
 
+#include "engine/driver/downdrag_analysis.h"
 #include "engine/driver/input_reader.h"
 #include "engine/model/input_checks.h"
 #include "engine/model/input_error.h"
 #include "engine/model/number_text.h"
 #include "engine/model/project_codec.h"
+#include "engine/model/soil_settlement_file.h"
 #include "engine/model/unit_conversion.h"
 #include "engine/model/whole_file.h"
 #include "python/code_values.h"
@@ -102,6 +104,8 @@ UnitSystem system_of(const ProjectRecords& r) {
 struct Project {
     ProjectRecords records;
     std::optional<CptProfile> cpt;
+    // The soil settlement and sustained head load kept beside the project (PROJECT.settlement.csv).
+    SettlementRecord settlement;
     std::string path;       // where it was read from or last written; empty for a new project
     bool deferred = false;  // inside update(): the check waits for the last field
     bool changed = false;   // changed since it was read or written: the file no longer holds it
@@ -248,6 +252,14 @@ Project read_project(py::handle path_argument) {
         p.cpt = cpt_profile_in(*p.cpt, units);
         if (PyErr_WarnEx(PyExc_UserWarning, warning.c_str(), 1) != 0) throw py::error_already_set();
     }
+    const std::string settlement = settlement_file_beside(path);
+    try {
+        if (std::filesystem::exists(settlement))
+            p.settlement =
+                parse_settlement_record(read_file(settlement, "soil settlement file"), settlement);
+    } catch (const InputError& e) {
+        raise_input_error(e);
+    }
     p.path = path;
     return p;
 }
@@ -315,11 +327,18 @@ void write_project(Project& p, py::handle path_argument) {
     if (p.cpt)
         files.emplace_back(std::filesystem::path(path).replace_extension(".cpt").string(),
                            write_cpt_records(*p.cpt));
+    const std::string settlement = settlement_file_beside(path);
+    if (!p.settlement.soil.depth.empty())
+        files.emplace_back(settlement,
+                           settlement_record_text(p.settlement, system_of(p.records) == UnitSystem::English));
     try {
         write_files_together(files);
     } catch (const FileError& e) {
         raise_file_error(e);
     }
+    // A settlement the project no longer holds is not left for the next reader to find.
+    std::error_code error;
+    if (p.settlement.soil.depth.empty()) std::filesystem::remove(settlement, error);
     p.path = path;
     p.changed = false;
 }
@@ -935,6 +954,40 @@ PYBIND11_MODULE(_engine, m) {
                 });
             },
             "Extra depths of printed t-z curves, or None for none.")
+        .def_property(
+            "soil_settlement",
+            [](const Project& p) -> py::object {
+                if (p.settlement.soil.depth.empty()) return py::none();
+                return py::make_tuple(p.settlement.soil.depth, p.settlement.soil.settlement);
+            },
+            [](Project& p, py::handle value) {
+                SoilSettlement soil;
+                if (!value.is_none()) {
+                    const auto pair = value.cast<py::sequence>();
+                    if (pair.size() != 2)
+                        throw py::value_error("soil_settlement: expected (depths, settlements) or None");
+                    soil = {numbers_of("soil_settlement depths", pair[0]),
+                            numbers_of("soil_settlement settlements", pair[1])};
+                    if (const auto fault = soil_settlement_fault(soil)) throw py::value_error(*fault);
+                }
+                p.settlement.soil = std::move(soil);
+                p.changed = true;
+            },
+            "The soil's settlement as (depths, settlements): depths below the ground surface (ft | m),\n"
+            "strictly increasing, and settlements (in | mm); None for none. Kept beside the project as\n"
+            "PROJECT.settlement.csv by write() and read back by read(); downdrag() takes it by default.")
+        .def_property(
+            "head_load",
+            [](const Project& p) -> py::object {
+                return p.settlement.head_load ? py::object(py::float_(*p.settlement.head_load)) : py::none();
+            },
+            [](Project& p, std::optional<double> load) {
+                if (load && !(std::isfinite(*load) && *load >= 0))
+                    throw py::value_error("head_load: expected a load of 0 or more, or None");
+                p.settlement.head_load = load;
+                p.changed = true;
+            },
+            "The sustained head load of the downdrag (kips | kN), or None; kept in the settlement file.")
         .def_property(
             "working_load_fractions",
             [](const Project& p) -> py::object {
