@@ -7,8 +7,8 @@
 
 #include "app/controls/usererror.h"
 #include "app/project/project.h"
-#include "app/project/settlementfile.h"
 #include "app/project/projectfile.h"
+#include "app/project/settlementfile.h"
 #include "cli/commands.h"
 #include "cli/file_name.h"
 
@@ -88,15 +88,15 @@ int convert(const ConvertSettings& s) {
               << "  CPT points file:        " << native_file_name(project.data().cptFileName) << " ("
               << project.data().cptPoints.size() << " points)\n"
               << "  driveability export:    " << native_file_name(project.data().driveabilityFileName) << " ("
-              << project.results().driveability().size()
-              << " resistance points)\n";
+              << project.results().driveability().size() << " resistance points)\n";
     if (hasSettlement(project.data().settlement))
-        std::cout << "  soil settlement file:   " << native_file_name(settlementFileOf(project.data().fileName))
-                  << " (" << project.data().settlement.soil.depth.size() << " points)\n";
+        std::cout << "  soil settlement file:   "
+                  << native_file_name(settlementFileOf(project.data().fileName)) << " ("
+                  << project.data().settlement.soil.depth.size() << " points)\n";
     std::cout
-              // The plot data file holds the results in the old units; it stays with the old project.
-              << "  plot data file:         not carried to the new project; run its analysis for its "
-                 "results (torve run)\n";
+        // The plot data file holds the results in the old units; it stays with the old project.
+        << "  plot data file:         not carried to the new project; run its analysis for its "
+           "results (torve run)\n";
     return kExitOk;
 }
 

@@ -7,9 +7,9 @@
 #include "cli/commands.h"
 #include "engine/driver/downdrag_analysis.h"
 #include "engine/driver/input_reader.h"
-#include "engine/model/soil_settlement_file.h"
 #include "engine/model/input_error.h"
 #include "engine/model/number_text.h"
+#include "engine/model/soil_settlement_file.h"
 #include "engine/model/whole_file.h"
 
 namespace torve::cli {
@@ -19,9 +19,9 @@ namespace fs = std::filesystem;
 
 struct DowndragSettings {
     std::string project;
-    std::string soil_settlement;  // empty: the settlement file kept beside the project
+    std::string soil_settlement;      // empty: the settlement file kept beside the project
     std::optional<double> head_load;  // none: the head load of the settlement file
-    std::string csv_dir;  // empty: no CSV file
+    std::string csv_dir;              // empty: no CSV file
 };
 
 // The axial load, the movement of the pile and the settlement of the soil along the pile (RFC 4180,
@@ -75,8 +75,8 @@ int downdrag(const DowndragSettings& s) {
         if (s.soil_settlement.empty() && !fs::exists(settlement_file, error))
             throw InputError("The project keeps no soil settlement file (" + settlement_file +
                              "); give one with --soil-settlement.");
-        const SettlementRecord record = parse_settlement_record(
-            read_text_file(settlement_file, "soil settlement file"), settlement_file);
+        const SettlementRecord record =
+            parse_settlement_record(read_text_file(settlement_file, "soil settlement file"), settlement_file);
         soil = record.soil;
         head_load = s.head_load ? s.head_load : record.head_load;
         if (!head_load)
@@ -122,7 +122,8 @@ void add_downdrag_command(CLI::App& app, int& exit_code) {
         "force equilibrium alone), the drag force, the maximum axial load and the head settlement. The "
         "soil settlement file holds a depth below the ground surface and a settlement on each line, in "
         "the project's units (ft and in, or m and mm); without --soil-settlement the one kept beside the "
-        "project (PROJECT.settlement.csv) is read, and its head load serves without --head-load. With --csv DIR, also writes the axial load and "
+        "project (PROJECT.settlement.csv) is read, and its head load serves without --head-load. With --csv "
+        "DIR, also writes the axial load and "
         "movement along the pile as DIR/PROJECT.downdrag.csv. Exits with 1 when the files cannot be "
         "read or the pile cannot carry the load.");
     cmd->add_option("project", settings->project, "Project file (.tv6d)")

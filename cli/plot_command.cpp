@@ -14,8 +14,8 @@
 #include "app/controls/usererror.h"
 #include "app/graph/graph.h"
 #include "app/project/downdragresults.h"
-#include "app/project/settlementfile.h"
 #include "app/project/project.h"
+#include "app/project/settlementfile.h"
 #include "app/render/graphexport.h"
 #include "app/render/graphlegend.h"
 #include "app/render/graphpainter.h"
@@ -130,9 +130,10 @@ int solve_downdrag_graphs(const std::string& path, app::Project& project) {
         std::optional<std::string> cpt;
         std::error_code error;
         if (std::filesystem::exists(cpt_name, error)) cpt = read_text_file(cpt_name, "CPT data file");
-        const RunInput input = parse_run_input(
-            text, path, cpt ? std::optional<std::string_view>(*cpt) : std::nullopt, cpt_name);
-        const DowndragResult d = compute_downdrag(input.in, input.cpt, settlement.soil, *settlement.head_load);
+        const RunInput input =
+            parse_run_input(text, path, cpt ? std::optional<std::string_view>(*cpt) : std::nullopt, cpt_name);
+        const DowndragResult d =
+            compute_downdrag(input.in, input.cpt, settlement.soil, *settlement.head_load);
         project.showDowndrag(parseDowndragResults(QByteArray::fromStdString(downdrag_results_text(d)),
                                                   QString::fromStdString(path)));
     } catch (const InputError& e) {

@@ -255,8 +255,7 @@ Project read_project(py::handle path_argument) {
     const std::string settlement = settlement_file_beside(path);
     try {
         if (std::filesystem::exists(settlement))
-            p.settlement =
-                parse_settlement_record(read_file(settlement, "soil settlement file"), settlement);
+            p.settlement = parse_settlement_record(read_file(settlement, "soil settlement file"), settlement);
     } catch (const InputError& e) {
         raise_input_error(e);
     }

@@ -194,12 +194,13 @@ void ControlOptionsDialog::store() {
         }
     }
     const std::pair<QLineEdit*, std::optional<double>*> setup[] = {{setupDays_, &d.setupDays},
-                                                                    {setupA_, &d.setupA}};
+                                                                   {setupA_, &d.setupA}};
     for (const auto& [field, value] : setup) {
         if (field->text() == optionalText(*value)) continue;
         if (!typedOptional(field->text(), *value)) {
-            messages().warning(this, QString(field == setupDays_ ? texts::kSetupDaysRefused : texts::kSetupARefused)
-                                         .arg(field->text()));
+            messages().warning(this,
+                               QString(field == setupDays_ ? texts::kSetupDaysRefused : texts::kSetupARefused)
+                                   .arg(field->text()));
             field->setText(optionalText(*value));
         }
     }

@@ -38,8 +38,7 @@ void SettlementTableModel::removePoint(int row) {
 
 std::optional<QString> SettlementTableModel::fault() const {
     for (std::size_t i = 1; i < soil_.depth.size(); ++i)
-        if (!(soil_.depth[i] > soil_.depth[i - 1]))
-            return QString(texts::kSettlementDepthsOrder).arg(i + 1);
+        if (!(soil_.depth[i] > soil_.depth[i - 1])) return QString(texts::kSettlementDepthsOrder).arg(i + 1);
     return std::nullopt;
 }
 

@@ -30,7 +30,8 @@ DowndragResults parseDowndragResults(const QByteArray& text, const QString& path
         if (line.endsWith('\r')) line.chop(1);
         if (line.isEmpty()) continue;
         const auto refuse = [&] {
-            return UserError(QString(texts::kDowndragUnreadable).arg(path).arg(i + 1), FileLocation{path, i + 1, 0});
+            return UserError(QString(texts::kDowndragUnreadable).arg(path).arg(i + 1),
+                             FileLocation{path, i + 1, 0});
         };
         if (table) {
             const QList<QByteArray> cells = line.split(',');
@@ -59,19 +60,30 @@ DowndragResults parseDowndragResults(const QByteArray& text, const QString& path
         if (name == "equilibrium neutral plane" && value.isEmpty()) continue;
         double v = 0;
         if (!numberOf(value, v)) throw refuse();
-        if (name == "solved") r.solved = v != 0;
-        else if (name == "head load") r.headLoad = v;
-        else if (name == "neutral plane") r.neutralPlane = v;
-        else if (name == "equilibrium neutral plane") r.equilibriumNeutralPlane = v;
-        else if (name == "drag force") r.dragForce = v;
-        else if (name == "maximum axial load") r.maxLoad = v;
-        else if (name == "maximum axial load depth") r.maxLoadDepth = v;
-        else if (name == "head settlement") r.headSettlement = v;
-        else if (name == "toe penetration") r.toePenetration = v;
-        else if (name == "toe load") r.toeLoad = v;
+        if (name == "solved")
+            r.solved = v != 0;
+        else if (name == "head load")
+            r.headLoad = v;
+        else if (name == "neutral plane")
+            r.neutralPlane = v;
+        else if (name == "equilibrium neutral plane")
+            r.equilibriumNeutralPlane = v;
+        else if (name == "drag force")
+            r.dragForce = v;
+        else if (name == "maximum axial load")
+            r.maxLoad = v;
+        else if (name == "maximum axial load depth")
+            r.maxLoadDepth = v;
+        else if (name == "head settlement")
+            r.headSettlement = v;
+        else if (name == "toe penetration")
+            r.toePenetration = v;
+        else if (name == "toe load")
+            r.toeLoad = v;
         // A name of a later engine is passed over: what this program knows of the file stays readable.
     }
-    if (r.solved && r.depth.empty()) throw UserError(QString(texts::kDowndragUnreadable).arg(path).arg(lines.size()));
+    if (r.solved && r.depth.empty())
+        throw UserError(QString(texts::kDowndragUnreadable).arg(path).arg(lines.size()));
     return r;
 }
 

@@ -53,7 +53,8 @@ RunFileNames runFileNamesOf(const QString& projectPath, const ProjectData& proje
 
 QByteArray namesFileText(const RunFileNames& files) {
     QByteArray text = TORVE_VERSION "\nTORVE\ntorve6\n0\n";
-    for (const QString* path : {&files.input, &files.report, &files.plot, &files.cpt}) text += pathLine(*path);
+    for (const QString* path : {&files.input, &files.report, &files.plot, &files.cpt})
+        text += pathLine(*path);
     // A run without set-up or downdrag has the file of names it always had.
     if (!files.setupDays && files.settlement.isEmpty()) return text;
     text += numberLine(files.setupDays) + numberLine(files.setupDays ? files.setupA : std::nullopt);

@@ -233,7 +233,8 @@ void Project::saveProject() {
         // The soil settlement goes along when the user entered one; a file the program could not
         // read stays, and one the user emptied is removed after the save.
         const QString settlementPath = settlementFileOf(saved.fileName);
-        const bool keepsUnread = !settlementUnread_.isEmpty() && QFileInfo(settlementPath) == QFileInfo(settlementUnread_);
+        const bool keepsUnread =
+            !settlementUnread_.isEmpty() && QFileInfo(settlementPath) == QFileInfo(settlementUnread_);
         if (hasSettlement(saved.settlement))
             files.emplace_back(settlementPath, settlementFileText(saved.settlement, saved.units));
         writeFilesTogether(files);

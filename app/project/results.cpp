@@ -48,15 +48,15 @@ constexpr Declaration kDeclarations[] = {
      "F1/L2^2"},
     {ResultGraph::ExtraTzCurves, "PltExtraTZ", "Extra t-z Curves", "Displacement, z", "L1",
      "Unit Load Transfer, t", "F1/L2^2"},
-    {ResultGraph::Downdrag, "pltDowndrag", "Downdrag: Axial Load and Resistance vs Depth", "Axial Load ", "F1",
-     "Depth ", "L2"},
+    {ResultGraph::Downdrag, "pltDowndrag", "Downdrag: Axial Load and Resistance vs Depth", "Axial Load ",
+     "F1", "Depth ", "L2"},
     {ResultGraph::DowndragMovement, "pltDowndragMove", "Downdrag: Movement vs Depth", "Movement ", "L1",
      "Depth ", "L2"},
 };
 
 // The graphs whose curves the set-up of the shaft changes.
-constexpr ResultGraph kSetupGraphs[] = {ResultGraph::SkinFriction,  ResultGraph::UnitSkinFriction,
-                                        ResultGraph::TotalCapacity, ResultGraph::Combined,
+constexpr ResultGraph kSetupGraphs[] = {ResultGraph::SkinFriction,     ResultGraph::UnitSkinFriction,
+                                        ResultGraph::TotalCapacity,    ResultGraph::Combined,
                                         ResultGraph::LoadDistribution, ResultGraph::LoadSettlement,
                                         ResultGraph::TzCurves};
 
@@ -284,18 +284,21 @@ void Results::fillDowndrag(const DowndragResults& d, UnitSystem units) {
     const QString length = english ? texts::kFeetSuffix : texts::kMetresSuffix;
     const auto depthText = [&](double v) { return formatGeneral(v, 4, QLatin1Char('.')) + length; };
     const auto forceText = [&](double v) {
-        return formatGeneral(v, 5, QLatin1Char('.')) + (english ? texts::kKipsSuffix : texts::kKiloNewtonSuffix);
+        return formatGeneral(v, 5, QLatin1Char('.')) +
+               (english ? texts::kKipsSuffix : texts::kKiloNewtonSuffix);
     };
     const auto curve = [&](const QString& name, const std::vector<double>& x) {
         PlotLine line;
         line.name = name;
-        for (std::size_t i = 0; i < x.size() && i < d.depth.size(); ++i) line.points.emplace_back(x[i], d.depth[i]);
+        for (std::size_t i = 0; i < x.size() && i < d.depth.size(); ++i)
+            line.points.emplace_back(x[i], d.depth[i]);
         return line;
     };
     const auto planes = [&](Graph& g, const std::vector<double>& across) {
         std::vector<double> values = across;
         g.setLineCount(g.lineCount() + 1);
-        g.line(g.lineCount() - 1) = depthLine(d.neutralPlane, values, QString(texts::kNeutralPlaneLine).arg(depthText(d.neutralPlane)));
+        g.line(g.lineCount() - 1) = depthLine(
+            d.neutralPlane, values, QString(texts::kNeutralPlaneLine).arg(depthText(d.neutralPlane)));
         if (d.equilibriumNeutralPlane) {
             g.setLineCount(g.lineCount() + 1);
             g.line(g.lineCount() - 1) =
@@ -338,7 +341,8 @@ void Results::setSetupDays(std::optional<double> days) {
             const QString own = combinedTitle_.isEmpty() ? title
                                 : title.isEmpty()        ? combinedTitle_
                                                          : combinedTitle_ + QStringLiteral(", ") + title;
-            if (shown.title.isEmpty() || shown.title == given || shown.title == combinedTitle_) shown.title = own;
+            if (shown.title.isEmpty() || shown.title == given || shown.title == combinedTitle_)
+                shown.title = own;
             given = own;
             continue;
         }

@@ -23,7 +23,8 @@ std::string downdrag_results_text(const DowndragResult& d) {
     text += line("head load", d.head_load);
     text += line("neutral plane", d.neutral_plane);
     text += std::string("equilibrium neutral plane,") +
-            (d.equilibrium_neutral_plane ? shortest_real(*d.equilibrium_neutral_plane) : std::string()) + "\n";
+            (d.equilibrium_neutral_plane ? shortest_real(*d.equilibrium_neutral_plane) : std::string()) +
+            "\n";
     text += line("drag force", d.drag_force);
     text += line("maximum axial load", d.max_load);
     text += line("maximum axial load depth", d.max_load_depth);
@@ -47,7 +48,8 @@ void write_downdrag_results(const std::string& input, const std::string& cpt,
         const std::string text = read_text_file(input, "input data file");
         std::optional<std::string> cpt_text;
         std::error_code error;
-        if (!cpt.empty() && std::filesystem::exists(cpt, error)) cpt_text = read_text_file(cpt, "CPT data file");
+        if (!cpt.empty() && std::filesystem::exists(cpt, error))
+            cpt_text = read_text_file(cpt, "CPT data file");
         const RunInput run = parse_run_input(
             text, input, cpt_text ? std::optional<std::string_view>(*cpt_text) : std::nullopt, cpt);
         const SettlementRecord record =
@@ -65,8 +67,8 @@ void write_downdrag_results(const std::string& input, const std::string& cpt,
     try {
         write_file_whole(results_file, downdrag_results_text(result));
     } catch (const FileError& e) {
-        console << "ERROR - The downdrag results file " << results_file << " cannot be written: " << e.reason()
-                << '\n';
+        console << "ERROR - The downdrag results file " << results_file
+                << " cannot be written: " << e.reason() << '\n';
     }
 }
 

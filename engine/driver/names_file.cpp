@@ -88,7 +88,8 @@ NamesFile read_names_file(std::istream& names, std::ostream& console, std::istre
     for (std::optional<double>* target : {&nf.setup_days, &nf.setup_a}) {
         if (!next_line(names, line)) return nf;
         ++number;
-        const std::string value = trim_right(line.substr(std::min(line.find_first_not_of(" \t"), line.size())));
+        const std::string value =
+            trim_right(line.substr(std::min(line.find_first_not_of(" \t"), line.size())));
         if (value.empty()) continue;
         double v = 0;
         if (!parse_real(value, v))

@@ -98,7 +98,8 @@ SettlementRecord parse_settlement_record(std::string_view text, const std::strin
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         if (!line.starts_with(kHeadLoadLine)) continue;
         const std::size_t colon = line.find(':');
-        std::string_view value = colon == std::string_view::npos ? std::string_view{} : line.substr(colon + 1);
+        std::string_view value =
+            colon == std::string_view::npos ? std::string_view{} : line.substr(colon + 1);
         while (!value.empty() && (value.front() == ' ' || value.front() == '\t')) value.remove_prefix(1);
         while (!value.empty() && (value.back() == ' ' || value.back() == '\t')) value.remove_suffix(1);
         double load = 0;

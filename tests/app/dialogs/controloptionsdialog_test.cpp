@@ -128,7 +128,8 @@ void ControlOptionsDialogTest::setup() {
     QCOMPARE(stored.setupDays.value_or(-1), storedDays);
     QCOMPARE(stored.setupA.value_or(-1), storedA);
     const QByteArray names = namesFileText(runFileNamesOf(u"/p/a.tv6d"_s, stored));
-    QCOMPARE(names, QByteArray("2014.6.3\nTORVE\ntorve6\n0\n/p/a.tv6d\n/p/a.tv6o\n/p/a.tv6p\n/p/a.cpt\n") + namesTail);
+    QCOMPARE(names, QByteArray("2014.6.3\nTORVE\ntorve6\n0\n/p/a.tv6d\n/p/a.tv6o\n/p/a.tv6p\n/p/a.cpt\n") +
+                        namesTail);
 }
 
 QTEST_MAIN(ControlOptionsDialogTest)

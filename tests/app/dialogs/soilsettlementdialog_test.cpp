@@ -110,7 +110,8 @@ void SoilSettlementDialogTest::importedFile() {
     if (!refusal.isEmpty()) {
         QCOMPARE(messages_.shown.size(), 1);
         QVERIFY2(messages_.shown[0].contains(refusal), qPrintable(messages_.shown[0]));
-        QVERIFY2(messages_.shown[0].contains(u"The soil settlement file \""_s + path), qPrintable(messages_.shown[0]));
+        QVERIFY2(messages_.shown[0].contains(u"The soil settlement file \""_s + path),
+                 qPrintable(messages_.shown[0]));
         QCOMPARE(s.soil.depth, (std::vector<double>{0, 10}));  // as it was
         QCOMPARE(s.head_load, std::optional<double>(50));
         return;

@@ -47,7 +47,8 @@ TEST(SettlementFile, KeptBesideTheProjectOnlyWhileItHasAPoint) {
     d.settlement = {{{0, 20}, {1000, 0}}, 600.0};
     p.setData(d);
     p.saveProject();
-    EXPECT_EQ(bytesOf(beside), QByteArray("# depth (m), settlement (mm)\n# head load (kN): 600\n0,1000\n20,0\n"));
+    EXPECT_EQ(bytesOf(beside),
+              QByteArray("# depth (m), settlement (mm)\n# head load (kN): 600\n0,1000\n20,0\n"));
     Project again;
     again.readProject(project, ProjectFormat::Current);
     EXPECT_EQ(again.data().settlement, d.settlement);
@@ -116,8 +117,8 @@ QByteArray handResults(bool equilibrium) {
     for (int z = 0; z <= 20; ++z) {
         const double load = z <= 11.317 ? 600 + 94.248 * z : 848.23 + 94.248 * (20 - z);
         text += QByteArray::number(z) + ',' + QByteArray::number(load) + ',' +
-                QByteArray::number(848.23 + 94.248 * (20 - z)) + ",434.4," + QByteArray::number(1000 - 50 * z) +
-                '\n';
+                QByteArray::number(848.23 + 94.248 * (20 - z)) + ",434.4," +
+                QByteArray::number(1000 - 50 * z) + '\n';
     }
     return text;
 }
@@ -154,9 +155,9 @@ TEST(DowndragResults, ReadAndDrawnWithTheNeutralPlanesAcross) {
 }
 
 TEST(DowndragResults, ALineThatIsNotTheEnginesIsRefusedWithItsNumber) {
-    for (const auto& [text, line] : {std::pair{QByteArray("solved,1\nneutral plane,deep\n"), 2},
-                                     std::pair{QByteArray("solved\n"), 1},
-                                     std::pair{handResults(true).replace("\n5,", "\n5;"), 17}}) {
+    for (const auto& [text, line] :
+         {std::pair{QByteArray("solved,1\nneutral plane,deep\n"), 2}, std::pair{QByteArray("solved\n"), 1},
+          std::pair{handResults(true).replace("\n5,", "\n5;"), 17}}) {
         try {
             parseDowndragResults(text, QStringLiteral("a.downdrag.txt"));
             ADD_FAILURE() << text.toStdString();

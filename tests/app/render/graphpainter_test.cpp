@@ -167,9 +167,10 @@ void GraphPainterTest::curvesWhereTheyMustPass() {
 void GraphPainterTest::downdragNeutralPlaneAtItsDepth() {
     // The hand pile (F = 94.248 kN/m over 20 m, R_t = 848.23 kN) under 600 kN: the neutral plane at
     // 11.317 m, where the load Q_d + F z meets the resistance R_t + F (20 - z).
-    QByteArray text = "solved,1\nhead load,600\nneutral plane,11.317\nequilibrium neutral plane,\n"
-                      "drag force,1066.6\nmaximum axial load,1666.6\nmaximum axial load depth,11.317\n"
-                      "depth,axial load,resistance,pile movement,soil settlement\n";
+    QByteArray text =
+        "solved,1\nhead load,600\nneutral plane,11.317\nequilibrium neutral plane,\n"
+        "drag force,1066.6\nmaximum axial load,1666.6\nmaximum axial load depth,11.317\n"
+        "depth,axial load,resistance,pile movement,soil settlement\n";
     for (int z = 0; z <= 20; ++z)
         text += QByteArray::number(z) + ',' +
                 QByteArray::number(z <= 11.317 ? 600 + 94.248 * z : 848.23 + 94.248 * (20 - z)) + ',' +

@@ -6,15 +6,15 @@
 
 #include <cmath>
 #include <filesystem>
-#include <sstream>
 #include <limits>
+#include <sstream>
 #include <string>
 
 #include "engine/driver/downdrag_results_file.h"
 #include "engine/driver/input_reader.h"
 #include "engine/driver/run_analysis.h"
-#include "engine/model/soil_settlement_file.h"
 #include "engine/model/input_error.h"
+#include "engine/model/soil_settlement_file.h"
 #include "tests/support/scratch_dir.h"
 
 namespace torve {
@@ -138,9 +138,10 @@ TEST(DowndragAnalysis, RunOfAFileOfNamesWritesTheResultsItAsksFor) {
         std::string tail;
         bool downdrag, setup;
     };
-    for (const Case& c : {Case{"", false, false}, Case{"30\n\n", false, true},
-                          Case{"\n\n" + dir.file("p.settlement.csv") + "\n" + dir.file("p.downdrag.txt") + "\n",
-                               true, false}}) {
+    for (const Case& c :
+         {Case{"", false, false}, Case{"30\n\n", false, true},
+          Case{"\n\n" + dir.file("p.settlement.csv") + "\n" + dir.file("p.downdrag.txt") + "\n", true,
+               false}}) {
         SCOPED_TRACE(c.tail);
         std::filesystem::remove(dir.file("p.downdrag.txt"));
         std::istringstream names("2014.6.3\nTORVE\ntorve6\n0\n" + paths + c.tail);

@@ -114,7 +114,8 @@ TEST(NamesFile, SetupAndDowndragLinesAfterThePaths) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.tail);
-        std::istringstream names(std::string("v\na\nb\n0\n/p/a.tv6d\n/p/a.tv6o\n/p/a.tv6p\n/p/a.cpt\n") + c.tail);
+        std::istringstream names(std::string("v\na\nb\n0\n/p/a.tv6d\n/p/a.tv6o\n/p/a.tv6p\n/p/a.cpt\n") +
+                                 c.tail);
         std::ostringstream console;
         std::istringstream answers;
         const NamesFile nf = read_names_file(names, console, answers);

@@ -18,7 +18,9 @@ TEST(SettlementRecord, WrittenAndReadBackUnchanged) {
     };
     // 0.1 + 0.2 has no short decimal: its shortest exact form, 0.30000000000000004, goes to the file.
     const Case cases[] = {
-        {{{{0, 20}, {1000, 0}}, 600.0}, false, "# depth (m), settlement (mm)\n# head load (kN): 600\n0,1000\n20,0\n"},
+        {{{{0, 20}, {1000, 0}}, 600.0},
+         false,
+         "# depth (m), settlement (mm)\n# head load (kN): 600\n0,1000\n20,0\n"},
         {{{{0, 0.1 + 0.2, 60}, {10, 5.5, 0}}, std::nullopt},
          true,
          "# depth (ft), settlement (in)\n0,10\n0.30000000000000004,5.5\n60,0\n"},
@@ -35,8 +37,8 @@ TEST(SettlementRecord, WrittenAndReadBackUnchanged) {
 }
 
 TEST(SettlementRecord, RefusesAHeadLoadItCannotTakeNamingItsLine) {
-    for (const char* line : {"# head load (kN): -5", "# head load (kN): many", "# head load (kN):",
-                             "# head load (kN): nan", "# head load 100"}) {
+    for (const char* line : {"# head load (kN): -5", "# head load (kN): many",
+                             "# head load (kN):", "# head load (kN): nan", "# head load 100"}) {
         SCOPED_TRACE(line);
         const std::string text = std::string("0,10\n") + line + "\n20,0\n";
         try {
@@ -44,9 +46,10 @@ TEST(SettlementRecord, RefusesAHeadLoadItCannotTakeNamingItsLine) {
             ADD_FAILURE() << "taken";
         } catch (const InputError& e) {
             EXPECT_EQ(e.place().line, 2u);
-            EXPECT_NE(std::string(e.what()).find("The soil settlement file \"s.csv\", line 2: expected a head "
-                                                 "load of 0 or more"),
-                      std::string::npos)
+            EXPECT_NE(
+                std::string(e.what()).find("The soil settlement file \"s.csv\", line 2: expected a head "
+                                           "load of 0 or more"),
+                std::string::npos)
                 << e.what();
         }
     }
