@@ -25,8 +25,9 @@
 namespace torve::app {
 namespace {
 
+// As every field shows a value, to 12 significant digits: a converted load shows without noise.
 QString loadText(const std::optional<double>& v) {
-    return v ? QLocale().toString(*v, 'g', QLocale::FloatingPointShortest) : QString();
+    return v ? QLocale().toString(*v, 'g', 12) : QString();
 }
 
 // A head load of 0 or more, in the user's locale or with "." as decimal mark; none for a blank.
@@ -102,7 +103,8 @@ SoilSettlementDialog::SoilSettlementDialog(WindowHost& host, QWidget* parent)
 void SoilSettlementDialog::load() {
     const ProjectData& d = project().data();
     model_->setSettlement(d.settlement.soil, d.units);
-    headLoad_->setText(loadText(d.settlement.head_load));
+    shownHeadLoad_ = loadText(d.settlement.head_load);
+    headLoad_->setText(shownHeadLoad_);
 }
 
 void SoilSettlementDialog::store() {
@@ -113,9 +115,14 @@ void SoilSettlementDialog::store() {
     } else {
         next.soil = model_->settlement();
     }
-    if (headLoad_->text() != loadText(next.head_load) && !typedLoad(headLoad_->text(), next.head_load)) {
-        messages().warning(this, QString(texts::kHeadLoadRefused).arg(headLoad_->text()));
-        headLoad_->setText(loadText(next.head_load));
+    // A text left as it was shown leaves the load exact.
+    if (headLoad_->text() != shownHeadLoad_) {
+        if (typedLoad(headLoad_->text(), next.head_load)) {
+            shownHeadLoad_ = headLoad_->text();
+        } else {
+            messages().warning(this, QString(texts::kHeadLoadRefused).arg(headLoad_->text()));
+            headLoad_->setText(shownHeadLoad_);
+        }
     }
     d.settlement = next;
     project().setData(d);

@@ -35,6 +35,8 @@ class SoilSettlementDialog : public ChildDialog {
     SettlementTableModel* model_;
     QTableView* table_;
     QLineEdit* headLoad_;
+    // The head load as load() showed it.
+    QString shownHeadLoad_;
 };
 
 }  // namespace torve::app
