@@ -121,7 +121,7 @@ std::optional<std::string> write_graph(app::Graph graph, const QString& path, ap
 int solve_downdrag_graphs(const std::string& path, app::Project& project) {
     using namespace torve::app;
     const SettlementRecord& settlement = project.data().settlement;
-    if (!hasSettlement(settlement) || !settlement.head_load ||
+    if (!hasSettlementProfile(settlement) || !settlement.head_load ||
         project.graph(ResultGraph::Downdrag).lineCount() > 0)
         return kExitOk;
     try {

@@ -327,7 +327,8 @@ void write_project(Project& p, py::handle path_argument) {
         files.emplace_back(std::filesystem::path(path).replace_extension(".cpt").string(),
                            write_cpt_records(*p.cpt));
     const std::string settlement = settlement_file_beside(path);
-    if (!p.settlement.soil.depth.empty())
+    const bool kept = !p.settlement.soil.depth.empty() || p.settlement.head_load;
+    if (kept)
         files.emplace_back(settlement,
                            settlement_record_text(p.settlement, system_of(p.records) == UnitSystem::English));
     try {
@@ -337,7 +338,7 @@ void write_project(Project& p, py::handle path_argument) {
     }
     // A settlement the project no longer holds is not left for the next reader to find.
     std::error_code error;
-    if (p.settlement.soil.depth.empty()) std::filesystem::remove(settlement, error);
+    if (!kept) std::filesystem::remove(settlement, error);
     p.path = path;
     p.changed = false;
 }

@@ -123,7 +123,7 @@ RunOutcome AnalysisRun::execute() {
 }
 
 QString AnalysisRun::downdragNotice() const {
-    if (!hasSettlement(project_.data().settlement)) return {};
+    if (!hasSettlementProfile(project_.data().settlement)) return {};
     try {
         const DowndragResults d = readDowndragResults(downdragResultsFileOf(input_));
         if (!d.solved) return QString(texts::kDowndragNotSolved).arg(d.message);

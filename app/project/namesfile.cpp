@@ -44,7 +44,7 @@ RunFileNames runFileNamesOf(const QString& projectPath, const ProjectData& proje
     RunFileNames files = runFileNamesOf(projectPath);
     files.setupDays = project.setupDays;
     files.setupA = project.setupA;
-    if (hasSettlement(project.settlement)) {
+    if (hasSettlementProfile(project.settlement)) {
         files.settlement = settlementFileOf(projectPath);
         files.downdrag = downdragResultsFileOf(projectPath);
     }

@@ -350,7 +350,7 @@ namespace torve::app {
 void Project::showDowndrag(const QString& path) {
     // Results of a settlement the project no longer holds are not its results.
     std::optional<DowndragResults> downdrag;
-    if (hasSettlement(data_.settlement) && QFileInfo::exists(path)) {
+    if (hasSettlementProfile(data_.settlement) && QFileInfo::exists(path)) {
         try {
             downdrag = readDowndragResults(path);
         } catch (const UserError&) {

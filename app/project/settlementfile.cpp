@@ -16,6 +16,10 @@ QString settlementFileOf(const QString& projectPath) {
 }
 
 bool hasSettlement(const SettlementRecord& record) {
+    return !record.soil.depth.empty() || record.head_load;
+}
+
+bool hasSettlementProfile(const SettlementRecord& record) {
     return !record.soil.depth.empty();
 }
 

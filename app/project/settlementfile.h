@@ -15,6 +15,8 @@ QString settlementFileOf(const QString& projectPath);
 
 // True when the record holds a settlement profile or a head load worth keeping.
 bool hasSettlement(const SettlementRecord& record);
+// True when it holds a profile: a run then solves its downdrag.
+bool hasSettlementProfile(const SettlementRecord& record);
 
 // The file's text in the project's units; the engine reads back what is written.
 QByteArray settlementFileText(const SettlementRecord& record, UnitSystem units);

@@ -87,7 +87,8 @@ constexpr std::string_view kHeadLoadLine = "# head load";
 }  // namespace
 
 SettlementRecord parse_settlement_record(std::string_view text, const std::string& file_name) {
-    SettlementRecord record{parse_soil_settlement(text, file_name), std::nullopt};
+    SettlementRecord record;
+    const std::string_view whole = text;
     std::size_t line_number = 0;
     while (!text.empty()) {
         ++line_number;
@@ -110,6 +111,13 @@ SettlementRecord parse_settlement_record(std::string_view text, const std::strin
                                  quoted_text(std::string(value)) + ".",
                              {file_name, {}, line_number});
         record.head_load = load;
+    }
+    try {
+        record.soil = parse_soil_settlement(whole, file_name);
+    } catch (const InputError& e) {
+        // A head load entered before any settlement is kept on its own; a line that cannot be read
+        // is refused all the same.
+        if (!record.head_load || e.place().line != 0) throw;
     }
     return record;
 }

@@ -37,7 +37,8 @@ std::string settlement_file_beside(const std::string& project_path);
 
 // Parses a settlement file as parse_soil_settlement does, and the head load from its comment line
 // "# head load (kips): Q" or "# head load (kN): Q" (the unit in the brackets is not checked). A head
-// load line whose value is not a finite number of 0 or more raises InputError naming the line.
+// load line whose value is not a finite number of 0 or more raises InputError naming the line. A
+// file with a head load and no depth and settlement has an empty profile.
 SettlementRecord parse_settlement_record(std::string_view text, const std::string& file_name);
 
 // The text of a settlement file: two comment lines naming the columns' units and the head load

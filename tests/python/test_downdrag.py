@@ -95,9 +95,13 @@ def test_the_settlement_kept_with_the_project(tmp_path):
     kept = torve.downdrag(again)
     given = torve.downdrag(project, soil_settlement=([0, 20], [200, 0]), head_load=2000)
     assert kept.neutral_plane == given.neutral_plane and kept.drag_force == given.drag_force
-    # A profile the engine cannot use is refused naming its point; None takes the file away.
+    # A profile the engine cannot use is refused naming its point; a head load alone is kept, and
+    # with neither the file goes.
     with pytest.raises(ValueError, match="point 2 is not below"):
         again.soil_settlement = ([5, 5], [1, 0])
     again.soil_settlement = None
+    again.write(str(path))
+    assert torve.Project.read(str(path)).head_load == 2000
+    again.head_load = None
     again.write(str(path))
     assert not (tmp_path / "pile.settlement.csv").exists()

@@ -53,6 +53,9 @@ TEST(SettlementRecord, RefusesAHeadLoadItCannotTakeNamingItsLine) {
                 << e.what();
         }
     }
+    // A head load entered before any settlement stands alone; without one the file has no point.
+    EXPECT_EQ(parse_settlement_record("# head load (kN): 600\n", "s.csv"), (SettlementRecord{{}, 600.0}));
+    EXPECT_THROW(parse_settlement_record("# depth (m), settlement (mm)\n", "s.csv"), InputError);
     // Other comments stay comments.
     EXPECT_FALSE(parse_settlement_record("# head of the pile at 0\n0,1\n", "s.csv").head_load);
 }
