@@ -8,6 +8,7 @@
 #include "app/controls/usererror.h"
 #include "app/project/project.h"
 #include "app/project/projectfile.h"
+#include "app/project/settlementfile.h"
 #include "cli/commands.h"
 #include "cli/file_name.h"
 
@@ -49,6 +50,12 @@ int convert(const ConvertSettings& s) {
             std::cerr << QString(notice).replace(u'\r', u' ').toStdString() << '\n';
         return kExitRunFailed;
     }
+    if (project.settlementFileUnread()) {
+        std::cerr << native_file_name(settlementFileOf(*in))
+                  << ": the soil settlement file cannot be read, so it cannot be converted; nothing was "
+                     "written. Mend the soil settlement file, or enter the settlement again.\n";
+        return kExitRunFailed;
+    }
     for (const QString& notice : notices) std::cerr << notice.toStdString() << '\n';
     // Results of an earlier run travel with the project into its driveability export. A plot file
     // that cannot be read stops the conversion: an export without its resistances would pass for one
@@ -81,11 +88,15 @@ int convert(const ConvertSettings& s) {
               << "  CPT points file:        " << native_file_name(project.data().cptFileName) << " ("
               << project.data().cptPoints.size() << " points)\n"
               << "  driveability export:    " << native_file_name(project.data().driveabilityFileName) << " ("
-              << project.results().driveability().size()
-              << " resistance points)\n"
-              // The plot data file holds the results in the old units; it stays with the old project.
-              << "  plot data file:         not carried to the new project; run its analysis for its "
-                 "results (torve run)\n";
+              << project.results().driveability().size() << " resistance points)\n";
+    if (hasSettlement(project.data().settlement))
+        std::cout << "  soil settlement file:   "
+                  << native_file_name(settlementFileOf(project.data().fileName)) << " ("
+                  << project.data().settlement.soil.depth.size() << " points)\n";
+    std::cout
+        // The plot data file holds the results in the old units; it stays with the old project.
+        << "  plot data file:         not carried to the new project; run its analysis for its "
+           "results (torve run)\n";
     return kExitOk;
 }
 

@@ -6,9 +6,9 @@
 #include "cli/commands.h"
 #include "cli/project_input.h"
 #include "engine/driver/downdrag_analysis.h"
-#include "engine/driver/soil_settlement_file.h"
 #include "engine/model/input_error.h"
 #include "engine/model/number_text.h"
+#include "engine/model/soil_settlement_file.h"
 #include "engine/model/whole_file.h"
 
 namespace torve::cli {
@@ -18,9 +18,9 @@ namespace fs = std::filesystem;
 
 struct DowndragSettings {
     std::string project;
-    std::string soil_settlement;
-    double head_load = 0;
-    std::string csv_dir;  // empty: no CSV file
+    std::string soil_settlement;      // empty: the settlement file kept beside the project
+    std::optional<double> head_load;  // none: the head load of the settlement file
+    std::string csv_dir;              // empty: no CSV file
 };
 
 // The axial load, the movement of the pile and the settlement of the soil along the pile (RFC 4180,
@@ -59,15 +59,27 @@ void print_result(const std::string& project, const DowndragResult& d) {
 int downdrag(const DowndragSettings& s) {
     RunInput input;
     SoilSettlement soil;
+    std::optional<double> head_load;
     try {
         input = read_project_input(s.project);
-        soil = parse_soil_settlement(read_text_file(s.soil_settlement, "soil settlement file"),
-                                     s.soil_settlement);
+        std::error_code error;
+        const std::string settlement_file =
+            s.soil_settlement.empty() ? settlement_file_beside(s.project) : s.soil_settlement;
+        if (s.soil_settlement.empty() && !fs::exists(settlement_file, error))
+            throw InputError("The project keeps no soil settlement file (" + settlement_file +
+                             "); give one with --soil-settlement.");
+        const SettlementRecord record =
+            parse_settlement_record(read_text_file(settlement_file, "soil settlement file"), settlement_file);
+        soil = record.soil;
+        head_load = s.head_load ? s.head_load : record.head_load;
+        if (!head_load)
+            throw InputError("The soil settlement file " + settlement_file +
+                             " gives no head load; give one with --head-load.");
     } catch (const InputError& e) {
         std::cerr << "torve downdrag: " << e.what() << '\n';
         return kExitRunFailed;
     }
-    const DowndragResult d = compute_downdrag(input.in, input.cpt, soil, s.head_load);
+    const DowndragResult d = compute_downdrag(input.in, input.cpt, soil, *head_load);
     if (!d.solved) {
         std::cerr << "torve downdrag: " << s.project << ": " << d.message << '\n';
         return kExitRunFailed;
@@ -102,16 +114,19 @@ void add_downdrag_command(CLI::App& app, int& exit_code) {
         "pile and positive where the pile moves past the soil. Prints the neutral plane (and the one of "
         "force equilibrium alone), the drag force, the maximum axial load and the head settlement. The "
         "soil settlement file holds a depth below the ground surface and a settlement on each line, in "
-        "the project's units (ft and in, or m and mm). With --csv DIR, also writes the axial load and "
+        "the project's units (ft and in, or m and mm); without --soil-settlement the one kept beside the "
+        "project (PROJECT.settlement.csv) is read, and its head load serves without --head-load. With --csv "
+        "DIR, also writes the axial load and "
         "movement along the pile as DIR/PROJECT.downdrag.csv. Exits with 1 when the files cannot be "
         "read or the pile cannot carry the load.");
     cmd->add_option("project", settings->project, "Project file (.tv6d)")
         ->required()
         ->check(CLI::ExistingFile);
     cmd->add_option("--soil-settlement", settings->soil_settlement,
-                    "Soil settlement file: depth and settlement on each line (CSV)")
-        ->required();
-    cmd->add_option("--head-load", settings->head_load, "Sustained head load, kips or kN")->required();
+                    "Soil settlement file: depth and settlement on each line (CSV); default: "
+                    "PROJECT.settlement.csv, kept beside the project by the desktop program");
+    cmd->add_option("--head-load", settings->head_load,
+                    "Sustained head load, kips or kN; default: the settlement file's \"# head load\" line");
     cmd->add_option("--csv", settings->csv_dir,
                     "Folder for the CSV file of the load and movement along the pile (created when missing)");
     cmd->callback([settings, &exit_code] { exit_code = downdrag(*settings); });

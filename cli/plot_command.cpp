@@ -6,11 +6,15 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <optional>
 
+#include "app/controls/usererror.h"
 #include "app/graph/graph.h"
+#include "app/project/downdragresults.h"
 #include "app/project/project.h"
+#include "app/project/settlementfile.h"
 #include "app/render/graphexport.h"
 #include "app/render/graphlegend.h"
 #include "app/render/graphpainter.h"
@@ -18,6 +22,9 @@
 #include "cli/commands.h"
 #include "cli/file_name.h"
 #include "cli/graph_file.h"
+#include "cli/project_input.h"
+#include "engine/driver/downdrag_results_file.h"
+#include "engine/model/input_error.h"
 
 namespace torve::cli {
 namespace {
@@ -38,6 +45,7 @@ constexpr app::ResultGraph kMenuGraphs[] = {
     app::ResultGraph::LoadDistribution, app::ResultGraph::Combined,
     app::ResultGraph::LoadSettlement,   app::ResultGraph::TzCurves,
     app::ResultGraph::ExtraTzCurves,    app::ResultGraph::TipQw,
+    app::ResultGraph::Downdrag,         app::ResultGraph::DowndragMovement,
 };
 
 // A picture holds a graph only from an inch either way.
@@ -80,6 +88,30 @@ bool offered(const app::Project& project, app::ResultGraph g) {
     return true;
 }
 
+// A project that keeps a soil settlement with its head load has its downdrag graphs, solved here
+// when no run of the desktop program left them beside it.
+int solve_downdrag_graphs(const std::string& path, app::Project& project) {
+    using namespace torve::app;
+    const SettlementRecord& settlement = project.data().settlement;
+    if (!hasSettlementProfile(settlement) || !settlement.head_load ||
+        project.graph(ResultGraph::Downdrag).lineCount() > 0)
+        return kExitOk;
+    try {
+        const RunInput input = read_project_input(path);
+        const DowndragResult d =
+            compute_downdrag(input.in, input.cpt, settlement.soil, *settlement.head_load);
+        project.showDowndrag(parseDowndragResults(QByteArray::fromStdString(downdrag_results_text(d)),
+                                                  QString::fromStdString(path)));
+    } catch (const InputError& e) {
+        std::cerr << path << ": " << e.what() << '\n';
+        return kExitRunFailed;
+    } catch (const app::UserError& e) {
+        std::cerr << path << ": " << e.message().toStdString() << '\n';
+        return kExitRunFailed;
+    }
+    return kExitOk;
+}
+
 int plot(const PlotSettings& s) {
     using namespace torve::app;
     // Drawing needs a GUI application but no display: the offscreen platform, unless one was named.
@@ -92,6 +124,8 @@ int plot(const PlotSettings& s) {
     }
     Project project;
     if (const int code = read_analysed_project(s.project, project); code != kExitOk) return code;
+
+    if (const int code = solve_downdrag_graphs(s.project, project); code != kExitOk) return code;
 
     if (!std::isfinite(s.dpi)) {  // a range check lets a NaN through
         std::cerr << "--dpi " << s.dpi << ": expected a number of pixels per inch from 10 to 1200\n";
@@ -155,7 +189,8 @@ void add_plot_command(CLI::App& app, int& exit_code) {
         "write every graph of the desktop program's Graphics menu that the run produced (or those named "
         "with --graph) as picture files named after the graphs: pltUSkin, pltSkin, pltTip, pltTotal, "
         "pltLoad, "
-        "pltCombine, pltAxial, pltTZcurves, PltExtraTZ, PltQw. The size is given in inches (default 6x4) at "
+        "pltCombine, pltAxial, pltTZcurves, PltExtraTZ, PltQw, and pltDowndrag and pltDowndragMove of a "
+        "project run with a soil settlement. The size is given in inches (default 6x4) at "
         "--dpi pixels per inch (default 96: 576 x 384 pixels); a PDF is one page of that size. Needs no "
         "display. "
         "Exits with 1 when a file cannot be read or written, with 2 on a usage error.");

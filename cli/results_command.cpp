@@ -68,7 +68,12 @@ int write_csv_files(const app::Project& project, const QString& dir, const std::
         return kExitRunFailed;
     }
     std::vector<Graph> plots;
-    for (int g = 0; g < kResultGraphCount; ++g) plots.push_back(project.graph(static_cast<ResultGraph>(g)));
+    for (int g = 0; g < kResultGraphCount; ++g) {
+        const Graph& graph = project.graph(static_cast<ResultGraph>(g));
+        // The downdrag graphs only of a run that solved one.
+        if (g >= kPlotFileGraphCount && graph.lineCount() == 0) continue;
+        plots.push_back(graph);
+    }
     Graph cpt;
     showCptProfile(cpt, project.data(), CptProfile::Qc);
     cpt.identifier = QStringLiteral("MotionInput");

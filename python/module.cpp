@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "engine/driver/downdrag_analysis.h"
 #include "engine/driver/input_reader.h"
 #include "engine/model/cone_readings_file.h"
 #include "engine/model/input_checks.h"
@@ -18,6 +19,7 @@
 #include "engine/model/layer_constants_file.h"
 #include "engine/model/number_text.h"
 #include "engine/model/project_codec.h"
+#include "engine/model/soil_settlement_file.h"
 #include "engine/model/unit_conversion.h"
 #include "engine/model/whole_file.h"
 #include "python/characteristic_binding.h"
@@ -108,6 +110,8 @@ struct Project {
     std::optional<CptProfile> cpt;
     // A cone readings file beside the project that could not be read: write() leaves it alone.
     std::string unread_cone;
+    // The soil settlement and sustained head load kept beside the project (PROJECT.settlement.csv).
+    SettlementRecord settlement;
     std::string path;       // where it was read from or last written; empty for a new project
     bool deferred = false;  // inside update(): the check waits for the last field
     bool changed = false;   // changed since it was read or written: the file no longer holds it
@@ -270,6 +274,13 @@ Project read_project(py::handle path_argument) {
         p.cpt = cpt_profile_in(*p.cpt, units);
         if (PyErr_WarnEx(PyExc_UserWarning, warning.c_str(), 1) != 0) throw py::error_already_set();
     }
+    const std::string settlement = settlement_file_beside(path);
+    try {
+        if (std::filesystem::exists(settlement))
+            p.settlement = parse_settlement_record(read_file(settlement, "soil settlement file"), settlement);
+    } catch (const InputError& e) {
+        raise_input_error(e);
+    }
     p.path = path;
     return p;
 }
@@ -359,6 +370,11 @@ void write_project(Project& p, py::handle path_argument) {
         throw py::value_error("the " + e.field + " of soil point " + std::to_string(e.place.index + 1) +
                               " is not a finite number; nothing was written");
     }
+    const std::string settlement = settlement_file_beside(path);
+    const bool kept = !p.settlement.soil.depth.empty() || p.settlement.head_load;
+    if (kept)
+        files.emplace_back(settlement,
+                           settlement_record_text(p.settlement, system_of(p.records) == UnitSystem::English));
     try {
         write_files_together(files);
         // Readings of points since replaced would be read with the new ones.
@@ -375,6 +391,9 @@ void write_project(Project& p, py::handle path_argument) {
                                     " of an earlier write could not be removed: " + gone.message();
         if (PyErr_WarnEx(PyExc_UserWarning, warning.c_str(), 1) != 0) throw py::error_already_set();
     }
+    // A settlement the project no longer holds is not left for the next reader to find.
+    std::error_code error;
+    if (!kept) std::filesystem::remove(settlement, error);
     p.path = path;
     p.changed = false;
 }
@@ -1039,6 +1058,40 @@ PYBIND11_MODULE(_engine, m) {
                 });
             },
             "Extra depths of printed t-z curves, or None for none.")
+        .def_property(
+            "soil_settlement",
+            [](const Project& p) -> py::object {
+                if (p.settlement.soil.depth.empty()) return py::none();
+                return py::make_tuple(p.settlement.soil.depth, p.settlement.soil.settlement);
+            },
+            [](Project& p, py::handle value) {
+                SoilSettlement soil;
+                if (!value.is_none()) {
+                    const auto pair = value.cast<py::sequence>();
+                    if (pair.size() != 2)
+                        throw py::value_error("soil_settlement: expected (depths, settlements) or None");
+                    soil = {numbers_of("soil_settlement depths", pair[0]),
+                            numbers_of("soil_settlement settlements", pair[1])};
+                    if (const auto fault = soil_settlement_fault(soil)) throw py::value_error(*fault);
+                }
+                p.settlement.soil = std::move(soil);
+                p.changed = true;
+            },
+            "The soil's settlement as (depths, settlements): depths below the ground surface (ft | m),\n"
+            "strictly increasing, and settlements (in | mm); None for none. Kept beside the project as\n"
+            "PROJECT.settlement.csv by write() and read back by read(); downdrag() takes it by default.")
+        .def_property(
+            "head_load",
+            [](const Project& p) -> py::object {
+                return p.settlement.head_load ? py::object(py::float_(*p.settlement.head_load)) : py::none();
+            },
+            [](Project& p, std::optional<double> load) {
+                if (load && !(std::isfinite(*load) && *load >= 0))
+                    throw py::value_error("head_load: expected a load of 0 or more, or None");
+                p.settlement.head_load = load;
+                p.changed = true;
+            },
+            "The sustained head load of the downdrag (kips | kN), or None; kept in the settlement file.")
         .def_property(
             "working_load_fractions",
             [](const Project& p) -> py::object {

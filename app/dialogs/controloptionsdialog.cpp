@@ -69,6 +69,38 @@ std::optional<std::vector<double>> typedFractions(const QString& text) {
     return fractions;
 }
 
+QString optionalText(const std::optional<double>& v) {
+    return v ? QString::number(*v, 'g', QLocale::FloatingPointShortest) : QString();
+}
+
+// A number of 0 or more in the user's locale or with "." as decimal mark; none for a blank text;
+// false for any other text.
+bool typedOptional(const QString& text, std::optional<double>& value) {
+    const QString t = text.trimmed();
+    if (t.isEmpty()) {
+        value.reset();
+        return true;
+    }
+    bool ok = false;
+    double v = QLocale().toDouble(t, &ok);
+    if (!ok) v = QLocale::c().toDouble(t, &ok);
+    if (!ok || !std::isfinite(v) || v < 0) return false;
+    value = v;
+    return true;
+}
+
+// A text field for a value that may be left blank, under its label in `grid`.
+QLineEdit* addOptionalRow(QGridLayout* grid, int row, const QString& caption, const QString& blank) {
+    auto* label = new QLabel(caption);
+    auto* field = new QLineEdit;
+    label->setBuddy(field);
+    setAccessibleFromCaption(field, caption);
+    field->setPlaceholderText(blank);
+    grid->addWidget(label, row, 0);
+    grid->addWidget(field, row, 1);
+    return field;
+}
+
 }  // namespace
 
 ControlOptionsDialog::ControlOptionsDialog(WindowHost& host, QWidget* parent)
@@ -92,6 +124,14 @@ ControlOptionsDialog::ControlOptionsDialog(WindowHost& host, QWidget* parent)
     grid->addWidget(workingLoads_, 2, 1, 1, 2);
     connect(workingLoads_, &QLineEdit::textEdited, this, [this] { project().setModified(true); });
 
+    // Set-up: the shaft's capacity that many days after driving, 1 + A log10(t / t0).
+    auto* setup = new QGroupBox(texts::kSetupGroup);
+    auto* setupGrid = new QGridLayout(setup);
+    setupDays_ = addOptionalRow(setupGrid, 0, texts::kSetupDays, texts::kSetupDaysDefault);
+    setupA_ = addOptionalRow(setupGrid, 1, texts::kSetupA, texts::kSetupADefault);
+    for (QLineEdit* f : {setupDays_, setupA_})
+        connect(f, &QLineEdit::textEdited, this, [this] { project().setModified(true); });
+
     auto* editor = new QGroupBox(texts::kTextEditor);
     auto* editorLayout = new QHBoxLayout(editor);
     textEditor_ = new QLineEdit;
@@ -108,6 +148,7 @@ ControlOptionsDialog::ControlOptionsDialog(WindowHost& host, QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(print);
+    layout->addWidget(setup);
     layout->addWidget(editor);
     layout->addStretch();
     layout->addLayout(buttons);
@@ -133,6 +174,8 @@ void ControlOptionsDialog::load() {
     shownWorkingLoads_ = fractionsText(d.workingLoadFractions);
     workingLoads_->setText(shownWorkingLoads_);
     textEditor_->setText(host().settings().wordProcessor());
+    setupDays_->setText(optionalText(d.setupDays));
+    setupA_->setText(optionalText(d.setupA));
     showFromStart(this);
 }
 
@@ -148,6 +191,17 @@ void ControlOptionsDialog::store() {
         } else {
             messages().warning(this, QString(texts::kWorkingLoadsRefused).arg(workingLoads_->text()));
             workingLoads_->setText(shownWorkingLoads_);
+        }
+    }
+    const std::pair<QLineEdit*, std::optional<double>*> setup[] = {{setupDays_, &d.setupDays},
+                                                                   {setupA_, &d.setupA}};
+    for (const auto& [field, value] : setup) {
+        if (field->text() == optionalText(*value)) continue;
+        if (!typedOptional(field->text(), *value)) {
+            messages().warning(this,
+                               QString(field == setupDays_ ? texts::kSetupDaysRefused : texts::kSetupARefused)
+                                   .arg(field->text()));
+            field->setText(optionalText(*value));
         }
     }
     project().setData(d);

@@ -1,5 +1,5 @@
-// The control options dialog: computation increment, print interval, working loads and the text
-// editor.
+// The control options dialog: computation increment, print interval, working loads, the time after
+// driving of the capacity with its set-up, and the text editor.
 #pragma once
 
 #include "app/widgets/childdialog.h"
@@ -31,6 +31,8 @@ class ControlOptionsDialog : public ChildDialog {
     // The working loads as shown by load(): a text left as it was leaves the fractions exact.
     QString shownWorkingLoads_;
     QLineEdit* textEditor_;
+    QLineEdit* setupDays_;
+    QLineEdit* setupA_;
 };
 
 }  // namespace torve::app

@@ -9,6 +9,7 @@
 #include "app/dialogs/noncircularpiledialog.h"
 #include "app/dialogs/pilematerialdialog.h"
 #include "app/dialogs/soillayersdialog.h"
+#include "app/dialogs/soilsettlementdialog.h"
 #include "app/dialogs/titledialog.h"
 #include "app/dialogs/tzprintoptiondialog.h"
 #include "app/widgets/childdialog.h"
@@ -35,6 +36,8 @@ QWidget* newDialog(DialogId id, WindowHost& host, QWidget* parent) {
             return new NoncircularPileDialog(host, parent);
         case DialogId::SoilLayers:
             return new SoilLayersDialog(host, parent);
+        case DialogId::SoilSettlement:
+            return new SoilSettlementDialog(host, parent);
         case DialogId::CptData:
             return new CptDataDialog(host, parent);
         case DialogId::Title:

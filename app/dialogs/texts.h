@@ -44,12 +44,47 @@ inline constexpr QLatin1StringView kTension{"&Tension"};
 inline constexpr QLatin1StringView kTensionFactor{"&Reduction factor for tension loading"};
 inline constexpr QLatin1StringView kTensionFactorNote{"(only applied to API RP 2A method)"};
 
+// Soil settlement.
+inline constexpr QLatin1StringView kSoilSettlementCaption{"Soil Settlement"};
+inline constexpr QLatin1StringView kSettlementNote{
+    "The settlement of the soil around the pile against depth below the ground surface, linear between "
+    "the points and held above the first and below the last, and the sustained load at the pile head. "
+    "Each run then solves the pile in the settling soil: the neutral plane, the drag force and the head "
+    "settlement."};
+inline constexpr QLatin1StringView kSettlementTable{"&Settlement profile"};
+inline constexpr QLatin1StringView kSettlementDepthColumn{"Depth (%1)"};
+inline constexpr QLatin1StringView kSettlementColumn{"Settlement (%1)"};
+inline constexpr QLatin1StringView kAddSettlementRow{"&Add Row"};
+inline constexpr QLatin1StringView kDeleteSettlementRow{"&Delete Row"};
+inline constexpr QLatin1StringView kImportSettlement{"&Import from CSV..."};
+inline constexpr QLatin1StringView kSettlementFilter{"CSV files (*.csv *.txt);;All Files (*.*)"};
+inline constexpr QLatin1StringView kHeadLoad{"Sustained &head load:"};
+inline constexpr QLatin1StringView kHeadLoadBlank{"kips or kN, as the project's units"};
+// %1 the row counted from 1.
+inline constexpr QLatin1StringView kSettlementDepthsOrder{
+    "Soil settlement: the depth of row %1 is not below the one before it; the depths must increase. The "
+    "profile is kept as it was until the depths are in order."};
+inline constexpr QLatin1StringView kHeadLoadRefused{
+    "Sustained head load: expected a load of 0 or more, or a blank; \"%1\" is kept as it was."};
+
 // Control options.
 inline constexpr QLatin1StringView kControlOptionsCaption{"Control Options"};
 inline constexpr QLatin1StringView kPrintControls{"Print Controls"};
 inline constexpr QLatin1StringView kIncrementLength{"Length of each computation &increment "};
 inline constexpr QLatin1StringView kPrintEvery{"&Print only every "};
 inline constexpr QLatin1StringView kPrintEveryEnd{"computation increment(s)"};
+inline constexpr QLatin1StringView kSetupGroup{"Set-up after Driving"};
+inline constexpr QLatin1StringView kSetupDays{"&Time after driving, days:"};
+inline constexpr QLatin1StringView kSetupDaysDefault{"blank: capacity at the end of driving"};
+inline constexpr QLatin1StringView kSetupA{"Set-up &factor A:"};
+inline constexpr QLatin1StringView kSetupADefault{"blank: sand 0.2, clay 0.6"};
+// %1 the text typed.
+inline constexpr QLatin1StringView kSetupDaysRefused{
+    "Time after driving: expected a number of days, 0 or more, or a blank for the capacity at the end of "
+    "driving; \"%1\" is kept as it was."};
+inline constexpr QLatin1StringView kSetupARefused{
+    "Set-up factor A: expected a number, 0 or more, or a blank for each soil type's own; \"%1\" is kept "
+    "as it was."};
 inline constexpr QLatin1StringView kWorkingLoadFractions{
     "&Working loads, fractions of the capacity at the tip:"};
 inline constexpr QLatin1StringView kWorkingLoadDefault{"1/2 1/3 (the run's own)"};

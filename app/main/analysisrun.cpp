@@ -10,8 +10,10 @@
 #include "app/main/consoleredirect.h"
 #include "app/main/enginelibrary.h"
 #include "app/main/texts.h"
+#include "app/project/downdragresults.h"
 #include "app/project/namesfile.h"
 #include "app/project/project.h"
+#include "app/project/settlementfile.h"
 #include "app/project/texts.h"
 
 namespace torve::app {
@@ -66,7 +68,7 @@ RunOutcome AnalysisRun::execute() {
     QTemporaryDir scratch;
     QByteArray text;
     try {
-        text = namesFileText(runFileNamesOf(input_));
+        text = namesFileText(runFileNamesOf(input_, project_.data()));
     } catch (const UserError& e) {
         outcome.message = e.message();
         return outcome;
@@ -95,6 +97,7 @@ RunOutcome AnalysisRun::execute() {
     engine.release();
 
     outcome = classify(status);
+    if (outcome.kind == RunOutcome::Kind::Completed) outcome.message += downdragNotice();
     if (outcome.kind == RunOutcome::Kind::Completed && QFileInfo::exists(besideProject(input_, ".tv6p"))) {
         try {
             project_.readResults(besideProject(input_, ".tv6p"));
@@ -117,6 +120,17 @@ RunOutcome AnalysisRun::execute() {
         project_.clearResults();
     }
     return outcome;
+}
+
+QString AnalysisRun::downdragNotice() const {
+    if (!hasSettlementProfile(project_.data().settlement)) return {};
+    try {
+        const DowndragResults d = readDowndragResults(downdragResultsFileOf(input_));
+        if (!d.solved) return QString(texts::kDowndragNotSolved).arg(d.message);
+    } catch (const UserError& e) {
+        return QString(texts::kDowndragNotSolved).arg(e.message());
+    }
+    return {};
 }
 
 RunOutcome AnalysisRun::classify(int status) const {

@@ -34,6 +34,8 @@ class AnalysisRun {
   private:
     // Reads what the engine wrote: its status, the report's last error line, the console's lines.
     RunOutcome classify(int status) const;
+    // What to add to a completed run's message when the downdrag asked for has no solution.
+    QString downdragNotice() const;
 
     Project& project_;
     QString engineDirectory_;

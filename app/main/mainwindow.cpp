@@ -251,6 +251,7 @@ void MainWindow::createDataMenu() {
     circularAction_ = dialogCommand(dataMenu, texts::kCircularPile, DialogId::CircularPile);
     noncircularAction_ = dialogCommand(dataMenu, texts::kNoncircularPile, DialogId::NoncircularPile);
     dialogCommand(dataMenu, texts::kSoilLayers, DialogId::SoilLayers);
+    dialogCommand(dataMenu, texts::kSoilSettlement, DialogId::SoilSettlement);
     dialogCommand(dataMenu, texts::kCptDataFile, DialogId::CptData);
 }
 
@@ -304,6 +305,8 @@ void MainWindow::createGraphicsMenu() {
         {texts::kTzCurves, ResultGraph::TzCurves},
         {texts::kExtraTzCurves, ResultGraph::ExtraTzCurves},
         {texts::kQwCurve, ResultGraph::TipQw},
+        {texts::kDowndragLoad, ResultGraph::Downdrag},
+        {texts::kDowndragMovement, ResultGraph::DowndragMovement},
     };
     for (const auto& [caption, graph] : graphs) {
         const ResultGraph g = graph;
@@ -874,6 +877,9 @@ void MainWindow::updateGraphicsCommands() {
         if (graph == ResultGraph::TipResistance || graph == ResultGraph::TipQw)
             enabled &= !current.isUplift();
         if (graph == ResultGraph::ExtraTzCurves) enabled &= current.printExtraTz;
+        // The downdrag graphs come with a run of a project that holds a soil settlement.
+        if (graph == ResultGraph::Downdrag || graph == ResultGraph::DowndragMovement)
+            enabled &= project_->graph(graph).lineCount() > 0;
         action->setEnabled(enabled);
     }
 }

@@ -46,6 +46,7 @@ inline constexpr QLatin1StringView kPileMaterial{"&Pile Material"};
 inline constexpr QLatin1StringView kCircularPile{"&Circular-Section Pile"};
 inline constexpr QLatin1StringView kNoncircularPile{"&Noncircular-Section Pile"};
 inline constexpr QLatin1StringView kSoilLayers{"Soi&l Layers"};
+inline constexpr QLatin1StringView kSoilSettlement{"Soil &Settlement"};
 inline constexpr QLatin1StringView kCptDataFile{"CPT Data File (optional for cone-based method)"};
 inline constexpr QLatin1StringView kOptionsMenu{"Options"};
 inline constexpr QLatin1StringView kUnitsMenu{"&Units"};
@@ -89,6 +90,8 @@ inline constexpr QLatin1StringView kLoadSettlement{"&Axial Load vs Settlement"};
 inline constexpr QLatin1StringView kTzCurves{"Internally-Generated t-z Curves"};
 inline constexpr QLatin1StringView kExtraTzCurves{"Extra t-z curves at User Specified Depths"};
 inline constexpr QLatin1StringView kQwCurve{"Internally-Generated Q-w Curve"};
+inline constexpr QLatin1StringView kDowndragLoad{"Downdrag: Axial Load and Resistance"};
+inline constexpr QLatin1StringView kDowndragMovement{"Downdrag: Movement"};
 inline constexpr QLatin1StringView kWindowMenu{"&Window"};
 inline constexpr QLatin1StringView kCascade{"&Cascade"};
 inline constexpr QLatin1StringView kArrangeIcons{"&Arrange Icons"};
@@ -134,6 +137,8 @@ inline constexpr QLatin1StringView kRunStoppedSoilExtent{
 inline constexpr QLatin1StringView kRunStoppedSegments{
     "The analysis stopped before its results: the soil profile needs more than 500 segments. Use a "
     "longer computation increment; the output file says more."};
+// %1 the engine's reason.
+inline constexpr QLatin1StringView kDowndragNotSolved{"\r\rThe downdrag has no solution: %1"};
 inline constexpr QLatin1StringView kRunSoilWarning{
     "\r\rWarning: the soil layers do not reach the pile length plus two pile diameters (%1); the soil "
     "below the last layer was extrapolated. See the processor-run notes."};

@@ -12,9 +12,12 @@
 #include "app/project/atomicfile.h"
 #include "app/project/conereadingsfile.h"
 #include "app/project/cptpointsfile.h"
+#include "app/project/downdragresults.h"
 #include "app/project/driveabilityexport.h"
 #include "app/project/layerconstantsfile.h"
 #include "app/project/materialdefaults.h"
+#include "app/project/settlementfile.h"
+#include "app/project/setupreport.h"
 #include "app/project/texts.h"
 #include "app/project/workingloads.h"
 #include "engine/model/rounded_constants.h"
@@ -92,6 +95,7 @@ void Project::setData(const ProjectData& data) {
     if (next == data_) return;
     const bool cptChanged = next.cptPoints != data_.cptPoints;
     if (cptChanged) cptUnread_ = false;
+    if (next.settlement != data_.settlement) settlementUnread_.clear();
     const bool columnsFollow =
         next.loadTransferMethod != data_.loadTransferMethod || next.offshoreEdition != data_.offshoreEdition;
     data_ = std::move(next);
@@ -155,11 +159,25 @@ QStringList Project::readProject(const QString& path, ProjectFormat format) {
         }
     }
 
+    // As the CPT points: a settlement file that cannot be read is named and left as it is.
+    const QString settlementPath = settlementFileOf(path);
+    SettlementRecord settlement;
+    bool settlementUnread = false;
+    if (QFileInfo::exists(settlementPath)) {
+        try {
+            settlement = readSettlementFile(settlementPath);
+        } catch (const UserError& e) {
+            notices << QString(texts::kSettlementUnreadable).arg(settlementPath, e.message());
+            settlementUnread = true;
+        }
+    }
+
     const UnitSystem before = data_.units;
     {
         Quiet quiet(*this);
         ProjectData data = file.data(path, data_.offshoreEdition);
         data.coneReadings = std::move(readings);
+        data.settlement = settlement;
         if (offshoreFile) data.loadTransferMethod = Method::Fhwa;
         if (cpt) data.cptPoints = cptPointsIn(*cpt, data.units);
         if (cpt && !cpt->points.empty() && cpt->unit_code != code_of(data.units)) {
@@ -176,6 +194,7 @@ QStringList Project::readProject(const QString& path, ProjectFormat format) {
     }
     cptUnread_ = cptUnread;
     unreadConePath_ = unreadCone;
+    settlementUnread_ = settlementUnread ? settlementPath : QString();
     unreadCptPath_ = cptPath;
     unreadCptBytes_ = unreadBytes;
     changedQuietly_ = false;
@@ -237,9 +256,19 @@ void Project::saveProject() {
         const bool coneUnread =
             !unreadConePath_.isEmpty() && QFileInfo(conePath) == QFileInfo(unreadConePath_);
         if (!saved.coneReadings.empty()) files.emplace_back(conePath, coneReadingsFileText(saved));
+        // The soil settlement goes along when the user entered one; a file the program could not
+        // read stays, and one the user emptied is removed after the save.
+        const QString settlementPath = settlementFileOf(saved.fileName);
+        const bool keepsUnread =
+            !settlementUnread_.isEmpty() && QFileInfo(settlementPath) == QFileInfo(settlementUnread_);
+        if (hasSettlement(saved.settlement))
+            files.emplace_back(settlementPath, settlementFileText(saved.settlement, saved.units));
         writeFilesTogether(files);
         // Readings of points that were replaced by others without any would be read with them.
         if (saved.coneReadings.empty() && !coneUnread && QFileInfo::exists(conePath)) QFile::remove(conePath);
+        if (!hasSettlement(saved.settlement) && !keepsUnread && QFileInfo::exists(settlementPath))
+            QFile::remove(settlementPath);
+        if (hasSettlement(saved.settlement)) settlementUnread_.clear();
         data_ = saved;
         if (carriesUnread) unreadCptPath_ = data_.cptFileName;
         if (!constants) removeStaleLayerConstants(saved.fileName);
@@ -336,10 +365,42 @@ void Project::readResults(const QString& path) {
         const QFileInfo plot(path);
         const QString report = plot.dir().filePath(plot.completeBaseName() + QStringLiteral(".tv6o"));
         showResults(file, readWorkingLoads(workingLoadLines(report)));
+        results_.setSetupDays(setupDaysInReport(report));
+        showDowndrag(plot.dir().filePath(plot.completeBaseName() + QStringLiteral(".downdrag.txt")));
     } catch (const UserError&) {
         clearResults();
         throw;
     }
+}
+
+}  // namespace torve::app
+
+namespace torve::app {
+
+void Project::showDowndrag(const QString& path) {
+    // Results of a settlement the project no longer holds are not its results.
+    std::optional<DowndragResults> downdrag;
+    if (hasSettlementProfile(data_.settlement) && QFileInfo::exists(path)) {
+        try {
+            downdrag = readDowndragResults(path);
+        } catch (const UserError&) {
+            // The capacity stands without the downdrag graphs.
+        }
+    }
+    if (downdrag)
+        results_.fillDowndrag(*downdrag, data_.units);
+    else
+        results_.clearDowndrag();
+    emit resultsChanged();
+}
+
+}  // namespace torve::app
+
+namespace torve::app {
+
+void Project::showDowndrag(const DowndragResults& downdrag) {
+    results_.fillDowndrag(downdrag, data_.units);
+    emit resultsChanged();
 }
 
 }  // namespace torve::app

@@ -17,6 +17,7 @@
 
 namespace torve::app {
 
+struct DowndragResults;
 struct PlotFile;
 
 // Everything the user enters in a project at one moment: its values and the tables they edit (soil
@@ -66,6 +67,8 @@ class Project : public QObject {
     // The CPT points file beside the project could not be read when it was opened; it is kept as it
     // was until CPT data are imported again.
     bool cptFileUnread() const { return cptUnread_; }
+    // The same for the soil settlement file beside the project.
+    bool settlementFileUnread() const { return !settlementUnread_.isEmpty(); }
     void setModified(bool modified);
 
     // Reads a project file and the CPT points file beside it. Returns the information messages to
@@ -110,6 +113,12 @@ class Project : public QObject {
     // results and raises UserError with the reader's located message.
     void readResults(const QString& path);
 
+    // Fills the downdrag graphs from the downdrag results file at `path`, or empties them when the
+    // project holds no soil settlement or the file is missing or cannot be read.
+    void showDowndrag(const QString& path);
+    // Fills them from results already read.
+    void showDowndrag(const DowndragResults& downdrag);
+
   signals:
     void modifiedChanged(bool modified);
     void unitsChanged(UnitSystem units);
@@ -138,6 +147,8 @@ class Project : public QObject {
     // A CPT points file that could not be read at open: where it was and what it held.
     bool cptUnread_ = false;
     QString unreadCptPath_;
+    // A soil settlement file that could not be read at open; empty when there is none.
+    QString settlementUnread_;
     QByteArray unreadCptBytes_;
     // A cone readings file that could not be read at open: left where it is until the next import.
     QString unreadConePath_;

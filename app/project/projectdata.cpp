@@ -8,6 +8,7 @@
 #include "engine/model/number_text.h"
 #include "engine/model/rounded_constants.h"
 #include "engine/model/taper_limit.h"
+#include "engine/model/unit_conversion.h"
 
 namespace torve::app {
 UnitSystem unitSystemFromCode(int code) {
@@ -62,6 +63,12 @@ void ProjectData::convertUnits(UnitSystem to) {
         r.depth = converted(r.depth, length);
         for (std::optional<double>* v : {&r.fs, &r.u2, &r.qt})
             if (*v) **v = converted(**v, stress);
+    }
+    for (double& d : settlement.soil.depth) d = converted(d, length);
+    for (double& v : settlement.soil.settlement) v = converted(v, diameter);
+    if (settlement.head_load) {
+        const double force = si ? kNewtonsPerPound : 1 / kNewtonsPerPound;  // kips to kN and back
+        settlement.head_load = converted(*settlement.head_load, force);
     }
     units = to;
 }

@@ -10,6 +10,7 @@
 #include "engine/model/cone_reading.h"
 #include "engine/model/cpt_point.h"
 #include "engine/model/file_format.h"
+#include "engine/model/soil_settlement_file.h"
 
 class QLocale;
 
@@ -70,6 +71,13 @@ struct ProjectData {
     // The working loads as fractions of each method's capacity at the tip; none: the run's own
     // (1/2 and 1/3), and the file then holds no record of them. Fractions have no unit.
     std::optional<std::vector<double>> workingLoadFractions;
+    // The capacity that many days after driving (set-up of the shaft); none: at the end of driving.
+    // `setupA` gives every soil type the same rate; none: each type's own.
+    std::optional<double> setupDays;
+    std::optional<double> setupA;
+    // The soil's settlement against depth (ft | m, in | mm) and the sustained head load (kips | kN)
+    // of the downdrag the run solves; kept beside the project when it has a point.
+    SettlementRecord settlement;
     std::vector<CptPoint> cptPoints;  // depth ft | m, qc ksf | kPa (the file holds lb/ft^2 | kPa)
     // fs, u2 and qt of the imported sounding, beside the points in a file of their own
     // (PROJECT.cone.csv); depth ft | m, stresses ksf | kPa. Empty: no such file.

@@ -6,6 +6,7 @@
 
 #include "app/controls/numbertext.h"
 #include "app/graph/plotfile.h"
+#include "app/project/downdragresults.h"
 #include "app/project/projectdata.h"
 #include "app/project/projecttables.h"
 #include "app/project/texts.h"
@@ -47,7 +48,26 @@ constexpr Declaration kDeclarations[] = {
      "F1/L2^2"},
     {ResultGraph::ExtraTzCurves, "PltExtraTZ", "Extra t-z Curves", "Displacement, z", "L1",
      "Unit Load Transfer, t", "F1/L2^2"},
+    {ResultGraph::Downdrag, "pltDowndrag", "Downdrag: Axial Load and Resistance vs Depth", "Axial Load ",
+     "F1", "Depth ", "L2"},
+    {ResultGraph::DowndragMovement, "pltDowndragMove", "Downdrag: Movement vs Depth", "Movement ", "L1",
+     "Depth ", "L2"},
 };
+
+// The graphs whose curves the set-up of the shaft changes.
+constexpr ResultGraph kSetupGraphs[] = {ResultGraph::SkinFriction,     ResultGraph::UnitSkinFriction,
+                                        ResultGraph::TotalCapacity,    ResultGraph::Combined,
+                                        ResultGraph::LoadDistribution, ResultGraph::LoadSettlement,
+                                        ResultGraph::TzCurves};
+
+// A line across the graph at `depth`, from the least to the largest value of `values`.
+PlotLine depthLine(double depth, const std::vector<double>& values, const QString& name) {
+    PlotLine line;
+    line.name = name;
+    const auto [lo, hi] = std::minmax_element(values.begin(), values.end());
+    line.points = {QPointF(std::min(*lo, 0.0), depth), QPointF(*hi, depth)};
+    return line;
+}
 
 // The depth graphs, which carry the soil-layer marks.
 constexpr ResultGraph kDepthGraphs[] = {ResultGraph::UnitSkinFriction, ResultGraph::SkinFriction,
@@ -142,6 +162,7 @@ void Results::clear() {
     }
     plotRows_ = 0;
     driveability_.clear();
+    setSetupDays(std::nullopt);
 }
 
 void Results::fill(const PlotFile& file, const ProjectData& project, const GridTable& soilLayers) {
@@ -247,6 +268,87 @@ void Results::fillLoadCurves(const PlotFile& file, bool uplift, const QString& t
     qw.yCaption = english ? texts::kSettlementIn : texts::kSettlementM;
     qw.yUnits.clear();
     head.yCaption = uplift ? QString(english ? texts::kUpliftIn : texts::kUpliftM) : qw.yCaption;
+}
+
+void Results::clearDowndrag() {
+    for (ResultGraph g : {ResultGraph::Downdrag, ResultGraph::DowndragMovement}) {
+        graph(g).setLineCount(0);
+        graph(g).marks.clear();
+    }
+}
+
+void Results::fillDowndrag(const DowndragResults& d, UnitSystem units) {
+    clearDowndrag();
+    if (!d.solved || d.depth.empty()) return;
+    const bool english = units == UnitSystem::English;
+    const QString length = english ? texts::kFeetSuffix : texts::kMetresSuffix;
+    const auto depthText = [&](double v) { return formatGeneral(v, 4, QLatin1Char('.')) + length; };
+    const auto forceText = [&](double v) {
+        return formatGeneral(v, 5, QLatin1Char('.')) +
+               (english ? texts::kKipsSuffix : texts::kKiloNewtonSuffix);
+    };
+    const auto curve = [&](const QString& name, const std::vector<double>& x) {
+        PlotLine line;
+        line.name = name;
+        for (std::size_t i = 0; i < x.size() && i < d.depth.size(); ++i)
+            line.points.emplace_back(x[i], d.depth[i]);
+        return line;
+    };
+    const auto planes = [&](Graph& g, const std::vector<double>& across) {
+        std::vector<double> values = across;
+        g.setLineCount(g.lineCount() + 1);
+        g.line(g.lineCount() - 1) = depthLine(
+            d.neutralPlane, values, QString(texts::kNeutralPlaneLine).arg(depthText(d.neutralPlane)));
+        if (d.equilibriumNeutralPlane) {
+            g.setLineCount(g.lineCount() + 1);
+            g.line(g.lineCount() - 1) =
+                depthLine(*d.equilibriumNeutralPlane, values,
+                          QString(texts::kEquilibriumPlaneLine).arg(depthText(*d.equilibriumNeutralPlane)));
+        }
+    };
+    Graph& load = graph(ResultGraph::Downdrag);
+    load.setUnits(code_of(units));
+    load.setLineCount(2);
+    load.line(0) = curve(texts::kAxialLoadCurve, d.axialLoad);
+    load.line(1) = curve(texts::kResistanceCurve, d.resistance);
+    std::vector<double> forces = d.axialLoad;
+    forces.insert(forces.end(), d.resistance.begin(), d.resistance.end());
+    planes(load, forces);
+    load.marks.push_back({QPointF(d.maxLoad, d.maxLoadDepth), forceText(d.maxLoad)});
+    load.title = QString(texts::kDowndragTitle).arg(forceText(d.headLoad), forceText(d.dragForce));
+
+    Graph& move = graph(ResultGraph::DowndragMovement);
+    move.setUnits(code_of(units));
+    move.setLineCount(2);
+    move.line(0) = curve(texts::kPileMovementCurve, d.pileMovement);
+    move.line(1) = curve(texts::kSoilSettlementCurve, d.soilSettlement);
+    std::vector<double> movements = d.pileMovement;
+    movements.insert(movements.end(), d.soilSettlement.begin(), d.soilSettlement.end());
+    planes(move, movements);
+    for (Graph* g : {&load, &move})
+        for (int i = 0; i < g->lineCount(); ++i) g->line(i).number = i + 1;
+}
+
+void Results::setSetupDays(std::optional<double> days) {
+    setupDays_ = days;
+    const QString title =
+        days ? QString(texts::kSetupTitle).arg(formatGeneral(*days, 6, QLatin1Char('.'))) : QString();
+    for (ResultGraph g : kSetupGraphs) {
+        Graph& shown = graph(g);
+        QString& given = setupTitles_[static_cast<std::size_t>(g)];
+        // The combined graph names its method in the title; the set-up follows it there.
+        if (g == ResultGraph::Combined) {
+            const QString own = combinedTitle_.isEmpty() ? title
+                                : title.isEmpty()        ? combinedTitle_
+                                                         : combinedTitle_ + QStringLiteral(", ") + title;
+            if (shown.title.isEmpty() || shown.title == given || shown.title == combinedTitle_)
+                shown.title = own;
+            given = own;
+            continue;
+        }
+        if (shown.title.isEmpty() || shown.title == given) shown.title = title;
+        given = title;
+    }
 }
 
 void Results::markWorkingLoads(const std::vector<WorkingLoadRow>& rows) {

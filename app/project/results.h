@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <array>
+#include <optional>
 #include <vector>
 
 #include "app/graph/graph.h"
@@ -12,6 +13,7 @@
 namespace torve::app {
 
 class GridTable;
+struct DowndragResults;
 struct PlotFile;
 struct ProjectData;
 
@@ -28,8 +30,13 @@ enum class ResultGraph {
     TipQw,             // "PltQw"
     TzCurves,          // "pltTZcurves"
     ExtraTzCurves,     // "PltExtraTZ"
+    // Of the downdrag results file: axial load and resistance, then movements, against depth.
+    Downdrag,          // "pltDowndrag"
+    DowndragMovement,  // "pltDowndragMove"
 };
-inline constexpr int kResultGraphCount = 10;
+inline constexpr int kResultGraphCount = 12;
+// The graphs drawn from the plot data file; those after them come from the downdrag results.
+inline constexpr int kPlotFileGraphCount = 10;
 
 // A point of the load-transfer method's capacity curve kept for the driveability export: depth
 // (ft | m), side resistance per length (kips/ft | kN/m) and tip resistance (kips | kN).
@@ -64,6 +71,16 @@ class Results {
     // its method and fraction ("API × 0.5"); they replace the marks of earlier loads. Movements
     // in in or mm, as the graph shows them.
     void markWorkingLoads(const std::vector<WorkingLoadRow>& rows);
+    // The downdrag graphs of a run in `units` (the project's): axial load and resistance, pile
+    // movement and soil settlement against depth, each with the neutral plane drawn across it and the
+    // neutral plane of equilibrium alone where there is one. Results without a solution leave them
+    // empty.
+    void fillDowndrag(const DowndragResults& downdrag, UnitSystem units);
+    void clearDowndrag();
+    // The days after driving whose capacity the run gave; none: the end of driving. The capacity
+    // graphs say so in their title, unless the user has given them a title of their own.
+    void setSetupDays(std::optional<double> days);
+    std::optional<double> setupDays() const { return setupDays_; }
     // No curves, English units, no driveability values: a project never analysed.
     void clear();
     // The driveability values in another unit system; the graphs keep the units of their file.
@@ -83,6 +100,9 @@ class Results {
     // The title the combined graph was given by the last run: the method of its curves.
     QString combinedTitle_;
     std::vector<DriveabilityPoint> driveability_;
+    std::optional<double> setupDays_;
+    // The title each capacity graph was given by the set-up of the last run.
+    std::array<QString, kResultGraphCount> setupTitles_;
 };
 
 }  // namespace torve::app

@@ -20,6 +20,11 @@ inline constexpr QLatin1StringView kCptUnreadableAtLine{
 inline constexpr QLatin1StringView kCptUnreadable{
     "The CPT data file %1 cannot be read. The project is opened without CPT points; the file is left as it "
     "is until CPT data are imported again.\r%2"};
+inline constexpr QLatin1StringView kSettlementUnreadable{
+    "The soil settlement file %1 cannot be read. The project is opened without a soil settlement; the "
+    "file is left as it is until a soil settlement is entered again.\r%2"};
+inline constexpr QLatin1StringView kDowndragUnreadable{
+    "The downdrag results file %1 cannot be read at line %2."};
 inline constexpr QLatin1StringView kCannotWrite{"File %1 cannot be written: %2"};
 // %1 the soil layer constants file of an earlier save, %2 the system's reason.
 inline constexpr QLatin1StringView kLayerConstantsNotRemoved{
@@ -164,6 +169,18 @@ inline constexpr QLatin1StringView kMetresSuffix{" m"};
 inline constexpr QLatin1StringView kKipsSuffix{" kips"};
 inline constexpr QLatin1StringView kKiloNewtonSuffix{" kN"};
 inline constexpr QLatin1StringView kLayerMark{"LAYER "};
+
+// The downdrag graphs: curves, the neutral planes marked across them, and the set-up's title.
+inline constexpr QLatin1StringView kAxialLoadCurve{"Axial Load"};
+inline constexpr QLatin1StringView kResistanceCurve{"Resistance"};
+inline constexpr QLatin1StringView kPileMovementCurve{"Pile Movement"};
+inline constexpr QLatin1StringView kSoilSettlementCurve{"Soil Settlement"};
+// %1 the depth with its unit.
+inline constexpr QLatin1StringView kNeutralPlaneLine{"Neutral Plane at %1"};
+inline constexpr QLatin1StringView kEquilibriumPlaneLine{"Equilibrium Neutral Plane at %1"};
+inline constexpr QLatin1StringView kDowndragTitle{"Head Load %1, Drag Force %2"};
+// %1 the days after driving.
+inline constexpr QLatin1StringView kSetupTitle{"Capacity at %1 days"};
 
 // The results summary's columns and rows.
 inline constexpr QLatin1StringView kSummaryMethod{"Method"};

@@ -13,6 +13,7 @@ enum class DialogId {
     CircularPile,
     NoncircularPile,
     SoilLayers,
+    SoilSettlement,
     CptData,
     SoilProfile,
 };

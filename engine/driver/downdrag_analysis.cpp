@@ -105,6 +105,7 @@ void solve_into(const InputData& in, const CptProfile& cpt, const SoilSettlement
         out.axial_load.push_back(to_out.force(n.load));
         out.pile_movement.push_back(n.movement * movement);
         out.soil_settlement.push_back(n.soil_settlement * movement);
+        out.resistance.push_back(to_out.force(n.resistance));
     }
 }
 

@@ -8,15 +8,9 @@
 
 #include "engine/driver/run_result.h"
 #include "engine/model/input_data.h"
+#include "engine/model/soil_settlement_file.h"
 
 namespace torve {
-
-// Settlement of the soil against depth below the ground surface, in the project's units: ft and in,
-// or m and mm.
-struct SoilSettlement {
-    std::vector<double> depth;
-    std::vector<double> settlement;
-};
 
 // What makes a settlement profile unusable, naming its point (counted from 1); none for a profile
 // of at least one point whose values are all finite and whose depths strictly increase.
@@ -45,6 +39,9 @@ struct DowndragResult {
     double toe_load = 0;
     // Along the pile from the head to the toe, at the solver's segment boundaries.
     std::vector<double> depth, axial_load, pile_movement, soil_settlement;
+    // The peak friction below each depth plus the toe load: the resistance from below that the axial
+    // load meets at the neutral plane of equilibrium alone.
+    std::vector<double> resistance;
 };
 
 // Runs the project's checks and capacity, builds its load-transfer curves and solves the pile for

@@ -110,11 +110,17 @@ double relative_sign_change(const std::vector<DowndragNode>& down, double ground
 
 // Depth where head load plus peak friction above equals peak friction below plus the toe load: the
 // difference grows down the pile, linear within a segment.
+// Peak friction from the head down to each segment boundary.
+std::vector<double> peak_friction_above(const Pile& pile) {
+    std::vector<double> above{0.0};
+    for (const TzCurve& spring : pile.springs)
+        above.push_back(above.back() + peak_transfer(spring) * pile.diameter * kPiCurves * pile.h());
+    return above;
+}
+
 std::optional<double> equilibrium_plane(const Pile& pile, double head_load, double toe_load) {
     const double h = pile.h();
-    std::vector<double> above{0.0};  // peak friction from the head down to each boundary
-    for (const TzCurve& spring : pile.springs)
-        above.push_back(above.back() + peak_transfer(spring) * pile.diameter * kPiCurves * h);
+    const std::vector<double> above = peak_friction_above(pile);
     const double total = above.back();
     auto difference = [&](std::size_t i) { return head_load + 2 * above[i] - total - toe_load; };
     if (difference(0) > 0) return std::nullopt;  // more load than the pile carries
@@ -198,6 +204,9 @@ DowndragSolution solve_downdrag(const std::vector<TzCurve>& springs, const QwCur
     out.max_load_depth = peak->depth;
     out.neutral_plane = relative_sign_change(out.nodes, ground_depth);
     out.equilibrium_neutral_plane = equilibrium_plane(pile, head_load, out.toe_load);
+    const std::vector<double> above = peak_friction_above(pile);
+    for (std::size_t i = 0; i < out.nodes.size() && i < above.size(); ++i)
+        out.nodes[i].resistance = out.toe_load + above.back() - above[i];
     return out;
 }
 

@@ -24,6 +24,9 @@ struct DowndragNode {
     double load = 0;
     double movement = 0;
     double soil_settlement = 0;
+    // What holds the pile up from below the boundary: the peak friction of every spring below it and
+    // the toe load as mobilised. The axial load meets it at the neutral plane of equilibrium alone.
+    double resistance = 0;
 };
 
 struct DowndragSolution {

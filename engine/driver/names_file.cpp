@@ -1,6 +1,7 @@
 // Reading the file of names, with the console fallback for missing path lines.
 #include "engine/driver/names_file.h"
 
+#include <algorithm>
 #include <istream>
 #include <ostream>
 
@@ -80,8 +81,26 @@ NamesFile read_names_file(std::istream& names, std::ostream& console, std::istre
             nf.input = ask(console, console_in, "ENTER A FILE NAME FOR YOUR INPUT FILE.");
             nf.report = ask(console, console_in, "ENTER A FILE NAME FOR YOUR OUTPUT FILE.");
             nf.plot = ask(console, console_in, "ENTER A FILE NAME FOR YOUR GRAPHIC DATA FILE.");
-            break;
+            return nf;
         }
+        *target = path_piece(line, "line " + std::to_string(number));
+    }
+    for (std::optional<double>* target : {&nf.setup_days, &nf.setup_a}) {
+        if (!next_line(names, line)) return nf;
+        ++number;
+        const std::string value =
+            trim_right(line.substr(std::min(line.find_first_not_of(" \t"), line.size())));
+        if (value.empty()) continue;
+        double v = 0;
+        if (!parse_real(value, v))
+            throw InputError("The file of names \"names.dat\", line " + std::to_string(number) +
+                             ": expected a number of days or a set-up factor, found " + quoted_text(value) +
+                             ".");
+        *target = v;
+    }
+    for (std::string* target : {&nf.soil_settlement, &nf.downdrag}) {
+        if (!next_line(names, line)) return nf;
+        ++number;
         *target = path_piece(line, "line " + std::to_string(number));
     }
     return nf;

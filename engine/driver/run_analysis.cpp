@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/driver/compute_analysis.h"
+#include "engine/driver/downdrag_results_file.h"
 #include "engine/driver/input_error.h"
 #include "engine/driver/input_reader.h"
 #include "engine/driver/names_file.h"
@@ -324,7 +325,14 @@ RunResult run_from_names_file(std::istream& names, std::ostream& console, std::i
     try {
         const NamesFile nf = read_names_file(names, console, console_in);
         RunFiles files{nf.input, nf.report, nf.plot, nf.cpt, nf.version};
-        return run_analysis(files, console, {});
+        RunOptions options;
+        if (nf.setup_days) options.setup = SetupRequest{*nf.setup_days, nf.setup_a, std::nullopt};
+        RunResult r = run_analysis(files, console, options);
+        // The pile in settling soil is solved on the curves of a run that went through.
+        if (!nf.soil_settlement.empty() && !nf.downdrag.empty() && r.status == RunStatus::Completed &&
+            r.stop == RunStop::None)
+            write_downdrag_results(nf.input, nf.cpt, nf.soil_settlement, nf.downdrag, console);
+        return r;
     } catch (const std::exception& e) {
         RunResult r;
         r.status = RunStatus::InputError;

@@ -400,8 +400,9 @@ class Downdrag:
                 f"{self.drag_force:.1f} {force}, head settlement {self.head_settlement:.2f} {movement}>")
 
 
-def downdrag(project: Project, soil_settlement: _Tuple[_Sequence[float], _Sequence[float]],
-             head_load: float) -> Downdrag:
+def downdrag(project: Project,
+             soil_settlement: _Optional[_Tuple[_Sequence[float], _Sequence[float]]] = None,
+             head_load: _Optional[float] = None) -> Downdrag:
     """Solves the pile of ``project`` in settling soil under the sustained ``head_load`` (kips | kN).
 
     Friction is read from each segment's t-z curve at the movement of the pile relative to the soil:
@@ -414,7 +415,9 @@ def downdrag(project: Project, soil_settlement: _Tuple[_Sequence[float], _Sequen
         soil_settlement: (depths, settlements): depths below the ground surface (ft | m), strictly
             increasing, and the soil's settlement at each (in | mm), linear between them and held above
             the first and below the last.
-        head_load: the sustained head load (dead load and sustained live load).
+            None: the project's own :attr:`Project.soil_settlement`.
+        head_load: the sustained head load (dead load and sustained live load); None: the
+            project's own :attr:`Project.head_load`.
 
     Raises:
         InputError: a project with errors that the analysis refuses, as :func:`run`.
@@ -424,6 +427,14 @@ def downdrag(project: Project, soil_settlement: _Tuple[_Sequence[float], _Sequen
         RuntimeError: a run that stops at the soil extent or the segment limit, or a load-transfer
             method that did not run.
     """
+    if soil_settlement is None:
+        soil_settlement = project.soil_settlement
+        if soil_settlement is None:
+            raise ValueError("downdrag: the project holds no soil settlement; give soil_settlement")
+    if head_load is None:
+        head_load = project.head_load
+        if head_load is None:
+            raise ValueError("downdrag: the project holds no head load; give head_load")
     depths, settlements = soil_settlement
     raw = _engine.downdrag(project, [float(d) for d in depths], [float(s) for s in settlements],
                            float(head_load))

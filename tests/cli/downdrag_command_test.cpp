@@ -92,7 +92,28 @@ TEST(DowndragCommand, RefusesASettlementFileWithItsLine) {
         run({"downdrag", project, "--soil-settlement", dir.file("none.csv"), "--head-load", "1"});
     EXPECT_EQ(missing.exit_code, 1);
     EXPECT_NE(missing.output.find("does not exist"), std::string::npos) << missing.output;
-    EXPECT_EQ(run({"downdrag", project, "--head-load", "1"}).exit_code, 2);  // no settlement file: usage
+    // Without --soil-settlement the file kept beside the project; there is none here.
+    const Command none = run({"downdrag", project, "--head-load", "1"});
+    EXPECT_EQ(none.exit_code, 1);
+    EXPECT_NE(none.output.find("keeps no soil settlement file"), std::string::npos) << none.output;
+}
+
+TEST(DowndragCommand, TakesTheSettlementKeptBesideTheProject) {
+    torve::test::ScratchDir dir;
+    const std::string project = copy_example(dir, "open-pipe-offshore-si");
+    const std::string given = dir.write("given.csv", "0,200\n20,0\n");
+    const Command expected = run({"downdrag", project, "--soil-settlement", given, "--head-load", "2000"});
+    ASSERT_EQ(expected.exit_code, 0) << expected.output;
+    // The head load of the kept file, or --head-load over it; a file without one needs the option.
+    dir.write("open-pipe-offshore-si.settlement.csv", "# head load (kN): 2000\n0,200\n20,0\n");
+    EXPECT_EQ(run({"downdrag", project}).output, expected.output);
+    dir.write("open-pipe-offshore-si.settlement.csv", "# head load (kN): 5\n0,200\n20,0\n");
+    EXPECT_EQ(run({"downdrag", project, "--head-load", "2000"}).output, expected.output);
+    dir.write("open-pipe-offshore-si.settlement.csv", "0,200\n20,0\n");
+    const Command unloaded = run({"downdrag", project});
+    EXPECT_EQ(unloaded.exit_code, 1);
+    EXPECT_NE(unloaded.output.find("gives no head load; give one with --head-load"), std::string::npos)
+        << unloaded.output;
 }
 
 }  // namespace

@@ -75,3 +75,33 @@ def test_neutral_plane_rises_with_the_head_load_and_sinks_with_the_settlement():
 def test_refuses_what_it_cannot_solve(soil, load, message):
     with pytest.raises(ValueError, match=message):
         torve.downdrag(example("open-pipe-offshore-si"), soil_settlement=soil, head_load=load)
+
+
+def test_the_settlement_kept_with_the_project(tmp_path):
+    # Written beside the project with its head load, read back with it, and taken by downdrag().
+    project = example("open-pipe-offshore-si")
+    assert project.soil_settlement is None and project.head_load is None
+    with pytest.raises(ValueError, match="holds no soil settlement"):
+        torve.downdrag(project)
+    project.soil_settlement = ([0, 20], [200, 0])
+    project.head_load = 2000
+    path = tmp_path / "pile.tv6d"
+    project.write(str(path))
+    assert (tmp_path / "pile.settlement.csv").read_text() == (
+        "# depth (m), settlement (mm)\n# head load (kN): 2000\n0,200\n20,0\n")
+    again = torve.Project.read(str(path))
+    assert again.soil_settlement == ([0.0, 20.0], [200.0, 0.0])
+    assert again.head_load == 2000
+    kept = torve.downdrag(again)
+    given = torve.downdrag(project, soil_settlement=([0, 20], [200, 0]), head_load=2000)
+    assert kept.neutral_plane == given.neutral_plane and kept.drag_force == given.drag_force
+    # A profile the engine cannot use is refused naming its point; a head load alone is kept, and
+    # with neither the file goes.
+    with pytest.raises(ValueError, match="point 2 is not below"):
+        again.soil_settlement = ([5, 5], [1, 0])
+    again.soil_settlement = None
+    again.write(str(path))
+    assert torve.Project.read(str(path)).head_load == 2000
+    again.head_load = None
+    again.write(str(path))
+    assert not (tmp_path / "pile.settlement.csv").exists()

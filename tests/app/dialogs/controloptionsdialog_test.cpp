@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include "app/project/namesfile.h"
 #include "app/widgets/appsettings.h"
 #include "tests/app/dialogs/dialogdriver.h"
 
@@ -18,6 +19,8 @@ class ControlOptionsDialogTest : public QObject {
     void controlOptions();
     void workingLoads_data();
     void workingLoads();
+    void setup_data();
+    void setup();
 
   private:
     RecordedMessages messages_;
@@ -85,6 +88,48 @@ void ControlOptionsDialogTest::workingLoads() {
     }
     QVERIFY(fractions);
     QCOMPARE(QList<double>(fractions->begin(), fractions->end()), stored);
+}
+
+void ControlOptionsDialogTest::setup_data() {
+    QTest::addColumn<QString>("days");
+    QTest::addColumn<QString>("a");
+    QTest::addColumn<double>("storedDays");  // -1: none, the end of driving
+    QTest::addColumn<double>("storedA");     // -1: each soil type's own
+    QTest::addColumn<int>("refusals");
+    // The file of names then carries the days and A on lines 9 and 10, "." as decimal mark.
+    QTest::addColumn<QByteArray>("namesTail");
+    QTest::newRow("thirty days") << u"30"_s << QString() << 30.0 << -1.0 << 0 << QByteArray("30\n\n");
+    QTest::newRow("with A") << u"100"_s << u"0.35"_s << 100.0 << 0.35 << 0 << QByteArray("100\n0.35\n");
+    QTest::newRow("blank") << QString() << QString() << -1.0 << -1.0 << 0 << QByteArray();
+    QTest::newRow("negative days") << u"-1"_s << QString() << 7.0 << -1.0 << 1 << QByteArray("7\n\n");
+    QTest::newRow("text") << u"a month"_s << u"much"_s << 7.0 << -1.0 << 2 << QByteArray("7\n\n");
+}
+
+void ControlOptionsDialogTest::setup() {
+    QFETCH(QString, days);
+    QFETCH(QString, a);
+    QFETCH(double, storedDays);
+    QFETCH(double, storedA);
+    QFETCH(int, refusals);
+    QFETCH(QByteArray, namesTail);
+    RecordingHost host;
+    ProjectData d = host.project().data();
+    d.setupDays = 7;
+    host.project().setData(d);
+    messages_.shown.clear();
+    auto dialog = openDialog(host, DialogId::ControlOptions);
+    auto& daysField = need<QLineEdit>(dialog.get(), u"Time after driving, days:"_s);
+    QCOMPARE(daysField.text(), u"7"_s);
+    daysField.setText(days);
+    need<QLineEdit>(dialog.get(), u"Set-up factor A:"_s).setText(a);
+    QVERIFY(dialog->close());
+    QCOMPARE(messages_.shown.size(), refusals);
+    const ProjectData& stored = host.project().data();
+    QCOMPARE(stored.setupDays.value_or(-1), storedDays);
+    QCOMPARE(stored.setupA.value_or(-1), storedA);
+    const QByteArray names = namesFileText(runFileNamesOf(u"/p/a.tv6d"_s, stored));
+    QCOMPARE(names, QByteArray("2014.6.3\nTORVE\ntorve6\n0\n/p/a.tv6d\n/p/a.tv6o\n/p/a.tv6p\n/p/a.cpt\n") +
+                        namesTail);
 }
 
 QTEST_MAIN(ControlOptionsDialogTest)

@@ -52,6 +52,7 @@ void DialogsTest::everyControlIsNamedOnce_data() {
     QTest::newRow("noncircular pile") << DialogId::NoncircularPile;
     QTest::newRow("soil layers") << DialogId::SoilLayers;
     QTest::newRow("CPT data") << DialogId::CptData;
+    QTest::newRow("soil settlement") << DialogId::SoilSettlement;
 }
 
 void DialogsTest::everyControlIsNamedOnce() {

@@ -102,6 +102,7 @@ int main(int argc, char** argv) {
                                                     {DialogId::CircularPile, u"circular-pile"_s},
                                                     {DialogId::NoncircularPile, u"noncircular-pile"_s},
                                                     {DialogId::SoilLayers, u"soil-layers"_s},
+                                                    {DialogId::SoilSettlement, u"soil-settlement"_s},
                                                     {DialogId::CptData, u"cpt-data"_s}};
     QTemporaryDir scratch;
     test::RecordedMessages messages;
@@ -112,6 +113,11 @@ int main(int argc, char** argv) {
     if (!window.openProject(QStringLiteral(TORVE_SOURCE_DIR "/examples/sand-over-clay-pipe-english.tv6d"),
                             ProjectFormat::Current))
         qFatal("the example cannot be read");
+    // The worked example's settlement: 10 in at the ground, none at 60 ft, under 100 kips.
+    ProjectData settled = window.project().data();
+    settled.settlement = {{{0, 60}, {10, 0}}, 100.0};
+    settled.setupDays = 30;
+    window.project().setData(settled);
     auto* area = window.findChild<QMdiArea*>();
     for (UnitSystem units : {UnitSystem::English, UnitSystem::SI}) {
         const QString suffix = units == UnitSystem::English ? u"-english.png"_s : u"-si.png"_s;

@@ -93,6 +93,7 @@ class MainWindowTest : public QObject {
     void init();
     void runOutcomes_data();
     void runOutcomes();
+    void downdragAndSetupThroughTheRun();
     void aFailedSaveStopsTheRun();
     void runOfANewProjectCancelledAtSaveAs();
     void aNewProjectShowsEverythingItLacks();
@@ -159,6 +160,42 @@ void MainWindowTest::runOutcomes_data() {
         << QString();
     QTest::newRow("no engine library")
         << Change::NoLibrary << QString(texts::kInitializeFailed) << false << QString() << u"Not run"_s;
+}
+
+void MainWindowTest::downdragAndSetupThroughTheRun() {
+    // The soil settlement and the set-up go with the project into the library's run, and come back
+    // as the downdrag graphs and the capacity graphs' titles.
+    test::RecordedMessages messages;
+    TestWindow w(dir_->filePath(u"settings.ini"_s));
+    const QString path = copyExample(*dir_, u"sand-over-clay-pipe-english"_s);
+    QVERIFY(w.openProject(path, ProjectFormat::Current));
+    ProjectData data = w.project().data();
+    data.settlement = {{{0, 60}, {10, 0}}, 100.0};
+    data.setupDays = 30;
+    w.project().setData(data);
+    w.runAnalysis();
+    QCOMPARE(messages.shown.size(), 1);
+    QCOMPARE(messages.shown[0], QString(texts::kRunCompleted));
+    QVERIFY(w.plotLoaded());
+    QVERIFY(QFile::exists(besideProject(path, ".settlement.csv")));
+    const Graph& load = w.project().graph(ResultGraph::Downdrag);
+    QCOMPARE(load.lineCount(), 4);
+    // As torve downdrag gives the same project and settlement: the neutral plane at 52.80 ft.
+    QVERIFY2(load.line(2).name.startsWith(u"Neutral Plane at 52.8"_s), qPrintable(load.line(2).name));
+    QCOMPARE(w.project().graph(ResultGraph::TotalCapacity).title, u"Capacity at 30 days"_s);
+    QFile report(besideProject(path, ".tv6o"));
+    QVERIFY(report.open(QIODevice::ReadOnly));
+    QVERIFY(report.readAll().contains("SKIN FRICTION AND LOAD TRANSFER AT    30.00 DAYS AFTER DRIVING"));
+
+    // Without them the run is as it always was: no downdrag graph, no set-up title.
+    data.settlement = {};
+    data.setupDays.reset();
+    w.project().setData(data);
+    messages.shown.clear();
+    w.runAnalysis();
+    QCOMPARE(w.project().graph(ResultGraph::Downdrag).lineCount(), 0);
+    QVERIFY(w.project().graph(ResultGraph::TotalCapacity).title.isEmpty());
+    QVERIFY(!QFile::exists(besideProject(path, ".settlement.csv")));
 }
 
 void MainWindowTest::runOutcomes() {

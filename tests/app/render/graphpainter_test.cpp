@@ -11,6 +11,8 @@
 #include <csignal>
 
 #include "app/graph/graph.h"
+#include "app/project/downdragresults.h"
+#include "app/project/results.h"
 #include "app/render/graphexport.h"
 #include "app/render/graphpainter.h"
 #include "app/render/layerpatterns.h"
@@ -49,6 +51,7 @@ class GraphPainterTest : public QObject {
 
   private slots:
     void curvesWhereTheyMustPass();
+    void downdragNeutralPlaneAtItsDepth();
     void hidingACurveKeepsTheOtherColours();
     void layerStrip();
     void legendKeepsOffTheEdgesAndTheStrip_data();
@@ -159,6 +162,32 @@ void GraphPainterTest::curvesWhereTheyMustPass() {
     // Below an inch nothing is drawn.
     const QImage small = paint(g, {90, 400});
     QCOMPARE(small.pixel(45, 200), kWhite);
+}
+
+void GraphPainterTest::downdragNeutralPlaneAtItsDepth() {
+    // The hand pile (F = 94.248 kN/m over 20 m, R_t = 848.23 kN) under 600 kN: the neutral plane at
+    // 11.317 m, where the load Q_d + F z meets the resistance R_t + F (20 - z).
+    QByteArray text =
+        "solved,1\nhead load,600\nneutral plane,11.317\nequilibrium neutral plane,\n"
+        "drag force,1066.6\nmaximum axial load,1666.6\nmaximum axial load depth,11.317\n"
+        "depth,axial load,resistance,pile movement,soil settlement\n";
+    for (int z = 0; z <= 20; ++z)
+        text += QByteArray::number(z) + ',' +
+                QByteArray::number(z <= 11.317 ? 600 + 94.248 * z : 848.23 + 94.248 * (20 - z)) + ',' +
+                QByteArray::number(848.23 + 94.248 * (20 - z)) + ",434,0\n";
+    Results results;
+    results.fillDowndrag(parseDowndragResults(text, {}), torve::UnitSystem::SI);
+    const Graph& g = results.graph(ResultGraph::Downdrag);
+    const QImage image = paint(g);
+    const GraphLayout l = GraphPainter(g, graphRanges(g)).layout(image.rect(), {96, 96});
+    // Right of both curves: the line of the neutral plane on its row and nothing a metre above it.
+    const int x = l.xPixel(2350);
+    QCOMPARE(image.pixel(x, l.yPixel(11.317)), QColor(Qt::red).rgb());
+    QCOMPARE(image.pixel(x, l.yPixel(10.317)), kWhite);
+    QCOMPARE(image.pixel(x, l.yPixel(12.317)), kWhite);
+    // Depth grows downward: the neutral plane below the head's row, above the toe's.
+    QVERIFY(l.yPixel(0) < l.yPixel(11.317));
+    QVERIFY(l.yPixel(11.317) < l.yPixel(20));
 }
 
 void GraphPainterTest::hidingACurveKeepsTheOtherColours() {

@@ -5,13 +5,16 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <limits>
+#include <sstream>
 #include <string>
 
+#include "engine/driver/downdrag_results_file.h"
 #include "engine/driver/input_reader.h"
 #include "engine/driver/run_analysis.h"
-#include "engine/driver/soil_settlement_file.h"
 #include "engine/model/input_error.h"
+#include "engine/model/soil_settlement_file.h"
 #include "tests/support/scratch_dir.h"
 
 namespace torve {
@@ -119,6 +122,55 @@ TEST(DowndragAnalysis, SettlingSoilDragsThePileDown) {
     EXPECT_FALSE(over.solved);
     EXPECT_EQ(over.status, RunStatus::Completed);
     EXPECT_NE(over.message.find("lies above what the pile can carry"), std::string::npos);
+}
+
+TEST(DowndragAnalysis, RunOfAFileOfNamesWritesTheResultsItAsksFor) {
+    // The library's callers cannot reach compute_downdrag: the run they name in the file of names
+    // solves the downdrag on the settlement file there and writes what compute_downdrag gives.
+    test::ScratchDir dir;
+    const std::string base = "examples/sand-over-clay-pipe-english";
+    dir.write("p.tv6d", test::read_file(test::source_path(base + ".tv6d")));
+    dir.write("p.cpt", test::read_file(test::source_path(base + ".cpt")));
+    dir.write("p.settlement.csv", "# head load (kips): 100\n0,10\n60,0\n");
+    const std::string paths = dir.file("p.tv6d") + "\n" + dir.file("p.tv6o") + "\n" + dir.file("p.tv6p") +
+                              "\n" + dir.file("p.cpt") + "\n";
+    struct Case {
+        std::string tail;
+        bool downdrag, setup;
+    };
+    for (const Case& c :
+         {Case{"", false, false}, Case{"30\n\n", false, true},
+          Case{"\n\n" + dir.file("p.settlement.csv") + "\n" + dir.file("p.downdrag.txt") + "\n", true,
+               false}}) {
+        SCOPED_TRACE(c.tail);
+        std::filesystem::remove(dir.file("p.downdrag.txt"));
+        std::istringstream names("2014.6.3\nTORVE\ntorve6\n0\n" + paths + c.tail);
+        std::ostringstream console;
+        std::istringstream answers;
+        const RunResult r = run_from_names_file(names, console, answers);
+        ASSERT_EQ(r.status, RunStatus::Completed) << r.message;
+        EXPECT_EQ(std::filesystem::exists(dir.file("p.downdrag.txt")), c.downdrag);
+        const std::string report = test::read_file(dir.file("p.tv6o"));
+        EXPECT_EQ(report.find("DAYS AFTER DRIVING") != std::string::npos, c.setup);
+        if (c.setup) {
+            EXPECT_NE(report.find("AT    30.00 DAYS AFTER DRIVING"), std::string::npos);
+        }
+        if (!c.downdrag) continue;
+        const RunInput in = example("sand-over-clay-pipe-english");
+        const DowndragResult d = compute_downdrag(in.in, in.cpt, {{0, 60}, {10, 0}}, 100);
+        ASSERT_TRUE(d.solved);
+        EXPECT_EQ(test::read_file(dir.file("p.downdrag.txt")), downdrag_results_text(d));
+    }
+    // A settlement file without a head load is a result without a solution that says so.
+    dir.write("p.settlement.csv", "0,10\n60,0\n");
+    std::istringstream names("2014.6.3\nTORVE\ntorve6\n0\n" + paths + "\n\n" + dir.file("p.settlement.csv") +
+                             "\n" + dir.file("p.downdrag.txt") + "\n");
+    std::ostringstream console;
+    std::istringstream answers;
+    run_from_names_file(names, console, answers);
+    const std::string unsolved = test::read_file(dir.file("p.downdrag.txt"));
+    EXPECT_EQ(unsolved.substr(0, 17), "solved,0\nmessage,");
+    EXPECT_NE(unsolved.find("gives no head load"), std::string::npos) << unsolved;
 }
 
 }  // namespace

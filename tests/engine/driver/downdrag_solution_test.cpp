@@ -78,6 +78,13 @@ TEST(DowndragSolution, LargeSettlementReachesTheRigidPlasticClosedForm) {
         // a segment, so to rounding.
         ASSERT_TRUE(s.equilibrium_neutral_plane);
         EXPECT_NEAR(*s.equilibrium_neutral_plane, (kF * kLength + kToe - c.head_load) / (2 * kF), 1e-9);
+        // The resistance from below, R_t + F (L - z): the whole capacity 94.248 x 20 + 848.23 =
+        // 2733.2 kN at the head, the toe load at the toe, and the maximum load where the neutral
+        // plane of equilibrium lies (Q_d + F z_n = R_t + F (L - z_n)).
+        EXPECT_NEAR(s.nodes.front().resistance, 2733.2, 0.1);
+        EXPECT_NEAR(s.nodes.back().resistance, kToe, 1e-9);
+        const std::size_t at = static_cast<std::size_t>(std::lround(c.neutral_plane / (kLength / 200)));
+        EXPECT_NEAR(s.nodes[at].resistance, c.max_load, 0.01 * c.max_load);
     }
 }
 

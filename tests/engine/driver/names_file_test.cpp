@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <sstream>
 
 #include "engine/driver/input_error.h"
@@ -94,6 +95,40 @@ TEST(NamesFile, FirstFourLinesAreRequired) {
                      "The file of names \"names.dat\", line 4: expected a whole identification number, found "
                      "\"seven\".");
     }
+}
+
+TEST(NamesFile, SetupAndDowndragLinesAfterThePaths) {
+    struct Case {
+        const char* tail;  // lines 9 on
+        std::optional<double> days, a;
+        const char* settlement;
+        const char* downdrag;
+    };
+    const Case cases[] = {
+        {"", std::nullopt, std::nullopt, "", ""},
+        {"30\n", 30.0, std::nullopt, "", ""},
+        {"30\n0.35\n", 30.0, 0.35, "", ""},
+        {"  10.5  \r\n\r\n/p/a.settlement.csv \r\n/p/a.downdrag.txt\r\n", 10.5, std::nullopt,
+         "/p/a.settlement.csv", "/p/a.downdrag.txt"},
+        {"\n\n/p/a.settlement.csv\n", std::nullopt, std::nullopt, "/p/a.settlement.csv", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.tail);
+        std::istringstream names(std::string("v\na\nb\n0\n/p/a.tv6d\n/p/a.tv6o\n/p/a.tv6p\n/p/a.cpt\n") +
+                                 c.tail);
+        std::ostringstream console;
+        std::istringstream answers;
+        const NamesFile nf = read_names_file(names, console, answers);
+        EXPECT_EQ(nf.cpt, "/p/a.cpt");
+        EXPECT_EQ(nf.setup_days, c.days);
+        EXPECT_EQ(nf.setup_a, c.a);
+        EXPECT_EQ(nf.soil_settlement, c.settlement);
+        EXPECT_EQ(nf.downdrag, c.downdrag);
+    }
+    std::istringstream bad("v\na\nb\n0\ni\no\np\nc\nthirty\n");
+    std::ostringstream console;
+    std::istringstream answers;
+    EXPECT_THROW(read_names_file(bad, console, answers), InputError);
 }
 
 }  // namespace
