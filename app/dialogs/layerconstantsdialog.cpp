@@ -43,8 +43,8 @@ LayerConstantsDialog::LayerConstantsDialog(Project& project, int layer, QWidget*
     setWindowTitle(title);
     setAccessibleName(title);
     auto* grid = new QGridLayout;
-    const QLatin1StringView captions[] = {texts::kShaftQuake, texts::kToeQuake, texts::kShaftDamping,
-                                          texts::kToeDamping, texts::kSetupA,   texts::kSetupT0};
+    const QLatin1StringView captions[] = {texts::kShaftQuake, texts::kToeQuake,    texts::kShaftDamping,
+                                          texts::kToeDamping, texts::kLayerSetupA, texts::kLayerSetupT0};
     const QLatin1StringView defaultCaptions[] = {texts::kDefaultShaftQuake,   texts::kDefaultToeQuake,
                                                  texts::kDefaultShaftDamping, texts::kDefaultToeDamping,
                                                  texts::kDefaultSetupA,       texts::kDefaultSetupT0};
