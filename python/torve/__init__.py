@@ -460,22 +460,6 @@ class Driveability:
             (the trapezoid between depths; NaN from the first refusal on).
         max_compression, max_tension: the largest stresses of each blow anywhere in the pile.
         enthru_kj: the energy each blow gave the pile head.
-class Characteristic:
-    """The characteristic capacity of one pile from projects with one sounding each
-    (:func:`characteristic`), per depth of the capacity table (ft | m), forces in kips | kN.
-
-    Attributes:
-        units: "English" or "SI".
-        method: the name of the method the projects were analysed with.
-        names: the projects' files (for a project never saved, "project N" by its place).
-        stiff: whether the factors are those of a stiff structure.
-        depth: NumPy array of the depths common to every project's table.
-        capacities: 2-D NumPy array, a row per project: its calculated capacity at each depth.
-        mean, minimum: NumPy arrays of the mean and the least of the capacities.
-        xi3, xi4: NumPy arrays of the correlation factors (the same at every depth).
-        characteristic: NumPy array of R_c,k = min(mean / xi3, minimum / xi4).
-        design: NumPy array of R_c,d = R_c,k / 1.2.
-        warnings: a list per project of the sentences of its run's warnings.
     """
 
     def __init__(self, raw: dict):
@@ -567,6 +551,28 @@ def wave_equation(project: Project, hammer: dict, resistance: float, srd: str = 
                                 None if shaft_fraction is None else float(shaft_fraction),
                                 float(segment_length))
     return Blow(raw)
+
+
+class Characteristic:
+    """The characteristic capacity of one pile from projects with one sounding each
+    (:func:`characteristic`), per depth of the capacity table (ft | m), forces in kips | kN.
+
+    Attributes:
+        units: "English" or "SI".
+        method: the name of the method the projects were analysed with.
+        names: the projects' files (for a project never saved, "project N" by its place).
+        stiff: whether the factors are those of a stiff structure.
+        depth: NumPy array of the depths common to every project's table.
+        capacities: 2-D NumPy array, a row per project: its calculated capacity at each depth.
+        mean, minimum: NumPy arrays of the mean and the least of the capacities.
+        xi3, xi4: NumPy arrays of the correlation factors (the same at every depth).
+        characteristic: NumPy array of R_c,k = min(mean / xi3, minimum / xi4).
+        design: NumPy array of R_c,d = R_c,k / 1.2.
+        warnings: a list per project of the sentences of its run's warnings.
+    """
+
+    def __init__(self, raw: dict):
+        self.units: str = raw["units"]
         self.method: str = raw["method"]
         self.names: _List[str] = list(raw["names"])
         self.stiff: bool = raw["stiff"]

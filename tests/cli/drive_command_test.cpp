@@ -58,10 +58,12 @@ TEST(DriveCommand, ACommandLineItCannotUseIsAUsageError) {
     }
 }
 
-// The resistance to driving comes from the cone data; these need it computed.
+// The resistance to driving comes from the cone data; Alm & Hamre reads the clay's sleeve friction
+// from the cone readings an import keeps beside the project: here 40 kPa from the ground to 60 m.
 TEST(DriveCommand, PrintsBlowCountAndStressesPerDepth) {
     torve::test::ScratchDir dir;
     const std::string project = copy_example(dir, "open-pipe-offshore-si");
+    dir.write("open-pipe-offshore-si.cone.csv", "depth_m,fs_kPa,u2_kPa,qt_kPa\n0,40,,\n60,40,,\n");
     const std::string hammer = torve::test::source_path("examples/hammers/ram-35t-350kj.json");
     const Command r = run({"drive", project, "--hammer", hammer, "--depths", "10:40:10", "--bearing-graph",
                            "2000,4000,8000", "--csv", dir.file("out")});

@@ -70,6 +70,8 @@ def test_values_out_of_range_are_refused():
 
 def test_driveability_gives_arrays_per_depth():
     project = example("open-pipe-offshore-si")
+    # Alm & Hamre in clay reads the sleeve friction: 40 kPa from the ground to 60 m.
+    project.cone_readings = [(0.0, 40.0, None, None), (60.0, 40.0, None, None)]
     d = torve.driveability(project, hammer=RAM, srd="alm-hamre", depths=[10, 20, 30, 40])
     for a in (d.depth, d.srd_shaft, d.srd_base, d.blow_count, d.max_compression, d.max_tension):
         assert isinstance(a, np.ndarray) and a.shape == (4,)
