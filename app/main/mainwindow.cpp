@@ -638,19 +638,24 @@ void MainWindow::checkData() {
                                 FindingsPurpose::Check);
 }
 
-void MainWindow::runAnalysis() {
-    if (!commitActiveChild()) return;
+bool MainWindow::checkAndSaveForRun() {
+    if (!commitActiveChild()) return false;
     // Everything the project lacks, at once, before the save and the engine's first refusal.
-    if (!mayRunAfterCheck(this, precheck(*project_), project_->data().units == UnitSystem::English)) return;
+    if (!mayRunAfterCheck(this, precheck(*project_), project_->data().units == UnitSystem::English))
+        return false;
     QString error;
     const SaveResult saved = saveProject(&error);
     if (saved == SaveResult::Failed) {
         // Running the engine on the file as it was before would show results of other input.
         messages().error(this, texts::kSaveFailed + QLatin1Char('\r') + error + QStringLiteral("\r\r") +
                                    texts::kRunNotSaved);
-        return;
+        return false;
     }
-    if (saved == SaveResult::Cancelled || project_->data().fileName == texts::kNewFileName) return;
+    return saved != SaveResult::Cancelled && project_->data().fileName != texts::kNewFileName;
+}
+
+void MainWindow::runAnalysis() {
+    if (!checkAndSaveForRun()) return;
     if (const auto warning = project_->data().taperWarning()) {
         messages().warning(this, *warning);
         return;

@@ -99,6 +99,9 @@ class MainWindow : public QMainWindow, public WindowHost, public FindingTarget {
     void dropEvent(QDropEvent* event) override;
 
   private:
+    // The check before a run, then the save a run reads the project from: true when the saved
+    // project may run, false after saying why not (or when the user cancelled).
+    bool checkAndSaveForRun();
     enum class SaveResult { Saved, Cancelled, Failed };
 
     void createMenus();

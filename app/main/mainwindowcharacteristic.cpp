@@ -3,28 +3,16 @@
 
 #include "app/dialogs/characteristiccapacitydialog.h"
 #include "app/main/mainwindow.h"
-#include "app/main/runcheck.h"
 #include "app/main/soundingrun.h"
 #include "app/main/texts.h"
-#include "app/project/precheck.h"
 #include "app/project/project.h"
-#include "app/widgets/messages.h"
 
 namespace torve::app {
 
 void MainWindow::showCharacteristicCapacity() {
-    if (!commitActiveChild()) return;
-    const bool english = project_->data().units == UnitSystem::English;
     // Each run reads the project from its file: it is saved first, as a run of its own saves it.
-    if (!mayRunAfterCheck(this, precheck(*project_), english)) return;
-    QString error;
-    const SaveResult saved = saveProject(&error);
-    if (saved == SaveResult::Failed) {
-        messages().error(this, texts::kSaveFailed + QLatin1Char('\r') + error + QStringLiteral("\r\r") +
-                                   texts::kRunNotSaved);
-        return;
-    }
-    if (saved == SaveResult::Cancelled || project_->data().fileName == texts::kNewFileName) return;
+    if (!checkAndSaveForRun()) return;
+    const bool english = project_->data().units == UnitSystem::English;
     std::vector<Method> methods;
     for (Method m : kTableOrder)
         if (project_->data().isSelected(m) && (!is_cone_based(m) || project_->data().offshoreEdition))
