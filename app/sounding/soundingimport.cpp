@@ -340,8 +340,10 @@ QStringList SoundingImport::summary(const QString& format) const {
         for (const auto& [field, name] :
              {std::pair{&ConeReading::fs, "fs"}, std::pair{&ConeReading::u2, "u2"},
               std::pair{&ConeReading::qt, "qt"}}) {
+            // Copied first: clang 14 refuses to capture a structured binding.
+            const auto member = field;
             if (std::any_of(readings.begin(), readings.end(),
-                            [&](const ConeReading& c) { return (c.*field).has_value(); }))
+                            [member](const ConeReading& c) { return (c.*member).has_value(); }))
                 kept << QLatin1String(name);
         }
         lines << QString(texts::kSummaryReadings).arg(kept.join(QStringLiteral(", ")));

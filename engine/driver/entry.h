@@ -20,6 +20,16 @@ extern "C" {
    error, 4 internal error. Exported as ITORVE and under the decorated name _ITORVE. */
 TORVE_EXPORT int32_t ITORVE(int32_t operation);
 
+/* Told after each tip depth of a driveability run that `done` of `total` depths are driven;
+   returning nonzero stops the run. Called on the thread that called ITORVE_DRIVE. */
+typedef int32_t (*TORVE_DRIVE_PROGRESS)(int32_t done, int32_t total, void* context);
+
+/* Drives a project's pile with a hammer at several tip depths as the driveability request file at
+   `request` (a path in the platform's file-name encoding) asks, and writes the driveability
+   results file the request names (engine/driver/driveability_results_file.h). `progress` may be
+   null. Results as ITORVE, and 5 when `progress` stopped the run: then no results file is left. */
+TORVE_EXPORT int32_t ITORVE_DRIVE(const char* request, TORVE_DRIVE_PROGRESS progress, void* context);
+
 #ifdef __cplusplus
 }
 #endif
