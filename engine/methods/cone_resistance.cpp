@@ -10,15 +10,24 @@ namespace torve {
 
 namespace {
 
-// Linear value between the points a .. b (inclusive) of `p` at `depth`, held beyond them.
-double profile_value(const std::vector<CptPoint>& p, std::size_t a, std::size_t b, double depth) {
-    if (depth <= p[a].depth) return p[a].qc;
-    if (depth >= p[b].depth) return p[b].qc;
-    // The first point of the range deeper than `depth`; a step (two points at one depth) is
-    // passed at its lower value once the depth is below it.
-    const auto upper = std::upper_bound(p.begin() + static_cast<std::ptrdiff_t>(a),
-                                        p.begin() + static_cast<std::ptrdiff_t>(b) + 1, depth,
-                                        [](double d, const CptPoint& point) { return d < point.depth; });
+// Linear value between the points a .. b (inclusive) of `p` at `depth`, held beyond them. A step
+// (two points at one depth) met exactly is read on `side` of it.
+double profile_value(const std::vector<CptPoint>& p, std::size_t a, std::size_t b, double depth,
+                     ProfileSide side) {
+    if (depth < p[a].depth) return p[a].qc;
+    if (depth > p[b].depth) return p[b].qc;
+    const auto begin = p.begin() + static_cast<std::ptrdiff_t>(a);
+    const auto end = p.begin() + static_cast<std::ptrdiff_t>(b) + 1;
+    // The first point below `depth` reads a step there at its lower value; the first point at or
+    // below it, at its upper value.
+    const auto upper = side == ProfileSide::Below
+                           ? std::upper_bound(begin, end, depth,
+                                              [](double d, const CptPoint& point) { return d < point.depth; })
+                           : std::lower_bound(begin, end, depth, [](const CptPoint& point, double d) {
+                                 return point.depth < d;
+                             });
+    if (upper == end) return p[b].qc;
+    if (upper == begin) return p[a].qc;
     const CptPoint& hi = *upper;
     const CptPoint& lo = *(upper - 1);
     const double span = hi.depth - lo.depth;
@@ -40,17 +49,20 @@ double linear_within(double top_value, double bottom_value, const Segment& s, do
 
 // The profile read within the segment's layer; a layer without a point of its own takes the
 // profile across it, the only reading there is.
-double profile_in_layer(const Segment& s, double depth, const CptProfile& cpt, const Units& units) {
-    if (!(s.layer_bottom > s.layer_top)) return cpt_profile_at(cpt, depth);  // no layer of any extent
+double profile_in_layer(const Segment& s, double depth, const CptProfile& cpt, const Units& units,
+                        ProfileSide side) {
+    const std::size_t last = cpt.points.size() - 1;
+    if (!(s.layer_bottom > s.layer_top))  // no layer of any extent
+        return profile_value(cpt.points, 0, last, depth, side);
     const CptRange r = cpt_points_in_layer(cpt, s.layer_top, s.layer_bottom, layer_boundary_band(units));
-    if (r.empty()) return cpt_profile_at(cpt, depth);
-    return cpt_range_at(cpt, r, depth);
+    if (r.empty()) return profile_value(cpt.points, 0, last, depth, side);
+    return profile_value(cpt.points, r.first, r.last, depth, side);
 }
 
 }  // namespace
 
 double cpt_profile_at(const CptProfile& cpt, double depth) {
-    return profile_value(cpt.points, 0, cpt.points.size() - 1, depth);
+    return profile_value(cpt.points, 0, cpt.points.size() - 1, depth, ProfileSide::Below);
 }
 
 double layer_boundary_band(const Units& units) {
@@ -81,10 +93,11 @@ CptRange cpt_points_in_layer(const CptProfile& cpt, double top, double bottom, d
 }
 
 double cpt_range_at(const CptProfile& cpt, const CptRange& range, double depth) {
-    return profile_value(cpt.points, range.first, range.last, depth);
+    return profile_value(cpt.points, range.first, range.last, depth, ProfileSide::Below);
 }
 
-double segment_cone_resistance_at(const Segment& s, double depth, const CptProfile& cpt, const Units& units) {
+double segment_cone_resistance_at(const Segment& s, double depth, const CptProfile& cpt, const Units& units,
+                                  ProfileSide side) {
     const double to_ksf = units.read_stress_per_stress;
     // A layer's own values hold beyond its soil points, as the last reading of a sounding within
     // the layer does, where a segment reaches past a boundary between two segment ends.
@@ -93,7 +106,7 @@ double segment_cone_resistance_at(const Segment& s, double depth, const CptProfi
     if (has_own_cone_resistance(s.cone_resistance))
         return std::max(linear_within(s.cone_resistance_top, s.cone_resistance_bottom, s, within), 0.0) /
                to_ksf;
-    if (!cpt.points.empty()) return from_profile(profile_in_layer(s, depth, cpt, units), to_ksf);
+    if (!cpt.points.empty()) return from_profile(profile_in_layer(s, depth, cpt, units, side), to_ksf);
     if (!s.sand) return 0.0;  // clay keeps its yield stress ratio where sand has its blow count
     const double blow_count = linear_within(s.blow_count_top, s.blow_count_bottom, s, within);
     return 2.8 * units.atmospheric_pressure * std::max(blow_count, 0.0);
@@ -129,7 +142,9 @@ std::vector<ConeNode> segment_cone_nodes(const Segment& s, const CptProfile& cpt
                 nodes.push_back({p.depth, from_profile(p.qc, units.read_stress_per_stress)});
         }
     }
-    nodes.push_back({s.bottom, segment_cone_resistance_at(s, s.bottom, cpt, units)});
+    // A step on the segment's bottom belongs to the segment below: this one ends at its upper value,
+    // as it would a hair above.
+    nodes.push_back({s.bottom, segment_cone_resistance_at(s, s.bottom, cpt, units, ProfileSide::Above)});
     return nodes;
 }
 

@@ -15,12 +15,18 @@ struct ConeNode {
     double qc = 0;
 };
 
+// Where a step of the CPT profile (two rows at one depth) is met exactly: the value below it, as a
+// segment reads at its top, or above it, as a segment reads at its bottom.
+enum class ProfileSide { Below, Above };
+
 // qc of a segment at `depth`, from the segment's own layer only: the layer's own qc when given
 // (has_own_cone_resistance at mid-depth), linear through the layer; else the CPT profile read
 // within the layer (one-sided at its top and bottom); else 2.8 pa N from the blow count of a sand
 // segment, linear through the layer (a clay segment has no blow count, so its estimate is 0).
-// Values entered in psf are divided by 1000; a negative reading of the profile counts as 0.
-double segment_cone_resistance_at(const Segment& s, double depth, const CptProfile& cpt, const Units& units);
+// Values entered in psf are divided by 1000; a negative reading of the profile counts as 0. A step
+// of the profile at `depth` is read on `side` of it.
+double segment_cone_resistance_at(const Segment& s, double depth, const CptProfile& cpt, const Units& units,
+                                  ProfileSide side = ProfileSide::Below);
 
 // qc of the segment at its mid-depth, by segment_cone_resistance_at.
 double segment_cone_resistance(const Segment& s, const CptProfile& cpt, const Units& units);
@@ -31,9 +37,9 @@ std::vector<double> segment_cone_resistances(const SoilProfile& profile, const C
 
 // The readings along a segment: at its top, at every CPT row of its layer strictly inside it (a
 // step given as two rows at one depth keeps both), or for a layer's own qc at the layer's bottom
-// point when it lies inside, and at its bottom. Between two of them qc is
-// linear, so a friction summed over them follows the sounding and not the chord between the
-// segment's ends.
+// point when it lies inside, and at its bottom (a step there read at its upper value). Between two of them qc
+// is linear, so a friction summed over them follows the sounding and not the chord between the segment's
+// ends.
 std::vector<ConeNode> segment_cone_nodes(const Segment& s, const CptProfile& cpt, const Units& units);
 
 // qc of the CPT profile at `depth`, as read (psf or kPa): linear between the bracketing points,

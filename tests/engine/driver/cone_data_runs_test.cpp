@@ -13,7 +13,9 @@
 #include "engine/model/input_error.h"
 #include "engine/model/project_codec.h"
 #include "engine/model/unit_conversion.h"
+#include "engine/model/whole_file.h"
 #include "tests/support/project_text.h"
+#include "tests/support/scratch_dir.h"
 
 namespace torve {
 namespace {
@@ -142,6 +144,30 @@ TEST(ConeDataUnits, TinyConeResistancesGiveFiniteResults) {
                 return f.place.id == RecordId::CptRow && f.field == "cone resistance" && !f.is_error();
             }));
         }
+    }
+}
+
+// A qc step of 10 to 2 MPa and back (12.5 and 13.5 m, rows of 0.5 m) on segment ends, or 0.1 mm
+// below them: a segment above the step read its bottom at the value below the step, so the two
+// soundings gave the Unified shaft 1310.3 and 1305.5 kN at the 15 m tip. Moving a step by 0.1 mm
+// moves the friction of 0.1 mm of shaft alone: less than 0.05 kN here, at every depth.
+TEST(ConeDataSteps, AStepOnASegmentEndReadsAsOneAHairBelowIt) {
+    const auto run = [](const std::string& name) {
+        const std::string base = "tests/data/reproducers/cpt-step-" + name + "-segment-ends";
+        const RunInput in =
+            parse_run_input(read_regular_file(test::source_path(base + ".tv6d")), base + ".tv6d",
+                            read_regular_file(test::source_path(base + ".cpt")), base + ".cpt");
+        return compute_analysis(in.in, in.cpt);
+    };
+    const RunResult on = run("on"), off = run("off");
+    ASSERT_EQ(on.methods.size(), off.methods.size());
+    ASSERT_FALSE(on.methods.empty());
+    for (std::size_t m = 0; m < on.methods.size(); ++m) {
+        const CapacityTable &a = on.methods[m], &b = off.methods[m];
+        ASSERT_EQ(a.depth.size(), b.depth.size());
+        for (std::size_t i = 0; i < a.depth.size(); ++i)
+            EXPECT_NEAR(a.skin_friction[i], b.skin_friction[i], 0.05)
+                << code_of(a.method) << " at " << a.depth[i];
     }
 }
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace torve {
 namespace {
 
@@ -191,6 +193,28 @@ TEST(ConeResistance, NodesOfASegment) {
         EXPECT_DOUBLE_EQ(n[i].depth, expected[i].first) << i;
         EXPECT_DOUBLE_EQ(n[i].qc, expected[i].second) << i;
     }
+    // The same step on the end shared by two segments: the segment above ends at its upper value
+    // and the one below starts at its lower, so that moving the step a hair into either segment
+    // changes neither (the friction summed over the nodes moved by 5 kN in a 25 m sand before).
+    const std::vector<ConeNode> above = segment_cone_nodes(in_layer(1.0, 1.08, 0, 2), cpt, si);
+    const std::vector<ConeNode> below = segment_cone_nodes(in_layer(1.08, 1.16, 0, 2), cpt, si);
+    ASSERT_EQ(above.size(), 3u);
+    EXPECT_DOUBLE_EQ(above.back().qc, 8);
+    ASSERT_EQ(below.size(), 3u);
+    EXPECT_DOUBLE_EQ(below.front().qc, 2);
+    EXPECT_DOUBLE_EQ(below.back().qc, 1);  // held below the last row
+    // Read directly on either side of the step, and at the sounding's ends.
+    const Segment whole = in_layer(0, 2, 0, 2);
+    for (const auto& [depth, side, qc] :
+         std::vector<std::tuple<double, ProfileSide, double>>{{1.08, ProfileSide::Below, 2},
+                                                              {1.08, ProfileSide::Above, 8},
+                                                              {1.0, ProfileSide::Below, 6},
+                                                              {1.0, ProfileSide::Above, 6},
+                                                              {0.96, ProfileSide::Above, 5},
+                                                              {1.12, ProfileSide::Below, 1},
+                                                              {1.2, ProfileSide::Above, 1}})
+        EXPECT_DOUBLE_EQ(segment_cone_resistance_at(whole, depth, cpt, si, side), qc) << depth;
+
     // A layer's own qc and a blow count are linear through the layer: the two ends alone, each at
     // its own depth (qc 1000 + 100 z kPa; N 10 + z, 2.8 x 100 x N).
     Segment own = segment(2, 2.5, true, 1225, 12.25);
