@@ -273,12 +273,15 @@ void add_drive_command(CLI::App& app, int& exit_code) {
         "Tip depths A:B:STEP in ft or m below the ground surface (default: every 3 ft or 1 m down to "
         "the pile's length)");
     cmd->add_option("--shaft-factor", settings->shaft_factor,
-                    "Factor on the SRD of the shaft, 0 or more (default 1, the best estimate)");
+                    "Factor on the SRD of the shaft, 0 or more (default 1, the best estimate)")
+        ->type_name("NUMBER");
     cmd->add_option("--base-factor", settings->base_factor,
-                    "Factor on the SRD of the base, 0 or more (default 1; 1.25 for an upper bound)");
+                    "Factor on the SRD of the base, 0 or more (default 1; 1.25 for an upper bound)")
+        ->type_name("NUMBER");
     cmd->add_option("--friction-angle", settings->friction_angle,
                     "Interface friction angle of sand on the pile in Alm & Hamre's sand friction, degrees "
-                    "above 0 and below 90 (default 29)");
+                    "above 0 and below 90 (default 29)")
+        ->type_name("NUMBER");
     cmd->add_option("--csv", settings->csv_dir,
                     "Folder for the CSV files at full precision (created when missing)");
     cmd->add_option("--bearing-graph", settings->bearing_graph,
