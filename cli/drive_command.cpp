@@ -30,6 +30,8 @@ struct DriveSettings {
     std::vector<double> bearing_graph;
     unsigned jobs = 0;
     double segment_length = 1.0;
+    // As typed: a text that is no number is a usage error, a number out of range the engine's.
+    std::string shaft_factor = "1", base_factor = "1", friction_angle = "29";
 };
 
 struct DepthRange {
@@ -56,6 +58,36 @@ DepthRange depth_range(const std::string& text) {
     if ((r.to - r.from) / r.step > 2000)
         throw CLI::ValidationError("--depths", "gives more than 2000 depths");
     return r;
+}
+
+// A finite number for `option`; the engine checks its range with the rest of the request.
+double number_option(const char* option, const std::string& text) {
+    double v = 0;
+    if (!parse_real(text, v) || !std::isfinite(v))
+        throw CLI::ValidationError(option, "expected a number, found " + text);
+    return v;
+}
+
+SrdOptions srd_options(const DriveSettings& s) {
+    SrdOptions o;
+    o.shaft_factor = number_option("--shaft-factor", s.shaft_factor);
+    o.base_factor = number_option("--base-factor", s.base_factor);
+    o.interface_friction_angle = number_option("--friction-angle", s.friction_angle);
+    return o;
+}
+
+// What the table's resistance was changed by, for the line that names the method; nothing for the
+// best estimate. The angle only where Alm & Hamre's sand friction takes it.
+std::string srd_options_text(const SrdOptions& o, SrdMethod method) {
+    const SrdOptions best;
+    std::vector<std::string> parts;
+    if (o.shaft_factor != best.shaft_factor) parts.push_back("shaft x " + shortest_real(o.shaft_factor));
+    if (o.base_factor != best.base_factor) parts.push_back("base x " + shortest_real(o.base_factor));
+    if (method == SrdMethod::AlmHamre && o.interface_friction_angle != best.interface_friction_angle)
+        parts.push_back("interface friction angle " + shortest_real(o.interface_friction_angle) + " degrees");
+    std::string text;
+    for (const std::string& p : parts) text += (text.empty() ? ", " : "; ") + p;
+    return text;
 }
 
 std::vector<double> depths_of(const DepthRange& r) {
@@ -156,6 +188,7 @@ int drive(const DriveSettings& s) {
     const SrdMethod method = s.srd == "unified-srd" ? SrdMethod::UnifiedSrd : SrdMethod::AlmHamre;
     std::optional<DepthRange> range;
     if (!s.depths.empty()) range = depth_range(s.depths);
+    const SrdOptions options = srd_options(s);
     RunInput input;
     Hammer hammer;
     try {
@@ -174,7 +207,7 @@ int drive(const DriveSettings& s) {
     DrivingSettings settings;
     settings.segment_length_m = s.segment_length;
 
-    const SrdProfile srd = compute_srd(input.in, input.cpt, method, depths_of(*range));
+    const SrdProfile srd = compute_srd(input.in, input.cpt, method, depths_of(*range), options);
     const Driveability d = driveability(input.in, srd, hammer, settings, s.jobs);
     if (d.status != RunStatus::Completed) {
         std::cerr << "torve drive: " << s.project << ": " << d.message << '\n';
@@ -186,7 +219,8 @@ int drive(const DriveSettings& s) {
               << decimals(hammer.efficiency, 2) << ", " << decimals(hammer.impact_velocity(), 2)
               << " m/s at impact)\n";
     std::cout << "  resistance to driving: "
-              << (method == SrdMethod::UnifiedSrd ? "Unified (sand)" : "Alm & Hamre") << '\n';
+              << (method == SrdMethod::UnifiedSrd ? "Unified (sand)" : "Alm & Hamre")
+              << srd_options_text(options, method) << '\n';
     print_driveability(d);
     for (const RunWarning& w : srd.warnings)
         std::cout << "  warning: " << warning_sentence(w, english) << '\n';
@@ -194,7 +228,7 @@ int drive(const DriveSettings& s) {
     if (!s.csv_dir.empty() && !write_csv(s, "driveability", driveability_csv(d))) exit_code = kExitRunFailed;
 
     if (!s.bearing_graph.empty()) {
-        const SrdProfile own = compute_srd(input.in, input.cpt, method, {length});
+        const SrdProfile own = compute_srd(input.in, input.cpt, method, {length}, options);
         if (own.status != RunStatus::Completed || own.depths.empty()) {
             std::cerr << "torve drive: " << s.project << ": " << own.message << '\n';
             return kExitRunFailed;
@@ -223,6 +257,8 @@ void add_drive_command(CLI::App& app, int& exit_code) {
         "on the whole pile with that resistance spread along it. Prints per depth the SRD of shaft and "
         "base, the blow count (blows per 0.25 m in S.I., per ft in English projects; \"refusal\" where "
         "the blow leaves no permanent set) and the largest compression and tension stress in the pile. "
+        "--shaft-factor and --base-factor scale the SRD of shaft and base, --friction-angle sets the "
+        "interface friction angle of Alm & Hamre's sand. "
         "With --bearing-graph, also the blow count against assumed ultimate resistances at the pile's own "
         "length, spread as the SRD there. With --csv DIR, writes DIR/PROJECT.driveability.csv (and "
         ".bearing-graph.csv). Exits with 1 when a file or value is refused, naming it.");
@@ -236,6 +272,16 @@ void add_drive_command(CLI::App& app, int& exit_code) {
         "--depths", settings->depths,
         "Tip depths A:B:STEP in ft or m below the ground surface (default: every 3 ft or 1 m down to "
         "the pile's length)");
+    cmd->add_option("--shaft-factor", settings->shaft_factor,
+                    "Factor on the SRD of the shaft, 0 or more (default 1, the best estimate)")
+        ->type_name("NUMBER");
+    cmd->add_option("--base-factor", settings->base_factor,
+                    "Factor on the SRD of the base, 0 or more (default 1; 1.25 for an upper bound)")
+        ->type_name("NUMBER");
+    cmd->add_option("--friction-angle", settings->friction_angle,
+                    "Interface friction angle of sand on the pile in Alm & Hamre's sand friction, degrees "
+                    "above 0 and below 90 (default 29)")
+        ->type_name("NUMBER");
     cmd->add_option("--csv", settings->csv_dir,
                     "Folder for the CSV files at full precision (created when missing)");
     cmd->add_option("--bearing-graph", settings->bearing_graph,

@@ -54,6 +54,7 @@ py::dict to_python(const DowndragResult& r) {
     d["axial_load"] = array(r.axial_load);
     d["pile_movement"] = array(r.pile_movement);
     d["soil_settlement"] = array(r.soil_settlement);
+    d["resistance"] = array(r.resistance);
     return d;
 }
 

@@ -83,7 +83,8 @@ void bind_driveability(py::module_& m, std::function<RunRequest(const py::handle
     m.def(
         "driveability",
         [request_of](const py::handle& project, const std::string& hammer_json, const std::string& srd,
-                     std::optional<std::vector<double>> depths, unsigned jobs) {
+                     std::optional<std::vector<double>> depths, unsigned jobs, double shaft_factor,
+                     double base_factor, double friction_angle) {
             const SrdMethod method = method_of(srd);
             const Hammer hammer = hammer_of(hammer_json);
             const RunRequest request = request_of(project);
@@ -96,16 +97,19 @@ void bind_driveability(py::module_& m, std::function<RunRequest(const py::handle
                     tips.push_back(z);
                 tips.push_back(request.input.total_pile_length);
             }
+            // The engine checks the factors and the angle with the rest of the request.
+            const SrdOptions options{shaft_factor, base_factor, friction_angle};
             Driveability result;
             {
                 py::gil_scoped_release release;
-                const SrdProfile profile = compute_srd(request.input, request.cpt, method, tips);
+                const SrdProfile profile = compute_srd(request.input, request.cpt, method, tips, options);
                 result = driveability(request.input, profile, hammer, {}, jobs);
             }
             return driveability_to_python(result);
         },
         py::arg("project"), py::arg("hammer_json"), py::arg("srd") = "alm-hamre",
-        py::arg("depths") = py::none(), py::arg("jobs") = 0,
+        py::arg("depths") = py::none(), py::arg("jobs") = 0, py::arg("shaft_factor") = 1.0,
+        py::arg("base_factor") = 1.0, py::arg("friction_angle") = 29.0,
         "Per tip depth (ft | m) the resistance to driving and one blow of the hammer: a dict of arrays.");
     m.def(
         "wave_equation",

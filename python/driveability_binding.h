@@ -10,7 +10,8 @@
 
 namespace torve::python {
 
-// Registers driveability(project, hammer_json, srd, depths, jobs) and wave_equation(project,
+// Registers driveability(project, hammer_json, srd, depths, jobs, shaft_factor, base_factor,
+// friction_angle) and wave_equation(project,
 // hammer_json, resistance, srd, shaft_fraction, segment_length) on the module.
 void bind_driveability(pybind11::module_& m,
                        std::function<RunRequest(const pybind11::handle& project)> request_of);

@@ -1,31 +1,58 @@
 #include "app/main/soundingrun.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "app/controls/usererror.h"
 #include "app/graph/graph.h"
 #include "app/main/analysisrun.h"
 #include "app/main/texts.h"
+#include "app/project/layerconstantsfile.h"
 #include "app/project/project.h"
 #include "app/project/projectfile.h"
 #include "app/project/results.h"
 
 namespace torve::app {
 
+namespace {
+
+// Copies `from` to `to` when it is there; false only when it is there and cannot be copied.
+bool copyCompanion(const QString& from, const QString& to) {
+    return !QFileInfo::exists(from) || QFile::copy(from, to);
+}
+
+}  // namespace
+
+std::optional<QString> copySoundingFiles(const QString& projectFile, const QString& cptFile,
+                                         const QString& folder) {
+    const QDir dir(folder);
+    const QString input = dir.filePath(QStringLiteral("sounding.tv6d"));
+    if (!QFile::copy(projectFile, input) ||
+        !QFile::copy(cptFile, dir.filePath(QStringLiteral("sounding.cpt"))))
+        return std::nullopt;
+    // The layers' constants (set-up rates, quakes, damping) change the run as they change the
+    // project's own; the run reads them, and the readings, beside its copy.
+    if (!copyCompanion(layerConstantsFileName(projectFile), layerConstantsFileName(input)) ||
+        !copyCompanion(besideProject(cptFile, ".cone.csv"), besideProject(input, ".cone.csv")))
+        return std::nullopt;
+    return input;
+}
+
 SoundingRun runWithSounding(const QString& projectFile, const QString& cptFile, Method method,
                             const QString& engineDirectory) {
     SoundingRun run;
     QTemporaryDir scratch;
-    const QString input = scratch.filePath(QStringLiteral("sounding.tv6d"));
-    if (!scratch.isValid() || !QFile::copy(projectFile, input) ||
-        !QFile::copy(cptFile, scratch.filePath(QStringLiteral("sounding.cpt")))) {
+    const std::optional<QString> input =
+        scratch.isValid() ? copySoundingFiles(projectFile, cptFile, scratch.path()) : std::nullopt;
+    if (!input) {
         run.error = texts::kSoundingCopyFailed;
         return run;
     }
     Project project;
     try {
-        project.readProject(input, ProjectFormat::Current);
+        project.readProject(*input, ProjectFormat::Current);
     } catch (const UserError& e) {
         run.error = e.message();
         return run;

@@ -162,6 +162,7 @@ void Results::clear() {
     }
     plotRows_ = 0;
     driveability_.clear();
+    downdrag_.reset();
     setSetupDays(std::nullopt);
 }
 
@@ -275,11 +276,13 @@ void Results::clearDowndrag() {
         graph(g).setLineCount(0);
         graph(g).marks.clear();
     }
+    downdrag_.reset();
 }
 
 void Results::fillDowndrag(const DowndragResults& d, UnitSystem units) {
     clearDowndrag();
     if (!d.solved || d.depth.empty()) return;
+    downdrag_ = DowndragAtAGlance{units, d.headLoad, d.neutralPlane, d.dragForce};
     const bool english = units == UnitSystem::English;
     const QString length = english ? texts::kFeetSuffix : texts::kMetresSuffix;
     const auto depthText = [&](double v) { return formatGeneral(v, 4, QLatin1Char('.')) + length; };
@@ -376,6 +379,12 @@ void Results::convertUnits(UnitSystem from, UnitSystem to) {
         p.depth *= length;
         p.sideResistance *= forcePerLength;
         p.tipResistance *= force;
+    }
+    if (downdrag_ && downdrag_->units == from) {
+        downdrag_->units = to;
+        downdrag_->neutralPlane *= length;
+        downdrag_->headLoad *= force;
+        downdrag_->dragForce *= force;
     }
 }
 

@@ -12,6 +12,14 @@
 
 namespace torve::app {
 
+// The downdrag the graphs show, at a glance: in the unit system given, depths ft | m, loads kips | kN.
+struct DowndragAtAGlance {
+    UnitSystem units = UnitSystem::SI;
+    double headLoad = 0;
+    double neutralPlane = 0;
+    double dragForce = 0;
+};
+
 class GridTable;
 struct DowndragResults;
 struct PlotFile;
@@ -77,6 +85,8 @@ class Results {
     // empty.
     void fillDowndrag(const DowndragResults& downdrag, UnitSystem units);
     void clearDowndrag();
+    // The downdrag the graphs were last filled from, in the project's units; none without a solution.
+    const std::optional<DowndragAtAGlance>& downdrag() const { return downdrag_; }
     // The days after driving whose capacity the run gave; none: the end of driving. The capacity
     // graphs say so in their title, unless the user has given them a title of their own.
     void setSetupDays(std::optional<double> days);
@@ -101,6 +111,7 @@ class Results {
     QString combinedTitle_;
     std::vector<DriveabilityPoint> driveability_;
     std::optional<double> setupDays_;
+    std::optional<DowndragAtAGlance> downdrag_;
     // The title each capacity graph was given by the set-up of the last run.
     std::array<QString, kResultGraphCount> setupTitles_;
 };

@@ -2,11 +2,13 @@
 #include "app/render/calculationsheet.h"
 
 #include <QDate>
+#include <optional>
 
 #include "app/controls/expandunits.h"
 #include "app/controls/numbertext.h"
 #include "app/project/project.h"
 #include "app/project/projecttables.h"
+#include "app/project/results.h"
 #include "app/render/texts.h"
 #include "app/table/gridtable.h"
 
@@ -141,6 +143,24 @@ SheetTable capacityTable(const ResultsSummary& s) {
     return t;
 }
 
+// What the run had beyond the capacity at the end of driving, as its report and graphs tell it: the
+// capacity some days after driving, and the pile in settling soil. None for a run of neither.
+std::optional<SheetTable> setupAndDowndragTable(const Results& r) {
+    SheetTable t{texts::kSheetSetupAndDowndrag, {texts::kSheetItem, texts::kSheetValue}, {}, 2};
+    if (const std::optional<double> days = r.setupDays())
+        t.rows.push_back({texts::kSheetSetup, QString(texts::kSheetSetupValue).arg(number(*days))});
+    if (const std::optional<DowndragAtAGlance>& d = r.downdrag()) {
+        const QString force = unit("F1", d->units);
+        t.rows.push_back(
+            {texts::kSheetDowndrag,
+             QString(texts::kSheetDowndragValue)
+                 .arg(QString::number(d->neutralPlane, 'f', 2), unit("L2", d->units),
+                      QString::number(d->dragForce, 'f', 1), force, QString::number(d->headLoad, 'f', 1))});
+    }
+    if (t.rows.empty()) return std::nullopt;
+    return t;
+}
+
 SheetTable workingLoadTable(const ResultsSummary& s) {
     SheetTable t{texts::kSheetWorkingLoads, s.workingLoadColumns(), {}, 1};
     for (const WorkingLoadRow& w : s.workingLoads) t.rows.push_back(s.workingLoadCells(w));
@@ -162,7 +182,11 @@ CalculationSheet calculationSheet(const Project& project, const ResultsSummary& 
     CalculationSheet sheet;
     sheet.title = titleBlockOf(d, texts::kSheetSubject, date);
     sheet.inputs = {pileTable(d), soilTable(d, project.tables().soilLayers), methodsTable(d)};
-    sheet.results = {capacityTable(summary), workingLoadTable(summary), warningTable(summary)};
+    sheet.results = {capacityTable(summary)};
+    if (std::optional<SheetTable> more = setupAndDowndragTable(project.results()))
+        sheet.results.push_back(std::move(*more));
+    sheet.results.push_back(workingLoadTable(summary));
+    sheet.results.push_back(warningTable(summary));
 
     sheet.capacity = {texts::kSheetCapacityGraph, project.graph(ResultGraph::TotalCapacity)};
     // The layers at the depths of the curves, which the profile beside it draws to its own scale.

@@ -102,4 +102,15 @@ inline constexpr QLatin1StringView kSheetCriticalFromStress{
     "where the effective stress reaches 3,500 lb/ft2"};
 inline constexpr QLatin1StringView kSheetCriticalUser{"%1 %2, given"};
 
+// What the run had beyond the capacity at the end of driving.
+inline constexpr QLatin1StringView kSheetSetupAndDowndrag{"Set-up and downdrag"};
+inline constexpr QLatin1StringView kSheetSetup{"Set-up"};
+// %1 the days after driving.
+inline constexpr QLatin1StringView kSheetSetupValue{
+    "capacity %1 days after driving: skin friction and load transfer times 1 + A log10(t/t0)"};
+inline constexpr QLatin1StringView kSheetDowndrag{"Downdrag"};
+// %1 the neutral plane, %2 its unit, %3 the drag force, %4 the unit of forces, %5 the head load.
+inline constexpr QLatin1StringView kSheetDowndragValue{
+    "neutral plane at %1 %2, drag force %3 %4 under a sustained head load of %5 %4"};
+
 }  // namespace torve::app::texts

@@ -372,6 +372,9 @@ class Downdrag:
             settlement there (what the Q-w curve is read at) and its load.
         depth, axial_load, pile_movement, soil_settlement: NumPy arrays along the pile from the head to
             the toe, at the solver's segment boundaries.
+        resistance: NumPy array at the same depths: the peak friction below each depth plus the toe
+            load, what the axial load meets from below at the neutral plane of equilibrium alone
+            (where the head load plus the peak friction above equals it).
         warnings: the run's warnings (:class:`RunWarning`).
     """
 
@@ -393,6 +396,7 @@ class Downdrag:
         self.axial_load: _np.ndarray = raw["axial_load"]
         self.pile_movement: _np.ndarray = raw["pile_movement"]
         self.soil_settlement: _np.ndarray = raw["soil_settlement"]
+        self.resistance: _np.ndarray = raw["resistance"]
 
     def __repr__(self) -> str:
         length, force, movement = ("ft", "kips", "in") if self.units == "English" else ("m", "kN", "mm")
@@ -515,7 +519,8 @@ class Blow:
 
 
 def driveability(project: Project, hammer: dict, srd: str = "alm-hamre",
-                 depths: _Optional[_Sequence[float]] = None, jobs: int = 0) -> Driveability:
+                 depths: _Optional[_Sequence[float]] = None, jobs: int = 0, shaft_factor: float = 1.0,
+                 base_factor: float = 1.0, friction_angle: float = 29.0) -> Driveability:
     """Drives the pile of ``project`` with ``hammer``: per tip depth the static resistance to
     driving by ``srd`` ("alm-hamre" or "unified-srd") and one blow of Smith's wave equation on the
     whole pile with that resistance spread along it.
@@ -527,13 +532,19 @@ def driveability(project: Project, hammer: dict, srd: str = "alm-hamre",
             ``modulus_mpa``, ``cor``) or None, ``helmet_mass_kg``, optionally ``pile_cushion``.
         depths: tip depths (ft | m); None: every 3 ft | 1 m down to the pile's length.
         jobs: threads for the blows (0: one per core).
+        shaft_factor, base_factor: factors on the shaft and the base resistance to driving (1: the
+            best estimate; e.g. 1.25 on the base for an upper bound), 0 or more.
+        friction_angle: the interface friction angle of sand on the pile in Alm & Hamre's sand
+            friction, degrees, between 0 and 90 (UniSand-SRD has its own).
 
     Raises:
-        ValueError: a hammer field refused (named), an unknown ``srd``, a depth beyond the pile, or
-            a value the resistance to driving needs and lacks.
+        ValueError: a hammer field refused (named), an unknown ``srd``, a depth beyond the pile, a
+            negative factor or an angle outside (0, 90), or a value the resistance to driving needs
+            and lacks.
     """
     raw = _engine.driveability(project, _hammer_json(hammer), srd,
-                               None if depths is None else [float(d) for d in depths], int(jobs))
+                               None if depths is None else [float(d) for d in depths], int(jobs),
+                               float(shaft_factor), float(base_factor), float(friction_angle))
     return Driveability(raw)
 
 

@@ -1,7 +1,11 @@
 // torve drive as a user calls it: the files and values it refuses by name, and its table.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <filesystem>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "tests/support/child_process.h"
 #include "tests/support/scratch_dir.h"
@@ -52,6 +56,11 @@ TEST(DriveCommand, ACommandLineItCannotUseIsAUsageError) {
              {"drive", project, "--hammer", hammer, "--depths", "1:nan:1"},
              {"drive", project, "--hammer", hammer, "--jobs", "0"},
              {"drive", project, "--hammer", hammer, "--bearing-graph", "100,abc"},
+             {"drive", project, "--hammer", hammer, "--shaft-factor", "abc"},
+             {"drive", project, "--hammer", hammer, "--base-factor", "nan"},
+             {"drive", project, "--hammer", hammer, "--base-factor", "inf"},
+             {"drive", project, "--hammer", hammer, "--friction-angle", ""},
+             {"drive", project, "--hammer", hammer, "--friction-angle", "29deg"},
          }) {
         const Command r = run(args);
         EXPECT_EQ(r.exit_code, 2) << args.back() << r.output;
@@ -75,6 +84,88 @@ TEST(DriveCommand, PrintsBlowCountAndStressesPerDepth) {
     EXPECT_EQ(csv.rfind("tip depth (m),SRD shaft (kN),", 0), 0u);
     const std::string graph = torve::test::read_file(dir.file("out/open-pipe-offshore-si.bearing-graph.csv"));
     EXPECT_EQ(graph.rfind("resistance (kN),blow count (blows/0.25 m),", 0), 0u);
+}
+
+// Numbers, but not ones the resistance to driving can take: refused by the engine, by name.
+TEST(DriveCommand, RefusesFactorsAndAnglesOutOfRange) {
+    torve::test::ScratchDir dir;
+    const std::string project = copy_example(dir, "open-pipe-offshore-si");
+    const std::string hammer = torve::test::source_path("examples/hammers/ram-35t-350kj.json");
+    const struct {
+        std::vector<std::string> option;
+        const char* message;
+    } cases[] = {
+        {{"--shaft-factor", "-1"}, "The shaft factor of the resistance to driving must be 0 or more."},
+        {{"--base-factor=-0.5"}, "The base factor of the resistance to driving must be 0 or more."},
+        {{"--friction-angle", "0"}, "The interface friction angle must lie between 0 and 90 degrees."},
+        {{"--friction-angle", "90"}, "The interface friction angle must lie between 0 and 90 degrees."},
+        {{"--friction-angle", "-29"}, "The interface friction angle must lie between 0 and 90 degrees."},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args{"drive", project, "--hammer", hammer, "--depths", "10:20:10"};
+        args.insert(args.end(), c.option.begin(), c.option.end());
+        const Command r = run(args);
+        EXPECT_EQ(r.exit_code, 1) << c.option[0] << r.output;
+        EXPECT_NE(r.output.find(c.message), std::string::npos) << r.output;
+    }
+}
+
+// The numbers of the first row of a driveability CSV file: tip depth, SRD shaft, SRD base, ...
+std::vector<double> first_row(const std::string& csv) {
+    std::stringstream lines(csv);
+    std::string line;
+    std::getline(lines, line);
+    std::getline(lines, line);
+    std::vector<double> v;
+    std::stringstream cells(line);
+    std::string cell;
+    while (std::getline(cells, cell, ',')) v.push_back(cell.empty() || cell == "\r" ? NAN : std::stod(cell));
+    return v;
+}
+
+// The square precast pile in uniform sand of the reference cases, tip at 10 m, worked by hand in
+// tests/data/srd_hand_calculations.py: qc 10 MPa, s'v = 10 z kPa, perimeter 1.6 m, tip 0.16 m2.
+// Base 0.15 x 10000 x (10000/100)^0.2 x 0.16 = 1500 x 2.511886 x 0.16 = 602.853 kN. Shaft 1.6 x
+// the integral of 0.0132 x 10000 x (10 z/100)^0.13 x tan 29 x (0.2 + 0.8 exp(-(1000/z)^0.5/80 x
+// (10 - z))) from 0 to 10 m = 592.82 kN (the engine's 0.1 m trapezoids within 0.5 % of it).
+// A factor is on its own part alone and exact: 1.25 x the base, the shaft as it was.
+TEST(DriveCommand, AFactorScalesItsOwnPartAlone) {
+    namespace fs = std::filesystem;
+    torve::test::ScratchDir dir;
+    const std::string cases = torve::test::source_path("tests/reference/cases/nen-square-precast-si");
+    fs::copy_file(cases + ".tv6d", dir.path() / "pile.tv6d");
+    fs::copy_file(cases + ".cpt", dir.path() / "pile.cpt");
+    const std::string hammer = torve::test::source_path("examples/hammers/ram-7t-70kj-pile-cushion.json");
+    auto row = [&](const std::vector<std::string>& options, const std::string& out) {
+        std::vector<std::string> args{
+            "drive", dir.file("pile.tv6d"), "--hammer", hammer, "--depths", "10:10:1",
+            "--csv", dir.file(out)};
+        args.insert(args.end(), options.begin(), options.end());
+        const Command r = run(args);
+        EXPECT_EQ(r.exit_code, 0) << r.output;
+        return first_row(torve::test::read_file(dir.file(out + "/pile.driveability.csv")));
+    };
+    const std::vector<double> best = row({}, "best");
+    ASSERT_GE(best.size(), 4u);
+    EXPECT_EQ(best[0], 10.0);
+    EXPECT_NEAR(best[1], 592.82, 0.005 * 592.82);
+    EXPECT_NEAR(best[2], 602.853, 0.001);
+    const std::vector<double> upper = row({"--base-factor", "1.25"}, "upper");
+    ASSERT_GE(upper.size(), 4u);
+    EXPECT_EQ(upper[1], best[1]);
+    EXPECT_EQ(upper[2], 1.25 * best[2]);
+    EXPECT_EQ(upper[3], upper[1] + upper[2]);
+    // Twice the shaft: every slice doubled, exactly; the base as it was.
+    const std::vector<double> shaft = row({"--shaft-factor", "2"}, "shaft");
+    ASSERT_GE(shaft.size(), 4u);
+    EXPECT_EQ(shaft[1], 2 * best[1]);
+    EXPECT_EQ(shaft[2], best[2]);
+    // Alm & Hamre's sand friction is proportional to tan(delta); the base takes no delta:
+    // tan 35 / tan 29 = 0.700208 / 0.554309 = 1.263208.
+    const std::vector<double> steep = row({"--friction-angle", "35"}, "steep");
+    ASSERT_GE(steep.size(), 4u);
+    EXPECT_NEAR(steep[1] / best[1], 1.263208, 1e-6);
+    EXPECT_EQ(steep[2], best[2]);
 }
 
 }  // namespace

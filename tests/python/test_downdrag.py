@@ -52,6 +52,26 @@ def test_arrays_run_down_the_pile():
     assert "neutral plane" in repr(d)
 
 
+@pytest.mark.parametrize("load", [1000, 3000])
+def test_resistance_from_below_meets_the_load_at_the_equilibrium_plane(load):
+    # The resistance R(z) is the peak friction below z plus the toe load, so the peak friction above
+    # z is R(head) - R(z). At the neutral plane of equilibrium alone the head load plus the friction
+    # above equals the resistance below: Q + R(head) - R(z) = R(z), i.e. R(z) = (Q + R(head)) / 2.
+    project = example("open-pipe-offshore-si")
+    d = torve.downdrag(project, soil_settlement=([0, 25], [100, 0]), head_load=load)
+    assert isinstance(d.resistance, np.ndarray) and d.resistance.shape == d.depth.shape
+    # Nothing below the toe but its own load, and friction only ever adds going up.
+    assert d.resistance[-1] == pytest.approx(d.toe_load, rel=1e-9)
+    assert np.all(np.diff(d.resistance) <= 1e-9 * d.resistance[0])
+    # In the stickup there is no friction: the resistance there is that at the ground surface.
+    above_ground = d.depth <= 0
+    assert np.ptp(d.resistance[above_ground]) == pytest.approx(0, abs=1e-9 * d.resistance[0])
+    plane = d.equilibrium_neutral_plane
+    assert plane is not None
+    at_plane = np.interp(plane, d.depth, d.resistance)
+    assert at_plane == pytest.approx((load + d.resistance[0]) / 2, rel=0.01)
+
+
 def test_neutral_plane_rises_with_the_head_load_and_sinks_with_the_settlement():
     project = example("open-pipe-offshore-si")
     planes = [torve.downdrag(project, soil_settlement=([0, 25], [100, 0]), head_load=q).neutral_plane

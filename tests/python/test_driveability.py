@@ -80,3 +80,48 @@ def test_driveability_gives_arrays_per_depth():
     b = torve.wave_equation(project, hammer=RAM, resistance=3000)
     assert b.set_m > 0
 
+
+
+def test_factors_and_friction_angle_change_only_their_own_part():
+    project = example("open-pipe-offshore-si")
+    project.cone_readings = [(0.0, 40.0, None, None), (60.0, 40.0, None, None)]
+    depths = [10, 30]
+
+    def drive(**options):
+        return torve.driveability(project, hammer=RAM, depths=depths, **options)
+
+    best = drive()
+    # A factor multiplies the force it is on once, as a last step: 1.25 on the base gives exactly
+    # 1.25 x the base (one rounding either way) and leaves the shaft as it is; 2 on the shaft
+    # doubles every slice exactly.
+    upper = drive(base_factor=1.25)
+    assert list(upper.srd_base) == [b * 1.25 for b in best.srd_base]
+    assert list(upper.srd_shaft) == list(best.srd_shaft)
+    doubled = drive(shaft_factor=2.0)
+    assert list(doubled.srd_shaft) == [2 * s for s in best.srd_shaft]
+    assert list(doubled.srd_base) == list(best.srd_base)
+    # The example is clay to 12 m over sand. Alm & Hamre's sand friction is tan(delta) times a
+    # function of qc, the stress and the distance to the tip, and its clay friction and sand tip
+    # take no delta: with the tip at 10 m nothing changes, at 30 m the shaft is C + K tan(delta),
+    # so (S(35) - S(29)) / (S(23) - S(29)) = (tan 35 - tan 29) / (tan 23 - tan 29)
+    # = (0.70021 - 0.55431) / (0.42447 - 0.55431) = 0.14590 / -0.12984 = -1.1237.
+    steep, shallow = drive(friction_angle=35), drive(friction_angle=23)
+    assert steep.srd_shaft[0] == pytest.approx(best.srd_shaft[0], rel=1e-12)
+    assert list(steep.srd_base) == list(best.srd_base)
+    tan = lambda deg: math.tan(math.radians(deg))
+    ratio = (steep.srd_shaft[1] - best.srd_shaft[1]) / (shallow.srd_shaft[1] - best.srd_shaft[1])
+    assert ratio == pytest.approx((tan(35) - tan(29)) / (tan(23) - tan(29)), rel=1e-9)
+    assert ratio == pytest.approx(-1.1237, abs=5e-4)
+
+
+@pytest.mark.parametrize("options, message", [
+    ({"shaft_factor": -0.5}, "The shaft factor of the resistance to driving must be 0 or more."),
+    ({"base_factor": math.nan}, "The base factor of the resistance to driving must be 0 or more."),
+    ({"friction_angle": 0}, "The interface friction angle must lie between 0 and 90 degrees."),
+    ({"friction_angle": 90}, "The interface friction angle must lie between 0 and 90 degrees."),
+])
+def test_factors_and_angles_out_of_range_are_refused(options, message):
+    project = example("open-pipe-offshore-si")
+    project.cone_readings = [(0.0, 40.0, None, None), (60.0, 40.0, None, None)]
+    with pytest.raises(ValueError, match=message):
+        torve.driveability(project, hammer=RAM, depths=[10], **options)

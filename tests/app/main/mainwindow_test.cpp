@@ -36,7 +36,9 @@
 #include "app/widgets/gridtableview.h"
 #include "app/widgets/tablewindow.h"
 #include "tests/app/support/actionfinder.h"
+#include "tests/app/support/examplecopy.h"
 #include "tests/app/support/recordedfindings.h"
+#include "tests/app/support/testwindow.h"
 #include "tests/app/support/widgetfinder.h"
 
 using namespace torve;
@@ -45,32 +47,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The main window with its file dialogs answered by the test.
-class TestWindow : public MainWindow {
-  public:
-    explicit TestWindow(const QString& settingsFile)
-        : MainWindow(std::make_unique<AppSettings>(settingsFile)) {}
-    QStringList savePaths;  // answers of the save dialog in turn; none left: Cancel
-    QList<QUrl> opened;
-
-  protected:
-    QString askOpenPath(ProjectFormat*) override { return {}; }
-    QString askSavePath(const QString&, const QString&) override {
-        return savePaths.isEmpty() ? QString() : savePaths.takeFirst();
-    }
-    bool openExternally(const QUrl& url) override {
-        opened.append(url);
-        return true;
-    }
-};
-
-// A copy of an example project with its CPT data file in a scratch folder.
-QString copyExample(const QTemporaryDir& dir, const QString& name) {
-    const QString source = QStringLiteral(TORVE_SOURCE_DIR "/examples/") + name;
-    for (const char* extension : {".tv6d", ".cpt"})
-        QFile::copy(source + QLatin1String(extension), dir.filePath(name + QLatin1String(extension)));
-    return dir.filePath(name + QStringLiteral(".tv6d"));
-}
+using torve::app::test::copyExample;
+using torve::app::test::TestWindow;
 
 // Every names.dat under `dir`.
 QStringList namesFilesIn(const QString& dir) {

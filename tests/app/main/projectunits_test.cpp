@@ -9,6 +9,8 @@
 #include "app/main/mainwindow.h"
 #include "app/project/project.h"
 #include "tests/app/support/actionfinder.h"
+#include "tests/app/support/examplecopy.h"
+#include "tests/app/support/testwindow.h"
 #include "tests/app/support/widgetfinder.h"
 
 using namespace torve;
@@ -17,18 +19,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-class TestWindow : public MainWindow {
-  public:
-    explicit TestWindow(const QString& settingsFile)
-        : MainWindow(std::make_unique<AppSettings>(settingsFile)) {}
-    QStringList savePaths;  // answers of the save dialog in turn; none left: Cancel
-
-  protected:
-    QString askOpenPath(ProjectFormat*) override { return {}; }
-    QString askSavePath(const QString&, const QString&) override {
-        return savePaths.isEmpty() ? QString() : savePaths.takeFirst();
-    }
-};
+using torve::app::test::copyExample;
+using torve::app::test::TestWindow;
 
 // Answers File > New's question of units from `units` (none: Cancel) and records what it was offered.
 class UnitAnswers : public test::RecordedMessages {
@@ -40,13 +32,6 @@ class UnitAnswers : public test::RecordedMessages {
         return units;
     }
 };
-
-QString copyExample(const QTemporaryDir& dir, const QString& name) {
-    const QString source = QStringLiteral(TORVE_SOURCE_DIR "/examples/") + name;
-    for (const char* extension : {".tv6d", ".cpt"})
-        QFile::copy(source + QLatin1String(extension), dir.filePath(name + QLatin1String(extension)));
-    return dir.filePath(name + QStringLiteral(".tv6d"));
-}
 
 QByteArray contents(const QString& path) {
     QFile f(path);

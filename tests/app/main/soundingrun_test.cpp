@@ -19,6 +19,8 @@ class SoundingRunTest : public QObject {
   private slots:
     void eachSoundingGivesItsCapacity();
     void aFileThatGivesNoCapacityIsNamed();
+    void companionFilesGoWithTheCopy();
+    void theRunReadsTheLayersBesideTheProject();
 };
 
 namespace {
@@ -40,6 +42,22 @@ QString scaledCpt(const QTemporaryDir& dir, const QString& name, double scale) {
     out.write(text.toLatin1());
     return out.fileName();
 }
+
+QByteArray contents(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& text) {
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(text) != text.size()) qFatal("cannot write");
+}
+
+// One soil constant on the first of the example's six soil points.
+const QByteArray kLayers =
+    "point,depth_m,shaft_quake_mm,toe_quake_mm,shaft_damping_s_per_m,toe_damping_s_per_m,setup_a,"
+    "setup_t0_days\n1,0,3,,,,,\n2,12,,,,,,\n3,12,,,,,,\n4,30,,,,,,\n5,30,,,,,,\n6,60,,,,,,\n";
+const QByteArray kReadings = "depth_m,fs_kPa,u2_kPa,qt_kPa\n0,40,,\n60,40,,\n";
 
 }  // namespace
 
@@ -74,6 +92,65 @@ void SoundingRunTest::aFileThatGivesNoCapacityIsNamed() {
         runWithSounding(project, dir.filePath(u"none.cpt"_s), Method::Unified, engine);
     QVERIFY(!missing.capacity);
     QVERIFY(!missing.error.isEmpty());
+}
+
+// The layers are the project's and go with every sounding; the cone readings are the sounding's:
+// those beside the CPT data file go with it, those beside the project only with the project's own.
+void SoundingRunTest::companionFilesGoWithTheCopy() {
+    const struct {
+        const char* name;
+        bool layers;         // NAME.layers.csv beside the project
+        bool ownReadings;    // NAME.cone.csv beside the project
+        bool ownCpt;         // the sounding is the project's own NAME.cpt, not other.cpt
+        bool otherReadings;  // other.cone.csv beside other.cpt
+        bool copiedLayers, copiedReadings;
+    } cases[] = {
+        {"no companion", false, false, true, false, false, false},
+        {"the project's layers and readings", true, true, true, false, true, true},
+        {"another sounding without readings", true, true, false, false, true, false},
+        {"another sounding with its readings", false, true, false, true, false, true},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir dir, run;
+        const QString project = dir.filePath(u"pile.tv6d"_s);
+        QVERIFY(QFile::copy(kExample + u".tv6d"_s, project));
+        QVERIFY(QFile::copy(kExample + u".cpt"_s, dir.filePath(u"pile.cpt"_s)));
+        const QString cpt = c.ownCpt ? dir.filePath(u"pile.cpt"_s) : scaledCpt(dir, u"other.cpt"_s, 1.3);
+        if (c.layers) writeFile(dir.filePath(u"pile.layers.csv"_s), kLayers);
+        if (c.ownReadings) writeFile(dir.filePath(u"pile.cone.csv"_s), kReadings);
+        const QByteArray otherReadings = "depth_m,fs_kPa,u2_kPa,qt_kPa\n0,55,,\n60,55,,\n";
+        if (c.otherReadings) writeFile(dir.filePath(u"other.cone.csv"_s), otherReadings);
+
+        const std::optional<QString> input = copySoundingFiles(project, cpt, run.path());
+        QVERIFY2(input, c.name);
+        QCOMPARE(*input, run.filePath(u"sounding.tv6d"_s));
+        QCOMPARE(contents(*input), contents(project));
+        QCOMPARE(contents(run.filePath(u"sounding.cpt"_s)), contents(cpt));
+        QCOMPARE(QFile::exists(run.filePath(u"sounding.layers.csv"_s)), c.copiedLayers);
+        if (c.copiedLayers) QCOMPARE(contents(run.filePath(u"sounding.layers.csv"_s)), kLayers);
+        QCOMPARE(QFile::exists(run.filePath(u"sounding.cone.csv"_s)), c.copiedReadings);
+        if (c.copiedReadings)
+            QCOMPARE(contents(run.filePath(u"sounding.cone.csv"_s)), c.ownCpt ? kReadings : otherReadings);
+    }
+}
+
+// A layers file that no longer fits the soil points is refused, naming it, by the run as by the
+// project's own opening: the run does read the layers beside the project.
+void SoundingRunTest::theRunReadsTheLayersBesideTheProject() {
+    QTemporaryDir dir;
+    const QString engine = QCoreApplication::applicationDirPath();
+    const QString project = dir.filePath(u"pile.tv6d"_s);
+    QVERIFY(QFile::copy(kExample + u".tv6d"_s, project));
+    const QString cpt = scaledCpt(dir, u"pile.cpt"_s, 1.0);
+    writeFile(dir.filePath(u"pile.layers.csv"_s), kLayers);
+    const SoundingRun fitting = runWithSounding(project, cpt, Method::Ngi, engine);
+    QVERIFY2(fitting.capacity, qPrintable(fitting.error));
+    QVERIFY(qAbs(fitting.capacity->capacity.back() - 12152.0) < 0.05);
+
+    writeFile(dir.filePath(u"pile.layers.csv"_s), kLayers.left(kLayers.indexOf("2,12")));
+    const SoundingRun stale = runWithSounding(project, cpt, Method::Ngi, engine);
+    QVERIFY(!stale.capacity);
+    QVERIFY2(stale.error.contains(u"sounding.layers.csv"_s), qPrintable(stale.error));
 }
 
 QTEST_MAIN(SoundingRunTest)

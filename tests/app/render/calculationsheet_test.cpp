@@ -9,6 +9,7 @@
 #include <map>
 #include <sstream>
 
+#include "app/project/downdragresults.h"
 #include "app/project/project.h"
 #include "app/project/resultssummary.h"
 #include "app/render/calculationsheet.h"
@@ -28,7 +29,8 @@ struct AnalysedExample {
 
     // The example run by the engine into the scratch folder, then read back as the desktop reads a
     // project after its run: the project, its plot data file, its report and run notes.
-    explicit AnalysedExample(const char* name, const char* folder = "examples") {
+    explicit AnalysedExample(const char* name, const char* folder = "examples",
+                             const torve::RunOptions& options = {}) {
         const std::string source = torve::test::source_path(folder) + "/" + name;
         for (const char* ext : {".tv6d", ".cpt"})
             QFile::copy(QString::fromStdString(source + ext),
@@ -39,7 +41,7 @@ struct AnalysedExample {
         files.plot = dir.file(std::string(name) + ".tv6p");
         files.cpt = dir.file(std::string(name) + ".cpt");
         std::ostringstream console;
-        run = torve::run_analysis(files, console);
+        run = torve::run_analysis(files, console, options);
         // The desktop keeps the console lines as the run notes beside the report.
         QFile notes(QString::fromStdString(dir.file(std::string(name) + ".tv6r")));
         if (notes.open(QIODevice::WriteOnly)) notes.write(QByteArray::fromStdString(console.str()));
@@ -143,6 +145,60 @@ class CalculationSheetTest : public QObject {
         QVERIFY2(pages >= 2 && pages <= 4, qPrintable(QString::number(pages)));
         // The pictures of the pages are those pages.
         QCOMPARE(static_cast<int>(calculationSheetImages(t.sheet, 50).size()), pages);
+    }
+
+    // A run of the capacity some days after driving, and with a downdrag, says so in a table of its
+    // own after the capacity; a run of neither has no such table.
+    void setupAndDowndragAreStated() {
+        const auto extra = [](const CalculationSheet& sheet) -> const SheetTable* {
+            for (const SheetTable& t : sheet.results)
+                if (t.caption == QStringLiteral("Set-up and downdrag")) return &t;
+            return nullptr;
+        };
+        AnalysedExample plain("open-pipe-offshore-si");
+        QVERIFY(!extra(plain.sheet));
+        QCOMPARE(plain.sheet.results.size(), 3u);
+
+        torve::RunOptions aged;
+        aged.setup = torve::SetupRequest{30, std::nullopt, std::nullopt};
+        AnalysedExample t("open-pipe-offshore-si", "examples", aged);
+        QCOMPARE(t.run.status, torve::RunStatus::Completed);
+        const SheetTable* setup = extra(t.sheet);
+        QVERIFY(setup);
+        QCOMPARE(t.sheet.results[1].caption, setup->caption);
+        QCOMPARE(setup->rows.size(), 1u);
+        QCOMPARE(setup->rows[0], (QStringList{QStringLiteral("Set-up"),
+                                              QStringLiteral("capacity 30 days after driving: skin friction "
+                                                             "and load transfer times 1 + A log10(t/t0)")}));
+
+        DowndragResults downdrag;
+        downdrag.solved = true;
+        downdrag.headLoad = 2000;
+        downdrag.neutralPlane = 19.6749;
+        downdrag.dragForce = 1857.64;
+        downdrag.depth = {-10, 0, 40};
+        downdrag.axialLoad = downdrag.resistance = downdrag.pileMovement =
+            downdrag.soilSettlement = {0, 0, 0};
+        t.project.showDowndrag(downdrag);
+        const CalculationSheet both = calculationSheet(t.project, ResultsSummary(), QDate(2026, 12, 9));
+        const SheetTable* rows = extra(both);
+        QVERIFY(rows);
+        QCOMPARE(rows->rows.size(), 2u);
+        QCOMPARE(rows->rows[1], (QStringList{QStringLiteral("Downdrag"),
+                                             QStringLiteral("neutral plane at 19.67 m, drag force 1857.6 kN "
+                                                            "under a sustained head load of 2000.0 kN")}));
+        QVERIFY(QString::fromUtf8(calculationSheetHtml(both))
+                    .contains(QStringLiteral("neutral plane at 19.67 m")));
+        // In the other unit system: 19.6749 m = 64.55 ft, 1857.64 kN = 417.6 kips, 2000 kN = 449.6 kips.
+        t.project.setUnits(torve::UnitSystem::English);
+        const SheetTable* english = extra(calculationSheet(t.project, ResultsSummary(), QDate(2026, 12, 9)));
+        QVERIFY(english);
+        QCOMPARE(english->rows[1][1],
+                 QStringLiteral("neutral plane at 64.55 ft, drag force 417.6 kips under a "
+                                "sustained head load of 449.6 kips"));
+        // A downdrag without a solution, or none, leaves the line out.
+        t.project.showDowndrag(DowndragResults{});
+        QCOMPARE(extra(calculationSheet(t.project, ResultsSummary(), QDate(2026, 12, 9)))->rows.size(), 1u);
     }
 
     // Forty soil layers (the most a project holds) run the soil table over a page: every part of a

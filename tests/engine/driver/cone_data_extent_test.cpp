@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "engine/driver/run_analysis.h"
+#include "tests/support/cone_profiles.h"
 #include "tests/support/project_text.h"
 #include "tests/support/scratch_dir.h"
 
@@ -20,7 +21,7 @@ SoilPoint sand_point(double depth, double qc = 0) {
 }
 
 CptProfile cpt_to(double last) {
-    return {2, {{0, 1000}, {last, 15000}}};
+    return test::straight_cone(1000, last, 15000);
 }
 
 // S.I. cases: a 20 m pile of 914 mm reads qc down to 20 + 1.5 x 0.914 = 21.371 m; English: a 100 ft

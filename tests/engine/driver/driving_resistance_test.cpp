@@ -10,6 +10,7 @@
 #include "engine/driver/cone_readings_beside.h"
 #include "engine/model/input_error.h"
 #include "engine/model/unit_conversion.h"
+#include "tests/support/cone_profiles.h"
 #include "tests/support/scratch_dir.h"
 
 namespace torve {
@@ -37,7 +38,7 @@ InputData uniform_sand() {
 }
 
 CptProfile uniform_cone() {
-    return {2, {{0, 15000}, {40, 15000}}};
+    return test::straight_cone(15000, 40, 15000);
 }
 
 // The same project in English units, every value converted by the exact definitions.

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/engine/methods/method_fixture.h"
+#include "tests/support/cone_profiles.h"
 
 namespace torve {
 namespace {
@@ -54,7 +55,7 @@ TEST(UnifiedCurves, CurvesOfTheProfile) {
     p.load_transfer_method_code = 10;
     p.method_selection_flags = MethodFlags{0, 0, 0, 0, 0, 0, 0, 0, 0, 1};
     test::add_layer(p, test::sand_layer(0, 50, 10, 32, 0.8, 20));
-    const test::PhaseRun run(p, CptProfile{2, {{0, 2000}, {50, 52000}}});
+    const test::PhaseRun run(p, test::straight_cone(2000, 50, 52000));
     const TzCurve c = unified_sand_shaft_curve(run.in, units_of(UnitSystem::SI), run.results.pile,
                                                run.results.profile, run.curve().cone_resistance, 15, 82.092);
     // The peak at wf = 0.023087 m, and the parabola between the points within 1 % of its peak.

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "tests/engine/methods/method_fixture.h"
+#include "tests/support/cone_profiles.h"
 
 namespace torve {
 namespace {
@@ -140,7 +141,7 @@ TEST(UnifiedBase, WindowMeanOfALinearProfileIsItsMidValue) {
 struct SandRun {
     test::PhaseRun run;
     SandRun(double od_mm, double id_mm, double length, int loading)
-        : run(project(od_mm, id_mm, length, loading), CptProfile{2, {{0, 2000}, {50, 52000}}}) {}
+        : run(project(od_mm, id_mm, length, loading), test::straight_cone(2000, 50, 52000)) {}
 
     static ProjectRecords project(double od_mm, double id_mm, double length, int loading) {
         ProjectRecords p = test::project();
@@ -237,7 +238,7 @@ TEST(UnifiedCapacity, SoilTypeFactorScalesTheFrictionOfItsClayLayerOnly) {
 
 TEST(UnifiedCapacity, PlugOptionDoesNotChangeTheBase) {
     ProjectRecords p = SandRun::project(2000, 1900, 20, 0);
-    const CptProfile cpt{2, {{0, 2000}, {50, 52000}}};
+    const CptProfile cpt = test::straight_cone(2000, 50, 52000);
     const double computed = test::PhaseRun(p, cpt).curve().end_bearing.back();
     for (int plug : {1, 2}) {
         p.plug_condition_code = plug;
