@@ -777,6 +777,14 @@ void dutch_cone_pile(const ProjectRecords& f, const CptProfile& cpt, std::vector
                     ": the method has no section factor for a rectangle and gives it no capacity.");
         return;
     }
+    // The method's own tension factors are not among its tables here: rather than a tension
+    // capacity that looks like the method's, the run says what it takes instead.
+    if (f.loading_type_code == 1)
+        finding(Severity::Warning, {RecordId::Loading}, records::kLoading[0], std::nullopt,
+                f.loading_type_code,
+                "expected compression loading, found 1 (tension): the method has no tension factor of its "
+                "own here, so its shaft friction in tension is its friction in compression times the "
+                "tension reduction factor, and its base the pile's self weight.");
     if (cpt.points.empty() || f.soil_points.empty()) return;
     // The layer of the tip reads the CPT rows unless it has a qc of its own.
     const double tip = f.total_pile_length;

@@ -414,6 +414,18 @@ TEST(InputChecks, WhatTheDutchConeMethodLacksOfThePile) {
            "expected the perimeter of a square section, 4 sqrt(tip area) = 1697.056, found 1800: the method "
            "has no section factor for a rectangle and gives it no capacity.",
            Method::Nen9997}}},
+        {"tension",
+         [](ProjectRecords& p) {
+             p.loading_type_code = 1;
+             p.tension_reduction_factor = 0.7;
+         },
+         0,
+         25,
+         {{Severity::Warning, RecordId::Loading, 0, "loading type code",
+           "expected compression loading, found 1 (tension): the method has no tension factor of its own "
+           "here, so its shaft friction in tension is its friction in compression times the tension "
+           "reduction factor, and its base the pile's self weight.",
+           Method::Nen9997}}},
         {"sounding to 16 m",
          [](ProjectRecords&) {},
          0,
