@@ -50,15 +50,15 @@ struct PlotSettings {
 
 // The graphs of the desktop program's Graphics menu, in its order.
 constexpr app::ResultGraph kMenuGraphs[] = {
-    app::ResultGraph::UnitSkinFriction, app::ResultGraph::SkinFriction,
-    app::ResultGraph::TipResistance,    app::ResultGraph::TotalCapacity,
-    app::ResultGraph::LoadDistribution, app::ResultGraph::Combined,
-    app::ResultGraph::LoadSettlement,   app::ResultGraph::TzCurves,
-    app::ResultGraph::ExtraTzCurves,    app::ResultGraph::TipQw,
-    app::ResultGraph::Downdrag,         app::ResultGraph::DowndragMovement,
-    app::ResultGraph::DriveSrd,         app::ResultGraph::DriveBlows,
-    app::ResultGraph::DriveCumulative,  app::ResultGraph::DriveStress,
-    app::ResultGraph::Bearing,          app::ResultGraph::DriveHeadForce,
+    app::ResultGraph::UnitSkinFriction,  app::ResultGraph::SkinFriction,
+    app::ResultGraph::TipResistance,     app::ResultGraph::TotalCapacity,
+    app::ResultGraph::LoadDistribution,  app::ResultGraph::Combined,
+    app::ResultGraph::LoadSettlement,    app::ResultGraph::TzCurves,
+    app::ResultGraph::ExtraTzCurves,     app::ResultGraph::TipQw,
+    app::ResultGraph::Downdrag,          app::ResultGraph::DowndragMovement,
+    app::ResultGraph::DriveSrd,          app::ResultGraph::DriveBlows,
+    app::ResultGraph::DriveCumulative,   app::ResultGraph::DriveStress,
+    app::ResultGraph::Bearing,           app::ResultGraph::DriveHeadForce,
     app::ResultGraph::DriveHeadVelocity,
 };
 
@@ -181,7 +181,8 @@ int solve_drive_graphs(const PlotSettings& s, app::Project& project) {
         }
         const DriveabilityResults drive = parseDriveabilityResults(file.readAll(), results);
         if (!drive.solved) {
-            std::cerr << s.project << ": " << QString(drive.message).replace(u'\r', u' ').toStdString() << '\n';
+            std::cerr << s.project << ": " << QString(drive.message).replace(u'\r', u' ').toStdString()
+                      << '\n';
             return kExitRunFailed;
         }
         project.showDriveability(drive);

@@ -144,11 +144,13 @@ QLineEdit* DriveabilityDialog::addOptional(QGridLayout* grid, int row, const QSt
 void DriveabilityDialog::load(const DriveabilitySettings& s) {
     hammer_->setText(s.hammer);
     method_->setCurrentIndex(s.srd == DriveabilitySettings::Srd::UnifiedSrd ? 1 : 0);
-    const std::pair<QLineEdit*, const std::optional<double>*> fields[] = {
-        {from_, &s.from},           {to_, &s.to},
-        {step_, &s.step},           {segment_, &s.segmentLength},
-        {shaftFactor_, &s.shaftFactor}, {baseFactor_, &s.baseFactor},
-        {frictionAngle_, &s.frictionAngle}};
+    const std::pair<QLineEdit*, const std::optional<double>*> fields[] = {{from_, &s.from},
+                                                                          {to_, &s.to},
+                                                                          {step_, &s.step},
+                                                                          {segment_, &s.segmentLength},
+                                                                          {shaftFactor_, &s.shaftFactor},
+                                                                          {baseFactor_, &s.baseFactor},
+                                                                          {frictionAngle_, &s.frictionAngle}};
     for (const auto& [field, value] : fields) field->setText(optionalText(*value));
 }
 
@@ -168,11 +170,13 @@ bool DriveabilityDialog::read(DriveabilitySettings& s, bool tell) const {
     s.hammer = hammer_->text().trimmed();
     s.srd = method_->currentIndex() == 1 ? DriveabilitySettings::Srd::UnifiedSrd
                                          : DriveabilitySettings::Srd::AlmHamre;
-    const std::pair<QLineEdit*, std::optional<double>*> fields[] = {
-        {from_, &s.from},           {to_, &s.to},
-        {step_, &s.step},           {segment_, &s.segmentLength},
-        {shaftFactor_, &s.shaftFactor}, {baseFactor_, &s.baseFactor},
-        {frictionAngle_, &s.frictionAngle}};
+    const std::pair<QLineEdit*, std::optional<double>*> fields[] = {{from_, &s.from},
+                                                                    {to_, &s.to},
+                                                                    {step_, &s.step},
+                                                                    {segment_, &s.segmentLength},
+                                                                    {shaftFactor_, &s.shaftFactor},
+                                                                    {baseFactor_, &s.baseFactor},
+                                                                    {frictionAngle_, &s.frictionAngle}};
     for (const auto& [field, value] : fields)
         if (!readOptional(field, *value, tell)) return false;
     return true;
@@ -207,7 +211,8 @@ void DriveabilityDialog::run() {
 void DriveabilityDialog::chooseHammer() {
     const QString current = hammer_->text().trimmed();
     const QString start = current.isEmpty() ? QString() : QFileInfo(current).absolutePath();
-    const QString chosen = QFileDialog::getOpenFileName(this, texts::kHammerChooseTitle, start, texts::kHammerFilter);
+    const QString chosen =
+        QFileDialog::getOpenFileName(this, texts::kHammerChooseTitle, start, texts::kHammerFilter);
     if (!chosen.isEmpty()) hammer_->setText(QDir::toNativeSeparators(chosen));
 }
 

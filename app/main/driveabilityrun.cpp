@@ -115,7 +115,8 @@ void DriveabilityRun::collect() {
             try {
                 writeFileAtomically(driveabilityResultsFileOf(project_), text);
             } catch (const UserError& e) {
-                outcome_.message += QStringLiteral("\r\r") + texts::kDriveNotKept + QLatin1Char('\r') + e.message();
+                outcome_.message +=
+                    QStringLiteral("\r\r") + texts::kDriveNotKept + QLatin1Char('\r') + e.message();
             }
         } catch (const UserError& e) {
             outcome_.kind = DriveabilityOutcome::Kind::Failed;

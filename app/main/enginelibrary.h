@@ -5,8 +5,6 @@
 #include <QString>
 #include <cstdint>
 
-#include "engine/driver/entry.h"
-
 namespace torve::app {
 
 // Binds TORVE2014_DLL and its entry point "_ITORVE", and on asking its driveability entry
@@ -28,7 +26,9 @@ class EngineLibrary {
     std::int32_t call(std::int32_t operation);
     void release();
 
-    using DriveEntry = std::int32_t (*)(const char* request, TORVE_DRIVE_PROGRESS progress, void* context);
+    // The entry's progress callback, told `done` of `total` tip depths; nonzero stops the run.
+    using DriveProgress = std::int32_t (*)(std::int32_t done, std::int32_t total, void* context);
+    using DriveEntry = std::int32_t (*)(const char* request, DriveProgress progress, void* context);
     // The driveability entry point of the bound library; null in a library built before it had one.
     DriveEntry driveEntry();
 

@@ -490,6 +490,7 @@ bool MainWindow::openFile(const QString& path, ProjectFormat format) {
             // A plot file that cannot be read leaves the graphs disabled; a run writes a new one.
         }
     }
+    showKeptDriveability();
     for (const QString& notice : notices) messages().information(this, notice);
     updateToolBar();
     addRecentFile(absolute);
@@ -525,6 +526,7 @@ void MainWindow::openStartupFile(const QString& argument) {
     }
     showSoilColumns();
     updatePileShapeCommands();
+    showKeptDriveability();
     // The results on disk are there to be looked at: the graph buttons follow them at once.
     updateToolBar();
     updateGraphicsCommands();

@@ -181,6 +181,9 @@ class MainWindow : public QMainWindow, public WindowHost, public FindingTarget {
     void showResultGraph(ResultGraph graph);
     // The end of a driveability run: its outcome told, the graphs of a solved run opened.
     void driveabilityEnded();
+    // The driveability graphs of the last run kept beside the project just opened, when there are
+    // readable ones; a file that cannot be read leaves them empty.
+    void showKeptDriveability();
     void viewBesideProject(const char* extension);
     void showHelp(const QString& file, const QString& anchor);
     void checkForUpdates();

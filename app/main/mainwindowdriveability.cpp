@@ -1,7 +1,9 @@
 // The main window's driveability: the dialog, the run on a worker thread, and its graphs.
+#include <QFileInfo>
 #include <QPointer>
 #include <QProgressDialog>
 
+#include "app/controls/usererror.h"
 #include "app/dialogs/driveabilitydialog.h"
 #include "app/main/driveabilityrun.h"
 #include "app/main/mainwindow.h"
@@ -53,13 +55,14 @@ bool MainWindow::runDriveability(const DriveabilitySettings& settings) {
     progress->setAttribute(Qt::WA_DeleteOnClose);
     const DriveabilityRun* run = driveRun_.get();
     connect(progress, &QProgressDialog::canceled, driveRun_.get(), &DriveabilityRun::cancel);
-    connect(run, &DriveabilityRun::progressed, progress,
-            [progress](int done, int total) {
-                progress->setMaximum(total);
-                progress->setValue(done);
-                progress->setLabelText(QString(texts::kDriveProgressDepths).arg(done).arg(total));
-            },
-            Qt::QueuedConnection);
+    connect(
+        run, &DriveabilityRun::progressed, progress,
+        [progress](int done, int total) {
+            progress->setMaximum(total);
+            progress->setValue(done);
+            progress->setLabelText(QString(texts::kDriveProgressDepths).arg(done).arg(total));
+        },
+        Qt::QueuedConnection);
     const QPointer<QProgressDialog> shown = progress;
     connect(run, &DriveabilityRun::finished, this, [this, shown] {
         if (shown) shown->close();
@@ -92,6 +95,16 @@ void MainWindow::driveabilityEnded() {
                           ResultGraph::DriveStress, ResultGraph::DriveCumulative, ResultGraph::DriveSrd,
                           ResultGraph::DriveBlows})
         if (project_->graph(g).lineCount() > 0) showGraph(project_->graph(g));
+}
+
+void MainWindow::showKeptDriveability() {
+    const QString kept = driveabilityResultsFileOf(project_->data().fileName);
+    if (!QFileInfo::exists(kept)) return;
+    try {
+        project_->showDriveability(readDriveabilityResults(kept));
+    } catch (const UserError&) {
+        // The graphs stay empty; the next run writes the file anew.
+    }
 }
 
 }  // namespace torve::app

@@ -12,9 +12,9 @@
 namespace torve::app {
 namespace {
 
-constexpr ResultGraph kDriveGraphs[] = {ResultGraph::DriveSrd,       ResultGraph::DriveBlows,
-                                        ResultGraph::DriveCumulative, ResultGraph::DriveStress,
-                                        ResultGraph::Bearing,        ResultGraph::DriveHeadForce,
+constexpr ResultGraph kDriveGraphs[] = {ResultGraph::DriveSrd,         ResultGraph::DriveBlows,
+                                        ResultGraph::DriveCumulative,  ResultGraph::DriveStress,
+                                        ResultGraph::Bearing,          ResultGraph::DriveHeadForce,
                                         ResultGraph::DriveHeadVelocity};
 
 constexpr double kMillisecondsPerSecond = 1000;
@@ -98,8 +98,7 @@ void Results::fillDriveability(const DriveabilityResults& d) {
 
     if (!d.bearingResistance.empty()) {
         Graph& bearing = graph(ResultGraph::Bearing);
-        setCurves(bearing,
-                  {curve(texts::kUltimateResistanceCurve, d.bearingBlowCount, d.bearingResistance)});
+        setCurves(bearing, {curve(texts::kUltimateResistanceCurve, d.bearingBlowCount, d.bearingResistance)});
         bearing.xCaption = blowAxis;
         markRefusals(bearing, d.bearingBlowCount, d.bearingResistance);
         bearing.title = QString(texts::kBearingTitle).arg(d.method, d.hammer, depthText(d.bearingAt));

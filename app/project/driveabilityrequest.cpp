@@ -46,14 +46,16 @@ QString driveabilitySettingsProblem(const DriveabilitySettings& s) {
     }
     if (!above0(s.segmentLength)) return texts::kSegmentLengthNotPositive;
     if (!atLeast0(s.shaftFactor) || !atLeast0(s.baseFactor)) return texts::kSrdFactorNegative;
-    if (s.frictionAngle && !(std::isfinite(*s.frictionAngle) && *s.frictionAngle > 0 && *s.frictionAngle < 90))
+    if (s.frictionAngle &&
+        !(std::isfinite(*s.frictionAngle) && *s.frictionAngle > 0 && *s.frictionAngle < 90))
         return texts::kFrictionAngleOutside;
     return {};
 }
 
 QByteArray driveabilityRequestText(const DriveabilitySettings& s, const QString& project,
                                    const QString& results) {
-    QByteArray text = pathLine("project", project) + pathLine("hammer", s.hammer) + pathLine("results", results);
+    QByteArray text =
+        pathLine("project", project) + pathLine("hammer", s.hammer) + pathLine("results", results);
     text += "srd," + srdRequestName(s.srd).toLatin1() + '\n';
     if (s.from && s.to && s.step)
         text += "from," + number(*s.from) + "\nto," + number(*s.to) + "\nstep," + number(*s.step) + '\n';

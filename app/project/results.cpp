@@ -54,7 +54,8 @@ constexpr Declaration kDeclarations[] = {
      "Depth ", "L2"},
     // The driveability graphs name their blow counts, stresses, times and velocities in their
     // captions as the results give them; a units template knows none of those units.
-    {ResultGraph::DriveSrd, "pltDriveSrd", "Static Resistance to Driving vs Depth", "SRD", "F1", "Depth", "L2"},
+    {ResultGraph::DriveSrd, "pltDriveSrd", "Static Resistance to Driving vs Depth", "SRD", "F1", "Depth",
+     "L2"},
     {ResultGraph::DriveBlows, "pltDriveBlows", "Blow Count vs Depth", "Blow Count", "", "Depth", "L2"},
     {ResultGraph::DriveCumulative, "pltDriveCumulative", "Cumulative Blows vs Depth", "Cumulative Blows", "",
      "Depth", "L2"},

@@ -158,8 +158,8 @@ TEST(PlotCommand, TheDriveabilityGraphsWithAHammerAndNoAnalysisBefore) {
         run("plot " + project + " --hammer " + hammer + " --depths 10:40:10 --out " + dir.file("drive"));
     ASSERT_EQ(drawn.exit_code, 0) << drawn.output;
     // The project has no plot data file: the driveability graphs alone, one line each.
-    const char* graphs[] = {"pltDriveSrd",    "pltDriveBlows", "pltDriveCumulative", "pltDriveStress",
-                            "pltBearing",     "pltDriveHead",  "pltDriveVelocity"};
+    const char* graphs[] = {"pltDriveSrd", "pltDriveBlows", "pltDriveCumulative", "pltDriveStress",
+                            "pltBearing",  "pltDriveHead",  "pltDriveVelocity"};
     std::string listed;
     for (const char* name : graphs) listed += dir.file(std::string("drive/") + name + ".png") + "\n";
     EXPECT_EQ(drawn.output, listed);
@@ -168,9 +168,9 @@ TEST(PlotCommand, TheDriveabilityGraphsWithAHammerAndNoAnalysisBefore) {
                   std::make_pair(576, 384))
             << name;
 
-    const Command one = run("plot " + project + " --hammer " + hammer +
-                            " --srd alm-hamre --depths 20:40:20 --graph pltbearing --format svg --out " +
-                            dir.file("one"));
+    const Command one =
+        run("plot " + project + " --hammer " + hammer +
+            " --srd alm-hamre --depths 20:40:20 --graph pltbearing --format svg --out " + dir.file("one"));
     ASSERT_EQ(one.exit_code, 0) << one.output;
     EXPECT_EQ(one.output, dir.file("one/pltBearing.svg") + "\n");
 }

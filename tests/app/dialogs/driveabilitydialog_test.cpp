@@ -123,8 +123,9 @@ void DriveabilityDialogTest::runRefusesWhatCannotRun_data() {
         << u"To (m):"_s << QString()
         << u"Give the depths From, To and Step all three, or leave all three blank for every depth down to "
            u"the pile's length."_s;
-    QTest::newRow("reversed") << u"To (m):"_s << u"1"_s
-                              << u"The depth To is less than the depth From: the tip goes down from From to To."_s;
+    QTest::newRow("reversed")
+        << u"To (m):"_s << u"1"_s
+        << u"The depth To is less than the depth From: the tip goes down from From to To."_s;
     QTest::newRow("segment") << u"Segment length (m):"_s << u"0"_s << u"The segment length is above 0."_s;
     QTest::newRow("angle") << u"Interface friction angle (deg):"_s << u"90"_s
                            << u"The interface friction angle lies between 0 and 90 degrees."_s;

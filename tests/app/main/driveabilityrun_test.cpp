@@ -32,7 +32,8 @@ constexpr int kRunTimeoutMs = 120000;
 
 class TestWindow : public MainWindow {
   public:
-    explicit TestWindow(const QString& settingsFile) : MainWindow(std::make_unique<AppSettings>(settingsFile)) {}
+    explicit TestWindow(const QString& settingsFile)
+        : MainWindow(std::make_unique<AppSettings>(settingsFile)) {}
     // The Driveability dialog's answer; none: the dialog itself.
     std::optional<DriveabilitySettings> answer;
 
@@ -56,7 +57,8 @@ QString offshoreExample(const QTemporaryDir& dir) {
     return dir.filePath(u"pile.tv6d"_s);
 }
 
-DriveabilitySettings hammer35t(std::optional<double> from, std::optional<double> to, std::optional<double> step) {
+DriveabilitySettings hammer35t(std::optional<double> from, std::optional<double> to,
+                               std::optional<double> step) {
     DriveabilitySettings s;
     s.hammer = QStringLiteral(TORVE_SOURCE_DIR "/examples/hammers/ram-35t-350kj.json");
     s.from = from;
@@ -123,11 +125,19 @@ void DriveabilityRunTest::aSolvedRunOpensItsGraphs() {
     QVERIFY(QFile::exists(driveabilityResultsFileOf(path)));
     QCOMPARE(readDriveabilityResults(driveabilityResultsFileOf(path)).srdTotal.size(), std::size_t(4));
     graphics = test::openMenu(&w, u"Graphics"_s);
-    for (const QString& item : {u"Driveability: Static Resistance to Driving"_s, u"Driveability: Blow Count"_s,
-                                u"Driveability: Cumulative Blows"_s, u"Driveability: Driving Stresses"_s,
-                                u"Driveability: Bearing Graph"_s, u"Driveability: Force at the Head"_s,
-                                u"Driveability: Velocity at the Head"_s})
+    for (const QString& item :
+         {u"Driveability: Static Resistance to Driving"_s, u"Driveability: Blow Count"_s,
+          u"Driveability: Cumulative Blows"_s, u"Driveability: Driving Stresses"_s,
+          u"Driveability: Bearing Graph"_s, u"Driveability: Force at the Head"_s,
+          u"Driveability: Velocity at the Head"_s})
         QVERIFY2(test::findAction(graphics, item)->isEnabled(), qPrintable(item));
+
+    // The project opened again shows the graphs of its last driveability run.
+    TestWindow later(dir_->filePath(u"settings.ini"_s));
+    QVERIFY(later.openProject(path, ProjectFormat::Current));
+    QCOMPARE(later.project().graph(ResultGraph::DriveSrd).line(2).points, srd.line(2).points);
+    graphics = test::openMenu(&later, u"Graphics"_s);
+    QVERIFY(test::findAction(graphics, u"Driveability: Blow Count"_s)->isEnabled());
 }
 
 void DriveabilityRunTest::cancelStopsTheEngine() {
@@ -172,8 +182,9 @@ void DriveabilityRunTest::runsThatCannotStartOrSolve() {
         s.hammer = dir_->filePath(u"nan.json"_s);
         QFile h(s.hammer);
         QVERIFY(h.open(QIODevice::WriteOnly));
-        h.write("{\"name\": \"x\", \"ram_mass_kg\": NaN, \"stroke_m\": 1, \"efficiency\": 0.8,\n"
-                " \"hammer_cushion\": null, \"helmet_mass_kg\": 0}\n");
+        h.write(
+            "{\"name\": \"x\", \"ram_mass_kg\": NaN, \"stroke_m\": 1, \"efficiency\": 0.8,\n"
+            " \"hammer_cushion\": null, \"helmet_mass_kg\": 0}\n");
     }
     const bool started = w.runDriveability(s);
     QCOMPARE(started, failure == Failure::NaNInHammer);

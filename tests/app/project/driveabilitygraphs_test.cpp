@@ -159,18 +159,20 @@ TEST(DriveabilityRequest, EveryEntryOnItsLineWithAPointWhateverTheLocale) {
     s.segmentLength = 0.5;
     s.baseFactor = 1.25;
     s.frictionAngle = 25;
-    const QByteArray text = driveabilityRequestText(s, QStringLiteral("/p/a.tv6d"), QStringLiteral("/t/r.txt"));
+    const QByteArray text =
+        driveabilityRequestText(s, QStringLiteral("/p/a.tv6d"), QStringLiteral("/t/r.txt"));
     QLocale::setDefault(before);
     EXPECT_EQ(text.toStdString(),
               "project,/p/a.tv6d\nhammer,/h/ram, 35 t.json\nresults,/t/r.txt\nsrd,unified-srd\n"
               "from,2.5\nto,40\nstep,0.10000000000000001\nsegment_length,0.5\nbase_factor,1.25\n"
               "friction_angle,25\n");
     // Blank entries leave the engine's defaults: no line at all.
-    EXPECT_EQ(driveabilityRequestText({QStringLiteral("h.json")}, QStringLiteral("a.tv6d"), QStringLiteral("r"))
-                  .toStdString(),
+    DriveabilitySettings blank;
+    blank.hammer = QStringLiteral("h.json");
+    EXPECT_EQ(driveabilityRequestText(blank, QStringLiteral("a.tv6d"), QStringLiteral("r")).toStdString(),
               "project,a.tv6d\nhammer,h.json\nresults,r\nsrd,alm-hamre\n");
-    EXPECT_THROW(driveabilityRequestText({QStringLiteral("h\n.json")}, QStringLiteral("a"), QStringLiteral("r")),
-                 UserError);
+    blank.hammer = QStringLiteral("h\n.json");
+    EXPECT_THROW(driveabilityRequestText(blank, QStringLiteral("a"), QStringLiteral("r")), UserError);
 }
 
 TEST(DriveabilityRequest, EntriesThatCannotRunAreNamed) {
@@ -183,7 +185,8 @@ TEST(DriveabilityRequest, EntriesThatCannotRunAreNamed) {
     EXPECT_EQ(with([](DriveabilitySettings&) {}), QString());
     EXPECT_EQ(with([](DriveabilitySettings& s) { s.hammer = QStringLiteral("  "); }),
               QStringLiteral("Choose a hammer file (examples/hammers holds a few)."));
-    EXPECT_TRUE(with([](DriveabilitySettings& s) { s.from = 1; }).startsWith(u"Give the depths From, To and Step"));
+    EXPECT_TRUE(
+        with([](DriveabilitySettings& s) { s.from = 1; }).startsWith(u"Give the depths From, To and Step"));
     EXPECT_TRUE(with([](DriveabilitySettings& s) {
                     s.from = 1;
                     s.to = 5;
