@@ -15,12 +15,14 @@ namespace {
 // The entry point's results (engine/driver/entry.h).
 constexpr std::int32_t kCompleted = 0;
 constexpr std::int32_t kBadArgument = 1;
+constexpr std::int32_t kInputError = 2;
 constexpr std::int32_t kOutputError = 3;
 constexpr std::int32_t kStopped = 5;
 
 QString statusMessage(std::int32_t status) {
     switch (status) {
         case kBadArgument:
+        case kInputError:
             return texts::kDriveBadRequest;
         case kOutputError:
             return texts::kDriveNotWritten;
@@ -95,11 +97,12 @@ void DriveabilityRun::collect() {
     worker_->wait();
     library_.release();
     const std::int32_t status = status_;
+    outcome_.kind = DriveabilityOutcome::Kind::Failed;
     if (status == kStopped) {
         outcome_.kind = DriveabilityOutcome::Kind::Cancelled;
         outcome_.message = texts::kDriveCancelled;
-    } else if (status != kCompleted) {
-        outcome_.kind = DriveabilityOutcome::Kind::Failed;
+    } else if (!QFileInfo::exists(results_)) {
+        // The folder is this run's own: a results file in it is this run's.
         outcome_.message = statusMessage(status);
     } else {
         try {
@@ -107,19 +110,23 @@ void DriveabilityRun::collect() {
             if (!file.open(QIODevice::ReadOnly)) throw UserError(texts::kDriveNotWritten);
             const QByteArray text = file.readAll();
             DriveabilityResults results = parseDriveabilityResults(text, results_);
-            outcome_.kind =
-                results.solved ? DriveabilityOutcome::Kind::Completed : DriveabilityOutcome::Kind::Failed;
-            outcome_.message = results.solved ? QString(texts::kDriveCompleted).arg(results.depth.size())
-                                              : QString(texts::kDriveNotSolved).arg(results.message);
-            outcome_.results = std::move(results);
-            try {
-                writeFileAtomically(driveabilityResultsFileOf(project_), text);
-            } catch (const UserError& e) {
-                outcome_.message +=
-                    QStringLiteral("\r\r") + texts::kDriveNotKept + QLatin1Char('\r') + e.message();
+            if (!results.solved) {
+                // A file or value the engine refused, named in its message.
+                outcome_.message = QString(texts::kDriveNotSolved).arg(results.message);
+            } else if (status != kCompleted) {
+                outcome_.message = statusMessage(status);
+            } else {
+                outcome_.kind = DriveabilityOutcome::Kind::Completed;
+                outcome_.message = QString(texts::kDriveCompleted).arg(results.depth.size());
+                outcome_.results = std::move(results);
+                try {
+                    writeFileAtomically(driveabilityResultsFileOf(project_), text);
+                } catch (const UserError& e) {
+                    outcome_.message +=
+                        QStringLiteral("\r\r") + texts::kDriveNotKept + QLatin1Char('\r') + e.message();
+                }
             }
         } catch (const UserError& e) {
-            outcome_.kind = DriveabilityOutcome::Kind::Failed;
             outcome_.message = QString(texts::kDriveUnreadable).arg(e.message());
         }
     }

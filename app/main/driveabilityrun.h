@@ -35,7 +35,8 @@ struct DriveabilityOutcome {
 // calls ITORVE_DRIVE on a worker thread. The engine's progress comes back as progressed() through a
 // queued connection, on the thread the run was made on; cancel() makes the next progress call stop
 // the engine. A completed run's results file replaces the one beside the project
-// (driveabilityResultsFileOf), so that a run that stopped or failed leaves the last results there.
+// (driveabilityResultsFileOf): a run that stopped, failed or found no solution leaves the results of
+// the last solved run there.
 class DriveabilityRun : public QObject {
     Q_OBJECT
 

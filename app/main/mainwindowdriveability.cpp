@@ -60,7 +60,7 @@ bool MainWindow::runDriveability(const DriveabilitySettings& settings) {
         [progress](int done, int total) {
             progress->setMaximum(total);
             progress->setValue(done);
-            progress->setLabelText(QString(texts::kDriveProgressDepths).arg(done).arg(total));
+            progress->setLabelText(QString(texts::kDriveProgressBlows).arg(done).arg(total));
         },
         Qt::QueuedConnection);
     const QPointer<QProgressDialog> shown = progress;

@@ -138,7 +138,8 @@ inline constexpr QLatin1StringView kDriveEntryMissing{
 inline constexpr QLatin1StringView kDriveRequestFailed{
     "The driveability run could not be asked for: its request file could not be written in a temporary "
     "folder."};
-inline constexpr QLatin1StringView kDriveBadRequest{"The engine refused the driveability request."};
+inline constexpr QLatin1StringView kDriveBadRequest{
+    "The engine could not read the driveability request it was given."};
 inline constexpr QLatin1StringView kDriveNotWritten{"The engine could not write the driveability results."};
 // %1 the engine's status.
 inline constexpr QLatin1StringView kDriveFailedStatus{"The driveability run failed (status %1)."};
@@ -153,7 +154,10 @@ inline constexpr QLatin1StringView kDriveUnreadable{"The driveability results co
 inline constexpr QLatin1StringView kDriveNotKept{"The results could not be kept beside the project:"};
 inline constexpr QLatin1StringView kDriveProgress{"Driving the pile at each tip depth..."};
 // %1 the depths driven, %2 of how many.
-inline constexpr QLatin1StringView kDriveProgressDepths{"Driving the pile: %1 of %2 tip depths"};
+// %1 the blows struck, %2 of how many: one at each tip depth, then one per resistance of the
+// bearing graph.
+inline constexpr QLatin1StringView kDriveProgressBlows{
+    "Driving the pile: %1 of %2 blows (one at each tip depth, then those of the bearing graph)"};
 inline constexpr QLatin1StringView kDriveCancel{"Cancel"};
 inline constexpr QLatin1StringView kEditorFailed{"An error occurred in running the Word Processor"};
 inline constexpr QLatin1StringView kRunCompleted{
