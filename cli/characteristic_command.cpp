@@ -8,7 +8,7 @@
 
 #include "cli/commands.h"
 #include "cli/csv_row.h"
-#include "cli/project_input.h"
+#include "engine/driver/project_input.h"
 #include "engine/driver/sounding_projects.h"
 #include "engine/model/input_error.h"
 #include "engine/model/number_text.h"

@@ -4,8 +4,8 @@
 #include <iostream>
 
 #include "cli/commands.h"
-#include "cli/project_input.h"
 #include "engine/driver/downdrag_analysis.h"
+#include "engine/driver/project_input.h"
 #include "engine/model/input_error.h"
 #include "engine/model/number_text.h"
 #include "engine/model/soil_settlement_file.h"

@@ -8,10 +8,8 @@
 #include <sstream>
 
 #include "cli/commands.h"
-#include "cli/project_input.h"
-#include "engine/driver/cone_readings_beside.h"
 #include "engine/driver/driveability_analysis.h"
-#include "engine/driver/hammer_file.h"
+#include "engine/driver/driving_project.h"
 #include "engine/model/input_error.h"
 #include "engine/model/number_text.h"
 #include "engine/model/whole_file.h"
@@ -32,13 +30,10 @@ struct DriveSettings {
     double segment_length = 1.0;
 };
 
-struct DepthRange {
-    double from = 0, to = 0, step = 0;
-};
-
-// A:B:STEP with 0 < A <= B and STEP > 0, at most 2000 depths; anything else is a usage error.
-DepthRange depth_range(const std::string& text) {
-    DepthRange r;
+// A:B:STEP with 0 < A <= B and STEP > 0, at most kMostTipDepths depths; anything else is a usage
+// error.
+TipDepthRange depth_range(const std::string& text) {
+    TipDepthRange r;
     std::vector<double> v;
     std::stringstream in(text);
     in.imbue(std::locale::classic());
@@ -53,17 +48,10 @@ DepthRange depth_range(const std::string& text) {
     r = {v[0], v[1], v[2]};
     if (!(r.from > 0) || !(r.to >= r.from) || !(r.step > 0))
         throw CLI::ValidationError("--depths", "needs 0 < A <= B and STEP > 0, found " + text);
-    if ((r.to - r.from) / r.step > 2000)
-        throw CLI::ValidationError("--depths", "gives more than 2000 depths");
+    if ((r.to - r.from) / r.step > kMostTipDepths)
+        throw CLI::ValidationError("--depths",
+                                   "gives more than " + std::to_string(kMostTipDepths) + " depths");
     return r;
-}
-
-std::vector<double> depths_of(const DepthRange& r) {
-    std::vector<double> d;
-    const int n = static_cast<int>(std::floor((r.to - r.from) / r.step + 1e-9));
-    for (int i = 0; i <= n; ++i) d.push_back(r.from + i * r.step);
-    if (r.to - d.back() > 1e-9 * std::max(1.0, r.to)) d.push_back(r.to);
-    return d;
 }
 
 std::string cell(double v, int places, int width) {
@@ -154,27 +142,23 @@ void print_bearing_graph(const BearingGraph& g) {
 
 int drive(const DriveSettings& s) {
     const SrdMethod method = s.srd == "unified-srd" ? SrdMethod::UnifiedSrd : SrdMethod::AlmHamre;
-    std::optional<DepthRange> range;
+    std::optional<TipDepthRange> range;
     if (!s.depths.empty()) range = depth_range(s.depths);
-    RunInput input;
-    Hammer hammer;
+    DrivingProject project;
     try {
-        input = read_project_input(s.project);
-        // Alm & Hamre in clay reads the sleeve friction the cone file import kept beside the project.
-        read_cone_readings_beside(s.project, input.cpt);
-        hammer = parse_hammer(read_text_file(s.hammer, "hammer file"), s.hammer);
+        project = read_driving_project(s.project, s.hammer);
     } catch (const InputError& e) {
         std::cerr << "torve drive: " << e.what() << '\n';
         return kExitRunFailed;
     }
+    const RunInput& input = project.input;
+    const Hammer& hammer = project.hammer;
     const bool english = input.in.units == UnitSystem::English;
     const double length = input.in.total_pile_length;
-    if (!range) range = DepthRange{english ? 3.0 : 1.0, length, english ? 3.0 : 1.0};
-    if (range->from > length) range->from = length;
     DrivingSettings settings;
     settings.segment_length_m = s.segment_length;
 
-    const SrdProfile srd = compute_srd(input.in, input.cpt, method, depths_of(*range));
+    const SrdProfile srd = compute_srd(input.in, input.cpt, method, driving_tip_depths(input.in, range));
     const Driveability d = driveability(input.in, srd, hammer, settings, s.jobs);
     if (d.status != RunStatus::Completed) {
         std::cerr << "torve drive: " << s.project << ": " << d.message << '\n';

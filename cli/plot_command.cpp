@@ -26,9 +26,9 @@
 #include "cli/commands.h"
 #include "cli/file_name.h"
 #include "cli/graph_file.h"
-#include "cli/project_input.h"
 #include "engine/driver/downdrag_results_file.h"
 #include "engine/driver/driveability_results_file.h"
+#include "engine/driver/project_input.h"
 #include "engine/model/input_error.h"
 
 namespace torve::cli {

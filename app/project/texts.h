@@ -25,6 +25,8 @@ inline constexpr QLatin1StringView kSettlementUnreadable{
     "file is left as it is until a soil settlement is entered again.\r%2"};
 inline constexpr QLatin1StringView kDowndragUnreadable{
     "The downdrag results file %1 cannot be read at line %2."};
+inline constexpr QLatin1StringView kDriveabilityUnreadable{
+    "The driveability results file %1 cannot be read at line %2."};
 inline constexpr QLatin1StringView kCannotWrite{"File %1 cannot be written: %2"};
 // %1 the soil layer constants file of an earlier save, %2 the system's reason.
 inline constexpr QLatin1StringView kLayerConstantsNotRemoved{

@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <condition_variable>
 #include <exception>
 #include <limits>
+#include <mutex>
 #include <thread>
 
 #include "engine/model/input_error.h"
@@ -19,32 +21,81 @@ namespace {
 constexpr double kNan = std::numeric_limits<double>::quiet_NaN();
 
 // Calls blow(i) for i in [0, count) on `jobs` threads; the first exception stops the others and is
-// raised again here.
+// raised again here. `progress` is called here, on the calling thread, after each blow: with one job
+// the blows run on this thread between its calls; with more, this thread waits for the workers and
+// tells each blow they finish. Returns false when `progress` stopped the run (blows that had begun
+// are finished first, and what they give is the caller's to drop).
 template <class Blow>
-void side_by_side(std::size_t count, unsigned jobs, Blow blow) {
+bool side_by_side(std::size_t count, unsigned jobs, Blow blow, const DrivingProgress& progress) {
     const unsigned hw = std::max(1u, std::thread::hardware_concurrency());
     jobs = std::min<unsigned>(jobs ? jobs : hw, static_cast<unsigned>(std::max<std::size_t>(count, 1)));
+    const int total = static_cast<int>(count);
+    if (jobs <= 1) {
+        for (std::size_t i = 0; i < count; ++i) {
+            blow(i);
+            if (progress && !progress(static_cast<int>(i + 1), total)) return false;
+        }
+        return true;
+    }
     std::atomic<std::size_t> next{0};
-    std::atomic<bool> failed{false};
+    std::atomic<bool> halted{false};
     std::exception_ptr failure;
-    std::atomic_flag taken = ATOMIC_FLAG_INIT;
+    std::mutex m;
+    std::condition_variable changed;
+    std::size_t finished = 0;  // blows done, under m
+    unsigned exited = 0;       // workers that took their last blow, under m
     auto worker = [&] {
-        for (std::size_t i = next++; i < count && !failed; i = next++) {
+        for (std::size_t i = next++; i < count && !halted; i = next++) {
             try {
                 blow(i);
             } catch (...) {
-                if (!taken.test_and_set()) failure = std::current_exception();
-                failed = true;
+                const std::lock_guard<std::mutex> lock(m);
+                if (!failure) failure = std::current_exception();
+                halted = true;
             }
+            {
+                const std::lock_guard<std::mutex> lock(m);
+                ++finished;
+            }
+            changed.notify_one();
         }
+        {
+            const std::lock_guard<std::mutex> lock(m);
+            ++exited;
+        }
+        changed.notify_one();
     };
-    if (jobs <= 1) {
-        worker();
-    } else {
+    bool stopped = false;
+    {
         std::vector<std::jthread> pool;
         for (unsigned k = 0; k < jobs; ++k) pool.emplace_back(worker);
-    }
+        std::size_t told = 0;
+        std::unique_lock<std::mutex> lock(m);
+        for (;;) {
+            changed.wait(lock, [&] { return finished > told || exited == jobs; });
+            while (told < finished) {
+                ++told;
+                if (!progress || halted) continue;
+                lock.unlock();
+                bool go = false;
+                try {
+                    go = progress(static_cast<int>(told), total);
+                } catch (...) {
+                    lock.lock();
+                    if (!failure) failure = std::current_exception();
+                    lock.unlock();
+                }
+                lock.lock();
+                if (!go) {
+                    stopped = stopped || !failure;
+                    halted = true;
+                }
+            }
+            if (exited == jobs) break;
+        }
+    }  // the workers are joined here
     if (failure) std::rethrow_exception(failure);
+    return !stopped;
 }
 
 }  // namespace
@@ -85,7 +136,7 @@ BlowResult drive_one_blow(const InputData& in, const Hammer& hammer, const SrdAt
 
 BearingGraph bearing_graph(const InputData& in, const Hammer& hammer, const SrdAtDepth& distribution,
                            const std::vector<double>& resistances, const DrivingSettings& settings,
-                           unsigned jobs) {
+                           unsigned jobs, const DrivingProgress& progress) {
     BearingGraph g;
     g.english = in.units == UnitSystem::English;
     g.tip_depth = distribution.tip_depth;
@@ -101,9 +152,17 @@ BearingGraph bearing_graph(const InputData& in, const Hammer& hammer, const SrdA
                 throw InputError("The assumed resistance " + shortest_text(r) +
                                  " of the bearing graph is negative or not a finite number.");
         g.blows.resize(resistances.size());
-        side_by_side(resistances.size(), jobs, [&](std::size_t i) {
-            g.blows[i] = drive_one_blow(in, hammer, distribution, resistances[i] / total, settings);
-        });
+        const bool whole = side_by_side(
+            resistances.size(), jobs,
+            [&](std::size_t i) {
+                g.blows[i] = drive_one_blow(in, hammer, distribution, resistances[i] / total, settings);
+            },
+            progress);
+        if (!whole) {
+            g.status = RunStatus::Stopped;
+            g.message = "The bearing graph was stopped before its last resistance.";
+            g.blows.clear();
+        }
     } catch (const InputError& e) {
         g.status = RunStatus::InputError;
         g.message = e.what();
@@ -112,12 +171,16 @@ BearingGraph bearing_graph(const InputData& in, const Hammer& hammer, const SrdA
         g.status = RunStatus::InternalError;
         g.message = e.what();
         g.blows.clear();
+    } catch (...) {
+        g.status = RunStatus::InternalError;
+        g.message = "The bearing graph failed inside the engine.";
+        g.blows.clear();
     }
     return g;
 }
 
 Driveability driveability(const InputData& in, const SrdProfile& srd, const Hammer& hammer,
-                          const DrivingSettings& settings, unsigned jobs) {
+                          const DrivingSettings& settings, unsigned jobs, const DrivingProgress& progress) {
     Driveability d;
     d.english = srd.english;
     d.method = srd.method;
@@ -131,9 +194,14 @@ Driveability driveability(const InputData& in, const SrdProfile& srd, const Hamm
     DrivingSettings quiet = settings;
     quiet.blow.record_history = false;  // a run of many depths keeps the summary of each blow only
     try {
-        side_by_side(n, jobs, [&](std::size_t i) {
-            blows[i] = drive_one_blow(in, hammer, srd.depths[i], 1.0, quiet);
-        });
+        const bool whole = side_by_side(
+            n, jobs, [&](std::size_t i) { blows[i] = drive_one_blow(in, hammer, srd.depths[i], 1.0, quiet); },
+            progress);
+        if (!whole) {
+            d.status = RunStatus::Stopped;
+            d.message = "The driveability run was stopped before its last depth.";
+            return d;
+        }
     } catch (const InputError& e) {
         d.status = RunStatus::InputError;
         d.message = e.what();
@@ -141,6 +209,10 @@ Driveability driveability(const InputData& in, const SrdProfile& srd, const Hamm
     } catch (const std::exception& e) {
         d.status = RunStatus::InternalError;
         d.message = e.what();
+        return d;
+    } catch (...) {
+        d.status = RunStatus::InternalError;
+        d.message = "The driveability run failed inside the engine.";
         return d;
     }
     const double per_count = d.english ? 1.0 : 0.25;  // the length a blow count counts over

@@ -2,6 +2,7 @@
 // blow count against depth from the static resistance to driving.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,11 @@ double blow_count_of(double set_m, bool english);
 BlowResult drive_one_blow(const InputData& in, const Hammer& hammer, const SrdAtDepth& resistance,
                           double scale, const DrivingSettings& settings);
 
+// Told after each blow of a run of many that `done` of its `total` blows are driven; returning false
+// stops the run. Always called on the thread that started the run, one call at a time, with `done`
+// counting up by one: the blows themselves go on other threads meanwhile.
+using DrivingProgress = std::function<bool(int done, int total)>;
+
 // Blow count against assumed ultimate resistance (kips or kN), spread over shaft and toe in the
 // proportions of `distribution` (the SRD at the pile's own length).
 struct BearingGraph {
@@ -54,10 +60,12 @@ struct BearingGraph {
 };
 
 // Runs the blows on `jobs` threads (0: one per core). A distribution without resistance, a value
-// that is negative or not finite gives an input error naming it. Never throws.
+// that is negative or not finite gives an input error naming it. `progress` (may be empty) is told
+// after each resistance; when it stops the run, the status is Stopped and there are no blows. Never
+// throws.
 BearingGraph bearing_graph(const InputData& in, const Hammer& hammer, const SrdAtDepth& distribution,
                            const std::vector<double>& resistances, const DrivingSettings& settings,
-                           unsigned jobs = 0);
+                           unsigned jobs = 0, const DrivingProgress& progress = {});
 
 // Per tip depth of an SRD profile: one blow with the resistance of that depth (no residual stress,
 // no set-up between blows). Depths in ft or m, forces in kips or kN, stresses in ksi or MPa.
@@ -75,8 +83,10 @@ struct Driveability {
     std::vector<bool> refusal;
 };
 
-// The profile's own failure passes on as it is. Never throws.
+// The profile's own failure passes on as it is. `progress` (may be empty) is told after each depth;
+// when it stops the run, the status is Stopped and the table is empty. Never throws.
 Driveability driveability(const InputData& in, const SrdProfile& srd, const Hammer& hammer,
-                          const DrivingSettings& settings, unsigned jobs = 0);
+                          const DrivingSettings& settings, unsigned jobs = 0,
+                          const DrivingProgress& progress = {});
 
 }  // namespace torve

@@ -24,7 +24,8 @@ namespace torve {
 //   segment_length,L     m, default 1
 //   shaft_factor,F / base_factor,F / friction_angle,DEG   the SrdOptions (defaults 1, 1, 29)
 //   bearing_graph,R1 R2 ...   assumed ultimate resistances at the pile's length, blank-separated;
-//                        none: ten from a fifth to twice the SRD total at the pile's length
+//                        none (or an empty list): ten from a fifth to twice the SRD total at the
+//                        pile's length
 //   jobs,N               threads, 0 (default) one per core
 struct DriveabilityRequest {
     std::string project, hammer, results;
@@ -59,8 +60,12 @@ std::string driveability_results_text(const Driveability& driveability, const Bl
 // depth and stops the run when it returns false; then no results file is left and the result is
 // RunStatus value 5. Never throws; a file that cannot be read is a results file without a
 // solution naming it, one that cannot be written is told on `console`.
+// `total` counts the depths and then the bearing graph's resistances, each told in turn on the
+// calling thread. The results file is replaced only when complete (a temporary file beside it,
+// renamed into place); a stopped run leaves one of an earlier run as it was. The result is the
+// RunStatus: Completed, InputError (a file or value refused), OutputError (the results file),
+// InternalError, Stopped.
 int run_driveability_request(const DriveabilityRequest& request,
-                             const std::function<bool(int done, int total)>& progress,
-                             std::ostream& console);
+                             const std::function<bool(int done, int total)>& progress, std::ostream& console);
 
 }  // namespace torve

@@ -23,6 +23,7 @@ enum class RunStatus : std::int32_t {
     InputError = 2,     // an input file is missing, malformed or beyond a table limit
     OutputError = 3,    // the report or plot file cannot be created or written
     InternalError = 4,  // an unexpected failure inside the engine
+    Stopped = 5,        // its caller stopped a run of many blows before its end: no results
 };
 
 // Where a completed run stopped before its results, by the engine's own checks.

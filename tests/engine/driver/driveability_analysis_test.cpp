@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <stdexcept>
+#include <thread>
+#include <utility>
 
 #include "tests/engine/driver/driving_examples.h"
 
@@ -139,6 +142,65 @@ TEST(Driveability, SpreadsTheShaftOverTheSegmentsItsSlicesOverlap) {
     EXPECT_NEAR(m.masses[30].shaft.damping, 0.16, 1e-12);
     EXPECT_NEAR(m.masses[40].toe.damping, 0.50, 1e-12);
     EXPECT_NEAR(m.masses[1].mass, 440.95, 0.01);
+}
+
+// A run of many blows tells its caller after each one, on the caller's own thread, and stops when
+// told to: with one thread and with more than there are blows.
+TEST(Driveability, TellsEachBlowOnTheCallersThreadAndStopsWhenTold) {
+    const InputData in = test::check_pile_si();
+    const SrdProfile p = profile(in, {10, 20, 30, 40}, 60, 800);
+    const Driveability whole = driveability(in, p, kRam, {}, 1);
+    ASSERT_EQ(whole.status, RunStatus::Completed) << whole.message;
+    const SrdAtDepth at_length = test::uniform_resistance(40, 3000, 1000);
+    const std::vector<double> resistances = {1000, 2000, 4000};
+    for (unsigned jobs : {1u, 2u, 8u}) {
+        SCOPED_TRACE(jobs);
+        const std::thread::id caller = std::this_thread::get_id();
+        std::vector<std::pair<int, int>> calls;
+        bool elsewhere = false;
+        int stop_at = 0;  // 0: never
+        const DrivingProgress tell = [&](int done, int total) {
+            calls.emplace_back(done, total);
+            elsewhere = elsewhere || std::this_thread::get_id() != caller;
+            return stop_at == 0 || done < stop_at;
+        };
+        const Driveability d = driveability(in, p, kRam, {}, jobs, tell);
+        ASSERT_EQ(d.status, RunStatus::Completed) << d.message;
+        EXPECT_EQ(calls, (std::vector<std::pair<int, int>>{{1, 4}, {2, 4}, {3, 4}, {4, 4}}));
+        EXPECT_EQ(d.blow_count, whole.blow_count);  // telling changes nothing
+        EXPECT_FALSE(elsewhere);
+
+        calls.clear();
+        stop_at = 2;
+        const Driveability stopped = driveability(in, p, kRam, {}, jobs, tell);
+        EXPECT_EQ(stopped.status, RunStatus::Stopped);
+        EXPECT_TRUE(stopped.depth.empty());
+        EXPECT_EQ(calls, (std::vector<std::pair<int, int>>{{1, 4}, {2, 4}}));
+
+        // Told to stop after the last blow, the run is still stopped: its caller asked for no results.
+        calls.clear();
+        stop_at = 3;
+        const BearingGraph g = bearing_graph(in, kRam, at_length, resistances, {}, jobs, tell);
+        EXPECT_EQ(g.status, RunStatus::Stopped);
+        EXPECT_TRUE(g.blows.empty());
+        EXPECT_EQ(calls.size(), 3u);
+        EXPECT_FALSE(elsewhere);
+    }
+}
+
+TEST(Driveability, ACallbackThatThrowsFailsTheRunWithoutLeavingThreadsBehind) {
+    const InputData in = test::check_pile_si();
+    const SrdProfile p = profile(in, {10, 20, 30, 40}, 60, 800);
+    for (unsigned jobs : {1u, 3u}) {
+        int calls = 0;
+        const Driveability d = driveability(in, p, kRam, {}, jobs, [&calls](int, int) -> bool {
+            ++calls;
+            throw std::runtime_error("the window went away");
+        });
+        EXPECT_EQ(d.status, RunStatus::InternalError) << jobs;
+        EXPECT_EQ(d.message, "the window went away");
+        EXPECT_EQ(calls, 1) << jobs;
+    }
 }
 
 }  // namespace

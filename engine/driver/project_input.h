@@ -1,4 +1,5 @@
-// The input of a project as `torve run` reads it, for the commands that analyse it themselves.
+// The input of a project as `torve run` reads it, for the commands and entries that analyse it
+// themselves.
 #pragma once
 
 #include <optional>
@@ -6,7 +7,7 @@
 
 #include "engine/driver/input_reader.h"
 
-namespace torve::cli {
+namespace torve {
 
 // Reads PROJECT.tv6d, and beside it the CPT data file PROJECT.cpt and the soil layer constants file
 // (a project goes on without either), through parse_run_input, with `only_method` its only method
@@ -14,4 +15,4 @@ namespace torve::cli {
 // refuse.
 RunInput read_project_input(const std::string& project, std::optional<Method> only_method = std::nullopt);
 
-}  // namespace torve::cli
+}  // namespace torve

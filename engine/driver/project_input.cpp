@@ -1,10 +1,11 @@
-#include "cli/project_input.h"
+// Reading a project with the files that lie beside it.
+#include "engine/driver/project_input.h"
 
 #include <filesystem>
 
 #include "engine/model/layer_constants_file.h"
 
-namespace torve::cli {
+namespace torve {
 
 RunInput read_project_input(const std::string& project, std::optional<Method> only_method) {
     namespace fs = std::filesystem;
@@ -20,4 +21,4 @@ RunInput read_project_input(const std::string& project, std::optional<Method> on
                            layer_constants_file_name(project), only_method);
 }
 
-}  // namespace torve::cli
+}  // namespace torve
