@@ -172,11 +172,14 @@ int solve_drive_graphs(const PlotSettings& s, app::Project& project) {
     }
     const QString results = scratch.filePath(QStringLiteral("drive.txt"));
     request.results = QFile::encodeName(results).toStdString();
-    if (run_driveability_request(request, {}, std::cerr) != 0) return kExitRunFailed;
+    const int status = run_driveability_request(request, {}, std::cerr);
     try {
+        // A refused file or value leaves a results file that names it; without one the engine has
+        // told the console why.
         QFile file(results);
         if (!file.open(QIODevice::ReadOnly)) {
-            std::cerr << native_file_name(results) << ": the driveability results cannot be read\n";
+            if (status == 0)
+                std::cerr << native_file_name(results) << ": the driveability results cannot be read\n";
             return kExitRunFailed;
         }
         const DriveabilityResults drive = parseDriveabilityResults(file.readAll(), results);
@@ -185,6 +188,7 @@ int solve_drive_graphs(const PlotSettings& s, app::Project& project) {
                       << '\n';
             return kExitRunFailed;
         }
+        if (status != 0) return kExitRunFailed;
         project.showDriveability(drive);
     } catch (const app::UserError& e) {
         std::cerr << e.message().toStdString() << '\n';
@@ -205,8 +209,16 @@ int plot(const PlotSettings& s) {
     }
     Project project;
     // Driving the pile needs no analysis before it: a project without its plot data file gives the
-    // driveability graphs alone.
+    // driveability graphs alone. A driveability graph asked for without a hammer is a usage error,
+    // told before any file is read.
     const bool drive = !s.hammer.empty();
+    for (const std::string& name : s.graphs) {
+        const auto g = graph_named(project, name);
+        if (g && is_drive_graph(*g) && !drive) {
+            std::cerr << "--graph " << name << ": a driveability graph, drawn with --hammer HAMMER.json\n";
+            return kExitUsage;
+        }
+    }
     if (const int code = read_analysed_project(s.project, project, !drive); code != kExitOk) return code;
 
     if (const int code = solve_downdrag_graphs(s.project, project); code != kExitOk) return code;
@@ -224,10 +236,6 @@ int plot(const PlotSettings& s) {
             std::cerr << "--graph " << name << ": no such graph; the graphs are";
             for (ResultGraph m : kMenuGraphs) std::cerr << ' ' << project.graph(m).identifier.toStdString();
             std::cerr << '\n';
-            return kExitUsage;
-        }
-        if (is_drive_graph(*g) && !drive) {
-            std::cerr << "--graph " << name << ": a driveability graph, drawn with --hammer HAMMER.json\n";
             return kExitUsage;
         }
         if (!offered(project, *g) || !produced(project.graph(*g))) {

@@ -2,6 +2,7 @@
 #include <QFileInfo>
 #include <QPointer>
 #include <QProgressDialog>
+#include <QPushButton>
 
 #include "app/controls/usererror.h"
 #include "app/dialogs/driveabilitydialog.h"
@@ -48,6 +49,10 @@ bool MainWindow::runDriveability(const DriveabilitySettings& settings) {
     auto* progress = new QProgressDialog(texts::kDriveProgress, texts::kDriveCancel, 0, 0, this);
     progress->setObjectName(QStringLiteral("driveabilityProgress"));
     progress->setWindowTitle(plainCaption(texts::kDriveability));
+    // A button of its own, named for screen readers as every button of the program is.
+    auto* cancel = new QPushButton(texts::kDriveCancel);
+    setAccessibleFromCaption(cancel, texts::kDriveCancel);
+    progress->setCancelButton(cancel);
     progress->setWindowModality(Qt::WindowModal);
     progress->setMinimumDuration(0);
     progress->setAutoClose(false);

@@ -160,19 +160,23 @@ TEST(PlotCommand, TheDriveabilityGraphsWithAHammerAndNoAnalysisBefore) {
     // The project has no plot data file: the driveability graphs alone, one line each.
     const char* graphs[] = {"pltDriveSrd", "pltDriveBlows", "pltDriveCumulative", "pltDriveStress",
                             "pltBearing",  "pltDriveHead",  "pltDriveVelocity"};
-    std::string listed;
-    for (const char* name : graphs) listed += dir.file(std::string("drive/") + name + ".png") + "\n";
-    EXPECT_EQ(drawn.output, listed);
-    for (const char* name : graphs)
-        EXPECT_EQ(png_size(torve::test::read_file(dir.file(std::string("drive/") + name + ".png"))),
-                  std::make_pair(576, 384))
-            << name;
+    std::size_t pictures = 0;
+    for (std::size_t at = drawn.output.find(".png\n"); at != std::string::npos;
+         at = drawn.output.find(".png\n", at + 1))
+        ++pictures;
+    EXPECT_EQ(pictures, std::size(graphs)) << drawn.output;
+    for (const char* name : graphs) {
+        const std::string picture = dir.file(std::string("drive/") + name + ".png");
+        EXPECT_NE(drawn.output.find(picture + "\n"), std::string::npos) << name;
+        EXPECT_EQ(png_size(torve::test::read_file(picture)), std::make_pair(576, 384)) << name;
+    }
 
     const Command one =
         run("plot " + project + " --hammer " + hammer +
             " --srd alm-hamre --depths 20:40:20 --graph pltbearing --format svg --out " + dir.file("one"));
     ASSERT_EQ(one.exit_code, 0) << one.output;
-    EXPECT_EQ(one.output, dir.file("one/pltBearing.svg") + "\n");
+    EXPECT_NE(one.output.find(dir.file("one/pltBearing.svg") + "\n"), std::string::npos) << one.output;
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.file("one")), fs::directory_iterator()), 1);
 }
 
 TEST(PlotCommand, DriveabilityOptionsRefusedWithTheirReason) {

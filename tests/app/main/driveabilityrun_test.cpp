@@ -4,9 +4,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QImage>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPrinter>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -18,6 +21,7 @@
 #include "app/main/texts.h"
 #include "app/project/driveabilityresults.h"
 #include "app/project/project.h"
+#include "app/views/graphwindow.h"
 #include "tests/app/support/actionfinder.h"
 #include "tests/app/support/widgetfinder.h"
 
@@ -95,6 +99,7 @@ class DriveabilityRunTest : public QObject {
 void DriveabilityRunTest::aSolvedRunOpensItsGraphs() {
     test::RecordedMessages messages;
     TestWindow w(dir_->filePath(u"settings.ini"_s));
+    w.show();  // the window in front is the active one only in a window shown
     const QString path = offshoreExample(*dir_);
     QVERIFY(w.openProject(path, ProjectFormat::Current));
     // Before any run the driveability graphs are not to be had.
@@ -121,7 +126,19 @@ void DriveabilityRunTest::aSolvedRunOpensItsGraphs() {
     // Every graph of the run is open, the blow count in front; the results are kept beside the project.
     const QStringList titles = childTitles(w);
     QCOMPARE(titles.size(), 7);
-    QCOMPARE(w.findChild<QMdiArea*>()->activeSubWindow()->windowTitle(), blows.caption);
+    QMdiSubWindow* front = w.findChild<QMdiArea*>()->activeSubWindow();
+    QVERIFY(front);
+    QCOMPARE(front->windowTitle(), blows.caption);
+    // Saved and printed as every graph is, through its window.
+    auto* window = qobject_cast<GraphWindow*>(front->widget());
+    QVERIFY(window);
+    QVERIFY(window->saveTo(dir_->filePath(u"blows.png"_s), 6, 4, 96));
+    QCOMPARE(QImage(dir_->filePath(u"blows.png"_s)).size(), QSize(576, 384));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir_->filePath(u"blows.pdf"_s));
+    window->printTo(printer);
+    QVERIFY(QFileInfo(dir_->filePath(u"blows.pdf"_s)).size() > 1000);
     QVERIFY(QFile::exists(driveabilityResultsFileOf(path)));
     QCOMPARE(readDriveabilityResults(driveabilityResultsFileOf(path)).srdTotal.size(), std::size_t(4));
     graphics = test::openMenu(&w, u"Graphics"_s);
@@ -149,7 +166,10 @@ void DriveabilityRunTest::cancelStopsTheEngine() {
     QVERIFY(w.runDriveability(hammer35t(1, 40, 1)));
     auto* progress = w.findChild<QProgressDialog*>(u"driveabilityProgress"_s);
     QVERIFY(progress);
-    progress->cancel();
+    // The user's button: the dialog's own cancel() would only reset it.
+    QPushButton* cancel = test::findByAccessibleName<QPushButton>(progress, u"Cancel"_s);
+    QVERIFY(cancel);
+    cancel->click();
     QTRY_VERIFY_WITH_TIMEOUT(!w.isDriveabilityRunning(), kRunTimeoutMs);
     QCOMPARE(messages.shown, QStringList{QString(texts::kDriveCancelled)});
     QCOMPARE(w.project().graph(ResultGraph::DriveBlows).lineCount(), 0);
