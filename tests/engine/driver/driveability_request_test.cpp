@@ -1,11 +1,13 @@
 // The driveability request a program that loads the library writes: every name read, its defaults,
-// and each value it cannot use refused with its line.
+// and each value it cannot use refused with its line; the tip depths it drives to by default.
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 #include "engine/driver/driveability_results_file.h"
+#include "engine/driver/driving_project.h"
 #include "engine/model/input_error.h"
+#include "tests/engine/driver/driving_examples.h"
 
 namespace torve {
 namespace {
@@ -105,6 +107,44 @@ TEST(DriveabilityRequest, RefusesARequestWithoutItsThreeFiles) {
                                                  " file: it needs a line \"" + name + ",PATH\".");
         }
     }
+}
+
+// The depths a request or torve drive drives the pile to: the 40 m S.I. check pile and its English
+// twin of 131.23 ft.
+TEST(DrivingTipDepths, EveryMetreOrThreeFeetUnlessARangeIsGiven) {
+    const InputData si = test::check_pile_si(), en = test::check_pile_english();
+    struct Case {
+        const InputData& in;
+        std::optional<TipDepthRange> range;
+        std::vector<double> first, last;  // the first and last three, or all
+        std::size_t count;
+    };
+    const Case cases[] = {
+        {si, std::nullopt, {1, 2, 3}, {38, 39, 40}, 40},
+        // 3, 6, ... 129 ft (43 depths), then the pile's length 40 / 0.3048 = 131.2336 ft
+        {en, std::nullopt, {3, 6, 9}, {126, 129, 40 / 0.3048}, 44},
+        // 0.1 + 2 x 0.1 falls short of 0.3 by rounding, and is still the last step
+        {si,
+         TipDepthRange{0.1, 0.3, 0.1},
+         {0.1, 0.1 + 0.1, 0.1 + 2 * 0.1},
+         {0.1, 0.1 + 0.1, 0.1 + 2 * 0.1},
+         3},
+        // the steps miss the end, which is driven too
+        {si, TipDepthRange{10, 25, 10}, {10, 20, 25}, {10, 20, 25}, 3},
+        // a start below the pile's length moves up to it
+        {si, TipDepthRange{45, 50, 5}, {40, 45, 50}, {40, 45, 50}, 3},
+    };
+    for (const Case& c : cases) {
+        const std::vector<double> d = driving_tip_depths(c.in, c.range);
+        ASSERT_EQ(d.size(), c.count);
+        for (std::size_t i = 0; i < 3; ++i) {
+            EXPECT_DOUBLE_EQ(d[i], c.first[i]) << i;
+            EXPECT_DOUBLE_EQ(d[d.size() - 3 + i], c.last[i]) << i;
+        }
+    }
+    // Ten from a fifth to twice the resistance at the pile's length: 1500 kN gives 300, 600, ... 3000.
+    EXPECT_EQ(default_bearing_resistances(1500),
+              (std::vector<double>{300, 600, 900, 1200, 1500, 1800, 2100, 2400, 2700, 3000}));
 }
 
 }  // namespace
