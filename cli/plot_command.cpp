@@ -130,7 +130,7 @@ int solve_downdrag_graphs(const std::string& path, app::Project& project) {
     return kExitOk;
 }
 
-// A:B:STEP with 0 <= A <= B and STEP > 0; none for any other text.
+// A:B:STEP with 0 < A <= B and STEP > 0, as torve drive takes them; none for any other text.
 std::optional<std::array<double, 3>> depth_range(const std::string& text) {
     std::array<double, 3> v{};
     std::size_t start = 0;
@@ -143,7 +143,7 @@ std::optional<std::array<double, 3>> depth_range(const std::string& text) {
         if (part.empty() || *end != '\0' || !std::isfinite(v[k])) return std::nullopt;
         start = colon + 1;
     }
-    if (!(v[0] >= 0) || !(v[1] >= v[0]) || !(v[2] > 0)) return std::nullopt;
+    if (!(v[0] > 0) || !(v[1] >= v[0]) || !(v[2] > 0)) return std::nullopt;
     return v;
 }
 
@@ -158,7 +158,7 @@ int solve_drive_graphs(const PlotSettings& s, app::Project& project) {
     if (!s.depths.empty()) {
         const auto range = depth_range(s.depths);
         if (!range) {
-            std::cerr << "--depths " << s.depths << ": expected A:B:STEP with 0 <= A <= B and STEP > 0\n";
+            std::cerr << "--depths " << s.depths << ": expected A:B:STEP with 0 < A <= B and STEP > 0\n";
             return kExitUsage;
         }
         request.from = (*range)[0];

@@ -80,9 +80,11 @@ DriveabilityDialog::DriveabilityDialog(Project& project, const DriveabilitySetti
 
     auto* depths = new QGroupBox(texts::kTipDepths);
     auto* depthGrid = new QGridLayout(depths);
-    from_ = addOptional(depthGrid, 0, QString(texts::kTipDepthFrom).arg(length), texts::kTipDepthsBlank);
+    // Blank, the engine drives the pile every metre (3 ft) from the first down to its length.
+    const QString everyStep = english ? QStringLiteral("3") : QStringLiteral("1");
+    from_ = addOptional(depthGrid, 0, QString(texts::kTipDepthFrom).arg(length), everyStep);
     to_ = addOptional(depthGrid, 1, QString(texts::kTipDepthTo).arg(length), texts::kTipDepthToBlank);
-    step_ = addOptional(depthGrid, 2, QString(texts::kTipDepthStep).arg(length), texts::kTipDepthsBlank);
+    step_ = addOptional(depthGrid, 2, QString(texts::kTipDepthStep).arg(length), everyStep);
 
     auto* pile = new QGridLayout;
     segment_ = addOptional(pile, 0, texts::kSegmentLength, QStringLiteral("1"));

@@ -400,7 +400,6 @@ inline constexpr QLatin1StringView kTipDepths{"Tip depths"};
 inline constexpr QLatin1StringView kTipDepthFrom{"&From (%1):"};
 inline constexpr QLatin1StringView kTipDepthTo{"&To (%1):"};
 inline constexpr QLatin1StringView kTipDepthStep{"&Step (%1):"};
-inline constexpr QLatin1StringView kTipDepthsBlank{"every metre or 3 ft"};
 inline constexpr QLatin1StringView kTipDepthToBlank{"the pile's length"};
 inline constexpr QLatin1StringView kSegmentLength{"Se&gment length (m):"};
 inline constexpr QLatin1StringView kSrdShaftFactor{"SRD sh&aft factor:"};

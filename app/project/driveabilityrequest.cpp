@@ -40,7 +40,7 @@ QString driveabilitySettingsProblem(const DriveabilitySettings& s) {
     const int given = int(s.from.has_value()) + int(s.to.has_value()) + int(s.step.has_value());
     if (given != 0 && given != 3) return texts::kDepthsAllOrNone;
     if (given == 3) {
-        if (!atLeast0(s.from) || !atLeast0(s.to)) return texts::kDepthsNegative;
+        if (!above0(s.from) || !above0(s.to)) return texts::kDepthsNotBelowGround;
         if (!above0(s.step)) return texts::kDepthStepNotPositive;
         if (*s.to < *s.from) return texts::kDepthsReversed;
     }

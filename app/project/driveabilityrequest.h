@@ -26,7 +26,7 @@ struct DriveabilitySettings {
 QString srdRequestName(DriveabilitySettings::Srd srd);
 
 // Why the settings cannot run, or empty when they can: no hammer file, some of the three depths
-// given without the others, a step that is not above 0, a last depth above the first, a segment
+// given without the others, a depth or a step that is not above 0, a last depth above the first, a segment
 // length not above 0, a negative factor, a friction angle outside 0 to 90 degrees.
 QString driveabilitySettingsProblem(const DriveabilitySettings& settings);
 

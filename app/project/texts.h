@@ -212,7 +212,8 @@ inline constexpr QLatin1StringView kNoHammerFile{"Choose a hammer file (examples
 inline constexpr QLatin1StringView kDepthsAllOrNone{
     "Give the depths From, To and Step all three, or leave all three blank for every depth down to the "
     "pile's length."};
-inline constexpr QLatin1StringView kDepthsNegative{"The depths From and To are below the ground: 0 or more."};
+inline constexpr QLatin1StringView kDepthsNotBelowGround{
+    "The depths From and To are below the ground: above 0."};
 inline constexpr QLatin1StringView kDepthStepNotPositive{"The depth Step is above 0."};
 inline constexpr QLatin1StringView kDepthsReversed{
     "The depth To is less than the depth From: the tip goes down from From to To."};

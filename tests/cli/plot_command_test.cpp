@@ -196,6 +196,7 @@ TEST(PlotCommand, DriveabilityOptionsRefusedWithTheirReason) {
         {"--hammer " + hammer + " --depths 40:10:10", 2, "--depths 40:10:10: expected A:B:STEP"},
         {"--hammer " + hammer + " --depths 10:40", 2, "expected A:B:STEP"},
         {"--hammer " + hammer + " --depths 10:40:0", 2, "STEP > 0"},
+        {"--hammer " + hammer + " --depths 0:40:10", 2, "0 < A"},
         {"--hammer " + hammer + " --srd api", 2, "--srd"},
         {"--hammer " + dir.file("none.json"), 2, "none.json"},
         {"--hammer " + dir.file("nan.json") + " --depths 10:20:10", 1, "ram_mass_kg"},

@@ -73,6 +73,12 @@ void DriveabilityDialogTest::fieldsNamedByTheirCaptions() {
     QComboBox& layer = need<QComboBox>(&dialog, u"Quakes and damping of layer:"_s);
     QCOMPARE(layer.count(), project.tables().soilLayers.rowCount());
     QVERIFY(layer.itemText(0).startsWith(u"1: sand, 0 to "_s));
+    // Blank depths: every metre, or 3 ft, down to the pile's length.
+    const QString every = units == UnitSystem::English ? u"3"_s : u"1"_s;
+    QCOMPARE(need<QLineEdit>(&dialog, QString(u"From (%1):"_s).arg(length)).placeholderText(), every);
+    QCOMPARE(need<QLineEdit>(&dialog, QString(u"Step (%1):"_s).arg(length)).placeholderText(), every);
+    QCOMPARE(need<QLineEdit>(&dialog, QString(u"To (%1):"_s).arg(length)).placeholderText(),
+             u"the pile's length"_s);
     // Each label shows its field's name, its accelerator aside.
     for (QLabel* label : dialog.findChildren<QLabel*>())
         if (label->buddy()) QCOMPARE(plainCaption(label->text()), label->buddy()->accessibleName());

@@ -198,7 +198,8 @@ TEST(DriveabilityRequest, EntriesThatCannotRunAreNamed) {
             s.step = step;
         });
     };
-    EXPECT_EQ(depths(0, 40, 1), QString());
+    EXPECT_TRUE(depths(0, 40, 1).startsWith(u"The depths From and To are below the ground"));
+    EXPECT_EQ(depths(0.5, 40, 1), QString());
     EXPECT_EQ(depths(5, 5, 1), QString());  // one depth
     EXPECT_TRUE(depths(-1, 40, 1).startsWith(u"The depths From and To are below the ground"));
     EXPECT_EQ(depths(1, 40, 0), QStringLiteral("The depth Step is above 0."));
