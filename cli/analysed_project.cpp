@@ -13,7 +13,7 @@
 
 namespace torve::cli {
 
-int read_analysed_project(const std::string& path, app::Project& project) {
+int read_analysed_project(const std::string& path, app::Project& project, bool plotRequired) {
     using namespace torve::app;
     const std::optional<QString> name = core_file_name(path);
     if (!name) {
@@ -32,6 +32,7 @@ int read_analysed_project(const std::string& path, app::Project& project) {
     const QString plot =
         QFileInfo(file).path() + u'/' + QFileInfo(file).completeBaseName() + QStringLiteral(".tv6p");
     if (!QFileInfo::exists(plot)) {
+        if (!plotRequired) return kExitOk;
         std::cerr << native_file_name(plot) << ": no plot data file; run the analysis first (torve run)\n";
         return kExitRunFailed;
     }

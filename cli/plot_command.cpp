@@ -1,9 +1,12 @@
 // `torve plot`: the graphs of an analysed project as picture files, drawn without a display.
 #include <CLI/CLI.hpp>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QString>
+#include <QTemporaryDir>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -13,6 +16,7 @@
 #include "app/controls/usererror.h"
 #include "app/graph/graph.h"
 #include "app/project/downdragresults.h"
+#include "app/project/driveabilityresults.h"
 #include "app/project/project.h"
 #include "app/project/settlementfile.h"
 #include "app/render/graphexport.h"
@@ -23,6 +27,7 @@
 #include "cli/file_name.h"
 #include "cli/graph_file.h"
 #include "engine/driver/downdrag_results_file.h"
+#include "engine/driver/driveability_results_file.h"
 #include "engine/driver/project_input.h"
 #include "engine/model/input_error.h"
 
@@ -32,6 +37,11 @@ namespace {
 struct PlotSettings {
     std::string project;
     std::vector<std::string> graphs;
+    // The driveability graphs: the hammer file, the method and the tip depths A:B:STEP (empty:
+    // every metre or 3 ft down to the pile's length).
+    std::string hammer;
+    std::string srd = "alm-hamre";
+    std::string depths;
     std::string format = "png";
     std::string size = "6x4";
     double dpi = 96;
@@ -40,13 +50,21 @@ struct PlotSettings {
 
 // The graphs of the desktop program's Graphics menu, in its order.
 constexpr app::ResultGraph kMenuGraphs[] = {
-    app::ResultGraph::UnitSkinFriction, app::ResultGraph::SkinFriction,
-    app::ResultGraph::TipResistance,    app::ResultGraph::TotalCapacity,
-    app::ResultGraph::LoadDistribution, app::ResultGraph::Combined,
-    app::ResultGraph::LoadSettlement,   app::ResultGraph::TzCurves,
-    app::ResultGraph::ExtraTzCurves,    app::ResultGraph::TipQw,
-    app::ResultGraph::Downdrag,         app::ResultGraph::DowndragMovement,
+    app::ResultGraph::UnitSkinFriction,  app::ResultGraph::SkinFriction,
+    app::ResultGraph::TipResistance,     app::ResultGraph::TotalCapacity,
+    app::ResultGraph::LoadDistribution,  app::ResultGraph::Combined,
+    app::ResultGraph::LoadSettlement,    app::ResultGraph::TzCurves,
+    app::ResultGraph::ExtraTzCurves,     app::ResultGraph::TipQw,
+    app::ResultGraph::Downdrag,          app::ResultGraph::DowndragMovement,
+    app::ResultGraph::DriveSrd,          app::ResultGraph::DriveBlows,
+    app::ResultGraph::DriveCumulative,   app::ResultGraph::DriveStress,
+    app::ResultGraph::Bearing,           app::ResultGraph::DriveHeadForce,
+    app::ResultGraph::DriveHeadVelocity,
 };
+
+bool is_drive_graph(app::ResultGraph g) {
+    return static_cast<int>(g) >= app::kFirstDriveGraph;
+}
 
 // A picture holds a graph only from an inch either way.
 constexpr double kLeastInches = 1;
@@ -112,6 +130,73 @@ int solve_downdrag_graphs(const std::string& path, app::Project& project) {
     return kExitOk;
 }
 
+// A:B:STEP with 0 < A <= B and STEP > 0, as torve drive takes them; none for any other text.
+std::optional<std::array<double, 3>> depth_range(const std::string& text) {
+    std::array<double, 3> v{};
+    std::size_t start = 0;
+    for (std::size_t k = 0; k < v.size(); ++k) {
+        const std::size_t colon = k + 1 < v.size() ? text.find(':', start) : text.size();
+        if (colon == std::string::npos) return std::nullopt;
+        const std::string part = text.substr(start, colon - start);
+        char* end = nullptr;
+        v[k] = std::strtod(part.c_str(), &end);
+        if (part.empty() || *end != '\0' || !std::isfinite(v[k])) return std::nullopt;
+        start = colon + 1;
+    }
+    if (!(v[0] > 0) || !(v[1] >= v[0]) || !(v[2] > 0)) return std::nullopt;
+    return v;
+}
+
+// The driveability graphs of the project driven with the hammer of `s`, solved here as the desktop
+// program's run solves them: the results text the engine writes, read back by the program's reader.
+int solve_drive_graphs(const PlotSettings& s, app::Project& project) {
+    using namespace torve::app;
+    DriveabilityRequest request;
+    request.project = s.project;
+    request.hammer = s.hammer;
+    request.method = s.srd == "unified-srd" ? SrdMethod::UnifiedSrd : SrdMethod::AlmHamre;
+    if (!s.depths.empty()) {
+        const auto range = depth_range(s.depths);
+        if (!range) {
+            std::cerr << "--depths " << s.depths << ": expected A:B:STEP with 0 < A <= B and STEP > 0\n";
+            return kExitUsage;
+        }
+        request.from = (*range)[0];
+        request.to = (*range)[1];
+        request.step = (*range)[2];
+    }
+    const QTemporaryDir scratch;
+    if (!scratch.isValid()) {
+        std::cerr << "a temporary folder for the driveability results cannot be created\n";
+        return kExitRunFailed;
+    }
+    const QString results = scratch.filePath(QStringLiteral("drive.txt"));
+    request.results = QFile::encodeName(results).toStdString();
+    const int status = run_driveability_request(request, {}, std::cerr);
+    try {
+        // A refused file or value leaves a results file that names it; without one the engine has
+        // told the console why.
+        QFile file(results);
+        if (!file.open(QIODevice::ReadOnly)) {
+            if (status == 0)
+                std::cerr << native_file_name(results) << ": the driveability results cannot be read\n";
+            return kExitRunFailed;
+        }
+        const DriveabilityResults drive = parseDriveabilityResults(file.readAll(), results);
+        if (!drive.solved) {
+            std::cerr << s.project << ": " << QString(drive.message).replace(u'\r', u' ').toStdString()
+                      << '\n';
+            return kExitRunFailed;
+        }
+        if (status != 0) return kExitRunFailed;
+        project.showDriveability(drive);
+    } catch (const app::UserError& e) {
+        std::cerr << e.message().toStdString() << '\n';
+        return kExitRunFailed;
+    }
+    return kExitOk;
+}
+
 int plot(const PlotSettings& s) {
     using namespace torve::app;
     // Drawing needs a GUI application but no display: the offscreen platform, unless one was named.
@@ -123,9 +208,22 @@ int plot(const PlotSettings& s) {
         return kExitUsage;
     }
     Project project;
-    if (const int code = read_analysed_project(s.project, project); code != kExitOk) return code;
+    // Driving the pile needs no analysis before it: a project without its plot data file gives the
+    // driveability graphs alone. A driveability graph asked for without a hammer is a usage error,
+    // told before any file is read.
+    const bool drive = !s.hammer.empty();
+    for (const std::string& name : s.graphs) {
+        const auto g = graph_named(project, name);
+        if (g && is_drive_graph(*g) && !drive) {
+            std::cerr << "--graph " << name << ": a driveability graph, drawn with --hammer HAMMER.json\n";
+            return kExitUsage;
+        }
+    }
+    if (const int code = read_analysed_project(s.project, project, !drive); code != kExitOk) return code;
 
     if (const int code = solve_downdrag_graphs(s.project, project); code != kExitOk) return code;
+    if (drive)
+        if (const int code = solve_drive_graphs(s, project); code != kExitOk) return code;
 
     if (!std::isfinite(s.dpi)) {  // a range check lets a NaN through
         std::cerr << "--dpi " << s.dpi << ": expected a number of pixels per inch from 10 to 1200\n";
@@ -190,7 +288,10 @@ void add_plot_command(CLI::App& app, int& exit_code) {
         "with --graph) as picture files named after the graphs: pltUSkin, pltSkin, pltTip, pltTotal, "
         "pltLoad, "
         "pltCombine, pltAxial, pltTZcurves, PltExtraTZ, PltQw, and pltDowndrag and pltDowndragMove of a "
-        "project run with a soil settlement. The size is given in inches (default 6x4) at "
+        "project run with a soil settlement. With --hammer HAMMER.json the pile is also driven at each tip "
+        "depth (--srd, --depths A:B:STEP as torve drive takes them; no analysis needed) and the driveability "
+        "graphs drawn: pltDriveSrd, pltDriveBlows, pltDriveCumulative, pltDriveStress, pltBearing, "
+        "pltDriveHead and pltDriveVelocity. The size is given in inches (default 6x4) at "
         "--dpi pixels per inch (default 96: 576 x 384 pixels); a PDF is one page of that size. Needs no "
         "display. "
         "Exits with 1 when a file cannot be read or written, with 2 on a usage error.");
@@ -198,6 +299,14 @@ void add_plot_command(CLI::App& app, int& exit_code) {
         ->required()
         ->check(CLI::ExistingFile);
     cmd->add_option("--graph", settings->graphs, "Graph to draw, by name (repeatable; default: every graph)");
+    cmd->add_option("--hammer", settings->hammer, "Hammer file (JSON): draw the driveability graphs too")
+        ->check(CLI::ExistingFile);
+    cmd->add_option("--srd", settings->srd,
+                    "Static resistance to driving with --hammer: alm-hamre (default) or unified-srd")
+        ->check(CLI::IsMember({"alm-hamre", "unified-srd"}));
+    cmd->add_option("--depths", settings->depths,
+                    "Tip depths A:B:STEP with --hammer (ft or m; default every 3 ft or 1 m down to the "
+                    "pile's length)");
     cmd->add_option("--format", settings->format, "Picture format: png (default), svg or pdf")
         ->check(CLI::IsMember({"png", "svg", "pdf"}));
     cmd->add_option("--size", settings->size,

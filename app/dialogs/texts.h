@@ -382,4 +382,38 @@ inline constexpr QLatin1StringView kCharacteristicXi4Column{"xi4"};
 inline constexpr QLatin1StringView kCharacteristicRckColumn{"R_c,k (%1)"};
 inline constexpr QLatin1StringView kCharacteristicRcdColumn{"R_c,d (%1)"};
 
+// The Driveability dialog.
+inline constexpr QLatin1StringView kDriveabilityCaption{"Driveability"};
+inline constexpr QLatin1StringView kDriveabilityNote{
+    "Drives the saved project's pile with the hammer at each tip depth: the static resistance to "
+    "driving from the cone data by the method chosen, and one blow of the wave equation with it. A "
+    "field left blank takes the value shown in it."};
+inline constexpr QLatin1StringView kHammerFile{"&Hammer file:"};
+inline constexpr QLatin1StringView kHammerBrowse{"&Browse..."};
+inline constexpr QLatin1StringView kHammerFilter{"Hammer files (*.json);;All files (*)"};
+inline constexpr QLatin1StringView kHammerChooseTitle{"Hammer File"};
+inline constexpr QLatin1StringView kSrdMethod{"SRD &method:"};
+inline constexpr QLatin1StringView kSrdAlmHamre{"Alm & Hamre"};
+inline constexpr QLatin1StringView kSrdUnified{"UniSand-SRD"};
+inline constexpr QLatin1StringView kTipDepths{"Tip depths"};
+// %1 the unit of length.
+inline constexpr QLatin1StringView kTipDepthFrom{"&From (%1):"};
+inline constexpr QLatin1StringView kTipDepthTo{"&To (%1):"};
+inline constexpr QLatin1StringView kTipDepthStep{"&Step (%1):"};
+inline constexpr QLatin1StringView kTipDepthToBlank{"the pile's length"};
+inline constexpr QLatin1StringView kSegmentLength{"Se&gment length (m):"};
+inline constexpr QLatin1StringView kSrdShaftFactor{"SRD sh&aft factor:"};
+inline constexpr QLatin1StringView kSrdBaseFactor{"SRD bas&e factor:"};
+inline constexpr QLatin1StringView kInterfaceFrictionAngle{"&Interface friction angle (deg):"};
+inline constexpr QLatin1StringView kQuakesAndDamping{"Quakes and damping of &layer:"};
+inline constexpr QLatin1StringView kDriveRun{"&Run"};
+// %1 the field's caption.
+inline constexpr QLatin1StringView kDriveNotANumber{"%1 is not a number."};
+// %1 the path.
+inline constexpr QLatin1StringView kHammerMissing{"The hammer file \"%1\" does not exist."};
+// %1 the layer, %2 its soil, %3 its top, %4 its bottom, with the unit.
+inline constexpr QLatin1StringView kLayerChoice{"%1: %2, %3 to %4"};
+inline constexpr QLatin1StringView kLayerSand{"sand"};
+inline constexpr QLatin1StringView kLayerClay{"clay"};
+
 }  // namespace torve::app::texts

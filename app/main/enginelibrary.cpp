@@ -24,6 +24,11 @@ std::int32_t EngineLibrary::call(std::int32_t operation) {
     return entry_(operation);
 }
 
+EngineLibrary::DriveEntry EngineLibrary::driveEntry() {
+    if (!isBound()) return nullptr;
+    return reinterpret_cast<DriveEntry>(library_.resolve("ITORVE_DRIVE"));
+}
+
 void EngineLibrary::release() {
     if (!library_.isLoaded()) return;
     entry_ = nullptr;

@@ -39,6 +39,7 @@
 #include "app/main/analysisrun.h"
 #include "app/main/childwindows.h"
 #include "app/main/displayname.h"
+#include "app/main/driveabilityrun.h"
 #include "app/main/findingplace.h"
 #include "app/main/helpwindow.h"
 #include "app/main/projecthistory.h"
@@ -288,6 +289,7 @@ void MainWindow::createComputationMenu() {
     editOutputAction_ = command(computation, texts::kEditOutput, [this] { viewBesideProject(".tv6o"); });
     dialogCommand(computation, texts::kViewSoilLayers, DialogId::SoilProfile);
     command(computation, texts::kCharacteristicCapacity, [this] { showCharacteristicCapacity(); });
+    command(computation, texts::kDriveability, [this] { showDriveability(); });
     editGrlweapAction_ = command(computation, texts::kEditGrlweap, [this] { viewBesideProject(".gwi"); });
 }
 
@@ -307,6 +309,13 @@ void MainWindow::createGraphicsMenu() {
         {texts::kQwCurve, ResultGraph::TipQw},
         {texts::kDowndragLoad, ResultGraph::Downdrag},
         {texts::kDowndragMovement, ResultGraph::DowndragMovement},
+        {texts::kDriveSrdGraph, ResultGraph::DriveSrd},
+        {texts::kDriveBlowsGraph, ResultGraph::DriveBlows},
+        {texts::kDriveCumulativeGraph, ResultGraph::DriveCumulative},
+        {texts::kDriveStressGraph, ResultGraph::DriveStress},
+        {texts::kBearingGraph, ResultGraph::Bearing},
+        {texts::kDriveHeadForceGraph, ResultGraph::DriveHeadForce},
+        {texts::kDriveHeadVelocityGraph, ResultGraph::DriveHeadVelocity},
     };
     for (const auto& [caption, graph] : graphs) {
         const ResultGraph g = graph;
@@ -481,6 +490,7 @@ bool MainWindow::openFile(const QString& path, ProjectFormat format) {
             // A plot file that cannot be read leaves the graphs disabled; a run writes a new one.
         }
     }
+    showKeptDriveability();
     for (const QString& notice : notices) messages().information(this, notice);
     updateToolBar();
     addRecentFile(absolute);
@@ -516,6 +526,7 @@ void MainWindow::openStartupFile(const QString& argument) {
     }
     showSoilColumns();
     updatePileShapeCommands();
+    showKeptDriveability();
     // The results on disk are there to be looked at: the graph buttons follow them at once.
     updateToolBar();
     updateGraphicsCommands();
@@ -878,6 +889,11 @@ void MainWindow::updateGraphicsCommands() {
     const bool available = graphsAvailable();
     const ProjectData& current = project_->data();
     for (const auto& [action, graph] : graphActions_) {
+        // The driveability graphs come with a driveability run, which needs no analysis before it.
+        if (static_cast<int>(graph) >= kFirstDriveGraph) {
+            action->setEnabled(project_->graph(graph).lineCount() > 0);
+            continue;
+        }
         bool enabled = available;
         if (graph == ResultGraph::TipResistance || graph == ResultGraph::TipQw)
             enabled &= !current.isUplift();
@@ -945,7 +961,8 @@ void MainWindow::showSoilColumns() {
 }
 
 void MainWindow::showResultGraph(ResultGraph graph) {
-    if (graphsAvailable()) showGraph(project_->graph(graph));
+    const bool drive = static_cast<int>(graph) >= kFirstDriveGraph;
+    if (drive ? project_->graph(graph).lineCount() > 0 : graphsAvailable()) showGraph(project_->graph(graph));
 }
 
 void MainWindow::viewBesideProject(const char* extension) {

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "app/main/checkwindow.h"
 #include "app/main/helpwindow.h"
@@ -21,8 +22,10 @@ class QMenu;
 
 namespace torve::app {
 
+class DriveabilityRun;
 class ProjectHistory;
 enum class ResultGraph;
+struct DriveabilitySettings;
 struct RunOutcome;
 
 // Owns the one project and hosts every dialog, table and graph as a child window, each at most
@@ -70,6 +73,14 @@ class MainWindow : public QMainWindow, public WindowHost, public FindingTarget {
     void runAnalysis();
     // The characteristic capacity from several CPT data files, the saved project run with each.
     void showCharacteristicCapacity();
+    // Computation > Driveability...: the dialog, then a run of the saved project with its entries.
+    void showDriveability();
+    // Checks and saves the project as a run does, then drives its pile through the library on a
+    // worker thread behind a progress dialog whose Cancel stops the engine; the event loop goes on
+    // meanwhile. When the run ends its outcome is told, and the driveability graphs of a solved run
+    // open. False when the run did not start (the check, the save or the library stopped it).
+    bool runDriveability(const DriveabilitySettings& settings);
+    bool isDriveabilityRunning() const;
     // "Check Data": the findings of the check before a run, in the check window.
     void checkData();
     // The results summary of the last run, opened or brought forward.
@@ -91,6 +102,9 @@ class MainWindow : public QMainWindow, public WindowHost, public FindingTarget {
     // The file dialogs; tests answer them. An empty path is a cancelled dialog.
     virtual QString askOpenPath(ProjectFormat* format);
     virtual QString askSavePath(const QString& title, const QString& suggested);
+    // The Driveability dialog, showing `last`; its entries when the user chose Run. The entries it
+    // was closed with are kept in the settings either way.
+    virtual std::optional<DriveabilitySettings> askDriveability();
     // Hands an address to the desktop (a manual's web link, the update page, a file to view).
     virtual bool openExternally(const QUrl& url);
 
@@ -165,6 +179,11 @@ class MainWindow : public QMainWindow, public WindowHost, public FindingTarget {
     void showSoilColumns();
     bool graphsAvailable() const;
     void showResultGraph(ResultGraph graph);
+    // The end of a driveability run: its outcome told, the graphs of a solved run opened.
+    void driveabilityEnded();
+    // The driveability graphs of the last run kept beside the project just opened, when there are
+    // readable ones; a file that cannot be read leaves them empty.
+    void showKeptDriveability();
     void viewBesideProject(const char* extension);
     void showHelp(const QString& file, const QString& anchor);
     void checkForUpdates();
@@ -201,6 +220,7 @@ class MainWindow : public QMainWindow, public WindowHost, public FindingTarget {
     QList<QPair<QAction*, ResultGraph>> graphActions_;
     QList<QAction*> toolBarGraphActions_;
     QPointer<HelpWindow> help_;
+    std::unique_ptr<DriveabilityRun> driveRun_;
 };
 
 }  // namespace torve::app

@@ -72,6 +72,7 @@ inline constexpr QLatin1StringView kEditOutput{"Edit &Output Text"};
 inline constexpr QLatin1StringView kResultsSummary{"Results &Summary"};
 inline constexpr QLatin1StringView kViewSoilLayers{"&View Soil Layer Coordinates"};
 inline constexpr QLatin1StringView kCharacteristicCapacity{"C&haracteristic Capacity..."};
+inline constexpr QLatin1StringView kDriveability{"Drive&ability..."};
 // The runs of the characteristic capacity, one per CPT data file.
 inline constexpr QLatin1StringView kSoundingCopyFailed{
     "the project and the CPT data file cannot be copied into a temporary folder for the run."};
@@ -92,6 +93,13 @@ inline constexpr QLatin1StringView kExtraTzCurves{"Extra t-z curves at User Spec
 inline constexpr QLatin1StringView kQwCurve{"Internally-Generated Q-w Curve"};
 inline constexpr QLatin1StringView kDowndragLoad{"Downdrag: Axial Load and Resistance"};
 inline constexpr QLatin1StringView kDowndragMovement{"Downdrag: Movement"};
+inline constexpr QLatin1StringView kDriveSrdGraph{"Driveability: Static Resistance to Driving"};
+inline constexpr QLatin1StringView kDriveBlowsGraph{"Driveability: Blow Count"};
+inline constexpr QLatin1StringView kDriveCumulativeGraph{"Driveability: Cumulative Blows"};
+inline constexpr QLatin1StringView kDriveStressGraph{"Driveability: Driving Stresses"};
+inline constexpr QLatin1StringView kBearingGraph{"Driveability: Bearing Graph"};
+inline constexpr QLatin1StringView kDriveHeadForceGraph{"Driveability: Force at the Head"};
+inline constexpr QLatin1StringView kDriveHeadVelocityGraph{"Driveability: Velocity at the Head"};
 inline constexpr QLatin1StringView kWindowMenu{"&Window"};
 inline constexpr QLatin1StringView kCascade{"&Cascade"};
 inline constexpr QLatin1StringView kArrangeIcons{"&Arrange Icons"};
@@ -123,6 +131,34 @@ inline constexpr QLatin1StringView kSaveFailed{"An error occured during saving"}
 inline constexpr QLatin1StringView kNamesFailed{"An error occured while writing file names"};
 inline constexpr QLatin1StringView kReinitialize{"Attempt to reinitialize DLL"};
 inline constexpr QLatin1StringView kInitializeFailed{"Attempt to initialize DLL failed"};
+// A driveability run.
+inline constexpr QLatin1StringView kDriveEntryMissing{
+    "The engine library beside the program has no driveability run: it is older than the program. "
+    "Install the library that came with this version of the program."};
+inline constexpr QLatin1StringView kDriveRequestFailed{
+    "The driveability run could not be asked for: its request file could not be written in a temporary "
+    "folder."};
+inline constexpr QLatin1StringView kDriveBadRequest{
+    "The engine could not read the driveability request it was given."};
+inline constexpr QLatin1StringView kDriveNotWritten{"The engine could not write the driveability results."};
+// %1 the engine's status.
+inline constexpr QLatin1StringView kDriveFailedStatus{"The driveability run failed (status %1)."};
+inline constexpr QLatin1StringView kDriveCancelled{
+    "The driveability run was cancelled; the results of the last run stay as they were."};
+// %1 the number of tip depths.
+inline constexpr QLatin1StringView kDriveCompleted{"Driveability completed at %1 tip depths."};
+// %1 why the engine gave no solution.
+inline constexpr QLatin1StringView kDriveNotSolved{"The driveability run gave no solution:\r%1"};
+// %1 the reader's message.
+inline constexpr QLatin1StringView kDriveUnreadable{"The driveability results could not be read:\r%1"};
+inline constexpr QLatin1StringView kDriveNotKept{"The results could not be kept beside the project:"};
+inline constexpr QLatin1StringView kDriveProgress{"Driving the pile at each tip depth..."};
+// %1 the depths driven, %2 of how many.
+// %1 the blows struck, %2 of how many: one at each tip depth, then one per resistance of the
+// bearing graph.
+inline constexpr QLatin1StringView kDriveProgressBlows{
+    "Driving the pile: %1 of %2 blows (one at each tip depth, then those of the bearing graph)"};
+inline constexpr QLatin1StringView kDriveCancel{"Cancel"};
 inline constexpr QLatin1StringView kEditorFailed{"An error occurred in running the Word Processor"};
 inline constexpr QLatin1StringView kRunCompleted{
     "Computations are completed. Please, check output file for results or error messages."};

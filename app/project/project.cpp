@@ -404,3 +404,12 @@ void Project::showDowndrag(const DowndragResults& downdrag) {
 }
 
 }  // namespace torve::app
+
+namespace torve::app {
+
+void Project::showDriveability(const DriveabilityResults& drive) {
+    results_.fillDriveability(drive);
+    emit resultsChanged();
+}
+
+}  // namespace torve::app

@@ -118,6 +118,9 @@ class Project : public QObject {
     void showDowndrag(const QString& path);
     // Fills them from results already read.
     void showDowndrag(const DowndragResults& downdrag);
+    // Fills the driveability graphs from the results of a driveability run; results without a
+    // solution empty them.
+    void showDriveability(const DriveabilityResults& drive);
 
   signals:
     void modifiedChanged(bool modified);

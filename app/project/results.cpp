@@ -52,6 +52,19 @@ constexpr Declaration kDeclarations[] = {
      "F1", "Depth ", "L2"},
     {ResultGraph::DowndragMovement, "pltDowndragMove", "Downdrag: Movement vs Depth", "Movement ", "L1",
      "Depth ", "L2"},
+    // The driveability graphs name their blow counts, stresses, times and velocities in their
+    // captions as the results give them; a units template knows none of those units.
+    {ResultGraph::DriveSrd, "pltDriveSrd", "Static Resistance to Driving vs Depth", "SRD", "F1", "Depth",
+     "L2"},
+    {ResultGraph::DriveBlows, "pltDriveBlows", "Blow Count vs Depth", "Blow Count", "", "Depth", "L2"},
+    {ResultGraph::DriveCumulative, "pltDriveCumulative", "Cumulative Blows vs Depth", "Cumulative Blows", "",
+     "Depth", "L2"},
+    {ResultGraph::DriveStress, "pltDriveStress", "Maximum Driving Stresses vs Depth", "Stress", "", "Depth",
+     "L2"},
+    {ResultGraph::Bearing, "pltBearing", "Bearing Graph", "Blow Count", "", "Ultimate Resistance", "F1"},
+    {ResultGraph::DriveHeadForce, "pltDriveHead", "Pile Head Force vs Time", "Time, ms", "", "Force", "F1"},
+    {ResultGraph::DriveHeadVelocity, "pltDriveVelocity", "Pile Head Velocity vs Time", "Time, ms", "",
+     "Velocity", ""},
 };
 
 // The graphs whose curves the set-up of the shaft changes.
@@ -152,6 +165,12 @@ Results::Results() {
         g.yCaption = QLatin1String(d.yCaption);
         g.yUnits = QLatin1String(d.yUnits);
     }
+    // The bearing graph and the head's graphs rise from the origin; those of time carry thousands of
+    // points, which markers would draw as one black band.
+    for (ResultGraph g : {ResultGraph::Bearing, ResultGraph::DriveHeadForce, ResultGraph::DriveHeadVelocity})
+        graph(g).xOnTop = false;
+    graph(ResultGraph::DriveHeadForce).markers = 0;
+    graph(ResultGraph::DriveHeadVelocity).markers = 0;
 }
 
 void Results::clear() {
@@ -163,14 +182,16 @@ void Results::clear() {
     plotRows_ = 0;
     driveability_.clear();
     downdrag_.reset();
+    clearDriveability();
     setSetupDays(std::nullopt);
 }
 
 void Results::fill(const PlotFile& file, const ProjectData& project, const GridTable& soilLayers) {
     plotRows_ = file.rowCount;
-    for (Graph& g : graphs_) {
-        g.setUnits(file.units);
-        g.marks.clear();
+    // The driveability graphs are of a run of their own, in the units of their results.
+    for (std::size_t i = 0; i < static_cast<std::size_t>(kFirstDriveGraph); ++i) {
+        graphs_[i].setUnits(file.units);
+        graphs_[i].marks.clear();
     }
     const QString transferName = fillCapacityCurves(file, project);
     fillTzCurves(graph(ResultGraph::TzCurves), file.tzCurves, file.units);

@@ -22,6 +22,7 @@ struct DowndragAtAGlance {
 
 class GridTable;
 struct DowndragResults;
+struct DriveabilityResults;
 struct PlotFile;
 struct ProjectData;
 
@@ -41,10 +42,22 @@ enum class ResultGraph {
     // Of the downdrag results file: axial load and resistance, then movements, against depth.
     Downdrag,          // "pltDowndrag"
     DowndragMovement,  // "pltDowndragMove"
+    // Of the driveability results file: against the tip's depth the resistance to driving, the blow
+    // count, the blows to drive the pile there and the largest stresses; the bearing graph at the
+    // pile's length; the head of the pile through the blow at the last depth.
+    DriveSrd,           // "pltDriveSrd"
+    DriveBlows,         // "pltDriveBlows"
+    DriveCumulative,    // "pltDriveCumulative"
+    DriveStress,        // "pltDriveStress"
+    Bearing,            // "pltBearing"
+    DriveHeadForce,     // "pltDriveHead"
+    DriveHeadVelocity,  // "pltDriveVelocity"
 };
-inline constexpr int kResultGraphCount = 12;
-// The graphs drawn from the plot data file; those after them come from the downdrag results.
+inline constexpr int kResultGraphCount = 19;
+// The graphs drawn from the plot data file; those after them come from the downdrag results, and
+// from kFirstDriveGraph on from the driveability results.
 inline constexpr int kPlotFileGraphCount = 10;
+inline constexpr int kFirstDriveGraph = 12;
 
 // A point of the load-transfer method's capacity curve kept for the driveability export: depth
 // (ft | m), side resistance per length (kips/ft | kN/m) and tip resistance (kips | kN).
@@ -87,6 +100,13 @@ class Results {
     void clearDowndrag();
     // The downdrag the graphs were last filled from, in the project's units; none without a solution.
     const std::optional<DowndragAtAGlance>& downdrag() const { return downdrag_; }
+    // The driveability graphs of a run, in the results' own units: the resistance to driving
+    // (shaft, base, total), the blow count, the blows to drive and the largest compression and
+    // tension against the tip's depth, downward, with each depth of refusal marked; the blow count
+    // against the assumed resistance at the pile's length; the force and the velocity at the head
+    // through the last blow, in ms. Results without a solution leave them empty.
+    void fillDriveability(const DriveabilityResults& drive);
+    void clearDriveability();
     // The days after driving whose capacity the run gave; none: the end of driving. The capacity
     // graphs say so in their title, unless the user has given them a title of their own.
     void setSetupDays(std::optional<double> days);

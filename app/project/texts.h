@@ -181,6 +181,49 @@ inline constexpr QLatin1StringView kSoilSettlementCurve{"Soil Settlement"};
 inline constexpr QLatin1StringView kNeutralPlaneLine{"Neutral Plane at %1"};
 inline constexpr QLatin1StringView kEquilibriumPlaneLine{"Equilibrium Neutral Plane at %1"};
 inline constexpr QLatin1StringView kDowndragTitle{"Head Load %1, Drag Force %2"};
+// The driveability graphs: curves, the axis titles that carry the results' units, the marks of a
+// blow without a permanent set and the titles naming the method, the hammer and the depth.
+inline constexpr QLatin1StringView kSrdShaftCurve{"Shaft"};
+inline constexpr QLatin1StringView kSrdBaseCurve{"Base"};
+inline constexpr QLatin1StringView kSrdTotalCurve{"Total"};
+inline constexpr QLatin1StringView kBlowCountCurve{"Blow Count"};
+inline constexpr QLatin1StringView kCumulativeBlowsCurve{"Cumulative Blows"};
+inline constexpr QLatin1StringView kCompressionCurve{"Compression"};
+inline constexpr QLatin1StringView kTensionCurve{"Tension"};
+inline constexpr QLatin1StringView kUltimateResistanceCurve{"Ultimate Resistance"};
+inline constexpr QLatin1StringView kHeadForceCurve{"Force at the Head"};
+inline constexpr QLatin1StringView kHeadVelocityCurve{"Velocity at the Head"};
+inline constexpr QLatin1StringView kBlowsPerFoot{"Blow Count, blows/ft"};
+inline constexpr QLatin1StringView kBlowsPerQuarterMetre{"Blow Count, blows/0.25 m"};
+inline constexpr QLatin1StringView kCumulativeBlowsAxis{"Cumulative Blows"};
+inline constexpr QLatin1StringView kStressKsi{"Stress, ksi"};
+inline constexpr QLatin1StringView kStressMpa{"Stress, MPa"};
+inline constexpr QLatin1StringView kVelocityFtPerSecond{"Velocity, ft/s"};
+inline constexpr QLatin1StringView kVelocityMPerSecond{"Velocity, m/s"};
+inline constexpr QLatin1StringView kRefusalMark{"Refusal"};
+// %1 the method, %2 the hammer.
+inline constexpr QLatin1StringView kDriveTitle{"%1, %2"};
+// %1 the hammer, %2 the depth with its unit.
+inline constexpr QLatin1StringView kDriveBlowTitle{"%1, blow at %2"};
+// %1 the method, %2 the hammer, %3 the pile's length with its unit.
+inline constexpr QLatin1StringView kBearingTitle{"%1, %2, at %3"};
+// Why the Driveability dialog's choices cannot run.
+inline constexpr QLatin1StringView kNoHammerFile{"Choose a hammer file (examples/hammers holds a few)."};
+inline constexpr QLatin1StringView kDepthsAllOrNone{
+    "Give the depths From, To and Step all three, or leave all three blank for every depth down to the "
+    "pile's length."};
+inline constexpr QLatin1StringView kDepthsNotBelowGround{
+    "The depths From and To are below the ground: above 0."};
+inline constexpr QLatin1StringView kDepthStepNotPositive{"The depth Step is above 0."};
+inline constexpr QLatin1StringView kDepthsReversed{
+    "The depth To is less than the depth From: the tip goes down from From to To."};
+inline constexpr QLatin1StringView kSegmentLengthNotPositive{"The segment length is above 0."};
+inline constexpr QLatin1StringView kSrdFactorNegative{"The SRD shaft and base factors are 0 or more."};
+inline constexpr QLatin1StringView kFrictionAngleOutside{
+    "The interface friction angle lies between 0 and 90 degrees."};
+// %1 the path.
+inline constexpr QLatin1StringView kRequestPathLineBreak{
+    "The file name \"%1\" holds a line break, which the driveability run cannot be given."};
 // %1 the days after driving.
 inline constexpr QLatin1StringView kSetupTitle{"Capacity at %1 days"};
 

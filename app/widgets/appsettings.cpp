@@ -1,7 +1,9 @@
 // The user's settings through QSettings.
 #include "app/widgets/appsettings.h"
 
+#include <QLocale>
 #include <QSettings>
+#include <cmath>
 
 namespace torve::app {
 namespace {
@@ -12,6 +14,48 @@ const QString kNewProjectUnits = QStringLiteral("New Project Units");
 
 QString recentKey(int n) {
     return QStringLiteral("File%1").arg(n);
+}
+
+const QString kDriveHammer = QStringLiteral("Driveability/Hammer");
+const QString kDriveSrd = QStringLiteral("Driveability/SRD");
+
+// The dialog's numbers, each blank for the engine's default.
+struct DriveNumber {
+    const char* key;
+    std::optional<double> DriveabilitySettings::*value;
+};
+constexpr DriveNumber kDriveNumbers[] = {
+    {"Driveability/From", &DriveabilitySettings::from},
+    {"Driveability/To", &DriveabilitySettings::to},
+    {"Driveability/Step", &DriveabilitySettings::step},
+    {"Driveability/Segment Length", &DriveabilitySettings::segmentLength},
+    {"Driveability/Shaft Factor", &DriveabilitySettings::shaftFactor},
+    {"Driveability/Base Factor", &DriveabilitySettings::baseFactor},
+    {"Driveability/Friction Angle", &DriveabilitySettings::frictionAngle},
+};
+
+DriveabilitySettings readDriveability(const QSettings& settings) {
+    DriveabilitySettings d;
+    d.hammer = settings.value(kDriveHammer).toString();
+    d.srd = settings.value(kDriveSrd).toString() == srdRequestName(DriveabilitySettings::Srd::UnifiedSrd)
+                ? DriveabilitySettings::Srd::UnifiedSrd
+                : DriveabilitySettings::Srd::AlmHamre;
+    for (const DriveNumber& n : kDriveNumbers) {
+        bool ok = false;
+        const double v = QLocale::c().toDouble(settings.value(QLatin1String(n.key)).toString(), &ok);
+        // A value that does not read is the default: the dialog opens as it would the first time.
+        if (ok && std::isfinite(v)) d.*n.value = v;
+    }
+    return d;
+}
+
+void writeDriveability(QSettings& settings, const DriveabilitySettings& d) {
+    settings.setValue(kDriveHammer, d.hammer);
+    settings.setValue(kDriveSrd, srdRequestName(d.srd));
+    for (const DriveNumber& n : kDriveNumbers) {
+        const std::optional<double>& v = d.*n.value;
+        settings.setValue(QLatin1String(n.key), v ? QString::number(*v, 'g', 17) : QString());
+    }
 }
 
 }  // namespace
@@ -46,6 +90,7 @@ void AppSettings::read() {
         newProjectUnits_ = settings_->value(kNewProjectUnits).toString() == QLatin1String("SI")
                                ? UnitSystem::SI
                                : UnitSystem::English;
+        driveability_ = readDriveability(*settings_);
     }
     settings_->endGroup();
 }
@@ -57,6 +102,7 @@ void AppSettings::write() {
         settings_->setValue(recentKey(n), n <= recentFiles_.size() ? recentFiles_[n - 1] : QString());
     settings_->setValue(kNewProjectUnits, newProjectUnits_ == UnitSystem::SI ? QStringLiteral("SI")
                                                                              : QStringLiteral("English"));
+    writeDriveability(*settings_, driveability_);
     settings_->endGroup();
     settings_->sync();
 }

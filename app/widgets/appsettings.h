@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "app/project/driveabilityrequest.h"
 #include "engine/model/file_format.h"
 
 class QSettings;
@@ -11,8 +12,10 @@ class QSettings;
 namespace torve::app {
 
 // Kept per user with QSettings under organisation "Halden", application "TORVE", group "2014.6.3":
-// "Word Processor", "File1" to "File10" and "New Project Units" ("SI" or "English"). Tests give their own
-// QSettings (an INI file).
+// "Word Processor", "File1" to "File10", "New Project Units" ("SI" or "English") and the Driveability
+// dialog's last entries under "Driveability/" ("Hammer", "SRD", "From", "To", "Step", "Segment Length",
+// "Shaft Factor", "Base Factor", "Friction Angle"; numbers with "." as decimal mark, blank for the
+// default). Tests give their own QSettings (an INI file).
 class AppSettings {
   public:
     static constexpr int kMaxRecentFiles = 10;
@@ -35,6 +38,10 @@ class AppSettings {
     UnitSystem newProjectUnits() const { return newProjectUnits_; }
     void setNewProjectUnits(UnitSystem units) { newProjectUnits_ = units; }
 
+    // The Driveability dialog's entries when it was last closed.
+    DriveabilitySettings driveability() const { return driveability_; }
+    void setDriveability(const DriveabilitySettings& settings) { driveability_ = settings; }
+
     // Reads the stored values; a value that cannot be read clears the editor and the recent files.
     void read();
     // Writes the values back.
@@ -45,6 +52,7 @@ class AppSettings {
     QString wordProcessor_;
     QStringList recentFiles_;
     UnitSystem newProjectUnits_ = UnitSystem::English;
+    DriveabilitySettings driveability_;
 };
 
 }  // namespace torve::app

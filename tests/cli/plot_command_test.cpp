@@ -143,4 +143,75 @@ TEST(PlotCommand, RefusedOptionsWriteNothing) {
     EXPECT_EQ(twice.output.find("pltSkin.png"), twice.output.rfind("pltSkin.png")) << twice.output;
 }
 
+// The offshore example, not analysed, with the sleeve friction of 40 kPa its clay needs for Alm &
+// Hamre kept beside it: its project path.
+std::string drivable_example(const torve::test::ScratchDir& dir) {
+    dir.write("open-pipe-offshore-si.cone.csv", "depth_m,fs_kPa,u2_kPa,qt_kPa\n0,40,,\n60,40,,\n");
+    return torve::test::copy_example(dir, "open-pipe-offshore-si");
+}
+
+TEST(PlotCommand, TheDriveabilityGraphsWithAHammerAndNoAnalysisBefore) {
+    torve::test::ScratchDir dir;
+    const std::string project = drivable_example(dir);
+    const std::string hammer = torve::test::source_path("examples/hammers/ram-35t-350kj.json");
+    const Command drawn =
+        run("plot " + project + " --hammer " + hammer + " --depths 10:40:10 --out " + dir.file("drive"));
+    ASSERT_EQ(drawn.exit_code, 0) << drawn.output;
+    // The project has no plot data file: the driveability graphs alone, one line each.
+    const char* graphs[] = {"pltDriveSrd", "pltDriveBlows", "pltDriveCumulative", "pltDriveStress",
+                            "pltBearing",  "pltDriveHead",  "pltDriveVelocity"};
+    std::size_t pictures = 0;
+    for (std::size_t at = drawn.output.find(".png\n"); at != std::string::npos;
+         at = drawn.output.find(".png\n", at + 1))
+        ++pictures;
+    EXPECT_EQ(pictures, std::size(graphs)) << drawn.output;
+    for (const char* name : graphs) {
+        const std::string picture = dir.file(std::string("drive/") + name + ".png");
+        EXPECT_NE(drawn.output.find(picture + "\n"), std::string::npos) << name;
+        EXPECT_EQ(png_size(torve::test::read_file(picture)), std::make_pair(576, 384)) << name;
+    }
+
+    const Command one =
+        run("plot " + project + " --hammer " + hammer +
+            " --srd alm-hamre --depths 20:40:20 --graph pltbearing --format svg --out " + dir.file("one"));
+    ASSERT_EQ(one.exit_code, 0) << one.output;
+    EXPECT_NE(one.output.find(dir.file("one/pltBearing.svg") + "\n"), std::string::npos) << one.output;
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.file("one")), fs::directory_iterator()), 1);
+}
+
+TEST(PlotCommand, DriveabilityOptionsRefusedWithTheirReason) {
+    torve::test::ScratchDir dir;
+    const std::string project = drivable_example(dir);
+    const std::string hammer = torve::test::source_path("examples/hammers/ram-35t-350kj.json");
+    dir.write("nan.json",
+              "{\"name\": \"x\", \"ram_mass_kg\": NaN, \"stroke_m\": 1, \"efficiency\": 0.8,\n"
+              " \"hammer_cushion\": null, \"helmet_mass_kg\": 0}\n");
+    const struct {
+        std::string args;
+        int exit_code;
+        const char* message;
+    } cases[] = {
+        // A driveability graph is drawn with a hammer only.
+        {"--graph pltDriveBlows", 2, "--graph pltDriveBlows: a driveability graph, drawn with --hammer"},
+        {"--hammer " + hammer + " --depths 40:10:10", 2, "--depths 40:10:10: expected A:B:STEP"},
+        {"--hammer " + hammer + " --depths 10:40", 2, "expected A:B:STEP"},
+        {"--hammer " + hammer + " --depths 10:40:0", 2, "STEP > 0"},
+        {"--hammer " + hammer + " --depths 0:40:10", 2, "0 < A"},
+        {"--hammer " + hammer + " --srd api", 2, "--srd"},
+        {"--hammer " + dir.file("none.json"), 2, "none.json"},
+        {"--hammer " + dir.file("nan.json") + " --depths 10:20:10", 1, "ram_mass_kg"},
+    };
+    for (const auto& c : cases) {
+        const Command r = run("plot " + project + " " + c.args + " --out " + dir.file("out"));
+        EXPECT_EQ(r.exit_code, c.exit_code) << c.args << "\n" << r.output;
+        EXPECT_NE(r.output.find(c.message), std::string::npos) << c.args << "\n" << r.output;
+    }
+    EXPECT_FALSE(fs::exists(dir.file("out")));
+    // Without a hammer the command is as it was: a project never analysed has no graphs to draw.
+    const Command unanalysed = run("plot " + project + " --out " + dir.file("out"));
+    EXPECT_EQ(unanalysed.exit_code, 1);
+    EXPECT_NE(unanalysed.output.find("no plot data file"), std::string::npos) << unanalysed.output;
+    EXPECT_NE(run("plot --help").output.find("--hammer"), std::string::npos);
+}
+
 }  // namespace

@@ -20,6 +20,7 @@
 #include "app/dialogs/characteristiccapacitydialog.h"
 #include "app/dialogs/csvcolumnsdialog.h"
 #include "app/dialogs/dialogfactory.h"
+#include "app/dialogs/driveabilitydialog.h"
 #include "app/dialogs/layerconstantsdialog.h"
 #include "app/dialogs/soildatadialog.h"
 #include "app/dialogs/soillayersdialog.h"
@@ -189,6 +190,18 @@ int main(int argc, char** argv) {
     characteristic.resize(1100, 640);
     save(&characteristic, out.filePath(u"dialog-characteristic-capacity.png"_s));
     characteristic.reject();
+    // The Driveability dialog as a user fills it for the worked example: the 35 t hammer, tip depths
+    // from 10 to 40 m every 10 m, the other entries at their defaults.
+    {
+        DriveabilitySettings drive;
+        drive.hammer = QStringLiteral("examples/hammers/ram-35t-350kj.json");
+        drive.from = 10;
+        drive.to = 40;
+        drive.step = 10;
+        DriveabilityDialog driveability(window.project(), drive, &window);
+        save(&driveability, out.filePath(u"dialog-driveability.png"_s));
+        driveability.reject();
+    }
     // Nothing of the example is saved.
     window.project().setModified(false);
     return 0;
