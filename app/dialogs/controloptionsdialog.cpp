@@ -69,26 +69,6 @@ std::optional<std::vector<double>> typedFractions(const QString& text) {
     return fractions;
 }
 
-QString optionalText(const std::optional<double>& v) {
-    return v ? QString::number(*v, 'g', QLocale::FloatingPointShortest) : QString();
-}
-
-// A number of 0 or more in the user's locale or with "." as decimal mark; none for a blank text;
-// false for any other text.
-bool typedOptional(const QString& text, std::optional<double>& value) {
-    const QString t = text.trimmed();
-    if (t.isEmpty()) {
-        value.reset();
-        return true;
-    }
-    bool ok = false;
-    double v = QLocale().toDouble(t, &ok);
-    if (!ok) v = QLocale::c().toDouble(t, &ok);
-    if (!ok || !std::isfinite(v) || v < 0) return false;
-    value = v;
-    return true;
-}
-
 // A text field for a value that may be left blank, under its label in `grid`.
 QLineEdit* addOptionalRow(QGridLayout* grid, int row, const QString& caption, const QString& blank) {
     auto* label = new QLabel(caption);
@@ -197,7 +177,11 @@ void ControlOptionsDialog::store() {
                                                                    {setupA_, &d.setupA}};
     for (const auto& [field, value] : setup) {
         if (field->text() == optionalText(*value)) continue;
-        if (!typedOptional(field->text(), *value)) {
+        // Days and A of the set-up are 0 or more.
+        std::optional<double> typed;
+        if (typedOptional(field->text(), typed) && !(typed && *typed < 0)) {
+            *value = typed;
+        } else {
             messages().warning(this,
                                QString(field == setupDays_ ? texts::kSetupDaysRefused : texts::kSetupARefused)
                                    .arg(field->text()));

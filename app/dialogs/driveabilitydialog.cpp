@@ -27,26 +27,6 @@ namespace {
 
 using Tables = ProjectTables;
 
-QString optionalText(const std::optional<double>& v) {
-    return v ? QLocale().toString(*v, 'g', 12) : QString();
-}
-
-// A number in the user's locale or with "." as decimal mark; none for a blank text; false for any
-// other text.
-bool typedOptional(const QString& text, std::optional<double>& value) {
-    const QString t = text.trimmed();
-    if (t.isEmpty()) {
-        value.reset();
-        return true;
-    }
-    bool ok = false;
-    double v = QLocale().toDouble(t, &ok);
-    if (!ok) v = QLocale::c().toDouble(t, &ok);
-    if (!ok || !std::isfinite(v)) return false;
-    value = v;
-    return true;
-}
-
 QLabel* buddyLabel(const QString& caption, QWidget* buddy) {
     auto* label = new QLabel(caption);
     label->setBuddy(buddy);

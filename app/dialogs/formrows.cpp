@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
@@ -80,6 +81,24 @@ NumberField* addNumberRow(QGridLayout* grid, int row, const QString& caption, co
 
 QString unitsSuffix(const QString& unitsTemplate, UnitSystem units) {
     return QStringLiteral(" (") + expandUnits(unitsTemplate, static_cast<int>(units)) + u')';
+}
+
+QString optionalText(const std::optional<double>& value) {
+    return value ? QLocale().toString(*value, 'g', 12) : QString();
+}
+
+bool typedOptional(const QString& text, std::optional<double>& value) {
+    const QString t = text.trimmed();
+    if (t.isEmpty()) {
+        value.reset();
+        return true;
+    }
+    bool ok = false;
+    double v = QLocale().toDouble(t, &ok);
+    if (!ok) v = QLocale::c().toDouble(t, &ok);
+    if (!ok || !std::isfinite(v)) return false;
+    value = v;
+    return true;
 }
 
 void showFromStart(QWidget* root) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 #include "engine/model/file_format.h"
 
@@ -38,6 +39,13 @@ NumberField* addNumberRow(QGridLayout* grid, int row, const QString& caption, co
 
 // The units a template stands for in `units`, in brackets after a blank: " (ft)".
 QString unitsSuffix(const QString& unitsTemplate, UnitSystem units);
+
+// The text of a value that may be left blank: none for none, else to 12 digits in the user's locale.
+QString optionalText(const std::optional<double>& value);
+
+// A value that may be left blank, as typed: a finite number in the user's locale or with "." as
+// decimal mark, or none for a blank text; false, with `value` unchanged, for any other text.
+bool typedOptional(const QString& text, std::optional<double>& value);
 
 // Shows every number field under `root` from its first digit: a long converted value keeps its
 // leading digits in view. The field being edited is left as it is.
