@@ -7,11 +7,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
-#include <cmath>
 
 #include "app/controls/usererror.h"
 #include "app/dialogs/formrows.h"
@@ -23,29 +21,6 @@
 #include "app/widgets/messages.h"
 
 namespace torve::app {
-namespace {
-
-// As every field shows a value, to 12 significant digits: a converted load shows without noise.
-QString loadText(const std::optional<double>& v) {
-    return v ? QLocale().toString(*v, 'g', 12) : QString();
-}
-
-// A head load of 0 or more, in the user's locale or with "." as decimal mark; none for a blank.
-bool typedLoad(const QString& text, std::optional<double>& load) {
-    const QString t = text.trimmed();
-    if (t.isEmpty()) {
-        load.reset();
-        return true;
-    }
-    bool ok = false;
-    double v = QLocale().toDouble(t, &ok);
-    if (!ok) v = QLocale::c().toDouble(t, &ok);
-    if (!ok || !std::isfinite(v) || v < 0) return false;
-    load = v;
-    return true;
-}
-
-}  // namespace
 
 SoilSettlementDialog::SoilSettlementDialog(WindowHost& host, QWidget* parent)
     : ChildDialog(host, texts::kSoilSettlementCaption, parent), model_(new SettlementTableModel(this)) {
@@ -103,7 +78,7 @@ SoilSettlementDialog::SoilSettlementDialog(WindowHost& host, QWidget* parent)
 void SoilSettlementDialog::load() {
     const ProjectData& d = project().data();
     model_->setSettlement(d.settlement.soil, d.units);
-    shownHeadLoad_ = loadText(d.settlement.head_load);
+    shownHeadLoad_ = optionalText(d.settlement.head_load);
     headLoad_->setText(shownHeadLoad_);
 }
 
@@ -117,7 +92,10 @@ void SoilSettlementDialog::store() {
     }
     // A text left as it was shown leaves the load exact.
     if (headLoad_->text() != shownHeadLoad_) {
-        if (typedLoad(headLoad_->text(), next.head_load)) {
+        // A head load of 0 or more, shown as every field shows a value (to 12 significant digits).
+        std::optional<double> typed;
+        if (typedOptional(headLoad_->text(), typed) && !(typed && *typed < 0)) {
+            next.head_load = typed;
             shownHeadLoad_ = headLoad_->text();
         } else {
             messages().warning(this, QString(texts::kHeadLoadRefused).arg(headLoad_->text()));
@@ -137,7 +115,7 @@ bool SoilSettlementDialog::importFile(const QString& path) {
         return false;
     }
     model_->setSettlement(record.soil, project().data().units);
-    if (record.head_load) headLoad_->setText(loadText(record.head_load));
+    if (record.head_load) headLoad_->setText(optionalText(record.head_load));
     project().setModified(true);
     store();
     return true;
