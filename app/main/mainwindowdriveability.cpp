@@ -63,9 +63,12 @@ bool MainWindow::runDriveability(const DriveabilitySettings& settings) {
     connect(
         run, &DriveabilityRun::progressed, progress,
         [progress](int done, int total) {
+            // The text first: setValue of a modal progress dialog serves the events meanwhile, and
+            // with them the later counts, so that a text set after it would show an earlier count
+            // than the bar.
+            progress->setLabelText(QString(texts::kDriveProgressBlows).arg(done).arg(total));
             progress->setMaximum(total);
             progress->setValue(done);
-            progress->setLabelText(QString(texts::kDriveProgressBlows).arg(done).arg(total));
         },
         Qt::QueuedConnection);
     const QPointer<QProgressDialog> shown = progress;
