@@ -12,4 +12,8 @@ namespace torve::app {
 // opened: UserError with `cannotOpen` (%1 the file, %2 the reason) and the file as its location.
 QByteArray readFileWhole(const QString& path, QLatin1StringView cannotOpen);
 
+// A number of a file the engine writes ("." as decimal mark whatever the locale), as the engine
+// reads its own numbers; false, with `value` unchanged, for any other word.
+bool engineNumber(const QByteArray& word, double& value);
+
 }  // namespace torve::app

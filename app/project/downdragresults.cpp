@@ -1,25 +1,17 @@
 // Reading the downdrag results file.
 #include "app/project/downdragresults.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QList>
 #include <array>
 
 #include "app/controls/filereading.h"
 #include "app/controls/usererror.h"
 #include "app/graph/texts.h"
+#include "app/project/projectfile.h"
 #include "app/project/texts.h"
-#include "engine/model/number_text.h"
 
 namespace torve::app {
-namespace {
-
-bool numberOf(const QByteArray& word, double& v) {
-    return parse_real(std::string_view(word.constData(), static_cast<std::size_t>(word.size())), v);
-}
-
-}  // namespace
+namespace {}  // namespace
 
 DowndragResults parseDowndragResults(const QByteArray& text, const QString& path) {
     DowndragResults r;
@@ -38,7 +30,7 @@ DowndragResults parseDowndragResults(const QByteArray& text, const QString& path
             std::array<double, 5> v{};
             if (cells.size() != 5) throw refuse();
             for (int k = 0; k < 5; ++k)
-                if (!numberOf(cells[k], v[static_cast<std::size_t>(k)])) throw refuse();
+                if (!engineNumber(cells[k], v[static_cast<std::size_t>(k)])) throw refuse();
             r.depth.push_back(v[0]);
             r.axialLoad.push_back(v[1]);
             r.resistance.push_back(v[2]);
@@ -59,7 +51,7 @@ DowndragResults parseDowndragResults(const QByteArray& text, const QString& path
         }
         if (name == "equilibrium neutral plane" && value.isEmpty()) continue;
         double v = 0;
-        if (!numberOf(value, v)) throw refuse();
+        if (!engineNumber(value, v)) throw refuse();
         if (name == "solved")
             r.solved = v != 0;
         else if (name == "head load")
@@ -92,8 +84,7 @@ DowndragResults readDowndragResults(const QString& path) {
 }
 
 QString downdragResultsFileOf(const QString& projectPath) {
-    const QFileInfo f(projectPath);
-    return f.dir().filePath(f.completeBaseName() + QStringLiteral(".downdrag.txt"));
+    return besideProject(projectPath, ".downdrag.txt");
 }
 
 }  // namespace torve::app

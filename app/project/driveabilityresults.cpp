@@ -1,8 +1,6 @@
 // Reading the driveability results file.
 #include "app/project/driveabilityresults.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QList>
 #include <array>
 #include <limits>
@@ -10,17 +8,13 @@
 #include "app/controls/filereading.h"
 #include "app/controls/usererror.h"
 #include "app/graph/texts.h"
+#include "app/project/projectfile.h"
 #include "app/project/texts.h"
-#include "engine/model/number_text.h"
 
 namespace torve::app {
 namespace {
 
 constexpr double kNan = std::numeric_limits<double>::quiet_NaN();
-
-bool numberOf(const QByteArray& word, double& v) {
-    return parse_real(std::string_view(word.constData(), static_cast<std::size_t>(word.size())), v);
-}
 
 // A cell the engine leaves empty for a value that is no number (a blow count at refusal).
 bool numberOrEmpty(const QByteArray& word, double& v) {
@@ -28,7 +22,7 @@ bool numberOrEmpty(const QByteArray& word, double& v) {
         v = kNan;
         return true;
     }
-    return numberOf(word, v);
+    return engineNumber(word, v);
 }
 
 // The tables of the file, each under its header line.
@@ -61,7 +55,7 @@ DriveabilityResults parseDriveabilityResults(const QByteArray& text, const QStri
         }
         if (cells[0] == "blow at" || cells[0] == "bearing graph at") {
             double at = 0;
-            if (cells.size() != 2 || !numberOf(cells[1], at)) throw refuse();
+            if (cells.size() != 2 || !engineNumber(cells[1], at)) throw refuse();
             table = cells[0] == "blow at" ? Table::Blow : Table::Bearing;
             (table == Table::Blow ? r.blowAt : r.bearingAt) = at;
             headerNext = true;
@@ -69,7 +63,7 @@ DriveabilityResults parseDriveabilityResults(const QByteArray& text, const QStri
         }
         if (table == Table::Depths) {
             std::array<double, 11> v{};
-            if (cells.size() != 12 || !numberOf(cells[0], v[0])) throw refuse();
+            if (cells.size() != 12 || !engineNumber(cells[0], v[0])) throw refuse();
             for (std::size_t k = 1; k < v.size(); ++k)
                 if (!numberOrEmpty(cells[static_cast<int>(k)], v[k])) throw refuse();
             if (cells[11] != "0" && cells[11] != "1") throw refuse();
@@ -91,7 +85,7 @@ DriveabilityResults parseDriveabilityResults(const QByteArray& text, const QStri
             std::array<double, 3> v{};
             if (cells.size() != 3) throw refuse();
             for (std::size_t k = 0; k < v.size(); ++k)
-                if (!numberOf(cells[static_cast<int>(k)], v[k])) throw refuse();
+                if (!engineNumber(cells[static_cast<int>(k)], v[k])) throw refuse();
             r.time.push_back(v[0]);
             r.headForce.push_back(v[1]);
             r.headVelocity.push_back(v[2]);
@@ -99,7 +93,7 @@ DriveabilityResults parseDriveabilityResults(const QByteArray& text, const QStri
         }
         if (table == Table::Bearing) {
             std::array<double, 5> v{};
-            if (cells.size() != 5 || !numberOf(cells[0], v[0])) throw refuse();
+            if (cells.size() != 5 || !engineNumber(cells[0], v[0])) throw refuse();
             for (std::size_t k = 1; k < v.size(); ++k)
                 if (!numberOrEmpty(cells[static_cast<int>(k)], v[k])) throw refuse();
             r.bearingResistance.push_back(v[0]);
@@ -129,7 +123,7 @@ DriveabilityResults parseDriveabilityResults(const QByteArray& text, const QStri
             table = Table::Depths;
         } else if (name == "solved" || name == "pile_length") {
             double v = 0;
-            if (!numberOf(value, v)) throw refuse();
+            if (!engineNumber(value, v)) throw refuse();
             if (name == "solved")
                 r.solved = v != 0;
             else
@@ -147,8 +141,7 @@ DriveabilityResults readDriveabilityResults(const QString& path) {
 }
 
 QString driveabilityResultsFileOf(const QString& projectPath) {
-    const QFileInfo f(projectPath);
-    return f.dir().filePath(f.completeBaseName() + QStringLiteral(".drive.txt"));
+    return besideProject(projectPath, ".drive.txt");
 }
 
 }  // namespace torve::app

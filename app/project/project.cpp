@@ -1,7 +1,6 @@
 // The project document: every input of one analysis, its tables, its CPT points and its results.
 #include "app/project/project.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -16,6 +15,7 @@
 #include "app/project/driveabilityexport.h"
 #include "app/project/layerconstantsfile.h"
 #include "app/project/materialdefaults.h"
+#include "app/project/projectfile.h"
 #include "app/project/settlementfile.h"
 #include "app/project/setupreport.h"
 #include "app/project/texts.h"
@@ -362,11 +362,10 @@ void Project::readResults(const QString& path) {
     try {
         PlotFile file = readPlotFile(path, data_.printExtraTz ? ExtraTzBlock::Present : ExtraTzBlock::Absent);
         // The run left the movements at its working loads in the last section of its report.
-        const QFileInfo plot(path);
-        const QString report = plot.dir().filePath(plot.completeBaseName() + QStringLiteral(".tv6o"));
+        const QString report = besideProject(path, ".tv6o");
         showResults(file, readWorkingLoads(workingLoadLines(report)));
         results_.setSetupDays(setupDaysInReport(report));
-        showDowndrag(plot.dir().filePath(plot.completeBaseName() + QStringLiteral(".downdrag.txt")));
+        showDowndrag(downdragResultsFileOf(path));
     } catch (const UserError&) {
         clearResults();
         throw;

@@ -3,7 +3,7 @@
 
 #include <QFile>
 
-#include "engine/model/number_text.h"
+#include "app/controls/filereading.h"
 
 namespace torve::app {
 
@@ -19,8 +19,7 @@ std::optional<double> setupDaysInReport(const QString& reportPath) {
         if (at < 0 || end < at) continue;
         const QByteArray days = line.mid(at + kBefore.size(), end - at - kBefore.size()).trimmed();
         double v = 0;
-        if (parse_real(std::string_view(days.constData(), static_cast<std::size_t>(days.size())), v))
-            return v;
+        if (engineNumber(days, v)) return v;
     }
     return std::nullopt;
 }
